@@ -1,0 +1,1 @@
+# target_sources(tinctora_core PRIVATE ...) / target_sources(tinctora_ui PRIVATE ...)

@@ -1,0 +1,174 @@
+#pragma once
+
+#include <array>
+
+// Harmony mode numbers as stored in settings files and the fixed snapshot.
+enum class Modus : int {
+    zweier = 0,     // 2-colour harmony
+    dreier = 1,     // 3-colour harmony
+    vierer = 2,     // 4-colour harmony
+    auffaecher = 3, // fanning
+    reihen = 4,     // colour rows
+};
+
+// Binding slot numbers of farbWerte (1-based; several routines compute them).
+namespace slot {
+inline constexpr int basisGross = 1;   // 1..3
+inline constexpr int basisRechts = 4;  // 4..6
+inline constexpr int basisLinks = 7;   // 7..9
+inline constexpr int basisMitte = 10;  // 10..12
+inline constexpr int basisReihe = 13;  // 13..48, triple t at 13 + 3(t-1)
+inline constexpr int dunkelReihe = 49; // 49..63, element i at 48 + i
+inline constexpr int hellReihe = 64;   // 64..78, element i at 63 + i
+inline constexpr int posGross = 79;
+inline constexpr int posRechts = 80;
+inline constexpr int posLinks = 81;
+inline constexpr int posMitte = 82;
+inline constexpr int posGezeichnetGross = 83;
+inline constexpr int posGezeichnetRechts = 84;
+inline constexpr int posGezeichnetLinks = 85;
+inline constexpr int posGezeichnetMitte = 86;
+inline constexpr int abstand1 = 87;
+inline constexpr int abstand2 = 88;
+} // namespace slot
+
+// 1-based integer table; element 0 exists only so that indexes match the numbering.
+template <int N> struct OneBased {
+    std::array<int, N + 1> v{};
+    int& operator[](int i) { return v[static_cast<std::size_t>(i)]; }
+    int operator[](int i) const { return v[static_cast<std::size_t>(i)]; }
+    static constexpr int size() { return N; }
+    bool operator==(const OneBased&) const = default;
+};
+
+// The fixed snapshot, in the order it is written to a settings file.
+struct FixStand {
+    int fixRealistisch = 0;
+    int fixModus = 0;
+    int fixPosGross = 0;
+    int fixWinkeltyp = 0;
+    int fixAbstand1 = 0;
+    int fixAbstand2 = 0;
+    int fixSeparat = 0;
+    std::array<int, 8> fixHdPunkte{};
+    int fixPosGross2 = 0;
+    int fixPosRechts = 0;
+    int fixPosLinks = 0;
+    int fixPosMitte = 0;
+    int fixStufenIndex = 0;
+    int fixTextStattFlaechen = 0;
+    bool operator==(const FixStand&) const = default;
+};
+
+// Checked states of the actions that the computing routines consult. The
+// window's actions are the user-facing truth; whoever checks one keeps this in step.
+struct AktionsStand {
+    Modus modus = Modus::zweier;           // the one checked mode action
+    bool realistisch = true;               // band type action checked
+    bool fixieren = false;
+    bool farbenSeparatEinstellen = false;
+    bool nurWebsichereFarbenAnzeigen = false;
+    bool textAnstelleFlaechen = false;
+    bool farbstreifenVerstecken = false;
+};
+
+// The whole colour state of the main window, with the start values it has
+// before the window is first shown.
+struct MainState {
+    // --- fields of the main window object ---
+    bool bandMausUnten = false;
+    bool bandLuminoes = false;
+    OneBased<48> endFarben{};
+    OneBased<48> endFarbenFix{};
+    int dunkelGross = 0, hellGross = 0;
+    int dunkelRechts = 0, hellRechts = 0;
+    int dunkelLinks = 0, hellLinks = 0;
+    int dunkelMitte = 0, hellMitte = 0;
+    int hdPunktGrossX = 0, hdPunktGrossY = 255;
+    int hdPunktRechtsX = 0, hdPunktRechtsY = 255;
+    int hdPunktLinksX = 0, hdPunktLinksY = 255;
+    int hdPunktMitteX = 0, hdPunktMitteY = 255;
+    std::array<bool, 8> stufeAktiv{false, false, true, true, true, false, false, false}; // [2..7]
+    bool eingabeFarbeAktiv = false;
+    bool eingabeUebernommen = false;
+    bool fixReihen = false;
+    bool fixAuffaecher = false;
+    bool hdMausUnten = false;
+    bool eingabeTexteZeigen = false;
+    bool websicherUebernommen = false;
+    bool fixiert = false;
+    bool fixLinksAktiv = false;
+    int druckZeile = 300;
+    bool hdZielGross = true, hdZielRechts = false, hdZielLinks = false, hdZielMitte = false;
+
+    // --- the colour value table, slots 1..88 ---
+    OneBased<88> farbWerte = startFarbWerte();
+
+    // --- program-wide state ---
+    bool feldGrossAn = true, feldRechtsAn = true, feldLinksAn = false, feldMitteAn = false;
+    bool separatModus = false;
+    bool winkeltyp2 = false;
+    bool nurWebsicher = false;
+    bool formularBereit = false;
+    bool layoutGesperrt = true;
+    bool fixWechselRechts = false, fixWechselLinks = false;
+    bool anzeigeSperre = false;
+    bool sperreHdFarbe = false;
+    bool nurRechnen = false;
+    bool sammelLauf = false;
+    bool kleinesLayout = false;
+    bool hdCursorVersteckt = false;
+    int stufenAnzahl = 4;
+    int stufenFixLinks = 4, stufenFixRechts = 4;
+    bool ersterStart = true;
+    int letzterDrehwinkel = -1;
+    bool ohneRand = false;
+    int letzteHdFarbeR = -1, letzteHdFarbeG = -1, letzteHdFarbeB = -1;
+    // kopierWert (text) and winkelBild (picture) live with the window, which owns
+    // the Qt types; everything here is plain data.
+    int dateiRealistisch = 1, dateiModus = 0, dateiWinkeltyp = 1, dateiAbstand1 = 40,
+        dateiAbstand2 = 34, dateiSeparat = 0;
+
+    // --- the fixed snapshot ---
+    FixStand fixStand{};
+
+    // --- checked actions ---
+    AktionsStand aktionen{};
+
+    // Named views into farbWerte.
+    int& posGross() { return farbWerte[slot::posGross]; }
+    int& posRechts() { return farbWerte[slot::posRechts]; }
+    int& posLinks() { return farbWerte[slot::posLinks]; }
+    int& posMitte() { return farbWerte[slot::posMitte]; }
+    int& abstand1() { return farbWerte[slot::abstand1]; }
+    int& abstand2() { return farbWerte[slot::abstand2]; }
+    int& dunkelReihe(int i) { return farbWerte[slot::dunkelReihe - 1 + i]; }
+    int& hellReihe(int i) { return farbWerte[slot::hellReihe - 1 + i]; }
+    int posGross() const { return farbWerte[slot::posGross]; }
+    int posRechts() const { return farbWerte[slot::posRechts]; }
+    int posLinks() const { return farbWerte[slot::posLinks]; }
+    int posMitte() const { return farbWerte[slot::posMitte]; }
+    int abstand1() const { return farbWerte[slot::abstand1]; }
+    int abstand2() const { return farbWerte[slot::abstand2]; }
+    int dunkelReihe(int i) const { return farbWerte[slot::dunkelReihe - 1 + i]; }
+    int hellReihe(int i) const { return farbWerte[slot::hellReihe - 1 + i]; }
+
+    Modus modus() const { return aktionen.modus; }
+
+    static OneBased<88> startFarbWerte()
+    {
+        OneBased<88> w{};
+        const int start[] = {218, 37, 29, 0, 146, 141, 0, 146, 141};
+        for (int i = 0; i < 9; ++i)
+            w[1 + i] = start[i];
+        w[slot::posGross] = 0;
+        w[slot::posRechts] = 339;
+        w[slot::posLinks] = 413;
+        w[slot::posMitte] = 67;
+        w[slot::posGezeichnetGross] = 0;
+        w[slot::posGezeichnetRechts] = 339;
+        w[slot::posGezeichnetLinks] = 413;
+        w[slot::posGezeichnetMitte] = 67;
+        return w;
+    }
+};

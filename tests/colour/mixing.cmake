@@ -1,0 +1,1 @@
+target_sources(tinctora_core_tests PRIVATE colour/ConversionsTest.cpp colour/LightDarkMixTest.cpp)
