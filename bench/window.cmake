@@ -1,0 +1,1 @@
+# target_sources(tinctora_bench PRIVATE ...)
