@@ -1,1 +1,4 @@
-# target_sources(tinctora_core PRIVATE ...) / target_sources(tinctora_ui PRIVATE ...)
+# Band tables, band and wheel pictures, wheel rotation, light/dark overlay.
+target_sources(tinctora_core PRIVATE
+  colour/BandTables.cpp
+)

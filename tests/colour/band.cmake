@@ -1,1 +1,4 @@
-# target_sources(tinctora_core_tests PRIVATE ...) / target_sources(tinctora_ui_tests PRIVATE ...)
+# Band tables, band and wheel pictures, wheel rotation, light/dark overlay.
+target_sources(tinctora_core_tests PRIVATE
+  colour/BandTablesTest.cpp
+)
