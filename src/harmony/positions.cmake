@@ -1,1 +1,5 @@
-# target_sources(tinctora_core PRIVATE ...) / target_sources(tinctora_ui PRIVATE ...)
+target_sources(tinctora_core PRIVATE
+  harmony/RecomputeHooks.h
+  harmony/Positions.h harmony/Positions.cpp
+  harmony/FieldColours.h harmony/FieldColours.cpp
+)

@@ -1,1 +1,6 @@
-# target_sources(tinctora_core_tests PRIVATE ...) / target_sources(tinctora_ui_tests PRIVATE ...)
+target_sources(tinctora_core_tests PRIVATE
+  harmony/RecomputeFakes.h
+  harmony/PositionsGeometryTest.cpp
+  harmony/RecomputeTest.cpp
+  harmony/FieldColoursTest.cpp
+)

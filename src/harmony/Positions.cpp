@@ -1,0 +1,261 @@
+#include "harmony/Positions.h"
+
+#include "colour/BandTables.h"
+#include "colour/Rounding.h"
+#include "harmony/RecomputeHooks.h"
+
+#include <algorithm>
+
+namespace
+{
+
+void setzeBasis(MainState& s, int slotR, int p)
+{
+    zuweisungAnR_R(s, slotR, slotR + 1, slotR + 2, p);
+}
+
+// The drawn-position slot of the first field taking part, or 0 when none does.
+int gezeichnetSlot(const MainState& s)
+{
+    if (s.feldGrossAn)
+        return slot::posGezeichnetGross;
+    if (s.feldRechtsAn)
+        return slot::posGezeichnetRechts;
+    if (s.feldLinksAn)
+        return slot::posGezeichnetLinks;
+    if (s.feldMitteAn)
+        return slot::posGezeichnetMitte;
+    return 0;
+}
+
+} // namespace
+
+int bandPosition(int p)
+{
+    const int m = p % bandLaenge;
+    return m < 0 ? m + bandLaenge : m;
+}
+
+int dH0(int x, int d)
+{
+    return x - d;
+}
+int dH1(int x, int d)
+{
+    return x < bandLaenge - d ? x + d : x + d - bandLaenge;
+}
+int dH2(int x, int d)
+{
+    return x + d;
+}
+int dH3(int x, int d)
+{
+    return d <= x ? x - d : x - d + bandLaenge;
+}
+
+void zuweisungAnR_R(MainState& s, int slotR, int slotG, int slotB, int p)
+{
+    const Rgb c = bandTable(s.bandLuminoes).at(bandPosition(p));
+    s.farbWerte[slotR] = c.r;
+    s.farbWerte[slotG] = c.g;
+    s.farbWerte[slotB] = c.b;
+}
+
+void zuweisungAnRRR(MainState& s, int k, int q1, int q2)
+{
+    if (k < 1 || k > 6)
+        return;                                       // there are six rings
+    const int first = slot::basisReihe + 6 * (k - 1); // triple 2k-1
+    setzeBasis(s, first, q1);
+    setzeBasis(s, first + 3, q2);
+}
+
+SmallFieldPositions smallFieldPositions(int p, int d)
+{
+    p = bandPosition(p);
+    const int cp = komplement(p);
+    if (d <= 0)
+        return {cp, cp};
+    int r = 0;
+    int l = 0;
+    if (p < bandHalbe) {
+        r = p + bandHalbe - d;
+        l = p + bandHalbe < bandLaenge - d ? p + bandHalbe + d : p + bandHalbe + d - bandLaenge;
+    } else if (p > bandHalbe) {
+        r = p - bandHalbe >= d ? p - bandHalbe - d : p - bandHalbe - d + bandLaenge;
+        l = p - bandHalbe + d;
+    } else {
+        r = bandLaenge - d;
+        l = d;
+    }
+    // Distances stay far below half a turn in practice; the reduction only
+    // keeps odd distances inside the band.
+    return {bandPosition(r), bandPosition(l)};
+}
+
+FourColourPositions fourColourPositions(int p, int d1, int d2, bool winkeltyp2)
+{
+    p = bandPosition(p);
+    if (winkeltyp2) {
+        const SmallFieldPositions rl = smallFieldPositions(p, d1);
+        return {rl.right, rl.left, komplement(p)};
+    }
+    // The four hues form a rectangle: centre 2*d2 from the base, the opposite
+    // pair spread by d1 around the point opposite their middle.
+    const auto einmalReduziert = [](int v) { return v >= bandLaenge ? v - bandLaenge : v; };
+    const int m = einmalReduziert(p + 2 * d2);
+    const int r = einmalReduziert(m + bandHalbe - d1 - d2);
+    const int l = einmalReduziert(r + 2 * d1);
+    return {bandPosition(r), bandPosition(l), bandPosition(m)};
+}
+
+int ringStep(int d1, int stufenAnzahl)
+{
+    const int k = std::clamp(stufenAnzahl, 1, 7);
+    return roundHalfEven(static_cast<double>(d1) / k);
+}
+
+RowPositions rowPositions(int cp, int d1, int stufenAnzahl, const std::array<bool, 8>& stufeAktiv)
+{
+    cp = bandPosition(cp);
+    RowPositions row;
+    row.step = ringStep(d1, stufenAnzahl);
+    row.centre = cp;
+    row.outerMinus = row.outerPlus = cp;
+    row.ringMinus.fill(cp);
+    row.ringPlus.fill(cp);
+    if (row.step <= 0)
+        return row;
+
+    const auto minus = [cp](int d) {
+        if (cp >= bandHalbe)
+            return bandPosition(dH0(cp, d));
+        if (cp >= 1)
+            return bandPosition(dH3(cp, d));
+        return bandPosition(bandLaenge - d);
+    };
+    const auto plus = [cp](int d) {
+        if (cp >= bandHalbe)
+            return bandPosition(dH1(cp, d));
+        if (cp >= 1)
+            return bandPosition(dH2(cp, d));
+        return bandPosition(d);
+    };
+    row.outerMinus = minus(d1);
+    row.outerPlus = plus(d1);
+    for (int k = 1; k <= 6; ++k) {
+        if (!stufeAktiv[static_cast<std::size_t>(k + 1)])
+            continue;
+        const auto i = static_cast<std::size_t>(k);
+        row.ringMinus[i] = minus(k * row.step);
+        row.ringPlus[i] = plus(k * row.step);
+    }
+    return row;
+}
+
+void datenHolen(MainState& s, int p, int ignored, bool recolour, RecomputeHooks& hooks)
+{
+    p = bandPosition(p);
+    if (s.separatModus) {
+        if (const int gezeichnet = gezeichnetSlot(s); gezeichnet != 0)
+            s.farbWerte[gezeichnet] = p;
+        hooks.winkelZeichnen();
+    }
+
+    const Modus modus = s.modus();
+    if (modus == Modus::vierer) {
+        datenHolenV(s, p, recolour, hooks);
+        return;
+    }
+    if (modus == Modus::auffaecher || modus == Modus::reihen) {
+        datenHolenA(s, p, ignored, recolour, hooks);
+        return;
+    }
+
+    const int d = modus == Modus::zweier ? 0 : s.abstand1();
+    if (s.feldGrossAn)
+        setzeBasis(s, slot::basisGross, p);
+    const SmallFieldPositions rl = smallFieldPositions(p, d);
+    // Without the big field (separate adjustment) the flagged small field
+    // takes the band position itself.
+    const int rechts = s.feldGrossAn ? rl.right : p;
+    const int links = s.feldGrossAn ? rl.left : p;
+    if (s.feldRechtsAn)
+        setzeBasis(s, slot::basisRechts, rechts);
+    if (s.feldLinksAn)
+        setzeBasis(s, slot::basisLinks, links);
+
+    if (recolour)
+        hooks.farben();
+
+    if (s.feldGrossAn)
+        s.posGross() = p;
+    if (s.feldRechtsAn)
+        s.posRechts() = rechts;
+    if (s.feldLinksAn)
+        s.posLinks() = links;
+    hooks.bandMarkerVerschieben(p);
+}
+
+void datenHolenV(MainState& s, int p, bool recolour, RecomputeHooks& hooks)
+{
+    p = bandPosition(p);
+    if (s.feldGrossAn)
+        setzeBasis(s, slot::basisGross, p);
+    const FourColourPositions f = fourColourPositions(p, s.abstand1(), s.abstand2(), s.winkeltyp2);
+    const int rechts = s.feldGrossAn ? f.right : p;
+    const int links = s.feldGrossAn ? f.left : p;
+    const int mitte = s.feldGrossAn ? f.centre : p;
+    if (s.feldRechtsAn)
+        setzeBasis(s, slot::basisRechts, rechts);
+    if (s.feldLinksAn)
+        setzeBasis(s, slot::basisLinks, links);
+    if (s.feldMitteAn)
+        setzeBasis(s, slot::basisMitte, mitte);
+
+    if (s.feldGrossAn)
+        s.posGross() = p;
+    if (s.feldRechtsAn)
+        s.posRechts() = rechts;
+    if (s.feldLinksAn)
+        s.posLinks() = links;
+    if (s.feldMitteAn)
+        s.posMitte() = mitte;
+
+    if (recolour)
+        hooks.farben();
+    hooks.bandMarkerVerschieben(p);
+}
+
+void datenHolenA(MainState& s, int p, int /*ignored*/, bool recolour, RecomputeHooks& hooks)
+{
+    p = bandPosition(p);
+    const bool reihen = s.modus() == Modus::reihen;
+    // Fanning spreads around the complement of the base; a colour row is
+    // centred on the base itself.
+    const int x = reihen ? komplement(p) : p;
+    if (!reihen)
+        setzeBasis(s, slot::basisGross, p);
+    const int cp = komplement(x);
+    const RowPositions row = rowPositions(cp, s.abstand1(), s.stufenAnzahl, s.stufeAktiv);
+
+    setzeBasis(s, slot::basisMitte, cp);
+    // Colour rows are the mirror image: right runs towards higher positions.
+    setzeBasis(s, slot::basisRechts, reihen ? row.outerPlus : row.outerMinus);
+    setzeBasis(s, slot::basisLinks, reihen ? row.outerMinus : row.outerPlus);
+    for (int k = 1; k <= 6; ++k) {
+        if (!s.stufeAktiv[static_cast<std::size_t>(k + 1)])
+            continue;
+        const auto i = static_cast<std::size_t>(k);
+        if (reihen)
+            zuweisungAnRRR(s, k, row.ringPlus[i], row.ringMinus[i]);
+        else
+            zuweisungAnRRR(s, k, row.ringMinus[i], row.ringPlus[i]);
+    }
+
+    if (recolour)
+        hooks.farbenA();
+    s.posGross() = p;
+    if (!hooks.manualInputToOuterRowField())
+        hooks.bandMarkerVerschieben(p);
+}
