@@ -1,0 +1,113 @@
+#include "harmony/FieldColours.h"
+#include "harmony/Positions.h"
+#include "harmony/RecomputeHooks.h"
+
+#include <benchmark/benchmark.h>
+
+namespace
+{
+
+// Takes every colour and shows nothing: measures the computing alone.
+class NullTarget : public PaintTarget
+{
+public:
+    void GrosseFlaeche(int, int, int) override {}
+    void KleineFlaecheA(int, int, int) override {}
+    void KleineFlaecheB(int, int, int) override {}
+    void KleineFlaecheC(int, int, int) override {}
+    void KleineFlaecheN(int, int, int, int) override {}
+};
+
+class PaintingHooks : public RecomputeHooks
+{
+public:
+    explicit PaintingHooks(MainState& state) : s(state) {}
+    void farben() override { ::farben(s, target); }
+    void farbenA() override { ::farbenA(s, target); }
+    void winkelZeichnen() override {}
+    void bandMarkerVerschieben(int p) override { benchmark::DoNotOptimize(p); }
+    bool manualInputToOuterRowField() const override { return false; }
+
+private:
+    MainState& s;
+    NullTarget target;
+};
+
+MainState stateFor(Modus modus, bool winkeltyp2, int stufen)
+{
+    MainState s;
+    s.aktionen.modus = modus;
+    s.winkeltyp2 = winkeltyp2;
+    s.feldLinksAn = modus != Modus::zweier;
+    s.feldMitteAn = modus == Modus::vierer;
+    s.abstand1() = modus == Modus::reihen ? 80 : 40;
+    s.abstand2() = 34;
+    s.stufenAnzahl = stufen;
+    for (int k = 2; k <= 7; ++k)
+        s.stufeAktiv[static_cast<std::size_t>(k)] = k <= stufen;
+    // Amounts off zero, so that every channel takes the full mixing path.
+    s.dunkelGross = s.dunkelRechts = s.dunkelLinks = s.dunkelMitte = 60;
+    s.hellGross = s.hellRechts = s.hellLinks = s.hellMitte = 30;
+    for (int i = 1; i <= 15; ++i) {
+        s.dunkelReihe(i) = 4 * i;
+        s.hellReihe(i) = 3 * i;
+    }
+    return s;
+}
+
+void runRecompute(benchmark::State& state, Modus modus, bool winkeltyp2, int stufen)
+{
+    MainState s = stateFor(modus, winkeltyp2, stufen);
+    PaintingHooks hooks(s);
+    int p = 0;
+    for (auto _ : state) {
+        datenHolen(s, p, 0, true, hooks);
+        benchmark::DoNotOptimize(s);
+        benchmark::ClobberMemory();
+        p = p >= 670 ? p - 670 : p + 7; // a new hue every time
+    }
+}
+
+void BM_RecomputeColourRow15Fields(benchmark::State& state)
+{
+    runRecompute(state, Modus::reihen, false, 7);
+}
+void BM_RecomputeFanning15Fields(benchmark::State& state)
+{
+    runRecompute(state, Modus::auffaecher, false, 7);
+}
+void BM_RecomputeTwoColour(benchmark::State& state)
+{
+    runRecompute(state, Modus::zweier, false, 4);
+}
+void BM_RecomputeThreeColour(benchmark::State& state)
+{
+    runRecompute(state, Modus::dreier, false, 4);
+}
+void BM_RecomputeFourColourType1(benchmark::State& state)
+{
+    runRecompute(state, Modus::vierer, false, 4);
+}
+void BM_RecomputeFourColourType2(benchmark::State& state)
+{
+    runRecompute(state, Modus::vierer, true, 4);
+}
+void BM_RecomputeFanning9Fields(benchmark::State& state)
+{
+    runRecompute(state, Modus::auffaecher, false, 4);
+}
+void BM_RecomputeColourRow9Fields(benchmark::State& state)
+{
+    runRecompute(state, Modus::reihen, false, 4);
+}
+
+} // namespace
+
+BENCHMARK(BM_RecomputeColourRow15Fields);
+BENCHMARK(BM_RecomputeFanning15Fields);
+BENCHMARK(BM_RecomputeTwoColour);
+BENCHMARK(BM_RecomputeThreeColour);
+BENCHMARK(BM_RecomputeFourColourType1);
+BENCHMARK(BM_RecomputeFourColourType2);
+BENCHMARK(BM_RecomputeFanning9Fields);
+BENCHMARK(BM_RecomputeColourRow9Fields);
