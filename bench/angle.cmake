@@ -1,1 +1,1 @@
-# target_sources(tinctora_bench PRIVATE ...)
+target_sources(tinctora_bench PRIVATE angle_bench.cpp)

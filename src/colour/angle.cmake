@@ -1,1 +1,4 @@
-# target_sources(tinctora_core PRIVATE ...) / target_sources(tinctora_ui PRIVATE ...)
+target_sources(tinctora_core PRIVATE
+  colour/AngleLines.h colour/AngleLines.cpp
+  colour/AnglePicture.h colour/AnglePicture.cpp
+)

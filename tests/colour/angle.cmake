@@ -1,1 +1,4 @@
-# target_sources(tinctora_core_tests PRIVATE ...) / target_sources(tinctora_ui_tests PRIVATE ...)
+target_sources(tinctora_core_tests PRIVATE
+  colour/AngleLinesTest.cpp
+  colour/AnglePictureTest.cpp
+)

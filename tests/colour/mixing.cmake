@@ -1,1 +1,5 @@
-target_sources(tinctora_core_tests PRIVATE colour/ConversionsTest.cpp colour/LightDarkMixTest.cpp)
+target_sources(tinctora_core_tests PRIVATE
+  colour/ConversionsTest.cpp
+  colour/LightDarkMixTest.cpp
+  colour/LightDarkFieldTest.cpp
+)
