@@ -13,7 +13,7 @@ namespace
 constexpr double gradFaktor = 0.530973453; // 180 / 339: 339 positions are half a turn
 constexpr double gradZuBogen = 0.017453292519943295;
 constexpr int linienLaenge = 30;
-const QPoint mitte(winkelMitte, winkelMitte);
+constexpr QPoint mitte(winkelMitte, winkelMitte);
 
 // The picture keeps sine and cosine in single precision; end points can round
 // differently with more.
