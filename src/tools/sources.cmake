@@ -1,1 +1,4 @@
-# target_sources(tinctora_core PRIVATE ...) / target_sources(tinctora_ui PRIVATE ...)
+# Preferences holder (core) and settings dialog (UI).
+target_sources(tinctora_core PRIVATE
+  tools/RegistryForm.cpp
+)

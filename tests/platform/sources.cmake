@@ -1,1 +1,5 @@
-# target_sources(tinctora_core_tests PRIVATE ...) / target_sources(tinctora_ui_tests PRIVATE ...)
+# Wire format, preference store and preferences holder: core, no QApplication.
+target_sources(tinctora_core_tests PRIVATE
+  platform/PathRecordTest.cpp
+  platform/PreferenceStoreTest.cpp
+)

@@ -1,1 +1,4 @@
-# target_sources(tinctora_core_tests PRIVATE ...) / target_sources(tinctora_ui_tests PRIVATE ...)
+# Preferences holder (core) and settings dialog (UI).
+target_sources(tinctora_core_tests PRIVATE
+  tools/RegistryFormTest.cpp
+)

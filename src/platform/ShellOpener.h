@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QList>
+#include <QUrl>
+
+// Hands web addresses and local pages to the system's "open" action (the browser).
+class ShellOpener
+{
+public:
+    virtual ~ShellOpener() = default;
+    // false when the system could not open it.
+    virtual bool oeffnen(const QUrl& url) = 0;
+};
+
+// Opens nothing; remembers what it was asked to open. For tests.
+class RecordingShellOpener : public ShellOpener
+{
+public:
+    bool oeffnen(const QUrl& url) override
+    {
+        m_opened.append(url);
+        return m_succeeds;
+    }
+    const QList<QUrl>& opened() const { return m_opened; }
+    void setSucceeds(bool succeeds) { m_succeeds = succeeds; }
+
+private:
+    QList<QUrl> m_opened;
+    bool m_succeeds = true;
+};
