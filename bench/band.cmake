@@ -1,1 +1,2 @@
-# target_sources(tinctora_bench PRIVATE ...)
+# Wheel rotation, band pictures, overlay decoding.
+target_sources(tinctora_bench PRIVATE band_bench.cpp)

@@ -1,0 +1,100 @@
+#include "colour/BandPictures.h"
+
+#include "colour/BandTables.h"
+#include "colour/Rounding.h"
+
+#include <cmath>
+#include <numbers>
+
+namespace
+{
+
+// Ring geometry in pixels, measured from the picture's centre point.
+constexpr double ringAussen = 60.0;
+constexpr double ringInnen = 35.0;
+// Sub-samples per pixel along each axis for the anti-aliased edges.
+constexpr int unterProben = 4;
+constexpr int hintergrund = 255; // white centre and surround
+
+QImage buildBandPicture(bool luminoes)
+{
+    const BandTable& table = bandTable(luminoes);
+    QImage image(bandBildBreite, bandBildHoehe, QImage::Format_RGB888);
+    for (int y = 0; y < bandBildHoehe; ++y) {
+        uchar* line = image.scanLine(y);
+        for (int x = 0; x < bandBildBreite; ++x) {
+            const auto i = static_cast<std::size_t>(x);
+            line[3 * x] = table.r[i];
+            line[3 * x + 1] = table.g[i];
+            line[3 * x + 2] = table.b[i];
+        }
+    }
+    return image;
+}
+
+struct Sum {
+    int r = 0, g = 0, b = 0;
+};
+
+// Adds the colour of one sub-sample at offset (dx, dy) from the centre.
+void addSample(const BandTable& table, double dx, double dy, Sum& sum)
+{
+    const double radius = std::hypot(dx, dy);
+    if (radius < ringInnen || radius > ringAussen) {
+        sum.r += hintergrund;
+        sum.g += hintergrund;
+        sum.b += hintergrund;
+        return;
+    }
+    // Clockwise from the top, with the y axis pointing down.
+    const double degrees = std::atan2(dx, -dy) * 180.0 / std::numbers::pi;
+    const Rgb c = table.at(wheelPosition(degrees));
+    sum.r += c.r;
+    sum.g += c.g;
+    sum.b += c.b;
+}
+
+QImage buildWheelPicture(bool luminoes)
+{
+    const BandTable& table = bandTable(luminoes);
+    const double centre = radBildGroesse / 2.0;
+    constexpr int samples = unterProben * unterProben;
+    QImage image(radBildGroesse, radBildGroesse, QImage::Format_RGB888);
+    for (int y = 0; y < radBildGroesse; ++y) {
+        uchar* line = image.scanLine(y);
+        for (int x = 0; x < radBildGroesse; ++x) {
+            Sum sum;
+            for (int sy = 0; sy < unterProben; ++sy) {
+                const double dy = y + (sy + 0.5) / unterProben - centre;
+                for (int sx = 0; sx < unterProben; ++sx)
+                    addSample(table, x + (sx + 0.5) / unterProben - centre, dy, sum);
+            }
+            line[3 * x] = static_cast<uchar>(roundHalfEven(sum.r / double(samples)));
+            line[3 * x + 1] = static_cast<uchar>(roundHalfEven(sum.g / double(samples)));
+            line[3 * x + 2] = static_cast<uchar>(roundHalfEven(sum.b / double(samples)));
+        }
+    }
+    return image;
+}
+
+} // namespace
+
+int wheelPosition(double degrees)
+{
+    const int p = roundHalfEven(degrees / 360.0 * bandLaenge) % bandLaenge;
+    return p < 0 ? p + bandLaenge : p;
+}
+
+QImage bandPicture(bool luminoes)
+{
+    static const QImage realistic = buildBandPicture(false);
+    static const QImage luminous = buildBandPicture(true);
+    return luminoes ? luminous : realistic;
+}
+
+QImage wheelPicture(bool luminoes)
+{
+    static const QImage realistic = buildWheelPicture(false);
+    static const QImage luminous = buildWheelPicture(true);
+    return luminoes ? luminous : realistic;
+}

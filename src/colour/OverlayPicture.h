@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QByteArray>
+#include <QImage>
+#include <QString>
+
+// Decodes PNG data into a Format_ARGB32 picture (straight, not premultiplied
+// alpha). Damaged or truncated data gives a null picture and, if `error` is
+// given, a readable reason.
+QImage decodePng(const QByteArray& data, QString* error = nullptr);
+
+inline constexpr int overlayBreite = 255;
+inline constexpr int overlayHoehe = 254;
+
+// The light/dark overlay from the program's resources, decoded once. Laid
+// over a uniform base colour, pixel (i, j) shows that colour darkened by
+// i·255/254 and lightened by (253 − j)·255/253. Null (with `error` set) if
+// the resource cannot be read.
+QImage overlayPicture(QString* error = nullptr);

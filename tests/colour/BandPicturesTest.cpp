@@ -1,0 +1,115 @@
+#include "colour/BandPictures.h"
+#include "colour/BandTables.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstdlib>
+#include <numbers>
+
+namespace
+{
+
+Rgb pixelAt(const QImage& image, int x, int y)
+{
+    const uchar* p = image.constScanLine(y) + 3 * x;
+    return {p[0], p[1], p[2]};
+}
+
+bool near(const Rgb& a, const Rgb& b, int tolerance)
+{
+    return std::abs(a.r - b.r) <= tolerance && std::abs(a.g - b.g) <= tolerance &&
+           std::abs(a.b - b.b) <= tolerance;
+}
+
+struct RingSample {
+    Rgb colour;
+    int position; // band position at the pixel's centre
+};
+
+// Pixel in the middle of the ring at `degrees` clockwise from the top.
+RingSample ringPixel(const QImage& wheel, double degrees)
+{
+    const double rad = degrees * std::numbers::pi / 180.0;
+    const double radius = 47.5;
+    const int x = static_cast<int>(std::floor(61.0 + radius * std::sin(rad)));
+    const int y = static_cast<int>(std::floor(61.0 - radius * std::cos(rad)));
+    const double centreDegrees = std::atan2(x + 0.5 - 61.0, 61.0 - (y + 0.5)) * 180.0 / std::numbers::pi;
+    return {pixelAt(wheel, x, y), wheelPosition(centreDegrees)};
+}
+
+TEST(BandPictures, BandColumnsShowTheTableEntries)
+{
+    for (bool luminoes : {false, true}) {
+        const QImage band = bandPicture(luminoes);
+        ASSERT_EQ(band.size(), QSize(678, 65));
+        ASSERT_EQ(band.format(), QImage::Format_RGB888);
+        for (int y : {0, 32, 64}) {
+            for (int x = 0; x < bandLaenge; ++x)
+                ASSERT_EQ(pixelAt(band, x, y), bandTable(luminoes).at(x)) << x << "," << y;
+        }
+    }
+}
+
+TEST(BandPictures, PicturesAreBuiltOnceAndShared)
+{
+    EXPECT_EQ(bandPicture(true).constBits(), bandPicture(true).constBits());
+    EXPECT_EQ(wheelPicture(false).constBits(), wheelPicture(false).constBits());
+    EXPECT_NE(wheelPicture(false).constBits(), wheelPicture(true).constBits());
+}
+
+TEST(BandPictures, WheelAngleMapsToBandPosition)
+{
+    EXPECT_EQ(wheelPosition(0.0), 0);
+    EXPECT_EQ(wheelPosition(90.0), 170); // 169.5 rounds to even
+    EXPECT_EQ(wheelPosition(180.0), 339);
+    EXPECT_EQ(wheelPosition(359.9), 0);
+    EXPECT_EQ(wheelPosition(-90.0), 508);
+}
+
+TEST(BandPictures, WheelShowsTheBandClockwiseFromRedAtTheTop)
+{
+    for (bool luminoes : {false, true}) {
+        const QImage wheel = wheelPicture(luminoes);
+        ASSERT_EQ(wheel.size(), QSize(122, 122));
+        ASSERT_EQ(wheel.format(), QImage::Format_RGB888);
+        for (double degrees = 0.0; degrees < 360.0; degrees += 7.5) {
+            const RingSample sample = ringPixel(wheel, degrees);
+            EXPECT_TRUE(near(sample.colour, bandTable(luminoes).at(sample.position), 6))
+                << (luminoes ? "luminous " : "realistic ") << degrees << " degrees";
+        }
+    }
+    const QImage lum = wheelPicture(true);
+    EXPECT_TRUE(near(ringPixel(lum, 0.0).colour, {255, 0, 0}, 8));
+    EXPECT_TRUE(near(ringPixel(lum, 90.0).colour, {255, 255, 0}, 8));
+    EXPECT_TRUE(near(ringPixel(lum, 254.9).colour, {0, 0, 255}, 8));
+}
+
+TEST(BandPictures, WheelCentreAndSurroundAreWhite)
+{
+    const Rgb white{255, 255, 255};
+    for (bool luminoes : {false, true}) {
+        const QImage wheel = wheelPicture(luminoes);
+        EXPECT_EQ(pixelAt(wheel, 61, 61), white);
+        EXPECT_EQ(pixelAt(wheel, 45, 70), white);
+        EXPECT_EQ(pixelAt(wheel, 0, 0), white);
+        EXPECT_EQ(pixelAt(wheel, 121, 121), white);
+        EXPECT_EQ(pixelAt(wheel, 2, 120), white);
+    }
+}
+
+// Along the diagonal to the upper left both edges of the ring cut pixels;
+// they must blend instead of stepping from white to the hue.
+TEST(BandPictures, WheelRingEdgesAreAntiAliased)
+{
+    const QImage wheel = wheelPicture(true);
+    int blended = 0;
+    for (int k = 0; k < 61; ++k) {
+        const int green = pixelAt(wheel, k, k).g; // 255 outside, 0 in the ring
+        if (green > 20 && green < 235)
+            ++blended;
+    }
+    EXPECT_GE(blended, 2);
+}
+
+} // namespace

@@ -1,0 +1,186 @@
+#include "colour/Rotation.h"
+#include "colour/BandPictures.h"
+#include "colour/BandTables.h"
+
+#include <gtest/gtest.h>
+
+#include <QColor>
+
+#include <cstdlib>
+#include <random>
+
+namespace
+{
+
+QImage noisePicture(int w, int h)
+{
+    QImage image(w, h, QImage::Format_RGB888);
+    std::mt19937 random(7);
+    std::uniform_int_distribution<int> byte(0, 255);
+    for (int y = 0; y < h; ++y) {
+        uchar* line = image.scanLine(y);
+        for (int i = 0; i < 3 * w; ++i)
+            line[i] = static_cast<uchar>(byte(random));
+    }
+    return image;
+}
+
+QImage filled(int w, int h, QColor colour)
+{
+    QImage image(w, h, QImage::Format_RGB888);
+    image.fill(colour);
+    return image;
+}
+
+QRgb rgbAt(const QImage& image, int x, int y)
+{
+    const uchar* p = image.constScanLine(y) + 3 * x;
+    return qRgb(p[0], p[1], p[2]);
+}
+
+TEST(SmoothRotate, TurnByZeroCopiesTheSource)
+{
+    const QImage source = noisePicture(122, 122);
+    QImage target = filled(122, 122, Qt::black);
+    SmoothRotate(source, target, 61, 61, 0.0);
+    for (int y = 0; y < 122; ++y)
+        for (int x = 0; x < 122; ++x)
+            ASSERT_EQ(rgbAt(target, x, y), rgbAt(source, x, y)) << x << "," << y;
+}
+
+// A quarter turn clockwise about (61, 61) moves source (u, v) to target
+// (121 - v, u), so target (x, y) shows source (y, 121 - x).
+TEST(SmoothRotate, QuarterTurnMovesPixelsClockwise)
+{
+    const QImage source = noisePicture(122, 122);
+    QImage target = filled(122, 122, Qt::black);
+    SmoothRotate(source, target, 61, 61, 90.0);
+    for (int y = 1; y < 121; ++y)
+        for (int x = 1; x < 121; ++x)
+            ASSERT_EQ(rgbAt(target, x, y), rgbAt(source, y, 121 - x)) << x << "," << y;
+}
+
+TEST(SmoothRotate, HalfTurnInterpolatesNothing)
+{
+    const QImage source = noisePicture(122, 122);
+    QImage target = filled(122, 122, Qt::black);
+    SmoothRotate(source, target, 61, 61, 180.0);
+    EXPECT_EQ(rgbAt(target, 10, 20), rgbAt(source, 111, 101));
+    EXPECT_EQ(rgbAt(target, 60, 61), rgbAt(source, 61, 60));
+}
+
+TEST(SmoothRotate, PixelsWithoutSourceKeepTheirContent)
+{
+    const QImage source = filled(122, 122, QColor(10, 20, 30));
+    const QRgb marker = qRgb(200, 100, 50);
+    QImage target = filled(122, 122, QColor(marker));
+    SmoothRotate(source, target, 61, 61, 45.0);
+    EXPECT_EQ(rgbAt(target, 0, 0), marker); // corner turned in from outside
+    EXPECT_EQ(rgbAt(target, 121, 121), marker);
+    EXPECT_EQ(rgbAt(target, 61, 61), qRgb(10, 20, 30));
+
+    // A larger target: the source sits in its middle, the border stays.
+    QImage big = filled(200, 200, QColor(marker));
+    SmoothRotate(source, big, 61, 61, 0.0);
+    EXPECT_EQ(rgbAt(big, 0, 0), marker);
+    EXPECT_EQ(rgbAt(big, 100, 100), qRgb(10, 20, 30));
+}
+
+TEST(SmoothRotate, OtherFormatsAndSelfRotationAreSafe)
+{
+    const QImage source = noisePicture(122, 122);
+    QImage argb = filled(122, 122, Qt::black).convertToFormat(QImage::Format_ARGB32);
+    SmoothRotate(source, argb, 61, 61, 90.0);
+    ASSERT_EQ(argb.format(), QImage::Format_RGB888);
+    EXPECT_EQ(rgbAt(argb, 30, 40), rgbAt(source, 40, 91));
+
+    QImage same = source;
+    SmoothRotate(same, same, 61, 61, 90.0);
+    EXPECT_EQ(rgbAt(same, 30, 40), rgbAt(source, 40, 91));
+    EXPECT_EQ(rgbAt(source, 30, 40), rgbAt(noisePicture(122, 122), 30, 40)); // source untouched
+}
+
+TEST(Drehwinkel, StartAngleDependsOnModeAndAngleType)
+{
+    EXPECT_EQ(drehwinkel(Modus::zweier, false, 117, 0), 0);
+    EXPECT_EQ(drehwinkel(Modus::zweier, false, 0, 339), -180);
+    EXPECT_EQ(drehwinkel(Modus::zweier, false, 0, 677), -359);
+    EXPECT_EQ(drehwinkel(Modus::dreier, false, 40, 100), -53);
+    EXPECT_EQ(drehwinkel(Modus::auffaecher, true, 40, 100), -53);
+    for (int p : {0, 1, 100, 339, 677})
+        EXPECT_EQ(drehwinkel(Modus::reihen, false, 34, p), drehwinkel(Modus::zweier, false, 34, p) + 180);
+    // Four colours, angle type 1: the second angle distance turns as well.
+    EXPECT_EQ(drehwinkel(Modus::vierer, false, 117, 0), -62);
+    EXPECT_EQ(drehwinkel(Modus::vierer, false, 34, 100), -18 - 53);
+    EXPECT_EQ(drehwinkel(Modus::vierer, true, 117, 100), -53);
+}
+
+class Rotieren : public ::testing::Test
+{
+protected:
+    MainState state;
+    QImage original = wheelPicture(true);
+    QImage bg = wheelPicture(true).copy();
+};
+
+TEST_F(Rotieren, RepaintsOnlyWhenTheTurnChanges)
+{
+    EXPECT_TRUE(rotieren(state, 34, 100, original, bg));
+    const QImage turned = bg.copy();
+    bg.fill(Qt::black);
+    EXPECT_FALSE(rotieren(state, 34, 100, original, bg));
+    EXPECT_EQ(rgbAt(bg, 61, 10), qRgb(0, 0, 0)); // not repainted
+
+    state.letzterDrehwinkel = -1; // what a band type switch does
+    EXPECT_TRUE(rotieren(state, 34, 100, original, bg));
+    // Inside the wheel every pixel has a source; the corners kept the black.
+    for (int y = 0; y < 122; ++y) {
+        for (int x = 0; x < 122; ++x) {
+            if ((x - 61) * (x - 61) + (y - 61) * (y - 61) < 58 * 58) {
+                ASSERT_EQ(rgbAt(bg, x, y), rgbAt(turned, x, y)) << x << "," << y;
+            }
+        }
+    }
+    EXPECT_EQ(rgbAt(bg, 0, 0), qRgb(0, 0, 0));
+}
+
+// Marker positions 1 and 2 give a turn of -1 degree, the same number as the
+// "force a repaint" mark; the repaint must happen all the same.
+TEST_F(Rotieren, ForcedRepaintAlsoForATurnOfMinusOneDegree)
+{
+    EXPECT_TRUE(rotieren(state, 34, 2, original, bg));
+    EXPECT_FALSE(rotieren(state, 34, 2, original, bg));
+    state.letzterDrehwinkel = -1;
+    EXPECT_TRUE(rotieren(state, 34, 2, original, bg));
+}
+
+TEST_F(Rotieren, SeparateAdjustmentLeavesTheWheelAlone)
+{
+    state.aktionen.farbenSeparatEinstellen = true;
+    bg.fill(Qt::black);
+    EXPECT_FALSE(rotieren(state, 34, 100, original, bg));
+    EXPECT_EQ(rgbAt(bg, 61, 10), qRgb(0, 0, 0));
+    EXPECT_EQ(state.letzterDrehwinkel, -1);
+}
+
+// The point of the turn: the hue at the marker position stands at the top.
+TEST_F(Rotieren, BaseHueEndsUpAtTheTop)
+{
+    for (int p : {0, 100, 250, 424, 600}) {
+        state.letzterDrehwinkel = -1;
+        ASSERT_TRUE(rotieren(state, 34, p, original, bg));
+        const Rgb expected = luminousBand().at(p);
+        const uchar* top = bg.constScanLine(13) + 3 * 61;
+        EXPECT_LE(std::abs(top[0] - expected.r), 12) << p;
+        EXPECT_LE(std::abs(top[1] - expected.g), 12) << p;
+        EXPECT_LE(std::abs(top[2] - expected.b), 12) << p;
+    }
+    state.aktionen.modus = Modus::reihen; // colour rows: the base hue stands at the bottom
+    state.letzterDrehwinkel = -1;
+    ASSERT_TRUE(rotieren(state, 34, 0, original, bg));
+    const uchar* bottom = bg.constScanLine(108) + 3 * 60;
+    EXPECT_GE(bottom[0], 240);
+    EXPECT_LE(bottom[1], 15);
+}
+
+} // namespace
