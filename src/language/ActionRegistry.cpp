@@ -1,0 +1,157 @@
+#include "language/ActionRegistry.h"
+
+#include "language/LanguageTable.h"
+#include "language/SpracheZuweisen.h"
+
+#include <QAction>
+#include <QActionGroup>
+#include <QFontDatabase>
+#include <QIcon>
+#include <QMainWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include <QToolBar>
+#include <QToolButton>
+
+namespace
+{
+
+std::size_t idx(Aktion a)
+{
+    return static_cast<std::size_t>(a);
+}
+
+std::size_t idx(MenuId m)
+{
+    return static_cast<std::size_t>(m);
+}
+
+// The menu bar and the tool bar use a small Tahoma where the system has it;
+// elsewhere the system font reads better than a substitute at 8 points.
+void schriftSetzen(QWidget& w)
+{
+    const QString tahoma = QStringLiteral("Tahoma");
+    if (QFontDatabase::hasFamily(tahoma)) {
+        QFont f(tahoma);
+        f.setPointSize(8);
+        w.setFont(f);
+    }
+}
+
+} // namespace
+
+ActionRegistry ActionRegistry::aufbauen(QMainWindow& form)
+{
+    ActionRegistry reg;
+    reg.modusGruppe_ = new QActionGroup(&form);
+    reg.modusGruppe_->setObjectName(QStringLiteral("modusGruppe"));
+    reg.farbbandGruppe_ = new QActionGroup(&form);
+    reg.farbbandGruppe_->setObjectName(QStringLiteral("farbbandGruppe"));
+
+    for (const ActionSpec& s : actionSpecs()) {
+        auto* a = new QAction(&form);
+        a->setObjectName(QString::fromLatin1(s.name));
+        a->setProperty("kategorie", QString::fromLatin1(kategorieName(s.kategorie)));
+        a->setData(s.tag);
+        a->setCheckable(s.checkable);
+        a->setChecked(s.checkedAtStart);
+        a->setVisible(s.sichtbar);
+        a->setEnabled(false); // the window enables what it has built
+        if (s.imageIndex >= 0)
+            a->setIcon(QIcon(iconPfad(s.imageIndex)));
+        if (s.gruppe == Gruppe::modus)
+            reg.modusGruppe_->addAction(a);
+        else if (s.gruppe == Gruppe::farbbandtyp)
+            reg.farbbandGruppe_->addAction(a);
+        // Shortcuts work through the window whether or not the action sits in a menu.
+        form.addAction(a);
+        reg.aktionen_[idx(s.id)] = a;
+    }
+
+    QMenuBar* bar = form.menuBar();
+    schriftSetzen(*bar);
+    for (const MenuSpec& m : menuSpecs()) {
+        auto* menu = new QMenu(&form);
+        menu->setObjectName(QString::fromLatin1(m.name));
+        reg.menues_[idx(m.id)] = menu;
+    }
+    for (const MenuSpec& m : menuSpecs()) {
+        QMenu* menu = reg.menues_[idx(m.id)];
+        for (const MenuEntry& e : m.eintraege) {
+            switch (e.art) {
+            case MenuEntry::Art::aktion:
+                menu->addAction(reg.aktionen_[idx(e.aktion)]);
+                break;
+            case MenuEntry::Art::trenner:
+                menu->addSeparator();
+                break;
+            case MenuEntry::Art::untermenue:
+                menu->addMenu(reg.menues_[idx(e.untermenue)]);
+                break;
+            }
+        }
+        if (m.inMenuBar)
+            bar->addMenu(menu);
+    }
+
+    auto* tb = new QToolBar(&form);
+    tb->setObjectName(QStringLiteral("ActionToolBar1"));
+    tb->setMovable(false);
+    tb->setFloatable(false);
+    tb->setIconSize(QSize(24, 24));
+    tb->setContentsMargins(10, 0, 10, 0);
+    tb->setStyleSheet(QStringLiteral("QToolBar#ActionToolBar1 { border-top: 1px solid palette(mid);"
+                                     " border-bottom: 1px solid palette(mid); }"));
+    schriftSetzen(*tb);
+    form.addToolBar(Qt::TopToolBarArea, tb);
+    for (const ToolBarEntry& e : toolBarLayout()) {
+        if (!e.aktion) {
+            tb->addSeparator();
+            continue;
+        }
+        QAction* a = reg.aktionen_[idx(*e.aktion)];
+        tb->addAction(a);
+        if (actionSpec(*e.aktion).toolBarCaption)
+            if (auto* knopf = qobject_cast<QToolButton*>(tb->widgetForAction(a)))
+                knopf->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+    }
+    reg.toolBar_ = tb;
+
+    aktionsTexteSetzen(reg, LanguageTable::forLanguage(Sprache::deutsch));
+    return reg;
+}
+
+QAction& ActionRegistry::action(Aktion id) const
+{
+    return *aktionen_.at(idx(id));
+}
+
+QAction* ActionRegistry::action(QStringView name) const
+{
+    const auto id = findAktion(name);
+    return id ? aktionen_[idx(*id)] : nullptr;
+}
+
+QMenu& ActionRegistry::menu(MenuId id) const
+{
+    return *menues_.at(idx(id));
+}
+
+QActionGroup* ActionRegistry::gruppe(Gruppe g) const
+{
+    switch (g) {
+    case Gruppe::modus:
+        return modusGruppe_;
+    case Gruppe::farbbandtyp:
+        return farbbandGruppe_;
+    case Gruppe::keine:
+        break;
+    }
+    return nullptr;
+}
+
+void ActionRegistry::setAllEnabled(bool enabled) const
+{
+    for (QAction* a : aktionen_)
+        a->setEnabled(enabled);
+}

@@ -1,0 +1,44 @@
+#pragma once
+
+#include "language/Actions.h"
+
+#include <QString>
+#include <QStringView>
+
+#include <array>
+#include <span>
+
+class QAction;
+class QActionGroup;
+class QMainWindow;
+class QMenu;
+class QToolBar;
+
+// The main window's actions, menus and tool bar, built from the action table.
+// The window owns every object (Qt parent); the registry only finds them and
+// must not outlive the window.
+class ActionRegistry
+{
+public:
+    // Creates every action (disabled, with German design captions), the menu
+    // bar and the tool bar "ActionToolBar1" on the window.
+    static ActionRegistry aufbauen(QMainWindow& form);
+
+    QAction& action(Aktion id) const;
+    QAction* action(QStringView name) const; // nullptr for an unknown name
+    QMenu& menu(MenuId id) const;
+    QToolBar& toolBar() const { return *toolBar_; }
+    QActionGroup* gruppe(Gruppe g) const; // nullptr for Gruppe::keine
+
+    std::span<QAction* const> alle() const { return aktionen_; }
+    void setAllEnabled(bool enabled) const;
+
+private:
+    ActionRegistry() = default;
+
+    std::array<QAction*, aktionCount> aktionen_{};
+    std::array<QMenu*, 7> menues_{};
+    QToolBar* toolBar_ = nullptr;
+    QActionGroup* modusGruppe_ = nullptr;
+    QActionGroup* farbbandGruppe_ = nullptr;
+};

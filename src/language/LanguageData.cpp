@@ -1,0 +1,330 @@
+#include "language/LanguageData.h"
+
+#include <array>
+
+namespace
+{
+
+// The publisher's web host; every address the program opens is built on it.
+#define TINCTORA_HOST "https://www.tinctora.example"
+
+// German and English text of every entry, in the order of Txt (checked below).
+// Texts are UTF-8; "´" in the English texts is the acute accent the product uses.
+constexpr std::array<TextEntry, txtCount> texte{{
+    {Txt::menuDatei, "&Datei", "&File"},
+    {Txt::menuBearbeiten, "&Bearbeiten", "&Edit"},
+    {Txt::menuAnsicht, "&Ansicht", "&View"},
+    {Txt::menuFarbbandtyp, "F&arbbandtyp", "&Type of Color Band"},
+    {Txt::menuModus, "&Modus", "&Mode"},
+    {Txt::menuTutorial, "&Tutorial", "&Tutorial"},
+    {Txt::menuHilfe, "&Hilfe", "&Help"},
+
+    {Txt::dateiOeffnen, "Fa&rbeinstellungen laden", "&Load Settings of Colors"},
+    {Txt::dateiSpeichern, "&Farbeinstellungen speichern", "&Save settings of Colors"},
+    {Txt::dateiSpeichernUnter, "F&arbeinstellungen speichern unter...", "Save Settings of Colors &As..."},
+    {Txt::werteDrucken, "&Werte drucken", "&Print Data"},
+    {Txt::FileExit1, "&Programm beenden", "&Exit"},
+    {Txt::FileExit1Hint, "Programm beenden", "Exit"},
+
+    {Txt::alleWerteKopieren, "&Alle Werte kopieren", "&Copy All Data"},
+    {Txt::gezielteManuelleEingabeVonWerten, "&Gezielte manuelle Eingabe von Werten", "&Manual Input"},
+    {Txt::gezielteManuelleEingabeVonWertenHint, "Gezielte manuelle Eingabe von Werten", "Manual Input"},
+    {Txt::nurWebsichereFarbenAnzeigen, "&Nur Websichere Farben anzeigen", "&Only Show Web-save Colors"},
+    {Txt::nurWebsichereFarbenAnzeigenHint, "Nur websichere Farben anzeigen", "Only Show Web-save Colors"},
+    {Txt::inWebsichereFarbenUmwandeln, "&In Websichere Farben umwandeln", "C&hange into Web-save Colors"},
+    {Txt::inWebsichereFarbenUmwandelnHint, "In websichere Farben umwandeln", "Change into Web-save Colors"},
+    {Txt::farbenSeparatEinstellen, "&Farben separat einstellen", "Adjust Colors &Separately"},
+    {Txt::farbenSeparatEinstellenHint, "Farben separat einstellen", "Adjust Colors Separately"},
+    {Txt::fixieren, "Fi&xieren", "&Fix"},
+    {Txt::fixierenHint, "Fixieren", "Fix"},
+    {Txt::einstellungenMenu, "&Einstellungen", "&Settings"},
+
+    {Txt::farbstreifenVerstecken, "&Farbstreifen ausblenden", "&Hide Color Band"},
+    {Txt::farbstreifenVersteckenHint, "Farbstreifen ausblenden", "Hide Color Band"},
+    {Txt::realistisch, "&Real", "&Realistic"},
+    {Txt::realistischHint, "Realistische Farben", "Realistic Colors"},
+    {Txt::luminoes, "&Luminös", "&Luminous"},
+    {Txt::luminoesHint, "Luminöse Farben", "Luminous Colors"},
+    {Txt::vollbild, "&Popup-Fenster", "&Pop-Up Window"},
+    {Txt::vollbildHint, "Farben im Popup-Fenster", "Colors in Pop-Up Window"},
+    {Txt::vollbildToolBar, "Popup", "Pop-Up"},
+    {Txt::programmOhneRand, "&Vollbild", "&Full Size Screen"},
+    {Txt::programmOhneRandHint, "Programm ohne Titel- und Taskleiste", "Program Without Title and Taskbar"},
+    {Txt::programmOhneRandToolBar, "Vollbild", "Fullscreen"},
+    {Txt::pipette, "P&ipette", "P&ipette"},
+    {Txt::pipetteHint, "Pipette", "Pipette"},
+    {Txt::TextAnstelleFlaechen, "&Text anstelle Flächen", "T&ext Instead of Fields"},
+    {Txt::TextAnstelleFlaechenHint, "Text anstelle Flächen", "Text Instead of Fields"},
+
+    {Txt::zweierHarmonien, "&Zweier-Harmonien", "&2-Color Harmony"},
+    {Txt::zweierHarmonienHint, "Zweier-Harmonien", "2-Color Harmony"},
+    {Txt::dreierHarmonien, "&Dreier-Harmonien", "&3-Color Harmony"},
+    {Txt::dreierHarmonienHint, "Dreier-Harmonien", "3-Color Harmony"},
+    {Txt::viererHarmonien, "&Vierer-Harmonien", "&4-Color Harmony"},
+    {Txt::viererHarmonienHint, "Vierer-Harmonien", "4-Color Harmony"},
+    {Txt::auffaecherungen, "&Auffächerungen", "&Fanning"},
+    {Txt::auffaecherungenHint, "Auffächerungen", "Fanning"},
+    {Txt::farbreihen, "&Farbreihen", "&Color Row"},
+    {Txt::farbreihenHint, "Farbreihen", "Color Row"},
+
+    {Txt::tutorialStartseite, "&Startseite", "&Start Page"},
+    {Txt::tutorialFarbkreis, "&Farbkreis", "&Color Wheel"},
+    {Txt::tutorialBlau, "&Blau", "&Blue"},
+    {Txt::tutorialRot, "&Rot", "&Red"},
+    {Txt::tutorialGruen, "&Grün", "Gr&een"},
+    {Txt::tutorialGelb, "G&elb", "Ye&llow"},
+    {Txt::tutorialOrange, "&Orange", "&Orange"},
+    {Txt::tutorialSchwarz, "Schwar&z", "Blac&k"},
+    {Txt::tutorialRosa, "Ro&sa", "&Pink"},
+    {Txt::tutorialWeiss, "&Weiß", "&White"},
+    {Txt::tutorialViolett, "&Violett", "&Violet"},
+    {Txt::tutorialGold, "Go&ld", "&Gold"},
+    {Txt::tutorialSilber, "S&ilber", "&Silver"},
+    {Txt::tutorialBraun, "Bra&un", "Brow&n"},
+    {Txt::tutorialGrau, "Gr&au", "Gre&y"},
+    {Txt::tutorialAssoziierteBegriffe, "Aufs&tellung der assoziierten Begriffe", "List of Associated Ter&ms"},
+    {Txt::tutorialBeliebtesteUnbeliebteste, "Beliebteste u&nd unbeliebteste Farben",
+     "Most Pop&ular and Least Popular Colors"},
+    {Txt::tutorialReizkategorien, "Reiz&kategorien", "C&ategories of Emotional Stimuli"},
+    {Txt::tutorialFliesstext, "Fließte&xt", "Flow Te&xt"},
+    {Txt::tutorialHeadlines, "&Headlines", "&Headlines"},
+
+    {Txt::hilfeInhalt, "&Inhalt", "&Content"},
+    {Txt::hilfeInfo, "&Info", "&Info"},
+    {Txt::onlineCheckAufUpdate, "&Online-Check auf Update", "&Online-Check on Update"},
+
+    {Txt::kopieren, "Kopieren", "Copy"},
+
+    {Txt::popupAusschneiden, "&Ausschneiden", "&Cut"},
+    {Txt::popupKopieren, "&Kopieren", "C&opy"},
+    {Txt::popupEinfuegen, "&Einfügen", "&Paste"},
+    {Txt::popupZeichen, "&Zeichen", "&Signs"},
+    {Txt::popupLinks, "&Links", "&Left"},
+    {Txt::popupRechts, "&Rechts", "&Right"},
+    {Txt::popupZentriert, "&Zentriert", "&Centred"},
+    {Txt::popupKlein, "&Klein", "&Small"},
+    {Txt::popupMittel, "&Mittel", "&Middle"},
+    {Txt::popupGross, "&Groß", "&Big"},
+    {Txt::popupSchriftart, "Schriftart", "Font"},
+
+    {Txt::productName, "Tinctora", "Tinctora for Zevediz Adirevivo"},
+    {Txt::productName2, "Tinctora für Razuvazizeduduvir", ""},
+    {Txt::productVersion, " 3.25", " 3.25"},
+    {Txt::versionLabel, "Version", "Version"},
+
+    {Txt::feldGross, "Große Fläche", "Big field"},
+    {Txt::feldLinks, "Kleine Fl. links", "Small field left-hand side"},
+    {Txt::feldMitte, "Kleine Fl. Mitte", "Small field center"},
+    {Txt::feldRechts, "Kleine Fl. rechts", "Small field right-hand side"},
+
+    {Txt::zwischendatenKnopf, "Zwischendaten", "Interm. Values"},
+    {Txt::felder3, "3 Felder", "3 Fields"},
+    {Txt::felder5, "5 Felder", "5 Fields"},
+    {Txt::felder7, "7 Felder", "7 Fields"},
+    {Txt::felder9, "9 Felder", "9 Fields"},
+    {Txt::felder11, "11 Felder", "11 Fields"},
+    {Txt::felder13, "13 Felder", "13 Fields"},
+    {Txt::felder15, "15 Felder", "15 Fields"},
+    {Txt::hintergrundStandard, "Hintergrund: Standard", "Background: Standard"},
+    {Txt::hintergrundWeiss, "Hintergrund: Weiß", "Background: White"},
+    {Txt::hintergrundGrau, "Hintergrund: Grau", "Background: Gray"},
+    {Txt::hintergrundSchwarz, "Hintergrund: Schwarz", "Background: Black"},
+    {Txt::hintergrundHint, "Hintergrund-Helligkeit", "Brightness of the Background"},
+    {Txt::winkelTyp1, "Winkel Typ 1", "Angle Type 1"},
+    {Txt::winkelTyp2, "Winkel Typ 2", "Angle Type 2"},
+    {Txt::testtext, "Testtext", "Test text"},
+    {Txt::testtextOptionen, "(re. Maustaste für Optionen)", "(click right mouse for options)"},
+    {Txt::dateiFilter, "Tinctora Datei (*.tnfx)|*.tnfx|Alle Dateien (*.*)|*.*",
+     "Tinctora File (*.tnfx)|*.tnfx|All Files (*.*)|*.*"},
+
+    {Txt::statusGrossAusgewaehlt, "Große Fläche ausgewählt", "Big field selected"},
+    {Txt::statusRechtsAusgewaehlt, "Kleine Fläche rechts ausgewählt",
+     "Small field on the right-hand side selected"},
+    {Txt::statusLinksAusgewaehlt, "Kleine Fläche links ausgewählt",
+     "Small field on the left-hand side selected"},
+    {Txt::statusMitteAusgewaehlt, "Kleine Fläche Mitte ausgewählt", "Small field in the center selected"},
+    {Txt::statusZweier, "Zweier-Harmonie", "2-Color Harmony"},
+    {Txt::statusDreier, "Dreier-Harmonie", "3-Color Harmony"},
+    {Txt::statusVierer, "Vierer-Harmonie", "4-Color Harmony"},
+    {Txt::statusAuffaecherung, "Auffächerung", "Fanning"},
+    {Txt::statusFarbreihe, "Farbreihe", "Color Row"},
+
+    {Txt::frage, "Frage", "Question"},
+    {Txt::hinweis, "Hinweis", "Info"},
+    {Txt::fehler, "Fehler", "Error"},
+
+    {Txt::fixiertMarker, "-------------- FIXIERT --------------", "-------------- FIXED --------------"},
+
+    {Txt::zwischendaten, "Zwischendaten", "Intermediate Values"},
+    {Txt::allesKopieren, "Alles in Zwischenablage kopieren", "Copy All to Clipboard"},
+    {Txt::drucken, "Drucken", "Print"},
+    {Txt::aktiv, "Aktiv", "Active"},
+    {Txt::reiheLinks, "kl. Fläche links", "Small field left-hand side"},
+    {Txt::reihe2, "2. kl. Fläche", "2nd small field"},
+    {Txt::reihe3, "3. kl. Fläche", "3rd small field"},
+    {Txt::reihe4, "4. kl. Fläche", "4th small field"},
+    {Txt::reihe5, "5. kl. Fläche", "5th small field"},
+    {Txt::reihe6, "6. kl. Fläche", "6th small field"},
+    {Txt::reihe7, "7. kl. Fläche", "7th small field"},
+    {Txt::reihe8, "8. kl. Fläche", "8th small field"},
+    {Txt::reihe9, "9. kl. Fläche", "9th small field"},
+    {Txt::reihe10, "10. kl. Fläche", "10th small field"},
+    {Txt::reihe11, "11. kl. Fläche", "11th small field"},
+    {Txt::reihe12, "12. kl. Fläche", "12th small field"},
+    {Txt::reihe13, "13. kl. Fläche", "13th small field"},
+    {Txt::reihe14, "14. kl. Fläche", "14th small field"},
+    {Txt::reiheMitte, "kl. Fläche Mitte", "Small field center"},
+    {Txt::reiheRechts, "kl. Fläche rechts", "Small field right-hand side"},
+
+    {Txt::hilfe, "Hilfe", "Help"},
+    {Txt::abbrechen, "Abbrechen", "Cancel"},
+
+    {Txt::eingabeTitel, "Eingabe", "Manual Input"},
+    {Txt::hexFormatHinweis, "Hex-Format: HTML-konform", "Hex-form: HTML-conform"},
+    {Txt::mehr, "Mehr...", "More..."},
+    {Txt::hexFehler, "Der Eingegebene Wert ist kein gültiges Hex-Format.",
+     "The data input is no valid hex-form."},
+
+    {Txt::textAnsichtNichtVerfuegbar,
+     "Die Option \"Text anstelle Flächen\" ist im Modus Auffächerungen oder Farbreihen nicht verfügbar.",
+     "The option \"Text Instead of Fields\" is not available in the modi fanning or color row."},
+
+    {Txt::websicherSpeichernFrage,
+     "Sie haben individuelle websichere Farben eingestellt. Diese Einstellung geht beim Speichern verloren. "
+     "Möchten Sie trotzdem speichern?",
+     "You´ve adjusted individual web safe colors. Settings cannot be saved. Continue saving?"},
+    {Txt::dateiNichtErstellt, "Die Datei konnte nicht erstellt werden!", "The file couldn´t be created!"},
+    {Txt::dateiNichtGelesenVor, "Die Datei \"", "The file \""},
+    {Txt::dateiNichtGelesenNach, "\" konnte nicht gelesen werden!", "\" couldn´t be read!"},
+    {Txt::dateiUeberschreiben, "Die Datei existiert bereits, soll sie überschrieben werden?",
+     "The file does already exist, should it be replaced?"},
+    {Txt::aenderungenSpeichern, "Änderungen speichern in ", "Save changed datas in "},
+
+    {Txt::vollbildTitel, "Vollbild", "Fullscreen"},
+    {Txt::vorschauText, "Ich bin der Text, der zur Beurteilung der Textfarbe dient.",
+     "I´m the text that helps to assess the text color."},
+    {Txt::vorschauOptionen, "(Rechte Maustaste für Optionen)", "(Click right mouse button for options)"},
+    {Txt::vorschauTesttext, "Dies ist ein Testtext.", "This is a test text."},
+    {Txt::schliessen, "Schließen", "Close"},
+    {Txt::klein, "Klein", "Small"},
+    {Txt::mittel, "Mittel", "Middle"},
+    {Txt::gross, "Groß", "Big"},
+    {Txt::farbwechsel, "Farbwechsel", "Change Color"},
+    {Txt::schrift, "Text", "Text"},
+    {Txt::wechseln, "Wechseln", "Change"},
+
+    {Txt::websicherTitel, "In websichere Farben umwandeln", "Convert to Web-safe Colors"},
+    {Txt::naechste, "Nächste", "Next One"},
+    {Txt::zuweisen, "Zuweisen", "Allocate"},
+    {Txt::websicherGross, "Große Fläche:", "Big Field:"},
+    {Txt::vorschlagWebsicher, "Vorschlag websicher:", "Recommendation Web-safe:"},
+    {Txt::websicherLinks, "Kleine Fl. links:", "Small field on the left-hand side:"},
+    {Txt::websicherRechts, "Kleine Fl. rechts:", "Small field on the right-hand side:"},
+    {Txt::websicherMitte, "Kleine Fl. Mitte:", "Small field in the center:"},
+    {Txt::websicherAuffaecherung,
+     "Im Modus Auffächerungen und im Modus Farbreihen werden die Zwischenfarben autom. berechnet, daher ist "
+     "eine manuelle Einflussnahme nicht möglich. Bitte benutzen Sie den Button \"Nur Websichere Farben "
+     "anzeigen\"",
+     "In the modi \"fanning\" and \"color row\" the intermediating colors are automatically calculated. That "
+     "means a manual influence is not possible. Please use the button \"Only Show Web-Save Colors\"!"},
+
+    {Txt::gleicheFarbeWarnung,
+     "Mindestens zwei kleine Felder haben die gleiche Farbe! Verringern Sie die Anzahl der Felder oder "
+     "erhöhen Sie den Winkelabstand oder ändern Sie die Helligkeit, bis diese Meldung nicht mehr zu sehen "
+     "ist. ",
+     "Mindestens zwei kleine Felder haben die gleiche Farbe! Verringern Sie die Anzahl der Felder oder "
+     "erhöhen Sie den Winkelabstand oder ändern Sie die Helligkeit, bis diese Meldung nicht mehr zu sehen "
+     "ist. "},
+
+    {Txt::pipetteTitel, "Pipette", "Pipette"},
+    {Txt::pipetteHinweisTitel, "Hinweise zur Pipette", "Hints for pipette"},
+    {Txt::pipetteTasteAufnehmen, "Leer- oder Entertaste:", "Space or Enter:"},
+    {Txt::pipetteFarbeAufnehmen, "Farbe aufnehmen", "Pick Up Color"},
+    {Txt::pipettePfeiltasten, "Pfeiltasten:", "Arrow Keys:"},
+    {Txt::pipetteFeinsteuerung, "Cursor Feinsteuerung", "Cursor Fine Adjustment"},
+    {Txt::pipetteStrgPfeiltasten, "STRG + Pfeiltasten:", "CTRL + Arrow Keys:"},
+    {Txt::pipetteGrobsteuerung, "Cursor Grobsteuerung", "Cursor Coarse Adjustment"},
+    {Txt::pipetteHinweis, "Hinweis:", "Hint:"},
+    {Txt::pipetteVordergrund,
+     "Die Pipette drängt sich NICHT autom. in den Vordergrund: Wenn Sie nach Aktivierung der Pipette ein "
+     "anderes Fenster anklicken, bekommt dieses auch den Fokus!",
+     "The pipette doesn´t come to the foreground automatically! Even after having activated the pipette, you "
+     "can open any other window by clicking on it."},
+    {Txt::pipetteReaktivieren,
+     "Klicken Sie auf das Pipettenfenster oder auf das Tinctora-Symbol in der Taskleiste, um die Pipette "
+     "wieder zum aktiven Fenster zu machen.",
+     "Click on the pipette window or the Tinctora symbol in the taskbar in order to reactivate the pipette."},
+    {Txt::pipetteNichtMehrAnzeigen, "Diesen Hinweis nicht mehr anzeigen.", "Don´t show this hint again."},
+
+    {Txt::einstellungenTitel, "Einstellungen", "Settings"},
+    {Txt::tutorialReiter, "Tutorial", "Tutorial"},
+    {Txt::tutorialLokalerLink, "Lokaler Link zum Tutorial \"Farben im Webdesign\":",
+     "Local link to the tutorial \"Colors and Webdesign\":"},
+    {Txt::tutorialPfadErklaerung,
+     "Geben Sie den Pfad zur \"index.html\" des Tutorials ein, damit beim Klick auf die Hilfe-Menüeinträge "
+     "die jeweiligen HTML-Seiten geöffnet werden. Benutzen Sie hierzu die \"Datei öffnen\"-Schaltfläche.",
+     "To open the according HTML-pages by clicking on the tutorial menu, please insert the path to the "
+     "\"index.html\" of the tutorial."},
+    {Txt::tutorialImInternet, "Tutorial im Internet:", "Tutorial in Internet:"},
+
+    {Txt::tutorialNichtGefunden,
+     "Tinctora kann den Pfad zum Tutorial nicht finden. Möchten Sie den Pfad jetzt eingeben?",
+     "Tinctora is not able to find the path to the tutorial. Do you want to enter in the path manually?"},
+    {Txt::updateFrage, "Möchten Sie auf der Homepage nachsehen, ob ein Update verfügbar ist?",
+     "Would you like to look at the homepage for an available update?"},
+    {Txt::infoTitel, "Info", "Info"},
+    {Txt::homepageLabel, "Homepage:", "Homepage:"},
+    {Txt::emailLabel, "E-Mail:", "E-Mail:"},
+    {Txt::herausgeber, "Herausgegeben vom Tinctora-Projekt", "Published by the Tinctora project"},
+
+    {Txt::webSeite, TINCTORA_HOST "/de/", TINCTORA_HOST "/en/"},
+    {Txt::updateSeite, TINCTORA_HOST "/update.php?vers=325", TINCTORA_HOST "/checkupdate.php?vers=325"},
+    {Txt::supportEMail, "support@tinctora.example", "support@tinctora.example"},
+}};
+
+#undef TINCTORA_HOST
+
+constexpr bool inEnumOrder()
+{
+    for (int i = 0; i < txtCount; ++i)
+        if (static_cast<int>(texte[static_cast<std::size_t>(i)].id) != i)
+            return false;
+    return true;
+}
+static_assert(inEnumOrder(), "language entries must follow the order of Txt");
+
+// Tutorial page names, indexed by the tag of the tutorial actions.
+constexpr std::array<TutorialPage, tutorialSeitenAnzahl> seiten{{
+    {"index.html", "index.html"},
+    {"farbkreis_dorva.htm", "colorwheel_dorva.htm"},
+    {"farben\\blau.htm", "colors\\blue.htm"},
+    {"farben\\rot.htm", "colors\\red.htm"},
+    {"farben\\gruen.htm", "colors\\green.htm"},
+    {"farben\\gelb.htm", "colors\\yellow.htm"},
+    {"farben\\orange.htm", "colors\\orange.htm"},
+    {"farben\\schwarz.htm", "colors\\black.htm"},
+    {"farben\\rosa.htm", "colors\\pink.htm"},
+    {"farben\\weiss.htm", "colors\\white.htm"},
+    {"farben\\violett.htm", "colors\\violet.htm"},
+    {"farben\\gold.htm", "colors\\gold.htm"},
+    {"farben\\silber.htm", "colors\\silver.htm"},
+    {"farben\\braun.htm", "colors\\brown.htm"},
+    {"farben\\grau.htm", "colors\\gray.htm"},
+    {"assoziierte_begriffe.htm", "associated_terms.htm"},
+    {"farben\\lieblingsfarben.htm", "colors\\popular_colors.htm"},
+    {"aktivierung.htm", "activation.htm"},
+    {"marketing_text.htm", "marketing_text.htm"},
+    {"marketing_headlines.htm", "marketing_headlines.htm"},
+}};
+
+} // namespace
+
+std::span<const TextEntry> textEntries()
+{
+    return texte;
+}
+
+std::span<const TutorialPage> tutorialPages()
+{
+    return seiten;
+}

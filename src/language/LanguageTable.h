@@ -1,0 +1,56 @@
+#pragma once
+
+#include "language/LanguageData.h"
+#include "language/Texts.h"
+
+#include <QString>
+
+#include <array>
+#include <optional>
+#include <vector>
+
+enum class Sprache { deutsch, englisch };
+
+// The user-interface texts of one language, chosen once at start-up and
+// unchanged afterwards. Windows keep a const reference to the one table.
+class LanguageTable
+{
+public:
+    // The stored "TNVersion" value: missing or 11 selects English, anything else German.
+    static LanguageTable forVersion(std::optional<int> sprachVersion);
+    static LanguageTable forLanguage(Sprache sprache);
+
+    Sprache sprache() const { return sprache_; }
+    bool englisch() const { return sprache_ == Sprache::englisch; }
+
+    const QString& text(Txt id) const;
+
+    // Page name for a tutorial action's tag; any tag outside 0..19 gives the start page.
+    const QString& tutorialSeite(int tag) const;
+    const std::array<QString, tutorialSeitenAnzahl>& tutorialSeiten() const { return seiten_; }
+
+    // Default window caption: product name directly followed by the version.
+    QString fensterTitel() const;
+
+    // Name of row j (1-based, small left = 1) of a fanning or colour row of
+    // 2n+1 fields as the intermediate values list shows it after renumbering:
+    // the outer and centre fields keep their own names.
+    QString reihenFeldName(int j, int felderAnzahl) const;
+
+    // The file filter in the form Qt's file dialogs take ("A (*.x);;B (*.*)").
+    QString qtDateiFilter() const;
+
+private:
+    explicit LanguageTable(Sprache sprache);
+
+    Sprache sprache_;
+    std::vector<QString> texte_;
+    std::array<QString, tutorialSeitenAnzahl> seiten_;
+};
+
+// "Name (*.x)|*.x|All (*.*)|*.*" -> "Name (*.x);;All (*.*)"; a description
+// without its pattern in brackets gets the pattern appended.
+QString qtFileFilter(const QString& pipeFilter);
+
+// A menu caption as plain text: accelerator marks removed, "&&" kept as "&".
+QString ohneAccelerator(const QString& caption);

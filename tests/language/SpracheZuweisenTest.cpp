@@ -1,0 +1,236 @@
+#include "language/SpracheZuweisen.h"
+#include "language/ActionRegistry.h"
+
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QActionGroup>
+#include <QComboBox>
+#include <QDialog>
+#include <QLabel>
+#include <QMainWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSignalSpy>
+#include <QStatusBar>
+#include <QTest>
+#include <QTextEdit>
+#include <QToolBar>
+#include <QToolButton>
+
+namespace
+{
+
+template <typename T> T* neu(QWidget* parent, const char* name)
+{
+    auto* w = new T(parent);
+    w->setObjectName(QString::fromLatin1(name));
+    return w;
+}
+
+// A main window carrying a few of the controls the language switch addresses,
+// named as the real window names them.
+struct Fenster {
+    QMainWindow form;
+    ActionRegistry aktionen = ActionRegistry::aufbauen(form);
+    QWidget* mitte = new QWidget(&form);
+    QComboBox* combo1 = neu<QComboBox>(mitte, "ComboBox1");
+    QComboBox* combo2 = neu<QComboBox>(mitte, "ComboBox2");
+    QComboBox* combo3 = neu<QComboBox>(mitte, "ComboBox3");
+    QPushButton* button1 = neu<QPushButton>(mitte, "Button1");
+    QRadioButton* radio3 = neu<QRadioButton>(mitte, "RadioButton3");
+    QLabel* wertText = neu<QLabel>(mitte, "SKlUnLiHex");
+    QTextEdit* richEdit1 = neu<QTextEdit>(mitte, "RichEdit1");
+    QLabel* panel0 = neu<QLabel>(form.statusBar(), statusPanel0Name);
+    QLabel* panel1 = neu<QLabel>(form.statusBar(), statusPanel1Name);
+    QMenu* popup = neu<QMenu>(&form, "PopupMenu1");
+    QMenu* zeichen = neu<QMenu>(popup, "Zeichen1");
+    QAction* kopieren1 = popup->addAction(QStringLiteral("x"));
+    QAction* links1 = zeichen->addAction(QStringLiteral("x"));
+    QDialog* dialog = neu<QDialog>(&form, "TForm4");
+    QPushButton* fremderKnopf = neu<QPushButton>(dialog, "Button1");
+
+    Fenster()
+    {
+        form.setCentralWidget(mitte);
+        kopieren1->setObjectName(QStringLiteral("Kopieren1"));
+        links1->setObjectName(QStringLiteral("Links1"));
+        popup->addMenu(zeichen);
+        fremderKnopf->setText(QStringLiteral("OK"));
+    }
+};
+
+bool inIrgendeinemMenue(const QMainWindow& form, const QAction* a)
+{
+    for (const QMenu* m : form.findChildren<QMenu*>())
+        if (m->actions().contains(a))
+            return true;
+    return false;
+}
+
+} // namespace
+
+TEST(SpracheZuweisenTest, BuildsDisabledActionsWithMenusAndToolBar)
+{
+    Fenster f;
+    for (const ActionSpec& s : actionSpecs()) {
+        QAction& a = f.aktionen.action(s.id);
+        EXPECT_EQ(a.objectName(), QLatin1StringView(s.name));
+        EXPECT_EQ(f.aktionen.action(a.objectName()), &a);
+        EXPECT_FALSE(a.isEnabled()) << s.name << ": the window enables what it has built";
+        EXPECT_EQ(a.isCheckable(), s.checkable) << s.name;
+        EXPECT_EQ(a.isChecked(), s.checkedAtStart) << s.name;
+        EXPECT_EQ(a.data().toInt(), s.tag) << s.name;
+        EXPECT_EQ(a.icon().isNull(), s.imageIndex < 0) << s.name;
+        EXPECT_TRUE(f.form.actions().contains(&a)) << s.name;
+    }
+    EXPECT_EQ(f.aktionen.action(u"gibtEsNicht"), nullptr);
+
+    QStringList titel;
+    for (QAction* m : f.form.menuBar()->actions())
+        titel << m->text();
+    EXPECT_EQ(titel, (QStringList{QStringLiteral("&Datei"), QStringLiteral("&Bearbeiten"),
+                                  QStringLiteral("&Ansicht"), QStringLiteral("&Modus"),
+                                  QStringLiteral("&Tutorial"), QStringLiteral("&Hilfe")}));
+    EXPECT_TRUE(f.aktionen.menu(MenuId::ansicht)
+                    .actions()
+                    .contains(f.aktionen.menu(MenuId::farbbandtyp).menuAction()));
+
+    QToolBar& tb = f.aktionen.toolBar();
+    EXPECT_EQ(tb.objectName(), QStringLiteral("ActionToolBar1"));
+    EXPECT_EQ(tb.actions().size(), static_cast<qsizetype>(toolBarLayout().size()));
+    auto stil = [&](Aktion a) {
+        return qobject_cast<QToolButton*>(tb.widgetForAction(&f.aktionen.action(a)))->toolButtonStyle();
+    };
+    EXPECT_EQ(stil(Aktion::programmOhneRand), Qt::ToolButtonTextBesideIcon);
+    EXPECT_EQ(stil(Aktion::vollbild), Qt::ToolButtonTextBesideIcon);
+    EXPECT_EQ(stil(Aktion::pipette), Qt::ToolButtonIconOnly);
+    EXPECT_FALSE(f.aktionen.action(Aktion::nurWebsichereFarbenAnzeigen).isVisible());
+
+    f.aktionen.setAllEnabled(true);
+    EXPECT_TRUE(f.aktionen.action(Aktion::hilfeInfo).isEnabled());
+}
+
+TEST(SpracheZuweisenTest, ModeActionsExcludeEachOther)
+{
+    Fenster f;
+    f.aktionen.setAllEnabled(true);
+    EXPECT_TRUE(f.aktionen.gruppe(Gruppe::modus)->isExclusive());
+    EXPECT_EQ(f.aktionen.gruppe(Gruppe::keine), nullptr);
+    f.aktionen.action(Aktion::farbreihen).trigger();
+    EXPECT_TRUE(f.aktionen.action(Aktion::farbreihen).isChecked());
+    EXPECT_FALSE(f.aktionen.action(Aktion::zweierHarmonien).isChecked());
+    f.aktionen.action(Aktion::luminoes).trigger();
+    EXPECT_FALSE(f.aktionen.action(Aktion::realistisch).isChecked());
+    EXPECT_TRUE(f.aktionen.action(Aktion::farbreihen).isChecked()) << "the groups are independent";
+}
+
+TEST(SpracheZuweisenTest, EnglishMenuShowsNoShortcutButTheKeysStillWork)
+{
+    Fenster f;
+    spracheZuweisen(f.form, LanguageTable::forVersion(std::nullopt), f.aktionen);
+
+    const std::pair<Aktion, Aktion> paare[] = {{Aktion::dateiOeffnen, Aktion::ShortCutStrgO},
+                                               {Aktion::dateiSpeichern, Aktion::ShortCutStrgS},
+                                               {Aktion::werteDrucken, Aktion::ShortCutStrgP}};
+    for (const auto& [sichtbar, versteckt] : paare) {
+        QAction& v = f.aktionen.action(sichtbar);
+        QAction& h = f.aktionen.action(versteckt);
+        EXPECT_TRUE(f.aktionen.menu(MenuId::datei).actions().contains(&v));
+        EXPECT_TRUE(v.shortcut().isEmpty()) << v.objectName().toStdString();
+        EXPECT_FALSE(h.shortcut().isEmpty());
+        EXPECT_FALSE(inIrgendeinemMenue(f.form, &h));
+        EXPECT_TRUE(h.isVisible()) << "an invisible action would not take its keys";
+    }
+    EXPECT_EQ(f.aktionen.action(Aktion::dateiOeffnen).text(), QStringLiteral("&Load Settings of Colors"));
+
+    // The key reaches the hidden action.
+    f.aktionen.setAllEnabled(true);
+    QSignalSpy oeffnen(&f.aktionen.action(Aktion::ShortCutStrgO), &QAction::triggered);
+    QSignalSpy sichtbar(&f.aktionen.action(Aktion::dateiOeffnen), &QAction::triggered);
+    f.form.show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&f.form));
+    QTest::keyClick(&f.form, Qt::Key_O, Qt::ControlModifier);
+    EXPECT_EQ(oeffnen.count(), 1);
+    EXPECT_EQ(sichtbar.count(), 0);
+}
+
+TEST(SpracheZuweisenTest, GermanMenuKeepsTheShortcutsOnTheVisibleActions)
+{
+    Fenster f;
+    spracheZuweisen(f.form, LanguageTable::forVersion(std::nullopt), f.aktionen);
+    spracheZuweisen(f.form, LanguageTable::forVersion(0), f.aktionen); // applying twice leaves no trace
+    EXPECT_EQ(f.aktionen.action(Aktion::dateiSpeichern).shortcut(), QKeySequence(QStringLiteral("Ctrl+S")));
+    EXPECT_TRUE(f.aktionen.action(Aktion::ShortCutStrgS).shortcut().isEmpty());
+    EXPECT_EQ(f.aktionen.action(Aktion::auffaecherungen).text(), QStringLiteral("&Auffächerungen"));
+    EXPECT_EQ(f.aktionen.action(Aktion::auffaecherungen).toolTip(), QStringLiteral("Auffächerungen"));
+    EXPECT_EQ(f.aktionen.action(Aktion::programmOhneRand).iconText(), QStringLiteral("Vollbild"));
+    EXPECT_EQ(f.aktionen.action(Aktion::programmOhneRand).statusTip(),
+              QStringLiteral("Programm ohne Titel- und Taskleiste"));
+    // Without a hint of its own the tool tip is the plain caption.
+    EXPECT_EQ(f.aktionen.action(Aktion::dateiSpeichernUnter).toolTip(),
+              QStringLiteral("Farbeinstellungen speichern unter..."));
+}
+
+TEST(SpracheZuweisenTest, FillsTheListBoxesWithoutFiringTheirHandlers)
+{
+    Fenster f;
+    QSignalSpy wechsel(f.combo1, &QComboBox::currentIndexChanged);
+    spracheZuweisen(f.form, LanguageTable::forVersion(11), f.aktionen);
+    spracheZuweisen(f.form, LanguageTable::forVersion(11), f.aktionen);
+
+    ASSERT_EQ(f.combo1->count(), 7);
+    EXPECT_EQ(f.combo1->itemText(0), QStringLiteral("3 Fields"));
+    EXPECT_EQ(f.combo1->itemText(6), QStringLiteral("15 Fields"));
+    EXPECT_EQ(f.combo1->currentIndex(), 3);
+    EXPECT_EQ(f.combo1->currentText(), QStringLiteral("9 Fields"));
+    EXPECT_EQ(f.combo1->maxVisibleItems(), 8);
+    EXPECT_EQ(wechsel.count(), 0);
+
+    ASSERT_EQ(f.combo2->count(), 4);
+    EXPECT_EQ(f.combo2->itemText(3), QStringLiteral("Background: Black"));
+    EXPECT_EQ(f.combo2->currentIndex(), 0);
+    EXPECT_EQ(f.combo2->toolTip(), QStringLiteral("Brightness of the Background"));
+    ASSERT_EQ(f.combo3->count(), 2);
+    EXPECT_EQ(f.combo3->itemText(1), QStringLiteral("Angle Type 2"));
+    EXPECT_EQ(f.combo3->currentIndex(), 0);
+
+    spracheZuweisen(f.form, LanguageTable::forVersion(7), f.aktionen);
+    EXPECT_EQ(f.combo2->itemText(1), QStringLiteral("Hintergrund: Weiß"));
+    EXPECT_EQ(f.combo1->currentText(), QStringLiteral("9 Felder"));
+}
+
+TEST(SpracheZuweisenTest, CaptionsHintsAndPopupMenusOfTheWindow)
+{
+    Fenster f;
+    spracheZuweisen(f.form, LanguageTable::forVersion(std::nullopt), f.aktionen);
+    EXPECT_EQ(f.form.windowTitle(), QStringLiteral("Tinctora for Zevediz Adirevivo 3.25"));
+    EXPECT_EQ(f.button1->text(), QStringLiteral("Interm. Values"));
+    EXPECT_EQ(f.radio3->toolTip(), QStringLiteral("Small field center"));
+    EXPECT_EQ(f.wertText->toolTip(), QStringLiteral("Small field left-hand side"));
+    EXPECT_EQ(f.panel0->text(), QStringLiteral("  2-Color Harmony"));
+    EXPECT_EQ(f.panel1->text(), QStringLiteral("Big field selected"));
+    EXPECT_EQ(f.richEdit1->toPlainText(), QStringLiteral("Test text\n(click right mouse for options)"));
+    EXPECT_EQ(f.kopieren1->text(), QStringLiteral("C&opy"));
+    EXPECT_EQ(f.zeichen->title(), QStringLiteral("&Signs"));
+    EXPECT_EQ(f.links1->text(), QStringLiteral("&Left"));
+    EXPECT_EQ(f.fremderKnopf->text(), QStringLiteral("OK")) << "a dialog's own controls are its business";
+    EXPECT_EQ(f.aktionen.menu(MenuId::farbbandtyp).title(), QStringLiteral("&Type of Color Band"));
+
+    spracheZuweisen(f.form, LanguageTable::forVersion(0), f.aktionen);
+    EXPECT_EQ(f.form.windowTitle(), QStringLiteral("Tinctora 3.25"));
+    EXPECT_EQ(f.button1->text(), QStringLiteral("Zwischendaten"));
+    EXPECT_EQ(f.panel0->text(), QStringLiteral("  Zweier-Harmonie"));
+    EXPECT_EQ(f.richEdit1->toPlainText(), QStringLiteral("Testtext\n(re. Maustaste für Optionen)"));
+    EXPECT_EQ(f.zeichen->title(), QStringLiteral("&Zeichen"));
+}
+
+TEST(SpracheZuweisenTest, AWindowWithoutTheNamedControlsIsLeftAlone)
+{
+    QMainWindow leer;
+    const ActionRegistry aktionen = ActionRegistry::aufbauen(leer);
+    spracheZuweisen(leer, LanguageTable::forVersion(11), aktionen);
+    EXPECT_EQ(aktionen.action(Aktion::hilfeInhalt).text(), QStringLiteral("&Content"));
+}
