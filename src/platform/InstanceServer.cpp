@@ -41,9 +41,13 @@ bool InstanceServer::listenOn(const QString& serverName)
 {
     if (m_server->isListening())
         m_server->close();
+    // Checked here, not left to listen(): with access options Qt binds elsewhere and
+    // renames the socket into place, which would silently replace a live one.
+    if (someoneAnswersAt(serverName))
+        return false;
     if (m_server->listen(serverName))
         return true;
-    if (m_server->serverError() != QAbstractSocket::AddressInUseError || someoneAnswersAt(serverName))
+    if (m_server->serverError() != QAbstractSocket::AddressInUseError)
         return false;
     QLocalServer::removeServer(serverName);
     return m_server->listen(serverName);

@@ -1,5 +1,8 @@
 #include "tools/RegistryForm.h"
 
+#include <QCoreApplication>
+#include <QDir>
+
 namespace
 {
 
@@ -58,4 +61,10 @@ void TfRegistryForm::speichereFensterLage()
     writeIfChanged(store, pref::appLeft, fensterLinks, m_gelesen.fensterLinks);
     writeIfChanged(store, pref::appHeight, fensterHoehe, m_gelesen.fensterHoehe);
     writeIfChanged(store, pref::appWidth, fensterBreite, m_gelesen.fensterBreite);
+}
+
+QString standardTutorialPfad()
+{
+    return QDir::toNativeSeparators(QCoreApplication::applicationDirPath() +
+                                    QStringLiteral("/tutorial/index.html"));
 }

@@ -16,8 +16,14 @@ struct HeldPreferences {
     int hintergrundIndex = pref::cbBgBrightness.fallback; // 0 standard, 1 white, 2 gray, 3 black
     int sprachVersion = pref::TNVersion.fallback;         // 11 English, anything else German
 
+    bool tutorialPfadGesetzt() const { return tutorialPfad != QString::fromLatin1(pref::cURL.fallback); }
+
     bool operator==(const HeldPreferences&) const = default;
 };
+
+// The tutorial's start page in the program's own folder, with native separators:
+// what the settings dialog offers while no path is set.
+QString standardTutorialPfad();
 
 // The hidden preferences holder. Reads the stored preferences once when created; the
 // windows read and change the held values directly; speicherDaten() writes back, once,

@@ -2,3 +2,6 @@
 target_sources(tinctora_core PRIVATE
   tools/RegistryForm.cpp
 )
+target_sources(tinctora_ui PRIVATE
+  tools/Einstellungen.cpp
+)

@@ -2,3 +2,6 @@
 target_sources(tinctora_core_tests PRIVATE
   tools/RegistryFormTest.cpp
 )
+target_sources(tinctora_ui_tests PRIVATE
+  tools/EinstellungenTest.cpp
+)

@@ -1,0 +1,64 @@
+#pragma once
+
+#include <QDialog>
+
+#include <functional>
+
+class LanguageTable;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QTabWidget;
+class QToolButton;
+class ShellOpener;
+class TfRegistryForm;
+
+// The settings dialog: the path to the tutorial's "index.html" and the link to the
+// program's web site. Created anew for each use and shown modally.
+class TEinstellungen : public QDialog
+{
+    Q_OBJECT
+
+public:
+    // Asks for an HTML file; returns its path, or an empty text when the user cancels.
+    using DateiAuswahl =
+        std::function<QString(QWidget* parent, const QString& startOrdner, const QString& filter)>;
+
+    TEinstellungen(TfRegistryForm& registry, const LanguageTable& texte, ShellOpener& shell,
+                   QWidget* parent = nullptr);
+
+    // Replaces the system's file-open dialog (tests).
+    void setDateiAuswahl(DateiAuswahl auswahl) { m_dateiAuswahl = std::move(auswahl); }
+
+    void FormCreate();
+    void FormShow();
+    void BitBtn1Click();
+    void OKBtnClick();
+    void Button2Click();
+    void Label4Click();
+
+    QTabWidget* PageControl1 = nullptr;
+    QWidget* TabSheet2 = nullptr;
+    QLabel* Label1 = nullptr;
+    QLineEdit* Edit1 = nullptr;
+    QToolButton* BitBtn1 = nullptr;
+    QLabel* Label2 = nullptr;
+    QLabel* Label3 = nullptr;
+    QLabel* Label4 = nullptr;
+    QPushButton* OKBtn = nullptr;
+    QPushButton* Button2 = nullptr;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void bauen();
+    QWidget* bauTutorialSeite();
+    void mittigAufDemBildschirm();
+
+    TfRegistryForm& m_registry;
+    const LanguageTable& m_texte;
+    ShellOpener& m_shell;
+    DateiAuswahl m_dateiAuswahl;
+};
