@@ -117,7 +117,9 @@ ActionRegistry ActionRegistry::aufbauen(QMainWindow& form)
     }
     reg.toolBar_ = tb;
 
-    aktionsTexteSetzen(reg, LanguageTable::forLanguage(Sprache::deutsch));
+    const LanguageTable design = LanguageTable::forLanguage(Sprache::deutsch);
+    menueTexteSetzen(reg, design);
+    aktionsTexteSetzen(reg, design);
     return reg;
 }
 

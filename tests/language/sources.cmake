@@ -4,4 +4,5 @@ target_sources(tinctora_core_tests PRIVATE
 )
 target_sources(tinctora_ui_tests PRIVATE
   language/SpracheZuweisenTest.cpp
+  language/IconsTest.cpp
 )
