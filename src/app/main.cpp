@@ -1,7 +1,40 @@
+#include "platform/InstanceServer.h"
+#include "platform/SettingsPreferenceStore.h"
+#include "platform/SingleInstance.h"
+#include "platform/WindowActivation.h"
+#include "shell/StartupProbe.h"
+#include "shell/TForm1.h"
+#include "shell/TfBlind.h"
+#include "tools/RegistryForm.h"
+
 #include <QApplication>
+#include <QDateTime>
 
 int main(int argc, char** argv)
 {
+    const long long startMs = QDateTime::currentMSecsSinceEpoch();
+
+    // A second start hands its file to the running instance and ends here.
+    const InstanceStart instance = startSingleInstance(argc, argv);
+    if (!instance.isFirstInstance())
+        return 0;
+
     QApplication app(argc, argv);
-    return 0;
+    QApplication::setApplicationName(QStringLiteral("Tinctora"));
+
+    TForm1 form;
+    TfRegistryForm preferences(userPreferenceStore());
+    form.setPreferences(preferences);
+    const TfBlind blind(form, preferences);
+    const QStringList arguments = QApplication::arguments();
+    if (arguments.size() > 1)
+        form.setCommandLineFile(arguments.at(1));
+
+    InstanceServer server;
+    QObject::connect(&server, &InstanceServer::raiseRequested, &form, [&form] { bringWindowToFront(&form); });
+    server.listen();
+
+    installStartupProbe(form, startMs);
+    form.show();
+    return QApplication::exec();
 }

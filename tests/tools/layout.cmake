@@ -1,1 +1,4 @@
-# target_sources(...)
+# Window layout geometry (core).
+target_sources(tinctora_core_tests PRIVATE
+  tools/WindowLayoutTest.cpp
+)

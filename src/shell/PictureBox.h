@@ -1,0 +1,45 @@
+#pragma once
+
+#include <QImage>
+#include <QWidget>
+
+#include <functional>
+
+class QMouseEvent;
+
+// A picture on the main window (band pictures, overlay, angle picture), or a
+// paint box that draws through a function. Reports the mouse to whoever
+// handles it; the handlers live with the routines they belong to.
+class PictureBox : public QWidget
+{
+    Q_OBJECT
+
+public:
+    PictureBox(QWidget* parent, const QString& name);
+
+    const QImage& image() const { return m_image; }
+    void setImage(const QImage& image);
+    // Stretch the picture over the whole box (the compact light/dark field).
+    void setStretched(bool stretched);
+    bool stretched() const { return m_stretched; }
+
+    // A paint box draws with this instead of a picture.
+    using Painter = std::function<void(QPainter&, const QRect&)>;
+    void setPainter(Painter painter);
+
+signals:
+    void mousePressed(QMouseEvent* event);
+    void mouseMoved(QMouseEvent* event);
+    void mouseReleased(QMouseEvent* event);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    QImage m_image;
+    Painter m_painter;
+    bool m_stretched = false;
+};

@@ -1,0 +1,42 @@
+#pragma once
+
+#include <functional>
+
+class QAction;
+class QMainWindow;
+struct MainState;
+struct MainWidgets;
+
+// Puts the main window's layout into effect: the proportional layout on every
+// resize, the fixed compact layout for small screens, borderless full screen,
+// and the background brightness.
+class WindowLayoutUi
+{
+public:
+    WindowLayoutUi(QMainWindow& form, MainWidgets& w, MainState& s);
+
+    void FormResize();
+    void aufloesung800x600();
+    void programmOhneRandExecute(QAction& programmOhneRand);
+    void ComboBox2Change();
+    void ComboBox2CloseUp();
+    // Value texts back to the normal colours of the background, the list
+    // boxes without focus highlight.
+    void resetStaticText();
+
+    // Steps that belong to the row display and the angle controls; they run
+    // when set. After every resize in fanning and colour rows the outer row
+    // fields go to the ends of the current row (showPanels); after the compact
+    // placements the rows and the angle view are laid out again for the mode.
+    std::function<void()> showPanels;
+    std::function<void()> reihenNeuAuslegen;
+    std::function<void()> winkelAnsichtNeu;
+
+private:
+    void applyDisplayGeometry();
+    void applyCompactPlacements();
+
+    QMainWindow& m_form;
+    MainWidgets& m_w;
+    MainState& m_s;
+};
