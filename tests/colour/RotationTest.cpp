@@ -1,12 +1,16 @@
 #include "colour/Rotation.h"
 #include "colour/BandPictures.h"
 #include "colour/BandTables.h"
+#include "colour/Rounding.h"
 
 #include <gtest/gtest.h>
 
 #include <QColor>
 
+#include <algorithm>
+#include <cmath>
 #include <cstdlib>
+#include <numbers>
 #include <random>
 
 namespace
@@ -36,6 +40,62 @@ QRgb rgbAt(const QImage& image, int x, int y)
 {
     const uchar* p = image.constScanLine(y) + 3 * x;
     return qRgb(p[0], p[1], p[2]);
+}
+
+// The turn written down plainly, in extended precision throughout.
+QImage referenceTurn(const QImage& source, QImage target, int cx, int cy, double angle)
+{
+    using Real = long double;
+    const Real rad = -static_cast<Real>(angle) * std::numbers::pi_v<Real> / 180;
+    const Real c = std::cos(rad);
+    const Real s = std::sin(rad);
+    const int offX = (target.width() - source.width()) / 2;
+    const int offY = (target.height() - source.height()) / 2;
+    for (int y = 0; y < target.height(); ++y) {
+        for (int x = 0; x < target.width(); ++x) {
+            const Real tx = 2 * x - 2 * cx + 1;
+            const Real ty = 2 * y - 2 * cy + 1;
+            const Real u = (c * tx - s * ty - 1) / 2 + cx - offX;
+            const Real v = (s * tx + c * ty - 1) / 2 + cy - offY;
+            const int X = roundHalfEven(u);
+            const int Y = roundHalfEven(v);
+            if (X < 0 || X >= source.width() || Y < 0 || Y >= source.height())
+                continue;
+            const int X1 = std::min(std::max(X + 1, 0), source.width() - 1);
+            const int Y1 = std::min(std::max(Y + 1, 0), source.height() - 1);
+            const Real fx = u - X;
+            const Real fy = v - Y;
+            for (int ch = 0; ch < 3; ++ch) {
+                auto at = [&](int px, int py) { return int{source.constScanLine(py)[3 * px + ch]}; };
+                const Real top = fx * (at(X1, Y) - at(X, Y)) + at(X, Y);
+                const Real bottom = fx * (at(X1, Y1) - at(X, Y1)) + at(X, Y1);
+                const int value = std::clamp(roundHalfEven(top + fy * (bottom - top)), 0, 255);
+                target.scanLine(y)[3 * x + ch] = static_cast<uchar>(value);
+            }
+        }
+    }
+    return target;
+}
+
+// The fast arithmetic must give exactly what the plain form gives, ties and
+// all, for noise (no two neighbours alike), the wheel, odd sizes and centres.
+TEST(SmoothRotate, MatchesThePlainFormExactly)
+{
+    const QImage noise = noisePicture(122, 122);
+    const QImage wheel = wheelPicture(false);
+    const QImage odd = noisePicture(36, 24); // 108 bytes a row: no spare byte at the end
+    for (double angle :
+         {-422.0, -181.0, -90.0, -45.0, -1.0, 1.0, 7.0, 30.0, 45.0, 60.0, 89.0, 135.0, 180.0}) {
+        for (const QImage* source : {&noise, &wheel}) {
+            QImage target = filled(122, 122, QColor(1, 2, 3));
+            SmoothRotate(*source, target, 61, 61, angle);
+            ASSERT_EQ(target, referenceTurn(*source, filled(122, 122, QColor(1, 2, 3)), 61, 61, angle))
+                << angle;
+        }
+        QImage target = filled(50, 41, QColor(9, 9, 9));
+        SmoothRotate(odd, target, 20, 11, angle);
+        ASSERT_EQ(target, referenceTurn(odd, filled(50, 41, QColor(9, 9, 9)), 20, 11, angle)) << angle;
+    }
 }
 
 TEST(SmoothRotate, TurnByZeroCopiesTheSource)
