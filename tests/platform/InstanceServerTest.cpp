@@ -3,12 +3,16 @@
 #include "platform/SingleInstance.h"
 #include "platform/WindowActivation.h"
 
+#include <QApplication>
 #include <QFile>
 #include <QLocalServer>
 #include <QLocalSocket>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QThread>
+#include <QTimer>
 #include <QWidget>
 
 #include <gtest/gtest.h>
@@ -196,4 +200,26 @@ TEST(BringWindowToFront, RestoresAMinimisedWindowToItsEarlierState)
     QWidget hidden;
     bringWindowToFront(&hidden);
     EXPECT_TRUE(hidden.isVisible());
+}
+
+TEST(NoRecipientMessage, IsAPlainBoxWithOneOkButton)
+{
+    QString text;
+    QList<QAbstractButton*> buttons;
+    QMessageBox::Icon icon = QMessageBox::Critical;
+    QTimer::singleShot(0, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        ASSERT_NE(box, nullptr);
+        text = box->text();
+        buttons = box->buttons();
+        icon = box->icon();
+        box->button(QMessageBox::Ok)->click();
+    });
+    int argc = 1;
+    char name[] = "tinctora";
+    char* argv[] = {name, nullptr};
+    showNoRecipientMessage(argc, argv);
+    EXPECT_EQ(text, QStringLiteral("No Recipient found!"));
+    EXPECT_EQ(buttons.size(), 1);
+    EXPECT_EQ(icon, QMessageBox::NoIcon);
 }
