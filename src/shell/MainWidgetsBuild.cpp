@@ -1,5 +1,6 @@
 #include "shell/MainWidgetsBuild.h"
 
+#include "language/ControlTexts.h"
 #include "shell/ColourPanel.h"
 #include "shell/StaticText.h"
 
@@ -27,10 +28,10 @@ void buildStatusBar(QMainWindow& form, MainWidgets& w)
     w.StatusBar1->setObjectName(QStringLiteral("StatusBar1"));
     w.StatusBar1->setSizeGripEnabled(true);
     w.statusPanel0 = new QLabel(QStringLiteral("  Zweier-Harmonie"), w.StatusBar1);
-    w.statusPanel0->setObjectName(QStringLiteral("StatusBar1Panel0"));
+    w.statusPanel0->setObjectName(QString::fromLatin1(statusPanel0Name));
     w.statusPanel0->setMinimumWidth(180);
     w.statusPanel1 = new QLabel(QStringLiteral("Große Fläche ausgewählt"), w.StatusBar1);
-    w.statusPanel1->setObjectName(QStringLiteral("StatusBar1Panel1"));
+    w.statusPanel1->setObjectName(QString::fromLatin1(statusPanel1Name));
     w.StatusBar1->addWidget(w.statusPanel0);
     w.StatusBar1->addWidget(w.statusPanel1, 1);
     form.setStatusBar(w.StatusBar1);

@@ -19,8 +19,8 @@ inline constexpr int spaltenAbstand = 8;
 inline constexpr int obenLeisteHoehe = 150; // Panel14
 inline constexpr int anzeigeOben = 152;     // top of Anzeige
 inline constexpr int untenLeisteHoehe = 80; // Panel15
-inline constexpr int comboPanelBreite = 109;
-inline constexpr int comboBox2Breite = 150;
+inline constexpr int comboPanelBreite = 93; // clear of the right column in the compact layout
+inline constexpr int comboBox2Breite = 180;
 } // namespace design
 
 ColourPanel* makePanel(QWidget* parent, const char* name, const QRect& geometry);

@@ -1,5 +1,6 @@
 #include "shell/TForm1.h"
 
+#include "language/ActionRegistry.h"
 #include "shell/ColourPanel.h"
 #include "shell/PictureBox.h"
 #include "shell/TfBlind.h"
@@ -46,9 +47,11 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent)
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Tinctora"));
     resize(988, 728);
+    m_actions = std::make_unique<ActionRegistry>(ActionRegistry::aufbauen(*this));
     buildMainWidgets(*this, m_w);
     m_layout = std::make_unique<WindowLayoutUi>(*this, m_w, m_state);
     connectWidgets();
+    connectActions();
     FormCreate();
 }
 
@@ -66,6 +69,22 @@ void TForm1::connectWidgets()
     connect(m_w.ComboBox2, &QComboBox::activated, this, [this] { ComboBox2Change(); });
     new DropDownClosed(m_w.ComboBox2, [this] { ComboBox2CloseUp(); });
     connect(m_w.Timer2, &QTimer::timeout, this, &TForm1::Timer2Timer);
+}
+
+// The actions whose handlers exist are enabled; the others stay disabled
+// until their parts join the window.
+void TForm1::connectActions()
+{
+    const auto verbinden = [this](Aktion id, void (TForm1::*handler)()) {
+        QAction& a = m_actions->action(id);
+        connect(&a, &QAction::triggered, this, handler);
+        a.setEnabled(true);
+    };
+    verbinden(Aktion::realistisch, &TForm1::realistischExecute);
+    verbinden(Aktion::luminoes, &TForm1::luminoesExecute);
+    verbinden(Aktion::programmOhneRand, &TForm1::programmOhneRandExecute);
+    connect(&m_actions->action(Aktion::FileExit1), &QAction::triggered, this, &QWidget::close);
+    m_actions->action(Aktion::FileExit1).setEnabled(true);
 }
 
 void TForm1::setBlind(const TfBlind& blind)
@@ -91,7 +110,7 @@ QImage TForm1::bandTypeWheel() const
 
 QAction* TForm1::aktion(const char* name) const
 {
-    return findChild<QAction*>(QLatin1String(name), Qt::FindDirectChildrenOnly);
+    return m_actions->action(QString::fromLatin1(name));
 }
 
 QSize TForm1::screenSize() const

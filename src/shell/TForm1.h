@@ -11,6 +11,7 @@
 #include <memory>
 #include <optional>
 
+class ActionRegistry;
 class QAction;
 class RecomputeHooks;
 class TfBlind;
@@ -85,7 +86,9 @@ public:
     void resetStaticText();
     WindowLayoutUi& layout() { return *m_layout; }
 
-    // An action of the window by its name; nullptr while the menus are not built.
+    // The window's actions, menus and tool bar.
+    const ActionRegistry& actions() const { return *m_actions; }
+    // An action of the window by its name; nullptr for an unknown name.
     QAction* aktion(const char* name) const;
 
 protected:
@@ -94,6 +97,7 @@ protected:
 
 private:
     void connectWidgets();
+    void connectActions();
     void startFarbenZeigen();
     void updateAngleDisplay();
     void paintMarker(QPainter& painter, bool pointsDown) const;
@@ -117,4 +121,5 @@ private:
     TfRegistryForm* m_preferences = nullptr;
     RecomputeHooks* m_recomputeHooks = nullptr;
     std::unique_ptr<WindowLayoutUi> m_layout;
+    std::unique_ptr<ActionRegistry> m_actions;
 };

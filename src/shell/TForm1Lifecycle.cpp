@@ -83,6 +83,9 @@ void TForm1::FormCreate()
     const QCursor cursor = fieldCursor();
     for (QWidget* feld : m_w.klickbareFelder())
         feld->setCursor(cursor);
+    // A row's centre selects nothing; it must not take the hand from its row.
+    for (ColourPanel* mitte : {m_w.R[8], m_w.RRe[8], m_w.RLi[8]})
+        mitte->setCursor(Qt::ArrowCursor);
 
     // 6. The angle image's centre is the fixed (61, 61) of the angle picture.
 

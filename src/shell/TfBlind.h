@@ -1,5 +1,7 @@
 #pragma once
 
+#include "language/LanguageTable.h"
+
 #include <QImage>
 
 class TForm1;
@@ -14,4 +16,6 @@ public:
 
     QImage ImageOriginalREAL;
     QImage ImageOriginalLUM;
+    // The texts of the language chosen at start-up, for every window.
+    const LanguageTable sprache;
 };
