@@ -1,1 +1,2 @@
-# target_sources(tinctora_bench PRIVATE ...)
+# The main window: construction with first show, and relayout on resize.
+target_sources(tinctora_bench PRIVATE window_bench.cpp)

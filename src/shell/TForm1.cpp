@@ -105,7 +105,7 @@ QImage TForm1::bandTypeWheel() const
 {
     if (!m_blind)
         return {};
-    return m_state.bandLuminoes ? m_blind->ImageOriginalLUM : m_blind->ImageOriginalREAL;
+    return m_state.bandLuminoes ? m_blind->ImageOriginalLUM() : m_blind->ImageOriginalREAL();
 }
 
 QAction* TForm1::aktion(const char* name) const

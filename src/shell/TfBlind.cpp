@@ -6,9 +6,22 @@
 #include "tools/RegistryForm.h"
 
 TfBlind::TfBlind(TForm1& form, const TfRegistryForm& preferences)
-    : ImageOriginalREAL(wheelPicture(false)), ImageOriginalLUM(wheelPicture(true)),
-      sprache(LanguageTable::forVersion(preferences.sprachVersion))
+    : sprache(LanguageTable::forVersion(preferences.sprachVersion))
 {
     spracheZuweisen(form, sprache, form.actions());
     form.setBlind(*this);
+}
+
+const QImage& TfBlind::ImageOriginalREAL() const
+{
+    if (!m_realistisch)
+        m_realistisch = wheelPicture(false);
+    return *m_realistisch;
+}
+
+const QImage& TfBlind::ImageOriginalLUM() const
+{
+    if (!m_luminoes)
+        m_luminoes = wheelPicture(true);
+    return *m_luminoes;
 }

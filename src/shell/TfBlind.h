@@ -4,6 +4,8 @@
 
 #include <QImage>
 
+#include <optional>
+
 class TForm1;
 class TfRegistryForm;
 
@@ -14,8 +16,15 @@ class TfBlind
 public:
     TfBlind(TForm1& form, const TfRegistryForm& preferences);
 
-    QImage ImageOriginalREAL;
-    QImage ImageOriginalLUM;
+    // The unturned wheels of the two band types. Each is drawn when first
+    // asked for: the luminous one is not needed before the band type changes.
+    const QImage& ImageOriginalREAL() const;
+    const QImage& ImageOriginalLUM() const;
+
     // The texts of the language chosen at start-up, for every window.
     const LanguageTable sprache;
+
+private:
+    mutable std::optional<QImage> m_realistisch;
+    mutable std::optional<QImage> m_luminoes;
 };

@@ -149,7 +149,7 @@ TEST(MainWindowBandType, LuminousAndBackSwitchesPictureWheelAndMarks)
     EXPECT_TRUE(luminoes->isChecked());
     EXPECT_FALSE(realistisch->isChecked());
     EXPECT_GT(stapelPlatz(w.Image1), stapelPlatz(w.Image2));
-    EXPECT_EQ(f.form->imageOriginal(), f.blind->ImageOriginalLUM);
+    EXPECT_EQ(f.form->imageOriginal(), f.blind->ImageOriginalLUM());
     EXPECT_NE(w.ImageWW->image(), realistischesBild);
     EXPECT_TRUE(f.s().eingabeFarbeAktiv); // a typed-in colour belongs to the luminous band
 
@@ -157,7 +157,7 @@ TEST(MainWindowBandType, LuminousAndBackSwitchesPictureWheelAndMarks)
     EXPECT_FALSE(f.s().bandLuminoes);
     EXPECT_TRUE(realistisch->isChecked());
     EXPECT_GT(stapelPlatz(w.Image2), stapelPlatz(w.Image1));
-    EXPECT_EQ(f.form->imageOriginal(), f.blind->ImageOriginalREAL);
+    EXPECT_EQ(f.form->imageOriginal(), f.blind->ImageOriginalREAL());
     EXPECT_EQ(w.ImageWW->image(), realistischesBild);
     EXPECT_FALSE(f.s().eingabeFarbeAktiv);
     // Positions stay where they were.

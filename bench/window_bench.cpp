@@ -1,0 +1,90 @@
+// The main window: building and first showing it, and relaying it out on a resize.
+
+#include "platform/MemoryPreferenceStore.h"
+#include "shell/ColourPanel.h"
+#include "shell/TForm1.h"
+#include "shell/TfBlind.h"
+#include "tools/RegistryForm.h"
+
+#include <QApplication>
+
+#include <benchmark/benchmark.h>
+
+#include <memory>
+
+namespace
+{
+
+std::unique_ptr<TfRegistryForm> normalePraeferenzen()
+{
+    auto store = std::make_unique<MemoryPreferenceStore>();
+    store->setRaw(QStringLiteral("cFullscrn"), 0);
+    return std::make_unique<TfRegistryForm>(std::move(store));
+}
+
+// Everything the start-up does for the window up to its first paint: the window
+// with its actions and menus, the preferences, the resource form with the
+// language switch, the first show and one pass of the event loop.
+void BM_MainWindowConstructAndShow(benchmark::State& state)
+{
+    for (auto _ : state) {
+        auto prefs = normalePraeferenzen();
+        auto form = std::make_unique<TForm1>();
+        form->setPreferences(*prefs);
+        form->setScreenSizeOverride(QSize(1280, 1024));
+        auto blind = std::make_unique<TfBlind>(*form, *prefs);
+        form->show();
+        QApplication::processEvents();
+        benchmark::DoNotOptimize(form->state().formularBereit);
+
+        state.PauseTiming();
+        blind.reset();
+        form.reset();
+        QApplication::processEvents();
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_MainWindowConstructAndShow)->Unit(benchmark::kMillisecond);
+
+// One window resize: the regions follow and every field, row and fixed panel
+// is placed again (no painting).
+void BM_WindowResize(benchmark::State& state)
+{
+    auto prefs = normalePraeferenzen();
+    TForm1 form;
+    form.setPreferences(*prefs);
+    form.setScreenSizeOverride(QSize(1920, 1200));
+    const TfBlind blind(form, *prefs);
+    form.show();
+    QApplication::processEvents();
+    bool gross = false;
+    for (auto _ : state) {
+        gross = !gross;
+        form.resize(gross ? QSize(1200, 860) : QSize(988, 728));
+        benchmark::DoNotOptimize(form.w().KleinRechts->geometry());
+    }
+}
+BENCHMARK(BM_WindowResize)->Unit(benchmark::kMicrosecond);
+
+// The resize handler alone: the display changes size, every panel moves.
+void BM_FormResize(benchmark::State& state)
+{
+    auto prefs = normalePraeferenzen();
+    TForm1 form;
+    form.setPreferences(*prefs);
+    form.setScreenSizeOverride(QSize(1920, 1200));
+    const TfBlind blind(form, *prefs);
+    form.show();
+    QApplication::processEvents();
+    ColourPanel* hintergrund = form.w().panelHintergrund;
+    bool breit = false;
+    for (auto _ : state) {
+        breit = !breit;
+        hintergrund->resize(breit ? 900 : 680, hintergrund->height());
+        form.FormResize();
+        benchmark::DoNotOptimize(form.w().KleinRechts->geometry());
+    }
+}
+BENCHMARK(BM_FormResize)->Unit(benchmark::kMicrosecond);
+
+} // namespace
