@@ -82,7 +82,7 @@ void buildLightDarkField(MainWidgets& w, QWidget* panelBG)
 {
     w.HellDunkelGrau = makePanel(panelBG, "HellDunkelGrau", QRect(10, 0, 271, 270));
     w.flaechenanzeigeFarbe =
-        makePanel(w.HellDunkelGrau, "flaechenanzeigeFarbe", QRect(7, 7, feldBreite, feldHoehe));
+        makePanel(w.HellDunkelGrau, "flaechenanzeigeFarbe", QRect(7, 4, feldBreite, feldHoehe));
 
     auto* f = w.flaechenanzeigeFarbe;
     w.Image3 = new PictureBox(f, QStringLiteral("Image3"));

@@ -27,13 +27,16 @@ void setLabelColour(QLabel* label, const QColor& colour)
     label->setPalette(p);
 }
 
+// The disabled look stays the system's, so a disabled list box still reads as disabled.
 void setComboColours(QComboBox* box, const QColor& background, const QColor& text)
 {
     QPalette p = box->palette();
-    for (QPalette::ColorRole role : {QPalette::Button, QPalette::Base, QPalette::Window})
-        p.setColor(role, background);
-    for (QPalette::ColorRole role : {QPalette::ButtonText, QPalette::Text, QPalette::WindowText})
-        p.setColor(role, text);
+    for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive}) {
+        for (QPalette::ColorRole role : {QPalette::Button, QPalette::Base, QPalette::Window})
+            p.setColor(group, role, background);
+        for (QPalette::ColorRole role : {QPalette::ButtonText, QPalette::Text, QPalette::WindowText})
+            p.setColor(group, role, text);
+    }
     box->setPalette(p);
 }
 
@@ -171,7 +174,7 @@ void WindowLayoutUi::ComboBox2Change()
         setLabelColour(l, fensterText);
     setLabelColour(m_w.Label2, bandVersteckt ? fensterText : QColor(0xFF, 0xFF, 0xFF));
     for (QComboBox* box : {m_w.ComboBox1, m_w.ComboBox2, m_w.ComboBox3})
-        setComboColours(box, systemColour(QPalette::Base), systemColour(QPalette::Text));
+        box->setPalette(QPalette()); // the system's own colours
 
     // 2. The chosen background.
     const Hintergrund h = hintergrundFuer(m_w.ComboBox2->currentIndex());

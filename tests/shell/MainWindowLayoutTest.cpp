@@ -147,8 +147,11 @@ TEST(MainWindowLayout, BlackBackgroundAndBackRestoresEveryColour)
     for (QLabel* l : {w.WinkelO, w.WinkelU, w.Label2, w.Label11, w.Label14})
         EXPECT_EQ(textFarbe(l), grau) << l->objectName().toStdString();
     EXPECT_EQ(textFarbe(w.Label1), system.color(QPalette::WindowText)); // the band is shown
-    EXPECT_EQ(w.ComboBox1->palette().color(QPalette::Button), QColor(0, 0, 0));
-    EXPECT_EQ(w.ComboBox3->palette().color(QPalette::ButtonText), grau);
+    EXPECT_EQ(w.ComboBox1->palette().color(QPalette::Active, QPalette::Button), QColor(0, 0, 0));
+    EXPECT_EQ(w.ComboBox3->palette().color(QPalette::Active, QPalette::ButtonText), grau);
+    // A disabled list box keeps the system's disabled text colour.
+    EXPECT_EQ(w.ComboBox3->palette().color(QPalette::Disabled, QPalette::ButtonText),
+              system.color(QPalette::Disabled, QPalette::ButtonText));
     EXPECT_TRUE(w.Timer2->isActive());
     EXPECT_EQ(w.Timer2->interval(), 2);
     QTest::qWait(30);
@@ -164,8 +167,11 @@ TEST(MainWindowLayout, BlackBackgroundAndBackRestoresEveryColour)
         EXPECT_EQ(textFarbe(l), system.color(QPalette::WindowText)) << l->objectName().toStdString();
     EXPECT_EQ(textFarbe(w.Label2), QColor(255, 255, 255));
     for (QComboBox* c : {w.ComboBox1, w.ComboBox2, w.ComboBox3}) {
-        EXPECT_EQ(c->palette().color(QPalette::Button), system.color(QPalette::Base));
-        EXPECT_EQ(c->palette().color(QPalette::ButtonText), system.color(QPalette::Text));
+        EXPECT_EQ(c->palette().color(QPalette::Active, QPalette::Button),
+                  system.color(QPalette::Active, QPalette::Button));
+        EXPECT_EQ(c->palette().color(QPalette::Active, QPalette::ButtonText),
+                  system.color(QPalette::Active, QPalette::ButtonText));
+        EXPECT_FALSE(c->testAttribute(Qt::WA_SetPalette));
     }
     QTest::qWait(30);
     for (StaticText* t : w.werteTexte()) {
