@@ -243,3 +243,16 @@ TEST(MainWindowLayout, BorderlessModeReturnsToAMaximisedWindow)
     EXPECT_TRUE(f.form->isMaximized());
     EXPECT_FALSE(f.form->windowFlags().testFlag(Qt::FramelessWindowHint));
 }
+
+TEST(MainWindowLayout, ClosingTheBackgroundListLeavesTheTrackBarsAsTheyWere)
+{
+    WindowFixture f(normalerPlatz);
+    f.form->show();
+    f.form->ComboBox2CloseUp();
+    EXPECT_FALSE(f.w().TrackBar2->isEnabled());
+    EXPECT_FALSE(f.w().TrackBar3->isEnabled());
+    f.w().TrackBar2->setEnabled(true);
+    f.form->ComboBox2CloseUp();
+    EXPECT_TRUE(f.w().TrackBar2->isEnabled());
+    EXPECT_FALSE(f.w().TrackBar3->isEnabled());
+}
