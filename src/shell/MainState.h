@@ -12,7 +12,8 @@ enum class Modus : int {
 };
 
 // Binding slot numbers of farbWerte (1-based; several routines compute them).
-namespace slot {
+namespace slot
+{
 inline constexpr int basisGross = 1;   // 1..3
 inline constexpr int basisRechts = 4;  // 4..6
 inline constexpr int basisLinks = 7;   // 7..9
@@ -63,8 +64,8 @@ struct FixStand {
 // Checked states of the actions that the computing routines consult. The
 // window's actions are the user-facing truth; whoever checks one keeps this in step.
 struct AktionsStand {
-    Modus modus = Modus::zweier;           // the one checked mode action
-    bool realistisch = true;               // band type action checked
+    Modus modus = Modus::zweier; // the one checked mode action
+    bool realistisch = true;     // band type action checked
     bool fixieren = false;
     bool farbenSeparatEinstellen = false;
     bool nurWebsichereFarbenAnzeigen = false;
@@ -126,8 +127,8 @@ struct MainState {
     int letzteHdFarbeR = -1, letzteHdFarbeG = -1, letzteHdFarbeB = -1;
     // kopierWert (text) and winkelBild (picture) live with the window, which owns
     // the Qt types; everything here is plain data.
-    int dateiRealistisch = 1, dateiModus = 0, dateiWinkeltyp = 1, dateiAbstand1 = 40,
-        dateiAbstand2 = 34, dateiSeparat = 0;
+    int dateiRealistisch = 1, dateiModus = 0, dateiWinkeltyp = 1, dateiAbstand1 = 40, dateiAbstand2 = 34,
+        dateiSeparat = 0;
 
     // --- the fixed snapshot ---
     FixStand fixStand{};
