@@ -1,1 +1,5 @@
-# target_sources(tinctora_core PRIVATE ...) / target_sources(tinctora_ui PRIVATE ...)
+target_sources(tinctora_ui PRIVATE
+  harmony/DisplayParts.h harmony/DisplayParts.cpp
+  harmony/FieldDisplay.h harmony/FieldDisplay.cpp
+  harmony/ModeActions.h harmony/ModeActions.cpp
+)

@@ -1,5 +1,7 @@
 #include "shell/TForm1.h"
 
+#include "harmony/DisplayParts.h"
+#include "harmony/FieldDisplay.h"
 #include "language/ActionRegistry.h"
 #include "shell/ColourPanel.h"
 #include "shell/PictureBox.h"
@@ -50,8 +52,11 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent)
     m_actions = std::make_unique<ActionRegistry>(ActionRegistry::aufbauen(*this));
     buildMainWidgets(*this, m_w);
     m_layout = std::make_unique<WindowLayoutUi>(*this, m_w, m_state);
+    m_parts = std::make_unique<DisplayParts>(*this);
+    m_recomputeHooks = m_parts->display.get();
     connectWidgets();
     connectActions();
+    m_parts->connectAll();
     FormCreate();
 }
 

@@ -12,6 +12,7 @@
 #include <optional>
 
 class ActionRegistry;
+struct DisplayParts;
 class QAction;
 class RecomputeHooks;
 class TfBlind;
@@ -88,6 +89,9 @@ public:
 
     // The window's actions, menus and tool bar.
     const ActionRegistry& actions() const { return *m_actions; }
+    // The field display's working parts (painting, modes, selection, band and
+    // angle controls, light/dark field).
+    DisplayParts& parts() { return *m_parts; }
     // An action of the window by its name; nullptr for an unknown name.
     QAction* aktion(const char* name) const;
 
@@ -122,4 +126,5 @@ private:
     RecomputeHooks* m_recomputeHooks = nullptr;
     std::unique_ptr<WindowLayoutUi> m_layout;
     std::unique_ptr<ActionRegistry> m_actions;
+    std::unique_ptr<DisplayParts> m_parts;
 };

@@ -4,6 +4,9 @@
 
 #include "colour/AnglePicture.h"
 #include "colour/Rotation.h"
+#include "colour/BandAngleControls.h"
+#include "harmony/DisplayParts.h"
+#include "harmony/ModeActions.h"
 #include "harmony/Positions.h"
 #include "shell/PictureBox.h"
 
@@ -59,10 +62,11 @@ void TForm1::wheelForBandType()
     updateAngleDisplay();
 }
 
-// Recomputes every field of the mode after a band type switch and re-selects
-// them in turn. The steps belong to the field display (positions, painting,
-// selection); until it is part of the window the fields keep their colours.
-void TForm1::realistischLuminoesExecute() {}
+// Recomputes every field of the mode after a band type switch.
+void TForm1::realistischLuminoesExecute()
+{
+    m_parts->modes->realistischLuminoesExecute();
+}
 
 void TForm1::grossesFeldNeuHolen()
 {
@@ -89,16 +93,10 @@ int TForm1::markerPosition() const
     return m_w.PaintBox1->x() - m_w.Image2->x();
 }
 
-// The angle image: the turned wheel with the mode's lines. The angle
-// controls' TrackBarAllChange (labels and recompute) takes over this call.
+// The angle display update, as the program (not a track bar) asks for it.
 void TForm1::updateAngleDisplay()
 {
-    if (!m_state.formularBereit || m_state.aktionen.farbenSeparatEinstellen || m_imageBg.isNull())
-        return;
-    zeichneWinkelBild(m_winkelBild, m_imageBg, m_state.modus(), m_state.winkeltyp2, m_w.TrackBar2->value(),
-                      m_w.TrackBar3->value());
-    if (!m_state.nurRechnen)
-        m_w.ImageWW->setImage(m_winkelBild);
+    m_parts->band->TrackBarAllChange(this);
 }
 
 // PaintBox1Paint and PaintBox2Paint: a small filled triangle pointing at the

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <memory>
+
+class TForm1;
+class FieldDisplay;
+class ModeActions;
+class FieldSelection;
+class BandAngleControls;
+class LightDarkField;
+
+// The working parts of the field display, created once by the main window.
+// They call each other through this record, never through globals.
+struct DisplayParts {
+    explicit DisplayParts(TForm1& form);
+    ~DisplayParts();
+    DisplayParts(const DisplayParts&) = delete;
+    DisplayParts& operator=(const DisplayParts&) = delete;
+
+    // Connects every part's widgets and actions; run once after the menus exist.
+    void connectAll();
+
+    std::unique_ptr<FieldDisplay> display;      // painting of fields and value rows
+    std::unique_ptr<ModeActions> modes;         // the five harmony modes, panel juggling
+    std::unique_ptr<FieldSelection> selection;  // field clicks, radio buttons, value texts
+    std::unique_ptr<BandAngleControls> band;    // band mouse, track bars, angle image
+    std::unique_ptr<LightDarkField> hellDunkel; // the light/dark field
+};

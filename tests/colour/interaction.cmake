@@ -1,0 +1,1 @@
+# target_sources(tinctora_ui_tests PRIVATE ...)
