@@ -48,7 +48,7 @@ ActionRegistry ActionRegistry::aufbauen(QMainWindow& form)
     reg.farbbandGruppe_ = new QActionGroup(&form);
     reg.farbbandGruppe_->setObjectName(QStringLiteral("farbbandGruppe"));
 
-    for (const ActionSpec& s : actionSpecs()) {
+    for (const ActionDef& s : actionDefs()) {
         auto* a = new QAction(&form);
         a->setObjectName(QString::fromLatin1(s.name));
         a->setProperty("kategorie", QString::fromLatin1(kategorieName(s.kategorie)));
@@ -70,12 +70,12 @@ ActionRegistry ActionRegistry::aufbauen(QMainWindow& form)
 
     QMenuBar* bar = form.menuBar();
     schriftSetzen(*bar);
-    for (const MenuSpec& m : menuSpecs()) {
+    for (const MenuDef& m : menuDefs()) {
         auto* menu = new QMenu(&form);
         menu->setObjectName(QString::fromLatin1(m.name));
         reg.menues_[idx(m.id)] = menu;
     }
-    for (const MenuSpec& m : menuSpecs()) {
+    for (const MenuDef& m : menuDefs()) {
         QMenu* menu = reg.menues_[idx(m.id)];
         for (const MenuEntry& e : m.eintraege) {
             switch (e.art) {
@@ -111,7 +111,7 @@ ActionRegistry ActionRegistry::aufbauen(QMainWindow& form)
         }
         QAction* a = reg.aktionen_[idx(*e.aktion)];
         tb->addAction(a);
-        if (actionSpec(*e.aktion).toolBarCaption)
+        if (actionDef(*e.aktion).toolBarCaption)
             if (auto* knopf = qobject_cast<QToolButton*>(tb->widgetForAction(a)))
                 knopf->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
     }

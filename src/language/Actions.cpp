@@ -11,7 +11,7 @@ using A = Aktion;
 
 // Tool bar items without a named caption show only their image; every action
 // on the tool bar therefore has an image index.
-constexpr std::array<ActionSpec, aktionCount> aktionen{{
+constexpr std::array<ActionDef, aktionCount> aktionen{{
     // File
     {.id = A::dateiOeffnen,
      .name = "dateiOeffnen",
@@ -370,7 +370,7 @@ constexpr bool inAktionsOrdnung()
             return false;
     return true;
 }
-static_assert(inAktionsOrdnung(), "action specs must follow the order of Aktion");
+static_assert(inAktionsOrdnung(), "action defs must follow the order of Aktion");
 
 using E = MenuEntry;
 constexpr E item(Aktion a)
@@ -445,7 +445,7 @@ constexpr std::array tutorialMenue{
 
 constexpr std::array hilfeMenue{item(A::hilfeInhalt), item(A::hilfeInfo), item(A::onlineCheckAufUpdate)};
 
-const std::array<MenuSpec, 7> menues{{
+const std::array<MenuDef, 7> menues{{
     {MenuId::datei, "menuDatei", Txt::menuDatei, true, dateiMenue},
     {MenuId::bearbeiten, "menuBearbeiten", Txt::menuBearbeiten, true, bearbeitenMenue},
     {MenuId::ansicht, "menuAnsicht", Txt::menuAnsicht, true, ansichtMenue},
@@ -547,19 +547,19 @@ constexpr std::array<int, bilder.size()> bildIndizes = [] {
 
 } // namespace
 
-std::span<const ActionSpec> actionSpecs()
+std::span<const ActionDef> actionDefs()
 {
     return aktionen;
 }
 
-const ActionSpec& actionSpec(Aktion id)
+const ActionDef& actionDef(Aktion id)
 {
     return aktionen.at(static_cast<std::size_t>(id));
 }
 
 std::optional<Aktion> findAktion(QStringView name)
 {
-    for (const ActionSpec& s : aktionen)
+    for (const ActionDef& s : aktionen)
         if (name == QLatin1StringView(s.name))
             return s.id;
     return std::nullopt;
@@ -586,27 +586,27 @@ const char* kategorieName(Kategorie k)
     return "";
 }
 
-QKeySequence shortcutFor(const ActionSpec& spec, Sprache sprache)
+QKeySequence shortcutFor(const ActionDef& def, Sprache sprache)
 {
-    if (spec.shortcut == nullptr)
+    if (def.shortcut == nullptr)
         return {};
-    const bool gilt = spec.shortcutRolle == ShortcutRolle::immer ||
-                      (spec.shortcutRolle == ShortcutRolle::nurDeutsch && sprache == Sprache::deutsch) ||
-                      (spec.shortcutRolle == ShortcutRolle::nurEnglisch && sprache == Sprache::englisch);
+    const bool gilt = def.shortcutRolle == ShortcutRolle::immer ||
+                      (def.shortcutRolle == ShortcutRolle::nurDeutsch && sprache == Sprache::deutsch) ||
+                      (def.shortcutRolle == ShortcutRolle::nurEnglisch && sprache == Sprache::englisch);
     if (!gilt)
         return {};
-    return QKeySequence(QString::fromLatin1(spec.shortcut), QKeySequence::PortableText);
+    return QKeySequence(QString::fromLatin1(def.shortcut), QKeySequence::PortableText);
 }
 
-std::span<const MenuSpec> menuSpecs()
+std::span<const MenuDef> menuDefs()
 {
     return menues;
 }
 
-const MenuSpec& menuSpec(MenuId id)
+const MenuDef& menuDef(MenuId id)
 {
     const auto it =
-        std::find_if(menues.begin(), menues.end(), [id](const MenuSpec& m) { return m.id == id; });
+        std::find_if(menues.begin(), menues.end(), [id](const MenuDef& m) { return m.id == id; });
     return *it; // every MenuId has an entry
 }
 

@@ -82,7 +82,7 @@ enum class ShortcutRolle {
     nurEnglisch, // hidden action that takes the shortcut in English
 };
 
-struct ActionSpec {
+struct ActionDef {
     Aktion id;
     const char* name; // objectName of the QAction
     Kategorie kategorie;
@@ -100,13 +100,13 @@ struct ActionSpec {
     std::optional<Aktion> handlerVon = std::nullopt;  // hidden action that runs another action's handler
 };
 
-std::span<const ActionSpec> actionSpecs(); // indexed by Aktion
-const ActionSpec& actionSpec(Aktion id);
+std::span<const ActionDef> actionDefs(); // indexed by Aktion
+const ActionDef& actionDef(Aktion id);
 std::optional<Aktion> findAktion(QStringView name);
 const char* kategorieName(Kategorie k); // "Datei", "Bearbeiten", ...
 
 // The key sequence an action carries in the given language (empty for none).
-QKeySequence shortcutFor(const ActionSpec& spec, Sprache sprache);
+QKeySequence shortcutFor(const ActionDef& def, Sprache sprache);
 
 // Menus: the menu bar's menus in order; the band type menu sits inside the view menu.
 enum class MenuId { datei, bearbeiten, ansicht, farbbandtyp, modus, tutorial, hilfe };
@@ -118,7 +118,7 @@ struct MenuEntry {
     MenuId untermenue = MenuId::datei;
 };
 
-struct MenuSpec {
+struct MenuDef {
     MenuId id;
     const char* name; // objectName of the QMenu
     Txt caption;
@@ -126,8 +126,8 @@ struct MenuSpec {
     std::span<const MenuEntry> eintraege;
 };
 
-std::span<const MenuSpec> menuSpecs(); // menu bar order, then submenus
-const MenuSpec& menuSpec(MenuId id);
+std::span<const MenuDef> menuDefs(); // menu bar order, then submenus
+const MenuDef& menuDef(MenuId id);
 
 // Tool bar, left to right; a separator is an entry without action.
 struct ToolBarEntry {

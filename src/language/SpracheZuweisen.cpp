@@ -80,7 +80,7 @@ void zeilenSetzen(QObject& o, const QString& text)
 
 void aktionsTexteSetzen(const ActionRegistry& aktionen, const LanguageTable& texte)
 {
-    for (const ActionSpec& s : actionSpecs()) {
+    for (const ActionDef& s : actionDefs()) {
         QAction& a = aktionen.action(s.id);
         const QString& caption = texte.text(s.caption);
         a.setText(caption);
@@ -94,7 +94,7 @@ void aktionsTexteSetzen(const ActionRegistry& aktionen, const LanguageTable& tex
 
 void menueTexteSetzen(const ActionRegistry& aktionen, const LanguageTable& texte)
 {
-    for (const MenuSpec& m : menuSpecs())
+    for (const MenuDef& m : menuDefs())
         aktionen.menu(m.id).setTitle(texte.text(m.caption));
 }
 

@@ -18,7 +18,7 @@ const LanguageTable& tabelle(Sprache s)
     return s == Sprache::deutsch ? de : en;
 }
 
-QString name(const ActionSpec& s)
+QString name(const ActionDef& s)
 {
     return QString::fromLatin1(s.name);
 }
@@ -27,7 +27,7 @@ QString name(const ActionSpec& s)
 std::map<Aktion, int> menueEintraege()
 {
     std::map<Aktion, int> r;
-    for (const MenuSpec& m : menuSpecs())
+    for (const MenuDef& m : menuDefs())
         for (const MenuEntry& e : m.eintraege)
             if (e.art == MenuEntry::Art::aktion)
                 ++r[e.aktion];
@@ -39,7 +39,7 @@ std::map<Aktion, int> menueEintraege()
 TEST(ActionsTest, NamesAreUniqueAndFoundAgain)
 {
     QSet<QString> namen;
-    for (const ActionSpec& s : actionSpecs()) {
+    for (const ActionDef& s : actionDefs()) {
         EXPECT_FALSE(namen.contains(name(s))) << s.name;
         namen.insert(name(s));
         EXPECT_EQ(findAktion(name(s)), s.id) << s.name;
@@ -51,18 +51,18 @@ TEST(ActionsTest, NamesAreUniqueAndFoundAgain)
 TEST(ActionsTest, EveryActionHasCaptionsInBothLanguages)
 {
     for (Sprache sp : {Sprache::deutsch, Sprache::englisch}) {
-        for (const ActionSpec& s : actionSpecs()) {
+        for (const ActionDef& s : actionDefs()) {
             EXPECT_FALSE(tabelle(sp).text(s.caption).isEmpty()) << s.name;
             if (s.hint) {
                 EXPECT_FALSE(tabelle(sp).text(*s.hint).isEmpty()) << s.name;
             }
         }
     }
-    EXPECT_EQ(tabelle(Sprache::deutsch).text(actionSpec(Aktion::luminoes).caption),
+    EXPECT_EQ(tabelle(Sprache::deutsch).text(actionDef(Aktion::luminoes).caption),
               QStringLiteral("&Luminös"));
-    EXPECT_EQ(tabelle(Sprache::englisch).text(*actionSpec(Aktion::programmOhneRand).toolBarCaption),
+    EXPECT_EQ(tabelle(Sprache::englisch).text(*actionDef(Aktion::programmOhneRand).toolBarCaption),
               QStringLiteral("Fullscreen"));
-    EXPECT_EQ(tabelle(Sprache::deutsch).text(*actionSpec(Aktion::vollbild).toolBarCaption),
+    EXPECT_EQ(tabelle(Sprache::deutsch).text(*actionDef(Aktion::vollbild).toolBarCaption),
               QStringLiteral("Popup"));
 }
 
@@ -70,7 +70,7 @@ TEST(ActionsTest, ShortcutsAreUniqueWithinALanguage)
 {
     for (Sprache sp : {Sprache::deutsch, Sprache::englisch}) {
         QSet<QString> tasten;
-        for (const ActionSpec& s : actionSpecs()) {
+        for (const ActionDef& s : actionDefs()) {
             const QString k = shortcutFor(s, sp).toString(QKeySequence::PortableText);
             if (k.isEmpty())
                 continue;
@@ -89,8 +89,8 @@ TEST(ActionsTest, EnglishMovesOpenSaveAndPrintKeysToHiddenActions)
                                                {Aktion::dateiOeffnen, Aktion::ShortCutStrgO}};
     const auto menue = menueEintraege();
     for (const auto& [sichtbar, versteckt] : paare) {
-        const ActionSpec& v = actionSpec(sichtbar);
-        const ActionSpec& h = actionSpec(versteckt);
+        const ActionDef& v = actionDef(sichtbar);
+        const ActionDef& h = actionDef(versteckt);
         const QKeySequence taste = shortcutFor(v, Sprache::deutsch);
         EXPECT_FALSE(taste.isEmpty()) << v.name;
         EXPECT_TRUE(shortcutFor(h, Sprache::deutsch).isEmpty()) << h.name;
@@ -100,12 +100,12 @@ TEST(ActionsTest, EnglishMovesOpenSaveAndPrintKeysToHiddenActions)
         EXPECT_EQ(h.kategorie, Kategorie::datei);
         EXPECT_EQ(menue.count(versteckt), 0u) << h.name << " must stay out of the menus";
     }
-    EXPECT_EQ(shortcutFor(actionSpec(Aktion::dateiOeffnen), Sprache::deutsch),
+    EXPECT_EQ(shortcutFor(actionDef(Aktion::dateiOeffnen), Sprache::deutsch),
               QKeySequence(QStringLiteral("Ctrl+O")));
     // Every other shortcut is the same in both languages.
-    EXPECT_EQ(shortcutFor(actionSpec(Aktion::tutorialStartseite), Sprache::englisch),
+    EXPECT_EQ(shortcutFor(actionDef(Aktion::tutorialStartseite), Sprache::englisch),
               QKeySequence(QStringLiteral("Alt+F1")));
-    EXPECT_EQ(shortcutFor(actionSpec(Aktion::FileExit1), Sprache::deutsch),
+    EXPECT_EQ(shortcutFor(actionDef(Aktion::FileExit1), Sprache::deutsch),
               QKeySequence(QStringLiteral("Alt+F4")));
 }
 
@@ -114,13 +114,13 @@ TEST(ActionsTest, MenusListEveryVisibleActionOnce)
     const auto menue = menueEintraege();
     const QSet<Aktion> nurTasten{Aktion::ShortCutStrgP, Aktion::ShortCutStrgS, Aktion::ShortCutStrgO,
                                  Aktion::Action1};
-    for (const ActionSpec& s : actionSpecs()) {
+    for (const ActionDef& s : actionDefs()) {
         const int mal = menue.count(s.id) ? menue.at(s.id) : 0;
         EXPECT_EQ(mal, nurTasten.contains(s.id) ? 0 : 1) << s.name;
     }
 
     QStringList leiste;
-    for (const MenuSpec& m : menuSpecs())
+    for (const MenuDef& m : menuDefs())
         if (m.inMenuBar)
             leiste << ohneAccelerator(tabelle(Sprache::englisch).text(m.caption));
     EXPECT_EQ(leiste,
@@ -128,10 +128,10 @@ TEST(ActionsTest, MenusListEveryVisibleActionOnce)
                            QStringLiteral("Mode"), QStringLiteral("Tutorial"), QStringLiteral("Help")}));
     // The band type submenu sits in the view menu.
     bool gefunden = false;
-    for (const MenuEntry& e : menuSpec(MenuId::ansicht).eintraege)
+    for (const MenuEntry& e : menuDef(MenuId::ansicht).eintraege)
         gefunden |= e.art == MenuEntry::Art::untermenue && e.untermenue == MenuId::farbbandtyp;
     EXPECT_TRUE(gefunden);
-    EXPECT_EQ(menuSpec(MenuId::bearbeiten).eintraege.back().aktion, Aktion::einstellungenMenu);
+    EXPECT_EQ(menuDef(MenuId::bearbeiten).eintraege.back().aktion, Aktion::einstellungenMenu);
 }
 
 TEST(ActionsTest, GroupsStartWithExactlyOneCheckedAction)
@@ -139,7 +139,7 @@ TEST(ActionsTest, GroupsStartWithExactlyOneCheckedAction)
     for (Gruppe g : {Gruppe::modus, Gruppe::farbbandtyp}) {
         int mitglieder = 0;
         int geprueft = 0;
-        for (const ActionSpec& s : actionSpecs()) {
+        for (const ActionDef& s : actionDefs()) {
             if (s.gruppe != g)
                 continue;
             ++mitglieder;
@@ -149,48 +149,48 @@ TEST(ActionsTest, GroupsStartWithExactlyOneCheckedAction)
         EXPECT_EQ(mitglieder, g == Gruppe::modus ? 5 : 2);
         EXPECT_EQ(geprueft, 1);
     }
-    EXPECT_TRUE(actionSpec(Aktion::zweierHarmonien).checkedAtStart);
-    EXPECT_TRUE(actionSpec(Aktion::realistisch).checkedAtStart);
+    EXPECT_TRUE(actionDef(Aktion::zweierHarmonien).checkedAtStart);
+    EXPECT_TRUE(actionDef(Aktion::realistisch).checkedAtStart);
 }
 
 TEST(ActionsTest, ToolBarOrderAndHiddenWebSafeActions)
 {
     QStringList leiste;
     for (const ToolBarEntry& e : toolBarLayout())
-        leiste << (e.aktion ? name(actionSpec(*e.aktion)) : QStringLiteral("|"));
+        leiste << (e.aktion ? name(actionDef(*e.aktion)) : QStringLiteral("|"));
     EXPECT_EQ(leiste.join(QLatin1Char(' ')),
               QStringLiteral("FileExit1 | fixieren farbstreifenVerstecken vollbild programmOhneRand "
                              "TextAnstelleFlaechen | realistisch luminoes | zweierHarmonien dreierHarmonien "
                              "viererHarmonien auffaecherungen farbreihen | farbenSeparatEinstellen "
                              "gezielteManuelleEingabeVonWerten nurWebsichereFarbenAnzeigen "
                              "inWebsichereFarbenUmwandeln | pipette"));
-    for (const ActionSpec& s : actionSpecs())
+    for (const ActionDef& s : actionDefs())
         EXPECT_EQ(s.sichtbar,
                   s.id != Aktion::nurWebsichereFarbenAnzeigen && s.id != Aktion::inWebsichereFarbenUmwandeln)
             << s.name;
     // A tool bar item shows only its image, so it must have one.
     for (const ToolBarEntry& e : toolBarLayout()) {
         if (e.aktion) {
-            EXPECT_FALSE(iconPfad(actionSpec(*e.aktion).imageIndex).isEmpty()) << actionSpec(*e.aktion).name;
+            EXPECT_FALSE(iconPfad(actionDef(*e.aktion).imageIndex).isEmpty()) << actionDef(*e.aktion).name;
         }
     }
 }
 
 TEST(ActionsTest, ImageIndexesAndTutorialTags)
 {
-    EXPECT_EQ(actionSpec(Aktion::hilfeInhalt).imageIndex, 5);
-    EXPECT_EQ(actionSpec(Aktion::hilfeInfo).imageIndex, 7);
-    EXPECT_EQ(actionSpec(Aktion::einstellungenMenu).imageIndex, 12);
-    EXPECT_EQ(actionSpec(Aktion::nurWebsichereFarbenAnzeigen).imageIndex, 22);
-    EXPECT_EQ(actionSpec(Aktion::inWebsichereFarbenUmwandeln).imageIndex, 23);
-    EXPECT_EQ(actionSpec(Aktion::pipette).imageIndex, 24);
-    EXPECT_EQ(actionSpec(Aktion::onlineCheckAufUpdate).imageIndex, 25);
-    EXPECT_EQ(actionSpec(Aktion::programmOhneRand).imageIndex, 44);
-    EXPECT_EQ(actionSpec(Aktion::tutorialStartseite).imageIndex, -1);
+    EXPECT_EQ(actionDef(Aktion::hilfeInhalt).imageIndex, 5);
+    EXPECT_EQ(actionDef(Aktion::hilfeInfo).imageIndex, 7);
+    EXPECT_EQ(actionDef(Aktion::einstellungenMenu).imageIndex, 12);
+    EXPECT_EQ(actionDef(Aktion::nurWebsichereFarbenAnzeigen).imageIndex, 22);
+    EXPECT_EQ(actionDef(Aktion::inWebsichereFarbenUmwandeln).imageIndex, 23);
+    EXPECT_EQ(actionDef(Aktion::pipette).imageIndex, 24);
+    EXPECT_EQ(actionDef(Aktion::onlineCheckAufUpdate).imageIndex, 25);
+    EXPECT_EQ(actionDef(Aktion::programmOhneRand).imageIndex, 44);
+    EXPECT_EQ(actionDef(Aktion::tutorialStartseite).imageIndex, -1);
 
     const int erstes = static_cast<int>(Aktion::tutorialStartseite);
     for (int tag = 0; tag < tutorialSeitenAnzahl; ++tag) {
-        const ActionSpec& s = actionSpec(static_cast<Aktion>(erstes + tag));
+        const ActionDef& s = actionDef(static_cast<Aktion>(erstes + tag));
         EXPECT_EQ(s.kategorie, Kategorie::tutorial) << s.name;
         EXPECT_EQ(s.tag, tag) << s.name;
         const bool farbSeite = tag >= 2 && tag <= 14;
@@ -205,7 +205,7 @@ TEST(ActionsTest, ImageIndexesAndTutorialTags)
         EXPECT_FALSE(pfade.contains(p)) << i;
         pfade.insert(p);
     }
-    for (const ActionSpec& s : actionSpecs())
+    for (const ActionDef& s : actionDefs())
         EXPECT_EQ(s.imageIndex < 0, iconPfad(s.imageIndex).isEmpty()) << s.name;
 }
 

@@ -75,7 +75,7 @@ bool inIrgendeinemMenue(const QMainWindow& form, const QAction* a)
 TEST(SpracheZuweisenTest, BuildsDisabledActionsWithMenusAndToolBar)
 {
     Fenster f;
-    for (const ActionSpec& s : actionSpecs()) {
+    for (const ActionDef& s : actionDefs()) {
         QAction& a = f.aktionen.action(s.id);
         EXPECT_EQ(a.objectName(), QLatin1StringView(s.name));
         EXPECT_EQ(f.aktionen.action(a.objectName()), &a);
