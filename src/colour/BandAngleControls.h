@@ -1,12 +1,15 @@
 #pragma once
 
-class QObject;
+#include <QObject>
+
+class QEvent;
+class QMouseEvent;
 class TForm1;
 struct DisplayParts;
 
 // The colour band's mouse handling, the two angle track bars, the angle type
 // box and the angle image.
-class BandAngleControls
+class BandAngleControls : public QObject
 {
 public:
     BandAngleControls(TForm1& form, DisplayParts& parts);
@@ -16,7 +19,7 @@ public:
     void Image2MouseMove(int x);
     void Image2MouseUp();
 
-    // sender: the track bar that changed, or nullptr when the program asks.
+    // sender: the control that changed; the window itself when the program asks.
     void TrackBarAllChange(const QObject* sender);
     void winkelZeichnen();
     void winkelResetten();
@@ -24,7 +27,17 @@ public:
     void ansichtWinkeltyp1();
     void ansichtWinkeltyp2();
 
+protected:
+    // The stand-in of the hidden band takes the band's mouse.
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
+    bool separat() const;
+    void bandMaus(QMouseEvent* event);
+    void basisVonBand(int x);
+    void winkelBildZeigen();
+    void legendeFaerben();
+
     TForm1& m_form;
     DisplayParts& m_parts;
 };

@@ -1,11 +1,14 @@
 #pragma once
 
+#include <QObject>
+
+class QMouseEvent;
 class TForm1;
 struct DisplayParts;
 
 // The light/dark field on the window: cross-hair, percentages, colour and
 // the mouse handling that sets the selected field's amounts.
-class LightDarkField
+class LightDarkField : public QObject
 {
 public:
     LightDarkField(TForm1& form, DisplayParts& parts);
@@ -22,6 +25,13 @@ public:
     void prozenteZeigen();
 
 private:
+    void maus(QMouseEvent* event);
+    void cursorZeigen(bool zeigen);
+
     TForm1& m_form;
     DisplayParts& m_parts;
 };
+
+// Whether a point of a drag is strictly inside the light/dark field, where the
+// cursor stays hidden; kompakt is the 128-pixel field.
+bool hdPunktInnen(int x, int y, bool kompakt);

@@ -1,14 +1,16 @@
 #pragma once
 
-#include <Qt>
+#include <QObject>
 
+class QEvent;
+class QRadioButton;
 class TForm1;
 class StaticText;
 struct DisplayParts;
 
 // Selecting a field (the light/dark target), the radio buttons of separate
 // adjustment, and the highlighted value text with its copy pop-up.
-class FieldSelection
+class FieldSelection : public QObject
 {
 public:
     FieldSelection(TForm1& form, DisplayParts& parts);
@@ -35,7 +37,27 @@ public:
     void Kopieren1aExecute();
     void FormMouseDown();
 
+    // The four fields in the order of their flags (big, right, left, centre).
+    enum class Feld { gross, rechts, links, mitte };
+
+protected:
+    // Mouse presses on the window's background panels.
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
+    void connectFieldClicks();
+    void connectRadioButtons();
+    void connectValueTexts();
+    void connectBackgroundPanels();
+
+    void auswaehlen(Feld feld);
+    void radioButtonClick(Feld feld);
+    void statusTextSchreiben(Feld feld);
+    void zielSetzen(Feld feld);
+    void teilnahmeSetzen(Feld feld);
+    QRadioButton* radioButton(Feld feld) const;
+    int position(Feld feld) const;
+
     TForm1& m_form;
     DisplayParts& m_parts;
 };
