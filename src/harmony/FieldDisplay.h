@@ -3,6 +3,10 @@
 #include "harmony/FieldColours.h"
 #include "harmony/RecomputeHooks.h"
 
+class ColourPanel;
+class QColor;
+class QTextEdit;
+class StaticText;
 class TForm1;
 struct DisplayParts;
 
@@ -31,7 +35,26 @@ public:
     void KleineFlaecheC(int r, int g, int b) override;
     void KleineFlaecheN(int r, int g, int b, int n) override;
 
+    // Unsaved changes. Every field repaint marks the colours as changed; the
+    // settings file asks about them on close and clears the mark after saving.
+    // (The Save action dateiSpeichern shows this mark once saving exists.)
+    bool ungespeicherteAenderungen() const { return m_ungespeichert; }
+    void aenderungenGespeichert() { m_ungespeichert = false; }
+
 private:
+    enum class Klein { rechts, links, mitte };
+    void kleineFlaeche(Klein feld, int r, int g, int b);
+    bool reihenModus() const;
+    // The lower value row and the left-hand panels take the colours.
+    bool linksBearbeitet() const;
+    void panelFaerben(ColourPanel* panel, const QColor& farbe);
+    void richEditHintergrund(QTextEdit* edit, const QColor& farbe);
+    void richEditSchrift(QTextEdit* edit, const QColor& farbe);
+    void werteSchreiben(StaticText* r, StaticText* g, StaticText* b, StaticText* hex, const QColor& farbe);
+    // The end of every painting routine.
+    void gemalt();
+
     TForm1& m_form;
     DisplayParts& m_parts;
+    bool m_ungespeichert = false;
 };
