@@ -67,21 +67,28 @@ void FieldSelection::connectWidgets()
 void FieldSelection::connectFieldClicks()
 {
     MainWidgets& w = m_form.w();
-    connect(w.Anzeige_Normal, &ColourPanel::clicked, this, &FieldSelection::Anzeige_NormalClick);
+    klickBinden(w.Anzeige_Normal, [this] { Anzeige_NormalClick(); });
     // Behind the rows the big field exists only when the row display's marker says so.
-    connect(w.AnzeigeReihen, &ColourPanel::clicked, this, [this] {
+    klickBinden(w.AnzeigeReihen, [this] {
         if (m_form.w().AnzeigeReihen->marker() != 0)
             Anzeige_NormalClick();
     });
-    connect(w.KleinRechts, &ColourPanel::clicked, this, &FieldSelection::KleinRechtsClick);
-    connect(w.KleinLinks, &ColourPanel::clicked, this, &FieldSelection::KleinLinksClick);
-    connect(w.KleinMitte, &ColourPanel::clicked, this, &FieldSelection::KleinMitteClick);
+    klickBinden(w.KleinRechts, [this] { KleinRechtsClick(); });
+    klickBinden(w.KleinLinks, [this] { KleinLinksClick(); });
+    klickBinden(w.KleinMitte, [this] { KleinMitteClick(); });
     // Left of the row's centre stands for small left, right of it for small
     // right; the centre itself selects nothing.
     for (std::size_t n = 1; n <= 7; ++n)
-        connect(w.R[n], &ColourPanel::clicked, this, &FieldSelection::KleinLinksClick);
+        klickBinden(w.R[n], [this] { KleinLinksClick(); });
+    klickBinden(w.R[8], {});
     for (std::size_t n = 9; n <= 15; ++n)
-        connect(w.R[n], &ColourPanel::clicked, this, &FieldSelection::KleinRechtsClick);
+        klickBinden(w.R[n], [this] { KleinRechtsClick(); });
+}
+
+void FieldSelection::klickBinden(QWidget* feld, std::function<void()> handler)
+{
+    m_klicks[feld] = std::move(handler);
+    feld->installEventFilter(this);
 }
 
 void FieldSelection::connectRadioButtons()
@@ -130,21 +137,55 @@ void FieldSelection::connectBackgroundPanels()
 {
     MainWidgets& w = m_form.w();
     for (QWidget* panel : {w.centralArea, w.panelBG, w.HellDunkelGrau, w.Panel13, w.panelHintergrund,
-                           w.Panel14, w.Panel15, w.WerteOben, w.WerteUnten})
+                           w.Panel14, w.Panel15, w.WerteOben, w.WerteUnten}) {
+        m_hintergruende[panel] = true;
         panel->installEventFilter(this);
+    }
 }
 
 bool FieldSelection::eventFilter(QObject* watched, QEvent* event)
 {
-    if (event->type() == QEvent::MouseButtonPress) {
-        auto* panel = static_cast<QWidget*>(watched);
-        const auto* maus = static_cast<QMouseEvent*>(event);
-        // A press that a child ignored travels up to its panel; only a press on
-        // the panel's own background counts.
-        if (panel->childAt(maus->position().toPoint()) == nullptr)
-            FormMouseDown();
-    }
+    if (m_klicks.contains(watched))
+        return feldKlick(static_cast<QWidget*>(watched), event);
+    if (m_hintergruende.contains(watched))
+        return hintergrundDruck(static_cast<QWidget*>(watched), event);
     return QObject::eventFilter(watched, event);
+}
+
+// Left button down and up on the same field is a click.
+bool FieldSelection::feldKlick(QWidget* feld, QEvent* event)
+{
+    const QEvent::Type typ = event->type();
+    if (typ != QEvent::MouseButtonPress && typ != QEvent::MouseButtonDblClick &&
+        typ != QEvent::MouseButtonRelease)
+        return false;
+    const auto* maus = static_cast<QMouseEvent*>(event);
+    if (maus->button() != Qt::LeftButton)
+        return false;
+    if (typ != QEvent::MouseButtonRelease) {
+        m_gedrueckt = feld;
+        return true;
+    }
+    const bool geklickt = m_gedrueckt == feld && feld->rect().contains(maus->position().toPoint());
+    m_gedrueckt = nullptr;
+    if (geklickt) {
+        const auto& handler = m_klicks[feld];
+        if (handler)
+            handler();
+    }
+    return true;
+}
+
+bool FieldSelection::hintergrundDruck(QWidget* panel, QEvent* event)
+{
+    if (event->type() != QEvent::MouseButtonPress)
+        return false;
+    const auto* maus = static_cast<QMouseEvent*>(event);
+    // A press that a child ignored travels up to its panel; only a press on
+    // the panel's own background counts.
+    if (panel->childAt(maus->position().toPoint()) == nullptr)
+        FormMouseDown();
+    return false;
 }
 
 // --- selection operations ---

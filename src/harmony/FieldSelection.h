@@ -2,6 +2,9 @@
 
 #include <QObject>
 
+#include <functional>
+#include <map>
+
 class QEvent;
 class QRadioButton;
 class TForm1;
@@ -41,10 +44,15 @@ public:
     enum class Feld { gross, rechts, links, mitte };
 
 protected:
-    // Mouse presses on the window's background panels.
+    // Field clicks, and mouse presses on the window's background panels.
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // A click on a field belongs to that field alone: it does not travel on to
+    // the field it lies on. A field without a handler swallows its clicks.
+    void klickBinden(QWidget* feld, std::function<void()> handler);
+    bool feldKlick(QWidget* feld, QEvent* event);
+    bool hintergrundDruck(QWidget* panel, QEvent* event);
     void connectFieldClicks();
     void connectRadioButtons();
     void connectValueTexts();
@@ -60,4 +68,7 @@ private:
 
     TForm1& m_form;
     DisplayParts& m_parts;
+    std::map<const QObject*, std::function<void()>> m_klicks;
+    std::map<const QObject*, bool> m_hintergruende;
+    const QObject* m_gedrueckt = nullptr;
 };
