@@ -1,1 +1,2 @@
-# target_sources(tinctora_bench PRIVATE ...)
+# Band drags through the main window's widgets, painting included.
+target_sources(tinctora_bench PRIVATE banddrag_bench.cpp)

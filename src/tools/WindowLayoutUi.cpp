@@ -230,11 +230,15 @@ void WindowLayoutUi::resetStaticText()
     const QColor schrift = f ? f->schrift : systemColour(QPalette::Text);
     for (StaticText* t : m_w.werteTexte())
         t->setColours(hintergrund, schrift);
+    // Only a box with the focus shows a highlight; toggling the others would
+    // repaint them on every band move for nothing.
     for (QComboBox* box : {m_w.ComboBox1, m_w.ComboBox3})
-        if (box->isEnabled()) {
+        if (box->isEnabled() && box->hasFocus()) {
             box->setEnabled(false);
             box->setEnabled(true);
         }
-    m_w.ComboBox2->setEnabled(false);
-    m_w.ComboBox2->setEnabled(true);
+    if (m_w.ComboBox2->hasFocus()) {
+        m_w.ComboBox2->setEnabled(false);
+        m_w.ComboBox2->setEnabled(true);
+    }
 }

@@ -125,8 +125,14 @@ TEST(InteractionSelection, ValueTextHighlightIsCopiedWithCtrlC)
     QTest::keyClick(f.form.get(), Qt::Key_C, Qt::ControlModifier);
     EXPECT_EQ(QGuiApplication::clipboard()->text(), QStringLiteral("#DA251D"));
 
+    // The next value click also takes the focus off a list box.
+    w.ComboBox2->setFocus();
+    ASSERT_TRUE(w.ComboBox2->hasFocus());
+
     // Another value moves the highlight; the pop-up item copies it.
     klick(w.SKlObG);
+    EXPECT_FALSE(w.ComboBox2->hasFocus());
+    EXPECT_TRUE(w.ComboBox2->isEnabled());
     EXPECT_FALSE(hervorgehoben(w.SGrObHex));
     EXPECT_TRUE(hervorgehoben(w.SKlObG));
     w.Kopieren1a->trigger();

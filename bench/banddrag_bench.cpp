@@ -1,0 +1,87 @@
+// A band drag through the widgets: one mouse move on the band with the button
+// held, everything it repaints (fields, value texts, the light/dark field, the
+// wheel and the angle picture) and the paint pass that follows.
+
+#include "harmony/DisplayParts.h"
+#include "harmony/ModeActions.h"
+#include "platform/MemoryPreferenceStore.h"
+#include "shell/PictureBox.h"
+#include "shell/TForm1.h"
+#include "shell/TfBlind.h"
+#include "tools/RegistryForm.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QMouseEvent>
+
+#include <benchmark/benchmark.h>
+
+#include <memory>
+
+namespace
+{
+
+struct Fenster {
+    Fenster()
+    {
+        auto store = std::make_unique<MemoryPreferenceStore>();
+        store->setRaw(QStringLiteral("cFullscrn"), 0);
+        prefs = std::make_unique<TfRegistryForm>(std::move(store));
+        form = std::make_unique<TForm1>();
+        form->setPreferences(*prefs);
+        form->setScreenSizeOverride(QSize(1280, 1024));
+        blind = std::make_unique<TfBlind>(*form, *prefs);
+        form->show();
+        form->setWindowState(Qt::WindowNoState);
+        form->resize(988, 728);
+        QApplication::processEvents();
+    }
+
+    void maus(QEvent::Type typ, int x, Qt::MouseButton knopf, Qt::MouseButtons gehalten)
+    {
+        PictureBox* band = form->w().Image2;
+        const QPointF p(x, 30);
+        QMouseEvent e(typ, p, band->mapToGlobal(p), knopf, gehalten, Qt::NoModifier);
+        QApplication::sendEvent(band, &e);
+    }
+
+    std::unique_ptr<TfRegistryForm> prefs;
+    std::unique_ptr<TForm1> form;
+    std::unique_ptr<TfBlind> blind;
+};
+
+void bandZiehen(benchmark::State& state, Fenster& f)
+{
+    f.maus(QEvent::MouseButtonPress, 100, Qt::LeftButton, Qt::LeftButton);
+    QApplication::processEvents();
+    int x = 100;
+    for (auto _ : state) {
+        // Steps of 7 visit every band position and always change the hue.
+        x = (x + 7) % 678;
+        f.maus(QEvent::MouseMove, x, Qt::NoButton, Qt::LeftButton);
+        QApplication::processEvents();
+    }
+    f.maus(QEvent::MouseButtonRelease, x, Qt::LeftButton, Qt::NoButton);
+    benchmark::DoNotOptimize(f.form->state().posGross());
+}
+
+void BM_BandDrag_ColourRow15(benchmark::State& state)
+{
+    Fenster f;
+    f.form->aktion("farbreihen")->trigger();
+    f.form->w().ComboBox1->setCurrentIndex(6);
+    f.form->parts().modes->ComboBox1Change();
+    bandZiehen(state, f);
+}
+BENCHMARK(BM_BandDrag_ColourRow15)->Unit(benchmark::kMicrosecond);
+
+void BM_BandDrag_FourColour(benchmark::State& state)
+{
+    Fenster f;
+    f.form->aktion("viererHarmonien")->trigger();
+    bandZiehen(state, f);
+}
+BENCHMARK(BM_BandDrag_FourColour)->Unit(benchmark::kMicrosecond);
+
+} // namespace
