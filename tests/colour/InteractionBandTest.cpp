@@ -95,6 +95,28 @@ TEST(InteractionBand, DraggingBeyondEitherEndHoldsTheBandEnds)
     EXPECT_EQ(f.s().posGross(), 677);
 }
 
+// With the band hidden its stand-in takes the same mouse handling.
+TEST(InteractionBand, HiddenBandStandInCanBeDraggedBlind)
+{
+    ShownWindow f;
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(f.form.get()));
+    f.w().Panel3->hide();
+    f.w().Panel2->show();
+    QWindow* fenster = f.form->windowHandle();
+    ColourPanel* ersatz = f.w().Panel2;
+    const auto imFenster = [&](int x) { return fenster->mapFromGlobal(ersatz->mapToGlobal(QPoint(x, 20))); };
+
+    QTest::mousePress(fenster, Qt::LeftButton, {}, imFenster(250));
+    EXPECT_EQ(f.s().posGross(), 250);
+    QTest::mouseMove(fenster, imFenster(-10));
+    EXPECT_EQ(f.s().posGross(), 0);
+    QTest::mouseMove(fenster, imFenster(400));
+    EXPECT_EQ(f.s().posGross(), 400);
+    QTest::mouseRelease(fenster, Qt::LeftButton, {}, imFenster(400));
+    EXPECT_FALSE(f.s().bandMausUnten);
+    EXPECT_EQ(f.w().Anzeige_Normal->colour(), bandFarbe(400));
+}
+
 TEST(InteractionBand, ClickDropsATypedInColourAndTheValueHighlight)
 {
     ShownWindow f;
