@@ -5,7 +5,9 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSignalBlocker>
 #include <QSlider>
+#include <QTextEdit>
 
 #include <gtest/gtest.h>
 
@@ -200,4 +202,22 @@ TEST(ModeSwitch, FourColourAngleViewFollowsTheAngleTypeBox)
     EXPECT_TRUE(w.TrackBar2->isEnabled());
     EXPECT_FALSE(w.TrackBar3->isEnabled());
     EXPECT_TRUE(w.WinkelU->isHidden());
+}
+
+TEST(ModeSwitch, TextViewReselectionEndsOnTheCheckedRadioButtonsField)
+{
+    DisplayFixture f;
+    MainWidgets& w = f.w();
+    f.modus("viererHarmonien");
+    {
+        const QSignalBlocker still(w.RadioButton4);
+        w.RadioButton1->setChecked(false);
+        w.RadioButton4->setChecked(true);
+    }
+    w.RichEdit2->show();
+    f.parts().modes->checkBoxenResetten2();
+    EXPECT_TRUE(f.s().hdZielRechts);
+    EXPECT_FALSE(f.s().sammelLauf);
+    EXPECT_EQ(w.statusPanel1->text(), QStringLiteral("Small field on the right-hand side selected"));
+    EXPECT_EQ(w.flaechenanzeigeFarbe->colour(), bandFarbe(false, f.s().posRechts()));
 }
