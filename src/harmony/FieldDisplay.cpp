@@ -11,6 +11,7 @@
 #include "shell/TForm1.h"
 
 #include <QTextEdit>
+#include <array>
 
 namespace
 {
@@ -24,6 +25,7 @@ QColor alsFarbe(Rgb c)
 
 FieldDisplay::FieldDisplay(TForm1& form, DisplayParts& parts) : m_form(form), m_parts(parts) {}
 
+// Painting answers the recompute only; no widget of its own sends it events.
 void FieldDisplay::connectWidgets() {}
 
 void FieldDisplay::datenHolen(int p, bool recolour)
@@ -140,8 +142,9 @@ void FieldDisplay::GrosseFlaeche(int r, int g, int b)
         werteSchreiben(w.SGrUnR, w.SGrUnG, w.SGrUnB, w.SGrUnHex, farbe);
     else
         werteSchreiben(w.SGrObR, w.SGrObG, w.SGrObB, w.SGrObHex, farbe);
-    for (QTextEdit* e : links ? std::initializer_list<QTextEdit*>{w.RichEdit4, w.RichEdit5, w.RichEdit6}
-                              : std::initializer_list<QTextEdit*>{w.RichEdit1, w.RichEdit2, w.RichEdit3})
+    const std::array<QTextEdit*, 3> edits = links ? std::array{w.RichEdit4, w.RichEdit5, w.RichEdit6}
+                                                  : std::array{w.RichEdit1, w.RichEdit2, w.RichEdit3};
+    for (QTextEdit* e : edits)
         richEditHintergrund(e, farbe);
     gemalt();
 }

@@ -436,9 +436,15 @@ void ModeActions::showPanels()
         links = w.R[static_cast<std::size_t>(8 - stufen)]->tag();
         rechts = w.R[static_cast<std::size_t>(8 + stufen)]->tag();
     } else {
-        // Their home positions; their tags hold where they stand now.
-        links = r1->hint().toInt();
-        rechts = r15->hint().toInt();
+        // Their home positions; their tags hold where they stand now. A hint
+        // that is no number leaves the panel where it is.
+        bool zahl1 = false, zahl15 = false;
+        links = r1->hint().toInt(&zahl1);
+        rechts = r15->hint().toInt(&zahl15);
+        if (!zahl1)
+            links = r1->x();
+        if (!zahl15)
+            rechts = r15->x();
     }
     r1->move(links, r1->y());
     r1->setTag(links);
