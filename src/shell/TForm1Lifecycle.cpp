@@ -99,7 +99,8 @@ void TForm1::FormCreate()
     m_winkelBild.fill(Qt::white);
 
     // 9. The light/dark overlay; without it the field shows its plain colour.
-    m_w.Image3->setImage(overlayPicture());
+    // Premultiplied once here: it is blended anew whenever the field's colour changes.
+    m_w.Image3->setImage(overlayPicture().convertToFormat(QImage::Format_ARGB32_Premultiplied));
 
     // 10. Cross-hair, legend labels and legend width.
     m_w.KreuzH->move(m_w.KreuzH->x(), 0);
