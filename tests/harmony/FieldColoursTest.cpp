@@ -1,6 +1,6 @@
 #include "harmony/FieldColours.h"
-#include "harmony/Positions.h"
 #include "colour/LightDark.h"
+#include "harmony/Positions.h"
 #include "harmony/RecomputeFakes.h"
 
 #include <gtest/gtest.h>
