@@ -3,6 +3,7 @@
 #include "harmony/DisplayParts.h"
 #include "harmony/FieldDisplay.h"
 #include "language/ActionRegistry.h"
+#include "platform/DesktopShellOpener.h"
 #include "shell/ColourPanel.h"
 #include "shell/PictureBox.h"
 #include "shell/TfBlind.h"
@@ -52,6 +53,7 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent)
     m_actions = std::make_unique<ActionRegistry>(ActionRegistry::aufbauen(*this));
     buildMainWidgets(*this, m_w);
     m_layout = std::make_unique<WindowLayoutUi>(*this, m_w, m_state);
+    m_shellOpener = std::make_unique<DesktopShellOpener>();
     m_parts = std::make_unique<DisplayParts>(*this);
     m_recomputeHooks = m_parts->display.get();
     connectWidgets();
@@ -104,6 +106,12 @@ void TForm1::setBlind(const TfBlind& blind)
 void TForm1::setPreferences(TfRegistryForm& preferences)
 {
     m_preferences = &preferences;
+    // The settings dialog edits a stored preference, so it needs the store.
+    QAction& einstellungen = m_actions->action(Aktion::einstellungenMenu);
+    if (!einstellungen.isEnabled()) {
+        connect(&einstellungen, &QAction::triggered, this, &TForm1::einstellungenMenuExecute);
+        einstellungen.setEnabled(true);
+    }
 }
 
 QImage TForm1::bandTypeWheel() const

@@ -15,6 +15,7 @@ class ActionRegistry;
 struct DisplayParts;
 class QAction;
 class RecomputeHooks;
+class ShellOpener;
 class TfBlind;
 class TfRegistryForm;
 class WindowLayoutUi;
@@ -77,6 +78,13 @@ public:
     // Band position marked by PaintBox1 (its left edge minus Image2's).
     int markerPosition() const;
 
+    // --- dialogs ---
+    // The settings dialog, created anew for each use and shown modally.
+    void einstellungenMenuExecute();
+    // Where web addresses go (the system's "open" action unless a test replaces it).
+    void setShellOpener(std::unique_ptr<ShellOpener> opener);
+    ShellOpener& shellOpener() { return *m_shellOpener; }
+
     // --- layout, size modes, background ---
     void FormResize();
     void aufloesung800x600();
@@ -127,4 +135,5 @@ private:
     std::unique_ptr<WindowLayoutUi> m_layout;
     std::unique_ptr<ActionRegistry> m_actions;
     std::unique_ptr<DisplayParts> m_parts;
+    std::unique_ptr<ShellOpener> m_shellOpener;
 };

@@ -7,6 +7,7 @@ target_sources(tinctora_ui PRIVATE
   shell/BuildBandAndValues.cpp shell/BuildDisplay.cpp shell/BuildRightColumn.cpp
   shell/FieldCursor.h shell/FieldCursor.cpp
   shell/TForm1.h shell/TForm1.cpp shell/TForm1Lifecycle.cpp shell/TForm1Band.cpp
+  shell/TForm1Dialogs.cpp
   shell/TfBlind.h shell/TfBlind.cpp
   shell/StartupProbe.h shell/StartupProbe.cpp
 )

@@ -5,4 +5,5 @@ target_sources(tinctora_ui_tests PRIVATE
   shell/MainWindowLayoutTest.cpp
   shell/MainWindowLifecycleTest.cpp
   shell/ShellWidgetsTest.cpp
+  shell/MainWindowDialogsTest.cpp
 )
