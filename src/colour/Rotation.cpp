@@ -142,15 +142,18 @@ void rotateRow(const Turn& t, int y, int width, uchar* line, PendingPixel* pendi
         }
         const int sx = _mm_cvtsi128_si32(rounded);
         const int sy = _mm_cvtsi128_si32(_mm_shuffle_epi32(rounded, 0x01));
-        if (sx < 0 || sx >= t.sw || sy < 0 || sy >= t.sh)
+        // One unsigned comparison each covers both ends of the range.
+        if ((static_cast<unsigned>(sx) >= static_cast<unsigned>(t.sw)) |
+            (static_cast<unsigned>(sy) >= static_cast<unsigned>(t.sh)))
             continue;
-        const int sx1 = std::min(sx + 1, t.sw - 1);
-        const int sy1 = std::min(sy + 1, t.sh - 1);
+        // The right and lower neighbours, held at the last column and row.
+        const std::ptrdiff_t dx = sx + 1 < t.sw ? 3 : 0;
+        const std::ptrdiff_t dy = sy + 1 < t.sh ? t.stride : 0;
         const uchar* p00 = sourcePixel(t, sx, sy);
         const int w00 = loadWord(p00);
-        const int w01 = loadWord(sourcePixel(t, sx1, sy));
-        const int w10 = loadWord(sourcePixel(t, sx, sy1));
-        const int w11 = loadWord(sourcePixel(t, sx1, sy1));
+        const int w01 = loadWord(p00 + dx);
+        const int w10 = loadWord(p00 + dy);
+        const int w11 = loadWord(p00 + dy + dx);
         // Four equal neighbours give their own colour whatever fx and fy
         // are; that is most of a wheel picture.
         if ((((w00 ^ w01) | (w00 ^ w10) | (w00 ^ w11)) & 0xFFFFFF) == 0)
