@@ -22,6 +22,21 @@ std::unique_ptr<TfRegistryForm> normalePraeferenzen()
     return std::make_unique<TfRegistryForm>(std::move(store));
 }
 
+// A shown window on a large screen, as the resize benchmarks start from.
+struct ShownWindow {
+    ShownWindow()
+    {
+        form.setPreferences(*prefs);
+        form.setScreenSizeOverride(QSize(1920, 1200));
+        blind = std::make_unique<TfBlind>(form, *prefs);
+        form.show();
+        QApplication::processEvents();
+    }
+    std::unique_ptr<TfRegistryForm> prefs = normalePraeferenzen();
+    TForm1 form;
+    std::unique_ptr<TfBlind> blind;
+};
+
 // Everything the start-up does for the window up to its first paint: the window
 // with its actions and menus, the preferences, the resource form with the
 // language switch, the first show and one pass of the event loop.
@@ -50,13 +65,8 @@ BENCHMARK(BM_MainWindowConstructAndShow)->Unit(benchmark::kMillisecond);
 // is placed again (no painting).
 void BM_WindowResize(benchmark::State& state)
 {
-    auto prefs = normalePraeferenzen();
-    TForm1 form;
-    form.setPreferences(*prefs);
-    form.setScreenSizeOverride(QSize(1920, 1200));
-    const TfBlind blind(form, *prefs);
-    form.show();
-    QApplication::processEvents();
+    ShownWindow shown;
+    TForm1& form = shown.form;
     bool gross = false;
     for (auto _ : state) {
         gross = !gross;
@@ -69,13 +79,8 @@ BENCHMARK(BM_WindowResize)->Unit(benchmark::kMicrosecond);
 // The resize handler alone: the display changes size, every panel moves.
 void BM_FormResize(benchmark::State& state)
 {
-    auto prefs = normalePraeferenzen();
-    TForm1 form;
-    form.setPreferences(*prefs);
-    form.setScreenSizeOverride(QSize(1920, 1200));
-    const TfBlind blind(form, *prefs);
-    form.show();
-    QApplication::processEvents();
+    ShownWindow shown;
+    TForm1& form = shown.form;
     ColourPanel* hintergrund = form.w().panelHintergrund;
     bool breit = false;
     for (auto _ : state) {
