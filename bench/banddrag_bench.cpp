@@ -2,13 +2,13 @@
 // held, everything it repaints (fields, value texts, the light/dark field, the
 // wheel and the angle picture) and the paint pass that follows.
 
-#include "harmony/DisplayParts.h"
-#include "harmony/ModeActions.h"
-#include "platform/MemoryPreferenceStore.h"
-#include "shell/PictureBox.h"
+#include "display/DisplayParts.h"
+#include "display/ModeActions.h"
+#include "prefs/MemoryPreferenceStore.h"
+#include "widgets/PictureBox.h"
 #include "shell/TForm1.h"
 #include "shell/TfBlind.h"
-#include "tools/RegistryForm.h"
+#include "prefs/RegistryForm.h"
 
 #include <QAction>
 #include <QApplication>

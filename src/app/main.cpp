@@ -1,11 +1,11 @@
-#include "platform/InstanceServer.h"
-#include "platform/SettingsPreferenceStore.h"
-#include "platform/SingleInstance.h"
-#include "platform/WindowActivation.h"
+#include "instance/InstanceServer.h"
+#include "prefs/SettingsPreferenceStore.h"
+#include "instance/SingleInstance.h"
+#include "desktop/WindowActivation.h"
 #include "shell/StartupProbe.h"
 #include "shell/TForm1.h"
 #include "shell/TfBlind.h"
-#include "tools/RegistryForm.h"
+#include "prefs/RegistryForm.h"
 
 #include <QApplication>
 #include <QDateTime>

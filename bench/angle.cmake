@@ -1,1 +1,0 @@
-target_sources(tinctora_bench PRIVATE angle_bench.cpp)

@@ -1,0 +1,146 @@
+#include "colour/LightDark.h"
+
+#include "colour/Rounding.h"
+#include "state/MainState.h"
+
+#include <algorithm>
+
+int rechneHellDunkel(int base, int dunkel, int hell)
+{
+    if (dunkel == 0 && hell == 0)
+        return base;
+    if (base == 0)
+        return hell;
+    if (base == 255 && dunkel == 0)
+        return 255;
+    const double b = base;
+    const double d = b - dunkel / (255.0 / b);
+    return roundHalfEven(d + hell / (255.0 / (255.0 - d)));
+}
+
+HdPunkt punktZuMengen(int x, int y, bool kompakt)
+{
+    const int xMax = kompakt ? 128 : 256;
+    const int yMax = kompakt ? 127 : 255;
+    const int faktor = kompakt ? 2 : 1;
+    HdPunkt p;
+    if (x <= 0) {
+        p.dunkel = 0;
+        p.spalte = 0;
+    } else if (x >= xMax) {
+        p.dunkel = 255;
+        p.spalte = xMax;
+    } else {
+        p.dunkel = x * faktor;
+        p.spalte = x;
+    }
+    if (y <= 0) {
+        p.hell = 255;
+        p.zeile = 0;
+    } else if (y > yMax) {
+        p.hell = 0;
+        p.zeile = yMax;
+    } else {
+        p.hell = (yMax - y) * faktor;
+        p.zeile = y;
+    }
+    return p;
+}
+
+namespace
+{
+
+struct FeldZeiger {
+    int* dunkel = nullptr;
+    int* hell = nullptr;
+    int* punktX = nullptr;
+    int* punktY = nullptr;
+};
+
+FeldZeiger ausgewaehltesFeld(MainState& s)
+{
+    if (s.hdZielGross)
+        return {&s.dunkelGross, &s.hellGross, &s.hdPunktGrossX, &s.hdPunktGrossY};
+    if (s.hdZielRechts)
+        return {&s.dunkelRechts, &s.hellRechts, &s.hdPunktRechtsX, &s.hdPunktRechtsY};
+    if (s.hdZielLinks)
+        return {&s.dunkelLinks, &s.hellLinks, &s.hdPunktLinksX, &s.hdPunktLinksY};
+    if (s.hdZielMitte)
+        return {&s.dunkelMitte, &s.hellMitte, &s.hdPunktMitteX, &s.hdPunktMitteY};
+    return {};
+}
+
+bool istReihenModus(Modus m)
+{
+    return m == Modus::auffaecher || m == Modus::reihen;
+}
+
+} // namespace
+
+HdPunkt bewegeHellDunkelRechnen(MainState& s, int x, int y)
+{
+    const HdPunkt p = punktZuMengen(x, y, s.kleinesLayout);
+    const FeldZeiger feld = ausgewaehltesFeld(s);
+    if (feld.dunkel == nullptr)
+        return p;
+    *feld.dunkel = p.dunkel;
+    *feld.hell = p.hell;
+    *feld.punktX = x;
+    *feld.punktY = y;
+    if (istReihenModus(s.modus()) && (s.hdZielRechts || s.hdZielLinks))
+        interpoliereReihe(s, s.hdZielRechts);
+    return p;
+}
+
+std::vector<int> reihenMengen(int gesetzt, int anderer, int rechts, int links, int stufenAnzahl)
+{
+    // More than seven steps would run past the 15 row fields.
+    const int n = std::clamp(stufenAnzahl, 1, 7);
+    const int m = 2 * n;
+    std::vector<int> werte(static_cast<std::size_t>(m - 1));
+
+    const auto a = static_cast<float>(gesetzt);
+    const auto b = static_cast<float>(anderer);
+    const float mitte = b - (b - a) / 2.0f;
+    werte[0] = roundHalfEven(mitte);
+
+    const float schritt = static_cast<float>(rechts - links) / static_cast<float>(m);
+    float laufend = mitte;
+    for (int i = 2; i < m; i += 2) {
+        laufend += schritt;
+        werte[static_cast<std::size_t>(i - 1)] = roundHalfEven(laufend);
+    }
+    laufend = mitte;
+    for (int i = 3; i < m; i += 2) {
+        laufend -= schritt;
+        werte[static_cast<std::size_t>(i - 1)] = roundHalfEven(laufend);
+    }
+    return werte;
+}
+
+void interpoliereReihe(MainState& s, bool rechtsGesetzt)
+{
+    const auto verteile = [&](int rechts, int links, auto&& ziel) {
+        const int gesetzt = rechtsGesetzt ? rechts : links;
+        const int anderer = rechtsGesetzt ? links : rechts;
+        const std::vector<int> werte = reihenMengen(gesetzt, anderer, rechts, links, s.stufenAnzahl);
+        for (std::size_t i = 0; i < werte.size(); ++i)
+            ziel(static_cast<int>(i) + 1) = werte[i];
+    };
+    verteile(s.dunkelRechts, s.dunkelLinks, [&](int i) -> int& { return s.dunkelReihe(i); });
+    verteile(s.hellRechts, s.hellLinks, [&](int i) -> int& { return s.hellReihe(i); });
+}
+
+QString berechneProzente(const MainState& s, int which)
+{
+    int menge = 0;
+    if (s.hdZielGross)
+        menge = which == 0 ? s.hellGross : s.dunkelGross;
+    else if (s.hdZielRechts)
+        menge = which == 0 ? s.hellRechts : s.dunkelRechts;
+    else if (s.hdZielLinks)
+        menge = which == 0 ? s.hellLinks : s.dunkelLinks;
+    else if (s.hdZielMitte)
+        menge = which == 0 ? s.hellMitte : s.dunkelMitte;
+    return QString::number(roundHalfEven(menge * 100.0 / 255.0)) + QStringLiteral(" %");
+}

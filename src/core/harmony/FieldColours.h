@@ -1,0 +1,33 @@
+#pragma once
+
+#include "colour/BandTables.h"
+#include "state/MainState.h"
+
+// Where the mixed field colours go. The window implements it with its panels,
+// value rows and rich edits; the arguments are the mixed, not yet clamped or
+// web-safe colours.
+class PaintTarget
+{
+public:
+    virtual ~PaintTarget() = default;
+    virtual void GrosseFlaeche(int r, int g, int b) = 0;         // big field
+    virtual void KleineFlaecheA(int r, int g, int b) = 0;        // small right / outer R15
+    virtual void KleineFlaecheB(int r, int g, int b) = 0;        // small left / outer R1
+    virtual void KleineFlaecheC(int r, int g, int b) = 0;        // small centre
+    virtual void KleineFlaecheN(int r, int g, int b, int n) = 0; // row field n (2..14)
+};
+
+// Mixes and paints the fields of the 2-, 3- and 4-colour harmonies that take part.
+void farben(MainState& s, PaintTarget& target);
+
+// Mixes and paints every field of a fanning or colour row and keeps the final
+// values in endFarben (and endFarbenFix while nothing is fixed).
+void farbenA(MainState& s, PaintTarget& target);
+
+// One ring: basisReihe/endFarben elements j0..j1 (six), row light/dark index i
+// for the first field and i+1 for the second, painted into row panels a and b.
+void farbeUebertrag(MainState& s, PaintTarget& target, int i, int j0, int j1, int a, int b);
+
+// The colour a painting routine shows for mixed channels: values above 255
+// become 255 (there is no lower clamp), then web-safe when asked.
+Rgb anzeigeFarbe(int r, int g, int b, bool nurWebsicher);

@@ -1,0 +1,70 @@
+#include "prefs/RegistryForm.h"
+
+#include <QCoreApplication>
+#include <QDir>
+
+namespace
+{
+
+// Writes a value that differs from its copy and, when the store took it, updates the copy.
+template <typename Key, typename T>
+void writeIfChanged(PreferenceStore& store, const Key& key, const T& value, T& copy)
+{
+    if (value != copy && pref::write(store, key, value))
+        copy = value;
+}
+
+} // namespace
+
+TfRegistryForm::TfRegistryForm(std::unique_ptr<PreferenceStore> store) : m_store(std::move(store))
+{
+    FormCreate();
+}
+
+void TfRegistryForm::FormCreate()
+{
+    HeldPreferences& held = *this;
+    held = HeldPreferences{};
+    const PreferenceStore& store = *m_store;
+    tutorialPfad = pref::read(store, pref::cURL);
+    fensterMaximiert = pref::read(store, pref::cFullscrn);
+    zeigeHinweisPipette = pref::read(store, pref::cHinweisPipette);
+    fensterOben = pref::read(store, pref::appTop);
+    fensterLinks = pref::read(store, pref::appLeft);
+    fensterHoehe = pref::read(store, pref::appHeight);
+    fensterBreite = pref::read(store, pref::appWidth);
+    hintergrundIndex = pref::read(store, pref::cbBgBrightness);
+    sprachVersion = pref::read(store, pref::TNVersion);
+    if (tutorialPfad.isEmpty())
+        tutorialPfad = QString::fromLatin1(pref::cURL.fallback);
+    m_gelesen = held;
+}
+
+void TfRegistryForm::speicherDaten()
+{
+    PreferenceStore& store = *m_store;
+    if (!store.beginWrite())
+        return;
+    writeIfChanged(store, pref::cURL, tutorialPfad, m_gelesen.tutorialPfad);
+    writeIfChanged(store, pref::cFullscrn, fensterMaximiert, m_gelesen.fensterMaximiert);
+    writeIfChanged(store, pref::cHinweisPipette, zeigeHinweisPipette, m_gelesen.zeigeHinweisPipette);
+    if (!fensterMaximiert)
+        speichereFensterLage();
+    writeIfChanged(store, pref::cbBgBrightness, hintergrundIndex, m_gelesen.hintergrundIndex);
+    store.endWrite();
+}
+
+void TfRegistryForm::speichereFensterLage()
+{
+    PreferenceStore& store = *m_store;
+    writeIfChanged(store, pref::appTop, fensterOben, m_gelesen.fensterOben);
+    writeIfChanged(store, pref::appLeft, fensterLinks, m_gelesen.fensterLinks);
+    writeIfChanged(store, pref::appHeight, fensterHoehe, m_gelesen.fensterHoehe);
+    writeIfChanged(store, pref::appWidth, fensterBreite, m_gelesen.fensterBreite);
+}
+
+QString standardTutorialPfad()
+{
+    return QDir::toNativeSeparators(QCoreApplication::applicationDirPath() +
+                                    QStringLiteral("/tutorial/index.html"));
+}

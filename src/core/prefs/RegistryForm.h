@@ -1,0 +1,50 @@
+#pragma once
+
+#include "prefs/PreferenceKeys.h"
+
+#include <memory>
+
+// The preferences the program holds while it runs, each starting at its stored default.
+struct HeldPreferences {
+    QString tutorialPfad = QString::fromLatin1(pref::cURL.fallback); // " " = not set
+    bool fensterMaximiert = pref::cFullscrn.fallback;
+    bool zeigeHinweisPipette = pref::cHinweisPipette.fallback;
+    int fensterOben = pref::appTop.fallback; // placement of the window in its normal state
+    int fensterLinks = pref::appLeft.fallback;
+    int fensterHoehe = pref::appHeight.fallback;
+    int fensterBreite = pref::appWidth.fallback;
+    int hintergrundIndex = pref::cbBgBrightness.fallback; // 0 standard, 1 white, 2 gray, 3 black
+    int sprachVersion = pref::TNVersion.fallback;         // 11 English, anything else German
+
+    bool tutorialPfadGesetzt() const { return tutorialPfad != QString::fromLatin1(pref::cURL.fallback); }
+
+    bool operator==(const HeldPreferences&) const = default;
+};
+
+// The tutorial's start page in the program's own folder, with native separators:
+// what the settings dialog offers while no path is set.
+QString standardTutorialPfad();
+
+// The hidden preferences holder. Reads the stored preferences once when created; the
+// windows read and change the held values directly; speicherDaten() writes back, once,
+// only what differs from what was read.
+class TfRegistryForm : public HeldPreferences
+{
+public:
+    // Reads at once (FormCreate).
+    explicit TfRegistryForm(std::unique_ptr<PreferenceStore> store);
+
+    void FormCreate();
+    // Called by the main window's close handler. A window closed maximised keeps the
+    // normal placement stored earlier; values that cannot be written are skipped silently.
+    void speicherDaten();
+
+    // The values as read at start-up (or as last written).
+    const HeldPreferences& startWerte() const { return m_gelesen; }
+
+private:
+    void speichereFensterLage();
+
+    std::unique_ptr<PreferenceStore> m_store;
+    HeldPreferences m_gelesen;
+};

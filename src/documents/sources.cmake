@@ -1,1 +1,0 @@
-# target_sources(tinctora_core PRIVATE ...) / target_sources(tinctora_ui PRIVATE ...)

@@ -1,8 +1,0 @@
-#include "platform/DesktopShellOpener.h"
-
-#include <QDesktopServices>
-
-bool DesktopShellOpener::oeffnen(const QUrl& url)
-{
-    return url.isValid() && QDesktopServices::openUrl(url);
-}

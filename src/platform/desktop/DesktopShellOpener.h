@@ -1,0 +1,10 @@
+#pragma once
+
+#include "desktop/ShellOpener.h"
+
+// The system's own "open": QDesktopServices.
+class DesktopShellOpener : public ShellOpener
+{
+public:
+    bool oeffnen(const QUrl& url) override;
+};

@@ -1,0 +1,144 @@
+#include "instance/SingleInstance.h"
+
+#include "instance/PathRecord.h"
+
+#include <QApplication>
+#include <QDeadlineTimer>
+#include <QLocalSocket>
+#include <QLockFile>
+#include <QMessageBox>
+#include <QThread>
+
+#include <algorithm>
+
+namespace
+{
+
+// A lock folder we cannot use still lets an answering instance win, but only briefly.
+constexpr int unguardedProbeTimeoutMs = 300;
+constexpr int connectRetryPauseMs = 50;
+
+int remainingMs(const QDeadlineTimer& deadline)
+{
+    return static_cast<int>(std::clamp<qint64>(deadline.remainingTime(), 0, 60'000));
+}
+
+bool connectBefore(QLocalSocket& socket, const QString& serverName, const QDeadlineTimer& deadline)
+{
+    for (;;) {
+        socket.connectToServer(serverName);
+        if (socket.waitForConnected(std::min(remainingMs(deadline), 1000)))
+            return true;
+        socket.abort();
+        if (deadline.hasExpired())
+            return false;
+        QThread::msleep(static_cast<unsigned long>(std::min(connectRetryPauseMs, remainingMs(deadline))));
+    }
+}
+
+bool writeBefore(QLocalSocket& socket, const QByteArray& data, const QDeadlineTimer& deadline)
+{
+    if (socket.write(data) != data.size())
+        return false;
+    while (socket.bytesToWrite() > 0) {
+        if (!socket.waitForBytesWritten(remainingMs(deadline)))
+            return false;
+    }
+    return true;
+}
+
+bool awaitRepliesBefore(QLocalSocket& socket, qsizetype count, const QDeadlineTimer& deadline)
+{
+    while (socket.bytesAvailable() < count) {
+        if (!socket.waitForReadyRead(remainingMs(deadline)))
+            return false;
+    }
+    return true;
+}
+
+std::optional<QByteArray> commandLinePath(int argc, char** argv)
+{
+    if (argc < 2 || argv[1] == nullptr)
+        return std::nullopt;
+    return QByteArray(argv[1]);
+}
+
+} // namespace
+
+InstanceStart::InstanceStart() = default;
+InstanceStart::InstanceStart(InstanceStart&&) noexcept = default;
+InstanceStart& InstanceStart::operator=(InstanceStart&&) noexcept = default;
+InstanceStart::~InstanceStart() = default;
+
+void showNoRecipientMessage(int& argc, char** argv)
+{
+    const auto show = [] {
+        QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Tinctora"),
+                        QStringLiteral("No Recipient found!"), QMessageBox::Ok);
+        box.exec();
+    };
+    if (qobject_cast<QApplication*>(QCoreApplication::instance())) {
+        show();
+        return;
+    }
+    if (QCoreApplication::instance())
+        return; // a caller's non-widget application: no box can be shown
+    QApplication app(argc, argv);
+    show();
+}
+
+ForwardResult forwardToRunningInstance(const QString& serverName, const std::optional<QByteArray>& pathBytes,
+                                       int timeoutMs)
+{
+    const QDeadlineTimer deadline(std::max(timeoutMs, 0));
+    QLocalSocket socket;
+    if (!connectBefore(socket, serverName, deadline))
+        return ForwardResult::noRecipient;
+
+    QByteArray frames = encodeRaiseRequest();
+    qsizetype expectedReplies = 1;
+    if (pathBytes) {
+        // A path that cannot travel (absurdly long) is dropped; the raise still goes.
+        const QByteArray record = encodePathRecord(*pathBytes);
+        if (!record.isEmpty()) {
+            frames += record;
+            ++expectedReplies;
+        }
+    }
+    if (!writeBefore(socket, frames, deadline) || !awaitRepliesBefore(socket, expectedReplies, deadline))
+        return ForwardResult::noRecipient;
+    socket.disconnectFromServer();
+    return ForwardResult::delivered;
+}
+
+InstanceStart startSingleInstance(int& argc, char** argv, const SingleInstanceOptions& options)
+{
+    const std::optional<QByteArray> path = commandLinePath(argc, argv);
+    InstanceStart start;
+    bool noRecipient = false;
+    {
+        std::unique_ptr<QCoreApplication> shortLived;
+        if (!QCoreApplication::instance())
+            shortLived = std::make_unique<QCoreApplication>(argc, argv);
+
+        const InstanceNames names = instanceNames(options.key);
+        auto lock = std::make_unique<QLockFile>(names.lockFile);
+        // Held for the whole life of the process: only a dead owner makes it stale, never its age.
+        lock->setStaleLockTime(0);
+        if (lock->tryLock(0)) {
+            start.m_first = true;
+            start.m_lock = std::move(lock);
+        } else if (lock->error() == QLockFile::LockFailedError) {
+            noRecipient = forwardToRunningInstance(names.serverName, path, options.answerTimeoutMs) ==
+                          ForwardResult::noRecipient;
+        } else {
+            // The lock cannot be taken at all (folder unwritable): run unguarded unless an
+            // instance answers at once.
+            start.m_first = forwardToRunningInstance(names.serverName, path, unguardedProbeTimeoutMs) ==
+                            ForwardResult::noRecipient;
+        }
+    }
+    if (noRecipient && options.noRecipientNotice)
+        options.noRecipientNotice(argc, argv);
+    return start;
+}

@@ -1,0 +1,245 @@
+#include "display/BandAngleControls.h"
+
+#include "colour/AnglePicture.h"
+#include "display/DisplayParts.h"
+#include "display/FieldDisplay.h"
+#include "widgets/ColourPanel.h"
+#include "widgets/PictureBox.h"
+#include "shell/TForm1.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QSlider>
+
+#include <algorithm>
+
+namespace
+{
+
+constexpr int letztePosition = 677;
+
+// Labels are rewritten on every band move; an unchanged text costs no relayout.
+void textSetzen(QLabel* label, const QString& text)
+{
+    if (label->text() != text)
+        label->setText(text);
+}
+
+void swatchUebernehmen(ColourPanel* legende, const ColourPanel* quelle)
+{
+    if (quelle->hasColour())
+        legende->setColour(quelle->colour());
+    else
+        legende->clearColour();
+}
+
+} // namespace
+
+BandAngleControls::BandAngleControls(TForm1& form, DisplayParts& parts) : m_form(form), m_parts(parts) {}
+
+void BandAngleControls::connectWidgets()
+{
+    MainWidgets& w = m_form.w();
+    for (PictureBox* band : {w.Image1, w.Image2}) {
+        connect(band, &PictureBox::mousePressed, this, &BandAngleControls::bandMaus);
+        connect(band, &PictureBox::mouseMoved, this, &BandAngleControls::bandMaus);
+        connect(band, &PictureBox::mouseReleased, this, &BandAngleControls::bandMaus);
+    }
+    w.Panel2->installEventFilter(this);
+    for (QSlider* bar : {w.TrackBar2, w.TrackBar3})
+        connect(bar, &QSlider::valueChanged, this, [this, bar] { TrackBarAllChange(bar); });
+    // Only the user's choice runs the handler; the program runs it itself after
+    // setting the index.
+    connect(w.ComboBox3, &QComboBox::activated, this, [this] { ComboBox3Change(); });
+}
+
+bool BandAngleControls::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == m_form.w().Panel2) {
+        switch (event->type()) {
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseMove:
+        case QEvent::MouseButtonRelease:
+            bandMaus(static_cast<QMouseEvent*>(event));
+            return true;
+        default:
+            break;
+        }
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+// While the button is held the band keeps the mouse, so x may lie outside it.
+void BandAngleControls::bandMaus(QMouseEvent* event)
+{
+    const int x = event->position().toPoint().x();
+    switch (event->type()) {
+    case QEvent::MouseButtonPress:
+        if (event->button() == Qt::LeftButton)
+            Image2MouseDown(x);
+        break;
+    case QEvent::MouseMove:
+        Image2MouseMove(x);
+        break;
+    case QEvent::MouseButtonRelease:
+        if (event->button() == Qt::LeftButton && m_form.state().bandMausUnten)
+            Image2MouseUp();
+        break;
+    default:
+        break;
+    }
+}
+
+bool BandAngleControls::separat() const
+{
+    return m_form.state().aktionen.farbenSeparatEinstellen;
+}
+
+void BandAngleControls::basisVonBand(int x)
+{
+    m_parts.display->datenHolen(std::clamp(x, 0, letztePosition), true);
+    m_form.rotieren();
+    TrackBarAllChange(&m_form);
+}
+
+void BandAngleControls::Image2MouseDown(int x)
+{
+    MainState& s = m_form.state();
+    if (s.hdZielGross)
+        s.eingabeTexteZeigen = false;
+    m_form.resetStaticText();
+    s.eingabeFarbeAktiv = false;
+    s.bandMausUnten = true;
+    basisVonBand(x);
+}
+
+void BandAngleControls::Image2MouseMove(int x)
+{
+    MainState& s = m_form.state();
+    if (!s.bandMausUnten)
+        return;
+    if (s.hdZielGross)
+        s.eingabeTexteZeigen = false;
+    basisVonBand(x);
+}
+
+void BandAngleControls::Image2MouseUp()
+{
+    m_form.Image2MouseUp();
+}
+
+void BandAngleControls::TrackBarAllChange(const QObject* sender)
+{
+    MainState& s = m_form.state();
+    if (!s.formularBereit)
+        return;
+    if (separat()) {
+        winkelZeichnen();
+        return;
+    }
+    MainWidgets& w = m_form.w();
+    m_form.resetStaticText();
+    const Modus modus = s.modus();
+    const int trackBar2 = w.TrackBar2->value();
+    const int trackBar3 = w.TrackBar3->value();
+    const WinkelAnzeige anzeige = winkelAbstaende(modus, trackBar2, trackBar3);
+
+    s.abstand1() = anzeige.abstand1;
+    textSetzen(w.WinkelO, anzeige.winkelO);
+    m_parts.display->datenHolen(s.posGross(), true);
+    // In 4-colour type 1 the wheel's turn follows the second angle.
+    if (modus == Modus::vierer && !s.winkeltyp2 && sender == w.TrackBar3)
+        m_form.rotieren();
+
+    s.abstand2() = anzeige.abstand2;
+    textSetzen(w.WinkelU, anzeige.winkelU);
+    m_parts.display->datenHolen(s.posGross(), true);
+
+    zeichneWinkelBild(m_form.winkelBild(), m_form.imageBg(), modus, s.winkeltyp2, trackBar2, trackBar3);
+    // The manual input dialog's own computation also leaves the picture alone once it exists.
+    if (!s.nurRechnen)
+        winkelBildZeigen();
+}
+
+void BandAngleControls::winkelBildZeigen()
+{
+    m_form.w().ImageWW->setImage(m_form.winkelBild());
+}
+
+void BandAngleControls::winkelZeichnen()
+{
+    MainState& s = m_form.state();
+    if (!winkelZeichnenPruefen(s))
+        return;
+    MainWidgets& w = m_form.w();
+    const MarkerTexte texte = zeichneMarkerBild(m_form.winkelBild(), m_form.imageOriginal(), s);
+    textSetzen(w.Label11, texte.label11);
+    textSetzen(w.Label14, texte.label14);
+    textSetzen(w.Label12, texte.label12);
+    textSetzen(w.Label13, texte.label13);
+    if (!s.nurRechnen)
+        winkelBildZeigen();
+    legendeFaerben();
+}
+
+// The legend swatches repeat the value-row swatches of the combination being edited.
+void BandAngleControls::legendeFaerben()
+{
+    MainWidgets& w = m_form.w();
+    const MainState& s = m_form.state();
+    const bool unten = s.fixiert && s.fixLinksAktiv;
+    swatchUebernehmen(w.Panel16, unten ? w.Panel8 : w.Panel4);
+    swatchUebernehmen(w.Panel19, unten ? w.Panel11 : w.Panel7);
+    const ColourPanel* links = unten ? w.Panel9 : w.Panel5;
+    const ColourPanel* mitte = unten ? w.Panel10 : w.Panel6;
+    swatchUebernehmen(w.Panel17, links);
+    swatchUebernehmen(w.Panel18, mitte);
+    w.Panel17->setVisible(!links->isHidden());
+    w.Panel18->setVisible(!mitte->isHidden());
+}
+
+void BandAngleControls::winkelResetten()
+{
+    if (!separat())
+        return;
+    auto& werte = m_form.state().farbWerte;
+    for (int slotNr : {slot::posGezeichnetGross, slot::posGezeichnetRechts, slot::posGezeichnetLinks,
+                       slot::posGezeichnetMitte})
+        werte[slotNr] = -1;
+    winkelZeichnen();
+}
+
+void BandAngleControls::ComboBox3Change()
+{
+    MainState& s = m_form.state();
+    s.winkeltyp2 = m_form.w().ComboBox3->currentIndex() != 0;
+    m_form.rotieren();
+    TrackBarAllChange(m_form.w().ComboBox3);
+    if (s.winkeltyp2)
+        ansichtWinkeltyp2();
+    else
+        ansichtWinkeltyp1();
+}
+
+void BandAngleControls::ansichtWinkeltyp1()
+{
+    if (separat())
+        return;
+    MainWidgets& w = m_form.w();
+    w.TrackBar2->setEnabled(true);
+    w.TrackBar3->setEnabled(true);
+    w.WinkelO->show();
+    w.WinkelU->show();
+}
+
+void BandAngleControls::ansichtWinkeltyp2()
+{
+    MainWidgets& w = m_form.w();
+    if (!separat()) {
+        w.WinkelO->show();
+        w.TrackBar2->setEnabled(true);
+    }
+    w.WinkelU->hide();
+    w.TrackBar3->setEnabled(false);
+}

@@ -1,0 +1,267 @@
+#include "display/FieldDisplay.h"
+
+#include "display/BandAngleControls.h"
+#include "colour/Conversions.h"
+#include "display/LightDarkField.h"
+#include "display/DisplayParts.h"
+#include "harmony/Positions.h"
+#include "widgets/ColourPanel.h"
+#include "widgets/PictureBox.h"
+#include "widgets/StaticText.h"
+#include "shell/TForm1.h"
+
+#include <QTextEdit>
+#include <array>
+
+namespace
+{
+
+QColor alsFarbe(Rgb c)
+{
+    return QColor(c.r, c.g, c.b);
+}
+
+} // namespace
+
+FieldDisplay::FieldDisplay(TForm1& form, DisplayParts& parts) : m_form(form), m_parts(parts) {}
+
+// Painting answers the recompute only; no widget of its own sends it events.
+void FieldDisplay::connectWidgets() {}
+
+void FieldDisplay::datenHolen(int p, bool recolour)
+{
+    ::datenHolen(m_form.state(), p, 0, recolour, *this);
+}
+
+void FieldDisplay::farben()
+{
+    ::farben(m_form.state(), *this);
+}
+
+void FieldDisplay::farbenA()
+{
+    ::farbenA(m_form.state(), *this);
+}
+
+void FieldDisplay::winkelZeichnen()
+{
+    m_parts.band->winkelZeichnen();
+}
+
+void FieldDisplay::bandMarkerVerschieben(int p)
+{
+    MainWidgets& w = m_form.w();
+    const int x = w.Image2->x() + p;
+    w.PaintBox1->move(x, w.PaintBox1->y());
+    w.PaintBox2->move(x, w.PaintBox2->y());
+}
+
+bool FieldDisplay::manualInputToOuterRowField() const
+{
+    // Only the manual input dialog applies colours to an outer row field.
+    return false;
+}
+
+bool FieldDisplay::reihenModus() const
+{
+    const Modus m = m_form.state().modus();
+    return m == Modus::auffaecher || m == Modus::reihen;
+}
+
+bool FieldDisplay::linksBearbeitet() const
+{
+    return m_form.state().fixLinksAktiv;
+}
+
+// While a fixed snapshot is swapped in, the panels keep what they show.
+void FieldDisplay::panelFaerben(ColourPanel* panel, const QColor& farbe)
+{
+    if (!m_form.state().anzeigeSperre)
+        panel->setColour(farbe);
+}
+
+void FieldDisplay::richEditHintergrund(QTextEdit* edit, const QColor& farbe)
+{
+    if (m_form.state().anzeigeSperre)
+        return;
+    QPalette p = edit->palette();
+    if (edit->testAttribute(Qt::WA_SetPalette) && p.color(QPalette::Base) == farbe)
+        return;
+    p.setColor(QPalette::Base, farbe);
+    edit->setPalette(p);
+}
+
+// The text view's font colours follow even a swapped-in snapshot.
+void FieldDisplay::richEditSchrift(QTextEdit* edit, const QColor& farbe)
+{
+    QPalette p = edit->palette();
+    if (edit->testAttribute(Qt::WA_SetPalette) && p.color(QPalette::Text) == farbe)
+        return;
+    p.setColor(QPalette::Text, farbe);
+    edit->setPalette(p);
+}
+
+void FieldDisplay::werteSchreiben(StaticText* r, StaticText* g, StaticText* b, StaticText* hex,
+                                  const QColor& farbe)
+{
+    if (m_form.state().anzeigeSperre)
+        return;
+    r->setText(QString::number(farbe.red()));
+    g->setText(QString::number(farbe.green()));
+    b->setText(QString::number(farbe.blue()));
+    hex->setText(hexText(farbe.red(), farbe.green(), farbe.blue()));
+}
+
+void FieldDisplay::gemalt()
+{
+    m_ungespeichert = true;
+    m_form.state().websicherUebernommen = false;
+}
+
+void FieldDisplay::GrosseFlaeche(int r, int g, int b)
+{
+    MainState& s = m_form.state();
+    MainWidgets& w = m_form.w();
+    // A colour typed into the manual input dialog takes the place of r, g, b
+    // here (eingabeFarbeAktiv) once that dialog exists.
+    const QColor farbe = alsFarbe(anzeigeFarbe(r, g, b, s.nurWebsicher));
+    const bool links = linksBearbeitet();
+
+    panelFaerben(links ? w.Panel8 : w.Panel4, farbe);
+    if (reihenModus()) {
+        panelFaerben(!s.fixiert ? w.AnzeigeReihen : (links ? w.FixedLinksReihen : w.FixedRechtsReihen),
+                     farbe);
+    } else {
+        panelFaerben(w.Anzeige, farbe);
+        panelFaerben(!s.fixiert ? w.Anzeige_Normal : (links ? w.FixedLinks : w.FixedRechts), farbe);
+    }
+    if (s.hdZielGross && !s.nurRechnen)
+        m_parts.hellDunkel->hellDunkelEinfaerben(slot::basisGross, slot::basisGross + 1,
+                                                 slot::basisGross + 2);
+    if (links)
+        werteSchreiben(w.SGrUnR, w.SGrUnG, w.SGrUnB, w.SGrUnHex, farbe);
+    else
+        werteSchreiben(w.SGrObR, w.SGrObG, w.SGrObB, w.SGrObHex, farbe);
+    const std::array<QTextEdit*, 3> edits = links ? std::array{w.RichEdit4, w.RichEdit5, w.RichEdit6}
+                                                  : std::array{w.RichEdit1, w.RichEdit2, w.RichEdit3};
+    for (QTextEdit* e : edits)
+        richEditHintergrund(e, farbe);
+    gemalt();
+}
+
+void FieldDisplay::KleineFlaecheA(int r, int g, int b)
+{
+    kleineFlaeche(Klein::rechts, r, g, b);
+}
+
+void FieldDisplay::KleineFlaecheB(int r, int g, int b)
+{
+    kleineFlaeche(Klein::links, r, g, b);
+}
+
+void FieldDisplay::KleineFlaecheC(int r, int g, int b)
+{
+    kleineFlaeche(Klein::mitte, r, g, b);
+}
+
+void FieldDisplay::kleineFlaeche(Klein feld, int r, int g, int b)
+{
+    MainState& s = m_form.state();
+    MainWidgets& w = m_form.w();
+    // In colour rows a colour typed into the manual input dialog replaces
+    // r, g, b for the selected outer field once that dialog exists.
+    const QColor farbe = alsFarbe(anzeigeFarbe(r, g, b, s.nurWebsicher));
+    const bool links = linksBearbeitet();
+
+    struct Felder {
+        ColourPanel *swatchOben, *swatchUnten;
+        ColourPanel *feld, *feldFixedLinks, *feldFixedRechts;
+        std::size_t reihenFeld; // 0: the field stays a small field in every mode
+        StaticText *obR, *obG, *obB, *obHex, *unR, *unG, *unB, *unHex;
+        QTextEdit *richEditOben, *richEditUnten;
+        bool ziel;
+        int ersterSlot;
+    };
+    const Felder f = [&]() -> Felder {
+        switch (feld) {
+        case Klein::rechts:
+            return {w.Panel7,           w.Panel11,
+                    w.KleinRechts,      w.FixedLinksKleinRechts,
+                    w.FixedKleinRechts, 15,
+                    w.SKlObR,           w.SKlObG,
+                    w.SKlObB,           w.SKlObHex,
+                    w.SKlUnR,           w.SKlUnG,
+                    w.SKlUnB,           w.SKlUnHex,
+                    w.RichEdit1,        w.RichEdit4,
+                    s.hdZielRechts,     slot::basisRechts};
+        case Klein::links:
+            return {w.Panel5,          w.Panel9,
+                    w.KleinLinks,      w.FixedLinksKleinLinks,
+                    w.FixedKleinLinks, 1,
+                    w.SKlObLiR,        w.SKlObLiG,
+                    w.SKlObLiB,        w.SKlObLiHex,
+                    w.SKlUnLiR,        w.SKlUnLiG,
+                    w.SKlUnLiB,        w.SKlUnLiHex,
+                    w.RichEdit2,       w.RichEdit5,
+                    s.hdZielLinks,     slot::basisLinks};
+        case Klein::mitte:
+            break;
+        }
+        return {w.Panel6,          w.Panel10,
+                w.KleinMitte,      w.FixedLinksKleinMitte,
+                w.FixedKleinMitte, 0,
+                w.SKlObMiR,        w.SKlObMiG,
+                w.SKlObMiB,        w.SKlObMiHex,
+                w.SKlUnMiR,        w.SKlUnMiG,
+                w.SKlUnMiB,        w.SKlUnMiHex,
+                w.RichEdit3,       w.RichEdit6,
+                s.hdZielMitte,     slot::basisMitte};
+    }();
+
+    panelFaerben(links ? f.swatchUnten : f.swatchOben, farbe);
+    if (reihenModus() && f.reihenFeld != 0) {
+        const auto& reihe = !s.fixiert ? w.R : (links ? w.RLi : w.RRe);
+        panelFaerben(reihe[f.reihenFeld], farbe);
+    } else {
+        panelFaerben(!s.fixiert ? f.feld : (links ? f.feldFixedLinks : f.feldFixedRechts), farbe);
+    }
+    if (f.ziel && !s.nurRechnen)
+        m_parts.hellDunkel->hellDunkelEinfaerben(f.ersterSlot, f.ersterSlot + 1, f.ersterSlot + 2);
+    if (links)
+        werteSchreiben(f.unR, f.unG, f.unB, f.unHex, farbe);
+    else
+        werteSchreiben(f.obR, f.obG, f.obB, f.obHex, farbe);
+    richEditSchrift(links ? f.richEditUnten : f.richEditOben, farbe);
+    gemalt();
+}
+
+void FieldDisplay::KleineFlaecheN(int r, int g, int b, int n)
+{
+    if (n < 1 || n > 15)
+        return;
+    MainState& s = m_form.state();
+    MainWidgets& w = m_form.w();
+    const QColor farbe = alsFarbe(anzeigeFarbe(r, g, b, s.nurWebsicher));
+    const auto feld = static_cast<std::size_t>(n);
+
+    if (!s.fixiert) {
+        if (n == 8) {
+            panelFaerben(w.Panel6, farbe);
+            werteSchreiben(w.SKlObMiR, w.SKlObMiG, w.SKlObMiB, w.SKlObMiHex, farbe);
+        }
+        panelFaerben(w.R[feld], farbe);
+    } else if (!s.anzeigeSperre) {
+        const bool links = linksBearbeitet();
+        if (n == 8) {
+            panelFaerben(links ? w.Panel10 : w.Panel6, farbe);
+            if (links)
+                werteSchreiben(w.SKlUnMiR, w.SKlUnMiG, w.SKlUnMiB, w.SKlUnMiHex, farbe);
+            else
+                werteSchreiben(w.SKlObMiR, w.SKlObMiG, w.SKlObMiB, w.SKlObMiHex, farbe);
+        }
+        panelFaerben(links ? w.RLi[feld] : w.RRe[feld], farbe);
+    }
+    // The same-colour warning of web-safe display (nurWebsichereFarbenAnzeigen)
+    // is checked here once that check exists.
+    gemalt();
+}

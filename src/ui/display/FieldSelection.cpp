@@ -1,0 +1,420 @@
+#include "display/FieldSelection.h"
+
+#include "display/LightDarkField.h"
+#include "display/DisplayParts.h"
+#include "display/FieldDisplay.h"
+#include "language/ActionRegistry.h"
+#include "language/LanguageTable.h"
+#include "widgets/ColourPanel.h"
+#include "widgets/StaticText.h"
+#include "shell/TForm1.h"
+#include "shell/TfBlind.h"
+
+#include <QAction>
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QRadioButton>
+#include <QSignalBlocker>
+
+namespace
+{
+
+using Feld = FieldSelection::Feld;
+
+constexpr Feld alleFelder[] = {Feld::gross, Feld::rechts, Feld::links, Feld::mitte};
+
+Txt statusText(Feld feld)
+{
+    switch (feld) {
+    case Feld::gross:
+        return Txt::statusGrossAusgewaehlt;
+    case Feld::rechts:
+        return Txt::statusRechtsAusgewaehlt;
+    case Feld::links:
+        return Txt::statusLinksAusgewaehlt;
+    case Feld::mitte:
+        break;
+    }
+    return Txt::statusMitteAusgewaehlt;
+}
+
+// Without the resource form (a window built on its own) the texts are German.
+const LanguageTable& sprache(const TForm1& form)
+{
+    if (form.blind())
+        return form.blind()->sprache;
+    static const LanguageTable deutsch = LanguageTable::forLanguage(Sprache::deutsch);
+    return deutsch;
+}
+
+} // namespace
+
+FieldSelection::FieldSelection(TForm1& form, DisplayParts& parts) : m_form(form), m_parts(parts) {}
+
+void FieldSelection::connectWidgets()
+{
+    connectFieldClicks();
+    connectRadioButtons();
+    connectValueTexts();
+    connectBackgroundPanels();
+}
+
+// The panels of the fixed display select through the fixed snapshot's read-back
+// and are bound together with it.
+void FieldSelection::connectFieldClicks()
+{
+    MainWidgets& w = m_form.w();
+    klickBinden(w.Anzeige_Normal, [this] { Anzeige_NormalClick(); });
+    // Behind the rows the big field exists only when the row display's marker says so.
+    klickBinden(w.AnzeigeReihen, [this] {
+        if (m_form.w().AnzeigeReihen->marker() != 0)
+            Anzeige_NormalClick();
+    });
+    klickBinden(w.KleinRechts, [this] { KleinRechtsClick(); });
+    klickBinden(w.KleinLinks, [this] { KleinLinksClick(); });
+    klickBinden(w.KleinMitte, [this] { KleinMitteClick(); });
+    // Left of the row's centre stands for small left, right of it for small
+    // right; the centre itself selects nothing.
+    for (std::size_t n = 1; n <= 7; ++n)
+        klickBinden(w.R[n], [this] { KleinLinksClick(); });
+    klickBinden(w.R[8], {});
+    for (std::size_t n = 9; n <= 15; ++n)
+        klickBinden(w.R[n], [this] { KleinRechtsClick(); });
+}
+
+void FieldSelection::klickBinden(QWidget* feld, std::function<void()> handler)
+{
+    m_klicks[feld] = std::move(handler);
+    feld->installEventFilter(this);
+}
+
+void FieldSelection::connectRadioButtons()
+{
+    MainWidgets& w = m_form.w();
+    const std::pair<QRadioButton*, void (FieldSelection::*)()> knoepfe[] = {
+        {w.RadioButton1, &FieldSelection::RadioButton1Click},
+        {w.RadioButton2, &FieldSelection::RadioButton2Click},
+        {w.RadioButton3, &FieldSelection::RadioButton3Click},
+        {w.RadioButton4, &FieldSelection::RadioButton4Click},
+    };
+    for (const auto& [knopf, handler] : knoepfe) {
+        // Becoming checked runs the handler, whether the user or the program checks it.
+        connect(knopf, &QRadioButton::toggled, this, [this, handler](bool an) {
+            if (an)
+                (this->*handler)();
+        });
+        // A click on the checked button leaves it checked, as radio buttons do;
+        // these are not auto-exclusive, so Qt would uncheck it.
+        connect(knopf, &QRadioButton::clicked, this, [knopf](bool an) {
+            if (!an) {
+                const QSignalBlocker sperre(knopf);
+                knopf->setChecked(true);
+            }
+        });
+    }
+}
+
+void FieldSelection::connectValueTexts()
+{
+    MainWidgets& w = m_form.w();
+    for (StaticText* text : w.werteTexte()) {
+        connect(text, &StaticText::pressed, this, [this, text] { StaticTextMouseDown(text); });
+        text->setContextMenuPolicy(Qt::CustomContextMenu);
+        connect(text, &QWidget::customContextMenuRequested, this,
+                [this, text](const QPoint& p) { m_form.w().PopupMenu1a->popup(text->mapToGlobal(p)); });
+    }
+    connect(w.Kopieren1a, &QAction::triggered, this, &FieldSelection::Kopieren1aExecute);
+    if (QAction* kopieren = m_form.aktion("Action1")) {
+        connect(kopieren, &QAction::triggered, this, &FieldSelection::Kopieren1aExecute);
+        kopieren->setEnabled(true);
+    }
+}
+
+void FieldSelection::connectBackgroundPanels()
+{
+    MainWidgets& w = m_form.w();
+    for (QWidget* panel : {w.centralArea, w.panelBG, w.HellDunkelGrau, w.Panel13, w.panelHintergrund,
+                           w.Panel14, w.Panel15, w.WerteOben, w.WerteUnten}) {
+        m_hintergruende[panel] = true;
+        panel->installEventFilter(this);
+    }
+}
+
+bool FieldSelection::eventFilter(QObject* watched, QEvent* event)
+{
+    if (m_klicks.contains(watched))
+        return feldKlick(static_cast<QWidget*>(watched), event);
+    if (m_hintergruende.contains(watched))
+        return hintergrundDruck(static_cast<QWidget*>(watched), event);
+    return QObject::eventFilter(watched, event);
+}
+
+// Left button down and up on the same field is a click.
+bool FieldSelection::feldKlick(QWidget* feld, QEvent* event)
+{
+    const QEvent::Type typ = event->type();
+    if (typ != QEvent::MouseButtonPress && typ != QEvent::MouseButtonDblClick &&
+        typ != QEvent::MouseButtonRelease)
+        return false;
+    const auto* maus = static_cast<QMouseEvent*>(event);
+    if (maus->button() != Qt::LeftButton)
+        return false;
+    if (typ != QEvent::MouseButtonRelease) {
+        m_gedrueckt = feld;
+        return true;
+    }
+    const bool geklickt = m_gedrueckt == feld && feld->rect().contains(maus->position().toPoint());
+    m_gedrueckt = nullptr;
+    if (geklickt) {
+        const auto& handler = m_klicks[feld];
+        if (handler)
+            handler();
+    }
+    return true;
+}
+
+bool FieldSelection::hintergrundDruck(QWidget* panel, QEvent* event)
+{
+    if (event->type() != QEvent::MouseButtonPress)
+        return false;
+    const auto* maus = static_cast<QMouseEvent*>(event);
+    // A press that a child ignored travels up to its panel; only a press on
+    // the panel's own background counts.
+    if (panel->childAt(maus->position().toPoint()) == nullptr)
+        FormMouseDown();
+    return false;
+}
+
+// --- selection operations ---
+
+void FieldSelection::Anzeige_NormalClick2()
+{
+    auswaehlen(Feld::gross);
+}
+
+void FieldSelection::KleinRechtsClick2()
+{
+    auswaehlen(Feld::rechts);
+}
+
+void FieldSelection::KleinLinksClick2()
+{
+    auswaehlen(Feld::links);
+}
+
+void FieldSelection::KleinMitteClick2()
+{
+    auswaehlen(Feld::mitte);
+}
+
+void FieldSelection::auswaehlen(Feld feld)
+{
+    MainState& s = m_form.state();
+    m_form.resetStaticText();
+    statusTextSchreiben(feld);
+    if (s.separatModus) {
+        QRadioButton* knopf = radioButton(feld);
+        if (feld != Feld::gross && knopf->isChecked())
+            return;
+        for (Feld f : alleFelder)
+            if (f != feld)
+                radioButton(f)->setChecked(false);
+        knopf->setChecked(true);
+        teilnahmeSetzen(feld);
+        m_parts.display->datenHolen(position(feld), false);
+    }
+    zielSetzen(feld);
+    m_parts.hellDunkel->setPfeil();
+    if (!s.nurRechnen)
+        m_parts.hellDunkel->prozenteZeigen();
+}
+
+// --- click handlers of the panels ---
+
+void FieldSelection::Anzeige_NormalClick()
+{
+    const MainState& s = m_form.state();
+    // A fixed display selects through its own panels and the snapshot's read-back.
+    if (s.fixiert)
+        return;
+    // Colour rows have no big field behind them.
+    if (s.modus() == Modus::reihen)
+        return;
+    Anzeige_NormalClick2();
+}
+
+void FieldSelection::KleinRechtsClick()
+{
+    KleinRechtsClick2();
+}
+
+void FieldSelection::KleinLinksClick()
+{
+    KleinLinksClick2();
+}
+
+void FieldSelection::KleinMitteClick()
+{
+    KleinMitteClick2();
+}
+
+// --- radio buttons of separate adjustment ---
+
+void FieldSelection::RadioButton1Click()
+{
+    radioButtonClick(Feld::gross);
+}
+
+void FieldSelection::RadioButton2Click()
+{
+    radioButtonClick(Feld::links);
+}
+
+void FieldSelection::RadioButton3Click()
+{
+    radioButtonClick(Feld::mitte);
+}
+
+void FieldSelection::RadioButton4Click()
+{
+    radioButtonClick(Feld::rechts);
+}
+
+void FieldSelection::radioButtonClick(Feld feld)
+{
+    MainState& s = m_form.state();
+    QRadioButton* knopf = radioButton(feld);
+    m_form.resetStaticText();
+    statusTextSchreiben(feld);
+    if (!s.separatModus) {
+        knopf->setEnabled(false);
+        return;
+    }
+    // Fields the mode does not have cannot be chosen.
+    const Modus modus = s.modus();
+    const bool fehlt = (feld == Feld::links && modus == Modus::zweier) ||
+                       (feld == Feld::mitte && (modus == Modus::zweier || modus == Modus::dreier));
+    if (fehlt) {
+        knopf->setChecked(false);
+        return;
+    }
+    if (!knopf->isChecked()) {
+        switch (feld) {
+        case Feld::gross:
+            s.feldGrossAn = false;
+            break;
+        case Feld::rechts:
+            s.feldRechtsAn = false;
+            break;
+        case Feld::links:
+            s.feldLinksAn = false;
+            break;
+        case Feld::mitte:
+            s.feldMitteAn = false;
+            break;
+        }
+        return;
+    }
+    teilnahmeSetzen(feld);
+    for (Feld f : alleFelder)
+        if (f != feld)
+            radioButton(f)->setChecked(false);
+    m_parts.display->datenHolen(position(feld), false);
+    zielSetzen(feld);
+    m_parts.hellDunkel->setPfeil();
+    if (!s.nurRechnen)
+        m_parts.hellDunkel->prozenteZeigen();
+}
+
+// --- value texts ---
+
+void FieldSelection::StaticTextMouseDown(StaticText* text)
+{
+    m_form.resetStaticText();
+    QAction* kopieren = m_form.w().Kopieren1a;
+    const QString wert = text->text();
+    if (wert.isEmpty() || wert == QStringLiteral("-")) {
+        kopieren->setEnabled(false);
+        return;
+    }
+    const QPalette& palette = m_form.palette();
+    text->setColours(palette.color(QPalette::Highlight), palette.color(QPalette::HighlightedText));
+    m_form.kopierWert = wert;
+    kopieren->setEnabled(true);
+}
+
+void FieldSelection::Kopieren1aExecute()
+{
+    // Nothing picked yet: the clipboard keeps what it has.
+    if (m_form.kopierWert.isEmpty())
+        return;
+    QGuiApplication::clipboard()->setText(m_form.kopierWert);
+}
+
+void FieldSelection::FormMouseDown()
+{
+    m_form.resetStaticText();
+}
+
+// --- helpers ---
+
+void FieldSelection::statusTextSchreiben(Feld feld)
+{
+    QLabel* panel = m_form.w().statusPanel1;
+    const QString& text = sprache(m_form).text(statusText(feld));
+    if (panel->text() != text)
+        panel->setText(text);
+}
+
+void FieldSelection::zielSetzen(Feld feld)
+{
+    MainState& s = m_form.state();
+    s.hdZielGross = feld == Feld::gross;
+    s.hdZielRechts = feld == Feld::rechts;
+    s.hdZielLinks = feld == Feld::links;
+    s.hdZielMitte = feld == Feld::mitte;
+}
+
+void FieldSelection::teilnahmeSetzen(Feld feld)
+{
+    MainState& s = m_form.state();
+    s.feldGrossAn = feld == Feld::gross;
+    s.feldRechtsAn = feld == Feld::rechts;
+    s.feldLinksAn = feld == Feld::links;
+    s.feldMitteAn = feld == Feld::mitte;
+}
+
+QRadioButton* FieldSelection::radioButton(Feld feld) const
+{
+    const MainWidgets& w = m_form.w();
+    switch (feld) {
+    case Feld::gross:
+        return w.RadioButton1;
+    case Feld::rechts:
+        return w.RadioButton4;
+    case Feld::links:
+        return w.RadioButton2;
+    case Feld::mitte:
+        break;
+    }
+    return w.RadioButton3;
+}
+
+int FieldSelection::position(Feld feld) const
+{
+    const MainState& s = m_form.state();
+    switch (feld) {
+    case Feld::gross:
+        return s.posGross();
+    case Feld::rechts:
+        return s.posRechts();
+    case Feld::links:
+        return s.posLinks();
+    case Feld::mitte:
+        break;
+    }
+    return s.posMitte();
+}

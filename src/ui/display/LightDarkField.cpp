@@ -1,0 +1,192 @@
+#include "display/LightDarkField.h"
+
+#include "colour/Conversions.h"
+#include "colour/LightDark.h"
+#include "display/DisplayParts.h"
+#include "display/FieldDisplay.h"
+#include "widgets/ColourPanel.h"
+#include "widgets/PictureBox.h"
+#include "shell/TForm1.h"
+
+#include <QLabel>
+#include <QMouseEvent>
+
+#include <algorithm>
+
+namespace
+{
+
+constexpr int feldGrenze = 256;
+
+void textSetzen(QLabel* label, const QString& text)
+{
+    if (label->text() != text)
+        label->setText(text);
+}
+
+bool reihenModus(const MainState& s)
+{
+    return s.modus() == Modus::auffaecher || s.modus() == Modus::reihen;
+}
+
+} // namespace
+
+bool hdPunktInnen(int x, int y, bool kompakt)
+{
+    int cx = std::max(x, 0);
+    int cy = std::max(y, 0);
+    if (kompakt) {
+        if (x > 128)
+            cx = feldGrenze;
+        if (y > 127)
+            cy = feldGrenze;
+    } else {
+        if (x > feldGrenze)
+            cx = feldGrenze;
+        if (y > feldGrenze)
+            cy = feldGrenze;
+    }
+    const auto amRand = [](int c) { return c == 0 || c == feldGrenze; };
+    return !amRand(cx) && !amRand(cy);
+}
+
+LightDarkField::LightDarkField(TForm1& form, DisplayParts& parts) : m_form(form), m_parts(parts) {}
+
+void LightDarkField::connectWidgets()
+{
+    PictureBox* box = m_form.w().PaintBox3;
+    connect(box, &PictureBox::mousePressed, this, &LightDarkField::maus);
+    connect(box, &PictureBox::mouseMoved, this, &LightDarkField::maus);
+    connect(box, &PictureBox::mouseReleased, this, &LightDarkField::maus);
+}
+
+// The paint box keeps the mouse while the button is held, so the point may lie
+// outside the field.
+void LightDarkField::maus(QMouseEvent* event)
+{
+    const QPoint p = event->position().toPoint();
+    switch (event->type()) {
+    case QEvent::MouseButtonPress:
+        if (event->button() == Qt::LeftButton)
+            PaintBox3MouseDown(p.x(), p.y());
+        break;
+    case QEvent::MouseMove:
+        PaintBox3MouseMove(p.x(), p.y());
+        break;
+    case QEvent::MouseButtonRelease:
+        if (event->button() == Qt::LeftButton)
+            PaintBox3MouseUp();
+        break;
+    default:
+        break;
+    }
+}
+
+// The pressed widget keeps its cursor during the drag, so a blank cursor on the
+// paint box hides the pointer wherever the drag goes.
+void LightDarkField::cursorZeigen(bool zeigen)
+{
+    m_form.w().PaintBox3->setCursor(zeigen ? Qt::CrossCursor : Qt::BlankCursor);
+    m_form.state().hdCursorVersteckt = !zeigen;
+}
+
+void LightDarkField::PaintBox3MouseDown(int x, int y)
+{
+    MainState& s = m_form.state();
+    cursorZeigen(false);
+    if (s.hdZielGross)
+        s.eingabeTexteZeigen = false;
+    m_form.resetStaticText();
+    s.eingabeFarbeAktiv = false;
+    s.hdMausUnten = true;
+    bewegeHellDunkel(x, y);
+    if (!s.nurRechnen)
+        prozenteZeigen();
+}
+
+void LightDarkField::PaintBox3MouseMove(int x, int y)
+{
+    MainState& s = m_form.state();
+    if (!s.hdMausUnten)
+        return;
+    if (s.hdZielGross)
+        s.eingabeTexteZeigen = false;
+    const bool innen = hdPunktInnen(x, y, s.kleinesLayout);
+    if (innen && !s.hdCursorVersteckt)
+        cursorZeigen(false);
+    else if (!innen && s.hdCursorVersteckt)
+        cursorZeigen(true);
+    bewegeHellDunkel(std::clamp(x, 0, feldGrenze), std::clamp(y, 0, feldGrenze));
+    if (!s.nurRechnen)
+        prozenteZeigen();
+}
+
+void LightDarkField::PaintBox3MouseUp()
+{
+    MainState& s = m_form.state();
+    if (s.hdCursorVersteckt)
+        cursorZeigen(true);
+    s.hdMausUnten = false;
+}
+
+void LightDarkField::bewegeHellDunkel(int x, int y)
+{
+    MainState& s = m_form.state();
+    const HdPunkt p = bewegeHellDunkelRechnen(s, x, y);
+    if (!s.nurRechnen) {
+        MainWidgets& w = m_form.w();
+        w.KreuzV->move(p.spalte, w.KreuzV->y());
+        w.KreuzH->move(w.KreuzH->x(), p.zeile);
+    }
+    if (reihenModus(s))
+        m_parts.display->farbenA();
+    else
+        m_parts.display->farben();
+}
+
+void LightDarkField::setPfeil()
+{
+    const MainState& s = m_form.state();
+    if (s.hdZielGross)
+        bewegeHellDunkel(s.hdPunktGrossX, s.hdPunktGrossY);
+    else if (s.hdZielRechts)
+        bewegeHellDunkel(s.hdPunktRechtsX, s.hdPunktRechtsY);
+    else if (s.hdZielLinks)
+        bewegeHellDunkel(s.hdPunktLinksX, s.hdPunktLinksY);
+    else if (s.hdZielMitte)
+        bewegeHellDunkel(s.hdPunktMitteX, s.hdPunktMitteY);
+    else
+        bewegeHellDunkel(0, feldGrenze);
+}
+
+void LightDarkField::hellDunkelEinfaerben(int slotR, int slotG, int slotB)
+{
+    MainState& s = m_form.state();
+    if (s.sammelLauf || s.anzeigeSperre || s.sperreHdFarbe)
+        return;
+    const int r = s.farbWerte[slotR];
+    const int g = s.farbWerte[slotG];
+    const int b = s.farbWerte[slotB];
+    if (r == s.letzteHdFarbeR && g == s.letzteHdFarbeG && b == s.letzteHdFarbeB)
+        return;
+    s.letzteHdFarbeR = r;
+    s.letzteHdFarbeG = g;
+    s.letzteHdFarbeB = b;
+    MainWidgets& w = m_form.w();
+    const int wert = BerechneHex(r, g, b);
+    // With the band hidden the field shows the background; the tag keeps the
+    // colour for when the band comes back.
+    if (s.aktionen.farbstreifenVerstecken)
+        w.flaechenanzeigeFarbe->setColour(w.panelHintergrund->colour());
+    else
+        w.flaechenanzeigeFarbe->setColour(QColor(r, g, b));
+    w.flaechenanzeigeFarbe->setTag(wert);
+}
+
+void LightDarkField::prozenteZeigen()
+{
+    const MainState& s = m_form.state();
+    MainWidgets& w = m_form.w();
+    textSetzen(w.Label1, berechneProzente(s, 0));
+    textSetzen(w.Label2, berechneProzente(s, 1));
+}

@@ -1,0 +1,596 @@
+#include "display/ModeActions.h"
+
+#include "display/BandAngleControls.h"
+#include "display/LightDarkField.h"
+#include "display/DisplayParts.h"
+#include "display/FieldDisplay.h"
+#include "display/FieldSelection.h"
+#include "language/ActionRegistry.h"
+#include "language/ControlTexts.h"
+#include "widgets/ColourPanel.h"
+#include "widgets/StaticText.h"
+#include "shell/TForm1.h"
+#include "shell/TfBlind.h"
+#include "layout/WindowLayoutUi.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSlider>
+#include <QTextEdit>
+#include <algorithm>
+
+namespace
+{
+
+bool istReihenModus(Modus m)
+{
+    return m == Modus::auffaecher || m == Modus::reihen;
+}
+
+bool istHarmonie(Modus m)
+{
+    return !istReihenModus(m);
+}
+
+Aktion aktionFuer(Modus m)
+{
+    switch (m) {
+    case Modus::zweier:
+        return Aktion::zweierHarmonien;
+    case Modus::dreier:
+        return Aktion::dreierHarmonien;
+    case Modus::vierer:
+        return Aktion::viererHarmonien;
+    case Modus::auffaecher:
+        return Aktion::auffaecherungen;
+    case Modus::reihen:
+        break;
+    }
+    return Aktion::farbreihen;
+}
+
+void striche(std::initializer_list<StaticText*> texte)
+{
+    for (StaticText* t : texte)
+        t->setText(QStringLiteral("-"));
+}
+
+void zeigen(ColourPanel* panel, bool sichtbar)
+{
+    panel->setVisible(sichtbar);
+}
+
+} // namespace
+
+ModeActions::ModeActions(TForm1& form, DisplayParts& parts) : m_form(form), m_parts(parts) {}
+
+void ModeActions::connectWidgets()
+{
+    const auto verbinden = [this](Modus m, void (ModeActions::*handler)()) {
+        QAction& a = modusAktion(m);
+        QObject::connect(&a, &QAction::triggered, &m_form, [this, handler] { (this->*handler)(); });
+        a.setEnabled(true);
+    };
+    verbinden(Modus::zweier, &ModeActions::zweierHarmonienExecute);
+    verbinden(Modus::dreier, &ModeActions::dreierHarmonienExecute);
+    verbinden(Modus::vierer, &ModeActions::viererHarmonienExecute);
+    verbinden(Modus::auffaecher, &ModeActions::auffaecherungenExecute);
+    verbinden(Modus::reihen, &ModeActions::farbreihenExecute);
+    QObject::connect(m_form.w().ComboBox1, &QComboBox::activated, &m_form, [this] { ComboBox1Change(); });
+
+    WindowLayoutUi& layout = m_form.layout();
+    layout.showPanels = [this] { showPanels(); };
+    layout.reihenNeuAuslegen = [this] { reihenNeuAuslegen(); };
+    layout.winkelAnsichtNeu = [this] { winkelAnsichtNeu(); };
+}
+
+QAction& ModeActions::modusAktion(Modus modus) const
+{
+    return m_form.actions().action(aktionFuer(modus));
+}
+
+const LanguageTable& ModeActions::sprache() const
+{
+    if (const TfBlind* blind = m_form.blind())
+        return blind->sprache;
+    // Before the resource form exists the window still shows its design texts
+    // in German, so the status texts follow them.
+    static const LanguageTable deutsch = LanguageTable::forLanguage(Sprache::deutsch);
+    return deutsch;
+}
+
+void ModeActions::zweierHarmonienExecute()
+{
+    modusWechseln(Modus::zweier);
+}
+
+void ModeActions::dreierHarmonienExecute()
+{
+    modusWechseln(Modus::dreier);
+}
+
+void ModeActions::viererHarmonienExecute()
+{
+    modusWechseln(Modus::vierer);
+}
+
+void ModeActions::auffaecherungenExecute()
+{
+    modusWechseln(Modus::auffaecher);
+}
+
+void ModeActions::farbreihenExecute()
+{
+    modusWechseln(Modus::reihen);
+}
+
+void ModeActions::modusWechseln(Modus modus)
+{
+    MainState& s = m_form.state();
+    MainWidgets& w = m_form.w();
+    // Manual input and the pipette are enabled here (all but colour rows)
+    // once they exist.
+    if (istHarmonie(modus)) {
+        w.Panel1->hide();
+    } else {
+        // Separate adjustment is switched off through its own action.
+        QAction& separat = m_form.actions().action(Aktion::farbenSeparatEinstellen);
+        if (s.separatModus && separat.isChecked())
+            separat.trigger();
+        s.separatModus = false;
+        separat.setEnabled(false);
+    }
+    if (s.eingabeUebernommen) {
+        s.eingabeUebernommen = false;
+        m_parts.hellDunkel->setPfeil();
+    }
+    s.eingabeFarbeAktiv = false;
+    zielAnpassen(modus);
+    modusAnzeigen(modus);
+    felderUndWinkel(modus);
+    neuBerechnen(modus);
+    anzeigeZeigen(modus);
+    werteReihenVorbereiten(modus);
+    hideAll();
+    m_parts.band->winkelResetten();
+}
+
+// The light/dark target stays on a field the new mode has.
+void ModeActions::zielAnpassen(Modus modus)
+{
+    const MainState& s = m_form.state();
+    bool nachRechts = false;
+    switch (modus) {
+    case Modus::zweier:
+        nachRechts = s.hdZielMitte || s.hdZielLinks;
+        break;
+    case Modus::dreier:
+    case Modus::auffaecher:
+        nachRechts = s.hdZielMitte;
+        break;
+    case Modus::reihen:
+        nachRechts = s.hdZielMitte || s.hdZielGross;
+        break;
+    case Modus::vierer:
+        break;
+    }
+    if (nachRechts)
+        m_parts.selection->KleinRechtsClick2();
+}
+
+void ModeActions::modusAnzeigen(Modus modus)
+{
+    const Txt text = modusStatusText(static_cast<int>(modus));
+    m_form.w().statusPanel0->setText(QStringLiteral("  ") + sprache().text(text));
+    // The actions form an exclusive group: checking one unchecks the others.
+    modusAktion(modus).setChecked(true);
+    m_form.state().aktionen.modus = modus;
+}
+
+void ModeActions::felderUndWinkel(Modus modus)
+{
+    MainState& s = m_form.state();
+    MainWidgets& w = m_form.w();
+    BandAngleControls& band = *m_parts.band;
+    switch (modus) {
+    case Modus::zweier:
+        s.feldLinksAn = false;
+        s.feldMitteAn = false;
+        w.TrackBar2->setEnabled(false);
+        w.TrackBar3->setEnabled(false);
+        w.WinkelO->hide();
+        w.WinkelU->hide();
+        w.ComboBox3->setEnabled(false);
+        break;
+    case Modus::dreier:
+        s.feldLinksAn = true;
+        s.feldMitteAn = false;
+        band.ansichtWinkeltyp2();
+        w.ComboBox3->setEnabled(false);
+        break;
+    case Modus::vierer:
+        s.feldLinksAn = true;
+        s.feldMitteAn = true;
+        // In separate adjustment the angle controls stay as they are.
+        if (!s.separatModus) {
+            w.ComboBox3->setEnabled(true);
+            if (w.ComboBox3->currentIndex() == 0)
+                band.ansichtWinkeltyp1();
+            else
+                band.ansichtWinkeltyp2();
+        }
+        break;
+    case Modus::auffaecher:
+    case Modus::reihen:
+        band.ansichtWinkeltyp2();
+        w.ComboBox3->setEnabled(false);
+        break;
+    }
+    w.ComboBox1->setEnabled(istReihenModus(modus));
+    // The intermediate values button (Button1) is enabled with ComboBox1 once
+    // the intermediate values window exists; separate adjustment
+    // (farbenSeparatEinstellen) likewise in the three harmonies.
+    if (istReihenModus(modus)) {
+        s.separatModus = false;
+        for (QRadioButton* r : {w.RadioButton1, w.RadioButton2, w.RadioButton3, w.RadioButton4})
+            r->setEnabled(false);
+    }
+}
+
+void ModeActions::neuBerechnen(Modus modus)
+{
+    MainState& s = m_form.state();
+    MainWidgets& w = m_form.w();
+    FieldSelection& auswahl = *m_parts.selection;
+    if (istHarmonie(modus) && s.separatModus) {
+        // The checked button's handler takes its field again; added fields get their colours.
+        if (w.RadioButton1->isChecked())
+            auswahl.RadioButton1Click();
+        else if (w.RadioButton2->isChecked())
+            auswahl.RadioButton2Click();
+        else if (w.RadioButton3->isChecked())
+            auswahl.RadioButton3Click();
+        else if (w.RadioButton4->isChecked())
+            auswahl.RadioButton4Click();
+        if (modus == Modus::dreier || modus == Modus::vierer)
+            auswahl.KleinLinksClick2();
+        if (modus == Modus::vierer)
+            auswahl.KleinMitteClick2();
+    } else if (modus == Modus::zweier) {
+        m_parts.display->datenHolen(s.posGross(), true);
+    }
+
+    m_form.rotieren();
+    m_parts.band->TrackBarAllChange(nullptr);
+    if (istReihenModus(modus))
+        m_parts.hellDunkel->setPfeil();
+
+    if (istHarmonie(modus)) {
+        if (s.aktionen.textAnstelleFlaechen)
+            checkBoxenResetten2();
+    } else if (modus == Modus::auffaecher && s.hdZielGross) {
+        s.sammelLauf = true;
+        auswahl.KleinRechtsClick2();
+        auswahl.Anzeige_NormalClick2();
+        s.sammelLauf = false;
+    }
+}
+
+void ModeActions::anzeigeZeigen(Modus modus)
+{
+    MainWidgets& w = m_form.w();
+    if (modus == Modus::reihen) {
+        // A colour row stands on the window background.
+        const QColor hintergrund = w.panelHintergrund->colour();
+        w.Anzeige->setColour(hintergrund);
+        w.AnzeigeReihen->setColour(hintergrund);
+    }
+    // The fixed display shows the variants of the edited half instead, once fixing exists.
+    switch (modus) {
+    case Modus::zweier:
+        showZweier();
+        break;
+    case Modus::dreier:
+        showDreier();
+        break;
+    case Modus::vierer:
+        showVierer();
+        break;
+    case Modus::auffaecher:
+    case Modus::reihen:
+        w.AnzeigeReihen->setMarker(modus == Modus::auffaecher ? 1 : 0);
+        showAuffaecher();
+        hidePanels();
+        break;
+    }
+}
+
+// Unused fields of the edited value row show "-"; swatches follow the mode.
+void ModeActions::werteReihenVorbereiten(Modus modus)
+{
+    const MainState& s = m_form.state();
+    MainWidgets& w = m_form.w();
+    const bool unten = s.fixiert && s.fixLinksAktiv;
+    if (modus == Modus::zweier) {
+        if (unten)
+            striche({w.SKlUnLiR, w.SKlUnLiG, w.SKlUnLiB, w.SKlUnLiHex, w.SKlUnMiR, w.SKlUnMiG, w.SKlUnMiB,
+                     w.SKlUnMiHex});
+        else
+            striche({w.SKlObLiR, w.SKlObLiG, w.SKlObLiB, w.SKlObLiHex, w.SKlObMiR, w.SKlObMiG, w.SKlObMiB,
+                     w.SKlObMiHex});
+    } else if (modus == Modus::reihen) {
+        if (unten)
+            striche({w.SGrUnR, w.SGrUnG, w.SGrUnB, w.SGrUnHex});
+        else
+            striche({w.SGrObR, w.SGrObG, w.SGrObB, w.SGrObHex});
+    }
+    const bool gross = modus != Modus::reihen;
+    const bool links = modus != Modus::zweier;
+    const bool mitte = modus != Modus::zweier && modus != Modus::dreier;
+    if (unten) {
+        zeigen(w.Panel8, gross);
+        zeigen(w.Panel9, links);
+        zeigen(w.Panel10, mitte);
+        zeigen(w.Panel11, true);
+    } else {
+        // The right-hand swatch (Panel7) is always in use.
+        zeigen(w.Panel4, gross);
+        zeigen(w.Panel5, links);
+        zeigen(w.Panel6, mitte);
+    }
+}
+
+void ModeActions::hideAll()
+{
+    const MainState& s = m_form.state();
+    if (s.anzeigeSperre)
+        return;
+    MainWidgets& w = m_form.w();
+    ColourPanel* versteck = w.PanelContainer2;
+    if (s.aktionen.fixieren) {
+        moveInto(w.Anzeige_Normal, versteck);
+        moveInto(w.AnzeigeReihen, versteck);
+    } else {
+        for (ColourPanel* p : {w.FixedLinksReihen, w.FixedRechtsReihen, w.FixedLinks, w.FixedRechts})
+            moveInto(p, versteck);
+    }
+    const Modus modus = s.modus();
+    if (modus != Modus::vierer) {
+        moveInto(w.KleinMitte, versteck);
+        moveInto(s.fixLinksAktiv ? w.FixedLinksKleinMitte : w.FixedKleinMitte, versteck);
+    }
+    if (modus != Modus::dreier && modus != Modus::vierer) {
+        moveInto(w.KleinLinks, versteck);
+        moveInto(s.fixLinksAktiv ? w.FixedLinksKleinLinks : w.FixedKleinLinks, versteck);
+    }
+}
+
+void ModeActions::showZweier()
+{
+    MainWidgets& w = m_form.w();
+    moveInto(w.KleinRechts, w.Anzeige_Normal);
+    moveInto(w.Anzeige_Normal, w.Anzeige, true);
+    w.Anzeige_Normal->raise();
+}
+
+void ModeActions::showDreier()
+{
+    moveInto(m_form.w().KleinLinks, m_form.w().Anzeige_Normal);
+    showZweier();
+}
+
+void ModeActions::showVierer()
+{
+    moveInto(m_form.w().KleinMitte, m_form.w().Anzeige_Normal);
+    showDreier();
+}
+
+void ModeActions::showAuffaecher()
+{
+    MainWidgets& w = m_form.w();
+    if (m_form.state().modus() == Modus::reihen) {
+        const QColor hintergrund = w.panelHintergrund->colour();
+        w.Anzeige->setColour(hintergrund);
+        w.AnzeigeReihen->setColour(hintergrund);
+    }
+    showPanels();
+    moveInto(w.AnzeigeReihen, w.Anzeige, true);
+    w.AnzeigeReihen->raise();
+}
+
+// Rings from the step count outwards are not in use.
+void ModeActions::hidePanels()
+{
+    const int stufen = m_form.state().stufenAnzahl;
+    MainWidgets& w = m_form.w();
+    for (int k = 1; k <= 6; ++k) {
+        if (k < stufen)
+            continue;
+        moveInto(w.R[static_cast<std::size_t>(8 - k)], w.PanelContainer2);
+        moveInto(w.R[static_cast<std::size_t>(8 + k)], w.PanelContainer2);
+    }
+}
+
+// Rings in use join the row; the outer fields close it at its ends.
+void ModeActions::showPanels()
+{
+    const MainState& s = m_form.state();
+    MainWidgets& w = m_form.w();
+    const int stufen = std::clamp(s.stufenAnzahl, 1, 7);
+    for (int k = 1; k < stufen; ++k) {
+        moveInto(w.R[static_cast<std::size_t>(8 - k)], w.AnzeigeReihen);
+        moveInto(w.R[static_cast<std::size_t>(8 + k)], w.AnzeigeReihen);
+    }
+    ColourPanel* r1 = w.R[1];
+    ColourPanel* r15 = w.R[15];
+    if (s.kleinesLayout) {
+        r1->move(210 - 34 * (stufen - 1), r1->y());
+        r15->move(278 + 34 * (stufen - 1), r15->y());
+        return;
+    }
+    int links = 0, rechts = 0;
+    if (stufen < 7) {
+        links = w.R[static_cast<std::size_t>(8 - stufen)]->tag();
+        rechts = w.R[static_cast<std::size_t>(8 + stufen)]->tag();
+    } else {
+        // Their home positions; their tags hold where they stand now. A hint
+        // that is no number leaves the panel where it is.
+        bool zahl1 = false, zahl15 = false;
+        links = r1->hint().toInt(&zahl1);
+        rechts = r15->hint().toInt(&zahl15);
+        if (!zahl1)
+            links = r1->x();
+        if (!zahl15)
+            rechts = r15->x();
+    }
+    r1->move(links, r1->y());
+    r1->setTag(links);
+    r15->move(rechts, r15->y());
+    r15->setTag(rechts);
+}
+
+void ModeActions::reihenNeuAuslegen()
+{
+    hidePanels();
+    showPanels();
+}
+
+void ModeActions::winkelAnsichtNeu()
+{
+    const MainState& s = m_form.state();
+    switch (s.modus()) {
+    case Modus::vierer:
+        if (s.winkeltyp2)
+            m_parts.band->ansichtWinkeltyp2();
+        else
+            m_parts.band->ansichtWinkeltyp1();
+        break;
+    case Modus::dreier:
+    case Modus::auffaecher:
+    case Modus::reihen:
+        m_parts.band->ansichtWinkeltyp2();
+        break;
+    case Modus::zweier:
+        break;
+    }
+}
+
+void ModeActions::ComboBox1Change()
+{
+    MainState& s = m_form.state();
+    m_form.resetStaticText();
+    const int stufen = std::clamp(m_form.w().ComboBox1->currentIndex() + 1, 1, 7);
+    s.stufenAnzahl = stufen;
+    for (int k = 2; k <= 7; ++k)
+        s.stufeAktiv[static_cast<std::size_t>(k)] = k <= stufen;
+    // A fixed display remembers the step count of its edited half here, once fixing exists.
+    m_parts.band->TrackBarAllChange(nullptr);
+    m_parts.hellDunkel->setPfeil();
+    if (s.hdZielGross) {
+        s.sammelLauf = true;
+        m_parts.selection->KleinRechtsClick2();
+        m_parts.selection->Anzeige_NormalClick2();
+        s.sammelLauf = false;
+    }
+    showPanels();
+    hidePanels();
+}
+
+void ModeActions::checkBoxenResetten2()
+{
+    MainState& s = m_form.state();
+    MainWidgets& w = m_form.w();
+    FieldSelection& auswahl = *m_parts.selection;
+    enum class Feld { gross, rechts, links, mitte };
+    const Feld zuletzt = w.RadioButton2->isChecked()   ? Feld::links
+                         : w.RadioButton3->isChecked() ? Feld::mitte
+                         : w.RadioButton4->isChecked() ? Feld::rechts
+                                                       : Feld::gross;
+    const auto waehlen = [&auswahl](Feld f) {
+        switch (f) {
+        case Feld::gross:
+            auswahl.Anzeige_NormalClick2();
+            break;
+        case Feld::rechts:
+            auswahl.KleinRechtsClick2();
+            break;
+        case Feld::links:
+            auswahl.KleinLinksClick2();
+            break;
+        case Feld::mitte:
+            auswahl.KleinMitteClick2();
+            break;
+        }
+    };
+    const auto sichtbar = [this](QTextEdit* e) { return e->isVisibleTo(&m_form); };
+    s.sammelLauf = true;
+    if (zuletzt != Feld::gross)
+        waehlen(Feld::gross);
+    if (zuletzt != Feld::rechts && sichtbar(w.RichEdit1))
+        waehlen(Feld::rechts);
+    if (zuletzt != Feld::links && sichtbar(w.RichEdit2))
+        waehlen(Feld::links);
+    if (zuletzt != Feld::mitte && sichtbar(w.RichEdit3))
+        waehlen(Feld::mitte);
+    s.sammelLauf = false;
+    waehlen(zuletzt);
+}
+
+void ModeActions::realistischLuminoesExecute()
+{
+    MainState& s = m_form.state();
+    FieldDisplay& anzeige = *m_parts.display;
+    FieldSelection& auswahl = *m_parts.selection;
+    if (s.feldGrossAn && s.feldRechtsAn)
+        anzeige.datenHolen(s.posGross(), true);
+    else if (s.feldRechtsAn)
+        anzeige.datenHolen(s.posRechts(), true);
+    else if (s.feldLinksAn)
+        anzeige.datenHolen(s.posLinks(), true);
+    else if (s.feldMitteAn)
+        anzeige.datenHolen(s.posMitte(), true);
+    else if (s.feldGrossAn)
+        anzeige.datenHolen(s.posGross(), true);
+
+    // Every field of the mode passes through the light/dark target once, with
+    // its own amounts; the one selected before is selected again at the end.
+    const Modus modus = s.modus();
+    const bool links = modus == Modus::dreier || modus == Modus::vierer;
+    const bool mitte = modus == Modus::vierer;
+    s.sammelLauf = true;
+    if (s.hdZielGross) {
+        auswahl.KleinRechtsClick2();
+        if (links)
+            auswahl.KleinLinksClick2();
+        if (mitte)
+            auswahl.KleinMitteClick2();
+        s.sammelLauf = false;
+        auswahl.Anzeige_NormalClick2();
+    } else if (s.hdZielRechts) {
+        auswahl.Anzeige_NormalClick2();
+        if (links)
+            auswahl.KleinLinksClick2();
+        if (mitte)
+            auswahl.KleinMitteClick2();
+        s.sammelLauf = false;
+        auswahl.KleinRechtsClick2();
+    } else if (s.hdZielLinks) {
+        auswahl.Anzeige_NormalClick2();
+        auswahl.KleinRechtsClick2();
+        if (mitte)
+            auswahl.KleinMitteClick2();
+        s.sammelLauf = false;
+        auswahl.KleinLinksClick2();
+    } else if (s.hdZielMitte) {
+        auswahl.Anzeige_NormalClick2();
+        auswahl.KleinRechtsClick2();
+        auswahl.KleinLinksClick2();
+        s.sammelLauf = false;
+        auswahl.KleinMitteClick2();
+    }
+    s.sammelLauf = false;
+    m_parts.band->winkelResetten();
+}

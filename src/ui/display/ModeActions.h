@@ -1,0 +1,59 @@
+#pragma once
+
+#include "state/MainState.h"
+
+class LanguageTable;
+class QAction;
+class TForm1;
+struct DisplayParts;
+
+// The five harmony modes and the showing and hiding of fields.
+class ModeActions
+{
+public:
+    ModeActions(TForm1& form, DisplayParts& parts);
+    // Connects and enables the five mode actions and the field count box, and
+    // gives the window layout the row display's steps.
+    void connectWidgets();
+
+    void zweierHarmonienExecute();
+    void dreierHarmonienExecute();
+    void viererHarmonienExecute();
+    void auffaecherungenExecute();
+    void farbreihenExecute();
+
+    void hideAll();
+    void showZweier();
+    void showDreier();
+    void showVierer();
+    void showAuffaecher();
+    void hidePanels();
+    void showPanels();
+
+    void ComboBox1Change();
+    void checkBoxenResetten2();
+
+    // Every field of the mode recomputed after a band type switch.
+    void realistischLuminoesExecute();
+
+    // The mode action for a mode.
+    QAction& modusAktion(Modus modus) const;
+
+private:
+    // The sequence every mode action runs, in its order.
+    void modusWechseln(Modus modus);
+    void zielAnpassen(Modus modus);
+    void modusAnzeigen(Modus modus);
+    void felderUndWinkel(Modus modus);
+    void neuBerechnen(Modus modus);
+    void anzeigeZeigen(Modus modus);
+    void werteReihenVorbereiten(Modus modus);
+    // Both layout steps of the rows, as resizing and the compact layout ask.
+    void reihenNeuAuslegen();
+    void winkelAnsichtNeu();
+
+    const LanguageTable& sprache() const;
+
+    TForm1& m_form;
+    DisplayParts& m_parts;
+};

@@ -1,0 +1,244 @@
+#include "layout/WindowLayoutUi.h"
+
+#include "widgets/ColourPanel.h"
+#include "state/MainState.h"
+#include "widgets/MainWidgets.h"
+#include "widgets/PictureBox.h"
+#include "widgets/StaticText.h"
+#include "layout/WindowLayout.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QLabel>
+#include <QMainWindow>
+#include <QSlider>
+#include <QTimer>
+
+namespace
+{
+
+void setLabelColour(QLabel* label, const QColor& colour)
+{
+    QPalette p = label->palette();
+    if (p.color(QPalette::WindowText) == colour && label->testAttribute(Qt::WA_SetPalette))
+        return;
+    p.setColor(QPalette::WindowText, colour);
+    label->setPalette(p);
+}
+
+// The disabled look stays the system's, so a disabled list box still reads as disabled.
+void setComboColours(QComboBox* box, const QColor& background, const QColor& text)
+{
+    QPalette p = box->palette();
+    for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive}) {
+        for (QPalette::ColorRole role : {QPalette::Button, QPalette::Base, QPalette::Window})
+            p.setColor(group, role, background);
+        for (QPalette::ColorRole role : {QPalette::ButtonText, QPalette::Text, QPalette::WindowText})
+            p.setColor(group, role, text);
+    }
+    box->setPalette(p);
+}
+
+QColor systemColour(QPalette::ColorRole role)
+{
+    return QApplication::palette().color(role);
+}
+
+// Sets whichever of left, top, width and height the placement names.
+void place(QWidget* widget, const Platzierung& p)
+{
+    const QRect g = widget->geometry();
+    widget->setGeometry(p.left == keep ? g.left() : p.left, p.top == keep ? g.top() : p.top,
+                        p.width == keep ? g.width() : p.width, p.height == keep ? g.height() : p.height);
+}
+
+void placeRow(const std::array<ColourPanel*, 16>& row, const RowGeometry& g, int links1, int links15)
+{
+    for (std::size_t k = 1; k <= 15; ++k) {
+        const int left = k == 1 ? links1 : (k == 15 ? links15 : g.tag[k]);
+        row[k]->setGeometry(left, g.top, g.width, g.height);
+        row[k]->setTag(g.tag[k]);
+    }
+}
+
+} // namespace
+
+WindowLayoutUi::WindowLayoutUi(QMainWindow& form, MainWidgets& w, MainState& s) : m_form(form), m_w(w), m_s(s)
+{
+}
+
+void WindowLayoutUi::FormResize()
+{
+    if (m_s.layoutGesperrt || m_s.kleinesLayout)
+        return;
+    m_w.Anzeige->resize(m_w.panelHintergrund->width(), m_w.Panel15->y() - m_w.Anzeige->y());
+    applyDisplayGeometry();
+    const bool reihen = m_s.modus() == Modus::auffaecher || m_s.modus() == Modus::reihen;
+    if (reihen && !m_s.aktionen.fixieren && showPanels)
+        showPanels();
+}
+
+void WindowLayoutUi::applyDisplayGeometry()
+{
+    const int breite = std::max(m_w.Anzeige->width(), 2);
+    const int hoehe = std::max(m_w.Anzeige->height(), 2);
+    const DisplayGeometry g = displayGeometry(breite, hoehe, m_s.stufenFixRechts, m_s.stufenFixLinks);
+
+    m_w.KleinRechts->setGeometry(g.kleinRechts);
+    m_w.KleinLinks->setGeometry(g.kleinLinks);
+    m_w.KleinMitte->setGeometry(g.kleinMitte);
+
+    // R1 and R15 keep their left edge here; the row display puts them at the row's ends.
+    placeRow(m_w.R, g.reihe, m_w.R[1]->x(), m_w.R[15]->x());
+    m_w.R[1]->setHint(g.r1Hint);
+    m_w.R[15]->setHint(g.r15Hint);
+
+    m_w.FixedLinks->resize(g.fixedLinksBreite, g.fixedHoehe);
+    m_w.FixedRechts->setGeometry(g.fixedRechtsLinks, m_w.FixedRechts->y(), g.fixedRechtsBreite, g.fixedHoehe);
+    m_w.FixedKleinRechts->setGeometry(g.fixedKleinRechts);
+    m_w.FixedKleinLinks->setGeometry(g.fixedKleinLinks);
+    m_w.FixedKleinMitte->setGeometry(g.fixedKleinMitte);
+    m_w.FixedLinksKleinRechts->setGeometry(g.fixedKleinRechts);
+    m_w.FixedLinksKleinLinks->setGeometry(g.fixedKleinLinks);
+    m_w.FixedLinksKleinMitte->setGeometry(g.fixedKleinMitte);
+    m_w.FixedLinksReihen->resize(g.fixedReihenLinksBreite, g.fixedReihenHoehe);
+    m_w.FixedRechtsReihen->setGeometry(g.fixedReihenRechtsLinks, m_w.FixedRechtsReihen->y(),
+                                       g.fixedReihenRechtsBreite, g.fixedReihenHoehe);
+    placeRow(m_w.RRe, g.fixedReihe, g.r1ReLinks, g.r15ReLinks);
+    placeRow(m_w.RLi, g.fixedReihe, g.r1LiLinks, g.r15LiLinks);
+}
+
+void WindowLayoutUi::aufloesung800x600()
+{
+    m_s.kleinesLayout = true;
+    applyCompactPlacements();
+    const Modus modus = m_s.modus();
+    if ((modus == Modus::auffaecher || modus == Modus::reihen) && reihenNeuAuslegen)
+        reihenNeuAuslegen();
+    if (modus != Modus::zweier && winkelAnsichtNeu)
+        winkelAnsichtNeu();
+}
+
+void WindowLayoutUi::applyCompactPlacements()
+{
+    for (const Platzierung& p : kompaktPlatzierungen()) {
+        auto* widget = m_form.findChild<QWidget*>(p.name);
+        if (!widget)
+            continue;
+        if (p.ohneAusrichtung)
+            setClientAligned(widget, false);
+        place(widget, p);
+        if (p.nachVorne)
+            widget->raise();
+        if (p.gestreckt)
+            if (auto* bild = qobject_cast<PictureBox*>(widget))
+                bild->setStretched(true);
+    }
+}
+
+void WindowLayoutUi::programmOhneRandExecute(QAction& programmOhneRand)
+{
+    // The window itself tells whether borderless mode is on; a checkable
+    // action has already flipped its mark when this runs.
+    const bool ohneRandAktiv = m_form.windowFlags().testFlag(Qt::FramelessWindowHint);
+    if (!ohneRandAktiv) {
+        if (m_form.isMaximized()) {
+            m_s.ohneRand = false;
+            m_form.showNormal();
+        } else {
+            m_s.ohneRand = true;
+        }
+        m_form.setWindowFlag(Qt::FramelessWindowHint, true);
+        m_form.showFullScreen(); // over the whole screen, task bar included
+        programmOhneRand.setChecked(true);
+    } else {
+        m_form.showNormal();
+        m_form.setWindowFlag(Qt::FramelessWindowHint, false);
+        if (m_s.ohneRand)
+            m_form.showNormal();
+        else
+            m_form.showMaximized();
+        programmOhneRand.setChecked(false);
+    }
+}
+
+void WindowLayoutUi::ComboBox2Change()
+{
+    const QColor fensterText = systemColour(QPalette::WindowText);
+    const bool bandVersteckt = m_s.aktionen.farbstreifenVerstecken;
+
+    // 1. Everything back to the standard colours.
+    for (QLabel* l :
+         {m_w.WinkelO, m_w.WinkelU, m_w.Label1, m_w.Label11, m_w.Label12, m_w.Label13, m_w.Label14})
+        setLabelColour(l, fensterText);
+    setLabelColour(m_w.Label2, bandVersteckt ? fensterText : QColor(0xFF, 0xFF, 0xFF));
+    for (QComboBox* box : {m_w.ComboBox1, m_w.ComboBox2, m_w.ComboBox3})
+        box->setPalette(QPalette()); // the system's own colours
+
+    // 2. The chosen background.
+    const Hintergrund h = hintergrundFuer(m_w.ComboBox2->currentIndex());
+    const QColor farbe = h.farbe.value_or(systemColour(QPalette::Button));
+    m_w.panelHintergrund->setColour(farbe);
+    m_w.panelHintergrund->setFontColour(h.schrift.value_or(fensterText));
+    m_w.Anzeige->setBevel(h.anzeigeRahmen ? ColourPanel::Bevel::lowered : ColourPanel::Bevel::none);
+    if (h.schwarz) {
+        const QColor grau = QColor::fromRgb(grauAufSchwarz);
+        for (QLabel* l :
+             {m_w.WinkelO, m_w.WinkelU, m_w.Label2, m_w.Label11, m_w.Label12, m_w.Label13, m_w.Label14})
+            setLabelColour(l, grau);
+        if (bandVersteckt)
+            setLabelColour(m_w.Label1, grau);
+        for (QComboBox* box : {m_w.ComboBox1, m_w.ComboBox2, m_w.ComboBox3})
+            setComboColours(box, QColor(0, 0, 0), grau);
+    }
+
+    // 3. The right-hand column (and the margins round both) follow.
+    for (ColourPanel* p : {m_w.panelBG, m_w.centralArea}) {
+        p->setColour(farbe);
+        p->setFontColour(fensterText);
+    }
+    // 4. A hidden band leaves the light/dark field in the background colour.
+    if (bandVersteckt)
+        m_w.flaechenanzeigeFarbe->setColour(farbe);
+    // 5. Colour rows stand on the window background.
+    if (m_s.modus() == Modus::reihen)
+        for (ColourPanel* p : {m_w.Anzeige, m_w.AnzeigeReihen, m_w.FixedLinksReihen, m_w.FixedRechtsReihen})
+            p->setColour(farbe);
+    // 6. The value texts are recoloured once the change is complete.
+    m_w.Timer2->start(2);
+}
+
+void WindowLayoutUi::ComboBox2CloseUp()
+{
+    // Moving the focus through the track bars drops the list box's highlight.
+    for (QSlider* t : {m_w.TrackBar2, m_w.TrackBar3}) {
+        const bool aus = !t->isEnabled();
+        if (aus)
+            t->setEnabled(true);
+        t->setFocus();
+        if (aus)
+            t->setEnabled(false);
+    }
+    m_w.ComboBox2->setFocus();
+}
+
+void WindowLayoutUi::resetStaticText()
+{
+    const std::optional<WerteTextFarben> f = werteTextFarben(m_w.ComboBox2->currentIndex());
+    const QColor hintergrund = f ? f->hintergrund : systemColour(QPalette::Base);
+    const QColor schrift = f ? f->schrift : systemColour(QPalette::Text);
+    for (StaticText* t : m_w.werteTexte())
+        t->setColours(hintergrund, schrift);
+    // Only a box with the focus shows a highlight; toggling the others would
+    // repaint them on every band move for nothing.
+    for (QComboBox* box : {m_w.ComboBox1, m_w.ComboBox3})
+        if (box->isEnabled() && box->hasFocus()) {
+            box->setEnabled(false);
+            box->setEnabled(true);
+        }
+    if (m_w.ComboBox2->hasFocus()) {
+        m_w.ComboBox2->setEnabled(false);
+        m_w.ComboBox2->setEnabled(true);
+    }
+}

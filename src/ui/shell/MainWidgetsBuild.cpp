@@ -1,0 +1,128 @@
+#include "shell/MainWidgetsBuild.h"
+
+#include "language/ControlTexts.h"
+#include "widgets/ColourPanel.h"
+#include "widgets/StaticText.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QLabel>
+#include <QMainWindow>
+#include <QMenu>
+#include <QStatusBar>
+#include <QTimer>
+
+ColourPanel* makePanel(QWidget* parent, const char* name, const QRect& geometry)
+{
+    auto* p = new ColourPanel(parent, QString::fromLatin1(name));
+    p->setGeometry(geometry);
+    return p;
+}
+
+namespace
+{
+
+void buildStatusBar(QMainWindow& form, MainWidgets& w)
+{
+    w.StatusBar1 = new QStatusBar(&form);
+    w.StatusBar1->setObjectName(QStringLiteral("StatusBar1"));
+    w.StatusBar1->setSizeGripEnabled(true);
+    w.statusPanel0 = new QLabel(QStringLiteral("  Zweier-Harmonie"), w.StatusBar1);
+    w.statusPanel0->setObjectName(QString::fromLatin1(statusPanel0Name));
+    w.statusPanel0->setMinimumWidth(180);
+    w.statusPanel1 = new QLabel(QStringLiteral("Große Fläche ausgewählt"), w.StatusBar1);
+    w.statusPanel1->setObjectName(QString::fromLatin1(statusPanel1Name));
+    w.StatusBar1->addWidget(w.statusPanel0);
+    w.StatusBar1->addWidget(w.statusPanel1, 1);
+    form.setStatusBar(w.StatusBar1);
+}
+
+void buildValuePopup(QMainWindow& form, MainWidgets& w)
+{
+    w.PopupMenu1a = new QMenu(&form);
+    w.PopupMenu1a->setObjectName(QStringLiteral("PopupMenu1a"));
+    w.Kopieren1a = w.PopupMenu1a->addAction(QStringLiteral("Kopieren"));
+    w.Kopieren1a->setObjectName(QStringLiteral("Kopieren1a"));
+    w.Kopieren1a->setEnabled(false); // enabled once a value text is picked
+}
+
+void buildTimer(QMainWindow& form, MainWidgets& w)
+{
+    w.Timer2 = new QTimer(&form);
+    w.Timer2->setObjectName(QStringLiteral("Timer2"));
+    w.Timer2->setSingleShot(false); // its handler stops it, as the recolouring expects
+}
+
+} // namespace
+
+void buildMainWidgets(QMainWindow& form, MainWidgets& w)
+{
+    w.centralArea = new ColourPanel(&form, QStringLiteral("centralArea"));
+    form.setCentralWidget(w.centralArea);
+
+    using namespace design;
+    w.panelHintergrund =
+        makePanel(w.centralArea, "panelHintergrund", QRect(aussenRand, aussenRand, 680, 640));
+    w.panelBG = makePanel(w.centralArea, "panelBG",
+                          QRect(aussenRand + 680 + spaltenAbstand, aussenRand, rechteSpalteBreite, 640));
+
+    buildBandStrip(w, w.panelHintergrund);
+    buildValueRows(w);
+    buildDisplay(w, w.panelHintergrund, w.centralArea);
+    buildLightDarkField(w, w.panelBG);
+    buildAngleBox(w, w.panelBG);
+
+    buildStatusBar(form, w);
+    buildValuePopup(form, w);
+    buildTimer(form, w);
+}
+
+void placeRegions(MainWidgets& w)
+{
+    using namespace design;
+    const QSize c = w.centralArea->size();
+    const int links = aussenRand;
+    const int bgLinks = std::max(c.width() - aussenRand - rechteSpalteBreite, links + 680 + spaltenAbstand);
+    const int breite = bgLinks - spaltenAbstand - links;
+    const int hoehe = std::max(c.height() - 2 * aussenRand, anzeigeOben + untenLeisteHoehe + 100);
+
+    w.panelHintergrund->setGeometry(links, aussenRand, breite, hoehe);
+    w.panelBG->setGeometry(bgLinks, aussenRand, rechteSpalteBreite, hoehe);
+
+    w.Panel14->resize(breite, obenLeisteHoehe);
+    w.ComboPanel->move(breite - comboPanelBreite, w.ComboPanel->y());
+
+    w.Panel15->setGeometry(0, hoehe - untenLeisteHoehe, breite, untenLeisteHoehe);
+    w.ComboBox2->move(breite - comboBox2Breite, w.ComboBox2->y());
+
+    const int anzeigeHoehe = w.Panel15->y() - anzeigeOben;
+    w.Panel1->move((breite - w.Panel1->width()) / 2,
+                   anzeigeOben + std::max(0, (anzeigeHoehe - w.Panel1->height()) / 2));
+}
+
+std::array<StaticText*, 32> MainWidgets::werteTexte() const
+{
+    return {SGrObR,   SGrObG,   SGrObB,   SGrObHex,   SKlObLiR, SKlObLiG, SKlObLiB, SKlObLiHex,
+            SKlObMiR, SKlObMiG, SKlObMiB, SKlObMiHex, SKlObR,   SKlObG,   SKlObB,   SKlObHex,
+            SGrUnR,   SGrUnG,   SGrUnB,   SGrUnHex,   SKlUnLiR, SKlUnLiG, SKlUnLiB, SKlUnLiHex,
+            SKlUnMiR, SKlUnMiG, SKlUnMiB, SKlUnMiHex, SKlUnR,   SKlUnG,   SKlUnB,   SKlUnHex};
+}
+
+std::vector<QWidget*> MainWidgets::klickbareFelder() const
+{
+    std::vector<QWidget*> felder{
+        Anzeige_Normal,       KleinRechts,          KleinLinks,      FixedRechts, FixedKleinRechts,
+        FixedKleinLinks,      KleinMitte,           FixedKleinMitte, FixedLinks,  FixedLinksKleinRechts,
+        FixedLinksKleinLinks, FixedLinksKleinMitte, AnzeigeReihen};
+    for (int n = 1; n <= 15; ++n) {
+        if (n == 8)
+            continue; // the centre of a row selects nothing
+        const auto i = static_cast<std::size_t>(n);
+        felder.push_back(R[i]);
+        felder.push_back(RRe[i]);
+        felder.push_back(RLi[i]);
+    }
+    felder.push_back(FixedRechtsReihen);
+    felder.push_back(FixedLinksReihen);
+    return felder;
+}

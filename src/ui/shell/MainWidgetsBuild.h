@@ -1,0 +1,32 @@
+#pragma once
+
+// The parts of the widget tree, each built by its own function. Internal to
+// the window's construction.
+
+#include "widgets/MainWidgets.h"
+
+#include <QRect>
+#include <QString>
+
+class ColourPanel;
+
+namespace design
+{
+// The normal layout's fixed measures (pixels).
+inline constexpr int aussenRand = 4;           // margin round the regions
+inline constexpr int rechteSpalteBreite = 292; // width of panelBG
+inline constexpr int spaltenAbstand = 8;
+inline constexpr int obenLeisteHoehe = 150; // Panel14
+inline constexpr int anzeigeOben = 152;     // top of Anzeige
+inline constexpr int untenLeisteHoehe = 80; // Panel15
+inline constexpr int comboPanelBreite = 93; // clear of the right column in the compact layout
+inline constexpr int comboBox2Breite = 180;
+} // namespace design
+
+ColourPanel* makePanel(QWidget* parent, const char* name, const QRect& geometry);
+
+void buildBandStrip(MainWidgets& w, QWidget* panelHintergrund);
+void buildValueRows(MainWidgets& w);
+void buildDisplay(MainWidgets& w, QWidget* panelHintergrund, QWidget* centralArea);
+void buildLightDarkField(MainWidgets& w, QWidget* panelBG);
+void buildAngleBox(MainWidgets& w, QWidget* panelBG);

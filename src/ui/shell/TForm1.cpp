@@ -1,0 +1,189 @@
+#include "shell/TForm1.h"
+
+#include "display/DisplayParts.h"
+#include "display/FieldDisplay.h"
+#include "language/ActionRegistry.h"
+#include "desktop/DesktopShellOpener.h"
+#include "widgets/ColourPanel.h"
+#include "widgets/PictureBox.h"
+#include "shell/TfBlind.h"
+#include "prefs/RegistryForm.h"
+#include "layout/WindowLayoutUi.h"
+
+#include <QAbstractItemView>
+#include <QAction>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QScreen>
+#include <QShowEvent>
+#include <QTimer>
+
+namespace
+{
+
+// Runs a handler when a list box's drop-down closes.
+class DropDownClosed : public QObject
+{
+public:
+    DropDownClosed(QComboBox* box, std::function<void()> handler)
+        : QObject(box), m_handler(std::move(handler))
+    {
+        box->view()->window()->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::Hide)
+            m_handler();
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    std::function<void()> m_handler;
+};
+
+} // namespace
+
+TForm1::TForm1(QWidget* parent) : QMainWindow(parent)
+{
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(QStringLiteral("Tinctora"));
+    resize(988, 728);
+    m_actions = std::make_unique<ActionRegistry>(ActionRegistry::aufbauen(*this));
+    buildMainWidgets(*this, m_w);
+    m_layout = std::make_unique<WindowLayoutUi>(*this, m_w, m_state);
+    m_shellOpener = std::make_unique<DesktopShellOpener>();
+    m_parts = std::make_unique<DisplayParts>(*this);
+    m_recomputeHooks = m_parts->display.get();
+    connectWidgets();
+    connectActions();
+    m_parts->connectAll();
+    FormCreate();
+}
+
+TForm1::~TForm1() = default;
+
+void TForm1::connectWidgets()
+{
+    connect(m_w.centralArea, &ColourPanel::resized, this, [this] {
+        if (!m_state.kleinesLayout)
+            placeRegions(m_w);
+        FormResize();
+    });
+    m_w.PaintBox1->setPainter([this](QPainter& p, const QRect&) { paintMarker(p, true); });
+    m_w.PaintBox2->setPainter([this](QPainter& p, const QRect&) { paintMarker(p, false); });
+    connect(m_w.ComboBox2, &QComboBox::activated, this, [this] { ComboBox2Change(); });
+    new DropDownClosed(m_w.ComboBox2, [this] { ComboBox2CloseUp(); });
+    connect(m_w.Timer2, &QTimer::timeout, this, &TForm1::Timer2Timer);
+}
+
+// The actions whose handlers exist are enabled; the others stay disabled
+// until their parts join the window.
+void TForm1::connectActions()
+{
+    const auto verbinden = [this](Aktion id, void (TForm1::*handler)()) {
+        QAction& a = m_actions->action(id);
+        connect(&a, &QAction::triggered, this, handler);
+        a.setEnabled(true);
+    };
+    verbinden(Aktion::realistisch, &TForm1::realistischExecute);
+    verbinden(Aktion::luminoes, &TForm1::luminoesExecute);
+    verbinden(Aktion::programmOhneRand, &TForm1::programmOhneRandExecute);
+    connect(&m_actions->action(Aktion::FileExit1), &QAction::triggered, this, &QWidget::close);
+    m_actions->action(Aktion::FileExit1).setEnabled(true);
+}
+
+void TForm1::setBlind(const TfBlind& blind)
+{
+    m_blind = &blind;
+    // At start both working pictures are the realistic wheel.
+    m_imageOriginal = bandTypeWheel();
+    m_imageBg = m_imageOriginal.copy();
+    m_state.letzterDrehwinkel = -1;
+}
+
+void TForm1::setPreferences(TfRegistryForm& preferences)
+{
+    m_preferences = &preferences;
+    // The settings dialog edits a stored preference, so it needs the store.
+    QAction& einstellungen = m_actions->action(Aktion::einstellungenMenu);
+    if (!einstellungen.isEnabled()) {
+        connect(&einstellungen, &QAction::triggered, this, &TForm1::einstellungenMenuExecute);
+        einstellungen.setEnabled(true);
+    }
+}
+
+QImage TForm1::bandTypeWheel() const
+{
+    if (!m_blind)
+        return {};
+    return m_state.bandLuminoes ? m_blind->ImageOriginalLUM() : m_blind->ImageOriginalREAL();
+}
+
+QAction* TForm1::aktion(const char* name) const
+{
+    return m_actions->action(QString::fromLatin1(name));
+}
+
+QSize TForm1::screenSize() const
+{
+    if (m_screenSizeOverride.isValid())
+        return m_screenSizeOverride;
+    const QScreen* s = screen();
+    return s ? s->size() : QSize();
+}
+
+void TForm1::FormResize()
+{
+    m_layout->FormResize();
+}
+
+void TForm1::aufloesung800x600()
+{
+    m_layout->aufloesung800x600();
+}
+
+void TForm1::programmOhneRandExecute()
+{
+    if (QAction* a = aktion("programmOhneRand"))
+        m_layout->programmOhneRandExecute(*a);
+}
+
+void TForm1::ComboBox2Change()
+{
+    m_layout->ComboBox2Change();
+    m_w.PaintBox1->update(); // the band markers turn gray on black
+    m_w.PaintBox2->update();
+}
+
+void TForm1::ComboBox2CloseUp()
+{
+    m_layout->ComboBox2CloseUp();
+}
+
+void TForm1::Timer2Timer()
+{
+    m_w.Timer2->stop();
+    resetStaticText();
+}
+
+void TForm1::resetStaticText()
+{
+    m_layout->resetStaticText();
+}
+
+void TForm1::showEvent(QShowEvent* event)
+{
+    QMainWindow::showEvent(event);
+    // Restoring from the task bar is no new show.
+    if (!event->spontaneous())
+        FormShow();
+}
+
+void TForm1::closeEvent(QCloseEvent* event)
+{
+    // The settings file's close query (save changes?) decides here first once it exists.
+    FormClose();
+    event->accept();
+}

@@ -1,0 +1,139 @@
+#pragma once
+
+#include "state/MainState.h"
+#include "widgets/MainWidgets.h"
+
+#include <QImage>
+#include <QMainWindow>
+#include <QSize>
+#include <QString>
+
+#include <memory>
+#include <optional>
+
+class ActionRegistry;
+struct DisplayParts;
+class QAction;
+class RecomputeHooks;
+class ShellOpener;
+class TfBlind;
+class TfRegistryForm;
+class WindowLayoutUi;
+
+// The main window. Owns the colour state and the widgets; assembles the parts
+// that do the work and runs the window's own life cycle (create, show, close).
+class TForm1 : public QMainWindow
+{
+    Q_OBJECT
+
+public:
+    explicit TForm1(QWidget* parent = nullptr);
+    ~TForm1() override;
+
+    MainState& state() { return m_state; }
+    const MainState& state() const { return m_state; }
+    MainWidgets& w() { return m_w; }
+    const MainWidgets& w() const { return m_w; }
+
+    // The angle image and the two working wheel pictures (the current band
+    // type's unturned wheel, and the turned one).
+    QImage& winkelBild() { return m_winkelBild; }
+    QImage& imageOriginal() { return m_imageOriginal; }
+    QImage& imageBg() { return m_imageBg; }
+    // Text of the value label last clicked; the value pop-up copies it.
+    QString kopierWert;
+
+    // The help file: the program's folder followed by "manual.chm".
+    const QString& helpFile() const { return m_helpFile; }
+
+    // --- wiring done by the start-up ---
+    // The hidden resource form with the wheel pictures.
+    void setBlind(const TfBlind& blind);
+    const TfBlind* blind() const { return m_blind; }
+    // The stored preferences (placement, background) read at the first show
+    // and written at the close.
+    void setPreferences(TfRegistryForm& preferences);
+    // Parameter 1 of the command line, opened at the first show.
+    void setCommandLineFile(const QString& path) { m_commandLineFile = path; }
+    const QString& commandLineFile() const { return m_commandLineFile; }
+    // The field display's recompute steps (painting, markers); none until it exists.
+    void setRecomputeHooks(RecomputeHooks* hooks) { m_recomputeHooks = hooks; }
+    // The screen size the first show measures; empty: the window's screen.
+    void setScreenSizeOverride(QSize size) { m_screenSizeOverride = size; }
+
+    // --- life cycle ---
+    void FormCreate();
+    void FormShow();
+    void FormClose();
+
+    // --- band type ---
+    void realistischExecute();
+    void luminoesExecute();
+    void realistischLuminoesExecute();
+    // The band's mouse-up step: also brings the angle image up to date after
+    // the first show and after a file was read.
+    void Image2MouseUp();
+    // Turns the wheel for the current state; true when the picture changed.
+    bool rotieren();
+    // Band position marked by PaintBox1 (its left edge minus Image2's).
+    int markerPosition() const;
+
+    // --- dialogs ---
+    // The settings dialog, created anew for each use and shown modally.
+    void einstellungenMenuExecute();
+    // Where web addresses go (the system's "open" action unless a test replaces it).
+    void setShellOpener(std::unique_ptr<ShellOpener> opener);
+    ShellOpener& shellOpener() { return *m_shellOpener; }
+
+    // --- layout, size modes, background ---
+    void FormResize();
+    void aufloesung800x600();
+    void programmOhneRandExecute();
+    void ComboBox2Change();
+    void ComboBox2CloseUp();
+    void Timer2Timer();
+    void resetStaticText();
+    WindowLayoutUi& layout() { return *m_layout; }
+
+    // The window's actions, menus and tool bar.
+    const ActionRegistry& actions() const { return *m_actions; }
+    // The field display's working parts (painting, modes, selection, band and
+    // angle controls, light/dark field).
+    DisplayParts& parts() { return *m_parts; }
+    // An action of the window by its name; nullptr for an unknown name.
+    QAction* aktion(const char* name) const;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void connectWidgets();
+    void connectActions();
+    void startFarbenZeigen();
+    void updateAngleDisplay();
+    void paintMarker(QPainter& painter, bool pointsDown) const;
+    void applyStoredPlacement();
+    void dateiAusKommandozeileOeffnen();
+    QImage bandTypeWheel() const;
+    void setBandType(bool luminoes);
+    void wheelForBandType();
+    void grossesFeldNeuHolen();
+    QSize screenSize() const;
+
+    MainState m_state;
+    MainWidgets m_w;
+    QImage m_winkelBild;
+    QImage m_imageOriginal;
+    QImage m_imageBg;
+    QString m_helpFile;
+    QString m_commandLineFile;
+    QSize m_screenSizeOverride;
+    const TfBlind* m_blind = nullptr;
+    TfRegistryForm* m_preferences = nullptr;
+    RecomputeHooks* m_recomputeHooks = nullptr;
+    std::unique_ptr<WindowLayoutUi> m_layout;
+    std::unique_ptr<ActionRegistry> m_actions;
+    std::unique_ptr<DisplayParts> m_parts;
+    std::unique_ptr<ShellOpener> m_shellOpener;
+};

@@ -1,0 +1,112 @@
+// Band type switching, the wheel rotation and the band markers of the main window.
+
+#include "shell/TForm1.h"
+
+#include "colour/AnglePicture.h"
+#include "colour/Rotation.h"
+#include "display/BandAngleControls.h"
+#include "display/DisplayParts.h"
+#include "display/ModeActions.h"
+#include "harmony/Positions.h"
+#include "widgets/PictureBox.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QPainter>
+#include <QSlider>
+
+void TForm1::realistischExecute()
+{
+    const bool texteGezeigt = m_state.eingabeTexteZeigen;
+    if (m_state.hdZielGross)
+        m_state.eingabeTexteZeigen = false;
+    m_state.eingabeFarbeAktiv = false; // a typed-in big-field colour belongs to the luminous band
+    setBandType(false);
+    realistischLuminoesExecute();
+    if (texteGezeigt)
+        m_state.eingabeTexteZeigen = true;
+    wheelForBandType();
+}
+
+void TForm1::luminoesExecute()
+{
+    const bool texteGezeigt = m_state.eingabeTexteZeigen;
+    if (m_state.hdZielGross)
+        m_state.eingabeTexteZeigen = false;
+    setBandType(true);
+    realistischLuminoesExecute();
+    if (texteGezeigt) {
+        m_state.eingabeTexteZeigen = true;
+        if (m_state.feldGrossAn)
+            grossesFeldNeuHolen();
+    }
+    wheelForBandType();
+}
+
+void TForm1::setBandType(bool luminoes)
+{
+    m_state.bandLuminoes = luminoes;
+    m_state.aktionen.realistisch = !luminoes;
+    if (QAction* a = aktion("realistisch"))
+        a->setChecked(!luminoes);
+    if (QAction* a = aktion("luminoes"))
+        a->setChecked(luminoes);
+    (luminoes ? m_w.Image1 : m_w.Image2)->raise();
+}
+
+void TForm1::wheelForBandType()
+{
+    m_imageOriginal = bandTypeWheel();
+    m_state.letzterDrehwinkel = -1;
+    rotieren();
+    updateAngleDisplay();
+}
+
+// Recomputes every field of the mode after a band type switch.
+void TForm1::realistischLuminoesExecute()
+{
+    m_parts->modes->realistischLuminoesExecute();
+}
+
+void TForm1::grossesFeldNeuHolen()
+{
+    if (m_recomputeHooks)
+        datenHolen(m_state, m_state.posGross(), 0, true, *m_recomputeHooks);
+}
+
+void TForm1::Image2MouseUp()
+{
+    m_state.bandMausUnten = false;
+    rotieren();
+    updateAngleDisplay();
+}
+
+bool TForm1::rotieren()
+{
+    if (m_imageOriginal.isNull())
+        return false;
+    return ::rotieren(m_state, m_w.TrackBar3->value(), markerPosition(), m_imageOriginal, m_imageBg);
+}
+
+int TForm1::markerPosition() const
+{
+    return m_w.PaintBox1->x() - m_w.Image2->x();
+}
+
+// The angle display update, as the program (not a track bar) asks for it.
+void TForm1::updateAngleDisplay()
+{
+    m_parts->band->TrackBarAllChange(this);
+}
+
+// PaintBox1Paint and PaintBox2Paint: a small filled triangle pointing at the
+// band, gray while the background is black.
+void TForm1::paintMarker(QPainter& painter, bool pointsDown) const
+{
+    const QColor farbe = m_w.ComboBox2->currentIndex() == 3 ? QColor(119, 119, 119) : QColor(0, 0, 0);
+    const int breit[2] = {pointsDown ? 0 : 2, pointsDown ? 1 : 3}; // the two rows three pixels wide
+    for (int y = 0; y < 4; ++y) {
+        const bool ganz = y == breit[0] || y == breit[1];
+        painter.fillRect(ganz ? QRect(0, y, 3, 1) : QRect(1, y, 1, 1), farbe);
+    }
+}

@@ -1,0 +1,25 @@
+// The dialogs the main window opens for one task.
+
+#include "shell/TForm1.h"
+
+#include "desktop/ShellOpener.h"
+#include "shell/TfBlind.h"
+#include "dialogs/Einstellungen.h"
+#include "prefs/RegistryForm.h"
+
+void TForm1::setShellOpener(std::unique_ptr<ShellOpener> opener)
+{
+    if (opener)
+        m_shellOpener = std::move(opener);
+}
+
+void TForm1::einstellungenMenuExecute()
+{
+    if (!m_preferences)
+        return;
+    const LanguageTable texte =
+        m_blind ? m_blind->sprache : LanguageTable::forVersion(m_preferences->sprachVersion);
+    // A new dialog each time: nothing of an earlier one survives.
+    TEinstellungen dialog(*m_preferences, texte, *m_shellOpener, this);
+    dialog.exec();
+}

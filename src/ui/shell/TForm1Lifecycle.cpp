@@ -1,0 +1,225 @@
+// The main window's create, show and close handlers.
+
+#include "shell/TForm1.h"
+
+#include "colour/Conversions.h"
+#include "colour/OverlayPicture.h"
+#include "widgets/ColourPanel.h"
+#include "widgets/FieldCursor.h"
+#include "widgets/PictureBox.h"
+#include "widgets/StaticText.h"
+#include "prefs/RegistryForm.h"
+#include "layout/WindowLayout.h"
+
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QDir>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QScreen>
+#include <QTextEdit>
+
+#include "colour/BandPictures.h"
+
+namespace
+{
+
+QColor farbeAus(const MainState& s, int ersterSlot)
+{
+    return QColor(s.farbWerte[ersterSlot], s.farbWerte[ersterSlot + 1], s.farbWerte[ersterSlot + 2]);
+}
+
+void werteSchreiben(StaticText* r, StaticText* g, StaticText* b, StaticText* hex, const QColor& c)
+{
+    r->setText(QString::number(c.red()));
+    g->setText(QString::number(c.green()));
+    b->setText(QString::number(c.blue()));
+    hex->setText(hexText(c.red(), c.green(), c.blue()));
+}
+
+void strichSchreiben(std::initializer_list<StaticText*> texte)
+{
+    for (StaticText* t : texte)
+        t->setText(QStringLiteral("-"));
+}
+
+} // namespace
+
+void TForm1::FormCreate()
+{
+    // 1. The help file lives beside the program.
+    m_helpFile = QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("manual.chm"));
+
+    // 2. The state record starts at its start values (MainState's initialisers).
+
+    // 3. Park the fixed and row displays and the fields the start mode does not show.
+    moveInto(m_w.FixedLinks, m_w.PanelContainer2);
+    m_w.FixedLinks->move(1, 1);
+    moveInto(m_w.FixedRechts, m_w.PanelContainer2);
+    m_w.FixedRechts->move(338, 1);
+    for (ColourPanel* p : {m_w.AnzeigeReihen, m_w.AnzeigeFixedReihen}) {
+        moveInto(p, m_w.PanelContainer2);
+        p->move(1, 1);
+    }
+    for (ColourPanel* p :
+         {m_w.KleinLinks, m_w.KleinMitte, m_w.FixedLinksKleinRechts, m_w.FixedLinksKleinLinks,
+          m_w.FixedLinksKleinMitte, m_w.FixedKleinRechts, m_w.FixedKleinLinks, m_w.FixedKleinMitte})
+        moveInto(p, m_w.PanelContainer2);
+    for (std::size_t n = 2; n <= 14; ++n) {
+        if (n == 8)
+            continue;
+        moveInto(m_w.R[n], m_w.PanelContainer2);
+        moveInto(m_w.RRe[n], m_w.PanelContainer2);
+        moveInto(m_w.RLi[n], m_w.PanelContainer2);
+    }
+
+    // 4. Stacking order of the display.
+    for (QWidget* p : {static_cast<QWidget*>(m_w.Anzeige), static_cast<QWidget*>(m_w.AnzeigeFixedReihen),
+                       static_cast<QWidget*>(m_w.AnzeigeReihen), static_cast<QWidget*>(m_w.FixedLinks),
+                       static_cast<QWidget*>(m_w.FixedRechts), static_cast<QWidget*>(m_w.Anzeige_Normal)})
+        p->raise();
+
+    // 5. Every clickable field shows the field cursor.
+    const QCursor cursor = fieldCursor();
+    for (QWidget* feld : m_w.klickbareFelder())
+        feld->setCursor(cursor);
+    // A row's centre selects nothing; it must not take the hand from its row.
+    for (ColourPanel* mitte : {m_w.R[8], m_w.RRe[8], m_w.RLi[8]})
+        mitte->setCursor(Qt::ArrowCursor);
+
+    // 6. The angle image's centre is the fixed (61, 61) of the angle picture.
+
+    // 7. The text fields fill their panels.
+    for (QTextEdit* e :
+         {m_w.RichEdit1, m_w.RichEdit2, m_w.RichEdit3, m_w.RichEdit4, m_w.RichEdit5, m_w.RichEdit6})
+        setClientAligned(e, true);
+
+    // 8. The angle image.
+    m_winkelBild = QImage(123, 123, QImage::Format_RGB888);
+    m_winkelBild.fill(Qt::white);
+
+    // 9. The light/dark overlay; without it the field shows its plain colour.
+    // Premultiplied once here: it is blended anew whenever the field's colour changes.
+    m_w.Image3->setImage(overlayPicture().convertToFormat(QImage::Format_ARGB32_Premultiplied));
+
+    // 10. Cross-hair, legend labels and legend width.
+    m_w.KreuzH->move(m_w.KreuzH->x(), 0);
+    m_w.KreuzV->move(0, m_w.KreuzV->y());
+    m_w.Label12->clear();
+    m_w.Label13->clear();
+    m_w.Panel12->resize(197, m_w.Panel12->height());
+
+    m_w.Image1->setImage(bandPicture(true));
+    m_w.Image2->setImage(bandPicture(false));
+    startFarbenZeigen();
+}
+
+// The start state's colours and values, before anything has been computed:
+// big field and small right from the state record's base colours.
+void TForm1::startFarbenZeigen()
+{
+    const QColor gross = farbeAus(m_state, slot::basisGross);
+    const QColor rechts = farbeAus(m_state, slot::basisRechts);
+    const QColor links = farbeAus(m_state, slot::basisLinks);
+    const QColor mitte = farbeAus(m_state, slot::basisMitte);
+    for (ColourPanel* p : {m_w.Anzeige, m_w.Anzeige_Normal, m_w.FixedLinks, m_w.FixedRechts, m_w.Panel4,
+                           m_w.Panel8, m_w.Panel16})
+        p->setColour(gross);
+    for (ColourPanel* p : {m_w.KleinRechts, m_w.FixedKleinRechts, m_w.FixedLinksKleinRechts, m_w.Panel7,
+                           m_w.Panel11, m_w.Panel19})
+        p->setColour(rechts);
+    for (ColourPanel* p :
+         {m_w.KleinLinks, m_w.FixedKleinLinks, m_w.FixedLinksKleinLinks, m_w.Panel5, m_w.Panel9, m_w.Panel17})
+        p->setColour(links);
+    for (ColourPanel* p : {m_w.KleinMitte, m_w.FixedKleinMitte, m_w.FixedLinksKleinMitte, m_w.Panel6,
+                           m_w.Panel10, m_w.Panel18})
+        p->setColour(mitte);
+    for (ColourPanel* p : {m_w.AnzeigeReihen, m_w.FixedLinksReihen, m_w.FixedRechtsReihen})
+        p->setColour(gross);
+    const QColor neutral = palette().color(QPalette::Button);
+    for (std::size_t k = 1; k <= 15; ++k)
+        for (ColourPanel* p : {m_w.R[k], m_w.RLi[k], m_w.RRe[k]})
+            p->setColour(neutral);
+
+    // Two-colour harmony: the left and centre swatches are not in use.
+    m_w.Panel5->hide();
+    m_w.Panel6->hide();
+    werteSchreiben(m_w.SGrObR, m_w.SGrObG, m_w.SGrObB, m_w.SGrObHex, gross);
+    werteSchreiben(m_w.SKlObR, m_w.SKlObG, m_w.SKlObB, m_w.SKlObHex, rechts);
+    strichSchreiben({m_w.SKlObLiR, m_w.SKlObLiG, m_w.SKlObLiB, m_w.SKlObLiHex, m_w.SKlObMiR, m_w.SKlObMiG,
+                     m_w.SKlObMiB, m_w.SKlObMiHex});
+
+    // The light/dark field shows the selected (big) field's base colour.
+    m_w.flaechenanzeigeFarbe->setColour(gross);
+    m_w.flaechenanzeigeFarbe->setTag(BerechneHex(gross.red(), gross.green(), gross.blue()));
+    m_w.panelHintergrund->setColour(palette().color(QPalette::Button));
+    m_w.panelBG->setColour(m_w.panelHintergrund->colour());
+    m_w.centralArea->setColour(m_w.panelHintergrund->colour());
+}
+
+void TForm1::FormShow()
+{
+    if (m_state.ersterStart) {
+        m_state.ersterStart = false;
+        if (kompaktesLayoutNoetig(screenSize()))
+            aufloesung800x600();
+        m_state.formularBereit = true;
+        dateiAusKommandozeileOeffnen();
+        applyStoredPlacement();
+        if (m_preferences) {
+            const int index = m_preferences->hintergrundIndex;
+            const bool gueltig = index >= 0 && index < m_w.ComboBox2->count();
+            m_w.ComboBox2->setCurrentIndex(gueltig ? index : 0);
+            if (gueltig && index != 0)
+                ComboBox2Change();
+        }
+    }
+    Image2MouseUp();
+    m_state.layoutGesperrt = false;
+    FormResize();
+}
+
+// Parameter 1 of the command line is read here, after formularBereit (so the
+// file's angle image is drawn) and before the stored placement is applied.
+void TForm1::dateiAusKommandozeileOeffnen()
+{
+    if (m_commandLineFile.isEmpty())
+        return;
+    // The colour settings file reader (datenEinlesen) is called here once it exists.
+}
+
+void TForm1::applyStoredPlacement()
+{
+    if (!m_preferences)
+        return;
+    const TfRegistryForm& p = *m_preferences;
+    QList<QRect> bildschirme;
+    for (const QScreen* s : QGuiApplication::screens())
+        bildschirme.push_back(s->availableGeometry());
+    const QRect lage = sichtbarePlatzierung(
+        QRect(p.fensterLinks, p.fensterOben, p.fensterBreite, p.fensterHoehe), bildschirme);
+    move(lage.topLeft());
+    resize(lage.size());
+    if (p.fensterMaximiert)
+        setWindowState(windowState() | Qt::WindowMaximized);
+}
+
+void TForm1::FormClose()
+{
+    m_state.layoutGesperrt = true;
+    if (!m_preferences)
+        return;
+    TfRegistryForm& p = *m_preferences;
+    // Borderless mode covers the screen; it counts as maximised.
+    if (isMaximized() || isFullScreen()) {
+        p.fensterMaximiert = true;
+    } else {
+        p.fensterMaximiert = false;
+        p.fensterOben = pos().y();
+        p.fensterLinks = pos().x();
+        p.fensterHoehe = height();
+        p.fensterBreite = width();
+    }
+    p.hintergrundIndex = m_w.ComboBox2->currentIndex();
+    p.speicherDaten();
+}

@@ -1,0 +1,27 @@
+#include "shell/TfBlind.h"
+
+#include "colour/BandPictures.h"
+#include "language/SpracheZuweisen.h"
+#include "shell/TForm1.h"
+#include "prefs/RegistryForm.h"
+
+TfBlind::TfBlind(TForm1& form, const TfRegistryForm& preferences)
+    : sprache(LanguageTable::forVersion(preferences.sprachVersion))
+{
+    spracheZuweisen(form, sprache, form.actions());
+    form.setBlind(*this);
+}
+
+const QImage& TfBlind::ImageOriginalREAL() const
+{
+    if (!m_realistisch)
+        m_realistisch = wheelPicture(false);
+    return *m_realistisch;
+}
+
+const QImage& TfBlind::ImageOriginalLUM() const
+{
+    if (!m_luminoes)
+        m_luminoes = wheelPicture(true);
+    return *m_luminoes;
+}

@@ -1,0 +1,225 @@
+#include "instance/InstanceServer.h"
+#include "instance/PathRecord.h"
+#include "instance/SingleInstance.h"
+#include "desktop/WindowActivation.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QLocalServer>
+#include <QLocalSocket>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QThread>
+#include <QTimer>
+#include <QWidget>
+
+#include <gtest/gtest.h>
+
+namespace
+{
+
+class InstanceServerTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(dir.isValid());
+        ASSERT_TRUE(server.listenOn(name));
+    }
+
+    // Connects, sends the bytes in pieces of the given size, and collects the replies.
+    QByteArray send(const QByteArray& data, qsizetype piece = 1 << 20, qsizetype expectedReplies = 1)
+    {
+        QLocalSocket client;
+        client.connectToServer(name);
+        EXPECT_TRUE(client.waitForConnected(2000));
+        for (qsizetype at = 0; at < data.size(); at += piece) {
+            client.write(data.mid(at, piece));
+            client.flush();
+            QCoreApplication::processEvents();
+        }
+        QByteArray replies;
+        QDeadlineTimer deadline(3000);
+        while (replies.size() < expectedReplies && !deadline.hasExpired()) {
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+            replies += client.readAll();
+        }
+        QCoreApplication::processEvents(); // let queued signals out
+        return replies;
+    }
+
+    QTemporaryDir dir;
+    const QString name = dir.filePath("probe.socket");
+    InstanceServer server;
+};
+
+QByteArray accepted(int n)
+{
+    return QByteArray(n, instanceReplyAccepted);
+}
+
+} // namespace
+
+TEST_F(InstanceServerTest, ARaiseRequestIsAnsweredAndSignalled)
+{
+    QSignalSpy raised(&server, &InstanceServer::raiseRequested);
+    QSignalSpy paths(&server, &InstanceServer::pathReceived);
+    EXPECT_EQ(send(encodeRaiseRequest()), accepted(1));
+    EXPECT_EQ(raised.count(), 1);
+    EXPECT_EQ(paths.count(), 0);
+}
+
+TEST_F(InstanceServerTest, APathArrivesOnceEvenWhenItTrickles)
+{
+    QSignalSpy raised(&server, &InstanceServer::raiseRequested);
+    QSignalSpy paths(&server, &InstanceServer::pathReceived);
+    const QString path = QStringLiteral("/home/u/Farben ä/Entwurf.tnfx");
+    EXPECT_EQ(send(encodeRaiseRequest() + encodePathRecord(path.toLocal8Bit()), 1, 2), accepted(2));
+    EXPECT_EQ(raised.count(), 1);
+    ASSERT_EQ(paths.count(), 1);
+    EXPECT_EQ(paths.at(0).at(0).toString(), path);
+}
+
+TEST_F(InstanceServerTest, AMalformedRecordIsRejectedAndTheConnectionGoesOn)
+{
+    QSignalSpy raised(&server, &InstanceServer::raiseRequested);
+    QSignalSpy paths(&server, &InstanceServer::pathReceived);
+    QByteArray badDwData = encodePathRecord("/x.tnfx");
+    badDwData[4] = 1;
+    QByteArray noTerminator = encodePathRecord("/y.tnfx");
+    noTerminator[noTerminator.size() - 1] = 'z';
+    const QByteArray replies = send(badDwData + noTerminator + encodeRaiseRequest(), 5, 3);
+    EXPECT_EQ(replies, QByteArray(2, instanceReplyRejected) + accepted(1));
+    EXPECT_EQ(paths.count(), 0);
+    EXPECT_EQ(raised.count(), 1);
+}
+
+TEST_F(InstanceServerTest, AnUnreadableStreamIsCutOff)
+{
+    QSignalSpy raised(&server, &InstanceServer::raiseRequested);
+    QByteArray unknown(4, '\0');
+    unknown[0] = 7;
+    EXPECT_EQ(send(unknown + encodeRaiseRequest()), QByteArray(1, instanceReplyRejected));
+    EXPECT_EQ(raised.count(), 0);
+
+    QByteArray huge = encodePathRecord("/z");
+    huge[10] = 0x10; // cbData beyond the limit: never buffered
+    EXPECT_EQ(send(huge), QByteArray(1, instanceReplyRejected));
+}
+
+TEST_F(InstanceServerTest, AnEmptyPathIsAcceptedButNotPassedOn)
+{
+    QSignalSpy paths(&server, &InstanceServer::pathReceived);
+    EXPECT_EQ(send(encodePathRecord("")), accepted(1));
+    EXPECT_EQ(paths.count(), 0);
+}
+
+TEST_F(InstanceServerTest, NeverTakesANameAtWhichAnotherInstanceAnswers)
+{
+    InstanceServer intruder;
+    EXPECT_FALSE(intruder.listenOn(name));
+    QSignalSpy raised(&server, &InstanceServer::raiseRequested);
+    EXPECT_EQ(send(encodeRaiseRequest()), accepted(1));
+    EXPECT_EQ(raised.count(), 1);
+}
+
+TEST(InstanceServer, TakesOverANameLeftBehindByACrashedRun)
+{
+    QTemporaryDir dir;
+    const QString name = dir.filePath("left.socket");
+    {
+        QFile leftover(name);
+        ASSERT_TRUE(leftover.open(QIODevice::WriteOnly));
+    }
+    InstanceServer server;
+    EXPECT_TRUE(server.listenOn(name));
+    EXPECT_TRUE(server.isListening());
+}
+
+namespace
+{
+
+// The sending side blocks, so it runs on a thread of its own while this one serves.
+ForwardResult forwardFromAnotherThread(const QString& name, std::optional<QByteArray> path, int timeoutMs)
+{
+    ForwardResult result = ForwardResult::noRecipient;
+    std::unique_ptr<QThread> sender(
+        QThread::create([&] { result = forwardToRunningInstance(name, path, timeoutMs); }));
+    sender->start();
+    while (!sender->wait(10))
+        QCoreApplication::processEvents();
+    QCoreApplication::processEvents();
+    return result;
+}
+
+} // namespace
+
+TEST_F(InstanceServerTest, ForwardingDeliversTheRaiseAndThePath)
+{
+    QSignalSpy raised(&server, &InstanceServer::raiseRequested);
+    QSignalSpy paths(&server, &InstanceServer::pathReceived);
+    EXPECT_EQ(forwardFromAnotherThread(name, QByteArray("/a/b.tnfx"), 3000), ForwardResult::delivered);
+    EXPECT_EQ(raised.count(), 1);
+    ASSERT_EQ(paths.count(), 1);
+    EXPECT_EQ(paths.at(0).at(0).toString(), QStringLiteral("/a/b.tnfx"));
+
+    EXPECT_EQ(forwardFromAnotherThread(name, std::nullopt, 3000), ForwardResult::delivered);
+    EXPECT_EQ(raised.count(), 2);
+    EXPECT_EQ(paths.count(), 1);
+}
+
+TEST(ForwardToRunningInstance, NobodyListeningOrNobodyAnsweringMeansNoRecipient)
+{
+    QTemporaryDir dir;
+    const QString name = dir.filePath("silent.socket");
+    EXPECT_EQ(forwardFromAnotherThread(name, QByteArray("/a"), 200), ForwardResult::noRecipient);
+
+    QLocalServer mute; // accepts, reads, never answers
+    ASSERT_TRUE(mute.listen(name));
+    EXPECT_EQ(forwardFromAnotherThread(name, std::nullopt, 300), ForwardResult::noRecipient);
+}
+
+TEST(BringWindowToFront, RestoresAMinimisedWindowToItsEarlierState)
+{
+    QWidget normal;
+    normal.showMinimized();
+    bringWindowToFront(&normal);
+    EXPECT_FALSE(normal.isMinimized());
+    EXPECT_FALSE(normal.isMaximized());
+    EXPECT_TRUE(normal.isVisible());
+
+    QWidget maximised;
+    maximised.setWindowState(Qt::WindowMaximized | Qt::WindowMinimized);
+    maximised.show();
+    bringWindowToFront(&maximised);
+    EXPECT_FALSE(maximised.isMinimized());
+    EXPECT_TRUE(maximised.isMaximized());
+
+    QWidget hidden;
+    bringWindowToFront(&hidden);
+    EXPECT_TRUE(hidden.isVisible());
+}
+
+TEST(NoRecipientMessage, IsAPlainBoxWithOneOkButton)
+{
+    QString text;
+    QList<QAbstractButton*> buttons;
+    QMessageBox::Icon icon = QMessageBox::Critical;
+    QTimer::singleShot(0, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        ASSERT_NE(box, nullptr);
+        text = box->text();
+        buttons = box->buttons();
+        icon = box->icon();
+        box->button(QMessageBox::Ok)->click();
+    });
+    int argc = 1;
+    char name[] = "tinctora";
+    char* argv[] = {name, nullptr};
+    showNoRecipientMessage(argc, argv);
+    EXPECT_EQ(text, QStringLiteral("No Recipient found!"));
+    EXPECT_EQ(buttons.size(), 1);
+    EXPECT_EQ(icon, QMessageBox::NoIcon);
+}

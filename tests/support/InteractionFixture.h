@@ -1,0 +1,80 @@
+#pragma once
+
+#include "support/WindowFixture.h"
+
+#include "colour/BandTables.h"
+#include "colour/LightDark.h"
+#include "display/DisplayParts.h"
+#include "display/ModeActions.h"
+#include "widgets/ColourPanel.h"
+#include "widgets/PictureBox.h"
+#include "widgets/StaticText.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QColor>
+#include <QMouseEvent>
+#include <QTest>
+#include <QWidget>
+
+// A shown main window (so the angle controls act) with mouse helpers that
+// drive its widgets the way a user does.
+struct ShownWindow : WindowFixture {
+    explicit ShownWindow(QSize bildschirm = QSize(1280, 1024)) : WindowFixture({}, bildschirm)
+    {
+        form->show();
+        // Room for the whole design, also on the small offscreen screen.
+        form->setWindowState(Qt::WindowNoState);
+        form->resize(988, 728);
+    }
+
+    void modus(const char* aktion) { form->aktion(aktion)->trigger(); }
+};
+
+// Mouse events sent to a widget as the window would deliver them (a point of
+// (0, 0) included, which QTest would move to the centre).
+inline void mausEreignis(QWidget* w, QEvent::Type typ, QPoint p, Qt::MouseButton knopf,
+                         Qt::MouseButtons gehalten)
+{
+    QMouseEvent e(typ, QPointF(p), QPointF(w->mapToGlobal(p)), knopf, gehalten, Qt::NoModifier);
+    QApplication::sendEvent(w, &e);
+}
+
+inline void drueck(QWidget* w, QPoint p)
+{
+    mausEreignis(w, QEvent::MouseButtonPress, p, Qt::LeftButton, Qt::LeftButton);
+}
+
+// A move with the left button still held.
+inline void zieh(QWidget* w, QPoint p)
+{
+    mausEreignis(w, QEvent::MouseMove, p, Qt::NoButton, Qt::LeftButton);
+}
+
+inline void loslass(QWidget* w, QPoint p)
+{
+    mausEreignis(w, QEvent::MouseButtonRelease, p, Qt::LeftButton, Qt::NoButton);
+}
+
+inline void klick(QWidget* w, QPoint p)
+{
+    drueck(w, p);
+    loslass(w, p);
+}
+
+inline void klick(QWidget* w)
+{
+    klick(w, w->rect().center());
+}
+
+inline QColor bandFarbe(int p, bool luminoes = false)
+{
+    const Rgb c = bandTable(luminoes).at(p);
+    return QColor(c.r, c.g, c.b);
+}
+
+inline QColor gemischt(int r, int g, int b, int dunkel, int hell)
+{
+    return QColor(rechneHellDunkel(r, dunkel, hell), rechneHellDunkel(g, dunkel, hell),
+                  rechneHellDunkel(b, dunkel, hell));
+}

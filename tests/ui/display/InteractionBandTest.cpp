@@ -1,0 +1,226 @@
+#include "support/InteractionFixture.h"
+
+#include "display/BandAngleControls.h"
+#include "display/DisplayParts.h"
+#include "display/ModeActions.h"
+#include "widgets/ColourPanel.h"
+#include "widgets/PictureBox.h"
+#include "widgets/StaticText.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QSlider>
+#include <QWindow>
+
+#include <gtest/gtest.h>
+
+namespace
+{
+
+void bandKlick(ShownWindow& f, int x)
+{
+    drueck(f.w().Image2, {x, 30});
+    loslass(f.w().Image2, {x, 30});
+}
+
+} // namespace
+
+TEST(InteractionBand, ClickInThreeColoursPlacesTheSmallFieldsAroundTheComplement)
+{
+    ShownWindow f;
+    f.modus("dreierHarmonien");
+    ASSERT_EQ(f.w().TrackBar2->value(), 40);
+    bandKlick(f, 500);
+
+    const MainState& s = f.s();
+    EXPECT_EQ(s.posGross(), 500);
+    EXPECT_EQ(s.posRechts(), 121); // complement 161, minus 40
+    EXPECT_EQ(s.posLinks(), 201);
+    EXPECT_FALSE(s.bandMausUnten);
+    EXPECT_EQ(f.w().Anzeige_Normal->colour(), bandFarbe(500));
+    EXPECT_EQ(f.w().KleinRechts->colour(), bandFarbe(121));
+    EXPECT_EQ(f.w().KleinLinks->colour(), bandFarbe(201));
+    EXPECT_EQ(f.w().Panel5->colour(), bandFarbe(201));
+    const QColor c = bandFarbe(121);
+    EXPECT_EQ(f.w().SKlObR->text(), QString::number(c.red()));
+    // The light/dark field shows the selected (big) field's base colour.
+    EXPECT_EQ(f.w().flaechenanzeigeFarbe->colour(), bandFarbe(500));
+}
+
+TEST(InteractionBand, ClickInFanningSpreadsTheRowAroundTheComplement)
+{
+    ShownWindow f;
+    f.modus("auffaecherungen");
+    f.w().ComboBox1->setCurrentIndex(2); // 7 fields: K = 3
+    f.form->parts().modes->ComboBox1Change();
+    bandKlick(f, 100);
+
+    // Centre 439; outer fields 40 away; rings in steps of round(40 / 3) = 13.
+    MainWidgets& w = f.w();
+    EXPECT_EQ(w.AnzeigeReihen->colour(), bandFarbe(100));
+    EXPECT_EQ(w.R[8]->colour(), bandFarbe(439));
+    EXPECT_EQ(w.R[15]->colour(), bandFarbe(399));
+    EXPECT_EQ(w.R[1]->colour(), bandFarbe(479));
+    EXPECT_EQ(w.R[9]->colour(), bandFarbe(426));
+    EXPECT_EQ(w.R[7]->colour(), bandFarbe(452));
+    EXPECT_EQ(w.R[10]->colour(), bandFarbe(413));
+    EXPECT_EQ(w.R[6]->colour(), bandFarbe(465));
+}
+
+// Through the window, as the platform delivers it: the band keeps the mouse
+// while the button is held, wherever the pointer goes.
+TEST(InteractionBand, DraggingBeyondEitherEndHoldsTheBandEnds)
+{
+    ShownWindow f;
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(f.form.get()));
+    QWindow* fenster = f.form->windowHandle();
+    PictureBox* band = f.w().Image2;
+    const auto imFenster = [&](int x) { return fenster->mapFromGlobal(band->mapToGlobal(QPoint(x, 30))); };
+
+    QTest::mousePress(fenster, Qt::LeftButton, {}, imFenster(300));
+    EXPECT_TRUE(f.s().bandMausUnten);
+    EXPECT_EQ(f.s().posGross(), 300);
+    QTest::mouseMove(fenster, imFenster(-40));
+    EXPECT_EQ(f.s().posGross(), 0);
+    QTest::mouseMove(fenster, imFenster(20));
+    EXPECT_EQ(f.s().posGross(), 20);
+    QTest::mouseMove(fenster, imFenster(900));
+    EXPECT_EQ(f.s().posGross(), 677);
+    EXPECT_EQ(f.w().Anzeige_Normal->colour(), bandFarbe(677));
+    QTest::mouseRelease(fenster, Qt::LeftButton, {}, imFenster(900));
+    EXPECT_FALSE(f.s().bandMausUnten);
+
+    // Without the button the band ignores the mouse.
+    QTest::mouseMove(fenster, imFenster(200));
+    EXPECT_EQ(f.s().posGross(), 677);
+}
+
+// With the band hidden its stand-in takes the same mouse handling.
+TEST(InteractionBand, HiddenBandStandInCanBeDraggedBlind)
+{
+    ShownWindow f;
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(f.form.get()));
+    f.w().Panel3->hide();
+    f.w().Panel2->show();
+    QWindow* fenster = f.form->windowHandle();
+    ColourPanel* ersatz = f.w().Panel2;
+    const auto imFenster = [&](int x) { return fenster->mapFromGlobal(ersatz->mapToGlobal(QPoint(x, 20))); };
+
+    QTest::mousePress(fenster, Qt::LeftButton, {}, imFenster(250));
+    EXPECT_EQ(f.s().posGross(), 250);
+    QTest::mouseMove(fenster, imFenster(-10));
+    EXPECT_EQ(f.s().posGross(), 0);
+    QTest::mouseMove(fenster, imFenster(400));
+    EXPECT_EQ(f.s().posGross(), 400);
+    QTest::mouseRelease(fenster, Qt::LeftButton, {}, imFenster(400));
+    EXPECT_FALSE(f.s().bandMausUnten);
+    EXPECT_EQ(f.w().Anzeige_Normal->colour(), bandFarbe(400));
+}
+
+TEST(InteractionBand, ClickDropsATypedInColourAndTheValueHighlight)
+{
+    ShownWindow f;
+    f.s().eingabeFarbeAktiv = true;
+    f.s().eingabeTexteZeigen = true;
+    klick(f.w().SGrObHex);
+    ASSERT_NE(f.w().SGrObHex->background(), f.w().SKlObHex->background());
+    bandKlick(f, 10);
+    EXPECT_FALSE(f.s().eingabeFarbeAktiv);
+    EXPECT_FALSE(f.s().eingabeTexteZeigen);
+    EXPECT_EQ(f.w().SGrObHex->background(), f.w().SKlObHex->background());
+}
+
+TEST(InteractionBand, TrackBarsWriteTheAnglesAndRedrawThePicture)
+{
+    ShownWindow f;
+    f.modus("dreierHarmonien");
+    MainWidgets& w = f.w();
+    EXPECT_EQ(w.WinkelO->text(), QStringLiteral("42 °"));
+    const QImage vorher = w.ImageWW->image();
+    w.TrackBar2->setValue(117);
+    EXPECT_EQ(w.WinkelO->text(), QStringLiteral("124 °"));
+    EXPECT_EQ(f.s().abstand1(), 117);
+    EXPECT_NE(w.ImageWW->image(), vorher);
+    EXPECT_EQ(w.ImageWW->image(), f.form->winkelBild());
+    EXPECT_EQ(f.s().posRechts(), 339 - 117);
+
+    w.TrackBar2->setValue(0);
+    EXPECT_EQ(w.WinkelO->text(), QStringLiteral("0 °"));
+
+    // Colour rows double the first distance.
+    f.modus("farbreihen");
+    w.TrackBar2->setValue(60);
+    EXPECT_EQ(f.s().abstand1(), 120);
+    EXPECT_EQ(w.WinkelO->text(), QStringLiteral("128 °"));
+}
+
+TEST(InteractionBand, FourColourTypeOneTurnsTheWheelWithTheSecondAngle)
+{
+    ShownWindow f;
+    f.modus("viererHarmonien");
+    MainWidgets& w = f.w();
+    ASSERT_TRUE(w.TrackBar3->isEnabled());
+    const QImage rad = f.form->imageBg();
+    w.TrackBar3->setValue(90);
+    EXPECT_EQ(w.WinkelU->text(), QStringLiteral("96 °"));
+    EXPECT_EQ(f.s().abstand2(), 90);
+    EXPECT_NE(f.form->imageBg(), rad);
+
+    // Angle type 2: only the first angle is adjustable.
+    w.ComboBox3->setCurrentIndex(1);
+    f.form->parts().band->ComboBox3Change();
+    EXPECT_TRUE(f.s().winkeltyp2);
+    EXPECT_FALSE(w.TrackBar3->isEnabled());
+    EXPECT_TRUE(w.WinkelU->isHidden());
+    EXPECT_TRUE(w.TrackBar2->isEnabled());
+    w.ComboBox3->setCurrentIndex(0);
+    f.form->parts().band->ComboBox3Change();
+    EXPECT_FALSE(f.s().winkeltyp2);
+    EXPECT_TRUE(w.TrackBar3->isEnabled());
+    EXPECT_FALSE(w.WinkelU->isHidden());
+}
+
+TEST(InteractionBand, NothingIsDrawnBeforeTheFirstShow)
+{
+    WindowFixture f;
+    MainWidgets& w = f.w();
+    const QImage vorher = w.ImageWW->image();
+    w.TrackBar2->setValue(70);
+    f.form->parts().band->TrackBarAllChange(w.TrackBar2);
+    EXPECT_TRUE(w.WinkelO->text().isEmpty());
+    EXPECT_EQ(w.ImageWW->image(), vorher);
+    f.s().aktionen.farbenSeparatEinstellen = true;
+    f.s().posGross() = 200;
+    f.form->parts().band->winkelZeichnen();
+    EXPECT_EQ(f.s().farbWerte[slot::posGezeichnetGross], 0);
+}
+
+// Separate adjustment draws one marker per field on the unturned wheel and
+// labels it; the legend repeats the value-row swatches.
+TEST(InteractionBand, SeparateAdjustmentMarkersAndLegend)
+{
+    ShownWindow f;
+    f.modus("dreierHarmonien");
+    MainState& s = f.s();
+    MainWidgets& w = f.w();
+    s.aktionen.farbenSeparatEinstellen = true;
+    s.separatModus = true;
+    s.posGross() = 677;
+    f.form->parts().band->winkelResetten();
+    EXPECT_EQ(w.Label11->text(), QStringLiteral("360°"));
+    ASSERT_EQ(s.posRechts(), 299);
+    EXPECT_EQ(w.Label14->text(), QStringLiteral("159°"));
+    EXPECT_EQ(w.Label12->text(), QStringLiteral("202°"));
+    EXPECT_TRUE(w.Label13->text().isEmpty());
+    EXPECT_EQ(w.ImageWW->image(), f.form->winkelBild());
+    EXPECT_EQ(w.Panel16->colour(), w.Panel4->colour());
+    EXPECT_EQ(w.Panel19->colour(), w.Panel7->colour());
+    EXPECT_EQ(w.Panel17->colour(), w.Panel5->colour());
+    EXPECT_TRUE(w.Panel18->isHidden());
+
+    // Unchanged positions draw nothing again; the track bars only ask for markers.
+    const QString text = w.WinkelO->text();
+    w.TrackBar2->setValue(10);
+    EXPECT_EQ(w.WinkelO->text(), text);
+    EXPECT_EQ(s.abstand1(), 40);
+}

@@ -1,0 +1,204 @@
+#include "support/InteractionFixture.h"
+
+#include "display/LightDarkField.h"
+#include "display/DisplayParts.h"
+#include "display/FieldSelection.h"
+#include "display/ModeActions.h"
+#include "widgets/ColourPanel.h"
+#include "widgets/PictureBox.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QWindow>
+
+#include <gtest/gtest.h>
+
+TEST(InteractionLightDark, CornersGiveWhiteAndBlackWithTheirPercentages)
+{
+    ShownWindow f;
+    MainWidgets& w = f.w();
+    PictureBox* feld = w.PaintBox3;
+
+    klick(feld, {0, 0});
+    EXPECT_EQ(f.s().dunkelGross, 0);
+    EXPECT_EQ(f.s().hellGross, 255);
+    EXPECT_EQ(w.Anzeige_Normal->colour(), QColor(255, 255, 255));
+    EXPECT_EQ(w.SGrObHex->text(), QStringLiteral("#FFFFFF"));
+    EXPECT_EQ(w.Label1->text(), QStringLiteral("100 %"));
+    EXPECT_EQ(w.Label2->text(), QStringLiteral("0 %"));
+    EXPECT_EQ(w.KreuzV->x(), 0);
+    EXPECT_EQ(w.KreuzH->y(), 0);
+
+    klick(feld, {256, 255});
+    EXPECT_EQ(w.Anzeige_Normal->colour(), QColor(0, 0, 0));
+    EXPECT_EQ(w.Label1->text(), QStringLiteral("0 %"));
+    EXPECT_EQ(w.Label2->text(), QStringLiteral("100 %"));
+    EXPECT_EQ(w.KreuzV->x(), 256);
+    EXPECT_EQ(w.KreuzH->y(), 255);
+
+    klick(feld, {128, 127});
+    EXPECT_EQ(w.Label1->text(), QStringLiteral("50 %")); // light 128
+    EXPECT_EQ(w.Label2->text(), QStringLiteral("50 %")); // dark 128
+    EXPECT_EQ(w.Anzeige_Normal->colour(), gemischt(218, 37, 29, 128, 128));
+    // The field keeps showing the base colour; only the fields are mixed.
+    EXPECT_EQ(w.flaechenanzeigeFarbe->colour(), QColor(218, 37, 29));
+    EXPECT_EQ(f.s().hdPunktGrossX, 128);
+    EXPECT_EQ(f.s().hdPunktGrossY, 127);
+}
+
+TEST(InteractionLightDark, RowFieldsFollowTheInterpolatedAmounts)
+{
+    ShownWindow f;
+    f.modus("auffaecherungen");
+    ASSERT_EQ(f.s().stufenAnzahl, 4);
+    MainWidgets& w = f.w();
+    klick(w.R[1]);
+    ASSERT_TRUE(f.s().hdZielLinks);
+    klick(w.PaintBox3, {0, 255}); // small left: dark 0, light 0
+    klick(w.R[15]);
+    ASSERT_TRUE(f.s().hdZielRechts);
+    klick(w.PaintBox3, {80, 255}); // small right: dark 80
+
+    const MainState& s = f.s();
+    const int erwartet[] = {40, 50, 30, 60, 20, 70, 10};
+    for (int i = 1; i <= 7; ++i)
+        EXPECT_EQ(s.dunkelReihe(i), erwartet[i - 1]) << "element " << i;
+
+    const auto basis = [&](int ersterSlot) {
+        return std::array<int, 3>{s.farbWerte[ersterSlot], s.farbWerte[ersterSlot + 1],
+                                  s.farbWerte[ersterSlot + 2]};
+    };
+    const auto gemischtAus = [&](std::array<int, 3> c, int dunkel) {
+        return gemischt(c[0], c[1], c[2], dunkel, 0);
+    };
+    EXPECT_EQ(w.R[15]->colour(), gemischtAus(basis(slot::basisRechts), 80));
+    EXPECT_EQ(w.R[1]->colour(), gemischtAus(basis(slot::basisLinks), 0));
+    EXPECT_EQ(w.R[8]->colour(), gemischtAus(basis(slot::basisMitte), 40));
+    // Ring k: R(8+k) takes element 2k, R(8-k) element 2k+1.
+    for (int k = 1; k <= 3; ++k) {
+        const int rechts = slot::basisReihe + 6 * (k - 1);
+        EXPECT_EQ(w.R[static_cast<std::size_t>(8 + k)]->colour(),
+                  gemischtAus(basis(rechts), erwartet[2 * k - 1]))
+            << "ring " << k;
+        EXPECT_EQ(w.R[static_cast<std::size_t>(8 - k)]->colour(),
+                  gemischtAus(basis(rechts + 3), erwartet[2 * k]))
+            << "ring " << k;
+    }
+}
+
+// Through the window: the field keeps the mouse during the drag.
+TEST(InteractionLightDark, CursorHiddenInsideAndShownOutsideWhileDragging)
+{
+    ShownWindow f;
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(f.form.get()));
+    QWindow* fenster = f.form->windowHandle();
+    PictureBox* feld = f.w().PaintBox3;
+    const auto punkt = [&](int x, int y) { return fenster->mapFromGlobal(feld->mapToGlobal(QPoint(x, y))); };
+    const auto versteckt = [&] {
+        return f.s().hdCursorVersteckt && feld->cursor().shape() == Qt::BlankCursor;
+    };
+
+    QTest::mousePress(fenster, Qt::LeftButton, {}, punkt(100, 100));
+    EXPECT_TRUE(versteckt());
+    EXPECT_TRUE(f.s().hdMausUnten);
+    QTest::mouseMove(fenster, punkt(-20, 100));
+    EXPECT_FALSE(versteckt());
+    EXPECT_EQ(feld->cursor().shape(), Qt::CrossCursor);
+    EXPECT_EQ(f.s().dunkelGross, 0); // held at the limit
+    QTest::mouseMove(fenster, punkt(120, 50));
+    EXPECT_TRUE(versteckt());
+    EXPECT_EQ(f.s().dunkelGross, 120);
+    EXPECT_EQ(f.s().hellGross, 205);
+    QTest::mouseMove(fenster, punkt(150, 300));
+    EXPECT_FALSE(versteckt());
+    EXPECT_EQ(f.s().hellGross, 0);
+    EXPECT_EQ(f.w().Label1->text(), QStringLiteral("0 %"));
+    QTest::mouseMove(fenster, punkt(150, 40));
+    EXPECT_TRUE(versteckt());
+    QTest::mouseRelease(fenster, Qt::LeftButton, {}, punkt(150, 40));
+    EXPECT_FALSE(versteckt());
+    EXPECT_EQ(feld->cursor().shape(), Qt::CrossCursor);
+    EXPECT_FALSE(f.s().hdMausUnten);
+}
+
+TEST(InteractionLightDark, InsideTestOfBothFieldSizes)
+{
+    EXPECT_TRUE(hdPunktInnen(1, 1, false));
+    EXPECT_FALSE(hdPunktInnen(0, 100, false));
+    EXPECT_FALSE(hdPunktInnen(100, -3, false));
+    EXPECT_TRUE(hdPunktInnen(255, 255, false));
+    EXPECT_FALSE(hdPunktInnen(256, 100, false));
+    EXPECT_TRUE(hdPunktInnen(128, 127, true));
+    EXPECT_FALSE(hdPunktInnen(129, 100, true));
+    EXPECT_FALSE(hdPunktInnen(100, 128, true));
+}
+
+TEST(InteractionLightDark, CompactFieldDoublesTheAmounts)
+{
+    ShownWindow f(QSize(800, 600));
+    ASSERT_TRUE(f.s().kleinesLayout);
+    MainWidgets& w = f.w();
+    klick(w.PaintBox3, {100, 27});
+    EXPECT_EQ(f.s().dunkelGross, 200);
+    EXPECT_EQ(f.s().hellGross, 200);
+    EXPECT_EQ(w.KreuzV->x(), 100);
+    EXPECT_EQ(w.KreuzH->y(), 27);
+    klick(w.PaintBox3, {128, 127});
+    EXPECT_EQ(f.s().dunkelGross, 255);
+    EXPECT_EQ(f.s().hellGross, 0);
+    EXPECT_EQ(w.KreuzV->x(), 128);
+}
+
+TEST(InteractionLightDark, FieldColourIsCachedAndGuarded)
+{
+    ShownWindow f;
+    MainState& s = f.s();
+    MainWidgets& w = f.w();
+    LightDarkField& feld = *f.form->parts().hellDunkel;
+    s.farbWerte[4] = 10;
+    s.farbWerte[5] = 20;
+    s.farbWerte[6] = 30;
+
+    s.sammelLauf = true;
+    feld.hellDunkelEinfaerben(4, 5, 6);
+    EXPECT_NE(w.flaechenanzeigeFarbe->colour(), QColor(10, 20, 30));
+    s.sammelLauf = false;
+    s.sperreHdFarbe = true;
+    feld.hellDunkelEinfaerben(4, 5, 6);
+    EXPECT_NE(w.flaechenanzeigeFarbe->colour(), QColor(10, 20, 30));
+    s.sperreHdFarbe = false;
+
+    feld.hellDunkelEinfaerben(4, 5, 6);
+    EXPECT_EQ(w.flaechenanzeigeFarbe->colour(), QColor(10, 20, 30));
+    EXPECT_EQ(w.flaechenanzeigeFarbe->tag(), 30 * 65536 + 20 * 256 + 10);
+    // The same base colour again leaves the field alone.
+    w.flaechenanzeigeFarbe->setColour(Qt::green);
+    feld.hellDunkelEinfaerben(4, 5, 6);
+    EXPECT_EQ(w.flaechenanzeigeFarbe->colour(), QColor(Qt::green));
+
+    // With the band hidden the field shows the background and keeps the colour in its tag.
+    s.aktionen.farbstreifenVerstecken = true;
+    s.farbWerte[4] = 11;
+    feld.hellDunkelEinfaerben(4, 5, 6);
+    EXPECT_EQ(w.flaechenanzeigeFarbe->colour(), w.panelHintergrund->colour());
+    EXPECT_EQ(w.flaechenanzeigeFarbe->tag(), 30 * 65536 + 20 * 256 + 11);
+}
+
+TEST(InteractionLightDark, SelectingAFieldMovesTheCrossHairToItsPoint)
+{
+    ShownWindow f;
+    f.modus("dreierHarmonien");
+    MainWidgets& w = f.w();
+    klick(w.PaintBox3, {30, 40}); // big field
+    klick(w.KleinLinks);
+    EXPECT_EQ(w.KreuzV->x(), 0); // left's start point (0, 255)
+    EXPECT_EQ(w.KreuzH->y(), 255);
+    EXPECT_EQ(w.Label1->text(), QStringLiteral("0 %"));
+    klick(w.PaintBox3, {200, 10});
+    klick(w.Anzeige_Normal, {5, 5});
+    EXPECT_EQ(w.KreuzV->x(), 30);
+    EXPECT_EQ(w.KreuzH->y(), 40);
+    EXPECT_EQ(w.Label2->text(), QStringLiteral("12 %")); // 30 of 255
+    EXPECT_EQ(w.KleinLinks->colour(),
+              gemischt(f.s().farbWerte[7], f.s().farbWerte[8], f.s().farbWerte[9], 200, 245));
+}

@@ -1,0 +1,242 @@
+#include "support/InteractionFixture.h"
+
+#include "display/DisplayParts.h"
+#include "display/FieldSelection.h"
+#include "widgets/ColourPanel.h"
+#include "widgets/PictureBox.h"
+#include "widgets/StaticText.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QComboBox>
+#include <QLabel>
+#include <QMenu>
+#include <QRadioButton>
+
+#include <gtest/gtest.h>
+
+namespace
+{
+
+struct Ziel {
+    bool gross, rechts, links, mitte;
+};
+
+Ziel ziel(const MainState& s)
+{
+    return {s.hdZielGross, s.hdZielRechts, s.hdZielLinks, s.hdZielMitte};
+}
+
+bool gleich(const Ziel& a, const Ziel& b)
+{
+    return a.gross == b.gross && a.rechts == b.rechts && a.links == b.links && a.mitte == b.mitte;
+}
+
+bool hervorgehoben(const StaticText* t)
+{
+    return t->background() == QApplication::palette().color(QPalette::Highlight);
+}
+
+} // namespace
+
+TEST(InteractionSelection, ClickingAFieldSelectsItAndNamesItInTheStatusBar)
+{
+    ShownWindow f;
+    f.modus("viererHarmonien");
+    MainWidgets& w = f.w();
+    struct Fall {
+        QWidget* panel;
+        Ziel ziel;
+        const char* status;
+    };
+    const Fall faelle[] = {
+        {w.KleinRechts, {false, true, false, false}, "Small field on the right-hand side selected"},
+        {w.KleinLinks, {false, false, true, false}, "Small field on the left-hand side selected"},
+        {w.KleinMitte, {false, false, false, true}, "Small field in the center selected"},
+        {w.Anzeige_Normal, {true, false, false, false}, "Big field selected"},
+    };
+    for (const Fall& fall : faelle) {
+        // A small field lies on the big one; the click must not reach both.
+        klick(fall.panel, fall.panel == w.Anzeige_Normal ? QPoint(5, 5) : fall.panel->rect().center());
+        EXPECT_TRUE(gleich(ziel(f.s()), fall.ziel)) << fall.status;
+        EXPECT_EQ(w.statusPanel1->text(), QString::fromLatin1(fall.status));
+    }
+}
+
+TEST(InteractionSelection, PercentagesFollowTheSelectedField)
+{
+    ShownWindow f;
+    MainWidgets& w = f.w();
+    klick(w.KleinRechts);
+    klick(w.PaintBox3, {51, 0}); // right: dark 51, light 255
+    klick(w.Anzeige_Normal, {5, 5});
+    EXPECT_EQ(w.Label1->text(), QStringLiteral("0 %"));
+    EXPECT_EQ(w.Label2->text(), QStringLiteral("0 %"));
+    f.form->parts().selection->KleinRechtsClick2();
+    EXPECT_EQ(w.Label1->text(), QStringLiteral("100 %"));
+    EXPECT_EQ(w.Label2->text(), QStringLiteral("20 %"));
+    EXPECT_EQ(w.statusPanel1->text(), QStringLiteral("Small field on the right-hand side selected"));
+}
+
+TEST(InteractionSelection, RowFieldsStandForTheSmallFieldOnTheirSide)
+{
+    ShownWindow f;
+    f.modus("auffaecherungen");
+    f.w().ComboBox1->setCurrentIndex(6); // all 15 fields
+    f.form->parts().modes->ComboBox1Change();
+    MainWidgets& w = f.w();
+    klick(w.R[3]);
+    EXPECT_TRUE(gleich(ziel(f.s()), {false, false, true, false}));
+    klick(w.R[12]);
+    EXPECT_TRUE(gleich(ziel(f.s()), {false, true, false, false}));
+    const QString status = w.statusPanel1->text();
+    klick(w.R[8]); // the centre selects nothing
+    EXPECT_TRUE(gleich(ziel(f.s()), {false, true, false, false}));
+    EXPECT_EQ(w.statusPanel1->text(), status);
+    // In fanning the background is the big field.
+    klick(w.AnzeigeReihen, {3, 3});
+    EXPECT_TRUE(gleich(ziel(f.s()), {true, false, false, false}));
+}
+
+TEST(InteractionSelection, ColourRowsBackgroundSelectsNothing)
+{
+    ShownWindow f;
+    f.modus("farbreihen");
+    MainWidgets& w = f.w();
+    ASSERT_TRUE(f.s().hdZielRechts); // colour rows have no big field
+    klick(w.AnzeigeReihen, {3, 3});
+    EXPECT_TRUE(gleich(ziel(f.s()), {false, true, false, false}));
+    klick(w.R[1]);
+    EXPECT_TRUE(f.s().hdZielLinks);
+}
+
+TEST(InteractionSelection, ValueTextHighlightIsCopiedWithCtrlC)
+{
+    ShownWindow f;
+    MainWidgets& w = f.w();
+    QGuiApplication::clipboard()->setText(QStringLiteral("vorher"));
+
+    klick(w.SGrObHex);
+    EXPECT_TRUE(hervorgehoben(w.SGrObHex));
+    EXPECT_TRUE(w.Kopieren1a->isEnabled());
+    EXPECT_EQ(f.form->kopierWert, QStringLiteral("#DA251D"));
+    f.form->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(f.form.get()));
+    QTest::keyClick(f.form.get(), Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), QStringLiteral("#DA251D"));
+
+    // The next value click also takes the focus off a list box.
+    w.ComboBox2->setFocus();
+    ASSERT_TRUE(w.ComboBox2->hasFocus());
+
+    // Another value moves the highlight; the pop-up item copies it.
+    klick(w.SKlObG);
+    EXPECT_FALSE(w.ComboBox2->hasFocus());
+    EXPECT_TRUE(w.ComboBox2->isEnabled());
+    EXPECT_FALSE(hervorgehoben(w.SGrObHex));
+    EXPECT_TRUE(hervorgehoben(w.SKlObG));
+    w.Kopieren1a->trigger();
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), QStringLiteral("146"));
+
+    // A "-" offers nothing to copy and takes the highlight away.
+    klick(w.SKlObLiR);
+    EXPECT_FALSE(hervorgehoben(w.SKlObG));
+    EXPECT_FALSE(hervorgehoben(w.SKlObLiR));
+    EXPECT_FALSE(w.Kopieren1a->isEnabled());
+    // An empty text (the lower row) the same.
+    klick(w.SGrObR);
+    klick(w.SGrUnR);
+    EXPECT_FALSE(hervorgehoben(w.SGrObR));
+    EXPECT_FALSE(w.Kopieren1a->isEnabled());
+}
+
+TEST(InteractionSelection, RightButtonHighlightsAndOffersThePopUp)
+{
+    ShownWindow f;
+    MainWidgets& w = f.w();
+    for (StaticText* t : w.werteTexte())
+        EXPECT_EQ(t->contextMenuPolicy(), Qt::CustomContextMenu) << t->objectName().toStdString();
+    QTest::mousePress(w.SKlObB, Qt::RightButton);
+    EXPECT_TRUE(hervorgehoben(w.SKlObB));
+    EXPECT_TRUE(w.Kopieren1a->isEnabled());
+    EXPECT_EQ(f.form->kopierWert, QStringLiteral("141"));
+}
+
+TEST(InteractionSelection, PressOnTheBackgroundRemovesTheHighlight)
+{
+    ShownWindow f;
+    MainWidgets& w = f.w();
+    for (QWidget* flaeche : {static_cast<QWidget*>(w.WerteOben), static_cast<QWidget*>(w.panelBG),
+                             static_cast<QWidget*>(w.HellDunkelGrau), static_cast<QWidget*>(w.Panel13)}) {
+        klick(w.SGrObG);
+        ASSERT_TRUE(hervorgehoben(w.SGrObG));
+        // A free spot of the panel, off every child.
+        QPoint frei;
+        for (int y = 0; y < flaeche->height() && frei.isNull(); ++y)
+            for (int x = 1; x < flaeche->width(); ++x)
+                if (!flaeche->childAt(x, y)) {
+                    frei = QPoint(x, y);
+                    break;
+                }
+        ASSERT_FALSE(frei.isNull()) << flaeche->objectName().toStdString();
+        QTest::mousePress(flaeche, Qt::LeftButton, {}, frei);
+        QTest::mouseRelease(flaeche, Qt::LeftButton, {}, frei);
+        EXPECT_FALSE(hervorgehoben(w.SGrObG)) << flaeche->objectName().toStdString();
+    }
+}
+
+TEST(InteractionSelection, RadioButtonsOutsideSeparateAdjustmentDisableThemselves)
+{
+    ShownWindow f;
+    MainWidgets& w = f.w();
+    w.RadioButton4->setEnabled(true);
+    w.RadioButton4->setChecked(true);
+    EXPECT_FALSE(w.RadioButton4->isEnabled());
+    EXPECT_EQ(w.statusPanel1->text(), QStringLiteral("Small field on the right-hand side selected"));
+    EXPECT_TRUE(f.s().hdZielGross); // the target stays
+}
+
+// Separate adjustment: the radio buttons choose the one field that takes part.
+TEST(InteractionSelection, SeparateAdjustmentRadioButtons)
+{
+    ShownWindow f;
+    MainState& s = f.s();
+    MainWidgets& w = f.w();
+    s.separatModus = true;
+    for (QRadioButton* r : {w.RadioButton1, w.RadioButton2, w.RadioButton3, w.RadioButton4})
+        r->setEnabled(true);
+
+    // 2-colour: the left field does not exist.
+    w.RadioButton2->setChecked(true);
+    EXPECT_FALSE(w.RadioButton2->isChecked());
+    EXPECT_TRUE(w.RadioButton1->isChecked());
+
+    QTest::mouseClick(w.RadioButton4, Qt::LeftButton);
+    EXPECT_TRUE(w.RadioButton4->isChecked());
+    EXPECT_FALSE(w.RadioButton1->isChecked());
+    EXPECT_TRUE(s.feldRechtsAn);
+    EXPECT_FALSE(s.feldGrossAn);
+    EXPECT_TRUE(s.hdZielRechts);
+
+    // A click on the checked button leaves everything as it is.
+    QTest::mouseClick(w.RadioButton4, Qt::LeftButton);
+    EXPECT_TRUE(w.RadioButton4->isChecked());
+    EXPECT_TRUE(s.feldRechtsAn);
+
+    // Selecting the checked field again only rewrites the status text.
+    klick(w.Anzeige_Normal, {5, 5});
+    EXPECT_TRUE(w.RadioButton1->isChecked());
+    EXPECT_FALSE(w.RadioButton4->isChecked());
+    EXPECT_TRUE(s.feldGrossAn);
+    EXPECT_FALSE(s.feldRechtsAn);
+    EXPECT_TRUE(s.hdZielGross);
+    s.hdZielGross = false; // a marker: an early stop leaves it
+    w.statusPanel1->clear();
+    klick(w.KleinRechts);
+    EXPECT_TRUE(s.hdZielRechts);
+    s.hdZielRechts = false;
+    s.hdZielGross = true;
+    klick(w.KleinRechts);
+    EXPECT_TRUE(s.hdZielGross); // stopped: RadioButton4 was already checked
+    EXPECT_EQ(w.statusPanel1->text(), QStringLiteral("Small field on the right-hand side selected"));
+}

@@ -1,0 +1,152 @@
+#include "support/DisplayFixture.h"
+
+#include "display/BandAngleControls.h"
+#include "widgets/PictureBox.h"
+
+#include <QTest>
+
+#include <numeric>
+
+#include <gtest/gtest.h>
+
+namespace
+{
+
+// Row panels standing in the row display, in order 1..15.
+std::vector<int> imReihe(MainWidgets& w)
+{
+    std::vector<int> n;
+    for (int k = 1; k <= 15; ++k) {
+        const ColourPanel* p = w.R[static_cast<std::size_t>(k)];
+        if (p->parentWidget() == w.AnzeigeReihen && !p->isHidden())
+            n.push_back(k);
+        else
+            EXPECT_EQ(p->parentWidget(), w.PanelContainer2) << "R" << k;
+    }
+    return n;
+}
+
+} // namespace
+
+TEST(ModeRows, FanningPaintsEveryRowFieldAtItsBandPosition)
+{
+    DisplayFixture f;
+    MainWidgets& w = f.w();
+    f.modus("auffaecherungen");
+    f.felder(3);
+    f.parts().display->datenHolen(100, true);
+    ASSERT_EQ(f.s().abstand1(), 40);
+
+    EXPECT_EQ(w.R[15]->colour(), bandFarbe(false, 399));
+    EXPECT_EQ(w.R[1]->colour(), bandFarbe(false, 479));
+    EXPECT_EQ(w.R[8]->colour(), bandFarbe(false, 439));
+    EXPECT_EQ(w.R[9]->colour(), bandFarbe(false, 426));
+    EXPECT_EQ(w.R[7]->colour(), bandFarbe(false, 452));
+    EXPECT_EQ(w.R[10]->colour(), bandFarbe(false, 413));
+    EXPECT_EQ(w.R[6]->colour(), bandFarbe(false, 465));
+    // The big field lies behind the rows; the value rows show the outer fields and the centre.
+    EXPECT_EQ(w.AnzeigeReihen->colour(), bandFarbe(false, 100));
+    EXPECT_EQ(w.SGrObHex->text(), hex(bandFarbe(false, 100)));
+    EXPECT_EQ(w.SKlObHex->text(), hex(bandFarbe(false, 399)));
+    EXPECT_EQ(w.SKlObLiHex->text(), hex(bandFarbe(false, 479)));
+    EXPECT_EQ(w.SKlObMiHex->text(), hex(bandFarbe(false, 439)));
+    EXPECT_EQ(w.Panel6->colour(), bandFarbe(false, 439));
+    EXPECT_EQ(w.PaintBox1->x(), w.Image2->x() + 100);
+    EXPECT_EQ(w.PaintBox2->x(), w.Image2->x() + 100);
+
+    EXPECT_EQ(imReihe(w), (std::vector<int>{1, 6, 7, 8, 9, 10, 15}));
+    EXPECT_EQ(w.R[1]->x(), 184); // where R5 would stand
+    EXPECT_EQ(w.R[15]->x(), 454);
+}
+
+TEST(ModeRows, OuterFieldsCloseTheRowForEveryFieldCount)
+{
+    DisplayFixture f;
+    MainWidgets& w = f.w();
+    f.modus("farbreihen");
+    f.felder(1);
+    EXPECT_EQ(imReihe(w), (std::vector<int>{1, 8, 15}));
+    EXPECT_EQ(w.R[1]->x(), 274);
+    EXPECT_EQ(w.R[15]->x(), 364);
+    EXPECT_EQ(w.R[1]->tag(), 274);
+    EXPECT_EQ(w.R[15]->tag(), 364);
+
+    f.felder(7);
+    std::vector<int> alle(15);
+    std::iota(alle.begin(), alle.end(), 1);
+    EXPECT_EQ(imReihe(w), alle);
+    for (std::size_t k = 1; k <= 15; ++k)
+        EXPECT_EQ(w.R[k]->x(), 4 + 45 * static_cast<int>(k - 1)) << "R" << k;
+
+    f.felder(4);
+    EXPECT_EQ(imReihe(w), (std::vector<int>{1, 5, 6, 7, 8, 9, 10, 11, 15}));
+    EXPECT_EQ(w.R[1]->x(), 139);
+    EXPECT_EQ(w.R[15]->x(), 499);
+    EXPECT_EQ(f.s().stufenAnzahl, 4);
+    EXPECT_TRUE(f.s().stufeAktiv[4]);
+    EXPECT_FALSE(f.s().stufeAktiv[5]);
+}
+
+TEST(ModeRows, CompactLayoutPlacesTheOuterFieldsByStepCount)
+{
+    DisplayFixture f;
+    MainWidgets& w = f.w();
+    f.form->aufloesung800x600();
+    f.modus("auffaecherungen");
+    f.felder(1);
+    EXPECT_EQ(w.R[1]->x(), 210);
+    EXPECT_EQ(w.R[15]->x(), 278);
+    f.felder(7);
+    EXPECT_EQ(w.R[1]->x(), 6);
+    EXPECT_EQ(w.R[15]->x(), 482);
+    EXPECT_EQ(w.R[2]->x(), 40);
+}
+
+TEST(ModeRows, ResizingKeepsTheOuterFieldsAtTheEndsOfTheRow)
+{
+    DisplayFixture f;
+    MainWidgets& w = f.w();
+    f.form->show();
+    f.modus("auffaecherungen");
+    f.felder(3);
+    int vorher = 0;
+    for (QSize groesse : {QSize(1000, 720), QSize(1300, 900)}) {
+        f.form->resize(groesse);
+        QTest::qWait(20);
+        EXPECT_EQ(w.R[1]->x(), w.R[5]->tag());
+        EXPECT_EQ(w.R[15]->x(), w.R[11]->tag());
+        EXPECT_EQ(w.R[1]->y(), w.R[5]->y());
+        EXPECT_NE(w.R[11]->tag(), vorher);
+        vorher = w.R[11]->tag();
+    }
+}
+
+TEST(ModeRows, FieldCountChangeKeepsTheBigFieldSelected)
+{
+    DisplayFixture f;
+    f.modus("auffaecherungen");
+    f.s().hdPunktGrossX = 100; // a point of the big field's own
+    f.s().hdPunktGrossY = 0;
+    f.felder(5);
+    EXPECT_TRUE(f.s().hdZielGross);
+    EXPECT_FALSE(f.s().sammelLauf);
+    EXPECT_EQ(f.w().statusPanel1->text(), QStringLiteral("Big field selected"));
+    EXPECT_EQ(f.w().KreuzV->x(), 100);
+}
+
+TEST(ModeRows, ThreeColourTakesTheSmallFieldsAroundTheComplement)
+{
+    DisplayFixture f;
+    MainWidgets& w = f.w();
+    f.modus("dreierHarmonien");
+    f.parts().band->Image2MouseDown(500);
+    f.parts().band->Image2MouseUp();
+    EXPECT_EQ(f.s().posGross(), 500);
+    EXPECT_EQ(w.KleinRechts->colour(), bandFarbe(false, 121));
+    EXPECT_EQ(w.KleinLinks->colour(), bandFarbe(false, 201));
+    EXPECT_EQ(w.Anzeige_Normal->colour(), bandFarbe(false, 500));
+    EXPECT_EQ(w.Panel7->colour(), bandFarbe(false, 121));
+    EXPECT_EQ(w.Panel5->colour(), bandFarbe(false, 201));
+    EXPECT_EQ(w.SKlObLiHex->text(), hex(bandFarbe(false, 201)));
+    EXPECT_EQ(w.SKlObR->text(), QString::number(bandFarbe(false, 121).red()));
+}

@@ -1,0 +1,223 @@
+#include "support/DisplayFixture.h"
+
+#include "display/BandAngleControls.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSignalBlocker>
+#include <QSlider>
+#include <QTextEdit>
+
+#include <gtest/gtest.h>
+
+namespace
+{
+
+bool steht(const QWidget* panel, const QWidget* in)
+{
+    return panel->parentWidget() == in && !panel->isHidden();
+}
+
+// Later siblings lie on top.
+bool oben(const QWidget* a, const QWidget* b)
+{
+    const QObjectList& k = a->parentWidget()->children();
+    return b->parentWidget() != a->parentWidget() || k.indexOf(a) > k.indexOf(b);
+}
+
+struct Erwartung {
+    const char* aktion;
+    const char* status;
+    bool links, mitte, reihen;
+    bool panel4, panel5, panel6;
+    bool comboBox3, trackBar2, trackBar3;
+};
+
+const Erwartung modi[] = {
+    {"zweierHarmonien", "  2-Color Harmony", false, false, false, true, false, false, false, false, false},
+    {"dreierHarmonien", "  3-Color Harmony", true, false, false, true, true, false, false, true, false},
+    {"viererHarmonien", "  4-Color Harmony", true, true, false, true, true, true, true, true, true},
+    {"auffaecherungen", "  Fanning", false, false, true, true, true, true, false, true, false},
+    {"farbreihen", "  Color Row", false, false, true, false, true, true, false, true, false},
+};
+
+void pruefen(DisplayFixture& f, const Erwartung& e)
+{
+    SCOPED_TRACE(e.aktion);
+    MainWidgets& w = f.w();
+    EXPECT_EQ(w.statusPanel0->text(), QString::fromLatin1(e.status));
+    for (const Erwartung& andere : modi)
+        EXPECT_EQ(f.form->aktion(andere.aktion)->isChecked(), &andere == &e) << andere.aktion;
+    for (const Erwartung& jede : modi)
+        EXPECT_TRUE(f.form->aktion(jede.aktion)->isEnabled());
+
+    if (e.reihen) {
+        EXPECT_TRUE(steht(w.AnzeigeReihen, w.Anzeige));
+        EXPECT_TRUE(oben(w.AnzeigeReihen, w.Anzeige_Normal));
+    } else {
+        EXPECT_TRUE(steht(w.Anzeige_Normal, w.Anzeige));
+        EXPECT_TRUE(oben(w.Anzeige_Normal, w.AnzeigeReihen));
+        EXPECT_TRUE(steht(w.KleinRechts, w.Anzeige_Normal));
+    }
+    EXPECT_EQ(steht(w.KleinLinks, w.Anzeige_Normal), e.links);
+    EXPECT_EQ(steht(w.KleinMitte, w.Anzeige_Normal), e.mitte);
+    EXPECT_EQ(w.KleinLinks->parentWidget() == w.PanelContainer2, !e.links);
+    EXPECT_EQ(w.KleinMitte->parentWidget() == w.PanelContainer2, !e.mitte);
+    for (ColourPanel* p : {w.FixedLinks, w.FixedRechts, w.FixedLinksReihen, w.FixedRechtsReihen})
+        EXPECT_FALSE(p->isVisibleTo(f.form.get()));
+
+    EXPECT_EQ(!w.Panel4->isHidden(), e.panel4);
+    EXPECT_EQ(!w.Panel5->isHidden(), e.panel5);
+    EXPECT_EQ(!w.Panel6->isHidden(), e.panel6);
+    EXPECT_FALSE(w.Panel7->isHidden());
+    EXPECT_FALSE(w.Panel1->isVisibleTo(f.form.get()));
+
+    EXPECT_EQ(w.ComboBox1->isEnabled(), e.reihen);
+    EXPECT_FALSE(w.Button1->isEnabled()); // no intermediate values window yet
+    EXPECT_EQ(w.ComboBox3->isEnabled(), e.comboBox3);
+    EXPECT_EQ(w.TrackBar2->isEnabled(), e.trackBar2);
+    EXPECT_EQ(w.TrackBar3->isEnabled(), e.trackBar3);
+    EXPECT_EQ(!w.WinkelO->isHidden(), e.trackBar2);
+    EXPECT_EQ(!w.WinkelU->isHidden(), e.trackBar3);
+    if (e.reihen) {
+        for (QRadioButton* r : {w.RadioButton1, w.RadioButton2, w.RadioButton3, w.RadioButton4})
+            EXPECT_FALSE(r->isEnabled());
+    }
+}
+
+} // namespace
+
+TEST(ModeSwitch, EveryModeShowsItsFieldsTextsAndControls)
+{
+    DisplayFixture f;
+    pruefen(f, modi[0]); // the start state is the 2-colour harmony
+    for (int i : {1, 2, 3, 4, 0, 4, 2, 3, 1, 0}) {
+        f.modus(modi[i].aktion);
+        pruefen(f, modi[i]);
+        EXPECT_EQ(static_cast<int>(f.s().modus()), i);
+    }
+}
+
+TEST(ModeSwitch, ModeFlagsFollowTheFieldsOfTheMode)
+{
+    DisplayFixture f;
+    MainState& s = f.s();
+    f.modus("viererHarmonien");
+    EXPECT_TRUE(s.feldGrossAn && s.feldRechtsAn && s.feldLinksAn && s.feldMitteAn);
+    f.modus("dreierHarmonien");
+    EXPECT_TRUE(s.feldLinksAn);
+    EXPECT_FALSE(s.feldMitteAn);
+    f.modus("auffaecherungen"); // rows compute all fields; the flags stay
+    EXPECT_TRUE(s.feldLinksAn);
+    f.modus("zweierHarmonien");
+    EXPECT_FALSE(s.feldLinksAn || s.feldMitteAn);
+    EXPECT_TRUE(s.feldGrossAn && s.feldRechtsAn);
+}
+
+TEST(ModeSwitch, TwoColourWritesDashesIntoTheUnusedRowsAndShowsTheRowsAgain)
+{
+    DisplayFixture f;
+    MainWidgets& w = f.w();
+    f.modus("viererHarmonien");
+    for (StaticText* t : {w.SKlObLiR, w.SKlObLiHex, w.SKlObMiG, w.SKlObMiHex})
+        EXPECT_NE(t->text(), QStringLiteral("-"));
+    f.parts().selection->KleinMitteClick2();
+    ASSERT_TRUE(f.s().hdZielMitte);
+
+    f.modus("zweierHarmonien");
+    EXPECT_TRUE(f.s().hdZielRechts);
+    EXPECT_FALSE(f.s().hdZielMitte);
+    EXPECT_EQ(w.statusPanel1->text(), QStringLiteral("Small field on the right-hand side selected"));
+    for (StaticText* t :
+         {w.SKlObLiR, w.SKlObLiG, w.SKlObLiB, w.SKlObLiHex, w.SKlObMiR, w.SKlObMiG, w.SKlObMiB, w.SKlObMiHex})
+        EXPECT_EQ(t->text(), QStringLiteral("-"));
+    EXPECT_EQ(w.SKlObHex->text(), hex(bandFarbe(false, 339)));
+    // The light/dark field now shows small right's base colour.
+    EXPECT_EQ(w.flaechenanzeigeFarbe->colour(), bandFarbe(false, 339));
+}
+
+TEST(ModeSwitch, TargetsMoveOnlyOffFieldsTheNewModeLacks)
+{
+    DisplayFixture f;
+    MainState& s = f.s();
+    f.modus("viererHarmonien");
+    f.parts().selection->KleinLinksClick2();
+    f.modus("dreierHarmonien");
+    EXPECT_TRUE(s.hdZielLinks); // 3-colour keeps the left field
+    f.modus("auffaecherungen");
+    EXPECT_TRUE(s.hdZielLinks); // the outer left row field
+    f.modus("zweierHarmonien");
+    EXPECT_TRUE(s.hdZielRechts);
+
+    f.modus("viererHarmonien");
+    f.parts().selection->KleinMitteClick2();
+    f.modus("auffaecherungen");
+    EXPECT_TRUE(s.hdZielRechts);
+}
+
+TEST(ModeSwitch, ColourRowsTakeTheTargetOffTheBigFieldAndShowNoBigField)
+{
+    DisplayFixture f;
+    MainWidgets& w = f.w();
+    ASSERT_TRUE(f.s().hdZielGross);
+    f.modus("farbreihen");
+    EXPECT_TRUE(f.s().hdZielRechts);
+    EXPECT_FALSE(f.s().hdZielGross);
+    for (StaticText* t : {w.SGrObR, w.SGrObG, w.SGrObB, w.SGrObHex})
+        EXPECT_EQ(t->text(), QStringLiteral("-"));
+    const QColor hintergrund = w.panelHintergrund->colour();
+    EXPECT_EQ(w.Anzeige->colour(), hintergrund);
+    EXPECT_EQ(w.AnzeigeReihen->colour(), hintergrund);
+    EXPECT_EQ(w.AnzeigeReihen->marker(), 0);
+
+    // Moving the band keeps the rows on the background.
+    f.parts().display->datenHolen(200, true);
+    EXPECT_EQ(w.AnzeigeReihen->colour(), hintergrund);
+    EXPECT_EQ(w.SGrObHex->text(), QStringLiteral("-"));
+
+    f.modus("auffaecherungen");
+    EXPECT_EQ(w.AnzeigeReihen->marker(), 1);
+    EXPECT_EQ(w.AnzeigeReihen->colour(), bandFarbe(false, 200));
+    EXPECT_EQ(w.SGrObHex->text(), hex(bandFarbe(false, 200)));
+    EXPECT_TRUE(f.s().hdZielRechts); // fanning keeps the outer right field
+}
+
+TEST(ModeSwitch, FanningWithTheBigFieldSelectedKeepsItSelected)
+{
+    DisplayFixture f;
+    f.modus("auffaecherungen");
+    EXPECT_TRUE(f.s().hdZielGross);
+    EXPECT_FALSE(f.s().sammelLauf);
+    EXPECT_EQ(f.w().statusPanel1->text(), QStringLiteral("Big field selected"));
+}
+
+TEST(ModeSwitch, FourColourAngleViewFollowsTheAngleTypeBox)
+{
+    DisplayFixture f;
+    MainWidgets& w = f.w();
+    w.ComboBox3->setCurrentIndex(1);
+    f.modus("viererHarmonien");
+    EXPECT_TRUE(w.ComboBox3->isEnabled());
+    EXPECT_TRUE(w.TrackBar2->isEnabled());
+    EXPECT_FALSE(w.TrackBar3->isEnabled());
+    EXPECT_TRUE(w.WinkelU->isHidden());
+}
+
+TEST(ModeSwitch, TextViewReselectionEndsOnTheCheckedRadioButtonsField)
+{
+    DisplayFixture f;
+    MainWidgets& w = f.w();
+    f.modus("viererHarmonien");
+    {
+        const QSignalBlocker still(w.RadioButton4);
+        w.RadioButton1->setChecked(false);
+        w.RadioButton4->setChecked(true);
+    }
+    w.RichEdit2->show();
+    f.parts().modes->checkBoxenResetten2();
+    EXPECT_TRUE(f.s().hdZielRechts);
+    EXPECT_FALSE(f.s().sammelLauf);
+    EXPECT_EQ(w.statusPanel1->text(), QStringLiteral("Small field on the right-hand side selected"));
+    EXPECT_EQ(w.flaechenanzeigeFarbe->colour(), bandFarbe(false, f.s().posRechts()));
+}

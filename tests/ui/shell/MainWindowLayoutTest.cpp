@@ -1,0 +1,258 @@
+#include "support/WindowFixture.h"
+
+#include "widgets/ColourPanel.h"
+#include "widgets/PictureBox.h"
+#include "widgets/StaticText.h"
+#include "layout/WindowLayoutUi.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QLabel>
+#include <QTest>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+namespace
+{
+
+// Gives the display the reference size 680 x 362 and runs the resize handler.
+void referenzGroesse(WindowFixture& f)
+{
+    MainWidgets& w = f.w();
+    f.s().layoutGesperrt = false;
+    w.panelHintergrund->resize(680, 700);
+    w.Panel15->move(0, w.Anzeige->y() + 362);
+    f.form->FormResize();
+}
+
+int stapelPlatz(const QWidget* w)
+{
+    return static_cast<int>(w->parent()->children().indexOf(const_cast<QWidget*>(w)));
+}
+
+QColor textFarbe(const QWidget* w)
+{
+    return w->palette().color(QPalette::WindowText);
+}
+
+} // namespace
+
+TEST(MainWindowLayout, ResizeAtReferenceSizeReproducesTheDesign)
+{
+    WindowFixture f;
+    MainWidgets& w = f.w();
+    referenzGroesse(f);
+    EXPECT_EQ(w.Anzeige->size(), QSize(680, 362));
+    EXPECT_EQ(w.Anzeige_Normal->size(), QSize(678, 360)); // follows inside the bevel
+    EXPECT_EQ(w.KleinRechts->geometry(), QRect(414, 210, 186, 91));
+    EXPECT_EQ(w.KleinLinks->geometry(), QRect(72, 210, 186, 91));
+    EXPECT_EQ(w.KleinMitte->pos(), QPoint(243, 66));
+
+    EXPECT_EQ(w.R[2]->geometry(), QRect(54, 190, 40, 116));
+    EXPECT_EQ(w.R[2]->tag(), 54);
+    EXPECT_EQ(w.R[14]->x(), 10 + 13 * 44);
+    EXPECT_EQ(w.R[1]->tag(), 10);
+    EXPECT_EQ(w.R[1]->hint(), QStringLiteral("10"));
+    EXPECT_EQ(w.R[15]->hint(), QStringLiteral("626"));
+    EXPECT_EQ(w.R[1]->x(), 4); // the row display places the outer fields
+    EXPECT_EQ(w.R[1]->size(), QSize(40, 116));
+
+    EXPECT_EQ(w.FixedLinks->size(), QSize(339, 360));
+    EXPECT_EQ(w.FixedRechts->geometry(), QRect(339, 1, 341, 360));
+    EXPECT_EQ(w.FixedKleinRechts->geometry(), QRect(185, 234, 130, 73));
+    EXPECT_EQ(w.FixedLinksKleinMitte->geometry(), QRect(103, 126, 130, 73));
+    EXPECT_EQ(w.FixedRechtsReihen->geometry(), QRect(339, 0, 341, 360));
+    // Four steps in either half: the outer panels stand in the slots of R4 and R12.
+    EXPECT_EQ(w.RRe[1]->geometry(), QRect(71, 210, 20, 100));
+    EXPECT_EQ(w.RRe[15]->x(), 247);
+    EXPECT_EQ(w.RLi[5]->x(), 93);
+    EXPECT_EQ(w.RLi[5]->tag(), 93);
+}
+
+TEST(MainWindowLayout, ResizeFollowsTheFixedStepCounts)
+{
+    WindowFixture f;
+    f.s().stufenFixRechts = 7;
+    f.s().stufenFixLinks = 1;
+    referenzGroesse(f);
+    EXPECT_EQ(f.w().RRe[1]->x(), 5);
+    EXPECT_EQ(f.w().RRe[15]->x(), 313);
+    EXPECT_EQ(f.w().RLi[1]->x(), 5 + 6 * 22);
+    EXPECT_EQ(f.w().RLi[15]->x(), 5 + 8 * 22);
+}
+
+TEST(MainWindowLayout, LockedLayoutIgnoresResizing)
+{
+    WindowFixture f;
+    MainWidgets& w = f.w();
+    const QRect vorher = w.KleinRechts->geometry();
+    w.panelHintergrund->resize(900, 700);
+    f.form->FormResize(); // layoutGesperrt is still set before the first show
+    EXPECT_EQ(w.KleinRechts->geometry(), vorher);
+}
+
+TEST(MainWindowLayout, CompactLayoutPlacesTheControlsAndStopsScaling)
+{
+    WindowFixture f;
+    MainWidgets& w = f.w();
+    f.form->aufloesung800x600();
+    EXPECT_TRUE(f.s().kleinesLayout);
+    EXPECT_EQ(w.Anzeige->geometry(), QRect(0, 128, 522, 273));
+    EXPECT_EQ(w.panelBG->geometry(), QRect(527, 115, 226, 409));
+    EXPECT_GT(stapelPlatz(w.panelBG), stapelPlatz(w.panelHintergrund)); // in front
+    EXPECT_EQ(w.KleinRechts->geometry(), QRect(312, 158, 151, 73));
+    EXPECT_EQ(w.FixedRechts->geometry(), QRect(260, 1, 261, 271));
+    EXPECT_EQ(w.R[3]->geometry(), QRect(74, 150, 31, 90));
+    EXPECT_EQ(w.RLi[15]->geometry(), QRect(11 + 16 * 14, 160, 14, 70));
+    EXPECT_EQ(w.flaechenanzeigeFarbe->size(), QSize(129, 128));
+    EXPECT_EQ(w.Image3->size(), QSize(127, 126));
+    EXPECT_TRUE(w.Image3->stretched());
+    EXPECT_EQ(w.Image6->geometry(), QRect(128, 0, 1, 128));
+    EXPECT_EQ(w.SKlUnMiHex->y(), 32);
+    EXPECT_EQ(w.Panel11->y(), 52);
+    EXPECT_EQ(w.WerteOben->geometry().top(), 59);
+
+    f.s().layoutGesperrt = false;
+    w.panelHintergrund->resize(900, 700);
+    f.form->FormResize();
+    EXPECT_EQ(w.Anzeige->size(), QSize(522, 273));
+    EXPECT_EQ(w.KleinRechts->geometry(), QRect(312, 158, 151, 73));
+}
+
+TEST(MainWindowLayout, FirstShowChoosesTheCompactLayoutOnlyOnSmallScreens)
+{
+    for (const auto& [bildschirm, kompakt] :
+         {std::pair{QSize(1024, 768), false}, std::pair{QSize(1016, 768), true},
+          std::pair{QSize(1280, 720), true}}) {
+        WindowFixture f(normalerPlatz, bildschirm);
+        f.form->show();
+        EXPECT_EQ(f.s().kleinesLayout, kompakt) << bildschirm.width() << "x" << bildschirm.height();
+    }
+}
+
+TEST(MainWindowLayout, BlackBackgroundAndBackRestoresEveryColour)
+{
+    WindowFixture f;
+    MainWidgets& w = f.w();
+    const QPalette system = QApplication::palette();
+
+    w.ComboBox2->setCurrentIndex(3);
+    f.form->ComboBox2Change();
+    const QColor grau(0x80, 0x80, 0x80);
+    EXPECT_EQ(w.panelHintergrund->colour(), QColor(0, 0, 0));
+    EXPECT_EQ(w.panelBG->colour(), QColor(0, 0, 0));
+    EXPECT_EQ(w.Anzeige->bevel(), ColourPanel::Bevel::none);
+    for (QLabel* l : {w.WinkelO, w.WinkelU, w.Label2, w.Label11, w.Label14})
+        EXPECT_EQ(textFarbe(l), grau) << l->objectName().toStdString();
+    EXPECT_EQ(textFarbe(w.Label1), system.color(QPalette::WindowText)); // the band is shown
+    EXPECT_EQ(w.ComboBox1->palette().color(QPalette::Active, QPalette::Button), QColor(0, 0, 0));
+    EXPECT_EQ(w.ComboBox3->palette().color(QPalette::Active, QPalette::ButtonText), grau);
+    // A disabled list box keeps the system's disabled text colour.
+    EXPECT_EQ(w.ComboBox3->palette().color(QPalette::Disabled, QPalette::ButtonText),
+              system.color(QPalette::Disabled, QPalette::ButtonText));
+    EXPECT_TRUE(w.Timer2->isActive());
+    EXPECT_EQ(w.Timer2->interval(), 2);
+    QTest::qWait(30);
+    EXPECT_FALSE(w.Timer2->isActive()); // its handler stops it
+    EXPECT_EQ(w.SGrObR->background(), QColor(0x99, 0x99, 0x99));
+
+    w.ComboBox2->setCurrentIndex(0);
+    f.form->ComboBox2Change();
+    EXPECT_EQ(w.panelHintergrund->colour(), system.color(QPalette::Button));
+    EXPECT_EQ(w.panelBG->colour(), system.color(QPalette::Button));
+    EXPECT_EQ(w.Anzeige->bevel(), ColourPanel::Bevel::lowered);
+    for (QLabel* l : {w.WinkelO, w.WinkelU, w.Label11, w.Label12, w.Label13, w.Label14})
+        EXPECT_EQ(textFarbe(l), system.color(QPalette::WindowText)) << l->objectName().toStdString();
+    EXPECT_EQ(textFarbe(w.Label2), QColor(255, 255, 255));
+    for (QComboBox* c : {w.ComboBox1, w.ComboBox2, w.ComboBox3}) {
+        EXPECT_EQ(c->palette().color(QPalette::Active, QPalette::Button),
+                  system.color(QPalette::Active, QPalette::Button));
+        EXPECT_EQ(c->palette().color(QPalette::Active, QPalette::ButtonText),
+                  system.color(QPalette::Active, QPalette::ButtonText));
+        EXPECT_FALSE(c->testAttribute(Qt::WA_SetPalette));
+    }
+    QTest::qWait(30);
+    for (StaticText* t : w.werteTexte()) {
+        EXPECT_EQ(t->background(), system.color(QPalette::Base));
+        EXPECT_EQ(t->textColour(), system.color(QPalette::Text));
+    }
+}
+
+TEST(MainWindowLayout, WhiteAndGrayBackgroundsUseWhiteValueBoxes)
+{
+    WindowFixture f;
+    MainWidgets& w = f.w();
+    for (int index : {1, 2}) {
+        w.ComboBox2->setCurrentIndex(index);
+        f.form->ComboBox2Change();
+        QTest::qWait(20);
+        EXPECT_EQ(w.SKlUnHex->background(), QColor(255, 255, 255));
+        EXPECT_EQ(w.SKlUnHex->textColour(), QColor(0, 0, 0));
+        EXPECT_EQ(w.Anzeige->bevel(), ColourPanel::Bevel::lowered);
+    }
+    EXPECT_EQ(w.panelHintergrund->colour(), QColor(0xB0, 0xB0, 0xB0));
+}
+
+TEST(MainWindowLayout, ColourRowsStandOnTheBackground)
+{
+    WindowFixture f;
+    MainWidgets& w = f.w();
+    f.s().aktionen.modus = Modus::reihen;
+    w.ComboBox2->setCurrentIndex(2);
+    f.form->ComboBox2Change();
+    for (ColourPanel* p : {w.Anzeige, w.AnzeigeReihen, w.FixedLinksReihen, w.FixedRechtsReihen})
+        EXPECT_EQ(p->colour(), QColor(0xB0, 0xB0, 0xB0)) << p->objectName().toStdString();
+}
+
+TEST(MainWindowLayout, BorderlessModeReturnsToANormalWindow)
+{
+    WindowFixture f(normalerPlatz);
+    f.form->show();
+    const QRect normal = f.form->geometry();
+    QAction* aktion = f.form->aktion("programmOhneRand");
+    ASSERT_NE(aktion, nullptr);
+    EXPECT_TRUE(aktion->isEnabled());
+
+    aktion->trigger();
+    EXPECT_TRUE(f.form->windowFlags().testFlag(Qt::FramelessWindowHint));
+    EXPECT_TRUE(f.form->isFullScreen());
+    EXPECT_TRUE(f.s().ohneRand);
+    EXPECT_TRUE(aktion->isChecked());
+
+    aktion->trigger();
+    EXPECT_FALSE(f.form->windowFlags().testFlag(Qt::FramelessWindowHint));
+    EXPECT_FALSE(f.form->isFullScreen());
+    EXPECT_FALSE(f.form->isMaximized());
+    EXPECT_TRUE(f.form->isVisible());
+    EXPECT_FALSE(aktion->isChecked());
+    EXPECT_EQ(f.form->geometry().size(), normal.size());
+}
+
+TEST(MainWindowLayout, BorderlessModeReturnsToAMaximisedWindow)
+{
+    WindowFixture f(normalerPlatz);
+    f.form->show();
+    f.form->showMaximized();
+    QAction* aktion = f.form->aktion("programmOhneRand");
+    aktion->trigger();
+    EXPECT_FALSE(f.s().ohneRand);
+    EXPECT_TRUE(f.form->isFullScreen());
+    aktion->trigger();
+    EXPECT_TRUE(f.form->isMaximized());
+    EXPECT_FALSE(f.form->windowFlags().testFlag(Qt::FramelessWindowHint));
+}
+
+TEST(MainWindowLayout, ClosingTheBackgroundListLeavesTheTrackBarsAsTheyWere)
+{
+    WindowFixture f(normalerPlatz);
+    f.form->show();
+    f.form->ComboBox2CloseUp();
+    EXPECT_FALSE(f.w().TrackBar2->isEnabled());
+    EXPECT_FALSE(f.w().TrackBar3->isEnabled());
+    f.w().TrackBar2->setEnabled(true);
+    f.form->ComboBox2CloseUp();
+    EXPECT_TRUE(f.w().TrackBar2->isEnabled());
+    EXPECT_FALSE(f.w().TrackBar3->isEnabled());
+}

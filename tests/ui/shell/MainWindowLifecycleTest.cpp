@@ -1,0 +1,188 @@
+#include "support/WindowFixture.h"
+
+#include "widgets/ColourPanel.h"
+#include "widgets/PictureBox.h"
+
+#include <QAction>
+#include <QComboBox>
+
+#include <gtest/gtest.h>
+
+namespace
+{
+
+bool geschrieben(const MemoryPreferenceStore& s, const QString& name)
+{
+    for (const MemoryPreferenceStore::Write& w : s.writes())
+        if (w.name == name)
+            return true;
+    return false;
+}
+
+int stapelPlatz(const QWidget* w)
+{
+    return static_cast<int>(w->parent()->children().indexOf(const_cast<QWidget*>(w)));
+}
+
+} // namespace
+
+TEST(MainWindowLifecycle, FirstShowAppliesThePlacementAndReadiesTheAngleImage)
+{
+    WindowFixture f(normalerPlatz);
+    EXPECT_TRUE(f.w().ImageWW->image().isNull());
+    f.form->show();
+    EXPECT_FALSE(f.s().ersterStart);
+    EXPECT_TRUE(f.s().formularBereit);
+    EXPECT_FALSE(f.s().layoutGesperrt);
+    EXPECT_EQ(f.form->pos(), QPoint(30, 40));
+    EXPECT_EQ(f.form->size(), QSize(900, 700));
+    EXPECT_FALSE(f.form->isMaximized());
+    // The release step turned the wheel and drew it into the angle image.
+    EXPECT_NE(f.s().letzterDrehwinkel, -1);
+    EXPECT_EQ(f.w().ImageWW->image().size(), QSize(123, 123));
+    // The layout ran at the end of the show: the display fills the space above the lower strip.
+    EXPECT_EQ(f.w().Anzeige->width(), f.w().panelHintergrund->width());
+    EXPECT_EQ(f.w().Anzeige->geometry().bottom() + 1, f.w().Panel15->y());
+}
+
+TEST(MainWindowLifecycle, StoredMaximisedStateMaximises)
+{
+    WindowFixture f([](MemoryPreferenceStore& s) {
+        normalerPlatz(s);
+        s.setRaw(QStringLiteral("cFullscrn"), 1);
+    });
+    f.form->show();
+    EXPECT_TRUE(f.form->isMaximized());
+}
+
+TEST(MainWindowLifecycle, PlacementOffEveryScreenFallsBackToTheDefault)
+{
+    WindowFixture f([](MemoryPreferenceStore& s) {
+        normalerPlatz(s);
+        s.setRaw(QStringLiteral("appLeft"), 9000);
+    });
+    f.form->show();
+    EXPECT_EQ(f.form->pos(), QPoint(0, 0));
+    EXPECT_EQ(f.form->size(), QSize(988, 728));
+}
+
+TEST(MainWindowLifecycle, OnlyTheFirstShowAppliesThePlacement)
+{
+    WindowFixture f(normalerPlatz);
+    f.form->show();
+    f.form->move(120, 130);
+    f.form->hide();
+    EXPECT_FALSE(f.s().layoutGesperrt);
+    f.form->show();
+    EXPECT_EQ(f.form->pos(), QPoint(120, 130));
+    EXPECT_FALSE(f.s().layoutGesperrt);
+}
+
+TEST(MainWindowLifecycle, StoredBackgroundIsAppliedWhenNotStandard)
+{
+    WindowFixture f([](MemoryPreferenceStore& s) {
+        normalerPlatz(s);
+        s.setRaw(QStringLiteral("cbBgBrightness"), 2);
+    });
+    f.form->show();
+    EXPECT_EQ(f.w().ComboBox2->currentIndex(), 2);
+    EXPECT_EQ(f.w().panelHintergrund->colour(), QColor(0xB0, 0xB0, 0xB0));
+    f.form->close();
+    EXPECT_FALSE(geschrieben(*f.store, QStringLiteral("cbBgBrightness"))); // unchanged
+}
+
+TEST(MainWindowLifecycle, CloseWhileMaximisedKeepsTheStoredPlacement)
+{
+    WindowFixture f(normalerPlatz);
+    f.form->show();
+    f.form->showMaximized();
+    f.form->close();
+    EXPECT_TRUE(f.s().layoutGesperrt);
+    EXPECT_EQ(f.store->raw(QStringLiteral("cFullscrn")).toInt(), 1);
+    for (const char* name : {"appTop", "appLeft", "appWidth", "appHeight"})
+        EXPECT_FALSE(geschrieben(*f.store, QString::fromLatin1(name))) << name;
+    EXPECT_EQ(f.store->raw(QStringLiteral("appLeft")).toInt(), 30);
+}
+
+TEST(MainWindowLifecycle, CloseInNormalStateStoresThePlacementAndBackground)
+{
+    WindowFixture f(normalerPlatz);
+    f.form->show();
+    f.form->move(50, 60);
+    f.form->resize(950, 710);
+    f.w().ComboBox2->setCurrentIndex(3);
+    f.form->close();
+    EXPECT_EQ(f.store->raw(QStringLiteral("appLeft")).toInt(), 50);
+    EXPECT_EQ(f.store->raw(QStringLiteral("appTop")).toInt(), 60);
+    EXPECT_EQ(f.store->raw(QStringLiteral("appWidth")).toInt(), 950);
+    EXPECT_EQ(f.store->raw(QStringLiteral("appHeight")).toInt(), 710);
+    EXPECT_EQ(f.store->raw(QStringLiteral("cbBgBrightness")).toInt(), 3);
+    EXPECT_FALSE(geschrieben(*f.store, QStringLiteral("cFullscrn"))); // still normal, as read
+}
+
+TEST(MainWindowLifecycle, ClosedWindowNoLongerLaysOut)
+{
+    WindowFixture f(normalerPlatz);
+    f.form->show();
+    f.form->close();
+    const QSize vorher = f.w().Anzeige->size();
+    f.w().panelHintergrund->resize(vorher.width() + 100, f.w().panelHintergrund->height());
+    f.form->FormResize();
+    EXPECT_EQ(f.w().Anzeige->size(), vorher);
+}
+
+TEST(MainWindowBandType, LuminousAndBackSwitchesPictureWheelAndMarks)
+{
+    WindowFixture f(normalerPlatz);
+    f.form->show();
+    MainWidgets& w = f.w();
+    const QImage realistischesBild = w.ImageWW->image();
+    QAction* luminoes = f.form->aktion("luminoes");
+    QAction* realistisch = f.form->aktion("realistisch");
+    ASSERT_TRUE(luminoes && realistisch);
+    EXPECT_TRUE(realistisch->isChecked());
+
+    f.s().eingabeFarbeAktiv = true;
+    luminoes->trigger();
+    EXPECT_TRUE(f.s().bandLuminoes);
+    EXPECT_FALSE(f.s().aktionen.realistisch);
+    EXPECT_TRUE(luminoes->isChecked());
+    EXPECT_FALSE(realistisch->isChecked());
+    EXPECT_GT(stapelPlatz(w.Image1), stapelPlatz(w.Image2));
+    EXPECT_EQ(f.form->imageOriginal(), f.blind->ImageOriginalLUM());
+    EXPECT_NE(w.ImageWW->image(), realistischesBild);
+    EXPECT_TRUE(f.s().eingabeFarbeAktiv); // a typed-in colour belongs to the luminous band
+
+    realistisch->trigger();
+    EXPECT_FALSE(f.s().bandLuminoes);
+    EXPECT_TRUE(realistisch->isChecked());
+    EXPECT_GT(stapelPlatz(w.Image2), stapelPlatz(w.Image1));
+    EXPECT_EQ(f.form->imageOriginal(), f.blind->ImageOriginalREAL());
+    EXPECT_EQ(w.ImageWW->image(), realistischesBild);
+    EXPECT_FALSE(f.s().eingabeFarbeAktiv);
+    // Positions stay where they were.
+    EXPECT_EQ(f.s().posGross(), 0);
+    EXPECT_EQ(f.s().posRechts(), 339);
+}
+
+TEST(MainWindowBandType, TypedTextsSurviveTheSwitch)
+{
+    WindowFixture f(normalerPlatz);
+    f.form->show();
+    f.s().eingabeTexteZeigen = true;
+    f.form->luminoesExecute();
+    EXPECT_TRUE(f.s().eingabeTexteZeigen);
+    f.form->realistischExecute();
+    EXPECT_TRUE(f.s().eingabeTexteZeigen);
+}
+
+TEST(MainWindowBandType, SwitchAlwaysTurnsTheWheelAgain)
+{
+    WindowFixture f(normalerPlatz);
+    f.form->show();
+    // Same angle as before, yet the switch forces a new turn.
+    f.s().letzterDrehwinkel = 0;
+    f.form->realistischExecute();
+    EXPECT_EQ(f.s().letzterDrehwinkel, 0);
+    EXPECT_FALSE(f.form->rotieren()); // nothing changed since: no repaint
+}

@@ -1,0 +1,253 @@
+#include "support/WindowFixture.h"
+
+#include "widgets/ColourPanel.h"
+#include "widgets/PictureBox.h"
+#include "widgets/StaticText.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSlider>
+#include <QTextEdit>
+
+#include <gtest/gtest.h>
+
+TEST(MainWindowStart, StateAndFieldsShowTheStartCombination)
+{
+    WindowFixture f;
+    const MainState& s = f.s();
+    EXPECT_EQ(s.farbWerte[1], 218);
+    EXPECT_EQ(s.farbWerte[2], 37);
+    EXPECT_EQ(s.farbWerte[3], 29);
+    EXPECT_EQ(s.farbWerte[4], 0);
+    EXPECT_EQ(s.farbWerte[5], 146);
+    EXPECT_EQ(s.farbWerte[6], 141);
+    EXPECT_EQ(s.posGross(), 0);
+    EXPECT_EQ(s.posRechts(), 339);
+    EXPECT_TRUE(s.layoutGesperrt);
+    EXPECT_FALSE(s.formularBereit);
+
+    MainWidgets& w = f.w();
+    const QColor gross(0xDA, 0x25, 0x1D), rechts(0x00, 0x92, 0x8D);
+    EXPECT_EQ(w.Anzeige->colour(), gross);
+    EXPECT_EQ(w.Anzeige_Normal->colour(), gross);
+    EXPECT_EQ(w.KleinRechts->colour(), rechts);
+    EXPECT_EQ(w.Panel4->colour(), gross);
+    EXPECT_EQ(w.Panel7->colour(), rechts);
+    EXPECT_EQ(w.flaechenanzeigeFarbe->colour(), gross);
+    EXPECT_EQ(w.flaechenanzeigeFarbe->tag(), 0x1D25DA); // B·65536 + G·256 + R
+
+    EXPECT_EQ(w.SGrObR->text(), QStringLiteral("218"));
+    EXPECT_EQ(w.SGrObG->text(), QStringLiteral("37"));
+    EXPECT_EQ(w.SGrObB->text(), QStringLiteral("29"));
+    EXPECT_EQ(w.SGrObHex->text(), QStringLiteral("#DA251D"));
+    EXPECT_EQ(w.SKlObHex->text(), QStringLiteral("#00928D"));
+    EXPECT_EQ(w.SKlObLiHex->text(), QStringLiteral("-"));
+    EXPECT_EQ(w.SKlObMiR->text(), QStringLiteral("-"));
+    EXPECT_TRUE(w.SGrUnHex->text().isEmpty());
+    EXPECT_TRUE(w.Panel5->isHidden());
+    EXPECT_TRUE(w.Panel6->isHidden());
+    EXPECT_FALSE(w.Panel7->isHidden());
+    for (ColourPanel* p : {w.Panel8, w.Panel9, w.Panel10, w.Panel11})
+        EXPECT_TRUE(p->isHidden());
+}
+
+TEST(MainWindowStart, ControlsStartInTheirDesignState)
+{
+    WindowFixture f;
+    MainWidgets& w = f.w();
+    for (QSlider* t : {w.TrackBar2, w.TrackBar3}) {
+        EXPECT_EQ(t->minimum(), 0);
+        EXPECT_EQ(t->maximum(), 117);
+        EXPECT_FALSE(t->isEnabled());
+    }
+    EXPECT_EQ(w.TrackBar2->value(), 40);
+    EXPECT_EQ(w.TrackBar3->value(), 34);
+    EXPECT_TRUE(w.WinkelO->isHidden());
+    EXPECT_TRUE(w.WinkelU->isHidden());
+    EXPECT_FALSE(w.ComboBox3->isEnabled());
+    EXPECT_FALSE(w.ComboBox1->isEnabled());
+    EXPECT_EQ(w.ComboBox1->currentIndex(), 3);
+    EXPECT_EQ(w.ComboBox2->currentIndex(), 0);
+    EXPECT_FALSE(w.Button1->isEnabled());
+    EXPECT_TRUE(w.Panel12->isHidden());
+    EXPECT_EQ(w.Panel12->width(), 197);
+    EXPECT_TRUE(w.Label12->text().isEmpty());
+    EXPECT_TRUE(w.Label13->text().isEmpty());
+    EXPECT_TRUE(w.Panel1->isHidden());
+    EXPECT_TRUE(w.RadioButton1->isChecked());
+    for (QRadioButton* r : {w.RadioButton1, w.RadioButton2, w.RadioButton3, w.RadioButton4})
+        EXPECT_FALSE(r->isEnabled());
+    EXPECT_FALSE(w.RadioButton2->isChecked());
+    EXPECT_FALSE(w.Kopieren1a->isEnabled());
+    EXPECT_EQ(w.ImageWW->size(), QSize(123, 123));
+    EXPECT_EQ(f.form->winkelBild().size(), QSize(123, 123));
+    EXPECT_EQ(w.Image2->image().size(), QSize(678, 65));
+    EXPECT_FALSE(w.Image3->image().isNull()); // the overlay loaded
+    EXPECT_TRUE(f.form->helpFile().endsWith(QStringLiteral("/manual.chm")));
+}
+
+TEST(MainWindowStart, LanguageSwitchFindsTheNamedControls)
+{
+    WindowFixture f; // no stored language: English
+    MainWidgets& w = f.w();
+    EXPECT_EQ(w.statusPanel0->text(), QStringLiteral("  2-Color Harmony"));
+    EXPECT_EQ(w.statusPanel1->text(), QStringLiteral("Big field selected"));
+    EXPECT_EQ(w.Button1->text(), QStringLiteral("Interm. Values"));
+    EXPECT_EQ(w.ComboBox2->itemText(3), QStringLiteral("Background: Black"));
+    EXPECT_EQ(w.ComboBox3->itemText(0), QStringLiteral("Angle Type 1"));
+    EXPECT_EQ(w.SGrObR->toolTip(), QStringLiteral("Big field"));
+    EXPECT_EQ(w.Panel7->toolTip(), QStringLiteral("Small field right-hand side"));
+
+    WindowFixture de([](MemoryPreferenceStore& s) { s.setRaw(QStringLiteral("TNVersion"), 7); });
+    EXPECT_EQ(de.w().statusPanel0->text(), QStringLiteral("  Zweier-Harmonie"));
+    EXPECT_EQ(de.w().Button1->text(), QStringLiteral("Zwischendaten"));
+}
+
+TEST(MainWindowStart, EveryNamedControlExistsOnce)
+{
+    WindowFixture f;
+    QStringList namen = {"Farbband",
+                         "Panel3",
+                         "Panel2",
+                         "Image1",
+                         "Image2",
+                         "PaintBox1",
+                         "PaintBox2",
+                         "HellDunkelGrau",
+                         "flaechenanzeigeFarbe",
+                         "Image3",
+                         "KreuzV",
+                         "KreuzH",
+                         "Image4",
+                         "Image5",
+                         "Image6",
+                         "Image7",
+                         "Label1",
+                         "Label2",
+                         "PaintBox3",
+                         "Panel13",
+                         "ImageWW",
+                         "Image8",
+                         "Image9",
+                         "Image10",
+                         "Image11",
+                         "PaintBox5",
+                         "PaintBox6",
+                         "TrackBar2",
+                         "TrackBar3",
+                         "WinkelO",
+                         "WinkelU",
+                         "ComboBox3",
+                         "Panel12",
+                         "Label11",
+                         "Label12",
+                         "Label13",
+                         "Label14",
+                         "Panel16",
+                         "Panel17",
+                         "Panel18",
+                         "Panel19",
+                         "ComboBox1",
+                         "ComboBox2",
+                         "Button1",
+                         "ComboPanel",
+                         "panelBG",
+                         "panelHintergrund",
+                         "Panel14",
+                         "Panel15",
+                         "Anzeige",
+                         "Anzeige_Normal",
+                         "KleinRechts",
+                         "KleinLinks",
+                         "KleinMitte",
+                         "AnzeigeReihen",
+                         "AnzeigeFixedReihen",
+                         "FixedLinks",
+                         "FixedRechts",
+                         "FixedKleinRechts",
+                         "FixedKleinLinks",
+                         "FixedKleinMitte",
+                         "FixedLinksKleinRechts",
+                         "FixedLinksKleinLinks",
+                         "FixedLinksKleinMitte",
+                         "FixedLinksReihen",
+                         "FixedRechtsReihen",
+                         "PanelContainer1",
+                         "PanelContainer2",
+                         "WerteOben",
+                         "WerteUnten",
+                         "RadioButton1",
+                         "RadioButton2",
+                         "RadioButton3",
+                         "RadioButton4",
+                         "Panel1",
+                         "Label18",
+                         "Timer2",
+                         "PopupMenu1a",
+                         "Kopieren1a",
+                         "StatusBar1",
+                         "ActionToolBar1"};
+    for (int k = 1; k <= 15; ++k)
+        namen << QStringLiteral("R%1").arg(k) << QStringLiteral("R%1Li").arg(k)
+              << QStringLiteral("R%1Re").arg(k);
+    for (int n = 1; n <= 11; ++n)
+        if (n >= 4)
+            namen << QStringLiteral("Panel%1").arg(n);
+    for (int n = 1; n <= 6; ++n)
+        namen << QStringLiteral("RichEdit%1").arg(n);
+    for (StaticText* t : f.w().werteTexte())
+        namen << t->objectName();
+    EXPECT_EQ(f.w().werteTexte().size(), 32u);
+
+    for (const QString& name : namen)
+        EXPECT_EQ(f.form->findChildren<QObject*>(name).size(), 1) << name.toStdString();
+}
+
+TEST(MainWindowStart, CreateHandlerParksTheUnusedPanels)
+{
+    WindowFixture f;
+    MainWidgets& w = f.w();
+    EXPECT_TRUE(w.PanelContainer1->isHidden());
+    for (QWidget* p :
+         {static_cast<QWidget*>(w.KleinLinks), static_cast<QWidget*>(w.KleinMitte),
+          static_cast<QWidget*>(w.FixedKleinRechts), static_cast<QWidget*>(w.FixedLinksKleinMitte),
+          static_cast<QWidget*>(w.AnzeigeReihen), static_cast<QWidget*>(w.FixedLinks)})
+        EXPECT_EQ(p->parentWidget(), w.PanelContainer2) << p->objectName().toStdString();
+    EXPECT_EQ(w.FixedLinks->pos(), QPoint(1, 1));
+    EXPECT_EQ(w.FixedRechts->pos(), QPoint(338, 1));
+    for (std::size_t n : {2u, 7u, 9u, 14u}) {
+        EXPECT_EQ(w.R[n]->parentWidget(), w.PanelContainer2);
+        EXPECT_EQ(w.RRe[n]->parentWidget(), w.PanelContainer2);
+        EXPECT_EQ(w.RLi[n]->parentWidget(), w.PanelContainer2);
+    }
+    // The centre and the outer fields stay in their rows.
+    for (std::size_t n : {1u, 8u, 15u}) {
+        EXPECT_EQ(w.R[n]->parentWidget(), w.AnzeigeReihen);
+        EXPECT_EQ(w.RRe[n]->parentWidget(), w.FixedRechtsReihen);
+        EXPECT_EQ(w.RLi[n]->parentWidget(), w.FixedLinksReihen);
+    }
+    // Two-colour display: the big field fills the display and holds small right.
+    EXPECT_EQ(w.Anzeige_Normal->parentWidget(), w.Anzeige);
+    EXPECT_EQ(w.Anzeige_Normal->geometry(), w.Anzeige->innerRect());
+    EXPECT_EQ(w.KleinRechts->parentWidget(), w.Anzeige_Normal);
+    // The text fields fill their fields and wait hidden.
+    EXPECT_EQ(w.RichEdit1->parentWidget(), w.KleinRechts);
+    EXPECT_EQ(w.RichEdit1->geometry(), w.KleinRechts->rect());
+    EXPECT_TRUE(w.RichEdit1->isHidden());
+    EXPECT_EQ(w.RichEdit4->geometry(), w.FixedLinksKleinRechts->rect());
+}
+
+TEST(MainWindowStart, ClickableFieldsCarryTheFieldCursor)
+{
+    WindowFixture f;
+    MainWidgets& w = f.w();
+    for (QWidget* p : w.klickbareFelder())
+        EXPECT_EQ(p->cursor().shape(), Qt::BitmapCursor) << p->objectName().toStdString();
+    EXPECT_EQ(w.klickbareFelder().size(), 13u + 14u * 3u + 2u);
+    for (ColourPanel* mitte : {w.R[8], w.RRe[8], w.RLi[8]})
+        EXPECT_EQ(mitte->cursor().shape(), Qt::ArrowCursor); // the row centre selects nothing
+    EXPECT_EQ(w.Image2->cursor().shape(), Qt::CrossCursor);
+    EXPECT_EQ(w.PaintBox3->cursor().shape(), Qt::CrossCursor);
+}
