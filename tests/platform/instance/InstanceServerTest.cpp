@@ -2,6 +2,7 @@
 #include "instance/PathRecord.h"
 #include "instance/SingleInstance.h"
 #include "desktop/WindowActivation.h"
+#include "support/ModalGuard.h"
 
 #include <QApplication>
 #include <QFile>
@@ -207,13 +208,11 @@ TEST(NoRecipientMessage, IsAPlainBoxWithOneOkButton)
     QString text;
     QList<QAbstractButton*> buttons;
     QMessageBox::Icon icon = QMessageBox::Critical;
-    QTimer::singleShot(0, [&] {
-        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        ASSERT_NE(box, nullptr);
-        text = box->text();
-        buttons = box->buttons();
-        icon = box->icon();
-        box->button(QMessageBox::Ok)->click();
+    onNextModal<QMessageBox>([&](QMessageBox& box) {
+        text = box.text();
+        buttons = box.buttons();
+        icon = box.icon();
+        box.button(QMessageBox::Ok)->click();
     });
     int argc = 1;
     char name[] = "tinctora";

@@ -1,3 +1,4 @@
+#include "support/ModalGuard.h"
 #include "support/WindowFixture.h"
 
 #include "language/ActionRegistry.h"
@@ -16,14 +17,9 @@
 namespace
 {
 
-// Runs `step` on the modal dialog as soon as it is up, so exec() can return.
-void onModalDialog(const std::function<void(TEinstellungen&)>& step)
+void onModalDialog(std::function<void(TEinstellungen&)> step)
 {
-    QTimer::singleShot(0, [step] {
-        auto* dialog = qobject_cast<TEinstellungen*>(QApplication::activeModalWidget());
-        ASSERT_NE(dialog, nullptr);
-        step(*dialog);
-    });
+    onNextModal<TEinstellungen>(std::move(step));
 }
 
 } // namespace
