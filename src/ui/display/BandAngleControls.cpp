@@ -5,7 +5,7 @@
 #include "display/FieldDisplay.h"
 #include "widgets/ColourPanel.h"
 #include "widgets/PictureBox.h"
-#include "shell/TForm1.h"
+#include "display/DisplayHost.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -36,11 +36,11 @@ void swatchUebernehmen(ColourPanel* legende, const ColourPanel* quelle)
 
 } // namespace
 
-BandAngleControls::BandAngleControls(TForm1& form, DisplayParts& parts) : m_form(form), m_parts(parts) {}
+BandAngleControls::BandAngleControls(DisplayHost& host, DisplayParts& parts) : m_host(host), m_parts(parts) {}
 
 void BandAngleControls::connectWidgets()
 {
-    MainWidgets& w = m_form.w();
+    MainWidgets& w = m_host.w();
     for (PictureBox* band : {w.Image1, w.Image2}) {
         connect(band, &PictureBox::mousePressed, this, &BandAngleControls::bandMaus);
         connect(band, &PictureBox::mouseMoved, this, &BandAngleControls::bandMaus);
@@ -56,7 +56,7 @@ void BandAngleControls::connectWidgets()
 
 bool BandAngleControls::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == m_form.w().Panel2) {
+    if (watched == m_host.w().Panel2) {
         switch (event->type()) {
         case QEvent::MouseButtonPress:
         case QEvent::MouseMove:
@@ -83,7 +83,7 @@ void BandAngleControls::bandMaus(QMouseEvent* event)
         Image2MouseMove(x);
         break;
     case QEvent::MouseButtonRelease:
-        if (event->button() == Qt::LeftButton && m_form.state().bandMausUnten)
+        if (event->button() == Qt::LeftButton && m_host.state().bandMausUnten)
             Image2MouseUp();
         break;
     default:
@@ -93,22 +93,22 @@ void BandAngleControls::bandMaus(QMouseEvent* event)
 
 bool BandAngleControls::separat() const
 {
-    return m_form.state().aktionen.farbenSeparatEinstellen;
+    return m_host.state().aktionen.farbenSeparatEinstellen;
 }
 
 void BandAngleControls::basisVonBand(int x)
 {
     m_parts.display->datenHolen(std::clamp(x, 0, letztePosition), true);
-    m_form.rotieren();
-    TrackBarAllChange(&m_form);
+    m_host.rotieren();
+    TrackBarAllChange(&m_host.hauptfenster());
 }
 
 void BandAngleControls::Image2MouseDown(int x)
 {
-    MainState& s = m_form.state();
+    MainState& s = m_host.state();
     if (s.hdZielGross)
         s.eingabeTexteZeigen = false;
-    m_form.resetStaticText();
+    m_host.resetStaticText();
     s.eingabeFarbeAktiv = false;
     s.bandMausUnten = true;
     basisVonBand(x);
@@ -116,7 +116,7 @@ void BandAngleControls::Image2MouseDown(int x)
 
 void BandAngleControls::Image2MouseMove(int x)
 {
-    MainState& s = m_form.state();
+    MainState& s = m_host.state();
     if (!s.bandMausUnten)
         return;
     if (s.hdZielGross)
@@ -126,20 +126,20 @@ void BandAngleControls::Image2MouseMove(int x)
 
 void BandAngleControls::Image2MouseUp()
 {
-    m_form.Image2MouseUp();
+    m_host.Image2MouseUp();
 }
 
 void BandAngleControls::TrackBarAllChange(const QObject* sender)
 {
-    MainState& s = m_form.state();
+    MainState& s = m_host.state();
     if (!s.formularBereit)
         return;
     if (separat()) {
         winkelZeichnen();
         return;
     }
-    MainWidgets& w = m_form.w();
-    m_form.resetStaticText();
+    MainWidgets& w = m_host.w();
+    m_host.resetStaticText();
     const Modus modus = s.modus();
     const int trackBar2 = w.TrackBar2->value();
     const int trackBar3 = w.TrackBar3->value();
@@ -150,13 +150,13 @@ void BandAngleControls::TrackBarAllChange(const QObject* sender)
     m_parts.display->datenHolen(s.posGross(), true);
     // In 4-colour type 1 the wheel's turn follows the second angle.
     if (modus == Modus::vierer && !s.winkeltyp2 && sender == w.TrackBar3)
-        m_form.rotieren();
+        m_host.rotieren();
 
     s.abstand2() = anzeige.abstand2;
     textSetzen(w.WinkelU, anzeige.winkelU);
     m_parts.display->datenHolen(s.posGross(), true);
 
-    zeichneWinkelBild(m_form.winkelBild(), m_form.imageBg(), modus, s.winkeltyp2, trackBar2, trackBar3);
+    zeichneWinkelBild(m_host.winkelBild(), m_host.imageBg(), modus, s.winkeltyp2, trackBar2, trackBar3);
     // The manual input dialog's own computation also leaves the picture alone once it exists.
     if (!s.nurRechnen)
         winkelBildZeigen();
@@ -164,16 +164,16 @@ void BandAngleControls::TrackBarAllChange(const QObject* sender)
 
 void BandAngleControls::winkelBildZeigen()
 {
-    m_form.w().ImageWW->setImage(m_form.winkelBild());
+    m_host.w().ImageWW->setImage(m_host.winkelBild());
 }
 
 void BandAngleControls::winkelZeichnen()
 {
-    MainState& s = m_form.state();
+    MainState& s = m_host.state();
     if (!winkelZeichnenPruefen(s))
         return;
-    MainWidgets& w = m_form.w();
-    const MarkerTexte texte = zeichneMarkerBild(m_form.winkelBild(), m_form.imageOriginal(), s);
+    MainWidgets& w = m_host.w();
+    const MarkerTexte texte = zeichneMarkerBild(m_host.winkelBild(), m_host.imageOriginal(), s);
     textSetzen(w.Label11, texte.label11);
     textSetzen(w.Label14, texte.label14);
     textSetzen(w.Label12, texte.label12);
@@ -186,8 +186,8 @@ void BandAngleControls::winkelZeichnen()
 // The legend swatches repeat the value-row swatches of the combination being edited.
 void BandAngleControls::legendeFaerben()
 {
-    MainWidgets& w = m_form.w();
-    const MainState& s = m_form.state();
+    MainWidgets& w = m_host.w();
+    const MainState& s = m_host.state();
     const bool unten = s.fixiert && s.fixLinksAktiv;
     swatchUebernehmen(w.Panel16, unten ? w.Panel8 : w.Panel4);
     swatchUebernehmen(w.Panel19, unten ? w.Panel11 : w.Panel7);
@@ -203,7 +203,7 @@ void BandAngleControls::winkelResetten()
 {
     if (!separat())
         return;
-    auto& werte = m_form.state().farbWerte;
+    auto& werte = m_host.state().farbWerte;
     for (int slotNr : {slot::posGezeichnetGross, slot::posGezeichnetRechts, slot::posGezeichnetLinks,
                        slot::posGezeichnetMitte})
         werte[slotNr] = -1;
@@ -212,10 +212,10 @@ void BandAngleControls::winkelResetten()
 
 void BandAngleControls::ComboBox3Change()
 {
-    MainState& s = m_form.state();
-    s.winkeltyp2 = m_form.w().ComboBox3->currentIndex() != 0;
-    m_form.rotieren();
-    TrackBarAllChange(m_form.w().ComboBox3);
+    MainState& s = m_host.state();
+    s.winkeltyp2 = m_host.w().ComboBox3->currentIndex() != 0;
+    m_host.rotieren();
+    TrackBarAllChange(m_host.w().ComboBox3);
     if (s.winkeltyp2)
         ansichtWinkeltyp2();
     else
@@ -226,7 +226,7 @@ void BandAngleControls::ansichtWinkeltyp1()
 {
     if (separat())
         return;
-    MainWidgets& w = m_form.w();
+    MainWidgets& w = m_host.w();
     w.TrackBar2->setEnabled(true);
     w.TrackBar3->setEnabled(true);
     w.WinkelO->show();
@@ -235,7 +235,7 @@ void BandAngleControls::ansichtWinkeltyp1()
 
 void BandAngleControls::ansichtWinkeltyp2()
 {
-    MainWidgets& w = m_form.w();
+    MainWidgets& w = m_host.w();
     if (!separat()) {
         w.WinkelO->show();
         w.TrackBar2->setEnabled(true);

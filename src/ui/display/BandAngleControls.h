@@ -4,7 +4,7 @@
 
 class QEvent;
 class QMouseEvent;
-class TForm1;
+class DisplayHost;
 struct DisplayParts;
 
 // The colour band's mouse handling, the two angle track bars, the angle type
@@ -12,7 +12,7 @@ struct DisplayParts;
 class BandAngleControls : public QObject
 {
 public:
-    BandAngleControls(TForm1& form, DisplayParts& parts);
+    BandAngleControls(DisplayHost& host, DisplayParts& parts);
     void connectWidgets();
 
     void Image2MouseDown(int x);
@@ -38,6 +38,6 @@ private:
     void winkelBildZeigen();
     void legendeFaerben();
 
-    TForm1& m_form;
+    DisplayHost& m_host;
     DisplayParts& m_parts;
 };

@@ -6,12 +6,12 @@
 #include "display/FieldSelection.h"
 #include "display/ModeActions.h"
 
-DisplayParts::DisplayParts(TForm1& form)
-    : display(std::make_unique<FieldDisplay>(form, *this)),
-      modes(std::make_unique<ModeActions>(form, *this)),
-      selection(std::make_unique<FieldSelection>(form, *this)),
-      band(std::make_unique<BandAngleControls>(form, *this)),
-      hellDunkel(std::make_unique<LightDarkField>(form, *this))
+DisplayParts::DisplayParts(DisplayHost& host)
+    : display(std::make_unique<FieldDisplay>(host, *this)),
+      modes(std::make_unique<ModeActions>(host, *this)),
+      selection(std::make_unique<FieldSelection>(host, *this)),
+      band(std::make_unique<BandAngleControls>(host, *this)),
+      hellDunkel(std::make_unique<LightDarkField>(host, *this))
 {
 }
 

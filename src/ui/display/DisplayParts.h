@@ -2,7 +2,7 @@
 
 #include <memory>
 
-class TForm1;
+class DisplayHost;
 class FieldDisplay;
 class ModeActions;
 class FieldSelection;
@@ -12,7 +12,7 @@ class LightDarkField;
 // The working parts of the field display, created once by the main window.
 // They call each other through this record, never through globals.
 struct DisplayParts {
-    explicit DisplayParts(TForm1& form);
+    explicit DisplayParts(DisplayHost& host);
     ~DisplayParts();
     DisplayParts(const DisplayParts&) = delete;
     DisplayParts& operator=(const DisplayParts&) = delete;

@@ -8,7 +8,7 @@
 #include "widgets/ColourPanel.h"
 #include "widgets/PictureBox.h"
 #include "widgets/StaticText.h"
-#include "shell/TForm1.h"
+#include "display/DisplayHost.h"
 
 #include <QTextEdit>
 #include <array>
@@ -23,24 +23,24 @@ QColor alsFarbe(Rgb c)
 
 } // namespace
 
-FieldDisplay::FieldDisplay(TForm1& form, DisplayParts& parts) : m_form(form), m_parts(parts) {}
+FieldDisplay::FieldDisplay(DisplayHost& host, DisplayParts& parts) : m_host(host), m_parts(parts) {}
 
 // Painting answers the recompute only; no widget of its own sends it events.
 void FieldDisplay::connectWidgets() {}
 
 void FieldDisplay::datenHolen(int p, bool recolour)
 {
-    ::datenHolen(m_form.state(), p, 0, recolour, *this);
+    ::datenHolen(m_host.state(), p, 0, recolour, *this);
 }
 
 void FieldDisplay::farben()
 {
-    ::farben(m_form.state(), *this);
+    ::farben(m_host.state(), *this);
 }
 
 void FieldDisplay::farbenA()
 {
-    ::farbenA(m_form.state(), *this);
+    ::farbenA(m_host.state(), *this);
 }
 
 void FieldDisplay::winkelZeichnen()
@@ -50,7 +50,7 @@ void FieldDisplay::winkelZeichnen()
 
 void FieldDisplay::bandMarkerVerschieben(int p)
 {
-    MainWidgets& w = m_form.w();
+    MainWidgets& w = m_host.w();
     const int x = w.Image2->x() + p;
     w.PaintBox1->move(x, w.PaintBox1->y());
     w.PaintBox2->move(x, w.PaintBox2->y());
@@ -64,25 +64,25 @@ bool FieldDisplay::manualInputToOuterRowField() const
 
 bool FieldDisplay::reihenModus() const
 {
-    const Modus m = m_form.state().modus();
+    const Modus m = m_host.state().modus();
     return m == Modus::auffaecher || m == Modus::reihen;
 }
 
 bool FieldDisplay::linksBearbeitet() const
 {
-    return m_form.state().fixLinksAktiv;
+    return m_host.state().fixLinksAktiv;
 }
 
 // While a fixed snapshot is swapped in, the panels keep what they show.
 void FieldDisplay::panelFaerben(ColourPanel* panel, const QColor& farbe)
 {
-    if (!m_form.state().anzeigeSperre)
+    if (!m_host.state().anzeigeSperre)
         panel->setColour(farbe);
 }
 
 void FieldDisplay::richEditHintergrund(QTextEdit* edit, const QColor& farbe)
 {
-    if (m_form.state().anzeigeSperre)
+    if (m_host.state().anzeigeSperre)
         return;
     QPalette p = edit->palette();
     if (edit->testAttribute(Qt::WA_SetPalette) && p.color(QPalette::Base) == farbe)
@@ -104,7 +104,7 @@ void FieldDisplay::richEditSchrift(QTextEdit* edit, const QColor& farbe)
 void FieldDisplay::werteSchreiben(StaticText* r, StaticText* g, StaticText* b, StaticText* hex,
                                   const QColor& farbe)
 {
-    if (m_form.state().anzeigeSperre)
+    if (m_host.state().anzeigeSperre)
         return;
     r->setText(QString::number(farbe.red()));
     g->setText(QString::number(farbe.green()));
@@ -115,13 +115,13 @@ void FieldDisplay::werteSchreiben(StaticText* r, StaticText* g, StaticText* b, S
 void FieldDisplay::gemalt()
 {
     m_ungespeichert = true;
-    m_form.state().websicherUebernommen = false;
+    m_host.state().websicherUebernommen = false;
 }
 
 void FieldDisplay::GrosseFlaeche(int r, int g, int b)
 {
-    MainState& s = m_form.state();
-    MainWidgets& w = m_form.w();
+    MainState& s = m_host.state();
+    MainWidgets& w = m_host.w();
     // A colour typed into the manual input dialog takes the place of r, g, b
     // here (eingabeFarbeAktiv) once that dialog exists.
     const QColor farbe = alsFarbe(anzeigeFarbe(r, g, b, s.nurWebsicher));
@@ -166,8 +166,8 @@ void FieldDisplay::KleineFlaecheC(int r, int g, int b)
 
 void FieldDisplay::kleineFlaeche(Klein feld, int r, int g, int b)
 {
-    MainState& s = m_form.state();
-    MainWidgets& w = m_form.w();
+    MainState& s = m_host.state();
+    MainWidgets& w = m_host.w();
     // In colour rows a colour typed into the manual input dialog replaces
     // r, g, b for the selected outer field once that dialog exists.
     const QColor farbe = alsFarbe(anzeigeFarbe(r, g, b, s.nurWebsicher));
@@ -239,8 +239,8 @@ void FieldDisplay::KleineFlaecheN(int r, int g, int b, int n)
 {
     if (n < 1 || n > 15)
         return;
-    MainState& s = m_form.state();
-    MainWidgets& w = m_form.w();
+    MainState& s = m_host.state();
+    MainWidgets& w = m_host.w();
     const QColor farbe = alsFarbe(anzeigeFarbe(r, g, b, s.nurWebsicher));
     const auto feld = static_cast<std::size_t>(n);
 

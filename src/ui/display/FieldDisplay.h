@@ -7,7 +7,7 @@ class ColourPanel;
 class QColor;
 class QTextEdit;
 class StaticText;
-class TForm1;
+class DisplayHost;
 struct DisplayParts;
 
 // Paints what the recompute computed: field panels, swatches, value texts,
@@ -15,7 +15,7 @@ struct DisplayParts;
 class FieldDisplay : public RecomputeHooks, public PaintTarget
 {
 public:
-    FieldDisplay(TForm1& form, DisplayParts& parts);
+    FieldDisplay(DisplayHost& host, DisplayParts& parts);
     void connectWidgets();
 
     // The central recompute at band position p for the current mode.
@@ -54,7 +54,7 @@ private:
     // The end of every painting routine.
     void gemalt();
 
-    TForm1& m_form;
+    DisplayHost& m_host;
     DisplayParts& m_parts;
     bool m_ungespeichert = false;
 };

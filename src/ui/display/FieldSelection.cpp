@@ -7,8 +7,7 @@
 #include "language/LanguageTable.h"
 #include "widgets/ColourPanel.h"
 #include "widgets/StaticText.h"
-#include "shell/TForm1.h"
-#include "shell/TfBlind.h"
+#include "display/DisplayHost.h"
 
 #include <QAction>
 #include <QClipboard>
@@ -41,18 +40,9 @@ Txt statusText(Feld feld)
     return Txt::statusMitteAusgewaehlt;
 }
 
-// Without the resource form (a window built on its own) the texts are German.
-const LanguageTable& sprache(const TForm1& form)
-{
-    if (form.blind())
-        return form.blind()->sprache;
-    static const LanguageTable deutsch = LanguageTable::forLanguage(Sprache::deutsch);
-    return deutsch;
-}
-
 } // namespace
 
-FieldSelection::FieldSelection(TForm1& form, DisplayParts& parts) : m_form(form), m_parts(parts) {}
+FieldSelection::FieldSelection(DisplayHost& host, DisplayParts& parts) : m_host(host), m_parts(parts) {}
 
 void FieldSelection::connectWidgets()
 {
@@ -66,11 +56,11 @@ void FieldSelection::connectWidgets()
 // and are bound together with it.
 void FieldSelection::connectFieldClicks()
 {
-    MainWidgets& w = m_form.w();
+    MainWidgets& w = m_host.w();
     klickBinden(w.Anzeige_Normal, [this] { Anzeige_NormalClick(); });
     // Behind the rows the big field exists only when the row display's marker says so.
     klickBinden(w.AnzeigeReihen, [this] {
-        if (m_form.w().AnzeigeReihen->marker() != 0)
+        if (m_host.w().AnzeigeReihen->marker() != 0)
             Anzeige_NormalClick();
     });
     klickBinden(w.KleinRechts, [this] { KleinRechtsClick(); });
@@ -93,7 +83,7 @@ void FieldSelection::klickBinden(QWidget* feld, std::function<void()> handler)
 
 void FieldSelection::connectRadioButtons()
 {
-    MainWidgets& w = m_form.w();
+    MainWidgets& w = m_host.w();
     const std::pair<QRadioButton*, void (FieldSelection::*)()> knoepfe[] = {
         {w.RadioButton1, &FieldSelection::RadioButton1Click},
         {w.RadioButton2, &FieldSelection::RadioButton2Click},
@@ -119,15 +109,15 @@ void FieldSelection::connectRadioButtons()
 
 void FieldSelection::connectValueTexts()
 {
-    MainWidgets& w = m_form.w();
+    MainWidgets& w = m_host.w();
     for (StaticText* text : w.werteTexte()) {
         connect(text, &StaticText::pressed, this, [this, text] { StaticTextMouseDown(text); });
         text->setContextMenuPolicy(Qt::CustomContextMenu);
         connect(text, &QWidget::customContextMenuRequested, this,
-                [this, text](const QPoint& p) { m_form.w().PopupMenu1a->popup(text->mapToGlobal(p)); });
+                [this, text](const QPoint& p) { m_host.w().PopupMenu1a->popup(text->mapToGlobal(p)); });
     }
     connect(w.Kopieren1a, &QAction::triggered, this, &FieldSelection::Kopieren1aExecute);
-    if (QAction* kopieren = m_form.aktion("Action1")) {
+    if (QAction* kopieren = m_host.aktion("Action1")) {
         connect(kopieren, &QAction::triggered, this, &FieldSelection::Kopieren1aExecute);
         kopieren->setEnabled(true);
     }
@@ -135,7 +125,7 @@ void FieldSelection::connectValueTexts()
 
 void FieldSelection::connectBackgroundPanels()
 {
-    MainWidgets& w = m_form.w();
+    MainWidgets& w = m_host.w();
     for (QWidget* panel : {w.centralArea, w.panelBG, w.HellDunkelGrau, w.Panel13, w.panelHintergrund,
                            w.Panel14, w.Panel15, w.WerteOben, w.WerteUnten}) {
         m_hintergruende[panel] = true;
@@ -212,8 +202,8 @@ void FieldSelection::KleinMitteClick2()
 
 void FieldSelection::auswaehlen(Feld feld)
 {
-    MainState& s = m_form.state();
-    m_form.resetStaticText();
+    MainState& s = m_host.state();
+    m_host.resetStaticText();
     statusTextSchreiben(feld);
     if (s.separatModus) {
         QRadioButton* knopf = radioButton(feld);
@@ -236,7 +226,7 @@ void FieldSelection::auswaehlen(Feld feld)
 
 void FieldSelection::Anzeige_NormalClick()
 {
-    const MainState& s = m_form.state();
+    const MainState& s = m_host.state();
     // A fixed display selects through its own panels and the snapshot's read-back.
     if (s.fixiert)
         return;
@@ -285,9 +275,9 @@ void FieldSelection::RadioButton4Click()
 
 void FieldSelection::radioButtonClick(Feld feld)
 {
-    MainState& s = m_form.state();
+    MainState& s = m_host.state();
     QRadioButton* knopf = radioButton(feld);
-    m_form.resetStaticText();
+    m_host.resetStaticText();
     statusTextSchreiben(feld);
     if (!s.separatModus) {
         knopf->setEnabled(false);
@@ -333,45 +323,45 @@ void FieldSelection::radioButtonClick(Feld feld)
 
 void FieldSelection::StaticTextMouseDown(StaticText* text)
 {
-    m_form.resetStaticText();
-    QAction* kopieren = m_form.w().Kopieren1a;
+    m_host.resetStaticText();
+    QAction* kopieren = m_host.w().Kopieren1a;
     const QString wert = text->text();
     if (wert.isEmpty() || wert == QStringLiteral("-")) {
         kopieren->setEnabled(false);
         return;
     }
-    const QPalette& palette = m_form.palette();
+    const QPalette& palette = m_host.hauptfenster().palette();
     text->setColours(palette.color(QPalette::Highlight), palette.color(QPalette::HighlightedText));
-    m_form.kopierWert = wert;
+    m_host.kopierWert = wert;
     kopieren->setEnabled(true);
 }
 
 void FieldSelection::Kopieren1aExecute()
 {
     // Nothing picked yet: the clipboard keeps what it has.
-    if (m_form.kopierWert.isEmpty())
+    if (m_host.kopierWert.isEmpty())
         return;
-    QGuiApplication::clipboard()->setText(m_form.kopierWert);
+    QGuiApplication::clipboard()->setText(m_host.kopierWert);
 }
 
 void FieldSelection::FormMouseDown()
 {
-    m_form.resetStaticText();
+    m_host.resetStaticText();
 }
 
 // --- helpers ---
 
 void FieldSelection::statusTextSchreiben(Feld feld)
 {
-    QLabel* panel = m_form.w().statusPanel1;
-    const QString& text = sprache(m_form).text(statusText(feld));
+    QLabel* panel = m_host.w().statusPanel1;
+    const QString& text = m_host.sprache().text(statusText(feld));
     if (panel->text() != text)
         panel->setText(text);
 }
 
 void FieldSelection::zielSetzen(Feld feld)
 {
-    MainState& s = m_form.state();
+    MainState& s = m_host.state();
     s.hdZielGross = feld == Feld::gross;
     s.hdZielRechts = feld == Feld::rechts;
     s.hdZielLinks = feld == Feld::links;
@@ -380,7 +370,7 @@ void FieldSelection::zielSetzen(Feld feld)
 
 void FieldSelection::teilnahmeSetzen(Feld feld)
 {
-    MainState& s = m_form.state();
+    MainState& s = m_host.state();
     s.feldGrossAn = feld == Feld::gross;
     s.feldRechtsAn = feld == Feld::rechts;
     s.feldLinksAn = feld == Feld::links;
@@ -389,7 +379,7 @@ void FieldSelection::teilnahmeSetzen(Feld feld)
 
 QRadioButton* FieldSelection::radioButton(Feld feld) const
 {
-    const MainWidgets& w = m_form.w();
+    const MainWidgets& w = m_host.w();
     switch (feld) {
     case Feld::gross:
         return w.RadioButton1;
@@ -405,7 +395,7 @@ QRadioButton* FieldSelection::radioButton(Feld feld) const
 
 int FieldSelection::position(Feld feld) const
 {
-    const MainState& s = m_form.state();
+    const MainState& s = m_host.state();
     switch (feld) {
     case Feld::gross:
         return s.posGross();

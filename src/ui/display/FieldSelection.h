@@ -7,7 +7,7 @@
 
 class QEvent;
 class QRadioButton;
-class TForm1;
+class DisplayHost;
 class StaticText;
 struct DisplayParts;
 
@@ -16,7 +16,7 @@ struct DisplayParts;
 class FieldSelection : public QObject
 {
 public:
-    FieldSelection(TForm1& form, DisplayParts& parts);
+    FieldSelection(DisplayHost& host, DisplayParts& parts);
     void connectWidgets();
 
     // Selection operations, also used by the program.
@@ -66,7 +66,7 @@ private:
     QRadioButton* radioButton(Feld feld) const;
     int position(Feld feld) const;
 
-    TForm1& m_form;
+    DisplayHost& m_host;
     DisplayParts& m_parts;
     std::map<const QObject*, std::function<void()>> m_klicks;
     std::map<const QObject*, bool> m_hintergruende;

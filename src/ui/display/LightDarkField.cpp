@@ -6,7 +6,7 @@
 #include "display/FieldDisplay.h"
 #include "widgets/ColourPanel.h"
 #include "widgets/PictureBox.h"
-#include "shell/TForm1.h"
+#include "display/DisplayHost.h"
 
 #include <QLabel>
 #include <QMouseEvent>
@@ -50,11 +50,11 @@ bool hdPunktInnen(int x, int y, bool kompakt)
     return !amRand(cx) && !amRand(cy);
 }
 
-LightDarkField::LightDarkField(TForm1& form, DisplayParts& parts) : m_form(form), m_parts(parts) {}
+LightDarkField::LightDarkField(DisplayHost& host, DisplayParts& parts) : m_host(host), m_parts(parts) {}
 
 void LightDarkField::connectWidgets()
 {
-    PictureBox* box = m_form.w().PaintBox3;
+    PictureBox* box = m_host.w().PaintBox3;
     connect(box, &PictureBox::mousePressed, this, &LightDarkField::maus);
     connect(box, &PictureBox::mouseMoved, this, &LightDarkField::maus);
     connect(box, &PictureBox::mouseReleased, this, &LightDarkField::maus);
@@ -86,17 +86,17 @@ void LightDarkField::maus(QMouseEvent* event)
 // paint box hides the pointer wherever the drag goes.
 void LightDarkField::cursorZeigen(bool zeigen)
 {
-    m_form.w().PaintBox3->setCursor(zeigen ? Qt::CrossCursor : Qt::BlankCursor);
-    m_form.state().hdCursorVersteckt = !zeigen;
+    m_host.w().PaintBox3->setCursor(zeigen ? Qt::CrossCursor : Qt::BlankCursor);
+    m_host.state().hdCursorVersteckt = !zeigen;
 }
 
 void LightDarkField::PaintBox3MouseDown(int x, int y)
 {
-    MainState& s = m_form.state();
+    MainState& s = m_host.state();
     cursorZeigen(false);
     if (s.hdZielGross)
         s.eingabeTexteZeigen = false;
-    m_form.resetStaticText();
+    m_host.resetStaticText();
     s.eingabeFarbeAktiv = false;
     s.hdMausUnten = true;
     bewegeHellDunkel(x, y);
@@ -106,7 +106,7 @@ void LightDarkField::PaintBox3MouseDown(int x, int y)
 
 void LightDarkField::PaintBox3MouseMove(int x, int y)
 {
-    MainState& s = m_form.state();
+    MainState& s = m_host.state();
     if (!s.hdMausUnten)
         return;
     if (s.hdZielGross)
@@ -123,7 +123,7 @@ void LightDarkField::PaintBox3MouseMove(int x, int y)
 
 void LightDarkField::PaintBox3MouseUp()
 {
-    MainState& s = m_form.state();
+    MainState& s = m_host.state();
     if (s.hdCursorVersteckt)
         cursorZeigen(true);
     s.hdMausUnten = false;
@@ -131,10 +131,10 @@ void LightDarkField::PaintBox3MouseUp()
 
 void LightDarkField::bewegeHellDunkel(int x, int y)
 {
-    MainState& s = m_form.state();
+    MainState& s = m_host.state();
     const HdPunkt p = bewegeHellDunkelRechnen(s, x, y);
     if (!s.nurRechnen) {
-        MainWidgets& w = m_form.w();
+        MainWidgets& w = m_host.w();
         w.KreuzV->move(p.spalte, w.KreuzV->y());
         w.KreuzH->move(w.KreuzH->x(), p.zeile);
     }
@@ -146,7 +146,7 @@ void LightDarkField::bewegeHellDunkel(int x, int y)
 
 void LightDarkField::setPfeil()
 {
-    const MainState& s = m_form.state();
+    const MainState& s = m_host.state();
     if (s.hdZielGross)
         bewegeHellDunkel(s.hdPunktGrossX, s.hdPunktGrossY);
     else if (s.hdZielRechts)
@@ -161,7 +161,7 @@ void LightDarkField::setPfeil()
 
 void LightDarkField::hellDunkelEinfaerben(int slotR, int slotG, int slotB)
 {
-    MainState& s = m_form.state();
+    MainState& s = m_host.state();
     if (s.sammelLauf || s.anzeigeSperre || s.sperreHdFarbe)
         return;
     const int r = s.farbWerte[slotR];
@@ -172,7 +172,7 @@ void LightDarkField::hellDunkelEinfaerben(int slotR, int slotG, int slotB)
     s.letzteHdFarbeR = r;
     s.letzteHdFarbeG = g;
     s.letzteHdFarbeB = b;
-    MainWidgets& w = m_form.w();
+    MainWidgets& w = m_host.w();
     const int wert = BerechneHex(r, g, b);
     // With the band hidden the field shows the background; the tag keeps the
     // colour for when the band comes back.
@@ -185,8 +185,8 @@ void LightDarkField::hellDunkelEinfaerben(int slotR, int slotG, int slotB)
 
 void LightDarkField::prozenteZeigen()
 {
-    const MainState& s = m_form.state();
-    MainWidgets& w = m_form.w();
+    const MainState& s = m_host.state();
+    MainWidgets& w = m_host.w();
     textSetzen(w.Label1, berechneProzente(s, 0));
     textSetzen(w.Label2, berechneProzente(s, 1));
 }

@@ -3,7 +3,7 @@
 #include <QObject>
 
 class QMouseEvent;
-class TForm1;
+class DisplayHost;
 struct DisplayParts;
 
 // The light/dark field on the window: cross-hair, percentages, colour and
@@ -11,7 +11,7 @@ struct DisplayParts;
 class LightDarkField : public QObject
 {
 public:
-    LightDarkField(TForm1& form, DisplayParts& parts);
+    LightDarkField(DisplayHost& host, DisplayParts& parts);
     void connectWidgets();
 
     void PaintBox3MouseDown(int x, int y);
@@ -28,7 +28,7 @@ private:
     void maus(QMouseEvent* event);
     void cursorZeigen(bool zeigen);
 
-    TForm1& m_form;
+    DisplayHost& m_host;
     DisplayParts& m_parts;
 };
 

@@ -9,8 +9,7 @@
 #include "language/ControlTexts.h"
 #include "widgets/ColourPanel.h"
 #include "widgets/StaticText.h"
-#include "shell/TForm1.h"
-#include "shell/TfBlind.h"
+#include "display/DisplayHost.h"
 #include "layout/WindowLayoutUi.h"
 
 #include <QAction>
@@ -65,13 +64,13 @@ void zeigen(ColourPanel* panel, bool sichtbar)
 
 } // namespace
 
-ModeActions::ModeActions(TForm1& form, DisplayParts& parts) : m_form(form), m_parts(parts) {}
+ModeActions::ModeActions(DisplayHost& host, DisplayParts& parts) : m_host(host), m_parts(parts) {}
 
 void ModeActions::connectWidgets()
 {
     const auto verbinden = [this](Modus m, void (ModeActions::*handler)()) {
         QAction& a = modusAktion(m);
-        QObject::connect(&a, &QAction::triggered, &m_form, [this, handler] { (this->*handler)(); });
+        QObject::connect(&a, &QAction::triggered, &m_host.hauptfenster(), [this, handler] { (this->*handler)(); });
         a.setEnabled(true);
     };
     verbinden(Modus::zweier, &ModeActions::zweierHarmonienExecute);
@@ -79,9 +78,9 @@ void ModeActions::connectWidgets()
     verbinden(Modus::vierer, &ModeActions::viererHarmonienExecute);
     verbinden(Modus::auffaecher, &ModeActions::auffaecherungenExecute);
     verbinden(Modus::reihen, &ModeActions::farbreihenExecute);
-    QObject::connect(m_form.w().ComboBox1, &QComboBox::activated, &m_form, [this] { ComboBox1Change(); });
+    QObject::connect(m_host.w().ComboBox1, &QComboBox::activated, &m_host.hauptfenster(), [this] { ComboBox1Change(); });
 
-    WindowLayoutUi& layout = m_form.layout();
+    WindowLayoutUi& layout = m_host.layout();
     layout.showPanels = [this] { showPanels(); };
     layout.reihenNeuAuslegen = [this] { reihenNeuAuslegen(); };
     layout.winkelAnsichtNeu = [this] { winkelAnsichtNeu(); };
@@ -89,17 +88,7 @@ void ModeActions::connectWidgets()
 
 QAction& ModeActions::modusAktion(Modus modus) const
 {
-    return m_form.actions().action(aktionFuer(modus));
-}
-
-const LanguageTable& ModeActions::sprache() const
-{
-    if (const TfBlind* blind = m_form.blind())
-        return blind->sprache;
-    // Before the resource form exists the window still shows its design texts
-    // in German, so the status texts follow them.
-    static const LanguageTable deutsch = LanguageTable::forLanguage(Sprache::deutsch);
-    return deutsch;
+    return m_host.actions().action(aktionFuer(modus));
 }
 
 void ModeActions::zweierHarmonienExecute()
@@ -129,15 +118,15 @@ void ModeActions::farbreihenExecute()
 
 void ModeActions::modusWechseln(Modus modus)
 {
-    MainState& s = m_form.state();
-    MainWidgets& w = m_form.w();
+    MainState& s = m_host.state();
+    MainWidgets& w = m_host.w();
     // Manual input and the pipette are enabled here (all but colour rows)
     // once they exist.
     if (istHarmonie(modus)) {
         w.Panel1->hide();
     } else {
         // Separate adjustment is switched off through its own action.
-        QAction& separat = m_form.actions().action(Aktion::farbenSeparatEinstellen);
+        QAction& separat = m_host.actions().action(Aktion::farbenSeparatEinstellen);
         if (s.separatModus && separat.isChecked())
             separat.trigger();
         s.separatModus = false;
@@ -161,7 +150,7 @@ void ModeActions::modusWechseln(Modus modus)
 // The light/dark target stays on a field the new mode has.
 void ModeActions::zielAnpassen(Modus modus)
 {
-    const MainState& s = m_form.state();
+    const MainState& s = m_host.state();
     bool nachRechts = false;
     switch (modus) {
     case Modus::zweier:
@@ -184,16 +173,16 @@ void ModeActions::zielAnpassen(Modus modus)
 void ModeActions::modusAnzeigen(Modus modus)
 {
     const Txt text = modusStatusText(static_cast<int>(modus));
-    m_form.w().statusPanel0->setText(QStringLiteral("  ") + sprache().text(text));
+    m_host.w().statusPanel0->setText(QStringLiteral("  ") + m_host.sprache().text(text));
     // The actions form an exclusive group: checking one unchecks the others.
     modusAktion(modus).setChecked(true);
-    m_form.state().aktionen.modus = modus;
+    m_host.state().aktionen.modus = modus;
 }
 
 void ModeActions::felderUndWinkel(Modus modus)
 {
-    MainState& s = m_form.state();
-    MainWidgets& w = m_form.w();
+    MainState& s = m_host.state();
+    MainWidgets& w = m_host.w();
     BandAngleControls& band = *m_parts.band;
     switch (modus) {
     case Modus::zweier:
@@ -242,8 +231,8 @@ void ModeActions::felderUndWinkel(Modus modus)
 
 void ModeActions::neuBerechnen(Modus modus)
 {
-    MainState& s = m_form.state();
-    MainWidgets& w = m_form.w();
+    MainState& s = m_host.state();
+    MainWidgets& w = m_host.w();
     FieldSelection& auswahl = *m_parts.selection;
     if (istHarmonie(modus) && s.separatModus) {
         // The checked button's handler takes its field again; added fields get their colours.
@@ -263,7 +252,7 @@ void ModeActions::neuBerechnen(Modus modus)
         m_parts.display->datenHolen(s.posGross(), true);
     }
 
-    m_form.rotieren();
+    m_host.rotieren();
     m_parts.band->TrackBarAllChange(nullptr);
     if (istReihenModus(modus))
         m_parts.hellDunkel->setPfeil();
@@ -281,7 +270,7 @@ void ModeActions::neuBerechnen(Modus modus)
 
 void ModeActions::anzeigeZeigen(Modus modus)
 {
-    MainWidgets& w = m_form.w();
+    MainWidgets& w = m_host.w();
     if (modus == Modus::reihen) {
         // A colour row stands on the window background.
         const QColor hintergrund = w.panelHintergrund->colour();
@@ -311,8 +300,8 @@ void ModeActions::anzeigeZeigen(Modus modus)
 // Unused fields of the edited value row show "-"; swatches follow the mode.
 void ModeActions::werteReihenVorbereiten(Modus modus)
 {
-    const MainState& s = m_form.state();
-    MainWidgets& w = m_form.w();
+    const MainState& s = m_host.state();
+    MainWidgets& w = m_host.w();
     const bool unten = s.fixiert && s.fixLinksAktiv;
     if (modus == Modus::zweier) {
         if (unten)
@@ -345,10 +334,10 @@ void ModeActions::werteReihenVorbereiten(Modus modus)
 
 void ModeActions::hideAll()
 {
-    const MainState& s = m_form.state();
+    const MainState& s = m_host.state();
     if (s.anzeigeSperre)
         return;
-    MainWidgets& w = m_form.w();
+    MainWidgets& w = m_host.w();
     ColourPanel* versteck = w.PanelContainer2;
     if (s.aktionen.fixieren) {
         moveInto(w.Anzeige_Normal, versteck);
@@ -370,7 +359,7 @@ void ModeActions::hideAll()
 
 void ModeActions::showZweier()
 {
-    MainWidgets& w = m_form.w();
+    MainWidgets& w = m_host.w();
     moveInto(w.KleinRechts, w.Anzeige_Normal);
     moveInto(w.Anzeige_Normal, w.Anzeige, true);
     w.Anzeige_Normal->raise();
@@ -378,20 +367,20 @@ void ModeActions::showZweier()
 
 void ModeActions::showDreier()
 {
-    moveInto(m_form.w().KleinLinks, m_form.w().Anzeige_Normal);
+    moveInto(m_host.w().KleinLinks, m_host.w().Anzeige_Normal);
     showZweier();
 }
 
 void ModeActions::showVierer()
 {
-    moveInto(m_form.w().KleinMitte, m_form.w().Anzeige_Normal);
+    moveInto(m_host.w().KleinMitte, m_host.w().Anzeige_Normal);
     showDreier();
 }
 
 void ModeActions::showAuffaecher()
 {
-    MainWidgets& w = m_form.w();
-    if (m_form.state().modus() == Modus::reihen) {
+    MainWidgets& w = m_host.w();
+    if (m_host.state().modus() == Modus::reihen) {
         const QColor hintergrund = w.panelHintergrund->colour();
         w.Anzeige->setColour(hintergrund);
         w.AnzeigeReihen->setColour(hintergrund);
@@ -404,8 +393,8 @@ void ModeActions::showAuffaecher()
 // Rings from the step count outwards are not in use.
 void ModeActions::hidePanels()
 {
-    const int stufen = m_form.state().stufenAnzahl;
-    MainWidgets& w = m_form.w();
+    const int stufen = m_host.state().stufenAnzahl;
+    MainWidgets& w = m_host.w();
     for (int k = 1; k <= 6; ++k) {
         if (k < stufen)
             continue;
@@ -417,8 +406,8 @@ void ModeActions::hidePanels()
 // Rings in use join the row; the outer fields close it at its ends.
 void ModeActions::showPanels()
 {
-    const MainState& s = m_form.state();
-    MainWidgets& w = m_form.w();
+    const MainState& s = m_host.state();
+    MainWidgets& w = m_host.w();
     const int stufen = std::clamp(s.stufenAnzahl, 1, 7);
     for (int k = 1; k < stufen; ++k) {
         moveInto(w.R[static_cast<std::size_t>(8 - k)], w.AnzeigeReihen);
@@ -460,7 +449,7 @@ void ModeActions::reihenNeuAuslegen()
 
 void ModeActions::winkelAnsichtNeu()
 {
-    const MainState& s = m_form.state();
+    const MainState& s = m_host.state();
     switch (s.modus()) {
     case Modus::vierer:
         if (s.winkeltyp2)
@@ -480,9 +469,9 @@ void ModeActions::winkelAnsichtNeu()
 
 void ModeActions::ComboBox1Change()
 {
-    MainState& s = m_form.state();
-    m_form.resetStaticText();
-    const int stufen = std::clamp(m_form.w().ComboBox1->currentIndex() + 1, 1, 7);
+    MainState& s = m_host.state();
+    m_host.resetStaticText();
+    const int stufen = std::clamp(m_host.w().ComboBox1->currentIndex() + 1, 1, 7);
     s.stufenAnzahl = stufen;
     for (int k = 2; k <= 7; ++k)
         s.stufeAktiv[static_cast<std::size_t>(k)] = k <= stufen;
@@ -501,8 +490,8 @@ void ModeActions::ComboBox1Change()
 
 void ModeActions::checkBoxenResetten2()
 {
-    MainState& s = m_form.state();
-    MainWidgets& w = m_form.w();
+    MainState& s = m_host.state();
+    MainWidgets& w = m_host.w();
     FieldSelection& auswahl = *m_parts.selection;
     enum class Feld { gross, rechts, links, mitte };
     const Feld zuletzt = w.RadioButton2->isChecked()   ? Feld::links
@@ -525,7 +514,7 @@ void ModeActions::checkBoxenResetten2()
             break;
         }
     };
-    const auto sichtbar = [this](QTextEdit* e) { return e->isVisibleTo(&m_form); };
+    const auto sichtbar = [this](QTextEdit* e) { return e->isVisibleTo(&m_host.hauptfenster()); };
     s.sammelLauf = true;
     if (zuletzt != Feld::gross)
         waehlen(Feld::gross);
@@ -541,7 +530,7 @@ void ModeActions::checkBoxenResetten2()
 
 void ModeActions::realistischLuminoesExecute()
 {
-    MainState& s = m_form.state();
+    MainState& s = m_host.state();
     FieldDisplay& anzeige = *m_parts.display;
     FieldSelection& auswahl = *m_parts.selection;
     if (s.feldGrossAn && s.feldRechtsAn)

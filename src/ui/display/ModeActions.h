@@ -4,14 +4,14 @@
 
 class LanguageTable;
 class QAction;
-class TForm1;
+class DisplayHost;
 struct DisplayParts;
 
 // The five harmony modes and the showing and hiding of fields.
 class ModeActions
 {
 public:
-    ModeActions(TForm1& form, DisplayParts& parts);
+    ModeActions(DisplayHost& host, DisplayParts& parts);
     // Connects and enables the five mode actions and the field count box, and
     // gives the window layout the row display's steps.
     void connectWidgets();
@@ -52,8 +52,7 @@ private:
     void reihenNeuAuslegen();
     void winkelAnsichtNeu();
 
-    const LanguageTable& sprache() const;
 
-    TForm1& m_form;
+    DisplayHost& m_host;
     DisplayParts& m_parts;
 };

@@ -187,3 +187,13 @@ void TForm1::closeEvent(QCloseEvent* event)
     FormClose();
     event->accept();
 }
+
+const LanguageTable& TForm1::sprache() const
+{
+    if (m_blind)
+        return m_blind->sprache;
+    // Before the resource form exists the window still shows its design texts
+    // in German, so the status texts follow them.
+    static const LanguageTable deutsch = LanguageTable::forLanguage(Sprache::deutsch);
+    return deutsch;
+}

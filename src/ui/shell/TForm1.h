@@ -1,5 +1,6 @@
 #pragma once
 
+#include "display/DisplayHost.h"
 #include "state/MainState.h"
 #include "widgets/MainWidgets.h"
 
@@ -22,7 +23,7 @@ class WindowLayoutUi;
 
 // The main window. Owns the colour state and the widgets; assembles the parts
 // that do the work and runs the window's own life cycle (create, show, close).
-class TForm1 : public QMainWindow
+class TForm1 : public QMainWindow, public DisplayHost
 {
     Q_OBJECT
 
@@ -30,18 +31,18 @@ public:
     explicit TForm1(QWidget* parent = nullptr);
     ~TForm1() override;
 
-    MainState& state() { return m_state; }
+    MainState& state() override { return m_state; }
     const MainState& state() const { return m_state; }
-    MainWidgets& w() { return m_w; }
+    MainWidgets& w() override { return m_w; }
     const MainWidgets& w() const { return m_w; }
 
     // The angle image and the two working wheel pictures (the current band
     // type's unturned wheel, and the turned one).
-    QImage& winkelBild() { return m_winkelBild; }
-    QImage& imageOriginal() { return m_imageOriginal; }
-    QImage& imageBg() { return m_imageBg; }
-    // Text of the value label last clicked; the value pop-up copies it.
-    QString kopierWert;
+    QImage& winkelBild() override { return m_winkelBild; }
+    QImage& imageOriginal() override { return m_imageOriginal; }
+    QImage& imageBg() override { return m_imageBg; }
+    QWidget& hauptfenster() override { return *this; }
+    const LanguageTable& sprache() const override;
 
     // The help file: the program's folder followed by "manual.chm".
     const QString& helpFile() const { return m_helpFile; }
@@ -72,9 +73,9 @@ public:
     void realistischLuminoesExecute();
     // The band's mouse-up step: also brings the angle image up to date after
     // the first show and after a file was read.
-    void Image2MouseUp();
+    void Image2MouseUp() override;
     // Turns the wheel for the current state; true when the picture changed.
-    bool rotieren();
+    bool rotieren() override;
     // Band position marked by PaintBox1 (its left edge minus Image2's).
     int markerPosition() const;
 
@@ -92,16 +93,16 @@ public:
     void ComboBox2Change();
     void ComboBox2CloseUp();
     void Timer2Timer();
-    void resetStaticText();
-    WindowLayoutUi& layout() { return *m_layout; }
+    void resetStaticText() override;
+    WindowLayoutUi& layout() override { return *m_layout; }
 
     // The window's actions, menus and tool bar.
-    const ActionRegistry& actions() const { return *m_actions; }
+    const ActionRegistry& actions() const override { return *m_actions; }
     // The field display's working parts (painting, modes, selection, band and
     // angle controls, light/dark field).
     DisplayParts& parts() { return *m_parts; }
     // An action of the window by its name; nullptr for an unknown name.
-    QAction* aktion(const char* name) const;
+    QAction* aktion(const char* name) const override;
 
 protected:
     void showEvent(QShowEvent* event) override;

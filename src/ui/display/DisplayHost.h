@@ -1,0 +1,45 @@
+#pragma once
+
+#include "state/MainState.h"
+#include "widgets/MainWidgets.h"
+
+#include <QString>
+
+class ActionRegistry;
+class LanguageTable;
+class QAction;
+class QImage;
+class QWidget;
+class WindowLayoutUi;
+
+// What the display parts may reach of the main window. The window implements
+// it; the parts never see the window's class, so the shell sits above them.
+class DisplayHost
+{
+public:
+    virtual ~DisplayHost() = default;
+
+    virtual MainState& state() = 0;
+    virtual MainWidgets& w() = 0;
+    // The window as a widget (its palette, its window state).
+    virtual QWidget& hauptfenster() = 0;
+
+    // The angle image and the two working wheel pictures.
+    virtual QImage& winkelBild() = 0;
+    virtual QImage& imageOriginal() = 0;
+    virtual QImage& imageBg() = 0;
+    virtual bool rotieren() = 0;
+    virtual void Image2MouseUp() = 0;
+    virtual void resetStaticText() = 0;
+
+    virtual const ActionRegistry& actions() const = 0;
+    // An action by its name; nullptr for an unknown name.
+    virtual QAction* aktion(const char* name) const = 0;
+    virtual WindowLayoutUi& layout() = 0;
+    // The interface language's texts; German until the resource form exists,
+    // as the window's design texts are.
+    virtual const LanguageTable& sprache() const = 0;
+
+    // Text of the value label last clicked; the value pop-up copies it.
+    QString kopierWert;
+};
