@@ -1,11 +1,11 @@
-#include "instance/InstanceServer.h"
-#include "prefs/SettingsPreferenceStore.h"
-#include "instance/SingleInstance.h"
 #include "desktop/WindowActivation.h"
+#include "instance/InstanceServer.h"
+#include "instance/SingleInstance.h"
+#include "prefs/RegistryForm.h"
+#include "prefs/SettingsPreferenceStore.h"
 #include "shell/StartupProbe.h"
 #include "shell/TForm1.h"
 #include "shell/TfBlind.h"
-#include "prefs/RegistryForm.h"
 
 #include <QApplication>
 #include <QDateTime>

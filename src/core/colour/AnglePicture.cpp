@@ -1,6 +1,7 @@
 #include "colour/AnglePicture.h"
 
 #include "colour/AngleLines.h"
+#include "colour/AngleScale.h"
 #include "colour/Rounding.h"
 
 #include <algorithm>
@@ -10,7 +11,7 @@
 namespace
 {
 
-constexpr double gradFaktor = 0.530973453; // 180 / 339: 339 positions are half a turn
+constexpr double gradFaktor = static_cast<double>(gradProPosition);
 constexpr double gradZuBogen = 0.017453292519943295;
 constexpr int linienLaenge = 30;
 constexpr QPoint mitte(winkelMitte, winkelMitte);
@@ -92,7 +93,7 @@ int markerWinkel(int bandPosition)
 
 int drehWinkel(int bandPosition)
 {
-    return gerundet(bandPosition / 1.8833334);
+    return gerundet(bandPosition / static_cast<double>(positionenProGrad));
 }
 
 int ersterAbstand(int trackBar2, Modus modus)

@@ -3,8 +3,9 @@
 #include <array>
 #include <cstdint>
 
-inline constexpr int bandLaenge = 678;   // positions 0..677, one turn of the wheel
-inline constexpr int bandHalbe = 339;    // half a turn
+inline constexpr int bandLaenge = 678; // positions 0..677, one turn of the wheel
+inline constexpr int letzteBandPosition = bandLaenge - 1;
+inline constexpr int bandHalbe = 339; // half a turn
 
 struct Rgb {
     int r = 0, g = 0, b = 0;
@@ -23,7 +24,13 @@ struct BandTable {
 
 const BandTable& realisticBand();
 const BandTable& luminousBand();
-inline const BandTable& bandTable(bool luminoes) { return luminoes ? luminousBand() : realisticBand(); }
+inline const BandTable& bandTable(bool luminoes)
+{
+    return luminoes ? luminousBand() : realisticBand();
+}
 
 // Complement of a position: (p + 339) mod 678.
-inline int komplement(int p) { return p < bandHalbe ? p + bandHalbe : (p > bandHalbe ? p - bandHalbe : 0); }
+inline int komplement(int p)
+{
+    return p < bandHalbe ? p + bandHalbe : (p > bandHalbe ? p - bandHalbe : 0);
+}

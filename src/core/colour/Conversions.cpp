@@ -7,7 +7,8 @@ int BerechneHex(int r, int g, int b)
     return (b & 0xFF) * 65536 + (g & 0xFF) * 256 + (r & 0xFF);
 }
 
-namespace {
+namespace
+{
 constexpr char digits[] = "0123456789ABCDEF";
 
 void appendByte(QString& text, int v)
@@ -19,11 +20,16 @@ void appendByte(QString& text, int v)
 
 int webIndex(int v)
 {
-    if (v <= 25) return 0;
-    if (v <= 76) return 1;
-    if (v <= 127) return 2;
-    if (v <= 178) return 3;
-    if (v <= 229) return 4;
+    if (v <= 25)
+        return 0;
+    if (v <= 76)
+        return 1;
+    if (v <= 127)
+        return 2;
+    if (v <= 178)
+        return 3;
+    if (v <= 229)
+        return 4;
     return 5;
 }
 } // namespace
@@ -45,7 +51,10 @@ QString hexText(int r, int g, int b)
     return t;
 }
 
-int websicher(int v) { return 51 * webIndex(v); }
+int websicher(int v)
+{
+    return 51 * webIndex(v);
+}
 
 int websichereFarben(int value, int level)
 {

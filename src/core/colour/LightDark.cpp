@@ -70,11 +70,6 @@ FeldZeiger ausgewaehltesFeld(MainState& s)
     return {};
 }
 
-bool istReihenModus(Modus m)
-{
-    return m == Modus::auffaecher || m == Modus::reihen;
-}
-
 } // namespace
 
 HdPunkt bewegeHellDunkelRechnen(MainState& s, int x, int y)

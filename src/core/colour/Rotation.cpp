@@ -1,5 +1,6 @@
 #include "colour/Rotation.h"
 
+#include "colour/AngleScale.h"
 #include "colour/Rounding.h"
 
 #include <algorithm>
@@ -226,10 +227,10 @@ int drehwinkel(Modus modus, bool winkeltyp2, int trackBar3Position, int markerPo
 {
     int winkel = 0;
     if (modus == Modus::vierer)
-        winkel = winkeltyp2 ? 0 : -roundHalfEven(trackBar3Position * 0.530973453L);
+        winkel = winkeltyp2 ? 0 : -roundHalfEven(trackBar3Position * gradProPosition);
     else if (modus == Modus::reihen)
         winkel = 180;
-    return winkel - roundHalfEven(markerPosition / 1.8833334L);
+    return winkel - roundHalfEven(markerPosition / positionenProGrad);
 }
 
 bool rotieren(MainState& s, int trackBar3Position, int markerPosition, const QImage& imageOriginal,

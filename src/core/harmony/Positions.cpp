@@ -167,7 +167,7 @@ void datenHolen(MainState& s, int p, int ignored, bool recolour, RecomputeHooks&
         datenHolenV(s, p, recolour, hooks);
         return;
     }
-    if (modus == Modus::auffaecher || modus == Modus::reihen) {
+    if (istReihenModus(modus)) {
         datenHolenA(s, p, ignored, recolour, hooks);
         return;
     }

@@ -605,8 +605,7 @@ std::span<const MenuDef> menuDefs()
 
 const MenuDef& menuDef(MenuId id)
 {
-    const auto it =
-        std::find_if(menues.begin(), menues.end(), [id](const MenuDef& m) { return m.id == id; });
+    const auto it = std::find_if(menues.begin(), menues.end(), [id](const MenuDef& m) { return m.id == id; });
     return *it; // every MenuId has an entry
 }
 

@@ -25,26 +25,26 @@ LanguageTable LanguageTable::forLanguage(Sprache sprache)
     return LanguageTable(sprache);
 }
 
-LanguageTable::LanguageTable(Sprache sprache) : sprache_(sprache)
+LanguageTable::LanguageTable(Sprache sprache) : m_sprache(sprache)
 {
-    texte_.reserve(static_cast<std::size_t>(txtCount));
+    m_texte.reserve(static_cast<std::size_t>(txtCount));
     for (const TextEntry& e : textEntries())
-        texte_.push_back(auswaehlen(e.de, e.en, sprache));
+        m_texte.push_back(auswaehlen(e.de, e.en, sprache));
     const auto pages = tutorialPages();
-    for (std::size_t i = 0; i < seiten_.size(); ++i)
-        seiten_[i] = auswaehlen(pages[i].de, pages[i].en, sprache);
+    for (std::size_t i = 0; i < m_seiten.size(); ++i)
+        m_seiten[i] = auswaehlen(pages[i].de, pages[i].en, sprache);
 }
 
 const QString& LanguageTable::text(Txt id) const
 {
-    return texte_.at(static_cast<std::size_t>(id));
+    return m_texte.at(static_cast<std::size_t>(id));
 }
 
 const QString& LanguageTable::tutorialSeite(int tag) const
 {
     if (tag < 0 || tag >= tutorialSeitenAnzahl)
-        return seiten_[0];
-    return seiten_[static_cast<std::size_t>(tag)];
+        return m_seiten[0];
+    return m_seiten[static_cast<std::size_t>(tag)];
 }
 
 QString LanguageTable::fensterTitel() const

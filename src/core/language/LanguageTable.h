@@ -20,14 +20,14 @@ public:
     static LanguageTable forVersion(std::optional<int> sprachVersion);
     static LanguageTable forLanguage(Sprache sprache);
 
-    Sprache sprache() const { return sprache_; }
-    bool englisch() const { return sprache_ == Sprache::englisch; }
+    Sprache sprache() const { return m_sprache; }
+    bool englisch() const { return m_sprache == Sprache::englisch; }
 
     const QString& text(Txt id) const;
 
     // Page name for a tutorial action's tag; any tag outside 0..19 gives the start page.
     const QString& tutorialSeite(int tag) const;
-    const std::array<QString, tutorialSeitenAnzahl>& tutorialSeiten() const { return seiten_; }
+    const std::array<QString, tutorialSeitenAnzahl>& tutorialSeiten() const { return m_seiten; }
 
     // Default window caption: product name directly followed by the version.
     QString fensterTitel() const;
@@ -43,9 +43,9 @@ public:
 private:
     explicit LanguageTable(Sprache sprache);
 
-    Sprache sprache_;
-    std::vector<QString> texte_;
-    std::array<QString, tutorialSeitenAnzahl> seiten_;
+    Sprache m_sprache;
+    std::vector<QString> m_texte;
+    std::array<QString, tutorialSeitenAnzahl> m_seiten;
 };
 
 // "Name (*.x)|*.x|All (*.*)|*.*" -> "Name (*.x);;All (*.*)"; a description

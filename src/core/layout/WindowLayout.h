@@ -78,6 +78,8 @@ const std::vector<Platzierung>& kompaktPlatzierungen();
 // A stored window placement that shows at least a usable corner of the window
 // on one of the screens; otherwise the default placement on the first screen.
 QRect sichtbarePlatzierung(const QRect& gespeichert, const QList<QRect>& bildschirme);
+
+// The design size of the main window, and its size when nothing is stored.
 inline constexpr int fensterStandardBreite = 988;
 inline constexpr int fensterStandardHoehe = 728;
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "layout/WindowLayout.h"
 #include "prefs/PreferenceStore.h"
 
 #include <limits>
@@ -39,8 +40,8 @@ inline constexpr FlagKey cFullscrn{"cFullscrn", true};
 inline constexpr FlagKey cHinweisPipette{"cHinweisPipette", true};
 inline constexpr IntKey appTop{"appTop", 0, anyMin, anyMax};
 inline constexpr IntKey appLeft{"appLeft", 0, anyMin, anyMax};
-inline constexpr IntKey appHeight{"appHeight", 728, 1, anyMax};
-inline constexpr IntKey appWidth{"appWidth", 988, 1, anyMax};
+inline constexpr IntKey appHeight{"appHeight", fensterStandardHoehe, 1, anyMax};
+inline constexpr IntKey appWidth{"appWidth", fensterStandardBreite, 1, anyMax};
 inline constexpr IntKey cbBgBrightness{"cbBgBrightness", 0, 0, 3};
 // 11 selects English, any other value German.
 inline constexpr ReadOnlyIntKey TNVersion{"TNVersion", 11};

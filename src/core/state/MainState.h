@@ -11,6 +11,27 @@ enum class Modus : int {
     reihen = 4,     // colour rows
 };
 
+// Marks a collection run (several selections in a row, painted once at the
+// end) for as long as it lives, also when a step leaves early.
+class SammelLaufGuard
+{
+public:
+    explicit SammelLaufGuard(bool& flag) : m_flag(flag), m_vorher(flag) { m_flag = true; }
+    ~SammelLaufGuard() { m_flag = m_vorher; }
+    SammelLaufGuard(const SammelLaufGuard&) = delete;
+    SammelLaufGuard& operator=(const SammelLaufGuard&) = delete;
+
+private:
+    bool& m_flag;
+    bool m_vorher;
+};
+
+// Fanning and colour rows show a row of fields instead of a harmony.
+constexpr bool istReihenModus(Modus m)
+{
+    return m == Modus::auffaecher || m == Modus::reihen;
+}
+
 // Binding slot numbers of farbWerte (1-based; several routines compute them).
 namespace slot
 {

@@ -1,11 +1,12 @@
 #include "display/BandAngleControls.h"
 
 #include "colour/AnglePicture.h"
+#include "colour/BandTables.h"
+#include "display/DisplayHost.h"
 #include "display/DisplayParts.h"
 #include "display/FieldDisplay.h"
 #include "widgets/ColourPanel.h"
 #include "widgets/PictureBox.h"
-#include "display/DisplayHost.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -16,8 +17,6 @@
 
 namespace
 {
-
-constexpr int letztePosition = 677;
 
 // Labels are rewritten on every band move; an unchanged text costs no relayout.
 void textSetzen(QLabel* label, const QString& text)
@@ -98,7 +97,7 @@ bool BandAngleControls::separat() const
 
 void BandAngleControls::basisVonBand(int x)
 {
-    m_parts.display->datenHolen(std::clamp(x, 0, letztePosition), true);
+    m_parts.display->datenHolen(std::clamp(x, 0, letzteBandPosition), true);
     m_host.rotieren();
     TrackBarAllChange(&m_host.hauptfenster());
 }

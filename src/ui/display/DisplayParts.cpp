@@ -1,14 +1,13 @@
 #include "display/DisplayParts.h"
 
 #include "display/BandAngleControls.h"
-#include "display/LightDarkField.h"
 #include "display/FieldDisplay.h"
 #include "display/FieldSelection.h"
+#include "display/LightDarkField.h"
 #include "display/ModeActions.h"
 
 DisplayParts::DisplayParts(DisplayHost& host)
-    : display(std::make_unique<FieldDisplay>(host, *this)),
-      modes(std::make_unique<ModeActions>(host, *this)),
+    : display(std::make_unique<FieldDisplay>(host, *this)), modes(std::make_unique<ModeActions>(host, *this)),
       selection(std::make_unique<FieldSelection>(host, *this)),
       band(std::make_unique<BandAngleControls>(host, *this)),
       hellDunkel(std::make_unique<LightDarkField>(host, *this))

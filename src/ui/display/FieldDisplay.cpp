@@ -1,14 +1,14 @@
 #include "display/FieldDisplay.h"
 
-#include "display/BandAngleControls.h"
 #include "colour/Conversions.h"
-#include "display/LightDarkField.h"
+#include "display/BandAngleControls.h"
+#include "display/DisplayHost.h"
 #include "display/DisplayParts.h"
+#include "display/LightDarkField.h"
 #include "harmony/Positions.h"
 #include "widgets/ColourPanel.h"
 #include "widgets/PictureBox.h"
 #include "widgets/StaticText.h"
-#include "display/DisplayHost.h"
 
 #include <QTextEdit>
 #include <array>
@@ -64,8 +64,7 @@ bool FieldDisplay::manualInputToOuterRowField() const
 
 bool FieldDisplay::reihenModus() const
 {
-    const Modus m = m_host.state().modus();
-    return m == Modus::auffaecher || m == Modus::reihen;
+    return istReihenModus(m_host.state().modus());
 }
 
 bool FieldDisplay::linksBearbeitet() const
@@ -104,12 +103,8 @@ void FieldDisplay::richEditSchrift(QTextEdit* edit, const QColor& farbe)
 void FieldDisplay::werteSchreiben(StaticText* r, StaticText* g, StaticText* b, StaticText* hex,
                                   const QColor& farbe)
 {
-    if (m_host.state().anzeigeSperre)
-        return;
-    r->setText(QString::number(farbe.red()));
-    g->setText(QString::number(farbe.green()));
-    b->setText(QString::number(farbe.blue()));
-    hex->setText(hexText(farbe.red(), farbe.green(), farbe.blue()));
+    if (!m_host.state().anzeigeSperre)
+        ::werteSchreiben(r, g, b, hex, farbe);
 }
 
 void FieldDisplay::gemalt()

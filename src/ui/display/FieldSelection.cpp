@@ -1,13 +1,13 @@
 #include "display/FieldSelection.h"
 
-#include "display/LightDarkField.h"
+#include "display/DisplayHost.h"
 #include "display/DisplayParts.h"
 #include "display/FieldDisplay.h"
+#include "display/LightDarkField.h"
 #include "language/ActionRegistry.h"
 #include "language/LanguageTable.h"
 #include "widgets/ColourPanel.h"
 #include "widgets/StaticText.h"
-#include "display/DisplayHost.h"
 
 #include <QAction>
 #include <QClipboard>
@@ -183,6 +183,24 @@ bool FieldSelection::hintergrundDruck(QWidget* panel, QEvent* event)
 void FieldSelection::Anzeige_NormalClick2()
 {
     auswaehlen(Feld::gross);
+}
+
+void FieldSelection::waehlen(Feld feld)
+{
+    switch (feld) {
+    case Feld::gross:
+        Anzeige_NormalClick2();
+        break;
+    case Feld::rechts:
+        KleinRechtsClick2();
+        break;
+    case Feld::links:
+        KleinLinksClick2();
+        break;
+    case Feld::mitte:
+        KleinMitteClick2();
+        break;
+    }
 }
 
 void FieldSelection::KleinRechtsClick2()

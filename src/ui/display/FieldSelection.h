@@ -42,6 +42,8 @@ public:
 
     // The four fields in the order of their flags (big, right, left, centre).
     enum class Feld { gross, rechts, links, mitte };
+    // The selection operation of one field.
+    void waehlen(Feld feld);
 
 protected:
     // Field clicks, and mouse presses on the window's background panels.

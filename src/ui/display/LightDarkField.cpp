@@ -2,11 +2,11 @@
 
 #include "colour/Conversions.h"
 #include "colour/LightDark.h"
+#include "display/DisplayHost.h"
 #include "display/DisplayParts.h"
 #include "display/FieldDisplay.h"
 #include "widgets/ColourPanel.h"
 #include "widgets/PictureBox.h"
-#include "display/DisplayHost.h"
 
 #include <QLabel>
 #include <QMouseEvent>
@@ -22,11 +22,6 @@ void textSetzen(QLabel* label, const QString& text)
 {
     if (label->text() != text)
         label->setText(text);
-}
-
-bool reihenModus(const MainState& s)
-{
-    return s.modus() == Modus::auffaecher || s.modus() == Modus::reihen;
 }
 
 } // namespace
@@ -138,7 +133,7 @@ void LightDarkField::bewegeHellDunkel(int x, int y)
         w.KreuzV->move(p.spalte, w.KreuzV->y());
         w.KreuzH->move(w.KreuzH->x(), p.zeile);
     }
-    if (reihenModus(s))
+    if (istReihenModus(s.modus()))
         m_parts.display->farbenA();
     else
         m_parts.display->farben();

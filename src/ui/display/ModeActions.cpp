@@ -1,16 +1,16 @@
 #include "display/ModeActions.h"
 
 #include "display/BandAngleControls.h"
-#include "display/LightDarkField.h"
+#include "display/DisplayHost.h"
 #include "display/DisplayParts.h"
 #include "display/FieldDisplay.h"
 #include "display/FieldSelection.h"
+#include "display/LightDarkField.h"
 #include "language/ActionRegistry.h"
 #include "language/ControlTexts.h"
+#include "layout/WindowLayoutUi.h"
 #include "widgets/ColourPanel.h"
 #include "widgets/StaticText.h"
-#include "display/DisplayHost.h"
-#include "layout/WindowLayoutUi.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -20,14 +20,10 @@
 #include <QSlider>
 #include <QTextEdit>
 #include <algorithm>
+#include <optional>
 
 namespace
 {
-
-bool istReihenModus(Modus m)
-{
-    return m == Modus::auffaecher || m == Modus::reihen;
-}
 
 bool istHarmonie(Modus m)
 {
@@ -51,12 +47,6 @@ Aktion aktionFuer(Modus m)
     return Aktion::farbreihen;
 }
 
-void striche(std::initializer_list<StaticText*> texte)
-{
-    for (StaticText* t : texte)
-        t->setText(QStringLiteral("-"));
-}
-
 void zeigen(ColourPanel* panel, bool sichtbar)
 {
     panel->setVisible(sichtbar);
@@ -70,7 +60,8 @@ void ModeActions::connectWidgets()
 {
     const auto verbinden = [this](Modus m, void (ModeActions::*handler)()) {
         QAction& a = modusAktion(m);
-        QObject::connect(&a, &QAction::triggered, &m_host.hauptfenster(), [this, handler] { (this->*handler)(); });
+        QObject::connect(&a, &QAction::triggered, &m_host.hauptfenster(),
+                         [this, handler] { (this->*handler)(); });
         a.setEnabled(true);
     };
     verbinden(Modus::zweier, &ModeActions::zweierHarmonienExecute);
@@ -78,7 +69,8 @@ void ModeActions::connectWidgets()
     verbinden(Modus::vierer, &ModeActions::viererHarmonienExecute);
     verbinden(Modus::auffaecher, &ModeActions::auffaecherungenExecute);
     verbinden(Modus::reihen, &ModeActions::farbreihenExecute);
-    QObject::connect(m_host.w().ComboBox1, &QComboBox::activated, &m_host.hauptfenster(), [this] { ComboBox1Change(); });
+    QObject::connect(m_host.w().ComboBox1, &QComboBox::activated, &m_host.hauptfenster(),
+                     [this] { ComboBox1Change(); });
 
     WindowLayoutUi& layout = m_host.layout();
     layout.showPanels = [this] { showPanels(); };
@@ -261,10 +253,11 @@ void ModeActions::neuBerechnen(Modus modus)
         if (s.aktionen.textAnstelleFlaechen)
             checkBoxenResetten2();
     } else if (modus == Modus::auffaecher && s.hdZielGross) {
-        s.sammelLauf = true;
-        auswahl.KleinRechtsClick2();
+        {
+            SammelLaufGuard sammeln(s.sammelLauf);
+            auswahl.KleinRechtsClick2();
+        }
         auswahl.Anzeige_NormalClick2();
-        s.sammelLauf = false;
     }
 }
 
@@ -305,16 +298,16 @@ void ModeActions::werteReihenVorbereiten(Modus modus)
     const bool unten = s.fixiert && s.fixLinksAktiv;
     if (modus == Modus::zweier) {
         if (unten)
-            striche({w.SKlUnLiR, w.SKlUnLiG, w.SKlUnLiB, w.SKlUnLiHex, w.SKlUnMiR, w.SKlUnMiG, w.SKlUnMiB,
-                     w.SKlUnMiHex});
+            strichSchreiben({w.SKlUnLiR, w.SKlUnLiG, w.SKlUnLiB, w.SKlUnLiHex, w.SKlUnMiR, w.SKlUnMiG,
+                             w.SKlUnMiB, w.SKlUnMiHex});
         else
-            striche({w.SKlObLiR, w.SKlObLiG, w.SKlObLiB, w.SKlObLiHex, w.SKlObMiR, w.SKlObMiG, w.SKlObMiB,
-                     w.SKlObMiHex});
+            strichSchreiben({w.SKlObLiR, w.SKlObLiG, w.SKlObLiB, w.SKlObLiHex, w.SKlObMiR, w.SKlObMiG,
+                             w.SKlObMiB, w.SKlObMiHex});
     } else if (modus == Modus::reihen) {
         if (unten)
-            striche({w.SGrUnR, w.SGrUnG, w.SGrUnB, w.SGrUnHex});
+            strichSchreiben({w.SGrUnR, w.SGrUnG, w.SGrUnB, w.SGrUnHex});
         else
-            striche({w.SGrObR, w.SGrObG, w.SGrObB, w.SGrObHex});
+            strichSchreiben({w.SGrObR, w.SGrObG, w.SGrObB, w.SGrObHex});
     }
     const bool gross = modus != Modus::reihen;
     const bool links = modus != Modus::zweier;
@@ -479,10 +472,11 @@ void ModeActions::ComboBox1Change()
     m_parts.band->TrackBarAllChange(nullptr);
     m_parts.hellDunkel->setPfeil();
     if (s.hdZielGross) {
-        s.sammelLauf = true;
-        m_parts.selection->KleinRechtsClick2();
+        {
+            SammelLaufGuard sammeln(s.sammelLauf);
+            m_parts.selection->KleinRechtsClick2();
+        }
         m_parts.selection->Anzeige_NormalClick2();
-        s.sammelLauf = false;
     }
     showPanels();
     hidePanels();
@@ -493,39 +487,24 @@ void ModeActions::checkBoxenResetten2()
     MainState& s = m_host.state();
     MainWidgets& w = m_host.w();
     FieldSelection& auswahl = *m_parts.selection;
-    enum class Feld { gross, rechts, links, mitte };
+    using Feld = FieldSelection::Feld;
     const Feld zuletzt = w.RadioButton2->isChecked()   ? Feld::links
                          : w.RadioButton3->isChecked() ? Feld::mitte
                          : w.RadioButton4->isChecked() ? Feld::rechts
                                                        : Feld::gross;
-    const auto waehlen = [&auswahl](Feld f) {
-        switch (f) {
-        case Feld::gross:
-            auswahl.Anzeige_NormalClick2();
-            break;
-        case Feld::rechts:
-            auswahl.KleinRechtsClick2();
-            break;
-        case Feld::links:
-            auswahl.KleinLinksClick2();
-            break;
-        case Feld::mitte:
-            auswahl.KleinMitteClick2();
-            break;
-        }
-    };
     const auto sichtbar = [this](QTextEdit* e) { return e->isVisibleTo(&m_host.hauptfenster()); };
-    s.sammelLauf = true;
-    if (zuletzt != Feld::gross)
-        waehlen(Feld::gross);
-    if (zuletzt != Feld::rechts && sichtbar(w.RichEdit1))
-        waehlen(Feld::rechts);
-    if (zuletzt != Feld::links && sichtbar(w.RichEdit2))
-        waehlen(Feld::links);
-    if (zuletzt != Feld::mitte && sichtbar(w.RichEdit3))
-        waehlen(Feld::mitte);
-    s.sammelLauf = false;
-    waehlen(zuletzt);
+    {
+        SammelLaufGuard sammeln(s.sammelLauf);
+        if (zuletzt != Feld::gross)
+            auswahl.waehlen(Feld::gross);
+        if (zuletzt != Feld::rechts && sichtbar(w.RichEdit1))
+            auswahl.waehlen(Feld::rechts);
+        if (zuletzt != Feld::links && sichtbar(w.RichEdit2))
+            auswahl.waehlen(Feld::links);
+        if (zuletzt != Feld::mitte && sichtbar(w.RichEdit3))
+            auswahl.waehlen(Feld::mitte);
+    }
+    auswahl.waehlen(zuletzt);
 }
 
 void ModeActions::realistischLuminoesExecute()
@@ -546,40 +525,28 @@ void ModeActions::realistischLuminoesExecute()
 
     // Every field of the mode passes through the light/dark target once, with
     // its own amounts; the one selected before is selected again at the end.
-    const Modus modus = s.modus();
-    const bool links = modus == Modus::dreier || modus == Modus::vierer;
-    const bool mitte = modus == Modus::vierer;
-    s.sammelLauf = true;
-    if (s.hdZielGross) {
-        auswahl.KleinRechtsClick2();
-        if (links)
-            auswahl.KleinLinksClick2();
-        if (mitte)
-            auswahl.KleinMitteClick2();
-        s.sammelLauf = false;
-        auswahl.Anzeige_NormalClick2();
-    } else if (s.hdZielRechts) {
-        auswahl.Anzeige_NormalClick2();
-        if (links)
-            auswahl.KleinLinksClick2();
-        if (mitte)
-            auswahl.KleinMitteClick2();
-        s.sammelLauf = false;
-        auswahl.KleinRechtsClick2();
-    } else if (s.hdZielLinks) {
-        auswahl.Anzeige_NormalClick2();
-        auswahl.KleinRechtsClick2();
-        if (mitte)
-            auswahl.KleinMitteClick2();
-        s.sammelLauf = false;
-        auswahl.KleinLinksClick2();
-    } else if (s.hdZielMitte) {
-        auswahl.Anzeige_NormalClick2();
-        auswahl.KleinRechtsClick2();
-        auswahl.KleinLinksClick2();
-        s.sammelLauf = false;
-        auswahl.KleinMitteClick2();
+    using Feld = FieldSelection::Feld;
+    const std::optional<Feld> zuvor = s.hdZielGross    ? std::optional(Feld::gross)
+                                      : s.hdZielRechts ? std::optional(Feld::rechts)
+                                      : s.hdZielLinks  ? std::optional(Feld::links)
+                                      : s.hdZielMitte  ? std::optional(Feld::mitte)
+                                                       : std::nullopt;
+    if (zuvor) {
+        const Modus modus = s.modus();
+        const auto imModus = [modus](Feld f) {
+            if (f == Feld::links)
+                return modus == Modus::dreier || modus == Modus::vierer;
+            if (f == Feld::mitte)
+                return modus == Modus::vierer;
+            return true;
+        };
+        {
+            SammelLaufGuard sammeln(s.sammelLauf);
+            for (const Feld f : {Feld::gross, Feld::rechts, Feld::links, Feld::mitte})
+                if (f != *zuvor && imModus(f))
+                    auswahl.waehlen(f);
+        }
+        auswahl.waehlen(*zuvor);
     }
-    s.sammelLauf = false;
     m_parts.band->winkelResetten();
 }

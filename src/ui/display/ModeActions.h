@@ -52,7 +52,6 @@ private:
     void reihenNeuAuslegen();
     void winkelAnsichtNeu();
 
-
     DisplayHost& m_host;
     DisplayParts& m_parts;
 };

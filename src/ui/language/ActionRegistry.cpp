@@ -43,10 +43,10 @@ void schriftSetzen(QWidget& w)
 ActionRegistry ActionRegistry::aufbauen(QMainWindow& form)
 {
     ActionRegistry reg;
-    reg.modusGruppe_ = new QActionGroup(&form);
-    reg.modusGruppe_->setObjectName(QStringLiteral("modusGruppe"));
-    reg.farbbandGruppe_ = new QActionGroup(&form);
-    reg.farbbandGruppe_->setObjectName(QStringLiteral("farbbandGruppe"));
+    reg.m_modusGruppe = new QActionGroup(&form);
+    reg.m_modusGruppe->setObjectName(QStringLiteral("modusGruppe"));
+    reg.m_farbbandGruppe = new QActionGroup(&form);
+    reg.m_farbbandGruppe->setObjectName(QStringLiteral("farbbandGruppe"));
 
     for (const ActionDef& s : actionDefs()) {
         auto* a = new QAction(&form);
@@ -60,12 +60,12 @@ ActionRegistry ActionRegistry::aufbauen(QMainWindow& form)
         if (s.imageIndex >= 0)
             a->setIcon(QIcon(iconPfad(s.imageIndex)));
         if (s.gruppe == Gruppe::modus)
-            reg.modusGruppe_->addAction(a);
+            reg.m_modusGruppe->addAction(a);
         else if (s.gruppe == Gruppe::farbbandtyp)
-            reg.farbbandGruppe_->addAction(a);
+            reg.m_farbbandGruppe->addAction(a);
         // Shortcuts work through the window whether or not the action sits in a menu.
         form.addAction(a);
-        reg.aktionen_[idx(s.id)] = a;
+        reg.m_aktionen[idx(s.id)] = a;
     }
 
     QMenuBar* bar = form.menuBar();
@@ -73,20 +73,20 @@ ActionRegistry ActionRegistry::aufbauen(QMainWindow& form)
     for (const MenuDef& m : menuDefs()) {
         auto* menu = new QMenu(&form);
         menu->setObjectName(QString::fromLatin1(m.name));
-        reg.menues_[idx(m.id)] = menu;
+        reg.m_menues[idx(m.id)] = menu;
     }
     for (const MenuDef& m : menuDefs()) {
-        QMenu* menu = reg.menues_[idx(m.id)];
+        QMenu* menu = reg.m_menues[idx(m.id)];
         for (const MenuEntry& e : m.eintraege) {
             switch (e.art) {
             case MenuEntry::Art::aktion:
-                menu->addAction(reg.aktionen_[idx(e.aktion)]);
+                menu->addAction(reg.m_aktionen[idx(e.aktion)]);
                 break;
             case MenuEntry::Art::trenner:
                 menu->addSeparator();
                 break;
             case MenuEntry::Art::untermenue:
-                menu->addMenu(reg.menues_[idx(e.untermenue)]);
+                menu->addMenu(reg.m_menues[idx(e.untermenue)]);
                 break;
             }
         }
@@ -109,13 +109,13 @@ ActionRegistry ActionRegistry::aufbauen(QMainWindow& form)
             tb->addSeparator();
             continue;
         }
-        QAction* a = reg.aktionen_[idx(*e.aktion)];
+        QAction* a = reg.m_aktionen[idx(*e.aktion)];
         tb->addAction(a);
         if (actionDef(*e.aktion).toolBarCaption)
             if (auto* knopf = qobject_cast<QToolButton*>(tb->widgetForAction(a)))
                 knopf->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
     }
-    reg.toolBar_ = tb;
+    reg.m_toolBar = tb;
 
     const LanguageTable design = LanguageTable::forLanguage(Sprache::deutsch);
     menueTexteSetzen(reg, design);
@@ -125,27 +125,27 @@ ActionRegistry ActionRegistry::aufbauen(QMainWindow& form)
 
 QAction& ActionRegistry::action(Aktion id) const
 {
-    return *aktionen_.at(idx(id));
+    return *m_aktionen.at(idx(id));
 }
 
 QAction* ActionRegistry::action(QStringView name) const
 {
     const auto id = findAktion(name);
-    return id ? aktionen_[idx(*id)] : nullptr;
+    return id ? m_aktionen[idx(*id)] : nullptr;
 }
 
 QMenu& ActionRegistry::menu(MenuId id) const
 {
-    return *menues_.at(idx(id));
+    return *m_menues.at(idx(id));
 }
 
 QActionGroup* ActionRegistry::gruppe(Gruppe g) const
 {
     switch (g) {
     case Gruppe::modus:
-        return modusGruppe_;
+        return m_modusGruppe;
     case Gruppe::farbbandtyp:
-        return farbbandGruppe_;
+        return m_farbbandGruppe;
     case Gruppe::keine:
         break;
     }
@@ -154,6 +154,6 @@ QActionGroup* ActionRegistry::gruppe(Gruppe g) const
 
 void ActionRegistry::setAllEnabled(bool enabled) const
 {
-    for (QAction* a : aktionen_)
+    for (QAction* a : m_aktionen)
         a->setEnabled(enabled);
 }

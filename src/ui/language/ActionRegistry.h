@@ -27,18 +27,18 @@ public:
     QAction& action(Aktion id) const;
     QAction* action(QStringView name) const; // nullptr for an unknown name
     QMenu& menu(MenuId id) const;
-    QToolBar& toolBar() const { return *toolBar_; }
+    QToolBar& toolBar() const { return *m_toolBar; }
     QActionGroup* gruppe(Gruppe g) const; // nullptr for Gruppe::keine
 
-    std::span<QAction* const> alle() const { return aktionen_; }
+    std::span<QAction* const> alle() const { return m_aktionen; }
     void setAllEnabled(bool enabled) const;
 
 private:
     ActionRegistry() = default;
 
-    std::array<QAction*, aktionCount> aktionen_{};
-    std::array<QMenu*, 7> menues_{};
-    QToolBar* toolBar_ = nullptr;
-    QActionGroup* modusGruppe_ = nullptr;
-    QActionGroup* farbbandGruppe_ = nullptr;
+    std::array<QAction*, aktionCount> m_aktionen{};
+    std::array<QMenu*, 7> m_menues{};
+    QToolBar* m_toolBar = nullptr;
+    QActionGroup* m_modusGruppe = nullptr;
+    QActionGroup* m_farbbandGruppe = nullptr;
 };

@@ -1,11 +1,11 @@
 #include "layout/WindowLayoutUi.h"
 
-#include "widgets/ColourPanel.h"
+#include "layout/WindowLayout.h"
 #include "state/MainState.h"
+#include "widgets/ColourPanel.h"
 #include "widgets/MainWidgets.h"
 #include "widgets/PictureBox.h"
 #include "widgets/StaticText.h"
-#include "layout/WindowLayout.h"
 
 #include <QAction>
 #include <QApplication>
@@ -74,7 +74,7 @@ void WindowLayoutUi::FormResize()
         return;
     m_w.Anzeige->resize(m_w.panelHintergrund->width(), m_w.Panel15->y() - m_w.Anzeige->y());
     applyDisplayGeometry();
-    const bool reihen = m_s.modus() == Modus::auffaecher || m_s.modus() == Modus::reihen;
+    const bool reihen = istReihenModus(m_s.modus());
     if (reihen && !m_s.aktionen.fixieren && showPanels)
         showPanels();
 }
@@ -114,7 +114,7 @@ void WindowLayoutUi::aufloesung800x600()
     m_s.kleinesLayout = true;
     applyCompactPlacements();
     const Modus modus = m_s.modus();
-    if ((modus == Modus::auffaecher || modus == Modus::reihen) && reihenNeuAuslegen)
+    if (istReihenModus(modus) && reihenNeuAuslegen)
         reihenNeuAuslegen();
     if (modus != Modus::zweier && winkelAnsichtNeu)
         winkelAnsichtNeu();

@@ -1,5 +1,6 @@
 #include "shell/MainWidgetsBuild.h"
 
+#include "colour/AnglePicture.h"
 #include "widgets/ColourPanel.h"
 #include "widgets/PictureBox.h"
 
@@ -124,12 +125,14 @@ void buildAngleBox(MainWidgets& w, QWidget* panelBG)
 
     const QPoint bild(85, 39);
     w.ImageWW = new PictureBox(w.Panel13, QStringLiteral("ImageWW"));
-    w.ImageWW->setGeometry(QRect(bild, QSize(123, 123)));
+    w.ImageWW->setGeometry(QRect(bild, QSize(winkelBildGroesse, winkelBildGroesse)));
     const QColor rahmen(128, 128, 128);
     w.Image8 = makeLine(w.Panel13, "Image8", QRect(bild.x() - 1, bild.y() - 1, 1, 125), rahmen);
-    w.Image9 = makeLine(w.Panel13, "Image9", QRect(bild.x() + 123, bild.y() - 1, 1, 125), rahmen);
+    w.Image9 = makeLine(w.Panel13, "Image9",
+                        QRect(bild.x() + winkelBildGroesse, bild.y() - 1, 1, winkelBildGroesse + 2), rahmen);
     w.Image10 = makeLine(w.Panel13, "Image10", QRect(bild.x() - 1, bild.y() - 1, 125, 1), rahmen);
-    w.Image11 = makeLine(w.Panel13, "Image11", QRect(bild.x() - 1, bild.y() + 123, 125, 1), rahmen);
+    w.Image11 = makeLine(w.Panel13, "Image11",
+                         QRect(bild.x() - 1, bild.y() + winkelBildGroesse, winkelBildGroesse + 2, 1), rahmen);
 
     w.TrackBar3 = makeTrackBar(w.Panel13, "TrackBar3", 34, QRect(24, 170, 200, 28));
     w.TrackBar2 = makeTrackBar(w.Panel13, "TrackBar2", 40, QRect(24, 200, 200, 28));

@@ -1,14 +1,15 @@
 #include "shell/TForm1.h"
 
+#include "desktop/DesktopShellOpener.h"
 #include "display/DisplayParts.h"
 #include "display/FieldDisplay.h"
 #include "language/ActionRegistry.h"
-#include "desktop/DesktopShellOpener.h"
+#include "layout/WindowLayout.h"
+#include "layout/WindowLayoutUi.h"
+#include "prefs/RegistryForm.h"
+#include "shell/TfBlind.h"
 #include "widgets/ColourPanel.h"
 #include "widgets/PictureBox.h"
-#include "shell/TfBlind.h"
-#include "prefs/RegistryForm.h"
-#include "layout/WindowLayoutUi.h"
 
 #include <QAbstractItemView>
 #include <QAction>
@@ -49,7 +50,7 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent)
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Tinctora"));
-    resize(988, 728);
+    resize(fensterStandardBreite, fensterStandardHoehe);
     m_actions = std::make_unique<ActionRegistry>(ActionRegistry::aufbauen(*this));
     buildMainWidgets(*this, m_w);
     m_layout = std::make_unique<WindowLayoutUi>(*this, m_w, m_state);

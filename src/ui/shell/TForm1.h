@@ -117,6 +117,7 @@ private:
     void applyStoredPlacement();
     void dateiAusKommandozeileOeffnen();
     QImage bandTypeWheel() const;
+    void bandTypWechseln(bool luminoes);
     void setBandType(bool luminoes);
     void wheelForBandType();
     void grossesFeldNeuHolen();

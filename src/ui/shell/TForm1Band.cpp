@@ -17,27 +17,28 @@
 
 void TForm1::realistischExecute()
 {
-    const bool texteGezeigt = m_state.eingabeTexteZeigen;
-    if (m_state.hdZielGross)
-        m_state.eingabeTexteZeigen = false;
-    m_state.eingabeFarbeAktiv = false; // a typed-in big-field colour belongs to the luminous band
-    setBandType(false);
-    realistischLuminoesExecute();
-    if (texteGezeigt)
-        m_state.eingabeTexteZeigen = true;
-    wheelForBandType();
+    bandTypWechseln(false);
 }
 
 void TForm1::luminoesExecute()
 {
+    bandTypWechseln(true);
+}
+
+// A typed-in big-field colour belongs to the luminous band: the realistic band
+// drops it, the luminous band fetches the big field again to show it.
+void TForm1::bandTypWechseln(bool luminoes)
+{
     const bool texteGezeigt = m_state.eingabeTexteZeigen;
     if (m_state.hdZielGross)
         m_state.eingabeTexteZeigen = false;
-    setBandType(true);
+    if (!luminoes)
+        m_state.eingabeFarbeAktiv = false;
+    setBandType(luminoes);
     realistischLuminoesExecute();
     if (texteGezeigt) {
         m_state.eingabeTexteZeigen = true;
-        if (m_state.feldGrossAn)
+        if (luminoes && m_state.feldGrossAn)
             grossesFeldNeuHolen();
     }
     wheelForBandType();

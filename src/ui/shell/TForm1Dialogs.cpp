@@ -3,9 +3,9 @@
 #include "shell/TForm1.h"
 
 #include "desktop/ShellOpener.h"
-#include "shell/TfBlind.h"
 #include "dialogs/Einstellungen.h"
 #include "prefs/RegistryForm.h"
+#include "shell/TfBlind.h"
 
 void TForm1::setShellOpener(std::unique_ptr<ShellOpener> opener)
 {

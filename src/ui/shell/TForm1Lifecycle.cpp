@@ -2,14 +2,15 @@
 
 #include "shell/TForm1.h"
 
+#include "colour/AnglePicture.h"
 #include "colour/Conversions.h"
 #include "colour/OverlayPicture.h"
+#include "layout/WindowLayout.h"
+#include "prefs/RegistryForm.h"
 #include "widgets/ColourPanel.h"
 #include "widgets/FieldCursor.h"
 #include "widgets/PictureBox.h"
 #include "widgets/StaticText.h"
-#include "prefs/RegistryForm.h"
-#include "layout/WindowLayout.h"
 
 #include <QComboBox>
 #include <QCoreApplication>
@@ -27,20 +28,6 @@ namespace
 QColor farbeAus(const MainState& s, int ersterSlot)
 {
     return QColor(s.farbWerte[ersterSlot], s.farbWerte[ersterSlot + 1], s.farbWerte[ersterSlot + 2]);
-}
-
-void werteSchreiben(StaticText* r, StaticText* g, StaticText* b, StaticText* hex, const QColor& c)
-{
-    r->setText(QString::number(c.red()));
-    g->setText(QString::number(c.green()));
-    b->setText(QString::number(c.blue()));
-    hex->setText(hexText(c.red(), c.green(), c.blue()));
-}
-
-void strichSchreiben(std::initializer_list<StaticText*> texte)
-{
-    for (StaticText* t : texte)
-        t->setText(QStringLiteral("-"));
 }
 
 } // namespace
@@ -95,7 +82,7 @@ void TForm1::FormCreate()
         setClientAligned(e, true);
 
     // 8. The angle image.
-    m_winkelBild = QImage(123, 123, QImage::Format_RGB888);
+    m_winkelBild = QImage(winkelBildGroesse, winkelBildGroesse, QImage::Format_RGB888);
     m_winkelBild.fill(Qt::white);
 
     // 9. The light/dark overlay; without it the field shows its plain colour.

@@ -2,8 +2,8 @@
 
 #include "colour/BandPictures.h"
 #include "language/SpracheZuweisen.h"
-#include "shell/TForm1.h"
 #include "prefs/RegistryForm.h"
+#include "shell/TForm1.h"
 
 TfBlind::TfBlind(TForm1& form, const TfRegistryForm& preferences)
     : sprache(LanguageTable::forVersion(preferences.sprachVersion))

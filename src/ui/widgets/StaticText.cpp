@@ -1,5 +1,7 @@
 #include "widgets/StaticText.h"
 
+#include "colour/Conversions.h"
+
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -53,4 +55,18 @@ void StaticText::mousePressEvent(QMouseEvent* event)
 {
     emit pressed(event->button());
     QLabel::mousePressEvent(event);
+}
+
+void werteSchreiben(StaticText* r, StaticText* g, StaticText* b, StaticText* hex, const QColor& farbe)
+{
+    r->setText(QString::number(farbe.red()));
+    g->setText(QString::number(farbe.green()));
+    b->setText(QString::number(farbe.blue()));
+    hex->setText(hexText(farbe.red(), farbe.green(), farbe.blue()));
+}
+
+void strichSchreiben(std::initializer_list<StaticText*> texte)
+{
+    for (StaticText* t : texte)
+        t->setText(QStringLiteral("-"));
 }

@@ -3,6 +3,8 @@
 #include <QColor>
 #include <QLabel>
 
+#include <initializer_list>
+
 // A value text of the value rows: a small sunken box of fixed width with one
 // line of text. Empty texts draw no box, so an unused value row stays out
 // of sight until something is written into it.
@@ -26,3 +28,8 @@ protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
 };
+
+// One value row: R, G, B in decimal and the hex text.
+void werteSchreiben(StaticText* r, StaticText* g, StaticText* b, StaticText* hex, const QColor& farbe);
+// Value texts of fields the mode does not use.
+void strichSchreiben(std::initializer_list<StaticText*> texte);
