@@ -1,9 +1,8 @@
 #pragma once
 
+#include "support/FieldHelpers.h"
 #include "support/WindowFixture.h"
 
-#include "colour/BandTables.h"
-#include "colour/LightDark.h"
 #include "display/DisplayParts.h"
 #include "display/ModeActions.h"
 #include "widgets/ColourPanel.h"
@@ -12,7 +11,6 @@
 
 #include <QAction>
 #include <QApplication>
-#include <QColor>
 #include <QMouseEvent>
 #include <QTest>
 #include <QWidget>
@@ -65,16 +63,4 @@ inline void klick(QWidget* w, QPoint p)
 inline void klick(QWidget* w)
 {
     klick(w, w->rect().center());
-}
-
-inline QColor bandFarbe(int p, bool luminoes = false)
-{
-    const Rgb c = bandTable(luminoes).at(p);
-    return QColor(c.r, c.g, c.b);
-}
-
-inline QColor gemischt(int r, int g, int b, int dunkel, int hell)
-{
-    return QColor(rechneHellDunkel(r, dunkel, hell), rechneHellDunkel(g, dunkel, hell),
-                  rechneHellDunkel(b, dunkel, hell));
 }

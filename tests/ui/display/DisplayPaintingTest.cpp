@@ -1,45 +1,15 @@
 #include "support/DisplayFixture.h"
+#include "support/PaintCounter.h"
 
-#include "colour/LightDark.h"
 #include "display/LightDarkField.h"
 #include "language/ActionRegistry.h"
+#include "widgets/PictureBox.h"
 
 #include <QPalette>
 #include <QTest>
 #include <QTextEdit>
 
 #include <gtest/gtest.h>
-
-namespace
-{
-
-// Counts the paint events of the widgets it watches.
-class PaintCounter : public QObject
-{
-public:
-    explicit PaintCounter(std::initializer_list<QWidget*> widgets)
-    {
-        for (QWidget* w : widgets)
-            w->installEventFilter(this);
-    }
-    int count = 0;
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override
-    {
-        if (event->type() == QEvent::Paint)
-            ++count;
-        return QObject::eventFilter(watched, event);
-    }
-};
-
-QColor gemischt(const QColor& basis, int dunkel, int hell)
-{
-    return QColor(rechneHellDunkel(basis.red(), dunkel, hell), rechneHellDunkel(basis.green(), dunkel, hell),
-                  rechneHellDunkel(basis.blue(), dunkel, hell));
-}
-
-} // namespace
 
 TEST(DisplayPainting, ShownWindowShowsTheStartCombination)
 {
@@ -61,18 +31,19 @@ TEST(DisplayPainting, PaintingTheSameColoursAgainRepaintsNothing)
 {
     DisplayFixture f;
     f.form->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(f.form.get()));
     MainWidgets& w = f.w();
+    QWidget* zeuge = w.Image2; // not touched by the display routines
     f.parts().display->datenHolen(50, true);
-    QTest::qWait(30);
+    ASSERT_TRUE(allesGemalt(zeuge));
     PaintCounter zaehler{w.Anzeige_Normal, w.KleinRechts, w.Panel4, w.Panel7, w.SGrObHex, w.SKlObHex};
     f.parts().display->datenHolen(50, true);
     f.parts().display->datenHolen(50, true);
-    QTest::qWait(30);
+    ASSERT_TRUE(allesGemalt(zeuge));
     EXPECT_EQ(zaehler.count, 0);
 
     f.parts().display->datenHolen(60, true); // a real change does repaint
-    QTest::qWait(30);
-    EXPECT_GT(zaehler.count, 0);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return zaehler.count > 0; }));
 }
 
 TEST(DisplayPainting, WebSafeDisplaySnapsPanelsAndTexts)
@@ -96,6 +67,7 @@ TEST(DisplayPainting, WebSafeDisplaySnapsPanelsAndTexts)
     EXPECT_EQ(f.s().endFarben[47], 153);
 }
 
+// 3-colour at the start position 0 with distance 40: right 299, left 379.
 TEST(DisplayPainting, LightDarkAmountsShowInFieldsAndValues)
 {
     DisplayFixture f;
@@ -103,29 +75,31 @@ TEST(DisplayPainting, LightDarkAmountsShowInFieldsAndValues)
     f.modus("dreierHarmonien");
     f.parts().selection->KleinLinksClick2();
     f.parts().hellDunkel->bewegeHellDunkel(100, 155); // dark 100, light 100
-    const QColor links = gemischt(bandFarbe(false, f.s().posLinks()), 100, 100);
+    const QColor links = gemischt(bandFarbe(379), 100, 100);
     EXPECT_EQ(w.KleinLinks->colour(), links);
     EXPECT_EQ(w.Panel5->colour(), links);
     EXPECT_EQ(w.SKlObLiHex->text(), hex(links));
     EXPECT_EQ(w.SKlObLiB->text(), QString::number(links.blue()));
     // The light/dark field shows the base colour, not the mixed one.
-    EXPECT_EQ(w.flaechenanzeigeFarbe->colour(), bandFarbe(false, f.s().posLinks()));
+    EXPECT_EQ(w.flaechenanzeigeFarbe->colour(), bandFarbe(379));
     // Other fields keep their pure colours.
-    EXPECT_EQ(w.KleinRechts->colour(), bandFarbe(false, f.s().posRechts()));
+    EXPECT_EQ(w.KleinRechts->colour(), bandFarbe(299));
+    EXPECT_EQ(w.Anzeige_Normal->colour(), QColor(218, 37, 29));
 }
 
+// 4-colour, angle type 1, at 120 with distances 40 and 34: right 453, left 533, centre 188.
 TEST(DisplayPainting, TextFieldsTakeTheFieldColours)
 {
     DisplayFixture f;
     MainWidgets& w = f.w();
     f.modus("viererHarmonien");
     f.parts().display->datenHolen(120, true);
-    const QColor gross = bandFarbe(false, 120);
+    const QColor gross = bandFarbe(120);
     for (QTextEdit* e : {w.RichEdit1, w.RichEdit2, w.RichEdit3})
         EXPECT_EQ(e->palette().color(QPalette::Base), gross);
-    EXPECT_EQ(w.RichEdit1->palette().color(QPalette::Text), bandFarbe(false, f.s().posRechts()));
-    EXPECT_EQ(w.RichEdit2->palette().color(QPalette::Text), bandFarbe(false, f.s().posLinks()));
-    EXPECT_EQ(w.RichEdit3->palette().color(QPalette::Text), bandFarbe(false, f.s().posMitte()));
+    EXPECT_EQ(w.RichEdit1->palette().color(QPalette::Text), bandFarbe(453));
+    EXPECT_EQ(w.RichEdit2->palette().color(QPalette::Text), bandFarbe(533));
+    EXPECT_EQ(w.RichEdit3->palette().color(QPalette::Text), bandFarbe(188));
 }
 
 TEST(DisplayPainting, SwappedInSnapshotLeavesPanelsAndTextsAlone)
@@ -135,16 +109,16 @@ TEST(DisplayPainting, SwappedInSnapshotLeavesPanelsAndTextsAlone)
     f.parts().display->datenHolen(0, true);
     f.s().anzeigeSperre = true;
     f.parts().display->datenHolen(200, true);
-    EXPECT_EQ(w.Anzeige_Normal->colour(), bandFarbe(false, 0));
-    EXPECT_EQ(w.KleinRechts->colour(), bandFarbe(false, 339));
-    EXPECT_EQ(w.SGrObHex->text(), hex(bandFarbe(false, 0)));
-    EXPECT_EQ(w.SKlObHex->text(), hex(bandFarbe(false, 339)));
-    EXPECT_EQ(w.RichEdit1->palette().color(QPalette::Base), bandFarbe(false, 0));
-    // The text view's font colour still follows.
-    EXPECT_EQ(w.RichEdit1->palette().color(QPalette::Text), bandFarbe(false, komplement(200)));
+    EXPECT_EQ(w.Anzeige_Normal->colour(), QColor(218, 37, 29));
+    EXPECT_EQ(w.KleinRechts->colour(), QColor(0, 146, 141));
+    EXPECT_EQ(w.SGrObHex->text(), QStringLiteral("#DA251D"));
+    EXPECT_EQ(w.SKlObHex->text(), QStringLiteral("#00928D"));
+    EXPECT_EQ(w.RichEdit1->palette().color(QPalette::Base), QColor(218, 37, 29));
+    // The text view's font colour still follows: the complement of 200 is 539.
+    EXPECT_EQ(w.RichEdit1->palette().color(QPalette::Text), bandFarbe(539));
     f.s().anzeigeSperre = false;
     f.parts().display->datenHolen(200, true);
-    EXPECT_EQ(w.KleinRechts->colour(), bandFarbe(false, komplement(200)));
+    EXPECT_EQ(w.KleinRechts->colour(), bandFarbe(539));
 }
 
 TEST(DisplayPainting, RepaintMarksUnsavedChangesAndDropsWebSafeTakeOver)
@@ -163,6 +137,7 @@ TEST(DisplayPainting, RepaintMarksUnsavedChangesAndDropsWebSafeTakeOver)
     EXPECT_FALSE(f.form->actions().action(Aktion::dateiSpeichern).isEnabled());
 }
 
+// 4-colour, angle type 1, at 40 with distances 40 and 34: right 373, left 453, centre 108.
 TEST(DisplayPainting, BandTypeSwitchRecolorsEveryFieldAndKeepsTheSelection)
 {
     DisplayFixture f;
@@ -173,39 +148,42 @@ TEST(DisplayPainting, BandTypeSwitchRecolorsEveryFieldAndKeepsTheSelection)
     f.parts().selection->KleinRechtsClick2();
     f.parts().hellDunkel->bewegeHellDunkel(80, 255); // small right: dark 80
     f.parts().selection->KleinLinksClick2();
-    const int gross = s.posGross(), rechts = s.posRechts(), links = s.posLinks(), mitte = s.posMitte();
 
     f.form->aktion("luminoes")->trigger();
-    EXPECT_EQ(s.posGross(), gross);
-    EXPECT_EQ(s.posLinks(), links);
-    EXPECT_EQ(w.Anzeige_Normal->colour(), bandFarbe(true, gross));
-    EXPECT_EQ(w.KleinRechts->colour(), gemischt(bandFarbe(true, rechts), 80, 0));
-    EXPECT_EQ(w.KleinLinks->colour(), bandFarbe(true, links));
-    EXPECT_EQ(w.KleinMitte->colour(), bandFarbe(true, mitte));
-    EXPECT_EQ(w.SKlObMiHex->text(), hex(bandFarbe(true, mitte)));
+    EXPECT_EQ(s.posGross(), 40);
+    EXPECT_EQ(s.posRechts(), 373);
+    EXPECT_EQ(s.posLinks(), 453);
+    EXPECT_EQ(s.posMitte(), 108);
+    EXPECT_EQ(w.Anzeige_Normal->colour(), bandFarbe(40, true));
+    EXPECT_EQ(w.KleinRechts->colour(), gemischt(bandFarbe(373, true), 80, 0));
+    EXPECT_EQ(w.KleinLinks->colour(), bandFarbe(453, true));
+    EXPECT_EQ(w.KleinMitte->colour(), bandFarbe(108, true));
+    EXPECT_EQ(w.SKlObMiHex->text(), hex(bandFarbe(108, true)));
     EXPECT_TRUE(s.hdZielLinks);
     EXPECT_FALSE(s.sammelLauf);
     EXPECT_EQ(w.statusPanel1->text(), QStringLiteral("Small field on the left-hand side selected"));
-    EXPECT_EQ(w.flaechenanzeigeFarbe->colour(), bandFarbe(true, links));
+    EXPECT_EQ(w.flaechenanzeigeFarbe->colour(), bandFarbe(453, true));
 
     f.form->aktion("realistisch")->trigger();
-    EXPECT_EQ(w.KleinMitte->colour(), bandFarbe(false, mitte));
-    EXPECT_EQ(w.KleinRechts->colour(), gemischt(bandFarbe(false, rechts), 80, 0));
+    EXPECT_EQ(w.KleinMitte->colour(), bandFarbe(108));
+    EXPECT_EQ(w.KleinRechts->colour(), gemischt(bandFarbe(373), 80, 0));
     EXPECT_TRUE(s.hdZielLinks);
 }
 
+// The fanning worked example (100, K = 3, distance 40) on the luminous band;
+// 399 is its pure cyan.
 TEST(DisplayPainting, BandTypeSwitchRecolorsTheWholeRow)
 {
     DisplayFixture f;
     MainWidgets& w = f.w();
     f.modus("auffaecherungen");
-    f.felder(3);
+    stufenWaehlen(w, 3);
     f.parts().display->datenHolen(100, true);
     f.form->aktion("luminoes")->trigger();
-    EXPECT_EQ(w.R[15]->colour(), bandFarbe(true, 399));
-    EXPECT_EQ(w.R[1]->colour(), bandFarbe(true, 479));
-    EXPECT_EQ(w.R[8]->colour(), bandFarbe(true, 439));
-    EXPECT_EQ(w.R[6]->colour(), bandFarbe(true, 465));
-    EXPECT_EQ(w.AnzeigeReihen->colour(), bandFarbe(true, 100));
+    EXPECT_EQ(w.R[15]->colour(), QColor(0, 255, 255));
+    EXPECT_EQ(w.R[1]->colour(), bandFarbe(479, true));
+    EXPECT_EQ(w.R[8]->colour(), bandFarbe(439, true));
+    EXPECT_EQ(w.R[6]->colour(), bandFarbe(465, true));
+    EXPECT_EQ(w.AnzeigeReihen->colour(), bandFarbe(100, true));
     EXPECT_TRUE(f.s().hdZielGross);
 }

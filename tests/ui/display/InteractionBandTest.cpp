@@ -51,8 +51,7 @@ TEST(InteractionBand, ClickInFanningSpreadsTheRowAroundTheComplement)
 {
     ShownWindow f;
     f.modus("auffaecherungen");
-    f.w().ComboBox1->setCurrentIndex(2); // 7 fields: K = 3
-    f.form->parts().modes->ComboBox1Change();
+    stufenWaehlen(f.w(), 3); // 7 fields
     bandKlick(f, 100);
 
     // Centre 439; outer fields 40 away; rings in steps of round(40 / 3) = 13.
@@ -167,14 +166,12 @@ TEST(InteractionBand, FourColourTypeOneTurnsTheWheelWithTheSecondAngle)
     EXPECT_NE(f.form->imageBg(), rad);
 
     // Angle type 2: only the first angle is adjustable.
-    w.ComboBox3->setCurrentIndex(1);
-    f.form->parts().band->ComboBox3Change();
+    waehleEintrag(w.ComboBox3, 1);
     EXPECT_TRUE(f.s().winkeltyp2);
     EXPECT_FALSE(w.TrackBar3->isEnabled());
     EXPECT_TRUE(w.WinkelU->isHidden());
     EXPECT_TRUE(w.TrackBar2->isEnabled());
-    w.ComboBox3->setCurrentIndex(0);
-    f.form->parts().band->ComboBox3Change();
+    waehleEintrag(w.ComboBox3, 0);
     EXPECT_FALSE(f.s().winkeltyp2);
     EXPECT_TRUE(w.TrackBar3->isEnabled());
     EXPECT_FALSE(w.WinkelU->isHidden());

@@ -1,8 +1,8 @@
 #include "support/InteractionFixture.h"
 
-#include "display/LightDarkField.h"
 #include "display/DisplayParts.h"
 #include "display/FieldSelection.h"
+#include "display/LightDarkField.h"
 #include "display/ModeActions.h"
 #include "widgets/ColourPanel.h"
 #include "widgets/PictureBox.h"
@@ -39,7 +39,7 @@ TEST(InteractionLightDark, CornersGiveWhiteAndBlackWithTheirPercentages)
     klick(feld, {128, 127});
     EXPECT_EQ(w.Label1->text(), QStringLiteral("50 %")); // light 128
     EXPECT_EQ(w.Label2->text(), QStringLiteral("50 %")); // dark 128
-    EXPECT_EQ(w.Anzeige_Normal->colour(), gemischt(218, 37, 29, 128, 128));
+    EXPECT_EQ(w.Anzeige_Normal->colour(), gemischt(QColor(218, 37, 29), 128, 128));
     // The field keeps showing the base colour; only the fields are mixed.
     EXPECT_EQ(w.flaechenanzeigeFarbe->colour(), QColor(218, 37, 29));
     EXPECT_EQ(f.s().hdPunktGrossX, 128);
@@ -59,29 +59,23 @@ TEST(InteractionLightDark, RowFieldsFollowTheInterpolatedAmounts)
     ASSERT_TRUE(f.s().hdZielRechts);
     klick(w.PaintBox3, {80, 255}); // small right: dark 80
 
+    // Fanning at 0 with distance 40 and K = 4: centre 339, ring step 10, right
+    // (R15) at 299, left (R1) at 379; ring k has R(8+k) at 339 - 10k, R(8-k) at 339 + 10k.
     const MainState& s = f.s();
     const int erwartet[] = {40, 50, 30, 60, 20, 70, 10};
     for (int i = 1; i <= 7; ++i)
         EXPECT_EQ(s.dunkelReihe(i), erwartet[i - 1]) << "element " << i;
 
-    const auto basis = [&](int ersterSlot) {
-        return std::array<int, 3>{s.farbWerte[ersterSlot], s.farbWerte[ersterSlot + 1],
-                                  s.farbWerte[ersterSlot + 2]};
-    };
-    const auto gemischtAus = [&](std::array<int, 3> c, int dunkel) {
-        return gemischt(c[0], c[1], c[2], dunkel, 0);
-    };
-    EXPECT_EQ(w.R[15]->colour(), gemischtAus(basis(slot::basisRechts), 80));
-    EXPECT_EQ(w.R[1]->colour(), gemischtAus(basis(slot::basisLinks), 0));
-    EXPECT_EQ(w.R[8]->colour(), gemischtAus(basis(slot::basisMitte), 40));
+    EXPECT_EQ(w.R[15]->colour(), gemischt(bandFarbe(299), 80, 0));
+    EXPECT_EQ(w.R[1]->colour(), bandFarbe(379));
+    EXPECT_EQ(w.R[8]->colour(), gemischt(QColor(0, 146, 141), 40, 0));
     // Ring k: R(8+k) takes element 2k, R(8-k) element 2k+1.
     for (int k = 1; k <= 3; ++k) {
-        const int rechts = slot::basisReihe + 6 * (k - 1);
         EXPECT_EQ(w.R[static_cast<std::size_t>(8 + k)]->colour(),
-                  gemischtAus(basis(rechts), erwartet[2 * k - 1]))
+                  gemischt(bandFarbe(339 - 10 * k), erwartet[2 * k - 1], 0))
             << "ring " << k;
         EXPECT_EQ(w.R[static_cast<std::size_t>(8 - k)]->colour(),
-                  gemischtAus(basis(rechts + 3), erwartet[2 * k]))
+                  gemischt(bandFarbe(339 + 10 * k), erwartet[2 * k], 0))
             << "ring " << k;
     }
 }
@@ -159,18 +153,20 @@ TEST(InteractionLightDark, FieldColourIsCachedAndGuarded)
     s.farbWerte[5] = 20;
     s.farbWerte[6] = 30;
 
+    // Guarded, the field keeps the big field's start colour and its value.
     s.sammelLauf = true;
     feld.hellDunkelEinfaerben(4, 5, 6);
-    EXPECT_NE(w.flaechenanzeigeFarbe->colour(), QColor(10, 20, 30));
+    EXPECT_EQ(w.flaechenanzeigeFarbe->colour(), QColor(218, 37, 29));
     s.sammelLauf = false;
     s.sperreHdFarbe = true;
     feld.hellDunkelEinfaerben(4, 5, 6);
-    EXPECT_NE(w.flaechenanzeigeFarbe->colour(), QColor(10, 20, 30));
+    EXPECT_EQ(w.flaechenanzeigeFarbe->colour(), QColor(218, 37, 29));
+    EXPECT_EQ(w.flaechenanzeigeFarbe->tag(), 0x1D25DA);
     s.sperreHdFarbe = false;
 
     feld.hellDunkelEinfaerben(4, 5, 6);
     EXPECT_EQ(w.flaechenanzeigeFarbe->colour(), QColor(10, 20, 30));
-    EXPECT_EQ(w.flaechenanzeigeFarbe->tag(), 30 * 65536 + 20 * 256 + 10);
+    EXPECT_EQ(w.flaechenanzeigeFarbe->tag(), 0x1E140A); // blue, green, red
     // The same base colour again leaves the field alone.
     w.flaechenanzeigeFarbe->setColour(Qt::green);
     feld.hellDunkelEinfaerben(4, 5, 6);
@@ -181,7 +177,7 @@ TEST(InteractionLightDark, FieldColourIsCachedAndGuarded)
     s.farbWerte[4] = 11;
     feld.hellDunkelEinfaerben(4, 5, 6);
     EXPECT_EQ(w.flaechenanzeigeFarbe->colour(), w.panelHintergrund->colour());
-    EXPECT_EQ(w.flaechenanzeigeFarbe->tag(), 30 * 65536 + 20 * 256 + 11);
+    EXPECT_EQ(w.flaechenanzeigeFarbe->tag(), 0x1E140B);
 }
 
 TEST(InteractionLightDark, SelectingAFieldMovesTheCrossHairToItsPoint)
@@ -199,6 +195,6 @@ TEST(InteractionLightDark, SelectingAFieldMovesTheCrossHairToItsPoint)
     EXPECT_EQ(w.KreuzV->x(), 30);
     EXPECT_EQ(w.KreuzH->y(), 40);
     EXPECT_EQ(w.Label2->text(), QStringLiteral("12 %")); // 30 of 255
-    EXPECT_EQ(w.KleinLinks->colour(),
-              gemischt(f.s().farbWerte[7], f.s().farbWerte[8], f.s().farbWerte[9], 200, 245));
+    // 3-colour at 0 puts the left field at 379.
+    EXPECT_EQ(w.KleinLinks->colour(), gemischt(bandFarbe(379), 200, 245));
 }

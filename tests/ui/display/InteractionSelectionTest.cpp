@@ -82,8 +82,7 @@ TEST(InteractionSelection, RowFieldsStandForTheSmallFieldOnTheirSide)
 {
     ShownWindow f;
     f.modus("auffaecherungen");
-    f.w().ComboBox1->setCurrentIndex(6); // all 15 fields
-    f.form->parts().modes->ComboBox1Change();
+    stufenWaehlen(f.w(), 7); // all 15 fields
     MainWidgets& w = f.w();
     klick(w.R[3]);
     EXPECT_TRUE(gleich(ziel(f.s()), {false, false, true, false}));

@@ -1,6 +1,7 @@
 #include "support/DisplayFixture.h"
 
 #include "display/BandAngleControls.h"
+#include "display/LightDarkField.h"
 #include "widgets/PictureBox.h"
 
 #include <QTest>
@@ -33,24 +34,24 @@ TEST(ModeRows, FanningPaintsEveryRowFieldAtItsBandPosition)
     DisplayFixture f;
     MainWidgets& w = f.w();
     f.modus("auffaecherungen");
-    f.felder(3);
+    stufenWaehlen(w, 3);
     f.parts().display->datenHolen(100, true);
     ASSERT_EQ(f.s().abstand1(), 40);
 
-    EXPECT_EQ(w.R[15]->colour(), bandFarbe(false, 399));
-    EXPECT_EQ(w.R[1]->colour(), bandFarbe(false, 479));
-    EXPECT_EQ(w.R[8]->colour(), bandFarbe(false, 439));
-    EXPECT_EQ(w.R[9]->colour(), bandFarbe(false, 426));
-    EXPECT_EQ(w.R[7]->colour(), bandFarbe(false, 452));
-    EXPECT_EQ(w.R[10]->colour(), bandFarbe(false, 413));
-    EXPECT_EQ(w.R[6]->colour(), bandFarbe(false, 465));
+    EXPECT_EQ(w.R[15]->colour(), bandFarbe(399));
+    EXPECT_EQ(w.R[1]->colour(), bandFarbe(479));
+    EXPECT_EQ(w.R[8]->colour(), bandFarbe(439));
+    EXPECT_EQ(w.R[9]->colour(), bandFarbe(426));
+    EXPECT_EQ(w.R[7]->colour(), bandFarbe(452));
+    EXPECT_EQ(w.R[10]->colour(), bandFarbe(413));
+    EXPECT_EQ(w.R[6]->colour(), bandFarbe(465));
     // The big field lies behind the rows; the value rows show the outer fields and the centre.
-    EXPECT_EQ(w.AnzeigeReihen->colour(), bandFarbe(false, 100));
-    EXPECT_EQ(w.SGrObHex->text(), hex(bandFarbe(false, 100)));
-    EXPECT_EQ(w.SKlObHex->text(), hex(bandFarbe(false, 399)));
-    EXPECT_EQ(w.SKlObLiHex->text(), hex(bandFarbe(false, 479)));
-    EXPECT_EQ(w.SKlObMiHex->text(), hex(bandFarbe(false, 439)));
-    EXPECT_EQ(w.Panel6->colour(), bandFarbe(false, 439));
+    EXPECT_EQ(w.AnzeigeReihen->colour(), bandFarbe(100));
+    EXPECT_EQ(w.SGrObHex->text(), hex(bandFarbe(100)));
+    EXPECT_EQ(w.SKlObHex->text(), hex(bandFarbe(399)));
+    EXPECT_EQ(w.SKlObLiHex->text(), hex(bandFarbe(479)));
+    EXPECT_EQ(w.SKlObMiHex->text(), hex(bandFarbe(439)));
+    EXPECT_EQ(w.Panel6->colour(), bandFarbe(439));
     EXPECT_EQ(w.PaintBox1->x(), w.Image2->x() + 100);
     EXPECT_EQ(w.PaintBox2->x(), w.Image2->x() + 100);
 
@@ -64,21 +65,21 @@ TEST(ModeRows, OuterFieldsCloseTheRowForEveryFieldCount)
     DisplayFixture f;
     MainWidgets& w = f.w();
     f.modus("farbreihen");
-    f.felder(1);
+    stufenWaehlen(w, 1);
     EXPECT_EQ(imReihe(w), (std::vector<int>{1, 8, 15}));
     EXPECT_EQ(w.R[1]->x(), 274);
     EXPECT_EQ(w.R[15]->x(), 364);
     EXPECT_EQ(w.R[1]->tag(), 274);
     EXPECT_EQ(w.R[15]->tag(), 364);
 
-    f.felder(7);
+    stufenWaehlen(w, 7);
     std::vector<int> alle(15);
     std::iota(alle.begin(), alle.end(), 1);
     EXPECT_EQ(imReihe(w), alle);
     for (std::size_t k = 1; k <= 15; ++k)
         EXPECT_EQ(w.R[k]->x(), 4 + 45 * static_cast<int>(k - 1)) << "R" << k;
 
-    f.felder(4);
+    stufenWaehlen(w, 4);
     EXPECT_EQ(imReihe(w), (std::vector<int>{1, 5, 6, 7, 8, 9, 10, 11, 15}));
     EXPECT_EQ(w.R[1]->x(), 139);
     EXPECT_EQ(w.R[15]->x(), 499);
@@ -93,31 +94,45 @@ TEST(ModeRows, CompactLayoutPlacesTheOuterFieldsByStepCount)
     MainWidgets& w = f.w();
     f.form->aufloesung800x600();
     f.modus("auffaecherungen");
-    f.felder(1);
+    stufenWaehlen(w, 1);
     EXPECT_EQ(w.R[1]->x(), 210);
     EXPECT_EQ(w.R[15]->x(), 278);
-    f.felder(7);
+    stufenWaehlen(w, 7);
     EXPECT_EQ(w.R[1]->x(), 6);
     EXPECT_EQ(w.R[15]->x(), 482);
     EXPECT_EQ(w.R[2]->x(), 40);
 }
 
+// The row scales with the display width W: panel width W*40 div 680, the
+// first slot where the leftover space centres the row, then fixed steps.
 TEST(ModeRows, ResizingKeepsTheOuterFieldsAtTheEndsOfTheRow)
 {
     DisplayFixture f;
     MainWidgets& w = f.w();
     f.form->show();
     f.modus("auffaecherungen");
-    f.felder(3);
-    int vorher = 0;
+    stufenWaehlen(w, 3);
+    const auto slot = [](int breite, int k) {
+        const int feld = breite * 40 / 680;
+        const int rest = breite - 2 - 15 * feld;
+        const int luecke = (rest - 20) / 14;
+        return (rest - 14 * luecke) / 2 - 1 + (k - 1) * (feld + luecke);
+    };
+    int vorher = w.Anzeige->width();
     for (QSize groesse : {QSize(1000, 720), QSize(1300, 900)}) {
         f.form->resize(groesse);
-        QTest::qWait(20);
-        EXPECT_EQ(w.R[1]->x(), w.R[5]->tag());
-        EXPECT_EQ(w.R[15]->x(), w.R[11]->tag());
-        EXPECT_EQ(w.R[1]->y(), w.R[5]->y());
-        EXPECT_NE(w.R[11]->tag(), vorher);
-        vorher = w.R[11]->tag();
+        // The panel width following the new display width shows the row was laid out again.
+        ASSERT_TRUE(QTest::qWaitFor([&] {
+            return w.Anzeige->width() != vorher && w.R[1]->width() == w.Anzeige->width() * 40 / 680;
+        }));
+        vorher = w.Anzeige->width();
+        SCOPED_TRACE(vorher);
+        // K = 3: the outer fields take the slots of R5 and R11.
+        EXPECT_EQ(w.R[1]->x(), slot(vorher, 5));
+        EXPECT_EQ(w.R[15]->x(), slot(vorher, 11));
+        EXPECT_EQ(w.R[6]->x(), slot(vorher, 6));
+        EXPECT_EQ(w.R[10]->x(), slot(vorher, 10));
+        EXPECT_EQ(w.R[1]->y(), w.R[8]->y());
     }
 }
 
@@ -125,9 +140,8 @@ TEST(ModeRows, FieldCountChangeKeepsTheBigFieldSelected)
 {
     DisplayFixture f;
     f.modus("auffaecherungen");
-    f.s().hdPunktGrossX = 100; // a point of the big field's own
-    f.s().hdPunktGrossY = 0;
-    f.felder(5);
+    f.parts().hellDunkel->bewegeHellDunkel(100, 0); // a point of the big field's own
+    stufenWaehlen(f.w(), 5);
     EXPECT_TRUE(f.s().hdZielGross);
     EXPECT_FALSE(f.s().sammelLauf);
     EXPECT_EQ(f.w().statusPanel1->text(), QStringLiteral("Big field selected"));
@@ -142,11 +156,11 @@ TEST(ModeRows, ThreeColourTakesTheSmallFieldsAroundTheComplement)
     f.parts().band->Image2MouseDown(500);
     f.parts().band->Image2MouseUp();
     EXPECT_EQ(f.s().posGross(), 500);
-    EXPECT_EQ(w.KleinRechts->colour(), bandFarbe(false, 121));
-    EXPECT_EQ(w.KleinLinks->colour(), bandFarbe(false, 201));
-    EXPECT_EQ(w.Anzeige_Normal->colour(), bandFarbe(false, 500));
-    EXPECT_EQ(w.Panel7->colour(), bandFarbe(false, 121));
-    EXPECT_EQ(w.Panel5->colour(), bandFarbe(false, 201));
-    EXPECT_EQ(w.SKlObLiHex->text(), hex(bandFarbe(false, 201)));
-    EXPECT_EQ(w.SKlObR->text(), QString::number(bandFarbe(false, 121).red()));
+    EXPECT_EQ(w.KleinRechts->colour(), bandFarbe(121));
+    EXPECT_EQ(w.KleinLinks->colour(), bandFarbe(201));
+    EXPECT_EQ(w.Anzeige_Normal->colour(), bandFarbe(500));
+    EXPECT_EQ(w.Panel7->colour(), bandFarbe(121));
+    EXPECT_EQ(w.Panel5->colour(), bandFarbe(201));
+    EXPECT_EQ(w.SKlObLiHex->text(), hex(bandFarbe(201)));
+    EXPECT_EQ(w.SKlObR->text(), QString::number(bandFarbe(121).red()));
 }

@@ -1,4 +1,5 @@
 #include "support/DisplayFixture.h"
+#include "support/StackOrder.h"
 
 #include "display/BandAngleControls.h"
 
@@ -17,13 +18,6 @@ namespace
 bool steht(const QWidget* panel, const QWidget* in)
 {
     return panel->parentWidget() == in && !panel->isHidden();
-}
-
-// Later siblings lie on top.
-bool oben(const QWidget* a, const QWidget* b)
-{
-    const QObjectList& k = a->parentWidget()->children();
-    return b->parentWidget() != a->parentWidget() || k.indexOf(a) > k.indexOf(b);
 }
 
 struct Erwartung {
@@ -54,10 +48,10 @@ void pruefen(DisplayFixture& f, const Erwartung& e)
 
     if (e.reihen) {
         EXPECT_TRUE(steht(w.AnzeigeReihen, w.Anzeige));
-        EXPECT_TRUE(oben(w.AnzeigeReihen, w.Anzeige_Normal));
+        EXPECT_EQ(vorderstes(w.Anzeige), w.AnzeigeReihen);
     } else {
         EXPECT_TRUE(steht(w.Anzeige_Normal, w.Anzeige));
-        EXPECT_TRUE(oben(w.Anzeige_Normal, w.AnzeigeReihen));
+        EXPECT_EQ(vorderstes(w.Anzeige), w.Anzeige_Normal);
         EXPECT_TRUE(steht(w.KleinRechts, w.Anzeige_Normal));
     }
     EXPECT_EQ(steht(w.KleinLinks, w.Anzeige_Normal), e.links);
@@ -132,9 +126,9 @@ TEST(ModeSwitch, TwoColourWritesDashesIntoTheUnusedRowsAndShowsTheRowsAgain)
     for (StaticText* t :
          {w.SKlObLiR, w.SKlObLiG, w.SKlObLiB, w.SKlObLiHex, w.SKlObMiR, w.SKlObMiG, w.SKlObMiB, w.SKlObMiHex})
         EXPECT_EQ(t->text(), QStringLiteral("-"));
-    EXPECT_EQ(w.SKlObHex->text(), hex(bandFarbe(false, 339)));
+    EXPECT_EQ(w.SKlObHex->text(), QStringLiteral("#00928D")); // the complement of 0, 339
     // The light/dark field now shows small right's base colour.
-    EXPECT_EQ(w.flaechenanzeigeFarbe->colour(), bandFarbe(false, 339));
+    EXPECT_EQ(w.flaechenanzeigeFarbe->colour(), QColor(0, 146, 141));
 }
 
 TEST(ModeSwitch, TargetsMoveOnlyOffFieldsTheNewModeLacks)
@@ -178,8 +172,8 @@ TEST(ModeSwitch, ColourRowsTakeTheTargetOffTheBigFieldAndShowNoBigField)
 
     f.modus("auffaecherungen");
     EXPECT_EQ(w.AnzeigeReihen->marker(), 1);
-    EXPECT_EQ(w.AnzeigeReihen->colour(), bandFarbe(false, 200));
-    EXPECT_EQ(w.SGrObHex->text(), hex(bandFarbe(false, 200)));
+    EXPECT_EQ(w.AnzeigeReihen->colour(), bandFarbe(200));
+    EXPECT_EQ(w.SGrObHex->text(), hex(bandFarbe(200)));
     EXPECT_TRUE(f.s().hdZielRechts); // fanning keeps the outer right field
 }
 
@@ -196,8 +190,12 @@ TEST(ModeSwitch, FourColourAngleViewFollowsTheAngleTypeBox)
 {
     DisplayFixture f;
     MainWidgets& w = f.w();
-    w.ComboBox3->setCurrentIndex(1);
     f.modus("viererHarmonien");
+    waehleEintrag(w.ComboBox3, 1);
+    f.modus("zweierHarmonien");
+    ASSERT_FALSE(w.ComboBox3->isEnabled());
+    f.modus("viererHarmonien");
+    EXPECT_EQ(w.ComboBox3->currentIndex(), 1);
     EXPECT_TRUE(w.ComboBox3->isEnabled());
     EXPECT_TRUE(w.TrackBar2->isEnabled());
     EXPECT_FALSE(w.TrackBar3->isEnabled());
@@ -219,5 +217,6 @@ TEST(ModeSwitch, TextViewReselectionEndsOnTheCheckedRadioButtonsField)
     EXPECT_TRUE(f.s().hdZielRechts);
     EXPECT_FALSE(f.s().sammelLauf);
     EXPECT_EQ(w.statusPanel1->text(), QStringLiteral("Small field on the right-hand side selected"));
-    EXPECT_EQ(w.flaechenanzeigeFarbe->colour(), bandFarbe(false, f.s().posRechts()));
+    // 4-colour, angle type 1, at 0: right at 333.
+    EXPECT_EQ(w.flaechenanzeigeFarbe->colour(), bandFarbe(333));
 }

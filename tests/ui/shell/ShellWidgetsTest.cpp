@@ -1,50 +1,35 @@
+#include "support/PaintCounter.h"
+
 #include "widgets/ColourPanel.h"
 #include "widgets/StaticText.h"
 
-#include <QEvent>
 #include <QTest>
 
 #include <gtest/gtest.h>
 
-namespace
-{
-
-class PaintCounter : public QObject
-{
-public:
-    int paints = 0;
-
-protected:
-    bool eventFilter(QObject* o, QEvent* e) override
-    {
-        if (e->type() == QEvent::Paint)
-            ++paints;
-        return QObject::eventFilter(o, e);
-    }
-};
-
-} // namespace
-
 TEST(ColourPanel, SameColourAgainDoesNotRepaint)
 {
-    ColourPanel panel(nullptr, QStringLiteral("probe"));
-    panel.resize(40, 30);
-    PaintCounter zaehler;
-    panel.installEventFilter(&zaehler);
-    panel.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&panel));
-    EXPECT_TRUE(panel.setColour(QColor(10, 20, 30)));
-    QTest::qWait(20);
-    const int nachErstem = zaehler.paints;
-    EXPECT_GT(nachErstem, 0);
+    QWidget fenster;
+    fenster.resize(100, 40);
+    auto* panel = new ColourPanel(&fenster, QStringLiteral("probe"));
+    panel->setGeometry(0, 0, 40, 30);
+    auto* zeuge = new ColourPanel(&fenster, QStringLiteral("zeuge"));
+    zeuge->setGeometry(50, 0, 40, 30);
+    fenster.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&fenster));
+    ASSERT_TRUE(allesGemalt(zeuge));
+    PaintCounter zaehler{panel};
 
-    EXPECT_FALSE(panel.setColour(QColor(10, 20, 30)));
-    QTest::qWait(20);
-    EXPECT_EQ(zaehler.paints, nachErstem);
+    EXPECT_TRUE(panel->setColour(QColor(10, 20, 30)));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return zaehler.count > 0; }));
+    const int nachErstem = zaehler.count;
 
-    EXPECT_TRUE(panel.setColour(QColor(10, 20, 31)));
-    QTest::qWait(20);
-    EXPECT_GT(zaehler.paints, nachErstem);
+    EXPECT_FALSE(panel->setColour(QColor(10, 20, 30)));
+    ASSERT_TRUE(allesGemalt(zeuge));
+    EXPECT_EQ(zaehler.count, nachErstem);
+
+    EXPECT_TRUE(panel->setColour(QColor(10, 20, 31)));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return zaehler.count > nachErstem; }));
 }
 
 TEST(ColourPanel, MovingKeepsTheShownOrHiddenStateAndFillsOnRequest)
