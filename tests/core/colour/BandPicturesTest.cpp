@@ -35,7 +35,9 @@ RingSample ringPixel(const QImage& wheel, double degrees)
     const int x = static_cast<int>(std::floor(61.0 + radius * std::sin(rad)));
     const int y = static_cast<int>(std::floor(61.0 - radius * std::cos(rad)));
     const double centreDegrees = std::atan2(x + 0.5 - 61.0, 61.0 - (y + 0.5)) * 180.0 / std::numbers::pi;
-    return {pixelAt(wheel, x, y), wheelPosition(centreDegrees)};
+    // 678 positions make the full turn, clockwise from the top.
+    const int position = static_cast<int>(std::nearbyint(centreDegrees * 678.0 / 360.0));
+    return {pixelAt(wheel, x, y), (position % 678 + 678) % 678};
 }
 
 TEST(BandPictures, BandColumnsShowTheTableEntries)

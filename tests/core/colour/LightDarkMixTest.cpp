@@ -1,4 +1,5 @@
 #include "colour/LightDark.h"
+#include "core/colour/MixReference.h"
 
 #include <gtest/gtest.h>
 
@@ -36,4 +37,17 @@ TEST(LightDarkMix, StaysInRangeAndIsMonotone)
                 previous = v;
             }
         }
+}
+
+TEST(LightDarkMix, AgreesWithTheWrittenFormulaForEveryInput)
+{
+    int abweichungen = 0;
+    for (int base = 0; base <= 255; ++base)
+        for (int d = 0; d <= 255; ++d)
+            for (int h = 0; h <= 255; ++h)
+                if (rechneHellDunkel(base, d, h) != referenzMischung(base, d, h) && ++abweichungen <= 5)
+                    ADD_FAILURE() << "base " << base << ", dark " << d << ", light " << h << ": "
+                                  << rechneHellDunkel(base, d, h) << " instead of "
+                                  << referenzMischung(base, d, h);
+    EXPECT_EQ(abweichungen, 0);
 }

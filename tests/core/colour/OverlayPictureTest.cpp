@@ -1,5 +1,5 @@
 #include "colour/OverlayPicture.h"
-#include "colour/LightDark.h"
+#include "core/colour/MixReference.h"
 #include "colour/Rounding.h"
 
 #include <gtest/gtest.h>
@@ -61,7 +61,7 @@ TEST(OverlayPicture, CompositeMatchesTheMix)
                 const QRgb p = overlay.pixel(i, j);
                 const int shown = blend(p, qRed(p), base);
                 EXPECT_LE(std::abs(shown - roundHalfEven(exact)), 1) << base << " at " << i << "," << j;
-                const int mixed = rechneHellDunkel(base, roundHalfEven(dunkel), roundHalfEven(hell));
+                const int mixed = referenzMischung(base, roundHalfEven(dunkel), roundHalfEven(hell));
                 EXPECT_LE(std::abs(shown - mixed), 2) << base << " at " << i << "," << j;
             }
         }
@@ -86,9 +86,9 @@ TEST(OverlayPicture, PaintedOverABaseColour)
     const QRgb middle = panel.pixel(127, 126);
     const int hell = roundHalfEven(127 * 255.0 / 253.0);
     const int dunkel = roundHalfEven(127 * 255.0 / 254.0);
-    EXPECT_LE(std::abs(qRed(middle) - rechneHellDunkel(218, dunkel, hell)), 3);
-    EXPECT_LE(std::abs(qGreen(middle) - rechneHellDunkel(37, dunkel, hell)), 3);
-    EXPECT_LE(std::abs(qBlue(middle) - rechneHellDunkel(29, dunkel, hell)), 3);
+    EXPECT_LE(std::abs(qRed(middle) - referenzMischung(218, dunkel, hell)), 3);
+    EXPECT_LE(std::abs(qGreen(middle) - referenzMischung(37, dunkel, hell)), 3);
+    EXPECT_LE(std::abs(qBlue(middle) - referenzMischung(29, dunkel, hell)), 3);
 }
 
 QByteArray overlayBytes()

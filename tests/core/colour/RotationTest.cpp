@@ -12,6 +12,7 @@
 #include <cstdlib>
 #include <numbers>
 #include <random>
+#include <utility>
 
 namespace
 {
@@ -226,10 +227,15 @@ TEST_F(Rotieren, SeparateAdjustmentLeavesTheWheelAlone)
 // The point of the turn: the hue at the marker position stands at the top.
 TEST_F(Rotieren, BaseHueEndsUpAtTheTop)
 {
-    for (int p : {0, 100, 250, 424, 600}) {
+    // Listed rows of the luminous band.
+    const std::pair<int, Rgb> rows[] = {{0, {255, 0, 0}},
+                                        {113, {255, 167, 0}},
+                                        {254, {70, 255, 0}},
+                                        {424, {0, 177, 255}},
+                                        {593, {208, 0, 255}}};
+    for (const auto& [p, expected] : rows) {
         state.letzterDrehwinkel = -1;
         ASSERT_TRUE(rotieren(state, 34, p, original, bg));
-        const Rgb expected = luminousBand().at(p);
         const uchar* top = bg.constScanLine(13) + 3 * 61;
         EXPECT_LE(std::abs(top[0] - expected.r), 12) << p;
         EXPECT_LE(std::abs(top[1] - expected.g), 12) << p;

@@ -1,6 +1,6 @@
 #include "harmony/FieldColours.h"
-#include "colour/LightDark.h"
 #include "harmony/Positions.h"
+#include "core/colour/MixReference.h"
 #include "core/harmony/RecomputeFakes.h"
 
 #include <gtest/gtest.h>
@@ -41,9 +41,9 @@ MainState rowState(Modus modus, int stufen)
 
 Rgb mixed(const MainState& s, int basisSlot, int dunkel, int hell)
 {
-    return {rechneHellDunkel(s.farbWerte[basisSlot], dunkel, hell),
-            rechneHellDunkel(s.farbWerte[basisSlot + 1], dunkel, hell),
-            rechneHellDunkel(s.farbWerte[basisSlot + 2], dunkel, hell)};
+    return {referenzMischung(s.farbWerte[basisSlot], dunkel, hell),
+            referenzMischung(s.farbWerte[basisSlot + 1], dunkel, hell),
+            referenzMischung(s.farbWerte[basisSlot + 2], dunkel, hell)};
 }
 
 Rgb end(const MainState& s, int first)
@@ -94,8 +94,12 @@ TEST(FieldColours, UnusedRingsStayUntouched)
         EXPECT_EQ(s.endFarben[j], -3) << j;
         EXPECT_EQ(s.endFarbenFix[j], -3) << j;
     }
-    for (int j = 1; j <= 12; ++j)
-        EXPECT_NE(s.endFarben[j], -3) << j;
+    for (int k = 1; k <= 2; ++k) {
+        const int first = slot::basisReihe + 6 * (k - 1);
+        EXPECT_EQ(end(s, 6 * k - 5), mixed(s, first, s.dunkelReihe(2 * k), s.hellReihe(2 * k))) << k;
+        EXPECT_EQ(end(s, 6 * k - 2), mixed(s, first + 3, s.dunkelReihe(2 * k + 1), s.hellReihe(2 * k + 1)))
+            << k;
+    }
     EXPECT_EQ(target.routines(),
               (std::vector<std::string>{"GrosseFlaeche", "KleineFlaecheA", "KleineFlaecheB",
                                         "KleineFlaecheN8", "KleineFlaecheN9", "KleineFlaecheN7",
@@ -143,7 +147,7 @@ TEST(FieldColours, FixedCombinationKeepsItsEndValues)
         s.farbWerte[i] = 200 - i;
     farbenA(s, target);
     EXPECT_EQ(s.endFarbenFix, fixiert);
-    EXPECT_NE(s.endFarben, fixiert);
+    EXPECT_EQ(end(s, 37), mixed(s, slot::basisGross, 20, 5)); // the shown values follow the new colours
 
     s.aktionen.fixieren = false;
     farbenA(s, target);
@@ -159,8 +163,8 @@ TEST(FieldColours, HarmoniesPaintOnlyTheFieldsTakingPart)
     RecordingTarget target;
     farben(s, target);
     ASSERT_EQ(target.routines(), (std::vector<std::string>{"GrosseFlaeche", "KleineFlaecheA"}));
-    EXPECT_EQ(target.calls[0], (PaintCall{"GrosseFlaeche", 179, rechneHellDunkel(37, 51, 51),
-                                          rechneHellDunkel(29, 51, 51), 0}));
+    // 37 -> 29.6 + 51 x 225.4 / 255 = 74.68; 29 -> 23.2 + 51 x 231.8 / 255 = 69.56.
+    EXPECT_EQ(target.calls[0], (PaintCall{"GrosseFlaeche", 179, 75, 70, 0}));
     EXPECT_EQ(target.calls[1], (PaintCall{"KleineFlaecheA", 0, 146, 141, 0}));
 
     s.feldLinksAn = s.feldMitteAn = true;

@@ -240,14 +240,28 @@ TEST_F(Recompute, ManualInputOnAnOuterRowFieldKeepsTheBandMarkers)
 
 TEST_F(Recompute, PositionsOutsideTheBandAreWrappedInsteadOfReadPastTheTable)
 {
+    // -1 is 677 once round the band; its complement is 338.
     datenHolen(s, -1, 0, false, hooks);
     EXPECT_EQ(s.posGross(), 677);
+    EXPECT_EQ(s.posRechts(), 338);
+    EXPECT_EQ(basis(s, slot::basisGross), (Rgb{218, 37, 29})); // listed row 677
     EXPECT_EQ(basis(s, slot::basisRechts), band(338));
 
+    // 1000 is 322, complement 661; a broken step count is taken as one ring
+    // step of the whole distance, and 661 -+ 500 wraps to 161 and 483.
     s.aktionen.modus = Modus::auffaecher;
-    s.stufenAnzahl = 0; // broken step count from outside
+    s.stufenAnzahl = 0;
     s.abstand1() = 500;
     datenHolen(s, 1000, 0, false, hooks);
     EXPECT_EQ(s.posGross(), 322);
-    zuweisungAnRRR(s, 9, 0, 0); // no seventh ring: nothing happens
+    EXPECT_EQ(basis(s, slot::basisMitte), band(661));
+    EXPECT_EQ(basis(s, slot::basisRechts), band(161));
+    EXPECT_EQ(basis(s, slot::basisLinks), band(483));
+    EXPECT_EQ(hooks.markerPositions, (std::vector<int>{677, 322}));
+
+    // There are six rings: other ring numbers write nothing.
+    const MainState vorher = s;
+    for (int k : {0, 7, 9, -1})
+        zuweisungAnRRR(s, k, 0, 0);
+    EXPECT_EQ(s.farbWerte, vorher.farbWerte);
 }

@@ -57,10 +57,11 @@ TEST(WindowLayoutGeometry, ReferenceFixedRowsMatchTheirDesignSteps)
 
 TEST(WindowLayoutGeometry, OuterFixedPanelsFollowTheStepCountAndClampIt)
 {
+    // Design x of R(8-k)Re and R(8+k)Re: 5 + 22 (8 -+ k - 1).
     const RowGeometry r = displayGeometry(680, 362, 4, 4).fixedReihe;
-    EXPECT_EQ(aeussereFixedPanels(r, 1), std::make_pair(r.tag[7], r.tag[9]));
-    EXPECT_EQ(aeussereFixedPanels(r, 6), std::make_pair(r.tag[2], r.tag[14]));
-    EXPECT_EQ(aeussereFixedPanels(r, 7), std::make_pair(r.tag[1], r.tag[15]));
+    EXPECT_EQ(aeussereFixedPanels(r, 1), std::make_pair(137, 181));
+    EXPECT_EQ(aeussereFixedPanels(r, 6), std::make_pair(27, 291));
+    EXPECT_EQ(aeussereFixedPanels(r, 7), std::make_pair(5, 313));
     // Odd stored values stay inside the row instead of indexing past it.
     EXPECT_EQ(aeussereFixedPanels(r, 0), aeussereFixedPanels(r, 1));
     EXPECT_EQ(aeussereFixedPanels(r, -3), aeussereFixedPanels(r, 1));

@@ -118,6 +118,7 @@ TEST_F(EinstellungenTest, CancellingTheFileDialogChangesNothing)
     auto d = dialog();
     d->show();
     QTest::mouseClick(d->BitBtn1, Qt::LeftButton); // the stand-in returns nothing
+    ASSERT_EQ(gefragt.size(), 1);
     EXPECT_EQ(d->Edit1->text(), standardTutorialPfad());
     QTest::mouseClick(d->Button2, Qt::LeftButton);
     EXPECT_EQ(registry.tutorialPfad, QStringLiteral(" "));

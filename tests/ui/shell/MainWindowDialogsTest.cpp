@@ -2,6 +2,7 @@
 #include "support/WindowFixture.h"
 
 #include "language/ActionRegistry.h"
+#include "language/LanguageTable.h"
 #include "desktop/ShellOpener.h"
 #include "dialogs/Einstellungen.h"
 
@@ -10,7 +11,9 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTest>
 #include <QTimer>
+#include <QUrl>
 
 #include <gtest/gtest.h>
 
@@ -41,15 +44,16 @@ TEST(MainWindowDialogs, SettingsActionOpensTheDialogWithTheStoredPath)
     onModalDialog([&](TEinstellungen& d) {
         caption = d.windowTitle();
         shown = d.Edit1->text();
-        d.Label4Click();
+        QTest::mouseClick(d.Label4, Qt::LeftButton);
         d.Edit1->setText(QStringLiteral("/elsewhere/index.html"));
-        d.Button2->click(); // Cancel keeps the stored path
+        QTest::mouseClick(d.Button2, Qt::LeftButton); // Cancel keeps the stored path
     });
     action.trigger();
 
     EXPECT_EQ(caption, QStringLiteral("Einstellungen"));
     EXPECT_EQ(shown, QStringLiteral("/home/u/tutorial/index.html"));
-    EXPECT_EQ(shell->opened().size(), 1);
+    ASSERT_EQ(shell->opened().size(), 1);
+    EXPECT_EQ(shell->opened()[0], QUrl(LanguageTable::forLanguage(Sprache::deutsch).text(Txt::webSeite)));
     EXPECT_EQ(f.prefs->tutorialPfad, QStringLiteral("/home/u/tutorial/index.html"));
 }
 
@@ -60,7 +64,7 @@ TEST(MainWindowDialogs, SettingsOkTakesTheNewPathAndANewDialogStartsFresh)
 
     onModalDialog([](TEinstellungen& d) {
         d.Edit1->setText(QStringLiteral("/new/index.html"));
-        d.OKBtn->click();
+        QTest::mouseClick(d.OKBtn, Qt::LeftButton);
     });
     action.trigger();
     EXPECT_EQ(f.prefs->tutorialPfad, QStringLiteral("/new/index.html"));
@@ -68,7 +72,7 @@ TEST(MainWindowDialogs, SettingsOkTakesTheNewPathAndANewDialogStartsFresh)
     QString shown;
     onModalDialog([&](TEinstellungen& d) {
         shown = d.Edit1->text();
-        d.Button2->click();
+        QTest::mouseClick(d.Button2, Qt::LeftButton);
     });
     action.trigger();
     EXPECT_EQ(shown, QStringLiteral("/new/index.html"));

@@ -5,6 +5,7 @@
 #include "widgets/StaticText.h"
 #include "layout/WindowLayoutUi.h"
 
+#include <QAbstractItemView>
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
@@ -35,6 +36,21 @@ int stapelPlatz(const QWidget* w)
 QColor textFarbe(const QWidget* w)
 {
     return w->palette().color(QPalette::WindowText);
+}
+
+// Picks a background with the arrow keys, as the user does in the list box.
+void hintergrundWaehlen(WindowFixture& f, int index)
+{
+    QComboBox* box = f.w().ComboBox2;
+    for (int n = 0; n < box->count() && box->currentIndex() != index; ++n)
+        QTest::keyClick(box, box->currentIndex() < index ? Qt::Key_Down : Qt::Key_Up);
+    ASSERT_EQ(box->currentIndex(), index);
+}
+
+// The value texts are recoloured from Timer2 once the change is through.
+bool werteTexteNeuGefaerbt(WindowFixture& f)
+{
+    return QTest::qWaitFor([&] { return !f.w().Timer2->isActive(); });
 }
 
 } // namespace
@@ -138,8 +154,7 @@ TEST(MainWindowLayout, BlackBackgroundAndBackRestoresEveryColour)
     MainWidgets& w = f.w();
     const QPalette system = QApplication::palette();
 
-    w.ComboBox2->setCurrentIndex(3);
-    f.form->ComboBox2Change();
+    hintergrundWaehlen(f, 3);
     const QColor grau(0x80, 0x80, 0x80);
     EXPECT_EQ(w.panelHintergrund->colour(), QColor(0, 0, 0));
     EXPECT_EQ(w.panelBG->colour(), QColor(0, 0, 0));
@@ -154,12 +169,11 @@ TEST(MainWindowLayout, BlackBackgroundAndBackRestoresEveryColour)
               system.color(QPalette::Disabled, QPalette::ButtonText));
     EXPECT_TRUE(w.Timer2->isActive());
     EXPECT_EQ(w.Timer2->interval(), 2);
-    QTest::qWait(30);
-    EXPECT_FALSE(w.Timer2->isActive()); // its handler stops it
+    EXPECT_EQ(w.SGrObR->background(), system.color(QPalette::Base)); // not before the timer
+    ASSERT_TRUE(werteTexteNeuGefaerbt(f));
     EXPECT_EQ(w.SGrObR->background(), QColor(0x99, 0x99, 0x99));
 
-    w.ComboBox2->setCurrentIndex(0);
-    f.form->ComboBox2Change();
+    hintergrundWaehlen(f, 0);
     EXPECT_EQ(w.panelHintergrund->colour(), system.color(QPalette::Button));
     EXPECT_EQ(w.panelBG->colour(), system.color(QPalette::Button));
     EXPECT_EQ(w.Anzeige->bevel(), ColourPanel::Bevel::lowered);
@@ -173,35 +187,55 @@ TEST(MainWindowLayout, BlackBackgroundAndBackRestoresEveryColour)
                   system.color(QPalette::Active, QPalette::ButtonText));
         EXPECT_FALSE(c->testAttribute(Qt::WA_SetPalette));
     }
-    QTest::qWait(30);
+    ASSERT_TRUE(werteTexteNeuGefaerbt(f));
     for (StaticText* t : w.werteTexte()) {
         EXPECT_EQ(t->background(), system.color(QPalette::Base));
         EXPECT_EQ(t->textColour(), system.color(QPalette::Text));
     }
 }
 
+// A dark desktop theme, so that white value boxes cannot come from the system.
+struct DunklesSystem {
+    const QPalette vorher = QApplication::palette();
+    DunklesSystem()
+    {
+        QPalette p = vorher;
+        p.setColor(QPalette::Base, QColor(30, 30, 30));
+        p.setColor(QPalette::Text, QColor(230, 230, 230));
+        QApplication::setPalette(p);
+    }
+    ~DunklesSystem() { QApplication::setPalette(vorher); }
+};
+
 TEST(MainWindowLayout, WhiteAndGrayBackgroundsUseWhiteValueBoxes)
 {
+    const DunklesSystem dunkel;
     WindowFixture f;
     MainWidgets& w = f.w();
-    for (int index : {1, 2}) {
-        w.ComboBox2->setCurrentIndex(index);
-        f.form->ComboBox2Change();
-        QTest::qWait(20);
-        EXPECT_EQ(w.SKlUnHex->background(), QColor(255, 255, 255));
-        EXPECT_EQ(w.SKlUnHex->textColour(), QColor(0, 0, 0));
-        EXPECT_EQ(w.Anzeige->bevel(), ColourPanel::Bevel::lowered);
+    for (const auto& [index, flaeche] :
+         {std::pair{1, QColor(255, 255, 255)}, std::pair{2, QColor(0xB0, 0xB0, 0xB0)}}) {
+        hintergrundWaehlen(f, index);
+        ASSERT_TRUE(werteTexteNeuGefaerbt(f));
+        EXPECT_EQ(w.SKlUnHex->background(), QColor(255, 255, 255)) << index;
+        EXPECT_EQ(w.SKlUnHex->textColour(), QColor(0, 0, 0)) << index;
+        EXPECT_EQ(w.Anzeige->bevel(), ColourPanel::Bevel::lowered) << index;
+        EXPECT_EQ(w.panelHintergrund->colour(), flaeche) << index;
+
+        hintergrundWaehlen(f, 0);
+        ASSERT_TRUE(werteTexteNeuGefaerbt(f));
+        EXPECT_EQ(w.SKlUnHex->background(), QColor(30, 30, 30)) << "standard after " << index;
+        EXPECT_EQ(w.SKlUnHex->textColour(), QColor(230, 230, 230)) << "standard after " << index;
     }
-    EXPECT_EQ(w.panelHintergrund->colour(), QColor(0xB0, 0xB0, 0xB0));
 }
 
 TEST(MainWindowLayout, ColourRowsStandOnTheBackground)
 {
-    WindowFixture f;
+    WindowFixture f(normalerPlatz);
+    f.form->show();
     MainWidgets& w = f.w();
-    f.s().aktionen.modus = Modus::reihen;
-    w.ComboBox2->setCurrentIndex(2);
-    f.form->ComboBox2Change();
+    f.form->aktion("farbreihen")->trigger();
+    ASSERT_EQ(f.s().modus(), Modus::reihen);
+    hintergrundWaehlen(f, 2);
     for (ColourPanel* p : {w.Anzeige, w.AnzeigeReihen, w.FixedLinksReihen, w.FixedRechtsReihen})
         EXPECT_EQ(p->colour(), QColor(0xB0, 0xB0, 0xB0)) << p->objectName().toStdString();
 }
@@ -248,11 +282,25 @@ TEST(MainWindowLayout, ClosingTheBackgroundListLeavesTheTrackBarsAsTheyWere)
 {
     WindowFixture f(normalerPlatz);
     f.form->show();
-    f.form->ComboBox2CloseUp();
-    EXPECT_FALSE(f.w().TrackBar2->isEnabled());
-    EXPECT_FALSE(f.w().TrackBar3->isEnabled());
-    f.w().TrackBar2->setEnabled(true);
-    f.form->ComboBox2CloseUp();
-    EXPECT_TRUE(f.w().TrackBar2->isEnabled());
-    EXPECT_FALSE(f.w().TrackBar3->isEnabled());
+    ASSERT_TRUE(QTest::qWaitForWindowActive(f.form.get()));
+    MainWidgets& w = f.w();
+    QComboBox* box = w.ComboBox2;
+    QWidget* liste = box->view()->window();
+    const auto aufUndZu = [&] {
+        QTest::mouseClick(box, Qt::LeftButton);
+        ASSERT_TRUE(QTest::qWaitFor([&] { return liste->isVisible(); }));
+        QTest::keyClick(box->view(), Qt::Key_Escape);
+        ASSERT_TRUE(QTest::qWaitFor([&] { return !liste->isVisible(); }));
+        EXPECT_EQ(QApplication::focusWidget(), box); // the focus came back through the track bars
+    };
+
+    aufUndZu();
+    EXPECT_FALSE(w.TrackBar2->isEnabled());
+    EXPECT_FALSE(w.TrackBar3->isEnabled());
+
+    f.form->aktion("dreierHarmonien")->trigger(); // the first angle comes into use
+    ASSERT_TRUE(w.TrackBar2->isEnabled());
+    aufUndZu();
+    EXPECT_TRUE(w.TrackBar2->isEnabled());
+    EXPECT_FALSE(w.TrackBar3->isEnabled());
 }

@@ -5,6 +5,9 @@
 
 #include <QAction>
 #include <QComboBox>
+#include <QTest>
+
+#include <cstdlib>
 
 #include <gtest/gtest.h>
 
@@ -24,6 +27,25 @@ int stapelPlatz(const QWidget* w)
     return static_cast<int>(w->parent()->children().indexOf(const_cast<QWidget*>(w)));
 }
 
+// The wheel's ring straight above the centre of the angle image: the hue the
+// turn has brought to the top.
+bool obenImRad(const PictureBox* winkelBild, QColor erwartet)
+{
+    const QColor c = winkelBild->image().pixelColor(61, 13);
+    return std::abs(c.red() - erwartet.red()) <= 12 && std::abs(c.green() - erwartet.green()) <= 12 &&
+           std::abs(c.blue() - erwartet.blue()) <= 12;
+}
+
+// A quarter turn clockwise about (61, 61): target (x, y) shows source (y, 121 - x).
+bool vierteldrehungVon(const QImage& gedreht, const QImage& quelle)
+{
+    for (int y = 1; y < 121; ++y)
+        for (int x = 1; x < 121; ++x)
+            if (gedreht.pixel(x, y) != quelle.pixel(y, 121 - x))
+                return false;
+    return true;
+}
+
 } // namespace
 
 TEST(MainWindowLifecycle, FirstShowAppliesThePlacementAndReadiesTheAngleImage)
@@ -37,9 +59,11 @@ TEST(MainWindowLifecycle, FirstShowAppliesThePlacementAndReadiesTheAngleImage)
     EXPECT_EQ(f.form->pos(), QPoint(30, 40));
     EXPECT_EQ(f.form->size(), QSize(900, 700));
     EXPECT_FALSE(f.form->isMaximized());
-    // The release step turned the wheel and drew it into the angle image.
-    EXPECT_NE(f.s().letzterDrehwinkel, -1);
+    // The release step turned the wheel for position 0 (by 0 degrees) and drew
+    // it into the angle image: the realistic red of position 0 at the top.
+    EXPECT_EQ(f.s().letzterDrehwinkel, 0);
     EXPECT_EQ(f.w().ImageWW->image().size(), QSize(123, 123));
+    EXPECT_TRUE(obenImRad(f.w().ImageWW, QColor(218, 37, 29)));
     // The layout ran at the end of the show: the display fills the space above the lower strip.
     EXPECT_EQ(f.w().Anzeige->width(), f.w().panelHintergrund->width());
     EXPECT_EQ(f.w().Anzeige->geometry().bottom() + 1, f.w().Panel15->y());
@@ -137,6 +161,7 @@ TEST(MainWindowBandType, LuminousAndBackSwitchesPictureWheelAndMarks)
     f.form->show();
     MainWidgets& w = f.w();
     const QImage realistischesBild = w.ImageWW->image();
+    ASSERT_TRUE(obenImRad(w.ImageWW, QColor(218, 37, 29)));
     QAction* luminoes = f.form->aktion("luminoes");
     QAction* realistisch = f.form->aktion("realistisch");
     ASSERT_TRUE(luminoes && realistisch);
@@ -150,7 +175,7 @@ TEST(MainWindowBandType, LuminousAndBackSwitchesPictureWheelAndMarks)
     EXPECT_FALSE(realistisch->isChecked());
     EXPECT_GT(stapelPlatz(w.Image1), stapelPlatz(w.Image2));
     EXPECT_EQ(f.form->imageOriginal(), f.blind->ImageOriginalLUM());
-    EXPECT_NE(w.ImageWW->image(), realistischesBild);
+    EXPECT_TRUE(obenImRad(w.ImageWW, QColor(255, 0, 0)));
     EXPECT_TRUE(f.s().eingabeFarbeAktiv); // a typed-in colour belongs to the luminous band
 
     realistisch->trigger();
@@ -176,13 +201,27 @@ TEST(MainWindowBandType, TypedTextsSurviveTheSwitch)
     EXPECT_TRUE(f.s().eingabeTexteZeigen);
 }
 
+// Position 508 turns the wheel by -round(508 / 1.8833334) = -270 degrees, a
+// quarter turn clockwise. A switch keeps that angle, yet must turn the other
+// band type's wheel anew.
 TEST(MainWindowBandType, SwitchAlwaysTurnsTheWheelAgain)
 {
     WindowFixture f(normalerPlatz);
     f.form->show();
-    // Same angle as before, yet the switch forces a new turn.
-    f.s().letzterDrehwinkel = 0;
-    f.form->realistischExecute();
-    EXPECT_EQ(f.s().letzterDrehwinkel, 0);
+    MainWidgets& w = f.w();
+    QTest::mouseClick(w.Image2, Qt::LeftButton, {}, QPoint(508, 30));
+    ASSERT_EQ(f.s().posGross(), 508);
+    const QImage& real = f.blind->ImageOriginalREAL();
+    const QImage& lum = f.blind->ImageOriginalLUM();
+    ASSERT_TRUE(vierteldrehungVon(f.form->imageBg(), real));
+    EXPECT_TRUE(obenImRad(w.ImageWW, QColor(40, 22, 111))); // realistic row 508
+
+    f.form->aktion("luminoes")->trigger();
+    EXPECT_TRUE(vierteldrehungVon(f.form->imageBg(), lum));
+    EXPECT_TRUE(obenImRad(w.ImageWW, QColor(49, 0, 255))); // luminous row 508
+
+    f.form->aktion("realistisch")->trigger();
+    EXPECT_TRUE(vierteldrehungVon(f.form->imageBg(), real));
+    EXPECT_TRUE(obenImRad(w.ImageWW, QColor(40, 22, 111)));
     EXPECT_FALSE(f.form->rotieren()); // nothing changed since: no repaint
 }
