@@ -138,7 +138,8 @@ InstanceStart startSingleInstance(int& argc, char** argv, const SingleInstanceOp
                             ForwardResult::noRecipient;
         }
     }
-    if (noRecipient && options.noRecipientNotice)
+    // With nothing to hand over, a window that does not answer is no reason to bother the user.
+    if (noRecipient && path && options.noRecipientNotice)
         options.noRecipientNotice(argc, argv);
     return start;
 }

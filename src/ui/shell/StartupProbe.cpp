@@ -34,7 +34,7 @@ protected:
                     QCoreApplication::quit();
             });
         } else if (event->type() == QEvent::ZOrderChange && m_reported) {
-            // Only raise() sends this to a top-level window once it is up.
+            // What raise() leaves on a window that has no stacking siblings.
             std::printf("raised %s\n", m_window.windowTitle().toUtf8().constData());
             std::fflush(stdout);
         }

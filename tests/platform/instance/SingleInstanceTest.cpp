@@ -2,6 +2,7 @@
 #include "instance/PathRecord.h"
 
 #include <QDeadlineTimer>
+#include <QDir>
 #include <QFile>
 #include <QLocalServer>
 #include <QLocalSocket>
@@ -12,135 +13,211 @@
 
 #include <gtest/gtest.h>
 
+#include <fstream>
+#include <functional>
 #include <memory>
+#include <string>
 
 namespace
 {
 
-constexpr int waitMs = 20000; // generous for sanitizer builds; passing runs take far less
+constexpr int waitMs = 45000; // generous for sanitizer builds on a loaded machine; passing runs take far less
 
-// Each test gets its own runtime folder, shared with the probes it starts, so the
-// lock file and socket live there and nowhere else.
-class SingleInstanceProcess : public ::testing::Test
+// One user's throwaway config, home and runtime folder (where the lock and the socket live).
+class Home
+{
+public:
+    Home()
+    {
+        QDir(m_dir.path()).mkpath(QStringLiteral("config"));
+        QDir(m_dir.path()).mkpath(QStringLiteral("runtime"));
+        // Qt ignores a runtime folder that others may enter.
+        QFile::setPermissions(runtime(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    }
+
+    bool isValid() const { return m_dir.isValid(); }
+    QString runtime() const { return m_dir.filePath(QStringLiteral("runtime")); }
+
+    QProcessEnvironment environment() const
+    {
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("HOME", m_dir.path());
+        env.insert("XDG_CONFIG_HOME", m_dir.filePath(QStringLiteral("config")));
+        env.insert("XDG_RUNTIME_DIR", runtime());
+        env.insert("QT_QPA_PLATFORM", "offscreen");
+        return env;
+    }
+
+    // The names the program derives for this runtime folder.
+    InstanceNames names() const
+    {
+        const QByteArray saved = qgetenv("XDG_RUNTIME_DIR");
+        qputenv("XDG_RUNTIME_DIR", QFile::encodeName(runtime()));
+        const InstanceNames result = instanceNames();
+        qputenv("XDG_RUNTIME_DIR", saved);
+        return result;
+    }
+
+    qint64 lockOwner() const
+    {
+        QLockFile lock(names().lockFile);
+        qint64 pid = 0;
+        QString host;
+        QString app;
+        return lock.getLockInfo(&pid, &host, &app) ? pid : 0;
+    }
+
+private:
+    QTemporaryDir m_dir;
+};
+
+QList<QByteArray> printedLines(QProcess* p, const QByteArray& prefix)
+{
+    QList<QByteArray> found;
+    for (const QByteArray& line : p->peek(p->bytesAvailable()).split('\n')) {
+        if (line.startsWith(prefix))
+            found.push_back(line);
+    }
+    return found;
+}
+
+// Waits until the program has printed `count` lines starting with `prefix`.
+bool waitForPrinted(QProcess* p, const QByteArray& prefix, qsizetype count = 1)
+{
+    const QDeadlineTimer deadline(waitMs);
+    while (printedLines(p, prefix).size() < count) {
+        if (deadline.hasExpired() || p->state() == QProcess::NotRunning)
+            return false;
+        p->waitForReadyRead(static_cast<int>(deadline.remainingTime()));
+    }
+    return true;
+}
+
+bool waitFor(const std::function<bool()>& condition)
+{
+    const QDeadlineTimer deadline(waitMs);
+    while (!condition()) {
+        if (deadline.hasExpired())
+            return false;
+        QThread::msleep(20);
+    }
+    return true;
+}
+
+// Also notices an end that nobody has waited for yet.
+bool isRunning(QProcess* p)
+{
+    return p->state() != QProcess::NotRunning && !p->waitForFinished(0);
+}
+
+// A second start connects to the display only to show its notice, so a loaded
+// platform plugin in one that has not ended means the message box is up.
+bool showsANotice(QProcess* p)
+{
+    if (!isRunning(p))
+        return false;
+    // Read as a stream: the kernel reports the file as empty.
+    std::ifstream maps("/proc/" + std::to_string(p->processId()) + "/maps");
+    for (std::string line; std::getline(maps, line);) {
+        if (line.find("libqoffscreen") != std::string::npos)
+            return true;
+    }
+    return false;
+}
+
+// A second start shows no window: it prints nothing and ends with 0 by itself.
+void expectEndedAsSecondStart(QProcess* p)
+{
+    ASSERT_TRUE(p->state() == QProcess::NotRunning || p->waitForFinished(waitMs));
+    EXPECT_EQ(p->exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(p->exitCode(), 0);
+    EXPECT_EQ(p->readAllStandardOutput(), QByteArray());
+}
+
+class SingleInstance : public ::testing::Test
 {
 protected:
-    void SetUp() override
-    {
-        ASSERT_TRUE(runtime.isValid());
-        savedRuntime = qgetenv("XDG_RUNTIME_DIR");
-        qputenv("XDG_RUNTIME_DIR", QFile::encodeName(runtime.path()));
-        names = instanceNames();
-    }
+    void SetUp() override { ASSERT_TRUE(home.isValid()); }
 
     void TearDown() override
     {
-        for (auto& p : probes) {
+        for (auto& p : started) {
             if (p->state() != QProcess::NotRunning) {
                 p->kill();
                 p->waitForFinished(waitMs);
             }
         }
-        qputenv("XDG_RUNTIME_DIR", savedRuntime);
     }
 
-    QString logOf(const QString& probeName) const { return runtime.filePath(probeName + ".log"); }
-
-    QProcess* start(const QString& probeName, const QStringList& args = {}, int answerTimeoutMs = -1)
+    // "stay" keeps a first instance running and reporting; "1" ends it after its first paint.
+    QProcess* start(const Home& at, const QStringList& args = {}, const QString& probe = QStringLiteral("stay"))
     {
         auto p = std::make_unique<QProcess>();
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert("XDG_RUNTIME_DIR", runtime.path());
-        env.insert("QT_QPA_PLATFORM", "offscreen");
-        env.insert("TINCTORA_PROBE_LOG", logOf(probeName));
-        if (answerTimeoutMs >= 0)
-            env.insert("TINCTORA_PROBE_TIMEOUT_MS", QString::number(answerTimeoutMs));
+        QProcessEnvironment env = at.environment();
+        env.insert("TINCTORA_STARTUP_PROBE", probe);
         p->setProcessEnvironment(env);
         p->setProcessChannelMode(QProcess::ForwardedErrorChannel);
-        p->start(QStringLiteral(TINCTORA_INSTANCE_PROBE), args);
-        probes.push_back(std::move(p));
-        return probes.back().get();
+        p->start(QStringLiteral(TINCTORA_EXE), args);
+        EXPECT_TRUE(p->waitForStarted(waitMs));
+        started.push_back(std::move(p));
+        return started.back().get();
     }
 
-    QList<QByteArray> lines(const QString& probeName) const
+    QProcess* startFirst(const Home& at)
     {
-        QFile f(logOf(probeName));
-        if (!f.open(QIODevice::ReadOnly))
-            return {};
-        QList<QByteArray> out = f.readAll().split('\n');
-        out.removeAll(QByteArray());
-        return out;
+        QProcess* first = start(at);
+        EXPECT_TRUE(waitForPrinted(first, "first-paint-epoch-ms"));
+        return first;
     }
 
-    bool waitForLine(const QString& probeName, const QByteArray& line) const
-    {
-        QDeadlineTimer deadline(waitMs);
-        while (!deadline.hasExpired()) {
-            if (lines(probeName).contains(line))
-                return true;
-            QThread::msleep(10);
-        }
-        return false;
-    }
-
-    // A first instance ends by itself and releases the lock.
-    void quit(const QString& probeName, QProcess* p) const
-    {
-        QFile quitFile(logOf(probeName) + ".quit");
-        ASSERT_TRUE(quitFile.open(QIODevice::WriteOnly));
-        ASSERT_TRUE(p->waitForFinished(waitMs));
-        EXPECT_EQ(p->exitCode(), 0);
-    }
-
-    static void expectEndedWithZero(QProcess* p)
-    {
-        ASSERT_TRUE(p->waitForFinished(waitMs));
-        EXPECT_EQ(p->exitStatus(), QProcess::NormalExit);
-        EXPECT_EQ(p->exitCode(), 0);
-    }
-
-    QTemporaryDir runtime;
-    QByteArray savedRuntime;
-    InstanceNames names;
-    std::vector<std::unique_ptr<QProcess>> probes;
+    Home home;
+    std::vector<std::unique_ptr<QProcess>> started;
 };
-
-QByteArray pathLine(const QString& path)
-{
-    return "path " + path.toUtf8().toHex();
-}
 
 } // namespace
 
-TEST_F(SingleInstanceProcess, ASecondStartWithoutParametersOnlyRaisesAndEnds)
+TEST_F(SingleInstance, AFirstStartShowsItsWindowAndReleasesTheLockWhenItEnds)
 {
-    QProcess* first = start("first");
-    ASSERT_TRUE(waitForLine("first", "first"));
-    EXPECT_TRUE(QFile::exists(names.lockFile));
-
-    expectEndedWithZero(start("second"));
-    ASSERT_TRUE(waitForLine("first", "raise"));
-    EXPECT_EQ(lines("second"), (QList<QByteArray>{"second-exit"}));
-
-    quit("first", first);
-    EXPECT_EQ(lines("first"), (QList<QByteArray>{"first", "raise"}));
-    EXPECT_FALSE(QFile::exists(names.lockFile));
+    QProcess* first = start(home, {}, QStringLiteral("1"));
+    ASSERT_TRUE(first->waitForFinished(waitMs));
+    EXPECT_EQ(first->exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(first->exitCode(), 0);
+    EXPECT_EQ(printedLines(first, "first-paint-epoch-ms").size(), 1);
+    EXPECT_FALSE(QFile::exists(home.names().lockFile));
 }
 
-TEST_F(SingleInstanceProcess, OnlyParameterOneIsForwarded)
+TEST_F(SingleInstance, ASecondStartWithoutParametersRaisesTheRunningWindowAndEndsWithZero)
 {
-    QProcess* first = start("first");
-    ASSERT_TRUE(waitForLine("first", "first"));
-    const QString path = QStringLiteral("/home/u/Farben ä/Entwurf 1.tnfx");
-    expectEndedWithZero(start("second", {path, "/other.tnfx", "third"}));
-    ASSERT_TRUE(waitForLine("first", pathLine(path)));
+    QProcess* first = startFirst(home);
+    ASSERT_TRUE(isRunning(first));
+    EXPECT_EQ(home.lockOwner(), first->processId());
 
-    quit("first", first);
-    EXPECT_EQ(lines("first"), (QList<QByteArray>{"first", "raise", pathLine(path)}));
+    expectEndedAsSecondStart(start(home));
+    ASSERT_TRUE(waitForPrinted(first, "raised "));
+    EXPECT_TRUE(isRunning(first));
+    EXPECT_EQ(home.lockOwner(), first->processId());
 }
 
-TEST_F(SingleInstanceProcess, TheWireCarriesARaiseAndOnePathRecordOfLengthPlusOne)
+TEST_F(SingleInstance, ParametersOfASecondStartAreHandedOverButTheRunningWindowDoesNotOpenThemYet)
+{
+    QProcess* first = startFirst(home);
+    ASSERT_TRUE(isRunning(first));
+
+    expectEndedAsSecondStart(start(home, {QStringLiteral("/home/u/Farben ä/Entwurf 1.tnfx"),
+                                          QStringLiteral("/other.tnfx"), QStringLiteral("third")}));
+    // Every raise reports the caption, which names the open file once one is opened.
+    expectEndedAsSecondStart(start(home));
+    ASSERT_TRUE(waitForPrinted(first, "raised ", 2));
+    const QList<QByteArray> raised = printedLines(first, "raised ");
+    EXPECT_EQ(raised.size(), 2);
+    EXPECT_EQ(raised.at(0), raised.at(1));
+    EXPECT_TRUE(isRunning(first));
+}
+
+TEST_F(SingleInstance, TheWireCarriesARaiseAndOnePathRecordOfParameterOne)
 {
     // This test is the running instance: it holds the lock and reads the raw bytes.
+    const InstanceNames names = home.names();
     QLockFile lock(names.lockFile);
     ASSERT_TRUE(lock.tryLock(0));
     QLocalServer server;
@@ -148,7 +225,7 @@ TEST_F(SingleInstanceProcess, TheWireCarriesARaiseAndOnePathRecordOfLengthPlusOn
 
     const QString path = QStringLiteral("/tmp/ä b.tnfx");
     const QByteArray pathBytes = path.toLocal8Bit();
-    QProcess* second = start("second", {path, "/ignored.tnfx"});
+    QProcess* second = start(home, {path, QStringLiteral("/ignored.tnfx")});
 
     ASSERT_TRUE(server.waitForNewConnection(waitMs));
     QLocalSocket* sender = server.nextPendingConnection();
@@ -159,68 +236,89 @@ TEST_F(SingleInstanceProcess, TheWireCarriesARaiseAndOnePathRecordOfLengthPlusOn
     sender->write(QByteArray(2, instanceReplyAccepted));
     sender->flush();
 
-    expectEndedWithZero(second);
+    expectEndedAsSecondStart(second);
     ASSERT_EQ(received.size(), expected);
     EXPECT_EQ(received.left(4), encodeRaiseRequest());
     const QByteArray record = received.mid(4);
     EXPECT_EQ(record, encodePathRecord(pathBytes));
     EXPECT_EQ(static_cast<unsigned char>(record[8]), pathBytes.size() + 1); // cbData
     EXPECT_EQ(decodePathRecord(record), pathBytes);
-    EXPECT_EQ(lines("second"), (QList<QByteArray>{"second-exit"}));
 }
 
-TEST_F(SingleInstanceProcess, NoRecipientIsReportedAndStillEndsWithZero)
+TEST_F(SingleInstance, APathThatFindsNoAnswerShowsNoRecipientFound)
 {
-    QLockFile lock(names.lockFile); // an instance that holds the lock but never listens
-    ASSERT_TRUE(lock.tryLock(0));
-    expectEndedWithZero(start("silent", {"/a.tnfx"}, 300));
-    EXPECT_EQ(lines("silent"), (QList<QByteArray>{"no-recipient", "second-exit"}));
+    // One instance holds the lock and never listens; another listens and never answers.
+    QLockFile silentLock(home.names().lockFile);
+    ASSERT_TRUE(silentLock.tryLock(0));
+    QProcess* toSilent = start(home, {QStringLiteral("/a.tnfx")});
 
-    QLocalServer mute; // listens, but never answers
-    ASSERT_TRUE(mute.listen(names.serverName));
-    QProcess* unanswered = start("unanswered", {}, 300);
+    Home muteHome;
+    ASSERT_TRUE(muteHome.isValid());
+    const InstanceNames muteNames = muteHome.names();
+    QLockFile muteLock(muteNames.lockFile);
+    ASSERT_TRUE(muteLock.tryLock(0));
+    QLocalServer mute;
+    ASSERT_TRUE(mute.listen(muteNames.serverName));
+    QProcess* toMute = start(muteHome, {QStringLiteral("/b.tnfx")});
+
     ASSERT_TRUE(mute.waitForNewConnection(waitMs));
-    expectEndedWithZero(unanswered);
-    EXPECT_EQ(lines("unanswered"), (QList<QByteArray>{"no-recipient", "second-exit"}));
+    QLocalSocket* sender = mute.nextPendingConnection();
+    // It gives up waiting for the answer...
+    EXPECT_TRUE(sender->state() == QLocalSocket::UnconnectedState || sender->waitForDisconnected(waitMs));
+    EXPECT_TRUE(sender->readAll().startsWith(encodeRaiseRequest() + encodePathRecord("/b.tnfx")));
+
+    // ...and its message box waits for a click that never comes.
+    EXPECT_TRUE(waitFor([&] { return showsANotice(toMute); }));
+    EXPECT_TRUE(waitFor([&] { return showsANotice(toSilent); }));
 }
 
-TEST_F(SingleInstanceProcess, SimultaneousStartsGiveExactlyOneFirstInstance)
+TEST_F(SingleInstance, WithoutAPathAnUnansweredSecondStartShowsNothingAndEndsWithZero)
+{
+    const InstanceNames names = home.names();
+    QLockFile lock(names.lockFile);
+    ASSERT_TRUE(lock.tryLock(0));
+    QLocalServer mute;
+    ASSERT_TRUE(mute.listen(names.serverName));
+
+    QProcess* second = start(home);
+    ASSERT_TRUE(mute.waitForNewConnection(waitMs));
+    ASSERT_TRUE(second->waitForFinished(waitMs)) << (showsANotice(second) ? "it shows a notice" : "it hangs");
+    expectEndedAsSecondStart(second);
+}
+
+TEST_F(SingleInstance, SimultaneousStartsGiveExactlyOneFirstInstance)
 {
     for (int round = 0; round < 3; ++round) {
-        const QString a = QStringLiteral("a%1").arg(round);
-        const QString b = QStringLiteral("b%1").arg(round);
-        QProcess* pa = start(a);
-        QProcess* pb = start(b);
-        QDeadlineTimer deadline(waitMs);
-        while (pa->state() != QProcess::NotRunning && pb->state() != QProcess::NotRunning &&
-               !deadline.hasExpired()) {
-            pa->waitForFinished(10);
-            pb->waitForFinished(10);
-        }
-        QProcess* ended = pa->state() == QProcess::NotRunning ? pa : pb;
-        QProcess* running = ended == pa ? pb : pa;
-        const QString endedName = ended == pa ? a : b;
-        const QString runningName = ended == pa ? b : a;
-        ASSERT_EQ(running->state(), QProcess::Running) << "round " << round;
-        EXPECT_EQ(ended->exitCode(), 0);
-        EXPECT_EQ(lines(endedName), (QList<QByteArray>{"second-exit"}));
-        ASSERT_TRUE(waitForLine(runningName, "raise"));
-        quit(runningName, running);
-        EXPECT_EQ(lines(runningName), (QList<QByteArray>{"first", "raise"}));
+        SCOPED_TRACE(round);
+        const Home fresh;
+        ASSERT_TRUE(fresh.isValid());
+        QProcess* a = start(fresh);
+        QProcess* b = start(fresh);
+        ASSERT_TRUE(waitFor([&] {
+            a->waitForFinished(10);
+            b->waitForFinished(10);
+            return a->state() == QProcess::NotRunning || b->state() == QProcess::NotRunning;
+        }));
+        QProcess* running = a->state() == QProcess::NotRunning ? b : a;
+        expectEndedAsSecondStart(running == a ? b : a);
+        ASSERT_TRUE(waitForPrinted(running, "first-paint-epoch-ms"));
+        EXPECT_TRUE(waitForPrinted(running, "raised "));
+        EXPECT_EQ(fresh.lockOwner(), running->processId());
+        running->kill();
+        running->waitForFinished(waitMs);
     }
 }
 
-TEST_F(SingleInstanceProcess, TheLockOfADeadInstanceIsTakenOver)
+TEST_F(SingleInstance, TheLockOfAKilledInstanceIsTakenOver)
 {
-    QProcess* crashed = start("crashed");
-    ASSERT_TRUE(waitForLine("crashed", "first"));
-    crashed->kill();
-    ASSERT_TRUE(crashed->waitForFinished(waitMs));
-    EXPECT_TRUE(QFile::exists(names.lockFile)); // left behind, with its socket
+    QProcess* killed = startFirst(home);
+    killed->kill();
+    ASSERT_TRUE(killed->waitForFinished(waitMs));
+    EXPECT_TRUE(QFile::exists(home.names().lockFile)); // left behind, with its socket
 
-    QProcess* next = start("next");
-    ASSERT_TRUE(waitForLine("next", "first"));
-    expectEndedWithZero(start("later", {"/b.tnfx"}));
-    ASSERT_TRUE(waitForLine("next", pathLine("/b.tnfx")));
-    quit("next", next);
+    QProcess* next = startFirst(home);
+    ASSERT_TRUE(isRunning(next));
+    EXPECT_EQ(home.lockOwner(), next->processId());
+    expectEndedAsSecondStart(start(home, {QStringLiteral("/b.tnfx")}));
+    EXPECT_TRUE(waitForPrinted(next, "raised "));
 }
