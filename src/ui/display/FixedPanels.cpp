@@ -13,7 +13,8 @@ struct FixedPanels::Haelfte {
     int stufen;
 };
 
-FixedPanels::FixedPanels(DisplayHost& host, DisplayParts& parts) : m_host(host), m_parts(parts) {}
+// The halves need no other part; the signature matches the other parts'.
+FixedPanels::FixedPanels(DisplayHost& host, DisplayParts& /*parts*/) : m_host(host) {}
 
 FixedPanels::Haelfte FixedPanels::haelfte(bool links) const
 {

@@ -44,5 +44,4 @@ private:
     void showPanelsFixed(bool links);
 
     DisplayHost& m_host;
-    DisplayParts& m_parts;
 };

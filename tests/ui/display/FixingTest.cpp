@@ -1,6 +1,8 @@
 #include "support/InteractionFixture.h"
 #include "support/PaintCounter.h"
 
+#include "display/Fixing.h"
+
 #include <QLabel>
 
 #include <gtest/gtest.h>
@@ -171,4 +173,26 @@ TEST(Fixing, AFixedColourRowHasNoBigFieldInEitherHalf)
     EXPECT_EQ(w.FixedLinksReihen->marker(), 1);
     EXPECT_EQ(w.FixedRechtsReihen->marker(), 1);
     EXPECT_EQ(w.AnzeigeReihen->marker(), 0);
+}
+
+TEST(Fixing, ReturningToTheFieldAStatusTextNamesSwapsBackToItsHalf)
+{
+    ShownWindow f;
+    MainWidgets& w = f.w();
+    dreiFarbenFixiert(f);
+    bandKlick(f, 200);
+    klick(w.FixedKleinLinks);
+    const QString linksGewaehlt = w.statusPanel1->text();
+    klick(w.FixedLinks);
+    ASSERT_TRUE(f.s().fixLinksAktiv);
+
+    Fixing& fixing = *f.form->parts().fixing;
+    fixing.zurueckZurAltenFlaecheRe(QStringLiteral("keine Fläche"));
+    EXPECT_TRUE(f.s().fixLinksAktiv);
+    EXPECT_TRUE(f.s().hdZielGross);
+
+    fixing.zurueckZurAltenFlaecheRe(linksGewaehlt);
+    EXPECT_FALSE(f.s().fixLinksAktiv);
+    EXPECT_TRUE(f.s().hdZielLinks);
+    EXPECT_EQ(f.s().posGross(), 200);
 }
