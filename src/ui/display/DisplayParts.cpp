@@ -3,6 +3,8 @@
 #include "display/BandAngleControls.h"
 #include "display/FieldDisplay.h"
 #include "display/FieldSelection.h"
+#include "display/FixedPanels.h"
+#include "display/Fixing.h"
 #include "display/LightDarkField.h"
 #include "display/ModeActions.h"
 
@@ -10,7 +12,8 @@ DisplayParts::DisplayParts(DisplayHost& host)
     : display(std::make_unique<FieldDisplay>(host, *this)), modes(std::make_unique<ModeActions>(host, *this)),
       selection(std::make_unique<FieldSelection>(host, *this)),
       band(std::make_unique<BandAngleControls>(host, *this)),
-      hellDunkel(std::make_unique<LightDarkField>(host, *this))
+      hellDunkel(std::make_unique<LightDarkField>(host, *this)),
+      fixedPanels(std::make_unique<FixedPanels>(host, *this)), fixing(std::make_unique<Fixing>(host, *this))
 {
 }
 
@@ -23,4 +26,5 @@ void DisplayParts::connectAll()
     selection->connectWidgets();
     band->connectWidgets();
     hellDunkel->connectWidgets();
+    fixing->connectWidgets();
 }

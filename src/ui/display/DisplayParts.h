@@ -8,6 +8,8 @@ class ModeActions;
 class FieldSelection;
 class BandAngleControls;
 class LightDarkField;
+class Fixing;
+class FixedPanels;
 
 // The working parts of the field display, created once by the main window.
 // They call each other through this record, never through globals.
@@ -25,4 +27,6 @@ struct DisplayParts {
     std::unique_ptr<FieldSelection> selection;  // field clicks, radio buttons, value texts
     std::unique_ptr<BandAngleControls> band;    // band mouse, track bars, angle image
     std::unique_ptr<LightDarkField> hellDunkel; // the light/dark field
+    std::unique_ptr<FixedPanels> fixedPanels;   // the halves of the fixed display
+    std::unique_ptr<Fixing> fixing;             // freezing and swapping combinations
 };

@@ -3,6 +3,7 @@
 #include "display/DisplayHost.h"
 #include "display/DisplayParts.h"
 #include "display/FieldDisplay.h"
+#include "display/Fixing.h"
 #include "display/LightDarkField.h"
 #include "language/ActionRegistry.h"
 #include "language/LanguageTable.h"
@@ -52,8 +53,6 @@ void FieldSelection::connectWidgets()
     connectBackgroundPanels();
 }
 
-// The panels of the fixed display select through the fixed snapshot's read-back
-// and are bound together with it.
 void FieldSelection::connectFieldClicks()
 {
     MainWidgets& w = m_host.w();
@@ -73,6 +72,33 @@ void FieldSelection::connectFieldClicks()
     klickBinden(w.R[8], {});
     for (std::size_t n = 9; n <= 15; ++n)
         klickBinden(w.R[n], [this] { KleinRechtsClick(); });
+    connectFixedClicks();
+}
+
+// The right half shares the single display's handlers; the left half has its own.
+void FieldSelection::connectFixedClicks()
+{
+    MainWidgets& w = m_host.w();
+    klickBinden(w.FixedRechts, [this] { Anzeige_NormalClick(); });
+    klickBinden(w.FixedRechtsReihen, [this] { Anzeige_NormalClick(); });
+    klickBinden(w.FixedKleinRechts, [this] { KleinRechtsClick(); });
+    klickBinden(w.FixedKleinLinks, [this] { KleinLinksClick(); });
+    klickBinden(w.FixedKleinMitte, [this] { KleinMitteClick(); });
+    klickBinden(w.FixedLinks, [this] { FixedLinksClick(); });
+    klickBinden(w.FixedLinksReihen, [this] { FixedLinksClick(); });
+    klickBinden(w.FixedLinksKleinRechts, [this] { FixedLinksKleinRechtsClick(); });
+    klickBinden(w.FixedLinksKleinLinks, [this] { FixedLinksKleinLinksClick(); });
+    klickBinden(w.FixedLinksKleinMitte, [this] { FixedLinksKleinMitteClick(); });
+    for (std::size_t n = 1; n <= 7; ++n) {
+        klickBinden(w.RRe[n], [this] { KleinLinksClick(); });
+        klickBinden(w.RLi[n], [this] { FixedLinksKleinLinksClick(); });
+    }
+    klickBinden(w.RRe[8], {});
+    klickBinden(w.RLi[8], {});
+    for (std::size_t n = 9; n <= 15; ++n) {
+        klickBinden(w.RRe[n], [this] { KleinRechtsClick(); });
+        klickBinden(w.RLi[n], [this] { FixedLinksKleinRechtsClick(); });
+    }
 }
 
 void FieldSelection::klickBinden(QWidget* feld, std::function<void()> handler)
@@ -245,27 +271,55 @@ void FieldSelection::auswaehlen(Feld feld)
 void FieldSelection::Anzeige_NormalClick()
 {
     const MainState& s = m_host.state();
-    // A fixed display selects through its own panels and the snapshot's read-back.
-    if (s.fixiert)
-        return;
     // Colour rows have no big field behind them.
-    if (s.modus() == Modus::reihen)
+    const bool grossDa = s.fixiert ? m_host.w().FixedRechtsReihen->marker() != 0 : s.modus() != Modus::reihen;
+    if (!grossDa)
         return;
+    m_parts.fixing->fixiertAuslesenAlle();
     Anzeige_NormalClick2();
 }
 
 void FieldSelection::KleinRechtsClick()
 {
+    m_parts.fixing->fixiertAuslesenAlle();
     KleinRechtsClick2();
 }
 
 void FieldSelection::KleinLinksClick()
 {
+    m_parts.fixing->fixiertAuslesenAlle();
     KleinLinksClick2();
 }
 
 void FieldSelection::KleinMitteClick()
 {
+    m_parts.fixing->fixiertAuslesenAlle();
+    KleinMitteClick2();
+}
+
+void FieldSelection::FixedLinksClick()
+{
+    if (m_host.w().FixedLinksReihen->marker() == 0)
+        return;
+    m_parts.fixing->fixiertAuslesenAlleLi();
+    Anzeige_NormalClick2();
+}
+
+void FieldSelection::FixedLinksKleinRechtsClick()
+{
+    m_parts.fixing->fixiertAuslesenAlleLi();
+    KleinRechtsClick2();
+}
+
+void FieldSelection::FixedLinksKleinLinksClick()
+{
+    m_parts.fixing->fixiertAuslesenAlleLi();
+    KleinLinksClick2();
+}
+
+void FieldSelection::FixedLinksKleinMitteClick()
+{
+    m_parts.fixing->fixiertAuslesenAlleLi();
     KleinMitteClick2();
 }
 

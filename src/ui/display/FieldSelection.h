@@ -30,6 +30,10 @@ public:
     void KleinRechtsClick();
     void KleinLinksClick();
     void KleinMitteClick();
+    void FixedLinksClick();
+    void FixedLinksKleinRechtsClick();
+    void FixedLinksKleinLinksClick();
+    void FixedLinksKleinMitteClick();
 
     void RadioButton1Click();
     void RadioButton2Click();
@@ -56,6 +60,7 @@ private:
     bool feldKlick(QWidget* feld, QEvent* event);
     bool hintergrundDruck(QWidget* panel, QEvent* event);
     void connectFieldClicks();
+    void connectFixedClicks();
     void connectRadioButtons();
     void connectValueTexts();
     void connectBackgroundPanels();

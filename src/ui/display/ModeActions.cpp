@@ -5,6 +5,7 @@
 #include "display/DisplayParts.h"
 #include "display/FieldDisplay.h"
 #include "display/FieldSelection.h"
+#include "display/FixedPanels.h"
 #include "display/LightDarkField.h"
 #include "language/ActionRegistry.h"
 #include "language/ControlTexts.h"
@@ -270,7 +271,14 @@ void ModeActions::anzeigeZeigen(Modus modus)
         w.Anzeige->setColour(hintergrund);
         w.AnzeigeReihen->setColour(hintergrund);
     }
-    // The fixed display shows the variants of the edited half instead, once fixing exists.
+    if (m_host.state().fixiert) {
+        // Only the edited half changes its mode.
+        if (modus == Modus::reihen)
+            (m_host.state().fixLinksAktiv ? w.FixedLinksReihen : w.FixedRechtsReihen)
+                ->setColour(w.panelHintergrund->colour());
+        m_parts.fixedPanels->halbeZeigen(modus, m_host.state().fixLinksAktiv);
+        return;
+    }
     switch (modus) {
     case Modus::zweier:
         showZweier();
@@ -468,7 +476,8 @@ void ModeActions::ComboBox1Change()
     s.stufenAnzahl = stufen;
     for (int k = 2; k <= 7; ++k)
         s.stufeAktiv[static_cast<std::size_t>(k)] = k <= stufen;
-    // A fixed display remembers the step count of its edited half here, once fixing exists.
+    if (s.fixiert)
+        (s.fixLinksAktiv ? s.stufenFixLinks : s.stufenFixRechts) = stufen;
     m_parts.band->TrackBarAllChange(nullptr);
     m_parts.hellDunkel->setPfeil();
     if (s.hdZielGross) {
@@ -478,8 +487,12 @@ void ModeActions::ComboBox1Change()
         }
         m_parts.selection->Anzeige_NormalClick2();
     }
-    showPanels();
-    hidePanels();
+    if (s.fixiert) {
+        m_parts.fixedPanels->reiheAuslegen(s.fixLinksAktiv);
+    } else {
+        showPanels();
+        hidePanels();
+    }
 }
 
 void ModeActions::checkBoxenResetten2()

@@ -1,0 +1,130 @@
+// Fixed display through the widgets: a click into the other half that swaps
+// the combinations, and a band drag while fixed, each with its paint pass.
+
+#include "display/DisplayParts.h"
+#include "display/ModeActions.h"
+#include "prefs/MemoryPreferenceStore.h"
+#include "prefs/RegistryForm.h"
+#include "shell/TForm1.h"
+#include "shell/TfBlind.h"
+#include "widgets/ColourPanel.h"
+#include "widgets/PictureBox.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QMouseEvent>
+
+#include <benchmark/benchmark.h>
+
+#include <memory>
+
+namespace
+{
+
+struct FixedFenster {
+    FixedFenster()
+    {
+        auto store = std::make_unique<MemoryPreferenceStore>();
+        store->setRaw(QStringLiteral("cFullscrn"), 0);
+        prefs = std::make_unique<TfRegistryForm>(std::move(store));
+        form = std::make_unique<TForm1>();
+        form->setPreferences(*prefs);
+        form->setScreenSizeOverride(QSize(1280, 1024));
+        blind = std::make_unique<TfBlind>(*form, *prefs);
+        form->show();
+        form->setWindowState(Qt::WindowNoState);
+        form->resize(988, 728);
+        QApplication::processEvents();
+    }
+
+    static void maus(QWidget* w, QEvent::Type typ, QPointF p, Qt::MouseButton knopf,
+                     Qt::MouseButtons gehalten)
+    {
+        QMouseEvent e(typ, p, w->mapToGlobal(p), knopf, gehalten, Qt::NoModifier);
+        QApplication::sendEvent(w, &e);
+    }
+
+    static void klick(QWidget* w)
+    {
+        const QPointF p = w->rect().center();
+        maus(w, QEvent::MouseButtonPress, p, Qt::LeftButton, Qt::LeftButton);
+        maus(w, QEvent::MouseButtonRelease, p, Qt::LeftButton, Qt::NoButton);
+    }
+
+    void band(int x) { klick(form->w().Image2, x); }
+
+    static void klick(QWidget* w, int x)
+    {
+        maus(w, QEvent::MouseButtonPress, QPointF(x, 30), Qt::LeftButton, Qt::LeftButton);
+        maus(w, QEvent::MouseButtonRelease, QPointF(x, 30), Qt::LeftButton, Qt::NoButton);
+    }
+
+    // Fixed at band position 100, the right half then moved to 300.
+    void fixiertMitZweiKombinationen()
+    {
+        band(100);
+        form->aktion("fixieren")->trigger();
+        band(300);
+        QApplication::processEvents();
+    }
+
+    std::unique_ptr<TfRegistryForm> prefs;
+    std::unique_ptr<TForm1> form;
+    std::unique_ptr<TfBlind> blind;
+};
+
+// Every iteration is one swap: the clicks go to the halves in turn.
+void wechseln(benchmark::State& state, FixedFenster& f, QWidget* links, QWidget* rechts)
+{
+    bool nachLinks = true;
+    for (auto _ : state) {
+        FixedFenster::klick(nachLinks ? links : rechts);
+        QApplication::processEvents();
+        nachLinks = !nachLinks;
+    }
+    benchmark::DoNotOptimize(f.form->state().posGross());
+}
+
+void BM_FixedSwap_FourColour(benchmark::State& state)
+{
+    FixedFenster f;
+    f.form->aktion("viererHarmonien")->trigger();
+    f.fixiertMitZweiKombinationen();
+    MainWidgets& w = f.form->w();
+    wechseln(state, f, w.FixedLinksKleinRechts, w.FixedKleinRechts);
+}
+BENCHMARK(BM_FixedSwap_FourColour)->Unit(benchmark::kMillisecond);
+
+void BM_FixedSwap_ColourRow15(benchmark::State& state)
+{
+    FixedFenster f;
+    f.form->aktion("farbreihen")->trigger();
+    f.form->w().ComboBox1->setCurrentIndex(6);
+    f.form->parts().modes->ComboBox1Change();
+    f.fixiertMitZweiKombinationen();
+    MainWidgets& w = f.form->w();
+    wechseln(state, f, w.RLi[15], w.RRe[15]);
+}
+BENCHMARK(BM_FixedSwap_ColourRow15)->Unit(benchmark::kMillisecond);
+
+void BM_FixedBandDrag_FourColour(benchmark::State& state)
+{
+    FixedFenster f;
+    f.form->aktion("viererHarmonien")->trigger();
+    f.fixiertMitZweiKombinationen();
+    PictureBox* band = f.form->w().Image2;
+    FixedFenster::maus(band, QEvent::MouseButtonPress, QPointF(100, 30), Qt::LeftButton, Qt::LeftButton);
+    QApplication::processEvents();
+    int x = 100;
+    for (auto _ : state) {
+        x = (x + 7) % 678;
+        FixedFenster::maus(band, QEvent::MouseMove, QPointF(x, 30), Qt::NoButton, Qt::LeftButton);
+        QApplication::processEvents();
+    }
+    FixedFenster::maus(band, QEvent::MouseButtonRelease, QPointF(x, 30), Qt::LeftButton, Qt::NoButton);
+    benchmark::DoNotOptimize(f.form->state().posGross());
+}
+BENCHMARK(BM_FixedBandDrag_FourColour)->Unit(benchmark::kMicrosecond);
+
+} // namespace

@@ -1,0 +1,22 @@
+#pragma once
+
+#include "state/MainState.h"
+
+#include <array>
+
+// What the snapshot takes from controls rather than from the state record.
+struct FixEingaben {
+    int winkelIndex = 0; // ComboBox3 item index
+    int abstand1 = 0;    // TrackBar2 position
+    int abstand2 = 0;    // TrackBar3 position
+    int stufenIndex = 0; // ComboBox1 item index
+};
+
+// The snapshot of the current combination, as fixing keeps it.
+FixStand fixStandAus(const MainState& s, const FixEingaben& e);
+
+// The 21 values in the order a settings file stores them.
+std::array<int, 21> fixStandWerte(const FixStand& f);
+
+// The current combination differs from the snapshot in any value.
+bool weichtAb(const MainState& s, const FixEingaben& e);

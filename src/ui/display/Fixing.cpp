@@ -1,0 +1,435 @@
+#include "display/Fixing.h"
+
+#include "display/BandAngleControls.h"
+#include "display/DisplayHost.h"
+#include "display/DisplayParts.h"
+#include "display/FieldDisplay.h"
+#include "display/FieldSelection.h"
+#include "display/FixedPanels.h"
+#include "display/LightDarkField.h"
+#include "display/ModeActions.h"
+#include "language/ActionRegistry.h"
+#include "language/LanguageTable.h"
+#include "widgets/ColourPanel.h"
+#include "widgets/StaticText.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QSignalBlocker>
+#include <QSlider>
+#include <QTextEdit>
+
+#include <vector>
+
+namespace
+{
+
+void farbeUebernehmen(ColourPanel* ziel, const ColourPanel* quelle)
+{
+    if (quelle->hasColour())
+        ziel->setColour(quelle->colour());
+    else
+        ziel->clearColour();
+}
+
+// Without its signal: the caller runs the handler the swap asks for itself.
+void stillSetzen(QSlider* regler, int wert)
+{
+    const QSignalBlocker sperre(regler);
+    regler->setValue(wert);
+}
+
+// Panels keep their colours and values while a snapshot is swapped in.
+class AnzeigeSperre
+{
+public:
+    explicit AnzeigeSperre(MainState& s) : m_s(s) { m_s.anzeigeSperre = true; }
+    ~AnzeigeSperre() { m_s.anzeigeSperre = false; }
+    AnzeigeSperre(const AnzeigeSperre&) = delete;
+    AnzeigeSperre& operator=(const AnzeigeSperre&) = delete;
+
+private:
+    MainState& m_s;
+};
+
+} // namespace
+
+Fixing::Fixing(DisplayHost& host, DisplayParts& parts) : m_host(host), m_parts(parts) {}
+
+void Fixing::connectWidgets()
+{
+    QAction& fixieren = m_host.actions().action(Aktion::fixieren);
+    QObject::connect(&fixieren, &QAction::triggered, &m_host.hauptfenster(), [this] { fixierenExecute(); });
+    fixieren.setEnabled(true);
+}
+
+FixEingaben Fixing::eingaben() const
+{
+    const MainWidgets& w = m_host.w();
+    return {.winkelIndex = w.ComboBox3->currentIndex(),
+            .abstand1 = w.TrackBar2->value(),
+            .abstand2 = w.TrackBar3->value(),
+            .stufenIndex = w.ComboBox1->currentIndex()};
+}
+
+void Fixing::fixiertMerken()
+{
+    MainState& s = m_host.state();
+    s.fixStand = fixStandAus(s, eingaben());
+}
+
+bool Fixing::weichtVomFixStandAb() const
+{
+    return weichtAb(m_host.state(), eingaben());
+}
+
+// The action has flipped its check mark already when the user triggers it;
+// the state record decides which way to switch.
+void Fixing::fixierenExecute()
+{
+    if (m_host.state().fixiert)
+        ausschalten();
+    else
+        einschalten();
+}
+
+void Fixing::einschalten()
+{
+    MainState& s = m_host.state();
+    s.fixReihen = false;
+    s.fixAuffaecher = false;
+    s.stufenFixLinks = s.stufenAnzahl;
+    s.stufenFixRechts = s.stufenAnzahl;
+    fixiertMerken();
+    m_host.actions().action(Aktion::fixieren).setChecked(true);
+    s.aktionen.fixieren = true;
+    s.fixiert = true;
+    s.fixWechselRechts = false;
+    s.fixWechselLinks = true;
+    s.fixLinksAktiv = false;
+
+    haelftenFaerben();
+    textFelderVerdoppeln();
+    untereReiheFuellen();
+
+    FixedPanels& haelften = *m_parts.fixedPanels;
+    // Fields an earlier fixed session showed in the left half must not stay.
+    haelften.allesVerstecken();
+    const Modus modus = s.modus();
+    haelften.halbeZeigen(modus, false);
+    haelften.halbeZeigen(modus, true);
+    s.fixReihen = modus == Modus::reihen;
+    s.fixAuffaecher = modus == Modus::auffaecher;
+    m_parts.modes->hideAll();
+}
+
+void Fixing::haelftenFaerben()
+{
+    MainWidgets& w = m_host.w();
+    const std::pair<ColourPanel*, ColourPanel*> paare[] = {
+        {w.FixedLinks, w.Anzeige_Normal},         {w.FixedRechts, w.Anzeige_Normal},
+        {w.FixedLinksKleinRechts, w.KleinRechts}, {w.FixedKleinRechts, w.KleinRechts},
+        {w.FixedLinksKleinLinks, w.KleinLinks},   {w.FixedKleinLinks, w.KleinLinks},
+        {w.FixedLinksKleinMitte, w.KleinMitte},   {w.FixedKleinMitte, w.KleinMitte},
+        {w.FixedLinksReihen, w.AnzeigeReihen},    {w.FixedRechtsReihen, w.AnzeigeReihen},
+    };
+    for (const auto& [ziel, quelle] : paare)
+        farbeUebernehmen(ziel, quelle);
+    for (std::size_t n = 1; n <= 15; ++n) {
+        farbeUebernehmen(w.RLi[n], w.R[n]);
+        farbeUebernehmen(w.RRe[n], w.R[n]);
+    }
+}
+
+// The right half's text fields take the single display's; the left half gets copies.
+void Fixing::textFelderVerdoppeln()
+{
+    MainWidgets& w = m_host.w();
+    const std::array<QTextEdit*, 3> quellen{w.RichEdit1, w.RichEdit2, w.RichEdit3};
+    const std::array<QTextEdit*, 3> kopien{w.RichEdit4, w.RichEdit5, w.RichEdit6};
+    if (m_host.state().aktionen.textAnstelleFlaechen) {
+        const std::array<ColourPanel*, 3> felder{w.FixedKleinRechts, w.FixedKleinLinks, w.FixedKleinMitte};
+        for (std::size_t i = 0; i < 3; ++i) {
+            moveInto(quellen[i], felder[i], true);
+            kopien[i]->show();
+        }
+    }
+    for (std::size_t i = 0; i < 3; ++i) {
+        kopien[i]->clear();
+        kopien[i]->setFont(quellen[i]->font());
+        QPalette p = kopien[i]->palette();
+        p.setColor(QPalette::Base, quellen[i]->palette().color(QPalette::Base));
+        p.setColor(QPalette::Text, quellen[i]->palette().color(QPalette::Text));
+        kopien[i]->setPalette(p);
+        kopien[i]->setHtml(quellen[i]->toHtml());
+    }
+}
+
+void Fixing::untereReiheFuellen()
+{
+    MainWidgets& w = m_host.w();
+    const std::array<StaticText*, 32> texte = w.werteTexte();
+    for (std::size_t i = 0; i < 16; ++i)
+        texte[16 + i]->setText(texte[i]->text());
+    const std::pair<ColourPanel*, ColourPanel*> swatches[] = {
+        {w.Panel4, w.Panel8}, {w.Panel5, w.Panel9}, {w.Panel6, w.Panel10}, {w.Panel7, w.Panel11}};
+    for (const auto& [oben, unten] : swatches) {
+        if (oben->isHidden())
+            continue;
+        farbeUebernehmen(unten, oben);
+        unten->show();
+    }
+}
+
+void Fixing::ausschalten()
+{
+    MainState& s = m_host.state();
+    MainWidgets& w = m_host.w();
+    s.fixReihen = false;
+    s.fixAuffaecher = false;
+    m_host.actions().action(Aktion::fixieren).setChecked(false);
+    s.aktionen.fixieren = false;
+    s.fixiert = false;
+    s.fixLinksAktiv = false;
+
+    einzelAnzeigeFaerben();
+    moveInto(w.RichEdit1, w.KleinRechts, true);
+    moveInto(w.RichEdit2, w.KleinLinks, true);
+    moveInto(w.RichEdit3, w.KleinMitte, true);
+    for (QTextEdit* e : {w.RichEdit4, w.RichEdit5, w.RichEdit6})
+        e->hide();
+    untereReiheLeeren();
+    if (!s.separatModus)
+        m_parts.display->datenHolen(s.posGross(), true);
+    einzelAnzeigeZeigen();
+}
+
+void Fixing::einzelAnzeigeFaerben()
+{
+    MainWidgets& w = m_host.w();
+    farbeUebernehmen(w.Anzeige_Normal, w.FixedRechts);
+    farbeUebernehmen(w.KleinRechts, w.FixedKleinRechts);
+    farbeUebernehmen(w.KleinLinks, w.FixedKleinLinks);
+    farbeUebernehmen(w.KleinMitte, w.FixedKleinMitte);
+    for (std::size_t n = 1; n <= 15; ++n)
+        farbeUebernehmen(w.R[n], w.RRe[n]);
+    // A colour row's background is the window's, not a big field's.
+    if (m_host.state().modus() != Modus::reihen)
+        farbeUebernehmen(w.AnzeigeReihen, w.FixedRechtsReihen);
+}
+
+void Fixing::untereReiheLeeren()
+{
+    MainWidgets& w = m_host.w();
+    const std::array<StaticText*, 32> texte = w.werteTexte();
+    for (std::size_t i = 16; i < 32; ++i)
+        texte[i]->setText(QString());
+    for (ColourPanel* p : {w.Panel8, w.Panel9, w.Panel10, w.Panel11})
+        p->hide();
+}
+
+void Fixing::einzelAnzeigeZeigen()
+{
+    MainWidgets& w = m_host.w();
+    ModeActions& modi = *m_parts.modes;
+    m_parts.fixedPanels->allesVerstecken();
+    const Modus modus = m_host.state().modus();
+    switch (modus) {
+    case Modus::zweier:
+        modi.showZweier();
+        break;
+    case Modus::dreier:
+        modi.showDreier();
+        break;
+    case Modus::vierer:
+        modi.showVierer();
+        break;
+    case Modus::auffaecher:
+    case Modus::reihen:
+        // The marker follows the live mode, which the edited half may have changed.
+        w.AnzeigeReihen->setMarker(modus == Modus::reihen ? 0 : 1);
+        modi.showAuffaecher();
+        // Rings of a longer row fixed earlier are not in use now.
+        modi.hidePanels();
+        break;
+    }
+    w.FixedLinksReihen->setMarker(1);
+    w.FixedRechtsReihen->setMarker(1);
+    modi.hideAll();
+}
+
+void Fixing::fixiertAuslesenAlle()
+{
+    seiteWechseln(false);
+}
+
+void Fixing::fixiertAuslesenAlleLi()
+{
+    seiteWechseln(true);
+}
+
+void Fixing::seiteWechseln(bool links)
+{
+    MainState& s = m_host.state();
+    s.fixLinksAktiv = links;
+    bool& hierGemerkt = links ? s.fixWechselLinks : s.fixWechselRechts;
+    (links ? s.fixWechselRechts : s.fixWechselLinks) = true;
+    if (!hierGemerkt || !s.aktionen.fixieren)
+        return;
+    hierGemerkt = false;
+    if (!weichtVomFixStandAb())
+        return;
+    {
+        const AnzeigeSperre sperre(s);
+        fixiertAuslesen();
+    }
+    m_parts.band->winkelResetten();
+}
+
+// Replays the user's steps that lead to the stored combination, in order.
+void Fixing::fixiertAuslesen()
+{
+    MainState& s = m_host.state();
+    MainWidgets& w = m_host.w();
+    const FixStand f = s.fixStand;
+    fixiertMerken();
+
+    bandTypWiederherstellen(f);
+    modusWiederherstellen(f);
+    m_parts.band->Image2MouseDown(f.fixPosGross);
+    m_parts.band->Image2MouseUp();
+    winkelWiederherstellen(f);
+    aktionAngleichen("TextAnstelleFlaechen", f.fixTextStattFlaechen == 1);
+    s.posGross() = f.fixPosGross2;
+    s.posRechts() = f.fixPosRechts;
+    s.posLinks() = f.fixPosLinks;
+    s.posMitte() = f.fixPosMitte;
+    hellDunkelWiederherstellen(f);
+    if (!s.nurRechnen)
+        m_parts.hellDunkel->prozenteZeigen();
+    w.ComboBox2->setEnabled(false);
+    w.ComboBox2->setEnabled(true);
+    aktionAngleichen("farbenSeparatEinstellen", f.fixSeparat == 1);
+}
+
+void Fixing::bandTypWiederherstellen(const FixStand& f)
+{
+    const bool realistisch = m_host.state().aktionen.realistisch;
+    if (f.fixRealistisch == 1 && !realistisch)
+        m_host.actions().action(Aktion::realistisch).trigger();
+    else if (f.fixRealistisch == 0 && realistisch)
+        m_host.actions().action(Aktion::luminoes).trigger();
+}
+
+void Fixing::modusWiederherstellen(const FixStand& f)
+{
+    ModeActions& modi = *m_parts.modes;
+    switch (static_cast<Modus>(f.fixModus)) {
+    case Modus::zweier:
+        modi.zweierHarmonienExecute();
+        break;
+    case Modus::dreier:
+        modi.dreierHarmonienExecute();
+        break;
+    case Modus::vierer:
+        modi.viererHarmonienExecute();
+        break;
+    case Modus::auffaecher:
+        modi.auffaecherungenExecute();
+        break;
+    case Modus::reihen:
+        modi.farbreihenExecute();
+        break;
+    }
+}
+
+void Fixing::winkelWiederherstellen(const FixStand& f)
+{
+    MainWidgets& w = m_host.w();
+    BandAngleControls& band = *m_parts.band;
+    switch (static_cast<Modus>(f.fixModus)) {
+    case Modus::vierer:
+        w.ComboBox3->setCurrentIndex(f.fixWinkeltyp == 1 ? 0 : 1);
+        band.ComboBox3Change();
+        if (w.ComboBox3->currentIndex() == 0) {
+            stillSetzen(w.TrackBar3, f.fixAbstand2);
+            band.TrackBarAllChange(w.TrackBar3);
+        }
+        stillSetzen(w.TrackBar2, f.fixAbstand1);
+        band.TrackBarAllChange(w.TrackBar2);
+        break;
+    case Modus::dreier:
+        stillSetzen(w.TrackBar2, f.fixAbstand1);
+        band.TrackBarAllChange(w.TrackBar2);
+        break;
+    case Modus::auffaecher:
+    case Modus::reihen:
+        // The field count's handler recomputes with the new angle.
+        stillSetzen(w.TrackBar2, f.fixAbstand1);
+        w.ComboBox1->setCurrentIndex(f.fixStufenIndex);
+        m_parts.modes->ComboBox1Change();
+        break;
+    case Modus::zweier:
+        break;
+    }
+}
+
+void Fixing::hellDunkelWiederherstellen(const FixStand& f)
+{
+    using Feld = FieldSelection::Feld;
+    std::vector<Feld> reihenfolge;
+    switch (static_cast<Modus>(f.fixModus)) {
+    case Modus::zweier:
+        reihenfolge = {Feld::rechts, Feld::gross};
+        break;
+    case Modus::dreier:
+    case Modus::auffaecher:
+        reihenfolge = {Feld::rechts, Feld::links, Feld::gross};
+        break;
+    case Modus::vierer:
+        reihenfolge = {Feld::rechts, Feld::links, Feld::mitte, Feld::gross};
+        break;
+    case Modus::reihen:
+        reihenfolge = {Feld::links, Feld::rechts};
+        break;
+    }
+    // The stored points come in the order of Feld: big, right, left, centre.
+    const auto& p = f.fixHdPunkte;
+    for (const Feld feld : reihenfolge) {
+        const auto i = static_cast<std::size_t>(2 * static_cast<int>(feld));
+        m_parts.selection->waehlen(feld);
+        m_parts.hellDunkel->bewegeHellDunkel(p[i], p[i + 1]);
+    }
+}
+
+// A disabled action (a feature this window lacks) stays as it is.
+void Fixing::aktionAngleichen(const char* name, bool soll)
+{
+    QAction* a = m_host.aktion(name);
+    if (a && a->isEnabled() && a->isChecked() != soll)
+        a->trigger();
+}
+
+void Fixing::zurueckZurAltenFlaecheRe(const QString& text)
+{
+    zurueckZurAltenFlaeche(text, false);
+}
+
+void Fixing::zurueckZurAltenFlaecheLi(const QString& text)
+{
+    zurueckZurAltenFlaeche(text, true);
+}
+
+void Fixing::zurueckZurAltenFlaeche(const QString& text, bool links)
+{
+    const LanguageTable& t = m_host.sprache();
+    FieldSelection& a = *m_parts.selection;
+    if (text == t.text(Txt::statusGrossAusgewaehlt))
+        links ? a.FixedLinksClick() : a.Anzeige_NormalClick();
+    else if (text == t.text(Txt::statusRechtsAusgewaehlt))
+        links ? a.FixedLinksKleinRechtsClick() : a.KleinRechtsClick();
+    else if (text == t.text(Txt::statusLinksAusgewaehlt))
+        links ? a.FixedLinksKleinLinksClick() : a.KleinLinksClick();
+    else if (text == t.text(Txt::statusMitteAusgewaehlt))
+        links ? a.FixedLinksKleinMitteClick() : a.KleinMitteClick();
+}

@@ -1,0 +1,51 @@
+#pragma once
+
+#include "harmony/FixSnapshot.h"
+
+#include <QString>
+
+class DisplayHost;
+struct DisplayParts;
+
+// Fixing: the combination is frozen in one half of the display while the
+// other half is edited; a click into the frozen half swaps the two.
+class Fixing
+{
+public:
+    Fixing(DisplayHost& host, DisplayParts& parts);
+    // Enables and connects the fixieren action.
+    void connectWidgets();
+
+    void fixierenExecute();
+    void fixiertMerken();
+    bool weichtVomFixStandAb() const;
+    void fixiertAuslesen();
+    // Read-back before a field of the right (left) half is selected.
+    void fixiertAuslesenAlle();
+    void fixiertAuslesenAlleLi();
+    // Re-selects the field a status text names, in the right (left) half.
+    void zurueckZurAltenFlaecheRe(const QString& text);
+    void zurueckZurAltenFlaecheLi(const QString& text);
+
+private:
+    FixEingaben eingaben() const;
+    void einschalten();
+    void ausschalten();
+    void haelftenFaerben();
+    void textFelderVerdoppeln();
+    void untereReiheFuellen();
+    void einzelAnzeigeFaerben();
+    void untereReiheLeeren();
+    void einzelAnzeigeZeigen();
+    // The other half becomes the edited one; swaps when they differ.
+    void seiteWechseln(bool links);
+    void bandTypWiederherstellen(const FixStand& f);
+    void modusWiederherstellen(const FixStand& f);
+    void winkelWiederherstellen(const FixStand& f);
+    void hellDunkelWiederherstellen(const FixStand& f);
+    void aktionAngleichen(const char* name, bool soll);
+    void zurueckZurAltenFlaeche(const QString& text, bool links);
+
+    DisplayHost& m_host;
+    DisplayParts& m_parts;
+};
