@@ -8,6 +8,10 @@ class ModeActions;
 class FieldSelection;
 class BandAngleControls;
 class LightDarkField;
+class SeparateAdjustment;
+class WebSafeDisplay;
+class TextView;
+class HiddenBand;
 
 // The working parts of the field display, created once by the main window.
 // They call each other through this record, never through globals.
@@ -20,9 +24,13 @@ struct DisplayParts {
     // Connects every part's widgets and actions; run once after the menus exist.
     void connectAll();
 
-    std::unique_ptr<FieldDisplay> display;      // painting of fields and value rows
-    std::unique_ptr<ModeActions> modes;         // the five harmony modes, panel juggling
-    std::unique_ptr<FieldSelection> selection;  // field clicks, radio buttons, value texts
-    std::unique_ptr<BandAngleControls> band;    // band mouse, track bars, angle image
-    std::unique_ptr<LightDarkField> hellDunkel; // the light/dark field
+    std::unique_ptr<FieldDisplay> display;       // painting of fields and value rows
+    std::unique_ptr<ModeActions> modes;          // the five harmony modes, panel juggling
+    std::unique_ptr<FieldSelection> selection;   // field clicks, radio buttons, value texts
+    std::unique_ptr<BandAngleControls> band;     // band mouse, track bars, angle image
+    std::unique_ptr<LightDarkField> hellDunkel;  // the light/dark field
+    std::unique_ptr<SeparateAdjustment> separat; // one field at a time on the band
+    std::unique_ptr<WebSafeDisplay> websicher;   // web-safe display and its warning
+    std::unique_ptr<TextView> text;              // text instead of fields
+    std::unique_ptr<HiddenBand> bandVersteck;    // the hidden colour band
 };

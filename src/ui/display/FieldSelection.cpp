@@ -75,6 +75,13 @@ void FieldSelection::connectFieldClicks()
         klickBinden(w.R[n], [this] { KleinRechtsClick(); });
 }
 
+void FieldSelection::klickAusloesen(const QWidget* feld)
+{
+    const auto it = m_klicks.find(feld);
+    if (it != m_klicks.end() && it->second)
+        it->second();
+}
+
 void FieldSelection::klickBinden(QWidget* feld, std::function<void()> handler)
 {
     m_klicks[feld] = std::move(handler);

@@ -44,6 +44,8 @@ public:
     enum class Feld { gross, rechts, links, mitte };
     // The selection operation of one field.
     void waehlen(Feld feld);
+    // Runs the click bound to a field as a click on it would.
+    void klickAusloesen(const QWidget* feld);
 
 protected:
     // Field clicks, and mouse presses on the window's background panels.
