@@ -37,13 +37,14 @@ void ganzerTextFormat(QTextEdit* edit, const QTextCharFormat& format)
     alles.mergeCharFormat(format);
 }
 
-// Reparenting hides a widget; it keeps whether it was shown.
+// Reparenting hides a widget; it keeps whether it was shown and fills its new field.
 void verschieben(QWidget* widget, QWidget* ziel)
 {
     if (widget->parentWidget() == ziel)
         return;
     const bool sichtbar = !widget->isHidden();
     widget->setParent(ziel);
+    alignClientChildren(ziel);
     widget->setVisible(sichtbar);
 }
 

@@ -16,14 +16,6 @@
 namespace
 {
 
-// The tool bar button of an action, clicked as a user does.
-void werkzeug(ShownWindow& f, Aktion aktion)
-{
-    QWidget* knopf = f.form->actions().toolBar().widgetForAction(&f.form->actions().action(aktion));
-    ASSERT_NE(knopf, nullptr);
-    QTest::mouseClick(knopf, Qt::LeftButton);
-}
-
 void bandKlick(ShownWindow& f, int x)
 {
     klick(f.w().Image2, {x, 30});

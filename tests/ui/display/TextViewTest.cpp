@@ -17,13 +17,6 @@
 namespace
 {
 
-void werkzeug(ShownWindow& f, Aktion aktion)
-{
-    QWidget* knopf = f.form->actions().toolBar().widgetForAction(&f.form->actions().action(aktion));
-    ASSERT_NE(knopf, nullptr);
-    QTest::mouseClick(knopf, Qt::LeftButton);
-}
-
 // Right button on a rich edit, then the menu entry clicked, through the submenu if it sits there.
 void menuEintrag(ShownWindow& f, QTextEdit* edit, const char* name)
 {
