@@ -75,4 +75,5 @@ private:
     std::map<const QObject*, std::function<void()>> m_klicks;
     std::map<const QObject*, bool> m_hintergruende;
     const QObject* m_gedrueckt = nullptr;
+    bool m_radioWarAn = false; // the pressed radio button was checked before the press
 };

@@ -12,9 +12,44 @@
 
 #include <QAction>
 #include <QComboBox>
+#include <QEvent>
 #include <QLabel>
+#include <QPainter>
 #include <QRadioButton>
 #include <QSlider>
+
+namespace
+{
+
+// The legend lies over the disabled angle track bars and hides them; it takes
+// the colour of the background it stands on, whichever brightness is chosen.
+class DeckenderHintergrund : public QObject
+{
+public:
+    explicit DeckenderHintergrund(QWidget* panel) : QObject(panel) { panel->installEventFilter(this); }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint) {
+            auto* panel = static_cast<QWidget*>(watched);
+            QPainter painter(panel);
+            painter.fillRect(panel->rect(), hintergrund(panel));
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    static QColor hintergrund(const QWidget* panel)
+    {
+        for (const QWidget* p = panel->parentWidget(); p != nullptr; p = p->parentWidget())
+            if (const auto* c = qobject_cast<const ColourPanel*>(p); c != nullptr && c->hasColour())
+                return c->colour();
+        return panel->palette().color(QPalette::Window);
+    }
+};
+
+} // namespace
 
 SeparateAdjustment::SeparateAdjustment(DisplayHost& host, DisplayParts& parts) : m_host(host), m_parts(parts)
 {
@@ -22,6 +57,7 @@ SeparateAdjustment::SeparateAdjustment(DisplayHost& host, DisplayParts& parts) :
 
 void SeparateAdjustment::connectWidgets()
 {
+    new DeckenderHintergrund(m_host.w().Panel12);
     QAction& a = m_host.actions().action(Aktion::farbenSeparatEinstellen);
     QObject::connect(&a, &QAction::triggered, &m_host.hauptfenster(),
                      [this] { farbenSeparatEinstellenExecute(); });
@@ -116,6 +152,7 @@ void SeparateAdjustment::einschalten()
     s.feldLinksAn = false;
     s.feldMitteAn = false;
     w.Panel12->show();
+    w.Panel12->raise();
 }
 
 void SeparateAdjustment::grossesFeldNehmen()

@@ -205,7 +205,7 @@ TEST(InteractionSelection, SeparateAdjustmentRadioButtons)
     ASSERT_TRUE(s.separatModus);
 
     // 2-colour: the left field does not exist.
-    w.RadioButton2->setChecked(true);
+    QTest::mouseClick(w.RadioButton2, Qt::LeftButton);
     EXPECT_FALSE(w.RadioButton2->isChecked());
     EXPECT_TRUE(w.RadioButton1->isChecked());
 
