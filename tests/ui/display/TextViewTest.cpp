@@ -138,7 +138,9 @@ TEST(HiddenBand, ClickWhereTheBandWasSelectsThatHue)
     EXPECT_EQ(w.Anzeige_Normal->colour(), bandFarbe(200));
     EXPECT_EQ(w.flaechenanzeigeFarbe->colour(), w.panelHintergrund->colour());
 
-    werkzeug(f, Aktion::farbstreifenVerstecken);
+    f.form->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(f.form.get()));
+    QTest::keyClick(f.form.get(), Qt::Key_F8);
     EXPECT_TRUE(w.Panel3->isVisible());
     EXPECT_FALSE(w.Panel2->isVisible());
     EXPECT_TRUE(w.ImageWW->isVisible());
