@@ -24,11 +24,13 @@ struct DisplayParts {
     // Connects every part's widgets and actions; run once after the menus exist.
     void connectAll();
 
-    std::unique_ptr<FieldDisplay> display;       // painting of fields and value rows
-    std::unique_ptr<ModeActions> modes;          // the five harmony modes, panel juggling
-    std::unique_ptr<FieldSelection> selection;   // field clicks, radio buttons, value texts
-    std::unique_ptr<BandAngleControls> band;     // band mouse, track bars, angle image
-    std::unique_ptr<LightDarkField> hellDunkel;  // the light/dark field
+    std::unique_ptr<FieldDisplay> display;      // painting of fields and value rows
+    std::unique_ptr<ModeActions> modes;         // the five harmony modes, panel juggling
+    std::unique_ptr<FieldSelection> selection;  // field clicks, radio buttons, value texts
+    std::unique_ptr<BandAngleControls> band;    // band mouse, track bars, angle image
+    std::unique_ptr<LightDarkField> hellDunkel; // the light/dark field
+
+    // View options and modifiers of the harmony engine.
     std::unique_ptr<SeparateAdjustment> separat; // one field at a time on the band
     std::unique_ptr<WebSafeDisplay> websicher;   // web-safe display and its warning
     std::unique_ptr<TextView> text;              // text instead of fields
