@@ -5,6 +5,7 @@
 
 #include "display/DisplayParts.h"
 #include "display/ModeActions.h"
+#include "language/ActionRegistry.h"
 #include "widgets/ColourPanel.h"
 #include "widgets/PictureBox.h"
 #include "widgets/StaticText.h"
@@ -13,7 +14,10 @@
 #include <QApplication>
 #include <QMouseEvent>
 #include <QTest>
+#include <QToolBar>
 #include <QWidget>
+
+#include <gtest/gtest.h>
 
 // A shown main window (so the angle controls act) with mouse helpers that
 // drive its widgets the way a user does.
@@ -63,4 +67,12 @@ inline void klick(QWidget* w, QPoint p)
 inline void klick(QWidget* w)
 {
     klick(w, w->rect().center());
+}
+
+// The tool bar button of an action, clicked as a user does.
+inline void werkzeug(ShownWindow& f, Aktion aktion)
+{
+    QWidget* knopf = f.form->actions().toolBar().widgetForAction(&f.form->actions().action(aktion));
+    ASSERT_NE(knopf, nullptr);
+    QTest::mouseClick(knopf, Qt::LeftButton);
 }

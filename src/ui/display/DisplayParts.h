@@ -10,6 +10,10 @@ class BandAngleControls;
 class LightDarkField;
 class Fixing;
 class FixedPanels;
+class SeparateAdjustment;
+class WebSafeDisplay;
+class TextView;
+class HiddenBand;
 
 // The working parts of the field display, created once by the main window.
 // They call each other through this record, never through globals.
@@ -29,4 +33,10 @@ struct DisplayParts {
     std::unique_ptr<LightDarkField> hellDunkel; // the light/dark field
     std::unique_ptr<FixedPanels> fixedPanels;   // the halves of the fixed display
     std::unique_ptr<Fixing> fixing;             // freezing and swapping combinations
+
+    // View options and modifiers of the harmony engine.
+    std::unique_ptr<SeparateAdjustment> separat; // one field at a time on the band
+    std::unique_ptr<WebSafeDisplay> websicher;   // web-safe display and its warning
+    std::unique_ptr<TextView> text;              // text instead of fields
+    std::unique_ptr<HiddenBand> bandVersteck;    // the hidden colour band
 };

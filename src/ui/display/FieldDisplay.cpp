@@ -5,6 +5,7 @@
 #include "display/DisplayHost.h"
 #include "display/DisplayParts.h"
 #include "display/LightDarkField.h"
+#include "display/WebSafeDisplay.h"
 #include "harmony/Positions.h"
 #include "widgets/ColourPanel.h"
 #include "widgets/PictureBox.h"
@@ -256,7 +257,6 @@ void FieldDisplay::KleineFlaecheN(int r, int g, int b, int n)
         }
         panelFaerben(links ? w.RLi[feld] : w.RRe[feld], farbe);
     }
-    // The same-colour warning of web-safe display (nurWebsichereFarbenAnzeigen)
-    // is checked here once that check exists.
+    m_parts.websicher->warnungPruefen();
     gemalt();
 }

@@ -101,6 +101,13 @@ void FieldSelection::connectFixedClicks()
     }
 }
 
+void FieldSelection::klickAusloesen(const QWidget* feld)
+{
+    const auto it = m_klicks.find(feld);
+    if (it != m_klicks.end() && it->second)
+        it->second();
+}
+
 void FieldSelection::klickBinden(QWidget* feld, std::function<void()> handler)
 {
     m_klicks[feld] = std::move(handler);
@@ -123,9 +130,11 @@ void FieldSelection::connectRadioButtons()
                 (this->*handler)();
         });
         // A click on the checked button leaves it checked, as radio buttons do;
-        // these are not auto-exclusive, so Qt would uncheck it.
-        connect(knopf, &QRadioButton::clicked, this, [knopf](bool an) {
-            if (!an) {
+        // these are not auto-exclusive, so Qt would uncheck it. A button its own
+        // handler unchecked again (a field the mode lacks) stays unchecked.
+        connect(knopf, &QRadioButton::pressed, this, [this, knopf] { m_radioWarAn = knopf->isChecked(); });
+        connect(knopf, &QRadioButton::clicked, this, [this, knopf](bool an) {
+            if (!an && m_radioWarAn) {
                 const QSignalBlocker sperre(knopf);
                 knopf->setChecked(true);
             }

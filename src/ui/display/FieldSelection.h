@@ -48,6 +48,8 @@ public:
     enum class Feld { gross, rechts, links, mitte };
     // The selection operation of one field.
     void waehlen(Feld feld);
+    // Runs the click bound to a field as a click on it would.
+    void klickAusloesen(const QWidget* feld);
 
 protected:
     // Field clicks, and mouse presses on the window's background panels.
@@ -78,4 +80,5 @@ private:
     std::map<const QObject*, std::function<void()>> m_klicks;
     std::map<const QObject*, bool> m_hintergruende;
     const QObject* m_gedrueckt = nullptr;
+    bool m_radioWarAn = false; // the pressed radio button was checked before the press
 };

@@ -213,8 +213,9 @@ void ModeActions::felderUndWinkel(Modus modus)
     }
     w.ComboBox1->setEnabled(istReihenModus(modus));
     // The intermediate values button (Button1) is enabled with ComboBox1 once
-    // the intermediate values window exists; separate adjustment
-    // (farbenSeparatEinstellen) likewise in the three harmonies.
+    // the intermediate values window exists.
+    if (istHarmonie(modus))
+        m_host.actions().action(Aktion::farbenSeparatEinstellen).setEnabled(true);
     if (istReihenModus(modus)) {
         s.separatModus = false;
         for (QRadioButton* r : {w.RadioButton1, w.RadioButton2, w.RadioButton3, w.RadioButton4})

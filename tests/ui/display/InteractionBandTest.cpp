@@ -200,10 +200,8 @@ TEST(InteractionBand, SeparateAdjustmentMarkersAndLegend)
     f.modus("dreierHarmonien");
     MainState& s = f.s();
     MainWidgets& w = f.w();
-    s.aktionen.farbenSeparatEinstellen = true;
-    s.separatModus = true;
-    s.posGross() = 677;
-    f.form->parts().band->winkelResetten();
+    werkzeug(f, Aktion::farbenSeparatEinstellen);
+    bandKlick(f, 677); // only the big field moves
     EXPECT_EQ(w.Label11->text(), QStringLiteral("360°"));
     ASSERT_EQ(s.posRechts(), 299);
     EXPECT_EQ(w.Label14->text(), QStringLiteral("159°"));

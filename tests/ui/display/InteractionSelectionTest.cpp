@@ -201,12 +201,11 @@ TEST(InteractionSelection, SeparateAdjustmentRadioButtons)
     ShownWindow f;
     MainState& s = f.s();
     MainWidgets& w = f.w();
-    s.separatModus = true;
-    for (QRadioButton* r : {w.RadioButton1, w.RadioButton2, w.RadioButton3, w.RadioButton4})
-        r->setEnabled(true);
+    werkzeug(f, Aktion::farbenSeparatEinstellen);
+    ASSERT_TRUE(s.separatModus);
 
     // 2-colour: the left field does not exist.
-    w.RadioButton2->setChecked(true);
+    QTest::mouseClick(w.RadioButton2, Qt::LeftButton);
     EXPECT_FALSE(w.RadioButton2->isChecked());
     EXPECT_TRUE(w.RadioButton1->isChecked());
 

@@ -1,0 +1,35 @@
+#include "harmony/SameColour.h"
+
+#include <utility>
+#include <vector>
+
+namespace
+{
+
+std::vector<std::pair<int, int>> verglichenePaare()
+{
+    std::vector<std::pair<int, int>> paare;
+    for (int n = 1; n < 15; ++n)
+        paare.emplace_back(n, n + 1);
+    paare.emplace_back(1, 8);
+    paare.emplace_back(15, 8);
+    for (int n = 2; n <= 7; ++n)
+        paare.emplace_back(1, n);
+    for (int n = 14; n >= 9; --n)
+        paare.emplace_back(15, n);
+    return paare;
+}
+
+} // namespace
+
+bool gleicheFarbeInReihe(const Reihe& reihe)
+{
+    static const std::vector<std::pair<int, int>> paare = verglichenePaare();
+    for (const auto& [a, b] : paare) {
+        const ReihenFeld& x = reihe[static_cast<std::size_t>(a)];
+        const ReihenFeld& y = reihe[static_cast<std::size_t>(b)];
+        if (x.gezeigt && y.gezeigt && x.farbe == y.farbe)
+            return true;
+    }
+    return false;
+}

@@ -1,0 +1,190 @@
+#include "display/SeparateAdjustment.h"
+
+#include "display/BandAngleControls.h"
+#include "display/DisplayHost.h"
+#include "display/DisplayParts.h"
+#include "display/FieldDisplay.h"
+#include "display/FieldSelection.h"
+#include "display/LightDarkField.h"
+#include "display/ModeActions.h"
+#include "language/ActionRegistry.h"
+#include "widgets/ColourPanel.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QEvent>
+#include <QLabel>
+#include <QPainter>
+#include <QRadioButton>
+#include <QSlider>
+
+namespace
+{
+
+// The legend lies over the disabled angle track bars and hides them; it takes
+// the colour of the background it stands on, whichever brightness is chosen.
+class DeckenderHintergrund : public QObject
+{
+public:
+    explicit DeckenderHintergrund(QWidget* panel) : QObject(panel) { panel->installEventFilter(this); }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint) {
+            auto* panel = static_cast<QWidget*>(watched);
+            QPainter painter(panel);
+            painter.fillRect(panel->rect(), hintergrund(panel));
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    static QColor hintergrund(const QWidget* panel)
+    {
+        for (const QWidget* p = panel->parentWidget(); p != nullptr; p = p->parentWidget())
+            if (const auto* c = qobject_cast<const ColourPanel*>(p); c != nullptr && c->hasColour())
+                return c->colour();
+        return panel->palette().color(QPalette::Window);
+    }
+};
+
+} // namespace
+
+SeparateAdjustment::SeparateAdjustment(DisplayHost& host, DisplayParts& parts) : m_host(host), m_parts(parts)
+{
+}
+
+void SeparateAdjustment::connectWidgets()
+{
+    new DeckenderHintergrund(m_host.w().Panel12);
+    QAction& a = m_host.actions().action(Aktion::farbenSeparatEinstellen);
+    QObject::connect(&a, &QAction::triggered, &m_host.hauptfenster(),
+                     [this] { farbenSeparatEinstellenExecute(); });
+    a.setEnabled(!istReihenModus(m_host.state().modus()));
+}
+
+void SeparateAdjustment::farbenSeparatEinstellenExecute()
+{
+    const Ziel ziel = zielMerken();
+    m_parts.selection->Anzeige_NormalClick2();
+    // The state, not the action's check mark, says what was on: triggering a
+    // checkable action has already flipped its mark.
+    if (m_host.state().aktionen.farbenSeparatEinstellen)
+        ausschalten();
+    else
+        einschalten();
+    grossesFeldNehmen();
+    if (!m_host.state().nurRechnen)
+        zielWiederWaehlen(ziel);
+}
+
+SeparateAdjustment::Ziel SeparateAdjustment::zielMerken() const
+{
+    const MainState& s = m_host.state();
+    if (s.hdZielRechts)
+        return Ziel::klFlA;
+    if (s.hdZielLinks)
+        return Ziel::klFlB;
+    if (s.hdZielMitte)
+        return Ziel::klFlC;
+    return Ziel::grFl;
+}
+
+void SeparateAdjustment::ausschalten()
+{
+    MainState& s = m_host.state();
+    MainWidgets& w = m_host.w();
+    for (int slotNr : {slot::posGezeichnetGross, slot::posGezeichnetRechts, slot::posGezeichnetLinks,
+                       slot::posGezeichnetMitte})
+        s.farbWerte[slotNr] = -1;
+    m_host.actions().action(Aktion::farbenSeparatEinstellen).setChecked(false);
+    s.aktionen.farbenSeparatEinstellen = false;
+    s.separatModus = false;
+    for (QRadioButton* r : {w.RadioButton1, w.RadioButton2, w.RadioButton3, w.RadioButton4})
+        r->setEnabled(false);
+    // The mode action re-derives every small field from the big field.
+    const Modus modus = s.modus();
+    s.feldRechtsAn = true;
+    s.feldLinksAn = modus == Modus::dreier || modus == Modus::vierer;
+    s.feldMitteAn = modus == Modus::vierer;
+    switch (modus) {
+    case Modus::zweier:
+        m_parts.modes->zweierHarmonienExecute();
+        break;
+    case Modus::dreier:
+        m_parts.modes->dreierHarmonienExecute();
+        break;
+    case Modus::vierer:
+        m_parts.modes->viererHarmonienExecute();
+        break;
+    case Modus::auffaecher:
+    case Modus::reihen:
+        break;
+    }
+    w.Panel12->hide();
+}
+
+void SeparateAdjustment::einschalten()
+{
+    MainState& s = m_host.state();
+    MainWidgets& w = m_host.w();
+    // Forgotten drawn positions make the markers replace the angle lines even
+    // when no field has moved since the last drawing.
+    for (int slotNr : {slot::posGezeichnetGross, slot::posGezeichnetRechts, slot::posGezeichnetLinks,
+                       slot::posGezeichnetMitte})
+        s.farbWerte[slotNr] = -1;
+    m_parts.band->winkelZeichnen();
+    w.ComboBox3->setEnabled(false);
+    w.TrackBar2->setEnabled(false);
+    w.TrackBar3->setEnabled(false);
+    w.WinkelO->hide();
+    w.WinkelU->hide();
+    m_host.actions().action(Aktion::farbenSeparatEinstellen).setChecked(true);
+    s.aktionen.farbenSeparatEinstellen = true;
+    s.separatModus = true;
+    w.RadioButton1->setChecked(true);
+    for (QRadioButton* r : {w.RadioButton2, w.RadioButton3, w.RadioButton4})
+        r->setChecked(false);
+    for (QRadioButton* r : {w.RadioButton1, w.RadioButton2, w.RadioButton3, w.RadioButton4})
+        r->setEnabled(true);
+    s.feldRechtsAn = false;
+    s.feldLinksAn = false;
+    s.feldMitteAn = false;
+    w.Panel12->show();
+    w.Panel12->raise();
+}
+
+void SeparateAdjustment::grossesFeldNehmen()
+{
+    MainState& s = m_host.state();
+    s.feldGrossAn = true;
+    s.hdZielGross = true;
+    s.hdZielRechts = false;
+    s.hdZielLinks = false;
+    s.hdZielMitte = false;
+    m_parts.display->datenHolen(s.posGross(), false);
+    if (!s.nurRechnen)
+        m_parts.hellDunkel->hellDunkelEinfaerben(slot::basisGross, slot::basisGross + 1,
+                                                 slot::basisGross + 2);
+    m_parts.hellDunkel->setPfeil();
+}
+
+void SeparateAdjustment::zielWiederWaehlen(Ziel ziel)
+{
+    m_parts.hellDunkel->prozenteZeigen();
+    FieldSelection& auswahl = *m_parts.selection;
+    switch (ziel) {
+    case Ziel::klFlA:
+        auswahl.KleinRechtsClick2();
+        break;
+    case Ziel::klFlB:
+        auswahl.KleinLinksClick2();
+        break;
+    case Ziel::klFlC:
+        auswahl.KleinMitteClick2();
+        break;
+    case Ziel::grFl:
+        break;
+    }
+}

@@ -1,0 +1,28 @@
+#pragma once
+
+class DisplayHost;
+struct DisplayParts;
+
+// Separate adjustment: the band moves only the field of the checked radio
+// button instead of all fields coupled by the angle distances.
+class SeparateAdjustment
+{
+public:
+    SeparateAdjustment(DisplayHost& host, DisplayParts& parts);
+    // Connects and enables the action (the window starts in 2-colour harmony).
+    void connectWidgets();
+
+    // Toggles separate adjustment; also switches it off for the row modes.
+    void farbenSeparatEinstellenExecute();
+
+private:
+    enum class Ziel { grFl, klFlA, klFlB, klFlC };
+    Ziel zielMerken() const;
+    void ausschalten();
+    void einschalten();
+    void grossesFeldNehmen();
+    void zielWiederWaehlen(Ziel ziel);
+
+    DisplayHost& m_host;
+    DisplayParts& m_parts;
+};

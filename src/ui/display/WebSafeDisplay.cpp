@@ -1,0 +1,90 @@
+#include "display/WebSafeDisplay.h"
+
+#include "display/DisplayHost.h"
+#include "display/DisplayParts.h"
+#include "display/FieldDisplay.h"
+#include "harmony/SameColour.h"
+#include "language/ActionRegistry.h"
+#include "widgets/ColourPanel.h"
+
+#include <QAction>
+
+WebSafeDisplay::WebSafeDisplay(DisplayHost& host, DisplayParts& parts) : m_host(host), m_parts(parts) {}
+
+void WebSafeDisplay::connectWidgets()
+{
+    QAction& a = m_host.actions().action(Aktion::nurWebsichereFarbenAnzeigen);
+    QObject::connect(&a, &QAction::triggered, &m_host.hauptfenster(),
+                     [this] { nurWebsichereFarbenAnzeigenExecute(); });
+    a.setEnabled(true);
+}
+
+void WebSafeDisplay::nurWebsichereFarbenAnzeigenExecute()
+{
+    MainState& s = m_host.state();
+    m_host.w().Panel1->hide();
+    QAction& anzeigen = m_host.actions().action(Aktion::nurWebsichereFarbenAnzeigen);
+    QAction& umwandeln = m_host.actions().action(Aktion::inWebsichereFarbenUmwandeln);
+    // The state says what was on; a triggered checkable action has already flipped its mark.
+    const bool warAn = s.aktionen.nurWebsichereFarbenAnzeigen;
+    anzeigen.setChecked(!warAn);
+    s.aktionen.nurWebsichereFarbenAnzeigen = !warAn;
+    s.nurWebsicher = !warAn;
+    if (warAn) {
+        // Given back only if it was usable: an action without its dialog stays off.
+        umwandeln.setEnabled(m_umwandelnWarAn);
+    } else {
+        m_umwandelnWarAn = umwandeln.isEnabled();
+        umwandeln.setEnabled(false);
+    }
+    neuBerechnen();
+}
+
+void WebSafeDisplay::neuBerechnen()
+{
+    MainState& s = m_host.state();
+    FieldDisplay& anzeige = *m_parts.display;
+    if (s.feldRechtsAn && s.feldGrossAn)
+        anzeige.datenHolen(s.posGross(), true);
+    else if (s.feldRechtsAn)
+        anzeige.datenHolen(s.posRechts(), true);
+    else if (s.feldLinksAn)
+        anzeige.datenHolen(s.posLinks(), true);
+    else if (s.feldMitteAn)
+        anzeige.datenHolen(s.posMitte(), true);
+    else if (s.feldGrossAn)
+        anzeige.datenHolen(s.posGross(), true);
+}
+
+bool WebSafeDisplay::checkFarbengleichheit() const
+{
+    // The left fixed half is never compared.
+    const MainWidgets& w = m_host.w();
+    return reiheGleich(w.R) || reiheGleich(w.RRe);
+}
+
+// A panel counts only where the user sees it: parked panels and the rows of a
+// display that is not in use sit in the hidden container.
+bool WebSafeDisplay::reiheGleich(const std::array<ColourPanel*, 16>& panels) const
+{
+    QWidget* fenster = &m_host.hauptfenster();
+    Reihe reihe{};
+    for (std::size_t n = 1; n <= 15; ++n) {
+        const QColor c = panels[n]->colour();
+        reihe[n] = {Rgb{c.red(), c.green(), c.blue()}, panels[n]->isVisibleTo(fenster)};
+    }
+    return gleicheFarbeInReihe(reihe);
+}
+
+void WebSafeDisplay::warnungPruefen()
+{
+    if (!m_host.state().aktionen.nurWebsichereFarbenAnzeigen)
+        return;
+    ColourPanel* warnung = m_host.w().Panel1;
+    if (checkFarbengleichheit()) {
+        warnung->show();
+        warnung->raise();
+    } else {
+        warnung->hide();
+    }
+}

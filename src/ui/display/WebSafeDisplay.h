@@ -1,0 +1,31 @@
+#pragma once
+
+#include <array>
+
+class ColourPanel;
+class DisplayHost;
+struct DisplayParts;
+
+// The web-safe display mode and its warning when row fields fold together.
+class WebSafeDisplay
+{
+public:
+    WebSafeDisplay(DisplayHost& host, DisplayParts& parts);
+    // The action stays invisible; the program runs the toggle itself.
+    void connectWidgets();
+
+    void nurWebsichereFarbenAnzeigenExecute();
+    // Whether two compared row fields of the shown row display are equal.
+    bool checkFarbengleichheit() const;
+    // After a row field was painted: shows or hides the warning Panel1.
+    void warnungPruefen();
+
+private:
+    bool reiheGleich(const std::array<ColourPanel*, 16>& reihe) const;
+    void neuBerechnen();
+
+    DisplayHost& m_host;
+    DisplayParts& m_parts;
+    // The conversion dialog's action as it was before web-safe display took it away.
+    bool m_umwandelnWarAn = false;
+};

@@ -1,0 +1,57 @@
+#include "harmony/SameColour.h"
+
+#include <gtest/gtest.h>
+
+namespace
+{
+
+// Fifteen shown fields, each its own grey.
+Reihe verschiedene()
+{
+    Reihe r{};
+    for (int n = 1; n <= 15; ++n)
+        r[static_cast<std::size_t>(n)] = {Rgb{n * 10, n * 10, n * 10}, true};
+    return r;
+}
+
+// Field b takes field a's colour.
+Reihe gleich(int a, int b)
+{
+    Reihe r = verschiedene();
+    r[static_cast<std::size_t>(b)].farbe = r[static_cast<std::size_t>(a)].farbe;
+    return r;
+}
+
+} // namespace
+
+TEST(SameColour, ComparedPairsRaiseTheWarning)
+{
+    EXPECT_FALSE(gleicheFarbeInReihe(verschiedene()));
+    for (const auto& [a, b] :
+         {std::pair{3, 4}, {14, 15}, {7, 8}, {8, 9}, {1, 8}, {15, 8}, {1, 5}, {1, 7}, {15, 9}, {15, 12}})
+        EXPECT_TRUE(gleicheFarbeInReihe(gleich(a, b))) << "R" << a << " and R" << b;
+}
+
+// Inner fields that are no neighbours, and fields across the centre, are not compared.
+TEST(SameColour, OtherPairsAreNotCompared)
+{
+    for (const auto& [a, b] : {std::pair{2, 5}, {3, 7}, {1, 15}, {1, 9}, {7, 9}, {9, 13}, {2, 14}})
+        EXPECT_FALSE(gleicheFarbeInReihe(gleich(a, b))) << "R" << a << " and R" << b;
+}
+
+TEST(SameColour, ParkedFieldsNeverCount)
+{
+    Reihe r = gleich(3, 4);
+    r[4].gezeigt = false;
+    EXPECT_FALSE(gleicheFarbeInReihe(r));
+    r = gleich(1, 8);
+    r[1].gezeigt = false;
+    EXPECT_FALSE(gleicheFarbeInReihe(r));
+
+    // A 7-field row: rings 4 to 6 parked with one colour between them.
+    r = verschiedene();
+    for (int n : {2, 3, 4, 12, 13, 14}) {
+        r[static_cast<std::size_t>(n)] = {Rgb{1, 2, 3}, false};
+    }
+    EXPECT_FALSE(gleicheFarbeInReihe(r));
+}

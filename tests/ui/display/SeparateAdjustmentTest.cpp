@@ -1,0 +1,129 @@
+#include "support/InteractionFixture.h"
+
+#include "display/WebSafeDisplay.h"
+#include "language/ActionRegistry.h"
+
+#include <QLabel>
+#include <QRadioButton>
+#include <QSlider>
+#include <QToolBar>
+#include <QToolButton>
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+namespace
+{
+
+void bandKlick(ShownWindow& f, int x)
+{
+    klick(f.w().Image2, {x, 30});
+}
+
+} // namespace
+
+// Switched on with the right field selected, only that field follows the band;
+// switched off, the small fields are derived from the big field again.
+TEST(SeparateAdjustment, OnWithTheRightFieldThenOff)
+{
+    ShownWindow f;
+    MainState& s = f.s();
+    MainWidgets& w = f.w();
+    f.modus("dreierHarmonien");
+    bandKlick(f, 500); // right 121, left 201 (complement 161 -/+ 40)
+    klick(w.KleinRechts);
+    werkzeug(f, Aktion::farbenSeparatEinstellen);
+
+    EXPECT_TRUE(f.form->aktion("farbenSeparatEinstellen")->isChecked());
+    EXPECT_TRUE(w.RadioButton4->isChecked());
+    EXPECT_FALSE(w.RadioButton1->isChecked());
+    EXPECT_TRUE(w.RadioButton2->isEnabled());
+    EXPECT_TRUE(s.feldRechtsAn);
+    EXPECT_FALSE(s.feldGrossAn || s.feldLinksAn || s.feldMitteAn);
+    EXPECT_TRUE(s.hdZielRechts);
+    EXPECT_TRUE(w.Panel12->isVisible());
+    EXPECT_FALSE(w.TrackBar2->isEnabled());
+    EXPECT_FALSE(w.WinkelO->isVisible());
+
+    bandKlick(f, 50);
+    EXPECT_EQ(w.KleinRechts->colour(), bandFarbe(50));
+    EXPECT_EQ(w.Anzeige_Normal->colour(), bandFarbe(500));
+    EXPECT_EQ(w.KleinLinks->colour(), bandFarbe(201));
+    EXPECT_EQ(w.Panel19->colour(), bandFarbe(50)); // the legend follows
+
+    werkzeug(f, Aktion::farbenSeparatEinstellen);
+    EXPECT_FALSE(f.form->aktion("farbenSeparatEinstellen")->isChecked());
+    EXPECT_EQ(w.KleinRechts->colour(), bandFarbe(121));
+    EXPECT_EQ(w.KleinLinks->colour(), bandFarbe(201));
+    EXPECT_TRUE(s.feldGrossAn && s.feldRechtsAn && s.feldLinksAn);
+    EXPECT_TRUE(s.hdZielRechts);
+    EXPECT_FALSE(w.RadioButton4->isEnabled());
+    EXPECT_FALSE(w.Panel12->isVisible());
+    EXPECT_TRUE(w.TrackBar2->isEnabled());
+    bandKlick(f, 100); // coupled again: right 399
+    EXPECT_EQ(w.KleinRechts->colour(), bandFarbe(399));
+}
+
+TEST(SeparateAdjustment, RowModesSwitchItOffAndDisableIt)
+{
+    ShownWindow f;
+    QAction* separat = f.form->aktion("farbenSeparatEinstellen");
+    werkzeug(f, Aktion::farbenSeparatEinstellen);
+    ASSERT_TRUE(separat->isChecked());
+    f.modus("auffaecherungen");
+    EXPECT_FALSE(separat->isChecked());
+    EXPECT_FALSE(separat->isEnabled());
+    EXPECT_FALSE(f.s().separatModus);
+    EXPECT_FALSE(f.w().RadioButton1->isEnabled());
+    f.modus("viererHarmonien");
+    EXPECT_TRUE(separat->isEnabled());
+    EXPECT_FALSE(separat->isChecked());
+}
+
+// 15 fields close together fold onto the same web-safe colours. With 9 fields
+// spread wide apart all shown fields differ, and the next repaint takes the
+// warning away; the parked panels keep equal colours that no longer count.
+TEST(SeparateAdjustment, WebSafeRowWarning)
+{
+    ShownWindow f;
+    MainWidgets& w = f.w();
+    f.modus("auffaecherungen");
+    stufenWaehlen(w, 7);
+    klick(w.Image2, {500, 30});
+    QTest::keyClick(w.TrackBar2, Qt::Key_Home);
+    for (int n = 0; n < 5; ++n)
+        QTest::keyClick(w.TrackBar2, Qt::Key_Right);
+    f.form->parts().websicher->nurWebsichereFarbenAnzeigenExecute();
+    ASSERT_EQ(w.R[7]->colour(), w.R[8]->colour());
+    EXPECT_TRUE(w.Panel1->isVisible());
+    EXPECT_EQ(
+        w.Label18->text(),
+        QStringLiteral("Mindestens zwei kleine Felder haben die gleiche Farbe! Verringern Sie die Anzahl der "
+                       "Felder oder erhöhen Sie den Winkelabstand oder ändern Sie die Helligkeit, bis diese "
+                       "Meldung nicht mehr zu sehen ist. "));
+
+    stufenWaehlen(w, 4);
+    QTest::keyClick(w.TrackBar2, Qt::Key_End);
+    std::vector<QColor> gezeigt;
+    for (std::size_t n = 1; n <= 15; ++n)
+        if (w.R[n]->isVisible())
+            gezeigt.push_back(w.R[n]->colour());
+    ASSERT_EQ(gezeigt.size(), 9u);
+    for (std::size_t a = 0; a < gezeigt.size(); ++a)
+        for (std::size_t b = a + 1; b < gezeigt.size(); ++b)
+            ASSERT_NE(gezeigt[a], gezeigt[b]) << a << " " << b;
+    ASSERT_FALSE(w.R[3]->isVisible());
+    ASSERT_EQ(w.R[3]->colour(), w.R[4]->colour());
+    EXPECT_FALSE(w.Panel1->isVisible());
+
+    QTest::keyClick(w.TrackBar2, Qt::Key_Home);
+    ASSERT_TRUE(w.Panel1->isVisible());
+    f.modus("zweierHarmonien");
+    EXPECT_FALSE(w.Panel1->isVisible());
+    f.modus("auffaecherungen");
+    ASSERT_TRUE(w.Panel1->isVisible());
+    f.form->parts().websicher->nurWebsichereFarbenAnzeigenExecute();
+    EXPECT_FALSE(w.Panel1->isVisible());
+    EXPECT_FALSE(f.s().nurWebsicher);
+}

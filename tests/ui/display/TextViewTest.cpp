@@ -1,0 +1,148 @@
+#include "support/InteractionFixture.h"
+#include "support/ModalGuard.h"
+
+#include "display/TextView.h"
+#include "language/ActionRegistry.h"
+
+#include <QContextMenuEvent>
+#include <QMenu>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTextBlock>
+#include <QTextEdit>
+#include <QToolBar>
+
+#include <gtest/gtest.h>
+
+namespace
+{
+
+// Right button on a rich edit, then the menu entry clicked, through the submenu if it sits there.
+void menuEintrag(ShownWindow& f, QTextEdit* edit, const char* name)
+{
+    QWidget* flaeche = edit->viewport();
+    const QPoint p(10, 5);
+    mausEreignis(flaeche, QEvent::MouseButtonPress, p, Qt::RightButton, Qt::RightButton);
+    QContextMenuEvent menuEreignis(QContextMenuEvent::Mouse, p, flaeche->mapToGlobal(p));
+    QApplication::sendEvent(flaeche, &menuEreignis);
+    QMenu* menu = f.form->parts().text->PopupMenu1();
+    ASSERT_TRUE(QTest::qWaitFor([menu] { return menu->isVisible(); }));
+    auto* eintrag = menu->findChild<QAction*>(QString::fromLatin1(name));
+    ASSERT_NE(eintrag, nullptr);
+    for (QMenu* m : menu->findChildren<QMenu*>()) {
+        if (!m->actions().contains(eintrag))
+            continue;
+        QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(m->menuAction()).center());
+        ASSERT_TRUE(QTest::qWaitFor([m] { return m->isVisible(); }));
+        menu = m;
+    }
+    QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(eintrag).center());
+}
+
+// Every character of the text, asked one by one.
+void schriftUeberall(QTextEdit* edit, int punkte, bool fett)
+{
+    for (QTextBlock b = edit->document()->begin(); b.isValid(); b = b.next())
+        for (auto it = b.begin(); !it.atEnd(); ++it) {
+            const QFont font = it.fragment().charFormat().font();
+            EXPECT_EQ(font.pointSize(), punkte) << it.fragment().text().toStdString();
+            EXPECT_EQ(font.bold(), fett) << it.fragment().text().toStdString();
+        }
+    EXPECT_EQ(edit->font().pointSize(), punkte);
+    EXPECT_EQ(edit->font().bold(), fett);
+}
+
+} // namespace
+
+TEST(TextView, NotInFanning)
+{
+    ShownWindow f;
+    f.modus("auffaecherungen");
+    bool gezeigt = false;
+    onNextModal<QMessageBox>([&](QMessageBox& box) {
+        gezeigt = true;
+        EXPECT_EQ(box.windowTitle(), QStringLiteral("Info"));
+        EXPECT_EQ(box.icon(), QMessageBox::Information);
+        EXPECT_EQ(box.text(),
+                  QStringLiteral("The option \"Text Instead of Fields\" is not available in the modi "
+                                 "fanning or color row."));
+        QTest::mouseClick(box.button(QMessageBox::Ok), Qt::LeftButton);
+    });
+    werkzeug(f, Aktion::TextAnstelleFlaechen);
+    EXPECT_TRUE(gezeigt);
+    EXPECT_FALSE(f.form->aktion("TextAnstelleFlaechen")->isChecked());
+    EXPECT_FALSE(f.w().RichEdit1->isVisible());
+}
+
+// Typed text stays through band moves; only its colours follow the fields.
+TEST(TextView, TypedTextSurvivesBandMoves)
+{
+    ShownWindow f;
+    MainWidgets& w = f.w();
+    werkzeug(f, Aktion::TextAnstelleFlaechen);
+    ASSERT_TRUE(w.RichEdit1->isVisible());
+    EXPECT_TRUE(f.form->aktion("TextAnstelleFlaechen")->isChecked());
+    klick(w.RichEdit1->viewport(), {5, 5});
+    EXPECT_TRUE(f.s().hdZielRechts); // a click on the text selects its field
+    QTest::keyClick(w.RichEdit1, Qt::Key_End, Qt::ControlModifier);
+    QTest::keyClicks(w.RichEdit1, QStringLiteral(" Blau"));
+
+    klick(w.Image2, {300, 30}); // 2 colours: right field at the complement 639
+    EXPECT_TRUE(w.RichEdit1->toPlainText().endsWith(QStringLiteral("options) Blau")));
+    EXPECT_EQ(w.RichEdit1->palette().color(QPalette::Text), bandFarbe(639));
+    EXPECT_EQ(w.RichEdit1->palette().color(QPalette::Base), bandFarbe(300));
+
+    werkzeug(f, Aktion::TextAnstelleFlaechen);
+    EXPECT_FALSE(w.RichEdit1->isVisible());
+    EXPECT_FALSE(f.form->aktion("TextAnstelleFlaechen")->isChecked());
+}
+
+// The sizes act on the whole rich edit, also on a part the user has selected.
+TEST(TextView, SizesApplyToTheWholeText)
+{
+    ShownWindow f;
+    MainWidgets& w = f.w();
+    f.modus("dreierHarmonien");
+    werkzeug(f, Aktion::TextAnstelleFlaechen);
+    QTextCursor teil = w.RichEdit2->textCursor();
+    teil.setPosition(0);
+    teil.setPosition(4, QTextCursor::KeepAnchor);
+    w.RichEdit2->setTextCursor(teil);
+
+    menuEintrag(f, w.RichEdit2, "Mittel1");
+    schriftUeberall(w.RichEdit2, 10, true);
+    menuEintrag(f, w.RichEdit2, "Klein1");
+    schriftUeberall(w.RichEdit2, 8, false);
+    EXPECT_EQ(w.RichEdit1->font().pointSize(), 8);
+    EXPECT_TRUE(w.RichEdit1->font().bold()); // the other rich edits keep theirs
+
+    menuEintrag(f, w.RichEdit2, "Zentriert1");
+    EXPECT_EQ(w.RichEdit2->document()->firstBlock().blockFormat().alignment(), Qt::AlignHCenter);
+}
+
+// The stand-in for the hidden band takes the band's clicks.
+TEST(HiddenBand, ClickWhereTheBandWasSelectsThatHue)
+{
+    ShownWindow f;
+    MainWidgets& w = f.w();
+    werkzeug(f, Aktion::farbstreifenVerstecken);
+    EXPECT_FALSE(w.Panel3->isVisible());
+    ASSERT_TRUE(w.Panel2->isVisible());
+    EXPECT_EQ(w.Panel2->geometry(), w.Panel3->geometry());
+    EXPECT_EQ(w.Panel2->cursor().shape(), Qt::CrossCursor);
+    EXPECT_FALSE(w.ImageWW->isVisible());
+    EXPECT_FALSE(w.Image3->isVisible());
+
+    klick(w.Panel2, {200, 30});
+    EXPECT_EQ(f.s().posGross(), 200);
+    EXPECT_EQ(w.Anzeige_Normal->colour(), bandFarbe(200));
+    EXPECT_EQ(w.flaechenanzeigeFarbe->colour(), w.panelHintergrund->colour());
+
+    f.form->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(f.form.get()));
+    QTest::keyClick(f.form.get(), Qt::Key_F8);
+    EXPECT_TRUE(w.Panel3->isVisible());
+    EXPECT_FALSE(w.Panel2->isVisible());
+    EXPECT_TRUE(w.ImageWW->isVisible());
+    EXPECT_EQ(w.flaechenanzeigeFarbe->colour(), bandFarbe(200));
+}
