@@ -1,0 +1,62 @@
+#include "support/InteractionFixture.h"
+
+#include "language/ActionRegistry.h"
+
+#include <QTextEdit>
+
+#include <gtest/gtest.h>
+
+// Fixing together with the view options that have their own fixed steps.
+
+TEST(FixingCombinations, TextViewMovesIntoTheRightHalfAndTheLeftHalfKeepsItsTexts)
+{
+    ShownWindow f;
+    MainWidgets& w = f.w();
+    f.modus("dreierHarmonien");
+    klick(w.Image2, {500, 30}); // small fields at 121 and 201
+    werkzeug(f, Aktion::TextAnstelleFlaechen);
+    ASSERT_TRUE(f.s().aktionen.textAnstelleFlaechen);
+    w.RichEdit1->setPlainText(QStringLiteral("Hausfarbe"));
+
+    werkzeug(f, Aktion::fixieren);
+    ASSERT_TRUE(f.s().fixiert);
+    EXPECT_EQ(w.RichEdit1->parentWidget(), w.FixedKleinRechts);
+    EXPECT_EQ(w.RichEdit2->parentWidget(), w.FixedKleinLinks);
+    EXPECT_TRUE(w.RichEdit4->isVisibleTo(w.FixedLinksKleinRechts));
+    EXPECT_EQ(w.RichEdit4->toPlainText(), QStringLiteral("Hausfarbe"));
+    // Text in the small field's colour on the big field's colour, in both halves.
+    EXPECT_EQ(w.RichEdit4->palette().color(QPalette::Base), bandFarbe(500));
+    EXPECT_EQ(w.RichEdit5->palette().color(QPalette::Text), bandFarbe(201));
+
+    // Switching the view off while the right half is edited leaves the left half's texts.
+    werkzeug(f, Aktion::TextAnstelleFlaechen);
+    EXPECT_FALSE(w.RichEdit1->isVisibleTo(w.FixedKleinRechts));
+    EXPECT_TRUE(w.RichEdit4->isVisibleTo(w.FixedLinksKleinRechts));
+
+    werkzeug(f, Aktion::fixieren);
+    EXPECT_EQ(w.RichEdit1->parentWidget(), w.KleinRechts);
+    EXPECT_FALSE(w.RichEdit4->isVisibleTo(w.FixedLinksKleinRechts));
+}
+
+TEST(FixingCombinations, SwitchingOffDuringSeparateAdjustmentShowsTheRightHalfWithoutRecomputing)
+{
+    ShownWindow f;
+    MainWidgets& w = f.w();
+    f.modus("dreierHarmonien");
+    klick(w.Image2, {500, 30});
+    werkzeug(f, Aktion::farbenSeparatEinstellen);
+    ASSERT_TRUE(f.s().separatModus);
+    werkzeug(f, Aktion::fixieren);
+
+    klick(w.FixedLinks); // the left half, unchanged: it becomes the edited one
+    ASSERT_TRUE(f.s().fixLinksAktiv);
+    klick(w.Image2, {100, 30}); // moves only the left half's big field
+    ASSERT_EQ(w.FixedLinks->colour(), bandFarbe(100));
+    ASSERT_EQ(w.FixedLinksKleinRechts->colour(), bandFarbe(121));
+
+    werkzeug(f, Aktion::fixieren);
+    EXPECT_FALSE(f.s().fixiert);
+    EXPECT_EQ(w.Anzeige_Normal->colour(), bandFarbe(500));
+    EXPECT_EQ(w.KleinRechts->colour(), bandFarbe(121));
+    EXPECT_EQ(w.KleinLinks->colour(), bandFarbe(201));
+}
