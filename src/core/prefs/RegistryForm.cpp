@@ -1,6 +1,7 @@
 #include "prefs/RegistryForm.h"
 
-#include <QCoreApplication>
+#include "prefs/ProgramFolders.h"
+
 #include <QDir>
 
 namespace
@@ -65,6 +66,8 @@ void TfRegistryForm::speichereFensterLage()
 
 QString standardTutorialPfad()
 {
-    return QDir::toNativeSeparators(QCoreApplication::applicationDirPath() +
-                                    QStringLiteral("/tutorial/index.html"));
+    const QString start = QStringLiteral("tutorial/index.html");
+    const QStringList ordner = programmDatenOrdner();
+    const QString gefunden = findeInOrdnern(ordner, start);
+    return QDir::toNativeSeparators(gefunden.isEmpty() ? QDir(ordner.first()).filePath(start) : gefunden);
 }

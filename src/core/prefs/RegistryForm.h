@@ -21,8 +21,9 @@ struct HeldPreferences {
     bool operator==(const HeldPreferences&) const = default;
 };
 
-// The tutorial's start page in the program's own folder, with native separators:
-// what the settings dialog offers while no path is set.
+// The tutorial's start page in the first program data folder that has it (the
+// program's own folder when none has), with native separators: what the settings
+// dialog offers while no path is set.
 QString standardTutorialPfad();
 
 // The hidden preferences holder. Reads the stored preferences once when created; the

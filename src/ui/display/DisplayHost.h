@@ -39,6 +39,8 @@ public:
     // The interface language's texts; German until the resource form exists,
     // as the window's design texts are.
     virtual const LanguageTable& sprache() const = 0;
+    // Opens a topic of the help file ("::HTML\\page06.htm") in the interface language.
+    virtual void hilfeThemaZeigen(const QString& /*thema*/) {}
 
     // Text of the value label last clicked; the value pop-up copies it.
     QString kopierWert;

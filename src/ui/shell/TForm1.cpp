@@ -6,6 +6,7 @@
 #include "language/ActionRegistry.h"
 #include "layout/WindowLayout.h"
 #include "layout/WindowLayoutUi.h"
+#include "shell/HelpActions.h"
 #include "prefs/RegistryForm.h"
 #include "shell/TfBlind.h"
 #include "widgets/ColourPanel.h"
@@ -55,6 +56,7 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent)
     buildMainWidgets(*this, m_w);
     m_layout = std::make_unique<WindowLayoutUi>(*this, m_w, m_state);
     m_shellOpener = std::make_unique<DesktopShellOpener>();
+    m_hilfe = std::make_unique<HelpActions>(*this);
     m_parts = std::make_unique<DisplayParts>(*this);
     m_recomputeHooks = m_parts->display.get();
     connectWidgets();
@@ -93,6 +95,9 @@ void TForm1::connectActions()
     verbinden(Aktion::programmOhneRand, &TForm1::programmOhneRandExecute);
     connect(&m_actions->action(Aktion::FileExit1), &QAction::triggered, this, &QWidget::close);
     m_actions->action(Aktion::FileExit1).setEnabled(true);
+    verbinden(Aktion::hilfeInhalt, &TForm1::hilfeInhaltExecute);
+    verbinden(Aktion::hilfeInfo, &TForm1::hilfeInfoExecute);
+    verbinden(Aktion::onlineCheckAufUpdate, &TForm1::onlineCheckAufUpdateExecute);
 }
 
 void TForm1::setBlind(const TfBlind& blind)
@@ -112,6 +117,14 @@ void TForm1::setPreferences(TfRegistryForm& preferences)
     if (!einstellungen.isEnabled()) {
         connect(&einstellungen, &QAction::triggered, this, &TForm1::einstellungenMenuExecute);
         einstellungen.setEnabled(true);
+        // The tutorial actions read and store the tutorial path.
+        for (int a = static_cast<int>(Aktion::tutorialStartseite); a <= static_cast<int>(Aktion::tutorialHeadlines);
+             ++a) {
+            QAction& tutorial = m_actions->action(static_cast<Aktion>(a));
+            connect(&tutorial, &QAction::triggered, this,
+                    [this, &tutorial] { HtmlHelpExecute(tutorial.data().toInt()); });
+            tutorial.setEnabled(true);
+        }
     }
 }
 

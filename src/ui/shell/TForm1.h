@@ -14,6 +14,7 @@
 
 class ActionRegistry;
 struct DisplayParts;
+class HelpActions;
 class QAction;
 class RecomputeHooks;
 class ShellOpener;
@@ -85,6 +86,22 @@ public:
     // Where web addresses go (the system's "open" action unless a test replaces it).
     void setShellOpener(std::unique_ptr<ShellOpener> opener);
     ShellOpener& shellOpener() { return *m_shellOpener; }
+    // The settings dialog opened on its "Tutorial" page (the tutorial handler's question).
+    void einstellungenTutorialZeigen();
+    // The stored preferences; nullptr before the start-up hands them over.
+    TfRegistryForm* preferences() const { return m_preferences; }
+
+    // --- help, tutorial, update check, about box (Part 6.2) ---
+    void hilfeInhaltExecute();
+    // Opens a topic of the help file in the interface language, for the dialogs'
+    // help buttons: hilfeThemaZeigen(QStringLiteral("::HTML\\page06.htm")).
+    void hilfeThemaZeigen(const QString& thema) override;
+    // The 20 tutorial actions' handler; `tag` is the action's tag (0..19).
+    void HtmlHelpExecute(int tag);
+    void hilfeInfoExecute();
+    void onlineCheckAufUpdateExecute();
+    // The help and tutorial handlers, with their help viewer seam and data folders.
+    HelpActions& hilfe() { return *m_hilfe; }
 
     // --- layout, size modes, background ---
     void FormResize();
@@ -138,4 +155,5 @@ private:
     std::unique_ptr<ActionRegistry> m_actions;
     std::unique_ptr<DisplayParts> m_parts;
     std::unique_ptr<ShellOpener> m_shellOpener;
+    std::unique_ptr<HelpActions> m_hilfe;
 };

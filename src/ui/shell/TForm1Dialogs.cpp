@@ -4,7 +4,10 @@
 
 #include "desktop/ShellOpener.h"
 #include "dialogs/Einstellungen.h"
+
+#include <QTabWidget>
 #include "prefs/RegistryForm.h"
+#include "shell/HelpActions.h"
 #include "shell/TfBlind.h"
 
 void TForm1::setShellOpener(std::unique_ptr<ShellOpener> opener)
@@ -22,4 +25,38 @@ void TForm1::einstellungenMenuExecute()
     // A new dialog each time: nothing of an earlier one survives.
     TEinstellungen dialog(*m_preferences, texte, *m_shellOpener, this);
     dialog.exec();
+}
+
+void TForm1::einstellungenTutorialZeigen()
+{
+    if (!m_preferences)
+        return;
+    TEinstellungen dialog(*m_preferences, sprache(), *m_shellOpener, this);
+    dialog.PageControl1->setCurrentWidget(dialog.TabSheet2);
+    dialog.exec();
+}
+
+void TForm1::hilfeInhaltExecute()
+{
+    m_hilfe->hilfeInhaltExecute();
+}
+
+void TForm1::hilfeThemaZeigen(const QString& thema)
+{
+    m_hilfe->hilfeThemaZeigen(thema);
+}
+
+void TForm1::HtmlHelpExecute(int tag)
+{
+    m_hilfe->HtmlHelpExecute(tag);
+}
+
+void TForm1::hilfeInfoExecute()
+{
+    m_hilfe->hilfeInfoExecute();
+}
+
+void TForm1::onlineCheckAufUpdateExecute()
+{
+    m_hilfe->onlineCheckAufUpdateExecute();
 }

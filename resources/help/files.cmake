@@ -1,0 +1,46 @@
+# Written by scripts/make-help.py: the help files of each language, relative to
+# resources/help/<lang>/ (help.css is shared and copied in by the build).
+set(TINCTORA_HELP_FILES_de
+  manual-de.qhp
+  HTML/index.htm
+  HTML/page01.htm
+  HTML/page02.htm
+  HTML/page04.htm
+  HTML/page07.htm
+  HTML/page08.htm
+  HTML/page09.htm
+  HTML/page10.htm
+  HTML/page05.htm
+  HTML/page15.htm
+  HTML/page06.htm
+  HTML/page11.htm
+  HTML/page12.htm
+  HTML/page13.htm
+  HTML/page14.htm
+  HTML/page03.htm
+  HTML/page16.htm
+  HTML/page17.htm
+  HTML/page18.htm
+)
+set(TINCTORA_HELP_FILES_en
+  manual-en.qhp
+  HTML/index.htm
+  HTML/page01.htm
+  HTML/page02.htm
+  HTML/page04.htm
+  HTML/page07.htm
+  HTML/page08.htm
+  HTML/page09.htm
+  HTML/page10.htm
+  HTML/page05.htm
+  HTML/page15.htm
+  HTML/page06.htm
+  HTML/page11.htm
+  HTML/page12.htm
+  HTML/page13.htm
+  HTML/page14.htm
+  HTML/page03.htm
+  HTML/page16.htm
+  HTML/page17.htm
+  HTML/page18.htm
+)

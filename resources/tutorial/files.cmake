@@ -1,0 +1,41 @@
+# Written by scripts/make-tutorial.py: every file of the tutorial, relative to resources/tutorial/.
+set(TINCTORA_TUTORIAL_FILES
+  activation.htm
+  aktivierung.htm
+  associated_terms.htm
+  assoziierte_begriffe.htm
+  colors/black.htm
+  colors/blue.htm
+  colors/brown.htm
+  colors/gold.htm
+  colors/gray.htm
+  colors/green.htm
+  colors/orange.htm
+  colors/pink.htm
+  colors/popular_colors.htm
+  colors/red.htm
+  colors/silver.htm
+  colors/violet.htm
+  colors/white.htm
+  colors/yellow.htm
+  colorwheel_dorva.htm
+  farben/blau.htm
+  farben/braun.htm
+  farben/gelb.htm
+  farben/gold.htm
+  farben/grau.htm
+  farben/gruen.htm
+  farben/lieblingsfarben.htm
+  farben/orange.htm
+  farben/rosa.htm
+  farben/rot.htm
+  farben/schwarz.htm
+  farben/silber.htm
+  farben/violett.htm
+  farben/weiss.htm
+  farbkreis_dorva.htm
+  index.html
+  marketing_headlines.htm
+  marketing_text.htm
+  tutorial.css
+)

@@ -1,0 +1,433 @@
+"""Deutsche Hilfeseiten. Menütexte, Tasten und Zahlen sind die des Programms."""
+
+def ui(t):
+    return f'<span class="ui">{t}</span>'
+
+def key(t):
+    return f'<span class="key">{t}</span>'
+
+INTRO = """
+<p>Tinctora hilft Ihnen, Farben zu finden, die zusammenpassen. Sie wählen eine Grundfarbe auf dem
+Farbband, verschieben jede Farbe nach hell oder dunkel, und das Programm leitet die harmonierenden Farben
+ab: Zweier-, Dreier- und Vierer-Harmonien, Auffächerungen und Farbreihen. Jede Farbe erscheint als Fläche
+mit ihren R-, G-, B- und Hexadezimalwerten.</p>
+<p class="tip">Mit F1 kommen Sie jederzeit zu diesem Inhalt zurück; Alt+F1 öffnet das Farb-Tutorial in
+Ihrem Browser.</p>
+"""
+
+SECTIONS = [
+    ("Erste Schritte", ["page01.htm", "page02.htm", "page04.htm", "page07.htm"]),
+    ("Mit Kombinationen arbeiten", ["page08.htm", "page09.htm", "page10.htm", "page05.htm", "page15.htm", "page06.htm"]),
+    ("Farben festhalten und weitergeben", ["page11.htm", "page12.htm", "page13.htm", "page14.htm", "page03.htm"]),
+    ("Das Programm", ["page16.htm", "page17.htm", "page18.htm"]),
+]
+
+PAGES = [
+dict(file="page01.htm", title="Das Hauptfenster und das Farbband",
+     summary="was Sie sehen und wie Sie die Grundfarbe wählen",
+     keywords=["Hauptfenster", "Farbband", "Farbbandtyp", "Real", "Luminös", "Winkelbild", "Statusleiste", "Farbkreis"],
+     body=f"""
+<p>Das Hauptfenster zeigt von oben nach unten: Menü und Werkzeugleiste, das <b>Farbband</b>, die
+<b>Flächen</b> mit den Farben der aktuellen Kombination, die <b>Wertezeilen</b> mit R, G, B und Hexwert jeder
+Fläche und daneben das <b>Hell/Dunkel-Feld</b> und das <b>Winkelbild</b>. Die Statusleiste nennt den
+Harmonie-Modus und die ausgewählte Fläche.</p>
+<h2>Das Farbband</h2>
+<p>Das Farbband ist ein Streifen aus 678 Farbtönen, der einmal um den Farbkreis läuft: von Rot über Gelb,
+Grün, Cyan, Blau und Magenta zurück zu Rot. Klicken Sie auf das Band oder ziehen Sie mit gedrückter
+Maustaste darüber, um den Farbton der <b>Grundfarbe</b> zu wählen; die beiden kleinen Dreiecke über und
+unter dem Band markieren die Stelle. Alle anderen Farben der Kombination werden von dieser Stelle
+abgeleitet.</p>
+<p>Das Band gibt es in zwei Typen, wählbar unter {ui("Ansicht &gt; Farbbandtyp")} oder in der Werkzeugleiste:</p>
+<ul>
+<li>{ui("Real")} ({key("Alt+R")}): gedämpfte, pigmentähnliche Farben wie in Druck und Malerei. Mit diesem Typ startet das Programm.</li>
+<li>{ui("Luminös")} ({key("Alt+L")}): voll gesättigte Bildschirmfarben, jeweils mit einem Kanal bei 255 und einem bei 0.</li>
+</ul>
+<p>Ein Wechsel des Bandtyps behält alle Positionen und Hell/Dunkel-Einstellungen und berechnet alle Flächen neu.</p>
+<h2>Das Winkelbild</h2>
+<p>Der kleine Farbkreis neben dem Hell/Dunkel-Feld ist so gedreht, dass der Farbton der großen Fläche oben
+steht. Linien aus seiner Mitte zeigen die Richtungen der abgeleiteten Farben, so sehen Sie auf einen Blick,
+wie weit die Farbtöne der Kombination auseinanderliegen. Die beiden Schieberegler daneben stellen die
+Winkelabstände ein (siehe <a href="page04.htm">Harmonie-Modi und Winkeltypen</a>).</p>
+<h2>Flächen und Werte</h2>
+<p>Die <b>große Fläche</b> zeigt die Grundfarbe. Je nach Modus zeigen bis zu drei <b>kleine Flächen</b> (rechts,
+links und Mitte) oder eine Reihe von bis zu 15 Flächen die harmonierenden Farben. Darunter hat jede Fläche
+ein kleines Farbmuster und ihre Werte: R, G und B von 0 bis 255 und den Hexwert, zum Beispiel
+<code>#DA251D</code>, wie er in HTML und CSS verwendet wird. Siehe <a href="page07.htm">Flächen auswählen und Werte</a>.</p>
+"""),
+dict(file="page02.htm", title="Das Hell/Dunkel-Feld",
+     summary="jede Farbe heller oder dunkler machen",
+     keywords=["Hell/Dunkel-Feld", "heller", "dunkler", "Helligkeit einer Fläche", "Fadenkreuz", "Prozent"],
+     body=f"""
+<p>Jede der vier Hauptflächen (groß, klein rechts, klein links, klein Mitte) lässt sich in Richtung Weiß
+oder Schwarz verschieben. Das quadratische <b>Hell/Dunkel-Feld</b> zeigt die Bandfarbe der ausgewählten
+Fläche mit allen möglichen Mischungen darüber; jeder Punkt des Quadrats zeigt die Farbe, die er ergeben würde.</p>
+<ul>
+<li><b>Waagerecht</b> stellen Sie den Dunkelanteil ein: am linken Rand keiner, am rechten Rand voll (Schwarz).</li>
+<li><b>Senkrecht</b> stellen Sie den Hellanteil ein: unten keiner, oben voll (Weiß).</li>
+</ul>
+<p>Klicken Sie in das Quadrat oder ziehen Sie darin; ein Fadenkreuz markiert den Punkt. Während Sie im
+Quadrat ziehen, ist der Mauszeiger ausgeblendet, damit Sie die Farbe sehen; außerhalb bleiben die Werte an
+ihren Grenzen. Die Anzeige oben links nennt den Hellanteil, die unten rechts den Dunkelanteil, beide in Prozent.</p>
+<p>Das Hell/Dunkel-Feld wirkt immer auf die <b>ausgewählte Fläche</b>. Klicken Sie eine andere Fläche an, um
+sie zu bearbeiten; das Fadenkreuz springt auf den Punkt, der für diese Fläche gespeichert ist. Beim Start hat
+jede Fläche ihre reine Bandfarbe (die Ecke unten links).</p>
+<h2>Wie die Farbe gemischt wird</h2>
+<p>Jeder Farbkanal wird zuerst um den Dunkelanteil zur 0 hin abgedunkelt und dann um den Hellanteil zur 255
+hin aufgehellt. Die Ecke oben links ergibt daher für jede Grundfarbe Weiß, die Ecke unten rechts Schwarz.</p>
+<h2>Bei Auffächerungen und Farbreihen</h2>
+<p>Stellen Sie den Hell/Dunkel-Punkt der kleinen Fläche links und der kleinen Fläche rechts ein (die beiden
+äußeren Flächen der Reihe); die Flächen dazwischen erhalten gleichmäßig verteilte Werte zwischen beiden,
+so verläuft die ganze Reihe gleichmäßig von einem Ende zum anderen.</p>
+<p class="note">Im kompakten Layout für kleine Bildschirme misst das Quadrat 128 statt 256 Pixel; ein Pixel
+steht dann für zwei Stufen.</p>
+"""),
+dict(file="page04.htm", title="Harmonie-Modi und Winkeltypen",
+     summary="Zweier-, Dreier- und Vierer-Harmonien, Auffächerung und Farbreihe",
+     keywords=["Harmonie-Modi", "Zweier-Harmonie", "Dreier-Harmonie", "Vierer-Harmonie", "Auffächerung", "Farbreihe", "Winkeltyp", "Winkelabstand", "Komplementärfarbe", "Anzahl der Felder"],
+     body=f"""
+<p>Wählen Sie den Modus im Menü {ui("Modus")}, in der Werkzeugleiste oder mit den Tasten {key("F2")} bis {key("F6")}.
+Der Modus bestimmt, wie viele Farben abgeleitet werden und wo sie auf dem Farbkreis liegen. Ein Wechsel des
+Modus behält Grundfarbe, Winkelabstände und alle Hell/Dunkel-Einstellungen.</p>
+<table class="keys">
+<tr><th>Modus</th><th>Taste</th><th>Farben</th></tr>
+<tr><td>Zweier-Harmonien</td><td>F2</td><td>die Grundfarbe und ihre Komplementärfarbe, der genau gegenüberliegende Farbton (180°)</td></tr>
+<tr><td>Dreier-Harmonien</td><td>F3</td><td>die Grundfarbe und die beiden Farbtöne beiderseits ihrer Komplementärfarbe im ersten Winkelabstand (geteiltes Komplement)</td></tr>
+<tr><td>Vierer-Harmonien</td><td>F4</td><td>vier Farbtöne; ihre Anordnung hängt vom Winkeltyp ab (unten)</td></tr>
+<tr><td>Auffächerungen</td><td>F5</td><td>die große Fläche behält die Grundfarbe als Hintergrund; eine Reihe von 3 bis 15 Flächen fächert sich um ihre Komplementärfarbe auf</td></tr>
+<tr><td>Farbreihen</td><td>F6</td><td>eine Reihe von 3 bis 15 Flächen mit der Grundfarbe selbst in der Mitte, auf dem Fensterhintergrund; eine große Fläche gibt es nicht</td></tr>
+</table>
+<h2>Winkelabstände</h2>
+<p>Der erste Schieberegler stellt den ersten Winkelabstand ein, der zweite den zweiten. Die Anzeige neben
+jedem Regler nennt den Winkel in Grad zwischen den beiden äußeren Farben, die er steuert, von 0° bis 124°;
+beim Start zeigen die Regler 42° und 36°. In Farbreihen zählt der erste Abstand doppelt, die Reihe überspannt
+also einen größeren Bogen. Die Zweier-Harmonie braucht keinen Regler; Dreier-Harmonie, Auffächerung und
+Farbreihe verwenden nur den ersten.</p>
+<h2>Winkeltypen der Vierer-Harmonie</h2>
+<ul>
+<li>{ui("Winkel Typ 1")}: Die vier Farbtöne bilden auf dem Kreis ein Rechteck. Der zweite Regler rückt die
+mittlere Fläche von der Grundfarbe weg, der erste spreizt das gegenüberliegende Paar. Beide Regler sind aktiv.</li>
+<li>{ui("Winkel Typ 2")}: die Komplementärfarbe und die beiden Farbtöne beiderseits davon im ersten
+Winkelabstand. Nur der erste Regler ist aktiv.</li>
+</ul>
+<h2>Anzahl der Felder</h2>
+<p>Bei Auffächerungen und Farbreihen wählt das Listenfeld neben den Flächen 3, 5, 7, 9, 11, 13 oder 15 Felder;
+beim Start sind es 9. Die Schaltfläche {ui("Zwischendaten")} listet alle Werte der Reihe auf (siehe
+<a href="page12.htm">Zwischendaten</a>). Die äußeren Felder sind die kleine Fläche links und rechts, das Feld
+in der Mitte ist die Mitte.</p>
+"""),
+dict(file="page07.htm", title="Flächen auswählen und Werte",
+     summary="worauf das Hell/Dunkel-Feld wirkt, und einzelne Werte kopieren",
+     keywords=["Fläche auswählen", "ausgewählte Fläche", "Wertezeilen", "Hexwert", "Wert kopieren", "Statusleiste"],
+     body=f"""
+<p>Klicken Sie eine Fläche an, um sie auszuwählen. Auf die ausgewählte Fläche wirkt das Hell/Dunkel-Feld,
+und die Statusleiste nennt sie, zum Beispiel „Große Fläche ausgewählt“ oder „Kleine Fläche rechts
+ausgewählt“. Beim <a href="page09.htm">separaten Einstellen</a> ist sie außerdem die Fläche, die das Farbband bewegt.</p>
+<p>Der Flächen-Mauszeiger zeigt, wo ein Klick eine Fläche auswählt. Bei Auffächerungen wählt ein Klick auf
+den Hintergrund die große Fläche; bei Farbreihen gibt es keine große Fläche.</p>
+<h2>Wertezeilen</h2>
+<p>Unter den Flächen steht jede Farbe mit einem kleinen Farbmuster und ihren Werten: R, G und B (0 bis 255)
+und dem Hexwert „#“ mit sechs Ziffern in der Reihenfolge R, G, B, zum Beispiel <code>#00928D</code>. Flächen, die der
+Modus nicht verwendet, zeigen „-“. Ist eine Kombination <a href="page08.htm">fixiert</a>, gehört die obere Zeile
+zur rechten und die untere zur linken Kombination.</p>
+<h2>Einen Wert kopieren</h2>
+<p>Klicken Sie einen Wert an: Er wird hervorgehoben. Mit {key("Strg+C")} oder über die rechte Maustaste und
+{ui("Kopieren")} kommt er in die Zwischenablage. Ein Klick an eine andere Stelle des Fensters hebt die
+Hervorhebung auf. Alle Werte auf einmal kopieren Sie wie unter <a href="page14.htm">Werte kopieren</a> beschrieben.</p>
+"""),
+dict(file="page08.htm", title="Eine Kombination fixieren",
+     summary="zwei Kombinationen nebeneinander vergleichen",
+     keywords=["Fixieren", "Kombinationen vergleichen", "fixierte Kombination", "FIXIERT"],
+     body=f"""
+<p>{ui("Bearbeiten &gt; Fixieren")} (auch in der Werkzeugleiste) hält die aktuelle Kombination fest und zeigt sie
+zweimal nebeneinander. Sie bearbeiten jeweils eine Hälfte; die andere behält ihre Farben, so können Sie
+zwei Kombinationen vergleichen.</p>
+<ul>
+<li>Zuerst bearbeiten Sie die rechte Hälfte; ihre Werte stehen in der oberen Wertezeile.</li>
+<li>Klicken Sie eine Fläche der anderen Hälfte an, um stattdessen diese zu bearbeiten. Ihre Werte folgen
+dann Ihren Änderungen in der unteren Wertezeile, und die verlassene Hälfte behält ihre Kombination.</li>
+<li>Jede Hälfte behält ihren eigenen Modus, Bandposition, Winkel, Felderzahl und Hell/Dunkel-Punkte.</li>
+<li>Wählen Sie {ui("Fixieren")} erneut, um das Fixieren zu beenden: Die Kombination, die Sie gerade bearbeiten, bleibt.</li>
+</ul>
+<p>Drucken, Kopieren und die Farbeinstellungsdatei enthalten bei fixierter Kombination beide Kombinationen;
+gedruckte und kopierte Texte kennzeichnen die fixierte mit „-------------- FIXIERT --------------“.</p>
+"""),
+dict(file="page09.htm", title="Farben separat einstellen",
+     summary="den Farbton jeder Fläche einzeln setzen",
+     keywords=["Farben separat einstellen", "separat", "Optionsfelder", "Markierungen", "Grad"],
+     body=f"""
+<p>Normalerweise folgen die kleinen Flächen der Grundfarbe in festen Winkeln. {ui("Bearbeiten &gt; Farben separat einstellen")}
+ (auch in der Werkzeugleiste) hebt diese Kopplung bei Zweier-, Dreier- und Vierer-Harmonien auf:
+Das Farbband bewegt dann nur eine Fläche, und Sie können jeden Farbton selbst setzen.</p>
+<ul>
+<li>Wählen Sie die Fläche mit den runden Knöpfen neben den Wertezeilen (große Fläche, klein links, Mitte, rechts) oder durch Anklicken.</li>
+<li>Klicken oder ziehen Sie auf dem Farbband: Nur die gewählte Fläche ändert sich.</li>
+<li>Das Winkelbild steht still und zeigt je Fläche eine Markierung mit ihrem Winkel in Grad, im Uhrzeigersinn von Rot oben gezählt.</li>
+<li>Die Winkelregler wirken nicht, solange separat eingestellt wird.</li>
+</ul>
+<p class="note">Beim Ausschalten kehren die kleinen Flächen an die von der großen Fläche abgeleiteten Positionen
+zurück; separat gesetzte Farbtöne gehen verloren. Bei Auffächerungen und Farbreihen ist der Befehl nicht
+verfügbar; die Wahl eines dieser Modi schaltet ihn aus.</p>
+"""),
+dict(file="page10.htm", title="Text anstelle Flächen, Farbstreifen ausblenden",
+     summary="Farben als Text auf einem Hintergrund beurteilen",
+     keywords=["Text anstelle Flächen", "Farbstreifen ausblenden", "F8", "Testtext", "Schriftart"],
+     body=f"""
+<h2>Text anstelle Flächen</h2>
+<p>{ui("Ansicht &gt; Text anstelle Flächen")} (auch in der Werkzeugleiste) zeigt bei Zweier-, Dreier- und
+Vierer-Harmonien in jeder kleinen Fläche einen kurzen Text: Er hat die Farbe der kleinen Fläche und steht auf
+der Farbe der großen Fläche. So sehen Sie sofort, ob die Farben als Text auf Hintergrund funktionieren.</p>
+<p>Sie können in diese Texte schreiben. Die rechte Maustaste öffnet ihr Menü: {ui("Ausschneiden")},
+{ui("Kopieren")}, {ui("Einfügen")}, {ui("Zeichen")} mit {ui("Links")}, {ui("Rechts")}, {ui("Zentriert")} für die
+Ausrichtung, {ui("Klein")}, {ui("Mittel")}, {ui("Groß")} für die Größe und {ui("Schriftart")} für eine andere Schrift.</p>
+<p class="note">Bei Auffächerungen und Farbreihen ist die Option nicht verfügbar; das Programm sagt es in einer Meldung.</p>
+<h2>Farbstreifen ausblenden</h2>
+<p>{ui("Ansicht &gt; Farbstreifen ausblenden")} ({key("F8")}) blendet das Farbband und die Farbkreisbilder aus,
+damit die kräftigen Bandfarben nicht beeinflussen, wie Sie die Flächen sehen. Das Band funktioniert weiter:
+Klicken oder ziehen Sie dort, wo es war. Mit {key("F8")} erscheint es wieder.</p>
+"""),
+dict(file="page05.htm", title="Gezielte manuelle Eingabe",
+     summary="eine Farbe als R-, G-, B- oder Hexwert eingeben",
+     keywords=["Manuelle Eingabe", "Farbe eingeben", "RGB-Eingabe", "Hex-Eingabe", "HTML-Farbe", "Mehr..."],
+     body=f"""
+<p>{ui("Bearbeiten &gt; Gezielte manuelle Eingabe von Werten")} (auch in der Werkzeugleiste) öffnet den Dialog
+{ui("Eingabe")}, in dem Sie eine Farbe eintippen, statt sie auf dem Band zu wählen; Tinctora baut die Harmonien
+dann um diese Farbe auf.</p>
+<ul>
+<li>Geben Sie die Farbe dezimal in {ui("R")}, {ui("G")} und {ui("B")} ein (0 bis 255) oder als Hexwert in
+{ui("HEX")}: „#“ und sechs Hexadezimalziffern wie in HTML ({ui("Hex-Format: HTML-konform")}), zum Beispiel
+<code>#DA251D</code>. Die anderen Felder folgen beim Tippen, und das Farbmuster zeigt die Farbe.</li>
+<li>{ui("Mehr...")} öffnet den Farbdialog des Systems; die dort bestätigte Farbe wird übernommen.</li>
+<li>{ui("OK")} übernimmt die Farbe: Das Programm sucht auf dem luminösen Farbband den Farbton, der am besten
+passt, und den Punkt im Hell/Dunkel-Feld, der diesen Farbton in Ihre Farbe verwandelt, und setzt beides, als
+hätten Sie es angeklickt. Die große Fläche zeigt Ihre Farbe, und alle harmonierenden Farben werden von ihr abgeleitet.</li>
+<li>{ui("Abbrechen")} schließt den Dialog ohne Änderung.</li>
+<li>{ui("Hilfe")} öffnet diese Seite.</li>
+</ul>
+<p>Der Dialog öffnet mit dem Hexwert der großen Fläche (beim separaten Einstellen: der ausgewählten Fläche).
+Da er mit dem luminösen Band arbeitet, schaltet er beim Öffnen auf den Bandtyp Luminös um; {ui("Abbrechen")}
+schaltet zurück, {ui("OK")} behält ihn. Die websichere Anzeige wird ausgeschaltet.</p>
+<p class="note">Ein Hexwert aus sieben Zeichen, der nicht „#“ und sechs Hexziffern ist, ergibt die Meldung
+„Der Eingegebene Wert ist kein gültiges Hex-Format.“ Sehr trübe Farben, zu denen das Band keinen nahen
+Farbton hat, werden nicht übernommen.</p>
+"""),
+dict(file="page15.htm", title="Die Pipette",
+     summary="eine Farbe irgendwo auf dem Bildschirm aufnehmen",
+     keywords=["Pipette", "Farbe vom Bildschirm", "F12", "Lupe"],
+     body=f"""
+<p>{ui("Ansicht &gt; Pipette")} ({key("F12")}, auch in der Werkzeugleiste) nimmt eine Farbe von einer beliebigen
+Stelle des Bildschirms auf und macht sie zur Farbe der großen Fläche.</p>
+<p>Solange die Pipette läuft, ist das Hauptfenster ausgeblendet. Ein kleines Fenster oben links bleibt im
+Vordergrund und zeigt die Umgebung des Mauszeigers in drei Vergrößerungen, die Farbe unter dem Zeiger als
+Farbmuster und ihre R-, G-, B- und Hexwerte.</p>
+<table class="keys">
+<tr><th>Taste</th><th>Wirkung</th></tr>
+<tr><td>Leer- oder Entertaste</td><td>Farbe aufnehmen</td></tr>
+<tr><td>Pfeiltasten</td><td>Zeiger um ein Pixel bewegen (Feinsteuerung)</td></tr>
+<tr><td>Strg + Pfeiltasten</td><td>Zeiger um zehn Pixel bewegen (Grobsteuerung)</td></tr>
+</table>
+<p>Die aufgenommene Farbe kommt ins Hauptfenster, genau als hätten Sie ihren Hexwert in die
+<a href="page05.htm">manuelle Eingabe</a> getippt und bestätigt.</p>
+<p>Vor dem Start erklärt ein Hinweisfenster die Tasten. Mit {ui("Diesen Hinweis nicht mehr anzeigen.")} entfällt
+es künftig. Die Pipette drängt sich nicht in den Vordergrund: Klicken Sie ein anderes Fenster an, bekommt dieses
+den Fokus; ein Klick auf das Pipettenfenster oder auf das Tinctora-Symbol in der Taskleiste aktiviert sie wieder.</p>
+"""),
+dict(file="page06.htm", title="Websichere Farben",
+     summary="websichere Anzeige und der Dialog, der einzelne Flächen umwandelt",
+     keywords=["websichere Farben", "216 Farben", "In websichere Farben umwandeln", "Zuweisen", "Nächste", "gleiche Farbe"],
+     body=f"""
+<p>Die websichere Palette hat 216 Farben, deren R-, G- und B-Werte jeweils einer von 0, 51, 102, 153, 204 und
+255 sind (hex 00, 33, 66, 99, CC, FF). Tinctora bietet zwei Wege, mit ihr zu arbeiten.</p>
+<h2>Nur websichere Farben anzeigen</h2>
+<p>In dieser Anzeigeart wird jede gezeigte Farbe Kanal für Kanal auf den nächsten websicheren Wert gerundet:
+Flächen, Farbmuster und Werte. Die gespeicherten Farben bleiben unverändert; nach dem Ausschalten erscheinen
+wieder die genauen Farben. In dieser Version steht der Befehl nicht im Menü und nicht in der Werkzeugleiste;
+die Anzeigeart schaltet sich ein, wenn Sie eine Farbeinstellungsdatei öffnen, die mit ihr gespeichert wurde,
+und die <a href="page05.htm">manuelle Eingabe</a> schaltet sie aus.</p>
+<p>Bei Auffächerungen und Farbreihen können benachbarte Farbtöne auf dieselbe websichere Farbe fallen. Dann
+meldet das Programm, dass mindestens zwei kleine Felder die gleiche Farbe haben: Verringern Sie die Anzahl der
+Felder, erhöhen Sie den Winkelabstand oder ändern Sie die Helligkeit, bis die Meldung verschwindet.</p>
+<h2>Der Dialog „In websichere Farben umwandeln“</h2>
+<p>Der Dialog nimmt sich nacheinander je eine Fläche der Kombination vor und schlägt eine websichere Farbe vor:</p>
+<ul>
+<li>Oben stehen der Name der Fläche ({ui("Große Fläche:")}, {ui("Kleine Fl. links:")} usw.), ihre R-, G-, B-Werte und
+ihre aktuelle Farbe, darunter der Vorschlag ({ui("Vorschlag websicher:")}) mit seinen Werten.</li>
+<li>Je Kanal verschiebt ein Regler den Vorschlag: In der Mitte steht der nächste websichere Wert, nach links
+geht es ein oder zwei Stufen dunkler, nach rechts ein oder zwei Stufen heller.</li>
+<li>{ui("Zuweisen")} schreibt den Vorschlag in die Fläche.</li>
+<li>{ui("Nächste")} geht zur nächsten Fläche, die der Modus verwendet (groß, klein links, Mitte, rechts), und stellt die Regler auf die Mitte zurück.</li>
+<li>{ui("OK")} schließt den Dialog; {ui("Hilfe")} öffnet diese Seite.</li>
+</ul>
+<p>Bei fixierter Kombination arbeitet der Dialog mit der rechten Hälfte. Bei Auffächerungen und Farbreihen
+werden die Zwischenfarben automatisch berechnet, dort steht der Dialog nicht zur Verfügung; benutzen Sie
+stattdessen „Nur websichere Farben anzeigen“.</p>
+<p class="note">Im Dialog zugewiesene Farben lassen sich nicht in einer Farbeinstellungsdatei speichern; beim
+Speichern fragt das Programm, ob Sie trotzdem speichern möchten.</p>
+"""),
+dict(file="page11.htm", title="Farbeinstellungen speichern und laden",
+     summary="die Tinctora-Datei (*.tnfx)",
+     keywords=["Speichern", "Laden", "Öffnen", "tnfx", "Farbeinstellungsdatei", "Farbeinstellungen speichern unter"],
+     body=f"""
+<p>Eine Farbeinstellungsdatei hält eine Kombination fest, damit Sie sie später wieder öffnen können. Sie
+speichert keine Farben, sondern die Einstellungen, aus denen sie entstehen: Bandtyp, Harmonie-Modus,
+Bandpositionen, Winkelabstände, Winkeltyp, Felderzahl, Hell/Dunkel-Punkte und Anzeigeoptionen; bei fixierter
+Kombination beide Kombinationen. Beim Öffnen wird alles genau so wieder eingestellt, als hätten Sie es von
+Hand getan.</p>
+<table class="keys">
+<tr><th>Befehl (Menü Datei)</th><th>Taste</th></tr>
+<tr><td>Farbeinstellungen laden</td><td>Strg+O</td></tr>
+<tr><td>Farbeinstellungen speichern</td><td>Strg+S</td></tr>
+<tr><td>Farbeinstellungen speichern unter...</td><td></td></tr>
+</table>
+<ul>
+<li>Die Dateien haben die Endung <code>.tnfx</code> („Tinctora Datei“); „speichern unter“ hängt sie an jeden eingegebenen Namen an.</li>
+<li>Die Titelleiste zeigt den Namen der aktuellen Datei. Speichern ist verfügbar, sobald sich etwas geändert hat.</li>
+<li>Bevor eine vorhandene Datei überschrieben wird, fragt das Programm nach. Beim Beenden bietet es an, Änderungen zu speichern.</li>
+<li>Eine auf der Befehlszeile genannte Datei wird beim Start geöffnet. Läuft Tinctora schon, holt das Öffnen
+einer weiteren Datei das laufende Fenster nach vorn und öffnet die Datei dort.</li>
+</ul>
+<p class="note">Fehler meldet das Programm: „Die Datei konnte nicht erstellt werden!“ oder dass eine Datei nicht
+gelesen werden konnte.</p>
+"""),
+dict(file="page12.htm", title="Zwischendaten",
+     summary="alle Werte einer Auffächerung oder Farbreihe als Liste",
+     keywords=["Zwischendaten", "Reihenwerte", "Wertetabelle"],
+     body=f"""
+<p>Bei Auffächerungen und Farbreihen öffnet die Schaltfläche {ui("Zwischendaten")} das gleichnamige Fenster. Es
+listet jede Fläche der Reihe, die Sie bearbeiten, als eine Zeile: ein Farbmuster, den Namen der Fläche (Große
+Fläche, kl. Fläche links, 2. kl. Fläche ... kl. Fläche Mitte ... kl. Fläche rechts) und ihre R-, G-, B- und Hexwerte.</p>
+<ul>
+<li>{ui("Alles in Zwischenablage kopieren")} kopiert die ganze Tabelle als Text.</li>
+<li>{ui("Drucken")} druckt die Tabelle.</li>
+<li>Klicken Sie einen Wert an und wählen Sie mit der rechten Maustaste {ui("Kopieren")}, um nur diesen Wert zu kopieren.</li>
+</ul>
+<p>Bei Farbreihen gibt es keine große Fläche, ihre Zeile entfällt. Bei Zweier-, Dreier- und Vierer-Harmonien
+ist die Schaltfläche nicht verfügbar: Dort zeigen die Wertezeilen des Hauptfensters bereits alles.</p>
+"""),
+dict(file="page13.htm", title="Werte drucken",
+     summary="eine Seite mit den Werten aller Flächen",
+     keywords=["Drucken", "Werte drucken", "Strg+P", "Drucker"],
+     body=f"""
+<p>{ui("Datei &gt; Werte drucken")} ({key("Strg+P")}) druckt die Werte der aktuellen Kombination auf eine Seite: je
+Fläche ihren Namen und ihre R-, G-, B- und Hexwerte. Ist eine Kombination fixiert, folgt die fixierte unter der
+Zeile „-------------- FIXIERT --------------“.</p>
+<p>Bei Auffächerungen und Farbreihen wird jede Fläche der Reihe gedruckt, wie im Fenster
+<a href="page12.htm">Zwischendaten</a>, dessen Schaltfläche {ui("Drucken")} dieselbe Tabelle druckt.</p>
+<p>Der Druckauftrag heißt „Tinctora“. Gedruckt wird nur Text, keine Farbmuster: Drucker geben Farben anders
+wieder als der Bildschirm, und weitergegeben werden die Werte.</p>
+"""),
+dict(file="page14.htm", title="Werte kopieren",
+     summary="alle Werte als Text für andere Programme",
+     keywords=["Alle Werte kopieren", "Zwischenablage", "Alt+C", "Kopieren"],
+     body=f"""
+<p>{ui("Bearbeiten &gt; Alle Werte kopieren")} ({key("Alt+C")}) legt alle Werte der aktuellen Kombination als
+einfachen Text in die Zwischenablage, bereit zum Einfügen in ein Stylesheet, eine E-Mail oder ein Dokument.
+Bei Zweier-, Dreier- und Vierer-Harmonien hat der Text je Fläche einen Block:</p>
+<pre>Große Fläche
+R: 218
+G: 37
+B: 29
+HEX: #DA251D</pre>
+<p>danach die Blöcke der kleinen Flächen links, Mitte und rechts, getrennt durch eine Leerzeile. Bei fixierter
+Kombination folgen ihre Werte unter „-------------- FIXIERT --------------“. Bei Auffächerungen und Farbreihen
+erscheint jede Fläche der Reihe mit einer Wertezeile, wie im Fenster <a href="page12.htm">Zwischendaten</a>.</p>
+<p>Einen einzelnen Wert kopieren Sie, indem Sie ihn anklicken und {key("Strg+C")} drücken (siehe
+<a href="page07.htm">Flächen auswählen und Werte</a>).</p>
+"""),
+dict(file="page03.htm", title="Das Popup-Fenster",
+     summary="die Farben auf dem ganzen Bildschirm, mit Text",
+     keywords=["Popup-Fenster", "Vollbild-Vorschau", "F9", "Farbwechsel", "Textmodus"],
+     body=f"""
+<p>{ui("Ansicht &gt; Popup-Fenster")} ({key("F9")}, Werkzeugleiste {ui("Popup")}) zeigt die Kombination, die Sie
+bearbeiten, auf dem ganzen Bildschirm ohne den Rest des Programms, damit Sie beurteilen können, wie die Farben
+zusammenwirken und ob Text in einer Farbe auf einer anderen lesbar ist.</p>
+<p>Die Farbe der großen Fläche füllt den Bildschirm; die anderen Farben liegen als Blöcke darauf, ein schmaler
+und ein breiter je kleiner Fläche. Bei Auffächerungen und Farbreihen erscheinen sie als Spalte von Balken, einer
+je Fläche. Ziehen Sie einen Block oder Balken mit der Maus, um ihn zu verschieben.</p>
+<h2>Die Werkzeugleiste</h2>
+<table class="keys">
+<tr><th>Schaltfläche</th><th>Wirkung</th></tr>
+<tr><td>Schließen ({key("F9")})</td><td>zurück zum Hauptfenster</td></tr>
+<tr><td>Klein, Mittel, Groß</td><td>Größe der Blöcke und Balken und ihrer Schrift</td></tr>
+<tr><td>Farbwechsel</td><td>dreht die Farben weiter: Jede Farbe rückt an den nächsten Platz, der Hintergrund eingeschlossen</td></tr>
+<tr><td>Text</td><td>Textmodus: Mustertexte in den Farben statt Blöcken</td></tr>
+<tr><td>Wechseln</td><td>nur bei <a href="page08.htm">fixierter</a> Kombination: zeigt die andere Kombination</td></tr>
+<tr><td>Hilfe ({key("F1")})</td><td>öffnet diese Seite</td></tr>
+</table>
+<h2>Textmodus</h2>
+<p>Im Textmodus schreibt jede Farbe einen Mustertext („Ich bin der Text, der zur Beurteilung der Textfarbe
+dient.“) auf den Hintergrund; bei Auffächerungen und Farbreihen trägt jeder Balken „Dies ist ein Testtext.“.
+Sie können in die Texte schreiben. Die rechte Maustaste bietet {ui("Ausschneiden")}, {ui("Kopieren")},
+{ui("Einfügen")}, die Ausrichtung ({ui("Links")}, {ui("Rechts")}, {ui("Zentriert")}) und {ui("Schriftart")}. Zeigt
+das Hauptfenster <a href="page10.htm">Text anstelle Flächen</a>, startet das Popup-Fenster im Textmodus.</p>
+"""),
+dict(file="page16.htm", title="Einstellungen, Hintergrund und Fenstergröße",
+     summary="Tutorial-Pfad, Hintergrundhelligkeit, Vollbild, Sprache",
+     keywords=["Einstellungen", "Tutorial-Pfad", "Hintergrund", "Hintergrund-Helligkeit", "Vollbild", "kompaktes Layout", "Sprache", "Fensterposition"],
+     body=f"""
+<h2>Einstellungen</h2>
+<p>{ui("Bearbeiten &gt; Einstellungen")} öffnet den Dialog {ui("Einstellungen")}. Auf der Seite {ui("Tutorial")} tragen
+Sie den Pfad zur „index.html“ des Tutorials ein; die Ordner-Schaltfläche hilft bei der Auswahl. Bleibt er leer,
+verwendet Tinctora das mit dem Programm installierte Tutorial. Der Link unter {ui("Tutorial im Internet:")}
+öffnet die Webseite des Programms.</p>
+<h2>Hintergrund-Helligkeit</h2>
+<p>Das Listenfeld {ui("Hintergrund: Standard / Weiß / Grau / Schwarz")} bestimmt die Farbe um die Flächen. Farben
+wirken auf verschiedenen Umgebungen verschieden: Prüfen Sie eine Kombination auf dem Hintergrund, den sie im
+Einsatz haben wird. Die Wahl bleibt für den nächsten Start erhalten.</p>
+<h2>Fenstergröße</h2>
+<ul>
+<li>Die Flächen wachsen und schrumpfen mit dem Fenster.</li>
+<li>Auf Bildschirmen schmaler als 1020 oder niedriger als 764 Pixel verwendet das Programm ein festes, kompaktes Layout.</li>
+<li>{ui("Ansicht &gt; Vollbild")} (Werkzeugleiste {ui("Vollbild")}) zeigt das Programm ohne Titel- und Taskleiste; ein
+erneuter Aufruf kehrt zurück.</li>
+<li>Position, Größe und maximierter Zustand des Fensters bleiben für den nächsten Start erhalten.</li>
+</ul>
+<h2>Sprache</h2>
+<p>Tinctora läuft auf Deutsch oder Englisch. Die Sprache wird beim Start aus der gespeicherten Einstellung
+„TNVersion“ in Tinctoras Einstellungen gewählt: 11 (oder kein Wert) ergibt Englisch, jeder andere Wert Deutsch.
+Das Programm selbst ändert sie nie; eine Änderung wirkt beim nächsten Start.</p>
+"""),
+dict(file="page17.htm", title="Tastenkürzel",
+     summary="alle Tasten auf einen Blick",
+     keywords=["Tastenkürzel", "Tasten", "Tastatur", "F1", "F2", "F9", "F12"],
+     body=f"""
+<table class="keys">
+<tr><th>Taste</th><th>Befehl</th></tr>
+<tr><td>F1</td><td>Hilfe: Inhalt</td></tr>
+<tr><td>Alt+F1</td><td>Tutorial: Startseite</td></tr>
+<tr><td>F2 / F3 / F4</td><td>Zweier- / Dreier- / Vierer-Harmonien</td></tr>
+<tr><td>F5 / F6</td><td>Auffächerungen / Farbreihen</td></tr>
+<tr><td>F8</td><td>Farbstreifen ausblenden</td></tr>
+<tr><td>F9</td><td>Popup-Fenster (darin: Schließen)</td></tr>
+<tr><td>F12</td><td>Pipette</td></tr>
+<tr><td>Alt+R / Alt+L</td><td>Farbband Real / Luminös</td></tr>
+<tr><td>Strg+O</td><td>Farbeinstellungen laden</td></tr>
+<tr><td>Strg+S</td><td>Farbeinstellungen speichern</td></tr>
+<tr><td>Strg+P</td><td>Werte drucken</td></tr>
+<tr><td>Alt+C</td><td>Alle Werte kopieren</td></tr>
+<tr><td>Strg+C</td><td>hervorgehobenen Wert kopieren</td></tr>
+<tr><td>Alt+F4</td><td>Programm beenden</td></tr>
+</table>
+<p>Pipette: Leer- oder Entertaste nimmt die Farbe auf, die Pfeiltasten bewegen um ein Pixel, Strg mit
+Pfeiltaste um zehn (siehe <a href="page15.htm">Die Pipette</a>).</p>
+"""),
+dict(file="page18.htm", title="Tutorial, Update-Prüfung und Info",
+     summary="die Menüs Hilfe und Tutorial",
+     keywords=["Tutorial", "Update", "Online-Check", "Info", "Version", "Alt+F1"],
+     body=f"""
+<h2>Tutorial</h2>
+<p>Das Menü {ui("Tutorial")} öffnet Seiten des Farb-Tutorials in Ihrem Webbrowser: die Startseite ({key("Alt+F1")}),
+den Farbkreis, je eine Seite zu dreizehn Farben, die Aufstellung der assoziierten Begriffe, die beliebtesten
+und unbeliebtesten Farben, die Reizkategorien sowie Farbe in Fließtext und Headlines.</p>
+<p>Tinctora öffnet die Seiten des Ordners, dessen „index.html“ in den <a href="page16.htm">Einstellungen</a>
+eingetragen ist. Solange keiner eingetragen ist, sucht es das mit dem Programm installierte Tutorial und merkt
+sich dessen Pfad, sobald es ihn gefunden hat. Gibt es nirgends ein Tutorial, fragt das Programm, ob Sie den Pfad
+jetzt eingeben möchten; {ui("Ja")} öffnet die Einstellungen auf der Seite {ui("Tutorial")}.</p>
+<h2>Online-Check auf Update</h2>
+<p>{ui("Hilfe &gt; Online-Check auf Update")} fragt, ob Sie auf der Homepage nachsehen möchten, ob ein Update verfügbar
+ist; {ui("Ja")} öffnet die Update-Seite der Webseite des Programms in Ihrem Browser. Tinctora selbst sendet und
+liest nichts aus dem Internet.</p>
+<h2>Info</h2>
+<p>{ui("Hilfe &gt; Info")} zeigt Namen und Version (3.25) des Programms, den Herausgeber und die Links zur Webseite
+und zur Support-E-Mail-Adresse. Ein Klick auf einen Link öffnet ihn.</p>
+"""),
+]

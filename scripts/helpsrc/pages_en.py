@@ -1,0 +1,432 @@
+"""English help pages. Menu captions, keys and numbers are those of the program."""
+
+def ui(t):
+    return f'<span class="ui">{t}</span>'
+
+def key(t):
+    return f'<span class="key">{t}</span>'
+
+INTRO = """
+<p>Tinctora helps you find colours that go together. You pick a base colour on the colour band, move
+every colour towards light or dark, and the program derives the harmonising colours: 2-, 3- and
+4-colour harmonies, fannings and colour rows. Every colour is shown as a field with its R, G, B and
+hexadecimal values.</p>
+<p class="tip">Press F1 at any time to come back to these contents; Alt+F1 opens the colour tutorial
+in your browser.</p>
+"""
+
+SECTIONS = [
+    ("Getting started", ["page01.htm", "page02.htm", "page04.htm", "page07.htm"]),
+    ("Working with combinations", ["page08.htm", "page09.htm", "page10.htm", "page05.htm", "page15.htm", "page06.htm"]),
+    ("Keeping and passing on colours", ["page11.htm", "page12.htm", "page13.htm", "page14.htm", "page03.htm"]),
+    ("The program", ["page16.htm", "page17.htm", "page18.htm"]),
+]
+
+PAGES = [
+dict(file="page01.htm", title="The main window and the colour band",
+     summary="what you see and how you pick the base colour",
+     keywords=["main window", "colour band", "color band", "band type", "realistic", "luminous", "angle image", "status bar", "colour wheel"],
+     body=f"""
+<p>The main window shows, from top to bottom: the menu and the tool bar, the <b>colour band</b>, the
+<b>fields</b> with the colours of the current combination, the <b>value rows</b> with the R, G, B and hex
+values of every field, and, beside them, the <b>light/dark field</b> and the <b>angle image</b>. The
+status bar names the harmony mode and the selected field.</p>
+<h2>The colour band</h2>
+<p>The colour band is a strip of 678 hues that runs once round the colour wheel, from red through yellow,
+green, cyan, blue and magenta back to red. Click on the band or drag along it to choose the hue of the
+<b>base colour</b>; the two small triangles above and below the band mark the position. Every other colour
+of the combination is derived from this position.</p>
+<p>The band exists in two types, chosen in {ui("View &gt; Type of Color Band")} or on the tool bar:</p>
+<ul>
+<li>{ui("Realistic")} ({key("Alt+R")}): muted, pigment-like colours, as in print and paint. This is the type at start.</li>
+<li>{ui("Luminous")} ({key("Alt+L")}): fully saturated screen colours, each with one channel at 255 and one at 0.</li>
+</ul>
+<p>Switching the band type keeps every position and every light/dark setting and recomputes all fields.</p>
+<h2>The angle image</h2>
+<p>The small colour wheel beside the light/dark field is turned so that the hue of the big field stands at
+the top. Lines from its centre show the directions of the derived colours, so you can see at a glance
+how far apart the hues of the combination are. The two sliders next to it set the angle distances
+(see <a href="page04.htm">Harmony modes and angle types</a>).</p>
+<h2>Fields and values</h2>
+<p>The <b>big field</b> shows the base colour. Depending on the mode, up to three <b>small fields</b> (right,
+left and centre) or a row of up to 15 fields show the harmonising colours. Below, each field has a small
+swatch and its values: R, G and B from 0 to 255 and the hex text, for example <code>#DA251D</code>, as used in
+HTML and CSS. See <a href="page07.htm">Selecting fields and values</a>.</p>
+"""),
+dict(file="page02.htm", title="The light/dark field",
+     summary="making each colour lighter or darker",
+     keywords=["light/dark field", "lighter", "darker", "brightness of a field", "cross-hair", "percent"],
+     body=f"""
+<p>Each of the four main fields (big, small right, small left, small centre) can be moved towards white
+or towards black. The square <b>light/dark field</b> shows the selected field's band colour with every
+possible mix laid over it, so each point of the square shows the colour that point would give.</p>
+<ul>
+<li><b>Horizontally</b> you set the dark amount: at the left edge none, at the right edge full (black).</li>
+<li><b>Vertically</b> you set the light amount: at the bottom none, at the top full (white).</li>
+</ul>
+<p>Click into the square or drag in it; a cross-hair marks the point. While you drag inside the square the
+mouse pointer is hidden so that you can see the colour; outside the square the values stay at their
+limits. The label at the top left shows the light amount, the label at the bottom right the dark amount,
+both in percent.</p>
+<p>The light/dark field always acts on the <b>selected field</b>. Click another field to work on it; the
+cross-hair jumps to the point stored for that field. At the start every field has its pure band colour
+(the bottom-left corner).</p>
+<h2>How the colour is mixed</h2>
+<p>Each channel is first darkened towards 0 by the dark fraction and then lightened towards 255 by the
+light fraction. The top-left corner therefore gives white and the bottom-right corner black for every
+base colour.</p>
+<h2>In fannings and colour rows</h2>
+<p>Set the light/dark point of the small left and the small right field (the two outer fields of the row);
+the fields in between take evenly spread values between the two, so the whole row runs smoothly from
+one end to the other.</p>
+<p class="note">In the compact layout for small screens the square measures 128 instead of 256 pixels;
+one pixel then stands for two steps.</p>
+"""),
+dict(file="page04.htm", title="Harmony modes and angle types",
+     summary="2-, 3- and 4-colour harmonies, fanning and colour row",
+     keywords=["harmony modes", "2-color harmony", "3-color harmony", "4-color harmony", "fanning", "color row", "angle type", "angle distance", "complementary", "number of fields"],
+     body=f"""
+<p>Choose the mode in the {ui("Mode")} menu, on the tool bar or with the keys {key("F2")} to {key("F6")}.
+The mode decides how many colours are derived and where they lie on the colour wheel. Switching the mode
+keeps the base colour, the angle distances and all light/dark settings.</p>
+<table class="keys">
+<tr><th>Mode</th><th>Key</th><th>Colours</th></tr>
+<tr><td>2-Color Harmony</td><td>F2</td><td>the base colour and its complement, the hue exactly opposite on the wheel (180°)</td></tr>
+<tr><td>3-Color Harmony</td><td>F3</td><td>the base colour and the two hues either side of its complement, at the first angle distance (a split complement)</td></tr>
+<tr><td>4-Color Harmony</td><td>F4</td><td>four hues; their arrangement depends on the angle type (below)</td></tr>
+<tr><td>Fanning</td><td>F5</td><td>the big field keeps the base colour as background; a row of 3 to 15 fields fans out around its complement</td></tr>
+<tr><td>Color Row</td><td>F6</td><td>a row of 3 to 15 fields centred on the base colour itself, on the window background; there is no big field</td></tr>
+</table>
+<h2>Angle distances</h2>
+<p>The first slider sets the first angle distance, the second slider the second one. The label next to
+each slider shows the angle in degrees between the two outer colours it controls, from 0° up to 124°;
+at the start the sliders show 42° and 36°. In colour rows the first distance counts double, so the row
+spans a wider arc. The 2-colour harmony needs no slider; the 3-colour harmony, fanning and colour row
+use the first slider only.</p>
+<h2>Angle types of the 4-colour harmony</h2>
+<ul>
+<li>{ui("Angle Type 1")}: the four hues form a rectangle on the wheel. The second slider moves the centre
+field away from the base colour; the first slider spreads the opposite pair. Both sliders are active.</li>
+<li>{ui("Angle Type 2")}: the complement and the two hues either side of it, at the first angle distance.
+Only the first slider is active.</li>
+</ul>
+<h2>Number of fields</h2>
+<p>In fanning and colour rows the box beside the fields chooses 3, 5, 7, 9, 11, 13 or 15 fields; 9 are shown
+at the start. The button {ui("Interm. Values")} lists all values of the row (see
+<a href="page12.htm">Intermediate values</a>). The outer fields are the small left and small right field;
+the field in the middle is the centre.</p>
+"""),
+dict(file="page07.htm", title="Selecting fields and values",
+     summary="which field the light/dark field acts on, and copying single values",
+     keywords=["select field", "selected field", "value rows", "hex value", "copy a value", "status bar"],
+     body=f"""
+<p>Click a field to select it. The selected field is the one the light/dark field acts on, and the status
+bar names it, for example "Big field selected" or "Small field on the right-hand side selected". In
+<a href="page09.htm">separate adjustment</a> the selected field is also the one that the colour band moves.</p>
+<p>The field cursor shows where a click selects a field. In fannings a click on the background selects the
+big field; in colour rows there is no big field.</p>
+<h2>Value rows</h2>
+<p>Under the fields every colour appears with a small swatch and its values: R, G and B (0 to 255) and the
+hexadecimal text "#" followed by six digits in the order R, G, B, for example <code>#00928D</code>. Fields that the
+current mode does not use show "-". When a combination is <a href="page08.htm">fixed</a>, the upper row belongs to
+the right-hand combination and the lower row to the left-hand one.</p>
+<h2>Copying one value</h2>
+<p>Click a value: it is highlighted. Press {key("Ctrl+C")} or right-click it and choose {ui("Copy")} to put it on the
+clipboard. A click elsewhere in the window removes the highlight. To copy all values at once, see
+<a href="page14.htm">Copying values</a>.</p>
+"""),
+dict(file="page08.htm", title="Fixing a combination",
+     summary="comparing two combinations side by side",
+     keywords=["fix", "fixing", "compare combinations", "fixed combination", "FIXED"],
+     body=f"""
+<p>{ui("Edit &gt; Fix")} (also on the tool bar) freezes the current combination and shows it twice, side by
+side. You edit one half at a time; the other keeps its colours, so you can compare two combinations.</p>
+<ul>
+<li>At first the right-hand half is the one you edit; its values are in the upper value row.</li>
+<li>Click a field of the other half to edit that half instead. Its values then follow your changes in the
+lower value row, and the half you left keeps its combination.</li>
+<li>Each half keeps its own mode, band position, angles, field count and light/dark points.</li>
+<li>Choose {ui("Fix")} again to end fixing: the combination you were editing remains.</li>
+</ul>
+<p>Printing, copying and the colour settings file include both combinations while one is fixed; printed and
+copied texts mark the fixed one with "-------------- FIXED --------------".</p>
+"""),
+dict(file="page09.htm", title="Adjusting colours separately",
+     summary="setting the hue of each field by itself",
+     keywords=["adjust colors separately", "separate adjustment", "radio buttons", "markers", "degrees"],
+     body=f"""
+<p>Normally the small fields follow the base colour at fixed angles. {ui("Edit &gt; Adjust Colors Separately")}
+(also on the tool bar) breaks this coupling in the 2-, 3- and 4-colour harmonies: the colour band then
+moves only one field, so you can place every hue yourself.</p>
+<ul>
+<li>Choose the field with the round buttons beside the value rows (big field, small left, centre, right) or by clicking it.</li>
+<li>Click or drag on the colour band: only the chosen field changes.</li>
+<li>The angle image stands still and shows one marker line per field, labelled with its angle in degrees clockwise from red at the top.</li>
+<li>The angle sliders have no effect while separate adjustment is on.</li>
+</ul>
+<p class="note">Switching separate adjustment off puts the small fields back at the positions derived from
+the big field; hues set separately are lost. The command is not available in fannings and colour rows;
+choosing one of these modes switches it off.</p>
+"""),
+dict(file="page10.htm", title="Text instead of fields, hiding the colour band",
+     summary="judging colours as text on a background",
+     keywords=["text instead of fields", "hide color band", "F8", "test text", "font"],
+     body=f"""
+<h2>Text instead of fields</h2>
+<p>{ui("View &gt; Text Instead of Fields")} (also on the tool bar) shows, in the 2-, 3- and 4-colour harmonies, a
+short text in each small field: the text has the small field's colour and stands on the big field's
+colour. So you see at once whether the colours work as text on a background.</p>
+<p>You can type into these texts. Right-click a text for its menu: {ui("Cut")}, {ui("Copy")}, {ui("Paste")},
+{ui("Signs")} with {ui("Left")}, {ui("Right")}, {ui("Centred")} for the alignment, {ui("Small")}, {ui("Middle")},
+{ui("Big")} for the size, and {ui("Font")} for another typeface.</p>
+<p class="note">In fannings and colour rows the option is not available; the program says so in a message.</p>
+<h2>Hiding the colour band</h2>
+<p>{ui("View &gt; Hide Color Band")} ({key("F8")}) hides the colour band and the colour wheel pictures, so that
+the band's bright colours do not influence how you see the fields. The band still works: click or drag
+where it was. Press {key("F8")} again to show it.</p>
+"""),
+dict(file="page05.htm", title="Manual input",
+     summary="typing a colour as R, G, B or hex value",
+     keywords=["manual input", "enter color", "R G B input", "hex input", "HTML color", "More..."],
+     body=f"""
+<p>{ui("Edit &gt; Manual Input")} (also on the tool bar) opens the dialog {ui("Manual Input")}, in which you type a
+colour instead of picking it on the band; Tinctora then builds the harmonies around it.</p>
+<ul>
+<li>Type the colour as decimal values into {ui("R")}, {ui("G")} and {ui("B")} (0 to 255), or as hex text into
+{ui("HEX")}: "#" followed by six hexadecimal digits, as in HTML ({ui("Hex-form: HTML-conform")}), for example
+<code>#DA251D</code>. The other fields follow as you type, and the swatch shows the colour.</li>
+<li>{ui("More...")} opens the system's colour dialog; the colour you confirm there is taken over.</li>
+<li>{ui("OK")} applies the colour: the program finds the hue on the luminous colour band that matches the
+colour best and the point in the light/dark field that turns this hue into your colour, and sets both
+as if you had clicked them. The big field shows your colour, and all harmonising colours are derived from it.</li>
+<li>{ui("Cancel")} closes the dialog without changes.</li>
+<li>{ui("Help")} opens this page.</li>
+</ul>
+<p>The dialog opens with the hex value of the big field (in separate adjustment: of the selected field).
+Because the dialog works on the luminous band, it switches the band type to luminous when it opens;
+{ui("Cancel")} switches back, {ui("OK")} keeps it. Web-safe display is switched off.</p>
+<p class="note">A hex text of seven characters that is not "#" plus six hex digits gives the message "The
+data input is no valid hex-form." Very dull colours for which the band has no hue close enough are not
+applied.</p>
+"""),
+dict(file="page15.htm", title="The pipette",
+     summary="picking a colour anywhere on the screen",
+     keywords=["pipette", "eyedropper", "pick color from screen", "F12", "magnifier"],
+     body=f"""
+<p>{ui("View &gt; Pipette")} ({key("F12")}, also on the tool bar) picks a colour from anywhere on the screen and makes
+it the colour of the big field.</p>
+<p>While the pipette runs, the main window is hidden. A small window in the top-left corner of the screen
+stays on top and shows the screen around the mouse pointer at three magnifications, the colour under
+the pointer as a swatch, and its R, G, B and hex values.</p>
+<table class="keys">
+<tr><th>Key</th><th>Action</th></tr>
+<tr><td>Space or Enter</td><td>Pick up the colour</td></tr>
+<tr><td>Arrow keys</td><td>Move the pointer by one pixel (fine adjustment)</td></tr>
+<tr><td>Ctrl + arrow keys</td><td>Move the pointer by ten pixels (coarse adjustment)</td></tr>
+</table>
+<p>The picked colour enters the main window exactly as if you had typed its hex value into
+<a href="page05.htm">Manual Input</a> and confirmed it.</p>
+<p>Before the pipette starts, a hint window explains the keys. Tick {ui("Don't show this hint again.")} to
+skip it in future. The pipette does not push itself to the front: if you click another window, that window
+gets the focus; click the pipette window or the Tinctora button in the task bar to reactivate it.</p>
+"""),
+dict(file="page06.htm", title="Web-safe colours",
+     summary="web-safe display and the dialog that converts single fields",
+     keywords=["web-safe colors", "web-save", "216 colors", "convert to web-safe colors", "Allocate", "Next One", "same color warning"],
+     body=f"""
+<p>The web-safe palette has 216 colours whose R, G and B values are each one of 0, 51, 102, 153, 204 and 255
+(hex 00, 33, 66, 99, CC, FF). Tinctora offers two ways of working with it.</p>
+<h2>Only show web-safe colours</h2>
+<p>In this display mode every colour shown is rounded, channel by channel, to the nearest web-safe value:
+the fields, the swatches and the values. The stored colours stay unchanged, so switching the mode off
+shows the exact colours again. In this version the command is not shown in the menu or on the tool bar;
+the mode comes on when you open a colour settings file that was saved with it, and
+<a href="page05.htm">Manual Input</a> switches it off.</p>
+<p>In fannings and colour rows neighbouring hues may round to the same web-safe colour. The program then
+shows a warning that at least two small fields have the same colour: reduce the number of fields, increase
+the angle distance or change the brightness until the message disappears.</p>
+<h2>The dialog Convert to Web-safe Colors</h2>
+<p>The dialog takes one field of the combination at a time and proposes a web-safe colour for it:</p>
+<ul>
+<li>The top shows the field's name ({ui("Big Field:")}, {ui("Small field on the left-hand side:")} and so on), its
+R, G, B values and its current colour; below it the proposal ({ui("Recommendation Web-safe:")}) with its values.</li>
+<li>One slider per channel shifts the proposal: the middle position is the nearest web-safe value, the
+positions to the left go one or two steps darker, to the right one or two steps lighter.</li>
+<li>{ui("Allocate")} writes the proposal into the field.</li>
+<li>{ui("Next One")} goes on to the next field the mode uses (big, small left, centre, right) and sets the sliders back to the middle.</li>
+<li>{ui("OK")} closes the dialog; {ui("Help")} opens this page.</li>
+</ul>
+<p>While a combination is fixed, the dialog works on the right-hand half. In fannings and colour rows the
+colours between the outer fields are computed automatically, so the dialog is not available there; use
+"Only Show Web-safe Colors" instead.</p>
+<p class="note">Colours allocated in this dialog cannot be stored in a colour settings file; when you save,
+the program asks whether to continue.</p>
+"""),
+dict(file="page11.htm", title="Saving and loading colour settings",
+     summary="the Tinctora file (*.tnfx)",
+     keywords=["save", "load", "open", "tnfx", "colour settings file", "Save Settings of Colors As"],
+     body=f"""
+<p>A colour settings file keeps a combination so that you can reopen it later. It does not store colours
+but the settings from which they are derived: band type, harmony mode, band positions, angle distances,
+angle type, field count, light/dark points and display options; with a fixed combination, both
+combinations. Opening a file sets everything up again exactly as if you had done it by hand.</p>
+<table class="keys">
+<tr><th>Command (File menu)</th><th>Key</th></tr>
+<tr><td>Load Settings of Colors</td><td>Ctrl+O</td></tr>
+<tr><td>Save settings of Colors</td><td>Ctrl+S</td></tr>
+<tr><td>Save Settings of Colors As...</td><td></td></tr>
+</table>
+<ul>
+<li>Files have the extension <code>.tnfx</code> ("Tinctora File"); Save As adds it to any name you type.</li>
+<li>The window caption shows the name of the current file. Save is available when something has changed.</li>
+<li>Before an existing file is replaced, the program asks. On closing, it offers to save changes.</li>
+<li>A file named on the command line is opened at start. If Tinctora is already running, opening another
+file brings the running window to the front and opens the file there.</li>
+</ul>
+<p class="note">Errors are reported in a message: "The file couldn´t be created!" or that a file couldn´t be
+read.</p>
+"""),
+dict(file="page12.htm", title="Intermediate values",
+     summary="all values of a fanning or colour row in a list",
+     keywords=["intermediate values", "Interm. Values", "row values", "table of values"],
+     body=f"""
+<p>In fannings and colour rows the button {ui("Interm. Values")} (German: "Zwischendaten") opens the window
+{ui("Intermediate Values")}. It lists every field of the row you are editing as one line: a colour swatch,
+the field's name (big field, small field left-hand side, 2nd small field ... centre ... small field right-hand
+side) and its R, G, B and hex values.</p>
+<ul>
+<li>{ui("Copy All to Clipboard")} copies the whole table as text.</li>
+<li>{ui("Print")} prints the table.</li>
+<li>Click a value and right-click it for {ui("Copy")} to copy just that value.</li>
+</ul>
+<p>In colour rows there is no big field, so its line is left out. In the 2-, 3- and 4-colour harmonies the
+button is not available: there the value rows of the main window show everything.</p>
+"""),
+dict(file="page13.htm", title="Printing values",
+     summary="a page with the values of every field",
+     keywords=["print", "print data", "Ctrl+P", "printer"],
+     body=f"""
+<p>{ui("File &gt; Print Data")} ({key("Ctrl+P")}) prints the values of the current combination on one page: for
+every field its name and its R, G, B and hex values. When a combination is fixed, the fixed one follows
+under the line "-------------- FIXED --------------".</p>
+<p>In fannings and colour rows every field of the row is printed, as in the
+<a href="page12.htm">intermediate values</a> window, whose {ui("Print")} button prints the same table.</p>
+<p>The print job is called "Tinctora". Only text is printed, no colour swatches: printers show colours
+differently from the screen, and the values are what you pass on.</p>
+"""),
+dict(file="page14.htm", title="Copying values",
+     summary="all values as text for other programs",
+     keywords=["copy all data", "clipboard", "Alt+C", "copy"],
+     body=f"""
+<p>{ui("Edit &gt; Copy All Data")} ({key("Alt+C")}) puts all values of the current combination on the clipboard
+as plain text, ready to paste into a style sheet, an e-mail or a document. In the 2-, 3- and 4-colour
+harmonies the text has one block per field:</p>
+<pre>Big field
+R: 218
+G: 37
+B: 29
+HEX: #DA251D</pre>
+<p>followed by the blocks of the small fields left, centre and right, separated by an empty line. With a
+fixed combination its values follow under "-------------- FIXED --------------". In fannings and colour
+rows every field of the row appears, one line of values per field, as in the
+<a href="page12.htm">intermediate values</a> window.</p>
+<p>To copy a single value, click it and press {key("Ctrl+C")} (see <a href="page07.htm">Selecting fields and values</a>).</p>
+"""),
+dict(file="page03.htm", title="The pop-up window",
+     summary="the colours on the whole screen, with text",
+     keywords=["pop-up window", "popup", "fullscreen preview", "F9", "Change Color", "text mode"],
+     body=f"""
+<p>{ui("View &gt; Pop-Up Window")} ({key("F9")}, tool bar {ui("Pop-Up")}) shows the combination you are editing on the
+whole screen, without the rest of the program, so you can judge how the colours work together and whether
+text in one colour is legible on another.</p>
+<p>The big field's colour fills the screen; the other colours lie on it as blocks, a narrow and a wide one per
+small field. In fannings and colour rows they appear as a column of bars, one per field. Drag a block or
+bar with the mouse to move it.</p>
+<h2>The tool bar</h2>
+<table class="keys">
+<tr><th>Button</th><th>Action</th></tr>
+<tr><td>Close ({key("F9")})</td><td>back to the main window</td></tr>
+<tr><td>Small, Middle, Big</td><td>size of the blocks and bars and of their text</td></tr>
+<tr><td>Change Color</td><td>turns the colours round: each colour moves on to the next place, the background included</td></tr>
+<tr><td>Text</td><td>text mode: sample texts in the colours instead of blocks</td></tr>
+<tr><td>Change</td><td>only while a combination is <a href="page08.htm">fixed</a>: shows the other combination</td></tr>
+<tr><td>Help ({key("F1")})</td><td>opens this page</td></tr>
+</table>
+<h2>Text mode</h2>
+<p>In text mode each colour writes a sample text ("I´m the text that helps to assess the text color.") on
+the background; in fannings and colour rows each bar carries "This is a test text.". You can type into the
+texts. Right-click for {ui("Cut")}, {ui("Copy")}, {ui("Paste")}, the alignment ({ui("Left")}, {ui("Right")},
+{ui("Centred")}) and {ui("Font")}. If the main window shows <a href="page10.htm">text instead of fields</a>, the
+pop-up window starts in text mode.</p>
+"""),
+dict(file="page16.htm", title="Settings, background and window size",
+     summary="tutorial path, background brightness, full screen, language",
+     keywords=["settings", "tutorial path", "background", "brightness of the background", "full size screen", "compact layout", "language", "window position"],
+     body=f"""
+<h2>Settings</h2>
+<p>{ui("Edit &gt; Settings")} opens the dialog {ui("Settings")}. On its page {ui("Tutorial")} you enter the path to the
+"index.html" of the tutorial; use the folder button to choose the file. If you leave it empty, Tinctora uses
+the tutorial installed with the program. The link under {ui("Tutorial in Internet:")} opens the program's web site.</p>
+<h2>Background brightness</h2>
+<p>The box {ui("Background: Standard / White / Gray / Black")} sets the colour around the fields. Colours look
+different on different surroundings: check a combination on the background it will have in use. The
+choice is kept for the next start.</p>
+<h2>Window size</h2>
+<ul>
+<li>The fields grow and shrink with the window.</li>
+<li>On screens narrower than 1020 or lower than 764 pixels the program uses a fixed compact layout.</li>
+<li>{ui("View &gt; Full Size Screen")} (tool bar {ui("Fullscreen")}) shows the program without title bar and task bar;
+choose it again to return.</li>
+<li>The window's position, size and maximised state are kept for the next start.</li>
+</ul>
+<h2>Language</h2>
+<p>Tinctora runs in English or German. The language is chosen at start from the stored setting "TNVersion"
+in Tinctora's settings: 11 (or no value) gives English, any other value German. The program itself never
+changes it; a change takes effect at the next start.</p>
+"""),
+dict(file="page17.htm", title="Keyboard shortcuts",
+     summary="all keys at a glance",
+     keywords=["keyboard shortcuts", "keys", "hotkeys", "F1", "F2", "F9", "F12"],
+     body=f"""
+<table class="keys">
+<tr><th>Key</th><th>Command</th></tr>
+<tr><td>F1</td><td>Help: contents</td></tr>
+<tr><td>Alt+F1</td><td>Tutorial: start page</td></tr>
+<tr><td>F2 / F3 / F4</td><td>2- / 3- / 4-Color Harmony</td></tr>
+<tr><td>F5 / F6</td><td>Fanning / Color Row</td></tr>
+<tr><td>F8</td><td>Hide Color Band</td></tr>
+<tr><td>F9</td><td>Pop-Up Window (and Close inside it)</td></tr>
+<tr><td>F12</td><td>Pipette</td></tr>
+<tr><td>Alt+R / Alt+L</td><td>Realistic / Luminous colour band</td></tr>
+<tr><td>Ctrl+O</td><td>Load Settings of Colors</td></tr>
+<tr><td>Ctrl+S</td><td>Save settings of Colors</td></tr>
+<tr><td>Ctrl+P</td><td>Print Data</td></tr>
+<tr><td>Alt+C</td><td>Copy All Data</td></tr>
+<tr><td>Ctrl+C</td><td>Copy the highlighted value</td></tr>
+<tr><td>Alt+F4</td><td>Exit</td></tr>
+</table>
+<p>In the English interface the File menu shows no key beside Load, Save and Print; the keys work all the same.</p>
+<p>Pipette: Space or Enter picks the colour, the arrow keys move by one pixel, Ctrl with an arrow key by ten
+(see <a href="page15.htm">The pipette</a>).</p>
+"""),
+dict(file="page18.htm", title="Tutorial, update check and info",
+     summary="the Help and Tutorial menus",
+     keywords=["tutorial", "update", "online check", "about", "info", "version", "Alt+F1"],
+     body=f"""
+<h2>Tutorial</h2>
+<p>The {ui("Tutorial")} menu opens pages of the colour tutorial in your web browser: the start page
+({key("Alt+F1")}), the colour wheel, one page for each of thirteen colours, the associated terms, the most and
+least popular colours, the categories of emotional stimuli, and colour in flow text and headlines.</p>
+<p>Tinctora opens the pages of the folder whose "index.html" is entered in <a href="page16.htm">Settings</a>.
+While none is entered it looks for the tutorial installed with the program; the first time it finds it,
+it remembers that path. If there is no tutorial anywhere, the program asks whether you want to enter the
+path now; {ui("Yes")} opens the settings on the page {ui("Tutorial")}.</p>
+<h2>Online check on update</h2>
+<p>{ui("Help &gt; Online-Check on Update")} asks whether you would like to look at the homepage for an available
+update; {ui("Yes")} opens the update page of the program's web site in your browser. Tinctora itself sends
+nothing and reads nothing from the internet.</p>
+<h2>Info</h2>
+<p>{ui("Help &gt; Info")} shows the program's name, its version (3.25), the publisher and the links to the web site
+and to the support e-mail address. Click a link to open it.</p>
+"""),
+]

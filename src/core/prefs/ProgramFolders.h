@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <QUrl>
+
+// The folders that may hold the program's data (help files, the tutorial), in the
+// order they are searched: the program's own folder (a build tree keeps its data
+// next to the executable), then "<prefix>/share/tinctora" of an installed program.
+QStringList programmDatenOrdner();
+
+// The first of the folders in which `relativ` exists; empty when none has it.
+QString findeInOrdnern(const QStringList& ordner, const QString& relativ);
+
+// A page name of the tutorial table ("farben\rot.htm") as a relative path ("farben/rot.htm").
+QString tutorialSeiteRelativ(const QString& seite);
+
+// Step 2 of the tutorial handler: the stored start-page path with every
+// "index.html" (exact case) replaced by the page; no existence test.
+QString tutorialSeiteAusPfad(const QString& tutorialPfad, const QString& seite);
+
+// What the shell is handed for a path or address: a web or mail address as it
+// is, anything else as a local file.
+QUrl alsAdresse(const QString& pfadOderAdresse);

@@ -1,0 +1,64 @@
+#pragma once
+
+#include "language/LanguageTable.h"
+
+#include <QTextBrowser>
+#include <QUrl>
+#include <QWidget>
+
+class QHelpEngine;
+class QTabWidget;
+
+// Shows the pages of a compiled help file (Qt Help, ".qch"): relative links,
+// pictures and the stylesheet come out of the file; other addresses go to the
+// system's browser.
+class HelpBrowser : public QTextBrowser
+{
+    Q_OBJECT
+
+public:
+    HelpBrowser(QHelpEngine* engine, QWidget* parent);
+    QVariant loadResource(int type, const QUrl& name) override;
+
+private:
+    void linkGeklickt(const QUrl& url);
+
+    QHelpEngine* m_engine;
+};
+
+// The help window: contents, index and full-text search on the left, the page on
+// the right. It is a window of its own that does not keep the program running.
+class HelpWindow : public QWidget
+{
+    Q_OBJECT
+
+public:
+    // `qch` is the help file of the language; empty when none was found, then
+    // the window says which file it looked for (`gesucht`).
+    HelpWindow(const QString& qch, const QString& sammlung, Sprache sprache, const QString& gesucht);
+
+    bool geladen() const { return m_geladen; }
+    Sprache sprache() const { return m_sprache; }
+    // Shows the table of contents and the contents page.
+    void zeigeInhalt();
+    // Shows one page by its topic path ("HTML/page06.htm"); false if the file has no such page.
+    bool zeigeThema(const QString& thema);
+
+    HelpBrowser* browser() const { return m_browser; }
+    QTabWidget* reiter() const { return m_reiter; }
+    QHelpEngine* engine() const { return m_engine; }
+    // "qthelp://<namespace>/doc/" + topic path.
+    QUrl themaUrl(const QString& thema) const;
+
+private:
+    void bauen(const QString& gesucht);
+    void nachVorne();
+    void seiteGewechselt(const QUrl& url);
+
+    Sprache m_sprache;
+    QHelpEngine* m_engine = nullptr;
+    QString m_namensraum;
+    bool m_geladen = false;
+    QTabWidget* m_reiter = nullptr;
+    HelpBrowser* m_browser = nullptr;
+};

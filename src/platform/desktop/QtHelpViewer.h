@@ -1,0 +1,33 @@
+#pragma once
+
+#include "desktop/HelpViewer.h"
+
+#include <QStringList>
+
+#include <memory>
+
+class HelpWindow;
+
+// The help viewer on Qt Help. The help of each language is a compiled file
+// "manual-de.qch" / "manual-en.qch" beside the address's "manual.chm", or in one of
+// the program's data folders. Nothing is loaded before help is first asked for.
+class QtHelpViewer : public HelpViewer
+{
+public:
+    explicit QtHelpViewer(QStringList datenOrdner);
+    ~QtHelpViewer() override;
+
+    bool htmlHelp(const QString& adresse, HilfeBefehl befehl, Sprache sprache) override;
+
+    // The help window once help was opened; nullptr before.
+    HelpWindow* fenster() const { return m_fenster.get(); }
+
+    // "manual.chm" -> "manual-en.qch": the compiled help of a language.
+    static QString qchName(const QString& hilfedatei, Sprache sprache);
+
+private:
+    QString findeQch(const QString& hilfedatei, Sprache sprache) const;
+
+    QStringList m_ordner;
+    std::unique_ptr<HelpWindow> m_fenster;
+};

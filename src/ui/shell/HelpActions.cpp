@@ -1,0 +1,85 @@
+#include "shell/HelpActions.h"
+
+#include "desktop/HelpViewer.h"
+#include "desktop/QtHelpViewer.h"
+#include "desktop/ShellOpener.h"
+#include "dialogs/AboutBox.h"
+#include "prefs/ProgramFolders.h"
+#include "prefs/RegistryForm.h"
+#include "shell/TForm1.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QMessageBox>
+#include <QPushButton>
+
+HelpActions::HelpActions(TForm1& form)
+    : m_form(form), m_viewer(std::make_unique<QtHelpViewer>(programmDatenOrdner())),
+      m_ordner(programmDatenOrdner())
+{
+}
+
+HelpActions::~HelpActions() = default;
+
+void HelpActions::setHelpViewer(std::unique_ptr<HelpViewer> viewer)
+{
+    if (viewer)
+        m_viewer = std::move(viewer);
+}
+
+void HelpActions::hilfeInhaltExecute()
+{
+    m_viewer->htmlHelp(m_form.helpFile(), HilfeBefehl::inhalt, m_form.sprache().sprache());
+}
+
+void HelpActions::hilfeThemaZeigen(const QString& thema)
+{
+    m_viewer->htmlHelp(m_form.helpFile() + thema, HilfeBefehl::thema, m_form.sprache().sprache());
+}
+
+void HelpActions::HtmlHelpExecute(int tag)
+{
+    TfRegistryForm* prefs = m_form.preferences();
+    if (!prefs)
+        return;
+    // 1. The page of the tag; any other tag gives the start page.
+    const QString seite = m_form.sprache().tutorialSeite(tag);
+    // 2. A stored path is used as it is: no existence test, the shell reports errors.
+    if (prefs->tutorialPfadGesetzt()) {
+        m_form.shellOpener().oeffnen(alsAdresse(tutorialSeiteAusPfad(prefs->tutorialPfad, seite)));
+        return;
+    }
+    // 3. The default tutorial in the program's data folders.
+    const QString relativ = QStringLiteral("tutorial/") + tutorialSeiteRelativ(seite);
+    const QString kandidat = findeInOrdnern(m_ordner, relativ);
+    if (!kandidat.isEmpty()) {
+        const QString ordner = kandidat.left(kandidat.size() - relativ.size());
+        prefs->tutorialPfad = QDir::toNativeSeparators(ordner + QStringLiteral("tutorial/index.html"));
+        m_form.shellOpener().oeffnen(QUrl::fromLocalFile(QFileInfo(kandidat).absoluteFilePath()));
+        return;
+    }
+    if (frageJa(m_form.sprache().text(Txt::tutorialNichtGefunden)))
+        m_form.einstellungenTutorialZeigen();
+}
+
+void HelpActions::hilfeInfoExecute()
+{
+    if (!m_aboutBox)
+        m_aboutBox = std::make_unique<TAboutBox>(m_form.sprache(), m_form.shellOpener());
+    m_aboutBox->exec();
+}
+
+void HelpActions::onlineCheckAufUpdateExecute()
+{
+    if (frageJa(m_form.sprache().text(Txt::updateFrage)))
+        m_form.shellOpener().oeffnen(QUrl(m_form.sprache().text(Txt::updateSeite)));
+}
+
+bool HelpActions::frageJa(const QString& text)
+{
+    QMessageBox frage(QMessageBox::Question, m_form.sprache().text(Txt::frage), text,
+                      QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, &m_form);
+    frage.setObjectName(QStringLiteral("HelpQuestion"));
+    frage.setDefaultButton(QMessageBox::Yes);
+    return frage.exec() == QMessageBox::Yes;
+}

@@ -1,0 +1,48 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include <memory>
+
+class HelpViewer;
+class TAboutBox;
+class TForm1;
+
+// Part 6.2: the help menu (contents, info, update check), topic help for the
+// dialogs, and the tutorial menu's common handler. Reaches the window for its
+// language, its stored preferences, its shell and its settings dialog.
+class HelpActions
+{
+public:
+    explicit HelpActions(TForm1& form);
+    ~HelpActions();
+
+    // F1: the help file's table of contents.
+    void hilfeInhaltExecute();
+    // A topic of the help file ("::HTML\page06.htm"), for the dialogs' help buttons.
+    void hilfeThemaZeigen(const QString& thema);
+    // The tutorial actions' handler; the action's tag (0..19) selects the page.
+    void HtmlHelpExecute(int tag);
+    // The about box, created on first use.
+    void hilfeInfoExecute();
+    // Asks, then opens the update-check page of the current language.
+    void onlineCheckAufUpdateExecute();
+
+    // The help viewer (Qt Help unless a test replaces it).
+    void setHelpViewer(std::unique_ptr<HelpViewer> viewer);
+    HelpViewer& helpViewer() { return *m_viewer; }
+    // The folders searched for the tutorial (the program's data folders unless a test says otherwise).
+    void setDatenOrdner(QStringList ordner) { m_ordner = std::move(ordner); }
+    const QStringList& datenOrdner() const { return m_ordner; }
+    TAboutBox* aboutBox() const { return m_aboutBox.get(); }
+
+private:
+    // Yes, No or Cancel, under the caption "Frage" / "Question"; true for Yes.
+    bool frageJa(const QString& text);
+
+    TForm1& m_form;
+    std::unique_ptr<HelpViewer> m_viewer;
+    QStringList m_ordner;
+    std::unique_ptr<TAboutBox> m_aboutBox;
+};
