@@ -45,7 +45,7 @@ def page(lang, title, body, navline):
 <head>
 <meta charset="utf-8">
 <title>{html.escape(title)}</title>
-<link rel="stylesheet" href="help.css">
+<link rel="stylesheet" type="text/css" href="help.css">
 </head>
 <body>
 {navline}

@@ -382,6 +382,7 @@ p.lead { font-size: 1.15em; color: #4a4f57; }
 .sample .meta { display: block; font-size: 0.75rem; font-weight: normal; opacity: 0.8; margin-top: 4px; }
 .hero { display: flex; align-items: center; gap: 24px; flex-wrap: wrap; }
 .hero svg { flex: none; }
+.hero > div { flex: 1 1 320px; }
 .harm, .stim { display: flex; gap: 18px; align-items: center; margin: 10px 0; }
 .harm svg { flex: none; }
 .chips { flex: none; width: 130px; }

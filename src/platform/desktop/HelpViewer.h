@@ -15,7 +15,17 @@ struct HilfeAdresse {
     QString datei; // the help file name, without the topic
     QString thema; // the topic path with "/" separators ("HTML/page06.htm"); empty for none
 };
-HilfeAdresse zerlegeHilfeAdresse(const QString& adresse);
+inline HilfeAdresse zerlegeHilfeAdresse(const QString& adresse)
+{
+    const qsizetype trenner = adresse.indexOf(QStringLiteral("::"));
+    if (trenner < 0)
+        return {adresse, QString()};
+    QString thema = adresse.mid(trenner + 2);
+    thema.replace(QLatin1Char('\\'), QLatin1Char('/'));
+    while (thema.startsWith(QLatin1Char('/')))
+        thema.remove(0, 1);
+    return {adresse.left(trenner), thema};
+}
 
 // The help viewer seam: shows the program's help in its own window.
 class HelpViewer

@@ -59,8 +59,10 @@ HelpBrowser::HelpBrowser(QHelpEngine* engine, QWidget* parent) : QTextBrowser(pa
 
 QVariant HelpBrowser::loadResource(int type, const QUrl& name)
 {
-    if (m_engine && name.scheme() == QLatin1String("qthelp"))
-        return m_engine->fileData(name);
+    // Pictures and the stylesheet come with addresses relative to the page.
+    const QUrl url = name.isRelative() ? source().resolved(name) : name;
+    if (m_engine && url.scheme() == QLatin1String("qthelp"))
+        return m_engine->fileData(url);
     return QTextBrowser::loadResource(type, name);
 }
 

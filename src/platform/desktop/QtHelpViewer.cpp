@@ -1,7 +1,7 @@
 #include "desktop/QtHelpViewer.h"
 
 #include "desktop/HelpWindow.h"
-#include "prefs/ProgramFolders.h"
+#include "desktop/LazyHelpViewer.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -24,7 +24,13 @@ QString QtHelpViewer::findeQch(const QString& hilfedatei, Sprache sprache) const
     if (!hilfedatei.isEmpty())
         ordner << QFileInfo(hilfedatei).absolutePath();
     ordner << m_ordner;
-    return findeInOrdnern(ordner, qchName(hilfedatei, sprache));
+    const QString name = qchName(hilfedatei, sprache);
+    for (const QString& o : ordner) {
+        const QString pfad = QDir(o).filePath(name);
+        if (QFileInfo::exists(pfad))
+            return pfad;
+    }
+    return {};
 }
 
 bool QtHelpViewer::htmlHelp(const QString& adresse, HilfeBefehl befehl, Sprache sprache)
@@ -46,4 +52,10 @@ bool QtHelpViewer::htmlHelp(const QString& adresse, HilfeBefehl befehl, Sprache 
         return m_fenster->zeigeThema(a.thema);
     m_fenster->zeigeInhalt();
     return m_fenster->geladen();
+}
+
+// The entry point LazyHelpViewer resolves when help is first opened.
+extern "C" Q_DECL_EXPORT HelpViewer* tinctora_erzeuge_help_viewer(const QStringList& datenOrdner)
+{
+    return new QtHelpViewer(datenOrdner);
 }

@@ -1,7 +1,7 @@
 #include "shell/HelpActions.h"
 
 #include "desktop/HelpViewer.h"
-#include "desktop/QtHelpViewer.h"
+#include "desktop/LazyHelpViewer.h"
 #include "desktop/ShellOpener.h"
 #include "dialogs/AboutBox.h"
 #include "prefs/ProgramFolders.h"
@@ -14,7 +14,7 @@
 #include <QPushButton>
 
 HelpActions::HelpActions(TForm1& form)
-    : m_form(form), m_viewer(std::make_unique<QtHelpViewer>(programmDatenOrdner())),
+    : m_form(form), m_viewer(std::make_unique<LazyHelpViewer>(programmDatenOrdner(), LazyHelpViewer::standardBibliothekOrdner())),
       m_ordner(programmDatenOrdner())
 {
 }

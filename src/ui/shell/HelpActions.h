@@ -29,7 +29,7 @@ public:
     // Asks, then opens the update-check page of the current language.
     void onlineCheckAufUpdateExecute();
 
-    // The help viewer (Qt Help unless a test replaces it).
+    // The help viewer (Qt Help, loaded on first use, unless a test replaces it).
     void setHelpViewer(std::unique_ptr<HelpViewer> viewer);
     HelpViewer& helpViewer() { return *m_viewer; }
     // The folders searched for the tutorial (the program's data folders unless a test says otherwise).

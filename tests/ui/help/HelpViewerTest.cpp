@@ -1,9 +1,12 @@
 // The Qt Help viewer on the help files the build compiled.
 
 #include "desktop/HelpWindow.h"
+#include "desktop/LazyHelpViewer.h"
 #include "desktop/QtHelpViewer.h"
 
+#include <QApplication>
 #include <QDir>
+#include <QMessageBox>
 #include <QFile>
 #include <QRegularExpression>
 #include <QTabWidget>
@@ -117,4 +120,32 @@ TEST(QtHelpViewer, TheHelpWindowDoesNotKeepTheProgramRunning)
     viewer.htmlHelp(daten + QStringLiteral("/manual.chm"), HilfeBefehl::inhalt, Sprache::englisch);
     ASSERT_NE(viewer.fenster(), nullptr);
     EXPECT_FALSE(viewer.fenster()->testAttribute(Qt::WA_QuitOnClose));
+}
+
+TEST(LazyHelpViewer, LoadsTheViewerLibraryOnlyWhenHelpIsFirstOpened)
+{
+    LazyHelpViewer viewer({daten}, {daten});
+    EXPECT_EQ(viewer.geladen(), nullptr);
+    EXPECT_TRUE(viewer.htmlHelp(daten + QStringLiteral("/manual.chm::HTML\\page03.htm"), HilfeBefehl::thema,
+                                Sprache::englisch));
+    ASSERT_NE(viewer.geladen(), nullptr);
+    bool fensterOffen = false;
+    for (QWidget* w : QApplication::topLevelWidgets())
+        fensterOffen |= w->objectName() == QStringLiteral("HelpWindow") && w->isVisible();
+    EXPECT_TRUE(fensterOffen);
+}
+
+TEST(LazyHelpViewer, AMissingViewerLibraryIsReportedInAWindow)
+{
+    QTemporaryDir leer;
+    LazyHelpViewer viewer({daten}, {leer.path()});
+    EXPECT_FALSE(viewer.htmlHelp(daten + QStringLiteral("/manual.chm"), HilfeBefehl::inhalt, Sprache::deutsch));
+    EXPECT_EQ(viewer.geladen(), nullptr);
+    QMessageBox* meldung = nullptr;
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (w->objectName() == QStringLiteral("HelpViewerMissing") && w->isVisible())
+            meldung = qobject_cast<QMessageBox*>(w);
+    ASSERT_NE(meldung, nullptr);
+    EXPECT_EQ(meldung->text(), QStringLiteral("Die Hilfe konnte nicht geladen werden."));
+    meldung->close();
 }

@@ -1,0 +1,70 @@
+// Pictures of the help window and the about box for a look or for the manual.
+// Not part of the normal run: scripts/help-screenshots.sh runs them with
+// --gtest_also_run_disabled_tests and TINCTORA_SHOT_DIR set.
+
+#include "support/WindowFixture.h"
+
+#include "desktop/HelpWindow.h"
+#include "desktop/QtHelpViewer.h"
+#include "dialogs/AboutBox.h"
+#include "desktop/ShellOpener.h"
+
+#include <QDir>
+#include <QHelpContentWidget>
+#include <QHelpEngine>
+#include <QTabWidget>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+namespace
+{
+
+const QString daten = QStringLiteral(TINCTORA_PROGRAM_DATA);
+
+QString zielOrdner()
+{
+    const QString ordner = qEnvironmentVariable("TINCTORA_SHOT_DIR", QStringLiteral("."));
+    QDir().mkpath(ordner);
+    return ordner;
+}
+
+void aufnehmen(QWidget& w, const QString& name)
+{
+    QTest::qWait(300); // contents and index are built in the background
+    const QString pfad = QDir(zielOrdner()).filePath(name);
+    ASSERT_TRUE(w.grab().save(pfad)) << pfad.toStdString();
+}
+
+} // namespace
+
+TEST(HelpScreenshots, DISABLED_HelpWindowOnTopicPages)
+{
+    for (Sprache s : {Sprache::englisch, Sprache::deutsch}) {
+        QtHelpViewer viewer({daten});
+        const QString code = s == Sprache::englisch ? QStringLiteral("en") : QStringLiteral("de");
+        viewer.htmlHelp(daten + QStringLiteral("/manual.chm"), HilfeBefehl::inhalt, s);
+        HelpWindow* w = viewer.fenster();
+        ASSERT_NE(w, nullptr);
+        w->resize(1000, 700);
+        QTRY_VERIFY(w->engine()->contentWidget()->model()->rowCount() > 0);
+        w->engine()->contentWidget()->expandAll();
+        aufnehmen(*w, QStringLiteral("help-contents-%1.png").arg(code));
+        viewer.htmlHelp(daten + QStringLiteral("/manual.chm::HTML\\page06.htm"), HilfeBefehl::thema, s);
+        aufnehmen(*w, QStringLiteral("help-page06-%1.png").arg(code));
+        viewer.htmlHelp(daten + QStringLiteral("/manual.chm::HTML\\page04.htm"), HilfeBefehl::thema, s);
+        aufnehmen(*w, QStringLiteral("help-page04-%1.png").arg(code));
+    }
+}
+
+TEST(HelpScreenshots, DISABLED_AboutBox)
+{
+    for (Sprache s : {Sprache::englisch, Sprache::deutsch}) {
+        const LanguageTable texte = LanguageTable::forLanguage(s);
+        RecordingShellOpener shell;
+        TAboutBox box(texte, shell);
+        box.show();
+        aufnehmen(box, QStringLiteral("about-%1.png").arg(s == Sprache::englisch ? QStringLiteral("en")
+                                                                                 : QStringLiteral("de")));
+    }
+}
