@@ -5,4 +5,4 @@ cd "$(dirname "$0")"
 scripts/install-deps.sh
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build build --target tinctora
-exec build/src/tinctora "$@"
+exec build/src/app/tinctora "$@"

@@ -100,8 +100,9 @@ def sample(fg, bg, text, lang):
     ratio = contrast(fg, bg)
     word = WORDS[lang]["contrast"]
     verdict = WORDS[lang]["good"] if ratio >= 4.5 else (WORDS[lang]["large"] if ratio >= 3 else WORDS[lang]["poor"])
+    figure = f"{ratio:.1f}".replace(".", "," if lang == "de" else ".")
     return (f'<div class="sample" style="color:{fg};background:{bg}">{html.escape(text)}'
-            f'<span class="meta" style="color:{ink(bg)}">{fg} / {bg} &middot; {word} {ratio:.1f}:1 &middot; {verdict}</span></div>')
+            f'<span class="meta" style="color:{ink(bg)}">{fg} / {bg} &middot; {word} {figure}:1 &middot; {verdict}</span></div>')
 
 
 def frame(lang, path, title, body, prev=None, nxt=None):

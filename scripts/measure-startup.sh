@@ -4,7 +4,7 @@
 # The program prints the wall-clock time of its first paint and quits when
 # TINCTORA_STARTUP_PROBE is set; the script takes the time just before exec.
 set -euo pipefail
-exe=${1:-build-release/src/tinctora}
+exe=${1:-build-release/src/app/tinctora}
 runs=${2:-10}
 [ -x "$exe" ] || { echo "no program at $exe (build it first)" >&2; exit 1; }
 command -v xvfb-run >/dev/null || { echo "xvfb-run is missing (package xvfb)" >&2; exit 1; }

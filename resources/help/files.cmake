@@ -21,6 +21,7 @@ set(TINCTORA_HELP_FILES_de
   HTML/page16.htm
   HTML/page17.htm
   HTML/page18.htm
+  HTML/images/main-window.png
 )
 set(TINCTORA_HELP_FILES_en
   manual-en.qhp
@@ -43,4 +44,5 @@ set(TINCTORA_HELP_FILES_en
   HTML/page16.htm
   HTML/page17.htm
   HTML/page18.htm
+  HTML/images/main-window.png
 )

@@ -28,9 +28,10 @@ dict(file="page01.htm", title="Das Hauptfenster und das Farbband",
      keywords=["Hauptfenster", "Farbband", "Farbbandtyp", "Real", "Luminös", "Winkelbild", "Statusleiste", "Farbkreis"],
      body=f"""
 <p>Das Hauptfenster zeigt von oben nach unten: Menü und Werkzeugleiste, das <b>Farbband</b>, die
-<b>Flächen</b> mit den Farben der aktuellen Kombination, die <b>Wertezeilen</b> mit R, G, B und Hexwert jeder
-Fläche und daneben das <b>Hell/Dunkel-Feld</b> und das <b>Winkelbild</b>. Die Statusleiste nennt den
+<b>Wertezeilen</b> mit R, G, B und Hexwert jeder Fläche und die <b>Flächen</b> mit den Farben der aktuellen
+Kombination; rechts daneben das <b>Hell/Dunkel-Feld</b> und das <b>Winkelbild</b> mit seinen Reglern. Die Statusleiste nennt den
 Harmonie-Modus und die ausgewählte Fläche.</p>
+<p><img class="shot" src="images/main-window.png" alt="Das Hauptfenster von Tinctora"><br><small>Das Hauptfenster in der Zweier-Harmonie: oben das Farbband, darunter die Wertezeilen und die große Fläche mit der kleinen Fläche rechts; rechts das Hell/Dunkel-Feld und das Winkelbild.</small></p>
 <h2>Das Farbband</h2>
 <p>Das Farbband ist ein Streifen aus 678 Farbtönen, der einmal um den Farbkreis läuft: von Rot über Gelb,
 Grün, Cyan, Blau und Magenta zurück zu Rot. Klicken Sie auf das Band oder ziehen Sie mit gedrückter
@@ -50,8 +51,8 @@ wie weit die Farbtöne der Kombination auseinanderliegen. Die beiden Schieberegl
 Winkelabstände ein (siehe <a href="page04.htm">Harmonie-Modi und Winkeltypen</a>).</p>
 <h2>Flächen und Werte</h2>
 <p>Die <b>große Fläche</b> zeigt die Grundfarbe. Je nach Modus zeigen bis zu drei <b>kleine Flächen</b> (rechts,
-links und Mitte) oder eine Reihe von bis zu 15 Flächen die harmonierenden Farben. Darunter hat jede Fläche
-ein kleines Farbmuster und ihre Werte: R, G und B von 0 bis 255 und den Hexwert, zum Beispiel
+links und Mitte) oder eine Reihe von bis zu 15 Flächen die harmonierenden Farben. In den Wertezeilen über den
+Flächen hat jede Fläche ein kleines Farbmuster und ihre Werte: R, G und B von 0 bis 255 und den Hexwert, zum Beispiel
 <code>#DA251D</code>, wie er in HTML und CSS verwendet wird. Siehe <a href="page07.htm">Flächen auswählen und Werte</a>.</p>
 """),
 dict(file="page02.htm", title="Das Hell/Dunkel-Feld",
@@ -125,7 +126,7 @@ ausgewählt“. Beim <a href="page09.htm">separaten Einstellen</a> ist sie auße
 <p>Der Flächen-Mauszeiger zeigt, wo ein Klick eine Fläche auswählt. Bei Auffächerungen wählt ein Klick auf
 den Hintergrund die große Fläche; bei Farbreihen gibt es keine große Fläche.</p>
 <h2>Wertezeilen</h2>
-<p>Unter den Flächen steht jede Farbe mit einem kleinen Farbmuster und ihren Werten: R, G und B (0 bis 255)
+<p>Über den Flächen steht jede Farbe mit einem kleinen Farbmuster und ihren Werten: R, G und B (0 bis 255)
 und dem Hexwert „#“ mit sechs Ziffern in der Reihenfolge R, G, B, zum Beispiel <code>#00928D</code>. Flächen, die der
 Modus nicht verwendet, zeigen „-“. Ist eine Kombination <a href="page08.htm">fixiert</a>, gehört die obere Zeile
 zur rechten und die untere zur linken Kombination.</p>

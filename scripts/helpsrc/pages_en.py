@@ -28,9 +28,10 @@ dict(file="page01.htm", title="The main window and the colour band",
      keywords=["main window", "colour band", "color band", "band type", "realistic", "luminous", "angle image", "status bar", "colour wheel"],
      body=f"""
 <p>The main window shows, from top to bottom: the menu and the tool bar, the <b>colour band</b>, the
-<b>fields</b> with the colours of the current combination, the <b>value rows</b> with the R, G, B and hex
-values of every field, and, beside them, the <b>light/dark field</b> and the <b>angle image</b>. The
+<b>value rows</b> with the R, G, B and hex values of every field, and the <b>fields</b> with the colours of the
+current combination; at the right, the <b>light/dark field</b> and the <b>angle image</b> with its sliders. The
 status bar names the harmony mode and the selected field.</p>
+<p><img class="shot" src="images/main-window.png" alt="The main window of Tinctora"><br><small>The main window in the 2-colour harmony: the colour band at the top, below it the value rows and the big field with the small field on the right; at the right the light/dark field and the angle image.</small></p>
 <h2>The colour band</h2>
 <p>The colour band is a strip of 678 hues that runs once round the colour wheel, from red through yellow,
 green, cyan, blue and magenta back to red. Click on the band or drag along it to choose the hue of the
@@ -49,8 +50,8 @@ how far apart the hues of the combination are. The two sliders next to it set th
 (see <a href="page04.htm">Harmony modes and angle types</a>).</p>
 <h2>Fields and values</h2>
 <p>The <b>big field</b> shows the base colour. Depending on the mode, up to three <b>small fields</b> (right,
-left and centre) or a row of up to 15 fields show the harmonising colours. Below, each field has a small
-swatch and its values: R, G and B from 0 to 255 and the hex text, for example <code>#DA251D</code>, as used in
+left and centre) or a row of up to 15 fields show the harmonising colours. Each field has a small
+swatch and its values in the value rows above the fields: R, G and B from 0 to 255 and the hex text, for example <code>#DA251D</code>, as used in
 HTML and CSS. See <a href="page07.htm">Selecting fields and values</a>.</p>
 """),
 dict(file="page02.htm", title="The light/dark field",
@@ -126,7 +127,7 @@ bar names it, for example "Big field selected" or "Small field on the right-hand
 <p>The field cursor shows where a click selects a field. In fannings a click on the background selects the
 big field; in colour rows there is no big field.</p>
 <h2>Value rows</h2>
-<p>Under the fields every colour appears with a small swatch and its values: R, G and B (0 to 255) and the
+<p>Above the fields every colour appears with a small swatch and its values: R, G and B (0 to 255) and the
 hexadecimal text "#" followed by six digits in the order R, G, B, for example <code>#00928D</code>. Fields that the
 current mode does not use show "-". When a combination is <a href="page08.htm">fixed</a>, the upper row belongs to
 the right-hand combination and the lower row to the left-hand one.</p>

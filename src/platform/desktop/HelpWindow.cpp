@@ -155,9 +155,15 @@ void HelpWindow::bauen(const QString& gesucht)
                 [suche] { suche->search(suche->queryWidget()->searchInput()); });
         connect(suche->resultWidget(), &QHelpSearchResultWidget::requestShowLink, m_browser,
                 [this](const QUrl& u) { m_browser->setSource(u); });
-        m_reiter->addTab(sucheSeite, t(tx.suche));
-        // The full-text index is built in the background, once per help file version.
-        suche->scheduleIndexDocumentation();
+        const int sucheReiter = m_reiter->addTab(sucheSeite, t(tx.suche));
+        // The full-text index is built in the background when the search is first shown
+        // (once per help file version; later openings find it in the cache).
+        connect(m_reiter, &QTabWidget::currentChanged, suche, [this, suche, sucheReiter](int reiter) {
+            if (reiter == sucheReiter && !m_indexGeplant) {
+                m_indexGeplant = true;
+                suche->scheduleIndexDocumentation();
+            }
+        });
     } else {
         m_browser->setHtml(QStringLiteral("<h2>%1</h2><p>%2</p>")
                                .arg(t(tx.titel).toHtmlEscaped(),

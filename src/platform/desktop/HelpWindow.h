@@ -59,6 +59,7 @@ private:
     QHelpEngine* m_engine = nullptr;
     QString m_namensraum;
     bool m_geladen = false;
+    bool m_indexGeplant = false;
     QTabWidget* m_reiter = nullptr;
     HelpBrowser* m_browser = nullptr;
 };

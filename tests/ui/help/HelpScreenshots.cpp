@@ -54,6 +54,8 @@ TEST(HelpScreenshots, DISABLED_HelpWindowOnTopicPages)
         aufnehmen(*w, QStringLiteral("help-page06-%1.png").arg(code));
         viewer.htmlHelp(daten + QStringLiteral("/manual.chm::HTML\\page04.htm"), HilfeBefehl::thema, s);
         aufnehmen(*w, QStringLiteral("help-page04-%1.png").arg(code));
+        viewer.htmlHelp(daten + QStringLiteral("/manual.chm::HTML\\page01.htm"), HilfeBefehl::thema, s);
+        aufnehmen(*w, QStringLiteral("help-page01-%1.png").arg(code));
     }
 }
 
@@ -66,5 +68,28 @@ TEST(HelpScreenshots, DISABLED_AboutBox)
         box.show();
         aufnehmen(box, QStringLiteral("about-%1.png").arg(s == Sprache::englisch ? QStringLiteral("en")
                                                                                  : QStringLiteral("de")));
+    }
+}
+
+// The manual's picture of the main window, in each language; written into
+// $TINCTORA_HELP_IMAGES/<lang>/HTML/images/ (the folder resources/help of the sources).
+TEST(HelpScreenshots, DISABLED_MainWindowForTheManual)
+{
+    const QString ziel = qEnvironmentVariable("TINCTORA_HELP_IMAGES");
+    ASSERT_FALSE(ziel.isEmpty()) << "TINCTORA_HELP_IMAGES is not set";
+    for (const auto& [version, code] : {std::pair{11, "en"}, {7, "de"}}) {
+        WindowFixture f([v = version](MemoryPreferenceStore& s) {
+            s.setRaw(QStringLiteral("TNVersion"), v);
+            s.setRaw(QStringLiteral("cFullscrn"), 0);
+            s.setRaw(QStringLiteral("appWidth"), 1000);
+            s.setRaw(QStringLiteral("appHeight"), 720);
+        });
+        f.form->show();
+        f.form->resize(1000, 720);
+        QTest::qWait(400);
+        const QString ordner = ziel + QStringLiteral("/") + QString::fromLatin1(code) + QStringLiteral("/HTML/images");
+        QDir().mkpath(ordner);
+        const QImage bild = f.form->grab().toImage().scaledToWidth(720, Qt::SmoothTransformation);
+        ASSERT_TRUE(bild.save(ordner + QStringLiteral("/main-window.png")));
     }
 }
