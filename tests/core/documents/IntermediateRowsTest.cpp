@@ -84,7 +84,7 @@ TEST(IntermediateRows, FifteenFieldsKeepTheCentreName)
     EXPECT_EQ(zeilen[14].label, "14th small field");
     EXPECT_EQ(zeilen[15].y, 46 + 14 * 24);
     EXPECT_EQ(zeilen[1].endIndex, 43);
-    EXPECT_EQ(zeilen[2].endIndex, 34); // ring 6 left
+    EXPECT_EQ(zeilen[2].endIndex, 34);  // ring 6 left
     EXPECT_EQ(zeilen[14].endIndex, 31); // ring 6 right
 }
 

@@ -48,8 +48,9 @@ TEST(ValueExportText, RowTableIndentsByLanguage)
 {
     const std::vector<FeldWerte> z{{"Kleine Fl. links", "1", "2", "3", "#010203"},
                                    {"kl. Fläche Mitte", "4", "5", "6", "#040506"}};
-    EXPECT_EQ(reihenTabelleText(z, false), "Kleine Fl. links\r\n\t\t\t\t\tR: 1\t\tG: 2\t\tB: 3\t\tHEX: #010203\r\n\r\n"
-                                           "kl. Fläche Mitte\r\n\t\t\t\t\tR: 4\t\tG: 5\t\tB: 6\t\tHEX: #040506");
+    EXPECT_EQ(reihenTabelleText(z, false),
+              "Kleine Fl. links\r\n\t\t\t\t\tR: 1\t\tG: 2\t\tB: 3\t\tHEX: #010203\r\n\r\n"
+              "kl. Fläche Mitte\r\n\t\t\t\t\tR: 4\t\tG: 5\t\tB: 6\t\tHEX: #040506");
     const QStringList en = reihenTabelleText(z, true).split("\r\n");
     EXPECT_TRUE(en[1].startsWith(QString(8, '\t') + "R: 1"));
     EXPECT_FALSE(en[1].startsWith(QString(9, '\t')));
