@@ -105,12 +105,6 @@ void TForm2::werkzeugleisteBauen()
     farbwechsel1 = aktion("farbwechsel1", Txt::farbwechsel, &TForm2::farbwechsel1Execute);
     Schrift = aktion("Schrift", Txt::schrift, &TForm2::SchriftExecute);
     Schrift->setCheckable(true);
-    // The check is toggled by the handler itself, as the program toggles it too.
-    disconnect(Schrift, &QAction::triggered, this, nullptr);
-    connect(Schrift, &QAction::triggered, this, [this] {
-        Schrift->setChecked(!Schrift->isChecked());
-        SchriftExecute();
-    });
     Wechseln = aktion("Wechseln", Txt::wechseln, &TForm2::WechselnExecute);
     ActionToolBar1->addSeparator();
     hilfe1 = ActionToolBar1->addAction(t.text(Txt::hilfe));
