@@ -3,6 +3,8 @@
 #include "desktop/DesktopShellOpener.h"
 #include "display/DisplayParts.h"
 #include "display/FieldDisplay.h"
+#include "documents/TForm2.h"
+#include "documents/ValueOutput.h"
 #include "language/ActionRegistry.h"
 #include "layout/WindowLayout.h"
 #include "layout/WindowLayoutUi.h"
@@ -60,6 +62,8 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent)
     connectWidgets();
     connectActions();
     m_parts->connectAll();
+    m_ausgabe = std::make_unique<ValueOutput>(*this, *m_parts);
+    m_ausgabe->connectWidgets();
     FormCreate();
 }
 
@@ -91,6 +95,7 @@ void TForm1::connectActions()
     verbinden(Aktion::realistisch, &TForm1::realistischExecute);
     verbinden(Aktion::luminoes, &TForm1::luminoesExecute);
     verbinden(Aktion::programmOhneRand, &TForm1::programmOhneRandExecute);
+    verbinden(Aktion::vollbild, &TForm1::vollbildExecute);
     connect(&m_actions->action(Aktion::FileExit1), &QAction::triggered, this, &QWidget::close);
     m_actions->action(Aktion::FileExit1).setEnabled(true);
 }

@@ -19,6 +19,8 @@ class RecomputeHooks;
 class ShellOpener;
 class TfBlind;
 class TfRegistryForm;
+class ValueOutput;
+class TForm2;
 class WindowLayoutUi;
 
 // The main window. Owns the colour state and the widgets; assembles the parts
@@ -82,6 +84,9 @@ public:
     // --- dialogs ---
     // The settings dialog, created anew for each use and shown modally.
     void einstellungenMenuExecute();
+    // The popup preview, made on first use and kept.
+    void vollbildExecute();
+    TForm2* vorschau() const { return m_vorschau.get(); }
     // Where web addresses go (the system's "open" action unless a test replaces it).
     void setShellOpener(std::unique_ptr<ShellOpener> opener);
     ShellOpener& shellOpener() { return *m_shellOpener; }
@@ -101,6 +106,8 @@ public:
     // The field display's working parts (painting, modes, selection, band and
     // angle controls, light/dark field).
     DisplayParts& parts() { return *m_parts; }
+    // Printing, copying all values, the intermediate values window.
+    ValueOutput& ausgabe() { return *m_ausgabe; }
     // An action of the window by its name; nullptr for an unknown name.
     QAction* aktion(const char* name) const override;
 
@@ -137,5 +144,7 @@ private:
     std::unique_ptr<WindowLayoutUi> m_layout;
     std::unique_ptr<ActionRegistry> m_actions;
     std::unique_ptr<DisplayParts> m_parts;
+    std::unique_ptr<ValueOutput> m_ausgabe;
+    std::unique_ptr<TForm2> m_vorschau;
     std::unique_ptr<ShellOpener> m_shellOpener;
 };

@@ -4,6 +4,7 @@
 
 #include "desktop/ShellOpener.h"
 #include "dialogs/Einstellungen.h"
+#include "documents/TForm2.h"
 #include "prefs/RegistryForm.h"
 #include "shell/TfBlind.h"
 
@@ -22,4 +23,11 @@ void TForm1::einstellungenMenuExecute()
     // A new dialog each time: nothing of an earlier one survives.
     TEinstellungen dialog(*m_preferences, texte, *m_shellOpener, this);
     dialog.exec();
+}
+
+void TForm1::vollbildExecute()
+{
+    if (!m_vorschau)
+        m_vorschau = std::make_unique<TForm2>(*this, *m_parts, this);
+    m_vorschau->zeigen();
 }
