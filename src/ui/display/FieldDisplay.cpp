@@ -6,10 +6,12 @@
 #include "display/DisplayParts.h"
 #include "display/LightDarkField.h"
 #include "harmony/Positions.h"
+#include "language/ActionRegistry.h"
 #include "widgets/ColourPanel.h"
 #include "widgets/PictureBox.h"
 #include "widgets/StaticText.h"
 
+#include <QAction>
 #include <QTextEdit>
 #include <array>
 
@@ -109,7 +111,7 @@ void FieldDisplay::werteSchreiben(StaticText* r, StaticText* g, StaticText* b, S
 
 void FieldDisplay::gemalt()
 {
-    m_ungespeichert = true;
+    m_host.actions().action(Aktion::dateiSpeichern).setEnabled(true);
     m_host.state().websicherUebernommen = false;
 }
 

@@ -13,6 +13,7 @@
 #include <optional>
 
 class ActionRegistry;
+class ColourSettingsFile;
 struct DisplayParts;
 class QAction;
 class RecomputeHooks;
@@ -86,6 +87,9 @@ public:
     void setShellOpener(std::unique_ptr<ShellOpener> opener);
     ShellOpener& shellOpener() { return *m_shellOpener; }
 
+    // --- colour settings file ---
+    ColourSettingsFile& datei() { return *m_datei; }
+
     // --- layout, size modes, background ---
     void FormResize();
     void aufloesung800x600();
@@ -138,4 +142,5 @@ private:
     std::unique_ptr<ActionRegistry> m_actions;
     std::unique_ptr<DisplayParts> m_parts;
     std::unique_ptr<ShellOpener> m_shellOpener;
+    std::unique_ptr<ColourSettingsFile> m_datei;
 };

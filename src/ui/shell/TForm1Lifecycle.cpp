@@ -7,6 +7,7 @@
 #include "colour/OverlayPicture.h"
 #include "layout/WindowLayout.h"
 #include "prefs/RegistryForm.h"
+#include "shell/ColourSettingsFile.h"
 #include "widgets/ColourPanel.h"
 #include "widgets/FieldCursor.h"
 #include "widgets/PictureBox.h"
@@ -170,9 +171,8 @@ void TForm1::FormShow()
 // file's angle image is drawn) and before the stored placement is applied.
 void TForm1::dateiAusKommandozeileOeffnen()
 {
-    if (m_commandLineFile.isEmpty())
-        return;
-    // The colour settings file reader (datenEinlesen) is called here once it exists.
+    if (!m_commandLineFile.isEmpty())
+        m_datei->datenEinlesen(m_commandLineFile);
 }
 
 void TForm1::applyStoredPlacement()
