@@ -155,11 +155,12 @@ DateiBloecke ColourSettingsFile::erfassen()
 }
 
 // Written beside the old file and renamed over it only when complete, so a
-// failed write leaves the old file as it was.
+// failed write leaves the old file as it was. Unbuffered: a buffered short
+// write (a full disk, a size limit) would still be committed.
 bool ColourSettingsFile::dateiSchreiben(const QString& pfad, const DateiBloecke& bloecke) const
 {
     QSaveFile ziel(pfad);
-    if (!ziel.open(QIODevice::WriteOnly))
+    if (!ziel.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         return false;
     if (!schreiben(ziel, bloecke)) {
         ziel.cancelWriting();
@@ -213,7 +214,11 @@ void ColourSettingsFile::einlesenOhneHdFarbe(const QString& pfad)
         const FlagGuard sperre(m_form.state().sperreHdFarbe);
         datenEinlesen(pfad);
     }
+    // Selecting the big field repaints it but changes nothing the file holds.
+    const bool geladen = !geaendert();
     m_form.parts().selection->Anzeige_NormalClick2();
+    if (geladen)
+        speichernAktion().setEnabled(false);
 }
 
 void ColourSettingsFile::FormCloseQuery()
@@ -252,8 +257,11 @@ void ColourSettingsFile::einlesen(const QString& pfad)
         if (d.vollstaendig)
             parts.selection->Anzeige_NormalClick();
     }
-    if (d.vollstaendig)
+    if (d.vollstaendig) {
+        // Swapping the halves back repaints; the load is over only after it.
+        speichernAktion().setEnabled(false);
         return;
+    }
     const LanguageTable& texte = m_form.sprache();
     m_form.setWindowTitle(texte.fensterTitel());
     fehler(texte.text(Txt::dateiNichtGelesenVor) + QFileInfo(pfad).absoluteFilePath() +

@@ -119,7 +119,8 @@ private:
     void updateAngleDisplay();
     void paintMarker(QPainter& painter, bool pointsDown) const;
     void applyStoredPlacement();
-    void dateiAusKommandozeileOeffnen();
+    // True when the file was read whole.
+    bool dateiAusKommandozeileOeffnen();
     QImage bandTypeWheel() const;
     void bandTypWechseln(bool luminoes);
     void setBandType(bool luminoes);
