@@ -75,7 +75,7 @@ bool schreiben(QIODevice& ziel, const DateiBloecke& bloecke);
 // What a read got before the data ran out; a block is there only when whole.
 struct GeleseneDatei {
     std::optional<EinstellungsBlock> block1; // slots 1..26
-    std::optional<int> fixiert;             // slot 27 of block 1, two-block files only
+    std::optional<int> fixiert;              // slot 27 of block 1, two-block files only
     std::optional<EinstellungsBlock> block2; // slots 1..26, only when fixiert is 1
     bool vollstaendig = false;               // everything the file should hold was there
 };

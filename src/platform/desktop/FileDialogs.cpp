@@ -22,6 +22,6 @@ std::optional<QString> QtFileDialogs::oeffnen(QWidget* eltern, const QString& fi
 // The caller asks about replacing, after it has changed the extension.
 std::optional<QString> QtFileDialogs::speichern(QWidget* eltern, const QString& filter, const QString& name)
 {
-    return gewaehlt(QFileDialog::getSaveFileName(eltern, {}, name, filter, nullptr,
-                                                 QFileDialog::DontConfirmOverwrite));
+    return gewaehlt(
+        QFileDialog::getSaveFileName(eltern, {}, name, filter, nullptr, QFileDialog::DontConfirmOverwrite));
 }

@@ -27,7 +27,10 @@ public:
         QString filter;
         QString name;
     };
-    std::optional<QString> oeffnen(QWidget*, const QString& filter) override { return antworten({false, filter, {}}); }
+    std::optional<QString> oeffnen(QWidget*, const QString& filter) override
+    {
+        return antworten({false, filter, {}});
+    }
     std::optional<QString> speichern(QWidget*, const QString& filter, const QString& name) override
     {
         return antworten({true, filter, name});

@@ -105,7 +105,8 @@ bool ColourSettingsFile::frage(const QString& text) const
 
 void ColourSettingsFile::fehler(const QString& text) const
 {
-    QMessageBox box(QMessageBox::Critical, m_form.sprache().text(Txt::fehler), text, QMessageBox::Ok, &m_form);
+    QMessageBox box(QMessageBox::Critical, m_form.sprache().text(Txt::fehler), text, QMessageBox::Ok,
+                    &m_form);
     box.exec();
 }
 
@@ -355,7 +356,8 @@ void ColourSettingsFile::winkelAnwenden(const EinstellungsBlock& b)
     if (modus == static_cast<int>(Modus::auffaecher) || modus == static_cast<int>(Modus::reihen)) {
         abstandSetzen(w.TrackBar2, b.werte[dateiSlot::abstand1], false);
         // An index past the list is held to its ends, as the list offers no other.
-        w.ComboBox1->setCurrentIndex(std::clamp(b.werte[dateiSlot::stufenIndex], 0, w.ComboBox1->count() - 1));
+        w.ComboBox1->setCurrentIndex(
+            std::clamp(b.werte[dateiSlot::stufenIndex], 0, w.ComboBox1->count() - 1));
         m_form.parts().modes->ComboBox1Change();
     }
 }

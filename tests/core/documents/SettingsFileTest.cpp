@@ -2,6 +2,9 @@
 
 #include <QBuffer>
 
+#include <algorithm>
+#include <cstring>
+
 #include <gtest/gtest.h>
 
 namespace
@@ -82,12 +85,12 @@ TEST(SettingsFileFormat, BlocksSitAtTheirOffsetsAndBlockOneIsAlwaysTheRightHandC
     const WerteTexte oben{"218", "37", "29", "#DA251D"};
     const WerteTexte unten{"1", "-2", "300", "#00928D"};
     const DateiOptionen optionen{.websicher = true, .textStatt = false, .fixiert = true};
-    const QByteArray rechts = le({1, 2, 500, 2, 117, 5, 1, 1, 2, 3, 4, 5, 6, 7, -8, 500, 339, 413, 67, 6, 1, 0,
-                                  218, 37, 29}) +
-                              "#DA251D" + le({1});
-    const QByteArray links = le({1, 2, 100, 2, 117, 5, 1, 1, 2, 3, 4, 5, 6, 7, -8, 100, 339, 413, 67, 6, 1, 0,
-                                 1, -2, 300}) +
-                             "#00928D" + le({1});
+    const QByteArray rechts =
+        le({1, 2, 500, 2, 117, 5, 1, 1, 2, 3, 4, 5, 6, 7, -8, 500, 339, 413, 67, 6, 1, 0, 218, 37, 29}) +
+        "#DA251D" + le({1});
+    const QByteArray links =
+        le({1, 2, 100, 2, 117, 5, 1, 1, 2, 3, 4, 5, 6, 7, -8, 100, 339, 413, 67, 6, 1, 0, 1, -2, 300}) +
+        "#00928D" + le({1});
 
     const QByteArray rechtsBearbeitet =
         kodieren(dateiBloecke(stand(500), stand(100), false, optionen, oben, unten));
@@ -98,24 +101,24 @@ TEST(SettingsFileFormat, BlocksSitAtTheirOffsetsAndBlockOneIsAlwaysTheRightHandC
 TEST(SettingsFileFormat, TextsThatAreNoNumberOrHexFallBackToZeroAndBlanksThenToBlockOne)
 {
     const DateiOptionen aus{};
-    const QByteArray ohneZahlen =
-        kodieren(dateiBloecke(stand(1), stand(2), false, aus, {"", "x", "12", "#ABC"}, {"", "", "7", "#12345678"}));
+    const QByteArray ohneZahlen = kodieren(
+        dateiBloecke(stand(1), stand(2), false, aus, {"", "x", "12", "#ABC"}, {"", "", "7", "#12345678"}));
     EXPECT_EQ(ohneZahlen.mid(88, 19), le({0, 0, 12}) + "       ");
     EXPECT_EQ(ohneZahlen.mid(111 + 88, 19), le({0, 0, 7}) + "       ");
 
-    const QByteArray unteZeileLeer =
-        kodieren(dateiBloecke(stand(1), stand(2), false, aus, {"218", "37", "29", "#DA251D"}, {"a", "", "", "#1"}));
+    const QByteArray unteZeileLeer = kodieren(
+        dateiBloecke(stand(1), stand(2), false, aus, {"218", "37", "29", "#DA251D"}, {"a", "", "", "#1"}));
     EXPECT_EQ(unteZeileLeer.mid(111 + 88, 19), le({218, 37, 29}) + "#DA251D");
 }
 
 TEST(SettingsFileFormat, ReadingStopsWhereTheDataEndsAndReadsBlockTwoOnlyForAFixedTwoBlockFile)
 {
-    const QByteArray block1 = le({0, 4, 677, 1, 40, 34, 0, 0, 255, 0, 255, 0, 255, 0, 255, 677, 339, 413, 67, 3,
-                                  0, 0, 9, 8, 7}) +
-                              "#090807";
-    const QByteArray block2 = le({1, 1, 5, 1, 40, 34, 0, 0, 255, 0, 255, 0, 255, 0, 255, 5, 339, 413, 67, 3,
-                                  0, 0, 9, 8, 7}) +
-                              "#090807";
+    const QByteArray block1 =
+        le({0, 4, 677, 1, 40, 34, 0, 0, 255, 0, 255, 0, 255, 0, 255, 677, 339, 413, 67, 3, 0, 0, 9, 8, 7}) +
+        "#090807";
+    const QByteArray block2 =
+        le({1, 1, 5, 1, 40, 34, 0, 0, 255, 0, 255, 0, 255, 0, 255, 5, 339, 413, 67, 3, 0, 0, 9, 8, 7}) +
+        "#090807";
     const QByteArray unfixiert = block1 + le({0}) + block2 + le({0});
     const QByteArray fixiert = block1 + le({1}) + block2 + le({1});
 

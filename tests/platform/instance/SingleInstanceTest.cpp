@@ -150,7 +150,8 @@ protected:
     }
 
     // "stay" keeps a first instance running and reporting; "1" ends it after its first paint.
-    QProcess* start(const Home& at, const QStringList& args = {}, const QString& probe = QStringLiteral("stay"))
+    QProcess* start(const Home& at, const QStringList& args = {},
+                    const QString& probe = QStringLiteral("stay"))
     {
         auto p = std::make_unique<QProcess>();
         QProcessEnvironment env = at.environment();
@@ -202,7 +203,8 @@ TEST_F(SingleInstance, ASecondStartWithoutParametersRaisesTheRunningWindowAndEnd
 QString settingsFile(const QTemporaryDir& dir, const QString& name)
 {
     QByteArray block;
-    for (int v : {1, 1, 500, 1, 40, 34, 0, 0, 255, 0, 255, 0, 255, 0, 255, 500, 121, 201, 67, 3, 0, 0, 1, 2, 3})
+    for (int v :
+         {1, 1, 500, 1, 40, 34, 0, 0, 255, 0, 255, 0, 255, 0, 255, 500, 121, 201, 67, 3, 0, 0, 1, 2, 3})
         for (int k = 0; k < 4; ++k)
             block.append(static_cast<char>((static_cast<unsigned>(v) >> (8 * k)) & 0xFFu));
     block += QByteArray("#010203") + QByteArray(4, '\0');

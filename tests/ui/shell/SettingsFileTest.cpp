@@ -6,6 +6,7 @@
 #include "shell/ColourSettingsFile.h"
 
 #include <QComboBox>
+#include <QDir>
 #include <QFile>
 #include <QMessageBox>
 #include <QPushButton>
@@ -34,13 +35,13 @@ QByteArray le(std::initializer_list<int> werte)
 const QString englischerTitel = QStringLiteral("Tinctora for Zevediz Adirevivo 3.25");
 
 // 3-colour at 500 (small right 121, left 201), big cross-hair at (64, 100).
-const QByteArray block1 = le({1, 1, 500, 1, 40, 34, 0, 64, 100, 0, 255, 0, 255, 0, 255, 500, 121, 201, 67, 3, 0,
-                              0, 1, 2, 3}) +
-                          "#010203";
+const QByteArray block1 =
+    le({1, 1, 500, 1, 40, 34, 0, 64, 100, 0, 255, 0, 255, 0, 255, 500, 121, 201, 67, 3, 0, 0, 1, 2, 3}) +
+    "#010203";
 // 2-colour at 100 (small right 439).
-const QByteArray block2 = le({1, 0, 100, 1, 40, 34, 0, 0, 255, 0, 255, 0, 255, 0, 255, 100, 439, 413, 67, 3, 0,
-                              0, 9, 9, 9}) +
-                          "#090909";
+const QByteArray block2 =
+    le({1, 0, 100, 1, 40, 34, 0, 0, 255, 0, 255, 0, 255, 0, 255, 100, 439, 413, 67, 3, 0, 0, 9, 9, 9}) +
+    "#090909";
 
 QByteArray lesen(const QString& pfad)
 {
@@ -122,11 +123,12 @@ TEST(SettingsFileWindow, SaveWithoutAFileAsksForANameAndTheStartStateIs222Bytes)
     EXPECT_TRUE(f.dialoge->aufrufe().at(0).speichern);
     EXPECT_EQ(f.dialoge->aufrufe().at(0).filter, QStringLiteral("Tinctora File (*.tnfx);;All Files (*.*)"));
     EXPECT_EQ(f.dialoge->aufrufe().at(0).name, QString());
-    const QByteArray start1 = le({1, 0, 0, 1, 40, 34, 0, 0, 255, 0, 255, 0, 255, 0, 255, 0, 339, 413, 67, 3, 0, 0,
-                                  218, 37, 29}) +
-                              "#DA251D" + le({0});
-    const QByteArray start2 = le({0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 218, 37, 29}) +
-                              "#DA251D" + le({0});
+    const QByteArray start1 =
+        le({1, 0, 0, 1, 40, 34, 0, 0, 255, 0, 255, 0, 255, 0, 255, 0, 339, 413, 67, 3, 0, 0, 218, 37, 29}) +
+        "#DA251D" + le({0});
+    const QByteArray start2 =
+        le({0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 218, 37, 29}) + "#DA251D" +
+        le({0});
     EXPECT_EQ(lesen(f.pfad("farben.tnfx")), start1 + start2);
     EXPECT_EQ(f.form->windowTitle(), f.pfad("farben.tnfx"));
     EXPECT_FALSE(f.geaendert());
@@ -312,8 +314,8 @@ TEST(SettingsFileWindow, ShortAndMissingFilesReportTheirFullPathAndDropTheCurren
 {
     DateiFenster f;
     const QByteArray voll = block1 + le({1}) + block2 + le({1});
-    const std::pair<const char*, qsizetype> faelle[] = {{"leer.tnfx", 0}, {"fuenfzig.tnfx", 50},
-                                                         {"kurz.tnfx", 110}, {"ohne2.tnfx", 200}};
+    const std::pair<const char*, qsizetype> faelle[] = {
+        {"leer.tnfx", 0}, {"fuenfzig.tnfx", 50}, {"kurz.tnfx", 110}, {"ohne2.tnfx", 200}};
     for (const auto& [name, laenge] : faelle) {
         schreibe(f.pfad(name), voll.left(laenge));
         QString meldung;
@@ -338,12 +340,15 @@ TEST(SettingsFileWindow, RandomFilesOfEveryLengthLeaveEveryValueInRange)
     MainWidgets& w = f.w();
     std::mt19937 zufall(4711);
     std::uniform_int_distribution<int> klein(-20, 700);
-    std::uniform_int_distribution<int> gross(std::numeric_limits<int>::min(), std::numeric_limits<int>::max());
+    std::uniform_int_distribution<int> gross(std::numeric_limits<int>::min(),
+                                             std::numeric_limits<int>::max());
     ModalZaehler zaehler;
     for (int laenge = 0; laenge <= 300; ++laenge) {
         QByteArray bytes;
         while (bytes.size() < laenge)
-            bytes += le({zufall() % 3 == 0 ? gross(zufall) : zufall() % 2 ? klein(zufall) % 6 : klein(zufall)});
+            bytes += le({zufall() % 3 == 0 ? gross(zufall)
+                         : zufall() % 2    ? klein(zufall) % 6
+                                           : klein(zufall)});
         schreibe(f.pfad("z.tnfx"), bytes.left(laenge));
         f.oeffnen(f.pfad("z.tnfx"));
         const MainState& s = f.s();
