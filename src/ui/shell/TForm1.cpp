@@ -9,6 +9,7 @@
 #include "layout/WindowLayout.h"
 #include "layout/WindowLayoutUi.h"
 #include "prefs/RegistryForm.h"
+#include "shell/ColourSettingsFile.h"
 #include "shell/TfBlind.h"
 #include "widgets/ColourPanel.h"
 #include "widgets/PictureBox.h"
@@ -59,11 +60,13 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent)
     m_shellOpener = std::make_unique<DesktopShellOpener>();
     m_parts = std::make_unique<DisplayParts>(*this);
     m_recomputeHooks = m_parts->display.get();
+    m_datei = std::make_unique<ColourSettingsFile>(*this);
     connectWidgets();
     connectActions();
     m_parts->connectAll();
     m_ausgabe = std::make_unique<ValueOutput>(*this, *m_parts);
     m_ausgabe->connectWidgets();
+    m_datei->connectActions();
     FormCreate();
 }
 
@@ -189,7 +192,8 @@ void TForm1::showEvent(QShowEvent* event)
 
 void TForm1::closeEvent(QCloseEvent* event)
 {
-    // The settings file's close query (save changes?) decides here first once it exists.
+    // The close query has no Cancel: the window closes whatever the answer.
+    m_datei->FormCloseQuery();
     FormClose();
     event->accept();
 }

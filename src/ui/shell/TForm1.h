@@ -13,6 +13,7 @@
 #include <optional>
 
 class ActionRegistry;
+class ColourSettingsFile;
 struct DisplayParts;
 class QAction;
 class RecomputeHooks;
@@ -91,6 +92,9 @@ public:
     void setShellOpener(std::unique_ptr<ShellOpener> opener);
     ShellOpener& shellOpener() { return *m_shellOpener; }
 
+    // --- colour settings file ---
+    ColourSettingsFile& datei() { return *m_datei; }
+
     // --- layout, size modes, background ---
     void FormResize();
     void aufloesung800x600();
@@ -122,7 +126,8 @@ private:
     void updateAngleDisplay();
     void paintMarker(QPainter& painter, bool pointsDown) const;
     void applyStoredPlacement();
-    void dateiAusKommandozeileOeffnen();
+    // True when the file was read whole.
+    bool dateiAusKommandozeileOeffnen();
     QImage bandTypeWheel() const;
     void bandTypWechseln(bool luminoes);
     void setBandType(bool luminoes);
@@ -147,4 +152,5 @@ private:
     std::unique_ptr<ValueOutput> m_ausgabe;
     std::unique_ptr<TForm2> m_vorschau;
     std::unique_ptr<ShellOpener> m_shellOpener;
+    std::unique_ptr<ColourSettingsFile> m_datei;
 };
