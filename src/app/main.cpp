@@ -3,6 +3,7 @@
 #include "instance/SingleInstance.h"
 #include "prefs/RegistryForm.h"
 #include "prefs/SettingsPreferenceStore.h"
+#include "shell/ColourSettingsFile.h"
 #include "shell/StartupProbe.h"
 #include "shell/TForm1.h"
 #include "shell/TfBlind.h"
@@ -32,6 +33,9 @@ int main(int argc, char** argv)
 
     InstanceServer server;
     QObject::connect(&server, &InstanceServer::raiseRequested, &form, [&form] { bringWindowToFront(&form); });
+    // The raise comes first on the wire, so the window is in front before it asks or opens.
+    QObject::connect(&server, &InstanceServer::pathReceived, &form,
+                     [&form](const QString& path) { form.datei().pfadOeffnen(path); });
     server.listen();
 
     installStartupProbe(form, startMs);

@@ -154,6 +154,7 @@ constexpr std::array<TextEntry, txtCount> texte{{
     {Txt::fehler, "Fehler", "Error"},
 
     {Txt::fixiertMarker, "-------------- FIXIERT --------------", "-------------- FIXED --------------"},
+    {Txt::druckFehler, "Der Druckauftrag konnte nicht gestartet werden.", "The print job could not be started."},
 
     {Txt::zwischendaten, "Zwischendaten", "Intermediate Values"},
     {Txt::allesKopieren, "Alles in Zwischenablage kopieren", "Copy All to Clipboard"},

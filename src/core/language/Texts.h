@@ -158,6 +158,7 @@ enum class Txt : int {
 
     // Print and clipboard
     fixiertMarker,
+    druckFehler,
 
     // Intermediate values window
     zwischendaten,

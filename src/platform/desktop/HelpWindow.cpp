@@ -1,6 +1,7 @@
 #include "desktop/HelpWindow.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QDesktopServices>
 #include <QFileInfo>
 #include <QHelpContentWidget>
@@ -224,6 +225,14 @@ void HelpWindow::seiteGewechselt(const QUrl& url)
 
 void HelpWindow::nachVorne()
 {
+    // Asked for from a modal window (a dialog's help button), the help must stay usable
+    // above it; asked for from the main window, it must not block anything.
+    QWidget* modal = QApplication::activeModalWidget();
+    const Qt::WindowModality modalitaet = modal && modal != this ? Qt::ApplicationModal : Qt::NonModal;
+    if (windowModality() != modalitaet) {
+        hide();
+        setWindowModality(modalitaet);
+    }
     if (isMinimized())
         showNormal();
     else

@@ -7,10 +7,12 @@
 #include "display/LightDarkField.h"
 #include "display/WebSafeDisplay.h"
 #include "harmony/Positions.h"
+#include "language/ActionRegistry.h"
 #include "widgets/ColourPanel.h"
 #include "widgets/PictureBox.h"
 #include "widgets/StaticText.h"
 
+#include <QAction>
 #include <QTextEdit>
 #include <array>
 
@@ -110,7 +112,7 @@ void FieldDisplay::werteSchreiben(StaticText* r, StaticText* g, StaticText* b, S
 
 void FieldDisplay::gemalt()
 {
-    m_ungespeichert = true;
+    m_host.actions().action(Aktion::dateiSpeichern).setEnabled(true);
     m_host.state().websicherUebernommen = false;
 }
 

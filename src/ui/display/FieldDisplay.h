@@ -35,12 +35,6 @@ public:
     void KleineFlaecheC(int r, int g, int b) override;
     void KleineFlaecheN(int r, int g, int b, int n) override;
 
-    // Unsaved changes. Every field repaint marks the colours as changed; the
-    // settings file asks about them on close and clears the mark after saving.
-    // (The Save action dateiSpeichern shows this mark once saving exists.)
-    bool ungespeicherteAenderungen() const { return m_ungespeichert; }
-    void aenderungenGespeichert() { m_ungespeichert = false; }
-
 private:
     enum class Klein { rechts, links, mitte };
     void kleineFlaeche(Klein feld, int r, int g, int b);
@@ -51,10 +45,10 @@ private:
     void richEditHintergrund(QTextEdit* edit, const QColor& farbe);
     void richEditSchrift(QTextEdit* edit, const QColor& farbe);
     void werteSchreiben(StaticText* r, StaticText* g, StaticText* b, StaticText* hex, const QColor& farbe);
-    // The end of every painting routine.
+    // The end of every painting routine: the Save action's enabled state is
+    // the modified state.
     void gemalt();
 
     DisplayHost& m_host;
     DisplayParts& m_parts;
-    bool m_ungespeichert = false;
 };

@@ -16,8 +16,6 @@
 namespace
 {
 
-constexpr int feldGrenze = 256;
-
 void textSetzen(QLabel* label, const QString& text)
 {
     if (label->text() != text)

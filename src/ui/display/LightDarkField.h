@@ -32,6 +32,9 @@ private:
     DisplayParts& m_parts;
 };
 
+// A drag's coordinates are held to 0..feldGrenze on both axes.
+inline constexpr int feldGrenze = 256;
+
 // Whether a point of a drag is strictly inside the light/dark field, where the
 // cursor stays hidden; kompakt is the 128-pixel field.
 bool hdPunktInnen(int x, int y, bool kompakt);

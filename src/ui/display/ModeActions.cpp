@@ -212,8 +212,7 @@ void ModeActions::felderUndWinkel(Modus modus)
         break;
     }
     w.ComboBox1->setEnabled(istReihenModus(modus));
-    // The intermediate values button (Button1) is enabled with ComboBox1 once
-    // the intermediate values window exists.
+    w.Button1->setEnabled(istReihenModus(modus));
     if (istHarmonie(modus))
         m_host.actions().action(Aktion::farbenSeparatEinstellen).setEnabled(true);
     if (istReihenModus(modus)) {

@@ -3,11 +3,14 @@
 #include "desktop/DesktopShellOpener.h"
 #include "display/DisplayParts.h"
 #include "display/FieldDisplay.h"
+#include "documents/TForm2.h"
+#include "documents/ValueOutput.h"
 #include "language/ActionRegistry.h"
 #include "layout/WindowLayout.h"
 #include "layout/WindowLayoutUi.h"
 #include "shell/HelpActions.h"
 #include "prefs/RegistryForm.h"
+#include "shell/ColourSettingsFile.h"
 #include "shell/TfBlind.h"
 #include "widgets/ColourPanel.h"
 #include "widgets/PictureBox.h"
@@ -59,9 +62,13 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent)
     m_hilfe = std::make_unique<HelpActions>(*this);
     m_parts = std::make_unique<DisplayParts>(*this);
     m_recomputeHooks = m_parts->display.get();
+    m_datei = std::make_unique<ColourSettingsFile>(*this);
     connectWidgets();
     connectActions();
     m_parts->connectAll();
+    m_ausgabe = std::make_unique<ValueOutput>(*this, *m_parts);
+    m_ausgabe->connectWidgets();
+    m_datei->connectActions();
     FormCreate();
 }
 
@@ -93,6 +100,7 @@ void TForm1::connectActions()
     verbinden(Aktion::realistisch, &TForm1::realistischExecute);
     verbinden(Aktion::luminoes, &TForm1::luminoesExecute);
     verbinden(Aktion::programmOhneRand, &TForm1::programmOhneRandExecute);
+    verbinden(Aktion::vollbild, &TForm1::vollbildExecute);
     connect(&m_actions->action(Aktion::FileExit1), &QAction::triggered, this, &QWidget::close);
     m_actions->action(Aktion::FileExit1).setEnabled(true);
     verbinden(Aktion::hilfeInhalt, &TForm1::hilfeInhaltExecute);
@@ -197,7 +205,8 @@ void TForm1::showEvent(QShowEvent* event)
 
 void TForm1::closeEvent(QCloseEvent* event)
 {
-    // The settings file's close query (save changes?) decides here first once it exists.
+    // The close query has no Cancel: the window closes whatever the answer.
+    m_datei->FormCloseQuery();
     FormClose();
     event->accept();
 }

@@ -13,6 +13,7 @@
 #include <optional>
 
 class ActionRegistry;
+class ColourSettingsFile;
 struct DisplayParts;
 class HelpActions;
 class QAction;
@@ -20,6 +21,8 @@ class RecomputeHooks;
 class ShellOpener;
 class TfBlind;
 class TfRegistryForm;
+class ValueOutput;
+class TForm2;
 class WindowLayoutUi;
 
 // The main window. Owns the colour state and the widgets; assembles the parts
@@ -83,6 +86,9 @@ public:
     // --- dialogs ---
     // The settings dialog, created anew for each use and shown modally.
     void einstellungenMenuExecute();
+    // The popup preview, made on first use and kept.
+    void vollbildExecute();
+    TForm2* vorschau() const { return m_vorschau.get(); }
     // Where web addresses go (the system's "open" action unless a test replaces it).
     void setShellOpener(std::unique_ptr<ShellOpener> opener);
     ShellOpener& shellOpener() { return *m_shellOpener; }
@@ -103,6 +109,9 @@ public:
     // The help and tutorial handlers, with their help viewer seam and data folders.
     HelpActions& hilfe() { return *m_hilfe; }
 
+    // --- colour settings file ---
+    ColourSettingsFile& datei() { return *m_datei; }
+
     // --- layout, size modes, background ---
     void FormResize();
     void aufloesung800x600();
@@ -118,6 +127,8 @@ public:
     // The field display's working parts (painting, modes, selection, band and
     // angle controls, light/dark field).
     DisplayParts& parts() { return *m_parts; }
+    // Printing, copying all values, the intermediate values window.
+    ValueOutput& ausgabe() { return *m_ausgabe; }
     // An action of the window by its name; nullptr for an unknown name.
     QAction* aktion(const char* name) const override;
 
@@ -132,7 +143,8 @@ private:
     void updateAngleDisplay();
     void paintMarker(QPainter& painter, bool pointsDown) const;
     void applyStoredPlacement();
-    void dateiAusKommandozeileOeffnen();
+    // True when the file was read whole.
+    bool dateiAusKommandozeileOeffnen();
     QImage bandTypeWheel() const;
     void bandTypWechseln(bool luminoes);
     void setBandType(bool luminoes);
@@ -154,6 +166,9 @@ private:
     std::unique_ptr<WindowLayoutUi> m_layout;
     std::unique_ptr<ActionRegistry> m_actions;
     std::unique_ptr<DisplayParts> m_parts;
+    std::unique_ptr<ValueOutput> m_ausgabe;
+    std::unique_ptr<TForm2> m_vorschau;
     std::unique_ptr<ShellOpener> m_shellOpener;
     std::unique_ptr<HelpActions> m_hilfe;
+    std::unique_ptr<ColourSettingsFile> m_datei;
 };

@@ -4,11 +4,12 @@
 
 #include "desktop/ShellOpener.h"
 #include "dialogs/Einstellungen.h"
-
-#include <QTabWidget>
+#include "documents/TForm2.h"
 #include "prefs/RegistryForm.h"
 #include "shell/HelpActions.h"
 #include "shell/TfBlind.h"
+
+#include <QTabWidget>
 
 void TForm1::setShellOpener(std::unique_ptr<ShellOpener> opener)
 {
@@ -59,4 +60,11 @@ void TForm1::hilfeInfoExecute()
 void TForm1::onlineCheckAufUpdateExecute()
 {
     m_hilfe->onlineCheckAufUpdateExecute();
+}
+
+void TForm1::vollbildExecute()
+{
+    if (!m_vorschau)
+        m_vorschau = std::make_unique<TForm2>(*this, *m_parts, this);
+    m_vorschau->zeigen();
 }

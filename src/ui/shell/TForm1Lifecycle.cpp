@@ -5,8 +5,10 @@
 #include "colour/AnglePicture.h"
 #include "colour/Conversions.h"
 #include "colour/OverlayPicture.h"
+#include "language/ActionRegistry.h"
 #include "layout/WindowLayout.h"
 #include "prefs/RegistryForm.h"
+#include "shell/ColourSettingsFile.h"
 #include "widgets/ColourPanel.h"
 #include "widgets/FieldCursor.h"
 #include "widgets/PictureBox.h"
@@ -146,12 +148,13 @@ void TForm1::startFarbenZeigen()
 
 void TForm1::FormShow()
 {
+    bool dateiGelesen = false;
     if (m_state.ersterStart) {
         m_state.ersterStart = false;
         if (kompaktesLayoutNoetig(screenSize()))
             aufloesung800x600();
         m_state.formularBereit = true;
-        dateiAusKommandozeileOeffnen();
+        dateiGelesen = dateiAusKommandozeileOeffnen();
         applyStoredPlacement();
         if (m_preferences) {
             const int index = m_preferences->hintergrundIndex;
@@ -164,15 +167,19 @@ void TForm1::FormShow()
     Image2MouseUp();
     m_state.layoutGesperrt = false;
     FormResize();
+    // Showing repaints the fields; the colours are still the file's.
+    if (dateiGelesen)
+        m_actions->action(Aktion::dateiSpeichern).setEnabled(false);
 }
 
 // Parameter 1 of the command line is read here, after formularBereit (so the
 // file's angle image is drawn) and before the stored placement is applied.
-void TForm1::dateiAusKommandozeileOeffnen()
+bool TForm1::dateiAusKommandozeileOeffnen()
 {
     if (m_commandLineFile.isEmpty())
-        return;
-    // The colour settings file reader (datenEinlesen) is called here once it exists.
+        return false;
+    m_datei->datenEinlesen(m_commandLineFile);
+    return m_datei->aktuelleDatei() && !m_datei->geaendert();
 }
 
 void TForm1::applyStoredPlacement()

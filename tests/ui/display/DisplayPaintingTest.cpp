@@ -125,16 +125,15 @@ TEST(DisplayPainting, RepaintMarksUnsavedChangesAndDropsWebSafeTakeOver)
 {
     DisplayFixture f;
     FieldDisplay& anzeige = *f.parts().display;
-    anzeige.aenderungenGespeichert();
+    QAction& speichern = f.form->actions().action(Aktion::dateiSpeichern);
+    speichern.setEnabled(false);
     f.s().websicherUebernommen = true;
     anzeige.datenHolen(10, false); // computing alone paints nothing
-    EXPECT_FALSE(anzeige.ungespeicherteAenderungen());
+    EXPECT_FALSE(speichern.isEnabled());
     EXPECT_TRUE(f.s().websicherUebernommen);
     anzeige.datenHolen(10, true);
-    EXPECT_TRUE(anzeige.ungespeicherteAenderungen());
+    EXPECT_TRUE(speichern.isEnabled());
     EXPECT_FALSE(f.s().websicherUebernommen);
-    // Saving does not exist yet, so its action stays unavailable.
-    EXPECT_FALSE(f.form->actions().action(Aktion::dateiSpeichern).isEnabled());
 }
 
 // 4-colour, angle type 1, at 40 with distances 40 and 34: right 373, left 453, centre 108.

@@ -8,6 +8,7 @@
 #include "desktop/ShellOpener.h"
 #include "dialogs/AboutBox.h"
 #include "dialogs/Einstellungen.h"
+#include "documents/TForm2.h"
 #include "language/ActionRegistry.h"
 #include "language/LanguageTable.h"
 #include "shell/HelpActions.h"
@@ -21,6 +22,7 @@
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QToolBar>
 #include <QUrl>
 
 #include <gtest/gtest.h>
@@ -307,4 +309,24 @@ TEST(HelpActions, TheGermanAboutBoxNamesBothProducts)
     h.action(Aktion::hilfeInfo).trigger();
     EXPECT_EQ(name1, QStringLiteral("Tinctora"));
     EXPECT_EQ(name2, QStringLiteral("Tinctora für Razuvazizeduduvir"));
+}
+
+TEST(HelpActions, ThePopUpWindowsHelpButtonOpensItsTopic)
+{
+    HelpFixture h(deutsch);
+    h.f.form->show();
+    bool gesehen = false;
+    onNextModal<TForm2>([&](TForm2& d) {
+        gesehen = true;
+        EXPECT_TRUE(d.hilfe1->isEnabled());
+        EXPECT_EQ(d.hilfe1->shortcut(), QKeySequence(Qt::Key_F1));
+        QTest::mouseClick(d.ActionToolBar1->widgetForAction(d.hilfe1), Qt::LeftButton);
+        QTest::mouseClick(d.ActionToolBar1->widgetForAction(d.schliessen1), Qt::LeftButton);
+    });
+    h.action(Aktion::vollbild).trigger();
+    EXPECT_TRUE(gesehen);
+    ASSERT_EQ(h.viewer->aufrufe().size(), 1);
+    EXPECT_EQ(h.viewer->aufrufe()[0].adresse, h.f.form->helpFile() + QStringLiteral("::HTML\\page03.htm"));
+    EXPECT_EQ(h.viewer->aufrufe()[0].befehl, HilfeBefehl::thema);
+    EXPECT_EQ(h.viewer->aufrufe()[0].sprache, Sprache::deutsch);
 }

@@ -5,12 +5,15 @@
 #include "desktop/QtHelpViewer.h"
 
 #include <QApplication>
+#include <QDialog>
 #include <QDir>
 #include <QMessageBox>
 #include <QFile>
 #include <QRegularExpression>
 #include <QTabWidget>
 #include <QTemporaryDir>
+
+#include "support/ModalGuard.h"
 
 #include <gtest/gtest.h>
 
@@ -148,4 +151,24 @@ TEST(LazyHelpViewer, AMissingViewerLibraryIsReportedInAWindow)
     ASSERT_NE(meldung, nullptr);
     EXPECT_EQ(meldung->text(), QStringLiteral("Die Hilfe konnte nicht geladen werden."));
     meldung->close();
+}
+
+TEST(QtHelpViewer, HelpOpenedFromAModalWindowStaysUsableAboveIt)
+{
+    QtHelpViewer viewer({daten});
+    QDialog dialog;
+    Qt::WindowModality waehrend = Qt::NonModal;
+    onNextModal<QDialog>([&](QDialog& d) {
+        viewer.htmlHelp(daten + QStringLiteral("/manual.chm::HTML\\page03.htm"), HilfeBefehl::thema, Sprache::englisch);
+        ASSERT_NE(viewer.fenster(), nullptr);
+        waehrend = viewer.fenster()->windowModality();
+        viewer.fenster()->close();
+        d.reject();
+    });
+    dialog.exec();
+    EXPECT_EQ(waehrend, Qt::ApplicationModal);
+    // Opened from the main window it blocks nothing.
+    viewer.htmlHelp(daten + QStringLiteral("/manual.chm"), HilfeBefehl::inhalt, Sprache::englisch);
+    EXPECT_EQ(viewer.fenster()->windowModality(), Qt::NonModal);
+    EXPECT_TRUE(viewer.fenster()->isVisible());
 }

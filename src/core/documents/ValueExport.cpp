@@ -1,0 +1,92 @@
+#include "documents/ValueExport.h"
+
+#include <QStringList>
+
+namespace
+{
+
+const QString zeilenEnde = QStringLiteral("\r\n");
+constexpr int spalteName = 300;
+constexpr int spalteR = 1600;
+constexpr int spalteG = 2000;
+constexpr int spalteB = 2400;
+constexpr int spalteHex = 2800;
+constexpr int listenZeile = 100;
+constexpr int blockAbstand = 150;
+
+QString r(const FeldWerte& f)
+{
+    return QStringLiteral("R: ") + f.r;
+}
+
+QString g(const FeldWerte& f)
+{
+    return QStringLiteral("G: ") + f.g;
+}
+
+QString b(const FeldWerte& f)
+{
+    return QStringLiteral("B: ") + f.b;
+}
+
+QString hex(const FeldWerte& f)
+{
+    return QStringLiteral("HEX: ") + f.hex;
+}
+
+} // namespace
+
+QString feldListeText(const std::array<FeldWerte, 4>& felder)
+{
+    QStringList bloecke;
+    for (const FeldWerte& f : felder)
+        bloecke << QStringList{f.name, r(f), g(f), b(f), hex(f)}.join(zeilenEnde);
+    return bloecke.join(zeilenEnde + zeilenEnde);
+}
+
+QString reihenTabelleText(const std::vector<FeldWerte>& zeilen, bool englisch)
+{
+    const QString einzug(englisch ? 8 : 5, QLatin1Char('\t'));
+    const QString luecke = QStringLiteral("\t\t");
+    QStringList bloecke;
+    for (const FeldWerte& f : zeilen)
+        bloecke << f.name + zeilenEnde + einzug + r(f) + luecke + g(f) + luecke + b(f) + luecke + hex(f);
+    return bloecke.join(zeilenEnde + zeilenEnde);
+}
+
+QString fixiertText(const QString& aktiv, const QString& trenner, const QString& fix)
+{
+    return aktiv + zeilenEnde + zeilenEnde + zeilenEnde + trenner + zeilenEnde + zeilenEnde + fix;
+}
+
+void feldListeDrucken(DruckSeite& seite, const std::array<FeldWerte, 4>& felder)
+{
+    int& y = seite.druckZeile;
+    for (const FeldWerte& f : felder) {
+        for (const QString& text : {f.name, r(f), g(f), b(f)}) {
+            seite.texte.push_back({spalteName, y, text});
+            y += listenZeile;
+        }
+        seite.texte.push_back({spalteName, y, hex(f)});
+        y += blockAbstand;
+    }
+}
+
+void reihenTabelleDrucken(DruckSeite& seite, const std::vector<FeldWerte>& zeilen)
+{
+    int& y = seite.druckZeile;
+    for (const FeldWerte& f : zeilen) {
+        seite.texte.push_back({spalteName, y, f.name});
+        seite.texte.push_back({spalteR, y, r(f)});
+        seite.texte.push_back({spalteG, y, g(f)});
+        seite.texte.push_back({spalteB, y, b(f)});
+        seite.texte.push_back({spalteHex, y, hex(f)});
+        y += blockAbstand;
+    }
+}
+
+void trennerDrucken(DruckSeite& seite, const QString& trenner)
+{
+    seite.texte.push_back({spalteName, seite.druckZeile, trenner});
+    seite.druckZeile += blockAbstand;
+}

@@ -1,0 +1,58 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+
+#include <optional>
+
+class QWidget;
+
+// The open and save dialogs for one file; nothing on Cancel.
+class FileDialogs
+{
+public:
+    virtual ~FileDialogs() = default;
+    // filter in Qt's form ("A (*.x);;B (*)").
+    virtual std::optional<QString> oeffnen(QWidget* eltern, const QString& filter) = 0;
+    // name: the file name the dialog starts with. The caller asks about replacing.
+    virtual std::optional<QString> speichern(QWidget* eltern, const QString& filter, const QString& name) = 0;
+};
+
+// Shows nothing; answers from a list and remembers what it was asked. For tests.
+class ScriptedFileDialogs : public FileDialogs
+{
+public:
+    struct Aufruf {
+        bool speichern;
+        QString filter;
+        QString name;
+    };
+    std::optional<QString> oeffnen(QWidget*, const QString& filter) override
+    {
+        return antworten({false, filter, {}});
+    }
+    std::optional<QString> speichern(QWidget*, const QString& filter, const QString& name) override
+    {
+        return antworten({true, filter, name});
+    }
+    // The next dialogs' answers in order; nothing means Cancel.
+    void antworte(std::optional<QString> antwort) { m_antworten.append(antwort); }
+    const QList<Aufruf>& aufrufe() const { return m_aufrufe; }
+
+private:
+    std::optional<QString> antworten(Aufruf aufruf)
+    {
+        m_aufrufe.append(std::move(aufruf));
+        return m_antworten.isEmpty() ? std::nullopt : m_antworten.takeFirst();
+    }
+    QList<std::optional<QString>> m_antworten;
+    QList<Aufruf> m_aufrufe;
+};
+
+// The toolkit's file dialogs.
+class QtFileDialogs : public FileDialogs
+{
+public:
+    std::optional<QString> oeffnen(QWidget* eltern, const QString& filter) override;
+    std::optional<QString> speichern(QWidget* eltern, const QString& filter, const QString& name) override;
+};

@@ -1,0 +1,17 @@
+#include "print/DialogPrinterChooser.h"
+
+#include <QPrintDialog>
+#include <QPrinter>
+
+DialogPrinterChooser::DialogPrinterChooser() = default;
+DialogPrinterChooser::~DialogPrinterChooser() = default;
+
+QPrinter* DialogPrinterChooser::einrichten(QWidget* parent)
+{
+    if (!m_printer)
+        m_printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    QPrintDialog dialog(m_printer.get(), parent);
+    if (dialog.exec() != QDialog::Accepted)
+        return nullptr;
+    return m_printer.get();
+}

@@ -1,0 +1,461 @@
+#include "documents/TForm2.h"
+
+#include "display/DisplayHost.h"
+#include "display/DisplayParts.h"
+#include "display/FieldSelection.h"
+#include "documents/IntermediateRows.h"
+#include "language/LanguageTable.h"
+#include "widgets/ColourPanel.h"
+
+#include <QAction>
+#include <QActionGroup>
+#include <QFontDialog>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QTextEdit>
+#include <QToolBar>
+#include <QVBoxLayout>
+
+namespace
+{
+
+constexpr int textRand = 80;
+const QPoint blockPositionen[] = {{30, 102}, {66, 294}, {114, 120}, {216, 312}, {198, 138}, {360, 330}};
+
+QColor farbe(const ColourPanel* p)
+{
+    return p->hasColour() ? p->colour() : p->palette().color(QPalette::Window);
+}
+
+void textFarben(QTextEdit* e, const QColor& hintergrund, const QColor& text)
+{
+    QPalette p = e->palette();
+    p.setColor(QPalette::Base, hintergrund);
+    p.setColor(QPalette::Text, text);
+    e->setPalette(p);
+}
+
+QTextEdit* richEdit(QWidget* parent)
+{
+    auto* e = new QTextEdit(parent);
+    e->setFrameStyle(QFrame::NoFrame);
+    e->setAcceptRichText(true);
+    QFont f(QStringLiteral("Tahoma"));
+    f.setPixelSize(13);
+    f.setBold(true);
+    e->setFont(f);
+    e->setContextMenuPolicy(Qt::CustomContextMenu);
+    return e;
+}
+
+void schrift(QTextEdit* e, int punkte, bool fett)
+{
+    QFont f = e->font();
+    f.setPointSize(punkte);
+    f.setBold(fett);
+    e->setFont(f);
+    e->document()->setDefaultFont(f);
+}
+
+} // namespace
+
+TForm2::TForm2(DisplayHost& host, DisplayParts& parts, QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint), m_host(host), m_parts(parts)
+{
+    setObjectName(QStringLiteral("Form2"));
+    setWindowTitle(host.sprache().text(Txt::vollbildTitel));
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    werkzeugleisteBauen();
+    layout->addWidget(ActionToolBar1);
+    PanelBg = new ColourPanel(this, QStringLiteral("PanelBg"));
+    layout->addWidget(PanelBg, 1);
+    flaechenBauen();
+    textPanelBauen();
+    menueBauen();
+    connect(PanelBg, &ColourPanel::resized, this, [this] {
+        Panel22->setGeometry(PanelBg->rect());
+        Panel25->setGeometry(0, textRand, Panel22->width(), std::max(0, Panel22->height() - 2 * textRand));
+        richEditsInPosBringen();
+    });
+    resize(1024, 768);
+}
+
+void TForm2::werkzeugleisteBauen()
+{
+    const LanguageTable& t = m_host.sprache();
+    ActionToolBar1 = new QToolBar(this);
+    ActionToolBar1->setObjectName(QStringLiteral("ActionToolBar1"));
+    ActionToolBar1->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    const auto aktion = [&](const char* name, Txt text, auto handler) {
+        QAction* a = ActionToolBar1->addAction(t.text(text));
+        a->setObjectName(QString::fromLatin1(name));
+        connect(a, &QAction::triggered, this, handler);
+        addAction(a);
+        return a;
+    };
+    schliessen1 = aktion("schliessen1", Txt::schliessen, &TForm2::schliessen1Execute);
+    schliessen1->setShortcut(Qt::Key_F9);
+    ActionToolBar1->addSeparator();
+    klein1 = aktion("klein1", Txt::klein, &TForm2::klein1Execute);
+    mittel1 = aktion("mittel1", Txt::mittel, &TForm2::mittel1Execute);
+    gross1 = aktion("gross1", Txt::gross, &TForm2::gross1Execute);
+    ActionToolBar1->addSeparator();
+    farbwechsel1 = aktion("farbwechsel1", Txt::farbwechsel, &TForm2::farbwechsel1Execute);
+    Schrift = aktion("Schrift", Txt::schrift, &TForm2::SchriftExecute);
+    Schrift->setCheckable(true);
+    Wechseln = aktion("Wechseln", Txt::wechseln, &TForm2::WechselnExecute);
+    ActionToolBar1->addSeparator();
+    hilfe1 = aktion("hilfe1", Txt::hilfe, &TForm2::hilfe1Execute);
+    hilfe1->setShortcut(Qt::Key_F1);
+}
+
+void TForm2::hilfe1Execute()
+{
+    m_host.hilfeThemaZeigen(QStringLiteral("::HTML\\page03.htm"));
+}
+
+void TForm2::flaechenBauen()
+{
+    for (int i = 1; i <= 6; ++i) {
+        auto* p = new ColourPanel(PanelBg, QStringLiteral("Panel%1").arg(i));
+        p->setGeometry(QRect(blockPositionen[i - 1], i % 2 ? QSize(100, 30) : QSize(200, 30)));
+        p->installEventFilter(this);
+        Panel[static_cast<std::size_t>(i)] = p;
+    }
+    const QString testtext = m_host.sprache().text(Txt::vorschauTesttext);
+    for (int k = 1; k <= 15; ++k) {
+        auto* r = new ColourPanel(PanelBg, QStringLiteral("R%1").arg(k));
+        r->setGeometry(24, balkenY(k - 1), 203, 22);
+        r->installEventFilter(this);
+        QTextEdit* e = richEdit(r);
+        e->setObjectName(QStringLiteral("REd%1").arg(k));
+        setClientAligned(e, true);
+        e->setPlainText(testtext);
+        e->setLineWrapMode(QTextEdit::NoWrap);
+        e->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        e->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        e->hide();
+        connect(e, &QWidget::customContextMenuRequested, this, [this, e](QPoint pos) {
+            m_ziel = e;
+            PopupMenu1->popup(e->mapToGlobal(pos));
+        });
+        R[static_cast<std::size_t>(k)] = r;
+        REd[static_cast<std::size_t>(k)] = e;
+    }
+}
+
+void TForm2::textPanelBauen()
+{
+    const LanguageTable& t = m_host.sprache();
+    Panel22 = new ColourPanel(PanelBg, QStringLiteral("Panel22"));
+    Panel25 = new ColourPanel(Panel22, QStringLiteral("Panel25"));
+    Panel22->hide();
+    const QString text =
+        QStringList{QString(), t.text(Txt::vorschauText), QString(), t.text(Txt::vorschauOptionen)}.join(
+            QLatin1Char('\n'));
+    for (int i = 1; i <= 3; ++i) {
+        QTextEdit* e = richEdit(Panel25);
+        e->setObjectName(QStringLiteral("RichEdit%1").arg(i));
+        e->setPlainText(text);
+        e->selectAll();
+        e->setAlignment(Qt::AlignLeft);
+        e->moveCursor(QTextCursor::End);
+        connect(e, &QWidget::customContextMenuRequested, this, [this, e](QPoint pos) {
+            m_ziel = e;
+            const Qt::Alignment a = e->alignment();
+            m_ausrichtung[0]->setChecked(!(a & (Qt::AlignRight | Qt::AlignHCenter)));
+            m_ausrichtung[1]->setChecked(bool(a & Qt::AlignRight));
+            m_ausrichtung[2]->setChecked(bool(a & Qt::AlignHCenter));
+            PopupMenu1->popup(e->mapToGlobal(pos));
+        });
+        RichEdit[static_cast<std::size_t>(i)] = e;
+    }
+}
+
+void TForm2::menueBauen()
+{
+    const LanguageTable& t = m_host.sprache();
+    PopupMenu1 = new QMenu(this);
+    PopupMenu1->setObjectName(QStringLiteral("PopupMenu1"));
+    PopupMenu1->addAction(t.text(Txt::popupAusschneiden), this, [this] { m_ziel->cut(); });
+    PopupMenu1->addAction(t.text(Txt::popupKopieren), this, [this] { m_ziel->copy(); });
+    PopupMenu1->addAction(t.text(Txt::popupEinfuegen), this, [this] { m_ziel->paste(); });
+    PopupMenu1->addSeparator();
+    QMenu* zeichen = PopupMenu1->addMenu(t.text(Txt::popupZeichen));
+    const std::pair<Txt, Qt::Alignment> ausrichtungen[] = {{Txt::popupLinks, Qt::AlignLeft},
+                                                           {Txt::popupRechts, Qt::AlignRight},
+                                                           {Txt::popupZentriert, Qt::AlignHCenter}};
+    for (std::size_t i = 0; i < 3; ++i) {
+        QAction* a = zeichen->addAction(t.text(ausrichtungen[i].first));
+        a->setCheckable(true);
+        const Qt::Alignment al = ausrichtungen[i].second;
+        connect(a, &QAction::triggered, this, [this, al] { ausrichten(al); });
+        m_ausrichtung[i] = a;
+    }
+    m_ausrichtung[0]->setChecked(true);
+    PopupMenu1->addSeparator();
+    PopupMenu1->addAction(t.text(Txt::popupSchriftart), this, &TForm2::Font1Click);
+}
+
+bool TForm2::reihen() const
+{
+    return istReihenModus(m_host.state().modus());
+}
+
+int TForm2::farbAnzahl() const
+{
+    switch (m_host.state().modus()) {
+    case Modus::vierer:
+        return 4;
+    case Modus::dreier:
+        return 3;
+    default:
+        return 2;
+    }
+}
+
+int TForm2::zeigen()
+{
+    FormShow();
+    setWindowState(Qt::WindowMaximized);
+    return exec();
+}
+
+void TForm2::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    richEditsInPosBringen();
+}
+
+void TForm2::FormShow()
+{
+    setWindowTitle(m_host.sprache().text(Txt::vollbildTitel));
+    for (int k = 1; k <= 15; ++k)
+        R[static_cast<std::size_t>(k)]->hide();
+    Wechseln->setVisible(m_host.state().fixiert);
+    SchriftExecute2();
+    farbenHolen();
+    textFarbenSetzen();
+    richEditsInPosBringen();
+    if (m_host.state().aktionen.textAnstelleFlaechen && !Schrift->isChecked()) {
+        Schrift->setChecked(true);
+        SchriftExecute();
+    }
+}
+
+void TForm2::farbenHolen()
+{
+    const MainState& s = m_host.state();
+    const MainWidgets& w = m_host.w();
+    const bool links = s.fixiert && s.fixLinksAktiv;
+    const bool rechts = s.fixiert && !s.fixLinksAktiv;
+    const auto seite = [&](ColourPanel* normal, ColourPanel* li, ColourPanel* re) {
+        return farbe(links ? li : rechts ? re : normal);
+    };
+    if (reihen()) {
+        for (int i = 1; i <= 6; ++i)
+            Panel[static_cast<std::size_t>(i)]->hide();
+        hintergrund(s.modus() == Modus::reihen
+                        ? farbe(w.panelHintergrund)
+                        : seite(w.AnzeigeReihen, w.FixedLinksReihen, w.FixedRechtsReihen));
+        for (std::size_t k = 1; k <= 15; ++k)
+            R[k]->setColour(seite(w.R[k], w.RLi[k], w.RRe[k]));
+        balkenLegen();
+        return;
+    }
+    hintergrund(seite(w.Anzeige_Normal, w.FixedLinks, w.FixedRechts));
+    const QColor rechtsFarbe = seite(w.KleinRechts, w.FixedLinksKleinRechts, w.FixedKleinRechts);
+    const QColor linksFarbe = seite(w.KleinLinks, w.FixedLinksKleinLinks, w.FixedKleinLinks);
+    const QColor mitteFarbe = seite(w.KleinMitte, w.FixedLinksKleinMitte, w.FixedKleinMitte);
+    const int n = farbAnzahl();
+    const QColor paare[] = {n == 2 ? rechtsFarbe : linksFarbe, n == 4 ? mitteFarbe : rechtsFarbe,
+                            rechtsFarbe};
+    for (std::size_t i = 1; i <= 6; ++i) {
+        Panel[i]->setColour(paare[(i - 1) / 2]);
+        Panel[i]->setVisible(static_cast<int>(i) <= 2 * (n - 1));
+    }
+}
+
+void TForm2::hintergrund(const QColor& c)
+{
+    PanelBg->setColour(c);
+    Panel22->setColour(c);
+    Panel25->setColour(c);
+}
+
+void TForm2::balkenLegen()
+{
+    m_balken = vorschauBalken(stufenAus(m_host.state().stufeAktiv));
+    for (std::size_t i = 0; i < m_balken.size(); ++i) {
+        ColourPanel* r = R[static_cast<std::size_t>(m_balken[i])];
+        r->move(r->x(), balkenY(static_cast<int>(i)));
+        r->show();
+    }
+}
+
+void TForm2::textFarbenSetzen()
+{
+    const QColor bg = PanelBg->colour();
+    for (std::size_t i = 1; i <= 3; ++i)
+        textFarben(RichEdit[i], bg, Panel[2 * i - 1]->colour());
+    for (std::size_t k = 1; k <= 15; ++k)
+        textFarben(REd[k], bg, R[k]->colour());
+}
+
+void TForm2::SchriftExecute()
+{
+    SchriftExecute2();
+}
+
+void TForm2::SchriftExecute2()
+{
+    const bool an = Schrift->isChecked();
+    if (reihen()) {
+        for (std::size_t k = 1; k <= 15; ++k)
+            REd[k]->setVisible(an);
+        Panel22->hide();
+        if (an)
+            textFarbenSetzen();
+        return;
+    }
+    for (std::size_t k = 1; k <= 15; ++k)
+        REd[k]->hide();
+    Panel22->setVisible(an);
+    if (an) {
+        Panel22->raise();
+        textFarbenSetzen();
+        richEditsInPosBringen();
+    }
+}
+
+void TForm2::richEditsInPosBringen()
+{
+    if (reihen())
+        return;
+    const TextLage lage = textLage(farbAnzahl(), Panel25->size());
+    const QRect rects[] = {lage.text1, lage.text2, lage.text3};
+    for (std::size_t i = 1; i <= 3; ++i) {
+        RichEdit[i]->setGeometry(rects[i - 1]);
+        RichEdit[i]->setVisible(!rects[i - 1].isNull());
+    }
+}
+
+void TForm2::groesseSetzen(VorschauGroesse g)
+{
+    const GroessenMasse m = groessenMasse(g);
+    if (Panel22->isVisibleTo(this)) {
+        for (std::size_t i = 1; i <= 3; ++i)
+            schrift(RichEdit[i], m.textPunkte, m.textFett);
+        return;
+    }
+    if (!reihen()) {
+        for (std::size_t i = 1; i <= 6; ++i)
+            Panel[i]->resize(i % 2 ? m.schmal : m.breit);
+        return;
+    }
+    for (std::size_t k = 1; k <= 15; ++k) {
+        R[k]->resize(m.balken);
+        schrift(REd[k], m.balkenPunkte, m.balkenFett);
+    }
+}
+
+void TForm2::farbwechsel1Execute()
+{
+    std::vector<ColourPanel*> ring{PanelBg};
+    if (reihen()) {
+        for (int k : m_balken)
+            ring.push_back(R[static_cast<std::size_t>(k)]);
+    } else {
+        for (std::size_t i = 1; i <= static_cast<std::size_t>(2 * (farbAnzahl() - 1)); i += 2)
+            ring.push_back(Panel[i]);
+    }
+    std::vector<QColor> farben;
+    for (const ColourPanel* p : ring)
+        farben.push_back(p->colour());
+    ringDrehen(farben);
+    hintergrund(farben[0]);
+    for (std::size_t i = 1; i < ring.size(); ++i)
+        ring[i]->setColour(farben[i]);
+    for (std::size_t i = 2; i <= 6; i += 2)
+        Panel[i]->setColour(Panel[i - 1]->colour());
+    textFarbenSetzen();
+}
+
+void TForm2::WechselnExecute()
+{
+    FieldSelection& auswahl = *m_parts.selection;
+    if (m_host.state().fixLinksAktiv)
+        auswahl.Anzeige_NormalClick();
+    else
+        auswahl.FixedLinksClick();
+    FormShow();
+}
+
+void TForm2::schliessen1Execute()
+{
+    close();
+}
+
+void TForm2::ausrichten(Qt::Alignment a)
+{
+    if (!m_ziel)
+        return;
+    for (QAction* item : m_ausrichtung)
+        item->setChecked(false);
+    const std::size_t i = a == Qt::AlignRight ? 1 : a == Qt::AlignHCenter ? 2 : 0;
+    m_ausrichtung[i]->setChecked(true);
+    const bool nichtsMarkiert = !m_ziel->textCursor().hasSelection();
+    if (nichtsMarkiert)
+        m_ziel->selectAll();
+    m_ziel->setAlignment(a);
+    if (nichtsMarkiert)
+        m_ziel->moveCursor(QTextCursor::End);
+}
+
+void TForm2::Font1Click()
+{
+    if (!m_ziel)
+        return;
+    bool ok = false;
+    const QFont f = QFontDialog::getFont(&ok, m_ziel->font(), this);
+    if (ok) {
+        m_ziel->setFont(f);
+        m_ziel->document()->setDefaultFont(f);
+    }
+    m_ziel->setFocus();
+}
+
+// Blocks and bars follow the mouse while the left button is held.
+bool TForm2::eventFilter(QObject* watched, QEvent* event)
+{
+    auto* w = qobject_cast<QWidget*>(watched);
+    if (!w || w->parentWidget() != PanelBg)
+        return QDialog::eventFilter(watched, event);
+    const auto* maus = static_cast<QMouseEvent*>(event);
+    switch (event->type()) {
+    case QEvent::MouseButtonPress:
+        if (maus->button() == Qt::LeftButton) {
+            m_bewegt = w;
+            m_griff = maus->position().toPoint();
+            return true;
+        }
+        break;
+    case QEvent::MouseMove:
+        if (m_bewegt == w && (maus->buttons() & Qt::LeftButton)) {
+            w->move(w->mapToParent(maus->position().toPoint()) - m_griff);
+            return true;
+        }
+        break;
+    case QEvent::MouseButtonRelease:
+        if (m_bewegt == w) {
+            m_bewegt = nullptr;
+            return true;
+        }
+        break;
+    default:
+        break;
+    }
+    return QDialog::eventFilter(watched, event);
+}

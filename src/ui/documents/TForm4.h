@@ -1,0 +1,66 @@
+#pragma once
+
+#include "documents/ValueExport.h"
+
+#include <QDialog>
+
+#include <vector>
+
+class LanguageTable;
+class PrinterChooser;
+class QMenu;
+class QPushButton;
+class StaticText;
+
+// The intermediate values window: every field of a fanning or colour row as
+// a row with swatch, name and values. A snapshot: it does not follow the
+// main window after it was made.
+class TForm4 : public QDialog
+{
+    Q_OBJECT
+
+public:
+    // `druckZeile` is the main window's print position, which every job
+    // starts from and sets back.
+    TForm4(const MainState& s, const LanguageTable& t, PrinterChooser& drucker, int& druckZeile,
+           QWidget* parent = nullptr);
+
+    const std::vector<ZwischenZeile>& zeilen() const { return m_zeilen; }
+    const std::vector<FeldWerte>& werte() const { return m_werte; }
+    QString werteKopieren() const;
+    // Adds the row table to a page at its print position.
+    void werteDrucken(DruckSeite& seite) const;
+    // The row widget of a row (same order as zeilen()).
+    QWidget* zeile(std::size_t i) const { return m_zeilenPanels.at(i); }
+    // The four value texts of a row (R, G, B, hex).
+    StaticText* wertText(std::size_t zeile, int spalte) const;
+    QString zwischenKopierWert() const { return m_zwischenKopierWert; }
+
+    void Button2Click();
+    void Button3Click();
+    void Kopieren1Click();
+
+    QPushButton* Button1 = nullptr;
+    QPushButton* Button2 = nullptr;
+    QPushButton* Button3 = nullptr;
+    QMenu* PopupMenu1 = nullptr;
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void zeilenBauen();
+    void knoepfeBauen(int n);
+    void StaticTextMouseDown(StaticText* text);
+    void resetteStaticText();
+
+    const LanguageTable& m_t;
+    PrinterChooser& m_drucker;
+    int& m_druckZeile;
+    std::vector<ZwischenZeile> m_zeilen;
+    std::vector<FeldWerte> m_werte;
+    std::vector<QWidget*> m_zeilenPanels;
+    std::vector<StaticText*> m_wertTexte; // four per row
+    QString m_zwischenKopierWert;
+};

@@ -1,0 +1,62 @@
+#pragma once
+
+#include "documents/SettingsFile.h"
+
+#include <QString>
+
+#include <memory>
+
+class FileDialogs;
+class QAction;
+class QSlider;
+class TForm1;
+
+// Save, Save As, Open and the close question of the colour settings file.
+// The window's caption is the current file's path; the enabled state of
+// dateiSpeichern is the modified state.
+class ColourSettingsFile
+{
+public:
+    explicit ColourSettingsFile(TForm1& form);
+    ~ColourSettingsFile();
+    // Connects and enables the file actions; dateiSpeichern starts unmodified.
+    void connectActions();
+    void setDialogs(std::unique_ptr<FileDialogs> dialoge);
+
+    void dateiSpeichernExecute();
+    void dateiSpeichernUnterExecute();
+    void dateiOeffnenExecute();
+    void FormCloseQuery();
+    void datenEinlesen(const QString& pfad);
+    // Open for a path chosen elsewhere (a later start forwarded it).
+    void pfadOeffnen(const QString& pfad);
+
+    bool aktuelleDatei() const;
+    bool geaendert() const;
+
+private:
+    QAction& speichernAktion() const;
+    void aenderungenSpeichernFragen();
+    void einlesenOhneHdFarbe(const QString& pfad);
+    bool frage(const QString& text) const;
+    void fehler(const QString& text) const;
+    DateiBloecke erfassen();
+    bool dateiSchreiben(const QString& pfad, const DateiBloecke& bloecke) const;
+    void einlesen(const QString& pfad);
+
+    // Applying one block, in the order the user would set it.
+    void blockAnwenden(const EinstellungsBlock& b, const QString& pfad);
+    void bandTypAnwenden(int realistisch);
+    void modusAnwenden(int modus);
+    void winkelAnwenden(const EinstellungsBlock& b);
+    void schalterAnwenden(const EinstellungsBlock& b);
+    void positionenAnwenden(const EinstellungsBlock& b);
+    void fadenkreuzeAnwenden(const EinstellungsBlock& b);
+    void werteTexteAnwenden(const EinstellungsBlock& b);
+    void abstandSetzen(QSlider* regler, int wert, bool aendern);
+    void schalterAngleichen(const char* name, int wert);
+
+    TForm1& m_form;
+    std::unique_ptr<FileDialogs> m_dialoge;
+    QString m_letzterSpeichername;
+};

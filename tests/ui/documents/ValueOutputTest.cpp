@@ -1,0 +1,253 @@
+#include "support/InteractionFixture.h"
+#include "support/ModalGuard.h"
+
+#include "documents/TForm4.h"
+#include "documents/ValueOutput.h"
+#include "print/PrinterChooser.h"
+
+#include <QClipboard>
+#include <QLabel>
+#include <QMenu>
+#include <QPrinter>
+#include <QProcess>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace
+{
+
+// Prints into PDF files of a temporary folder, one per job, without a dialog.
+class PdfChooser : public PrinterChooser
+{
+public:
+    explicit PdfChooser(int* auftraege, bool abbrechen = false)
+        : m_auftraege(auftraege), m_abbrechen(abbrechen)
+    {
+    }
+    QPrinter* einrichten(QWidget*) override
+    {
+        ++*m_auftraege;
+        if (m_abbrechen)
+            return nullptr;
+        m_printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+        m_printer->setOutputFormat(QPrinter::PdfFormat);
+        m_printer->setOutputFileName(pfad(*m_auftraege));
+        return m_printer.get();
+    }
+    QString pfad(int auftrag) const { return m_ordner.filePath(QString("job%1.pdf").arg(auftrag)); }
+
+private:
+    int* m_auftraege;
+    bool m_abbrechen;
+    QTemporaryDir m_ordner;
+    std::unique_ptr<QPrinter> m_printer;
+};
+
+struct Wort {
+    QString text;
+    double x, y;
+};
+
+// The words of a PDF with their top-left corners in points, as poppler reads them.
+std::vector<Wort> pdfWorte(const QString& pfad)
+{
+    QProcess p;
+    p.start("pdftotext", {"-bbox", pfad, "-"});
+    EXPECT_TRUE(p.waitForFinished(30000)) << "pdftotext (poppler-utils) is needed";
+    // Ligatures ("fi") come back as their letters.
+    const QString html =
+        QString::fromUtf8(p.readAllStandardOutput()).normalized(QString::NormalizationForm_KC);
+    static const QRegularExpression wort(R"re(<word xMin="([\d.]+)" yMin="([\d.]+)"[^>]*>([^<]*)</word>)re");
+    std::vector<Wort> worte;
+    for (auto it = wort.globalMatch(html); it.hasNext();) {
+        const auto m = it.next();
+        worte.push_back({m.captured(3), m.captured(1).toDouble(), m.captured(2).toDouble()});
+    }
+    return worte;
+}
+
+PdfChooser& pdfDrucker(ShownWindow& f, int* auftraege, bool abbrechen = false)
+{
+    auto c = std::make_unique<PdfChooser>(auftraege, abbrechen);
+    PdfChooser& ref = *c;
+    f.form->ausgabe().setPrinterChooser(std::move(c));
+    return ref;
+}
+
+QString feldBlock(const char* name, const char* r, const char* g, const char* b, const char* hex)
+{
+    return QString("%1\r\nR: %2\r\nG: %3\r\nB: %4\r\nHEX: %5").arg(name, r, g, b, hex);
+}
+
+void aktivieren(ShownWindow& f)
+{
+    f.form->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(f.form.get()));
+}
+
+void altC(ShownWindow& f)
+{
+    aktivieren(f);
+    QTest::keyClick(f.form.get(), Qt::Key_C, Qt::AltModifier);
+}
+
+} // namespace
+
+TEST(ValueOutput, AltCCopiesTheTwoColourFieldList)
+{
+    ShownWindow f;
+    QGuiApplication::clipboard()->clear();
+    altC(f);
+    const QString erwartet = feldBlock("Big field", "218", "37", "29", "#DA251D") + "\r\n\r\n" +
+                             feldBlock("Small field left-hand side", "-", "-", "-", "-") + "\r\n\r\n" +
+                             feldBlock("Small field center", "-", "-", "-", "-") + "\r\n\r\n" +
+                             feldBlock("Small field right-hand side", "0", "146", "141", "#00928D");
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), erwartet);
+}
+
+TEST(ValueOutput, CopyingAFixedDisplayKeepsTheEditedSideAndField)
+{
+    ShownWindow f;
+    f.modus("dreierHarmonien");
+    f.form->aktion("fixieren")->trigger();
+    klick(f.w().FixedLinksKleinLinks);
+    ASSERT_TRUE(f.s().fixLinksAktiv);
+    const QString status = f.w().statusPanel1->text();
+    altC(f);
+    const QString text = QGuiApplication::clipboard()->text();
+    EXPECT_EQ(text.count("-------------- FIXED --------------"), 1);
+    EXPECT_TRUE(text.contains("right-hand side\r\nR: ", Qt::CaseSensitive));
+    EXPECT_TRUE(text.contains(QRegularExpression(
+        "HEX: #[0-9A-F]{6}\r\n\r\n\r\n-------------- FIXED --------------\r\n\r\nBig field\r\n")));
+    EXPECT_TRUE(f.s().fixLinksAktiv);
+    EXPECT_TRUE(f.s().hdZielLinks);
+    EXPECT_EQ(f.w().statusPanel1->text(), status);
+
+    klick(f.w().KleinRechts);
+    ASSERT_FALSE(f.s().fixLinksAktiv);
+    altC(f);
+    EXPECT_FALSE(f.s().fixLinksAktiv);
+    EXPECT_TRUE(f.s().hdZielRechts);
+}
+
+TEST(ValueOutput, PrintingWritesThePageAndEveryJobStartsAtTheTop)
+{
+    ShownWindow f;
+    int auftraege = 0;
+    PdfChooser& drucker = pdfDrucker(f, &auftraege);
+    aktivieren(f);
+    QTest::keyClick(f.form.get(), Qt::Key_P, Qt::ControlModifier);
+    f.form->ausgabe().werteDruckenExecute();
+    ASSERT_EQ(auftraege, 2);
+    EXPECT_EQ(f.s().druckZeile, 300);
+
+    const std::vector<Wort> worte = pdfWorte(drucker.pfad(1));
+    QStringList texte;
+    for (const Wort& w : worte)
+        texte << w.text;
+    EXPECT_TRUE(
+        texte.join(' ').startsWith("Big field R: 218 G: 37 B: 29 HEX: #DA251D Small field left-hand side"))
+        << texte.join(' ').toStdString();
+    ASSERT_GE(worte.size(), 12u);
+    // 600 units an inch: 100 units are 12 points.
+    const auto punkte = [](int einheiten) { return einheiten * 72.0 / 600.0; };
+    const Wort& big = worte[0];
+    EXPECT_NEAR(worte[2].y - big.y, punkte(100), 0.5);  // "R:"
+    EXPECT_NEAR(worte[8].y - big.y, punkte(400), 0.5);  // "HEX:"
+    EXPECT_NEAR(worte[10].y - big.y, punkte(550), 0.5); // next name
+    EXPECT_NEAR(worte[2].x, big.x, 0.5);
+
+    const std::vector<Wort> zweiter = pdfWorte(drucker.pfad(2));
+    ASSERT_FALSE(zweiter.empty());
+    EXPECT_NEAR(zweiter[0].y, big.y, 0.1);
+}
+
+TEST(ValueOutput, CancelledPrinterSetUpPrintsNothing)
+{
+    ShownWindow f;
+    int auftraege = 0;
+    PdfChooser& drucker = pdfDrucker(f, &auftraege, true);
+    f.form->aktion("werteDrucken")->trigger();
+    EXPECT_EQ(auftraege, 1);
+    EXPECT_FALSE(QFile::exists(drucker.pfad(1)));
+}
+
+TEST(ValueOutput, PrintingAFixedDisplayKeepsTheEditedSideAndField)
+{
+    ShownWindow f;
+    int auftraege = 0;
+    PdfChooser& drucker = pdfDrucker(f, &auftraege);
+    f.form->aktion("fixieren")->trigger();
+    klick(f.w().FixedLinksKleinRechts);
+    ASSERT_TRUE(f.s().fixLinksAktiv);
+    f.form->ausgabe().werteDruckenExecute();
+    EXPECT_TRUE(f.s().fixLinksAktiv);
+    EXPECT_TRUE(f.s().hdZielRechts);
+    const std::vector<Wort> worte = pdfWorte(drucker.pfad(1));
+    const auto trenner =
+        std::find_if(worte.begin(), worte.end(), [](const Wort& w) { return w.text == "FIXED"; });
+    ASSERT_NE(trenner, worte.end());
+    EXPECT_NEAR(trenner->y - worte[0].y, 2200 * 72.0 / 600.0, 0.5);
+}
+
+TEST(ValueOutput, IntermediateValuesWindowListsTheRowAndCopiesValues)
+{
+    ShownWindow f;
+    f.modus("farbreihen");
+    stufenWaehlen(f.w(), 1);
+    ASSERT_TRUE(f.w().Button1->isEnabled());
+    QGuiApplication::clipboard()->setText("vorher");
+    bool gesehen = false;
+    onNextModal<TForm4>([&](TForm4& d) {
+        gesehen = true;
+        EXPECT_EQ(d.windowTitle(), "Intermediate Values");
+        EXPECT_EQ(d.height(), 204);
+        ASSERT_EQ(d.zeilen().size(), 3u); // colour rows: no big row
+        EXPECT_EQ(d.zeile(0)->y(), 46);
+        // Nothing picked yet: an empty text.
+        d.PopupMenu1->actions().at(0)->trigger();
+        EXPECT_EQ(QGuiApplication::clipboard()->text(), "");
+        drueck(d.wertText(1, 3), {5, 5});
+        EXPECT_EQ(d.wertText(1, 3)->background(), d.palette().color(QPalette::Highlight));
+        d.PopupMenu1->actions().at(0)->trigger();
+        EXPECT_EQ(QGuiApplication::clipboard()->text(), d.werte()[1].hex);
+        EXPECT_EQ(d.werte()[1].hex, f.w().R[8]->colour().name().toUpper());
+        drueck(d.zeile(0), {2, 2});
+        EXPECT_EQ(d.wertText(1, 3)->background(), d.palette().color(QPalette::Base));
+        QTest::mouseClick(d.Button3, Qt::LeftButton);
+        const QStringList zeilen = QGuiApplication::clipboard()->text().split("\r\n");
+        EXPECT_EQ(zeilen.size(), 8);
+        EXPECT_EQ(zeilen[3], "Small field center");
+        QTest::mouseClick(d.Button1, Qt::LeftButton);
+    });
+    QTest::mouseClick(f.w().Button1, Qt::LeftButton);
+    EXPECT_TRUE(gesehen);
+}
+
+TEST(ValueOutput, IntermediateValuesWindowOfFifteenFieldsPrints)
+{
+    ShownWindow f;
+    int auftraege = 0;
+    PdfChooser& drucker = pdfDrucker(f, &auftraege);
+    f.modus("auffaecherungen");
+    stufenWaehlen(f.w(), 7);
+    onNextModal<TForm4>([&](TForm4& d) {
+        EXPECT_EQ(d.height(), 495);
+        EXPECT_EQ(d.zeilen().size(), 16u);
+        QTest::mouseClick(d.Button2, Qt::LeftButton);
+        d.accept();
+    });
+    QTest::mouseClick(f.w().Button1, Qt::LeftButton);
+    ASSERT_EQ(auftraege, 1);
+    EXPECT_EQ(f.s().druckZeile, 300);
+    const std::vector<Wort> worte = pdfWorte(drucker.pfad(1));
+    ASSERT_FALSE(worte.empty());
+    EXPECT_EQ(worte[0].text, "Big");
+    const auto zentrum =
+        std::find_if(worte.begin(), worte.end(), [](const Wort& w) { return w.text == "center"; });
+    ASSERT_NE(zentrum, worte.end());
+    EXPECT_NEAR(zentrum->y - worte[0].y, 8 * 150 * 72.0 / 600.0, 0.5);
+}

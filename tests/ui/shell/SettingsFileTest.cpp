@@ -1,0 +1,379 @@
+#include "support/InteractionFixture.h"
+#include "support/ModalGuard.h"
+
+#include "desktop/FileDialogs.h"
+#include "language/ActionRegistry.h"
+#include "shell/ColourSettingsFile.h"
+
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QSlider>
+#include <QTemporaryDir>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+#include <csignal>
+#include <random>
+#include <sys/resource.h>
+
+namespace
+{
+
+QByteArray le(std::initializer_list<int> werte)
+{
+    QByteArray b;
+    for (int w : werte)
+        for (int k = 0; k < 4; ++k)
+            b.append(static_cast<char>((static_cast<unsigned>(w) >> (8 * k)) & 0xFFu));
+    return b;
+}
+
+const QString englischerTitel = QStringLiteral("Tinctora for Zevediz Adirevivo 3.25");
+
+// 3-colour at 500 (small right 121, left 201), big cross-hair at (64, 100).
+const QByteArray block1 =
+    le({1, 1, 500, 1, 40, 34, 0, 64, 100, 0, 255, 0, 255, 0, 255, 500, 121, 201, 67, 3, 0, 0, 1, 2, 3}) +
+    "#010203";
+// 2-colour at 100 (small right 439).
+const QByteArray block2 =
+    le({1, 0, 100, 1, 40, 34, 0, 0, 255, 0, 255, 0, 255, 0, 255, 100, 439, 413, 67, 3, 0, 0, 9, 9, 9}) +
+    "#090909";
+
+QByteArray lesen(const QString& pfad)
+{
+    QFile f(pfad);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+void schreibe(const QString& pfad, const QByteArray& bytes)
+{
+    QFile f(pfad);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(bytes);
+}
+
+// Answers the next message box by clicking one of its buttons; keeps its text.
+void antworte(QString& text, QMessageBox::StandardButton knopf)
+{
+    onNextModal<QMessageBox>([&text, knopf](QMessageBox& box) {
+        text = box.text();
+        klick(box.button(knopf));
+    });
+}
+
+// Closes every modal window while it lives and counts them.
+class ModalZaehler
+{
+public:
+    ModalZaehler()
+    {
+        QObject::connect(&m_takt, &QTimer::timeout, [this] {
+            if (QWidget* m = QApplication::activeModalWidget()) {
+                ++anzahl;
+                closeModal(m);
+            }
+        });
+        m_takt.start(2);
+    }
+    int anzahl = 0;
+
+private:
+    QTimer m_takt;
+};
+
+struct DateiFenster : ShownWindow {
+    DateiFenster()
+    {
+        auto d = std::make_unique<ScriptedFileDialogs>();
+        dialoge = d.get();
+        form->datei().setDialogs(std::move(d));
+    }
+    QString pfad(const char* name) const { return dir.filePath(QString::fromLatin1(name)); }
+    void speichernUnter(const QString& p)
+    {
+        dialoge->antworte(p);
+        form->aktion("dateiSpeichernUnter")->trigger();
+    }
+    void oeffnen(const QString& p)
+    {
+        dialoge->antworte(p);
+        form->aktion("dateiOeffnen")->trigger();
+    }
+    bool geaendert() const { return form->actions().action(Aktion::dateiSpeichern).isEnabled(); }
+    void bandKlick(int x) { klick(w().Image2, {x, 30}); }
+
+    QTemporaryDir dir;
+    ScriptedFileDialogs* dialoge = nullptr;
+};
+
+} // namespace
+
+TEST(SettingsFileWindow, SaveWithoutAFileAsksForANameAndTheStartStateIs222Bytes)
+{
+    DateiFenster f;
+    ASSERT_EQ(f.form->windowTitle(), englischerTitel);
+    f.dialoge->antworte(f.pfad("farben"));
+    f.form->aktion("ShortCutStrgS")->trigger();
+
+    ASSERT_EQ(f.dialoge->aufrufe().size(), 1);
+    EXPECT_TRUE(f.dialoge->aufrufe().at(0).speichern);
+    EXPECT_EQ(f.dialoge->aufrufe().at(0).filter, QStringLiteral("Tinctora File (*.tnfx);;All Files (*.*)"));
+    EXPECT_EQ(f.dialoge->aufrufe().at(0).name, QString());
+    const QByteArray start1 =
+        le({1, 0, 0, 1, 40, 34, 0, 0, 255, 0, 255, 0, 255, 0, 255, 0, 339, 413, 67, 3, 0, 0, 218, 37, 29}) +
+        "#DA251D" + le({0});
+    const QByteArray start2 =
+        le({0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 218, 37, 29}) + "#DA251D" +
+        le({0});
+    EXPECT_EQ(lesen(f.pfad("farben.tnfx")), start1 + start2);
+    EXPECT_EQ(f.form->windowTitle(), f.pfad("farben.tnfx"));
+    EXPECT_FALSE(f.geaendert());
+    f.bandKlick(300);
+    EXPECT_TRUE(f.geaendert());
+}
+
+TEST(SettingsFileWindow, SaveAsChangesTheExtensionAndAsksBeforeReplacing)
+{
+    DateiFenster f;
+    f.speichernUnter(f.pfad("farben.txt"));
+    const QByteArray alt = lesen(f.pfad("farben.tnfx"));
+    ASSERT_EQ(alt.size(), 222);
+    EXPECT_FALSE(QFile::exists(f.pfad("farben.txt")));
+
+    f.bandKlick(300);
+    QString frage;
+    antworte(frage, QMessageBox::No);
+    f.speichernUnter(f.pfad("farben"));
+    EXPECT_EQ(frage, QStringLiteral("The file does already exist, should it be replaced?"));
+    EXPECT_EQ(f.dialoge->aufrufe().last().name, f.pfad("farben.tnfx"));
+    EXPECT_EQ(lesen(f.pfad("farben.tnfx")), alt);
+    EXPECT_TRUE(f.geaendert());
+
+    antworte(frage, QMessageBox::Yes);
+    f.speichernUnter(f.pfad("farben"));
+    EXPECT_EQ(lesen(f.pfad("farben.tnfx")).mid(8, 4), le({300}));
+    EXPECT_FALSE(f.geaendert());
+}
+
+TEST(SettingsFileWindow, WebSafeTakeOverIsAskedBeforeTheDialogAndAgainBeforeWriting)
+{
+    DateiFenster f;
+    f.s().websicherUebernommen = true;
+    QString frage;
+    antworte(frage, QMessageBox::No);
+    f.form->aktion("dateiSpeichern")->setEnabled(true);
+    f.form->aktion("dateiSpeichern")->trigger();
+    EXPECT_TRUE(frage.startsWith(QStringLiteral("You´ve adjusted individual web safe colors.")));
+    EXPECT_TRUE(f.dialoge->aufrufe().isEmpty());
+
+    ModalZaehler zaehler; // answers No to the second question
+    f.dialoge->antworte(f.pfad("w"));
+    onNextModal<QMessageBox>([](QMessageBox& box) { klick(box.button(QMessageBox::Yes)); });
+    f.form->aktion("ShortCutStrgS")->trigger();
+    EXPECT_EQ(f.dialoge->aufrufe().size(), 1);
+    EXPECT_FALSE(QFile::exists(f.pfad("w.tnfx")));
+}
+
+TEST(SettingsFileWindow, AFixedDisplaySavesTheSameWhicheverHalfIsEditedAndReopensAsSaved)
+{
+    DateiFenster f;
+    MainWidgets& w = f.w();
+    f.modus("dreierHarmonien");
+    f.bandKlick(500);
+    f.form->aktion("fixieren")->trigger();
+    klick(w.FixedLinksKleinRechts);
+    f.modus("zweierHarmonien");
+    f.bandKlick(100);
+    ASSERT_TRUE(f.s().fixLinksAktiv);
+    f.speichernUnter(f.pfad("links"));
+    klick(w.FixedKleinRechts);
+    ASSERT_FALSE(f.s().fixLinksAktiv);
+    f.speichernUnter(f.pfad("rechts"));
+
+    const QByteArray links = lesen(f.pfad("links.tnfx"));
+    EXPECT_EQ(links, lesen(f.pfad("rechts.tnfx")));
+    ASSERT_EQ(links.size(), 222);
+    EXPECT_EQ(links.mid(4, 8), le({1, 500}));
+    EXPECT_EQ(links.mid(111 + 4, 8), le({0, 100}));
+    EXPECT_EQ(links.mid(107, 4), le({1}));
+    EXPECT_EQ(links.mid(218, 4), le({1}));
+
+    DateiFenster g;
+    g.oeffnen(f.pfad("links.tnfx"));
+    EXPECT_TRUE(g.s().fixiert);
+    EXPECT_FALSE(g.s().fixLinksAktiv);
+    EXPECT_EQ(g.w().FixedRechts->colour(), bandFarbe(500));
+    EXPECT_EQ(g.w().FixedLinks->colour(), bandFarbe(100));
+    EXPECT_EQ(g.form->windowTitle(), f.pfad("links.tnfx"));
+    EXPECT_FALSE(g.geaendert());
+}
+
+TEST(SettingsFileWindow, SlotTwentySevenDecidesWhetherAFileOpensFixed)
+{
+    DateiFenster f;
+    MainWidgets& w = f.w();
+    schreibe(f.pfad("offen.tnfx"), block1 + le({0}) + block2 + le({0}));
+    f.oeffnen(f.pfad("offen.tnfx"));
+    EXPECT_FALSE(f.s().fixiert);
+    EXPECT_TRUE(f.form->aktion("dreierHarmonien")->isChecked());
+    EXPECT_EQ(w.KleinRechts->colour(), bandFarbe(121));
+    EXPECT_EQ(w.KleinLinks->colour(), bandFarbe(201));
+    EXPECT_EQ(f.s().hdPunktGrossX, 64);
+    EXPECT_EQ(f.s().hdPunktGrossY, 100);
+    EXPECT_TRUE(f.s().hdZielGross);
+
+    schreibe(f.pfad("fix.tnfx"), block1 + le({1}) + block2 + le({0}));
+    f.oeffnen(f.pfad("fix.tnfx"));
+    EXPECT_TRUE(f.s().fixiert);
+    EXPECT_FALSE(f.s().fixLinksAktiv);
+    EXPECT_EQ(w.FixedKleinRechts->colour(), bandFarbe(121));
+    EXPECT_EQ(w.FixedLinksKleinRechts->colour(), bandFarbe(439));
+    EXPECT_EQ(f.form->windowTitle(), f.pfad("fix.tnfx"));
+
+    // The reader puts the texts as the file keeps them, not as computed; colour rows take none.
+    f.form->datei().datenEinlesen(f.pfad("offen.tnfx"));
+    EXPECT_EQ(w.SGrObR->text(), QStringLiteral("1"));
+    EXPECT_EQ(w.SGrObHex->text(), QStringLiteral("#010203"));
+    QByteArray reihe = block1 + le({0});
+    reihe.replace(4, 4, le({4}));
+    schreibe(f.pfad("reihe.tnfx"), reihe);
+    f.form->datei().datenEinlesen(f.pfad("reihe.tnfx"));
+    EXPECT_TRUE(f.form->aktion("farbreihen")->isChecked());
+    EXPECT_NE(w.SGrObHex->text(), QStringLiteral("#010203"));
+
+    // Another extension holds one block: the fixed flag is not read.
+    schreibe(f.pfad("fix.dat"), block1 + le({1}) + block2 + le({0}));
+    f.oeffnen(f.pfad("fix.dat"));
+    EXPECT_FALSE(f.s().fixiert);
+    EXPECT_EQ(f.form->windowTitle(), f.pfad("fix.dat"));
+}
+
+TEST(SettingsFileWindow, OpenAndCloseAskAboutChangesOnlyForAModifiedCurrentFile)
+{
+    DateiFenster f;
+    schreibe(f.pfad("a.tnfx"), block1 + le({0}) + block2 + le({0}));
+    f.bandKlick(10);
+    {
+        ModalZaehler zaehler;
+        f.oeffnen(f.pfad("a.tnfx")); // no current file yet
+        f.oeffnen(f.pfad("a.tnfx")); // unmodified
+        EXPECT_EQ(zaehler.anzahl, 0);
+    }
+    f.bandKlick(250);
+    QString frage;
+    antworte(frage, QMessageBox::Yes);
+    f.form->close();
+    EXPECT_EQ(frage, QStringLiteral("Save changed datas in a.tnfx?"));
+    EXPECT_EQ(lesen(f.pfad("a.tnfx")).mid(8, 4), le({250}));
+
+    DateiFenster g;
+    g.bandKlick(250);
+    ModalZaehler zaehler;
+    g.form->close();
+    EXPECT_EQ(zaehler.anzahl, 0);
+}
+
+TEST(SettingsFileWindow, AFailedWriteKeepsTheOldFileThePathAndTheModifiedState)
+{
+    DateiFenster f;
+    f.speichernUnter(f.pfad("alt"));
+    const QByteArray alt = lesen(f.pfad("alt.tnfx"));
+    f.bandKlick(400);
+
+    QString meldung;
+    antworte(meldung, QMessageBox::Ok);
+    f.speichernUnter(f.pfad("fehlt/neu"));
+    EXPECT_EQ(meldung, QStringLiteral("The file couldn´t be created!"));
+    EXPECT_EQ(f.form->windowTitle(), f.pfad("fehlt/neu.tnfx"));
+    EXPECT_TRUE(f.geaendert());
+
+    // The file system refuses every byte past the 100th.
+    f.form->setWindowTitle(f.pfad("alt.tnfx"));
+    const auto alterSignalweg = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit vorher{};
+    getrlimit(RLIMIT_FSIZE, &vorher);
+    rlimit knapp = vorher;
+    knapp.rlim_cur = 100;
+    setrlimit(RLIMIT_FSIZE, &knapp);
+    meldung.clear();
+    antworte(meldung, QMessageBox::Ok);
+    f.form->aktion("dateiSpeichern")->trigger();
+    setrlimit(RLIMIT_FSIZE, &vorher);
+    std::signal(SIGXFSZ, alterSignalweg);
+    EXPECT_EQ(meldung, QStringLiteral("The file couldn´t be created!"));
+    EXPECT_EQ(lesen(f.pfad("alt.tnfx")), alt);
+    EXPECT_EQ(QDir(f.dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("alt.tnfx")});
+    EXPECT_TRUE(f.geaendert());
+}
+
+TEST(SettingsFileWindow, ShortAndMissingFilesReportTheirFullPathAndDropTheCurrentFile)
+{
+    DateiFenster f;
+    const QByteArray voll = block1 + le({1}) + block2 + le({1});
+    const std::pair<const char*, qsizetype> faelle[] = {
+        {"leer.tnfx", 0}, {"fuenfzig.tnfx", 50}, {"kurz.tnfx", 110}, {"ohne2.tnfx", 200}};
+    for (const auto& [name, laenge] : faelle) {
+        schreibe(f.pfad(name), voll.left(laenge));
+        QString meldung;
+        antworte(meldung, QMessageBox::Ok);
+        f.oeffnen(f.pfad(name));
+        EXPECT_EQ(meldung, QStringLiteral("The file \"%1\" couldn´t be read!").arg(f.pfad(name))) << name;
+        EXPECT_EQ(f.form->windowTitle(), englischerTitel) << name;
+    }
+    QString meldung;
+    antworte(meldung, QMessageBox::Ok);
+    f.oeffnen(f.pfad("gibtsnicht.tnfx"));
+    EXPECT_TRUE(meldung.contains(f.pfad("gibtsnicht.tnfx")));
+    // Block 1 of the 110-byte file stays applied.
+    antworte(meldung, QMessageBox::Ok);
+    f.oeffnen(f.pfad("kurz.tnfx"));
+    EXPECT_TRUE(f.form->aktion("dreierHarmonien")->isChecked());
+}
+
+TEST(SettingsFileWindow, RandomFilesOfEveryLengthLeaveEveryValueInRange)
+{
+    DateiFenster f;
+    MainWidgets& w = f.w();
+    std::mt19937 zufall(4711);
+    std::uniform_int_distribution<int> klein(-20, 700);
+    std::uniform_int_distribution<int> gross(std::numeric_limits<int>::min(),
+                                             std::numeric_limits<int>::max());
+    ModalZaehler zaehler;
+    for (int laenge = 0; laenge <= 300; ++laenge) {
+        QByteArray bytes;
+        while (bytes.size() < laenge)
+            bytes += le({zufall() % 3 == 0 ? gross(zufall)
+                         : zufall() % 2    ? klein(zufall) % 6
+                                           : klein(zufall)});
+        schreibe(f.pfad("z.tnfx"), bytes.left(laenge));
+        f.oeffnen(f.pfad("z.tnfx"));
+        const MainState& s = f.s();
+        for (int p : {s.posGross(), s.posRechts(), s.posLinks(), s.posMitte()})
+            ASSERT_TRUE(p >= 0 && p <= 677) << laenge << " " << p;
+        for (int k : {s.hdPunktGrossX, s.hdPunktGrossY, s.hdPunktRechtsX, s.hdPunktRechtsY, s.hdPunktLinksX,
+                      s.hdPunktLinksY, s.hdPunktMitteX, s.hdPunktMitteY})
+            ASSERT_TRUE(k >= 0 && k <= 256) << laenge << " " << k;
+        ASSERT_TRUE(w.ComboBox1->currentIndex() >= 0 && w.ComboBox1->currentIndex() <= 6) << laenge;
+        ASSERT_TRUE(w.ComboBox3->currentIndex() >= 0 && w.ComboBox3->currentIndex() <= 1) << laenge;
+        ASSERT_TRUE(w.TrackBar2->value() >= 0 && w.TrackBar2->value() <= 117) << laenge;
+    }
+    EXPECT_GE(zaehler.anzahl, 100); // the short ones
+}
+
+TEST(SettingsFileWindow, AFirstStartWithAPathShowsThatFilesColoursAndPath)
+{
+    QTemporaryDir dir;
+    const QString pfad = dir.filePath(QStringLiteral("start.tnfx"));
+    schreibe(pfad, block1 + le({0}) + block2 + le({0}));
+    WindowFixture f;
+    f.form->setCommandLineFile(pfad);
+    f.form->show();
+    EXPECT_EQ(f.form->windowTitle(), pfad);
+    EXPECT_EQ(f.w().Anzeige_Normal->colour(), gemischt(bandFarbe(500), 64, 155));
+    EXPECT_EQ(f.w().KleinLinks->colour(), bandFarbe(201));
+    EXPECT_FALSE(f.form->actions().action(Aktion::dateiSpeichern).isEnabled());
+}
