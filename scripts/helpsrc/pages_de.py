@@ -367,8 +367,8 @@ dict(file="page16.htm", title="Einstellungen, Hintergrund und Fenstergröße",
      body=f"""
 <h2>Einstellungen</h2>
 <p>{ui("Bearbeiten &gt; Einstellungen")} öffnet den Dialog {ui("Einstellungen")}. Auf der Seite {ui("Tutorial")} tragen
-Sie den Pfad zur „index.html“ des Tutorials ein; die Ordner-Schaltfläche hilft bei der Auswahl. Bleibt er leer,
-verwendet Tinctora das mit dem Programm installierte Tutorial. Der Link unter {ui("Tutorial im Internet:")}
+Sie den Pfad zur „index.html“ des Tutorials ein; die Ordner-Schaltfläche hilft bei der Auswahl. Solange kein
+Pfad gesetzt ist, zeigt das Feld das mit dem Programm installierte Tutorial. Der Link unter {ui("Tutorial im Internet:")}
 öffnet die Webseite des Programms.</p>
 <h2>Hintergrund-Helligkeit</h2>
 <p>Das Listenfeld {ui("Hintergrund: Standard / Weiß / Grau / Schwarz")} bestimmt die Farbe um die Flächen. Farben

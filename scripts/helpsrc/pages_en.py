@@ -366,8 +366,8 @@ dict(file="page16.htm", title="Settings, background and window size",
      body=f"""
 <h2>Settings</h2>
 <p>{ui("Edit &gt; Settings")} opens the dialog {ui("Settings")}. On its page {ui("Tutorial")} you enter the path to the
-"index.html" of the tutorial; use the folder button to choose the file. If you leave it empty, Tinctora uses
-the tutorial installed with the program. The link under {ui("Tutorial in Internet:")} opens the program's web site.</p>
+"index.html" of the tutorial; use the folder button to choose the file. While no path has been set, the
+field shows the tutorial installed with the program. The link under {ui("Tutorial in Internet:")} opens the program's web site.</p>
 <h2>Background brightness</h2>
 <p>The box {ui("Background: Standard / White / Gray / Black")} sets the colour around the fields. Colours look
 different on different surroundings: check a combination on the background it will have in use. The

@@ -431,10 +431,12 @@ void TForm2::Font1Click()
 bool TForm2::eventFilter(QObject* watched, QEvent* event)
 {
     auto* w = qobject_cast<QWidget*>(watched);
-    if (!w || w->parentWidget() != PanelBg)
+    const QEvent::Type art = event->type();
+    if (!w || w->parentWidget() != PanelBg ||
+        (art != QEvent::MouseButtonPress && art != QEvent::MouseMove && art != QEvent::MouseButtonRelease))
         return QDialog::eventFilter(watched, event);
-    const auto* maus = static_cast<QMouseEvent*>(event);
-    switch (event->type()) {
+    const auto* maus = static_cast<QMouseEvent*>(event); // only mouse events get here
+    switch (art) {
     case QEvent::MouseButtonPress:
         if (maus->button() == Qt::LeftButton) {
             m_bewegt = w;
