@@ -30,3 +30,13 @@ inline constexpr std::array<std::array<Marke, 4>, 3> lupenMarken{{
 QString RGBWert(unsigned farbe, char kanal);
 // "#" and two upper-case hex digits each for R, G, B.
 QString HEXWert(unsigned farbe);
+
+// What outlives one pipette window: where the cursor was last found and last
+// drawn, the pending pick, and whether the hint is due at the next tick.
+struct PipettenStand {
+    int cursorX = 0, cursorY = 0;
+    int abgetastetX = 1, abgetastetY = 1;
+    bool aufnahmeAngefordert = false;
+    bool farbeAufgenommen = false;
+    bool hinweisFaellig = true;
+};

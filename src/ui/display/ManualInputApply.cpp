@@ -148,3 +148,13 @@ void ManualInputApply::abbrechen()
         aktion.setData(0);
     }
 }
+
+void ManualInputApply::pipetteUebernehmen(const QString& hex)
+{
+    m_host.state().eingabeTexteZeigen = true;
+    TfEingabe& d = dialog();
+    d.Edit4->setText(hex);
+    d.eingabeGueltig = true;
+    d.Edit4KeyUp();
+    d.OKBtnClick();
+}

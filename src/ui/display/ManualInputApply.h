@@ -41,6 +41,8 @@ public:
     // OK switches to the luminous band; Cancel returns to realistic if opening switched.
     void luminoesSicherstellen();
     void abbrechen();
+    // A colour picked on the screen, taken in as if typed into the hex field and confirmed.
+    void pipetteUebernehmen(const QString& hex);
 
 private:
     void punktAnwenden(EingabePunkt punkt);

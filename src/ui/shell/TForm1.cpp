@@ -1,5 +1,8 @@
 #include "shell/TForm1.h"
 
+#include "dialogs/TfPipette.h"
+#include "screen/ScreenReader.h"
+
 #include "desktop/DesktopShellOpener.h"
 #include "display/DisplayParts.h"
 #include "display/FieldDisplay.h"
@@ -91,6 +94,7 @@ void TForm1::connectActions()
     verbinden(Aktion::realistisch, &TForm1::realistischExecute);
     verbinden(Aktion::luminoes, &TForm1::luminoesExecute);
     verbinden(Aktion::programmOhneRand, &TForm1::programmOhneRandExecute);
+    verbinden(Aktion::pipette, &TForm1::pipetteExecute);
     connect(&m_actions->action(Aktion::FileExit1), &QAction::triggered, this, &QWidget::close);
     m_actions->action(Aktion::FileExit1).setEnabled(true);
 }

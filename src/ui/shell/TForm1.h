@@ -2,6 +2,7 @@
 
 #include "display/DisplayHost.h"
 #include "state/MainState.h"
+#include "tools/PipetteGeometry.h"
 #include "widgets/MainWidgets.h"
 
 #include <QImage>
@@ -16,7 +17,9 @@ class ActionRegistry;
 struct DisplayParts;
 class QAction;
 class RecomputeHooks;
+class ScreenReader;
 class ShellOpener;
+class TfPipette;
 class TfBlind;
 class TfRegistryForm;
 class WindowLayoutUi;
@@ -85,6 +88,11 @@ public:
     // Where web addresses go (the system's "open" action unless a test replaces it).
     void setShellOpener(std::unique_ptr<ShellOpener> opener);
     ShellOpener& shellOpener() { return *m_shellOpener; }
+    // The pipette, created anew for each run while the window is hidden.
+    void pipetteExecute();
+    // Where the pipette reads the screen (the desktop unless a test replaces it).
+    void setScreenReader(std::unique_ptr<ScreenReader> reader);
+    TfPipette* pipette() const { return m_pipette.get(); }
 
     // --- layout, size modes, background ---
     void FormResize();
@@ -138,4 +146,7 @@ private:
     std::unique_ptr<ActionRegistry> m_actions;
     std::unique_ptr<DisplayParts> m_parts;
     std::unique_ptr<ShellOpener> m_shellOpener;
+    std::unique_ptr<ScreenReader> m_screenReader;
+    PipettenStand m_pipettenStand;
+    std::unique_ptr<TfPipette> m_pipette;
 };

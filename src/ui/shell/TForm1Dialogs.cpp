@@ -4,7 +4,11 @@
 
 #include "desktop/ShellOpener.h"
 #include "dialogs/Einstellungen.h"
+#include "dialogs/TfPipette.h"
+#include "display/DisplayParts.h"
+#include "display/ManualInputApply.h"
 #include "prefs/RegistryForm.h"
+#include "screen/ScreenReader.h"
 #include "shell/TfBlind.h"
 
 void TForm1::setShellOpener(std::unique_ptr<ShellOpener> opener)
@@ -22,4 +26,25 @@ void TForm1::einstellungenMenuExecute()
     // A new dialog each time: nothing of an earlier one survives.
     TEinstellungen dialog(*m_preferences, texte, *m_shellOpener, this);
     dialog.exec();
+}
+
+void TForm1::setScreenReader(std::unique_ptr<ScreenReader> reader)
+{
+    m_screenReader = std::move(reader);
+}
+
+void TForm1::pipetteExecute()
+{
+    if (!m_preferences)
+        return;
+    if (!m_screenReader)
+        m_screenReader = desktopScreenReader();
+    ManualInputApply& eingabe = *m_parts->eingabe;
+    eingabe.dialog();
+    m_pipette.reset();
+    m_pipette =
+        std::make_unique<TfPipette>(*m_screenReader, m_pipettenStand, *m_preferences, sprache(), this,
+                                    [&eingabe](const QString& hex) { eingabe.pipetteUebernehmen(hex); });
+    hide();
+    m_pipette->exec();
 }
