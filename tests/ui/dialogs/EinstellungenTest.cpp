@@ -1,7 +1,7 @@
 #include "dialogs/Einstellungen.h"
-#include "desktop/ShellOpener.h"
 #include "language/LanguageTable.h"
 #include "prefs/MemoryPreferenceStore.h"
+#include "desktop/ShellOpener.h"
 #include "prefs/RegistryForm.h"
 
 #include <QLabel>
