@@ -86,6 +86,18 @@ QPushButton* knopf(QWidget* parent, const char* name, QRect r)
 }
 } // namespace
 
+// Field names wider than the design font would run into the value columns:
+// those move right, at most to the frame's inner edge.
+int TOKBottomDlg1::wertSpalteVerschiebung() const
+{
+    const LanguageTable& t = m_host.sprache();
+    int breitester = 0;
+    for (Txt name : {Txt::websicherGross, Txt::websicherLinks, Txt::websicherMitte, Txt::websicherRechts,
+                     Txt::vorschlagWebsicher})
+        breitester = std::max(breitester, fontMetrics().horizontalAdvance(t.text(name)));
+    return std::clamp(22 + breitester + 6 - 136, 0, 363 - (232 + 18 + 28));
+}
+
 void TOKBottomDlg1::bauen()
 {
     auto* bevel = new QFrame(this);
@@ -94,10 +106,11 @@ void TOKBottomDlg1::bauen()
     Label4 = label(this, 22, 30);
     Label4->setObjectName(QStringLiteral("Label4"));
     const char* buchstaben[] = {"R=", "G=", "B="};
+    const int dx = wertSpalteVerschiebung();
     const char* tasten[] = {"R:", "G:", "B:"};
     const int tastenX[] = {22, 106, 196};
     for (std::size_t i = 0; i < 3; ++i) {
-        const int x = 136 + 48 * static_cast<int>(i);
+        const int x = 136 + dx + 48 * static_cast<int>(i);
         label(this, x, 30, QString::fromLatin1(buchstaben[i]));
         label(this, x, 96, QString::fromLatin1(buchstaben[i]));
         werte[i] = label(this, x + 18, 30);
@@ -107,7 +120,7 @@ void TOKBottomDlg1::bauen()
         label(this, tastenX[i], 173, QString::fromLatin1(tasten[i]));
         regler[i] = new StufenRegler(this);
         regler[i]->setObjectName(QStringLiteral("TrackBar%1").arg(i + 1));
-        regler[i]->setGeometry(tastenX[i] + 16, 166, 70, 25);
+        regler[i]->setGeometry(tastenX[i] + 12, 166, 70, 25);
         connect(regler[i], &QSlider::valueChanged, this, [this, i](int p) { trackBarChange(i, p); });
     }
     Panel1 = panel(this, "Panel1", 48);

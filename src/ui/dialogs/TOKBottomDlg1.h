@@ -65,6 +65,7 @@ private:
         StaticText* hex;
     };
     void bauen();
+    int wertSpalteVerschiebung() const;
     void FormCreate();
     FeldQuelle quelle(WebFeld feld) const;
     bool inUse(WebFeld feld) const;
