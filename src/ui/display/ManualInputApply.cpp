@@ -62,8 +62,10 @@ std::optional<std::array<QString, 4>> ManualInputApply::eingabeTexte() const
                       m_dialog->Edit4->text()};
 }
 
+// A position off either end of the band wraps round, as the wheel does.
 void ManualInputApply::bandDruecken(int position)
 {
+    position = ((position % bandLaenge) + bandLaenge) % bandLaenge;
     MainState& s = m_host.state();
     s.bandMausUnten = true;
     m_parts.band->Image2MouseDown(position);
@@ -105,8 +107,8 @@ void ManualInputApply::farbeZuweisen(int eingabePosition, EingabePunkt punkt)
     }
 }
 
-// The outer field takes the colour at the angle distance 0, then the row
-// spreads again around the found position.
+// The row's centre goes half the row's angle away from the found position, so
+// that the selected outer field lands on it once the angle is back.
 void ManualInputApply::reihenZuweisen(int eingabePosition, EingabePunkt punkt)
 {
     MainState& s = m_host.state();
@@ -115,18 +117,21 @@ void ManualInputApply::reihenZuweisen(int eingabePosition, EingabePunkt punkt)
     const int v = trackBar2->value();
     trackBar2->setValue(0);
     const double x = v * 467.0 / 117.0;
+    int mitte = eingabePosition; // 1-based, as einfaerben takes it
     if (s.hdZielRechts) {
         punktAnwenden(punkt);
         m_parts.selection->KleinRechtsClick2();
-        einfaerben(roundHalfEven(eingabePosition - x / 2));
+        mitte = roundHalfEven(eingabePosition - x / 2);
     } else if (s.hdZielLinks) {
         punktAnwenden(punkt);
         m_parts.selection->KleinLinksClick2();
-        einfaerben(roundHalfEven(eingabePosition + x / 2));
+        mitte = roundHalfEven(eingabePosition + x / 2);
     }
+    einfaerben(mitte);
     m_beschaeftigt = false;
     trackBar2->setValue(v);
-    bandDruecken(eingabePosition - 1);
+    // Pressing at the found position itself would move the outer field off it again.
+    bandDruecken(mitte - 1);
 }
 
 void ManualInputApply::form1resetten()

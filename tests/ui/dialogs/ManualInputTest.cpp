@@ -6,6 +6,7 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QSlider>
 
 namespace
 {
@@ -115,4 +116,25 @@ TEST(ManualInputDialog, SmallFieldSelectedTheBigFieldTakesTheColour)
     EXPECT_EQ(f.s().posGross(), 0);
     EXPECT_EQ(f.s().hellGross, 0);
     EXPECT_EQ(f.s().dunkelGross, 127);
+}
+
+TEST(ManualInputDialog, ColourRowsGiveTheSelectedOuterFieldTheColour)
+{
+    ShownWindow f;
+    f.modus("farbreihen");
+    ASSERT_TRUE(f.s().hdZielRechts);
+    const int winkel = f.w().TrackBar2->value();
+    eingeben(f, [&](TfEingabe& d) {
+        tippen(d.Edit4, QStringLiteral("#C86464"));
+        d.OKBtn->click();
+    });
+    EXPECT_EQ(f.w().TrackBar2->value(), winkel);
+    // The outer field's base colour and amounts mix back to the typed colour.
+    const OneBased<88>& werte = f.s().farbWerte;
+    const QColor basis(werte[slot::basisRechts], werte[slot::basisRechts + 1], werte[slot::basisRechts + 2]);
+    const QColor mix = gemischt(basis, f.s().dunkelRechts, f.s().hellRechts);
+    EXPECT_LE(std::abs(mix.red() - 200), 2);
+    EXPECT_LE(std::abs(mix.green() - 100), 2);
+    EXPECT_LE(std::abs(mix.blue() - 100), 2);
+    EXPECT_FALSE(f.s().eingabeFarbeAktiv);
 }
