@@ -10,6 +10,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   libpng-dev zlib1g-dev
   xvfb xauth fonts-dejavu-core
+  dbus-daemon
 )
 
 missing=()

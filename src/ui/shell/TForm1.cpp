@@ -1,6 +1,7 @@
 #include "shell/TForm1.h"
 
 #include "dialogs/TfPipette.h"
+#include "screen/PortalColourPicker.h"
 #include "screen/ScreenReader.h"
 
 #include "desktop/DesktopShellOpener.h"

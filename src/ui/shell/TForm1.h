@@ -17,6 +17,7 @@ class ActionRegistry;
 struct DisplayParts;
 class QAction;
 class RecomputeHooks;
+class PortalColourPicker;
 class ScreenReader;
 class ShellOpener;
 class TfPipette;
@@ -129,6 +130,7 @@ private:
     void setBandType(bool luminoes);
     void wheelForBandType();
     void grossesFeldNeuHolen();
+    void portalPipette();
     QSize screenSize() const;
 
     MainState m_state;
@@ -149,4 +151,5 @@ private:
     std::unique_ptr<ScreenReader> m_screenReader;
     PipettenStand m_pipettenStand;
     std::unique_ptr<TfPipette> m_pipette;
+    std::unique_ptr<PortalColourPicker> m_portal;
 };
