@@ -2,6 +2,7 @@
 
 #include "display/DisplayHost.h"
 #include "state/MainState.h"
+#include "tools/PipetteGeometry.h"
 #include "widgets/MainWidgets.h"
 
 #include <QImage>
@@ -17,7 +18,10 @@ class ColourSettingsFile;
 struct DisplayParts;
 class QAction;
 class RecomputeHooks;
+class PortalColourPicker;
+class ScreenReader;
 class ShellOpener;
+class TfPipette;
 class TfBlind;
 class TfRegistryForm;
 class ValueOutput;
@@ -91,6 +95,11 @@ public:
     // Where web addresses go (the system's "open" action unless a test replaces it).
     void setShellOpener(std::unique_ptr<ShellOpener> opener);
     ShellOpener& shellOpener() { return *m_shellOpener; }
+    // The pipette, created anew for each run while the window is hidden.
+    void pipetteExecute();
+    // Where the pipette reads the screen (the desktop unless a test replaces it).
+    void setScreenReader(std::unique_ptr<ScreenReader> reader);
+    TfPipette* pipette() const { return m_pipette.get(); }
 
     // --- colour settings file ---
     ColourSettingsFile& datei() { return *m_datei; }
@@ -133,6 +142,7 @@ private:
     void setBandType(bool luminoes);
     void wheelForBandType();
     void grossesFeldNeuHolen();
+    void portalPipette();
     QSize screenSize() const;
 
     MainState m_state;
@@ -153,4 +163,8 @@ private:
     std::unique_ptr<TForm2> m_vorschau;
     std::unique_ptr<ShellOpener> m_shellOpener;
     std::unique_ptr<ColourSettingsFile> m_datei;
+    std::unique_ptr<ScreenReader> m_screenReader;
+    PipettenStand m_pipettenStand;
+    std::unique_ptr<TfPipette> m_pipette;
+    std::unique_ptr<PortalColourPicker> m_portal;
 };
