@@ -12,6 +12,7 @@ packages=(
   libpng-dev zlib1g-dev
   xvfb xauth fonts-dejavu-core
   poppler-utils
+  dbus-daemon
 )
 
 missing=()

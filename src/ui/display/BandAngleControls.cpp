@@ -5,6 +5,7 @@
 #include "display/DisplayHost.h"
 #include "display/DisplayParts.h"
 #include "display/FieldDisplay.h"
+#include "display/ManualInputApply.h"
 #include "widgets/ColourPanel.h"
 #include "widgets/PictureBox.h"
 
@@ -156,8 +157,7 @@ void BandAngleControls::TrackBarAllChange(const QObject* sender)
     m_parts.display->datenHolen(s.posGross(), true);
 
     zeichneWinkelBild(m_host.winkelBild(), m_host.imageBg(), modus, s.winkeltyp2, trackBar2, trackBar3);
-    // The manual input dialog's own computation also leaves the picture alone once it exists.
-    if (!s.nurRechnen)
+    if (!s.nurRechnen && !m_parts.eingabe->beschaeftigt())
         winkelBildZeigen();
 }
 
@@ -177,6 +177,8 @@ void BandAngleControls::winkelZeichnen()
     textSetzen(w.Label14, texte.label14);
     textSetzen(w.Label12, texte.label12);
     textSetzen(w.Label13, texte.label13);
+    if (m_parts.eingabe->beschaeftigt())
+        return;
     if (!s.nurRechnen)
         winkelBildZeigen();
     legendeFaerben();

@@ -7,6 +7,7 @@
 #include "display/Fixing.h"
 #include "display/HiddenBand.h"
 #include "display/LightDarkField.h"
+#include "display/ManualInputApply.h"
 #include "display/ModeActions.h"
 #include "display/SeparateAdjustment.h"
 #include "display/TextView.h"
@@ -20,7 +21,8 @@ DisplayParts::DisplayParts(DisplayHost& host)
       fixedPanels(std::make_unique<FixedPanels>(host, *this)), fixing(std::make_unique<Fixing>(host, *this)),
       separat(std::make_unique<SeparateAdjustment>(host, *this)),
       websicher(std::make_unique<WebSafeDisplay>(host, *this)), text(std::make_unique<TextView>(host, *this)),
-      bandVersteck(std::make_unique<HiddenBand>(host))
+      bandVersteck(std::make_unique<HiddenBand>(host)),
+      eingabe(std::make_unique<ManualInputApply>(host, *this))
 {
 }
 
@@ -38,4 +40,5 @@ void DisplayParts::connectAll()
     websicher->connectWidgets();
     text->connectWidgets();
     bandVersteck->connectWidgets();
+    eingabe->connectWidgets();
 }

@@ -14,6 +14,7 @@ class SeparateAdjustment;
 class WebSafeDisplay;
 class TextView;
 class HiddenBand;
+class ManualInputApply;
 
 // The working parts of the field display, created once by the main window.
 // They call each other through this record, never through globals.
@@ -39,4 +40,7 @@ struct DisplayParts {
     std::unique_ptr<WebSafeDisplay> websicher;   // web-safe display and its warning
     std::unique_ptr<TextView> text;              // text instead of fields
     std::unique_ptr<HiddenBand> bandVersteck;    // the hidden colour band
+
+    // Colours from outside.
+    std::unique_ptr<ManualInputApply> eingabe;
 };

@@ -5,6 +5,7 @@
 #include "display/DisplayHost.h"
 #include "display/DisplayParts.h"
 #include "display/LightDarkField.h"
+#include "display/ManualInputApply.h"
 #include "display/WebSafeDisplay.h"
 #include "harmony/Positions.h"
 #include "language/ActionRegistry.h"
@@ -61,8 +62,7 @@ void FieldDisplay::bandMarkerVerschieben(int p)
 
 bool FieldDisplay::manualInputToOuterRowField() const
 {
-    // Only the manual input dialog applies colours to an outer row field.
-    return false;
+    return m_parts.eingabe->beschaeftigt();
 }
 
 bool FieldDisplay::reihenModus() const
@@ -110,6 +110,15 @@ void FieldDisplay::werteSchreiben(StaticText* r, StaticText* g, StaticText* b, S
         ::werteSchreiben(r, g, b, hex, farbe);
 }
 
+void FieldDisplay::eingabeStattArgumenten(int& r, int& g, int& b) const
+{
+    if (const std::optional<QColor> c = m_parts.eingabe->eingabeFarbe()) {
+        r = c->red();
+        g = c->green();
+        b = c->blue();
+    }
+}
+
 void FieldDisplay::gemalt()
 {
     m_host.actions().action(Aktion::dateiSpeichern).setEnabled(true);
@@ -120,8 +129,7 @@ void FieldDisplay::GrosseFlaeche(int r, int g, int b)
 {
     MainState& s = m_host.state();
     MainWidgets& w = m_host.w();
-    // A colour typed into the manual input dialog takes the place of r, g, b
-    // here (eingabeFarbeAktiv) once that dialog exists.
+    eingabeStattArgumenten(r, g, b);
     const QColor farbe = alsFarbe(anzeigeFarbe(r, g, b, s.nurWebsicher));
     const bool links = linksBearbeitet();
 
@@ -140,6 +148,12 @@ void FieldDisplay::GrosseFlaeche(int r, int g, int b)
         werteSchreiben(w.SGrUnR, w.SGrUnG, w.SGrUnB, w.SGrUnHex, farbe);
     else
         werteSchreiben(w.SGrObR, w.SGrObG, w.SGrObB, w.SGrObHex, farbe);
+    if (const auto texte = m_parts.eingabe->eingabeTexte(); texte && !s.anzeigeSperre) {
+        const std::array<StaticText*, 4> ziele = links ? std::array{w.SGrUnR, w.SGrUnG, w.SGrUnB, w.SGrUnHex}
+                                                       : std::array{w.SGrObR, w.SGrObG, w.SGrObB, w.SGrObHex};
+        for (std::size_t i = 0; i < 4; ++i)
+            ziele[i]->setText((*texte)[i]);
+    }
     const std::array<QTextEdit*, 3> edits = links ? std::array{w.RichEdit4, w.RichEdit5, w.RichEdit6}
                                                   : std::array{w.RichEdit1, w.RichEdit2, w.RichEdit3};
     for (QTextEdit* e : edits)
@@ -166,8 +180,9 @@ void FieldDisplay::kleineFlaeche(Klein feld, int r, int g, int b)
 {
     MainState& s = m_host.state();
     MainWidgets& w = m_host.w();
-    // In colour rows a colour typed into the manual input dialog replaces
-    // r, g, b for the selected outer field once that dialog exists.
+    if (s.modus() == Modus::reihen &&
+        ((feld == Klein::rechts && s.hdZielRechts) || (feld == Klein::links && s.hdZielLinks)))
+        eingabeStattArgumenten(r, g, b);
     const QColor farbe = alsFarbe(anzeigeFarbe(r, g, b, s.nurWebsicher));
     const bool links = linksBearbeitet();
 

@@ -45,6 +45,8 @@ private:
     void richEditHintergrund(QTextEdit* edit, const QColor& farbe);
     void richEditSchrift(QTextEdit* edit, const QColor& farbe);
     void werteSchreiben(StaticText* r, StaticText* g, StaticText* b, StaticText* hex, const QColor& farbe);
+    // A colour typed into the manual input dialog, while it is applied, replaces r, g, b.
+    void eingabeStattArgumenten(int& r, int& g, int& b) const;
     // The end of every painting routine: the Save action's enabled state is
     // the modified state.
     void gemalt();

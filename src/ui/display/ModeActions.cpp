@@ -113,8 +113,11 @@ void ModeActions::modusWechseln(Modus modus)
 {
     MainState& s = m_host.state();
     MainWidgets& w = m_host.w();
-    // Manual input and the pipette are enabled here (all but colour rows)
-    // once they exist.
+    // Colour rows leave them as they are.
+    if (modus != Modus::reihen) {
+        m_host.actions().action(Aktion::gezielteManuelleEingabeVonWerten).setEnabled(true);
+        m_host.actions().action(Aktion::pipette).setEnabled(true);
+    }
     if (istHarmonie(modus)) {
         w.Panel1->hide();
     } else {

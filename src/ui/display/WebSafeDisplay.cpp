@@ -1,5 +1,6 @@
 #include "display/WebSafeDisplay.h"
 
+#include "dialogs/TOKBottomDlg1.h"
 #include "display/DisplayHost.h"
 #include "display/DisplayParts.h"
 #include "display/FieldDisplay.h"
@@ -7,7 +8,10 @@
 #include "language/ActionRegistry.h"
 #include "widgets/ColourPanel.h"
 
+#include "language/LanguageTable.h"
+
 #include <QAction>
+#include <QMessageBox>
 
 WebSafeDisplay::WebSafeDisplay(DisplayHost& host, DisplayParts& parts) : m_host(host), m_parts(parts) {}
 
@@ -17,6 +21,22 @@ void WebSafeDisplay::connectWidgets()
     QObject::connect(&a, &QAction::triggered, &m_host.hauptfenster(),
                      [this] { nurWebsichereFarbenAnzeigenExecute(); });
     a.setEnabled(true);
+    QAction& umwandeln = m_host.actions().action(Aktion::inWebsichereFarbenUmwandeln);
+    QObject::connect(&umwandeln, &QAction::triggered, &m_host.hauptfenster(),
+                     [this] { inWebsichereFarbenUmwandelnExecute(); });
+    umwandeln.setEnabled(!m_host.state().aktionen.nurWebsichereFarbenAnzeigen);
+}
+
+void WebSafeDisplay::inWebsichereFarbenUmwandelnExecute()
+{
+    if (istReihenModus(m_host.state().modus())) {
+        const LanguageTable& t = m_host.sprache();
+        QMessageBox::information(&m_host.hauptfenster(), t.text(Txt::hinweis),
+                                 t.text(Txt::websicherAuffaecherung));
+        return;
+    }
+    TOKBottomDlg1 dialog(m_host, &m_host.hauptfenster());
+    dialog.exec();
 }
 
 void WebSafeDisplay::nurWebsichereFarbenAnzeigenExecute()

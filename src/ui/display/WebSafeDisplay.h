@@ -15,6 +15,8 @@ public:
     void connectWidgets();
 
     void nurWebsichereFarbenAnzeigenExecute();
+    // The conversion dialog, created anew each time; rows only get a message.
+    void inWebsichereFarbenUmwandelnExecute();
     // Whether two compared row fields of the shown row display are equal.
     bool checkFarbengleichheit() const;
     // After a row field was painted: shows or hides the warning Panel1.

@@ -1,5 +1,9 @@
 #include "shell/TForm1.h"
 
+#include "dialogs/TfPipette.h"
+#include "screen/PortalColourPicker.h"
+#include "screen/ScreenReader.h"
+
 #include "desktop/DesktopShellOpener.h"
 #include "display/DisplayParts.h"
 #include "display/FieldDisplay.h"
@@ -101,6 +105,7 @@ void TForm1::connectActions()
     verbinden(Aktion::luminoes, &TForm1::luminoesExecute);
     verbinden(Aktion::programmOhneRand, &TForm1::programmOhneRandExecute);
     verbinden(Aktion::vollbild, &TForm1::vollbildExecute);
+    verbinden(Aktion::pipette, &TForm1::pipetteExecute);
     connect(&m_actions->action(Aktion::FileExit1), &QAction::triggered, this, &QWidget::close);
     m_actions->action(Aktion::FileExit1).setEnabled(true);
     verbinden(Aktion::hilfeInhalt, &TForm1::hilfeInhaltExecute);

@@ -2,6 +2,7 @@
 
 #include "display/DisplayHost.h"
 #include "state/MainState.h"
+#include "tools/PipetteGeometry.h"
 #include "widgets/MainWidgets.h"
 
 #include <QImage>
@@ -18,7 +19,10 @@ struct DisplayParts;
 class HelpActions;
 class QAction;
 class RecomputeHooks;
+class PortalColourPicker;
+class ScreenReader;
 class ShellOpener;
+class TfPipette;
 class TfBlind;
 class TfRegistryForm;
 class ValueOutput;
@@ -108,6 +112,11 @@ public:
     void onlineCheckAufUpdateExecute();
     // The help and tutorial handlers, with their help viewer seam and data folders.
     HelpActions& hilfe() { return *m_hilfe; }
+    // The pipette, created anew for each run while the window is hidden.
+    void pipetteExecute();
+    // Where the pipette reads the screen (the desktop unless a test replaces it).
+    void setScreenReader(std::unique_ptr<ScreenReader> reader);
+    TfPipette* pipette() const { return m_pipette.get(); }
 
     // --- colour settings file ---
     ColourSettingsFile& datei() { return *m_datei; }
@@ -150,6 +159,7 @@ private:
     void setBandType(bool luminoes);
     void wheelForBandType();
     void grossesFeldNeuHolen();
+    void portalPipette();
     QSize screenSize() const;
 
     MainState m_state;
@@ -171,4 +181,8 @@ private:
     std::unique_ptr<ShellOpener> m_shellOpener;
     std::unique_ptr<HelpActions> m_hilfe;
     std::unique_ptr<ColourSettingsFile> m_datei;
+    std::unique_ptr<ScreenReader> m_screenReader;
+    PipettenStand m_pipettenStand;
+    std::unique_ptr<TfPipette> m_pipette;
+    std::unique_ptr<PortalColourPicker> m_portal;
 };

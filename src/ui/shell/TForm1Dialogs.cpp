@@ -2,11 +2,17 @@
 
 #include "shell/TForm1.h"
 
+#include "colour/Conversions.h"
 #include "desktop/ShellOpener.h"
 #include "dialogs/Einstellungen.h"
 #include "documents/TForm2.h"
+#include "dialogs/TfPipette.h"
+#include "display/DisplayParts.h"
+#include "display/ManualInputApply.h"
 #include "prefs/RegistryForm.h"
 #include "shell/HelpActions.h"
+#include "screen/PortalColourPicker.h"
+#include "screen/ScreenReader.h"
 #include "shell/TfBlind.h"
 
 #include <QTabWidget>
@@ -67,4 +73,47 @@ void TForm1::vollbildExecute()
     if (!m_vorschau)
         m_vorschau = std::make_unique<TForm2>(*this, *m_parts, this);
     m_vorschau->zeigen();
+}
+
+void TForm1::setScreenReader(std::unique_ptr<ScreenReader> reader)
+{
+    m_screenReader = std::move(reader);
+}
+
+void TForm1::pipetteExecute()
+{
+    if (!m_preferences)
+        return;
+    if (!m_screenReader && PortalColourPicker::portalSitzung()) {
+        portalPipette();
+        return;
+    }
+    if (!m_screenReader)
+        m_screenReader = desktopScreenReader();
+    ManualInputApply& eingabe = *m_parts->eingabe;
+    eingabe.dialog();
+    m_pipette.reset();
+    m_pipette =
+        std::make_unique<TfPipette>(*m_screenReader, m_pipettenStand, *m_preferences, sprache(), this,
+                                    [&eingabe](const QString& hex) { eingabe.pipetteUebernehmen(hex); });
+    hide();
+    m_pipette->exec();
+}
+
+// Where the screen may not be read, the desktop's own picker takes the colour
+// and it enters through the same transfer.
+void TForm1::portalPipette()
+{
+    if (!m_portal) {
+        m_portal = std::make_unique<PortalColourPicker>();
+        ManualInputApply& eingabe = *m_parts->eingabe;
+        connect(m_portal.get(), &PortalColourPicker::gewaehlt, this, [this, &eingabe](const QColor& c) {
+            show();
+            eingabe.pipetteUebernehmen(hexText(c.red(), c.green(), c.blue()));
+        });
+        connect(m_portal.get(), &PortalColourPicker::fehlgeschlagen, this, [this] { show(); });
+    }
+    m_parts->eingabe->dialog();
+    hide();
+    m_portal->pickColor();
 }

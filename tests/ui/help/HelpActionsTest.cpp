@@ -1,6 +1,7 @@
 // Part 6.2 through the main window: F1, topic help, the tutorial menu with its
 // path rules, the update question and the about box.
 
+#include "support/InteractionFixture.h"
 #include "support/ModalGuard.h"
 #include "support/WindowFixture.h"
 
@@ -8,6 +9,8 @@
 #include "desktop/ShellOpener.h"
 #include "dialogs/AboutBox.h"
 #include "dialogs/Einstellungen.h"
+#include "dialogs/TOKBottomDlg1.h"
+#include "dialogs/TfEingabe.h"
 #include "documents/TForm2.h"
 #include "language/ActionRegistry.h"
 #include "language/LanguageTable.h"
@@ -329,4 +332,33 @@ TEST(HelpActions, ThePopUpWindowsHelpButtonOpensItsTopic)
     EXPECT_EQ(h.viewer->aufrufe()[0].adresse, h.f.form->helpFile() + QStringLiteral("::HTML\\page03.htm"));
     EXPECT_EQ(h.viewer->aufrufe()[0].befehl, HilfeBefehl::thema);
     EXPECT_EQ(h.viewer->aufrufe()[0].sprache, Sprache::deutsch);
+}
+
+TEST(HelpActions, TheManualInputAndWebSafeHelpButtonsOpenTheirTopics)
+{
+    ShownWindow f; // English: no "TNVersion"
+    auto v = std::make_unique<RecordingHelpViewer>();
+    RecordingHelpViewer* viewer = v.get();
+    f.form->hilfe().setHelpViewer(std::move(v));
+
+    onNextModal<TfEingabe>([&](TfEingabe& d) {
+        EXPECT_TRUE(d.Button1->isEnabled());
+        QTest::mouseClick(d.Button1, Qt::LeftButton);
+        d.Button2->click();
+    });
+    f.form->aktion("gezielteManuelleEingabeVonWerten")->trigger();
+    onNextModal<TOKBottomDlg1>([&](TOKBottomDlg1& d) {
+        EXPECT_TRUE(d.Button4->isEnabled());
+        QTest::mouseClick(d.Button4, Qt::LeftButton);
+        d.Button3->click();
+    });
+    f.form->aktion("inWebsichereFarbenUmwandeln")->trigger();
+
+    ASSERT_EQ(viewer->aufrufe().size(), 2);
+    EXPECT_EQ(viewer->aufrufe()[0].adresse, f.form->helpFile() + QStringLiteral("::HTML\\page05.htm"));
+    EXPECT_EQ(viewer->aufrufe()[1].adresse, f.form->helpFile() + QStringLiteral("::HTML\\page06.htm"));
+    for (const auto& aufruf : viewer->aufrufe()) {
+        EXPECT_EQ(aufruf.befehl, HilfeBefehl::thema);
+        EXPECT_EQ(aufruf.sprache, Sprache::englisch);
+    }
 }

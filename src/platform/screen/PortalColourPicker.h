@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QColor>
+#include <QDBusConnection>
+#include <QObject>
+#include <QVariantMap>
+
+// The desktop portal's colour picker, for sessions (Wayland) in which a
+// program may neither read other windows nor move the cursor: the desktop
+// lets the user pick and hands back only the colour.
+class PortalColourPicker : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit PortalColourPicker(QDBusConnection bus = QDBusConnection::sessionBus(),
+                                QObject* parent = nullptr);
+    // Whether the session is one the portal serves instead of a screen reader.
+    static bool portalSitzung();
+
+    // Starts a pick; ends in gewaehlt or in fehlgeschlagen.
+    void pickColor();
+
+signals:
+    void gewaehlt(const QColor& farbe);
+    // The user cancelled, or there is no portal.
+    void fehlgeschlagen();
+
+private slots:
+    void antwort(uint response, const QVariantMap& results);
+
+private:
+    QDBusConnection m_bus;
+    QString m_anfragePfad;
+    int m_zaehler = 0;
+};

@@ -1,0 +1,85 @@
+#pragma once
+
+#include "colour/ManualInput.h"
+
+#include <QDialog>
+
+#include <array>
+#include <functional>
+
+class DisplayHost;
+class ManualInputApply;
+class ColourPanel;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+// The manual input dialog: a colour typed as R, G, B or as a hex text, shown
+// as a preview and, on OK, found on the luminous band and applied. Created on
+// first use and kept, so the last entry stays.
+class TfEingabe : public QDialog
+{
+    Q_OBJECT
+
+public:
+    TfEingabe(DisplayHost& host, ManualInputApply& anwenden, QWidget* parent = nullptr);
+
+    Rgb eingabe() const { return {eingabeR, eingabeG, eingabeB}; }
+    bool eingabeGueltig = false;
+
+    void FormShow();
+    void OKBtnClick();
+    void Button2Click();
+    // Help: the page "::HTML\page05.htm" of the help file.
+    void Button1Click();
+    void BitBtn1Click();
+    // The hex field's key release; the pipette hands its colour over through it.
+    void Edit4KeyUp();
+    // Replaces the system colour dialog (tests): returns the chosen colour or an invalid one.
+    void setFarbAuswahl(std::function<QColor(QWidget*, const QColor&)> auswahl)
+    {
+        m_farbAuswahl = std::move(auswahl);
+    }
+
+    QLineEdit* Edit1 = nullptr;
+    QLineEdit* Edit2 = nullptr;
+    QLineEdit* Edit3 = nullptr;
+    QLineEdit* Edit4 = nullptr;
+    QLabel* Label5 = nullptr;
+    ColourPanel* Panel2 = nullptr;
+    QPushButton* BitBtn1 = nullptr;
+    QPushButton* OKBtn = nullptr;
+    QPushButton* Button2 = nullptr;
+    QPushButton* Button1 = nullptr;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void done(int result) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void bauen();
+    void FormCreate();
+    QLineEdit* zahlFeld(const QString& name, int x, int y);
+    int kanalIndex(const QObject* feld) const;
+    bool dezimalEreignis(QLineEdit* feld, QEvent* event);
+    bool hexEreignis(QEvent* event);
+    void dezimalKeyUp(QLineEdit* feld);
+    void dezimalChange(QLineEdit* feld);
+    void Edit4Change();
+    bool checkInteger(QLineEdit* feld);
+    bool checkHexMitMeldung();
+    void konvertHexToRGB();
+    void WerteAufnehmen();
+    void hexAusEingabe();
+
+    DisplayHost& m_host;
+    ManualInputApply& m_anwenden;
+    std::function<QColor(QWidget*, const QColor&)> m_farbAuswahl;
+    int eingabeR = 0, eingabeG = 0, eingabeB = 0;
+    bool tasteUeberspringen = false;
+    bool hexGeladen = false;
+    bool hexAusloesen = false;
+    std::array<bool, 3> kanalAusloesen{}; // rAusloesen, gAusloesen, bAusloesen
+    bool okGedrueckt = false;
+};

@@ -1,0 +1,182 @@
+#include "dialogs/TfPipette.h"
+
+#include "dialogs/TfHinweisPipette.h"
+#include "language/LanguageTable.h"
+#include "prefs/RegistryForm.h"
+#include "screen/ScreenReader.h"
+#include "widgets/ColourPanel.h"
+
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPainter>
+
+Lupenbild::Lupenbild(QWidget* parent) : QWidget(parent), m_bild(lupenKante, lupenKante, QImage::Format_RGB32)
+{
+    m_bild.fill(Qt::black);
+    setFixedSize(lupenKante, lupenKante);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void Lupenbild::paintEvent(QPaintEvent*)
+{
+    QPainter(this).drawImage(0, 0, m_bild);
+}
+
+TfPipette::TfPipette(ScreenReader& screen, PipettenStand& stand, HeldPreferences& prefs,
+                     const LanguageTable& texte, QWidget* hauptfenster,
+                     std::function<void(const QString&)> uebernehmen)
+    : QDialog(hauptfenster), m_screen(screen), m_stand(stand), m_prefs(prefs), m_texte(texte),
+      m_hauptfenster(hauptfenster), m_uebernehmen(std::move(uebernehmen))
+{
+    setObjectName(QStringLiteral("fPipette"));
+    setWindowFlags(Qt::Tool | Qt::WindowStaysOnTopHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+    setWindowTitle(texte.text(Txt::pipetteTitel));
+    setFont(QFont(QStringLiteral("Tahoma"), 8));
+    bauen();
+    m_timer.setInterval(10);
+    connect(&m_timer, &QTimer::timeout, this, &TfPipette::Timer1Timer);
+}
+
+TfPipette::~TfPipette() = default;
+
+void TfPipette::bauen()
+{
+    for (std::size_t i = 0; i < 3; ++i) {
+        auto* panel = new ColourPanel(this, QStringLiteral("Panel%1").arg(i + 1));
+        panel->setBevel(ColourPanel::Bevel::lowered);
+        panel->setGeometry(0, 68 * static_cast<int>(i), 68, 68);
+        bilder[i] = new Lupenbild(panel);
+        bilder[i]->setObjectName(QStringLiteral("Image%1").arg(i + 1));
+        bilder[i]->move(2, 2);
+    }
+    Panel5 = new ColourPanel(this, QStringLiteral("Panel5"));
+    Panel5->setBevel(ColourPanel::Bevel::lowered);
+    Panel5->setGeometry(22, 210, 26, 26);
+    const char* design[] = {"R", "G", "B", "HEX"};
+    for (std::size_t i = 0; i < 4; ++i) {
+        labels[i] = new QLabel(QString::fromLatin1(design[i]), this);
+        labels[i]->setObjectName(QStringLiteral("Label%1").arg(i + 1));
+        labels[i]->setGeometry(2, 240 + 15 * static_cast<int>(i), 66, 14);
+    }
+    setFixedSize(68, 302);
+}
+
+void TfPipette::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    m_stand.aufnahmeAngefordert = false;
+    m_stand.farbeAufgenommen = false;
+    move(0, 0);
+    m_timer.start();
+}
+
+void TfPipette::Timer1Timer()
+{
+    ++m_ticks;
+    if (m_hauptfenster && m_hauptfenster->isVisible())
+        m_hauptfenster->hide();
+    if (m_stand.aufnahmeAngefordert) {
+        m_stand.aufnahmeAngefordert = false;
+        accept();
+        return;
+    }
+    const QPoint cursor = m_screen.cursorPos();
+    m_stand.cursorX = cursor.x();
+    m_stand.cursorY = cursor.y();
+    // The screen is read only when the cursor moved: waiting costs nothing.
+    if (cursor != QPoint(m_stand.abgetastetX, m_stand.abgetastetY)) {
+        lupenZeichnen();
+        m_stand.abgetastetX = cursor.x();
+        m_stand.abgetastetY = cursor.y();
+        farbeZeigen();
+    }
+    if (m_stand.hinweisFaellig && m_prefs.zeigeHinweisPipette)
+        hinweisZeigen();
+}
+
+void TfPipette::lupenZeichnen()
+{
+    for (std::size_t i = 0; i < 3; ++i) {
+        QImage& ziel = bilder[i]->bild();
+        QPainter p(&ziel);
+        p.drawImage(ziel.rect(), m_screen.grab(lupen[i].quelle(m_stand.cursorX, m_stand.cursorY)));
+        for (const Marke& m : lupenMarken[i])
+            if (m.r > m.l)
+                p.fillRect(QRect(QPoint(m.l, m.o), QPoint(m.r - 1, m.u - 1)), QColor(255, 0, 255));
+        p.end();
+        bilder[i]->update();
+    }
+}
+
+void TfPipette::farbeZeigen()
+{
+    const unsigned farbe = m_screen.pixel(m_screen.cursorPos());
+    Panel5->setColour(QColor::fromRgb(farbe));
+    labels[0]->setText(QStringLiteral("R: ") + RGBWert(farbe, 'R'));
+    labels[1]->setText(QStringLiteral("G: ") + RGBWert(farbe, 'G'));
+    labels[2]->setText(QStringLiteral("B: ") + RGBWert(farbe, 'B'));
+    labels[3]->setText(HEXWert(farbe));
+}
+
+void TfPipette::hinweisZeigen()
+{
+    m_stand.hinweisFaellig = false;
+    if (!m_hinweis)
+        m_hinweis = new TfHinweisPipette(m_texte, m_prefs, m_timer, this);
+    m_hinweis->exec();
+    m_gedrueckt.clear();
+}
+
+void TfPipette::keyPressEvent(QKeyEvent* event)
+{
+    m_gedrueckt.insert(event->key());
+    const int schritt = event->modifiers().testFlag(Qt::ControlModifier) ? 10 : 1;
+    QPoint ziel(m_stand.cursorX, m_stand.cursorY);
+    switch (event->key()) {
+    case Qt::Key_Left:
+        ziel.rx() -= schritt;
+        break;
+    case Qt::Key_Right:
+        ziel.rx() += schritt;
+        break;
+    case Qt::Key_Up:
+        ziel.ry() -= schritt;
+        break;
+    case Qt::Key_Down:
+        ziel.ry() += schritt;
+        break;
+    default:
+        return;
+    }
+    m_screen.setCursorPos(ziel);
+}
+
+void TfPipette::keyReleaseEvent(QKeyEvent* event)
+{
+    if (event->isAutoRepeat() || !m_gedrueckt.erase(event->key()))
+        return;
+    const int k = event->key();
+    if (k == Qt::Key_Space || k == Qt::Key_Return || k == Qt::Key_Enter) {
+        m_stand.farbeAufgenommen = true;
+        m_stand.aufnahmeAngefordert = true;
+    }
+}
+
+void TfPipette::done(int result)
+{
+    FormClose();
+    QDialog::done(result);
+}
+
+void TfPipette::FormClose()
+{
+    if (m_stand.farbeAufgenommen && m_uebernehmen) {
+        m_stand.farbeAufgenommen = false;
+        m_uebernehmen(labels[3]->text());
+    }
+    m_timer.stop();
+    if (m_hauptfenster)
+        m_hauptfenster->show();
+    if (m_prefs.zeigeHinweisPipette)
+        m_stand.hinweisFaellig = true;
+}

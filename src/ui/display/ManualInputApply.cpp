@@ -1,0 +1,165 @@
+#include "display/ManualInputApply.h"
+
+#include "colour/Rounding.h"
+#include "dialogs/TfEingabe.h"
+#include "display/BandAngleControls.h"
+#include "display/DisplayHost.h"
+#include "display/DisplayParts.h"
+#include "display/FieldSelection.h"
+#include "display/LightDarkField.h"
+#include "display/WebSafeDisplay.h"
+#include "language/ActionRegistry.h"
+
+#include <QAction>
+#include <QLineEdit>
+#include <QSlider>
+
+ManualInputApply::ManualInputApply(DisplayHost& host, DisplayParts& parts) : m_host(host), m_parts(parts) {}
+
+ManualInputApply::~ManualInputApply() = default;
+
+void ManualInputApply::connectWidgets()
+{
+    QAction& a = m_host.actions().action(Aktion::gezielteManuelleEingabeVonWerten);
+    QObject::connect(&a, &QAction::triggered, &m_host.hauptfenster(),
+                     [this] { gezielteManuelleEingabeVonWertenExecute(); });
+    a.setEnabled(true);
+}
+
+TfEingabe& ManualInputApply::dialog()
+{
+    if (!m_dialog)
+        m_dialog = std::make_unique<TfEingabe>(m_host, *this, &m_host.hauptfenster());
+    return *m_dialog;
+}
+
+void ManualInputApply::gezielteManuelleEingabeVonWertenExecute()
+{
+    MainState& s = m_host.state();
+    QAction& aktion = m_host.actions().action(Aktion::gezielteManuelleEingabeVonWerten);
+    if (s.aktionen.realistisch) {
+        m_host.actions().action(Aktion::luminoes).trigger();
+        aktion.setData(1);
+    }
+    if (s.aktionen.nurWebsichereFarbenAnzeigen)
+        m_parts.websicher->nurWebsichereFarbenAnzeigenExecute();
+    dialog().exec();
+}
+
+std::optional<QColor> ManualInputApply::eingabeFarbe() const
+{
+    if (!m_dialog || !m_host.state().eingabeFarbeAktiv)
+        return std::nullopt;
+    const Rgb c = m_dialog->eingabe();
+    return QColor(std::min(c.r, 255), std::min(c.g, 255), std::min(c.b, 255));
+}
+
+std::optional<std::array<QString, 4>> ManualInputApply::eingabeTexte() const
+{
+    if (!m_dialog || !m_host.state().eingabeTexteZeigen)
+        return std::nullopt;
+    return std::array{m_dialog->Edit1->text(), m_dialog->Edit2->text(), m_dialog->Edit3->text(),
+                      m_dialog->Edit4->text()};
+}
+
+// A position off either end of the band wraps round, as the wheel does.
+void ManualInputApply::bandDruecken(int position)
+{
+    position = ((position % bandLaenge) + bandLaenge) % bandLaenge;
+    MainState& s = m_host.state();
+    s.bandMausUnten = true;
+    m_parts.band->Image2MouseDown(position);
+    s.eingabeFarbeAktiv = true;
+    s.bandMausUnten = false;
+}
+
+void ManualInputApply::einfaerben(int p)
+{
+    if (m_host.state().modus() == Modus::reihen)
+        m_beschaeftigt = true;
+    bandDruecken(p - 1);
+}
+
+// The compact field is half as wide: its points are worth two amount steps.
+void ManualInputApply::punktAnwenden(EingabePunkt punkt)
+{
+    if (m_host.state().kleinesLayout)
+        punkt = {roundHalfEven(punkt.x / 2.0), 127 - roundHalfEven((255 - punkt.y) / 2.0)};
+    m_parts.hellDunkel->bewegeHellDunkel(punkt.x, punkt.y);
+}
+
+void ManualInputApply::farbeZuweisen(int eingabePosition, EingabePunkt punkt)
+{
+    MainState& s = m_host.state();
+    s.eingabeFarbeAktiv = true;
+    if (s.modus() == Modus::reihen) {
+        reihenZuweisen(eingabePosition, punkt);
+    } else if (s.separatModus || s.hdZielGross) {
+        punktAnwenden(punkt);
+        m_parts.hellDunkel->prozenteZeigen();
+    } else {
+        const FieldSelection::Feld klein = s.hdZielRechts  ? FieldSelection::Feld::rechts
+                                           : s.hdZielLinks ? FieldSelection::Feld::links
+                                                           : FieldSelection::Feld::mitte;
+        m_parts.selection->Anzeige_NormalClick2();
+        punktAnwenden(punkt);
+        m_parts.selection->waehlen(klein);
+    }
+}
+
+// The row's centre goes half the row's angle away from the found position, so
+// that the selected outer field lands on it once the angle is back.
+void ManualInputApply::reihenZuweisen(int eingabePosition, EingabePunkt punkt)
+{
+    MainState& s = m_host.state();
+    QSlider* trackBar2 = m_host.w().TrackBar2;
+    m_beschaeftigt = true;
+    const int v = trackBar2->value();
+    trackBar2->setValue(0);
+    const double x = v * 467.0 / 117.0;
+    int mitte = eingabePosition; // 1-based, as einfaerben takes it
+    if (s.hdZielRechts) {
+        punktAnwenden(punkt);
+        m_parts.selection->KleinRechtsClick2();
+        mitte = roundHalfEven(eingabePosition - x / 2);
+    } else if (s.hdZielLinks) {
+        punktAnwenden(punkt);
+        m_parts.selection->KleinLinksClick2();
+        mitte = roundHalfEven(eingabePosition + x / 2);
+    }
+    einfaerben(mitte);
+    m_beschaeftigt = false;
+    trackBar2->setValue(v);
+    // Pressing at the found position itself would move the outer field off it again.
+    bandDruecken(mitte - 1);
+}
+
+void ManualInputApply::form1resetten()
+{
+    m_host.state().eingabeTexteZeigen = true;
+}
+
+void ManualInputApply::luminoesSicherstellen()
+{
+    if (m_host.state().aktionen.realistisch)
+        m_host.actions().action(Aktion::luminoes).trigger();
+}
+
+void ManualInputApply::abbrechen()
+{
+    QAction& aktion = m_host.actions().action(Aktion::gezielteManuelleEingabeVonWerten);
+    if (aktion.data().toInt() == 1) {
+        m_host.actions().action(Aktion::realistisch).trigger();
+        aktion.setData(0);
+    }
+}
+
+void ManualInputApply::pipetteUebernehmen(const QString& hex)
+{
+    m_host.state().eingabeTexteZeigen = true;
+    TfEingabe& d = dialog();
+    d.Edit4->setText(hex);
+    d.eingabeGueltig = true;
+    d.Edit4KeyUp();
+    d.OKBtnClick();
+}

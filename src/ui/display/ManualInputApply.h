@@ -1,0 +1,56 @@
+#pragma once
+
+#include "colour/ManualInput.h"
+
+#include <QColor>
+#include <QString>
+
+#include <array>
+#include <memory>
+#include <optional>
+
+class DisplayHost;
+struct DisplayParts;
+class TfEingabe;
+
+// Opens the manual input dialog and applies a typed colour to the window as
+// if the user had pressed the band and the light/dark field.
+class ManualInputApply
+{
+public:
+    ManualInputApply(DisplayHost& host, DisplayParts& parts);
+    ~ManualInputApply();
+    void connectWidgets();
+
+    void gezielteManuelleEingabeVonWertenExecute();
+    // The dialog, created on first use and kept.
+    TfEingabe& dialog();
+    bool dialogVorhanden() const { return m_dialog != nullptr; }
+
+    // While the dialog paints the typed colour: the colour, and the four texts
+    // as typed (R, G, B, hex).
+    std::optional<QColor> eingabeFarbe() const;
+    std::optional<std::array<QString, 4>> eingabeTexte() const;
+    // Applying in colour rows: the angle image and the band markers stay.
+    bool beschaeftigt() const { return m_beschaeftigt; }
+
+    // Band press at position p - 1 (p 1-based, as the dialog keeps it).
+    void einfaerben(int p);
+    void farbeZuweisen(int eingabePosition, EingabePunkt punkt);
+    void form1resetten();
+    // OK switches to the luminous band; Cancel returns to realistic if opening switched.
+    void luminoesSicherstellen();
+    void abbrechen();
+    // A colour picked on the screen, taken in as if typed into the hex field and confirmed.
+    void pipetteUebernehmen(const QString& hex);
+
+private:
+    void punktAnwenden(EingabePunkt punkt);
+    void bandDruecken(int position);
+    void reihenZuweisen(int eingabePosition, EingabePunkt punkt);
+
+    DisplayHost& m_host;
+    DisplayParts& m_parts;
+    std::unique_ptr<TfEingabe> m_dialog;
+    bool m_beschaeftigt = false;
+};

@@ -1,0 +1,140 @@
+#include "support/InteractionFixture.h"
+#include "support/ModalGuard.h"
+
+#include "dialogs/TfEingabe.h"
+
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QSlider>
+
+namespace
+{
+
+// Replaces a field's text as a user does: click, select all, type over it.
+void tippen(QLineEdit* feld, const QString& text)
+{
+    QTest::mouseClick(feld, Qt::LeftButton);
+    feld->selectAll();
+    QTest::keyClicks(feld, text);
+}
+
+bool istLuminoes(ShownWindow& f)
+{
+    return f.form->aktion("luminoes")->isChecked();
+}
+
+void eingeben(ShownWindow& f, std::function<void(TfEingabe&)> schritt)
+{
+    bool gelaufen = false;
+    onNextModal<TfEingabe>([&](TfEingabe& d) {
+        schritt(d);
+        gelaufen = true;
+    });
+    werkzeug(f, Aktion::gezielteManuelleEingabeVonWerten);
+    EXPECT_TRUE(gelaufen);
+}
+
+} // namespace
+
+TEST(ManualInputDialog, LowerCaseHexIsTakenAndOkPaintsThatColour)
+{
+    ShownWindow f;
+    eingeben(f, [&](TfEingabe& d) {
+        EXPECT_TRUE(istLuminoes(f));
+        tippen(d.Edit4, QStringLiteral("#c86464"));
+        EXPECT_EQ(d.Edit1->text(), QStringLiteral("200"));
+        EXPECT_EQ(d.Edit2->text(), QStringLiteral("100"));
+        EXPECT_EQ(d.Edit3->text(), QStringLiteral("100"));
+        EXPECT_EQ(d.Panel2->colour(), QColor(200, 100, 100));
+        QTest::mouseClick(d.OKBtn, Qt::LeftButton);
+    });
+    EXPECT_TRUE(istLuminoes(f));
+    EXPECT_EQ(f.w().Anzeige_Normal->colour(), QColor(200, 100, 100));
+    EXPECT_EQ(f.w().SGrObHex->text(), QStringLiteral("#C86464"));
+    EXPECT_EQ(f.s().posGross(), 0);
+    EXPECT_EQ(f.s().hellGross, 100);
+    EXPECT_EQ(f.s().dunkelGross, 90);
+    EXPECT_FALSE(f.s().eingabeFarbeAktiv);
+}
+
+TEST(ManualInputDialog, SevenCharacterTextWithANonHexLetterShowsTheMessage)
+{
+    ShownWindow f;
+    eingeben(f, [&](TfEingabe& d) {
+        QString meldung;
+        onNextModal<QMessageBox>([&](QMessageBox& box) {
+            meldung = box.text();
+            box.accept();
+        });
+        tippen(d.Edit4, QStringLiteral("#C8646G"));
+        EXPECT_EQ(meldung, QStringLiteral("The data input is no valid hex-form."));
+        d.Button2->click();
+    });
+}
+
+TEST(ManualInputDialog, DecimalFieldsKeepDigitsClampTo255AndFillTheHexField)
+{
+    ShownWindow f;
+    eingeben(f, [&](TfEingabe& d) {
+        tippen(d.Edit1, QStringLiteral("9x99"));
+        EXPECT_EQ(d.Edit1->text(), QStringLiteral("255"));
+        tippen(d.Edit2, QStringLiteral("16"));
+        tippen(d.Edit3, QStringLiteral("0"));
+        EXPECT_EQ(d.Edit4->text(), QStringLiteral("#FF1000"));
+        EXPECT_EQ(d.Panel2->colour(), QColor(255, 16, 0));
+        d.Button2->click();
+    });
+}
+
+TEST(ManualInputDialog, CancelReturnsToTheRealisticBandThatOpeningLeft)
+{
+    ShownWindow f;
+    ASSERT_FALSE(istLuminoes(f));
+    eingeben(f, [&](TfEingabe& d) {
+        EXPECT_TRUE(istLuminoes(f));
+        d.Button2->click();
+    });
+    EXPECT_FALSE(istLuminoes(f));
+
+    // Opened on luminous by the user: Cancel leaves it.
+    f.form->aktion("luminoes")->trigger();
+    eingeben(f, [&](TfEingabe& d) { d.Button2->click(); });
+    EXPECT_TRUE(istLuminoes(f));
+}
+
+TEST(ManualInputDialog, SmallFieldSelectedTheBigFieldTakesTheColour)
+{
+    ShownWindow f;
+    klick(f.w().KleinRechts);
+    ASSERT_TRUE(f.s().hdZielRechts);
+    eingeben(f, [&](TfEingabe& d) {
+        tippen(d.Edit4, QStringLiteral("#800000"));
+        d.OKBtn->click();
+    });
+    EXPECT_TRUE(f.s().hdZielRechts);
+    EXPECT_EQ(f.s().posGross(), 0);
+    EXPECT_EQ(f.s().hellGross, 0);
+    EXPECT_EQ(f.s().dunkelGross, 127);
+}
+
+TEST(ManualInputDialog, ColourRowsGiveTheSelectedOuterFieldTheColour)
+{
+    ShownWindow f;
+    f.modus("farbreihen");
+    ASSERT_TRUE(f.s().hdZielRechts);
+    const int winkel = f.w().TrackBar2->value();
+    eingeben(f, [&](TfEingabe& d) {
+        tippen(d.Edit4, QStringLiteral("#C86464"));
+        d.OKBtn->click();
+    });
+    EXPECT_EQ(f.w().TrackBar2->value(), winkel);
+    // The outer field's base colour and amounts mix back to the typed colour.
+    const OneBased<88>& werte = f.s().farbWerte;
+    const QColor basis(werte[slot::basisRechts], werte[slot::basisRechts + 1], werte[slot::basisRechts + 2]);
+    const QColor mix = gemischt(basis, f.s().dunkelRechts, f.s().hellRechts);
+    EXPECT_LE(std::abs(mix.red() - 200), 2);
+    EXPECT_LE(std::abs(mix.green() - 100), 2);
+    EXPECT_LE(std::abs(mix.blue() - 100), 2);
+    EXPECT_FALSE(f.s().eingabeFarbeAktiv);
+}
