@@ -23,9 +23,9 @@ FRAME = {
 
 
 def load(lang):
-    spec = importlib.util.spec_from_file_location(f"pages_{lang}", SRC / f"pages_{lang}.py")
-    mod = importlib.util.module_from_spec(spec)
-    spec.loader.exec_module(mod)
+    modspec = importlib.util.spec_from_file_location(f"pages_{lang}", SRC / f"pages_{lang}.py")
+    mod = importlib.util.module_from_spec(modspec)
+    modspec.loader.exec_module(mod)
     return mod
 
 

@@ -17,9 +17,9 @@ SRC = HERE / "tutorialsrc"
 
 
 def load(name):
-    spec = importlib.util.spec_from_file_location(name, SRC / f"{name}.py")
-    mod = importlib.util.module_from_spec(spec)
-    spec.loader.exec_module(mod)
+    modspec = importlib.util.spec_from_file_location(name, SRC / f"{name}.py")
+    mod = importlib.util.module_from_spec(modspec)
+    modspec.loader.exec_module(mod)
     return mod
 
 

@@ -9,7 +9,7 @@ class HelpViewer;
 class TAboutBox;
 class TForm1;
 
-// Part 6.2: the help menu (contents, info, update check), topic help for the
+// The help menu (contents, info, update check), topic help for the
 // dialogs, and the tutorial menu's common handler. Reaches the window for its
 // language, its stored preferences, its shell and its settings dialog.
 class HelpActions

@@ -101,7 +101,7 @@ public:
     // The stored preferences; nullptr before the start-up hands them over.
     TfRegistryForm* preferences() const { return m_preferences; }
 
-    // --- help, tutorial, update check, about box (Part 6.2) ---
+    // --- help, tutorial, update check, about box ---
     void hilfeInhaltExecute();
     // Opens a topic of the help file in the interface language, for the dialogs'
     // help buttons: hilfeThemaZeigen(QStringLiteral("::HTML\\page06.htm")).

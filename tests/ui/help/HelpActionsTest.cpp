@@ -1,4 +1,4 @@
-// Part 6.2 through the main window: F1, topic help, the tutorial menu with its
+// Help through the main window: F1, topic help, the tutorial menu with its
 // path rules, the update question and the about box.
 
 #include "support/InteractionFixture.h"

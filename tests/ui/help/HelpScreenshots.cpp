@@ -31,7 +31,7 @@ QString zielOrdner()
 
 void aufnehmen(QWidget& w, const QString& name)
 {
-    QTest::qWait(300); // contents and index are built in the background
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
     const QString pfad = QDir(zielOrdner()).filePath(name);
     ASSERT_TRUE(w.grab().save(pfad)) << pfad.toStdString();
 }
@@ -47,7 +47,7 @@ TEST(HelpScreenshots, DISABLED_HelpWindowOnTopicPages)
         HelpWindow* w = viewer.fenster();
         ASSERT_NE(w, nullptr);
         w->resize(1000, 700);
-        QTRY_VERIFY(w->engine()->contentWidget()->model()->rowCount() > 0);
+        ASSERT_TRUE(QTest::qWaitFor([w] { return w->engine()->contentWidget()->model()->rowCount() > 0; }));
         w->engine()->contentWidget()->expandAll();
         aufnehmen(*w, QStringLiteral("help-contents-%1.png").arg(code));
         viewer.htmlHelp(daten + QStringLiteral("/manual.chm::HTML\\page06.htm"), HilfeBefehl::thema, s);
@@ -86,7 +86,7 @@ TEST(HelpScreenshots, DISABLED_MainWindowForTheManual)
         });
         f.form->show();
         f.form->resize(1000, 720);
-        QTest::qWait(400);
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(f.form.get()));
         const QString ordner = ziel + QStringLiteral("/") + QString::fromLatin1(code) + QStringLiteral("/HTML/images");
         QDir().mkpath(ordner);
         const QImage bild = f.form->grab().toImage().scaledToWidth(720, Qt::SmoothTransformation);
