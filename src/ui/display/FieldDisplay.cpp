@@ -37,6 +37,21 @@ void FieldDisplay::datenHolen(int p, bool recolour)
     ::datenHolen(m_host.state(), p, 0, recolour, *this);
 }
 
+void FieldDisplay::datenHolenAmTeilnehmer()
+{
+    const MainState& s = m_host.state();
+    if (s.feldGrossAn && s.feldRechtsAn)
+        datenHolen(s.posGross(), true);
+    else if (s.feldRechtsAn)
+        datenHolen(s.posRechts(), true);
+    else if (s.feldLinksAn)
+        datenHolen(s.posLinks(), true);
+    else if (s.feldMitteAn)
+        datenHolen(s.posMitte(), true);
+    else if (s.feldGrossAn)
+        datenHolen(s.posGross(), true);
+}
+
 void FieldDisplay::farben()
 {
     ::farben(m_host.state(), *this);

@@ -20,6 +20,9 @@ public:
 
     // The central recompute at band position p for the current mode.
     void datenHolen(int p, bool recolour);
+    // Recomputes from the position of the first field taking part (the big
+    // field when it moves with the right one).
+    void datenHolenAmTeilnehmer();
 
     // RecomputeHooks
     void farben() override;

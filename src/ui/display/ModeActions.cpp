@@ -528,16 +528,7 @@ void ModeActions::realistischLuminoesExecute()
     MainState& s = m_host.state();
     FieldDisplay& anzeige = *m_parts.display;
     FieldSelection& auswahl = *m_parts.selection;
-    if (s.feldGrossAn && s.feldRechtsAn)
-        anzeige.datenHolen(s.posGross(), true);
-    else if (s.feldRechtsAn)
-        anzeige.datenHolen(s.posRechts(), true);
-    else if (s.feldLinksAn)
-        anzeige.datenHolen(s.posLinks(), true);
-    else if (s.feldMitteAn)
-        anzeige.datenHolen(s.posMitte(), true);
-    else if (s.feldGrossAn)
-        anzeige.datenHolen(s.posGross(), true);
+    anzeige.datenHolenAmTeilnehmer();
 
     // Every field of the mode passes through the light/dark target once, with
     // its own amounts; the one selected before is selected again at the end.

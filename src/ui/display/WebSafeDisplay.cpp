@@ -62,18 +62,7 @@ void WebSafeDisplay::nurWebsichereFarbenAnzeigenExecute()
 
 void WebSafeDisplay::neuBerechnen()
 {
-    MainState& s = m_host.state();
-    FieldDisplay& anzeige = *m_parts.display;
-    if (s.feldRechtsAn && s.feldGrossAn)
-        anzeige.datenHolen(s.posGross(), true);
-    else if (s.feldRechtsAn)
-        anzeige.datenHolen(s.posRechts(), true);
-    else if (s.feldLinksAn)
-        anzeige.datenHolen(s.posLinks(), true);
-    else if (s.feldMitteAn)
-        anzeige.datenHolen(s.posMitte(), true);
-    else if (s.feldGrossAn)
-        anzeige.datenHolen(s.posGross(), true);
+    m_parts.display->datenHolenAmTeilnehmer();
 }
 
 bool WebSafeDisplay::checkFarbengleichheit() const
