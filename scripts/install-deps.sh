@@ -10,7 +10,7 @@ packages=(
   qt6-tools-dev qt6-tools-dev-tools libqt6sql6-sqlite
   libgtest-dev libgmock-dev libbenchmark-dev
   libpng-dev zlib1g-dev
-  xvfb xauth fonts-dejavu-core
+  xvfb xauth xdotool fonts-dejavu-core
   poppler-utils
   dbus-daemon
 )
