@@ -22,6 +22,8 @@ int main(int argc, char** argv)
 
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tinctora"));
+    // Lets the desktop match the window to the installed entry and its icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral(TINCTORA_APP_ID));
 
     TForm1 form;
     TfRegistryForm preferences(userPreferenceStore());
