@@ -6,22 +6,9 @@
 set -euo pipefail
 build=$1 id=$2 type=$3
 
-tmp=$(mktemp -d)
-trap 'rm -rf "$tmp"' EXIT
-prefix=$tmp/prefix
-export HOME=$tmp/home XDG_CONFIG_HOME=$tmp/home/.config XDG_CACHE_HOME=$tmp/home/.cache
-export XDG_DATA_HOME=$tmp/home/.local/share XDG_RUNTIME_DIR=$tmp/runtime
-mkdir -p "$HOME" && mkdir -m 700 "$XDG_RUNTIME_DIR"
-# xdg-mime's generic rules, whatever desktop the tests run on.
-unset XDG_CURRENT_DESKTOP DESKTOP_SESSION KDE_FULL_SESSION GNOME_DESKTOP_SESSION_ID DBUS_SESSION_BUS_ADDRESS DISPLAY
+source "$(dirname "$0")/prefix.sh" "$build"
+unset DISPLAY # nothing here needs an X server
 
-failures=0
-fail() { echo "FAIL: $*" >&2; failures=$((failures + 1)); }
-expect_equal() { [ "$2" = "$3" ] || fail "$1: got '$2', expected '$3'"; }
-
-cmake --install "$build" --prefix "$prefix" >/dev/null
-
-share=$prefix/share
 for f in bin/tinctora lib/tinctora/libtinctora_help_viewer.so share/tinctora/manual-de.qch \
          share/tinctora/manual-en.qch share/icons/hicolor/scalable/apps/$id.svg share/mime/packages/$id.xml; do
   [ -f "$prefix/$f" ] || fail "not installed: $f"
@@ -32,9 +19,6 @@ out=$(desktop-file-validate "$share/applications/$id.desktop" 2>&1) || fail "des
 appstreamcli validate --no-net --pedantic "$share/metainfo/$id.metainfo.xml" >"$tmp/appstream.log" 2>&1 ||
   { cat "$tmp/appstream.log" >&2; fail "AppStream file invalid"; }
 
-export XDG_DATA_DIRS=$share:/usr/share
-update-mime-database "$share/mime"
-update-desktop-database "$share/applications"
 for name in colours.tnfx COLOURS.TNFX; do
   head -c 222 /dev/zero >"$tmp/$name"
   expect_equal "type of $name" "$(xdg-mime query filetype "$tmp/$name")" "$type"
