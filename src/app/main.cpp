@@ -10,6 +10,7 @@
 
 #include <QApplication>
 #include <QDateTime>
+#include <QIcon>
 
 int main(int argc, char** argv)
 {
@@ -24,6 +25,7 @@ int main(int argc, char** argv)
     QApplication::setApplicationName(QStringLiteral("Tinctora"));
     // Lets the desktop match the window to the installed entry and its icon.
     QGuiApplication::setDesktopFileName(QStringLiteral(TINCTORA_APP_ID));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/tinctora.svg")));
 
     TForm1 form;
     TfRegistryForm preferences(userPreferenceStore());
