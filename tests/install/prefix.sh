@@ -16,7 +16,7 @@ failures=0
 fail() { echo "FAIL: $*" >&2; failures=$((failures + 1)); }
 expect_equal() { [ "$2" = "$3" ] || fail "$1: got '$2', expected '$3'"; }
 
-cmake --install "$1" --prefix "$prefix" >/dev/null
+"${CMAKE:-cmake}" --install "$1" --prefix "$prefix" >/dev/null
 export XDG_DATA_DIRS=$share:/usr/share
 update-mime-database "$share/mime"
 update-desktop-database "$share/applications"
