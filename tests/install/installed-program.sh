@@ -6,6 +6,7 @@
 set -euo pipefail
 build=$1 id=$2 type=$3
 
+# shellcheck source=tests/install/prefix.sh
 source "$(dirname "$0")/prefix.sh" "$build"
 unset DISPLAY # nothing here needs an X server
 

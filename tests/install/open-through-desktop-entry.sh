@@ -4,6 +4,7 @@
 # path to the running instance, whose window title becomes the file's path.
 # Runs under an X server (xvfb-run). Usage: open-through-desktop-entry.sh <build dir>
 set -euo pipefail
+# shellcheck source=tests/install/prefix.sh
 source "$(dirname "$0")/prefix.sh" "$1"
 export PATH=$prefix/bin:$PATH QT_QPA_PLATFORM=xcb
 
@@ -18,12 +19,13 @@ window=$(xdotool search --sync --pid "$first" --onlyvisible --name Tinctora | he
 
 # Two blocks of 111 bytes: 25 little-endian integers, the hex text, the fixed flag.
 file="$tmp/My Colours.TNFX"
-block() { for v in "$@"; do printf "$(printf '\\x%02x\\x%02x\\x%02x\\x%02x' $((v & 255)) $((v >> 8 & 255)) 0 0)"; done; }
+block() { for v in "$@"; do printf '%b' "$(printf '\\x%02x\\x%02x\\x00\\x00' $((v & 255)) $((v >> 8 & 255)))"; done; }
 { block 1 1 500 1 40 34 0 64 100 0 255 0 255 0 255 500 121 201 67 3 0 0 1 2 3; printf '#010203'; block 0
   block 1 0 100 1 40 34 0 0 255 0 255 0 255 0 255 100 439 413 67 3 0 0 9 9 9; printf '#090909'; block 0; } >"$file"
 
 # xdg-open waits for the command of the entry: the second start, which ends once it has handed over.
 xdg-open "$file" || fail "xdg-open failed"
+# shellcheck disable=SC2317 # called through wait_for
 title_is_path() { [ "$(xdotool getwindowname "$window")" = "$file" ]; }
 wait_for title_is_path || fail "window title is '$(xdotool getwindowname "$window")', expected '$file'"
 kill -0 "$first" || fail "the first instance ended"

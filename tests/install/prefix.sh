@@ -1,3 +1,4 @@
+# shellcheck shell=bash
 # Sourced by the install checks: installs the build <build dir> into a throwaway prefix
 # with a throwaway home, and registers its file type and desktop entry there, so that
 # xdg-mime and xdg-open see the prefix as they would see /usr. Sets tmp, prefix, share.
