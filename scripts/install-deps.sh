@@ -13,6 +13,7 @@ packages=(
   xvfb xauth xdotool fonts-dejavu-core
   poppler-utils
   dbus-daemon
+  desktop-file-utils appstream shared-mime-info xdg-utils libfile-mimeinfo-perl librsvg2-bin dpkg-dev xdotool
 )
 
 missing=()

@@ -10,6 +10,7 @@
 
 #include <QApplication>
 #include <QDateTime>
+#include <QIcon>
 
 int main(int argc, char** argv)
 {
@@ -22,6 +23,9 @@ int main(int argc, char** argv)
 
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tinctora"));
+    // Lets the desktop match the window to the installed entry and its icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral(TINCTORA_APP_ID));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/tinctora.svg")));
 
     TForm1 form;
     TfRegistryForm preferences(userPreferenceStore());

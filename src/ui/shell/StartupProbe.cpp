@@ -1,6 +1,9 @@
 #include "shell/StartupProbe.h"
 
-#include <QCoreApplication>
+#include "prefs/ProgramFolders.h"
+
+#include <QAction>
+#include <QApplication>
 #include <QDateTime>
 #include <QEvent>
 #include <QTimer>
@@ -11,11 +14,29 @@
 namespace
 {
 
+enum class ProbeMode { quit, stay, help };
+
+// Opens the help contents as F1 does and names what came up, then where the tutorial
+// was found, so a script can check that an installed program finds its own data.
+void reportHelpAndTutorial(QWidget& window)
+{
+    if (auto* inhalt = window.findChild<QAction*>(QStringLiteral("hilfeInhalt")))
+        inhalt->trigger();
+    for (QWidget* w : QApplication::topLevelWidgets()) {
+        if (w->isVisible() && w->objectName() == QStringLiteral("HelpWindow"))
+            std::printf("help-window %s\n", w->windowTitle().toUtf8().constData());
+        else if (w->isVisible() && w->objectName() == QStringLiteral("HelpViewerMissing"))
+            std::printf("help-viewer-missing\n");
+    }
+    const QString tutorial = findeInOrdnern(programmDatenOrdner(), QStringLiteral("tutorial/index.html"));
+    std::printf("tutorial %s\n", tutorial.isEmpty() ? "-" : tutorial.toUtf8().constData());
+}
+
 class FirstPaint : public QObject
 {
 public:
-    FirstPaint(QWidget& window, long long startMs, bool stay)
-        : QObject(&window), m_window(window), m_startMs(startMs), m_stay(stay)
+    FirstPaint(QWidget& window, long long startMs, ProbeMode mode)
+        : QObject(&window), m_window(window), m_startMs(startMs), m_mode(mode)
     {
     }
 
@@ -28,9 +49,11 @@ protected:
             QTimer::singleShot(0, this, [this] {
                 const long long now = QDateTime::currentMSecsSinceEpoch();
                 std::printf("first-paint-epoch-ms %lld\nmain-to-first-paint-ms %lld\n", now, now - m_startMs);
+                if (m_mode == ProbeMode::help)
+                    reportHelpAndTutorial(m_window);
                 std::fflush(stdout);
                 m_reported = true;
-                if (!m_stay)
+                if (m_mode != ProbeMode::stay)
                     QCoreApplication::quit();
             });
         } else if (event->type() == QEvent::ZOrderChange && m_reported) {
@@ -44,7 +67,7 @@ protected:
 private:
     QWidget& m_window;
     long long m_startMs;
-    bool m_stay;
+    ProbeMode m_mode;
     bool m_painted = false;
     bool m_reported = false;
 };
@@ -56,5 +79,8 @@ void installStartupProbe(QWidget& window, long long startMs)
     const QString mode = qEnvironmentVariable("TINCTORA_STARTUP_PROBE");
     if (mode.isEmpty())
         return;
-    window.installEventFilter(new FirstPaint(window, startMs, mode == QStringLiteral("stay")));
+    const ProbeMode probe = mode == QStringLiteral("stay")   ? ProbeMode::stay
+                            : mode == QStringLiteral("help") ? ProbeMode::help
+                                                             : ProbeMode::quit;
+    window.installEventFilter(new FirstPaint(window, startMs, probe));
 }
