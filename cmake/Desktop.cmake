@@ -5,9 +5,11 @@
 # reverse of the host the program itself names (the about box, the update check).
 set(TINCTORA_APP_ID example.tinctora.Tinctora)
 set(TINCTORA_MIME_TYPE application/x-tinctora-colour-settings)
-# AppStream accepts screenshots only as web addresses; without one the description
-# goes without. The picture itself is resources/screenshots/main-window.png.
-set(TINCTORA_SCREENSHOT_URL "" CACHE STRING "https address of the published main-window screenshot")
+# AppStream accepts screenshots only as web addresses: the picture
+# resources/screenshots/main-window.png as published on the program's own site.
+# Set empty, the description goes without one.
+set(TINCTORA_SCREENSHOT_URL "https://www.tinctora.example/screenshots/main-window.png"
+    CACHE STRING "https address of the published main-window screenshot")
 
 set(desktop_src ${PROJECT_SOURCE_DIR}/resources/desktop)
 set(desktop_out ${PROJECT_BINARY_DIR}/desktop)
