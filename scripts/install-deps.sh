@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Installs what building, testing and running need on Debian/Ubuntu.
+# Installs what building, testing and running need on Debian/Ubuntu, or with
+# package names as arguments just those (scripts/fuzz.sh asks for clang so).
 # As root (or through sudo) it installs with apt-get; otherwise it names the
 # missing packages and stops.
 set -euo pipefail
@@ -14,6 +15,9 @@ packages=(
   poppler-utils
   dbus-daemon
 )
+if [ $# -gt 0 ]; then
+  packages=("$@")
+fi
 
 missing=()
 for p in "${packages[@]}"; do
