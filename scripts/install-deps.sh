@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Installs what building, testing and running need on Debian/Ubuntu.
+# Installs what building, testing and running need on Debian/Ubuntu, or with
+# package names as arguments just those (scripts/fuzz.sh asks for clang so).
 # As root (or through sudo) it installs with apt-get; otherwise it names the
 # missing packages and stops.
 set -euo pipefail
@@ -15,6 +16,9 @@ packages=(
   dbus-daemon
   desktop-file-utils appstream shared-mime-info xdg-utils libfile-mimeinfo-perl librsvg2-bin dpkg-dev xdotool
 )
+if [ $# -gt 0 ]; then
+  packages=("$@")
+fi
 
 missing=()
 for p in "${packages[@]}"; do

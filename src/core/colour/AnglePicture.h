@@ -11,6 +11,8 @@
 
 inline constexpr int winkelBildGroesse = 123; // the wheel pictures are one pixel smaller
 inline constexpr int winkelMitte = 61;
+// The angle track bars run from 0 to this position.
+inline constexpr int groessterAbstand = 117;
 
 // Conversions between positions and degrees.
 int linienWinkel(int abstand);                 // degrees either side of the axis

@@ -6,6 +6,10 @@
 
 struct MainState;
 
+// A drag's coordinates are held to 0..feldGrenze on both axes; so are the
+// cross-hairs a settings file sets.
+inline constexpr int feldGrenze = 256;
+
 // Mixes one channel: darken towards 0 by dunkel/255, then lighten towards 255
 // by hell/255.
 int rechneHellDunkel(int base, int dunkel, int hell);

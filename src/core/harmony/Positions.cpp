@@ -76,6 +76,9 @@ SmallFieldPositions smallFieldPositions(int p, int d)
     const int cp = komplement(p);
     if (d <= 0)
         return {cp, cp};
+    // Both results are taken modulo a turn, so is the distance: the same
+    // positions, and no overflow for a distance no control gives.
+    d %= bandLaenge;
     int r = 0;
     int l = 0;
     if (p < bandHalbe) {
@@ -101,7 +104,11 @@ FourColourPositions fourColourPositions(int p, int d1, int d2, bool winkeltyp2)
         return {rl.right, rl.left, komplement(p)};
     }
     // The four hues form a rectangle: centre 2*d2 from the base, the opposite
-    // pair spread by d1 around the point opposite their middle.
+    // pair spread by d1 around the point opposite their middle. Every step
+    // counts modulo a turn, so the distances may be reduced first: the same
+    // positions, and no overflow for distances no control gives.
+    d1 = bandPosition(d1);
+    d2 = bandPosition(d2);
     const auto einmalReduziert = [](int v) { return v >= bandLaenge ? v - bandLaenge : v; };
     const int m = einmalReduziert(p + 2 * d2);
     const int r = einmalReduziert(m + bandHalbe - d1 - d2);
@@ -127,7 +134,10 @@ RowPositions rowPositions(int cp, int d1, int stufenAnzahl, const std::array<boo
     if (row.step <= 0)
         return row;
 
+    // Every branch counts modulo a turn, so the distance may be reduced first:
+    // the same positions, and no overflow for distances no control gives.
     const auto minus = [cp](int d) {
+        d %= bandLaenge;
         if (cp >= bandHalbe)
             return bandPosition(dH0(cp, d));
         if (cp >= 1)
@@ -135,6 +145,7 @@ RowPositions rowPositions(int cp, int d1, int stufenAnzahl, const std::array<boo
         return bandPosition(bandLaenge - d);
     };
     const auto plus = [cp](int d) {
+        d %= bandLaenge;
         if (cp >= bandHalbe)
             return bandPosition(dH1(cp, d));
         if (cp >= 1)
@@ -143,12 +154,13 @@ RowPositions rowPositions(int cp, int d1, int stufenAnzahl, const std::array<boo
     };
     row.outerMinus = minus(d1);
     row.outerPlus = plus(d1);
+    const int schritt = row.step % bandLaenge; // k * step, taken modulo a turn
     for (int k = 1; k <= 6; ++k) {
         if (!stufeAktiv[static_cast<std::size_t>(k + 1)])
             continue;
         const auto i = static_cast<std::size_t>(k);
-        row.ringMinus[i] = minus(k * row.step);
-        row.ringPlus[i] = plus(k * row.step);
+        row.ringMinus[i] = minus(k * schritt);
+        row.ringPlus[i] = plus(k * schritt);
     }
     return row;
 }

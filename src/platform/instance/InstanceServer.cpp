@@ -84,44 +84,40 @@ void InstanceServer::readFrom(QLocalSocket* socket)
     if (it == m_buffers.end())
         return;
     it->append(socket->readAll());
+    const ConsumedFrames got = consumeFrames(*it);
     QByteArray replies;
-    for (;;) {
-        const FrameScan scan = scanFrame(*it);
-        if (scan.status == FrameScan::Status::needMore)
-            break;
-        if (scan.status == FrameScan::Status::malformed) {
-            // Nothing after an unreadable frame can be trusted.
-            it->clear();
-            socket->write(replies + instanceReplyRejected);
-            socket->disconnectFromServer();
-            return;
-        }
-        const QByteArray frame = it->first(scan.length);
-        it->remove(0, scan.length);
+    for (const ReceivedFrame& frame : got.frames)
         replies += handleFrame(frame) ? instanceReplyAccepted : instanceReplyRejected;
+    if (got.malformed) {
+        // Nothing after an unreadable frame can be trusted.
+        socket->write(replies + instanceReplyRejected);
+        socket->disconnectFromServer();
+        return;
     }
     if (!replies.isEmpty())
         socket->write(replies);
 }
 
-bool InstanceServer::handleFrame(const QByteArray& frame)
+bool InstanceServer::handleFrame(const ReceivedFrame& frame)
 {
     // Answered first, acted on later: the sender need not wait while the window opens
     // a file or shows a dialog, and no slot runs inside this socket's handler.
-    if (isRaiseRequest(frame)) {
+    switch (frame.kind) {
+    case ReceivedFrame::Kind::raise:
         QMetaObject::invokeMethod(
             this, [this] { emit raiseRequested(); }, Qt::QueuedConnection);
         return true;
+    case ReceivedFrame::Kind::path:
+        if (!frame.path.isEmpty()) {
+            const QString text = QString::fromLocal8Bit(frame.path);
+            QMetaObject::invokeMethod(
+                this, [this, text] { emit pathReceived(text); }, Qt::QueuedConnection);
+        }
+        return true;
+    case ReceivedFrame::Kind::rejected:
+        break;
     }
-    const std::optional<QByteArray> path = decodePathRecord(frame);
-    if (!path)
-        return false;
-    if (!path->isEmpty()) {
-        const QString text = QString::fromLocal8Bit(*path);
-        QMetaObject::invokeMethod(
-            this, [this, text] { emit pathReceived(text); }, Qt::QueuedConnection);
-    }
-    return true;
+    return false;
 }
 
 void InstanceServer::forget(QLocalSocket* socket)

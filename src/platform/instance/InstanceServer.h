@@ -7,6 +7,7 @@
 #include <QObject>
 #include <QString>
 
+struct ReceivedFrame;
 class QLocalServer;
 class QLocalSocket;
 
@@ -37,7 +38,7 @@ signals:
 private:
     void acceptConnections();
     void readFrom(QLocalSocket* socket);
-    bool handleFrame(const QByteArray& frame);
+    bool handleFrame(const ReceivedFrame& frame);
     void forget(QLocalSocket* socket);
 
     QLocalServer* m_server;

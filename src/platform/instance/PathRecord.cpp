@@ -12,7 +12,7 @@ void appendUInt32(QByteArray& out, quint32 value)
     out.append(bytes, 4);
 }
 
-quint32 uint32At(const QByteArray& data, qsizetype offset)
+quint32 uint32At(QByteArrayView data, qsizetype offset)
 {
     return qFromLittleEndian<quint32>(data.constData() + offset);
 }
@@ -64,7 +64,7 @@ bool isRaiseRequest(const QByteArray& frame)
     return frame.size() == 4 && uint32At(frame, 0) == static_cast<quint32>(InstanceMessage::raise);
 }
 
-FrameScan scanFrame(const QByteArray& buffer)
+FrameScan scanFrame(QByteArrayView buffer)
 {
     using Status = FrameScan::Status;
     if (buffer.size() < 4)
@@ -86,4 +86,33 @@ FrameScan scanFrame(const QByteArray& buffer)
     default:
         return {Status::malformed, 0};
     }
+}
+
+ReceivedFrame classifyFrame(const QByteArray& frame)
+{
+    if (isRaiseRequest(frame))
+        return {ReceivedFrame::Kind::raise, {}};
+    if (std::optional<QByteArray> path = decodePathRecord(frame))
+        return {ReceivedFrame::Kind::path, std::move(*path)};
+    return {ReceivedFrame::Kind::rejected, {}};
+}
+
+ConsumedFrames consumeFrames(QByteArray& buffer)
+{
+    ConsumedFrames out;
+    qsizetype start = 0;
+    for (;;) {
+        const FrameScan scan = scanFrame(QByteArrayView(buffer).sliced(start));
+        if (scan.status == FrameScan::Status::needMore)
+            break;
+        if (scan.status == FrameScan::Status::malformed) {
+            buffer.clear();
+            out.malformed = true;
+            return out;
+        }
+        out.frames.append(classifyFrame(buffer.sliced(start, scan.length)));
+        start += scan.length;
+    }
+    buffer.remove(0, start);
+    return out;
 }

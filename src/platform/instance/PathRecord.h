@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QByteArray>
+#include <QByteArrayView>
+#include <QList>
 #include <QtGlobal>
 
 #include <optional>
@@ -47,4 +49,27 @@ struct FrameScan {
     Status status = Status::needMore;
     qsizetype length = 0;
 };
-FrameScan scanFrame(const QByteArray& buffer);
+FrameScan scanFrame(QByteArrayView buffer);
+
+// One complete frame taken from a receive buffer, as the running instance answers it.
+struct ReceivedFrame {
+    enum class Kind {
+        raise,    // bring the window to the front
+        path,     // open `path`; an empty one is accepted and opens nothing
+        rejected, // a complete frame that is no valid message
+    };
+    Kind kind = Kind::rejected;
+    QByteArray path;
+    bool operator==(const ReceivedFrame&) const = default;
+};
+ReceivedFrame classifyFrame(const QByteArray& frame);
+
+// What one pass over a receive buffer found.
+struct ConsumedFrames {
+    QList<ReceivedFrame> frames; // the complete frames before anything malformed, in order
+    bool malformed = false;      // then the stream cannot be trusted further
+};
+// Takes every complete frame from the front of the buffer, as the server does after
+// each read. What stays is the start of a frame still incomplete, or nothing once a
+// malformed frame was met.
+ConsumedFrames consumeFrames(QByteArray& buffer);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "colour/LightDark.h"
+
 #include <QObject>
 
 class QMouseEvent;
@@ -31,9 +33,6 @@ private:
     DisplayHost& m_host;
     DisplayParts& m_parts;
 };
-
-// A drag's coordinates are held to 0..feldGrenze on both axes.
-inline constexpr int feldGrenze = 256;
 
 // Whether a point of a drag is strictly inside the light/dark field, where the
 // cursor stays hidden; kompakt is the 128-pixel field.

@@ -41,7 +41,7 @@ QSlider* makeTrackBar(QWidget* parent, const char* name, int position, const QRe
 {
     auto* t = new QSlider(Qt::Horizontal, parent);
     t->setObjectName(QString::fromLatin1(name));
-    t->setRange(0, 117);
+    t->setRange(0, groessterAbstand);
     t->setValue(position);
     t->setPageStep(2);
     t->setTickPosition(QSlider::TicksBelow);

@@ -1,6 +1,5 @@
 #include "shell/ColourSettingsFile.h"
 
-#include "colour/BandTables.h"
 #include "desktop/FileDialogs.h"
 #include "display/BandAngleControls.h"
 #include "display/DisplayParts.h"
@@ -8,6 +7,7 @@
 #include "display/Fixing.h"
 #include "display/LightDarkField.h"
 #include "display/ModeActions.h"
+#include "documents/SettingsApply.h"
 #include "harmony/FixSnapshot.h"
 #include "language/ActionRegistry.h"
 #include "language/LanguageTable.h"
@@ -30,11 +30,6 @@ namespace
 WerteTexte werteTexte(const StaticText* r, const StaticText* g, const StaticText* b, const StaticText* hex)
 {
     return {r->text(), g->text(), b->text(), hex->text()};
-}
-
-int bandPosition(int wert)
-{
-    return std::clamp(wert, 0, letzteBandPosition);
 }
 
 // Sets a flag for as long as it lives, also when a step leaves early.
@@ -273,63 +268,58 @@ void ColourSettingsFile::blockAnwenden(const EinstellungsBlock& b, const QString
 {
     MainState& s = m_form.state();
     DisplayParts& parts = m_form.parts();
-    s.dateiRealistisch = b.werte[dateiSlot::realistisch];
-    s.dateiModus = b.werte[dateiSlot::modus];
-    s.dateiWinkeltyp = b.werte[dateiSlot::winkeltyp];
-    s.dateiAbstand1 = b.werte[dateiSlot::abstand1];
-    s.dateiAbstand2 = b.werte[dateiSlot::abstand2];
-    s.dateiSeparat = b.werte[dateiSlot::separat];
+    const DateiEinstellung e = dateiEinstellung(b);
+    dateiWerteMerken(s, b);
 
-    bandTypAnwenden(s.dateiRealistisch);
-    modusAnwenden(s.dateiModus);
-    parts.band->Image2MouseDown(b.werte[dateiSlot::posGross]);
+    bandTypAnwenden(e.realistisch);
+    modusAnwenden(e.modus);
+    parts.band->Image2MouseDown(e.bandKlick);
     parts.band->Image2MouseUp();
-    winkelAnwenden(b);
-    schalterAnwenden(b);
-    positionenAnwenden(b);
-    fadenkreuzeAnwenden(b);
-    werteTexteAnwenden(b);
+    winkelAnwenden(e);
+    schalterAnwenden(e);
+    positionenSetzen(s, e);
+    fadenkreuzeAnwenden(e);
+    werteTexteAnwenden(e);
     if (!s.nurRechnen)
         parts.hellDunkel->prozenteZeigen();
     m_form.setWindowTitle(pfad);
     speichernAktion().setEnabled(false);
 }
 
-void ColourSettingsFile::bandTypAnwenden(int realistisch)
+void ColourSettingsFile::bandTypAnwenden(std::optional<bool> realistisch)
 {
-    const bool istRealistisch = m_form.state().aktionen.realistisch;
-    if (realistisch == 1 && !istRealistisch)
+    if (!realistisch || *realistisch == m_form.state().aktionen.realistisch)
+        return;
+    if (*realistisch)
         m_form.realistischExecute();
-    else if (realistisch == 0 && istRealistisch)
+    else
         m_form.luminoesExecute();
 }
 
-// Any other number selects no mode.
-void ColourSettingsFile::modusAnwenden(int modus)
+void ColourSettingsFile::modusAnwenden(std::optional<Modus> modus)
 {
+    if (!modus)
+        return;
     ModeActions& modi = *m_form.parts().modes;
-    switch (modus) {
-    case static_cast<int>(Modus::zweier):
+    switch (*modus) {
+    case Modus::zweier:
         modi.zweierHarmonienExecute();
         break;
-    case static_cast<int>(Modus::dreier):
+    case Modus::dreier:
         modi.dreierHarmonienExecute();
         break;
-    case static_cast<int>(Modus::vierer):
+    case Modus::vierer:
         modi.viererHarmonienExecute();
         break;
-    case static_cast<int>(Modus::auffaecher):
+    case Modus::auffaecher:
         modi.auffaecherungenExecute();
         break;
-    case static_cast<int>(Modus::reihen):
+    case Modus::reihen:
         modi.farbreihenExecute();
-        break;
-    default:
         break;
     }
 }
 
-// The track bar holds the value to its range as it does for the user's drag.
 void ColourSettingsFile::abstandSetzen(QSlider* regler, int wert, bool aendern)
 {
     regler->setValue(wert);
@@ -337,106 +327,75 @@ void ColourSettingsFile::abstandSetzen(QSlider* regler, int wert, bool aendern)
         m_form.parts().band->TrackBarAllChange(regler);
 }
 
-void ColourSettingsFile::winkelAnwenden(const EinstellungsBlock& b)
+// Only the controls the block's mode takes from the file, in the user's order.
+void ColourSettingsFile::winkelAnwenden(const DateiEinstellung& e)
 {
     MainWidgets& w = m_form.w();
-    BandAngleControls& band = *m_form.parts().band;
-    const int modus = b.werte[dateiSlot::modus];
-    if (modus == static_cast<int>(Modus::vierer)) {
-        w.ComboBox3->setCurrentIndex(b.werte[dateiSlot::winkeltyp] == 1 ? 0 : 1);
-        band.ComboBox3Change();
+    if (e.winkeltyp2) {
+        w.ComboBox3->setCurrentIndex(*e.winkeltyp2 ? 1 : 0);
+        m_form.parts().band->ComboBox3Change();
     }
-    if (modus == static_cast<int>(Modus::dreier))
-        abstandSetzen(w.TrackBar2, b.werte[dateiSlot::abstand1], true);
-    if (modus == static_cast<int>(Modus::vierer)) {
-        if (w.ComboBox3->currentIndex() == 0)
-            abstandSetzen(w.TrackBar3, b.werte[dateiSlot::abstand2], true);
-        abstandSetzen(w.TrackBar2, b.werte[dateiSlot::abstand1], true);
-    }
-    if (modus == static_cast<int>(Modus::auffaecher) || modus == static_cast<int>(Modus::reihen)) {
-        abstandSetzen(w.TrackBar2, b.werte[dateiSlot::abstand1], false);
-        // An index past the list is held to its ends, as the list offers no other.
-        w.ComboBox1->setCurrentIndex(
-            std::clamp(b.werte[dateiSlot::stufenIndex], 0, w.ComboBox1->count() - 1));
+    // Fanning and colour rows move track bar 2 without running the change handler.
+    const bool reihe = e.modus && istReihenModus(*e.modus);
+    if (e.abstand2)
+        abstandSetzen(w.TrackBar3, *e.abstand2, true);
+    if (e.abstand1)
+        abstandSetzen(w.TrackBar2, *e.abstand1, !reihe);
+    if (e.stufenIndex) {
+        w.ComboBox1->setCurrentIndex(std::clamp(*e.stufenIndex, 0, w.ComboBox1->count() - 1));
         m_form.parts().modes->ComboBox1Change();
     }
 }
 
 // Actions that are not available leave their flag as it is.
-void ColourSettingsFile::schalterAngleichen(const char* name, int wert)
+void ColourSettingsFile::schalterAngleichen(const char* name, std::optional<bool> wert)
 {
     QAction* a = m_form.aktion(name);
-    if (a && ((wert == 1 && !a->isChecked()) || (wert == 0 && a->isChecked())))
+    if (a && wert && *wert != a->isChecked())
         a->trigger();
 }
 
-void ColourSettingsFile::schalterAnwenden(const EinstellungsBlock& b)
+void ColourSettingsFile::schalterAnwenden(const DateiEinstellung& e)
 {
-    schalterAngleichen("farbenSeparatEinstellen", b.werte[dateiSlot::separat]);
-    schalterAngleichen("nurWebsichereFarbenAnzeigen", b.werte[dateiSlot::websicher]);
-    schalterAngleichen("TextAnstelleFlaechen", b.werte[dateiSlot::textStatt]);
+    schalterAngleichen("farbenSeparatEinstellen", e.separat);
+    schalterAngleichen("nurWebsichereFarbenAnzeigen", e.websicher);
+    schalterAngleichen("TextAnstelleFlaechen", e.textStatt);
 }
 
-void ColourSettingsFile::positionenAnwenden(const EinstellungsBlock& b)
-{
-    MainState& s = m_form.state();
-    s.posGross() = bandPosition(b.werte[dateiSlot::posGross2]);
-    s.posRechts() = bandPosition(b.werte[dateiSlot::posRechts]);
-    s.posLinks() = bandPosition(b.werte[dateiSlot::posLinks]);
-    s.posMitte() = bandPosition(b.werte[dateiSlot::posMitte]);
-}
-
-void ColourSettingsFile::fadenkreuzeAnwenden(const EinstellungsBlock& b)
+void ColourSettingsFile::fadenkreuzeAnwenden(const DateiEinstellung& e)
 {
     FieldSelection& auswahl = *m_form.parts().selection;
     LightDarkField& hellDunkel = *m_form.parts().hellDunkel;
     using F = FieldSelection::Feld;
-    const auto setzen = [&](F feld, int xSlot) {
-        auswahl.waehlen(feld);
-        // Held to the field as the user's drag is.
-        hellDunkel.bewegeHellDunkel(std::clamp(b.werte[xSlot], 0, feldGrenze),
-                                    std::clamp(b.werte[xSlot + 1], 0, feldGrenze));
-    };
-    switch (b.werte[dateiSlot::modus]) {
-    case static_cast<int>(Modus::zweier):
-        setzen(F::rechts, dateiSlot::hdRechtsX);
-        setzen(F::gross, dateiSlot::hdGrossX);
-        break;
-    case static_cast<int>(Modus::dreier):
-    case static_cast<int>(Modus::auffaecher):
-        setzen(F::rechts, dateiSlot::hdRechtsX);
-        setzen(F::links, dateiSlot::hdLinksX);
-        setzen(F::gross, dateiSlot::hdGrossX);
-        break;
-    case static_cast<int>(Modus::vierer):
-        setzen(F::rechts, dateiSlot::hdRechtsX);
-        setzen(F::links, dateiSlot::hdLinksX);
-        setzen(F::mitte, dateiSlot::hdMitteX);
-        setzen(F::gross, dateiSlot::hdGrossX);
-        break;
-    case static_cast<int>(Modus::reihen):
-        setzen(F::links, dateiSlot::hdLinksX);
-        setzen(F::rechts, dateiSlot::hdRechtsX);
-        break;
-    default:
-        break;
+    for (const Fadenkreuz& k : e.fadenkreuze) {
+        switch (k.feld) {
+        case HdFeld::gross:
+            auswahl.waehlen(F::gross);
+            break;
+        case HdFeld::rechts:
+            auswahl.waehlen(F::rechts);
+            break;
+        case HdFeld::links:
+            auswahl.waehlen(F::links);
+            break;
+        case HdFeld::mitte:
+            auswahl.waehlen(F::mitte);
+            break;
+        }
+        hellDunkel.bewegeHellDunkel(k.x, k.y);
     }
 }
 
 // Into the value row of the combination being edited: the upper row would
 // give the right-hand combination the left one's texts.
-void ColourSettingsFile::werteTexteAnwenden(const EinstellungsBlock& b)
+void ColourSettingsFile::werteTexteAnwenden(const DateiEinstellung& e)
 {
-    if (b.werte[dateiSlot::modus] == static_cast<int>(Modus::reihen))
+    if (!e.texte)
         return;
     MainWidgets& w = m_form.w();
     const bool unten = m_form.state().fixLinksAktiv;
-    StaticText* r = unten ? w.SGrUnR : w.SGrObR;
-    StaticText* g = unten ? w.SGrUnG : w.SGrObG;
-    StaticText* bl = unten ? w.SGrUnB : w.SGrObB;
-    StaticText* hex = unten ? w.SGrUnHex : w.SGrObHex;
-    r->setText(QString::number(b.werte[dateiSlot::grossR]));
-    g->setText(QString::number(b.werte[dateiSlot::grossR + 1]));
-    bl->setText(QString::number(b.werte[dateiSlot::grossR + 2]));
-    hex->setText(QString::fromLatin1(b.hex));
+    (unten ? w.SGrUnR : w.SGrObR)->setText(e.texte->r);
+    (unten ? w.SGrUnG : w.SGrObG)->setText(e.texte->g);
+    (unten ? w.SGrUnB : w.SGrObB)->setText(e.texte->b);
+    (unten ? w.SGrUnHex : w.SGrObHex)->setText(e.texte->hex);
 }

@@ -5,7 +5,9 @@
 #include <QString>
 
 #include <memory>
+#include <optional>
 
+struct DateiEinstellung;
 class FileDialogs;
 class QAction;
 class QSlider;
@@ -46,15 +48,15 @@ private:
 
     // Applying one block, in the order the user would set it.
     void blockAnwenden(const EinstellungsBlock& b, const QString& pfad);
-    void bandTypAnwenden(int realistisch);
-    void modusAnwenden(int modus);
-    void winkelAnwenden(const EinstellungsBlock& b);
-    void schalterAnwenden(const EinstellungsBlock& b);
-    void positionenAnwenden(const EinstellungsBlock& b);
-    void fadenkreuzeAnwenden(const EinstellungsBlock& b);
-    void werteTexteAnwenden(const EinstellungsBlock& b);
+    // The block's values come sanitised from the core (dateiEinstellung).
+    void bandTypAnwenden(std::optional<bool> realistisch);
+    void modusAnwenden(std::optional<Modus> modus);
+    void winkelAnwenden(const DateiEinstellung& e);
+    void schalterAnwenden(const DateiEinstellung& e);
+    void fadenkreuzeAnwenden(const DateiEinstellung& e);
+    void werteTexteAnwenden(const DateiEinstellung& e);
     void abstandSetzen(QSlider* regler, int wert, bool aendern);
-    void schalterAngleichen(const char* name, int wert);
+    void schalterAngleichen(const char* name, std::optional<bool> wert);
 
     TForm1& m_form;
     std::unique_ptr<FileDialogs> m_dialoge;

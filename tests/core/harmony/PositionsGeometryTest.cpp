@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
+
 namespace
 {
 
@@ -121,4 +123,28 @@ TEST(FieldGeometry, StepRoundingToZeroKeepsEveryFieldOnTheCentre)
     const RowPositions single = rowPositions(439, 1, 1, ringsFor(1));
     EXPECT_EQ(single.outerMinus, 438);
     EXPECT_EQ(single.outerPlus, 440);
+}
+
+// Found by fuzz/SettingsFileFuzz.cpp: distances near INT_MAX overflowed (UB).
+// Positions count modulo a turn, so a distance and its remainder modulo 678
+// give the same fields, however large the distance.
+TEST(FieldGeometry, DistancesCountModuloATurnWithoutOverflow)
+{
+    constexpr int gross = std::numeric_limits<int>::max();
+    constexpr int rest = gross % bandLaenge;
+    for (int p : {0, 100, 339, 600, 677}) {
+        EXPECT_EQ(smallFieldPositions(p, 40 + 3 * bandLaenge), smallFieldPositions(p, 40)) << p;
+        EXPECT_EQ(smallFieldPositions(p, gross), smallFieldPositions(p, rest)) << p;
+        EXPECT_EQ(fourColourPositions(p, 40 + bandLaenge, 34 - 2 * bandLaenge, false),
+                  fourColourPositions(p, 40, 34, false))
+            << p;
+        EXPECT_EQ(fourColourPositions(p, gross, -gross - 1, false),
+                  fourColourPositions(p, rest, bandPosition(-gross - 1), false))
+            << p;
+        const RowPositions weit = rowPositions(p, gross, 1, ringsFor(7));
+        for (int k = 1; k <= 6; ++k) {
+            const auto i = static_cast<std::size_t>(k);
+            EXPECT_EQ(weit.ringPlus[i], bandPosition(p + k * (weit.step % bandLaenge))) << p << " " << k;
+        }
+    }
 }

@@ -2,9 +2,11 @@
 #include "support/ModalGuard.h"
 
 #include "desktop/FileDialogs.h"
+#include "documents/SettingsApply.h"
 #include "language/ActionRegistry.h"
 #include "shell/ColourSettingsFile.h"
 
+#include <QBuffer>
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
@@ -362,6 +364,81 @@ TEST(SettingsFileWindow, RandomFilesOfEveryLengthLeaveEveryValueInRange)
         ASSERT_TRUE(w.TrackBar2->value() >= 0 && w.TrackBar2->value() <= 117) << laenge;
     }
     EXPECT_GE(zaehler.anzahl, 100); // the short ones
+}
+
+// The core's application without a window (what fuzz/SettingsFileFuzz.cpp
+// drives) gives the values the window takes from the same block.
+TEST(SettingsFileWindow, TheWindowAndTheCoreWithoutAWindowTakeTheSameValuesFromABlock)
+{
+    struct Fall {
+        int modus, winkeltyp, stufenIndex;
+    };
+    for (const Fall fall :
+         {Fall{0, 1, 3}, Fall{1, 1, 3}, Fall{2, 1, 3}, Fall{2, 2, 3}, Fall{3, 1, 6}, Fall{4, 1, 1}}) {
+        SCOPED_TRACE(fall.modus * 10 + fall.winkeltyp);
+        QByteArray bytes =
+            le({0,   fall.modus, 250, fall.winkeltyp,   70, 20, 0, 64, 100, 30, 200, 90, 40, 128, 128, 250,
+                300, 500,        600, fall.stufenIndex, 0,  0,  1, 2,  3}) +
+            "#010203" + le({0});
+        DateiFenster f;
+        schreibe(f.pfad("f.tnfx"), bytes);
+        f.oeffnen(f.pfad("f.tnfx"));
+        const MainState& w = f.s();
+
+        QBuffer puffer(&bytes);
+        puffer.open(QIODevice::ReadOnly);
+        const GeleseneDatei d = ::lesen(puffer, true);
+        ASSERT_TRUE(d.block1);
+        MainState k;
+        einstellungAnwenden(k, dateiEinstellung(*d.block1));
+
+        EXPECT_EQ(k.modus(), w.modus());
+        EXPECT_EQ(k.bandLuminoes, w.bandLuminoes);
+        EXPECT_EQ((std::array{k.posGross(), k.posRechts(), k.posLinks(), k.posMitte()}),
+                  (std::array{w.posGross(), w.posRechts(), w.posLinks(), w.posMitte()}));
+        EXPECT_EQ((std::array{k.hdPunktGrossX, k.hdPunktGrossY, k.hdPunktRechtsX, k.hdPunktRechtsY,
+                              k.hdPunktLinksX, k.hdPunktLinksY, k.hdPunktMitteX, k.hdPunktMitteY}),
+                  (std::array{w.hdPunktGrossX, w.hdPunktGrossY, w.hdPunktRechtsX, w.hdPunktRechtsY,
+                              w.hdPunktLinksX, w.hdPunktLinksY, w.hdPunktMitteX, w.hdPunktMitteY}));
+        EXPECT_EQ((std::array{k.dunkelGross, k.hellGross, k.dunkelRechts, k.hellRechts, k.dunkelLinks,
+                              k.hellLinks, k.dunkelMitte, k.hellMitte}),
+                  (std::array{w.dunkelGross, w.hellGross, w.dunkelRechts, w.hellRechts, w.dunkelLinks,
+                              w.hellLinks, w.dunkelMitte, w.hellMitte}));
+        // After the load the window selects the big field, which colour rows lack.
+        if (fall.modus != 4) {
+            EXPECT_EQ((std::array{k.hdZielGross, k.hdZielRechts, k.hdZielLinks, k.hdZielMitte}),
+                      (std::array{w.hdZielGross, w.hdZielRechts, w.hdZielLinks, w.hdZielMitte}));
+        }
+        if (fall.modus != 0) {
+            EXPECT_EQ(k.abstand1(), w.abstand1());
+        }
+        if (fall.modus == 2) {
+            EXPECT_EQ(k.winkeltyp2, w.winkeltyp2);
+        }
+        // Base colours of the fields the mode shows; of a row, its active rings
+        // too (the others keep what the window held before).
+        const int ringe = fall.stufenIndex;
+        const int von = fall.modus == 4 ? slot::basisRechts : slot::basisGross;
+        const int bis = fall.modus >= 3   ? slot::basisReihe + 6 * ringe - 1
+                        : fall.modus == 2 ? slot::basisMitte + 2
+                        : fall.modus == 1 ? slot::basisLinks + 2
+                                          : slot::basisRechts + 2;
+        for (int i = von; i <= bis; ++i)
+            EXPECT_EQ(k.farbWerte[i], w.farbWerte[i]) << i;
+        if (fall.modus >= 3) {
+            EXPECT_EQ(k.stufenAnzahl, w.stufenAnzahl);
+            EXPECT_EQ(k.stufeAktiv, w.stufeAktiv);
+            for (int i = 1; i <= 2 * ringe + 1; ++i)
+                EXPECT_EQ(std::pair(k.dunkelReihe(i), k.hellReihe(i)),
+                          std::pair(w.dunkelReihe(i), w.hellReihe(i)))
+                    << i;
+            for (int i = 1; i <= 48; ++i) {
+                if (i <= 6 * ringe || i >= (fall.modus == 4 ? 40 : 37)) {
+                    EXPECT_EQ(k.endFarben[i], w.endFarben[i]) << i;
+                }
+            }
+        }
+    }
 }
 
 TEST(SettingsFileWindow, AFirstStartWithAPathShowsThatFilesColoursAndPath)

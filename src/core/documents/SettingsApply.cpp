@@ -1,0 +1,326 @@
+#include "documents/SettingsApply.h"
+
+#include "colour/AnglePicture.h"
+#include "colour/BandTables.h"
+#include "colour/LightDark.h"
+#include "harmony/FieldColours.h"
+#include "harmony/Positions.h"
+#include "harmony/RecomputeHooks.h"
+
+#include <algorithm>
+
+namespace
+{
+
+std::optional<bool> schalter(int wert)
+{
+    if (wert == 1)
+        return true;
+    if (wert == 0)
+        return false;
+    return std::nullopt;
+}
+
+std::optional<Modus> modusAus(int wert)
+{
+    switch (wert) {
+    case static_cast<int>(Modus::zweier):
+    case static_cast<int>(Modus::dreier):
+    case static_cast<int>(Modus::vierer):
+    case static_cast<int>(Modus::auffaecher):
+    case static_cast<int>(Modus::reihen):
+        return static_cast<Modus>(wert);
+    default:
+        return std::nullopt;
+    }
+}
+
+int position(int wert)
+{
+    return std::clamp(wert, 0, letzteBandPosition);
+}
+
+int abstand(int wert)
+{
+    return std::clamp(wert, 0, groessterAbstand);
+}
+
+int xSlot(HdFeld feld)
+{
+    switch (feld) {
+    case HdFeld::gross:
+        return dateiSlot::hdGrossX;
+    case HdFeld::rechts:
+        return dateiSlot::hdRechtsX;
+    case HdFeld::links:
+        return dateiSlot::hdLinksX;
+    case HdFeld::mitte:
+        break;
+    }
+    return dateiSlot::hdMitteX;
+}
+
+// The fields whose cross-hairs a block of this mode sets, in the window's order.
+std::vector<HdFeld> fadenkreuzFelder(int modus)
+{
+    using F = HdFeld;
+    switch (modus) {
+    case static_cast<int>(Modus::zweier):
+        return {F::rechts, F::gross};
+    case static_cast<int>(Modus::dreier):
+    case static_cast<int>(Modus::auffaecher):
+        return {F::rechts, F::links, F::gross};
+    case static_cast<int>(Modus::vierer):
+        return {F::rechts, F::links, F::mitte, F::gross};
+    case static_cast<int>(Modus::reihen):
+        return {F::links, F::rechts};
+    default:
+        return {};
+    }
+}
+
+// Paints nowhere: the headless state keeps what the colour drivers compute.
+class OhneAnzeige : public PaintTarget
+{
+public:
+    void GrosseFlaeche(int, int, int) override {}
+    void KleineFlaecheA(int, int, int) override {}
+    void KleineFlaecheB(int, int, int) override {}
+    void KleineFlaecheC(int, int, int) override {}
+    void KleineFlaecheN(int, int, int, int) override {}
+};
+
+// The recompute's hooks without a window: colours are mixed into the state,
+// the angle markers' drawn positions are kept, nothing is shown.
+class KernHooks : public RecomputeHooks
+{
+public:
+    explicit KernHooks(MainState& s) : m_s(s) {}
+    void farben() override { ::farben(m_s, m_ziel); }
+    void farbenA() override { ::farbenA(m_s, m_ziel); }
+    void winkelZeichnen() override { winkelZeichnenPruefen(m_s); }
+    void bandMarkerVerschieben(int) override {}
+    bool manualInputToOuterRowField() const override { return false; }
+    void neuFaerben()
+    {
+        if (istReihenModus(m_s.modus()))
+            farbenA();
+        else
+            farben();
+    }
+
+private:
+    MainState& m_s;
+    OhneAnzeige m_ziel;
+};
+
+void zielSetzen(MainState& s, HdFeld feld)
+{
+    s.hdZielGross = feld == HdFeld::gross;
+    s.hdZielRechts = feld == HdFeld::rechts;
+    s.hdZielLinks = feld == HdFeld::links;
+    s.hdZielMitte = feld == HdFeld::mitte;
+}
+
+void teilnahmeSetzen(MainState& s, HdFeld feld)
+{
+    s.feldGrossAn = feld == HdFeld::gross;
+    s.feldRechtsAn = feld == HdFeld::rechts;
+    s.feldLinksAn = feld == HdFeld::links;
+    s.feldMitteAn = feld == HdFeld::mitte;
+}
+
+int feldPosition(const MainState& s, HdFeld feld)
+{
+    switch (feld) {
+    case HdFeld::gross:
+        return s.posGross();
+    case HdFeld::rechts:
+        return s.posRechts();
+    case HdFeld::links:
+        return s.posLinks();
+    case HdFeld::mitte:
+        break;
+    }
+    return s.posMitte();
+}
+
+void gezeichnetVergessen(MainState& s)
+{
+    for (int slotNr : {slot::posGezeichnetGross, slot::posGezeichnetRechts, slot::posGezeichnetLinks,
+                       slot::posGezeichnetMitte})
+        s.farbWerte[slotNr] = -1;
+}
+
+// Every field of the mode takes part again, as switching separate adjustment off leaves it.
+void separatAus(MainState& s)
+{
+    gezeichnetVergessen(s);
+    s.aktionen.farbenSeparatEinstellen = false;
+    s.separatModus = false;
+    const Modus modus = s.modus();
+    s.feldGrossAn = true;
+    s.feldRechtsAn = true;
+    s.feldLinksAn = modus == Modus::dreier || modus == Modus::vierer;
+    s.feldMitteAn = modus == Modus::vierer;
+}
+
+void separatEin(MainState& s)
+{
+    gezeichnetVergessen(s);
+    s.aktionen.farbenSeparatEinstellen = true;
+    s.separatModus = true;
+    teilnahmeSetzen(s, HdFeld::gross);
+    zielSetzen(s, HdFeld::gross);
+}
+
+// The mode's fields, and a light/dark target the new mode has.
+void modusSetzen(MainState& s, Modus modus)
+{
+    if (istReihenModus(modus) && s.separatModus)
+        separatAus(s);
+    bool nachRechts = false;
+    switch (modus) {
+    case Modus::zweier:
+        nachRechts = s.hdZielMitte || s.hdZielLinks;
+        s.feldLinksAn = false;
+        s.feldMitteAn = false;
+        break;
+    case Modus::dreier:
+        nachRechts = s.hdZielMitte;
+        s.feldLinksAn = !s.separatModus;
+        s.feldMitteAn = false;
+        break;
+    case Modus::vierer:
+        s.feldLinksAn = !s.separatModus;
+        s.feldMitteAn = !s.separatModus;
+        break;
+    case Modus::auffaecher:
+        nachRechts = s.hdZielMitte;
+        break;
+    case Modus::reihen:
+        nachRechts = s.hdZielMitte || s.hdZielGross;
+        break;
+    }
+    if (nachRechts)
+        zielSetzen(s, HdFeld::rechts);
+    s.aktionen.modus = modus;
+}
+
+void stufenSetzen(MainState& s, int stufen)
+{
+    s.stufenAnzahl = stufen;
+    for (int k = 2; k <= 7; ++k)
+        s.stufeAktiv[static_cast<std::size_t>(k)] = k <= stufen;
+    if (s.fixiert)
+        (s.fixLinksAktiv ? s.stufenFixLinks : s.stufenFixRechts) = stufen;
+}
+
+} // namespace
+
+DateiEinstellung dateiEinstellung(const EinstellungsBlock& b)
+{
+    DateiEinstellung e;
+    const int modus = b.werte[dateiSlot::modus];
+    e.realistisch = schalter(b.werte[dateiSlot::realistisch]);
+    e.modus = modusAus(modus);
+    e.bandKlick = position(b.werte[dateiSlot::posGross]);
+    switch (modus) {
+    case static_cast<int>(Modus::dreier):
+        e.abstand1 = abstand(b.werte[dateiSlot::abstand1]);
+        break;
+    case static_cast<int>(Modus::vierer):
+        e.winkeltyp2 = b.werte[dateiSlot::winkeltyp] != 1;
+        if (!*e.winkeltyp2)
+            e.abstand2 = abstand(b.werte[dateiSlot::abstand2]);
+        e.abstand1 = abstand(b.werte[dateiSlot::abstand1]);
+        break;
+    case static_cast<int>(Modus::auffaecher):
+    case static_cast<int>(Modus::reihen):
+        e.abstand1 = abstand(b.werte[dateiSlot::abstand1]);
+        // An index past the list is held to its ends, as the list offers no other.
+        e.stufenIndex = std::clamp(b.werte[dateiSlot::stufenIndex], 0, letzterStufenIndex);
+        break;
+    default:
+        break;
+    }
+    e.separat = schalter(b.werte[dateiSlot::separat]);
+    e.websicher = schalter(b.werte[dateiSlot::websicher]);
+    e.textStatt = schalter(b.werte[dateiSlot::textStatt]);
+    e.posGross = position(b.werte[dateiSlot::posGross2]);
+    e.posRechts = position(b.werte[dateiSlot::posRechts]);
+    e.posLinks = position(b.werte[dateiSlot::posLinks]);
+    e.posMitte = position(b.werte[dateiSlot::posMitte]);
+    for (const HdFeld feld : fadenkreuzFelder(modus)) {
+        const int x = xSlot(feld);
+        e.fadenkreuze.push_back(
+            {feld, std::clamp(b.werte[x], 0, feldGrenze), std::clamp(b.werte[x + 1], 0, feldGrenze)});
+    }
+    if (modus != static_cast<int>(Modus::reihen))
+        e.texte = WerteTexte{QString::number(b.werte[dateiSlot::grossR]),
+                             QString::number(b.werte[dateiSlot::grossR + 1]),
+                             QString::number(b.werte[dateiSlot::grossR + 2]), QString::fromLatin1(b.hex)};
+    return e;
+}
+
+void dateiWerteMerken(MainState& s, const EinstellungsBlock& b)
+{
+    s.dateiRealistisch = b.werte[dateiSlot::realistisch];
+    s.dateiModus = b.werte[dateiSlot::modus];
+    s.dateiWinkeltyp = b.werte[dateiSlot::winkeltyp];
+    s.dateiAbstand1 = b.werte[dateiSlot::abstand1];
+    s.dateiAbstand2 = b.werte[dateiSlot::abstand2];
+    s.dateiSeparat = b.werte[dateiSlot::separat];
+}
+
+void positionenSetzen(MainState& s, const DateiEinstellung& e)
+{
+    s.posGross() = e.posGross;
+    s.posRechts() = e.posRechts;
+    s.posLinks() = e.posLinks;
+    s.posMitte() = e.posMitte;
+}
+
+void einstellungAnwenden(MainState& s, const DateiEinstellung& e)
+{
+    KernHooks hooks(s);
+    if (e.realistisch) {
+        s.aktionen.realistisch = *e.realistisch;
+        s.bandLuminoes = !*e.realistisch;
+    }
+    if (e.modus)
+        modusSetzen(s, *e.modus);
+    const Modus modus = s.modus();
+    if (e.winkeltyp2)
+        s.winkeltyp2 = *e.winkeltyp2;
+    if (e.abstand2)
+        s.abstand2() = *e.abstand2;
+    if (e.abstand1)
+        s.abstand1() = ersterAbstand(*e.abstand1, modus);
+    if (e.stufenIndex)
+        stufenSetzen(s, *e.stufenIndex + 1);
+
+    if (e.separat && !istReihenModus(modus) && *e.separat != s.separatModus) {
+        if (*e.separat)
+            separatEin(s);
+        else
+            separatAus(s);
+    }
+    if (e.websicher)
+        s.aktionen.nurWebsichereFarbenAnzeigen = s.nurWebsicher = *e.websicher;
+    if (e.textStatt)
+        s.aktionen.textAnstelleFlaechen = *e.textStatt;
+
+    datenHolen(s, e.bandKlick, 0, true, hooks);
+    positionenSetzen(s, e);
+
+    for (const Fadenkreuz& k : e.fadenkreuze) {
+        if (s.separatModus) {
+            teilnahmeSetzen(s, k.feld);
+            datenHolen(s, feldPosition(s, k.feld), 0, false, hooks);
+        }
+        zielSetzen(s, k.feld);
+        bewegeHellDunkelRechnen(s, k.x, k.y);
+        hooks.neuFaerben();
+    }
+}
