@@ -280,6 +280,9 @@ void ColourSettingsFile::blockAnwenden(const EinstellungsBlock& b, const QString
     s.dateiAbstand2 = b.werte[dateiSlot::abstand2];
     s.dateiSeparat = b.werte[dateiSlot::separat];
 
+    // The band click below moves every field only outside separate adjustment,
+    // which the block before may have switched on.
+    schalterAngleichen("farbenSeparatEinstellen", 0);
     bandTypAnwenden(s.dateiRealistisch);
     modusAnwenden(s.dateiModus);
     parts.band->Image2MouseDown(b.werte[dateiSlot::posGross]);
