@@ -33,7 +33,8 @@ QString wiederholung(std::uint32_t seed, std::uint32_t anzahl)
 } // namespace
 
 // Seed and length come from TINCTORA_SOAK_SEED and TINCTORA_SOAK_ACTIONS
-// (scripts/soak.sh runs long sessions under the sanitizers).
+// (scripts/soak.sh runs long sessions under the sanitizers); a failure lists
+// the last 25 actions, or TINCTORA_SOAK_TAIL of them.
 TEST(RandomSession, EveryUserActionKeepsTheDisplayConsistent)
 {
     const std::uint32_t seed = ausUmgebung("TINCTORA_SOAK_SEED", 20261208);
@@ -46,7 +47,7 @@ TEST(RandomSession, EveryUserActionKeepsTheDisplayConsistent)
         const QStringList& p = sitzung.protokoll();
         ADD_FAILURE() << "seed " << seed << ", action " << i << ":\n  "
                       << fehler.join(QStringLiteral("\n  ")).toStdString() << "\nlast actions:\n  "
-                      << p.mid(std::max<qsizetype>(0, p.size() - 15)).join(QStringLiteral("\n  ")).toStdString()
+                      << p.mid(std::max<qsizetype>(0, p.size() - std::max(25, qEnvironmentVariableIntValue("TINCTORA_SOAK_TAIL")))).join(QStringLiteral("\n  ")).toStdString()
                       << "\nreplay: " << wiederholung(seed, i + 1).toStdString();
         return;
     }

@@ -56,13 +56,36 @@ QString sichtbar(const TForm1& form, const ColourPanel* p)
     return p->isVisibleTo(&form) ? p->colour().name().toUpper() : QStringLiteral("hidden");
 }
 
-void panelsEintragen(Ansicht& a, const TForm1& form, const Felder& f)
+// The mode of a display: the live one, or the snapshot's for the half not edited.
+Modus modusVon(const TForm1& form, std::optional<Haelfte> haelfte)
 {
-    for (const ColourPanel* p : {f.gross, f.reihenGrund, f.rechts, f.links, f.mitte})
-        a.insert(p->objectName(), sichtbar(form, p));
+    const MainState& s = form.state();
+    if (haelfte && (*haelfte == Haelfte::links) != s.fixLinksAktiv)
+        return static_cast<Modus>(s.fixStand.fixModus);
+    return s.modus();
+}
+
+// Only the fields of the display's mode (the others may lie hidden behind it);
+// a colour row stands on the window background, which no file keeps.
+void panelsEintragen(Ansicht& a, const TForm1& form, const Felder& f, Modus modus)
+{
+    const auto eintragen = [&](const ColourPanel* p) {
+        if (p->isVisibleTo(&form))
+            a.insert(p->objectName(), p->colour().name().toUpper());
+    };
+    if (!istReihenModus(modus)) {
+        eintragen(f.gross);
+        eintragen(f.rechts);
+        if (modus != Modus::zweier)
+            eintragen(f.links);
+        if (modus == Modus::vierer)
+            eintragen(f.mitte);
+        return;
+    }
+    if (modus == Modus::auffaecher)
+        eintragen(f.reihenGrund);
     for (int n = 1; n <= 15; ++n)
-        a.insert(f.reihe[static_cast<std::size_t>(n)]->objectName(),
-                 sichtbar(form, f.reihe[static_cast<std::size_t>(n)]));
+        eintragen(f.reihe[static_cast<std::size_t>(n)]);
 }
 
 void zeileEintragen(Ansicht& a, const TForm1& form, bool unten)
@@ -114,6 +137,21 @@ void zeilePruefen(QStringList& fehler, const TForm1& form, bool unten, const Fel
                           .arg(z.swatch->objectName(), z.swatch->colour().name(), flaechen[f]->objectName(),
                                flaechen[f]->colour().name());
     }
+}
+
+// The edited row shows the swatches of the fields its mode has (big, left, centre, right).
+void swatchesPruefen(QStringList& fehler, const TForm1& form, bool unten)
+{
+    const Modus m = form.state().modus();
+    const std::array<bool, 4> soll{m != Modus::reihen, m != Modus::zweier,
+                                   m != Modus::zweier && m != Modus::dreier, true};
+    const auto zeilen = werteZeilen(form.w(), unten);
+    for (std::size_t f = 0; f < 4; ++f)
+        if (zeilen[f].swatch->isVisibleTo(&form) != soll[f])
+            fehler << QStringLiteral("swatch %1 %2 in mode %3")
+                          .arg(zeilen[f].swatch->objectName(),
+                               soll[f] ? QStringLiteral("hidden") : QStringLiteral("shown"))
+                          .arg(static_cast<int>(m));
 }
 
 void bereichePruefen(QStringList& fehler, const TForm1& form)
@@ -172,7 +210,7 @@ void auswahlPruefen(QStringList& fehler, const TForm1& form)
 Ansicht haelfteVon(const TForm1& form, Haelfte haelfte)
 {
     Ansicht a;
-    panelsEintragen(a, form, felderVon(form.w(), haelfte));
+    panelsEintragen(a, form, felderVon(form.w(), haelfte), modusVon(form, haelfte));
     zeileEintragen(a, form, haelfte == Haelfte::links);
     return a;
 }
@@ -181,13 +219,15 @@ Ansicht ansichtVon(const TForm1& form)
 {
     const MainState& s = form.state();
     Ansicht a;
-    a.insert(QStringLiteral("mode"), QString::number(static_cast<int>(s.modus())));
     a.insert(QStringLiteral("fixed"), QString::number(s.fixiert));
     if (s.fixiert) {
+        a.insert(QStringLiteral("mode left"), QString::number(static_cast<int>(modusVon(form, Haelfte::links))));
+        a.insert(QStringLiteral("mode right"), QString::number(static_cast<int>(modusVon(form, Haelfte::rechts))));
         a.insert(haelfteVon(form, Haelfte::links));
         a.insert(haelfteVon(form, Haelfte::rechts));
     } else {
-        panelsEintragen(a, form, felderVon(form.w(), std::nullopt));
+        a.insert(QStringLiteral("mode"), QString::number(static_cast<int>(s.modus())));
+        panelsEintragen(a, form, felderVon(form.w(), std::nullopt), s.modus());
         zeileEintragen(a, form, false);
     }
     return a;
@@ -213,6 +253,7 @@ QStringList invariantenPruefen(const TForm1& form)
     bereichePruefen(fehler, form);
     const MainState& s = form.state();
     const MainWidgets& w = form.w();
+    swatchesPruefen(fehler, form, s.fixiert && s.fixLinksAktiv);
     if (!s.fixiert) {
         const Felder f = felderVon(w, std::nullopt);
         zeilePruefen(fehler, form, false, &f, true);

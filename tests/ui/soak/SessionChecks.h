@@ -6,8 +6,8 @@
 
 class TForm1;
 
-// What the user sees of the field display: every display panel (visible or
-// not, and its colour), every value text with its swatch, the checked mode and
+// What the user sees of the field display: the colour of every shown field,
+// every value text with its swatch, the checked mode and
 // whether the display is fixed. Keys are object names.
 using Ansicht = QMap<QString, QString>;
 
