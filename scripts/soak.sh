@@ -4,7 +4,9 @@
 # Runs N actions in all, split into sessions of at most `actions per seed`
 # (default 10000) with the seeds seed, seed+1, ... (default seed: the time),
 # spread over `processes` parallel runs (default 1). Prints every seed used, the
-# wall time and, for a failure, the command that replays it.
+# wall time and, for a failure, the command that replays it. With
+# TINCTORA_SOAK_KEEP_GOING=1 a session goes on after a failed check and counts
+# them (a sanitizer report still ends it).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -40,11 +42,15 @@ run_share() { # share index: runs every procs-th session of the plan
     if ((i % procs == k)); then
       read -r sd n <<<"$entry"
       local t0=$SECONDS
-      if TINCTORA_SOAK_SEED=$sd TINCTORA_SOAK_ACTIONS=$n "$binary" \
-        --gtest_filter=RandomSession.EveryUserActionKeepsTheDisplayConsistent >"$logs/$sd.log" 2>&1; then
+      local rc=0
+      TINCTORA_SOAK_SEED=$sd TINCTORA_SOAK_ACTIONS=$n "$binary" \
+        --gtest_filter=RandomSession.EveryUserActionKeepsTheDisplayConsistent >"$logs/$sd.log" 2>&1 || rc=$?
+      local summe
+      summe=$(grep -o "[0-9]* with a failed check" "$logs/$sd.log" || echo "no summary (aborted)")
+      if ((rc == 0)); then
         echo "seed $sd: $n actions passed in $((SECONDS - t0)) s"
       else
-        echo "seed $sd: $n actions FAILED after $((SECONDS - t0)) s (log: $logs/$sd.log)"
+        echo "seed $sd: $n actions FAILED after $((SECONDS - t0)) s, $summe (log: $logs/$sd.log)"
         grep -A40 -E "Failure|ERROR: AddressSanitizer|runtime error" "$logs/$sd.log" | head -60 || true
         failed=1
       fi
