@@ -215,3 +215,17 @@ TEST(Fixing, SwitchingOffFromTheLeftHalfLaysTheUpperRowOutForItsMode)
     EXPECT_EQ(w.SKlObMiHex->text(), hex(w.R[8]->colour()));
     EXPECT_EQ(w.SKlObLiHex->text(), hex(w.R[1]->colour()));
 }
+
+TEST(Fixing, ABackgroundForAColourRowLeavesTheFixedFanningsBigField)
+{
+    ShownWindow f;
+    MainWidgets& w = f.w();
+    f.modus("auffaecherungen");
+    fixieren(f);
+    ASSERT_EQ(w.FixedRechtsReihen->colour(), bandFarbe(0));
+    klick(w.RLi[1]);
+    f.modus("farbreihen");
+    waehleEintrag(w.ComboBox2, 3);
+    EXPECT_EQ(w.FixedRechtsReihen->colour(), bandFarbe(0));
+    EXPECT_EQ(w.FixedLinksReihen->colour(), w.panelHintergrund->colour());
+}
