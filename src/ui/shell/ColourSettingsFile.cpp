@@ -19,6 +19,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QMessageBox>
+#include <QRadioButton>
 #include <QSaveFile>
 #include <QSlider>
 
@@ -394,6 +395,13 @@ void ColourSettingsFile::fadenkreuzeAnwenden(const EinstellungsBlock& b)
     FieldSelection& auswahl = *m_form.parts().selection;
     LightDarkField& hellDunkel = *m_form.parts().hellDunkel;
     using F = FieldSelection::Feld;
+    // In separate adjustment a field whose button is already checked would keep
+    // its colour; with none checked each selection takes the field to its position.
+    if (m_form.state().separatModus) {
+        const MainWidgets& w = m_form.w();
+        for (QRadioButton* knopf : {w.RadioButton1, w.RadioButton2, w.RadioButton3, w.RadioButton4})
+            knopf->setChecked(false);
+    }
     const auto setzen = [&](F feld, int xSlot) {
         auswahl.waehlen(feld);
         // Held to the field as the user's drag is.

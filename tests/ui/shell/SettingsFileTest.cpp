@@ -397,3 +397,18 @@ TEST(SettingsFileWindow, SeparateAdjustmentOfTheActiveBlockLeavesTheFixedBlocksC
     EXPECT_EQ(w.SGrUnHex->text(), QStringLiteral("#DA251D"));
     EXPECT_EQ(w.FixedRechts->colour(), bandFarbe(662, true));
 }
+
+TEST(SettingsFileWindow, ASeparatelyAdjustedFieldOpensAtItsOwnPositionWhicheverFieldWasSelected)
+{
+    DateiFenster f;
+    // 2-colour at 330, adjusted separately: small right at 0 instead of the complement 669.
+    const QByteArray separat =
+        le({1, 0, 330, 1, 40, 34, 1, 0, 255, 0, 255, 0, 255, 0, 255, 330, 0, 413, 67, 3, 0, 0, 1, 2, 3}) +
+        "#010203" + le({0});
+    schreibe(f.pfad("separat.tnfx"), separat + block2 + le({0}));
+    klick(f.w().KleinRechts);
+    f.oeffnen(f.pfad("separat.tnfx"));
+    EXPECT_TRUE(f.s().separatModus);
+    EXPECT_EQ(f.w().KleinRechts->colour(), bandFarbe(0));
+    EXPECT_EQ(f.w().Anzeige_Normal->colour(), bandFarbe(330));
+}
