@@ -132,7 +132,7 @@ void zeilePruefen(QStringList& fehler, const TForm1& form, bool unten, const Fel
                 fehler << QStringLiteral("value row %1 shows \"%2\", its swatch is %3")
                               .arg(z.texte[3]->objectName(), ist, soll);
         }
-        if (flaechen[f] && flaechen[f]->colour() != z.swatch->colour())
+        if (flaechen[f] && flaechen[f]->isVisibleTo(&form) && flaechen[f]->colour() != z.swatch->colour())
             fehler << QStringLiteral("swatch %1 is %2, its field %3 is %4")
                           .arg(z.swatch->objectName(), z.swatch->colour().name(), flaechen[f]->objectName(),
                                flaechen[f]->colour().name());
@@ -253,7 +253,10 @@ QStringList invariantenPruefen(const TForm1& form)
     bereichePruefen(fehler, form);
     const MainState& s = form.state();
     const MainWidgets& w = form.w();
-    swatchesPruefen(fehler, form, s.fixiert && s.fixLinksAktiv);
+    // Fixing switched off during separate adjustment keeps the right half's
+    // fields and row layout on show until the mode changes.
+    if (!s.separatModus)
+        swatchesPruefen(fehler, form, s.fixiert && s.fixLinksAktiv);
     if (!s.fixiert) {
         const Felder f = felderVon(w, std::nullopt);
         zeilePruefen(fehler, form, false, &f, true);
