@@ -33,9 +33,6 @@ public:
 namespace
 {
 
-// Which files a step wrote: QSaveFile renames a new file over the old one.
-using DateiStand = QMap<QString, std::pair<ino_t, long long>>;
-
 DateiStand dateiStand(const QStringList& pfade)
 {
     DateiStand d;
@@ -75,6 +72,8 @@ void ModalBeantworter::pruefen()
 
 ZufallsSitzung::ZufallsSitzung(std::uint32_t seed) : m_zufall(seed)
 {
+    for (const char* name : {"sitzung1.tnfx", "sitzung2.tnfx", "sitzung3.tnfx"})
+        m_dateien << m_dir.filePath(QString::fromLatin1(name));
     auto d = std::make_unique<SitzungsDialoge>();
     m_dialoge = d.get();
     m_f.form->datei().setDialogs(std::move(d));
@@ -276,7 +275,7 @@ void ZufallsSitzung::hintergrund()
 
 void ZufallsSitzung::speichern()
 {
-    const QString pfad = m_dir.filePath(QStringLiteral("sitzung%1.tnfx").arg(zahl(1, 3)));
+    const QString pfad = m_dateien[zahl(0, 2)];
     const bool unter = muenze();
     m_modale.jaAntworten = muenze();
     m_dialoge->antwort = pfad;
@@ -365,7 +364,8 @@ QStringList ZufallsSitzung::festeHaelftePruefen(const Ansicht& vorher, bool fixi
     return fehler;
 }
 
-QStringList ZufallsSitzung::schritt()
+// One action drawn by its weight.
+ZufallsSitzung::Aktion ZufallsSitzung::ziehen()
 {
     struct Gewicht {
         Aktion aktion;
@@ -388,22 +388,36 @@ QStringList ZufallsSitzung::schritt()
     for (const Gewicht& g : aktionen)
         summe += g.gewicht;
     int wurf = zahl(0, summe - 1);
-    Aktion aktion = aktionen[0].aktion;
     for (const Gewicht& g : aktionen) {
-        if (wurf < g.gewicht) {
-            aktion = g.aktion;
-            break;
-        }
+        if (wurf < g.gewicht)
+            return g.aktion;
         wurf -= g.gewicht;
     }
+    return aktionen[0].aktion;
+}
 
+QStringList ZufallsSitzung::dateienPruefen(const Ansicht& vorher, const DateiStand& dateienVorher, bool geoeffnet)
+{
+    // A file written in this step keeps the display the user saw when saving.
+    const DateiStand dateienNachher = dateiStand(m_dateien);
+    for (auto it = dateienNachher.cbegin(); it != dateienNachher.cend(); ++it)
+        if (dateienVorher.value(it.key()) != it.value())
+            m_gespeichert.insert(it.key(), vorher);
+    QStringList fehler;
+    const QString titel = m_f.form->windowTitle();
+    if (geoeffnet && m_gespeichert.contains(titel))
+        for (const QString& d : unterschiede(m_gespeichert.value(titel), ansichtVon(*m_f.form)))
+            fehler << QStringLiteral("reopened file shows another display: ") + d;
+    return fehler;
+}
+
+QStringList ZufallsSitzung::schritt()
+{
+    const Aktion aktion = ziehen();
     const Ansicht vorher = ansichtVon(*m_f.form);
     const bool fixiertVorher = m_f.s().fixiert;
     const bool linksVorher = m_f.s().fixLinksAktiv;
-    const QStringList dateien = {m_dir.filePath(QStringLiteral("sitzung1.tnfx")),
-                                 m_dir.filePath(QStringLiteral("sitzung2.tnfx")),
-                                 m_dir.filePath(QStringLiteral("sitzung3.tnfx"))};
-    const DateiStand dateienVorher = dateiStand(dateien);
+    const DateiStand dateienVorher = dateiStand(m_dateien);
     m_haelftenNeu = false;
     m_extraFehler.clear();
     m_modale.unerwartet.clear();
@@ -413,15 +427,7 @@ QStringList ZufallsSitzung::schritt()
     QStringList fehler = m_extraFehler;
     for (const QString& m : std::as_const(m_modale.unerwartet))
         fehler << QStringLiteral("unexpected window: ") + m;
-    // A file written in this step keeps the display the user saw when saving.
-    const DateiStand dateienNachher = dateiStand(dateien);
-    for (auto it = dateienNachher.cbegin(); it != dateienNachher.cend(); ++it)
-        if (dateienVorher.value(it.key()) != it.value())
-            m_gespeichert.insert(it.key(), vorher);
-    const QString titel = m_f.form->windowTitle();
-    if (aktion == &ZufallsSitzung::oeffnen && m_gespeichert.contains(titel))
-        for (const QString& d : unterschiede(m_gespeichert.value(titel), ansichtVon(*m_f.form)))
-            fehler << QStringLiteral("reopened file shows another display: ") + d;
+    fehler << dateienPruefen(vorher, dateienVorher, aktion == &ZufallsSitzung::oeffnen);
     fehler << festeHaelftePruefen(vorher, fixiertVorher, linksVorher);
     fehler << invariantenPruefen(*m_f.form);
     return fehler;

@@ -16,6 +16,10 @@
 
 class SitzungsDialoge;
 
+// Which files a step wrote (inode and modification time): QSaveFile renames a
+// new file over the old one.
+using DateiStand = QMap<QString, std::pair<unsigned long, long long>>;
+
 // Answers every message box while a session runs: questions with the answer
 // the session drew, anything else is noted as unexpected and closed.
 class ModalBeantworter
@@ -75,6 +79,8 @@ private:
     void werteTextKlick();
     void groesse();
 
+    Aktion ziehen();
+    QStringList dateienPruefen(const Ansicht& vorher, const DateiStand& dateienVorher, bool geoeffnet);
     QStringList festeHaelftePruefen(const Ansicht& vorher, bool fixiertVorher, bool linksVorher);
 
     std::mt19937 m_zufall;
@@ -82,6 +88,7 @@ private:
     SitzungsDialoge* m_dialoge = nullptr;
     ModalBeantworter m_modale;
     QTemporaryDir m_dir;
+    QStringList m_dateien; // the files a session saves to and opens
     QStringList m_protokoll;
     // What the display showed when each file was saved.
     QMap<QString, Ansicht> m_gespeichert;
