@@ -280,12 +280,11 @@ void FieldSelection::auswaehlen(Feld feld)
 void FieldSelection::Anzeige_NormalClick()
 {
     const MainState& s = m_host.state();
-    // Colour rows have no big field behind them.
+    // Colour rows have no big field behind them; the click still makes their half the edited one.
     const bool grossDa = s.fixiert ? m_host.w().FixedRechtsReihen->marker() != 0 : s.modus() != Modus::reihen;
-    if (!grossDa)
-        return;
     m_parts.fixing->fixiertAuslesenAlle();
-    Anzeige_NormalClick2();
+    if (grossDa)
+        Anzeige_NormalClick2();
 }
 
 void FieldSelection::KleinRechtsClick()
@@ -308,10 +307,10 @@ void FieldSelection::KleinMitteClick()
 
 void FieldSelection::FixedLinksClick()
 {
-    if (m_host.w().FixedLinksReihen->marker() == 0)
-        return;
+    const bool grossDa = m_host.w().FixedLinksReihen->marker() != 0;
     m_parts.fixing->fixiertAuslesenAlleLi();
-    Anzeige_NormalClick2();
+    if (grossDa)
+        Anzeige_NormalClick2();
 }
 
 void FieldSelection::FixedLinksKleinRechtsClick()

@@ -199,8 +199,11 @@ void Fixing::ausschalten()
     for (QTextEdit* e : {w.RichEdit4, w.RichEdit5, w.RichEdit6})
         e->hide();
     untereReiheLeeren();
-    if (!s.separatModus)
+    if (!s.separatModus) {
+        // The upper row may still be laid out for the right half's mode.
+        m_parts.modes->werteReihenVorbereiten(s.modus());
         m_parts.display->datenHolen(s.posGross(), true);
+    }
     einzelAnzeigeZeigen();
 }
 

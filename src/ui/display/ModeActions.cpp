@@ -305,6 +305,9 @@ void ModeActions::anzeigeZeigen(Modus modus)
 void ModeActions::werteReihenVorbereiten(Modus modus)
 {
     const MainState& s = m_host.state();
+    // A swapped-in snapshot leaves both rows as they are, like the panels.
+    if (s.anzeigeSperre)
+        return;
     MainWidgets& w = m_host.w();
     const bool unten = s.fixiert && s.fixLinksAktiv;
     if (modus == Modus::zweier) {

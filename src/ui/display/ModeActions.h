@@ -38,6 +38,8 @@ public:
 
     // The mode action for a mode.
     QAction& modusAktion(Modus modus) const;
+    // The edited value row's swatches and "-" texts for the fields of a mode.
+    void werteReihenVorbereiten(Modus modus);
 
 private:
     // The sequence every mode action runs, in its order.
@@ -47,7 +49,6 @@ private:
     void felderUndWinkel(Modus modus);
     void neuBerechnen(Modus modus);
     void anzeigeZeigen(Modus modus);
-    void werteReihenVorbereiten(Modus modus);
     // Both layout steps of the rows, as resizing and the compact layout ask.
     void reihenNeuAuslegen();
     void winkelAnsichtNeu();

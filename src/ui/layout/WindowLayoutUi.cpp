@@ -201,10 +201,17 @@ void WindowLayoutUi::ComboBox2Change()
     // 4. A hidden band leaves the light/dark field in the background colour.
     if (bandVersteckt)
         m_w.flaechenanzeigeFarbe->setColour(farbe);
-    // 5. Colour rows stand on the window background.
-    if (m_s.modus() == Modus::reihen)
-        for (ColourPanel* p : {m_w.Anzeige, m_w.AnzeigeReihen, m_w.FixedLinksReihen, m_w.FixedRechtsReihen})
-            p->setColour(farbe);
+    // 5. Colour rows stand on the window background; a fixed fanning beside
+    // them keeps its big field behind its rows.
+    if (m_s.modus() == Modus::reihen) {
+        m_w.Anzeige->setColour(farbe);
+        m_w.AnzeigeReihen->setColour(farbe);
+        const bool festeReihe = !m_s.fixiert || m_s.fixStand.fixModus == static_cast<int>(Modus::reihen);
+        if (m_s.fixLinksAktiv || festeReihe)
+            m_w.FixedLinksReihen->setColour(farbe);
+        if (!m_s.fixLinksAktiv || festeReihe)
+            m_w.FixedRechtsReihen->setColour(farbe);
+    }
     // 6. The value texts are recoloured once the change is complete.
     m_w.Timer2->start(2);
 }

@@ -19,6 +19,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QMessageBox>
+#include <QRadioButton>
 #include <QSaveFile>
 #include <QSlider>
 
@@ -271,6 +272,9 @@ void ColourSettingsFile::blockAnwenden(const EinstellungsBlock& b, const QString
     const DateiEinstellung e = dateiEinstellung(b);
     dateiWerteMerken(s, b);
 
+    // The band click below moves every field only outside separate adjustment,
+    // which the block before may have switched on.
+    schalterAngleichen("farbenSeparatEinstellen", false);
     bandTypAnwenden(e.realistisch);
     modusAnwenden(e.modus);
     parts.band->Image2MouseDown(e.bandKlick);
@@ -367,6 +371,13 @@ void ColourSettingsFile::fadenkreuzeAnwenden(const DateiEinstellung& e)
     FieldSelection& auswahl = *m_form.parts().selection;
     LightDarkField& hellDunkel = *m_form.parts().hellDunkel;
     using F = FieldSelection::Feld;
+    // In separate adjustment a field whose button is already checked would keep
+    // its colour; with none checked each selection takes the field to its position.
+    if (m_form.state().separatModus) {
+        const MainWidgets& w = m_form.w();
+        for (QRadioButton* knopf : {w.RadioButton1, w.RadioButton2, w.RadioButton3, w.RadioButton4})
+            knopf->setChecked(false);
+    }
     for (const Fadenkreuz& k : e.fadenkreuze) {
         switch (k.feld) {
         case HdFeld::gross:

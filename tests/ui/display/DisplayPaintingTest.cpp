@@ -121,6 +121,17 @@ TEST(DisplayPainting, SwappedInSnapshotLeavesPanelsAndTextsAlone)
     EXPECT_EQ(w.KleinRechts->colour(), bandFarbe(539));
 }
 
+TEST(DisplayPainting, ASwappedInModeLeavesTheValueRowsAlone)
+{
+    DisplayFixture f;
+    MainWidgets& w = f.w();
+    f.parts().display->datenHolen(0, true);
+    f.s().anzeigeSperre = true;
+    f.modus("farbreihen");
+    EXPECT_EQ(w.SGrObHex->text(), QStringLiteral("#DA251D"));
+    EXPECT_FALSE(w.Panel4->isHidden());
+}
+
 TEST(DisplayPainting, RepaintMarksUnsavedChangesAndDropsWebSafeTakeOver)
 {
     DisplayFixture f;

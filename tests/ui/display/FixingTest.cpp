@@ -159,7 +159,12 @@ TEST(Fixing, AFixedColourRowHasNoBigFieldInEitherHalf)
     EXPECT_EQ(w.FixedRechtsReihen->marker(), 0);
     const QString status = w.statusPanel1->text();
 
+    // The background selects no field but still makes its half the edited one.
     klick(w.FixedLinksReihen, {5, 5});
+    EXPECT_TRUE(f.s().fixLinksAktiv);
+    bandKlick(f, 300);
+    EXPECT_EQ(w.RLi[8]->colour(), bandFarbe(300));
+    EXPECT_EQ(w.RRe[8]->colour(), bandFarbe(0));
     klick(w.FixedRechtsReihen, {5, 5});
     EXPECT_FALSE(f.s().fixLinksAktiv);
     EXPECT_FALSE(f.s().hdZielGross);
@@ -195,4 +200,32 @@ TEST(Fixing, ReturningToTheFieldAStatusTextNamesSwapsBackToItsHalf)
     EXPECT_FALSE(f.s().fixLinksAktiv);
     EXPECT_TRUE(f.s().hdZielLinks);
     EXPECT_EQ(f.s().posGross(), 200);
+}
+
+TEST(Fixing, SwitchingOffFromTheLeftHalfLaysTheUpperRowOutForItsMode)
+{
+    ShownWindow f;
+    MainWidgets& w = f.w();
+    fixieren(f); // both halves 2-colour
+    klick(w.FixedLinksKleinRechts);
+    f.modus("auffaecherungen");
+    fixieren(f);
+    EXPECT_TRUE(w.Panel5->isVisibleTo(f.form.get()));
+    EXPECT_TRUE(w.Panel6->isVisibleTo(f.form.get()));
+    EXPECT_EQ(w.SKlObMiHex->text(), hex(w.R[8]->colour()));
+    EXPECT_EQ(w.SKlObLiHex->text(), hex(w.R[1]->colour()));
+}
+
+TEST(Fixing, ABackgroundForAColourRowLeavesTheFixedFanningsBigField)
+{
+    ShownWindow f;
+    MainWidgets& w = f.w();
+    f.modus("auffaecherungen");
+    fixieren(f);
+    ASSERT_EQ(w.FixedRechtsReihen->colour(), bandFarbe(0));
+    klick(w.RLi[1]);
+    f.modus("farbreihen");
+    waehleEintrag(w.ComboBox2, 3);
+    EXPECT_EQ(w.FixedRechtsReihen->colour(), bandFarbe(0));
+    EXPECT_EQ(w.FixedLinksReihen->colour(), w.panelHintergrund->colour());
 }

@@ -454,3 +454,38 @@ TEST(SettingsFileWindow, AFirstStartWithAPathShowsThatFilesColoursAndPath)
     EXPECT_EQ(f.w().KleinLinks->colour(), bandFarbe(201));
     EXPECT_FALSE(f.form->actions().action(Aktion::dateiSpeichern).isEnabled());
 }
+
+TEST(SettingsFileWindow, SeparateAdjustmentOfTheActiveBlockLeavesTheFixedBlocksColours)
+{
+    DateiFenster f;
+    MainWidgets& w = f.w();
+    // Block 1: luminous 3-colour at 662, adjusted separately; block 2: realistic 3-colour at 0.
+    const QByteArray aktiv =
+        le({0, 1, 662, 1, 40, 34, 1, 0, 255, 0, 255, 0, 255, 0, 255, 662, 186, 266, 68, 3, 0, 0, 0, 0, 0}) +
+        "       " + le({1});
+    const QByteArray fest =
+        le({1, 1, 0, 1, 40, 34, 0, 0, 255, 0, 255, 0, 255, 0, 255, 0, 299, 379, 68, 3, 0, 0, 218, 37, 29}) +
+        "#DA251D" + le({1});
+    schreibe(f.pfad("separat.tnfx"), aktiv + fest);
+    f.oeffnen(f.pfad("separat.tnfx"));
+    EXPECT_EQ(w.FixedLinks->colour(), bandFarbe(0));
+    EXPECT_EQ(w.FixedLinksKleinRechts->colour(), bandFarbe(299));
+    EXPECT_EQ(w.FixedLinksKleinLinks->colour(), bandFarbe(379));
+    EXPECT_EQ(w.SGrUnHex->text(), QStringLiteral("#DA251D"));
+    EXPECT_EQ(w.FixedRechts->colour(), bandFarbe(662, true));
+}
+
+TEST(SettingsFileWindow, ASeparatelyAdjustedFieldOpensAtItsOwnPositionWhicheverFieldWasSelected)
+{
+    DateiFenster f;
+    // 2-colour at 330, adjusted separately: small right at 0 instead of the complement 669.
+    const QByteArray separat =
+        le({1, 0, 330, 1, 40, 34, 1, 0, 255, 0, 255, 0, 255, 0, 255, 330, 0, 413, 67, 3, 0, 0, 1, 2, 3}) +
+        "#010203" + le({0});
+    schreibe(f.pfad("separat.tnfx"), separat + block2 + le({0}));
+    klick(f.w().KleinRechts);
+    f.oeffnen(f.pfad("separat.tnfx"));
+    EXPECT_TRUE(f.s().separatModus);
+    EXPECT_EQ(f.w().KleinRechts->colour(), bandFarbe(0));
+    EXPECT_EQ(f.w().Anzeige_Normal->colour(), bandFarbe(330));
+}

@@ -1,0 +1,97 @@
+#pragma once
+
+#include "ui/soak/SessionChecks.h"
+#include "support/InteractionFixture.h"
+
+#include <QMap>
+#include <QString>
+#include <QStringList>
+#include <QTemporaryDir>
+#include <QTimer>
+
+#include <cstdint>
+#include <memory>
+#include <optional>
+#include <random>
+
+class SitzungsDialoge;
+
+// Which files a step wrote (inode and modification time): QSaveFile renames a
+// new file over the old one.
+using DateiStand = QMap<QString, std::pair<unsigned long, long long>>;
+
+// Answers every message box while a session runs: questions with the answer
+// the session drew, anything else is noted as unexpected and closed.
+class ModalBeantworter
+{
+public:
+    ModalBeantworter();
+    bool jaAntworten = true;
+    QStringList unerwartet;
+
+private:
+    void pruefen();
+    QTimer m_takt;
+};
+
+// A seeded sequence of user actions on the real main window. The same seed
+// replays the same sequence.
+class ZufallsSitzung
+{
+public:
+    explicit ZufallsSitzung(std::uint32_t seed);
+    ~ZufallsSitzung();
+
+    // Runs one drawn action and checks the invariants; the failures, if any.
+    QStringList schritt();
+    // The actions run so far, one line each.
+    const QStringList& protokoll() const { return m_protokoll; }
+
+private:
+    using Aktion = void (ZufallsSitzung::*)();
+    int zahl(int von, int bis);
+    bool muenze() { return zahl(0, 1) == 1; }
+    void notiere(const QString& text) { m_protokoll << text; }
+    void aktivieren();
+    void taste(Qt::Key key, Qt::KeyboardModifiers mods = Qt::NoModifier);
+    void klickDurchFenster(QWidget* ziel, QPoint p);
+    QPoint punktIn(const QWidget* w);
+
+    void bandKlick();
+    void bandZiehen();
+    void hdZiehen();
+    void modusWechseln();
+    void bandTyp();
+    void stufen();
+    void winkelRegler();
+    void winkelTyp();
+    void fixieren();
+    void feldKlick();
+    void anzeigeKlick();
+    void separat();
+    void radioKlick();
+    void textStatt();
+    void bandVerstecken();
+    void hintergrund();
+    void speichern();
+    void oeffnen();
+    void alleKopieren();
+    void werteTextKlick();
+    void groesse();
+
+    Aktion ziehen();
+    QStringList dateienPruefen(const Ansicht& vorher, const DateiStand& dateienVorher, bool geoeffnet);
+    QStringList festeHaelftePruefen(const Ansicht& vorher, bool fixiertVorher, bool linksVorher);
+
+    std::mt19937 m_zufall;
+    ShownWindow m_f;
+    SitzungsDialoge* m_dialoge = nullptr;
+    ModalBeantworter m_modale;
+    QTemporaryDir m_dir;
+    QStringList m_dateien; // the files a session saves to and opens
+    QStringList m_protokoll;
+    // What the display showed when each file was saved.
+    QMap<QString, Ansicht> m_gespeichert;
+    QStringList m_extraFehler;
+    bool m_haelftenNeu = false; // the action may legitimately repaint both halves
+};
