@@ -94,4 +94,5 @@ private:
     QMap<QString, Ansicht> m_gespeichert;
     QStringList m_extraFehler;
     bool m_haelftenNeu = false; // the action may legitimately repaint both halves
+    bool m_rechteHaelfteGezeigt = false; // unfixed during separate adjustment, see schritt()
 };

@@ -246,7 +246,7 @@ QStringList unterschiede(const Ansicht& vorher, const Ansicht& nachher)
     return d;
 }
 
-QStringList invariantenPruefen(const TForm1& form)
+QStringList invariantenPruefen(const TForm1& form, bool feldFremd)
 {
     QStringList fehler;
     auswahlPruefen(fehler, form);
@@ -259,7 +259,7 @@ QStringList invariantenPruefen(const TForm1& form)
         swatchesPruefen(fehler, form, s.fixiert && s.fixLinksAktiv);
     if (!s.fixiert) {
         const Felder f = felderVon(w, std::nullopt);
-        zeilePruefen(fehler, form, false, &f, true);
+        zeilePruefen(fehler, form, false, feldFremd ? nullptr : &f, true);
     } else {
         const Haelfte bearbeitet = s.fixLinksAktiv ? Haelfte::links : Haelfte::rechts;
         const Felder f = felderVon(w, bearbeitet);
