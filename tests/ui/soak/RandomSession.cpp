@@ -424,19 +424,27 @@ QStringList ZufallsSitzung::schritt()
 
     (this->*aktion)();
 
-    QStringList fehler = m_extraFehler;
+    // Unfixing during separate adjustment shows the right half's colours in the
+    // single display without a recompute, while the state may be the left half's.
+    // Fixing again takes those fields as they are on screen, so until separate
+    // adjustment ends neither the fields nor a replayed half need match the state.
+    const MainState& s = m_f.s();
+    const bool fremdVorher = m_rechteHaelfteGezeigt;
+    if (fixiertVorher && !s.fixiert && s.separatModus)
+        m_rechteHaelfteGezeigt = true;
+    else if (!s.separatModus)
+        m_rechteHaelfteGezeigt = false;
+    const bool fremd = fremdVorher || m_rechteHaelfteGezeigt;
+
+    QStringList fehler;
+    for (const QString& f : std::as_const(m_extraFehler))
+        if (!fremd || !f.startsWith(QLatin1String("copying all values changed")))
+            fehler << f;
     for (const QString& m : std::as_const(m_modale.unerwartet))
         fehler << QStringLiteral("unexpected window: ") + m;
     fehler << dateienPruefen(vorher, dateienVorher, aktion == &ZufallsSitzung::oeffnen);
-    fehler << festeHaelftePruefen(vorher, fixiertVorher, linksVorher);
-    // Unfixing during separate adjustment shows the right half's colours in the
-    // single display without a recompute, while the state may be the left half's:
-    // its fields need not match the value rows until fixing or separate adjustment ends.
-    const MainState& s = m_f.s();
-    if (fixiertVorher && !s.fixiert && s.separatModus)
-        m_rechteHaelfteGezeigt = true;
-    else if (s.fixiert || !s.separatModus)
-        m_rechteHaelfteGezeigt = false;
+    if (!fremd)
+        fehler << festeHaelftePruefen(vorher, fixiertVorher, linksVorher);
     fehler << invariantenPruefen(*m_f.form, m_rechteHaelfteGezeigt);
     return fehler;
 }

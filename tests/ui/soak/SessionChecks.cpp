@@ -263,7 +263,7 @@ QStringList invariantenPruefen(const TForm1& form, bool feldFremd)
     } else {
         const Haelfte bearbeitet = s.fixLinksAktiv ? Haelfte::links : Haelfte::rechts;
         const Felder f = felderVon(w, bearbeitet);
-        zeilePruefen(fehler, form, s.fixLinksAktiv, &f, true);
+        zeilePruefen(fehler, form, s.fixLinksAktiv, feldFremd ? nullptr : &f, true);
         // The other half's mode lives in the snapshot: its row is held to its swatches only.
         zeilePruefen(fehler, form, !s.fixLinksAktiv, nullptr, false);
     }
