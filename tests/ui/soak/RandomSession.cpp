@@ -216,6 +216,11 @@ void ZufallsSitzung::fixieren()
 {
     notiere(QStringLiteral("fix tool button"));
     m_haelftenNeu = true;
+    const MainState& s = m_f.s();
+    // Switched off while the left half is edited in separate adjustment, the
+    // fields keep the right half's colours and are not repainted from the state.
+    if (s.fixiert && s.fixLinksAktiv && s.separatModus)
+        m_rechteFarbenLinkerStand = true;
     werkzeug(m_f, ::Aktion::fixieren);
 }
 
@@ -401,8 +406,13 @@ QStringList ZufallsSitzung::dateienPruefen(const Ansicht& vorher, const DateiSta
     // A file written in this step keeps the display the user saw when saving.
     const DateiStand dateienNachher = dateiStand(m_dateien);
     for (auto it = dateienNachher.cbegin(); it != dateienNachher.cend(); ++it)
-        if (dateienVorher.value(it.key()) != it.value())
-            m_gespeichert.insert(it.key(), vorher);
+        if (dateienVorher.value(it.key()) != it.value()) {
+            // The file keeps the state, not those leftover colours: its display is unknown.
+            if (m_rechteFarbenLinkerStand)
+                m_gespeichert.remove(it.key());
+            else
+                m_gespeichert.insert(it.key(), vorher);
+        }
     QStringList fehler;
     const QString titel = m_f.form->windowTitle();
     if (geoeffnet && m_gespeichert.contains(titel))
@@ -414,6 +424,9 @@ QStringList ZufallsSitzung::dateienPruefen(const Ansicht& vorher, const DateiSta
 QStringList ZufallsSitzung::schritt()
 {
     const Aktion aktion = ziehen();
+    // Leaving separate adjustment re-derives every field from the state.
+    if (!m_f.s().separatModus)
+        m_rechteFarbenLinkerStand = false;
     const Ansicht vorher = ansichtVon(*m_f.form);
     const bool fixiertVorher = m_f.s().fixiert;
     const bool linksVorher = m_f.s().fixLinksAktiv;
