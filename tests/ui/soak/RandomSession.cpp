@@ -413,6 +413,8 @@ QStringList ZufallsSitzung::dateienPruefen(const Ansicht& vorher, const DateiSta
             else
                 m_gespeichert.insert(it.key(), vorher);
         }
+    if (geoeffnet && m_haelftenNeu) // a file was opened, not saved for lack of one
+        m_rechteFarbenLinkerStand = false;
     QStringList fehler;
     const QString titel = m_f.form->windowTitle();
     if (geoeffnet && m_gespeichert.contains(titel))
@@ -424,8 +426,9 @@ QStringList ZufallsSitzung::dateienPruefen(const Ansicht& vorher, const DateiSta
 QStringList ZufallsSitzung::schritt()
 {
     const Aktion aktion = ziehen();
-    // Leaving separate adjustment re-derives every field from the state.
-    if (!m_f.s().separatModus)
+    // Leaving separate adjustment re-derives the single display from the state, but
+    // not a fixed half copied from those colours; opening a file re-derives both.
+    if (!m_f.s().separatModus && !m_f.s().fixiert)
         m_rechteFarbenLinkerStand = false;
     const Ansicht vorher = ansichtVon(*m_f.form);
     const bool fixiertVorher = m_f.s().fixiert;
