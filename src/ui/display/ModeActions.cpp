@@ -275,6 +275,10 @@ void ModeActions::anzeigeZeigen(Modus modus)
         w.AnzeigeReihen->setColour(hintergrund);
     }
     if (m_host.state().fixiert) {
+        MainState& s = m_host.state();
+        // The half's count may be from before a swap that restored a harmony,
+        // which leaves the field count alone: its rows are the current count's.
+        (s.fixLinksAktiv ? s.stufenFixLinks : s.stufenFixRechts) = s.stufenAnzahl;
         // Only the edited half changes its mode.
         if (modus == Modus::reihen)
             (m_host.state().fixLinksAktiv ? w.FixedLinksReihen : w.FixedRechtsReihen)

@@ -489,3 +489,32 @@ TEST(SettingsFileWindow, ASeparatelyAdjustedFieldOpensAtItsOwnPositionWhicheverF
     EXPECT_EQ(f.w().KleinRechts->colour(), bandFarbe(0));
     EXPECT_EQ(f.w().Anzeige_Normal->colour(), bandFarbe(330));
 }
+
+TEST(SettingsFileWindow, AHalfTurnedToFanningAfterASwapShowsTheListsFieldCountAndReopensSo)
+{
+    DateiFenster f;
+    MainWidgets& w = f.w();
+    f.modus("auffaecherungen");
+    stufenWaehlen(w, 5);
+    f.form->aktion("fixieren")->trigger();
+    klick(w.RLi[1]);
+    stufenWaehlen(w, 2);
+    f.modus("dreierHarmonien");
+    klick(w.RRe[1]);
+    // Back on the left, its 3-colour harmony leaves the list at the right half's 11 fields.
+    klick(w.FixedLinksKleinRechts);
+    ASSERT_TRUE(f.s().fixLinksAktiv);
+    ASSERT_EQ(w.ComboBox1->currentIndex(), 4);
+    f.modus("auffaecherungen");
+    EXPECT_EQ(w.RLi[4]->parentWidget(), w.FixedLinksReihen);
+    EXPECT_EQ(w.RLi[3]->parentWidget(), w.PanelContainer2);
+    const QColor ring4 = w.RLi[4]->colour();
+    klick(w.RRe[1]);
+    f.speichernUnter(f.pfad("faecher"));
+
+    DateiFenster g;
+    g.oeffnen(f.pfad("faecher.tnfx"));
+    EXPECT_EQ(g.w().RLi[4]->parentWidget(), g.w().FixedLinksReihen);
+    EXPECT_EQ(g.w().RLi[3]->parentWidget(), g.w().PanelContainer2);
+    EXPECT_EQ(g.w().RLi[4]->colour(), ring4);
+}

@@ -216,6 +216,11 @@ void ZufallsSitzung::fixieren()
 {
     notiere(QStringLiteral("fix tool button"));
     m_haelftenNeu = true;
+    const MainState& s = m_f.s();
+    // Switched off while the left half is edited in separate adjustment, the
+    // fields keep the right half's colours and are not repainted from the state.
+    if (s.fixiert && s.fixLinksAktiv && s.separatModus)
+        m_rechteFarbenLinkerStand = true;
     werkzeug(m_f, ::Aktion::fixieren);
 }
 
@@ -401,8 +406,15 @@ QStringList ZufallsSitzung::dateienPruefen(const Ansicht& vorher, const DateiSta
     // A file written in this step keeps the display the user saw when saving.
     const DateiStand dateienNachher = dateiStand(m_dateien);
     for (auto it = dateienNachher.cbegin(); it != dateienNachher.cend(); ++it)
-        if (dateienVorher.value(it.key()) != it.value())
-            m_gespeichert.insert(it.key(), vorher);
+        if (dateienVorher.value(it.key()) != it.value()) {
+            // The file keeps the state, not those leftover colours: its display is unknown.
+            if (m_rechteFarbenLinkerStand)
+                m_gespeichert.remove(it.key());
+            else
+                m_gespeichert.insert(it.key(), vorher);
+        }
+    if (geoeffnet && m_haelftenNeu) // a file was opened, not saved for lack of one
+        m_rechteFarbenLinkerStand = false;
     QStringList fehler;
     const QString titel = m_f.form->windowTitle();
     if (geoeffnet && m_gespeichert.contains(titel))
@@ -414,6 +426,11 @@ QStringList ZufallsSitzung::dateienPruefen(const Ansicht& vorher, const DateiSta
 QStringList ZufallsSitzung::schritt()
 {
     const Aktion aktion = ziehen();
+    const bool fremdVorher = m_rechteFarbenLinkerStand;
+    // Leaving separate adjustment re-derives the single display from the state, but
+    // not a fixed half copied from those colours; opening a file re-derives both.
+    if (!m_f.s().separatModus && !m_f.s().fixiert)
+        m_rechteFarbenLinkerStand = false;
     const Ansicht vorher = ansichtVon(*m_f.form);
     const bool fixiertVorher = m_f.s().fixiert;
     const bool linksVorher = m_f.s().fixLinksAktiv;
@@ -424,17 +441,9 @@ QStringList ZufallsSitzung::schritt()
 
     (this->*aktion)();
 
-    // Unfixing during separate adjustment shows the right half's colours in the
-    // single display without a recompute, while the state may be the left half's.
-    // Fixing again takes those fields as they are on screen, so until separate
-    // adjustment ends neither the fields nor a replayed half need match the state.
-    const MainState& s = m_f.s();
-    const bool fremdVorher = m_rechteHaelfteGezeigt;
-    if (fixiertVorher && !s.fixiert && s.separatModus)
-        m_rechteHaelfteGezeigt = true;
-    else if (!s.separatModus)
-        m_rechteHaelfteGezeigt = false;
-    const bool fremd = fremdVorher || m_rechteHaelfteGezeigt;
+    // While the fields show the right half's colours over the left half's state
+    // (see fixieren()), neither the fields nor a replayed half need match the state.
+    const bool fremd = fremdVorher || m_rechteFarbenLinkerStand;
 
     QStringList fehler;
     for (const QString& f : std::as_const(m_extraFehler))
@@ -445,6 +454,6 @@ QStringList ZufallsSitzung::schritt()
     fehler << dateienPruefen(vorher, dateienVorher, aktion == &ZufallsSitzung::oeffnen);
     if (!fremd)
         fehler << festeHaelftePruefen(vorher, fixiertVorher, linksVorher);
-    fehler << invariantenPruefen(*m_f.form, m_rechteHaelfteGezeigt);
+    fehler << invariantenPruefen(*m_f.form, fremd);
     return fehler;
 }

@@ -36,7 +36,7 @@ QString wiederholung(std::uint32_t seed, std::uint32_t anzahl)
 // (scripts/soak.sh runs long sessions under the sanitizers); a failure lists
 // the last 25 actions, or TINCTORA_SOAK_TAIL of them. The run stops at the
 // first failed check unless TINCTORA_SOAK_KEEP_GOING is set: then it goes on,
-// reports the first five and counts the rest.
+// reports the first five, lists the rest one line each and counts them.
 TEST(RandomSession, EveryUserActionKeepsTheDisplayConsistent)
 {
     const std::uint32_t seed = ausUmgebung("TINCTORA_SOAK_SEED", 20261208);
@@ -49,12 +49,16 @@ TEST(RandomSession, EveryUserActionKeepsTheDisplayConsistent)
         const QStringList fehler = sitzung.schritt();
         if (fehler.isEmpty())
             continue;
-        if (++fehlschlaege <= 5) {
+        // The last action is reported in full, so that a replay ending there shows its actions.
+        if (++fehlschlaege <= 5 || i + 1 == anzahl) {
             const QStringList& p = sitzung.protokoll();
             ADD_FAILURE() << "seed " << seed << ", action " << i << ":\n  "
                           << fehler.join(QStringLiteral("\n  ")).toStdString() << "\nlast actions:\n  "
                           << p.mid(std::max<qsizetype>(0, p.size() - schwanz)).join(QStringLiteral("\n  ")).toStdString()
                           << "\nreplay: " << wiederholung(seed, i + 1).toStdString();
+        } else {
+            // Beyond the first five one line each, so that the failures can be counted by kind.
+            std::printf("action %u: %s\n", i, fehler.join(QStringLiteral(" | ")).toStdString().c_str());
         }
         if (!weiter)
             return;
