@@ -326,24 +326,7 @@ void Fixing::bandTypWiederherstellen(const FixStand& f)
 
 void Fixing::modusWiederherstellen(const FixStand& f)
 {
-    ModeActions& modi = *m_parts.modes;
-    switch (static_cast<Modus>(f.fixModus)) {
-    case Modus::zweier:
-        modi.zweierHarmonienExecute();
-        break;
-    case Modus::dreier:
-        modi.dreierHarmonienExecute();
-        break;
-    case Modus::vierer:
-        modi.viererHarmonienExecute();
-        break;
-    case Modus::auffaecher:
-        modi.auffaecherungenExecute();
-        break;
-    case Modus::reihen:
-        modi.farbreihenExecute();
-        break;
-    }
+    m_parts.modes->modusWaehlen(static_cast<Modus>(f.fixModus));
 }
 
 void Fixing::winkelWiederherstellen(const FixStand& f)

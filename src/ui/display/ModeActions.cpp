@@ -564,3 +564,24 @@ void ModeActions::realistischLuminoesExecute()
     }
     m_parts.band->winkelResetten();
 }
+
+void ModeActions::modusWaehlen(Modus modus)
+{
+    switch (modus) {
+    case Modus::zweier:
+        zweierHarmonienExecute();
+        break;
+    case Modus::dreier:
+        dreierHarmonienExecute();
+        break;
+    case Modus::vierer:
+        viererHarmonienExecute();
+        break;
+    case Modus::auffaecher:
+        auffaecherungenExecute();
+        break;
+    case Modus::reihen:
+        farbreihenExecute();
+        break;
+    }
+}

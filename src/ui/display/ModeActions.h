@@ -21,6 +21,8 @@ public:
     void viererHarmonienExecute();
     void auffaecherungenExecute();
     void farbreihenExecute();
+    // Runs the action handler of a mode, as its menu entry does.
+    void modusWaehlen(Modus modus);
 
     void hideAll();
     void showZweier();

@@ -304,24 +304,7 @@ void ColourSettingsFile::modusAnwenden(std::optional<Modus> modus)
 {
     if (!modus)
         return;
-    ModeActions& modi = *m_form.parts().modes;
-    switch (*modus) {
-    case Modus::zweier:
-        modi.zweierHarmonienExecute();
-        break;
-    case Modus::dreier:
-        modi.dreierHarmonienExecute();
-        break;
-    case Modus::vierer:
-        modi.viererHarmonienExecute();
-        break;
-    case Modus::auffaecher:
-        modi.auffaecherungenExecute();
-        break;
-    case Modus::reihen:
-        modi.farbreihenExecute();
-        break;
-    }
+    m_form.parts().modes->modusWaehlen(*modus);
 }
 
 void ColourSettingsFile::abstandSetzen(QSlider* regler, int wert, bool aendern)
