@@ -190,6 +190,7 @@ void Fixing::ausschalten()
     m_host.actions().action(Aktion::fixieren).setChecked(false);
     s.aktionen.fixieren = false;
     s.fixiert = false;
+    const bool linksBearbeitet = s.fixLinksAktiv;
     s.fixLinksAktiv = false;
 
     einzelAnzeigeFaerben();
@@ -199,12 +200,24 @@ void Fixing::ausschalten()
     for (QTextEdit* e : {w.RichEdit4, w.RichEdit5, w.RichEdit6})
         e->hide();
     untereReiheLeeren();
+    einzelAnzeigeNeuMalen(linksBearbeitet);
+    einzelAnzeigeZeigen();
+}
+
+// The upper row may still be laid out for the right half's mode.
+void Fixing::einzelAnzeigeNeuMalen(bool linksBearbeitet)
+{
+    const MainState& s = m_host.state();
     if (!s.separatModus) {
-        // The upper row may still be laid out for the right half's mode.
         m_parts.modes->werteReihenVorbereiten(s.modus());
         m_parts.display->datenHolen(s.posGross(), true);
+    } else if (linksBearbeitet) {
+        // The right half's colours over the left half's state would be saved
+        // and fixed again as if they were the state's: repaint, moving no field.
+        m_parts.modes->werteReihenVorbereiten(s.modus());
+        m_parts.display->datenHolenAmTeilnehmer();
+        m_parts.modes->jedesFeldNeuMalen();
     }
-    einzelAnzeigeZeigen();
 }
 
 void Fixing::einzelAnzeigeFaerben()

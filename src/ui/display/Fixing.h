@@ -35,6 +35,7 @@ private:
     void textFelderVerdoppeln();
     void untereReiheFuellen();
     void einzelAnzeigeFaerben();
+    void einzelAnzeigeNeuMalen(bool linksBearbeitet);
     void untereReiheLeeren();
     void einzelAnzeigeZeigen();
     // The other half becomes the edited one; swaps when they differ.

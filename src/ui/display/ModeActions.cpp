@@ -532,37 +532,41 @@ void ModeActions::checkBoxenResetten2()
 
 void ModeActions::realistischLuminoesExecute()
 {
-    MainState& s = m_host.state();
-    FieldDisplay& anzeige = *m_parts.display;
-    FieldSelection& auswahl = *m_parts.selection;
-    anzeige.datenHolenAmTeilnehmer();
+    m_parts.display->datenHolenAmTeilnehmer();
+    jedesFeldNeuMalen();
+    m_parts.band->winkelResetten();
+}
 
-    // Every field of the mode passes through the light/dark target once, with
-    // its own amounts; the one selected before is selected again at the end.
+// Every field of the mode passes through the light/dark target once, with its
+// own amounts (in separate adjustment a recompute paints only one field); the
+// one selected before is selected again at the end.
+void ModeActions::jedesFeldNeuMalen()
+{
+    MainState& s = m_host.state();
+    FieldSelection& auswahl = *m_parts.selection;
     using Feld = FieldSelection::Feld;
     const std::optional<Feld> zuvor = s.hdZielGross    ? std::optional(Feld::gross)
                                       : s.hdZielRechts ? std::optional(Feld::rechts)
                                       : s.hdZielLinks  ? std::optional(Feld::links)
                                       : s.hdZielMitte  ? std::optional(Feld::mitte)
                                                        : std::nullopt;
-    if (zuvor) {
-        const Modus modus = s.modus();
-        const auto imModus = [modus](Feld f) {
-            if (f == Feld::links)
-                return modus == Modus::dreier || modus == Modus::vierer;
-            if (f == Feld::mitte)
-                return modus == Modus::vierer;
-            return true;
-        };
-        {
-            SammelLaufGuard sammeln(s.sammelLauf);
-            for (const Feld f : {Feld::gross, Feld::rechts, Feld::links, Feld::mitte})
-                if (f != *zuvor && imModus(f))
-                    auswahl.waehlen(f);
-        }
-        auswahl.waehlen(*zuvor);
+    if (!zuvor)
+        return;
+    const Modus modus = s.modus();
+    const auto imModus = [modus](Feld f) {
+        if (f == Feld::links)
+            return modus == Modus::dreier || modus == Modus::vierer;
+        if (f == Feld::mitte)
+            return modus == Modus::vierer;
+        return true;
+    };
+    {
+        SammelLaufGuard sammeln(s.sammelLauf);
+        for (const Feld f : {Feld::gross, Feld::rechts, Feld::links, Feld::mitte})
+            if (f != *zuvor && imModus(f))
+                auswahl.waehlen(f);
     }
-    m_parts.band->winkelResetten();
+    auswahl.waehlen(*zuvor);
 }
 
 void ModeActions::modusWaehlen(Modus modus)

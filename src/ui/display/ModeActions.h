@@ -42,6 +42,7 @@ public:
     QAction& modusAktion(Modus modus) const;
     // The edited value row's swatches and "-" texts for the fields of a mode.
     void werteReihenVorbereiten(Modus modus);
+    void jedesFeldNeuMalen();
 
 private:
     // The sequence every mode action runs, in its order.

@@ -38,7 +38,7 @@ TEST(FixingCombinations, TextViewMovesIntoTheRightHalfAndTheLeftHalfKeepsItsText
     EXPECT_FALSE(w.RichEdit4->isVisibleTo(w.FixedLinksKleinRechts));
 }
 
-TEST(FixingCombinations, SwitchingOffDuringSeparateAdjustmentShowsTheRightHalfWithoutRecomputing)
+TEST(FixingCombinations, SwitchingOffDuringSeparateAdjustmentShowsTheEditedLeftHalfWithoutMovingAField)
 {
     ShownWindow f;
     MainWidgets& w = f.w();
@@ -47,16 +47,19 @@ TEST(FixingCombinations, SwitchingOffDuringSeparateAdjustmentShowsTheRightHalfWi
     werkzeug(f, Aktion::farbenSeparatEinstellen);
     ASSERT_TRUE(f.s().separatModus);
     werkzeug(f, Aktion::fixieren);
+    f.modus("farbreihen"); // the right half: a colour row, upper row without its big field
 
-    klick(w.FixedLinks); // the left half, unchanged: it becomes the edited one
+    klick(w.FixedLinks); // swaps in the left half's 3-colour harmony in separate adjustment
     ASSERT_TRUE(f.s().fixLinksAktiv);
+    ASSERT_TRUE(f.s().separatModus);
     klick(w.Image2, {100, 30}); // moves only the left half's big field
     ASSERT_EQ(w.FixedLinks->colour(), bandFarbe(100));
-    ASSERT_EQ(w.FixedLinksKleinRechts->colour(), bandFarbe(121));
 
     werkzeug(f, Aktion::fixieren);
     EXPECT_FALSE(f.s().fixiert);
-    EXPECT_EQ(w.Anzeige_Normal->colour(), bandFarbe(500));
+    EXPECT_EQ(w.Anzeige_Normal->colour(), bandFarbe(100));
     EXPECT_EQ(w.KleinRechts->colour(), bandFarbe(121));
     EXPECT_EQ(w.KleinLinks->colour(), bandFarbe(201));
+    EXPECT_TRUE(w.Panel4->isVisibleTo(w.Panel4->window()));
+    EXPECT_EQ(w.SGrObHex->text(), bandFarbe(100).name().toUpper());
 }

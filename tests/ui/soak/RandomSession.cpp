@@ -37,9 +37,10 @@ DateiStand dateiStand(const QStringList& pfade)
 {
     DateiStand d;
     for (const QString& p : pfade) {
-        struct stat st{};
+        struct stat st = {};
         if (::stat(QFile::encodeName(p).constData(), &st) == 0)
-            d.insert(p, {st.st_ino, static_cast<long long>(st.st_mtim.tv_sec) * 1000000000LL + st.st_mtim.tv_nsec});
+            d.insert(p, {st.st_ino,
+                         static_cast<long long>(st.st_mtim.tv_sec) * 1000000000LL + st.st_mtim.tv_nsec});
     }
     return d;
 }
@@ -119,8 +120,9 @@ void ZufallsSitzung::klickDurchFenster(QWidget* ziel, QPoint p)
                 .arg(ziel->objectName())
                 .arg(p.x())
                 .arg(p.y())
-                .arg(getroffen->objectName().isEmpty() ? QString::fromLatin1(getroffen->metaObject()->className())
-                                                       : getroffen->objectName()));
+                .arg(getroffen->objectName().isEmpty()
+                         ? QString::fromLatin1(getroffen->metaObject()->className())
+                         : getroffen->objectName()));
     klick(getroffen, lokal);
 }
 
@@ -164,11 +166,12 @@ void ZufallsSitzung::hdZiehen()
 
 void ZufallsSitzung::modusWechseln()
 {
-    static constexpr std::array<std::pair<Qt::Key, ::Aktion>, 5> modi{{{Qt::Key_F2, ::Aktion::zweierHarmonien},
-                                                                       {Qt::Key_F3, ::Aktion::dreierHarmonien},
-                                                                       {Qt::Key_F4, ::Aktion::viererHarmonien},
-                                                                       {Qt::Key_F5, ::Aktion::auffaecherungen},
-                                                                       {Qt::Key_F6, ::Aktion::farbreihen}}};
+    static constexpr std::array<std::pair<Qt::Key, ::Aktion>, 5> modi{
+        {{Qt::Key_F2, ::Aktion::zweierHarmonien},
+         {Qt::Key_F3, ::Aktion::dreierHarmonien},
+         {Qt::Key_F4, ::Aktion::viererHarmonien},
+         {Qt::Key_F5, ::Aktion::auffaecherungen},
+         {Qt::Key_F6, ::Aktion::farbreihen}}};
     const auto [key, aktion] = modi[static_cast<std::size_t>(zahl(0, 4))];
     if (muenze()) {
         notiere(QStringLiteral("mode key F%1").arg(key - Qt::Key_F1 + 1));
@@ -195,12 +198,13 @@ void ZufallsSitzung::stufen()
 
 void ZufallsSitzung::winkelRegler()
 {
-    static constexpr std::array tasten{Qt::Key_Left,   Qt::Key_Right, Qt::Key_PageUp,
+    static constexpr std::array tasten{Qt::Key_Left,     Qt::Key_Right, Qt::Key_PageUp,
                                        Qt::Key_PageDown, Qt::Key_Home,  Qt::Key_End};
     QSlider* regler = muenze() ? m_f.w().TrackBar2 : m_f.w().TrackBar3;
     const int n = zahl(1, 3);
     const Qt::Key key = tasten[static_cast<std::size_t>(zahl(0, 5))];
-    notiere(QStringLiteral("%1: key %2 x%3").arg(regler->objectName()).arg(static_cast<int>(key), 0, 16).arg(n));
+    notiere(
+        QStringLiteral("%1: key %2 x%3").arg(regler->objectName()).arg(static_cast<int>(key), 0, 16).arg(n));
     for (int i = 0; i < n; ++i)
         QTest::keyClick(regler, key);
 }
@@ -216,11 +220,6 @@ void ZufallsSitzung::fixieren()
 {
     notiere(QStringLiteral("fix tool button"));
     m_haelftenNeu = true;
-    const MainState& s = m_f.s();
-    // Switched off while the left half is edited in separate adjustment, the
-    // fields keep the right half's colours and are not repainted from the state.
-    if (s.fixiert && s.fixLinksAktiv && s.separatModus)
-        m_rechteFarbenLinkerStand = true;
     werkzeug(m_f, ::Aktion::fixieren);
 }
 
@@ -252,7 +251,8 @@ void ZufallsSitzung::separat()
 void ZufallsSitzung::radioKlick()
 {
     const MainWidgets& w = m_f.w();
-    const std::array<QRadioButton*, 4> knoepfe{w.RadioButton1, w.RadioButton2, w.RadioButton3, w.RadioButton4};
+    const std::array<QRadioButton*, 4> knoepfe{w.RadioButton1, w.RadioButton2, w.RadioButton3,
+                                               w.RadioButton4};
     QRadioButton* knopf = knoepfe[static_cast<std::size_t>(zahl(0, 3))];
     notiere(QStringLiteral("click %1").arg(knopf->objectName()));
     if (knopf->isVisibleTo(m_f.form.get()))
@@ -401,20 +401,14 @@ ZufallsSitzung::Aktion ZufallsSitzung::ziehen()
     return aktionen[0].aktion;
 }
 
-QStringList ZufallsSitzung::dateienPruefen(const Ansicht& vorher, const DateiStand& dateienVorher, bool geoeffnet)
+QStringList ZufallsSitzung::dateienPruefen(const Ansicht& vorher, const DateiStand& dateienVorher,
+                                           bool geoeffnet)
 {
     // A file written in this step keeps the display the user saw when saving.
     const DateiStand dateienNachher = dateiStand(m_dateien);
     for (auto it = dateienNachher.cbegin(); it != dateienNachher.cend(); ++it)
-        if (dateienVorher.value(it.key()) != it.value()) {
-            // The file keeps the state, not those leftover colours: its display is unknown.
-            if (m_rechteFarbenLinkerStand)
-                m_gespeichert.remove(it.key());
-            else
-                m_gespeichert.insert(it.key(), vorher);
-        }
-    if (geoeffnet && m_haelftenNeu) // a file was opened, not saved for lack of one
-        m_rechteFarbenLinkerStand = false;
+        if (dateienVorher.value(it.key()) != it.value())
+            m_gespeichert.insert(it.key(), vorher);
     QStringList fehler;
     const QString titel = m_f.form->windowTitle();
     if (geoeffnet && m_gespeichert.contains(titel))
@@ -426,11 +420,6 @@ QStringList ZufallsSitzung::dateienPruefen(const Ansicht& vorher, const DateiSta
 QStringList ZufallsSitzung::schritt()
 {
     const Aktion aktion = ziehen();
-    const bool fremdVorher = m_rechteFarbenLinkerStand;
-    // Leaving separate adjustment re-derives the single display from the state, but
-    // not a fixed half copied from those colours; opening a file re-derives both.
-    if (!m_f.s().separatModus && !m_f.s().fixiert)
-        m_rechteFarbenLinkerStand = false;
     const Ansicht vorher = ansichtVon(*m_f.form);
     const bool fixiertVorher = m_f.s().fixiert;
     const bool linksVorher = m_f.s().fixLinksAktiv;
@@ -441,19 +430,11 @@ QStringList ZufallsSitzung::schritt()
 
     (this->*aktion)();
 
-    // While the fields show the right half's colours over the left half's state
-    // (see fixieren()), neither the fields nor a replayed half need match the state.
-    const bool fremd = fremdVorher || m_rechteFarbenLinkerStand;
-
-    QStringList fehler;
-    for (const QString& f : std::as_const(m_extraFehler))
-        if (!fremd || !f.startsWith(QLatin1String("copying all values changed")))
-            fehler << f;
+    QStringList fehler = m_extraFehler;
     for (const QString& m : std::as_const(m_modale.unerwartet))
         fehler << QStringLiteral("unexpected window: ") + m;
     fehler << dateienPruefen(vorher, dateienVorher, aktion == &ZufallsSitzung::oeffnen);
-    if (!fremd)
-        fehler << festeHaelftePruefen(vorher, fixiertVorher, linksVorher);
-    fehler << invariantenPruefen(*m_f.form, fremd);
+    fehler << festeHaelftePruefen(vorher, fixiertVorher, linksVorher);
+    fehler << invariantenPruefen(*m_f.form);
     return fehler;
 }

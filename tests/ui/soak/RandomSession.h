@@ -94,5 +94,4 @@ private:
     QMap<QString, Ansicht> m_gespeichert;
     QStringList m_extraFehler;
     bool m_haelftenNeu = false; // the action may legitimately repaint both halves
-    bool m_rechteFarbenLinkerStand = false; // fields show the right half, the state is the left one
 };

@@ -246,24 +246,21 @@ QStringList unterschiede(const Ansicht& vorher, const Ansicht& nachher)
     return d;
 }
 
-QStringList invariantenPruefen(const TForm1& form, bool feldFremd)
+QStringList invariantenPruefen(const TForm1& form)
 {
     QStringList fehler;
     auswahlPruefen(fehler, form);
     bereichePruefen(fehler, form);
     const MainState& s = form.state();
     const MainWidgets& w = form.w();
-    // Fixing switched off during separate adjustment keeps the right half's
-    // fields and row layout on show until the mode changes.
-    if (!s.separatModus)
-        swatchesPruefen(fehler, form, s.fixiert && s.fixLinksAktiv);
+    swatchesPruefen(fehler, form, s.fixiert && s.fixLinksAktiv);
     if (!s.fixiert) {
         const Felder f = felderVon(w, std::nullopt);
-        zeilePruefen(fehler, form, false, feldFremd ? nullptr : &f, true);
+        zeilePruefen(fehler, form, false, &f, true);
     } else {
         const Haelfte bearbeitet = s.fixLinksAktiv ? Haelfte::links : Haelfte::rechts;
         const Felder f = felderVon(w, bearbeitet);
-        zeilePruefen(fehler, form, s.fixLinksAktiv, feldFremd ? nullptr : &f, true);
+        zeilePruefen(fehler, form, s.fixLinksAktiv, &f, true);
         // The other half's mode lives in the snapshot: its row is held to its swatches only.
         zeilePruefen(fehler, form, !s.fixLinksAktiv, nullptr, false);
     }

@@ -21,4 +21,4 @@ Ansicht haelfteVon(const TForm1& form, Haelfte haelfte);
 QStringList unterschiede(const Ansicht& vorher, const Ansicht& nachher);
 
 // The invariants a user relies on after any action; one line per violation.
-QStringList invariantenPruefen(const TForm1& form, bool feldFremd = false);
+QStringList invariantenPruefen(const TForm1& form);
