@@ -2,6 +2,7 @@
 
 #include "language/ActionRegistry.h"
 
+#include <QRadioButton>
 #include <QTextEdit>
 
 #include <gtest/gtest.h>
@@ -53,12 +54,15 @@ TEST(FixingCombinations, SwitchingOffDuringSeparateAdjustmentShowsTheEditedLeftH
     ASSERT_TRUE(f.s().fixLinksAktiv);
     ASSERT_TRUE(f.s().separatModus);
     klick(w.Image2, {100, 30}); // moves only the left half's big field
+    QTest::mouseClick(w.RadioButton4, Qt::LeftButton);
+    klick(w.Image2, {300, 30}); // and then only its right field
     ASSERT_EQ(w.FixedLinks->colour(), bandFarbe(100));
+    ASSERT_EQ(w.FixedLinksKleinRechts->colour(), bandFarbe(300));
 
     werkzeug(f, Aktion::fixieren);
     EXPECT_FALSE(f.s().fixiert);
     EXPECT_EQ(w.Anzeige_Normal->colour(), bandFarbe(100));
-    EXPECT_EQ(w.KleinRechts->colour(), bandFarbe(121));
+    EXPECT_EQ(w.KleinRechts->colour(), bandFarbe(300));
     EXPECT_EQ(w.KleinLinks->colour(), bandFarbe(201));
     EXPECT_TRUE(w.Panel4->isVisibleTo(w.Panel4->window()));
     EXPECT_EQ(w.SGrObHex->text(), bandFarbe(100).name().toUpper());
