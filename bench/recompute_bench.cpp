@@ -7,17 +7,6 @@
 namespace
 {
 
-// Takes every colour and shows nothing: measures the computing alone.
-class NullTarget : public PaintTarget
-{
-public:
-    void GrosseFlaeche(int, int, int) override {}
-    void KleineFlaecheA(int, int, int) override {}
-    void KleineFlaecheB(int, int, int) override {}
-    void KleineFlaecheC(int, int, int) override {}
-    void KleineFlaecheN(int, int, int, int) override {}
-};
-
 class PaintingHooks : public RecomputeHooks
 {
 public:
@@ -30,7 +19,7 @@ public:
 
 private:
     MainState& s;
-    NullTarget target;
+    OhneAnzeige target; // measures the computing alone
 };
 
 MainState stateFor(Modus modus, bool winkeltyp2, int stufen)

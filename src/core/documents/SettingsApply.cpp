@@ -60,36 +60,6 @@ int xSlot(HdFeld feld)
     return dateiSlot::hdMitteX;
 }
 
-// The fields whose cross-hairs a block of this mode sets, in the window's order.
-std::vector<HdFeld> fadenkreuzFelder(int modus)
-{
-    using F = HdFeld;
-    switch (modus) {
-    case static_cast<int>(Modus::zweier):
-        return {F::rechts, F::gross};
-    case static_cast<int>(Modus::dreier):
-    case static_cast<int>(Modus::auffaecher):
-        return {F::rechts, F::links, F::gross};
-    case static_cast<int>(Modus::vierer):
-        return {F::rechts, F::links, F::mitte, F::gross};
-    case static_cast<int>(Modus::reihen):
-        return {F::links, F::rechts};
-    default:
-        return {};
-    }
-}
-
-// Paints nowhere: the headless state keeps what the colour drivers compute.
-class OhneAnzeige : public PaintTarget
-{
-public:
-    void GrosseFlaeche(int, int, int) override {}
-    void KleineFlaecheA(int, int, int) override {}
-    void KleineFlaecheB(int, int, int) override {}
-    void KleineFlaecheC(int, int, int) override {}
-    void KleineFlaecheN(int, int, int, int) override {}
-};
-
 // The recompute's hooks without a window: colours are mixed into the state,
 // the angle markers' drawn positions are kept, nothing is shown.
 class KernHooks : public RecomputeHooks
@@ -217,6 +187,24 @@ void stufenSetzen(MainState& s, int stufen)
 }
 
 } // namespace
+
+std::vector<HdFeld> fadenkreuzFelder(int modus)
+{
+    using F = HdFeld;
+    switch (modus) {
+    case static_cast<int>(Modus::zweier):
+        return {F::rechts, F::gross};
+    case static_cast<int>(Modus::dreier):
+    case static_cast<int>(Modus::auffaecher):
+        return {F::rechts, F::links, F::gross};
+    case static_cast<int>(Modus::vierer):
+        return {F::rechts, F::links, F::mitte, F::gross};
+    case static_cast<int>(Modus::reihen):
+        return {F::links, F::rechts};
+    default:
+        return {};
+    }
+}
 
 DateiEinstellung dateiEinstellung(const EinstellungsBlock& b)
 {

@@ -12,6 +12,10 @@ inline constexpr int letzterStufenIndex = 6;
 // The field a cross-hair of a settings file belongs to.
 enum class HdFeld { gross, rechts, links, mitte };
 
+// The fields whose cross-hairs a combination of this mode (0..4) restores, in
+// the order the window selects them; none for another number.
+std::vector<HdFeld> fadenkreuzFelder(int modus);
+
 // One cross-hair, held to the light/dark field (0..feldGrenze on both axes).
 struct Fadenkreuz {
     HdFeld feld = HdFeld::gross;

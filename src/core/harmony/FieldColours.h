@@ -17,6 +17,17 @@ public:
     virtual void KleineFlaecheN(int r, int g, int b, int n) = 0; // row field n (2..14)
 };
 
+// Takes every colour and shows nothing: for computing without a window.
+class OhneAnzeige : public PaintTarget
+{
+public:
+    void GrosseFlaeche(int, int, int) override {}
+    void KleineFlaecheA(int, int, int) override {}
+    void KleineFlaecheB(int, int, int) override {}
+    void KleineFlaecheC(int, int, int) override {}
+    void KleineFlaecheN(int, int, int, int) override {}
+};
+
 // Mixes and paints the fields of the 2-, 3- and 4-colour harmonies that take part.
 void farben(MainState& s, PaintTarget& target);
 

@@ -5,6 +5,7 @@
 #include "display/FieldDisplay.h"
 #include "display/Fixing.h"
 #include "display/LightDarkField.h"
+#include "documents/SettingsApply.h"
 #include "language/ActionRegistry.h"
 #include "language/LanguageTable.h"
 #include "widgets/ColourPanel.h"
@@ -220,6 +221,30 @@ void FieldSelection::Anzeige_NormalClick2()
     auswaehlen(Feld::gross);
 }
 
+bool FieldSelection::imModus(Feld feld, Modus modus)
+{
+    if (feld == Feld::links)
+        return modus == Modus::dreier || modus == Modus::vierer;
+    if (feld == Feld::mitte)
+        return modus == Modus::vierer;
+    return true;
+}
+
+FieldSelection::Feld FieldSelection::feldVon(HdFeld feld)
+{
+    switch (feld) {
+    case HdFeld::gross:
+        return Feld::gross;
+    case HdFeld::rechts:
+        return Feld::rechts;
+    case HdFeld::links:
+        return Feld::links;
+    case HdFeld::mitte:
+        break;
+    }
+    return Feld::mitte;
+}
+
 void FieldSelection::waehlen(Feld feld)
 {
     switch (feld) {
@@ -364,10 +389,7 @@ void FieldSelection::radioButtonClick(Feld feld)
         return;
     }
     // Fields the mode does not have cannot be chosen.
-    const Modus modus = s.modus();
-    const bool fehlt = (feld == Feld::links && modus == Modus::zweier) ||
-                       (feld == Feld::mitte && (modus == Modus::zweier || modus == Modus::dreier));
-    if (fehlt) {
+    if (!imModus(feld, s.modus())) {
         knopf->setChecked(false);
         return;
     }

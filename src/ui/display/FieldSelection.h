@@ -5,6 +5,9 @@
 #include <functional>
 #include <map>
 
+enum class Modus : int;
+enum class HdFeld;
+
 class QEvent;
 class QRadioButton;
 class DisplayHost;
@@ -46,6 +49,10 @@ public:
 
     // The four fields in the order of their flags (big, right, left, centre).
     enum class Feld { gross, rechts, links, mitte };
+    // Whether a harmony of this mode has the field (left: 3- and 4-colour; centre: 4-colour).
+    static bool imModus(Feld feld, Modus modus);
+    // The field a stored cross-hair belongs to.
+    static Feld feldVon(HdFeld feld);
     // The selection operation of one field.
     void waehlen(Feld feld);
     // Runs the click bound to a field as a click on it would.

@@ -8,6 +8,7 @@
 #include "display/FixedPanels.h"
 #include "display/LightDarkField.h"
 #include "display/ModeActions.h"
+#include "documents/SettingsApply.h"
 #include "language/ActionRegistry.h"
 #include "language/LanguageTable.h"
 #include "widgets/ColourPanel.h"
@@ -18,8 +19,6 @@
 #include <QSignalBlocker>
 #include <QSlider>
 #include <QTextEdit>
-
-#include <vector>
 
 namespace
 {
@@ -208,16 +207,15 @@ void Fixing::ausschalten()
 void Fixing::einzelAnzeigeNeuMalen(bool linksBearbeitet)
 {
     const MainState& s = m_host.state();
-    if (!s.separatModus) {
-        m_parts.modes->werteReihenVorbereiten(s.modus());
+    // Separate adjustment keeps the right half's colours, which then are the state's.
+    if (s.separatModus && !linksBearbeitet)
+        return;
+    m_parts.modes->werteReihenVorbereiten(s.modus());
+    if (!s.separatModus)
         m_parts.display->datenHolen(s.posGross(), true);
-    } else if (linksBearbeitet) {
-        // The right half's colours over the left half's state would be saved
-        // and fixed again as if they were the state's: repaint, moving no field.
-        m_parts.modes->werteReihenVorbereiten(s.modus());
-        m_parts.display->datenHolenAmTeilnehmer();
+    else
+        // A recompute would move the field taking part and paint only that one.
         m_parts.modes->jedesFeldNeuMalen();
-    }
 }
 
 void Fixing::einzelAnzeigeFaerben()
@@ -375,28 +373,11 @@ void Fixing::winkelWiederherstellen(const FixStand& f)
 
 void Fixing::hellDunkelWiederherstellen(const FixStand& f)
 {
-    using Feld = FieldSelection::Feld;
-    std::vector<Feld> reihenfolge;
-    switch (static_cast<Modus>(f.fixModus)) {
-    case Modus::zweier:
-        reihenfolge = {Feld::rechts, Feld::gross};
-        break;
-    case Modus::dreier:
-    case Modus::auffaecher:
-        reihenfolge = {Feld::rechts, Feld::links, Feld::gross};
-        break;
-    case Modus::vierer:
-        reihenfolge = {Feld::rechts, Feld::links, Feld::mitte, Feld::gross};
-        break;
-    case Modus::reihen:
-        reihenfolge = {Feld::links, Feld::rechts};
-        break;
-    }
-    // The stored points come in the order of Feld: big, right, left, centre.
+    // The stored points come in the order of the fields: big, right, left, centre.
     const auto& p = f.fixHdPunkte;
-    for (const Feld feld : reihenfolge) {
+    for (const HdFeld feld : fadenkreuzFelder(f.fixModus)) {
         const auto i = static_cast<std::size_t>(2 * static_cast<int>(feld));
-        m_parts.selection->waehlen(feld);
+        m_parts.selection->waehlen(FieldSelection::feldVon(feld));
         m_parts.hellDunkel->bewegeHellDunkel(p[i], p[i + 1]);
     }
 }

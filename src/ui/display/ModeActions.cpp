@@ -552,18 +552,10 @@ void ModeActions::jedesFeldNeuMalen()
                                                        : std::nullopt;
     if (!zuvor)
         return;
-    const Modus modus = s.modus();
-    const auto imModus = [modus](Feld f) {
-        if (f == Feld::links)
-            return modus == Modus::dreier || modus == Modus::vierer;
-        if (f == Feld::mitte)
-            return modus == Modus::vierer;
-        return true;
-    };
     {
         SammelLaufGuard sammeln(s.sammelLauf);
         for (const Feld f : {Feld::gross, Feld::rechts, Feld::links, Feld::mitte})
-            if (f != *zuvor && imModus(f))
+            if (f != *zuvor && FieldSelection::imModus(f, s.modus()))
                 auswahl.waehlen(f);
     }
     auswahl.waehlen(*zuvor);

@@ -353,7 +353,6 @@ void ColourSettingsFile::fadenkreuzeAnwenden(const DateiEinstellung& e)
 {
     FieldSelection& auswahl = *m_form.parts().selection;
     LightDarkField& hellDunkel = *m_form.parts().hellDunkel;
-    using F = FieldSelection::Feld;
     // In separate adjustment a field whose button is already checked would keep
     // its colour; with none checked each selection takes the field to its position.
     if (m_form.state().separatModus) {
@@ -362,20 +361,7 @@ void ColourSettingsFile::fadenkreuzeAnwenden(const DateiEinstellung& e)
             knopf->setChecked(false);
     }
     for (const Fadenkreuz& k : e.fadenkreuze) {
-        switch (k.feld) {
-        case HdFeld::gross:
-            auswahl.waehlen(F::gross);
-            break;
-        case HdFeld::rechts:
-            auswahl.waehlen(F::rechts);
-            break;
-        case HdFeld::links:
-            auswahl.waehlen(F::links);
-            break;
-        case HdFeld::mitte:
-            auswahl.waehlen(F::mitte);
-            break;
-        }
+        auswahl.waehlen(FieldSelection::feldVon(k.feld));
         hellDunkel.bewegeHellDunkel(k.x, k.y);
     }
 }
