@@ -115,6 +115,11 @@ constexpr std::array<ActionDef, aktionCount> aktionen{{
      .hint = Txt::fixierenHint,
      .imageIndex = 11,
      .checkable = true},
+    {.id = A::kontrast,
+     .name = "kontrast",
+     .kategorie = K::bearbeiten,
+     .caption = Txt::kontrast,
+     .hint = Txt::kontrastHint},
     {.id = A::einstellungenMenu,
      .name = "einstellungenMenu",
      .kategorie = K::bearbeiten,
@@ -179,6 +184,39 @@ constexpr std::array<ActionDef, aktionCount> aktionen{{
      .hint = Txt::TextAnstelleFlaechenHint,
      .imageIndex = 26,
      .checkable = true},
+
+    // Colour vision: not stored, normal at every start
+    {.id = A::farbsehenNormal,
+     .name = "farbsehenNormal",
+     .kategorie = K::farbsehen,
+     .caption = Txt::farbsehenNormal,
+     .checkable = true,
+     .checkedAtStart = true,
+     .gruppe = Gruppe::farbsehen},
+    {.id = A::farbsehenProtanopie,
+     .name = "farbsehenProtanopie",
+     .kategorie = K::farbsehen,
+     .caption = Txt::farbsehenProtanopie,
+     .checkable = true,
+     .gruppe = Gruppe::farbsehen},
+    {.id = A::farbsehenDeuteranopie,
+     .name = "farbsehenDeuteranopie",
+     .kategorie = K::farbsehen,
+     .caption = Txt::farbsehenDeuteranopie,
+     .checkable = true,
+     .gruppe = Gruppe::farbsehen},
+    {.id = A::farbsehenTritanopie,
+     .name = "farbsehenTritanopie",
+     .kategorie = K::farbsehen,
+     .caption = Txt::farbsehenTritanopie,
+     .checkable = true,
+     .gruppe = Gruppe::farbsehen},
+    {.id = A::farbsehenAchromatopsie,
+     .name = "farbsehenAchromatopsie",
+     .kategorie = K::farbsehen,
+     .caption = Txt::farbsehenAchromatopsie,
+     .checkable = true,
+     .gruppe = Gruppe::farbsehen},
 
     // Mode
     {.id = A::zweierHarmonien,
@@ -400,6 +438,7 @@ constexpr std::array bearbeitenMenue{item(A::alleWerteKopieren),
                                      item(A::inWebsichereFarbenUmwandeln),
                                      item(A::farbenSeparatEinstellen),
                                      item(A::fixieren),
+                                     item(A::kontrast),
                                      trenner(),
                                      item(A::einstellungenMenu)};
 
@@ -410,9 +449,15 @@ constexpr std::array ansichtMenue{item(A::farbstreifenVerstecken),
                                   item(A::programmOhneRand),
                                   trenner(),
                                   item(A::pipette),
-                                  item(A::TextAnstelleFlaechen)};
+                                  item(A::TextAnstelleFlaechen),
+                                  trenner(),
+                                  untermenue(MenuId::farbsehen)};
 
 constexpr std::array farbbandtypMenue{item(A::realistisch), item(A::luminoes)};
+
+constexpr std::array farbsehenMenue{item(A::farbsehenNormal), item(A::farbsehenProtanopie),
+                                    item(A::farbsehenDeuteranopie), item(A::farbsehenTritanopie),
+                                    item(A::farbsehenAchromatopsie)};
 
 constexpr std::array modusMenue{item(A::zweierHarmonien), item(A::dreierHarmonien), item(A::viererHarmonien),
                                 item(A::auffaecherungen), item(A::farbreihen)};
@@ -445,7 +490,7 @@ constexpr std::array tutorialMenue{
 
 constexpr std::array hilfeMenue{item(A::hilfeInhalt), item(A::hilfeInfo), item(A::onlineCheckAufUpdate)};
 
-const std::array<MenuDef, 7> menues{{
+const std::array<MenuDef, menuCount> menues{{
     {MenuId::datei, "menuDatei", Txt::menuDatei, true, dateiMenue},
     {MenuId::bearbeiten, "menuBearbeiten", Txt::menuBearbeiten, true, bearbeitenMenue},
     {MenuId::ansicht, "menuAnsicht", Txt::menuAnsicht, true, ansichtMenue},
@@ -453,6 +498,7 @@ const std::array<MenuDef, 7> menues{{
     {MenuId::tutorial, "menuTutorial", Txt::menuTutorial, true, tutorialMenue},
     {MenuId::hilfe, "menuHilfe", Txt::menuHilfe, true, hilfeMenue},
     {MenuId::farbbandtyp, "menuFarbbandtyp", Txt::menuFarbbandtyp, false, farbbandtypMenue},
+    {MenuId::farbsehen, "menuFarbsehen", Txt::menuFarbsehen, false, farbsehenMenue},
 }};
 
 constexpr ToolBarEntry tb(Aktion a)
@@ -582,6 +628,8 @@ const char* kategorieName(Kategorie k)
         return "Hilfe";
     case Kategorie::tutorial:
         return "Tutorial";
+    case Kategorie::farbsehen:
+        return "Farbsehen";
     }
     return "";
 }

@@ -28,6 +28,7 @@ enum class Aktion : int {
     inWebsichereFarbenUmwandeln,
     farbenSeparatEinstellen,
     fixieren,
+    kontrast,
     einstellungenMenu,
     farbstreifenVerstecken,
     realistisch,
@@ -36,6 +37,11 @@ enum class Aktion : int {
     programmOhneRand,
     pipette,
     TextAnstelleFlaechen,
+    farbsehenNormal,
+    farbsehenProtanopie,
+    farbsehenDeuteranopie,
+    farbsehenTritanopie,
+    farbsehenAchromatopsie,
     zweierHarmonien,
     dreierHarmonien,
     viererHarmonien,
@@ -69,10 +75,10 @@ enum class Aktion : int {
 
 inline constexpr int aktionCount = static_cast<int>(Aktion::Count);
 
-enum class Kategorie { datei, bearbeiten, ansicht, farbbandtyp, modus, hilfe, tutorial };
+enum class Kategorie { datei, bearbeiten, ansicht, farbbandtyp, modus, hilfe, tutorial, farbsehen };
 
 // Actions of one group exclude each other: exactly one of them is checked.
-enum class Gruppe { keine, modus, farbbandtyp };
+enum class Gruppe { keine, modus, farbbandtyp, farbsehen };
 
 // Where a shortcut lives depends on the language: in English the menu shows
 // no shortcut text for Open, Save and Print, and hidden actions carry the keys.
@@ -109,7 +115,8 @@ const char* kategorieName(Kategorie k); // "Datei", "Bearbeiten", ...
 QKeySequence shortcutFor(const ActionDef& def, Sprache sprache);
 
 // Menus: the menu bar's menus in order; the band type menu sits inside the view menu.
-enum class MenuId { datei, bearbeiten, ansicht, farbbandtyp, modus, tutorial, hilfe };
+enum class MenuId { datei, bearbeiten, ansicht, farbbandtyp, modus, tutorial, hilfe, farbsehen };
+inline constexpr int menuCount = 8;
 
 struct MenuEntry {
     enum class Art { aktion, trenner, untermenue };

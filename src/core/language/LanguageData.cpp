@@ -18,6 +18,7 @@ constexpr std::array<TextEntry, txtCount> texte{{
     {Txt::menuModus, "&Modus", "&Mode"},
     {Txt::menuTutorial, "&Tutorial", "&Tutorial"},
     {Txt::menuHilfe, "&Hilfe", "&Help"},
+    {Txt::menuFarbsehen, "Farbsehen &simulieren", "Simulate Color &Vision"},
 
     {Txt::dateiOeffnen, "Fa&rbeinstellungen laden", "&Load Settings of Colors"},
     {Txt::dateiSpeichern, "&Farbeinstellungen speichern", "&Save settings of Colors"},
@@ -37,6 +38,8 @@ constexpr std::array<TextEntry, txtCount> texte{{
     {Txt::farbenSeparatEinstellenHint, "Farben separat einstellen", "Adjust Colors Separately"},
     {Txt::fixieren, "Fi&xieren", "&Fix"},
     {Txt::fixierenHint, "Fixieren", "Fix"},
+    {Txt::kontrast, "&Kontrast...", "Co&ntrast..."},
+    {Txt::kontrastHint, "Kontrast aller gezeigten Flächen", "Contrast of all fields shown"},
     {Txt::einstellungenMenu, "&Einstellungen", "&Settings"},
 
     {Txt::farbstreifenVerstecken, "&Farbstreifen ausblenden", "&Hide Color Band"},
@@ -55,6 +58,11 @@ constexpr std::array<TextEntry, txtCount> texte{{
     {Txt::pipetteHint, "Pipette", "Pipette"},
     {Txt::TextAnstelleFlaechen, "&Text anstelle Flächen", "T&ext Instead of Fields"},
     {Txt::TextAnstelleFlaechenHint, "Text anstelle Flächen", "Text Instead of Fields"},
+    {Txt::farbsehenNormal, "&Normal", "&Normal"},
+    {Txt::farbsehenProtanopie, "&Protanopie", "&Protanopia"},
+    {Txt::farbsehenDeuteranopie, "&Deuteranopie", "&Deuteranopia"},
+    {Txt::farbsehenTritanopie, "&Tritanopie", "&Tritanopia"},
+    {Txt::farbsehenAchromatopsie, "&Achromatopsie", "&Achromatopsia"},
 
     {Txt::zweierHarmonien, "&Zweier-Harmonien", "&2-Color Harmony"},
     {Txt::zweierHarmonienHint, "Zweier-Harmonien", "2-Color Harmony"},
@@ -277,6 +285,23 @@ constexpr std::array<TextEntry, txtCount> texte{{
     {Txt::homepageLabel, "Homepage:", "Homepage:"},
     {Txt::emailLabel, "E-Mail:", "E-Mail:"},
     {Txt::herausgeber, "Herausgegeben vom Tinctora-Projekt", "Published by the Tinctora project"},
+
+    {Txt::farbsehenStatus, "Simuliertes Farbsehen: %1", "Simulated color vision: %1"},
+    {Txt::kontrastTitel, "Kontrast", "Contrast"},
+    {Txt::kontrastErklaerung,
+     "Zeilen: Schriftfarbe, Spalten: Hintergrund. Oben das WCAG-2.2-Kontrastverhältnis "
+     "(AAA ab 7, AA ab 4,5, AA groß ab 3), unten APCA Lc (Stufe 45, 60, 75 oder 90).",
+     "Rows: text color, columns: background. Above the WCAG 2.2 contrast ratio "
+     "(AAA from 7, AA from 4.5, AA large from 3), below APCA Lc (level 45, 60, 75 or 90)."},
+    {Txt::kontrastKopieren, "&Kopieren", "&Copy"},
+    {Txt::kontrastSchliessen, "&Schließen", "C&lose"},
+    {Txt::kontrastEcke, "Schrift \\ Hintergrund", "Text \\ Background"},
+    {Txt::kontrastVerhaeltnis, "Verhältnis", "ratio"},
+    {Txt::kontrastLc, "Lc", "Lc"},
+    {Txt::kontrastHinweis, "Kontrast der Schrift auf der Fläche: %1:1 (WCAG 2.2), Lc %2 (APCA)",
+     "Contrast of the text on the field: %1:1 (WCAG 2.2), Lc %2 (APCA)"},
+
+    {Txt::kontrastAaGross, "AA groß", "AA large"},
 
     {Txt::webSeite, TINCTORA_HOST "/de/", TINCTORA_HOST "/en/"},
     {Txt::updateSeite, TINCTORA_HOST "/update.php?vers=325", TINCTORA_HOST "/checkupdate.php?vers=325"},

@@ -12,6 +12,7 @@ enum class Txt : int {
     menuModus,
     menuTutorial,
     menuHilfe,
+    menuFarbsehen,
 
     // File menu
     dateiOeffnen,
@@ -33,6 +34,8 @@ enum class Txt : int {
     farbenSeparatEinstellenHint,
     fixieren,
     fixierenHint,
+    kontrast,
+    kontrastHint,
     einstellungenMenu,
 
     // View menu
@@ -52,6 +55,11 @@ enum class Txt : int {
     pipetteHint,
     TextAnstelleFlaechen,
     TextAnstelleFlaechenHint,
+    farbsehenNormal,
+    farbsehenProtanopie,
+    farbsehenDeuteranopie,
+    farbsehenTritanopie,
+    farbsehenAchromatopsie,
 
     // Mode menu
     zweierHarmonien,
@@ -258,6 +266,18 @@ enum class Txt : int {
     homepageLabel,
     emailLabel,
     herausgeber,
+
+    // Colour vision and contrast
+    farbsehenStatus,
+    kontrastTitel,
+    kontrastErklaerung,
+    kontrastKopieren,
+    kontrastSchliessen,
+    kontrastEcke,
+    kontrastVerhaeltnis,
+    kontrastLc,
+    kontrastHinweis,
+    kontrastAaGross,
 
     // Addresses the program opens
     webSeite,

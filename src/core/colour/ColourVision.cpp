@@ -1,0 +1,139 @@
+#include "colour/ColourVision.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace
+{
+
+using Matrix = std::array<std::array<double, 3>, 3>;
+
+// Machado, Oliveira and Fernandes (2009), "A Physiologically-based Model for
+// Simulation of Color Vision Deficiency", severity 1.0, for linear sRGB.
+constexpr Matrix protanMatrix{{{0.152286, 1.052583, -0.204868},
+                               {0.114503, 0.786281, 0.099216},
+                               {-0.003882, -0.048116, 1.051998}}};
+constexpr Matrix deutanMatrix{{{0.367322, 0.860646, -0.227968},
+                               {0.280085, 0.672501, 0.047413},
+                               {-0.011820, 0.042940, 0.968881}}};
+constexpr Matrix tritanMatrix{{{1.255528, -0.076749, -0.178779},
+                               {-0.078411, 0.930809, 0.147602},
+                               {0.004733, 0.691367, 0.303900}}};
+
+double decode(double v)
+{
+    return v <= 0.04045 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+}
+
+struct Tabellen {
+    std::array<double, 256> linear{};
+    // Linear value at which the encoded value k rounds up to k + 1: encoding
+    // is then a search, exact and without pow.
+    std::array<double, 255> schwellen{};
+    Tabellen()
+    {
+        for (int k = 0; k < 256; ++k)
+            linear[static_cast<std::size_t>(k)] = decode(k / 255.0);
+        for (int k = 0; k < 255; ++k)
+            schwellen[static_cast<std::size_t>(k)] = decode((k + 0.5) / 255.0);
+    }
+};
+
+const Tabellen& tabellen()
+{
+    static const Tabellen t;
+    return t;
+}
+
+QRgb mitMatrix(const Matrix& m, QRgb c)
+{
+    const Tabellen& t = tabellen();
+    const double lin[3] = {t.linear[static_cast<std::size_t>(qRed(c))], t.linear[static_cast<std::size_t>(qGreen(c))],
+                           t.linear[static_cast<std::size_t>(qBlue(c))]};
+    int aus[3];
+    for (std::size_t i = 0; i < 3; ++i)
+        aus[i] = linearZuSrgb(m[i][0] * lin[0] + m[i][1] * lin[1] + m[i][2] * lin[2]);
+    return qRgba(aus[0], aus[1], aus[2], qAlpha(c));
+}
+
+} // namespace
+
+double srgbZuLinear(int v)
+{
+    return tabellen().linear[static_cast<std::size_t>(std::clamp(v, 0, 255))];
+}
+
+int linearZuSrgb(double linear)
+{
+    if (!(linear > 0.0)) // NaN too
+        return 0;
+    const auto& s = tabellen().schwellen;
+    return static_cast<int>(std::upper_bound(s.begin(), s.end(), linear, [](double v, double t) { return v < t; }) -
+                            s.begin());
+}
+
+QRgb protanopie(QRgb c)
+{
+    return mitMatrix(protanMatrix, c);
+}
+
+QRgb deuteranopie(QRgb c)
+{
+    return mitMatrix(deutanMatrix, c);
+}
+
+QRgb tritanopie(QRgb c)
+{
+    return mitMatrix(tritanMatrix, c);
+}
+
+// Rec. 709 relative luminance of the linear colour, shown as grey.
+QRgb achromatopsie(QRgb c)
+{
+    const double y = 0.2126 * srgbZuLinear(qRed(c)) + 0.7152 * srgbZuLinear(qGreen(c)) +
+                     0.0722 * srgbZuLinear(qBlue(c));
+    const int g = linearZuSrgb(y);
+    return qRgba(g, g, g, qAlpha(c));
+}
+
+QRgb simuliert(Farbsehen kind, QRgb c)
+{
+    switch (kind) {
+    case Farbsehen::normal:
+        return c;
+    case Farbsehen::protanopie:
+        return protanopie(c);
+    case Farbsehen::deuteranopie:
+        return deuteranopie(c);
+    case Farbsehen::tritanopie:
+        return tritanopie(c);
+    case Farbsehen::achromatopsie:
+        return achromatopsie(c);
+    }
+    return c;
+}
+
+QImage simuliert(Farbsehen kind, const QImage& bild)
+{
+    if (kind == Farbsehen::normal || bild.isNull())
+        return bild;
+    const QImage::Format format = bild.format();
+    const bool vormultipliziert = format == QImage::Format_ARGB32_Premultiplied;
+    QImage aus = bild.convertToFormat(bild.hasAlphaChannel() ? QImage::Format_ARGB32 : QImage::Format_RGB32);
+    // Pictures repeat few colours; the last one is remembered.
+    QRgb letzteEin = 0;
+    QRgb letzteAus = simuliert(kind, letzteEin);
+    for (int y = 0; y < aus.height(); ++y) {
+        auto* zeile = reinterpret_cast<QRgb*>(aus.scanLine(y));
+        for (int x = 0; x < aus.width(); ++x) {
+            if (zeile[x] != letzteEin) {
+                letzteEin = zeile[x];
+                letzteAus = simuliert(kind, letzteEin);
+            }
+            zeile[x] = letzteAus;
+        }
+    }
+    if (vormultipliziert)
+        return aus.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    return format == QImage::Format_ARGB32 || format == QImage::Format_RGB32 ? aus : aus.convertToFormat(format);
+}

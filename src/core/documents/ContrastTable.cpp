@@ -1,0 +1,107 @@
+#include "documents/ContrastTable.h"
+
+#include "colour/Contrast.h"
+
+#include <QRegularExpression>
+
+#include <algorithm>
+#include <cmath>
+
+KontrastMatrix kontrastMatrix(std::span<const QRgb> farben)
+{
+    KontrastMatrix m;
+    m.farben.assign(farben.begin(), farben.end());
+    m.zellen.resize(farben.size());
+    for (std::size_t t = 0; t < farben.size(); ++t) {
+        m.zellen[t].resize(farben.size());
+        for (std::size_t h = 0; h < farben.size(); ++h)
+            m.zellen[t][h] = {kontrastVerhaeltnis(farben[t], farben[h]), apcaLc(farben[t], farben[h])};
+    }
+    return m;
+}
+
+QString hexFarbe(QRgb c)
+{
+    return QStringLiteral("#%1%2%3")
+        .arg(qRed(c), 2, 16, QLatin1Char('0'))
+        .arg(qGreen(c), 2, 16, QLatin1Char('0'))
+        .arg(qBlue(c), 2, 16, QLatin1Char('0'))
+        .toUpper();
+}
+
+namespace
+{
+
+QString fest(double v, int stellen)
+{
+    const double faktor = std::pow(10.0, stellen);
+    double gerundet = std::round(v * faktor) / faktor;
+    if (gerundet == 0.0)
+        gerundet = 0.0; // drops the sign of -0
+    return QString::number(gerundet, 'f', stellen);
+}
+
+} // namespace
+
+QString verhaeltnisText(double verhaeltnis)
+{
+    return fest(verhaeltnis, 2);
+}
+
+QString lcText(double lc)
+{
+    return fest(lc, 1);
+}
+
+QString kontrastMatrixText(const KontrastMatrix& m, const QString& ecke, const QString& verhaeltnisKopf,
+                           const QString& lcKopf)
+{
+    QString text = ecke;
+    for (QRgb h : m.farben)
+        text += QLatin1Char('\t') + hexFarbe(h) + QLatin1Char(' ') + verhaeltnisKopf + QLatin1Char('\t') +
+                hexFarbe(h) + QLatin1Char(' ') + lcKopf;
+    text += QLatin1Char('\n');
+    for (std::size_t t = 0; t < m.farben.size(); ++t) {
+        text += hexFarbe(m.farben[t]);
+        for (const KontrastZelle& z : m.zellen[t])
+            text += QLatin1Char('\t') + verhaeltnisText(z.verhaeltnis) + QLatin1Char('\t') + lcText(z.lc);
+        text += QLatin1Char('\n');
+    }
+    return text;
+}
+
+QString kontrastListe(std::span<const QRgb> farben)
+{
+    std::vector<QRgb> verschieden;
+    for (QRgb c : farben) {
+        const QRgb rgb = c | 0xff000000u;
+        if (std::find(verschieden.begin(), verschieden.end(), rgb) == verschieden.end())
+            verschieden.push_back(rgb);
+    }
+    QString text = QStringLiteral("text\tbackground\tWCAG ratio\tAPCA Lc\n");
+    for (QRgb t : verschieden)
+        for (QRgb h : verschieden) {
+            if (t == h)
+                continue;
+            text += hexFarbe(t) + QLatin1Char('\t') + hexFarbe(h) + QLatin1Char('\t') +
+                    verhaeltnisText(kontrastVerhaeltnis(t, h)) + QLatin1Char('\t') + lcText(apcaLc(t, h)) +
+                    QLatin1Char('\n');
+        }
+    return text;
+}
+
+std::vector<QRgb> farbenAusHex(const QStringList& texte, QString* fehler)
+{
+    static const QRegularExpression muster(QStringLiteral("^#[0-9A-Fa-f]{6}$"));
+    std::vector<QRgb> farben;
+    for (const QString& t : texte) {
+        const QString s = t.trimmed();
+        if (!muster.match(s).hasMatch()) {
+            if (fehler)
+                *fehler = t;
+            return {};
+        }
+        farben.push_back(0xff000000u | s.mid(1).toUInt(nullptr, 16));
+    }
+    return farben;
+}
