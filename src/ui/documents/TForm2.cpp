@@ -6,6 +6,7 @@
 #include "documents/IntermediateRows.h"
 #include "language/LanguageTable.h"
 #include "widgets/ColourPanel.h"
+#include "widgets/Farbsehfilter.h"
 
 #include <QAction>
 #include <QActionGroup>
@@ -45,6 +46,7 @@ QTextEdit* richEdit(QWidget* parent)
     f.setBold(true);
     e->setFont(f);
     e->setContextMenuPolicy(Qt::CustomContextMenu);
+    Farbsehfilter::instanz().folgen(e);
     return e;
 }
 

@@ -47,6 +47,8 @@ ActionRegistry ActionRegistry::aufbauen(QMainWindow& form)
     reg.m_modusGruppe->setObjectName(QStringLiteral("modusGruppe"));
     reg.m_farbbandGruppe = new QActionGroup(&form);
     reg.m_farbbandGruppe->setObjectName(QStringLiteral("farbbandGruppe"));
+    reg.m_farbsehenGruppe = new QActionGroup(&form);
+    reg.m_farbsehenGruppe->setObjectName(QStringLiteral("farbsehenGruppe"));
 
     for (const ActionDef& s : actionDefs()) {
         auto* a = new QAction(&form);
@@ -63,6 +65,8 @@ ActionRegistry ActionRegistry::aufbauen(QMainWindow& form)
             reg.m_modusGruppe->addAction(a);
         else if (s.gruppe == Gruppe::farbbandtyp)
             reg.m_farbbandGruppe->addAction(a);
+        else if (s.gruppe == Gruppe::farbsehen)
+            reg.m_farbsehenGruppe->addAction(a);
         // Shortcuts work through the window whether or not the action sits in a menu.
         form.addAction(a);
         reg.m_aktionen[idx(s.id)] = a;
@@ -146,6 +150,8 @@ QActionGroup* ActionRegistry::gruppe(Gruppe g) const
         return m_modusGruppe;
     case Gruppe::farbbandtyp:
         return m_farbbandGruppe;
+    case Gruppe::farbsehen:
+        return m_farbsehenGruppe;
     case Gruppe::keine:
         break;
     }

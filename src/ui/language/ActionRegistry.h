@@ -37,8 +37,9 @@ private:
     ActionRegistry() = default;
 
     std::array<QAction*, aktionCount> m_aktionen{};
-    std::array<QMenu*, 7> m_menues{};
+    std::array<QMenu*, menuCount> m_menues{};
     QToolBar* m_toolBar = nullptr;
     QActionGroup* m_modusGruppe = nullptr;
     QActionGroup* m_farbbandGruppe = nullptr;
+    QActionGroup* m_farbsehenGruppe = nullptr;
 };

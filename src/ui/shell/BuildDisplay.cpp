@@ -1,6 +1,7 @@
 #include "shell/MainWidgetsBuild.h"
 
 #include "widgets/ColourPanel.h"
+#include "widgets/Farbsehfilter.h"
 
 #include <QLabel>
 #include <QTextEdit>
@@ -45,6 +46,7 @@ QTextEdit* makeRichEdit(QWidget* parent, const char* name, int tag, const QRect&
     e->setFont(font);
     e->setPlainText(text);
     e->hide();
+    Farbsehfilter::instanz().folgen(e);
     return e;
 }
 

@@ -12,6 +12,7 @@
 #include "language/ActionRegistry.h"
 #include "layout/WindowLayout.h"
 #include "layout/WindowLayoutUi.h"
+#include "shell/FarbsehenAktionen.h"
 #include "shell/HelpActions.h"
 #include "prefs/RegistryForm.h"
 #include "shell/ColourSettingsFile.h"
@@ -73,6 +74,8 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent)
     m_ausgabe = std::make_unique<ValueOutput>(*this, *m_parts);
     m_ausgabe->connectWidgets();
     m_datei->connectActions();
+    m_farbsehen = std::make_unique<FarbsehenAktionen>(*this);
+    m_farbsehen->connectActions();
     FormCreate();
 }
 

@@ -16,6 +16,7 @@
 class ActionRegistry;
 class ColourSettingsFile;
 struct DisplayParts;
+class FarbsehenAktionen;
 class HelpActions;
 class QAction;
 class RecomputeHooks;
@@ -112,6 +113,8 @@ public:
     void onlineCheckAufUpdateExecute();
     // The help and tutorial handlers, with their help viewer seam and data folders.
     HelpActions& hilfe() { return *m_hilfe; }
+    // Colour vision simulation, the contrast window and the text view's contrast hints.
+    FarbsehenAktionen& farbsehen() { return *m_farbsehen; }
     // The pipette, created anew for each run while the window is hidden.
     void pipetteExecute();
     // Where the pipette reads the screen (the desktop unless a test replaces it).
@@ -180,6 +183,7 @@ private:
     std::unique_ptr<TForm2> m_vorschau;
     std::unique_ptr<ShellOpener> m_shellOpener;
     std::unique_ptr<HelpActions> m_hilfe;
+    std::unique_ptr<FarbsehenAktionen> m_farbsehen;
     std::unique_ptr<ColourSettingsFile> m_datei;
     std::unique_ptr<ScreenReader> m_screenReader;
     PipettenStand m_pipettenStand;

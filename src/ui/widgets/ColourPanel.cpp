@@ -1,5 +1,7 @@
 #include "widgets/ColourPanel.h"
 
+#include "widgets/Farbsehfilter.h"
+
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -24,6 +26,7 @@ bool ColourPanel::setColour(const QColor& colour)
     // An opaque panel paints every pixel itself; Qt need not draw the parent first.
     setAttribute(Qt::WA_OpaquePaintEvent, m_colour.alpha() == 255);
     update();
+    emit colourChanged();
     return true;
 }
 
@@ -34,6 +37,7 @@ void ColourPanel::clearColour()
     m_hasColour = false;
     setAttribute(Qt::WA_OpaquePaintEvent, false);
     update();
+    emit colourChanged();
 }
 
 QColor ColourPanel::fontColour() const
@@ -80,7 +84,7 @@ void ColourPanel::paintEvent(QPaintEvent* event)
         return;
     QPainter painter(this);
     if (m_hasColour)
-        painter.fillRect(event->rect(), m_colour);
+        painter.fillRect(event->rect(), Farbsehfilter::instanz().gezeigt(m_colour));
     if (m_bevel != Bevel::none) {
         const QColor dark = palette().color(QPalette::Dark);
         const QColor light = palette().color(QPalette::Light);

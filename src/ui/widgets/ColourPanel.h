@@ -47,6 +47,8 @@ signals:
     // Left button released over the panel.
     void clicked();
     void resized();
+    // The colour was set, changed or cleared.
+    void colourChanged();
 
 protected:
     bool event(QEvent* event) override;

@@ -1,5 +1,7 @@
 #include "widgets/PictureBox.h"
 
+#include "widgets/Farbsehfilter.h"
+
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -11,6 +13,7 @@ PictureBox::PictureBox(QWidget* parent, const QString& name) : QWidget(parent)
 void PictureBox::setImage(const QImage& image)
 {
     m_image = image;
+    m_simuliert = {};
     const bool opaque = !m_image.isNull() && !m_image.hasAlphaChannel() && !m_painter &&
                         (m_stretched || m_image.size() == size());
     setAttribute(Qt::WA_OpaquePaintEvent, opaque);
@@ -41,12 +44,24 @@ void PictureBox::paintEvent(QPaintEvent* event)
     }
     if (m_image.isNull())
         return;
+    const QImage& bild = gezeigtesBild();
     if (m_stretched) {
         painter.setRenderHint(QPainter::SmoothPixmapTransform);
-        painter.drawImage(rect(), m_image);
+        painter.drawImage(rect(), bild);
     } else {
-        painter.drawImage(event->rect().topLeft(), m_image, event->rect());
+        painter.drawImage(event->rect().topLeft(), bild, event->rect());
     }
+}
+
+const QImage& PictureBox::gezeigtesBild() const
+{
+    const Farbsehen art = Farbsehfilter::instanz().art();
+    if (art == Farbsehen::normal)
+        return m_image;
+    QImage& bild = m_simuliert[static_cast<std::size_t>(art)];
+    if (bild.isNull())
+        bild = simuliert(art, m_image);
+    return bild;
 }
 
 void PictureBox::mousePressEvent(QMouseEvent* event)

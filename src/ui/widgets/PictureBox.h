@@ -1,8 +1,11 @@
 #pragma once
 
+#include "colour/ColourVision.h"
+
 #include <QImage>
 #include <QWidget>
 
+#include <array>
 #include <functional>
 
 class QMouseEvent;
@@ -39,7 +42,11 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
+    // The picture as the current colour vision shows it, made once per kind.
+    const QImage& gezeigtesBild() const;
+
     QImage m_image;
+    mutable std::array<QImage, alleFarbsehen.size()> m_simuliert;
     Painter m_painter;
     bool m_stretched = false;
 };

@@ -1,0 +1,81 @@
+// Switching the colour vision simulation on a 15-field colour row (the action,
+// and the repaint of the whole window that follows), and the contrast matrix
+// of 15 fields.
+
+#include "display/DisplayParts.h"
+#include "display/ModeActions.h"
+#include "documents/ContrastTable.h"
+#include "language/ActionRegistry.h"
+#include "prefs/MemoryPreferenceStore.h"
+#include "prefs/RegistryForm.h"
+#include "shell/TForm1.h"
+#include "shell/TfBlind.h"
+#include "widgets/ColourPanel.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+
+#include <benchmark/benchmark.h>
+
+#include <memory>
+#include <vector>
+
+namespace
+{
+
+struct ReihenFenster {
+    ReihenFenster()
+    {
+        auto store = std::make_unique<MemoryPreferenceStore>();
+        store->setRaw(QStringLiteral("cFullscrn"), 0);
+        prefs = std::make_unique<TfRegistryForm>(std::move(store));
+        form = std::make_unique<TForm1>();
+        form->setPreferences(*prefs);
+        form->setScreenSizeOverride(QSize(1280, 1024));
+        blind = std::make_unique<TfBlind>(*form, *prefs);
+        form->show();
+        form->setWindowState(Qt::WindowNoState);
+        form->resize(988, 728);
+        form->aktion("farbreihen")->trigger();
+        form->w().ComboBox1->setCurrentIndex(6);
+        form->parts().modes->ComboBox1Change();
+        QApplication::processEvents();
+    }
+
+    std::unique_ptr<TfRegistryForm> prefs;
+    std::unique_ptr<TForm1> form;
+    std::unique_ptr<TfBlind> blind;
+};
+
+void BM_SimulationSwitch_ColourRow15(benchmark::State& state)
+{
+    ReihenFenster f;
+    const Aktion arten[] = {Aktion::farbsehenDeuteranopie, Aktion::farbsehenProtanopie, Aktion::farbsehenTritanopie,
+                            Aktion::farbsehenAchromatopsie, Aktion::farbsehenNormal};
+    // Each kind once first: the simulated band pictures are made at their first showing.
+    for (Aktion a : arten) {
+        f.form->actions().action(a).trigger();
+        QApplication::processEvents();
+    }
+    std::size_t i = 0;
+    for (auto _ : state) {
+        f.form->actions().action(arten[i++ % std::size(arten)]).trigger();
+        QApplication::processEvents();
+    }
+}
+BENCHMARK(BM_SimulationSwitch_ColourRow15)->Unit(benchmark::kMicrosecond);
+
+void BM_ContrastMatrix15Fields(benchmark::State& state)
+{
+    std::vector<QRgb> farben;
+    for (int k = 0; k < 15; ++k)
+        farben.push_back(qRgb((k * 53) % 256, (k * 97 + 40) % 256, (k * 151 + 90) % 256));
+    for (auto _ : state) {
+        KontrastMatrix m = kontrastMatrix(farben);
+        benchmark::DoNotOptimize(m);
+    }
+}
+BENCHMARK(BM_ContrastMatrix15Fields)->Unit(benchmark::kMicrosecond);
+
+} // namespace

@@ -1,0 +1,180 @@
+#include "documents/KontrastFenster.h"
+
+#include "colour/Contrast.h"
+#include "display/DisplayHost.h"
+#include "language/LanguageTable.h"
+#include "widgets/ColourPanel.h"
+#include "widgets/Farbsehfilter.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPainter>
+#include <QPixmap>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QTimer>
+#include <QVBoxLayout>
+
+namespace
+{
+
+// Every field panel that can show a colour, in display order.
+std::vector<const ColourPanel*> feldPanels(const MainWidgets& w)
+{
+    std::vector<const ColourPanel*> felder{w.FixedLinks,           w.FixedLinksKleinLinks, w.FixedLinksKleinMitte,
+                                           w.FixedLinksKleinRechts, w.Anzeige_Normal,      w.FixedRechts,
+                                           w.KleinLinks,           w.KleinMitte,           w.KleinRechts,
+                                           w.FixedKleinLinks,      w.FixedKleinMitte,      w.FixedKleinRechts};
+    for (const auto* reihe : {&w.RLi, &w.R, &w.RRe})
+        for (std::size_t k = 1; k <= 15; ++k)
+            felder.push_back((*reihe)[k]);
+    return felder;
+}
+
+QIcon farbIcon(QRgb farbe)
+{
+    QPixmap p(12, 12);
+    p.fill(Farbsehfilter::instanz().gezeigt(QColor::fromRgb(farbe)));
+    return QIcon(p);
+}
+
+} // namespace
+
+KontrastFenster::KontrastFenster(DisplayHost& host, QWidget* parent) : QDialog(parent), m_host(host)
+{
+    setObjectName(QStringLiteral("KontrastFenster"));
+    m_erklaerung = new QLabel(this);
+    m_erklaerung->setWordWrap(true);
+    m_tabelle = new QTableWidget(this);
+    m_tabelle->setObjectName(QStringLiteral("kontrastTabelle"));
+    m_tabelle->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_tabelle->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    m_tabelle->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    m_kopieren = new QPushButton(this);
+    m_kopieren->setObjectName(QStringLiteral("kontrastKopieren"));
+    m_schliessen = new QPushButton(this);
+    m_schliessen->setObjectName(QStringLiteral("kontrastSchliessen"));
+    connect(m_kopieren, &QPushButton::clicked, this, &KontrastFenster::kopieren);
+    connect(m_schliessen, &QPushButton::clicked, this, &QDialog::close);
+
+    auto* knoepfe = new QHBoxLayout;
+    knoepfe->addStretch();
+    knoepfe->addWidget(m_kopieren);
+    knoepfe->addWidget(m_schliessen);
+    auto* aussen = new QVBoxLayout(this);
+    aussen->addWidget(m_erklaerung);
+    aussen->addWidget(m_tabelle, 1);
+    aussen->addLayout(knoepfe);
+    resize(760, 460);
+
+    m_auffrischen = new QTimer(this);
+    m_auffrischen->setSingleShot(true);
+    m_auffrischen->setInterval(0);
+    connect(m_auffrischen, &QTimer::timeout, this, &KontrastFenster::auffrischen);
+    for (const ColourPanel* p : feldPanels(host.w()))
+        connect(p, &ColourPanel::colourChanged, this, &KontrastFenster::spaeterAuffrischen);
+    // Showing and hiding fields (modes, field counts, fixing) come with an action or a control.
+    for (QAction* a : host.hauptfenster().actions())
+        connect(a, &QAction::triggered, this, &KontrastFenster::spaeterAuffrischen);
+    // The swatches beside the hex values are shown colours.
+    connect(&Farbsehfilter::instanz(), &Farbsehfilter::geaendert, this, [this] {
+        if (isVisible())
+            tabelleFuellen();
+    });
+    texteSetzen();
+}
+
+void KontrastFenster::texteSetzen()
+{
+    const LanguageTable& t = m_host.sprache();
+    setWindowTitle(t.text(Txt::kontrastTitel));
+    m_erklaerung->setText(t.text(Txt::kontrastErklaerung));
+    m_kopieren->setText(t.text(Txt::kontrastKopieren));
+    m_schliessen->setText(t.text(Txt::kontrastSchliessen));
+    if (isVisible())
+        tabelleFuellen();
+}
+
+std::vector<QRgb> KontrastFenster::gezeigteFarben() const
+{
+    std::vector<QRgb> farben;
+    QWidget& fenster = m_host.hauptfenster();
+    for (const ColourPanel* p : feldPanels(m_host.w()))
+        if (p->hasColour() && p->isVisibleTo(&fenster) && !p->size().isEmpty())
+            farben.push_back(p->colour().rgb());
+    return farben;
+}
+
+void KontrastFenster::spaeterAuffrischen()
+{
+    if (isVisible())
+        m_auffrischen->start();
+}
+
+void KontrastFenster::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    auffrischen();
+}
+
+void KontrastFenster::auffrischen()
+{
+    const std::vector<QRgb> farben = gezeigteFarben();
+    if (farben == m_matrix.farben && m_tabelle->rowCount() == static_cast<int>(farben.size()))
+        return;
+    m_matrix = kontrastMatrix(farben);
+    tabelleFuellen();
+}
+
+QString KontrastFenster::zellenText(const KontrastZelle& z) const
+{
+    QString wcag;
+    switch (wcagStufe(z.verhaeltnis)) {
+    case WcagStufe::aaa:
+        wcag = QStringLiteral("AAA");
+        break;
+    case WcagStufe::aa:
+        wcag = QStringLiteral("AA");
+        break;
+    case WcagStufe::aaGross:
+        wcag = m_host.sprache().text(Txt::kontrastAaGross);
+        break;
+    case WcagStufe::keine:
+        wcag = QStringLiteral("–");
+        break;
+    }
+    const int stufe = apcaStufe(z.lc);
+    const QString apca = stufe ? QStringLiteral("Lc %1").arg(stufe) : QStringLiteral("–");
+    return verhaeltnisText(z.verhaeltnis) + QStringLiteral("  ") + wcag + QLatin1Char('\n') + lcText(z.lc) +
+           QStringLiteral("  ") + apca;
+}
+
+void KontrastFenster::tabelleFuellen()
+{
+    const auto n = static_cast<int>(m_matrix.farben.size());
+    m_tabelle->clear();
+    m_tabelle->setRowCount(n);
+    m_tabelle->setColumnCount(n);
+    for (int i = 0; i < n; ++i) {
+        const QRgb farbe = m_matrix.farben[static_cast<std::size_t>(i)];
+        m_tabelle->setHorizontalHeaderItem(i, new QTableWidgetItem(farbIcon(farbe), hexFarbe(farbe)));
+        m_tabelle->setVerticalHeaderItem(i, new QTableWidgetItem(farbIcon(farbe), hexFarbe(farbe)));
+    }
+    for (int t = 0; t < n; ++t)
+        for (int h = 0; h < n; ++h) {
+            const KontrastZelle& z = m_matrix.zellen[static_cast<std::size_t>(t)][static_cast<std::size_t>(h)];
+            auto* item = new QTableWidgetItem(zellenText(z));
+            item->setTextAlignment(Qt::AlignCenter);
+            m_tabelle->setItem(t, h, item);
+        }
+}
+
+void KontrastFenster::kopieren() const
+{
+    const LanguageTable& t = m_host.sprache();
+    QApplication::clipboard()->setText(kontrastMatrixText(m_matrix, t.text(Txt::kontrastEcke),
+                                                          t.text(Txt::kontrastVerhaeltnis), t.text(Txt::kontrastLc)));
+}

@@ -1,0 +1,147 @@
+#include "support/InteractionFixture.h"
+
+#include "colour/ColourVision.h"
+#include "colour/Contrast.h"
+#include "documents/ContrastTable.h"
+#include "documents/KontrastFenster.h"
+#include "shell/FarbsehenAktionen.h"
+#include "widgets/Farbsehfilter.h"
+
+#include <QClipboard>
+#include <QLabel>
+#include <QMenu>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QTextEdit>
+
+#include <gtest/gtest.h>
+
+namespace
+{
+
+constexpr int englisch = 11; // "TNVersion" of the English interface
+
+struct EnglishWindow : WindowFixture {
+    EnglishWindow() : WindowFixture([](MemoryPreferenceStore& s) { s.setRaw(QStringLiteral("TNVersion"), englisch); })
+    {
+        form->show();
+        form->setWindowState(Qt::WindowNoState);
+        form->resize(988, 728);
+        form->activateWindow();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(form.get()));
+    }
+
+    QAction& action(Aktion a) { return form->actions().action(a); }
+
+    QRgb mitte(QWidget* widget) { return widget->grab().toImage().pixel(widget->rect().center()); }
+
+    QString alleWerte()
+    {
+        QGuiApplication::clipboard()->clear();
+        QTest::keyClick(form.get(), Qt::Key_C, Qt::AltModifier);
+        return QGuiApplication::clipboard()->text();
+    }
+
+    // Keys typed into whatever menu is open, as a user goes through the menus.
+    void menuTaste(Qt::Key taste)
+    {
+        QWidget* menu = nullptr;
+        ASSERT_TRUE(QTest::qWaitFor([&] { return (menu = QApplication::activePopupWidget()) != nullptr; }));
+        QTest::keyClick(menu, taste);
+    }
+};
+
+QRgb ausHex(const QString& hex)
+{
+    return 0xff000000u | hex.mid(1).toUInt(nullptr, 16);
+}
+
+} // namespace
+
+TEST(ColourVisionWindow, AltVVDShowsDeuteranopiaInThePixelsOnly)
+{
+    EnglishWindow f;
+    const QString vorher = f.alleWerte();
+    ASSERT_FALSE(vorher.isEmpty());
+    EXPECT_TRUE(f.action(Aktion::farbsehenNormal).isChecked());
+
+    QTest::keyClick(f.form.get(), Qt::Key_V, Qt::AltModifier);
+    f.menuTaste(Qt::Key_V);
+    f.menuTaste(Qt::Key_D);
+    QTRY_VERIFY(f.action(Aktion::farbsehenDeuteranopie).isChecked());
+    EXPECT_FALSE(f.action(Aktion::farbsehenNormal).isChecked());
+    QTRY_VERIFY(QApplication::activePopupWidget() == nullptr);
+
+    const QString hex = f.w().SGrObHex->text();
+    const QRgb echt = ausHex(hex);
+    EXPECT_EQ(f.w().Anzeige_Normal->colour().rgb(), echt);
+    EXPECT_EQ(f.mitte(f.w().Anzeige_Normal), deuteranopie(echt));
+    EXPECT_NE(deuteranopie(echt), echt);
+    EXPECT_EQ(f.mitte(f.w().Panel4), deuteranopie(f.w().Panel4->colour().rgb())); // its swatch
+    EXPECT_EQ(f.w().SGrObHex->text(), hex);
+    EXPECT_EQ(f.alleWerte(), vorher);
+
+    QLabel* status = f.form->farbsehen().statusText();
+    EXPECT_TRUE(status->isVisible());
+    EXPECT_EQ(status->text(), QStringLiteral("Simulated color vision: Deuteranopia"));
+
+    // The band picture goes through the same simulation.
+    PictureBox* band = f.w().Image2;
+    const QPoint p(100, 10);
+    EXPECT_EQ(band->grab().toImage().pixel(p), deuteranopie(band->image().pixel(p)));
+
+    f.action(Aktion::farbsehenNormal).trigger();
+    EXPECT_EQ(f.mitte(f.w().Anzeige_Normal), echt);
+    EXPECT_EQ(band->grab().toImage().pixel(p), band->image().pixel(p));
+    EXPECT_FALSE(status->isVisible());
+}
+
+TEST(ColourVisionWindow, AchromatopsiaGreysTheTextViewButNotItsPalette)
+{
+    EnglishWindow f;
+    QTest::mouseClick(f.form->actions().toolBar().widgetForAction(&f.action(Aktion::TextAnstelleFlaechen)),
+                      Qt::LeftButton);
+    QTextEdit* edit = f.w().RichEdit1;
+    QTRY_VERIFY(edit->isVisible());
+    const QColor text = edit->palette().color(QPalette::Text);
+    const QColor feld = edit->palette().color(QPalette::Base);
+    EXPECT_EQ(edit->toolTip(), QStringLiteral("Contrast of the text on the field: %1:1 (WCAG 2.2), Lc %2 (APCA)")
+                                   .arg(verhaeltnisText(kontrastVerhaeltnis(text.rgb(), feld.rgb())),
+                                        lcText(apcaLc(text.rgb(), feld.rgb()))));
+
+    f.action(Aktion::farbsehenAchromatopsie).trigger();
+    const QImage bild = edit->grab().toImage();
+    for (int x = 0; x < bild.width(); x += 7)
+        EXPECT_TRUE(qRed(bild.pixel(x, 2)) == qGreen(bild.pixel(x, 2)) && qGreen(bild.pixel(x, 2)) == qBlue(bild.pixel(x, 2)))
+            << x;
+    EXPECT_EQ(edit->palette().color(QPalette::Text), text);
+}
+
+TEST(ColourVisionWindow, ContrastWindowFollowsTheDisplayAndCopiesTheMatrix)
+{
+    EnglishWindow f;
+    f.action(Aktion::kontrast).trigger();
+    KontrastFenster* fenster = f.form->farbsehen().kontrastFenster();
+    ASSERT_NE(fenster, nullptr);
+    QTRY_VERIFY(fenster->isVisible());
+    EXPECT_EQ(fenster->windowTitle(), QStringLiteral("Contrast"));
+    auto* tabelle = fenster->findChild<QTableWidget*>(QStringLiteral("kontrastTabelle"));
+    const std::vector<QRgb> zwei = fenster->gezeigteFarben();
+    ASSERT_GE(zwei.size(), 2u);
+    EXPECT_EQ(zwei.front(), f.w().Anzeige_Normal->colour().rgb());
+    EXPECT_EQ(tabelle->rowCount(), static_cast<int>(zwei.size()));
+    // Row: text, column: background.
+    EXPECT_TRUE(tabelle->item(1, 0)->text().startsWith(verhaeltnisText(kontrastVerhaeltnis(zwei[1], zwei[0]))));
+    EXPECT_TRUE(tabelle->item(1, 0)->text().contains(lcText(apcaLc(zwei[1], zwei[0]))));
+
+    QTest::mouseClick(fenster->findChild<QPushButton*>(QStringLiteral("kontrastKopieren")), Qt::LeftButton);
+    const QStringList zeilen = QGuiApplication::clipboard()->text().split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    ASSERT_EQ(zeilen.size(), static_cast<int>(zwei.size()) + 1);
+    EXPECT_TRUE(zeilen[0].startsWith(QStringLiteral("Text \\ Background\t") + hexFarbe(zwei[0]) +
+                                     QStringLiteral(" ratio\t")));
+    EXPECT_EQ(zeilen[1].split(QLatin1Char('\t')).size(), 1 + 2 * static_cast<int>(zwei.size()));
+
+    QTest::keyClick(f.form.get(), Qt::Key_F3);
+    QTRY_VERIFY(tabelle->rowCount() > static_cast<int>(zwei.size()));
+    EXPECT_EQ(fenster->matrix().farben, fenster->gezeigteFarben());
+}
