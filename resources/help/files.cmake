@@ -21,6 +21,8 @@ set(TINCTORA_HELP_FILES_de
   HTML/page16.htm
   HTML/page17.htm
   HTML/page18.htm
+  HTML/page19.htm
+  HTML/page20.htm
   HTML/images/main-window.png
 )
 set(TINCTORA_HELP_FILES_en
@@ -44,5 +46,7 @@ set(TINCTORA_HELP_FILES_en
   HTML/page16.htm
   HTML/page17.htm
   HTML/page18.htm
+  HTML/page19.htm
+  HTML/page20.htm
   HTML/images/main-window.png
 )

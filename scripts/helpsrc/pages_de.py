@@ -17,7 +17,7 @@ Ihrem Browser.</p>
 
 SECTIONS = [
     ("Erste Schritte", ["page01.htm", "page02.htm", "page04.htm", "page07.htm"]),
-    ("Mit Kombinationen arbeiten", ["page08.htm", "page09.htm", "page10.htm", "page05.htm", "page15.htm", "page06.htm"]),
+    ("Mit Kombinationen arbeiten", ["page08.htm", "page09.htm", "page10.htm", "page05.htm", "page15.htm", "page06.htm", "page19.htm", "page20.htm"]),
     ("Farben festhalten und weitergeben", ["page11.htm", "page12.htm", "page13.htm", "page14.htm", "page03.htm"]),
     ("Das Programm", ["page16.htm", "page17.htm", "page18.htm"]),
 ]
@@ -430,5 +430,56 @@ liest nichts aus dem Internet.</p>
 <h2>Info</h2>
 <p>{ui("Hilfe &gt; Info")} zeigt Namen und Version (3.25) des Programms, den Herausgeber und die Links zur Webseite
 und zur Support-E-Mail-Adresse. Ein Klick auf einen Link öffnet ihn.</p>
+"""),
+dict(file="page19.htm", title="Farbsehen simulieren",
+     summary="wie die Farben für Menschen mit anderem Farbsehen aussehen",
+     keywords=["Farbsehen", "Simulation", "Protanopie", "Deuteranopie", "Tritanopie", "Achromatopsie",
+               "Farbenblindheit", "Rot-Grün-Sehschwäche"],
+     body=f"""
+<p>Nicht alle Menschen sehen Farben gleich. {ui("Ansicht &gt; Farbsehen simulieren")} zeigt die Flächen so, wie
+jemand mit einer der folgenden Arten des Farbsehens sie sieht ({key("Alt+A")}, {key("S")}, dann der
+unterstrichene Buchstabe):</p>
+<table class="keys">
+<tr><td>{ui("Normal")}</td><td>die Farben, wie sie sind (bei jedem Programmstart).</td></tr>
+<tr><td>{ui("Protanopie")}</td><td>ohne langwellige („rote“) Zapfen: Rot wirkt dunkler, Rot und Grün werden
+verwechselt.</td></tr>
+<tr><td>{ui("Deuteranopie")}</td><td>ohne mittelwellige („grüne“) Zapfen: Rot und Grün werden verwechselt, ohne
+dass Rot dunkler wirkt.</td></tr>
+<tr><td>{ui("Tritanopie")}</td><td>ohne kurzwellige („blaue“) Zapfen: Blau und Grün sowie Gelb und Rosa werden
+verwechselt.</td></tr>
+<tr><td>{ui("Achromatopsie")}</td><td>ganz ohne Farbe: jede Farbe erscheint im Grau ihrer relativen
+Leuchtdichte.</td></tr>
+</table>
+<p>Die drei Dichromasien folgen dem Modell von Machado, Oliveira und Fernandes (2009, „A Physiologically-based
+Model for Simulation of Color Vision Deficiency“) in voller Ausprägung, gerechnet in linearem sRGB; die
+Achromatopsie nimmt die Leuchtdichte-Gewichte von Rec. 709.</p>
+<p>Die Simulation ändert nur, was Sie sehen: die Flächen beider Hälften einer fixierten Anzeige, die
+Farbmuster neben den Werten, das Farbband, das Hell-Dunkel-Feld, das Winkelbild, das Popup-Fenster und die
+Schrift der Textansicht. Die Werte in den Wertezeilen, kopierte Werte, Ausdrucke und gespeicherte Dateien
+behalten die echten Farben. Die Statusleiste nennt die eingeschaltete Simulation. Die Wahl wird nicht
+gespeichert.</p>
+"""),
+dict(file="page20.htm", title="Kontrast",
+     summary="wie gut jede Farbe als Schrift auf jeder anderen lesbar ist",
+     keywords=["Kontrast", "WCAG", "APCA", "Lc", "Lesbarkeit", "Schrift", "Barrierefreiheit"],
+     body=f"""
+<p>{ui("Bearbeiten &gt; Kontrast")} öffnet ein Fenster mit jeder gerade gezeigten Fläche, einmal als Zeile (die
+Schriftfarbe) und einmal als Spalte (die Hintergrundfarbe). Jede Zelle nennt zwei Maße dafür, wie gut die
+Farbe der Zeile auf der Farbe der Spalte lesbar ist:</p>
+<ul>
+<li>das <b>Kontrastverhältnis</b> nach WCAG 2.2, von 1.00 (kein Kontrast) bis 21.00 (Schwarz auf Weiß), in beide
+Richtungen gleich; die Zelle nennt die höchste erreichte Stufe: {ui("AA groß")} ab 3 (große Schrift),
+{ui("AA")} ab 4,5 und {ui("AAA")} ab 7;</li>
+<li>der <b>Helligkeitskontrast Lc</b> nach APCA-W3 0.1.9, der davon abhängt, welche Farbe die Schrift ist:
+positiv für dunkle Schrift auf hellem Grund, negativ für helle Schrift auf dunklem. Die Zelle nennt die
+höchste der Stufen Lc 45, 60, 75 und 90, die der Betrag von Lc erreicht; je höher die Stufe, desto kleiner
+und dünner darf die Schrift sein, die noch gut lesbar bleibt.</li>
+</ul>
+<p>Das Fenster folgt der Anzeige, solange es offen ist: Ändern Sie die Grundfarbe, den Modus oder die Zahl der
+Flächen, ändert sich die Tabelle mit. Es misst immer die echten Farben, auch während eine Simulation des
+Farbsehens eingeschaltet ist. {ui("Kopieren")} legt die Tabelle als tabulatorgetrennten Text in die
+Zwischenablage, bereit für eine Tabellenkalkulation.</p>
+<p>In der Textansicht ({ui("Ansicht &gt; Text anstelle Flächen")}) zeigt der Mauszeiger über einem Text das
+Kontrastverhältnis und Lc dieses Textes auf seiner Fläche.</p>
 """),
 ]

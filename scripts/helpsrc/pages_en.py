@@ -17,7 +17,7 @@ in your browser.</p>
 
 SECTIONS = [
     ("Getting started", ["page01.htm", "page02.htm", "page04.htm", "page07.htm"]),
-    ("Working with combinations", ["page08.htm", "page09.htm", "page10.htm", "page05.htm", "page15.htm", "page06.htm"]),
+    ("Working with combinations", ["page08.htm", "page09.htm", "page10.htm", "page05.htm", "page15.htm", "page06.htm", "page19.htm", "page20.htm"]),
     ("Keeping and passing on colours", ["page11.htm", "page12.htm", "page13.htm", "page14.htm", "page03.htm"]),
     ("The program", ["page16.htm", "page17.htm", "page18.htm"]),
 ]
@@ -429,5 +429,54 @@ nothing and reads nothing from the internet.</p>
 <h2>Info</h2>
 <p>{ui("Help &gt; Info")} shows the program's name, its version (3.25), the publisher and the links to the web site
 and to the support e-mail address. Click a link to open it.</p>
+"""),
+dict(file="page19.htm", title="Simulating colour vision",
+     summary="how the colours look to people who see colour differently",
+     keywords=["colour vision", "color vision", "simulation", "protanopia", "deuteranopia", "tritanopia",
+               "achromatopsia", "colour blindness"],
+     body=f"""
+<p>Not everybody sees colours alike. {ui("View &gt; Simulate Color Vision")} shows the fields as someone with
+one of the following kinds of colour vision sees them ({key("Alt+V")}, {key("V")}, then the underlined letter):</p>
+<table class="keys">
+<tr><td>{ui("Normal")}</td><td>the colours as they are (at every start of the program).</td></tr>
+<tr><td>{ui("Protanopia")}</td><td>no long-wavelength ("red") cones: reds look darker and red and green are
+confused.</td></tr>
+<tr><td>{ui("Deuteranopia")}</td><td>no medium-wavelength ("green") cones: red and green are confused, without
+reds turning darker.</td></tr>
+<tr><td>{ui("Tritanopia")}</td><td>no short-wavelength ("blue") cones: blue and green, and yellow and pink,
+are confused.</td></tr>
+<tr><td>{ui("Achromatopsia")}</td><td>no colour at all: every colour is shown as the grey of its relative
+luminance.</td></tr>
+</table>
+<p>The three dichromacies use the model of Machado, Oliveira and Fernandes (2009, "A Physiologically-based
+Model for Simulation of Color Vision Deficiency") at full severity, computed on linear-light sRGB;
+achromatopsia uses the luminance weights of Rec. 709.</p>
+<p>The simulation changes only what you see: the fields of both halves of a fixed display, the swatches beside
+the values, the colour band, the light/dark field, the angle picture, the pop-up window and the text of the
+text view. The values in the value rows, copied values, prints and saved files keep the real colours. The
+status bar names the simulation that is on. The choice is not stored.</p>
+"""),
+dict(file="page20.htm", title="Contrast",
+     summary="how well each colour reads as text on each other colour",
+     keywords=["contrast", "WCAG", "APCA", "Lc", "legibility", "text", "accessibility"],
+     body=f"""
+<p>{ui("Edit &gt; Contrast")} opens a window with every field now shown, once as a row (the text colour) and
+once as a column (the background colour). Each cell gives two measures of how well the row's colour reads
+on the column's colour:</p>
+<ul>
+<li>the <b>contrast ratio</b> of WCAG 2.2, from 1.00 (no contrast) to 21.00 (black on white), the same in
+both directions; the cell names the highest level it reaches: {ui("AA large")} from 3 (large text),
+{ui("AA")} from 4.5 and {ui("AAA")} from 7;</li>
+<li>the <b>lightness contrast Lc</b> of APCA-W3 0.1.9, which depends on which colour is the text: positive
+for dark text on a light background, negative for light text on a dark one. The cell names the highest of
+the levels Lc 45, 60, 75 and 90 that the amount of Lc reaches; the higher the level, the smaller and
+thinner the text that still reads well.</li>
+</ul>
+<p>The window follows the display while it is open: change the base colour, the mode or the number of
+fields and the matrix changes with them. It always measures the real colours, also while a colour vision
+simulation is on. {ui("Copy")} puts the matrix on the clipboard as tab-separated text, ready for a
+spreadsheet.</p>
+<p>In the text view ({ui("View &gt; Text Instead of Fields")}), rest the mouse on a text to see the contrast
+ratio and Lc of that text on its field.</p>
 """),
 ]
