@@ -1,5 +1,8 @@
 #include "widgets/Farbsehfilter.h"
 
+#include "widgets/ColourPanel.h"
+#include "widgets/PictureBox.h"
+
 #include <QApplication>
 #include <QGraphicsEffect>
 #include <QPainter>
@@ -46,9 +49,11 @@ void Farbsehfilter::setArt(Farbsehen art)
     std::erase_if(m_folgende, [](const QPointer<QWidget>& w) { return w.isNull(); });
     for (const QPointer<QWidget>& w : m_folgende)
         effektSetzen(w);
-    for (QWidget* fenster : QApplication::topLevelWidgets())
-        if (fenster->isVisible())
-            fenster->update();
+    // Each painting widget by itself: an update of the window alone leaves its
+    // opaque children as they were.
+    for (QWidget* w : QApplication::allWidgets())
+        if (w->isVisible() && (qobject_cast<ColourPanel*>(w) || qobject_cast<PictureBox*>(w)))
+            w->update();
     emit geaendert(art);
 }
 
