@@ -11,11 +11,14 @@ double relativeLuminanz(QRgb c)
     return 0.2126 * srgbZuLinear(qRed(c)) + 0.7152 * srgbZuLinear(qGreen(c)) + 0.0722 * srgbZuLinear(qBlue(c));
 }
 
+double kontrastVerhaeltnis(double luminanzA, double luminanzB)
+{
+    return (std::max(luminanzA, luminanzB) + 0.05) / (std::min(luminanzA, luminanzB) + 0.05);
+}
+
 double kontrastVerhaeltnis(QRgb a, QRgb b)
 {
-    const double la = relativeLuminanz(a);
-    const double lb = relativeLuminanz(b);
-    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+    return kontrastVerhaeltnis(relativeLuminanz(a), relativeLuminanz(b));
 }
 
 namespace
@@ -53,18 +56,27 @@ double schwarzWeichBegrenzt(double y)
 
 } // namespace
 
-double apcaLc(QRgb text, QRgb hintergrund)
+ApcaLeuchte apcaLeuchte(QRgb c)
 {
-    const double txtY = schwarzWeichBegrenzt(apcaY(text));
-    const double bgY = schwarzWeichBegrenzt(apcaY(hintergrund));
-    if (std::abs(bgY - txtY) < deltaYmin)
+    const double y = schwarzWeichBegrenzt(apcaY(c));
+    return {y, std::pow(y, normBG), std::pow(y, normTXT), std::pow(y, revTXT), std::pow(y, revBG)};
+}
+
+double apcaLc(const ApcaLeuchte& text, const ApcaLeuchte& hintergrund)
+{
+    if (std::abs(hintergrund.y - text.y) < deltaYmin)
         return 0.0;
-    if (bgY > txtY) {
-        const double sapc = (std::pow(bgY, normBG) - std::pow(txtY, normTXT)) * scaleBoW;
+    if (hintergrund.y > text.y) {
+        const double sapc = (hintergrund.normBG - text.normTXT) * scaleBoW;
         return sapc < loClip ? 0.0 : (sapc - loBoWoffset) * 100.0;
     }
-    const double sapc = (std::pow(bgY, revBG) - std::pow(txtY, revTXT)) * scaleWoB;
+    const double sapc = (hintergrund.revBG - text.revTXT) * scaleWoB;
     return sapc > -loClip ? 0.0 : (sapc + loWoBoffset) * 100.0;
+}
+
+double apcaLc(QRgb text, QRgb hintergrund)
+{
+    return apcaLc(apcaLeuchte(text), apcaLeuchte(hintergrund));
 }
 
 WcagStufe wcagStufe(double verhaeltnis)

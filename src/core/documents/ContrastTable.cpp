@@ -11,11 +11,18 @@ KontrastMatrix kontrastMatrix(std::span<const QRgb> farben)
 {
     KontrastMatrix m;
     m.farben.assign(farben.begin(), farben.end());
+    // Each colour's powers once; the pairs are then arithmetic.
+    std::vector<double> luminanz;
+    std::vector<ApcaLeuchte> apca;
+    for (QRgb c : farben) {
+        luminanz.push_back(relativeLuminanz(c));
+        apca.push_back(apcaLeuchte(c));
+    }
     m.zellen.resize(farben.size());
     for (std::size_t t = 0; t < farben.size(); ++t) {
         m.zellen[t].resize(farben.size());
         for (std::size_t h = 0; h < farben.size(); ++h)
-            m.zellen[t][h] = {kontrastVerhaeltnis(farben[t], farben[h]), apcaLc(farben[t], farben[h])};
+            m.zellen[t][h] = {kontrastVerhaeltnis(luminanz[t], luminanz[h]), apcaLc(apca[t], apca[h])};
     }
     return m;
 }

@@ -51,9 +51,14 @@ void Farbsehfilter::setArt(Farbsehen art)
         effektSetzen(w);
     // Each painting widget by itself: an update of the window alone leaves its
     // opaque children as they were.
-    for (QWidget* w : QApplication::allWidgets())
-        if (w->isVisible() && (qobject_cast<ColourPanel*>(w) || qobject_cast<PictureBox*>(w)))
+    for (QWidget* w : QApplication::allWidgets()) {
+        if (!w->isVisible())
+            continue;
+        const auto* panel = qobject_cast<ColourPanel*>(w);
+        const auto* bild = qobject_cast<PictureBox*>(w);
+        if ((panel && panel->hasColour()) || (bild && !bild->image().isNull()))
             w->update();
+    }
     emit geaendert(art);
 }
 
