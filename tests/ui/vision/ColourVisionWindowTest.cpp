@@ -1,10 +1,12 @@
 #include "support/InteractionFixture.h"
+#include "support/ModalGuard.h"
 #include "support/PaintCounter.h"
 
 #include "colour/ColourVision.h"
 #include "colour/Contrast.h"
 #include "documents/ContrastTable.h"
 #include "documents/KontrastFenster.h"
+#include "documents/TForm2.h"
 #include "shell/FarbsehenAktionen.h"
 #include "widgets/Farbsehfilter.h"
 
@@ -111,11 +113,19 @@ TEST(ColourVisionWindow, AchromatopsiaGreysTheTextViewButNotItsPalette)
                       Qt::LeftButton);
     QTextEdit* edit = f.w().RichEdit1;
     ASSERT_TRUE(QTest::qWaitFor([&] { return edit->isVisible(); }));
+    auto hinweis = [edit] {
+        const QRgb text = edit->palette().color(QPalette::Text).rgb();
+        const QRgb feld = edit->palette().color(QPalette::Base).rgb();
+        return QStringLiteral("Contrast of the text on the field: %1:1 (WCAG 2.2), Lc %2 (APCA)")
+            .arg(verhaeltnisText(kontrastVerhaeltnis(text, feld)), lcText(apcaLc(text, feld)));
+    };
+    EXPECT_EQ(edit->toolTip(), hinweis());
+    // Another base colour: the hint follows.
+    const QString vorher = edit->toolTip();
+    klick(f.w().Image2, {400, 30});
+    EXPECT_NE(edit->toolTip(), vorher);
+    EXPECT_EQ(edit->toolTip(), hinweis());
     const QColor text = edit->palette().color(QPalette::Text);
-    const QColor feld = edit->palette().color(QPalette::Base);
-    EXPECT_EQ(edit->toolTip(), QStringLiteral("Contrast of the text on the field: %1:1 (WCAG 2.2), Lc %2 (APCA)")
-                                   .arg(verhaeltnisText(kontrastVerhaeltnis(text.rgb(), feld.rgb())),
-                                        lcText(apcaLc(text.rgb(), feld.rgb()))));
 
     f.action(Aktion::farbsehenAchromatopsie).trigger();
     const QImage bild = edit->grab().toImage();
@@ -149,7 +159,31 @@ TEST(ColourVisionWindow, ContrastWindowFollowsTheDisplayAndCopiesTheMatrix)
                                      QStringLiteral(" ratio\t")));
     EXPECT_EQ(zeilen[1].split(QLatin1Char('\t')).size(), 1 + 2 * static_cast<int>(zwei.size()));
 
+    klick(f.w().Image2, {400, 30});
+    ASSERT_TRUE(QTest::qWaitFor([&] { return fenster->matrix().farben != zwei; }));
+    EXPECT_EQ(fenster->matrix().farben, fenster->gezeigteFarben());
+    EXPECT_EQ(tabelle->horizontalHeaderItem(0)->text(), hexFarbe(fenster->matrix().farben[0]));
+
+    f.form->activateWindow();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return QApplication::activeWindow() == f.form.get(); }));
     QTest::keyClick(f.form.get(), Qt::Key_F3);
     ASSERT_TRUE(QTest::qWaitFor([&] { return tabelle->rowCount() > static_cast<int>(zwei.size()); }));
     EXPECT_EQ(fenster->matrix().farben, fenster->gezeigteFarben());
+}
+
+TEST(ColourVisionWindow, PopupPreviewShowsTritanopiaWithItsRealColoursKept)
+{
+    EnglishWindow f;
+    f.action(Aktion::farbsehenTritanopie).trigger();
+    bool gesehen = false;
+    onNextModal<TForm2>([&](TForm2& d) {
+        gesehen = true;
+        const QColor block = f.w().KleinRechts->colour();
+        EXPECT_EQ(d.Panel[1]->colour(), block);
+        EXPECT_EQ(f.mitte(d.Panel[1]), tritanopie(block.rgb()));
+        EXPECT_EQ(f.mitte(d.PanelBg), tritanopie(d.PanelBg->colour().rgb()));
+        d.reject();
+    });
+    QTest::keyClick(f.form.get(), Qt::Key_F9);
+    EXPECT_TRUE(gesehen);
 }
