@@ -229,3 +229,31 @@ TEST(ActionsTest, ControlTextListsNameTheFieldControls)
     EXPECT_EQ(modusStatusText(3), Txt::statusAuffaecherung);
     EXPECT_EQ(modusStatusText(99), Txt::statusZweier);
 }
+
+TEST(ActionsTest, ColourVisionSubmenuSitsInTheViewMenuWithFiveExclusiveKinds)
+{
+    const MenuDef& sub = menuDef(MenuId::farbsehen);
+    EXPECT_FALSE(sub.inMenuBar);
+    bool imAnsichtMenue = false;
+    for (const MenuEntry& e : menuDef(MenuId::ansicht).eintraege)
+        imAnsichtMenue |= e.art == MenuEntry::Art::untermenue && e.untermenue == MenuId::farbsehen;
+    EXPECT_TRUE(imAnsichtMenue);
+    EXPECT_EQ(tabelle(Sprache::deutsch).text(sub.caption), QStringLiteral("Farbsehen &simulieren"));
+    EXPECT_EQ(tabelle(Sprache::englisch).text(sub.caption), QStringLiteral("Simulate Color &Vision"));
+
+    QStringList de, en;
+    for (const MenuEntry& e : sub.eintraege) {
+        const ActionDef& a = actionDef(e.aktion);
+        EXPECT_EQ(a.gruppe, Gruppe::farbsehen) << a.name;
+        EXPECT_EQ(a.checkedAtStart, e.aktion == Aktion::farbsehenNormal) << a.name;
+        de << tabelle(Sprache::deutsch).text(a.caption);
+        en << tabelle(Sprache::englisch).text(a.caption);
+    }
+    EXPECT_EQ(de, (QStringList{"&Normal", "&Protanopie", "&Deuteranopie", "&Tritanopie", "&Achromatopsie"}));
+    EXPECT_EQ(en, (QStringList{"&Normal", "&Protanopia", "&Deuteranopia", "&Tritanopia", "&Achromatopsia"}));
+
+    bool kontrastImBearbeiten = false;
+    for (const MenuEntry& e : menuDef(MenuId::bearbeiten).eintraege)
+        kontrastImBearbeiten |= e.art == MenuEntry::Art::aktion && e.aktion == Aktion::kontrast;
+    EXPECT_TRUE(kontrastImBearbeiten);
+}
