@@ -25,11 +25,8 @@ protected:
             return;
         }
         QPoint versatz;
-        const QPixmap bild = sourcePixmap(Qt::DeviceCoordinates, &versatz, QGraphicsEffect::NoPad);
-        const QTransform vorher = painter->worldTransform();
-        painter->setWorldTransform(QTransform());
+        const QPixmap bild = sourcePixmap(Qt::LogicalCoordinates, &versatz, QGraphicsEffect::NoPad);
         painter->drawImage(versatz, simuliert(art, bild.toImage()));
-        painter->setWorldTransform(vorher);
     }
 };
 
