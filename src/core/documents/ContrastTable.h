@@ -38,6 +38,6 @@ QString kontrastMatrixText(const KontrastMatrix& m, const QString& ecke, const Q
 // colours, in the order the colours first occur. Each line ends in "\n".
 QString kontrastListe(std::span<const QRgb> farben);
 
-// Colours from "#RRGGBB" texts; nullopt-like empty result and the bad text in
-// `fehler` when one is not a colour.
+// Colours from "#RRGGBB" texts (spaces around them allowed). When one is not a
+// colour: nothing, and that text in `fehler`.
 std::vector<QRgb> farbenAusHex(const QStringList& texte, QString* fehler = nullptr);
