@@ -445,7 +445,7 @@ unterstrichene Buchstabe):</p>
 verwechselt.</td></tr>
 <tr><td>{ui("Deuteranopie")}</td><td>ohne mittelwellige („grüne“) Zapfen: Rot und Grün werden verwechselt, ohne
 dass Rot dunkler wirkt.</td></tr>
-<tr><td>{ui("Tritanopie")}</td><td>ohne kurzwellige („blaue“) Zapfen: Blau und Grün sowie Gelb und Rosa werden
+<tr><td>{ui("Tritanopie")}</td><td>ohne kurzwellige („blaue“) Zapfen: Blau und Grün sowie Gelb und Violett werden
 verwechselt.</td></tr>
 <tr><td>{ui("Achromatopsie")}</td><td>ganz ohne Farbe: jede Farbe erscheint im Grau ihrer relativen
 Leuchtdichte.</td></tr>

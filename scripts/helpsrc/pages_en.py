@@ -443,7 +443,7 @@ one of the following kinds of colour vision sees them ({key("Alt+V")}, {key("V")
 confused.</td></tr>
 <tr><td>{ui("Deuteranopia")}</td><td>no medium-wavelength ("green") cones: red and green are confused, without
 reds turning darker.</td></tr>
-<tr><td>{ui("Tritanopia")}</td><td>no short-wavelength ("blue") cones: blue and green, and yellow and pink,
+<tr><td>{ui("Tritanopia")}</td><td>no short-wavelength ("blue") cones: blue and green, and yellow and violet,
 are confused.</td></tr>
 <tr><td>{ui("Achromatopsia")}</td><td>no colour at all: every colour is shown as the grey of its relative
 luminance.</td></tr>
