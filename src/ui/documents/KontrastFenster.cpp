@@ -41,6 +41,21 @@ QIcon farbIcon(QRgb farbe)
     return QIcon(p);
 }
 
+// "Aa" in the text colour on the background, as the display would show it.
+QIcon schriftprobe(QRgb text, QRgb hintergrund)
+{
+    const Farbsehfilter& filter = Farbsehfilter::instanz();
+    QPixmap p(26, 18);
+    p.fill(filter.gezeigt(QColor::fromRgb(hintergrund)));
+    QPainter maler(&p);
+    QFont f = maler.font();
+    f.setBold(true);
+    maler.setFont(f);
+    maler.setPen(filter.gezeigt(QColor::fromRgb(text)));
+    maler.drawText(p.rect(), Qt::AlignCenter, QStringLiteral("Aa"));
+    return QIcon(p);
+}
+
 } // namespace
 
 KontrastFenster::KontrastFenster(DisplayHost& host, QWidget* parent) : QDialog(parent), m_host(host)
@@ -51,6 +66,7 @@ KontrastFenster::KontrastFenster(DisplayHost& host, QWidget* parent) : QDialog(p
     m_tabelle = new QTableWidget(this);
     m_tabelle->setObjectName(QStringLiteral("kontrastTabelle"));
     m_tabelle->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_tabelle->setIconSize(QSize(26, 18));
     m_tabelle->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     m_tabelle->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     m_kopieren = new QPushButton(this);
@@ -166,8 +182,10 @@ void KontrastFenster::tabelleFuellen()
     for (int t = 0; t < n; ++t)
         for (int h = 0; h < n; ++h) {
             const KontrastZelle& z = m_matrix.zellen[static_cast<std::size_t>(t)][static_cast<std::size_t>(h)];
-            auto* item = new QTableWidgetItem(zellenText(z));
-            item->setTextAlignment(Qt::AlignCenter);
+            auto* item = new QTableWidgetItem(
+                schriftprobe(m_matrix.farben[static_cast<std::size_t>(t)], m_matrix.farben[static_cast<std::size_t>(h)]),
+                zellenText(z));
+            item->setTextAlignment(Qt::AlignVCenter | Qt::AlignLeft);
             m_tabelle->setItem(t, h, item);
         }
 }

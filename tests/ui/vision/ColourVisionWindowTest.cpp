@@ -106,6 +106,15 @@ TEST(ColourVisionWindow, AltVVDShowsDeuteranopiaInThePixelsOnly)
     EXPECT_FALSE(status->isVisible());
 }
 
+TEST(ColourVisionWindow, GermanStatusBarNamesTheSimulation)
+{
+    WindowFixture f([](MemoryPreferenceStore& s) { s.setRaw(QStringLiteral("TNVersion"), 7); });
+    f.form->show();
+    f.form->actions().action(Aktion::farbsehenProtanopie).trigger();
+    EXPECT_EQ(f.form->farbsehen().statusText()->text(), QStringLiteral("Simuliertes Farbsehen: Protanopie"));
+    EXPECT_EQ(f.form->actions().menu(MenuId::farbsehen).title(), QStringLiteral("Farbsehen &simulieren"));
+}
+
 TEST(ColourVisionWindow, AchromatopsiaGreysTheTextViewButNotItsPalette)
 {
     EnglishWindow f;
