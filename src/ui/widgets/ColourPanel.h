@@ -47,7 +47,7 @@ signals:
     // Left button released over the panel.
     void clicked();
     void resized();
-    // The colour was set, changed or cleared.
+    // The panel took another colour or became transparent.
     void colourChanged();
 
 protected:
