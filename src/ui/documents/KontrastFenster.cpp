@@ -8,6 +8,7 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QComboBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -21,17 +22,49 @@
 namespace
 {
 
-// Every field panel that can show a colour, in display order.
+// Every field panel that can show a colour, in display order. In fannings the
+// rows' container is the big field.
 std::vector<const ColourPanel*> feldPanels(const MainWidgets& w)
 {
-    std::vector<const ColourPanel*> felder{w.FixedLinks,           w.FixedLinksKleinLinks, w.FixedLinksKleinMitte,
-                                           w.FixedLinksKleinRechts, w.Anzeige_Normal,      w.FixedRechts,
-                                           w.KleinLinks,           w.KleinMitte,           w.KleinRechts,
-                                           w.FixedKleinLinks,      w.FixedKleinMitte,      w.FixedKleinRechts};
+    std::vector<const ColourPanel*> felder{
+        w.FixedLinks,      w.FixedLinksReihen, w.FixedLinksKleinLinks, w.FixedLinksKleinMitte, w.FixedLinksKleinRechts,
+        w.Anzeige_Normal,  w.AnzeigeReihen,    w.FixedRechts,          w.FixedRechtsReihen,    w.KleinLinks,
+        w.KleinMitte,      w.KleinRechts,      w.FixedKleinLinks,      w.FixedKleinMitte,      w.FixedKleinRechts};
     for (const auto* reihe : {&w.RLi, &w.R, &w.RRe})
         for (std::size_t k = 1; k <= 15; ++k)
             felder.push_back((*reihe)[k]);
     return felder;
+}
+
+// The topmost widget one sees at `punkt` (in `w`): a panel without a colour is
+// see-through, as the rows' container over the big field of a fanning.
+const QWidget* gesehenBei(const QWidget* w, QPoint punkt)
+{
+    const QObjectList& kinder = w->children();
+    for (auto it = kinder.crbegin(); it != kinder.crend(); ++it) {
+        const auto* kind = qobject_cast<const QWidget*>(*it);
+        if (!kind || kind->isWindow() || kind->isHidden() || !kind->geometry().contains(punkt))
+            continue;
+        if (const QWidget* treffer = gesehenBei(kind, punkt - kind->pos()))
+            return treffer;
+    }
+    const auto* panel = qobject_cast<const ColourPanel*>(w);
+    return panel && !panel->hasColour() ? nullptr : w;
+}
+
+// Shown: visible, and seen at its centre or one of its corners (rows cover the
+// big field of a colour row, the big field covers parked panels).
+bool zuSehen(const ColourPanel* p, const QWidget& fenster)
+{
+    if (!p->hasColour() || !p->isVisibleTo(&fenster) || p->width() < 3 || p->height() < 3)
+        return false;
+    const QRect r = p->rect().adjusted(1, 1, -1, -1);
+    for (const QPoint punkt : {r.center(), r.topLeft(), r.topRight(), r.bottomLeft(), r.bottomRight()}) {
+        const QWidget* oben = gesehenBei(&fenster, p->mapTo(&fenster, punkt));
+        if (oben == p || p->isAncestorOf(oben))
+            return true;
+    }
+    return false;
 }
 
 QIcon farbIcon(QRgb farbe)
@@ -95,6 +128,7 @@ KontrastFenster::KontrastFenster(DisplayHost& host, QWidget* parent) : QDialog(p
     // Showing and hiding fields (modes, field counts, fixing) come with an action or a control.
     for (QAction* a : host.hauptfenster().actions())
         connect(a, &QAction::triggered, this, &KontrastFenster::spaeterAuffrischen);
+    connect(host.w().ComboBox1, &QComboBox::activated, this, &KontrastFenster::spaeterAuffrischen);
     // The swatches beside the hex values are shown colours.
     connect(&Farbsehfilter::instanz(), &Farbsehfilter::geaendert, this, [this] {
         if (isVisible())
@@ -118,9 +152,13 @@ std::vector<QRgb> KontrastFenster::gezeigteFarben() const
 {
     std::vector<QRgb> farben;
     QWidget& fenster = m_host.hauptfenster();
-    for (const ColourPanel* p : feldPanels(m_host.w()))
-        if (p->hasColour() && p->isVisibleTo(&fenster) && !p->size().isEmpty())
+    const MainWidgets& w = m_host.w();
+    for (const ColourPanel* p : feldPanels(w)) {
+        // Behind colour rows the container holds the window background, no field.
+        const bool reihenGrund = p == w.AnzeigeReihen || p == w.FixedLinksReihen || p == w.FixedRechtsReihen;
+        if ((!reihenGrund || p->marker() != 0) && zuSehen(p, fenster))
             farben.push_back(p->colour().rgb());
+    }
     return farben;
 }
 

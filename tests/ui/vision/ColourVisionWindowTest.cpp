@@ -178,6 +178,24 @@ TEST(ColourVisionWindow, ContrastWindowFollowsTheDisplayAndCopiesTheMatrix)
     QTest::keyClick(f.form.get(), Qt::Key_F3);
     ASSERT_TRUE(QTest::qWaitFor([&] { return tabelle->rowCount() > static_cast<int>(zwei.size()); }));
     EXPECT_EQ(fenster->matrix().farben, fenster->gezeigteFarben());
+
+    // Fewer row fields hide some without recolouring the others.
+    QTest::keyClick(f.form.get(), Qt::Key_F6);
+    stufenWaehlen(f.w(), 7);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return tabelle->rowCount() == 15; }));
+    stufenWaehlen(f.w(), 2);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return tabelle->rowCount() == 5; }));
+    EXPECT_EQ(fenster->matrix().farben, fenster->gezeigteFarben());
+    EXPECT_EQ(std::count(fenster->matrix().farben.begin(), fenster->matrix().farben.end(),
+                         f.w().AnzeigeReihen->colour().rgb()),
+              0) << "colour rows stand on the window background, no field";
+
+    // A fanning shows its rows on the big field.
+    QTest::keyClick(f.form.get(), Qt::Key_F5);
+    ASSERT_TRUE(QTest::qWaitFor([&] {
+        return !fenster->matrix().farben.empty() && fenster->matrix().farben.front() == f.w().Anzeige_Normal->colour().rgb();
+    }));
+    EXPECT_EQ(tabelle->rowCount(), 1 + 5);
 }
 
 TEST(ColourVisionWindow, PopupPreviewShowsTritanopiaWithItsRealColoursKept)
@@ -195,4 +213,21 @@ TEST(ColourVisionWindow, PopupPreviewShowsTritanopiaWithItsRealColoursKept)
     });
     QTest::keyClick(f.form.get(), Qt::Key_F9);
     EXPECT_TRUE(gesehen);
+}
+
+TEST(ColourVisionWindow, ContrastWindowTakesBothHalvesOfAFixedDisplay)
+{
+    EnglishWindow f;
+    f.action(Aktion::kontrast).trigger();
+    KontrastFenster* fenster = f.form->farbsehen().kontrastFenster();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return fenster->isVisible(); }));
+    const std::vector<QRgb> eine = fenster->matrix().farben;
+    ASSERT_EQ(eine.size(), 2u); // big field and one small field
+
+    QTest::mouseClick(f.form->actions().toolBar().widgetForAction(&f.action(Aktion::fixieren)), Qt::LeftButton);
+    klick(f.w().Image2, {500, 30});
+    ASSERT_TRUE(QTest::qWaitFor([&] { return fenster->matrix().farben.size() == 4; }));
+    EXPECT_EQ(std::vector<QRgb>(fenster->matrix().farben.begin(), fenster->matrix().farben.begin() + 2), eine)
+        << "the fixed left half first, as it was";
+    EXPECT_EQ(fenster->matrix().farben[2], f.w().FixedRechts->colour().rgb());
 }
