@@ -256,6 +256,12 @@ constexpr std::array<TextEntry, txtCount> texte{{
      "wieder zum aktiven Fenster zu machen.",
      "Click on the pipette window or the Tinctora symbol in the taskbar in order to reactivate the pipette."},
     {Txt::pipetteNichtMehrAnzeigen, "Diesen Hinweis nicht mehr anzeigen.", "Don´t show this hint again."},
+    {Txt::pipetteWayland,
+     "Unter Wayland wird die Farbauswahl des Desktops verwendet, ohne Lupen und ohne Pfeiltasten.",
+     "On Wayland the desktop's own color picker is used, without magnifiers or arrow keys."},
+    {Txt::pipetteNichtVerfuegbar,
+     "Die Farbauswahl des Desktops ist nicht verfügbar oder hat keine Farbe geliefert. Es wurde keine Farbe übernommen.",
+     "The desktop's color picker is not available or returned no color. No color was taken."},
 
     {Txt::einstellungenTitel, "Einstellungen", "Settings"},
     {Txt::tutorialReiter, "Tutorial", "Tutorial"},

@@ -243,6 +243,8 @@ enum class Txt : int {
     pipetteVordergrund,
     pipetteReaktivieren,
     pipetteNichtMehrAnzeigen,
+    pipetteWayland,
+    pipetteNichtVerfuegbar,
 
     // Settings dialog
     einstellungenTitel,

@@ -34,6 +34,9 @@ public:
     void KleinLinksClick();
     void KleinMitteClick();
     void FixedLinksClick();
+    // Makes a fixed half the edited one, also where its background takes no click
+    // (a colour row): opening a fixed file needs both halves whatever their mode.
+    void haelfteBearbeiten(bool links);
     void FixedLinksKleinRechtsClick();
     void FixedLinksKleinLinksClick();
     void FixedLinksKleinMitteClick();

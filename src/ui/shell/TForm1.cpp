@@ -210,8 +210,11 @@ void TForm1::showEvent(QShowEvent* event)
 
 void TForm1::closeEvent(QCloseEvent* event)
 {
-    // The close query has no Cancel: the window closes whatever the answer.
-    m_datei->FormCloseQuery();
+    // Changes the user asked to keep but that could not be written keep the window open.
+    if (!m_datei->FormCloseQuery()) {
+        event->ignore();
+        return;
+    }
     FormClose();
     event->accept();
 }

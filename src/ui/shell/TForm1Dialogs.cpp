@@ -15,6 +15,7 @@
 #include "screen/ScreenReader.h"
 #include "shell/TfBlind.h"
 
+#include <QMessageBox>
 #include <QTabWidget>
 
 void TForm1::setShellOpener(std::unique_ptr<ShellOpener> opener)
@@ -111,7 +112,11 @@ void TForm1::portalPipette()
             show();
             eingabe.pipetteUebernehmen(hexText(c.red(), c.green(), c.blue()));
         });
-        connect(m_portal.get(), &PortalColourPicker::fehlgeschlagen, this, [this] { show(); });
+        connect(m_portal.get(), &PortalColourPicker::abgebrochen, this, [this] { show(); });
+        connect(m_portal.get(), &PortalColourPicker::fehlgeschlagen, this, [this] {
+            show();
+            QMessageBox::warning(this, sprache().text(Txt::fehler), sprache().text(Txt::pipetteNichtVerfuegbar));
+        });
     }
     m_parts->eingabe->dialog();
     hide();
