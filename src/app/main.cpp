@@ -1,3 +1,4 @@
+#include "CommandLine.h"
 #include "desktop/WindowActivation.h"
 #include "instance/InstanceServer.h"
 #include "instance/SingleInstance.h"
@@ -15,6 +16,13 @@
 int main(int argc, char** argv)
 {
     const long long startMs = QDateTime::currentMSecsSinceEpoch();
+
+    // Exports and reports run without a window, before the running instance is asked.
+    QStringList argumente;
+    for (int i = 0; i < argc; ++i)
+        argumente << QString::fromLocal8Bit(argv[i]);
+    if (istKommandozeile(argumente))
+        return kommandozeileAusfuehren(argc, argv);
 
     // A second start hands its file to the running instance and ends here.
     const InstanceStart instance = startSingleInstance(argc, argv);

@@ -1,0 +1,194 @@
+#include "CommandLine.h"
+
+#include "documents/OpenedFile.h"
+#include "documents/Palette.h"
+#include "documents/ValueExport.h"
+#include "export/PaletteFormats.h"
+#include "language/LanguageTable.h"
+#include "prefs/RegistryForm.h"
+#include "prefs/SettingsPreferenceStore.h"
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <QFile>
+#include <QFileInfo>
+#include <QGuiApplication>
+
+#include <array>
+#include <cstdio>
+#include <memory>
+
+namespace
+{
+
+enum Status { ok = 0, fehlgeschlagen = 1, falscheEingabe = 2 };
+
+// A text the command line prints for a file; one entry each.
+struct Bericht {
+    const char* name;
+    Txt beschreibung;
+    QString (*text)(const GeoeffneteDatei& datei, const LanguageTable& t);
+};
+
+QString werteBericht(const GeoeffneteDatei& d, const LanguageTable& t)
+{
+    return zustandWerteText(d.zustand, t, d.texteRechts ? &*d.texteRechts : nullptr,
+                            d.texteLinks ? &*d.texteLinks : nullptr);
+}
+
+constexpr std::array<Bericht, 1> berichte{{
+    {"values", Txt::cliWerte, werteBericht},
+}};
+
+const QString exportName = QStringLiteral("export");
+const QString formatName = QStringLiteral("format");
+
+struct Optionen {
+    QCommandLineOption exportOption;
+    QCommandLineOption formatOption;
+};
+
+// Without a table the descriptions stay empty: enough to find the format.
+Optionen optionenAnlegen(QCommandLineParser& parser, const LanguageTable* t)
+{
+    const auto text = [t](Txt id) { return t ? t->text(id) : QString(); };
+    parser.setApplicationDescription(text(Txt::cliBeschreibung));
+    parser.addHelpOption();
+    parser.addVersionOption();
+    Optionen o{QCommandLineOption(exportName, text(Txt::cliExport), QStringLiteral("output")),
+               QCommandLineOption(formatName, t ? t->text(Txt::cliFormat).arg(formatNamen()) : QString(),
+                                                  QStringLiteral("format"))};
+    parser.addOption(o.exportOption);
+    parser.addOption(o.formatOption);
+    for (const Bericht& b : berichte)
+        parser.addOption(QCommandLineOption(QLatin1String(b.name), text(b.beschreibung)));
+    parser.addPositionalArgument(QStringLiteral("file"), text(Txt::cliDatei), QStringLiteral("FILE.tnfx"));
+    return o;
+}
+
+QStringList argumenteAus(int argc, char** argv)
+{
+    QStringList liste;
+    for (int i = 0; i < argc; ++i)
+        liste << QString::fromLocal8Bit(argv[i]);
+    return liste;
+}
+
+// A PNG needs fonts, and Qt loads them only with a QGuiApplication.
+bool brauchtSchrift(const QStringList& argumente)
+{
+    QCommandLineParser parser;
+    optionenAnlegen(parser, nullptr);
+    if (!parser.parse(argumente) || !parser.isSet(exportName))
+        return false;
+    const std::optional<PaletteFormat> f = parser.isSet(formatName)
+                                               ? formatAusName(parser.value(formatName))
+                                               : formatAusPfad(parser.value(exportName));
+    return f == PaletteFormat::png;
+}
+
+std::unique_ptr<QCoreApplication> anwendung(int& argc, char** argv, bool mitSchrift)
+{
+    if (!mitSchrift)
+        return std::make_unique<QCoreApplication>(argc, argv);
+    // Drawn into an image only: no display is needed or asked for.
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    return std::make_unique<QGuiApplication>(argc, argv);
+}
+
+int melden(const QString& text, int status)
+{
+    std::fprintf(stderr, "tinctora: %s\n", qPrintable(text));
+    return status;
+}
+
+void ausgeben(const QString& text)
+{
+    const QByteArray bytes = text.toUtf8();
+    std::fwrite(bytes.constData(), 1, static_cast<std::size_t>(bytes.size()), stdout);
+    std::fputc('\n', stdout);
+}
+
+int exportieren(const GeoeffneteDatei& d, const QString& eingabe, const QString& ziel, PaletteFormat f,
+                const LanguageTable& t)
+{
+    const Palette palette = paletteAus(d.zustand, t);
+    const std::optional<QByteArray> daten = paletteDaten(palette, f, QFileInfo(eingabe).completeBaseName());
+    if (!daten)
+        return melden(t.text(Txt::cliBildOhneSchrift), fehlgeschlagen);
+    QString grund;
+    if (!dateiAtomarSchreiben(ziel, *daten, &grund))
+        return melden(t.text(Txt::cliNichtErstellt).arg(ziel, grund), fehlgeschlagen);
+    return ok;
+}
+
+int ausfuehren(const QStringList& argumente, const LanguageTable& t)
+{
+    QCommandLineParser parser;
+    const Optionen o = optionenAnlegen(parser, &t);
+    parser.process(argumente); // --help, --version and unknown options end here
+    const QStringList dateien = parser.positionalArguments();
+    if (dateien.isEmpty())
+        return melden(t.text(Txt::cliKeineDatei), falscheEingabe);
+    if (dateien.size() > 1)
+        return melden(t.text(Txt::cliZuVieleDateien), falscheEingabe);
+    std::optional<PaletteFormat> format;
+    if (parser.isSet(o.exportOption)) {
+        const QString ziel = parser.value(o.exportOption);
+        const QString name = parser.value(o.formatOption);
+        format = parser.isSet(o.formatOption) ? formatAusName(name) : formatAusPfad(ziel);
+        if (!format)
+            return melden(t.text(Txt::cliUnbekanntesFormat)
+                              .arg(parser.isSet(o.formatOption) ? name : QFileInfo(ziel).fileName(), formatNamen()),
+                          falscheEingabe);
+    }
+    const QString pfad = dateien.front();
+    QFile quelle(pfad);
+    std::optional<GeoeffneteDatei> datei;
+    if (quelle.open(QIODevice::ReadOnly))
+        datei = dateiBerechnen(quelle, istZweiBlockDatei(pfad));
+    if (!datei)
+        return melden(t.text(Txt::dateiNichtGelesenVor) + QFileInfo(pfad).absoluteFilePath() +
+                          t.text(Txt::dateiNichtGelesenNach),
+                      fehlgeschlagen);
+    if (format) {
+        if (const int status = exportieren(*datei, pfad, parser.value(o.exportOption), *format, t); status != ok)
+            return status;
+    }
+    for (const Bericht& b : berichte)
+        if (parser.isSet(QLatin1String(b.name)))
+            ausgeben(b.text(*datei, t));
+    return ok;
+}
+
+} // namespace
+
+bool istKommandozeile(const QStringList& argumente)
+{
+    for (qsizetype i = 1; i < argumente.size(); ++i) {
+        const QString& a = argumente[i];
+        if (!a.startsWith(QLatin1Char('-')))
+            continue;
+        QString name = a.section(QLatin1Char('='), 0, 0);
+        name.remove(0, name.startsWith(QLatin1String("--")) ? 2 : 1);
+        if (name == QLatin1String("h") || name == QLatin1String("help") || name == QLatin1String("help-all") ||
+            name == QLatin1String("v") || name == QLatin1String("version") || name == exportName ||
+            name == formatName)
+            return true;
+        for (const Bericht& b : berichte)
+            if (name == QLatin1String(b.name))
+                return true;
+    }
+    return false;
+}
+
+int kommandozeileAusfuehren(int argc, char** argv)
+{
+    const QStringList argumente = argumenteAus(argc, argv);
+    const std::unique_ptr<QCoreApplication> app = anwendung(argc, argv, brauchtSchrift(argumente));
+    QCoreApplication::setApplicationName(QStringLiteral("tinctora"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(TINCTORA_VERSION));
+    const TfRegistryForm preferences(userPreferenceStore());
+    const LanguageTable t = LanguageTable::forVersion(preferences.sprachVersion);
+    return ausfuehren(argumente, t);
+}
