@@ -32,8 +32,7 @@ struct Bericht {
 
 QString werteBericht(const GeoeffneteDatei& d, const LanguageTable& t)
 {
-    return zustandWerteText(d.zustand, t, d.texteRechts ? &*d.texteRechts : nullptr,
-                            d.texteLinks ? &*d.texteLinks : nullptr);
+    return zustandWerteText(d.zustand, t);
 }
 
 constexpr std::array<Bericht, 1> berichte{{

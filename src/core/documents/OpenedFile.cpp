@@ -40,16 +40,18 @@ FixStand fixStandAusBlock(const EinstellungsBlock& b)
 std::optional<GeoeffneteDatei> dateiBerechnen(QIODevice& quelle, bool zweiBloecke)
 {
     const GeleseneDatei d = lesen(quelle, zweiBloecke);
-    if (!d.vollstaendig || !d.block1)
+    const auto modusBekannt = [](const std::optional<EinstellungsBlock>& b) {
+        return !b || dateiEinstellung(*b).modus.has_value();
+    };
+    if (!d.vollstaendig || !d.block1 || !modusBekannt(d.block1) || !modusBekannt(d.block2))
         return std::nullopt;
-    GeoeffneteDatei g{angewendet(*d.block1), dateiEinstellung(*d.block1).texte, std::nullopt};
+    GeoeffneteDatei g{angewendet(*d.block1)};
     if (d.fixiert == 1 && d.block2) {
         MainState& s = g.zustand;
         s.fixiert = true;
         s.aktionen.fixieren = true;
         s.fixLinksAktiv = false;
         s.fixStand = fixStandAusBlock(*d.block2);
-        g.texteLinks = dateiEinstellung(*d.block2).texte;
     }
     return g;
 }

@@ -12,12 +12,11 @@ class QIODevice;
 // fixed file, the left-hand one (block 2) is the fixed snapshot.
 struct GeoeffneteDatei {
     MainState zustand;
-    // The big field's value texts each block holds (shown as the file has them).
-    std::optional<WerteTexte> texteRechts;
-    std::optional<WerteTexte> texteLinks;
 };
 
-// Nothing when the file does not hold everything it should.
+// Nothing for a damaged file: one that does not hold everything it should, or
+// whose mode is none of the five (the window would keep the mode it has; a
+// file the program wrote always names one).
 std::optional<GeoeffneteDatei> dateiBerechnen(QIODevice& quelle, bool zweiBloecke);
 
 // A block's slots 1..22 as the fixed snapshot keeps them.

@@ -2,7 +2,6 @@
 
 #include "colour/Conversions.h"
 #include "documents/Palette.h"
-#include "documents/SettingsFile.h"
 #include "language/LanguageTable.h"
 
 #include <QStringList>
@@ -112,7 +111,7 @@ FeldWerte strich(const QString& name)
 }
 
 // Unused fields of the 2- and 3-colour harmonies show "-".
-QString kombinationsText(const MainState& s, const LanguageTable& t, const WerteTexte* gross)
+QString kombinationsText(const MainState& s, const LanguageTable& t)
 {
     const QVector<PaletteEntry> felder = kombinationsFarben(s, t);
     if (istReihenModus(s.modus())) {
@@ -126,19 +125,16 @@ QString kombinationsText(const MainState& s, const LanguageTable& t, const Werte
                                    m == Modus::zweier ? strich(t.text(Txt::feldLinks)) : feldWerte(felder[1]),
                                    m == Modus::vierer ? feldWerte(felder[2]) : strich(t.text(Txt::feldMitte)),
                                    feldWerte(felder.back())};
-    if (gross)
-        liste[0] = {liste[0].name, gross->r, gross->g, gross->b, gross->hex};
     return feldListeText(liste);
 }
 
 } // namespace
 
-QString zustandWerteText(const MainState& s, const LanguageTable& t, const WerteTexte* grossAktiv,
-                         const WerteTexte* grossFix)
+QString zustandWerteText(const MainState& s, const LanguageTable& t)
 {
-    const QString aktiv = kombinationsText(s, t, grossAktiv);
+    const QString aktiv = kombinationsText(s, t);
     if (!s.fixiert)
         return aktiv;
     const MainState fix = schnappschussZustand(s.fixStand, s.nurWebsicher);
-    return fixiertText(aktiv, t.text(Txt::fixiertMarker), kombinationsText(fix, t, grossFix));
+    return fixiertText(aktiv, t.text(Txt::fixiertMarker), kombinationsText(fix, t));
 }

@@ -42,12 +42,8 @@ void feldListeDrucken(DruckSeite& seite, const std::array<FeldWerte, 4>& felder)
 void reihenTabelleDrucken(DruckSeite& seite, const std::vector<FeldWerte>& zeilen);
 void trennerDrucken(DruckSeite& seite, const QString& trenner);
 
-struct MainState;
-struct WerteTexte;
 class LanguageTable;
 
 // The text copying all values gives for a state: the edited combination and,
-// when fixed, the separator and the fixed one. The big field's value texts of
-// either half may come as the display shows them (typed in, or from a file).
-QString zustandWerteText(const MainState& s, const LanguageTable& t, const WerteTexte* grossAktiv = nullptr,
-                         const WerteTexte* grossFix = nullptr);
+// when fixed, the separator and the fixed one.
+QString zustandWerteText(const MainState& s, const LanguageTable& t);
