@@ -18,10 +18,7 @@ int main(int argc, char** argv)
     const long long startMs = QDateTime::currentMSecsSinceEpoch();
 
     // Exports and reports run without a window, before the running instance is asked.
-    QStringList argumente;
-    for (int i = 0; i < argc; ++i)
-        argumente << QString::fromLocal8Bit(argv[i]);
-    if (istKommandozeile(argumente))
+    if (istKommandozeile(argc, argv))
         return kommandozeileAusfuehren(argc, argv);
 
     // A second start hands its file to the running instance and ends here.

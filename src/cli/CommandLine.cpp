@@ -162,8 +162,9 @@ int ausfuehren(const QStringList& argumente, const LanguageTable& t)
 
 } // namespace
 
-bool istKommandozeile(const QStringList& argumente)
+bool istKommandozeile(int argc, char** argv)
 {
+    const QStringList argumente = argumenteAus(argc, argv);
     for (qsizetype i = 1; i < argumente.size(); ++i) {
         const QString& a = argumente[i];
         if (!a.startsWith(QLatin1Char('-')))
