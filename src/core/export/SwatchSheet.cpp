@@ -1,30 +1,42 @@
 #include "export/SwatchSheet.h"
 
 #include "colour/Conversions.h"
+#include "export/PalettePng.h"
 
-#include <QBuffer>
 #include <QFont>
+#include <QFontMetrics>
 #include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
 
 #include <algorithm>
+#include <array>
+#include <cstring>
 
 namespace
 {
 
 constexpr int aussen = 24;
-constexpr int seite = 128;
-constexpr int luecke = 24;
-constexpr int titelHoehe = 28;
-constexpr int nameAbstand = 18;  // swatch bottom to the name's baseline
-constexpr int hexAbstand = 34;   // swatch bottom to the hex text's baseline
-constexpr int zeilenHoehe = seite + 48;
-constexpr int titelSchrift = 15;
-constexpr int textSchrift = 11;
+constexpr int seite = 96;
+constexpr int luecke = 40;
+constexpr int spalte = seite + luecke;
+constexpr int textBreite = spalte - 4; // longer names are narrowed to this
+constexpr int titelHoehe = 26;
+constexpr int nameAbstand = 16; // swatch bottom to the name's baseline
+constexpr int hexAbstand = 30;  // swatch bottom to the hex text's baseline
+constexpr int unterSchrift = 36; // swatch bottom to below the hex text
+constexpr int zeilenHoehe = seite + 42;
+constexpr int titelSchrift = 14;
+constexpr int textSchrift = 10;
 constexpr QRgb papier = 0xFFFFFFFF;
 constexpr QRgb tinte = 0xFF202020;
 constexpr QRgb kante = 0xFF808080;
+constexpr int grauStufen = 32;
+
+int grauWert(int stufe)
+{
+    return stufe * 255 / (grauStufen - 1);
+}
 
 QString xmlText(QString t)
 {
@@ -47,6 +59,55 @@ QFont schrift(int pixel, bool fett)
     return f;
 }
 
+// Centred on the point; narrowed when wider than a column.
+void zentriert(QPainter& maler, const QFontMetrics& masse, QPoint punkt, const QString& text)
+{
+    const int breite = masse.horizontalAdvance(text);
+    if (breite <= textBreite) {
+        maler.drawText(punkt.x() - breite / 2, punkt.y(), text);
+        return;
+    }
+    maler.save();
+    maler.translate(punkt);
+    maler.scale(static_cast<qreal>(textBreite) / breite, 1.0);
+    maler.drawText(-breite / 2, 0, text);
+    maler.restore();
+}
+
+// The sheet without the swatches' colours: paper, ink and edges, all grey.
+QImage graustufenBogen(const SwatchBogen& b)
+{
+    // Grey on white, drawn where Qt draws fastest; QImage::fill would hand so
+    // large an area to a thread pool.
+    QImage bild(b.groesse, QImage::Format_RGB32);
+    std::memset(bild.bits(), 0xFF, static_cast<std::size_t>(bild.sizeInBytes()));
+    QPainter maler(&bild);
+    maler.setRenderHint(QPainter::TextAntialiasing);
+    maler.setPen(QColor::fromRgb(tinte));
+    maler.setFont(schrift(titelSchrift, true));
+    for (const auto& [punkt, name] : b.titel)
+        maler.drawText(punkt, name);
+    const QFont text = schrift(textSchrift, false);
+    const QFontMetrics masse(text);
+    maler.setFont(text);
+    for (const SwatchPlatz& s : b.plaetze) {
+        maler.setPen(QColor::fromRgb(kante));
+        maler.drawRect(s.feld.adjusted(0, 0, -1, -1));
+        maler.setPen(QColor::fromRgb(tinte));
+        zentriert(maler, masse, s.name, s.nameText);
+        zentriert(maler, masse, s.hex, s.hexText);
+    }
+    return bild;
+}
+
+// SVG has no text measure; a name likely wider than a column is squeezed to it.
+QString textLaenge(const QString& text)
+{
+    return text.size() * textSchrift * 3 / 5 > textBreite
+               ? QStringLiteral(" textLength=\"%1\" lengthAdjust=\"spacingAndGlyphs\"").arg(textBreite)
+               : QString();
+}
+
 } // namespace
 
 SwatchBogen swatchBogen(const Palette& p)
@@ -60,16 +121,18 @@ SwatchBogen swatchBogen(const Palette& p)
         const int n = static_cast<int>(g.entries.size());
         spalten = std::max(spalten, std::min(n, swatchSpalten));
         for (int i = 0; i < n; ++i) {
-            const int x = aussen + (i % swatchSpalten) * (seite + luecke);
+            const int x = aussen + (i % swatchSpalten) * spalte;
             const int oben = y + (i / swatchSpalten) * zeilenHoehe;
             const PaletteEntry& e = g.entries[i];
             const QRect feld(x, oben, seite, seite);
-            b.plaetze.append({feld, QPoint(feld.center().x() + 1, oben + seite + nameAbstand),
-                              QPoint(feld.center().x() + 1, oben + seite + hexAbstand), e.name, farbe(e.rgb), e.rgb});
+            const int mitte = x + seite / 2;
+            b.plaetze.append({feld, QPoint(mitte, oben + seite + nameAbstand), QPoint(mitte, oben + seite + hexAbstand),
+                              e.name, farbe(e.rgb), e.rgb});
         }
         y += std::max(1, (n + swatchSpalten - 1) / swatchSpalten) * zeilenHoehe;
     }
-    b.groesse = QSize(2 * aussen + spalten * seite + (spalten - 1) * luecke, y + aussen - (zeilenHoehe - seite - 40));
+    b.groesse = QSize(2 * aussen + spalten * seite + (spalten - 1) * luecke,
+                      y - (zeilenHoehe - seite - unterSchrift) + aussen);
     return b;
 }
 
@@ -96,7 +159,7 @@ QByteArray svgDatei(const Palette& p, const QString& titel)
                  .arg(s.feld.y())
                  .arg(seite)
                  .arg(s.hexText);
-        t += text.arg(s.name.x()).arg(s.name.y()).arg(textSchrift).arg(mitte, xmlText(s.nameText));
+        t += text.arg(s.name.x()).arg(s.name.y()).arg(textSchrift).arg(mitte + textLaenge(s.nameText), xmlText(s.nameText));
         t += text.arg(s.hex.x()).arg(s.hex.y()).arg(textSchrift).arg(mitte, s.hexText);
     }
     t += QStringLiteral("</svg>\n");
@@ -108,33 +171,29 @@ std::optional<QByteArray> pngDatei(const Palette& p)
     if (!qobject_cast<QGuiApplication*>(QCoreApplication::instance()))
         return std::nullopt;
     const SwatchBogen b = swatchBogen(p);
-    QImage bild(b.groesse, QImage::Format_RGB32);
-    bild.fill(papier);
-    {
-        QPainter maler(&bild);
-        maler.setRenderHint(QPainter::TextAntialiasing);
-        maler.setPen(QColor::fromRgb(tinte));
-        maler.setFont(schrift(titelSchrift, true));
-        for (const auto& [punkt, name] : b.titel)
-            maler.drawText(punkt, name);
-        maler.setFont(schrift(textSchrift, false));
-        const int breite = seite + luecke;
-        for (const SwatchPlatz& s : b.plaetze) {
-            maler.fillRect(s.feld, QColor::fromRgb(s.rgb));
-            maler.setPen(QColor::fromRgb(kante));
-            maler.drawRect(s.feld.adjusted(0, 0, -1, -1));
-            maler.setPen(QColor::fromRgb(tinte));
-            const int links = s.feld.center().x() - breite / 2;
-            for (const auto& [punkt, text] : {std::pair{s.name, s.nameText}, std::pair{s.hex, s.hexText}}) {
-                const QRect zeile(links, punkt.y() - textSchrift - 2, breite, textSchrift + 6);
-                maler.drawText(zeile, Qt::AlignHCenter | Qt::AlignBottom, text);
-            }
-        }
+    const QImage grau = graustufenBogen(b);
+    // Grey levels first, then one entry per swatch: a small palette that keeps
+    // the file small and quick to compress.
+    QVector<QRgb> farben;
+    for (int i = 0; i < grauStufen; ++i)
+        farben.append(qRgb(grauWert(i), grauWert(i), grauWert(i)));
+    for (const SwatchPlatz& s : b.plaetze)
+        farben.append(s.rgb);
+    std::array<std::uint8_t, 256> stufe{};
+    for (int g = 0; g < 256; ++g)
+        stufe[static_cast<std::size_t>(g)] = static_cast<std::uint8_t>(g * (grauStufen - 1) / 255);
+    std::vector<std::uint8_t> zeilen(static_cast<std::size_t>(b.groesse.width() * b.groesse.height()));
+    for (int y = 0; y < b.groesse.height(); ++y) {
+        const auto* quelle = reinterpret_cast<const QRgb*>(grau.constScanLine(y));
+        std::uint8_t* ziel = zeilen.data() + static_cast<std::size_t>(y) * static_cast<std::size_t>(b.groesse.width());
+        for (int x = 0; x < b.groesse.width(); ++x)
+            ziel[x] = stufe[static_cast<std::size_t>(qGreen(quelle[x]))];
     }
-    QByteArray daten;
-    QBuffer puffer(&daten);
-    puffer.open(QIODevice::WriteOnly);
-    if (!bild.save(&puffer, "PNG"))
-        return std::nullopt;
-    return daten;
+    for (int i = 0; i < b.plaetze.size(); ++i) {
+        const QRect innen = b.plaetze[i].feld.adjusted(1, 1, -1, -1);
+        for (int y = innen.top(); y <= innen.bottom(); ++y)
+            std::fill_n(zeilen.data() + static_cast<std::size_t>(y * b.groesse.width() + innen.left()), innen.width(),
+                        static_cast<std::uint8_t>(grauStufen + i));
+    }
+    return palettenPng(b.groesse, farben, zeilen);
 }

@@ -9,7 +9,7 @@
 namespace
 {
 
-// Three swatches in one group: 24 margin, a 28 heading, 128 squares 152 apart.
+// Three swatches in one group: 24 margin, a 26 heading, 96 squares 136 apart.
 Palette drei()
 {
     return {{{QStringLiteral("Row"),
@@ -18,7 +18,7 @@ Palette drei()
                {QStringLiteral("Teal"), qRgb(0, 146, 141)}}}}};
 }
 
-const QPoint mitten[] = {{88, 116}, {240, 116}, {392, 116}};
+const QPoint mitten[] = {{72, 98}, {208, 98}, {344, 98}};
 
 void pruefeBogen(const QImage& bild)
 {
@@ -31,7 +31,7 @@ void pruefeBogen(const QImage& bild)
     // Name and hex text are drawn dark below each swatch.
     for (int i = 0; i < 3; ++i) {
         int dunkel = 0;
-        for (int y = 52 + 128 + 4; y < 52 + 128 + 40; ++y)
+        for (int y = 50 + 96 + 4; y < 50 + 96 + 36; ++y)
             for (int x = mitten[i].x() - 60; x < mitten[i].x() + 60; ++x)
                 dunkel += qGray(bild.pixel(x, y)) < 128;
         EXPECT_GT(dunkel, 20) << "text under swatch " << i;
@@ -46,7 +46,7 @@ TEST(SwatchSheet, SvgShowsEachSwatchWithItsTextsOnAnOpaqueSheet)
     QSvgRenderer leser(svg);
     ASSERT_TRUE(leser.isValid());
     const QSize groesse = leser.defaultSize();
-    EXPECT_EQ(groesse, QSize(480, 244));
+    EXPECT_EQ(groesse, QSize(416, 206));
     QImage bild(groesse, QImage::Format_ARGB32);
     bild.fill(Qt::transparent);
     QPainter maler(&bild);
