@@ -14,7 +14,8 @@ namespace
 MainState reihe15()
 {
     EinstellungsBlock b;
-    const int werte[] = {1, 4, 250, 1, 90, 34, 0, 0, 255, 40, 200, 0, 255, 90, 120, 250, 100, 400, 67, 6, 0, 0, 1, 2, 3};
+    const int werte[] = {1,  4,   250, 1,   90,  34, 0, 0, 255, 40, 200, 0, 255,
+                         90, 120, 250, 100, 400, 67, 6, 0, 0,   1,  2,   3};
     for (int i = 1; i <= 25; ++i)
         b.werte[i] = werte[i - 1];
     MainState s;

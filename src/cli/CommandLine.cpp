@@ -56,7 +56,7 @@ Optionen optionenAnlegen(QCommandLineParser& parser, const LanguageTable* t)
     parser.addVersionOption();
     Optionen o{QCommandLineOption(exportName, text(Txt::cliExport), QStringLiteral("output")),
                QCommandLineOption(formatName, t ? t->text(Txt::cliFormat).arg(formatNamen()) : QString(),
-                                                  QStringLiteral("format"))};
+                                  QStringLiteral("format"))};
     parser.addOption(o.exportOption);
     parser.addOption(o.formatOption);
     for (const Bericht& b : berichte)
@@ -80,9 +80,8 @@ bool brauchtSchrift(const QStringList& argumente)
     optionenAnlegen(parser, nullptr);
     if (!parser.parse(argumente) || !parser.isSet(exportName))
         return false;
-    const std::optional<PaletteFormat> f = parser.isSet(formatName)
-                                               ? formatAusName(parser.value(formatName))
-                                               : formatAusPfad(parser.value(exportName));
+    const std::optional<PaletteFormat> f = parser.isSet(formatName) ? formatAusName(parser.value(formatName))
+                                                                    : formatAusPfad(parser.value(exportName));
     return f == PaletteFormat::png;
 }
 
@@ -137,9 +136,10 @@ int ausfuehren(const QStringList& argumente, const LanguageTable& t)
         const QString name = parser.value(o.formatOption);
         format = parser.isSet(o.formatOption) ? formatAusName(name) : formatAusPfad(ziel);
         if (!format)
-            return melden(t.text(Txt::cliUnbekanntesFormat)
-                              .arg(parser.isSet(o.formatOption) ? name : QFileInfo(ziel).fileName(), formatNamen()),
-                          falscheEingabe);
+            return melden(
+                t.text(Txt::cliUnbekanntesFormat)
+                    .arg(parser.isSet(o.formatOption) ? name : QFileInfo(ziel).fileName(), formatNamen()),
+                falscheEingabe);
     }
     const QString pfad = dateien.front();
     QFile quelle(pfad);
@@ -151,7 +151,8 @@ int ausfuehren(const QStringList& argumente, const LanguageTable& t)
                           t.text(Txt::dateiNichtGelesenNach),
                       fehlgeschlagen);
     if (format) {
-        if (const int status = exportieren(*datei, pfad, parser.value(o.exportOption), *format, t); status != ok)
+        if (const int status = exportieren(*datei, pfad, parser.value(o.exportOption), *format, t);
+            status != ok)
             return status;
     }
     for (const Bericht& b : berichte)
@@ -171,9 +172,9 @@ bool istKommandozeile(int argc, char** argv)
             continue;
         QString name = a.section(QLatin1Char('='), 0, 0);
         name.remove(0, name.startsWith(QLatin1String("--")) ? 2 : 1);
-        if (name == QLatin1String("h") || name == QLatin1String("help") || name == QLatin1String("help-all") ||
-            name == QLatin1String("v") || name == QLatin1String("version") || name == exportName ||
-            name == formatName)
+        if (name == QLatin1String("h") || name == QLatin1String("help") ||
+            name == QLatin1String("help-all") || name == QLatin1String("v") ||
+            name == QLatin1String("version") || name == exportName || name == formatName)
             return true;
         for (const Bericht& b : berichte)
             if (name == QLatin1String(b.name))

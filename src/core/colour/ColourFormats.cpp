@@ -69,7 +69,8 @@ QString zahl(double v, int stellen)
 {
     // "-0" would look like a different colour from "0".
     QString t = QString::number(v, 'f', stellen);
-    if (t.startsWith(QLatin1Char('-')) && t.mid(1).remove(QLatin1Char('0')).remove(QLatin1Char('.')).isEmpty())
+    if (t.startsWith(QLatin1Char('-')) &&
+        t.mid(1).remove(QLatin1Char('0')).remove(QLatin1Char('.')).isEmpty())
         t.remove(0, 1);
     return t;
 }
@@ -172,12 +173,13 @@ QVector<FormatZeile> farbFormate(int r, int g, int b)
     const Tripel ok = oklabAus(c);
     const Tripel okch = polar(ok);
     const QString hex = hexText(r, g, b);
-    const QString rgb = drei(QStringLiteral("rgb"), QString::number(r), QString::number(g), QString::number(b));
+    const QString rgb =
+        drei(QStringLiteral("rgb"), QString::number(r), QString::number(g), QString::number(b));
     const QString hslText = drei(QStringLiteral("hsl"), zahl(hsl.a, 1), prozent(hsl.b, 1), prozent(hsl.c, 1));
     const QString hsvText = drei(QStringLiteral("hsv"), zahl(hsv.a, 1), prozent(hsv.b, 1), prozent(hsv.c, 1));
-    const QString cmykText = QStringLiteral("cmyk(%1 %2 %3 %4)")
-                                 .arg(prozent(cmyk.c, 1), prozent(cmyk.m, 1), prozent(cmyk.y, 1),
-                                      prozent(cmyk.k, 1));
+    const QString cmykText =
+        QStringLiteral("cmyk(%1 %2 %3 %4)")
+            .arg(prozent(cmyk.c, 1), prozent(cmyk.m, 1), prozent(cmyk.y, 1), prozent(cmyk.k, 1));
     const QString labText = drei(QStringLiteral("lab"), zahl(lab.a, 2), zahl(lab.b, 2), zahl(lab.c, 2));
     const QString lchText = drei(QStringLiteral("lch"), zahl(lch.a, 2), zahl(lch.b, 2), zahl(lch.c, 2));
     const QString okText = drei(QStringLiteral("oklab"), zahl(ok.a, 4), zahl(ok.b, 4), zahl(ok.c, 4));

@@ -121,10 +121,9 @@ QString kombinationsText(const MainState& s, const LanguageTable& t)
         return reihenTabelleText(zeilen, t.englisch());
     }
     const Modus m = s.modus();
-    std::array<FeldWerte, 4> liste{feldWerte(felder.front()),
-                                   m == Modus::zweier ? strich(t.text(Txt::feldLinks)) : feldWerte(felder[1]),
-                                   m == Modus::vierer ? feldWerte(felder[2]) : strich(t.text(Txt::feldMitte)),
-                                   feldWerte(felder.back())};
+    std::array<FeldWerte, 4> liste{
+        feldWerte(felder.front()), m == Modus::zweier ? strich(t.text(Txt::feldLinks)) : feldWerte(felder[1]),
+        m == Modus::vierer ? feldWerte(felder[2]) : strich(t.text(Txt::feldMitte)), feldWerte(felder.back())};
     return feldListeText(liste);
 }
 

@@ -16,9 +16,9 @@ enum class PaletteFormat { gpl, ase, soc, css, scss, tokens, svg, png };
 
 struct PaletteFormatDef {
     PaletteFormat id;
-    const char* name;      // as --format takes it
-    const char* endung;    // with its dot, lower case
-    Txt beschreibung;      // the file dialog's filter, "Name (*.x)"
+    const char* name;   // as --format takes it
+    const char* endung; // with its dot, lower case
+    Txt beschreibung;   // the file dialog's filter, "Name (*.x)"
 };
 
 std::span<const PaletteFormatDef> paletteFormate();

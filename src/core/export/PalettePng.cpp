@@ -25,8 +25,9 @@ bool schreiben(png_structp png, png_infop info, QSize groesse, const png_color* 
         return false;
     png_set_compression_strategy(png, Z_RLE);
     png_set_filter(png, PNG_FILTER_TYPE_BASE, PNG_FILTER_NONE);
-    png_set_IHDR(png, info, static_cast<png_uint_32>(groesse.width()), static_cast<png_uint_32>(groesse.height()),
-                 8, PNG_COLOR_TYPE_PALETTE, PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
+    png_set_IHDR(png, info, static_cast<png_uint_32>(groesse.width()),
+                 static_cast<png_uint_32>(groesse.height()), 8, PNG_COLOR_TYPE_PALETTE, PNG_INTERLACE_NONE,
+                 PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
     png_set_PLTE(png, info, farben, anzahl);
     png_write_info(png, info);
     for (int y = 0; y < groesse.height(); ++y)
@@ -41,7 +42,8 @@ std::optional<QByteArray> palettenPng(QSize groesse, const QVector<QRgb>& farben
                                       const std::vector<std::uint8_t>& indizes)
 {
     if (farben.isEmpty() || farben.size() > 256 || groesse.isEmpty() ||
-        indizes.size() != static_cast<std::size_t>(groesse.width()) * static_cast<std::size_t>(groesse.height()))
+        indizes.size() !=
+            static_cast<std::size_t>(groesse.width()) * static_cast<std::size_t>(groesse.height()))
         return std::nullopt;
     png_color plte[256];
     for (qsizetype i = 0; i < farben.size(); ++i)

@@ -30,7 +30,8 @@ QString xmlText(QString t)
 
 QString kommentar(QString t)
 {
-    return t.replace(QStringLiteral("*/"), QStringLiteral("* /")).replace(QLatin1Char('\n'), QLatin1Char(' '));
+    return t.replace(QStringLiteral("*/"), QStringLiteral("* /"))
+        .replace(QLatin1Char('\n'), QLatin1Char(' '));
 }
 
 QString jsonText(const QString& t)
@@ -123,7 +124,8 @@ QString tokenText(const QString& name, QRgb c, const QString& einzug)
 {
     return einzug + QStringLiteral("\"%1\": {\n").arg(jsonText(name)) + einzug +
            QStringLiteral("  \"$type\": \"color\",\n") + einzug +
-           QStringLiteral("  \"$value\": {\"colorSpace\": \"srgb\", \"components\": [%1, %2, %3], \"hex\": \"%4\"}\n")
+           QStringLiteral(
+               "  \"$value\": {\"colorSpace\": \"srgb\", \"components\": [%1, %2, %3], \"hex\": \"%4\"}\n")
                .arg(zahl(qRed(c) / 255.0), zahl(qGreen(c) / 255.0), zahl(qBlue(c) / 255.0), hexKlein(c)) +
            einzug + QLatin1Char('}');
 }
@@ -222,7 +224,8 @@ QByteArray socDatei(const Palette& p)
         "xmlns:xlink=\"http://www.w3.org/1999/xlink\" xmlns:svg=\"http://www.w3.org/2000/svg\" "
         "xmlns:ooo=\"http://openoffice.org/2004/office\">\n");
     for (const FlacherEintrag& e : flacheEintraege(p))
-        t += QStringLiteral("  <draw:color draw:name=\"%1\" draw:color=\"%2\"/>\n").arg(xmlText(e.name), hexKlein(e.rgb));
+        t += QStringLiteral("  <draw:color draw:name=\"%1\" draw:color=\"%2\"/>\n")
+                 .arg(xmlText(e.name), hexKlein(e.rgb));
     t += QStringLiteral("</ooo:color-table>\n");
     return t.toUtf8();
 }
@@ -232,7 +235,8 @@ QByteArray cssDatei(const Palette& p, const QString& titel)
     QString t = QStringLiteral("/* %1 */\n:root {\n").arg(kommentar(titel));
     Eindeutig eindeutig;
     for (const FlacherEintrag& e : flacheEintraege(p))
-        t += QStringLiteral("  --%1: %2; /* %3 */\n").arg(eindeutig(bezeichner(e.name)), hexGross(e.rgb), kommentar(e.name));
+        t += QStringLiteral("  --%1: %2; /* %3 */\n")
+                 .arg(eindeutig(bezeichner(e.name)), hexGross(e.rgb), kommentar(e.name));
     t += QStringLiteral("}\n");
     return t.toUtf8();
 }
@@ -242,7 +246,8 @@ QByteArray scssDatei(const Palette& p, const QString& titel)
     QString t = QStringLiteral("// %1\n").arg(titel.simplified());
     Eindeutig eindeutig;
     for (const FlacherEintrag& e : flacheEintraege(p))
-        t += QStringLiteral("$%1: %2; // %3\n").arg(eindeutig(bezeichner(e.name)), hexGross(e.rgb), e.name.simplified());
+        t += QStringLiteral("$%1: %2; // %3\n")
+                 .arg(eindeutig(bezeichner(e.name)), hexGross(e.rgb), e.name.simplified());
     return t.toUtf8();
 }
 
@@ -258,7 +263,8 @@ QByteArray tokensDatei(const Palette& p)
         for (const PaletteEntry& e : g.entries)
             tokens << tokenText(namen(tokenName(e.name)), e.rgb, einzug);
         const QString inhalt = tokens.join(QStringLiteral(",\n"));
-        gruppen << (mitGruppe ? QStringLiteral("  \"%1\": {\n%2\n  }").arg(jsonText(gruppenNamen(tokenName(g.name))), inhalt)
+        gruppen << (mitGruppe ? QStringLiteral("  \"%1\": {\n%2\n  }")
+                                    .arg(jsonText(gruppenNamen(tokenName(g.name))), inhalt)
                               : inhalt);
     }
     return (QStringLiteral("{\n") + gruppen.join(QStringLiteral(",\n")) + QStringLiteral("\n}\n")).toUtf8();

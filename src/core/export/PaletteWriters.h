@@ -19,9 +19,9 @@ QVector<FlacherEintrag> flacheEintraege(const Palette& p);
 // hyphens; German umlauts and ß spelled out; a leading digit gets "field-".
 QString bezeichner(const QString& name);
 
-QByteArray gplDatei(const Palette& p, const QString& titel);    // GIMP palette
-QByteArray aseDatei(const Palette& p);                          // Adobe Swatch Exchange 1.0
-QByteArray socDatei(const Palette& p);                          // LibreOffice colour table
-QByteArray cssDatei(const Palette& p, const QString& titel);    // custom properties in :root
-QByteArray scssDatei(const Palette& p, const QString& titel);   // Sass variables
-QByteArray tokensDatei(const Palette& p);                       // Design Tokens (DTCG 2025.10)
+QByteArray gplDatei(const Palette& p, const QString& titel);  // GIMP palette
+QByteArray aseDatei(const Palette& p);                        // Adobe Swatch Exchange 1.0
+QByteArray socDatei(const Palette& p);                        // LibreOffice colour table
+QByteArray cssDatei(const Palette& p, const QString& titel);  // custom properties in :root
+QByteArray scssDatei(const Palette& p, const QString& titel); // Sass variables
+QByteArray tokensDatei(const Palette& p);                     // Design Tokens (DTCG 2025.10)

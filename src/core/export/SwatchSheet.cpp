@@ -22,8 +22,8 @@ constexpr int luecke = 40;
 constexpr int spalte = seite + luecke;
 constexpr int textBreite = spalte - 4; // longer names are narrowed to this
 constexpr int titelHoehe = 26;
-constexpr int nameAbstand = 16; // swatch bottom to the name's baseline
-constexpr int hexAbstand = 30;  // swatch bottom to the hex text's baseline
+constexpr int nameAbstand = 16;  // swatch bottom to the name's baseline
+constexpr int hexAbstand = 30;   // swatch bottom to the hex text's baseline
 constexpr int unterSchrift = 36; // swatch bottom to below the hex text
 constexpr int zeilenHoehe = seite + 42;
 constexpr int titelSchrift = 14;
@@ -126,8 +126,8 @@ SwatchBogen swatchBogen(const Palette& p)
             const PaletteEntry& e = g.entries[i];
             const QRect feld(x, oben, seite, seite);
             const int mitte = x + seite / 2;
-            b.plaetze.append({feld, QPoint(mitte, oben + seite + nameAbstand), QPoint(mitte, oben + seite + hexAbstand),
-                              e.name, farbe(e.rgb), e.rgb});
+            b.plaetze.append({feld, QPoint(mitte, oben + seite + nameAbstand),
+                              QPoint(mitte, oben + seite + hexAbstand), e.name, farbe(e.rgb), e.rgb});
         }
         y += std::max(1, (n + swatchSpalten - 1) / swatchSpalten) * zeilenHoehe;
     }
@@ -148,18 +148,26 @@ QByteArray svgDatei(const Palette& p, const QString& titel)
                     .arg(w)
                     .arg(h)
                     .arg(xmlText(titel));
-    const QString text = QStringLiteral("<text x=\"%1\" y=\"%2\" font-family=\"sans-serif\" font-size=\"%3\"%4 "
-                                        "fill=\"#202020\">%5</text>\n");
+    const QString text =
+        QStringLiteral("<text x=\"%1\" y=\"%2\" font-family=\"sans-serif\" font-size=\"%3\"%4 "
+                       "fill=\"#202020\">%5</text>\n");
     for (const auto& [punkt, name] : b.titel)
-        t += text.arg(punkt.x()).arg(punkt.y()).arg(titelSchrift).arg(QStringLiteral(" font-weight=\"bold\""), xmlText(name));
+        t += text.arg(punkt.x())
+                 .arg(punkt.y())
+                 .arg(titelSchrift)
+                 .arg(QStringLiteral(" font-weight=\"bold\""), xmlText(name));
     const QString mitte = QStringLiteral(" text-anchor=\"middle\"");
     for (const SwatchPlatz& s : b.plaetze) {
-        t += QStringLiteral("<rect x=\"%1\" y=\"%2\" width=\"%3\" height=\"%3\" fill=\"%4\" stroke=\"#808080\"/>\n")
+        t += QStringLiteral(
+                 "<rect x=\"%1\" y=\"%2\" width=\"%3\" height=\"%3\" fill=\"%4\" stroke=\"#808080\"/>\n")
                  .arg(s.feld.x())
                  .arg(s.feld.y())
                  .arg(seite)
                  .arg(s.hexText);
-        t += text.arg(s.name.x()).arg(s.name.y()).arg(textSchrift).arg(mitte + textLaenge(s.nameText), xmlText(s.nameText));
+        t += text.arg(s.name.x())
+                 .arg(s.name.y())
+                 .arg(textSchrift)
+                 .arg(mitte + textLaenge(s.nameText), xmlText(s.nameText));
         t += text.arg(s.hex.x()).arg(s.hex.y()).arg(textSchrift).arg(mitte, s.hexText);
     }
     t += QStringLiteral("</svg>\n");
@@ -185,15 +193,16 @@ std::optional<QByteArray> pngDatei(const Palette& p)
     std::vector<std::uint8_t> zeilen(static_cast<std::size_t>(b.groesse.width() * b.groesse.height()));
     for (int y = 0; y < b.groesse.height(); ++y) {
         const auto* quelle = reinterpret_cast<const QRgb*>(grau.constScanLine(y));
-        std::uint8_t* ziel = zeilen.data() + static_cast<std::size_t>(y) * static_cast<std::size_t>(b.groesse.width());
+        std::uint8_t* ziel =
+            zeilen.data() + static_cast<std::size_t>(y) * static_cast<std::size_t>(b.groesse.width());
         for (int x = 0; x < b.groesse.width(); ++x)
             ziel[x] = stufe[static_cast<std::size_t>(qGreen(quelle[x]))];
     }
     for (int i = 0; i < b.plaetze.size(); ++i) {
         const QRect innen = b.plaetze[i].feld.adjusted(1, 1, -1, -1);
         for (int y = innen.top(); y <= innen.bottom(); ++y)
-            std::fill_n(zeilen.data() + static_cast<std::size_t>(y * b.groesse.width() + innen.left()), innen.width(),
-                        static_cast<std::uint8_t>(grauStufen + i));
+            std::fill_n(zeilen.data() + static_cast<std::size_t>(y * b.groesse.width() + innen.left()),
+                        innen.width(), static_cast<std::uint8_t>(grauStufen + i));
     }
     return palettenPng(b.groesse, farben, zeilen);
 }

@@ -61,11 +61,13 @@ void ColourFormatsWindow::aufbauen()
         auto* wert = new QLabel(this);
         wert->setTextInteractionFlags(Qt::TextSelectableByMouse);
         wert->setObjectName(QStringLiteral("wert%1").arg(i));
-        wert->setMinimumWidth(wert->fontMetrics().horizontalAdvance(QStringLiteral("oklch(0.0000 0.0000 000.00)")));
+        wert->setMinimumWidth(
+            wert->fontMetrics().horizontalAdvance(QStringLiteral("oklch(0.0000 0.0000 000.00)")));
         auto* knopf = new QPushButton(kopieren, this);
         knopf->setObjectName(QStringLiteral("kopieren%1").arg(i));
         knopf->setAutoDefault(false);
-        connect(knopf, &QPushButton::clicked, this, [this, i] { QGuiApplication::clipboard()->setText(kopierText(i)); });
+        connect(knopf, &QPushButton::clicked, this,
+                [this, i] { QGuiApplication::clipboard()->setText(kopierText(i)); });
         raster->addWidget(name, i + 1, 0);
         raster->addWidget(wert, i + 1, 1);
         raster->addWidget(knopf, i + 1, 2);

@@ -22,7 +22,8 @@ PaletteExport::~PaletteExport() = default;
 void PaletteExport::connectWidgets()
 {
     QAction& a = m_host.actions().action(Aktion::paletteExportieren);
-    QObject::connect(&a, &QAction::triggered, &m_host.hauptfenster(), [this] { paletteExportierenExecute(); });
+    QObject::connect(&a, &QAction::triggered, &m_host.hauptfenster(),
+                     [this] { paletteExportierenExecute(); });
     a.setEnabled(true);
 }
 
@@ -83,8 +84,8 @@ void PaletteExport::paletteExportierenExecute()
     if (QFileInfo::exists(pfad) && !frage(t.text(Txt::dateiUeberschreiben)))
         return;
     m_letzterPfad = pfad;
-    const std::optional<QByteArray> daten =
-        paletteDaten(angezeigtePalette(), format.value_or(PaletteFormat::gpl), QFileInfo(pfad).completeBaseName());
+    const std::optional<QByteArray> daten = paletteDaten(
+        angezeigtePalette(), format.value_or(PaletteFormat::gpl), QFileInfo(pfad).completeBaseName());
     if (!daten || !dateiAtomarSchreiben(pfad, *daten))
         fehler(t.text(Txt::dateiNichtErstellt));
 }

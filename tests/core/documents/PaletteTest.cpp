@@ -1,8 +1,8 @@
-#include "documents/OpenedFile.h"
 #include "documents/Palette.h"
+#include "colour/BandTables.h"
+#include "documents/OpenedFile.h"
 #include "documents/SettingsApply.h"
 #include "documents/ValueExport.h"
-#include "colour/BandTables.h"
 #include "language/LanguageTable.h"
 
 #include <QBuffer>
@@ -19,8 +19,8 @@ const LanguageTable englisch = LanguageTable::forLanguage(Sprache::englisch);
 EinstellungsBlock block(int modus, int p, int rechts, int links, int mitte, int stufenIndex = 0)
 {
     EinstellungsBlock b;
-    const int werte[] = {1, modus, p, 1, 40, 34, 0, 0, 255, 0, 255, 0, 255, 0, 255, p, rechts, links, mitte,
-                         stufenIndex, 0, 0, 1, 2, 3};
+    const int werte[] = {1, modus, p, 1,      40,    34,    0,           0, 255, 0, 255, 0, 255,
+                         0, 255,   p, rechts, links, mitte, stufenIndex, 0, 0,   1, 2,   3};
     for (int i = 1; i <= 25; ++i)
         b.werte[i] = werte[i - 1];
     return b;
@@ -76,8 +76,8 @@ TEST(Palette, RowsListTheIntermediateValuesRows)
 {
     // Colour rows of 5 fields have no big field; fannings lead with it.
     EXPECT_EQ(namen(kombinationsFarben(zustand(block(4, 100, 0, 0, 0, 1)), englisch)),
-              QStringList({"Small field left-hand side", "2nd small field", "Small field center", "4th small field",
-                           "Small field right-hand side"}));
+              QStringList({"Small field left-hand side", "2nd small field", "Small field center",
+                           "4th small field", "Small field right-hand side"}));
     const QStringList faecher = namen(kombinationsFarben(zustand(block(3, 100, 0, 0, 0, 6)), englisch));
     EXPECT_EQ(faecher.size(), 16);
     EXPECT_EQ(faecher.front(), QStringLiteral("Big field"));
@@ -113,7 +113,8 @@ TEST(OpenedFile, AFixedFileEditsBlockOneAndFixesBlockTwo)
     EXPECT_TRUE(d->zustand.fixiert);
     EXPECT_FALSE(d->zustand.fixLinksAktiv);
     EXPECT_EQ(kombinationsFarben(d->zustand, englisch), kombinationsFarben(zustand(rechts), englisch));
-    EXPECT_EQ(paletteAus(d->zustand, englisch).groups[1].entries, kombinationsFarben(zustand(links), englisch));
+    EXPECT_EQ(paletteAus(d->zustand, englisch).groups[1].entries,
+              kombinationsFarben(zustand(links), englisch));
 
     // A file cut short gives nothing, as the window reports it unread.
     QByteArray kurz = bytes.left(bytes.size() - 10);
@@ -133,9 +134,10 @@ TEST(OpenedFile, ValuesTextMarksFieldsTheModeLacks)
     const QStringList zeilen = zustandWerteText(s, englisch).split(QStringLiteral("\r\n"));
     ASSERT_EQ(zeilen.size(), 23);
     const Rgb gross = realisticBand().at(10);
-    EXPECT_EQ(zeilen.mid(0, 5), QStringList({"Big field", QString("R: %1").arg(gross.r),
-                                             QString("G: %1").arg(gross.g), QString("B: %1").arg(gross.b),
-                                             "HEX: " + QColor(band(10)).name().toUpper()}));
-    EXPECT_EQ(zeilen.mid(6, 5), QStringList({"Small field left-hand side", "R: -", "G: -", "B: -", "HEX: -"}));
+    EXPECT_EQ(zeilen.mid(0, 5),
+              QStringList({"Big field", QString("R: %1").arg(gross.r), QString("G: %1").arg(gross.g),
+                           QString("B: %1").arg(gross.b), "HEX: " + QColor(band(10)).name().toUpper()}));
+    EXPECT_EQ(zeilen.mid(6, 5),
+              QStringList({"Small field left-hand side", "R: -", "G: -", "B: -", "HEX: -"}));
     EXPECT_EQ(zeilen.mid(12, 5), QStringList({"Small field center", "R: -", "G: -", "B: -", "HEX: -"}));
 }

@@ -1,5 +1,5 @@
-#include "export/PaletteFormats.h"
 #include "export/PaletteWriters.h"
+#include "export/PaletteFormats.h"
 
 #include <QColor>
 #include <QDir>
@@ -28,7 +28,8 @@ Palette fixiert()
 {
     return {{{QStringLiteral("Rechte Hälfte"), {{QStringLiteral("Große Fläche"), qRgb(218, 37, 29)}}},
              {QStringLiteral("Linke Hälfte"),
-              {{QStringLiteral("Kleine Fl. links"), qRgb(255, 255, 255)}, {QStringLiteral("2. kl. Fläche"), qRgb(1, 2, 3)}}}}};
+              {{QStringLiteral("Kleine Fl. links"), qRgb(255, 255, 255)},
+               {QStringLiteral("2. kl. Fläche"), qRgb(1, 2, 3)}}}}};
 }
 
 // Adobe Swatch Exchange read from its published layout: "ASEF", version
@@ -129,21 +130,24 @@ TEST(PaletteWriters, SwatchExchangeHasOneGroupPerHalfAndFloatChannels)
 TEST(PaletteWriters, LibreOfficeTableNamesEachColourOnce)
 {
     const QByteArray soc = socDatei(einzeln());
-    EXPECT_TRUE(soc.contains("  <draw:color draw:name=\"Big field\" draw:color=\"#da251d\"/>\n"
-                             "  <draw:color draw:name=\"Small field right-hand side\" draw:color=\"#00928d\"/>\n"
-                             "</ooo:color-table>\n"));
+    EXPECT_TRUE(
+        soc.contains("  <draw:color draw:name=\"Big field\" draw:color=\"#da251d\"/>\n"
+                     "  <draw:color draw:name=\"Small field right-hand side\" draw:color=\"#00928d\"/>\n"
+                     "</ooo:color-table>\n"));
     QXmlStreamReader xml(socDatei(fixiert()));
     QStringList gelesen;
     while (xml.readNextStartElement()) {
         if (xml.qualifiedName() == QLatin1String("ooo:color-table"))
             continue;
         EXPECT_EQ(xml.qualifiedName(), QLatin1String("draw:color"));
-        gelesen << xml.attributes().value("draw:name").toString() + ' ' + xml.attributes().value("draw:color").toString();
+        gelesen << xml.attributes().value("draw:name").toString() + ' ' +
+                       xml.attributes().value("draw:color").toString();
         xml.skipCurrentElement();
     }
     EXPECT_FALSE(xml.hasError()) << xml.errorString().toStdString();
-    EXPECT_EQ(gelesen, QStringList({"Rechte Hälfte: Große Fläche #da251d", "Linke Hälfte: Kleine Fl. links #ffffff",
-                                    "Linke Hälfte: 2. kl. Fläche #010203"}));
+    EXPECT_EQ(gelesen,
+              QStringList({"Rechte Hälfte: Große Fläche #da251d", "Linke Hälfte: Kleine Fl. links #ffffff",
+                           "Linke Hälfte: 2. kl. Fläche #010203"}));
 }
 
 TEST(PaletteWriters, StyleSheetsGetSafeIdentifiersHexAndTheFullName)
@@ -164,18 +168,19 @@ TEST(PaletteWriters, StyleSheetsGetSafeIdentifiersHexAndTheFullName)
 
 TEST(PaletteWriters, DesignTokensAreColourTokensInSrgb)
 {
-    const QByteArray soll = "{\n"
-                            "  \"Big field\": {\n"
-                            "    \"$type\": \"color\",\n"
-                            "    \"$value\": {\"colorSpace\": \"srgb\", \"components\": [0.854902, 0.145098, "
-                            "0.113725], \"hex\": \"#da251d\"}\n"
-                            "  },\n"
-                            "  \"Small field right-hand side\": {\n"
-                            "    \"$type\": \"color\",\n"
-                            "    \"$value\": {\"colorSpace\": \"srgb\", \"components\": [0, 0.572549, 0.552941], "
-                            "\"hex\": \"#00928d\"}\n"
-                            "  }\n"
-                            "}\n";
+    const QByteArray soll =
+        "{\n"
+        "  \"Big field\": {\n"
+        "    \"$type\": \"color\",\n"
+        "    \"$value\": {\"colorSpace\": \"srgb\", \"components\": [0.854902, 0.145098, "
+        "0.113725], \"hex\": \"#da251d\"}\n"
+        "  },\n"
+        "  \"Small field right-hand side\": {\n"
+        "    \"$type\": \"color\",\n"
+        "    \"$value\": {\"colorSpace\": \"srgb\", \"components\": [0, 0.572549, 0.552941], "
+        "\"hex\": \"#00928d\"}\n"
+        "  }\n"
+        "}\n";
     EXPECT_EQ(tokensDatei(einzeln()), soll);
 
     QJsonParseError fehler{};
@@ -193,7 +198,8 @@ TEST(PaletteWriters, DesignTokensAreColourTokensInSrgb)
             EXPECT_EQ(wert.value("colorSpace").toString(), QStringLiteral("srgb"));
             const QJsonArray k = wert.value("components").toArray();
             ASSERT_EQ(k.size(), 3);
-            EXPECT_EQ(qRgb(qRound(k[0].toDouble() * 255), qRound(k[1].toDouble() * 255), qRound(k[2].toDouble() * 255)),
+            EXPECT_EQ(qRgb(qRound(k[0].toDouble() * 255), qRound(k[1].toDouble() * 255),
+                           qRound(k[2].toDouble() * 255)),
                       e.rgb);
             EXPECT_EQ(QColor(wert.value("hex").toString()).rgb(), e.rgb);
         }

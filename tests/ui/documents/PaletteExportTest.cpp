@@ -109,7 +109,8 @@ TEST(PaletteExport, CtrlEWritesTheShownColoursInTheChosenFormat)
     d.waehleFilter(QStringLiteral("Adobe Swatch Exchange (*.ase)"));
     QTest::keyClick(f.form.get(), Qt::Key_E, Qt::ControlModifier);
     QTRY_VERIFY(QFile::exists(ordner.filePath(QStringLiteral("tafel.ase"))));
-    EXPECT_EQ(inhalt(ordner.filePath(QStringLiteral("tafel.ase"))), aseDatei(f.form->paletteExport().angezeigtePalette()));
+    EXPECT_EQ(inhalt(ordner.filePath(QStringLiteral("tafel.ase"))),
+              aseDatei(f.form->paletteExport().angezeigtePalette()));
 }
 
 TEST(PaletteExport, AFailedWriteSaysSoAsSavingDoes)

@@ -68,8 +68,8 @@ TEST(CommandLine, ExportWritesTheFilesPaletteWithoutADisplay)
               gplDatei(p, QStringLiteral("seed-fixed-3-and-4-colour")));
 
     // --format wins over the name; a picture needs no display either.
-    const Lauf bild = tinctora({QStringLiteral("--export"), QStringLiteral("bild.dat"), QStringLiteral("--format"),
-                                QStringLiteral("png"), quelle},
+    const Lauf bild = tinctora({QStringLiteral("--export"), QStringLiteral("bild.dat"),
+                                QStringLiteral("--format"), QStringLiteral("png"), quelle},
                                ordner.path());
     EXPECT_EQ(bild.status, 0) << bild.fehler.toStdString();
     EXPECT_TRUE(inhalt(ordner.filePath(QStringLiteral("bild.dat"))).startsWith("\x89PNG"));
@@ -95,11 +95,12 @@ TEST(CommandLine, BadInputGivesOneLineANonZeroStatusAndNoFile)
     f.close();
     const QString gut = seeds + QStringLiteral("seed-unfixed-2-colour.tnfx");
     const QList<QStringList> faelle{
-        {QStringLiteral("--export"), QStringLiteral("x.ase"), kaputt},            // damaged
+        {QStringLiteral("--export"), QStringLiteral("x.ase"), kaputt}, // damaged
         {QStringLiteral("--export"), QStringLiteral("x.ase"), QStringLiteral("missing.tnfx")},
-        {QStringLiteral("--export"), QStringLiteral("x.bmp"), gut},               // unknown format
-        {QStringLiteral("--export"), QStringLiteral("x.ase"), QStringLiteral("--format"), QStringLiteral("tiff"), gut},
-        {QStringLiteral("--export"), QStringLiteral("x.ase")},                    // no file
+        {QStringLiteral("--export"), QStringLiteral("x.bmp"), gut}, // unknown format
+        {QStringLiteral("--export"), QStringLiteral("x.ase"), QStringLiteral("--format"),
+         QStringLiteral("tiff"), gut},
+        {QStringLiteral("--export"), QStringLiteral("x.ase")},                          // no file
         {QStringLiteral("--export"), QStringLiteral("/nonexistent-folder/x.ase"), gut}, // write fails
     };
     for (const QStringList& argumente : faelle) {
