@@ -14,6 +14,7 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 
+#include <algorithm>
 #include <array>
 #include <cstdio>
 #include <memory>
@@ -125,6 +126,10 @@ int ausfuehren(const QStringList& argumente, const LanguageTable& t)
     QCommandLineParser parser;
     const Optionen o = optionenAnlegen(parser, &t);
     parser.process(argumente); // --help, --version and unknown options end here
+    const bool bericht = std::any_of(berichte.begin(), berichte.end(),
+                                     [&](const Bericht& b) { return parser.isSet(QLatin1String(b.name)); });
+    if (!parser.isSet(o.exportOption) && !bericht)
+        return melden(t.text(Txt::cliNichtsZuTun), falscheEingabe);
     const QStringList dateien = parser.positionalArguments();
     if (dateien.isEmpty())
         return melden(t.text(Txt::cliKeineDatei), falscheEingabe);

@@ -312,6 +312,7 @@ constexpr std::array<TextEntry, txtCount> texte{{
     {Txt::cliUnbekanntesFormat, "Unbekanntes Format \"%1\" (bekannt: %2).", "Unknown format \"%1\" (known: %2)."},
     {Txt::cliKeineDatei, "Keine Farbeinstellungsdatei angegeben.", "No color settings file given."},
     {Txt::cliZuVieleDateien, "Nur eine Farbeinstellungsdatei angeben.", "Give only one color settings file."},
+    {Txt::cliNichtsZuTun, "Nichts zu tun: --export oder --values angeben.", "Nothing to do: give --export or --values."},
     {Txt::cliNichtErstellt, "Die Datei \"%1\" konnte nicht erstellt werden: %2",
      "The file \"%1\" couldn´t be created: %2"},
     {Txt::cliBildOhneSchrift, "Für ein Bild werden Schriften gebraucht, die hier nicht geladen werden konnten.",

@@ -290,6 +290,7 @@ enum class Txt : int {
     cliUnbekanntesFormat,
     cliKeineDatei,
     cliZuVieleDateien,
+    cliNichtsZuTun,
     cliNichtErstellt,
     cliBildOhneSchrift,
 

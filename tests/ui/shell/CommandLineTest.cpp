@@ -101,6 +101,7 @@ TEST(CommandLine, BadInputGivesOneLineANonZeroStatusAndNoFile)
         {QStringLiteral("--export"), QStringLiteral("x.ase"), QStringLiteral("--format"),
          QStringLiteral("tiff"), gut},
         {QStringLiteral("--export"), QStringLiteral("x.ase")},                          // no file
+        {QStringLiteral("--format"), QStringLiteral("ase"), gut},                       // nothing to do
         {QStringLiteral("--export"), QStringLiteral("/nonexistent-folder/x.ase"), gut}, // write fails
     };
     for (const QStringList& argumente : faelle) {
