@@ -12,12 +12,10 @@
 #include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
-#include <QGuiApplication>
 
 #include <algorithm>
 #include <array>
 #include <cstdio>
-#include <memory>
 
 namespace
 {
@@ -66,34 +64,8 @@ Optionen optionenAnlegen(QCommandLineParser& parser, const LanguageTable* t)
     return o;
 }
 
-QStringList argumenteAus(int argc, char** argv)
-{
-    QStringList liste;
-    for (int i = 0; i < argc; ++i)
-        liste << QString::fromLocal8Bit(argv[i]);
-    return liste;
-}
 
-// A PNG needs fonts, and Qt loads them only with a QGuiApplication.
-bool brauchtSchrift(const QStringList& argumente)
-{
-    QCommandLineParser parser;
-    optionenAnlegen(parser, nullptr);
-    if (!parser.parse(argumente) || !parser.isSet(exportName))
-        return false;
-    const std::optional<PaletteFormat> f = parser.isSet(formatName) ? formatAusName(parser.value(formatName))
-                                                                    : formatAusPfad(parser.value(exportName));
-    return f == PaletteFormat::png;
-}
 
-std::unique_ptr<QCoreApplication> anwendung(int& argc, char** argv, bool mitSchrift)
-{
-    if (!mitSchrift)
-        return std::make_unique<QCoreApplication>(argc, argv);
-    // Drawn into an image only: no display is needed or asked for.
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    return std::make_unique<QGuiApplication>(argc, argv);
-}
 
 int melden(const QString& text, int status)
 {
@@ -109,10 +81,10 @@ void ausgeben(const QString& text)
 }
 
 int exportieren(const GeoeffneteDatei& d, const QString& eingabe, const QString& ziel, PaletteFormat f,
-                const LanguageTable& t)
+                const LanguageTable& t, DateiSchreiber schreiber)
 {
     const Palette palette = paletteAus(d.zustand, t);
-    const std::optional<QByteArray> daten = paletteDaten(palette, f, QFileInfo(eingabe).completeBaseName());
+    const std::optional<QByteArray> daten = schreiber(palette, f, QFileInfo(eingabe).completeBaseName());
     if (!daten)
         return melden(t.text(Txt::cliBildOhneSchrift), fehlgeschlagen);
     QString grund;
@@ -121,7 +93,7 @@ int exportieren(const GeoeffneteDatei& d, const QString& eingabe, const QString&
     return ok;
 }
 
-int ausfuehren(const QStringList& argumente, const LanguageTable& t)
+int ausfuehren(const QStringList& argumente, const LanguageTable& t, DateiSchreiber schreiber)
 {
     QCommandLineParser parser;
     const Optionen o = optionenAnlegen(parser, &t);
@@ -156,7 +128,7 @@ int ausfuehren(const QStringList& argumente, const LanguageTable& t)
                           t.text(Txt::dateiNichtGelesenNach),
                       fehlgeschlagen);
     if (format) {
-        if (const int status = exportieren(*datei, pfad, parser.value(o.exportOption), *format, t);
+        if (const int status = exportieren(*datei, pfad, parser.value(o.exportOption), *format, t, schreiber);
             status != ok)
             return status;
     }
@@ -188,13 +160,31 @@ bool istKommandozeile(int argc, char** argv)
     return false;
 }
 
-int kommandozeileAusfuehren(int argc, char** argv)
+QStringList argumenteAus(int argc, char** argv)
 {
-    const QStringList argumente = argumenteAus(argc, argv);
-    const std::unique_ptr<QCoreApplication> app = anwendung(argc, argv, brauchtSchrift(argumente));
+    QStringList liste;
+    for (int i = 0; i < argc; ++i)
+        liste << QString::fromLocal8Bit(argv[i]);
+    return liste;
+}
+
+// The format parse needs no application and no language: names only.
+bool brauchtBild(int argc, char** argv)
+{
+    QCommandLineParser parser;
+    optionenAnlegen(parser, nullptr);
+    if (!parser.parse(argumenteAus(argc, argv)) || !parser.isSet(exportName))
+        return false;
+    const std::optional<PaletteFormat> f = parser.isSet(formatName) ? formatAusName(parser.value(formatName))
+                                                                    : formatAusPfad(parser.value(exportName));
+    return f == PaletteFormat::png;
+}
+
+int kommandozeileAusfuehren(const QStringList& argumente, DateiSchreiber schreiber)
+{
     QCoreApplication::setApplicationName(QStringLiteral("tinctora"));
     QCoreApplication::setApplicationVersion(QStringLiteral(TINCTORA_VERSION));
     const TfRegistryForm preferences(userPreferenceStore());
     const LanguageTable t = LanguageTable::forVersion(preferences.sprachVersion);
-    return ausfuehren(argumente, t);
+    return ausfuehren(argumente, t, schreiber);
 }

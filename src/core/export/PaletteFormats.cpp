@@ -77,7 +77,7 @@ QString mitFormatEndung(const QString& pfad, PaletteFormat f)
     return pfad.endsWith(endung, Qt::CaseInsensitive) ? pfad : pfad + endung;
 }
 
-std::optional<QByteArray> paletteDaten(const Palette& p, PaletteFormat f, const QString& titel)
+std::optional<QByteArray> textDaten(const Palette& p, PaletteFormat f, const QString& titel)
 {
     switch (f) {
     case PaletteFormat::gpl:
@@ -97,7 +97,7 @@ std::optional<QByteArray> paletteDaten(const Palette& p, PaletteFormat f, const 
     case PaletteFormat::png:
         break;
     }
-    return pngDatei(p);
+    return std::nullopt;
 }
 
 // Unbuffered: a buffered short write (a full disk, a size limit) would still be committed.

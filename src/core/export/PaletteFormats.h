@@ -34,7 +34,10 @@ QString exportFilter(const LanguageTable& t);
 // The path with the format's extension unless it already ends in it.
 QString mitFormatEndung(const QString& pfad, PaletteFormat f);
 
-// The file's bytes; none when the format cannot be made here (a picture without fonts).
+// The file's bytes of every format but the PNG picture (nothing for that one):
+// these need no QtGui painting.
+std::optional<QByteArray> textDaten(const Palette& p, PaletteFormat f, const QString& titel);
+// Every format; nothing when it cannot be made here (a picture without fonts).
 std::optional<QByteArray> paletteDaten(const Palette& p, PaletteFormat f, const QString& titel);
 
 // Written beside the target and renamed over it only when whole, as the

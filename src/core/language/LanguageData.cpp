@@ -313,6 +313,7 @@ constexpr std::array<TextEntry, txtCount> texte{{
     {Txt::cliKeineDatei, "Keine Farbeinstellungsdatei angegeben.", "No color settings file given."},
     {Txt::cliZuVieleDateien, "Nur eine Farbeinstellungsdatei angeben.", "Give only one color settings file."},
     {Txt::cliNichtsZuTun, "Nichts zu tun: --export oder --values angeben.", "Nothing to do: give --export or --values."},
+    {Txt::fensterFehlt, "Das Fenster konnte nicht geladen werden: %1", "The window could not be loaded: %1"},
     {Txt::cliNichtErstellt, "Die Datei \"%1\" konnte nicht erstellt werden: %2",
      "The file \"%1\" couldn´t be created: %2"},
     {Txt::cliBildOhneSchrift, "Für ein Bild werden Schriften gebraucht, die hier nicht geladen werden konnten.",

@@ -291,6 +291,7 @@ enum class Txt : int {
     cliKeineDatei,
     cliZuVieleDateien,
     cliNichtsZuTun,
+    fensterFehlt,
     cliNichtErstellt,
     cliBildOhneSchrift,
 

@@ -1,3 +1,4 @@
+#include "export/SwatchPng.h"
 #include "export/SwatchSheet.h"
 
 #include <QImage>
