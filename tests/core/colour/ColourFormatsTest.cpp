@@ -19,7 +19,7 @@ void erwarte(const Tripel& ist, const Tripel& soll, double toleranz)
     EXPECT_NEAR(ist.c, soll.c, toleranz);
 }
 
-// CSS Color 4's hslToRgb, written here from the algorithm in the specification.
+// CSS Color 4's hslToRgb, written here from the algorithm that module gives.
 Tripel hslZuRgb(double h, double s, double l)
 {
     const auto f = [&](double n) {
@@ -49,7 +49,7 @@ Tripel hsvZuRgb(double h, double s, double v)
 TEST(ColourFormats, LabAgreesWithTheCssColour4Tests)
 {
     // lab-001: green (#008000) is lab(46.2775% -47.5621 48.5837). The test was
-    // computed with the specification's earlier D50 white (0.96422, 1, 0.82521)
+    // computed with CSS Color 4's earlier D50 white (0.96422, 1, 0.82521)
     // and Bradford matrix; the current ones, used here, move a and b by up to
     // 0.01, so the comparison is at two decimals.
     const Tripel gruen = labAus(srgbAusKanaelen(0, 128, 0));
