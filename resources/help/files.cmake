@@ -17,9 +17,12 @@ set(TINCTORA_HELP_FILES_de
   HTML/page12.htm
   HTML/page13.htm
   HTML/page14.htm
+  HTML/page19.htm
+  HTML/page20.htm
   HTML/page03.htm
   HTML/page16.htm
   HTML/page17.htm
+  HTML/page21.htm
   HTML/page18.htm
   HTML/images/main-window.png
 )
@@ -40,9 +43,12 @@ set(TINCTORA_HELP_FILES_en
   HTML/page12.htm
   HTML/page13.htm
   HTML/page14.htm
+  HTML/page19.htm
+  HTML/page20.htm
   HTML/page03.htm
   HTML/page16.htm
   HTML/page17.htm
+  HTML/page21.htm
   HTML/page18.htm
   HTML/images/main-window.png
 )

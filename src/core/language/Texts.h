@@ -266,6 +266,37 @@ enum class Txt : int {
     updateSeite,
     supportEMail,
 
+    // Palette export, colour formats window, command line
+    paletteExportieren,
+    paletteExportierenHint,
+    farbformate,
+    farbformateHint,
+    farbformateTitel,
+    farbformateFeld,
+    farbformateKopieren,
+    paletteRechts,
+    paletteLinks,
+    formatGpl,
+    formatAse,
+    formatSoc,
+    formatCss,
+    formatScss,
+    formatTokens,
+    formatSvg,
+    formatPng,
+    cliBeschreibung,
+    cliExport,
+    cliFormat,
+    cliWerte,
+    cliDatei,
+    cliUnbekanntesFormat,
+    cliKeineDatei,
+    cliZuVieleDateien,
+    cliNichtsZuTun,
+    fensterFehlt,
+    cliNichtErstellt,
+    cliBildOhneSchrift,
+
     Count // not an entry
 };
 

@@ -481,6 +481,7 @@ void FieldSelection::zielSetzen(Feld feld)
     s.hdZielRechts = feld == Feld::rechts;
     s.hdZielLinks = feld == Feld::links;
     s.hdZielMitte = feld == Feld::mitte;
+    emit auswahlGeaendert();
 }
 
 void FieldSelection::teilnahmeSetzen(Feld feld)

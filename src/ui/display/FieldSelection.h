@@ -18,6 +18,8 @@ struct DisplayParts;
 // adjustment, and the highlighted value text with its copy pop-up.
 class FieldSelection : public QObject
 {
+    Q_OBJECT
+
 public:
     FieldSelection(DisplayHost& host, DisplayParts& parts);
     void connectWidgets();
@@ -60,6 +62,10 @@ public:
     void waehlen(Feld feld);
     // Runs the click bound to a field as a click on it would.
     void klickAusloesen(const QWidget* feld);
+
+signals:
+    // Another field became the light/dark target.
+    void auswahlGeaendert();
 
 protected:
     // Field clicks, and mouse presses on the window's background panels.

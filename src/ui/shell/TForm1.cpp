@@ -7,6 +7,8 @@
 #include "desktop/DesktopShellOpener.h"
 #include "display/DisplayParts.h"
 #include "display/FieldDisplay.h"
+#include "documents/ColourFormatsWindow.h"
+#include "documents/PaletteExport.h"
 #include "documents/TForm2.h"
 #include "documents/ValueOutput.h"
 #include "language/ActionRegistry.h"
@@ -23,6 +25,7 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QMenu>
 #include <QScreen>
 #include <QShowEvent>
 #include <QTimer>
@@ -72,6 +75,8 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent)
     m_parts->connectAll();
     m_ausgabe = std::make_unique<ValueOutput>(*this, *m_parts);
     m_ausgabe->connectWidgets();
+    m_export = std::make_unique<PaletteExport>(*this, *m_parts);
+    m_export->connectWidgets();
     m_datei->connectActions();
     FormCreate();
 }
@@ -111,6 +116,9 @@ void TForm1::connectActions()
     verbinden(Aktion::hilfeInhalt, &TForm1::hilfeInhaltExecute);
     verbinden(Aktion::hilfeInfo, &TForm1::hilfeInfoExecute);
     verbinden(Aktion::onlineCheckAufUpdate, &TForm1::onlineCheckAufUpdateExecute);
+    verbinden(Aktion::farbformate, &TForm1::farbformateExecute);
+    // The value rows' context menu offers the formats of the selected field too.
+    m_w.PopupMenu1a->addAction(&m_actions->action(Aktion::farbformate));
 }
 
 void TForm1::setBlind(const TfBlind& blind)

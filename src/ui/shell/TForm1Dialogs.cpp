@@ -5,6 +5,7 @@
 #include "colour/Conversions.h"
 #include "desktop/ShellOpener.h"
 #include "dialogs/Einstellungen.h"
+#include "documents/ColourFormatsWindow.h"
 #include "documents/TForm2.h"
 #include "dialogs/TfPipette.h"
 #include "display/DisplayParts.h"
@@ -121,4 +122,12 @@ void TForm1::portalPipette()
     m_parts->eingabe->dialog();
     hide();
     m_portal->pickColor();
+}
+
+// One window, kept while the main window lives: it follows the selection.
+void TForm1::farbformateExecute()
+{
+    if (!m_farbformate)
+        m_farbformate = std::make_unique<ColourFormatsWindow>(*this, *m_parts, this);
+    m_farbformate->zeigen();
 }

@@ -24,6 +24,7 @@ bool ColourPanel::setColour(const QColor& colour)
     // An opaque panel paints every pixel itself; Qt need not draw the parent first.
     setAttribute(Qt::WA_OpaquePaintEvent, m_colour.alpha() == 255);
     update();
+    emit colourChanged();
     return true;
 }
 
@@ -34,6 +35,7 @@ void ColourPanel::clearColour()
     m_hasColour = false;
     setAttribute(Qt::WA_OpaquePaintEvent, false);
     update();
+    emit colourChanged();
 }
 
 QColor ColourPanel::fontColour() const

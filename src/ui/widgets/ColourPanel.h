@@ -47,6 +47,8 @@ signals:
     // Left button released over the panel.
     void clicked();
     void resized();
+    // The panel took another colour or became transparent.
+    void colourChanged();
 
 protected:
     bool event(QEvent* event) override;
