@@ -7,7 +7,7 @@ set -euo pipefail
 
 packages=(
   cmake ninja-build g++ pkg-config
-  qt6-base-dev libqt6svg6 libgl-dev
+  qt6-base-dev libqt6svg6 libqt6svg6-dev libgl-dev
   qt6-tools-dev qt6-tools-dev-tools libqt6sql6-sqlite
   libgtest-dev libgmock-dev libbenchmark-dev
   libpng-dev zlib1g-dev

@@ -13,16 +13,19 @@ set(TINCTORA_HELP_FILES_de
   HTML/page05.htm
   HTML/page15.htm
   HTML/page06.htm
+  HTML/page22.htm
+  HTML/page23.htm
   HTML/page11.htm
   HTML/page12.htm
   HTML/page13.htm
   HTML/page14.htm
+  HTML/page19.htm
+  HTML/page20.htm
   HTML/page03.htm
   HTML/page16.htm
   HTML/page17.htm
+  HTML/page21.htm
   HTML/page18.htm
-  HTML/page19.htm
-  HTML/page20.htm
   HTML/images/main-window.png
 )
 set(TINCTORA_HELP_FILES_en
@@ -38,15 +41,18 @@ set(TINCTORA_HELP_FILES_en
   HTML/page05.htm
   HTML/page15.htm
   HTML/page06.htm
+  HTML/page22.htm
+  HTML/page23.htm
   HTML/page11.htm
   HTML/page12.htm
   HTML/page13.htm
   HTML/page14.htm
+  HTML/page19.htm
+  HTML/page20.htm
   HTML/page03.htm
   HTML/page16.htm
   HTML/page17.htm
+  HTML/page21.htm
   HTML/page18.htm
-  HTML/page19.htm
-  HTML/page20.htm
   HTML/images/main-window.png
 )

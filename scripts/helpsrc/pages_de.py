@@ -17,9 +17,9 @@ Ihrem Browser.</p>
 
 SECTIONS = [
     ("Erste Schritte", ["page01.htm", "page02.htm", "page04.htm", "page07.htm"]),
-    ("Mit Kombinationen arbeiten", ["page08.htm", "page09.htm", "page10.htm", "page05.htm", "page15.htm", "page06.htm", "page19.htm", "page20.htm"]),
-    ("Farben festhalten und weitergeben", ["page11.htm", "page12.htm", "page13.htm", "page14.htm", "page03.htm"]),
-    ("Das Programm", ["page16.htm", "page17.htm", "page18.htm"]),
+    ("Mit Kombinationen arbeiten", ["page08.htm", "page09.htm", "page10.htm", "page05.htm", "page15.htm", "page06.htm", "page22.htm", "page23.htm"]),
+    ("Farben festhalten und weitergeben", ["page11.htm", "page12.htm", "page13.htm", "page14.htm", "page19.htm", "page20.htm", "page03.htm"]),
+    ("Das Programm", ["page16.htm", "page17.htm", "page21.htm", "page18.htm"]),
 ]
 
 PAGES = [
@@ -264,6 +264,59 @@ stattdessen „Nur websichere Farben anzeigen“.</p>
 <p class="note">Im Dialog zugewiesene Farben lassen sich nicht in einer Farbeinstellungsdatei speichern; beim
 Speichern fragt das Programm, ob Sie trotzdem speichern möchten.</p>
 """),
+dict(file="page22.htm", title="Farbsehen simulieren",
+     summary="wie die Farben für Menschen mit anderem Farbsehen aussehen",
+     keywords=["Farbsehen", "Simulation", "Protanopie", "Deuteranopie", "Tritanopie", "Achromatopsie",
+               "Farbenblindheit", "Rot-Grün-Sehschwäche"],
+     body=f"""
+<p>Nicht alle Menschen sehen Farben gleich. {ui("Ansicht &gt; Farbsehen simulieren")} zeigt die Flächen so, wie
+jemand mit einer der folgenden Arten des Farbsehens sie sieht ({key("Alt+A")}, {key("S")}, dann der
+unterstrichene Buchstabe):</p>
+<table class="keys">
+<tr><td>{ui("Normal")}</td><td>die Farben, wie sie sind (bei jedem Programmstart).</td></tr>
+<tr><td>{ui("Protanopie")}</td><td>ohne langwellige („rote“) Zapfen: Rot wirkt dunkler, Rot und Grün werden
+verwechselt.</td></tr>
+<tr><td>{ui("Deuteranopie")}</td><td>ohne mittelwellige („grüne“) Zapfen: Rot und Grün werden verwechselt, ohne
+dass Rot dunkler wirkt.</td></tr>
+<tr><td>{ui("Tritanopie")}</td><td>ohne kurzwellige („blaue“) Zapfen: Blau und Grün sowie Gelb und Violett werden
+verwechselt.</td></tr>
+<tr><td>{ui("Achromatopsie")}</td><td>ganz ohne Farbe: jede Farbe erscheint im Grau ihrer relativen
+Leuchtdichte.</td></tr>
+</table>
+<p>Die drei Dichromasien folgen dem Modell von Machado, Oliveira und Fernandes (2009, „A Physiologically-based
+Model for Simulation of Color Vision Deficiency“) in voller Ausprägung, gerechnet in linearem sRGB; die
+Achromatopsie nimmt die Leuchtdichte-Gewichte von Rec. 709.</p>
+<p>Die Simulation ändert nur, was Sie sehen: die Flächen beider Hälften einer fixierten Anzeige, die
+Farbmuster neben den Werten, das Farbband, das Hell-Dunkel-Feld, das Winkelbild, das Popup-Fenster und die
+Schrift der Textansicht. Die Werte in den Wertezeilen, kopierte Werte, Ausdrucke und gespeicherte Dateien
+behalten die echten Farben. Die Statusleiste nennt die eingeschaltete Simulation. Die Wahl wird nicht
+gespeichert.</p>
+"""),
+dict(file="page23.htm", title="Kontrast",
+     summary="wie gut jede Farbe als Schrift auf jeder anderen lesbar ist",
+     keywords=["Kontrast", "WCAG", "APCA", "Lc", "Lesbarkeit", "Schrift", "Barrierefreiheit"],
+     body=f"""
+<p>{ui("Bearbeiten &gt; Kontrast")} öffnet ein Fenster mit jeder gerade gezeigten Fläche, einmal als Zeile (die
+Schriftfarbe) und einmal als Spalte (die Hintergrundfarbe). Jede Zelle nennt zwei Maße dafür, wie gut die
+Farbe der Zeile auf der Farbe der Spalte lesbar ist:</p>
+<ul>
+<li>das <b>Kontrastverhältnis</b> nach WCAG 2.2, von 1.00 (kein Kontrast) bis 21.00 (Schwarz auf Weiß), in beide
+Richtungen gleich; die Zelle nennt die höchste erreichte Stufe: {ui("AA groß")} ab 3 (große Schrift),
+{ui("AA")} ab 4,5 und {ui("AAA")} ab 7;</li>
+<li>der <b>Helligkeitskontrast Lc</b> nach APCA-W3 0.1.9, der davon abhängt, welche Farbe die Schrift ist:
+positiv für dunkle Schrift auf hellem Grund, negativ für helle Schrift auf dunklem. Die Zelle nennt die
+höchste der Stufen Lc 45, 60, 75 und 90, die der Betrag von Lc erreicht; je höher die Stufe, desto kleiner
+und dünner darf die Schrift sein, die noch gut lesbar bleibt.</li>
+</ul>
+<p>Das Fenster folgt der Anzeige, solange es offen ist: Ändern Sie die Grundfarbe, den Modus oder die Zahl der
+Flächen, ändert sich die Tabelle mit. Es misst immer die echten Farben, auch während eine Simulation des
+Farbsehens eingeschaltet ist. {ui("Kopieren")} legt die Tabelle als tabulatorgetrennten Text in die
+Zwischenablage, bereit für eine Tabellenkalkulation.</p>
+<p>In der Textansicht ({ui("Ansicht &gt; Text anstelle Flächen")}) zeigt der Mauszeiger über einem Text das
+Kontrastverhältnis und Lc dieses Textes auf seiner Fläche.</p>
+<p>Im Terminal gibt <code>tinctora --contrast DATEI.tnfx</code> beide Maße für jedes Farbpaar aus, das eine
+Farbeinstellungsdatei zeigt, ohne Fenster (siehe <a href="page21.htm">Die Befehlszeile</a>).</p>
+"""),
 dict(file="page11.htm", title="Farbeinstellungen speichern und laden",
      summary="die Tinctora-Datei (*.tnfx)",
      keywords=["Speichern", "Laden", "Öffnen", "tnfx", "Farbeinstellungsdatei", "Farbeinstellungen speichern unter"],
@@ -333,6 +386,62 @@ Kombination folgen ihre Werte unter „-------------- FIXIERT --------------“.
 erscheint jede Fläche der Reihe mit einer Wertezeile, wie im Fenster <a href="page12.htm">Zwischendaten</a>.</p>
 <p>Einen einzelnen Wert kopieren Sie, indem Sie ihn anklicken und {key("Strg+C")} drücken (siehe
 <a href="page07.htm">Flächen auswählen und Werte</a>).</p>
+"""),
+dict(file="page19.htm", title="Palette exportieren",
+     summary="die Farben als Palettendatei für andere Programme",
+     keywords=["Palette exportieren", "Strg+E", "Palettendatei", "GIMP-Palette", "gpl", "Adobe Swatch Exchange", "ase", "LibreOffice", "soc", "CSS", "Sass", "scss", "Design-Tokens", "tokens.json", "SVG", "PNG", "Farbmusterbogen"],
+     body=f"""
+<p>{ui("Datei &gt; Palette exportieren...")} ({key("Strg+E")}) schreibt die angezeigten Farben in eine Datei,
+die andere Programme als Palette lesen. Das Format wählen Sie in der Typenliste des Dateidialogs oder mit einer
+Endung, die das Programm kennt; ein Name ohne Endung erhält die des gewählten Typs.</p>
+<p>Die Palette enthält jede Fläche, die die Anzeige zeigt, in der Reihenfolge, in der
+{ui("Alle Werte kopieren")} sie aufführt, und mit denselben Namen: „Große Fläche“, „Kleine Fl. links“,
+„Kleine Fl. Mitte“, „Kleine Fl. rechts“, bei Auffächerungen und Farbreihen die Namen des Fensters
+<a href="page12.htm">Zwischendaten</a> („2. kl. Fläche“ usw.). Bei einer <a href="page08.htm">fixierten</a>
+Kombination werden beide Hälften exportiert, die gerade bearbeitete zuerst, als Gruppen „Rechte Hälfte“ und
+„Linke Hälfte“.</p>
+<table class="keys">
+<tr><th>Typ</th><th>Datei</th><th>Gelesen von</th></tr>
+<tr><td>GIMP-Palette</td><td>.gpl</td><td>GIMP, Inkscape, Krita, Scribus</td></tr>
+<tr><td>Adobe Swatch Exchange</td><td>.ase</td><td>Adobe-Programme; je Hälfte eine Farbgruppe</td></tr>
+<tr><td>LibreOffice-Farbtabelle</td><td>.soc</td><td>LibreOffice</td></tr>
+<tr><td>CSS-Variablen</td><td>.css</td><td>Stylesheets: <code>--grosse-flaeche: #DA251D;</code> in <code>:root</code></td></tr>
+<tr><td>Sass-Variablen</td><td>.scss</td><td>Sass: <code>$grosse-flaeche: #DA251D;</code></td></tr>
+<tr><td>Design-Tokens</td><td>.tokens.json</td><td>Design-Token-Werkzeuge (Format der Design Tokens Community Group, Farb-Tokens in sRGB)</td></tr>
+<tr><td>Farbmusterbogen</td><td>.svg, .png</td><td>jeder Bildbetrachter; jede Farbe als Quadrat mit Namen und Hexwert darunter, auf Weiß</td></tr>
+</table>
+<p>In den Stylesheet-Formaten werden die Namen zu Bezeichnern: Kleinbuchstaben, Umlaute und ß ausgeschrieben,
+jedes andere Zeichen ein Bindestrich; ein Kommentar neben jedem Wert behält den vollen Namen. Bei zwei Hälften
+steht der Name der Hälfte vorn („rechte-haelfte-grosse-flaeche“).</p>
+<p>Die Datei wird neben der alten geschrieben und erst an ihre Stelle gesetzt, wenn sie vollständig ist, wie beim
+<a href="page11.htm">Speichern der Farbeinstellungen</a>: Schlägt das Schreiben fehl, erscheint die Meldung
+„Die Datei konnte nicht erstellt werden!“, und eine ältere Datei dieses Namens bleibt, wie sie war.</p>
+<p>Dieselben Dateien lassen sich auch ohne Fenster schreiben: siehe <a href="page21.htm">Die Befehlszeile</a>.</p>
+"""),
+dict(file="page20.htm", title="Farbformate",
+     summary="die gewählte Farbe als Hex, rgb(), HSL, HSV, CMYK, Lab, LCh, OKLab und OKLCH",
+     keywords=["Farbformate", "HSL", "HSV", "CMYK", "Lab", "LCh", "OKLab", "OKLCH", "rgb()", "CSS-Farbe", "Farbe umrechnen"],
+     body=f"""
+<p>{ui("Bearbeiten &gt; Farbformate...")}, auch im Menü der rechten Maustaste auf den Wertezeilen, öffnet ein
+Fenster, das die Farbe der <a href="page07.htm">ausgewählten Fläche</a> in weiteren Schreibweisen zeigt. Das
+Fenster bleibt neben dem Hauptfenster offen und folgt ihm: Wählen Sie eine andere Fläche, ziehen Sie auf dem
+Farbband oder im Hell/Dunkel-Feld, und seine Zeilen ändern sich mit der Farbe.</p>
+<table class="keys">
+<tr><th>Zeile</th><th>Beispiel</th><th>Bedeutung</th></tr>
+<tr><td>Hex</td><td><code>#008000</code></td><td>der Hexwert der Wertezeilen</td></tr>
+<tr><td>RGB</td><td><code>rgb(0 128 0)</code></td><td>die Dezimalwerte, wie CSS sie schreibt</td></tr>
+<tr><td>HSL</td><td><code>hsl(120.0 100.0% 25.1%)</code></td><td>Farbton in Grad, Sättigung und Helligkeit</td></tr>
+<tr><td>HSV</td><td><code>hsv(120.0 100.0% 50.2%)</code></td><td>Farbton, Sättigung und Hellwert, wie viele Farbwähler sie zeigen</td></tr>
+<tr><td>CMYK</td><td><code>cmyk(100.0% 0.0% 100.0% 49.8%)</code></td><td>Cyan, Magenta, Gelb und Schwarz direkt aus R, G, B berechnet, ohne Druckerprofil: ein Anhaltspunkt, kein Proof für den Druck</td></tr>
+<tr><td>CIE Lab, CIE LCh</td><td><code>lab(46.28 -47.55 48.59)</code></td><td>wie CSS <code>lab()</code> und <code>lch()</code> festlegt: Weißpunkt D50, sRGB mit dem Bradford-Verfahren angepasst</td></tr>
+<tr><td>OKLab, OKLCH</td><td><code>oklab(0.5198 -0.1403 0.1077)</code></td><td>wie CSS <code>oklab()</code> und <code>oklch()</code> festlegt</td></tr>
+</table>
+<p>Die Schaltfläche {ui("Kopieren")} neben einer Zeile legt ihren Text in die Zwischenablage. Wo CSS die
+Schreibweise kennt (Hex, <code>rgb()</code>, <code>hsl()</code>, <code>lab()</code>, <code>lch()</code>,
+<code>oklab()</code>, <code>oklch()</code>), lässt sich der Text unverändert in ein Stylesheet einfügen; HSV und
+CMYK haben keine CSS-Schreibweise und werden kopiert, wie sie angezeigt werden.</p>
+<p>Solange die <a href="page05.htm">manuelle Eingabe</a> getippte Werte in der großen Fläche zeigt, zeigt das
+Fenster die getippte Farbe.</p>
 """),
 dict(file="page03.htm", title="Das Popup-Fenster",
      summary="die Farben auf dem ganzen Bildschirm, mit Text",
@@ -404,12 +513,48 @@ dict(file="page17.htm", title="Tastenkürzel",
 <tr><td>Strg+O</td><td>Farbeinstellungen laden</td></tr>
 <tr><td>Strg+S</td><td>Farbeinstellungen speichern</td></tr>
 <tr><td>Strg+P</td><td>Werte drucken</td></tr>
+<tr><td>Strg+E</td><td>Palette exportieren</td></tr>
 <tr><td>Alt+C</td><td>Alle Werte kopieren</td></tr>
 <tr><td>Strg+C</td><td>hervorgehobenen Wert kopieren</td></tr>
 <tr><td>Alt+F4</td><td>Programm beenden</td></tr>
 </table>
 <p>Pipette: Leer- oder Entertaste nimmt die Farbe auf, die Pfeiltasten bewegen um ein Pixel, Strg mit
 Pfeiltaste um zehn (siehe <a href="page15.htm">Die Pipette</a>).</p>
+"""),
+dict(file="page21.htm", title="Die Befehlszeile",
+     summary="Exporte und Werte ohne Fenster",
+     keywords=["Befehlszeile", "Kommandozeile", "Terminal", "--export", "--format", "--values", "--contrast", "--help", "--version", "Stapelverarbeitung", "Build-Server", "Skript"],
+     body=f"""
+<p>Tinctora kann eine Farbeinstellungsdatei aus einem Terminal exportieren und ihre Werte ausgeben, ohne ein
+Fenster zu öffnen, auch auf einem Rechner ohne Bildschirm wie einem Build-Server. Ein laufendes Tinctora wird
+dabei weder gefragt noch gestört.</p>
+<pre>tinctora --export AUSGABE [--format FORMAT] DATEI.tnfx
+tinctora --values DATEI.tnfx
+tinctora --contrast DATEI.tnfx
+tinctora --help
+tinctora --version</pre>
+<ul>
+<li><code>--export AUSGABE</code> schreibt die Palette der Datei nach AUSGABE, wie
+<a href="page19.htm">Palette exportieren</a> es nach dem Öffnen der Datei täte. Das Format ergibt sich aus der
+Endung von AUSGABE (<code>.gpl</code>, <code>.ase</code>, <code>.soc</code>, <code>.css</code>,
+<code>.scss</code>, <code>.tokens.json</code>, <code>.svg</code>, <code>.png</code>), wenn <code>--format</code>
+es nicht nennt: <code>gpl</code>, <code>ase</code>, <code>soc</code>, <code>css</code>, <code>scss</code>,
+<code>tokens</code>, <code>svg</code> oder <code>png</code>.</li>
+<li><code>--values</code> gibt den Text aus, den {ui("Bearbeiten &gt; Alle Werte kopieren")} nach dem Öffnen
+der Datei in die Zwischenablage legen würde (siehe <a href="page14.htm">Werte kopieren</a>).</li>
+<li><code>--contrast</code> gibt eine Kopfzeile aus und dann für jedes geordnete Paar verschiedener Farben, die
+die Datei zeigt, eine Zeile mit vier durch Tabulatoren getrennten Werten: Schriftfarbe, Hintergrundfarbe (beide
+hexadezimal), das Kontrastverhältnis nach WCAG 2.2 mit zwei Nachkommastellen und APCA Lc mit einer (siehe
+<a href="page23.htm">Kontrast</a>).</li>
+<li><code>--help</code> listet die Optionen, <code>--version</code> gibt die Version aus.</li>
+</ul>
+<p>Meldungen und Namen erscheinen in der Sprache der Oberfläche, die der gespeicherte Wert „TNVersion“ wählt
+(siehe <a href="page16.htm">Einstellungen</a>).</p>
+<p>Fehlt die Datei oder ist sie beschädigt, ist das Format unbekannt oder lässt sich die Ausgabe nicht
+schreiben, gibt das Programm eine Zeile auf der Standardfehlerausgabe aus, endet mit einem Status ungleich 0
+und schreibt nichts. Eine vollständige Datei, die keinen der fünf Harmonie-Modi nennt, gilt hier als
+beschädigt, denn Tinctora schreibt nie eine solche.</p>
+<p>Eine Datei ohne Optionen, <code>tinctora DATEI.tnfx</code>, öffnet sich wie bisher im Fenster.</p>
 """),
 dict(file="page18.htm", title="Tutorial, Update-Prüfung und Info",
      summary="die Menüs Hilfe und Tutorial",
@@ -430,56 +575,5 @@ liest nichts aus dem Internet.</p>
 <h2>Info</h2>
 <p>{ui("Hilfe &gt; Info")} zeigt Namen und Version (3.25) des Programms, den Herausgeber und die Links zur Webseite
 und zur Support-E-Mail-Adresse. Ein Klick auf einen Link öffnet ihn.</p>
-"""),
-dict(file="page19.htm", title="Farbsehen simulieren",
-     summary="wie die Farben für Menschen mit anderem Farbsehen aussehen",
-     keywords=["Farbsehen", "Simulation", "Protanopie", "Deuteranopie", "Tritanopie", "Achromatopsie",
-               "Farbenblindheit", "Rot-Grün-Sehschwäche"],
-     body=f"""
-<p>Nicht alle Menschen sehen Farben gleich. {ui("Ansicht &gt; Farbsehen simulieren")} zeigt die Flächen so, wie
-jemand mit einer der folgenden Arten des Farbsehens sie sieht ({key("Alt+A")}, {key("S")}, dann der
-unterstrichene Buchstabe):</p>
-<table class="keys">
-<tr><td>{ui("Normal")}</td><td>die Farben, wie sie sind (bei jedem Programmstart).</td></tr>
-<tr><td>{ui("Protanopie")}</td><td>ohne langwellige („rote“) Zapfen: Rot wirkt dunkler, Rot und Grün werden
-verwechselt.</td></tr>
-<tr><td>{ui("Deuteranopie")}</td><td>ohne mittelwellige („grüne“) Zapfen: Rot und Grün werden verwechselt, ohne
-dass Rot dunkler wirkt.</td></tr>
-<tr><td>{ui("Tritanopie")}</td><td>ohne kurzwellige („blaue“) Zapfen: Blau und Grün sowie Gelb und Violett werden
-verwechselt.</td></tr>
-<tr><td>{ui("Achromatopsie")}</td><td>ganz ohne Farbe: jede Farbe erscheint im Grau ihrer relativen
-Leuchtdichte.</td></tr>
-</table>
-<p>Die drei Dichromasien folgen dem Modell von Machado, Oliveira und Fernandes (2009, „A Physiologically-based
-Model for Simulation of Color Vision Deficiency“) in voller Ausprägung, gerechnet in linearem sRGB; die
-Achromatopsie nimmt die Leuchtdichte-Gewichte von Rec. 709.</p>
-<p>Die Simulation ändert nur, was Sie sehen: die Flächen beider Hälften einer fixierten Anzeige, die
-Farbmuster neben den Werten, das Farbband, das Hell-Dunkel-Feld, das Winkelbild, das Popup-Fenster und die
-Schrift der Textansicht. Die Werte in den Wertezeilen, kopierte Werte, Ausdrucke und gespeicherte Dateien
-behalten die echten Farben. Die Statusleiste nennt die eingeschaltete Simulation. Die Wahl wird nicht
-gespeichert.</p>
-"""),
-dict(file="page20.htm", title="Kontrast",
-     summary="wie gut jede Farbe als Schrift auf jeder anderen lesbar ist",
-     keywords=["Kontrast", "WCAG", "APCA", "Lc", "Lesbarkeit", "Schrift", "Barrierefreiheit"],
-     body=f"""
-<p>{ui("Bearbeiten &gt; Kontrast")} öffnet ein Fenster mit jeder gerade gezeigten Fläche, einmal als Zeile (die
-Schriftfarbe) und einmal als Spalte (die Hintergrundfarbe). Jede Zelle nennt zwei Maße dafür, wie gut die
-Farbe der Zeile auf der Farbe der Spalte lesbar ist:</p>
-<ul>
-<li>das <b>Kontrastverhältnis</b> nach WCAG 2.2, von 1.00 (kein Kontrast) bis 21.00 (Schwarz auf Weiß), in beide
-Richtungen gleich; die Zelle nennt die höchste erreichte Stufe: {ui("AA groß")} ab 3 (große Schrift),
-{ui("AA")} ab 4,5 und {ui("AAA")} ab 7;</li>
-<li>der <b>Helligkeitskontrast Lc</b> nach APCA-W3 0.1.9, der davon abhängt, welche Farbe die Schrift ist:
-positiv für dunkle Schrift auf hellem Grund, negativ für helle Schrift auf dunklem. Die Zelle nennt die
-höchste der Stufen Lc 45, 60, 75 und 90, die der Betrag von Lc erreicht; je höher die Stufe, desto kleiner
-und dünner darf die Schrift sein, die noch gut lesbar bleibt.</li>
-</ul>
-<p>Das Fenster folgt der Anzeige, solange es offen ist: Ändern Sie die Grundfarbe, den Modus oder die Zahl der
-Flächen, ändert sich die Tabelle mit. Es misst immer die echten Farben, auch während eine Simulation des
-Farbsehens eingeschaltet ist. {ui("Kopieren")} legt die Tabelle als tabulatorgetrennten Text in die
-Zwischenablage, bereit für eine Tabellenkalkulation.</p>
-<p>In der Textansicht ({ui("Ansicht &gt; Text anstelle Flächen")}) zeigt der Mauszeiger über einem Text das
-Kontrastverhältnis und Lc dieses Textes auf seiner Fläche.</p>
 """),
 ]

@@ -17,9 +17,9 @@ in your browser.</p>
 
 SECTIONS = [
     ("Getting started", ["page01.htm", "page02.htm", "page04.htm", "page07.htm"]),
-    ("Working with combinations", ["page08.htm", "page09.htm", "page10.htm", "page05.htm", "page15.htm", "page06.htm", "page19.htm", "page20.htm"]),
-    ("Keeping and passing on colours", ["page11.htm", "page12.htm", "page13.htm", "page14.htm", "page03.htm"]),
-    ("The program", ["page16.htm", "page17.htm", "page18.htm"]),
+    ("Working with combinations", ["page08.htm", "page09.htm", "page10.htm", "page05.htm", "page15.htm", "page06.htm", "page22.htm", "page23.htm"]),
+    ("Keeping and passing on colours", ["page11.htm", "page12.htm", "page13.htm", "page14.htm", "page19.htm", "page20.htm", "page03.htm"]),
+    ("The program", ["page16.htm", "page17.htm", "page21.htm", "page18.htm"]),
 ]
 
 PAGES = [
@@ -263,6 +263,57 @@ colours between the outer fields are computed automatically, so the dialog is no
 <p class="note">Colours allocated in this dialog cannot be stored in a colour settings file; when you save,
 the program asks whether to continue.</p>
 """),
+dict(file="page22.htm", title="Simulating colour vision",
+     summary="how the colours look to people who see colour differently",
+     keywords=["colour vision", "color vision", "simulation", "protanopia", "deuteranopia", "tritanopia",
+               "achromatopsia", "colour blindness"],
+     body=f"""
+<p>Not everybody sees colours alike. {ui("View &gt; Simulate Color Vision")} shows the fields as someone with
+one of the following kinds of colour vision sees them ({key("Alt+V")}, {key("V")}, then the underlined letter):</p>
+<table class="keys">
+<tr><td>{ui("Normal")}</td><td>the colours as they are (at every start of the program).</td></tr>
+<tr><td>{ui("Protanopia")}</td><td>no long-wavelength ("red") cones: reds look darker and red and green are
+confused.</td></tr>
+<tr><td>{ui("Deuteranopia")}</td><td>no medium-wavelength ("green") cones: red and green are confused, without
+reds turning darker.</td></tr>
+<tr><td>{ui("Tritanopia")}</td><td>no short-wavelength ("blue") cones: blue and green, and yellow and violet,
+are confused.</td></tr>
+<tr><td>{ui("Achromatopsia")}</td><td>no colour at all: every colour is shown as the grey of its relative
+luminance.</td></tr>
+</table>
+<p>The three dichromacies use the model of Machado, Oliveira and Fernandes (2009, "A Physiologically-based
+Model for Simulation of Color Vision Deficiency") at full severity, computed on linear-light sRGB;
+achromatopsia uses the luminance weights of Rec. 709.</p>
+<p>The simulation changes only what you see: the fields of both halves of a fixed display, the swatches beside
+the values, the colour band, the light/dark field, the angle picture, the pop-up window and the text of the
+text view. The values in the value rows, copied values, prints and saved files keep the real colours. The
+status bar names the simulation that is on. The choice is not stored.</p>
+"""),
+dict(file="page23.htm", title="Contrast",
+     summary="how well each colour reads as text on each other colour",
+     keywords=["contrast", "WCAG", "APCA", "Lc", "legibility", "text", "accessibility"],
+     body=f"""
+<p>{ui("Edit &gt; Contrast")} opens a window with every field now shown, once as a row (the text colour) and
+once as a column (the background colour). Each cell gives two measures of how well the row's colour reads
+on the column's colour:</p>
+<ul>
+<li>the <b>contrast ratio</b> of WCAG 2.2, from 1.00 (no contrast) to 21.00 (black on white), the same in
+both directions; the cell names the highest level it reaches: {ui("AA large")} from 3 (large text),
+{ui("AA")} from 4.5 and {ui("AAA")} from 7;</li>
+<li>the <b>lightness contrast Lc</b> of APCA-W3 0.1.9, which depends on which colour is the text: positive
+for dark text on a light background, negative for light text on a dark one. The cell names the highest of
+the levels Lc 45, 60, 75 and 90 that the amount of Lc reaches; the higher the level, the smaller and
+thinner the text that still reads well.</li>
+</ul>
+<p>The window follows the display while it is open: change the base colour, the mode or the number of
+fields and the matrix changes with them. It always measures the real colours, also while a colour vision
+simulation is on. {ui("Copy")} puts the matrix on the clipboard as tab-separated text, ready for a
+spreadsheet.</p>
+<p>In the text view ({ui("View &gt; Text Instead of Fields")}), rest the mouse on a text to see the contrast
+ratio and Lc of that text on its field.</p>
+<p>From a terminal, <code>tinctora --contrast FILE.tnfx</code> prints both measures for every pair of colours a
+settings file shows, without a window (see <a href="page21.htm">The command line</a>).</p>
+"""),
 dict(file="page11.htm", title="Saving and loading colour settings",
      summary="the Tinctora file (*.tnfx)",
      keywords=["save", "load", "open", "tnfx", "colour settings file", "Save Settings of Colors As"],
@@ -333,6 +384,61 @@ rows every field of the row appears, one line of values per field, as in the
 <a href="page12.htm">intermediate values</a> window.</p>
 <p>To copy a single value, click it and press {key("Ctrl+C")} (see <a href="page07.htm">Selecting fields and values</a>).</p>
 """),
+dict(file="page19.htm", title="Exporting the palette",
+     summary="the colours as a palette file for other programs",
+     keywords=["export palette", "Ctrl+E", "palette file", "GIMP palette", "gpl", "Adobe Swatch Exchange", "ase", "LibreOffice", "soc", "CSS", "Sass", "scss", "design tokens", "tokens.json", "SVG", "PNG", "swatch sheet"],
+     body=f"""
+<p>{ui("File &gt; Export Palette...")} ({key("Ctrl+E")}) writes the colours you see into a file that other
+programs read as a palette. Choose the format in the file dialog's type list, or give the name an extension
+the program knows; a name without one gets the extension of the chosen type.</p>
+<p>The palette holds every field the display shows, in the order in which {ui("Copy All Data")} lists them
+and with the same names: "Big field", "Small field left-hand side", "Small field center", "Small field
+right-hand side", and in fannings and colour rows the names of the <a href="page12.htm">intermediate
+values</a> window ("2nd small field" and so on). With a <a href="page08.htm">fixed</a> combination both halves
+are exported, the half you are editing first, as the groups "Right half" and "Left half".</p>
+<table class="keys">
+<tr><th>Type</th><th>File</th><th>Read by</th></tr>
+<tr><td>GIMP palette</td><td>.gpl</td><td>GIMP, Inkscape, Krita, Scribus</td></tr>
+<tr><td>Adobe Swatch Exchange</td><td>.ase</td><td>Adobe applications; one colour group per half</td></tr>
+<tr><td>LibreOffice color table</td><td>.soc</td><td>LibreOffice</td></tr>
+<tr><td>CSS custom properties</td><td>.css</td><td>style sheets: <code>--big-field: #DA251D;</code> in <code>:root</code></td></tr>
+<tr><td>Sass variables</td><td>.scss</td><td>Sass: <code>$big-field: #DA251D;</code></td></tr>
+<tr><td>Design tokens</td><td>.tokens.json</td><td>design-token tools (Design Tokens Community Group format, colour tokens in sRGB)</td></tr>
+<tr><td>Swatch sheet</td><td>.svg, .png</td><td>any image viewer; each colour as a square with its name and hex value below it, on white</td></tr>
+</table>
+<p>In the style sheet formats the names become identifiers: lower case, umlauts spelled out, every other
+character a hyphen; a comment beside each value keeps the full name. With two halves the half's name leads
+("right-half-big-field").</p>
+<p>The file is written beside the old one and put in its place only when it is complete, as when you
+<a href="page11.htm">save colour settings</a>: if writing fails, the message "The file couldn´t be created!"
+appears and an older file of that name stays as it was.</p>
+<p>The same files can be written without opening the window: see <a href="page21.htm">The command line</a>.</p>
+"""),
+dict(file="page20.htm", title="Color formats",
+     summary="the selected colour as hex, rgb(), HSL, HSV, CMYK, Lab, LCh, OKLab and OKLCH",
+     keywords=["color formats", "colour formats", "HSL", "HSV", "CMYK", "Lab", "LCh", "OKLab", "OKLCH", "rgb()", "CSS color", "convert color"],
+     body=f"""
+<p>{ui("Edit &gt; Color Formats...")}, also in the menu of the right mouse button on the value rows, opens a
+window that shows the colour of the <a href="page07.htm">selected field</a> in further notations. The window
+stays open beside the main window and follows it: select another field, drag on the colour band or in the
+light/dark field, and its lines change with the colour.</p>
+<table class="keys">
+<tr><th>Line</th><th>Example</th><th>What it is</th></tr>
+<tr><td>Hex</td><td><code>#008000</code></td><td>the hex value of the value rows</td></tr>
+<tr><td>RGB</td><td><code>rgb(0 128 0)</code></td><td>the decimal values, as CSS writes them</td></tr>
+<tr><td>HSL</td><td><code>hsl(120.0 100.0% 25.1%)</code></td><td>hue in degrees, saturation and lightness</td></tr>
+<tr><td>HSV</td><td><code>hsv(120.0 100.0% 50.2%)</code></td><td>hue, saturation and value, as many colour pickers show them</td></tr>
+<tr><td>CMYK</td><td><code>cmyk(100.0% 0.0% 100.0% 49.8%)</code></td><td>cyan, magenta, yellow and black computed directly from R, G, B, without a printer profile: a starting point, not a proof for print</td></tr>
+<tr><td>CIE Lab, CIE LCh</td><td><code>lab(46.28 -47.55 48.59)</code></td><td>as CSS defines <code>lab()</code> and <code>lch()</code>: white point D50, sRGB adapted with the Bradford method</td></tr>
+<tr><td>OKLab, OKLCH</td><td><code>oklab(0.5198 -0.1403 0.1077)</code></td><td>as CSS defines <code>oklab()</code> and <code>oklch()</code></td></tr>
+</table>
+<p>The button {ui("Copy")} beside a line puts its text on the clipboard. Where CSS has the notation (hex,
+<code>rgb()</code>, <code>hsl()</code>, <code>lab()</code>, <code>lch()</code>, <code>oklab()</code>,
+<code>oklch()</code>) that text can be pasted into a style sheet as it is; HSV and CMYK have no CSS notation
+and are copied as shown.</p>
+<p>While the <a href="page05.htm">manual input</a> shows typed values in the big field, the window shows the
+typed colour.</p>
+"""),
 dict(file="page03.htm", title="The pop-up window",
      summary="the colours on the whole screen, with text",
      keywords=["pop-up window", "popup", "fullscreen preview", "F9", "Change Color", "text mode"],
@@ -402,6 +508,7 @@ dict(file="page17.htm", title="Keyboard shortcuts",
 <tr><td>Ctrl+O</td><td>Load Settings of Colors</td></tr>
 <tr><td>Ctrl+S</td><td>Save settings of Colors</td></tr>
 <tr><td>Ctrl+P</td><td>Print Data</td></tr>
+<tr><td>Ctrl+E</td><td>Export Palette</td></tr>
 <tr><td>Alt+C</td><td>Copy All Data</td></tr>
 <tr><td>Ctrl+C</td><td>Copy the highlighted value</td></tr>
 <tr><td>Alt+F4</td><td>Exit</td></tr>
@@ -409,6 +516,39 @@ dict(file="page17.htm", title="Keyboard shortcuts",
 <p>In the English interface the File menu shows no key beside Load, Save and Print; the keys work all the same.</p>
 <p>Pipette: Space or Enter picks the colour, the arrow keys move by one pixel, Ctrl with an arrow key by ten
 (see <a href="page15.htm">The pipette</a>).</p>
+"""),
+dict(file="page21.htm", title="The command line",
+     summary="exports and values without a window",
+     keywords=["command line", "terminal", "--export", "--format", "--values", "--contrast", "--help", "--version", "batch", "build server", "script"],
+     body=f"""
+<p>Tinctora can export a colour settings file and print its values from a terminal, without opening a
+window, also on a computer without a screen such as a build server. A running Tinctora is neither asked nor
+disturbed.</p>
+<pre>tinctora --export OUTPUT [--format FORMAT] FILE.tnfx
+tinctora --values FILE.tnfx
+tinctora --contrast FILE.tnfx
+tinctora --help
+tinctora --version</pre>
+<ul>
+<li><code>--export OUTPUT</code> writes the palette of the file to OUTPUT, as
+<a href="page19.htm">Export Palette</a> would after opening the file. The format comes from the extension of
+OUTPUT (<code>.gpl</code>, <code>.ase</code>, <code>.soc</code>, <code>.css</code>, <code>.scss</code>,
+<code>.tokens.json</code>, <code>.svg</code>, <code>.png</code>) unless <code>--format</code> names it:
+<code>gpl</code>, <code>ase</code>, <code>soc</code>, <code>css</code>, <code>scss</code>, <code>tokens</code>,
+<code>svg</code> or <code>png</code>.</li>
+<li><code>--values</code> prints the text that {ui("Edit &gt; Copy All Data")} would put on the clipboard after
+opening the file (see <a href="page14.htm">Copying values</a>).</li>
+<li><code>--contrast</code> prints a head line and then, for every ordered pair of distinct colours the file
+shows, one line of four values separated by tabs: the text colour, the background colour (both as hex), the
+WCAG 2.2 contrast ratio with two decimals and the APCA Lc with one (see <a href="page23.htm">Contrast</a>).</li>
+<li><code>--help</code> lists the options, <code>--version</code> prints the version.</li>
+</ul>
+<p>Messages and names are in the interface language, chosen by the stored setting "TNVersion" (see
+<a href="page16.htm">Settings</a>).</p>
+<p>If the file is missing or damaged, the format is unknown or the output cannot be written, the program prints
+one line to standard error, ends with a status other than 0 and writes nothing. A file that is complete but
+names none of the five harmony modes counts as damaged here, since Tinctora never writes one.</p>
+<p>A file given without options, <code>tinctora FILE.tnfx</code>, opens in the window as before.</p>
 """),
 dict(file="page18.htm", title="Tutorial, update check and info",
      summary="the Help and Tutorial menus",
@@ -429,54 +569,5 @@ nothing and reads nothing from the internet.</p>
 <h2>Info</h2>
 <p>{ui("Help &gt; Info")} shows the program's name, its version (3.25), the publisher and the links to the web site
 and to the support e-mail address. Click a link to open it.</p>
-"""),
-dict(file="page19.htm", title="Simulating colour vision",
-     summary="how the colours look to people who see colour differently",
-     keywords=["colour vision", "color vision", "simulation", "protanopia", "deuteranopia", "tritanopia",
-               "achromatopsia", "colour blindness"],
-     body=f"""
-<p>Not everybody sees colours alike. {ui("View &gt; Simulate Color Vision")} shows the fields as someone with
-one of the following kinds of colour vision sees them ({key("Alt+V")}, {key("V")}, then the underlined letter):</p>
-<table class="keys">
-<tr><td>{ui("Normal")}</td><td>the colours as they are (at every start of the program).</td></tr>
-<tr><td>{ui("Protanopia")}</td><td>no long-wavelength ("red") cones: reds look darker and red and green are
-confused.</td></tr>
-<tr><td>{ui("Deuteranopia")}</td><td>no medium-wavelength ("green") cones: red and green are confused, without
-reds turning darker.</td></tr>
-<tr><td>{ui("Tritanopia")}</td><td>no short-wavelength ("blue") cones: blue and green, and yellow and violet,
-are confused.</td></tr>
-<tr><td>{ui("Achromatopsia")}</td><td>no colour at all: every colour is shown as the grey of its relative
-luminance.</td></tr>
-</table>
-<p>The three dichromacies use the model of Machado, Oliveira and Fernandes (2009, "A Physiologically-based
-Model for Simulation of Color Vision Deficiency") at full severity, computed on linear-light sRGB;
-achromatopsia uses the luminance weights of Rec. 709.</p>
-<p>The simulation changes only what you see: the fields of both halves of a fixed display, the swatches beside
-the values, the colour band, the light/dark field, the angle picture, the pop-up window and the text of the
-text view. The values in the value rows, copied values, prints and saved files keep the real colours. The
-status bar names the simulation that is on. The choice is not stored.</p>
-"""),
-dict(file="page20.htm", title="Contrast",
-     summary="how well each colour reads as text on each other colour",
-     keywords=["contrast", "WCAG", "APCA", "Lc", "legibility", "text", "accessibility"],
-     body=f"""
-<p>{ui("Edit &gt; Contrast")} opens a window with every field now shown, once as a row (the text colour) and
-once as a column (the background colour). Each cell gives two measures of how well the row's colour reads
-on the column's colour:</p>
-<ul>
-<li>the <b>contrast ratio</b> of WCAG 2.2, from 1.00 (no contrast) to 21.00 (black on white), the same in
-both directions; the cell names the highest level it reaches: {ui("AA large")} from 3 (large text),
-{ui("AA")} from 4.5 and {ui("AAA")} from 7;</li>
-<li>the <b>lightness contrast Lc</b> of APCA-W3 0.1.9, which depends on which colour is the text: positive
-for dark text on a light background, negative for light text on a dark one. The cell names the highest of
-the levels Lc 45, 60, 75 and 90 that the amount of Lc reaches; the higher the level, the smaller and
-thinner the text that still reads well.</li>
-</ul>
-<p>The window follows the display while it is open: change the base colour, the mode or the number of
-fields and the matrix changes with them. It always measures the real colours, also while a colour vision
-simulation is on. {ui("Copy")} puts the matrix on the clipboard as tab-separated text, ready for a
-spreadsheet.</p>
-<p>In the text view ({ui("View &gt; Text Instead of Fields")}), rest the mouse on a text to see the contrast
-ratio and Lc of that text on its field.</p>
 """),
 ]

@@ -96,11 +96,6 @@ int drehWinkel(int bandPosition)
     return gerundet(bandPosition / static_cast<double>(positionenProGrad));
 }
 
-int ersterAbstand(int trackBar2, Modus modus)
-{
-    return modus == Modus::reihen ? 2 * trackBar2 : trackBar2;
-}
-
 QString winkelText(int abstand)
 {
     return QString::number(gezeigterWinkel(abstand)) + QStringLiteral(" °");
@@ -132,30 +127,6 @@ WinkelAnzeige zeichneWinkelBild(QImage& winkelBild, const QImage& gedrehtesRad, 
     if (modus == Modus::vierer && !winkeltyp2)
         zeichneZweitenWinkel(winkelBild, linienWinkel(anzeige.abstand2));
     return anzeige;
-}
-
-bool winkelZeichnenPruefen(MainState& s)
-{
-    if (!s.formularBereit)
-        return false;
-    auto& w = s.farbWerte;
-    const Modus modus = s.modus();
-    if (s.feldGrossAn && w[slot::posGezeichnetGross] == s.posGross())
-        return false;
-    if (s.feldRechtsAn && w[slot::posGezeichnetRechts] == s.posRechts())
-        return false;
-    if (modus != Modus::zweier && s.feldLinksAn && w[slot::posGezeichnetLinks] == s.posLinks())
-        return false;
-    if (modus == Modus::vierer && s.feldMitteAn && w[slot::posGezeichnetMitte] == s.posMitte())
-        return false;
-
-    w[slot::posGezeichnetGross] = s.posGross();
-    w[slot::posGezeichnetRechts] = s.posRechts();
-    if (modus != Modus::zweier)
-        w[slot::posGezeichnetLinks] = s.posLinks();
-    if (modus == Modus::vierer)
-        w[slot::posGezeichnetMitte] = s.posMitte();
-    return true;
 }
 
 MarkerTexte zeichneMarkerBild(QImage& winkelBild, const QImage& rad, const MainState& s)

@@ -1,5 +1,9 @@
 #include "documents/ValueExport.h"
 
+#include "colour/Conversions.h"
+#include "documents/Palette.h"
+#include "language/LanguageTable.h"
+
 #include <QStringList>
 
 namespace
@@ -89,4 +93,47 @@ void trennerDrucken(DruckSeite& seite, const QString& trenner)
 {
     seite.texte.push_back({spalteName, seite.druckZeile, trenner});
     seite.druckZeile += blockAbstand;
+}
+
+namespace
+{
+
+FeldWerte feldWerte(const PaletteEntry& e)
+{
+    const int r = qRed(e.rgb), g = qGreen(e.rgb), b = qBlue(e.rgb);
+    return {e.name, QString::number(r), QString::number(g), QString::number(b), hexText(r, g, b)};
+}
+
+FeldWerte strich(const QString& name)
+{
+    const QString s = QStringLiteral("-");
+    return {name, s, s, s, s};
+}
+
+// Unused fields of the 2- and 3-colour harmonies show "-".
+QString kombinationsText(const MainState& s, const LanguageTable& t)
+{
+    const QVector<PaletteEntry> felder = kombinationsFarben(s, t);
+    if (istReihenModus(s.modus())) {
+        std::vector<FeldWerte> zeilen;
+        for (const PaletteEntry& e : felder)
+            zeilen.push_back(feldWerte(e));
+        return reihenTabelleText(zeilen, t.englisch());
+    }
+    const Modus m = s.modus();
+    std::array<FeldWerte, 4> liste{
+        feldWerte(felder.front()), m == Modus::zweier ? strich(t.text(Txt::feldLinks)) : feldWerte(felder[1]),
+        m == Modus::vierer ? feldWerte(felder[2]) : strich(t.text(Txt::feldMitte)), feldWerte(felder.back())};
+    return feldListeText(liste);
+}
+
+} // namespace
+
+QString zustandWerteText(const MainState& s, const LanguageTable& t)
+{
+    const QString aktiv = kombinationsText(s, t);
+    if (!s.fixiert)
+        return aktiv;
+    const MainState fix = schnappschussZustand(s.fixStand, s.nurWebsicher);
+    return fixiertText(aktiv, t.text(Txt::fixiertMarker), kombinationsText(fix, t));
 }

@@ -41,3 +41,9 @@ struct DruckSeite {
 void feldListeDrucken(DruckSeite& seite, const std::array<FeldWerte, 4>& felder);
 void reihenTabelleDrucken(DruckSeite& seite, const std::vector<FeldWerte>& zeilen);
 void trennerDrucken(DruckSeite& seite, const QString& trenner);
+
+class LanguageTable;
+
+// The text copying all values gives for a state: the edited combination and,
+// when fixed, the separator and the fixed one.
+QString zustandWerteText(const MainState& s, const LanguageTable& t);

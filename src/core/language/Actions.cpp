@@ -399,6 +399,19 @@ constexpr std::array<ActionDef, aktionCount> aktionen{{
      .kategorie = K::hilfe,
      .caption = Txt::onlineCheckAufUpdate,
      .imageIndex = 25},
+
+    // Added later: the palette for other programs, the colour formats window.
+    {.id = A::paletteExportieren,
+     .name = "paletteExportieren",
+     .kategorie = K::datei,
+     .caption = Txt::paletteExportieren,
+     .hint = Txt::paletteExportierenHint,
+     .shortcut = "Ctrl+E"},
+    {.id = A::farbformate,
+     .name = "farbformate",
+     .kategorie = K::bearbeiten,
+     .caption = Txt::farbformate,
+     .hint = Txt::farbformateHint},
 }};
 
 constexpr bool inAktionsOrdnung()
@@ -427,12 +440,14 @@ constexpr E untermenue(MenuId m)
 constexpr std::array dateiMenue{item(A::dateiOeffnen),
                                 item(A::dateiSpeichern),
                                 item(A::dateiSpeichernUnter),
+                                item(A::paletteExportieren),
                                 trenner(),
                                 item(A::werteDrucken),
                                 trenner(),
                                 item(A::FileExit1)};
 
 constexpr std::array bearbeitenMenue{item(A::alleWerteKopieren),
+                                     item(A::farbformate),
                                      item(A::gezielteManuelleEingabeVonWerten),
                                      item(A::nurWebsichereFarbenAnzeigen),
                                      item(A::inWebsichereFarbenUmwandeln),

@@ -70,6 +70,8 @@ enum class Aktion : int {
     hilfeInhalt,
     hilfeInfo,
     onlineCheckAufUpdate,
+    paletteExportieren,
+    farbformate,
     Count // not an action
 };
 

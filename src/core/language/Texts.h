@@ -251,6 +251,8 @@ enum class Txt : int {
     pipetteVordergrund,
     pipetteReaktivieren,
     pipetteNichtMehrAnzeigen,
+    pipetteWayland,
+    pipetteNichtVerfuegbar,
 
     // Settings dialog
     einstellungenTitel,
@@ -283,6 +285,38 @@ enum class Txt : int {
     webSeite,
     updateSeite,
     supportEMail,
+
+    // Palette export, colour formats window, command line
+    paletteExportieren,
+    paletteExportierenHint,
+    farbformate,
+    farbformateHint,
+    farbformateTitel,
+    farbformateFeld,
+    farbformateKopieren,
+    paletteRechts,
+    paletteLinks,
+    formatGpl,
+    formatAse,
+    formatSoc,
+    formatCss,
+    formatScss,
+    formatTokens,
+    formatSvg,
+    formatPng,
+    cliBeschreibung,
+    cliExport,
+    cliFormat,
+    cliWerte,
+    cliKontrast,
+    cliDatei,
+    cliUnbekanntesFormat,
+    cliKeineDatei,
+    cliZuVieleDateien,
+    cliNichtsZuTun,
+    fensterFehlt,
+    cliNichtErstellt,
+    cliBildOhneSchrift,
 
     Count // not an entry
 };

@@ -118,6 +118,7 @@ struct MainState {
     bool hdMausUnten = false;
     bool eingabeTexteZeigen = false;
     bool websicherUebernommen = false;
+    bool websicherLinks = false; // the allocation was made in the left fixed half
     bool fixiert = false;
     bool fixLinksAktiv = false;
     int druckZeile = 300;

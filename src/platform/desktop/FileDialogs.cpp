@@ -25,3 +25,14 @@ std::optional<QString> QtFileDialogs::speichern(QWidget* eltern, const QString& 
     return gewaehlt(
         QFileDialog::getSaveFileName(eltern, {}, name, filter, nullptr, QFileDialog::DontConfirmOverwrite));
 }
+
+std::optional<FileDialogs::Ziel> QtFileDialogs::speichernMitFilter(QWidget* eltern, const QString& filter,
+                                                                 const QString& name)
+{
+    QString gewaehlterFilter;
+    const QString pfad = QFileDialog::getSaveFileName(eltern, {}, name, filter, &gewaehlterFilter,
+                                                      QFileDialog::DontConfirmOverwrite);
+    if (pfad.isEmpty())
+        return std::nullopt;
+    return Ziel{pfad, gewaehlterFilter};
+}

@@ -16,6 +16,12 @@ public:
     virtual std::optional<QString> oeffnen(QWidget* eltern, const QString& filter) = 0;
     // name: the file name the dialog starts with. The caller asks about replacing.
     virtual std::optional<QString> speichern(QWidget* eltern, const QString& filter, const QString& name) = 0;
+    // A save dialog that also tells which of the filters was chosen.
+    struct Ziel {
+        QString pfad;
+        QString filter;
+    };
+    virtual std::optional<Ziel> speichernMitFilter(QWidget* eltern, const QString& filter, const QString& name) = 0;
 };
 
 // Shows nothing; answers from a list and remembers what it was asked. For tests.
@@ -35,6 +41,15 @@ public:
     {
         return antworten({true, filter, name});
     }
+    // The chosen filter is the one set with waehleFilter (empty: none).
+    std::optional<Ziel> speichernMitFilter(QWidget*, const QString& filter, const QString& name) override
+    {
+        const std::optional<QString> pfad = antworten({true, filter, name});
+        if (!pfad)
+            return std::nullopt;
+        return Ziel{*pfad, m_filter};
+    }
+    void waehleFilter(const QString& filter) { m_filter = filter; }
     // The next dialogs' answers in order; nothing means Cancel.
     void antworte(std::optional<QString> antwort) { m_antworten.append(antwort); }
     const QList<Aufruf>& aufrufe() const { return m_aufrufe; }
@@ -47,6 +62,7 @@ private:
     }
     QList<std::optional<QString>> m_antworten;
     QList<Aufruf> m_aufrufe;
+    QString m_filter;
 };
 
 // The toolkit's file dialogs.
@@ -55,4 +71,5 @@ class QtFileDialogs : public FileDialogs
 public:
     std::optional<QString> oeffnen(QWidget* eltern, const QString& filter) override;
     std::optional<QString> speichern(QWidget* eltern, const QString& filter, const QString& name) override;
+    std::optional<Ziel> speichernMitFilter(QWidget* eltern, const QString& filter, const QString& name) override;
 };

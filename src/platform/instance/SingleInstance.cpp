@@ -4,6 +4,8 @@
 
 #include <QApplication>
 #include <QDeadlineTimer>
+#include <QDir>
+#include <QFile>
 #include <QLocalSocket>
 #include <QLockFile>
 #include <QMessageBox>
@@ -60,7 +62,12 @@ std::optional<QByteArray> commandLinePath(int argc, char** argv)
 {
     if (argc < 2 || argv[1] == nullptr)
         return std::nullopt;
-    return QByteArray(argv[1]);
+    QByteArray path(argv[1]);
+    // The running instance has a working folder of its own: a relative path is
+    // completed here, where it was typed. Bytes, not text, so no name is re-encoded.
+    if (!path.isEmpty() && QDir::isRelativePath(QFile::decodeName(path)))
+        path.prepend(QFile::encodeName(QDir::currentPath()) + '/');
+    return path;
 }
 
 } // namespace

@@ -56,6 +56,11 @@ void PortalColourPicker::pickColor()
 
 void PortalColourPicker::antwort(uint response, const QVariantMap& results)
 {
+    // 1: the user cancelled; 2 and anything else: the request ended otherwise.
+    if (response == 1) {
+        emit abgebrochen();
+        return;
+    }
     const QVariant farbe = results.value(QStringLiteral("color"));
     if (response != 0 || !farbe.canConvert<QDBusArgument>()) {
         emit fehlgeschlagen();

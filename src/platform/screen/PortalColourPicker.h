@@ -18,12 +18,14 @@ public:
     // Whether the session is one the portal serves instead of a screen reader.
     static bool portalSitzung();
 
-    // Starts a pick; ends in gewaehlt or in fehlgeschlagen.
+    // Starts a pick; ends in gewaehlt, abgebrochen or fehlgeschlagen.
     void pickColor();
 
 signals:
     void gewaehlt(const QColor& farbe);
-    // The user cancelled, or there is no portal.
+    // The user cancelled the desktop's picker.
+    void abgebrochen();
+    // There is no portal, or it could not pick: the user should hear of it.
     void fehlgeschlagen();
 
 private slots:

@@ -168,10 +168,25 @@ void TOKBottomDlg1::showEvent(QShowEvent* event)
     umrechnen();
 }
 
+// The half being edited: its mode is the one the dialog was opened for.
 TOKBottomDlg1::FeldQuelle TOKBottomDlg1::quelle(WebFeld feld) const
 {
     MainWidgets& w = m_host.w();
-    const bool fix = m_host.state().fixiert;
+    const MainState& s = m_host.state();
+    const bool fix = s.fixiert;
+    if (fix && s.fixLinksAktiv) {
+        switch (feld) {
+        case WebFeld::gross:
+            return {w.FixedLinks, {w.SGrUnR, w.SGrUnG, w.SGrUnB}, w.SGrUnHex};
+        case WebFeld::links:
+            return {w.FixedLinksKleinLinks, {w.SKlUnLiR, w.SKlUnLiG, w.SKlUnLiB}, w.SKlUnLiHex};
+        case WebFeld::mitte:
+            return {w.FixedLinksKleinMitte, {w.SKlUnMiR, w.SKlUnMiG, w.SKlUnMiB}, w.SKlUnMiHex};
+        case WebFeld::rechts:
+            break;
+        }
+        return {w.FixedLinksKleinRechts, {w.SKlUnR, w.SKlUnG, w.SKlUnB}, w.SKlUnHex};
+    }
     switch (feld) {
     case WebFeld::gross:
         return {fix ? w.FixedRechts : w.Anzeige_Normal, {w.SGrObR, w.SGrObG, w.SGrObB}, w.SGrObHex};
@@ -264,5 +279,7 @@ void TOKBottomDlg1::Button2Click()
     for (std::size_t i = 0; i < 3; ++i)
         q.rgb[i]->setText(vorschlaege[i]->text());
     q.hex->setText(hexText(m_vorschlag[0], m_vorschlag[1], m_vorschlag[2]));
-    m_host.state().websicherUebernommen = true;
+    MainState& s = m_host.state();
+    s.websicherUebernommen = true;
+    s.websicherLinks = s.fixiert && s.fixLinksAktiv;
 }

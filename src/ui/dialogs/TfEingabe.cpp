@@ -178,7 +178,10 @@ bool TfEingabe::checkInteger(QLineEdit* feld)
 bool TfEingabe::checkHexMitMeldung()
 {
     const HexPruefung p = checkHEX(Edit4->text());
-    if (p == HexPruefung::ungueltig) {
+    // Once per text: the key release that dismissed the box (Enter, Esc, a
+    // modifier) would otherwise bring it back at once.
+    if (p == HexPruefung::ungueltig && Edit4->text() != m_gemeldet) {
+        m_gemeldet = Edit4->text();
         const LanguageTable& t = m_host.sprache();
         QMessageBox::information(this, t.text(Txt::hinweis), t.text(Txt::hexFehler));
     }
@@ -342,6 +345,7 @@ void TfEingabe::Edit4KeyUp()
 
 void TfEingabe::Edit4Change()
 {
+    m_gemeldet.clear();
     if (hexAusloesen) {
         hexAusloesen = false;
         Edit4KeyUp();
@@ -368,6 +372,10 @@ void TfEingabe::OKBtnClick()
     if (!eingabeGueltig)
         return;
     MainState& s = m_host.state();
+    // A field emptied by a click reads as 0, as the search does.
+    for (QLineEdit* feld : {Edit1, Edit2, Edit3})
+        if (feld->text().isEmpty())
+            feld->setText(QStringLiteral("0"));
     if (checkInteger(Edit1) && checkInteger(Edit2) && checkInteger(Edit3)) {
         s.eingabeUebernommen = true;
         m_anwenden.form1resetten();
@@ -382,8 +390,14 @@ void TfEingabe::OKBtnClick()
 
 void TfEingabe::Button2Click()
 {
-    m_anwenden.abbrechen();
     reject();
+}
+
+// Esc and the close box end the dialog as Cancel does, band switch included.
+void TfEingabe::reject()
+{
+    m_anwenden.abbrechen();
+    QDialog::reject();
 }
 
 void TfEingabe::done(int result)

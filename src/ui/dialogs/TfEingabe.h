@@ -55,6 +55,7 @@ public:
 protected:
     void showEvent(QShowEvent* event) override;
     void done(int result) override;
+    void reject() override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
@@ -82,4 +83,5 @@ private:
     bool hexAusloesen = false;
     std::array<bool, 3> kanalAusloesen{}; // rAusloesen, gAusloesen, bAusloesen
     bool okGedrueckt = false;
+    QString m_gemeldet; // the hex text whose message was last shown
 };

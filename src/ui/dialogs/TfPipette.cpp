@@ -67,7 +67,21 @@ void TfPipette::showEvent(QShowEvent* event)
     m_stand.aufnahmeAngefordert = false;
     m_stand.farbeAufgenommen = false;
     move(0, 0);
+    // The screen may have changed under a still cursor since the last run, and
+    // a first run has nothing drawn yet: a pick before the cursor moves must
+    // still take what is under it now.
+    abtasten(m_screen.cursorPos());
     m_timer.start();
+}
+
+void TfPipette::abtasten(QPoint cursor)
+{
+    m_stand.cursorX = cursor.x();
+    m_stand.cursorY = cursor.y();
+    lupenZeichnen();
+    m_stand.abgetastetX = cursor.x();
+    m_stand.abgetastetY = cursor.y();
+    farbeZeigen();
 }
 
 void TfPipette::Timer1Timer()
@@ -84,12 +98,8 @@ void TfPipette::Timer1Timer()
     m_stand.cursorX = cursor.x();
     m_stand.cursorY = cursor.y();
     // The screen is read only when the cursor moved: waiting costs nothing.
-    if (cursor != QPoint(m_stand.abgetastetX, m_stand.abgetastetY)) {
-        lupenZeichnen();
-        m_stand.abgetastetX = cursor.x();
-        m_stand.abgetastetY = cursor.y();
-        farbeZeigen();
-    }
+    if (cursor != QPoint(m_stand.abgetastetX, m_stand.abgetastetY))
+        abtasten(cursor);
     if (m_stand.hinweisFaellig && m_prefs.zeigeHinweisPipette)
         hinweisZeigen();
 }

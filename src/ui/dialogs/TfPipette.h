@@ -60,6 +60,7 @@ protected:
 
 private:
     void bauen();
+    void abtasten(QPoint cursor);
     void lupenZeichnen();
     void farbeZeigen();
     void hinweisZeigen();

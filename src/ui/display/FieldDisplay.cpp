@@ -137,7 +137,11 @@ void FieldDisplay::eingabeStattArgumenten(int& r, int& g, int& b) const
 void FieldDisplay::gemalt()
 {
     m_host.actions().action(Aktion::dateiSpeichern).setEnabled(true);
-    m_host.state().websicherUebernommen = false;
+    MainState& s = m_host.state();
+    // Allocated web-safe colours are gone only when their own half is repainted:
+    // a swap paints no panel, and the other half's repaint leaves them showing.
+    if (!s.anzeigeSperre && (!s.fixiert || linksBearbeitet() == s.websicherLinks))
+        s.websicherUebernommen = false;
 }
 
 void FieldDisplay::GrosseFlaeche(int r, int g, int b)

@@ -302,12 +302,25 @@ void FieldSelection::auswaehlen(Feld feld)
 
 // --- click handlers of the panels ---
 
+// Colour rows have no big field behind them: a click there does nothing at all.
 void FieldSelection::Anzeige_NormalClick()
 {
     const MainState& s = m_host.state();
-    // Colour rows have no big field behind them; the click still makes their half the edited one.
     const bool grossDa = s.fixiert ? m_host.w().FixedRechtsReihen->marker() != 0 : s.modus() != Modus::reihen;
+    if (!grossDa)
+        return;
     m_parts.fixing->fixiertAuslesenAlle();
+    Anzeige_NormalClick2();
+}
+
+void FieldSelection::haelfteBearbeiten(bool links)
+{
+    const ColourPanel* hintergrund = links ? m_host.w().FixedLinksReihen : m_host.w().FixedRechtsReihen;
+    const bool grossDa = hintergrund->marker() != 0;
+    if (links)
+        m_parts.fixing->fixiertAuslesenAlleLi();
+    else
+        m_parts.fixing->fixiertAuslesenAlle();
     if (grossDa)
         Anzeige_NormalClick2();
 }
@@ -332,10 +345,10 @@ void FieldSelection::KleinMitteClick()
 
 void FieldSelection::FixedLinksClick()
 {
-    const bool grossDa = m_host.w().FixedLinksReihen->marker() != 0;
+    if (m_host.w().FixedLinksReihen->marker() == 0)
+        return;
     m_parts.fixing->fixiertAuslesenAlleLi();
-    if (grossDa)
-        Anzeige_NormalClick2();
+    Anzeige_NormalClick2();
 }
 
 void FieldSelection::FixedLinksKleinRechtsClick()
@@ -468,6 +481,7 @@ void FieldSelection::zielSetzen(Feld feld)
     s.hdZielRechts = feld == Feld::rechts;
     s.hdZielLinks = feld == Feld::links;
     s.hdZielMitte = feld == Feld::mitte;
+    emit auswahlGeaendert();
 }
 
 void FieldSelection::teilnahmeSetzen(Feld feld)

@@ -18,6 +18,8 @@ struct DisplayParts;
 // adjustment, and the highlighted value text with its copy pop-up.
 class FieldSelection : public QObject
 {
+    Q_OBJECT
+
 public:
     FieldSelection(DisplayHost& host, DisplayParts& parts);
     void connectWidgets();
@@ -34,6 +36,9 @@ public:
     void KleinLinksClick();
     void KleinMitteClick();
     void FixedLinksClick();
+    // Makes a fixed half the edited one, also where its background takes no click
+    // (a colour row): opening a fixed file needs both halves whatever their mode.
+    void haelfteBearbeiten(bool links);
     void FixedLinksKleinRechtsClick();
     void FixedLinksKleinLinksClick();
     void FixedLinksKleinMitteClick();
@@ -57,6 +62,10 @@ public:
     void waehlen(Feld feld);
     // Runs the click bound to a field as a click on it would.
     void klickAusloesen(const QWidget* feld);
+
+signals:
+    // Another field became the light/dark target.
+    void auswahlGeaendert();
 
 protected:
     // Field clicks, and mouse presses on the window's background panels.

@@ -183,7 +183,6 @@ void Fixing::untereReiheFuellen()
 void Fixing::ausschalten()
 {
     MainState& s = m_host.state();
-    MainWidgets& w = m_host.w();
     s.fixReihen = false;
     s.fixAuffaecher = false;
     m_host.actions().action(Aktion::fixieren).setChecked(false);
@@ -193,11 +192,7 @@ void Fixing::ausschalten()
     s.fixLinksAktiv = false;
 
     einzelAnzeigeFaerben();
-    moveInto(w.RichEdit1, w.KleinRechts, true);
-    moveInto(w.RichEdit2, w.KleinLinks, true);
-    moveInto(w.RichEdit3, w.KleinMitte, true);
-    for (QTextEdit* e : {w.RichEdit4, w.RichEdit5, w.RichEdit6})
-        e->hide();
+    textFelderZusammenlegen(linksBearbeitet);
     untereReiheLeeren();
     einzelAnzeigeNeuMalen(linksBearbeitet);
     einzelAnzeigeZeigen();
@@ -230,6 +225,27 @@ void Fixing::einzelAnzeigeFaerben()
     // A colour row's background is the window's, not a big field's.
     if (m_host.state().modus() != Modus::reihen)
         farbeUebernehmen(w.AnzeigeReihen, w.FixedRechtsReihen);
+}
+
+// The single display's text fields carry on with the edited half's texts; with
+// the left half edited those are in the copies, which are about to be hidden.
+void Fixing::textFelderZusammenlegen(bool linksBearbeitet)
+{
+    MainWidgets& w = m_host.w();
+    const std::array<QTextEdit*, 3> edits{w.RichEdit1, w.RichEdit2, w.RichEdit3};
+    const std::array<QTextEdit*, 3> kopien{w.RichEdit4, w.RichEdit5, w.RichEdit6};
+    const std::array<ColourPanel*, 3> felder{w.KleinRechts, w.KleinLinks, w.KleinMitte};
+    const bool textAn = m_host.state().aktionen.textAnstelleFlaechen;
+    for (std::size_t i = 0; i < 3; ++i) {
+        if (linksBearbeitet) {
+            edits[i]->setFont(kopien[i]->font());
+            edits[i]->setPalette(kopien[i]->palette());
+            edits[i]->setHtml(kopien[i]->toHtml());
+        }
+        moveInto(edits[i], felder[i], true);
+        edits[i]->setVisible(textAn);
+        kopien[i]->hide();
+    }
 }
 
 void Fixing::untereReiheLeeren()

@@ -36,6 +36,7 @@ private:
     void untereReiheFuellen();
     void einzelAnzeigeFaerben();
     void einzelAnzeigeNeuMalen(bool linksBearbeitet);
+    void textFelderZusammenlegen(bool linksBearbeitet);
     void untereReiheLeeren();
     void einzelAnzeigeZeigen();
     // The other half becomes the edited one; swaps when they differ.

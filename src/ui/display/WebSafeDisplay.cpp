@@ -67,9 +67,12 @@ void WebSafeDisplay::neuBerechnen()
 
 bool WebSafeDisplay::checkFarbengleichheit() const
 {
-    // The left fixed half is never compared.
+    // The half being edited is the one whose repaint asks.
+    const MainState& s = m_host.state();
     const MainWidgets& w = m_host.w();
-    return reiheGleich(w.R) || reiheGleich(w.RRe);
+    if (!s.fixiert)
+        return reiheGleich(w.R);
+    return reiheGleich(s.fixLinksAktiv ? w.RLi : w.RRe);
 }
 
 // A panel counts only where the user sees it: parked panels and the rows of a

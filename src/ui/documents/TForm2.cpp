@@ -139,10 +139,7 @@ void TForm2::flaechenBauen()
         e->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
         e->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
         e->hide();
-        connect(e, &QWidget::customContextMenuRequested, this, [this, e](QPoint pos) {
-            m_ziel = e;
-            PopupMenu1->popup(e->mapToGlobal(pos));
-        });
+        connect(e, &QWidget::customContextMenuRequested, this, [this, e](QPoint pos) { menueZeigen(e, pos); });
         R[static_cast<std::size_t>(k)] = r;
         REd[static_cast<std::size_t>(k)] = e;
     }
@@ -164,16 +161,20 @@ void TForm2::textPanelBauen()
         e->selectAll();
         e->setAlignment(Qt::AlignLeft);
         e->moveCursor(QTextCursor::End);
-        connect(e, &QWidget::customContextMenuRequested, this, [this, e](QPoint pos) {
-            m_ziel = e;
-            const Qt::Alignment a = e->alignment();
-            m_ausrichtung[0]->setChecked(!(a & (Qt::AlignRight | Qt::AlignHCenter)));
-            m_ausrichtung[1]->setChecked(bool(a & Qt::AlignRight));
-            m_ausrichtung[2]->setChecked(bool(a & Qt::AlignHCenter));
-            PopupMenu1->popup(e->mapToGlobal(pos));
-        });
+        connect(e, &QWidget::customContextMenuRequested, this, [this, e](QPoint pos) { menueZeigen(e, pos); });
         RichEdit[static_cast<std::size_t>(i)] = e;
     }
+}
+
+// The alignment marks show the clicked text's own alignment.
+void TForm2::menueZeigen(QTextEdit* e, QPoint pos)
+{
+    m_ziel = e;
+    const Qt::Alignment a = e->alignment();
+    m_ausrichtung[0]->setChecked(!(a & (Qt::AlignRight | Qt::AlignHCenter)));
+    m_ausrichtung[1]->setChecked(bool(a & Qt::AlignRight));
+    m_ausrichtung[2]->setChecked(bool(a & Qt::AlignHCenter));
+    PopupMenu1->popup(e->mapToGlobal(pos));
 }
 
 void TForm2::menueBauen()

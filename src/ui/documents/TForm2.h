@@ -60,6 +60,7 @@ private:
     void werkzeugleisteBauen();
     void flaechenBauen();
     void textPanelBauen();
+    void menueZeigen(QTextEdit* e, QPoint pos);
     void menueBauen();
     void FormShow();
     void farbenHolen();

@@ -2,6 +2,7 @@
 
 #include "language/ActionRegistry.h"
 #include "language/LanguageTable.h"
+#include "screen/PortalColourPicker.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -89,6 +90,13 @@ void aktionsTexteSetzen(const ActionRegistry& aktionen, const LanguageTable& tex
         if (s.toolBarCaption)
             a.setIconText(texte.text(*s.toolBarCaption));
         a.setShortcut(shortcutFor(s, texte.sprache()));
+    }
+    // Where the screen may not be read, the desktop's picker stands in for the pipette window.
+    if (PortalColourPicker::portalSitzung()) {
+        QAction& pipette = aktionen.action(Aktion::pipette);
+        const QString satz = texte.text(Txt::pipetteWayland);
+        pipette.setToolTip(pipette.toolTip() + QLatin1Char('\n') + satz);
+        pipette.setStatusTip(pipette.statusTip() + QStringLiteral(" – ") + satz);
     }
 }
 

@@ -16,11 +16,14 @@
 
 #include <QAction>
 #include <QComboBox>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QMessageBox>
 #include <QRadioButton>
 #include <QSaveFile>
+#include <QScopedValueRollback>
+#include <QSignalBlocker>
 #include <QSlider>
 
 #include <algorithm>
@@ -32,19 +35,6 @@ WerteTexte werteTexte(const StaticText* r, const StaticText* g, const StaticText
 {
     return {r->text(), g->text(), b->text(), hex->text()};
 }
-
-// Sets a flag for as long as it lives, also when a step leaves early.
-class FlagGuard
-{
-public:
-    explicit FlagGuard(bool& flag) : m_flag(flag) { m_flag = true; }
-    ~FlagGuard() { m_flag = false; }
-    FlagGuard(const FlagGuard&) = delete;
-    FlagGuard& operator=(const FlagGuard&) = delete;
-
-private:
-    bool& m_flag;
-};
 
 } // namespace
 
@@ -58,7 +48,7 @@ ColourSettingsFile::~ColourSettingsFile() = default;
 void ColourSettingsFile::connectActions()
 {
     const ActionRegistry& aktionen = m_form.actions();
-    const auto verbinden = [&](Aktion id, void (ColourSettingsFile::*handler)()) {
+    const auto verbinden = [&](Aktion id, auto handler) {
         QAction& a = aktionen.action(id);
         QObject::connect(&a, &QAction::triggered, &m_form, [this, handler] { (this->*handler)(); });
         a.setEnabled(true);
@@ -106,22 +96,21 @@ void ColourSettingsFile::fehler(const QString& text) const
     box.exec();
 }
 
-void ColourSettingsFile::dateiSpeichernExecute()
+ColourSettingsFile::Speichern ColourSettingsFile::dateiSpeichernExecute()
 {
     MainState& s = m_form.state();
     const LanguageTable& texte = m_form.sprache();
     if (s.websicherUebernommen && !frage(texte.text(Txt::websicherSpeichernFrage)))
-        return;
+        return Speichern::abgelehnt;
     const QString pfad = m_form.windowTitle();
-    if (!aktuelleDatei()) {
-        dateiSpeichernUnterExecute();
-        return;
-    }
+    if (!aktuelleDatei())
+        return dateiSpeichernUnterExecute();
     if (!dateiSchreiben(pfad, erfassen())) {
         fehler(texte.text(Txt::dateiNichtErstellt));
-        return;
+        return Speichern::fehlgeschlagen;
     }
     speichernAktion().setEnabled(false);
+    return Speichern::gespeichert;
 }
 
 DateiBloecke ColourSettingsFile::erfassen()
@@ -157,43 +146,54 @@ DateiBloecke ColourSettingsFile::erfassen()
 bool ColourSettingsFile::dateiSchreiben(const QString& pfad, const DateiBloecke& bloecke) const
 {
     QSaveFile ziel(pfad);
-    if (!ziel.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        return false;
-    if (!schreiben(ziel, bloecke)) {
-        ziel.cancelWriting();
-        return false;
+    if (ziel.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
+        if (!schreiben(ziel, bloecke)) {
+            ziel.cancelWriting();
+            return false;
+        }
+        return ziel.commit();
     }
-    return ziel.commit();
+    // A folder that takes no new files (shared, locked down, read-only for all
+    // but this file) can still hold a file the user may write. Saving there
+    // worked before it was made safe and must go on working, at the cost of the
+    // old file's safety in that one case. A new file cannot be made there anyway.
+    QFile direkt(pfad);
+    if (!direkt.exists() || !direkt.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Unbuffered))
+        return false;
+    return schreiben(direkt, bloecke);
 }
 
-void ColourSettingsFile::dateiSpeichernUnterExecute()
+ColourSettingsFile::Speichern ColourSettingsFile::dateiSpeichernUnterExecute()
 {
     if (aktuelleDatei())
         m_letzterSpeichername = m_form.windowTitle();
     const std::optional<QString> gewaehlt =
         m_dialoge->speichern(&m_form, m_form.sprache().qtDateiFilter(), m_letzterSpeichername);
     if (!gewaehlt)
-        return;
+        return Speichern::abgelehnt;
     m_letzterSpeichername = *gewaehlt;
     const QString pfad = mitTnfxEndung(*gewaehlt);
     if (QFileInfo::exists(pfad) && !frage(m_form.sprache().text(Txt::dateiUeberschreiben)))
-        return;
+        return Speichern::abgelehnt;
     m_form.setWindowTitle(pfad);
-    dateiSpeichernExecute();
+    return dateiSpeichernExecute();
 }
 
-void ColourSettingsFile::aenderungenSpeichernFragen()
+bool ColourSettingsFile::aenderungenSpeichernFragen()
 {
     if (!aktuelleDatei() || !geaendert())
-        return;
+        return true;
     const QString name = QFileInfo(m_form.windowTitle()).fileName();
-    if (frage(m_form.sprache().text(Txt::aenderungenSpeichern) + name + QLatin1Char('?')))
-        dateiSpeichernExecute();
+    if (!frage(m_form.sprache().text(Txt::aenderungenSpeichern) + name + QLatin1Char('?')))
+        return true;
+    // A No to the web-safe question is the user's choice; only a failed write stops.
+    return dateiSpeichernExecute() != Speichern::fehlgeschlagen;
 }
 
 void ColourSettingsFile::dateiOeffnenExecute()
 {
-    aenderungenSpeichernFragen();
+    if (!aenderungenSpeichernFragen())
+        return;
     const std::optional<QString> pfad = m_dialoge->oeffnen(&m_form, m_form.sprache().qtDateiFilter());
     if (pfad)
         einlesenOhneHdFarbe(*pfad);
@@ -201,15 +201,16 @@ void ColourSettingsFile::dateiOeffnenExecute()
 
 void ColourSettingsFile::pfadOeffnen(const QString& pfad)
 {
-    aenderungenSpeichernFragen();
-    einlesenOhneHdFarbe(pfad);
+    if (aenderungenSpeichernFragen())
+        einlesenOhneHdFarbe(pfad);
 }
 
 void ColourSettingsFile::einlesenOhneHdFarbe(const QString& pfad)
 {
     {
-        const FlagGuard sperre(m_form.state().sperreHdFarbe);
-        datenEinlesen(pfad);
+        const QScopedValueRollback sperre(m_form.state().sperreHdFarbe, true);
+        if (!datenEinlesen(pfad))
+            return;
     }
     // Selecting the big field repaints it but changes nothing the file holds.
     const bool geladen = !geaendert();
@@ -218,51 +219,51 @@ void ColourSettingsFile::einlesenOhneHdFarbe(const QString& pfad)
         speichernAktion().setEnabled(false);
 }
 
-void ColourSettingsFile::FormCloseQuery()
+bool ColourSettingsFile::FormCloseQuery()
 {
-    aenderungenSpeichernFragen();
+    return aenderungenSpeichernFragen();
 }
 
-void ColourSettingsFile::datenEinlesen(const QString& pfad)
+// The whole file is read and checked before anything changes: a file that
+// cannot be read leaves the display, fixing, caption and modified state alone.
+bool ColourSettingsFile::datenEinlesen(const QString& pfad)
 {
+    const QString voll = QDir::cleanPath(QFileInfo(pfad).absoluteFilePath());
+    GeleseneDatei d;
+    QFile quelle(voll);
+    if (quelle.open(QIODevice::ReadOnly))
+        d = lesen(quelle, istZweiBlockDatei(voll));
+    if (!d.vollstaendig) {
+        const LanguageTable& texte = m_form.sprache();
+        fehler(texte.text(Txt::dateiNichtGelesenVor) + voll + texte.text(Txt::dateiNichtGelesenNach));
+        return false;
+    }
     DisplayParts& parts = m_form.parts();
     if (m_form.state().fixiert)
         parts.fixing->fixierenExecute();
     if (QAction* separat = m_form.aktion("farbenSeparatEinstellen"); separat && separat->isChecked())
         separat->trigger();
-    einlesen(pfad);
+    anwenden(d, voll);
     QComboBox* hintergrund = m_form.w().ComboBox2;
     hintergrund->setEnabled(false);
     hintergrund->setEnabled(true);
+    return true;
 }
 
-void ColourSettingsFile::einlesen(const QString& pfad)
+void ColourSettingsFile::anwenden(const GeleseneDatei& d, const QString& pfad)
 {
     DisplayParts& parts = m_form.parts();
-    QFile quelle(pfad);
-    GeleseneDatei d;
-    if (quelle.open(QIODevice::ReadOnly))
-        d = lesen(quelle, istZweiBlockDatei(pfad));
-    if (d.block1)
-        blockAnwenden(*d.block1, pfad);
+    blockAnwenden(*d.block1, pfad);
     if (d.fixiert == 1) {
         if (!m_form.state().fixiert)
             parts.fixing->fixierenExecute();
-        parts.selection->FixedLinksClick();
-        if (d.block2)
-            blockAnwenden(*d.block2, pfad);
-        if (d.vollstaendig)
-            parts.selection->Anzeige_NormalClick();
+        // Not through the halves' click handlers: a colour row's background ignores clicks.
+        parts.selection->haelfteBearbeiten(true);
+        blockAnwenden(*d.block2, pfad);
+        parts.selection->haelfteBearbeiten(false);
     }
-    if (d.vollstaendig) {
-        // Swapping the halves back repaints; the load is over only after it.
-        speichernAktion().setEnabled(false);
-        return;
-    }
-    const LanguageTable& texte = m_form.sprache();
-    m_form.setWindowTitle(texte.fensterTitel());
-    fehler(texte.text(Txt::dateiNichtGelesenVor) + QFileInfo(pfad).absoluteFilePath() +
-           texte.text(Txt::dateiNichtGelesenNach));
+    // Swapping the halves back repaints; the load is over only after it.
+    speichernAktion().setEnabled(false);
 }
 
 void ColourSettingsFile::blockAnwenden(const EinstellungsBlock& b, const QString& pfad)
@@ -309,7 +310,11 @@ void ColourSettingsFile::modusAnwenden(std::optional<Modus> modus)
 
 void ColourSettingsFile::abstandSetzen(QSlider* regler, int wert, bool aendern)
 {
-    regler->setValue(wert);
+    {
+        // The slider's own signal would run the handler the caller may not want.
+        const QSignalBlocker still(regler);
+        regler->setValue(wert);
+    }
     if (aendern)
         m_form.parts().band->TrackBarAllChange(regler);
 }

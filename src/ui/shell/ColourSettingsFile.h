@@ -25,11 +25,14 @@ public:
     void connectActions();
     void setDialogs(std::unique_ptr<FileDialogs> dialoge);
 
-    void dateiSpeichernExecute();
-    void dateiSpeichernUnterExecute();
+    enum class Speichern { gespeichert, abgelehnt, fehlgeschlagen };
+    Speichern dateiSpeichernExecute();
+    Speichern dateiSpeichernUnterExecute();
     void dateiOeffnenExecute();
-    void FormCloseQuery();
-    void datenEinlesen(const QString& pfad);
+    // False when the user wanted the changes saved and writing them failed.
+    bool FormCloseQuery();
+    // False, with the message shown, when the file could not be read whole.
+    bool datenEinlesen(const QString& pfad);
     // Open for a path chosen elsewhere (a later start forwarded it).
     void pfadOeffnen(const QString& pfad);
 
@@ -38,13 +41,13 @@ public:
 
 private:
     QAction& speichernAktion() const;
-    void aenderungenSpeichernFragen();
+    bool aenderungenSpeichernFragen();
     void einlesenOhneHdFarbe(const QString& pfad);
     bool frage(const QString& text) const;
     void fehler(const QString& text) const;
     DateiBloecke erfassen();
     bool dateiSchreiben(const QString& pfad, const DateiBloecke& bloecke) const;
-    void einlesen(const QString& pfad);
+    void anwenden(const GeleseneDatei& d, const QString& pfad);
 
     // Applying one block, in the order the user would set it.
     void blockAnwenden(const EinstellungsBlock& b, const QString& pfad);

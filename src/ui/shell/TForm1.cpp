@@ -7,6 +7,8 @@
 #include "desktop/DesktopShellOpener.h"
 #include "display/DisplayParts.h"
 #include "display/FieldDisplay.h"
+#include "documents/ColourFormatsWindow.h"
+#include "documents/PaletteExport.h"
 #include "documents/TForm2.h"
 #include "documents/ValueOutput.h"
 #include "language/ActionRegistry.h"
@@ -24,6 +26,7 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QMenu>
 #include <QScreen>
 #include <QShowEvent>
 #include <QTimer>
@@ -73,6 +76,8 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent)
     m_parts->connectAll();
     m_ausgabe = std::make_unique<ValueOutput>(*this, *m_parts);
     m_ausgabe->connectWidgets();
+    m_export = std::make_unique<PaletteExport>(*this, *m_parts);
+    m_export->connectWidgets();
     m_datei->connectActions();
     m_farbsehen = std::make_unique<FarbsehenAktionen>(*this);
     m_farbsehen->connectActions();
@@ -114,6 +119,9 @@ void TForm1::connectActions()
     verbinden(Aktion::hilfeInhalt, &TForm1::hilfeInhaltExecute);
     verbinden(Aktion::hilfeInfo, &TForm1::hilfeInfoExecute);
     verbinden(Aktion::onlineCheckAufUpdate, &TForm1::onlineCheckAufUpdateExecute);
+    verbinden(Aktion::farbformate, &TForm1::farbformateExecute);
+    // The value rows' context menu offers the formats of the selected field too.
+    m_w.PopupMenu1a->addAction(&m_actions->action(Aktion::farbformate));
 }
 
 void TForm1::setBlind(const TfBlind& blind)
@@ -213,8 +221,11 @@ void TForm1::showEvent(QShowEvent* event)
 
 void TForm1::closeEvent(QCloseEvent* event)
 {
-    // The close query has no Cancel: the window closes whatever the answer.
-    m_datei->FormCloseQuery();
+    // Changes the user asked to keep but that could not be written keep the window open.
+    if (!m_datei->FormCloseQuery()) {
+        event->ignore();
+        return;
+    }
     FormClose();
     event->accept();
 }

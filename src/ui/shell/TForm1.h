@@ -27,6 +27,8 @@ class TfPipette;
 class TfBlind;
 class TfRegistryForm;
 class ValueOutput;
+class PaletteExport;
+class ColourFormatsWindow;
 class TForm2;
 class WindowLayoutUi;
 
@@ -141,6 +143,11 @@ public:
     DisplayParts& parts() { return *m_parts; }
     // Printing, copying all values, the intermediate values window.
     ValueOutput& ausgabe() { return *m_ausgabe; }
+    // Export of the palette for other programs.
+    PaletteExport& paletteExport() { return *m_export; }
+    // The colour formats window, created on first use; nullptr before.
+    void farbformateExecute();
+    ColourFormatsWindow* farbformate() const { return m_farbformate.get(); }
     // An action of the window by its name; nullptr for an unknown name.
     QAction* aktion(const char* name) const override;
 
@@ -180,6 +187,8 @@ private:
     std::unique_ptr<ActionRegistry> m_actions;
     std::unique_ptr<DisplayParts> m_parts;
     std::unique_ptr<ValueOutput> m_ausgabe;
+    std::unique_ptr<PaletteExport> m_export;
+    std::unique_ptr<ColourFormatsWindow> m_farbformate;
     std::unique_ptr<TForm2> m_vorschau;
     std::unique_ptr<ShellOpener> m_shellOpener;
     std::unique_ptr<HelpActions> m_hilfe;

@@ -5,6 +5,7 @@
 #include "colour/Conversions.h"
 #include "desktop/ShellOpener.h"
 #include "dialogs/Einstellungen.h"
+#include "documents/ColourFormatsWindow.h"
 #include "documents/TForm2.h"
 #include "dialogs/TfPipette.h"
 #include "display/DisplayParts.h"
@@ -15,6 +16,7 @@
 #include "screen/ScreenReader.h"
 #include "shell/TfBlind.h"
 
+#include <QMessageBox>
 #include <QTabWidget>
 
 void TForm1::setShellOpener(std::unique_ptr<ShellOpener> opener)
@@ -111,9 +113,21 @@ void TForm1::portalPipette()
             show();
             eingabe.pipetteUebernehmen(hexText(c.red(), c.green(), c.blue()));
         });
-        connect(m_portal.get(), &PortalColourPicker::fehlgeschlagen, this, [this] { show(); });
+        connect(m_portal.get(), &PortalColourPicker::abgebrochen, this, [this] { show(); });
+        connect(m_portal.get(), &PortalColourPicker::fehlgeschlagen, this, [this] {
+            show();
+            QMessageBox::warning(this, sprache().text(Txt::fehler), sprache().text(Txt::pipetteNichtVerfuegbar));
+        });
     }
     m_parts->eingabe->dialog();
     hide();
     m_portal->pickColor();
+}
+
+// One window, kept while the main window lives: it follows the selection.
+void TForm1::farbformateExecute()
+{
+    if (!m_farbformate)
+        m_farbformate = std::make_unique<ColourFormatsWindow>(*this, *m_parts, this);
+    m_farbformate->zeigen();
 }

@@ -77,8 +77,8 @@ TEST(ActionsTest, ShortcutsAreUniqueWithinALanguage)
             EXPECT_FALSE(tasten.contains(k)) << k.toStdString() << " twice";
             tasten.insert(k);
         }
-        // F1, F2..F6, F8, F9, F12, Alt+F1, Alt+F4, Alt+R, Alt+L, Alt+C, Ctrl+C, Ctrl+O, Ctrl+S, Ctrl+P
-        EXPECT_EQ(tasten.size(), 18);
+        // F1, F2..F6, F8, F9, F12, Alt+F1, Alt+F4, Alt+R, Alt+L, Alt+C, Ctrl+C, Ctrl+O, Ctrl+S, Ctrl+P, Ctrl+E
+        EXPECT_EQ(tasten.size(), 19);
     }
 }
 

@@ -151,9 +151,10 @@ protected:
 
     // "stay" keeps a first instance running and reporting; "1" ends it after its first paint.
     QProcess* start(const Home& at, const QStringList& args = {},
-                    const QString& probe = QStringLiteral("stay"))
+                    const QString& probe = QStringLiteral("stay"), const QString& folder = {})
     {
         auto p = std::make_unique<QProcess>();
+        p->setWorkingDirectory(folder);
         QProcessEnvironment env = at.environment();
         env.insert("TINCTORA_STARTUP_PROBE", probe);
         p->setProcessEnvironment(env);
@@ -242,6 +243,21 @@ TEST_F(SingleInstance, AFirstStartWithAPathOpensItBeforeItIsShown)
     expectEndedAsSecondStart(start(home));
     ASSERT_TRUE(waitForPrinted(first, "raised "));
     EXPECT_EQ(printedLines(first, "raised ").at(0), "raised " + path.toUtf8());
+}
+
+TEST_F(SingleInstance, ARelativePathOpensTheFileOfTheFolderItWasTypedIn)
+{
+    QTemporaryDir eins, zwei;
+    const QString erste = settingsFile(eins, QStringLiteral("farben.tnfx"));
+    const QString zweite = settingsFile(zwei, QStringLiteral("farben.tnfx"));
+    QProcess* first = start(home, {QStringLiteral("farben.tnfx")}, QStringLiteral("stay"), eins.path());
+    ASSERT_TRUE(waitForPrinted(first, "first-paint-epoch-ms"));
+    expectEndedAsSecondStart(start(home, {QStringLiteral("./farben.tnfx")}, QStringLiteral("stay"), zwei.path()));
+    expectEndedAsSecondStart(start(home));
+    ASSERT_TRUE(waitForPrinted(first, "raised ", 2));
+    const QList<QByteArray> raised = printedLines(first, "raised ");
+    EXPECT_EQ(raised.at(0), "raised " + erste.toUtf8());
+    EXPECT_EQ(raised.at(1), "raised " + zweite.toUtf8());
 }
 
 TEST_F(SingleInstance, TheWireCarriesARaiseAndOnePathRecordOfParameterOne)

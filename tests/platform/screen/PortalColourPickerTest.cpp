@@ -88,17 +88,28 @@ TEST(PortalColourPicker, TakesTheColourThePortalAnswersAndReportsACancel)
 
     PortalColourPicker picker(kunde);
     QSignalSpy gewaehlt(&picker, &PortalColourPicker::gewaehlt);
+    QSignalSpy abgebrochen(&picker, &PortalColourPicker::abgebrochen);
     QSignalSpy fehlgeschlagen(&picker, &PortalColourPicker::fehlgeschlagen);
     picker.pickColor();
     EXPECT_TRUE(QTest::qWaitFor([&] { return gewaehlt.size() == 1; }));
     ASSERT_EQ(gewaehlt.size(), 1);
     EXPECT_EQ(gewaehlt.first().first().value<QColor>(), QColor(51, 128, 255));
 
-    portal->antwortCode = 1; // the user cancelled
+    portal->antwortCode = 1; // the user cancelled: nothing to report
+    picker.pickColor();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return abgebrochen.size() == 1; }));
+    portal->antwortCode = 2; // the request ended otherwise: the user hears of it
     picker.pickColor();
     EXPECT_TRUE(QTest::qWaitFor([&] { return fehlgeschlagen.size() == 1; }));
+    EXPECT_EQ(abgebrochen.size(), 1);
     EXPECT_EQ(gewaehlt.size(), 1);
-    EXPECT_EQ(portal->aufrufe, 2);
+    EXPECT_EQ(portal->aufrufe, 3);
+
+    // No portal on the bus at all.
+    ASSERT_TRUE(dienst.unregisterService(QStringLiteral("org.freedesktop.portal.Desktop")));
+    picker.pickColor();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return fehlgeschlagen.size() == 2; }));
+    EXPECT_EQ(abgebrochen.size(), 1);
 
     QDBusConnection::disconnectFromBus(QStringLiteral("kunde"));
     QDBusConnection::disconnectFromBus(QStringLiteral("fakeportal"));

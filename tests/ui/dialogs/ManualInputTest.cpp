@@ -7,6 +7,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QSlider>
+#include <QTimer>
 
 namespace
 {
@@ -69,6 +70,19 @@ TEST(ManualInputDialog, SevenCharacterTextWithANonHexLetterShowsTheMessage)
         });
         tippen(d.Edit4, QStringLiteral("#C8646G"));
         EXPECT_EQ(meldung, QStringLiteral("The data input is no valid hex-form."));
+        // The Enter that dismissed the box is released in the field: no second box.
+        int weitere = 0;
+        QTimer zaehler;
+        QObject::connect(&zaehler, &QTimer::timeout, [&weitere] {
+            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+                ++weitere;
+                box->accept();
+            }
+        });
+        zaehler.start(1);
+        QTest::keyRelease(d.Edit4, Qt::Key_Return);
+        QTest::keyRelease(d.Edit4, Qt::Key_Shift);
+        EXPECT_EQ(weitere, 0);
         d.Button2->click();
     });
 }
@@ -101,6 +115,23 @@ TEST(ManualInputDialog, CancelReturnsToTheRealisticBandThatOpeningLeft)
     f.form->aktion("luminoes")->trigger();
     eingeben(f, [&](TfEingabe& d) { d.Button2->click(); });
     EXPECT_TRUE(istLuminoes(f));
+}
+
+TEST(ManualInputDialog, EscAndTheCloseBoxCancelAndAnEmptiedFieldReadsAsZero)
+{
+    ShownWindow f;
+    eingeben(f, [&](TfEingabe& d) { QTest::keyClick(d.Edit4, Qt::Key_Escape); });
+    EXPECT_FALSE(istLuminoes(f));
+    eingeben(f, [&](TfEingabe& d) { d.close(); });
+    EXPECT_FALSE(istLuminoes(f));
+
+    eingeben(f, [&](TfEingabe& d) {
+        tippen(d.Edit4, QStringLiteral("#C86400"));
+        QTest::mouseClick(d.Edit3, Qt::LeftButton); // "0" empties on the click
+        ASSERT_TRUE(d.Edit3->text().isEmpty());
+        QTest::mouseClick(d.OKBtn, Qt::LeftButton);
+    });
+    EXPECT_EQ(f.w().Anzeige_Normal->colour(), QColor(200, 100, 0));
 }
 
 TEST(ManualInputDialog, SmallFieldSelectedTheBigFieldTakesTheColour)

@@ -139,3 +139,21 @@ TEST(PipetteWindow, HintShowsEachRunUntilSwitchedOffAndStaysOff)
     f.prefs->speicherDaten();
     EXPECT_EQ(f.store->raw(QStringLiteral("cHinweisPipette")).toInt(), 0);
 }
+
+TEST(PipetteWindow, APickBeforeTheCursorMovesTakesWhatIsUnderItNow)
+{
+    PipettenFenster f;
+    f.starten([&](TfPipette& p) {
+        ASSERT_TRUE(zeigt(p, "#323C64"));
+        QTest::keyClick(&p, Qt::Key_Space);
+        EXPECT_TRUE(QTest::qWaitFor([&] { return !p.isVisible(); }));
+    });
+    // The spot under the still cursor changes colour between two runs.
+    f.screen->bild().setPixel(50, 60, qRgb(1, 2, 3));
+    f.starten([&](TfPipette& p) {
+        EXPECT_EQ(p.labels[3]->text(), QStringLiteral("#010203"));
+        QTest::keyClick(&p, Qt::Key_Space);
+        EXPECT_TRUE(QTest::qWaitFor([&] { return !p.isVisible(); }));
+    });
+    EXPECT_EQ(f.w().SGrObHex->text(), QStringLiteral("#010203"));
+}

@@ -103,3 +103,32 @@ TEST(WebSafeDialogWindow, RowModesOnlyShowTheMessage)
     f.form->aktion("inWebsichereFarbenUmwandeln")->trigger();
     EXPECT_TRUE(meldung.startsWith(QStringLiteral("In the modi \"fanning\" and \"color row\"")));
 }
+
+TEST(WebSafeDialogWindow, TheEditedLeftHalfIsAllocatedAndKeepsTheSaveQuestionOverASwap)
+{
+    ShownWindow f;
+    MainWidgets& w = f.w();
+    f.form->aktion("fixieren")->trigger();
+    klick(w.FixedLinksKleinRechts);
+    klick(w.Image2, {300, 30});
+    const QColor links = w.FixedLinks->colour(), rechts = w.FixedRechts->colour();
+    ASSERT_NE(links, rechts);
+    QColor vorschlag;
+    umwandeln(f, [&](TOKBottomDlg1& d) {
+        EXPECT_EQ(d.Panel1->colour(), links);
+        d.Button2->click();
+        vorschlag = d.Panel2->colour();
+    });
+    EXPECT_EQ(w.FixedLinks->colour(), vorschlag);
+    EXPECT_EQ(w.SGrUnHex->text(), hex(vorschlag));
+    EXPECT_EQ(w.FixedRechts->colour(), rechts);
+
+    // The swap repaints no panel, nor does editing the other half touch the allocated ones.
+    klick(w.FixedKleinRechts);
+    EXPECT_TRUE(f.s().websicherUebernommen);
+    klick(w.Image2, {100, 30});
+    EXPECT_TRUE(f.s().websicherUebernommen);
+    klick(w.FixedLinksKleinRechts);
+    klick(w.Image2, {120, 30});
+    EXPECT_FALSE(f.s().websicherUebernommen);
+}

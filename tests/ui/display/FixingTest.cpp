@@ -159,16 +159,20 @@ TEST(Fixing, AFixedColourRowHasNoBigFieldInEitherHalf)
     EXPECT_EQ(w.FixedRechtsReihen->marker(), 0);
     const QString status = w.statusPanel1->text();
 
-    // The background selects no field but still makes its half the edited one.
+    // The background selects no field and swaps nothing: a click there does nothing at all.
     klick(w.FixedLinksReihen, {5, 5});
-    EXPECT_TRUE(f.s().fixLinksAktiv);
-    bandKlick(f, 300);
-    EXPECT_EQ(w.RLi[8]->colour(), bandFarbe(300));
-    EXPECT_EQ(w.RRe[8]->colour(), bandFarbe(0));
-    klick(w.FixedRechtsReihen, {5, 5});
     EXPECT_FALSE(f.s().fixLinksAktiv);
+    bandKlick(f, 300);
+    EXPECT_EQ(w.RRe[8]->colour(), bandFarbe(300));
+    EXPECT_EQ(w.RLi[8]->colour(), bandFarbe(0));
+    klick(w.RLi[1]);
+    ASSERT_TRUE(f.s().fixLinksAktiv);
+    const QString links = w.statusPanel1->text();
+    klick(w.FixedRechtsReihen, {5, 5});
+    EXPECT_TRUE(f.s().fixLinksAktiv);
     EXPECT_FALSE(f.s().hdZielGross);
-    EXPECT_EQ(w.statusPanel1->text(), status);
+    EXPECT_EQ(w.statusPanel1->text(), links);
+    EXPECT_NE(links, status);
 
     klick(w.RLi[15]);
     EXPECT_TRUE(f.s().fixLinksAktiv);

@@ -127,3 +127,24 @@ TEST(SeparateAdjustment, WebSafeRowWarning)
     EXPECT_FALSE(w.Panel1->isVisible());
     EXPECT_FALSE(f.s().nurWebsicher);
 }
+
+TEST(SeparateAdjustment, WebSafeRowWarningJudgesTheEditedLeftHalf)
+{
+    ShownWindow f;
+    MainWidgets& w = f.w();
+    f.modus("auffaecherungen");
+    stufenWaehlen(w, 4);
+    klick(w.Image2, {500, 30});
+    QTest::keyClick(w.TrackBar2, Qt::Key_End);
+    f.form->parts().websicher->nurWebsichereFarbenAnzeigenExecute();
+    ASSERT_FALSE(w.Panel1->isVisible());
+    f.form->aktion("fixieren")->trigger();
+    klick(w.RLi[1]);
+    ASSERT_TRUE(f.s().fixLinksAktiv);
+    QTest::keyClick(w.TrackBar2, Qt::Key_Home);
+    EXPECT_TRUE(w.Panel1->isVisible());
+    // Back on the right half, whose fields all differ, the next repaint hides it.
+    klick(w.RRe[1]);
+    QTest::keyClick(w.TrackBar2, Qt::Key_End);
+    EXPECT_FALSE(w.Panel1->isVisible());
+}

@@ -97,6 +97,24 @@ TEST(TextView, TypedTextSurvivesBandMoves)
     EXPECT_FALSE(f.form->aktion("TextAnstelleFlaechen")->isChecked());
 }
 
+TEST(TextView, FixingOffFromTheLeftHalfKeepsItsTextsShowing)
+{
+    ShownWindow f;
+    MainWidgets& w = f.w();
+    f.form->aktion("fixieren")->trigger();
+    klick(w.FixedLinksKleinRechts);
+    werkzeug(f, Aktion::TextAnstelleFlaechen);
+    ASSERT_TRUE(w.RichEdit4->isVisible());
+    QTest::keyClick(w.RichEdit4, Qt::Key_End, Qt::ControlModifier);
+    QTest::keyClicks(w.RichEdit4, QStringLiteral(" links"));
+
+    f.form->aktion("fixieren")->trigger();
+    EXPECT_TRUE(f.form->aktion("TextAnstelleFlaechen")->isChecked());
+    EXPECT_TRUE(w.RichEdit1->isVisible());
+    EXPECT_TRUE(w.RichEdit1->toPlainText().endsWith(QStringLiteral(" links")));
+    EXPECT_EQ(w.RichEdit1->parentWidget(), w.KleinRechts);
+}
+
 // The sizes act on the whole rich edit, also on a part the user has selected.
 TEST(TextView, SizesApplyToTheWholeText)
 {

@@ -3,6 +3,8 @@
 
 #include "documents/TForm2.h"
 
+#include <QContextMenuEvent>
+#include <QMenu>
 #include <QTextEdit>
 #include <QToolBar>
 
@@ -145,5 +147,42 @@ TEST(Preview, ChangeAlternatesBetweenTheFixedCombinations)
         EXPECT_EQ(d.PanelBg->colour(), f.w().FixedLinks->colour());
         knopf(d, d.Wechseln);
         EXPECT_FALSE(f.s().fixLinksAktiv);
+    });
+}
+
+namespace
+{
+// The context menu of a rich text as the right mouse button opens it; the menu's alignment entries.
+std::vector<QAction*> ausrichtungImMenue(TForm2& d, QTextEdit* e)
+{
+    QWidget* flaeche = e->viewport();
+    QContextMenuEvent menuEreignis(QContextMenuEvent::Mouse, {5, 5}, flaeche->mapToGlobal(QPoint(5, 5)));
+    QApplication::sendEvent(flaeche, &menuEreignis);
+    EXPECT_TRUE(QTest::qWaitFor([&d] { return d.PopupMenu1->isVisible(); }));
+    std::vector<QAction*> eintraege;
+    for (QMenu* m : d.PopupMenu1->findChildren<QMenu*>())
+        for (QAction* a : m->actions())
+            if (a->isCheckable())
+                eintraege.push_back(a);
+    return eintraege;
+}
+} // namespace
+
+TEST(Preview, TheAlignmentMarksFollowTheBarThatWasClicked)
+{
+    ShownWindow f;
+    f.modus("auffaecherungen");
+    vorschau(f, [&](TForm2& d) {
+        knopf(d, d.Schrift);
+        ASSERT_TRUE(d.REd[1]->isVisibleTo(&d));
+        std::vector<QAction*> eintraege = ausrichtungImMenue(d, d.REd[1]);
+        ASSERT_EQ(eintraege.size(), 3u);
+        eintraege[1]->trigger(); // right
+        d.PopupMenu1->close();
+        EXPECT_TRUE(d.REd[1]->alignment() & Qt::AlignRight);
+        eintraege = ausrichtungImMenue(d, d.REd[2]);
+        EXPECT_TRUE(eintraege[0]->isChecked());
+        EXPECT_FALSE(eintraege[1]->isChecked());
+        d.PopupMenu1->close();
     });
 }

@@ -11,6 +11,7 @@
 #include <QDir>
 #include <QFile>
 #include <QMessageBox>
+#include <QProcess>
 #include <QPushButton>
 #include <QSlider>
 #include <QTemporaryDir>
@@ -21,6 +22,7 @@
 #include <csignal>
 #include <random>
 #include <sys/resource.h>
+#include <unistd.h>
 
 namespace
 {
@@ -64,6 +66,20 @@ void antworte(QString& text, QMessageBox::StandardButton knopf)
     onNextModal<QMessageBox>([&text, knopf](QMessageBox& box) {
         text = box.text();
         klick(box.button(knopf));
+    });
+}
+
+// Answers the next message boxes in turn, one button each; keeps their texts.
+void antworteFolge(QStringList& texte, std::vector<QMessageBox::StandardButton> knoepfe)
+{
+    if (knoepfe.empty())
+        return;
+    const QMessageBox::StandardButton knopf = knoepfe.front();
+    knoepfe.erase(knoepfe.begin());
+    onNextModal<QMessageBox>([&texte, knopf, rest = std::move(knoepfe)](QMessageBox& box) {
+        texte << box.text();
+        klick(box.button(knopf));
+        antworteFolge(texte, rest);
     });
 }
 
@@ -312,28 +328,133 @@ TEST(SettingsFileWindow, AFailedWriteKeepsTheOldFileThePathAndTheModifiedState)
     EXPECT_TRUE(f.geaendert());
 }
 
-TEST(SettingsFileWindow, ShortAndMissingFilesReportTheirFullPathAndDropTheCurrentFile)
+TEST(SettingsFileWindow, AFileThatCannotBeReadWholeReportsItsFullPathAndChangesNothing)
 {
     DateiFenster f;
+    MainWidgets& w = f.w();
+    schreibe(f.pfad("gut.tnfx"), block1 + le({1}) + block2 + le({0}));
+    f.oeffnen(f.pfad("gut.tnfx"));
+    f.form->aktion("farbenSeparatEinstellen")->trigger();
+    f.bandKlick(300);
+    ASSERT_TRUE(f.s().fixiert && f.s().separatModus && f.geaendert());
+    const QColor rechts = w.FixedRechts->colour(), links = w.FixedLinks->colour();
+
     const QByteArray voll = block1 + le({1}) + block2 + le({1});
     const std::pair<const char*, qsizetype> faelle[] = {
         {"leer.tnfx", 0}, {"fuenfzig.tnfx", 50}, {"kurz.tnfx", 110}, {"ohne2.tnfx", 200}};
-    for (const auto& [name, laenge] : faelle) {
+    for (const auto& [name, laenge] : faelle)
         schreibe(f.pfad(name), voll.left(laenge));
-        QString meldung;
-        antworte(meldung, QMessageBox::Ok);
-        f.oeffnen(f.pfad(name));
-        EXPECT_EQ(meldung, QStringLiteral("The file \"%1\" couldn´t be read!").arg(f.pfad(name))) << name;
-        EXPECT_EQ(f.form->windowTitle(), englischerTitel) << name;
+    const QStringList namen{"leer.tnfx", "fuenfzig.tnfx", "kurz.tnfx", "ohne2.tnfx", "gibtsnicht.tnfx"};
+    for (const QString& name : namen) {
+        QStringList texte; // keep the changes? No; then the message
+        antworteFolge(texte, {QMessageBox::No, QMessageBox::Ok});
+        f.oeffnen(f.dir.filePath(name));
+        ASSERT_EQ(texte.size(), 2);
+        EXPECT_EQ(texte.at(1), QStringLiteral("The file \"%1\" couldn´t be read!").arg(f.dir.filePath(name)));
+        EXPECT_EQ(f.form->windowTitle(), f.pfad("gut.tnfx")) << name.toStdString();
+        EXPECT_TRUE(f.s().fixiert && f.s().separatModus && f.geaendert()) << name.toStdString();
+        EXPECT_EQ(w.FixedRechts->colour(), rechts) << name.toStdString();
+        EXPECT_EQ(w.FixedLinks->colour(), links) << name.toStdString();
     }
-    QString meldung;
-    antworte(meldung, QMessageBox::Ok);
-    f.oeffnen(f.pfad("gibtsnicht.tnfx"));
-    EXPECT_TRUE(meldung.contains(f.pfad("gibtsnicht.tnfx")));
-    // Block 1 of the 110-byte file stays applied.
-    antworte(meldung, QMessageBox::Ok);
-    f.oeffnen(f.pfad("kurz.tnfx"));
-    EXPECT_TRUE(f.form->aktion("dreierHarmonien")->isChecked());
+}
+
+TEST(SettingsFileWindow, ASaveThatFailedKeepsTheWindowOpenAndStopsTheOpen)
+{
+    DateiFenster f;
+    QDir(f.dir.path()).mkdir(QStringLiteral("weg"));
+    f.speichernUnter(f.pfad("weg/a"));
+    f.bandKlick(400);
+    const QColor geaendert = f.w().Anzeige_Normal->colour();
+    QDir(f.pfad("weg")).removeRecursively();
+
+    QStringList texte;
+    antworteFolge(texte, {QMessageBox::Yes, QMessageBox::Ok});
+    f.form->close();
+    ASSERT_EQ(texte.size(), 2);
+    EXPECT_EQ(texte.at(1), QStringLiteral("The file couldn´t be created!"));
+    EXPECT_TRUE(f.form->isVisible());
+    EXPECT_TRUE(f.geaendert());
+
+    schreibe(f.pfad("b.tnfx"), block1 + le({0}) + block2 + le({0}));
+    antworteFolge(texte, {QMessageBox::Yes, QMessageBox::Ok});
+    f.oeffnen(f.pfad("b.tnfx"));
+    EXPECT_EQ(texte.size(), 4);
+    EXPECT_EQ(f.form->windowTitle(), f.pfad("weg/a.tnfx"));
+    EXPECT_EQ(f.w().Anzeige_Normal->colour(), geaendert);
+
+    // A No to the web-safe question is the user's choice: closing goes on.
+    f.s().websicherUebernommen = true;
+    antworteFolge(texte, {QMessageBox::Yes, QMessageBox::No});
+    f.form->close();
+    EXPECT_FALSE(f.form->isVisible());
+}
+
+// Folders that take no new files: root ignores permissions, so the folder is made immutable.
+class VerriegelterOrdner
+{
+public:
+    explicit VerriegelterOrdner(const QString& pfad) : m_pfad(pfad)
+    {
+        if (geteuid() == 0)
+            m_chattr = QProcess::execute(QStringLiteral("chattr"), {QStringLiteral("+i"), pfad}) == 0;
+        else
+            QFile::setPermissions(pfad, QFile::ReadOwner | QFile::ExeOwner);
+    }
+    ~VerriegelterOrdner()
+    {
+        if (m_chattr)
+            QProcess::execute(QStringLiteral("chattr"), {QStringLiteral("-i"), m_pfad});
+        QFile::setPermissions(m_pfad, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    }
+    bool nimmtNichts() const
+    {
+        QFile probe(m_pfad + QStringLiteral("/probe"));
+        return !probe.open(QIODevice::WriteOnly);
+    }
+
+private:
+    QString m_pfad;
+    bool m_chattr = false;
+};
+
+TEST(SettingsFileWindow, SavesAWritableFileInAFolderThatTakesNoNewFiles)
+{
+    DateiFenster f;
+    QDir(f.dir.path()).mkdir(QStringLiteral("fest"));
+    f.speichernUnter(f.pfad("fest/a"));
+    f.bandKlick(400);
+    const VerriegelterOrdner ordner(f.pfad("fest"));
+    if (!ordner.nimmtNichts())
+        GTEST_SKIP() << "this machine cannot make a folder refuse new files";
+    ModalZaehler zaehler;
+    f.form->aktion("dateiSpeichern")->trigger();
+    EXPECT_EQ(zaehler.anzahl, 0);
+    EXPECT_FALSE(f.geaendert());
+    EXPECT_EQ(lesen(f.pfad("fest/a.tnfx")).mid(8, 4), le({400}));
+}
+
+TEST(SettingsFileWindow, AFixedColourRowsBackgroundTakesNoClickYetAFixedRowFileReopensAsSaved)
+{
+    DateiFenster f;
+    MainWidgets& w = f.w();
+    f.modus("farbreihen");
+    f.bandKlick(100);
+    f.form->aktion("fixieren")->trigger();
+    klick(w.RLi[1]);
+    f.bandKlick(500);
+    ASSERT_TRUE(f.s().fixLinksAktiv);
+    klick(w.FixedRechtsReihen, {2, 2});
+    EXPECT_TRUE(f.s().fixLinksAktiv);
+    const QColor links1 = w.RLi[1]->colour(), rechts1 = w.RRe[1]->colour();
+    ASSERT_NE(links1, rechts1);
+    f.speichernUnter(f.pfad("reihen"));
+
+    DateiFenster g;
+    g.oeffnen(f.pfad("reihen.tnfx"));
+    EXPECT_TRUE(g.s().fixiert);
+    EXPECT_FALSE(g.s().fixLinksAktiv);
+    EXPECT_EQ(g.w().RLi[1]->colour(), links1);
+    EXPECT_EQ(g.w().RRe[1]->colour(), rechts1);
 }
 
 TEST(SettingsFileWindow, RandomFilesOfEveryLengthLeaveEveryValueInRange)

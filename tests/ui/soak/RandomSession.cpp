@@ -27,6 +27,11 @@ public:
     {
         return std::exchange(antwort, {});
     }
+    std::optional<Ziel> speichernMitFilter(QWidget*, const QString&, const QString&) override
+    {
+        const std::optional<QString> pfad = std::exchange(antwort, {});
+        return pfad ? std::optional<Ziel>(Ziel{*pfad, {}}) : std::nullopt;
+    }
     std::optional<QString> antwort;
 };
 

@@ -1,0 +1,54 @@
+#include "WindowLibrary.h"
+
+#include "language/LanguageTable.h"
+#include "prefs/RegistryForm.h"
+#include "prefs/SettingsPreferenceStore.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QLibrary>
+
+#include <cstdio>
+
+namespace
+{
+
+// No application exists yet: the program's folder comes from the system.
+QString programmOrdner(char** argv)
+{
+    const QFileInfo selbst(QStringLiteral("/proc/self/exe"));
+    if (selbst.exists())
+        return QFileInfo(selbst.canonicalFilePath()).absolutePath();
+    return QFileInfo(QString::fromLocal8Bit(argv[0])).absolutePath();
+}
+
+void fehlerMelden(int argc, char** argv, const QString& grund)
+{
+    const QCoreApplication app(argc, argv);
+    const TfRegistryForm preferences(userPreferenceStore());
+    const LanguageTable t = LanguageTable::forVersion(preferences.sprachVersion);
+    std::fprintf(stderr, "tinctora: %s\n", qPrintable(t.text(Txt::fensterFehlt).arg(grund)));
+}
+
+} // namespace
+
+void* fensterEinstieg(const char* name, int argc, char** argv)
+{
+    const QString ordner = programmOrdner(argv);
+    QString grund;
+    for (const QString& kandidat : {ordner, QDir::cleanPath(ordner + QStringLiteral("/../lib/tinctora"))}) {
+        // Never unloaded: the window lives until the process ends.
+        auto* bibliothek = new QLibrary(QDir(kandidat).filePath(QStringLiteral("tinctora_window")));
+        if (!bibliothek->load()) {
+            grund = bibliothek->errorString();
+            delete bibliothek;
+            continue;
+        }
+        if (QFunctionPointer f = bibliothek->resolve(name))
+            return reinterpret_cast<void*>(f);
+        grund = bibliothek->errorString();
+    }
+    fehlerMelden(argc, argv, grund);
+    return nullptr;
+}

@@ -1,0 +1,60 @@
+// The library tinctora loads for everything that draws: the window, and the
+// command line when it writes a picture. Kept out of the program itself, so
+// that a command-line run starts without QtGui and QtWidgets.
+#include "CommandLine.h"
+#include "WindowLibrary.h"
+#include "desktop/WindowActivation.h"
+#include "instance/InstanceServer.h"
+#include "instance/SingleInstance.h"
+#include "prefs/RegistryForm.h"
+#include "prefs/SettingsPreferenceStore.h"
+#include "shell/ColourSettingsFile.h"
+#include "shell/StartupProbe.h"
+#include "shell/TForm1.h"
+#include "shell/TfBlind.h"
+
+#include <QApplication>
+#include <QGuiApplication>
+#include <QIcon>
+
+extern "C" Q_DECL_EXPORT int tinctoraFensterStarten(int argc, char** argv, long long startMs)
+{
+    // A second start hands its file to the running instance and ends here.
+    const InstanceStart instance = startSingleInstance(argc, argv);
+    if (!instance.isFirstInstance())
+        return 0;
+
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Tinctora"));
+    // Lets the desktop match the window to the installed entry and its icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral(TINCTORA_APP_ID));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/tinctora.svg")));
+
+    TForm1 form;
+    TfRegistryForm preferences(userPreferenceStore());
+    form.setPreferences(preferences);
+    const TfBlind blind(form, preferences);
+    const QStringList arguments = QApplication::arguments();
+    if (arguments.size() > 1)
+        form.setCommandLineFile(arguments.at(1));
+
+    InstanceServer server;
+    QObject::connect(&server, &InstanceServer::raiseRequested, &form, [&form] { bringWindowToFront(&form); });
+    // The raise comes first on the wire, so the window is in front before it asks or opens.
+    QObject::connect(&server, &InstanceServer::pathReceived, &form,
+                     [&form](const QString& path) { form.datei().pfadOeffnen(path); });
+    server.listen();
+
+    installStartupProbe(form, startMs);
+    form.show();
+    return QApplication::exec();
+}
+
+extern "C" Q_DECL_EXPORT int tinctoraKommandozeileMitBild(int argc, char** argv)
+{
+    const QStringList argumente = argumenteAus(argc, argv);
+    // Drawn into an image only: no display is needed or asked for.
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    const QGuiApplication app(argc, argv);
+    return kommandozeileAusfuehren(argumente, paletteDaten);
+}

@@ -1,0 +1,198 @@
+#include "colour/ColourFormats.h"
+
+#include "colour/Conversions.h"
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <numbers>
+
+namespace
+{
+
+using Matrix = std::array<std::array<double, 3>, 3>;
+
+Tripel mal(const Matrix& m, const Tripel& v)
+{
+    return {m[0][0] * v.a + m[0][1] * v.b + m[0][2] * v.c, m[1][0] * v.a + m[1][1] * v.b + m[1][2] * v.c,
+            m[2][0] * v.a + m[2][1] * v.b + m[2][2] * v.c};
+}
+
+double linear(double v)
+{
+    const double betrag = std::abs(v);
+    const double l = betrag <= 0.04045 ? betrag / 12.92 : std::pow((betrag + 0.055) / 1.055, 2.4);
+    return std::copysign(l, v);
+}
+
+// CSS Color 4, "Sample code for color conversions".
+constexpr Matrix linearSrgbZuXyz{{
+    {506752.0 / 1228815.0, 87881.0 / 245763.0, 12673.0 / 70218.0},
+    {87098.0 / 409605.0, 175762.0 / 245763.0, 12673.0 / 175545.0},
+    {7918.0 / 409605.0, 87881.0 / 737289.0, 1001167.0 / 1053270.0},
+}};
+
+constexpr Matrix bradfordD65ZuD50{{
+    {1.0479297925449969, 0.022946870601609652, -0.05019226628920524},
+    {0.02962780877005599, 0.9904344267538799, -0.017073799063418826},
+    {-0.009243040646204504, 0.015055191490298152, 0.7518742814281371},
+}};
+
+constexpr Matrix xyzZuLms{{
+    {0.8190224379967030, 0.3619062600528904, -0.1288737815209879},
+    {0.0329836539323885, 0.9292868615863434, 0.0361446663506424},
+    {0.0481771893596242, 0.2642395317527308, 0.6335478284694309},
+}};
+
+constexpr Matrix lmsZuOklab{{
+    {0.2104542683093140, 0.7936177747023054, -0.0040720430116193},
+    {1.9779985324311684, -2.4285922420485799, 0.4505937096174110},
+    {0.0259040424655478, 0.7827717124575296, -0.8086757549230774},
+}};
+
+// Hue of the HSL/HSV hexcone in degrees, 0 for a grey.
+double farbton(const Tripel& c, double max, double spanne)
+{
+    if (spanne <= 0)
+        return 0;
+    double h = 0;
+    if (max == c.a)
+        h = (c.b - c.c) / spanne + (c.b < c.c ? 6 : 0);
+    else if (max == c.b)
+        h = (c.c - c.a) / spanne + 2;
+    else
+        h = (c.a - c.b) / spanne + 4;
+    return h * 60;
+}
+
+QString zahl(double v, int stellen)
+{
+    // "-0" would look like a different colour from "0".
+    QString t = QString::number(v, 'f', stellen);
+    if (t.startsWith(QLatin1Char('-')) &&
+        t.mid(1).remove(QLatin1Char('0')).remove(QLatin1Char('.')).isEmpty())
+        t.remove(0, 1);
+    return t;
+}
+
+QString prozent(double v, int stellen)
+{
+    return zahl(v * 100, stellen) + QLatin1Char('%');
+}
+
+QString drei(const QString& funktion, const QString& x, const QString& y, const QString& z)
+{
+    return funktion + QLatin1Char('(') + x + QLatin1Char(' ') + y + QLatin1Char(' ') + z + QLatin1Char(')');
+}
+
+} // namespace
+
+Tripel srgbAusKanaelen(int r, int g, int b)
+{
+    return {r / 255.0, g / 255.0, b / 255.0};
+}
+
+Tripel hslAus(const Tripel& c)
+{
+    const double max = std::max({c.a, c.b, c.c});
+    const double min = std::min({c.a, c.b, c.c});
+    const double spanne = max - min;
+    const double l = (max + min) / 2;
+    const double s = spanne <= 0 || l <= 0 || l >= 1 ? 0 : spanne / (1 - std::abs(2 * l - 1));
+    return {farbton(c, max, spanne), s, l};
+}
+
+Tripel hsvAus(const Tripel& c)
+{
+    const double max = std::max({c.a, c.b, c.c});
+    const double min = std::min({c.a, c.b, c.c});
+    const double spanne = max - min;
+    return {farbton(c, max, spanne), max <= 0 ? 0 : spanne / max, max};
+}
+
+Cmyk cmykAus(const Tripel& c)
+{
+    const double max = std::max({c.a, c.b, c.c});
+    if (max <= 0)
+        return {0, 0, 0, 1};
+    return {(max - c.a) / max, (max - c.b) / max, (max - c.c) / max, 1 - max};
+}
+
+Tripel xyzD65Aus(const Tripel& srgb)
+{
+    return mal(linearSrgbZuXyz, {linear(srgb.a), linear(srgb.b), linear(srgb.c)});
+}
+
+Tripel labAus(const Tripel& srgb)
+{
+    constexpr double epsilon = 216.0 / 24389.0;
+    constexpr double kappa = 24389.0 / 27.0;
+    constexpr std::array<double, 3> weiss{0.3457 / 0.3585, 1.0, (1.0 - 0.3457 - 0.3585) / 0.3585};
+    const Tripel xyz = mal(bradfordD65ZuD50, xyzD65Aus(srgb));
+    const auto f = [&](double v) { return v > epsilon ? std::cbrt(v) : (kappa * v + 16) / 116; };
+    const double fx = f(xyz.a / weiss[0]);
+    const double fy = f(xyz.b / weiss[1]);
+    const double fz = f(xyz.c / weiss[2]);
+    return {116 * fy - 16, 500 * (fx - fy), 200 * (fy - fz)};
+}
+
+Tripel oklabAusXyz(const Tripel& xyzD65)
+{
+    const Tripel lms = mal(xyzZuLms, xyzD65);
+    return mal(lmsZuOklab, {std::cbrt(lms.a), std::cbrt(lms.b), std::cbrt(lms.c)});
+}
+
+Tripel oklabAus(const Tripel& srgb)
+{
+    return oklabAusXyz(xyzD65Aus(srgb));
+}
+
+Tripel polar(const Tripel& lab)
+{
+    const double chroma = std::hypot(lab.b, lab.c);
+    double h = std::atan2(lab.c, lab.b) * 180 / std::numbers::pi;
+    if (h < 0)
+        h += 360;
+    // Rounding noise of a grey gives no hue.
+    if (chroma < 1e-6)
+        h = 0;
+    return {lab.a, chroma, h};
+}
+
+QVector<FormatZeile> farbFormate(int r, int g, int b)
+{
+    r = std::clamp(r, 0, 255);
+    g = std::clamp(g, 0, 255);
+    b = std::clamp(b, 0, 255);
+    const Tripel c = srgbAusKanaelen(r, g, b);
+    const Tripel hsl = hslAus(c);
+    const Tripel hsv = hsvAus(c);
+    const Cmyk cmyk = cmykAus(c);
+    const Tripel lab = labAus(c);
+    const Tripel lch = polar(lab);
+    const Tripel ok = oklabAus(c);
+    const Tripel okch = polar(ok);
+    const QString hex = hexText(r, g, b);
+    const QString rgb =
+        drei(QStringLiteral("rgb"), QString::number(r), QString::number(g), QString::number(b));
+    const QString hslText = drei(QStringLiteral("hsl"), zahl(hsl.a, 1), prozent(hsl.b, 1), prozent(hsl.c, 1));
+    const QString hsvText = drei(QStringLiteral("hsv"), zahl(hsv.a, 1), prozent(hsv.b, 1), prozent(hsv.c, 1));
+    const QString cmykText =
+        QStringLiteral("cmyk(%1 %2 %3 %4)")
+            .arg(prozent(cmyk.c, 1), prozent(cmyk.m, 1), prozent(cmyk.y, 1), prozent(cmyk.k, 1));
+    const QString labText = drei(QStringLiteral("lab"), zahl(lab.a, 2), zahl(lab.b, 2), zahl(lab.c, 2));
+    const QString lchText = drei(QStringLiteral("lch"), zahl(lch.a, 2), zahl(lch.b, 2), zahl(lch.c, 2));
+    const QString okText = drei(QStringLiteral("oklab"), zahl(ok.a, 4), zahl(ok.b, 4), zahl(ok.c, 4));
+    const QString okchText = drei(QStringLiteral("oklch"), zahl(okch.a, 4), zahl(okch.b, 4), zahl(okch.c, 2));
+    return {
+        {QStringLiteral("Hex"), hex, hex},
+        {QStringLiteral("RGB"), rgb, rgb},
+        {QStringLiteral("HSL"), hslText, hslText},
+        {QStringLiteral("HSV"), hsvText, QString()},
+        {QStringLiteral("CMYK"), cmykText, QString()},
+        {QStringLiteral("CIE Lab"), labText, labText},
+        {QStringLiteral("CIE LCh"), lchText, lchText},
+        {QStringLiteral("OKLab"), okText, okText},
+        {QStringLiteral("OKLCH"), okchText, okchText},
+    };
+}

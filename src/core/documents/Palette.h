@@ -1,0 +1,39 @@
+#pragma once
+
+#include "state/MainState.h"
+
+#include <QRgb>
+#include <QString>
+#include <QVector>
+
+class LanguageTable;
+
+struct PaletteEntry {
+    QString name; // the field's name as copying all values names it
+    QRgb rgb = 0; // opaque
+    bool operator==(const PaletteEntry&) const = default;
+};
+
+struct PaletteGroup {
+    QString name;
+    QVector<PaletteEntry> entries;
+    bool operator==(const PaletteGroup&) const = default;
+};
+
+// What the display shows, in display order: one group, or two for a fixed
+// display (the half being edited first).
+struct Palette {
+    QVector<PaletteGroup> groups;
+    bool operator==(const Palette&) const = default;
+};
+
+Palette paletteAus(const MainState& s, const LanguageTable& t);
+
+// The fields of the combination a state holds, without a fixed half. In the
+// 2-, 3- and 4-colour modes big, left, centre, right as far as the mode has
+// them; in fanning and colour rows the rows of the intermediate values list.
+QVector<PaletteEntry> kombinationsFarben(const MainState& s, const LanguageTable& t);
+
+// The state of a fixed snapshot, computed as opening a file computes a block;
+// websicher as the display has it for both halves.
+MainState schnappschussZustand(const FixStand& f, bool websicher);

@@ -1,0 +1,45 @@
+#pragma once
+
+#include "documents/Palette.h"
+#include "language/Texts.h"
+
+#include <QByteArray>
+#include <QString>
+#include <QStringView>
+
+#include <optional>
+#include <span>
+
+class LanguageTable;
+
+enum class PaletteFormat { gpl, ase, soc, css, scss, tokens, svg, png };
+
+struct PaletteFormatDef {
+    PaletteFormat id;
+    const char* name;   // as --format takes it
+    const char* endung; // with its dot, lower case
+    Txt beschreibung;   // the file dialog's filter, "Name (*.x)"
+};
+
+std::span<const PaletteFormatDef> paletteFormate();
+const PaletteFormatDef& paletteFormat(PaletteFormat f);
+// "gpl", "ase", ... in any case.
+std::optional<PaletteFormat> formatAusName(QStringView name);
+// By the file name's extension, in any case (".tokens.json" before ".json").
+std::optional<PaletteFormat> formatAusPfad(const QString& pfad);
+// "gpl, ase, ..." for messages.
+QString formatNamen();
+// Every format's filter for Qt's file dialogs, ";;"-separated, in table order.
+QString exportFilter(const LanguageTable& t);
+// The path with the format's extension unless it already ends in it.
+QString mitFormatEndung(const QString& pfad, PaletteFormat f);
+
+// The file's bytes of every format but the PNG picture (nothing for that one):
+// these need no QtGui painting.
+std::optional<QByteArray> textDaten(const Palette& p, PaletteFormat f, const QString& titel);
+// Every format; nothing when it cannot be made here (a picture without fonts).
+std::optional<QByteArray> paletteDaten(const Palette& p, PaletteFormat f, const QString& titel);
+
+// Written beside the target and renamed over it only when whole, as the
+// settings file is; on failure the target is as it was and `fehler` says why.
+bool dateiAtomarSchreiben(const QString& pfad, const QByteArray& daten, QString* fehler = nullptr);

@@ -1,0 +1,16 @@
+#pragma once
+
+#include <QByteArray>
+#include <QRgb>
+#include <QSize>
+#include <QVector>
+
+#include <cstdint>
+#include <optional>
+#include <vector>
+
+// A PNG of 8-bit palette indexes, one byte a pixel, rows top to bottom;
+// compressed for runs, which is what a swatch sheet is made of. Nothing when
+// the palette has more than 256 colours or the sizes do not agree.
+std::optional<QByteArray> palettenPng(QSize groesse, const QVector<QRgb>& farben,
+                                      const std::vector<std::uint8_t>& indizes);

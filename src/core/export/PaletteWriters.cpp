@@ -1,0 +1,271 @@
+#include "export/PaletteWriters.h"
+
+#include "colour/Conversions.h"
+
+#include <QSet>
+#include <QtEndian>
+
+#include <cstring>
+
+namespace
+{
+
+QString hexGross(QRgb c)
+{
+    return hexText(qRed(c), qGreen(c), qBlue(c));
+}
+
+QString hexKlein(QRgb c)
+{
+    return hexGross(c).toLower();
+}
+
+QString xmlText(QString t)
+{
+    return t.replace(QLatin1Char('&'), QStringLiteral("&amp;"))
+        .replace(QLatin1Char('<'), QStringLiteral("&lt;"))
+        .replace(QLatin1Char('>'), QStringLiteral("&gt;"))
+        .replace(QLatin1Char('"'), QStringLiteral("&quot;"));
+}
+
+QString kommentar(QString t)
+{
+    return t.replace(QStringLiteral("*/"), QStringLiteral("* /"))
+        .replace(QLatin1Char('\n'), QLatin1Char(' '));
+}
+
+QString jsonText(const QString& t)
+{
+    QString r;
+    for (const QChar c : t) {
+        if (c == QLatin1Char('"') || c == QLatin1Char('\\'))
+            r += QLatin1Char('\\') + c;
+        else if (c.unicode() < 0x20)
+            r += QStringLiteral("\\u%1").arg(c.unicode(), 4, 16, QLatin1Char('0'));
+        else
+            r += c;
+    }
+    return r;
+}
+
+// Token and group names may not hold ".", "{" or "}" nor start with "$".
+QString tokenName(QString name)
+{
+    name.remove(QLatin1Char('.')).remove(QLatin1Char('{')).remove(QLatin1Char('}'));
+    while (name.startsWith(QLatin1Char('$')))
+        name.remove(0, 1);
+    name = name.simplified();
+    return name.isEmpty() ? QStringLiteral("color") : name;
+}
+
+// Identifiers of one file, each once: a repeated one gets "-2", "-3", ...
+class Eindeutig
+{
+public:
+    QString operator()(const QString& basis)
+    {
+        QString name = basis;
+        for (int n = 2; m_vergeben.contains(name); ++n)
+            name = basis + (basis.endsWith(QLatin1Char('-')) ? QString() : QStringLiteral("-")) +
+                   QString::number(n);
+        m_vergeben.insert(name);
+        return name;
+    }
+
+private:
+    QSet<QString> m_vergeben;
+};
+
+void u16(QByteArray& d, quint16 v)
+{
+    char b[2];
+    qToBigEndian(v, b);
+    d.append(b, 2);
+}
+
+void u32(QByteArray& d, quint32 v)
+{
+    char b[4];
+    qToBigEndian(v, b);
+    d.append(b, 4);
+}
+
+void f32(QByteArray& d, float v)
+{
+    quint32 bits = 0;
+    std::memcpy(&bits, &v, sizeof bits);
+    u32(d, bits);
+}
+
+// Length in UTF-16 units with the terminating zero, the units, the zero.
+QByteArray aseName(const QString& name)
+{
+    QByteArray d;
+    u16(d, static_cast<quint16>(name.size() + 1));
+    for (const QChar c : name)
+        u16(d, c.unicode());
+    u16(d, 0);
+    return d;
+}
+
+void aseBlock(QByteArray& d, quint16 typ, const QByteArray& inhalt)
+{
+    u16(d, typ);
+    u32(d, static_cast<quint32>(inhalt.size()));
+    d.append(inhalt);
+}
+
+QString zahl(double v)
+{
+    return QString::number(v, 'g', 6);
+}
+
+QString tokenText(const QString& name, QRgb c, const QString& einzug)
+{
+    return einzug + QStringLiteral("\"%1\": {\n").arg(jsonText(name)) + einzug +
+           QStringLiteral("  \"$type\": \"color\",\n") + einzug +
+           QStringLiteral(
+               "  \"$value\": {\"colorSpace\": \"srgb\", \"components\": [%1, %2, %3], \"hex\": \"%4\"}\n")
+               .arg(zahl(qRed(c) / 255.0), zahl(qGreen(c) / 255.0), zahl(qBlue(c) / 255.0), hexKlein(c)) +
+           einzug + QLatin1Char('}');
+}
+
+} // namespace
+
+QVector<FlacherEintrag> flacheEintraege(const Palette& p)
+{
+    QVector<FlacherEintrag> alle;
+    const bool mitGruppe = p.groups.size() > 1;
+    for (const PaletteGroup& g : p.groups)
+        for (const PaletteEntry& e : g.entries)
+            alle.append({mitGruppe ? g.name + QStringLiteral(": ") + e.name : e.name, e.rgb});
+    return alle;
+}
+
+QString bezeichner(const QString& name)
+{
+    QString r;
+    for (const QChar c : name.toLower()) {
+        const char16_t u = c.unicode();
+        if ((u >= u'a' && u <= u'z') || (u >= u'0' && u <= u'9'))
+            r += c;
+        else if (u == u'ä')
+            r += QStringLiteral("ae");
+        else if (u == u'ö')
+            r += QStringLiteral("oe");
+        else if (u == u'ü')
+            r += QStringLiteral("ue");
+        else if (u == u'ß')
+            r += QStringLiteral("ss");
+        else if (!r.isEmpty() && !r.endsWith(QLatin1Char('-')))
+            r += QLatin1Char('-');
+    }
+    while (r.endsWith(QLatin1Char('-')))
+        r.chop(1);
+    if (r.isEmpty())
+        return QStringLiteral("color");
+    if (r.front().isDigit())
+        r.prepend(QStringLiteral("field-"));
+    return r;
+}
+
+QByteArray gplDatei(const Palette& p, const QString& titel)
+{
+    QString t = QStringLiteral("GIMP Palette\nName: %1\nColumns: 0\n#\n").arg(titel.simplified());
+    const bool mitGruppe = p.groups.size() > 1;
+    for (const PaletteGroup& g : p.groups) {
+        if (mitGruppe)
+            t += QStringLiteral("# %1\n").arg(g.name.simplified());
+        for (const PaletteEntry& e : g.entries) {
+            const QString name = mitGruppe ? g.name + QStringLiteral(": ") + e.name : e.name;
+            t += QStringLiteral("%1 %2 %3\t%4\n")
+                     .arg(qRed(e.rgb), 3)
+                     .arg(qGreen(e.rgb), 3)
+                     .arg(qBlue(e.rgb), 3)
+                     .arg(name.simplified());
+        }
+    }
+    return t.toUtf8();
+}
+
+QByteArray aseDatei(const Palette& p)
+{
+    QByteArray bloecke;
+    quint32 anzahl = 0;
+    for (const PaletteGroup& g : p.groups) {
+        aseBlock(bloecke, 0xC001, aseName(g.name));
+        ++anzahl;
+        for (const PaletteEntry& e : g.entries) {
+            QByteArray inhalt = aseName(e.name);
+            inhalt.append("RGB ", 4);
+            f32(inhalt, static_cast<float>(qRed(e.rgb) / 255.0));
+            f32(inhalt, static_cast<float>(qGreen(e.rgb) / 255.0));
+            f32(inhalt, static_cast<float>(qBlue(e.rgb) / 255.0));
+            u16(inhalt, 2); // a normal colour, neither global nor spot
+            aseBlock(bloecke, 0x0001, inhalt);
+            ++anzahl;
+        }
+        aseBlock(bloecke, 0xC002, {});
+        ++anzahl;
+    }
+    QByteArray d("ASEF", 4);
+    u16(d, 1);
+    u16(d, 0);
+    u32(d, anzahl);
+    return d + bloecke;
+}
+
+QByteArray socDatei(const Palette& p)
+{
+    QString t = QStringLiteral(
+        "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+        "<ooo:color-table xmlns:office=\"urn:oasis:names:tc:opendocument:xmlns:office:1.0\" "
+        "xmlns:draw=\"urn:oasis:names:tc:opendocument:xmlns:drawing:1.0\" "
+        "xmlns:xlink=\"http://www.w3.org/1999/xlink\" xmlns:svg=\"http://www.w3.org/2000/svg\" "
+        "xmlns:ooo=\"http://openoffice.org/2004/office\">\n");
+    for (const FlacherEintrag& e : flacheEintraege(p))
+        t += QStringLiteral("  <draw:color draw:name=\"%1\" draw:color=\"%2\"/>\n")
+                 .arg(xmlText(e.name), hexKlein(e.rgb));
+    t += QStringLiteral("</ooo:color-table>\n");
+    return t.toUtf8();
+}
+
+QByteArray cssDatei(const Palette& p, const QString& titel)
+{
+    QString t = QStringLiteral("/* %1 */\n:root {\n").arg(kommentar(titel));
+    Eindeutig eindeutig;
+    for (const FlacherEintrag& e : flacheEintraege(p))
+        t += QStringLiteral("  --%1: %2; /* %3 */\n")
+                 .arg(eindeutig(bezeichner(e.name)), hexGross(e.rgb), kommentar(e.name));
+    t += QStringLiteral("}\n");
+    return t.toUtf8();
+}
+
+QByteArray scssDatei(const Palette& p, const QString& titel)
+{
+    QString t = QStringLiteral("// %1\n").arg(titel.simplified());
+    Eindeutig eindeutig;
+    for (const FlacherEintrag& e : flacheEintraege(p))
+        t += QStringLiteral("$%1: %2; // %3\n")
+                 .arg(eindeutig(bezeichner(e.name)), hexGross(e.rgb), e.name.simplified());
+    return t.toUtf8();
+}
+
+QByteArray tokensDatei(const Palette& p)
+{
+    const bool mitGruppe = p.groups.size() > 1;
+    QStringList gruppen;
+    Eindeutig gruppenNamen;
+    for (const PaletteGroup& g : p.groups) {
+        const QString einzug = mitGruppe ? QStringLiteral("    ") : QStringLiteral("  ");
+        QStringList tokens;
+        Eindeutig namen;
+        for (const PaletteEntry& e : g.entries)
+            tokens << tokenText(namen(tokenName(e.name)), e.rgb, einzug);
+        const QString inhalt = tokens.join(QStringLiteral(",\n"));
+        gruppen << (mitGruppe ? QStringLiteral("  \"%1\": {\n%2\n  }")
+                                    .arg(jsonText(gruppenNamen(tokenName(g.name))), inhalt)
+                              : inhalt);
+    }
+    return (QStringLiteral("{\n") + gruppen.join(QStringLiteral(",\n")) + QStringLiteral("\n}\n")).toUtf8();
+}

@@ -1,0 +1,48 @@
+#pragma once
+
+#include <QDialog>
+#include <QVector>
+
+class ColourPanel;
+class DisplayHost;
+class QLabel;
+class QPushButton;
+struct DisplayParts;
+
+// "Color Formats": the selected field's colour as hex, rgb(), HSL, HSV, CMYK,
+// Lab, LCh, OKLab and OKLCH, each line with a button that copies it (as CSS
+// where CSS has a notation). Not modal: it follows the selection and every
+// repaint of the fields while it is open.
+class ColourFormatsWindow : public QDialog
+{
+    Q_OBJECT
+
+public:
+    ColourFormatsWindow(DisplayHost& host, DisplayParts& parts, QWidget* parent);
+
+    // Shows the selected field now and raises the window.
+    void zeigen();
+    // The selected field's name and colour as the window shows them.
+    QString feldName() const;
+    QColor farbe() const;
+    // The text a line's button copies (0 = hex ... 8 = OKLCH).
+    QString kopierText(int zeile) const;
+
+private:
+    void aufbauen();
+    void verbinden();
+    // Many panels change in one recompute: one update after them.
+    void spaeterAktualisieren();
+    void aktualisieren();
+
+    DisplayHost& m_host;
+    DisplayParts& m_parts;
+    bool m_vorgemerkt = false;
+    QLabel* m_feld = nullptr;
+    ColourPanel* m_muster = nullptr;
+    QVector<QLabel*> m_namen;
+    QVector<QLabel*> m_werte;
+    QVector<QPushButton*> m_knoepfe;
+    QVector<QString> m_kopien;
+    QColor m_farbe;
+};

@@ -1,0 +1,127 @@
+#include "colour/ColourFormats.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+namespace
+{
+
+Tripel prozente(double r, double g, double b)
+{
+    return {r / 100, g / 100, b / 100};
+}
+
+void erwarte(const Tripel& ist, const Tripel& soll, double toleranz)
+{
+    EXPECT_NEAR(ist.a, soll.a, toleranz);
+    EXPECT_NEAR(ist.b, soll.b, toleranz);
+    EXPECT_NEAR(ist.c, soll.c, toleranz);
+}
+
+// CSS Color 4's hslToRgb, written here from the algorithm that module gives.
+Tripel hslZuRgb(double h, double s, double l)
+{
+    const auto f = [&](double n) {
+        const double k = std::fmod(n + h / 30, 12);
+        const double a = s * std::min(l, 1 - l);
+        return l - a * std::max(-1.0, std::min({k - 3, 9 - k, 1.0}));
+    };
+    return {f(0), f(8), f(4)};
+}
+
+// The hexcone: V the largest channel, S the share of it the smallest lacks.
+Tripel hsvZuRgb(double h, double s, double v)
+{
+    const auto f = [&](double n) {
+        const double k = std::fmod(n + h / 60, 6);
+        return v - v * s * std::max(0.0, std::min({k, 4 - k, 1.0}));
+    };
+    return {f(5), f(3), f(1)};
+}
+
+} // namespace
+
+// Reference values of the CSS Working Group's conformance tests for CSS Color 4
+// (web-platform-tests, css/css-color): lab-001, lab-004, lab-006, oklab-001,
+// oklch-004, oklch-006, oklch-011. Each states a colour both ways; the
+// precision is the one they are printed with.
+TEST(ColourFormats, LabAgreesWithTheCssColour4Tests)
+{
+    // lab-001: green (#008000) is lab(46.2775% -47.5621 48.5837). The test was
+    // computed with CSS Color 4's earlier D50 white (0.96422, 1, 0.82521)
+    // and Bradford matrix; the current ones, used here, move a and b by up to
+    // 0.01, so the comparison is at two decimals.
+    const Tripel gruen = labAus(srgbAusKanaelen(0, 128, 0));
+    erwarte(gruen, {46.2775, -47.5621, 48.5837}, 0.015);
+    // lab-004 and lab-006 give sRGB in percentages of two decimals, worth about 0.05 in Lab.
+    erwarte(labAus(prozente(75.62, 30.45, 47.56)), {50, 50, 0}, 0.05);
+    erwarte(labAus(prozente(76.62, 66.36, 5.58)), {70, 0, 70}, 0.05);
+    // lch() is the same colour in polar form.
+    const Tripel lch = polar(gruen);
+    EXPECT_NEAR(lch.b, std::hypot(47.5621, 48.5837), 0.015);
+    EXPECT_NEAR(lch.c, std::atan2(48.5837, -47.5621) * 180 / M_PI, 0.02);
+}
+
+TEST(ColourFormats, OklabAgreesWithTheCssColour4Tests)
+{
+    // oklab-001: green is oklab(51.975% -0.1403 0.10768).
+    const Tripel ok = oklabAus(srgbAusKanaelen(0, 128, 0));
+    EXPECT_NEAR(ok.a, 0.51975, 5e-6);
+    EXPECT_NEAR(ok.b, -0.1403, 5e-5);
+    EXPECT_NEAR(ok.c, 0.10768, 5e-6);
+    // oklch-011: green is oklch(51.975% 44.215% 142.495), 100% of C being 0.4.
+    const Tripel lch = polar(ok);
+    EXPECT_NEAR(lch.b, 0.44215 * 0.4, 2e-5);
+    EXPECT_NEAR(lch.c, 142.495, 5e-4);
+    // oklch-004, oklch-006: sRGB in percentages of three decimals.
+    for (const auto& [rgb, soll] : {std::pair{prozente(70.492, 2.351, 37.073), Tripel{0.5, 0.2, 0}},
+                                    std::pair{prozente(32.022, 85.805, 61.147), Tripel{0.8, 0.15, 160}}}) {
+        const Tripel ist = polar(oklabAus(rgb));
+        EXPECT_NEAR(ist.a, soll.a, 5e-4);
+        EXPECT_NEAR(ist.b, soll.b, 5e-4);
+        EXPECT_NEAR(ist.c, soll.c, 0.05); // the hue is printed without decimals
+    }
+}
+
+// Björn Ottosson, "A perceptual color space for image processing" (2020), table
+// "Table of example XYZ and OKLab pairs", three decimals.
+TEST(ColourFormats, OklabAgreesWithItsAuthorsTestValues)
+{
+    erwarte(oklabAusXyz({0.950, 1.000, 1.089}), {1.000, 0.000, 0.000}, 5e-4);
+    erwarte(oklabAusXyz({1.000, 0.000, 0.000}), {0.450, 1.236, -0.019}, 5e-4);
+    erwarte(oklabAusXyz({0.000, 1.000, 0.000}), {0.922, -0.671, 0.263}, 5e-4);
+    erwarte(oklabAusXyz({0.000, 0.000, 1.000}), {0.153, -1.415, -0.449}, 5e-4);
+}
+
+TEST(ColourFormats, HslHsvAndCmykGoBackToTheSameColour)
+{
+    for (int r = 0; r <= 255; r += 17)
+        for (int g = 0; g <= 255; g += 17)
+            for (int b = 0; b <= 255; b += 17) {
+                const Tripel c = srgbAusKanaelen(r, g, b);
+                const Tripel hsl = hslAus(c);
+                erwarte(hslZuRgb(hsl.a, hsl.b, hsl.c), c, 1e-9);
+                const Tripel hsv = hsvAus(c);
+                erwarte(hsvZuRgb(hsv.a, hsv.b, hsv.c), c, 1e-9);
+                const Cmyk k = cmykAus(c);
+                erwarte({(1 - k.c) * (1 - k.k), (1 - k.m) * (1 - k.k), (1 - k.y) * (1 - k.k)}, c, 1e-9);
+            }
+}
+
+TEST(ColourFormats, LinesCopyCssWhereCssHasANotation)
+{
+    const QVector<FormatZeile> z = farbFormate(0, 128, 0);
+    ASSERT_EQ(z.size(), 9);
+    EXPECT_EQ(z[0].css, QStringLiteral("#008000"));
+    EXPECT_EQ(z[1].css, QStringLiteral("rgb(0 128 0)"));
+    EXPECT_EQ(z[2].css, QStringLiteral("hsl(120.0 100.0% 25.1%)"));
+    EXPECT_EQ(z[3].text, QStringLiteral("hsv(120.0 100.0% 50.2%)"));
+    EXPECT_TRUE(z[3].css.isEmpty()); // CSS has no HSV
+    EXPECT_EQ(z[4].text, QStringLiteral("cmyk(100.0% 0.0% 100.0% 49.8%)"));
+    EXPECT_TRUE(z[4].css.isEmpty());
+    EXPECT_EQ(z[5].css, QStringLiteral("lab(46.28 -47.55 48.59)"));
+    EXPECT_EQ(z[7].css, QStringLiteral("oklab(0.5198 -0.1403 0.1077)"));
+    // A grey has no hue and no "-0".
+    EXPECT_EQ(farbFormate(128, 128, 128)[8].css.split(' ').last(), QStringLiteral("0.00)"));
+}

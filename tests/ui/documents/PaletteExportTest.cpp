@@ -1,0 +1,164 @@
+#include "support/InteractionFixture.h"
+#include "support/ModalGuard.h"
+
+#include "desktop/FileDialogs.h"
+#include "documents/ColourFormatsWindow.h"
+#include "documents/OpenedFile.h"
+#include "documents/PaletteExport.h"
+#include "documents/ValueOutput.h"
+#include "export/PaletteWriters.h"
+#include "language/LanguageTable.h"
+#include "shell/ColourSettingsFile.h"
+
+#include <QClipboard>
+#include <QContextMenuEvent>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QMenu>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace
+{
+
+QStringList seedDateien()
+{
+    const QDir ordner(QStringLiteral(TINCTORA_TEST_DATA "/fuzz/settings_file"));
+    QStringList pfade;
+    for (const QString& n : ordner.entryList({QStringLiteral("seed-*")}, QDir::Files, QDir::Name))
+        pfade << ordner.filePath(n);
+    return pfade;
+}
+
+std::optional<GeoeffneteDatei> ohneFenster(const QString& pfad)
+{
+    QFile f(pfad);
+    if (!f.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    return dateiBerechnen(f, istZweiBlockDatei(pfad));
+}
+
+ScriptedFileDialogs& dialoge(ShownWindow& f)
+{
+    auto d = std::make_unique<ScriptedFileDialogs>();
+    ScriptedFileDialogs& ref = *d;
+    f.form->paletteExport().setDialogs(std::move(d));
+    return ref;
+}
+
+// Shortcuts reach only the active window.
+void aktivieren(ShownWindow& f)
+{
+    f.form->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(f.form.get()));
+}
+
+QByteArray inhalt(const QString& pfad)
+{
+    QFile f(pfad);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+} // namespace
+
+// What the command line computes from a file is what the window shows once it
+// has opened it: the palette, and the text copying all values gives.
+TEST(PaletteExport, AFileComputedWithoutAWindowMatchesTheWindow)
+{
+    const QStringList pfade = seedDateien();
+    ASSERT_GE(pfade.size(), 5);
+    for (const QString& pfad : pfade) {
+        SCOPED_TRACE(pfad.toStdString());
+        ShownWindow f;
+        f.form->datei().pfadOeffnen(pfad);
+        const std::optional<GeoeffneteDatei> d = ohneFenster(pfad);
+        ASSERT_TRUE(d);
+        EXPECT_EQ(f.form->ausgabe().alleWerteText(), zustandWerteText(d->zustand, f.form->sprache()));
+        EXPECT_EQ(f.form->paletteExport().angezeigtePalette(), paletteAus(d->zustand, f.form->sprache()));
+    }
+}
+
+TEST(PaletteExport, CtrlEWritesTheShownColoursInTheChosenFormat)
+{
+    ShownWindow f;
+    QTemporaryDir ordner;
+    ScriptedFileDialogs& d = dialoge(f);
+    d.antworte(ordner.filePath(QStringLiteral("harmonie.gpl")));
+    aktivieren(f);
+    QTest::keyClick(f.form.get(), Qt::Key_E, Qt::ControlModifier);
+    const QString gpl = ordner.filePath(QStringLiteral("harmonie.gpl"));
+    QTRY_VERIFY(QFile::exists(gpl));
+    ASSERT_EQ(d.aufrufe().size(), 1);
+    EXPECT_TRUE(d.aufrufe()[0].filter.startsWith(QStringLiteral("GIMP palette (*.gpl);;")));
+    // The 2-colour start: the big and the small right field, as their value rows show them.
+    const MainWidgets& w = f.w();
+    const QStringList zeilen = QString::fromUtf8(inhalt(gpl)).split('\n', Qt::SkipEmptyParts);
+    ASSERT_EQ(zeilen.size(), 6);
+    const auto zeile = [](const StaticText* r, const StaticText* g, const StaticText* b, const char* name) {
+        return QStringLiteral("%1 %2 %3\t%4").arg(r->text(), 3).arg(g->text(), 3).arg(b->text(), 3).arg(name);
+    };
+    EXPECT_EQ(zeilen[4], zeile(w.SGrObR, w.SGrObG, w.SGrObB, "Big field"));
+    EXPECT_EQ(zeilen[5], zeile(w.SKlObR, w.SKlObG, w.SKlObB, "Small field right-hand side"));
+
+    // A name without extension takes the chosen filter's.
+    d.antworte(ordner.filePath(QStringLiteral("tafel")));
+    d.waehleFilter(QStringLiteral("Adobe Swatch Exchange (*.ase)"));
+    QTest::keyClick(f.form.get(), Qt::Key_E, Qt::ControlModifier);
+    QTRY_VERIFY(QFile::exists(ordner.filePath(QStringLiteral("tafel.ase"))));
+    EXPECT_EQ(inhalt(ordner.filePath(QStringLiteral("tafel.ase"))),
+              aseDatei(f.form->paletteExport().angezeigtePalette()));
+}
+
+TEST(PaletteExport, AFailedWriteSaysSoAsSavingDoes)
+{
+    ShownWindow f;
+    dialoge(f).antworte(QStringLiteral("/nonexistent-folder/palette.css"));
+    QString meldung;
+    onNextModal<QMessageBox>([&](QMessageBox& box) {
+        meldung = box.text();
+        box.accept();
+    });
+    aktivieren(f);
+    QTest::keyClick(f.form.get(), Qt::Key_E, Qt::ControlModifier);
+    QTRY_COMPARE(meldung, f.form->sprache().text(Txt::dateiNichtErstellt));
+}
+
+TEST(ColourFormatsWindow, OpensFromTheValueRowsAndFollowsTheSelection)
+{
+    ShownWindow f;
+    MainWidgets& w = f.w();
+    // The context menu of a value text, as a right click opens it.
+    const QPoint p = w.SGrObHex->rect().center();
+    QContextMenuEvent rechtsklick(QContextMenuEvent::Mouse, p, w.SGrObHex->mapToGlobal(p));
+    QApplication::sendEvent(w.SGrObHex, &rechtsklick);
+    QTRY_VERIFY(w.PopupMenu1a->isVisible());
+    QAction* formate = f.form->aktion("farbformate");
+    ASSERT_NE(formate, nullptr);
+    QTest::mouseClick(w.PopupMenu1a, Qt::LeftButton, {}, w.PopupMenu1a->actionGeometry(formate).center());
+    QTRY_VERIFY(f.form->farbformate() && f.form->farbformate()->isVisible());
+    ColourFormatsWindow& fenster = *f.form->farbformate();
+    EXPECT_EQ(fenster.feldName(), QStringLiteral("Field: Big field"));
+    EXPECT_EQ(fenster.farbe(), w.Anzeige_Normal->colour());
+
+    klick(w.KleinRechts);
+    QTRY_COMPARE(fenster.feldName(), QStringLiteral("Field: Small field right-hand side"));
+    EXPECT_EQ(fenster.farbe(), w.KleinRechts->colour());
+    // A drag on the band recolours the selected field; the window goes with it.
+    const QColor vorher = w.KleinRechts->colour();
+    drueck(w.Image2, {300, 30});
+    loslass(w.Image2, {300, 30});
+    QTRY_VERIFY(w.KleinRechts->colour() != vorher);
+    QTRY_COMPARE(fenster.farbe(), w.KleinRechts->colour());
+    EXPECT_EQ(fenster.findChild<QLabel*>(QStringLiteral("wert0"))->text(), w.SKlObHex->text());
+
+    auto* kopieren = fenster.findChild<QPushButton*>(QStringLiteral("kopieren1"));
+    ASSERT_NE(kopieren, nullptr);
+    QTest::mouseClick(kopieren, Qt::LeftButton);
+    const QColor c = w.KleinRechts->colour();
+    EXPECT_EQ(QGuiApplication::clipboard()->text(),
+              QStringLiteral("rgb(%1 %2 %3)").arg(c.red()).arg(c.green()).arg(c.blue()));
+}
