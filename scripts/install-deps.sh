@@ -12,9 +12,9 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   libpng-dev zlib1g-dev
   xvfb xauth xdotool fonts-dejavu-core
-  poppler-utils
+  poppler-utils python3
   dbus-daemon
-  desktop-file-utils appstream shared-mime-info xdg-utils libfile-mimeinfo-perl librsvg2-bin dpkg-dev xdotool
+  desktop-file-utils appstream shared-mime-info xdg-utils libfile-mimeinfo-perl librsvg2-bin dpkg-dev
 )
 if [ $# -gt 0 ]; then
   packages=("$@")

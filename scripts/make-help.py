@@ -7,13 +7,16 @@ every page the same frame (navigation, stylesheet) and writes
   resources/help/<lang>/manual-<lang>.qhp the Qt Help project (contents, index, files)
   resources/help/files.cmake              the file lists the build compiles
 Run it again after changing a text:  python3 scripts/make-help.py
+With --out DIR it writes into DIR instead (the test that the committed pages are current).
 """
+import argparse
 import html
 import importlib.util
 import pathlib
 
 ROOT = pathlib.Path(__file__).resolve().parent.parent
-OUT = ROOT / "resources" / "help"
+HELP = ROOT / "resources" / "help"
+OUT = HELP
 SRC = pathlib.Path(__file__).resolve().parent / "helpsrc"
 
 FRAME = {
@@ -84,8 +87,9 @@ def build(lang):
     write(base / "HTML" / "index.htm",
           page(lang, f["title"], mod.INTRO + "\n" + "\n".join(items), first))
     files.insert(0, "HTML/index.htm")
-    images = sorted(str(p.relative_to(base)) for p in (base / "HTML" / "images").glob("*.png")) \
-        if (base / "HTML" / "images").exists() else []
+    # The pictures are made by scripts/help-screenshots.sh, not here: listed from the committed folder.
+    shots = HELP / lang / "HTML" / "images"
+    images = sorted("HTML/images/" + p.name for p in shots.glob("*.png"))
     files += images
 
     # Qt Help project.
@@ -124,6 +128,10 @@ def build(lang):
 
 
 def main():
+    global OUT
+    parser = argparse.ArgumentParser(description="Writes the help pages and their Qt Help projects.")
+    parser.add_argument("--out", type=pathlib.Path, default=HELP, help="folder to write into (default resources/help)")
+    OUT = parser.parse_args().out
     lists = {lang: build(lang) for lang in ("de", "en")}
     out = ["# Written by scripts/make-help.py: the help files of each language, relative to",
            "# resources/help/<lang>/ (help.css is shared and copied in by the build)."]

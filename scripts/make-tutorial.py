@@ -4,9 +4,11 @@
 The page names are those of the program's tutorial menu (tutorialSeiten of the language
 table), with "/" for the Windows backslash. German and English pages live side by side; the
 three names both languages share (index.html, marketing_text.htm, marketing_headlines.htm)
-hold both languages. Texts: scripts/tutorialsrc/. Run again after a change:
+hold both languages, their navigation included. Texts: scripts/tutorialsrc/. Run again after a change:
     python3 scripts/make-tutorial.py
+With --out DIR it writes into DIR instead (the test that the committed pages are current).
 """
+import argparse
 import html
 import importlib.util
 import pathlib
@@ -105,30 +107,48 @@ def sample(fg, bg, text, lang):
             f'<span class="meta" style="color:{ink(bg)}">{fg} / {bg} &middot; {word} {figure}:1 &middot; {verdict}</span></div>')
 
 
-def frame(lang, path, title, body, prev=None, nxt=None):
+def nav_bar(lang, path, shared):
     w = WORDS[lang]
-    css = rel(path, "tutorial.css")
+    mark = f' lang="{lang}"' if shared else ""
     strip = "".join(
         f'<a class="dot" href="{link(path, k, lang)}" title="{html.escape(TEXT[lang][k]["name"])}" '
         f'style="background:{pal.SWATCHES[k][3] if k != "white" else "#FFFFFF"}"></a>' for k in ORDER)
-    nav = (f'<div class="top"><a href="{rel(path, "index.html")}#{lang}">{w["start"]}</a> &middot; '
-           f'<a href="{link(path, "wheel", lang)}">{w["wheel"]}</a> &middot; '
-           f'<a href="{link(path, "terms", lang)}">{w["terms"]}</a> &middot; '
-           f'<a href="{link(path, "activation", lang)}">{w["activation"]}</a> &middot; '
-           f'<a href="{link(path, "text", lang)}">{w["text"]}</a>'
-           f'<div class="strip">{strip}</div></div>')
+    return (f'<div class="top"{mark}><a href="{rel(path, "index.html")}#{lang}">{w["start"]}</a> &middot; '
+            f'<a href="{link(path, "wheel", lang)}">{w["wheel"]}</a> &middot; '
+            f'<a href="{link(path, "terms", lang)}">{w["terms"]}</a> &middot; '
+            f'<a href="{link(path, "activation", lang)}">{w["activation"]}</a> &middot; '
+            f'<a href="{link(path, "text", lang)}">{w["text"]}</a>'
+            f'<div class="strip">{strip}</div></div>')
+
+
+def foot_links(lang, path, prev, nxt):
     foot = []
     if prev:
         foot.append(f'<a href="{link(path, prev, lang)}">&larr; {html.escape(title_of(prev, lang))}</a>')
     if nxt:
         foot.append(f'<a href="{link(path, nxt, lang)}">{html.escape(title_of(nxt, lang))} &rarr;</a>')
-    footer = f'<div class="foot">{" &nbsp;|&nbsp; ".join(foot)}<p class="small">{w["footer"]}</p></div>'
+    return " &nbsp;|&nbsp; ".join(foot)
+
+
+def frame(lang, path, title, body, prev=None, nxt=None, shared=False):
+    """shared: a page whose name both languages use, so it leads on in both."""
+    langs = LANGS if shared else (lang,)
+    w = WORDS[lang]
+    css = rel(path, "tutorial.css")
+    nav = "\n".join(nav_bar(x, path, shared) for x in langs)
+    name = " / ".join(WORDS[x]["tutorial"] for x in langs)
+    full = title if title == name else f"{title} – {name}"
+    links = [f'<p lang="{x}">{foot_links(x, path, prev, nxt)}</p>' if shared else foot_links(x, path, prev, nxt)
+             for x in langs if prev or nxt]
+    notes = "".join(f'<p class="small" lang="{x}">{WORDS[x]["footer"]}</p>' if shared
+                    else f'<p class="small">{WORDS[x]["footer"]}</p>' for x in langs)
+    footer = f'<div class="foot">{"".join(links)}{notes}</div>'
     return f"""<!DOCTYPE html>
 <html lang="{lang}">
 <head>
 <meta charset="utf-8">
 <meta name="viewport" content="width=device-width, initial-scale=1">
-<title>{html.escape(title)} – {w["tutorial"]}</title>
+<title>{html.escape(full)}</title>
 <link rel="stylesheet" href="{css}">
 </head>
 <body>
@@ -211,8 +231,7 @@ def bilingual(key, prev, nxt):
         parts.append(f'<section id="{lang}" lang="{lang}">{body}</section>')
     switch = '<p class="langs"><a href="#de">Deutsch</a> &middot; <a href="#en">English</a></p>'
     title = pages_text.TITLES["de"][key] + " / " + pages_text.TITLES["en"][key]
-    return path, frame("en", path, title, switch + "\n<hr>\n".join(parts), prev, nxt).replace(
-        '<html lang="en">', '<html lang="de">', 1)
+    return path, frame("de", path, title, switch + "\n<hr>\n".join(parts), prev, nxt, shared=True)
 
 
 def index_page():
@@ -234,7 +253,7 @@ def index_page():
 <p>Tinctora &middot; Tutorial</p></div></div>
 <div class="cols">{"".join(cols)}</div>
 """
-    return "index.html", frame("de", "index.html", "Farben im Webdesign / Colors and Webdesign", body)
+    return "index.html", frame("de", "index.html", "Farben im Webdesign / Colors and Webdesign", body, shared=True)
 
 
 def write(path, text):
@@ -245,6 +264,10 @@ def write(path, text):
 
 
 def main():
+    global OUT
+    parser = argparse.ArgumentParser(description="Writes the tutorial pages.")
+    parser.add_argument("--out", type=pathlib.Path, default=OUT, help="folder to write into (default resources/tutorial)")
+    OUT = parser.parse_args().out
     written = [write("tutorial.css", pages_text.CSS)]
     written.append(write(*index_page()))
     for lang in LANGS:

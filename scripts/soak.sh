@@ -21,7 +21,8 @@ cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DTINCTORA_WERROR=ON \
 cmake --build "$build" -j "${TINCTORA_SOAK_JOBS:-2}" --target tinctora_ui_tests
 
 export QT_QPA_PLATFORM=offscreen LANG=C.UTF-8
-export ASAN_OPTIONS=detect_leaks=0:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
+# shellcheck source=scripts/sanitizer-env.sh
+source scripts/sanitizer-env.sh
 binary="$build/tests/ui/tinctora_ui_tests"
 logs=$(mktemp -d)
 

@@ -200,23 +200,36 @@ dann um diese Farbe auf.</p>
 <li>{ui("Mehr...")} öffnet den Farbdialog des Systems; die dort bestätigte Farbe wird übernommen.</li>
 <li>{ui("OK")} übernimmt die Farbe: Das Programm sucht auf dem luminösen Farbband den Farbton, der am besten
 passt, und den Punkt im Hell/Dunkel-Feld, der diesen Farbton in Ihre Farbe verwandelt, und setzt beides, als
-hätten Sie es angeklickt. Die große Fläche zeigt Ihre Farbe, und alle harmonierenden Farben werden von ihr abgeleitet.</li>
+hätten Sie es angeklickt. Alle harmonierenden Farben werden von der Fläche abgeleitet, die Ihre Farbe
+übernimmt (siehe unten).</li>
 <li>{ui("Abbrechen")} schließt den Dialog ohne Änderung.</li>
 <li>{ui("Hilfe")} öffnet diese Seite.</li>
+</ul>
+<p>Welche Fläche die Farbe übernimmt:</p>
+<ul>
+<li>bei Zweier-, Dreier- und Vierer-Harmonien und bei Auffächerungen die große Fläche, gleich welche Fläche
+ausgewählt ist;</li>
+<li>beim <a href="page09.htm">separaten Einstellen</a> die ausgewählte Fläche;</li>
+<li>bei Farbreihen die ausgewählte äußere Fläche (klein links oder klein rechts); die Reihe wird so gelegt,
+dass diese Fläche Ihre Farbe zeigt.</li>
 </ul>
 <p>Der Dialog öffnet mit dem Hexwert der großen Fläche (beim separaten Einstellen: der ausgewählten Fläche).
 Da er mit dem luminösen Band arbeitet, schaltet er beim Öffnen auf den Bandtyp Luminös um; {ui("Abbrechen")}
 schaltet zurück, {ui("OK")} behält ihn. Die websichere Anzeige wird ausgeschaltet.</p>
 <p class="note">Ein Hexwert aus sieben Zeichen, der nicht „#“ und sechs Hexziffern ist, ergibt die Meldung
-„Der Eingegebene Wert ist kein gültiges Hex-Format.“ Sehr trübe Farben, zu denen das Band keinen nahen
-Farbton hat, werden nicht übernommen.</p>
+„Der Eingegebene Wert ist kein gültiges Hex-Format.“</p>
+<p>Jede Farbe findet einen Platz auf dem Band. Grautöne (R, G und B gleich) haben keinen eigenen Farbton: Sie
+kommen auf Bandposition 168, das Gelb des luminösen Bandes, und erst der Punkt im Hell/Dunkel-Feld macht sie
+grau; Schwarz kommt auf Position 0, Rot, ganz abgedunkelt.</p>
 """),
 dict(file="page15.htm", title="Die Pipette",
      summary="eine Farbe irgendwo auf dem Bildschirm aufnehmen",
      keywords=["Pipette", "Farbe vom Bildschirm", "F12", "Lupe"],
      body=f"""
 <p>{ui("Ansicht &gt; Pipette")} ({key("F12")}, auch in der Werkzeugleiste) nimmt eine Farbe von einer beliebigen
-Stelle des Bildschirms auf und macht sie zur Farbe der großen Fläche.</p>
+Stelle des Bildschirms auf und macht sie zur Farbe einer Fläche: derselben, die eine in der
+<a href="page05.htm">manuellen Eingabe</a> eingetippte Farbe bekäme (die große Fläche; beim separaten Einstellen
+die ausgewählte Fläche; bei Farbreihen die ausgewählte äußere Fläche).</p>
 <p>Solange die Pipette läuft, ist das Hauptfenster ausgeblendet. Ein kleines Fenster oben links bleibt im
 Vordergrund und zeigt die Umgebung des Mauszeigers in drei Vergrößerungen, die Farbe unter dem Zeiger als
 Farbmuster und ihre R-, G-, B- und Hexwerte.</p>
@@ -231,6 +244,12 @@ Farbmuster und ihre R-, G-, B- und Hexwerte.</p>
 <p>Vor dem Start erklärt ein Hinweisfenster die Tasten. Mit {ui("Diesen Hinweis nicht mehr anzeigen.")} entfällt
 es künftig. Die Pipette drängt sich nicht in den Vordergrund: Klicken Sie ein anderes Fenster an, bekommt dieses
 den Fokus; ein Klick auf das Pipettenfenster oder auf das Tinctora-Symbol in der Taskleiste aktiviert sie wieder.</p>
+<h2>Unter Wayland</h2>
+<p>Ein Wayland-Desktop erlaubt keinem Programm, den Bildschirm zu lesen oder den Mauszeiger zu bewegen. Dort
+wird stattdessen die Farbauswahl des Desktops benutzt, ohne Lupen und ohne Pfeiltasten: Nehmen Sie die Farbe
+so auf, wie Ihr Desktop es anzeigt, und Tinctora übernimmt sie wie oben beschrieben. Hat der Desktop keine
+Farbauswahl oder schlägt die Auswahl fehl, sagt Tinctora das in einer Meldung, und das Hauptfenster kommt
+unverändert zurück.</p>
 """),
 dict(file="page06.htm", title="Websichere Farben",
      summary="websichere Anzeige und der Dialog, der einzelne Flächen umwandelt",
@@ -248,6 +267,10 @@ und die <a href="page05.htm">manuelle Eingabe</a> schaltet sie aus.</p>
 meldet das Programm, dass mindestens zwei kleine Felder die gleiche Farbe haben: Verringern Sie die Anzahl der
 Felder, erhöhen Sie den Winkelabstand oder ändern Sie die Helligkeit, bis die Meldung verschwindet.</p>
 <h2>Der Dialog „In websichere Farben umwandeln“</h2>
+<p>Wie die Anzeigeart steht auch der Befehl, der diesen Dialog öffnet, in dieser Version nicht im Menü und nicht
+in der Werkzeugleiste, und auch eine Farbeinstellungsdatei bringt ihn nicht zurück: Solange die websichere
+Anzeige an ist, steht der Dialog nicht zur Verfügung. Das Folgende beschreibt den Dialog der Vollständigkeit
+halber.</p>
 <p>Der Dialog nimmt sich nacheinander je eine Fläche der Kombination vor und schlägt eine websichere Farbe vor:</p>
 <ul>
 <li>Oben stehen der Name der Fläche ({ui("Große Fläche:")}, {ui("Kleine Fl. links:")} usw.), ihre R-, G-, B-Werte und
@@ -493,8 +516,14 @@ erneuter Aufruf kehrt zurück.</li>
 </ul>
 <h2>Sprache</h2>
 <p>Tinctora läuft auf Deutsch oder Englisch. Die Sprache wird beim Start aus der gespeicherten Einstellung
-„TNVersion“ in Tinctoras Einstellungen gewählt: 11 (oder kein Wert) ergibt Englisch, jeder andere Wert Deutsch.
-Das Programm selbst ändert sie nie; eine Änderung wirkt beim nächsten Start.</p>
+„TNVersion“ gewählt: 11 ergibt Englisch, jeder andere Wert Deutsch. Solange kein Wert gespeichert ist,
+entscheidet die Sprache Ihrer Desktop-Sitzung: Deutsch, wenn sie Deutsch ist, sonst Englisch. Das Programm
+selbst schreibt die Einstellung nie.</p>
+<p>Um die Sprache selbst zu wählen, schließen Sie Tinctora und tragen im Abschnitt <code>[General]</code> der Datei
+<code>~/.config/TinctoraKVB.conf</code> (im Ordner <code>$XDG_CONFIG_HOME</code>, wenn dieser gesetzt ist) die Zeile
+<code>TNVersion=7</code> (Deutsch) oder <code>TNVersion=11</code> (Englisch) ein; unter Windows ist es der Wert
+„TNVersion“ unter <code>HKEY_CURRENT_USER\Software\TinctoraKVB</code>. Entfernen Sie die Zeile, entscheidet wieder
+die Sprache des Desktops. Die Änderung wirkt beim nächsten Start.</p>
 """),
 dict(file="page17.htm", title="Tastenkürzel",
      summary="alle Tasten auf einen Blick",
@@ -566,8 +595,10 @@ den Farbkreis, je eine Seite zu dreizehn Farben, die Aufstellung der assoziierte
 und unbeliebtesten Farben, die Reizkategorien sowie Farbe in Fließtext und Headlines.</p>
 <p>Tinctora öffnet die Seiten des Ordners, dessen „index.html“ in den <a href="page16.htm">Einstellungen</a>
 eingetragen ist. Solange keiner eingetragen ist, sucht es das mit dem Programm installierte Tutorial und merkt
-sich dessen Pfad, sobald es ihn gefunden hat. Gibt es nirgends ein Tutorial, fragt das Programm, ob Sie den Pfad
-jetzt eingeben möchten; {ui("Ja")} öffnet die Einstellungen auf der Seite {ui("Tutorial")}.</p>
+sich dessen Pfad, sobald es ihn gefunden hat. Gibt es nirgends ein Tutorial oder fehlt die Seite im eingetragenen
+Ordner (weil er verschoben oder gelöscht wurde), fragt das Programm, ob Sie den Pfad jetzt eingeben möchten;
+{ui("Ja")} öffnet die Einstellungen auf der Seite {ui("Tutorial")}. Eine dort eingetragene Webadresse wird so, wie sie
+ist, an den Browser übergeben.</p>
 <h2>Online-Check auf Update</h2>
 <p>{ui("Hilfe &gt; Online-Check auf Update")} fragt, ob Sie auf der Homepage nachsehen möchten, ob ein Update verfügbar
 ist; {ui("Ja")} öffnet die Update-Seite der Webseite des Programms in Ihrem Browser. Tinctora selbst sendet und

@@ -199,23 +199,33 @@ colour instead of picking it on the band; Tinctora then builds the harmonies aro
 <li>{ui("More...")} opens the system's colour dialog; the colour you confirm there is taken over.</li>
 <li>{ui("OK")} applies the colour: the program finds the hue on the luminous colour band that matches the
 colour best and the point in the light/dark field that turns this hue into your colour, and sets both
-as if you had clicked them. The big field shows your colour, and all harmonising colours are derived from it.</li>
+as if you had clicked them. All harmonising colours are derived from the field that takes your colour (see below).</li>
 <li>{ui("Cancel")} closes the dialog without changes.</li>
 <li>{ui("Help")} opens this page.</li>
+</ul>
+<p>Which field takes the colour:</p>
+<ul>
+<li>in the 2-, 3- and 4-colour harmonies and in fannings, the big field, whichever field is selected;</li>
+<li>in <a href="page09.htm">separate adjustment</a>, the selected field;</li>
+<li>in colour rows, the selected outer field (small left or small right); the row is placed so that this field
+shows your colour.</li>
 </ul>
 <p>The dialog opens with the hex value of the big field (in separate adjustment: of the selected field).
 Because the dialog works on the luminous band, it switches the band type to luminous when it opens;
 {ui("Cancel")} switches back, {ui("OK")} keeps it. Web-safe display is switched off.</p>
 <p class="note">A hex text of seven characters that is not "#" plus six hex digits gives the message "The
-data input is no valid hex-form." Very dull colours for which the band has no hue close enough are not
-applied.</p>
+data input is no valid hex-form."</p>
+<p>Every colour finds a place on the band. Greys (R, G and B equal) have no hue of their own: they are placed
+at band position 168, the yellow of the luminous band, and the light/dark point alone makes them grey; black
+is placed at position 0, red, fully darkened.</p>
 """),
 dict(file="page15.htm", title="The pipette",
      summary="picking a colour anywhere on the screen",
      keywords=["pipette", "eyedropper", "pick color from screen", "F12", "magnifier"],
      body=f"""
 <p>{ui("View &gt; Pipette")} ({key("F12")}, also on the tool bar) picks a colour from anywhere on the screen and makes
-it the colour of the big field.</p>
+it the colour of a field: the same field that a colour typed into <a href="page05.htm">Manual Input</a> would go to
+(the big field; in separate adjustment the selected field; in colour rows the selected outer field).</p>
 <p>While the pipette runs, the main window is hidden. A small window in the top-left corner of the screen
 stays on top and shows the screen around the mouse pointer at three magnifications, the colour under
 the pointer as a swatch, and its R, G, B and hex values.</p>
@@ -227,9 +237,14 @@ the pointer as a swatch, and its R, G, B and hex values.</p>
 </table>
 <p>The picked colour enters the main window exactly as if you had typed its hex value into
 <a href="page05.htm">Manual Input</a> and confirmed it.</p>
-<p>Before the pipette starts, a hint window explains the keys. Tick {ui("Don't show this hint again.")} to
+<p>Before the pipette starts, a hint window explains the keys. Tick {ui("Don´t show this hint again.")} to
 skip it in future. The pipette does not push itself to the front: if you click another window, that window
 gets the focus; click the pipette window or the Tinctora button in the task bar to reactivate it.</p>
+<h2>On Wayland</h2>
+<p>A Wayland desktop lets no program read the screen or move the pointer. There the desktop's own colour
+picker is used instead, without the magnifiers or the arrow keys: pick the colour the way your desktop shows
+you, and Tinctora takes it as described above. If the desktop has no colour picker or the pick fails,
+Tinctora says so in a message and the main window comes back unchanged.</p>
 """),
 dict(file="page06.htm", title="Web-safe colours",
      summary="web-safe display and the dialog that converts single fields",
@@ -247,6 +262,9 @@ the mode comes on when you open a colour settings file that was saved with it, a
 shows a warning that at least two small fields have the same colour: reduce the number of fields, increase
 the angle distance or change the brightness until the message disappears.</p>
 <h2>The dialog Convert to Web-safe Colors</h2>
+<p>Like the display mode, the command that opens this dialog is not shown in the menu or on the tool bar in
+this version, and a colour settings file does not bring it back either: while the web-safe display is on, the
+dialog is not available. What follows describes the dialog for completeness.</p>
 <p>The dialog takes one field of the combination at a time and proposes a web-safe colour for it:</p>
 <ul>
 <li>The top shows the field's name ({ui("Big Field:")}, {ui("Small field on the left-hand side:")} and so on), its
@@ -487,9 +505,14 @@ choose it again to return.</li>
 <li>The window's position, size and maximised state are kept for the next start.</li>
 </ul>
 <h2>Language</h2>
-<p>Tinctora runs in English or German. The language is chosen at start from the stored setting "TNVersion"
-in Tinctora's settings: 11 (or no value) gives English, any other value German. The program itself never
-changes it; a change takes effect at the next start.</p>
+<p>Tinctora runs in English or German. The language is chosen at start from the stored setting "TNVersion": 11
+gives English, any other value German. While no value is stored, the language of your desktop session decides:
+German if it is German, English otherwise. The program itself never writes the setting.</p>
+<p>To choose the language yourself, close Tinctora and add the line <code>TNVersion=11</code> (English) or
+<code>TNVersion=7</code> (German) in the section <code>[General]</code> of the file
+<code>~/.config/TinctoraKVB.conf</code> (in the folder <code>$XDG_CONFIG_HOME</code> if that is set); on
+Windows it is the value "TNVersion" under <code>HKEY_CURRENT_USER\Software\TinctoraKVB</code>. Remove the line
+to let the desktop's language decide again. The change takes effect at the next start.</p>
 """),
 dict(file="page17.htm", title="Keyboard shortcuts",
      summary="all keys at a glance",
@@ -560,8 +583,10 @@ dict(file="page18.htm", title="Tutorial, update check and info",
 least popular colours, the categories of emotional stimuli, and colour in flow text and headlines.</p>
 <p>Tinctora opens the pages of the folder whose "index.html" is entered in <a href="page16.htm">Settings</a>.
 While none is entered it looks for the tutorial installed with the program; the first time it finds it,
-it remembers that path. If there is no tutorial anywhere, the program asks whether you want to enter the
-path now; {ui("Yes")} opens the settings on the page {ui("Tutorial")}.</p>
+it remembers that path. If there is no tutorial anywhere, or the page is missing from the folder entered
+(because the folder was moved or deleted), the program asks whether you want to enter the path now;
+{ui("Yes")} opens the settings on the page {ui("Tutorial")}. A web address entered there is handed to the
+browser as it is.</p>
 <h2>Online check on update</h2>
 <p>{ui("Help &gt; Online-Check on Update")} asks whether you would like to look at the homepage for an available
 update; {ui("Yes")} opens the update page of the program's web site in your browser. Tinctora itself sends

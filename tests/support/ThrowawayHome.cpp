@@ -24,4 +24,8 @@ void useThrowawayHome()
     qputenv("HOME", root);
     qputenv("XDG_CONFIG_HOME", root + "/config");
     qputenv("XDG_RUNTIME_DIR", root + "/runtime");
+    // Without a stored language the session's locale chooses it; the tests expect English
+    // whatever the developer's desktop speaks. Programs the tests start inherit this.
+    qputenv("LC_ALL", "C.UTF-8");
+    qunsetenv("LANGUAGE");
 }

@@ -34,7 +34,12 @@ int read(const PreferenceStore& store, const IntKey& key)
 
 int read(const PreferenceStore& store, const ReadOnlyIntKey& key)
 {
-    return store.readInt(nameOf(key.name)).value_or(key.fallback);
+    return readStored(store, key).value_or(key.fallback);
+}
+
+std::optional<int> readStored(const PreferenceStore& store, const ReadOnlyIntKey& key)
+{
+    return store.readInt(nameOf(key.name));
 }
 
 bool write(PreferenceStore& store, const TextKey& key, const QString& value)

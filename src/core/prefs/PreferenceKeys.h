@@ -43,13 +43,18 @@ inline constexpr IntKey appLeft{"appLeft", 0, anyMin, anyMax};
 inline constexpr IntKey appHeight{"appHeight", fensterStandardHoehe, 1, anyMax};
 inline constexpr IntKey appWidth{"appWidth", fensterStandardBreite, 1, anyMax};
 inline constexpr IntKey cbBgBrightness{"cbBgBrightness", 0, 0, 3};
-// 11 selects English, any other value German.
+// 11 selects English, any other value German. Missing, the session's language decides
+// (see sprachVersionFuerSitzung).
 inline constexpr ReadOnlyIntKey TNVersion{"TNVersion", 11};
+inline constexpr int sprachVersionEnglisch = 11;
+inline constexpr int sprachVersionDeutsch = 7;
 
 QString read(const PreferenceStore& store, const TextKey& key);
 bool read(const PreferenceStore& store, const FlagKey& key);
 int read(const PreferenceStore& store, const IntKey& key);
 int read(const PreferenceStore& store, const ReadOnlyIntKey& key);
+// Empty when the value is missing or of another type.
+std::optional<int> readStored(const PreferenceStore& store, const ReadOnlyIntKey& key);
 
 // Between PreferenceStore::beginWrite() and endWrite(); false when the value was not written.
 bool write(PreferenceStore& store, const TextKey& key, const QString& value);

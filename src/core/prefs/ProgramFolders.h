@@ -15,8 +15,8 @@ QString findeInOrdnern(const QStringList& ordner, const QString& relativ);
 // A page name of the tutorial table ("farben\rot.htm") as a relative path ("farben/rot.htm").
 QString tutorialSeiteRelativ(const QString& seite);
 
-// Step 2 of the tutorial handler: the stored start-page path with every
-// "index.html" (exact case) replaced by the page; no existence test.
+// The page below a stored start-page path: the path with every "index.html" (exact
+// case) replaced by the page. Whether it exists is the caller's to check.
 QString tutorialSeiteAusPfad(const QString& tutorialPfad, const QString& seite);
 
 // What the shell is handed for a path or address: a web or mail address as it

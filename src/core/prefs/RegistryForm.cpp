@@ -17,7 +17,16 @@ void writeIfChanged(PreferenceStore& store, const Key& key, const T& value, T& c
 
 } // namespace
 
-TfRegistryForm::TfRegistryForm(std::unique_ptr<PreferenceStore> store) : m_store(std::move(store))
+int sprachVersionFuerSitzung(const QString& gebietsschema)
+{
+    // The language code ends where the territory, encoding or modifier begins.
+    const bool deutsch = gebietsschema.startsWith(QLatin1String("de"), Qt::CaseInsensitive) &&
+                         (gebietsschema.size() == 2 || !gebietsschema.at(2).isLetter());
+    return deutsch ? pref::sprachVersionDeutsch : pref::sprachVersionEnglisch;
+}
+
+TfRegistryForm::TfRegistryForm(std::unique_ptr<PreferenceStore> store, QString gebietsschema)
+    : m_store(std::move(store)), m_gebietsschema(std::move(gebietsschema))
 {
     FormCreate();
 }
@@ -35,7 +44,8 @@ void TfRegistryForm::FormCreate()
     fensterHoehe = pref::read(store, pref::appHeight);
     fensterBreite = pref::read(store, pref::appWidth);
     hintergrundIndex = pref::read(store, pref::cbBgBrightness);
-    sprachVersion = pref::read(store, pref::TNVersion);
+    // No installer stores the language here, so a missing value follows the session.
+    sprachVersion = pref::readStored(store, pref::TNVersion).value_or(sprachVersionFuerSitzung(m_gebietsschema));
     if (tutorialPfad.isEmpty())
         tutorialPfad = QString::fromLatin1(pref::cURL.fallback);
     m_gelesen = held;

@@ -2,6 +2,8 @@
 
 #include "prefs/PreferenceKeys.h"
 
+#include <QLocale>
+
 #include <memory>
 
 // The preferences the program holds while it runs, each starting at its stored default.
@@ -26,14 +28,19 @@ struct HeldPreferences {
 // dialog offers while no path is set.
 QString standardTutorialPfad();
 
+// "TNVersion" for a session whose locale is named `gebietsschema` ("de_DE", "en_GB.UTF-8", "C"):
+// German for any German locale, English otherwise, as the installer that stored it chose.
+int sprachVersionFuerSitzung(const QString& gebietsschema);
+
 // The hidden preferences holder. Reads the stored preferences once when created; the
 // windows read and change the held values directly; speicherDaten() writes back, once,
 // only what differs from what was read.
 class TfRegistryForm : public HeldPreferences
 {
 public:
-    // Reads at once (FormCreate).
-    explicit TfRegistryForm(std::unique_ptr<PreferenceStore> store);
+    // Reads at once (FormCreate). `gebietsschema` chooses the language while none is stored.
+    explicit TfRegistryForm(std::unique_ptr<PreferenceStore> store,
+                            QString gebietsschema = QLocale::system().name());
 
     void FormCreate();
     // Called by the main window's close handler. A window closed maximised keeps the
@@ -47,5 +54,6 @@ private:
     void speichereFensterLage();
 
     std::unique_ptr<PreferenceStore> m_store;
+    QString m_gebietsschema;
     HeldPreferences m_gelesen;
 };

@@ -37,7 +37,8 @@ public:
     void KleinMitteClick();
     void FixedLinksClick();
     // Makes a fixed half the edited one, also where its background takes no click
-    // (a colour row): opening a fixed file needs both halves whatever their mode.
+    // (a colour row): opening a file, copying, printing and the preview visit both
+    // halves whatever their mode.
     void haelfteBearbeiten(bool links);
     void FixedLinksKleinRechtsClick();
     void FixedLinksKleinLinksClick();

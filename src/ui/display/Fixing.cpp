@@ -421,7 +421,7 @@ void Fixing::zurueckZurAltenFlaeche(const QString& text, bool links)
     const LanguageTable& t = m_host.sprache();
     FieldSelection& a = *m_parts.selection;
     if (text == t.text(Txt::statusGrossAusgewaehlt))
-        links ? a.FixedLinksClick() : a.Anzeige_NormalClick();
+        a.haelfteBearbeiten(links);
     else if (text == t.text(Txt::statusRechtsAusgewaehlt))
         links ? a.FixedLinksKleinRechtsClick() : a.KleinRechtsClick();
     else if (text == t.text(Txt::statusLinksAusgewaehlt))

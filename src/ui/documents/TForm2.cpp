@@ -389,10 +389,8 @@ void TForm2::farbwechsel1Execute()
 void TForm2::WechselnExecute()
 {
     FieldSelection& auswahl = *m_parts.selection;
-    if (m_host.state().fixLinksAktiv)
-        auswahl.Anzeige_NormalClick();
-    else
-        auswahl.FixedLinksClick();
+    // Also where a half is a colour row, whose background takes no click.
+    auswahl.haelfteBearbeiten(!m_host.state().fixLinksAktiv);
     FormShow();
 }
 

@@ -110,12 +110,12 @@ void ValueOutput::beideKombinationen(const std::function<void(bool)>& ausgeben,
     const bool linksBearbeitet = s.fixLinksAktiv;
     if (linksBearbeitet) {
         // The right-hand half is edited for a moment so that its values are current.
-        auswahl.Anzeige_NormalClick();
+        auswahl.haelfteBearbeiten(false);
         ausgeben(false);
         m_parts.fixing->zurueckZurAltenFlaecheLi(status);
     } else {
         ausgeben(false);
-        auswahl.FixedLinksClick();
+        auswahl.haelfteBearbeiten(true);
     }
     trennen();
     ausgeben(true);

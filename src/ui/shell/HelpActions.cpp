@@ -42,24 +42,36 @@ void HelpActions::HtmlHelpExecute(int tag)
     TfRegistryForm* prefs = m_form.preferences();
     if (!prefs)
         return;
-    // 1. The page of the tag; any other tag gives the start page.
+    // The page of the tag; any other tag gives the start page.
     const QString seite = m_form.sprache().tutorialSeite(tag);
-    // 2. A stored path is used as it is: no existence test, the shell reports errors.
-    if (prefs->tutorialPfadGesetzt()) {
-        m_form.shellOpener().oeffnen(alsAdresse(tutorialSeiteAusPfad(prefs->tutorialPfad, seite)));
-        return;
-    }
-    // 3. The default tutorial in the program's data folders.
-    const QString relativ = QStringLiteral("tutorial/") + tutorialSeiteRelativ(seite);
-    const QString kandidat = findeInOrdnern(m_ordner, relativ);
-    if (!kandidat.isEmpty()) {
-        const QString ordner = kandidat.left(kandidat.size() - relativ.size());
-        prefs->tutorialPfad = QDir::toNativeSeparators(ordner + QStringLiteral("tutorial/index.html"));
-        m_form.shellOpener().oeffnen(QUrl::fromLocalFile(QFileInfo(kandidat).absoluteFilePath()));
+    const QUrl adresse = prefs->tutorialPfadGesetzt() ? gespeicherteSeite(*prefs, seite) : standardSeite(*prefs, seite);
+    if (!adresse.isEmpty()) {
+        m_form.shellOpener().oeffnen(adresse);
         return;
     }
     if (frageJa(m_form.sprache().text(Txt::tutorialNichtGefunden)))
         m_form.einstellungenTutorialZeigen();
+}
+
+QUrl HelpActions::gespeicherteSeite(const TfRegistryForm& prefs, const QString& seite) const
+{
+    const QUrl adresse = alsAdresse(tutorialSeiteAusPfad(prefs.tutorialPfad, seite));
+    // A moved or deleted tutorial gets the question; a browser would only show an error page.
+    // A web address is the browser's to judge.
+    if (adresse.isLocalFile() && !QFileInfo::exists(adresse.toLocalFile()))
+        return {};
+    return adresse;
+}
+
+QUrl HelpActions::standardSeite(TfRegistryForm& prefs, const QString& seite) const
+{
+    const QString relativ = QStringLiteral("tutorial/") + tutorialSeiteRelativ(seite);
+    const QString kandidat = findeInOrdnern(m_ordner, relativ);
+    if (kandidat.isEmpty())
+        return {};
+    const QString ordner = kandidat.left(kandidat.size() - relativ.size());
+    prefs.tutorialPfad = QDir::toNativeSeparators(ordner + QStringLiteral("tutorial/index.html"));
+    return QUrl::fromLocalFile(QFileInfo(kandidat).absoluteFilePath());
 }
 
 void HelpActions::hilfeInfoExecute()

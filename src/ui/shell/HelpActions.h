@@ -2,12 +2,14 @@
 
 #include <QString>
 #include <QStringList>
+#include <QUrl>
 
 #include <memory>
 
 class HelpViewer;
 class TAboutBox;
 class TForm1;
+class TfRegistryForm;
 
 // The help menu (contents, info, update check), topic help for the
 // dialogs, and the tutorial menu's common handler. Reaches the window for its
@@ -38,6 +40,11 @@ public:
     TAboutBox* aboutBox() const { return m_aboutBox.get(); }
 
 private:
+    // The page below the stored tutorial path; empty when it is a local file that is not there.
+    QUrl gespeicherteSeite(const TfRegistryForm& prefs, const QString& seite) const;
+    // The page of the tutorial in the program's data folders, whose start page it then
+    // stores; empty when none has it.
+    QUrl standardSeite(TfRegistryForm& prefs, const QString& seite) const;
     // Yes, No or Cancel, under the caption "Frage" / "Question"; true for Yes.
     bool frageJa(const QString& text);
 

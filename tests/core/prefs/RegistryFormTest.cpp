@@ -1,4 +1,5 @@
 #include "prefs/RegistryForm.h"
+#include "language/LanguageTable.h"
 #include "prefs/MemoryPreferenceStore.h"
 #include "prefs/SettingsPreferenceStore.h"
 
@@ -67,6 +68,30 @@ TEST(TfRegistryForm, ReadsEveryStoredValue)
     EXPECT_EQ(h.form->fensterBreite, 800);
     EXPECT_EQ(h.form->hintergrundIndex, 3);
     EXPECT_EQ(h.form->sprachVersion, 7);
+}
+
+TEST(TfRegistryForm, WithoutAStoredLanguageTheSessionsLocaleChooses)
+{
+    const auto spracheBei = [](std::unique_ptr<MemoryPreferenceStore> store, const char* gebietsschema) {
+        const TfRegistryForm f(std::move(store), QString::fromLatin1(gebietsschema));
+        return LanguageTable::forVersion(f.sprachVersion).sprache();
+    };
+    for (const char* deutsch : {"de_DE", "de_AT.UTF-8", "de_CH@euro", "de", "DE_de"})
+        EXPECT_EQ(spracheBei(std::make_unique<MemoryPreferenceStore>(), deutsch), Sprache::deutsch) << deutsch;
+    for (const char* andere : {"en_US", "C", "", "fr_FR", "dsb_DE", "nl_BE"})
+        EXPECT_EQ(spracheBei(std::make_unique<MemoryPreferenceStore>(), andere), Sprache::englisch) << andere;
+
+    // A stored value wins either way, and the program never writes it.
+    auto englisch = std::make_unique<MemoryPreferenceStore>();
+    englisch->setRaw("TNVersion", 11);
+    EXPECT_EQ(spracheBei(std::move(englisch), "de_DE"), Sprache::englisch);
+    Holder h = holderOver(storeOfAnEarlierRun()); // 7, in a test process pinned to an English locale
+    EXPECT_EQ(LanguageTable::forVersion(h.form->sprachVersion).sprache(), Sprache::deutsch);
+    auto leer = std::make_unique<MemoryPreferenceStore>();
+    MemoryPreferenceStore* blick = leer.get();
+    TfRegistryForm neu(std::move(leer), QStringLiteral("de_DE"));
+    neu.speicherDaten();
+    EXPECT_TRUE(blick->writes().isEmpty());
 }
 
 TEST(TfRegistryForm, AWrongTypeOnlyCostsThatValue)

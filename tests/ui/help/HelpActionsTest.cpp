@@ -136,34 +136,62 @@ TEST(HelpActions, AHelpAddressSplitsIntoFileAndTopic)
 
 TEST(HelpActions, AStoredPathOpensTheColourPageOfTheSameFolder)
 {
-    const QString pfad = QStringLiteral("/srv/farben/tutorial/index.html");
+    QTemporaryDir ordner;
+    for (const char* seite : {"index.html", "farben/rot.htm", "colors/red.htm", "marketing_headlines.htm"})
+        schreibe(ordner.filePath(QString::fromLatin1(seite)));
+    const QString pfad = ordner.filePath(QStringLiteral("index.html"));
     {
         HelpFixture h(deutsch, pfad);
         h.action(Aktion::tutorialRot).trigger();
         ASSERT_EQ(h.shell->opened().size(), 1);
-        EXPECT_EQ(h.shell->opened()[0], QUrl::fromLocalFile(QStringLiteral("/srv/farben/tutorial/farben/rot.htm")));
+        EXPECT_EQ(h.shell->opened()[0], QUrl::fromLocalFile(ordner.filePath(QStringLiteral("farben/rot.htm"))));
     }
     {
         HelpFixture h(englisch, pfad);
         h.action(Aktion::tutorialRot).trigger();
         ASSERT_EQ(h.shell->opened().size(), 1);
-        EXPECT_EQ(h.shell->opened()[0], QUrl::fromLocalFile(QStringLiteral("/srv/farben/tutorial/colors/red.htm")));
-        // No existence test: the path is handed on although nothing is there.
+        EXPECT_EQ(h.shell->opened()[0], QUrl::fromLocalFile(ordner.filePath(QStringLiteral("colors/red.htm"))));
         h.action(Aktion::tutorialHeadlines).trigger();
-        EXPECT_EQ(h.shell->opened()[1],
-                  QUrl::fromLocalFile(QStringLiteral("/srv/farben/tutorial/marketing_headlines.htm")));
+        EXPECT_EQ(h.shell->opened()[1], QUrl::fromLocalFile(ordner.filePath(QStringLiteral("marketing_headlines.htm"))));
         EXPECT_EQ(h.f.prefs->tutorialPfad, pfad);
     }
 }
 
+TEST(HelpActions, AStoredPathThatIsGoneAsksForTheTutorialInstead)
+{
+    QTemporaryDir ordner;
+    schreibe(ordner.filePath(QStringLiteral("index.html"))); // the start page alone: "Rot" is missing
+    HelpFixture h(deutsch, ordner.filePath(QStringLiteral("index.html")));
+    Antwort antwort;
+    beantworte(QMessageBox::No, antwort);
+    h.action(Aktion::tutorialRot).trigger();
+    EXPECT_EQ(antwort.text, h.f.blind->sprache.text(Txt::tutorialNichtGefunden));
+    EXPECT_TRUE(h.shell->opened().isEmpty());
+
+    // The whole folder moved away: Yes leads to the settings' tutorial page.
+    ordner.remove();
+    beantworte(QMessageBox::Yes, antwort);
+    bool einstellungen = false;
+    onNextModal<TEinstellungen>([&](TEinstellungen& d) {
+        einstellungen = d.PageControl1->currentWidget() == d.TabSheet2;
+        d.reject();
+    });
+    h.action(Aktion::tutorialStartseite).trigger();
+    EXPECT_TRUE(einstellungen);
+    EXPECT_TRUE(h.shell->opened().isEmpty());
+}
+
 TEST(HelpActions, AltF1OpensTheStartPage)
 {
-    HelpFixture h(englisch, QStringLiteral("/srv/tutorial/index.html"));
+    QTemporaryDir ordner;
+    const QString start = ordner.filePath(QStringLiteral("index.html"));
+    schreibe(start);
+    HelpFixture h(englisch, start);
     h.f.form->show();
     QApplication::setActiveWindow(h.f.form.get());
     QTest::keyClick(h.f.form.get(), Qt::Key_F1, Qt::AltModifier);
     ASSERT_EQ(h.shell->opened().size(), 1);
-    EXPECT_EQ(h.shell->opened()[0], QUrl::fromLocalFile(QStringLiteral("/srv/tutorial/index.html")));
+    EXPECT_EQ(h.shell->opened()[0], QUrl::fromLocalFile(start));
     EXPECT_TRUE(h.viewer->aufrufe().isEmpty()); // Alt+F1 is not F1
 }
 

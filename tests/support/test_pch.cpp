@@ -1,0 +1,1 @@
+// The translation unit of tinctora_test_pch, whose only product is its precompiled header.
