@@ -91,7 +91,7 @@ TEST(PaletteExport, CtrlEWritesTheShownColoursInTheChosenFormat)
     aktivieren(f);
     QTest::keyClick(f.form.get(), Qt::Key_E, Qt::ControlModifier);
     const QString gpl = ordner.filePath(QStringLiteral("harmonie.gpl"));
-    QTRY_VERIFY(QFile::exists(gpl));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return QFile::exists(gpl); }));
     ASSERT_EQ(d.aufrufe().size(), 1);
     EXPECT_TRUE(d.aufrufe()[0].filter.startsWith(QStringLiteral("GIMP palette (*.gpl);;")));
     // The 2-colour start: the big and the small right field, as their value rows show them.
@@ -108,7 +108,7 @@ TEST(PaletteExport, CtrlEWritesTheShownColoursInTheChosenFormat)
     d.antworte(ordner.filePath(QStringLiteral("tafel")));
     d.waehleFilter(QStringLiteral("Adobe Swatch Exchange (*.ase)"));
     QTest::keyClick(f.form.get(), Qt::Key_E, Qt::ControlModifier);
-    QTRY_VERIFY(QFile::exists(ordner.filePath(QStringLiteral("tafel.ase"))));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return QFile::exists(ordner.filePath(QStringLiteral("tafel.ase"))); }));
     EXPECT_EQ(inhalt(ordner.filePath(QStringLiteral("tafel.ase"))),
               aseDatei(f.form->paletteExport().angezeigtePalette()));
 }
@@ -124,7 +124,7 @@ TEST(PaletteExport, AFailedWriteSaysSoAsSavingDoes)
     });
     aktivieren(f);
     QTest::keyClick(f.form.get(), Qt::Key_E, Qt::ControlModifier);
-    QTRY_COMPARE(meldung, f.form->sprache().text(Txt::dateiNichtErstellt));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return meldung == f.form->sprache().text(Txt::dateiNichtErstellt); }));
 }
 
 TEST(ColourFormatsWindow, OpensFromTheValueRowsAndFollowsTheSelection)
@@ -135,24 +135,25 @@ TEST(ColourFormatsWindow, OpensFromTheValueRowsAndFollowsTheSelection)
     const QPoint p = w.SGrObHex->rect().center();
     QContextMenuEvent rechtsklick(QContextMenuEvent::Mouse, p, w.SGrObHex->mapToGlobal(p));
     QApplication::sendEvent(w.SGrObHex, &rechtsklick);
-    QTRY_VERIFY(w.PopupMenu1a->isVisible());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return w.PopupMenu1a->isVisible(); }));
     QAction* formate = f.form->aktion("farbformate");
     ASSERT_NE(formate, nullptr);
     QTest::mouseClick(w.PopupMenu1a, Qt::LeftButton, {}, w.PopupMenu1a->actionGeometry(formate).center());
-    QTRY_VERIFY(f.form->farbformate() && f.form->farbformate()->isVisible());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return f.form->farbformate() && f.form->farbformate()->isVisible(); }));
     ColourFormatsWindow& fenster = *f.form->farbformate();
     EXPECT_EQ(fenster.feldName(), QStringLiteral("Field: Big field"));
     EXPECT_EQ(fenster.farbe(), w.Anzeige_Normal->colour());
 
     klick(w.KleinRechts);
-    QTRY_COMPARE(fenster.feldName(), QStringLiteral("Field: Small field right-hand side"));
+    ASSERT_TRUE(QTest::qWaitFor(
+        [&] { return fenster.feldName() == QStringLiteral("Field: Small field right-hand side"); }));
     EXPECT_EQ(fenster.farbe(), w.KleinRechts->colour());
     // A drag on the band recolours the selected field; the window goes with it.
     const QColor vorher = w.KleinRechts->colour();
     drueck(w.Image2, {300, 30});
     loslass(w.Image2, {300, 30});
-    QTRY_VERIFY(w.KleinRechts->colour() != vorher);
-    QTRY_COMPARE(fenster.farbe(), w.KleinRechts->colour());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return w.KleinRechts->colour() != vorher; }));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return fenster.farbe() == w.KleinRechts->colour(); }));
     EXPECT_EQ(fenster.findChild<QLabel*>(QStringLiteral("wert0"))->text(), w.SKlObHex->text());
 
     auto* kopieren = fenster.findChild<QPushButton*>(QStringLiteral("kopieren1"));
