@@ -38,16 +38,15 @@ void* fensterEinstieg(const char* name, int argc, char** argv)
     const QString ordner = programmOrdner(argv);
     QString grund;
     for (const QString& kandidat : {ordner, QDir::cleanPath(ordner + QStringLiteral("/../lib/tinctora"))}) {
-        // Never unloaded: the window lives until the process ends.
-        auto* bibliothek = new QLibrary(QDir(kandidat).filePath(QStringLiteral("tinctora_window")));
-        if (!bibliothek->load()) {
-            grund = bibliothek->errorString();
-            delete bibliothek;
+        // The handle may go: a loaded library stays until the process ends unless unloaded.
+        QLibrary bibliothek(QDir(kandidat).filePath(QStringLiteral("tinctora_window")));
+        if (!bibliothek.load()) {
+            grund = bibliothek.errorString();
             continue;
         }
-        if (QFunctionPointer f = bibliothek->resolve(name))
+        if (QFunctionPointer f = bibliothek.resolve(name))
             return reinterpret_cast<void*>(f);
-        grund = bibliothek->errorString();
+        grund = bibliothek.errorString();
     }
     fehlerMelden(argc, argv, grund);
     return nullptr;
