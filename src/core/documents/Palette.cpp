@@ -1,10 +1,9 @@
 #include "documents/Palette.h"
 
-#include "colour/Conversions.h"
-#include "colour/LightDark.h"
 #include "documents/IntermediateRows.h"
 #include "documents/SettingsApply.h"
 #include "documents/SettingsFile.h"
+#include "harmony/FieldColours.h"
 #include "harmony/FixSnapshot.h"
 #include "language/LanguageTable.h"
 
@@ -13,18 +12,18 @@
 namespace
 {
 
-int kanal(int v, bool websicherAn)
+int kanal(int v)
 {
-    // The display clamps above 255 only; a mix never goes below 0, but an entry must be a colour.
-    const int c = std::clamp(v, 0, 255);
-    return websicherAn ? websicher(c) : c;
+    // A mix never goes below 0, but an entry must be a colour.
+    return std::clamp(v, 0, 255);
 }
 
+// The colour the field's painting routine shows.
 QRgb gemischt(const MainState& s, int basisSlot, int dunkel, int hell)
 {
-    const auto mische = [&](int i) { return rechneHellDunkel(s.farbWerte[basisSlot + i], dunkel, hell); };
-    return qRgb(kanal(mische(0), s.nurWebsicher), kanal(mische(1), s.nurWebsicher),
-                kanal(mische(2), s.nurWebsicher));
+    const Rgb m = mische(s, basisSlot, dunkel, hell);
+    const Rgb c = anzeigeFarbe(m.r, m.g, m.b, s.nurWebsicher);
+    return qRgb(kanal(c.r), kanal(c.g), kanal(c.b));
 }
 
 QVector<PaletteEntry> feldFarben(const MainState& s, const LanguageTable& t)
@@ -44,7 +43,7 @@ QVector<PaletteEntry> reihenFarben(const MainState& s, const LanguageTable& t)
 {
     QVector<PaletteEntry> felder;
     for (const ZwischenZeile& z : zwischenZeilen(stufenAus(s.stufeAktiv), s.modus() != Modus::reihen, t)) {
-        const auto e = [&](int i) { return kanal(s.endFarben[z.endIndex + i], false); };
+        const auto e = [&](int i) { return kanal(s.endFarben[z.endIndex + i]); };
         felder.append({z.name, qRgb(e(0), e(1), e(2))});
     }
     return felder;

@@ -5,15 +5,15 @@
 
 #include <algorithm>
 
-namespace
-{
-
 Rgb mische(const MainState& s, int basisSlot, int dunkel, int hell)
 {
     return {rechneHellDunkel(s.farbWerte[basisSlot], dunkel, hell),
             rechneHellDunkel(s.farbWerte[basisSlot + 1], dunkel, hell),
             rechneHellDunkel(s.farbWerte[basisSlot + 2], dunkel, hell)};
 }
+
+namespace
+{
 
 int endWert(const MainState& s, int v)
 {

@@ -28,6 +28,9 @@ public:
     void KleineFlaecheN(int, int, int, int) override {}
 };
 
+// The base colour in farbWerte[basisSlot..basisSlot+2] mixed with a light/dark point.
+Rgb mische(const MainState& s, int basisSlot, int dunkel, int hell);
+
 // Mixes and paints the fields of the 2-, 3- and 4-colour harmonies that take part.
 void farben(MainState& s, PaintTarget& target);
 
