@@ -5,15 +5,17 @@
 #include "display/DisplayParts.h"
 #include "display/ModeActions.h"
 #include "prefs/MemoryPreferenceStore.h"
-#include "widgets/PictureBox.h"
+#include "prefs/RegistryForm.h"
 #include "shell/TForm1.h"
 #include "shell/TfBlind.h"
-#include "prefs/RegistryForm.h"
+#include "widgets/PictureBox.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
 #include <QMouseEvent>
+
+#include "BenchWindow.h"
 
 #include <benchmark/benchmark.h>
 
@@ -22,22 +24,7 @@
 namespace
 {
 
-struct Fenster {
-    Fenster()
-    {
-        auto store = std::make_unique<MemoryPreferenceStore>();
-        store->setRaw(QStringLiteral("cFullscrn"), 0);
-        prefs = std::make_unique<TfRegistryForm>(std::move(store));
-        form = std::make_unique<TForm1>();
-        form->setPreferences(*prefs);
-        form->setScreenSizeOverride(QSize(1280, 1024));
-        blind = std::make_unique<TfBlind>(*form, *prefs);
-        form->show();
-        form->setWindowState(Qt::WindowNoState);
-        form->resize(988, 728);
-        QApplication::processEvents();
-    }
-
+struct Fenster : BenchWindow {
     void maus(QEvent::Type typ, int x, Qt::MouseButton knopf, Qt::MouseButtons gehalten)
     {
         PictureBox* band = form->w().Image2;
@@ -45,10 +32,6 @@ struct Fenster {
         QMouseEvent e(typ, p, band->mapToGlobal(p), knopf, gehalten, Qt::NoModifier);
         QApplication::sendEvent(band, &e);
     }
-
-    std::unique_ptr<TfRegistryForm> prefs;
-    std::unique_ptr<TForm1> form;
-    std::unique_ptr<TfBlind> blind;
 };
 
 void bandZiehen(benchmark::State& state, Fenster& f)

@@ -15,6 +15,8 @@
 #include <QComboBox>
 #include <QMouseEvent>
 
+#include "BenchWindow.h"
+
 #include <benchmark/benchmark.h>
 
 #include <memory>
@@ -22,22 +24,7 @@
 namespace
 {
 
-struct FixedFenster {
-    FixedFenster()
-    {
-        auto store = std::make_unique<MemoryPreferenceStore>();
-        store->setRaw(QStringLiteral("cFullscrn"), 0);
-        prefs = std::make_unique<TfRegistryForm>(std::move(store));
-        form = std::make_unique<TForm1>();
-        form->setPreferences(*prefs);
-        form->setScreenSizeOverride(QSize(1280, 1024));
-        blind = std::make_unique<TfBlind>(*form, *prefs);
-        form->show();
-        form->setWindowState(Qt::WindowNoState);
-        form->resize(988, 728);
-        QApplication::processEvents();
-    }
-
+struct FixedFenster : BenchWindow {
     static void maus(QWidget* w, QEvent::Type typ, QPointF p, Qt::MouseButton knopf,
                      Qt::MouseButtons gehalten)
     {
@@ -68,10 +55,6 @@ struct FixedFenster {
         band(300);
         QApplication::processEvents();
     }
-
-    std::unique_ptr<TfRegistryForm> prefs;
-    std::unique_ptr<TForm1> form;
-    std::unique_ptr<TfBlind> blind;
 };
 
 // Every iteration is one swap: the clicks go to the halves in turn.

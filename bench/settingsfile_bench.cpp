@@ -12,6 +12,8 @@
 #include <QApplication>
 #include <QTemporaryDir>
 
+#include "BenchWindow.h"
+
 #include <benchmark/benchmark.h>
 
 #include <memory>
@@ -19,23 +21,12 @@
 namespace
 {
 
-struct DateiFenster {
+struct DateiFenster : BenchWindow {
     DateiFenster()
     {
-        auto store = std::make_unique<MemoryPreferenceStore>();
-        store->setRaw(QStringLiteral("cFullscrn"), 0);
-        prefs = std::make_unique<TfRegistryForm>(std::move(store));
-        form = std::make_unique<TForm1>();
-        form->setPreferences(*prefs);
-        form->setScreenSizeOverride(QSize(1280, 1024));
-        blind = std::make_unique<TfBlind>(*form, *prefs);
         auto d = std::make_unique<ScriptedFileDialogs>();
         dialoge = d.get();
         form->datei().setDialogs(std::move(d));
-        form->show();
-        form->setWindowState(Qt::WindowNoState);
-        form->resize(988, 728);
-        QApplication::processEvents();
     }
 
     // 4-colour at 100 fixed, 3-colour at 300 edited, saved under pfad.
@@ -48,9 +39,6 @@ struct DateiFenster {
         form->aktion("dateiSpeichernUnter")->trigger();
     }
 
-    std::unique_ptr<TfRegistryForm> prefs;
-    std::unique_ptr<TForm1> form;
-    std::unique_ptr<TfBlind> blind;
     ScriptedFileDialogs* dialoge = nullptr;
 };
 

@@ -16,6 +16,8 @@
 #include <QApplication>
 #include <QComboBox>
 
+#include "BenchWindow.h"
+
 #include <benchmark/benchmark.h>
 
 #include <memory>
@@ -24,35 +26,22 @@
 namespace
 {
 
-struct ReihenFenster {
+struct ReihenFenster : BenchWindow {
     ReihenFenster()
     {
-        auto store = std::make_unique<MemoryPreferenceStore>();
-        store->setRaw(QStringLiteral("cFullscrn"), 0);
-        prefs = std::make_unique<TfRegistryForm>(std::move(store));
-        form = std::make_unique<TForm1>();
-        form->setPreferences(*prefs);
-        form->setScreenSizeOverride(QSize(1280, 1024));
-        blind = std::make_unique<TfBlind>(*form, *prefs);
-        form->show();
-        form->setWindowState(Qt::WindowNoState);
-        form->resize(988, 728);
         form->aktion("farbreihen")->trigger();
         form->w().ComboBox1->setCurrentIndex(6);
         form->parts().modes->ComboBox1Change();
         QApplication::processEvents();
     }
-
-    std::unique_ptr<TfRegistryForm> prefs;
-    std::unique_ptr<TForm1> form;
-    std::unique_ptr<TfBlind> blind;
 };
 
 void BM_SimulationSwitch_ColourRow15(benchmark::State& state)
 {
     ReihenFenster f;
-    const Aktion arten[] = {Aktion::farbsehenDeuteranopie, Aktion::farbsehenProtanopie, Aktion::farbsehenTritanopie,
-                            Aktion::farbsehenAchromatopsie, Aktion::farbsehenNormal};
+    const Aktion arten[] = {Aktion::farbsehenDeuteranopie, Aktion::farbsehenProtanopie,
+                            Aktion::farbsehenTritanopie, Aktion::farbsehenAchromatopsie,
+                            Aktion::farbsehenNormal};
     // Each kind once first: the simulated band pictures are made at their first showing.
     for (Aktion a : arten) {
         f.form->actions().action(a).trigger();
