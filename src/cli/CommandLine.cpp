@@ -79,9 +79,6 @@ Optionen optionenAnlegen(QCommandLineParser& parser, const LanguageTable* t)
     return o;
 }
 
-
-
-
 int melden(const QString& text, int status)
 {
     std::fprintf(stderr, "tinctora: %s\n", qPrintable(text));

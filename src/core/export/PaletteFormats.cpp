@@ -4,7 +4,6 @@
 #include "export/SwatchSheet.h"
 #include "language/LanguageTable.h"
 
-#include <QSaveFile>
 #include <QStringList>
 
 #include <array>
@@ -98,26 +97,4 @@ std::optional<QByteArray> textDaten(const Palette& p, PaletteFormat f, const QSt
         break;
     }
     return std::nullopt;
-}
-
-// Unbuffered: a buffered short write (a full disk, a size limit) would still be committed.
-bool dateiAtomarSchreiben(const QString& pfad, const QByteArray& daten, QString* fehler)
-{
-    QSaveFile ziel(pfad);
-    const auto scheitern = [&] {
-        if (fehler)
-            *fehler = ziel.errorString();
-        ziel.cancelWriting();
-        return false;
-    };
-    if (!ziel.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        return scheitern();
-    if (ziel.write(daten) != daten.size())
-        return scheitern();
-    if (!ziel.commit()) {
-        if (fehler)
-            *fehler = ziel.errorString();
-        return false;
-    }
-    return true;
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "documents/SafeWrite.h"
+
 #include "documents/Palette.h"
 #include "language/Texts.h"
 
@@ -40,6 +42,3 @@ std::optional<QByteArray> textDaten(const Palette& p, PaletteFormat f, const QSt
 // Every format; nothing when it cannot be made here (a picture without fonts).
 std::optional<QByteArray> paletteDaten(const Palette& p, PaletteFormat f, const QString& titel);
 
-// Written beside the target and renamed over it only when whole, as the
-// settings file is; on failure the target is as it was and `fehler` says why.
-bool dateiAtomarSchreiben(const QString& pfad, const QByteArray& daten, QString* fehler = nullptr);

@@ -7,6 +7,7 @@
 #include "display/Fixing.h"
 #include "display/LightDarkField.h"
 #include "display/ModeActions.h"
+#include "documents/SafeWrite.h"
 #include "documents/SettingsApply.h"
 #include "harmony/FixSnapshot.h"
 #include "language/ActionRegistry.h"
@@ -21,7 +22,6 @@
 #include <QFileInfo>
 #include <QMessageBox>
 #include <QRadioButton>
-#include <QSaveFile>
 #include <QScopedValueRollback>
 #include <QSignalBlocker>
 #include <QSlider>
@@ -140,27 +140,9 @@ DateiBloecke ColourSettingsFile::erfassen()
                         werteTexte(w.SGrUnR, w.SGrUnG, w.SGrUnB, w.SGrUnHex));
 }
 
-// Written beside the old file and renamed over it only when complete, so a
-// failed write leaves the old file as it was. Unbuffered: a buffered short
-// write (a full disk, a size limit) would still be committed.
 bool ColourSettingsFile::dateiSchreiben(const QString& pfad, const DateiBloecke& bloecke) const
 {
-    QSaveFile ziel(pfad);
-    if (ziel.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
-        if (!schreiben(ziel, bloecke)) {
-            ziel.cancelWriting();
-            return false;
-        }
-        return ziel.commit();
-    }
-    // A folder that takes no new files (shared, locked down, read-only for all
-    // but this file) can still hold a file the user may write. Saving there
-    // worked before it was made safe and must go on working, at the cost of the
-    // old file's safety in that one case. A new file cannot be made there anyway.
-    QFile direkt(pfad);
-    if (!direkt.exists() || !direkt.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Unbuffered))
-        return false;
-    return schreiben(direkt, bloecke);
+    return dateiAtomarSchreiben(pfad, kodieren(bloecke));
 }
 
 ColourSettingsFile::Speichern ColourSettingsFile::dateiSpeichernUnterExecute()
