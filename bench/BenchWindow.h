@@ -1,9 +1,9 @@
 #pragma once
 
-#include "prefs/MemoryPreferenceStore.h"
-#include "prefs/RegistryForm.h"
-#include "shell/TForm1.h"
-#include "shell/TfBlind.h"
+#include "core/prefs/MemoryPreferenceStore.h"
+#include "core/prefs/RegistryForm.h"
+#include "ui/shell/TForm1.h"
+#include "ui/shell/TfBlind.h"
 
 #include <QApplication>
 

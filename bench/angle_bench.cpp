@@ -1,4 +1,4 @@
-#include "colour/AnglePicture.h"
+#include "core/colour/AnglePicture.h"
 
 #include <benchmark/benchmark.h>
 

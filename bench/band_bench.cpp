@@ -1,6 +1,6 @@
-#include "colour/BandPictures.h"
-#include "colour/OverlayPicture.h"
-#include "colour/Rotation.h"
+#include "core/colour/BandPictures.h"
+#include "core/colour/OverlayPicture.h"
+#include "core/colour/Rotation.h"
 
 #include <benchmark/benchmark.h>
 

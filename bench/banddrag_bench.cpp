@@ -2,13 +2,13 @@
 // held, everything it repaints (fields, value texts, the light/dark field, the
 // wheel and the angle picture) and the paint pass that follows.
 
-#include "display/DisplayParts.h"
-#include "display/ModeActions.h"
-#include "prefs/MemoryPreferenceStore.h"
-#include "prefs/RegistryForm.h"
-#include "shell/TForm1.h"
-#include "shell/TfBlind.h"
-#include "widgets/PictureBox.h"
+#include "ui/display/DisplayParts.h"
+#include "ui/display/ModeActions.h"
+#include "core/prefs/MemoryPreferenceStore.h"
+#include "core/prefs/RegistryForm.h"
+#include "ui/shell/TForm1.h"
+#include "ui/shell/TfBlind.h"
+#include "ui/widgets/PictureBox.h"
 
 #include <QAction>
 #include <QApplication>

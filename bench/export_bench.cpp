@@ -1,9 +1,9 @@
 // Building the palette of a 15-field colour row from its state and writing it
 // in each format (target: at most 2 ms each).
-#include "documents/Palette.h"
-#include "documents/SettingsApply.h"
-#include "export/PaletteFormats.h"
-#include "language/LanguageTable.h"
+#include "core/documents/Palette.h"
+#include "core/documents/SettingsApply.h"
+#include "core/export/PaletteFormats.h"
+#include "core/language/LanguageTable.h"
 
 #include <benchmark/benchmark.h>
 

@@ -1,14 +1,14 @@
 // Fixed display through the widgets: a click into the other half that swaps
 // the combinations, and a band drag while fixed, each with its paint pass.
 
-#include "display/DisplayParts.h"
-#include "display/ModeActions.h"
-#include "prefs/MemoryPreferenceStore.h"
-#include "prefs/RegistryForm.h"
-#include "shell/TForm1.h"
-#include "shell/TfBlind.h"
-#include "widgets/ColourPanel.h"
-#include "widgets/PictureBox.h"
+#include "ui/display/DisplayParts.h"
+#include "ui/display/ModeActions.h"
+#include "core/prefs/MemoryPreferenceStore.h"
+#include "core/prefs/RegistryForm.h"
+#include "ui/shell/TForm1.h"
+#include "ui/shell/TfBlind.h"
+#include "ui/widgets/ColourPanel.h"
+#include "ui/widgets/PictureBox.h"
 
 #include <QAction>
 #include <QApplication>

@@ -1,5 +1,5 @@
-#include "colour/LightDark.h"
-#include "colour/ManualInput.h"
+#include "core/colour/LightDark.h"
+#include "core/colour/ManualInput.h"
 
 #include <benchmark/benchmark.h>
 

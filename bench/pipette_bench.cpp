@@ -1,7 +1,7 @@
-#include "dialogs/TfPipette.h"
-#include "language/LanguageTable.h"
-#include "prefs/RegistryForm.h"
-#include "screen/ScreenReader.h"
+#include "ui/dialogs/TfPipette.h"
+#include "core/language/LanguageTable.h"
+#include "core/prefs/RegistryForm.h"
+#include "platform/screen/ScreenReader.h"
 
 #include <benchmark/benchmark.h>
 

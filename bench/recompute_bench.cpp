@@ -1,6 +1,6 @@
-#include "harmony/FieldColours.h"
-#include "harmony/Positions.h"
-#include "harmony/RecomputeHooks.h"
+#include "core/harmony/FieldColours.h"
+#include "core/harmony/Positions.h"
+#include "core/harmony/RecomputeHooks.h"
 
 #include <benchmark/benchmark.h>
 

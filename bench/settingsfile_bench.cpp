@@ -1,12 +1,12 @@
 // Colour settings file through the main window: opening a fixed two-block
 // file with its replay and paint pass, and a save of a fixed display.
 
-#include "desktop/FileDialogs.h"
-#include "prefs/MemoryPreferenceStore.h"
-#include "prefs/RegistryForm.h"
-#include "shell/ColourSettingsFile.h"
-#include "shell/TForm1.h"
-#include "shell/TfBlind.h"
+#include "platform/desktop/FileDialogs.h"
+#include "core/prefs/MemoryPreferenceStore.h"
+#include "core/prefs/RegistryForm.h"
+#include "ui/shell/ColourSettingsFile.h"
+#include "ui/shell/TForm1.h"
+#include "ui/shell/TfBlind.h"
 
 #include <QAction>
 #include <QApplication>

@@ -2,15 +2,15 @@
 // and the repaint of the whole window that follows), and the contrast matrix
 // of 15 fields.
 
-#include "display/DisplayParts.h"
-#include "display/ModeActions.h"
-#include "documents/ContrastTable.h"
-#include "language/ActionRegistry.h"
-#include "prefs/MemoryPreferenceStore.h"
-#include "prefs/RegistryForm.h"
-#include "shell/TForm1.h"
-#include "shell/TfBlind.h"
-#include "widgets/ColourPanel.h"
+#include "ui/display/DisplayParts.h"
+#include "ui/display/ModeActions.h"
+#include "core/documents/ContrastTable.h"
+#include "ui/language/ActionRegistry.h"
+#include "core/prefs/MemoryPreferenceStore.h"
+#include "core/prefs/RegistryForm.h"
+#include "ui/shell/TForm1.h"
+#include "ui/shell/TfBlind.h"
+#include "ui/widgets/ColourPanel.h"
 
 #include <QAction>
 #include <QApplication>

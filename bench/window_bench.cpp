@@ -1,10 +1,10 @@
 // The main window: building and first showing it, and relaying it out on a resize.
 
-#include "prefs/MemoryPreferenceStore.h"
-#include "prefs/RegistryForm.h"
-#include "shell/TForm1.h"
-#include "shell/TfBlind.h"
-#include "widgets/ColourPanel.h"
+#include "core/prefs/MemoryPreferenceStore.h"
+#include "core/prefs/RegistryForm.h"
+#include "ui/shell/TForm1.h"
+#include "ui/shell/TfBlind.h"
+#include "ui/widgets/ColourPanel.h"
 
 #include <QApplication>
 

@@ -3,8 +3,8 @@
 // files of 222 bytes, fixed and not, and an older one-block file), and the
 // frames a later start sends (a raise request, path records, both in a row).
 //   fuzz_make_seeds CORPUS_ROOT   writes CORPUS_ROOT/<target>/seed-*
-#include "documents/SettingsFile.h"
-#include "instance/PathRecord.h"
+#include "core/documents/SettingsFile.h"
+#include "platform/instance/PathRecord.h"
 
 #include <QDir>
 #include <QFile>

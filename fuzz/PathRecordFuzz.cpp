@@ -4,7 +4,7 @@
 // that must survive encoding and decoding. No QApplication, no socket.
 #include "FuzzCheck.h"
 
-#include "instance/PathRecord.h"
+#include "platform/instance/PathRecord.h"
 
 #include <QString>
 

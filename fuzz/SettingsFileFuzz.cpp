@@ -7,13 +7,13 @@
 // every amount and colour in 0..255.
 #include "FuzzCheck.h"
 
-#include "colour/AnglePicture.h"
-#include "colour/BandTables.h"
-#include "colour/LightDark.h"
-#include "documents/SettingsApply.h"
-#include "documents/SettingsFile.h"
-#include "harmony/FixSnapshot.h"
-#include "harmony/Positions.h"
+#include "core/colour/AnglePicture.h"
+#include "core/colour/BandTables.h"
+#include "core/colour/LightDark.h"
+#include "core/documents/SettingsApply.h"
+#include "core/documents/SettingsFile.h"
+#include "core/harmony/FixSnapshot.h"
+#include "core/harmony/Positions.h"
 
 #include <QBuffer>
 

@@ -1,8 +1,8 @@
-#include "WindowLibrary.h"
+#include "app/WindowLibrary.h"
 
-#include "language/LanguageTable.h"
-#include "prefs/RegistryForm.h"
-#include "prefs/SettingsPreferenceStore.h"
+#include "core/language/LanguageTable.h"
+#include "core/prefs/RegistryForm.h"
+#include "core/prefs/SettingsPreferenceStore.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -1,17 +1,17 @@
 // The library tinctora loads for everything that draws: the window, and the
 // command line when it writes a picture. Kept out of the program itself, so
 // that a command-line run starts without QtGui and QtWidgets.
-#include "CommandLine.h"
-#include "WindowLibrary.h"
-#include "desktop/WindowActivation.h"
-#include "instance/InstanceServer.h"
-#include "instance/SingleInstance.h"
-#include "prefs/RegistryForm.h"
-#include "prefs/SettingsPreferenceStore.h"
-#include "shell/ColourSettingsFile.h"
-#include "shell/StartupProbe.h"
-#include "shell/TForm1.h"
-#include "shell/TfBlind.h"
+#include "cli/CommandLine.h"
+#include "app/WindowLibrary.h"
+#include "platform/desktop/WindowActivation.h"
+#include "platform/instance/InstanceServer.h"
+#include "platform/instance/SingleInstance.h"
+#include "core/prefs/RegistryForm.h"
+#include "core/prefs/SettingsPreferenceStore.h"
+#include "ui/shell/ColourSettingsFile.h"
+#include "ui/shell/StartupProbe.h"
+#include "ui/shell/TForm1.h"
+#include "ui/shell/TfBlind.h"
 
 #include <QApplication>
 #include <QGuiApplication>

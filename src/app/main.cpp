@@ -1,5 +1,5 @@
-#include "CommandLine.h"
-#include "WindowLibrary.h"
+#include "cli/CommandLine.h"
+#include "app/WindowLibrary.h"
 
 #include <QCoreApplication>
 #include <QDateTime>

@@ -1,13 +1,13 @@
-#include "CommandLine.h"
+#include "cli/CommandLine.h"
 
-#include "documents/ContrastTable.h"
-#include "documents/OpenedFile.h"
-#include "documents/Palette.h"
-#include "documents/ValueExport.h"
-#include "export/PaletteFormats.h"
-#include "language/LanguageTable.h"
-#include "prefs/RegistryForm.h"
-#include "prefs/SettingsPreferenceStore.h"
+#include "core/documents/ContrastTable.h"
+#include "core/documents/OpenedFile.h"
+#include "core/documents/Palette.h"
+#include "core/documents/ValueExport.h"
+#include "core/export/PaletteFormats.h"
+#include "core/language/LanguageTable.h"
+#include "core/prefs/RegistryForm.h"
+#include "core/prefs/SettingsPreferenceStore.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>

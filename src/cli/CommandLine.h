@@ -1,7 +1,7 @@
 #pragma once
 
-#include "documents/Palette.h"
-#include "export/PaletteFormats.h"
+#include "core/documents/Palette.h"
+#include "core/export/PaletteFormats.h"
 
 #include <QByteArray>
 #include <QStringList>

@@ -3,12 +3,12 @@
 #include "support/FieldHelpers.h"
 #include "support/WindowFixture.h"
 
-#include "display/DisplayParts.h"
-#include "display/FieldDisplay.h"
-#include "display/FieldSelection.h"
-#include "display/ModeActions.h"
-#include "widgets/ColourPanel.h"
-#include "widgets/StaticText.h"
+#include "ui/display/DisplayParts.h"
+#include "ui/display/FieldDisplay.h"
+#include "ui/display/FieldSelection.h"
+#include "ui/display/ModeActions.h"
+#include "ui/widgets/ColourPanel.h"
+#include "ui/widgets/StaticText.h"
 
 #include <QAction>
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "colour/BandTables.h"
-#include "widgets/MainWidgets.h"
+#include "core/colour/BandTables.h"
+#include "ui/widgets/MainWidgets.h"
 
 #include <QColor>
 #include <QComboBox>

@@ -3,12 +3,12 @@
 #include "support/FieldHelpers.h"
 #include "support/WindowFixture.h"
 
-#include "display/DisplayParts.h"
-#include "display/ModeActions.h"
-#include "language/ActionRegistry.h"
-#include "widgets/ColourPanel.h"
-#include "widgets/PictureBox.h"
-#include "widgets/StaticText.h"
+#include "ui/display/DisplayParts.h"
+#include "ui/display/ModeActions.h"
+#include "ui/language/ActionRegistry.h"
+#include "ui/widgets/ColourPanel.h"
+#include "ui/widgets/PictureBox.h"
+#include "ui/widgets/StaticText.h"
 
 #include <QAction>
 #include <QApplication>

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "prefs/MemoryPreferenceStore.h"
-#include "shell/TForm1.h"
-#include "shell/TfBlind.h"
-#include "prefs/RegistryForm.h"
+#include "core/prefs/MemoryPreferenceStore.h"
+#include "ui/shell/TForm1.h"
+#include "ui/shell/TfBlind.h"
+#include "core/prefs/RegistryForm.h"
 
 #include <QSize>
 

@@ -1,4 +1,4 @@
-#include "documents/SettingsFile.h"
+#include "core/documents/SettingsFile.h"
 
 #include <QBuffer>
 #include <QDir>

@@ -2,8 +2,8 @@
 #include "support/ModalGuard.h"
 #include "support/WindowFixture.h"
 
-#include "dialogs/TfPipette.h"
-#include "widgets/StaticText.h"
+#include "ui/dialogs/TfPipette.h"
+#include "ui/widgets/StaticText.h"
 
 #include <QCursor>
 #include <QLabel>

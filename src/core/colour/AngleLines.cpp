@@ -1,6 +1,6 @@
-#include "colour/AngleLines.h"
+#include "core/colour/AngleLines.h"
 
-#include "colour/Rounding.h"
+#include "core/colour/Rounding.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,8 +1,8 @@
-#include "colour/AnglePicture.h"
+#include "core/colour/AnglePicture.h"
 
-#include "colour/AngleLines.h"
-#include "colour/AngleScale.h"
-#include "colour/Rounding.h"
+#include "core/colour/AngleLines.h"
+#include "core/colour/AngleScale.h"
+#include "core/colour/Rounding.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,6 +1,6 @@
 // The parts of the angle controls that compute without a picture, so that a
 // settings file can be applied without linking the picture code (the command line).
-#include "colour/AnglePicture.h"
+#include "core/colour/AnglePicture.h"
 
 int ersterAbstand(int trackBar2, Modus modus)
 {

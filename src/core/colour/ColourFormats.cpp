@@ -1,6 +1,6 @@
-#include "colour/ColourFormats.h"
+#include "core/colour/ColourFormats.h"
 
-#include "colour/Conversions.h"
+#include "core/colour/Conversions.h"
 
 #include <algorithm>
 #include <array>

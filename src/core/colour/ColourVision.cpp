@@ -1,4 +1,4 @@
-#include "colour/ColourVision.h"
+#include "core/colour/ColourVision.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,6 +1,6 @@
-#include "colour/Contrast.h"
+#include "core/colour/Contrast.h"
 
-#include "colour/ColourVision.h"
+#include "core/colour/ColourVision.h"
 
 #include <algorithm>
 #include <array>

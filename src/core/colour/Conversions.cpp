@@ -1,4 +1,4 @@
-#include "colour/Conversions.h"
+#include "core/colour/Conversions.h"
 
 #include <algorithm>
 

@@ -1,7 +1,7 @@
-#include "colour/LightDark.h"
+#include "core/colour/LightDark.h"
 
-#include "colour/Rounding.h"
-#include "state/MainState.h"
+#include "core/colour/Rounding.h"
+#include "core/state/MainState.h"
 
 #include <algorithm>
 

@@ -1,6 +1,6 @@
-#include "colour/ManualInput.h"
+#include "core/colour/ManualInput.h"
 
-#include "colour/Rounding.h"
+#include "core/colour/Rounding.h"
 
 #include <cstdlib>
 

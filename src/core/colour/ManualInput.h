@@ -1,6 +1,6 @@
 #pragma once
 
-#include "colour/BandTables.h"
+#include "core/colour/BandTables.h"
 
 #include <QString>
 

@@ -1,4 +1,4 @@
-#include "colour/OverlayPicture.h"
+#include "core/colour/OverlayPicture.h"
 
 #include <QFile>
 #include <QSysInfo>

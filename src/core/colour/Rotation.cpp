@@ -1,7 +1,7 @@
-#include "colour/Rotation.h"
+#include "core/colour/Rotation.h"
 
-#include "colour/AngleScale.h"
-#include "colour/Rounding.h"
+#include "core/colour/AngleScale.h"
+#include "core/colour/Rounding.h"
 
 #include <algorithm>
 #include <cmath>

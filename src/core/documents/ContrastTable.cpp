@@ -1,6 +1,6 @@
-#include "documents/ContrastTable.h"
+#include "core/documents/ContrastTable.h"
 
-#include "colour/Contrast.h"
+#include "core/colour/Contrast.h"
 
 #include <QRegularExpression>
 

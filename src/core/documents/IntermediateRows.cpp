@@ -1,7 +1,7 @@
-#include "documents/IntermediateRows.h"
+#include "core/documents/IntermediateRows.h"
 
-#include "colour/Conversions.h"
-#include "language/LanguageTable.h"
+#include "core/colour/Conversions.h"
+#include "core/language/LanguageTable.h"
 
 #include <algorithm>
 

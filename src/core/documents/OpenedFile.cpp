@@ -1,6 +1,6 @@
-#include "documents/OpenedFile.h"
+#include "core/documents/OpenedFile.h"
 
-#include "documents/SettingsApply.h"
+#include "core/documents/SettingsApply.h"
 
 namespace
 {

@@ -1,11 +1,11 @@
-#include "documents/Palette.h"
+#include "core/documents/Palette.h"
 
-#include "documents/IntermediateRows.h"
-#include "documents/SettingsApply.h"
-#include "documents/SettingsFile.h"
-#include "harmony/FieldColours.h"
-#include "harmony/FixSnapshot.h"
-#include "language/LanguageTable.h"
+#include "core/documents/IntermediateRows.h"
+#include "core/documents/SettingsApply.h"
+#include "core/documents/SettingsFile.h"
+#include "core/harmony/FieldColours.h"
+#include "core/harmony/FixSnapshot.h"
+#include "core/language/LanguageTable.h"
 
 #include <algorithm>
 

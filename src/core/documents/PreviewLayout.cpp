@@ -1,4 +1,4 @@
-#include "documents/PreviewLayout.h"
+#include "core/documents/PreviewLayout.h"
 
 #include <algorithm>
 

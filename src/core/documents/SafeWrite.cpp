@@ -1,4 +1,4 @@
-#include "documents/SafeWrite.h"
+#include "core/documents/SafeWrite.h"
 
 #include <QFile>
 #include <QSaveFile>

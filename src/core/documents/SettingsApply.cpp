@@ -1,11 +1,11 @@
-#include "documents/SettingsApply.h"
+#include "core/documents/SettingsApply.h"
 
-#include "colour/AnglePicture.h"
-#include "colour/BandTables.h"
-#include "colour/LightDark.h"
-#include "harmony/FieldColours.h"
-#include "harmony/Positions.h"
-#include "harmony/RecomputeHooks.h"
+#include "core/colour/AnglePicture.h"
+#include "core/colour/BandTables.h"
+#include "core/colour/LightDark.h"
+#include "core/harmony/FieldColours.h"
+#include "core/harmony/Positions.h"
+#include "core/harmony/RecomputeHooks.h"
 
 #include <algorithm>
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "documents/SettingsFile.h"
-#include "state/MainState.h"
+#include "core/documents/SettingsFile.h"
+#include "core/state/MainState.h"
 
 #include <optional>
 #include <vector>

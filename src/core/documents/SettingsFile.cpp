@@ -1,6 +1,6 @@
-#include "documents/SettingsFile.h"
+#include "core/documents/SettingsFile.h"
 
-#include "harmony/FixSnapshot.h"
+#include "core/harmony/FixSnapshot.h"
 
 #include <QFileInfo>
 #include <QIODevice>

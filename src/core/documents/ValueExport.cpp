@@ -1,8 +1,8 @@
-#include "documents/ValueExport.h"
+#include "core/documents/ValueExport.h"
 
-#include "colour/Conversions.h"
-#include "documents/Palette.h"
-#include "language/LanguageTable.h"
+#include "core/colour/Conversions.h"
+#include "core/documents/Palette.h"
+#include "core/language/LanguageTable.h"
 
 #include <QStringList>
 

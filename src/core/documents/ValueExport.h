@@ -1,6 +1,6 @@
 #pragma once
 
-#include "documents/IntermediateRows.h"
+#include "core/documents/IntermediateRows.h"
 
 #include <QString>
 

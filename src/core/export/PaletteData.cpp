@@ -1,6 +1,6 @@
 // Kept apart from the format table: the PNG pulls in QtGui's painting.
-#include "export/PaletteFormats.h"
-#include "export/SwatchPng.h"
+#include "core/export/PaletteFormats.h"
+#include "core/export/SwatchPng.h"
 
 std::optional<QByteArray> paletteDaten(const Palette& p, PaletteFormat f, const QString& titel)
 {

@@ -1,8 +1,8 @@
-#include "export/PaletteFormats.h"
+#include "core/export/PaletteFormats.h"
 
-#include "export/PaletteWriters.h"
-#include "export/SwatchSheet.h"
-#include "language/LanguageTable.h"
+#include "core/export/PaletteWriters.h"
+#include "core/export/SwatchSheet.h"
+#include "core/language/LanguageTable.h"
 
 #include <QStringList>
 

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "documents/SafeWrite.h"
+#include "core/documents/SafeWrite.h"
 
-#include "documents/Palette.h"
-#include "language/Texts.h"
+#include "core/documents/Palette.h"
+#include "core/language/Texts.h"
 
 #include <QByteArray>
 #include <QString>

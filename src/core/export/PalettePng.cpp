@@ -1,4 +1,4 @@
-#include "export/PalettePng.h"
+#include "core/export/PalettePng.h"
 
 #include <png.h>
 #include <zlib.h>

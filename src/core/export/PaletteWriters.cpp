@@ -1,6 +1,6 @@
-#include "export/PaletteWriters.h"
+#include "core/export/PaletteWriters.h"
 
-#include "colour/Conversions.h"
+#include "core/colour/Conversions.h"
 
 #include <QSet>
 #include <QtEndian>

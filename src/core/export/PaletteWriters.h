@@ -1,6 +1,6 @@
 #pragma once
 
-#include "documents/Palette.h"
+#include "core/documents/Palette.h"
 
 #include <QByteArray>
 #include <QString>

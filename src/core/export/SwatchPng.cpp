@@ -1,7 +1,7 @@
-#include "export/SwatchPng.h"
+#include "core/export/SwatchPng.h"
 
-#include "export/PalettePng.h"
-#include "export/SwatchSheet.h"
+#include "core/export/PalettePng.h"
+#include "core/export/SwatchSheet.h"
 
 #include <QFont>
 #include <QFontMetrics>

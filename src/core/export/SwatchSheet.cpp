@@ -1,6 +1,6 @@
-#include "export/SwatchSheet.h"
+#include "core/export/SwatchSheet.h"
 
-#include "colour/Conversions.h"
+#include "core/colour/Conversions.h"
 
 
 #include <algorithm>

@@ -1,7 +1,7 @@
-#include "harmony/FieldColours.h"
+#include "core/harmony/FieldColours.h"
 
-#include "colour/Conversions.h"
-#include "colour/LightDark.h"
+#include "core/colour/Conversions.h"
+#include "core/colour/LightDark.h"
 
 #include <algorithm>
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "colour/BandTables.h"
-#include "state/MainState.h"
+#include "core/colour/BandTables.h"
+#include "core/state/MainState.h"
 
 // Where the mixed field colours go. The window implements it with its panels,
 // value rows and rich edits; the arguments are the mixed, not yet clamped or

@@ -1,4 +1,4 @@
-#include "harmony/FixSnapshot.h"
+#include "core/harmony/FixSnapshot.h"
 
 FixStand fixStandAus(const MainState& s, const FixEingaben& e)
 {

@@ -1,8 +1,8 @@
-#include "harmony/Positions.h"
+#include "core/harmony/Positions.h"
 
-#include "colour/BandTables.h"
-#include "colour/Rounding.h"
-#include "harmony/RecomputeHooks.h"
+#include "core/colour/BandTables.h"
+#include "core/colour/Rounding.h"
+#include "core/harmony/RecomputeHooks.h"
 
 #include <algorithm>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "state/MainState.h"
+#include "core/state/MainState.h"
 
 #include <array>
 

@@ -1,4 +1,4 @@
-#include "harmony/SameColour.h"
+#include "core/harmony/SameColour.h"
 
 #include <utility>
 #include <vector>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "language/LanguageTable.h"
-#include "language/Texts.h"
+#include "core/language/LanguageTable.h"
+#include "core/language/Texts.h"
 
 #include <QKeySequence>
 #include <QString>

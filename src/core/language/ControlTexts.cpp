@@ -1,4 +1,4 @@
-#include "language/ControlTexts.h"
+#include "core/language/ControlTexts.h"
 
 #include <array>
 

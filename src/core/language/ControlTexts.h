@@ -1,6 +1,6 @@
 #pragma once
 
-#include "language/Texts.h"
+#include "core/language/Texts.h"
 
 #include <QString>
 

@@ -1,4 +1,4 @@
-#include "language/LanguageData.h"
+#include "core/language/LanguageData.h"
 
 #include <array>
 

@@ -1,4 +1,4 @@
-#include "language/LanguageTable.h"
+#include "core/language/LanguageTable.h"
 
 #include <QStringList>
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "language/LanguageData.h"
-#include "language/Texts.h"
+#include "core/language/LanguageData.h"
+#include "core/language/Texts.h"
 
 #include <QString>
 

@@ -1,6 +1,6 @@
-#include "layout/WindowLayout.h"
+#include "core/layout/WindowLayout.h"
 
-#include "colour/Rounding.h"
+#include "core/colour/Rounding.h"
 
 #include <algorithm>
 

@@ -1,4 +1,4 @@
-#include "prefs/MemoryPreferenceStore.h"
+#include "core/prefs/MemoryPreferenceStore.h"
 
 std::optional<int> MemoryPreferenceStore::readInt(const QString& name) const
 {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "prefs/PreferenceStore.h"
+#include "core/prefs/PreferenceStore.h"
 
 #include <QList>
 #include <QMap>

@@ -1,4 +1,4 @@
-#include "prefs/PreferenceKeys.h"
+#include "core/prefs/PreferenceKeys.h"
 
 namespace pref
 {

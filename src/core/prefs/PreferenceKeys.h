@@ -1,7 +1,7 @@
 #pragma once
 
-#include "layout/WindowLayout.h"
-#include "prefs/PreferenceStore.h"
+#include "core/layout/WindowLayout.h"
+#include "core/prefs/PreferenceStore.h"
 
 #include <limits>
 

@@ -1,4 +1,4 @@
-#include "prefs/PreferenceStore.h"
+#include "core/prefs/PreferenceStore.h"
 
 #include <limits>
 

@@ -1,4 +1,4 @@
-#include "prefs/ProgramFolders.h"
+#include "core/prefs/ProgramFolders.h"
 
 #include <QCoreApplication>
 #include <QDir>

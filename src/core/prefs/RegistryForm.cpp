@@ -1,6 +1,6 @@
-#include "prefs/RegistryForm.h"
+#include "core/prefs/RegistryForm.h"
 
-#include "prefs/ProgramFolders.h"
+#include "core/prefs/ProgramFolders.h"
 
 #include <QDir>
 

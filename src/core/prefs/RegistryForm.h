@@ -1,6 +1,6 @@
 #pragma once
 
-#include "prefs/PreferenceKeys.h"
+#include "core/prefs/PreferenceKeys.h"
 
 #include <QLocale>
 

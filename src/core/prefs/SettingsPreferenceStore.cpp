@@ -1,4 +1,4 @@
-#include "prefs/SettingsPreferenceStore.h"
+#include "core/prefs/SettingsPreferenceStore.h"
 
 #include <QSettings>
 

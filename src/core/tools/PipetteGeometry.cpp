@@ -1,6 +1,6 @@
-#include "tools/PipetteGeometry.h"
+#include "core/tools/PipetteGeometry.h"
 
-#include "colour/Conversions.h"
+#include "core/colour/Conversions.h"
 
 namespace
 {

@@ -1,4 +1,4 @@
-#include "tools/WebSafeSteps.h"
+#include "core/tools/WebSafeSteps.h"
 
 StufenBereich stufenBereich(int vorschlag)
 {

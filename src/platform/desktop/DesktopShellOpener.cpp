@@ -1,4 +1,4 @@
-#include "desktop/DesktopShellOpener.h"
+#include "platform/desktop/DesktopShellOpener.h"
 
 #include <QDesktopServices>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "desktop/ShellOpener.h"
+#include "platform/desktop/ShellOpener.h"
 
 // The system's own "open": QDesktopServices.
 class DesktopShellOpener : public ShellOpener

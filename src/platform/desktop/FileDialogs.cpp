@@ -1,4 +1,4 @@
-#include "desktop/FileDialogs.h"
+#include "platform/desktop/FileDialogs.h"
 
 #include <QFileDialog>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "language/LanguageTable.h"
+#include "core/language/LanguageTable.h"
 
 #include <QList>
 #include <QString>

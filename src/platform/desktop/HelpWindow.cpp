@@ -1,4 +1,4 @@
-#include "desktop/HelpWindow.h"
+#include "platform/desktop/HelpWindow.h"
 
 #include <QAction>
 #include <QApplication>

@@ -1,4 +1,4 @@
-#include "desktop/LazyHelpViewer.h"
+#include "platform/desktop/LazyHelpViewer.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "desktop/HelpViewer.h"
+#include "platform/desktop/HelpViewer.h"
 
 #include <QStringList>
 

@@ -1,7 +1,7 @@
-#include "desktop/QtHelpViewer.h"
+#include "platform/desktop/QtHelpViewer.h"
 
-#include "desktop/HelpWindow.h"
-#include "desktop/LazyHelpViewer.h"
+#include "platform/desktop/HelpWindow.h"
+#include "platform/desktop/LazyHelpViewer.h"
 
 #include <QDir>
 #include <QFileInfo>

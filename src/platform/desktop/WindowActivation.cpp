@@ -1,4 +1,4 @@
-#include "desktop/WindowActivation.h"
+#include "platform/desktop/WindowActivation.h"
 
 #include <QWidget>
 

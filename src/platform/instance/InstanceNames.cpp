@@ -1,4 +1,4 @@
-#include "instance/InstanceNames.h"
+#include "platform/instance/InstanceNames.h"
 
 #include <QCryptographicHash>
 #include <QDir>

@@ -1,6 +1,6 @@
-#include "instance/InstanceServer.h"
+#include "platform/instance/InstanceServer.h"
 
-#include "instance/PathRecord.h"
+#include "platform/instance/PathRecord.h"
 
 #include <QLocalServer>
 #include <QLocalSocket>

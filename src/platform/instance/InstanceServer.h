@@ -1,6 +1,6 @@
 #pragma once
 
-#include "instance/InstanceNames.h"
+#include "platform/instance/InstanceNames.h"
 
 #include <QByteArray>
 #include <QHash>

@@ -1,4 +1,4 @@
-#include "instance/PathRecord.h"
+#include "platform/instance/PathRecord.h"
 
 #include <QtEndian>
 

@@ -1,6 +1,6 @@
-#include "instance/SingleInstance.h"
+#include "platform/instance/SingleInstance.h"
 
-#include "instance/PathRecord.h"
+#include "platform/instance/PathRecord.h"
 
 #include <QApplication>
 #include <QDeadlineTimer>

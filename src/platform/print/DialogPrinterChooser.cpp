@@ -1,4 +1,4 @@
-#include "print/DialogPrinterChooser.h"
+#include "platform/print/DialogPrinterChooser.h"
 
 #include <QPrintDialog>
 #include <QPrinter>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "print/PrinterChooser.h"
+#include "platform/print/PrinterChooser.h"
 
 #include <memory>
 

@@ -1,4 +1,4 @@
-#include "screen/ScreenReader.h"
+#include "platform/screen/ScreenReader.h"
 
 #include <QCursor>
 #include <QGuiApplication>

@@ -1,4 +1,4 @@
-#include "screen/PortalColourPicker.h"
+#include "platform/screen/PortalColourPicker.h"
 
 #include <QDBusArgument>
 #include <QDBusMessage>

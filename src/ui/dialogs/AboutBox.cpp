@@ -1,7 +1,7 @@
-#include "dialogs/AboutBox.h"
+#include "ui/dialogs/AboutBox.h"
 
-#include "desktop/ShellOpener.h"
-#include "language/LanguageTable.h"
+#include "platform/desktop/ShellOpener.h"
+#include "core/language/LanguageTable.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>

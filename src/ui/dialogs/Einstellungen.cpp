@@ -1,8 +1,8 @@
-#include "dialogs/Einstellungen.h"
+#include "ui/dialogs/Einstellungen.h"
 
-#include "desktop/ShellOpener.h"
-#include "language/LanguageTable.h"
-#include "prefs/RegistryForm.h"
+#include "platform/desktop/ShellOpener.h"
+#include "core/language/LanguageTable.h"
+#include "core/prefs/RegistryForm.h"
 
 #include <QDir>
 #include <QFileDialog>

@@ -1,11 +1,11 @@
-#include "dialogs/TOKBottomDlg1.h"
+#include "ui/dialogs/TOKBottomDlg1.h"
 
-#include "colour/Conversions.h"
-#include "display/DisplayHost.h"
-#include "language/LanguageTable.h"
-#include "widgets/ColourPanel.h"
-#include "widgets/MainWidgets.h"
-#include "widgets/StaticText.h"
+#include "core/colour/Conversions.h"
+#include "ui/display/DisplayHost.h"
+#include "core/language/LanguageTable.h"
+#include "ui/widgets/ColourPanel.h"
+#include "ui/widgets/MainWidgets.h"
+#include "ui/widgets/StaticText.h"
 
 #include <QFrame>
 #include <QGuiApplication>

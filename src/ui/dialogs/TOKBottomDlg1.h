@@ -1,6 +1,6 @@
 #pragma once
 
-#include "tools/WebSafeSteps.h"
+#include "core/tools/WebSafeSteps.h"
 
 #include <QDialog>
 #include <QSlider>

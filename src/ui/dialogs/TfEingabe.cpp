@@ -1,12 +1,12 @@
-#include "dialogs/TfEingabe.h"
+#include "ui/dialogs/TfEingabe.h"
 
-#include "colour/Conversions.h"
-#include "display/DisplayHost.h"
-#include "display/ManualInputApply.h"
-#include "language/LanguageTable.h"
-#include "widgets/ColourPanel.h"
-#include "widgets/MainWidgets.h"
-#include "widgets/StaticText.h"
+#include "core/colour/Conversions.h"
+#include "ui/display/DisplayHost.h"
+#include "ui/display/ManualInputApply.h"
+#include "core/language/LanguageTable.h"
+#include "ui/widgets/ColourPanel.h"
+#include "ui/widgets/MainWidgets.h"
+#include "ui/widgets/StaticText.h"
 
 #include <QColorDialog>
 #include <QGuiApplication>

@@ -1,7 +1,7 @@
-#include "dialogs/TfHinweisPipette.h"
+#include "ui/dialogs/TfHinweisPipette.h"
 
-#include "language/LanguageTable.h"
-#include "prefs/RegistryForm.h"
+#include "core/language/LanguageTable.h"
+#include "core/prefs/RegistryForm.h"
 
 #include <QCheckBox>
 #include <QFrame>

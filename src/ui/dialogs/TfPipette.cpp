@@ -1,10 +1,10 @@
-#include "dialogs/TfPipette.h"
+#include "ui/dialogs/TfPipette.h"
 
-#include "dialogs/TfHinweisPipette.h"
-#include "language/LanguageTable.h"
-#include "prefs/RegistryForm.h"
-#include "screen/ScreenReader.h"
-#include "widgets/ColourPanel.h"
+#include "ui/dialogs/TfHinweisPipette.h"
+#include "core/language/LanguageTable.h"
+#include "core/prefs/RegistryForm.h"
+#include "platform/screen/ScreenReader.h"
+#include "ui/widgets/ColourPanel.h"
 
 #include <QKeyEvent>
 #include <QLabel>

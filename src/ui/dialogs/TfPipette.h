@@ -1,6 +1,6 @@
 #pragma once
 
-#include "tools/PipetteGeometry.h"
+#include "core/tools/PipetteGeometry.h"
 
 #include <QDialog>
 #include <QImage>

@@ -1,13 +1,13 @@
-#include "display/BandAngleControls.h"
+#include "ui/display/BandAngleControls.h"
 
-#include "colour/AnglePicture.h"
-#include "colour/BandTables.h"
-#include "display/DisplayHost.h"
-#include "display/DisplayParts.h"
-#include "display/FieldDisplay.h"
-#include "display/ManualInputApply.h"
-#include "widgets/ColourPanel.h"
-#include "widgets/PictureBox.h"
+#include "core/colour/AnglePicture.h"
+#include "core/colour/BandTables.h"
+#include "ui/display/DisplayHost.h"
+#include "ui/display/DisplayParts.h"
+#include "ui/display/FieldDisplay.h"
+#include "ui/display/ManualInputApply.h"
+#include "ui/widgets/ColourPanel.h"
+#include "ui/widgets/PictureBox.h"
 
 #include <QComboBox>
 #include <QLabel>

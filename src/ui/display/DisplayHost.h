@@ -1,7 +1,7 @@
 #pragma once
 
-#include "state/MainState.h"
-#include "widgets/MainWidgets.h"
+#include "core/state/MainState.h"
+#include "ui/widgets/MainWidgets.h"
 
 #include <QString>
 

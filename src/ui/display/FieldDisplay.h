@@ -1,7 +1,7 @@
 #pragma once
 
-#include "harmony/FieldColours.h"
-#include "harmony/RecomputeHooks.h"
+#include "core/harmony/FieldColours.h"
+#include "core/harmony/RecomputeHooks.h"
 
 class ColourPanel;
 class QColor;

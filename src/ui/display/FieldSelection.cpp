@@ -1,15 +1,15 @@
-#include "display/FieldSelection.h"
+#include "ui/display/FieldSelection.h"
 
-#include "display/DisplayHost.h"
-#include "display/DisplayParts.h"
-#include "display/FieldDisplay.h"
-#include "display/Fixing.h"
-#include "display/LightDarkField.h"
-#include "documents/SettingsApply.h"
-#include "language/ActionRegistry.h"
-#include "language/LanguageTable.h"
-#include "widgets/ColourPanel.h"
-#include "widgets/StaticText.h"
+#include "ui/display/DisplayHost.h"
+#include "ui/display/DisplayParts.h"
+#include "ui/display/FieldDisplay.h"
+#include "ui/display/Fixing.h"
+#include "ui/display/LightDarkField.h"
+#include "core/documents/SettingsApply.h"
+#include "ui/language/ActionRegistry.h"
+#include "core/language/LanguageTable.h"
+#include "ui/widgets/ColourPanel.h"
+#include "ui/widgets/StaticText.h"
 
 #include <QAction>
 #include <QClipboard>

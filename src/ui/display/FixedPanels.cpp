@@ -1,7 +1,7 @@
-#include "display/FixedPanels.h"
+#include "ui/display/FixedPanels.h"
 
-#include "display/DisplayHost.h"
-#include "widgets/ColourPanel.h"
+#include "ui/display/DisplayHost.h"
+#include "ui/widgets/ColourPanel.h"
 
 #include <algorithm>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "harmony/FixSnapshot.h"
+#include "core/harmony/FixSnapshot.h"
 
 #include <QString>
 

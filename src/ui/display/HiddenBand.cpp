@@ -1,10 +1,10 @@
-#include "display/HiddenBand.h"
+#include "ui/display/HiddenBand.h"
 
-#include "display/DisplayHost.h"
-#include "language/ActionRegistry.h"
-#include "layout/WindowLayout.h"
-#include "widgets/ColourPanel.h"
-#include "widgets/PictureBox.h"
+#include "ui/display/DisplayHost.h"
+#include "ui/language/ActionRegistry.h"
+#include "core/layout/WindowLayout.h"
+#include "ui/widgets/ColourPanel.h"
+#include "ui/widgets/PictureBox.h"
 
 #include <QAction>
 #include <QApplication>

@@ -1,12 +1,12 @@
-#include "display/LightDarkField.h"
+#include "ui/display/LightDarkField.h"
 
-#include "colour/Conversions.h"
-#include "colour/LightDark.h"
-#include "display/DisplayHost.h"
-#include "display/DisplayParts.h"
-#include "display/FieldDisplay.h"
-#include "widgets/ColourPanel.h"
-#include "widgets/PictureBox.h"
+#include "core/colour/Conversions.h"
+#include "core/colour/LightDark.h"
+#include "ui/display/DisplayHost.h"
+#include "ui/display/DisplayParts.h"
+#include "ui/display/FieldDisplay.h"
+#include "ui/widgets/ColourPanel.h"
+#include "ui/widgets/PictureBox.h"
 
 #include <QLabel>
 #include <QMouseEvent>

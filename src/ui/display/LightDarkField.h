@@ -1,6 +1,6 @@
 #pragma once
 
-#include "colour/LightDark.h"
+#include "core/colour/LightDark.h"
 
 #include <QObject>
 

@@ -1,14 +1,14 @@
-#include "display/ManualInputApply.h"
+#include "ui/display/ManualInputApply.h"
 
-#include "colour/Rounding.h"
-#include "dialogs/TfEingabe.h"
-#include "display/BandAngleControls.h"
-#include "display/DisplayHost.h"
-#include "display/DisplayParts.h"
-#include "display/FieldSelection.h"
-#include "display/LightDarkField.h"
-#include "display/WebSafeDisplay.h"
-#include "language/ActionRegistry.h"
+#include "core/colour/Rounding.h"
+#include "ui/dialogs/TfEingabe.h"
+#include "ui/display/BandAngleControls.h"
+#include "ui/display/DisplayHost.h"
+#include "ui/display/DisplayParts.h"
+#include "ui/display/FieldSelection.h"
+#include "ui/display/LightDarkField.h"
+#include "ui/display/WebSafeDisplay.h"
+#include "ui/language/ActionRegistry.h"
 
 #include <QAction>
 #include <QLineEdit>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "colour/ManualInput.h"
+#include "core/colour/ManualInput.h"
 
 #include <QColor>
 #include <QString>

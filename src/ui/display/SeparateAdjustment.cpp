@@ -1,14 +1,14 @@
-#include "display/SeparateAdjustment.h"
+#include "ui/display/SeparateAdjustment.h"
 
-#include "display/BandAngleControls.h"
-#include "display/DisplayHost.h"
-#include "display/DisplayParts.h"
-#include "display/FieldDisplay.h"
-#include "display/FieldSelection.h"
-#include "display/LightDarkField.h"
-#include "display/ModeActions.h"
-#include "language/ActionRegistry.h"
-#include "widgets/ColourPanel.h"
+#include "ui/display/BandAngleControls.h"
+#include "ui/display/DisplayHost.h"
+#include "ui/display/DisplayParts.h"
+#include "ui/display/FieldDisplay.h"
+#include "ui/display/FieldSelection.h"
+#include "ui/display/LightDarkField.h"
+#include "ui/display/ModeActions.h"
+#include "ui/language/ActionRegistry.h"
+#include "ui/widgets/ColourPanel.h"
 
 #include <QAction>
 #include <QComboBox>

@@ -1,11 +1,11 @@
-#include "display/TextView.h"
+#include "ui/display/TextView.h"
 
-#include "display/DisplayHost.h"
-#include "display/DisplayParts.h"
-#include "display/FieldSelection.h"
-#include "language/ActionRegistry.h"
-#include "language/LanguageTable.h"
-#include "widgets/ColourPanel.h"
+#include "ui/display/DisplayHost.h"
+#include "ui/display/DisplayParts.h"
+#include "ui/display/FieldSelection.h"
+#include "ui/language/ActionRegistry.h"
+#include "core/language/LanguageTable.h"
+#include "ui/widgets/ColourPanel.h"
 
 #include <QAction>
 #include <QFontDialog>

@@ -1,14 +1,14 @@
-#include "display/WebSafeDisplay.h"
+#include "ui/display/WebSafeDisplay.h"
 
-#include "dialogs/TOKBottomDlg1.h"
-#include "display/DisplayHost.h"
-#include "display/DisplayParts.h"
-#include "display/FieldDisplay.h"
-#include "harmony/SameColour.h"
-#include "language/ActionRegistry.h"
-#include "widgets/ColourPanel.h"
+#include "ui/dialogs/TOKBottomDlg1.h"
+#include "ui/display/DisplayHost.h"
+#include "ui/display/DisplayParts.h"
+#include "ui/display/FieldDisplay.h"
+#include "core/harmony/SameColour.h"
+#include "ui/language/ActionRegistry.h"
+#include "ui/widgets/ColourPanel.h"
 
-#include "language/LanguageTable.h"
+#include "core/language/LanguageTable.h"
 
 #include <QAction>
 #include <QMessageBox>

@@ -1,13 +1,13 @@
-#include "documents/ColourFormatsWindow.h"
+#include "ui/documents/ColourFormatsWindow.h"
 
-#include "colour/ColourFormats.h"
-#include "display/DisplayHost.h"
-#include "display/DisplayParts.h"
-#include "display/FieldSelection.h"
-#include "display/ManualInputApply.h"
-#include "documents/Palette.h"
-#include "language/LanguageTable.h"
-#include "widgets/ColourPanel.h"
+#include "core/colour/ColourFormats.h"
+#include "ui/display/DisplayHost.h"
+#include "ui/display/DisplayParts.h"
+#include "ui/display/FieldSelection.h"
+#include "ui/display/ManualInputApply.h"
+#include "core/documents/Palette.h"
+#include "core/language/LanguageTable.h"
+#include "ui/widgets/ColourPanel.h"
 
 #include <QClipboard>
 #include <QGridLayout>

@@ -1,10 +1,10 @@
-#include "documents/KontrastFenster.h"
+#include "ui/documents/KontrastFenster.h"
 
-#include "colour/Contrast.h"
-#include "display/DisplayHost.h"
-#include "language/LanguageTable.h"
-#include "widgets/ColourPanel.h"
-#include "widgets/Farbsehfilter.h"
+#include "core/colour/Contrast.h"
+#include "ui/display/DisplayHost.h"
+#include "core/language/LanguageTable.h"
+#include "ui/widgets/ColourPanel.h"
+#include "ui/widgets/Farbsehfilter.h"
 
 #include <QApplication>
 #include <QClipboard>

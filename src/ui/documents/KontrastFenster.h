@@ -1,6 +1,6 @@
 #pragma once
 
-#include "documents/ContrastTable.h"
+#include "core/documents/ContrastTable.h"
 
 #include <QDialog>
 

@@ -1,12 +1,12 @@
-#include "documents/PaletteExport.h"
+#include "ui/documents/PaletteExport.h"
 
-#include "desktop/FileDialogs.h"
-#include "display/DisplayHost.h"
-#include "display/DisplayParts.h"
-#include "display/ManualInputApply.h"
-#include "export/PaletteFormats.h"
-#include "language/ActionRegistry.h"
-#include "language/LanguageTable.h"
+#include "platform/desktop/FileDialogs.h"
+#include "ui/display/DisplayHost.h"
+#include "ui/display/DisplayParts.h"
+#include "ui/display/ManualInputApply.h"
+#include "core/export/PaletteFormats.h"
+#include "ui/language/ActionRegistry.h"
+#include "core/language/LanguageTable.h"
 
 #include <QAction>
 #include <QFileInfo>

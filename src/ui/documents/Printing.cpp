@@ -1,6 +1,6 @@
-#include "documents/Printing.h"
+#include "ui/documents/Printing.h"
 
-#include "language/LanguageTable.h"
+#include "core/language/LanguageTable.h"
 
 #include <QFont>
 #include <QMessageBox>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "documents/ValueExport.h"
+#include "core/documents/ValueExport.h"
 
 class QPrinter;
 

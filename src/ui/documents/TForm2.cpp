@@ -1,12 +1,12 @@
-#include "documents/TForm2.h"
+#include "ui/documents/TForm2.h"
 
-#include "display/DisplayHost.h"
-#include "display/DisplayParts.h"
-#include "display/FieldSelection.h"
-#include "documents/IntermediateRows.h"
-#include "language/LanguageTable.h"
-#include "widgets/ColourPanel.h"
-#include "widgets/Farbsehfilter.h"
+#include "ui/display/DisplayHost.h"
+#include "ui/display/DisplayParts.h"
+#include "ui/display/FieldSelection.h"
+#include "core/documents/IntermediateRows.h"
+#include "core/language/LanguageTable.h"
+#include "ui/widgets/ColourPanel.h"
+#include "ui/widgets/Farbsehfilter.h"
 
 #include <QAction>
 #include <QActionGroup>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "documents/PreviewLayout.h"
+#include "core/documents/PreviewLayout.h"
 
 #include <QColor>
 #include <QDialog>

@@ -1,11 +1,11 @@
-#include "documents/TForm4.h"
+#include "ui/documents/TForm4.h"
 
-#include "colour/Conversions.h"
-#include "documents/Printing.h"
-#include "language/LanguageTable.h"
-#include "print/PrinterChooser.h"
-#include "widgets/ColourPanel.h"
-#include "widgets/StaticText.h"
+#include "core/colour/Conversions.h"
+#include "ui/documents/Printing.h"
+#include "core/language/LanguageTable.h"
+#include "platform/print/PrinterChooser.h"
+#include "ui/widgets/ColourPanel.h"
+#include "ui/widgets/StaticText.h"
 
 #include <QClipboard>
 #include <QFrame>

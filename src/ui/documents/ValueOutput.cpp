@@ -1,15 +1,15 @@
-#include "documents/ValueOutput.h"
+#include "ui/documents/ValueOutput.h"
 
-#include "display/DisplayHost.h"
-#include "display/DisplayParts.h"
-#include "display/FieldSelection.h"
-#include "display/Fixing.h"
-#include "documents/Printing.h"
-#include "documents/TForm4.h"
-#include "language/ActionRegistry.h"
-#include "language/LanguageTable.h"
-#include "print/DialogPrinterChooser.h"
-#include "widgets/StaticText.h"
+#include "ui/display/DisplayHost.h"
+#include "ui/display/DisplayParts.h"
+#include "ui/display/FieldSelection.h"
+#include "ui/display/Fixing.h"
+#include "ui/documents/Printing.h"
+#include "ui/documents/TForm4.h"
+#include "ui/language/ActionRegistry.h"
+#include "core/language/LanguageTable.h"
+#include "platform/print/DialogPrinterChooser.h"
+#include "ui/widgets/StaticText.h"
 
 #include <QAction>
 #include <QClipboard>

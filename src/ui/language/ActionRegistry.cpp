@@ -1,7 +1,7 @@
-#include "language/ActionRegistry.h"
+#include "ui/language/ActionRegistry.h"
 
-#include "language/LanguageTable.h"
-#include "language/SpracheZuweisen.h"
+#include "core/language/LanguageTable.h"
+#include "ui/language/SpracheZuweisen.h"
 
 #include <QAction>
 #include <QActionGroup>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "language/Actions.h"
+#include "core/language/Actions.h"
 
 #include <QString>
 #include <QStringView>

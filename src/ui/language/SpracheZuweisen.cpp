@@ -1,8 +1,8 @@
-#include "language/SpracheZuweisen.h"
+#include "ui/language/SpracheZuweisen.h"
 
-#include "language/ActionRegistry.h"
-#include "language/LanguageTable.h"
-#include "screen/PortalColourPicker.h"
+#include "ui/language/ActionRegistry.h"
+#include "core/language/LanguageTable.h"
+#include "platform/screen/PortalColourPicker.h"
 
 #include <QAbstractButton>
 #include <QAction>

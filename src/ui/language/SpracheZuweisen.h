@@ -1,6 +1,6 @@
 #pragma once
 
-#include "language/ControlTexts.h"
+#include "core/language/ControlTexts.h"
 
 #include <span>
 

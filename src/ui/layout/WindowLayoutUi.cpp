@@ -1,11 +1,11 @@
-#include "layout/WindowLayoutUi.h"
+#include "ui/layout/WindowLayoutUi.h"
 
-#include "layout/WindowLayout.h"
-#include "state/MainState.h"
-#include "widgets/ColourPanel.h"
-#include "widgets/MainWidgets.h"
-#include "widgets/PictureBox.h"
-#include "widgets/StaticText.h"
+#include "core/layout/WindowLayout.h"
+#include "core/state/MainState.h"
+#include "ui/widgets/ColourPanel.h"
+#include "ui/widgets/MainWidgets.h"
+#include "ui/widgets/PictureBox.h"
+#include "ui/widgets/StaticText.h"
 
 #include <QAction>
 #include <QApplication>

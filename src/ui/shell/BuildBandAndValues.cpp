@@ -1,8 +1,8 @@
-#include "shell/MainWidgetsBuild.h"
+#include "ui/shell/MainWidgetsBuild.h"
 
-#include "widgets/ColourPanel.h"
-#include "widgets/PictureBox.h"
-#include "widgets/StaticText.h"
+#include "ui/widgets/ColourPanel.h"
+#include "ui/widgets/PictureBox.h"
+#include "ui/widgets/StaticText.h"
 
 #include <QComboBox>
 #include <QPushButton>

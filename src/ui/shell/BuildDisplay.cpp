@@ -1,7 +1,7 @@
-#include "shell/MainWidgetsBuild.h"
+#include "ui/shell/MainWidgetsBuild.h"
 
-#include "widgets/ColourPanel.h"
-#include "widgets/Farbsehfilter.h"
+#include "ui/widgets/ColourPanel.h"
+#include "ui/widgets/Farbsehfilter.h"
 
 #include <QLabel>
 #include <QTextEdit>

@@ -1,8 +1,8 @@
-#include "shell/MainWidgetsBuild.h"
+#include "ui/shell/MainWidgetsBuild.h"
 
-#include "colour/AnglePicture.h"
-#include "widgets/ColourPanel.h"
-#include "widgets/PictureBox.h"
+#include "core/colour/AnglePicture.h"
+#include "ui/widgets/ColourPanel.h"
+#include "ui/widgets/PictureBox.h"
 
 #include <QComboBox>
 #include <QLabel>

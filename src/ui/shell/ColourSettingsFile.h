@@ -1,6 +1,6 @@
 #pragma once
 
-#include "documents/SettingsFile.h"
+#include "core/documents/SettingsFile.h"
 
 #include <QString>
 

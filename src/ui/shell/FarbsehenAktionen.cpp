@@ -1,12 +1,12 @@
-#include "shell/FarbsehenAktionen.h"
+#include "ui/shell/FarbsehenAktionen.h"
 
-#include "colour/Contrast.h"
-#include "documents/ContrastTable.h"
-#include "documents/KontrastFenster.h"
-#include "language/ActionRegistry.h"
-#include "language/LanguageTable.h"
-#include "shell/TForm1.h"
-#include "widgets/Farbsehfilter.h"
+#include "core/colour/Contrast.h"
+#include "core/documents/ContrastTable.h"
+#include "ui/documents/KontrastFenster.h"
+#include "ui/language/ActionRegistry.h"
+#include "core/language/LanguageTable.h"
+#include "ui/shell/TForm1.h"
+#include "ui/widgets/Farbsehfilter.h"
 
 #include <QAction>
 #include <QEvent>

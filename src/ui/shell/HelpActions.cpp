@@ -1,12 +1,12 @@
-#include "shell/HelpActions.h"
+#include "ui/shell/HelpActions.h"
 
-#include "desktop/HelpViewer.h"
-#include "desktop/LazyHelpViewer.h"
-#include "desktop/ShellOpener.h"
-#include "dialogs/AboutBox.h"
-#include "prefs/ProgramFolders.h"
-#include "prefs/RegistryForm.h"
-#include "shell/TForm1.h"
+#include "platform/desktop/HelpViewer.h"
+#include "platform/desktop/LazyHelpViewer.h"
+#include "platform/desktop/ShellOpener.h"
+#include "ui/dialogs/AboutBox.h"
+#include "core/prefs/ProgramFolders.h"
+#include "core/prefs/RegistryForm.h"
+#include "ui/shell/TForm1.h"
 
 #include <QDir>
 #include <QFileInfo>

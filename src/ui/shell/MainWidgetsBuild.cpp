@@ -1,8 +1,8 @@
-#include "shell/MainWidgetsBuild.h"
+#include "ui/shell/MainWidgetsBuild.h"
 
-#include "language/ControlTexts.h"
-#include "widgets/ColourPanel.h"
-#include "widgets/StaticText.h"
+#include "core/language/ControlTexts.h"
+#include "ui/widgets/ColourPanel.h"
+#include "ui/widgets/StaticText.h"
 
 #include <QAction>
 #include <QComboBox>

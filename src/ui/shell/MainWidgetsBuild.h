@@ -3,7 +3,7 @@
 // The parts of the widget tree, each built by its own function. Internal to
 // the window's construction.
 
-#include "widgets/MainWidgets.h"
+#include "ui/widgets/MainWidgets.h"
 
 #include <QRect>
 #include <QString>

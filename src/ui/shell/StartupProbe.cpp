@@ -1,6 +1,6 @@
-#include "shell/StartupProbe.h"
+#include "ui/shell/StartupProbe.h"
 
-#include "prefs/ProgramFolders.h"
+#include "core/prefs/ProgramFolders.h"
 
 #include <QAction>
 #include <QApplication>

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "display/DisplayHost.h"
-#include "state/MainState.h"
-#include "tools/PipetteGeometry.h"
-#include "widgets/MainWidgets.h"
+#include "ui/display/DisplayHost.h"
+#include "core/state/MainState.h"
+#include "core/tools/PipetteGeometry.h"
+#include "ui/widgets/MainWidgets.h"
 
 #include <QImage>
 #include <QMainWindow>

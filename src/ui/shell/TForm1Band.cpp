@@ -1,14 +1,14 @@
 // Band type switching, the wheel rotation and the band markers of the main window.
 
-#include "shell/TForm1.h"
+#include "ui/shell/TForm1.h"
 
-#include "colour/AnglePicture.h"
-#include "colour/Rotation.h"
-#include "display/BandAngleControls.h"
-#include "display/DisplayParts.h"
-#include "display/ModeActions.h"
-#include "harmony/Positions.h"
-#include "widgets/PictureBox.h"
+#include "core/colour/AnglePicture.h"
+#include "core/colour/Rotation.h"
+#include "ui/display/BandAngleControls.h"
+#include "ui/display/DisplayParts.h"
+#include "ui/display/ModeActions.h"
+#include "core/harmony/Positions.h"
+#include "ui/widgets/PictureBox.h"
 
 #include <QAction>
 #include <QComboBox>

@@ -1,20 +1,20 @@
 // The dialogs the main window opens for one task.
 
-#include "shell/TForm1.h"
+#include "ui/shell/TForm1.h"
 
-#include "colour/Conversions.h"
-#include "desktop/ShellOpener.h"
-#include "dialogs/Einstellungen.h"
-#include "documents/ColourFormatsWindow.h"
-#include "documents/TForm2.h"
-#include "dialogs/TfPipette.h"
-#include "display/DisplayParts.h"
-#include "display/ManualInputApply.h"
-#include "prefs/RegistryForm.h"
-#include "shell/HelpActions.h"
-#include "screen/PortalColourPicker.h"
-#include "screen/ScreenReader.h"
-#include "shell/TfBlind.h"
+#include "core/colour/Conversions.h"
+#include "platform/desktop/ShellOpener.h"
+#include "ui/dialogs/Einstellungen.h"
+#include "ui/documents/ColourFormatsWindow.h"
+#include "ui/documents/TForm2.h"
+#include "ui/dialogs/TfPipette.h"
+#include "ui/display/DisplayParts.h"
+#include "ui/display/ManualInputApply.h"
+#include "core/prefs/RegistryForm.h"
+#include "ui/shell/HelpActions.h"
+#include "platform/screen/PortalColourPicker.h"
+#include "platform/screen/ScreenReader.h"
+#include "ui/shell/TfBlind.h"
 
 #include <QMessageBox>
 #include <QTabWidget>

@@ -1,18 +1,18 @@
 // The main window's create, show and close handlers.
 
-#include "shell/TForm1.h"
+#include "ui/shell/TForm1.h"
 
-#include "colour/AnglePicture.h"
-#include "colour/Conversions.h"
-#include "colour/OverlayPicture.h"
-#include "language/ActionRegistry.h"
-#include "layout/WindowLayout.h"
-#include "prefs/RegistryForm.h"
-#include "shell/ColourSettingsFile.h"
-#include "widgets/ColourPanel.h"
-#include "widgets/FieldCursor.h"
-#include "widgets/PictureBox.h"
-#include "widgets/StaticText.h"
+#include "core/colour/AnglePicture.h"
+#include "core/colour/Conversions.h"
+#include "core/colour/OverlayPicture.h"
+#include "ui/language/ActionRegistry.h"
+#include "core/layout/WindowLayout.h"
+#include "core/prefs/RegistryForm.h"
+#include "ui/shell/ColourSettingsFile.h"
+#include "ui/widgets/ColourPanel.h"
+#include "ui/widgets/FieldCursor.h"
+#include "ui/widgets/PictureBox.h"
+#include "ui/widgets/StaticText.h"
 
 #include <QComboBox>
 #include <QCoreApplication>
@@ -22,7 +22,7 @@
 #include <QScreen>
 #include <QTextEdit>
 
-#include "colour/BandPictures.h"
+#include "core/colour/BandPictures.h"
 
 namespace
 {

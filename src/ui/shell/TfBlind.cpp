@@ -1,9 +1,9 @@
-#include "shell/TfBlind.h"
+#include "ui/shell/TfBlind.h"
 
-#include "colour/BandPictures.h"
-#include "language/SpracheZuweisen.h"
-#include "prefs/RegistryForm.h"
-#include "shell/TForm1.h"
+#include "core/colour/BandPictures.h"
+#include "ui/language/SpracheZuweisen.h"
+#include "core/prefs/RegistryForm.h"
+#include "ui/shell/TForm1.h"
 
 TfBlind::TfBlind(TForm1& form, const TfRegistryForm& preferences)
     : sprache(LanguageTable::forVersion(preferences.sprachVersion))

@@ -1,6 +1,6 @@
-#include "widgets/ColourPanel.h"
+#include "ui/widgets/ColourPanel.h"
 
-#include "widgets/Farbsehfilter.h"
+#include "ui/widgets/Farbsehfilter.h"
 
 #include <QMouseEvent>
 #include <QPainter>

@@ -1,7 +1,7 @@
-#include "widgets/Farbsehfilter.h"
+#include "ui/widgets/Farbsehfilter.h"
 
-#include "widgets/ColourPanel.h"
-#include "widgets/PictureBox.h"
+#include "ui/widgets/ColourPanel.h"
+#include "ui/widgets/PictureBox.h"
 
 #include <QApplication>
 #include <QGraphicsEffect>

@@ -1,4 +1,4 @@
-#include "widgets/FieldCursor.h"
+#include "ui/widgets/FieldCursor.h"
 
 #include <QPixmap>
 

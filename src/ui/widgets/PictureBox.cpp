@@ -1,6 +1,6 @@
-#include "widgets/PictureBox.h"
+#include "ui/widgets/PictureBox.h"
 
-#include "widgets/Farbsehfilter.h"
+#include "ui/widgets/Farbsehfilter.h"
 
 #include <QMouseEvent>
 #include <QPainter>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "colour/ColourVision.h"
+#include "core/colour/ColourVision.h"
 
 #include <QImage>
 #include <QWidget>

@@ -1,6 +1,6 @@
-#include "widgets/StaticText.h"
+#include "ui/widgets/StaticText.h"
 
-#include "colour/Conversions.h"
+#include "core/colour/Conversions.h"
 
 #include <QMouseEvent>
 #include <QPainter>

@@ -1,4 +1,4 @@
-#include "colour/AngleLines.h"
+#include "core/colour/AngleLines.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
-#include "colour/BandPictures.h"
-#include "colour/BandTables.h"
+#include "core/colour/BandPictures.h"
+#include "core/colour/BandTables.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "colour/BandTables.h"
+#include "core/colour/BandTables.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "colour/ColourFormats.h"
+#include "core/colour/ColourFormats.h"
 
 #include <gtest/gtest.h>
 

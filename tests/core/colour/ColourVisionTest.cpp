@@ -1,5 +1,5 @@
-#include "colour/BandTables.h"
-#include "colour/ColourVision.h"
+#include "core/colour/BandTables.h"
+#include "core/colour/ColourVision.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
-#include "colour/Contrast.h"
-#include "documents/ContrastTable.h"
+#include "core/colour/Contrast.h"
+#include "core/documents/ContrastTable.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
-#include "colour/Conversions.h"
-#include "colour/Rounding.h"
+#include "core/colour/Conversions.h"
+#include "core/colour/Rounding.h"
 
 #include <gtest/gtest.h>
 

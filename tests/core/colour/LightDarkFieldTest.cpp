@@ -1,5 +1,5 @@
-#include "colour/LightDark.h"
-#include "state/MainState.h"
+#include "core/colour/LightDark.h"
+#include "core/state/MainState.h"
 
 #include <gtest/gtest.h>
 

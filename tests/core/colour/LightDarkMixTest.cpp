@@ -1,4 +1,4 @@
-#include "colour/LightDark.h"
+#include "core/colour/LightDark.h"
 #include "core/colour/MixReference.h"
 
 #include <gtest/gtest.h>

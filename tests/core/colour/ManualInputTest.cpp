@@ -1,5 +1,5 @@
-#include "colour/ManualInput.h"
-#include "colour/LightDark.h"
+#include "core/colour/ManualInput.h"
+#include "core/colour/LightDark.h"
 
 #include <gtest/gtest.h>
 

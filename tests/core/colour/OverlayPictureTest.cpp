@@ -1,6 +1,6 @@
-#include "colour/OverlayPicture.h"
+#include "core/colour/OverlayPicture.h"
 #include "core/colour/MixReference.h"
-#include "colour/Rounding.h"
+#include "core/colour/Rounding.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
-#include "colour/Rotation.h"
-#include "colour/BandPictures.h"
-#include "colour/BandTables.h"
-#include "colour/Rounding.h"
+#include "core/colour/Rotation.h"
+#include "core/colour/BandPictures.h"
+#include "core/colour/BandTables.h"
+#include "core/colour/Rounding.h"
 
 #include <gtest/gtest.h>
 

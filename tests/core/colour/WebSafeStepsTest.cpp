@@ -1,5 +1,5 @@
-#include "tools/WebSafeSteps.h"
-#include "colour/Conversions.h"
+#include "core/tools/WebSafeSteps.h"
+#include "core/colour/Conversions.h"
 
 #include <gtest/gtest.h>
 

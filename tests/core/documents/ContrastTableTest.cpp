@@ -1,4 +1,4 @@
-#include "documents/ContrastTable.h"
+#include "core/documents/ContrastTable.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
-#include "documents/IntermediateRows.h"
-#include "language/LanguageTable.h"
+#include "core/documents/IntermediateRows.h"
+#include "core/language/LanguageTable.h"
 
 #include <gtest/gtest.h>
 

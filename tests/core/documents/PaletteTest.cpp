@@ -1,9 +1,9 @@
-#include "documents/Palette.h"
-#include "colour/BandTables.h"
-#include "documents/OpenedFile.h"
-#include "documents/SettingsApply.h"
-#include "documents/ValueExport.h"
-#include "language/LanguageTable.h"
+#include "core/documents/Palette.h"
+#include "core/colour/BandTables.h"
+#include "core/documents/OpenedFile.h"
+#include "core/documents/SettingsApply.h"
+#include "core/documents/ValueExport.h"
+#include "core/language/LanguageTable.h"
 
 #include <QBuffer>
 #include <QColor>

@@ -1,8 +1,8 @@
-#include "documents/SettingsApply.h"
-#include "colour/AnglePicture.h"
-#include "colour/BandTables.h"
-#include "colour/LightDark.h"
-#include "harmony/Positions.h"
+#include "core/documents/SettingsApply.h"
+#include "core/colour/AnglePicture.h"
+#include "core/colour/BandTables.h"
+#include "core/colour/LightDark.h"
+#include "core/harmony/Positions.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
-#include "documents/ValueExport.h"
-#include "language/LanguageTable.h"
+#include "core/documents/ValueExport.h"
+#include "core/language/LanguageTable.h"
 
 #include <QRegularExpression>
 

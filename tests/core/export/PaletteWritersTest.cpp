@@ -1,5 +1,5 @@
-#include "export/PaletteWriters.h"
-#include "export/PaletteFormats.h"
+#include "core/export/PaletteWriters.h"
+#include "core/export/PaletteFormats.h"
 
 #include <QColor>
 #include <QDir>

@@ -1,5 +1,5 @@
-#include "harmony/FieldColours.h"
-#include "harmony/Positions.h"
+#include "core/harmony/FieldColours.h"
+#include "core/harmony/Positions.h"
 #include "core/colour/MixReference.h"
 #include "core/harmony/RecomputeFakes.h"
 

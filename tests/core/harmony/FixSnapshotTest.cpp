@@ -1,4 +1,4 @@
-#include "harmony/FixSnapshot.h"
+#include "core/harmony/FixSnapshot.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
-#include "colour/BandTables.h"
-#include "harmony/Positions.h"
+#include "core/colour/BandTables.h"
+#include "core/harmony/Positions.h"
 
 #include <gtest/gtest.h>
 

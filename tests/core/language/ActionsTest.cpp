@@ -1,5 +1,5 @@
-#include "language/Actions.h"
-#include "language/ControlTexts.h"
+#include "core/language/Actions.h"
+#include "core/language/ControlTexts.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "layout/WindowLayout.h"
+#include "core/layout/WindowLayout.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
-#include "prefs/MemoryPreferenceStore.h"
-#include "prefs/PreferenceKeys.h"
-#include "prefs/SettingsPreferenceStore.h"
+#include "core/prefs/MemoryPreferenceStore.h"
+#include "core/prefs/PreferenceKeys.h"
+#include "core/prefs/SettingsPreferenceStore.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,7 +1,7 @@
-#include "prefs/RegistryForm.h"
-#include "language/LanguageTable.h"
-#include "prefs/MemoryPreferenceStore.h"
-#include "prefs/SettingsPreferenceStore.h"
+#include "core/prefs/RegistryForm.h"
+#include "core/language/LanguageTable.h"
+#include "core/prefs/MemoryPreferenceStore.h"
+#include "core/prefs/SettingsPreferenceStore.h"
 
 #include <QFile>
 #include <QFileInfo>

@@ -1,7 +1,7 @@
-#include "instance/InstanceServer.h"
-#include "instance/PathRecord.h"
-#include "instance/SingleInstance.h"
-#include "desktop/WindowActivation.h"
+#include "platform/instance/InstanceServer.h"
+#include "platform/instance/PathRecord.h"
+#include "platform/instance/SingleInstance.h"
+#include "platform/desktop/WindowActivation.h"
 #include "support/ModalGuard.h"
 
 #include <QApplication>

@@ -1,5 +1,5 @@
-#include "instance/InstanceNames.h"
-#include "instance/PathRecord.h"
+#include "platform/instance/InstanceNames.h"
+#include "platform/instance/PathRecord.h"
 
 #include <QDeadlineTimer>
 #include <QDir>

@@ -1,8 +1,8 @@
-#include "dialogs/Einstellungen.h"
-#include "language/LanguageTable.h"
-#include "prefs/MemoryPreferenceStore.h"
-#include "desktop/ShellOpener.h"
-#include "prefs/RegistryForm.h"
+#include "ui/dialogs/Einstellungen.h"
+#include "core/language/LanguageTable.h"
+#include "core/prefs/MemoryPreferenceStore.h"
+#include "platform/desktop/ShellOpener.h"
+#include "core/prefs/RegistryForm.h"
 
 #include <QLabel>
 #include <QLineEdit>

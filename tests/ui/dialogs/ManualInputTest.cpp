@@ -1,7 +1,7 @@
 #include "support/InteractionFixture.h"
 #include "support/ModalGuard.h"
 
-#include "dialogs/TfEingabe.h"
+#include "ui/dialogs/TfEingabe.h"
 
 #include <QLineEdit>
 #include <QMessageBox>

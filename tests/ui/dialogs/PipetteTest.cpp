@@ -1,9 +1,9 @@
 #include "support/InteractionFixture.h"
 #include "support/ModalGuard.h"
 
-#include "dialogs/TfHinweisPipette.h"
-#include "dialogs/TfPipette.h"
-#include "screen/ScreenReader.h"
+#include "ui/dialogs/TfHinweisPipette.h"
+#include "ui/dialogs/TfPipette.h"
+#include "platform/screen/ScreenReader.h"
 
 #include <QCheckBox>
 #include <QLabel>

@@ -1,7 +1,7 @@
 #include "support/InteractionFixture.h"
 #include "support/ModalGuard.h"
 
-#include "dialogs/TOKBottomDlg1.h"
+#include "ui/dialogs/TOKBottomDlg1.h"
 
 #include <QLabel>
 #include <QMessageBox>

@@ -1,9 +1,9 @@
 #include "support/DisplayFixture.h"
 #include "support/PaintCounter.h"
 
-#include "display/LightDarkField.h"
-#include "language/ActionRegistry.h"
-#include "widgets/PictureBox.h"
+#include "ui/display/LightDarkField.h"
+#include "ui/language/ActionRegistry.h"
+#include "ui/widgets/PictureBox.h"
 
 #include <QPalette>
 #include <QTest>

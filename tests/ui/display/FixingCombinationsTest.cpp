@@ -1,6 +1,6 @@
 #include "support/InteractionFixture.h"
 
-#include "language/ActionRegistry.h"
+#include "ui/language/ActionRegistry.h"
 
 #include <QRadioButton>
 #include <QTextEdit>

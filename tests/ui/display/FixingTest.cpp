@@ -1,7 +1,7 @@
 #include "support/InteractionFixture.h"
 #include "support/PaintCounter.h"
 
-#include "display/Fixing.h"
+#include "ui/display/Fixing.h"
 
 #include <QLabel>
 

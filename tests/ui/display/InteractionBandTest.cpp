@@ -1,11 +1,11 @@
 #include "support/InteractionFixture.h"
 
-#include "display/BandAngleControls.h"
-#include "display/DisplayParts.h"
-#include "display/ModeActions.h"
-#include "widgets/ColourPanel.h"
-#include "widgets/PictureBox.h"
-#include "widgets/StaticText.h"
+#include "ui/display/BandAngleControls.h"
+#include "ui/display/DisplayParts.h"
+#include "ui/display/ModeActions.h"
+#include "ui/widgets/ColourPanel.h"
+#include "ui/widgets/PictureBox.h"
+#include "ui/widgets/StaticText.h"
 
 #include <QComboBox>
 #include <QLabel>

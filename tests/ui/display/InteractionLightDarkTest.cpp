@@ -1,11 +1,11 @@
 #include "support/InteractionFixture.h"
 
-#include "display/DisplayParts.h"
-#include "display/FieldSelection.h"
-#include "display/LightDarkField.h"
-#include "display/ModeActions.h"
-#include "widgets/ColourPanel.h"
-#include "widgets/PictureBox.h"
+#include "ui/display/DisplayParts.h"
+#include "ui/display/FieldSelection.h"
+#include "ui/display/LightDarkField.h"
+#include "ui/display/ModeActions.h"
+#include "ui/widgets/ColourPanel.h"
+#include "ui/widgets/PictureBox.h"
 
 #include <QComboBox>
 #include <QLabel>

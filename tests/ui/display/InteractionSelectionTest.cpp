@@ -1,10 +1,10 @@
 #include "support/InteractionFixture.h"
 
-#include "display/DisplayParts.h"
-#include "display/FieldSelection.h"
-#include "widgets/ColourPanel.h"
-#include "widgets/PictureBox.h"
-#include "widgets/StaticText.h"
+#include "ui/display/DisplayParts.h"
+#include "ui/display/FieldSelection.h"
+#include "ui/widgets/ColourPanel.h"
+#include "ui/widgets/PictureBox.h"
+#include "ui/widgets/StaticText.h"
 
 #include <QApplication>
 #include <QClipboard>

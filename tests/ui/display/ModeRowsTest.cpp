@@ -1,8 +1,8 @@
 #include "support/DisplayFixture.h"
 
-#include "display/BandAngleControls.h"
-#include "display/LightDarkField.h"
-#include "widgets/PictureBox.h"
+#include "ui/display/BandAngleControls.h"
+#include "ui/display/LightDarkField.h"
+#include "ui/widgets/PictureBox.h"
 
 #include <QTest>
 

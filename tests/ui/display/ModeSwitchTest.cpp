@@ -1,7 +1,7 @@
 #include "support/DisplayFixture.h"
 #include "support/StackOrder.h"
 
-#include "display/BandAngleControls.h"
+#include "ui/display/BandAngleControls.h"
 
 #include <QLabel>
 #include <QPushButton>

@@ -1,7 +1,7 @@
 #include "support/InteractionFixture.h"
 
-#include "display/WebSafeDisplay.h"
-#include "language/ActionRegistry.h"
+#include "ui/display/WebSafeDisplay.h"
+#include "ui/language/ActionRegistry.h"
 
 #include <QLabel>
 #include <QRadioButton>

@@ -1,8 +1,8 @@
 #include "support/InteractionFixture.h"
 #include "support/ModalGuard.h"
 
-#include "display/TextView.h"
-#include "language/ActionRegistry.h"
+#include "ui/display/TextView.h"
+#include "ui/language/ActionRegistry.h"
 
 #include <QContextMenuEvent>
 #include <QMenu>

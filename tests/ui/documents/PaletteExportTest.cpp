@@ -1,14 +1,14 @@
 #include "support/InteractionFixture.h"
 #include "support/ModalGuard.h"
 
-#include "desktop/FileDialogs.h"
-#include "documents/ColourFormatsWindow.h"
-#include "documents/OpenedFile.h"
-#include "documents/PaletteExport.h"
-#include "documents/ValueOutput.h"
-#include "export/PaletteWriters.h"
-#include "language/LanguageTable.h"
-#include "shell/ColourSettingsFile.h"
+#include "platform/desktop/FileDialogs.h"
+#include "ui/documents/ColourFormatsWindow.h"
+#include "core/documents/OpenedFile.h"
+#include "ui/documents/PaletteExport.h"
+#include "ui/documents/ValueOutput.h"
+#include "core/export/PaletteWriters.h"
+#include "core/language/LanguageTable.h"
+#include "ui/shell/ColourSettingsFile.h"
 
 #include <QClipboard>
 #include <QContextMenuEvent>

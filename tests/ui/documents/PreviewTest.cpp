@@ -1,7 +1,7 @@
 #include "support/InteractionFixture.h"
 #include "support/ModalGuard.h"
 
-#include "documents/TForm2.h"
+#include "ui/documents/TForm2.h"
 
 #include <QContextMenuEvent>
 #include <QMenu>

@@ -1,5 +1,5 @@
-#include "export/SwatchPng.h"
-#include "export/SwatchSheet.h"
+#include "core/export/SwatchPng.h"
+#include "core/export/SwatchSheet.h"
 
 #include <QImage>
 #include <QPainter>

@@ -1,9 +1,9 @@
 #include "support/InteractionFixture.h"
 #include "support/ModalGuard.h"
 
-#include "documents/TForm4.h"
-#include "documents/ValueOutput.h"
-#include "print/PrinterChooser.h"
+#include "ui/documents/TForm4.h"
+#include "ui/documents/ValueOutput.h"
+#include "platform/print/PrinterChooser.h"
 
 #include <QClipboard>
 #include <QLabel>

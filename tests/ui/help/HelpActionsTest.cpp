@@ -5,16 +5,16 @@
 #include "support/ModalGuard.h"
 #include "support/WindowFixture.h"
 
-#include "desktop/HelpViewer.h"
-#include "desktop/ShellOpener.h"
-#include "dialogs/AboutBox.h"
-#include "dialogs/Einstellungen.h"
-#include "dialogs/TOKBottomDlg1.h"
-#include "dialogs/TfEingabe.h"
-#include "documents/TForm2.h"
-#include "language/ActionRegistry.h"
-#include "language/LanguageTable.h"
-#include "shell/HelpActions.h"
+#include "platform/desktop/HelpViewer.h"
+#include "platform/desktop/ShellOpener.h"
+#include "ui/dialogs/AboutBox.h"
+#include "ui/dialogs/Einstellungen.h"
+#include "ui/dialogs/TOKBottomDlg1.h"
+#include "ui/dialogs/TfEingabe.h"
+#include "ui/documents/TForm2.h"
+#include "ui/language/ActionRegistry.h"
+#include "core/language/LanguageTable.h"
+#include "ui/shell/HelpActions.h"
 
 #include <QAction>
 #include <QDir>

@@ -1,8 +1,8 @@
 // Walks every help and tutorial page of both languages: every link, picture and
 // stylesheet it references exists, and so does every anchor a link names.
 
-#include "language/LanguageTable.h"
-#include "prefs/ProgramFolders.h"
+#include "core/language/LanguageTable.h"
+#include "core/prefs/ProgramFolders.h"
 
 #include <QDir>
 #include <QDirIterator>

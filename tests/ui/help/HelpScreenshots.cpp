@@ -4,10 +4,10 @@
 
 #include "support/WindowFixture.h"
 
-#include "desktop/HelpWindow.h"
-#include "desktop/QtHelpViewer.h"
-#include "dialogs/AboutBox.h"
-#include "desktop/ShellOpener.h"
+#include "platform/desktop/HelpWindow.h"
+#include "platform/desktop/QtHelpViewer.h"
+#include "ui/dialogs/AboutBox.h"
+#include "platform/desktop/ShellOpener.h"
 
 #include <QDir>
 #include <QHelpContentWidget>

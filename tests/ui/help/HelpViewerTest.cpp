@@ -1,8 +1,8 @@
 // The Qt Help viewer on the help files the build compiled.
 
-#include "desktop/HelpWindow.h"
-#include "desktop/LazyHelpViewer.h"
-#include "desktop/QtHelpViewer.h"
+#include "platform/desktop/HelpWindow.h"
+#include "platform/desktop/LazyHelpViewer.h"
+#include "platform/desktop/QtHelpViewer.h"
 
 #include <QApplication>
 #include <QDialog>

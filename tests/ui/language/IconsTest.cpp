@@ -1,4 +1,4 @@
-#include "language/Actions.h"
+#include "core/language/Actions.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
-#include "language/SpracheZuweisen.h"
-#include "language/ActionRegistry.h"
+#include "ui/language/SpracheZuweisen.h"
+#include "ui/language/ActionRegistry.h"
 
 #include <gtest/gtest.h>
 

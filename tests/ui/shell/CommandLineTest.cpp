@@ -1,9 +1,9 @@
-#include "colour/Contrast.h"
-#include "documents/ContrastTable.h"
-#include "documents/OpenedFile.h"
-#include "documents/ValueExport.h"
-#include "export/PaletteWriters.h"
-#include "language/LanguageTable.h"
+#include "core/colour/Contrast.h"
+#include "core/documents/ContrastTable.h"
+#include "core/documents/OpenedFile.h"
+#include "core/documents/ValueExport.h"
+#include "core/export/PaletteWriters.h"
+#include "core/language/LanguageTable.h"
 
 #include <QDir>
 #include <QFile>

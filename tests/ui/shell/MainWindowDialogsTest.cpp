@@ -1,10 +1,10 @@
 #include "support/ModalGuard.h"
 #include "support/WindowFixture.h"
 
-#include "language/ActionRegistry.h"
-#include "language/LanguageTable.h"
-#include "desktop/ShellOpener.h"
-#include "dialogs/Einstellungen.h"
+#include "ui/language/ActionRegistry.h"
+#include "core/language/LanguageTable.h"
+#include "platform/desktop/ShellOpener.h"
+#include "ui/dialogs/Einstellungen.h"
 
 #include <QAction>
 #include <QApplication>

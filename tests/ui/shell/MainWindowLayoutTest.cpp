@@ -1,9 +1,9 @@
 #include "support/WindowFixture.h"
 
-#include "widgets/ColourPanel.h"
-#include "widgets/PictureBox.h"
-#include "widgets/StaticText.h"
-#include "layout/WindowLayoutUi.h"
+#include "ui/widgets/ColourPanel.h"
+#include "ui/widgets/PictureBox.h"
+#include "ui/widgets/StaticText.h"
+#include "ui/layout/WindowLayoutUi.h"
 
 #include <QAbstractItemView>
 #include <QAction>

@@ -1,7 +1,7 @@
 #include "support/WindowFixture.h"
 
-#include "widgets/ColourPanel.h"
-#include "widgets/PictureBox.h"
+#include "ui/widgets/ColourPanel.h"
+#include "ui/widgets/PictureBox.h"
 
 #include <QAction>
 #include <QComboBox>

@@ -1,10 +1,10 @@
 #include "support/InteractionFixture.h"
 #include "support/ModalGuard.h"
 
-#include "desktop/FileDialogs.h"
-#include "documents/SettingsApply.h"
-#include "language/ActionRegistry.h"
-#include "shell/ColourSettingsFile.h"
+#include "platform/desktop/FileDialogs.h"
+#include "core/documents/SettingsApply.h"
+#include "ui/language/ActionRegistry.h"
+#include "ui/shell/ColourSettingsFile.h"
 
 #include <QBuffer>
 #include <QComboBox>

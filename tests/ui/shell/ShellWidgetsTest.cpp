@@ -1,7 +1,7 @@
 #include "support/PaintCounter.h"
 
-#include "widgets/ColourPanel.h"
-#include "widgets/StaticText.h"
+#include "ui/widgets/ColourPanel.h"
+#include "ui/widgets/StaticText.h"
 
 #include <QTest>
 

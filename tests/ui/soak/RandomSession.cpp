@@ -1,7 +1,7 @@
 #include "ui/soak/RandomSession.h"
 
-#include "desktop/FileDialogs.h"
-#include "shell/ColourSettingsFile.h"
+#include "platform/desktop/FileDialogs.h"
+#include "ui/shell/ColourSettingsFile.h"
 #include "support/ModalGuard.h"
 
 #include <QClipboard>

@@ -1,10 +1,10 @@
 #include "ui/soak/SessionChecks.h"
 
-#include "display/DisplayParts.h"
-#include "display/ModeActions.h"
-#include "shell/TForm1.h"
-#include "widgets/ColourPanel.h"
-#include "widgets/StaticText.h"
+#include "ui/display/DisplayParts.h"
+#include "ui/display/ModeActions.h"
+#include "ui/shell/TForm1.h"
+#include "ui/widgets/ColourPanel.h"
+#include "ui/widgets/StaticText.h"
 
 #include <QAction>
 #include <QComboBox>

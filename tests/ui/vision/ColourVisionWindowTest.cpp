@@ -2,13 +2,13 @@
 #include "support/ModalGuard.h"
 #include "support/PaintCounter.h"
 
-#include "colour/ColourVision.h"
-#include "colour/Contrast.h"
-#include "documents/ContrastTable.h"
-#include "documents/KontrastFenster.h"
-#include "documents/TForm2.h"
-#include "shell/FarbsehenAktionen.h"
-#include "widgets/Farbsehfilter.h"
+#include "core/colour/ColourVision.h"
+#include "core/colour/Contrast.h"
+#include "core/documents/ContrastTable.h"
+#include "ui/documents/KontrastFenster.h"
+#include "ui/documents/TForm2.h"
+#include "ui/shell/FarbsehenAktionen.h"
+#include "ui/widgets/Farbsehfilter.h"
 
 #include <QClipboard>
 #include <QLabel>
