@@ -50,7 +50,7 @@ void BM_MainWindowConstructAndShow(benchmark::State& state)
         auto blind = std::make_unique<TfBlind>(*form, *prefs);
         form->show();
         QApplication::processEvents();
-        benchmark::DoNotOptimize(form->state().formularBereit);
+        benchmark::DoNotOptimize(form->state().ablauf.formularBereit);
 
         state.PauseTiming();
         blind.reset();

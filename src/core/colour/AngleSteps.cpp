@@ -9,7 +9,7 @@ int ersterAbstand(int trackBar2, Modus modus)
 
 bool winkelZeichnenPruefen(MainState& s)
 {
-    if (!s.formularBereit)
+    if (!s.ablauf.formularBereit)
         return false;
     auto& w = s.farbWerte;
     const Modus modus = s.modus();

@@ -74,7 +74,7 @@ FeldZeiger ausgewaehltesFeld(MainState& s)
 
 HdPunkt bewegeHellDunkelRechnen(MainState& s, int x, int y)
 {
-    const HdPunkt p = punktZuMengen(x, y, s.kleinesLayout);
+    const HdPunkt p = punktZuMengen(x, y, s.ablauf.kleinesLayout);
     const FeldZeiger feld = ausgewaehltesFeld(s);
     if (feld.dunkel == nullptr)
         return p;

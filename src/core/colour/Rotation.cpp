@@ -240,9 +240,9 @@ bool rotieren(MainState& s, int trackBar3Position, int markerPosition, const QIm
         return false;
     const int winkel = drehwinkel(s.modus(), s.winkeltyp2, trackBar3Position, markerPosition);
     const int gespeichert = ((winkel % 360) + 360) % 360;
-    if (gespeichert == s.letzterDrehwinkel)
+    if (gespeichert == s.ablauf.letzterDrehwinkel)
         return false;
     SmoothRotate(imageOriginal, imageBg, radMitte, radMitte, winkel);
-    s.letzterDrehwinkel = gespeichert;
+    s.ablauf.letzterDrehwinkel = gespeichert;
     return true;
 }

@@ -94,11 +94,31 @@ struct AktionsStand {
     bool farbstreifenVerstecken = false;
 };
 
+// How far the window has got with what it is doing: a mouse held down, the
+// layout locked, a pass that only computes, what was last drawn. Not colour
+// state: no view draws it, a file does not keep it, changing it is no change.
+struct Ablauf {
+    bool bandMausUnten = false;
+    bool hdMausUnten = false;
+    bool hdCursorVersteckt = false;
+    bool formularBereit = false;
+    bool layoutGesperrt = true;
+    bool anzeigeSperre = false;
+    bool sperreHdFarbe = false;
+    bool nurRechnen = false;
+    bool sammelLauf = false;
+    bool kleinesLayout = false;
+    bool ersterStart = true;
+    bool ohneRand = false;
+    int letzterDrehwinkel = -1;
+    int letzteHdFarbeR = -1, letzteHdFarbeG = -1, letzteHdFarbeB = -1;
+    int druckZeile = 300;
+};
+
 // The whole colour state of the main window, with the start values it has
 // before the window is first shown.
 struct MainState {
     // --- fields of the main window object ---
-    bool bandMausUnten = false;
     bool bandLuminoes = false;
     OneBased<48> endFarben{};
     OneBased<48> endFarbenFix{};
@@ -115,13 +135,11 @@ struct MainState {
     bool eingabeUebernommen = false;
     bool fixReihen = false;
     bool fixAuffaecher = false;
-    bool hdMausUnten = false;
     bool eingabeTexteZeigen = false;
     bool websicherUebernommen = false;
     bool websicherLinks = false; // the allocation was made in the left fixed half
     bool fixiert = false;
     bool fixLinksAktiv = false;
-    int druckZeile = 300;
     bool hdZielGross = true, hdZielRechts = false, hdZielLinks = false, hdZielMitte = false;
 
     // --- the colour value table, slots 1..88 ---
@@ -132,25 +150,15 @@ struct MainState {
     bool separatModus = false;
     bool winkeltyp2 = false;
     bool nurWebsicher = false;
-    bool formularBereit = false;
-    bool layoutGesperrt = true;
     bool fixWechselRechts = false, fixWechselLinks = false;
-    bool anzeigeSperre = false;
-    bool sperreHdFarbe = false;
-    bool nurRechnen = false;
-    bool sammelLauf = false;
-    bool kleinesLayout = false;
-    bool hdCursorVersteckt = false;
     int stufenAnzahl = 4;
     int stufenFixLinks = 4, stufenFixRechts = 4;
-    bool ersterStart = true;
-    int letzterDrehwinkel = -1;
-    bool ohneRand = false;
-    int letzteHdFarbeR = -1, letzteHdFarbeG = -1, letzteHdFarbeB = -1;
     // kopierWert (text) and winkelBild (picture) live with the window, which owns
     // the Qt types; everything here is plain data.
     int dateiRealistisch = 1, dateiModus = 0, dateiWinkeltyp = 1, dateiAbstand1 = 40, dateiAbstand2 = 34,
         dateiSeparat = 0;
+
+    Ablauf ablauf{};
 
     // --- the fixed snapshot ---
     FixStand fixStand{};

@@ -83,7 +83,7 @@ void BandAngleControls::bandMaus(QMouseEvent* event)
         Image2MouseMove(x);
         break;
     case QEvent::MouseButtonRelease:
-        if (event->button() == Qt::LeftButton && m_host.state().bandMausUnten)
+        if (event->button() == Qt::LeftButton && m_host.state().ablauf.bandMausUnten)
             Image2MouseUp();
         break;
     default:
@@ -110,14 +110,14 @@ void BandAngleControls::Image2MouseDown(int x)
         s.eingabeTexteZeigen = false;
     m_host.resetStaticText();
     s.eingabeFarbeAktiv = false;
-    s.bandMausUnten = true;
+    s.ablauf.bandMausUnten = true;
     basisVonBand(x);
 }
 
 void BandAngleControls::Image2MouseMove(int x)
 {
     MainState& s = m_host.state();
-    if (!s.bandMausUnten)
+    if (!s.ablauf.bandMausUnten)
         return;
     if (s.hdZielGross)
         s.eingabeTexteZeigen = false;
@@ -132,7 +132,7 @@ void BandAngleControls::Image2MouseUp()
 void BandAngleControls::TrackBarAllChange(const QObject* sender)
 {
     MainState& s = m_host.state();
-    if (!s.formularBereit)
+    if (!s.ablauf.formularBereit)
         return;
     if (separat()) {
         winkelZeichnen();
@@ -157,7 +157,7 @@ void BandAngleControls::TrackBarAllChange(const QObject* sender)
     m_parts.display->datenHolen(s.posGross(), true);
 
     zeichneWinkelBild(m_host.winkelBild(), m_host.imageBg(), modus, s.winkeltyp2, trackBar2, trackBar3);
-    if (!s.nurRechnen && !m_parts.eingabe->beschaeftigt())
+    if (!s.ablauf.nurRechnen && !m_parts.eingabe->beschaeftigt())
         winkelBildZeigen();
 }
 
@@ -179,7 +179,7 @@ void BandAngleControls::winkelZeichnen()
     textSetzen(w.Label13, texte.label13);
     if (m_parts.eingabe->beschaeftigt())
         return;
-    if (!s.nurRechnen)
+    if (!s.ablauf.nurRechnen)
         winkelBildZeigen();
     legendeFaerben();
 }

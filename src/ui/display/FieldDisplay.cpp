@@ -93,13 +93,13 @@ bool FieldDisplay::linksBearbeitet() const
 // While a fixed snapshot is swapped in, the panels keep what they show.
 void FieldDisplay::panelFaerben(ColourPanel* panel, const QColor& farbe)
 {
-    if (!m_host.state().anzeigeSperre)
+    if (!m_host.state().ablauf.anzeigeSperre)
         panel->setColour(farbe);
 }
 
 void FieldDisplay::richEditHintergrund(QTextEdit* edit, const QColor& farbe)
 {
-    if (m_host.state().anzeigeSperre)
+    if (m_host.state().ablauf.anzeigeSperre)
         return;
     QPalette p = edit->palette();
     if (edit->testAttribute(Qt::WA_SetPalette) && p.color(QPalette::Base) == farbe)
@@ -121,7 +121,7 @@ void FieldDisplay::richEditSchrift(QTextEdit* edit, const QColor& farbe)
 void FieldDisplay::werteSchreiben(StaticText* r, StaticText* g, StaticText* b, StaticText* hex,
                                   const QColor& farbe)
 {
-    if (!m_host.state().anzeigeSperre)
+    if (!m_host.state().ablauf.anzeigeSperre)
         ::werteSchreiben(r, g, b, hex, farbe);
 }
 
@@ -140,7 +140,7 @@ void FieldDisplay::gemalt()
     MainState& s = m_host.state();
     // Allocated web-safe colours are gone only when their own half is repainted:
     // a swap paints no panel, and the other half's repaint leaves them showing.
-    if (!s.anzeigeSperre && (!s.fixiert || linksBearbeitet() == s.websicherLinks))
+    if (!s.ablauf.anzeigeSperre && (!s.fixiert || linksBearbeitet() == s.websicherLinks))
         s.websicherUebernommen = false;
 }
 
@@ -160,14 +160,14 @@ void FieldDisplay::GrosseFlaeche(int r, int g, int b)
         panelFaerben(w.Anzeige, farbe);
         panelFaerben(!s.fixiert ? w.Anzeige_Normal : (links ? w.FixedLinks : w.FixedRechts), farbe);
     }
-    if (s.hdZielGross && !s.nurRechnen)
+    if (s.hdZielGross && !s.ablauf.nurRechnen)
         m_parts.hellDunkel->hellDunkelEinfaerben(slot::basisGross, slot::basisGross + 1,
                                                  slot::basisGross + 2);
     if (links)
         werteSchreiben(w.SGrUnR, w.SGrUnG, w.SGrUnB, w.SGrUnHex, farbe);
     else
         werteSchreiben(w.SGrObR, w.SGrObG, w.SGrObB, w.SGrObHex, farbe);
-    if (const auto texte = m_parts.eingabe->eingabeTexte(); texte && !s.anzeigeSperre) {
+    if (const auto texte = m_parts.eingabe->eingabeTexte(); texte && !s.ablauf.anzeigeSperre) {
         const std::array<StaticText*, 4> ziele = links ? std::array{w.SGrUnR, w.SGrUnG, w.SGrUnB, w.SGrUnHex}
                                                        : std::array{w.SGrObR, w.SGrObG, w.SGrObB, w.SGrObHex};
         for (std::size_t i = 0; i < 4; ++i)
@@ -257,7 +257,7 @@ void FieldDisplay::kleineFlaeche(Klein feld, int r, int g, int b)
     } else {
         panelFaerben(!s.fixiert ? f.feld : (links ? f.feldFixedLinks : f.feldFixedRechts), farbe);
     }
-    if (f.ziel && !s.nurRechnen)
+    if (f.ziel && !s.ablauf.nurRechnen)
         m_parts.hellDunkel->hellDunkelEinfaerben(f.ersterSlot, f.ersterSlot + 1, f.ersterSlot + 2);
     if (links)
         werteSchreiben(f.unR, f.unG, f.unB, f.unHex, farbe);
@@ -282,7 +282,7 @@ void FieldDisplay::KleineFlaecheN(int r, int g, int b, int n)
             werteSchreiben(w.SKlObMiR, w.SKlObMiG, w.SKlObMiB, w.SKlObMiHex, farbe);
         }
         panelFaerben(w.R[feld], farbe);
-    } else if (!s.anzeigeSperre) {
+    } else if (!s.ablauf.anzeigeSperre) {
         const bool links = linksBearbeitet();
         if (n == 8) {
             panelFaerben(links ? w.Panel10 : w.Panel6, farbe);

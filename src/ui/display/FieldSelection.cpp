@@ -296,7 +296,7 @@ void FieldSelection::auswaehlen(Feld feld)
     }
     zielSetzen(feld);
     m_parts.hellDunkel->setPfeil();
-    if (!s.nurRechnen)
+    if (!s.ablauf.nurRechnen)
         m_parts.hellDunkel->prozenteZeigen();
 }
 
@@ -430,7 +430,7 @@ void FieldSelection::radioButtonClick(Feld feld)
     m_parts.display->datenHolen(position(feld), false);
     zielSetzen(feld);
     m_parts.hellDunkel->setPfeil();
-    if (!s.nurRechnen)
+    if (!s.ablauf.nurRechnen)
         m_parts.hellDunkel->prozenteZeigen();
 }
 

@@ -88,7 +88,7 @@ void FixedPanels::showPanelsFixedLi()
 
 void FixedPanels::showZweierFixed(bool links)
 {
-    if (m_host.state().anzeigeSperre)
+    if (m_host.state().ablauf.anzeigeSperre)
         return;
     const Haelfte h = haelfte(links);
     moveInto(h.rechts, h.feld);
@@ -100,7 +100,7 @@ void FixedPanels::showZweierFixed(bool links)
 
 void FixedPanels::showDreierFixed(bool links)
 {
-    if (m_host.state().anzeigeSperre)
+    if (m_host.state().ablauf.anzeigeSperre)
         return;
     moveInto(haelfte(links).links, haelfte(links).feld);
     showZweierFixed(links);
@@ -108,7 +108,7 @@ void FixedPanels::showDreierFixed(bool links)
 
 void FixedPanels::showViererFixed(bool links)
 {
-    if (m_host.state().anzeigeSperre)
+    if (m_host.state().ablauf.anzeigeSperre)
         return;
     moveInto(haelfte(links).mitte, haelfte(links).feld);
     showDreierFixed(links);
@@ -117,7 +117,7 @@ void FixedPanels::showViererFixed(bool links)
 void FixedPanels::showAuffaecherFixed(bool links)
 {
     const MainState& s = m_host.state();
-    if (s.anzeigeSperre)
+    if (s.ablauf.anzeigeSperre)
         return;
     MainWidgets& w = m_host.w();
     const Haelfte h = haelfte(links);
@@ -133,7 +133,7 @@ void FixedPanels::showAuffaecherFixed(bool links)
 // Rings from the half's step count outwards are not in use.
 void FixedPanels::hidePanelsFixed(bool links)
 {
-    if (m_host.state().anzeigeSperre)
+    if (m_host.state().ablauf.anzeigeSperre)
         return;
     const Haelfte h = haelfte(links);
     for (int k = h.stufen; k <= 6; ++k) {
@@ -145,7 +145,7 @@ void FixedPanels::hidePanelsFixed(bool links)
 void FixedPanels::showPanelsFixed(bool links)
 {
     const MainState& s = m_host.state();
-    if (s.anzeigeSperre)
+    if (s.ablauf.anzeigeSperre)
         return;
     const Haelfte h = haelfte(links);
     for (int k = 1; k < h.stufen; ++k) {
@@ -154,7 +154,7 @@ void FixedPanels::showPanelsFixed(bool links)
     }
     ColourPanel* r1 = h.reihe[1];
     ColourPanel* r15 = h.reihe[15];
-    if (s.kleinesLayout) {
+    if (s.ablauf.kleinesLayout) {
         r1->move(107 - 16 * (h.stufen - 1), r1->y());
         r15->move(139 + 16 * (h.stufen - 1), r15->y());
         return;

@@ -42,8 +42,8 @@ void stillSetzen(QSlider* regler, int wert)
 class AnzeigeSperre
 {
 public:
-    explicit AnzeigeSperre(MainState& s) : m_s(s) { m_s.anzeigeSperre = true; }
-    ~AnzeigeSperre() { m_s.anzeigeSperre = false; }
+    explicit AnzeigeSperre(MainState& s) : m_s(s) { m_s.ablauf.anzeigeSperre = true; }
+    ~AnzeigeSperre() { m_s.ablauf.anzeigeSperre = false; }
     AnzeigeSperre(const AnzeigeSperre&) = delete;
     AnzeigeSperre& operator=(const AnzeigeSperre&) = delete;
 
@@ -335,7 +335,7 @@ void Fixing::fixiertAuslesen()
     s.posLinks() = f.fixPosLinks;
     s.posMitte() = f.fixPosMitte;
     hellDunkelWiederherstellen(f);
-    if (!s.nurRechnen)
+    if (!s.ablauf.nurRechnen)
         m_parts.hellDunkel->prozenteZeigen();
     w.ComboBox2->setEnabled(false);
     w.ComboBox2->setEnabled(true);

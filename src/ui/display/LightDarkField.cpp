@@ -80,7 +80,7 @@ void LightDarkField::maus(QMouseEvent* event)
 void LightDarkField::cursorZeigen(bool zeigen)
 {
     m_host.w().PaintBox3->setCursor(zeigen ? Qt::CrossCursor : Qt::BlankCursor);
-    m_host.state().hdCursorVersteckt = !zeigen;
+    m_host.state().ablauf.hdCursorVersteckt = !zeigen;
 }
 
 void LightDarkField::PaintBox3MouseDown(int x, int y)
@@ -91,42 +91,42 @@ void LightDarkField::PaintBox3MouseDown(int x, int y)
         s.eingabeTexteZeigen = false;
     m_host.resetStaticText();
     s.eingabeFarbeAktiv = false;
-    s.hdMausUnten = true;
+    s.ablauf.hdMausUnten = true;
     bewegeHellDunkel(x, y);
-    if (!s.nurRechnen)
+    if (!s.ablauf.nurRechnen)
         prozenteZeigen();
 }
 
 void LightDarkField::PaintBox3MouseMove(int x, int y)
 {
     MainState& s = m_host.state();
-    if (!s.hdMausUnten)
+    if (!s.ablauf.hdMausUnten)
         return;
     if (s.hdZielGross)
         s.eingabeTexteZeigen = false;
-    const bool innen = hdPunktInnen(x, y, s.kleinesLayout);
-    if (innen && !s.hdCursorVersteckt)
+    const bool innen = hdPunktInnen(x, y, s.ablauf.kleinesLayout);
+    if (innen && !s.ablauf.hdCursorVersteckt)
         cursorZeigen(false);
-    else if (!innen && s.hdCursorVersteckt)
+    else if (!innen && s.ablauf.hdCursorVersteckt)
         cursorZeigen(true);
     bewegeHellDunkel(std::clamp(x, 0, feldGrenze), std::clamp(y, 0, feldGrenze));
-    if (!s.nurRechnen)
+    if (!s.ablauf.nurRechnen)
         prozenteZeigen();
 }
 
 void LightDarkField::PaintBox3MouseUp()
 {
     MainState& s = m_host.state();
-    if (s.hdCursorVersteckt)
+    if (s.ablauf.hdCursorVersteckt)
         cursorZeigen(true);
-    s.hdMausUnten = false;
+    s.ablauf.hdMausUnten = false;
 }
 
 void LightDarkField::bewegeHellDunkel(int x, int y)
 {
     MainState& s = m_host.state();
     const HdPunkt p = bewegeHellDunkelRechnen(s, x, y);
-    if (!s.nurRechnen) {
+    if (!s.ablauf.nurRechnen) {
         MainWidgets& w = m_host.w();
         w.KreuzV->move(p.spalte, w.KreuzV->y());
         w.KreuzH->move(w.KreuzH->x(), p.zeile);
@@ -155,16 +155,16 @@ void LightDarkField::setPfeil()
 void LightDarkField::hellDunkelEinfaerben(int slotR, int slotG, int slotB)
 {
     MainState& s = m_host.state();
-    if (s.sammelLauf || s.anzeigeSperre || s.sperreHdFarbe)
+    if (s.ablauf.sammelLauf || s.ablauf.anzeigeSperre || s.ablauf.sperreHdFarbe)
         return;
     const int r = s.farbWerte[slotR];
     const int g = s.farbWerte[slotG];
     const int b = s.farbWerte[slotB];
-    if (r == s.letzteHdFarbeR && g == s.letzteHdFarbeG && b == s.letzteHdFarbeB)
+    if (r == s.ablauf.letzteHdFarbeR && g == s.ablauf.letzteHdFarbeG && b == s.ablauf.letzteHdFarbeB)
         return;
-    s.letzteHdFarbeR = r;
-    s.letzteHdFarbeG = g;
-    s.letzteHdFarbeB = b;
+    s.ablauf.letzteHdFarbeR = r;
+    s.ablauf.letzteHdFarbeG = g;
+    s.ablauf.letzteHdFarbeB = b;
     MainWidgets& w = m_host.w();
     const int wert = BerechneHex(r, g, b);
     // With the band hidden the field shows the background; the tag keeps the

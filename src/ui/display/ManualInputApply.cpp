@@ -67,10 +67,10 @@ void ManualInputApply::bandDruecken(int position)
 {
     position = ((position % bandLaenge) + bandLaenge) % bandLaenge;
     MainState& s = m_host.state();
-    s.bandMausUnten = true;
+    s.ablauf.bandMausUnten = true;
     m_parts.band->Image2MouseDown(position);
     s.eingabeFarbeAktiv = true;
-    s.bandMausUnten = false;
+    s.ablauf.bandMausUnten = false;
 }
 
 void ManualInputApply::einfaerben(int p)
@@ -83,7 +83,7 @@ void ManualInputApply::einfaerben(int p)
 // The compact field is half as wide: its points are worth two amount steps.
 void ManualInputApply::punktAnwenden(EingabePunkt punkt)
 {
-    if (m_host.state().kleinesLayout)
+    if (m_host.state().ablauf.kleinesLayout)
         punkt = {roundHalfEven(punkt.x / 2.0), 127 - roundHalfEven((255 - punkt.y) / 2.0)};
     m_parts.hellDunkel->bewegeHellDunkel(punkt.x, punkt.y);
 }

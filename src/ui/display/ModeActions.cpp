@@ -258,7 +258,7 @@ void ModeActions::neuBerechnen(Modus modus)
             checkBoxenResetten2();
     } else if (modus == Modus::auffaecher && s.hdZielGross) {
         {
-            SammelLaufGuard sammeln(s.sammelLauf);
+            SammelLaufGuard sammeln(s.ablauf.sammelLauf);
             auswahl.KleinRechtsClick2();
         }
         auswahl.Anzeige_NormalClick2();
@@ -310,7 +310,7 @@ void ModeActions::werteReihenVorbereiten(Modus modus)
 {
     const MainState& s = m_host.state();
     // A swapped-in snapshot leaves both rows as they are, like the panels.
-    if (s.anzeigeSperre)
+    if (s.ablauf.anzeigeSperre)
         return;
     MainWidgets& w = m_host.w();
     const bool unten = s.fixiert && s.fixLinksAktiv;
@@ -346,7 +346,7 @@ void ModeActions::werteReihenVorbereiten(Modus modus)
 void ModeActions::hideAll()
 {
     const MainState& s = m_host.state();
-    if (s.anzeigeSperre)
+    if (s.ablauf.anzeigeSperre)
         return;
     MainWidgets& w = m_host.w();
     ColourPanel* versteck = w.PanelContainer2;
@@ -426,7 +426,7 @@ void ModeActions::showPanels()
     }
     ColourPanel* r1 = w.R[1];
     ColourPanel* r15 = w.R[15];
-    if (s.kleinesLayout) {
+    if (s.ablauf.kleinesLayout) {
         r1->move(210 - 34 * (stufen - 1), r1->y());
         r15->move(278 + 34 * (stufen - 1), r15->y());
         return;
@@ -492,7 +492,7 @@ void ModeActions::ComboBox1Change()
     m_parts.hellDunkel->setPfeil();
     if (s.hdZielGross) {
         {
-            SammelLaufGuard sammeln(s.sammelLauf);
+            SammelLaufGuard sammeln(s.ablauf.sammelLauf);
             m_parts.selection->KleinRechtsClick2();
         }
         m_parts.selection->Anzeige_NormalClick2();
@@ -517,7 +517,7 @@ void ModeActions::checkBoxenResetten2()
                                                        : Feld::gross;
     const auto sichtbar = [this](QTextEdit* e) { return e->isVisibleTo(&m_host.hauptfenster()); };
     {
-        SammelLaufGuard sammeln(s.sammelLauf);
+        SammelLaufGuard sammeln(s.ablauf.sammelLauf);
         if (zuletzt != Feld::gross)
             auswahl.waehlen(Feld::gross);
         if (zuletzt != Feld::rechts && sichtbar(w.RichEdit1))
@@ -553,7 +553,7 @@ void ModeActions::jedesFeldNeuMalen()
     if (!zuvor)
         return;
     {
-        SammelLaufGuard sammeln(s.sammelLauf);
+        SammelLaufGuard sammeln(s.ablauf.sammelLauf);
         for (const Feld f : {Feld::gross, Feld::rechts, Feld::links, Feld::mitte})
             if (f != *zuvor && FieldSelection::imModus(f, s.modus()))
                 auswahl.waehlen(f);

@@ -75,7 +75,7 @@ void SeparateAdjustment::farbenSeparatEinstellenExecute()
     else
         einschalten();
     grossesFeldNehmen();
-    if (!m_host.state().nurRechnen)
+    if (!m_host.state().ablauf.nurRechnen)
         zielWiederWaehlen(ziel);
 }
 
@@ -164,7 +164,7 @@ void SeparateAdjustment::grossesFeldNehmen()
     s.hdZielLinks = false;
     s.hdZielMitte = false;
     m_parts.display->datenHolen(s.posGross(), false);
-    if (!s.nurRechnen)
+    if (!s.ablauf.nurRechnen)
         m_parts.hellDunkel->hellDunkelEinfaerben(slot::basisGross, slot::basisGross + 1,
                                                  slot::basisGross + 2);
     m_parts.hellDunkel->setPfeil();

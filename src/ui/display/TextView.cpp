@@ -221,7 +221,7 @@ void TextView::checkBoxenResetten()
          {Feld::links, fixiert ? w.FixedKleinLinks : w.KleinLinks},
          {Feld::rechts, fixiert ? w.FixedKleinRechts : w.KleinRechts}}};
     {
-        SammelLaufGuard sammeln(s.sammelLauf);
+        SammelLaufGuard sammeln(s.ablauf.sammelLauf);
         if (zuletzt != Feld::gross)
             auswahl.waehlen(Feld::gross);
         for (const auto& [feld, panel] : kleine)

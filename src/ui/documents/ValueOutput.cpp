@@ -24,8 +24,8 @@ namespace
 class NurRechnen
 {
 public:
-    explicit NurRechnen(MainState& s) : m_s(s), m_vorher(s.nurRechnen) { m_s.nurRechnen = true; }
-    ~NurRechnen() { m_s.nurRechnen = m_vorher; }
+    explicit NurRechnen(MainState& s) : m_s(s), m_vorher(s.ablauf.nurRechnen) { m_s.ablauf.nurRechnen = true; }
+    ~NurRechnen() { m_s.ablauf.nurRechnen = m_vorher; }
     NurRechnen(const NurRechnen&) = delete;
     NurRechnen& operator=(const NurRechnen&) = delete;
 
@@ -138,7 +138,7 @@ QString ValueOutput::alleWerteText()
 
 DruckSeite ValueOutput::alleWerteSeite()
 {
-    DruckSeite seite{.texte = {}, .druckZeile = m_host.state().druckZeile};
+    DruckSeite seite{.texte = {}, .druckZeile = m_host.state().ablauf.druckZeile};
     const QString trenner = m_host.sprache().text(Txt::fixiertMarker);
     beideKombinationen(
         [&](bool untereReihe) {
@@ -164,7 +164,7 @@ void ValueOutput::werteDruckenExecute()
         return;
     const DruckSeite seite = alleWerteSeite();
     auftragDrucken(*printer, seite, &m_host.hauptfenster(), m_host.sprache());
-    m_host.state().druckZeile = druckStart;
+    m_host.state().ablauf.druckZeile = druckStart;
 }
 
 void ValueOutput::Button1Click()
@@ -173,6 +173,6 @@ void ValueOutput::Button1Click()
     MainState& s = m_host.state();
     m_zwischendaten.reset();
     m_zwischendaten =
-        std::make_unique<TForm4>(s, m_host.sprache(), *m_drucker, s.druckZeile, &m_host.hauptfenster());
+        std::make_unique<TForm4>(s, m_host.sprache(), *m_drucker, s.ablauf.druckZeile, &m_host.hauptfenster());
     m_zwischendaten->exec();
 }

@@ -70,7 +70,7 @@ WindowLayoutUi::WindowLayoutUi(QMainWindow& form, MainWidgets& w, MainState& s) 
 
 void WindowLayoutUi::FormResize()
 {
-    if (m_s.layoutGesperrt || m_s.kleinesLayout)
+    if (m_s.ablauf.layoutGesperrt || m_s.ablauf.kleinesLayout)
         return;
     m_w.Anzeige->resize(m_w.panelHintergrund->width(), m_w.Panel15->y() - m_w.Anzeige->y());
     applyDisplayGeometry();
@@ -111,7 +111,7 @@ void WindowLayoutUi::applyDisplayGeometry()
 
 void WindowLayoutUi::aufloesung800x600()
 {
-    m_s.kleinesLayout = true;
+    m_s.ablauf.kleinesLayout = true;
     applyCompactPlacements();
     const Modus modus = m_s.modus();
     if (istReihenModus(modus) && reihenNeuAuslegen)
@@ -144,10 +144,10 @@ void WindowLayoutUi::programmOhneRandExecute(QAction& programmOhneRand)
     const bool ohneRandAktiv = m_form.windowFlags().testFlag(Qt::FramelessWindowHint);
     if (!ohneRandAktiv) {
         if (m_form.isMaximized()) {
-            m_s.ohneRand = false;
+            m_s.ablauf.ohneRand = false;
             m_form.showNormal();
         } else {
-            m_s.ohneRand = true;
+            m_s.ablauf.ohneRand = true;
         }
         m_form.setWindowFlag(Qt::FramelessWindowHint, true);
         m_form.showFullScreen(); // over the whole screen, task bar included
@@ -155,7 +155,7 @@ void WindowLayoutUi::programmOhneRandExecute(QAction& programmOhneRand)
     } else {
         m_form.showNormal();
         m_form.setWindowFlag(Qt::FramelessWindowHint, false);
-        if (m_s.ohneRand)
+        if (m_s.ablauf.ohneRand)
             m_form.showNormal();
         else
             m_form.showMaximized();

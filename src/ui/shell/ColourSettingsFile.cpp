@@ -190,7 +190,7 @@ void ColourSettingsFile::pfadOeffnen(const QString& pfad)
 void ColourSettingsFile::einlesenOhneHdFarbe(const QString& pfad)
 {
     {
-        const QScopedValueRollback sperre(m_form.state().sperreHdFarbe, true);
+        const QScopedValueRollback sperre(m_form.state().ablauf.sperreHdFarbe, true);
         if (!datenEinlesen(pfad))
             return;
     }
@@ -267,7 +267,7 @@ void ColourSettingsFile::blockAnwenden(const EinstellungsBlock& b, const QString
     positionenSetzen(s, e);
     fadenkreuzeAnwenden(e);
     werteTexteAnwenden(e);
-    if (!s.nurRechnen)
+    if (!s.ablauf.nurRechnen)
         parts.hellDunkel->prozenteZeigen();
     m_form.setWindowTitle(pfad);
     speichernAktion().setEnabled(false);

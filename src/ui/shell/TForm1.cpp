@@ -89,7 +89,7 @@ TForm1::~TForm1() = default;
 void TForm1::connectWidgets()
 {
     connect(m_w.centralArea, &ColourPanel::resized, this, [this] {
-        if (!m_state.kleinesLayout)
+        if (!m_state.ablauf.kleinesLayout)
             placeRegions(m_w);
         FormResize();
     });
@@ -130,7 +130,7 @@ void TForm1::setBlind(const TfBlind& blind)
     // At start both working pictures are the realistic wheel.
     m_imageOriginal = bandTypeWheel();
     m_imageBg = m_imageOriginal.copy();
-    m_state.letzterDrehwinkel = -1;
+    m_state.ablauf.letzterDrehwinkel = -1;
 }
 
 void TForm1::setPreferences(TfRegistryForm& preferences)

@@ -58,7 +58,7 @@ void TForm1::setBandType(bool luminoes)
 void TForm1::wheelForBandType()
 {
     m_imageOriginal = bandTypeWheel();
-    m_state.letzterDrehwinkel = -1;
+    m_state.ablauf.letzterDrehwinkel = -1;
     rotieren();
     updateAngleDisplay();
 }
@@ -77,7 +77,7 @@ void TForm1::grossesFeldNeuHolen()
 
 void TForm1::Image2MouseUp()
 {
-    m_state.bandMausUnten = false;
+    m_state.ablauf.bandMausUnten = false;
     rotieren();
     updateAngleDisplay();
 }

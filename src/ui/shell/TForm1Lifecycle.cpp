@@ -149,11 +149,11 @@ void TForm1::startFarbenZeigen()
 void TForm1::FormShow()
 {
     bool dateiGelesen = false;
-    if (m_state.ersterStart) {
-        m_state.ersterStart = false;
+    if (m_state.ablauf.ersterStart) {
+        m_state.ablauf.ersterStart = false;
         if (kompaktesLayoutNoetig(screenSize()))
             aufloesung800x600();
-        m_state.formularBereit = true;
+        m_state.ablauf.formularBereit = true;
         dateiGelesen = dateiAusKommandozeileOeffnen();
         applyStoredPlacement();
         if (m_preferences) {
@@ -165,7 +165,7 @@ void TForm1::FormShow()
         }
     }
     Image2MouseUp();
-    m_state.layoutGesperrt = false;
+    m_state.ablauf.layoutGesperrt = false;
     FormResize();
     // Showing repaints the fields; the colours are still the file's.
     if (dateiGelesen)
@@ -200,7 +200,7 @@ void TForm1::applyStoredPlacement()
 
 void TForm1::FormClose()
 {
-    m_state.layoutGesperrt = true;
+    m_state.ablauf.layoutGesperrt = true;
     if (!m_preferences)
         return;
     TfRegistryForm& p = *m_preferences;

@@ -48,7 +48,7 @@ MainState separatZustand(Modus modus)
 {
     MainState s;
     s.aktionen.modus = modus;
-    s.formularBereit = true;
+    s.ablauf.formularBereit = true;
     s.separatModus = true;
     s.aktionen.farbenSeparatEinstellen = true;
     s.feldRechtsAn = false;
@@ -150,12 +150,12 @@ TEST(AnglePicture, RedrawLeavesNothingOfThePreviousPicture)
 TEST(AngleMarkers, RedrawOnlyOnceEveryFieldThatIsOnHasMoved)
 {
     MainState s = separatZustand(Modus::dreier);
-    s.formularBereit = false;
+    s.ablauf.formularBereit = false;
     s.posGross() = 100;
     EXPECT_FALSE(winkelZeichnenPruefen(s));
     EXPECT_EQ(s.farbWerte[slot::posGezeichnetGross], 0);
 
-    s.formularBereit = true;
+    s.ablauf.formularBereit = true;
     s.posGross() = 0;
     EXPECT_FALSE(winkelZeichnenPruefen(s)); // still where it was drawn
     s.posGross() = 100;

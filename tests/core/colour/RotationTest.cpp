@@ -192,7 +192,7 @@ TEST_F(Rotieren, RepaintsOnlyWhenTheTurnChanges)
     EXPECT_FALSE(rotieren(state, 34, 100, original, bg));
     EXPECT_EQ(rgbAt(bg, 61, 10), qRgb(0, 0, 0)); // not repainted
 
-    state.letzterDrehwinkel = -1; // what a band type switch does
+    state.ablauf.letzterDrehwinkel = -1; // what a band type switch does
     EXPECT_TRUE(rotieren(state, 34, 100, original, bg));
     // Inside the wheel every pixel has a source; the corners kept the black.
     for (int y = 0; y < 122; ++y) {
@@ -211,7 +211,7 @@ TEST_F(Rotieren, ForcedRepaintAlsoForATurnOfMinusOneDegree)
 {
     EXPECT_TRUE(rotieren(state, 34, 2, original, bg));
     EXPECT_FALSE(rotieren(state, 34, 2, original, bg));
-    state.letzterDrehwinkel = -1;
+    state.ablauf.letzterDrehwinkel = -1;
     EXPECT_TRUE(rotieren(state, 34, 2, original, bg));
 }
 
@@ -221,7 +221,7 @@ TEST_F(Rotieren, SeparateAdjustmentLeavesTheWheelAlone)
     bg.fill(Qt::black);
     EXPECT_FALSE(rotieren(state, 34, 100, original, bg));
     EXPECT_EQ(rgbAt(bg, 61, 10), qRgb(0, 0, 0));
-    EXPECT_EQ(state.letzterDrehwinkel, -1);
+    EXPECT_EQ(state.ablauf.letzterDrehwinkel, -1);
 }
 
 // The point of the turn: the hue at the marker position stands at the top.
@@ -234,7 +234,7 @@ TEST_F(Rotieren, BaseHueEndsUpAtTheTop)
                                         {424, {0, 177, 255}},
                                         {593, {208, 0, 255}}};
     for (const auto& [p, expected] : rows) {
-        state.letzterDrehwinkel = -1;
+        state.ablauf.letzterDrehwinkel = -1;
         ASSERT_TRUE(rotieren(state, 34, p, original, bg));
         const uchar* top = bg.constScanLine(13) + 3 * 61;
         EXPECT_LE(std::abs(top[0] - expected.r), 12) << p;
@@ -242,7 +242,7 @@ TEST_F(Rotieren, BaseHueEndsUpAtTheTop)
         EXPECT_LE(std::abs(top[2] - expected.b), 12) << p;
     }
     state.aktionen.modus = Modus::reihen; // colour rows: the base hue stands at the bottom
-    state.letzterDrehwinkel = -1;
+    state.ablauf.letzterDrehwinkel = -1;
     ASSERT_TRUE(rotieren(state, 34, 0, original, bg));
     const uchar* bottom = bg.constScanLine(108) + 3 * 60;
     EXPECT_GE(bottom[0], 240);

@@ -14,7 +14,7 @@
 TEST(DisplayPainting, ShownWindowShowsTheStartCombination)
 {
     DisplayFixture f;
-    f.s().formularBereit = false; // the first show sets it
+    f.s().ablauf.formularBereit = false; // the first show sets it
     f.form->show();
     MainWidgets& w = f.w();
     EXPECT_EQ(w.Anzeige_Normal->colour(), QColor(0xDA, 0x25, 0x1D));
@@ -107,7 +107,7 @@ TEST(DisplayPainting, SwappedInSnapshotLeavesPanelsAndTextsAlone)
     DisplayFixture f;
     MainWidgets& w = f.w();
     f.parts().display->datenHolen(0, true);
-    f.s().anzeigeSperre = true;
+    f.s().ablauf.anzeigeSperre = true;
     f.parts().display->datenHolen(200, true);
     EXPECT_EQ(w.Anzeige_Normal->colour(), QColor(218, 37, 29));
     EXPECT_EQ(w.KleinRechts->colour(), QColor(0, 146, 141));
@@ -116,7 +116,7 @@ TEST(DisplayPainting, SwappedInSnapshotLeavesPanelsAndTextsAlone)
     EXPECT_EQ(w.RichEdit1->palette().color(QPalette::Base), QColor(218, 37, 29));
     // The text view's font colour still follows: the complement of 200 is 539.
     EXPECT_EQ(w.RichEdit1->palette().color(QPalette::Text), bandFarbe(539));
-    f.s().anzeigeSperre = false;
+    f.s().ablauf.anzeigeSperre = false;
     f.parts().display->datenHolen(200, true);
     EXPECT_EQ(w.KleinRechts->colour(), bandFarbe(539));
 }
@@ -126,7 +126,7 @@ TEST(DisplayPainting, ASwappedInModeLeavesTheValueRowsAlone)
     DisplayFixture f;
     MainWidgets& w = f.w();
     f.parts().display->datenHolen(0, true);
-    f.s().anzeigeSperre = true;
+    f.s().ablauf.anzeigeSperre = true;
     f.modus("farbreihen");
     EXPECT_EQ(w.SGrObHex->text(), QStringLiteral("#DA251D"));
     EXPECT_FALSE(w.Panel4->isHidden());
@@ -170,7 +170,7 @@ TEST(DisplayPainting, BandTypeSwitchRecolorsEveryFieldAndKeepsTheSelection)
     EXPECT_EQ(w.KleinMitte->colour(), bandFarbe(108, true));
     EXPECT_EQ(w.SKlObMiHex->text(), hex(bandFarbe(108, true)));
     EXPECT_TRUE(s.hdZielLinks);
-    EXPECT_FALSE(s.sammelLauf);
+    EXPECT_FALSE(s.ablauf.sammelLauf);
     EXPECT_EQ(w.statusPanel1->text(), QStringLiteral("Small field on the left-hand side selected"));
     EXPECT_EQ(w.flaechenanzeigeFarbe->colour(), bandFarbe(453, true));
 

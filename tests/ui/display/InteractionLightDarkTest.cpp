@@ -89,12 +89,12 @@ TEST(InteractionLightDark, CursorHiddenInsideAndShownOutsideWhileDragging)
     PictureBox* feld = f.w().PaintBox3;
     const auto punkt = [&](int x, int y) { return fenster->mapFromGlobal(feld->mapToGlobal(QPoint(x, y))); };
     const auto versteckt = [&] {
-        return f.s().hdCursorVersteckt && feld->cursor().shape() == Qt::BlankCursor;
+        return f.s().ablauf.hdCursorVersteckt && feld->cursor().shape() == Qt::BlankCursor;
     };
 
     QTest::mousePress(fenster, Qt::LeftButton, {}, punkt(100, 100));
     EXPECT_TRUE(versteckt());
-    EXPECT_TRUE(f.s().hdMausUnten);
+    EXPECT_TRUE(f.s().ablauf.hdMausUnten);
     QTest::mouseMove(fenster, punkt(-20, 100));
     EXPECT_FALSE(versteckt());
     EXPECT_EQ(feld->cursor().shape(), Qt::CrossCursor);
@@ -112,7 +112,7 @@ TEST(InteractionLightDark, CursorHiddenInsideAndShownOutsideWhileDragging)
     QTest::mouseRelease(fenster, Qt::LeftButton, {}, punkt(150, 40));
     EXPECT_FALSE(versteckt());
     EXPECT_EQ(feld->cursor().shape(), Qt::CrossCursor);
-    EXPECT_FALSE(f.s().hdMausUnten);
+    EXPECT_FALSE(f.s().ablauf.hdMausUnten);
 }
 
 TEST(InteractionLightDark, InsideTestOfBothFieldSizes)
@@ -130,7 +130,7 @@ TEST(InteractionLightDark, InsideTestOfBothFieldSizes)
 TEST(InteractionLightDark, CompactFieldDoublesTheAmounts)
 {
     ShownWindow f(QSize(800, 600));
-    ASSERT_TRUE(f.s().kleinesLayout);
+    ASSERT_TRUE(f.s().ablauf.kleinesLayout);
     MainWidgets& w = f.w();
     klick(w.PaintBox3, {100, 27});
     EXPECT_EQ(f.s().dunkelGross, 200);
@@ -154,15 +154,15 @@ TEST(InteractionLightDark, FieldColourIsCachedAndGuarded)
     s.farbWerte[6] = 30;
 
     // Guarded, the field keeps the big field's start colour and its value.
-    s.sammelLauf = true;
+    s.ablauf.sammelLauf = true;
     feld.hellDunkelEinfaerben(4, 5, 6);
     EXPECT_EQ(w.flaechenanzeigeFarbe->colour(), QColor(218, 37, 29));
-    s.sammelLauf = false;
-    s.sperreHdFarbe = true;
+    s.ablauf.sammelLauf = false;
+    s.ablauf.sperreHdFarbe = true;
     feld.hellDunkelEinfaerben(4, 5, 6);
     EXPECT_EQ(w.flaechenanzeigeFarbe->colour(), QColor(218, 37, 29));
     EXPECT_EQ(w.flaechenanzeigeFarbe->tag(), 0x1D25DA);
-    s.sperreHdFarbe = false;
+    s.ablauf.sperreHdFarbe = false;
 
     feld.hellDunkelEinfaerben(4, 5, 6);
     EXPECT_EQ(w.flaechenanzeigeFarbe->colour(), QColor(10, 20, 30));

@@ -182,7 +182,7 @@ TEST(ModeSwitch, FanningWithTheBigFieldSelectedKeepsItSelected)
     DisplayFixture f;
     f.modus("auffaecherungen");
     EXPECT_TRUE(f.s().hdZielGross);
-    EXPECT_FALSE(f.s().sammelLauf);
+    EXPECT_FALSE(f.s().ablauf.sammelLauf);
     EXPECT_EQ(f.w().statusPanel1->text(), QStringLiteral("Big field selected"));
 }
 
@@ -215,7 +215,7 @@ TEST(ModeSwitch, TextViewReselectionEndsOnTheCheckedRadioButtonsField)
     w.RichEdit2->show();
     f.parts().modes->checkBoxenResetten2();
     EXPECT_TRUE(f.s().hdZielRechts);
-    EXPECT_FALSE(f.s().sammelLauf);
+    EXPECT_FALSE(f.s().ablauf.sammelLauf);
     EXPECT_EQ(w.statusPanel1->text(), QStringLiteral("Small field on the right-hand side selected"));
     // 4-colour, angle type 1, at 0: right at 333.
     EXPECT_EQ(w.flaechenanzeigeFarbe->colour(), bandFarbe(333));

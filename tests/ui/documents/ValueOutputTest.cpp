@@ -142,7 +142,7 @@ TEST(ValueOutput, PrintingWritesThePageAndEveryJobStartsAtTheTop)
     QTest::keyClick(f.form.get(), Qt::Key_P, Qt::ControlModifier);
     f.form->ausgabe().werteDruckenExecute();
     ASSERT_EQ(auftraege, 2);
-    EXPECT_EQ(f.s().druckZeile, 300);
+    EXPECT_EQ(f.s().ablauf.druckZeile, 300);
 
     const std::vector<Wort> worte = pdfWorte(drucker.pfad(1));
     QStringList texte;
@@ -242,7 +242,7 @@ TEST(ValueOutput, IntermediateValuesWindowOfFifteenFieldsPrints)
     });
     QTest::mouseClick(f.w().Button1, Qt::LeftButton);
     ASSERT_EQ(auftraege, 1);
-    EXPECT_EQ(f.s().druckZeile, 300);
+    EXPECT_EQ(f.s().ablauf.druckZeile, 300);
     const std::vector<Wort> worte = pdfWorte(drucker.pfad(1));
     ASSERT_FALSE(worte.empty());
     EXPECT_EQ(worte[0].text, "Big");

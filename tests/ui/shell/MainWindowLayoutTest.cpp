@@ -22,7 +22,7 @@ namespace
 void referenzGroesse(WindowFixture& f)
 {
     MainWidgets& w = f.w();
-    f.s().layoutGesperrt = false;
+    f.s().ablauf.layoutGesperrt = false;
     w.panelHintergrund->resize(680, 700);
     w.Panel15->move(0, w.Anzeige->y() + 362);
     f.form->FormResize();
@@ -114,7 +114,7 @@ TEST(MainWindowLayout, CompactLayoutPlacesTheControlsAndStopsScaling)
     WindowFixture f;
     MainWidgets& w = f.w();
     f.form->aufloesung800x600();
-    EXPECT_TRUE(f.s().kleinesLayout);
+    EXPECT_TRUE(f.s().ablauf.kleinesLayout);
     EXPECT_EQ(w.Anzeige->geometry(), QRect(0, 128, 522, 273));
     EXPECT_EQ(w.panelBG->geometry(), QRect(527, 115, 226, 409));
     EXPECT_GT(stapelPlatz(w.panelBG), stapelPlatz(w.panelHintergrund)); // in front
@@ -130,7 +130,7 @@ TEST(MainWindowLayout, CompactLayoutPlacesTheControlsAndStopsScaling)
     EXPECT_EQ(w.Panel11->y(), 52);
     EXPECT_EQ(w.WerteOben->geometry().top(), 59);
 
-    f.s().layoutGesperrt = false;
+    f.s().ablauf.layoutGesperrt = false;
     w.panelHintergrund->resize(900, 700);
     f.form->FormResize();
     EXPECT_EQ(w.Anzeige->size(), QSize(522, 273));
@@ -144,7 +144,7 @@ TEST(MainWindowLayout, FirstShowChoosesTheCompactLayoutOnlyOnSmallScreens)
           std::pair{QSize(1280, 720), true}}) {
         WindowFixture f(normalerPlatz, bildschirm);
         f.form->show();
-        EXPECT_EQ(f.s().kleinesLayout, kompakt) << bildschirm.width() << "x" << bildschirm.height();
+        EXPECT_EQ(f.s().ablauf.kleinesLayout, kompakt) << bildschirm.width() << "x" << bildschirm.height();
     }
 }
 
@@ -252,7 +252,7 @@ TEST(MainWindowLayout, BorderlessModeReturnsToANormalWindow)
     aktion->trigger();
     EXPECT_TRUE(f.form->windowFlags().testFlag(Qt::FramelessWindowHint));
     EXPECT_TRUE(f.form->isFullScreen());
-    EXPECT_TRUE(f.s().ohneRand);
+    EXPECT_TRUE(f.s().ablauf.ohneRand);
     EXPECT_TRUE(aktion->isChecked());
 
     aktion->trigger();
@@ -271,7 +271,7 @@ TEST(MainWindowLayout, BorderlessModeReturnsToAMaximisedWindow)
     f.form->showMaximized();
     QAction* aktion = f.form->aktion("programmOhneRand");
     aktion->trigger();
-    EXPECT_FALSE(f.s().ohneRand);
+    EXPECT_FALSE(f.s().ablauf.ohneRand);
     EXPECT_TRUE(f.form->isFullScreen());
     aktion->trigger();
     EXPECT_TRUE(f.form->isMaximized());

@@ -25,8 +25,8 @@ TEST(MainWindowStart, StateAndFieldsShowTheStartCombination)
     EXPECT_EQ(s.farbWerte[6], 141);
     EXPECT_EQ(s.posGross(), 0);
     EXPECT_EQ(s.posRechts(), 339);
-    EXPECT_TRUE(s.layoutGesperrt);
-    EXPECT_FALSE(s.formularBereit);
+    EXPECT_TRUE(s.ablauf.layoutGesperrt);
+    EXPECT_FALSE(s.ablauf.formularBereit);
 
     MainWidgets& w = f.w();
     const QColor gross(0xDA, 0x25, 0x1D), rechts(0x00, 0x92, 0x8D);

@@ -1,0 +1,305 @@
+#include "core/state/ColourDocument.h"
+
+#include "core/colour/AnglePicture.h"
+#include "core/colour/LightDark.h"
+#include "core/documents/SettingsApply.h"
+#include "core/harmony/FieldColours.h"
+#include "core/harmony/Positions.h"
+
+ColourDocument::ColourDocument(QObject* parent) : QObject(parent) {}
+
+void ColourDocument::ersetzen(const MainState& neu)
+{
+    m_stand = neu;
+    markieren(allesGeaendert);
+}
+
+void ColourDocument::markieren(Aenderungen was)
+{
+    m_offen |= was;
+    if (m_tiefe == 0)
+        ankuendigen();
+}
+
+void ColourDocument::ankuendigen()
+{
+    if (!m_offen)
+        return;
+    const Aenderungen was = m_offen;
+    m_offen = {};
+    emit geaendert(was);
+}
+
+// --- the recompute ---
+
+void ColourDocument::datenHolen(int p, bool recolour, RecomputeHooks& hooks)
+{
+    const Sammlung eineAenderung(*this);
+    ::datenHolen(m_stand, p, 0, recolour, hooks);
+    markieren(Aenderung::band | Aenderung::farben);
+}
+
+void ColourDocument::farbenMischen(PaintTarget& ziel)
+{
+    ::farben(m_stand, ziel);
+    markieren(Aenderung::farben);
+}
+
+void ColourDocument::reihenMischen(PaintTarget& ziel)
+{
+    ::farbenA(m_stand, ziel);
+    markieren(Aenderung::farben);
+}
+
+HdPunkt ColourDocument::hellDunkelSetzen(int x, int y)
+{
+    const HdPunkt p = bewegeHellDunkelRechnen(m_stand, x, y);
+    markieren(Aenderung::hellDunkel);
+    return p;
+}
+
+bool ColourDocument::winkelMarkerFaellig()
+{
+    // The drawn positions are the picture's own bookkeeping; nothing to announce.
+    return winkelZeichnenPruefen(m_stand);
+}
+
+// --- band ---
+
+void ColourDocument::bandTypSetzen(bool luminoes)
+{
+    m_stand.bandLuminoes = luminoes;
+    m_stand.aktionen.realistisch = !luminoes;
+    m_stand.ablauf.letzterDrehwinkel = -1;
+    markieren(Aenderung::band);
+}
+
+void ColourDocument::positionenSetzen(int gross, int rechts, int links, int mitte)
+{
+    m_stand.posGross() = gross;
+    m_stand.posRechts() = rechts;
+    m_stand.posLinks() = links;
+    m_stand.posMitte() = mitte;
+    markieren(Aenderung::band);
+}
+
+// --- mode, angles, field count ---
+
+void ColourDocument::modusSetzen(Modus modus)
+{
+    m_stand.aktionen.modus = modus;
+    markieren(Aenderung::modus);
+}
+
+void ColourDocument::modusFelderSetzen(Modus modus)
+{
+    if (modus == Modus::zweier || modus == Modus::dreier || modus == Modus::vierer) {
+        m_stand.feldLinksAn = modus != Modus::zweier;
+        m_stand.feldMitteAn = modus == Modus::vierer;
+    }
+    if (istReihenModus(modus))
+        m_stand.separatModus = false;
+    markieren(Aenderung::modus | Aenderung::separat);
+}
+
+void ColourDocument::stufenSetzen(int stufen)
+{
+    m_stand.stufenAnzahl = stufen;
+    for (int k = 2; k <= 7; ++k)
+        m_stand.stufeAktiv[static_cast<std::size_t>(k)] = k <= stufen;
+    if (m_stand.fixiert)
+        (m_stand.fixLinksAktiv ? m_stand.stufenFixLinks : m_stand.stufenFixRechts) = stufen;
+    markieren(Aenderung::stufen);
+}
+
+// --- selection and separate adjustment ---
+
+void ColourDocument::feldWaehlen(Feld feld)
+{
+    m_stand.hdZielGross = feld == Feld::gross;
+    m_stand.hdZielRechts = feld == Feld::rechts;
+    m_stand.hdZielLinks = feld == Feld::links;
+    m_stand.hdZielMitte = feld == Feld::mitte;
+    markieren(Aenderung::auswahl);
+}
+
+void ColourDocument::feldTeilnahme(Feld feld, bool an)
+{
+    switch (feld) {
+    case Feld::gross:
+        m_stand.feldGrossAn = an;
+        break;
+    case Feld::rechts:
+        m_stand.feldRechtsAn = an;
+        break;
+    case Feld::links:
+        m_stand.feldLinksAn = an;
+        break;
+    case Feld::mitte:
+        m_stand.feldMitteAn = an;
+        break;
+    }
+    markieren(Aenderung::separat);
+}
+
+void ColourDocument::nurFeldTeilnehmen(Feld feld)
+{
+    for (const Feld f : alleFelder)
+        feldTeilnahme(f, f == feld);
+}
+
+namespace
+{
+
+// Forgotten drawn positions make the markers replace the angle lines even
+// when no field has moved since the last drawing.
+void gezeichnetVergessen(MainState& s)
+{
+    for (int slotNr : {slot::posGezeichnetGross, slot::posGezeichnetRechts, slot::posGezeichnetLinks,
+                       slot::posGezeichnetMitte})
+        s.farbWerte[slotNr] = -1;
+}
+
+} // namespace
+
+void ColourDocument::separatEinschalten()
+{
+    const Sammlung eineAenderung(*this);
+    gezeichnetVergessen(m_stand);
+    m_stand.aktionen.farbenSeparatEinstellen = true;
+    m_stand.separatModus = true;
+    for (const Feld f : {Feld::rechts, Feld::links, Feld::mitte})
+        feldTeilnahme(f, false);
+}
+
+// Every small field of the mode takes part again.
+void ColourDocument::separatAusschalten()
+{
+    const Sammlung eineAenderung(*this);
+    gezeichnetVergessen(m_stand);
+    m_stand.aktionen.farbenSeparatEinstellen = false;
+    m_stand.separatModus = false;
+    const Modus modus = m_stand.modus();
+    feldTeilnahme(Feld::rechts, true);
+    feldTeilnahme(Feld::links, modus == Modus::dreier || modus == Modus::vierer);
+    feldTeilnahme(Feld::mitte, modus == Modus::vierer);
+}
+
+// --- colours from outside ---
+
+void ColourDocument::eingabeFarbeAktiv(bool an)
+{
+    m_stand.eingabeFarbeAktiv = an;
+    markieren(Aenderung::eingabe);
+}
+
+void ColourDocument::eingabeTexteZeigen(bool an)
+{
+    m_stand.eingabeTexteZeigen = an;
+    markieren(Aenderung::eingabe);
+}
+
+void ColourDocument::eingabeUebernommen(bool an)
+{
+    m_stand.eingabeUebernommen = an;
+    markieren(Aenderung::eingabe);
+}
+
+void ColourDocument::nurWebsicherSetzen(bool an)
+{
+    m_stand.aktionen.nurWebsichereFarbenAnzeigen = an;
+    m_stand.nurWebsicher = an;
+    markieren(Aenderung::ansicht | Aenderung::farben);
+}
+
+void ColourDocument::websicherZugewiesen()
+{
+    m_stand.websicherUebernommen = true;
+    m_stand.websicherLinks = m_stand.fixiert && m_stand.fixLinksAktiv;
+    markieren(Aenderung::farben);
+}
+
+void ColourDocument::websicherVergessen()
+{
+    m_stand.websicherUebernommen = false;
+    markieren(Aenderung::farben);
+}
+
+// --- view options ---
+
+void ColourDocument::textStattFlaechenSetzen(bool an)
+{
+    m_stand.aktionen.textAnstelleFlaechen = an;
+    markieren(Aenderung::ansicht);
+}
+
+void ColourDocument::farbstreifenVersteckenSetzen(bool an)
+{
+    m_stand.aktionen.farbstreifenVerstecken = an;
+    markieren(Aenderung::ansicht);
+}
+
+// --- fixing ---
+
+void ColourDocument::fixierenEin(const FixStand& stand)
+{
+    MainState& s = m_stand;
+    s.stufenFixLinks = s.stufenAnzahl;
+    s.stufenFixRechts = s.stufenAnzahl;
+    s.fixStand = stand;
+    s.aktionen.fixieren = true;
+    s.fixiert = true;
+    s.fixWechselRechts = false;
+    s.fixWechselLinks = true;
+    s.fixLinksAktiv = false;
+    s.fixReihen = s.modus() == Modus::reihen;
+    s.fixAuffaecher = s.modus() == Modus::auffaecher;
+    markieren(Aenderung::fixierung);
+}
+
+void ColourDocument::fixierenAus()
+{
+    MainState& s = m_stand;
+    s.fixReihen = false;
+    s.fixAuffaecher = false;
+    s.aktionen.fixieren = false;
+    s.fixiert = false;
+    s.fixLinksAktiv = false;
+    markieren(Aenderung::fixierung);
+}
+
+void ColourDocument::fixStandSetzen(const FixStand& stand)
+{
+    m_stand.fixStand = stand;
+    markieren(Aenderung::fixierung);
+}
+
+void ColourDocument::haelfteWaehlen(bool links)
+{
+    m_stand.fixLinksAktiv = links;
+    (links ? m_stand.fixWechselRechts : m_stand.fixWechselLinks) = true;
+    markieren(Aenderung::fixierung);
+}
+
+void ColourDocument::wechselErledigt(bool links)
+{
+    (links ? m_stand.fixWechselLinks : m_stand.fixWechselRechts) = false;
+}
+
+// --- settings files ---
+
+void ColourDocument::dateiWerteMerken(const EinstellungsBlock& b)
+{
+    ::dateiWerteMerken(m_stand, b);
+}
+
+void ColourDocument::dateiWerteAus(const FixStand& aktuell)
+{
+    MainState& s = m_stand;
+    s.dateiSeparat = aktuell.fixSeparat;
+    s.dateiRealistisch = aktuell.fixRealistisch;
+    s.dateiModus = aktuell.fixModus;
+    s.dateiWinkeltyp = aktuell.fixWinkeltyp;
+    s.dateiAbstand1 = aktuell.fixAbstand1;
+    s.dateiAbstand2 = aktuell.fixAbstand2;
+}

@@ -1,0 +1,129 @@
+#pragma once
+
+#include "core/state/Feld.h"
+#include "core/state/MainState.h"
+
+#include <QFlags>
+#include <QObject>
+
+struct EinstellungsBlock;
+struct HdPunkt;
+class PaintTarget;
+class RecomputeHooks;
+
+// What a change touched, so that each view redraws only what it shows.
+enum class Aenderung : unsigned {
+    farben = 1u << 0,     // base and mixed colours of the fields, row values
+    band = 1u << 1,       // band type and the fields' band positions
+    modus = 1u << 2,      // harmony mode and the fields it shows
+    winkel = 1u << 3,     // angle type and distances
+    stufen = 1u << 4,     // field count of fanning and colour rows
+    hellDunkel = 1u << 5, // light/dark points and amounts
+    auswahl = 1u << 6,    // the field the light/dark field edits
+    fixierung = 1u << 7,  // fixing, the fixed snapshot, the edited half
+    separat = 1u << 8,    // separate adjustment and which fields take part
+    ansicht = 1u << 9,    // web-safe display, text instead of fields
+    eingabe = 1u << 10,   // a typed or picked colour and its texts
+};
+Q_DECLARE_FLAGS(Aenderungen, Aenderung)
+Q_DECLARE_OPERATORS_FOR_FLAGS(Aenderungen)
+
+inline constexpr Aenderungen allesGeaendert = Aenderungen::fromInt(0x7ff);
+
+// The colour state of the window and the only way to change it. Every
+// operation says what it changed; views follow the announcement.
+class ColourDocument : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit ColourDocument(QObject* parent = nullptr);
+
+    const MainState& stand() const { return m_stand; }
+
+    // Operations made while one lives form one change, announced once when
+    // the outermost ends (a file applied, a fixed half restored).
+    class Sammlung
+    {
+    public:
+        explicit Sammlung(ColourDocument& d) : m_d(d) { ++m_d.m_tiefe; }
+        ~Sammlung()
+        {
+            if (--m_d.m_tiefe == 0)
+                m_d.ankuendigen();
+        }
+        Sammlung(const Sammlung&) = delete;
+        Sammlung& operator=(const Sammlung&) = delete;
+
+    private:
+        ColourDocument& m_d;
+    };
+
+    // The whole state at once.
+    void ersetzen(const MainState& neu);
+
+    // --- the recompute (the hooks paint while it runs) ---
+    void datenHolen(int p, bool recolour, RecomputeHooks& hooks);
+    void farbenMischen(PaintTarget& ziel);
+    void reihenMischen(PaintTarget& ziel);
+    HdPunkt hellDunkelSetzen(int x, int y);
+    // True when the angle markers must be drawn; keeps the positions drawn.
+    bool winkelMarkerFaellig();
+
+    // --- band ---
+    void bandTypSetzen(bool luminoes);
+    void positionenSetzen(int gross, int rechts, int links, int mitte);
+
+    // --- mode, angles, field count ---
+    void modusSetzen(Modus modus);
+    // The small fields a harmony of the mode shows take part.
+    void modusFelderSetzen(Modus modus);
+    void stufenSetzen(int stufen);
+
+    // --- selection and separate adjustment ---
+    void feldWaehlen(Feld feld);
+    void feldTeilnahme(Feld feld, bool an);
+    // Only this field takes part (separate adjustment's choice).
+    void nurFeldTeilnehmen(Feld feld);
+    void separatEinschalten();
+    void separatAusschalten();
+
+    // --- colours from outside ---
+    void eingabeFarbeAktiv(bool an);
+    void eingabeTexteZeigen(bool an);
+    void eingabeUebernommen(bool an);
+    void nurWebsicherSetzen(bool an);
+    void websicherZugewiesen();
+    void websicherVergessen();
+
+    // --- view options ---
+    void textStattFlaechenSetzen(bool an);
+    void farbstreifenVersteckenSetzen(bool an);
+
+    // --- fixing ---
+    void fixierenEin(const FixStand& stand);
+    void fixierenAus();
+    void fixStandSetzen(const FixStand& stand);
+    // The half that the user edits now; remembers the other for its swap back.
+    void haelfteWaehlen(bool links);
+    void wechselErledigt(bool links);
+
+    // --- settings files ---
+    void dateiWerteMerken(const EinstellungsBlock& b);
+    void dateiWerteAus(const FixStand& aktuell);
+
+signals:
+    void geaendert(Aenderungen was);
+
+protected:
+    // Marks what an operation touched and announces it unless a Sammlung is open.
+    void markieren(Aenderungen was);
+    MainState& veraendern() { return m_stand; }
+
+private:
+    void ankuendigen();
+
+    MainState m_stand;
+    int m_tiefe = 0;
+    Aenderungen m_offen;
+};
