@@ -16,7 +16,7 @@
 // angle controls act (formularBereit) and the row panels keep their design
 // positions, since no resize has laid them out yet.
 struct DisplayFixture : WindowFixture {
-    DisplayFixture() { s().ablauf.formularBereit = true; }
+    DisplayFixture() { d().ablauf().formularBereit = true; }
 
     DisplayParts& parts() { return form->parts(); }
     void modus(const char* aktion) { form->aktion(aktion)->trigger(); }

@@ -28,7 +28,15 @@ struct WindowFixture {
     }
 
     MainWidgets& w() { return form->w(); }
-    MainState& s() { return form->state(); }
+    const MainState& s() const { return form->state(); }
+    ColourDocument& d() { return form->dokument(); }
+    // A state no gesture leads to, given to the document whole.
+    template <typename F> void stand(F aendern)
+    {
+        MainState neu = s();
+        aendern(neu);
+        d().ersetzen(neu);
+    }
 
     MemoryPreferenceStore* store = nullptr;
     std::unique_ptr<TfRegistryForm> prefs;

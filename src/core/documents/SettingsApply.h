@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/documents/SettingsFile.h"
+#include "core/state/Feld.h"
 #include "core/state/MainState.h"
 
 #include <optional>
@@ -10,7 +11,7 @@
 inline constexpr int letzterStufenIndex = 6;
 
 // The field a cross-hair of a settings file belongs to.
-enum class HdFeld { gross, rechts, links, mitte };
+using HdFeld = Feld;
 
 // The fields whose cross-hairs a combination of this mode (0..4) restores, in
 // the order the window selects them; none for another number.

@@ -2,9 +2,24 @@
 
 #include "core/colour/AnglePicture.h"
 #include "core/colour/LightDark.h"
+#include "core/colour/Rotation.h"
 #include "core/documents/SettingsApply.h"
 #include "core/harmony/FieldColours.h"
 #include "core/harmony/Positions.h"
+
+namespace
+{
+
+// Forgotten drawn positions make the markers replace the angle lines even
+// when no field has moved since the last drawing.
+void gezeichnetVergessen(MainState& s)
+{
+    for (int slotNr : {slot::posGezeichnetGross, slot::posGezeichnetRechts, slot::posGezeichnetLinks,
+                       slot::posGezeichnetMitte})
+        s.farbWerte[slotNr] = -1;
+}
+
+} // namespace
 
 ColourDocument::ColourDocument(QObject* parent) : QObject(parent) {}
 
@@ -70,8 +85,14 @@ void ColourDocument::bandTypSetzen(bool luminoes)
 {
     m_stand.bandLuminoes = luminoes;
     m_stand.aktionen.realistisch = !luminoes;
-    m_stand.ablauf.letzterDrehwinkel = -1;
     markieren(Aenderung::band);
+}
+
+bool ColourDocument::bandDrehen(int trackBar3Position, int markerPosition, const QImage& original,
+                                QImage& gedreht)
+{
+    // The turn angle drawn last is the picture's bookkeeping; nothing to announce.
+    return ::rotieren(m_stand, trackBar3Position, markerPosition, original, gedreht);
 }
 
 void ColourDocument::positionenSetzen(int gross, int rechts, int links, int mitte)
@@ -112,6 +133,29 @@ void ColourDocument::stufenSetzen(int stufen)
     markieren(Aenderung::stufen);
 }
 
+void ColourDocument::abstand1Setzen(int abstand)
+{
+    m_stand.abstand1() = abstand;
+    markieren(Aenderung::winkel);
+}
+
+void ColourDocument::abstand2Setzen(int abstand)
+{
+    m_stand.abstand2() = abstand;
+    markieren(Aenderung::winkel);
+}
+
+void ColourDocument::winkeltypSetzen(bool typ2)
+{
+    m_stand.winkeltyp2 = typ2;
+    markieren(Aenderung::winkel);
+}
+
+void ColourDocument::winkelMarkerVergessen()
+{
+    gezeichnetVergessen(m_stand);
+}
+
 // --- selection and separate adjustment ---
 
 void ColourDocument::feldWaehlen(Feld feld)
@@ -148,35 +192,18 @@ void ColourDocument::nurFeldTeilnehmen(Feld feld)
         feldTeilnahme(f, f == feld);
 }
 
-namespace
-{
-
-// Forgotten drawn positions make the markers replace the angle lines even
-// when no field has moved since the last drawing.
-void gezeichnetVergessen(MainState& s)
-{
-    for (int slotNr : {slot::posGezeichnetGross, slot::posGezeichnetRechts, slot::posGezeichnetLinks,
-                       slot::posGezeichnetMitte})
-        s.farbWerte[slotNr] = -1;
-}
-
-} // namespace
-
+// Which field takes part is the caller's next step (the first radio button's).
 void ColourDocument::separatEinschalten()
 {
-    const Sammlung eineAenderung(*this);
-    gezeichnetVergessen(m_stand);
     m_stand.aktionen.farbenSeparatEinstellen = true;
     m_stand.separatModus = true;
-    for (const Feld f : {Feld::rechts, Feld::links, Feld::mitte})
-        feldTeilnahme(f, false);
+    markieren(Aenderung::separat);
 }
 
 // Every small field of the mode takes part again.
 void ColourDocument::separatAusschalten()
 {
     const Sammlung eineAenderung(*this);
-    gezeichnetVergessen(m_stand);
     m_stand.aktionen.farbenSeparatEinstellen = false;
     m_stand.separatModus = false;
     const Modus modus = m_stand.modus();
@@ -221,6 +248,8 @@ void ColourDocument::websicherZugewiesen()
 
 void ColourDocument::websicherVergessen()
 {
+    if (!m_stand.websicherUebernommen)
+        return;
     m_stand.websicherUebernommen = false;
     markieren(Aenderung::farben);
 }

@@ -5,10 +5,12 @@
 
 #include <QFlags>
 #include <QObject>
+#include <QScopedValueRollback>
 
 struct EinstellungsBlock;
 struct HdPunkt;
 class PaintTarget;
+class QImage;
 class RecomputeHooks;
 
 // What a change touched, so that each view redraws only what it shows.
@@ -40,6 +42,8 @@ public:
     explicit ColourDocument(QObject* parent = nullptr);
 
     const MainState& stand() const { return m_stand; }
+    // The window's progress flags: not colour state, so nothing is announced.
+    Ablauf& ablauf() { return m_stand.ablauf; }
 
     // Operations made while one lives form one change, announced once when
     // the outermost ends (a file applied, a fixed half restored).
@@ -59,6 +63,17 @@ public:
         ColourDocument& m_d;
     };
 
+    // While one lives the recompute computes and draws nothing (values for
+    // printing and copying of the half not shown).
+    class NurRechnen
+    {
+    public:
+        explicit NurRechnen(ColourDocument& d) : m_zurueck(d.m_stand.ablauf.nurRechnen, true) {}
+
+    private:
+        QScopedValueRollback<bool> m_zurueck;
+    };
+
     // The whole state at once.
     void ersetzen(const MainState& neu);
 
@@ -72,6 +87,8 @@ public:
 
     // --- band ---
     void bandTypSetzen(bool luminoes);
+    // Turns the band's wheel for the big field's position; true when the picture changed.
+    bool bandDrehen(int trackBar3Position, int markerPosition, const QImage& original, QImage& gedreht);
     void positionenSetzen(int gross, int rechts, int links, int mitte);
 
     // --- mode, angles, field count ---
@@ -79,6 +96,11 @@ public:
     // The small fields a harmony of the mode shows take part.
     void modusFelderSetzen(Modus modus);
     void stufenSetzen(int stufen);
+    void abstand1Setzen(int abstand);
+    void abstand2Setzen(int abstand);
+    void winkeltypSetzen(bool typ2);
+    // The angle markers are drawn afresh next time, moved or not.
+    void winkelMarkerVergessen();
 
     // --- selection and separate adjustment ---
     void feldWaehlen(Feld feld);

@@ -279,7 +279,5 @@ void TOKBottomDlg1::Button2Click()
     for (std::size_t i = 0; i < 3; ++i)
         q.rgb[i]->setText(vorschlaege[i]->text());
     q.hex->setText(hexText(m_vorschlag[0], m_vorschlag[1], m_vorschlag[2]));
-    MainState& s = m_host.state();
-    s.websicherUebernommen = true;
-    s.websicherLinks = s.fixiert && s.fixLinksAktiv;
+    m_host.dokument().websicherZugewiesen();
 }

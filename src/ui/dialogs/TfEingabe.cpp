@@ -371,20 +371,19 @@ void TfEingabe::OKBtnClick()
 {
     if (!eingabeGueltig)
         return;
-    MainState& s = m_host.state();
     // A field emptied by a click reads as 0, as the search does.
     for (QLineEdit* feld : {Edit1, Edit2, Edit3})
         if (feld->text().isEmpty())
             feld->setText(QStringLiteral("0"));
     if (checkInteger(Edit1) && checkInteger(Edit2) && checkInteger(Edit3)) {
-        s.eingabeUebernommen = true;
+        m_host.dokument().eingabeUebernommen(true);
         m_anwenden.form1resetten();
         m_anwenden.luminoesSicherstellen();
         okGedrueckt = true;
         WerteAufnehmen();
     }
-    s.eingabeFarbeAktiv = false;
-    s.eingabeTexteZeigen = false;
+    m_host.dokument().eingabeFarbeAktiv(false);
+    m_host.dokument().eingabeTexteZeigen(false);
     accept();
 }
 

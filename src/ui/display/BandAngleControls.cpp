@@ -105,22 +105,22 @@ void BandAngleControls::basisVonBand(int x)
 
 void BandAngleControls::Image2MouseDown(int x)
 {
-    MainState& s = m_host.state();
+    const MainState& s = m_host.state();
     if (s.hdZielGross)
-        s.eingabeTexteZeigen = false;
+        m_host.dokument().eingabeTexteZeigen(false);
     m_host.resetStaticText();
-    s.eingabeFarbeAktiv = false;
-    s.ablauf.bandMausUnten = true;
+    m_host.dokument().eingabeFarbeAktiv(false);
+    m_host.dokument().ablauf().bandMausUnten = true;
     basisVonBand(x);
 }
 
 void BandAngleControls::Image2MouseMove(int x)
 {
-    MainState& s = m_host.state();
+    const MainState& s = m_host.state();
     if (!s.ablauf.bandMausUnten)
         return;
     if (s.hdZielGross)
-        s.eingabeTexteZeigen = false;
+        m_host.dokument().eingabeTexteZeigen(false);
     basisVonBand(x);
 }
 
@@ -131,7 +131,7 @@ void BandAngleControls::Image2MouseUp()
 
 void BandAngleControls::TrackBarAllChange(const QObject* sender)
 {
-    MainState& s = m_host.state();
+    const MainState& s = m_host.state();
     if (!s.ablauf.formularBereit)
         return;
     if (separat()) {
@@ -145,14 +145,14 @@ void BandAngleControls::TrackBarAllChange(const QObject* sender)
     const int trackBar3 = w.TrackBar3->value();
     const WinkelAnzeige anzeige = winkelAbstaende(modus, trackBar2, trackBar3);
 
-    s.abstand1() = anzeige.abstand1;
+    m_host.dokument().abstand1Setzen(anzeige.abstand1);
     textSetzen(w.WinkelO, anzeige.winkelO);
     m_parts.display->datenHolen(s.posGross(), true);
     // In 4-colour type 1 the wheel's turn follows the second angle.
     if (modus == Modus::vierer && !s.winkeltyp2 && sender == w.TrackBar3)
         m_host.rotieren();
 
-    s.abstand2() = anzeige.abstand2;
+    m_host.dokument().abstand2Setzen(anzeige.abstand2);
     textSetzen(w.WinkelU, anzeige.winkelU);
     m_parts.display->datenHolen(s.posGross(), true);
 
@@ -168,8 +168,8 @@ void BandAngleControls::winkelBildZeigen()
 
 void BandAngleControls::winkelZeichnen()
 {
-    MainState& s = m_host.state();
-    if (!winkelZeichnenPruefen(s))
+    const MainState& s = m_host.state();
+    if (!m_host.dokument().winkelMarkerFaellig())
         return;
     MainWidgets& w = m_host.w();
     const MarkerTexte texte = zeichneMarkerBild(m_host.winkelBild(), m_host.imageOriginal(), s);
@@ -204,17 +204,14 @@ void BandAngleControls::winkelResetten()
 {
     if (!separat())
         return;
-    auto& werte = m_host.state().farbWerte;
-    for (int slotNr : {slot::posGezeichnetGross, slot::posGezeichnetRechts, slot::posGezeichnetLinks,
-                       slot::posGezeichnetMitte})
-        werte[slotNr] = -1;
+    m_host.dokument().winkelMarkerVergessen();
     winkelZeichnen();
 }
 
 void BandAngleControls::ComboBox3Change()
 {
-    MainState& s = m_host.state();
-    s.winkeltyp2 = m_host.w().ComboBox3->currentIndex() != 0;
+    const MainState& s = m_host.state();
+    m_host.dokument().winkeltypSetzen(m_host.w().ComboBox3->currentIndex() != 0);
     m_host.rotieren();
     TrackBarAllChange(m_host.w().ComboBox3);
     if (s.winkeltyp2)

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/state/MainState.h"
+#include "core/state/ColourDocument.h"
 #include "ui/widgets/MainWidgets.h"
 
 #include <QString>
@@ -19,7 +19,9 @@ class DisplayHost
 public:
     virtual ~DisplayHost() = default;
 
-    virtual MainState& state() = 0;
+    // Read only: every change goes through the document, which announces it.
+    virtual const MainState& state() const = 0;
+    virtual ColourDocument& dokument() = 0;
     virtual MainWidgets& w() = 0;
     // The window as a widget (its palette, its window state).
     virtual QWidget& hauptfenster() = 0;

@@ -34,7 +34,7 @@ void FieldDisplay::connectWidgets() {}
 
 void FieldDisplay::datenHolen(int p, bool recolour)
 {
-    ::datenHolen(m_host.state(), p, 0, recolour, *this);
+    m_host.dokument().datenHolen(p, recolour, *this);
 }
 
 void FieldDisplay::datenHolenAmTeilnehmer()
@@ -54,12 +54,12 @@ void FieldDisplay::datenHolenAmTeilnehmer()
 
 void FieldDisplay::farben()
 {
-    ::farben(m_host.state(), *this);
+    m_host.dokument().farbenMischen(*this);
 }
 
 void FieldDisplay::farbenA()
 {
-    ::farbenA(m_host.state(), *this);
+    m_host.dokument().reihenMischen(*this);
 }
 
 void FieldDisplay::winkelZeichnen()
@@ -137,16 +137,16 @@ void FieldDisplay::eingabeStattArgumenten(int& r, int& g, int& b) const
 void FieldDisplay::gemalt()
 {
     m_host.actions().action(Aktion::dateiSpeichern).setEnabled(true);
-    MainState& s = m_host.state();
+    const MainState& s = m_host.state();
     // Allocated web-safe colours are gone only when their own half is repainted:
     // a swap paints no panel, and the other half's repaint leaves them showing.
     if (!s.ablauf.anzeigeSperre && (!s.fixiert || linksBearbeitet() == s.websicherLinks))
-        s.websicherUebernommen = false;
+        m_host.dokument().websicherVergessen();
 }
 
 void FieldDisplay::GrosseFlaeche(int r, int g, int b)
 {
-    MainState& s = m_host.state();
+    const MainState& s = m_host.state();
     MainWidgets& w = m_host.w();
     eingabeStattArgumenten(r, g, b);
     const QColor farbe = alsFarbe(anzeigeFarbe(r, g, b, s.nurWebsicher));
@@ -197,7 +197,7 @@ void FieldDisplay::KleineFlaecheC(int r, int g, int b)
 
 void FieldDisplay::kleineFlaeche(Klein feld, int r, int g, int b)
 {
-    MainState& s = m_host.state();
+    const MainState& s = m_host.state();
     MainWidgets& w = m_host.w();
     if (s.modus() == Modus::reihen &&
         ((feld == Klein::rechts && s.hdZielRechts) || (feld == Klein::links && s.hdZielLinks)))
@@ -271,7 +271,7 @@ void FieldDisplay::KleineFlaecheN(int r, int g, int b, int n)
 {
     if (n < 1 || n > 15)
         return;
-    MainState& s = m_host.state();
+    const MainState& s = m_host.state();
     MainWidgets& w = m_host.w();
     const QColor farbe = alsFarbe(anzeigeFarbe(r, g, b, s.nurWebsicher));
     const auto feld = static_cast<std::size_t>(n);

@@ -23,9 +23,7 @@
 namespace
 {
 
-using Feld = FieldSelection::Feld;
 
-constexpr Feld alleFelder[] = {Feld::gross, Feld::rechts, Feld::links, Feld::mitte};
 
 Txt statusText(Feld feld)
 {
@@ -230,21 +228,6 @@ bool FieldSelection::imModus(Feld feld, Modus modus)
     return true;
 }
 
-FieldSelection::Feld FieldSelection::feldVon(HdFeld feld)
-{
-    switch (feld) {
-    case HdFeld::gross:
-        return Feld::gross;
-    case HdFeld::rechts:
-        return Feld::rechts;
-    case HdFeld::links:
-        return Feld::links;
-    case HdFeld::mitte:
-        break;
-    }
-    return Feld::mitte;
-}
-
 void FieldSelection::waehlen(Feld feld)
 {
     switch (feld) {
@@ -280,7 +263,7 @@ void FieldSelection::KleinMitteClick2()
 
 void FieldSelection::auswaehlen(Feld feld)
 {
-    MainState& s = m_host.state();
+    const MainState& s = m_host.state();
     m_host.resetStaticText();
     statusTextSchreiben(feld);
     if (s.separatModus) {
@@ -393,7 +376,7 @@ void FieldSelection::RadioButton4Click()
 
 void FieldSelection::radioButtonClick(Feld feld)
 {
-    MainState& s = m_host.state();
+    const MainState& s = m_host.state();
     QRadioButton* knopf = radioButton(feld);
     m_host.resetStaticText();
     statusTextSchreiben(feld);
@@ -407,20 +390,7 @@ void FieldSelection::radioButtonClick(Feld feld)
         return;
     }
     if (!knopf->isChecked()) {
-        switch (feld) {
-        case Feld::gross:
-            s.feldGrossAn = false;
-            break;
-        case Feld::rechts:
-            s.feldRechtsAn = false;
-            break;
-        case Feld::links:
-            s.feldLinksAn = false;
-            break;
-        case Feld::mitte:
-            s.feldMitteAn = false;
-            break;
-        }
+        m_host.dokument().feldTeilnahme(feld, false);
         return;
     }
     teilnahmeSetzen(feld);
@@ -476,21 +446,13 @@ void FieldSelection::statusTextSchreiben(Feld feld)
 
 void FieldSelection::zielSetzen(Feld feld)
 {
-    MainState& s = m_host.state();
-    s.hdZielGross = feld == Feld::gross;
-    s.hdZielRechts = feld == Feld::rechts;
-    s.hdZielLinks = feld == Feld::links;
-    s.hdZielMitte = feld == Feld::mitte;
+    m_host.dokument().feldWaehlen(feld);
     emit auswahlGeaendert();
 }
 
 void FieldSelection::teilnahmeSetzen(Feld feld)
 {
-    MainState& s = m_host.state();
-    s.feldGrossAn = feld == Feld::gross;
-    s.feldRechtsAn = feld == Feld::rechts;
-    s.feldLinksAn = feld == Feld::links;
-    s.feldMitteAn = feld == Feld::mitte;
+    m_host.dokument().nurFeldTeilnehmen(feld);
 }
 
 QRadioButton* FieldSelection::radioButton(Feld feld) const

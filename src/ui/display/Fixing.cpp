@@ -16,6 +16,7 @@
 
 #include <QAction>
 #include <QComboBox>
+#include <QScopedValueRollback>
 #include <QSignalBlocker>
 #include <QSlider>
 #include <QTextEdit>
@@ -37,19 +38,6 @@ void stillSetzen(QSlider* regler, int wert)
     const QSignalBlocker sperre(regler);
     regler->setValue(wert);
 }
-
-// Panels keep their colours and values while a snapshot is swapped in.
-class AnzeigeSperre
-{
-public:
-    explicit AnzeigeSperre(MainState& s) : m_s(s) { m_s.ablauf.anzeigeSperre = true; }
-    ~AnzeigeSperre() { m_s.ablauf.anzeigeSperre = false; }
-    AnzeigeSperre(const AnzeigeSperre&) = delete;
-    AnzeigeSperre& operator=(const AnzeigeSperre&) = delete;
-
-private:
-    MainState& m_s;
-};
 
 } // namespace
 
@@ -73,8 +61,7 @@ FixEingaben Fixing::eingaben() const
 
 void Fixing::fixiertMerken()
 {
-    MainState& s = m_host.state();
-    s.fixStand = fixStandAus(s, eingaben());
+    m_host.dokument().fixStandSetzen(fixStandAus(m_host.state(), eingaben()));
 }
 
 bool Fixing::weichtVomFixStandAb() const
@@ -94,18 +81,9 @@ void Fixing::fixierenExecute()
 
 void Fixing::einschalten()
 {
-    MainState& s = m_host.state();
-    s.fixReihen = false;
-    s.fixAuffaecher = false;
-    s.stufenFixLinks = s.stufenAnzahl;
-    s.stufenFixRechts = s.stufenAnzahl;
-    fixiertMerken();
+    const MainState& s = m_host.state();
+    m_host.dokument().fixierenEin(fixStandAus(s, eingaben()));
     m_host.actions().action(Aktion::fixieren).setChecked(true);
-    s.aktionen.fixieren = true;
-    s.fixiert = true;
-    s.fixWechselRechts = false;
-    s.fixWechselLinks = true;
-    s.fixLinksAktiv = false;
 
     haelftenFaerben();
     textFelderVerdoppeln();
@@ -117,8 +95,6 @@ void Fixing::einschalten()
     const Modus modus = s.modus();
     haelften.halbeZeigen(modus, false);
     haelften.halbeZeigen(modus, true);
-    s.fixReihen = modus == Modus::reihen;
-    s.fixAuffaecher = modus == Modus::auffaecher;
     m_parts.modes->hideAll();
 }
 
@@ -182,14 +158,9 @@ void Fixing::untereReiheFuellen()
 
 void Fixing::ausschalten()
 {
-    MainState& s = m_host.state();
-    s.fixReihen = false;
-    s.fixAuffaecher = false;
+    const bool linksBearbeitet = m_host.state().fixLinksAktiv;
     m_host.actions().action(Aktion::fixieren).setChecked(false);
-    s.aktionen.fixieren = false;
-    s.fixiert = false;
-    const bool linksBearbeitet = s.fixLinksAktiv;
-    s.fixLinksAktiv = false;
+    m_host.dokument().fixierenAus();
 
     einzelAnzeigeFaerben();
     textFelderZusammenlegen(linksBearbeitet);
@@ -300,17 +271,17 @@ void Fixing::fixiertAuslesenAlleLi()
 
 void Fixing::seiteWechseln(bool links)
 {
-    MainState& s = m_host.state();
-    s.fixLinksAktiv = links;
-    bool& hierGemerkt = links ? s.fixWechselLinks : s.fixWechselRechts;
-    (links ? s.fixWechselRechts : s.fixWechselLinks) = true;
-    if (!hierGemerkt || !s.aktionen.fixieren)
+    const MainState& s = m_host.state();
+    ColourDocument& d = m_host.dokument();
+    d.haelfteWaehlen(links);
+    if (!(links ? s.fixWechselLinks : s.fixWechselRechts) || !s.aktionen.fixieren)
         return;
-    hierGemerkt = false;
+    d.wechselErledigt(links);
     if (!weichtVomFixStandAb())
         return;
     {
-        const AnzeigeSperre sperre(s);
+        // Panels keep their colours and values while a snapshot is swapped in.
+        const QScopedValueRollback sperre(d.ablauf().anzeigeSperre, true);
         fixiertAuslesen();
     }
     m_parts.band->winkelResetten();
@@ -319,7 +290,7 @@ void Fixing::seiteWechseln(bool links)
 // Replays the user's steps that lead to the stored combination, in order.
 void Fixing::fixiertAuslesen()
 {
-    MainState& s = m_host.state();
+    const MainState& s = m_host.state();
     MainWidgets& w = m_host.w();
     const FixStand f = s.fixStand;
     fixiertMerken();
@@ -330,10 +301,7 @@ void Fixing::fixiertAuslesen()
     m_parts.band->Image2MouseUp();
     winkelWiederherstellen(f);
     aktionAngleichen("TextAnstelleFlaechen", f.fixTextStattFlaechen == 1);
-    s.posGross() = f.fixPosGross2;
-    s.posRechts() = f.fixPosRechts;
-    s.posLinks() = f.fixPosLinks;
-    s.posMitte() = f.fixPosMitte;
+    m_host.dokument().positionenSetzen(f.fixPosGross2, f.fixPosRechts, f.fixPosLinks, f.fixPosMitte);
     hellDunkelWiederherstellen(f);
     if (!s.ablauf.nurRechnen)
         m_parts.hellDunkel->prozenteZeigen();
@@ -393,7 +361,7 @@ void Fixing::hellDunkelWiederherstellen(const FixStand& f)
     const auto& p = f.fixHdPunkte;
     for (const HdFeld feld : fadenkreuzFelder(f.fixModus)) {
         const auto i = static_cast<std::size_t>(2 * static_cast<int>(feld));
-        m_parts.selection->waehlen(FieldSelection::feldVon(feld));
+        m_parts.selection->waehlen(feld);
         m_parts.hellDunkel->bewegeHellDunkel(p[i], p[i + 1]);
     }
 }

@@ -53,7 +53,7 @@ void HiddenBand::verstecken()
 {
     MainWidgets& w = m_host.w();
     m_host.actions().action(Aktion::farbstreifenVerstecken).setChecked(true);
-    m_host.state().aktionen.farbstreifenVerstecken = true;
+    m_host.dokument().farbstreifenVersteckenSetzen(true);
     w.Panel3->hide();
     w.Panel2->setGeometry(w.Panel3->geometry());
     // No colour of its own: the stand-in shows the background, whichever is chosen.
@@ -73,7 +73,7 @@ void HiddenBand::zeigen()
 {
     MainWidgets& w = m_host.w();
     m_host.actions().action(Aktion::farbstreifenVerstecken).setChecked(false);
-    m_host.state().aktionen.farbstreifenVerstecken = false;
+    m_host.dokument().farbstreifenVersteckenSetzen(false);
     w.Panel3->show();
     w.Panel2->hide();
     w.ImageWW->show();

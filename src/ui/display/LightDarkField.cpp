@@ -80,18 +80,18 @@ void LightDarkField::maus(QMouseEvent* event)
 void LightDarkField::cursorZeigen(bool zeigen)
 {
     m_host.w().PaintBox3->setCursor(zeigen ? Qt::CrossCursor : Qt::BlankCursor);
-    m_host.state().ablauf.hdCursorVersteckt = !zeigen;
+    m_host.dokument().ablauf().hdCursorVersteckt = !zeigen;
 }
 
 void LightDarkField::PaintBox3MouseDown(int x, int y)
 {
-    MainState& s = m_host.state();
+    const MainState& s = m_host.state();
     cursorZeigen(false);
     if (s.hdZielGross)
-        s.eingabeTexteZeigen = false;
+        m_host.dokument().eingabeTexteZeigen(false);
     m_host.resetStaticText();
-    s.eingabeFarbeAktiv = false;
-    s.ablauf.hdMausUnten = true;
+    m_host.dokument().eingabeFarbeAktiv(false);
+    m_host.dokument().ablauf().hdMausUnten = true;
     bewegeHellDunkel(x, y);
     if (!s.ablauf.nurRechnen)
         prozenteZeigen();
@@ -99,11 +99,11 @@ void LightDarkField::PaintBox3MouseDown(int x, int y)
 
 void LightDarkField::PaintBox3MouseMove(int x, int y)
 {
-    MainState& s = m_host.state();
+    const MainState& s = m_host.state();
     if (!s.ablauf.hdMausUnten)
         return;
     if (s.hdZielGross)
-        s.eingabeTexteZeigen = false;
+        m_host.dokument().eingabeTexteZeigen(false);
     const bool innen = hdPunktInnen(x, y, s.ablauf.kleinesLayout);
     if (innen && !s.ablauf.hdCursorVersteckt)
         cursorZeigen(false);
@@ -116,16 +116,16 @@ void LightDarkField::PaintBox3MouseMove(int x, int y)
 
 void LightDarkField::PaintBox3MouseUp()
 {
-    MainState& s = m_host.state();
+    const MainState& s = m_host.state();
     if (s.ablauf.hdCursorVersteckt)
         cursorZeigen(true);
-    s.ablauf.hdMausUnten = false;
+    m_host.dokument().ablauf().hdMausUnten = false;
 }
 
 void LightDarkField::bewegeHellDunkel(int x, int y)
 {
-    MainState& s = m_host.state();
-    const HdPunkt p = bewegeHellDunkelRechnen(s, x, y);
+    const MainState& s = m_host.state();
+    const HdPunkt p = m_host.dokument().hellDunkelSetzen(x, y);
     if (!s.ablauf.nurRechnen) {
         MainWidgets& w = m_host.w();
         w.KreuzV->move(p.spalte, w.KreuzV->y());
@@ -154,7 +154,7 @@ void LightDarkField::setPfeil()
 
 void LightDarkField::hellDunkelEinfaerben(int slotR, int slotG, int slotB)
 {
-    MainState& s = m_host.state();
+    const MainState& s = m_host.state();
     if (s.ablauf.sammelLauf || s.ablauf.anzeigeSperre || s.ablauf.sperreHdFarbe)
         return;
     const int r = s.farbWerte[slotR];
@@ -162,9 +162,9 @@ void LightDarkField::hellDunkelEinfaerben(int slotR, int slotG, int slotB)
     const int b = s.farbWerte[slotB];
     if (r == s.ablauf.letzteHdFarbeR && g == s.ablauf.letzteHdFarbeG && b == s.ablauf.letzteHdFarbeB)
         return;
-    s.ablauf.letzteHdFarbeR = r;
-    s.ablauf.letzteHdFarbeG = g;
-    s.ablauf.letzteHdFarbeB = b;
+    m_host.dokument().ablauf().letzteHdFarbeR = r;
+    m_host.dokument().ablauf().letzteHdFarbeG = g;
+    m_host.dokument().ablauf().letzteHdFarbeB = b;
     MainWidgets& w = m_host.w();
     const int wert = BerechneHex(r, g, b);
     // With the band hidden the field shows the background; the tag keeps the

@@ -35,7 +35,7 @@ TfEingabe& ManualInputApply::dialog()
 
 void ManualInputApply::gezielteManuelleEingabeVonWertenExecute()
 {
-    MainState& s = m_host.state();
+    const MainState& s = m_host.state();
     QAction& aktion = m_host.actions().action(Aktion::gezielteManuelleEingabeVonWerten);
     if (s.aktionen.realistisch) {
         m_host.actions().action(Aktion::luminoes).trigger();
@@ -66,11 +66,10 @@ std::optional<std::array<QString, 4>> ManualInputApply::eingabeTexte() const
 void ManualInputApply::bandDruecken(int position)
 {
     position = ((position % bandLaenge) + bandLaenge) % bandLaenge;
-    MainState& s = m_host.state();
-    s.ablauf.bandMausUnten = true;
+    m_host.dokument().ablauf().bandMausUnten = true;
     m_parts.band->Image2MouseDown(position);
-    s.eingabeFarbeAktiv = true;
-    s.ablauf.bandMausUnten = false;
+    m_host.dokument().eingabeFarbeAktiv(true);
+    m_host.dokument().ablauf().bandMausUnten = false;
 }
 
 void ManualInputApply::einfaerben(int p)
@@ -90,17 +89,17 @@ void ManualInputApply::punktAnwenden(EingabePunkt punkt)
 
 void ManualInputApply::farbeZuweisen(int eingabePosition, EingabePunkt punkt)
 {
-    MainState& s = m_host.state();
-    s.eingabeFarbeAktiv = true;
+    const MainState& s = m_host.state();
+    m_host.dokument().eingabeFarbeAktiv(true);
     if (s.modus() == Modus::reihen) {
         reihenZuweisen(eingabePosition, punkt);
     } else if (s.separatModus || s.hdZielGross) {
         punktAnwenden(punkt);
         m_parts.hellDunkel->prozenteZeigen();
     } else {
-        const FieldSelection::Feld klein = s.hdZielRechts  ? FieldSelection::Feld::rechts
-                                           : s.hdZielLinks ? FieldSelection::Feld::links
-                                                           : FieldSelection::Feld::mitte;
+        const Feld klein = s.hdZielRechts  ? Feld::rechts
+                                           : s.hdZielLinks ? Feld::links
+                                                           : Feld::mitte;
         m_parts.selection->Anzeige_NormalClick2();
         punktAnwenden(punkt);
         m_parts.selection->waehlen(klein);
@@ -111,7 +110,7 @@ void ManualInputApply::farbeZuweisen(int eingabePosition, EingabePunkt punkt)
 // that the selected outer field lands on it once the angle is back.
 void ManualInputApply::reihenZuweisen(int eingabePosition, EingabePunkt punkt)
 {
-    MainState& s = m_host.state();
+    const MainState& s = m_host.state();
     QSlider* trackBar2 = m_host.w().TrackBar2;
     m_beschaeftigt = true;
     const int v = trackBar2->value();
@@ -136,7 +135,7 @@ void ManualInputApply::reihenZuweisen(int eingabePosition, EingabePunkt punkt)
 
 void ManualInputApply::form1resetten()
 {
-    m_host.state().eingabeTexteZeigen = true;
+    m_host.dokument().eingabeTexteZeigen(true);
 }
 
 void ManualInputApply::luminoesSicherstellen()
@@ -156,7 +155,7 @@ void ManualInputApply::abbrechen()
 
 void ManualInputApply::pipetteUebernehmen(const QString& hex)
 {
-    m_host.state().eingabeTexteZeigen = true;
+    m_host.dokument().eingabeTexteZeigen(true);
     TfEingabe& d = dialog();
     d.Edit4->setText(hex);
     d.eingabeGueltig = true;

@@ -14,6 +14,7 @@
 #include "ui/widgets/StaticText.h"
 
 #include <QAction>
+#include <QScopedValueRollback>
 #include <QComboBox>
 #include <QLabel>
 #include <QPushButton>
@@ -111,7 +112,7 @@ void ModeActions::farbreihenExecute()
 
 void ModeActions::modusWechseln(Modus modus)
 {
-    MainState& s = m_host.state();
+    const MainState& s = m_host.state();
     MainWidgets& w = m_host.w();
     // Colour rows leave them as they are.
     if (modus != Modus::reihen) {
@@ -125,14 +126,14 @@ void ModeActions::modusWechseln(Modus modus)
         QAction& separat = m_host.actions().action(Aktion::farbenSeparatEinstellen);
         if (s.separatModus && separat.isChecked())
             separat.trigger();
-        s.separatModus = false;
+        m_host.dokument().modusFelderSetzen(modus);
         separat.setEnabled(false);
     }
     if (s.eingabeUebernommen) {
-        s.eingabeUebernommen = false;
+        m_host.dokument().eingabeUebernommen(false);
         m_parts.hellDunkel->setPfeil();
     }
-    s.eingabeFarbeAktiv = false;
+    m_host.dokument().eingabeFarbeAktiv(false);
     zielAnpassen(modus);
     modusAnzeigen(modus);
     felderUndWinkel(modus);
@@ -172,18 +173,17 @@ void ModeActions::modusAnzeigen(Modus modus)
     m_host.w().statusPanel0->setText(QStringLiteral("  ") + m_host.sprache().text(text));
     // The actions form an exclusive group: checking one unchecks the others.
     modusAktion(modus).setChecked(true);
-    m_host.state().aktionen.modus = modus;
+    m_host.dokument().modusSetzen(modus);
 }
 
 void ModeActions::felderUndWinkel(Modus modus)
 {
-    MainState& s = m_host.state();
+    const MainState& s = m_host.state();
     MainWidgets& w = m_host.w();
     BandAngleControls& band = *m_parts.band;
+    m_host.dokument().modusFelderSetzen(modus);
     switch (modus) {
     case Modus::zweier:
-        s.feldLinksAn = false;
-        s.feldMitteAn = false;
         w.TrackBar2->setEnabled(false);
         w.TrackBar3->setEnabled(false);
         w.WinkelO->hide();
@@ -191,14 +191,10 @@ void ModeActions::felderUndWinkel(Modus modus)
         w.ComboBox3->setEnabled(false);
         break;
     case Modus::dreier:
-        s.feldLinksAn = true;
-        s.feldMitteAn = false;
         band.ansichtWinkeltyp2();
         w.ComboBox3->setEnabled(false);
         break;
     case Modus::vierer:
-        s.feldLinksAn = true;
-        s.feldMitteAn = true;
         // In separate adjustment the angle controls stay as they are.
         if (!s.separatModus) {
             w.ComboBox3->setEnabled(true);
@@ -219,7 +215,6 @@ void ModeActions::felderUndWinkel(Modus modus)
     if (istHarmonie(modus))
         m_host.actions().action(Aktion::farbenSeparatEinstellen).setEnabled(true);
     if (istReihenModus(modus)) {
-        s.separatModus = false;
         for (QRadioButton* r : {w.RadioButton1, w.RadioButton2, w.RadioButton3, w.RadioButton4})
             r->setEnabled(false);
     }
@@ -227,7 +222,7 @@ void ModeActions::felderUndWinkel(Modus modus)
 
 void ModeActions::neuBerechnen(Modus modus)
 {
-    MainState& s = m_host.state();
+    const MainState& s = m_host.state();
     MainWidgets& w = m_host.w();
     FieldSelection& auswahl = *m_parts.selection;
     if (istHarmonie(modus) && s.separatModus) {
@@ -258,7 +253,7 @@ void ModeActions::neuBerechnen(Modus modus)
             checkBoxenResetten2();
     } else if (modus == Modus::auffaecher && s.hdZielGross) {
         {
-            SammelLaufGuard sammeln(s.ablauf.sammelLauf);
+            const QScopedValueRollback sammeln(m_host.dokument().ablauf().sammelLauf, true);
             auswahl.KleinRechtsClick2();
         }
         auswahl.Anzeige_NormalClick2();
@@ -275,10 +270,10 @@ void ModeActions::anzeigeZeigen(Modus modus)
         w.AnzeigeReihen->setColour(hintergrund);
     }
     if (m_host.state().fixiert) {
-        MainState& s = m_host.state();
+        const MainState& s = m_host.state();
         // The half's count may be from before a swap that restored a harmony,
         // which leaves the field count alone: its rows are the current count's.
-        (s.fixLinksAktiv ? s.stufenFixLinks : s.stufenFixRechts) = s.stufenAnzahl;
+        m_host.dokument().stufenSetzen(s.stufenAnzahl);
         // Only the edited half changes its mode.
         if (modus == Modus::reihen)
             (m_host.state().fixLinksAktiv ? w.FixedLinksReihen : w.FixedRechtsReihen)
@@ -480,19 +475,14 @@ void ModeActions::winkelAnsichtNeu()
 
 void ModeActions::ComboBox1Change()
 {
-    MainState& s = m_host.state();
+    const MainState& s = m_host.state();
     m_host.resetStaticText();
-    const int stufen = std::clamp(m_host.w().ComboBox1->currentIndex() + 1, 1, 7);
-    s.stufenAnzahl = stufen;
-    for (int k = 2; k <= 7; ++k)
-        s.stufeAktiv[static_cast<std::size_t>(k)] = k <= stufen;
-    if (s.fixiert)
-        (s.fixLinksAktiv ? s.stufenFixLinks : s.stufenFixRechts) = stufen;
+    m_host.dokument().stufenSetzen(std::clamp(m_host.w().ComboBox1->currentIndex() + 1, 1, 7));
     m_parts.band->TrackBarAllChange(nullptr);
     m_parts.hellDunkel->setPfeil();
     if (s.hdZielGross) {
         {
-            SammelLaufGuard sammeln(s.ablauf.sammelLauf);
+            const QScopedValueRollback sammeln(m_host.dokument().ablauf().sammelLauf, true);
             m_parts.selection->KleinRechtsClick2();
         }
         m_parts.selection->Anzeige_NormalClick2();
@@ -507,17 +497,15 @@ void ModeActions::ComboBox1Change()
 
 void ModeActions::checkBoxenResetten2()
 {
-    MainState& s = m_host.state();
     MainWidgets& w = m_host.w();
     FieldSelection& auswahl = *m_parts.selection;
-    using Feld = FieldSelection::Feld;
-    const Feld zuletzt = w.RadioButton2->isChecked()   ? Feld::links
+        const Feld zuletzt = w.RadioButton2->isChecked()   ? Feld::links
                          : w.RadioButton3->isChecked() ? Feld::mitte
                          : w.RadioButton4->isChecked() ? Feld::rechts
                                                        : Feld::gross;
     const auto sichtbar = [this](QTextEdit* e) { return e->isVisibleTo(&m_host.hauptfenster()); };
     {
-        SammelLaufGuard sammeln(s.ablauf.sammelLauf);
+        const QScopedValueRollback sammeln(m_host.dokument().ablauf().sammelLauf, true);
         if (zuletzt != Feld::gross)
             auswahl.waehlen(Feld::gross);
         if (zuletzt != Feld::rechts && sichtbar(w.RichEdit1))
@@ -542,10 +530,9 @@ void ModeActions::realistischLuminoesExecute()
 // one selected before is selected again at the end.
 void ModeActions::jedesFeldNeuMalen()
 {
-    MainState& s = m_host.state();
+    const MainState& s = m_host.state();
     FieldSelection& auswahl = *m_parts.selection;
-    using Feld = FieldSelection::Feld;
-    const std::optional<Feld> zuvor = s.hdZielGross    ? std::optional(Feld::gross)
+        const std::optional<Feld> zuvor = s.hdZielGross    ? std::optional(Feld::gross)
                                       : s.hdZielRechts ? std::optional(Feld::rechts)
                                       : s.hdZielLinks  ? std::optional(Feld::links)
                                       : s.hdZielMitte  ? std::optional(Feld::mitte)
@@ -553,7 +540,7 @@ void ModeActions::jedesFeldNeuMalen()
     if (!zuvor)
         return;
     {
-        SammelLaufGuard sammeln(s.ablauf.sammelLauf);
+        const QScopedValueRollback sammeln(m_host.dokument().ablauf().sammelLauf, true);
         for (const Feld f : {Feld::gross, Feld::rechts, Feld::links, Feld::mitte})
             if (f != *zuvor && FieldSelection::imModus(f, s.modus()))
                 auswahl.waehlen(f);

@@ -93,21 +93,15 @@ SeparateAdjustment::Ziel SeparateAdjustment::zielMerken() const
 
 void SeparateAdjustment::ausschalten()
 {
-    MainState& s = m_host.state();
+    const MainState& s = m_host.state();
     MainWidgets& w = m_host.w();
-    for (int slotNr : {slot::posGezeichnetGross, slot::posGezeichnetRechts, slot::posGezeichnetLinks,
-                       slot::posGezeichnetMitte})
-        s.farbWerte[slotNr] = -1;
+    m_host.dokument().winkelMarkerVergessen();
     m_host.actions().action(Aktion::farbenSeparatEinstellen).setChecked(false);
-    s.aktionen.farbenSeparatEinstellen = false;
-    s.separatModus = false;
+    m_host.dokument().separatAusschalten();
     for (QRadioButton* r : {w.RadioButton1, w.RadioButton2, w.RadioButton3, w.RadioButton4})
         r->setEnabled(false);
     // The mode action re-derives every small field from the big field.
     const Modus modus = s.modus();
-    s.feldRechtsAn = true;
-    s.feldLinksAn = modus == Modus::dreier || modus == Modus::vierer;
-    s.feldMitteAn = modus == Modus::vierer;
     switch (modus) {
     case Modus::zweier:
         m_parts.modes->zweierHarmonienExecute();
@@ -127,13 +121,8 @@ void SeparateAdjustment::ausschalten()
 
 void SeparateAdjustment::einschalten()
 {
-    MainState& s = m_host.state();
     MainWidgets& w = m_host.w();
-    // Forgotten drawn positions make the markers replace the angle lines even
-    // when no field has moved since the last drawing.
-    for (int slotNr : {slot::posGezeichnetGross, slot::posGezeichnetRechts, slot::posGezeichnetLinks,
-                       slot::posGezeichnetMitte})
-        s.farbWerte[slotNr] = -1;
+    m_host.dokument().winkelMarkerVergessen();
     m_parts.band->winkelZeichnen();
     w.ComboBox3->setEnabled(false);
     w.TrackBar2->setEnabled(false);
@@ -141,28 +130,23 @@ void SeparateAdjustment::einschalten()
     w.WinkelO->hide();
     w.WinkelU->hide();
     m_host.actions().action(Aktion::farbenSeparatEinstellen).setChecked(true);
-    s.aktionen.farbenSeparatEinstellen = true;
-    s.separatModus = true;
+    m_host.dokument().separatEinschalten();
     w.RadioButton1->setChecked(true);
     for (QRadioButton* r : {w.RadioButton2, w.RadioButton3, w.RadioButton4})
         r->setChecked(false);
     for (QRadioButton* r : {w.RadioButton1, w.RadioButton2, w.RadioButton3, w.RadioButton4})
         r->setEnabled(true);
-    s.feldRechtsAn = false;
-    s.feldLinksAn = false;
-    s.feldMitteAn = false;
+    for (const Feld f : {Feld::rechts, Feld::links, Feld::mitte})
+        m_host.dokument().feldTeilnahme(f, false);
     w.Panel12->show();
     w.Panel12->raise();
 }
 
 void SeparateAdjustment::grossesFeldNehmen()
 {
-    MainState& s = m_host.state();
-    s.feldGrossAn = true;
-    s.hdZielGross = true;
-    s.hdZielRechts = false;
-    s.hdZielLinks = false;
-    s.hdZielMitte = false;
+    const MainState& s = m_host.state();
+    m_host.dokument().feldTeilnahme(Feld::gross, true);
+    m_host.dokument().feldWaehlen(Feld::gross);
     m_parts.display->datenHolen(s.posGross(), false);
     if (!s.ablauf.nurRechnen)
         m_parts.hellDunkel->hellDunkelEinfaerben(slot::basisGross, slot::basisGross + 1,

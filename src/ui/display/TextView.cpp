@@ -8,6 +8,7 @@
 #include "ui/widgets/ColourPanel.h"
 
 #include <QAction>
+#include <QScopedValueRollback>
 #include <QFontDialog>
 #include <QMenu>
 #include <QMessageBox>
@@ -19,7 +20,6 @@
 namespace
 {
 
-using Feld = FieldSelection::Feld;
 
 QAction* eintrag(QMenu* menu, const char* name, const QString& text, int tag)
 {
@@ -138,7 +138,7 @@ void TextView::TextAnstelleFlaechenExecute()
 
 void TextView::einschalten()
 {
-    MainState& s = m_host.state();
+    const MainState& s = m_host.state();
     MainWidgets& w = m_host.w();
     QAction& aktion = m_host.actions().action(Aktion::TextAnstelleFlaechen);
     if (istReihenModus(s.modus())) {
@@ -162,7 +162,7 @@ void TextView::einschalten()
             e->show();
     }
     aktion.setChecked(true);
-    s.aktionen.textAnstelleFlaechen = true;
+    m_host.dokument().textStattFlaechenSetzen(true);
     if (s.aktionen.fixieren) {
         const std::array<std::pair<QTextEdit*, ColourPanel*>, 3> rechts{{{w.RichEdit1, w.FixedKleinRechts},
                                                                          {w.RichEdit2, w.FixedKleinLinks},
@@ -180,14 +180,14 @@ void TextView::einschalten()
 // The other fixed half keeps its texts.
 void TextView::ausschalten()
 {
-    MainState& s = m_host.state();
+    const MainState& s = m_host.state();
     MainWidgets& w = m_host.w();
     const auto edits = s.fixLinksAktiv ? std::array{w.RichEdit4, w.RichEdit5, w.RichEdit6}
                                        : std::array{w.RichEdit1, w.RichEdit2, w.RichEdit3};
     for (QTextEdit* e : edits)
         e->hide();
     m_host.actions().action(Aktion::TextAnstelleFlaechen).setChecked(false);
-    s.aktionen.textAnstelleFlaechen = false;
+    m_host.dokument().textStattFlaechenSetzen(false);
 }
 
 void TextView::schriftFarbe(QTextEdit* edit, const QColor& farbe)
@@ -208,7 +208,7 @@ void TextView::farbeNeuSetzen(QTextEdit* edit, const QColor& farbe)
 
 void TextView::checkBoxenResetten()
 {
-    MainState& s = m_host.state();
+    const MainState& s = m_host.state();
     MainWidgets& w = m_host.w();
     FieldSelection& auswahl = *m_parts.selection;
     const Feld zuletzt = w.RadioButton2->isChecked()   ? Feld::links
@@ -221,7 +221,7 @@ void TextView::checkBoxenResetten()
          {Feld::links, fixiert ? w.FixedKleinLinks : w.KleinLinks},
          {Feld::rechts, fixiert ? w.FixedKleinRechts : w.KleinRechts}}};
     {
-        SammelLaufGuard sammeln(s.ablauf.sammelLauf);
+        const QScopedValueRollback sammeln(m_host.dokument().ablauf().sammelLauf, true);
         if (zuletzt != Feld::gross)
             auswahl.waehlen(Feld::gross);
         for (const auto& [feld, panel] : kleine)

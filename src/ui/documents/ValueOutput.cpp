@@ -20,20 +20,6 @@
 namespace
 {
 
-// Field computations without display side effects for as long as it lives.
-class NurRechnen
-{
-public:
-    explicit NurRechnen(MainState& s) : m_s(s), m_vorher(s.ablauf.nurRechnen) { m_s.ablauf.nurRechnen = true; }
-    ~NurRechnen() { m_s.ablauf.nurRechnen = m_vorher; }
-    NurRechnen(const NurRechnen&) = delete;
-    NurRechnen& operator=(const NurRechnen&) = delete;
-
-private:
-    MainState& m_s;
-    bool m_vorher;
-};
-
 FeldWerte werte(const QString& name, const StaticText* r, const StaticText* g, const StaticText* b,
                 const StaticText* hex)
 {
@@ -99,8 +85,8 @@ std::array<FeldWerte, 4> ValueOutput::feldListe(bool untereReihe) const
 void ValueOutput::beideKombinationen(const std::function<void(bool)>& ausgeben,
                                      const std::function<void()>& trennen)
 {
-    MainState& s = m_host.state();
-    const NurRechnen nurRechnen(s);
+    const MainState& s = m_host.state();
+    const ColourDocument::NurRechnen nurRechnen(m_host.dokument());
     const QString status = m_host.w().statusPanel1->text();
     if (!s.fixiert) {
         ausgeben(false);
@@ -164,15 +150,16 @@ void ValueOutput::werteDruckenExecute()
         return;
     const DruckSeite seite = alleWerteSeite();
     auftragDrucken(*printer, seite, &m_host.hauptfenster(), m_host.sprache());
-    m_host.state().ablauf.druckZeile = druckStart;
+    m_host.dokument().ablauf().druckZeile = druckStart;
 }
 
 void ValueOutput::Button1Click()
 {
     m_host.resetStaticText();
-    MainState& s = m_host.state();
+    const MainState& s = m_host.state();
     m_zwischendaten.reset();
     m_zwischendaten =
-        std::make_unique<TForm4>(s, m_host.sprache(), *m_drucker, s.ablauf.druckZeile, &m_host.hauptfenster());
+        std::make_unique<TForm4>(s, m_host.sprache(), *m_drucker, m_host.dokument().ablauf().druckZeile,
+                                 &m_host.hauptfenster());
     m_zwischendaten->exec();
 }

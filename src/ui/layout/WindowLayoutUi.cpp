@@ -1,5 +1,7 @@
 #include "ui/layout/WindowLayoutUi.h"
 
+#include "core/state/ColourDocument.h"
+
 #include "core/layout/WindowLayout.h"
 #include "core/state/MainState.h"
 #include "ui/widgets/ColourPanel.h"
@@ -64,18 +66,18 @@ void placeRow(const std::array<ColourPanel*, 16>& row, const RowGeometry& g, int
 
 } // namespace
 
-WindowLayoutUi::WindowLayoutUi(QMainWindow& form, MainWidgets& w, MainState& s) : m_form(form), m_w(w), m_s(s)
+WindowLayoutUi::WindowLayoutUi(QMainWindow& form, MainWidgets& w, ColourDocument& dokument) : m_form(form), m_w(w), m_doc(dokument)
 {
 }
 
 void WindowLayoutUi::FormResize()
 {
-    if (m_s.ablauf.layoutGesperrt || m_s.ablauf.kleinesLayout)
+    if (m_doc.ablauf().layoutGesperrt || m_doc.ablauf().kleinesLayout)
         return;
     m_w.Anzeige->resize(m_w.panelHintergrund->width(), m_w.Panel15->y() - m_w.Anzeige->y());
     applyDisplayGeometry();
-    const bool reihen = istReihenModus(m_s.modus());
-    if (reihen && !m_s.aktionen.fixieren && showPanels)
+    const bool reihen = istReihenModus(m_doc.stand().modus());
+    if (reihen && !m_doc.stand().aktionen.fixieren && showPanels)
         showPanels();
 }
 
@@ -83,7 +85,7 @@ void WindowLayoutUi::applyDisplayGeometry()
 {
     const int breite = std::max(m_w.Anzeige->width(), 2);
     const int hoehe = std::max(m_w.Anzeige->height(), 2);
-    const DisplayGeometry g = displayGeometry(breite, hoehe, m_s.stufenFixRechts, m_s.stufenFixLinks);
+    const DisplayGeometry g = displayGeometry(breite, hoehe, m_doc.stand().stufenFixRechts, m_doc.stand().stufenFixLinks);
 
     m_w.KleinRechts->setGeometry(g.kleinRechts);
     m_w.KleinLinks->setGeometry(g.kleinLinks);
@@ -111,9 +113,9 @@ void WindowLayoutUi::applyDisplayGeometry()
 
 void WindowLayoutUi::aufloesung800x600()
 {
-    m_s.ablauf.kleinesLayout = true;
+    m_doc.ablauf().kleinesLayout = true;
     applyCompactPlacements();
-    const Modus modus = m_s.modus();
+    const Modus modus = m_doc.stand().modus();
     if (istReihenModus(modus) && reihenNeuAuslegen)
         reihenNeuAuslegen();
     if (modus != Modus::zweier && winkelAnsichtNeu)
@@ -144,10 +146,10 @@ void WindowLayoutUi::programmOhneRandExecute(QAction& programmOhneRand)
     const bool ohneRandAktiv = m_form.windowFlags().testFlag(Qt::FramelessWindowHint);
     if (!ohneRandAktiv) {
         if (m_form.isMaximized()) {
-            m_s.ablauf.ohneRand = false;
+            m_doc.ablauf().ohneRand = false;
             m_form.showNormal();
         } else {
-            m_s.ablauf.ohneRand = true;
+            m_doc.ablauf().ohneRand = true;
         }
         m_form.setWindowFlag(Qt::FramelessWindowHint, true);
         m_form.showFullScreen(); // over the whole screen, task bar included
@@ -155,7 +157,7 @@ void WindowLayoutUi::programmOhneRandExecute(QAction& programmOhneRand)
     } else {
         m_form.showNormal();
         m_form.setWindowFlag(Qt::FramelessWindowHint, false);
-        if (m_s.ablauf.ohneRand)
+        if (m_doc.ablauf().ohneRand)
             m_form.showNormal();
         else
             m_form.showMaximized();
@@ -166,7 +168,7 @@ void WindowLayoutUi::programmOhneRandExecute(QAction& programmOhneRand)
 void WindowLayoutUi::ComboBox2Change()
 {
     const QColor fensterText = systemColour(QPalette::WindowText);
-    const bool bandVersteckt = m_s.aktionen.farbstreifenVerstecken;
+    const bool bandVersteckt = m_doc.stand().aktionen.farbstreifenVerstecken;
 
     // 1. Everything back to the standard colours.
     for (QLabel* l :
@@ -203,13 +205,13 @@ void WindowLayoutUi::ComboBox2Change()
         m_w.flaechenanzeigeFarbe->setColour(farbe);
     // 5. Colour rows stand on the window background; a fixed fanning beside
     // them keeps its big field behind its rows.
-    if (m_s.modus() == Modus::reihen) {
+    if (m_doc.stand().modus() == Modus::reihen) {
         m_w.Anzeige->setColour(farbe);
         m_w.AnzeigeReihen->setColour(farbe);
-        const bool festeReihe = !m_s.fixiert || m_s.fixStand.fixModus == static_cast<int>(Modus::reihen);
-        if (m_s.fixLinksAktiv || festeReihe)
+        const bool festeReihe = !m_doc.stand().fixiert || m_doc.stand().fixStand.fixModus == static_cast<int>(Modus::reihen);
+        if (m_doc.stand().fixLinksAktiv || festeReihe)
             m_w.FixedLinksReihen->setColour(farbe);
-        if (!m_s.fixLinksAktiv || festeReihe)
+        if (!m_doc.stand().fixLinksAktiv || festeReihe)
             m_w.FixedRechtsReihen->setColour(farbe);
     }
     // 6. The value texts are recoloured once the change is complete.

@@ -2,6 +2,8 @@
 
 #include <functional>
 
+class ColourDocument;
+
 class QAction;
 class QMainWindow;
 struct MainState;
@@ -13,7 +15,7 @@ struct MainWidgets;
 class WindowLayoutUi
 {
 public:
-    WindowLayoutUi(QMainWindow& form, MainWidgets& w, MainState& s);
+    WindowLayoutUi(QMainWindow& form, MainWidgets& w, ColourDocument& dokument);
 
     void FormResize();
     void aufloesung800x600();
@@ -38,5 +40,5 @@ private:
 
     QMainWindow& m_form;
     MainWidgets& m_w;
-    MainState& m_s;
+    ColourDocument& m_doc;
 };

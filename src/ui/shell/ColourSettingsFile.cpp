@@ -98,7 +98,7 @@ void ColourSettingsFile::fehler(const QString& text) const
 
 ColourSettingsFile::Speichern ColourSettingsFile::dateiSpeichernExecute()
 {
-    MainState& s = m_form.state();
+    const MainState& s = m_form.state();
     const LanguageTable& texte = m_form.sprache();
     if (s.websicherUebernommen && !frage(texte.text(Txt::websicherSpeichernFrage)))
         return Speichern::abgelehnt;
@@ -115,7 +115,7 @@ ColourSettingsFile::Speichern ColourSettingsFile::dateiSpeichernExecute()
 
 DateiBloecke ColourSettingsFile::erfassen()
 {
-    MainState& s = m_form.state();
+    const MainState& s = m_form.state();
     const MainWidgets& w = m_form.w();
     const auto geprueft = [this](const char* name) {
         const QAction* a = m_form.aktion(name);
@@ -125,13 +125,8 @@ DateiBloecke ColourSettingsFile::erfassen()
                                        .abstand1 = w.TrackBar2->value(),
                                        .abstand2 = w.TrackBar3->value(),
                                        .stufenIndex = w.ComboBox1->currentIndex()});
-    s.dateiSeparat = geprueft("farbenSeparatEinstellen") ? 1 : 0;
-    aktuell.fixSeparat = s.dateiSeparat;
-    s.dateiRealistisch = aktuell.fixRealistisch;
-    s.dateiModus = aktuell.fixModus;
-    s.dateiWinkeltyp = aktuell.fixWinkeltyp;
-    s.dateiAbstand1 = aktuell.fixAbstand1;
-    s.dateiAbstand2 = aktuell.fixAbstand2;
+    aktuell.fixSeparat = geprueft("farbenSeparatEinstellen") ? 1 : 0;
+    m_form.dokument().dateiWerteAus(aktuell);
     const DateiOptionen optionen{.websicher = geprueft("nurWebsichereFarbenAnzeigen"),
                                  .textStatt = geprueft("TextAnstelleFlaechen") && !istReihenModus(s.modus()),
                                  .fixiert = geprueft("fixieren")};
@@ -190,7 +185,7 @@ void ColourSettingsFile::pfadOeffnen(const QString& pfad)
 void ColourSettingsFile::einlesenOhneHdFarbe(const QString& pfad)
 {
     {
-        const QScopedValueRollback sperre(m_form.state().ablauf.sperreHdFarbe, true);
+        const QScopedValueRollback sperre(m_form.dokument().ablauf().sperreHdFarbe, true);
         if (!datenEinlesen(pfad))
             return;
     }
@@ -250,10 +245,10 @@ void ColourSettingsFile::anwenden(const GeleseneDatei& d, const QString& pfad)
 
 void ColourSettingsFile::blockAnwenden(const EinstellungsBlock& b, const QString& pfad)
 {
-    MainState& s = m_form.state();
+    const MainState& s = m_form.state();
     DisplayParts& parts = m_form.parts();
     const DateiEinstellung e = dateiEinstellung(b);
-    dateiWerteMerken(s, b);
+    m_form.dokument().dateiWerteMerken(b);
 
     // The band click below moves every field only outside separate adjustment,
     // which the block before may have switched on.
@@ -264,7 +259,7 @@ void ColourSettingsFile::blockAnwenden(const EinstellungsBlock& b, const QString
     parts.band->Image2MouseUp();
     winkelAnwenden(e);
     schalterAnwenden(e);
-    positionenSetzen(s, e);
+    m_form.dokument().positionenSetzen(e.posGross, e.posRechts, e.posLinks, e.posMitte);
     fadenkreuzeAnwenden(e);
     werteTexteAnwenden(e);
     if (!s.ablauf.nurRechnen)
@@ -348,7 +343,7 @@ void ColourSettingsFile::fadenkreuzeAnwenden(const DateiEinstellung& e)
             knopf->setChecked(false);
     }
     for (const Fadenkreuz& k : e.fadenkreuze) {
-        auswahl.waehlen(FieldSelection::feldVon(k.feld));
+        auswahl.waehlen(k.feld);
         hellDunkel.bewegeHellDunkel(k.x, k.y);
     }
 }

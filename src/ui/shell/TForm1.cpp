@@ -65,7 +65,7 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent)
     resize(fensterStandardBreite, fensterStandardHoehe);
     m_actions = std::make_unique<ActionRegistry>(ActionRegistry::aufbauen(*this));
     buildMainWidgets(*this, m_w);
-    m_layout = std::make_unique<WindowLayoutUi>(*this, m_w, m_state);
+    m_layout = std::make_unique<WindowLayoutUi>(*this, m_w, m_dokument);
     m_shellOpener = std::make_unique<DesktopShellOpener>();
     m_hilfe = std::make_unique<HelpActions>(*this);
     m_parts = std::make_unique<DisplayParts>(*this);
@@ -89,7 +89,7 @@ TForm1::~TForm1() = default;
 void TForm1::connectWidgets()
 {
     connect(m_w.centralArea, &ColourPanel::resized, this, [this] {
-        if (!m_state.ablauf.kleinesLayout)
+        if (!m_dokument.ablauf().kleinesLayout)
             placeRegions(m_w);
         FormResize();
     });
@@ -130,7 +130,7 @@ void TForm1::setBlind(const TfBlind& blind)
     // At start both working pictures are the realistic wheel.
     m_imageOriginal = bandTypeWheel();
     m_imageBg = m_imageOriginal.copy();
-    m_state.ablauf.letzterDrehwinkel = -1;
+    m_dokument.ablauf().letzterDrehwinkel = -1;
 }
 
 void TForm1::setPreferences(TfRegistryForm& preferences)
@@ -156,7 +156,7 @@ QImage TForm1::bandTypeWheel() const
 {
     if (!m_blind)
         return {};
-    return m_state.bandLuminoes ? m_blind->ImageOriginalLUM() : m_blind->ImageOriginalREAL();
+    return state().bandLuminoes ? m_blind->ImageOriginalLUM() : m_blind->ImageOriginalREAL();
 }
 
 QAction* TForm1::aktion(const char* name) const

@@ -42,8 +42,8 @@ public:
     explicit TForm1(QWidget* parent = nullptr);
     ~TForm1() override;
 
-    MainState& state() override { return m_state; }
-    const MainState& state() const { return m_state; }
+    const MainState& state() const override { return m_dokument.stand(); }
+    ColourDocument& dokument() override { return m_dokument; }
     MainWidgets& w() override { return m_w; }
     const MainWidgets& w() const { return m_w; }
 
@@ -172,7 +172,7 @@ private:
     void portalPipette();
     QSize screenSize() const;
 
-    MainState m_state;
+    ColourDocument m_dokument;
     MainWidgets m_w;
     QImage m_winkelBild;
     QImage m_imageOriginal;

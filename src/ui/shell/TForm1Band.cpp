@@ -29,16 +29,16 @@ void TForm1::luminoesExecute()
 // drops it, the luminous band fetches the big field again to show it.
 void TForm1::bandTypWechseln(bool luminoes)
 {
-    const bool texteGezeigt = m_state.eingabeTexteZeigen;
-    if (m_state.hdZielGross)
-        m_state.eingabeTexteZeigen = false;
+    const bool texteGezeigt = state().eingabeTexteZeigen;
+    if (state().hdZielGross)
+        m_dokument.eingabeTexteZeigen(false);
     if (!luminoes)
-        m_state.eingabeFarbeAktiv = false;
+        m_dokument.eingabeFarbeAktiv(false);
     setBandType(luminoes);
     realistischLuminoesExecute();
     if (texteGezeigt) {
-        m_state.eingabeTexteZeigen = true;
-        if (luminoes && m_state.feldGrossAn)
+        m_dokument.eingabeTexteZeigen(true);
+        if (luminoes && state().feldGrossAn)
             grossesFeldNeuHolen();
     }
     wheelForBandType();
@@ -46,8 +46,7 @@ void TForm1::bandTypWechseln(bool luminoes)
 
 void TForm1::setBandType(bool luminoes)
 {
-    m_state.bandLuminoes = luminoes;
-    m_state.aktionen.realistisch = !luminoes;
+    m_dokument.bandTypSetzen(luminoes);
     if (QAction* a = aktion("realistisch"))
         a->setChecked(!luminoes);
     if (QAction* a = aktion("luminoes"))
@@ -58,7 +57,7 @@ void TForm1::setBandType(bool luminoes)
 void TForm1::wheelForBandType()
 {
     m_imageOriginal = bandTypeWheel();
-    m_state.ablauf.letzterDrehwinkel = -1;
+    m_dokument.ablauf().letzterDrehwinkel = -1;
     rotieren();
     updateAngleDisplay();
 }
@@ -72,12 +71,12 @@ void TForm1::realistischLuminoesExecute()
 void TForm1::grossesFeldNeuHolen()
 {
     if (m_recomputeHooks)
-        datenHolen(m_state, m_state.posGross(), 0, true, *m_recomputeHooks);
+        m_dokument.datenHolen(state().posGross(), true, *m_recomputeHooks);
 }
 
 void TForm1::Image2MouseUp()
 {
-    m_state.ablauf.bandMausUnten = false;
+    m_dokument.ablauf().bandMausUnten = false;
     rotieren();
     updateAngleDisplay();
 }
@@ -86,7 +85,7 @@ bool TForm1::rotieren()
 {
     if (m_imageOriginal.isNull())
         return false;
-    return ::rotieren(m_state, m_w.TrackBar3->value(), markerPosition(), m_imageOriginal, m_imageBg);
+    return m_dokument.bandDrehen(m_w.TrackBar3->value(), markerPosition(), m_imageOriginal, m_imageBg);
 }
 
 int TForm1::markerPosition() const

@@ -107,10 +107,10 @@ void TForm1::FormCreate()
 // big field and small right from the state record's base colours.
 void TForm1::startFarbenZeigen()
 {
-    const QColor gross = farbeAus(m_state, slot::basisGross);
-    const QColor rechts = farbeAus(m_state, slot::basisRechts);
-    const QColor links = farbeAus(m_state, slot::basisLinks);
-    const QColor mitte = farbeAus(m_state, slot::basisMitte);
+    const QColor gross = farbeAus(state(), slot::basisGross);
+    const QColor rechts = farbeAus(state(), slot::basisRechts);
+    const QColor links = farbeAus(state(), slot::basisLinks);
+    const QColor mitte = farbeAus(state(), slot::basisMitte);
     for (ColourPanel* p : {m_w.Anzeige, m_w.Anzeige_Normal, m_w.FixedLinks, m_w.FixedRechts, m_w.Panel4,
                            m_w.Panel8, m_w.Panel16})
         p->setColour(gross);
@@ -149,11 +149,11 @@ void TForm1::startFarbenZeigen()
 void TForm1::FormShow()
 {
     bool dateiGelesen = false;
-    if (m_state.ablauf.ersterStart) {
-        m_state.ablauf.ersterStart = false;
+    if (m_dokument.ablauf().ersterStart) {
+        m_dokument.ablauf().ersterStart = false;
         if (kompaktesLayoutNoetig(screenSize()))
             aufloesung800x600();
-        m_state.ablauf.formularBereit = true;
+        m_dokument.ablauf().formularBereit = true;
         dateiGelesen = dateiAusKommandozeileOeffnen();
         applyStoredPlacement();
         if (m_preferences) {
@@ -165,7 +165,7 @@ void TForm1::FormShow()
         }
     }
     Image2MouseUp();
-    m_state.ablauf.layoutGesperrt = false;
+    m_dokument.ablauf().layoutGesperrt = false;
     FormResize();
     // Showing repaints the fields; the colours are still the file's.
     if (dateiGelesen)
@@ -200,7 +200,7 @@ void TForm1::applyStoredPlacement()
 
 void TForm1::FormClose()
 {
-    m_state.ablauf.layoutGesperrt = true;
+    m_dokument.ablauf().layoutGesperrt = true;
     if (!m_preferences)
         return;
     TfRegistryForm& p = *m_preferences;

@@ -14,7 +14,7 @@
 TEST(DisplayPainting, ShownWindowShowsTheStartCombination)
 {
     DisplayFixture f;
-    f.s().ablauf.formularBereit = false; // the first show sets it
+    f.d().ablauf().formularBereit = false; // the first show sets it
     f.form->show();
     MainWidgets& w = f.w();
     EXPECT_EQ(w.Anzeige_Normal->colour(), QColor(0xDA, 0x25, 0x1D));
@@ -50,7 +50,7 @@ TEST(DisplayPainting, WebSafeDisplaySnapsPanelsAndTexts)
 {
     DisplayFixture f;
     MainWidgets& w = f.w();
-    f.s().nurWebsicher = true;
+    f.d().nurWebsicherSetzen(true);
     f.parts().display->datenHolen(0, true);
     // 218, 37, 29 -> 204, 51, 51; 0, 146, 141 -> 0, 153, 153
     EXPECT_EQ(w.SGrObHex->text(), QStringLiteral("#CC3333"));
@@ -107,7 +107,7 @@ TEST(DisplayPainting, SwappedInSnapshotLeavesPanelsAndTextsAlone)
     DisplayFixture f;
     MainWidgets& w = f.w();
     f.parts().display->datenHolen(0, true);
-    f.s().ablauf.anzeigeSperre = true;
+    f.d().ablauf().anzeigeSperre = true;
     f.parts().display->datenHolen(200, true);
     EXPECT_EQ(w.Anzeige_Normal->colour(), QColor(218, 37, 29));
     EXPECT_EQ(w.KleinRechts->colour(), QColor(0, 146, 141));
@@ -116,7 +116,7 @@ TEST(DisplayPainting, SwappedInSnapshotLeavesPanelsAndTextsAlone)
     EXPECT_EQ(w.RichEdit1->palette().color(QPalette::Base), QColor(218, 37, 29));
     // The text view's font colour still follows: the complement of 200 is 539.
     EXPECT_EQ(w.RichEdit1->palette().color(QPalette::Text), bandFarbe(539));
-    f.s().ablauf.anzeigeSperre = false;
+    f.d().ablauf().anzeigeSperre = false;
     f.parts().display->datenHolen(200, true);
     EXPECT_EQ(w.KleinRechts->colour(), bandFarbe(539));
 }
@@ -126,7 +126,7 @@ TEST(DisplayPainting, ASwappedInModeLeavesTheValueRowsAlone)
     DisplayFixture f;
     MainWidgets& w = f.w();
     f.parts().display->datenHolen(0, true);
-    f.s().ablauf.anzeigeSperre = true;
+    f.d().ablauf().anzeigeSperre = true;
     f.modus("farbreihen");
     EXPECT_EQ(w.SGrObHex->text(), QStringLiteral("#DA251D"));
     EXPECT_FALSE(w.Panel4->isHidden());
@@ -138,7 +138,7 @@ TEST(DisplayPainting, RepaintMarksUnsavedChangesAndDropsWebSafeTakeOver)
     FieldDisplay& anzeige = *f.parts().display;
     QAction& speichern = f.form->actions().action(Aktion::dateiSpeichern);
     speichern.setEnabled(false);
-    f.s().websicherUebernommen = true;
+    f.d().websicherZugewiesen();
     anzeige.datenHolen(10, false); // computing alone paints nothing
     EXPECT_FALSE(speichern.isEnabled());
     EXPECT_TRUE(f.s().websicherUebernommen);
@@ -152,7 +152,7 @@ TEST(DisplayPainting, BandTypeSwitchRecolorsEveryFieldAndKeepsTheSelection)
 {
     DisplayFixture f;
     MainWidgets& w = f.w();
-    MainState& s = f.s();
+    const MainState& s = f.s();
     f.modus("viererHarmonien");
     f.parts().display->datenHolen(40, true);
     f.parts().selection->KleinRechtsClick2();

@@ -119,8 +119,8 @@ TEST(InteractionBand, HiddenBandStandInCanBeDraggedBlind)
 TEST(InteractionBand, ClickDropsATypedInColourAndTheValueHighlight)
 {
     ShownWindow f;
-    f.s().eingabeFarbeAktiv = true;
-    f.s().eingabeTexteZeigen = true;
+    f.d().eingabeFarbeAktiv(true);
+    f.d().eingabeTexteZeigen(true);
     klick(f.w().SGrObHex);
     ASSERT_NE(f.w().SGrObHex->background(), f.w().SKlObHex->background());
     bandKlick(f, 10);
@@ -186,8 +186,8 @@ TEST(InteractionBand, NothingIsDrawnBeforeTheFirstShow)
     f.form->parts().band->TrackBarAllChange(w.TrackBar2);
     EXPECT_TRUE(w.WinkelO->text().isEmpty());
     EXPECT_EQ(w.ImageWW->image(), vorher);
-    f.s().aktionen.farbenSeparatEinstellen = true;
-    f.s().posGross() = 200;
+    f.d().separatEinschalten();
+    f.d().positionenSetzen(200, f.s().posRechts(), f.s().posLinks(), f.s().posMitte());
     f.form->parts().band->winkelZeichnen();
     EXPECT_EQ(f.s().farbWerte[slot::posGezeichnetGross], 0);
 }
@@ -198,7 +198,7 @@ TEST(InteractionBand, SeparateAdjustmentMarkersAndLegend)
 {
     ShownWindow f;
     f.modus("dreierHarmonien");
-    MainState& s = f.s();
+    const MainState& s = f.s();
     MainWidgets& w = f.w();
     werkzeug(f, Aktion::farbenSeparatEinstellen);
     bandKlick(f, 677); // only the big field moves

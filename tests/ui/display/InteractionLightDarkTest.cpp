@@ -146,23 +146,24 @@ TEST(InteractionLightDark, CompactFieldDoublesTheAmounts)
 TEST(InteractionLightDark, FieldColourIsCachedAndGuarded)
 {
     ShownWindow f;
-    MainState& s = f.s();
     MainWidgets& w = f.w();
     LightDarkField& feld = *f.form->parts().hellDunkel;
-    s.farbWerte[4] = 10;
-    s.farbWerte[5] = 20;
-    s.farbWerte[6] = 30;
+    f.stand([](MainState& n) {
+        n.farbWerte[4] = 10;
+        n.farbWerte[5] = 20;
+        n.farbWerte[6] = 30;
+    });
 
     // Guarded, the field keeps the big field's start colour and its value.
-    s.ablauf.sammelLauf = true;
+    f.d().ablauf().sammelLauf = true;
     feld.hellDunkelEinfaerben(4, 5, 6);
     EXPECT_EQ(w.flaechenanzeigeFarbe->colour(), QColor(218, 37, 29));
-    s.ablauf.sammelLauf = false;
-    s.ablauf.sperreHdFarbe = true;
+    f.d().ablauf().sammelLauf = false;
+    f.d().ablauf().sperreHdFarbe = true;
     feld.hellDunkelEinfaerben(4, 5, 6);
     EXPECT_EQ(w.flaechenanzeigeFarbe->colour(), QColor(218, 37, 29));
     EXPECT_EQ(w.flaechenanzeigeFarbe->tag(), 0x1D25DA);
-    s.ablauf.sperreHdFarbe = false;
+    f.d().ablauf().sperreHdFarbe = false;
 
     feld.hellDunkelEinfaerben(4, 5, 6);
     EXPECT_EQ(w.flaechenanzeigeFarbe->colour(), QColor(10, 20, 30));
@@ -173,8 +174,8 @@ TEST(InteractionLightDark, FieldColourIsCachedAndGuarded)
     EXPECT_EQ(w.flaechenanzeigeFarbe->colour(), QColor(Qt::green));
 
     // With the band hidden the field shows the background and keeps the colour in its tag.
-    s.aktionen.farbstreifenVerstecken = true;
-    s.farbWerte[4] = 11;
+    f.d().farbstreifenVersteckenSetzen(true);
+    f.stand([](MainState& n) { n.farbWerte[4] = 11; });
     feld.hellDunkelEinfaerben(4, 5, 6);
     EXPECT_EQ(w.flaechenanzeigeFarbe->colour(), w.panelHintergrund->colour());
     EXPECT_EQ(w.flaechenanzeigeFarbe->tag(), 0x1E140B);

@@ -199,7 +199,7 @@ TEST(InteractionSelection, RadioButtonsOutsideSeparateAdjustmentDisableThemselve
 TEST(InteractionSelection, SeparateAdjustmentRadioButtons)
 {
     ShownWindow f;
-    MainState& s = f.s();
+    const MainState& s = f.s();
     MainWidgets& w = f.w();
     werkzeug(f, Aktion::farbenSeparatEinstellen);
     ASSERT_TRUE(s.separatModus);
@@ -228,12 +228,14 @@ TEST(InteractionSelection, SeparateAdjustmentRadioButtons)
     EXPECT_TRUE(s.feldGrossAn);
     EXPECT_FALSE(s.feldRechtsAn);
     EXPECT_TRUE(s.hdZielGross);
-    s.hdZielGross = false; // a marker: an early stop leaves it
+    f.stand([](MainState& n) { n.hdZielGross = false; }); // a marker: an early stop leaves it
     w.statusPanel1->clear();
     klick(w.KleinRechts);
     EXPECT_TRUE(s.hdZielRechts);
-    s.hdZielRechts = false;
-    s.hdZielGross = true;
+    f.stand([](MainState& n) {
+        n.hdZielRechts = false;
+        n.hdZielGross = true;
+    });
     klick(w.KleinRechts);
     EXPECT_TRUE(s.hdZielGross); // stopped: RadioButton4 was already checked
     EXPECT_EQ(w.statusPanel1->text(), QStringLiteral("Small field on the right-hand side selected"));

@@ -96,7 +96,7 @@ TEST(ModeSwitch, EveryModeShowsItsFieldsTextsAndControls)
 TEST(ModeSwitch, ModeFlagsFollowTheFieldsOfTheMode)
 {
     DisplayFixture f;
-    MainState& s = f.s();
+    const MainState& s = f.s();
     f.modus("viererHarmonien");
     EXPECT_TRUE(s.feldGrossAn && s.feldRechtsAn && s.feldLinksAn && s.feldMitteAn);
     f.modus("dreierHarmonien");
@@ -134,7 +134,7 @@ TEST(ModeSwitch, TwoColourWritesDashesIntoTheUnusedRowsAndShowsTheRowsAgain)
 TEST(ModeSwitch, TargetsMoveOnlyOffFieldsTheNewModeLacks)
 {
     DisplayFixture f;
-    MainState& s = f.s();
+    const MainState& s = f.s();
     f.modus("viererHarmonien");
     f.parts().selection->KleinLinksClick2();
     f.modus("dreierHarmonien");

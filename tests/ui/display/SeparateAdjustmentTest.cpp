@@ -28,7 +28,7 @@ void bandKlick(ShownWindow& f, int x)
 TEST(SeparateAdjustment, OnWithTheRightFieldThenOff)
 {
     ShownWindow f;
-    MainState& s = f.s();
+    const MainState& s = f.s();
     MainWidgets& w = f.w();
     f.modus("dreierHarmonien");
     bandKlick(f, 500); // right 121, left 201 (complement 161 -/+ 40)

@@ -22,7 +22,7 @@ namespace
 void referenzGroesse(WindowFixture& f)
 {
     MainWidgets& w = f.w();
-    f.s().ablauf.layoutGesperrt = false;
+    f.d().ablauf().layoutGesperrt = false;
     w.panelHintergrund->resize(680, 700);
     w.Panel15->move(0, w.Anzeige->y() + 362);
     f.form->FormResize();
@@ -90,8 +90,13 @@ TEST(MainWindowLayout, ResizeAtReferenceSizeReproducesTheDesign)
 TEST(MainWindowLayout, ResizeFollowsTheFixedStepCounts)
 {
     WindowFixture f;
-    f.s().stufenFixRechts = 7;
-    f.s().stufenFixLinks = 1;
+    // Fixed at 7 rings, then the left half at 1.
+    f.d().stufenSetzen(7);
+    f.d().fixierenEin(f.s().fixStand);
+    f.d().haelfteWaehlen(true);
+    f.d().stufenSetzen(1);
+    f.d().fixierenAus();
+    f.d().stufenSetzen(4);
     referenzGroesse(f);
     EXPECT_EQ(f.w().RRe[1]->x(), 5);
     EXPECT_EQ(f.w().RRe[15]->x(), 313);
@@ -130,7 +135,7 @@ TEST(MainWindowLayout, CompactLayoutPlacesTheControlsAndStopsScaling)
     EXPECT_EQ(w.Panel11->y(), 52);
     EXPECT_EQ(w.WerteOben->geometry().top(), 59);
 
-    f.s().ablauf.layoutGesperrt = false;
+    f.d().ablauf().layoutGesperrt = false;
     w.panelHintergrund->resize(900, 700);
     f.form->FormResize();
     EXPECT_EQ(w.Anzeige->size(), QSize(522, 273));

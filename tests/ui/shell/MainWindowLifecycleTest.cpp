@@ -167,7 +167,7 @@ TEST(MainWindowBandType, LuminousAndBackSwitchesPictureWheelAndMarks)
     ASSERT_TRUE(luminoes && realistisch);
     EXPECT_TRUE(realistisch->isChecked());
 
-    f.s().eingabeFarbeAktiv = true;
+    f.d().eingabeFarbeAktiv(true);
     luminoes->trigger();
     EXPECT_TRUE(f.s().bandLuminoes);
     EXPECT_FALSE(f.s().aktionen.realistisch);
@@ -194,7 +194,7 @@ TEST(MainWindowBandType, TypedTextsSurviveTheSwitch)
 {
     WindowFixture f(normalerPlatz);
     f.form->show();
-    f.s().eingabeTexteZeigen = true;
+    f.d().eingabeTexteZeigen(true);
     f.form->luminoesExecute();
     EXPECT_TRUE(f.s().eingabeTexteZeigen);
     f.form->realistischExecute();

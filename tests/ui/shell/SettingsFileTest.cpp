@@ -180,7 +180,7 @@ TEST(SettingsFileWindow, SaveAsChangesTheExtensionAndAsksBeforeReplacing)
 TEST(SettingsFileWindow, WebSafeTakeOverIsAskedBeforeTheDialogAndAgainBeforeWriting)
 {
     DateiFenster f;
-    f.s().websicherUebernommen = true;
+    f.d().websicherZugewiesen();
     QString frage;
     antworte(frage, QMessageBox::No);
     f.form->aktion("dateiSpeichern")->setEnabled(true);
@@ -383,7 +383,7 @@ TEST(SettingsFileWindow, ASaveThatFailedKeepsTheWindowOpenAndStopsTheOpen)
     EXPECT_EQ(f.w().Anzeige_Normal->colour(), geaendert);
 
     // A No to the web-safe question is the user's choice: closing goes on.
-    f.s().websicherUebernommen = true;
+    f.d().websicherZugewiesen();
     antworteFolge(texte, {QMessageBox::Yes, QMessageBox::No});
     f.form->close();
     EXPECT_FALSE(f.form->isVisible());
