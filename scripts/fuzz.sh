@@ -33,7 +33,7 @@ case "$which" in
 esac
 
 # clang with libFuzzer's runtime, and what the core needs, the way test.sh gets its packages.
-scripts/install-deps.sh cmake ninja-build qt6-base-dev libpng-dev clang libclang-rt-14-dev
+scripts/install-deps.sh cmake ninja-build qt6-base-dev clang libclang-rt-14-dev
 
 build=build-fuzz
 work=${FUZZ_WORK:-${XDG_CACHE_HOME:-$HOME/.cache}/tinctora-fuzz}

@@ -10,7 +10,6 @@ packages=(
   qt6-base-dev libqt6svg6 libqt6svg6-dev libgl-dev
   qt6-tools-dev qt6-tools-dev-tools libqt6sql6-sqlite
   libgtest-dev libgmock-dev libbenchmark-dev
-  libpng-dev zlib1g-dev
   xvfb xauth xdotool fonts-dejavu-core
   poppler-utils python3
   dbus-daemon

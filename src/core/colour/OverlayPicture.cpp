@@ -1,26 +1,45 @@
 #include "core/colour/OverlayPicture.h"
 
-#include <QFile>
-#include <QSysInfo>
-
-#include <png.h>
+#include <QBuffer>
+#include <QImageReader>
 
 namespace
 {
 
 // Larger pictures are refused before memory is taken for them: the header of
 // damaged data may claim any size.
-constexpr png_uint_32 groessteKante = 8192;
-
-QString pngFehler(const png_image& image)
-{
-    return QStringLiteral("The PNG data could not be read: %1").arg(QString::fromUtf8(image.message));
-}
+constexpr int groessteKante = 8192;
 
 void setError(QString* error, const QString& text)
 {
     if (error)
         *error = text;
+}
+
+QString pngFehler(const QImageReader& reader)
+{
+    return QStringLiteral("The PNG data could not be read: %1").arg(reader.errorString());
+}
+
+// The size is checked from the header alone, before anything is decoded.
+QImage lesen(QImageReader& reader, QString* error)
+{
+    const QSize groesse = reader.size();
+    if (!groesse.isValid()) {
+        // The reader gives no reason of its own for a missing or damaged header.
+        setError(error, QStringLiteral("The data is not a PNG picture, or its header is damaged."));
+        return {};
+    }
+    if (groesse.isEmpty() || groesse.width() > groessteKante || groesse.height() > groessteKante) {
+        setError(error, QStringLiteral("The PNG picture has an unsupported size."));
+        return {};
+    }
+    QImage bild;
+    if (!reader.read(&bild)) {
+        setError(error, pngFehler(reader));
+        return {};
+    }
+    return bild.convertToFormat(QImage::Format_ARGB32);
 }
 
 struct OverlayResult {
@@ -30,12 +49,12 @@ struct OverlayResult {
 
 OverlayResult loadOverlay()
 {
-    QFile file(QStringLiteral(":/core/overlay.png"));
-    if (!file.open(QIODevice::ReadOnly))
+    QImageReader reader(QStringLiteral(":/core/overlay.png"), "png");
+    if (!reader.canRead())
         return {{},
                 QStringLiteral("The light/dark overlay picture is missing from the program's resources.")};
     OverlayResult result;
-    result.image = decodePng(file.readAll(), &result.error);
+    result.image = lesen(reader, &result.error);
     return result;
 }
 
@@ -43,35 +62,11 @@ OverlayResult loadOverlay()
 
 QImage decodePng(const QByteArray& data, QString* error)
 {
-    png_image image{};
-    image.version = PNG_IMAGE_VERSION;
-    if (!png_image_begin_read_from_memory(&image, data.constData(), static_cast<std::size_t>(data.size()))) {
-        setError(error, pngFehler(image));
-        png_image_free(&image);
-        return {};
-    }
-    if (image.width == 0 || image.height == 0 || image.width > groessteKante ||
-        image.height > groessteKante) {
-        png_image_free(&image);
-        setError(error, QStringLiteral("The PNG picture has an unsupported size."));
-        return {};
-    }
-    // Format_ARGB32 holds 0xAARRGGBB words, so the byte order follows the machine.
-    image.format = QSysInfo::ByteOrder == QSysInfo::LittleEndian ? PNG_FORMAT_BGRA : PNG_FORMAT_ARGB;
-    QImage result(static_cast<int>(image.width), static_cast<int>(image.height), QImage::Format_ARGB32);
-    if (result.isNull()) {
-        png_image_free(&image);
-        setError(error, QStringLiteral("Not enough memory for the PNG picture."));
-        return {};
-    }
-    if (!png_image_finish_read(&image, nullptr, result.bits(), static_cast<png_int_32>(result.bytesPerLine()),
-                               nullptr)) {
-        setError(error, pngFehler(image));
-        png_image_free(&image);
-        return {};
-    }
-    png_image_free(&image);
-    return result;
+    QBuffer puffer;
+    puffer.setData(data);
+    puffer.open(QIODevice::ReadOnly);
+    QImageReader reader(&puffer, "png");
+    return lesen(reader, error);
 }
 
 QImage overlayPicture(QString* error)

@@ -9,8 +9,9 @@
 #include <optional>
 #include <vector>
 
-// A PNG of 8-bit palette indexes, one byte a pixel, rows top to bottom;
-// compressed for runs, which is what a swatch sheet is made of. Nothing when
-// the palette has more than 256 colours or the sizes do not agree.
+// A PNG of 8-bit palette indexes, one byte a pixel, rows top to bottom, at
+// 96 dpi; compressed for speed, since a swatch sheet is runs and repeated
+// rows. Nothing when the palette has more than 256 colours or the sizes do
+// not agree.
 std::optional<QByteArray> palettenPng(QSize groesse, const QVector<QRgb>& farben,
                                       const std::vector<std::uint8_t>& indizes);

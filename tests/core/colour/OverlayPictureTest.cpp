@@ -106,7 +106,7 @@ void expectRefused(const QByteArray& data, const char* what)
     EXPECT_FALSE(error.isEmpty()) << what;
 }
 
-// PNG chunk CRC (ISO 3309), so that a forged header passes libpng's checks.
+// PNG chunk CRC (ISO 3309), so that a forged header passes the decoder's checks.
 quint32 crc32(const char* data, int length)
 {
     quint32 crc = 0xFFFFFFFFu;
