@@ -110,30 +110,53 @@ FeldWerte strich(const QString& name)
     return {name, s, s, s, s};
 }
 
-// Unused fields of the 2- and 3-colour harmonies show "-".
-QString kombinationsText(const MainState& s, const LanguageTable& t)
+} // namespace
+
+std::array<FeldWerte, 4> feldListeWerte(const MainState& s, const LanguageTable& t)
 {
     const QVector<PaletteEntry> felder = kombinationsFarben(s, t);
-    if (istReihenModus(s.modus())) {
-        std::vector<FeldWerte> zeilen;
-        for (const PaletteEntry& e : felder)
-            zeilen.push_back(feldWerte(e));
-        return reihenTabelleText(zeilen, t.englisch());
-    }
     const Modus m = s.modus();
-    std::array<FeldWerte, 4> liste{
-        feldWerte(felder.front()), m == Modus::zweier ? strich(t.text(Txt::feldLinks)) : feldWerte(felder[1]),
-        m == Modus::vierer ? feldWerte(felder[2]) : strich(t.text(Txt::feldMitte)), feldWerte(felder.back())};
-    return feldListeText(liste);
+    return {feldWerte(felder.front()),
+            m == Modus::zweier ? strich(t.text(Txt::feldLinks)) : feldWerte(felder[1]),
+            m == Modus::vierer ? feldWerte(felder[2]) : strich(t.text(Txt::feldMitte)), feldWerte(felder.back())};
 }
 
-} // namespace
+std::vector<FeldWerte> reihenListeWerte(const MainState& s, const LanguageTable& t)
+{
+    return zeilenWerte(zwischenZeilen(stufenAus(s.stufeAktiv), s.modus() != Modus::reihen, t), s.endFarben);
+}
+
+std::vector<MainState> ausgabeHaelften(const MainState& s)
+{
+    if (!s.fixiert)
+        return {s};
+    MainState fix = schnappschussZustand(s.fixStand, s.nurWebsicher);
+    if (s.fixLinksAktiv)
+        return {std::move(fix), s};
+    return {s, std::move(fix)};
+}
 
 QString zustandWerteText(const MainState& s, const LanguageTable& t)
 {
-    const QString aktiv = kombinationsText(s, t);
-    if (!s.fixiert)
-        return aktiv;
-    const MainState fix = schnappschussZustand(s.fixStand, s.nurWebsicher);
-    return fixiertText(aktiv, t.text(Txt::fixiertMarker), kombinationsText(fix, t));
+    QStringList texte;
+    for (const MainState& h : ausgabeHaelften(s))
+        texte << (istReihenModus(h.modus()) ? reihenTabelleText(reihenListeWerte(h, t), t.englisch())
+                                            : feldListeText(feldListeWerte(h, t)));
+    return texte.size() == 1 ? texte.front() : fixiertText(texte.front(), t.text(Txt::fixiertMarker), texte.back());
+}
+
+DruckSeite zustandWerteSeite(const MainState& s, const LanguageTable& t, int y)
+{
+    DruckSeite seite{.texte = {}, .druckZeile = y};
+    bool erste = true;
+    for (const MainState& h : ausgabeHaelften(s)) {
+        if (!erste)
+            trennerDrucken(seite, t.text(Txt::fixiertMarker));
+        erste = false;
+        if (istReihenModus(h.modus()))
+            reihenTabelleDrucken(seite, reihenListeWerte(h, t));
+        else
+            feldListeDrucken(seite, feldListeWerte(h, t));
+    }
+    return seite;
 }

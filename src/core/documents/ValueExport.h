@@ -44,6 +44,21 @@ void trennerDrucken(DruckSeite& seite, const QString& trenner);
 
 class LanguageTable;
 
-// The text copying all values gives for a state: the edited combination and,
-// when fixed, the separator and the fixed one.
+// The combinations a display shows, in the order copying and printing give
+// them: the state alone, or for a fixed display the right half (the upper
+// value row) and then the left half, whichever of them is being edited.
+std::vector<MainState> ausgabeHaelften(const MainState& s);
+
+// The four value blocks of a 2-, 3- or 4-colour state (big, left, centre,
+// right); fields the mode lacks show "-".
+std::array<FeldWerte, 4> feldListeWerte(const MainState& s, const LanguageTable& t);
+
+// The rows of a fanning or colour row, as the intermediate values list has them.
+std::vector<FeldWerte> reihenListeWerte(const MainState& s, const LanguageTable& t);
+
+// The text copying all values gives for a state: its combinations, the
+// separator between the two halves of a fixed display.
 QString zustandWerteText(const MainState& s, const LanguageTable& t);
+
+// The printed page of all values for a state, from the print position y on.
+DruckSeite zustandWerteSeite(const MainState& s, const LanguageTable& t, int y);

@@ -1,11 +1,8 @@
 #include "ui/dialogs/TOKBottomDlg1.h"
 
 #include "core/colour/Conversions.h"
-#include "ui/display/DisplayHost.h"
 #include "core/language/LanguageTable.h"
 #include "ui/widgets/ColourPanel.h"
-#include "ui/widgets/MainWidgets.h"
-#include "ui/widgets/StaticText.h"
 
 #include <QFrame>
 #include <QGuiApplication>
@@ -48,7 +45,8 @@ void StufenRegler::paintEvent(QPaintEvent* event)
                palette().color(QPalette::Highlight));
 }
 
-TOKBottomDlg1::TOKBottomDlg1(DisplayHost& host, QWidget* parent) : QDialog(parent), m_host(host)
+TOKBottomDlg1::TOKBottomDlg1(const LanguageTable& t, WebFeldZugang zugang, QWidget* parent)
+    : QDialog(parent), m_t(t), m_zugang(std::move(zugang))
 {
     setObjectName(QStringLiteral("OKBottomDlg1"));
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
@@ -90,7 +88,7 @@ QPushButton* knopf(QWidget* parent, const char* name, QRect r)
 // those move right, at most to the frame's inner edge.
 int TOKBottomDlg1::wertSpalteVerschiebung() const
 {
-    const LanguageTable& t = m_host.sprache();
+    const LanguageTable& t = m_t;
     int breitester = 0;
     for (Txt name : {Txt::websicherGross, Txt::websicherLinks, Txt::websicherMitte, Txt::websicherRechts,
                      Txt::vorschlagWebsicher})
@@ -127,7 +125,7 @@ void TOKBottomDlg1::bauen()
     Panel2 = panel(this, "Panel2", 114);
     auto* label11 = label(this, 22, 96);
     label11->setObjectName(QStringLiteral("Label11"));
-    label11->setText(m_host.sprache().text(Txt::vorschlagWebsicher));
+    label11->setText(m_t.text(Txt::vorschlagWebsicher));
     label11->adjustSize();
 
     Button1 = knopf(this, "Button1", {284, 56, 75, 25});
@@ -144,12 +142,12 @@ void TOKBottomDlg1::bauen()
 
 void TOKBottomDlg1::Button4Click()
 {
-    m_host.hilfeThemaZeigen(QStringLiteral("::HTML\\page06.htm"));
+    m_zugang.hilfe();
 }
 
 void TOKBottomDlg1::FormCreate()
 {
-    const LanguageTable& t = m_host.sprache();
+    const LanguageTable& t = m_t;
     setWindowTitle(t.text(Txt::websicherTitel));
     Button4->setText(t.text(Txt::hilfe));
     Button1->setText(t.text(Txt::naechste));
@@ -168,61 +166,29 @@ void TOKBottomDlg1::showEvent(QShowEvent* event)
     umrechnen();
 }
 
-// The half being edited: its mode is the one the dialog was opened for.
-TOKBottomDlg1::FeldQuelle TOKBottomDlg1::quelle(WebFeld feld) const
-{
-    MainWidgets& w = m_host.w();
-    const MainState& s = m_host.state();
-    const bool fix = s.fixiert;
-    if (fix && s.fixLinksAktiv) {
-        switch (feld) {
-        case WebFeld::gross:
-            return {w.FixedLinks, {w.SGrUnR, w.SGrUnG, w.SGrUnB}, w.SGrUnHex};
-        case WebFeld::links:
-            return {w.FixedLinksKleinLinks, {w.SKlUnLiR, w.SKlUnLiG, w.SKlUnLiB}, w.SKlUnLiHex};
-        case WebFeld::mitte:
-            return {w.FixedLinksKleinMitte, {w.SKlUnMiR, w.SKlUnMiG, w.SKlUnMiB}, w.SKlUnMiHex};
-        case WebFeld::rechts:
-            break;
-        }
-        return {w.FixedLinksKleinRechts, {w.SKlUnR, w.SKlUnG, w.SKlUnB}, w.SKlUnHex};
-    }
-    switch (feld) {
-    case WebFeld::gross:
-        return {fix ? w.FixedRechts : w.Anzeige_Normal, {w.SGrObR, w.SGrObG, w.SGrObB}, w.SGrObHex};
-    case WebFeld::links:
-        return {fix ? w.FixedKleinLinks : w.KleinLinks, {w.SKlObLiR, w.SKlObLiG, w.SKlObLiB}, w.SKlObLiHex};
-    case WebFeld::mitte:
-        return {fix ? w.FixedKleinMitte : w.KleinMitte, {w.SKlObMiR, w.SKlObMiG, w.SKlObMiB}, w.SKlObMiHex};
-    case WebFeld::rechts:
-        break;
-    }
-    return {fix ? w.FixedKleinRechts : w.KleinRechts, {w.SKlObR, w.SKlObG, w.SKlObB}, w.SKlObHex};
-}
-
 // A field the mode does not use shows "-" as its R value.
 bool TOKBottomDlg1::inUse(WebFeld feld) const
 {
-    return quelle(feld).rgb[0]->text() != QLatin1String("-");
+    return m_zugang.lesen(feld).rgb[0] != QLatin1String("-");
 }
 
 void TOKBottomDlg1::feldLaden()
 {
-    const FeldQuelle q = quelle(m_feld);
+    const WebFeldAnzeige q = m_zugang.lesen(m_feld);
     for (std::size_t i = 0; i < 3; ++i) {
         bool ok = false;
-        const int v = q.rgb[i]->text().toInt(&ok);
+        const int v = q.rgb[i].toInt(&ok);
         m_wert[i] = ok ? std::clamp(v, 0, 255) : 0;
-        werte[i]->setText(q.rgb[i]->text());
+        werte[i]->setText(q.rgb[i]);
     }
-    const LanguageTable& t = m_host.sprache();
+    const LanguageTable& t = m_t;
     const Txt name = m_feld == WebFeld::gross   ? Txt::websicherGross
                      : m_feld == WebFeld::links ? Txt::websicherLinks
                      : m_feld == WebFeld::mitte ? Txt::websicherMitte
                                                 : Txt::websicherRechts;
     Label4->setText(t.text(name));
     Label4->adjustSize();
-    Panel1->setColour(q.panel->colour());
+    Panel1->setColour(q.farbe);
 }
 
 void TOKBottomDlg1::umrechnen()
@@ -274,10 +240,5 @@ void TOKBottomDlg1::Button1Click()
 
 void TOKBottomDlg1::Button2Click()
 {
-    const FeldQuelle q = quelle(m_feld);
-    q.panel->setColour(Panel2->colour());
-    for (std::size_t i = 0; i < 3; ++i)
-        q.rgb[i]->setText(vorschlaege[i]->text());
-    q.hex->setText(hexText(m_vorschlag[0], m_vorschlag[1], m_vorschlag[2]));
-    m_host.dokument().websicherZugewiesen();
+    m_zugang.zuweisen(m_feld, QColor(m_vorschlag[0], m_vorschlag[1], m_vorschlag[2]));
 }

@@ -5,13 +5,30 @@
 #include <QDialog>
 #include <QSlider>
 
+#include <QColor>
+#include <QString>
+
 #include <array>
+#include <functional>
 
 class ColourPanel;
-class DisplayHost;
+class LanguageTable;
 class QLabel;
 class QPushButton;
-class StaticText;
+
+// A field of the edited half as its value row shows it.
+struct WebFeldAnzeige {
+    QColor farbe;
+    std::array<QString, 3> rgb; // "-" for a field the mode does not use
+};
+
+// How the dialog reaches the main window: reading a field, writing an
+// allocated colour into it, and opening its help page.
+struct WebFeldZugang {
+    std::function<WebFeldAnzeige(WebFeld)> lesen;
+    std::function<void(WebFeld, const QColor&)> zuweisen;
+    std::function<void()> hilfe;
+};
 
 // A level track bar that marks the stretch of levels giving distinct proposals.
 class StufenRegler : public QSlider
@@ -38,11 +55,10 @@ class TOKBottomDlg1 : public QDialog
     Q_OBJECT
 
 public:
-    TOKBottomDlg1(DisplayHost& host, QWidget* parent = nullptr);
+    TOKBottomDlg1(const LanguageTable& t, WebFeldZugang zugang, QWidget* parent = nullptr);
 
     void Button1Click();
     void Button2Click();
-    // Help: the page "::HTML\page06.htm" of the help file.
     void Button4Click();
     WebFeld aktuellesFeld() const { return m_feld; }
 
@@ -61,15 +77,9 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
-    struct FeldQuelle {
-        ColourPanel* panel;
-        std::array<StaticText*, 3> rgb;
-        StaticText* hex;
-    };
     void bauen();
     int wertSpalteVerschiebung() const;
     void FormCreate();
-    FeldQuelle quelle(WebFeld feld) const;
     bool inUse(WebFeld feld) const;
     void feldLaden();
     void umrechnen();
@@ -77,7 +87,8 @@ private:
     void trackBarChange(std::size_t kanal, int p);
     void vorschlagFaerben();
 
-    DisplayHost& m_host;
+    const LanguageTable& m_t;
+    WebFeldZugang m_zugang;
     WebFeld m_feld = WebFeld::gross;
     std::array<int, 3> m_wert{};
     std::array<int, 3> m_stufe{2, 2, 2};

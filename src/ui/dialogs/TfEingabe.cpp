@@ -1,12 +1,8 @@
 #include "ui/dialogs/TfEingabe.h"
 
 #include "core/colour/Conversions.h"
-#include "ui/display/DisplayHost.h"
-#include "ui/display/ManualInputApply.h"
 #include "core/language/LanguageTable.h"
 #include "ui/widgets/ColourPanel.h"
-#include "ui/widgets/MainWidgets.h"
-#include "ui/widgets/StaticText.h"
 
 #include <QColorDialog>
 #include <QGuiApplication>
@@ -44,8 +40,8 @@ QLabel* beschriftung(QWidget* parent, const QString& text, int x, int y)
 
 } // namespace
 
-TfEingabe::TfEingabe(DisplayHost& host, ManualInputApply& anwenden, QWidget* parent)
-    : QDialog(parent), m_host(host), m_anwenden(anwenden), m_farbAuswahl(systemFarbAuswahl)
+TfEingabe::TfEingabe(const LanguageTable& t, EingabeZugang zugang, QWidget* parent)
+    : QDialog(parent), m_t(t), m_zugang(std::move(zugang)), m_farbAuswahl(systemFarbAuswahl)
 {
     setObjectName(QStringLiteral("fEingabe"));
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
@@ -115,12 +111,12 @@ void TfEingabe::bauen()
 
 void TfEingabe::Button1Click()
 {
-    m_host.hilfeThemaZeigen(QStringLiteral("::HTML\\page05.htm"));
+    m_zugang.hilfe();
 }
 
 void TfEingabe::FormCreate()
 {
-    const LanguageTable& t = m_host.sprache();
+    const LanguageTable& t = m_t;
     Label5->setText(t.text(Txt::hexFormatHinweis));
     Label5->adjustSize();
     Button1->setText(t.text(Txt::hilfe));
@@ -140,22 +136,10 @@ void TfEingabe::showEvent(QShowEvent* event)
 
 void TfEingabe::FormShow()
 {
-    const QString titel = m_host.sprache().text(Txt::eingabeTitel);
+    const QString titel = m_t.text(Txt::eingabeTitel);
     if (windowTitle() != titel)
         setWindowTitle(titel);
-    const MainState& s = m_host.state();
-    const MainWidgets& w = m_host.w();
-    const bool unten = s.fixiert && s.fixLinksAktiv;
-    const StaticText* hex = unten ? w.SGrUnHex : w.SGrObHex;
-    if (s.separatModus) {
-        if (s.hdZielRechts)
-            hex = unten ? w.SKlUnHex : w.SKlObHex;
-        else if (s.hdZielLinks)
-            hex = unten ? w.SKlUnLiHex : w.SKlObLiHex;
-        else if (s.hdZielMitte)
-            hex = unten ? w.SKlUnMiHex : w.SKlObMiHex;
-    }
-    Edit4->setText(hex->text());
+    Edit4->setText(m_zugang.feldHex());
     if (checkHexMitMeldung()) {
         konvertHexToRGB();
         eingabeGueltig = true;
@@ -182,7 +166,7 @@ bool TfEingabe::checkHexMitMeldung()
     // modifier) would otherwise bring it back at once.
     if (p == HexPruefung::ungueltig && Edit4->text() != m_gemeldet) {
         m_gemeldet = Edit4->text();
-        const LanguageTable& t = m_host.sprache();
+        const LanguageTable& t = m_t;
         QMessageBox::information(this, t.text(Txt::hinweis), t.text(Txt::hexFehler));
     }
     return p == HexPruefung::gueltig;
@@ -228,8 +212,7 @@ void TfEingabe::WerteAufnehmen()
     if (!okGedrueckt)
         return;
     if (const std::optional<EingabeTreffer> t = eingabeUmrechnen(c)) {
-        m_anwenden.einfaerben(t->position);
-        m_anwenden.farbeZuweisen(t->position, t->punkt);
+        m_zugang.anwenden(*t);
     }
 }
 
@@ -376,14 +359,11 @@ void TfEingabe::OKBtnClick()
         if (feld->text().isEmpty())
             feld->setText(QStringLiteral("0"));
     if (checkInteger(Edit1) && checkInteger(Edit2) && checkInteger(Edit3)) {
-        m_host.dokument().eingabeUebernommen(true);
-        m_anwenden.form1resetten();
-        m_anwenden.luminoesSicherstellen();
+        m_zugang.uebernehmen();
         okGedrueckt = true;
         WerteAufnehmen();
     }
-    m_host.dokument().eingabeFarbeAktiv(false);
-    m_host.dokument().eingabeTexteZeigen(false);
+    m_zugang.beenden();
     accept();
 }
 
@@ -395,7 +375,7 @@ void TfEingabe::Button2Click()
 // Esc and the close box end the dialog as Cancel does, band switch included.
 void TfEingabe::reject()
 {
-    m_anwenden.abbrechen();
+    m_zugang.abbrechen();
     QDialog::reject();
 }
 

@@ -7,12 +7,25 @@
 #include <array>
 #include <functional>
 
-class DisplayHost;
-class ManualInputApply;
 class ColourPanel;
+class LanguageTable;
 class QLabel;
 class QLineEdit;
 class QPushButton;
+
+// How the dialog reaches the main window.
+struct EingabeZugang {
+    // The hex value text of the field being edited, which the dialog starts from.
+    std::function<QString()> feldHex;
+    // OK with valid values, before the colour is applied.
+    std::function<void()> uebernehmen;
+    // Finds the typed colour's hit on the band and in the light/dark field.
+    std::function<void(const EingabeTreffer&)> anwenden;
+    // OK has ended: the typed colour no longer stands in for the band's.
+    std::function<void()> beenden;
+    std::function<void()> abbrechen;
+    std::function<void()> hilfe;
+};
 
 // The manual input dialog: a colour typed as R, G, B or as a hex text, shown
 // as a preview and, on OK, found on the luminous band and applied. Created on
@@ -22,7 +35,7 @@ class TfEingabe : public QDialog
     Q_OBJECT
 
 public:
-    TfEingabe(DisplayHost& host, ManualInputApply& anwenden, QWidget* parent = nullptr);
+    TfEingabe(const LanguageTable& t, EingabeZugang zugang, QWidget* parent = nullptr);
 
     Rgb eingabe() const { return {eingabeR, eingabeG, eingabeB}; }
     bool eingabeGueltig = false;
@@ -30,7 +43,6 @@ public:
     void FormShow();
     void OKBtnClick();
     void Button2Click();
-    // Help: the page "::HTML\page05.htm" of the help file.
     void Button1Click();
     void BitBtn1Click();
     // The hex field's key release; the pipette hands its colour over through it.
@@ -74,8 +86,8 @@ private:
     void WerteAufnehmen();
     void hexAusEingabe();
 
-    DisplayHost& m_host;
-    ManualInputApply& m_anwenden;
+    const LanguageTable& m_t;
+    EingabeZugang m_zugang;
     std::function<QColor(QWidget*, const QColor&)> m_farbAuswahl;
     int eingabeR = 0, eingabeG = 0, eingabeB = 0;
     bool tasteUeberspringen = false;

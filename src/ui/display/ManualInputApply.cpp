@@ -9,6 +9,8 @@
 #include "ui/display/LightDarkField.h"
 #include "ui/display/WebSafeDisplay.h"
 #include "ui/language/ActionRegistry.h"
+#include "ui/widgets/MainWidgets.h"
+#include "ui/widgets/StaticText.h"
 
 #include <QAction>
 #include <QLineEdit>
@@ -29,8 +31,50 @@ void ManualInputApply::connectWidgets()
 TfEingabe& ManualInputApply::dialog()
 {
     if (!m_dialog)
-        m_dialog = std::make_unique<TfEingabe>(m_host, *this, &m_host.hauptfenster());
+        m_dialog = std::make_unique<TfEingabe>(m_host.sprache(), zugang(), &m_host.hauptfenster());
     return *m_dialog;
+}
+
+EingabeZugang ManualInputApply::zugang()
+{
+    return {.feldHex = [this] { return feldHex(); },
+            .uebernehmen =
+                [this] {
+                    m_host.dokument().eingabeUebernommen(true);
+                    form1resetten();
+                    luminoesSicherstellen();
+                },
+            .anwenden =
+                [this](const EingabeTreffer& t) {
+                    einfaerben(t.position);
+                    farbeZuweisen(t.position, t.punkt);
+                },
+            .beenden =
+                [this] {
+                    m_host.dokument().eingabeFarbeAktiv(false);
+                    m_host.dokument().eingabeTexteZeigen(false);
+                },
+            .abbrechen = [this] { abbrechen(); },
+            .hilfe = [this] { m_host.hilfeThemaZeigen(QStringLiteral("::HTML\\page05.htm")); }};
+}
+
+// The value row of the edited half: the big field's unless separate
+// adjustment has a small field selected.
+QString ManualInputApply::feldHex() const
+{
+    const MainState& s = m_host.state();
+    const MainWidgets& w = m_host.w();
+    const bool unten = s.fixiert && s.fixLinksAktiv;
+    const StaticText* hex = unten ? w.SGrUnHex : w.SGrObHex;
+    if (s.separatModus) {
+        if (s.hdZielRechts)
+            hex = unten ? w.SKlUnHex : w.SKlObHex;
+        else if (s.hdZielLinks)
+            hex = unten ? w.SKlUnLiHex : w.SKlObLiHex;
+        else if (s.hdZielMitte)
+            hex = unten ? w.SKlUnMiHex : w.SKlObMiHex;
+    }
+    return hex->text();
 }
 
 void ManualInputApply::gezielteManuelleEingabeVonWertenExecute()

@@ -12,6 +12,7 @@
 class DisplayHost;
 struct DisplayParts;
 class TfEingabe;
+struct EingabeZugang;
 
 // Opens the manual input dialog and applies a typed colour to the window as
 // if the user had pressed the band and the light/dark field.
@@ -45,6 +46,8 @@ public:
     void pipetteUebernehmen(const QString& hex);
 
 private:
+    EingabeZugang zugang();
+    QString feldHex() const;
     void punktAnwenden(EingabePunkt punkt);
     void bandDruecken(int position);
     void reihenZuweisen(int eingabePosition, EingabePunkt punkt);

@@ -6,12 +6,56 @@
 #include "ui/display/FieldDisplay.h"
 #include "core/harmony/SameColour.h"
 #include "ui/language/ActionRegistry.h"
+#include "core/colour/Conversions.h"
 #include "ui/widgets/ColourPanel.h"
+#include "ui/widgets/MainWidgets.h"
+#include "ui/widgets/StaticText.h"
 
 #include "core/language/LanguageTable.h"
 
 #include <QAction>
 #include <QMessageBox>
+
+namespace
+{
+
+struct WebFeldWidgets {
+    ColourPanel* panel;
+    std::array<StaticText*, 3> rgb;
+    StaticText* hex;
+};
+
+// The half being edited: its mode is the one the dialog was opened for.
+WebFeldWidgets webFeldWidgets(const MainWidgets& w, const MainState& s, WebFeld feld)
+{
+    const bool fix = s.fixiert;
+    if (fix && s.fixLinksAktiv) {
+        switch (feld) {
+        case WebFeld::gross:
+            return {w.FixedLinks, {w.SGrUnR, w.SGrUnG, w.SGrUnB}, w.SGrUnHex};
+        case WebFeld::links:
+            return {w.FixedLinksKleinLinks, {w.SKlUnLiR, w.SKlUnLiG, w.SKlUnLiB}, w.SKlUnLiHex};
+        case WebFeld::mitte:
+            return {w.FixedLinksKleinMitte, {w.SKlUnMiR, w.SKlUnMiG, w.SKlUnMiB}, w.SKlUnMiHex};
+        case WebFeld::rechts:
+            break;
+        }
+        return {w.FixedLinksKleinRechts, {w.SKlUnR, w.SKlUnG, w.SKlUnB}, w.SKlUnHex};
+    }
+    switch (feld) {
+    case WebFeld::gross:
+        return {fix ? w.FixedRechts : w.Anzeige_Normal, {w.SGrObR, w.SGrObG, w.SGrObB}, w.SGrObHex};
+    case WebFeld::links:
+        return {fix ? w.FixedKleinLinks : w.KleinLinks, {w.SKlObLiR, w.SKlObLiG, w.SKlObLiB}, w.SKlObLiHex};
+    case WebFeld::mitte:
+        return {fix ? w.FixedKleinMitte : w.KleinMitte, {w.SKlObMiR, w.SKlObMiG, w.SKlObMiB}, w.SKlObMiHex};
+    case WebFeld::rechts:
+        break;
+    }
+    return {fix ? w.FixedKleinRechts : w.KleinRechts, {w.SKlObR, w.SKlObG, w.SKlObB}, w.SKlObHex};
+}
+
+} // namespace
 
 WebSafeDisplay::WebSafeDisplay(DisplayHost& host, DisplayParts& parts) : m_host(host), m_parts(parts) {}
 
@@ -35,7 +79,7 @@ void WebSafeDisplay::inWebsichereFarbenUmwandelnExecute()
                                  t.text(Txt::websicherAuffaecherung));
         return;
     }
-    TOKBottomDlg1 dialog(m_host, &m_host.hauptfenster());
+    TOKBottomDlg1 dialog(m_host.sprache(), webFeldZugang(), &m_host.hauptfenster());
     dialog.exec();
 }
 
@@ -98,4 +142,22 @@ void WebSafeDisplay::warnungPruefen()
     } else {
         warnung->hide();
     }
+}
+
+WebFeldZugang WebSafeDisplay::webFeldZugang()
+{
+    const auto lesen = [this](WebFeld feld) {
+        const WebFeldWidgets f = webFeldWidgets(m_host.w(), m_host.state(), feld);
+        return WebFeldAnzeige{f.panel->colour(), {f.rgb[0]->text(), f.rgb[1]->text(), f.rgb[2]->text()}};
+    };
+    const auto zuweisen = [this](WebFeld feld, const QColor& c) {
+        const WebFeldWidgets f = webFeldWidgets(m_host.w(), m_host.state(), feld);
+        f.panel->setColour(c);
+        const std::array<int, 3> kanaele{c.red(), c.green(), c.blue()};
+        for (std::size_t i = 0; i < 3; ++i)
+            f.rgb[i]->setText(QString::number(kanaele[i]));
+        f.hex->setText(hexText(c.red(), c.green(), c.blue()));
+        m_host.dokument().websicherZugewiesen();
+    };
+    return {lesen, zuweisen, [this] { m_host.hilfeThemaZeigen(QStringLiteral("::HTML\\page06.htm")); }};
 }

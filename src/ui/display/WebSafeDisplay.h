@@ -3,6 +3,7 @@
 #include <array>
 
 class ColourPanel;
+struct WebFeldZugang;
 class DisplayHost;
 struct DisplayParts;
 
@@ -25,6 +26,8 @@ public:
 private:
     bool reiheGleich(const std::array<ColourPanel*, 16>& reihe) const;
     void neuBerechnen();
+    // The conversion dialog's way into the value rows of the edited half.
+    WebFeldZugang webFeldZugang();
 
     DisplayHost& m_host;
     DisplayParts& m_parts;

@@ -1,10 +1,6 @@
 #include "ui/documents/ColourFormatsWindow.h"
 
 #include "core/colour/ColourFormats.h"
-#include "ui/display/DisplayHost.h"
-#include "ui/display/DisplayParts.h"
-#include "ui/display/FieldSelection.h"
-#include "ui/display/ManualInputApply.h"
 #include "core/documents/Palette.h"
 #include "core/language/LanguageTable.h"
 #include "ui/widgets/ColourPanel.h"
@@ -35,14 +31,14 @@ Txt gewaehltesFeld(const MainState& s)
 
 } // namespace
 
-ColourFormatsWindow::ColourFormatsWindow(DisplayHost& host, DisplayParts& parts, QWidget* parent)
-    : QDialog(parent), m_host(host), m_parts(parts)
+ColourFormatsWindow::ColourFormatsWindow(const MainState& s, const LanguageTable& t,
+                                         std::function<std::optional<QColor>()> eingabeFarbe, QWidget* parent)
+    : QDialog(parent), m_s(s), m_t(t), m_eingabeFarbe(std::move(eingabeFarbe))
 {
     setObjectName(QStringLiteral("ColourFormatsWindow"));
-    setWindowTitle(host.sprache().text(Txt::farbformateTitel));
+    setWindowTitle(t.text(Txt::farbformateTitel));
     setModal(false);
     aufbauen();
-    verbinden();
 }
 
 void ColourFormatsWindow::aufbauen()
@@ -55,7 +51,7 @@ void ColourFormatsWindow::aufbauen()
     m_muster->setBevel(ColourPanel::Bevel::lowered);
     raster->addWidget(m_feld, 0, 0, 1, 2);
     raster->addWidget(m_muster, 0, 2, Qt::AlignRight);
-    const QString kopieren = m_host.sprache().text(Txt::farbformateKopieren);
+    const QString kopieren = m_t.text(Txt::farbformateKopieren);
     for (int i = 0; i < zeilenAnzahl; ++i) {
         auto* name = new QLabel(this);
         auto* wert = new QLabel(this);
@@ -76,15 +72,6 @@ void ColourFormatsWindow::aufbauen()
         m_knoepfe << knopf;
     }
     m_kopien.resize(zeilenAnzahl);
-}
-
-void ColourFormatsWindow::verbinden()
-{
-    for (ColourPanel* panel : m_host.hauptfenster().findChildren<ColourPanel*>())
-        if (panel != m_muster)
-            connect(panel, &ColourPanel::colourChanged, this, &ColourFormatsWindow::spaeterAktualisieren);
-    connect(m_parts.selection.get(), &FieldSelection::auswahlGeaendert, this,
-            &ColourFormatsWindow::spaeterAktualisieren);
 }
 
 void ColourFormatsWindow::spaeterAktualisieren()
@@ -108,8 +95,8 @@ void ColourFormatsWindow::zeigen()
 
 void ColourFormatsWindow::aktualisieren()
 {
-    const MainState& s = m_host.state();
-    const LanguageTable& t = m_host.sprache();
+    const MainState& s = m_s;
+    const LanguageTable& t = m_t;
     const QString name = t.text(gewaehltesFeld(s));
     const QVector<PaletteEntry> felder = kombinationsFarben(s, t);
     // Rows have no big field: their selection is one of the outer fields.
@@ -118,7 +105,7 @@ void ColourFormatsWindow::aktualisieren()
         if (e.name == name)
             gewaehlt = e;
     m_farbe = QColor::fromRgb(gewaehlt.rgb);
-    if (const std::optional<QColor> eingabe = m_parts.eingabe->eingabeFarbe();
+    if (const std::optional<QColor> eingabe = m_eingabeFarbe();
         eingabe && s.hdZielGross && !istReihenModus(s.modus()))
         m_farbe = *eingabe;
     m_feld->setText(t.text(Txt::farbformateFeld) + QLatin1Char(' ') + gewaehlt.name);

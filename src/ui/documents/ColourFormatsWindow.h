@@ -3,11 +3,14 @@
 #include <QDialog>
 #include <QVector>
 
+#include <functional>
+#include <optional>
+
 class ColourPanel;
-class DisplayHost;
+class LanguageTable;
 class QLabel;
 class QPushButton;
-struct DisplayParts;
+struct MainState;
 
 // "Color Formats": the selected field's colour as hex, rgb(), HSL, HSV, CMYK,
 // Lab, LCh, OKLab and OKLCH, each line with a button that copies it (as CSS
@@ -18,7 +21,10 @@ class ColourFormatsWindow : public QDialog
     Q_OBJECT
 
 public:
-    ColourFormatsWindow(DisplayHost& host, DisplayParts& parts, QWidget* parent);
+    // `eingabeFarbe` gives the colour being typed in, which the big field shows
+    // instead of its band colour.
+    ColourFormatsWindow(const MainState& s, const LanguageTable& t,
+                        std::function<std::optional<QColor>()> eingabeFarbe, QWidget* parent);
 
     // Shows the selected field now and raises the window.
     void zeigen();
@@ -28,15 +34,16 @@ public:
     // The text a line's button copies (0 = hex ... 8 = OKLCH).
     QString kopierText(int zeile) const;
 
-private:
-    void aufbauen();
-    void verbinden();
     // Many panels change in one recompute: one update after them.
     void spaeterAktualisieren();
+
+private:
+    void aufbauen();
     void aktualisieren();
 
-    DisplayHost& m_host;
-    DisplayParts& m_parts;
+    const MainState& m_s;
+    const LanguageTable& m_t;
+    std::function<std::optional<QColor>()> m_eingabeFarbe;
     bool m_vorgemerkt = false;
     QLabel* m_feld = nullptr;
     ColourPanel* m_muster = nullptr;

@@ -1,10 +1,10 @@
 #include "ui/documents/KontrastFenster.h"
 
 #include "core/colour/Contrast.h"
-#include "ui/display/DisplayHost.h"
 #include "core/language/LanguageTable.h"
 #include "ui/widgets/ColourPanel.h"
 #include "ui/widgets/Farbsehfilter.h"
+#include "ui/widgets/MainWidgets.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -91,7 +91,9 @@ QIcon schriftprobe(QRgb text, QRgb hintergrund)
 
 } // namespace
 
-KontrastFenster::KontrastFenster(DisplayHost& host, QWidget* parent) : QDialog(parent), m_host(host)
+KontrastFenster::KontrastFenster(const LanguageTable& t, std::function<std::vector<QRgb>()> farben,
+                                 QWidget* parent)
+    : QDialog(parent), m_t(t), m_farben(std::move(farben))
 {
     setObjectName(QStringLiteral("KontrastFenster"));
     m_erklaerung = new QLabel(this);
@@ -123,12 +125,6 @@ KontrastFenster::KontrastFenster(DisplayHost& host, QWidget* parent) : QDialog(p
     m_auffrischen->setSingleShot(true);
     m_auffrischen->setInterval(0);
     connect(m_auffrischen, &QTimer::timeout, this, &KontrastFenster::auffrischen);
-    for (const ColourPanel* p : feldPanels(host.w()))
-        connect(p, &ColourPanel::colourChanged, this, &KontrastFenster::spaeterAuffrischen);
-    // Showing and hiding fields (modes, field counts, fixing) come with an action or a control.
-    for (QAction* a : host.hauptfenster().actions())
-        connect(a, &QAction::triggered, this, &KontrastFenster::spaeterAuffrischen);
-    connect(host.w().ComboBox1, &QComboBox::activated, this, &KontrastFenster::spaeterAuffrischen);
     // The swatches beside the hex values are shown colours.
     connect(&Farbsehfilter::instanz(), &Farbsehfilter::geaendert, this, [this] {
         if (isVisible())
@@ -139,7 +135,7 @@ KontrastFenster::KontrastFenster(DisplayHost& host, QWidget* parent) : QDialog(p
 
 void KontrastFenster::texteSetzen()
 {
-    const LanguageTable& t = m_host.sprache();
+    const LanguageTable& t = m_t;
     setWindowTitle(t.text(Txt::kontrastTitel));
     m_erklaerung->setText(t.text(Txt::kontrastErklaerung));
     m_kopieren->setText(t.text(Txt::kontrastKopieren));
@@ -150,9 +146,12 @@ void KontrastFenster::texteSetzen()
 
 std::vector<QRgb> KontrastFenster::gezeigteFarben() const
 {
+    return m_farben();
+}
+
+std::vector<QRgb> gezeigteFeldFarben(const MainWidgets& w, const QWidget& fenster)
+{
     std::vector<QRgb> farben;
-    QWidget& fenster = m_host.hauptfenster();
-    const MainWidgets& w = m_host.w();
     for (const ColourPanel* p : feldPanels(w)) {
         // Behind colour rows the container holds the window background, no field.
         const bool reihenGrund = p == w.AnzeigeReihen || p == w.FixedLinksReihen || p == w.FixedRechtsReihen;
@@ -194,7 +193,7 @@ QString KontrastFenster::zellenText(const KontrastZelle& z) const
         wcag = QStringLiteral("AA");
         break;
     case WcagStufe::aaGross:
-        wcag = m_host.sprache().text(Txt::kontrastAaGross);
+        wcag = m_t.text(Txt::kontrastAaGross);
         break;
     case WcagStufe::keine:
         wcag = QStringLiteral("–");
@@ -230,7 +229,17 @@ void KontrastFenster::tabelleFuellen()
 
 void KontrastFenster::kopieren() const
 {
-    const LanguageTable& t = m_host.sprache();
+    const LanguageTable& t = m_t;
     QApplication::clipboard()->setText(kontrastMatrixText(m_matrix, t.text(Txt::kontrastEcke),
                                                           t.text(Txt::kontrastVerhaeltnis), t.text(Txt::kontrastLc)));
+}
+
+void kontrastFensterVerbinden(KontrastFenster& k, const MainWidgets& w, const QWidget& fenster)
+{
+    for (const ColourPanel* p : feldPanels(w))
+        QObject::connect(p, &ColourPanel::colourChanged, &k, &KontrastFenster::spaeterAuffrischen);
+    // Showing and hiding fields (modes, field counts, fixing) come with an action or a control.
+    for (QAction* a : fenster.actions())
+        QObject::connect(a, &QAction::triggered, &k, &KontrastFenster::spaeterAuffrischen);
+    QObject::connect(w.ComboBox1, &QComboBox::activated, &k, &KontrastFenster::spaeterAuffrischen);
 }

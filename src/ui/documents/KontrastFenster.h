@@ -4,9 +4,11 @@
 
 #include <QDialog>
 
+#include <functional>
 #include <vector>
 
-class DisplayHost;
+class LanguageTable;
+struct MainWidgets;
 class QLabel;
 class QPushButton;
 class QTableWidget;
@@ -15,12 +17,18 @@ class QTimer;
 // "Kontrast" / "Contrast": every shown field as text on every shown field as
 // background, with the WCAG 2.2 ratio and APCA Lc and the levels they reach.
 // Follows the display while it is open.
+// The colours of the fields one sees in the main window, left half before
+// right, big field first.
+std::vector<QRgb> gezeigteFeldFarben(const MainWidgets& w, const QWidget& fenster);
+
 class KontrastFenster : public QDialog
 {
     Q_OBJECT
 
 public:
-    explicit KontrastFenster(DisplayHost& host, QWidget* parent = nullptr);
+    // `farben` gives the colours of the fields now shown.
+    KontrastFenster(const LanguageTable& t, std::function<std::vector<QRgb>()> farben,
+                    QWidget* parent = nullptr);
 
     // The colours of the fields now shown, left half before right, big field first.
     std::vector<QRgb> gezeigteFarben() const;
@@ -41,7 +49,8 @@ private:
     void tabelleFuellen();
     QString zellenText(const KontrastZelle& z) const;
 
-    DisplayHost& m_host;
+    const LanguageTable& m_t;
+    std::function<std::vector<QRgb>()> m_farben;
     KontrastMatrix m_matrix;
     QLabel* m_erklaerung = nullptr;
     QTableWidget* m_tabelle = nullptr;
@@ -49,3 +58,6 @@ private:
     QPushButton* m_schliessen = nullptr;
     QTimer* m_auffrischen = nullptr;
 };
+
+// Lets the window follow the main window's field colours and its actions.
+void kontrastFensterVerbinden(KontrastFenster& k, const MainWidgets& w, const QWidget& fenster);

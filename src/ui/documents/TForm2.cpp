@@ -1,12 +1,10 @@
 #include "ui/documents/TForm2.h"
 
-#include "ui/display/DisplayHost.h"
-#include "ui/display/DisplayParts.h"
-#include "ui/display/FieldSelection.h"
 #include "core/documents/IntermediateRows.h"
 #include "core/language/LanguageTable.h"
 #include "ui/widgets/ColourPanel.h"
 #include "ui/widgets/Farbsehfilter.h"
+#include "ui/widgets/MainWidgets.h"
 
 #include <QAction>
 #include <QActionGroup>
@@ -61,11 +59,11 @@ void schrift(QTextEdit* e, int punkte, bool fett)
 
 } // namespace
 
-TForm2::TForm2(DisplayHost& host, DisplayParts& parts, QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint), m_host(host), m_parts(parts)
+TForm2::TForm2(VorschauZugang zugang, QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint), m_zugang(std::move(zugang))
 {
     setObjectName(QStringLiteral("Form2"));
-    setWindowTitle(host.sprache().text(Txt::vollbildTitel));
+    setWindowTitle(m_zugang.t.text(Txt::vollbildTitel));
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
@@ -86,7 +84,7 @@ TForm2::TForm2(DisplayHost& host, DisplayParts& parts, QWidget* parent)
 
 void TForm2::werkzeugleisteBauen()
 {
-    const LanguageTable& t = m_host.sprache();
+    const LanguageTable& t = m_zugang.t;
     ActionToolBar1 = new QToolBar(this);
     ActionToolBar1->setObjectName(QStringLiteral("ActionToolBar1"));
     ActionToolBar1->setToolButtonStyle(Qt::ToolButtonTextOnly);
@@ -115,7 +113,7 @@ void TForm2::werkzeugleisteBauen()
 
 void TForm2::hilfe1Execute()
 {
-    m_host.hilfeThemaZeigen(QStringLiteral("::HTML\\page03.htm"));
+    m_zugang.hilfe();
 }
 
 void TForm2::flaechenBauen()
@@ -126,7 +124,7 @@ void TForm2::flaechenBauen()
         p->installEventFilter(this);
         Panel[static_cast<std::size_t>(i)] = p;
     }
-    const QString testtext = m_host.sprache().text(Txt::vorschauTesttext);
+    const QString testtext = m_zugang.t.text(Txt::vorschauTesttext);
     for (int k = 1; k <= 15; ++k) {
         auto* r = new ColourPanel(PanelBg, QStringLiteral("R%1").arg(k));
         r->setGeometry(24, balkenY(k - 1), 203, 22);
@@ -147,7 +145,7 @@ void TForm2::flaechenBauen()
 
 void TForm2::textPanelBauen()
 {
-    const LanguageTable& t = m_host.sprache();
+    const LanguageTable& t = m_zugang.t;
     Panel22 = new ColourPanel(PanelBg, QStringLiteral("Panel22"));
     Panel25 = new ColourPanel(Panel22, QStringLiteral("Panel25"));
     Panel22->hide();
@@ -179,7 +177,7 @@ void TForm2::menueZeigen(QTextEdit* e, QPoint pos)
 
 void TForm2::menueBauen()
 {
-    const LanguageTable& t = m_host.sprache();
+    const LanguageTable& t = m_zugang.t;
     PopupMenu1 = new QMenu(this);
     PopupMenu1->setObjectName(QStringLiteral("PopupMenu1"));
     PopupMenu1->addAction(t.text(Txt::popupAusschneiden), this, [this] { m_ziel->cut(); });
@@ -204,12 +202,12 @@ void TForm2::menueBauen()
 
 bool TForm2::reihen() const
 {
-    return istReihenModus(m_host.state().modus());
+    return istReihenModus(m_zugang.s.modus());
 }
 
 int TForm2::farbAnzahl() const
 {
-    switch (m_host.state().modus()) {
+    switch (m_zugang.s.modus()) {
     case Modus::vierer:
         return 4;
     case Modus::dreier:
@@ -234,15 +232,15 @@ void TForm2::showEvent(QShowEvent* event)
 
 void TForm2::FormShow()
 {
-    setWindowTitle(m_host.sprache().text(Txt::vollbildTitel));
+    setWindowTitle(m_zugang.t.text(Txt::vollbildTitel));
     for (int k = 1; k <= 15; ++k)
         R[static_cast<std::size_t>(k)]->hide();
-    Wechseln->setVisible(m_host.state().fixiert);
+    Wechseln->setVisible(m_zugang.s.fixiert);
     SchriftExecute2();
     farbenHolen();
     textFarbenSetzen();
     richEditsInPosBringen();
-    if (m_host.state().aktionen.textAnstelleFlaechen && !Schrift->isChecked()) {
+    if (m_zugang.s.aktionen.textAnstelleFlaechen && !Schrift->isChecked()) {
         Schrift->setChecked(true);
         SchriftExecute();
     }
@@ -250,8 +248,8 @@ void TForm2::FormShow()
 
 void TForm2::farbenHolen()
 {
-    const MainState& s = m_host.state();
-    const MainWidgets& w = m_host.w();
+    const MainState& s = m_zugang.s;
+    const MainWidgets& w = m_zugang.w;
     const bool links = s.fixiert && s.fixLinksAktiv;
     const bool rechts = s.fixiert && !s.fixLinksAktiv;
     const auto seite = [&](ColourPanel* normal, ColourPanel* li, ColourPanel* re) {
@@ -290,7 +288,7 @@ void TForm2::hintergrund(const QColor& c)
 
 void TForm2::balkenLegen()
 {
-    m_balken = vorschauBalken(stufenAus(m_host.state().stufeAktiv));
+    m_balken = vorschauBalken(stufenAus(m_zugang.s.stufeAktiv));
     for (std::size_t i = 0; i < m_balken.size(); ++i) {
         ColourPanel* r = R[static_cast<std::size_t>(m_balken[i])];
         r->move(r->x(), balkenY(static_cast<int>(i)));
@@ -388,9 +386,7 @@ void TForm2::farbwechsel1Execute()
 
 void TForm2::WechselnExecute()
 {
-    FieldSelection& auswahl = *m_parts.selection;
-    // Also where a half is a colour row, whose background takes no click.
-    auswahl.haelfteBearbeiten(!m_host.state().fixLinksAktiv);
+    m_zugang.haelfteWechseln();
     FormShow();
 }
 

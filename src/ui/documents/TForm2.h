@@ -6,11 +6,22 @@
 #include <QDialog>
 
 #include <array>
+#include <functional>
 #include <vector>
 
 class ColourPanel;
-class DisplayHost;
-struct DisplayParts;
+class LanguageTable;
+struct MainState;
+struct MainWidgets;
+
+// What the preview reads of the main window and the two things it asks of it.
+struct VorschauZugang {
+    const MainState& s;
+    const LanguageTable& t;
+    const MainWidgets& w; // the shown fields, whose colours it copies
+    std::function<void()> haelfteWechseln;
+    std::function<void()> hilfe;
+};
 class QAction;
 class QMenu;
 class QTextEdit;
@@ -25,7 +36,7 @@ class TForm2 : public QDialog
     Q_OBJECT
 
 public:
-    TForm2(DisplayHost& host, DisplayParts& parts, QWidget* parent = nullptr);
+    explicit TForm2(VorschauZugang zugang, QWidget* parent = nullptr);
 
     // Rebuilds from the main window and shows the window modally.
     int zeigen();
@@ -75,8 +86,7 @@ private:
     bool reihen() const;
     int farbAnzahl() const;
 
-    DisplayHost& m_host;
-    DisplayParts& m_parts;
+    VorschauZugang m_zugang;
     std::vector<int> m_balken;   // shown bars in ring order
     QTextEdit* m_ziel = nullptr; // the text the menu acts on
     QPoint m_griff;              // where a moving block was taken

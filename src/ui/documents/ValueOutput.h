@@ -2,11 +2,9 @@
 
 #include "core/documents/ValueExport.h"
 
-#include <functional>
 #include <memory>
 
 class DisplayHost;
-struct DisplayParts;
 class PrinterChooser;
 class TForm4;
 
@@ -15,7 +13,7 @@ class TForm4;
 class ValueOutput
 {
 public:
-    ValueOutput(DisplayHost& host, DisplayParts& parts);
+    explicit ValueOutput(DisplayHost& host);
     ~ValueOutput();
     ValueOutput(const ValueOutput&) = delete;
     ValueOutput& operator=(const ValueOutput&) = delete;
@@ -38,17 +36,7 @@ public:
     DruckSeite alleWerteSeite();
 
 private:
-    // Runs `ausgeben` for the active combination and, when fixed, `trennen`
-    // and `ausgeben` for the fixed one; the edited side and field are the
-    // same afterwards. `ausgeben` gets whether the lower value row holds it.
-    void beideKombinationen(const std::function<void(bool untereReihe)>& ausgeben,
-                            const std::function<void()>& trennen);
-    std::vector<FeldWerte> reihenWerte() const;
-    std::array<FeldWerte, 4> feldListe(bool untereReihe) const;
-    bool reihenModus() const;
-
     DisplayHost& m_host;
-    DisplayParts& m_parts;
     std::unique_ptr<PrinterChooser> m_drucker;
     std::unique_ptr<TForm4> m_zwischendaten;
 };

@@ -84,8 +84,11 @@ void FarbsehenAktionen::statusSetzen()
 
 void FarbsehenAktionen::kontrastExecute()
 {
-    if (!m_fenster)
-        m_fenster = std::make_unique<KontrastFenster>(m_form, &m_form);
+    if (!m_fenster) {
+        m_fenster = std::make_unique<KontrastFenster>(
+            m_form.sprache(), [this] { return gezeigteFeldFarben(m_form.w(), m_form); }, &m_form);
+        kontrastFensterVerbinden(*m_fenster, m_form.w(), m_form);
+    }
     m_fenster->show();
     m_fenster->raise();
     m_fenster->activateWindow();

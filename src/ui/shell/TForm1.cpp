@@ -74,7 +74,7 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent)
     connectWidgets();
     connectActions();
     m_parts->connectAll();
-    m_ausgabe = std::make_unique<ValueOutput>(*this, *m_parts);
+    m_ausgabe = std::make_unique<ValueOutput>(*this);
     m_ausgabe->connectWidgets();
     m_export = std::make_unique<PaletteExport>(*this, *m_parts);
     m_export->connectWidgets();

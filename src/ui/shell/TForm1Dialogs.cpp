@@ -9,6 +9,8 @@
 #include "ui/documents/TForm2.h"
 #include "ui/dialogs/TfPipette.h"
 #include "ui/display/DisplayParts.h"
+#include "ui/display/FieldSelection.h"
+#include "ui/widgets/ColourPanel.h"
 #include "ui/display/ManualInputApply.h"
 #include "core/prefs/RegistryForm.h"
 #include "ui/shell/HelpActions.h"
@@ -73,7 +75,14 @@ void TForm1::onlineCheckAufUpdateExecute()
 void TForm1::vollbildExecute()
 {
     if (!m_vorschau)
-        m_vorschau = std::make_unique<TForm2>(*this, *m_parts, this);
+        m_vorschau = std::make_unique<TForm2>(
+            VorschauZugang{.s = state(),
+                           .t = sprache(),
+                           .w = m_w,
+                           // Also where a half is a colour row, whose background takes no click.
+                           .haelfteWechseln = [this] { m_parts->selection->haelfteBearbeiten(!state().fixLinksAktiv); },
+                           .hilfe = [this] { hilfeThemaZeigen(QStringLiteral("::HTML\\page03.htm")); }},
+            this);
     m_vorschau->zeigen();
 }
 
@@ -127,7 +136,15 @@ void TForm1::portalPipette()
 // One window, kept while the main window lives: it follows the selection.
 void TForm1::farbformateExecute()
 {
-    if (!m_farbformate)
-        m_farbformate = std::make_unique<ColourFormatsWindow>(*this, *m_parts, this);
+    if (!m_farbformate) {
+        m_farbformate = std::make_unique<ColourFormatsWindow>(
+            state(), sprache(), [this] { return m_parts->eingabe->eingabeFarbe(); }, this);
+        ColourFormatsWindow* fenster = m_farbformate.get();
+        for (ColourPanel* panel : findChildren<ColourPanel*>())
+            if (!fenster->isAncestorOf(panel))
+                connect(panel, &ColourPanel::colourChanged, fenster, &ColourFormatsWindow::spaeterAktualisieren);
+        connect(m_parts->selection.get(), &FieldSelection::auswahlGeaendert, fenster,
+                &ColourFormatsWindow::spaeterAktualisieren);
+    }
     m_farbformate->zeigen();
 }

@@ -141,3 +141,33 @@ TEST(OpenedFile, ValuesTextMarksFieldsTheModeLacks)
               QStringList({"Small field left-hand side", "R: -", "G: -", "B: -", "HEX: -"}));
     EXPECT_EQ(zeilen.mid(12, 5), QStringList({"Small field center", "R: -", "G: -", "B: -", "HEX: -"}));
 }
+
+// Copying and printing follow the value rows: the right half's (upper) row
+// first, whichever half is being edited; the palette export instead leads
+// with the edited half.
+TEST(OpenedFile, AFixedDisplayCopiesAndPrintsTheRightHalfFirst)
+{
+    MainState s = zustand(block(0, 10, 349, 0, 0));
+    const EinstellungsBlock links = block(2, 200, 300, 400, 500);
+    s.fixiert = true;
+    s.fixStand = fixStandAusBlock(links);
+    const QString trenner = QStringLiteral("-------------- FIXED --------------");
+    const QString zweier = feldListeText(feldListeWerte(s, englisch));
+    const QString vierer = feldListeText(feldListeWerte(zustand(links), englisch));
+    EXPECT_EQ(zustandWerteText(s, englisch), fixiertText(zweier, trenner, vierer));
+
+    // The left half edited: the state is the left half, the snapshot the right one.
+    MainState linksBearbeitet = zustand(links);
+    linksBearbeitet.fixiert = true;
+    linksBearbeitet.fixLinksAktiv = true;
+    linksBearbeitet.fixStand = fixStandAusBlock(block(0, 10, 349, 0, 0));
+    EXPECT_EQ(zustandWerteText(linksBearbeitet, englisch), fixiertText(zweier, trenner, vierer));
+
+    const DruckSeite seite = zustandWerteSeite(linksBearbeitet, englisch, druckStart);
+    ASSERT_EQ(seite.texte.size(), 2u * 4 * 5 + 1);
+    EXPECT_EQ(seite.texte[1].text, "R: " + feldListeWerte(s, englisch)[0].r);
+    EXPECT_EQ(seite.texte[20].text, trenner);
+    EXPECT_EQ(seite.texte[21].text, "Big field");
+    EXPECT_EQ(seite.texte[22].text, "R: " + feldListeWerte(zustand(links), englisch)[0].r);
+    EXPECT_EQ(seite.druckZeile, druckStart + 8 * (4 * 100 + 150) + 150);
+}
