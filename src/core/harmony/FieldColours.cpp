@@ -39,20 +39,20 @@ void merkeEndFarbe(MainState& s, int firstElement, Rgb c)
 
 void farben(MainState& s, PaintTarget& target)
 {
-    if (s.feldGrossAn) {
-        const Rgb c = mische(s, slot::basisGross, s.dunkelGross, s.hellGross);
+    if (s.feldGrossAn()) {
+        const Rgb c = mische(s, slot::basisGross, s.dunkelGross(), s.hellGross());
         target.GrosseFlaeche(c.r, c.g, c.b);
     }
-    if (s.feldRechtsAn) {
-        const Rgb c = mische(s, slot::basisRechts, s.dunkelRechts, s.hellRechts);
+    if (s.feldRechtsAn()) {
+        const Rgb c = mische(s, slot::basisRechts, s.dunkelRechts(), s.hellRechts());
         target.KleineFlaecheA(c.r, c.g, c.b);
     }
-    if (s.feldLinksAn) {
-        const Rgb c = mische(s, slot::basisLinks, s.dunkelLinks, s.hellLinks);
+    if (s.feldLinksAn()) {
+        const Rgb c = mische(s, slot::basisLinks, s.dunkelLinks(), s.hellLinks());
         target.KleineFlaecheB(c.r, c.g, c.b);
     }
-    if (s.feldMitteAn) {
-        const Rgb c = mische(s, slot::basisMitte, s.dunkelMitte, s.hellMitte);
+    if (s.feldMitteAn()) {
+        const Rgb c = mische(s, slot::basisMitte, s.dunkelMitte(), s.hellMitte());
         target.KleineFlaecheC(c.r, c.g, c.b);
     }
 }
@@ -61,17 +61,17 @@ void farbenA(MainState& s, PaintTarget& target)
 {
     // A colour row has no big field: the row stands on the window background.
     if (s.modus() != Modus::reihen) {
-        const Rgb c = mische(s, slot::basisGross, s.dunkelGross, s.hellGross);
+        const Rgb c = mische(s, slot::basisGross, s.dunkelGross(), s.hellGross());
         merkeEndFarbe(s, 37, c);
         target.GrosseFlaeche(c.r, c.g, c.b);
     }
     {
-        const Rgb c = mische(s, slot::basisRechts, s.dunkelRechts, s.hellRechts);
+        const Rgb c = mische(s, slot::basisRechts, s.dunkelRechts(), s.hellRechts());
         merkeEndFarbe(s, 40, c);
         target.KleineFlaecheA(c.r, c.g, c.b);
     }
     {
-        const Rgb c = mische(s, slot::basisLinks, s.dunkelLinks, s.hellLinks);
+        const Rgb c = mische(s, slot::basisLinks, s.dunkelLinks(), s.hellLinks());
         merkeEndFarbe(s, 43, c);
         target.KleineFlaecheB(c.r, c.g, c.b);
     }

@@ -17,13 +17,13 @@ void setzeBasis(MainState& s, int slotR, int p)
 // The drawn-position slot of the first field taking part, or 0 when none does.
 int gezeichnetSlot(const MainState& s)
 {
-    if (s.feldGrossAn)
+    if (s.feldGrossAn())
         return slot::posGezeichnetGross;
-    if (s.feldRechtsAn)
+    if (s.feldRechtsAn())
         return slot::posGezeichnetRechts;
-    if (s.feldLinksAn)
+    if (s.feldLinksAn())
         return slot::posGezeichnetLinks;
-    if (s.feldMitteAn)
+    if (s.feldMitteAn())
         return slot::posGezeichnetMitte;
     return 0;
 }
@@ -185,26 +185,26 @@ void datenHolen(MainState& s, int p, int ignored, bool recolour, RecomputeHooks&
     }
 
     const int d = modus == Modus::zweier ? 0 : s.abstand1();
-    if (s.feldGrossAn)
+    if (s.feldGrossAn())
         setzeBasis(s, slot::basisGross, p);
     const SmallFieldPositions rl = smallFieldPositions(p, d);
     // Without the big field (separate adjustment) the flagged small field
     // takes the band position itself.
-    const int rechts = s.feldGrossAn ? rl.right : p;
-    const int links = s.feldGrossAn ? rl.left : p;
-    if (s.feldRechtsAn)
+    const int rechts = s.feldGrossAn() ? rl.right : p;
+    const int links = s.feldGrossAn() ? rl.left : p;
+    if (s.feldRechtsAn())
         setzeBasis(s, slot::basisRechts, rechts);
-    if (s.feldLinksAn)
+    if (s.feldLinksAn())
         setzeBasis(s, slot::basisLinks, links);
 
     if (recolour)
         hooks.farben();
 
-    if (s.feldGrossAn)
+    if (s.feldGrossAn())
         s.posGross() = p;
-    if (s.feldRechtsAn)
+    if (s.feldRechtsAn())
         s.posRechts() = rechts;
-    if (s.feldLinksAn)
+    if (s.feldLinksAn())
         s.posLinks() = links;
     hooks.bandMarkerVerschieben(p);
 }
@@ -212,26 +212,26 @@ void datenHolen(MainState& s, int p, int ignored, bool recolour, RecomputeHooks&
 void datenHolenV(MainState& s, int p, bool recolour, RecomputeHooks& hooks)
 {
     p = bandPosition(p);
-    if (s.feldGrossAn)
+    if (s.feldGrossAn())
         setzeBasis(s, slot::basisGross, p);
     const FourColourPositions f = fourColourPositions(p, s.abstand1(), s.abstand2(), s.winkeltyp2);
-    const int rechts = s.feldGrossAn ? f.right : p;
-    const int links = s.feldGrossAn ? f.left : p;
-    const int mitte = s.feldGrossAn ? f.centre : p;
-    if (s.feldRechtsAn)
+    const int rechts = s.feldGrossAn() ? f.right : p;
+    const int links = s.feldGrossAn() ? f.left : p;
+    const int mitte = s.feldGrossAn() ? f.centre : p;
+    if (s.feldRechtsAn())
         setzeBasis(s, slot::basisRechts, rechts);
-    if (s.feldLinksAn)
+    if (s.feldLinksAn())
         setzeBasis(s, slot::basisLinks, links);
-    if (s.feldMitteAn)
+    if (s.feldMitteAn())
         setzeBasis(s, slot::basisMitte, mitte);
 
-    if (s.feldGrossAn)
+    if (s.feldGrossAn())
         s.posGross() = p;
-    if (s.feldRechtsAn)
+    if (s.feldRechtsAn())
         s.posRechts() = rechts;
-    if (s.feldLinksAn)
+    if (s.feldLinksAn())
         s.posLinks() = links;
-    if (s.feldMitteAn)
+    if (s.feldMitteAn())
         s.posMitte() = mitte;
 
     if (recolour)

@@ -163,45 +163,45 @@ void TOKBottomDlg1::showEvent(QShowEvent* event)
     QDialog::showEvent(event);
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());
-    m_feld = WebFeld::gross;
+    m_feld = Feld::gross;
     feldLaden();
     umrechnen();
 }
 
 // The half being edited: its mode is the one the dialog was opened for.
-TOKBottomDlg1::FeldQuelle TOKBottomDlg1::quelle(WebFeld feld) const
+TOKBottomDlg1::FeldQuelle TOKBottomDlg1::quelle(Feld feld) const
 {
     MainWidgets& w = m_host.w();
     const MainState& s = m_host.state();
     const bool fix = s.fixiert;
     if (fix && s.fixLinksAktiv) {
         switch (feld) {
-        case WebFeld::gross:
+        case Feld::gross:
             return {w.FixedLinks, {w.SGrUnR, w.SGrUnG, w.SGrUnB}, w.SGrUnHex};
-        case WebFeld::links:
+        case Feld::links:
             return {w.FixedLinksKleinLinks, {w.SKlUnLiR, w.SKlUnLiG, w.SKlUnLiB}, w.SKlUnLiHex};
-        case WebFeld::mitte:
+        case Feld::mitte:
             return {w.FixedLinksKleinMitte, {w.SKlUnMiR, w.SKlUnMiG, w.SKlUnMiB}, w.SKlUnMiHex};
-        case WebFeld::rechts:
+        case Feld::rechts:
             break;
         }
         return {w.FixedLinksKleinRechts, {w.SKlUnR, w.SKlUnG, w.SKlUnB}, w.SKlUnHex};
     }
     switch (feld) {
-    case WebFeld::gross:
+    case Feld::gross:
         return {fix ? w.FixedRechts : w.Anzeige_Normal, {w.SGrObR, w.SGrObG, w.SGrObB}, w.SGrObHex};
-    case WebFeld::links:
+    case Feld::links:
         return {fix ? w.FixedKleinLinks : w.KleinLinks, {w.SKlObLiR, w.SKlObLiG, w.SKlObLiB}, w.SKlObLiHex};
-    case WebFeld::mitte:
+    case Feld::mitte:
         return {fix ? w.FixedKleinMitte : w.KleinMitte, {w.SKlObMiR, w.SKlObMiG, w.SKlObMiB}, w.SKlObMiHex};
-    case WebFeld::rechts:
+    case Feld::rechts:
         break;
     }
     return {fix ? w.FixedKleinRechts : w.KleinRechts, {w.SKlObR, w.SKlObG, w.SKlObB}, w.SKlObHex};
 }
 
 // A field the mode does not use shows "-" as its R value.
-bool TOKBottomDlg1::inUse(WebFeld feld) const
+bool TOKBottomDlg1::inUse(Feld feld) const
 {
     return quelle(feld).rgb[0]->text() != QLatin1String("-");
 }
@@ -216,10 +216,10 @@ void TOKBottomDlg1::feldLaden()
         werte[i]->setText(q.rgb[i]->text());
     }
     const LanguageTable& t = m_host.sprache();
-    const Txt name = m_feld == WebFeld::gross   ? Txt::websicherGross
-                     : m_feld == WebFeld::links ? Txt::websicherLinks
-                     : m_feld == WebFeld::mitte ? Txt::websicherMitte
-                                                : Txt::websicherRechts;
+    const Txt name = m_feld == Feld::gross   ? Txt::websicherGross
+                     : m_feld == Feld::links ? Txt::websicherLinks
+                     : m_feld == Feld::mitte ? Txt::websicherMitte
+                                             : Txt::websicherRechts;
     Label4->setText(t.text(name));
     Label4->adjustSize();
     Panel1->setColour(q.panel->colour());
@@ -263,8 +263,7 @@ void TOKBottomDlg1::Button1Click()
 {
     for (StufenRegler* r : regler)
         r->setValue(2);
-    const WebFeld naechstes =
-        naechstesFeld(m_feld, inUse(WebFeld::links), inUse(WebFeld::rechts), inUse(WebFeld::mitte));
+    const Feld naechstes = naechstesFeld(m_feld, inUse(Feld::links), inUse(Feld::rechts), inUse(Feld::mitte));
     if (naechstes != m_feld) {
         m_feld = naechstes;
         feldLaden();

@@ -44,7 +44,7 @@ public:
     void Button2Click();
     // Help: the page "::HTML\page06.htm" of the help file.
     void Button4Click();
-    WebFeld aktuellesFeld() const { return m_feld; }
+    Feld aktuellesFeld() const { return m_feld; }
 
     QLabel* Label4 = nullptr;
     std::array<QLabel*, 3> werte{};       // Label8..Label10
@@ -69,8 +69,8 @@ private:
     void bauen();
     int wertSpalteVerschiebung() const;
     void FormCreate();
-    FeldQuelle quelle(WebFeld feld) const;
-    bool inUse(WebFeld feld) const;
+    FeldQuelle quelle(Feld feld) const;
+    bool inUse(Feld feld) const;
     void feldLaden();
     void umrechnen();
     void umrechnenKanal(std::size_t kanal);
@@ -78,7 +78,7 @@ private:
     void vorschlagFaerben();
 
     DisplayHost& m_host;
-    WebFeld m_feld = WebFeld::gross;
+    Feld m_feld = Feld::gross;
     std::array<int, 3> m_wert{};
     std::array<int, 3> m_stufe{2, 2, 2};
     std::array<int, 3> m_vorschlag{};

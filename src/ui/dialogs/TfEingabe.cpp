@@ -148,11 +148,11 @@ void TfEingabe::FormShow()
     const bool unten = s.fixiert && s.fixLinksAktiv;
     const StaticText* hex = unten ? w.SGrUnHex : w.SGrObHex;
     if (s.separatModus) {
-        if (s.hdZielRechts)
+        if (s.hdZielRechts())
             hex = unten ? w.SKlUnHex : w.SKlObHex;
-        else if (s.hdZielLinks)
+        else if (s.hdZielLinks())
             hex = unten ? w.SKlUnLiHex : w.SKlObLiHex;
-        else if (s.hdZielMitte)
+        else if (s.hdZielMitte())
             hex = unten ? w.SKlUnMiHex : w.SKlObMiHex;
     }
     Edit4->setText(hex->text());

@@ -106,7 +106,7 @@ void BandAngleControls::basisVonBand(int x)
 void BandAngleControls::Image2MouseDown(int x)
 {
     MainState& s = m_host.state();
-    if (s.hdZielGross)
+    if (s.hdZielGross())
         s.eingabeTexteZeigen = false;
     m_host.resetStaticText();
     s.eingabeFarbeAktiv = false;
@@ -119,7 +119,7 @@ void BandAngleControls::Image2MouseMove(int x)
     MainState& s = m_host.state();
     if (!s.bandMausUnten)
         return;
-    if (s.hdZielGross)
+    if (s.hdZielGross())
         s.eingabeTexteZeigen = false;
     basisVonBand(x);
 }

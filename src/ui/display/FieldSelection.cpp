@@ -23,24 +23,9 @@
 namespace
 {
 
-using Feld = FieldSelection::Feld;
-
-constexpr Feld alleFelder[] = {Feld::gross, Feld::rechts, Feld::links, Feld::mitte};
-
-Txt statusText(Feld feld)
-{
-    switch (feld) {
-    case Feld::gross:
-        return Txt::statusGrossAusgewaehlt;
-    case Feld::rechts:
-        return Txt::statusRechtsAusgewaehlt;
-    case Feld::links:
-        return Txt::statusLinksAusgewaehlt;
-    case Feld::mitte:
-        break;
-    }
-    return Txt::statusMitteAusgewaehlt;
-}
+// In field order: big, right, left, centre.
+constexpr FeldWerte<Txt> statusTexte{{Txt::statusGrossAusgewaehlt, Txt::statusRechtsAusgewaehlt,
+                                      Txt::statusLinksAusgewaehlt, Txt::statusMitteAusgewaehlt}};
 
 } // namespace
 
@@ -230,37 +215,9 @@ bool FieldSelection::imModus(Feld feld, Modus modus)
     return true;
 }
 
-FieldSelection::Feld FieldSelection::feldVon(HdFeld feld)
-{
-    switch (feld) {
-    case HdFeld::gross:
-        return Feld::gross;
-    case HdFeld::rechts:
-        return Feld::rechts;
-    case HdFeld::links:
-        return Feld::links;
-    case HdFeld::mitte:
-        break;
-    }
-    return Feld::mitte;
-}
-
 void FieldSelection::waehlen(Feld feld)
 {
-    switch (feld) {
-    case Feld::gross:
-        Anzeige_NormalClick2();
-        break;
-    case Feld::rechts:
-        KleinRechtsClick2();
-        break;
-    case Feld::links:
-        KleinLinksClick2();
-        break;
-    case Feld::mitte:
-        KleinMitteClick2();
-        break;
-    }
+    auswaehlen(feld);
 }
 
 void FieldSelection::KleinRechtsClick2()
@@ -292,7 +249,7 @@ void FieldSelection::auswaehlen(Feld feld)
                 radioButton(f)->setChecked(false);
         knopf->setChecked(true);
         teilnahmeSetzen(feld);
-        m_parts.display->datenHolen(position(feld), false);
+        m_parts.display->datenHolen(s.pos(feld), false);
     }
     zielSetzen(feld);
     m_parts.hellDunkel->setPfeil();
@@ -407,27 +364,14 @@ void FieldSelection::radioButtonClick(Feld feld)
         return;
     }
     if (!knopf->isChecked()) {
-        switch (feld) {
-        case Feld::gross:
-            s.feldGrossAn = false;
-            break;
-        case Feld::rechts:
-            s.feldRechtsAn = false;
-            break;
-        case Feld::links:
-            s.feldLinksAn = false;
-            break;
-        case Feld::mitte:
-            s.feldMitteAn = false;
-            break;
-        }
+        s.feldAn[feld] = false;
         return;
     }
     teilnahmeSetzen(feld);
     for (Feld f : alleFelder)
         if (f != feld)
             radioButton(f)->setChecked(false);
-    m_parts.display->datenHolen(position(feld), false);
+    m_parts.display->datenHolen(s.pos(feld), false);
     zielSetzen(feld);
     m_parts.hellDunkel->setPfeil();
     if (!s.nurRechnen)
@@ -469,58 +413,27 @@ void FieldSelection::FormMouseDown()
 void FieldSelection::statusTextSchreiben(Feld feld)
 {
     QLabel* panel = m_host.w().statusPanel1;
-    const QString& text = m_host.sprache().text(statusText(feld));
+    const QString& text = m_host.sprache().text(statusTexte[feld]);
     if (panel->text() != text)
         panel->setText(text);
 }
 
 void FieldSelection::zielSetzen(Feld feld)
 {
-    MainState& s = m_host.state();
-    s.hdZielGross = feld == Feld::gross;
-    s.hdZielRechts = feld == Feld::rechts;
-    s.hdZielLinks = feld == Feld::links;
-    s.hdZielMitte = feld == Feld::mitte;
+    m_host.state().hdZiel = feld;
     emit auswahlGeaendert();
 }
 
 void FieldSelection::teilnahmeSetzen(Feld feld)
 {
     MainState& s = m_host.state();
-    s.feldGrossAn = feld == Feld::gross;
-    s.feldRechtsAn = feld == Feld::rechts;
-    s.feldLinksAn = feld == Feld::links;
-    s.feldMitteAn = feld == Feld::mitte;
+    for (Feld f : alleFelder)
+        s.feldAn[f] = f == feld;
 }
 
 QRadioButton* FieldSelection::radioButton(Feld feld) const
 {
     const MainWidgets& w = m_host.w();
-    switch (feld) {
-    case Feld::gross:
-        return w.RadioButton1;
-    case Feld::rechts:
-        return w.RadioButton4;
-    case Feld::links:
-        return w.RadioButton2;
-    case Feld::mitte:
-        break;
-    }
-    return w.RadioButton3;
-}
-
-int FieldSelection::position(Feld feld) const
-{
-    const MainState& s = m_host.state();
-    switch (feld) {
-    case Feld::gross:
-        return s.posGross();
-    case Feld::rechts:
-        return s.posRechts();
-    case Feld::links:
-        return s.posLinks();
-    case Feld::mitte:
-        break;
-    }
-    return s.posMitte();
+    const FeldWerte<QRadioButton*> knoepfe{{w.RadioButton1, w.RadioButton4, w.RadioButton2, w.RadioButton3}};
+    return knoepfe[feld];
 }

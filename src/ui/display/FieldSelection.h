@@ -1,12 +1,13 @@
 #pragma once
 
+#include "core/state/Feld.h"
+
 #include <QObject>
 
 #include <functional>
 #include <map>
 
 enum class Modus : int;
-enum class HdFeld;
 
 class QEvent;
 class QRadioButton;
@@ -53,12 +54,8 @@ public:
     void Kopieren1aExecute();
     void FormMouseDown();
 
-    // The four fields in the order of their flags (big, right, left, centre).
-    enum class Feld { gross, rechts, links, mitte };
     // Whether a harmony of this mode has the field (left: 3- and 4-colour; centre: 4-colour).
     static bool imModus(Feld feld, Modus modus);
-    // The field a stored cross-hair belongs to.
-    static Feld feldVon(HdFeld feld);
     // The selection operation of one field.
     void waehlen(Feld feld);
     // Runs the click bound to a field as a click on it would.
@@ -90,7 +87,6 @@ private:
     void zielSetzen(Feld feld);
     void teilnahmeSetzen(Feld feld);
     QRadioButton* radioButton(Feld feld) const;
-    int position(Feld feld) const;
 
     DisplayHost& m_host;
     DisplayParts& m_parts;

@@ -16,6 +16,7 @@
 
 #include <QAction>
 #include <QComboBox>
+#include <QScopedValueRollback>
 #include <QSignalBlocker>
 #include <QSlider>
 #include <QTextEdit>
@@ -37,19 +38,6 @@ void stillSetzen(QSlider* regler, int wert)
     const QSignalBlocker sperre(regler);
     regler->setValue(wert);
 }
-
-// Panels keep their colours and values while a snapshot is swapped in.
-class AnzeigeSperre
-{
-public:
-    explicit AnzeigeSperre(MainState& s) : m_s(s) { m_s.anzeigeSperre = true; }
-    ~AnzeigeSperre() { m_s.anzeigeSperre = false; }
-    AnzeigeSperre(const AnzeigeSperre&) = delete;
-    AnzeigeSperre& operator=(const AnzeigeSperre&) = delete;
-
-private:
-    MainState& m_s;
-};
 
 } // namespace
 
@@ -310,7 +298,8 @@ void Fixing::seiteWechseln(bool links)
     if (!weichtVomFixStandAb())
         return;
     {
-        const AnzeigeSperre sperre(s);
+        // Panels keep their colours and values while the snapshot is swapped in.
+        const QScopedValueRollback sperre(s.anzeigeSperre, true);
         fixiertAuslesen();
     }
     m_parts.band->winkelResetten();
@@ -391,9 +380,9 @@ void Fixing::hellDunkelWiederherstellen(const FixStand& f)
 {
     // The stored points come in the order of the fields: big, right, left, centre.
     const auto& p = f.fixHdPunkte;
-    for (const HdFeld feld : fadenkreuzFelder(f.fixModus)) {
-        const auto i = static_cast<std::size_t>(2 * static_cast<int>(feld));
-        m_parts.selection->waehlen(FieldSelection::feldVon(feld));
+    for (const Feld feld : fadenkreuzFelder(f.fixModus)) {
+        const auto i = static_cast<std::size_t>(2 * feldIndex(feld));
+        m_parts.selection->waehlen(feld);
         m_parts.hellDunkel->bewegeHellDunkel(p[i], p[i + 1]);
     }
 }

@@ -87,7 +87,7 @@ void LightDarkField::PaintBox3MouseDown(int x, int y)
 {
     MainState& s = m_host.state();
     cursorZeigen(false);
-    if (s.hdZielGross)
+    if (s.hdZielGross())
         s.eingabeTexteZeigen = false;
     m_host.resetStaticText();
     s.eingabeFarbeAktiv = false;
@@ -102,7 +102,7 @@ void LightDarkField::PaintBox3MouseMove(int x, int y)
     MainState& s = m_host.state();
     if (!s.hdMausUnten)
         return;
-    if (s.hdZielGross)
+    if (s.hdZielGross())
         s.eingabeTexteZeigen = false;
     const bool innen = hdPunktInnen(x, y, s.kleinesLayout);
     if (innen && !s.hdCursorVersteckt)
@@ -140,14 +140,14 @@ void LightDarkField::bewegeHellDunkel(int x, int y)
 void LightDarkField::setPfeil()
 {
     const MainState& s = m_host.state();
-    if (s.hdZielGross)
-        bewegeHellDunkel(s.hdPunktGrossX, s.hdPunktGrossY);
-    else if (s.hdZielRechts)
-        bewegeHellDunkel(s.hdPunktRechtsX, s.hdPunktRechtsY);
-    else if (s.hdZielLinks)
-        bewegeHellDunkel(s.hdPunktLinksX, s.hdPunktLinksY);
-    else if (s.hdZielMitte)
-        bewegeHellDunkel(s.hdPunktMitteX, s.hdPunktMitteY);
+    if (s.hdZielGross())
+        bewegeHellDunkel(s.hdPunktGrossX(), s.hdPunktGrossY());
+    else if (s.hdZielRechts())
+        bewegeHellDunkel(s.hdPunktRechtsX(), s.hdPunktRechtsY());
+    else if (s.hdZielLinks())
+        bewegeHellDunkel(s.hdPunktLinksX(), s.hdPunktLinksY());
+    else if (s.hdZielMitte())
+        bewegeHellDunkel(s.hdPunktMitteX(), s.hdPunktMitteY());
     else
         bewegeHellDunkel(0, feldGrenze);
 }

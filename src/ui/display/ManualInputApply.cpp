@@ -94,13 +94,11 @@ void ManualInputApply::farbeZuweisen(int eingabePosition, EingabePunkt punkt)
     s.eingabeFarbeAktiv = true;
     if (s.modus() == Modus::reihen) {
         reihenZuweisen(eingabePosition, punkt);
-    } else if (s.separatModus || s.hdZielGross) {
+    } else if (s.separatModus || s.hdZielGross()) {
         punktAnwenden(punkt);
         m_parts.hellDunkel->prozenteZeigen();
     } else {
-        const FieldSelection::Feld klein = s.hdZielRechts  ? FieldSelection::Feld::rechts
-                                           : s.hdZielLinks ? FieldSelection::Feld::links
-                                                           : FieldSelection::Feld::mitte;
+        const Feld klein = s.hdZiel;
         m_parts.selection->Anzeige_NormalClick2();
         punktAnwenden(punkt);
         m_parts.selection->waehlen(klein);
@@ -118,11 +116,11 @@ void ManualInputApply::reihenZuweisen(int eingabePosition, EingabePunkt punkt)
     trackBar2->setValue(0);
     const double x = v * 467.0 / 117.0;
     int mitte = eingabePosition; // 1-based, as einfaerben takes it
-    if (s.hdZielRechts) {
+    if (s.hdZielRechts()) {
         punktAnwenden(punkt);
         m_parts.selection->KleinRechtsClick2();
         mitte = roundHalfEven(eingabePosition - x / 2);
-    } else if (s.hdZielLinks) {
+    } else if (s.hdZielLinks()) {
         punktAnwenden(punkt);
         m_parts.selection->KleinLinksClick2();
         mitte = roundHalfEven(eingabePosition + x / 2);

@@ -18,10 +18,10 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScopedValueRollback>
 #include <QSlider>
 #include <QTextEdit>
 #include <algorithm>
-#include <optional>
 
 namespace
 {
@@ -150,14 +150,14 @@ void ModeActions::zielAnpassen(Modus modus)
     bool nachRechts = false;
     switch (modus) {
     case Modus::zweier:
-        nachRechts = s.hdZielMitte || s.hdZielLinks;
+        nachRechts = s.hdZielMitte() || s.hdZielLinks();
         break;
     case Modus::dreier:
     case Modus::auffaecher:
-        nachRechts = s.hdZielMitte;
+        nachRechts = s.hdZielMitte();
         break;
     case Modus::reihen:
-        nachRechts = s.hdZielMitte || s.hdZielGross;
+        nachRechts = s.hdZielMitte() || s.hdZielGross();
         break;
     case Modus::vierer:
         break;
@@ -182,8 +182,8 @@ void ModeActions::felderUndWinkel(Modus modus)
     BandAngleControls& band = *m_parts.band;
     switch (modus) {
     case Modus::zweier:
-        s.feldLinksAn = false;
-        s.feldMitteAn = false;
+        s.feldLinksAn() = false;
+        s.feldMitteAn() = false;
         w.TrackBar2->setEnabled(false);
         w.TrackBar3->setEnabled(false);
         w.WinkelO->hide();
@@ -191,14 +191,14 @@ void ModeActions::felderUndWinkel(Modus modus)
         w.ComboBox3->setEnabled(false);
         break;
     case Modus::dreier:
-        s.feldLinksAn = true;
-        s.feldMitteAn = false;
+        s.feldLinksAn() = true;
+        s.feldMitteAn() = false;
         band.ansichtWinkeltyp2();
         w.ComboBox3->setEnabled(false);
         break;
     case Modus::vierer:
-        s.feldLinksAn = true;
-        s.feldMitteAn = true;
+        s.feldLinksAn() = true;
+        s.feldMitteAn() = true;
         // In separate adjustment the angle controls stay as they are.
         if (!s.separatModus) {
             w.ComboBox3->setEnabled(true);
@@ -256,9 +256,9 @@ void ModeActions::neuBerechnen(Modus modus)
     if (istHarmonie(modus)) {
         if (s.aktionen.textAnstelleFlaechen)
             checkBoxenResetten2();
-    } else if (modus == Modus::auffaecher && s.hdZielGross) {
+    } else if (modus == Modus::auffaecher && s.hdZielGross()) {
         {
-            SammelLaufGuard sammeln(s.sammelLauf);
+            const QScopedValueRollback sammeln(s.sammelLauf, true);
             auswahl.KleinRechtsClick2();
         }
         auswahl.Anzeige_NormalClick2();
@@ -490,9 +490,9 @@ void ModeActions::ComboBox1Change()
         (s.fixLinksAktiv ? s.stufenFixLinks : s.stufenFixRechts) = stufen;
     m_parts.band->TrackBarAllChange(nullptr);
     m_parts.hellDunkel->setPfeil();
-    if (s.hdZielGross) {
+    if (s.hdZielGross()) {
         {
-            SammelLaufGuard sammeln(s.sammelLauf);
+            const QScopedValueRollback sammeln(s.sammelLauf, true);
             m_parts.selection->KleinRechtsClick2();
         }
         m_parts.selection->Anzeige_NormalClick2();
@@ -510,14 +510,13 @@ void ModeActions::checkBoxenResetten2()
     MainState& s = m_host.state();
     MainWidgets& w = m_host.w();
     FieldSelection& auswahl = *m_parts.selection;
-    using Feld = FieldSelection::Feld;
     const Feld zuletzt = w.RadioButton2->isChecked()   ? Feld::links
                          : w.RadioButton3->isChecked() ? Feld::mitte
                          : w.RadioButton4->isChecked() ? Feld::rechts
                                                        : Feld::gross;
     const auto sichtbar = [this](QTextEdit* e) { return e->isVisibleTo(&m_host.hauptfenster()); };
     {
-        SammelLaufGuard sammeln(s.sammelLauf);
+        const QScopedValueRollback sammeln(s.sammelLauf, true);
         if (zuletzt != Feld::gross)
             auswahl.waehlen(Feld::gross);
         if (zuletzt != Feld::rechts && sichtbar(w.RichEdit1))
@@ -544,21 +543,14 @@ void ModeActions::jedesFeldNeuMalen()
 {
     MainState& s = m_host.state();
     FieldSelection& auswahl = *m_parts.selection;
-    using Feld = FieldSelection::Feld;
-    const std::optional<Feld> zuvor = s.hdZielGross    ? std::optional(Feld::gross)
-                                      : s.hdZielRechts ? std::optional(Feld::rechts)
-                                      : s.hdZielLinks  ? std::optional(Feld::links)
-                                      : s.hdZielMitte  ? std::optional(Feld::mitte)
-                                                       : std::nullopt;
-    if (!zuvor)
-        return;
+    const Feld zuvor = s.hdZiel;
     {
-        SammelLaufGuard sammeln(s.sammelLauf);
-        for (const Feld f : {Feld::gross, Feld::rechts, Feld::links, Feld::mitte})
-            if (f != *zuvor && FieldSelection::imModus(f, s.modus()))
+        const QScopedValueRollback sammeln(s.sammelLauf, true);
+        for (const Feld f : alleFelder)
+            if (f != zuvor && FieldSelection::imModus(f, s.modus()))
                 auswahl.waehlen(f);
     }
-    auswahl.waehlen(*zuvor);
+    auswahl.waehlen(zuvor);
 }
 
 void ModeActions::modusWaehlen(Modus modus)

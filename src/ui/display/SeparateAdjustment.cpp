@@ -66,7 +66,7 @@ void SeparateAdjustment::connectWidgets()
 
 void SeparateAdjustment::farbenSeparatEinstellenExecute()
 {
-    const Ziel ziel = zielMerken();
+    const Feld ziel = m_host.state().hdZiel;
     m_parts.selection->Anzeige_NormalClick2();
     // The state, not the action's check mark, says what was on: triggering a
     // checkable action has already flipped its mark.
@@ -79,25 +79,12 @@ void SeparateAdjustment::farbenSeparatEinstellenExecute()
         zielWiederWaehlen(ziel);
 }
 
-SeparateAdjustment::Ziel SeparateAdjustment::zielMerken() const
-{
-    const MainState& s = m_host.state();
-    if (s.hdZielRechts)
-        return Ziel::klFlA;
-    if (s.hdZielLinks)
-        return Ziel::klFlB;
-    if (s.hdZielMitte)
-        return Ziel::klFlC;
-    return Ziel::grFl;
-}
-
 void SeparateAdjustment::ausschalten()
 {
     MainState& s = m_host.state();
     MainWidgets& w = m_host.w();
-    for (int slotNr : {slot::posGezeichnetGross, slot::posGezeichnetRechts, slot::posGezeichnetLinks,
-                       slot::posGezeichnetMitte})
-        s.farbWerte[slotNr] = -1;
+    for (Feld f : alleFelder)
+        s.posGezeichnet(f) = -1;
     m_host.actions().action(Aktion::farbenSeparatEinstellen).setChecked(false);
     s.aktionen.farbenSeparatEinstellen = false;
     s.separatModus = false;
@@ -105,9 +92,9 @@ void SeparateAdjustment::ausschalten()
         r->setEnabled(false);
     // The mode action re-derives every small field from the big field.
     const Modus modus = s.modus();
-    s.feldRechtsAn = true;
-    s.feldLinksAn = modus == Modus::dreier || modus == Modus::vierer;
-    s.feldMitteAn = modus == Modus::vierer;
+    s.feldRechtsAn() = true;
+    s.feldLinksAn() = modus == Modus::dreier || modus == Modus::vierer;
+    s.feldMitteAn() = modus == Modus::vierer;
     switch (modus) {
     case Modus::zweier:
         m_parts.modes->zweierHarmonienExecute();
@@ -131,9 +118,8 @@ void SeparateAdjustment::einschalten()
     MainWidgets& w = m_host.w();
     // Forgotten drawn positions make the markers replace the angle lines even
     // when no field has moved since the last drawing.
-    for (int slotNr : {slot::posGezeichnetGross, slot::posGezeichnetRechts, slot::posGezeichnetLinks,
-                       slot::posGezeichnetMitte})
-        s.farbWerte[slotNr] = -1;
+    for (Feld f : alleFelder)
+        s.posGezeichnet(f) = -1;
     m_parts.band->winkelZeichnen();
     w.ComboBox3->setEnabled(false);
     w.TrackBar2->setEnabled(false);
@@ -148,9 +134,9 @@ void SeparateAdjustment::einschalten()
         r->setChecked(false);
     for (QRadioButton* r : {w.RadioButton1, w.RadioButton2, w.RadioButton3, w.RadioButton4})
         r->setEnabled(true);
-    s.feldRechtsAn = false;
-    s.feldLinksAn = false;
-    s.feldMitteAn = false;
+    s.feldRechtsAn() = false;
+    s.feldLinksAn() = false;
+    s.feldMitteAn() = false;
     w.Panel12->show();
     w.Panel12->raise();
 }
@@ -158,11 +144,8 @@ void SeparateAdjustment::einschalten()
 void SeparateAdjustment::grossesFeldNehmen()
 {
     MainState& s = m_host.state();
-    s.feldGrossAn = true;
-    s.hdZielGross = true;
-    s.hdZielRechts = false;
-    s.hdZielLinks = false;
-    s.hdZielMitte = false;
+    s.feldGrossAn() = true;
+    s.hdZiel = Feld::gross;
     m_parts.display->datenHolen(s.posGross(), false);
     if (!s.nurRechnen)
         m_parts.hellDunkel->hellDunkelEinfaerben(slot::basisGross, slot::basisGross + 1,
@@ -170,21 +153,9 @@ void SeparateAdjustment::grossesFeldNehmen()
     m_parts.hellDunkel->setPfeil();
 }
 
-void SeparateAdjustment::zielWiederWaehlen(Ziel ziel)
+void SeparateAdjustment::zielWiederWaehlen(Feld ziel)
 {
     m_parts.hellDunkel->prozenteZeigen();
-    FieldSelection& auswahl = *m_parts.selection;
-    switch (ziel) {
-    case Ziel::klFlA:
-        auswahl.KleinRechtsClick2();
-        break;
-    case Ziel::klFlB:
-        auswahl.KleinLinksClick2();
-        break;
-    case Ziel::klFlC:
-        auswahl.KleinMitteClick2();
-        break;
-    case Ziel::grFl:
-        break;
-    }
+    if (ziel != Feld::gross)
+        m_parts.selection->waehlen(ziel);
 }

@@ -13,13 +13,12 @@
 #include <QMessageBox>
 #include <QMouseEvent>
 #include <QRadioButton>
+#include <QScopedValueRollback>
 #include <QTextCursor>
 #include <QTextEdit>
 
 namespace
 {
-
-using Feld = FieldSelection::Feld;
 
 QAction* eintrag(QMenu* menu, const char* name, const QString& text, int tag)
 {
@@ -221,7 +220,7 @@ void TextView::checkBoxenResetten()
          {Feld::links, fixiert ? w.FixedKleinLinks : w.KleinLinks},
          {Feld::rechts, fixiert ? w.FixedKleinRechts : w.KleinRechts}}};
     {
-        SammelLaufGuard sammeln(s.sammelLauf);
+        const QScopedValueRollback sammeln(s.sammelLauf, true);
         if (zuletzt != Feld::gross)
             auswahl.waehlen(Feld::gross);
         for (const auto& [feld, panel] : kleine)

@@ -16,25 +16,12 @@
 #include <QGuiApplication>
 #include <QLabel>
 #include <QPushButton>
+#include <QScopedValueRollback>
 
 namespace
 {
 
-// Field computations without display side effects for as long as it lives.
-class NurRechnen
-{
-public:
-    explicit NurRechnen(MainState& s) : m_s(s), m_vorher(s.nurRechnen) { m_s.nurRechnen = true; }
-    ~NurRechnen() { m_s.nurRechnen = m_vorher; }
-    NurRechnen(const NurRechnen&) = delete;
-    NurRechnen& operator=(const NurRechnen&) = delete;
-
-private:
-    MainState& m_s;
-    bool m_vorher;
-};
-
-FeldWerte werte(const QString& name, const StaticText* r, const StaticText* g, const StaticText* b,
+FeldTexte werte(const QString& name, const StaticText* r, const StaticText* g, const StaticText* b,
                 const StaticText* hex)
 {
     return {name, r->text(), g->text(), b->text(), hex->text()};
@@ -74,14 +61,14 @@ bool ValueOutput::reihenModus() const
     return istReihenModus(m_host.state().modus());
 }
 
-std::vector<FeldWerte> ValueOutput::reihenWerte() const
+std::vector<FeldTexte> ValueOutput::reihenWerte() const
 {
     const MainState& s = m_host.state();
     return zeilenWerte(zwischenZeilen(stufenAus(s.stufeAktiv), s.modus() != Modus::reihen, m_host.sprache()),
                        s.endFarben);
 }
 
-std::array<FeldWerte, 4> ValueOutput::feldListe(bool untereReihe) const
+std::array<FeldTexte, 4> ValueOutput::feldListe(bool untereReihe) const
 {
     const MainWidgets& w = m_host.w();
     const LanguageTable& t = m_host.sprache();
@@ -100,7 +87,8 @@ void ValueOutput::beideKombinationen(const std::function<void(bool)>& ausgeben,
                                      const std::function<void()>& trennen)
 {
     MainState& s = m_host.state();
-    const NurRechnen nurRechnen(s);
+    // Field computations without display side effects while both halves are visited.
+    const QScopedValueRollback nurRechnen(s.nurRechnen, true);
     const QString status = m_host.w().statusPanel1->text();
     if (!s.fixiert) {
         ausgeben(false);

@@ -43,8 +43,8 @@ private:
     // same afterwards. `ausgeben` gets whether the lower value row holds it.
     void beideKombinationen(const std::function<void(bool untereReihe)>& ausgeben,
                             const std::function<void()>& trennen);
-    std::vector<FeldWerte> reihenWerte() const;
-    std::array<FeldWerte, 4> feldListe(bool untereReihe) const;
+    std::vector<FeldTexte> reihenWerte() const;
+    std::array<FeldTexte, 4> feldListe(bool untereReihe) const;
     bool reihenModus() const;
 
     DisplayHost& m_host;

@@ -348,7 +348,7 @@ void ColourSettingsFile::fadenkreuzeAnwenden(const DateiEinstellung& e)
             knopf->setChecked(false);
     }
     for (const Fadenkreuz& k : e.fadenkreuze) {
-        auswahl.waehlen(FieldSelection::feldVon(k.feld));
+        auswahl.waehlen(k.feld);
         hellDunkel.bewegeHellDunkel(k.x, k.y);
     }
 }

@@ -30,7 +30,7 @@ void TForm1::luminoesExecute()
 void TForm1::bandTypWechseln(bool luminoes)
 {
     const bool texteGezeigt = m_state.eingabeTexteZeigen;
-    if (m_state.hdZielGross)
+    if (m_state.hdZielGross())
         m_state.eingabeTexteZeigen = false;
     if (!luminoes)
         m_state.eingabeFarbeAktiv = false;
@@ -38,7 +38,7 @@ void TForm1::bandTypWechseln(bool luminoes)
     realistischLuminoesExecute();
     if (texteGezeigt) {
         m_state.eingabeTexteZeigen = true;
-        if (luminoes && m_state.feldGrossAn)
+        if (luminoes && m_state.feldGrossAn())
             grossesFeldNeuHolen();
     }
     wheelForBandType();
