@@ -204,10 +204,9 @@ void BandAngleControls::winkelResetten()
 {
     if (!separat())
         return;
-    auto& werte = m_host.state().farbWerte;
-    for (int slotNr : {slot::posGezeichnetGross, slot::posGezeichnetRechts, slot::posGezeichnetLinks,
-                       slot::posGezeichnetMitte})
-        werte[slotNr] = -1;
+    MainState& s = m_host.state();
+    for (Feld f : alleFelder)
+        s.posGezeichnet(f) = -1;
     winkelZeichnen();
 }
 

@@ -140,16 +140,7 @@ void LightDarkField::bewegeHellDunkel(int x, int y)
 void LightDarkField::setPfeil()
 {
     const MainState& s = m_host.state();
-    if (s.hdZielGross())
-        bewegeHellDunkel(s.hdPunktGrossX(), s.hdPunktGrossY());
-    else if (s.hdZielRechts())
-        bewegeHellDunkel(s.hdPunktRechtsX(), s.hdPunktRechtsY());
-    else if (s.hdZielLinks())
-        bewegeHellDunkel(s.hdPunktLinksX(), s.hdPunktLinksY());
-    else if (s.hdZielMitte())
-        bewegeHellDunkel(s.hdPunktMitteX(), s.hdPunktMitteY());
-    else
-        bewegeHellDunkel(0, feldGrenze);
+    bewegeHellDunkel(s.hdPunktX[s.hdZiel], s.hdPunktY[s.hdZiel]);
 }
 
 void LightDarkField::hellDunkelEinfaerben(int slotR, int slotG, int slotB)
