@@ -27,16 +27,16 @@ MainState stateFor(Modus modus, bool winkeltyp2, int stufen)
     MainState s;
     s.aktionen.modus = modus;
     s.winkeltyp2 = winkeltyp2;
-    s.feldLinksAn = modus != Modus::zweier;
-    s.feldMitteAn = modus == Modus::vierer;
+    s.feldLinksAn() = modus != Modus::zweier;
+    s.feldMitteAn() = modus == Modus::vierer;
     s.abstand1() = modus == Modus::reihen ? 80 : 40;
     s.abstand2() = 34;
     s.stufenAnzahl = stufen;
     for (int k = 2; k <= 7; ++k)
         s.stufeAktiv[static_cast<std::size_t>(k)] = k <= stufen;
     // Amounts off zero, so that every channel takes the full mixing path.
-    s.dunkelGross = s.dunkelRechts = s.dunkelLinks = s.dunkelMitte = 60;
-    s.hellGross = s.hellRechts = s.hellLinks = s.hellMitte = 30;
+    s.dunkelGross() = s.dunkelRechts() = s.dunkelLinks() = s.dunkelMitte() = 60;
+    s.hellGross() = s.hellRechts() = s.hellLinks() = s.hellMitte() = 30;
     for (int i = 1; i <= 15; ++i) {
         s.dunkelReihe(i) = 4 * i;
         s.hellReihe(i) = 3 * i;

@@ -46,7 +46,7 @@ bool aufDemBand(int p)
 void pruefeEinstellung(const DateiEinstellung& e)
 {
     FUZZ_CHECK(aufDemBand(e.bandKlick));
-    for (int p : {e.posGross, e.posRechts, e.posLinks, e.posMitte})
+    for (int p : {e.pos[Feld::gross], e.pos[Feld::rechts], e.pos[Feld::links], e.pos[Feld::mitte]})
         FUZZ_CHECK(aufDemBand(p));
     for (const std::optional<int>& a : {e.abstand1, e.abstand2})
         FUZZ_CHECK(!a || zwischen(*a, 0, groessterAbstand));
@@ -65,11 +65,11 @@ void pruefeZustand(const MainState& s)
     // The angle markers' drawn positions: -1 is "forgotten".
     for (int slotNr = slot::posGezeichnetGross; slotNr <= slot::posGezeichnetMitte; ++slotNr)
         FUZZ_CHECK(s.farbWerte[slotNr] == -1 || aufDemBand(s.farbWerte[slotNr]));
-    for (int k : {s.hdPunktGrossX, s.hdPunktGrossY, s.hdPunktRechtsX, s.hdPunktRechtsY, s.hdPunktLinksX,
-                  s.hdPunktLinksY, s.hdPunktMitteX, s.hdPunktMitteY})
+    for (int k : {s.hdPunktGrossX(), s.hdPunktGrossY(), s.hdPunktRechtsX(), s.hdPunktRechtsY(),
+                  s.hdPunktLinksX(), s.hdPunktLinksY(), s.hdPunktMitteX(), s.hdPunktMitteY()})
         FUZZ_CHECK(zwischen(k, 0, feldGrenze));
-    for (int m : {s.dunkelGross, s.hellGross, s.dunkelRechts, s.hellRechts, s.dunkelLinks, s.hellLinks,
-                  s.dunkelMitte, s.hellMitte})
+    for (int m : {s.dunkelGross(), s.hellGross(), s.dunkelRechts(), s.hellRechts(), s.dunkelLinks(),
+                  s.hellLinks(), s.dunkelMitte(), s.hellMitte()})
         FUZZ_CHECK(zwischen(m, 0, 255));
     for (int i = 1; i <= 15; ++i)
         FUZZ_CHECK(zwischen(s.dunkelReihe(i), 0, 255) && zwischen(s.hellReihe(i), 0, 255));

@@ -13,13 +13,13 @@ bool winkelZeichnenPruefen(MainState& s)
         return false;
     auto& w = s.farbWerte;
     const Modus modus = s.modus();
-    if (s.feldGrossAn && w[slot::posGezeichnetGross] == s.posGross())
+    if (s.feldGrossAn() && w[slot::posGezeichnetGross] == s.posGross())
         return false;
-    if (s.feldRechtsAn && w[slot::posGezeichnetRechts] == s.posRechts())
+    if (s.feldRechtsAn() && w[slot::posGezeichnetRechts] == s.posRechts())
         return false;
-    if (modus != Modus::zweier && s.feldLinksAn && w[slot::posGezeichnetLinks] == s.posLinks())
+    if (modus != Modus::zweier && s.feldLinksAn() && w[slot::posGezeichnetLinks] == s.posLinks())
         return false;
-    if (modus == Modus::vierer && s.feldMitteAn && w[slot::posGezeichnetMitte] == s.posMitte())
+    if (modus == Modus::vierer && s.feldMitteAn() && w[slot::posGezeichnetMitte] == s.posMitte())
         return false;
 
     w[slot::posGezeichnetGross] = s.posGross();

@@ -47,43 +47,16 @@ HdPunkt punktZuMengen(int x, int y, bool kompakt)
     return p;
 }
 
-namespace
-{
-
-struct FeldZeiger {
-    int* dunkel = nullptr;
-    int* hell = nullptr;
-    int* punktX = nullptr;
-    int* punktY = nullptr;
-};
-
-FeldZeiger ausgewaehltesFeld(MainState& s)
-{
-    if (s.hdZielGross)
-        return {&s.dunkelGross, &s.hellGross, &s.hdPunktGrossX, &s.hdPunktGrossY};
-    if (s.hdZielRechts)
-        return {&s.dunkelRechts, &s.hellRechts, &s.hdPunktRechtsX, &s.hdPunktRechtsY};
-    if (s.hdZielLinks)
-        return {&s.dunkelLinks, &s.hellLinks, &s.hdPunktLinksX, &s.hdPunktLinksY};
-    if (s.hdZielMitte)
-        return {&s.dunkelMitte, &s.hellMitte, &s.hdPunktMitteX, &s.hdPunktMitteY};
-    return {};
-}
-
-} // namespace
-
 HdPunkt bewegeHellDunkelRechnen(MainState& s, int x, int y)
 {
     const HdPunkt p = punktZuMengen(x, y, s.ablauf.kleinesLayout);
-    const FeldZeiger feld = ausgewaehltesFeld(s);
-    if (feld.dunkel == nullptr)
-        return p;
-    *feld.dunkel = p.dunkel;
-    *feld.hell = p.hell;
-    *feld.punktX = x;
-    *feld.punktY = y;
-    if (istReihenModus(s.modus()) && (s.hdZielRechts || s.hdZielLinks))
-        interpoliereReihe(s, s.hdZielRechts);
+    const Feld feld = s.hdZiel;
+    s.dunkel[feld] = p.dunkel;
+    s.hell[feld] = p.hell;
+    s.hdPunktX[feld] = x;
+    s.hdPunktY[feld] = y;
+    if (istReihenModus(s.modus()) && (feld == Feld::rechts || feld == Feld::links))
+        interpoliereReihe(s, feld == Feld::rechts);
     return p;
 }
 
@@ -122,20 +95,12 @@ void interpoliereReihe(MainState& s, bool rechtsGesetzt)
         for (std::size_t i = 0; i < werte.size(); ++i)
             ziel(static_cast<int>(i) + 1) = werte[i];
     };
-    verteile(s.dunkelRechts, s.dunkelLinks, [&](int i) -> int& { return s.dunkelReihe(i); });
-    verteile(s.hellRechts, s.hellLinks, [&](int i) -> int& { return s.hellReihe(i); });
+    verteile(s.dunkelRechts(), s.dunkelLinks(), [&](int i) -> int& { return s.dunkelReihe(i); });
+    verteile(s.hellRechts(), s.hellLinks(), [&](int i) -> int& { return s.hellReihe(i); });
 }
 
 QString berechneProzente(const MainState& s, int which)
 {
-    int menge = 0;
-    if (s.hdZielGross)
-        menge = which == 0 ? s.hellGross : s.dunkelGross;
-    else if (s.hdZielRechts)
-        menge = which == 0 ? s.hellRechts : s.dunkelRechts;
-    else if (s.hdZielLinks)
-        menge = which == 0 ? s.hellLinks : s.dunkelLinks;
-    else if (s.hdZielMitte)
-        menge = which == 0 ? s.hellMitte : s.dunkelMitte;
+    const int menge = which == 0 ? s.hell[s.hdZiel] : s.dunkel[s.hdZiel];
     return QString::number(roundHalfEven(menge * 100.0 / 255.0)) + QStringLiteral(" %");
 }

@@ -76,7 +76,7 @@ std::vector<ZwischenZeile> zwischenZeilen(int n, bool mitGrosserZeile, const Lan
     return zeilen;
 }
 
-FeldWerte zeilenWerte(const ZwischenZeile& zeile, const OneBased<48>& endFarben)
+FeldTexte zeilenWerte(const ZwischenZeile& zeile, const OneBased<48>& endFarben)
 {
     const int r = endFarben[zeile.endIndex];
     const int g = endFarben[zeile.endIndex + 1];
@@ -84,9 +84,9 @@ FeldWerte zeilenWerte(const ZwischenZeile& zeile, const OneBased<48>& endFarben)
     return {zeile.name, QString::number(r), QString::number(g), QString::number(b), hexText(r, g, b)};
 }
 
-std::vector<FeldWerte> zeilenWerte(const std::vector<ZwischenZeile>& zeilen, const OneBased<48>& endFarben)
+std::vector<FeldTexte> zeilenWerte(const std::vector<ZwischenZeile>& zeilen, const OneBased<48>& endFarben)
 {
-    std::vector<FeldWerte> werte;
+    std::vector<FeldTexte> werte;
     werte.reserve(zeilen.size());
     for (const ZwischenZeile& z : zeilen)
         werte.push_back(zeilenWerte(z, endFarben));

@@ -42,12 +42,12 @@ ZwischenMasse zwischenMasse(int n);
 std::vector<ZwischenZeile> zwischenZeilen(int n, bool mitGrosserZeile, const LanguageTable& t);
 
 // Displayed value texts of one field.
-struct FeldWerte {
+struct FeldTexte {
     QString name;
     QString r, g, b, hex;
-    bool operator==(const FeldWerte&) const = default;
+    bool operator==(const FeldTexte&) const = default;
 };
 
 // A row's values from endFarben (decimal and hex, as displayed).
-FeldWerte zeilenWerte(const ZwischenZeile& zeile, const OneBased<48>& endFarben);
-std::vector<FeldWerte> zeilenWerte(const std::vector<ZwischenZeile>& zeilen, const OneBased<48>& endFarben);
+FeldTexte zeilenWerte(const ZwischenZeile& zeile, const OneBased<48>& endFarben);
+std::vector<FeldTexte> zeilenWerte(const std::vector<ZwischenZeile>& zeilen, const OneBased<48>& endFarben);

@@ -30,12 +30,15 @@ QVector<PaletteEntry> feldFarben(const MainState& s, const LanguageTable& t)
 {
     const Modus m = s.modus();
     QVector<PaletteEntry> felder;
-    felder.append({t.text(Txt::feldGross), gemischt(s, slot::basisGross, s.dunkelGross, s.hellGross)});
+    felder.append({t.text(Txt::feldGross), gemischt(s, slot::basisGross, s.dunkelGross(), s.hellGross())});
     if (m == Modus::dreier || m == Modus::vierer)
-        felder.append({t.text(Txt::feldLinks), gemischt(s, slot::basisLinks, s.dunkelLinks, s.hellLinks)});
+        felder.append(
+            {t.text(Txt::feldLinks), gemischt(s, slot::basisLinks, s.dunkelLinks(), s.hellLinks())});
     if (m == Modus::vierer)
-        felder.append({t.text(Txt::feldMitte), gemischt(s, slot::basisMitte, s.dunkelMitte, s.hellMitte)});
-    felder.append({t.text(Txt::feldRechts), gemischt(s, slot::basisRechts, s.dunkelRechts, s.hellRechts)});
+        felder.append(
+            {t.text(Txt::feldMitte), gemischt(s, slot::basisMitte, s.dunkelMitte(), s.hellMitte())});
+    felder.append(
+        {t.text(Txt::feldRechts), gemischt(s, slot::basisRechts, s.dunkelRechts(), s.hellRechts())});
     return felder;
 }
 

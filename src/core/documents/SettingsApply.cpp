@@ -45,19 +45,10 @@ int abstand(int wert)
     return std::clamp(wert, 0, groessterAbstand);
 }
 
-int xSlot(HdFeld feld)
+// The file keeps the cross-hairs as x, y pairs in field order.
+int xSlot(Feld feld)
 {
-    switch (feld) {
-    case HdFeld::gross:
-        return dateiSlot::hdGrossX;
-    case HdFeld::rechts:
-        return dateiSlot::hdRechtsX;
-    case HdFeld::links:
-        return dateiSlot::hdLinksX;
-    case HdFeld::mitte:
-        break;
-    }
-    return dateiSlot::hdMitteX;
+    return dateiSlot::hdGrossX + 2 * feldIndex(feld);
 }
 
 // The recompute's hooks without a window: colours are mixed into the state,
@@ -84,42 +75,16 @@ private:
     OhneAnzeige m_ziel;
 };
 
-void zielSetzen(MainState& s, HdFeld feld)
+void teilnahmeSetzen(MainState& s, Feld feld)
 {
-    s.hdZielGross = feld == HdFeld::gross;
-    s.hdZielRechts = feld == HdFeld::rechts;
-    s.hdZielLinks = feld == HdFeld::links;
-    s.hdZielMitte = feld == HdFeld::mitte;
-}
-
-void teilnahmeSetzen(MainState& s, HdFeld feld)
-{
-    s.feldGrossAn = feld == HdFeld::gross;
-    s.feldRechtsAn = feld == HdFeld::rechts;
-    s.feldLinksAn = feld == HdFeld::links;
-    s.feldMitteAn = feld == HdFeld::mitte;
-}
-
-int feldPosition(const MainState& s, HdFeld feld)
-{
-    switch (feld) {
-    case HdFeld::gross:
-        return s.posGross();
-    case HdFeld::rechts:
-        return s.posRechts();
-    case HdFeld::links:
-        return s.posLinks();
-    case HdFeld::mitte:
-        break;
-    }
-    return s.posMitte();
+    for (Feld f : alleFelder)
+        s.feldAn[f] = f == feld;
 }
 
 void gezeichnetVergessen(MainState& s)
 {
-    for (int slotNr : {slot::posGezeichnetGross, slot::posGezeichnetRechts, slot::posGezeichnetLinks,
-                       slot::posGezeichnetMitte})
-        s.farbWerte[slotNr] = -1;
+    for (Feld f : alleFelder)
+        s.posGezeichnet(f) = -1;
 }
 
 // Every field of the mode takes part again, as switching separate adjustment off leaves it.
@@ -129,10 +94,10 @@ void separatAus(MainState& s)
     s.aktionen.farbenSeparatEinstellen = false;
     s.separatModus = false;
     const Modus modus = s.modus();
-    s.feldGrossAn = true;
-    s.feldRechtsAn = true;
-    s.feldLinksAn = modus == Modus::dreier || modus == Modus::vierer;
-    s.feldMitteAn = modus == Modus::vierer;
+    s.feldGrossAn() = true;
+    s.feldRechtsAn() = true;
+    s.feldLinksAn() = modus == Modus::dreier || modus == Modus::vierer;
+    s.feldMitteAn() = modus == Modus::vierer;
 }
 
 void separatEin(MainState& s)
@@ -140,8 +105,8 @@ void separatEin(MainState& s)
     gezeichnetVergessen(s);
     s.aktionen.farbenSeparatEinstellen = true;
     s.separatModus = true;
-    teilnahmeSetzen(s, HdFeld::gross);
-    zielSetzen(s, HdFeld::gross);
+    teilnahmeSetzen(s, Feld::gross);
+    s.hdZiel = Feld::gross;
 }
 
 // The mode's fields, and a light/dark target the new mode has.
@@ -152,28 +117,28 @@ void modusSetzen(MainState& s, Modus modus)
     bool nachRechts = false;
     switch (modus) {
     case Modus::zweier:
-        nachRechts = s.hdZielMitte || s.hdZielLinks;
-        s.feldLinksAn = false;
-        s.feldMitteAn = false;
+        nachRechts = s.hdZielMitte() || s.hdZielLinks();
+        s.feldLinksAn() = false;
+        s.feldMitteAn() = false;
         break;
     case Modus::dreier:
-        nachRechts = s.hdZielMitte;
-        s.feldLinksAn = !s.separatModus;
-        s.feldMitteAn = false;
+        nachRechts = s.hdZielMitte();
+        s.feldLinksAn() = !s.separatModus;
+        s.feldMitteAn() = false;
         break;
     case Modus::vierer:
-        s.feldLinksAn = !s.separatModus;
-        s.feldMitteAn = !s.separatModus;
+        s.feldLinksAn() = !s.separatModus;
+        s.feldMitteAn() = !s.separatModus;
         break;
     case Modus::auffaecher:
-        nachRechts = s.hdZielMitte;
+        nachRechts = s.hdZielMitte();
         break;
     case Modus::reihen:
-        nachRechts = s.hdZielMitte || s.hdZielGross;
+        nachRechts = s.hdZielMitte() || s.hdZielGross();
         break;
     }
     if (nachRechts)
-        zielSetzen(s, HdFeld::rechts);
+        s.hdZiel = Feld::rechts;
     s.aktionen.modus = modus;
 }
 
@@ -188,9 +153,9 @@ void stufenSetzen(MainState& s, int stufen)
 
 } // namespace
 
-std::vector<HdFeld> fadenkreuzFelder(int modus)
+std::vector<Feld> fadenkreuzFelder(int modus)
 {
-    using F = HdFeld;
+    using F = Feld;
     switch (modus) {
     case static_cast<int>(Modus::zweier):
         return {F::rechts, F::gross};
@@ -235,11 +200,9 @@ DateiEinstellung dateiEinstellung(const EinstellungsBlock& b)
     e.separat = schalter(b.werte[dateiSlot::separat]);
     e.websicher = schalter(b.werte[dateiSlot::websicher]);
     e.textStatt = schalter(b.werte[dateiSlot::textStatt]);
-    e.posGross = position(b.werte[dateiSlot::posGross2]);
-    e.posRechts = position(b.werte[dateiSlot::posRechts]);
-    e.posLinks = position(b.werte[dateiSlot::posLinks]);
-    e.posMitte = position(b.werte[dateiSlot::posMitte]);
-    for (const HdFeld feld : fadenkreuzFelder(modus)) {
+    for (Feld f : alleFelder)
+        e.pos[f] = position(b.werte[dateiSlot::posGross2 + feldIndex(f)]);
+    for (const Feld feld : fadenkreuzFelder(modus)) {
         const int x = xSlot(feld);
         e.fadenkreuze.push_back(
             {feld, std::clamp(b.werte[x], 0, feldGrenze), std::clamp(b.werte[x + 1], 0, feldGrenze)});
@@ -263,10 +226,8 @@ void dateiWerteMerken(MainState& s, const EinstellungsBlock& b)
 
 void positionenSetzen(MainState& s, const DateiEinstellung& e)
 {
-    s.posGross() = e.posGross;
-    s.posRechts() = e.posRechts;
-    s.posLinks() = e.posLinks;
-    s.posMitte() = e.posMitte;
+    for (Feld f : alleFelder)
+        s.pos(f) = e.pos[f];
 }
 
 void einstellungAnwenden(MainState& s, const DateiEinstellung& e)
@@ -305,9 +266,9 @@ void einstellungAnwenden(MainState& s, const DateiEinstellung& e)
     for (const Fadenkreuz& k : e.fadenkreuze) {
         if (s.separatModus) {
             teilnahmeSetzen(s, k.feld);
-            datenHolen(s, feldPosition(s, k.feld), 0, false, hooks);
+            datenHolen(s, s.pos(k.feld), 0, false, hooks);
         }
-        zielSetzen(s, k.feld);
+        s.hdZiel = k.feld;
         bewegeHellDunkelRechnen(s, k.x, k.y);
         hooks.neuFaerben();
     }

@@ -10,16 +10,13 @@
 // The stufen list offers 3, 5, ... 15 fields: item indexes 0..6.
 inline constexpr int letzterStufenIndex = 6;
 
-// The field a cross-hair of a settings file belongs to.
-using HdFeld = Feld;
-
 // The fields whose cross-hairs a combination of this mode (0..4) restores, in
 // the order the window selects them; none for another number.
-std::vector<HdFeld> fadenkreuzFelder(int modus);
+std::vector<Feld> fadenkreuzFelder(int modus);
 
 // One cross-hair, held to the light/dark field (0..feldGrenze on both axes).
 struct Fadenkreuz {
-    HdFeld feld = HdFeld::gross;
+    Feld feld = Feld::gross;
     int x = 0;
     int y = 0;
     bool operator==(const Fadenkreuz&) const = default;
@@ -43,7 +40,7 @@ struct DateiEinstellung {
     std::optional<bool> websicher;
     std::optional<bool> textStatt;
     // Band positions of the four fields, 0..677.
-    int posGross = 0, posRechts = 0, posLinks = 0, posMitte = 0;
+    FeldWerte<int> pos{};
     // The cross-hairs of the mode's fields, in the order they are set.
     std::vector<Fadenkreuz> fadenkreuze;
     // The big field's value texts; colour rows have none.

@@ -18,42 +18,42 @@ constexpr int spalteHex = 2800;
 constexpr int listenZeile = 100;
 constexpr int blockAbstand = 150;
 
-QString r(const FeldWerte& f)
+QString r(const FeldTexte& f)
 {
     return QStringLiteral("R: ") + f.r;
 }
 
-QString g(const FeldWerte& f)
+QString g(const FeldTexte& f)
 {
     return QStringLiteral("G: ") + f.g;
 }
 
-QString b(const FeldWerte& f)
+QString b(const FeldTexte& f)
 {
     return QStringLiteral("B: ") + f.b;
 }
 
-QString hex(const FeldWerte& f)
+QString hex(const FeldTexte& f)
 {
     return QStringLiteral("HEX: ") + f.hex;
 }
 
 } // namespace
 
-QString feldListeText(const std::array<FeldWerte, 4>& felder)
+QString feldListeText(const std::array<FeldTexte, 4>& felder)
 {
     QStringList bloecke;
-    for (const FeldWerte& f : felder)
+    for (const FeldTexte& f : felder)
         bloecke << QStringList{f.name, r(f), g(f), b(f), hex(f)}.join(zeilenEnde);
     return bloecke.join(zeilenEnde + zeilenEnde);
 }
 
-QString reihenTabelleText(const std::vector<FeldWerte>& zeilen, bool englisch)
+QString reihenTabelleText(const std::vector<FeldTexte>& zeilen, bool englisch)
 {
     const QString einzug(englisch ? 8 : 5, QLatin1Char('\t'));
     const QString luecke = QStringLiteral("\t\t");
     QStringList bloecke;
-    for (const FeldWerte& f : zeilen)
+    for (const FeldTexte& f : zeilen)
         bloecke << f.name + zeilenEnde + einzug + r(f) + luecke + g(f) + luecke + b(f) + luecke + hex(f);
     return bloecke.join(zeilenEnde + zeilenEnde);
 }
@@ -63,10 +63,10 @@ QString fixiertText(const QString& aktiv, const QString& trenner, const QString&
     return aktiv + zeilenEnde + zeilenEnde + zeilenEnde + trenner + zeilenEnde + zeilenEnde + fix;
 }
 
-void feldListeDrucken(DruckSeite& seite, const std::array<FeldWerte, 4>& felder)
+void feldListeDrucken(DruckSeite& seite, const std::array<FeldTexte, 4>& felder)
 {
     int& y = seite.druckZeile;
-    for (const FeldWerte& f : felder) {
+    for (const FeldTexte& f : felder) {
         for (const QString& text : {f.name, r(f), g(f), b(f)}) {
             seite.texte.push_back({spalteName, y, text});
             y += listenZeile;
@@ -76,10 +76,10 @@ void feldListeDrucken(DruckSeite& seite, const std::array<FeldWerte, 4>& felder)
     }
 }
 
-void reihenTabelleDrucken(DruckSeite& seite, const std::vector<FeldWerte>& zeilen)
+void reihenTabelleDrucken(DruckSeite& seite, const std::vector<FeldTexte>& zeilen)
 {
     int& y = seite.druckZeile;
-    for (const FeldWerte& f : zeilen) {
+    for (const FeldTexte& f : zeilen) {
         seite.texte.push_back({spalteName, y, f.name});
         seite.texte.push_back({spalteR, y, r(f)});
         seite.texte.push_back({spalteG, y, g(f)});
@@ -98,13 +98,13 @@ void trennerDrucken(DruckSeite& seite, const QString& trenner)
 namespace
 {
 
-FeldWerte feldWerte(const PaletteEntry& e)
+FeldTexte feldWerte(const PaletteEntry& e)
 {
     const int r = qRed(e.rgb), g = qGreen(e.rgb), b = qBlue(e.rgb);
     return {e.name, QString::number(r), QString::number(g), QString::number(b), hexText(r, g, b)};
 }
 
-FeldWerte strich(const QString& name)
+FeldTexte strich(const QString& name)
 {
     const QString s = QStringLiteral("-");
     return {name, s, s, s, s};
@@ -112,7 +112,7 @@ FeldWerte strich(const QString& name)
 
 } // namespace
 
-std::array<FeldWerte, 4> feldListeWerte(const MainState& s, const LanguageTable& t)
+std::array<FeldTexte, 4> feldListeWerte(const MainState& s, const LanguageTable& t)
 {
     const QVector<PaletteEntry> felder = kombinationsFarben(s, t);
     const Modus m = s.modus();
@@ -121,7 +121,7 @@ std::array<FeldWerte, 4> feldListeWerte(const MainState& s, const LanguageTable&
             m == Modus::vierer ? feldWerte(felder[2]) : strich(t.text(Txt::feldMitte)), feldWerte(felder.back())};
 }
 
-std::vector<FeldWerte> reihenListeWerte(const MainState& s, const LanguageTable& t)
+std::vector<FeldTexte> reihenListeWerte(const MainState& s, const LanguageTable& t)
 {
     return zeilenWerte(zwischenZeilen(stufenAus(s.stufeAktiv), s.modus() != Modus::reihen, t), s.endFarben);
 }

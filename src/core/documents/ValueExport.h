@@ -15,11 +15,11 @@ inline constexpr int druckStart = 300;
 
 // Field list text: four five-line blocks, one empty line between them,
 // CR LF line breaks and none at the end.
-QString feldListeText(const std::array<FeldWerte, 4>& felder);
+QString feldListeText(const std::array<FeldTexte, 4>& felder);
 
 // Row table text: name line, then the values indented by 5 tabs (8 in the
 // English interface), blocks separated by one empty line.
-QString reihenTabelleText(const std::vector<FeldWerte>& zeilen, bool englisch);
+QString reihenTabelleText(const std::vector<FeldTexte>& zeilen, bool englisch);
 
 // The active text, two empty lines, the separator, one empty line, the fixed text.
 QString fixiertText(const QString& aktiv, const QString& trenner, const QString& fix);
@@ -38,8 +38,8 @@ struct DruckSeite {
     int druckZeile = druckStart;
 };
 
-void feldListeDrucken(DruckSeite& seite, const std::array<FeldWerte, 4>& felder);
-void reihenTabelleDrucken(DruckSeite& seite, const std::vector<FeldWerte>& zeilen);
+void feldListeDrucken(DruckSeite& seite, const std::array<FeldTexte, 4>& felder);
+void reihenTabelleDrucken(DruckSeite& seite, const std::vector<FeldTexte>& zeilen);
 void trennerDrucken(DruckSeite& seite, const QString& trenner);
 
 class LanguageTable;
@@ -51,10 +51,10 @@ std::vector<MainState> ausgabeHaelften(const MainState& s);
 
 // The four value blocks of a 2-, 3- or 4-colour state (big, left, centre,
 // right); fields the mode lacks show "-".
-std::array<FeldWerte, 4> feldListeWerte(const MainState& s, const LanguageTable& t);
+std::array<FeldTexte, 4> feldListeWerte(const MainState& s, const LanguageTable& t);
 
 // The rows of a fanning or colour row, as the intermediate values list has them.
-std::vector<FeldWerte> reihenListeWerte(const MainState& s, const LanguageTable& t);
+std::vector<FeldTexte> reihenListeWerte(const MainState& s, const LanguageTable& t);
 
 // The text copying all values gives for a state: its combinations, the
 // separator between the two halves of a fixed display.

@@ -35,25 +35,33 @@ void merkeEndFarbe(MainState& s, int firstElement, Rgb c)
     merkeEndWert(s, firstElement + 2, c.b);
 }
 
+void flaecheMalen(PaintTarget& target, Feld f, Rgb c)
+{
+    switch (f) {
+    case Feld::gross:
+        target.GrosseFlaeche(c.r, c.g, c.b);
+        break;
+    case Feld::rechts:
+        target.KleineFlaecheA(c.r, c.g, c.b);
+        break;
+    case Feld::links:
+        target.KleineFlaecheB(c.r, c.g, c.b);
+        break;
+    case Feld::mitte:
+        target.KleineFlaecheC(c.r, c.g, c.b);
+        break;
+    }
+}
+
 } // namespace
 
 void farben(MainState& s, PaintTarget& target)
 {
-    if (s.feldGrossAn) {
-        const Rgb c = mische(s, slot::basisGross, s.dunkelGross, s.hellGross);
-        target.GrosseFlaeche(c.r, c.g, c.b);
-    }
-    if (s.feldRechtsAn) {
-        const Rgb c = mische(s, slot::basisRechts, s.dunkelRechts, s.hellRechts);
-        target.KleineFlaecheA(c.r, c.g, c.b);
-    }
-    if (s.feldLinksAn) {
-        const Rgb c = mische(s, slot::basisLinks, s.dunkelLinks, s.hellLinks);
-        target.KleineFlaecheB(c.r, c.g, c.b);
-    }
-    if (s.feldMitteAn) {
-        const Rgb c = mische(s, slot::basisMitte, s.dunkelMitte, s.hellMitte);
-        target.KleineFlaecheC(c.r, c.g, c.b);
+    for (Feld f : alleFelder) {
+        if (!s.feldAn[f])
+            continue;
+        const Rgb c = mische(s, MainState::basisSlot(f), s.dunkel[f], s.hell[f]);
+        flaecheMalen(target, f, c);
     }
 }
 
@@ -61,17 +69,17 @@ void farbenA(MainState& s, PaintTarget& target)
 {
     // A colour row has no big field: the row stands on the window background.
     if (s.modus() != Modus::reihen) {
-        const Rgb c = mische(s, slot::basisGross, s.dunkelGross, s.hellGross);
+        const Rgb c = mische(s, slot::basisGross, s.dunkelGross(), s.hellGross());
         merkeEndFarbe(s, 37, c);
         target.GrosseFlaeche(c.r, c.g, c.b);
     }
     {
-        const Rgb c = mische(s, slot::basisRechts, s.dunkelRechts, s.hellRechts);
+        const Rgb c = mische(s, slot::basisRechts, s.dunkelRechts(), s.hellRechts());
         merkeEndFarbe(s, 40, c);
         target.KleineFlaecheA(c.r, c.g, c.b);
     }
     {
-        const Rgb c = mische(s, slot::basisLinks, s.dunkelLinks, s.hellLinks);
+        const Rgb c = mische(s, slot::basisLinks, s.dunkelLinks(), s.hellLinks());
         merkeEndFarbe(s, 43, c);
         target.KleineFlaecheB(c.r, c.g, c.b);
     }

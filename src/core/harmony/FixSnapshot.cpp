@@ -10,8 +10,8 @@ FixStand fixStandAus(const MainState& s, const FixEingaben& e)
     f.fixAbstand1 = e.abstand1;
     f.fixAbstand2 = e.abstand2;
     f.fixSeparat = s.aktionen.farbenSeparatEinstellen ? 1 : 0;
-    f.fixHdPunkte = {s.hdPunktGrossX, s.hdPunktGrossY, s.hdPunktRechtsX, s.hdPunktRechtsY,
-                     s.hdPunktLinksX, s.hdPunktLinksY, s.hdPunktMitteX,  s.hdPunktMitteY};
+    f.fixHdPunkte = {s.hdPunktGrossX(), s.hdPunktGrossY(), s.hdPunktRechtsX(), s.hdPunktRechtsY(),
+                     s.hdPunktLinksX(), s.hdPunktLinksY(), s.hdPunktMitteX(),  s.hdPunktMitteY()};
     f.fixPosGross2 = s.posGross();
     f.fixPosRechts = s.posRechts();
     f.fixPosLinks = s.posLinks();

@@ -5,6 +5,8 @@
 #include "core/harmony/RecomputeHooks.h"
 
 #include <algorithm>
+#include <array>
+#include <span>
 
 namespace
 {
@@ -17,15 +19,28 @@ void setzeBasis(MainState& s, int slotR, int p)
 // The drawn-position slot of the first field taking part, or 0 when none does.
 int gezeichnetSlot(const MainState& s)
 {
-    if (s.feldGrossAn)
-        return slot::posGezeichnetGross;
-    if (s.feldRechtsAn)
-        return slot::posGezeichnetRechts;
-    if (s.feldLinksAn)
-        return slot::posGezeichnetLinks;
-    if (s.feldMitteAn)
-        return slot::posGezeichnetMitte;
+    for (Feld f : alleFelder)
+        if (s.feldAn[f])
+            return slot::posGezeichnetGross + feldIndex(f);
     return 0;
+}
+
+// 2- and 3-colour harmonies leave the centre field alone.
+constexpr std::array<Feld, 3> ohneMitte{Feld::gross, Feld::rechts, Feld::links};
+
+// Each of the fields taking part gets its base colour, in field order.
+void felderSetzen(MainState& s, std::span<const Feld> felder, const FeldWerte<int>& positionen)
+{
+    for (Feld f : felder)
+        if (s.feldAn[f])
+            setzeBasis(s, MainState::basisSlot(f), positionen[f]);
+}
+
+void positionenMerken(MainState& s, std::span<const Feld> felder, const FeldWerte<int>& positionen)
+{
+    for (Feld f : felder)
+        if (s.feldAn[f])
+            s.pos(f) = positionen[f];
 }
 
 } // namespace
@@ -185,54 +200,26 @@ void datenHolen(MainState& s, int p, int ignored, bool recolour, RecomputeHooks&
     }
 
     const int d = modus == Modus::zweier ? 0 : s.abstand1();
-    if (s.feldGrossAn)
-        setzeBasis(s, slot::basisGross, p);
     const SmallFieldPositions rl = smallFieldPositions(p, d);
     // Without the big field (separate adjustment) the flagged small field
     // takes the band position itself.
-    const int rechts = s.feldGrossAn ? rl.right : p;
-    const int links = s.feldGrossAn ? rl.left : p;
-    if (s.feldRechtsAn)
-        setzeBasis(s, slot::basisRechts, rechts);
-    if (s.feldLinksAn)
-        setzeBasis(s, slot::basisLinks, links);
-
+    const FeldWerte<int> positionen{{p, s.feldGrossAn() ? rl.right : p, s.feldGrossAn() ? rl.left : p, 0}};
+    felderSetzen(s, ohneMitte, positionen);
     if (recolour)
         hooks.farben();
-
-    if (s.feldGrossAn)
-        s.posGross() = p;
-    if (s.feldRechtsAn)
-        s.posRechts() = rechts;
-    if (s.feldLinksAn)
-        s.posLinks() = links;
+    positionenMerken(s, ohneMitte, positionen);
     hooks.bandMarkerVerschieben(p);
 }
 
 void datenHolenV(MainState& s, int p, bool recolour, RecomputeHooks& hooks)
 {
     p = bandPosition(p);
-    if (s.feldGrossAn)
-        setzeBasis(s, slot::basisGross, p);
     const FourColourPositions f = fourColourPositions(p, s.abstand1(), s.abstand2(), s.winkeltyp2);
-    const int rechts = s.feldGrossAn ? f.right : p;
-    const int links = s.feldGrossAn ? f.left : p;
-    const int mitte = s.feldGrossAn ? f.centre : p;
-    if (s.feldRechtsAn)
-        setzeBasis(s, slot::basisRechts, rechts);
-    if (s.feldLinksAn)
-        setzeBasis(s, slot::basisLinks, links);
-    if (s.feldMitteAn)
-        setzeBasis(s, slot::basisMitte, mitte);
-
-    if (s.feldGrossAn)
-        s.posGross() = p;
-    if (s.feldRechtsAn)
-        s.posRechts() = rechts;
-    if (s.feldLinksAn)
-        s.posLinks() = links;
-    if (s.feldMitteAn)
-        s.posMitte() = mitte;
+    const bool gekoppelt = s.feldGrossAn();
+    const FeldWerte<int> positionen{
+        {p, gekoppelt ? f.right : p, gekoppelt ? f.left : p, gekoppelt ? f.centre : p}};
+    felderSetzen(s, alleFelder, positionen);
+    positionenMerken(s, alleFelder, positionen);
 
     if (recolour)
         hooks.farben();

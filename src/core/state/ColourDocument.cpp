@@ -95,12 +95,10 @@ bool ColourDocument::bandDrehen(int trackBar3Position, int markerPosition, const
     return ::rotieren(m_stand, trackBar3Position, markerPosition, original, gedreht);
 }
 
-void ColourDocument::positionenSetzen(int gross, int rechts, int links, int mitte)
+void ColourDocument::positionenSetzen(const FeldWerte<int>& positionen)
 {
-    m_stand.posGross() = gross;
-    m_stand.posRechts() = rechts;
-    m_stand.posLinks() = links;
-    m_stand.posMitte() = mitte;
+    for (const Feld f : alleFelder)
+        m_stand.pos(f) = positionen[f];
     markieren(Aenderung::band);
 }
 
@@ -115,8 +113,8 @@ void ColourDocument::modusSetzen(Modus modus)
 void ColourDocument::modusFelderSetzen(Modus modus)
 {
     if (modus == Modus::zweier || modus == Modus::dreier || modus == Modus::vierer) {
-        m_stand.feldLinksAn = modus != Modus::zweier;
-        m_stand.feldMitteAn = modus == Modus::vierer;
+        m_stand.feldAn[Feld::links] = modus != Modus::zweier;
+        m_stand.feldAn[Feld::mitte] = modus == Modus::vierer;
     }
     if (istReihenModus(modus))
         m_stand.separatModus = false;
@@ -160,29 +158,13 @@ void ColourDocument::winkelMarkerVergessen()
 
 void ColourDocument::feldWaehlen(Feld feld)
 {
-    m_stand.hdZielGross = feld == Feld::gross;
-    m_stand.hdZielRechts = feld == Feld::rechts;
-    m_stand.hdZielLinks = feld == Feld::links;
-    m_stand.hdZielMitte = feld == Feld::mitte;
+    m_stand.hdZiel = feld;
     markieren(Aenderung::auswahl);
 }
 
 void ColourDocument::feldTeilnahme(Feld feld, bool an)
 {
-    switch (feld) {
-    case Feld::gross:
-        m_stand.feldGrossAn = an;
-        break;
-    case Feld::rechts:
-        m_stand.feldRechtsAn = an;
-        break;
-    case Feld::links:
-        m_stand.feldLinksAn = an;
-        break;
-    case Feld::mitte:
-        m_stand.feldMitteAn = an;
-        break;
-    }
+    m_stand.feldAn[feld] = an;
     markieren(Aenderung::separat);
 }
 

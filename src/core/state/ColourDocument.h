@@ -89,7 +89,7 @@ public:
     void bandTypSetzen(bool luminoes);
     // Turns the band's wheel for the big field's position; true when the picture changed.
     bool bandDrehen(int trackBar3Position, int markerPosition, const QImage& original, QImage& gedreht);
-    void positionenSetzen(int gross, int rechts, int links, int mitte);
+    void positionenSetzen(const FeldWerte<int>& positionen);
 
     // --- mode, angles, field count ---
     void modusSetzen(Modus modus);

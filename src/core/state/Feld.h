@@ -8,12 +8,17 @@
 // outer row fields.
 enum class Feld : int { gross = 0, rechts = 1, links = 2, mitte = 3 };
 
+constexpr int feldIndex(Feld f)
+{
+    return static_cast<int>(f);
+}
+
 inline constexpr std::array<Feld, 4> alleFelder{Feld::gross, Feld::rechts, Feld::links, Feld::mitte};
 
 // A value kept per field, indexed by the field.
-template <typename T> struct ProFeld {
+template <typename T> struct FeldWerte {
     std::array<T, 4> v{};
-    T& operator[](Feld f) { return v[static_cast<std::size_t>(f)]; }
-    const T& operator[](Feld f) const { return v[static_cast<std::size_t>(f)]; }
-    bool operator==(const ProFeld&) const = default;
+    constexpr T& operator[](Feld f) { return v[static_cast<std::size_t>(f)]; }
+    constexpr const T& operator[](Feld f) const { return v[static_cast<std::size_t>(f)]; }
+    bool operator==(const FeldWerte&) const = default;
 };

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/state/Feld.h"
+
 #include <array>
 
 // Harmony mode numbers as stored in settings files and the fixed snapshot.
@@ -9,21 +11,6 @@ enum class Modus : int {
     vierer = 2,     // 4-colour harmony
     auffaecher = 3, // fanning
     reihen = 4,     // colour rows
-};
-
-// Marks a collection run (several selections in a row, painted once at the
-// end) for as long as it lives, also when a step leaves early.
-class SammelLaufGuard
-{
-public:
-    explicit SammelLaufGuard(bool& flag) : m_flag(flag), m_vorher(flag) { m_flag = true; }
-    ~SammelLaufGuard() { m_flag = m_vorher; }
-    SammelLaufGuard(const SammelLaufGuard&) = delete;
-    SammelLaufGuard& operator=(const SammelLaufGuard&) = delete;
-
-private:
-    bool& m_flag;
-    bool m_vorher;
 };
 
 // Fanning and colour rows show a row of fields instead of a harmony.
@@ -122,14 +109,9 @@ struct MainState {
     bool bandLuminoes = false;
     OneBased<48> endFarben{};
     OneBased<48> endFarbenFix{};
-    int dunkelGross = 0, hellGross = 0;
-    int dunkelRechts = 0, hellRechts = 0;
-    int dunkelLinks = 0, hellLinks = 0;
-    int dunkelMitte = 0, hellMitte = 0;
-    int hdPunktGrossX = 0, hdPunktGrossY = 255;
-    int hdPunktRechtsX = 0, hdPunktRechtsY = 255;
-    int hdPunktLinksX = 0, hdPunktLinksY = 255;
-    int hdPunktMitteX = 0, hdPunktMitteY = 255;
+    FeldWerte<int> dunkel{}, hell{};
+    // The cross-hair of each field, where it was put (it may lie beyond the field).
+    FeldWerte<int> hdPunktX{}, hdPunktY{{255, 255, 255, 255}};
     std::array<bool, 8> stufeAktiv{false, false, true, true, true, false, false, false}; // [2..7]
     bool eingabeFarbeAktiv = false;
     bool eingabeUebernommen = false;
@@ -140,13 +122,13 @@ struct MainState {
     bool websicherLinks = false; // the allocation was made in the left fixed half
     bool fixiert = false;
     bool fixLinksAktiv = false;
-    bool hdZielGross = true, hdZielRechts = false, hdZielLinks = false, hdZielMitte = false;
+    Feld hdZiel = Feld::gross; // the field the light/dark field works on
 
     // --- the colour value table, slots 1..88 ---
     OneBased<88> farbWerte = startFarbWerte();
 
     // --- program-wide state ---
-    bool feldGrossAn = true, feldRechtsAn = true, feldLinksAn = false, feldMitteAn = false;
+    FeldWerte<bool> feldAn{{true, true, false, false}}; // the fields the band moves
     bool separatModus = false;
     bool winkeltyp2 = false;
     bool nurWebsicher = false;
@@ -166,23 +148,77 @@ struct MainState {
     // --- checked actions ---
     AktionsStand aktionen{};
 
+    // Per-field views into farbWerte; the slots of the four fields follow each other.
+    int& pos(Feld f) { return farbWerte[slot::posGross + feldIndex(f)]; }
+    int pos(Feld f) const { return farbWerte[slot::posGross + feldIndex(f)]; }
+    int& posGezeichnet(Feld f) { return farbWerte[slot::posGezeichnetGross + feldIndex(f)]; }
+    int posGezeichnet(Feld f) const { return farbWerte[slot::posGezeichnetGross + feldIndex(f)]; }
+    // First of the field's three base colour slots.
+    static constexpr int basisSlot(Feld f) { return slot::basisGross + 3 * feldIndex(f); }
+
     // Named views into farbWerte.
-    int& posGross() { return farbWerte[slot::posGross]; }
-    int& posRechts() { return farbWerte[slot::posRechts]; }
-    int& posLinks() { return farbWerte[slot::posLinks]; }
-    int& posMitte() { return farbWerte[slot::posMitte]; }
+    int& posGross() { return pos(Feld::gross); }
+    int& posRechts() { return pos(Feld::rechts); }
+    int& posLinks() { return pos(Feld::links); }
+    int& posMitte() { return pos(Feld::mitte); }
     int& abstand1() { return farbWerte[slot::abstand1]; }
     int& abstand2() { return farbWerte[slot::abstand2]; }
     int& dunkelReihe(int i) { return farbWerte[slot::dunkelReihe - 1 + i]; }
     int& hellReihe(int i) { return farbWerte[slot::hellReihe - 1 + i]; }
-    int posGross() const { return farbWerte[slot::posGross]; }
-    int posRechts() const { return farbWerte[slot::posRechts]; }
-    int posLinks() const { return farbWerte[slot::posLinks]; }
-    int posMitte() const { return farbWerte[slot::posMitte]; }
+    int posGross() const { return pos(Feld::gross); }
+    int posRechts() const { return pos(Feld::rechts); }
+    int posLinks() const { return pos(Feld::links); }
+    int posMitte() const { return pos(Feld::mitte); }
     int abstand1() const { return farbWerte[slot::abstand1]; }
     int abstand2() const { return farbWerte[slot::abstand2]; }
     int dunkelReihe(int i) const { return farbWerte[slot::dunkelReihe - 1 + i]; }
     int hellReihe(int i) const { return farbWerte[slot::hellReihe - 1 + i]; }
+
+    // Named views into the per-field values.
+    int& dunkelGross() { return dunkel[Feld::gross]; }
+    int& dunkelRechts() { return dunkel[Feld::rechts]; }
+    int& dunkelLinks() { return dunkel[Feld::links]; }
+    int& dunkelMitte() { return dunkel[Feld::mitte]; }
+    int& hellGross() { return hell[Feld::gross]; }
+    int& hellRechts() { return hell[Feld::rechts]; }
+    int& hellLinks() { return hell[Feld::links]; }
+    int& hellMitte() { return hell[Feld::mitte]; }
+    int dunkelGross() const { return dunkel[Feld::gross]; }
+    int dunkelRechts() const { return dunkel[Feld::rechts]; }
+    int dunkelLinks() const { return dunkel[Feld::links]; }
+    int dunkelMitte() const { return dunkel[Feld::mitte]; }
+    int hellGross() const { return hell[Feld::gross]; }
+    int hellRechts() const { return hell[Feld::rechts]; }
+    int hellLinks() const { return hell[Feld::links]; }
+    int hellMitte() const { return hell[Feld::mitte]; }
+    int& hdPunktGrossX() { return hdPunktX[Feld::gross]; }
+    int& hdPunktRechtsX() { return hdPunktX[Feld::rechts]; }
+    int& hdPunktLinksX() { return hdPunktX[Feld::links]; }
+    int& hdPunktMitteX() { return hdPunktX[Feld::mitte]; }
+    int& hdPunktGrossY() { return hdPunktY[Feld::gross]; }
+    int& hdPunktRechtsY() { return hdPunktY[Feld::rechts]; }
+    int& hdPunktLinksY() { return hdPunktY[Feld::links]; }
+    int& hdPunktMitteY() { return hdPunktY[Feld::mitte]; }
+    int hdPunktGrossX() const { return hdPunktX[Feld::gross]; }
+    int hdPunktRechtsX() const { return hdPunktX[Feld::rechts]; }
+    int hdPunktLinksX() const { return hdPunktX[Feld::links]; }
+    int hdPunktMitteX() const { return hdPunktX[Feld::mitte]; }
+    int hdPunktGrossY() const { return hdPunktY[Feld::gross]; }
+    int hdPunktRechtsY() const { return hdPunktY[Feld::rechts]; }
+    int hdPunktLinksY() const { return hdPunktY[Feld::links]; }
+    int hdPunktMitteY() const { return hdPunktY[Feld::mitte]; }
+    bool& feldGrossAn() { return feldAn[Feld::gross]; }
+    bool& feldRechtsAn() { return feldAn[Feld::rechts]; }
+    bool& feldLinksAn() { return feldAn[Feld::links]; }
+    bool& feldMitteAn() { return feldAn[Feld::mitte]; }
+    bool feldGrossAn() const { return feldAn[Feld::gross]; }
+    bool feldRechtsAn() const { return feldAn[Feld::rechts]; }
+    bool feldLinksAn() const { return feldAn[Feld::links]; }
+    bool feldMitteAn() const { return feldAn[Feld::mitte]; }
+    bool hdZielGross() const { return hdZiel == Feld::gross; }
+    bool hdZielRechts() const { return hdZiel == Feld::rechts; }
+    bool hdZielLinks() const { return hdZiel == Feld::links; }
+    bool hdZielMitte() const { return hdZiel == Feld::mitte; }
 
     Modus modus() const { return aktionen.modus; }
 
@@ -192,14 +228,9 @@ struct MainState {
         const int start[] = {218, 37, 29, 0, 146, 141, 0, 146, 141};
         for (int i = 0; i < 9; ++i)
             w[1 + i] = start[i];
-        w[slot::posGross] = 0;
-        w[slot::posRechts] = 339;
-        w[slot::posLinks] = 413;
-        w[slot::posMitte] = 67;
-        w[slot::posGezeichnetGross] = 0;
-        w[slot::posGezeichnetRechts] = 339;
-        w[slot::posGezeichnetLinks] = 413;
-        w[slot::posGezeichnetMitte] = 67;
+        const FeldWerte<int> startPos{{0, 339, 413, 67}};
+        for (Feld f : alleFelder)
+            w[slot::posGross + feldIndex(f)] = w[slot::posGezeichnetGross + feldIndex(f)] = startPos[f];
         return w;
     }
 };

@@ -23,19 +23,19 @@ int stufeNachZug(int vorschlag, int stufe, int p)
     return p;
 }
 
-WebFeld naechstesFeld(WebFeld aktuell, bool linksInUse, bool rechtsInUse, bool mitteInUse)
+Feld naechstesFeld(Feld aktuell, bool linksInUse, bool rechtsInUse, bool mitteInUse)
 {
     switch (aktuell) {
-    case WebFeld::gross:
+    case Feld::gross:
         if (linksInUse)
-            return WebFeld::links;
-        return rechtsInUse ? WebFeld::rechts : WebFeld::gross;
-    case WebFeld::links:
-        return mitteInUse ? WebFeld::mitte : WebFeld::rechts;
-    case WebFeld::mitte:
-        return WebFeld::rechts;
-    case WebFeld::rechts:
+            return Feld::links;
+        return rechtsInUse ? Feld::rechts : Feld::gross;
+    case Feld::links:
+        return mitteInUse ? Feld::mitte : Feld::rechts;
+    case Feld::mitte:
+        return Feld::rechts;
+    case Feld::rechts:
         break;
     }
-    return WebFeld::gross;
+    return Feld::gross;
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/state/Feld.h"
+
 // The web-safe conversion dialog's rules that do not need a window.
 
 // The marked stretch of a level track bar: the levels that give distinct
@@ -14,6 +16,7 @@ StufenBereich stufenBereich(int vorschlag);
 // refuses to go further up (or down) and the bar goes back to the level.
 int stufeNachZug(int vorschlag, int stufe, int p);
 
-// The fields the dialog visits, in the order "Next One" takes them.
-enum class WebFeld { gross, links, mitte, rechts };
-WebFeld naechstesFeld(WebFeld aktuell, bool linksInUse, bool rechtsInUse, bool mitteInUse);
+// The field "Next One" takes after the current one. The dialog visits the
+// fields in the order big, left, centre, right (not the fields' own order),
+// skipping those the mode does not use, and then starts again at the big one.
+Feld naechstesFeld(Feld aktuell, bool linksInUse, bool rechtsInUse, bool mitteInUse);

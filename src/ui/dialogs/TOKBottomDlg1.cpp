@@ -161,13 +161,13 @@ void TOKBottomDlg1::showEvent(QShowEvent* event)
     QDialog::showEvent(event);
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());
-    m_feld = WebFeld::gross;
+    m_feld = Feld::gross;
     feldLaden();
     umrechnen();
 }
 
 // A field the mode does not use shows "-" as its R value.
-bool TOKBottomDlg1::inUse(WebFeld feld) const
+bool TOKBottomDlg1::inUse(Feld feld) const
 {
     return m_zugang.lesen(feld).rgb[0] != QLatin1String("-");
 }
@@ -182,9 +182,9 @@ void TOKBottomDlg1::feldLaden()
         werte[i]->setText(q.rgb[i]);
     }
     const LanguageTable& t = m_t;
-    const Txt name = m_feld == WebFeld::gross   ? Txt::websicherGross
-                     : m_feld == WebFeld::links ? Txt::websicherLinks
-                     : m_feld == WebFeld::mitte ? Txt::websicherMitte
+    const Txt name = m_feld == Feld::gross   ? Txt::websicherGross
+                     : m_feld == Feld::links ? Txt::websicherLinks
+                     : m_feld == Feld::mitte ? Txt::websicherMitte
                                                 : Txt::websicherRechts;
     Label4->setText(t.text(name));
     Label4->adjustSize();
@@ -229,8 +229,7 @@ void TOKBottomDlg1::Button1Click()
 {
     for (StufenRegler* r : regler)
         r->setValue(2);
-    const WebFeld naechstes =
-        naechstesFeld(m_feld, inUse(WebFeld::links), inUse(WebFeld::rechts), inUse(WebFeld::mitte));
+    const Feld naechstes = naechstesFeld(m_feld, inUse(Feld::links), inUse(Feld::rechts), inUse(Feld::mitte));
     if (naechstes != m_feld) {
         m_feld = naechstes;
         feldLaden();

@@ -25,8 +25,8 @@ struct WebFeldAnzeige {
 // How the dialog reaches the main window: reading a field, writing an
 // allocated colour into it, and opening its help page.
 struct WebFeldZugang {
-    std::function<WebFeldAnzeige(WebFeld)> lesen;
-    std::function<void(WebFeld, const QColor&)> zuweisen;
+    std::function<WebFeldAnzeige(Feld)> lesen;
+    std::function<void(Feld, const QColor&)> zuweisen;
     std::function<void()> hilfe;
 };
 
@@ -60,7 +60,7 @@ public:
     void Button1Click();
     void Button2Click();
     void Button4Click();
-    WebFeld aktuellesFeld() const { return m_feld; }
+    Feld aktuellesFeld() const { return m_feld; }
 
     QLabel* Label4 = nullptr;
     std::array<QLabel*, 3> werte{};       // Label8..Label10
@@ -80,7 +80,7 @@ private:
     void bauen();
     int wertSpalteVerschiebung() const;
     void FormCreate();
-    bool inUse(WebFeld feld) const;
+    bool inUse(Feld feld) const;
     void feldLaden();
     void umrechnen();
     void umrechnenKanal(std::size_t kanal);
@@ -89,7 +89,7 @@ private:
 
     const LanguageTable& m_t;
     WebFeldZugang m_zugang;
-    WebFeld m_feld = WebFeld::gross;
+    Feld m_feld = Feld::gross;
     std::array<int, 3> m_wert{};
     std::array<int, 3> m_stufe{2, 2, 2};
     std::array<int, 3> m_vorschlag{};

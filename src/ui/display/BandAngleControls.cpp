@@ -106,7 +106,7 @@ void BandAngleControls::basisVonBand(int x)
 void BandAngleControls::Image2MouseDown(int x)
 {
     const MainState& s = m_host.state();
-    if (s.hdZielGross)
+    if (s.hdZielGross())
         m_host.dokument().eingabeTexteZeigen(false);
     m_host.resetStaticText();
     m_host.dokument().eingabeFarbeAktiv(false);
@@ -119,7 +119,7 @@ void BandAngleControls::Image2MouseMove(int x)
     const MainState& s = m_host.state();
     if (!s.ablauf.bandMausUnten)
         return;
-    if (s.hdZielGross)
+    if (s.hdZielGross())
         m_host.dokument().eingabeTexteZeigen(false);
     basisVonBand(x);
 }

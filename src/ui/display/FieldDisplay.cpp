@@ -40,15 +40,15 @@ void FieldDisplay::datenHolen(int p, bool recolour)
 void FieldDisplay::datenHolenAmTeilnehmer()
 {
     const MainState& s = m_host.state();
-    if (s.feldGrossAn && s.feldRechtsAn)
+    if (s.feldGrossAn() && s.feldRechtsAn())
         datenHolen(s.posGross(), true);
-    else if (s.feldRechtsAn)
+    else if (s.feldRechtsAn())
         datenHolen(s.posRechts(), true);
-    else if (s.feldLinksAn)
+    else if (s.feldLinksAn())
         datenHolen(s.posLinks(), true);
-    else if (s.feldMitteAn)
+    else if (s.feldMitteAn())
         datenHolen(s.posMitte(), true);
-    else if (s.feldGrossAn)
+    else if (s.feldGrossAn())
         datenHolen(s.posGross(), true);
 }
 
@@ -160,7 +160,7 @@ void FieldDisplay::GrosseFlaeche(int r, int g, int b)
         panelFaerben(w.Anzeige, farbe);
         panelFaerben(!s.fixiert ? w.Anzeige_Normal : (links ? w.FixedLinks : w.FixedRechts), farbe);
     }
-    if (s.hdZielGross && !s.ablauf.nurRechnen)
+    if (s.hdZielGross() && !s.ablauf.nurRechnen)
         m_parts.hellDunkel->hellDunkelEinfaerben(slot::basisGross, slot::basisGross + 1,
                                                  slot::basisGross + 2);
     if (links)
@@ -182,25 +182,24 @@ void FieldDisplay::GrosseFlaeche(int r, int g, int b)
 
 void FieldDisplay::KleineFlaecheA(int r, int g, int b)
 {
-    kleineFlaeche(Klein::rechts, r, g, b);
+    kleineFlaeche(Feld::rechts, r, g, b);
 }
 
 void FieldDisplay::KleineFlaecheB(int r, int g, int b)
 {
-    kleineFlaeche(Klein::links, r, g, b);
+    kleineFlaeche(Feld::links, r, g, b);
 }
 
 void FieldDisplay::KleineFlaecheC(int r, int g, int b)
 {
-    kleineFlaeche(Klein::mitte, r, g, b);
+    kleineFlaeche(Feld::mitte, r, g, b);
 }
 
-void FieldDisplay::kleineFlaeche(Klein feld, int r, int g, int b)
+void FieldDisplay::kleineFlaeche(Feld feld, int r, int g, int b)
 {
     const MainState& s = m_host.state();
     MainWidgets& w = m_host.w();
-    if (s.modus() == Modus::reihen &&
-        ((feld == Klein::rechts && s.hdZielRechts) || (feld == Klein::links && s.hdZielLinks)))
+    if (s.modus() == Modus::reihen && (feld == Feld::rechts || feld == Feld::links) && s.hdZiel == feld)
         eingabeStattArgumenten(r, g, b);
     const QColor farbe = alsFarbe(anzeigeFarbe(r, g, b, s.nurWebsicher));
     const bool links = linksBearbeitet();
@@ -211,22 +210,15 @@ void FieldDisplay::kleineFlaeche(Klein feld, int r, int g, int b)
         std::size_t reihenFeld; // 0: the field stays a small field in every mode
         StaticText *obR, *obG, *obB, *obHex, *unR, *unG, *unB, *unHex;
         QTextEdit *richEditOben, *richEditUnten;
-        bool ziel;
-        int ersterSlot;
     };
     const Felder f = [&]() -> Felder {
         switch (feld) {
-        case Klein::rechts:
-            return {w.Panel7,           w.Panel11,
-                    w.KleinRechts,      w.FixedLinksKleinRechts,
-                    w.FixedKleinRechts, 15,
-                    w.SKlObR,           w.SKlObG,
-                    w.SKlObB,           w.SKlObHex,
-                    w.SKlUnR,           w.SKlUnG,
-                    w.SKlUnB,           w.SKlUnHex,
-                    w.RichEdit1,        w.RichEdit4,
-                    s.hdZielRechts,     slot::basisRechts};
-        case Klein::links:
+        case Feld::rechts:
+            return {w.Panel7,           w.Panel11,  w.KleinRechts, w.FixedLinksKleinRechts,
+                    w.FixedKleinRechts, 15,         w.SKlObR,      w.SKlObG,
+                    w.SKlObB,           w.SKlObHex, w.SKlUnR,      w.SKlUnG,
+                    w.SKlUnB,           w.SKlUnHex, w.RichEdit1,   w.RichEdit4};
+        case Feld::links:
             return {w.Panel5,          w.Panel9,
                     w.KleinLinks,      w.FixedLinksKleinLinks,
                     w.FixedKleinLinks, 1,
@@ -234,9 +226,9 @@ void FieldDisplay::kleineFlaeche(Klein feld, int r, int g, int b)
                     w.SKlObLiB,        w.SKlObLiHex,
                     w.SKlUnLiR,        w.SKlUnLiG,
                     w.SKlUnLiB,        w.SKlUnLiHex,
-                    w.RichEdit2,       w.RichEdit5,
-                    s.hdZielLinks,     slot::basisLinks};
-        case Klein::mitte:
+                    w.RichEdit2,       w.RichEdit5};
+        case Feld::gross: // the big field has its own routine
+        case Feld::mitte:
             break;
         }
         return {w.Panel6,          w.Panel10,
@@ -246,8 +238,7 @@ void FieldDisplay::kleineFlaeche(Klein feld, int r, int g, int b)
                 w.SKlObMiB,        w.SKlObMiHex,
                 w.SKlUnMiR,        w.SKlUnMiG,
                 w.SKlUnMiB,        w.SKlUnMiHex,
-                w.RichEdit3,       w.RichEdit6,
-                s.hdZielMitte,     slot::basisMitte};
+                w.RichEdit3,       w.RichEdit6};
     }();
 
     panelFaerben(links ? f.swatchUnten : f.swatchOben, farbe);
@@ -257,8 +248,10 @@ void FieldDisplay::kleineFlaeche(Klein feld, int r, int g, int b)
     } else {
         panelFaerben(!s.fixiert ? f.feld : (links ? f.feldFixedLinks : f.feldFixedRechts), farbe);
     }
-    if (f.ziel && !s.ablauf.nurRechnen)
-        m_parts.hellDunkel->hellDunkelEinfaerben(f.ersterSlot, f.ersterSlot + 1, f.ersterSlot + 2);
+    if (s.hdZiel == feld && !s.ablauf.nurRechnen) {
+        const int ersterSlot = MainState::basisSlot(feld);
+        m_parts.hellDunkel->hellDunkelEinfaerben(ersterSlot, ersterSlot + 1, ersterSlot + 2);
+    }
     if (links)
         werteSchreiben(f.unR, f.unG, f.unB, f.unHex, farbe);
     else

@@ -2,6 +2,7 @@
 
 #include "core/harmony/FieldColours.h"
 #include "core/harmony/RecomputeHooks.h"
+#include "core/state/Feld.h"
 
 class ColourPanel;
 class QColor;
@@ -39,8 +40,8 @@ public:
     void KleineFlaecheN(int r, int g, int b, int n) override;
 
 private:
-    enum class Klein { rechts, links, mitte };
-    void kleineFlaeche(Klein feld, int r, int g, int b);
+    // A small field: right, left or centre.
+    void kleineFlaeche(Feld feld, int r, int g, int b);
     bool reihenModus() const;
     // The lower value row and the left-hand panels take the colours.
     bool linksBearbeitet() const;

@@ -23,22 +23,9 @@
 namespace
 {
 
-
-
-Txt statusText(Feld feld)
-{
-    switch (feld) {
-    case Feld::gross:
-        return Txt::statusGrossAusgewaehlt;
-    case Feld::rechts:
-        return Txt::statusRechtsAusgewaehlt;
-    case Feld::links:
-        return Txt::statusLinksAusgewaehlt;
-    case Feld::mitte:
-        break;
-    }
-    return Txt::statusMitteAusgewaehlt;
-}
+// In field order: big, right, left, centre.
+constexpr FeldWerte<Txt> statusTexte{{Txt::statusGrossAusgewaehlt, Txt::statusRechtsAusgewaehlt,
+                                      Txt::statusLinksAusgewaehlt, Txt::statusMitteAusgewaehlt}};
 
 } // namespace
 
@@ -230,20 +217,7 @@ bool FieldSelection::imModus(Feld feld, Modus modus)
 
 void FieldSelection::waehlen(Feld feld)
 {
-    switch (feld) {
-    case Feld::gross:
-        Anzeige_NormalClick2();
-        break;
-    case Feld::rechts:
-        KleinRechtsClick2();
-        break;
-    case Feld::links:
-        KleinLinksClick2();
-        break;
-    case Feld::mitte:
-        KleinMitteClick2();
-        break;
-    }
+    auswaehlen(feld);
 }
 
 void FieldSelection::KleinRechtsClick2()
@@ -275,7 +249,7 @@ void FieldSelection::auswaehlen(Feld feld)
                 radioButton(f)->setChecked(false);
         knopf->setChecked(true);
         teilnahmeSetzen(feld);
-        m_parts.display->datenHolen(position(feld), false);
+        m_parts.display->datenHolen(s.pos(feld), false);
     }
     zielSetzen(feld);
     m_parts.hellDunkel->setPfeil();
@@ -397,7 +371,7 @@ void FieldSelection::radioButtonClick(Feld feld)
     for (Feld f : alleFelder)
         if (f != feld)
             radioButton(f)->setChecked(false);
-    m_parts.display->datenHolen(position(feld), false);
+    m_parts.display->datenHolen(s.pos(feld), false);
     zielSetzen(feld);
     m_parts.hellDunkel->setPfeil();
     if (!s.ablauf.nurRechnen)
@@ -439,7 +413,7 @@ void FieldSelection::FormMouseDown()
 void FieldSelection::statusTextSchreiben(Feld feld)
 {
     QLabel* panel = m_host.w().statusPanel1;
-    const QString& text = m_host.sprache().text(statusText(feld));
+    const QString& text = m_host.sprache().text(statusTexte[feld]);
     if (panel->text() != text)
         panel->setText(text);
 }
@@ -458,31 +432,6 @@ void FieldSelection::teilnahmeSetzen(Feld feld)
 QRadioButton* FieldSelection::radioButton(Feld feld) const
 {
     const MainWidgets& w = m_host.w();
-    switch (feld) {
-    case Feld::gross:
-        return w.RadioButton1;
-    case Feld::rechts:
-        return w.RadioButton4;
-    case Feld::links:
-        return w.RadioButton2;
-    case Feld::mitte:
-        break;
-    }
-    return w.RadioButton3;
-}
-
-int FieldSelection::position(Feld feld) const
-{
-    const MainState& s = m_host.state();
-    switch (feld) {
-    case Feld::gross:
-        return s.posGross();
-    case Feld::rechts:
-        return s.posRechts();
-    case Feld::links:
-        return s.posLinks();
-    case Feld::mitte:
-        break;
-    }
-    return s.posMitte();
+    const FeldWerte<QRadioButton*> knoepfe{{w.RadioButton1, w.RadioButton4, w.RadioButton2, w.RadioButton3}};
+    return knoepfe[feld];
 }

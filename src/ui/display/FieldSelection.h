@@ -87,7 +87,6 @@ private:
     void zielSetzen(Feld feld);
     void teilnahmeSetzen(Feld feld);
     QRadioButton* radioButton(Feld feld) const;
-    int position(Feld feld) const;
 
     DisplayHost& m_host;
     DisplayParts& m_parts;

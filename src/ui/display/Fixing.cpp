@@ -301,7 +301,7 @@ void Fixing::fixiertAuslesen()
     m_parts.band->Image2MouseUp();
     winkelWiederherstellen(f);
     aktionAngleichen("TextAnstelleFlaechen", f.fixTextStattFlaechen == 1);
-    m_host.dokument().positionenSetzen(f.fixPosGross2, f.fixPosRechts, f.fixPosLinks, f.fixPosMitte);
+    m_host.dokument().positionenSetzen({{f.fixPosGross2, f.fixPosRechts, f.fixPosLinks, f.fixPosMitte}});
     hellDunkelWiederherstellen(f);
     if (!s.ablauf.nurRechnen)
         m_parts.hellDunkel->prozenteZeigen();
@@ -359,8 +359,8 @@ void Fixing::hellDunkelWiederherstellen(const FixStand& f)
 {
     // The stored points come in the order of the fields: big, right, left, centre.
     const auto& p = f.fixHdPunkte;
-    for (const HdFeld feld : fadenkreuzFelder(f.fixModus)) {
-        const auto i = static_cast<std::size_t>(2 * static_cast<int>(feld));
+    for (const Feld feld : fadenkreuzFelder(f.fixModus)) {
+        const auto i = static_cast<std::size_t>(2 * feldIndex(feld));
         m_parts.selection->waehlen(feld);
         m_parts.hellDunkel->bewegeHellDunkel(p[i], p[i + 1]);
     }

@@ -87,7 +87,7 @@ void LightDarkField::PaintBox3MouseDown(int x, int y)
 {
     const MainState& s = m_host.state();
     cursorZeigen(false);
-    if (s.hdZielGross)
+    if (s.hdZielGross())
         m_host.dokument().eingabeTexteZeigen(false);
     m_host.resetStaticText();
     m_host.dokument().eingabeFarbeAktiv(false);
@@ -102,7 +102,7 @@ void LightDarkField::PaintBox3MouseMove(int x, int y)
     const MainState& s = m_host.state();
     if (!s.ablauf.hdMausUnten)
         return;
-    if (s.hdZielGross)
+    if (s.hdZielGross())
         m_host.dokument().eingabeTexteZeigen(false);
     const bool innen = hdPunktInnen(x, y, s.ablauf.kleinesLayout);
     if (innen && !s.ablauf.hdCursorVersteckt)
@@ -140,16 +140,7 @@ void LightDarkField::bewegeHellDunkel(int x, int y)
 void LightDarkField::setPfeil()
 {
     const MainState& s = m_host.state();
-    if (s.hdZielGross)
-        bewegeHellDunkel(s.hdPunktGrossX, s.hdPunktGrossY);
-    else if (s.hdZielRechts)
-        bewegeHellDunkel(s.hdPunktRechtsX, s.hdPunktRechtsY);
-    else if (s.hdZielLinks)
-        bewegeHellDunkel(s.hdPunktLinksX, s.hdPunktLinksY);
-    else if (s.hdZielMitte)
-        bewegeHellDunkel(s.hdPunktMitteX, s.hdPunktMitteY);
-    else
-        bewegeHellDunkel(0, feldGrenze);
+    bewegeHellDunkel(s.hdPunktX[s.hdZiel], s.hdPunktY[s.hdZiel]);
 }
 
 void LightDarkField::hellDunkelEinfaerben(int slotR, int slotG, int slotB)

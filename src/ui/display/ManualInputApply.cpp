@@ -67,11 +67,11 @@ QString ManualInputApply::feldHex() const
     const bool unten = s.fixiert && s.fixLinksAktiv;
     const StaticText* hex = unten ? w.SGrUnHex : w.SGrObHex;
     if (s.separatModus) {
-        if (s.hdZielRechts)
+        if (s.hdZielRechts())
             hex = unten ? w.SKlUnHex : w.SKlObHex;
-        else if (s.hdZielLinks)
+        else if (s.hdZielLinks())
             hex = unten ? w.SKlUnLiHex : w.SKlObLiHex;
-        else if (s.hdZielMitte)
+        else if (s.hdZielMitte())
             hex = unten ? w.SKlUnMiHex : w.SKlObMiHex;
     }
     return hex->text();
@@ -137,13 +137,11 @@ void ManualInputApply::farbeZuweisen(int eingabePosition, EingabePunkt punkt)
     m_host.dokument().eingabeFarbeAktiv(true);
     if (s.modus() == Modus::reihen) {
         reihenZuweisen(eingabePosition, punkt);
-    } else if (s.separatModus || s.hdZielGross) {
+    } else if (s.separatModus || s.hdZielGross()) {
         punktAnwenden(punkt);
         m_parts.hellDunkel->prozenteZeigen();
     } else {
-        const Feld klein = s.hdZielRechts  ? Feld::rechts
-                                           : s.hdZielLinks ? Feld::links
-                                                           : Feld::mitte;
+        const Feld klein = s.hdZiel;
         m_parts.selection->Anzeige_NormalClick2();
         punktAnwenden(punkt);
         m_parts.selection->waehlen(klein);
@@ -161,11 +159,11 @@ void ManualInputApply::reihenZuweisen(int eingabePosition, EingabePunkt punkt)
     trackBar2->setValue(0);
     const double x = v * 467.0 / 117.0;
     int mitte = eingabePosition; // 1-based, as einfaerben takes it
-    if (s.hdZielRechts) {
+    if (s.hdZielRechts()) {
         punktAnwenden(punkt);
         m_parts.selection->KleinRechtsClick2();
         mitte = roundHalfEven(eingabePosition - x / 2);
-    } else if (s.hdZielLinks) {
+    } else if (s.hdZielLinks()) {
         punktAnwenden(punkt);
         m_parts.selection->KleinLinksClick2();
         mitte = roundHalfEven(eingabePosition + x / 2);

@@ -19,10 +19,10 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScopedValueRollback>
 #include <QSlider>
 #include <QTextEdit>
 #include <algorithm>
-#include <optional>
 
 namespace
 {
@@ -151,14 +151,14 @@ void ModeActions::zielAnpassen(Modus modus)
     bool nachRechts = false;
     switch (modus) {
     case Modus::zweier:
-        nachRechts = s.hdZielMitte || s.hdZielLinks;
+        nachRechts = s.hdZielMitte() || s.hdZielLinks();
         break;
     case Modus::dreier:
     case Modus::auffaecher:
-        nachRechts = s.hdZielMitte;
+        nachRechts = s.hdZielMitte();
         break;
     case Modus::reihen:
-        nachRechts = s.hdZielMitte || s.hdZielGross;
+        nachRechts = s.hdZielMitte() || s.hdZielGross();
         break;
     case Modus::vierer:
         break;
@@ -251,7 +251,7 @@ void ModeActions::neuBerechnen(Modus modus)
     if (istHarmonie(modus)) {
         if (s.aktionen.textAnstelleFlaechen)
             checkBoxenResetten2();
-    } else if (modus == Modus::auffaecher && s.hdZielGross) {
+    } else if (modus == Modus::auffaecher && s.hdZielGross()) {
         {
             const QScopedValueRollback sammeln(m_host.dokument().ablauf().sammelLauf, true);
             auswahl.KleinRechtsClick2();
@@ -480,7 +480,7 @@ void ModeActions::ComboBox1Change()
     m_host.dokument().stufenSetzen(std::clamp(m_host.w().ComboBox1->currentIndex() + 1, 1, 7));
     m_parts.band->TrackBarAllChange(nullptr);
     m_parts.hellDunkel->setPfeil();
-    if (s.hdZielGross) {
+    if (s.hdZielGross()) {
         {
             const QScopedValueRollback sammeln(m_host.dokument().ablauf().sammelLauf, true);
             m_parts.selection->KleinRechtsClick2();
@@ -499,7 +499,7 @@ void ModeActions::checkBoxenResetten2()
 {
     MainWidgets& w = m_host.w();
     FieldSelection& auswahl = *m_parts.selection;
-        const Feld zuletzt = w.RadioButton2->isChecked()   ? Feld::links
+    const Feld zuletzt = w.RadioButton2->isChecked()   ? Feld::links
                          : w.RadioButton3->isChecked() ? Feld::mitte
                          : w.RadioButton4->isChecked() ? Feld::rechts
                                                        : Feld::gross;
@@ -532,20 +532,14 @@ void ModeActions::jedesFeldNeuMalen()
 {
     const MainState& s = m_host.state();
     FieldSelection& auswahl = *m_parts.selection;
-        const std::optional<Feld> zuvor = s.hdZielGross    ? std::optional(Feld::gross)
-                                      : s.hdZielRechts ? std::optional(Feld::rechts)
-                                      : s.hdZielLinks  ? std::optional(Feld::links)
-                                      : s.hdZielMitte  ? std::optional(Feld::mitte)
-                                                       : std::nullopt;
-    if (!zuvor)
-        return;
+    const Feld zuvor = s.hdZiel;
     {
         const QScopedValueRollback sammeln(m_host.dokument().ablauf().sammelLauf, true);
-        for (const Feld f : {Feld::gross, Feld::rechts, Feld::links, Feld::mitte})
-            if (f != *zuvor && FieldSelection::imModus(f, s.modus()))
+        for (const Feld f : alleFelder)
+            if (f != zuvor && FieldSelection::imModus(f, s.modus()))
                 auswahl.waehlen(f);
     }
-    auswahl.waehlen(*zuvor);
+    auswahl.waehlen(zuvor);
 }
 
 void ModeActions::modusWaehlen(Modus modus)

@@ -66,7 +66,7 @@ void SeparateAdjustment::connectWidgets()
 
 void SeparateAdjustment::farbenSeparatEinstellenExecute()
 {
-    const Ziel ziel = zielMerken();
+    const Feld ziel = m_host.state().hdZiel;
     m_parts.selection->Anzeige_NormalClick2();
     // The state, not the action's check mark, says what was on: triggering a
     // checkable action has already flipped its mark.
@@ -77,18 +77,6 @@ void SeparateAdjustment::farbenSeparatEinstellenExecute()
     grossesFeldNehmen();
     if (!m_host.state().ablauf.nurRechnen)
         zielWiederWaehlen(ziel);
-}
-
-SeparateAdjustment::Ziel SeparateAdjustment::zielMerken() const
-{
-    const MainState& s = m_host.state();
-    if (s.hdZielRechts)
-        return Ziel::klFlA;
-    if (s.hdZielLinks)
-        return Ziel::klFlB;
-    if (s.hdZielMitte)
-        return Ziel::klFlC;
-    return Ziel::grFl;
 }
 
 void SeparateAdjustment::ausschalten()
@@ -154,21 +142,9 @@ void SeparateAdjustment::grossesFeldNehmen()
     m_parts.hellDunkel->setPfeil();
 }
 
-void SeparateAdjustment::zielWiederWaehlen(Ziel ziel)
+void SeparateAdjustment::zielWiederWaehlen(Feld ziel)
 {
     m_parts.hellDunkel->prozenteZeigen();
-    FieldSelection& auswahl = *m_parts.selection;
-    switch (ziel) {
-    case Ziel::klFlA:
-        auswahl.KleinRechtsClick2();
-        break;
-    case Ziel::klFlB:
-        auswahl.KleinLinksClick2();
-        break;
-    case Ziel::klFlC:
-        auswahl.KleinMitteClick2();
-        break;
-    case Ziel::grFl:
-        break;
-    }
+    if (ziel != Feld::gross)
+        m_parts.selection->waehlen(ziel);
 }

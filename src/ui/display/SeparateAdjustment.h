@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/state/Feld.h"
+
 class DisplayHost;
 struct DisplayParts;
 
@@ -16,12 +18,10 @@ public:
     void farbenSeparatEinstellenExecute();
 
 private:
-    enum class Ziel { grFl, klFlA, klFlB, klFlC };
-    Ziel zielMerken() const;
     void ausschalten();
     void einschalten();
     void grossesFeldNehmen();
-    void zielWiederWaehlen(Ziel ziel);
+    void zielWiederWaehlen(Feld ziel);
 
     DisplayHost& m_host;
     DisplayParts& m_parts;

@@ -26,30 +26,30 @@ struct WebFeldWidgets {
 };
 
 // The half being edited: its mode is the one the dialog was opened for.
-WebFeldWidgets webFeldWidgets(const MainWidgets& w, const MainState& s, WebFeld feld)
+WebFeldWidgets webFeldWidgets(const MainWidgets& w, const MainState& s, Feld feld)
 {
     const bool fix = s.fixiert;
     if (fix && s.fixLinksAktiv) {
         switch (feld) {
-        case WebFeld::gross:
+        case Feld::gross:
             return {w.FixedLinks, {w.SGrUnR, w.SGrUnG, w.SGrUnB}, w.SGrUnHex};
-        case WebFeld::links:
+        case Feld::links:
             return {w.FixedLinksKleinLinks, {w.SKlUnLiR, w.SKlUnLiG, w.SKlUnLiB}, w.SKlUnLiHex};
-        case WebFeld::mitte:
+        case Feld::mitte:
             return {w.FixedLinksKleinMitte, {w.SKlUnMiR, w.SKlUnMiG, w.SKlUnMiB}, w.SKlUnMiHex};
-        case WebFeld::rechts:
+        case Feld::rechts:
             break;
         }
         return {w.FixedLinksKleinRechts, {w.SKlUnR, w.SKlUnG, w.SKlUnB}, w.SKlUnHex};
     }
     switch (feld) {
-    case WebFeld::gross:
+    case Feld::gross:
         return {fix ? w.FixedRechts : w.Anzeige_Normal, {w.SGrObR, w.SGrObG, w.SGrObB}, w.SGrObHex};
-    case WebFeld::links:
+    case Feld::links:
         return {fix ? w.FixedKleinLinks : w.KleinLinks, {w.SKlObLiR, w.SKlObLiG, w.SKlObLiB}, w.SKlObLiHex};
-    case WebFeld::mitte:
+    case Feld::mitte:
         return {fix ? w.FixedKleinMitte : w.KleinMitte, {w.SKlObMiR, w.SKlObMiG, w.SKlObMiB}, w.SKlObMiHex};
-    case WebFeld::rechts:
+    case Feld::rechts:
         break;
     }
     return {fix ? w.FixedKleinRechts : w.KleinRechts, {w.SKlObR, w.SKlObG, w.SKlObB}, w.SKlObHex};
@@ -146,11 +146,11 @@ void WebSafeDisplay::warnungPruefen()
 
 WebFeldZugang WebSafeDisplay::webFeldZugang()
 {
-    const auto lesen = [this](WebFeld feld) {
+    const auto lesen = [this](Feld feld) {
         const WebFeldWidgets f = webFeldWidgets(m_host.w(), m_host.state(), feld);
         return WebFeldAnzeige{f.panel->colour(), {f.rgb[0]->text(), f.rgb[1]->text(), f.rgb[2]->text()}};
     };
-    const auto zuweisen = [this](WebFeld feld, const QColor& c) {
+    const auto zuweisen = [this](Feld feld, const QColor& c) {
         const WebFeldWidgets f = webFeldWidgets(m_host.w(), m_host.state(), feld);
         f.panel->setColour(c);
         const std::array<int, 3> kanaele{c.red(), c.green(), c.blue()};

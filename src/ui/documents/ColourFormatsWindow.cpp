@@ -20,11 +20,11 @@ constexpr int zeilenAnzahl = 9;
 // The text of the field the light/dark field acts on, as the palette names it.
 Txt gewaehltesFeld(const MainState& s)
 {
-    if (s.hdZielRechts)
+    if (s.hdZielRechts())
         return Txt::feldRechts;
-    if (s.hdZielLinks)
+    if (s.hdZielLinks())
         return Txt::feldLinks;
-    if (s.hdZielMitte)
+    if (s.hdZielMitte())
         return Txt::feldMitte;
     return Txt::feldGross;
 }
@@ -106,7 +106,7 @@ void ColourFormatsWindow::aktualisieren()
             gewaehlt = e;
     m_farbe = QColor::fromRgb(gewaehlt.rgb);
     if (const std::optional<QColor> eingabe = m_eingabeFarbe();
-        eingabe && s.hdZielGross && !istReihenModus(s.modus()))
+        eingabe && s.hdZielGross() && !istReihenModus(s.modus()))
         m_farbe = *eingabe;
     m_feld->setText(t.text(Txt::farbformateFeld) + QLatin1Char(' ') + gewaehlt.name);
     m_muster->setColour(m_farbe);

@@ -26,7 +26,7 @@ constexpr int zeileHoehe = 19;
 constexpr int wertX[] = {273, 308, 343, 378};
 constexpr int wertBreite[] = {31, 31, 31, 71};
 
-QColor swatchFarbe(const FeldWerte& w)
+QColor swatchFarbe(const FeldTexte& w)
 {
     return QColor(w.r.toInt(), w.g.toInt(), w.b.toInt());
 }

@@ -26,7 +26,7 @@ public:
            QWidget* parent = nullptr);
 
     const std::vector<ZwischenZeile>& zeilen() const { return m_zeilen; }
-    const std::vector<FeldWerte>& werte() const { return m_werte; }
+    const std::vector<FeldTexte>& werte() const { return m_werte; }
     QString werteKopieren() const;
     // Adds the row table to a page at its print position.
     void werteDrucken(DruckSeite& seite) const;
@@ -59,7 +59,7 @@ private:
     PrinterChooser& m_drucker;
     int& m_druckZeile;
     std::vector<ZwischenZeile> m_zeilen;
-    std::vector<FeldWerte> m_werte;
+    std::vector<FeldTexte> m_werte;
     std::vector<QWidget*> m_zeilenPanels;
     std::vector<StaticText*> m_wertTexte; // four per row
     QString m_zwischenKopierWert;

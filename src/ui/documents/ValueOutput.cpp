@@ -11,6 +11,7 @@
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QPushButton>
+#include <QScopedValueRollback>
 
 ValueOutput::ValueOutput(DisplayHost& host)
     : m_host(host), m_drucker(std::make_unique<DialogPrinterChooser>())

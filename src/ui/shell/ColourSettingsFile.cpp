@@ -259,7 +259,7 @@ void ColourSettingsFile::blockAnwenden(const EinstellungsBlock& b, const QString
     parts.band->Image2MouseUp();
     winkelAnwenden(e);
     schalterAnwenden(e);
-    m_form.dokument().positionenSetzen(e.posGross, e.posRechts, e.posLinks, e.posMitte);
+    m_form.dokument().positionenSetzen(e.pos);
     fadenkreuzeAnwenden(e);
     werteTexteAnwenden(e);
     if (!s.ablauf.nurRechnen)

@@ -30,7 +30,7 @@ void TForm1::luminoesExecute()
 void TForm1::bandTypWechseln(bool luminoes)
 {
     const bool texteGezeigt = state().eingabeTexteZeigen;
-    if (state().hdZielGross)
+    if (state().hdZielGross())
         m_dokument.eingabeTexteZeigen(false);
     if (!luminoes)
         m_dokument.eingabeFarbeAktiv(false);
@@ -38,7 +38,7 @@ void TForm1::bandTypWechseln(bool luminoes)
     realistischLuminoesExecute();
     if (texteGezeigt) {
         m_dokument.eingabeTexteZeigen(true);
-        if (luminoes && state().feldGrossAn)
+        if (luminoes && state().feldGrossAn())
             grossesFeldNeuHolen();
     }
     wheelForBandType();

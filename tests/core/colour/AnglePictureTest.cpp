@@ -51,7 +51,7 @@ MainState separatZustand(Modus modus)
     s.ablauf.formularBereit = true;
     s.separatModus = true;
     s.aktionen.farbenSeparatEinstellen = true;
-    s.feldRechtsAn = false;
+    s.feldRechtsAn() = false;
     return s;
 }
 
@@ -169,8 +169,8 @@ TEST(AngleMarkers, RedrawOnlyOnceEveryFieldThatIsOnHasMoved)
     EXPECT_FALSE(winkelZeichnenPruefen(s));
 
     // With the big field off, an unmoved left field holds the drawing back.
-    s.feldGrossAn = false;
-    s.feldLinksAn = true;
+    s.feldGrossAn() = false;
+    s.feldLinksAn() = true;
     s.posGross() = 200;
     EXPECT_FALSE(winkelZeichnenPruefen(s));
     for (int i = slot::posGezeichnetGross; i <= slot::posGezeichnetMitte; ++i)

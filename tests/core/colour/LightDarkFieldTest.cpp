@@ -28,8 +28,7 @@ MainState reihenZustand(Modus modus, int stufen)
 
 void waehleRechts(MainState& s)
 {
-    s.hdZielGross = false;
-    s.hdZielRechts = true;
+    s.hdZiel = Feld::rechts;
 }
 
 } // namespace
@@ -57,25 +56,17 @@ TEST(LightDarkPoint, CompactFieldDoublesTheAmounts)
 TEST(LightDarkPoint, StoresAmountsAndUnclampedPointInTheSelectedFieldOnly)
 {
     MainState s;
-    s.hdZielGross = false;
-    s.hdZielLinks = true;
+    s.hdZiel = Feld::links;
     const HdPunkt p = bewegeHellDunkelRechnen(s, 300, -4);
     EXPECT_EQ(p, (HdPunkt{255, 255, 256, 0}));
-    EXPECT_EQ(s.dunkelLinks, 255);
-    EXPECT_EQ(s.hellLinks, 255);
-    EXPECT_EQ(s.hdPunktLinksX, 300);
-    EXPECT_EQ(s.hdPunktLinksY, -4);
-    EXPECT_EQ(s.dunkelGross, 0);
-    EXPECT_EQ(s.hdPunktGrossY, 255);
-    EXPECT_EQ(s.dunkelRechts, 0);
-    EXPECT_EQ(s.dunkelMitte, 0);
-
-    MainState ohneZiel;
-    ohneZiel.hdZielGross = false;
-    const MainState vorher = ohneZiel;
-    bewegeHellDunkelRechnen(ohneZiel, 50, 50);
-    EXPECT_EQ(ohneZiel.farbWerte, vorher.farbWerte);
-    EXPECT_EQ(ohneZiel.dunkelGross, 0);
+    EXPECT_EQ(s.dunkelLinks(), 255);
+    EXPECT_EQ(s.hellLinks(), 255);
+    EXPECT_EQ(s.hdPunktLinksX(), 300);
+    EXPECT_EQ(s.hdPunktLinksY(), -4);
+    EXPECT_EQ(s.dunkelGross(), 0);
+    EXPECT_EQ(s.hdPunktGrossY(), 255);
+    EXPECT_EQ(s.dunkelRechts(), 0);
+    EXPECT_EQ(s.dunkelMitte(), 0);
 }
 
 TEST(LightDarkRow, SettingSmallRightSpreadsBothAmountsOverTheRow)
@@ -90,9 +81,8 @@ TEST(LightDarkRow, SettingSmallRightSpreadsBothAmountsOverTheRow)
 TEST(LightDarkRow, SettingSmallLeftUsesItAsTheAmountJustSet)
 {
     MainState s = reihenZustand(Modus::auffaecher, 4);
-    s.dunkelRechts = 80;
-    s.hdZielGross = false;
-    s.hdZielLinks = true;
+    s.dunkelRechts() = 80;
+    s.hdZiel = Feld::links;
     bewegeHellDunkelRechnen(s, 20, 255);
     // Centre 50, step 7.5: the running values hit halves, which go to even.
     EXPECT_EQ(reihe(s, true, 7), (std::vector<int>{50, 58, 42, 65, 35, 72, 28}));
@@ -108,7 +98,7 @@ TEST(LightDarkRow, OnlySmallRightOrLeftInRowModesTouchTheRow)
     MainState gross = reihenZustand(Modus::auffaecher, 4);
     bewegeHellDunkelRechnen(gross, 80, 0);
     EXPECT_EQ(reihe(gross, true, 1), std::vector<int>{99});
-    EXPECT_EQ(gross.dunkelGross, 80);
+    EXPECT_EQ(gross.dunkelGross(), 80);
 }
 
 TEST(LightDarkRow, RunsInSinglePrecision)
@@ -138,16 +128,15 @@ TEST(LightDarkRow, StepCountIsHeldToTheFifteenRowFields)
 TEST(LightDarkPercent, RoundsTheSelectedFieldsAmount)
 {
     MainState s;
-    s.hellGross = 255;
-    s.dunkelGross = 128;
+    s.hellGross() = 255;
+    s.dunkelGross() = 128;
     EXPECT_EQ(berechneProzente(s, 0), QStringLiteral("100 %"));
     EXPECT_EQ(berechneProzente(s, 1), QStringLiteral("50 %"));
-    s.hdZielGross = false;
-    s.hdZielMitte = true;
-    s.dunkelMitte = 1;
+    s.hdZiel = Feld::mitte;
+    s.dunkelMitte() = 1;
     EXPECT_EQ(berechneProzente(s, 1), QStringLiteral("0 %"));
-    s.dunkelMitte = 254;
+    s.dunkelMitte() = 254;
     EXPECT_EQ(berechneProzente(s, 1), QStringLiteral("100 %"));
-    s.hdZielMitte = false;
+    // The light amount of the same field.
     EXPECT_EQ(berechneProzente(s, 0), QStringLiteral("0 %"));
 }

@@ -31,13 +31,13 @@ TEST(WebSafeDialog, SelectionRangesAndPushBackAtTheEnds)
 TEST(WebSafeDialog, NextOneVisitsTheFieldsInUse)
 {
     // 2-colour: big and small right only.
-    EXPECT_EQ(naechstesFeld(WebFeld::gross, false, true, false), WebFeld::rechts);
-    EXPECT_EQ(naechstesFeld(WebFeld::rechts, false, true, false), WebFeld::gross);
+    EXPECT_EQ(naechstesFeld(Feld::gross, false, true, false), Feld::rechts);
+    EXPECT_EQ(naechstesFeld(Feld::rechts, false, true, false), Feld::gross);
     // 3-colour: big, left, right.
-    EXPECT_EQ(naechstesFeld(WebFeld::gross, true, true, false), WebFeld::links);
-    EXPECT_EQ(naechstesFeld(WebFeld::links, true, true, false), WebFeld::rechts);
+    EXPECT_EQ(naechstesFeld(Feld::gross, true, true, false), Feld::links);
+    EXPECT_EQ(naechstesFeld(Feld::links, true, true, false), Feld::rechts);
     // 4-colour: big, left, centre, right.
-    EXPECT_EQ(naechstesFeld(WebFeld::links, true, true, true), WebFeld::mitte);
-    EXPECT_EQ(naechstesFeld(WebFeld::mitte, true, true, true), WebFeld::rechts);
-    EXPECT_EQ(naechstesFeld(WebFeld::gross, false, false, false), WebFeld::gross);
+    EXPECT_EQ(naechstesFeld(Feld::links, true, true, true), Feld::mitte);
+    EXPECT_EQ(naechstesFeld(Feld::mitte, true, true, true), Feld::rechts);
+    EXPECT_EQ(naechstesFeld(Feld::gross, false, false, false), Feld::gross);
 }

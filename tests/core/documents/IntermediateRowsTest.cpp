@@ -95,5 +95,5 @@ TEST(IntermediateRows, ValuesAreTheDisplayedTexts)
     end[47] = 37;
     end[48] = 29;
     const auto zeilen = zwischenZeilen(1, false, en);
-    EXPECT_EQ(zeilenWerte(zeilen[1], end), (FeldWerte{"Small field center", "218", "37", "29", "#DA251D"}));
+    EXPECT_EQ(zeilenWerte(zeilen[1], end), (FeldTexte{"Small field center", "218", "37", "29", "#DA251D"}));
 }

@@ -45,9 +45,10 @@ TEST(SettingsApply, AValidBlockGivesItsOwnValues)
     EXPECT_EQ(e.abstand1, 40);
     EXPECT_FALSE(e.abstand2 || e.winkeltyp2 || e.stufenIndex);
     EXPECT_EQ(e.separat, false);
-    EXPECT_EQ((std::array{e.posGross, e.posRechts, e.posLinks, e.posMitte}), (std::array{500, 121, 201, 67}));
+    EXPECT_EQ((std::array{e.pos[Feld::gross], e.pos[Feld::rechts], e.pos[Feld::links], e.pos[Feld::mitte]}),
+              (std::array{500, 121, 201, 67}));
     const std::vector<Fadenkreuz> kreuze{
-        {HdFeld::rechts, 0, 255}, {HdFeld::links, 0, 255}, {HdFeld::gross, 64, 100}};
+        {Feld::rechts, 0, 255}, {Feld::links, 0, 255}, {Feld::gross, 64, 100}};
     EXPECT_EQ(e.fadenkreuze, kreuze);
     ASSERT_TRUE(e.texte);
     EXPECT_EQ(e.texte->hex, QStringLiteral("#010203"));
@@ -66,7 +67,8 @@ TEST(SettingsApply, HostileNumbersGiveValuesTheDisplayCanTake)
         const DateiEinstellung vier = dateiEinstellung(alle(wert, static_cast<int>(Modus::vierer)));
         EXPECT_EQ(vier.winkeltyp2, true);
         EXPECT_EQ(vier.abstand1, std::clamp(wert, 0, groessterAbstand));
-        for (int p : {vier.bandKlick, vier.posGross, vier.posRechts, vier.posLinks, vier.posMitte})
+        for (int p : {vier.bandKlick, vier.pos[Feld::gross], vier.pos[Feld::rechts], vier.pos[Feld::links],
+                      vier.pos[Feld::mitte]})
             EXPECT_EQ(p, std::clamp(wert, 0, letzteBandPosition));
         for (const Fadenkreuz& k : vier.fadenkreuze)
             EXPECT_TRUE(k.x == std::clamp(wert, 0, feldGrenze) && k.y == k.x);
@@ -81,11 +83,11 @@ TEST(SettingsApply, AppliedToAStateWithoutAWindowItGivesTheFilesColours)
     MainState s;
     einstellungAnwenden(s, dateiEinstellung(dreierBlock()));
     EXPECT_EQ(s.modus(), Modus::dreier);
-    EXPECT_TRUE(s.feldLinksAn);
+    EXPECT_TRUE(s.feldLinksAn());
     EXPECT_EQ(s.abstand1(), 40);
     EXPECT_EQ((std::array{s.posGross(), s.posRechts(), s.posLinks()}), (std::array{500, 121, 201}));
-    EXPECT_TRUE(s.hdZielGross);
-    EXPECT_EQ((std::array{s.hdPunktGrossX, s.hdPunktGrossY, s.dunkelGross, s.hellGross}),
+    EXPECT_TRUE(s.hdZielGross());
+    EXPECT_EQ((std::array{s.hdPunktGrossX(), s.hdPunktGrossY(), s.dunkelGross(), s.hellGross()}),
               (std::array{64, 100, 64, 155}));
     const Rgb links = realisticBand().at(201);
     EXPECT_EQ((std::array{s.farbWerte[slot::basisLinks], s.farbWerte[slot::basisLinks + 1],
@@ -103,7 +105,7 @@ TEST(SettingsApply, HostileBlocksLeaveEveryValueInRange)
             einstellungAnwenden(s, dateiEinstellung(b));
             for (int p : {s.posGross(), s.posRechts(), s.posLinks(), s.posMitte()})
                 EXPECT_TRUE(p >= 0 && p <= letzteBandPosition) << p;
-            for (int k : {s.hdPunktGrossX, s.hdPunktGrossY, s.hdPunktRechtsX, s.hdPunktRechtsY})
+            for (int k : {s.hdPunktGrossX(), s.hdPunktGrossY(), s.hdPunktRechtsX(), s.hdPunktRechtsY()})
                 EXPECT_TRUE(k >= 0 && k <= feldGrenze) << k;
             EXPECT_TRUE(s.stufenAnzahl >= 1 && s.stufenAnzahl <= 7);
             EXPECT_EQ(s.separatModus, modus <= 2);

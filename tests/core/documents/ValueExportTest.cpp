@@ -8,17 +8,17 @@
 namespace
 {
 
-std::array<FeldWerte, 4> vierFelder()
+std::array<FeldTexte, 4> vierFelder()
 {
-    return {FeldWerte{"Big field", "218", "37", "29", "#DA251D"},
-            FeldWerte{"Small field left-hand side", "0", "146", "141", "#00928D"},
-            FeldWerte{"Small field center", "1", "2", "3", "#010203"},
-            FeldWerte{"Small field right-hand side", "255", "255", "255", "#FFFFFF"}};
+    return {FeldTexte{"Big field", "218", "37", "29", "#DA251D"},
+            FeldTexte{"Small field left-hand side", "0", "146", "141", "#00928D"},
+            FeldTexte{"Small field center", "1", "2", "3", "#010203"},
+            FeldTexte{"Small field right-hand side", "255", "255", "255", "#FFFFFF"}};
 }
 
-std::vector<FeldWerte> reihe(int felder)
+std::vector<FeldTexte> reihe(int felder)
 {
-    std::vector<FeldWerte> z;
+    std::vector<FeldTexte> z;
     for (int i = 1; i <= felder; ++i)
         z.push_back({QString("F%1").arg(i), QString::number(i), "0", "0", "#000000"});
     return z;
@@ -46,7 +46,7 @@ TEST(ValueExportText, FixedTextHasTheSeparatorOnceBetweenEmptyLines)
 
 TEST(ValueExportText, RowTableIndentsByLanguage)
 {
-    const std::vector<FeldWerte> z{{"Kleine Fl. links", "1", "2", "3", "#010203"},
+    const std::vector<FeldTexte> z{{"Kleine Fl. links", "1", "2", "3", "#010203"},
                                    {"kl. Fläche Mitte", "4", "5", "6", "#040506"}};
     EXPECT_EQ(reihenTabelleText(z, false),
               "Kleine Fl. links\r\n\t\t\t\t\tR: 1\t\tG: 2\t\tB: 3\t\tHEX: #010203\r\n\r\n"

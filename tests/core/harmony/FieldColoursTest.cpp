@@ -28,14 +28,14 @@ MainState rowState(Modus modus, int stufen)
         s.dunkelReihe(i) = 10 * i;
         s.hellReihe(i) = 7 * i;
     }
-    s.dunkelGross = 20;
-    s.hellGross = 5;
-    s.dunkelRechts = 30;
-    s.hellRechts = 40;
-    s.dunkelLinks = 60;
-    s.hellLinks = 2;
-    s.dunkelMitte = 250; // not used by the rows
-    s.hellMitte = 250;
+    s.dunkelGross() = 20;
+    s.hellGross() = 5;
+    s.dunkelRechts() = 30;
+    s.hellRechts() = 40;
+    s.dunkelLinks() = 60;
+    s.hellLinks() = 2;
+    s.dunkelMitte() = 250; // not used by the rows
+    s.hellMitte() = 250;
     return s;
 }
 
@@ -157,8 +157,8 @@ TEST(FieldColours, FixedCombinationKeepsItsEndValues)
 TEST(FieldColours, HarmoniesPaintOnlyTheFieldsTakingPart)
 {
     MainState s;
-    s.dunkelGross = 51;
-    s.hellGross = 51;
+    s.dunkelGross() = 51;
+    s.hellGross() = 51;
     s.farbWerte[1] = 200;
     RecordingTarget target;
     farben(s, target);
@@ -167,7 +167,7 @@ TEST(FieldColours, HarmoniesPaintOnlyTheFieldsTakingPart)
     EXPECT_EQ(target.calls[0], (PaintCall{"GrosseFlaeche", 179, 75, 70, 0}));
     EXPECT_EQ(target.calls[1], (PaintCall{"KleineFlaecheA", 0, 146, 141, 0}));
 
-    s.feldLinksAn = s.feldMitteAn = true;
+    s.feldLinksAn() = s.feldMitteAn() = true;
     target.calls.clear();
     farben(s, target);
     EXPECT_EQ(target.routines(), (std::vector<std::string>{"GrosseFlaeche", "KleineFlaecheA",
@@ -223,8 +223,8 @@ TEST(FieldColours, RecomputeOfEveryModePaintsInOrder)
     for (const Fall& f : faelle) {
         MainState s;
         s.aktionen.modus = f.modus;
-        s.feldLinksAn = f.links;
-        s.feldMitteAn = f.mitte;
+        s.feldLinksAn() = f.links;
+        s.feldMitteAn() = f.mitte;
         s.abstand1() = 40;
         setzeStufen(s, 2);
         RecordingHooks hooks(s);

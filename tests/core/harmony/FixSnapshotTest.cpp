@@ -17,10 +17,10 @@ MainState bekannterStand()
     s.posRechts() = 121;
     s.posLinks() = 201;
     s.posMitte() = 77;
-    s.hdPunktGrossX = 11, s.hdPunktGrossY = 12;
-    s.hdPunktRechtsX = 21, s.hdPunktRechtsY = 22;
-    s.hdPunktLinksX = 31, s.hdPunktLinksY = 32;
-    s.hdPunktMitteX = 41, s.hdPunktMitteY = 42;
+    s.hdPunktGrossX() = 11, s.hdPunktGrossY() = 12;
+    s.hdPunktRechtsX() = 21, s.hdPunktRechtsY() = 22;
+    s.hdPunktLinksX() = 31, s.hdPunktLinksY() = 32;
+    s.hdPunktMitteX() = 41, s.hdPunktMitteY() = 42;
     return s;
 }
 
@@ -57,6 +57,6 @@ TEST(FixSnapshot, AnyChangedValueDiffers)
     EXPECT_FALSE(weichtAb(s, {.winkelIndex = 3, .abstand1 = 40, .abstand2 = 34, .stufenIndex = 5}));
     EXPECT_TRUE(weichtAb(s, {.winkelIndex = 0, .abstand1 = 40, .abstand2 = 34, .stufenIndex = 5}));
     EXPECT_TRUE(weichtAb(s, {.winkelIndex = 1, .abstand1 = 40, .abstand2 = 34, .stufenIndex = 4}));
-    s.hdPunktMitteY = 43;
+    s.hdPunktMitteY() = 43;
     EXPECT_TRUE(weichtAb(s, e));
 }

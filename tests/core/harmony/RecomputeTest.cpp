@@ -62,7 +62,7 @@ TEST_F(Recompute, TwoColourAlwaysUsesTheComplement)
 TEST_F(Recompute, ThreeColourPlacesBothSmallFieldsAndTheirColours)
 {
     s.aktionen.modus = Modus::dreier;
-    s.feldLinksAn = true;
+    s.feldLinksAn() = true;
     s.abstand1() = 40;
     datenHolen(s, 500, 0, true, hooks);
     EXPECT_EQ(s.posRechts(), 121);
@@ -85,7 +85,7 @@ TEST_F(Recompute, LuminousBandSuppliesTheColours)
 TEST_F(Recompute, WithoutRecolourValuesAndMarkersChangeButNothingIsPainted)
 {
     s.aktionen.modus = Modus::dreier;
-    s.feldLinksAn = true;
+    s.feldLinksAn() = true;
     s.abstand1() = 117;
     datenHolen(s, 600, 0, false, hooks);
     EXPECT_EQ(s.posRechts(), 144);
@@ -105,9 +105,9 @@ TEST_F(Recompute, SeparateAdjustmentMovesOnlyTheFlaggedField)
 {
     s.aktionen.modus = Modus::dreier;
     s.separatModus = true;
-    s.feldGrossAn = false;
-    s.feldRechtsAn = true;
-    s.feldLinksAn = false;
+    s.feldGrossAn() = false;
+    s.feldRechtsAn() = true;
+    s.feldLinksAn() = false;
     s.abstand1() = 40;
     const MainState vorher = s;
 
@@ -126,7 +126,7 @@ TEST_F(Recompute, SeparateAdjustmentOfTheBigFieldKeepsTheSmallOnes)
 {
     s.aktionen.modus = Modus::vierer;
     s.separatModus = true;
-    s.feldRechtsAn = false;
+    s.feldRechtsAn() = false;
     const MainState vorher = s;
     datenHolen(s, 42, 0, false, hooks);
     EXPECT_EQ(s.farbWerte[slot::posGezeichnetGross], 42);
@@ -142,8 +142,8 @@ TEST_F(Recompute, SeparateAdjustmentOfTheFourColourCentre)
 {
     s.aktionen.modus = Modus::vierer;
     s.separatModus = true;
-    s.feldGrossAn = s.feldRechtsAn = s.feldLinksAn = false;
-    s.feldMitteAn = true;
+    s.feldGrossAn() = s.feldRechtsAn() = s.feldLinksAn() = false;
+    s.feldMitteAn() = true;
     datenHolen(s, 77, 0, true, hooks);
     EXPECT_EQ(basis(s, slot::basisMitte), band(77));
     EXPECT_EQ(s.posMitte(), 77);
@@ -155,7 +155,7 @@ TEST_F(Recompute, SeparateAdjustmentOfTheFourColourCentre)
 TEST_F(Recompute, FourColourAngleTypesOneAndTwo)
 {
     s.aktionen.modus = Modus::vierer;
-    s.feldLinksAn = s.feldMitteAn = true;
+    s.feldLinksAn() = s.feldMitteAn() = true;
     s.abstand1() = 40;
     s.abstand2() = 34;
     datenHolen(s, 600, 0, true, hooks);

@@ -54,8 +54,8 @@ TEST(ManualInputDialog, LowerCaseHexIsTakenAndOkPaintsThatColour)
     EXPECT_EQ(f.w().Anzeige_Normal->colour(), QColor(200, 100, 100));
     EXPECT_EQ(f.w().SGrObHex->text(), QStringLiteral("#C86464"));
     EXPECT_EQ(f.s().posGross(), 0);
-    EXPECT_EQ(f.s().hellGross, 100);
-    EXPECT_EQ(f.s().dunkelGross, 90);
+    EXPECT_EQ(f.s().hellGross(), 100);
+    EXPECT_EQ(f.s().dunkelGross(), 90);
     EXPECT_FALSE(f.s().eingabeFarbeAktiv);
 }
 
@@ -138,22 +138,22 @@ TEST(ManualInputDialog, SmallFieldSelectedTheBigFieldTakesTheColour)
 {
     ShownWindow f;
     klick(f.w().KleinRechts);
-    ASSERT_TRUE(f.s().hdZielRechts);
+    ASSERT_TRUE(f.s().hdZielRechts());
     eingeben(f, [&](TfEingabe& d) {
         tippen(d.Edit4, QStringLiteral("#800000"));
         d.OKBtn->click();
     });
-    EXPECT_TRUE(f.s().hdZielRechts);
+    EXPECT_TRUE(f.s().hdZielRechts());
     EXPECT_EQ(f.s().posGross(), 0);
-    EXPECT_EQ(f.s().hellGross, 0);
-    EXPECT_EQ(f.s().dunkelGross, 127);
+    EXPECT_EQ(f.s().hellGross(), 0);
+    EXPECT_EQ(f.s().dunkelGross(), 127);
 }
 
 TEST(ManualInputDialog, ColourRowsGiveTheSelectedOuterFieldTheColour)
 {
     ShownWindow f;
     f.modus("farbreihen");
-    ASSERT_TRUE(f.s().hdZielRechts);
+    ASSERT_TRUE(f.s().hdZielRechts());
     const int winkel = f.w().TrackBar2->value();
     eingeben(f, [&](TfEingabe& d) {
         tippen(d.Edit4, QStringLiteral("#C86464"));
@@ -163,7 +163,7 @@ TEST(ManualInputDialog, ColourRowsGiveTheSelectedOuterFieldTheColour)
     // The outer field's base colour and amounts mix back to the typed colour.
     const OneBased<88>& werte = f.s().farbWerte;
     const QColor basis(werte[slot::basisRechts], werte[slot::basisRechts + 1], werte[slot::basisRechts + 2]);
-    const QColor mix = gemischt(basis, f.s().dunkelRechts, f.s().hellRechts);
+    const QColor mix = gemischt(basis, f.s().dunkelRechts(), f.s().hellRechts());
     EXPECT_LE(std::abs(mix.red() - 200), 2);
     EXPECT_LE(std::abs(mix.green() - 100), 2);
     EXPECT_LE(std::abs(mix.blue() - 100), 2);

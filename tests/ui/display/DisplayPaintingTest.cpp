@@ -169,7 +169,7 @@ TEST(DisplayPainting, BandTypeSwitchRecolorsEveryFieldAndKeepsTheSelection)
     EXPECT_EQ(w.KleinLinks->colour(), bandFarbe(453, true));
     EXPECT_EQ(w.KleinMitte->colour(), bandFarbe(108, true));
     EXPECT_EQ(w.SKlObMiHex->text(), hex(bandFarbe(108, true)));
-    EXPECT_TRUE(s.hdZielLinks);
+    EXPECT_TRUE(s.hdZielLinks());
     EXPECT_FALSE(s.ablauf.sammelLauf);
     EXPECT_EQ(w.statusPanel1->text(), QStringLiteral("Small field on the left-hand side selected"));
     EXPECT_EQ(w.flaechenanzeigeFarbe->colour(), bandFarbe(453, true));
@@ -177,7 +177,7 @@ TEST(DisplayPainting, BandTypeSwitchRecolorsEveryFieldAndKeepsTheSelection)
     f.form->aktion("realistisch")->trigger();
     EXPECT_EQ(w.KleinMitte->colour(), bandFarbe(108));
     EXPECT_EQ(w.KleinRechts->colour(), gemischt(bandFarbe(373), 80, 0));
-    EXPECT_TRUE(s.hdZielLinks);
+    EXPECT_TRUE(s.hdZielLinks());
 }
 
 // The fanning worked example (100, K = 3, distance 40) on the luminous band;
@@ -195,5 +195,5 @@ TEST(DisplayPainting, BandTypeSwitchRecolorsTheWholeRow)
     EXPECT_EQ(w.R[8]->colour(), bandFarbe(439, true));
     EXPECT_EQ(w.R[6]->colour(), bandFarbe(465, true));
     EXPECT_EQ(w.AnzeigeReihen->colour(), bandFarbe(100, true));
-    EXPECT_TRUE(f.s().hdZielGross);
+    EXPECT_TRUE(f.s().hdZielGross());
 }

@@ -63,7 +63,7 @@ TEST(Fixing, ClickingTheLeftHalfUnchangedSwapsNothingAndItsValuesFollowTheBand)
     klick(w.FixedLinksKleinRechts);
     EXPECT_TRUE(f.s().fixLinksAktiv);
     EXPECT_EQ(f.s().fixStand, vorher);
-    EXPECT_TRUE(f.s().hdZielRechts);
+    EXPECT_TRUE(f.s().hdZielRechts());
 
     bandKlick(f, 100); // small fields at 399 and 479
     EXPECT_EQ(w.FixedLinks->colour(), bandFarbe(100));
@@ -95,7 +95,7 @@ TEST(Fixing, ASwapRepaintsNeitherHalfAndSwapsBack)
     EXPECT_EQ(f.s().posGross(), 500);
     EXPECT_EQ(f.s().posLinks(), 201);
     EXPECT_EQ(f.s().fixStand.fixPosGross, 200);
-    EXPECT_TRUE(f.s().hdZielLinks);
+    EXPECT_TRUE(f.s().hdZielLinks());
     EXPECT_EQ(w.FixedRechts->colour(), bandFarbe(200));
     EXPECT_EQ(w.SGrObHex->text(), hex(bandFarbe(200)));
     EXPECT_EQ(w.FixedLinks->colour(), bandFarbe(500));
@@ -122,7 +122,7 @@ TEST(Fixing, RowsOfDifferentLengthKeepTheirOwnStepCounts)
     klick(w.RLi[1]);
     EXPECT_EQ(f.s().stufenAnzahl, 4);
     EXPECT_EQ(w.ComboBox1->currentIndex(), 3);
-    EXPECT_TRUE(f.s().hdZielLinks);
+    EXPECT_TRUE(f.s().hdZielLinks());
     EXPECT_EQ(w.RRe[2]->parentWidget(), w.FixedRechtsReihen);
 }
 
@@ -170,13 +170,13 @@ TEST(Fixing, AFixedColourRowHasNoBigFieldInEitherHalf)
     const QString links = w.statusPanel1->text();
     klick(w.FixedRechtsReihen, {5, 5});
     EXPECT_TRUE(f.s().fixLinksAktiv);
-    EXPECT_FALSE(f.s().hdZielGross);
+    EXPECT_FALSE(f.s().hdZielGross());
     EXPECT_EQ(w.statusPanel1->text(), links);
     EXPECT_NE(links, status);
 
     klick(w.RLi[15]);
     EXPECT_TRUE(f.s().fixLinksAktiv);
-    EXPECT_TRUE(f.s().hdZielRechts);
+    EXPECT_TRUE(f.s().hdZielRechts());
 
     fixieren(f);
     EXPECT_EQ(w.FixedLinksReihen->marker(), 1);
@@ -198,11 +198,11 @@ TEST(Fixing, ReturningToTheFieldAStatusTextNamesSwapsBackToItsHalf)
     Fixing& fixing = *f.form->parts().fixing;
     fixing.zurueckZurAltenFlaecheRe(QStringLiteral("keine Fläche"));
     EXPECT_TRUE(f.s().fixLinksAktiv);
-    EXPECT_TRUE(f.s().hdZielGross);
+    EXPECT_TRUE(f.s().hdZielGross());
 
     fixing.zurueckZurAltenFlaecheRe(linksGewaehlt);
     EXPECT_FALSE(f.s().fixLinksAktiv);
-    EXPECT_TRUE(f.s().hdZielLinks);
+    EXPECT_TRUE(f.s().hdZielLinks());
     EXPECT_EQ(f.s().posGross(), 200);
 }
 

@@ -187,7 +187,7 @@ TEST(InteractionBand, NothingIsDrawnBeforeTheFirstShow)
     EXPECT_TRUE(w.WinkelO->text().isEmpty());
     EXPECT_EQ(w.ImageWW->image(), vorher);
     f.d().separatEinschalten();
-    f.d().positionenSetzen(200, f.s().posRechts(), f.s().posLinks(), f.s().posMitte());
+    f.d().positionenSetzen({{200, f.s().posRechts(), f.s().posLinks(), f.s().posMitte()}});
     f.form->parts().band->winkelZeichnen();
     EXPECT_EQ(f.s().farbWerte[slot::posGezeichnetGross], 0);
 }

@@ -20,8 +20,8 @@ TEST(InteractionLightDark, CornersGiveWhiteAndBlackWithTheirPercentages)
     PictureBox* feld = w.PaintBox3;
 
     klick(feld, {0, 0});
-    EXPECT_EQ(f.s().dunkelGross, 0);
-    EXPECT_EQ(f.s().hellGross, 255);
+    EXPECT_EQ(f.s().dunkelGross(), 0);
+    EXPECT_EQ(f.s().hellGross(), 255);
     EXPECT_EQ(w.Anzeige_Normal->colour(), QColor(255, 255, 255));
     EXPECT_EQ(w.SGrObHex->text(), QStringLiteral("#FFFFFF"));
     EXPECT_EQ(w.Label1->text(), QStringLiteral("100 %"));
@@ -42,8 +42,8 @@ TEST(InteractionLightDark, CornersGiveWhiteAndBlackWithTheirPercentages)
     EXPECT_EQ(w.Anzeige_Normal->colour(), gemischt(QColor(218, 37, 29), 128, 128));
     // The field keeps showing the base colour; only the fields are mixed.
     EXPECT_EQ(w.flaechenanzeigeFarbe->colour(), QColor(218, 37, 29));
-    EXPECT_EQ(f.s().hdPunktGrossX, 128);
-    EXPECT_EQ(f.s().hdPunktGrossY, 127);
+    EXPECT_EQ(f.s().hdPunktGrossX(), 128);
+    EXPECT_EQ(f.s().hdPunktGrossY(), 127);
 }
 
 TEST(InteractionLightDark, RowFieldsFollowTheInterpolatedAmounts)
@@ -53,10 +53,10 @@ TEST(InteractionLightDark, RowFieldsFollowTheInterpolatedAmounts)
     ASSERT_EQ(f.s().stufenAnzahl, 4);
     MainWidgets& w = f.w();
     klick(w.R[1]);
-    ASSERT_TRUE(f.s().hdZielLinks);
+    ASSERT_TRUE(f.s().hdZielLinks());
     klick(w.PaintBox3, {0, 255}); // small left: dark 0, light 0
     klick(w.R[15]);
-    ASSERT_TRUE(f.s().hdZielRechts);
+    ASSERT_TRUE(f.s().hdZielRechts());
     klick(w.PaintBox3, {80, 255}); // small right: dark 80
 
     // Fanning at 0 with distance 40 and K = 4: centre 339, ring step 10, right
@@ -98,14 +98,14 @@ TEST(InteractionLightDark, CursorHiddenInsideAndShownOutsideWhileDragging)
     QTest::mouseMove(fenster, punkt(-20, 100));
     EXPECT_FALSE(versteckt());
     EXPECT_EQ(feld->cursor().shape(), Qt::CrossCursor);
-    EXPECT_EQ(f.s().dunkelGross, 0); // held at the limit
+    EXPECT_EQ(f.s().dunkelGross(), 0); // held at the limit
     QTest::mouseMove(fenster, punkt(120, 50));
     EXPECT_TRUE(versteckt());
-    EXPECT_EQ(f.s().dunkelGross, 120);
-    EXPECT_EQ(f.s().hellGross, 205);
+    EXPECT_EQ(f.s().dunkelGross(), 120);
+    EXPECT_EQ(f.s().hellGross(), 205);
     QTest::mouseMove(fenster, punkt(150, 300));
     EXPECT_FALSE(versteckt());
-    EXPECT_EQ(f.s().hellGross, 0);
+    EXPECT_EQ(f.s().hellGross(), 0);
     EXPECT_EQ(f.w().Label1->text(), QStringLiteral("0 %"));
     QTest::mouseMove(fenster, punkt(150, 40));
     EXPECT_TRUE(versteckt());
@@ -133,13 +133,13 @@ TEST(InteractionLightDark, CompactFieldDoublesTheAmounts)
     ASSERT_TRUE(f.s().ablauf.kleinesLayout);
     MainWidgets& w = f.w();
     klick(w.PaintBox3, {100, 27});
-    EXPECT_EQ(f.s().dunkelGross, 200);
-    EXPECT_EQ(f.s().hellGross, 200);
+    EXPECT_EQ(f.s().dunkelGross(), 200);
+    EXPECT_EQ(f.s().hellGross(), 200);
     EXPECT_EQ(w.KreuzV->x(), 100);
     EXPECT_EQ(w.KreuzH->y(), 27);
     klick(w.PaintBox3, {128, 127});
-    EXPECT_EQ(f.s().dunkelGross, 255);
-    EXPECT_EQ(f.s().hellGross, 0);
+    EXPECT_EQ(f.s().dunkelGross(), 255);
+    EXPECT_EQ(f.s().hellGross(), 0);
     EXPECT_EQ(w.KreuzV->x(), 128);
 }
 

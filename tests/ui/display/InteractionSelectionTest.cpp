@@ -24,7 +24,7 @@ struct Ziel {
 
 Ziel ziel(const MainState& s)
 {
-    return {s.hdZielGross, s.hdZielRechts, s.hdZielLinks, s.hdZielMitte};
+    return {s.hdZielGross(), s.hdZielRechts(), s.hdZielLinks(), s.hdZielMitte()};
 }
 
 bool gleich(const Ziel& a, const Ziel& b)
@@ -102,11 +102,11 @@ TEST(InteractionSelection, ColourRowsBackgroundSelectsNothing)
     ShownWindow f;
     f.modus("farbreihen");
     MainWidgets& w = f.w();
-    ASSERT_TRUE(f.s().hdZielRechts); // colour rows have no big field
+    ASSERT_TRUE(f.s().hdZielRechts()); // colour rows have no big field
     klick(w.AnzeigeReihen, {3, 3});
     EXPECT_TRUE(gleich(ziel(f.s()), {false, true, false, false}));
     klick(w.R[1]);
-    EXPECT_TRUE(f.s().hdZielLinks);
+    EXPECT_TRUE(f.s().hdZielLinks());
 }
 
 TEST(InteractionSelection, ValueTextHighlightIsCopiedWithCtrlC)
@@ -192,7 +192,7 @@ TEST(InteractionSelection, RadioButtonsOutsideSeparateAdjustmentDisableThemselve
     w.RadioButton4->setChecked(true);
     EXPECT_FALSE(w.RadioButton4->isEnabled());
     EXPECT_EQ(w.statusPanel1->text(), QStringLiteral("Small field on the right-hand side selected"));
-    EXPECT_TRUE(f.s().hdZielGross); // the target stays
+    EXPECT_TRUE(f.s().hdZielGross()); // the target stays
 }
 
 // Separate adjustment: the radio buttons choose the one field that takes part.
@@ -212,31 +212,28 @@ TEST(InteractionSelection, SeparateAdjustmentRadioButtons)
     QTest::mouseClick(w.RadioButton4, Qt::LeftButton);
     EXPECT_TRUE(w.RadioButton4->isChecked());
     EXPECT_FALSE(w.RadioButton1->isChecked());
-    EXPECT_TRUE(s.feldRechtsAn);
-    EXPECT_FALSE(s.feldGrossAn);
-    EXPECT_TRUE(s.hdZielRechts);
+    EXPECT_TRUE(s.feldRechtsAn());
+    EXPECT_FALSE(s.feldGrossAn());
+    EXPECT_TRUE(s.hdZielRechts());
 
     // A click on the checked button leaves everything as it is.
     QTest::mouseClick(w.RadioButton4, Qt::LeftButton);
     EXPECT_TRUE(w.RadioButton4->isChecked());
-    EXPECT_TRUE(s.feldRechtsAn);
+    EXPECT_TRUE(s.feldRechtsAn());
 
     // Selecting the checked field again only rewrites the status text.
     klick(w.Anzeige_Normal, {5, 5});
     EXPECT_TRUE(w.RadioButton1->isChecked());
     EXPECT_FALSE(w.RadioButton4->isChecked());
-    EXPECT_TRUE(s.feldGrossAn);
-    EXPECT_FALSE(s.feldRechtsAn);
-    EXPECT_TRUE(s.hdZielGross);
-    f.stand([](MainState& n) { n.hdZielGross = false; }); // a marker: an early stop leaves it
+    EXPECT_TRUE(s.feldGrossAn());
+    EXPECT_FALSE(s.feldRechtsAn());
+    EXPECT_TRUE(s.hdZielGross());
+    f.stand([](MainState& n) { n.hdZiel = Feld::mitte; }); // a marker: an early stop leaves it
     w.statusPanel1->clear();
     klick(w.KleinRechts);
-    EXPECT_TRUE(s.hdZielRechts);
-    f.stand([](MainState& n) {
-        n.hdZielRechts = false;
-        n.hdZielGross = true;
-    });
+    EXPECT_TRUE(s.hdZielRechts());
+    f.stand([](MainState& n) { n.hdZiel = Feld::gross; });
     klick(w.KleinRechts);
-    EXPECT_TRUE(s.hdZielGross); // stopped: RadioButton4 was already checked
+    EXPECT_TRUE(s.hdZielGross()); // stopped: RadioButton4 was already checked
     EXPECT_EQ(w.statusPanel1->text(), QStringLiteral("Small field on the right-hand side selected"));
 }

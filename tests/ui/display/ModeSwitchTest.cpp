@@ -98,15 +98,15 @@ TEST(ModeSwitch, ModeFlagsFollowTheFieldsOfTheMode)
     DisplayFixture f;
     const MainState& s = f.s();
     f.modus("viererHarmonien");
-    EXPECT_TRUE(s.feldGrossAn && s.feldRechtsAn && s.feldLinksAn && s.feldMitteAn);
+    EXPECT_TRUE(s.feldGrossAn() && s.feldRechtsAn() && s.feldLinksAn() && s.feldMitteAn());
     f.modus("dreierHarmonien");
-    EXPECT_TRUE(s.feldLinksAn);
-    EXPECT_FALSE(s.feldMitteAn);
+    EXPECT_TRUE(s.feldLinksAn());
+    EXPECT_FALSE(s.feldMitteAn());
     f.modus("auffaecherungen"); // rows compute all fields; the flags stay
-    EXPECT_TRUE(s.feldLinksAn);
+    EXPECT_TRUE(s.feldLinksAn());
     f.modus("zweierHarmonien");
-    EXPECT_FALSE(s.feldLinksAn || s.feldMitteAn);
-    EXPECT_TRUE(s.feldGrossAn && s.feldRechtsAn);
+    EXPECT_FALSE(s.feldLinksAn() || s.feldMitteAn());
+    EXPECT_TRUE(s.feldGrossAn() && s.feldRechtsAn());
 }
 
 TEST(ModeSwitch, TwoColourWritesDashesIntoTheUnusedRowsAndShowsTheRowsAgain)
@@ -117,11 +117,11 @@ TEST(ModeSwitch, TwoColourWritesDashesIntoTheUnusedRowsAndShowsTheRowsAgain)
     for (StaticText* t : {w.SKlObLiR, w.SKlObLiHex, w.SKlObMiG, w.SKlObMiHex})
         EXPECT_NE(t->text(), QStringLiteral("-"));
     f.parts().selection->KleinMitteClick2();
-    ASSERT_TRUE(f.s().hdZielMitte);
+    ASSERT_TRUE(f.s().hdZielMitte());
 
     f.modus("zweierHarmonien");
-    EXPECT_TRUE(f.s().hdZielRechts);
-    EXPECT_FALSE(f.s().hdZielMitte);
+    EXPECT_TRUE(f.s().hdZielRechts());
+    EXPECT_FALSE(f.s().hdZielMitte());
     EXPECT_EQ(w.statusPanel1->text(), QStringLiteral("Small field on the right-hand side selected"));
     for (StaticText* t :
          {w.SKlObLiR, w.SKlObLiG, w.SKlObLiB, w.SKlObLiHex, w.SKlObMiR, w.SKlObMiG, w.SKlObMiB, w.SKlObMiHex})
@@ -138,26 +138,26 @@ TEST(ModeSwitch, TargetsMoveOnlyOffFieldsTheNewModeLacks)
     f.modus("viererHarmonien");
     f.parts().selection->KleinLinksClick2();
     f.modus("dreierHarmonien");
-    EXPECT_TRUE(s.hdZielLinks); // 3-colour keeps the left field
+    EXPECT_TRUE(s.hdZielLinks()); // 3-colour keeps the left field
     f.modus("auffaecherungen");
-    EXPECT_TRUE(s.hdZielLinks); // the outer left row field
+    EXPECT_TRUE(s.hdZielLinks()); // the outer left row field
     f.modus("zweierHarmonien");
-    EXPECT_TRUE(s.hdZielRechts);
+    EXPECT_TRUE(s.hdZielRechts());
 
     f.modus("viererHarmonien");
     f.parts().selection->KleinMitteClick2();
     f.modus("auffaecherungen");
-    EXPECT_TRUE(s.hdZielRechts);
+    EXPECT_TRUE(s.hdZielRechts());
 }
 
 TEST(ModeSwitch, ColourRowsTakeTheTargetOffTheBigFieldAndShowNoBigField)
 {
     DisplayFixture f;
     MainWidgets& w = f.w();
-    ASSERT_TRUE(f.s().hdZielGross);
+    ASSERT_TRUE(f.s().hdZielGross());
     f.modus("farbreihen");
-    EXPECT_TRUE(f.s().hdZielRechts);
-    EXPECT_FALSE(f.s().hdZielGross);
+    EXPECT_TRUE(f.s().hdZielRechts());
+    EXPECT_FALSE(f.s().hdZielGross());
     for (StaticText* t : {w.SGrObR, w.SGrObG, w.SGrObB, w.SGrObHex})
         EXPECT_EQ(t->text(), QStringLiteral("-"));
     const QColor hintergrund = w.panelHintergrund->colour();
@@ -174,14 +174,14 @@ TEST(ModeSwitch, ColourRowsTakeTheTargetOffTheBigFieldAndShowNoBigField)
     EXPECT_EQ(w.AnzeigeReihen->marker(), 1);
     EXPECT_EQ(w.AnzeigeReihen->colour(), bandFarbe(200));
     EXPECT_EQ(w.SGrObHex->text(), hex(bandFarbe(200)));
-    EXPECT_TRUE(f.s().hdZielRechts); // fanning keeps the outer right field
+    EXPECT_TRUE(f.s().hdZielRechts()); // fanning keeps the outer right field
 }
 
 TEST(ModeSwitch, FanningWithTheBigFieldSelectedKeepsItSelected)
 {
     DisplayFixture f;
     f.modus("auffaecherungen");
-    EXPECT_TRUE(f.s().hdZielGross);
+    EXPECT_TRUE(f.s().hdZielGross());
     EXPECT_FALSE(f.s().ablauf.sammelLauf);
     EXPECT_EQ(f.w().statusPanel1->text(), QStringLiteral("Big field selected"));
 }
@@ -214,7 +214,7 @@ TEST(ModeSwitch, TextViewReselectionEndsOnTheCheckedRadioButtonsField)
     }
     w.RichEdit2->show();
     f.parts().modes->checkBoxenResetten2();
-    EXPECT_TRUE(f.s().hdZielRechts);
+    EXPECT_TRUE(f.s().hdZielRechts());
     EXPECT_FALSE(f.s().ablauf.sammelLauf);
     EXPECT_EQ(w.statusPanel1->text(), QStringLiteral("Small field on the right-hand side selected"));
     // 4-colour, angle type 1, at 0: right at 333.

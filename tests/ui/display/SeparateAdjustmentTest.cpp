@@ -39,9 +39,9 @@ TEST(SeparateAdjustment, OnWithTheRightFieldThenOff)
     EXPECT_TRUE(w.RadioButton4->isChecked());
     EXPECT_FALSE(w.RadioButton1->isChecked());
     EXPECT_TRUE(w.RadioButton2->isEnabled());
-    EXPECT_TRUE(s.feldRechtsAn);
-    EXPECT_FALSE(s.feldGrossAn || s.feldLinksAn || s.feldMitteAn);
-    EXPECT_TRUE(s.hdZielRechts);
+    EXPECT_TRUE(s.feldRechtsAn());
+    EXPECT_FALSE(s.feldGrossAn() || s.feldLinksAn() || s.feldMitteAn());
+    EXPECT_TRUE(s.hdZielRechts());
     EXPECT_TRUE(w.Panel12->isVisible());
     EXPECT_FALSE(w.TrackBar2->isEnabled());
     EXPECT_FALSE(w.WinkelO->isVisible());
@@ -56,8 +56,8 @@ TEST(SeparateAdjustment, OnWithTheRightFieldThenOff)
     EXPECT_FALSE(f.form->aktion("farbenSeparatEinstellen")->isChecked());
     EXPECT_EQ(w.KleinRechts->colour(), bandFarbe(121));
     EXPECT_EQ(w.KleinLinks->colour(), bandFarbe(201));
-    EXPECT_TRUE(s.feldGrossAn && s.feldRechtsAn && s.feldLinksAn);
-    EXPECT_TRUE(s.hdZielRechts);
+    EXPECT_TRUE(s.feldGrossAn() && s.feldRechtsAn() && s.feldLinksAn());
+    EXPECT_TRUE(s.hdZielRechts());
     EXPECT_FALSE(w.RadioButton4->isEnabled());
     EXPECT_FALSE(w.Panel12->isVisible());
     EXPECT_TRUE(w.TrackBar2->isEnabled());

@@ -83,7 +83,7 @@ TEST(TextView, TypedTextSurvivesBandMoves)
     ASSERT_TRUE(w.RichEdit1->isVisible());
     EXPECT_TRUE(f.form->aktion("TextAnstelleFlaechen")->isChecked());
     klick(w.RichEdit1->viewport(), {5, 5});
-    EXPECT_TRUE(f.s().hdZielRechts); // a click on the text selects its field
+    EXPECT_TRUE(f.s().hdZielRechts()); // a click on the text selects its field
     QTest::keyClick(w.RichEdit1, Qt::Key_End, Qt::ControlModifier);
     QTest::keyClicks(w.RichEdit1, QStringLiteral(" Blau"));
 

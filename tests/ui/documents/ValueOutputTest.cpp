@@ -123,14 +123,14 @@ TEST(ValueOutput, CopyingAFixedDisplayKeepsTheEditedSideAndField)
     EXPECT_TRUE(text.contains(QRegularExpression(
         "HEX: #[0-9A-F]{6}\r\n\r\n\r\n-------------- FIXED --------------\r\n\r\nBig field\r\n")));
     EXPECT_TRUE(f.s().fixLinksAktiv);
-    EXPECT_TRUE(f.s().hdZielLinks);
+    EXPECT_TRUE(f.s().hdZielLinks());
     EXPECT_EQ(f.w().statusPanel1->text(), status);
 
     klick(f.w().KleinRechts);
     ASSERT_FALSE(f.s().fixLinksAktiv);
     altC(f);
     EXPECT_FALSE(f.s().fixLinksAktiv);
-    EXPECT_TRUE(f.s().hdZielRechts);
+    EXPECT_TRUE(f.s().hdZielRechts());
 }
 
 TEST(ValueOutput, PrintingWritesThePageAndEveryJobStartsAtTheTop)
@@ -185,7 +185,7 @@ TEST(ValueOutput, PrintingAFixedDisplayKeepsTheEditedSideAndField)
     ASSERT_TRUE(f.s().fixLinksAktiv);
     f.form->ausgabe().werteDruckenExecute();
     EXPECT_TRUE(f.s().fixLinksAktiv);
-    EXPECT_TRUE(f.s().hdZielRechts);
+    EXPECT_TRUE(f.s().hdZielRechts());
     const std::vector<Wort> worte = pdfWorte(drucker.pfad(1));
     const auto trenner =
         std::find_if(worte.begin(), worte.end(), [](const Wort& w) { return w.text == "FIXED"; });

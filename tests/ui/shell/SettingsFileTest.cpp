@@ -240,9 +240,9 @@ TEST(SettingsFileWindow, SlotTwentySevenDecidesWhetherAFileOpensFixed)
     EXPECT_TRUE(f.form->aktion("dreierHarmonien")->isChecked());
     EXPECT_EQ(w.KleinRechts->colour(), bandFarbe(121));
     EXPECT_EQ(w.KleinLinks->colour(), bandFarbe(201));
-    EXPECT_EQ(f.s().hdPunktGrossX, 64);
-    EXPECT_EQ(f.s().hdPunktGrossY, 100);
-    EXPECT_TRUE(f.s().hdZielGross);
+    EXPECT_EQ(f.s().hdPunktGrossX(), 64);
+    EXPECT_EQ(f.s().hdPunktGrossY(), 100);
+    EXPECT_TRUE(f.s().hdZielGross());
 
     schreibe(f.pfad("fix.tnfx"), block1 + le({1}) + block2 + le({0}));
     f.oeffnen(f.pfad("fix.tnfx"));
@@ -477,8 +477,8 @@ TEST(SettingsFileWindow, RandomFilesOfEveryLengthLeaveEveryValueInRange)
         const MainState& s = f.s();
         for (int p : {s.posGross(), s.posRechts(), s.posLinks(), s.posMitte()})
             ASSERT_TRUE(p >= 0 && p <= 677) << laenge << " " << p;
-        for (int k : {s.hdPunktGrossX, s.hdPunktGrossY, s.hdPunktRechtsX, s.hdPunktRechtsY, s.hdPunktLinksX,
-                      s.hdPunktLinksY, s.hdPunktMitteX, s.hdPunktMitteY})
+        for (int k : {s.hdPunktGrossX(), s.hdPunktGrossY(), s.hdPunktRechtsX(), s.hdPunktRechtsY(),
+                      s.hdPunktLinksX(), s.hdPunktLinksY(), s.hdPunktMitteX(), s.hdPunktMitteY()})
             ASSERT_TRUE(k >= 0 && k <= 256) << laenge << " " << k;
         ASSERT_TRUE(w.ComboBox1->currentIndex() >= 0 && w.ComboBox1->currentIndex() <= 6) << laenge;
         ASSERT_TRUE(w.ComboBox3->currentIndex() >= 0 && w.ComboBox3->currentIndex() <= 1) << laenge;
@@ -517,18 +517,18 @@ TEST(SettingsFileWindow, TheWindowAndTheCoreWithoutAWindowTakeTheSameValuesFromA
         EXPECT_EQ(k.bandLuminoes, w.bandLuminoes);
         EXPECT_EQ((std::array{k.posGross(), k.posRechts(), k.posLinks(), k.posMitte()}),
                   (std::array{w.posGross(), w.posRechts(), w.posLinks(), w.posMitte()}));
-        EXPECT_EQ((std::array{k.hdPunktGrossX, k.hdPunktGrossY, k.hdPunktRechtsX, k.hdPunktRechtsY,
-                              k.hdPunktLinksX, k.hdPunktLinksY, k.hdPunktMitteX, k.hdPunktMitteY}),
-                  (std::array{w.hdPunktGrossX, w.hdPunktGrossY, w.hdPunktRechtsX, w.hdPunktRechtsY,
-                              w.hdPunktLinksX, w.hdPunktLinksY, w.hdPunktMitteX, w.hdPunktMitteY}));
-        EXPECT_EQ((std::array{k.dunkelGross, k.hellGross, k.dunkelRechts, k.hellRechts, k.dunkelLinks,
-                              k.hellLinks, k.dunkelMitte, k.hellMitte}),
-                  (std::array{w.dunkelGross, w.hellGross, w.dunkelRechts, w.hellRechts, w.dunkelLinks,
-                              w.hellLinks, w.dunkelMitte, w.hellMitte}));
+        EXPECT_EQ((std::array{k.hdPunktGrossX(), k.hdPunktGrossY(), k.hdPunktRechtsX(), k.hdPunktRechtsY(),
+                              k.hdPunktLinksX(), k.hdPunktLinksY(), k.hdPunktMitteX(), k.hdPunktMitteY()}),
+                  (std::array{w.hdPunktGrossX(), w.hdPunktGrossY(), w.hdPunktRechtsX(), w.hdPunktRechtsY(),
+                              w.hdPunktLinksX(), w.hdPunktLinksY(), w.hdPunktMitteX(), w.hdPunktMitteY()}));
+        EXPECT_EQ((std::array{k.dunkelGross(), k.hellGross(), k.dunkelRechts(), k.hellRechts(),
+                              k.dunkelLinks(), k.hellLinks(), k.dunkelMitte(), k.hellMitte()}),
+                  (std::array{w.dunkelGross(), w.hellGross(), w.dunkelRechts(), w.hellRechts(),
+                              w.dunkelLinks(), w.hellLinks(), w.dunkelMitte(), w.hellMitte()}));
         // After the load the window selects the big field, which colour rows lack.
         if (fall.modus != 4) {
-            EXPECT_EQ((std::array{k.hdZielGross, k.hdZielRechts, k.hdZielLinks, k.hdZielMitte}),
-                      (std::array{w.hdZielGross, w.hdZielRechts, w.hdZielLinks, w.hdZielMitte}));
+            EXPECT_EQ((std::array{k.hdZielGross(), k.hdZielRechts(), k.hdZielLinks(), k.hdZielMitte()}),
+                      (std::array{w.hdZielGross(), w.hdZielRechts(), w.hdZielLinks(), w.hdZielMitte()}));
         }
         if (fall.modus != 0) {
             EXPECT_EQ(k.abstand1(), w.abstand1());

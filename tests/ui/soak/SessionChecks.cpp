@@ -160,12 +160,12 @@ void bereichePruefen(QStringList& fehler, const TForm1& form)
     for (int p : {s.posGross(), s.posRechts(), s.posLinks(), s.posMitte()})
         if (p < 0 || p > 677)
             fehler << QStringLiteral("band position %1 outside 0..677").arg(p);
-    for (int k : {s.hdPunktGrossX, s.hdPunktGrossY, s.hdPunktRechtsX, s.hdPunktRechtsY, s.hdPunktLinksX,
-                  s.hdPunktLinksY, s.hdPunktMitteX, s.hdPunktMitteY})
+    for (int k : {s.hdPunktGrossX(), s.hdPunktGrossY(), s.hdPunktRechtsX(), s.hdPunktRechtsY(),
+                  s.hdPunktLinksX(), s.hdPunktLinksY(), s.hdPunktMitteX(), s.hdPunktMitteY()})
         if (k < 0 || k > 256)
             fehler << QStringLiteral("cross-hair coordinate %1 outside the field").arg(k);
-    for (int m : {s.dunkelGross, s.hellGross, s.dunkelRechts, s.hellRechts, s.dunkelLinks, s.hellLinks,
-                  s.dunkelMitte, s.hellMitte})
+    for (int m : {s.dunkelGross(), s.hellGross(), s.dunkelRechts(), s.hellRechts(), s.dunkelLinks(),
+                  s.hellLinks(), s.dunkelMitte(), s.hellMitte()})
         if (m < 0 || m > 255)
             fehler << QStringLiteral("light/dark amount %1 outside 0..255").arg(m);
     const MainWidgets& w = form.w();
@@ -198,10 +198,10 @@ void auswahlPruefen(QStringList& fehler, const TForm1& form)
         }
     if (geprueft != 1)
         fehler << QStringLiteral("%1 mode actions checked").arg(geprueft);
-    if (int(s.hdZielGross) + int(s.hdZielRechts) + int(s.hdZielLinks) + int(s.hdZielMitte) != 1)
+    if (int(s.hdZielGross()) + int(s.hdZielRechts()) + int(s.hdZielLinks()) + int(s.hdZielMitte()) != 1)
         fehler << QStringLiteral("not exactly one light/dark target");
     if (s.separatModus &&
-        int(s.feldGrossAn) + int(s.feldRechtsAn) + int(s.feldLinksAn) + int(s.feldMitteAn) != 1)
+        int(s.feldGrossAn()) + int(s.feldRechtsAn()) + int(s.feldLinksAn()) + int(s.feldMitteAn()) != 1)
         fehler << QStringLiteral("separate adjustment with more or less than one field taking part");
 }
 
