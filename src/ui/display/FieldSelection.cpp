@@ -253,8 +253,6 @@ void FieldSelection::auswaehlen(Feld feld)
     }
     zielSetzen(feld);
     m_parts.hellDunkel->setPfeil();
-    if (!s.ablauf.nurRechnen)
-        m_parts.hellDunkel->prozenteZeigen();
 }
 
 // --- click handlers of the panels ---
@@ -374,8 +372,6 @@ void FieldSelection::radioButtonClick(Feld feld)
     m_parts.display->datenHolen(s.pos(feld), false);
     zielSetzen(feld);
     m_parts.hellDunkel->setPfeil();
-    if (!s.ablauf.nurRechnen)
-        m_parts.hellDunkel->prozenteZeigen();
 }
 
 // --- value texts ---

@@ -303,8 +303,6 @@ void Fixing::fixiertAuslesen()
     aktionAngleichen("TextAnstelleFlaechen", f.fixTextStattFlaechen == 1);
     m_host.dokument().positionenSetzen({{f.fixPosGross2, f.fixPosRechts, f.fixPosLinks, f.fixPosMitte}});
     hellDunkelWiederherstellen(f);
-    if (!s.ablauf.nurRechnen)
-        m_parts.hellDunkel->prozenteZeigen();
     w.ComboBox2->setEnabled(false);
     w.ComboBox2->setEnabled(true);
     aktionAngleichen("farbenSeparatEinstellen", f.fixSeparat == 1);

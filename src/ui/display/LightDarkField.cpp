@@ -51,6 +51,11 @@ void LightDarkField::connectWidgets()
     connect(box, &PictureBox::mousePressed, this, &LightDarkField::maus);
     connect(box, &PictureBox::mouseMoved, this, &LightDarkField::maus);
     connect(box, &PictureBox::mouseReleased, this, &LightDarkField::maus);
+    // The percentages follow the selected field's amounts, whoever changed them.
+    connect(&m_host.dokument(), &ColourDocument::geaendert, this, [this](Aenderungen was) {
+        if (was & (Aenderung::hellDunkel | Aenderung::auswahl) && !m_host.state().ablauf.nurRechnen)
+            prozenteZeigen();
+    });
 }
 
 // The paint box keeps the mouse while the button is held, so the point may lie
@@ -93,8 +98,6 @@ void LightDarkField::PaintBox3MouseDown(int x, int y)
     m_host.dokument().eingabeFarbeAktiv(false);
     m_host.dokument().ablauf().hdMausUnten = true;
     bewegeHellDunkel(x, y);
-    if (!s.ablauf.nurRechnen)
-        prozenteZeigen();
 }
 
 void LightDarkField::PaintBox3MouseMove(int x, int y)
@@ -110,8 +113,6 @@ void LightDarkField::PaintBox3MouseMove(int x, int y)
     else if (!innen && s.ablauf.hdCursorVersteckt)
         cursorZeigen(true);
     bewegeHellDunkel(std::clamp(x, 0, feldGrenze), std::clamp(y, 0, feldGrenze));
-    if (!s.ablauf.nurRechnen)
-        prozenteZeigen();
 }
 
 void LightDarkField::PaintBox3MouseUp()

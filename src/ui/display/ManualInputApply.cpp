@@ -139,7 +139,6 @@ void ManualInputApply::farbeZuweisen(int eingabePosition, EingabePunkt punkt)
         reihenZuweisen(eingabePosition, punkt);
     } else if (s.separatModus || s.hdZielGross()) {
         punktAnwenden(punkt);
-        m_parts.hellDunkel->prozenteZeigen();
     } else {
         const Feld klein = s.hdZiel;
         m_parts.selection->Anzeige_NormalClick2();

@@ -144,7 +144,6 @@ void SeparateAdjustment::grossesFeldNehmen()
 
 void SeparateAdjustment::zielWiederWaehlen(Feld ziel)
 {
-    m_parts.hellDunkel->prozenteZeigen();
     if (ziel != Feld::gross)
         m_parts.selection->waehlen(ziel);
 }

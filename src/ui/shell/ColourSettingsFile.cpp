@@ -245,7 +245,6 @@ void ColourSettingsFile::anwenden(const GeleseneDatei& d, const QString& pfad)
 
 void ColourSettingsFile::blockAnwenden(const EinstellungsBlock& b, const QString& pfad)
 {
-    const MainState& s = m_form.state();
     DisplayParts& parts = m_form.parts();
     const DateiEinstellung e = dateiEinstellung(b);
     m_form.dokument().dateiWerteMerken(b);
@@ -262,8 +261,6 @@ void ColourSettingsFile::blockAnwenden(const EinstellungsBlock& b, const QString
     m_form.dokument().positionenSetzen(e.pos);
     fadenkreuzeAnwenden(e);
     werteTexteAnwenden(e);
-    if (!s.ablauf.nurRechnen)
-        parts.hellDunkel->prozenteZeigen();
     m_form.setWindowTitle(pfad);
     speichernAktion().setEnabled(false);
 }
