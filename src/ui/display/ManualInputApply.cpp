@@ -12,6 +12,7 @@
 
 #include <QAction>
 #include <QLineEdit>
+#include <QScopedValueRollback>
 #include <QSlider>
 
 ManualInputApply::ManualInputApply(DisplayHost& host, DisplayParts& parts) : m_host(host), m_parts(parts) {}
@@ -67,10 +68,9 @@ void ManualInputApply::bandDruecken(int position)
 {
     position = ((position % bandLaenge) + bandLaenge) % bandLaenge;
     MainState& s = m_host.state();
-    s.bandMausUnten = true;
+    const QScopedValueRollback gedrueckt(s.bandMausUnten, true);
     m_parts.band->Image2MouseDown(position);
     s.eingabeFarbeAktiv = true;
-    s.bandMausUnten = false;
 }
 
 void ManualInputApply::einfaerben(int p)
