@@ -14,6 +14,7 @@
 
 #include <QAction>
 #include <QLineEdit>
+#include <QScopedValueRollback>
 #include <QSlider>
 
 ManualInputApply::ManualInputApply(DisplayHost& host, DisplayParts& parts) : m_host(host), m_parts(parts) {}
@@ -110,10 +111,9 @@ std::optional<std::array<QString, 4>> ManualInputApply::eingabeTexte() const
 void ManualInputApply::bandDruecken(int position)
 {
     position = ((position % bandLaenge) + bandLaenge) % bandLaenge;
-    m_host.dokument().ablauf().bandMausUnten = true;
+    const QScopedValueRollback gedrueckt(m_host.dokument().ablauf().bandMausUnten, true);
     m_parts.band->Image2MouseDown(position);
     m_host.dokument().eingabeFarbeAktiv(true);
-    m_host.dokument().ablauf().bandMausUnten = false;
 }
 
 void ManualInputApply::einfaerben(int p)
