@@ -51,9 +51,14 @@ void LightDarkField::connectWidgets()
     connect(box, &PictureBox::mousePressed, this, &LightDarkField::maus);
     connect(box, &PictureBox::mouseMoved, this, &LightDarkField::maus);
     connect(box, &PictureBox::mouseReleased, this, &LightDarkField::maus);
-    // The percentages follow the selected field's amounts, whoever changed them.
+    // Cross-hair and percentages follow the selected field's point and amounts,
+    // whoever changed them.
     connect(&m_host.dokument(), &ColourDocument::geaendert, this, [this](Aenderungen was) {
-        if (was & (Aenderung::hellDunkel | Aenderung::auswahl) && !m_host.state().ablauf.nurRechnen)
+        if (m_host.state().ablauf.nurRechnen)
+            return;
+        if (was & Aenderung::hellDunkel)
+            kreuzZeigen();
+        if (was & (Aenderung::hellDunkel | Aenderung::auswahl))
             prozenteZeigen();
     });
 }
@@ -126,12 +131,7 @@ void LightDarkField::PaintBox3MouseUp()
 void LightDarkField::bewegeHellDunkel(int x, int y)
 {
     const MainState& s = m_host.state();
-    const HdPunkt p = m_host.dokument().hellDunkelSetzen(x, y);
-    if (!s.ablauf.nurRechnen) {
-        MainWidgets& w = m_host.w();
-        w.KreuzV->move(p.spalte, w.KreuzV->y());
-        w.KreuzH->move(w.KreuzH->x(), p.zeile);
-    }
+    m_host.dokument().hellDunkelSetzen(x, y);
     if (istReihenModus(s.modus()))
         m_parts.display->farbenA();
     else
@@ -166,6 +166,15 @@ void LightDarkField::hellDunkelEinfaerben(int slotR, int slotG, int slotB)
     else
         w.flaechenanzeigeFarbe->setColour(QColor(r, g, b));
     w.flaechenanzeigeFarbe->setTag(wert);
+}
+
+void LightDarkField::kreuzZeigen()
+{
+    const MainState& s = m_host.state();
+    const HdPunkt p = punktZuMengen(s.hdPunktX[s.hdZiel], s.hdPunktY[s.hdZiel], s.ablauf.kleinesLayout);
+    MainWidgets& w = m_host.w();
+    w.KreuzV->move(p.spalte, w.KreuzV->y());
+    w.KreuzH->move(w.KreuzH->x(), p.zeile);
 }
 
 void LightDarkField::prozenteZeigen()

@@ -23,6 +23,8 @@ public:
     void bewegeHellDunkel(int x, int y);
     void setPfeil();
     void hellDunkelEinfaerben(int slotR, int slotG, int slotB);
+    // The cross-hair at the selected field's point.
+    void kreuzZeigen();
     // Label1 and Label2 from the selected field's amounts.
     void prozenteZeigen();
 
