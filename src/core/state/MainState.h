@@ -69,8 +69,8 @@ struct FixStand {
     bool operator==(const FixStand&) const = default;
 };
 
-// Checked states of the actions that the computing routines consult. The
-// window's actions are the user-facing truth; whoever checks one keeps this in step.
+// The choices the window's checkable actions stand for. These are the truth:
+// the actions' check marks follow them when the document announces a change.
 struct AktionsStand {
     Modus modus = Modus::zweier; // the one checked mode action
     bool realistisch = true;     // band type action checked

@@ -83,7 +83,6 @@ void Fixing::einschalten()
 {
     const MainState& s = m_host.state();
     m_host.dokument().fixierenEin(fixStandAus(s, eingaben()));
-    m_host.actions().action(Aktion::fixieren).setChecked(true);
 
     haelftenFaerben();
     textFelderVerdoppeln();
@@ -159,7 +158,6 @@ void Fixing::untereReiheFuellen()
 void Fixing::ausschalten()
 {
     const bool linksBearbeitet = m_host.state().fixLinksAktiv;
-    m_host.actions().action(Aktion::fixieren).setChecked(false);
     m_host.dokument().fixierenAus();
 
     einzelAnzeigeFaerben();

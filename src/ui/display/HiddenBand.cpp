@@ -52,7 +52,6 @@ void HiddenBand::farbstreifenVersteckenExecute()
 void HiddenBand::verstecken()
 {
     MainWidgets& w = m_host.w();
-    m_host.actions().action(Aktion::farbstreifenVerstecken).setChecked(true);
     m_host.dokument().farbstreifenVersteckenSetzen(true);
     w.Panel3->hide();
     w.Panel2->setGeometry(w.Panel3->geometry());
@@ -72,7 +71,6 @@ void HiddenBand::verstecken()
 void HiddenBand::zeigen()
 {
     MainWidgets& w = m_host.w();
-    m_host.actions().action(Aktion::farbstreifenVerstecken).setChecked(false);
     m_host.dokument().farbstreifenVersteckenSetzen(false);
     w.Panel3->show();
     w.Panel2->hide();

@@ -171,8 +171,6 @@ void ModeActions::modusAnzeigen(Modus modus)
 {
     const Txt text = modusStatusText(static_cast<int>(modus));
     m_host.w().statusPanel0->setText(QStringLiteral("  ") + m_host.sprache().text(text));
-    // The actions form an exclusive group: checking one unchecks the others.
-    modusAktion(modus).setChecked(true);
     m_host.dokument().modusSetzen(modus);
 }
 

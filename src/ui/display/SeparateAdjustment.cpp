@@ -84,7 +84,6 @@ void SeparateAdjustment::ausschalten()
     const MainState& s = m_host.state();
     MainWidgets& w = m_host.w();
     m_host.dokument().winkelMarkerVergessen();
-    m_host.actions().action(Aktion::farbenSeparatEinstellen).setChecked(false);
     m_host.dokument().separatAusschalten();
     for (QRadioButton* r : {w.RadioButton1, w.RadioButton2, w.RadioButton3, w.RadioButton4})
         r->setEnabled(false);
@@ -117,7 +116,6 @@ void SeparateAdjustment::einschalten()
     w.TrackBar3->setEnabled(false);
     w.WinkelO->hide();
     w.WinkelU->hide();
-    m_host.actions().action(Aktion::farbenSeparatEinstellen).setChecked(true);
     m_host.dokument().separatEinschalten();
     w.RadioButton1->setChecked(true);
     for (QRadioButton* r : {w.RadioButton2, w.RadioButton3, w.RadioButton4})

@@ -162,7 +162,6 @@ void TextView::einschalten()
         for (QTextEdit* e : {w.RichEdit1, w.RichEdit2, w.RichEdit3})
             e->show();
     }
-    aktion.setChecked(true);
     m_host.dokument().textStattFlaechenSetzen(true);
     if (s.aktionen.fixieren) {
         const std::array<std::pair<QTextEdit*, ColourPanel*>, 3> rechts{{{w.RichEdit1, w.FixedKleinRechts},
@@ -187,7 +186,6 @@ void TextView::ausschalten()
                                        : std::array{w.RichEdit1, w.RichEdit2, w.RichEdit3};
     for (QTextEdit* e : edits)
         e->hide();
-    m_host.actions().action(Aktion::TextAnstelleFlaechen).setChecked(false);
     m_host.dokument().textStattFlaechenSetzen(false);
 }
 

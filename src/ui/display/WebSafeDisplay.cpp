@@ -87,11 +87,9 @@ void WebSafeDisplay::nurWebsichereFarbenAnzeigenExecute()
 {
     const MainState& s = m_host.state();
     m_host.w().Panel1->hide();
-    QAction& anzeigen = m_host.actions().action(Aktion::nurWebsichereFarbenAnzeigen);
     QAction& umwandeln = m_host.actions().action(Aktion::inWebsichereFarbenUmwandeln);
     // The state says what was on; a triggered checkable action has already flipped its mark.
     const bool warAn = s.aktionen.nurWebsichereFarbenAnzeigen;
-    anzeigen.setChecked(!warAn);
     m_host.dokument().nurWebsicherSetzen(!warAn);
     if (warAn) {
         // Given back only if it was usable: an action without its dialog stays off.

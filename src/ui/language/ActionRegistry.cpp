@@ -163,3 +163,23 @@ void ActionRegistry::setAllEnabled(bool enabled) const
     for (QAction* a : m_aktionen)
         a->setEnabled(enabled);
 }
+
+void ActionRegistry::zustandZeigen(const AktionsStand& stand) const
+{
+    const std::pair<Aktion, bool> marken[] = {
+        {Aktion::realistisch, stand.realistisch},
+        {Aktion::luminoes, !stand.realistisch},
+        {Aktion::zweierHarmonien, stand.modus == Modus::zweier},
+        {Aktion::dreierHarmonien, stand.modus == Modus::dreier},
+        {Aktion::viererHarmonien, stand.modus == Modus::vierer},
+        {Aktion::auffaecherungen, stand.modus == Modus::auffaecher},
+        {Aktion::farbreihen, stand.modus == Modus::reihen},
+        {Aktion::fixieren, stand.fixieren},
+        {Aktion::farbenSeparatEinstellen, stand.farbenSeparatEinstellen},
+        {Aktion::nurWebsichereFarbenAnzeigen, stand.nurWebsichereFarbenAnzeigen},
+        {Aktion::TextAnstelleFlaechen, stand.textAnstelleFlaechen},
+        {Aktion::farbstreifenVerstecken, stand.farbstreifenVerstecken},
+    };
+    for (const auto& [id, an] : marken)
+        action(id).setChecked(an);
+}

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/language/Actions.h"
+#include "core/state/MainState.h"
 
 #include <QString>
 #include <QStringView>
@@ -32,6 +33,8 @@ public:
 
     std::span<QAction* const> alle() const { return m_aktionen; }
     void setAllEnabled(bool enabled) const;
+    // The check marks of the actions that stand for the state's choices.
+    void zustandZeigen(const AktionsStand& stand) const;
 
 private:
     ActionRegistry() = default;

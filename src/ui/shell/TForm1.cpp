@@ -73,6 +73,12 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent)
     m_datei = std::make_unique<ColourSettingsFile>(*this);
     connectWidgets();
     connectActions();
+    // The actions' check marks show the document's choices, whoever made them.
+    connect(&m_dokument, &ColourDocument::geaendert, this, [this](Aenderungen was) {
+        if (was & (Aenderung::band | Aenderung::modus | Aenderung::separat | Aenderung::ansicht |
+                   Aenderung::fixierung))
+            m_actions->zustandZeigen(state().aktionen);
+    });
     m_parts->connectAll();
     m_ausgabe = std::make_unique<ValueOutput>(*this);
     m_ausgabe->connectWidgets();

@@ -47,10 +47,6 @@ void TForm1::bandTypWechseln(bool luminoes)
 void TForm1::setBandType(bool luminoes)
 {
     m_dokument.bandTypSetzen(luminoes);
-    if (QAction* a = aktion("realistisch"))
-        a->setChecked(!luminoes);
-    if (QAction* a = aktion("luminoes"))
-        a->setChecked(luminoes);
     (luminoes ? m_w.Image1 : m_w.Image2)->raise();
 }
 
