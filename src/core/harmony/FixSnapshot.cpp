@@ -52,3 +52,11 @@ bool weichtAb(const MainState& s, const FixEingaben& e)
 {
     return fixStandAus(s, e) != s.fixStand;
 }
+
+FixEingaben eingabenAus(const MainState& s)
+{
+    return {.winkelIndex = s.winkeltyp2 ? 1 : 0,
+            .abstand1 = s.winkelRegler1,
+            .abstand2 = s.winkelRegler2,
+            .stufenIndex = s.stufenAnzahl - 1};
+}

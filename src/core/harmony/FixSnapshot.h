@@ -12,6 +12,9 @@ struct FixEingaben {
     int stufenIndex = 0; // ComboBox1 item index
 };
 
+// The controls' values as the state keeps them.
+FixEingaben eingabenAus(const MainState& s);
+
 // The snapshot of the current combination, as fixing keeps it.
 FixStand fixStandAus(const MainState& s, const FixEingaben& e);
 

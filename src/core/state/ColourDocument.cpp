@@ -149,6 +149,15 @@ void ColourDocument::winkeltypSetzen(bool typ2)
     markieren(Aenderung::winkel);
 }
 
+void ColourDocument::winkelReglerSetzen(int erster, int zweiter)
+{
+    if (m_stand.winkelRegler1 == erster && m_stand.winkelRegler2 == zweiter)
+        return;
+    m_stand.winkelRegler1 = erster;
+    m_stand.winkelRegler2 = zweiter;
+    markieren(Aenderung::winkel);
+}
+
 void ColourDocument::winkelMarkerVergessen()
 {
     gezeichnetVergessen(m_stand);

@@ -99,6 +99,7 @@ public:
     void abstand1Setzen(int abstand);
     void abstand2Setzen(int abstand);
     void winkeltypSetzen(bool typ2);
+    void winkelReglerSetzen(int erster, int zweiter);
     // The angle markers are drawn afresh next time, moved or not.
     void winkelMarkerVergessen();
 

@@ -131,6 +131,8 @@ struct MainState {
     FeldWerte<bool> feldAn{{true, true, false, false}}; // the fields the band moves
     bool separatModus = false;
     bool winkeltyp2 = false;
+    // Positions of the angle track bars (the first and the second angle).
+    int winkelRegler1 = 40, winkelRegler2 = 34;
     bool nurWebsicher = false;
     bool fixWechselRechts = false, fixWechselLinks = false;
     int stufenAnzahl = 4;

@@ -48,7 +48,10 @@ void BandAngleControls::connectWidgets()
     }
     w.Panel2->installEventFilter(this);
     for (QSlider* bar : {w.TrackBar2, w.TrackBar3})
-        connect(bar, &QSlider::valueChanged, this, [this, bar] { TrackBarAllChange(bar); });
+        connect(bar, &QSlider::valueChanged, this, [this, bar] {
+            reglerMerken();
+            TrackBarAllChange(bar);
+        });
     // Only the user's choice runs the handler; the program runs it itself after
     // setting the index.
     connect(w.ComboBox3, &QComboBox::activated, this, [this] { ComboBox3Change(); });
@@ -127,6 +130,12 @@ void BandAngleControls::Image2MouseMove(int x)
 void BandAngleControls::Image2MouseUp()
 {
     m_host.Image2MouseUp();
+}
+
+void BandAngleControls::reglerMerken()
+{
+    const MainWidgets& w = m_host.w();
+    m_host.dokument().winkelReglerSetzen(w.TrackBar2->value(), w.TrackBar3->value());
 }
 
 void BandAngleControls::TrackBarAllChange(const QObject* sender)

@@ -21,6 +21,8 @@ public:
 
     // sender: the control that changed; the window itself when the program asks.
     void TrackBarAllChange(const QObject* sender);
+    // The track bars' positions into the state (after a move without their signal).
+    void reglerMerken();
     void winkelZeichnen();
     void winkelResetten();
     void ComboBox3Change();

@@ -33,10 +33,13 @@ void farbeUebernehmen(ColourPanel* ziel, const ColourPanel* quelle)
 }
 
 // Without its signal: the caller runs the handler the swap asks for itself.
-void stillSetzen(QSlider* regler, int wert)
+void stillSetzen(QSlider* regler, int wert, BandAngleControls& band)
 {
-    const QSignalBlocker sperre(regler);
-    regler->setValue(wert);
+    {
+        const QSignalBlocker sperre(regler);
+        regler->setValue(wert);
+    }
+    band.reglerMerken();
 }
 
 } // namespace
@@ -52,11 +55,7 @@ void Fixing::connectWidgets()
 
 FixEingaben Fixing::eingaben() const
 {
-    const MainWidgets& w = m_host.w();
-    return {.winkelIndex = w.ComboBox3->currentIndex(),
-            .abstand1 = w.TrackBar2->value(),
-            .abstand2 = w.TrackBar3->value(),
-            .stufenIndex = w.ComboBox1->currentIndex()};
+    return eingabenAus(m_host.state());
 }
 
 void Fixing::fixiertMerken()
@@ -329,20 +328,20 @@ void Fixing::winkelWiederherstellen(const FixStand& f)
         w.ComboBox3->setCurrentIndex(f.fixWinkeltyp == 1 ? 0 : 1);
         band.ComboBox3Change();
         if (w.ComboBox3->currentIndex() == 0) {
-            stillSetzen(w.TrackBar3, f.fixAbstand2);
+            stillSetzen(w.TrackBar3, f.fixAbstand2, band);
             band.TrackBarAllChange(w.TrackBar3);
         }
-        stillSetzen(w.TrackBar2, f.fixAbstand1);
+        stillSetzen(w.TrackBar2, f.fixAbstand1, band);
         band.TrackBarAllChange(w.TrackBar2);
         break;
     case Modus::dreier:
-        stillSetzen(w.TrackBar2, f.fixAbstand1);
+        stillSetzen(w.TrackBar2, f.fixAbstand1, band);
         band.TrackBarAllChange(w.TrackBar2);
         break;
     case Modus::auffaecher:
     case Modus::reihen:
         // The field count's handler recomputes with the new angle.
-        stillSetzen(w.TrackBar2, f.fixAbstand1);
+        stillSetzen(w.TrackBar2, f.fixAbstand1, band);
         w.ComboBox1->setCurrentIndex(f.fixStufenIndex);
         m_parts.modes->ComboBox1Change();
         break;

@@ -121,10 +121,7 @@ DateiBloecke ColourSettingsFile::erfassen()
         const QAction* a = m_form.aktion(name);
         return a && a->isChecked();
     };
-    FixStand aktuell = fixStandAus(s, {.winkelIndex = w.ComboBox3->currentIndex(),
-                                       .abstand1 = w.TrackBar2->value(),
-                                       .abstand2 = w.TrackBar3->value(),
-                                       .stufenIndex = w.ComboBox1->currentIndex()});
+    FixStand aktuell = fixStandAus(s, eingabenAus(s));
     aktuell.fixSeparat = geprueft("farbenSeparatEinstellen") ? 1 : 0;
     m_form.dokument().dateiWerteAus(aktuell);
     const DateiOptionen optionen{.websicher = geprueft("nurWebsichereFarbenAnzeigen"),
@@ -289,6 +286,7 @@ void ColourSettingsFile::abstandSetzen(QSlider* regler, int wert, bool aendern)
         const QSignalBlocker still(regler);
         regler->setValue(wert);
     }
+    m_form.parts().band->reglerMerken();
     if (aendern)
         m_form.parts().band->TrackBarAllChange(regler);
 }

@@ -254,6 +254,11 @@ QStringList invariantenPruefen(const TForm1& form)
     const MainState& s = form.state();
     const MainWidgets& w = form.w();
     swatchesPruefen(fehler, form, s.fixiert && s.fixLinksAktiv);
+    // The state holds what the angle controls show: the fixed snapshot and a
+    // saved file are taken from it.
+    if (w.TrackBar2->value() != s.winkelRegler1 || w.TrackBar3->value() != s.winkelRegler2 ||
+        w.ComboBox3->currentIndex() != (s.winkeltyp2 ? 1 : 0) || w.ComboBox1->currentIndex() != s.stufenAnzahl - 1)
+        fehler << QStringLiteral("angle controls and state differ");
     if (!s.fixiert) {
         const Felder f = felderVon(w, std::nullopt);
         zeilePruefen(fehler, form, false, &f, true);
