@@ -5,7 +5,7 @@
 #include "ui/documents/KontrastFenster.h"
 #include "ui/language/ActionRegistry.h"
 #include "core/language/LanguageTable.h"
-#include "ui/shell/TForm1.h"
+#include "ui/display/DisplayHost.h"
 #include "ui/widgets/Farbsehfilter.h"
 
 #include <QAction>
@@ -35,7 +35,7 @@ std::array<QTextEdit*, 6> richEdits(MainWidgets& w)
 
 } // namespace
 
-FarbsehenAktionen::FarbsehenAktionen(TForm1& form) : m_form(form)
+FarbsehenAktionen::FarbsehenAktionen(DisplayHost& form) : m_form(form)
 {
     m_status = new QLabel(form.w().StatusBar1);
     m_status->setObjectName(QStringLiteral("statusFarbsehen"));
@@ -86,8 +86,8 @@ void FarbsehenAktionen::kontrastExecute()
 {
     if (!m_fenster) {
         m_fenster = std::make_unique<KontrastFenster>(
-            m_form.sprache(), [this] { return gezeigteFeldFarben(m_form.w(), m_form); }, &m_form);
-        kontrastFensterVerbinden(*m_fenster, m_form.w(), m_form);
+            m_form.sprache(), [this] { return gezeigteFeldFarben(m_form.w(), m_form.hauptfenster()); }, &m_form.hauptfenster());
+        kontrastFensterVerbinden(*m_fenster, m_form.w(), m_form.hauptfenster());
     }
     m_fenster->show();
     m_fenster->raise();

@@ -9,7 +9,7 @@
 class KontrastFenster;
 class QLabel;
 class QTextEdit;
-class TForm1;
+class DisplayHost;
 
 // The colour vision submenu of the view menu, its status bar note, the
 // contrast window of the edit menu and the text view's contrast hints.
@@ -18,7 +18,7 @@ class FarbsehenAktionen : public QObject
     Q_OBJECT
 
 public:
-    explicit FarbsehenAktionen(TForm1& form);
+    explicit FarbsehenAktionen(DisplayHost& form);
     ~FarbsehenAktionen() override;
 
     void connectActions();
@@ -35,7 +35,7 @@ private:
     void hinweisSetzen(QTextEdit* edit) const;
     void texteSetzen();
 
-    TForm1& m_form;
+    DisplayHost& m_form;
     QLabel* m_status = nullptr;
     std::unique_ptr<KontrastFenster> m_fenster;
 };

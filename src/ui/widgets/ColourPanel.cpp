@@ -15,6 +15,11 @@ ColourPanel::ColourPanel(QWidget* parent, const QString& name) : QWidget(parent)
 {
     if (!name.isEmpty())
         setObjectName(name);
+    // An update of the window alone would leave this opaque child as it was.
+    connect(&Farbsehfilter::instanz(), &Farbsehfilter::geaendert, this, [this] {
+        if (isVisible() && hasColour())
+            update();
+    });
 }
 
 bool ColourPanel::setColour(const QColor& colour)

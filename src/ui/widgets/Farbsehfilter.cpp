@@ -1,7 +1,5 @@
 #include "ui/widgets/Farbsehfilter.h"
 
-#include "ui/widgets/ColourPanel.h"
-#include "ui/widgets/PictureBox.h"
 
 #include <QApplication>
 #include <QGraphicsEffect>
@@ -46,16 +44,7 @@ void Farbsehfilter::setArt(Farbsehen art)
     std::erase_if(m_folgende, [](const QPointer<QWidget>& w) { return w.isNull(); });
     for (const QPointer<QWidget>& w : m_folgende)
         effektSetzen(w);
-    // Each painting widget by itself: an update of the window alone leaves its
-    // opaque children as they were.
-    for (QWidget* w : QApplication::allWidgets()) {
-        if (!w->isVisible())
-            continue;
-        const auto* panel = qobject_cast<ColourPanel*>(w);
-        const auto* bild = qobject_cast<PictureBox*>(w);
-        if ((panel && panel->hasColour()) || (bild && !bild->image().isNull()))
-            w->update();
-    }
+    // The painting widgets repaint themselves on this.
     emit geaendert(art);
 }
 

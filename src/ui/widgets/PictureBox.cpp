@@ -8,6 +8,10 @@
 PictureBox::PictureBox(QWidget* parent, const QString& name) : QWidget(parent)
 {
     setObjectName(name);
+    connect(&Farbsehfilter::instanz(), &Farbsehfilter::geaendert, this, [this] {
+        if (isVisible() && !image().isNull())
+            update();
+    });
 }
 
 void PictureBox::setImage(const QImage& image)
