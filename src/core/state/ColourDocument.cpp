@@ -51,7 +51,9 @@ void ColourDocument::datenHolen(int p, bool recolour, RecomputeHooks& hooks)
 {
     const Sammlung eineAenderung(*this);
     ::datenHolen(m_stand, p, 0, recolour, hooks);
-    markieren(Aenderung::band | Aenderung::farben);
+    // Computing alone changes the band positions; the fields show their new
+    // colours only when they are painted.
+    markieren(recolour ? Aenderung::band | Aenderung::farben : Aenderung::band);
 }
 
 void ColourDocument::farbenMischen(PaintTarget& ziel)

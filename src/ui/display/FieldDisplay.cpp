@@ -160,9 +160,6 @@ void FieldDisplay::GrosseFlaeche(int r, int g, int b)
         panelFaerben(w.Anzeige, farbe);
         panelFaerben(!s.fixiert ? w.Anzeige_Normal : (links ? w.FixedLinks : w.FixedRechts), farbe);
     }
-    if (s.hdZielGross() && !s.ablauf.nurRechnen)
-        m_parts.hellDunkel->hellDunkelEinfaerben(slot::basisGross, slot::basisGross + 1,
-                                                 slot::basisGross + 2);
     if (links)
         werteSchreiben(w.SGrUnR, w.SGrUnG, w.SGrUnB, w.SGrUnHex, farbe);
     else
@@ -248,10 +245,6 @@ void FieldDisplay::kleineFlaeche(Feld feld, int r, int g, int b)
     } else {
         panelFaerben(!s.fixiert ? f.feld : (links ? f.feldFixedLinks : f.feldFixedRechts), farbe);
     }
-    if (s.hdZiel == feld && !s.ablauf.nurRechnen) {
-        const int ersterSlot = MainState::basisSlot(feld);
-        m_parts.hellDunkel->hellDunkelEinfaerben(ersterSlot, ersterSlot + 1, ersterSlot + 2);
-    }
     if (links)
         werteSchreiben(f.unR, f.unG, f.unB, f.unHex, farbe);
     else
@@ -286,6 +279,5 @@ void FieldDisplay::KleineFlaecheN(int r, int g, int b, int n)
         }
         panelFaerben(links ? w.RLi[feld] : w.RRe[feld], farbe);
     }
-    m_parts.websicher->warnungPruefen();
     gemalt();
 }

@@ -60,6 +60,11 @@ void LightDarkField::connectWidgets()
             kreuzZeigen();
         if (was & (Aenderung::hellDunkel | Aenderung::auswahl))
             prozenteZeigen();
+        // The field shows the selected field's base colour once that field is painted.
+        if (was & Aenderung::farben) {
+            const int ersterSlot = MainState::basisSlot(m_host.state().hdZiel);
+            hellDunkelEinfaerben(ersterSlot, ersterSlot + 1, ersterSlot + 2);
+        }
     });
 }
 

@@ -65,6 +65,12 @@ void WebSafeDisplay::connectWidgets()
     QObject::connect(&a, &QAction::triggered, &m_host.hauptfenster(),
                      [this] { nurWebsichereFarbenAnzeigenExecute(); });
     a.setEnabled(true);
+    // The warning judges the neighbours of a painted row.
+    QObject::connect(&m_host.dokument(), &ColourDocument::geaendert, &m_host.hauptfenster(),
+                     [this](Aenderungen was) {
+                         if (was & Aenderung::farben && istReihenModus(m_host.state().modus()))
+                             warnungPruefen();
+                     });
     QAction& umwandeln = m_host.actions().action(Aktion::inWebsichereFarbenUmwandeln);
     QObject::connect(&umwandeln, &QAction::triggered, &m_host.hauptfenster(),
                      [this] { inWebsichereFarbenUmwandelnExecute(); });

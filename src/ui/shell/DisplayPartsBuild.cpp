@@ -1,3 +1,5 @@
+// The shell assembles the display parts: the record itself only names them,
+// so the parts that reach each other through it do not depend on all of them.
 #include "ui/display/DisplayParts.h"
 
 #include "ui/display/BandAngleControls.h"
