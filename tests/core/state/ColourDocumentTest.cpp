@@ -1,0 +1,77 @@
+#include "core/state/ColourDocument.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+namespace
+{
+
+struct Mitschrift {
+    explicit Mitschrift(ColourDocument& d)
+    {
+        QObject::connect(&d, &ColourDocument::geaendert, [this](Aenderungen was) { meldungen.push_back(was); });
+    }
+    std::vector<Aenderungen> meldungen;
+};
+
+} // namespace
+
+TEST(ColourDocument, EachOperationAnnouncesWhatItChangedAndAGroupAnnouncesOnce)
+{
+    ColourDocument d;
+    Mitschrift m(d);
+    d.stufenSetzen(6);
+    d.feldWaehlen(Feld::links);
+    ASSERT_EQ(m.meldungen.size(), 2u);
+    EXPECT_EQ(m.meldungen[0], Aenderungen(Aenderung::stufen));
+    EXPECT_EQ(m.meldungen[1], Aenderungen(Aenderung::auswahl));
+    EXPECT_EQ(d.stand().stufenAnzahl, 6);
+    EXPECT_TRUE(d.stand().stufeAktiv[6]);
+    EXPECT_FALSE(d.stand().stufeAktiv[7]);
+
+    m.meldungen.clear();
+    {
+        const ColourDocument::Sammlung eine(d);
+        d.modusSetzen(Modus::vierer);
+        {
+            const ColourDocument::Sammlung innen(d);
+            d.winkeltypSetzen(true);
+        }
+        EXPECT_TRUE(m.meldungen.empty());
+    }
+    ASSERT_EQ(m.meldungen.size(), 1u);
+    EXPECT_EQ(m.meldungen[0], Aenderung::modus | Aenderung::winkel);
+}
+
+TEST(ColourDocument, WhatDidNotChangeIsNotAnnounced)
+{
+    ColourDocument d;
+    Mitschrift m(d);
+    d.websicherVergessen(); // nothing allocated
+    d.winkelReglerSetzen(d.stand().winkelRegler1, d.stand().winkelRegler2);
+    d.ablauf().nurRechnen = true; // progress, not colour state
+    EXPECT_TRUE(m.meldungen.empty());
+}
+
+// Separate adjustment's fields: on, only the big field is left to take part
+// once the small ones are taken out; off, the mode's fields all take part again.
+TEST(ColourDocument, SeparateAdjustmentAndTheModesFields)
+{
+    ColourDocument d;
+    d.modusSetzen(Modus::dreier);
+    d.modusFelderSetzen(Modus::dreier);
+    EXPECT_TRUE(d.stand().feldAn[Feld::links]);
+    EXPECT_FALSE(d.stand().feldAn[Feld::mitte]);
+    d.separatEinschalten();
+    d.nurFeldTeilnehmen(Feld::rechts);
+    EXPECT_TRUE(d.stand().separatModus);
+    EXPECT_EQ(d.stand().feldAn, (FeldWerte<bool>{{false, true, false, false}}));
+    d.separatAusschalten();
+    EXPECT_FALSE(d.stand().separatModus);
+    EXPECT_EQ(d.stand().feldAn, (FeldWerte<bool>{{false, true, true, false}}));
+    // Colour rows know no separate adjustment.
+    d.separatEinschalten();
+    d.modusFelderSetzen(Modus::reihen);
+    EXPECT_FALSE(d.stand().separatModus);
+}
