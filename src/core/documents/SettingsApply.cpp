@@ -242,10 +242,14 @@ void einstellungAnwenden(MainState& s, const DateiEinstellung& e)
     const Modus modus = s.modus();
     if (e.winkeltyp2)
         s.winkeltyp2 = *e.winkeltyp2;
-    if (e.abstand2)
+    if (e.abstand2) {
         s.abstand2() = *e.abstand2;
-    if (e.abstand1)
+        s.winkelRegler2 = *e.abstand2;
+    }
+    if (e.abstand1) {
         s.abstand1() = ersterAbstand(*e.abstand1, modus);
+        s.winkelRegler1 = *e.abstand1;
+    }
     if (e.stufenIndex)
         stufenSetzen(s, *e.stufenIndex + 1);
 

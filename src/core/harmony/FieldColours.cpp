@@ -65,6 +65,16 @@ void farben(MainState& s, PaintTarget& target)
     }
 }
 
+void harmonieMalen(const MainState& s, PaintTarget& target)
+{
+    const Modus m = s.modus();
+    for (Feld f : alleFelder) {
+        if ((f == Feld::links && m == Modus::zweier) || (f == Feld::mitte && m != Modus::vierer))
+            continue;
+        flaecheMalen(target, f, mische(s, MainState::basisSlot(f), s.dunkel[f], s.hell[f]));
+    }
+}
+
 void farbenA(MainState& s, PaintTarget& target)
 {
     // A colour row has no big field: the row stands on the window background.

@@ -308,6 +308,14 @@ void ColourDocument::wechselErledigt(bool links)
     (links ? m_stand.fixWechselLinks : m_stand.fixWechselRechts) = false;
 }
 
+// --- a whole combination ---
+
+void ColourDocument::einstellungAnwenden(const DateiEinstellung& e)
+{
+    ::einstellungAnwenden(m_stand, e);
+    markieren(allesGeaendert);
+}
+
 // --- settings files ---
 
 void ColourDocument::dateiWerteMerken(const EinstellungsBlock& b)

@@ -7,6 +7,7 @@
 #include <QObject>
 #include <QScopedValueRollback>
 
+struct DateiEinstellung;
 struct EinstellungsBlock;
 struct HdPunkt;
 class PaintTarget;
@@ -130,6 +131,10 @@ public:
     // The half that the user edits now; remembers the other for its swap back.
     void haelfteWaehlen(bool links);
     void wechselErledigt(bool links);
+
+    // --- a whole combination ---
+    // A block of a settings file or a fixed half, applied as opening a file does.
+    void einstellungAnwenden(const DateiEinstellung& e);
 
     // --- settings files ---
     void dateiWerteMerken(const EinstellungsBlock& b);

@@ -12,6 +12,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QMouseEvent>
+#include <QSignalBlocker>
 #include <QSlider>
 
 #include <algorithm>
@@ -167,6 +168,32 @@ void BandAngleControls::TrackBarAllChange(const QObject* sender)
 
     zeichneWinkelBild(m_host.winkelBild(), m_host.imageBg(), modus, s.winkeltyp2, trackBar2, trackBar3);
     if (!s.ablauf.nurRechnen && !m_parts.eingabe->beschaeftigt())
+        winkelBildZeigen();
+}
+
+void BandAngleControls::steuerungZeigen()
+{
+    const MainState& s = m_host.state();
+    MainWidgets& w = m_host.w();
+    {
+        const QSignalBlocker a(w.TrackBar2), b(w.TrackBar3), c(w.ComboBox3), d(w.ComboBox1);
+        w.TrackBar2->setValue(s.winkelRegler1);
+        w.TrackBar3->setValue(s.winkelRegler2);
+        w.ComboBox3->setCurrentIndex(s.winkeltyp2 ? 1 : 0);
+        w.ComboBox1->setCurrentIndex(std::clamp(s.stufenAnzahl - 1, 0, w.ComboBox1->count() - 1));
+    }
+    if (!s.ablauf.formularBereit)
+        return;
+    if (separat()) {
+        winkelResetten();
+        return;
+    }
+    const WinkelAnzeige anzeige = winkelAbstaende(s.modus(), s.winkelRegler1, s.winkelRegler2);
+    textSetzen(w.WinkelO, anzeige.winkelO);
+    textSetzen(w.WinkelU, anzeige.winkelU);
+    zeichneWinkelBild(m_host.winkelBild(), m_host.imageBg(), s.modus(), s.winkeltyp2, s.winkelRegler1,
+                      s.winkelRegler2);
+    if (!s.ablauf.nurRechnen)
         winkelBildZeigen();
 }
 

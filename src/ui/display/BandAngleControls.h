@@ -24,6 +24,8 @@ public:
     // The track bars' positions into the state (after a move without their signal).
     void reglerMerken();
     void winkelZeichnen();
+    // Track bars, angle type and field count, the angle labels and picture, from the state.
+    void steuerungZeigen();
     void winkelResetten();
     void ComboBox3Change();
     void ansichtWinkeltyp1();

@@ -15,6 +15,7 @@ class WebSafeDisplay;
 class TextView;
 class HiddenBand;
 class ManualInputApply;
+class DisplayRender;
 
 // The working parts of the field display, created once by the main window.
 // They call each other through this record, never through globals.
@@ -43,4 +44,7 @@ struct DisplayParts {
 
     // Colours from outside.
     std::unique_ptr<ManualInputApply> eingabe;
+
+    // The whole display drawn from the state.
+    std::unique_ptr<DisplayRender> render;
 };

@@ -55,6 +55,15 @@ void FieldDisplay::farben()
     m_host.dokument().farbenMischen(*this);
 }
 
+void FieldDisplay::allesMalen()
+{
+    const MainState& s = m_host.state();
+    if (istReihenModus(s.modus()))
+        m_host.dokument().reihenMischen(*this);
+    else
+        harmonieMalen(s, *this);
+}
+
 void FieldDisplay::farbenA()
 {
     m_host.dokument().reihenMischen(*this);

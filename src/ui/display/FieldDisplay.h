@@ -24,6 +24,8 @@ public:
     // Recomputes from the position of the first field taking part (the big
     // field when it moves with the right one).
     void datenHolenAmTeilnehmer();
+    // Paints every field the state's mode shows, from the state.
+    void allesMalen();
 
     // RecomputeHooks
     void farben() override;

@@ -255,6 +255,11 @@ void FieldSelection::auswaehlen(Feld feld)
     m_parts.hellDunkel->setPfeil();
 }
 
+void FieldSelection::auswahlZeigen()
+{
+    statusTextSchreiben(m_host.state().hdZiel);
+}
+
 // --- click handlers of the panels ---
 
 // Colour rows have no big field behind them: a click there does nothing at all.

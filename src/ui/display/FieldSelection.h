@@ -58,6 +58,8 @@ public:
     static bool imModus(Feld feld, Modus modus);
     // The selection operation of one field.
     void waehlen(Feld feld);
+    // The status text of the state's selected field.
+    void auswahlZeigen();
     // Runs the click bound to a field as a click on it would.
     void klickAusloesen(const QWidget* feld);
 

@@ -169,17 +169,49 @@ void ModeActions::zielAnpassen(Modus modus)
 
 void ModeActions::modusAnzeigen(Modus modus)
 {
+    statusTextZeigen(modus);
+    m_host.dokument().modusSetzen(modus);
+}
+
+void ModeActions::statusTextZeigen(Modus modus)
+{
     const Txt text = modusStatusText(static_cast<int>(modus));
     m_host.w().statusPanel0->setText(QStringLiteral("  ") + m_host.sprache().text(text));
-    m_host.dokument().modusSetzen(modus);
+}
+
+// The fields, controls and value rows of the state's mode, as switching to it
+// leaves them, without computing anything.
+void ModeActions::modusZeigen()
+{
+    const MainState& s = m_host.state();
+    const Modus modus = s.modus();
+    MainWidgets& w = m_host.w();
+    if (modus != Modus::reihen) {
+        m_host.actions().action(Aktion::gezielteManuelleEingabeVonWerten).setEnabled(true);
+        m_host.actions().action(Aktion::pipette).setEnabled(true);
+    }
+    if (istHarmonie(modus))
+        w.Panel1->hide();
+    else
+        m_host.actions().action(Aktion::farbenSeparatEinstellen).setEnabled(false);
+    statusTextZeigen(modus);
+    winkelSteuerungZeigen(modus);
+    anzeigeZeigen(modus);
+    werteReihenVorbereiten(modus);
+    hideAll();
 }
 
 void ModeActions::felderUndWinkel(Modus modus)
 {
+    m_host.dokument().modusFelderSetzen(modus);
+    winkelSteuerungZeigen(modus);
+}
+
+void ModeActions::winkelSteuerungZeigen(Modus modus)
+{
     const MainState& s = m_host.state();
     MainWidgets& w = m_host.w();
     BandAngleControls& band = *m_parts.band;
-    m_host.dokument().modusFelderSetzen(modus);
     switch (modus) {
     case Modus::zweier:
         w.TrackBar2->setEnabled(false);

@@ -43,6 +43,8 @@ public:
     // The edited value row's swatches and "-" texts for the fields of a mode.
     void werteReihenVorbereiten(Modus modus);
     void jedesFeldNeuMalen();
+    // The state's mode shown: fields, controls, value rows; nothing computed.
+    void modusZeigen();
 
 private:
     // The sequence every mode action runs, in its order.
@@ -50,6 +52,8 @@ private:
     void zielAnpassen(Modus modus);
     void modusAnzeigen(Modus modus);
     void felderUndWinkel(Modus modus);
+    void winkelSteuerungZeigen(Modus modus);
+    void statusTextZeigen(Modus modus);
     void neuBerechnen(Modus modus);
     void anzeigeZeigen(Modus modus);
     // Both layout steps of the rows, as resizing and the compact layout ask.

@@ -16,6 +16,7 @@
 #include <QLabel>
 #include <QPainter>
 #include <QRadioButton>
+#include <QSignalBlocker>
 #include <QSlider>
 
 namespace
@@ -104,6 +105,31 @@ void SeparateAdjustment::ausschalten()
         break;
     }
     w.Panel12->hide();
+}
+
+// The radio buttons, the angle controls and the legend as the state's separate
+// adjustment has them; the button of the field taking part is checked.
+void SeparateAdjustment::zeigen()
+{
+    const MainState& s = m_host.state();
+    MainWidgets& w = m_host.w();
+    const FeldWerte<QRadioButton*> knoepfe{{w.RadioButton1, w.RadioButton4, w.RadioButton2, w.RadioButton3}};
+    for (const Feld f : alleFelder) {
+        const QSignalBlocker still(knoepfe[f]);
+        knoepfe[f]->setChecked(s.separatModus && s.feldAn[f]);
+        knoepfe[f]->setEnabled(s.separatModus);
+    }
+    if (!s.separatModus) {
+        w.Panel12->hide();
+        return;
+    }
+    w.ComboBox3->setEnabled(false);
+    w.TrackBar2->setEnabled(false);
+    w.TrackBar3->setEnabled(false);
+    w.WinkelO->hide();
+    w.WinkelU->hide();
+    w.Panel12->show();
+    w.Panel12->raise();
 }
 
 void SeparateAdjustment::einschalten()

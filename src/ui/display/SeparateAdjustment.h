@@ -10,6 +10,8 @@ struct DisplayParts;
 class SeparateAdjustment
 {
 public:
+    // Shows the state's separate adjustment without changing it.
+    void zeigen();
     SeparateAdjustment(DisplayHost& host, DisplayParts& parts);
     // Connects and enables the action (the window starts in 2-colour harmony).
     void connectWidgets();

@@ -177,6 +177,25 @@ void TextView::einschalten()
     }
 }
 
+// The edited half's rich edits as the state's text view has them; their colours
+// are the painting's.
+void TextView::zeigen()
+{
+    const MainState& s = m_host.state();
+    MainWidgets& w = m_host.w();
+    const auto edits = s.fixLinksAktiv ? std::array{w.RichEdit4, w.RichEdit5, w.RichEdit6}
+                                       : std::array{w.RichEdit1, w.RichEdit2, w.RichEdit3};
+    const bool an = s.aktionen.textAnstelleFlaechen && !istReihenModus(s.modus());
+    for (QTextEdit* e : edits)
+        e->setVisible(an);
+    if (!an || !s.fixiert || s.fixLinksAktiv)
+        return;
+    const std::array<std::pair<QTextEdit*, ColourPanel*>, 3> rechts{
+        {{w.RichEdit1, w.FixedKleinRechts}, {w.RichEdit2, w.FixedKleinLinks}, {w.RichEdit3, w.FixedKleinMitte}}};
+    for (const auto& [edit, feld] : rechts)
+        verschieben(edit, feld);
+}
+
 // The other fixed half keeps its texts.
 void TextView::ausschalten()
 {

@@ -16,6 +16,8 @@ struct DisplayParts;
 class TextView : public QObject
 {
 public:
+    // Shows the state's text view without changing it.
+    void zeigen();
     TextView(DisplayHost& host, DisplayParts& parts);
     void connectWidgets();
 

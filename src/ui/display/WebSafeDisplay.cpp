@@ -91,20 +91,28 @@ void WebSafeDisplay::inWebsichereFarbenUmwandelnExecute()
 
 void WebSafeDisplay::nurWebsichereFarbenAnzeigenExecute()
 {
-    const MainState& s = m_host.state();
+    // The state says what was on; a triggered checkable action has already flipped its mark.
+    m_host.dokument().nurWebsicherSetzen(!m_host.state().aktionen.nurWebsichereFarbenAnzeigen);
+    zeigen();
+    neuBerechnen();
+}
+
+// The web-safe dialog is not offered while the display is web-safe.
+void WebSafeDisplay::zeigen()
+{
+    const bool an = m_host.state().aktionen.nurWebsichereFarbenAnzeigen;
+    if (an == m_angezeigt)
+        return;
+    m_angezeigt = an;
     m_host.w().Panel1->hide();
     QAction& umwandeln = m_host.actions().action(Aktion::inWebsichereFarbenUmwandeln);
-    // The state says what was on; a triggered checkable action has already flipped its mark.
-    const bool warAn = s.aktionen.nurWebsichereFarbenAnzeigen;
-    m_host.dokument().nurWebsicherSetzen(!warAn);
-    if (warAn) {
+    if (!an) {
         // Given back only if it was usable: an action without its dialog stays off.
         umwandeln.setEnabled(m_umwandelnWarAn);
     } else {
         m_umwandelnWarAn = umwandeln.isEnabled();
         umwandeln.setEnabled(false);
     }
-    neuBerechnen();
 }
 
 void WebSafeDisplay::neuBerechnen()

@@ -16,6 +16,8 @@ public:
     void connectWidgets();
 
     void nurWebsichereFarbenAnzeigenExecute();
+    // The dialog's action as the state's web-safe display allows it.
+    void zeigen();
     // The conversion dialog, created anew each time; rows only get a message.
     void inWebsichereFarbenUmwandelnExecute();
     // Whether two compared row fields of the shown row display are equal.
@@ -33,4 +35,5 @@ private:
     DisplayParts& m_parts;
     // The conversion dialog's action as it was before web-safe display took it away.
     bool m_umwandelnWarAn = false;
+    bool m_angezeigt = false; // web-safe display as the actions show it
 };

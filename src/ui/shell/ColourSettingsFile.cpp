@@ -1,7 +1,7 @@
 #include "ui/shell/ColourSettingsFile.h"
 
 #include "platform/desktop/FileDialogs.h"
-#include "ui/display/BandAngleControls.h"
+#include "ui/display/DisplayRender.h"
 #include "ui/display/DisplayParts.h"
 #include "ui/display/FieldSelection.h"
 #include "ui/display/Fixing.h"
@@ -215,8 +215,6 @@ bool ColourSettingsFile::datenEinlesen(const QString& pfad)
     DisplayParts& parts = m_form.parts();
     if (m_form.state().fixiert)
         parts.fixing->fixierenExecute();
-    if (QAction* separat = m_form.aktion("farbenSeparatEinstellen"); separat && separat->isChecked())
-        separat->trigger();
     anwenden(d, voll);
     QComboBox* hintergrund = m_form.w().ComboBox2;
     hintergrund->setEnabled(false);
@@ -227,120 +225,34 @@ bool ColourSettingsFile::datenEinlesen(const QString& pfad)
 void ColourSettingsFile::anwenden(const GeleseneDatei& d, const QString& pfad)
 {
     DisplayParts& parts = m_form.parts();
-    blockAnwenden(*d.block1, pfad);
+    kombinationAnwenden(*d.block1, pfad);
     if (d.fixiert == 1) {
         if (!m_form.state().fixiert)
             parts.fixing->fixierenExecute();
         // Not through the halves' click handlers: a colour row's background ignores clicks.
         parts.selection->haelfteBearbeiten(true);
-        blockAnwenden(*d.block2, pfad);
+        kombinationAnwenden(*d.block2, pfad);
         parts.selection->haelfteBearbeiten(false);
     }
     // Swapping the halves back repaints; the load is over only after it.
     speichernAktion().setEnabled(false);
 }
 
-void ColourSettingsFile::blockAnwenden(const EinstellungsBlock& b, const QString& pfad)
+// The block goes to the document through the core's routine, as every whole
+// combination does; the display is then drawn once from the state.
+void ColourSettingsFile::kombinationAnwenden(const EinstellungsBlock& b, const QString& pfad)
 {
-    DisplayParts& parts = m_form.parts();
     const DateiEinstellung e = dateiEinstellung(b);
-    m_form.dokument().dateiWerteMerken(b);
-
-    // The band click below moves every field only outside separate adjustment,
-    // which the block before may have switched on.
-    schalterAngleichen("farbenSeparatEinstellen", false);
-    bandTypAnwenden(e.realistisch);
-    modusAnwenden(e.modus);
-    parts.band->Image2MouseDown(e.bandKlick);
-    parts.band->Image2MouseUp();
-    winkelAnwenden(e);
-    schalterAnwenden(e);
-    m_form.dokument().positionenSetzen(e.pos);
-    fadenkreuzeAnwenden(e);
+    ColourDocument& dokument = m_form.dokument();
+    {
+        const ColourDocument::Sammlung eineAenderung(dokument);
+        dokument.dateiWerteMerken(b);
+        dokument.einstellungAnwenden(e);
+    }
+    m_form.parts().render->zeichnen();
     werteTexteAnwenden(e);
     m_form.setWindowTitle(pfad);
     speichernAktion().setEnabled(false);
-}
-
-void ColourSettingsFile::bandTypAnwenden(std::optional<bool> realistisch)
-{
-    if (!realistisch || *realistisch == m_form.state().aktionen.realistisch)
-        return;
-    if (*realistisch)
-        m_form.realistischExecute();
-    else
-        m_form.luminoesExecute();
-}
-
-void ColourSettingsFile::modusAnwenden(std::optional<Modus> modus)
-{
-    if (!modus)
-        return;
-    m_form.parts().modes->modusWaehlen(*modus);
-}
-
-void ColourSettingsFile::abstandSetzen(QSlider* regler, int wert, bool aendern)
-{
-    {
-        // The slider's own signal would run the handler the caller may not want.
-        const QSignalBlocker still(regler);
-        regler->setValue(wert);
-    }
-    m_form.parts().band->reglerMerken();
-    if (aendern)
-        m_form.parts().band->TrackBarAllChange(regler);
-}
-
-// Only the controls the block's mode takes from the file, in the user's order.
-void ColourSettingsFile::winkelAnwenden(const DateiEinstellung& e)
-{
-    MainWidgets& w = m_form.w();
-    if (e.winkeltyp2) {
-        w.ComboBox3->setCurrentIndex(*e.winkeltyp2 ? 1 : 0);
-        m_form.parts().band->ComboBox3Change();
-    }
-    // Fanning and colour rows move track bar 2 without running the change handler.
-    const bool reihe = e.modus && istReihenModus(*e.modus);
-    if (e.abstand2)
-        abstandSetzen(w.TrackBar3, *e.abstand2, true);
-    if (e.abstand1)
-        abstandSetzen(w.TrackBar2, *e.abstand1, !reihe);
-    if (e.stufenIndex) {
-        w.ComboBox1->setCurrentIndex(std::clamp(*e.stufenIndex, 0, w.ComboBox1->count() - 1));
-        m_form.parts().modes->ComboBox1Change();
-    }
-}
-
-// Actions that are not available leave their flag as it is.
-void ColourSettingsFile::schalterAngleichen(const char* name, std::optional<bool> wert)
-{
-    QAction* a = m_form.aktion(name);
-    if (a && wert && *wert != a->isChecked())
-        a->trigger();
-}
-
-void ColourSettingsFile::schalterAnwenden(const DateiEinstellung& e)
-{
-    schalterAngleichen("farbenSeparatEinstellen", e.separat);
-    schalterAngleichen("nurWebsichereFarbenAnzeigen", e.websicher);
-    schalterAngleichen("TextAnstelleFlaechen", e.textStatt);
-}
-
-void ColourSettingsFile::fadenkreuzeAnwenden(const DateiEinstellung& e)
-{
-    FieldSelection& auswahl = *m_form.parts().selection;
-    LightDarkField& hellDunkel = *m_form.parts().hellDunkel;
-    // In separate adjustment a field whose button is already checked would keep
-    // its colour; with none checked each selection takes the field to its position.
-    if (m_form.state().separatModus) {
-        const MainWidgets& w = m_form.w();
-        for (QRadioButton* knopf : {w.RadioButton1, w.RadioButton2, w.RadioButton3, w.RadioButton4})
-            knopf->setChecked(false);
-    }
-    for (const Fadenkreuz& k : e.fadenkreuze) {
-        auswahl.waehlen(k.feld);
-        hellDunkel.bewegeHellDunkel(k.x, k.y);
-    }
 }
 
 // Into the value row of the combination being edited: the upper row would

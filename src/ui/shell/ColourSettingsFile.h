@@ -49,17 +49,10 @@ private:
     bool dateiSchreiben(const QString& pfad, const DateiBloecke& bloecke) const;
     void anwenden(const GeleseneDatei& d, const QString& pfad);
 
-    // Applying one block, in the order the user would set it.
-    void blockAnwenden(const EinstellungsBlock& b, const QString& pfad);
-    // The block's values come sanitised from the core (dateiEinstellung).
-    void bandTypAnwenden(std::optional<bool> realistisch);
-    void modusAnwenden(std::optional<Modus> modus);
-    void winkelAnwenden(const DateiEinstellung& e);
-    void schalterAnwenden(const DateiEinstellung& e);
-    void fadenkreuzeAnwenden(const DateiEinstellung& e);
+    // One block applied to the document and drawn.
+    void kombinationAnwenden(const EinstellungsBlock& b, const QString& pfad);
+    // The big field's texts as the file holds them.
     void werteTexteAnwenden(const DateiEinstellung& e);
-    void abstandSetzen(QSlider* regler, int wert, bool aendern);
-    void schalterAngleichen(const char* name, std::optional<bool> wert);
 
     TForm1& m_form;
     std::unique_ptr<FileDialogs> m_dialoge;

@@ -3,6 +3,7 @@
 #include "ui/display/DisplayParts.h"
 
 #include "ui/display/BandAngleControls.h"
+#include "ui/display/DisplayRender.h"
 #include "ui/display/FieldDisplay.h"
 #include "ui/display/FieldSelection.h"
 #include "ui/display/FixedPanels.h"
@@ -24,7 +25,8 @@ DisplayParts::DisplayParts(DisplayHost& host)
       separat(std::make_unique<SeparateAdjustment>(host, *this)),
       websicher(std::make_unique<WebSafeDisplay>(host, *this)), text(std::make_unique<TextView>(host, *this)),
       bandVersteck(std::make_unique<HiddenBand>(host)),
-      eingabe(std::make_unique<ManualInputApply>(host, *this))
+      eingabe(std::make_unique<ManualInputApply>(host, *this)),
+      render(std::make_unique<DisplayRender>(host, *this))
 {
 }
 

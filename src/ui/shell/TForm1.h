@@ -87,6 +87,7 @@ public:
     void Image2MouseUp() override;
     // Turns the wheel for the current state; true when the picture changed.
     bool rotieren() override;
+    void bandTypZeigen() override;
     // Band position marked by PaintBox1 (its left edge minus Image2's).
     int markerPosition() const;
 

@@ -50,6 +50,14 @@ void TForm1::setBandType(bool luminoes)
     (luminoes ? m_w.Image1 : m_w.Image2)->raise();
 }
 
+void TForm1::bandTypZeigen()
+{
+    (state().bandLuminoes ? m_w.Image1 : m_w.Image2)->raise();
+    m_imageOriginal = bandTypeWheel();
+    m_dokument.ablauf().letzterDrehwinkel = -1;
+    rotieren();
+}
+
 void TForm1::wheelForBandType()
 {
     m_imageOriginal = bandTypeWheel();

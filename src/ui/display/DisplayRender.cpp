@@ -1,0 +1,31 @@
+#include "ui/display/DisplayRender.h"
+
+#include "ui/display/BandAngleControls.h"
+#include "ui/display/DisplayHost.h"
+#include "ui/display/DisplayParts.h"
+#include "ui/display/FieldDisplay.h"
+#include "ui/display/FieldSelection.h"
+#include "ui/display/ManualInputApply.h"
+#include "ui/display/ModeActions.h"
+#include "ui/display/SeparateAdjustment.h"
+#include "ui/display/TextView.h"
+#include "ui/display/WebSafeDisplay.h"
+
+DisplayRender::DisplayRender(DisplayHost& host, DisplayParts& parts) : m_host(host), m_parts(parts) {}
+
+// Cross-hair, percentages and the light/dark colour follow the document's
+// announcement of the change itself.
+void DisplayRender::zeichnen()
+{
+    const MainState& s = m_host.state();
+    m_host.bandTypZeigen();
+    m_parts.modes->modusZeigen();
+    m_parts.band->steuerungZeigen();
+    m_parts.separat->zeigen();
+    m_parts.websicher->zeigen();
+    m_parts.display->allesMalen();
+    m_parts.text->zeigen();
+    if (!m_parts.eingabe->beschaeftigt())
+        m_parts.display->bandMarkerVerschieben(s.posGross());
+    m_parts.selection->auswahlZeigen();
+}
