@@ -78,10 +78,8 @@ QVector<PaletteEntry> kombinationsFarben(const MainState& s, const LanguageTable
 
 MainState schnappschussZustand(const FixStand& f, bool websicherAn)
 {
-    const DateiBloecke bloecke = dateiBloecke(
-        f, f, false, {.websicher = websicherAn, .textStatt = f.fixTextStattFlaechen == 1}, {}, {});
     MainState s;
-    einstellungAnwenden(s, dateiEinstellung(bloecke.block1));
+    einstellungAnwenden(s, schnappschussEinstellung(f, websicherAn));
     return s;
 }
 

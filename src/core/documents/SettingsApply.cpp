@@ -214,6 +214,13 @@ DateiEinstellung dateiEinstellung(const EinstellungsBlock& b)
     return e;
 }
 
+DateiEinstellung schnappschussEinstellung(const FixStand& f, bool websicherAn)
+{
+    const DateiBloecke bloecke = dateiBloecke(
+        f, f, false, {.websicher = websicherAn, .textStatt = f.fixTextStattFlaechen == 1}, {}, {});
+    return dateiEinstellung(bloecke.block1);
+}
+
 void dateiWerteMerken(MainState& s, const EinstellungsBlock& b)
 {
     s.dateiRealistisch = b.werte[dateiSlot::realistisch];

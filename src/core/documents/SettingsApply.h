@@ -49,6 +49,10 @@ struct DateiEinstellung {
 
 DateiEinstellung dateiEinstellung(const EinstellungsBlock& b);
 
+// A fixed snapshot as a block of a settings file would set it; web-safe display
+// stays as it is.
+DateiEinstellung schnappschussEinstellung(const FixStand& f, bool websicherAn);
+
 // The block's first six numbers as the file holds them (the dateiXxx fields).
 void dateiWerteMerken(MainState& s, const EinstellungsBlock& b);
 // The four band positions, written over what the recompute put there.

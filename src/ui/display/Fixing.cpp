@@ -1,6 +1,7 @@
 #include "ui/display/Fixing.h"
 
 #include "ui/display/BandAngleControls.h"
+#include "ui/display/DisplayRender.h"
 #include "ui/display/DisplayHost.h"
 #include "ui/display/DisplayParts.h"
 #include "ui/display/FieldDisplay.h"
@@ -30,16 +31,6 @@ void farbeUebernehmen(ColourPanel* ziel, const ColourPanel* quelle)
         ziel->setColour(quelle->colour());
     else
         ziel->clearColour();
-}
-
-// Without its signal: the caller runs the handler the swap asks for itself.
-void stillSetzen(QSlider* regler, int wert, BandAngleControls& band)
-{
-    {
-        const QSignalBlocker sperre(regler);
-        regler->setValue(wert);
-    }
-    band.reglerMerken();
 }
 
 } // namespace
@@ -284,89 +275,17 @@ void Fixing::seiteWechseln(bool links)
     m_parts.band->winkelResetten();
 }
 
-// Replays the user's steps that lead to the stored combination, in order.
+// The stored combination goes to the document through the core's routine, as
+// a block of a settings file does, and the display is drawn once from it.
 void Fixing::fixiertAuslesen()
 {
-    const MainState& s = m_host.state();
-    MainWidgets& w = m_host.w();
-    const FixStand f = s.fixStand;
+    const FixStand f = m_host.state().fixStand;
     fixiertMerken();
-
-    bandTypWiederherstellen(f);
-    modusWiederherstellen(f);
-    m_parts.band->Image2MouseDown(f.fixPosGross);
-    m_parts.band->Image2MouseUp();
-    winkelWiederherstellen(f);
-    aktionAngleichen("TextAnstelleFlaechen", f.fixTextStattFlaechen == 1);
-    m_host.dokument().positionenSetzen({{f.fixPosGross2, f.fixPosRechts, f.fixPosLinks, f.fixPosMitte}});
-    hellDunkelWiederherstellen(f);
+    m_host.dokument().einstellungAnwenden(schnappschussEinstellung(f, m_host.state().nurWebsicher));
+    m_parts.render->zeichnen();
+    MainWidgets& w = m_host.w();
     w.ComboBox2->setEnabled(false);
     w.ComboBox2->setEnabled(true);
-    aktionAngleichen("farbenSeparatEinstellen", f.fixSeparat == 1);
-}
-
-void Fixing::bandTypWiederherstellen(const FixStand& f)
-{
-    const bool realistisch = m_host.state().aktionen.realistisch;
-    if (f.fixRealistisch == 1 && !realistisch)
-        m_host.actions().action(Aktion::realistisch).trigger();
-    else if (f.fixRealistisch == 0 && realistisch)
-        m_host.actions().action(Aktion::luminoes).trigger();
-}
-
-void Fixing::modusWiederherstellen(const FixStand& f)
-{
-    m_parts.modes->modusWaehlen(static_cast<Modus>(f.fixModus));
-}
-
-void Fixing::winkelWiederherstellen(const FixStand& f)
-{
-    MainWidgets& w = m_host.w();
-    BandAngleControls& band = *m_parts.band;
-    switch (static_cast<Modus>(f.fixModus)) {
-    case Modus::vierer:
-        w.ComboBox3->setCurrentIndex(f.fixWinkeltyp == 1 ? 0 : 1);
-        band.ComboBox3Change();
-        if (w.ComboBox3->currentIndex() == 0) {
-            stillSetzen(w.TrackBar3, f.fixAbstand2, band);
-            band.TrackBarAllChange(w.TrackBar3);
-        }
-        stillSetzen(w.TrackBar2, f.fixAbstand1, band);
-        band.TrackBarAllChange(w.TrackBar2);
-        break;
-    case Modus::dreier:
-        stillSetzen(w.TrackBar2, f.fixAbstand1, band);
-        band.TrackBarAllChange(w.TrackBar2);
-        break;
-    case Modus::auffaecher:
-    case Modus::reihen:
-        // The field count's handler recomputes with the new angle.
-        stillSetzen(w.TrackBar2, f.fixAbstand1, band);
-        w.ComboBox1->setCurrentIndex(f.fixStufenIndex);
-        m_parts.modes->ComboBox1Change();
-        break;
-    case Modus::zweier:
-        break;
-    }
-}
-
-void Fixing::hellDunkelWiederherstellen(const FixStand& f)
-{
-    // The stored points come in the order of the fields: big, right, left, centre.
-    const auto& p = f.fixHdPunkte;
-    for (const Feld feld : fadenkreuzFelder(f.fixModus)) {
-        const auto i = static_cast<std::size_t>(2 * feldIndex(feld));
-        m_parts.selection->waehlen(feld);
-        m_parts.hellDunkel->bewegeHellDunkel(p[i], p[i + 1]);
-    }
-}
-
-// A disabled action (a feature this window lacks) stays as it is.
-void Fixing::aktionAngleichen(const char* name, bool soll)
-{
-    QAction* a = m_host.aktion(name);
-    if (a && a->isEnabled() && a->isChecked() != soll)
-        a->trigger();
 }
 
 void Fixing::zurueckZurAltenFlaecheRe(const QString& text)

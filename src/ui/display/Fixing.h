@@ -41,11 +41,6 @@ private:
     void einzelAnzeigeZeigen();
     // The other half becomes the edited one; swaps when they differ.
     void seiteWechseln(bool links);
-    void bandTypWiederherstellen(const FixStand& f);
-    void modusWiederherstellen(const FixStand& f);
-    void winkelWiederherstellen(const FixStand& f);
-    void hellDunkelWiederherstellen(const FixStand& f);
-    void aktionAngleichen(const char* name, bool soll);
     void zurueckZurAltenFlaeche(const QString& text, bool links);
 
     DisplayHost& m_host;
