@@ -27,11 +27,12 @@ enum class Aenderung : unsigned {
     separat = 1u << 8,    // separate adjustment and which fields take part
     ansicht = 1u << 9,    // web-safe display, text instead of fields
     eingabe = 1u << 10,   // a typed or picked colour and its texts
+    ganz = 1u << 11,      // a whole combination at once: the display is drawn anew
 };
 Q_DECLARE_FLAGS(Aenderungen, Aenderung)
 Q_DECLARE_OPERATORS_FOR_FLAGS(Aenderungen)
 
-inline constexpr Aenderungen allesGeaendert = Aenderungen::fromInt(0x7ff);
+inline constexpr Aenderungen allesGeaendert = Aenderungen::fromInt(0xfff);
 
 // The colour state of the window and the only way to change it. Every
 // operation says what it changed; views follow the announcement.

@@ -13,6 +13,15 @@
 
 DisplayRender::DisplayRender(DisplayHost& host, DisplayParts& parts) : m_host(host), m_parts(parts) {}
 
+void DisplayRender::connectDocument()
+{
+    QObject::connect(&m_host.dokument(), &ColourDocument::geaendert, &m_host.hauptfenster(),
+                     [this](Aenderungen was) {
+                         if (was & Aenderung::ganz)
+                             zeichnen();
+                     });
+}
+
 // Cross-hair, percentages and the light/dark colour follow the document's
 // announcement of the change itself.
 void DisplayRender::zeichnen()

@@ -1,7 +1,6 @@
 #include "ui/display/Fixing.h"
 
 #include "ui/display/BandAngleControls.h"
-#include "ui/display/DisplayRender.h"
 #include "ui/display/DisplayHost.h"
 #include "ui/display/DisplayParts.h"
 #include "ui/display/FieldDisplay.h"
@@ -282,7 +281,6 @@ void Fixing::fixiertAuslesen()
     const FixStand f = m_host.state().fixStand;
     fixiertMerken();
     m_host.dokument().einstellungAnwenden(schnappschussEinstellung(f, m_host.state().nurWebsicher));
-    m_parts.render->zeichnen();
     MainWidgets& w = m_host.w();
     w.ComboBox2->setEnabled(false);
     w.ComboBox2->setEnabled(true);

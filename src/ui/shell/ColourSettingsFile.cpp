@@ -1,7 +1,6 @@
 #include "ui/shell/ColourSettingsFile.h"
 
 #include "platform/desktop/FileDialogs.h"
-#include "ui/display/DisplayRender.h"
 #include "ui/display/DisplayParts.h"
 #include "ui/display/FieldSelection.h"
 #include "ui/display/Fixing.h"
@@ -249,7 +248,6 @@ void ColourSettingsFile::kombinationAnwenden(const EinstellungsBlock& b, const Q
         dokument.dateiWerteMerken(b);
         dokument.einstellungAnwenden(e);
     }
-    m_form.parts().render->zeichnen();
     werteTexteAnwenden(e);
     m_form.setWindowTitle(pfad);
     speichernAktion().setEnabled(false);

@@ -45,4 +45,5 @@ void DisplayParts::connectAll()
     text->connectWidgets();
     bandVersteck->connectWidgets();
     eingabe->connectWidgets();
+    render->connectDocument();
 }
