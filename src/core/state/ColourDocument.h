@@ -5,7 +5,6 @@
 
 #include <QFlags>
 #include <QObject>
-#include <QScopedValueRollback>
 
 struct DateiEinstellung;
 struct EinstellungsBlock;
@@ -63,17 +62,6 @@ public:
 
     private:
         ColourDocument& m_d;
-    };
-
-    // While one lives the recompute computes and draws nothing (values for
-    // printing and copying of the half not shown).
-    class NurRechnen
-    {
-    public:
-        explicit NurRechnen(ColourDocument& d) : m_zurueck(d.m_stand.ablauf.nurRechnen, true) {}
-
-    private:
-        QScopedValueRollback<bool> m_zurueck;
     };
 
     // The whole state at once.

@@ -92,7 +92,6 @@ struct Ablauf {
     bool layoutGesperrt = true;
     bool anzeigeSperre = false;
     bool sperreHdFarbe = false;
-    bool nurRechnen = false;
     bool sammelLauf = false;
     bool kleinesLayout = false;
     bool ersterStart = true;

@@ -167,7 +167,7 @@ void BandAngleControls::TrackBarAllChange(const QObject* sender)
     m_parts.display->datenHolen(s.posGross(), true);
 
     zeichneWinkelBild(m_host.winkelBild(), m_host.imageBg(), modus, s.winkeltyp2, trackBar2, trackBar3);
-    if (!s.ablauf.nurRechnen && !m_parts.eingabe->beschaeftigt())
+    if (!m_parts.eingabe->beschaeftigt())
         winkelBildZeigen();
 }
 
@@ -193,8 +193,7 @@ void BandAngleControls::steuerungZeigen()
     textSetzen(w.WinkelU, anzeige.winkelU);
     zeichneWinkelBild(m_host.winkelBild(), m_host.imageBg(), s.modus(), s.winkeltyp2, s.winkelRegler1,
                       s.winkelRegler2);
-    if (!s.ablauf.nurRechnen)
-        winkelBildZeigen();
+    winkelBildZeigen();
 }
 
 void BandAngleControls::winkelBildZeigen()
@@ -215,8 +214,7 @@ void BandAngleControls::winkelZeichnen()
     textSetzen(w.Label13, texte.label13);
     if (m_parts.eingabe->beschaeftigt())
         return;
-    if (!s.ablauf.nurRechnen)
-        winkelBildZeigen();
+    winkelBildZeigen();
     legendeFaerben();
 }
 

@@ -27,8 +27,20 @@ QColor alsFarbe(Rgb c)
 
 FieldDisplay::FieldDisplay(DisplayHost& host, DisplayParts& parts) : m_host(host), m_parts(parts) {}
 
-// Painting answers the recompute only; no widget of its own sends it events.
-void FieldDisplay::connectWidgets() {}
+// Painting answers the recompute and the document: a moved light/dark point is
+// mixed and painted, whoever moved it. No widget of its own sends it events.
+void FieldDisplay::connectWidgets()
+{
+    QObject::connect(&m_host.dokument(), &ColourDocument::geaendert, &m_host.hauptfenster(),
+                     [this](Aenderungen was) {
+                         if (!(was & Aenderung::hellDunkel) || was & Aenderung::ganz)
+                             return;
+                         if (reihenModus())
+                             farbenA();
+                         else
+                             farben();
+                     });
+}
 
 void FieldDisplay::datenHolen(int p, bool recolour)
 {

@@ -3,8 +3,6 @@
 #include "core/colour/Conversions.h"
 #include "core/colour/LightDark.h"
 #include "ui/display/DisplayHost.h"
-#include "ui/display/DisplayParts.h"
-#include "ui/display/FieldDisplay.h"
 #include "ui/widgets/ColourPanel.h"
 #include "ui/widgets/PictureBox.h"
 
@@ -43,7 +41,7 @@ bool hdPunktInnen(int x, int y, bool kompakt)
     return !amRand(cx) && !amRand(cy);
 }
 
-LightDarkField::LightDarkField(DisplayHost& host, DisplayParts& parts) : m_host(host), m_parts(parts) {}
+LightDarkField::LightDarkField(DisplayHost& host) : m_host(host) {}
 
 void LightDarkField::connectWidgets()
 {
@@ -54,8 +52,6 @@ void LightDarkField::connectWidgets()
     // Cross-hair and percentages follow the selected field's point and amounts,
     // whoever changed them.
     connect(&m_host.dokument(), &ColourDocument::geaendert, this, [this](Aenderungen was) {
-        if (m_host.state().ablauf.nurRechnen)
-            return;
         if (was & Aenderung::hellDunkel)
             kreuzZeigen();
         if (was & (Aenderung::hellDunkel | Aenderung::auswahl))
@@ -135,12 +131,7 @@ void LightDarkField::PaintBox3MouseUp()
 
 void LightDarkField::bewegeHellDunkel(int x, int y)
 {
-    const MainState& s = m_host.state();
     m_host.dokument().hellDunkelSetzen(x, y);
-    if (istReihenModus(s.modus()))
-        m_parts.display->farbenA();
-    else
-        m_parts.display->farben();
 }
 
 void LightDarkField::setPfeil()

@@ -6,14 +6,13 @@
 
 class QMouseEvent;
 class DisplayHost;
-struct DisplayParts;
 
 // The light/dark field on the window: cross-hair, percentages, colour and
 // the mouse handling that sets the selected field's amounts.
 class LightDarkField : public QObject
 {
 public:
-    LightDarkField(DisplayHost& host, DisplayParts& parts);
+    explicit LightDarkField(DisplayHost& host);
     void connectWidgets();
 
     void PaintBox3MouseDown(int x, int y);
@@ -33,7 +32,6 @@ private:
     void cursorZeigen(bool zeigen);
 
     DisplayHost& m_host;
-    DisplayParts& m_parts;
 };
 
 // Whether a point of a drag is strictly inside the light/dark field, where the

@@ -76,8 +76,7 @@ void SeparateAdjustment::farbenSeparatEinstellenExecute()
     else
         einschalten();
     grossesFeldNehmen();
-    if (!m_host.state().ablauf.nurRechnen)
-        zielWiederWaehlen(ziel);
+    zielWiederWaehlen(ziel);
 }
 
 void SeparateAdjustment::ausschalten()
@@ -160,9 +159,7 @@ void SeparateAdjustment::grossesFeldNehmen()
     m_host.dokument().feldTeilnahme(Feld::gross, true);
     m_host.dokument().feldWaehlen(Feld::gross);
     m_parts.display->datenHolen(s.posGross(), false);
-    if (!s.ablauf.nurRechnen)
-        m_parts.hellDunkel->hellDunkelEinfaerben(slot::basisGross, slot::basisGross + 1,
-                                                 slot::basisGross + 2);
+    m_parts.hellDunkel->hellDunkelEinfaerben(slot::basisGross, slot::basisGross + 1, slot::basisGross + 2);
     m_parts.hellDunkel->setPfeil();
 }
 

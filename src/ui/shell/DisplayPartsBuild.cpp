@@ -20,7 +20,7 @@ DisplayParts::DisplayParts(DisplayHost& host)
     : display(std::make_unique<FieldDisplay>(host, *this)), modes(std::make_unique<ModeActions>(host, *this)),
       selection(std::make_unique<FieldSelection>(host, *this)),
       band(std::make_unique<BandAngleControls>(host, *this)),
-      hellDunkel(std::make_unique<LightDarkField>(host, *this)),
+      hellDunkel(std::make_unique<LightDarkField>(host)),
       fixedPanels(std::make_unique<FixedPanels>(host, *this)), fixing(std::make_unique<Fixing>(host, *this)),
       separat(std::make_unique<SeparateAdjustment>(host, *this)),
       websicher(std::make_unique<WebSafeDisplay>(host, *this)), text(std::make_unique<TextView>(host, *this)),

@@ -50,7 +50,7 @@ TEST(ColourDocument, WhatDidNotChangeIsNotAnnounced)
     Mitschrift m(d);
     d.websicherVergessen(); // nothing allocated
     d.winkelReglerSetzen(d.stand().winkelRegler1, d.stand().winkelRegler2);
-    d.ablauf().nurRechnen = true; // progress, not colour state
+    d.ablauf().sammelLauf = true; // progress, not colour state
     EXPECT_TRUE(m.meldungen.empty());
 }
 
