@@ -412,6 +412,24 @@ constexpr std::array<ActionDef, aktionCount> aktionen{{
      .kategorie = K::bearbeiten,
      .caption = Txt::farbformate,
      .hint = Txt::farbformateHint},
+    {.id = A::rueckgaengig,
+     .name = "rueckgaengig",
+     .kategorie = K::bearbeiten,
+     .caption = Txt::undo,
+     .hint = Txt::undoHint,
+     .shortcut = "Ctrl+Z"},
+    {.id = A::wiederherstellen,
+     .name = "wiederherstellen",
+     .kategorie = K::bearbeiten,
+     .caption = Txt::redo,
+     .hint = Txt::redoHint,
+     .shortcut = "Ctrl+Shift+Z",
+     .weitererShortcut = "Ctrl+Y"},
+    {.id = A::verlauf,
+     .name = "verlauf",
+     .kategorie = K::bearbeiten,
+     .caption = Txt::verlauf,
+     .hint = Txt::verlaufHint},
 }};
 
 constexpr bool inAktionsOrdnung()
@@ -446,7 +464,11 @@ constexpr std::array dateiMenue{item(A::dateiOeffnen),
                                 trenner(),
                                 item(A::FileExit1)};
 
-constexpr std::array bearbeitenMenue{item(A::alleWerteKopieren),
+constexpr std::array bearbeitenMenue{item(A::rueckgaengig),
+                                     item(A::wiederherstellen),
+                                     item(A::verlauf),
+                                     trenner(),
+                                     item(A::alleWerteKopieren),
                                      item(A::farbformate),
                                      item(A::gezielteManuelleEingabeVonWerten),
                                      item(A::nurWebsichereFarbenAnzeigen),
@@ -659,6 +681,17 @@ QKeySequence shortcutFor(const ActionDef& def, Sprache sprache)
     if (!gilt)
         return {};
     return QKeySequence(QString::fromLatin1(def.shortcut), QKeySequence::PortableText);
+}
+
+QList<QKeySequence> shortcutsFor(const ActionDef& def, Sprache sprache)
+{
+    QList<QKeySequence> alle;
+    if (const QKeySequence erster = shortcutFor(def, sprache); !erster.isEmpty()) {
+        alle.append(erster);
+        if (def.weitererShortcut)
+            alle.append(QKeySequence(QString::fromLatin1(def.weitererShortcut), QKeySequence::PortableText));
+    }
+    return alle;
 }
 
 std::span<const MenuDef> menuDefs()

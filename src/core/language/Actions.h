@@ -72,6 +72,9 @@ enum class Aktion : int {
     onlineCheckAufUpdate,
     paletteExportieren,
     farbformate,
+    rueckgaengig,
+    wiederherstellen,
+    verlauf,
     Count // not an action
 };
 
@@ -97,6 +100,7 @@ struct ActionDef {
     Txt caption;
     std::optional<Txt> hint = std::nullopt; // none: the caption without "&" serves as tool tip
     const char* shortcut = nullptr;         // portable key text ("Ctrl+O"), nullptr for none
+    const char* weitererShortcut = nullptr; // a second key for the same action
     ShortcutRolle shortcutRolle = ShortcutRolle::immer;
     int imageIndex = -1; // -1: no image
     bool checkable = false;
@@ -115,6 +119,8 @@ const char* kategorieName(Kategorie k); // "Datei", "Bearbeiten", ...
 
 // The key sequence an action carries in the given language (empty for none).
 QKeySequence shortcutFor(const ActionDef& def, Sprache sprache);
+// Every key sequence the action carries in the language, the first shown in the menu.
+QList<QKeySequence> shortcutsFor(const ActionDef& def, Sprache sprache);
 
 // Menus: the menu bar's menus in order; the band type menu sits inside the view menu.
 enum class MenuId { datei, bearbeiten, ansicht, farbbandtyp, modus, tutorial, hilfe, farbsehen };

@@ -318,6 +318,29 @@ enum class Txt : int {
     cliNichtErstellt,
     cliBildOhneSchrift,
 
+    // Undo, redo and the history
+    undo,
+    undoHint,
+    redo,
+    redoHint,
+    verlauf,
+    verlaufHint,
+    verlaufTitel,
+    verlaufAnfang,
+    undoStatus,
+    redoStatus,
+    schrittBand,
+    schrittHellDunkel,
+    schrittModus,
+    schrittWinkel,
+    schrittStufen,
+    schrittAuswahl,
+    schrittFixieren,
+    schrittSeparat,
+    schrittAnsicht,
+    schrittEingabe,
+    schrittFarben,
+
     Count // not an entry
 };
 

@@ -6,9 +6,21 @@
 #include "core/documents/SettingsApply.h"
 #include "core/harmony/FieldColours.h"
 #include "core/harmony/Positions.h"
+#include "core/state/UndoStep.h"
+
+#include <QScopedValueRollback>
 
 namespace
 {
+
+// True when the value was another: an operation that changes nothing announces nothing.
+template <typename T> bool setzen(T& feld, T wert)
+{
+    if (feld == wert)
+        return false;
+    feld = wert;
+    return true;
+}
 
 // Forgotten drawn positions make the markers replace the angle lines even
 // when no field has moved since the last drawing.
@@ -21,7 +33,11 @@ void gezeichnetVergessen(MainState& s)
 
 } // namespace
 
-ColourDocument::ColourDocument(QObject* parent) : QObject(parent) {}
+ColourDocument::ColourDocument(QObject* parent) : QObject(parent), m_verlauf(this)
+{
+    // Ten thousand steps; each holds only the words it changed.
+    m_verlauf.setUndoLimit(10000);
+}
 
 void ColourDocument::ersetzen(const MainState& neu)
 {
@@ -42,7 +58,66 @@ void ColourDocument::ankuendigen()
         return;
     const Aenderungen was = m_offen;
     m_offen = {};
+    schrittPlanen(was);
     emit geaendert(was);
+}
+
+// --- the history ---
+
+void ColourDocument::gesteBeginnen()
+{
+    m_geste = ++m_gesten;
+}
+
+void ColourDocument::gesteBeenden()
+{
+    m_geste = 0;
+}
+
+void ColourDocument::schrittPlanen(Aenderungen was)
+{
+    if (m_wendet)
+        return;
+    if (!m_seitFestgehalten)
+        m_schrittGeste = m_geste;
+    m_seitFestgehalten |= was;
+    if (m_schrittGeplant)
+        return;
+    m_schrittGeplant = true;
+    QMetaObject::invokeMethod(this, &ColourDocument::schrittAbschliessen, Qt::QueuedConnection);
+}
+
+void ColourDocument::schrittAbschliessen()
+{
+    m_schrittGeplant = false;
+    const Aenderungen was = m_seitFestgehalten;
+    m_seitFestgehalten = {};
+    StateDelta d(m_festgehalten, m_stand);
+    if (d.leer())
+        return;
+    m_festgehalten = m_stand;
+    const QString name = m_schrittNamen ? m_schrittNamen(was) : QString();
+    m_verlauf.push(new UndoStep(name, std::move(d), m_schrittGeste,
+                                [this](const StateDelta& x) { schrittAnwenden(x); }));
+}
+
+void ColourDocument::verlaufNeu()
+{
+    m_verlauf.clear();
+    m_festgehalten = m_stand;
+    m_seitFestgehalten = {};
+}
+
+// The step's other state, taken whole and drawn anew; the window's progress stays.
+void ColourDocument::schrittAnwenden(const StateDelta& d)
+{
+    const QScopedValueRollback wendet(m_wendet, true);
+    d.anwenden(m_festgehalten);
+    const Ablauf ablauf = m_stand.ablauf;
+    m_stand = m_festgehalten;
+    m_stand.ablauf = ablauf;
+    m_seitFestgehalten = {};
+    markieren(allesGeaendert);
 }
 
 // --- the recompute ---
@@ -108,19 +183,21 @@ void ColourDocument::positionenSetzen(const FeldWerte<int>& positionen)
 
 void ColourDocument::modusSetzen(Modus modus)
 {
-    m_stand.aktionen.modus = modus;
-    markieren(Aenderung::modus);
+    if (setzen(m_stand.aktionen.modus, modus))
+        markieren(Aenderung::modus);
 }
 
 void ColourDocument::modusFelderSetzen(Modus modus)
 {
+    bool anders = false;
     if (modus == Modus::zweier || modus == Modus::dreier || modus == Modus::vierer) {
-        m_stand.feldAn[Feld::links] = modus != Modus::zweier;
-        m_stand.feldAn[Feld::mitte] = modus == Modus::vierer;
+        anders |= setzen(m_stand.feldAn[Feld::links], modus != Modus::zweier);
+        anders |= setzen(m_stand.feldAn[Feld::mitte], modus == Modus::vierer);
     }
     if (istReihenModus(modus))
-        m_stand.separatModus = false;
-    markieren(Aenderung::modus | Aenderung::separat);
+        anders |= setzen(m_stand.separatModus, false);
+    if (anders)
+        markieren(Aenderung::separat);
 }
 
 void ColourDocument::stufenSetzen(int stufen)
@@ -135,20 +212,20 @@ void ColourDocument::stufenSetzen(int stufen)
 
 void ColourDocument::abstand1Setzen(int abstand)
 {
-    m_stand.abstand1() = abstand;
-    markieren(Aenderung::winkel);
+    if (setzen(m_stand.abstand1(), abstand))
+        markieren(Aenderung::winkel);
 }
 
 void ColourDocument::abstand2Setzen(int abstand)
 {
-    m_stand.abstand2() = abstand;
-    markieren(Aenderung::winkel);
+    if (setzen(m_stand.abstand2(), abstand))
+        markieren(Aenderung::winkel);
 }
 
 void ColourDocument::winkeltypSetzen(bool typ2)
 {
-    m_stand.winkeltyp2 = typ2;
-    markieren(Aenderung::winkel);
+    if (setzen(m_stand.winkeltyp2, typ2))
+        markieren(Aenderung::winkel);
 }
 
 void ColourDocument::winkelReglerSetzen(int erster, int zweiter)
@@ -169,14 +246,14 @@ void ColourDocument::winkelMarkerVergessen()
 
 void ColourDocument::feldWaehlen(Feld feld)
 {
-    m_stand.hdZiel = feld;
-    markieren(Aenderung::auswahl);
+    if (setzen(m_stand.hdZiel, feld))
+        markieren(Aenderung::auswahl);
 }
 
 void ColourDocument::feldTeilnahme(Feld feld, bool an)
 {
-    m_stand.feldAn[feld] = an;
-    markieren(Aenderung::separat);
+    if (setzen(m_stand.feldAn[feld], an))
+        markieren(Aenderung::separat);
 }
 
 void ColourDocument::nurFeldTeilnehmen(Feld feld)
@@ -209,20 +286,20 @@ void ColourDocument::separatAusschalten()
 
 void ColourDocument::eingabeFarbeAktiv(bool an)
 {
-    m_stand.eingabeFarbeAktiv = an;
-    markieren(Aenderung::eingabe);
+    if (setzen(m_stand.eingabeFarbeAktiv, an))
+        markieren(Aenderung::eingabe);
 }
 
 void ColourDocument::eingabeTexteZeigen(bool an)
 {
-    m_stand.eingabeTexteZeigen = an;
-    markieren(Aenderung::eingabe);
+    if (setzen(m_stand.eingabeTexteZeigen, an))
+        markieren(Aenderung::eingabe);
 }
 
 void ColourDocument::eingabeUebernommen(bool an)
 {
-    m_stand.eingabeUebernommen = an;
-    markieren(Aenderung::eingabe);
+    if (setzen(m_stand.eingabeUebernommen, an))
+        markieren(Aenderung::eingabe);
 }
 
 void ColourDocument::nurWebsicherSetzen(bool an)

@@ -5,7 +5,11 @@
 
 #include <QFlags>
 #include <QObject>
+#include <QUndoStack>
 
+#include <functional>
+
+class StateDelta;
 struct DateiEinstellung;
 struct EinstellungsBlock;
 struct HdPunkt;
@@ -129,6 +133,19 @@ public:
     void dateiWerteMerken(const EinstellungsBlock& b);
     void dateiWerteAus(const FixStand& aktuell);
 
+    // --- the history of steps ---
+    // Every change the user makes becomes one step once the event that made it
+    // is handled; the changes between a mouse press and its release are one.
+    QUndoStack& verlauf() { return m_verlauf; }
+    void gesteBeginnen();
+    void gesteBeenden();
+    // The steps' names in the interface language.
+    void setSchrittNamen(std::function<QString(Aenderungen)> namen) { m_schrittNamen = std::move(namen); }
+    // The history starts anew at the current state (a file opened, the window shown).
+    void verlaufNeu();
+    // A change not yet a step becomes one now.
+    void schrittAbschliessen();
+
 signals:
     void geaendert(Aenderungen was);
 
@@ -139,8 +156,20 @@ protected:
 
 private:
     void ankuendigen();
+    void schrittPlanen(Aenderungen was);
+    void schrittAnwenden(const StateDelta& d);
 
     MainState m_stand;
     int m_tiefe = 0;
     Aenderungen m_offen;
+
+    QUndoStack m_verlauf;
+    MainState m_festgehalten;       // the state the last step ended in
+    Aenderungen m_seitFestgehalten; // what changed since, for the step's name
+    std::function<QString(Aenderungen)> m_schrittNamen;
+    bool m_schrittGeplant = false;
+    bool m_wendet = false; // a step is undone or redone
+    int m_geste = 0;       // the mouse press in progress; 0: none
+    int m_gesten = 0;
+    int m_schrittGeste = 0; // the press the pending step began in
 };

@@ -48,11 +48,15 @@ void BandAngleControls::connectWidgets()
         connect(band, &PictureBox::mouseReleased, this, &BandAngleControls::bandMaus);
     }
     w.Panel2->installEventFilter(this);
-    for (QSlider* bar : {w.TrackBar2, w.TrackBar3})
+    for (QSlider* bar : {w.TrackBar2, w.TrackBar3}) {
+        // A whole drag of the handle is one step of the history.
+        connect(bar, &QSlider::sliderPressed, this, [this] { m_host.dokument().gesteBeginnen(); });
+        connect(bar, &QSlider::sliderReleased, this, [this] { m_host.dokument().gesteBeenden(); });
         connect(bar, &QSlider::valueChanged, this, [this, bar] {
             reglerMerken();
             TrackBarAllChange(bar);
         });
+    }
     // Only the user's choice runs the handler; the program runs it itself after
     // setting the index.
     connect(w.ComboBox3, &QComboBox::activated, this, [this] { ComboBox3Change(); });
@@ -80,8 +84,11 @@ void BandAngleControls::bandMaus(QMouseEvent* event)
     const int x = event->position().toPoint().x();
     switch (event->type()) {
     case QEvent::MouseButtonPress:
-        if (event->button() == Qt::LeftButton)
+        if (event->button() == Qt::LeftButton) {
+            // A whole drag is one step of the history.
+            m_host.dokument().gesteBeginnen();
             Image2MouseDown(x);
+        }
         break;
     case QEvent::MouseMove:
         Image2MouseMove(x);
@@ -89,6 +96,8 @@ void BandAngleControls::bandMaus(QMouseEvent* event)
     case QEvent::MouseButtonRelease:
         if (event->button() == Qt::LeftButton && m_host.state().ablauf.bandMausUnten)
             Image2MouseUp();
+        if (event->button() == Qt::LeftButton)
+            m_host.dokument().gesteBeenden();
         break;
     default:
         break;

@@ -71,15 +71,20 @@ void LightDarkField::maus(QMouseEvent* event)
     const QPoint p = event->position().toPoint();
     switch (event->type()) {
     case QEvent::MouseButtonPress:
-        if (event->button() == Qt::LeftButton)
+        if (event->button() == Qt::LeftButton) {
+            // A whole drag is one step of the history.
+            m_host.dokument().gesteBeginnen();
             PaintBox3MouseDown(p.x(), p.y());
+        }
         break;
     case QEvent::MouseMove:
         PaintBox3MouseMove(p.x(), p.y());
         break;
     case QEvent::MouseButtonRelease:
-        if (event->button() == Qt::LeftButton)
+        if (event->button() == Qt::LeftButton) {
             PaintBox3MouseUp();
+            m_host.dokument().gesteBeenden();
+        }
         break;
     default:
         break;

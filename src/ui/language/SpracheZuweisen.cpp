@@ -89,7 +89,7 @@ void aktionsTexteSetzen(const ActionRegistry& aktionen, const LanguageTable& tex
         a.setStatusTip(s.hint ? texte.text(*s.hint) : QString());
         if (s.toolBarCaption)
             a.setIconText(texte.text(*s.toolBarCaption));
-        a.setShortcut(shortcutFor(s, texte.sprache()));
+        a.setShortcuts(shortcutsFor(s, texte.sprache()));
     }
     // Where the screen may not be read, the desktop's picker stands in for the pipette window.
     if (PortalColourPicker::portalSitzung()) {

@@ -108,6 +108,8 @@ ColourSettingsFile::Speichern ColourSettingsFile::dateiSpeichernExecute()
         fehler(texte.text(Txt::dateiNichtErstellt));
         return Speichern::fehlgeschlagen;
     }
+    m_form.dokument().schrittAbschliessen();
+    m_form.dokument().verlauf().setClean();
     speichernAktion().setEnabled(false);
     return Speichern::gespeichert;
 }
@@ -188,6 +190,8 @@ void ColourSettingsFile::einlesenOhneHdFarbe(const QString& pfad)
     // Selecting the big field repaints it but changes nothing the file holds.
     const bool geladen = !geaendert();
     m_form.parts().selection->Anzeige_NormalClick2();
+    // An opened file starts a history of its own.
+    m_form.dokument().verlaufNeu();
     if (geladen)
         speichernAktion().setEnabled(false);
 }

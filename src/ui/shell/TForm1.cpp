@@ -15,6 +15,7 @@
 #include "core/layout/WindowLayout.h"
 #include "ui/layout/WindowLayoutUi.h"
 #include "ui/shell/FarbsehenAktionen.h"
+#include "ui/shell/VerlaufAktionen.h"
 #include "ui/shell/HelpActions.h"
 #include "core/prefs/RegistryForm.h"
 #include "ui/shell/ColourSettingsFile.h"
@@ -87,6 +88,8 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent)
     m_datei->connectActions();
     m_farbsehen = std::make_unique<FarbsehenAktionen>(*this);
     m_farbsehen->connectActions();
+    m_verlaufAktionen = std::make_unique<VerlaufAktionen>(*this);
+    m_verlaufAktionen->connectActions();
     FormCreate();
 }
 

@@ -17,6 +17,7 @@ class ActionRegistry;
 class ColourSettingsFile;
 struct DisplayParts;
 class FarbsehenAktionen;
+class VerlaufAktionen;
 class HelpActions;
 class QAction;
 class RecomputeHooks;
@@ -118,6 +119,8 @@ public:
     HelpActions& hilfe() { return *m_hilfe; }
     // Colour vision simulation, the contrast window and the text view's contrast hints.
     FarbsehenAktionen& farbsehen() { return *m_farbsehen; }
+    // Undo, redo and the history window.
+    VerlaufAktionen& verlaufAktionen() { return *m_verlaufAktionen; }
     // The pipette, created anew for each run while the window is hidden.
     void pipetteExecute();
     // Where the pipette reads the screen (the desktop unless a test replaces it).
@@ -194,6 +197,7 @@ private:
     std::unique_ptr<ShellOpener> m_shellOpener;
     std::unique_ptr<HelpActions> m_hilfe;
     std::unique_ptr<FarbsehenAktionen> m_farbsehen;
+    std::unique_ptr<VerlaufAktionen> m_verlaufAktionen;
     std::unique_ptr<ColourSettingsFile> m_datei;
     std::unique_ptr<ScreenReader> m_screenReader;
     PipettenStand m_pipettenStand;

@@ -170,6 +170,8 @@ void TForm1::FormShow()
     // Showing repaints the fields; the colours are still the file's.
     if (dateiGelesen)
         m_actions->action(Aktion::dateiSpeichern).setEnabled(false);
+    // The user's steps start from what the window shows first.
+    m_dokument.verlaufNeu();
 }
 
 // Parameter 1 of the command line is read here, after formularBereit (so the

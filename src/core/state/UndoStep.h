@@ -1,0 +1,51 @@
+#pragma once
+
+#include "core/state/MainState.h"
+
+#include <QUndoCommand>
+
+#include <cstdint>
+#include <functional>
+#include <vector>
+
+// The colour words in which two states differ, kept as their exclusive or: applied
+// once it turns the one state into the other, applied again it turns it back.
+// The window's progress flags are not part of it.
+class StateDelta
+{
+public:
+    StateDelta() = default;
+    StateDelta(const MainState& von, const MainState& nach);
+
+    void anwenden(MainState& s) const;
+    bool leer() const { return m_worte.empty(); }
+    // Bytes the delta holds.
+    std::size_t groesse() const;
+
+private:
+    std::vector<std::uint16_t> m_worte;
+    std::vector<std::uint32_t> m_xor;
+};
+
+// One step of the history: the change between two states, undone and redone
+// by the document's apply routine. Steps of one drag are one step.
+class UndoStep : public QUndoCommand
+{
+public:
+    using Anwenden = std::function<void(const StateDelta&)>;
+
+    UndoStep(const QString& name, StateDelta delta, int geste, Anwenden anwenden);
+
+    void undo() override;
+    void redo() override;
+    int id() const override { return m_geste != 0 ? 1 : -1; }
+    bool mergeWith(const QUndoCommand* other) override;
+
+    std::size_t groesse() const { return sizeof(*this) + m_delta.groesse(); }
+
+private:
+    StateDelta m_delta;
+    int m_geste; // the mouse press this step belongs to; 0: none
+    Anwenden m_anwenden;
+    bool m_ersterRedo = true;
+};
