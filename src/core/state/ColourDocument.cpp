@@ -117,7 +117,7 @@ void ColourDocument::schrittAnwenden(const StateDelta& d)
     m_stand = m_festgehalten;
     m_stand.ablauf = ablauf;
     m_seitFestgehalten = {};
-    markieren(allesGeaendert);
+    markieren(schrittGewendet);
 }
 
 // --- the recompute ---

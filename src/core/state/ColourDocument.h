@@ -31,11 +31,13 @@ enum class Aenderung : unsigned {
     ansicht = 1u << 9,    // web-safe display, text instead of fields
     eingabe = 1u << 10,   // a typed or picked colour and its texts
     ganz = 1u << 11,      // a whole combination at once: the display is drawn anew
+    schritt = 1u << 12,   // a step taken back or brought again: both fixed halves too
 };
 Q_DECLARE_FLAGS(Aenderungen, Aenderung)
 Q_DECLARE_OPERATORS_FOR_FLAGS(Aenderungen)
 
 inline constexpr Aenderungen allesGeaendert = Aenderungen::fromInt(0xfff);
+inline constexpr Aenderungen schrittGewendet = Aenderungen::fromInt(0x1fff);
 
 // The colour state of the window and the only way to change it. Every
 // operation says what it changed; views follow the announcement.
@@ -70,6 +72,23 @@ public:
 
     // The whole state at once.
     void ersetzen(const MainState& neu);
+
+    // Draws another combination (a fixed half not edited) with the routines that
+    // draw the state: while zeichnen runs, the state is that one; nothing is
+    // announced and the state is the document's again afterwards.
+    template <typename F> void mitStand(const MainState& anderer, F zeichnen)
+    {
+        const MainState eigener = m_stand;
+        m_stand = anderer;
+        m_stand.ablauf = eigener.ablauf;
+        ++m_tiefe;
+        zeichnen();
+        --m_tiefe;
+        m_offen = {};
+        const Ablauf ablauf = m_stand.ablauf;
+        m_stand = eigener;
+        m_stand.ablauf = ablauf;
+    }
 
     // --- the recompute (the hooks paint while it runs) ---
     void datenHolen(int p, bool recolour, RecomputeHooks& hooks);

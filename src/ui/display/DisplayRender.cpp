@@ -5,6 +5,7 @@
 #include "ui/display/DisplayParts.h"
 #include "ui/display/FieldDisplay.h"
 #include "ui/display/FieldSelection.h"
+#include "ui/display/Fixing.h"
 #include "ui/display/ManualInputApply.h"
 #include "ui/display/ModeActions.h"
 #include "ui/display/SeparateAdjustment.h"
@@ -18,15 +19,16 @@ void DisplayRender::connectDocument()
     QObject::connect(&m_host.dokument(), &ColourDocument::geaendert, &m_host.hauptfenster(),
                      [this](Aenderungen was) {
                          if (was & Aenderung::ganz)
-                             zeichnen();
+                             zeichnen(was & Aenderung::schritt);
                      });
 }
 
 // Cross-hair, percentages and the light/dark colour follow the document's
 // announcement of the change itself.
-void DisplayRender::zeichnen()
+void DisplayRender::zeichnen(bool beideHaelften)
 {
     const MainState& s = m_host.state();
+    m_parts.fixing->zeigen(beideHaelften);
     m_host.bandTypZeigen();
     m_parts.modes->modusZeigen();
     m_parts.band->steuerungZeigen();

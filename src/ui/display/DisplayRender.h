@@ -12,7 +12,9 @@ public:
     // From now on each whole combination the document announces is drawn.
     void connectDocument();
 
-    void zeichnen();
+    // beideHaelften: a fixed display's half not edited is drawn from the stored
+    // combination as well (a step may leave it as it was at any time).
+    void zeichnen(bool beideHaelften = false);
 
 private:
     DisplayHost& m_host;

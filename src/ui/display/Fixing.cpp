@@ -8,6 +8,8 @@
 #include "ui/display/FixedPanels.h"
 #include "ui/display/LightDarkField.h"
 #include "ui/display/ModeActions.h"
+#include "ui/display/TextView.h"
+#include "core/documents/Palette.h"
 #include "core/documents/SettingsApply.h"
 #include "ui/language/ActionRegistry.h"
 #include "core/language/LanguageTable.h"
@@ -72,17 +74,22 @@ void Fixing::einschalten()
 {
     const MainState& s = m_host.state();
     m_host.dokument().fixierenEin(fixStandAus(s, eingaben()));
+    haelftenAufbauen(s.modus(), s.modus());
+    m_fixiertGezeigt = true;
+    m_linksGezeigt = false;
+}
 
+// Both halves take the single display's colours and texts.
+void Fixing::haelftenAufbauen(Modus rechts, Modus links)
+{
     haelftenFaerben();
     textFelderVerdoppeln();
     untereReiheFuellen();
-
     FixedPanels& haelften = *m_parts.fixedPanels;
     // Fields an earlier fixed session showed in the left half must not stay.
     haelften.allesVerstecken();
-    const Modus modus = s.modus();
-    haelften.halbeZeigen(modus, false);
-    haelften.halbeZeigen(modus, true);
+    haelften.halbeZeigen(rechts, false);
+    haelften.halbeZeigen(links, true);
     m_parts.modes->hideAll();
 }
 
@@ -148,12 +155,56 @@ void Fixing::ausschalten()
 {
     const bool linksBearbeitet = m_host.state().fixLinksAktiv;
     m_host.dokument().fixierenAus();
+    m_fixiertGezeigt = false;
 
     einzelAnzeigeFaerben();
     textFelderZusammenlegen(linksBearbeitet);
     untereReiheLeeren();
     einzelAnzeigeNeuMalen(linksBearbeitet);
     einzelAnzeigeZeigen();
+}
+
+void Fixing::einzelAufbauen(bool linksBearbeitet)
+{
+    textFelderZusammenlegen(linksBearbeitet);
+    untereReiheLeeren();
+    einzelAnzeigeZeigen();
+}
+
+void Fixing::zeigen(bool andereHaelfte)
+{
+    const MainState& s = m_host.state();
+    if (s.fixiert && !m_fixiertGezeigt) {
+        const Modus andere = static_cast<Modus>(s.fixStand.fixModus);
+        haelftenAufbauen(s.fixLinksAktiv ? andere : s.modus(), s.fixLinksAktiv ? s.modus() : andere);
+    } else if (!s.fixiert && m_fixiertGezeigt) {
+        einzelAufbauen(m_linksGezeigt);
+    }
+    m_fixiertGezeigt = s.fixiert;
+    m_linksGezeigt = s.fixLinksAktiv;
+    if (s.fixiert && andereHaelfte)
+        andereHaelfteMalen();
+}
+
+// The half not edited shows the stored combination, computed as opening a
+// file computes it and drawn by the routines that draw the edited half.
+void Fixing::andereHaelfteMalen()
+{
+    const MainState& s = m_host.state();
+    MainState andere = schnappschussZustand(s.fixStand, s.nurWebsicher);
+    andere.fixiert = true;
+    andere.fixLinksAktiv = !s.fixLinksAktiv;
+    andere.fixStand = s.fixStand;
+    andere.aktionen.fixieren = true;
+    andere.stufenFixLinks = s.stufenFixLinks;
+    andere.stufenFixRechts = s.stufenFixRechts;
+    m_host.dokument().mitStand(andere, [this] {
+        const Modus modus = m_host.state().modus();
+        m_parts.fixedPanels->halbeZeigen(modus, m_host.state().fixLinksAktiv);
+        m_parts.modes->werteReihenVorbereiten(modus);
+        m_parts.display->allesMalen();
+        m_parts.text->zeigen();
+    });
 }
 
 // The upper row may still be laid out for the right half's mode.

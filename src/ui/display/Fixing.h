@@ -4,6 +4,8 @@
 
 #include <QString>
 
+enum class Modus : int;
+
 class DisplayHost;
 struct DisplayParts;
 
@@ -26,11 +28,17 @@ public:
     // Re-selects the field a status text names, in the right (left) half.
     void zurueckZurAltenFlaecheRe(const QString& text);
     void zurueckZurAltenFlaecheLi(const QString& text);
+    // The display fixed or single as the state is; andereHaelfte: the half not
+    // edited is drawn from the stored combination.
+    void zeigen(bool andereHaelfte);
 
 private:
     FixEingaben eingaben() const;
     void einschalten();
     void ausschalten();
+    void haelftenAufbauen(Modus rechts, Modus links);
+    void einzelAufbauen(bool linksBearbeitet);
+    void andereHaelfteMalen();
     void haelftenFaerben();
     void textFelderVerdoppeln();
     void untereReiheFuellen();
@@ -45,4 +53,6 @@ private:
 
     DisplayHost& m_host;
     DisplayParts& m_parts;
+    bool m_fixiertGezeigt = false; // the display shows two halves
+    bool m_linksGezeigt = false;   // and the left one is edited
 };

@@ -1,5 +1,10 @@
 #include "ui/soak/RandomSession.h"
 
+#include "ui/shell/VerlaufAktionen.h"
+
+#include <QAbstractItemView>
+#include <QUndoStack>
+
 #include "platform/desktop/FileDialogs.h"
 #include "ui/shell/ColourSettingsFile.h"
 #include "support/ModalGuard.h"
@@ -381,7 +386,7 @@ ZufallsSitzung::Aktion ZufallsSitzung::ziehen()
         Aktion aktion;
         int gewicht;
     };
-    static constexpr std::array<Gewicht, 21> aktionen{{
+    static constexpr std::array<Gewicht, 24> aktionen{{
         {&ZufallsSitzung::bandKlick, 10},     {&ZufallsSitzung::bandZiehen, 8},
         {&ZufallsSitzung::hdZiehen, 12},      {&ZufallsSitzung::modusWechseln, 7},
         {&ZufallsSitzung::bandTyp, 2},        {&ZufallsSitzung::stufen, 4},
@@ -392,7 +397,8 @@ ZufallsSitzung::Aktion ZufallsSitzung::ziehen()
         {&ZufallsSitzung::bandVerstecken, 2}, {&ZufallsSitzung::hintergrund, 2},
         {&ZufallsSitzung::speichern, 3},      {&ZufallsSitzung::oeffnen, 3},
         {&ZufallsSitzung::alleKopieren, 2},   {&ZufallsSitzung::werteTextKlick, 2},
-        {&ZufallsSitzung::groesse, 2},
+        {&ZufallsSitzung::groesse, 2},        {&ZufallsSitzung::rueckgaengig, 8},
+        {&ZufallsSitzung::wiederherstellen, 5}, {&ZufallsSitzung::verlaufKlick, 2},
     }};
     int summe = 0;
     for (const Gewicht& g : aktionen)
@@ -422,6 +428,70 @@ QStringList ZufallsSitzung::dateienPruefen(const Ansicht& vorher, const DateiSta
     return fehler;
 }
 
+void ZufallsSitzung::rueckgaengig()
+{
+    const QUndoStack& verlauf = m_f.form->dokument().verlauf();
+    notiere(QStringLiteral("undo"));
+    m_haelftenNeu = true; // a step may give either half back
+    if (verlauf.canUndo())
+        m_verlaufZiel = verlauf.index() - 1;
+    taste(Qt::Key_Z, Qt::ControlModifier);
+}
+
+void ZufallsSitzung::wiederherstellen()
+{
+    const QUndoStack& verlauf = m_f.form->dokument().verlauf();
+    const bool y = muenze();
+    notiere(y ? QStringLiteral("redo (Ctrl+Y)") : QStringLiteral("redo (Ctrl+Shift+Z)"));
+    m_haelftenNeu = true;
+    if (verlauf.canRedo())
+        m_verlaufZiel = verlauf.index() + 1;
+    taste(y ? Qt::Key_Y : Qt::Key_Z, y ? Qt::ControlModifier : Qt::ControlModifier | Qt::ShiftModifier);
+}
+
+// A click on a row of the history window goes to that step's state.
+void ZufallsSitzung::verlaufKlick()
+{
+    m_f.form->aktion("verlauf")->trigger();
+    auto* liste = m_f.form->verlaufAktionen().fenster()->findChild<QAbstractItemView*>();
+    const int zeile = zahl(0, liste->model()->rowCount() - 1);
+    notiere(QStringLiteral("history row %1").arg(zeile));
+    m_haelftenNeu = true;
+    m_verlaufZiel = zeile;
+    const QRect r = liste->visualRect(liste->model()->index(zeile, 0));
+    QTest::mouseClick(liste->viewport(), Qt::LeftButton, {}, r.center());
+    m_f.form->verlaufAktionen().fenster()->hide();
+}
+
+void ZufallsSitzung::verlaufMerken()
+{
+    ColourDocument& d = m_f.form->dokument();
+    d.schrittAbschliessen();
+    const QUndoStack& verlauf = d.verlauf();
+    // An opened file starts anew; a new step drops the steps that could be redone.
+    if (verlauf.count() < m_schritte || verlauf.count() == 0)
+        m_ansichten.clear();
+    m_schritte = verlauf.count();
+    for (auto it = m_ansichten.begin(); it != m_ansichten.end();)
+        it = it.key() > verlauf.count() ? m_ansichten.erase(it) : std::next(it);
+    m_ansichten.insert(verlauf.index(), ansichtVon(*m_f.form));
+}
+
+QStringList ZufallsSitzung::verlaufPruefen()
+{
+    QStringList fehler;
+    if (!m_verlaufZiel)
+        return fehler;
+    const int ziel = *m_verlaufZiel;
+    m_verlaufZiel.reset();
+    if (m_f.form->dokument().verlauf().index() != ziel)
+        fehler << QStringLiteral("the history is at %1, not at %2").arg(m_f.form->dokument().verlauf().index()).arg(ziel);
+    else if (m_ansichten.contains(ziel))
+        for (const QString& d : unterschiede(m_ansichten.value(ziel), ansichtVon(*m_f.form)))
+            fehler << QStringLiteral("step %1 shows another display: ").arg(ziel) + d;
+    return fehler;
+}
+
 QStringList ZufallsSitzung::schritt()
 {
     const Aktion aktion = ziehen();
@@ -441,5 +511,7 @@ QStringList ZufallsSitzung::schritt()
     fehler << dateienPruefen(vorher, dateienVorher, aktion == &ZufallsSitzung::oeffnen);
     fehler << festeHaelftePruefen(vorher, fixiertVorher, linksVorher);
     fehler << invariantenPruefen(*m_f.form);
+    fehler << verlaufPruefen();
+    verlaufMerken();
     return fehler;
 }

@@ -78,8 +78,15 @@ private:
     void alleKopieren();
     void werteTextKlick();
     void groesse();
+    void rueckgaengig();
+    void wiederherstellen();
+    void verlaufKlick();
 
     Aktion ziehen();
+    // What the display showed at each step of the history, and the check of a
+    // step taken back or brought again against it.
+    void verlaufMerken();
+    QStringList verlaufPruefen();
     QStringList dateienPruefen(const Ansicht& vorher, const DateiStand& dateienVorher, bool geoeffnet);
     QStringList festeHaelftePruefen(const Ansicht& vorher, bool fixiertVorher, bool linksVorher);
 
@@ -94,4 +101,7 @@ private:
     QMap<QString, Ansicht> m_gespeichert;
     QStringList m_extraFehler;
     bool m_haelftenNeu = false; // the action may legitimately repaint both halves
+    QMap<int, Ansicht> m_ansichten; // by history index
+    int m_schritte = 0;             // steps on the history after the last action
+    std::optional<int> m_verlaufZiel; // the index an undo, redo or history click goes to
 };
