@@ -11,7 +11,7 @@ namespace
 static_assert(std::is_trivially_copyable_v<MainState>);
 static_assert(sizeof(MainState) % sizeof(std::uint32_t) == 0);
 constexpr std::size_t wortAnzahl = sizeof(MainState) / sizeof(std::uint32_t);
-static_assert(wortAnzahl <= 0xffff);
+static_assert(wortAnzahl <= 256); // a word's number fits a byte
 using Worte = std::array<std::uint32_t, wortAnzahl>;
 
 Worte worte(const MainState& s)
@@ -34,26 +34,37 @@ StateDelta::StateDelta(const MainState& von, const MainState& nach)
 {
     const Worte a = worte(von);
     const Worte b = worte(nach);
+    std::vector<std::uint8_t> daten;
+    daten.reserve(3 * wortAnzahl);
     for (std::size_t i = 0; i < wortAnzahl; ++i) {
         if (a[i] == b[i] || istAblauf(i))
             continue;
-        m_worte.push_back(static_cast<std::uint16_t>(i));
-        m_xor.push_back(a[i] ^ b[i]);
+        daten.push_back(static_cast<std::uint8_t>(i));
+        std::uint32_t x = a[i] ^ b[i];
+        while (x >= 0x80) {
+            daten.push_back(static_cast<std::uint8_t>(x | 0x80));
+            x >>= 7;
+        }
+        daten.push_back(static_cast<std::uint8_t>(x));
     }
+    m_daten.assign(daten.begin(), daten.end());
 }
 
 void StateDelta::anwenden(MainState& s) const
 {
     Worte w = worte(s);
-    for (std::size_t k = 0; k < m_worte.size(); ++k)
-        w[m_worte[k]] ^= m_xor[k];
+    for (std::size_t k = 0; k < m_daten.size();) {
+        const std::uint8_t wort = m_daten[k++];
+        std::uint32_t x = 0;
+        for (int verschiebung = 0;; verschiebung += 7) {
+            const std::uint8_t teil = m_daten[k++];
+            x |= static_cast<std::uint32_t>(teil & 0x7f) << verschiebung;
+            if (!(teil & 0x80))
+                break;
+        }
+        w[wort] ^= x;
+    }
     std::memcpy(static_cast<void*>(&s), w.data(), sizeof(MainState));
-}
-
-std::size_t StateDelta::groesse() const
-{
-    return sizeof(*this) + m_worte.capacity() * sizeof(std::uint16_t) +
-           m_xor.capacity() * sizeof(std::uint32_t);
 }
 
 UndoStep::UndoStep(const QString& name, StateDelta delta, int geste, Anwenden anwenden)

@@ -18,13 +18,14 @@ public:
     StateDelta(const MainState& von, const MainState& nach);
 
     void anwenden(MainState& s) const;
-    bool leer() const { return m_worte.empty(); }
+    bool leer() const { return m_daten.empty(); }
     // Bytes the delta holds.
-    std::size_t groesse() const;
+    std::size_t groesse() const { return sizeof(*this) + m_daten.capacity(); }
 
 private:
-    std::vector<std::uint16_t> m_worte;
-    std::vector<std::uint32_t> m_xor;
+    // Per changed word its number and the exclusive or in 7-bit groups: colour
+    // values and positions are small numbers, so most words take two or three bytes.
+    std::vector<std::uint8_t> m_daten;
 };
 
 // One step of the history: the change between two states, undone and redone

@@ -1,4 +1,6 @@
+#include "core/documents/SettingsApply.h"
 #include "core/state/ColourDocument.h"
+#include "core/state/UndoStep.h"
 
 #include <gtest/gtest.h>
 
@@ -74,4 +76,33 @@ TEST(ColourDocument, SeparateAdjustmentAndTheModesFields)
     d.separatEinschalten();
     d.modusFelderSetzen(Modus::reihen);
     EXPECT_FALSE(d.stand().separatModus);
+}
+
+// A step keeps only the words that changed: a band click in a 15-field colour
+// row stays under 1 kB, and the step turns either state into the other.
+TEST(ColourDocument, AStepHoldsTheChangedWordsAndTurnsEitherStateIntoTheOther)
+{
+    DateiEinstellung e;
+    e.modus = Modus::reihen;
+    e.abstand1 = 60;
+    e.stufenIndex = 6; // 15 fields
+    e.fadenkreuze = {{Feld::links, 40, 200}, {Feld::rechts, 220, 30}};
+    MainState vorher;
+    einstellungAnwenden(vorher, e);
+    e.bandKlick = 400;
+    e.pos[Feld::rechts] = 400;
+    MainState nachher = vorher;
+    einstellungAnwenden(nachher, e);
+    nachher.ablauf.bandMausUnten = true; // progress is no part of a step
+
+    const StateDelta schritt(vorher, nachher);
+    EXPECT_LT(schritt.groesse(), 1024u);
+    MainState s = vorher;
+    schritt.anwenden(s);
+    EXPECT_EQ(s.farbWerte, nachher.farbWerte);
+    EXPECT_EQ(s.endFarben, nachher.endFarben);
+    EXPECT_FALSE(s.ablauf.bandMausUnten);
+    schritt.anwenden(s);
+    EXPECT_EQ(s.farbWerte, vorher.farbWerte);
+    EXPECT_EQ(s.endFarben, vorher.endFarben);
 }
