@@ -17,7 +17,7 @@ Ihrem Browser.</p>
 
 SECTIONS = [
     ("Erste Schritte", ["page01.htm", "page02.htm", "page04.htm", "page07.htm"]),
-    ("Mit Kombinationen arbeiten", ["page08.htm", "page09.htm", "page10.htm", "page05.htm", "page15.htm", "page06.htm", "page22.htm", "page23.htm"]),
+    ("Mit Kombinationen arbeiten", ["page08.htm", "page09.htm", "page10.htm", "page05.htm", "page15.htm", "page06.htm", "page22.htm", "page23.htm", "page24.htm"]),
     ("Farben festhalten und weitergeben", ["page11.htm", "page12.htm", "page13.htm", "page14.htm", "page19.htm", "page20.htm", "page03.htm"]),
     ("Das Programm", ["page16.htm", "page17.htm", "page21.htm", "page18.htm"]),
 ]
@@ -339,6 +339,38 @@ Zwischenablage, bereit für eine Tabellenkalkulation.</p>
 Kontrastverhältnis und Lc dieses Textes auf seiner Fläche.</p>
 <p>Im Terminal gibt <code>tinctora --contrast DATEI.tnfx</code> beide Maße für jedes Farbpaar aus, das eine
 Farbeinstellungsdatei zeigt, ohne Fenster (siehe <a href="page21.htm">Die Befehlszeile</a>).</p>
+"""),
+dict(file="page24.htm", title="Rückgängig und Verlauf",
+     summary="Farbentscheidungen zurücknehmen und wiederherstellen",
+     keywords=["Rückgängig", "Wiederherstellen", "Verlauf", "Schritt", "Strg+Z", "Strg+Y"],
+     body=f"""
+<p>Jede Farbentscheidung ist ein Schritt: ein Klick oder ein ganzes Ziehen auf dem Farbband oder im
+Hell/Dunkel-Feld, eine andere Harmonieart, Farbbandart oder Winkelart, ein Ziehen an einem Winkelregler,
+die Anzahl der Felder, Fixieren ein und aus, ein Klick in die andere Hälfte einer fixierten Anzeige,
+separates Einstellen ein und aus und die Fläche, die es einstellt, eine eingegebene oder mit der Pipette
+aufgenommene Farbe, Text anstelle von Flächen ein und aus, das versteckte Farbband. Auch das Wählen einer
+anderen Fläche ist ein Schritt.</p>
+<table class="keys">
+<tr><th>Befehl (Menü Bearbeiten)</th><th>Taste</th></tr>
+<tr><td>Rückgängig</td><td>{key("Strg+Z")}</td></tr>
+<tr><td>Wiederherstellen</td><td>{key("Strg+Umschalt+Z")} oder {key("Strg+Y")}</td></tr>
+<tr><td>Verlauf...</td><td></td></tr>
+</table>
+<p>{ui("Rückgängig")} zeigt die Anzeige so, wie sie vor dem Schritt war: die Flächen und ihre Werte, die
+Bandposition, das Fadenkreuz mit seinen Prozenten, die Regler, die gewählte Fläche und beide Hälften einer
+fixierten Anzeige. {ui("Wiederherstellen")} bringt zurück, was der Schritt bewirkt hat. Die Statuszeile
+nennt den Schritt, den ein Befehl zurücknehmen oder wiederherstellen würde, zum Beispiel
+{ui("Rückgängig: Bandposition")}. Während Sie in einen Text der Textansicht schreiben, macht {key("Strg+Z")}
+dort das Schreiben rückgängig, nicht einen Farbschritt.</p>
+<h2>Das Verlaufsfenster</h2>
+<p>{ui("Bearbeiten &gt; Verlauf...")} öffnet ein kleines Fenster mit allen Schritten, der aktuelle ist markiert.
+Ein Klick auf einen Schritt geht zu den Farben, die er hinterlassen hat; ein Klick auf {ui("Anfang")} geht
+dorthin zurück, wo der Verlauf begann. Ein neuer Schritt nach dem Zurückgehen ersetzt die Schritte, die
+danach kamen.</p>
+<p>Der Verlauf beginnt beim Programmstart und neu, wenn eine Datei geöffnet wird; er behält die letzten
+10.000 Schritte. Beim Speichern wird der aktuelle Schritt zum gespeicherten: Wer rückgängig macht oder
+wiederherstellt, bis er wieder dort ist, hat nichts zu speichern, und das Programm fragt beim Beenden
+nicht; wer sich davon entfernt, hat die Datei wieder geändert.</p>
 """),
 dict(file="page11.htm", title="Farbeinstellungen speichern und laden",
      summary="die Tinctora-Datei (*.tnfx)",

@@ -17,7 +17,7 @@ in your browser.</p>
 
 SECTIONS = [
     ("Getting started", ["page01.htm", "page02.htm", "page04.htm", "page07.htm"]),
-    ("Working with combinations", ["page08.htm", "page09.htm", "page10.htm", "page05.htm", "page15.htm", "page06.htm", "page22.htm", "page23.htm"]),
+    ("Working with combinations", ["page08.htm", "page09.htm", "page10.htm", "page05.htm", "page15.htm", "page06.htm", "page22.htm", "page23.htm", "page24.htm"]),
     ("Keeping and passing on colours", ["page11.htm", "page12.htm", "page13.htm", "page14.htm", "page19.htm", "page20.htm", "page03.htm"]),
     ("The program", ["page16.htm", "page17.htm", "page21.htm", "page18.htm"]),
 ]
@@ -331,6 +331,34 @@ spreadsheet.</p>
 ratio and Lc of that text on its field.</p>
 <p>From a terminal, <code>tinctora --contrast FILE.tnfx</code> prints both measures for every pair of colours a
 settings file shows, without a window (see <a href="page21.htm">The command line</a>).</p>
+"""),
+dict(file="page24.htm", title="Undo and the history",
+     summary="taking colour decisions back and bringing them again",
+     keywords=["undo", "redo", "history", "step", "Ctrl+Z", "Ctrl+Y"],
+     body=f"""
+<p>Every colour decision is one step: a click or a whole drag on the colour band or in the light/dark
+field, another harmony mode, band type or angle type, a drag of an angle slider, the number of fields,
+fixing on and off, a click into the other half of a fixed display, separate adjustment on and off and the
+field it adjusts, a colour typed in or picked with the pipette, text instead of fields on and off, the
+hidden band. Selecting another field is a step as well.</p>
+<table class="keys">
+<tr><th>Command (Edit menu)</th><th>Key</th></tr>
+<tr><td>Undo</td><td>{key("Ctrl+Z")}</td></tr>
+<tr><td>Redo</td><td>{key("Ctrl+Shift+Z")} or {key("Ctrl+Y")}</td></tr>
+<tr><td>History...</td><td></td></tr>
+</table>
+<p>{ui("Undo")} shows the display as it was before the step: the fields and their values, the band
+position, the cross-hair with its percentages, the sliders, the selected field and both halves of a fixed
+display. {ui("Redo")} brings back what the step made. The status bar names the step a command would take
+back or bring again, for example {ui("Undo: band position")}. While you type in a text of the text view,
+{key("Ctrl+Z")} undoes the typing there, not a colour step.</p>
+<h2>The history window</h2>
+<p>{ui("Edit &gt; History...")} opens a small window that lists the steps, the current one marked. Click a step
+to go to the colours it left; click {ui("Start")} to go back to where the history began. A new step after
+going back replaces the steps that came after it.</p>
+<p>The history begins when the program starts and anew when a file is opened; it keeps the last 10,000
+steps. When you save, the current step is the saved one: undoing or redoing back to it leaves nothing to
+save, so closing the program does not ask; moving away from it marks the file as changed again.</p>
 """),
 dict(file="page11.htm", title="Saving and loading colour settings",
      summary="the Tinctora file (*.tnfx)",
