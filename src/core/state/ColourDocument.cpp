@@ -373,11 +373,15 @@ void ColourDocument::fixStandSetzen(const FixStand& stand)
     markieren(Aenderung::fixierung);
 }
 
+// A single display has no halves: a click into its big field changes nothing.
 void ColourDocument::haelfteWaehlen(bool links)
 {
-    m_stand.fixLinksAktiv = links;
-    (links ? m_stand.fixWechselRechts : m_stand.fixWechselLinks) = true;
-    markieren(Aenderung::fixierung);
+    if (!m_stand.fixiert)
+        return;
+    bool anders = setzen(m_stand.fixLinksAktiv, links);
+    anders |= setzen(links ? m_stand.fixWechselRechts : m_stand.fixWechselLinks, true);
+    if (anders)
+        markieren(Aenderung::fixierung);
 }
 
 void ColourDocument::wechselErledigt(bool links)

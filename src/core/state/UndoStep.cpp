@@ -21,11 +21,15 @@ Worte worte(const MainState& s)
     return w;
 }
 
-bool istAblauf(std::size_t wort)
+// The window's progress, and where the angle markers were drawn last (the
+// picture's bookkeeping, drawn anew with every step): no part of a step.
+bool keinTeil(std::size_t wort)
 {
     constexpr std::size_t von = offsetof(MainState, ablauf) / sizeof(std::uint32_t);
     constexpr std::size_t bis = (offsetof(MainState, ablauf) + sizeof(Ablauf) + 3) / sizeof(std::uint32_t);
-    return wort >= von && wort < bis;
+    constexpr std::size_t gezeichnet =
+        (offsetof(MainState, farbWerte) + sizeof(int) * slot::posGezeichnetGross) / sizeof(std::uint32_t);
+    return (wort >= von && wort < bis) || (wort >= gezeichnet && wort < gezeichnet + 4);
 }
 
 } // namespace
@@ -37,7 +41,7 @@ StateDelta::StateDelta(const MainState& von, const MainState& nach)
     std::vector<std::uint8_t> daten;
     daten.reserve(3 * wortAnzahl);
     for (std::size_t i = 0; i < wortAnzahl; ++i) {
-        if (a[i] == b[i] || istAblauf(i))
+        if (a[i] == b[i] || keinTeil(i))
             continue;
         daten.push_back(static_cast<std::uint8_t>(i));
         std::uint32_t x = a[i] ^ b[i];

@@ -29,6 +29,9 @@ void DisplayRender::zeichnen(bool beideHaelften)
 {
     const MainState& s = m_host.state();
     m_parts.fixing->zeigen(beideHaelften);
+    // The wheel turns by the marker's place: the marker moves first.
+    if (!m_parts.eingabe->beschaeftigt())
+        m_parts.display->bandMarkerVerschieben(s.posGross());
     m_host.bandTypZeigen();
     m_parts.modes->modusZeigen();
     m_parts.band->steuerungZeigen();
@@ -36,7 +39,5 @@ void DisplayRender::zeichnen(bool beideHaelften)
     m_parts.websicher->zeigen();
     m_parts.display->allesMalen();
     m_parts.text->zeigen();
-    if (!m_parts.eingabe->beschaeftigt())
-        m_parts.display->bandMarkerVerschieben(s.posGross());
     m_parts.selection->auswahlZeigen();
 }

@@ -114,8 +114,11 @@ void SeparateAdjustment::zeigen()
     MainWidgets& w = m_host.w();
     const FeldWerte<QRadioButton*> knoepfe{{w.RadioButton1, w.RadioButton4, w.RadioButton2, w.RadioButton3}};
     for (const Feld f : alleFelder) {
-        const QSignalBlocker still(knoepfe[f]);
-        knoepfe[f]->setChecked(s.separatModus && s.feldAn[f]);
+        // Switched off, the buttons keep their marks greyed, as switching off leaves them.
+        if (s.separatModus) {
+            const QSignalBlocker still(knoepfe[f]);
+            knoepfe[f]->setChecked(s.feldAn[f]);
+        }
         knoepfe[f]->setEnabled(s.separatModus);
     }
     if (!s.separatModus) {
