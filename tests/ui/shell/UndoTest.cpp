@@ -5,6 +5,7 @@
 #include "ui/soak/SessionChecks.h"
 
 #include <QAbstractItemView>
+#include <QTextEdit>
 #include <QTemporaryDir>
 #include <QUndoStack>
 
@@ -118,4 +119,26 @@ TEST(Undo, UndoingBackToTheSavedStepClearsTheModifiedState)
     EXPECT_TRUE(f.form->datei().FormCloseQuery()); // no question: a box would block here
     f.taste(Qt::Key_Z, Qt::ControlModifier);
     EXPECT_TRUE(f.aktion(Aktion::dateiSpeichern).isEnabled());
+}
+
+// Ctrl+Z in a text of the text view undoes the typing there, not a colour step.
+TEST(Undo, TypingInTheTextViewKeepsItsOwnUndo)
+{
+    VerlaufFenster f;
+    bandKlick(f, 300);
+    ASSERT_TRUE(f.schritte(1));
+    werkzeug(f, Aktion::TextAnstelleFlaechen);
+    QTextEdit* text = f.w().RichEdit1;
+    ASSERT_TRUE(QTest::qWaitFor([&] { return text->isVisible(); }));
+    f.form->activateWindow();
+    text->setFocus();
+    text->moveCursor(QTextCursor::End);
+    const QString vorher = text->toPlainText();
+    QTest::keyClicks(text, QStringLiteral("xyz"));
+    ASSERT_NE(text->toPlainText(), vorher);
+    const int schritt = f.verlauf().index();
+    QTest::keyClick(text, Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(text->toPlainText(), vorher);
+    EXPECT_EQ(f.verlauf().index(), schritt);
+    EXPECT_EQ(f.s().posGross(), 300);
 }
