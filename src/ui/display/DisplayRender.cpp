@@ -1,10 +1,12 @@
 #include "ui/display/DisplayRender.h"
 
+#include "core/documents/Palette.h"
 #include "ui/display/BandAngleControls.h"
 #include "ui/display/DisplayHost.h"
 #include "ui/display/DisplayParts.h"
 #include "ui/display/FieldDisplay.h"
 #include "ui/display/FieldSelection.h"
+#include "ui/display/FixedPanels.h"
 #include "ui/display/Fixing.h"
 #include "ui/display/ManualInputApply.h"
 #include "ui/display/ModeActions.h"
@@ -28,7 +30,9 @@ void DisplayRender::connectDocument()
 void DisplayRender::zeichnen(bool beideHaelften)
 {
     const MainState& s = m_host.state();
-    m_parts.fixing->zeigen(beideHaelften);
+    m_parts.fixing->zeigen();
+    if (beideHaelften && s.fixiert)
+        andereHaelfteMalen();
     // The wheel turns by the marker's place: the marker moves first.
     if (!m_parts.eingabe->beschaeftigt())
         m_parts.display->bandMarkerVerschieben(s.posGross());
@@ -40,4 +44,25 @@ void DisplayRender::zeichnen(bool beideHaelften)
     m_parts.display->allesMalen();
     m_parts.text->zeigen();
     m_parts.selection->auswahlZeigen();
+}
+
+// The half not edited shows the stored combination, computed as opening a
+// file computes it and drawn by the routines that draw the edited half.
+void DisplayRender::andereHaelfteMalen()
+{
+    const MainState& s = m_host.state();
+    MainState andere = schnappschussZustand(s.fixStand, s.nurWebsicher);
+    andere.fixiert = true;
+    andere.fixLinksAktiv = !s.fixLinksAktiv;
+    andere.fixStand = s.fixStand;
+    andere.aktionen.fixieren = true;
+    andere.stufenFixLinks = s.stufenFixLinks;
+    andere.stufenFixRechts = s.stufenFixRechts;
+    m_host.dokument().mitStand(andere, [this] {
+        const Modus modus = m_host.state().modus();
+        m_parts.fixedPanels->halbeZeigen(modus, m_host.state().fixLinksAktiv);
+        m_parts.modes->werteReihenVorbereiten(modus);
+        m_parts.display->allesMalen();
+        m_parts.text->zeigen();
+    });
 }

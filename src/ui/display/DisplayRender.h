@@ -17,6 +17,8 @@ public:
     void zeichnen(bool beideHaelften = false);
 
 private:
+    void andereHaelfteMalen();
+
     DisplayHost& m_host;
     DisplayParts& m_parts;
 };

@@ -8,8 +8,6 @@
 #include "ui/display/FixedPanels.h"
 #include "ui/display/LightDarkField.h"
 #include "ui/display/ModeActions.h"
-#include "ui/display/TextView.h"
-#include "core/documents/Palette.h"
 #include "core/documents/SettingsApply.h"
 #include "ui/language/ActionRegistry.h"
 #include "core/language/LanguageTable.h"
@@ -171,7 +169,7 @@ void Fixing::einzelAufbauen(bool linksBearbeitet)
     einzelAnzeigeZeigen();
 }
 
-void Fixing::zeigen(bool andereHaelfte)
+void Fixing::zeigen()
 {
     const MainState& s = m_host.state();
     if (s.fixiert && !m_fixiertGezeigt) {
@@ -182,30 +180,8 @@ void Fixing::zeigen(bool andereHaelfte)
     }
     m_fixiertGezeigt = s.fixiert;
     m_linksGezeigt = s.fixLinksAktiv;
-    if (s.fixiert && andereHaelfte)
-        andereHaelfteMalen();
 }
 
-// The half not edited shows the stored combination, computed as opening a
-// file computes it and drawn by the routines that draw the edited half.
-void Fixing::andereHaelfteMalen()
-{
-    const MainState& s = m_host.state();
-    MainState andere = schnappschussZustand(s.fixStand, s.nurWebsicher);
-    andere.fixiert = true;
-    andere.fixLinksAktiv = !s.fixLinksAktiv;
-    andere.fixStand = s.fixStand;
-    andere.aktionen.fixieren = true;
-    andere.stufenFixLinks = s.stufenFixLinks;
-    andere.stufenFixRechts = s.stufenFixRechts;
-    m_host.dokument().mitStand(andere, [this] {
-        const Modus modus = m_host.state().modus();
-        m_parts.fixedPanels->halbeZeigen(modus, m_host.state().fixLinksAktiv);
-        m_parts.modes->werteReihenVorbereiten(modus);
-        m_parts.display->allesMalen();
-        m_parts.text->zeigen();
-    });
-}
 
 // The upper row may still be laid out for the right half's mode.
 void Fixing::einzelAnzeigeNeuMalen(bool linksBearbeitet)

@@ -28,9 +28,8 @@ public:
     // Re-selects the field a status text names, in the right (left) half.
     void zurueckZurAltenFlaecheRe(const QString& text);
     void zurueckZurAltenFlaecheLi(const QString& text);
-    // The display fixed or single as the state is; andereHaelfte: the half not
-    // edited is drawn from the stored combination.
-    void zeigen(bool andereHaelfte);
+    // The display fixed or single as the state is.
+    void zeigen();
 
 private:
     FixEingaben eingaben() const;
@@ -38,7 +37,6 @@ private:
     void ausschalten();
     void haelftenAufbauen(Modus rechts, Modus links);
     void einzelAufbauen(bool linksBearbeitet);
-    void andereHaelfteMalen();
     void haelftenFaerben();
     void textFelderVerdoppeln();
     void untereReiheFuellen();
