@@ -354,7 +354,7 @@ anderen Fläche ist ein Schritt.</p>
 <tr><th>Befehl (Menü Bearbeiten)</th><th>Taste</th></tr>
 <tr><td>Rückgängig</td><td>{key("Strg+Z")}</td></tr>
 <tr><td>Wiederherstellen</td><td>{key("Strg+Umschalt+Z")} oder {key("Strg+Y")}</td></tr>
-<tr><td>Verlauf...</td><td></td></tr>
+<tr><td>Verlauf</td><td></td></tr>
 </table>
 <p>{ui("Rückgängig")} zeigt die Anzeige so, wie sie vor dem Schritt war: die Flächen und ihre Werte, die
 Bandposition, das Fadenkreuz mit seinen Prozenten, die Regler, die gewählte Fläche und beide Hälften einer
@@ -363,7 +363,7 @@ nennt den Schritt, den ein Befehl zurücknehmen oder wiederherstellen würde, zu
 {ui("Rückgängig: Bandposition")}. Während Sie in einen Text der Textansicht schreiben, macht {key("Strg+Z")}
 dort das Schreiben rückgängig, nicht einen Farbschritt.</p>
 <h2>Das Verlaufsfenster</h2>
-<p>{ui("Bearbeiten &gt; Verlauf...")} öffnet ein kleines Fenster mit allen Schritten, der aktuelle ist markiert.
+<p>{ui("Bearbeiten &gt; Verlauf")} öffnet ein kleines Fenster mit allen Schritten, der aktuelle ist markiert.
 Ein Klick auf einen Schritt geht zu den Farben, die er hinterlassen hat; ein Klick auf {ui("Anfang")} geht
 dorthin zurück, wo der Verlauf begann. Ein neuer Schritt nach dem Zurückgehen ersetzt die Schritte, die
 danach kamen.</p>

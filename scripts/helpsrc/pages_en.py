@@ -345,7 +345,7 @@ hidden band. Selecting another field is a step as well.</p>
 <tr><th>Command (Edit menu)</th><th>Key</th></tr>
 <tr><td>Undo</td><td>{key("Ctrl+Z")}</td></tr>
 <tr><td>Redo</td><td>{key("Ctrl+Shift+Z")} or {key("Ctrl+Y")}</td></tr>
-<tr><td>History...</td><td></td></tr>
+<tr><td>History</td><td></td></tr>
 </table>
 <p>{ui("Undo")} shows the display as it was before the step: the fields and their values, the band
 position, the cross-hair with its percentages, the sliders, the selected field and both halves of a fixed
@@ -353,7 +353,7 @@ display. {ui("Redo")} brings back what the step made. The status bar names the s
 back or bring again, for example {ui("Undo: band position")}. While you type in a text of the text view,
 {key("Ctrl+Z")} undoes the typing there, not a colour step.</p>
 <h2>The history window</h2>
-<p>{ui("Edit &gt; History...")} opens a small window that lists the steps, the current one marked. Click a step
+<p>{ui("Edit &gt; History")} opens a small window that lists the steps, the current one marked. Click a step
 to go to the colours it left; click {ui("Start")} to go back to where the history began. A new step after
 going back replaces the steps that came after it.</p>
 <p>The history begins when the program starts and anew when a file is opened; it keeps the last 10,000

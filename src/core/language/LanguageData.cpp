@@ -358,7 +358,7 @@ constexpr std::array<TextEntry, txtCount> texte{{
     {Txt::undoHint, "Macht den letzten Schritt rückgängig", "Undoes the last step"},
     {Txt::redo, "&Wiederherstellen", "&Redo"},
     {Txt::redoHint, "Stellt den zuletzt rückgängig gemachten Schritt wieder her", "Redoes the step undone last"},
-    {Txt::verlauf, "&Verlauf...", "&History..."},
+    {Txt::verlauf, "&Verlauf", "&History"},
     {Txt::verlaufHint, "Alle Schritte; ein Klick geht zu ihrem Stand zurück", "Every step; a click goes back to where it left the colors"},
     {Txt::verlaufTitel, "Verlauf", "History"},
     {Txt::verlaufAnfang, "Anfang", "Start"},

@@ -162,7 +162,6 @@ void SeparateAdjustment::grossesFeldNehmen()
     m_host.dokument().feldTeilnahme(Feld::gross, true);
     m_host.dokument().feldWaehlen(Feld::gross);
     m_parts.display->datenHolen(s.posGross(), false);
-    m_parts.hellDunkel->hellDunkelEinfaerben(slot::basisGross, slot::basisGross + 1, slot::basisGross + 2);
     m_parts.hellDunkel->setPfeil();
 }
 
