@@ -64,13 +64,17 @@ void ColourDocument::ankuendigen()
 
 // --- the history ---
 
+// A press and a release close what came before them: a change made before the
+// press, or by the drag, never joins the next one.
 void ColourDocument::gesteBeginnen()
 {
+    schrittAbschliessen();
     m_geste = ++m_gesten;
 }
 
 void ColourDocument::gesteBeenden()
 {
+    schrittAbschliessen();
     m_geste = 0;
 }
 

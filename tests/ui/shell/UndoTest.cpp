@@ -17,8 +17,8 @@ namespace
 struct VerlaufFenster : ShownWindow {
     VerlaufFenster()
     {
-        // The user's steps start once the window is shown.
-        QTest::qWait(0);
+        // The user's steps start from the shown window, as the first show starts them.
+        form->dokument().schrittAbschliessen();
         form->dokument().verlaufNeu();
     }
     QUndoStack& verlauf() { return form->dokument().verlauf(); }
@@ -30,6 +30,7 @@ struct VerlaufFenster : ShownWindow {
     void taste(Qt::Key key, Qt::KeyboardModifiers mods)
     {
         form->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
         QTest::keyClick(form.get(), key, mods);
     }
     QAction& aktion(Aktion a) { return form->actions().action(a); }
@@ -73,19 +74,20 @@ TEST(Undo, TwoBandClicksAreTakenBackAndBroughtAgainWithTheKeys)
 TEST(Undo, ADragIsOneStepAndTheHistoryWindowListsTheSteps)
 {
     VerlaufFenster f;
+    // The later moves come after the first became a step, and join it.
     drueck(f.w().Image2, {100, 30});
-    for (int x = 110; x <= 300; x += 20) {
+    ASSERT_TRUE(f.schritte(1));
+    for (int x = 110; x <= 300; x += 20)
         zieh(f.w().Image2, {x, 30});
-        QTest::qWait(0);
-    }
     loslass(f.w().Image2, {300, 30});
     QWidget* feld = f.w().PaintBox3;
     drueck(feld, {20, 200});
+    ASSERT_TRUE(f.schritte(2));
     zieh(feld, {60, 120});
-    QTest::qWait(0);
     zieh(feld, {90, 60});
     loslass(feld, {90, 60});
-    ASSERT_TRUE(f.schritte(2));
+    f.form->dokument().schrittAbschliessen();
+    ASSERT_EQ(f.verlauf().count(), 2);
     EXPECT_EQ(f.verlauf().text(0), QStringLiteral("band position"));
     EXPECT_EQ(f.verlauf().text(1), QStringLiteral("light/dark"));
 
