@@ -79,6 +79,7 @@ struct AktionsStand {
     bool nurWebsichereFarbenAnzeigen = false;
     bool textAnstelleFlaechen = false;
     bool farbstreifenVerstecken = false;
+    bool operator==(const AktionsStand&) const = default;
 };
 
 // How far the window has got with what it is doing: a mouse held down, the

@@ -58,6 +58,8 @@ public:
     static bool imModus(Feld feld, Modus modus);
     // The selection operation of one field.
     void waehlen(Feld feld);
+    // Separate adjustment's radio button of a field.
+    QRadioButton* radioButton(Feld feld) const;
     // The status text of the state's selected field.
     void auswahlZeigen();
     // Runs the click bound to a field as a click on it would.
@@ -88,7 +90,6 @@ private:
     void statusTextSchreiben(Feld feld);
     void zielSetzen(Feld feld);
     void teilnahmeSetzen(Feld feld);
-    QRadioButton* radioButton(Feld feld) const;
 
     DisplayHost& m_host;
     DisplayParts& m_parts;

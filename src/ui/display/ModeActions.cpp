@@ -113,22 +113,14 @@ void ModeActions::farbreihenExecute()
 void ModeActions::modusWechseln(Modus modus)
 {
     const MainState& s = m_host.state();
-    MainWidgets& w = m_host.w();
-    // Colour rows leave them as they are.
-    if (modus != Modus::reihen) {
-        m_host.actions().action(Aktion::gezielteManuelleEingabeVonWerten).setEnabled(true);
-        m_host.actions().action(Aktion::pipette).setEnabled(true);
-    }
-    if (istHarmonie(modus)) {
-        w.Panel1->hide();
-    } else {
+    if (!istHarmonie(modus)) {
         // Separate adjustment is switched off through its own action.
         QAction& separat = m_host.actions().action(Aktion::farbenSeparatEinstellen);
         if (s.separatModus && separat.isChecked())
             separat.trigger();
         m_host.dokument().modusFelderSetzen(modus);
-        separat.setEnabled(false);
     }
+    aktionenFuerModus(modus);
     if (s.eingabeUebernommen) {
         m_host.dokument().eingabeUebernommen(false);
         m_parts.hellDunkel->setPfeil();
@@ -173,6 +165,20 @@ void ModeActions::modusAnzeigen(Modus modus)
     m_host.dokument().modusSetzen(modus);
 }
 
+// Colour rows leave the manual input and the pipette as they are, and offer no
+// separate adjustment; a harmony has no same-colour warning.
+void ModeActions::aktionenFuerModus(Modus modus)
+{
+    if (modus != Modus::reihen) {
+        m_host.actions().action(Aktion::gezielteManuelleEingabeVonWerten).setEnabled(true);
+        m_host.actions().action(Aktion::pipette).setEnabled(true);
+    }
+    if (istHarmonie(modus))
+        m_host.w().Panel1->hide();
+    else
+        m_host.actions().action(Aktion::farbenSeparatEinstellen).setEnabled(false);
+}
+
 void ModeActions::statusTextZeigen(Modus modus)
 {
     const Txt text = modusStatusText(static_cast<int>(modus));
@@ -183,17 +189,8 @@ void ModeActions::statusTextZeigen(Modus modus)
 // leaves them, without computing anything.
 void ModeActions::modusZeigen()
 {
-    const MainState& s = m_host.state();
-    const Modus modus = s.modus();
-    MainWidgets& w = m_host.w();
-    if (modus != Modus::reihen) {
-        m_host.actions().action(Aktion::gezielteManuelleEingabeVonWerten).setEnabled(true);
-        m_host.actions().action(Aktion::pipette).setEnabled(true);
-    }
-    if (istHarmonie(modus))
-        w.Panel1->hide();
-    else
-        m_host.actions().action(Aktion::farbenSeparatEinstellen).setEnabled(false);
+    const Modus modus = m_host.state().modus();
+    aktionenFuerModus(modus);
     statusTextZeigen(modus);
     winkelSteuerungZeigen(modus);
     anzeigeZeigen(modus);

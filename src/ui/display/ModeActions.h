@@ -54,6 +54,7 @@ private:
     void felderUndWinkel(Modus modus);
     void winkelSteuerungZeigen(Modus modus);
     void statusTextZeigen(Modus modus);
+    void aktionenFuerModus(Modus modus);
     void neuBerechnen(Modus modus);
     void anzeigeZeigen(Modus modus);
     // Both layout steps of the rows, as resizing and the compact layout ask.

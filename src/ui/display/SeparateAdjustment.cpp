@@ -112,14 +112,14 @@ void SeparateAdjustment::zeigen()
 {
     const MainState& s = m_host.state();
     MainWidgets& w = m_host.w();
-    const FeldWerte<QRadioButton*> knoepfe{{w.RadioButton1, w.RadioButton4, w.RadioButton2, w.RadioButton3}};
     for (const Feld f : alleFelder) {
+        QRadioButton* knopf = m_parts.selection->radioButton(f);
         // Switched off, the buttons keep their marks greyed, as switching off leaves them.
         if (s.separatModus) {
-            const QSignalBlocker still(knoepfe[f]);
-            knoepfe[f]->setChecked(s.feldAn[f]);
+            const QSignalBlocker still(knopf);
+            knopf->setChecked(s.feldAn[f]);
         }
-        knoepfe[f]->setEnabled(s.separatModus);
+        knopf->setEnabled(s.separatModus);
     }
     if (!s.separatModus) {
         w.Panel12->hide();

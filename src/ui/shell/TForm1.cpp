@@ -75,10 +75,12 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent)
     connectWidgets();
     connectActions();
     // The actions' check marks show the document's choices, whoever made them.
-    connect(&m_dokument, &ColourDocument::geaendert, this, [this](Aenderungen was) {
-        if (was & (Aenderung::band | Aenderung::modus | Aenderung::separat | Aenderung::ansicht |
-                   Aenderung::fixierung))
-            m_actions->zustandZeigen(state().aktionen);
+    connect(&m_dokument, &ColourDocument::geaendert, this, [this] {
+        // A band drag announces every move; the marks change only with the choices.
+        if (state().aktionen == m_gezeigteAktionen)
+            return;
+        m_gezeigteAktionen = state().aktionen;
+        m_actions->zustandZeigen(m_gezeigteAktionen);
     });
     m_parts->connectAll();
     m_ausgabe = std::make_unique<ValueOutput>(*this);

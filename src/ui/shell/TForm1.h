@@ -177,6 +177,7 @@ private:
     QSize screenSize() const;
 
     ColourDocument m_dokument;
+    AktionsStand m_gezeigteAktionen; // the choices the check marks show
     MainWidgets m_w;
     QImage m_winkelBild;
     QImage m_imageOriginal;
