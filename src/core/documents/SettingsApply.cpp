@@ -5,7 +5,7 @@
 #include "core/colour/LightDark.h"
 #include "core/harmony/FieldColours.h"
 #include "core/harmony/Positions.h"
-#include "core/harmony/RecomputeHooks.h"
+#include "core/harmony/StateHooks.h"
 
 #include <algorithm>
 
@@ -50,30 +50,6 @@ int xSlot(Feld feld)
 {
     return dateiSlot::hdGrossX + 2 * feldIndex(feld);
 }
-
-// The recompute's hooks without a window: colours are mixed into the state,
-// the angle markers' drawn positions are kept, nothing is shown.
-class KernHooks : public RecomputeHooks
-{
-public:
-    explicit KernHooks(MainState& s) : m_s(s) {}
-    void farben() override { ::farben(m_s, m_ziel); }
-    void farbenA() override { ::farbenA(m_s, m_ziel); }
-    void winkelZeichnen() override { winkelZeichnenPruefen(m_s); }
-    void bandMarkerVerschieben(int) override {}
-    bool manualInputToOuterRowField() const override { return false; }
-    void neuFaerben()
-    {
-        if (istReihenModus(m_s.modus()))
-            farbenA();
-        else
-            farben();
-    }
-
-private:
-    MainState& m_s;
-    OhneAnzeige m_ziel;
-};
 
 void teilnahmeSetzen(MainState& s, Feld feld)
 {
@@ -239,7 +215,7 @@ void positionenSetzen(MainState& s, const DateiEinstellung& e)
 
 void einstellungAnwenden(MainState& s, const DateiEinstellung& e)
 {
-    KernHooks hooks(s);
+    StateHooks hooks(s);
     if (e.realistisch) {
         s.aktionen.realistisch = *e.realistisch;
         s.bandLuminoes = !*e.realistisch;

@@ -32,7 +32,7 @@ public:
 Rgb mische(const MainState& s, int basisSlot, int dunkel, int hell);
 
 // Mixes and paints the fields of the 2-, 3- and 4-colour harmonies that take part.
-void farben(MainState& s, PaintTarget& target);
+void farben(const MainState& s, PaintTarget& target);
 
 // Paints every field a 2-, 3- or 4-colour harmony of the state's mode shows,
 // whichever of them take part in the band's moves.
@@ -41,6 +41,9 @@ void harmonieMalen(const MainState& s, PaintTarget& target);
 // Mixes and paints every field of a fanning or colour row and keeps the final
 // values in endFarben (and endFarbenFix while nothing is fixed).
 void farbenA(MainState& s, PaintTarget& target);
+
+// Paints the fields of a fanning or colour row as farbenA mixes them, keeping nothing.
+void reihenMalen(const MainState& s, PaintTarget& target);
 
 // One ring: basisReihe/endFarben elements j0..j1 (six), row light/dark index i
 // for the first field and i+1 for the second, painted into row panels a and b.

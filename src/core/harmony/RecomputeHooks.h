@@ -1,19 +1,20 @@
 #pragma once
 
-// What the recompute needs from the window: repainting, the angle markers and
-// the band markers. The core computes; the window implements these.
+// What the recompute hands on as it goes: mixed colours, the angle markers and
+// the band marker. The document implements it on the state (StateHooks); the
+// views then show what it noted.
 class RecomputeHooks
 {
 public:
     virtual ~RecomputeHooks() = default;
 
-    // Repaint the fields of the 2-, 3- and 4-colour harmonies.
+    // The fields of the 2-, 3- and 4-colour harmonies are mixed anew.
     virtual void farben() = 0;
-    // Repaint the fields of fanning and colour rows.
+    // The fields of fanning and colour rows are mixed anew.
     virtual void farbenA() = 0;
-    // Redraw the per-field markers of the angle image (separate adjustment).
+    // The per-field markers of the angle image may be due (separate adjustment).
     virtual void winkelZeichnen() = 0;
-    // Move both band markers to the band's left edge plus p.
+    // Both band markers belong at the band's left edge plus p.
     virtual void bandMarkerVerschieben(int p) = 0;
     // The manual input dialog is applying its colour to an outer row field;
     // the band markers then stay where they are.

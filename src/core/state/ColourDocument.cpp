@@ -6,6 +6,7 @@
 #include "core/documents/SettingsApply.h"
 #include "core/harmony/FieldColours.h"
 #include "core/harmony/Positions.h"
+#include "core/harmony/StateHooks.h"
 #include "core/state/UndoStep.h"
 
 #include <QScopedValueRollback>
@@ -80,7 +81,7 @@ void ColourDocument::gesteBeenden()
 
 void ColourDocument::schrittPlanen(Aenderungen was)
 {
-    if (m_wendet)
+    if (m_wendet || !(was & ~Aenderungen(Aenderung::marker)))
         return;
     if (!m_seitFestgehalten)
         m_schrittGeste = m_geste;
@@ -126,32 +127,46 @@ void ColourDocument::schrittAnwenden(const StateDelta& d)
 
 // --- the recompute ---
 
-void ColourDocument::datenHolen(int p, bool recolour, RecomputeHooks& hooks)
+void ColourDocument::datenHolen(int p, bool recolour)
 {
     const Sammlung eineAenderung(*this);
+    StateHooks hooks(m_stand);
     ::datenHolen(m_stand, p, 0, recolour, hooks);
-    // Computing alone changes the band positions; the fields show their new
-    // colours only when they are painted.
-    markieren(recolour ? Aenderung::band | Aenderung::farben : Aenderung::band);
+    Aenderungen was = Aenderung::band;
+    if (recolour)
+        was |= Aenderung::farben | Aenderung::gemischt;
+    if (m_stand.ablauf.winkelMarkerFaellig)
+        was |= Aenderung::marker;
+    markieren(was);
 }
 
-void ColourDocument::farbenMischen(PaintTarget& ziel)
+void ColourDocument::datenHolenAmTeilnehmer()
 {
-    ::farben(m_stand, ziel);
-    markieren(Aenderung::farben);
+    const MainState& s = m_stand;
+    if (s.feldGrossAn() && s.feldRechtsAn())
+        datenHolen(s.posGross(), true);
+    else if (s.feldRechtsAn())
+        datenHolen(s.posRechts(), true);
+    else if (s.feldLinksAn())
+        datenHolen(s.posLinks(), true);
+    else if (s.feldMitteAn())
+        datenHolen(s.posMitte(), true);
+    else if (s.feldGrossAn())
+        datenHolen(s.posGross(), true);
 }
 
-void ColourDocument::reihenMischen(PaintTarget& ziel)
-{
-    ::farbenA(m_stand, ziel);
-    markieren(Aenderung::farben);
-}
-
+// Moving a point mixes its field anew, whoever moved it.
 HdPunkt ColourDocument::hellDunkelSetzen(int x, int y)
 {
     const HdPunkt p = bewegeHellDunkelRechnen(m_stand, x, y);
-    markieren(Aenderung::hellDunkel);
+    StateHooks(m_stand).neuFaerben();
+    markieren(Aenderung::hellDunkel | Aenderung::farben);
     return p;
+}
+
+void ColourDocument::hellDunkelErneuern()
+{
+    hellDunkelSetzen(m_stand.hdPunktX[m_stand.hdZiel], m_stand.hdPunktY[m_stand.hdZiel]);
 }
 
 bool ColourDocument::winkelMarkerFaellig()
@@ -244,6 +259,21 @@ void ColourDocument::winkelReglerSetzen(int erster, int zweiter)
 void ColourDocument::winkelMarkerVergessen()
 {
     gezeichnetVergessen(m_stand);
+}
+
+void ColourDocument::separatWinkelMarkerErneuern()
+{
+    if (m_stand.aktionen.farbenSeparatEinstellen)
+        winkelMarkerErneuern();
+}
+
+void ColourDocument::winkelMarkerErneuern()
+{
+    gezeichnetVergessen(m_stand);
+    if (winkelZeichnenPruefen(m_stand)) {
+        m_stand.ablauf.winkelMarkerFaellig = true;
+        markieren(Aenderung::marker);
+    }
 }
 
 // --- selection and separate adjustment ---

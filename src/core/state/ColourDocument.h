@@ -13,9 +13,7 @@ class StateDelta;
 struct DateiEinstellung;
 struct EinstellungsBlock;
 struct HdPunkt;
-class PaintTarget;
 class QImage;
-class RecomputeHooks;
 
 // What a change touched, so that each view redraws only what it shows.
 enum class Aenderung : unsigned {
@@ -32,6 +30,8 @@ enum class Aenderung : unsigned {
     eingabe = 1u << 10,   // a typed or picked colour and its texts
     ganz = 1u << 11,      // a whole combination at once: the display is drawn anew
     schritt = 1u << 12,   // a step taken back or brought again: both fixed halves too
+    gemischt = 1u << 13,  // the recompute mixed the fields anew: they are painted
+    marker = 1u << 14,    // the angle markers are due (display only, no step)
 };
 Q_DECLARE_FLAGS(Aenderungen, Aenderung)
 Q_DECLARE_OPERATORS_FOR_FLAGS(Aenderungen)
@@ -90,13 +90,22 @@ public:
         m_stand.ablauf = ablauf;
     }
 
-    // --- the recompute (the hooks paint while it runs) ---
-    void datenHolen(int p, bool recolour, RecomputeHooks& hooks);
-    void farbenMischen(PaintTarget& ziel);
-    void reihenMischen(PaintTarget& ziel);
+    // --- the recompute (the views paint what it computed) ---
+    void datenHolen(int p, bool recolour);
+    // Recomputes from the position of the first field taking part (the big
+    // field when it moves with the right one).
+    void datenHolenAmTeilnehmer();
     HdPunkt hellDunkelSetzen(int x, int y);
+    // The selected field's own light/dark point is applied again.
+    void hellDunkelErneuern();
     // True when the angle markers must be drawn; keeps the positions drawn.
     bool winkelMarkerFaellig();
+    // The angle markers are drawn afresh next time, moved or not.
+    void winkelMarkerVergessen();
+    // The angle markers are drawn afresh now, moved or not.
+    void winkelMarkerErneuern();
+    // In separate adjustment, the markers are drawn afresh.
+    void separatWinkelMarkerErneuern();
 
     // --- band ---
     void bandTypSetzen(bool luminoes);
@@ -113,8 +122,6 @@ public:
     void abstand2Setzen(int abstand);
     void winkeltypSetzen(bool typ2);
     void winkelReglerSetzen(int erster, int zweiter);
-    // The angle markers are drawn afresh next time, moved or not.
-    void winkelMarkerVergessen();
 
     // --- selection and separate adjustment ---
     void feldWaehlen(Feld feld);

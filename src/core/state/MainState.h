@@ -100,6 +100,14 @@ struct Ablauf {
     int letzterDrehwinkel = -1;
     int letzteHdFarbeR = -1, letzteHdFarbeG = -1, letzteHdFarbeB = -1;
     int druckZeile = 300;
+    // What the recompute left for the views to show: the band marker's place
+    // and whether the angle markers are due.
+    int bandMarker = 0;
+    bool bandMarkerFaellig = false;
+    bool winkelMarkerFaellig = false;
+    // The manual input is applying a colour to an outer field of a colour row:
+    // the band markers and the angle picture stay.
+    bool eingabeAussenfeld = false;
 };
 
 // The whole colour state of the main window, with the start values it has

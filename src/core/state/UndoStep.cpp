@@ -11,7 +11,6 @@ namespace
 static_assert(std::is_trivially_copyable_v<MainState>);
 static_assert(sizeof(MainState) % sizeof(std::uint32_t) == 0);
 constexpr std::size_t wortAnzahl = sizeof(MainState) / sizeof(std::uint32_t);
-static_assert(wortAnzahl <= 256); // a word's number fits a byte
 using Worte = std::array<std::uint32_t, wortAnzahl>;
 
 Worte worte(const MainState& s)
@@ -32,6 +31,27 @@ bool keinTeil(std::size_t wort)
     return (wort >= von && wort < bis) || (wort >= gezeichnet && wort < gezeichnet + 4);
 }
 
+// Seven bits per byte, the high bit saying that more follow.
+void schreiben(std::vector<std::uint8_t>& daten, std::uint32_t x)
+{
+    while (x >= 0x80) {
+        daten.push_back(static_cast<std::uint8_t>(x | 0x80));
+        x >>= 7;
+    }
+    daten.push_back(static_cast<std::uint8_t>(x));
+}
+
+std::uint32_t lesen(const std::vector<std::uint8_t>& daten, std::size_t& k)
+{
+    std::uint32_t x = 0;
+    for (int verschiebung = 0;; verschiebung += 7) {
+        const std::uint8_t teil = daten[k++];
+        x |= static_cast<std::uint32_t>(teil & 0x7f) << verschiebung;
+        if (!(teil & 0x80))
+            return x;
+    }
+}
+
 } // namespace
 
 StateDelta::StateDelta(const MainState& von, const MainState& nach)
@@ -43,13 +63,8 @@ StateDelta::StateDelta(const MainState& von, const MainState& nach)
     for (std::size_t i = 0; i < wortAnzahl; ++i) {
         if (a[i] == b[i] || keinTeil(i))
             continue;
-        daten.push_back(static_cast<std::uint8_t>(i));
-        std::uint32_t x = a[i] ^ b[i];
-        while (x >= 0x80) {
-            daten.push_back(static_cast<std::uint8_t>(x | 0x80));
-            x >>= 7;
-        }
-        daten.push_back(static_cast<std::uint8_t>(x));
+        schreiben(daten, static_cast<std::uint32_t>(i));
+        schreiben(daten, a[i] ^ b[i]);
     }
     m_daten.assign(daten.begin(), daten.end());
 }
@@ -58,15 +73,8 @@ void StateDelta::anwenden(MainState& s) const
 {
     Worte w = worte(s);
     for (std::size_t k = 0; k < m_daten.size();) {
-        const std::uint8_t wort = m_daten[k++];
-        std::uint32_t x = 0;
-        for (int verschiebung = 0;; verschiebung += 7) {
-            const std::uint8_t teil = m_daten[k++];
-            x |= static_cast<std::uint32_t>(teil & 0x7f) << verschiebung;
-            if (!(teil & 0x80))
-                break;
-        }
-        w[wort] ^= x;
+        const std::uint32_t wort = lesen(m_daten, k);
+        w[wort] ^= lesen(m_daten, k);
     }
     std::memcpy(static_cast<void*>(&s), w.data(), sizeof(MainState));
 }

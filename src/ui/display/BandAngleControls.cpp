@@ -3,9 +3,6 @@
 #include "core/colour/AnglePicture.h"
 #include "core/colour/BandTables.h"
 #include "ui/display/DisplayHost.h"
-#include "ui/display/DisplayParts.h"
-#include "ui/display/FieldDisplay.h"
-#include "ui/display/ManualInputApply.h"
 #include "ui/widgets/ColourPanel.h"
 #include "ui/widgets/PictureBox.h"
 
@@ -37,7 +34,7 @@ void swatchUebernehmen(ColourPanel* legende, const ColourPanel* quelle)
 
 } // namespace
 
-BandAngleControls::BandAngleControls(DisplayHost& host, DisplayParts& parts) : m_host(host), m_parts(parts) {}
+BandAngleControls::BandAngleControls(DisplayHost& host) : m_host(host) {}
 
 void BandAngleControls::connectWidgets()
 {
@@ -60,6 +57,36 @@ void BandAngleControls::connectWidgets()
     // Only the user's choice runs the handler; the program runs it itself after
     // setting the index.
     connect(w.ComboBox3, &QComboBox::activated, this, [this] { ComboBox3Change(); });
+    connect(&m_host.dokument(), &ColourDocument::geaendert, this,
+            [this](Aenderungen was) { nachRechnenZeigen(was.toInt()); });
+}
+
+// Follows the field painting, which connects first: the legend repeats the
+// swatches the recompute has just painted.
+void BandAngleControls::nachRechnenZeigen(unsigned was)
+{
+    Ablauf& a = m_host.dokument().ablauf();
+    // The render pass draws a whole combination's markers itself.
+    if (Aenderungen::fromInt(was) & Aenderung::ganz) {
+        a.bandMarkerFaellig = a.winkelMarkerFaellig = false;
+        return;
+    }
+    if (a.bandMarkerFaellig) {
+        a.bandMarkerFaellig = false;
+        bandMarkerZeigen(a.bandMarker);
+    }
+    if (a.winkelMarkerFaellig) {
+        a.winkelMarkerFaellig = false;
+        markerZeichnen();
+    }
+}
+
+void BandAngleControls::bandMarkerZeigen(int p)
+{
+    MainWidgets& w = m_host.w();
+    const int x = w.Image2->x() + p;
+    w.PaintBox1->move(x, w.PaintBox1->y());
+    w.PaintBox2->move(x, w.PaintBox2->y());
 }
 
 bool BandAngleControls::eventFilter(QObject* watched, QEvent* event)
@@ -111,7 +138,7 @@ bool BandAngleControls::separat() const
 
 void BandAngleControls::basisVonBand(int x)
 {
-    m_parts.display->datenHolen(std::clamp(x, 0, letzteBandPosition), true);
+    m_host.dokument().datenHolen(std::clamp(x, 0, letzteBandPosition), true);
     m_host.rotieren();
     TrackBarAllChange(&m_host.hauptfenster());
 }
@@ -166,17 +193,17 @@ void BandAngleControls::TrackBarAllChange(const QObject* sender)
 
     m_host.dokument().abstand1Setzen(anzeige.abstand1);
     textSetzen(w.WinkelO, anzeige.winkelO);
-    m_parts.display->datenHolen(s.posGross(), true);
+    m_host.dokument().datenHolen(s.posGross(), true);
     // In 4-colour type 1 the wheel's turn follows the second angle.
     if (modus == Modus::vierer && !s.winkeltyp2 && sender == w.TrackBar3)
         m_host.rotieren();
 
     m_host.dokument().abstand2Setzen(anzeige.abstand2);
     textSetzen(w.WinkelU, anzeige.winkelU);
-    m_parts.display->datenHolen(s.posGross(), true);
+    m_host.dokument().datenHolen(s.posGross(), true);
 
     zeichneWinkelBild(m_host.winkelBild(), m_host.imageBg(), modus, s.winkeltyp2, trackBar2, trackBar3);
-    if (!m_parts.eingabe->beschaeftigt())
+    if (!m_host.state().ablauf.eingabeAussenfeld)
         winkelBildZeigen();
 }
 
@@ -212,16 +239,20 @@ void BandAngleControls::winkelBildZeigen()
 
 void BandAngleControls::winkelZeichnen()
 {
+    if (m_host.dokument().winkelMarkerFaellig())
+        markerZeichnen();
+}
+
+void BandAngleControls::markerZeichnen()
+{
     const MainState& s = m_host.state();
-    if (!m_host.dokument().winkelMarkerFaellig())
-        return;
     MainWidgets& w = m_host.w();
     const MarkerTexte texte = zeichneMarkerBild(m_host.winkelBild(), m_host.imageOriginal(), s);
     textSetzen(w.Label11, texte.label11);
     textSetzen(w.Label14, texte.label14);
     textSetzen(w.Label12, texte.label12);
     textSetzen(w.Label13, texte.label13);
-    if (m_parts.eingabe->beschaeftigt())
+    if (s.ablauf.eingabeAussenfeld)
         return;
     winkelBildZeigen();
     legendeFaerben();
@@ -245,10 +276,7 @@ void BandAngleControls::legendeFaerben()
 
 void BandAngleControls::winkelResetten()
 {
-    if (!separat())
-        return;
-    m_host.dokument().winkelMarkerVergessen();
-    winkelZeichnen();
+    m_host.dokument().separatWinkelMarkerErneuern();
 }
 
 void BandAngleControls::ComboBox3Change()

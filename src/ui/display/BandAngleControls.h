@@ -5,14 +5,13 @@
 class QEvent;
 class QMouseEvent;
 class DisplayHost;
-struct DisplayParts;
 
 // The colour band's mouse handling, the two angle track bars, the angle type
 // box and the angle image.
 class BandAngleControls : public QObject
 {
 public:
-    BandAngleControls(DisplayHost& host, DisplayParts& parts);
+    explicit BandAngleControls(DisplayHost& host);
     void connectWidgets();
 
     void Image2MouseDown(int x);
@@ -23,7 +22,10 @@ public:
     void TrackBarAllChange(const QObject* sender);
     // The track bars' positions into the state (after a move without their signal).
     void reglerMerken();
+    // The angle markers when their positions moved since they were drawn.
     void winkelZeichnen();
+    // Both band markers at the band's left edge plus p.
+    void bandMarkerZeigen(int p);
     // Track bars, angle type and field count, the angle labels and picture, from the state.
     void steuerungZeigen();
     void winkelResetten();
@@ -40,8 +42,10 @@ private:
     void bandMaus(QMouseEvent* event);
     void basisVonBand(int x);
     void winkelBildZeigen();
+    // The recompute's band marker and due angle markers, once it announced its change.
+    void nachRechnenZeigen(unsigned was);
+    void markerZeichnen();
     void legendeFaerben();
 
     DisplayHost& m_host;
-    DisplayParts& m_parts;
 };

@@ -8,7 +8,6 @@
 #include "ui/display/FieldSelection.h"
 #include "ui/display/FixedPanels.h"
 #include "ui/display/Fixing.h"
-#include "ui/display/ManualInputApply.h"
 #include "ui/display/ModeActions.h"
 #include "ui/display/SeparateAdjustment.h"
 #include "ui/display/TextView.h"
@@ -34,8 +33,8 @@ void DisplayRender::zeichnen(bool beideHaelften)
     if (beideHaelften && s.fixiert)
         andereHaelfteMalen();
     // The wheel turns by the marker's place: the marker moves first.
-    if (!m_parts.eingabe->beschaeftigt())
-        m_parts.display->bandMarkerVerschieben(s.posGross());
+    if (!s.ablauf.eingabeAussenfeld)
+        m_parts.band->bandMarkerZeigen(s.posGross());
     m_host.bandTypZeigen();
     m_parts.modes->modusZeigen();
     m_parts.band->steuerungZeigen();

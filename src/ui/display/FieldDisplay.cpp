@@ -1,11 +1,9 @@
 #include "ui/display/FieldDisplay.h"
 
 #include "core/colour/Conversions.h"
-#include "ui/display/BandAngleControls.h"
 #include "ui/display/DisplayHost.h"
 #include "ui/display/DisplayParts.h"
 #include "ui/display/ManualInputApply.h"
-#include "core/harmony/Positions.h"
 #include "ui/language/ActionRegistry.h"
 #include "ui/widgets/ColourPanel.h"
 #include "ui/widgets/PictureBox.h"
@@ -27,76 +25,33 @@ QColor alsFarbe(Rgb c)
 
 FieldDisplay::FieldDisplay(DisplayHost& host, DisplayParts& parts) : m_host(host), m_parts(parts) {}
 
-// Painting answers the recompute and the document: a moved light/dark point is
-// mixed and painted, whoever moved it. No widget of its own sends it events.
+// The first to hear the document: whatever moved a light/dark point or made
+// the recompute mix the fields, they are painted before the other views follow.
 void FieldDisplay::connectWidgets()
 {
     QObject::connect(&m_host.dokument(), &ColourDocument::geaendert, &m_host.hauptfenster(),
                      [this](Aenderungen was) {
-                         if (!(was & Aenderung::hellDunkel) || was & Aenderung::ganz)
-                             return;
-                         if (reihenModus())
-                             farbenA();
-                         else
-                             farben();
+                         if (was & (Aenderung::hellDunkel | Aenderung::gemischt) && !(was & Aenderung::ganz))
+                             teilnehmerMalen();
                      });
 }
 
-void FieldDisplay::datenHolen(int p, bool recolour)
-{
-    m_host.dokument().datenHolen(p, recolour, *this);
-}
-
-void FieldDisplay::datenHolenAmTeilnehmer()
+void FieldDisplay::teilnehmerMalen()
 {
     const MainState& s = m_host.state();
-    if (s.feldGrossAn() && s.feldRechtsAn())
-        datenHolen(s.posGross(), true);
-    else if (s.feldRechtsAn())
-        datenHolen(s.posRechts(), true);
-    else if (s.feldLinksAn())
-        datenHolen(s.posLinks(), true);
-    else if (s.feldMitteAn())
-        datenHolen(s.posMitte(), true);
-    else if (s.feldGrossAn())
-        datenHolen(s.posGross(), true);
-}
-
-void FieldDisplay::farben()
-{
-    m_host.dokument().farbenMischen(*this);
+    if (reihenModus())
+        reihenMalen(s, *this);
+    else
+        farben(s, *this);
 }
 
 void FieldDisplay::allesMalen()
 {
     const MainState& s = m_host.state();
-    if (istReihenModus(s.modus()))
-        m_host.dokument().reihenMischen(*this);
+    if (reihenModus())
+        reihenMalen(s, *this);
     else
         harmonieMalen(s, *this);
-}
-
-void FieldDisplay::farbenA()
-{
-    m_host.dokument().reihenMischen(*this);
-}
-
-void FieldDisplay::winkelZeichnen()
-{
-    m_parts.band->winkelZeichnen();
-}
-
-void FieldDisplay::bandMarkerVerschieben(int p)
-{
-    MainWidgets& w = m_host.w();
-    const int x = w.Image2->x() + p;
-    w.PaintBox1->move(x, w.PaintBox1->y());
-    w.PaintBox2->move(x, w.PaintBox2->y());
-}
-
-bool FieldDisplay::manualInputToOuterRowField() const
-{
-    return m_parts.eingabe->beschaeftigt();
 }
 
 bool FieldDisplay::reihenModus() const

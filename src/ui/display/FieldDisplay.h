@@ -1,7 +1,6 @@
 #pragma once
 
 #include "core/harmony/FieldColours.h"
-#include "core/harmony/RecomputeHooks.h"
 #include "core/state/Feld.h"
 
 class ColourPanel;
@@ -11,28 +10,17 @@ class StaticText;
 class DisplayHost;
 struct DisplayParts;
 
-// Paints what the recompute computed: field panels, swatches, value texts,
-// rich edits; the window's implementation of the recompute hooks.
-class FieldDisplay : public RecomputeHooks, public PaintTarget
+// Paints the fields from the state: panels, swatches, value texts, rich edits.
+// It follows the document: what the recompute mixed or a light/dark move
+// changed is painted once the change is announced.
+class FieldDisplay : public PaintTarget
 {
 public:
     FieldDisplay(DisplayHost& host, DisplayParts& parts);
     void connectWidgets();
 
-    // The central recompute at band position p for the current mode.
-    void datenHolen(int p, bool recolour);
-    // Recomputes from the position of the first field taking part (the big
-    // field when it moves with the right one).
-    void datenHolenAmTeilnehmer();
     // Paints every field the state's mode shows, from the state.
     void allesMalen();
-
-    // RecomputeHooks
-    void farben() override;
-    void farbenA() override;
-    void winkelZeichnen() override;
-    void bandMarkerVerschieben(int p) override;
-    bool manualInputToOuterRowField() const override;
 
     // PaintTarget
     void GrosseFlaeche(int r, int g, int b) override;
@@ -42,6 +30,8 @@ public:
     void KleineFlaecheN(int r, int g, int b, int n) override;
 
 private:
+    // The fields taking part (every field of a row), as the recompute mixed them.
+    void teilnehmerMalen();
     // A small field: right, left or centre.
     void kleineFlaeche(Feld feld, int r, int g, int b);
     bool reihenModus() const;

@@ -249,10 +249,10 @@ void FieldSelection::auswaehlen(Feld feld)
                 radioButton(f)->setChecked(false);
         knopf->setChecked(true);
         teilnahmeSetzen(feld);
-        m_parts.display->datenHolen(s.pos(feld), false);
+        m_host.dokument().datenHolen(s.pos(feld), false);
     }
     zielSetzen(feld);
-    m_parts.hellDunkel->setPfeil();
+    m_host.dokument().hellDunkelErneuern();
 }
 
 void FieldSelection::auswahlZeigen()
@@ -374,9 +374,9 @@ void FieldSelection::radioButtonClick(Feld feld)
     for (Feld f : alleFelder)
         if (f != feld)
             radioButton(f)->setChecked(false);
-    m_parts.display->datenHolen(s.pos(feld), false);
+    m_host.dokument().datenHolen(s.pos(feld), false);
     zielSetzen(feld);
-    m_parts.hellDunkel->setPfeil();
+    m_host.dokument().hellDunkelErneuern();
 }
 
 // --- value texts ---

@@ -192,7 +192,7 @@ void Fixing::einzelAnzeigeNeuMalen(bool linksBearbeitet)
         return;
     m_parts.modes->werteReihenVorbereiten(s.modus());
     if (!s.separatModus)
-        m_parts.display->datenHolen(s.posGross(), true);
+        m_host.dokument().datenHolen(s.posGross(), true);
     else
         // A recompute would move the field taking part and paint only that one.
         m_parts.modes->jedesFeldNeuMalen();
@@ -298,7 +298,7 @@ void Fixing::seiteWechseln(bool links)
         const QScopedValueRollback sperre(d.ablauf().anzeigeSperre, true);
         fixiertAuslesen();
     }
-    m_parts.band->winkelResetten();
+    m_host.dokument().separatWinkelMarkerErneuern();
 }
 
 // The stored combination goes to the document through the core's routine, as

@@ -139,12 +139,6 @@ void LightDarkField::bewegeHellDunkel(int x, int y)
     m_host.dokument().hellDunkelSetzen(x, y);
 }
 
-void LightDarkField::setPfeil()
-{
-    const MainState& s = m_host.state();
-    bewegeHellDunkel(s.hdPunktX[s.hdZiel], s.hdPunktY[s.hdZiel]);
-}
-
 void LightDarkField::hellDunkelEinfaerben(int slotR, int slotG, int slotB)
 {
     const MainState& s = m_host.state();

@@ -20,7 +20,6 @@ public:
     void PaintBox3MouseUp();
 
     void bewegeHellDunkel(int x, int y);
-    void setPfeil();
     void hellDunkelEinfaerben(int slotR, int slotG, int slotB);
     // The cross-hair at the selected field's point.
     void kreuzZeigen();

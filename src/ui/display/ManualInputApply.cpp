@@ -1,12 +1,12 @@
 #include "ui/display/ManualInputApply.h"
 
+#include "core/colour/LightDark.h"
 #include "core/colour/Rounding.h"
 #include "ui/dialogs/TfEingabe.h"
 #include "ui/display/BandAngleControls.h"
 #include "ui/display/DisplayHost.h"
 #include "ui/display/DisplayParts.h"
 #include "ui/display/FieldSelection.h"
-#include "ui/display/LightDarkField.h"
 #include "ui/display/WebSafeDisplay.h"
 #include "ui/language/ActionRegistry.h"
 #include "ui/widgets/MainWidgets.h"
@@ -119,7 +119,7 @@ void ManualInputApply::bandDruecken(int position)
 void ManualInputApply::einfaerben(int p)
 {
     if (m_host.state().modus() == Modus::reihen)
-        m_beschaeftigt = true;
+        m_host.dokument().ablauf().eingabeAussenfeld = true;
     bandDruecken(p - 1);
 }
 
@@ -128,7 +128,7 @@ void ManualInputApply::punktAnwenden(EingabePunkt punkt)
 {
     if (m_host.state().ablauf.kleinesLayout)
         punkt = {roundHalfEven(punkt.x / 2.0), 127 - roundHalfEven((255 - punkt.y) / 2.0)};
-    m_parts.hellDunkel->bewegeHellDunkel(punkt.x, punkt.y);
+    m_host.dokument().hellDunkelSetzen(punkt.x, punkt.y);
 }
 
 void ManualInputApply::farbeZuweisen(int eingabePosition, EingabePunkt punkt)
@@ -153,7 +153,8 @@ void ManualInputApply::reihenZuweisen(int eingabePosition, EingabePunkt punkt)
 {
     const MainState& s = m_host.state();
     QSlider* trackBar2 = m_host.w().TrackBar2;
-    m_beschaeftigt = true;
+    Ablauf& ablauf = m_host.dokument().ablauf();
+    ablauf.eingabeAussenfeld = true;
     const int v = trackBar2->value();
     trackBar2->setValue(0);
     const double x = v * 467.0 / 117.0;
@@ -168,7 +169,7 @@ void ManualInputApply::reihenZuweisen(int eingabePosition, EingabePunkt punkt)
         mitte = roundHalfEven(eingabePosition + x / 2);
     }
     einfaerben(mitte);
-    m_beschaeftigt = false;
+    ablauf.eingabeAussenfeld = false;
     trackBar2->setValue(v);
     // Pressing at the found position itself would move the outer field off it again.
     bandDruecken(mitte - 1);

@@ -32,8 +32,6 @@ public:
     // as typed (R, G, B, hex).
     std::optional<QColor> eingabeFarbe() const;
     std::optional<std::array<QString, 4>> eingabeTexte() const;
-    // Applying in colour rows: the angle image and the band markers stay.
-    bool beschaeftigt() const { return m_beschaeftigt; }
 
     // Band press at position p - 1 (p 1-based, as the dialog keeps it).
     void einfaerben(int p);
@@ -55,5 +53,4 @@ private:
     DisplayHost& m_host;
     DisplayParts& m_parts;
     std::unique_ptr<TfEingabe> m_dialog;
-    bool m_beschaeftigt = false;
 };

@@ -123,7 +123,7 @@ void ModeActions::modusWechseln(Modus modus)
     aktionenFuerModus(modus);
     if (s.eingabeUebernommen) {
         m_host.dokument().eingabeUebernommen(false);
-        m_parts.hellDunkel->setPfeil();
+        m_host.dokument().hellDunkelErneuern();
     }
     m_host.dokument().eingabeFarbeAktiv(false);
     zielAnpassen(modus);
@@ -133,7 +133,7 @@ void ModeActions::modusWechseln(Modus modus)
     anzeigeZeigen(modus);
     werteReihenVorbereiten(modus);
     hideAll();
-    m_parts.band->winkelResetten();
+    m_host.dokument().separatWinkelMarkerErneuern();
 }
 
 // The light/dark target stays on a field the new mode has.
@@ -267,13 +267,13 @@ void ModeActions::neuBerechnen(Modus modus)
         if (modus == Modus::vierer)
             auswahl.KleinMitteClick2();
     } else if (modus == Modus::zweier) {
-        m_parts.display->datenHolen(s.posGross(), true);
+        m_host.dokument().datenHolen(s.posGross(), true);
     }
 
     m_host.rotieren();
     m_parts.band->TrackBarAllChange(nullptr);
     if (istReihenModus(modus))
-        m_parts.hellDunkel->setPfeil();
+        m_host.dokument().hellDunkelErneuern();
 
     if (istHarmonie(modus)) {
         if (s.aktionen.textAnstelleFlaechen)
@@ -506,7 +506,7 @@ void ModeActions::ComboBox1Change()
     m_host.resetStaticText();
     m_host.dokument().stufenSetzen(std::clamp(m_host.w().ComboBox1->currentIndex() + 1, 1, 7));
     m_parts.band->TrackBarAllChange(nullptr);
-    m_parts.hellDunkel->setPfeil();
+    m_host.dokument().hellDunkelErneuern();
     if (s.hdZielGross()) {
         {
             const QScopedValueRollback sammeln(m_host.dokument().ablauf().sammelLauf, true);
@@ -547,9 +547,9 @@ void ModeActions::checkBoxenResetten2()
 
 void ModeActions::realistischLuminoesExecute()
 {
-    m_parts.display->datenHolenAmTeilnehmer();
+    m_host.dokument().datenHolenAmTeilnehmer();
     jedesFeldNeuMalen();
-    m_parts.band->winkelResetten();
+    m_host.dokument().separatWinkelMarkerErneuern();
 }
 
 // Every field of the mode passes through the light/dark target once, with its

@@ -137,8 +137,7 @@ void SeparateAdjustment::zeigen()
 void SeparateAdjustment::einschalten()
 {
     MainWidgets& w = m_host.w();
-    m_host.dokument().winkelMarkerVergessen();
-    m_parts.band->winkelZeichnen();
+    m_host.dokument().winkelMarkerErneuern();
     w.ComboBox3->setEnabled(false);
     w.TrackBar2->setEnabled(false);
     w.TrackBar3->setEnabled(false);
@@ -161,8 +160,8 @@ void SeparateAdjustment::grossesFeldNehmen()
     const MainState& s = m_host.state();
     m_host.dokument().feldTeilnahme(Feld::gross, true);
     m_host.dokument().feldWaehlen(Feld::gross);
-    m_parts.display->datenHolen(s.posGross(), false);
-    m_parts.hellDunkel->setPfeil();
+    m_host.dokument().datenHolen(s.posGross(), false);
+    m_host.dokument().hellDunkelErneuern();
 }
 
 void SeparateAdjustment::zielWiederWaehlen(Feld ziel)

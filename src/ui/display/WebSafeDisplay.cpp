@@ -117,7 +117,7 @@ void WebSafeDisplay::zeigen()
 
 void WebSafeDisplay::neuBerechnen()
 {
-    m_parts.display->datenHolenAmTeilnehmer();
+    m_host.dokument().datenHolenAmTeilnehmer();
 }
 
 bool WebSafeDisplay::checkFarbengleichheit() const

@@ -19,7 +19,7 @@
 DisplayParts::DisplayParts(DisplayHost& host)
     : display(std::make_unique<FieldDisplay>(host, *this)), modes(std::make_unique<ModeActions>(host, *this)),
       selection(std::make_unique<FieldSelection>(host, *this)),
-      band(std::make_unique<BandAngleControls>(host, *this)),
+      band(std::make_unique<BandAngleControls>(host)),
       hellDunkel(std::make_unique<LightDarkField>(host)),
       fixedPanels(std::make_unique<FixedPanels>(host, *this)), fixing(std::make_unique<Fixing>(host, *this)),
       separat(std::make_unique<SeparateAdjustment>(host, *this)),

@@ -70,7 +70,6 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent)
     m_shellOpener = std::make_unique<DesktopShellOpener>();
     m_hilfe = std::make_unique<HelpActions>(*this);
     m_parts = std::make_unique<DisplayParts>(*this);
-    m_recomputeHooks = m_parts->display.get();
     m_datei = std::make_unique<ColourSettingsFile>(*this);
     connectWidgets();
     connectActions();

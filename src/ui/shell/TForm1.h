@@ -20,7 +20,6 @@ class FarbsehenAktionen;
 class VerlaufAktionen;
 class HelpActions;
 class QAction;
-class RecomputeHooks;
 class PortalColourPicker;
 class ScreenReader;
 class ShellOpener;
@@ -70,7 +69,6 @@ public:
     void setCommandLineFile(const QString& path) { m_commandLineFile = path; }
     const QString& commandLineFile() const { return m_commandLineFile; }
     // The field display's recompute steps (painting, markers); none until it exists.
-    void setRecomputeHooks(RecomputeHooks* hooks) { m_recomputeHooks = hooks; }
     // The screen size the first show measures; empty: the window's screen.
     void setScreenSizeOverride(QSize size) { m_screenSizeOverride = size; }
 
@@ -187,7 +185,6 @@ private:
     QSize m_screenSizeOverride;
     const TfBlind* m_blind = nullptr;
     TfRegistryForm* m_preferences = nullptr;
-    RecomputeHooks* m_recomputeHooks = nullptr;
     std::unique_ptr<WindowLayoutUi> m_layout;
     std::unique_ptr<ActionRegistry> m_actions;
     std::unique_ptr<DisplayParts> m_parts;

@@ -74,8 +74,7 @@ void TForm1::realistischLuminoesExecute()
 
 void TForm1::grossesFeldNeuHolen()
 {
-    if (m_recomputeHooks)
-        m_dokument.datenHolen(state().posGross(), true, *m_recomputeHooks);
+    m_dokument.datenHolen(state().posGross(), true);
 }
 
 void TForm1::Image2MouseUp()

@@ -34,15 +34,15 @@ TEST(DisplayPainting, PaintingTheSameColoursAgainRepaintsNothing)
     ASSERT_TRUE(QTest::qWaitForWindowExposed(f.form.get()));
     MainWidgets& w = f.w();
     QWidget* zeuge = w.Image2; // not touched by the display routines
-    f.parts().display->datenHolen(50, true);
+    f.d().datenHolen(50, true);
     ASSERT_TRUE(allesGemalt(zeuge));
     PaintCounter zaehler{w.Anzeige_Normal, w.KleinRechts, w.Panel4, w.Panel7, w.SGrObHex, w.SKlObHex};
-    f.parts().display->datenHolen(50, true);
-    f.parts().display->datenHolen(50, true);
+    f.d().datenHolen(50, true);
+    f.d().datenHolen(50, true);
     ASSERT_TRUE(allesGemalt(zeuge));
     EXPECT_EQ(zaehler.count, 0);
 
-    f.parts().display->datenHolen(60, true); // a real change does repaint
+    f.d().datenHolen(60, true); // a real change does repaint
     EXPECT_TRUE(QTest::qWaitFor([&] { return zaehler.count > 0; }));
 }
 
@@ -51,7 +51,7 @@ TEST(DisplayPainting, WebSafeDisplaySnapsPanelsAndTexts)
     DisplayFixture f;
     MainWidgets& w = f.w();
     f.d().nurWebsicherSetzen(true);
-    f.parts().display->datenHolen(0, true);
+    f.d().datenHolen(0, true);
     // 218, 37, 29 -> 204, 51, 51; 0, 146, 141 -> 0, 153, 153
     EXPECT_EQ(w.SGrObHex->text(), QStringLiteral("#CC3333"));
     EXPECT_EQ(w.SGrObR->text(), QStringLiteral("204"));
@@ -93,7 +93,7 @@ TEST(DisplayPainting, TextFieldsTakeTheFieldColours)
     DisplayFixture f;
     MainWidgets& w = f.w();
     f.modus("viererHarmonien");
-    f.parts().display->datenHolen(120, true);
+    f.d().datenHolen(120, true);
     const QColor gross = bandFarbe(120);
     for (QTextEdit* e : {w.RichEdit1, w.RichEdit2, w.RichEdit3})
         EXPECT_EQ(e->palette().color(QPalette::Base), gross);
@@ -106,9 +106,9 @@ TEST(DisplayPainting, SwappedInSnapshotLeavesPanelsAndTextsAlone)
 {
     DisplayFixture f;
     MainWidgets& w = f.w();
-    f.parts().display->datenHolen(0, true);
+    f.d().datenHolen(0, true);
     f.d().ablauf().anzeigeSperre = true;
-    f.parts().display->datenHolen(200, true);
+    f.d().datenHolen(200, true);
     EXPECT_EQ(w.Anzeige_Normal->colour(), QColor(218, 37, 29));
     EXPECT_EQ(w.KleinRechts->colour(), QColor(0, 146, 141));
     EXPECT_EQ(w.SGrObHex->text(), QStringLiteral("#DA251D"));
@@ -117,7 +117,7 @@ TEST(DisplayPainting, SwappedInSnapshotLeavesPanelsAndTextsAlone)
     // The text view's font colour still follows: the complement of 200 is 539.
     EXPECT_EQ(w.RichEdit1->palette().color(QPalette::Text), bandFarbe(539));
     f.d().ablauf().anzeigeSperre = false;
-    f.parts().display->datenHolen(200, true);
+    f.d().datenHolen(200, true);
     EXPECT_EQ(w.KleinRechts->colour(), bandFarbe(539));
 }
 
@@ -125,7 +125,7 @@ TEST(DisplayPainting, ASwappedInModeLeavesTheValueRowsAlone)
 {
     DisplayFixture f;
     MainWidgets& w = f.w();
-    f.parts().display->datenHolen(0, true);
+    f.d().datenHolen(0, true);
     f.d().ablauf().anzeigeSperre = true;
     f.modus("farbreihen");
     EXPECT_EQ(w.SGrObHex->text(), QStringLiteral("#DA251D"));
@@ -135,14 +135,13 @@ TEST(DisplayPainting, ASwappedInModeLeavesTheValueRowsAlone)
 TEST(DisplayPainting, RepaintMarksUnsavedChangesAndDropsWebSafeTakeOver)
 {
     DisplayFixture f;
-    FieldDisplay& anzeige = *f.parts().display;
     QAction& speichern = f.form->actions().action(Aktion::dateiSpeichern);
     speichern.setEnabled(false);
     f.d().websicherZugewiesen();
-    anzeige.datenHolen(10, false); // computing alone paints nothing
+    f.d().datenHolen(10, false); // computing alone paints nothing
     EXPECT_FALSE(speichern.isEnabled());
     EXPECT_TRUE(f.s().websicherUebernommen);
-    anzeige.datenHolen(10, true);
+    f.d().datenHolen(10, true);
     EXPECT_TRUE(speichern.isEnabled());
     EXPECT_FALSE(f.s().websicherUebernommen);
 }
@@ -154,7 +153,7 @@ TEST(DisplayPainting, BandTypeSwitchRecolorsEveryFieldAndKeepsTheSelection)
     MainWidgets& w = f.w();
     const MainState& s = f.s();
     f.modus("viererHarmonien");
-    f.parts().display->datenHolen(40, true);
+    f.d().datenHolen(40, true);
     f.parts().selection->KleinRechtsClick2();
     f.parts().hellDunkel->bewegeHellDunkel(80, 255); // small right: dark 80
     f.parts().selection->KleinLinksClick2();
@@ -188,7 +187,7 @@ TEST(DisplayPainting, BandTypeSwitchRecolorsTheWholeRow)
     MainWidgets& w = f.w();
     f.modus("auffaecherungen");
     stufenWaehlen(w, 3);
-    f.parts().display->datenHolen(100, true);
+    f.d().datenHolen(100, true);
     f.form->aktion("luminoes")->trigger();
     EXPECT_EQ(w.R[15]->colour(), QColor(0, 255, 255));
     EXPECT_EQ(w.R[1]->colour(), bandFarbe(479, true));

@@ -35,7 +35,7 @@ TEST(ModeRows, FanningPaintsEveryRowFieldAtItsBandPosition)
     MainWidgets& w = f.w();
     f.modus("auffaecherungen");
     stufenWaehlen(w, 3);
-    f.parts().display->datenHolen(100, true);
+    f.d().datenHolen(100, true);
     ASSERT_EQ(f.s().abstand1(), 40);
 
     EXPECT_EQ(w.R[15]->colour(), bandFarbe(399));

@@ -166,7 +166,7 @@ TEST(ModeSwitch, ColourRowsTakeTheTargetOffTheBigFieldAndShowNoBigField)
     EXPECT_EQ(w.AnzeigeReihen->marker(), 0);
 
     // Moving the band keeps the rows on the background.
-    f.parts().display->datenHolen(200, true);
+    f.d().datenHolen(200, true);
     EXPECT_EQ(w.AnzeigeReihen->colour(), hintergrund);
     EXPECT_EQ(w.SGrObHex->text(), QStringLiteral("-"));
 
