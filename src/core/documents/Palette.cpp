@@ -26,31 +26,61 @@ QRgb gemischt(const MainState& s, int basisSlot, int dunkel, int hell)
     return qRgb(kanal(c.r), kanal(c.g), kanal(c.b));
 }
 
+// The colour the field shows: its mix, or the typed colour the state shows on it.
+QRgb feldFarbe(const MainState& s, Feld f)
+{
+    if (!s.eingabeAuf(f))
+        return gemischt(s, MainState::basisSlot(f), s.dunkel[f], s.hell[f]);
+    const auto& w = s.eingabeWert;
+    const Rgb c = anzeigeFarbe(w[0], w[1], w[2], s.nurWebsicher);
+    return qRgb(kanal(c.r), kanal(c.g), kanal(c.b));
+}
+
 QVector<PaletteEntry> feldFarben(const MainState& s, const LanguageTable& t)
 {
     const Modus m = s.modus();
     QVector<PaletteEntry> felder;
-    felder.append({t.text(Txt::feldGross), gemischt(s, slot::basisGross, s.dunkelGross(), s.hellGross())});
+    felder.append({t.text(Txt::feldGross), feldFarbe(s, Feld::gross)});
     if (m == Modus::dreier || m == Modus::vierer)
-        felder.append(
-            {t.text(Txt::feldLinks), gemischt(s, slot::basisLinks, s.dunkelLinks(), s.hellLinks())});
+        felder.append({t.text(Txt::feldLinks), feldFarbe(s, Feld::links)});
     if (m == Modus::vierer)
-        felder.append(
-            {t.text(Txt::feldMitte), gemischt(s, slot::basisMitte, s.dunkelMitte(), s.hellMitte())});
-    felder.append(
-        {t.text(Txt::feldRechts), gemischt(s, slot::basisRechts, s.dunkelRechts(), s.hellRechts())});
+        felder.append({t.text(Txt::feldMitte), feldFarbe(s, Feld::mitte)});
+    felder.append({t.text(Txt::feldRechts), feldFarbe(s, Feld::rechts)});
     return felder;
 }
 
 QVector<PaletteEntry> reihenFarben(const MainState& s, const LanguageTable& t)
 {
     QVector<PaletteEntry> felder;
+    const OneBased<48> endFarben = angezeigteEndFarben(s);
     for (const ZwischenZeile& z : zwischenZeilen(stufenAus(s.stufeAktiv), s.modus() != Modus::reihen, t)) {
-        const auto e = [&](int i) { return kanal(s.endFarben[z.endIndex + i]); };
+        const auto e = [&](int i) { return kanal(endFarben[z.endIndex + i]); };
         felder.append({z.name, qRgb(e(0), e(1), e(2))});
     }
     return felder;
 }
+
+} // namespace
+
+OneBased<48> angezeigteEndFarben(const MainState& s)
+{
+    OneBased<48> e = s.endFarben;
+    // The outer fields and the big field keep their final values from element 37 on.
+    for (const Feld f : {Feld::gross, Feld::rechts, Feld::links}) {
+        if (!s.eingabeAuf(f))
+            continue;
+        const auto& w = s.eingabeWert;
+        const Rgb c = anzeigeFarbe(w[0], w[1], w[2], s.nurWebsicher);
+        const int erstes = 37 + 3 * feldIndex(f);
+        e[erstes] = c.r;
+        e[erstes + 1] = c.g;
+        e[erstes + 2] = c.b;
+    }
+    return e;
+}
+
+namespace
+{
 
 QString modusName(Modus m, const LanguageTable& t)
 {

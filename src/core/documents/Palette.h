@@ -29,6 +29,10 @@ struct Palette {
 
 Palette paletteAus(const MainState& s, const LanguageTable& t);
 
+// The rows' final values as the display shows them: a typed colour where the
+// state shows it, else endFarben.
+OneBased<48> angezeigteEndFarben(const MainState& s);
+
 // The fields of the combination a state holds, without a fixed half. In the
 // 2-, 3- and 4-colour modes big, left, centre, right as far as the mode has
 // them; in fanning and colour rows the rows of the intermediate values list.

@@ -123,7 +123,7 @@ std::array<FeldTexte, 4> feldListeWerte(const MainState& s, const LanguageTable&
 
 std::vector<FeldTexte> reihenListeWerte(const MainState& s, const LanguageTable& t)
 {
-    return zeilenWerte(zwischenZeilen(stufenAus(s.stufeAktiv), s.modus() != Modus::reihen, t), s.endFarben);
+    return zeilenWerte(zwischenZeilen(stufenAus(s.stufeAktiv), s.modus() != Modus::reihen, t), angezeigteEndFarben(s));
 }
 
 std::vector<MainState> ausgabeHaelften(const MainState& s)

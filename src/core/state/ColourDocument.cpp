@@ -133,8 +133,10 @@ void ColourDocument::datenHolen(int p, bool recolour)
     StateHooks hooks(m_stand);
     ::datenHolen(m_stand, p, 0, recolour, hooks);
     Aenderungen was = Aenderung::band;
-    if (recolour)
+    if (recolour) {
+        eingabeUebermalt();
         was |= Aenderung::farben | Aenderung::gemischt;
+    }
     if (m_stand.ablauf.winkelMarkerFaellig)
         was |= Aenderung::marker;
     markieren(was);
@@ -160,6 +162,7 @@ HdPunkt ColourDocument::hellDunkelSetzen(int x, int y)
 {
     const HdPunkt p = bewegeHellDunkelRechnen(m_stand, x, y);
     StateHooks(m_stand).neuFaerben();
+    eingabeUebermalt();
     markieren(Aenderung::hellDunkel | Aenderung::farben);
     return p;
 }
@@ -336,6 +339,37 @@ void ColourDocument::eingabeUebernommen(bool an)
         markieren(Aenderung::eingabe);
 }
 
+void ColourDocument::eingabeNehmen(const std::array<int, 3>& wert, const std::array<QString, 4>& texte)
+{
+    m_stand.eingabeWert = wert;
+    for (std::size_t i = 0; i < texte.size(); ++i) {
+        auto& ziel = m_stand.eingabeText[i];
+        ziel.fill(u'\0');
+        const QString text = texte[i].left(static_cast<qsizetype>(ziel.size() - 1));
+        for (qsizetype k = 0; k < text.size(); ++k)
+            ziel[static_cast<std::size_t>(k)] = text[k].unicode();
+    }
+    markieren(Aenderung::eingabe);
+}
+
+void ColourDocument::eingabeBeenden()
+{
+    if (m_stand.eingabeFarbeAktiv) {
+        m_stand.eingabeGezeigt = true;
+        m_stand.eingabeMitTexten = m_stand.eingabeTexteZeigen;
+        m_stand.eingabeFeld = m_stand.modus() == Modus::reihen ? m_stand.hdZiel : Feld::gross;
+    }
+    m_stand.eingabeFarbeAktiv = m_stand.eingabeTexteZeigen = false;
+    markieren(Aenderung::eingabe);
+}
+
+void ColourDocument::eingabeUebermalt()
+{
+    MainState& s = m_stand;
+    if (s.eingabeGezeigt && (istReihenModus(s.modus()) || s.feldAn[s.eingabeFeld]))
+        s.eingabeGezeigt = false;
+}
+
 void ColourDocument::nurWebsicherSetzen(bool an)
 {
     m_stand.aktionen.nurWebsichereFarbenAnzeigen = an;
@@ -427,6 +461,7 @@ void ColourDocument::wechselErledigt(bool links)
 
 void ColourDocument::einstellungAnwenden(const DateiEinstellung& e)
 {
+    m_stand.eingabeGezeigt = false;
     ::einstellungAnwenden(m_stand, e);
     markieren(allesGeaendert);
 }

@@ -7,6 +7,7 @@
 #include <QObject>
 #include <QUndoStack>
 
+#include <array>
 #include <functional>
 
 class StateDelta;
@@ -135,6 +136,11 @@ public:
     void eingabeFarbeAktiv(bool an);
     void eingabeTexteZeigen(bool an);
     void eingabeUebernommen(bool an);
+    // The colour typed into the manual input and its texts as typed.
+    void eingabeNehmen(const std::array<int, 3>& wert, const std::array<QString, 4>& texte);
+    // The dialog closed: an applied colour stays shown on its field until the
+    // field is painted anew.
+    void eingabeBeenden();
     void nurWebsicherSetzen(bool an);
     void websicherZugewiesen();
     void websicherVergessen();
@@ -182,6 +188,8 @@ protected:
 
 private:
     void ankuendigen();
+    // The fields about to be painted anew no longer show a typed colour.
+    void eingabeUebermalt();
     void schrittPlanen(Aenderungen was);
     void schrittAnwenden(const StateDelta& d);
 

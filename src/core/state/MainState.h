@@ -131,6 +131,14 @@ struct MainState {
     bool fixiert = false;
     bool fixLinksAktiv = false;
     Feld hdZiel = Feld::gross; // the field the light/dark field works on
+    // A colour typed into the manual input: shown while it is applied, and
+    // still shown on eingabeFeld after the dialog closed until that field is
+    // painted anew (eingabeGezeigt), with the texts as typed (R, G, B, hex).
+    bool eingabeGezeigt = false;
+    bool eingabeMitTexten = false;
+    Feld eingabeFeld = Feld::gross;
+    std::array<int, 3> eingabeWert{};
+    std::array<std::array<char16_t, 8>, 4> eingabeText{};
 
     // --- the colour value table, slots 1..88 ---
     OneBased<88> farbWerte = startFarbWerte();
@@ -231,6 +239,21 @@ struct MainState {
     bool hdZielMitte() const { return hdZiel == Feld::mitte; }
 
     Modus modus() const { return aktionen.modus; }
+    // True when field f shows the typed colour instead of its own.
+    bool eingabeAuf(Feld f) const
+    {
+        if (eingabeFarbeAktiv) {
+            if (modus() == Modus::reihen) // a row has no big field: the selected outer field takes it
+                return (f == Feld::rechts || f == Feld::links) && hdZiel == f;
+            return f == Feld::gross;
+        }
+        return eingabeGezeigt && f == eingabeFeld;
+    }
+    // The value row of the big field shows the typed texts.
+    bool eingabeTexteAuf() const
+    {
+        return eingabeTexteZeigen || (eingabeGezeigt && eingabeMitTexten && eingabeFeld == Feld::gross);
+    }
 
     static OneBased<88> startFarbWerte()
     {

@@ -2,8 +2,6 @@
 
 #include "core/colour/Conversions.h"
 #include "ui/display/DisplayHost.h"
-#include "ui/display/DisplayParts.h"
-#include "ui/display/ManualInputApply.h"
 #include "ui/language/ActionRegistry.h"
 #include "ui/widgets/ColourPanel.h"
 #include "ui/widgets/PictureBox.h"
@@ -11,6 +9,7 @@
 
 #include <QAction>
 #include <QTextEdit>
+#include <algorithm>
 #include <array>
 
 namespace
@@ -23,7 +22,7 @@ QColor alsFarbe(Rgb c)
 
 } // namespace
 
-FieldDisplay::FieldDisplay(DisplayHost& host, DisplayParts& parts) : m_host(host), m_parts(parts) {}
+FieldDisplay::FieldDisplay(DisplayHost& host) : m_host(host) {}
 
 // The first to hear the document: whatever moved a light/dark point or made
 // the recompute mix the fields, they are painted before the other views follow.
@@ -99,13 +98,14 @@ void FieldDisplay::werteSchreiben(StaticText* r, StaticText* g, StaticText* b, S
         ::werteSchreiben(r, g, b, hex, farbe);
 }
 
-void FieldDisplay::eingabeStattArgumenten(int& r, int& g, int& b) const
+void FieldDisplay::eingabeStattArgumenten(Feld feld, int& r, int& g, int& b) const
 {
-    if (const std::optional<QColor> c = m_parts.eingabe->eingabeFarbe()) {
-        r = c->red();
-        g = c->green();
-        b = c->blue();
-    }
+    const MainState& s = m_host.state();
+    if (!s.eingabeAuf(feld))
+        return;
+    r = std::min(s.eingabeWert[0], 255);
+    g = std::min(s.eingabeWert[1], 255);
+    b = std::min(s.eingabeWert[2], 255);
 }
 
 void FieldDisplay::gemalt()
@@ -122,7 +122,7 @@ void FieldDisplay::GrosseFlaeche(int r, int g, int b)
 {
     const MainState& s = m_host.state();
     MainWidgets& w = m_host.w();
-    eingabeStattArgumenten(r, g, b);
+    eingabeStattArgumenten(Feld::gross, r, g, b);
     const QColor farbe = alsFarbe(anzeigeFarbe(r, g, b, s.nurWebsicher));
     const bool links = linksBearbeitet();
 
@@ -138,11 +138,11 @@ void FieldDisplay::GrosseFlaeche(int r, int g, int b)
         werteSchreiben(w.SGrUnR, w.SGrUnG, w.SGrUnB, w.SGrUnHex, farbe);
     else
         werteSchreiben(w.SGrObR, w.SGrObG, w.SGrObB, w.SGrObHex, farbe);
-    if (const auto texte = m_parts.eingabe->eingabeTexte(); texte && !s.ablauf.anzeigeSperre) {
+    if (s.eingabeTexteAuf() && !s.ablauf.anzeigeSperre) {
         const std::array<StaticText*, 4> ziele = links ? std::array{w.SGrUnR, w.SGrUnG, w.SGrUnB, w.SGrUnHex}
                                                        : std::array{w.SGrObR, w.SGrObG, w.SGrObB, w.SGrObHex};
         for (std::size_t i = 0; i < 4; ++i)
-            ziele[i]->setText((*texte)[i]);
+            ziele[i]->setText(QString::fromUtf16(s.eingabeText[i].data()));
     }
     const std::array<QTextEdit*, 3> edits = links ? std::array{w.RichEdit4, w.RichEdit5, w.RichEdit6}
                                                   : std::array{w.RichEdit1, w.RichEdit2, w.RichEdit3};
@@ -170,8 +170,7 @@ void FieldDisplay::kleineFlaeche(Feld feld, int r, int g, int b)
 {
     const MainState& s = m_host.state();
     MainWidgets& w = m_host.w();
-    if (s.modus() == Modus::reihen && (feld == Feld::rechts || feld == Feld::links) && s.hdZiel == feld)
-        eingabeStattArgumenten(r, g, b);
+    eingabeStattArgumenten(feld, r, g, b);
     const QColor farbe = alsFarbe(anzeigeFarbe(r, g, b, s.nurWebsicher));
     const bool links = linksBearbeitet();
 

@@ -8,7 +8,6 @@ class QColor;
 class QTextEdit;
 class StaticText;
 class DisplayHost;
-struct DisplayParts;
 
 // Paints the fields from the state: panels, swatches, value texts, rich edits.
 // It follows the document: what the recompute mixed or a light/dark move
@@ -16,7 +15,7 @@ struct DisplayParts;
 class FieldDisplay : public PaintTarget
 {
 public:
-    FieldDisplay(DisplayHost& host, DisplayParts& parts);
+    explicit FieldDisplay(DisplayHost& host);
     void connectWidgets();
 
     // Paints every field the state's mode shows, from the state.
@@ -41,12 +40,11 @@ private:
     void richEditHintergrund(QTextEdit* edit, const QColor& farbe);
     void richEditSchrift(QTextEdit* edit, const QColor& farbe);
     void werteSchreiben(StaticText* r, StaticText* g, StaticText* b, StaticText* hex, const QColor& farbe);
-    // A colour typed into the manual input dialog, while it is applied, replaces r, g, b.
-    void eingabeStattArgumenten(int& r, int& g, int& b) const;
+    // A typed colour the state shows on the field replaces r, g, b.
+    void eingabeStattArgumenten(Feld feld, int& r, int& g, int& b) const;
     // The end of every painting routine: the Save action's enabled state is
     // the modified state.
     void gemalt();
 
     DisplayHost& m_host;
-    DisplayParts& m_parts;
 };

@@ -41,20 +41,18 @@ EingabeZugang ManualInputApply::zugang()
     return {.feldHex = [this] { return feldHex(); },
             .uebernehmen =
                 [this] {
+                    eingabeMerken();
                     m_host.dokument().eingabeUebernommen(true);
                     form1resetten();
                     luminoesSicherstellen();
                 },
             .anwenden =
                 [this](const EingabeTreffer& t) {
+                    eingabeMerken();
                     einfaerben(t.position);
                     farbeZuweisen(t.position, t.punkt);
                 },
-            .beenden =
-                [this] {
-                    m_host.dokument().eingabeFarbeAktiv(false);
-                    m_host.dokument().eingabeTexteZeigen(false);
-                },
+            .beenden = [this] { m_host.dokument().eingabeBeenden(); },
             .abbrechen = [this] { abbrechen(); },
             .hilfe = [this] { m_host.hilfeThemaZeigen(QStringLiteral("::HTML\\page05.htm")); }};
 }
@@ -91,20 +89,11 @@ void ManualInputApply::gezielteManuelleEingabeVonWertenExecute()
     dialog().exec();
 }
 
-std::optional<QColor> ManualInputApply::eingabeFarbe() const
+void ManualInputApply::eingabeMerken()
 {
-    if (!m_dialog || !m_host.state().eingabeFarbeAktiv)
-        return std::nullopt;
     const Rgb c = m_dialog->eingabe();
-    return QColor(std::min(c.r, 255), std::min(c.g, 255), std::min(c.b, 255));
-}
-
-std::optional<std::array<QString, 4>> ManualInputApply::eingabeTexte() const
-{
-    if (!m_dialog || !m_host.state().eingabeTexteZeigen)
-        return std::nullopt;
-    return std::array{m_dialog->Edit1->text(), m_dialog->Edit2->text(), m_dialog->Edit3->text(),
-                      m_dialog->Edit4->text()};
+    m_host.dokument().eingabeNehmen({c.r, c.g, c.b}, {m_dialog->Edit1->text(), m_dialog->Edit2->text(),
+                                                      m_dialog->Edit3->text(), m_dialog->Edit4->text()});
 }
 
 // A position off either end of the band wraps round, as the wheel does.

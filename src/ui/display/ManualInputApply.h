@@ -28,10 +28,6 @@ public:
     TfEingabe& dialog();
     bool dialogVorhanden() const { return m_dialog != nullptr; }
 
-    // While the dialog paints the typed colour: the colour, and the four texts
-    // as typed (R, G, B, hex).
-    std::optional<QColor> eingabeFarbe() const;
-    std::optional<std::array<QString, 4>> eingabeTexte() const;
 
     // Band press at position p - 1 (p 1-based, as the dialog keeps it).
     void einfaerben(int p);
@@ -45,6 +41,8 @@ public:
 
 private:
     EingabeZugang zugang();
+    // The dialog's colour and texts go to the document, which shows them.
+    void eingabeMerken();
     QString feldHex() const;
     void punktAnwenden(EingabePunkt punkt);
     void bandDruecken(int position);

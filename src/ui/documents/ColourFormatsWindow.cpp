@@ -31,9 +31,8 @@ Txt gewaehltesFeld(const MainState& s)
 
 } // namespace
 
-ColourFormatsWindow::ColourFormatsWindow(const MainState& s, const LanguageTable& t,
-                                         std::function<std::optional<QColor>()> eingabeFarbe, QWidget* parent)
-    : QDialog(parent), m_s(s), m_t(t), m_eingabeFarbe(std::move(eingabeFarbe))
+ColourFormatsWindow::ColourFormatsWindow(const MainState& s, const LanguageTable& t, QWidget* parent)
+    : QDialog(parent), m_s(s), m_t(t)
 {
     setObjectName(QStringLiteral("ColourFormatsWindow"));
     setWindowTitle(t.text(Txt::farbformateTitel));
@@ -105,9 +104,6 @@ void ColourFormatsWindow::aktualisieren()
         if (e.name == name)
             gewaehlt = e;
     m_farbe = QColor::fromRgb(gewaehlt.rgb);
-    if (const std::optional<QColor> eingabe = m_eingabeFarbe();
-        eingabe && s.hdZielGross() && !istReihenModus(s.modus()))
-        m_farbe = *eingabe;
     m_feld->setText(t.text(Txt::farbformateFeld) + QLatin1Char(' ') + gewaehlt.name);
     m_muster->setColour(m_farbe);
     const QVector<FormatZeile> zeilen = farbFormate(m_farbe.red(), m_farbe.green(), m_farbe.blue());

@@ -21,10 +21,7 @@ class ColourFormatsWindow : public QDialog
     Q_OBJECT
 
 public:
-    // `eingabeFarbe` gives the colour being typed in, which the big field shows
-    // instead of its band colour.
-    ColourFormatsWindow(const MainState& s, const LanguageTable& t,
-                        std::function<std::optional<QColor>()> eingabeFarbe, QWidget* parent);
+    ColourFormatsWindow(const MainState& s, const LanguageTable& t, QWidget* parent);
 
     // Shows the selected field now and raises the window.
     void zeigen();
@@ -43,7 +40,6 @@ private:
 
     const MainState& m_s;
     const LanguageTable& m_t;
-    std::function<std::optional<QColor>()> m_eingabeFarbe;
     bool m_vorgemerkt = false;
     QLabel* m_feld = nullptr;
     ColourPanel* m_muster = nullptr;

@@ -2,8 +2,6 @@
 
 #include "platform/desktop/FileDialogs.h"
 #include "ui/display/DisplayHost.h"
-#include "ui/display/DisplayParts.h"
-#include "ui/display/ManualInputApply.h"
 #include "core/export/PaletteFormats.h"
 #include "ui/language/ActionRegistry.h"
 #include "core/language/LanguageTable.h"
@@ -12,8 +10,8 @@
 #include <QFileInfo>
 #include <QMessageBox>
 
-PaletteExport::PaletteExport(DisplayHost& host, DisplayParts& parts)
-    : m_host(host), m_parts(parts), m_dialoge(std::make_unique<QtFileDialogs>())
+PaletteExport::PaletteExport(DisplayHost& host)
+    : m_host(host), m_dialoge(std::make_unique<QtFileDialogs>())
 {
 }
 
@@ -35,12 +33,7 @@ void PaletteExport::setDialogs(std::unique_ptr<FileDialogs> dialoge)
 
 Palette PaletteExport::angezeigtePalette() const
 {
-    Palette p = paletteAus(m_host.state(), m_host.sprache());
-    // The typed colour is shown as typed; the state holds the nearest band colour.
-    if (const std::optional<QColor> eingabe = m_parts.eingabe->eingabeFarbe();
-        eingabe && !p.groups.isEmpty() && !istReihenModus(m_host.state().modus()))
-        p.groups.front().entries.front().rgb = eingabe->rgb();
-    return p;
+    return paletteAus(m_host.state(), m_host.sprache());
 }
 
 bool PaletteExport::frage(const QString& text) const

@@ -8,14 +8,13 @@
 
 class DisplayHost;
 class FileDialogs;
-struct DisplayParts;
 
 // "Export Palette...": the shown colours into a file for another program; the
 // dialog's filter (or the name's extension) picks the format.
 class PaletteExport
 {
 public:
-    PaletteExport(DisplayHost& host, DisplayParts& parts);
+    explicit PaletteExport(DisplayHost& host);
     ~PaletteExport();
     PaletteExport(const PaletteExport&) = delete;
     PaletteExport& operator=(const PaletteExport&) = delete;
@@ -33,7 +32,6 @@ private:
     QString vorschlag() const;
 
     DisplayHost& m_host;
-    DisplayParts& m_parts;
     std::unique_ptr<FileDialogs> m_dialoge;
     QString m_letzterPfad;
 };

@@ -17,7 +17,7 @@
 #include "ui/display/WebSafeDisplay.h"
 
 DisplayParts::DisplayParts(DisplayHost& host)
-    : display(std::make_unique<FieldDisplay>(host, *this)), modes(std::make_unique<ModeActions>(host, *this)),
+    : display(std::make_unique<FieldDisplay>(host)), modes(std::make_unique<ModeActions>(host, *this)),
       selection(std::make_unique<FieldSelection>(host, *this)),
       band(std::make_unique<BandAngleControls>(host)),
       hellDunkel(std::make_unique<LightDarkField>(host)),

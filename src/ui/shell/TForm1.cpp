@@ -84,7 +84,7 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent)
     m_parts->connectAll();
     m_ausgabe = std::make_unique<ValueOutput>(*this);
     m_ausgabe->connectWidgets();
-    m_export = std::make_unique<PaletteExport>(*this, *m_parts);
+    m_export = std::make_unique<PaletteExport>(*this);
     m_export->connectWidgets();
     m_datei->connectActions();
     m_farbsehen = std::make_unique<FarbsehenAktionen>(*this);

@@ -138,7 +138,7 @@ void TForm1::farbformateExecute()
 {
     if (!m_farbformate) {
         m_farbformate = std::make_unique<ColourFormatsWindow>(
-            state(), sprache(), [this] { return m_parts->eingabe->eingabeFarbe(); }, this);
+            state(), sprache(), this);
         ColourFormatsWindow* fenster = m_farbformate.get();
         for (ColourPanel* panel : findChildren<ColourPanel*>())
             if (!fenster->isAncestorOf(panel))

@@ -1,10 +1,16 @@
 #include "support/InteractionFixture.h"
+#include "support/ModalGuard.h"
 
+#include "core/harmony/FieldColours.h"
+#include "ui/dialogs/TfEingabe.h"
+#include "ui/documents/ValueOutput.h"
 #include "ui/shell/ColourSettingsFile.h"
 #include "ui/shell/VerlaufAktionen.h"
 #include "ui/soak/SessionChecks.h"
 
 #include <QAbstractItemView>
+#include <QLineEdit>
+#include <QPushButton>
 #include <QTextEdit>
 #include <QTemporaryDir>
 #include <QUndoStack>
@@ -143,4 +149,37 @@ TEST(Undo, TypingInTheTextViewKeepsItsOwnUndo)
     EXPECT_EQ(text->toPlainText(), vorher);
     EXPECT_EQ(f.verlauf().index(), schritt);
     EXPECT_EQ(f.s().posGross(), 300);
+}
+
+// A typed colour stays on the big field until the field is painted anew:
+// copying gives what the field shows, and undo brings it back exactly.
+TEST(Undo, ATypedColourIsCopiedAsShownAndComesBackWithUndo)
+{
+    VerlaufFenster f;
+    const QColor getippt(0xB4, 0x46, 0x4D);
+    onNextModal<TfEingabe>([&](TfEingabe& d) {
+        d.Edit4->selectAll();
+        QTest::keyClicks(d.Edit4, QStringLiteral("#B4464D"));
+        QTest::mouseClick(d.OKBtn, Qt::LeftButton);
+    });
+    werkzeug(f, Aktion::gezielteManuelleEingabeVonWerten);
+    const MainState& s = f.s();
+    const Rgb band = mische(s, slot::basisGross, s.dunkelGross(), s.hellGross());
+    ASSERT_NE(QColor(band.r, band.g, band.b), getippt); // the band has no such colour
+    EXPECT_EQ(f.w().Anzeige_Normal->colour(), getippt);
+    EXPECT_TRUE(f.form->ausgabe().alleWerteText().contains(QStringLiteral("#B4464D")));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return f.verlauf().canUndo(); }, 2000));
+    const int schritte = f.verlauf().count();
+
+    bandKlick(f, 300);
+    ASSERT_TRUE(f.schritte(schritte + 1));
+    EXPECT_NE(f.w().Anzeige_Normal->colour(), getippt);
+    EXPECT_FALSE(f.form->ausgabe().alleWerteText().contains(QStringLiteral("#B4464D")));
+
+    // The offscreen platform keeps the closed dialog as the active window, so
+    // the menu's command rather than its key.
+    f.aktion(Aktion::rueckgaengig).trigger();
+    EXPECT_EQ(f.w().Anzeige_Normal->colour(), getippt);
+    EXPECT_EQ(f.w().SGrObHex->text(), QStringLiteral("#B4464D"));
+    EXPECT_TRUE(f.form->ausgabe().alleWerteText().contains(QStringLiteral("#B4464D")));
 }
