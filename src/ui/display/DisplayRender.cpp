@@ -21,6 +21,8 @@ void DisplayRender::connectDocument()
                      [this](Aenderungen was) {
                          if (was & Aenderung::ganz)
                              zeichnen(was & Aenderung::schritt);
+                         else if (was & Aenderung::fixierung)
+                             fixierungZeigen(false);
                      });
 }
 
@@ -29,7 +31,7 @@ void DisplayRender::connectDocument()
 void DisplayRender::zeichnen(bool beideHaelften)
 {
     const MainState& s = m_host.state();
-    m_parts.fixing->zeigen();
+    fixierungZeigen(true);
     if (beideHaelften && s.fixiert)
         andereHaelfteMalen();
     // The wheel turns by the marker's place: the marker moves first.
@@ -43,6 +45,34 @@ void DisplayRender::zeichnen(bool beideHaelften)
     m_parts.display->allesMalen();
     m_parts.text->zeigen();
     m_parts.selection->auswahlZeigen();
+}
+
+void DisplayRender::fixierungZeigen(bool ganz)
+{
+    const MainState& s = m_host.state();
+    Fixing& fix = *m_parts.fixing;
+    FixedPanels& haelften = *m_parts.fixedPanels;
+    if (s.fixiert && !fix.fixiertGezeigt()) {
+        const Modus andere = static_cast<Modus>(s.fixStand.fixModus);
+        fix.haelftenFuellen();
+        // Fields an earlier fixed session showed in the left half must not stay.
+        haelften.allesVerstecken();
+        haelften.halbeZeigen(s.fixLinksAktiv ? andere : s.modus(), false);
+        haelften.halbeZeigen(s.fixLinksAktiv ? s.modus() : andere, true);
+        m_parts.modes->hideAll();
+    } else if (!s.fixiert && fix.fixiertGezeigt()) {
+        const bool links = fix.linksGezeigt();
+        fix.einzelFuellen(!ganz);
+        // Separate adjustment keeps the right half's colours, which then are the state's.
+        if (!ganz && !(s.separatModus && !links)) {
+            // The upper row may still be laid out for the right half's mode.
+            m_parts.modes->werteReihenVorbereiten(s.modus());
+            m_parts.display->allesMalen();
+        }
+        haelften.allesVerstecken();
+        m_parts.modes->einzelAnzeigeZeigen();
+    }
+    fix.gezeigt();
 }
 
 // The half not edited shows the stored combination, computed as opening a

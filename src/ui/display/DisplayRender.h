@@ -3,8 +3,9 @@
 class DisplayHost;
 struct DisplayParts;
 
-// Draws the display once from the document's state when a whole combination
-// was applied to it (a file, a fixed half). Computes nothing.
+// Draws the display from the document's state: all of it once when a whole
+// combination was applied (a file, a fixed half, a step), the two halves or the
+// single display when fixing is switched. Computes nothing.
 class DisplayRender
 {
 public:
@@ -18,6 +19,9 @@ public:
 
 private:
     void andereHaelfteMalen();
+    // Two halves or the single display, as the state is fixed or not; ganz:
+    // the whole display is drawn after it.
+    void fixierungZeigen(bool ganz);
 
     DisplayHost& m_host;
     DisplayParts& m_parts;

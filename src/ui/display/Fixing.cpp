@@ -1,13 +1,8 @@
 #include "ui/display/Fixing.h"
 
-#include "ui/display/BandAngleControls.h"
 #include "ui/display/DisplayHost.h"
 #include "ui/display/DisplayParts.h"
-#include "ui/display/FieldDisplay.h"
 #include "ui/display/FieldSelection.h"
-#include "ui/display/FixedPanels.h"
-#include "ui/display/LightDarkField.h"
-#include "ui/display/ModeActions.h"
 #include "core/documents/SettingsApply.h"
 #include "ui/language/ActionRegistry.h"
 #include "core/language/LanguageTable.h"
@@ -70,25 +65,15 @@ void Fixing::fixierenExecute()
 
 void Fixing::einschalten()
 {
-    const MainState& s = m_host.state();
-    m_host.dokument().fixierenEin(fixStandAus(s, eingaben()));
-    haelftenAufbauen(s.modus(), s.modus());
-    m_fixiertGezeigt = true;
-    m_linksGezeigt = false;
+    m_host.dokument().fixierenEin(fixStandAus(m_host.state(), eingaben()));
 }
 
 // Both halves take the single display's colours and texts.
-void Fixing::haelftenAufbauen(Modus rechts, Modus links)
+void Fixing::haelftenFuellen()
 {
     haelftenFaerben();
     textFelderVerdoppeln();
     untereReiheFuellen();
-    FixedPanels& haelften = *m_parts.fixedPanels;
-    // Fields an earlier fixed session showed in the left half must not stay.
-    haelften.allesVerstecken();
-    haelften.halbeZeigen(rechts, false);
-    haelften.halbeZeigen(links, true);
-    m_parts.modes->hideAll();
 }
 
 void Fixing::haelftenFaerben()
@@ -151,51 +136,23 @@ void Fixing::untereReiheFuellen()
 
 void Fixing::ausschalten()
 {
-    const bool linksBearbeitet = m_host.state().fixLinksAktiv;
     m_host.dokument().fixierenAus();
-    m_fixiertGezeigt = false;
+}
 
-    einzelAnzeigeFaerben();
-    textFelderZusammenlegen(linksBearbeitet);
+// The single display carries on with the edited half's colours (unless the
+// whole display is drawn anew) and texts.
+void Fixing::einzelFuellen(bool mitFarben)
+{
+    if (mitFarben)
+        einzelAnzeigeFaerben();
+    textFelderZusammenlegen(m_linksGezeigt);
     untereReiheLeeren();
-    einzelAnzeigeNeuMalen(linksBearbeitet);
-    einzelAnzeigeZeigen();
 }
 
-void Fixing::einzelAufbauen(bool linksBearbeitet)
+void Fixing::gezeigt()
 {
-    textFelderZusammenlegen(linksBearbeitet);
-    untereReiheLeeren();
-    einzelAnzeigeZeigen();
-}
-
-void Fixing::zeigen()
-{
-    const MainState& s = m_host.state();
-    if (s.fixiert && !m_fixiertGezeigt) {
-        const Modus andere = static_cast<Modus>(s.fixStand.fixModus);
-        haelftenAufbauen(s.fixLinksAktiv ? andere : s.modus(), s.fixLinksAktiv ? s.modus() : andere);
-    } else if (!s.fixiert && m_fixiertGezeigt) {
-        einzelAufbauen(m_linksGezeigt);
-    }
-    m_fixiertGezeigt = s.fixiert;
-    m_linksGezeigt = s.fixLinksAktiv;
-}
-
-
-// The upper row may still be laid out for the right half's mode.
-void Fixing::einzelAnzeigeNeuMalen(bool linksBearbeitet)
-{
-    const MainState& s = m_host.state();
-    // Separate adjustment keeps the right half's colours, which then are the state's.
-    if (s.separatModus && !linksBearbeitet)
-        return;
-    m_parts.modes->werteReihenVorbereiten(s.modus());
-    if (!s.separatModus)
-        m_host.dokument().datenHolen(s.posGross(), true);
-    else
-        // A recompute would move the field taking part and paint only that one.
-        m_parts.modes->jedesFeldNeuMalen();
+    m_fixiertGezeigt = m_host.state().fixiert;
+    m_linksGezeigt = m_host.state().fixLinksAktiv;
 }
 
 void Fixing::einzelAnzeigeFaerben()
@@ -241,36 +198,6 @@ void Fixing::untereReiheLeeren()
         texte[i]->setText(QString());
     for (ColourPanel* p : {w.Panel8, w.Panel9, w.Panel10, w.Panel11})
         p->hide();
-}
-
-void Fixing::einzelAnzeigeZeigen()
-{
-    MainWidgets& w = m_host.w();
-    ModeActions& modi = *m_parts.modes;
-    m_parts.fixedPanels->allesVerstecken();
-    const Modus modus = m_host.state().modus();
-    switch (modus) {
-    case Modus::zweier:
-        modi.showZweier();
-        break;
-    case Modus::dreier:
-        modi.showDreier();
-        break;
-    case Modus::vierer:
-        modi.showVierer();
-        break;
-    case Modus::auffaecher:
-    case Modus::reihen:
-        // The marker follows the live mode, which the edited half may have changed.
-        w.AnzeigeReihen->setMarker(modus == Modus::reihen ? 0 : 1);
-        modi.showAuffaecher();
-        // Rings of a longer row fixed earlier are not in use now.
-        modi.hidePanels();
-        break;
-    }
-    w.FixedLinksReihen->setMarker(1);
-    w.FixedRechtsReihen->setMarker(1);
-    modi.hideAll();
 }
 
 void Fixing::fixiertAuslesenAlle()

@@ -28,23 +28,27 @@ public:
     // Re-selects the field a status text names, in the right (left) half.
     void zurueckZurAltenFlaecheRe(const QString& text);
     void zurueckZurAltenFlaecheLi(const QString& text);
-    // The display fixed or single as the state is.
-    void zeigen();
+    // What the display shows now: two halves, and whether the left one is edited.
+    bool fixiertGezeigt() const { return m_fixiertGezeigt; }
+    bool linksGezeigt() const { return m_linksGezeigt; }
+    // Both halves take the single display's colours and texts.
+    void haelftenFuellen();
+    // The single display takes the edited half's texts, and its colours when
+    // mitFarben; the lower value row empties.
+    void einzelFuellen(bool mitFarben);
+    // The display now shows what the state says.
+    void gezeigt();
 
 private:
     FixEingaben eingaben() const;
     void einschalten();
     void ausschalten();
-    void haelftenAufbauen(Modus rechts, Modus links);
-    void einzelAufbauen(bool linksBearbeitet);
     void haelftenFaerben();
     void textFelderVerdoppeln();
     void untereReiheFuellen();
     void einzelAnzeigeFaerben();
-    void einzelAnzeigeNeuMalen(bool linksBearbeitet);
     void textFelderZusammenlegen(bool linksBearbeitet);
     void untereReiheLeeren();
-    void einzelAnzeigeZeigen();
     // The other half becomes the edited one; swaps when they differ.
     void seiteWechseln(bool links);
     void zurueckZurAltenFlaeche(const QString& text, bool links);

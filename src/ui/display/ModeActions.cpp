@@ -365,6 +365,35 @@ void ModeActions::werteReihenVorbereiten(Modus modus)
     }
 }
 
+// The single display laid out for the state's mode, after fixing.
+void ModeActions::einzelAnzeigeZeigen()
+{
+    MainWidgets& w = m_host.w();
+    const Modus modus = m_host.state().modus();
+    switch (modus) {
+    case Modus::zweier:
+        showZweier();
+        break;
+    case Modus::dreier:
+        showDreier();
+        break;
+    case Modus::vierer:
+        showVierer();
+        break;
+    case Modus::auffaecher:
+    case Modus::reihen:
+        // The marker follows the live mode, which the edited half may have changed.
+        w.AnzeigeReihen->setMarker(modus == Modus::reihen ? 0 : 1);
+        showAuffaecher();
+        // Rings of a longer row fixed earlier are not in use now.
+        hidePanels();
+        break;
+    }
+    w.FixedLinksReihen->setMarker(1);
+    w.FixedRechtsReihen->setMarker(1);
+    hideAll();
+}
+
 void ModeActions::hideAll()
 {
     const MainState& s = m_host.state();

@@ -25,6 +25,8 @@ public:
     void modusWaehlen(Modus modus);
 
     void hideAll();
+    // The single display laid out for the state's mode, after fixing.
+    void einzelAnzeigeZeigen();
     void showZweier();
     void showDreier();
     void showVierer();
