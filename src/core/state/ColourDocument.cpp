@@ -317,6 +317,7 @@ void ColourDocument::separatAusschalten()
     feldTeilnahme(Feld::rechts, true);
     feldTeilnahme(Feld::links, modus == Modus::dreier || modus == Modus::vierer);
     feldTeilnahme(Feld::mitte, modus == Modus::vierer);
+    markieren(Aenderung::separat);
 }
 
 // --- colours from outside ---

@@ -3,6 +3,7 @@
 #include "core/colour/AnglePicture.h"
 #include "core/colour/BandTables.h"
 #include "ui/display/DisplayHost.h"
+#include "ui/layout/WindowLayoutUi.h"
 #include "ui/widgets/ColourPanel.h"
 #include "ui/widgets/PictureBox.h"
 
@@ -57,8 +58,12 @@ void BandAngleControls::connectWidgets()
     // Only the user's choice runs the handler; the program runs it itself after
     // setting the index.
     connect(w.ComboBox3, &QComboBox::activated, this, [this] { ComboBox3Change(); });
-    connect(&m_host.dokument(), &ColourDocument::geaendert, this,
-            [this](Aenderungen was) { nachRechnenZeigen(was.toInt()); });
+    connect(&m_host.dokument(), &ColourDocument::geaendert, this, [this](Aenderungen was) {
+        if (was & (Aenderung::modus | Aenderung::winkel | Aenderung::separat))
+            winkelAnsichtZeigen();
+        nachRechnenZeigen(was.toInt());
+    });
+    m_host.layout().winkelAnsichtNeu = [this] { winkelAnsichtZeigen(); };
 }
 
 // Follows the field painting, which connects first: the legend repeats the
@@ -281,14 +286,41 @@ void BandAngleControls::winkelResetten()
 
 void BandAngleControls::ComboBox3Change()
 {
-    const MainState& s = m_host.state();
     m_host.dokument().winkeltypSetzen(m_host.w().ComboBox3->currentIndex() != 0);
     m_host.rotieren();
     TrackBarAllChange(m_host.w().ComboBox3);
-    if (s.winkeltyp2)
+}
+
+// Separate adjustment has switched the track bars off; they stay so.
+void BandAngleControls::winkelAnsichtZeigen()
+{
+    const MainState& s = m_host.state();
+    MainWidgets& w = m_host.w();
+    switch (s.modus()) {
+    case Modus::zweier:
+        w.TrackBar2->setEnabled(false);
+        w.TrackBar3->setEnabled(false);
+        w.WinkelO->hide();
+        w.WinkelU->hide();
+        w.ComboBox3->setEnabled(false);
+        return;
+    case Modus::vierer:
+        // In separate adjustment the angle controls stay as they are.
+        if (s.separatModus)
+            return;
+        w.ComboBox3->setEnabled(true);
+        if (s.winkeltyp2)
+            ansichtWinkeltyp2();
+        else
+            ansichtWinkeltyp1();
+        return;
+    case Modus::dreier:
+    case Modus::auffaecher:
+    case Modus::reihen:
         ansichtWinkeltyp2();
-    else
-        ansichtWinkeltyp1();
+        w.ComboBox3->setEnabled(false);
+        return;
+    }
 }
 
 void BandAngleControls::ansichtWinkeltyp1()

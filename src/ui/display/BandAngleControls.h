@@ -30,8 +30,8 @@ public:
     void steuerungZeigen();
     void winkelResetten();
     void ComboBox3Change();
-    void ansichtWinkeltyp1();
-    void ansichtWinkeltyp2();
+    // Which angle controls the state's mode, angle type and separate adjustment offer.
+    void winkelAnsichtZeigen();
 
 protected:
     // The stand-in of the hidden band takes the band's mouse.
@@ -42,6 +42,8 @@ private:
     void bandMaus(QMouseEvent* event);
     void basisVonBand(int x);
     void winkelBildZeigen();
+    void ansichtWinkeltyp1();
+    void ansichtWinkeltyp2();
     // The recompute's band marker and due angle markers, once it announced its change.
     void nachRechnenZeigen(unsigned was);
     void markerZeichnen();

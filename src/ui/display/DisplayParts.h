@@ -9,7 +9,6 @@ class FieldSelection;
 class BandAngleControls;
 class LightDarkField;
 class Fixing;
-class FixedPanels;
 class SeparateAdjustment;
 class WebSafeDisplay;
 class TextView;
@@ -33,7 +32,6 @@ struct DisplayParts {
     std::unique_ptr<FieldSelection> selection;  // field clicks, radio buttons, value texts
     std::unique_ptr<BandAngleControls> band;    // band mouse, track bars, angle image
     std::unique_ptr<LightDarkField> hellDunkel; // the light/dark field
-    std::unique_ptr<FixedPanels> fixedPanels;   // the halves of the fixed display
     std::unique_ptr<Fixing> fixing;             // freezing and swapping combinations
 
     // View options and modifiers of the harmony engine.

@@ -51,7 +51,7 @@ void DisplayRender::fixierungZeigen(bool ganz)
 {
     const MainState& s = m_host.state();
     Fixing& fix = *m_parts.fixing;
-    FixedPanels& haelften = *m_parts.fixedPanels;
+    FixedPanels& haelften = m_parts.modes->haelften();
     if (s.fixiert && !fix.fixiertGezeigt()) {
         const Modus andere = static_cast<Modus>(s.fixStand.fixModus);
         fix.haelftenFuellen();
@@ -89,7 +89,7 @@ void DisplayRender::andereHaelfteMalen()
     andere.stufenFixRechts = s.stufenFixRechts;
     m_host.dokument().mitStand(andere, [this] {
         const Modus modus = m_host.state().modus();
-        m_parts.fixedPanels->halbeZeigen(modus, m_host.state().fixLinksAktiv);
+        m_parts.modes->haelften().halbeZeigen(modus, m_host.state().fixLinksAktiv);
         m_parts.modes->werteReihenVorbereiten(modus);
         m_parts.display->allesMalen();
         m_parts.text->zeigen();

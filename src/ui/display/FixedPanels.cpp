@@ -14,7 +14,7 @@ struct FixedPanels::Haelfte {
 };
 
 // The halves need no other part; the signature matches the other parts'.
-FixedPanels::FixedPanels(DisplayHost& host, DisplayParts& /*parts*/) : m_host(host) {}
+FixedPanels::FixedPanels(DisplayHost& host) : m_host(host) {}
 
 FixedPanels::Haelfte FixedPanels::haelfte(bool links) const
 {

@@ -4,14 +4,13 @@
 
 class ColourPanel;
 class DisplayHost;
-struct DisplayParts;
 
 // The two halves of the fixed display: which panels each half shows for its
-// mode, and the layout of its row.
+// mode, and the layout of its row. The mode actions' layout of the halves.
 class FixedPanels
 {
 public:
-    FixedPanels(DisplayHost& host, DisplayParts& parts);
+    explicit FixedPanels(DisplayHost& host);
 
     void showZweierFixedRe();
     void showZweierFixedLi();

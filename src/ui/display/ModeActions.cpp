@@ -5,7 +5,6 @@
 #include "ui/display/DisplayParts.h"
 #include "ui/display/FieldDisplay.h"
 #include "ui/display/FieldSelection.h"
-#include "ui/display/FixedPanels.h"
 #include "ui/display/LightDarkField.h"
 #include "ui/language/ActionRegistry.h"
 #include "core/language/ControlTexts.h"
@@ -56,7 +55,7 @@ void zeigen(ColourPanel* panel, bool sichtbar)
 
 } // namespace
 
-ModeActions::ModeActions(DisplayHost& host, DisplayParts& parts) : m_host(host), m_parts(parts) {}
+ModeActions::ModeActions(DisplayHost& host, DisplayParts& parts) : m_host(host), m_parts(parts), m_haelften(host) {}
 
 void ModeActions::connectWidgets()
 {
@@ -77,7 +76,6 @@ void ModeActions::connectWidgets()
     WindowLayoutUi& layout = m_host.layout();
     layout.showPanels = [this] { showPanels(); };
     layout.reihenNeuAuslegen = [this] { reihenNeuAuslegen(); };
-    layout.winkelAnsichtNeu = [this] { winkelAnsichtNeu(); };
 }
 
 QAction& ModeActions::modusAktion(Modus modus) const
@@ -206,37 +204,8 @@ void ModeActions::felderUndWinkel(Modus modus)
 
 void ModeActions::winkelSteuerungZeigen(Modus modus)
 {
-    const MainState& s = m_host.state();
+    // The angle controls follow the document's announcement of the mode.
     MainWidgets& w = m_host.w();
-    BandAngleControls& band = *m_parts.band;
-    switch (modus) {
-    case Modus::zweier:
-        w.TrackBar2->setEnabled(false);
-        w.TrackBar3->setEnabled(false);
-        w.WinkelO->hide();
-        w.WinkelU->hide();
-        w.ComboBox3->setEnabled(false);
-        break;
-    case Modus::dreier:
-        band.ansichtWinkeltyp2();
-        w.ComboBox3->setEnabled(false);
-        break;
-    case Modus::vierer:
-        // In separate adjustment the angle controls stay as they are.
-        if (!s.separatModus) {
-            w.ComboBox3->setEnabled(true);
-            if (w.ComboBox3->currentIndex() == 0)
-                band.ansichtWinkeltyp1();
-            else
-                band.ansichtWinkeltyp2();
-        }
-        break;
-    case Modus::auffaecher:
-    case Modus::reihen:
-        band.ansichtWinkeltyp2();
-        w.ComboBox3->setEnabled(false);
-        break;
-    }
     w.ComboBox1->setEnabled(istReihenModus(modus));
     w.Button1->setEnabled(istReihenModus(modus));
     if (istHarmonie(modus))
@@ -305,7 +274,7 @@ void ModeActions::anzeigeZeigen(Modus modus)
         if (modus == Modus::reihen)
             (m_host.state().fixLinksAktiv ? w.FixedLinksReihen : w.FixedRechtsReihen)
                 ->setColour(w.panelHintergrund->colour());
-        m_parts.fixedPanels->halbeZeigen(modus, m_host.state().fixLinksAktiv);
+        m_haelften.halbeZeigen(modus, m_host.state().fixLinksAktiv);
         return;
     }
     switch (modus) {
@@ -509,26 +478,6 @@ void ModeActions::reihenNeuAuslegen()
     showPanels();
 }
 
-void ModeActions::winkelAnsichtNeu()
-{
-    const MainState& s = m_host.state();
-    switch (s.modus()) {
-    case Modus::vierer:
-        if (s.winkeltyp2)
-            m_parts.band->ansichtWinkeltyp2();
-        else
-            m_parts.band->ansichtWinkeltyp1();
-        break;
-    case Modus::dreier:
-    case Modus::auffaecher:
-    case Modus::reihen:
-        m_parts.band->ansichtWinkeltyp2();
-        break;
-    case Modus::zweier:
-        break;
-    }
-}
-
 void ModeActions::ComboBox1Change()
 {
     const MainState& s = m_host.state();
@@ -544,7 +493,7 @@ void ModeActions::ComboBox1Change()
         m_parts.selection->Anzeige_NormalClick2();
     }
     if (s.fixiert) {
-        m_parts.fixedPanels->reiheAuslegen(s.fixLinksAktiv);
+        m_haelften.reiheAuslegen(s.fixLinksAktiv);
     } else {
         showPanels();
         hidePanels();

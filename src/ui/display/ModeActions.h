@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ui/display/FixedPanels.h"
+
 #include "core/state/MainState.h"
 
 class LanguageTable;
@@ -27,6 +29,8 @@ public:
     void hideAll();
     // The single display laid out for the state's mode, after fixing.
     void einzelAnzeigeZeigen();
+    // The fixed display's halves: one laid out for a mode, all parked.
+    FixedPanels& haelften() { return m_haelften; }
     void showZweier();
     void showDreier();
     void showVierer();
@@ -61,8 +65,8 @@ private:
     void anzeigeZeigen(Modus modus);
     // Both layout steps of the rows, as resizing and the compact layout ask.
     void reihenNeuAuslegen();
-    void winkelAnsichtNeu();
 
     DisplayHost& m_host;
     DisplayParts& m_parts;
+    FixedPanels m_haelften;
 };

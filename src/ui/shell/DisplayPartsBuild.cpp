@@ -6,7 +6,6 @@
 #include "ui/display/DisplayRender.h"
 #include "ui/display/FieldDisplay.h"
 #include "ui/display/FieldSelection.h"
-#include "ui/display/FixedPanels.h"
 #include "ui/display/Fixing.h"
 #include "ui/display/HiddenBand.h"
 #include "ui/display/LightDarkField.h"
@@ -21,7 +20,7 @@ DisplayParts::DisplayParts(DisplayHost& host)
       selection(std::make_unique<FieldSelection>(host, *this)),
       band(std::make_unique<BandAngleControls>(host)),
       hellDunkel(std::make_unique<LightDarkField>(host)),
-      fixedPanels(std::make_unique<FixedPanels>(host, *this)), fixing(std::make_unique<Fixing>(host, *this)),
+      fixing(std::make_unique<Fixing>(host, *this)),
       separat(std::make_unique<SeparateAdjustment>(host, *this)),
       websicher(std::make_unique<WebSafeDisplay>(host, *this)), text(std::make_unique<TextView>(host, *this)),
       bandVersteck(std::make_unique<HiddenBand>(host)),
