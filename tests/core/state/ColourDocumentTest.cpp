@@ -1,4 +1,6 @@
 #include "core/documents/SettingsApply.h"
+#include "core/colour/LightDark.h"
+#include "core/harmony/FieldColours.h"
 #include "core/state/ColourDocument.h"
 #include "core/state/UndoStep.h"
 
@@ -94,6 +96,7 @@ TEST(ColourDocument, AStepHoldsTheChangedWordsAndTurnsEitherStateIntoTheOther)
     MainState nachher = vorher;
     einstellungAnwenden(nachher, e);
     nachher.ablauf.bandMausUnten = true; // progress is no part of a step
+    nachher.aktionen.fixieren = true;     // one of the last words of the state
 
     const StateDelta schritt(vorher, nachher);
     EXPECT_LT(schritt.groesse(), 1024u);
@@ -102,7 +105,80 @@ TEST(ColourDocument, AStepHoldsTheChangedWordsAndTurnsEitherStateIntoTheOther)
     EXPECT_EQ(s.farbWerte, nachher.farbWerte);
     EXPECT_EQ(s.endFarben, nachher.endFarben);
     EXPECT_FALSE(s.ablauf.bandMausUnten);
+    EXPECT_TRUE(s.aktionen.fixieren);
     schritt.anwenden(s);
     EXPECT_EQ(s.farbWerte, vorher.farbWerte);
     EXPECT_EQ(s.endFarben, vorher.endFarben);
+}
+
+// The recompute only computes: it says what the views must show, and keeps a
+// row's final values itself, as a light/dark move in a row does.
+TEST(ColourDocument, TheRecomputeLeavesThePaintingToTheAnnouncement)
+{
+    ColourDocument d;
+    Mitschrift m(d);
+    d.datenHolen(100, false);
+    ASSERT_EQ(m.meldungen.size(), 1u);
+    EXPECT_EQ(m.meldungen[0], Aenderungen(Aenderung::band));
+    d.datenHolen(120, true);
+    EXPECT_TRUE(m.meldungen.back() & Aenderung::gemischt);
+    EXPECT_EQ(d.stand().ablauf.bandMarker, 120);
+    EXPECT_TRUE(d.stand().ablauf.bandMarkerFaellig);
+
+    d.modusSetzen(Modus::reihen);
+    d.datenHolen(200, true);
+    const auto rechtsGemischt = [&] {
+        const MainState& s = d.stand();
+        const Rgb c = mische(s, slot::basisRechts, s.dunkelRechts(), s.hellRechts());
+        return std::array{s.endFarben[40], s.endFarben[41], s.endFarben[42]} == std::array{c.r, c.g, c.b};
+    };
+    EXPECT_TRUE(rechtsGemischt());
+    d.feldWaehlen(Feld::rechts);
+    d.hellDunkelSetzen(30, 200);
+    EXPECT_TRUE(m.meldungen.back() & Aenderung::farben);
+    EXPECT_TRUE(rechtsGemischt());
+}
+
+// A typed colour outlives the dialog on its field until that field is mixed
+// anew; a move of another field in separate adjustment leaves it showing.
+TEST(ColourDocument, ATypedColourShowsUntilItsFieldIsPaintedAnew)
+{
+    ColourDocument d;
+    d.modusSetzen(Modus::dreier);
+    d.eingabeNehmen({180, 70, 77}, {QStringLiteral("180"), QStringLiteral("70"), QStringLiteral("77"),
+                                     QStringLiteral("#B4464D")});
+    d.eingabeTexteZeigen(true);
+    EXPECT_FALSE(d.stand().eingabeAuf(Feld::gross)); // taken, not yet applied
+    d.eingabeFarbeAktiv(true);
+    d.eingabeBeenden();
+    const MainState& s = d.stand();
+    EXPECT_FALSE(s.eingabeFarbeAktiv);
+    EXPECT_TRUE(s.eingabeAuf(Feld::gross));
+    EXPECT_FALSE(s.eingabeAuf(Feld::rechts));
+    EXPECT_TRUE(s.eingabeTexteAuf());
+    EXPECT_EQ(QString::fromUtf16(s.eingabeText[3].data()), QStringLiteral("#B4464D"));
+
+    d.separatEinschalten();
+    d.nurFeldTeilnehmen(Feld::rechts);
+    d.hellDunkelSetzen(40, 40);
+    EXPECT_TRUE(s.eingabeAuf(Feld::gross));
+    d.nurFeldTeilnehmen(Feld::gross);
+    d.datenHolen(s.posGross(), true);
+    EXPECT_FALSE(s.eingabeAuf(Feld::gross));
+    EXPECT_FALSE(s.eingabeTexteAuf());
+}
+
+// Markers drawn afresh are shown, not a step of the history.
+TEST(ColourDocument, RenewedAngleMarkersAreAnnouncedButMakeNoStep)
+{
+    ColourDocument d;
+    d.ablauf().formularBereit = true;
+    d.verlaufNeu();
+    Mitschrift m(d);
+    d.winkelMarkerErneuern();
+    ASSERT_EQ(m.meldungen.size(), 1u);
+    EXPECT_EQ(m.meldungen[0], Aenderungen(Aenderung::marker));
+    EXPECT_TRUE(d.stand().ablauf.winkelMarkerFaellig);
+    d.schrittAbschliessen();
+    EXPECT_EQ(d.verlauf().count(), 0);
 }
