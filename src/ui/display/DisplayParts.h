@@ -17,7 +17,8 @@ class ManualInputApply;
 class DisplayRender;
 
 // The working parts of the field display, created once by the main window.
-// They call each other through this record, never through globals.
+// They reach each other through this record, never through globals, and only
+// to carry out a gesture; what they draw follows the document's announcements.
 struct DisplayParts {
     explicit DisplayParts(DisplayHost& host);
     ~DisplayParts();
@@ -28,7 +29,7 @@ struct DisplayParts {
     void connectAll();
 
     std::unique_ptr<FieldDisplay> display;      // painting of fields and value rows
-    std::unique_ptr<ModeActions> modes;         // the five harmony modes, panel juggling
+    std::unique_ptr<ModeActions> modes;         // the five harmony modes, their panels in one or two halves
     std::unique_ptr<FieldSelection> selection;  // field clicks, radio buttons, value texts
     std::unique_ptr<BandAngleControls> band;    // band mouse, track bars, angle image
     std::unique_ptr<LightDarkField> hellDunkel; // the light/dark field
