@@ -277,6 +277,12 @@ void ModeActions::anzeigeZeigen(Modus modus)
         m_haelften.halbeZeigen(modus, m_host.state().fixLinksAktiv);
         return;
     }
+    einzelLayout(modus);
+}
+
+// The fields of a mode in the single display.
+void ModeActions::einzelLayout(Modus modus)
+{
     switch (modus) {
     case Modus::zweier:
         showZweier();
@@ -289,8 +295,10 @@ void ModeActions::anzeigeZeigen(Modus modus)
         break;
     case Modus::auffaecher:
     case Modus::reihen:
-        w.AnzeigeReihen->setMarker(modus == Modus::auffaecher ? 1 : 0);
+        // The marker follows the live mode, which a fixed half may have changed.
+        m_host.w().AnzeigeReihen->setMarker(modus == Modus::auffaecher ? 1 : 0);
         showAuffaecher();
+        // Rings of a longer row fixed earlier are not in use now.
         hidePanels();
         break;
     }
@@ -338,26 +346,7 @@ void ModeActions::werteReihenVorbereiten(Modus modus)
 void ModeActions::einzelAnzeigeZeigen()
 {
     MainWidgets& w = m_host.w();
-    const Modus modus = m_host.state().modus();
-    switch (modus) {
-    case Modus::zweier:
-        showZweier();
-        break;
-    case Modus::dreier:
-        showDreier();
-        break;
-    case Modus::vierer:
-        showVierer();
-        break;
-    case Modus::auffaecher:
-    case Modus::reihen:
-        // The marker follows the live mode, which the edited half may have changed.
-        w.AnzeigeReihen->setMarker(modus == Modus::reihen ? 0 : 1);
-        showAuffaecher();
-        // Rings of a longer row fixed earlier are not in use now.
-        hidePanels();
-        break;
-    }
+    einzelLayout(m_host.state().modus());
     w.FixedLinksReihen->setMarker(1);
     w.FixedRechtsReihen->setMarker(1);
     hideAll();

@@ -63,6 +63,7 @@ private:
     void aktionenFuerModus(Modus modus);
     void neuBerechnen(Modus modus);
     void anzeigeZeigen(Modus modus);
+    void einzelLayout(Modus modus);
     // Both layout steps of the rows, as resizing and the compact layout ask.
     void reihenNeuAuslegen();
 
