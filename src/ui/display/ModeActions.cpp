@@ -515,14 +515,15 @@ void ModeActions::checkBoxenResetten2()
 void ModeActions::realistischLuminoesExecute()
 {
     m_host.dokument().datenHolenAmTeilnehmer();
-    jedesFeldNeuMalen();
+    jedesFeldNeuHolen();
     m_host.dokument().separatWinkelMarkerErneuern();
 }
 
-// Every field of the mode passes through the light/dark target once, with its
-// own amounts (in separate adjustment a recompute paints only one field); the
-// one selected before is selected again at the end.
-void ModeActions::jedesFeldNeuMalen()
+// Every field of the mode is selected once, so that it takes the new band's
+// colour at its own position with its own amounts (in separate adjustment a
+// recompute moves only the field taking part); the one selected before is
+// selected again at the end. Each is painted as the document announces it.
+void ModeActions::jedesFeldNeuHolen()
 {
     const MainState& s = m_host.state();
     FieldSelection& auswahl = *m_parts.selection;

@@ -48,7 +48,8 @@ public:
     QAction& modusAktion(Modus modus) const;
     // The edited value row's swatches and "-" texts for the fields of a mode.
     void werteReihenVorbereiten(Modus modus);
-    void jedesFeldNeuMalen();
+    // Every field of the mode fetched anew from the band, one selection at a time.
+    void jedesFeldNeuHolen();
     // The state's mode shown: fields, controls, value rows; nothing computed.
     void modusZeigen();
 
