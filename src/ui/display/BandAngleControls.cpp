@@ -61,18 +61,18 @@ void BandAngleControls::connectWidgets()
     connect(&m_host.dokument(), &ColourDocument::geaendert, this, [this](Aenderungen was) {
         if (was & (Aenderung::modus | Aenderung::winkel | Aenderung::separat))
             winkelAnsichtZeigen();
-        nachRechnenZeigen(was.toInt());
+        nachRechnenZeigen(was & Aenderung::ganz);
     });
     m_host.layout().winkelAnsichtNeu = [this] { winkelAnsichtZeigen(); };
 }
 
 // Follows the field painting, which connects first: the legend repeats the
 // swatches the recompute has just painted.
-void BandAngleControls::nachRechnenZeigen(unsigned was)
+void BandAngleControls::nachRechnenZeigen(bool ganz)
 {
     Ablauf& a = m_host.dokument().ablauf();
     // The render pass draws a whole combination's markers itself.
-    if (Aenderungen::fromInt(was) & Aenderung::ganz) {
+    if (ganz) {
         a.bandMarkerFaellig = a.winkelMarkerFaellig = false;
         return;
     }

@@ -45,7 +45,7 @@ private:
     void ansichtWinkeltyp1();
     void ansichtWinkeltyp2();
     // The recompute's band marker and due angle markers, once it announced its change.
-    void nachRechnenZeigen(unsigned was);
+    void nachRechnenZeigen(bool ganz);
     void markerZeichnen();
     void legendeFaerben();
 

@@ -233,3 +233,19 @@ TEST(FieldColours, RecomputeOfEveryModePaintsInOrder)
         EXPECT_EQ(hooks.markerPositions, std::vector<int>{250});
     }
 }
+
+// Painting a row from the state shows what mixing it shows, and keeps nothing.
+TEST(FieldColours, PaintingARowFromTheStatePaintsWhatMixingPaints)
+{
+    for (const Modus m : {Modus::auffaecher, Modus::reihen}) {
+        MainState s = rowState(m, 7);
+        for (int i = 1; i <= 48; ++i)
+            s.endFarben[i] = -3;
+        RecordingTarget gemalt;
+        reihenMalen(s, gemalt);
+        EXPECT_EQ(s.endFarben[1], -3);
+        RecordingTarget gemischt;
+        farbenA(s, gemischt);
+        EXPECT_EQ(gemalt.calls, gemischt.calls) << static_cast<int>(m);
+    }
+}

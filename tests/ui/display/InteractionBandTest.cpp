@@ -219,3 +219,28 @@ TEST(InteractionBand, SeparateAdjustmentMarkersAndLegend)
     EXPECT_EQ(w.WinkelO->text(), text);
     EXPECT_EQ(s.abstand1(), 40);
 }
+
+// During a drag the big field's marker, label and legend swatch follow the
+// field, not the place it left; switched off, the angle controls come back.
+TEST(InteractionBand, SeparateAdjustmentMarkersFollowADragAndLeaveWithIt)
+{
+    ShownWindow f;
+    f.modus("viererHarmonien");
+    MainWidgets& w = f.w();
+    werkzeug(f, Aktion::farbenSeparatEinstellen);
+    bandKlick(f, 400);
+    const QString bei400 = w.Label11->text();
+    bandKlick(f, 100);
+    ASSERT_NE(w.Label11->text(), bei400);
+
+    drueck(w.Image2, {200, 30});
+    zieh(w.Image2, {400, 30});
+    EXPECT_EQ(w.Label11->text(), bei400);
+    EXPECT_EQ(w.Panel16->colour(), w.Panel4->colour());
+    loslass(w.Image2, {400, 30});
+
+    werkzeug(f, Aktion::farbenSeparatEinstellen);
+    EXPECT_TRUE(w.TrackBar2->isEnabled());
+    EXPECT_TRUE(w.ComboBox3->isEnabled());
+    EXPECT_FALSE(w.WinkelO->isHidden());
+}
