@@ -8,7 +8,7 @@ set -euo pipefail
 packages=(
   cmake ninja-build g++ pkg-config
   qt6-base-dev libqt6svg6 libqt6svg6-dev libgl-dev
-  qt6-tools-dev qt6-tools-dev-tools libqt6sql6-sqlite
+  qt6-tools-dev qt6-tools-dev-tools libqt6sql6-sqlite qt6-translations-l10n
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth xdotool fonts-dejavu-core
   poppler-utils python3
