@@ -20,6 +20,8 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace
 {
 
@@ -257,11 +259,15 @@ void KontrastFenster::anMatrixAnpassen()
     const QSize matrix(
         m_tabelle->verticalHeader()->sizeHint().width() + m_tabelle->horizontalHeader()->length() + rand,
         m_tabelle->horizontalHeader()->sizeHint().height() + m_tabelle->verticalHeader()->length() + rand);
-    // Side by side only the margins; above and below the explanation and the buttons.
+    // Beside the matrix only the margins; above it the explanation, wrapped to its width,
+    // and below it the buttons.
     const QMargins raender = layout()->contentsMargins();
-    const QSize ziel(matrix.width() + raender.left() + raender.right(),
-                     sizeHint().height() - m_tabelle->sizeHint().height() + matrix.height());
-    resize(aufDenBildschirm(*this, ziel.expandedTo(minimumSizeHint())));
+    const int abstand = layout()->spacing();
+    const int breite = std::max(matrix.width() + raender.left() + raender.right(), minimumSizeHint().width());
+    const int hoehe = raender.top() +
+                      m_erklaerung->heightForWidth(breite - raender.left() - raender.right()) + abstand +
+                      matrix.height() + abstand + m_kopieren->sizeHint().height() + raender.bottom();
+    resize(aufDenBildschirm(*this, QSize(breite, hoehe)));
 }
 
 void KontrastFenster::kopieren() const
