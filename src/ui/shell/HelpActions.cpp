@@ -11,6 +11,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QMessageBox>
+#include <QPointer>
 #include <QPushButton>
 
 HelpActions::HelpActions(TForm1& form)
@@ -48,8 +49,12 @@ void HelpActions::HtmlHelpExecute(int tag)
     const QUrl adresse =
         prefs->tutorialPfadGesetzt() ? gespeicherteSeite(*prefs, seite) : standardSeite(*prefs, seite);
     if (!adresse.isEmpty()) {
-        if (!m_form.shellOpener().oeffnen(adresse))
-            meldeNichtGeoeffnet(adresse);
+        // The answer may come after this returns; the window may be gone by then.
+        QPointer<QWidget> fenster(&m_form);
+        m_form.shellOpener().oeffnenOderMelden(adresse, [this, fenster, adresse] {
+            if (fenster)
+                meldeNichtGeoeffnet(adresse);
+        });
         return;
     }
     if (frageJa(m_form.sprache().text(Txt::tutorialNichtGefunden)))
