@@ -30,7 +30,7 @@ dict(file="page01.htm", title="Das Hauptfenster und das Farbband",
 <p>Das Hauptfenster zeigt von oben nach unten: Menü und Werkzeugleiste, das <b>Farbband</b>, die
 <b>Wertezeilen</b> mit R, G, B und Hexwert jeder Fläche und die <b>Flächen</b> mit den Farben der aktuellen
 Kombination; rechts daneben das <b>Hell/Dunkel-Feld</b> und das <b>Winkelbild</b> mit seinen Reglern. Die Statusleiste nennt den
-Harmonie-Modus und die ausgewählte Fläche.</p>
+Modus und die ausgewählte Fläche.</p>
 <p><img class="shot" src="images/main-window.png" alt="Das Hauptfenster von Tinctora"><br><small>Das Hauptfenster in der Zweier-Harmonie: oben das Farbband, darunter die Wertezeilen und die große Fläche mit der kleinen Fläche rechts; rechts das Hell/Dunkel-Feld und das Winkelbild.</small></p>
 <h2>Das Farbband</h2>
 <p>Das Farbband ist ein Streifen aus 678 Farbtönen, der einmal um den Farbkreis läuft: von Rot über Gelb,
@@ -43,12 +43,12 @@ abgeleitet.</p>
 <li>{ui("Real")} ({key("Alt+R")}): gedämpfte, pigmentähnliche Farben wie in Druck und Malerei. Mit diesem Typ startet das Programm.</li>
 <li>{ui("Luminös")} ({key("Alt+L")}): voll gesättigte Bildschirmfarben, jeweils mit einem Kanal bei 255 und einem bei 0.</li>
 </ul>
-<p>Ein Wechsel des Bandtyps behält alle Positionen und Hell/Dunkel-Einstellungen und berechnet alle Flächen neu.</p>
+<p>Ein Wechsel des Farbbandtyps behält alle Positionen und Hell/Dunkel-Einstellungen und berechnet alle Flächen neu.</p>
 <h2>Das Winkelbild</h2>
 <p>Der kleine Farbkreis neben dem Hell/Dunkel-Feld ist so gedreht, dass der Farbton der großen Fläche oben
 steht. Linien aus seiner Mitte zeigen die Richtungen der abgeleiteten Farben, so sehen Sie auf einen Blick,
 wie weit die Farbtöne der Kombination auseinanderliegen. Die beiden Schieberegler daneben stellen die
-Winkelabstände ein (siehe <a href="page04.htm">Harmonie-Modi und Winkeltypen</a>).</p>
+Winkelabstände ein (siehe <a href="page04.htm">Modus und Winkel Typ</a>).</p>
 <h2>Flächen und Werte</h2>
 <p>Die <b>große Fläche</b> zeigt die Grundfarbe. Je nach Modus zeigen bis zu drei <b>kleine Flächen</b> (rechts,
 links und Mitte) oder eine Reihe von bis zu 15 Flächen die harmonierenden Farben. In den Wertezeilen über den
@@ -82,9 +82,9 @@ so verläuft die ganze Reihe gleichmäßig von einem Ende zum anderen.</p>
 <p class="note">Im kompakten Layout für kleine Bildschirme misst das Quadrat 128 statt 256 Pixel; ein Pixel
 steht dann für zwei Stufen.</p>
 """),
-dict(file="page04.htm", title="Harmonie-Modi und Winkeltypen",
+dict(file="page04.htm", title="Modus und Winkel Typ",
      summary="Zweier-, Dreier- und Vierer-Harmonien, Auffächerung und Farbreihe",
-     keywords=["Harmonie-Modi", "Zweier-Harmonie", "Dreier-Harmonie", "Vierer-Harmonie", "Auffächerung", "Farbreihe", "Winkeltyp", "Winkelabstand", "Komplementärfarbe", "Anzahl der Felder"],
+     keywords=["Harmonie-Modi", "Zweier-Harmonie", "Dreier-Harmonie", "Vierer-Harmonie", "Auffächerung", "Farbreihe", "Winkeltyp", "Winkelabstand", "Komplementärfarbe", "Anzahl der Flächen", "Winkel Typ"],
      body=f"""
 <p>Wählen Sie den Modus im Menü {ui("Modus")}, in der Werkzeugleiste oder mit den Tasten {key("F2")} bis {key("F6")}.
 Der Modus bestimmt, wie viele Farben abgeleitet werden und wo sie auf dem Farbkreis liegen. Ein Wechsel des
@@ -93,7 +93,7 @@ Modus behält Grundfarbe, Winkelabstände und alle Hell/Dunkel-Einstellungen.</p
 <tr><th>Modus</th><th>Taste</th><th>Farben</th></tr>
 <tr><td>Zweier-Harmonien</td><td>F2</td><td>die Grundfarbe und ihre Komplementärfarbe, der genau gegenüberliegende Farbton (180°)</td></tr>
 <tr><td>Dreier-Harmonien</td><td>F3</td><td>die Grundfarbe und die beiden Farbtöne beiderseits ihrer Komplementärfarbe im ersten Winkelabstand (geteiltes Komplement)</td></tr>
-<tr><td>Vierer-Harmonien</td><td>F4</td><td>vier Farbtöne; ihre Anordnung hängt vom Winkeltyp ab (unten)</td></tr>
+<tr><td>Vierer-Harmonien</td><td>F4</td><td>vier Farbtöne; ihre Anordnung hängt vom Winkel Typ ab (unten)</td></tr>
 <tr><td>Auffächerungen</td><td>F5</td><td>die große Fläche behält die Grundfarbe als Hintergrund; eine Reihe von 3 bis 15 Flächen fächert sich um ihre Komplementärfarbe auf</td></tr>
 <tr><td>Farbreihen</td><td>F6</td><td>eine Reihe von 3 bis 15 Flächen mit der Grundfarbe selbst in der Mitte, auf dem Fensterhintergrund; eine große Fläche gibt es nicht</td></tr>
 </table>
@@ -103,18 +103,18 @@ jedem Regler nennt den Winkel in Grad zwischen den beiden äußeren Farben, die 
 beim Start zeigen die Regler 42° und 36°. In Farbreihen zählt der erste Abstand doppelt, die Reihe überspannt
 also einen größeren Bogen. Die Zweier-Harmonie braucht keinen Regler; Dreier-Harmonie, Auffächerung und
 Farbreihe verwenden nur den ersten.</p>
-<h2>Winkeltypen der Vierer-Harmonie</h2>
+<h2>Winkel Typ der Vierer-Harmonien</h2>
 <ul>
 <li>{ui("Winkel Typ 1")}: Die vier Farbtöne bilden auf dem Kreis ein Rechteck. Der zweite Regler rückt die
 mittlere Fläche von der Grundfarbe weg, der erste spreizt das gegenüberliegende Paar. Beide Regler sind aktiv.</li>
 <li>{ui("Winkel Typ 2")}: die Komplementärfarbe und die beiden Farbtöne beiderseits davon im ersten
 Winkelabstand. Nur der erste Regler ist aktiv.</li>
 </ul>
-<h2>Anzahl der Felder</h2>
-<p>Bei Auffächerungen und Farbreihen wählt das Listenfeld neben den Flächen 3, 5, 7, 9, 11, 13 oder 15 Felder;
+<h2>Anzahl der Flächen</h2>
+<p>Bei Auffächerungen und Farbreihen wählt das Listenfeld neben den Flächen 3, 5, 7, 9, 11, 13 oder 15 Flächen;
 beim Start sind es 9. Die Schaltfläche {ui("Zwischendaten")} listet alle Werte der Reihe auf (siehe
-<a href="page12.htm">Zwischendaten</a>). Die äußeren Felder sind die kleine Fläche links und rechts, das Feld
-in der Mitte ist die Mitte.</p>
+<a href="page12.htm">Zwischendaten</a>). Die äußeren Flächen sind die kleine Fläche links und rechts, die Fläche
+in der Mitte ist die kleine Fläche Mitte.</p>
 """),
 dict(file="page07.htm", title="Flächen auswählen und Werte",
      summary="worauf das Hell/Dunkel-Feld wirkt, und einzelne Werte kopieren",
@@ -146,7 +146,7 @@ zwei Kombinationen vergleichen.</p>
 <li>Zuerst bearbeiten Sie die rechte Hälfte; ihre Werte stehen in der oberen Wertezeile.</li>
 <li>Klicken Sie eine Fläche der anderen Hälfte an, um stattdessen diese zu bearbeiten. Ihre Werte folgen
 dann Ihren Änderungen in der unteren Wertezeile, und die verlassene Hälfte behält ihre Kombination.</li>
-<li>Jede Hälfte behält ihren eigenen Modus, Bandposition, Winkel, Felderzahl und Hell/Dunkel-Punkte.</li>
+<li>Jede Hälfte behält ihren eigenen Modus, Bandposition, Winkel, Flächenzahl und Hell/Dunkel-Punkte.</li>
 <li>Wählen Sie {ui("Fixieren")} erneut, um das Fixieren zu beenden: Die Kombination, die Sie gerade bearbeiten, bleibt.</li>
 </ul>
 <p>Drucken, Kopieren und die Farbeinstellungsdatei enthalten bei fixierter Kombination beide Kombinationen;
@@ -214,7 +214,7 @@ ausgewählt ist;</li>
 dass diese Fläche Ihre Farbe zeigt.</li>
 </ul>
 <p>Der Dialog öffnet mit dem Hexwert der großen Fläche (beim separaten Einstellen: der ausgewählten Fläche).
-Da er mit dem luminösen Band arbeitet, schaltet er beim Öffnen auf den Bandtyp Luminös um; {ui("Abbrechen")}
+Da er mit dem luminösen Band arbeitet, schaltet er beim Öffnen auf den Farbbandtyp Luminös um; {ui("Abbrechen")}
 schaltet zurück, {ui("OK")} behält ihn. Die websichere Anzeige wird ausgeschaltet.</p>
 <p class="note">Ein Hexwert aus sieben Zeichen, der nicht „#“ und sechs Hexziffern ist, ergibt die Meldung
 „Der Eingegebene Wert ist kein gültiges Hex-Format.“</p>
@@ -264,8 +264,8 @@ wieder die genauen Farben. In dieser Version steht der Befehl nicht im Menü und
 die Anzeigeart schaltet sich ein, wenn Sie eine Farbeinstellungsdatei öffnen, die mit ihr gespeichert wurde,
 und die <a href="page05.htm">manuelle Eingabe</a> schaltet sie aus.</p>
 <p>Bei Auffächerungen und Farbreihen können benachbarte Farbtöne auf dieselbe websichere Farbe fallen. Dann
-meldet das Programm, dass mindestens zwei kleine Felder die gleiche Farbe haben: Verringern Sie die Anzahl der
-Felder, erhöhen Sie den Winkelabstand oder ändern Sie die Helligkeit, bis die Meldung verschwindet.</p>
+meldet das Programm, dass mindestens zwei kleine Flächen die gleiche Farbe haben: Verringern Sie die Anzahl der
+Flächen, erhöhen Sie den Winkelabstand oder ändern Sie die Helligkeit, bis die Meldung verschwindet.</p>
 <h2>Der Dialog „In websichere Farben umwandeln“</h2>
 <p>Wie die Anzeigeart steht auch der Befehl, der diesen Dialog öffnet, in dieser Version nicht im Menü und nicht
 in der Werkzeugleiste, und auch eine Farbeinstellungsdatei bringt ihn nicht zurück: Solange die websichere
@@ -309,8 +309,12 @@ Leuchtdichte.</td></tr>
 <p>Die drei Dichromasien folgen dem Modell von Machado, Oliveira und Fernandes (2009, „A Physiologically-based
 Model for Simulation of Color Vision Deficiency“) in voller Ausprägung, gerechnet in linearem sRGB; die
 Achromatopsie nimmt die Leuchtdichte-Gewichte von Rec. 709.</p>
+<p class="note">Die Simulation zeigt nur die vollständigen Formen: Dichromasie, bei der eine Zapfenart ganz
+fehlt, und Achromatopsie. Die weit häufigeren leichteren Formen (anomale Trichromasie, etwa die
+Deuteranomalie), bei denen Farben nur verschoben sind, wirken schwächer als hier gezeigt. Die Simulation geht
+von einem sRGB-Bildschirm aus und kann nicht zeigen, wie ein bestimmter Mensch sieht.</p>
 <p>Die Simulation ändert nur, was Sie sehen: die Flächen beider Hälften einer fixierten Anzeige, die
-Farbmuster neben den Werten, das Farbband, das Hell-Dunkel-Feld, das Winkelbild, das Popup-Fenster und die
+Farbmuster neben den Werten, das Farbband, das Hell/Dunkel-Feld, das Winkelbild, das Popup-Fenster und die
 Schrift der Textansicht. Die Werte in den Wertezeilen, kopierte Werte, Ausdrucke und gespeicherte Dateien
 behalten die echten Farben. Die Statusleiste nennt die eingeschaltete Simulation. Die Wahl wird nicht
 gespeichert.</p>
@@ -319,18 +323,22 @@ dict(file="page23.htm", title="Kontrast",
      summary="wie gut jede Farbe als Schrift auf jeder anderen lesbar ist",
      keywords=["Kontrast", "WCAG", "APCA", "Lc", "Lesbarkeit", "Schrift", "Barrierefreiheit"],
      body=f"""
-<p>{ui("Bearbeiten &gt; Kontrast")} öffnet ein Fenster mit jeder gerade gezeigten Fläche, einmal als Zeile (die
+<p>{ui("Bearbeiten &gt; Kontrast...")} öffnet ein Fenster mit jeder gerade gezeigten Fläche, einmal als Zeile (die
 Schriftfarbe) und einmal als Spalte (die Hintergrundfarbe). Jede Zelle nennt zwei Maße dafür, wie gut die
 Farbe der Zeile auf der Farbe der Spalte lesbar ist:</p>
 <ul>
-<li>das <b>Kontrastverhältnis</b> nach WCAG 2.2, von 1.00 (kein Kontrast) bis 21.00 (Schwarz auf Weiß), in beide
-Richtungen gleich; die Zelle nennt die höchste erreichte Stufe: {ui("AA groß")} ab 3 (große Schrift),
-{ui("AA")} ab 4,5 und {ui("AAA")} ab 7;</li>
+<li>das <b>Kontrastverhältnis</b> nach WCAG 2.2, von 1,00 (kein Kontrast) bis 21,00 (Schwarz auf Weiß), in beide
+Richtungen gleich; die Zelle nennt die erreichten Stufen: {ui("AA groß")} ab 3, {ui("AA, AAA groß")} ab 4,5 und
+{ui("AAA")} ab 7. Große Schrift hat mindestens 18 pt, oder 14 pt fett. Nach diesem Verhältnis wird die
+Konformität mit WCAG 2.2 beurteilt;</li>
 <li>der <b>Helligkeitskontrast Lc</b> nach APCA-W3 0.1.9, der davon abhängt, welche Farbe die Schrift ist:
 positiv für dunkle Schrift auf hellem Grund, negativ für helle Schrift auf dunklem. Die Zelle nennt die
 höchste der Stufen Lc 45, 60, 75 und 90, die der Betrag von Lc erreicht; je höher die Stufe, desto kleiner
-und dünner darf die Schrift sein, die noch gut lesbar bleibt.</li>
+und dünner darf die Schrift sein, die noch gut lesbar bleibt. APCA ist ein Kandidat für eine spätere
+Fassung von WCAG und noch ein Entwurf: eine zweite Meinung, keine Grundlage für Konformität.</li>
 </ul>
+<p>Eine Farbe auf sich selbst hat keinen Kontrast; diese Zellen bleiben leer. Die Werte stehen wie alle Zahlen
+der deutschen Oberfläche mit Dezimalkomma („4,68“), auch in der kopierten Tabelle.</p>
 <p>Das Fenster folgt der Anzeige, solange es offen ist: Ändern Sie die Grundfarbe, den Modus oder die Zahl der
 Flächen, ändert sich die Tabelle mit. Es misst immer die echten Farben, auch während eine Simulation des
 Farbsehens eingeschaltet ist. {ui("Kopieren")} legt die Tabelle als tabulatorgetrennten Text in die
@@ -345,26 +353,27 @@ dict(file="page24.htm", title="Rückgängig und Verlauf",
      keywords=["Rückgängig", "Wiederherstellen", "Verlauf", "Schritt", "Strg+Z", "Strg+Y"],
      body=f"""
 <p>Jede Farbentscheidung ist ein Schritt: ein Klick oder ein ganzes Ziehen auf dem Farbband oder im
-Hell/Dunkel-Feld, eine andere Harmonieart, Farbbandart oder Winkelart, ein Ziehen an einem Winkelregler,
-die Anzahl der Felder, Fixieren ein und aus, ein Klick in die andere Hälfte einer fixierten Anzeige,
+Hell/Dunkel-Feld, ein anderer Modus, Farbbandtyp oder Winkel Typ, ein Ziehen an einem Winkelregler,
+die Anzahl der Flächen, Fixieren ein und aus, ein Klick in die andere Hälfte einer fixierten Anzeige,
 separates Einstellen ein und aus und die Fläche, die es einstellt, eine eingegebene oder mit der Pipette
-aufgenommene Farbe, Text anstelle von Flächen ein und aus, das versteckte Farbband. Auch das Wählen einer
+aufgenommene Farbe, {ui("Ansicht &gt; Text anstelle Flächen")} ein und aus, {ui("Ansicht &gt; Farbstreifen ausblenden")}
+({key("F8")}) ein und aus. Auch das Wählen einer
 anderen Fläche ist ein Schritt.</p>
 <table class="keys">
 <tr><th>Befehl (Menü Bearbeiten)</th><th>Taste</th></tr>
 <tr><td>Rückgängig</td><td>{key("Strg+Z")}</td></tr>
 <tr><td>Wiederherstellen</td><td>{key("Strg+Umschalt+Z")} oder {key("Strg+Y")}</td></tr>
-<tr><td>Verlauf</td><td></td></tr>
+<tr><td>Verlauf...</td><td></td></tr>
 </table>
 <p>{ui("Rückgängig")} zeigt die Anzeige so, wie sie vor dem Schritt war: die Flächen und ihre Werte, die
 Bandposition, das Fadenkreuz mit seinen Prozenten, die Regler, die gewählte Fläche und beide Hälften einer
-fixierten Anzeige. {ui("Wiederherstellen")} bringt zurück, was der Schritt bewirkt hat. Die Statuszeile
-nennt den Schritt, den ein Befehl zurücknehmen oder wiederherstellen würde, zum Beispiel
-{ui("Rückgängig: Bandposition")}. Während Sie in einen Text der Textansicht schreiben, macht {key("Strg+Z")}
+fixierten Anzeige. {ui("Wiederherstellen")} bringt zurück, was der Schritt bewirkt hat. Beide Einträge im
+Menü Bearbeiten nennen den Schritt, den sie zurücknehmen oder wiederherstellen würden; solange der Mauszeiger
+auf einem von ihnen ruht, nennt ihn auch die Statusleiste. Während Sie in einen Text der Textansicht schreiben, macht {key("Strg+Z")}
 dort das Schreiben rückgängig, nicht einen Farbschritt.</p>
 <h2>Das Verlaufsfenster</h2>
-<p>{ui("Bearbeiten &gt; Verlauf")} öffnet ein kleines Fenster mit allen Schritten, der aktuelle ist markiert.
-Ein Klick auf einen Schritt geht zu den Farben, die er hinterlassen hat; ein Klick auf {ui("Anfang")} geht
+<p>{ui("Bearbeiten &gt; Verlauf...")} öffnet ein kleines Fenster mit allen Schritten, der aktuelle ist markiert.
+Ein Klick auf einen Schritt geht zu diesem Schritt, einem früheren wie einem späteren; ein Klick auf {ui("Anfang")} geht
 dorthin zurück, wo der Verlauf begann. Ein neuer Schritt nach dem Zurückgehen ersetzt die Schritte, die
 danach kamen.</p>
 <p>Der Verlauf beginnt beim Programmstart und neu, wenn eine Datei geöffnet wird; er behält die letzten
@@ -377,8 +386,8 @@ dict(file="page11.htm", title="Farbeinstellungen speichern und laden",
      keywords=["Speichern", "Laden", "Öffnen", "tnfx", "Farbeinstellungsdatei", "Farbeinstellungen speichern unter"],
      body=f"""
 <p>Eine Farbeinstellungsdatei hält eine Kombination fest, damit Sie sie später wieder öffnen können. Sie
-speichert keine Farben, sondern die Einstellungen, aus denen sie entstehen: Bandtyp, Harmonie-Modus,
-Bandpositionen, Winkelabstände, Winkeltyp, Felderzahl, Hell/Dunkel-Punkte und Anzeigeoptionen; bei fixierter
+speichert keine Farben, sondern die Einstellungen, aus denen sie entstehen: Farbbandtyp, Modus,
+Bandpositionen, Winkelabstände, Winkel Typ, Flächenzahl, Hell/Dunkel-Punkte und Anzeigeoptionen; bei fixierter
 Kombination beide Kombinationen. Beim Öffnen wird alles genau so wieder eingestellt, als hätten Sie es von
 Hand getan.</p>
 <table class="keys">
@@ -485,16 +494,17 @@ Farbband oder im Hell/Dunkel-Feld, und seine Zeilen ändern sich mit der Farbe.<
 <tr><th>Zeile</th><th>Beispiel</th><th>Bedeutung</th></tr>
 <tr><td>Hex</td><td><code>#008000</code></td><td>der Hexwert der Wertezeilen</td></tr>
 <tr><td>RGB</td><td><code>rgb(0 128 0)</code></td><td>die Dezimalwerte, wie CSS sie schreibt</td></tr>
-<tr><td>HSL</td><td><code>hsl(120.0 100.0% 25.1%)</code></td><td>Farbton in Grad, Sättigung und Helligkeit</td></tr>
-<tr><td>HSV</td><td><code>hsv(120.0 100.0% 50.2%)</code></td><td>Farbton, Sättigung und Hellwert, wie viele Farbwähler sie zeigen</td></tr>
-<tr><td>CMYK</td><td><code>cmyk(100.0% 0.0% 100.0% 49.8%)</code></td><td>Cyan, Magenta, Gelb und Schwarz direkt aus R, G, B berechnet, ohne Druckerprofil: ein Anhaltspunkt, kein Proof für den Druck</td></tr>
-<tr><td>CIE Lab, CIE LCh</td><td><code>lab(46.28 -47.55 48.59)</code></td><td>wie CSS <code>lab()</code> und <code>lch()</code> festlegt: Weißpunkt D50, sRGB mit dem Bradford-Verfahren angepasst</td></tr>
-<tr><td>OKLab, OKLCH</td><td><code>oklab(0.5198 -0.1403 0.1077)</code></td><td>wie CSS <code>oklab()</code> und <code>oklch()</code> festlegt</td></tr>
+<tr><td>HSL</td><td><code>hsl(120,0 100,0% 25,1%)</code></td><td>Farbton in Grad, Sättigung und Helligkeit</td></tr>
+<tr><td>HSV</td><td><code>hsv(120,0 100,0% 50,2%)</code></td><td>Farbton, Sättigung und Hellwert, wie viele Farbwähler sie zeigen</td></tr>
+<tr><td>CMYK</td><td><code>cmyk(100,0% 0,0% 100,0% 49,8%)</code></td><td>Cyan, Magenta, Gelb und Schwarz direkt aus R, G, B berechnet, ohne Druckerprofil: ein Anhaltspunkt, kein Proof für den Druck</td></tr>
+<tr><td>CIE Lab, CIE LCh</td><td><code>lab(46,28 -47,55 48,59)</code></td><td>wie CSS <code>lab()</code> und <code>lch()</code> festlegt: Weißpunkt D50, sRGB mit dem Bradford-Verfahren angepasst</td></tr>
+<tr><td>OKLab, OKLCH</td><td><code>oklab(0,5198 -0,1403 0,1077)</code></td><td>wie CSS <code>oklab()</code> und <code>oklch()</code> festlegt</td></tr>
 </table>
 <p>Die Schaltfläche {ui("Kopieren")} neben einer Zeile legt ihren Text in die Zwischenablage. Wo CSS die
 Schreibweise kennt (Hex, <code>rgb()</code>, <code>hsl()</code>, <code>lab()</code>, <code>lch()</code>,
-<code>oklab()</code>, <code>oklch()</code>), lässt sich der Text unverändert in ein Stylesheet einfügen; HSV und
-CMYK haben keine CSS-Schreibweise und werden kopiert, wie sie angezeigt werden.</p>
+<code>oklab()</code>, <code>oklch()</code>), kopiert sie die CSS-Schreibweise mit Dezimalpunkt, die sich
+unverändert in ein Stylesheet einfügen lässt; HSV und CMYK haben keine CSS-Schreibweise und werden kopiert, wie
+sie angezeigt werden, mit Dezimalkomma.</p>
 <p>Solange die <a href="page05.htm">manuelle Eingabe</a> getippte Werte in der großen Fläche zeigt, zeigt das
 Fenster die getippte Farbe.</p>
 """),
@@ -533,7 +543,7 @@ dict(file="page16.htm", title="Einstellungen, Hintergrund und Fenstergröße",
 <p>{ui("Bearbeiten &gt; Einstellungen")} öffnet den Dialog {ui("Einstellungen")}. Auf der Seite {ui("Tutorial")} tragen
 Sie den Pfad zur „index.html“ des Tutorials ein; die Ordner-Schaltfläche hilft bei der Auswahl. Solange kein
 Pfad gesetzt ist, zeigt das Feld das mit dem Programm installierte Tutorial. Der Link unter {ui("Tutorial im Internet:")}
-öffnet die Webseite des Programms.</p>
+öffnet die Webseite des Programms. Kann kein Webbrowser eine Seite des Tutorials öffnen, sagt eine Meldung das.</p>
 <h2>Hintergrund-Helligkeit</h2>
 <p>Das Listenfeld {ui("Hintergrund: Standard / Weiß / Grau / Schwarz")} bestimmt die Farbe um die Flächen. Farben
 wirken auf verschiedenen Umgebungen verschieden: Prüfen Sie eine Kombination auf dem Hintergrund, den sie im
@@ -547,15 +557,12 @@ erneuter Aufruf kehrt zurück.</li>
 <li>Position, Größe und maximierter Zustand des Fensters bleiben für den nächsten Start erhalten.</li>
 </ul>
 <h2>Sprache</h2>
-<p>Tinctora läuft auf Deutsch oder Englisch. Die Sprache wird beim Start aus der gespeicherten Einstellung
-„TNVersion“ gewählt: 11 ergibt Englisch, jeder andere Wert Deutsch. Solange kein Wert gespeichert ist,
-entscheidet die Sprache Ihrer Desktop-Sitzung: Deutsch, wenn sie Deutsch ist, sonst Englisch. Das Programm
-selbst schreibt die Einstellung nie.</p>
-<p>Um die Sprache selbst zu wählen, schließen Sie Tinctora und tragen im Abschnitt <code>[General]</code> der Datei
-<code>~/.config/TinctoraKVB.conf</code> (im Ordner <code>$XDG_CONFIG_HOME</code>, wenn dieser gesetzt ist) die Zeile
-<code>TNVersion=7</code> (Deutsch) oder <code>TNVersion=11</code> (Englisch) ein; unter Windows ist es der Wert
-„TNVersion“ unter <code>HKEY_CURRENT_USER\Software\TinctoraKVB</code>. Entfernen Sie die Zeile, entscheidet wieder
-die Sprache des Desktops. Die Änderung wirkt beim nächsten Start.</p>
+<p>Tinctora läuft auf Deutsch oder Englisch, auch in den Dialogen des Systems wie Öffnen und Speichern. Die
+Sprache wählen Sie auf der Seite {ui("Sprache")} des Dialogs {ui("Einstellungen")}: {ui("Deutsch")},
+{ui("Englisch (English)")} oder {ui("Wie der Desktop")}. Die Wahl gilt ab dem nächsten Start von Tinctora.</p>
+<p>{ui("Wie der Desktop")} (die Wahl zu Beginn) nimmt die Einstellung „TNVersion“, wenn ein Installationsprogramm
+sie gespeichert hat (11 ergibt Englisch, jeder andere Wert Deutsch), und sonst die Sprache Ihrer
+Desktop-Sitzung: Deutsch, wenn sie Deutsch ist, sonst Englisch. Das Programm selbst schreibt „TNVersion“ nie.</p>
 """),
 dict(file="page17.htm", title="Tastenkürzel",
      summary="alle Tasten auf einen Blick",
@@ -609,11 +616,11 @@ hexadezimal), das Kontrastverhältnis nach WCAG 2.2 mit zwei Nachkommastellen un
 <a href="page23.htm">Kontrast</a>).</li>
 <li><code>--help</code> listet die Optionen, <code>--version</code> gibt die Version aus.</li>
 </ul>
-<p>Meldungen und Namen erscheinen in der Sprache der Oberfläche, die der gespeicherte Wert „TNVersion“ wählt
-(siehe <a href="page16.htm">Einstellungen</a>).</p>
+<p>Meldungen und Namen erscheinen in der Sprache der Oberfläche (siehe <a href="page16.htm">Einstellungen</a>);
+Zahlen stehen hier immer mit Dezimalpunkt, damit andere Programme sie lesen können.</p>
 <p>Fehlt die Datei oder ist sie beschädigt, ist das Format unbekannt oder lässt sich die Ausgabe nicht
 schreiben, gibt das Programm eine Zeile auf der Standardfehlerausgabe aus, endet mit einem Status ungleich 0
-und schreibt nichts. Eine vollständige Datei, die keinen der fünf Harmonie-Modi nennt, gilt hier als
+und schreibt nichts. Eine vollständige Datei, die keinen der fünf Modi nennt, gilt hier als
 beschädigt, denn Tinctora schreibt nie eine solche.</p>
 <p>Eine Datei ohne Optionen, <code>tinctora DATEI.tnfx</code>, öffnet sich wie bisher im Fenster.</p>
 """),

@@ -302,6 +302,10 @@ luminance.</td></tr>
 <p>The three dichromacies use the model of Machado, Oliveira and Fernandes (2009, "A Physiologically-based
 Model for Simulation of Color Vision Deficiency") at full severity, computed on linear-light sRGB;
 achromatopsia uses the luminance weights of Rec. 709.</p>
+<p class="note">The simulation shows only the complete forms: dichromacy, where one kind of cone is missing
+altogether, and achromatopsia. The far more common milder forms (anomalous trichromacy, such as
+deuteranomaly), in which colours are only shifted, look less extreme than shown here. The simulation assumes
+an sRGB screen and cannot show how one particular person sees.</p>
 <p>The simulation changes only what you see: the fields of both halves of a fixed display, the swatches beside
 the values, the colour band, the light/dark field, the angle picture, the pop-up window and the text of the
 text view. The values in the value rows, copied values, prints and saved files keep the real colours. The
@@ -311,18 +315,21 @@ dict(file="page23.htm", title="Contrast",
      summary="how well each colour reads as text on each other colour",
      keywords=["contrast", "WCAG", "APCA", "Lc", "legibility", "text", "accessibility"],
      body=f"""
-<p>{ui("Edit &gt; Contrast")} opens a window with every field now shown, once as a row (the text colour) and
+<p>{ui("Edit &gt; Contrast...")} opens a window with every field now shown, once as a row (the text colour) and
 once as a column (the background colour). Each cell gives two measures of how well the row's colour reads
 on the column's colour:</p>
 <ul>
 <li>the <b>contrast ratio</b> of WCAG 2.2, from 1.00 (no contrast) to 21.00 (black on white), the same in
-both directions; the cell names the highest level it reaches: {ui("AA large")} from 3 (large text),
-{ui("AA")} from 4.5 and {ui("AAA")} from 7;</li>
+both directions; the cell names the levels it reaches: {ui("AA large")} from 3, {ui("AA, AAA large")} from 4.5
+and {ui("AAA")} from 7. Large text is at least 18 pt, or 14 pt bold. This ratio is what conformance to
+WCAG 2.2 is judged by;</li>
 <li>the <b>lightness contrast Lc</b> of APCA-W3 0.1.9, which depends on which colour is the text: positive
 for dark text on a light background, negative for light text on a dark one. The cell names the highest of
 the levels Lc 45, 60, 75 and 90 that the amount of Lc reaches; the higher the level, the smaller and
-thinner the text that still reads well.</li>
+thinner the text that still reads well. APCA is a candidate method for a later version of WCAG and still a
+draft: use it as a second opinion, not to claim conformance.</li>
 </ul>
+<p>A colour on itself has no contrast; those cells stay empty.</p>
 <p>The window follows the display while it is open: change the base colour, the mode or the number of
 fields and the matrix changes with them. It always measures the real colours, also while a colour vision
 simulation is on. {ui("Copy")} puts the matrix on the clipboard as tab-separated text, ready for a
@@ -339,22 +346,23 @@ dict(file="page24.htm", title="Undo and the history",
 <p>Every colour decision is one step: a click or a whole drag on the colour band or in the light/dark
 field, another harmony mode, band type or angle type, a drag of an angle slider, the number of fields,
 fixing on and off, a click into the other half of a fixed display, separate adjustment on and off and the
-field it adjusts, a colour typed in or picked with the pipette, text instead of fields on and off, the
-hidden band. Selecting another field is a step as well.</p>
+field it adjusts, a colour typed in or picked with the pipette, text instead of fields on and off,
+{ui("View &gt; Hide Color Band")} ({key("F8")}) on and off. Selecting another field is a step as well.</p>
 <table class="keys">
 <tr><th>Command (Edit menu)</th><th>Key</th></tr>
 <tr><td>Undo</td><td>{key("Ctrl+Z")}</td></tr>
 <tr><td>Redo</td><td>{key("Ctrl+Shift+Z")} or {key("Ctrl+Y")}</td></tr>
-<tr><td>History</td><td></td></tr>
+<tr><td>History...</td><td></td></tr>
 </table>
 <p>{ui("Undo")} shows the display as it was before the step: the fields and their values, the band
 position, the cross-hair with its percentages, the sliders, the selected field and both halves of a fixed
-display. {ui("Redo")} brings back what the step made. The status bar names the step a command would take
-back or bring again, for example {ui("Undo: band position")}. While you type in a text of the text view,
+display. {ui("Redo")} brings back what the step made. Both entries of the Edit menu name the step they would
+take back or bring again, for example {ui("Undo harmony type")}; while the pointer rests on one of them, the
+status bar names it too ({ui("Undo: harmony type")}). While you type in a text of the text view,
 {key("Ctrl+Z")} undoes the typing there, not a colour step.</p>
 <h2>The history window</h2>
-<p>{ui("Edit &gt; History")} opens a small window that lists the steps, the current one marked. Click a step
-to go to the colours it left; click {ui("Start")} to go back to where the history began. A new step after
+<p>{ui("Edit &gt; History...")} opens a small window that lists the steps, the current one marked. Click a step
+to go to that step, an earlier or a later one; click {ui("Start")} to go back to where the history began. A new step after
 going back replaces the steps that came after it.</p>
 <p>The history begins when the program starts and anew when a file is opened; it keeps the last 10,000
 steps. When you save, the current step is the saved one: undoing or redoing back to it leaves nothing to
@@ -519,7 +527,8 @@ dict(file="page16.htm", title="Settings, background and window size",
 <h2>Settings</h2>
 <p>{ui("Edit &gt; Settings")} opens the dialog {ui("Settings")}. On its page {ui("Tutorial")} you enter the path to the
 "index.html" of the tutorial; use the folder button to choose the file. While no path has been set, the
-field shows the tutorial installed with the program. The link under {ui("Tutorial in Internet:")} opens the program's web site.</p>
+field shows the tutorial installed with the program. The link under {ui("Tutorial in Internet:")} opens the program's web site.
+If no web browser can open a tutorial page, a message says so.</p>
 <h2>Background brightness</h2>
 <p>The box {ui("Background: Standard / White / Gray / Black")} sets the colour around the fields. Colours look
 different on different surroundings: check a combination on the background it will have in use. The
@@ -533,14 +542,12 @@ choose it again to return.</li>
 <li>The window's position, size and maximised state are kept for the next start.</li>
 </ul>
 <h2>Language</h2>
-<p>Tinctora runs in English or German. The language is chosen at start from the stored setting "TNVersion": 11
-gives English, any other value German. While no value is stored, the language of your desktop session decides:
-German if it is German, English otherwise. The program itself never writes the setting.</p>
-<p>To choose the language yourself, close Tinctora and add the line <code>TNVersion=11</code> (English) or
-<code>TNVersion=7</code> (German) in the section <code>[General]</code> of the file
-<code>~/.config/TinctoraKVB.conf</code> (in the folder <code>$XDG_CONFIG_HOME</code> if that is set); on
-Windows it is the value "TNVersion" under <code>HKEY_CURRENT_USER\Software\TinctoraKVB</code>. Remove the line
-to let the desktop's language decide again. The change takes effect at the next start.</p>
+<p>Tinctora runs in English or German, the program's own dialogs included. Choose the language on the page
+{ui("Language")} of the dialog {ui("Settings")}: {ui("German (Deutsch)")}, {ui("English")} or
+{ui("As the desktop")}. The choice takes effect the next time Tinctora starts.</p>
+<p>{ui("As the desktop")} (the choice at first) takes the setting "TNVersion" if an installer has stored one (11
+gives English, any other value German) and otherwise the language of your desktop session: German if it is
+German, English otherwise. The program itself never writes "TNVersion".</p>
 """),
 dict(file="page17.htm", title="Keyboard shortcuts",
      summary="all keys at a glance",
@@ -594,8 +601,8 @@ shows, one line of four values separated by tabs: the text colour, the backgroun
 WCAG 2.2 contrast ratio with two decimals and the APCA Lc with one (see <a href="page23.htm">Contrast</a>).</li>
 <li><code>--help</code> lists the options, <code>--version</code> prints the version.</li>
 </ul>
-<p>Messages and names are in the interface language, chosen by the stored setting "TNVersion" (see
-<a href="page16.htm">Settings</a>).</p>
+<p>Messages and names are in the interface language (see <a href="page16.htm">Settings</a>); numbers always
+have a decimal point.</p>
 <p>If the file is missing or damaged, the format is unknown or the output cannot be written, the program prints
 one line to standard error, ends with a status other than 0 and writes nothing. A file that is complete but
 names none of the five harmony modes counts as damaged here, since Tinctora never writes one.</p>

@@ -39,29 +39,29 @@ QString hexFarbe(QRgb c)
 namespace
 {
 
-QString fest(double v, int stellen)
+QString fest(double v, int stellen, QChar dezimal)
 {
     const double faktor = std::pow(10.0, stellen);
     double gerundet = std::round(v * faktor) / faktor;
     if (gerundet == 0.0)
         gerundet = 0.0; // drops the sign of -0
-    return QString::number(gerundet, 'f', stellen);
+    return QString::number(gerundet, 'f', stellen).replace(QLatin1Char('.'), dezimal);
 }
 
 } // namespace
 
-QString verhaeltnisText(double verhaeltnis)
+QString verhaeltnisText(double verhaeltnis, QChar dezimal)
 {
-    return fest(verhaeltnis, 2);
+    return fest(verhaeltnis, 2, dezimal);
 }
 
-QString lcText(double lc)
+QString lcText(double lc, QChar dezimal)
 {
-    return fest(lc, 1);
+    return fest(lc, 1, dezimal);
 }
 
 QString kontrastMatrixText(const KontrastMatrix& m, const QString& ecke, const QString& verhaeltnisKopf,
-                           const QString& lcKopf)
+                           const QString& lcKopf, QChar dezimal)
 {
     QString text = ecke;
     for (QRgb h : m.farben)
@@ -70,8 +70,16 @@ QString kontrastMatrixText(const KontrastMatrix& m, const QString& ecke, const Q
     text += QLatin1Char('\n');
     for (std::size_t t = 0; t < m.farben.size(); ++t) {
         text += hexFarbe(m.farben[t]);
-        for (const KontrastZelle& z : m.zellen[t])
-            text += QLatin1Char('\t') + verhaeltnisText(z.verhaeltnis) + QLatin1Char('\t') + lcText(z.lc);
+        for (std::size_t h = 0; h < m.zellen[t].size(); ++h) {
+            // A colour on itself, as the window shows it: empty.
+            if (h == t) {
+                text += QStringLiteral("\t\t");
+                continue;
+            }
+            const KontrastZelle& z = m.zellen[t][h];
+            text += QLatin1Char('\t') + verhaeltnisText(z.verhaeltnis, dezimal) + QLatin1Char('\t') +
+                    lcText(z.lc, dezimal);
+        }
         text += QLatin1Char('\n');
     }
     return text;

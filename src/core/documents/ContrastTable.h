@@ -23,15 +23,16 @@ KontrastMatrix kontrastMatrix(std::span<const QRgb> farben);
 
 // "#RRGGBB", upper case.
 QString hexFarbe(QRgb c);
-// Ratio with two decimals, Lc with one, always with a point; never "-0.0".
-QString verhaeltnisText(double verhaeltnis);
-QString lcText(double lc);
+// Ratio with two decimals, Lc with one, never "-0.0"; `dezimal` separates the
+// decimals (a point for the command line and English, a comma for German).
+QString verhaeltnisText(double verhaeltnis, QChar dezimal = QLatin1Char('.'));
+QString lcText(double lc, QChar dezimal = QLatin1Char('.'));
 
 // The matrix as tab-separated text: a head line (`ecke`, then for each
 // background its hex twice, headed `verhaeltnisKopf` and `lcKopf`), then one
-// line per text colour.
+// line per text colour; a colour's cells on itself are empty.
 QString kontrastMatrixText(const KontrastMatrix& m, const QString& ecke, const QString& verhaeltnisKopf,
-                           const QString& lcKopf);
+                           const QString& lcKopf, QChar dezimal = QLatin1Char('.'));
 
 // The command line's contrast listing: a head line, then one tab-separated
 // line (text hex, background hex, ratio, Lc) per ordered pair of distinct

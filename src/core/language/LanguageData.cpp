@@ -162,7 +162,8 @@ constexpr std::array<TextEntry, txtCount> texte{{
     {Txt::fehler, "Fehler", "Error"},
 
     {Txt::fixiertMarker, "-------------- FIXIERT --------------", "-------------- FIXED --------------"},
-    {Txt::druckFehler, "Der Druckauftrag konnte nicht gestartet werden.", "The print job could not be started."},
+    {Txt::druckFehler, "Der Druckauftrag konnte nicht gestartet werden.",
+     "The print job could not be started."},
 
     {Txt::zwischendaten, "Zwischendaten", "Intermediate Values"},
     {Txt::allesKopieren, "Alles in Zwischenablage kopieren", "Copy All to Clipboard"},
@@ -268,7 +269,8 @@ constexpr std::array<TextEntry, txtCount> texte{{
      "Unter Wayland wird die Farbauswahl des Desktops verwendet, ohne Lupen und ohne Pfeiltasten.",
      "On Wayland the desktop's own color picker is used, without magnifiers or arrow keys."},
     {Txt::pipetteNichtVerfuegbar,
-     "Die Farbauswahl des Desktops ist nicht verfügbar oder hat keine Farbe geliefert. Es wurde keine Farbe übernommen.",
+     "Die Farbauswahl des Desktops ist nicht verfügbar oder hat keine Farbe geliefert. Es wurde keine Farbe "
+     "übernommen.",
      "The desktop's color picker is not available or returned no color. No color was taken."},
 
     {Txt::einstellungenTitel, "Einstellungen", "Settings"},
@@ -296,9 +298,11 @@ constexpr std::array<TextEntry, txtCount> texte{{
     {Txt::kontrastTitel, "Kontrast", "Contrast"},
     {Txt::kontrastErklaerung,
      "Zeilen: Schriftfarbe, Spalten: Hintergrund. Oben das WCAG-2.2-Kontrastverhältnis "
-     "(AAA ab 7, AA ab 4,5, AA groß ab 3), unten APCA Lc (Stufe 45, 60, 75 oder 90).",
+     "(AAA ab 7, AA und AAA groß ab 4,5, AA groß ab 3; groß: ab 18 pt oder 14 pt fett), "
+     "unten APCA Lc (Stufe 45, 60, 75 oder 90; ein Entwurf, WCAG 2.2 ist maßgeblich).",
      "Rows: text color, columns: background. Above the WCAG 2.2 contrast ratio "
-     "(AAA from 7, AA from 4.5, AA large from 3), below APCA Lc (level 45, 60, 75 or 90)."},
+     "(AAA from 7, AA and AAA large from 4.5, AA large from 3; large: 18 pt or 14 pt bold), "
+     "below APCA Lc (level 45, 60, 75 or 90; a draft, WCAG 2.2 is what counts)."},
     {Txt::kontrastKopieren, "&Kopieren", "&Copy"},
     {Txt::kontrastSchliessen, "&Schließen", "C&lose"},
     {Txt::kontrastEcke, "Schrift \\ Hintergrund", "Text \\ Background"},
@@ -309,17 +313,31 @@ constexpr std::array<TextEntry, txtCount> texte{{
 
     {Txt::kontrastAaGross, "AA groß", "AA large"},
 
+    // Language choice, tutorial failure, contrast for large text
+    {Txt::tutorialNichtGeoeffnet,
+     "Die Seite \"%1\" konnte nicht geöffnet werden. Ist ein Webbrowser eingerichtet?",
+     "The page \"%1\" could not be opened. Is a web browser set up?"},
+    {Txt::spracheSeite, "Sprache", "Language"},
+    {Txt::spracheLabel, "Sprache der Oberfläche:", "Language of the interface:"},
+    {Txt::spracheDeutsch, "Deutsch", "German (Deutsch)"},
+    {Txt::spracheEnglisch, "Englisch (English)", "English"},
+    {Txt::spracheDesktop, "Wie der Desktop", "As the desktop"},
+    {Txt::spracheAbNeustart, "Die gewählte Sprache gilt ab dem nächsten Start von Tinctora.",
+     "The chosen language takes effect the next time Tinctora starts."},
+    {Txt::kontrastAaaGross, "AAA groß", "AAA large"},
+
     {Txt::webSeite, TINCTORA_HOST "/de/", TINCTORA_HOST "/en/"},
     {Txt::updateSeite, TINCTORA_HOST "/update.php?vers=325", TINCTORA_HOST "/checkupdate.php?vers=325"},
     {Txt::supportEMail, "support@tinctora.example", "support@tinctora.example"},
 
-    {Txt::paletteExportieren, "Palette &exportieren...", "&Export Palette..."},
+    {Txt::paletteExportieren, "Palette &exportieren...", "E&xport Palette..."},
     {Txt::paletteExportierenHint, "Palette als Datei für andere Programme exportieren",
      "Export the palette as a file for other programs"},
     {Txt::farbformate, "Farbf&ormate...", "Color F&ormats..."},
-    {Txt::farbformateHint, "Die gewählte Farbe in weiteren Farbformaten", "The selected color in further color formats"},
+    {Txt::farbformateHint, "Die gewählte Farbe in weiteren Farbformaten",
+     "The selected color in further color formats"},
     {Txt::farbformateTitel, "Farbformate", "Color Formats"},
-    {Txt::farbformateFeld, "Feld:", "Field:"},
+    {Txt::farbformateFeld, "Fläche:", "Field:"},
     {Txt::farbformateKopieren, "Kopieren", "Copy"},
     {Txt::paletteRechts, "Rechte Hälfte", "Right half"},
     {Txt::paletteLinks, "Linke Hälfte", "Left half"},
@@ -340,26 +358,33 @@ constexpr std::array<TextEntry, txtCount> texte{{
     {Txt::cliWerte, "Gibt alle Werte der Datei aus, wie \"Alle Werte kopieren\" sie kopiert.",
      "Prints all values of the file as \"Copy All Data\" copies them."},
     {Txt::cliKontrast,
-     "Gibt für jedes Paar verschiedener gezeigter Farben (Schrift, Hintergrund) das WCAG-2.2-Kontrastverhältnis "
+     "Gibt für jedes Paar verschiedener gezeigter Farben (Schrift, Hintergrund) das "
+     "WCAG-2.2-Kontrastverhältnis "
      "und APCA Lc aus, durch Tabulatoren getrennt.",
-     "Prints the WCAG 2.2 contrast ratio and APCA Lc of every pair of distinct shown colors (text, background), "
+     "Prints the WCAG 2.2 contrast ratio and APCA Lc of every pair of distinct shown colors (text, "
+     "background), "
      "separated by tabs."},
     {Txt::cliDatei, "Farbeinstellungsdatei (.tnfx).", "Color settings file (.tnfx)."},
-    {Txt::cliUnbekanntesFormat, "Unbekanntes Format \"%1\" (bekannt: %2).", "Unknown format \"%1\" (known: %2)."},
+    {Txt::cliUnbekanntesFormat, "Unbekanntes Format \"%1\" (bekannt: %2).",
+     "Unknown format \"%1\" (known: %2)."},
     {Txt::cliKeineDatei, "Keine Farbeinstellungsdatei angegeben.", "No color settings file given."},
     {Txt::cliZuVieleDateien, "Nur eine Farbeinstellungsdatei angeben.", "Give only one color settings file."},
-    {Txt::cliNichtsZuTun, "Nichts zu tun: --export oder --values angeben.", "Nothing to do: give --export or --values."},
+    {Txt::cliNichtsZuTun, "Nichts zu tun: --export oder --values angeben.",
+     "Nothing to do: give --export or --values."},
     {Txt::fensterFehlt, "Das Fenster konnte nicht geladen werden: %1", "The window could not be loaded: %1"},
     {Txt::cliNichtErstellt, "Die Datei \"%1\" konnte nicht erstellt werden: %2",
      "The file \"%1\" couldn´t be created: %2"},
-    {Txt::cliBildOhneSchrift, "Für ein Bild werden Schriften gebraucht, die hier nicht geladen werden konnten.",
+    {Txt::cliBildOhneSchrift,
+     "Für ein Bild werden Schriften gebraucht, die hier nicht geladen werden konnten.",
      "A picture needs fonts, which could not be loaded here."},
     {Txt::undo, "&Rückgängig", "&Undo"},
     {Txt::undoHint, "Macht den letzten Schritt rückgängig", "Undoes the last step"},
     {Txt::redo, "&Wiederherstellen", "&Redo"},
-    {Txt::redoHint, "Stellt den zuletzt rückgängig gemachten Schritt wieder her", "Redoes the step undone last"},
-    {Txt::verlauf, "&Verlauf", "&History"},
-    {Txt::verlaufHint, "Alle Schritte; ein Klick geht zu ihrem Stand zurück", "Every step; a click goes back to where it left the colors"},
+    {Txt::redoHint, "Stellt den zuletzt rückgängig gemachten Schritt wieder her",
+     "Redoes the step undone last"},
+    {Txt::verlauf, "&Verlauf...", "&History..."},
+    {Txt::verlaufHint, "Alle Schritte; ein Klick geht zu diesem Schritt",
+     "Every step; a click goes to that step"},
     {Txt::verlaufTitel, "Verlauf", "History"},
     {Txt::verlaufAnfang, "Anfang", "Start"},
     {Txt::undoStatus, "Rückgängig: %1", "Undo: %1"},

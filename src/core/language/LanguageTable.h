@@ -24,6 +24,8 @@ public:
     bool englisch() const { return m_sprache == Sprache::englisch; }
 
     const QString& text(Txt id) const;
+    // What separates decimals in this language's window texts: "4,68" in German, "4.68" in English.
+    QChar dezimalzeichen() const { return englisch() ? QLatin1Char('.') : QLatin1Char(','); }
 
     // Page name for a tutorial action's tag; any tag outside 0..19 gives the start page.
     const QString& tutorialSeite(int tag) const;

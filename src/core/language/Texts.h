@@ -281,6 +281,16 @@ enum class Txt : int {
     kontrastHinweis,
     kontrastAaGross,
 
+    // Language choice, tutorial failure, contrast for large text
+    tutorialNichtGeoeffnet,
+    spracheSeite,
+    spracheLabel,
+    spracheDeutsch,
+    spracheEnglisch,
+    spracheDesktop,
+    spracheAbNeustart,
+    kontrastAaaGross,
+
     // Addresses the program opens
     webSeite,
     updateSeite,

@@ -210,7 +210,27 @@ const std::vector<Platzierung>& kompaktPlatzierungen()
     return tabelle;
 }
 
-QRect sichtbarePlatzierung(const QRect& gespeichert, const QList<QRect>& bildschirme)
+namespace
+{
+
+// A placement is where the frame starts and how big the inside is (as a window's
+// pos() and size()): the whole frame is made to fit into the area.
+QRect eingepasst(const QRect& lage, const QRect& bereich, const QMargins& rahmen)
+{
+    const int rahmenBreite = rahmen.left() + rahmen.right();
+    const int rahmenHoehe = rahmen.top() + rahmen.bottom();
+    const int breite = std::max(1, std::min(lage.width(), bereich.width() - rahmenBreite));
+    const int hoehe = std::max(1, std::min(lage.height(), bereich.height() - rahmenHoehe));
+    const int links = std::clamp(lage.left(), bereich.left(),
+                                 std::max(bereich.left(), bereich.right() + 1 - breite - rahmenBreite));
+    const int oben = std::clamp(lage.top(), bereich.top(),
+                                std::max(bereich.top(), bereich.bottom() + 1 - hoehe - rahmenHoehe));
+    return QRect(links, oben, breite, hoehe);
+}
+
+} // namespace
+
+QRect sichtbarePlatzierung(const QRect& gespeichert, const QList<QRect>& bildschirme, const QMargins& rahmen)
 {
     // Enough of the window to grab its title bar and see that it is there.
     constexpr int mindestBreite = 200;
@@ -218,14 +238,27 @@ QRect sichtbarePlatzierung(const QRect& gespeichert, const QList<QRect>& bildsch
     constexpr int sichtbarerRand = 50;
     if (gespeichert.width() >= mindestBreite && gespeichert.height() >= mindestHoehe) {
         const QRect titel(gespeichert.topLeft(), QSize(gespeichert.width(), sichtbarerRand));
+        const QRect* bester = nullptr;
+        long long besteFlaeche = -1;
         for (const QRect& s : bildschirme) {
             const QRect sichtbar = s.intersected(titel);
-            if (sichtbar.width() >= sichtbarerRand && sichtbar.height() >= sichtbarerRand / 2)
-                return gespeichert;
+            if (sichtbar.width() < sichtbarerRand || sichtbar.height() < sichtbarerRand / 2)
+                continue;
+            const QRect teil = s.intersected(gespeichert);
+            const long long flaeche = static_cast<long long>(teil.width()) * teil.height();
+            if (flaeche > besteFlaeche) {
+                besteFlaeche = flaeche;
+                bester = &s;
+            }
         }
+        if (bester)
+            return eingepasst(gespeichert, *bester, rahmen);
     }
-    const QPoint ecke = bildschirme.isEmpty() ? QPoint(0, 0) : bildschirme.first().topLeft();
-    return QRect(ecke, QSize(fensterStandardBreite, fensterStandardHoehe));
+    if (bildschirme.isEmpty())
+        return QRect(0, 0, fensterStandardBreite, fensterStandardHoehe);
+    const QRect& erster = bildschirme.first();
+    return eingepasst(QRect(erster.topLeft(), QSize(fensterStandardBreite, fensterStandardHoehe)), erster,
+                      rahmen);
 }
 
 Hintergrund hintergrundFuer(int index)

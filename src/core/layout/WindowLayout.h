@@ -2,6 +2,7 @@
 
 #include <QColor>
 #include <QList>
+#include <QMargins>
 #include <QRect>
 #include <QSize>
 #include <QString>
@@ -77,7 +78,11 @@ const std::vector<Platzierung>& kompaktPlatzierungen();
 
 // A stored window placement that shows at least a usable corner of the window
 // on one of the screens; otherwise the default placement on the first screen.
-QRect sichtbarePlatzierung(const QRect& gespeichert, const QList<QRect>& bildschirme);
+// Either is then moved and shrunk into the available area of the screen that
+// shows most of it. A placement is the frame's top left corner and the inside
+// size, as stored; `rahmen` is the frame around the inside.
+QRect sichtbarePlatzierung(const QRect& gespeichert, const QList<QRect>& bildschirme,
+                           const QMargins& rahmen = {});
 
 // The design size of the main window, and its size when nothing is stored.
 inline constexpr int fensterStandardBreite = 988;

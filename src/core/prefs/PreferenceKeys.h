@@ -48,6 +48,10 @@ inline constexpr IntKey cbBgBrightness{"cbBgBrightness", 0, 0, 3};
 inline constexpr ReadOnlyIntKey TNVersion{"TNVersion", 11};
 inline constexpr int sprachVersionEnglisch = 11;
 inline constexpr int sprachVersionDeutsch = 7;
+// The language the user chose in the settings dialog; the program's own key, so "TNVersion"
+// stays the installer's. "As the desktop" leaves the choice to "TNVersion" and the locale.
+enum class SprachWahl : int { desktop = 0, deutsch = 1, englisch = 2 };
+inline constexpr IntKey cLanguage{"cLanguage", static_cast<int>(SprachWahl::desktop), 0, 2};
 
 QString read(const PreferenceStore& store, const TextKey& key);
 bool read(const PreferenceStore& store, const FlagKey& key);

@@ -25,6 +25,20 @@ int sprachVersionFuerSitzung(const QString& gebietsschema)
     return deutsch ? pref::sprachVersionDeutsch : pref::sprachVersionEnglisch;
 }
 
+int sprachVersionFuer(pref::SprachWahl wahl, std::optional<int> tnVersion, const QString& gebietsschema)
+{
+    switch (wahl) {
+    case pref::SprachWahl::deutsch:
+        return pref::sprachVersionDeutsch;
+    case pref::SprachWahl::englisch:
+        return pref::sprachVersionEnglisch;
+    case pref::SprachWahl::desktop:
+        break;
+    }
+    // No installer stores the language here, so a missing value follows the session.
+    return tnVersion.value_or(sprachVersionFuerSitzung(gebietsschema));
+}
+
 TfRegistryForm::TfRegistryForm(std::unique_ptr<PreferenceStore> store, QString gebietsschema)
     : m_store(std::move(store)), m_gebietsschema(std::move(gebietsschema))
 {
@@ -44,8 +58,8 @@ void TfRegistryForm::FormCreate()
     fensterHoehe = pref::read(store, pref::appHeight);
     fensterBreite = pref::read(store, pref::appWidth);
     hintergrundIndex = pref::read(store, pref::cbBgBrightness);
-    // No installer stores the language here, so a missing value follows the session.
-    sprachVersion = pref::readStored(store, pref::TNVersion).value_or(sprachVersionFuerSitzung(m_gebietsschema));
+    sprachWahl = static_cast<pref::SprachWahl>(pref::read(store, pref::cLanguage));
+    sprachVersion = sprachVersionFuer(sprachWahl, pref::readStored(store, pref::TNVersion), m_gebietsschema);
     if (tutorialPfad.isEmpty())
         tutorialPfad = QString::fromLatin1(pref::cURL.fallback);
     m_gelesen = held;
@@ -62,6 +76,9 @@ void TfRegistryForm::speicherDaten()
     if (!fensterMaximiert)
         speichereFensterLage();
     writeIfChanged(store, pref::cbBgBrightness, hintergrundIndex, m_gelesen.hintergrundIndex);
+    if (sprachWahl != m_gelesen.sprachWahl &&
+        pref::write(store, pref::cLanguage, static_cast<int>(sprachWahl)))
+        m_gelesen.sprachWahl = sprachWahl;
     store.endWrite();
 }
 

@@ -17,6 +17,8 @@ struct HeldPreferences {
     int fensterBreite = pref::appWidth.fallback;
     int hintergrundIndex = pref::cbBgBrightness.fallback; // 0 standard, 1 white, 2 gray, 3 black
     int sprachVersion = pref::TNVersion.fallback;         // 11 English, anything else German
+    // The stored choice; sprachVersion follows it from the next start on.
+    pref::SprachWahl sprachWahl = pref::SprachWahl::desktop;
 
     bool tutorialPfadGesetzt() const { return tutorialPfad != QString::fromLatin1(pref::cURL.fallback); }
 
@@ -27,6 +29,9 @@ struct HeldPreferences {
 // program's own folder when none has), with native separators: what the settings
 // dialog offers while no path is set.
 QString standardTutorialPfad();
+
+// The language a start uses: the user's choice, else a stored "TNVersion", else the locale.
+int sprachVersionFuer(pref::SprachWahl wahl, std::optional<int> tnVersion, const QString& gebietsschema);
 
 // "TNVersion" for a session whose locale is named `gebietsschema` ("de_DE", "en_GB.UTF-8", "C"):
 // German for any German locale, English otherwise, as the installer that stored it chose.

@@ -2,9 +2,26 @@
 
 #include "platform/desktop/ShellOpener.h"
 
-// The system's own "open": QDesktopServices.
+#include <QObject>
+#include <QString>
+
+// The system's own "open": QDesktopServices; on desktops that hand the address to
+// xdg-open, that program, so that its failure (no browser) is heard.
 class DesktopShellOpener : public ShellOpener
 {
 public:
+    // `oeffner`: the program that opens an address for the desktop.
+    explicit DesktopShellOpener(QString oeffner = QStringLiteral("xdg-open")) : m_oeffner(std::move(oeffner))
+    {
+    }
+
     bool oeffnen(const QUrl& url) override;
+    void oeffnenOderMelden(const QUrl& url, std::function<void()> fehlgeschlagen) override;
+
+    // Helpers started and not yet ended.
+    int laufend() const;
+
+private:
+    QString m_oeffner;
+    QObject m_prozesse; // parent of the running helpers
 };

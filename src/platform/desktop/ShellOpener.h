@@ -3,6 +3,8 @@
 #include <QList>
 #include <QUrl>
 
+#include <functional>
+
 // Hands web addresses and local pages to the system's "open" action (the browser).
 class ShellOpener
 {
@@ -10,6 +12,13 @@ public:
     virtual ~ShellOpener() = default;
     // false when the system could not open it.
     virtual bool oeffnen(const QUrl& url) = 0;
+    // Opens, and calls `fehlgeschlagen` (at once or later, from the event loop) when the
+    // system could not: a desktop without a browser starts its helper and only then fails.
+    virtual void oeffnenOderMelden(const QUrl& url, std::function<void()> fehlgeschlagen)
+    {
+        if (!oeffnen(url) && fehlgeschlagen)
+            fehlgeschlagen();
+    }
 };
 
 // Opens nothing; remembers what it was asked to open. For tests.

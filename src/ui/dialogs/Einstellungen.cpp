@@ -1,9 +1,10 @@
 #include "ui/dialogs/Einstellungen.h"
 
-#include "platform/desktop/ShellOpener.h"
 #include "core/language/LanguageTable.h"
 #include "core/prefs/RegistryForm.h"
+#include "platform/desktop/ShellOpener.h"
 
+#include <QComboBox>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -55,6 +56,8 @@ void TEinstellungen::bauen()
     PageControl1->setObjectName(QStringLiteral("PageControl1"));
     TabSheet2 = bauTutorialSeite();
     PageControl1->addTab(TabSheet2, QString());
+    languagePage = buildLanguagePage();
+    PageControl1->addTab(languagePage, QString());
 
     OKBtn = new QPushButton(QStringLiteral("OK"), this);
     OKBtn->setObjectName(QStringLiteral("OKBtn"));
@@ -121,8 +124,32 @@ QWidget* TEinstellungen::bauTutorialSeite()
     return seite;
 }
 
+QWidget* TEinstellungen::buildLanguagePage()
+{
+    auto* seite = new QWidget;
+    seite->setObjectName(QStringLiteral("languagePage"));
+    auto* label = new QLabel(m_texte.text(Txt::spracheLabel), seite);
+    languageBox = new QComboBox(seite);
+    languageBox->setObjectName(QStringLiteral("languageBox"));
+    label->setBuddy(languageBox);
+    // Item data: the stored value of each choice.
+    languageBox->addItem(m_texte.text(Txt::spracheDeutsch), static_cast<int>(pref::SprachWahl::deutsch));
+    languageBox->addItem(m_texte.text(Txt::spracheEnglisch), static_cast<int>(pref::SprachWahl::englisch));
+    languageBox->addItem(m_texte.text(Txt::spracheDesktop), static_cast<int>(pref::SprachWahl::desktop));
+    auto* hinweis = new QLabel(m_texte.text(Txt::spracheAbNeustart), seite);
+    hinweis->setObjectName(QStringLiteral("languageNote"));
+    hinweis->setWordWrap(true);
+    auto* spalte = new QVBoxLayout(seite);
+    spalte->addWidget(label);
+    spalte->addWidget(languageBox);
+    spalte->addWidget(hinweis);
+    spalte->addStretch();
+    return seite;
+}
+
 void TEinstellungen::FormCreate()
 {
+    PageControl1->setTabText(PageControl1->indexOf(languagePage), m_texte.text(Txt::spracheSeite));
     PageControl1->setTabText(PageControl1->indexOf(TabSheet2), m_texte.text(Txt::tutorialReiter));
     Button2->setText(m_texte.text(Txt::abbrechen));
     Label1->setText(m_texte.text(Txt::tutorialLokalerLink));
@@ -136,6 +163,7 @@ void TEinstellungen::FormShow()
 {
     setWindowTitle(m_texte.text(Txt::einstellungenTitel));
     Edit1->setText(m_registry.tutorialPfadGesetzt() ? m_registry.tutorialPfad : standardTutorialPfad());
+    languageBox->setCurrentIndex(languageBox->findData(static_cast<int>(m_registry.sprachWahl)));
 }
 
 void TEinstellungen::BitBtn1Click()
@@ -154,6 +182,7 @@ void TEinstellungen::OKBtnClick()
 {
     if (!Edit1->text().isEmpty())
         m_registry.tutorialPfad = Edit1->text();
+    m_registry.sprachWahl = static_cast<pref::SprachWahl>(languageBox->currentData().toInt());
     accept();
 }
 

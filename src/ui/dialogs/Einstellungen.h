@@ -5,6 +5,7 @@
 #include <functional>
 
 class LanguageTable;
+class QComboBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -13,8 +14,9 @@ class QToolButton;
 class ShellOpener;
 class TfRegistryForm;
 
-// The settings dialog: the path to the tutorial's "index.html" and the link to the
-// program's web site. Created anew for each use and shown modally.
+// The settings dialog: the path to the tutorial's "index.html", the link to the
+// program's web site and the interface language (taken at the next start). Created anew for each use and
+// shown modally.
 class TEinstellungen : public QDialog
 {
     Q_OBJECT
@@ -47,6 +49,8 @@ public:
     QLabel* Label4 = nullptr;
     QPushButton* OKBtn = nullptr;
     QPushButton* Button2 = nullptr;
+    QWidget* languagePage = nullptr;
+    QComboBox* languageBox = nullptr; // German, English, as the desktop
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -55,6 +59,7 @@ protected:
 private:
     void bauen();
     QWidget* bauTutorialSeite();
+    QWidget* buildLanguagePage();
     void mittigAufDemBildschirm();
 
     TfRegistryForm& m_registry;

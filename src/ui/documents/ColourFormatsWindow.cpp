@@ -3,6 +3,7 @@
 #include "core/colour/ColourFormats.h"
 #include "core/documents/Palette.h"
 #include "core/language/LanguageTable.h"
+#include "ui/layout/ScreenFit.h"
 #include "ui/widgets/ColourPanel.h"
 
 #include <QClipboard>
@@ -107,11 +108,16 @@ void ColourFormatsWindow::aktualisieren()
     m_feld->setText(t.text(Txt::farbformateFeld) + QLatin1Char(' ') + gewaehlt.name);
     m_muster->setColour(m_farbe);
     const QVector<FormatZeile> zeilen = farbFormate(m_farbe.red(), m_farbe.green(), m_farbe.blue());
+    // Read in the interface's decimals; CSS is code and keeps its points.
+    const QChar dezimal = t.dezimalzeichen();
     for (int i = 0; i < zeilenAnzahl && i < zeilen.size(); ++i) {
+        const QString text = QString(zeilen[i].text).replace(QLatin1Char('.'), dezimal);
         m_namen[i]->setText(zeilen[i].name);
-        m_werte[i]->setText(zeilen[i].text);
-        m_kopien[i] = zeilen[i].css.isEmpty() ? zeilen[i].text : zeilen[i].css;
+        m_werte[i]->setText(text);
+        m_kopien[i] = zeilen[i].css.isEmpty() ? text : zeilen[i].css;
     }
+    // Longer values (another colour, the other language) widen the window, never hide under a button.
+    anInhaltAnpassen(*this, true);
 }
 
 QString ColourFormatsWindow::feldName() const

@@ -2,6 +2,7 @@
 
 #include "core/colour/Contrast.h"
 #include "core/language/LanguageTable.h"
+#include "ui/layout/ScreenFit.h"
 #include "ui/widgets/ColourPanel.h"
 #include "ui/widgets/Farbsehfilter.h"
 #include "ui/widgets/MainWidgets.h"
@@ -19,6 +20,8 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace
 {
 
@@ -26,10 +29,21 @@ namespace
 // rows' container is the big field.
 std::vector<const ColourPanel*> feldPanels(const MainWidgets& w)
 {
-    std::vector<const ColourPanel*> felder{
-        w.FixedLinks,      w.FixedLinksReihen, w.FixedLinksKleinLinks, w.FixedLinksKleinMitte, w.FixedLinksKleinRechts,
-        w.Anzeige_Normal,  w.AnzeigeReihen,    w.FixedRechts,          w.FixedRechtsReihen,    w.KleinLinks,
-        w.KleinMitte,      w.KleinRechts,      w.FixedKleinLinks,      w.FixedKleinMitte,      w.FixedKleinRechts};
+    std::vector<const ColourPanel*> felder{w.FixedLinks,
+                                           w.FixedLinksReihen,
+                                           w.FixedLinksKleinLinks,
+                                           w.FixedLinksKleinMitte,
+                                           w.FixedLinksKleinRechts,
+                                           w.Anzeige_Normal,
+                                           w.AnzeigeReihen,
+                                           w.FixedRechts,
+                                           w.FixedRechtsReihen,
+                                           w.KleinLinks,
+                                           w.KleinMitte,
+                                           w.KleinRechts,
+                                           w.FixedKleinLinks,
+                                           w.FixedKleinMitte,
+                                           w.FixedKleinRechts};
     for (const auto* reihe : {&w.RLi, &w.R, &w.RRe})
         for (std::size_t k = 1; k <= 15; ++k)
             felder.push_back((*reihe)[k]);
@@ -98,6 +112,9 @@ KontrastFenster::KontrastFenster(const LanguageTable& t, std::function<std::vect
     setObjectName(QStringLiteral("KontrastFenster"));
     m_erklaerung = new QLabel(this);
     m_erklaerung->setWordWrap(true);
+    // The matrix sets the width; the explanation wraps to it.
+    m_erklaerung->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    m_erklaerung->setMinimumWidth(320);
     m_tabelle = new QTableWidget(this);
     m_tabelle->setObjectName(QStringLiteral("kontrastTabelle"));
     m_tabelle->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -119,7 +136,6 @@ KontrastFenster::KontrastFenster(const LanguageTable& t, std::function<std::vect
     aussen->addWidget(m_erklaerung);
     aussen->addWidget(m_tabelle, 1);
     aussen->addLayout(knoepfe);
-    resize(760, 460);
 
     m_auffrischen = new QTimer(this);
     m_auffrischen->setSingleShot(true);
@@ -189,8 +205,8 @@ QString KontrastFenster::zellenText(const KontrastZelle& z) const
     case WcagStufe::aaa:
         wcag = QStringLiteral("AAA");
         break;
-    case WcagStufe::aa:
-        wcag = QStringLiteral("AA");
+    case WcagStufe::aa: // from 4.5, large text also meets AAA
+        wcag = QStringLiteral("AA, ") + m_t.text(Txt::kontrastAaaGross);
         break;
     case WcagStufe::aaGross:
         wcag = m_t.text(Txt::kontrastAaGross);
@@ -201,8 +217,9 @@ QString KontrastFenster::zellenText(const KontrastZelle& z) const
     }
     const int stufe = apcaStufe(z.lc);
     const QString apca = stufe ? QStringLiteral("Lc %1").arg(stufe) : QStringLiteral("–");
-    return verhaeltnisText(z.verhaeltnis) + QStringLiteral("  ") + wcag + QLatin1Char('\n') + lcText(z.lc) +
-           QStringLiteral("  ") + apca;
+    const QChar dezimal = m_t.dezimalzeichen();
+    return verhaeltnisText(z.verhaeltnis, dezimal) + QStringLiteral("  ") + wcag + QLatin1Char('\n') +
+           lcText(z.lc, dezimal) + QStringLiteral("  ") + apca;
 }
 
 void KontrastFenster::tabelleFuellen()
@@ -218,20 +235,47 @@ void KontrastFenster::tabelleFuellen()
     }
     for (int t = 0; t < n; ++t)
         for (int h = 0; h < n; ++h) {
-            const KontrastZelle& z = m_matrix.zellen[static_cast<std::size_t>(t)][static_cast<std::size_t>(h)];
-            auto* item = new QTableWidgetItem(
-                schriftprobe(m_matrix.farben[static_cast<std::size_t>(t)], m_matrix.farben[static_cast<std::size_t>(h)]),
-                zellenText(z));
+            if (t == h)
+                continue; // a colour on itself says nothing
+            const KontrastZelle& z =
+                m_matrix.zellen[static_cast<std::size_t>(t)][static_cast<std::size_t>(h)];
+            auto* item = new QTableWidgetItem(schriftprobe(m_matrix.farben[static_cast<std::size_t>(t)],
+                                                           m_matrix.farben[static_cast<std::size_t>(h)]),
+                                              zellenText(z));
             item->setTextAlignment(Qt::AlignVCenter | Qt::AlignLeft);
             m_tabelle->setItem(t, h, item);
         }
+    // Once the new cells are laid out and polished, the window takes their size.
+    QTimer::singleShot(0, this, &KontrastFenster::anMatrixAnpassen);
+}
+
+// The whole matrix, up to the screen: only a screen too small for it scrolls. (A table's
+// own size hint stops at a few dozen lines, too small for sixteen colours.)
+void KontrastFenster::anMatrixAnpassen()
+{
+    m_tabelle->resizeColumnsToContents();
+    m_tabelle->resizeRowsToContents();
+    const int rand = 2 * m_tabelle->frameWidth();
+    const QSize matrix(
+        m_tabelle->verticalHeader()->sizeHint().width() + m_tabelle->horizontalHeader()->length() + rand,
+        m_tabelle->horizontalHeader()->sizeHint().height() + m_tabelle->verticalHeader()->length() + rand);
+    // Beside the matrix only the margins; above it the explanation, wrapped to its width,
+    // and below it the buttons.
+    const QMargins raender = layout()->contentsMargins();
+    const int abstand = layout()->spacing();
+    const int breite = std::max(matrix.width() + raender.left() + raender.right(), minimumSizeHint().width());
+    const int hoehe = raender.top() +
+                      m_erklaerung->heightForWidth(breite - raender.left() - raender.right()) + abstand +
+                      matrix.height() + abstand + m_kopieren->sizeHint().height() + raender.bottom();
+    resize(aufDenBildschirm(*this, QSize(breite, hoehe)));
 }
 
 void KontrastFenster::kopieren() const
 {
     const LanguageTable& t = m_t;
     QApplication::clipboard()->setText(kontrastMatrixText(m_matrix, t.text(Txt::kontrastEcke),
-                                                          t.text(Txt::kontrastVerhaeltnis), t.text(Txt::kontrastLc)));
+                                                          t.text(Txt::kontrastVerhaeltnis),
+                                                          t.text(Txt::kontrastLc), t.dezimalzeichen()));
 }
 
 void kontrastFensterVerbinden(KontrastFenster& k, const MainWidgets& w, const QWidget& fenster)

@@ -47,6 +47,7 @@ protected:
 private:
     void auffrischen();
     void tabelleFuellen();
+    void anMatrixAnpassen();
     QString zellenText(const KontrastZelle& z) const;
 
     const LanguageTable& m_t;

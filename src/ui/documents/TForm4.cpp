@@ -1,9 +1,10 @@
 #include "ui/documents/TForm4.h"
 
 #include "core/colour/Conversions.h"
-#include "ui/documents/Printing.h"
 #include "core/language/LanguageTable.h"
 #include "platform/print/PrinterChooser.h"
+#include "ui/documents/Printing.h"
+#include "ui/layout/ScreenFit.h"
 #include "ui/widgets/ColourPanel.h"
 #include "ui/widgets/StaticText.h"
 
@@ -16,6 +17,8 @@
 #include <QPrinter>
 #include <QPushButton>
 
+#include <algorithm>
+
 namespace
 {
 
@@ -25,6 +28,9 @@ constexpr int zeileBreite = 453;
 constexpr int zeileHoehe = 19;
 constexpr int wertX[] = {273, 308, 343, 378};
 constexpr int wertBreite[] = {31, 31, 31, 71};
+constexpr int designNamenBreite = wertX[0] - 108;
+constexpr int rahmenOben = 8;
+constexpr int knopfHoehe = 25;
 
 QColor swatchFarbe(const FeldTexte& w)
 {
@@ -43,12 +49,22 @@ TForm4::TForm4(const MainState& s, const LanguageTable& t, PrinterChooser& druck
     m_zeilen = zwischenZeilen(n, s.modus() != Modus::reihen, t);
     m_werte = zeilenWerte(m_zeilen, s.endFarben);
 
+    // The design's measures, widened for the longest name and cut to what the rows and
+    // buttons need: the design's heights counted the title bar, which a Qt window does not.
     const ZwischenMasse masse = zwischenMasse(n);
-    setFixedSize(fensterBreite, masse.hoehe);
+    int namenBreite = 0;
+    for (const ZwischenZeile& z : m_zeilen)
+        namenBreite = std::max(namenBreite, fontMetrics().horizontalAdvance(z.label) + 4);
+    m_mehrBreite = std::max(0, namenBreite - designNamenBreite);
+    const int letzteZeile = m_zeilen.empty() ? 0 : m_zeilen.back().y + zeileHoehe;
+    const int rahmenHoehe = std::max(masse.rahmenHoehe, letzteZeile + 3 - rahmenOben);
+    const int knopfOben = std::max(masse.knopfOben, rahmenOben + rahmenHoehe + 12);
+    const int breite = fensterBreite + m_mehrBreite;
+    setFixedSize(aufDenBildschirm(*this, QSize(breite, knopfOben + knopfHoehe + 12)));
     auto* bevel = new QFrame(this);
     bevel->setObjectName(QStringLiteral("Bevel1"));
     bevel->setFrameStyle(QFrame::Box | QFrame::Sunken);
-    bevel->setGeometry(8, 8, fensterBreite - 16, masse.rahmenHoehe);
+    bevel->setGeometry(rahmenOben, rahmenOben, breite - 2 * rahmenOben, rahmenHoehe);
 
     PopupMenu1 = new QMenu(this);
     PopupMenu1->setObjectName(QStringLiteral("PopupMenu1"));
@@ -57,7 +73,7 @@ TForm4::TForm4(const MainState& s, const LanguageTable& t, PrinterChooser& druck
     connect(kopieren, &QAction::triggered, this, &TForm4::Kopieren1Click);
 
     zeilenBauen();
-    knoepfeBauen(masse.knopfOben);
+    knoepfeBauen(knopfOben);
 }
 
 void TForm4::zeilenBauen()
@@ -66,19 +82,19 @@ void TForm4::zeilenBauen()
     for (std::size_t i = 0; i < m_zeilen.size(); ++i) {
         const ZwischenZeile& z = m_zeilen[i];
         auto* panel = new QWidget(this);
-        panel->setGeometry(zeileX, z.y, zeileBreite, zeileHoehe);
+        panel->setGeometry(zeileX, z.y, zeileBreite + m_mehrBreite, zeileHoehe);
         panel->installEventFilter(this);
         auto* swatch = new ColourPanel(panel);
         swatch->setGeometry(1, 1, 96, 17);
         swatch->setColour(swatchFarbe(m_werte[i]));
         swatch->setBevel(ColourPanel::Bevel::lowered);
         auto* label = new QLabel(z.label, panel);
-        label->setGeometry(104, 0, wertX[0] - 108, zeileHoehe);
+        label->setGeometry(104, 0, designNamenBreite + m_mehrBreite, zeileHoehe);
         label->installEventFilter(this);
         const QString texte[] = {m_werte[i].r, m_werte[i].g, m_werte[i].b, m_werte[i].hex};
         for (int k = 0; k < 4; ++k) {
             auto* wert = new StaticText(panel, QString(), wertBreite[k]);
-            wert->setGeometry(wertX[k], 1, wertBreite[k], zeileHoehe - 2);
+            wert->setGeometry(wertX[k] + m_mehrBreite, 1, wertBreite[k], zeileHoehe - 2);
             wert->setText(texte[k]);
             wert->setColours(p.color(QPalette::Base), p.color(QPalette::Text));
             wert->setContextMenuPolicy(Qt::CustomContextMenu);
@@ -95,16 +111,16 @@ void TForm4::knoepfeBauen(int oben)
 {
     Button1 = new QPushButton(QStringLiteral("OK"), this);
     Button1->setObjectName(QStringLiteral("Button1"));
-    Button1->setGeometry(zeileX, oben, 75, 25);
+    Button1->setGeometry(zeileX, oben, 75, knopfHoehe);
     Button1->setDefault(true);
     connect(Button1, &QPushButton::clicked, this, &QDialog::accept);
     Button2 = new QPushButton(m_t.text(Txt::drucken), this);
     Button2->setObjectName(QStringLiteral("Button2"));
-    Button2->setGeometry(zeileX + 85, oben, 100, 25);
+    Button2->setGeometry(zeileX + 85, oben, 100, knopfHoehe);
     connect(Button2, &QPushButton::clicked, this, &TForm4::Button2Click);
     Button3 = new QPushButton(m_t.text(Txt::allesKopieren), this);
     Button3->setObjectName(QStringLiteral("Button3"));
-    Button3->setGeometry(zeileX + zeileBreite - 220, oben, 220, 25);
+    Button3->setGeometry(zeileX + zeileBreite + m_mehrBreite - 220, oben, 220, knopfHoehe);
     connect(Button3, &QPushButton::clicked, this, &TForm4::Button3Click);
 }
 

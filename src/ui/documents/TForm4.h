@@ -63,4 +63,5 @@ private:
     std::vector<QWidget*> m_zeilenPanels;
     std::vector<StaticText*> m_wertTexte; // four per row
     QString m_zwischenKopierWert;
+    int m_mehrBreite = 0; // the name column's width beyond the design's, for long names
 };

@@ -2,10 +2,10 @@
 
 #include "core/colour/Contrast.h"
 #include "core/documents/ContrastTable.h"
-#include "ui/documents/KontrastFenster.h"
-#include "ui/language/ActionRegistry.h"
 #include "core/language/LanguageTable.h"
 #include "ui/display/DisplayHost.h"
+#include "ui/documents/KontrastFenster.h"
+#include "ui/language/ActionRegistry.h"
 #include "ui/widgets/Farbsehfilter.h"
 
 #include <QAction>
@@ -78,7 +78,8 @@ void FarbsehenAktionen::statusSetzen()
     m_status->setVisible(art != Farbsehen::normal);
     for (const auto& [aktion, a] : arten)
         if (a == art)
-            m_status->setText(m_form.sprache().text(Txt::farbsehenStatus)
+            m_status->setText(m_form.sprache()
+                                  .text(Txt::farbsehenStatus)
                                   .arg(ohneAccelerator(m_form.actions().action(aktion).text())));
 }
 
@@ -86,7 +87,8 @@ void FarbsehenAktionen::kontrastExecute()
 {
     if (!m_fenster) {
         m_fenster = std::make_unique<KontrastFenster>(
-            m_form.sprache(), [this] { return gezeigteFeldFarben(m_form.w(), m_form.hauptfenster()); }, &m_form.hauptfenster());
+            m_form.sprache(), [this] { return gezeigteFeldFarben(m_form.w(), m_form.hauptfenster()); },
+            &m_form.hauptfenster());
         kontrastFensterVerbinden(*m_fenster, m_form.w(), m_form.hauptfenster());
     }
     m_fenster->show();
@@ -117,7 +119,9 @@ void FarbsehenAktionen::hinweisSetzen(QTextEdit* edit) const
     const QPalette p = edit->palette();
     const QRgb text = p.color(QPalette::Text).rgb();
     const QRgb feld = p.color(QPalette::Base).rgb();
-    edit->setToolTip(m_form.sprache()
-                         .text(Txt::kontrastHinweis)
-                         .arg(verhaeltnisText(kontrastVerhaeltnis(text, feld)), lcText(apcaLc(text, feld))));
+    const LanguageTable& t = m_form.sprache();
+    const QChar dezimal = t.dezimalzeichen();
+    edit->setToolTip(t.text(Txt::kontrastHinweis)
+                         .arg(verhaeltnisText(kontrastVerhaeltnis(text, feld), dezimal),
+                              lcText(apcaLc(text, feld), dezimal)));
 }

@@ -1,20 +1,22 @@
 #include "ui/shell/HelpActions.h"
 
+#include "core/prefs/ProgramFolders.h"
+#include "core/prefs/RegistryForm.h"
 #include "platform/desktop/HelpViewer.h"
 #include "platform/desktop/LazyHelpViewer.h"
 #include "platform/desktop/ShellOpener.h"
 #include "ui/dialogs/AboutBox.h"
-#include "core/prefs/ProgramFolders.h"
-#include "core/prefs/RegistryForm.h"
 #include "ui/shell/TForm1.h"
 
 #include <QDir>
 #include <QFileInfo>
 #include <QMessageBox>
+#include <QPointer>
 #include <QPushButton>
 
 HelpActions::HelpActions(TForm1& form)
-    : m_form(form), m_viewer(std::make_unique<LazyHelpViewer>(programmDatenOrdner(), LazyHelpViewer::standardBibliothekOrdner())),
+    : m_form(form), m_viewer(std::make_unique<LazyHelpViewer>(programmDatenOrdner(),
+                                                              LazyHelpViewer::standardBibliothekOrdner())),
       m_ordner(programmDatenOrdner())
 {
 }
@@ -44,9 +46,15 @@ void HelpActions::HtmlHelpExecute(int tag)
         return;
     // The page of the tag; any other tag gives the start page.
     const QString seite = m_form.sprache().tutorialSeite(tag);
-    const QUrl adresse = prefs->tutorialPfadGesetzt() ? gespeicherteSeite(*prefs, seite) : standardSeite(*prefs, seite);
+    const QUrl adresse =
+        prefs->tutorialPfadGesetzt() ? gespeicherteSeite(*prefs, seite) : standardSeite(*prefs, seite);
     if (!adresse.isEmpty()) {
-        m_form.shellOpener().oeffnen(adresse);
+        // The answer may come after this returns; the window may be gone by then.
+        QPointer<QWidget> fenster(&m_form);
+        m_form.shellOpener().oeffnenOderMelden(adresse, [this, fenster, adresse] {
+            if (fenster)
+                meldeNichtGeoeffnet(adresse);
+        });
         return;
     }
     if (frageJa(m_form.sprache().text(Txt::tutorialNichtGefunden)))
@@ -85,6 +93,18 @@ void HelpActions::onlineCheckAufUpdateExecute()
 {
     if (frageJa(m_form.sprache().text(Txt::updateFrage)))
         m_form.shellOpener().oeffnen(QUrl(m_form.sprache().text(Txt::updateSeite)));
+}
+
+// Without a browser the desktop opens nothing and says nothing; the user should know.
+void HelpActions::meldeNichtGeoeffnet(const QUrl& adresse)
+{
+    const LanguageTable& t = m_form.sprache();
+    const QString name =
+        adresse.isLocalFile() ? QDir::toNativeSeparators(adresse.toLocalFile()) : adresse.toString();
+    QMessageBox box(QMessageBox::Critical, t.text(Txt::fehler), t.text(Txt::tutorialNichtGeoeffnet).arg(name),
+                    QMessageBox::Ok, &m_form);
+    box.setObjectName(QStringLiteral("TutorialNotOpened"));
+    box.exec();
 }
 
 bool HelpActions::frageJa(const QString& text)

@@ -47,6 +47,7 @@ private:
     QUrl standardSeite(TfRegistryForm& prefs, const QString& seite) const;
     // Yes, No or Cancel, under the caption "Frage" / "Question"; true for Yes.
     bool frageJa(const QString& text);
+    void meldeNichtGeoeffnet(const QUrl& adresse);
 
     TForm1& m_form;
     std::unique_ptr<HelpViewer> m_viewer;

@@ -5,9 +5,9 @@
 #include "core/colour/AnglePicture.h"
 #include "core/colour/Conversions.h"
 #include "core/colour/OverlayPicture.h"
-#include "ui/language/ActionRegistry.h"
 #include "core/layout/WindowLayout.h"
 #include "core/prefs/RegistryForm.h"
+#include "ui/language/ActionRegistry.h"
 #include "ui/shell/ColourSettingsFile.h"
 #include "ui/widgets/ColourPanel.h"
 #include "ui/widgets/FieldCursor.h"
@@ -190,10 +190,18 @@ void TForm1::applyStoredPlacement()
         return;
     const TfRegistryForm& p = *m_preferences;
     QList<QRect> bildschirme;
-    for (const QScreen* s : QGuiApplication::screens())
-        bildschirme.push_back(s->availableGeometry());
+    if (m_screenSizeOverride.isValid())
+        bildschirme.push_back(QRect(QPoint(0, 0), m_screenSizeOverride));
+    else
+        for (const QScreen* s : QGuiApplication::screens())
+            bildschirme.push_back(s->availableGeometry());
+    // Known once the window manager has framed the window; none before.
+    const QRect rahmen = frameGeometry();
+    const QRect innen = geometry();
+    const QMargins raender(innen.left() - rahmen.left(), innen.top() - rahmen.top(),
+                           rahmen.right() - innen.right(), rahmen.bottom() - innen.bottom());
     const QRect lage = sichtbarePlatzierung(
-        QRect(p.fensterLinks, p.fensterOben, p.fensterBreite, p.fensterHoehe), bildschirme);
+        QRect(p.fensterLinks, p.fensterOben, p.fensterBreite, p.fensterHoehe), bildschirme, raender);
     move(lage.topLeft());
     resize(lage.size());
     if (p.fensterMaximiert)

@@ -35,8 +35,23 @@ TEST(ContrastTable, MatrixTextIsTabSeparatedWithTextColoursAsRows)
             .split(QLatin1Char('\n'), Qt::SkipEmptyParts);
     ASSERT_EQ(zeilen.size(), 3);
     EXPECT_EQ(zeilen[0], QStringLiteral("Text\t#FFFFFF ratio\t#FFFFFF Lc\t#767676 ratio\t#767676 Lc"));
-    EXPECT_TRUE(zeilen[1].startsWith(QStringLiteral("#FFFFFF\t1.00\t0.0\t4.54\t-")));
+    EXPECT_TRUE(zeilen[1].startsWith(QStringLiteral("#FFFFFF\t\t\t4.54\t-")));
     EXPECT_TRUE(zeilen[2].startsWith(QStringLiteral("#767676\t4.54\t")));
+    EXPECT_TRUE(zeilen[2].endsWith(QStringLiteral("\t\t")));
+}
+
+// Item: the German interface writes decimal commas, also in what it copies; the command line keeps the point.
+TEST(ContrastTable, GermanTextsWriteADecimalComma)
+{
+    EXPECT_EQ(verhaeltnisText(4.6789, QLatin1Char(',')), QStringLiteral("4,68"));
+    EXPECT_EQ(lcText(-0.04, QLatin1Char(',')), QStringLiteral("0,0"));
+    const QRgb farben[] = {hex(0xFFFFFF), hex(0x767676)};
+    const QString text =
+        kontrastMatrixText(kontrastMatrix(farben), QStringLiteral("Schrift"), QStringLiteral("Verhältnis"),
+                           QStringLiteral("Lc"), QLatin1Char(','));
+    EXPECT_TRUE(text.contains(QStringLiteral("#767676\t4,54\t")));
+    EXPECT_FALSE(text.contains(QLatin1Char('.')));
+    EXPECT_TRUE(kontrastListe(farben).contains(QStringLiteral("\t4.54\t")));
 }
 
 TEST(ContrastTable, HexTextsAreReadOrRejected)

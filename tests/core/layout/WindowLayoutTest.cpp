@@ -169,8 +169,8 @@ TEST(WindowLayoutPlacement, StoredPlacementOnScreenIsKept)
 {
     const QList<QRect> screens{QRect(0, 0, 1920, 1080)};
     EXPECT_EQ(sichtbarePlatzierung(QRect(100, 50, 988, 728), screens), QRect(100, 50, 988, 728));
-    // A window partly beyond the right edge is still reachable.
-    EXPECT_EQ(sichtbarePlatzierung(QRect(1500, 50, 988, 728), screens), QRect(1500, 50, 988, 728));
+    // A window partly beyond the right edge comes back onto the screen.
+    EXPECT_EQ(sichtbarePlatzierung(QRect(1500, 50, 988, 728), screens), QRect(932, 50, 988, 728));
     // On a second screen to the left.
     const QList<QRect> zwei{QRect(0, 0, 1920, 1080), QRect(-1280, 0, 1280, 1024)};
     EXPECT_EQ(sichtbarePlatzierung(QRect(-1200, 10, 988, 728), zwei), QRect(-1200, 10, 988, 728));
@@ -186,6 +186,39 @@ TEST(WindowLayoutPlacement, LostOrDegenerateWindowFallsBackToTheDefault)
     EXPECT_EQ(sichtbarePlatzierung(QRect(100, 100, 988, 728), {}), standard);
     const QList<QRect> versetzt{QRect(1920, 0, 1280, 1024)};
     EXPECT_EQ(sichtbarePlatzierung(QRect(0, 0, 988, 728), versetzt), QRect(1920, 0, 988, 728));
+}
+
+// Item: a placement larger than the available area is shrunk and moved into it,
+// frame included, the stored one and the default alike.
+TEST(WindowLayoutPlacement, APlacementThatDoesNotFitIsMovedAndShrunkIntoTheScreen)
+{
+    const QMargins ohne;
+    const QMargins rahmen(4, 30, 4, 4); // title bar and border
+    struct Fall {
+        QRect bildschirm, gespeichert;
+        QMargins rahmen;
+        QRect erwartet;
+    };
+    for (const Fall& f : {
+             // 2560 x 1440 at scale 2, with a panel at the top: the default would leave the status bar out.
+             Fall{QRect(0, 32, 1280, 688), QRect(0, 0, 988, 728), ohne, QRect(0, 32, 988, 688)},
+             Fall{QRect(0, 0, 1280, 720), QRect(0, 0, 988, 728), rahmen, QRect(0, 0, 988, 686)},
+             Fall{QRect(0, 0, 1280, 720), QRect(200, 100, 988, 728), rahmen, QRect(200, 0, 988, 686)},
+             Fall{QRect(0, 0, 1024, 600), QRect(300, 50, 988, 728), ohne, QRect(36, 0, 988, 600)},
+             Fall{QRect(0, 0, 1024, 600), QRect(300, 50, 988, 728), rahmen, QRect(28, 0, 988, 566)},
+             Fall{QRect(0, 0, 800, 600), QRect(0, 0, 988, 728), ohne, QRect(0, 0, 800, 600)},
+             Fall{QRect(0, 0, 800, 600), QRect(10, 20, 988, 728), rahmen, QRect(0, 0, 792, 566)},
+             // What fits stays where it was.
+             Fall{QRect(0, 0, 800, 600), QRect(10, 20, 600, 400), rahmen, QRect(10, 20, 600, 400)},
+         }) {
+        const QRect ist = sichtbarePlatzierung(f.gespeichert, {f.bildschirm}, f.rahmen);
+        EXPECT_EQ(ist, f.erwartet) << f.bildschirm.width() << "x" << f.bildschirm.height();
+        EXPECT_TRUE(f.bildschirm.contains(
+            ist.adjusted(0, 0, f.rahmen.left() + f.rahmen.right(), f.rahmen.top() + f.rahmen.bottom())));
+    }
+    // The default with nothing stored, on a small screen.
+    EXPECT_EQ(sichtbarePlatzierung(QRect(5000, 0, 988, 728), {QRect(0, 0, 1024, 600)}),
+              QRect(0, 0, 988, 600));
 }
 
 TEST(WindowLayoutBackground, ItemsGiveTheirColours)

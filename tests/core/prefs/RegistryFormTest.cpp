@@ -77,7 +77,8 @@ TEST(TfRegistryForm, WithoutAStoredLanguageTheSessionsLocaleChooses)
         return LanguageTable::forVersion(f.sprachVersion).sprache();
     };
     for (const char* deutsch : {"de_DE", "de_AT.UTF-8", "de_CH@euro", "de", "DE_de"})
-        EXPECT_EQ(spracheBei(std::make_unique<MemoryPreferenceStore>(), deutsch), Sprache::deutsch) << deutsch;
+        EXPECT_EQ(spracheBei(std::make_unique<MemoryPreferenceStore>(), deutsch), Sprache::deutsch)
+            << deutsch;
     for (const char* andere : {"en_US", "C", "", "fr_FR", "dsb_DE", "nl_BE"})
         EXPECT_EQ(spracheBei(std::make_unique<MemoryPreferenceStore>(), andere), Sprache::englisch) << andere;
 
@@ -92,6 +93,37 @@ TEST(TfRegistryForm, WithoutAStoredLanguageTheSessionsLocaleChooses)
     TfRegistryForm neu(std::move(leer), QStringLiteral("de_DE"));
     neu.speicherDaten();
     EXPECT_TRUE(blick->writes().isEmpty());
+}
+
+// Item: the language chosen in the program, stored under its own key; "as the desktop"
+// leaves "TNVersion" first, then the locale.
+TEST(TfRegistryForm, TheChosenLanguageDecidesTheNextStart)
+{
+    const auto spracheBei = [](std::optional<int> wahl, std::optional<int> tnVersion,
+                               const char* gebietsschema) {
+        auto store = std::make_unique<MemoryPreferenceStore>();
+        if (wahl)
+            store->setRaw("cLanguage", *wahl);
+        if (tnVersion)
+            store->setRaw("TNVersion", *tnVersion);
+        const TfRegistryForm f(std::move(store), QString::fromLatin1(gebietsschema));
+        return LanguageTable::forVersion(f.sprachVersion).sprache();
+    };
+    EXPECT_EQ(spracheBei(1, 11, "en_US"), Sprache::deutsch);
+    EXPECT_EQ(spracheBei(2, 7, "de_DE"), Sprache::englisch);
+    EXPECT_EQ(spracheBei(0, 7, "en_US"), Sprache::deutsch);
+    EXPECT_EQ(spracheBei(0, std::nullopt, "de_DE"), Sprache::deutsch);
+    EXPECT_EQ(spracheBei(0, std::nullopt, "en_GB"), Sprache::englisch);
+    EXPECT_EQ(spracheBei(9, 11, "en_US"), Sprache::englisch); // damage reads as "as the desktop"
+
+    Holder h = holderOver(storeOfAnEarlierRun());
+    EXPECT_EQ(h.form->sprachWahl, pref::SprachWahl::desktop);
+    h.form->sprachWahl = pref::SprachWahl::englisch;
+    h.form->speicherDaten();
+    using W = MemoryPreferenceStore::Write;
+    EXPECT_EQ(h.store->writes(), (QList<W>{{"cLanguage", 2}}));
+    EXPECT_EQ(h.form->sprachVersion, 7); // this run keeps its language
+    EXPECT_EQ(h.store->raw("TNVersion"), QVariant(7));
 }
 
 TEST(TfRegistryForm, AWrongTypeOnlyCostsThatValue)

@@ -1,12 +1,14 @@
 #include "ui/dialogs/Einstellungen.h"
 #include "core/language/LanguageTable.h"
 #include "core/prefs/MemoryPreferenceStore.h"
-#include "platform/desktop/ShellOpener.h"
 #include "core/prefs/RegistryForm.h"
+#include "platform/desktop/ShellOpener.h"
 
+#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QTest>
 #include <QToolButton>
@@ -44,8 +46,9 @@ TEST_F(EinstellungenTest, ShowsItsTextsInTheChosenLanguage)
     auto de = dialog(Sprache::deutsch);
     de->show();
     EXPECT_EQ(de->windowTitle(), QStringLiteral("Einstellungen"));
-    EXPECT_EQ(de->PageControl1->count(), 1);
+    EXPECT_EQ(de->PageControl1->count(), 2);
     EXPECT_EQ(de->PageControl1->tabText(0), QStringLiteral("Tutorial"));
+    EXPECT_EQ(de->PageControl1->tabText(1), QStringLiteral("Sprache"));
     EXPECT_EQ(de->Label1->text(), QStringLiteral("Lokaler Link zum Tutorial \"Farben im Webdesign\":"));
     EXPECT_EQ(de->Label3->text(), QStringLiteral("Tutorial im Internet:"));
     EXPECT_EQ(de->Button2->text(), QStringLiteral("Abbrechen"));
@@ -137,4 +140,33 @@ TEST_F(EinstellungenTest, TheWebSiteLinkOpensThroughTheShell)
         QTest::mouseClick(d->Label3, Qt::LeftButton);
         EXPECT_EQ(shell.opened().size(), 1);
     }
+}
+
+// Item: the language is chosen here; OK keeps the choice for the next start, Cancel does not.
+TEST_F(EinstellungenTest, TheLanguagePageChoosesTheLanguageOfTheNextStart)
+{
+    for (const auto& [tasten, wahl] : {std::pair{0, pref::SprachWahl::deutsch},
+                                       {1, pref::SprachWahl::englisch},
+                                       {2, pref::SprachWahl::desktop}}) {
+        registry.sprachWahl = pref::SprachWahl::desktop;
+        auto d = dialog(Sprache::deutsch);
+        d->show();
+        QTabBar* reiter = d->PageControl1->tabBar();
+        QTest::mouseClick(reiter, Qt::LeftButton, {}, reiter->tabRect(1).center());
+        ASSERT_EQ(d->PageControl1->currentWidget(), d->languagePage);
+        EXPECT_EQ(d->languageBox->currentText(), QStringLiteral("Wie der Desktop"));
+        d->languageBox->setFocus();
+        QTest::keyClick(d->languageBox, Qt::Key_Home);
+        for (int i = 0; i < tasten; ++i)
+            QTest::keyClick(d->languageBox, Qt::Key_Down);
+        QTest::mouseClick(d->OKBtn, Qt::LeftButton);
+        EXPECT_EQ(registry.sprachWahl, wahl) << tasten;
+    }
+    auto d = dialog(Sprache::englisch);
+    d->show();
+    EXPECT_EQ(d->languageBox->currentText(), QStringLiteral("As the desktop"));
+    QTest::keyClick(d->languageBox, Qt::Key_Home);
+    QTest::mouseClick(d->Button2, Qt::LeftButton);
+    EXPECT_EQ(registry.sprachWahl, pref::SprachWahl::desktop);
+    EXPECT_FALSE(d->findChild<QLabel*>(QStringLiteral("languageNote"))->text().isEmpty());
 }

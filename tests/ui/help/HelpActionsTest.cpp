@@ -5,6 +5,7 @@
 #include "support/ModalGuard.h"
 #include "support/WindowFixture.h"
 
+#include "core/language/LanguageTable.h"
 #include "platform/desktop/HelpViewer.h"
 #include "platform/desktop/ShellOpener.h"
 #include "ui/dialogs/AboutBox.h"
@@ -13,7 +14,6 @@
 #include "ui/dialogs/TfEingabe.h"
 #include "ui/documents/TForm2.h"
 #include "ui/language/ActionRegistry.h"
-#include "core/language/LanguageTable.h"
 #include "ui/shell/HelpActions.h"
 
 #include <QAction>
@@ -96,7 +96,8 @@ TEST(HelpActions, HelpAndTutorialActionsAreEnabledWithTheirKeys)
 
 TEST(HelpActions, F1OpensTheContentsInTheInterfaceLanguage)
 {
-    for (const auto& [version, sprache] : {std::pair{englisch, Sprache::englisch}, {deutsch, Sprache::deutsch}}) {
+    for (const auto& [version, sprache] :
+         {std::pair{englisch, Sprache::englisch}, {deutsch, Sprache::deutsch}}) {
         HelpFixture h(version);
         h.f.form->show();
         QApplication::setActiveWindow(h.f.form.get());
@@ -144,15 +145,18 @@ TEST(HelpActions, AStoredPathOpensTheColourPageOfTheSameFolder)
         HelpFixture h(deutsch, pfad);
         h.action(Aktion::tutorialRot).trigger();
         ASSERT_EQ(h.shell->opened().size(), 1);
-        EXPECT_EQ(h.shell->opened()[0], QUrl::fromLocalFile(ordner.filePath(QStringLiteral("farben/rot.htm"))));
+        EXPECT_EQ(h.shell->opened()[0],
+                  QUrl::fromLocalFile(ordner.filePath(QStringLiteral("farben/rot.htm"))));
     }
     {
         HelpFixture h(englisch, pfad);
         h.action(Aktion::tutorialRot).trigger();
         ASSERT_EQ(h.shell->opened().size(), 1);
-        EXPECT_EQ(h.shell->opened()[0], QUrl::fromLocalFile(ordner.filePath(QStringLiteral("colors/red.htm"))));
+        EXPECT_EQ(h.shell->opened()[0],
+                  QUrl::fromLocalFile(ordner.filePath(QStringLiteral("colors/red.htm"))));
         h.action(Aktion::tutorialHeadlines).trigger();
-        EXPECT_EQ(h.shell->opened()[1], QUrl::fromLocalFile(ordner.filePath(QStringLiteral("marketing_headlines.htm"))));
+        EXPECT_EQ(h.shell->opened()[1],
+                  QUrl::fromLocalFile(ordner.filePath(QStringLiteral("marketing_headlines.htm"))));
         EXPECT_EQ(h.f.prefs->tutorialPfad, pfad);
     }
 }
@@ -195,12 +199,34 @@ TEST(HelpActions, AltF1OpensTheStartPage)
     EXPECT_TRUE(h.viewer->aufrufe().isEmpty()); // Alt+F1 is not F1
 }
 
+// Item: with no browser the desktop opens nothing; the user is told, in the interface language.
+TEST(HelpActions, ATutorialPageTheDesktopCannotOpenIsReported)
+{
+    QTemporaryDir ordner;
+    const QString start = ordner.filePath(QStringLiteral("index.html"));
+    schreibe(start);
+    for (int version : {deutsch, englisch}) {
+        HelpFixture h(version, start);
+        h.shell->setSucceeds(false);
+        h.f.form->show();
+        QApplication::setActiveWindow(h.f.form.get());
+        Antwort antwort;
+        beantworte(QMessageBox::Ok, antwort);
+        QTest::keyClick(h.f.form.get(), Qt::Key_F1, Qt::AltModifier);
+        const LanguageTable& t = h.f.blind->sprache;
+        EXPECT_EQ(antwort.icon, QMessageBox::Critical);
+        EXPECT_EQ(antwort.caption, t.text(Txt::fehler));
+        EXPECT_EQ(antwort.text, t.text(Txt::tutorialNichtGeoeffnet).arg(QDir::toNativeSeparators(start)));
+    }
+}
+
 TEST(HelpActions, AWebAddressAsTutorialPathStaysAWebAddress)
 {
     HelpFixture h(englisch, QStringLiteral("https://www.tinctora.example/tutorial/index.html"));
     h.action(Aktion::tutorialBlau).trigger();
     ASSERT_EQ(h.shell->opened().size(), 1);
-    EXPECT_EQ(h.shell->opened()[0], QUrl(QStringLiteral("https://www.tinctora.example/tutorial/colors/blue.htm")));
+    EXPECT_EQ(h.shell->opened()[0],
+              QUrl(QStringLiteral("https://www.tinctora.example/tutorial/colors/blue.htm")));
 }
 
 TEST(HelpActions, UnsetPathWithTheTutorialPresentStoresTheDefaultStartPage)
@@ -211,13 +237,15 @@ TEST(HelpActions, UnsetPathWithTheTutorialPresentStoresTheDefaultStartPage)
     HelpFixture h(englisch);
     ASSERT_FALSE(h.f.prefs->tutorialPfadGesetzt());
     // The installed folder comes second; the build tree's own folder has it here.
-    h.f.form->hilfe().setDatenOrdner({QDir(programm.path()).filePath(QStringLiteral("nothing")), programm.path()});
+    h.f.form->hilfe().setDatenOrdner(
+        {QDir(programm.path()).filePath(QStringLiteral("nothing")), programm.path()});
     h.action(Aktion::tutorialRot).trigger();
 
     const QString start = QDir::toNativeSeparators(programm.filePath(QStringLiteral("tutorial/index.html")));
     EXPECT_EQ(h.f.prefs->tutorialPfad, start);
     ASSERT_EQ(h.shell->opened().size(), 1);
-    EXPECT_EQ(h.shell->opened()[0], QUrl::fromLocalFile(programm.filePath(QStringLiteral("tutorial/colors/red.htm"))));
+    EXPECT_EQ(h.shell->opened()[0],
+              QUrl::fromLocalFile(programm.filePath(QStringLiteral("tutorial/colors/red.htm"))));
     // Stored at the end of the run, so the next start uses it.
     h.f.prefs->speicherDaten();
     EXPECT_EQ(h.f.store->raw(QStringLiteral("cURL")).toString(), start);
@@ -233,15 +261,17 @@ TEST(HelpActions, NoTutorialAnywhereAndYesOpensTheSettingsOnTheTutorialPage)
     beantworte(QMessageBox::Yes, antwort);
     bool aufTutorialSeite = false;
     onNextModal<TEinstellungen>([&](TEinstellungen& d) {
-        aufTutorialSeite = d.PageControl1->currentWidget() == d.TabSheet2 &&
-                           d.PageControl1->tabText(d.PageControl1->currentIndex()) == QStringLiteral("Tutorial");
+        aufTutorialSeite =
+            d.PageControl1->currentWidget() == d.TabSheet2 &&
+            d.PageControl1->tabText(d.PageControl1->currentIndex()) == QStringLiteral("Tutorial");
         d.reject();
     });
     h.action(Aktion::tutorialGruen).trigger();
 
     EXPECT_EQ(antwort.caption, QStringLiteral("Frage"));
-    EXPECT_EQ(antwort.text, QStringLiteral("Tinctora kann den Pfad zum Tutorial nicht finden. Möchten Sie den "
-                                           "Pfad jetzt eingeben?"));
+    EXPECT_EQ(antwort.text,
+              QStringLiteral("Tinctora kann den Pfad zum Tutorial nicht finden. Möchten Sie den "
+                             "Pfad jetzt eingeben?"));
     EXPECT_EQ(antwort.icon, QMessageBox::Question);
     EXPECT_EQ(antwort.knoepfe, QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
     EXPECT_TRUE(aufTutorialSeite);

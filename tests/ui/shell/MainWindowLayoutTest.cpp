@@ -1,15 +1,16 @@
 #include "support/WindowFixture.h"
 
+#include "ui/layout/WindowLayoutUi.h"
 #include "ui/widgets/ColourPanel.h"
 #include "ui/widgets/PictureBox.h"
 #include "ui/widgets/StaticText.h"
-#include "ui/layout/WindowLayoutUi.h"
 
 #include <QAbstractItemView>
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
 #include <QLabel>
+#include <QStatusBar>
 #include <QTest>
 #include <QTimer>
 
@@ -308,4 +309,20 @@ TEST(MainWindowLayout, ClosingTheBackgroundListLeavesTheTrackBarsAsTheyWere)
     aufUndZu();
     EXPECT_TRUE(w.TrackBar2->isEnabled());
     EXPECT_FALSE(w.TrackBar3->isEnabled());
+}
+
+// Item: on a small screen the default placement (988 x 728) would put the status bar
+// below the screen's edge; the window is shrunk into the screen instead.
+TEST(MainWindowLayout, TheDefaultPlacementFitsSmallScreens)
+{
+    for (const QSize bildschirm : {QSize(1280, 720), QSize(1024, 600), QSize(800, 600)}) {
+        WindowFixture f([](MemoryPreferenceStore& s) { s.setRaw(QStringLiteral("cFullscrn"), 0); },
+                        bildschirm);
+        f.form->show();
+        const QRect flaeche(QPoint(0, 0), bildschirm);
+        EXPECT_TRUE(flaeche.contains(f.form->frameGeometry()))
+            << bildschirm.width() << "x" << bildschirm.height();
+        const QRect statuszeile(f.w().StatusBar1->mapToGlobal(QPoint(0, 0)), f.w().StatusBar1->size());
+        EXPECT_TRUE(flaeche.contains(statuszeile)) << bildschirm.height();
+    }
 }
