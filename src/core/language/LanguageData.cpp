@@ -348,12 +348,30 @@ constexpr std::array<TextEntry, txtCount> texte{{
     {Txt::cliUnbekanntesFormat, "Unbekanntes Format \"%1\" (bekannt: %2).", "Unknown format \"%1\" (known: %2)."},
     {Txt::cliKeineDatei, "Keine Farbeinstellungsdatei angegeben.", "No color settings file given."},
     {Txt::cliZuVieleDateien, "Nur eine Farbeinstellungsdatei angeben.", "Give only one color settings file."},
-    {Txt::cliNichtsZuTun, "Nichts zu tun: --export oder --values angeben.", "Nothing to do: give --export or --values."},
+    {Txt::cliNichtsZuTun, "Nichts zu tun: eine dieser Optionen angeben: %1.", "Nothing to do: give one of %1."},
     {Txt::fensterFehlt, "Das Fenster konnte nicht geladen werden: %1", "The window could not be loaded: %1"},
     {Txt::cliNichtErstellt, "Die Datei \"%1\" konnte nicht erstellt werden: %2",
      "The file \"%1\" couldn´t be created: %2"},
     {Txt::cliBildOhneSchrift, "Für ein Bild werden Schriften gebraucht, die hier nicht geladen werden konnten.",
      "A picture needs fonts, which could not be loaded here."},
+    // Command line: help notes, its contrast head line, and why a read or write failed
+    {Txt::cliHinweise,
+     "Jede Zeile auf der Standardausgabe endet mit LF. Rückgabewert: 0 erledigt, 1 eine Datei oder die "
+     "Standardausgabe konnte nicht gelesen oder geschrieben werden, 2 falscher Aufruf. Ohne Option des "
+     "Programms gelten Qts Fensteroptionen (-platform, -style, -geometry, -display, -reverse, ...).",
+     "Every line on standard output ends with LF. Exit status: 0 done, 1 a file or standard output could "
+     "not be read or written, 2 wrong usage. Without an option of the program, Qt's window options "
+     "(-platform, -style, -geometry, -display, -reverse, ...) apply."},
+    {Txt::cliKontrastKopf, "Schrift\tHintergrund\tWCAG-Verhältnis\tAPCA Lc", "text\tbackground\tWCAG ratio\tAPCA Lc"},
+    {Txt::cliZielIstQuelle, "Die Ausgabe \"%1\" ist die Eingabedatei; sie bleibt, wie sie ist.",
+     "The output \"%1\" is the input file; it is left as it is."},
+    {Txt::cliAusgabeFehlgeschlagen, "Die Standardausgabe konnte nicht geschrieben werden: %1",
+     "Standard output could not be written: %1"},
+    {Txt::grundZuGross, "Datei zu groß", "file too large"},
+    {Txt::grundKeinPlatz, "kein Platz mehr auf dem Datenträger", "no space left on the disk"},
+    {Txt::grundKeinRecht, "keine Berechtigung", "permission denied"},
+    {Txt::grundNurLesbar, "Dateisystem nur lesbar", "read-only file system"},
+    {Txt::grundFehlt, "Ordner oder Datei nicht vorhanden", "no such folder or file"},
     {Txt::undo, "&Rückgängig", "&Undo"},
     {Txt::undoHint, "Macht den letzten Schritt rückgängig", "Undoes the last step"},
     {Txt::redo, "&Wiederherstellen", "&Redo"},

@@ -317,6 +317,16 @@ enum class Txt : int {
     fensterFehlt,
     cliNichtErstellt,
     cliBildOhneSchrift,
+    // Command line: help notes, its contrast head line, and why a read or write failed
+    cliHinweise,
+    cliKontrastKopf,
+    cliZielIstQuelle,
+    cliAusgabeFehlgeschlagen,
+    grundZuGross,
+    grundKeinPlatz,
+    grundKeinRecht,
+    grundNurLesbar,
+    grundFehlt,
 
     // Undo, redo and the history
     undo,
