@@ -83,8 +83,10 @@ QByteArray argumentBytes(const QString& text)
     QByteArray bytes;
     qsizetype from = 0;
     for (qsizetype i = 0; i <= text.size(); ++i) {
+        // A low surrogate after a high one is half of a real character, not a byte.
         const bool escaped = i < text.size() && text[i].unicode() >= escapeBase + 0x80 &&
-                             text[i].unicode() <= escapeBase + 0xFF;
+                             text[i].unicode() <= escapeBase + 0xFF &&
+                             (i == 0 || !text[i - 1].isHighSurrogate());
         if (!escaped && i < text.size())
             continue;
         bytes += QStringView(text).mid(from, i - from).toUtf8();

@@ -121,6 +121,8 @@ QString grund(int fehler, const LanguageTable& t)
         return t.text(Txt::grundNurLesbar);
     case ENOENT:
         return t.text(Txt::grundFehlt);
+    case EBADF:
+        return t.text(Txt::grundNichtOffen);
     default:
         return QString::fromLocal8Bit(std::strerror(fehler));
     }

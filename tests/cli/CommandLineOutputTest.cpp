@@ -59,6 +59,8 @@ TEST(CommandLineOutput, FailedWritesToStandardOutputExitOne)
                 tinctora(argumente, ordner.path(), QStringLiteral("exec \"$0\" \"$@\" ") + umleitung);
             EXPECT_EQ(l.status, 1);
             EXPECT_EQ(l.fehler.count('\n'), 1) << l.fehler.toStdString();
+            EXPECT_TRUE(l.fehler.contains(umleitung == QStringLiteral(">&-") ? "not open" : "no space left"))
+                << l.fehler.toStdString();
         }
 }
 

@@ -372,6 +372,7 @@ constexpr std::array<TextEntry, txtCount> texte{{
     {Txt::grundKeinRecht, "keine Berechtigung", "permission denied"},
     {Txt::grundNurLesbar, "Dateisystem nur lesbar", "read-only file system"},
     {Txt::grundFehlt, "Ordner oder Datei nicht vorhanden", "no such folder or file"},
+    {Txt::grundNichtOffen, "nicht geöffnet", "not open"},
     {Txt::undo, "&Rückgängig", "&Undo"},
     {Txt::undoHint, "Macht den letzten Schritt rückgängig", "Undoes the last step"},
     {Txt::redo, "&Wiederherstellen", "&Redo"},

@@ -327,6 +327,7 @@ enum class Txt : int {
     grundKeinRecht,
     grundNurLesbar,
     grundFehlt,
+    grundNichtOffen,
 
     // Undo, redo and the history
     undo,
