@@ -76,15 +76,17 @@ Optionen optionenAnlegen(QCommandLineParser& parser, const LanguageTable* t)
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     parser.setApplicationDescription(text(Txt::cliBeschreibung) + QStringLiteral("\n\n") +
                                      text(Txt::cliHinweise));
+    // A value name must not be empty, or the option takes no value.
+    const auto wert = [t](Txt id) { return t ? t->text(id) : QStringLiteral("x"); };
     Optionen o{parser.addHelpOption(), parser.addVersionOption(),
-               QCommandLineOption(exportName, text(Txt::cliExport), QStringLiteral("output")),
+               QCommandLineOption(exportName, text(Txt::cliExport), wert(Txt::cliWertAusgabe)),
                QCommandLineOption(formatName, t ? t->text(Txt::cliFormat).arg(formatNamen()) : QString(),
-                                  QStringLiteral("format"))};
+                                  wert(Txt::cliWertFormat))};
     parser.addOption(o.exportOption);
     parser.addOption(o.formatOption);
     for (const Bericht& b : berichte)
         parser.addOption(QCommandLineOption(QLatin1String(b.name), text(b.beschreibung)));
-    parser.addPositionalArgument(QStringLiteral("file"), text(Txt::cliDatei), QStringLiteral("FILE.tnfx"));
+    parser.addPositionalArgument(wert(Txt::cliWertDatei), text(Txt::cliDatei));
     return o;
 }
 

@@ -88,6 +88,7 @@ TEST(CommandLineOutput, SpeaksTheInterfaceLanguageWithDecimalPoints)
     EXPECT_FALSE(hilfe.aus.contains("Options:")) << hilfe.aus.toStdString();
     EXPECT_TRUE(hilfe.aus.contains("Optionen:")) << hilfe.aus.toStdString();
     EXPECT_TRUE(hilfe.aus.contains("Rückgabewert")) << hilfe.aus.toStdString();
+    EXPECT_TRUE(hilfe.aus.contains("--export <ausgabe>")) << hilfe.aus.toStdString();
     const Lauf kontrast = tinctora({QStringLiteral("--contrast"), quelle}, ordner.path(), {}, env);
     const QList<QByteArray> zeilen = kontrast.aus.split('\n');
     ASSERT_GT(zeilen.size(), 2);

@@ -333,9 +333,9 @@ constexpr std::array<TextEntry, txtCount> texte{{
     {Txt::formatPng, "Farbmusterbogen PNG (*.png)", "Swatch sheet PNG (*.png)"},
     {Txt::cliBeschreibung, "Farbharmonien; ohne Optionen öffnet sich das Fenster mit der angegebenen Datei.",
      "Color harmonies; without options the window opens with the given file."},
-    {Txt::cliExport, "Schreibt die Palette der Datei nach <output>, ohne Fenster.",
+    {Txt::cliExport, "Schreibt die Palette der Datei nach <ausgabe>, ohne Fenster.",
      "Writes the file's palette to <output>, without a window."},
-    {Txt::cliFormat, "Format der Ausgabe (%1); sonst nach der Endung von <output>.",
+    {Txt::cliFormat, "Format der Ausgabe (%1); sonst nach der Endung von <ausgabe>.",
      "Format of the output (%1); otherwise by the extension of <output>."},
     {Txt::cliWerte, "Gibt alle Werte der Datei aus, wie \"Alle Werte kopieren\" sie kopiert.",
      "Prints all values of the file as \"Copy All Data\" copies them."},
@@ -354,7 +354,7 @@ constexpr std::array<TextEntry, txtCount> texte{{
      "The file \"%1\" couldn´t be created: %2"},
     {Txt::cliBildOhneSchrift, "Für ein Bild werden Schriften gebraucht, die hier nicht geladen werden konnten.",
      "A picture needs fonts, which could not be loaded here."},
-    // Command line: help notes, its contrast head line, and why a read or write failed
+    // Command line: help notes, its contrast head line, why a read or write failed, value names
     {Txt::cliHinweise,
      "Jede Zeile auf der Standardausgabe endet mit LF. Rückgabewert: 0 erledigt, 1 eine Datei oder die "
      "Standardausgabe konnte nicht gelesen oder geschrieben werden, 2 falscher Aufruf. Ohne Option des "
@@ -373,6 +373,9 @@ constexpr std::array<TextEntry, txtCount> texte{{
     {Txt::grundNurLesbar, "Dateisystem nur lesbar", "read-only file system"},
     {Txt::grundFehlt, "Ordner oder Datei nicht vorhanden", "no such folder or file"},
     {Txt::grundNichtOffen, "nicht geöffnet", "not open"},
+    {Txt::cliWertAusgabe, "ausgabe", "output"},
+    {Txt::cliWertFormat, "format", "format"},
+    {Txt::cliWertDatei, "DATEI.tnfx", "FILE.tnfx"},
     {Txt::undo, "&Rückgängig", "&Undo"},
     {Txt::undoHint, "Macht den letzten Schritt rückgängig", "Undoes the last step"},
     {Txt::redo, "&Wiederherstellen", "&Redo"},

@@ -317,7 +317,7 @@ enum class Txt : int {
     fensterFehlt,
     cliNichtErstellt,
     cliBildOhneSchrift,
-    // Command line: help notes, its contrast head line, and why a read or write failed
+    // Command line: help notes, its contrast head line, why a read or write failed, value names
     cliHinweise,
     cliKontrastKopf,
     cliZielIstQuelle,
@@ -328,6 +328,9 @@ enum class Txt : int {
     grundNurLesbar,
     grundFehlt,
     grundNichtOffen,
+    cliWertAusgabe,
+    cliWertFormat,
+    cliWertDatei,
 
     // Undo, redo and the history
     undo,
