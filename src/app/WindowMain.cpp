@@ -62,11 +62,11 @@ extern "C" Q_DECL_EXPORT int tinctoraKommandozeileMitBild(int argc, char** argv)
     qputenv("QT_QPA_PLATFORM", "offscreen");
     // Qt's platform start asks for the runtime folder and warns when there is none;
     // the picture needs none, so a missing one is a private folder for this run.
-    std::optional<QTemporaryDir> laufzeitOrdner;
+    std::optional<QTemporaryDir> runtimeFolder;
     if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR")) {
-        laufzeitOrdner.emplace();
-        if (laufzeitOrdner->isValid())
-            qputenv("XDG_RUNTIME_DIR", QFile::encodeName(laufzeitOrdner->path()));
+        runtimeFolder.emplace();
+        if (runtimeFolder->isValid())
+            qputenv("XDG_RUNTIME_DIR", QFile::encodeName(runtimeFolder->path()));
     }
     const QGuiApplication app(argc, argv);
     return kommandozeileAusfuehren(argumente, paletteDaten);

@@ -13,17 +13,17 @@ namespace
 
 // Exports and reports run without a window, before the running instance is
 // asked; only a picture needs the library that draws.
-int kommandozeile(int argc, char** argv)
+int runCommandLine(int argc, char** argv)
 {
     guardStandardStreams();
-    const QStringList argumente = argumentTexts(argc, argv);
-    if (brauchtBild(argumente)) {
-        auto mitBild =
+    const QStringList arguments = argumentTexts(argc, argv);
+    if (brauchtBild(arguments)) {
+        auto withPicture =
             reinterpret_cast<KommandozeileMitBild>(fensterEinstieg(kommandozeileMitBildName, argc, argv));
-        return mitBild ? mitBild(argc, argv) : 1;
+        return withPicture ? withPicture(argc, argv) : 1;
     }
     const QCoreApplication app(argc, argv);
-    return kommandozeileAusfuehren(argumente, textDaten);
+    return kommandozeileAusfuehren(arguments, textDaten);
 }
 
 } // namespace
@@ -34,15 +34,15 @@ int main(int argc, char** argv)
     // A mistyped option is answered here, so it never opens the window.
     const StartPlan plan = planStart(argc, argv);
     if (plan.commandLine)
-        return kommandozeile(argc, argv);
+        return runCommandLine(argc, argv);
 
-    QList<QByteArray> fensterArgumente = plan.windowArguments;
-    std::vector<char*> fensterArgv;
-    for (QByteArray& a : fensterArgumente)
-        fensterArgv.push_back(a.data());
-    fensterArgv.push_back(nullptr);
-    int fensterArgc = static_cast<int>(fensterArgumente.size());
-    auto fenster =
-        reinterpret_cast<FensterStart>(fensterEinstieg(fensterStartName, fensterArgc, fensterArgv.data()));
-    return fenster ? fenster(fensterArgc, fensterArgv.data(), startMs) : 1;
+    QList<QByteArray> windowArguments = plan.windowArguments;
+    std::vector<char*> windowArgv;
+    for (QByteArray& a : windowArguments)
+        windowArgv.push_back(a.data());
+    windowArgv.push_back(nullptr);
+    int windowArgc = static_cast<int>(windowArguments.size());
+    auto window =
+        reinterpret_cast<FensterStart>(fensterEinstieg(fensterStartName, windowArgc, windowArgv.data()));
+    return window ? window(windowArgc, windowArgv.data(), startMs) : 1;
 }

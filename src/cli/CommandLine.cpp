@@ -60,10 +60,10 @@ constexpr std::array<Bericht, 2> berichte{{
 
 const QString exportName = QStringLiteral("export");
 const QString formatName = QStringLiteral("format");
-constexpr std::array<const char*, 5> allgemeineOptionen{"h", "help", "help-all", "v", "version"};
+constexpr std::array<const char*, 5> generalOptions{"h", "help", "help-all", "v", "version"};
 
 struct Optionen {
-    QCommandLineOption hilfe;
+    QCommandLineOption help;
     QCommandLineOption version;
     QCommandLineOption exportOption;
     QCommandLineOption formatOption;
@@ -77,21 +77,21 @@ Optionen optionenAnlegen(QCommandLineParser& parser, const LanguageTable* t)
     parser.setApplicationDescription(text(Txt::cliBeschreibung) + QStringLiteral("\n\n") +
                                      text(Txt::cliHinweise));
     // A value name must not be empty, or the option takes no value.
-    const auto wert = [t](Txt id) { return t ? t->text(id) : QStringLiteral("x"); };
+    const auto valueName = [t](Txt id) { return t ? t->text(id) : QStringLiteral("x"); };
     Optionen o{parser.addHelpOption(), parser.addVersionOption(),
-               QCommandLineOption(exportName, text(Txt::cliExport), wert(Txt::cliWertAusgabe)),
+               QCommandLineOption(exportName, text(Txt::cliExport), valueName(Txt::cliWertAusgabe)),
                QCommandLineOption(formatName, t ? t->text(Txt::cliFormat).arg(formatNamen()) : QString(),
-                                  wert(Txt::cliWertFormat))};
+                                  valueName(Txt::cliWertFormat))};
     parser.addOption(o.exportOption);
     parser.addOption(o.formatOption);
     for (const Bericht& b : berichte)
         parser.addOption(QCommandLineOption(QLatin1String(b.name), text(b.beschreibung)));
-    parser.addPositionalArgument(wert(Txt::cliWertDatei), text(Txt::cliDatei));
+    parser.addPositionalArgument(valueName(Txt::cliWertDatei), text(Txt::cliDatei));
     return o;
 }
 
 // "--export, --values, --contrast": every option that makes the run do something.
-QString aktionen()
+QString actionOptions()
 {
     QStringList namen{QStringLiteral("--") + exportName};
     for (const Bericht& b : berichte)
@@ -108,9 +108,9 @@ int melden(const QString& text, int status)
 }
 
 // Why a read or write failed, in the interface language where the program knows the reason.
-QString grund(int fehler, const LanguageTable& t)
+QString reason(int error, const LanguageTable& t)
 {
-    switch (fehler) {
+    switch (error) {
     case EFBIG:
         return t.text(Txt::grundZuGross);
     case ENOSPC:
@@ -126,7 +126,7 @@ QString grund(int fehler, const LanguageTable& t)
     case EBADF:
         return t.text(Txt::grundNichtOffen);
     default:
-        return QString::fromLocal8Bit(std::strerror(fehler));
+        return QString::fromLocal8Bit(std::strerror(error));
     }
 }
 
@@ -136,20 +136,20 @@ int ausgeben(QString text, const LanguageTable& t)
     text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     if (!text.endsWith(QLatin1Char('\n')))
         text += QLatin1Char('\n');
-    if (const int fehler = writeStandardOutput(text.toUtf8()); fehler != 0)
-        return melden(t.text(Txt::cliAusgabeFehlgeschlagen).arg(grund(fehler, t)), fehlgeschlagen);
+    if (const int error = writeStandardOutput(text.toUtf8()); error != 0)
+        return melden(t.text(Txt::cliAusgabeFehlgeschlagen).arg(reason(error, t)), fehlgeschlagen);
     return ok;
 }
 
 // The extension the format was looked for by; the name itself when it has none.
-QString endungVon(const QString& ziel)
+QString extensionOf(const QString& ziel)
 {
     const QString name = QFileInfo(ziel).fileName();
     const qsizetype punkt = name.indexOf(QLatin1Char('.'), 1);
     return punkt < 0 ? name : name.mid(punkt);
 }
 
-std::optional<GeoeffneteDatei> einlesen(const QString& pfad)
+std::optional<GeoeffneteDatei> readSettingsFile(const QString& pfad)
 {
     QByteArray inhalt;
     if (readNamedFile(argumentBytes(pfad), inhalt) != 0)
@@ -166,56 +166,56 @@ int exportieren(const GeoeffneteDatei& d, const QString& eingabe, const QString&
     const std::optional<QByteArray> daten = schreiber(palette, f, QFileInfo(eingabe).completeBaseName());
     if (!daten)
         return melden(t.text(Txt::cliBildOhneSchrift), fehlgeschlagen);
-    if (const int fehler = writeNamedFile(argumentBytes(ziel), *daten); fehler != 0)
-        return melden(t.text(Txt::cliNichtErstellt).arg(ziel, grund(fehler, t)), fehlgeschlagen);
+    if (const int error = writeNamedFile(argumentBytes(ziel), *daten); error != 0)
+        return melden(t.text(Txt::cliNichtErstellt).arg(ziel, reason(error, t)), fehlgeschlagen);
     return ok;
 }
 
 // What the options ask for, once they are known to make sense together.
-struct Auftrag {
-    QString datei;
-    QString ziel; // empty: no export
+struct Job {
+    QString file;
+    QString output; // empty: no export
     std::optional<PaletteFormat> format;
 };
 
 // The usage errors, each with its line; nothing is read or written yet.
-std::variant<Auftrag, int> auftragAus(const QCommandLineParser& parser, const Optionen& o,
-                                      const LanguageTable& t)
+std::variant<Job, int> jobFrom(const QCommandLineParser& parser, const Optionen& o, const LanguageTable& t)
 {
     const bool bericht = std::any_of(berichte.begin(), berichte.end(),
                                      [&](const Bericht& b) { return parser.isSet(QLatin1String(b.name)); });
     if (!parser.isSet(o.exportOption) && !bericht)
-        return melden(t.text(Txt::cliNichtsZuTun).arg(aktionen()), falscheEingabe);
+        return melden(t.text(Txt::cliNichtsZuTun).arg(actionOptions()), falscheEingabe);
     const QStringList dateien = parser.positionalArguments();
     if (dateien.isEmpty())
         return melden(t.text(Txt::cliKeineDatei), falscheEingabe);
     if (dateien.size() > 1)
         return melden(t.text(Txt::cliZuVieleDateien), falscheEingabe);
-    Auftrag a{dateien.front(), QString(), std::nullopt};
+    Job job{dateien.front(), QString(), std::nullopt};
     if (parser.isSet(o.exportOption)) {
-        a.ziel = parser.value(o.exportOption);
+        job.output = parser.value(o.exportOption);
         const QString name = parser.value(o.formatOption);
-        a.format = parser.isSet(o.formatOption) ? formatAusName(name) : formatAusPfad(a.ziel);
-        if (!a.format)
-            return melden(t.text(Txt::cliUnbekanntesFormat)
-                              .arg(parser.isSet(o.formatOption) ? name : endungVon(a.ziel), formatNamen()),
-                          falscheEingabe);
+        job.format = parser.isSet(o.formatOption) ? formatAusName(name) : formatAusPfad(job.output);
+        if (!job.format)
+            return melden(
+                t.text(Txt::cliUnbekanntesFormat)
+                    .arg(parser.isSet(o.formatOption) ? name : extensionOf(job.output), formatNamen()),
+                falscheEingabe);
     }
-    return a;
+    return job;
 }
 
-int auftragAusfuehren(const QCommandLineParser& parser, const Auftrag& a, const LanguageTable& t,
-                      DateiSchreiber schreiber)
+int runJob(const QCommandLineParser& parser, const Job& job, const LanguageTable& t, DateiSchreiber schreiber)
 {
-    const std::optional<GeoeffneteDatei> datei = einlesen(a.datei);
+    const std::optional<GeoeffneteDatei> datei = readSettingsFile(job.file);
     if (!datei)
-        return melden(t.text(Txt::dateiNichtGelesenVor) + QFileInfo(a.datei).absoluteFilePath() +
+        return melden(t.text(Txt::dateiNichtGelesenVor) + QFileInfo(job.file).absoluteFilePath() +
                           t.text(Txt::dateiNichtGelesenNach),
                       fehlgeschlagen);
-    if (a.format) {
-        if (sameFile(argumentBytes(a.datei), argumentBytes(a.ziel)))
-            return melden(t.text(Txt::cliZielIstQuelle).arg(a.ziel), fehlgeschlagen);
-        if (const int status = exportieren(*datei, a.datei, a.ziel, *a.format, t, schreiber); status != ok)
+    if (job.format) {
+        if (sameFile(argumentBytes(job.file), argumentBytes(job.output)))
+            return melden(t.text(Txt::cliZielIstQuelle).arg(job.output), fehlgeschlagen);
+        if (const int status = exportieren(*datei, job.file, job.output, *job.format, t, schreiber);
+            status != ok)
             return status;
     }
     for (const Bericht& b : berichte)
@@ -231,14 +231,14 @@ int ausfuehren(const QStringList& argumente, const LanguageTable& t, DateiSchrei
     const Optionen o = optionenAnlegen(parser, &t);
     if (!parser.parse(argumente))
         return melden(parser.errorText(), falscheEingabe);
-    if (parser.isSet(o.hilfe) || parser.isSet(QStringLiteral("help-all")))
+    if (parser.isSet(o.help) || parser.isSet(QStringLiteral("help-all")))
         return ausgeben(parser.helpText(), t);
     if (parser.isSet(o.version))
         return ausgeben(QStringLiteral("tinctora ") + QCoreApplication::applicationVersion(), t);
-    const std::variant<Auftrag, int> auftrag = auftragAus(parser, o, t);
-    if (const int* status = std::get_if<int>(&auftrag))
+    const std::variant<Job, int> job = jobFrom(parser, o, t);
+    if (const int* status = std::get_if<int>(&job))
         return *status;
-    return auftragAusfuehren(parser, std::get<Auftrag>(auftrag), t, schreiber);
+    return runJob(parser, std::get<Job>(job), t, schreiber);
 }
 
 } // namespace
@@ -247,7 +247,7 @@ bool isCommandLineOption(QStringView name)
 {
     if (name == exportName || name == formatName)
         return true;
-    for (const char* allgemein : allgemeineOptionen)
+    for (const char* allgemein : generalOptions)
         if (name == QLatin1String(allgemein))
             return true;
     return std::any_of(berichte.begin(), berichte.end(),
