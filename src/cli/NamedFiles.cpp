@@ -1,7 +1,9 @@
 #include "cli/NamedFiles.h"
 
 #include <cerrno>
+#include <climits>
 #include <cstdio>
+#include <cstdlib>
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -49,6 +51,29 @@ int writeInPlace(const QByteArray& path, const QByteArray& data, int whyNotBesid
     return error;
 }
 
+// A link is followed, so the file it names is replaced (made, for a dangling
+// link), not the link.
+QByteArray linkTarget(const QByteArray& path)
+{
+    struct stat link {
+    };
+    if (::lstat(path.constData(), &link) != 0 || !S_ISLNK(link.st_mode))
+        return path;
+    if (char* resolved = ::realpath(path.constData(), nullptr)) {
+        const QByteArray target(resolved);
+        std::free(resolved);
+        return target;
+    }
+    QByteArray target(PATH_MAX, '\0');
+    const ssize_t length =
+        ::readlink(path.constData(), target.data(), static_cast<std::size_t>(target.size()));
+    if (length <= 0 || length >= target.size())
+        return path;
+    target.truncate(length);
+    const qsizetype slash = path.lastIndexOf('/');
+    return target.startsWith('/') || slash < 0 ? target : path.left(slash + 1) + target;
+}
+
 } // namespace
 
 int readNamedFile(const QByteArray& path, QByteArray& content)
@@ -73,8 +98,9 @@ int readNamedFile(const QByteArray& path, QByteArray& content)
     return error;
 }
 
-int writeNamedFile(const QByteArray& path, const QByteArray& data)
+int writeNamedFile(const QByteArray& givenPath, const QByteArray& data)
 {
+    const QByteArray path = linkTarget(givenPath);
     QByteArray temporary = path + ".XXXXXX";
     const mode_t mode = newFileMode(path);
     const int fd = ::mkostemp(temporary.data(), O_CLOEXEC);

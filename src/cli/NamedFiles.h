@@ -10,7 +10,7 @@ int readNamedFile(const QByteArray& path, QByteArray& content);
 // Written beside the target and renamed over it only when whole; a folder that
 // takes no new files still lets an existing file be overwritten in place, as
 // the window's saving does. A new file gets the permissions the umask allows,
-// a replaced one keeps its own.
+// a replaced one keeps its own. A link is followed: the file it names is replaced.
 int writeNamedFile(const QByteArray& path, const QByteArray& data);
 
 // Both exist and are one file: links followed, hard links included.

@@ -9,6 +9,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QSet>
 #include <QTemporaryDir>
 
@@ -61,6 +62,14 @@ TEST(CommandLine, ExportWritesTheFilesPaletteWithoutADisplay)
     EXPECT_TRUE(l.fehler.isEmpty()) << l.fehler.toStdString();
     const Palette p = paletteAus(geoeffnet(quelle).zustand, englisch);
     EXPECT_EQ(p.groups.size(), 2);
+    EXPECT_EQ(inhalt(ordner.filePath(QStringLiteral("x.gpl"))),
+              gplDatei(p, QStringLiteral("seed-fixed-3-and-4-colour")));
+    // Through a link the file it names is written; the link stays.
+    ASSERT_TRUE(QFile::link(QStringLiteral("x.gpl"), ordner.filePath(QStringLiteral("link.gpl"))));
+    ASSERT_TRUE(QFile::remove(ordner.filePath(QStringLiteral("x.gpl"))));
+    EXPECT_EQ(
+        tinctora({QStringLiteral("--export"), QStringLiteral("link.gpl"), quelle}, ordner.path()).status, 0);
+    EXPECT_TRUE(QFileInfo(ordner.filePath(QStringLiteral("link.gpl"))).isSymLink());
     EXPECT_EQ(inhalt(ordner.filePath(QStringLiteral("x.gpl"))),
               gplDatei(p, QStringLiteral("seed-fixed-3-and-4-colour")));
 
