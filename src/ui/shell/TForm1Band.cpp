@@ -4,10 +4,10 @@
 
 #include "core/colour/AnglePicture.h"
 #include "core/colour/Rotation.h"
+#include "core/harmony/Positions.h"
 #include "ui/display/BandAngleControls.h"
 #include "ui/display/DisplayParts.h"
 #include "ui/display/ModeActions.h"
-#include "core/harmony/Positions.h"
 #include "ui/widgets/PictureBox.h"
 
 #include <QAction>
@@ -29,6 +29,7 @@ void TForm1::luminoesExecute()
 // drops it, the luminous band fetches the big field again to show it.
 void TForm1::bandTypWechseln(bool luminoes)
 {
+    const ColourDocument::Operation bandTyp(m_dokument, StepKind::bandType);
     const bool texteGezeigt = state().eingabeTexteZeigen;
     if (state().hdZielGross())
         m_dokument.eingabeTexteZeigen(false);
