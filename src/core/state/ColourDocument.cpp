@@ -207,16 +207,22 @@ void ColourDocument::datenHolen(int p, bool recolour)
 void ColourDocument::datenHolenAmTeilnehmer()
 {
     const MainState& s = m_stand;
+    if (s.feldGrossAn() || s.feldRechtsAn() || s.feldLinksAn() || s.feldMitteAn())
+        datenHolen(teilnehmerPosition(), true);
+}
+
+int ColourDocument::teilnehmerPosition() const
+{
+    const MainState& s = m_stand;
     if (s.feldGrossAn() && s.feldRechtsAn())
-        datenHolen(s.posGross(), true);
-    else if (s.feldRechtsAn())
-        datenHolen(s.posRechts(), true);
-    else if (s.feldLinksAn())
-        datenHolen(s.posLinks(), true);
-    else if (s.feldMitteAn())
-        datenHolen(s.posMitte(), true);
-    else if (s.feldGrossAn())
-        datenHolen(s.posGross(), true);
+        return s.posGross();
+    if (s.feldRechtsAn())
+        return s.posRechts();
+    if (s.feldLinksAn())
+        return s.posLinks();
+    if (s.feldMitteAn())
+        return s.posMitte();
+    return s.posGross();
 }
 
 // Moving a point mixes its field anew, whoever moved it.

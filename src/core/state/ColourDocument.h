@@ -98,6 +98,8 @@ public:
     // Recomputes from the position of the first field taking part (the big
     // field when it moves with the right one).
     void datenHolenAmTeilnehmer();
+    // Where the band marker stands in separate adjustment: that first field's position.
+    int teilnehmerPosition() const;
     HdPunkt hellDunkelSetzen(int x, int y);
     // The selected field's own light/dark point is applied again.
     void hellDunkelErneuern();

@@ -67,6 +67,10 @@ void BandAngleControls::connectWidgets()
         if (was & (Aenderung::modus | Aenderung::winkel | Aenderung::separat))
             winkelAnsichtZeigen();
         nachRechnenZeigen(was & Aenderung::ganz);
+        // Any repainted swatch, a moved light/dark point's too, shows in the legend.
+        if (was & (Aenderung::farben | Aenderung::gemischt | Aenderung::hellDunkel) &&
+            !(was & Aenderung::ganz) && !m_host.state().ablauf.eingabeAussenfeld)
+            legendeFaerben();
     });
     m_host.layout().winkelAnsichtNeu = [this] { winkelAnsichtZeigen(); };
 }

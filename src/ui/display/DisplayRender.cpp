@@ -12,6 +12,9 @@
 #include "ui/display/SeparateAdjustment.h"
 #include "ui/display/TextView.h"
 #include "ui/display/WebSafeDisplay.h"
+#include "ui/widgets/ColourPanel.h"
+
+#include <optional>
 
 DisplayRender::DisplayRender(DisplayHost& host, DisplayParts& parts) : m_host(host), m_parts(parts) {}
 
@@ -36,7 +39,8 @@ void DisplayRender::zeichnen(bool beideHaelften)
         andereHaelfteMalen();
     // The wheel turns by the marker's place: the marker moves first.
     if (!s.ablauf.eingabeAussenfeld)
-        m_parts.band->bandMarkerZeigen(s.posGross());
+        m_parts.band->bandMarkerZeigen(s.separatModus ? m_host.dokument().teilnehmerPosition()
+                                                      : s.posGross());
     m_host.bandTypZeigen();
     m_parts.modes->modusZeigen();
     m_parts.band->steuerungZeigen();
@@ -45,6 +49,7 @@ void DisplayRender::zeichnen(bool beideHaelften)
     m_parts.display->allesMalen();
     m_parts.text->zeigen();
     m_parts.selection->auswahlZeigen();
+    m_parts.band->legendeFaerben();
 }
 
 void DisplayRender::fixierungZeigen(bool ganz)
@@ -87,6 +92,9 @@ void DisplayRender::andereHaelfteMalen()
     andere.aktionen.fixieren = true;
     andere.stufenFixLinks = s.stufenFixLinks;
     andere.stufenFixRechts = s.stufenFixRechts;
+    // The rim round the halves shows the edited half's big field, as painting it leaves it.
+    ColourPanel* rand = m_host.w().Anzeige;
+    const std::optional<QColor> randFarbe = rand->hasColour() ? std::optional(rand->colour()) : std::nullopt;
     m_host.dokument().mitStand(andere, [this] {
         const Modus modus = m_host.state().modus();
         m_parts.modes->haelften().halbeZeigen(modus, m_host.state().fixLinksAktiv);
@@ -94,4 +102,8 @@ void DisplayRender::andereHaelfteMalen()
         m_parts.display->allesMalen();
         m_parts.text->zeigen();
     });
+    if (randFarbe)
+        rand->setColour(*randFarbe);
+    else
+        rand->clearColour();
 }

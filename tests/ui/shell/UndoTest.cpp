@@ -6,6 +6,7 @@
 #include "ui/documents/ValueOutput.h"
 #include "ui/shell/ColourSettingsFile.h"
 #include "ui/shell/VerlaufAktionen.h"
+#include "ui/soak/SameStateWindow.h"
 #include "ui/soak/SessionChecks.h"
 
 #include <QAbstractItemView>
@@ -315,4 +316,33 @@ TEST(Undo, StepsAreNamedAfterTheGestureThatBeganThem)
     f.taste(Qt::Key_Z, Qt::ControlModifier);
     EXPECT_EQ(f.aktion(Aktion::rueckgaengig).text(), QStringLiteral("&Undo band type"));
     EXPECT_EQ(f.aktion(Aktion::wiederherstellen).text(), QStringLiteral("&Redo band position"));
+}
+
+// A fixed display after a step is the display a window given that state shows:
+// the halves meet in the same column and the wheel has the same edge.
+TEST(Undo, AfterEachStepTheWindowIsWhatTheSameStateShows)
+{
+    VerlaufFenster f;
+    SameStateWindow gleich;
+    const auto pruefen = [&](const char* nach) {
+        EXPECT_EQ(gleich.vergleichen(*f.form), QStringList()) << nach;
+    };
+    f.taste(Qt::Key_F4, Qt::NoModifier);
+    ASSERT_TRUE(f.beiSchritt(1));
+    werkzeug(f, Aktion::fixieren);
+    ASSERT_TRUE(f.beiSchritt(2));
+    f.taste(Qt::Key_F3, Qt::NoModifier); // the edited half is shown anew
+    ASSERT_TRUE(f.beiSchritt(3));
+    pruefen("F3");
+    bandKlick(f, 600);
+    ASSERT_TRUE(f.beiSchritt(4));
+    bandKlick(f, 40); // the wheel turns the other way round to an angle
+    ASSERT_TRUE(f.beiSchritt(5));
+    pruefen("two band clicks");
+    f.taste(Qt::Key_Z, Qt::ControlModifier);
+    pruefen("undo");
+    f.taste(Qt::Key_Z, Qt::ControlModifier);
+    pruefen("undo twice");
+    f.taste(Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+    pruefen("redo");
 }

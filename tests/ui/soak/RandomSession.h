@@ -1,7 +1,8 @@
 #pragma once
 
-#include "ui/soak/SessionChecks.h"
 #include "support/InteractionFixture.h"
+#include "ui/soak/SameStateWindow.h"
+#include "ui/soak/SessionChecks.h"
 
 #include <QMap>
 #include <QString>
@@ -92,6 +93,7 @@ private:
 
     std::mt19937 m_zufall;
     ShownWindow m_f;
+    SameStateWindow m_gleich;
     SitzungsDialoge* m_dialoge = nullptr;
     ModalBeantworter m_modale;
     QTemporaryDir m_dir;
@@ -100,8 +102,8 @@ private:
     // What the display showed when each file was saved.
     QMap<QString, Ansicht> m_gespeichert;
     QStringList m_extraFehler;
-    bool m_haelftenNeu = false; // the action may legitimately repaint both halves
-    QMap<int, Ansicht> m_ansichten; // by history index
-    int m_schritte = 0;             // steps on the history after the last action
+    bool m_haelftenNeu = false;       // the action may legitimately repaint both halves
+    QMap<int, Ansicht> m_ansichten;   // by history index
+    int m_schritte = 0;               // steps on the history after the last action
     std::optional<int> m_verlaufZiel; // the index an undo, redo or history click goes to
 };
