@@ -54,6 +54,9 @@ void BandAngleControls::connectWidgets()
         connect(bar, &QSlider::valueChanged, this, [this, bar] {
             const ColourDocument::Operation winkel(m_host.dokument(), StepKind::angle);
             reglerMerken();
+            // The second angle turns the 4-colour wheel: the picture follows it at once.
+            if (bar == m_host.w().TrackBar3)
+                m_host.rotieren();
             TrackBarAllChange(bar);
         });
     }

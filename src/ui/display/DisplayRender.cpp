@@ -14,8 +14,6 @@
 #include "ui/display/WebSafeDisplay.h"
 #include "ui/widgets/ColourPanel.h"
 
-#include <optional>
-
 DisplayRender::DisplayRender(DisplayHost& host, DisplayParts& parts) : m_host(host), m_parts(parts) {}
 
 void DisplayRender::connectDocument()
@@ -60,6 +58,7 @@ void DisplayRender::fixierungZeigen(bool ganz)
     if (s.fixiert && !fix.fixiertGezeigt()) {
         const Modus andere = static_cast<Modus>(s.fixStand.fixModus);
         fix.haelftenFuellen();
+        m_host.w().Anzeige->setColour(m_host.w().panelHintergrund->colour());
         // Fields an earlier fixed session showed in the left half must not stay.
         haelften.allesVerstecken();
         haelften.halbeZeigen(s.fixLinksAktiv ? andere : s.modus(), false);
@@ -92,18 +91,13 @@ void DisplayRender::andereHaelfteMalen()
     andere.aktionen.fixieren = true;
     andere.stufenFixLinks = s.stufenFixLinks;
     andere.stufenFixRechts = s.stufenFixRechts;
-    // The rim round the halves shows the edited half's big field, as painting it leaves it.
-    ColourPanel* rand = m_host.w().Anzeige;
-    const std::optional<QColor> randFarbe = rand->hasColour() ? std::optional(rand->colour()) : std::nullopt;
     m_host.dokument().mitStand(andere, [this] {
         const Modus modus = m_host.state().modus();
         m_parts.modes->haelften().halbeZeigen(modus, m_host.state().fixLinksAktiv);
+        // Fields of another mode this half showed earlier go.
+        m_parts.modes->hideAll();
         m_parts.modes->werteReihenVorbereiten(modus);
         m_parts.display->allesMalen();
         m_parts.text->zeigen();
     });
-    if (randFarbe)
-        rand->setColour(*randFarbe);
-    else
-        rand->clearColour();
 }

@@ -7,6 +7,7 @@
 #include "ui/display/FieldDisplay.h"
 #include "ui/display/FieldSelection.h"
 #include "ui/display/LightDarkField.h"
+#include "ui/display/TextView.h"
 #include "ui/language/ActionRegistry.h"
 #include "ui/layout/WindowLayoutUi.h"
 #include "ui/widgets/ColourPanel.h"
@@ -136,6 +137,8 @@ void ModeActions::modusWechseln(Modus modus)
     anzeigeZeigen(modus);
     werteReihenVorbereiten(modus);
     hideAll();
+    // Back in a harmony a checked text view shows its texts again, as the state says.
+    m_parts.text->zeigen();
     m_host.dokument().separatWinkelMarkerErneuern();
 }
 
