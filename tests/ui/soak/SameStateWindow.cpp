@@ -119,27 +119,34 @@ QStringList SameStateWindow::vergleichen(TForm1& live)
     }
     if (pixel == 0)
         return {};
+    QString meldung =
+        QStringLiteral(
+            "%1 pixels differ from a window given the same state, in (%2, %3) %4 x %5, at %6 .. %7")
+            .arg(pixel)
+            .arg(anders.x())
+            .arg(anders.y())
+            .arg(anders.width())
+            .arg(anders.height())
+            .arg(widgetBei(live, anders.topLeft()), widgetBei(live, anders.bottomRight()));
     // TINCTORA_SOAK_PICTURES names a folder that keeps both pictures of a difference.
-    if (const QString ordner = qEnvironmentVariable("TINCTORA_SOAK_PICTURES"); !ordner.isEmpty()) {
-        const QRect r = anders.adjusted(-20, -20, 20, 20).intersected(a.rect());
-        QImage beide(r.width(), 2 * r.height() + 4, QImage::Format_RGB32);
-        beide.fill(Qt::red);
-        QPainter p(&beide);
-        p.drawImage(0, 0, a.copy(r));
-        p.drawImage(0, r.height() + 4, b.copy(r));
-        p.end();
-        a.save(QStringLiteral("%1/%2-live.png").arg(ordner).arg(m_bilder));
-        b.save(QStringLiteral("%1/%2-same-state.png").arg(ordner).arg(m_bilder));
-        beide.scaled(beide.size() * (r.width() < 400 ? 3 : 1))
-            .save(QStringLiteral("%1/%2-both.png").arg(ordner).arg(m_bilder++));
-    }
-    return {QStringLiteral(
-                "[%8] %1 pixels differ from a window given the same state, in (%2, %3) %4 x %5, at %6 .. %7")
-                .arg(pixel)
-                .arg(anders.x())
-                .arg(anders.y())
-                .arg(anders.width())
-                .arg(anders.height())
-                .arg(widgetBei(live, anders.topLeft()), widgetBei(live, anders.bottomRight()))
-                .arg(m_bilder - 1)};
+    if (const QString ordner = qEnvironmentVariable("TINCTORA_SOAK_PICTURES"); !ordner.isEmpty())
+        meldung += QStringLiteral(" (pictures %1)").arg(bilderSichern(ordner, a, b, anders));
+    return {meldung};
+}
+
+QString SameStateWindow::bilderSichern(const QString& ordner, const QImage& live, const QImage& gleich,
+                                       const QRect& anders)
+{
+    const QRect r = anders.adjusted(-20, -20, 20, 20).intersected(live.rect());
+    QImage beide(r.width(), 2 * r.height() + 4, QImage::Format_RGB32);
+    beide.fill(Qt::red);
+    QPainter p(&beide);
+    p.drawImage(0, 0, live.copy(r));
+    p.drawImage(0, r.height() + 4, gleich.copy(r));
+    p.end();
+    const QString stamm = QStringLiteral("%1/%2").arg(ordner).arg(m_bilder++);
+    live.save(stamm + QStringLiteral("-live.png"));
+    gleich.save(stamm + QStringLiteral("-same-state.png"));
+    beide.scaled(beide.size() * (r.width() < 400 ? 3 : 1)).save(stamm + QStringLiteral("-both.png"));
+    return stamm + QStringLiteral("-*.png");
 }

@@ -2,6 +2,8 @@
 
 #include "support/InteractionFixture.h"
 
+#include <QImage>
+#include <QRect>
 #include <QStringList>
 
 // A second main window given the live window's state as a step of the history
@@ -16,6 +18,9 @@ public:
 private:
     // What is no colour state: the window's size and its background choice.
     QStringList rahmenUebernehmen(const TForm1& live);
+    // Both pictures and the part that differs side by side; their common name.
+    QString bilderSichern(const QString& ordner, const QImage& live, const QImage& gleich,
+                          const QRect& anders);
 
     ShownWindow m_f;
     int m_bilder = 0;
