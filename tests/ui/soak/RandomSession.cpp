@@ -463,7 +463,7 @@ void ZufallsSitzung::verlaufKlick()
     m_f.form->verlaufAktionen().fenster()->hide();
 }
 
-void ZufallsSitzung::verlaufMerken()
+void ZufallsSitzung::verlaufMerken(int indexVorher, bool gewendet)
 {
     ColourDocument& d = m_f.form->dokument();
     d.schrittAbschliessen();
@@ -472,8 +472,11 @@ void ZufallsSitzung::verlaufMerken()
     if (verlauf.count() < m_schritte || verlauf.count() == 0)
         m_ansichten.clear();
     m_schritte = verlauf.count();
+    // One action may make several steps (two key presses): the ones above where it
+    // began are new, and only the last was seen.
+    const int neuAb = gewendet || verlauf.index() == indexVorher ? verlauf.count() : indexVorher;
     for (auto it = m_ansichten.begin(); it != m_ansichten.end();)
-        it = it.key() > verlauf.count() ? m_ansichten.erase(it) : std::next(it);
+        it = it.key() > neuAb ? m_ansichten.erase(it) : std::next(it);
     m_ansichten.insert(verlauf.index(), ansichtVon(*m_f.form));
 }
 
@@ -501,6 +504,7 @@ QStringList ZufallsSitzung::schritt()
     const bool fixiertVorher = m_f.s().fixiert;
     const bool linksVorher = m_f.s().fixLinksAktiv;
     const DateiStand dateienVorher = dateiStand(m_dateien);
+    const int indexVorher = m_f.form->dokument().verlauf().index();
     m_haelftenNeu = false;
     m_extraFehler.clear();
     m_modale.unerwartet.clear();
@@ -513,10 +517,11 @@ QStringList ZufallsSitzung::schritt()
     fehler << dateienPruefen(vorher, dateienVorher, aktion == &ZufallsSitzung::oeffnen);
     fehler << festeHaelftePruefen(vorher, fixiertVorher, linksVorher);
     fehler << invariantenPruefen(*m_f.form);
+    const bool gewendet = m_verlaufZiel.has_value();
     fehler << verlaufPruefen();
     // TINCTORA_SOAK_PIXELS=0 leaves the pictures out (the other checks stay).
     if (qgetenv("TINCTORA_SOAK_PIXELS") != "0")
         fehler << m_gleich.vergleichen(*m_f.form);
-    verlaufMerken();
+    verlaufMerken(indexVorher, gewendet);
     return fehler;
 }

@@ -86,7 +86,7 @@ private:
     Aktion ziehen();
     // What the display showed at each step of the history, and the check of a
     // step taken back or brought again against it.
-    void verlaufMerken();
+    void verlaufMerken(int indexVorher, bool gewendet);
     QStringList verlaufPruefen();
     QStringList dateienPruefen(const Ansicht& vorher, const DateiStand& dateienVorher, bool geoeffnet);
     QStringList festeHaelftePruefen(const Ansicht& vorher, bool fixiertVorher, bool linksVorher);
