@@ -168,6 +168,7 @@ void SeparateAdjustment::grossesFeldNehmen()
 
 void SeparateAdjustment::zielWiederWaehlen(Feld ziel)
 {
-    if (ziel != Feld::gross)
+    // A field the mode lacks cannot take part, as its radio button says.
+    if (ziel != Feld::gross && FieldSelection::imModus(ziel, m_host.state().modus()))
         m_parts.selection->waehlen(ziel);
 }
