@@ -152,16 +152,6 @@ void ColourDocument::schrittAbschliessen()
                                 [this](const StateDelta& x) { schrittAnwenden(x); }));
 }
 
-void ColourDocument::schritteUmbenennen()
-{
-    if (!m_schrittNamen)
-        return;
-    for (int i = 0; i < m_verlauf.count(); ++i) {
-        auto* schritt = static_cast<UndoStep*>(const_cast<QUndoCommand*>(m_verlauf.command(i)));
-        schritt->setText(m_schrittNamen(schritt->art()));
-    }
-}
-
 void ColourDocument::verlaufNeu()
 {
     m_verlauf.clear();

@@ -192,8 +192,6 @@ public:
     };
     // The steps' names in the interface language.
     void setSchrittNamen(std::function<QString(StepKind)> namen) { m_schrittNamen = std::move(namen); }
-    // Every step takes its name anew (the interface language changed).
-    void schritteUmbenennen();
     // The history starts anew at the current state (a file opened, the window shown).
     void verlaufNeu();
     // A change not yet a step becomes one now.
