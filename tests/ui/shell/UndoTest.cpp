@@ -345,3 +345,18 @@ TEST(Undo, AfterEachStepTheWindowIsWhatTheSameStateShows)
     f.taste(Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
     pruefen("redo");
 }
+
+TEST(Undo, GermanStepsAreNamedInTheInterfacesTerms)
+{
+    WindowFixture de([](MemoryPreferenceStore& s) { s.setRaw(QStringLiteral("TNVersion"), 7); });
+    de.form->show();
+    de.form->resize(988, 728);
+    de.d().schrittAbschliessen();
+    de.d().verlaufNeu();
+    de.form->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(de.form.get()));
+    QTest::keyClick(de.form.get(), Qt::Key_F3);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return de.d().verlauf().count() == 1; }, 2000));
+    EXPECT_EQ(de.d().verlauf().text(0).toStdString(), "Modus");
+    EXPECT_EQ(de.form->actions().action(Aktion::rueckgaengig).text().toStdString(), "&Rückgängig: Modus");
+}
