@@ -53,7 +53,8 @@ void BM_RecordStep_ColourRow15(benchmark::State& state)
     bool hin = true;
     for (auto _ : state) {
         StateDelta d(hin ? a : b, hin ? b : a);
-        verlauf.push(new UndoStep(QStringLiteral("band position"), std::move(d), 0, [](const StateDelta&) {}));
+        verlauf.push(new UndoStep(StepKind::bandPosition, QStringLiteral("band position"), std::move(d), 0,
+                                  [](const StateDelta&) {}));
         hin = !hin;
     }
     benchmark::DoNotOptimize(verlauf.count());

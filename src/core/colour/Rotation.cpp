@@ -242,7 +242,11 @@ bool rotieren(MainState& s, int trackBar3Position, int markerPosition, const QIm
     const int gespeichert = ((winkel % 360) + 360) % 360;
     if (gespeichert == s.ablauf.letzterDrehwinkel)
         return false;
-    SmoothRotate(imageOriginal, imageBg, radMitte, radMitte, winkel);
+    // The turn leaves the corners it cannot reach as they were: they start from
+    // the unturned picture each time, so that the same angle gives the same
+    // picture whichever turns came before.
+    imageBg = imageOriginal.copy();
+    SmoothRotate(imageOriginal, imageBg, radMitte, radMitte, gespeichert);
     s.ablauf.letzterDrehwinkel = gespeichert;
     return true;
 }

@@ -412,7 +412,7 @@ constexpr std::array<TextEntry, txtCount> texte{{
     {Txt::redoStatus, "Wiederherstellen: %1", "Redo: %1"},
     {Txt::schrittBand, "Bandposition", "band position"},
     {Txt::schrittHellDunkel, "Hell/Dunkel", "light/dark"},
-    {Txt::schrittModus, "Harmonieart", "harmony type"},
+    {Txt::schrittModus, "Modus", "harmony type"},
     {Txt::schrittWinkel, "Winkel", "angle"},
     {Txt::schrittStufen, "Felderanzahl", "number of fields"},
     {Txt::schrittAuswahl, "Feldauswahl", "field selection"},
@@ -421,6 +421,12 @@ constexpr std::array<TextEntry, txtCount> texte{{
     {Txt::schrittAnsicht, "Ansicht", "view"},
     {Txt::schrittEingabe, "Farbeingabe", "color input"},
     {Txt::schrittFarben, "Farben", "colors"},
+    // Steps named by the gesture that began them; the Edit menu's entries name the step.
+    {Txt::schrittBandTyp, "Farbbandtyp", "band type"},
+    {Txt::schrittWinkelTyp, "Winkel Typ", "angle type"},
+    {Txt::schrittWebsicher, "Websichere Farben", "web-safe colors"},
+    {Txt::undoSchritt, "&Rückgängig: %1", "&Undo %1"},
+    {Txt::redoSchritt, "&Wiederherstellen: %1", "&Redo %1"},
 }};
 
 #undef TINCTORA_HOST

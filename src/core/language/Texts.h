@@ -364,6 +364,12 @@ enum class Txt : int {
     schrittAnsicht,
     schrittEingabe,
     schrittFarben,
+    // Steps named by the gesture that began them; the Edit menu's entries name the step.
+    schrittBandTyp,
+    schrittWinkelTyp,
+    schrittWebsicher,
+    undoSchritt,
+    redoSchritt,
 
     Count // not an entry
 };

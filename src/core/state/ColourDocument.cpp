@@ -65,18 +65,60 @@ void ColourDocument::ankuendigen()
 
 // --- the history ---
 
+namespace
+{
+
+// A change no gesture named, by the most telling of what it changed.
+StepKind artAus(Aenderungen was)
+{
+    const std::pair<Aenderung, StepKind> arten[] = {
+        {Aenderung::fixierung, StepKind::fixing},     {Aenderung::separat, StepKind::separateAdjustment},
+        {Aenderung::modus, StepKind::harmonyType},    {Aenderung::stufen, StepKind::fieldCount},
+        {Aenderung::winkel, StepKind::angle},         {Aenderung::eingabe, StepKind::colourInput},
+        {Aenderung::ansicht, StepKind::view},         {Aenderung::band, StepKind::bandPosition},
+        {Aenderung::hellDunkel, StepKind::lightDark}, {Aenderung::auswahl, StepKind::fieldSelection},
+    };
+    for (const auto& [aenderung, art] : arten)
+        if (was & aenderung)
+            return art;
+    return StepKind::colours;
+}
+
+} // namespace
+
 // A press and a release close what came before them: a change made before the
 // press, or by the drag, never joins the next one.
-void ColourDocument::gesteBeginnen()
+void ColourDocument::gesteBeginnen(StepKind art)
 {
+    if (m_gesteTiefe++ > 0)
+        return;
     schrittAbschliessen();
     m_geste = ++m_gesten;
+    m_art = art;
 }
 
 void ColourDocument::gesteBeenden()
 {
+    if (m_gesteTiefe > 0 && --m_gesteTiefe > 0)
+        return;
     schrittAbschliessen();
     m_geste = 0;
+    m_art.reset();
+}
+
+ColourDocument::Operation::Operation(ColourDocument& d, StepKind art) : m_d(d)
+{
+    if (m_d.m_vorgangTiefe++ > 0 || m_d.m_gesteTiefe > 0)
+        return;
+    m_d.schrittAbschliessen();
+    m_d.m_art = art;
+}
+
+// An operation that changed nothing leaves no name for a later change.
+ColourDocument::Operation::~Operation()
+{
+    if (--m_d.m_vorgangTiefe == 0 && m_d.m_gesteTiefe == 0 && !m_d.m_seitFestgehalten)
+        m_d.m_art.reset();
 }
 
 void ColourDocument::schrittPlanen(Aenderungen was)
@@ -97,12 +139,16 @@ void ColourDocument::schrittAbschliessen()
     m_schrittGeplant = false;
     const Aenderungen was = m_seitFestgehalten;
     m_seitFestgehalten = {};
+    const StepKind art = m_art.value_or(artAus(was));
+    // A press keeps its name for the rest of its drag.
+    if (m_gesteTiefe == 0 && m_vorgangTiefe == 0)
+        m_art.reset();
     StateDelta d(m_festgehalten, m_stand);
     if (d.leer())
         return;
     m_festgehalten = m_stand;
-    const QString name = m_schrittNamen ? m_schrittNamen(was) : QString();
-    m_verlauf.push(new UndoStep(name, std::move(d), m_schrittGeste,
+    const QString name = m_schrittNamen ? m_schrittNamen(art) : QString();
+    m_verlauf.push(new UndoStep(art, name, std::move(d), m_schrittGeste,
                                 [this](const StateDelta& x) { schrittAnwenden(x); }));
 }
 
@@ -111,6 +157,12 @@ void ColourDocument::verlaufNeu()
     m_verlauf.clear();
     m_festgehalten = m_stand;
     m_seitFestgehalten = {};
+}
+
+void ColourDocument::wiederherstellen(const MainState& neu)
+{
+    m_festgehalten = neu;
+    schrittAnwenden(StateDelta());
 }
 
 // The step's other state, taken whole and drawn anew; the window's progress stays.
@@ -145,16 +197,22 @@ void ColourDocument::datenHolen(int p, bool recolour)
 void ColourDocument::datenHolenAmTeilnehmer()
 {
     const MainState& s = m_stand;
+    if (s.feldGrossAn() || s.feldRechtsAn() || s.feldLinksAn() || s.feldMitteAn())
+        datenHolen(teilnehmerPosition(), true);
+}
+
+int ColourDocument::teilnehmerPosition() const
+{
+    const MainState& s = m_stand;
     if (s.feldGrossAn() && s.feldRechtsAn())
-        datenHolen(s.posGross(), true);
-    else if (s.feldRechtsAn())
-        datenHolen(s.posRechts(), true);
-    else if (s.feldLinksAn())
-        datenHolen(s.posLinks(), true);
-    else if (s.feldMitteAn())
-        datenHolen(s.posMitte(), true);
-    else if (s.feldGrossAn())
-        datenHolen(s.posGross(), true);
+        return s.posGross();
+    if (s.feldRechtsAn())
+        return s.posRechts();
+    if (s.feldLinksAn())
+        return s.posLinks();
+    if (s.feldMitteAn())
+        return s.posMitte();
+    return s.posGross();
 }
 
 // Moving a point mixes its field anew, whoever moved it.
@@ -474,9 +532,15 @@ void ColourDocument::dateiWerteMerken(const EinstellungsBlock& b)
     ::dateiWerteMerken(m_stand, b);
 }
 
+// What a save writes for itself is no change of the user's: no step.
 void ColourDocument::dateiWerteAus(const FixStand& aktuell)
 {
-    MainState& s = m_stand;
+    for (MainState* s : {&m_stand, &m_festgehalten})
+        dateiWerteSetzen(*s, aktuell);
+}
+
+void ColourDocument::dateiWerteSetzen(MainState& s, const FixStand& aktuell)
+{
     s.dateiSeparat = aktuell.fixSeparat;
     s.dateiRealistisch = aktuell.fixRealistisch;
     s.dateiModus = aktuell.fixModus;

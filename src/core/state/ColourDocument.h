@@ -2,6 +2,7 @@
 
 #include "core/state/Feld.h"
 #include "core/state/MainState.h"
+#include "core/state/StepKind.h"
 
 #include <QFlags>
 #include <QObject>
@@ -9,6 +10,7 @@
 
 #include <array>
 #include <functional>
+#include <optional>
 
 class StateDelta;
 struct DateiEinstellung;
@@ -96,6 +98,8 @@ public:
     // Recomputes from the position of the first field taking part (the big
     // field when it moves with the right one).
     void datenHolenAmTeilnehmer();
+    // Where the band marker stands in separate adjustment: that first field's position.
+    int teilnehmerPosition() const;
     HdPunkt hellDunkelSetzen(int x, int y);
     // The selected field's own light/dark point is applied again.
     void hellDunkelErneuern();
@@ -169,14 +173,32 @@ public:
     // Every change the user makes becomes one step once the event that made it
     // is handled; the changes between a mouse press and its release are one.
     QUndoStack& verlauf() { return m_verlauf; }
-    void gesteBeginnen();
+    // A press (or a modal dialog) holds the step open until its release; nested
+    // ones join the outermost, whose kind names the step.
+    void gesteBeginnen(StepKind art);
     void gesteBeenden();
+    // A gesture of one event (a key, a menu command, a click): what changes while
+    // it lives is its step, named by its kind; nested ones join the outermost.
+    class Operation
+    {
+    public:
+        Operation(ColourDocument& d, StepKind art);
+        ~Operation();
+        Operation(const Operation&) = delete;
+        Operation& operator=(const Operation&) = delete;
+
+    private:
+        ColourDocument& m_d;
+    };
     // The steps' names in the interface language.
-    void setSchrittNamen(std::function<QString(Aenderungen)> namen) { m_schrittNamen = std::move(namen); }
+    void setSchrittNamen(std::function<QString(StepKind)> namen) { m_schrittNamen = std::move(namen); }
     // The history starts anew at the current state (a file opened, the window shown).
     void verlaufNeu();
     // A change not yet a step becomes one now.
     void schrittAbschliessen();
+    // The whole state given as a step of the history gives it: drawn anew, both
+    // fixed halves included; no step is made.
+    void wiederherstellen(const MainState& neu);
 
 signals:
     void geaendert(Aenderungen was);
@@ -192,6 +214,7 @@ private:
     void eingabeUebermalt();
     void schrittPlanen(Aenderungen was);
     void schrittAnwenden(const StateDelta& d);
+    static void dateiWerteSetzen(MainState& s, const FixStand& aktuell);
 
     MainState m_stand;
     int m_tiefe = 0;
@@ -199,11 +222,14 @@ private:
 
     QUndoStack m_verlauf;
     MainState m_festgehalten;       // the state the last step ended in
-    Aenderungen m_seitFestgehalten; // what changed since, for the step's name
-    std::function<QString(Aenderungen)> m_schrittNamen;
+    Aenderungen m_seitFestgehalten; // what changed since, for a name no gesture gave
+    std::function<QString(StepKind)> m_schrittNamen;
+    std::optional<StepKind> m_art; // the kind of the gesture the pending step began with
     bool m_schrittGeplant = false;
-    bool m_wendet = false; // a step is undone or redone
-    int m_geste = 0;       // the mouse press in progress; 0: none
+    bool m_wendet = false;  // a step is undone or redone
+    int m_geste = 0;        // the press in progress; 0: none
+    int m_gesteTiefe = 0;   // presses and dialogs nested
+    int m_vorgangTiefe = 0; // operations nested
     int m_gesten = 0;
     int m_schrittGeste = 0; // the press the pending step began in
 };

@@ -79,8 +79,9 @@ void StateDelta::anwenden(MainState& s) const
     std::memcpy(static_cast<void*>(&s), w.data(), sizeof(MainState));
 }
 
-UndoStep::UndoStep(const QString& name, StateDelta delta, int geste, Anwenden anwenden)
-    : QUndoCommand(name), m_delta(std::move(delta)), m_geste(geste), m_anwenden(std::move(anwenden))
+UndoStep::UndoStep(StepKind art, const QString& name, StateDelta delta, int geste, Anwenden anwenden)
+    : QUndoCommand(name), m_art(art), m_delta(std::move(delta)), m_geste(geste),
+      m_anwenden(std::move(anwenden))
 {
 }
 
@@ -110,5 +111,7 @@ bool UndoStep::mergeWith(const QUndoCommand* other)
     m_delta.anwenden(b);
     weiter->m_delta.anwenden(b);
     m_delta = StateDelta(a, b);
+    // A drag that ends where it began changed nothing: the history drops it.
+    setObsolete(m_delta.leer());
     return true;
 }

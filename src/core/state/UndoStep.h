@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/state/MainState.h"
+#include "core/state/StepKind.h"
 
 #include <QUndoCommand>
 
@@ -35,7 +36,7 @@ class UndoStep : public QUndoCommand
 public:
     using Anwenden = std::function<void(const StateDelta&)>;
 
-    UndoStep(const QString& name, StateDelta delta, int geste, Anwenden anwenden);
+    UndoStep(StepKind art, const QString& name, StateDelta delta, int geste, Anwenden anwenden);
 
     void undo() override;
     void redo() override;
@@ -43,8 +44,10 @@ public:
     bool mergeWith(const QUndoCommand* other) override;
 
     std::size_t groesse() const { return sizeof(*this) + m_delta.groesse(); }
+    StepKind art() const { return m_art; }
 
 private:
+    StepKind m_art;
     StateDelta m_delta;
     int m_geste; // the mouse press this step belongs to; 0: none
     Anwenden m_anwenden;

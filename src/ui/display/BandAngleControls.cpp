@@ -48,20 +48,32 @@ void BandAngleControls::connectWidgets()
     w.Panel2->installEventFilter(this);
     for (QSlider* bar : {w.TrackBar2, w.TrackBar3}) {
         // A whole drag of the handle is one step of the history.
-        connect(bar, &QSlider::sliderPressed, this, [this] { m_host.dokument().gesteBeginnen(); });
+        connect(bar, &QSlider::sliderPressed, this,
+                [this] { m_host.dokument().gesteBeginnen(StepKind::angle); });
         connect(bar, &QSlider::sliderReleased, this, [this] { m_host.dokument().gesteBeenden(); });
         connect(bar, &QSlider::valueChanged, this, [this, bar] {
+            const ColourDocument::Operation winkel(m_host.dokument(), StepKind::angle);
             reglerMerken();
+            // The second angle turns the 4-colour wheel: the picture follows it at once.
+            if (bar == m_host.w().TrackBar3)
+                m_host.rotieren();
             TrackBarAllChange(bar);
         });
     }
     // Only the user's choice runs the handler; the program runs it itself after
     // setting the index.
-    connect(w.ComboBox3, &QComboBox::activated, this, [this] { ComboBox3Change(); });
+    connect(w.ComboBox3, &QComboBox::activated, this, [this] {
+        const ColourDocument::Operation winkelTyp(m_host.dokument(), StepKind::angleType);
+        ComboBox3Change();
+    });
     connect(&m_host.dokument(), &ColourDocument::geaendert, this, [this](Aenderungen was) {
         if (was & (Aenderung::modus | Aenderung::winkel | Aenderung::separat))
             winkelAnsichtZeigen();
         nachRechnenZeigen(was & Aenderung::ganz);
+        // Any repainted swatch, a moved light/dark point's too, shows in the legend.
+        if (was & (Aenderung::farben | Aenderung::gemischt | Aenderung::hellDunkel) &&
+            !(was & Aenderung::ganz) && !m_host.state().ablauf.eingabeAussenfeld)
+            legendeFaerben();
     });
     m_host.layout().winkelAnsichtNeu = [this] { winkelAnsichtZeigen(); };
 }
@@ -118,7 +130,7 @@ void BandAngleControls::bandMaus(QMouseEvent* event)
     case QEvent::MouseButtonPress:
         if (event->button() == Qt::LeftButton) {
             // A whole drag is one step of the history.
-            m_host.dokument().gesteBeginnen();
+            m_host.dokument().gesteBeginnen(StepKind::bandPosition);
             Image2MouseDown(x);
         }
         break;

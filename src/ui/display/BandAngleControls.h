@@ -28,6 +28,8 @@ public:
     void bandMarkerZeigen(int p);
     // Track bars, angle type and field count, the angle labels and picture, from the state.
     void steuerungZeigen();
+    // The legend swatches repeat the value-row swatches of the combination being edited.
+    void legendeFaerben();
     void winkelResetten();
     void ComboBox3Change();
     // Which angle controls the state's mode, angle type and separate adjustment offer.
@@ -47,7 +49,6 @@ private:
     // The recompute's band marker and due angle markers, once it announced its change.
     void nachRechnenZeigen(bool ganz);
     void markerZeichnen();
-    void legendeFaerben();
 
     DisplayHost& m_host;
 };

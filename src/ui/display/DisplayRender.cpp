@@ -12,6 +12,7 @@
 #include "ui/display/SeparateAdjustment.h"
 #include "ui/display/TextView.h"
 #include "ui/display/WebSafeDisplay.h"
+#include "ui/widgets/ColourPanel.h"
 
 DisplayRender::DisplayRender(DisplayHost& host, DisplayParts& parts) : m_host(host), m_parts(parts) {}
 
@@ -36,7 +37,8 @@ void DisplayRender::zeichnen(bool beideHaelften)
         andereHaelfteMalen();
     // The wheel turns by the marker's place: the marker moves first.
     if (!s.ablauf.eingabeAussenfeld)
-        m_parts.band->bandMarkerZeigen(s.posGross());
+        m_parts.band->bandMarkerZeigen(s.separatModus ? m_host.dokument().teilnehmerPosition()
+                                                      : s.posGross());
     m_host.bandTypZeigen();
     m_parts.modes->modusZeigen();
     m_parts.band->steuerungZeigen();
@@ -45,6 +47,7 @@ void DisplayRender::zeichnen(bool beideHaelften)
     m_parts.display->allesMalen();
     m_parts.text->zeigen();
     m_parts.selection->auswahlZeigen();
+    m_parts.band->legendeFaerben();
 }
 
 void DisplayRender::fixierungZeigen(bool ganz)
@@ -55,6 +58,7 @@ void DisplayRender::fixierungZeigen(bool ganz)
     if (s.fixiert && !fix.fixiertGezeigt()) {
         const Modus andere = static_cast<Modus>(s.fixStand.fixModus);
         fix.haelftenFuellen();
+        m_host.w().Anzeige->setColour(m_host.w().panelHintergrund->colour());
         // Fields an earlier fixed session showed in the left half must not stay.
         haelften.allesVerstecken();
         haelften.halbeZeigen(s.fixLinksAktiv ? andere : s.modus(), false);
@@ -90,6 +94,8 @@ void DisplayRender::andereHaelfteMalen()
     m_host.dokument().mitStand(andere, [this] {
         const Modus modus = m_host.state().modus();
         m_parts.modes->haelften().halbeZeigen(modus, m_host.state().fixLinksAktiv);
+        // Fields of another mode this half showed earlier go.
+        m_parts.modes->hideAll();
         m_parts.modes->werteReihenVorbereiten(modus);
         m_parts.display->allesMalen();
         m_parts.text->zeigen();

@@ -131,7 +131,9 @@ void FieldDisplay::GrosseFlaeche(int r, int g, int b)
         panelFaerben(!s.fixiert ? w.AnzeigeReihen : (links ? w.FixedLinksReihen : w.FixedRechtsReihen),
                      farbe);
     } else {
-        panelFaerben(w.Anzeige, farbe);
+        // The rim round two fixed halves stands on the window background.
+        if (!s.fixiert)
+            panelFaerben(w.Anzeige, farbe);
         panelFaerben(!s.fixiert ? w.Anzeige_Normal : (links ? w.FixedLinks : w.FixedRechts), farbe);
     }
     if (links)

@@ -1,13 +1,13 @@
 #include "ui/display/FieldSelection.h"
 
+#include "core/documents/SettingsApply.h"
+#include "core/language/LanguageTable.h"
 #include "ui/display/DisplayHost.h"
 #include "ui/display/DisplayParts.h"
 #include "ui/display/FieldDisplay.h"
 #include "ui/display/Fixing.h"
 #include "ui/display/LightDarkField.h"
-#include "core/documents/SettingsApply.h"
 #include "ui/language/ActionRegistry.h"
-#include "core/language/LanguageTable.h"
 #include "ui/widgets/ColourPanel.h"
 #include "ui/widgets/StaticText.h"
 
@@ -90,8 +90,10 @@ void FieldSelection::connectFixedClicks()
 void FieldSelection::klickAusloesen(const QWidget* feld)
 {
     const auto it = m_klicks.find(feld);
-    if (it != m_klicks.end() && it->second)
+    if (it != m_klicks.end() && it->second) {
+        const ColourDocument::Operation auswahl(m_host.dokument(), StepKind::fieldSelection);
         it->second();
+    }
 }
 
 void FieldSelection::klickBinden(QWidget* feld, std::function<void()> handler)
@@ -112,6 +114,7 @@ void FieldSelection::connectRadioButtons()
     for (const auto& [knopf, handler] : knoepfe) {
         // Becoming checked runs the handler, whether the user or the program checks it.
         connect(knopf, &QRadioButton::toggled, this, [this, handler](bool an) {
+            const ColourDocument::Operation teilnahme(m_host.dokument(), StepKind::separateAdjustment);
             if (an)
                 (this->*handler)();
         });

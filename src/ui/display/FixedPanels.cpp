@@ -94,6 +94,7 @@ void FixedPanels::showZweierFixed(bool links)
     moveInto(h.rechts, h.feld);
     moveInto(h.feld, m_host.w().Anzeige);
     h.feld->raise();
+    linksOben();
     // A harmony has a big field behind its fields, whatever the half showed before.
     h.reihen->setMarker(1);
 }
@@ -128,6 +129,16 @@ void FixedPanels::showAuffaecherFixed(bool links)
     // The row half covers exactly the harmony half it stands for.
     h.reihen->move(h.feld->x(), h.feld->y());
     h.reihen->raise();
+    linksOben();
+}
+
+void FixedPanels::linksOben()
+{
+    const Haelfte l = haelfte(true);
+    const QObjectList unten = m_host.w().Anzeige->children(); // bottom first
+    for (QObject* kind : unten)
+        if (kind == l.feld || kind == l.reihen)
+            static_cast<QWidget*>(kind)->raise();
 }
 
 // Rings from the half's step count outwards are not in use.

@@ -35,6 +35,8 @@ public:
 private:
     struct Haelfte;
     Haelfte haelfte(bool links) const;
+    // The halves share one column; the left half lies on top whichever was shown last.
+    void linksOben();
     void showZweierFixed(bool links);
     void showDreierFixed(bool links);
     void showViererFixed(bool links);

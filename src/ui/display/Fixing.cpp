@@ -1,11 +1,11 @@
 #include "ui/display/Fixing.h"
 
+#include "core/documents/SettingsApply.h"
+#include "core/language/LanguageTable.h"
 #include "ui/display/DisplayHost.h"
 #include "ui/display/DisplayParts.h"
 #include "ui/display/FieldSelection.h"
-#include "core/documents/SettingsApply.h"
 #include "ui/language/ActionRegistry.h"
-#include "core/language/LanguageTable.h"
 #include "ui/widgets/ColourPanel.h"
 #include "ui/widgets/StaticText.h"
 
@@ -34,7 +34,10 @@ Fixing::Fixing(DisplayHost& host, DisplayParts& parts) : m_host(host), m_parts(p
 void Fixing::connectWidgets()
 {
     QAction& fixieren = m_host.actions().action(Aktion::fixieren);
-    QObject::connect(&fixieren, &QAction::triggered, &m_host.hauptfenster(), [this] { fixierenExecute(); });
+    QObject::connect(&fixieren, &QAction::triggered, &m_host.hauptfenster(), [this] {
+        const ColourDocument::Operation schritt(m_host.dokument(), StepKind::fixing);
+        fixierenExecute();
+    });
     fixieren.setEnabled(true);
 }
 

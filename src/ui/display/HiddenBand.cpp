@@ -1,8 +1,8 @@
 #include "ui/display/HiddenBand.h"
 
+#include "core/layout/WindowLayout.h"
 #include "ui/display/DisplayHost.h"
 #include "ui/language/ActionRegistry.h"
-#include "core/layout/WindowLayout.h"
 #include "ui/widgets/ColourPanel.h"
 #include "ui/widgets/PictureBox.h"
 
@@ -36,23 +36,36 @@ HiddenBand::HiddenBand(DisplayHost& host) : m_host(host) {}
 void HiddenBand::connectWidgets()
 {
     QAction& a = m_host.actions().action(Aktion::farbstreifenVerstecken);
-    QObject::connect(&a, &QAction::triggered, &m_host.hauptfenster(),
-                     [this] { farbstreifenVersteckenExecute(); });
+    QObject::connect(&a, &QAction::triggered, &m_host.hauptfenster(), [this] {
+        const ColourDocument::Operation ansicht(m_host.dokument(), StepKind::view);
+        farbstreifenVersteckenExecute();
+    });
     a.setEnabled(true);
+    // Whoever changed the view (the command, a step of the history, a file),
+    // band, wheel and light/dark colour follow the state.
+    QObject::connect(&m_host.dokument(), &ColourDocument::geaendert, &m_host.hauptfenster(),
+                     [this](Aenderungen was) {
+                         if (was & Aenderung::ansicht)
+                             zeigenWieStand();
+                     });
 }
 
 void HiddenBand::farbstreifenVersteckenExecute()
 {
-    if (m_host.w().Panel3->isHidden())
-        zeigen();
-    else
+    m_host.dokument().farbstreifenVersteckenSetzen(!m_host.state().aktionen.farbstreifenVerstecken);
+}
+
+void HiddenBand::zeigenWieStand()
+{
+    if (m_host.state().aktionen.farbstreifenVerstecken)
         verstecken();
+    else
+        zeigen();
 }
 
 void HiddenBand::verstecken()
 {
     MainWidgets& w = m_host.w();
-    m_host.dokument().farbstreifenVersteckenSetzen(true);
     w.Panel3->hide();
     w.Panel2->setGeometry(w.Panel3->geometry());
     // No colour of its own: the stand-in shows the background, whichever is chosen.
@@ -71,7 +84,6 @@ void HiddenBand::verstecken()
 void HiddenBand::zeigen()
 {
     MainWidgets& w = m_host.w();
-    m_host.dokument().farbstreifenVersteckenSetzen(false);
     w.Panel3->show();
     w.Panel2->hide();
     w.ImageWW->show();

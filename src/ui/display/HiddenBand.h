@@ -13,6 +13,7 @@ public:
     void farbstreifenVersteckenExecute();
 
 private:
+    void zeigenWieStand();
     void verstecken();
     void zeigen();
 

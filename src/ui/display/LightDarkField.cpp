@@ -73,7 +73,7 @@ void LightDarkField::maus(QMouseEvent* event)
     case QEvent::MouseButtonPress:
         if (event->button() == Qt::LeftButton) {
             // A whole drag is one step of the history.
-            m_host.dokument().gesteBeginnen();
+            m_host.dokument().gesteBeginnen(StepKind::lightDark);
             PaintBox3MouseDown(p.x(), p.y());
         }
         break;

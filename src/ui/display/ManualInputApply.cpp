@@ -76,7 +76,17 @@ QString ManualInputApply::feldHex() const
     return hex->text();
 }
 
+// Opening, previewing and closing are one step, none when nothing is taken;
+// the dialog's own event loop must not close the step halfway.
 void ManualInputApply::gezielteManuelleEingabeVonWertenExecute()
+{
+    ColourDocument& dokument = m_host.dokument();
+    dokument.gesteBeginnen(StepKind::colourInput);
+    dialogZeigen();
+    dokument.gesteBeenden();
+}
+
+void ManualInputApply::dialogZeigen()
 {
     const MainState& s = m_host.state();
     QAction& aktion = m_host.actions().action(Aktion::gezielteManuelleEingabeVonWerten);
@@ -186,6 +196,7 @@ void ManualInputApply::abbrechen()
 
 void ManualInputApply::pipetteUebernehmen(const QString& hex)
 {
+    const ColourDocument::Operation eingabe(m_host.dokument(), StepKind::colourInput);
     m_host.dokument().eingabeTexteZeigen(true);
     TfEingabe& d = dialog();
     d.Edit4->setText(hex);

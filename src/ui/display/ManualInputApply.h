@@ -28,7 +28,6 @@ public:
     TfEingabe& dialog();
     bool dialogVorhanden() const { return m_dialog != nullptr; }
 
-
     // Band press at position p - 1 (p 1-based, as the dialog keeps it).
     void einfaerben(int p);
     void farbeZuweisen(int eingabePosition, EingabePunkt punkt);
@@ -41,6 +40,7 @@ public:
 
 private:
     EingabeZugang zugang();
+    void dialogZeigen();
     // The dialog's colour and texts go to the document, which shows them.
     void eingabeMerken();
     QString feldHex() const;

@@ -1,19 +1,19 @@
 #include "ui/display/ModeActions.h"
 
+#include "core/language/ControlTexts.h"
 #include "ui/display/BandAngleControls.h"
 #include "ui/display/DisplayHost.h"
 #include "ui/display/DisplayParts.h"
 #include "ui/display/FieldDisplay.h"
 #include "ui/display/FieldSelection.h"
 #include "ui/display/LightDarkField.h"
+#include "ui/display/TextView.h"
 #include "ui/language/ActionRegistry.h"
-#include "core/language/ControlTexts.h"
 #include "ui/layout/WindowLayoutUi.h"
 #include "ui/widgets/ColourPanel.h"
 #include "ui/widgets/StaticText.h"
 
 #include <QAction>
-#include <QScopedValueRollback>
 #include <QComboBox>
 #include <QLabel>
 #include <QPushButton>
@@ -55,7 +55,10 @@ void zeigen(ColourPanel* panel, bool sichtbar)
 
 } // namespace
 
-ModeActions::ModeActions(DisplayHost& host, DisplayParts& parts) : m_host(host), m_parts(parts), m_haelften(host) {}
+ModeActions::ModeActions(DisplayHost& host, DisplayParts& parts)
+    : m_host(host), m_parts(parts), m_haelften(host)
+{
+}
 
 void ModeActions::connectWidgets()
 {
@@ -70,8 +73,10 @@ void ModeActions::connectWidgets()
     verbinden(Modus::vierer, &ModeActions::viererHarmonienExecute);
     verbinden(Modus::auffaecher, &ModeActions::auffaecherungenExecute);
     verbinden(Modus::reihen, &ModeActions::farbreihenExecute);
-    QObject::connect(m_host.w().ComboBox1, &QComboBox::activated, &m_host.hauptfenster(),
-                     [this] { ComboBox1Change(); });
+    QObject::connect(m_host.w().ComboBox1, &QComboBox::activated, &m_host.hauptfenster(), [this] {
+        const ColourDocument::Operation anzahl(m_host.dokument(), StepKind::fieldCount);
+        ComboBox1Change();
+    });
 
     WindowLayoutUi& layout = m_host.layout();
     layout.showPanels = [this] { showPanels(); };
@@ -110,6 +115,7 @@ void ModeActions::farbreihenExecute()
 
 void ModeActions::modusWechseln(Modus modus)
 {
+    const ColourDocument::Operation wechsel(m_host.dokument(), StepKind::harmonyType);
     const MainState& s = m_host.state();
     if (!istHarmonie(modus)) {
         // Separate adjustment is switched off through its own action.
@@ -131,6 +137,8 @@ void ModeActions::modusWechseln(Modus modus)
     anzeigeZeigen(modus);
     werteReihenVorbereiten(modus);
     hideAll();
+    // Back in a harmony a checked text view shows its texts again, as the state says.
+    m_parts.text->zeigen();
     m_host.dokument().separatWinkelMarkerErneuern();
 }
 
@@ -304,7 +312,7 @@ void ModeActions::einzelLayout(Modus modus)
     }
 }
 
-// Unused fields of the edited value row show "-"; swatches follow the mode.
+// Fields of the edited value row the mode does not use show "-"; swatches follow the mode.
 void ModeActions::werteReihenVorbereiten(Modus modus)
 {
     const MainState& s = m_host.state();
@@ -320,6 +328,12 @@ void ModeActions::werteReihenVorbereiten(Modus modus)
         else
             strichSchreiben({w.SKlObLiR, w.SKlObLiG, w.SKlObLiB, w.SKlObLiHex, w.SKlObMiR, w.SKlObMiG,
                              w.SKlObMiB, w.SKlObMiHex});
+    } else if (modus == Modus::dreier) {
+        // The centre row's values from a 4-colour harmony would stand beside no swatch.
+        if (unten)
+            strichSchreiben({w.SKlUnMiR, w.SKlUnMiG, w.SKlUnMiB, w.SKlUnMiHex});
+        else
+            strichSchreiben({w.SKlObMiR, w.SKlObMiG, w.SKlObMiB, w.SKlObMiHex});
     } else if (modus == Modus::reihen) {
         if (unten)
             strichSchreiben({w.SGrUnR, w.SGrUnG, w.SGrUnB, w.SGrUnHex});

@@ -60,8 +60,10 @@ void SeparateAdjustment::connectWidgets()
 {
     new DeckenderHintergrund(m_host.w().Panel12);
     QAction& a = m_host.actions().action(Aktion::farbenSeparatEinstellen);
-    QObject::connect(&a, &QAction::triggered, &m_host.hauptfenster(),
-                     [this] { farbenSeparatEinstellenExecute(); });
+    QObject::connect(&a, &QAction::triggered, &m_host.hauptfenster(), [this] {
+        const ColourDocument::Operation separat(m_host.dokument(), StepKind::separateAdjustment);
+        farbenSeparatEinstellenExecute();
+    });
     a.setEnabled(!istReihenModus(m_host.state().modus()));
 }
 
@@ -166,6 +168,7 @@ void SeparateAdjustment::grossesFeldNehmen()
 
 void SeparateAdjustment::zielWiederWaehlen(Feld ziel)
 {
-    if (ziel != Feld::gross)
+    // A field the mode lacks cannot take part, as its radio button says.
+    if (ziel != Feld::gross && FieldSelection::imModus(ziel, m_host.state().modus()))
         m_parts.selection->waehlen(ziel);
 }

@@ -1,14 +1,13 @@
 #include "ui/display/TextView.h"
 
+#include "core/language/LanguageTable.h"
 #include "ui/display/DisplayHost.h"
 #include "ui/display/DisplayParts.h"
 #include "ui/display/FieldSelection.h"
 #include "ui/language/ActionRegistry.h"
-#include "core/language/LanguageTable.h"
 #include "ui/widgets/ColourPanel.h"
 
 #include <QAction>
-#include <QScopedValueRollback>
 #include <QFontDialog>
 #include <QMenu>
 #include <QMessageBox>
@@ -20,7 +19,6 @@
 
 namespace
 {
-
 
 QAction* eintrag(QMenu* menu, const char* name, const QString& text, int tag)
 {
@@ -91,7 +89,10 @@ void TextView::buildPopupMenu()
 void TextView::connectWidgets()
 {
     QAction& a = m_host.actions().action(Aktion::TextAnstelleFlaechen);
-    connect(&a, &QAction::triggered, this, &TextView::TextAnstelleFlaechenExecute);
+    connect(&a, &QAction::triggered, this, [this] {
+        const ColourDocument::Operation ansicht(m_host.dokument(), StepKind::view);
+        TextAnstelleFlaechenExecute();
+    });
     a.setEnabled(true);
     for (QTextEdit* edit : richEdits()) {
         edit->viewport()->installEventFilter(this);
@@ -190,8 +191,9 @@ void TextView::zeigen()
         e->setVisible(an);
     if (!an || !s.fixiert || s.fixLinksAktiv)
         return;
-    const std::array<std::pair<QTextEdit*, ColourPanel*>, 3> rechts{
-        {{w.RichEdit1, w.FixedKleinRechts}, {w.RichEdit2, w.FixedKleinLinks}, {w.RichEdit3, w.FixedKleinMitte}}};
+    const std::array<std::pair<QTextEdit*, ColourPanel*>, 3> rechts{{{w.RichEdit1, w.FixedKleinRechts},
+                                                                     {w.RichEdit2, w.FixedKleinLinks},
+                                                                     {w.RichEdit3, w.FixedKleinMitte}}};
     for (const auto& [edit, feld] : rechts)
         verschieben(edit, feld);
 }

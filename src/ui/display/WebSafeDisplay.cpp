@@ -1,12 +1,12 @@
 #include "ui/display/WebSafeDisplay.h"
 
+#include "core/colour/Conversions.h"
+#include "core/harmony/SameColour.h"
 #include "ui/dialogs/TOKBottomDlg1.h"
 #include "ui/display/DisplayHost.h"
 #include "ui/display/DisplayParts.h"
 #include "ui/display/FieldDisplay.h"
-#include "core/harmony/SameColour.h"
 #include "ui/language/ActionRegistry.h"
-#include "core/colour/Conversions.h"
 #include "ui/widgets/ColourPanel.h"
 #include "ui/widgets/MainWidgets.h"
 #include "ui/widgets/StaticText.h"
@@ -62,8 +62,10 @@ WebSafeDisplay::WebSafeDisplay(DisplayHost& host, DisplayParts& parts) : m_host(
 void WebSafeDisplay::connectWidgets()
 {
     QAction& a = m_host.actions().action(Aktion::nurWebsichereFarbenAnzeigen);
-    QObject::connect(&a, &QAction::triggered, &m_host.hauptfenster(),
-                     [this] { nurWebsichereFarbenAnzeigenExecute(); });
+    QObject::connect(&a, &QAction::triggered, &m_host.hauptfenster(), [this] {
+        const ColourDocument::Operation ansicht(m_host.dokument(), StepKind::view);
+        nurWebsichereFarbenAnzeigenExecute();
+    });
     a.setEnabled(true);
     // The warning judges the neighbours of a painted row.
     QObject::connect(&m_host.dokument(), &ColourDocument::geaendert, &m_host.hauptfenster(),
@@ -86,7 +88,10 @@ void WebSafeDisplay::inWebsichereFarbenUmwandelnExecute()
         return;
     }
     TOKBottomDlg1 dialog(m_host.sprache(), webFeldZugang(), &m_host.hauptfenster());
+    // What the dialog assigns is one step, however often it is asked.
+    m_host.dokument().gesteBeginnen(StepKind::webSafeColours);
     dialog.exec();
+    m_host.dokument().gesteBeenden();
 }
 
 void WebSafeDisplay::nurWebsichereFarbenAnzeigenExecute()

@@ -203,17 +203,22 @@ void WindowLayoutUi::ComboBox2Change()
     // 4. A hidden band leaves the light/dark field in the background colour.
     if (bandVersteckt)
         m_w.flaechenanzeigeFarbe->setColour(farbe);
-    // 5. Colour rows stand on the window background; a fixed fanning beside
-    // them keeps its big field behind its rows.
-    if (m_doc.stand().modus() == Modus::reihen) {
+    // 5. Colour rows stand on the window background, the fixed half not edited
+    // included; a fixed fanning beside them keeps its big field behind its rows.
+    const MainState& s = m_doc.stand();
+    const bool reihe = s.modus() == Modus::reihen;
+    const bool festeReihe = s.fixiert && s.fixStand.fixModus == static_cast<int>(Modus::reihen);
+    if (reihe || s.fixiert)
         m_w.Anzeige->setColour(farbe);
+    if (reihe)
         m_w.AnzeigeReihen->setColour(farbe);
-        const bool festeReihe = !m_doc.stand().fixiert || m_doc.stand().fixStand.fixModus == static_cast<int>(Modus::reihen);
-        if (m_doc.stand().fixLinksAktiv || festeReihe)
-            m_w.FixedLinksReihen->setColour(farbe);
-        if (!m_doc.stand().fixLinksAktiv || festeReihe)
-            m_w.FixedRechtsReihen->setColour(farbe);
-    }
+    const auto haelfte = [&](bool links) {
+        return links == s.fixLinksAktiv ? reihe : (festeReihe || (reihe && !s.fixiert));
+    };
+    if (haelfte(true))
+        m_w.FixedLinksReihen->setColour(farbe);
+    if (haelfte(false))
+        m_w.FixedRechtsReihen->setColour(farbe);
     // 6. The value texts are recoloured once the change is complete.
     m_w.Timer2->start(2);
 }

@@ -4,10 +4,10 @@
 
 #include "core/colour/AnglePicture.h"
 #include "core/colour/Rotation.h"
+#include "core/harmony/Positions.h"
 #include "ui/display/BandAngleControls.h"
 #include "ui/display/DisplayParts.h"
 #include "ui/display/ModeActions.h"
-#include "core/harmony/Positions.h"
 #include "ui/widgets/PictureBox.h"
 
 #include <QAction>
@@ -29,6 +29,7 @@ void TForm1::luminoesExecute()
 // drops it, the luminous band fetches the big field again to show it.
 void TForm1::bandTypWechseln(bool luminoes)
 {
+    const ColourDocument::Operation bandTyp(m_dokument, StepKind::bandType);
     const bool texteGezeigt = state().eingabeTexteZeigen;
     if (state().hdZielGross())
         m_dokument.eingabeTexteZeigen(false);
@@ -64,6 +65,8 @@ void TForm1::wheelForBandType()
     m_dokument.ablauf().letzterDrehwinkel = -1;
     rotieren();
     updateAngleDisplay();
+    // Separate adjustment shows the unturned wheel of the new band under its markers.
+    m_dokument.separatWinkelMarkerErneuern();
 }
 
 // Recomputes every field of the mode after a band type switch.
@@ -88,7 +91,8 @@ bool TForm1::rotieren()
 {
     if (m_imageOriginal.isNull())
         return false;
-    return m_dokument.bandDrehen(m_w.TrackBar3->value(), markerPosition(), m_imageOriginal, m_imageBg);
+    // The state's second angle: a step drawn anew turns the wheel before the track bar shows it.
+    return m_dokument.bandDrehen(state().winkelRegler2, markerPosition(), m_imageOriginal, m_imageBg);
 }
 
 int TForm1::markerPosition() const

@@ -9,6 +9,9 @@
 #include <QVBoxLayout>
 #include <QWidget>
 
+#include <array>
+#include <utility>
+
 VerlaufAktionen::VerlaufAktionen(DisplayHost& host) : m_host(host) {}
 
 VerlaufAktionen::~VerlaufAktionen()
@@ -41,37 +44,49 @@ void VerlaufAktionen::connectActions()
     // Back at the saved step nothing is to be saved; away from it, something is.
     connect(&verlauf, &QUndoStack::cleanChanged, this,
             [this](bool sauber) { m_host.actions().action(Aktion::dateiSpeichern).setEnabled(!sauber); });
-    d.setSchrittNamen([this](Aenderungen was) { return schrittName(was); });
+    d.setSchrittNamen([this](StepKind art) { return schrittName(art); });
     undo.setEnabled(verlauf.canUndo());
     redo.setEnabled(verlauf.canRedo());
     zeigen.setEnabled(true);
 }
 
-// The hint names the step an action would take back or bring again.
+// The entries and their hints name the step they would take back or bring again.
 void VerlaufAktionen::texteSetzen()
 {
     const LanguageTable& t = m_host.sprache();
     const QUndoStack& verlauf = m_host.dokument().verlauf();
     QAction& undo = m_host.actions().action(Aktion::rueckgaengig);
     QAction& redo = m_host.actions().action(Aktion::wiederherstellen);
-    undo.setStatusTip(verlauf.canUndo() ? t.text(Txt::undoStatus).arg(verlauf.undoText()) : t.text(Txt::undoHint));
-    redo.setStatusTip(verlauf.canRedo() ? t.text(Txt::redoStatus).arg(verlauf.redoText()) : t.text(Txt::redoHint));
+    undo.setText(verlauf.canUndo() ? t.text(Txt::undoSchritt).arg(verlauf.undoText()) : t.text(Txt::undo));
+    redo.setText(verlauf.canRedo() ? t.text(Txt::redoSchritt).arg(verlauf.redoText()) : t.text(Txt::redo));
+    undo.setStatusTip(verlauf.canUndo() ? t.text(Txt::undoStatus).arg(verlauf.undoText())
+                                        : t.text(Txt::undoHint));
+    redo.setStatusTip(verlauf.canRedo() ? t.text(Txt::redoStatus).arg(verlauf.redoText())
+                                        : t.text(Txt::redoHint));
     undo.setToolTip(undo.statusTip());
     redo.setToolTip(redo.statusTip());
 }
 
-// What a step changed, named by the most telling of its changes.
-QString VerlaufAktionen::schrittName(Aenderungen was) const
+QString VerlaufAktionen::schrittName(StepKind art) const
 {
-    const std::pair<Aenderung, Txt> namen[] = {
-        {Aenderung::fixierung, Txt::schrittFixieren}, {Aenderung::separat, Txt::schrittSeparat},
-        {Aenderung::modus, Txt::schrittModus},         {Aenderung::stufen, Txt::schrittStufen},
-        {Aenderung::winkel, Txt::schrittWinkel},       {Aenderung::eingabe, Txt::schrittEingabe},
-        {Aenderung::ansicht, Txt::schrittAnsicht},     {Aenderung::band, Txt::schrittBand},
-        {Aenderung::hellDunkel, Txt::schrittHellDunkel}, {Aenderung::auswahl, Txt::schrittAuswahl},
-    };
-    for (const auto& [art, text] : namen)
-        if (was & art)
+    static constexpr std::array<std::pair<StepKind, Txt>, 14> namen{{
+        {StepKind::harmonyType, Txt::schrittModus},
+        {StepKind::bandType, Txt::schrittBandTyp},
+        {StepKind::bandPosition, Txt::schrittBand},
+        {StepKind::lightDark, Txt::schrittHellDunkel},
+        {StepKind::angle, Txt::schrittWinkel},
+        {StepKind::angleType, Txt::schrittWinkelTyp},
+        {StepKind::fieldCount, Txt::schrittStufen},
+        {StepKind::fieldSelection, Txt::schrittAuswahl},
+        {StepKind::fixing, Txt::schrittFixieren},
+        {StepKind::separateAdjustment, Txt::schrittSeparat},
+        {StepKind::view, Txt::schrittAnsicht},
+        {StepKind::colourInput, Txt::schrittEingabe},
+        {StepKind::webSafeColours, Txt::schrittWebsicher},
+        {StepKind::colours, Txt::schrittFarben},
+    }};
+    for (const auto& [kind, text] : namen)
+        if (kind == art)
             return m_host.sprache().text(text);
     return m_host.sprache().text(Txt::schrittFarben);
 }

@@ -19,10 +19,11 @@ public:
     void connectActions();
     void verlaufZeigen();
     QWidget* fenster() const { return m_fenster; }
+    // The entries name the steps in the interface language (after a switch too).
+    void texteSetzen();
 
 private:
-    QString schrittName(Aenderungen was) const;
-    void texteSetzen();
+    QString schrittName(StepKind art) const;
 
     DisplayHost& m_host;
     QPointer<QWidget> m_fenster;

@@ -194,15 +194,9 @@ TEST_F(Rotieren, RepaintsOnlyWhenTheTurnChanges)
 
     state.ablauf.letzterDrehwinkel = -1; // what a band type switch does
     EXPECT_TRUE(rotieren(state, 34, 100, original, bg));
-    // Inside the wheel every pixel has a source; the corners kept the black.
-    for (int y = 0; y < 122; ++y) {
-        for (int x = 0; x < 122; ++x) {
-            if ((x - 61) * (x - 61) + (y - 61) * (y - 61) < 58 * 58) {
-                ASSERT_EQ(rgbAt(bg, x, y), rgbAt(turned, x, y)) << x << "," << y;
-            }
-        }
-    }
-    EXPECT_EQ(rgbAt(bg, 0, 0), qRgb(0, 0, 0));
+    // The same turn gives the same picture, corners included, whatever the
+    // picture held before: an undo shows the wheel as it was.
+    EXPECT_EQ(bg.convertToFormat(QImage::Format_RGB32), turned.convertToFormat(QImage::Format_RGB32));
 }
 
 // Marker positions 1 and 2 give a turn of -1 degree, the same number as the

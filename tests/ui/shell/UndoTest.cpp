@@ -6,13 +6,14 @@
 #include "ui/documents/ValueOutput.h"
 #include "ui/shell/ColourSettingsFile.h"
 #include "ui/shell/VerlaufAktionen.h"
+#include "ui/soak/SameStateWindow.h"
 #include "ui/soak/SessionChecks.h"
 
 #include <QAbstractItemView>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QTextEdit>
 #include <QTemporaryDir>
+#include <QTextEdit>
 #include <QUndoStack>
 
 #include <gtest/gtest.h>
@@ -40,6 +41,18 @@ struct VerlaufFenster : ShownWindow {
         QTest::keyClick(form.get(), key, mods);
     }
     QAction& aktion(Aktion a) { return form->actions().action(a); }
+    bool beiSchritt(int i)
+    {
+        return QTest::qWaitFor([&] { return verlauf().index() == i && verlauf().count() == i; }, 2000);
+    }
+    // The names of the steps, oldest first.
+    std::string namen()
+    {
+        QStringList n;
+        for (int i = 0; i < verlauf().count(); ++i)
+            n << verlauf().text(i);
+        return n.join(QStringLiteral(", ")).toStdString();
+    }
 };
 
 void bandKlick(ShownWindow& f, int x)
@@ -182,4 +195,168 @@ TEST(Undo, ATypedColourIsCopiedAsShownAndComesBackWithUndo)
     EXPECT_EQ(f.w().Anzeige_Normal->colour(), getippt);
     EXPECT_EQ(f.w().SGrObHex->text(), QStringLiteral("#B4464D"));
     EXPECT_TRUE(f.form->ausgabe().alleWerteText().contains(QStringLiteral("#B4464D")));
+}
+
+// Undo and redo make band, wheel and light/dark gradient follow the state, and
+// the command afterwards reads the state, not the widgets.
+TEST(Undo, HideColorBandIsTakenBackAndBroughtAgainOnScreen)
+{
+    VerlaufFenster f;
+    const MainWidgets& w = f.w();
+    const auto versteckt = [&](bool ja) {
+        return w.Panel3->isVisible() == !ja && w.ImageWW->isVisible() == !ja &&
+               w.Image3->isVisible() == !ja && w.Panel2->isVisible() == ja &&
+               f.aktion(Aktion::farbstreifenVerstecken).isChecked() == ja;
+    };
+    ASSERT_TRUE(versteckt(false));
+    f.taste(Qt::Key_F8, Qt::NoModifier);
+    ASSERT_TRUE(f.beiSchritt(1));
+    EXPECT_TRUE(versteckt(true));
+    f.taste(Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_TRUE(versteckt(false));
+    f.taste(Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_TRUE(versteckt(true));
+    f.taste(Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_TRUE(versteckt(false));
+    f.taste(Qt::Key_F8, Qt::NoModifier);
+    EXPECT_TRUE(f.beiSchritt(1)); // a step again, the undone one replaced
+    EXPECT_TRUE(versteckt(true));
+}
+
+// Back at 3 colours the centre row reads "-" again, as it did.
+TEST(Undo, UndoingFourColoursBackToThreeClearsTheCentreRow)
+{
+    VerlaufFenster f;
+    f.taste(Qt::Key_F3, Qt::NoModifier);
+    ASSERT_TRUE(f.beiSchritt(1));
+    const Ansicht drei = ansichtVon(*f.form);
+    f.taste(Qt::Key_F4, Qt::NoModifier);
+    ASSERT_TRUE(f.beiSchritt(2));
+    ASSERT_NE(f.w().SKlObMiHex->text(), QStringLiteral("-"));
+    f.taste(Qt::Key_Z, Qt::ControlModifier);
+    for (const StaticText* t : {f.w().SKlObMiR, f.w().SKlObMiG, f.w().SKlObMiB, f.w().SKlObMiHex})
+        EXPECT_EQ(t->text(), QStringLiteral("-"));
+    EXPECT_EQ(unterschiede(drei, ansichtVon(*f.form)), QStringList());
+}
+
+TEST(Undo, SavingMakesNoStep)
+{
+    VerlaufFenster f;
+    QTemporaryDir dir;
+    f.form->setWindowTitle(dir.filePath(QStringLiteral("a.tnfx")));
+    f.taste(Qt::Key_F4, Qt::NoModifier);
+    ASSERT_TRUE(f.beiSchritt(1));
+    f.taste(Qt::Key_S, Qt::ControlModifier);
+    f.form->dokument().schrittAbschliessen();
+    EXPECT_EQ(f.namen(), "harmony type");
+    EXPECT_TRUE(f.verlauf().isClean());
+}
+
+// Opening previews the luminous band; Cancel takes it back and leaves no step,
+// OK leaves the typed colour as one.
+TEST(Undo, ManualInputIsOneStepWhenTakenAndNoneWhenCancelled)
+{
+    VerlaufFenster f;
+    ASSERT_TRUE(f.s().aktionen.realistisch);
+    const Ansicht anfang = ansichtVon(*f.form);
+    onNextModal<TfEingabe>([&](TfEingabe& d) {
+        EXPECT_FALSE(f.s().aktionen.realistisch); // the preview is on
+        QTest::mouseClick(d.Button2, Qt::LeftButton);
+    });
+    werkzeug(f, Aktion::gezielteManuelleEingabeVonWerten);
+    f.form->dokument().schrittAbschliessen();
+    EXPECT_EQ(f.verlauf().count(), 0);
+    EXPECT_TRUE(f.s().aktionen.realistisch);
+
+    onNextModal<TfEingabe>([&](TfEingabe& d) {
+        d.Edit4->selectAll();
+        QTest::keyClicks(d.Edit4, QStringLiteral("#B4464D"));
+        QTest::mouseClick(d.OKBtn, Qt::LeftButton);
+    });
+    werkzeug(f, Aktion::gezielteManuelleEingabeVonWerten);
+    f.form->dokument().schrittAbschliessen();
+    EXPECT_EQ(f.namen(), "color input");
+    f.aktion(Aktion::rueckgaengig).trigger();
+    EXPECT_EQ(unterschiede(anfang, ansichtVon(*f.form)), QStringList());
+}
+
+// A drag that ends where it began changed nothing: no step for it.
+TEST(Undo, ADragBackToItsStartLeavesNoStep)
+{
+    VerlaufFenster f;
+    QWidget* feld = f.w().PaintBox3;
+    klick(feld, {40, 150});
+    ASSERT_TRUE(f.beiSchritt(1));
+    drueck(feld, {40, 150});
+    zieh(feld, {90, 60});
+    ASSERT_TRUE(f.schritte(2)); // the drag so far is a step
+    zieh(feld, {40, 150});
+    loslass(feld, {40, 150});
+    f.form->dokument().schrittAbschliessen();
+    EXPECT_EQ(f.verlauf().count(), 1);
+    EXPECT_TRUE(f.beiSchritt(1));
+}
+
+// Each step is named after the gesture that began it; the Edit menu's entries
+// name the step they take.
+TEST(Undo, StepsAreNamedAfterTheGestureThatBeganThem)
+{
+    VerlaufFenster f;
+    f.taste(Qt::Key_F3, Qt::NoModifier);
+    ASSERT_TRUE(f.beiSchritt(1));
+    f.taste(Qt::Key_F4, Qt::NoModifier);
+    ASSERT_TRUE(f.beiSchritt(2));
+    werkzeug(f, Aktion::luminoes);
+    ASSERT_TRUE(f.beiSchritt(3));
+    klick(f.w().Image1, {300, 10});
+    ASSERT_TRUE(f.beiSchritt(4));
+    EXPECT_EQ(f.namen(), "harmony type, harmony type, band type, band position");
+    EXPECT_EQ(f.aktion(Aktion::rueckgaengig).text(), QStringLiteral("&Undo band position"));
+    f.taste(Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(f.aktion(Aktion::rueckgaengig).text(), QStringLiteral("&Undo band type"));
+    EXPECT_EQ(f.aktion(Aktion::wiederherstellen).text(), QStringLiteral("&Redo band position"));
+}
+
+// A fixed display after a step is the display a window given that state shows:
+// the halves meet in the same column and the wheel has the same edge.
+TEST(Undo, AfterEachStepTheWindowIsWhatTheSameStateShows)
+{
+    VerlaufFenster f;
+    SameStateWindow gleich;
+    const auto pruefen = [&](const char* nach) {
+        EXPECT_EQ(gleich.vergleichen(*f.form).join(QStringLiteral("\n")).toStdString(), "") << nach;
+    };
+    f.taste(Qt::Key_F4, Qt::NoModifier);
+    ASSERT_TRUE(f.beiSchritt(1));
+    werkzeug(f, Aktion::fixieren);
+    ASSERT_TRUE(f.beiSchritt(2));
+    f.taste(Qt::Key_F3, Qt::NoModifier); // the edited half is shown anew
+    ASSERT_TRUE(f.beiSchritt(3));
+    pruefen("F3");
+    bandKlick(f, 600);
+    ASSERT_TRUE(f.beiSchritt(4));
+    bandKlick(f, 40); // the wheel turns the other way round to an angle
+    ASSERT_TRUE(f.beiSchritt(5));
+    pruefen("two band clicks");
+    f.taste(Qt::Key_Z, Qt::ControlModifier);
+    pruefen("undo");
+    f.taste(Qt::Key_Z, Qt::ControlModifier);
+    pruefen("undo twice");
+    f.taste(Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+    pruefen("redo");
+}
+
+TEST(Undo, GermanStepsAreNamedInTheInterfacesTerms)
+{
+    WindowFixture de([](MemoryPreferenceStore& s) { s.setRaw(QStringLiteral("TNVersion"), 7); });
+    de.form->show();
+    de.form->resize(988, 728);
+    de.d().schrittAbschliessen();
+    de.d().verlaufNeu();
+    de.form->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(de.form.get()));
+    QTest::keyClick(de.form.get(), Qt::Key_F3);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return de.d().verlauf().count() == 1; }, 2000));
+    EXPECT_EQ(de.d().verlauf().text(0).toStdString(), "Modus");
+    EXPECT_EQ(de.form->actions().action(Aktion::rueckgaengig).text().toStdString(), "&Rückgängig: Modus");
 }

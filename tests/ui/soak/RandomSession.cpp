@@ -6,8 +6,8 @@
 #include <QUndoStack>
 
 #include "platform/desktop/FileDialogs.h"
-#include "ui/shell/ColourSettingsFile.h"
 #include "support/ModalGuard.h"
+#include "ui/shell/ColourSettingsFile.h"
 
 #include <QClipboard>
 #include <QComboBox>
@@ -387,17 +387,17 @@ ZufallsSitzung::Aktion ZufallsSitzung::ziehen()
         int gewicht;
     };
     static constexpr std::array<Gewicht, 24> aktionen{{
-        {&ZufallsSitzung::bandKlick, 10},     {&ZufallsSitzung::bandZiehen, 8},
-        {&ZufallsSitzung::hdZiehen, 12},      {&ZufallsSitzung::modusWechseln, 7},
-        {&ZufallsSitzung::bandTyp, 2},        {&ZufallsSitzung::stufen, 4},
-        {&ZufallsSitzung::winkelRegler, 6},   {&ZufallsSitzung::winkelTyp, 3},
-        {&ZufallsSitzung::fixieren, 4},       {&ZufallsSitzung::feldKlick, 14},
-        {&ZufallsSitzung::anzeigeKlick, 4},   {&ZufallsSitzung::separat, 3},
-        {&ZufallsSitzung::radioKlick, 4},     {&ZufallsSitzung::textStatt, 2},
-        {&ZufallsSitzung::bandVerstecken, 2}, {&ZufallsSitzung::hintergrund, 2},
-        {&ZufallsSitzung::speichern, 3},      {&ZufallsSitzung::oeffnen, 3},
-        {&ZufallsSitzung::alleKopieren, 2},   {&ZufallsSitzung::werteTextKlick, 2},
-        {&ZufallsSitzung::groesse, 2},        {&ZufallsSitzung::rueckgaengig, 8},
+        {&ZufallsSitzung::bandKlick, 10},       {&ZufallsSitzung::bandZiehen, 8},
+        {&ZufallsSitzung::hdZiehen, 12},        {&ZufallsSitzung::modusWechseln, 7},
+        {&ZufallsSitzung::bandTyp, 2},          {&ZufallsSitzung::stufen, 4},
+        {&ZufallsSitzung::winkelRegler, 6},     {&ZufallsSitzung::winkelTyp, 3},
+        {&ZufallsSitzung::fixieren, 4},         {&ZufallsSitzung::feldKlick, 14},
+        {&ZufallsSitzung::anzeigeKlick, 4},     {&ZufallsSitzung::separat, 3},
+        {&ZufallsSitzung::radioKlick, 4},       {&ZufallsSitzung::textStatt, 2},
+        {&ZufallsSitzung::bandVerstecken, 2},   {&ZufallsSitzung::hintergrund, 2},
+        {&ZufallsSitzung::speichern, 3},        {&ZufallsSitzung::oeffnen, 3},
+        {&ZufallsSitzung::alleKopieren, 2},     {&ZufallsSitzung::werteTextKlick, 2},
+        {&ZufallsSitzung::groesse, 2},          {&ZufallsSitzung::rueckgaengig, 8},
         {&ZufallsSitzung::wiederherstellen, 5}, {&ZufallsSitzung::verlaufKlick, 2},
     }};
     int summe = 0;
@@ -463,7 +463,7 @@ void ZufallsSitzung::verlaufKlick()
     m_f.form->verlaufAktionen().fenster()->hide();
 }
 
-void ZufallsSitzung::verlaufMerken()
+void ZufallsSitzung::verlaufMerken(int indexVorher, bool gewendet)
 {
     ColourDocument& d = m_f.form->dokument();
     d.schrittAbschliessen();
@@ -472,8 +472,11 @@ void ZufallsSitzung::verlaufMerken()
     if (verlauf.count() < m_schritte || verlauf.count() == 0)
         m_ansichten.clear();
     m_schritte = verlauf.count();
+    // One action may make several steps (two key presses): the ones above where it
+    // began are new, and only the last was seen.
+    const int neuAb = gewendet || verlauf.index() == indexVorher ? verlauf.count() : indexVorher;
     for (auto it = m_ansichten.begin(); it != m_ansichten.end();)
-        it = it.key() > verlauf.count() ? m_ansichten.erase(it) : std::next(it);
+        it = it.key() > neuAb ? m_ansichten.erase(it) : std::next(it);
     m_ansichten.insert(verlauf.index(), ansichtVon(*m_f.form));
 }
 
@@ -485,7 +488,9 @@ QStringList ZufallsSitzung::verlaufPruefen()
     const int ziel = *m_verlaufZiel;
     m_verlaufZiel.reset();
     if (m_f.form->dokument().verlauf().index() != ziel)
-        fehler << QStringLiteral("the history is at %1, not at %2").arg(m_f.form->dokument().verlauf().index()).arg(ziel);
+        fehler << QStringLiteral("the history is at %1, not at %2")
+                      .arg(m_f.form->dokument().verlauf().index())
+                      .arg(ziel);
     else if (m_ansichten.contains(ziel))
         for (const QString& d : unterschiede(m_ansichten.value(ziel), ansichtVon(*m_f.form)))
             fehler << QStringLiteral("step %1 shows another display: ").arg(ziel) + d;
@@ -499,6 +504,7 @@ QStringList ZufallsSitzung::schritt()
     const bool fixiertVorher = m_f.s().fixiert;
     const bool linksVorher = m_f.s().fixLinksAktiv;
     const DateiStand dateienVorher = dateiStand(m_dateien);
+    const int indexVorher = m_f.form->dokument().verlauf().index();
     m_haelftenNeu = false;
     m_extraFehler.clear();
     m_modale.unerwartet.clear();
@@ -511,7 +517,11 @@ QStringList ZufallsSitzung::schritt()
     fehler << dateienPruefen(vorher, dateienVorher, aktion == &ZufallsSitzung::oeffnen);
     fehler << festeHaelftePruefen(vorher, fixiertVorher, linksVorher);
     fehler << invariantenPruefen(*m_f.form);
+    const bool gewendet = m_verlaufZiel.has_value();
     fehler << verlaufPruefen();
-    verlaufMerken();
+    // TINCTORA_SOAK_PIXELS=0 leaves the pictures out (the other checks stay).
+    if (qgetenv("TINCTORA_SOAK_PIXELS") != "0")
+        fehler << m_gleich.vergleichen(*m_f.form);
+    verlaufMerken(indexVorher, gewendet);
     return fehler;
 }

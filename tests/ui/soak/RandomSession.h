@@ -1,7 +1,8 @@
 #pragma once
 
-#include "ui/soak/SessionChecks.h"
 #include "support/InteractionFixture.h"
+#include "ui/soak/SameStateWindow.h"
+#include "ui/soak/SessionChecks.h"
 
 #include <QMap>
 #include <QString>
@@ -85,13 +86,14 @@ private:
     Aktion ziehen();
     // What the display showed at each step of the history, and the check of a
     // step taken back or brought again against it.
-    void verlaufMerken();
+    void verlaufMerken(int indexVorher, bool gewendet);
     QStringList verlaufPruefen();
     QStringList dateienPruefen(const Ansicht& vorher, const DateiStand& dateienVorher, bool geoeffnet);
     QStringList festeHaelftePruefen(const Ansicht& vorher, bool fixiertVorher, bool linksVorher);
 
     std::mt19937 m_zufall;
     ShownWindow m_f;
+    SameStateWindow m_gleich;
     SitzungsDialoge* m_dialoge = nullptr;
     ModalBeantworter m_modale;
     QTemporaryDir m_dir;
@@ -100,8 +102,8 @@ private:
     // What the display showed when each file was saved.
     QMap<QString, Ansicht> m_gespeichert;
     QStringList m_extraFehler;
-    bool m_haelftenNeu = false; // the action may legitimately repaint both halves
-    QMap<int, Ansicht> m_ansichten; // by history index
-    int m_schritte = 0;             // steps on the history after the last action
+    bool m_haelftenNeu = false;       // the action may legitimately repaint both halves
+    QMap<int, Ansicht> m_ansichten;   // by history index
+    int m_schritte = 0;               // steps on the history after the last action
     std::optional<int> m_verlaufZiel; // the index an undo, redo or history click goes to
 };
