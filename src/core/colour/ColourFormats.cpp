@@ -120,7 +120,12 @@ Cmyk cmykAus(const Tripel& c)
 
 Tripel xyzD65Aus(const Tripel& srgb)
 {
-    return mal(linearSrgbZuXyz, {linear(srgb.a), linear(srgb.b), linear(srgb.c)});
+    return xyzD65FromLinearSrgb({linear(srgb.a), linear(srgb.b), linear(srgb.c)});
+}
+
+Tripel xyzD65FromLinearSrgb(const Tripel& linearSrgb)
+{
+    return mal(linearSrgbZuXyz, linearSrgb);
 }
 
 Tripel labAus(const Tripel& srgb)

@@ -24,6 +24,7 @@ Cmyk cmykAus(const Tripel& srgb);
 
 // CIE XYZ relative to D65, as CSS Color 4 derives it from sRGB.
 Tripel xyzD65Aus(const Tripel& srgb);
+Tripel xyzD65FromLinearSrgb(const Tripel& linearSrgb);
 // CIE Lab as CSS lab(): D50 white, XYZ adapted from D65 with Bradford.
 Tripel labAus(const Tripel& srgb);
 // OKLab from XYZ D65, with the matrices CSS Color 4 uses.
