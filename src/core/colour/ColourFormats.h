@@ -24,12 +24,13 @@ Cmyk cmykAus(const Tripel& srgb);
 
 // CIE XYZ relative to D65, as CSS Color 4 derives it from sRGB.
 Tripel xyzD65Aus(const Tripel& srgb);
-Tripel xyzD65FromLinearSrgb(const Tripel& linearSrgb);
 // CIE Lab as CSS lab(): D50 white, XYZ adapted from D65 with Bradford.
 Tripel labAus(const Tripel& srgb);
 // OKLab from XYZ D65, with the matrices CSS Color 4 uses.
 Tripel oklabAusXyz(const Tripel& xyzD65);
 Tripel oklabAus(const Tripel& srgb);
+// The same from linear-light sRGB, in one matrix step (gamut mapping asks often).
+Tripel oklabFromLinearSrgb(const Tripel& linearSrgb);
 // Lab-like (L, a, b) to polar (L, C, h); h in 0..360, 0 for a grey.
 Tripel polar(const Tripel& lab);
 

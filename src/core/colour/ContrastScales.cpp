@@ -9,9 +9,17 @@
 namespace
 {
 
-// Lightness is searched to well below one 8-bit step, so the colour found
-// is the nearest the grid has.
-constexpr double lightnessPrecision = 1e-5;
+// Lightness is searched to well below one 8-bit step (at least 0.002 in
+// OKLCH lightness), so the colour found is the nearest the grid has.
+constexpr double lightnessPrecision = 1e-4;
+
+// What a probe of the search learns of a colour: whether it reaches the
+// target, and a level that grows about linearly with OKLCH lightness (the cube
+// root of the luminance the method uses), for guessing where the target lies.
+struct Probe {
+    bool reaches = false;
+    double level = 0;
+};
 
 class Measure
 {
@@ -24,10 +32,33 @@ public:
 
     bool darkSide() const { return m_darkSide; }
 
-    bool reaches(QRgb c, double target) const
+    bool reaches(QRgb c, double target) const { return probe(c, target).reaches; }
+
+    Probe probe(QRgb c, double target) const
     {
-        const double m = signedMeasure(c);
-        return (m_darkSide ? m : -m) >= target;
+        if (m_method == ContrastMethod::apca) {
+            const ApcaLeuchte text = apcaLeuchte(c);
+            const double lc = apcaLc(text, m_apca);
+            return {(m_darkSide ? lc : -lc) >= target, std::cbrt(text.y)};
+        }
+        const double y = relativeLuminanz(c);
+        const double ratio = kontrastVerhaeltnis(y, m_luminance);
+        return {(m_darkSide ? y <= m_luminance : y >= m_luminance) && ratio >= target, std::cbrt(y)};
+    }
+
+    // The level at which the target would be met exactly, from the inverted
+    // contrast formula.
+    double targetLevel(double target) const
+    {
+        double y = 0;
+        if (m_method == ContrastMethod::apca) {
+            const double sapc = (target / 100 + 0.027) / 1.14;
+            y = m_darkSide ? std::pow(std::max(m_apca.normBG - sapc, 0.0), 1 / 0.57)
+                           : std::pow(m_apca.revBG + sapc, 1 / 0.62);
+        } else {
+            y = m_darkSide ? (m_luminance + 0.05) / target - 0.05 : target * (m_luminance + 0.05) - 0.05;
+        }
+        return std::cbrt(std::clamp(y, 0.0, 1.0));
     }
 
 private:
@@ -47,9 +78,9 @@ private:
     bool m_darkSide = true;
 };
 
-QRgb stepAt(double lightness, const OkLch& colour)
+QRgb stepAt(double lightness, const GamutMapping& mapping)
 {
-    return rgbFromLinearSrgb(hueKeepingGamutMappedLinearSrgb({lightness, colour.c, colour.h}));
+    return rgbFromLinearSrgb(mapping.hueKeepingLinear(lightness));
 }
 
 double hueError(QRgb c, double hue)
@@ -60,9 +91,10 @@ double hueError(QRgb c, double hue)
 // Rounding each channel to the nearest 8-bit value can turn the hue of a dark
 // colour by several degrees; then the one of the eight 8-bit colours around
 // it that reaches the target and keeps the hue best is taken.
-QRgb gridColour(double lightness, const OkLch& colour, double target, const Measure& measure)
+QRgb gridColour(double lightness, const OkLch& colour, const GamutMapping& mapping, double target,
+                const Measure& measure)
 {
-    const Tripel linear = hueKeepingGamutMappedLinearSrgb({lightness, colour.c, colour.h});
+    const Tripel linear = mapping.hueKeepingLinear(lightness);
     QRgb best = rgbFromLinearSrgb(linear);
     if (colour.c <= 0.02 || okLchFromRgb(best).c <= 0.02 || hueError(best, colour.h) <= 1.0)
         return best;
@@ -79,11 +111,51 @@ QRgb gridColour(double lightness, const OkLch& colour, double target, const Meas
     return best;
 }
 
-ScaleStep measured(double target, double lightness, const OkLch& colour, const Measure& measure,
-                   QRgb background)
+ScaleStep measured(double target, double lightness, const OkLch& colour, const GamutMapping& mapping,
+                   const Measure& measure, QRgb background)
 {
-    const QRgb step = gridColour(lightness, colour, target, measure);
+    const QRgb step = gridColour(lightness, colour, mapping, target, measure);
     return {target, true, step, lightness, kontrastVerhaeltnis(step, background), apcaLc(step, background)};
+}
+
+// The lightness nearest `bad` that still reaches the target, between `good`
+// (reaches) and `bad` (misses). While the bracket is wide, each round guesses
+// the crossing from the levels at both ends and probes the guess and one grid
+// step past it, which usually closes the bracket to that step; a round that
+// does not halve the bracket is followed by a halving. Below a few grid steps
+// the levels only tell 8-bit steps apart, so the rest is halving.
+struct Bracket {
+    double good, bad;
+    double levelGood, levelBad;
+};
+
+Bracket narrowed(Bracket b, double target, const Measure& measure, const GamutMapping& mapping)
+{
+    constexpr double gridStep = 0.002;
+    const double want = measure.targetLevel(target);
+    const double toBad = b.bad > b.good ? 1.0 : -1.0;
+    const auto probeAt = [&](double x) {
+        const Probe p = measure.probe(stepAt(x, mapping), target);
+        (p.reaches ? b.good : b.bad) = x;
+        (p.reaches ? b.levelGood : b.levelBad) = p.level;
+        return p.reaches;
+    };
+    bool guess = true;
+    while (std::abs(b.bad - b.good) > lightnessPrecision) {
+        const double width = std::abs(b.bad - b.good);
+        if (!guess || width <= 4 * gridStep || b.levelBad == b.levelGood) {
+            probeAt((b.good + b.bad) / 2);
+            guess = true;
+            continue;
+        }
+        const double share = std::clamp((want - b.levelGood) / (b.levelBad - b.levelGood), 0.0, 1.0);
+        const double x = b.good + std::clamp(share, 0.05, 0.95) * (b.bad - b.good);
+        const double past = x + (probeAt(x) ? gridStep : -gridStep) * toBad;
+        if ((past - b.good) * (b.bad - past) > 0)
+            probeAt(past);
+        guess = std::abs(b.bad - b.good) <= width / 2;
+    }
+    return b;
 }
 
 } // namespace
@@ -101,27 +173,28 @@ ColourScale contrastScale(QRgb colour, QRgb background, ContrastMethod method, Q
     std::sort(targets.begin(), targets.end());
     const Measure measure(method, background);
     const OkLch hue = okLchFromRgb(colour);
+    const GamutMapping mapping(hue.c, hue.h);
     const double far = measure.darkSide() ? 0.0 : 1.0;
     // Lightness known to miss the targets searched so far; a higher target misses it too.
     double missed = 1.0 - far;
+    QRgb missedColour = stepAt(missed, mapping);
     ColourScale scale{qRgb(qRed(colour), qGreen(colour), qBlue(colour)), {}};
     for (double target : targets) {
-        if (!measure.reaches(stepAt(far, hue), target)) {
+        if (!measure.reaches(stepAt(far, mapping), target)) {
             scale.steps.append({target, false, 0, 0, 0, 0});
             continue;
         }
-        double good = far;
-        double bad = missed;
-        if (measure.reaches(stepAt(bad, hue), target)) {
-            good = bad;
-        } else {
-            while (std::abs(good - bad) > lightnessPrecision) {
-                const double middle = (good + bad) / 2;
-                (measure.reaches(stepAt(middle, hue), target) ? good : bad) = middle;
-            }
-            missed = bad;
+        double good = missed;
+        const Probe atMissed = measure.probe(missedColour, target);
+        if (!atMissed.reaches) {
+            const Bracket b =
+                narrowed({far, missed, measure.probe(stepAt(far, mapping), target).level, atMissed.level},
+                         target, measure, mapping);
+            good = b.good;
+            missed = b.bad;
+            missedColour = stepAt(missed, mapping);
         }
-        scale.steps.append(measured(target, good, hue, measure, background));
+        scale.steps.append(measured(target, good, hue, mapping, measure, background));
     }
     return scale;
 }

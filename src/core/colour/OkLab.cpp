@@ -12,7 +12,7 @@ namespace
 
 using Matrix = std::array<std::array<double, 3>, 3>;
 
-Tripel times(const Matrix& m, const Tripel& v)
+inline Tripel times(const Matrix& m, const Tripel& v)
 {
     return {m[0][0] * v.a + m[0][1] * v.b + m[0][2] * v.c, m[1][0] * v.a + m[1][1] * v.b + m[1][2] * v.c,
             m[2][0] * v.a + m[2][1] * v.b + m[2][2] * v.c};
@@ -63,15 +63,14 @@ bool inGamut(const Tripel& linear)
            linear.c <= 1 + e;
 }
 
+double squaredDistance(const Tripel& x, const Tripel& y)
+{
+    return (x.a - y.a) * (x.a - y.a) + (x.b - y.b) * (x.b - y.b) + (x.c - y.c) * (x.c - y.c);
+}
+
 Tripel clipped(const Tripel& linear)
 {
     return {std::clamp(linear.a, 0.0, 1.0), std::clamp(linear.b, 0.0, 1.0), std::clamp(linear.c, 0.0, 1.0)};
-}
-
-Tripel okLabFromOkLch(const OkLch& c)
-{
-    const double h = c.h * std::numbers::pi / 180;
-    return {c.l, c.c * std::cos(h), c.c * std::sin(h)};
 }
 
 } // namespace
@@ -84,70 +83,99 @@ OkLch okLchFromRgb(QRgb c)
 
 Tripel linearSrgbFromOkLch(const OkLch& c)
 {
-    const Tripel lms = times(okLabToLms, okLabFromOkLch(c));
-    return times(lmsToLinearSrgb(), {lms.a * lms.a * lms.a, lms.b * lms.b * lms.b, lms.c * lms.c * lms.c});
+    return GamutMapping(c.c, c.h).linearAt(c.l, c.c);
 }
 
 Tripel okLabFromLinearSrgb(const Tripel& linear)
 {
-    return oklabAusXyz(xyzD65FromLinearSrgb(linear));
+    return oklabFromLinearSrgb(linear);
 }
 
 double deltaEOk(const Tripel& x, const Tripel& y)
 {
-    return std::sqrt((x.a - y.a) * (x.a - y.a) + (x.b - y.b) * (x.b - y.b) + (x.c - y.c) * (x.c - y.c));
+    return std::sqrt(squaredDistance(x, y));
 }
 
-Tripel gamutMappedLinearSrgb(const OkLch& origin)
+GamutMapping::GamutMapping(double chroma, double hue)
+    : m_chroma(chroma), m_cos(std::cos(hue * std::numbers::pi / 180)),
+      m_sin(std::sin(hue * std::numbers::pi / 180))
 {
-    if (origin.l >= 1)
-        return {1, 1, 1};
-    if (origin.l <= 0)
-        return {0, 0, 0};
-    Tripel linear = linearSrgbFromOkLch(origin);
+}
+
+Tripel GamutMapping::linearAt(double l, double c) const
+{
+    const Tripel lms = times(okLabToLms, {l, c * m_cos, c * m_sin});
+    return times(lmsToLinearSrgb(), {lms.a * lms.a * lms.a, lms.b * lms.b * lms.b, lms.c * lms.c * lms.c});
+}
+
+GamutMapping::Mapped GamutMapping::css(double l) const
+{
+    if (l >= 1)
+        return {{1, 1, 1}, {}, false};
+    if (l <= 0)
+        return {{0, 0, 0}, {}, false};
+    Tripel linear = linearAt(l, m_chroma);
     if (inGamut(linear))
-        return clipped(linear);
-    OkLch current = origin;
-    Tripel clip = clipped(linear);
-    if (deltaEOk(okLabFromLinearSrgb(clip), okLabFromOkLch(current)) < jnd)
+        return {clipped(linear), {}, false};
+    Mapped clip{clipped(linear), okLabFromLinearSrgb(clipped(linear)), true};
+    if (squaredDistance(clip.lab, {l, m_chroma * m_cos, m_chroma * m_sin}) < jnd * jnd)
         return clip;
     double low = 0;
-    double high = origin.c;
+    double high = m_chroma;
     bool lowInGamut = true;
     while (high - low > chromaEpsilon) {
-        current.c = (low + high) / 2;
-        linear = linearSrgbFromOkLch(current);
+        const double chroma = (low + high) / 2;
+        linear = linearAt(l, chroma);
         if (lowInGamut && inGamut(linear)) {
-            low = current.c;
+            low = chroma;
             continue;
         }
-        clip = clipped(linear);
-        const double e = deltaEOk(okLabFromLinearSrgb(clip), okLabFromOkLch(current));
-        if (e < jnd) {
-            if (jnd - e < chromaEpsilon)
+        clip.linear = clipped(linear);
+        clip.lab = okLabFromLinearSrgb(clip.linear);
+        const double e2 = squaredDistance(clip.lab, {l, chroma * m_cos, chroma * m_sin});
+        if (e2 < jnd * jnd) {
+            if (jnd - std::sqrt(e2) < chromaEpsilon)
                 return clip;
             lowInGamut = false;
-            low = current.c;
+            low = chroma;
         } else {
-            high = current.c;
+            high = chroma;
         }
     }
     return clip;
 }
 
-Tripel hueKeepingGamutMappedLinearSrgb(const OkLch& c)
+Tripel GamutMapping::cssLinear(double lightness) const
 {
-    const Tripel mapped = gamutMappedLinearSrgb(c);
-    const Tripel got = polar(okLabFromLinearSrgb(mapped));
-    if (got.b <= 0.02 || std::abs(std::remainder(got.c - c.h, 360.0)) <= 1.0)
-        return mapped;
+    return css(lightness).linear;
+}
+
+Tripel GamutMapping::hueKeepingLinear(double lightness) const
+{
+    const Mapped m = css(lightness);
+    if (!m.clipped || std::hypot(m.lab.b, m.lab.c) <= 0.02)
+        return m.linear;
+    const double along = m.lab.b * m_cos + m.lab.c * m_sin;
+    const double across = m.lab.c * m_cos - m.lab.b * m_sin;
+    if (std::abs(std::atan2(across, along)) <= std::numbers::pi / 180)
+        return m.linear;
     double low = 0;
-    double high = c.c;
+    double high = m_chroma;
     while (high - low > chromaEpsilon) {
         const double middle = (low + high) / 2;
-        (inGamut(linearSrgbFromOkLch({c.l, middle, c.h})) ? low : high) = middle;
+        (inGamut(linearAt(lightness, middle)) ? low : high) = middle;
     }
-    return clipped(linearSrgbFromOkLch({c.l, low, c.h}));
+    return clipped(linearAt(lightness, low));
+}
+
+Tripel gamutMappedLinearSrgb(const OkLch& c)
+{
+    return GamutMapping(c.c, c.h).cssLinear(c.l);
+}
+
+Tripel hueKeepingGamutMappedLinearSrgb(const OkLch& c)
+{
+    return GamutMapping(c.c, c.h).hueKeepingLinear(c.l);
 }
 
 QRgb rgbFromLinearSrgb(const Tripel& linear)

@@ -28,5 +28,27 @@ Tripel gamutMappedLinearSrgb(const OkLch& c);
 // instead, so the hue stays.
 Tripel hueKeepingGamutMappedLinearSrgb(const OkLch& c);
 
+// Both mappings for one chroma and hue at any lightness, the hue's sine and
+// cosine worked out once.
+class GamutMapping
+{
+public:
+    GamutMapping(double chroma, double hue);
+    Tripel cssLinear(double lightness) const;
+    Tripel hueKeepingLinear(double lightness) const;
+    // Unmapped, possibly out of gamut.
+    Tripel linearAt(double lightness, double chroma) const;
+
+private:
+    struct Mapped {
+        Tripel linear;
+        Tripel lab; // OKLab of `linear`, where it was clipped
+        bool clipped = false;
+    };
+    Mapped css(double lightness) const;
+
+    double m_chroma, m_cos, m_sin;
+};
+
 // Nearest 8-bit sRGB colour of a linear-light colour in 0..1.
 QRgb rgbFromLinearSrgb(const Tripel& linear);
