@@ -1,21 +1,26 @@
 // The library tinctora loads for everything that draws: the window, and the
 // command line when it writes a picture. Kept out of the program itself, so
 // that a command-line run starts without QtGui and QtWidgets.
-#include "cli/CommandLine.h"
 #include "app/WindowLibrary.h"
+#include "cli/Arguments.h"
+#include "cli/CommandLine.h"
+#include "core/prefs/RegistryForm.h"
+#include "core/prefs/SettingsPreferenceStore.h"
 #include "platform/desktop/WindowActivation.h"
 #include "platform/instance/InstanceServer.h"
 #include "platform/instance/SingleInstance.h"
-#include "core/prefs/RegistryForm.h"
-#include "core/prefs/SettingsPreferenceStore.h"
 #include "ui/shell/ColourSettingsFile.h"
 #include "ui/shell/StartupProbe.h"
 #include "ui/shell/TForm1.h"
 #include "ui/shell/TfBlind.h"
 
 #include <QApplication>
+#include <QFile>
 #include <QGuiApplication>
 #include <QIcon>
+#include <QTemporaryDir>
+
+#include <optional>
 
 extern "C" Q_DECL_EXPORT int tinctoraFensterStarten(int argc, char** argv, long long startMs)
 {
@@ -52,9 +57,17 @@ extern "C" Q_DECL_EXPORT int tinctoraFensterStarten(int argc, char** argv, long 
 
 extern "C" Q_DECL_EXPORT int tinctoraKommandozeileMitBild(int argc, char** argv)
 {
-    const QStringList argumente = argumenteAus(argc, argv);
+    const QStringList argumente = argumentTexts(argc, argv);
     // Drawn into an image only: no display is needed or asked for.
     qputenv("QT_QPA_PLATFORM", "offscreen");
+    // Qt's platform start asks for the runtime folder and warns when there is none;
+    // the picture needs none, so a missing one is a private folder for this run.
+    std::optional<QTemporaryDir> runtimeFolder;
+    if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR")) {
+        runtimeFolder.emplace();
+        if (runtimeFolder->isValid())
+            qputenv("XDG_RUNTIME_DIR", QFile::encodeName(runtimeFolder->path()));
+    }
     const QGuiApplication app(argc, argv);
     return kommandozeileAusfuehren(argumente, paletteDaten);
 }

@@ -1,24 +1,48 @@
-#include "cli/CommandLine.h"
 #include "app/WindowLibrary.h"
+#include "cli/Arguments.h"
+#include "cli/CommandLine.h"
+#include "cli/NamedFiles.h"
 
 #include <QCoreApplication>
 #include <QDateTime>
 
+#include <vector>
+
+namespace
+{
+
+// Exports and reports run without a window, before the running instance is
+// asked; only a picture needs the library that draws.
+int runCommandLine(int argc, char** argv)
+{
+    guardStandardStreams();
+    const QStringList arguments = argumentTexts(argc, argv);
+    if (brauchtBild(arguments)) {
+        auto withPicture =
+            reinterpret_cast<KommandozeileMitBild>(fensterEinstieg(kommandozeileMitBildName, argc, argv));
+        return withPicture ? withPicture(argc, argv) : 1;
+    }
+    const QCoreApplication app(argc, argv);
+    return kommandozeileAusfuehren(arguments, textDaten);
+}
+
+} // namespace
+
 int main(int argc, char** argv)
 {
     const long long startMs = QDateTime::currentMSecsSinceEpoch();
+    // A mistyped option is answered here, so it never opens the window.
+    const StartPlan plan = planStart(argc, argv);
+    if (plan.commandLine)
+        return runCommandLine(argc, argv);
 
-    // Exports and reports run without a window, before the running instance is
-    // asked; only a picture needs the library that draws.
-    if (istKommandozeile(argc, argv)) {
-        if (brauchtBild(argc, argv)) {
-            auto mitBild = reinterpret_cast<KommandozeileMitBild>(fensterEinstieg(kommandozeileMitBildName, argc, argv));
-            return mitBild ? mitBild(argc, argv) : 1;
-        }
-        const QStringList argumente = argumenteAus(argc, argv);
-        const QCoreApplication app(argc, argv);
-        return kommandozeileAusfuehren(argumente, textDaten);
-    }
-    auto fenster = reinterpret_cast<FensterStart>(fensterEinstieg(fensterStartName, argc, argv));
-    return fenster ? fenster(argc, argv, startMs) : 1;
+    QList<QByteArray> windowArguments = plan.windowArguments;
+    std::vector<char*> windowArgv;
+    for (QByteArray& a : windowArguments)
+        windowArgv.push_back(a.data());
+    windowArgv.push_back(nullptr);
+    int windowArgc = static_cast<int>(windowArguments.size());
+    auto window =
+        reinterpret_cast<FensterStart>(fensterEinstieg(fensterStartName, windowArgc, windowArgv.data()));
+    return window ? window(windowArgc, windowArgv.data(), startMs) : 1;
 }

@@ -1,22 +1,29 @@
 #include "cli/CommandLine.h"
 
+#include "cli/Arguments.h"
+#include "cli/NamedFiles.h"
 #include "core/documents/ContrastTable.h"
 #include "core/documents/OpenedFile.h"
 #include "core/documents/Palette.h"
 #include "core/documents/ValueExport.h"
 #include "core/export/PaletteFormats.h"
 #include "core/language/LanguageTable.h"
+#include "core/language/QtTranslations.h"
 #include "core/prefs/RegistryForm.h"
 #include "core/prefs/SettingsPreferenceStore.h"
 
+#include <QBuffer>
 #include <QCommandLineParser>
 #include <QCoreApplication>
-#include <QFile>
 #include <QFileInfo>
 
 #include <algorithm>
 #include <array>
+#include <cerrno>
+#include <csignal>
 #include <cstdio>
+#include <cstring>
+#include <variant>
 #include <vector>
 
 namespace
@@ -43,9 +50,7 @@ QString kontrastBericht(const GeoeffneteDatei& d, const LanguageTable& t)
     for (const PaletteGroup& g : paletteAus(d.zustand, t).groups)
         for (const PaletteEntry& e : g.entries)
             farben.push_back(e.rgb);
-    QString text = kontrastListe(farben);
-    text.chop(1); // the printing adds the last line's end
-    return text;
+    return kontrastListe(farben, t.text(Txt::cliKontrastKopf));
 }
 
 constexpr std::array<Bericht, 2> berichte{{
@@ -55,8 +60,11 @@ constexpr std::array<Bericht, 2> berichte{{
 
 const QString exportName = QStringLiteral("export");
 const QString formatName = QStringLiteral("format");
+constexpr std::array<const char*, 5> generalOptions{"h", "help", "help-all", "v", "version"};
 
 struct Optionen {
+    QCommandLineOption help;
+    QCommandLineOption version;
     QCommandLineOption exportOption;
     QCommandLineOption formatOption;
 };
@@ -65,31 +73,90 @@ struct Optionen {
 Optionen optionenAnlegen(QCommandLineParser& parser, const LanguageTable* t)
 {
     const auto text = [t](Txt id) { return t ? t->text(id) : QString(); };
-    parser.setApplicationDescription(text(Txt::cliBeschreibung));
-    parser.addHelpOption();
-    parser.addVersionOption();
-    Optionen o{QCommandLineOption(exportName, text(Txt::cliExport), QStringLiteral("output")),
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    parser.setApplicationDescription(text(Txt::cliBeschreibung) + QStringLiteral("\n\n") +
+                                     text(Txt::cliHinweise));
+    // A value name must not be empty, or the option takes no value.
+    const auto valueName = [t](Txt id) { return t ? t->text(id) : QStringLiteral("x"); };
+    Optionen o{parser.addHelpOption(), parser.addVersionOption(),
+               QCommandLineOption(exportName, text(Txt::cliExport), valueName(Txt::cliWertAusgabe)),
                QCommandLineOption(formatName, t ? t->text(Txt::cliFormat).arg(formatNamen()) : QString(),
-                                  QStringLiteral("format"))};
+                                  valueName(Txt::cliWertFormat))};
     parser.addOption(o.exportOption);
     parser.addOption(o.formatOption);
     for (const Bericht& b : berichte)
         parser.addOption(QCommandLineOption(QLatin1String(b.name), text(b.beschreibung)));
-    parser.addPositionalArgument(QStringLiteral("file"), text(Txt::cliDatei), QStringLiteral("FILE.tnfx"));
+    parser.addPositionalArgument(valueName(Txt::cliWertDatei), text(Txt::cliDatei));
     return o;
 }
 
+// "--export, --values, --contrast": every option that makes the run do something.
+QString actionOptions()
+{
+    QStringList namen{QStringLiteral("--") + exportName};
+    for (const Bericht& b : berichte)
+        namen << QStringLiteral("--") + QLatin1String(b.name);
+    return namen.join(QStringLiteral(", "));
+}
+
+// Names in messages are written back as the bytes they were given.
 int melden(const QString& text, int status)
 {
-    std::fprintf(stderr, "tinctora: %s\n", qPrintable(text));
+    const QByteArray zeile = "tinctora: " + argumentBytes(text) + '\n';
+    std::fwrite(zeile.constData(), 1, static_cast<std::size_t>(zeile.size()), stderr);
     return status;
 }
 
-void ausgeben(const QString& text)
+// Why a read or write failed, in the interface language where the program knows the reason.
+QString reason(int error, const LanguageTable& t)
 {
-    const QByteArray bytes = text.toUtf8();
-    std::fwrite(bytes.constData(), 1, static_cast<std::size_t>(bytes.size()), stdout);
-    std::fputc('\n', stdout);
+    switch (error) {
+    case EFBIG:
+        return t.text(Txt::grundZuGross);
+    case ENOSPC:
+    case EDQUOT:
+        return t.text(Txt::grundKeinPlatz);
+    case EACCES:
+    case EPERM:
+        return t.text(Txt::grundKeinRecht);
+    case EROFS:
+        return t.text(Txt::grundNurLesbar);
+    case ENOENT:
+        return t.text(Txt::grundFehlt);
+    case EBADF:
+        return t.text(Txt::grundNichtOffen);
+    default:
+        return QString::fromLocal8Bit(std::strerror(error));
+    }
+}
+
+// Every line ends with LF on standard output, the last one included.
+int ausgeben(QString text, const LanguageTable& t)
+{
+    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    if (!text.endsWith(QLatin1Char('\n')))
+        text += QLatin1Char('\n');
+    if (const int error = writeStandardOutput(text.toUtf8()); error != 0)
+        return melden(t.text(Txt::cliAusgabeFehlgeschlagen).arg(reason(error, t)), fehlgeschlagen);
+    return ok;
+}
+
+// The extension the format was looked for by; the name itself when it has none.
+QString extensionOf(const QString& ziel)
+{
+    const QString name = QFileInfo(ziel).fileName();
+    const qsizetype punkt = name.indexOf(QLatin1Char('.'), 1);
+    return punkt < 0 ? name : name.mid(punkt);
+}
+
+std::optional<GeoeffneteDatei> readSettingsFile(const QString& pfad)
+{
+    QByteArray inhalt;
+    if (readNamedFile(argumentBytes(pfad), inhalt) != 0)
+        return std::nullopt;
+    QBuffer quelle(&inhalt);
+    quelle.open(QIODevice::ReadOnly);
+    return dateiBerechnen(quelle, istZweiBlockDatei(pfad));
 }
 
 int exportieren(const GeoeffneteDatei& d, const QString& eingabe, const QString& ziel, PaletteFormat f,
@@ -99,9 +166,62 @@ int exportieren(const GeoeffneteDatei& d, const QString& eingabe, const QString&
     const std::optional<QByteArray> daten = schreiber(palette, f, QFileInfo(eingabe).completeBaseName());
     if (!daten)
         return melden(t.text(Txt::cliBildOhneSchrift), fehlgeschlagen);
-    QString grund;
-    if (!dateiAtomarSchreiben(ziel, *daten, &grund))
-        return melden(t.text(Txt::cliNichtErstellt).arg(ziel, grund), fehlgeschlagen);
+    if (const int error = writeNamedFile(argumentBytes(ziel), *daten); error != 0)
+        return melden(t.text(Txt::cliNichtErstellt).arg(ziel, reason(error, t)), fehlgeschlagen);
+    return ok;
+}
+
+// What the options ask for, once they are known to make sense together.
+struct Job {
+    QString file;
+    QString output; // empty: no export
+    std::optional<PaletteFormat> format;
+};
+
+// The usage errors, each with its line; nothing is read or written yet.
+std::variant<Job, int> jobFrom(const QCommandLineParser& parser, const Optionen& o, const LanguageTable& t)
+{
+    const bool bericht = std::any_of(berichte.begin(), berichte.end(),
+                                     [&](const Bericht& b) { return parser.isSet(QLatin1String(b.name)); });
+    if (!parser.isSet(o.exportOption) && !bericht)
+        return melden(t.text(Txt::cliNichtsZuTun).arg(actionOptions()), falscheEingabe);
+    const QStringList dateien = parser.positionalArguments();
+    if (dateien.isEmpty())
+        return melden(t.text(Txt::cliKeineDatei), falscheEingabe);
+    if (dateien.size() > 1)
+        return melden(t.text(Txt::cliZuVieleDateien), falscheEingabe);
+    Job job{dateien.front(), QString(), std::nullopt};
+    if (parser.isSet(o.exportOption)) {
+        job.output = parser.value(o.exportOption);
+        const QString name = parser.value(o.formatOption);
+        job.format = parser.isSet(o.formatOption) ? formatAusName(name) : formatAusPfad(job.output);
+        if (!job.format)
+            return melden(
+                t.text(Txt::cliUnbekanntesFormat)
+                    .arg(parser.isSet(o.formatOption) ? name : extensionOf(job.output), formatNamen()),
+                falscheEingabe);
+    }
+    return job;
+}
+
+int runJob(const QCommandLineParser& parser, const Job& job, const LanguageTable& t, DateiSchreiber schreiber)
+{
+    const std::optional<GeoeffneteDatei> datei = readSettingsFile(job.file);
+    if (!datei)
+        return melden(t.text(Txt::dateiNichtGelesenVor) + QFileInfo(job.file).absoluteFilePath() +
+                          t.text(Txt::dateiNichtGelesenNach),
+                      fehlgeschlagen);
+    if (job.format) {
+        if (sameFile(argumentBytes(job.file), argumentBytes(job.output)))
+            return melden(t.text(Txt::cliZielIstQuelle).arg(job.output), fehlgeschlagen);
+        if (const int status = exportieren(*datei, job.file, job.output, *job.format, t, schreiber);
+            status != ok)
+            return status;
+    }
+    for (const Bericht& b : berichte)
+        if (parser.isSet(QLatin1String(b.name)))
+            if (const int status = ausgeben(b.text(*datei, t), t); status != ok)
+                return status;
     return ok;
 }
 
@@ -109,83 +229,37 @@ int ausfuehren(const QStringList& argumente, const LanguageTable& t, DateiSchrei
 {
     QCommandLineParser parser;
     const Optionen o = optionenAnlegen(parser, &t);
-    parser.process(argumente); // --help, --version and unknown options end here
-    const bool bericht = std::any_of(berichte.begin(), berichte.end(),
-                                     [&](const Bericht& b) { return parser.isSet(QLatin1String(b.name)); });
-    if (!parser.isSet(o.exportOption) && !bericht)
-        return melden(t.text(Txt::cliNichtsZuTun), falscheEingabe);
-    const QStringList dateien = parser.positionalArguments();
-    if (dateien.isEmpty())
-        return melden(t.text(Txt::cliKeineDatei), falscheEingabe);
-    if (dateien.size() > 1)
-        return melden(t.text(Txt::cliZuVieleDateien), falscheEingabe);
-    std::optional<PaletteFormat> format;
-    if (parser.isSet(o.exportOption)) {
-        const QString ziel = parser.value(o.exportOption);
-        const QString name = parser.value(o.formatOption);
-        format = parser.isSet(o.formatOption) ? formatAusName(name) : formatAusPfad(ziel);
-        if (!format)
-            return melden(
-                t.text(Txt::cliUnbekanntesFormat)
-                    .arg(parser.isSet(o.formatOption) ? name : QFileInfo(ziel).fileName(), formatNamen()),
-                falscheEingabe);
-    }
-    const QString pfad = dateien.front();
-    QFile quelle(pfad);
-    std::optional<GeoeffneteDatei> datei;
-    if (quelle.open(QIODevice::ReadOnly))
-        datei = dateiBerechnen(quelle, istZweiBlockDatei(pfad));
-    if (!datei)
-        return melden(t.text(Txt::dateiNichtGelesenVor) + QFileInfo(pfad).absoluteFilePath() +
-                          t.text(Txt::dateiNichtGelesenNach),
-                      fehlgeschlagen);
-    if (format) {
-        if (const int status = exportieren(*datei, pfad, parser.value(o.exportOption), *format, t, schreiber);
-            status != ok)
-            return status;
-    }
-    for (const Bericht& b : berichte)
-        if (parser.isSet(QLatin1String(b.name)))
-            ausgeben(b.text(*datei, t));
-    return ok;
+    if (!parser.parse(argumente))
+        return melden(parser.errorText(), falscheEingabe);
+    if (parser.isSet(o.help) || parser.isSet(QStringLiteral("help-all")))
+        return ausgeben(parser.helpText(), t);
+    if (parser.isSet(o.version))
+        return ausgeben(QStringLiteral("tinctora ") + QCoreApplication::applicationVersion(), t);
+    const std::variant<Job, int> job = jobFrom(parser, o, t);
+    if (const int* status = std::get_if<int>(&job))
+        return *status;
+    return runJob(parser, std::get<Job>(job), t, schreiber);
 }
 
 } // namespace
 
-bool istKommandozeile(int argc, char** argv)
+bool isCommandLineOption(QStringView name)
 {
-    const QStringList argumente = argumenteAus(argc, argv);
-    for (qsizetype i = 1; i < argumente.size(); ++i) {
-        const QString& a = argumente[i];
-        if (!a.startsWith(QLatin1Char('-')))
-            continue;
-        QString name = a.section(QLatin1Char('='), 0, 0);
-        name.remove(0, name.startsWith(QLatin1String("--")) ? 2 : 1);
-        if (name == QLatin1String("h") || name == QLatin1String("help") ||
-            name == QLatin1String("help-all") || name == QLatin1String("v") ||
-            name == QLatin1String("version") || name == exportName || name == formatName)
+    if (name == exportName || name == formatName)
+        return true;
+    for (const char* allgemein : generalOptions)
+        if (name == QLatin1String(allgemein))
             return true;
-        for (const Bericht& b : berichte)
-            if (name == QLatin1String(b.name))
-                return true;
-    }
-    return false;
-}
-
-QStringList argumenteAus(int argc, char** argv)
-{
-    QStringList liste;
-    for (int i = 0; i < argc; ++i)
-        liste << QString::fromLocal8Bit(argv[i]);
-    return liste;
+    return std::any_of(berichte.begin(), berichte.end(),
+                       [&](const Bericht& b) { return name == QLatin1String(b.name); });
 }
 
 // The format parse needs no application and no language: names only.
-bool brauchtBild(int argc, char** argv)
+bool brauchtBild(const QStringList& argumente)
 {
     QCommandLineParser parser;
     optionenAnlegen(parser, nullptr);
-    if (!parser.parse(argumenteAus(argc, argv)) || !parser.isSet(exportName))
+    if (!parser.parse(argumente) || !parser.isSet(exportName))
         return false;
     const std::optional<PaletteFormat> f = parser.isSet(formatName) ? formatAusName(parser.value(formatName))
                                                                     : formatAusPfad(parser.value(exportName));
@@ -194,9 +268,13 @@ bool brauchtBild(int argc, char** argv)
 
 int kommandozeileAusfuehren(const QStringList& argumente, DateiSchreiber schreiber)
 {
-    QCoreApplication::setApplicationName(QStringLiteral("tinctora"));
-    QCoreApplication::setApplicationVersion(QStringLiteral(TINCTORA_VERSION));
+    // A size limit then fails the write with EFBIG instead of ending the process.
+    std::signal(SIGXFSZ, SIG_IGN);
     const TfRegistryForm preferences(userPreferenceStore());
     const LanguageTable t = LanguageTable::forVersion(preferences.sprachVersion);
+    installQtTranslations(t.sprache());
+    QCoreApplication::setApplicationName(QStringLiteral("tinctora"));
+    // The version the window's title and about box show.
+    QCoreApplication::setApplicationVersion(t.text(Txt::productVersion).trimmed());
     return ausfuehren(argumente, t, schreiber);
 }

@@ -216,8 +216,10 @@ QVector<FormatZeile> farbFormate(int r, int g, int b)
             .arg(prozent(cmyk.c, 1), prozent(cmyk.m, 1), prozent(cmyk.y, 1), prozent(cmyk.k, 1));
     const QString labText = drei(QStringLiteral("lab"), zahl(lab.a, 2), zahl(lab.b, 2), zahl(lab.c, 2));
     const QString lchText = drei(QStringLiteral("lch"), zahl(lch.a, 2), zahl(lch.b, 2), zahl(lch.c, 2));
-    const QString okText = drei(QStringLiteral("oklab"), zahl(ok.a, 4), zahl(ok.b, 4), zahl(ok.c, 4));
-    const QString okchText = drei(QStringLiteral("oklch"), zahl(okch.a, 4), zahl(okch.b, 4), zahl(okch.c, 2));
+    // Enough digits that every 8-bit colour's text converts back to that colour
+    // (four decimals miss some, #00FFFF among them).
+    const QString okText = drei(QStringLiteral("oklab"), zahl(ok.a, 5), zahl(ok.b, 5), zahl(ok.c, 5));
+    const QString okchText = drei(QStringLiteral("oklch"), zahl(okch.a, 5), zahl(okch.b, 5), zahl(okch.c, 3));
     return {
         {QStringLiteral("Hex"), hex, hex},
         {QStringLiteral("RGB"), rgb, rgb},

@@ -10,15 +10,12 @@ using Matrix = std::array<std::array<double, 3>, 3>;
 
 // Machado, Oliveira and Fernandes (2009), "A Physiologically-based Model for
 // Simulation of Color Vision Deficiency", severity 1.0, for linear sRGB.
-constexpr Matrix protanMatrix{{{0.152286, 1.052583, -0.204868},
-                               {0.114503, 0.786281, 0.099216},
-                               {-0.003882, -0.048116, 1.051998}}};
-constexpr Matrix deutanMatrix{{{0.367322, 0.860646, -0.227968},
-                               {0.280085, 0.672501, 0.047413},
-                               {-0.011820, 0.042940, 0.968881}}};
-constexpr Matrix tritanMatrix{{{1.255528, -0.076749, -0.178779},
-                               {-0.078411, 0.930809, 0.147602},
-                               {0.004733, 0.691367, 0.303900}}};
+constexpr Matrix protanMatrix{
+    {{0.152286, 1.052583, -0.204868}, {0.114503, 0.786281, 0.099216}, {-0.003882, -0.048116, 1.051998}}};
+constexpr Matrix deutanMatrix{
+    {{0.367322, 0.860646, -0.227968}, {0.280085, 0.672501, 0.047413}, {-0.011820, 0.042940, 0.968881}}};
+constexpr Matrix tritanMatrix{
+    {{1.255528, -0.076749, -0.178779}, {-0.078411, 0.930809, 0.147602}, {0.004733, 0.691367, 0.303900}}};
 
 double decode(double v)
 {
@@ -48,7 +45,8 @@ const Tabellen& tabellen()
 QRgb mitMatrix(const Matrix& m, QRgb c)
 {
     const Tabellen& t = tabellen();
-    const double lin[3] = {t.linear[static_cast<std::size_t>(qRed(c))], t.linear[static_cast<std::size_t>(qGreen(c))],
+    const double lin[3] = {t.linear[static_cast<std::size_t>(qRed(c))],
+                           t.linear[static_cast<std::size_t>(qGreen(c))],
                            t.linear[static_cast<std::size_t>(qBlue(c))]};
     int aus[3];
     for (std::size_t i = 0; i < 3; ++i)
@@ -68,8 +66,8 @@ int linearZuSrgb(double linear)
     if (!(linear > 0.0)) // NaN too
         return 0;
     const auto& s = tabellen().schwellen;
-    return static_cast<int>(std::upper_bound(s.begin(), s.end(), linear, [](double v, double t) { return v < t; }) -
-                            s.begin());
+    return static_cast<int>(
+        std::upper_bound(s.begin(), s.end(), linear, [](double v, double t) { return v < t; }) - s.begin());
 }
 
 QRgb protanopie(QRgb c)
@@ -90,8 +88,8 @@ QRgb tritanopie(QRgb c)
 // Rec. 709 relative luminance of the linear colour, shown as grey.
 QRgb achromatopsie(QRgb c)
 {
-    const double y = 0.2126 * srgbZuLinear(qRed(c)) + 0.7152 * srgbZuLinear(qGreen(c)) +
-                     0.0722 * srgbZuLinear(qBlue(c));
+    const double y =
+        0.2126 * srgbZuLinear(qRed(c)) + 0.7152 * srgbZuLinear(qGreen(c)) + 0.0722 * srgbZuLinear(qBlue(c));
     const int g = linearZuSrgb(y);
     return qRgba(g, g, g, qAlpha(c));
 }
@@ -111,29 +109,4 @@ QRgb simuliert(Farbsehen kind, QRgb c)
         return achromatopsie(c);
     }
     return c;
-}
-
-QImage simuliert(Farbsehen kind, const QImage& bild)
-{
-    if (kind == Farbsehen::normal || bild.isNull())
-        return bild;
-    const QImage::Format format = bild.format();
-    const bool vormultipliziert = format == QImage::Format_ARGB32_Premultiplied;
-    QImage aus = bild.convertToFormat(bild.hasAlphaChannel() ? QImage::Format_ARGB32 : QImage::Format_RGB32);
-    // Pictures repeat few colours; the last one is remembered.
-    QRgb letzteEin = 0;
-    QRgb letzteAus = simuliert(kind, letzteEin);
-    for (int y = 0; y < aus.height(); ++y) {
-        auto* zeile = reinterpret_cast<QRgb*>(aus.scanLine(y));
-        for (int x = 0; x < aus.width(); ++x) {
-            if (zeile[x] != letzteEin) {
-                letzteEin = zeile[x];
-                letzteAus = simuliert(kind, letzteEin);
-            }
-            zeile[x] = letzteAus;
-        }
-    }
-    if (vormultipliziert)
-        return aus.convertToFormat(QImage::Format_ARGB32_Premultiplied);
-    return format == QImage::Format_ARGB32 || format == QImage::Format_RGB32 ? aus : aus.convertToFormat(format);
 }

@@ -10,8 +10,8 @@
 enum class Farbsehen { normal, protanopie, deuteranopie, tritanopie, achromatopsie };
 
 inline constexpr std::array<Farbsehen, 5> alleFarbsehen{Farbsehen::normal, Farbsehen::protanopie,
-                                                       Farbsehen::deuteranopie, Farbsehen::tritanopie,
-                                                       Farbsehen::achromatopsie};
+                                                        Farbsehen::deuteranopie, Farbsehen::tritanopie,
+                                                        Farbsehen::achromatopsie};
 
 // sRGB transfer function: 0..255 to linear light 0..1, and back (clamped, rounded to nearest).
 double srgbZuLinear(int v);
@@ -27,4 +27,5 @@ QRgb achromatopsie(QRgb c);
 QRgb simuliert(Farbsehen kind, QRgb c);
 
 // A picture as `kind` sees it; premultiplied pictures stay premultiplied.
+// In tinctora_core_gui (ColourVisionPicture.cpp).
 QImage simuliert(Farbsehen kind, const QImage& bild);

@@ -85,7 +85,7 @@ QString kontrastMatrixText(const KontrastMatrix& m, const QString& ecke, const Q
     return text;
 }
 
-QString kontrastListe(std::span<const QRgb> farben)
+QString kontrastListe(std::span<const QRgb> farben, const QString& kopf)
 {
     std::vector<QRgb> verschieden;
     for (QRgb c : farben) {
@@ -93,7 +93,7 @@ QString kontrastListe(std::span<const QRgb> farben)
         if (std::find(verschieden.begin(), verschieden.end(), rgb) == verschieden.end())
             verschieden.push_back(rgb);
     }
-    QString text = QStringLiteral("text\tbackground\tWCAG ratio\tAPCA Lc\n");
+    QString text = kopf + QLatin1Char('\n');
     for (QRgb t : verschieden)
         for (QRgb h : verschieden) {
             if (t == h)

@@ -34,10 +34,11 @@ QString lcText(double lc, QChar dezimal = QLatin1Char('.'));
 QString kontrastMatrixText(const KontrastMatrix& m, const QString& ecke, const QString& verhaeltnisKopf,
                            const QString& lcKopf, QChar dezimal = QLatin1Char('.'));
 
-// The command line's contrast listing: a head line, then one tab-separated
-// line (text hex, background hex, ratio, Lc) per ordered pair of distinct
-// colours, in the order the colours first occur. Each line ends in "\n".
-QString kontrastListe(std::span<const QRgb> farben);
+// The command line's contrast listing: the head line `kopf` (in the interface
+// language), then one tab-separated line (text hex, background hex, ratio, Lc)
+// per ordered pair of distinct colours, in the order the colours first occur.
+// Each line ends in "\n".
+QString kontrastListe(std::span<const QRgb> farben, const QString& kopf);
 
 // Colours from "#RRGGBB" texts (spaces around them allowed). When one is not a
 // colour: nothing, and that text in `fehler`.

@@ -48,16 +48,6 @@ QString jsonText(const QString& t)
     return r;
 }
 
-// Token and group names may not hold ".", "{" or "}" nor start with "$".
-QString tokenName(QString name)
-{
-    name.remove(QLatin1Char('.')).remove(QLatin1Char('{')).remove(QLatin1Char('}'));
-    while (name.startsWith(QLatin1Char('$')))
-        name.remove(0, 1);
-    name = name.simplified();
-    return name.isEmpty() ? QStringLiteral("color") : name;
-}
-
 // Identifiers of one file, each once: a repeated one gets "-2", "-3", ...
 class Eindeutig
 {
@@ -120,9 +110,10 @@ QString zahl(double v)
     return QString::number(v, 'g', 6);
 }
 
-QString tokenText(const QString& name, QRgb c, const QString& einzug)
+QString tokenText(const QString& name, const QString& beschreibung, QRgb c, const QString& einzug)
 {
     return einzug + QStringLiteral("\"%1\": {\n").arg(jsonText(name)) + einzug +
+           QStringLiteral("  \"$description\": \"%1\",\n").arg(jsonText(beschreibung)) + einzug +
            QStringLiteral("  \"$type\": \"color\",\n") + einzug +
            QStringLiteral(
                "  \"$value\": {\"colorSpace\": \"srgb\", \"components\": [%1, %2, %3], \"hex\": \"%4\"}\n")
@@ -188,13 +179,18 @@ QByteArray gplDatei(const Palette& p, const QString& titel)
     return t.toUtf8();
 }
 
+// One palette is plain colour blocks: simple readers take a group's end for a
+// colour. The two halves of a fixed display keep a group each.
 QByteArray aseDatei(const Palette& p)
 {
     QByteArray bloecke;
     quint32 anzahl = 0;
+    const bool mitGruppe = p.groups.size() > 1;
     for (const PaletteGroup& g : p.groups) {
-        aseBlock(bloecke, 0xC001, aseName(g.name));
-        ++anzahl;
+        if (mitGruppe) {
+            aseBlock(bloecke, 0xC001, aseName(g.name));
+            ++anzahl;
+        }
         for (const PaletteEntry& e : g.entries) {
             QByteArray inhalt = aseName(e.name);
             inhalt.append("RGB ", 4);
@@ -205,8 +201,10 @@ QByteArray aseDatei(const Palette& p)
             aseBlock(bloecke, 0x0001, inhalt);
             ++anzahl;
         }
-        aseBlock(bloecke, 0xC002, {});
-        ++anzahl;
+        if (mitGruppe) {
+            aseBlock(bloecke, 0xC002, {});
+            ++anzahl;
+        }
     }
     QByteArray d("ASEF", 4);
     u16(d, 1);
@@ -251,6 +249,8 @@ QByteArray scssDatei(const Palette& p, const QString& titel)
     return t.toUtf8();
 }
 
+// Names as the CSS and Sass files have them, so tools that make code of the
+// token paths (Style Dictionary) get identifiers; the full name is the description.
 QByteArray tokensDatei(const Palette& p)
 {
     const bool mitGruppe = p.groups.size() > 1;
@@ -261,10 +261,11 @@ QByteArray tokensDatei(const Palette& p)
         QStringList tokens;
         Eindeutig namen;
         for (const PaletteEntry& e : g.entries)
-            tokens << tokenText(namen(tokenName(e.name)), e.rgb, einzug);
+            tokens << tokenText(namen(bezeichner(e.name)), e.name.simplified(), e.rgb, einzug);
         const QString inhalt = tokens.join(QStringLiteral(",\n"));
-        gruppen << (mitGruppe ? QStringLiteral("  \"%1\": {\n%2\n  }")
-                                    .arg(jsonText(gruppenNamen(tokenName(g.name))), inhalt)
+        gruppen << (mitGruppe ? QStringLiteral("  \"%1\": {\n    \"$description\": \"%2\",\n%3\n  }")
+                                    .arg(jsonText(gruppenNamen(bezeichner(g.name))),
+                                         jsonText(g.name.simplified()), inhalt)
                               : inhalt);
     }
     return (QStringLiteral("{\n") + gruppen.join(QStringLiteral(",\n")) + QStringLiteral("\n}\n")).toUtf8();

@@ -327,6 +327,20 @@ enum class Txt : int {
     fensterFehlt,
     cliNichtErstellt,
     cliBildOhneSchrift,
+    // Command line: help notes, its contrast head line, why a read or write failed, value names
+    cliHinweise,
+    cliKontrastKopf,
+    cliZielIstQuelle,
+    cliAusgabeFehlgeschlagen,
+    grundZuGross,
+    grundKeinPlatz,
+    grundKeinRecht,
+    grundNurLesbar,
+    grundFehlt,
+    grundNichtOffen,
+    cliWertAusgabe,
+    cliWertFormat,
+    cliWertDatei,
 
     // Undo, redo and the history
     undo,

@@ -7,11 +7,13 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QRegularExpression>
 #include <QXmlStreamReader>
 #include <QtEndian>
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstring>
 
 namespace
@@ -75,6 +77,8 @@ Palette aseLesen(const QByteArray& d)
         if (typ == 0xC001) {
             p.groups.append({l.name(), {}});
         } else if (typ == 0x0001) {
+            if (p.groups.isEmpty())
+                p.groups.append(PaletteGroup{}); // colours outside any group
             const QString name = l.name();
             EXPECT_EQ(d.mid(l.pos, 4), QByteArray("RGB "));
             l.pos += 4;
@@ -112,19 +116,20 @@ TEST(PaletteWriters, GimpPaletteIsNamedColumnsOfChannelsThenTheName)
                                   "Linke Hälfte: 2. kl. Fläche"}));
 }
 
-TEST(PaletteWriters, SwatchExchangeHasOneGroupPerHalfAndFloatChannels)
+TEST(PaletteWriters, SwatchExchangeGroupsOnlyTheHalvesOfAFixedDisplay)
 {
+    // One palette: plain colour blocks, no group a simple reader would take for a colour.
     const Palette p{{{QStringLiteral("G"), {{QStringLiteral("Rot"), qRgb(255, 0, 0)}}}}};
     const QByteArray soll = QByteArray::fromHex("41534546"
                                                 "00010000"
-                                                "00000003"
-                                                "c001 00000006 0002 0047 0000"
+                                                "00000001"
                                                 "0001 0000001c 0004 0052 006f 0074 0000 52474220"
-                                                "3f800000 00000000 00000000 0002"
-                                                "c002 00000000");
+                                                "3f800000 00000000 00000000 0002");
     EXPECT_EQ(aseDatei(p).toHex(), soll.toHex());
     EXPECT_EQ(aseLesen(aseDatei(fixiert())), fixiert());
-    EXPECT_EQ(aseLesen(aseDatei(einzeln())), einzeln());
+    Palette ohneGruppe = einzeln();
+    ohneGruppe.groups[0].name.clear();
+    EXPECT_EQ(aseLesen(aseDatei(einzeln())), ohneGruppe);
 }
 
 TEST(PaletteWriters, LibreOfficeTableNamesEachColourOnce)
@@ -170,39 +175,61 @@ TEST(PaletteWriters, DesignTokensAreColourTokensInSrgb)
 {
     const QByteArray soll =
         "{\n"
-        "  \"Big field\": {\n"
+        "  \"big-field\": {\n"
+        "    \"$description\": \"Big field\",\n"
         "    \"$type\": \"color\",\n"
         "    \"$value\": {\"colorSpace\": \"srgb\", \"components\": [0.854902, 0.145098, "
         "0.113725], \"hex\": \"#da251d\"}\n"
         "  },\n"
-        "  \"Small field right-hand side\": {\n"
+        "  \"small-field-right-hand-side\": {\n"
+        "    \"$description\": \"Small field right-hand side\",\n"
         "    \"$type\": \"color\",\n"
         "    \"$value\": {\"colorSpace\": \"srgb\", \"components\": [0, 0.572549, 0.552941], "
         "\"hex\": \"#00928d\"}\n"
         "  }\n"
         "}\n";
     EXPECT_EQ(tokensDatei(einzeln()), soll);
+}
 
+// Style Dictionary makes JavaScript and Sass names of the token paths: every
+// group and token name is an identifier (no leading digit), the full name its description.
+TEST(PaletteWriters, DesignTokenNamesAreIdentifiersWithTheFullNameAsDescription)
+{
     QJsonParseError fehler{};
     const QJsonDocument doc = QJsonDocument::fromJson(tokensDatei(fixiert()), &fehler);
     ASSERT_EQ(fehler.error, QJsonParseError::NoError) << fehler.errorString().toStdString();
+    const QRegularExpression bezeichnerMuster(QStringLiteral("^[a-z][a-z0-9]*(-[a-z0-9]+)*$"));
     const Palette p = fixiert();
-    for (const PaletteGroup& g : p.groups) {
-        // Token names may not hold ".".
-        const QJsonObject gruppe = doc.object().value(QString(g.name).remove('.')).toObject();
-        ASSERT_EQ(gruppe.size(), g.entries.size());
-        for (const PaletteEntry& e : g.entries) {
-            const QJsonObject token = gruppe.value(QString(e.name).remove('.')).toObject();
-            EXPECT_EQ(token.value("$type").toString(), QStringLiteral("color"));
-            const QJsonObject wert = token.value("$value").toObject();
+    const QJsonObject wurzel = doc.object();
+    ASSERT_EQ(wurzel.size(), p.groups.size());
+    for (auto gruppe = wurzel.begin(); gruppe != wurzel.end(); ++gruppe) {
+        EXPECT_TRUE(bezeichnerMuster.match(gruppe.key()).hasMatch()) << gruppe.key().toStdString();
+        const QJsonObject tokens = gruppe.value().toObject();
+        const auto g = std::find_if(p.groups.begin(), p.groups.end(), [&](const PaletteGroup& x) {
+            return x.name == tokens.value("$description").toString();
+        });
+        ASSERT_NE(g, p.groups.end()) << gruppe.key().toStdString();
+        QStringList beschreibungen;
+        for (auto token = tokens.begin(); token != tokens.end(); ++token) {
+            if (token.key() == QLatin1String("$description"))
+                continue;
+            EXPECT_TRUE(bezeichnerMuster.match(token.key()).hasMatch()) << token.key().toStdString();
+            const QJsonObject t = token.value().toObject();
+            EXPECT_EQ(t.value("$type").toString(), QStringLiteral("color"));
+            const QJsonObject wert = t.value("$value").toObject();
             EXPECT_EQ(wert.value("colorSpace").toString(), QStringLiteral("srgb"));
             const QJsonArray k = wert.value("components").toArray();
             ASSERT_EQ(k.size(), 3);
-            EXPECT_EQ(qRgb(qRound(k[0].toDouble() * 255), qRound(k[1].toDouble() * 255),
-                           qRound(k[2].toDouble() * 255)),
-                      e.rgb);
-            EXPECT_EQ(QColor(wert.value("hex").toString()).rgb(), e.rgb);
+            const QRgb rgb = qRgb(qRound(k[0].toDouble() * 255), qRound(k[1].toDouble() * 255),
+                                  qRound(k[2].toDouble() * 255));
+            EXPECT_EQ(QColor(wert.value("hex").toString()).rgb(), rgb);
+            const QString name = t.value("$description").toString();
+            beschreibungen << name;
+            EXPECT_TRUE(std::any_of(g->entries.begin(), g->entries.end(), [&](const PaletteEntry& e) {
+                return e.name == name && e.rgb == rgb;
+            })) << name.toStdString();
         }
+        EXPECT_EQ(beschreibungen.size(), g->entries.size());
     }
 }
 

@@ -1,0 +1,230 @@
+#include "cli/CommandLineRun.h"
+
+#include "core/colour/Contrast.h"
+#include "core/documents/ContrastTable.h"
+#include "core/documents/OpenedFile.h"
+#include "core/documents/ValueExport.h"
+#include "core/export/PaletteWriters.h"
+#include "core/language/LanguageTable.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSet>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include <dirent.h>
+#include <fcntl.h>
+#include <unistd.h>
+
+namespace
+{
+
+const QString seeds = QStringLiteral(TINCTORA_TEST_DATA "/fuzz/settings_file/");
+
+GeoeffneteDatei geoeffnet(const QString& pfad)
+{
+    QFile f(pfad);
+    EXPECT_TRUE(f.open(QIODevice::ReadOnly));
+    std::optional<GeoeffneteDatei> d = dateiBerechnen(f, true);
+    EXPECT_TRUE(d);
+    return d.value_or(GeoeffneteDatei{});
+}
+
+const LanguageTable englisch = LanguageTable::forLanguage(Sprache::englisch);
+
+// Every name in the folder, as bytes: QDir would pass over names that are not UTF-8.
+QList<QByteArray> dateienIn(const QString& ordner)
+{
+    QList<QByteArray> namen;
+    if (DIR* d = ::opendir(QFile::encodeName(ordner).constData())) {
+        while (const dirent* e = ::readdir(d))
+            if (e->d_type != DT_DIR)
+                namen << QByteArray(e->d_name);
+        ::closedir(d);
+    }
+    std::sort(namen.begin(), namen.end());
+    return namen;
+}
+
+} // namespace
+
+TEST(CommandLine, ExportWritesTheFilesPaletteWithoutADisplay)
+{
+    QTemporaryDir ordner;
+    const QString quelle = seeds + QStringLiteral("seed-fixed-3-and-4-colour.tnfx");
+    const Lauf l = tinctora({QStringLiteral("--export"), QStringLiteral("x.gpl"), quelle}, ordner.path());
+    EXPECT_EQ(l.status, 0) << l.fehler.toStdString();
+    EXPECT_TRUE(l.fehler.isEmpty()) << l.fehler.toStdString();
+    const Palette p = paletteAus(geoeffnet(quelle).zustand, englisch);
+    EXPECT_EQ(p.groups.size(), 2);
+    EXPECT_EQ(inhalt(ordner.filePath(QStringLiteral("x.gpl"))),
+              gplDatei(p, QStringLiteral("seed-fixed-3-and-4-colour")));
+    // Through a link the file it names is written; the link stays.
+    ASSERT_TRUE(QFile::link(QStringLiteral("x.gpl"), ordner.filePath(QStringLiteral("link.gpl"))));
+    ASSERT_TRUE(QFile::remove(ordner.filePath(QStringLiteral("x.gpl"))));
+    EXPECT_EQ(
+        tinctora({QStringLiteral("--export"), QStringLiteral("link.gpl"), quelle}, ordner.path()).status, 0);
+    EXPECT_TRUE(QFileInfo(ordner.filePath(QStringLiteral("link.gpl"))).isSymLink());
+    EXPECT_EQ(inhalt(ordner.filePath(QStringLiteral("x.gpl"))),
+              gplDatei(p, QStringLiteral("seed-fixed-3-and-4-colour")));
+
+    // --format wins over the name; a picture needs no display either, and no runtime folder.
+    QProcessEnvironment ohneLaufzeitordner = ohneAnzeige();
+    ohneLaufzeitordner.remove(QStringLiteral("XDG_RUNTIME_DIR"));
+    const Lauf bild = tinctora({QStringLiteral("--export"), QStringLiteral("bild.dat"),
+                                QStringLiteral("--format"), QStringLiteral("png"), quelle},
+                               ordner.path(), {}, ohneLaufzeitordner);
+    EXPECT_EQ(bild.status, 0) << bild.fehler.toStdString();
+    EXPECT_TRUE(bild.fehler.isEmpty()) << bild.fehler.toStdString();
+    EXPECT_TRUE(inhalt(ordner.filePath(QStringLiteral("bild.dat"))).startsWith("\x89PNG"));
+}
+
+// Usage errors exit 2, failures of reading or writing 1; one line each, nothing written.
+TEST(CommandLine, BadInputGivesOneLineItsExitStatusAndNoFile)
+{
+    QTemporaryDir ordner;
+    const QString kaputt = ordner.filePath(QStringLiteral("f.tnfx"));
+    QFile f(kaputt);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(QByteArray(150, '\x7f'));
+    f.close();
+    const QString gut = seeds + QStringLiteral("seed-unfixed-2-colour.tnfx");
+    struct Fall {
+        QStringList argumente;
+        int status;
+        QByteArray nennt;
+    };
+    const QList<Fall> faelle{
+        {{"--export", "x.ase", kaputt}, 1, "f.tnfx"},
+        {{"--export", "x.ase", "missing.tnfx"}, 1, "missing.tnfx"},
+        {{"--export", "/nonexistent-folder/x.ase", gut}, 1, "/nonexistent-folder/x.ase"},
+        {{"--export", "/nonexistent-folder/x.bmp", gut}, 2, "\".bmp\""},
+        {{"--export", "x.ase", "--format", "tiff", gut}, 2, "\"tiff\""},
+        {{"--export", "x.ase"}, 2, ""},
+        {{"--export", "x.ase", gut, gut}, 2, ""},
+        {{"--values", "--export"}, 2, "export"},
+        {{"--format", "ase", gut}, 2, "--export, --values, --contrast"},
+        {{"--expotr", "x.gpl", gut}, 2, "expotr"},
+        {{"-x", gut}, 2, "'x'"},
+        {{"--values", "--bogus", gut}, 2, "bogus"},
+        {{"-style", "fusion", "--values", gut}, 2, "style"},
+    };
+    for (const Fall& fall : faelle) {
+        SCOPED_TRACE(fall.argumente.join(' ').toStdString());
+        const Lauf l = tinctora(fall.argumente, ordner.path());
+        EXPECT_EQ(l.status, fall.status) << l.fehler.toStdString();
+        EXPECT_EQ(l.fehler.count('\n'), 1) << l.fehler.toStdString();
+        EXPECT_TRUE(l.fehler.contains(fall.nennt)) << l.fehler.toStdString();
+        EXPECT_FALSE(l.fehler.contains(TINCTORA_TEST_DATA)) << "names the extension, not the path";
+        EXPECT_TRUE(l.aus.isEmpty());
+        EXPECT_EQ(dateienIn(ordner.path()), QList<QByteArray>{"f.tnfx"});
+    }
+}
+
+// A mistyped option with a display would have opened the window and waited.
+TEST(CommandLine, AMistypedOptionNeverOpensTheWindow)
+{
+    QTemporaryDir ordner;
+    QProcessEnvironment mitAnzeige = ohneAnzeige();
+    mitAnzeige.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    const QString gut = seeds + QStringLiteral("seed-unfixed-2-colour.tnfx");
+    for (const QStringList& argumente : {QStringList{"--expotr", "x.gpl", gut}, QStringList{"-", gut}}) {
+        const Lauf l = tinctora(argumente, ordner.path(), {}, mitAnzeige);
+        EXPECT_EQ(l.status, 2) << l.fehler.toStdString();
+        EXPECT_EQ(l.fehler.count('\n'), 1) << l.fehler.toStdString();
+        EXPECT_TRUE(dateienIn(ordner.path()).isEmpty());
+    }
+    // "--" ends the options: a file whose name begins with "-" is still a file.
+    ASSERT_TRUE(QFile::copy(gut, ordner.filePath(QStringLiteral("-f.tnfx"))));
+    const Lauf l = tinctora({"--values", "--", "-f.tnfx"}, ordner.path());
+    EXPECT_EQ(l.status, 0) << l.fehler.toStdString();
+    EXPECT_EQ(QString::fromUtf8(l.aus).replace('\n', "\r\n"),
+              zustandWerteText(geoeffnet(gut).zustand, englisch) + "\r\n");
+}
+
+TEST(CommandLine, ExportRefusesToWriteOverItsOwnInput)
+{
+    QTemporaryDir ordner;
+    const QString quelle = ordner.filePath(QStringLiteral("same.tnfx"));
+    ASSERT_TRUE(QFile::copy(seeds + QStringLiteral("seed-unfixed-2-colour.tnfx"), quelle));
+    const QByteArray vorher = inhalt(quelle);
+    ASSERT_TRUE(QFile::link(quelle, ordner.filePath(QStringLiteral("link.gpl"))));
+    ASSERT_EQ(::link(QFile::encodeName(quelle).constData(),
+                     QFile::encodeName(ordner.filePath(QStringLiteral("hard.gpl"))).constData()),
+              0);
+    for (const QStringList& argumente :
+         {QStringList{"--export", "same.tnfx", "--format", "gpl", "same.tnfx"},
+          QStringList{"--export", "./sub/../same.tnfx", "--format", "gpl", quelle},
+          QStringList{"--export", "link.gpl", "same.tnfx"},
+          QStringList{"--export", "hard.gpl", "same.tnfx"}}) {
+        SCOPED_TRACE(argumente.join(' ').toStdString());
+        QDir(ordner.path()).mkdir(QStringLiteral("sub"));
+        const Lauf l = tinctora(argumente, ordner.path());
+        EXPECT_EQ(l.status, 1);
+        EXPECT_EQ(l.fehler.count('\n'), 1) << l.fehler.toStdString();
+        EXPECT_EQ(inhalt(quelle), vorher);
+    }
+}
+
+// Names reach the file system as the bytes given, whatever the locale.
+TEST(CommandLine, FileNamesAreBytesInEveryLocale)
+{
+    QTemporaryDir ordner;
+    const QByteArray eingabe = QFile::encodeName(ordner.path()) + "/in\xff.tnfx";
+    const QByteArray daten = inhalt(seeds + QStringLiteral("seed-unfixed-2-colour.tnfx"));
+    const int fd = ::open(eingabe.constData(), O_WRONLY | O_CREAT, 0644);
+    ASSERT_GE(fd, 0);
+    ASSERT_EQ(::write(fd, daten.constData(), static_cast<std::size_t>(daten.size())), daten.size());
+    ::close(fd);
+    for (const char* locale : {"C", "C.UTF-8"}) {
+        SCOPED_TRACE(locale);
+        QProcessEnvironment env = ohneAnzeige();
+        env.insert(QStringLiteral("LC_ALL"), QLatin1String(locale));
+        const Lauf l = tinctora({}, ordner.path(),
+                                QStringLiteral("exec \"$0\" --export \"$(printf 'out\\351.gpl')\" "
+                                               "\"$(printf 'in\\377.tnfx')\""),
+                                env);
+        EXPECT_EQ(l.status, 0) << l.fehler.toStdString();
+        const QByteArray ausgabe = QFile::encodeName(ordner.path()) + "/out\xe9.gpl";
+        EXPECT_EQ(::access(ausgabe.constData(), F_OK), 0) << "written under the exact name";
+        ::unlink(ausgabe.constData());
+        EXPECT_EQ(dateienIn(ordner.path()), QList<QByteArray>{"in\xff.tnfx"}) << "no other name was made";
+    }
+    ::unlink(eingabe.constData());
+}
+
+TEST(CommandLine, ContrastListsEveryOrderedPairOfDistinctShownColours)
+{
+    QTemporaryDir ordner;
+    const QString quelle = seeds + QStringLiteral("seed-fixed-3-and-4-colour.tnfx");
+    const Lauf l = tinctora({QStringLiteral("--contrast"), quelle}, ordner.path());
+    EXPECT_EQ(l.status, 0) << l.fehler.toStdString();
+    EXPECT_TRUE(l.fehler.isEmpty()) << l.fehler.toStdString();
+
+    QSet<QString> verschieden;
+    for (const PaletteGroup& g : paletteAus(geoeffnet(quelle).zustand, englisch).groups)
+        for (const PaletteEntry& e : g.entries)
+            verschieden.insert(hexFarbe(e.rgb));
+    const qsizetype n = verschieden.size();
+    ASSERT_GE(n, 4);
+    const QStringList zeilen = QString::fromUtf8(l.aus).split(QLatin1Char('\n'));
+    ASSERT_EQ(zeilen.size(), 1 + n * (n - 1) + 1) << "head, the pairs, and the end of the last line";
+    EXPECT_EQ(zeilen.front(), QStringLiteral("text\tbackground\tWCAG ratio\tAPCA Lc"));
+    EXPECT_TRUE(zeilen.back().isEmpty());
+    QSet<QString> paare;
+    for (qsizetype i = 1; i + 1 < zeilen.size(); ++i) {
+        const QStringList f = zeilen[i].split(QLatin1Char('\t'));
+        ASSERT_EQ(f.size(), 4) << zeilen[i].toStdString();
+        EXPECT_TRUE(verschieden.contains(f[0]) && verschieden.contains(f[1]) && f[0] != f[1]);
+        EXPECT_EQ(f[2],
+                  verhaeltnisText(kontrastVerhaeltnis(farbenAusHex({f[0]})[0], farbenAusHex({f[1]})[0])));
+        EXPECT_EQ(f[3], lcText(apcaLc(farbenAusHex({f[0]})[0], farbenAusHex({f[1]})[0])));
+        paare.insert(f[0] + f[1]);
+    }
+    EXPECT_EQ(paare.size(), n * (n - 1));
+}
