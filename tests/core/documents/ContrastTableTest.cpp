@@ -41,7 +41,7 @@ TEST(ContrastTable, MatrixTextIsTabSeparatedWithTextColoursAsRows)
     EXPECT_TRUE(zeilen[2].endsWith(QStringLiteral("\t\t")));
 }
 
-// Item: the German interface writes decimal commas, also in what it copies; the command line keeps the point.
+// The German interface writes decimal commas, also in what it copies; the command line keeps the point.
 TEST(ContrastTable, GermanTextsWriteADecimalComma)
 {
     EXPECT_EQ(verhaeltnisText(4.6789, QLatin1Char(',')), QStringLiteral("4,68"));
@@ -52,7 +52,7 @@ TEST(ContrastTable, GermanTextsWriteADecimalComma)
                            QStringLiteral("Lc"), QLatin1Char(','));
     EXPECT_TRUE(text.contains(QStringLiteral("#767676\t4,54\t")));
     EXPECT_FALSE(text.contains(QLatin1Char('.')));
-    EXPECT_TRUE(kontrastListe(farben).contains(QStringLiteral("\t4.54\t")));
+    EXPECT_TRUE(kontrastListe(farben, QStringLiteral("Schrift")).contains(QStringLiteral("\t4.54\t")));
 }
 
 TEST(ContrastTable, HexTextsAreReadOrRejected)

@@ -188,7 +188,7 @@ TEST(WindowLayoutPlacement, LostOrDegenerateWindowFallsBackToTheDefault)
     EXPECT_EQ(sichtbarePlatzierung(QRect(0, 0, 988, 728), versetzt), QRect(1920, 0, 988, 728));
 }
 
-// Item: a placement larger than the available area is shrunk and moved into it,
+// A placement larger than the available area is shrunk and moved into it,
 // frame included, the stored one and the default alike.
 TEST(WindowLayoutPlacement, APlacementThatDoesNotFitIsMovedAndShrunkIntoTheScreen)
 {

@@ -95,7 +95,7 @@ TEST(TfRegistryForm, WithoutAStoredLanguageTheSessionsLocaleChooses)
     EXPECT_TRUE(blick->writes().isEmpty());
 }
 
-// Item: the language chosen in the program, stored under its own key; "as the desktop"
+// The language chosen in the program, stored under its own key; "as the desktop"
 // leaves "TNVersion" first, then the locale.
 TEST(TfRegistryForm, TheChosenLanguageDecidesTheNextStart)
 {

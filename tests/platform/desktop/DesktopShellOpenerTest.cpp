@@ -24,7 +24,7 @@ QString oeffner(const QTemporaryDir& ordner, int status)
 
 } // namespace
 
-// Item: a desktop without a browser starts xdg-open, which fails only afterwards; the
+// A desktop without a browser starts xdg-open, which fails only afterwards; the
 // failure reaches the caller.
 TEST(DesktopShellOpener, AHelperThatFindsNoBrowserIsReportedAndOneThatShowsThePageIsNot)
 {

@@ -142,7 +142,7 @@ TEST_F(EinstellungenTest, TheWebSiteLinkOpensThroughTheShell)
     }
 }
 
-// Item: the language is chosen here; OK keeps the choice for the next start, Cancel does not.
+// The language is chosen here; OK keeps the choice for the next start, Cancel does not.
 TEST_F(EinstellungenTest, TheLanguagePageChoosesTheLanguageOfTheNextStart)
 {
     for (const auto& [tasten, wahl] : {std::pair{0, pref::SprachWahl::deutsch},

@@ -19,7 +19,7 @@
 
 #include <gtest/gtest.h>
 
-// Item: the Color Formats, intermediate values and Contrast windows show all their
+// The Color Formats, intermediate values and Contrast windows show all their
 // text, in both languages, and take the size their content needs, up to the screen.
 
 namespace

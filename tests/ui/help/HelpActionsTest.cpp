@@ -199,7 +199,7 @@ TEST(HelpActions, AltF1OpensTheStartPage)
     EXPECT_TRUE(h.viewer->aufrufe().isEmpty()); // Alt+F1 is not F1
 }
 
-// Item: with no browser the desktop opens nothing; the user is told, in the interface language.
+// With no browser the desktop opens nothing; the user is told, in the interface language.
 TEST(HelpActions, ATutorialPageTheDesktopCannotOpenIsReported)
 {
     QTemporaryDir ordner;

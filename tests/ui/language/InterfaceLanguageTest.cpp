@@ -47,7 +47,7 @@ QString labelText(const QFileDialog& d, const char* name)
 
 } // namespace
 
-// Item: Qt's own dialogs speak the interface language.
+// Qt's own dialogs speak the interface language.
 TEST(InterfaceLanguage, GermanCloseQuestionAndFileDialogUseQtsGermanTexts)
 {
     WindowFixture f(deutsch);
@@ -83,7 +83,7 @@ TEST(InterfaceLanguage, GermanCloseQuestionAndFileDialogUseQtsGermanTexts)
                                   QStringLiteral("Abbrechen")}));
 }
 
-// Item: Alt+menu letter then an entry's letter runs one entry. Shared letters are
+// Alt+menu letter then an entry's letter runs one entry. Shared letters are
 // allowed only where both captions are given ones (not ours).
 TEST(InterfaceLanguage, EveryMenuGivesEachEntryItsOwnLetter)
 {

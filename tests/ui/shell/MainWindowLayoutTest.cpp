@@ -311,7 +311,7 @@ TEST(MainWindowLayout, ClosingTheBackgroundListLeavesTheTrackBarsAsTheyWere)
     EXPECT_FALSE(w.TrackBar3->isEnabled());
 }
 
-// Item: on a small screen the default placement (988 x 728) would put the status bar
+// On a small screen the default placement (988 x 728) would put the status bar
 // below the screen's edge; the window is shrunk into the screen instead.
 TEST(MainWindowLayout, TheDefaultPlacementFitsSmallScreens)
 {
