@@ -91,13 +91,13 @@ double hueError(QRgb c, double hue)
 // Rounding each channel to the nearest 8-bit value can turn the hue of a dark
 // colour by several degrees; then the one of the eight 8-bit colours around
 // it that reaches the target and keeps the hue best is taken.
-QRgb gridColour(double lightness, const OkLch& colour, const GamutMapping& mapping, double target,
-                const Measure& measure)
+QRgb gridColour(double lightness, QRgb rounded, const OkLch& colour, const GamutMapping& mapping,
+                double target, const Measure& measure)
 {
-    const Tripel linear = mapping.hueKeepingLinear(lightness);
-    QRgb best = rgbFromLinearSrgb(linear);
+    QRgb best = rounded;
     if (colour.c <= 0.02 || okLchFromRgb(best).c <= 0.02 || hueError(best, colour.h) <= 1.0)
         return best;
+    const Tripel linear = mapping.hueKeepingLinear(lightness);
     const auto floorOf = [](double v) {
         const double e = v <= 0.0031308 ? 12.92 * v : 1.055 * std::pow(v, 1 / 2.4) - 0.055;
         return std::clamp(static_cast<int>(std::floor(e * 255)), 0, 254);
@@ -111,10 +111,10 @@ QRgb gridColour(double lightness, const OkLch& colour, const GamutMapping& mappi
     return best;
 }
 
-ScaleStep measured(double target, double lightness, const OkLch& colour, const GamutMapping& mapping,
-                   const Measure& measure, QRgb background)
+ScaleStep measured(double target, double lightness, QRgb rounded, const OkLch& colour,
+                   const GamutMapping& mapping, const Measure& measure, QRgb background)
 {
-    const QRgb step = gridColour(lightness, colour, mapping, target, measure);
+    const QRgb step = gridColour(lightness, rounded, colour, mapping, target, measure);
     return {target, true, step, lightness, kontrastVerhaeltnis(step, background), apcaLc(step, background)};
 }
 
@@ -124,36 +124,42 @@ ScaleStep measured(double target, double lightness, const OkLch& colour, const G
 // step past it, which usually closes the bracket to that step; a round that
 // does not halve the bracket is followed by a halving. Below a few grid steps
 // the levels only tell 8-bit steps apart, so the rest is halving.
+struct End {
+    double lightness;
+    QRgb colour;
+    double level;
+};
 struct Bracket {
-    double good, bad;
-    double levelGood, levelBad;
+    End good, bad;
 };
 
 Bracket narrowed(Bracket b, double target, const Measure& measure, const GamutMapping& mapping)
 {
     constexpr double gridStep = 0.002;
     const double want = measure.targetLevel(target);
-    const double toBad = b.bad > b.good ? 1.0 : -1.0;
+    const double toBad = b.bad.lightness > b.good.lightness ? 1.0 : -1.0;
+    const auto width = [&] { return std::abs(b.bad.lightness - b.good.lightness); };
     const auto probeAt = [&](double x) {
-        const Probe p = measure.probe(stepAt(x, mapping), target);
-        (p.reaches ? b.good : b.bad) = x;
-        (p.reaches ? b.levelGood : b.levelBad) = p.level;
+        const QRgb c = stepAt(x, mapping);
+        const Probe p = measure.probe(c, target);
+        (p.reaches ? b.good : b.bad) = {x, c, p.level};
         return p.reaches;
     };
     bool guess = true;
-    while (std::abs(b.bad - b.good) > lightnessPrecision) {
-        const double width = std::abs(b.bad - b.good);
-        if (!guess || width <= 4 * gridStep || b.levelBad == b.levelGood) {
-            probeAt((b.good + b.bad) / 2);
+    while (width() > lightnessPrecision) {
+        const double before = width();
+        if (!guess || before <= 4 * gridStep || b.bad.level == b.good.level) {
+            probeAt((b.good.lightness + b.bad.lightness) / 2);
             guess = true;
             continue;
         }
-        const double share = std::clamp((want - b.levelGood) / (b.levelBad - b.levelGood), 0.0, 1.0);
-        const double x = b.good + std::clamp(share, 0.05, 0.95) * (b.bad - b.good);
+        const double share = std::clamp((want - b.good.level) / (b.bad.level - b.good.level), 0.0, 1.0);
+        const double x =
+            b.good.lightness + std::clamp(share, 0.05, 0.95) * (b.bad.lightness - b.good.lightness);
         const double past = x + (probeAt(x) ? gridStep : -gridStep) * toBad;
-        if ((past - b.good) * (b.bad - past) > 0)
+        if ((past - b.good.lightness) * (b.bad.lightness - past) > 0)
             probeAt(past);
-        guess = std::abs(b.bad - b.good) <= width / 2;
+        guess = width() <= before / 2;
     }
     return b;
 }
@@ -175,26 +181,26 @@ ColourScale contrastScale(QRgb colour, QRgb background, ContrastMethod method, Q
     const OkLch hue = okLchFromRgb(colour);
     const GamutMapping mapping(hue.c, hue.h);
     const double far = measure.darkSide() ? 0.0 : 1.0;
-    // Lightness known to miss the targets searched so far; a higher target misses it too.
-    double missed = 1.0 - far;
-    QRgb missedColour = stepAt(missed, mapping);
+    // Known to miss the targets searched so far; a higher target misses it too.
+    End missed{1.0 - far, stepAt(1.0 - far, mapping), 0};
+    const QRgb farColour = stepAt(far, mapping);
     ColourScale scale{qRgb(qRed(colour), qGreen(colour), qBlue(colour)), {}};
     for (double target : targets) {
-        if (!measure.reaches(stepAt(far, mapping), target)) {
+        const Probe atFar = measure.probe(farColour, target);
+        if (!atFar.reaches) {
             scale.steps.append({target, false, 0, 0, 0, 0});
             continue;
         }
-        double good = missed;
-        const Probe atMissed = measure.probe(missedColour, target);
+        End good = missed;
+        const Probe atMissed = measure.probe(missed.colour, target);
         if (!atMissed.reaches) {
             const Bracket b =
-                narrowed({far, missed, measure.probe(stepAt(far, mapping), target).level, atMissed.level},
+                narrowed({{far, farColour, atFar.level}, {missed.lightness, missed.colour, atMissed.level}},
                          target, measure, mapping);
             good = b.good;
             missed = b.bad;
-            missedColour = stepAt(missed, mapping);
         }
-        scale.steps.append(measured(target, good, hue, mapping, measure, background));
+        scale.steps.append(measured(target, good.lightness, good.colour, hue, mapping, measure, background));
     }
     return scale;
 }
