@@ -2,6 +2,7 @@
 
 #include "cli/Arguments.h"
 #include "cli/NamedFiles.h"
+#include "cli/ScaleReports.h"
 #include "core/documents/ContrastTable.h"
 #include "core/documents/OpenedFile.h"
 #include "core/documents/Palette.h"
@@ -35,16 +36,16 @@ enum Status { ok = 0, fehlgeschlagen = 1, falscheEingabe = 2 };
 struct Bericht {
     const char* name;
     Txt beschreibung;
-    QString (*text)(const GeoeffneteDatei& datei, const LanguageTable& t);
+    QString (*text)(const GeoeffneteDatei& datei, const ScaleRequest& scales, const LanguageTable& t);
 };
 
-QString werteBericht(const GeoeffneteDatei& d, const LanguageTable& t)
+QString werteBericht(const GeoeffneteDatei& d, const ScaleRequest&, const LanguageTable& t)
 {
     return zustandWerteText(d.zustand, t);
 }
 
 // Every shown colour, both halves of a fixed display, in display order.
-QString kontrastBericht(const GeoeffneteDatei& d, const LanguageTable& t)
+QString kontrastBericht(const GeoeffneteDatei& d, const ScaleRequest&, const LanguageTable& t)
 {
     std::vector<QRgb> farben;
     for (const PaletteGroup& g : paletteAus(d.zustand, t).groups)
@@ -53,13 +54,29 @@ QString kontrastBericht(const GeoeffneteDatei& d, const LanguageTable& t)
     return kontrastListe(farben, t.text(Txt::cliKontrastKopf));
 }
 
-constexpr std::array<Bericht, 2> berichte{{
+QString scalesBericht(const GeoeffneteDatei& d, const ScaleRequest& scales, const LanguageTable& t)
+{
+    return scalesReport(paletteColours(paletteAus(d.zustand, t)), scales, t.text(Txt::cliScalesHead));
+}
+
+QString cvdBericht(const GeoeffneteDatei& d, const ScaleRequest&, const LanguageTable& t)
+{
+    return confusedPairsReport(paletteColours(paletteAus(d.zustand, t)));
+}
+
+const QString scalesName = QStringLiteral("scales");
+
+constexpr std::array<Bericht, 4> berichte{{
     {"values", Txt::cliWerte, werteBericht},
     {"contrast", Txt::cliKontrast, kontrastBericht},
+    {"scales", Txt::cliScales, scalesBericht},
+    {"cvd", Txt::cliColourVision, cvdBericht},
 }};
 
 const QString exportName = QStringLiteral("export");
 const QString formatName = QStringLiteral("format");
+const QString backgroundName = QStringLiteral("background");
+const QString targetsName = QStringLiteral("targets");
 constexpr std::array<const char*, 5> generalOptions{"h", "help", "help-all", "v", "version"};
 
 struct Optionen {
@@ -67,6 +84,8 @@ struct Optionen {
     QCommandLineOption version;
     QCommandLineOption exportOption;
     QCommandLineOption formatOption;
+    QCommandLineOption backgroundOption;
+    QCommandLineOption targetsOption;
 };
 
 // Without a table the descriptions stay empty: enough to find the format.
@@ -78,14 +97,19 @@ Optionen optionenAnlegen(QCommandLineParser& parser, const LanguageTable* t)
                                      text(Txt::cliHinweise));
     // A value name must not be empty, or the option takes no value.
     const auto valueName = [t](Txt id) { return t ? t->text(id) : QStringLiteral("x"); };
-    Optionen o{parser.addHelpOption(), parser.addVersionOption(),
+    Optionen o{parser.addHelpOption(),
+               parser.addVersionOption(),
                QCommandLineOption(exportName, text(Txt::cliExport), valueName(Txt::cliWertAusgabe)),
                QCommandLineOption(formatName, t ? t->text(Txt::cliFormat).arg(formatNamen()) : QString(),
-                                  valueName(Txt::cliWertFormat))};
+                                  valueName(Txt::cliWertFormat)),
+               QCommandLineOption(backgroundName, text(Txt::cliBackground), valueName(Txt::cliValueHex)),
+               QCommandLineOption(targetsName, text(Txt::cliTargets), valueName(Txt::cliValueTargets))};
     parser.addOption(o.exportOption);
     parser.addOption(o.formatOption);
     for (const Bericht& b : berichte)
         parser.addOption(QCommandLineOption(QLatin1String(b.name), text(b.beschreibung)));
+    parser.addOption(o.backgroundOption);
+    parser.addOption(o.targetsOption);
     parser.addPositionalArgument(valueName(Txt::cliWertDatei), text(Txt::cliDatei));
     return o;
 }
@@ -134,7 +158,8 @@ QString reason(int error, const LanguageTable& t)
 int ausgeben(QString text, const LanguageTable& t)
 {
     text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    if (!text.endsWith(QLatin1Char('\n')))
+    // No lines (no colours run together): nothing, not an empty line.
+    if (!text.isEmpty() && !text.endsWith(QLatin1Char('\n')))
         text += QLatin1Char('\n');
     if (const int error = writeStandardOutput(text.toUtf8()); error != 0)
         return melden(t.text(Txt::cliAusgabeFehlgeschlagen).arg(reason(error, t)), fehlgeschlagen);
@@ -176,7 +201,32 @@ struct Job {
     QString file;
     QString output; // empty: no export
     std::optional<PaletteFormat> format;
+    ScaleRequest scales;
 };
+
+// --background and --targets, which only --scales reads.
+std::optional<int> scaleOptionsInto(Job& job, const QCommandLineParser& parser, const Optionen& o,
+                                    const LanguageTable& t)
+{
+    for (const QCommandLineOption* option : {&o.backgroundOption, &o.targetsOption})
+        if (parser.isSet(*option) && !parser.isSet(scalesName))
+            return melden(t.text(Txt::cliOnlyWithScales).arg(QStringLiteral("--") + option->names().front()),
+                          falscheEingabe);
+    if (parser.isSet(o.targetsOption)) {
+        const std::optional<ScaleRequest> r = targetsFrom(parser.value(o.targetsOption));
+        if (!r)
+            return melden(t.text(Txt::cliUnknownTargets).arg(parser.value(o.targetsOption)), falscheEingabe);
+        job.scales = *r;
+    }
+    if (parser.isSet(o.backgroundOption)) {
+        const std::optional<QRgb> c = backgroundFrom(parser.value(o.backgroundOption));
+        if (!c)
+            return melden(t.text(Txt::cliUnknownBackground).arg(parser.value(o.backgroundOption)),
+                          falscheEingabe);
+        job.scales.background = *c;
+    }
+    return std::nullopt;
+}
 
 // The usage errors, each with its line; nothing is read or written yet.
 std::variant<Job, int> jobFrom(const QCommandLineParser& parser, const Optionen& o, const LanguageTable& t)
@@ -190,7 +240,7 @@ std::variant<Job, int> jobFrom(const QCommandLineParser& parser, const Optionen&
         return melden(t.text(Txt::cliKeineDatei), falscheEingabe);
     if (dateien.size() > 1)
         return melden(t.text(Txt::cliZuVieleDateien), falscheEingabe);
-    Job job{dateien.front(), QString(), std::nullopt};
+    Job job{dateien.front(), QString(), std::nullopt, {}};
     if (parser.isSet(o.exportOption)) {
         job.output = parser.value(o.exportOption);
         const QString name = parser.value(o.formatOption);
@@ -201,6 +251,8 @@ std::variant<Job, int> jobFrom(const QCommandLineParser& parser, const Optionen&
                     .arg(parser.isSet(o.formatOption) ? name : extensionOf(job.output), formatNamen()),
                 falscheEingabe);
     }
+    if (const std::optional<int> status = scaleOptionsInto(job, parser, o, t))
+        return *status;
     return job;
 }
 
@@ -220,7 +272,7 @@ int runJob(const QCommandLineParser& parser, const Job& job, const LanguageTable
     }
     for (const Bericht& b : berichte)
         if (parser.isSet(QLatin1String(b.name)))
-            if (const int status = ausgeben(b.text(*datei, t), t); status != ok)
+            if (const int status = ausgeben(b.text(*datei, job.scales, t), t); status != ok)
                 return status;
     return ok;
 }
@@ -245,7 +297,7 @@ int ausfuehren(const QStringList& argumente, const LanguageTable& t, DateiSchrei
 
 bool isCommandLineOption(QStringView name)
 {
-    if (name == exportName || name == formatName)
+    if (name == exportName || name == formatName || name == backgroundName || name == targetsName)
         return true;
     for (const char* allgemein : generalOptions)
         if (name == QLatin1String(allgemein))

@@ -94,6 +94,9 @@ TEST(CommandLineOutput, SpeaksTheInterfaceLanguageWithDecimalPoints)
     ASSERT_GT(zeilen.size(), 2);
     EXPECT_EQ(QString::fromUtf8(zeilen[0]), QStringLiteral("Schrift\tHintergrund\tWCAG-Verhältnis\tAPCA Lc"));
     EXPECT_TRUE(zeilen[1].split('\t').value(2).contains('.')) << zeilen[1].toStdString();
+    const Lauf skalen = tinctora({QStringLiteral("--scales"), quelle}, ordner.path(), {}, env);
+    EXPECT_TRUE(skalen.aus.startsWith("Farbe\tZiel\tStufe\tWCAG-Verh\xC3\xA4ltnis\tAPCA Lc\n#"))
+        << skalen.aus.toStdString();
     const Lauf falsch = tinctora({QStringLiteral("--expotr"), quelle}, ordner.path(), {}, env);
     EXPECT_EQ(falsch.status, 2);
     EXPECT_FALSE(falsch.fehler.contains("Unknown")) << falsch.fehler.toStdString();

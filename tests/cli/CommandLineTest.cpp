@@ -1,6 +1,8 @@
 #include "cli/CommandLineRun.h"
 
+#include "core/colour/ConfusedColours.h"
 #include "core/colour/Contrast.h"
+#include "core/colour/ContrastScales.h"
 #include "core/documents/ContrastTable.h"
 #include "core/documents/OpenedFile.h"
 #include "core/documents/ValueExport.h"
@@ -49,6 +51,24 @@ QList<QByteArray> dateienIn(const QString& ordner)
     }
     std::sort(namen.begin(), namen.end());
     return namen;
+}
+
+// The shown colours once each, in the order they first occur.
+QVector<QRgb> distinctShownColours(const QString& pfad)
+{
+    QVector<QRgb> farben;
+    for (QRgb c : paletteColours(paletteAus(geoeffnet(pfad).zustand, englisch)))
+        if (!farben.contains(c))
+            farben.append(c);
+    return farben;
+}
+
+QList<QStringList> tabLines(const QByteArray& aus)
+{
+    QList<QStringList> zeilen;
+    for (const QString& z : QString::fromUtf8(aus).split(QLatin1Char('\n'), Qt::SkipEmptyParts))
+        zeilen << z.split(QLatin1Char('\t'));
+    return zeilen;
 }
 
 } // namespace
@@ -113,6 +133,9 @@ TEST(CommandLine, BadInputGivesOneLineItsExitStatusAndNoFile)
         {{"-x", gut}, 2, "'x'"},
         {{"--values", "--bogus", gut}, 2, "bogus"},
         {{"-style", "fusion", "--values", gut}, 2, "style"},
+        {{"--scales", "--background", "nonsense", gut}, 2, "\"nonsense\""},
+        {{"--scales", "--targets", "wcag:3,0", gut}, 2, "\"wcag:3,0\""},
+        {{"--values", "--targets", "apca", gut}, 2, "--targets"},
     };
     for (const Fall& fall : faelle) {
         SCOPED_TRACE(fall.argumente.join(' ').toStdString());
@@ -227,4 +250,76 @@ TEST(CommandLine, ContrastListsEveryOrderedPairOfDistinctShownColours)
         paare.insert(f[0] + f[1]);
     }
     EXPECT_EQ(paare.size(), n * (n - 1));
+}
+
+TEST(CommandLine, ScalesPrintAStepPerShownColourAndTarget)
+{
+    QTemporaryDir ordner;
+    const QString quelle = seeds + QStringLiteral("seed-fixed-3-and-4-colour.tnfx");
+    const QVector<QRgb> farben = distinctShownColours(quelle);
+    const QVector<double> ziele = defaultTargets(ContrastMethod::wcag2);
+    const Lauf l = tinctora({QStringLiteral("--scales"), quelle}, ordner.path());
+    EXPECT_EQ(l.status, 0) << l.fehler.toStdString();
+    EXPECT_TRUE(l.aus.endsWith('\n'));
+    const QList<QStringList> zeilen = tabLines(l.aus);
+    ASSERT_EQ(zeilen.size(), 1 + farben.size() * ziele.size());
+    EXPECT_EQ(zeilen[0].join('\t'), QStringLiteral("color\ttarget\tstep\tWCAG ratio\tAPCA Lc"));
+    for (qsizetype i = 1; i < zeilen.size(); ++i) {
+        const QStringList& f = zeilen[i];
+        ASSERT_EQ(f.size(), 5);
+        const QRgb farbe = farben[(i - 1) / ziele.size()];
+        const ScaleStep s = contrastScale(farbe, qRgb(255, 255, 255), ContrastMethod::wcag2, ziele)
+                                .steps[(i - 1) % ziele.size()];
+        EXPECT_EQ(f[0], hexFarbe(farbe));
+        EXPECT_EQ(f[1], QString::number(s.target));
+        EXPECT_EQ(f[2], s.reached ? hexFarbe(s.rgb) : QStringLiteral("-"));
+        if (s.reached) {
+            EXPECT_EQ(f[3], verhaeltnisText(kontrastVerhaeltnis(s.rgb, qRgb(255, 255, 255))));
+            EXPECT_EQ(f[4], lcText(apcaLc(s.rgb, qRgb(255, 255, 255))));
+            EXPECT_GE(f[3].toDouble(), s.target);
+        }
+    }
+
+    // APCA levels on black, the background without its "#" as a shell lets it through.
+    const QList<QStringList> apca = tabLines(
+        tinctora({QStringLiteral("--scales"), QStringLiteral("--background"), QStringLiteral("000000"),
+                  QStringLiteral("--targets"), QStringLiteral("apca:60,30"), quelle},
+                 ordner.path())
+            .aus);
+    ASSERT_EQ(apca.size(), 1 + farben.size() * 2);
+    EXPECT_EQ(apca[1][1], QStringLiteral("30"));
+    EXPECT_EQ(apca[2][1], QStringLiteral("60"));
+    EXPECT_LE(apca[2][4].toDouble(), -60.0) << "light text on black";
+    EXPECT_EQ(apca[2][4], lcText(apcaLc(farbenAusHex({apca[2][2]}).at(0), qRgb(0, 0, 0))));
+
+    // 15:1 against a mid grey: no colour gets there.
+    const QList<QStringList> grau = tabLines(
+        tinctora({QStringLiteral("--scales"), QStringLiteral("--background"), QStringLiteral("#777777"),
+                  QStringLiteral("--targets"), QStringLiteral("15"), quelle},
+                 ordner.path())
+            .aus);
+    ASSERT_EQ(grau.size(), 1 + farben.size());
+    for (qsizetype i = 1; i < grau.size(); ++i)
+        EXPECT_EQ(grau[i].mid(2), (QStringList{"-", "-", "-"}));
+}
+
+TEST(CommandLine, CvdListsThePairsEachVisionRunsTogether)
+{
+    QTemporaryDir ordner;
+    for (const char* datei : {"seed-fixed-fanning-and-rows.tnfx", "seed-unfixed-2-colour.tnfx"}) {
+        const QString quelle = seeds + QLatin1String(datei);
+        const QVector<QRgb> farben = distinctShownColours(quelle);
+        const Lauf l = tinctora({QStringLiteral("--cvd"), quelle}, ordner.path());
+        EXPECT_EQ(l.status, 0) << l.fehler.toStdString();
+        const QList<QStringList> zeilen = tabLines(l.aus);
+        const QVector<ConfusedPair> paare = confusedPairs(farben);
+        ASSERT_EQ(zeilen.size(), paare.size()) << datei;
+        EXPECT_EQ(l.aus.isEmpty(), paare.isEmpty()) << "no pair: no line at all";
+        const QStringList namen{"normal", "protanopia", "deuteranopia", "tritanopia", "achromatopsia"};
+        for (qsizetype i = 0; i < zeilen.size(); ++i)
+            EXPECT_EQ(
+                zeilen[i],
+                (QStringList{namen[static_cast<qsizetype>(paare[i].kind)], hexFarbe(farben[paare[i].first]),
+                             hexFarbe(farben[paare[i].second]), QString::number(paare[i].distance, 'f', 2)}));
+    }
 }

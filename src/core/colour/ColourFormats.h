@@ -29,6 +29,8 @@ Tripel labAus(const Tripel& srgb);
 // OKLab from XYZ D65, with the matrices CSS Color 4 uses.
 Tripel oklabAusXyz(const Tripel& xyzD65);
 Tripel oklabAus(const Tripel& srgb);
+// The same from linear-light sRGB, in one matrix step (gamut mapping asks often).
+Tripel oklabFromLinearSrgb(const Tripel& linearSrgb);
 // Lab-like (L, a, b) to polar (L, C, h); h in 0..360, 0 for a grey.
 Tripel polar(const Tripel& lab);
 

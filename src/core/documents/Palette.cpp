@@ -123,3 +123,12 @@ Palette paletteAus(const MainState& s, const LanguageTable& t)
     return {{{s.fixLinksAktiv ? links : rechts, kombinationsFarben(s, t)},
              {s.fixLinksAktiv ? rechts : links, kombinationsFarben(fix, t)}}};
 }
+
+QVector<QRgb> paletteColours(const Palette& p)
+{
+    QVector<QRgb> colours;
+    for (const PaletteGroup& g : p.groups)
+        for (const PaletteEntry& e : g.entries)
+            colours.append(e.rgb);
+    return colours;
+}

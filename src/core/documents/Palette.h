@@ -29,6 +29,9 @@ struct Palette {
 
 Palette paletteAus(const MainState& s, const LanguageTable& t);
 
+// Every entry's colour, group after group.
+QVector<QRgb> paletteColours(const Palette& p);
+
 // The rows' final values as the display shows them: a typed colour where the
 // state shows it, else endFarben.
 OneBased<48> angezeigteEndFarben(const MainState& s);

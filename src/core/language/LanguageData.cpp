@@ -398,6 +398,34 @@ constexpr std::array<TextEntry, txtCount> texte{{
     {Txt::cliWertAusgabe, "ausgabe", "output"},
     {Txt::cliWertFormat, "format", "format"},
     {Txt::cliWertDatei, "DATEI.tnfx", "FILE.tnfx"},
+    // Command line: contrast scales and colours that colour-vision deficiencies run together
+    {Txt::cliScales,
+     "Gibt für jede gezeigte Farbe eine Stufe je Kontrastziel aus (gleicher OKLCH-Farbton, Helligkeit so nah "
+     "am Hintergrund, wie das Ziel erlaubt), durch Tabulatoren getrennt; \"-\", wo keine Farbe dieses Farbtons "
+     "das Ziel erreicht.",
+     "Prints for every shown color one step per contrast target (same OKLCH hue, lightness as close to the "
+     "background as the target allows), separated by tabs; \"-\" where no color of that hue reaches the "
+     "target."},
+    {Txt::cliColourVision,
+     "Gibt jedes Paar verschiedener gezeigter Farben aus, das bei Protanopie, Deuteranopie, Tritanopie oder "
+     "Achromatopsie (wie das Menü Ansicht sie zeigt) näher als CIEDE2000 5 beieinanderliegt, mit dem Abstand.",
+     "Prints every pair of distinct shown colors that protanopia, deuteranopia, tritanopia or achromatopsia "
+     "(as the View menu shows them) bring closer than CIEDE2000 5, with the distance."},
+    {Txt::cliBackground, "Hintergrund der Stufen für --scales (#RRGGBB; sonst Weiß).",
+     "Background of the steps for --scales (#RRGGBB; otherwise white)."},
+    {Txt::cliTargets,
+     "Ziele für --scales: wcag (1.5, 2, 3, 4.5, 7, 10, 15), apca (Lc 15, 30, 45, 60, 75, 90) oder eine "
+     "Liste wie 3,4.5,7 oder apca:45,60.",
+     "Targets for --scales: wcag (1.5, 2, 3, 4.5, 7, 10, 15), apca (Lc 15, 30, 45, 60, 75, 90) or a list "
+     "such as 3,4.5,7 or apca:45,60."},
+    {Txt::cliValueHex, "hex", "hex"},
+    {Txt::cliValueTargets, "ziele", "targets"},
+    {Txt::cliScalesHead, "Farbe\tZiel\tStufe\tWCAG-Verhältnis\tAPCA Lc", "color\ttarget\tstep\tWCAG ratio\tAPCA Lc"},
+    {Txt::cliUnknownBackground, "Keine Farbe: \"%1\" (erwartet: #RRGGBB).",
+     "Not a color: \"%1\" (expected: #RRGGBB)."},
+    {Txt::cliUnknownTargets, "Unbekannte Ziele \"%1\" (bekannt: wcag, apca oder eine Liste positiver Zahlen).",
+     "Unknown targets \"%1\" (known: wcag, apca or a list of positive numbers)."},
+    {Txt::cliOnlyWithScales, "%1 gilt nur zusammen mit --scales.", "%1 only goes with --scales."},
     {Txt::undo, "&Rückgängig", "&Undo"},
     {Txt::undoHint, "Macht den letzten Schritt rückgängig", "Undoes the last step"},
     {Txt::redo, "&Wiederherstellen", "&Redo"},

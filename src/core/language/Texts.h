@@ -341,6 +341,17 @@ enum class Txt : int {
     cliWertAusgabe,
     cliWertFormat,
     cliWertDatei,
+    // Command line: contrast scales and colours that colour-vision deficiencies run together
+    cliScales,
+    cliColourVision,
+    cliBackground,
+    cliTargets,
+    cliValueHex,
+    cliValueTargets,
+    cliScalesHead,
+    cliUnknownBackground,
+    cliUnknownTargets,
+    cliOnlyWithScales,
 
     // Undo, redo and the history
     undo,

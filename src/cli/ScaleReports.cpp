@@ -1,0 +1,102 @@
+#include "cli/ScaleReports.h"
+
+#include "core/colour/ConfusedColours.h"
+#include "core/documents/ContrastTable.h"
+
+#include <QStringList>
+
+#include <cmath>
+
+namespace
+{
+
+QVector<QRgb> distinct(const QVector<QRgb>& colours)
+{
+    QVector<QRgb> result;
+    for (QRgb c : colours) {
+        const QRgb opaque = qRgb(qRed(c), qGreen(c), qBlue(c));
+        if (!result.contains(opaque))
+            result.append(opaque);
+    }
+    return result;
+}
+
+QString kindName(Farbsehen kind)
+{
+    switch (kind) {
+    case Farbsehen::protanopie:
+        return QStringLiteral("protanopia");
+    case Farbsehen::deuteranopie:
+        return QStringLiteral("deuteranopia");
+    case Farbsehen::tritanopie:
+        return QStringLiteral("tritanopia");
+    case Farbsehen::achromatopsie:
+        return QStringLiteral("achromatopsia");
+    case Farbsehen::normal:
+        break;
+    }
+    return QStringLiteral("normal");
+}
+
+} // namespace
+
+std::optional<QRgb> backgroundFrom(const QString& text)
+{
+    const QString t = text.trimmed();
+    const std::vector<QRgb> c = farbenAusHex({t.startsWith(QLatin1Char('#')) ? t : QLatin1Char('#') + t});
+    if (c.empty())
+        return std::nullopt;
+    return c.front();
+}
+
+std::optional<ScaleRequest> targetsFrom(const QString& text)
+{
+    QString list = text.trimmed().toLower();
+    ScaleRequest r;
+    if (list.startsWith(QLatin1String("apca")))
+        r.method = ContrastMethod::apca;
+    if (list == QLatin1String("wcag") || list == QLatin1String("apca")) {
+        r.targets = defaultTargets(r.method);
+        return r;
+    }
+    if (list.startsWith(QLatin1String("wcag:")) || list.startsWith(QLatin1String("apca:")))
+        list = list.mid(5);
+    r.targets.clear();
+    for (const QString& part : list.split(QLatin1Char(','))) {
+        bool number = false;
+        const double v = part.trimmed().toDouble(&number);
+        if (!number || !std::isfinite(v) || v <= 0)
+            return std::nullopt;
+        r.targets.append(v);
+    }
+    return r;
+}
+
+QString scalesReport(const QVector<QRgb>& colours, const ScaleRequest& request, const QString& kopf)
+{
+    QString text = kopf + QLatin1Char('\n');
+    for (const ColourScale& scale :
+         contrastScales(distinct(colours), request.background, request.method, request.targets))
+        for (const ScaleStep& step : scale.steps) {
+            const QString none = QStringLiteral("-");
+            text += QStringList{hexFarbe(scale.colour), QString::number(step.target),
+                                step.reached ? hexFarbe(step.rgb) : none,
+                                step.reached ? verhaeltnisText(step.wcagRatio) : none,
+                                step.reached ? lcText(step.apcaLc) : none}
+                        .join(QLatin1Char('\t')) +
+                    QLatin1Char('\n');
+        }
+    return text;
+}
+
+QString confusedPairsReport(const QVector<QRgb>& colours)
+{
+    const QVector<QRgb> shown = distinct(colours);
+    QString text;
+    for (const ConfusedPair& p : confusedPairs(shown))
+        text += QStringList{kindName(p.kind), hexFarbe(shown[p.first]), hexFarbe(shown[p.second]),
+                            QString::number(p.distance, 'f', 2)}
+                    .join(QLatin1Char('\t')) +
+                QLatin1Char('\n');
+    return text;
+}

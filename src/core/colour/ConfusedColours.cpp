@@ -1,0 +1,37 @@
+#include "core/colour/ConfusedColours.h"
+
+#include "core/colour/ColourDifference.h"
+#include "core/colour/ColourFormats.h"
+
+namespace
+{
+
+Tripel labOf(QRgb c)
+{
+    return labAus(srgbAusKanaelen(qRed(c), qGreen(c), qBlue(c)));
+}
+
+} // namespace
+
+QVector<ConfusedPair> confusedPairs(const QVector<QRgb>& colours)
+{
+    QVector<ConfusedPair> pairs;
+    const auto n = static_cast<int>(colours.size());
+    QVector<Tripel> seen(n);
+    for (Farbsehen kind : alleFarbsehen) {
+        if (kind == Farbsehen::normal)
+            continue;
+        for (int i = 0; i < n; ++i)
+            seen[i] = labOf(simuliert(kind, colours[i]));
+        for (int i = 0; i < n; ++i)
+            for (int j = i + 1; j < n; ++j) {
+                if (qRgb(qRed(colours[i]), qGreen(colours[i]), qBlue(colours[i])) ==
+                    qRgb(qRed(colours[j]), qGreen(colours[j]), qBlue(colours[j])))
+                    continue;
+                const double d = ciede2000(seen[i], seen[j]);
+                if (d < confusionDistance)
+                    pairs.append({kind, i, j, d});
+            }
+    }
+    return pairs;
+}
