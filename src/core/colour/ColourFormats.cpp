@@ -1,4 +1,5 @@
 #include "core/colour/ColourFormats.h"
+#include "core/colour/Matrix3.h"
 
 #include "core/colour/Conversions.h"
 
@@ -12,14 +13,6 @@
 namespace
 {
 
-using Matrix = std::array<std::array<double, 3>, 3>;
-
-inline Tripel mal(const Matrix& m, const Tripel& v)
-{
-    return {m[0][0] * v.a + m[0][1] * v.b + m[0][2] * v.c, m[1][0] * v.a + m[1][1] * v.b + m[1][2] * v.c,
-            m[2][0] * v.a + m[2][1] * v.b + m[2][2] * v.c};
-}
-
 double linear(double v)
 {
     const double betrag = std::abs(v);
@@ -28,25 +21,25 @@ double linear(double v)
 }
 
 // CSS Color 4, "Sample code for color conversions".
-constexpr Matrix linearSrgbZuXyz{{
+constexpr Matrix3 linearSrgbZuXyz{{
     {506752.0 / 1228815.0, 87881.0 / 245763.0, 12673.0 / 70218.0},
     {87098.0 / 409605.0, 175762.0 / 245763.0, 12673.0 / 175545.0},
     {7918.0 / 409605.0, 87881.0 / 737289.0, 1001167.0 / 1053270.0},
 }};
 
-constexpr Matrix bradfordD65ZuD50{{
+constexpr Matrix3 bradfordD65ZuD50{{
     {1.0479297925449969, 0.022946870601609652, -0.05019226628920524},
     {0.02962780877005599, 0.9904344267538799, -0.017073799063418826},
     {-0.009243040646204504, 0.015055191490298152, 0.7518742814281371},
 }};
 
-constexpr Matrix xyzZuLms{{
+constexpr Matrix3 xyzZuLms{{
     {0.8190224379967030, 0.3619062600528904, -0.1288737815209879},
     {0.0329836539323885, 0.9292868615863434, 0.0361446663506424},
     {0.0481771893596242, 0.2642395317527308, 0.6335478284694309},
 }};
 
-constexpr Matrix lmsZuOklab{{
+constexpr Matrix3 lmsZuOklab{{
     {0.2104542683093140, 0.7936177747023054, -0.0040720430116193},
     {1.9779985324311684, -2.4285922420485799, 0.4505937096174110},
     {0.0259040424655478, 0.7827717124575296, -0.8086757549230774},
@@ -65,16 +58,6 @@ double cubeRoot(double x)
         y = y * (y3 + 2 * a) / (2 * y3 + a);
     }
     return std::copysign(y, x);
-}
-
-Matrix product(const Matrix& x, const Matrix& y)
-{
-    Matrix r{};
-    for (std::size_t i = 0; i < 3; ++i)
-        for (std::size_t j = 0; j < 3; ++j)
-            for (std::size_t k = 0; k < 3; ++k)
-                r[i][j] += x[i][k] * y[k][j];
-    return r;
 }
 
 // Hue of the HSL/HSV hexcone in degrees, 0 for a grey.
@@ -147,7 +130,7 @@ Cmyk cmykAus(const Tripel& c)
 
 Tripel xyzD65Aus(const Tripel& srgb)
 {
-    return mal(linearSrgbZuXyz, {linear(srgb.a), linear(srgb.b), linear(srgb.c)});
+    return times(linearSrgbZuXyz, {linear(srgb.a), linear(srgb.b), linear(srgb.c)});
 }
 
 Tripel labAus(const Tripel& srgb)
@@ -155,7 +138,7 @@ Tripel labAus(const Tripel& srgb)
     constexpr double epsilon = 216.0 / 24389.0;
     constexpr double kappa = 24389.0 / 27.0;
     constexpr std::array<double, 3> weiss{0.3457 / 0.3585, 1.0, (1.0 - 0.3457 - 0.3585) / 0.3585};
-    const Tripel xyz = mal(bradfordD65ZuD50, xyzD65Aus(srgb));
+    const Tripel xyz = times(bradfordD65ZuD50, xyzD65Aus(srgb));
     const auto f = [&](double v) { return v > epsilon ? std::cbrt(v) : (kappa * v + 16) / 116; };
     const double fx = f(xyz.a / weiss[0]);
     const double fy = f(xyz.b / weiss[1]);
@@ -165,8 +148,8 @@ Tripel labAus(const Tripel& srgb)
 
 Tripel oklabAusXyz(const Tripel& xyzD65)
 {
-    const Tripel lms = mal(xyzZuLms, xyzD65);
-    return mal(lmsZuOklab, {std::cbrt(lms.a), std::cbrt(lms.b), std::cbrt(lms.c)});
+    const Tripel lms = times(xyzZuLms, xyzD65);
+    return times(lmsZuOklab, {std::cbrt(lms.a), std::cbrt(lms.b), std::cbrt(lms.c)});
 }
 
 Tripel oklabAus(const Tripel& srgb)
@@ -176,9 +159,9 @@ Tripel oklabAus(const Tripel& srgb)
 
 Tripel oklabFromLinearSrgb(const Tripel& linearSrgb)
 {
-    static const Matrix linearToLms = product(xyzZuLms, linearSrgbZuXyz);
-    const Tripel lms = mal(linearToLms, linearSrgb);
-    return mal(lmsZuOklab, {cubeRoot(lms.a), cubeRoot(lms.b), cubeRoot(lms.c)});
+    static const Matrix3 linearToLms = product(xyzZuLms, linearSrgbZuXyz);
+    const Tripel lms = times(linearToLms, linearSrgb);
+    return times(lmsZuOklab, {cubeRoot(lms.a), cubeRoot(lms.b), cubeRoot(lms.c)});
 }
 
 Tripel polar(const Tripel& lab)

@@ -1,6 +1,7 @@
 #include "core/colour/OkLab.h"
 
 #include "core/colour/ColourVision.h"
+#include "core/colour/Matrix3.h"
 
 #include <algorithm>
 #include <array>
@@ -10,45 +11,27 @@
 namespace
 {
 
-using Matrix = std::array<std::array<double, 3>, 3>;
-
-inline Tripel times(const Matrix& m, const Tripel& v)
-{
-    return {m[0][0] * v.a + m[0][1] * v.b + m[0][2] * v.c, m[1][0] * v.a + m[1][1] * v.b + m[1][2] * v.c,
-            m[2][0] * v.a + m[2][1] * v.b + m[2][2] * v.c};
-}
-
-Matrix product(const Matrix& x, const Matrix& y)
-{
-    Matrix r{};
-    for (std::size_t i = 0; i < 3; ++i)
-        for (std::size_t j = 0; j < 3; ++j)
-            for (std::size_t k = 0; k < 3; ++k)
-                r[i][j] += x[i][k] * y[k][j];
-    return r;
-}
-
 // CSS Color 4, "Sample code for color conversions": OKLab to LMS, LMS to XYZ
 // D65, XYZ D65 to linear sRGB.
-constexpr Matrix okLabToLms{{
+constexpr Matrix3 okLabToLms{{
     {1.0, 0.3963377773761749, 0.2158037573099136},
     {1.0, -0.1055613458156586, -0.0638541728258133},
     {1.0, -0.0894841775298119, -1.2914855480194092},
 }};
-constexpr Matrix lmsToXyz{{
+constexpr Matrix3 lmsToXyz{{
     {1.2268798758459243, -0.5578149944602171, 0.2813910456659647},
     {-0.0405757452148008, 1.1122868032803170, -0.0717110580655164},
     {-0.0763729366746601, -0.4214933324022432, 1.5869240198367816},
 }};
-constexpr Matrix xyzToLinearSrgb{{
+constexpr Matrix3 xyzToLinearSrgb{{
     {12831.0 / 3959.0, -329.0 / 214.0, -1974.0 / 3959.0},
     {-851781.0 / 878810.0, 1648619.0 / 878810.0, 36519.0 / 878810.0},
     {705.0 / 12673.0, -2585.0 / 12673.0, 705.0 / 667.0},
 }};
 
-const Matrix& lmsToLinearSrgb()
+const Matrix3& lmsToLinearSrgb()
 {
-    static const Matrix m = product(xyzToLinearSrgb, lmsToXyz);
+    static const Matrix3 m = product(xyzToLinearSrgb, lmsToXyz);
     return m;
 }
 
