@@ -38,7 +38,8 @@ QMap<QString, QJsonObject> dtcgTokens(const QJsonObject& group, const QString& p
     for (auto it = group.begin(); it != group.end(); ++it) {
         if (it.key().startsWith(QLatin1Char('$')))
             continue;
-        EXPECT_FALSE(it.key().contains(QRegularExpression(QStringLiteral("[{}.]")))) << it.key().toStdString();
+        EXPECT_FALSE(it.key().contains(QRegularExpression(QStringLiteral("[{}.]"))))
+            << it.key().toStdString();
         EXPECT_TRUE(it.value().isObject()) << it.key().toStdString();
         const QJsonObject o = it.value().toObject();
         const QString name = path.isEmpty() ? it.key() : path + QLatin1Char('.') + it.key();
