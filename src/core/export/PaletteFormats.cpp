@@ -6,6 +6,7 @@
 
 #include <QStringList>
 
+#include <algorithm>
 #include <array>
 
 namespace
@@ -125,8 +126,12 @@ QVector<ExportFile> scaleExportFiles(const Palette& p, PaletteFormat f, const QS
     QVector<QRgb> colours;
     for (const FlacherEintrag& e : flacheEintraege(p))
         colours << e.rgb;
+    // A target given twice would make a second name ("3-2") that reads as another target.
+    QVector<double> targets = r.targets;
+    std::sort(targets.begin(), targets.end());
+    targets.erase(std::unique(targets.begin(), targets.end()), targets.end());
     const ScaleSets sets{r.method, r.backgrounds,
-                         lightAndDarkScales(colours, r.backgrounds, r.method, r.targets)};
+                         lightAndDarkScales(colours, r.backgrounds, r.method, targets)};
     const ScaleWording w{t.text(Txt::scaleExportStep), t.text(Txt::scaleExportUnreachable)};
     if (f == PaletteFormat::css)
         return {{pfad, cssWithScales(p, titel, sets, w)}};

@@ -155,6 +155,14 @@ TEST(ScaleExport, OnlyCssAndTokensCarryScales)
         EXPECT_EQ(scaleExportFiles(halves(), d.id, QStringLiteral("a"), QString(), {}, t).isEmpty(),
                   d.id != PaletteFormat::css && d.id != PaletteFormat::tokens)
             << d.name;
+    ScaleExportRequest twice;
+    twice.targets = {3, 3};
+    const QByteArray once =
+        scaleExportFiles(halves(), PaletteFormat::tokens, QStringLiteral("a"), QString(), twice, t)
+            .front()
+            .data;
+    EXPECT_EQ(QJsonDocument::fromJson(once).object().value("left-half-small-field").toObject().keys(),
+              (QStringList{"$description", "3"}));
     EXPECT_EQ(scaleTokensPath(QStringLiteral("a.JSON"), true), QStringLiteral("a.dark.tokens.json"));
     EXPECT_EQ(scaleTokensPath(QStringLiteral("a.b"), false), QStringLiteral("a.b.light.tokens.json"));
 }
