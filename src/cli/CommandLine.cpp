@@ -77,6 +77,7 @@ const QString exportName = QStringLiteral("export");
 const QString formatName = QStringLiteral("format");
 const QString backgroundName = QStringLiteral("background");
 const QString targetsName = QStringLiteral("targets");
+const QString withScalesName = QStringLiteral("with-scales");
 constexpr std::array<const char*, 5> generalOptions{"h", "help", "help-all", "v", "version"};
 
 struct Optionen {
@@ -86,6 +87,7 @@ struct Optionen {
     QCommandLineOption formatOption;
     QCommandLineOption backgroundOption;
     QCommandLineOption targetsOption;
+    QCommandLineOption withScalesOption;
 };
 
 // Without a table the descriptions stay empty: enough to find the format.
@@ -103,9 +105,11 @@ Optionen optionenAnlegen(QCommandLineParser& parser, const LanguageTable* t)
                QCommandLineOption(formatName, t ? t->text(Txt::cliFormat).arg(formatNamen()) : QString(),
                                   valueName(Txt::cliWertFormat)),
                QCommandLineOption(backgroundName, text(Txt::cliBackground), valueName(Txt::cliValueHex)),
-               QCommandLineOption(targetsName, text(Txt::cliTargets), valueName(Txt::cliValueTargets))};
+               QCommandLineOption(targetsName, text(Txt::cliTargets), valueName(Txt::cliValueTargets)),
+               QCommandLineOption(withScalesName, text(Txt::cliWithScales))};
     parser.addOption(o.exportOption);
     parser.addOption(o.formatOption);
+    parser.addOption(o.withScalesOption);
     for (const Bericht& b : berichte)
         parser.addOption(QCommandLineOption(QLatin1String(b.name), text(b.beschreibung)));
     parser.addOption(o.backgroundOption);
@@ -184,32 +188,49 @@ std::optional<GeoeffneteDatei> readSettingsFile(const QString& pfad)
     return dateiBerechnen(quelle, istZweiBlockDatei(pfad));
 }
 
-int exportieren(const GeoeffneteDatei& d, const QString& eingabe, const QString& ziel, PaletteFormat f,
-                const LanguageTable& t, DateiSchreiber schreiber)
-{
-    const Palette palette = paletteAus(d.zustand, t);
-    const std::optional<QByteArray> daten = schreiber(palette, f, QFileInfo(eingabe).completeBaseName());
-    if (!daten)
-        return melden(t.text(Txt::cliBildOhneSchrift), fehlgeschlagen);
-    if (const int error = writeNamedFile(argumentBytes(ziel), *daten); error != 0)
-        return melden(t.text(Txt::cliNichtErstellt).arg(ziel, reason(error, t)), fehlgeschlagen);
-    return ok;
-}
-
 // What the options ask for, once they are known to make sense together.
 struct Job {
     QString file;
     QString output; // empty: no export
     std::optional<PaletteFormat> format;
     ScaleRequest scales;
+    bool withScales = false;
 };
 
-// --background and --targets, which only --scales reads.
+// The file or files the export makes; the input is never overwritten.
+int exportieren(const GeoeffneteDatei& d, const Job& job, const LanguageTable& t, DateiSchreiber schreiber)
+{
+    const Palette palette = paletteAus(d.zustand, t);
+    const QString titel = QFileInfo(job.file).completeBaseName();
+    QVector<ExportFile> dateien;
+    if (job.withScales) {
+        const ScaleExportRequest r{
+            job.scales.method, job.scales.targets, {job.scales.background, qRgb(0, 0, 0)}};
+        dateien = scaleExportFiles(palette, *job.format, job.output, titel, r, t);
+    } else {
+        const std::optional<QByteArray> daten = schreiber(palette, *job.format, titel);
+        if (!daten)
+            return melden(t.text(Txt::cliBildOhneSchrift), fehlgeschlagen);
+        dateien = {{job.output, *daten}};
+    }
+    for (const ExportFile& datei : dateien)
+        if (sameFile(argumentBytes(job.file), argumentBytes(datei.path)))
+            return melden(t.text(Txt::cliZielIstQuelle).arg(datei.path), fehlgeschlagen);
+    for (const ExportFile& datei : dateien)
+        if (const int error = writeNamedFile(argumentBytes(datei.path), datei.data); error != 0)
+            return melden(t.text(Txt::cliNichtErstellt).arg(datei.path, reason(error, t)), fehlgeschlagen);
+    return ok;
+}
+
+// --background and --targets, which only --scales and --with-scales read.
 std::optional<int> scaleOptionsInto(Job& job, const QCommandLineParser& parser, const Optionen& o,
                                     const LanguageTable& t)
 {
+    job.withScales = parser.isSet(o.withScalesOption);
+    if (job.withScales && !(job.format && carriesScales(*job.format)))
+        return melden(t.text(Txt::cliWithScalesFormats), falscheEingabe);
     for (const QCommandLineOption* option : {&o.backgroundOption, &o.targetsOption})
-        if (parser.isSet(*option) && !parser.isSet(scalesName))
+        if (parser.isSet(*option) && !parser.isSet(scalesName) && !job.withScales)
             return melden(t.text(Txt::cliOnlyWithScales).arg(QStringLiteral("--") + option->names().front()),
                           falscheEingabe);
     if (parser.isSet(o.targetsOption)) {
@@ -240,7 +261,7 @@ std::variant<Job, int> jobFrom(const QCommandLineParser& parser, const Optionen&
         return melden(t.text(Txt::cliKeineDatei), falscheEingabe);
     if (dateien.size() > 1)
         return melden(t.text(Txt::cliZuVieleDateien), falscheEingabe);
-    Job job{dateien.front(), QString(), std::nullopt, {}};
+    Job job{dateien.front(), QString(), std::nullopt, {}, false};
     if (parser.isSet(o.exportOption)) {
         job.output = parser.value(o.exportOption);
         const QString name = parser.value(o.formatOption);
@@ -263,13 +284,9 @@ int runJob(const QCommandLineParser& parser, const Job& job, const LanguageTable
         return melden(t.text(Txt::dateiNichtGelesenVor) + QFileInfo(job.file).absoluteFilePath() +
                           t.text(Txt::dateiNichtGelesenNach),
                       fehlgeschlagen);
-    if (job.format) {
-        if (sameFile(argumentBytes(job.file), argumentBytes(job.output)))
-            return melden(t.text(Txt::cliZielIstQuelle).arg(job.output), fehlgeschlagen);
-        if (const int status = exportieren(*datei, job.file, job.output, *job.format, t, schreiber);
-            status != ok)
+    if (job.format)
+        if (const int status = exportieren(*datei, job, t, schreiber); status != ok)
             return status;
-    }
     for (const Bericht& b : berichte)
         if (parser.isSet(QLatin1String(b.name)))
             if (const int status = ausgeben(b.text(*datei, job.scales, t), t); status != ok)
@@ -297,7 +314,8 @@ int ausfuehren(const QStringList& argumente, const LanguageTable& t, DateiSchrei
 
 bool isCommandLineOption(QStringView name)
 {
-    if (name == exportName || name == formatName || name == backgroundName || name == targetsName)
+    if (name == exportName || name == formatName || name == backgroundName || name == targetsName ||
+        name == withScalesName)
         return true;
     for (const char* allgemein : generalOptions)
         if (name == QLatin1String(allgemein))

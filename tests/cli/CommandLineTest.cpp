@@ -12,6 +12,8 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QSet>
 #include <QTemporaryDir>
 
@@ -136,6 +138,9 @@ TEST(CommandLine, BadInputGivesOneLineItsExitStatusAndNoFile)
         {{"--scales", "--background", "nonsense", gut}, 2, "\"nonsense\""},
         {{"--scales", "--targets", "wcag:3,0", gut}, 2, "\"wcag:3,0\""},
         {{"--values", "--targets", "apca", gut}, 2, "--targets"},
+        {{"--export", "x.gpl", "--with-scales", gut}, 2, "--with-scales"},
+        {{"--scales", "--with-scales", gut}, 2, "--with-scales"},
+        {{"--export", "x.css", "--with-scales", "--background", "zz", gut}, 2, "\"zz\""},
     };
     for (const Fall& fall : faelle) {
         SCOPED_TRACE(fall.argumente.join(' ').toStdString());
@@ -301,6 +306,47 @@ TEST(CommandLine, ScalesPrintAStepPerShownColourAndTarget)
     ASSERT_EQ(grau.size(), 1 + farben.size());
     for (qsizetype i = 1; i < grau.size(); ++i)
         EXPECT_EQ(grau[i].mid(2), (QStringList{"-", "-", "-"}));
+}
+
+// The steps the export writes are those --scales prints for the same options.
+TEST(CommandLine, ExportWithScalesWritesTheStepsScalesPrints)
+{
+    QTemporaryDir ordner;
+    const QString quelle = seeds + QStringLiteral("seed-fixed-3-and-4-colour.tnfx");
+    const QStringList optionen{QStringLiteral("--targets"), QStringLiteral("3,4.5"),
+                               QStringLiteral("--background"), QStringLiteral("EEEEEE")};
+    const Lauf l = tinctora(QStringList{QStringLiteral("--export"), QStringLiteral("p.tokens.json"),
+                                        QStringLiteral("--with-scales")} +
+                                optionen + QStringList{quelle},
+                            ordner.path());
+    EXPECT_EQ(l.status, 0) << l.fehler.toStdString();
+    EXPECT_EQ(dateienIn(ordner.path()), (QList<QByteArray>{"p.dark.tokens.json", "p.light.tokens.json"}));
+    QSet<QString> gedruckt;
+    for (const QStringList& z :
+         tabLines(
+             tinctora(QStringList{QStringLiteral("--scales")} + optionen + QStringList{quelle}, ordner.path())
+                 .aus)
+             .mid(1))
+        gedruckt.insert(z[1] + QLatin1Char(' ') + z[2].toLower());
+    const QJsonObject licht =
+        QJsonDocument::fromJson(inhalt(ordner.filePath(QStringLiteral("p.light.tokens.json")))).object();
+    qsizetype tokens = 0;
+    for (const QJsonValue& gruppe : licht)
+        for (const QString& ziel : {QStringLiteral("3"), QStringLiteral("4-5")}) {
+            const QString hex =
+                gruppe.toObject().value(ziel).toObject().value("$value").toObject().value("hex").toString();
+            EXPECT_TRUE(gedruckt.contains(QString(ziel).replace('-', '.') + QLatin1Char(' ') + hex))
+                << hex.toStdString();
+            ++tokens;
+        }
+    EXPECT_EQ(tokens, 2 * paletteColours(paletteAus(geoeffnet(quelle).zustand, englisch)).size());
+
+    const Lauf css = tinctora(
+        {QStringLiteral("--export"), QStringLiteral("p.css"), QStringLiteral("--with-scales"), quelle},
+        ordner.path());
+    EXPECT_EQ(css.status, 0) << css.fehler.toStdString();
+    EXPECT_TRUE(inhalt(ordner.filePath(QStringLiteral("p.css")))
+                    .contains("\n@media (prefers-color-scheme: dark) {\n"));
 }
 
 TEST(CommandLine, CvdListsThePairsEachVisionRunsTogether)

@@ -6,6 +6,7 @@
 
 #include <QStringList>
 
+#include <algorithm>
 #include <array>
 
 namespace
@@ -97,4 +98,43 @@ std::optional<QByteArray> textDaten(const Palette& p, PaletteFormat f, const QSt
         break;
     }
     return std::nullopt;
+}
+
+bool carriesScales(PaletteFormat f)
+{
+    return f == PaletteFormat::css || f == PaletteFormat::tokens;
+}
+
+QString scaleTokensPath(const QString& pfad, bool dark)
+{
+    QString basis = pfad;
+    for (const QLatin1String endung : {QLatin1String(".tokens.json"), QLatin1String(".json")})
+        if (basis.endsWith(endung, Qt::CaseInsensitive)) {
+            basis.chop(endung.size());
+            break;
+        }
+    return basis + (dark ? QLatin1String(".dark") : QLatin1String(".light")) +
+           QLatin1String(paletteFormat(PaletteFormat::tokens).endung);
+}
+
+QVector<ExportFile> scaleExportFiles(const Palette& p, PaletteFormat f, const QString& pfad,
+                                     const QString& titel, const ScaleExportRequest& r,
+                                     const LanguageTable& t)
+{
+    if (!carriesScales(f))
+        return {};
+    QVector<QRgb> colours;
+    for (const FlacherEintrag& e : flacheEintraege(p))
+        colours << e.rgb;
+    // A target given twice would make a second name ("3-2") that reads as another target.
+    QVector<double> targets = r.targets;
+    std::sort(targets.begin(), targets.end());
+    targets.erase(std::unique(targets.begin(), targets.end()), targets.end());
+    const ScaleSets sets{r.method, r.backgrounds,
+                         lightAndDarkScales(colours, r.backgrounds, r.method, targets)};
+    const ScaleWording w{t.text(Txt::scaleExportStep), t.text(Txt::scaleExportUnreachable)};
+    if (f == PaletteFormat::css)
+        return {{pfad, cssWithScales(p, titel, sets, w)}};
+    return {{scaleTokensPath(pfad, false), tokensWithScales(p, sets, false, w)},
+            {scaleTokensPath(pfad, true), tokensWithScales(p, sets, true, w)}};
 }

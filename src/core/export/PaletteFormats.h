@@ -2,12 +2,15 @@
 
 #include "core/documents/SafeWrite.h"
 
+#include "core/colour/ContrastScales.h"
 #include "core/documents/Palette.h"
 #include "core/language/Texts.h"
 
 #include <QByteArray>
 #include <QString>
 #include <QStringView>
+
+#include <QVector>
 
 #include <optional>
 #include <span>
@@ -42,3 +45,26 @@ std::optional<QByteArray> textDaten(const Palette& p, PaletteFormat f, const QSt
 // Every format; nothing when it cannot be made here (a picture without fonts).
 std::optional<QByteArray> paletteDaten(const Palette& p, PaletteFormat f, const QString& titel);
 
+// What an export with scales asks for: the targets and the light and dark backgrounds.
+struct ScaleExportRequest {
+    ContrastMethod method = ContrastMethod::wcag2;
+    QVector<double> targets = defaultTargets(ContrastMethod::wcag2);
+    ScaleBackgrounds backgrounds;
+};
+
+// CSS and design tokens can carry scales.
+bool carriesScales(PaletteFormat f);
+
+// "a.tokens.json", "a.json" or "a" -> "a.light.tokens.json" or "a.dark.tokens.json":
+// the tokens format has no modes, so each scheme is a file.
+QString scaleTokensPath(const QString& pfad, bool dark);
+
+struct ExportFile {
+    QString path;
+    QByteArray data;
+};
+// What an export to `pfad` with scales writes: the CSS file at `pfad`, or the
+// light and the dark tokens file beside it; nothing for the other formats.
+QVector<ExportFile> scaleExportFiles(const Palette& p, PaletteFormat f, const QString& pfad,
+                                     const QString& titel, const ScaleExportRequest& r,
+                                     const LanguageTable& t);

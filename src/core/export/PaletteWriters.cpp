@@ -121,7 +121,75 @@ QString tokenText(const QString& name, const QString& beschreibung, QRgb c, cons
            einzug + QLatin1Char('}');
 }
 
+QString targetText(double target, ContrastMethod method)
+{
+    return method == ContrastMethod::wcag2 ? QString::number(target) + QStringLiteral(":1")
+                                           : QStringLiteral("Lc ") + QString::number(target);
+}
+
+QString stepText(const ScaleStep& step, ContrastMethod method, QRgb background, const ScaleWording& w)
+{
+    const QString achieved = method == ContrastMethod::wcag2
+                                 ? QString::number(step.wcagRatio, 'f', 2) + QStringLiteral(":1")
+                                 : QStringLiteral("Lc ") + QString::number(step.apcaLc, 'f', 1);
+    return w.step.arg(method == ContrastMethod::wcag2 ? QStringLiteral("WCAG 2") : QStringLiteral("APCA"),
+                      targetText(step.target, method), achieved, hexGross(background));
+}
+
+// The name, and the targets no step reaches when there are any.
+QString scaleDescription(const QString& name, const ColourScale& scale, ContrastMethod method,
+                         const ScaleWording& w)
+{
+    QStringList missing;
+    for (const ScaleStep& step : scale.steps)
+        if (!step.reached)
+            missing << targetText(step.target, method);
+    return missing.isEmpty() ? name : w.unreachable.arg(name, missing.join(QStringLiteral(", ")));
+}
+
+// Per entry its step names, each once in the file beside the colours' own names.
+QVector<QStringList> stepNames(const QStringList& colourNames, const QVector<ColourScale>& scales,
+                               Eindeutig& eindeutig)
+{
+    QVector<QStringList> namen;
+    for (qsizetype i = 0; i < scales.size(); ++i) {
+        QStringList n;
+        for (const ScaleStep& step : scales[i].steps)
+            n << eindeutig(colourNames[i] + QLatin1Char('-') + stepName(step.target));
+        namen << n;
+    }
+    return namen;
+}
+
+QString cssSteps(const QVector<FlacherEintrag>& entries, const QVector<QStringList>& namen,
+                 const QVector<ColourScale>& scales, ContrastMethod method, QRgb background,
+                 const ScaleWording& w, const QString& einzug)
+{
+    QString t;
+    for (qsizetype i = 0; i < scales.size() && i < entries.size(); ++i) {
+        const QString name = entries[i].name;
+        for (qsizetype k = 0; k < scales[i].steps.size(); ++k) {
+            const ScaleStep& step = scales[i].steps[k];
+            if (step.reached)
+                t += einzug + QStringLiteral("--%1: %2; /* %3: %4 */\n")
+                                  .arg(namen[i][k], hexGross(step.rgb), kommentar(name),
+                                       kommentar(stepText(step, method, background, w)));
+        }
+        if (const QString description = scaleDescription(name, scales[i], method, w); description != name)
+            t += einzug + QStringLiteral("/* %1 */\n").arg(kommentar(description));
+    }
+    return t;
+}
+
 } // namespace
+
+QString stepName(double target)
+{
+    QString name;
+    for (const QChar c : QString::number(target))
+        name += c.isLetterOrNumber() ? c : QLatin1Char('-');
+    return name;
+}
 
 QVector<FlacherEintrag> flacheEintraege(const Palette& p)
 {
@@ -269,4 +337,48 @@ QByteArray tokensDatei(const Palette& p)
                               : inhalt);
     }
     return (QStringLiteral("{\n") + gruppen.join(QStringLiteral(",\n")) + QStringLiteral("\n}\n")).toUtf8();
+}
+
+QByteArray cssWithScales(const Palette& p, const QString& titel, const ScaleSets& s, const ScaleWording& w)
+{
+    const QVector<FlacherEintrag> entries = flacheEintraege(p);
+    QString t = QStringLiteral("/* %1 */\n:root {\n").arg(kommentar(titel));
+    Eindeutig eindeutig;
+    QStringList colourNames;
+    for (const FlacherEintrag& e : entries) {
+        colourNames << eindeutig(bezeichner(e.name));
+        t += QStringLiteral("  --%1: %2; /* %3 */\n")
+                 .arg(colourNames.back(), hexGross(e.rgb), kommentar(e.name));
+    }
+    // Both schemes share the names, so a dark scheme swaps every step.
+    const QVector<QStringList> namen = stepNames(colourNames, s.scales.light, eindeutig);
+    t += cssSteps(entries, namen, s.scales.light, s.method, s.backgrounds.light, w, QStringLiteral("  "));
+    t += QStringLiteral("}\n@media (prefers-color-scheme: dark) {\n  :root {\n");
+    t += cssSteps(entries, namen, s.scales.dark, s.method, s.backgrounds.dark, w, QStringLiteral("    "));
+    t += QStringLiteral("  }\n}\n");
+    return t.toUtf8();
+}
+
+QByteArray tokensWithScales(const Palette& p, const ScaleSets& s, bool dark, const ScaleWording& w)
+{
+    const QVector<FlacherEintrag> entries = flacheEintraege(p);
+    const QVector<ColourScale>& scales = dark ? s.scales.dark : s.scales.light;
+    const QRgb background = dark ? s.backgrounds.dark : s.backgrounds.light;
+    const ContrastMethod method = s.method;
+    QStringList groups;
+    Eindeutig groupNames;
+    for (qsizetype i = 0; i < scales.size() && i < entries.size(); ++i) {
+        QString group =
+            QStringLiteral("  \"%1\": {\n    \"$description\": \"%2\"")
+                .arg(jsonText(groupNames(bezeichner(entries[i].name))),
+                     jsonText(scaleDescription(entries[i].name.simplified(), scales[i], method, w)));
+        Eindeutig namen;
+        for (const ScaleStep& step : scales[i].steps)
+            if (step.reached)
+                group += QStringLiteral(",\n") + tokenText(namen(stepName(step.target)),
+                                                           stepText(step, method, background, w), step.rgb,
+                                                           QStringLiteral("    "));
+        groups << group + QStringLiteral("\n  }");
+    }
+    return (QStringLiteral("{\n") + groups.join(QStringLiteral(",\n")) + QStringLiteral("\n}\n")).toUtf8();
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/colour/ContrastScales.h"
 #include "core/documents/Palette.h"
 
 #include <QByteArray>
@@ -25,3 +26,27 @@ QByteArray socDatei(const Palette& p);                        // LibreOffice col
 QByteArray cssDatei(const Palette& p, const QString& titel);  // custom properties in :root
 QByteArray scssDatei(const Palette& p, const QString& titel); // Sass variables
 QByteArray tokensDatei(const Palette& p);                     // Design Tokens (DTCG 2025.10)
+
+// What files with scales say of a step and of a colour's missing steps, in
+// the interface's language: "%1, target %2, achieved %3 on %4" (method,
+// target, the step's contrast, background) and "%1; no step reaches %2".
+struct ScaleWording {
+    QString step;
+    QString unreachable;
+};
+
+// A step's name in a file: its target with "-" for the decimal point ("4-5").
+QString stepName(double target);
+
+// The scales of every flacheEintraege entry, in that order, light and dark.
+struct ScaleSets {
+    ContrastMethod method = ContrastMethod::wcag2;
+    ScaleBackgrounds backgrounds;
+    LightAndDarkScales scales;
+};
+
+// The custom properties with, after the colours' own, one per step ("--red-4-5"):
+// the light steps in :root, the dark ones for a dark colour scheme.
+QByteArray cssWithScales(const Palette& p, const QString& titel, const ScaleSets& s, const ScaleWording& w);
+// One group per entry, one colour token per step that exists; the dark set or the light one.
+QByteArray tokensWithScales(const Palette& p, const ScaleSets& s, bool dark, const ScaleWording& w);

@@ -425,7 +425,25 @@ constexpr std::array<TextEntry, txtCount> texte{{
      "Not a color: \"%1\" (expected: #RRGGBB)."},
     {Txt::cliUnknownTargets, "Unbekannte Ziele \"%1\" (bekannt: wcag, apca oder eine Liste positiver Zahlen).",
      "Unknown targets \"%1\" (known: wcag, apca or a list of positive numbers)."},
-    {Txt::cliOnlyWithScales, "%1 gilt nur zusammen mit --scales.", "%1 only goes with --scales."},
+    {Txt::cliOnlyWithScales, "%1 gilt nur zusammen mit --scales oder --with-scales.",
+     "%1 only goes with --scales or --with-scales."},
+    // Exports that carry scales
+    {Txt::cliWithScales,
+     "Schreibt mit --export die Stufen jeder Farbe dazu (Ziele und Hintergrund wie bei --scales, dunkel "
+     "gegen Schwarz): CSS in :root und für dunkles Farbschema, Design-Tokens als NAME.light.tokens.json und "
+     "NAME.dark.tokens.json.",
+     "With --export, writes every color's steps too (targets and background as for --scales, dark against "
+     "black): CSS in :root and for a dark color scheme, design tokens as NAME.light.tokens.json and "
+     "NAME.dark.tokens.json."},
+    {Txt::cliWithScalesFormats, "--with-scales gilt nur zusammen mit --export als css oder tokens.",
+     "--with-scales only goes with --export as css or tokens."},
+    {Txt::scaleExportStep, "%1, Ziel %2, erreicht %3 auf %4", "%1, target %2, achieved %3 on %4"},
+    {Txt::scaleExportUnreachable, "%1; keine Stufe erreicht %2", "%1; no step reaches %2"},
+    {Txt::scaleExportCheck, "Mit S&kalen (nur CSS und Tokens)", "With s&cales (CSS and tokens only)"},
+    {Txt::scaleExportWcag, "WCAG 2: 1,5 bis 15, hell auf Weiß, dunkel auf Schwarz",
+     "WCAG 2: 1.5 to 15, light on white, dark on black"},
+    {Txt::scaleExportApca, "APCA: Lc 15 bis 90, hell auf Weiß, dunkel auf Schwarz",
+     "APCA: Lc 15 to 90, light on white, dark on black"},
     {Txt::undo, "&Rückgängig", "&Undo"},
     {Txt::undoHint, "Macht den letzten Schritt rückgängig", "Undoes the last step"},
     {Txt::redo, "&Wiederherstellen", "&Redo"},

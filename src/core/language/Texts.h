@@ -352,6 +352,14 @@ enum class Txt : int {
     cliUnknownBackground,
     cliUnknownTargets,
     cliOnlyWithScales,
+    // Exports that carry scales
+    cliWithScales,
+    cliWithScalesFormats,
+    scaleExportStep,
+    scaleExportUnreachable,
+    scaleExportCheck,
+    scaleExportWcag,
+    scaleExportApca,
 
     // Undo, redo and the history
     undo,

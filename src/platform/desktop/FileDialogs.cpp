@@ -1,6 +1,7 @@
 #include "platform/desktop/FileDialogs.h"
 
 #include <QFileDialog>
+#include <QGridLayout>
 
 namespace
 {
@@ -10,6 +11,25 @@ std::optional<QString> gewaehlt(const QString& pfad)
     if (pfad.isEmpty())
         return std::nullopt;
     return pfad;
+}
+
+// The system's dialog takes no widgets of ours; Qt's own does, in its grid.
+std::optional<FileDialogs::Ziel> mitOptionen(QWidget* eltern, const QString& filter, const QString& name,
+                                             QWidget& optionen)
+{
+    QFileDialog dialog(eltern, {}, name, filter);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setOptions(QFileDialog::DontUseNativeDialog | QFileDialog::DontConfirmOverwrite);
+    if (auto* raster = qobject_cast<QGridLayout*>(dialog.layout()))
+        raster->addWidget(&optionen, raster->rowCount(), 0, 1, raster->columnCount());
+    optionen.show();
+    const bool gewaehlt = dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty();
+    // Back to the caller before the dialog takes it with it.
+    optionen.hide();
+    optionen.setParent(nullptr);
+    if (!gewaehlt)
+        return std::nullopt;
+    return FileDialogs::Ziel{dialog.selectedFiles().front(), dialog.selectedNameFilter()};
 }
 
 } // namespace
@@ -27,8 +47,10 @@ std::optional<QString> QtFileDialogs::speichern(QWidget* eltern, const QString& 
 }
 
 std::optional<FileDialogs::Ziel> QtFileDialogs::speichernMitFilter(QWidget* eltern, const QString& filter,
-                                                                 const QString& name)
+                                                                   const QString& name, QWidget* optionen)
 {
+    if (optionen)
+        return mitOptionen(eltern, filter, name, *optionen);
     QString gewaehlterFilter;
     const QString pfad = QFileDialog::getSaveFileName(eltern, {}, name, filter, &gewaehlterFilter,
                                                       QFileDialog::DontConfirmOverwrite);

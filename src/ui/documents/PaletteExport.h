@@ -1,16 +1,22 @@
 #pragma once
 
 #include "core/documents/Palette.h"
+#include "core/export/PaletteFormats.h"
 
 #include <QString>
 
 #include <memory>
+#include <optional>
 
 class DisplayHost;
 class FileDialogs;
+class QCheckBox;
+class QComboBox;
+class QWidget;
 
 // "Export Palette...": the shown colours into a file for another program; the
-// dialog's filter (or the name's extension) picks the format.
+// dialog's filter (or the name's extension) picks the format. CSS and design
+// tokens can carry every colour's contrast scales, asked for in the dialog.
 class PaletteExport
 {
 public:
@@ -30,8 +36,15 @@ private:
     bool frage(const QString& text) const;
     void fehler(const QString& text) const;
     QString vorschlag() const;
+    QWidget* scaleOptions();
+    // What the export writes: one file, or with scales the files they go into.
+    std::optional<QVector<ExportFile>> exportFiles(PaletteFormat f, const QString& pfad) const;
 
     DisplayHost& m_host;
     std::unique_ptr<FileDialogs> m_dialoge;
     QString m_letzterPfad;
+    // Kept from one export to the next, like the name.
+    std::unique_ptr<QWidget> m_scaleOptions;
+    QCheckBox* m_withScales = nullptr;
+    QComboBox* m_method = nullptr;
 };

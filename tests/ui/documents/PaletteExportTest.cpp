@@ -1,19 +1,23 @@
 #include "support/InteractionFixture.h"
 #include "support/ModalGuard.h"
 
-#include "platform/desktop/FileDialogs.h"
-#include "ui/documents/ColourFormatsWindow.h"
 #include "core/documents/OpenedFile.h"
-#include "ui/documents/PaletteExport.h"
-#include "ui/documents/ValueOutput.h"
 #include "core/export/PaletteWriters.h"
 #include "core/language/LanguageTable.h"
+#include "platform/desktop/FileDialogs.h"
+#include "ui/documents/ColourFormatsWindow.h"
+#include "ui/documents/PaletteExport.h"
+#include "ui/documents/ValueOutput.h"
 #include "ui/shell/ColourSettingsFile.h"
 
+#include <QCheckBox>
 #include <QClipboard>
+#include <QComboBox>
 #include <QContextMenuEvent>
 #include <QDir>
 #include <QFile>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QLabel>
 #include <QMenu>
 #include <QMessageBox>
@@ -125,6 +129,45 @@ TEST(PaletteExport, AFailedWriteSaysSoAsSavingDoes)
     aktivieren(f);
     QTest::keyClick(f.form.get(), Qt::Key_E, Qt::ControlModifier);
     ASSERT_TRUE(QTest::qWaitFor([&] { return meldung == f.form->sprache().text(Txt::dateiNichtErstellt); }));
+}
+
+// Scales asked for in the dialog: tokens become a light and a dark file of
+// steps; unasked, the CSS file is the plain one.
+TEST(PaletteExport, TheDialogsScalesOptionWritesLightAndDarkTokens)
+{
+    QTemporaryDir ordner;
+    ShownWindow f;
+    ScriptedFileDialogs& d = dialoge(f);
+    d.mitOptionen([](QWidget& optionen) {
+        optionen.show();
+        QTest::mouseClick(optionen.findChild<QCheckBox*>(), Qt::LeftButton);
+        QTest::keyClick(optionen.findChild<QComboBox*>(), Qt::Key_Down);
+        optionen.hide();
+    });
+    d.antworte(ordner.filePath(QStringLiteral("tafel.tokens.json")));
+    aktivieren(f);
+    QTest::keyClick(f.form.get(), Qt::Key_E, Qt::ControlModifier);
+    const QString hell = ordner.filePath(QStringLiteral("tafel.light.tokens.json"));
+    ASSERT_TRUE(QTest::qWaitFor(
+        [&] { return QFile::exists(ordner.filePath(QStringLiteral("tafel.dark.tokens.json"))); }));
+    EXPECT_FALSE(QFile::exists(ordner.filePath(QStringLiteral("tafel.tokens.json"))));
+    const QJsonObject gruppen = QJsonDocument::fromJson(inhalt(hell)).object();
+    EXPECT_EQ(gruppen.size(), paletteColours(f.form->paletteExport().angezeigtePalette()).size());
+    const QJsonObject stufe = gruppen.begin()->toObject().value(QStringLiteral("60")).toObject();
+    EXPECT_TRUE(stufe.value(QStringLiteral("$description"))
+                    .toString()
+                    .startsWith(QStringLiteral("APCA, target Lc 60")));
+
+    d.mitOptionen([](QWidget& optionen) {
+        optionen.show();
+        QTest::mouseClick(optionen.findChild<QCheckBox*>(), Qt::LeftButton);
+        optionen.hide();
+    });
+    d.antworte(ordner.filePath(QStringLiteral("tafel.css")));
+    QTest::keyClick(f.form.get(), Qt::Key_E, Qt::ControlModifier);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return QFile::exists(ordner.filePath(QStringLiteral("tafel.css"))); }));
+    EXPECT_EQ(inhalt(ordner.filePath(QStringLiteral("tafel.css"))),
+              cssDatei(f.form->paletteExport().angezeigtePalette(), QStringLiteral("tafel")));
 }
 
 TEST(ColourFormatsWindow, OpensFromTheValueRowsAndFollowsTheSelection)

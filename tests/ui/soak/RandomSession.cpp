@@ -32,7 +32,7 @@ public:
     {
         return std::exchange(antwort, {});
     }
-    std::optional<Ziel> speichernMitFilter(QWidget*, const QString&, const QString&) override
+    std::optional<Ziel> speichernMitFilter(QWidget*, const QString&, const QString&, QWidget*) override
     {
         const std::optional<QString> pfad = std::exchange(antwort, {});
         return pfad ? std::optional<Ziel>(Ziel{*pfad, {}}) : std::nullopt;
