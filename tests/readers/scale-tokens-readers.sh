@@ -4,6 +4,7 @@
 # Usage: scale-tokens-readers.sh PROGRAM SETTINGS.tnfx CACHE_FOLDER
 # Exit 77 (skipped) without node and npm, or when the packages cannot be
 # installed into the cache folder (no network), or with TINCTORA_OFFLINE set.
+# The versions are pinned: a reader's new release must not turn a run red by itself.
 set -u
 program=$1
 settings=$2
@@ -18,7 +19,7 @@ skip() {
 command -v node >/dev/null 2>&1 && command -v npm >/dev/null 2>&1 || skip "no node/npm"
 if [ ! -x "$cache/node_modules/.bin/tz" ] || [ ! -d "$cache/node_modules/style-dictionary" ]; then
     mkdir -p "$cache" || exit 1
-    timeout 300 npm install --silent --no-audit --no-fund --prefix "$cache" style-dictionary@5 @terrazzo/cli \
+    timeout 300 npm install --silent --no-audit --no-fund --prefix "$cache" style-dictionary@5.8.0 @terrazzo/cli@2.7.1 \
         >"$cache/install.log" 2>&1 || skip "no network (npm install failed, see $cache/install.log)"
 fi
 
