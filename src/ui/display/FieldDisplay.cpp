@@ -20,6 +20,17 @@ QColor alsFarbe(Rgb c)
     return QColor(c.r, c.g, c.b);
 }
 
+// Whether the mode shows a small field's value row: 2-colour shows the right one
+// alone, 3-colour all but the centre; fanning and rows name their outer fields there.
+bool modeShowsValueRow(Feld feld, Modus modus)
+{
+    if (modus == Modus::zweier)
+        return feld == Feld::rechts;
+    if (modus == Modus::dreier)
+        return feld != Feld::mitte;
+    return true;
+}
+
 } // namespace
 
 FieldDisplay::FieldDisplay(DisplayHost& host) : m_host(host) {}
@@ -220,10 +231,14 @@ void FieldDisplay::kleineFlaeche(Feld feld, int r, int g, int b)
     } else {
         panelFaerben(!s.fixiert ? f.feld : (links ? f.feldFixedLinks : f.feldFixedRechts), farbe);
     }
-    if (links)
-        werteSchreiben(f.unR, f.unG, f.unB, f.unHex, farbe);
-    else
-        werteSchreiben(f.obR, f.obG, f.obB, f.obHex, farbe);
+    // A field the mode lacks can still be painted (the text view re-selects the
+    // right half's fields); its value row keeps the "-" the mode wrote.
+    if (modeShowsValueRow(feld, s.modus())) {
+        if (links)
+            werteSchreiben(f.unR, f.unG, f.unB, f.unHex, farbe);
+        else
+            werteSchreiben(f.obR, f.obG, f.obB, f.obHex, farbe);
+    }
     richEditSchrift(links ? f.richEditUnten : f.richEditOben, farbe);
     gemalt();
 }

@@ -360,3 +360,22 @@ TEST(Undo, GermanStepsAreNamedInTheInterfacesTerms)
     EXPECT_EQ(de.d().verlauf().text(0).toStdString(), "Modus");
     EXPECT_EQ(de.form->actions().action(Aktion::rueckgaengig).text().toStdString(), "&Rückgängig: Modus");
 }
+
+// The text view re-selects the fields the right half shows; in a 2-colour left
+// half those painted fields must not fill its value rows.
+TEST(Undo, TextViewInATwoColourLeftHalfLeavesItsUnusedRowsEmpty)
+{
+    VerlaufFenster f;
+    SameStateWindow gleich;
+    f.taste(Qt::Key_F4, Qt::NoModifier);
+    werkzeug(f, Aktion::fixieren);
+    klick(f.w().FixedLinks);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return f.s().fixLinksAktiv; }, 2000));
+    f.taste(Qt::Key_F2, Qt::NoModifier);
+    werkzeug(f, Aktion::farbenSeparatEinstellen);
+    werkzeug(f, Aktion::TextAnstelleFlaechen);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return f.s().aktionen.textAnstelleFlaechen; }, 2000));
+    for (const StaticText* t : {f.w().SKlUnLiHex, f.w().SKlUnMiHex})
+        EXPECT_EQ(t->text(), QStringLiteral("-"));
+    EXPECT_EQ(gleich.vergleichen(*f.form).join(QStringLiteral("\n")).toStdString(), "");
+}
