@@ -25,6 +25,9 @@ QVector<QVector<QVector<StepConfusion>>> stepConfusions(const QVector<ColourScal
                 rows.append(r);
             }
         for (const ConfusedPair& p : confusedPairs(steps)) {
+            // Steps of one target share their luminance by design: without colour vision all look alike.
+            if (p.kind == Farbsehen::achromatopsie)
+                continue;
             const int a = rows[p.first], b = rows[p.second];
             result[a][k].append({p.kind, b, p.distance});
             result[b][k].append({p.kind, a, p.distance});

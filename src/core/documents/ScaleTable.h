@@ -19,7 +19,9 @@ struct StepConfusion {
 };
 
 // Per row and step (indices as in `scales`), the confusions of that step with
-// the other rows' reached steps at the same target.
+// the other rows' reached steps at the same target under protanopia,
+// deuteranopia or tritanopia. Achromatopsia is left out: steps that reach one
+// target have about the same luminance, so it would mark every step.
 QVector<QVector<QVector<StepConfusion>>> stepConfusions(const QVector<ColourScale>& scales);
 
 // A target as its method writes it: "4.5:1" or "Lc 45".

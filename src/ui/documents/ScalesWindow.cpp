@@ -340,16 +340,16 @@ void ScalesWindow::anTabelleAnpassen()
     tabelle->resizeColumnsToContents();
     tabelle->resizeRowsToContents();
     const int rand = 2 * tabelle->frameWidth();
-    tabelle->setMinimumSize(
+    const QSize inhalt(
         tabelle->verticalHeader()->sizeHint().width() + tabelle->horizontalHeader()->length() + rand,
         tabelle->horizontalHeader()->sizeHint().height() + tabelle->verticalHeader()->length() + rand);
-    QSize wunsch = layout()->totalSizeHint();
-    tabelle->setMinimumSize(0, 0);
-    // The explanation wraps to the width the rest asks for.
-    const QMargins raender = layout()->contentsMargins();
-    wunsch.rheight() += m_erklaerung->heightForWidth(wunsch.width() - raender.left() - raender.right()) -
-                        m_erklaerung->sizeHint().height();
-    resize(aufDenBildschirm(*this, wunsch));
+    // The table takes what the window gains; a second pass follows the
+    // explanation, which wraps to the new width.
+    for (int durchgang = 0; durchgang < 2; ++durchgang) {
+        layout()->activate();
+        const QSize wunsch = (size() + inhalt - tabelle->size()).expandedTo(minimumSizeHint());
+        resize(aufDenBildschirm(*this, wunsch));
+    }
 }
 
 void ScalesWindow::methodeWaehlen(int index)

@@ -66,8 +66,12 @@ TEST(ScaleTable, MarksARedGreenStepPairAtTheSameTargetOnly)
         EXPECT_TRUE(hat(v[1][2], art, 2)); // the same pair, in other rows
         EXPECT_TRUE(hat(v[2][2], art, 1));
     }
-    EXPECT_TRUE(v[0][1].isEmpty()); // not reached: nothing to confuse
-    EXPECT_TRUE(v[1][1].isEmpty()); // red's step at 7 is missing, grey's is far
+    for (const auto& zeile : v)
+        for (const auto& stufe : zeile)
+            for (const StepConfusion& c : stufe)
+                EXPECT_NE(c.kind, Farbsehen::achromatopsie); // equal luminance is what a target asks
+    EXPECT_TRUE(v[0][1].isEmpty());                          // not reached: nothing to confuse
+    EXPECT_TRUE(v[1][1].isEmpty());                          // red's step at 7 is missing, grey's is far
     for (const StepConfusion& c : v[2][0])
         ADD_FAILURE() << "grey confused with row " << c.otherRow;
 }
