@@ -18,6 +18,7 @@
 #include <QPainter>
 #include <QPixmap>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QTimer>
@@ -61,6 +62,22 @@ QIcon farbMuster(QRgb farbe)
     p.fill(Farbsehfilter::instanz().gezeigt(QColor::fromRgb(farbe)));
     return QIcon(p);
 }
+
+// A table that asks for the size of its whole content once told it.
+class InhaltsTabelle : public QTableWidget
+{
+public:
+    using QTableWidget::QTableWidget;
+    void setInhalt(QSize inhalt)
+    {
+        m_inhalt = inhalt;
+        updateGeometry();
+    }
+    QSize sizeHint() const override { return m_inhalt.isValid() ? m_inhalt : QTableWidget::sizeHint(); }
+
+private:
+    QSize m_inhalt;
+};
 
 } // namespace
 
@@ -156,7 +173,7 @@ void ScalesWindow::aufbauen()
 
     m_seiten = new QTabWidget(this);
     for (int satz = 0; satz < 2; ++satz) {
-        auto* tabelle = new QTableWidget(m_seiten);
+        auto* tabelle = new InhaltsTabelle(m_seiten);
         tabelle->setObjectName(satz == 0 ? QStringLiteral("skalenHell") : QStringLiteral("skalenDunkel"));
         tabelle->setEditTriggers(QAbstractItemView::NoEditTriggers);
         tabelle->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -336,20 +353,29 @@ void ScalesWindow::zellenSetzen(int satz)
 // The whole table up to the screen: only a screen too small for it scrolls.
 void ScalesWindow::anTabelleAnpassen()
 {
-    QTableWidget* tabelle = m_tabellen[static_cast<std::size_t>(gezeigterSatz())];
+    const int satz = gezeigterSatz();
+    QTableWidget* tabelle = m_tabellen[static_cast<std::size_t>(satz)];
     tabelle->resizeColumnsToContents();
     tabelle->resizeRowsToContents();
     const int rand = 2 * tabelle->frameWidth();
     const QSize inhalt(
         tabelle->verticalHeader()->sizeHint().width() + tabelle->horizontalHeader()->length() + rand,
         tabelle->horizontalHeader()->sizeHint().height() + tabelle->verticalHeader()->length() + rand);
-    // The table takes what the window gains; a second pass follows the
-    // explanation, which wraps to the new width.
-    for (int durchgang = 0; durchgang < 2; ++durchgang) {
-        layout()->activate();
-        const QSize wunsch = (size() + inhalt - tabelle->size()).expandedTo(minimumSizeHint());
-        resize(aufDenBildschirm(*this, wunsch));
-    }
+    // The tabs ask for the larger page: the hidden one asks for nothing.
+    for (int i = 0; i < 2; ++i)
+        static_cast<InhaltsTabelle*>(m_tabellen[static_cast<std::size_t>(i)])
+            ->setInhalt(i == satz ? inhalt : QSize(0, 0));
+    layout()->invalidate();
+    const QSize wunsch = layout()->totalSizeHint();
+    // A narrower screen: the table scrolls sideways, its scroll bar takes room below.
+    const int breite = aufDenBildschirm(*this, wunsch).width();
+    int hoehe = wunsch.height();
+    if (breite < wunsch.width())
+        hoehe += tabelle->horizontalScrollBar()->sizeHint().height();
+    // The explanation wraps to that width.
+    if (layout()->hasHeightForWidth())
+        hoehe = std::max(hoehe, layout()->totalHeightForWidth(breite) + hoehe - wunsch.height());
+    resize(aufDenBildschirm(*this, QSize(breite, hoehe)));
 }
 
 void ScalesWindow::methodeWaehlen(int index)
