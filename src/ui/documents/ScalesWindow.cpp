@@ -15,7 +15,6 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPainter>
 #include <QPixmap>
 #include <QPushButton>
 #include <QScrollBar>
@@ -43,17 +42,6 @@ QVector<QRgb> verschiedene(const QVector<QRgb>& farben)
             result.append(deckend);
     }
     return result;
-}
-
-// The step on its background, both as the simulated vision shows them.
-QIcon stufenMuster(QRgb stufe, QRgb hintergrund)
-{
-    const Farbsehfilter& filter = Farbsehfilter::instanz();
-    QPixmap p(26, 18);
-    p.fill(filter.gezeigt(QColor::fromRgb(hintergrund)));
-    QPainter maler(&p);
-    maler.fillRect(QRect(5, 4, 16, 10), filter.gezeigt(QColor::fromRgb(stufe)));
-    return QIcon(p);
 }
 
 QIcon farbMuster(QRgb farbe)
@@ -177,7 +165,7 @@ void ScalesWindow::aufbauen()
         tabelle->setObjectName(satz == 0 ? QStringLiteral("skalenHell") : QStringLiteral("skalenDunkel"));
         tabelle->setEditTriggers(QAbstractItemView::NoEditTriggers);
         tabelle->setSelectionMode(QAbstractItemView::SingleSelection);
-        tabelle->setIconSize(QSize(26, 18));
+        tabelle->setIconSize(QSize(16, 16));
         m_tabellen[static_cast<std::size_t>(satz)] = tabelle;
         m_seiten->addTab(tabelle, QString());
         connect(tabelle, &QTableWidget::currentCellChanged, this, [this] {
@@ -297,8 +285,8 @@ void ScalesWindow::tabelleFuellen(int satz)
     for (int k = 0; k < m_ziele.size(); ++k)
         tabelle->setHorizontalHeaderItem(k, new QTableWidgetItem(targetText(m_ziele[k], m_methode, dezimal)));
     zellenSetzen(satz);
-    tabelle->resizeColumnsToContents();
-    tabelle->resizeRowsToContents();
+    // Measuring every cell is the dearest part of a refresh: only a new shape
+    // measures, with room for the widest hex and a mark.
     if (neueForm)
         anTabelleAnpassen();
 }
@@ -310,11 +298,17 @@ void ScalesWindow::zellenSetzen(int satz)
     const LanguageTable& t = m_t;
     const QChar dezimal = t.dezimalzeichen();
     const QRgb hintergrund = m_hintergrund[i];
+    const Farbsehfilter& filter = Farbsehfilter::instanz();
     const QVector<ColourScale>& skalen = m_skalen[i];
     for (int r = 0; r < skalen.size() && r < tabelle->rowCount(); ++r) {
         const ColourScale& skala = skalen[r];
-        tabelle->setVerticalHeaderItem(
-            r, new QTableWidgetItem(farbMuster(skala.colour), hexFarbe(skala.colour)));
+        QTableWidgetItem* kopf = tabelle->verticalHeaderItem(r);
+        if (!kopf) {
+            kopf = new QTableWidgetItem;
+            tabelle->setVerticalHeaderItem(r, kopf);
+        }
+        kopf->setIcon(farbMuster(skala.colour)); // a header paints pictures only
+        kopf->setText(hexFarbe(skala.colour));
         for (int k = 0; k < skala.steps.size() && k < tabelle->columnCount(); ++k) {
             const ScaleStep& stufe = skala.steps[k];
             QTableWidgetItem* zelle = tabelle->item(r, k);
@@ -324,7 +318,7 @@ void ScalesWindow::zellenSetzen(int satz)
                 tabelle->setItem(r, k, zelle);
             }
             if (!stufe.reached) {
-                zelle->setIcon(QIcon());
+                zelle->setData(Qt::DecorationRole, QVariant());
                 zelle->setText(QStringLiteral("-"));
                 zelle->setData(Qt::UserRole, QVariant());
                 zelle->setToolTip(
@@ -341,7 +335,8 @@ void ScalesWindow::zellenSetzen(int satz)
                             .arg(farbsehenName(t, v.kind), hexFarbe(skalen[v.otherRow].steps[k].rgb),
                                  hexFarbe(skalen[v.otherRow].colour),
                                  QString::number(v.distance, 'f', 2).replace(QLatin1Char('.'), dezimal));
-            zelle->setIcon(stufenMuster(stufe.rgb, hintergrund));
+            // A colour, not a picture: the delegate paints it, nothing is drawn per refresh.
+            zelle->setData(Qt::DecorationRole, filter.gezeigt(QColor::fromRgb(stufe.rgb)));
             zelle->setText(hexFarbe(stufe.rgb) + (verwechselt.isEmpty() ? QString() : verwechselbarZeichen) +
                            QLatin1Char('\n') + achievedText(stufe, m_methode, dezimal));
             zelle->setData(Qt::UserRole, hexFarbe(stufe.rgb));
@@ -357,6 +352,9 @@ void ScalesWindow::anTabelleAnpassen()
     QTableWidget* tabelle = m_tabellen[static_cast<std::size_t>(satz)];
     tabelle->resizeColumnsToContents();
     tabelle->resizeRowsToContents();
+    const int luft = tabelle->fontMetrics().horizontalAdvance(QStringLiteral("WW") + verwechselbarZeichen);
+    for (int k = 0; k < tabelle->columnCount(); ++k)
+        tabelle->setColumnWidth(k, tabelle->columnWidth(k) + luft);
     const int rand = 2 * tabelle->frameWidth();
     const QSize inhalt(
         tabelle->verticalHeader()->sizeHint().width() + tabelle->horizontalHeader()->length() + rand,
