@@ -2,10 +2,10 @@
 // held, everything it repaints (fields, value texts, the light/dark field, the
 // wheel and the angle picture) and the paint pass that follows.
 
-#include "ui/display/DisplayParts.h"
-#include "ui/display/ModeActions.h"
 #include "core/prefs/MemoryPreferenceStore.h"
 #include "core/prefs/RegistryForm.h"
+#include "ui/display/DisplayParts.h"
+#include "ui/display/ModeActions.h"
 #include "ui/shell/TForm1.h"
 #include "ui/shell/TfBlind.h"
 #include "ui/widgets/PictureBox.h"
@@ -66,5 +66,33 @@ void BM_BandDrag_FourColour(benchmark::State& state)
     bandZiehen(state, f);
 }
 BENCHMARK(BM_BandDrag_FourColour)->Unit(benchmark::kMicrosecond);
+
+void colourRow15Fixed(Fenster& f)
+{
+    f.form->aktion("farbreihen")->trigger();
+    f.form->w().ComboBox1->setCurrentIndex(6);
+    f.form->parts().modes->ComboBox1Change();
+    f.form->aktion("fixieren")->trigger();
+}
+
+void BM_BandDrag_ColourRow15Fixed(benchmark::State& state)
+{
+    Fenster f;
+    colourRow15Fixed(f);
+    bandZiehen(state, f);
+}
+BENCHMARK(BM_BandDrag_ColourRow15Fixed)->Unit(benchmark::kMicrosecond);
+
+// The same with the Scales window open (up to 2 x 16 colours x 7 targets): the
+// drag's events stay within a frame at 600 Hz.
+void BM_BandDrag_ColourRow15Fixed_ScalesOpen(benchmark::State& state)
+{
+    Fenster f;
+    colourRow15Fixed(f);
+    f.form->aktion("skalen")->trigger();
+    QApplication::processEvents();
+    bandZiehen(state, f);
+}
+BENCHMARK(BM_BandDrag_ColourRow15Fixed_ScalesOpen)->Unit(benchmark::kMicrosecond);
 
 } // namespace

@@ -15,6 +15,7 @@ set(TINCTORA_HELP_FILES_de
   HTML/page06.htm
   HTML/page22.htm
   HTML/page23.htm
+  HTML/page25.htm
   HTML/page24.htm
   HTML/page11.htm
   HTML/page12.htm
@@ -44,6 +45,7 @@ set(TINCTORA_HELP_FILES_en
   HTML/page06.htm
   HTML/page22.htm
   HTML/page23.htm
+  HTML/page25.htm
   HTML/page24.htm
   HTML/page11.htm
   HTML/page12.htm

@@ -17,7 +17,7 @@ Ihrem Browser.</p>
 
 SECTIONS = [
     ("Erste Schritte", ["page01.htm", "page02.htm", "page04.htm", "page07.htm"]),
-    ("Mit Kombinationen arbeiten", ["page08.htm", "page09.htm", "page10.htm", "page05.htm", "page15.htm", "page06.htm", "page22.htm", "page23.htm", "page24.htm"]),
+    ("Mit Kombinationen arbeiten", ["page08.htm", "page09.htm", "page10.htm", "page05.htm", "page15.htm", "page06.htm", "page22.htm", "page23.htm", "page25.htm", "page24.htm"]),
     ("Farben festhalten und weitergeben", ["page11.htm", "page12.htm", "page13.htm", "page14.htm", "page19.htm", "page20.htm", "page03.htm"]),
     ("Das Programm", ["page16.htm", "page17.htm", "page21.htm", "page18.htm"]),
 ]
@@ -348,6 +348,59 @@ Kontrastverhältnis und Lc dieses Textes auf seiner Fläche.</p>
 <p>Im Terminal gibt <code>tinctora --contrast DATEI.tnfx</code> beide Maße für jedes Farbpaar aus, das eine
 Farbeinstellungsdatei zeigt, ohne Fenster (siehe <a href="page21.htm">Die Befehlszeile</a>).</p>
 """),
+dict(file="page25.htm", title="Skalen",
+     summary="hellere und dunklere Stufen jeder Farbe, die gewählte Kontraste erreichen",
+     keywords=["Skalen", "Stufe", "Designsystem", "Kontrastziel", "WCAG", "APCA", "OKLCH", "Farbsehen", "CIEDE2000", "F7"],
+     body=f"""
+<p>Eine <b>Skala</b> ist eine Reihe von Stufen einer Farbe, jede so hell oder dunkel, dass sie gegen einen
+Hintergrund ein bestimmtes Kontrastziel erreicht: etwa 3:1 für Bedienelemente und große Schrift, 4,5:1 für
+Fließtext. Wer aus einer Harmonie das Farbsystem eines Produkts baut, braucht solche Stufen für jede Farbe,
+für helle und für dunkle Oberflächen.</p>
+<p>{ui("Bearbeiten &gt; Skalen...")} ({key("F7")}) öffnet ein Fenster mit einer Zeile für jede gezeigte Farbe
+(bei fixierter Anzeige die beider Hälften) und einer Spalte für jedes Ziel. Jede Zelle zeigt ein Muster der
+Stufe auf ihrem Hintergrund, ihren Hexwert und den erreichten Kontrast. Ein „-“ heißt: keine Farbe dieses
+Farbtons erreicht das Ziel auf diesem Hintergrund (etwa 15:1 gegen ein mittleres Grau); der Tooltip sagt es.</p>
+<h2>Wie die Stufen gefunden werden</h2>
+<p>Jede Stufe behält den Farbton der Farbe in OKLCH, einem Farbraum, dessen Helligkeit und Farbton dem Sehen
+folgen. Gesucht wird ihre Helligkeit: die, die dem Hintergrund am nächsten liegt und deren 8-Bit-Farbe das
+Ziel noch erreicht. So landet jede Stufe auf oder knapp über ihrem Ziel. Kann sRGB die Farbe bei dieser
+Helligkeit nicht zeigen, wird ihre Buntheit (Chroma) verringert, bis sie darstellbar ist (die Gamut-Abbildung
+von CSS Color 4), statt einzelne Kanäle abzuschneiden, was den Farbton verschieben würde. Alle Stufen liegen
+auf der Seite des Hintergrunds, auf der Schwarz oder Weiß mehr Kontrast gibt, und entfernen sich von ihm, je
+höher das Ziel ist.</p>
+<h2>Was die Ziele bedeuten</h2>
+<ul>
+<li><b>WCAG 2</b>: das Kontrastverhältnis nach WCAG 2.2 (siehe <a href="page23.htm">Kontrast</a>). 3:1 ist die
+Stufe AA für große Schrift und für Bedienelemente, 4,5:1 AA für normale Schrift, 7:1 AAA. Vorgegeben sind
+1,5; 2; 3; 4,5; 7; 10 und 15.</li>
+<li><b>APCA</b>: der Betrag des Helligkeitskontrasts Lc nach APCA-W3 0.1.9, gemessen mit der Stufe als Schrift
+auf dem Hintergrund; Lc 45, 60, 75 und 90 sind seine Stufen für immer kleinere Schrift. Vorgegeben sind
+15, 30, 45, 60, 75 und 90. APCA ist ein Entwurf für eine spätere Fassung von WCAG; maßgeblich für Konformität
+ist WCAG 2.2.</li>
+</ul>
+<p>Ein <b>≈</b> hinter einem Hexwert heißt: unter einer simulierten Farbfehlsichtigkeit (Protanopie,
+Deuteranopie oder Tritanopie, wie {ui("Ansicht &gt; Farbsehen simulieren")} sie zeigt) ist diese Stufe
+kaum von der Stufe einer anderen Farbe beim selben Ziel zu unterscheiden. Achromatopsie bleibt hier außen vor:
+Stufen, die dasselbe Ziel erreichen, haben fast dieselbe Leuchtdichte und sähen für sie alle gleich aus. Die Grenze ist ein Farbabstand
+CIEDE2000 (ΔE00) von 5: darüber sieht ein Betrachter zwei verschiedene Farben (Mokrzycki und Tatol 2011,
+„Colour difference ΔE – A survey“). Der Tooltip nennt die Art des Farbsehens, die andere Stufe und den Abstand.
+Das Fenster {ui("Bearbeiten &gt; Kontrast...")} markiert ebenso jedes Paar gezeigter Farben, das eine der vier
+Arten, Achromatopsie eingeschlossen, so verwechselt.</p>
+<h2>Das Fenster</h2>
+<ul>
+<li>{ui("Verfahren")}: WCAG 2 oder APCA; ein Wechsel setzt die Ziele auf die Vorgabe des Verfahrens.</li>
+<li>{ui("Ziele")}: die Kontrastziele, durch Semikolon getrennt, mit Dezimalkomma („1,5; 3; 4,5“); Enter übernimmt
+sie. Was keine positive Zahl ist, wird verworfen, und die vorigen Ziele kehren zurück.</li>
+<li>{ui("Hintergrund hell")} und {ui("Hintergrund dunkel")}: die Hintergründe der beiden Sätze, Weiß und Schwarz
+zu Beginn. Die Liste bietet Weiß, Schwarz und jede gezeigte Farbe; Sie können auch einen Hexwert eintippen.
+Die Reiter {ui("Hell")} und {ui("Dunkel")} zeigen den jeweiligen Satz.</li>
+<li>{ui("Hex kopieren")} kopiert den Hexwert der gewählten Zelle, {ui("Zeile kopieren")} ihre Zeile und
+{ui("Tabelle kopieren")} den ganzen Satz, als tabulatorgetrennten Text mit Dezimalkomma.</li>
+</ul>
+<p>Das Fenster folgt der Anzeige, solange es offen ist, und seine Muster zeigen eine eingeschaltete
+Simulation des Farbsehens; die Werte bleiben die der echten Farben. Im Terminal gibt
+<code>tinctora --scales DATEI.tnfx</code> dieselben Stufen aus (siehe <a href="page21.htm">Die Befehlszeile</a>).</p>
+"""),
 dict(file="page24.htm", title="Rückgängig und Verlauf",
      summary="Farbentscheidungen zurücknehmen und wiederherstellen",
      keywords=["Rückgängig", "Wiederherstellen", "Verlauf", "Schritt", "Strg+Z", "Strg+Y"],
@@ -566,7 +619,7 @@ Desktop-Sitzung: Deutsch, wenn sie Deutsch ist, sonst Englisch. Das Programm sel
 """),
 dict(file="page17.htm", title="Tastenkürzel",
      summary="alle Tasten auf einen Blick",
-     keywords=["Tastenkürzel", "Tasten", "Tastatur", "F1", "F2", "F9", "F12"],
+     keywords=["Tastenkürzel", "Tasten", "Tastatur", "F1", "F2", "F7", "F9", "F12"],
      body=f"""
 <table class="keys">
 <tr><th>Taste</th><th>Befehl</th></tr>
@@ -574,6 +627,7 @@ dict(file="page17.htm", title="Tastenkürzel",
 <tr><td>Alt+F1</td><td>Tutorial: Startseite</td></tr>
 <tr><td>F2 / F3 / F4</td><td>Zweier- / Dreier- / Vierer-Harmonien</td></tr>
 <tr><td>F5 / F6</td><td>Auffächerungen / Farbreihen</td></tr>
+<tr><td>F7</td><td>Skalen</td></tr>
 <tr><td>F8</td><td>Farbstreifen ausblenden</td></tr>
 <tr><td>F9</td><td>Popup-Fenster (darin: Schließen)</td></tr>
 <tr><td>F12</td><td>Pipette</td></tr>
@@ -591,7 +645,7 @@ Pfeiltaste um zehn (siehe <a href="page15.htm">Die Pipette</a>).</p>
 """),
 dict(file="page21.htm", title="Die Befehlszeile",
      summary="Exporte und Werte ohne Fenster",
-     keywords=["Befehlszeile", "Kommandozeile", "Terminal", "--export", "--format", "--values", "--contrast", "--help", "--version", "Stapelverarbeitung", "Build-Server", "Skript"],
+     keywords=["Befehlszeile", "Kommandozeile", "Terminal", "--export", "--format", "--values", "--contrast", "--scales", "--cvd", "--background", "--targets", "Rückgabewert", "--help", "--version", "Stapelverarbeitung", "Build-Server", "Skript"],
      body=f"""
 <p>Tinctora kann eine Farbeinstellungsdatei aus einem Terminal exportieren und ihre Werte ausgeben, ohne ein
 Fenster zu öffnen, auch auf einem Rechner ohne Bildschirm wie einem Build-Server. Ein laufendes Tinctora wird
@@ -599,6 +653,8 @@ dabei weder gefragt noch gestört.</p>
 <pre>tinctora --export AUSGABE [--format FORMAT] DATEI.tnfx
 tinctora --values DATEI.tnfx
 tinctora --contrast DATEI.tnfx
+tinctora --scales [--background HEX] [--targets wcag|apca|LISTE] DATEI.tnfx
+tinctora --cvd DATEI.tnfx
 tinctora --help
 tinctora --version</pre>
 <ul>
@@ -614,6 +670,18 @@ der Datei in die Zwischenablage legen würde (siehe <a href="page14.htm">Werte k
 die Datei zeigt, eine Zeile mit vier durch Tabulatoren getrennten Werten: Schriftfarbe, Hintergrundfarbe (beide
 hexadezimal), das Kontrastverhältnis nach WCAG 2.2 mit zwei Nachkommastellen und APCA Lc mit einer (siehe
 <a href="page23.htm">Kontrast</a>).</li>
+<li><code>--scales</code> gibt eine Kopfzeile aus und dann für jede gezeigte Farbe und jedes Kontrastziel eine
+Zeile mit fünf durch Tabulatoren getrennten Werten: die Farbe, das Ziel, die Stufe (<code>#RRGGBB</code>, oder
+<code>-</code>, wo keine Farbe dieses Farbtons das Ziel erreicht), ihr Kontrastverhältnis nach WCAG 2 mit zwei
+Nachkommastellen und ihr APCA Lc als Schrift auf dem Hintergrund mit einer (siehe <a href="page25.htm">Skalen</a>).
+<code>--background HEX</code> wählt den Hintergrund (<code>#RRGGBB</code> oder <code>RRGGBB</code>, sonst Weiß),
+<code>--targets</code> die Ziele: <code>wcag</code> (1.5, 2, 3, 4.5, 7, 10, 15, die Vorgabe), <code>apca</code>
+(Lc 15, 30, 45, 60, 75, 90) oder eine Liste wie <code>3,4.5,7</code> oder <code>apca:45,60</code>. Beide gelten
+nur zusammen mit <code>--scales</code>.</li>
+<li><code>--cvd</code> gibt für jedes Paar verschiedener gezeigter Farben, das Protanopie, Deuteranopie,
+Tritanopie oder Achromatopsie näher als ΔE00 5 zusammenrücken, eine Zeile aus: die Art auf Englisch in
+Kleinbuchstaben (<code>protanopia</code>, <code>deuteranopia</code>, <code>tritanopia</code>,
+<code>achromatopsia</code>), beide Farben und den Abstand mit zwei Nachkommastellen.</li>
 <li><code>--help</code> listet die Optionen, <code>--version</code> gibt die Version aus.</li>
 </ul>
 <p>Meldungen und Namen erscheinen in der Sprache der Oberfläche (siehe <a href="page16.htm">Einstellungen</a>);
@@ -622,6 +690,10 @@ Zahlen stehen hier immer mit Dezimalpunkt, damit andere Programme sie lesen kön
 schreiben, gibt das Programm eine Zeile auf der Standardfehlerausgabe aus, endet mit einem Status ungleich 0
 und schreibt nichts. Eine vollständige Datei, die keinen der fünf Modi nennt, gilt hier als
 beschädigt, denn Tinctora schreibt nie eine solche.</p>
+<p>Der Rückgabewert ist <b>0</b>, wenn alles getan ist, <b>1</b>, wenn eine Datei nicht gelesen oder die Ausgabe
+nicht geschrieben werden konnte, und <b>2</b> bei falscher Verwendung: eine unbekannte Option, ein fehlender
+Wert, ein unbekanntes Format, keine oder zwei Dateien, ein Hintergrund oder Ziele, die keine sind, oder
+<code>--background</code> oder <code>--targets</code> ohne <code>--scales</code>.</p>
 <p>Eine Datei ohne Optionen, <code>tinctora DATEI.tnfx</code>, öffnet sich wie bisher im Fenster.</p>
 """),
 dict(file="page18.htm", title="Tutorial, Update-Prüfung und Info",

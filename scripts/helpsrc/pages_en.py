@@ -17,7 +17,7 @@ in your browser.</p>
 
 SECTIONS = [
     ("Getting started", ["page01.htm", "page02.htm", "page04.htm", "page07.htm"]),
-    ("Working with combinations", ["page08.htm", "page09.htm", "page10.htm", "page05.htm", "page15.htm", "page06.htm", "page22.htm", "page23.htm", "page24.htm"]),
+    ("Working with combinations", ["page08.htm", "page09.htm", "page10.htm", "page05.htm", "page15.htm", "page06.htm", "page22.htm", "page23.htm", "page25.htm", "page24.htm"]),
     ("Keeping and passing on colours", ["page11.htm", "page12.htm", "page13.htm", "page14.htm", "page19.htm", "page20.htm", "page03.htm"]),
     ("The program", ["page16.htm", "page17.htm", "page21.htm", "page18.htm"]),
 ]
@@ -339,6 +339,55 @@ ratio and Lc of that text on its field.</p>
 <p>From a terminal, <code>tinctora --contrast FILE.tnfx</code> prints both measures for every pair of colours a
 settings file shows, without a window (see <a href="page21.htm">The command line</a>).</p>
 """),
+dict(file="page25.htm", title="Scales",
+     summary="lighter and darker steps of every colour that reach chosen contrasts",
+     keywords=["scales", "step", "design system", "contrast target", "WCAG", "APCA", "OKLCH", "colour vision", "CIEDE2000", "F7"],
+     body=f"""
+<p>A <b>scale</b> is a series of steps of one colour, each just light or dark enough to reach a given
+contrast target against a background: 3:1 for controls and large text, say, 4.5:1 for body text. Building a
+product's colour system from a harmony needs such steps for every colour, for light and for dark surfaces.</p>
+<p>{ui("Edit &gt; Scales...")} ({key("F7")}) opens a window with a row for every colour shown (both halves of a
+fixed display) and a column for every target. Each cell shows a swatch of the step on its background, its hex
+value and the contrast it achieves. A "-" means no colour of that hue reaches the target on that background
+(15:1 against a mid grey, for example); its tooltip says so.</p>
+<h2>How the steps are found</h2>
+<p>Every step keeps the colour's hue in OKLCH, a colour space whose lightness and hue follow what the eye sees.
+Its lightness is searched: the one closest to the background whose 8-bit colour still reaches the target, so
+each step lands at or just above its target. Where sRGB cannot show the colour at that lightness, its chroma is
+reduced until it can (CSS Color 4's gamut mapping) rather than clipping single channels, which would turn the
+hue. All steps lie on the side of the background where black or white gives more contrast, and move away from
+it as the target rises.</p>
+<h2>What the targets mean</h2>
+<ul>
+<li><b>WCAG 2</b>: the WCAG 2.2 contrast ratio (see <a href="page23.htm">Contrast</a>). 3:1 is level AA for
+large text and for controls, 4.5:1 AA for normal text, 7:1 AAA. The defaults are 1.5, 2, 3, 4.5, 7, 10 and 15.</li>
+<li><b>APCA</b>: the magnitude of the APCA-W3 0.1.9 lightness contrast Lc, with the step as text on the
+background; Lc 45, 60, 75 and 90 are its levels for ever smaller text. The defaults are 15, 30, 45, 60, 75 and
+90. APCA is a draft for a later version of WCAG; conformance is judged by WCAG 2.2.</li>
+</ul>
+<p>A <b>≈</b> after a hex value means that under a simulated colour-vision deficiency (protanopia,
+deuteranopia or tritanopia, as {ui("View &gt; Simulate Color Vision")} shows them) this step is hard to tell
+from another colour's step at the same target. Achromatopsia is left out here: steps that reach the same target
+have about the same luminance and would all look alike to it. The threshold is a CIEDE2000 colour difference
+(ΔE00) of 5: above it an observer sees two different colours (Mokrzycki and Tatol 2011, "Colour difference
+ΔE – A survey"). The tooltip names the kind of vision, the other step and the distance. The
+{ui("Edit &gt; Contrast...")} window marks every pair of shown colours that any of the four kinds, achromatopsia
+included, confuses this way.</p>
+<h2>The window</h2>
+<ul>
+<li>{ui("Method")}: WCAG 2 or APCA; switching sets the targets to the method's defaults.</li>
+<li>{ui("Targets")}: the contrast targets, separated by commas ("1.5, 3, 4.5"); Enter takes them. Anything that
+is not a positive number is refused and the previous targets come back.</li>
+<li>{ui("Light background")} and {ui("Dark background")}: the backgrounds of the two sets, white and black at
+first. The list offers white, black and every colour shown; you can also type a hex value. The {ui("Light")}
+and {ui("Dark")} tabs show each set.</li>
+<li>{ui("Copy Hex")} copies the selected cell's hex value, {ui("Copy Row")} its row and {ui("Copy Table")} the
+whole set, as tab-separated text.</li>
+</ul>
+<p>The window follows the display while it is open, and its swatches show a colour-vision simulation that is
+switched on; the values stay those of the real colours. From a terminal, <code>tinctora --scales FILE.tnfx</code>
+prints the same steps (see <a href="page21.htm">The command line</a>).</p>
+"""),
 dict(file="page24.htm", title="Undo and the history",
      summary="taking colour decisions back and bringing them again",
      keywords=["undo", "redo", "history", "step", "Ctrl+Z", "Ctrl+Y"],
@@ -559,6 +608,7 @@ dict(file="page17.htm", title="Keyboard shortcuts",
 <tr><td>Alt+F1</td><td>Tutorial: start page</td></tr>
 <tr><td>F2 / F3 / F4</td><td>2- / 3- / 4-Color Harmony</td></tr>
 <tr><td>F5 / F6</td><td>Fanning / Color Row</td></tr>
+<tr><td>F7</td><td>Scales</td></tr>
 <tr><td>F8</td><td>Hide Color Band</td></tr>
 <tr><td>F9</td><td>Pop-Up Window (and Close inside it)</td></tr>
 <tr><td>F12</td><td>Pipette</td></tr>
@@ -577,7 +627,7 @@ dict(file="page17.htm", title="Keyboard shortcuts",
 """),
 dict(file="page21.htm", title="The command line",
      summary="exports and values without a window",
-     keywords=["command line", "terminal", "--export", "--format", "--values", "--contrast", "--help", "--version", "batch", "build server", "script"],
+     keywords=["command line", "terminal", "--export", "--format", "--values", "--contrast", "--scales", "--cvd", "--background", "--targets", "exit status", "--help", "--version", "batch", "build server", "script"],
      body=f"""
 <p>Tinctora can export a colour settings file and print its values from a terminal, without opening a
 window, also on a computer without a screen such as a build server. A running Tinctora is neither asked nor
@@ -585,6 +635,8 @@ disturbed.</p>
 <pre>tinctora --export OUTPUT [--format FORMAT] FILE.tnfx
 tinctora --values FILE.tnfx
 tinctora --contrast FILE.tnfx
+tinctora --scales [--background HEX] [--targets wcag|apca|LIST] FILE.tnfx
+tinctora --cvd FILE.tnfx
 tinctora --help
 tinctora --version</pre>
 <ul>
@@ -599,6 +651,17 @@ opening the file (see <a href="page14.htm">Copying values</a>).</li>
 <li><code>--contrast</code> prints a head line and then, for every ordered pair of distinct colours the file
 shows, one line of four values separated by tabs: the text colour, the background colour (both as hex), the
 WCAG 2.2 contrast ratio with two decimals and the APCA Lc with one (see <a href="page23.htm">Contrast</a>).</li>
+<li><code>--scales</code> prints a head line and then, for every colour shown and every contrast target, one
+line of five values separated by tabs: the colour, the target, the step (<code>#RRGGBB</code>, or <code>-</code>
+where no colour of that hue reaches the target), its WCAG 2 ratio with two decimals and its APCA Lc as text on
+the background with one (see <a href="page25.htm">Scales</a>). <code>--background HEX</code> chooses the
+background (<code>#RRGGBB</code> or <code>RRGGBB</code>, white otherwise), <code>--targets</code> the targets:
+<code>wcag</code> (1.5, 2, 3, 4.5, 7, 10, 15, the default), <code>apca</code> (Lc 15, 30, 45, 60, 75, 90) or a
+list such as <code>3,4.5,7</code> or <code>apca:45,60</code>. Both go only with <code>--scales</code>.</li>
+<li><code>--cvd</code> prints one line for every pair of distinct colours shown that protanopia, deuteranopia,
+tritanopia or achromatopsia bring closer than ΔE00 5: the kind in lower case (<code>protanopia</code>,
+<code>deuteranopia</code>, <code>tritanopia</code>, <code>achromatopsia</code>), both colours and the distance
+with two decimals.</li>
 <li><code>--help</code> lists the options, <code>--version</code> prints the version.</li>
 </ul>
 <p>Messages and names are in the interface language (see <a href="page16.htm">Settings</a>); numbers always
@@ -606,6 +669,10 @@ have a decimal point.</p>
 <p>If the file is missing or damaged, the format is unknown or the output cannot be written, the program prints
 one line to standard error, ends with a status other than 0 and writes nothing. A file that is complete but
 names none of the five harmony modes counts as damaged here, since Tinctora never writes one.</p>
+<p>The exit status is <b>0</b> when everything is done, <b>1</b> when a file could not be read or the output could
+not be written, and <b>2</b> for wrong usage: an unknown option, a missing value, an unknown format, no file or
+two, a background or targets that are not one, or <code>--background</code> or <code>--targets</code> without
+<code>--scales</code>.</p>
 <p>A file given without options, <code>tinctora FILE.tnfx</code>, opens in the window as before.</p>
 """),
 dict(file="page18.htm", title="Tutorial, update check and info",

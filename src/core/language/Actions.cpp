@@ -430,6 +430,12 @@ constexpr std::array<ActionDef, aktionCount> aktionen{{
      .kategorie = K::bearbeiten,
      .caption = Txt::verlauf,
      .hint = Txt::verlaufHint},
+    {.id = A::skalen,
+     .name = "skalen",
+     .kategorie = K::bearbeiten,
+     .caption = Txt::skalen,
+     .hint = Txt::skalenHint,
+     .shortcut = "F7"},
 }};
 
 constexpr bool inAktionsOrdnung()
@@ -476,6 +482,7 @@ constexpr std::array bearbeitenMenue{item(A::rueckgaengig),
                                      item(A::farbenSeparatEinstellen),
                                      item(A::fixieren),
                                      item(A::kontrast),
+                                     item(A::skalen),
                                      trenner(),
                                      item(A::einstellungenMenu)};
 

@@ -75,6 +75,7 @@ enum class Aktion : int {
     rueckgaengig,
     wiederherstellen,
     verlauf,
+    skalen,
     Count // not an action
 };
 

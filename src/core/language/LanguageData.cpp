@@ -473,6 +473,40 @@ constexpr std::array<TextEntry, txtCount> texte{{
     {Txt::schrittWebsicher, "Websichere Farben", "web-safe colors"},
     {Txt::undoSchritt, "&Rückgängig: %1", "&Undo %1"},
     {Txt::redoSchritt, "&Wiederherstellen: %1", "&Redo %1"},
+    // The Scales window, and colours a colour-vision deficiency runs together
+    {Txt::skalen, "&Skalen...", "Sc&ales..."},
+    {Txt::skalenHint, "Stufen jeder gezeigten Farbe, die gewählte Kontraste erreichen",
+     "Steps of every shown color that reach chosen contrasts"},
+    {Txt::skalenTitel, "Skalen", "Scales"},
+    {Txt::skalenErklaerung,
+     "Zeilen: die gezeigten Farben, Spalten: die Kontrastziele. Jede Stufe behält den OKLCH-Farbton ihrer "
+     "Farbe "
+     "und erreicht ihr Ziel gegen den Hintergrund knapp. ≈: unter simuliertem Farbsehen kaum von der Stufe "
+     "einer anderen Farbe zu unterscheiden (ΔE00 unter 5).",
+     "Rows: the shown colors, columns: the contrast targets. Each step keeps its color's OKLCH hue and just "
+     "reaches its target against the background. ≈: under a simulated color vision hard to tell from another "
+     "color's step (ΔE00 below 5)."},
+    {Txt::skalenMethode, "&Verfahren:", "&Method:"},
+    {Txt::skalenWcag, "WCAG 2 (Verhältnis)", "WCAG 2 (ratio)"},
+    {Txt::skalenApca, "APCA (Lc, Entwurf)", "APCA (Lc, draft)"},
+    {Txt::skalenZiele, "&Ziele:", "&Targets:"},
+    {Txt::skalenZieleFehler, "Ziele: positive Zahlen, durch Semikolon getrennt",
+     "Targets: positive numbers, separated by commas"},
+    {Txt::skalenHintergrundHell, "Hintergrund &hell:", "L&ight background:"},
+    {Txt::skalenHintergrundDunkel, "Hintergrund &dunkel:", "&Dark background:"},
+    {Txt::skalenHintergrundFehler, "Hintergrund: eine Farbe als #RRGGBB", "Background: a color as #RRGGBB"},
+    {Txt::skalenHell, "Hell", "Light"},
+    {Txt::skalenDunkel, "Dunkel", "Dark"},
+    {Txt::skalenFarbe, "Farbe", "Color"},
+    {Txt::skalenErreicht, "erreicht", "achieved"},
+    {Txt::skalenUnerreichbar, "Keine Stufe dieses Farbtons erreicht %1 auf %2.",
+     "No step of this hue reaches %1 on %2."},
+    {Txt::skalenVerwechselbar, "Bei %1 kaum von %2 (Stufe von %3) zu unterscheiden: ΔE00 %4",
+     "Under %1 hard to tell from %2 (step of %3): ΔE00 %4"},
+    {Txt::skalenHexKopieren, "He&x kopieren", "Copy &Hex"},
+    {Txt::skalenZeileKopieren, "Zei&le kopieren", "Copy &Row"},
+    {Txt::skalenTabelleKopieren, "&Tabelle kopieren", "Copy T&able"},
+    {Txt::kontrastVerwechselbar, "≈ kaum zu unterscheiden bei %1", "≈ hard to tell apart under %1"},
 }};
 
 #undef TINCTORA_HOST

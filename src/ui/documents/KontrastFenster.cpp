@@ -21,6 +21,7 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <map>
 
 namespace
 {
@@ -103,7 +104,29 @@ QIcon schriftprobe(QRgb text, QRgb hintergrund)
     return QIcon(p);
 }
 
+Txt farbsehenText(Farbsehen art)
+{
+    switch (art) {
+    case Farbsehen::protanopie:
+        return Txt::farbsehenProtanopie;
+    case Farbsehen::deuteranopie:
+        return Txt::farbsehenDeuteranopie;
+    case Farbsehen::tritanopie:
+        return Txt::farbsehenTritanopie;
+    case Farbsehen::achromatopsie:
+        return Txt::farbsehenAchromatopsie;
+    case Farbsehen::normal:
+        break;
+    }
+    return Txt::farbsehenNormal;
+}
+
 } // namespace
+
+QString farbsehenName(const LanguageTable& t, Farbsehen art)
+{
+    return QString(t.text(farbsehenText(art))).remove(QLatin1Char('&'));
+}
 
 KontrastFenster::KontrastFenster(const LanguageTable& t, std::function<std::vector<QRgb>()> farben,
                                  QWidget* parent)
@@ -195,6 +218,7 @@ void KontrastFenster::auffrischen()
     if (farben == m_matrix.farben && m_tabelle->rowCount() == static_cast<int>(farben.size()))
         return;
     m_matrix = kontrastMatrix(farben);
+    m_verwechselt = confusedPairs(QVector<QRgb>(farben.begin(), farben.end()));
     tabelleFuellen();
 }
 
@@ -245,8 +269,32 @@ void KontrastFenster::tabelleFuellen()
             item->setTextAlignment(Qt::AlignVCenter | Qt::AlignLeft);
             m_tabelle->setItem(t, h, item);
         }
+    verwechslungenZeigen();
     // Once the new cells are laid out and polished, the window takes their size.
     QTimer::singleShot(0, this, &KontrastFenster::anMatrixAnpassen);
+}
+
+// Pairs a colour-vision deficiency runs together: a mark in both their cells,
+// the kinds and distances in the tooltip.
+void KontrastFenster::verwechslungenZeigen()
+{
+    const QChar dezimal = m_t.dezimalzeichen();
+    std::map<std::pair<int, int>, QStringList> arten;
+    for (const ConfusedPair& p : m_verwechselt)
+        arten[{p.first, p.second}]
+            << QStringLiteral("%1 (ΔE00 %2)")
+                   .arg(farbsehenName(m_t, p.kind),
+                        QString::number(p.distance, 'f', 2).replace(QLatin1Char('.'), dezimal));
+    for (const auto& [paar, liste] : arten) {
+        const QString tipp = m_t.text(Txt::kontrastVerwechselbar).arg(liste.join(QStringLiteral(", ")));
+        for (const auto& [t, h] : {paar, std::pair{paar.second, paar.first}})
+            if (QTableWidgetItem* item = m_tabelle->item(t, h)) {
+                QString text = item->text();
+                text.insert(static_cast<int>(text.indexOf(QLatin1Char('\n'))), QStringLiteral(" \u2248"));
+                item->setText(text);
+                item->setToolTip(tipp);
+            }
+    }
 }
 
 // The whole matrix, up to the screen: only a screen too small for it scrolls. (A table's

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/colour/ConfusedColours.h"
 #include "core/documents/ContrastTable.h"
 
 #include <QDialog>
@@ -48,17 +49,22 @@ private:
     void auffrischen();
     void tabelleFuellen();
     void anMatrixAnpassen();
+    void verwechslungenZeigen();
     QString zellenText(const KontrastZelle& z) const;
 
     const LanguageTable& m_t;
     std::function<std::vector<QRgb>()> m_farben;
     KontrastMatrix m_matrix;
+    QVector<ConfusedPair> m_verwechselt; // pairs of the matrix's colours
     QLabel* m_erklaerung = nullptr;
     QTableWidget* m_tabelle = nullptr;
     QPushButton* m_kopieren = nullptr;
     QPushButton* m_schliessen = nullptr;
     QTimer* m_auffrischen = nullptr;
 };
+
+// A kind of colour vision as the View menu names it, without its accelerator.
+QString farbsehenName(const LanguageTable& t, Farbsehen art);
 
 // Lets the window follow the main window's field colours and its actions.
 void kontrastFensterVerbinden(KontrastFenster& k, const MainWidgets& w, const QWidget& fenster);

@@ -8,6 +8,7 @@
 #include "ui/display/DisplayParts.h"
 #include "ui/display/FieldDisplay.h"
 #include "ui/documents/ColourFormatsWindow.h"
+#include "ui/documents/ScalesWindow.h"
 #include "ui/documents/PaletteExport.h"
 #include "ui/documents/TForm2.h"
 #include "ui/documents/ValueOutput.h"
@@ -130,6 +131,7 @@ void TForm1::connectActions()
     verbinden(Aktion::hilfeInfo, &TForm1::hilfeInfoExecute);
     verbinden(Aktion::onlineCheckAufUpdate, &TForm1::onlineCheckAufUpdateExecute);
     verbinden(Aktion::farbformate, &TForm1::farbformateExecute);
+    verbinden(Aktion::skalen, &TForm1::skalenExecute);
     // The value rows' context menu offers the formats of the selected field too.
     m_w.PopupMenu1a->addAction(&m_actions->action(Aktion::farbformate));
 }

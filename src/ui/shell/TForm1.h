@@ -29,6 +29,7 @@ class TfRegistryForm;
 class ValueOutput;
 class PaletteExport;
 class ColourFormatsWindow;
+class ScalesWindow;
 class TForm2;
 class WindowLayoutUi;
 
@@ -150,6 +151,9 @@ public:
     // The colour formats window, created on first use; nullptr before.
     void farbformateExecute();
     ColourFormatsWindow* farbformate() const { return m_farbformate.get(); }
+    // The scales window, created on first use; nullptr before.
+    void skalenExecute();
+    ScalesWindow* skalen() const { return m_skalen.get(); }
     // An action of the window by its name; nullptr for an unknown name.
     QAction* aktion(const char* name) const override;
 
@@ -191,6 +195,7 @@ private:
     std::unique_ptr<ValueOutput> m_ausgabe;
     std::unique_ptr<PaletteExport> m_export;
     std::unique_ptr<ColourFormatsWindow> m_farbformate;
+    std::unique_ptr<ScalesWindow> m_skalen;
     std::unique_ptr<TForm2> m_vorschau;
     std::unique_ptr<ShellOpener> m_shellOpener;
     std::unique_ptr<HelpActions> m_hilfe;

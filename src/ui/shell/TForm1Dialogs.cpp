@@ -6,6 +6,7 @@
 #include "platform/desktop/ShellOpener.h"
 #include "ui/dialogs/Einstellungen.h"
 #include "ui/documents/ColourFormatsWindow.h"
+#include "ui/documents/ScalesWindow.h"
 #include "ui/documents/TForm2.h"
 #include "ui/dialogs/TfPipette.h"
 #include "ui/display/DisplayParts.h"
@@ -147,4 +148,20 @@ void TForm1::farbformateExecute()
                 &ColourFormatsWindow::spaeterAktualisieren);
     }
     m_farbformate->zeigen();
+}
+
+// One window, kept while the main window lives: it follows every field and
+// every action that shows or hides fields.
+void TForm1::skalenExecute()
+{
+    if (!m_skalen) {
+        m_skalen = std::make_unique<ScalesWindow>(state(), sprache(), this);
+        ScalesWindow* fenster = m_skalen.get();
+        for (ColourPanel* panel : findChildren<ColourPanel*>())
+            if (!fenster->isAncestorOf(panel))
+                connect(panel, &ColourPanel::colourChanged, fenster, &ScalesWindow::spaeterAktualisieren);
+        for (QAction* a : QWidget::actions())
+            connect(a, &QAction::triggered, fenster, &ScalesWindow::spaeterAktualisieren);
+    }
+    m_skalen->zeigen();
 }
