@@ -533,6 +533,16 @@ steht der Name der Hälfte vorn („rechte-haelfte-grosse-flaeche“).</p>
 <p>Die Datei wird neben der alten geschrieben und erst an ihre Stelle gesetzt, wenn sie vollständig ist, wie beim
 <a href="page11.htm">Speichern der Farbeinstellungen</a>: Schlägt das Schreiben fehl, erscheint die Meldung
 „Die Datei konnte nicht erstellt werden!“, und eine ältere Datei dieses Namens bleibt, wie sie war.</p>
+<p><b>Mit Skalen.</b> Im Dateidialog fügt {ui("Mit Skalen (nur CSS und Tokens)")} für jede gezeigte Farbe
+die Stufen hinzu, die das Fenster <a href="page25.htm">Skalen</a> findet: nach WCAG 2 (Verhältnisse 1,5, 2, 3,
+4,5, 7, 10, 15) oder nach APCA (Lc 15, 30, 45, 60, 75, 90), die helle Reihe auf Weiß gemessen, die dunkle auf
+Schwarz. Design-Tokens werden dann zu zwei Dateien, NAME.light.tokens.json und NAME.dark.tokens.json, weil das
+Token-Format keine hellen und dunklen Modi kennt: Jede Farbe ist eine Gruppe, jede Stufe ein Farb-Token, benannt
+nach ihrem Ziel („4-5“ für 4,5:1, „60“ für Lc 60) und beschrieben mit Ziel und erreichtem Kontrast. Ein Ziel,
+das eine Farbe dieses Farbtons nicht erreichen kann, hat kein Token; die Beschreibung der Gruppe nennt es. Die
+CSS-Datei behält die Farben und fügt je Stufe eine Variable hinzu (<code>--grosse-flaeche-4-5</code>), die
+hellen Stufen in <code>:root</code>, dieselben Namen noch einmal für ein dunkles Farbschema
+(<code>@media (prefers-color-scheme: dark)</code>).</p>
 <p>Dieselben Dateien lassen sich auch ohne Fenster schreiben: siehe <a href="page21.htm">Die Befehlszeile</a>.</p>
 """),
 dict(file="page20.htm", title="Farbformate",
@@ -551,7 +561,7 @@ Farbband oder im Hell/Dunkel-Feld, und seine Zeilen ändern sich mit der Farbe.<
 <tr><td>HSV</td><td><code>hsv(120,0 100,0% 50,2%)</code></td><td>Farbton, Sättigung und Hellwert, wie viele Farbwähler sie zeigen</td></tr>
 <tr><td>CMYK</td><td><code>cmyk(100,0% 0,0% 100,0% 49,8%)</code></td><td>Cyan, Magenta, Gelb und Schwarz direkt aus R, G, B berechnet, ohne Druckerprofil: ein Anhaltspunkt, kein Proof für den Druck</td></tr>
 <tr><td>CIE Lab, CIE LCh</td><td><code>lab(46,28 -47,55 48,59)</code></td><td>wie CSS <code>lab()</code> und <code>lch()</code> festlegt: Weißpunkt D50, sRGB mit dem Bradford-Verfahren angepasst</td></tr>
-<tr><td>OKLab, OKLCH</td><td><code>oklab(0,5198 -0,1403 0,1077)</code></td><td>wie CSS <code>oklab()</code> und <code>oklch()</code> festlegt</td></tr>
+<tr><td>OKLab, OKLCH</td><td><code>oklab(0,51975 -0,14030 0,10768)</code></td><td>wie CSS <code>oklab()</code> und <code>oklch()</code> festlegt</td></tr>
 </table>
 <p>Die Schaltfläche {ui("Kopieren")} neben einer Zeile legt ihren Text in die Zwischenablage. Wo CSS die
 Schreibweise kennt (Hex, <code>rgb()</code>, <code>hsl()</code>, <code>lab()</code>, <code>lch()</code>,

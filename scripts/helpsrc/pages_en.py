@@ -515,6 +515,15 @@ character a hyphen; a comment beside each value keeps the full name. With two ha
 <p>The file is written beside the old one and put in its place only when it is complete, as when you
 <a href="page11.htm">save colour settings</a>: if writing fails, the message "The file couldn´t be created!"
 appears and an older file of that name stays as it was.</p>
+<p><b>With scales.</b> In the file dialog, {ui("With scales (CSS and tokens only)")} adds, for every shown
+colour, the steps the <a href="page25.htm">Scales</a> window finds: by WCAG 2 (ratios 1.5, 2, 3, 4.5, 7, 10,
+15) or by APCA (Lc 15, 30, 45, 60, 75, 90), the light set measured on white and the dark set on black. Design
+tokens then become two files, NAME.light.tokens.json and NAME.dark.tokens.json, because the tokens format has
+no light and dark modes: each colour is a group, each step a colour token named by its target ("4-5" for
+4.5:1, "60" for Lc 60) and described with the target and the contrast it reaches. A target that a colour of
+that hue cannot reach has no token, and the group's description names it. The CSS file keeps the colours and
+adds one custom property per step (<code>--big-field-4-5</code>), the light steps in <code>:root</code> and
+the same names again for a dark colour scheme (<code>@media (prefers-color-scheme: dark)</code>).</p>
 <p>The same files can be written without opening the window: see <a href="page21.htm">The command line</a>.</p>
 """),
 dict(file="page20.htm", title="Color formats",
@@ -533,7 +542,7 @@ light/dark field, and its lines change with the colour.</p>
 <tr><td>HSV</td><td><code>hsv(120.0 100.0% 50.2%)</code></td><td>hue, saturation and value, as many colour pickers show them</td></tr>
 <tr><td>CMYK</td><td><code>cmyk(100.0% 0.0% 100.0% 49.8%)</code></td><td>cyan, magenta, yellow and black computed directly from R, G, B, without a printer profile: a starting point, not a proof for print</td></tr>
 <tr><td>CIE Lab, CIE LCh</td><td><code>lab(46.28 -47.55 48.59)</code></td><td>as CSS defines <code>lab()</code> and <code>lch()</code>: white point D50, sRGB adapted with the Bradford method</td></tr>
-<tr><td>OKLab, OKLCH</td><td><code>oklab(0.5198 -0.1403 0.1077)</code></td><td>as CSS defines <code>oklab()</code> and <code>oklch()</code></td></tr>
+<tr><td>OKLab, OKLCH</td><td><code>oklab(0.51975 -0.14030 0.10768)</code></td><td>as CSS defines <code>oklab()</code> and <code>oklch()</code></td></tr>
 </table>
 <p>The button {ui("Copy")} beside a line puts its text on the clipboard. Where CSS has the notation (hex,
 <code>rgb()</code>, <code>hsl()</code>, <code>lab()</code>, <code>lch()</code>, <code>oklab()</code>,
