@@ -2,6 +2,7 @@
 
 #include "core/colour/ConfusedColours.h"
 #include "core/documents/ContrastTable.h"
+#include "core/documents/Palette.h"
 
 #include <QStringList>
 
@@ -9,17 +10,6 @@
 
 namespace
 {
-
-QVector<QRgb> distinct(const QVector<QRgb>& colours)
-{
-    QVector<QRgb> result;
-    for (QRgb c : colours) {
-        const QRgb opaque = qRgb(qRed(c), qGreen(c), qBlue(c));
-        if (!result.contains(opaque))
-            result.append(opaque);
-    }
-    return result;
-}
 
 QString kindName(Farbsehen kind)
 {
@@ -76,7 +66,7 @@ QString scalesReport(const QVector<QRgb>& colours, const ScaleRequest& request, 
 {
     QString text = kopf + QLatin1Char('\n');
     for (const ColourScale& scale :
-         contrastScales(distinct(colours), request.background, request.method, request.targets))
+         contrastScales(distinctColours(colours), request.background, request.method, request.targets))
         for (const ScaleStep& step : scale.steps) {
             const QString none = QStringLiteral("-");
             text += QStringList{hexFarbe(scale.colour), QString::number(step.target),
@@ -91,7 +81,7 @@ QString scalesReport(const QVector<QRgb>& colours, const ScaleRequest& request, 
 
 QString confusedPairsReport(const QVector<QRgb>& colours)
 {
-    const QVector<QRgb> shown = distinct(colours);
+    const QVector<QRgb> shown = distinctColours(colours);
     QString text;
     for (const ConfusedPair& p : confusedPairs(shown))
         text += QStringList{kindName(p.kind), hexFarbe(shown[p.first]), hexFarbe(shown[p.second]),

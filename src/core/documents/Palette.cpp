@@ -132,3 +132,14 @@ QVector<QRgb> paletteColours(const Palette& p)
             colours.append(e.rgb);
     return colours;
 }
+
+QVector<QRgb> distinctColours(const QVector<QRgb>& colours)
+{
+    QVector<QRgb> result;
+    for (QRgb c : colours) {
+        const QRgb opaque = qRgb(qRed(c), qGreen(c), qBlue(c));
+        if (!result.contains(opaque))
+            result.append(opaque);
+    }
+    return result;
+}

@@ -32,6 +32,10 @@ Palette paletteAus(const MainState& s, const LanguageTable& t);
 // Every entry's colour, group after group.
 QVector<QRgb> paletteColours(const Palette& p);
 
+// Each colour once, opaque, in the order it first comes: what the scales and
+// confusion reports list.
+QVector<QRgb> distinctColours(const QVector<QRgb>& colours);
+
 // The rows' final values as the display shows them: a typed colour where the
 // state shows it, else endFarben.
 OneBased<48> angezeigteEndFarben(const MainState& s);

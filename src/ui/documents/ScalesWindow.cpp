@@ -33,17 +33,6 @@ namespace
 constexpr qint64 taktMs = 50;
 const QString verwechselbarZeichen = QStringLiteral(" \u2248");
 
-QVector<QRgb> verschiedene(const QVector<QRgb>& farben)
-{
-    QVector<QRgb> result;
-    for (QRgb c : farben) {
-        const QRgb deckend = qRgb(qRed(c), qGreen(c), qBlue(c));
-        if (!result.contains(deckend))
-            result.append(deckend);
-    }
-    return result;
-}
-
 QIcon farbMuster(QRgb farbe)
 {
     QPixmap p(12, 12);
@@ -254,7 +243,7 @@ void ScalesWindow::aktualisieren()
     m_seitAktualisiert.start();
     if (m_t.englisch() != m_englisch)
         texteSetzen();
-    const QVector<QRgb> farben = verschiedene(paletteColours(paletteAus(m_s, m_t)));
+    const QVector<QRgb> farben = distinctColours(paletteColours(paletteAus(m_s, m_t)));
     if (farben != m_farben) {
         m_farben = farben;
         m_veraltet = {true, true};
