@@ -7,24 +7,25 @@ namespace
 
 QImage gradientRad()
 {
-    QImage rad(122, 122, QImage::Format_RGB888);
+    QImage wheel(122, 122, QImage::Format_RGB888);
     for (int y = 0; y < 122; ++y)
         for (int x = 0; x < 122; ++x)
-            rad.setPixel(x, y, qRgb(2 * x, 2 * y, 255 - x - y / 2));
-    return rad;
+            wheel.setPixel(x, y, qRgb(2 * x, 2 * y, 255 - x - y / 2));
+    return wheel;
 }
 
 // A whole redraw of the angle picture: wheel copy plus every line of the mode.
 void BM_AnglePicture(benchmark::State& state)
 {
-    const QImage rad = gradientRad();
-    const auto modus = static_cast<Modus>(state.range(0));
-    QImage winkelBild(winkelBildGroesse, winkelBildGroesse, QImage::Format_RGB888);
+    const QImage wheel = gradientRad();
+    const auto harmonyMode = static_cast<HarmonyMode>(state.range(0));
+    QImage winkelBild(anglePictureSize, anglePictureSize, QImage::Format_RGB888);
     int position = 0;
     for (auto _ : state) {
         // Vary the angles so that every run draws slanted, anti-aliased lines.
         position = position % 117 + 1;
-        const WinkelAnzeige a = zeichneWinkelBild(winkelBild, rad, modus, false, position, 118 - position);
+        const AngleDisplay a =
+            drawAnglePicture(winkelBild, wheel, harmonyMode, false, position, 118 - position);
         benchmark::DoNotOptimize(a.abstand1);
         benchmark::DoNotOptimize(winkelBild.constBits());
     }
@@ -33,7 +34,7 @@ void BM_AnglePicture(benchmark::State& state)
 } // namespace
 
 BENCHMARK(BM_AnglePicture)
-    ->Arg(static_cast<int>(Modus::vierer))
-    ->Arg(static_cast<int>(Modus::dreier))
+    ->Arg(static_cast<int>(HarmonyMode::fourColour))
+    ->Arg(static_cast<int>(HarmonyMode::threeColour))
     ->ArgNames({"modus"})
     ->Unit(benchmark::kMicrosecond);

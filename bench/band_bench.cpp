@@ -16,7 +16,7 @@ void BM_SmoothRotate(benchmark::State& state)
     QImage target = source.copy();
     int angle = 0;
     for (auto _ : state) {
-        SmoothRotate(source, target, radMitte, radMitte, angle);
+        SmoothRotate(source, target, wheelCentre, wheelCentre, angle);
         angle = (angle + 7) % 360;
         benchmark::DoNotOptimize(target.constBits());
     }

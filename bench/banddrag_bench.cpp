@@ -25,34 +25,34 @@ namespace
 {
 
 struct Fenster : BenchWindow {
-    void maus(QEvent::Type typ, int x, Qt::MouseButton knopf, Qt::MouseButtons gehalten)
+    void mouseInput(QEvent::Type typ, int x, Qt::MouseButton button, Qt::MouseButtons gehalten)
     {
         PictureBox* band = form->w().Image2;
         const QPointF p(x, 30);
-        QMouseEvent e(typ, p, band->mapToGlobal(p), knopf, gehalten, Qt::NoModifier);
+        QMouseEvent e(typ, p, band->mapToGlobal(p), button, gehalten, Qt::NoModifier);
         QApplication::sendEvent(band, &e);
     }
 };
 
 void bandZiehen(benchmark::State& state, Fenster& f)
 {
-    f.maus(QEvent::MouseButtonPress, 100, Qt::LeftButton, Qt::LeftButton);
+    f.mouseInput(QEvent::MouseButtonPress, 100, Qt::LeftButton, Qt::LeftButton);
     QApplication::processEvents();
     int x = 100;
     for (auto _ : state) {
         // Steps of 7 visit every band position and always change the hue.
         x = (x + 7) % 678;
-        f.maus(QEvent::MouseMove, x, Qt::NoButton, Qt::LeftButton);
+        f.mouseInput(QEvent::MouseMove, x, Qt::NoButton, Qt::LeftButton);
         QApplication::processEvents();
     }
-    f.maus(QEvent::MouseButtonRelease, x, Qt::LeftButton, Qt::NoButton);
+    f.mouseInput(QEvent::MouseButtonRelease, x, Qt::LeftButton, Qt::NoButton);
     benchmark::DoNotOptimize(f.form->state().posGross());
 }
 
 void BM_BandDrag_ColourRow15(benchmark::State& state)
 {
     Fenster f;
-    f.form->aktion("farbreihen")->trigger();
+    f.form->actionItem("farbreihen")->trigger();
     f.form->w().ComboBox1->setCurrentIndex(6);
     f.form->parts().modes->ComboBox1Change();
     bandZiehen(state, f);
@@ -62,17 +62,17 @@ BENCHMARK(BM_BandDrag_ColourRow15)->Unit(benchmark::kMicrosecond);
 void BM_BandDrag_FourColour(benchmark::State& state)
 {
     Fenster f;
-    f.form->aktion("viererHarmonien")->trigger();
+    f.form->actionItem("viererHarmonien")->trigger();
     bandZiehen(state, f);
 }
 BENCHMARK(BM_BandDrag_FourColour)->Unit(benchmark::kMicrosecond);
 
 void colourRow15Fixed(Fenster& f)
 {
-    f.form->aktion("farbreihen")->trigger();
+    f.form->actionItem("farbreihen")->trigger();
     f.form->w().ComboBox1->setCurrentIndex(6);
     f.form->parts().modes->ComboBox1Change();
-    f.form->aktion("fixieren")->trigger();
+    f.form->actionItem("fixieren")->trigger();
 }
 
 void BM_BandDrag_ColourRow15Fixed(benchmark::State& state)
@@ -89,7 +89,7 @@ void BM_BandDrag_ColourRow15Fixed_ScalesOpen(benchmark::State& state)
 {
     Fenster f;
     colourRow15Fixed(f);
-    f.form->aktion("skalen")->trigger();
+    f.form->actionItem("skalen")->trigger();
     QApplication::processEvents();
     bandZiehen(state, f);
 }

@@ -13,24 +13,24 @@ namespace
 // Colour rows of 15 fields, both outer cross-hairs off their corner.
 MainState reihe15()
 {
-    EinstellungsBlock b;
-    const int werte[] = {1,  4,   250, 1,   90,  34, 0, 0, 255, 40, 200, 0, 255,
-                         90, 120, 250, 100, 400, 67, 6, 0, 0,   1,  2,   3};
+    SettingsBlock b;
+    const int valueSet[] = {1,  4,   250, 1,   90,  34, 0, 0, 255, 40, 200, 0, 255,
+                            90, 120, 250, 100, 400, 67, 6, 0, 0,   1,  2,   3};
     for (int i = 1; i <= 25; ++i)
-        b.werte[i] = werte[i - 1];
+        b.valueSet[i] = valueSet[i - 1];
     MainState s;
-    einstellungAnwenden(s, dateiEinstellung(b));
+    applySetting(s, fileSetting(b));
     return s;
 }
 
 void BM_ExportColourRow15(benchmark::State& state)
 {
     const MainState s = reihe15();
-    const LanguageTable t = LanguageTable::forLanguage(Sprache::englisch);
+    const LanguageTable t = LanguageTable::forLanguage(Language::english);
     const auto format = static_cast<PaletteFormat>(state.range(0));
     for (auto _ : state) {
-        const Palette p = paletteAus(s, t);
-        benchmark::DoNotOptimize(paletteDaten(p, format, QStringLiteral("Tinctora")));
+        const Palette p = paletteFrom(s, t);
+        benchmark::DoNotOptimize(paletteData(p, format, QStringLiteral("Tinctora")));
     }
     state.SetLabel(paletteFormat(format).name);
 }

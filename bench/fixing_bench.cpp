@@ -1,10 +1,10 @@
 // Fixed display through the widgets: a click into the other half that swaps
 // the combinations, and a band drag while fixed, each with its paint pass.
 
-#include "ui/display/DisplayParts.h"
-#include "ui/display/ModeActions.h"
 #include "core/prefs/MemoryPreferenceStore.h"
 #include "core/prefs/RegistryForm.h"
+#include "ui/display/DisplayParts.h"
+#include "ui/display/ModeActions.h"
 #include "ui/shell/TForm1.h"
 #include "ui/shell/TfBlind.h"
 #include "ui/widgets/ColourPanel.h"
@@ -25,44 +25,44 @@ namespace
 {
 
 struct FixedFenster : BenchWindow {
-    static void maus(QWidget* w, QEvent::Type typ, QPointF p, Qt::MouseButton knopf,
-                     Qt::MouseButtons gehalten)
+    static void mouseInput(QWidget* w, QEvent::Type typ, QPointF p, Qt::MouseButton button,
+                           Qt::MouseButtons gehalten)
     {
-        QMouseEvent e(typ, p, w->mapToGlobal(p), knopf, gehalten, Qt::NoModifier);
+        QMouseEvent e(typ, p, w->mapToGlobal(p), button, gehalten, Qt::NoModifier);
         QApplication::sendEvent(w, &e);
     }
 
     static void klick(QWidget* w)
     {
         const QPointF p = w->rect().center();
-        maus(w, QEvent::MouseButtonPress, p, Qt::LeftButton, Qt::LeftButton);
-        maus(w, QEvent::MouseButtonRelease, p, Qt::LeftButton, Qt::NoButton);
+        mouseInput(w, QEvent::MouseButtonPress, p, Qt::LeftButton, Qt::LeftButton);
+        mouseInput(w, QEvent::MouseButtonRelease, p, Qt::LeftButton, Qt::NoButton);
     }
 
     void band(int x) { klick(form->w().Image2, x); }
 
     static void klick(QWidget* w, int x)
     {
-        maus(w, QEvent::MouseButtonPress, QPointF(x, 30), Qt::LeftButton, Qt::LeftButton);
-        maus(w, QEvent::MouseButtonRelease, QPointF(x, 30), Qt::LeftButton, Qt::NoButton);
+        mouseInput(w, QEvent::MouseButtonPress, QPointF(x, 30), Qt::LeftButton, Qt::LeftButton);
+        mouseInput(w, QEvent::MouseButtonRelease, QPointF(x, 30), Qt::LeftButton, Qt::NoButton);
     }
 
     // Fixed at band position 100, the right half then moved to 300.
     void fixiertMitZweiKombinationen()
     {
         band(100);
-        form->aktion("fixieren")->trigger();
+        form->actionItem("fixieren")->trigger();
         band(300);
         QApplication::processEvents();
     }
 };
 
 // Every iteration is one swap: the clicks go to the halves in turn.
-void wechseln(benchmark::State& state, FixedFenster& f, QWidget* links, QWidget* rechts)
+void change(benchmark::State& state, FixedFenster& f, QWidget* left, QWidget* right)
 {
     bool nachLinks = true;
     for (auto _ : state) {
-        FixedFenster::klick(nachLinks ? links : rechts);
+        FixedFenster::klick(nachLinks ? left : right);
         QApplication::processEvents();
         nachLinks = !nachLinks;
     }
@@ -72,40 +72,41 @@ void wechseln(benchmark::State& state, FixedFenster& f, QWidget* links, QWidget*
 void BM_FixedSwap_FourColour(benchmark::State& state)
 {
     FixedFenster f;
-    f.form->aktion("viererHarmonien")->trigger();
+    f.form->actionItem("viererHarmonien")->trigger();
     f.fixiertMitZweiKombinationen();
     MainWidgets& w = f.form->w();
-    wechseln(state, f, w.FixedLinksKleinRechts, w.FixedKleinRechts);
+    change(state, f, w.FixedLinksKleinRechts, w.FixedKleinRechts);
 }
 BENCHMARK(BM_FixedSwap_FourColour)->Unit(benchmark::kMillisecond);
 
 void BM_FixedSwap_ColourRow15(benchmark::State& state)
 {
     FixedFenster f;
-    f.form->aktion("farbreihen")->trigger();
+    f.form->actionItem("farbreihen")->trigger();
     f.form->w().ComboBox1->setCurrentIndex(6);
     f.form->parts().modes->ComboBox1Change();
     f.fixiertMitZweiKombinationen();
     MainWidgets& w = f.form->w();
-    wechseln(state, f, w.RLi[15], w.RRe[15]);
+    change(state, f, w.RLi[15], w.RRe[15]);
 }
 BENCHMARK(BM_FixedSwap_ColourRow15)->Unit(benchmark::kMillisecond);
 
 void BM_FixedBandDrag_FourColour(benchmark::State& state)
 {
     FixedFenster f;
-    f.form->aktion("viererHarmonien")->trigger();
+    f.form->actionItem("viererHarmonien")->trigger();
     f.fixiertMitZweiKombinationen();
     PictureBox* band = f.form->w().Image2;
-    FixedFenster::maus(band, QEvent::MouseButtonPress, QPointF(100, 30), Qt::LeftButton, Qt::LeftButton);
+    FixedFenster::mouseInput(band, QEvent::MouseButtonPress, QPointF(100, 30), Qt::LeftButton,
+                             Qt::LeftButton);
     QApplication::processEvents();
     int x = 100;
     for (auto _ : state) {
         x = (x + 7) % 678;
-        FixedFenster::maus(band, QEvent::MouseMove, QPointF(x, 30), Qt::NoButton, Qt::LeftButton);
+        FixedFenster::mouseInput(band, QEvent::MouseMove, QPointF(x, 30), Qt::NoButton, Qt::LeftButton);
         QApplication::processEvents();
     }
-    FixedFenster::maus(band, QEvent::MouseButtonRelease, QPointF(x, 30), Qt::LeftButton, Qt::NoButton);
+    FixedFenster::mouseInput(band, QEvent::MouseButtonRelease, QPointF(x, 30), Qt::LeftButton, Qt::NoButton);
     benchmark::DoNotOptimize(f.form->state().posGross());
 }
 BENCHMARK(BM_FixedBandDrag_FourColour)->Unit(benchmark::kMicrosecond);

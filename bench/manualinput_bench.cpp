@@ -16,7 +16,7 @@ void BM_ManualInputSearch(benchmark::State& state)
 {
     int v = 0;
     for (auto _ : state) {
-        benchmark::DoNotOptimize(eingabeUmrechnen({200, v & 0xFF, 100}));
+        benchmark::DoNotOptimize(convertInput({200, v & 0xFF, 100}));
         ++v;
     }
 }
@@ -31,34 +31,35 @@ void BM_ManualInputAllColours(benchmark::State& state)
     long long exakt = 0, ohneTreffer = 0;
     int maxFehler = 0;
     for (auto _ : state) {
-        std::array<std::optional<int>, 6 * 256> positionen;
+        std::array<std::optional<int>, 6 * 256> positions;
         std::array<bool, 6 * 256> bekannt{};
         exakt = ohneTreffer = maxFehler = 0;
         for (int r = 0; r < 256; ++r)
             for (int g = 0; g < 256; ++g)
                 for (int b = 0; b < 256; ++b) {
                     const Rgb c{r, g, b};
-                    const Sektor s = positionDerFarben(c);
-                    const Rollen ro = rollen(c, s);
+                    const ChannelOrder s = positionDerFarben(c);
+                    const ChannelRoles ro = channelRoles(c, s);
                     const auto k = static_cast<std::size_t>(static_cast<int>(s) * 256 +
                                                             reinFarben(ro.max, ro.mid, ro.min));
                     if (!bekannt[k]) {
-                        positionen[k] = bandSuche(band, c);
+                        positions[k] = findOnBand(band, c);
                         bekannt[k] = true;
                     }
-                    if (!positionen[k]) {
+                    if (!positions[k]) {
                         ++ohneTreffer;
                         continue;
                     }
-                    const EingabePunkt p = hellDklFarben(ro.max, ro.min);
-                    const HdPunkt m = punktZuMengen(p.x, p.y, false);
-                    const Rgb basis = band.at(*positionen[k] - 1);
-                    const int fehler = std::max({std::abs(rechneHellDunkel(basis.r, m.dunkel, m.hell) - r),
-                                                 std::abs(rechneHellDunkel(basis.g, m.dunkel, m.hell) - g),
-                                                 std::abs(rechneHellDunkel(basis.b, m.dunkel, m.hell) - b)});
-                    if (fehler == 0)
+                    const InputPoint p = hellDklFarben(ro.max, ro.min);
+                    const LightDarkPoint m = pointToAmounts(p.x, p.y, false);
+                    const Rgb basis = band.at(*positions[k] - 1);
+                    const int errorBox =
+                        std::max({std::abs(rechneHellDunkel(basis.r, m.dunkel, m.hell) - r),
+                                  std::abs(rechneHellDunkel(basis.g, m.dunkel, m.hell) - g),
+                                  std::abs(rechneHellDunkel(basis.b, m.dunkel, m.hell) - b)});
+                    if (errorBox == 0)
                         ++exakt;
-                    maxFehler = std::max(maxFehler, fehler);
+                    maxFehler = std::max(maxFehler, errorBox);
                 }
     }
     state.counters["exact"] = static_cast<double>(exakt);

@@ -1,7 +1,7 @@
-#include "ui/dialogs/TfPipette.h"
 #include "core/language/LanguageTable.h"
 #include "core/prefs/RegistryForm.h"
 #include "platform/screen/ScreenReader.h"
+#include "ui/dialogs/TfPipette.h"
 
 #include <benchmark/benchmark.h>
 
@@ -9,11 +9,11 @@ namespace
 {
 
 struct PipettenLauf {
-    PipettenLauf() : screen(bild()), pipette(screen, stand, prefs, texte, nullptr, {})
+    PipettenLauf() : screen(picture()), pipette(screen, currentState, prefs, textSet, nullptr, {})
     {
         prefs.zeigeHinweisPipette = false;
     }
-    static QImage bild()
+    static QImage picture()
     {
         QImage b(1280, 1024, QImage::Format_RGB32);
         for (int y = 0; y < b.height(); ++y)
@@ -23,9 +23,9 @@ struct PipettenLauf {
     }
 
     FakeScreenReader screen;
-    PipettenStand stand;
+    PipetteState currentState;
     HeldPreferences prefs;
-    LanguageTable texte = LanguageTable::forLanguage(Sprache::englisch);
+    LanguageTable textSet = LanguageTable::forLanguage(Language::english);
     TfPipette pipette;
 };
 

@@ -14,26 +14,26 @@ public:
     void farben() override { ::farben(s, target); }
     void farbenA() override { ::farbenA(s, target); }
     void winkelZeichnen() override {}
-    void bandMarkerVerschieben(int p) override { benchmark::DoNotOptimize(p); }
+    void moveBandMarker(int p) override { benchmark::DoNotOptimize(p); }
     bool manualInputToOuterRowField() const override { return false; }
 
 private:
     MainState& s;
-    OhneAnzeige target; // measures the computing alone
+    NullPaintTarget target; // measures the computing alone
 };
 
-MainState stateFor(Modus modus, bool winkeltyp2, int stufen)
+MainState stateFor(HarmonyMode harmonyMode, bool winkeltyp2, int stepCount)
 {
     MainState s;
-    s.aktionen.modus = modus;
+    s.actionSet.harmonyMode = harmonyMode;
     s.winkeltyp2 = winkeltyp2;
-    s.feldLinksAn() = modus != Modus::zweier;
-    s.feldMitteAn() = modus == Modus::vierer;
-    s.abstand1() = modus == Modus::reihen ? 80 : 40;
+    s.feldLinksAn() = harmonyMode != HarmonyMode::twoColour;
+    s.feldMitteAn() = harmonyMode == HarmonyMode::fourColour;
+    s.abstand1() = harmonyMode == HarmonyMode::colourRows ? 80 : 40;
     s.abstand2() = 34;
-    s.stufenAnzahl = stufen;
+    s.stufenAnzahl = stepCount;
     for (int k = 2; k <= 7; ++k)
-        s.stufeAktiv[static_cast<std::size_t>(k)] = k <= stufen;
+        s.stufeAktiv[static_cast<std::size_t>(k)] = k <= stepCount;
     // Amounts off zero, so that every channel takes the full mixing path.
     s.dunkelGross() = s.dunkelRechts() = s.dunkelLinks() = s.dunkelMitte() = 60;
     s.hellGross() = s.hellRechts() = s.hellLinks() = s.hellMitte() = 30;
@@ -44,9 +44,9 @@ MainState stateFor(Modus modus, bool winkeltyp2, int stufen)
     return s;
 }
 
-void runRecompute(benchmark::State& state, Modus modus, bool winkeltyp2, int stufen)
+void runRecompute(benchmark::State& state, HarmonyMode harmonyMode, bool winkeltyp2, int stepCount)
 {
-    MainState s = stateFor(modus, winkeltyp2, stufen);
+    MainState s = stateFor(harmonyMode, winkeltyp2, stepCount);
     PaintingHooks hooks(s);
     int p = 0;
     for (auto _ : state) {
@@ -59,35 +59,35 @@ void runRecompute(benchmark::State& state, Modus modus, bool winkeltyp2, int stu
 
 void BM_RecomputeColourRow15Fields(benchmark::State& state)
 {
-    runRecompute(state, Modus::reihen, false, 7);
+    runRecompute(state, HarmonyMode::colourRows, false, 7);
 }
 void BM_RecomputeFanning15Fields(benchmark::State& state)
 {
-    runRecompute(state, Modus::auffaecher, false, 7);
+    runRecompute(state, HarmonyMode::fanning, false, 7);
 }
 void BM_RecomputeTwoColour(benchmark::State& state)
 {
-    runRecompute(state, Modus::zweier, false, 4);
+    runRecompute(state, HarmonyMode::twoColour, false, 4);
 }
 void BM_RecomputeThreeColour(benchmark::State& state)
 {
-    runRecompute(state, Modus::dreier, false, 4);
+    runRecompute(state, HarmonyMode::threeColour, false, 4);
 }
 void BM_RecomputeFourColourType1(benchmark::State& state)
 {
-    runRecompute(state, Modus::vierer, false, 4);
+    runRecompute(state, HarmonyMode::fourColour, false, 4);
 }
 void BM_RecomputeFourColourType2(benchmark::State& state)
 {
-    runRecompute(state, Modus::vierer, true, 4);
+    runRecompute(state, HarmonyMode::fourColour, true, 4);
 }
 void BM_RecomputeFanning9Fields(benchmark::State& state)
 {
-    runRecompute(state, Modus::auffaecher, false, 4);
+    runRecompute(state, HarmonyMode::fanning, false, 4);
 }
 void BM_RecomputeColourRow9Fields(benchmark::State& state)
 {
-    runRecompute(state, Modus::reihen, false, 4);
+    runRecompute(state, HarmonyMode::colourRows, false, 4);
 }
 
 } // namespace

@@ -13,25 +13,25 @@
 namespace
 {
 
-EinstellungsBlock reihe15(int bandKlick)
+SettingsBlock reihe15(int bandClick)
 {
-    EinstellungsBlock b;
-    const int werte[] = {1,  4,   250, 1,   90,  34, 0, 0, 255, 40, 200, 0, 255,
-                         90, 120, 250, 100, 400, 67, 6, 0, 0,   1,  2,   3};
+    SettingsBlock b;
+    const int valueSet[] = {1,  4,   250, 1,   90,  34, 0, 0, 255, 40, 200, 0, 255,
+                            90, 120, 250, 100, 400, 67, 6, 0, 0,   1,  2,   3};
     for (int i = 1; i <= 25; ++i)
-        b.werte[i] = werte[i - 1];
-    b.werte[1] = bandKlick;
+        b.valueSet[i] = valueSet[i - 1];
+    b.valueSet[1] = bandClick;
     return b;
 }
 
 QVector<QRgb> fixedRowColours()
 {
     MainState s;
-    einstellungAnwenden(s, dateiEinstellung(reihe15(1)));
+    applySetting(s, fileSetting(reihe15(1)));
     s.fixiert = true;
-    s.aktionen.fixieren = true;
-    s.fixStand = fixStandAusBlock(reihe15(300));
-    return paletteColours(paletteAus(s, LanguageTable::forLanguage(Sprache::englisch)));
+    s.actionSet.fixieren = true;
+    s.fixStand = fixSnapshotFromBlock(reihe15(300));
+    return paletteColours(paletteFrom(s, LanguageTable::forLanguage(Language::english)));
 }
 
 void BM_ScalesFixedColourRow15(benchmark::State& state)

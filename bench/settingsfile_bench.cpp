@@ -1,9 +1,9 @@
 // Colour settings file through the main window: opening a fixed two-block
 // file with its replay and paint pass, and a save of a fixed display.
 
-#include "platform/desktop/FileDialogs.h"
 #include "core/prefs/MemoryPreferenceStore.h"
 #include "core/prefs/RegistryForm.h"
+#include "platform/desktop/FileDialogs.h"
 #include "ui/shell/ColourSettingsFile.h"
 #include "ui/shell/TForm1.h"
 #include "ui/shell/TfBlind.h"
@@ -25,32 +25,32 @@ struct DateiFenster : BenchWindow {
     DateiFenster()
     {
         auto d = std::make_unique<ScriptedFileDialogs>();
-        dialoge = d.get();
-        form->datei().setDialogs(std::move(d));
+        dialogs = d.get();
+        form->fileItem().setDialogs(std::move(d));
     }
 
-    // 4-colour at 100 fixed, 3-colour at 300 edited, saved under pfad.
-    void fixiertSpeichern(const QString& pfad)
+    // 4-colour at 100 fixed, 3-colour at 300 edited, saved under pathName.
+    void fixiertSpeichern(const QString& pathName)
     {
-        form->aktion("viererHarmonien")->trigger();
-        form->aktion("fixieren")->trigger();
-        form->aktion("dreierHarmonien")->trigger();
-        dialoge->antworte(pfad);
-        form->aktion("dateiSpeichernUnter")->trigger();
+        form->actionItem("viererHarmonien")->trigger();
+        form->actionItem("fixieren")->trigger();
+        form->actionItem("dreierHarmonien")->trigger();
+        dialogs->queueAnswer(pathName);
+        form->actionItem("dateiSpeichernUnter")->trigger();
     }
 
-    ScriptedFileDialogs* dialoge = nullptr;
+    ScriptedFileDialogs* dialogs = nullptr;
 };
 
 void BM_OpenFixedTwoBlockFile(benchmark::State& state)
 {
     QTemporaryDir dir;
-    const QString pfad = dir.filePath(QStringLiteral("fix.tnfx"));
+    const QString pathName = dir.filePath(QStringLiteral("fix.tnfx"));
     DateiFenster f;
-    f.fixiertSpeichern(pfad);
+    f.fixiertSpeichern(pathName);
     for (auto _ : state) {
-        f.dialoge->antworte(pfad);
-        f.form->aktion("dateiOeffnen")->trigger();
+        f.dialogs->queueAnswer(pathName);
+        f.form->actionItem("dateiOeffnen")->trigger();
         QApplication::processEvents();
     }
     benchmark::DoNotOptimize(f.form->state().fixiert);
@@ -62,12 +62,12 @@ void BM_SaveFixedDisplay(benchmark::State& state)
     QTemporaryDir dir;
     DateiFenster f;
     f.fixiertSpeichern(dir.filePath(QStringLiteral("fix.tnfx")));
-    QAction& speichern = *f.form->aktion("dateiSpeichern");
+    QAction& chooseSaveFile = *f.form->actionItem("dateiSpeichern");
     for (auto _ : state) {
-        speichern.setEnabled(true);
-        speichern.trigger();
+        chooseSaveFile.setEnabled(true);
+        chooseSaveFile.trigger();
     }
-    benchmark::DoNotOptimize(speichern.isEnabled());
+    benchmark::DoNotOptimize(chooseSaveFile.isEnabled());
 }
 BENCHMARK(BM_SaveFixedDisplay)->Unit(benchmark::kMicrosecond);
 

@@ -21,7 +21,7 @@
 namespace
 {
 
-void bandKlick(TForm1& form, int x)
+void bandClick(TForm1& form, int x)
 {
     QWidget* band = form.w().Image2;
     QMouseEvent druck(QEvent::MouseButtonPress, QPointF(x, 30), band->mapToGlobal(QPointF(x, 30)),
@@ -37,27 +37,27 @@ void bandKlick(TForm1& form, int x)
 // and pushed on a history as the document does.
 void BM_RecordStep_ColourRow15(benchmark::State& state)
 {
-    DateiEinstellung e;
-    e.modus = Modus::reihen;
+    FileSetting e;
+    e.harmonyMode = HarmonyMode::colourRows;
     e.abstand1 = 60;
-    e.stufenIndex = 6;
-    e.fadenkreuze = {{Feld::links, 40, 200}, {Feld::rechts, 220, 30}};
+    e.stepIndex = 6;
+    e.crossHairs = {{Field::left, 40, 200}, {Field::right, 220, 30}};
     MainState a;
-    einstellungAnwenden(a, e);
+    applySetting(a, e);
     MainState b = a;
-    e.bandKlick = 400;
-    e.pos[Feld::rechts] = 400;
-    einstellungAnwenden(b, e);
-    QUndoStack verlauf;
-    verlauf.setUndoLimit(10000);
+    e.bandClick = 400;
+    e.pos[Field::right] = 400;
+    applySetting(b, e);
+    QUndoStack history;
+    history.setUndoLimit(10000);
     bool hin = true;
     for (auto _ : state) {
         StateDelta d(hin ? a : b, hin ? b : a);
-        verlauf.push(new UndoStep(StepKind::bandPosition, QStringLiteral("band position"), std::move(d), 0,
+        history.push(new UndoStep(StepKind::bandPosition, QStringLiteral("band position"), std::move(d), 0,
                                   [](const StateDelta&) {}));
         hin = !hin;
     }
-    benchmark::DoNotOptimize(verlauf.count());
+    benchmark::DoNotOptimize(history.count());
 }
 BENCHMARK(BM_RecordStep_ColourRow15)->Unit(benchmark::kMicrosecond);
 
@@ -66,20 +66,20 @@ void BM_UndoRedo_FixedColourRow15(benchmark::State& state)
 {
     BenchWindow f;
     TForm1& form = *f.form;
-    form.aktion("farbreihen")->trigger();
+    form.actionItem("farbreihen")->trigger();
     form.w().ComboBox1->setCurrentIndex(6);
     form.parts().modes->ComboBox1Change();
-    bandKlick(form, 100);
-    form.aktion("fixieren")->trigger();
+    bandClick(form, 100);
+    form.actionItem("fixieren")->trigger();
     QApplication::processEvents();
-    bandKlick(form, 300);
-    QUndoStack& verlauf = form.dokument().verlauf();
+    bandClick(form, 300);
+    QUndoStack& history = form.colourDocument().history();
     bool zurueck = true;
     for (auto _ : state) {
         if (zurueck)
-            verlauf.undo();
+            history.undo();
         else
-            verlauf.redo();
+            history.redo();
         QApplication::processEvents();
         zurueck = !zurueck;
     }

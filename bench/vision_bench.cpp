@@ -2,12 +2,12 @@
 // and the repaint of the whole window that follows), and the contrast matrix
 // of 15 fields.
 
-#include "ui/display/DisplayParts.h"
-#include "ui/display/ModeActions.h"
 #include "core/documents/ContrastTable.h"
-#include "ui/language/ActionRegistry.h"
 #include "core/prefs/MemoryPreferenceStore.h"
 #include "core/prefs/RegistryForm.h"
+#include "ui/display/DisplayParts.h"
+#include "ui/display/ModeActions.h"
+#include "ui/language/ActionRegistry.h"
 #include "ui/shell/TForm1.h"
 #include "ui/shell/TfBlind.h"
 #include "ui/widgets/ColourPanel.h"
@@ -29,7 +29,7 @@ namespace
 struct ReihenFenster : BenchWindow {
     ReihenFenster()
     {
-        form->aktion("farbreihen")->trigger();
+        form->actionItem("farbreihen")->trigger();
         form->w().ComboBox1->setCurrentIndex(6);
         form->parts().modes->ComboBox1Change();
         QApplication::processEvents();
@@ -39,17 +39,17 @@ struct ReihenFenster : BenchWindow {
 void BM_SimulationSwitch_ColourRow15(benchmark::State& state)
 {
     ReihenFenster f;
-    const Aktion arten[] = {Aktion::farbsehenDeuteranopie, Aktion::farbsehenProtanopie,
-                            Aktion::farbsehenTritanopie, Aktion::farbsehenAchromatopsie,
-                            Aktion::farbsehenNormal};
+    const ActionId kindTable[] = {ActionId::colourVisionDeuteranopia, ActionId::colourVisionProtanopia,
+                                  ActionId::colourVisionTritanopia, ActionId::colourVisionAchromatopsia,
+                                  ActionId::colourVisionNormal};
     // Each kind once first: the simulated band pictures are made at their first showing.
-    for (Aktion a : arten) {
+    for (ActionId a : kindTable) {
         f.form->actions().action(a).trigger();
         QApplication::processEvents();
     }
     std::size_t i = 0;
     for (auto _ : state) {
-        f.form->actions().action(arten[i++ % std::size(arten)]).trigger();
+        f.form->actions().action(kindTable[i++ % std::size(kindTable)]).trigger();
         QApplication::processEvents();
     }
 }
@@ -61,7 +61,7 @@ void BM_ContrastMatrix15Fields(benchmark::State& state)
     for (int k = 0; k < 15; ++k)
         farben.push_back(qRgb((k * 53) % 256, (k * 97 + 40) % 256, (k * 151 + 90) % 256));
     for (auto _ : state) {
-        KontrastMatrix m = kontrastMatrix(farben);
+        ContrastMatrix m = contrastMatrix(farben);
         benchmark::DoNotOptimize(m);
     }
 }

@@ -50,7 +50,7 @@ void BM_MainWindowConstructAndShow(benchmark::State& state)
         auto blind = std::make_unique<TfBlind>(*form, *prefs);
         form->show();
         QApplication::processEvents();
-        benchmark::DoNotOptimize(form->state().ablauf.formularBereit);
+        benchmark::DoNotOptimize(form->state().progress.formularBereit);
 
         state.PauseTiming();
         blind.reset();
@@ -67,10 +67,10 @@ void BM_WindowResize(benchmark::State& state)
 {
     ShownWindow shown;
     TForm1& form = shown.form;
-    bool gross = false;
+    bool big = false;
     for (auto _ : state) {
-        gross = !gross;
-        form.resize(gross ? QSize(1200, 860) : QSize(988, 728));
+        big = !big;
+        form.resize(big ? QSize(1200, 860) : QSize(988, 728));
         benchmark::DoNotOptimize(form.w().KleinRechts->geometry());
     }
 }
@@ -81,11 +81,11 @@ void BM_FormResize(benchmark::State& state)
 {
     ShownWindow shown;
     TForm1& form = shown.form;
-    ColourPanel* hintergrund = form.w().panelHintergrund;
-    bool breit = false;
+    ColourPanel* backgroundColour = form.w().panelHintergrund;
+    bool broad = false;
     for (auto _ : state) {
-        breit = !breit;
-        hintergrund->resize(breit ? 900 : 680, hintergrund->height());
+        broad = !broad;
+        backgroundColour->resize(broad ? 900 : 680, backgroundColour->height());
         form.FormResize();
         benchmark::DoNotOptimize(form.w().KleinRechts->geometry());
     }

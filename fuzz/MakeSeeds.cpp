@@ -1,5 +1,5 @@
 // Writes the seed inputs of both fuzz targets, made by the program's own
-// encoders: settings files of every mode as kodieren writes them (two-block
+// encoders: settings files of every mode as encode writes them (two-block
 // files of 222 bytes, fixed and not, and an older one-block file), and the
 // frames a later start sends (a raise request, path records, both in a row).
 //   fuzz_make_seeds CORPUS_ROOT   writes CORPUS_ROOT/<target>/seed-*
@@ -14,21 +14,21 @@
 namespace
 {
 
-bool schreibe(const QString& ordner, const char* name, const QByteArray& bytes)
+bool schreibe(const QString& folder, const char* name, const QByteArray& bytes)
 {
-    if (!QDir().mkpath(ordner))
+    if (!QDir().mkpath(folder))
         return false;
-    QFile f(ordner + QLatin1Char('/') + QString::fromLatin1(name));
+    QFile f(folder + QLatin1Char('/') + QString::fromLatin1(name));
     return f.open(QIODevice::WriteOnly | QIODevice::Truncate) && f.write(bytes) == bytes.size();
 }
 
-FixStand stand(Modus modus, int basis, int winkeltyp, int stufenIndex)
+FixSnapshot currentState(HarmonyMode harmonyMode, int basis, int angleTypeNumber, int stepIndex)
 {
-    FixStand f;
+    FixSnapshot f;
     f.fixRealistisch = 1;
-    f.fixModus = static_cast<int>(modus);
+    f.fixModus = static_cast<int>(harmonyMode);
     f.fixPosGross = basis;
-    f.fixWinkeltyp = winkeltyp;
+    f.fixWinkeltyp = angleTypeNumber;
     f.fixAbstand1 = 40;
     f.fixAbstand2 = 34;
     f.fixSeparat = 0;
@@ -37,15 +37,15 @@ FixStand stand(Modus modus, int basis, int winkeltyp, int stufenIndex)
     f.fixPosRechts = 339;
     f.fixPosLinks = 413;
     f.fixPosMitte = 67;
-    f.fixStufenIndex = stufenIndex;
+    f.fixStufenIndex = stepIndex;
     return f;
 }
 
-QByteArray datei(const FixStand& rechts, const FixStand& links, bool fixiert, bool websicher = false)
+QByteArray fileItem(const FixSnapshot& right, const FixSnapshot& left, bool fixiert, bool websicher = false)
 {
-    const DateiOptionen optionen{.websicher = websicher, .textStatt = false, .fixiert = fixiert};
-    return kodieren(dateiBloecke(rechts, links, false, optionen, {"218", "37", "29", "#DA251D"},
-                                 {"0", "146", "141", "#00928D"}));
+    const FileOptions options{.websicher = websicher, .textInstead = false, .fixiert = fixiert};
+    return encode(fileBlocks(right, left, false, options, {"218", "37", "29", "#DA251D"},
+                             {"0", "146", "141", "#00928D"}));
 }
 
 } // namespace
@@ -60,19 +60,20 @@ int main(int argc, char** argv)
     const QString einstellungen = wurzel + QStringLiteral("/settings_file");
     const QString pfade = wurzel + QStringLiteral("/path_record");
 
-    const FixStand zweier = stand(Modus::zweier, 0, 1, 3);
-    const FixStand dreier = stand(Modus::dreier, 500, 1, 3);
-    const FixStand vierer1 = stand(Modus::vierer, 100, 1, 3);
-    const FixStand vierer2 = stand(Modus::vierer, 600, 2, 3);
-    const FixStand faecher = stand(Modus::auffaecher, 250, 1, 6);
-    const FixStand reihen = stand(Modus::reihen, 677, 1, 0);
+    const FixSnapshot twoColour = currentState(HarmonyMode::twoColour, 0, 1, 3);
+    const FixSnapshot threeColour = currentState(HarmonyMode::threeColour, 500, 1, 3);
+    const FixSnapshot vierer1 = currentState(HarmonyMode::fourColour, 100, 1, 3);
+    const FixSnapshot vierer2 = currentState(HarmonyMode::fourColour, 600, 2, 3);
+    const FixSnapshot faecher = currentState(HarmonyMode::fanning, 250, 1, 6);
+    const FixSnapshot colourRows = currentState(HarmonyMode::colourRows, 677, 1, 0);
     bool ok = true;
-    ok &= schreibe(einstellungen, "seed-fixed-3-and-4-colour.tnfx", datei(dreier, vierer1, true));
-    ok &= schreibe(einstellungen, "seed-fixed-fanning-and-rows.tnfx", datei(faecher, reihen, true, true));
-    ok &= schreibe(einstellungen, "seed-unfixed-2-colour.tnfx", datei(zweier, zweier, false));
-    ok &= schreibe(einstellungen, "seed-unfixed-4-colour-type-2.tnfx", datei(vierer2, zweier, false));
+    ok &= schreibe(einstellungen, "seed-fixed-3-and-4-colour.tnfx", fileItem(threeColour, vierer1, true));
+    ok &= schreibe(einstellungen, "seed-fixed-fanning-and-rows.tnfx",
+                   fileItem(faecher, colourRows, true, true));
+    ok &= schreibe(einstellungen, "seed-unfixed-2-colour.tnfx", fileItem(twoColour, twoColour, false));
+    ok &= schreibe(einstellungen, "seed-unfixed-4-colour-type-2.tnfx", fileItem(vierer2, twoColour, false));
     ok &= schreibe(einstellungen, "seed-one-block-3-colour.tnf",
-                   datei(dreier, dreier, false).first(dateiBlockBytes));
+                   fileItem(threeColour, threeColour, false).first(fileBlockBytes));
 
     ok &= schreibe(pfade, "seed-raise", encodeRaiseRequest());
     ok &= schreibe(pfade, "seed-path", encodePathRecord("/home/u/Farben/ä b.tnfx"));

@@ -34,38 +34,38 @@ void pruefeFrames(const ConsumedFrames& got)
     }
 }
 
-void alsPuffer(const QByteArray& eingabe)
+void alsPuffer(const QByteArray& input)
 {
     // All in one read.
-    QByteArray puffer = eingabe;
-    const ConsumedFrames alle = consumeFrames(puffer);
-    pruefeFrames(alle);
-    if (alle.malformed) {
+    QByteArray puffer = input;
+    const ConsumedFrames allItems = consumeFrames(puffer);
+    pruefeFrames(allItems);
+    if (allItems.malformed) {
         FUZZ_CHECK(puffer.isEmpty());
     } else {
         // What stays is an incomplete frame at the end of the input.
         FUZZ_CHECK(scanFrame(puffer).status == FrameScan::Status::needMore);
-        FUZZ_CHECK(eingabe.endsWith(puffer));
+        FUZZ_CHECK(input.endsWith(puffer));
         FUZZ_CHECK(puffer.size() < pathRecordHeaderSize + static_cast<qsizetype>(maxPathRecordData));
     }
 
     // The same stream in pieces of 1..16 bytes gives the same frames and the same verdict.
-    const qsizetype stueck = eingabe.isEmpty() ? 1 : 1 + static_cast<unsigned char>(eingabe.back()) % 16;
-    QByteArray laufend;
+    const qsizetype stueck = input.isEmpty() ? 1 : 1 + static_cast<unsigned char>(input.back()) % 16;
+    QByteArray runningTotal;
     ConsumedFrames zusammen;
-    for (qsizetype pos = 0; pos < eingabe.size() && !zusammen.malformed; pos += stueck) {
-        laufend.append(eingabe.sliced(pos, std::min(stueck, eingabe.size() - pos)));
-        const ConsumedFrames got = consumeFrames(laufend);
+    for (qsizetype pos = 0; pos < input.size() && !zusammen.malformed; pos += stueck) {
+        runningTotal.append(input.sliced(pos, std::min(stueck, input.size() - pos)));
+        const ConsumedFrames got = consumeFrames(runningTotal);
         zusammen.frames.append(got.frames);
         zusammen.malformed = got.malformed;
     }
-    FUZZ_CHECK(zusammen.frames == alle.frames);
-    FUZZ_CHECK(zusammen.malformed == alle.malformed);
-    FUZZ_CHECK(laufend == puffer);
+    FUZZ_CHECK(zusammen.frames == allItems.frames);
+    FUZZ_CHECK(zusammen.malformed == allItems.malformed);
+    FUZZ_CHECK(runningTotal == puffer);
 
     // Each complete frame on its own is what the pass made of it.
-    QByteArray rest = eingabe;
-    for (const ReceivedFrame& f : alle.frames) {
+    QByteArray rest = input;
+    for (const ReceivedFrame& f : allItems.frames) {
         const FrameScan scan = scanFrame(rest);
         FUZZ_CHECK(scan.status == FrameScan::Status::complete);
         const QByteArray frame = rest.first(scan.length);
@@ -76,20 +76,20 @@ void alsPuffer(const QByteArray& eingabe)
     }
 }
 
-void alsPfad(const QByteArray& eingabe)
+void alsPfad(const QByteArray& input)
 {
     // A path that cannot travel is not encoded at all.
-    if (eingabe.contains('\0'))
-        FUZZ_CHECK(encodePathRecord(eingabe).isEmpty());
+    if (input.contains('\0'))
+        FUZZ_CHECK(encodePathRecord(input).isEmpty());
 
     // Without zero bytes and within the limit: decode(encode(p)) == p.
-    QByteArray pfad = eingabe;
-    pfad.removeIf([](char c) { return c == '\0'; });
-    pfad.truncate(static_cast<qsizetype>(maxPathRecordData) - 1);
-    const QByteArray frame = encodePathRecord(pfad);
-    FUZZ_CHECK(frame.size() == pathRecordHeaderSize + pfad.size() + 1);
+    QByteArray pathName = input;
+    pathName.removeIf([](char c) { return c == '\0'; });
+    pathName.truncate(static_cast<qsizetype>(maxPathRecordData) - 1);
+    const QByteArray frame = encodePathRecord(pathName);
+    FUZZ_CHECK(frame.size() == pathRecordHeaderSize + pathName.size() + 1);
     const std::optional<QByteArray> zurueck = decodePathRecord(frame);
-    FUZZ_CHECK(zurueck && *zurueck == pfad);
+    FUZZ_CHECK(zurueck && *zurueck == pathName);
     FUZZ_CHECK(!isRaiseRequest(frame));
     const FrameScan scan = scanFrame(frame);
     FUZZ_CHECK(scan.status == FrameScan::Status::complete && scan.length == frame.size());
@@ -99,15 +99,15 @@ void alsPfad(const QByteArray& eingabe)
     const ConsumedFrames got = consumeFrames(puffer);
     FUZZ_CHECK(!got.malformed && puffer.isEmpty() && got.frames.size() == 2);
     FUZZ_CHECK(got.frames[0].kind == ReceivedFrame::Kind::raise);
-    FUZZ_CHECK(got.frames[1].kind == ReceivedFrame::Kind::path && got.frames[1].path == pfad);
+    FUZZ_CHECK(got.frames[1].kind == ReceivedFrame::Kind::path && got.frames[1].path == pathName);
 }
 
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
-    const QByteArray eingabe(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
-    alsPuffer(eingabe);
-    alsPfad(eingabe);
+    const QByteArray input(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
+    alsPuffer(input);
+    alsPfad(input);
     return 0;
 }

@@ -18,13 +18,13 @@ int main(int argc, char** argv)
     namespace fs = std::filesystem;
     std::vector<fs::path> dateien;
     for (int i = 1; i < argc; ++i) {
-        const fs::path pfad(argv[i]);
-        if (fs::is_directory(pfad)) {
-            for (const fs::directory_entry& e : fs::directory_iterator(pfad))
+        const fs::path pathName(argv[i]);
+        if (fs::is_directory(pathName)) {
+            for (const fs::directory_entry& e : fs::directory_iterator(pathName))
                 if (e.is_regular_file())
                     dateien.push_back(e.path());
         } else {
-            dateien.push_back(pfad);
+            dateien.push_back(pathName);
         }
     }
     std::sort(dateien.begin(), dateien.end());
@@ -32,18 +32,19 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "no corpus files given\n");
         return 1;
     }
-    for (const fs::path& pfad : dateien) {
-        std::ifstream ein(pfad, std::ios::binary);
+    for (const fs::path& pathName : dateien) {
+        std::ifstream ein(pathName, std::ios::binary);
         if (!ein) {
-            std::fprintf(stderr, "cannot read %s\n", pfad.c_str());
+            std::fprintf(stderr, "cannot read %s\n", pathName.c_str());
             return 1;
         }
-        const std::vector<char> inhalt{std::istreambuf_iterator<char>(ein), std::istreambuf_iterator<char>()};
+        const std::vector<char> content{std::istreambuf_iterator<char>(ein),
+                                        std::istreambuf_iterator<char>()};
         // A heap block of exactly the input's size, so that ASan sees any read past its end.
-        const std::size_t n = inhalt.size();
-        const auto daten = std::make_unique<std::uint8_t[]>(n == 0 ? 1 : n);
-        std::copy(inhalt.begin(), inhalt.end(), reinterpret_cast<char*>(daten.get()));
-        LLVMFuzzerTestOneInput(daten.get(), n);
+        const std::size_t n = content.size();
+        const auto payload = std::make_unique<std::uint8_t[]>(n == 0 ? 1 : n);
+        std::copy(content.begin(), content.end(), reinterpret_cast<char*>(payload.get()));
+        LLVMFuzzerTestOneInput(payload.get(), n);
     }
     std::printf("%zu corpus inputs replayed\n", dateien.size());
     return 0;

@@ -23,14 +23,14 @@
 namespace
 {
 
-constexpr qsizetype blockOhneFixiert = dateiBlockBytes - 4; // slots 1..26
+constexpr qsizetype blockOhneFixiert = fileBlockBytes - 4; // slots 1..26
 
-GeleseneDatei lies(const QByteArray& bytes, bool zweiBloecke)
+ParsedFile lies(const QByteArray& bytes, bool twoBlocks)
 {
     QBuffer puffer;
     puffer.setData(bytes);
     puffer.open(QIODevice::ReadOnly);
-    return lesen(puffer, zweiBloecke);
+    return readIn(puffer, twoBlocks);
 }
 
 bool zwischen(int v, int von, int bis)
@@ -40,26 +40,26 @@ bool zwischen(int v, int von, int bis)
 
 bool aufDemBand(int p)
 {
-    return zwischen(p, 0, letzteBandPosition);
+    return zwischen(p, 0, lastBandPosition);
 }
 
-void pruefeEinstellung(const DateiEinstellung& e)
+void pruefeEinstellung(const FileSetting& e)
 {
-    FUZZ_CHECK(aufDemBand(e.bandKlick));
-    for (int p : {e.pos[Feld::gross], e.pos[Feld::rechts], e.pos[Feld::links], e.pos[Feld::mitte]})
+    FUZZ_CHECK(aufDemBand(e.bandClick));
+    for (int p : {e.pos[Field::big], e.pos[Field::right], e.pos[Field::left], e.pos[Field::centre]})
         FUZZ_CHECK(aufDemBand(p));
     for (const std::optional<int>& a : {e.abstand1, e.abstand2})
-        FUZZ_CHECK(!a || zwischen(*a, 0, groessterAbstand));
-    FUZZ_CHECK(!e.stufenIndex || zwischen(*e.stufenIndex, 0, letzterStufenIndex));
-    FUZZ_CHECK(e.fadenkreuze.size() <= 4);
-    for (const Fadenkreuz& k : e.fadenkreuze)
-        FUZZ_CHECK(zwischen(k.x, 0, feldGrenze) && zwischen(k.y, 0, feldGrenze));
-    FUZZ_CHECK(e.modus || e.fadenkreuze.empty());
+        FUZZ_CHECK(!a || zwischen(*a, 0, maxAngleDistance));
+    FUZZ_CHECK(!e.stepIndex || zwischen(*e.stepIndex, 0, lastStepIndex));
+    FUZZ_CHECK(e.crossHairs.size() <= 4);
+    for (const CrossHair& k : e.crossHairs)
+        FUZZ_CHECK(zwischen(k.x, 0, fieldLimit) && zwischen(k.y, 0, fieldLimit));
+    FUZZ_CHECK(e.harmonyMode || e.crossHairs.empty());
 }
 
 void pruefeZustand(const MainState& s)
 {
-    FUZZ_CHECK(zwischen(static_cast<int>(s.modus()), 0, 4));
+    FUZZ_CHECK(zwischen(static_cast<int>(s.harmonyMode()), 0, 4));
     for (int p : {s.posGross(), s.posRechts(), s.posLinks(), s.posMitte()})
         FUZZ_CHECK(aufDemBand(p));
     // The angle markers' drawn positions: -1 is "forgotten".
@@ -67,7 +67,7 @@ void pruefeZustand(const MainState& s)
         FUZZ_CHECK(s.farbWerte[slotNr] == -1 || aufDemBand(s.farbWerte[slotNr]));
     for (int k : {s.hdPunktGrossX(), s.hdPunktGrossY(), s.hdPunktRechtsX(), s.hdPunktRechtsY(),
                   s.hdPunktLinksX(), s.hdPunktLinksY(), s.hdPunktMitteX(), s.hdPunktMitteY()})
-        FUZZ_CHECK(zwischen(k, 0, feldGrenze));
+        FUZZ_CHECK(zwischen(k, 0, fieldLimit));
     for (int m : {s.dunkelGross(), s.hellGross(), s.dunkelRechts(), s.hellRechts(), s.dunkelLinks(),
                   s.hellLinks(), s.dunkelMitte(), s.hellMitte()})
         FUZZ_CHECK(zwischen(m, 0, 255));
@@ -78,93 +78,94 @@ void pruefeZustand(const MainState& s)
         FUZZ_CHECK(zwischen(s.farbWerte[slotNr], 0, 255));
     for (int i = 1; i <= 48; ++i)
         FUZZ_CHECK(zwischen(s.endFarben[i], 0, 255) && zwischen(s.endFarbenFix[i], 0, 255));
-    FUZZ_CHECK(zwischen(s.abstand1(), 0, 2 * groessterAbstand));
-    FUZZ_CHECK(zwischen(s.abstand2(), 0, groessterAbstand));
+    FUZZ_CHECK(zwischen(s.abstand1(), 0, 2 * maxAngleDistance));
+    FUZZ_CHECK(zwischen(s.abstand2(), 0, maxAngleDistance));
     FUZZ_CHECK(zwischen(s.stufenAnzahl, 1, 7));
-    FUZZ_CHECK(!s.separatModus || !istReihenModus(s.modus()));
-    FUZZ_CHECK(s.bandLuminoes == !s.aktionen.realistisch);
+    FUZZ_CHECK(!s.separatModus || !isRowMode(s.harmonyMode()));
+    FUZZ_CHECK(s.bandLuminoes == !s.actionSet.realistisch);
 }
 
 // The block as the window applies it, then what saving would take from the state.
-void anwenden(MainState& s, const EinstellungsBlock& b)
+void applyChange(MainState& s, const SettingsBlock& b)
 {
-    const DateiEinstellung e = dateiEinstellung(b);
+    const FileSetting e = fileSetting(b);
     pruefeEinstellung(e);
-    dateiWerteMerken(s, b);
-    einstellungAnwenden(s, e);
+    rememberFileValues(s, b);
+    applySetting(s, e);
     pruefeZustand(s);
 
-    const FixStand f = fixStandAus(s, {.winkelIndex = s.winkeltyp2 ? 1 : 0,
-                                       .abstand1 = e.abstand1.value_or(0),
-                                       .abstand2 = e.abstand2.value_or(0),
-                                       .stufenIndex = s.stufenAnzahl - 1});
-    const std::array<int, 21> werte = fixStandWerte(f);
-    FUZZ_CHECK(zwischen(werte[1], 0, 4));
+    const FixSnapshot f = fixSnapshotFrom(s, {.angleIndex = s.winkeltyp2 ? 1 : 0,
+                                              .abstand1 = e.abstand1.value_or(0),
+                                              .abstand2 = e.abstand2.value_or(0),
+                                              .stepIndex = s.stufenAnzahl - 1});
+    const std::array<int, 21> valueSet = fixSnapshotValues(f);
+    FUZZ_CHECK(zwischen(valueSet[1], 0, 4));
     FUZZ_CHECK(berechneProzente(s, 0).endsWith(QStringLiteral(" %")));
     FUZZ_CHECK(berechneProzente(s, 1).endsWith(QStringLiteral(" %")));
 }
 
 // The core routines the file's positions and distances reach, with the raw
 // numbers no display would pass: total over int, results on the band.
-void rohePruefen(const EinstellungsBlock& b)
+void rohePruefen(const SettingsBlock& b)
 {
-    const int p = b.werte[dateiSlot::posGross];
-    const int d1 = b.werte[dateiSlot::abstand1];
-    const int d2 = b.werte[dateiSlot::abstand2];
+    const int p = b.valueSet[fileSlot::posGross];
+    const int d1 = b.valueSet[fileSlot::abstand1];
+    const int d2 = b.valueSet[fileSlot::abstand2];
     FUZZ_CHECK(aufDemBand(bandPosition(p)));
-    const SmallFieldPositions klein = smallFieldPositions(p, d1);
-    FUZZ_CHECK(aufDemBand(klein.right) && aufDemBand(klein.left));
+    const SmallFieldPositions small = smallFieldPositions(p, d1);
+    FUZZ_CHECK(aufDemBand(small.right) && aufDemBand(small.left));
     for (bool typ2 : {false, true}) {
         const FourColourPositions vier = fourColourPositions(p, d1, d2, typ2);
         FUZZ_CHECK(aufDemBand(vier.right) && aufDemBand(vier.left) && aufDemBand(vier.centre));
     }
     MainState s;
-    const int stufen = b.werte[dateiSlot::stufenIndex];
-    const RowPositions reihe = rowPositions(p, d1, stufen, s.stufeAktiv);
-    FUZZ_CHECK(aufDemBand(reihe.centre) && aufDemBand(reihe.outerMinus) && aufDemBand(reihe.outerPlus));
-    for (std::size_t k = 0; k < reihe.ringMinus.size(); ++k)
-        FUZZ_CHECK(aufDemBand(reihe.ringMinus[k]) && aufDemBand(reihe.ringPlus[k]));
-    const HdPunkt punkt = punktZuMengen(b.werte[dateiSlot::hdGrossX], b.werte[dateiSlot::hdGrossX + 1],
-                                        b.werte[dateiSlot::separat] != 0);
-    FUZZ_CHECK(zwischen(punkt.dunkel, 0, 255) && zwischen(punkt.hell, 0, 255));
-    FUZZ_CHECK(zwischen(punkt.spalte, 0, feldGrenze) && zwischen(punkt.zeile, 0, feldGrenze));
+    const int stepCount = b.valueSet[fileSlot::stepIndex];
+    const RowPositions row = rowPositions(p, d1, stepCount, s.stufeAktiv);
+    FUZZ_CHECK(aufDemBand(row.centre) && aufDemBand(row.outerMinus) && aufDemBand(row.outerPlus));
+    for (std::size_t k = 0; k < row.ringMinus.size(); ++k)
+        FUZZ_CHECK(aufDemBand(row.ringMinus[k]) && aufDemBand(row.ringPlus[k]));
+    const LightDarkPoint point =
+        pointToAmounts(b.valueSet[fileSlot::lightDarkBigX], b.valueSet[fileSlot::lightDarkBigX + 1],
+                       b.valueSet[fileSlot::separate] != 0);
+    FUZZ_CHECK(zwischen(point.dunkel, 0, 255) && zwischen(point.hell, 0, 255));
+    FUZZ_CHECK(zwischen(point.column, 0, fieldLimit) && zwischen(point.rowLine, 0, fieldLimit));
 }
 
-void bloeckePruefen(const QByteArray& bytes, bool zweiBloecke)
+void bloeckePruefen(const QByteArray& bytes, bool twoBlocks)
 {
-    const GeleseneDatei d = lies(bytes, zweiBloecke);
+    const ParsedFile d = lies(bytes, twoBlocks);
     const qsizetype n = bytes.size();
     // Exactly what the format holds, and no more, decides what comes out.
     FUZZ_CHECK(d.block1.has_value() == (n >= blockOhneFixiert));
-    if (!zweiBloecke) {
+    if (!twoBlocks) {
         FUZZ_CHECK(!d.fixiert && !d.block2);
-        FUZZ_CHECK(d.vollstaendig == d.block1.has_value());
+        FUZZ_CHECK(d.fullyRead == d.block1.has_value());
     } else {
-        FUZZ_CHECK(d.fixiert.has_value() == (n >= dateiBlockBytes));
-        FUZZ_CHECK(d.block2.has_value() == (d.fixiert == 1 && n >= dateiBlockBytes + blockOhneFixiert));
-        FUZZ_CHECK(d.vollstaendig == (d.fixiert && (*d.fixiert != 1 || d.block2)));
+        FUZZ_CHECK(d.fixiert.has_value() == (n >= fileBlockBytes));
+        FUZZ_CHECK(d.block2.has_value() == (d.fixiert == 1 && n >= fileBlockBytes + blockOhneFixiert));
+        FUZZ_CHECK(d.fullyRead == (d.fixiert && (*d.fixiert != 1 || d.block2)));
     }
     if (!d.block1)
         return;
 
     // A block re-encodes to the bytes it was read from.
-    DateiBloecke wieder{*d.block1, d.block2.value_or(*d.block1)};
+    FileBlocks wieder{*d.block1, d.block2.value_or(*d.block1)};
     wieder.block1.fixiert = d.fixiert.value_or(0);
-    const QByteArray kodiert = kodieren(wieder);
-    FUZZ_CHECK(kodiert.size() == 2 * dateiBlockBytes);
-    const qsizetype gelesen = d.block2    ? dateiBlockBytes + blockOhneFixiert
-                              : d.fixiert ? dateiBlockBytes
+    const QByteArray kodiert = encode(wieder);
+    FUZZ_CHECK(kodiert.size() == 2 * fileBlockBytes);
+    const qsizetype gelesen = d.block2    ? fileBlockBytes + blockOhneFixiert
+                              : d.fixiert ? fileBlockBytes
                                           : blockOhneFixiert;
     FUZZ_CHECK(kodiert.first(gelesen) == bytes.first(gelesen));
 
     // Each block on a fresh state, and the two in a row as the window opens a fixed file.
     MainState nacheinander;
-    anwenden(nacheinander, *d.block1);
+    applyChange(nacheinander, *d.block1);
     rohePruefen(*d.block1);
     if (d.block2) {
         MainState frisch;
-        anwenden(frisch, *d.block2);
-        anwenden(nacheinander, *d.block2);
+        applyChange(frisch, *d.block2);
+        applyChange(nacheinander, *d.block2);
         rohePruefen(*d.block2);
     }
 }

@@ -15,7 +15,7 @@ namespace
 {
 
 // No application exists yet: the program's folder comes from the system.
-QString programmOrdner(char** argv)
+QString programFolder(char** argv)
 {
     const QFileInfo selbst(QStringLiteral("/proc/self/exe"));
     if (selbst.exists())
@@ -23,21 +23,21 @@ QString programmOrdner(char** argv)
     return QFileInfo(QString::fromLocal8Bit(argv[0])).absolutePath();
 }
 
-void fehlerMelden(int argc, char** argv, const QString& grund)
+void reportError(int argc, char** argv, const QString& grund)
 {
     const QCoreApplication app(argc, argv);
     const TfRegistryForm preferences(userPreferenceStore());
     const LanguageTable t = LanguageTable::forVersion(preferences.sprachVersion);
-    std::fprintf(stderr, "tinctora: %s\n", qPrintable(t.text(Txt::fensterFehlt).arg(grund)));
+    std::fprintf(stderr, "tinctora: %s\n", qPrintable(t.text(Txt::windowMissing).arg(grund)));
 }
 
 } // namespace
 
-void* fensterEinstieg(const char* name, int argc, char** argv)
+void* windowEntryPoint(const char* name, int argc, char** argv)
 {
-    const QString ordner = programmOrdner(argv);
+    const QString folder = programFolder(argv);
     QString grund;
-    for (const QString& kandidat : {ordner, QDir::cleanPath(ordner + QStringLiteral("/../lib/tinctora"))}) {
+    for (const QString& kandidat : {folder, QDir::cleanPath(folder + QStringLiteral("/../lib/tinctora"))}) {
         // The handle may go: a loaded library stays until the process ends unless unloaded.
         QLibrary bibliothek(QDir(kandidat).filePath(QStringLiteral("tinctora_window")));
         if (!bibliothek.load()) {
@@ -48,6 +48,6 @@ void* fensterEinstieg(const char* name, int argc, char** argv)
             return reinterpret_cast<void*>(f);
         grund = bibliothek.errorString();
     }
-    fehlerMelden(argc, argv, grund);
+    reportError(argc, argv, grund);
     return nullptr;
 }

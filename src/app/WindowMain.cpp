@@ -22,7 +22,7 @@
 
 #include <optional>
 
-extern "C" Q_DECL_EXPORT int tinctoraFensterStarten(int argc, char** argv, long long startMs)
+extern "C" Q_DECL_EXPORT int tinctoraStartWindow(int argc, char** argv, long long startMs)
 {
     // A second start hands its file to the running instance and ends here.
     const InstanceStart instance = startSingleInstance(argc, argv);
@@ -47,7 +47,7 @@ extern "C" Q_DECL_EXPORT int tinctoraFensterStarten(int argc, char** argv, long 
     QObject::connect(&server, &InstanceServer::raiseRequested, &form, [&form] { bringWindowToFront(&form); });
     // The raise comes first on the wire, so the window is in front before it asks or opens.
     QObject::connect(&server, &InstanceServer::pathReceived, &form,
-                     [&form](const QString& path) { form.datei().pfadOeffnen(path); });
+                     [&form](const QString& path) { form.fileItem().openPath(path); });
     server.listen();
 
     installStartupProbe(form, startMs);
@@ -55,9 +55,9 @@ extern "C" Q_DECL_EXPORT int tinctoraFensterStarten(int argc, char** argv, long 
     return QApplication::exec();
 }
 
-extern "C" Q_DECL_EXPORT int tinctoraKommandozeileMitBild(int argc, char** argv)
+extern "C" Q_DECL_EXPORT int tinctoraCommandLineWithImage(int argc, char** argv)
 {
-    const QStringList argumente = argumentTexts(argc, argv);
+    const QStringList arguments = argumentTexts(argc, argv);
     // Drawn into an image only: no display is needed or asked for.
     qputenv("QT_QPA_PLATFORM", "offscreen");
     // Qt's platform start asks for the runtime folder and warns when there is none;
@@ -69,5 +69,5 @@ extern "C" Q_DECL_EXPORT int tinctoraKommandozeileMitBild(int argc, char** argv)
             qputenv("XDG_RUNTIME_DIR", QFile::encodeName(runtimeFolder->path()));
     }
     const QGuiApplication app(argc, argv);
-    return kommandozeileAusfuehren(argumente, paletteDaten);
+    return executeCommandLine(arguments, paletteData);
 }

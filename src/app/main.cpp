@@ -17,13 +17,13 @@ int runCommandLine(int argc, char** argv)
 {
     guardStandardStreams();
     const QStringList arguments = argumentTexts(argc, argv);
-    if (brauchtBild(arguments)) {
+    if (needsGui(arguments)) {
         auto withPicture =
-            reinterpret_cast<KommandozeileMitBild>(fensterEinstieg(kommandozeileMitBildName, argc, argv));
+            reinterpret_cast<CommandLineWithImage>(windowEntryPoint(commandLineWithImageName, argc, argv));
         return withPicture ? withPicture(argc, argv) : 1;
     }
     const QCoreApplication app(argc, argv);
-    return kommandozeileAusfuehren(arguments, textDaten);
+    return executeCommandLine(arguments, textFileData);
 }
 
 } // namespace
@@ -42,7 +42,7 @@ int main(int argc, char** argv)
         windowArgv.push_back(a.data());
     windowArgv.push_back(nullptr);
     int windowArgc = static_cast<int>(windowArguments.size());
-    auto window =
-        reinterpret_cast<FensterStart>(fensterEinstieg(fensterStartName, windowArgc, windowArgv.data()));
+    auto window = reinterpret_cast<StartWindowFunction>(
+        windowEntryPoint(startWindowName, windowArgc, windowArgv.data()));
     return window ? window(windowArgc, windowArgv.data(), startMs) : 1;
 }

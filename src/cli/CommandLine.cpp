@@ -30,47 +30,47 @@
 namespace
 {
 
-enum Status { ok = 0, fehlgeschlagen = 1, falscheEingabe = 2 };
+enum Status { ok = 0, failed = 1, falscheEingabe = 2 };
 
 // A text the command line prints for a file; one entry each.
 struct Bericht {
     const char* name;
-    Txt beschreibung;
-    QString (*text)(const GeoeffneteDatei& datei, const ScaleRequest& scales, const LanguageTable& t);
+    Txt descriptionText;
+    QString (*text)(const OpenedFile& fileItem, const ScaleRequest& scales, const LanguageTable& t);
 };
 
-QString werteBericht(const GeoeffneteDatei& d, const ScaleRequest&, const LanguageTable& t)
+QString valuesReport(const OpenedFile& d, const ScaleRequest&, const LanguageTable& t)
 {
-    return zustandWerteText(d.zustand, t);
+    return stateValuesText(d.fileState, t);
 }
 
 // Every shown colour, both halves of a fixed display, in display order.
-QString kontrastBericht(const GeoeffneteDatei& d, const ScaleRequest&, const LanguageTable& t)
+QString contrastReport(const OpenedFile& d, const ScaleRequest&, const LanguageTable& t)
 {
     std::vector<QRgb> farben;
-    for (const PaletteGroup& g : paletteAus(d.zustand, t).groups)
+    for (const PaletteGroup& g : paletteFrom(d.fileState, t).groups)
         for (const PaletteEntry& e : g.entries)
             farben.push_back(e.rgb);
-    return kontrastListe(farben, t.text(Txt::cliKontrastKopf));
+    return contrastList(farben, t.text(Txt::cliContrastHeader));
 }
 
-QString scalesBericht(const GeoeffneteDatei& d, const ScaleRequest& scales, const LanguageTable& t)
+QString scalesReportText(const OpenedFile& d, const ScaleRequest& scales, const LanguageTable& t)
 {
-    return scalesReport(paletteColours(paletteAus(d.zustand, t)), scales, t.text(Txt::cliScalesHead));
+    return scalesReport(paletteColours(paletteFrom(d.fileState, t)), scales, t.text(Txt::cliScalesHead));
 }
 
-QString cvdBericht(const GeoeffneteDatei& d, const ScaleRequest&, const LanguageTable& t)
+QString cvdReport(const OpenedFile& d, const ScaleRequest&, const LanguageTable& t)
 {
-    return confusedPairsReport(paletteColours(paletteAus(d.zustand, t)));
+    return confusedPairsReport(paletteColours(paletteFrom(d.fileState, t)));
 }
 
 const QString scalesName = QStringLiteral("scales");
 
-constexpr std::array<Bericht, 4> berichte{{
-    {"values", Txt::cliWerte, werteBericht},
-    {"contrast", Txt::cliKontrast, kontrastBericht},
-    {"scales", Txt::cliScales, scalesBericht},
-    {"cvd", Txt::cliColourVision, cvdBericht},
+constexpr std::array<Bericht, 4> reports{{
+    {"values", Txt::cliValues, valuesReport},
+    {"contrast", Txt::cliContrast, contrastReport},
+    {"scales", Txt::cliScales, scalesReportText},
+    {"cvd", Txt::cliColourVision, cvdReport},
 }};
 
 const QString exportName = QStringLiteral("export");
@@ -91,47 +91,47 @@ struct Optionen {
 };
 
 // Without a table the descriptions stay empty: enough to find the format.
-Optionen optionenAnlegen(QCommandLineParser& parser, const LanguageTable* t)
+Optionen createOptions(QCommandLineParser& parser, const LanguageTable* t)
 {
     const auto text = [t](Txt id) { return t ? t->text(id) : QString(); };
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
-    parser.setApplicationDescription(text(Txt::cliBeschreibung) + QStringLiteral("\n\n") +
-                                     text(Txt::cliHinweise));
+    parser.setApplicationDescription(text(Txt::cliDescription) + QStringLiteral("\n\n") +
+                                     text(Txt::cliNotes));
     // A value name must not be empty, or the option takes no value.
     const auto valueName = [t](Txt id) { return t ? t->text(id) : QStringLiteral("x"); };
     Optionen o{parser.addHelpOption(),
                parser.addVersionOption(),
-               QCommandLineOption(exportName, text(Txt::cliExport), valueName(Txt::cliWertAusgabe)),
-               QCommandLineOption(formatName, t ? t->text(Txt::cliFormat).arg(formatNamen()) : QString(),
-                                  valueName(Txt::cliWertFormat)),
+               QCommandLineOption(exportName, text(Txt::cliExport), valueName(Txt::cliValueOutput)),
+               QCommandLineOption(formatName, t ? t->text(Txt::cliFormat).arg(formatNames()) : QString(),
+                                  valueName(Txt::cliValueFormat)),
                QCommandLineOption(backgroundName, text(Txt::cliBackground), valueName(Txt::cliValueHex)),
                QCommandLineOption(targetsName, text(Txt::cliTargets), valueName(Txt::cliValueTargets)),
                QCommandLineOption(withScalesName, text(Txt::cliWithScales))};
     parser.addOption(o.exportOption);
     parser.addOption(o.formatOption);
     parser.addOption(o.withScalesOption);
-    for (const Bericht& b : berichte)
-        parser.addOption(QCommandLineOption(QLatin1String(b.name), text(b.beschreibung)));
+    for (const Bericht& b : reports)
+        parser.addOption(QCommandLineOption(QLatin1String(b.name), text(b.descriptionText)));
     parser.addOption(o.backgroundOption);
     parser.addOption(o.targetsOption);
-    parser.addPositionalArgument(valueName(Txt::cliWertDatei), text(Txt::cliDatei));
+    parser.addPositionalArgument(valueName(Txt::cliValueFile), text(Txt::cliFile));
     return o;
 }
 
 // "--export, --values, --contrast": every option that makes the run do something.
 QString actionOptions()
 {
-    QStringList namen{QStringLiteral("--") + exportName};
-    for (const Bericht& b : berichte)
-        namen << QStringLiteral("--") + QLatin1String(b.name);
-    return namen.join(QStringLiteral(", "));
+    QStringList names{QStringLiteral("--") + exportName};
+    for (const Bericht& b : reports)
+        names << QStringLiteral("--") + QLatin1String(b.name);
+    return names.join(QStringLiteral(", "));
 }
 
 // Names in messages are written back as the bytes they were given.
-int melden(const QString& text, int status)
+int report(const QString& text, int status)
 {
-    const QByteArray zeile = "tinctora: " + argumentBytes(text) + '\n';
-    std::fwrite(zeile.constData(), 1, static_cast<std::size_t>(zeile.size()), stderr);
+    const QByteArray rowLine = "tinctora: " + argumentBytes(text) + '\n';
+    std::fwrite(rowLine.constData(), 1, static_cast<std::size_t>(rowLine.size()), stderr);
     return status;
 }
 
@@ -140,52 +140,52 @@ QString reason(int error, const LanguageTable& t)
 {
     switch (error) {
     case EFBIG:
-        return t.text(Txt::grundZuGross);
+        return t.text(Txt::reasonTooLarge);
     case ENOSPC:
     case EDQUOT:
-        return t.text(Txt::grundKeinPlatz);
+        return t.text(Txt::reasonNoSpace);
     case EACCES:
     case EPERM:
-        return t.text(Txt::grundKeinRecht);
+        return t.text(Txt::reasonNoPermission);
     case EROFS:
-        return t.text(Txt::grundNurLesbar);
+        return t.text(Txt::reasonReadOnly);
     case ENOENT:
-        return t.text(Txt::grundFehlt);
+        return t.text(Txt::reasonMissing);
     case EBADF:
-        return t.text(Txt::grundNichtOffen);
+        return t.text(Txt::reasonNotOpen);
     default:
         return QString::fromLocal8Bit(std::strerror(error));
     }
 }
 
 // Every line ends with LF on standard output, the last one included.
-int ausgeben(QString text, const LanguageTable& t)
+int writeOut(QString text, const LanguageTable& t)
 {
     text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     // No lines (no colours run together): nothing, not an empty line.
     if (!text.isEmpty() && !text.endsWith(QLatin1Char('\n')))
         text += QLatin1Char('\n');
     if (const int error = writeStandardOutput(text.toUtf8()); error != 0)
-        return melden(t.text(Txt::cliAusgabeFehlgeschlagen).arg(reason(error, t)), fehlgeschlagen);
+        return report(t.text(Txt::cliOutputFailed).arg(reason(error, t)), failed);
     return ok;
 }
 
 // The extension the format was looked for by; the name itself when it has none.
-QString extensionOf(const QString& ziel)
+QString extensionOf(const QString& target)
 {
-    const QString name = QFileInfo(ziel).fileName();
-    const qsizetype punkt = name.indexOf(QLatin1Char('.'), 1);
-    return punkt < 0 ? name : name.mid(punkt);
+    const QString name = QFileInfo(target).fileName();
+    const qsizetype point = name.indexOf(QLatin1Char('.'), 1);
+    return point < 0 ? name : name.mid(point);
 }
 
-std::optional<GeoeffneteDatei> readSettingsFile(const QString& pfad)
+std::optional<OpenedFile> readSettingsFile(const QString& pathName)
 {
-    QByteArray inhalt;
-    if (readNamedFile(argumentBytes(pfad), inhalt) != 0)
+    QByteArray content;
+    if (readNamedFile(argumentBytes(pathName), content) != 0)
         return std::nullopt;
-    QBuffer quelle(&inhalt);
-    quelle.open(QIODevice::ReadOnly);
-    return dateiBerechnen(quelle, istZweiBlockDatei(pfad));
+    QBuffer source(&content);
+    source.open(QIODevice::ReadOnly);
+    return evaluateFile(source, isTwoBlockFile(pathName));
 }
 
 // What the options ask for, once they are known to make sense together.
@@ -198,27 +198,27 @@ struct Job {
 };
 
 // The file or files the export makes; the input is never overwritten.
-int exportieren(const GeoeffneteDatei& d, const Job& job, const LanguageTable& t, DateiSchreiber schreiber)
+int exportFile(const OpenedFile& d, const Job& job, const LanguageTable& t, FileWriter writer)
 {
-    const Palette palette = paletteAus(d.zustand, t);
-    const QString titel = QFileInfo(job.file).completeBaseName();
+    const Palette palette = paletteFrom(d.fileState, t);
+    const QString titleText = QFileInfo(job.file).completeBaseName();
     QVector<ExportFile> dateien;
     if (job.withScales) {
         const ScaleExportRequest r{
             job.scales.method, job.scales.targets, {job.scales.background, qRgb(0, 0, 0)}};
-        dateien = scaleExportFiles(palette, *job.format, job.output, titel, r, t);
+        dateien = scaleExportFiles(palette, *job.format, job.output, titleText, r, t);
     } else {
-        const std::optional<QByteArray> daten = schreiber(palette, *job.format, titel);
-        if (!daten)
-            return melden(t.text(Txt::cliBildOhneSchrift), fehlgeschlagen);
-        dateien = {{job.output, *daten}};
+        const std::optional<QByteArray> payload = writer(palette, *job.format, titleText);
+        if (!payload)
+            return report(t.text(Txt::cliPictureWithoutFont), failed);
+        dateien = {{job.output, *payload}};
     }
-    for (const ExportFile& datei : dateien)
-        if (sameFile(argumentBytes(job.file), argumentBytes(datei.path)))
-            return melden(t.text(Txt::cliZielIstQuelle).arg(datei.path), fehlgeschlagen);
-    for (const ExportFile& datei : dateien)
-        if (const int error = writeNamedFile(argumentBytes(datei.path), datei.data); error != 0)
-            return melden(t.text(Txt::cliNichtErstellt).arg(datei.path, reason(error, t)), fehlgeschlagen);
+    for (const ExportFile& fileItem : dateien)
+        if (sameFile(argumentBytes(job.file), argumentBytes(fileItem.path)))
+            return report(t.text(Txt::cliTargetIsSource).arg(fileItem.path), failed);
+    for (const ExportFile& fileItem : dateien)
+        if (const int error = writeNamedFile(argumentBytes(fileItem.path), fileItem.data); error != 0)
+            return report(t.text(Txt::cliNotCreated).arg(fileItem.path, reason(error, t)), failed);
     return ok;
 }
 
@@ -228,21 +228,21 @@ std::optional<int> scaleOptionsInto(Job& job, const QCommandLineParser& parser, 
 {
     job.withScales = parser.isSet(o.withScalesOption);
     if (job.withScales && !(job.format && carriesScales(*job.format)))
-        return melden(t.text(Txt::cliWithScalesFormats), falscheEingabe);
+        return report(t.text(Txt::cliWithScalesFormats), falscheEingabe);
     for (const QCommandLineOption* option : {&o.backgroundOption, &o.targetsOption})
         if (parser.isSet(*option) && !parser.isSet(scalesName) && !job.withScales)
-            return melden(t.text(Txt::cliOnlyWithScales).arg(QStringLiteral("--") + option->names().front()),
+            return report(t.text(Txt::cliOnlyWithScales).arg(QStringLiteral("--") + option->names().front()),
                           falscheEingabe);
     if (parser.isSet(o.targetsOption)) {
         const std::optional<ScaleRequest> r = targetsFrom(parser.value(o.targetsOption));
         if (!r)
-            return melden(t.text(Txt::cliUnknownTargets).arg(parser.value(o.targetsOption)), falscheEingabe);
+            return report(t.text(Txt::cliUnknownTargets).arg(parser.value(o.targetsOption)), falscheEingabe);
         job.scales = *r;
     }
     if (parser.isSet(o.backgroundOption)) {
         const std::optional<QRgb> c = backgroundFrom(parser.value(o.backgroundOption));
         if (!c)
-            return melden(t.text(Txt::cliUnknownBackground).arg(parser.value(o.backgroundOption)),
+            return report(t.text(Txt::cliUnknownBackground).arg(parser.value(o.backgroundOption)),
                           falscheEingabe);
         job.scales.background = *c;
     }
@@ -252,24 +252,24 @@ std::optional<int> scaleOptionsInto(Job& job, const QCommandLineParser& parser, 
 // The usage errors, each with its line; nothing is read or written yet.
 std::variant<Job, int> jobFrom(const QCommandLineParser& parser, const Optionen& o, const LanguageTable& t)
 {
-    const bool bericht = std::any_of(berichte.begin(), berichte.end(),
+    const bool bericht = std::any_of(reports.begin(), reports.end(),
                                      [&](const Bericht& b) { return parser.isSet(QLatin1String(b.name)); });
     if (!parser.isSet(o.exportOption) && !bericht)
-        return melden(t.text(Txt::cliNichtsZuTun).arg(actionOptions()), falscheEingabe);
+        return report(t.text(Txt::cliNothingToDo).arg(actionOptions()), falscheEingabe);
     const QStringList dateien = parser.positionalArguments();
     if (dateien.isEmpty())
-        return melden(t.text(Txt::cliKeineDatei), falscheEingabe);
+        return report(t.text(Txt::cliNoFile), falscheEingabe);
     if (dateien.size() > 1)
-        return melden(t.text(Txt::cliZuVieleDateien), falscheEingabe);
+        return report(t.text(Txt::cliTooManyFiles), falscheEingabe);
     Job job{dateien.front(), QString(), std::nullopt, {}, false};
     if (parser.isSet(o.exportOption)) {
         job.output = parser.value(o.exportOption);
         const QString name = parser.value(o.formatOption);
-        job.format = parser.isSet(o.formatOption) ? formatAusName(name) : formatAusPfad(job.output);
+        job.format = parser.isSet(o.formatOption) ? formatFromName(name) : formatFromPath(job.output);
         if (!job.format)
-            return melden(
-                t.text(Txt::cliUnbekanntesFormat)
-                    .arg(parser.isSet(o.formatOption) ? name : extensionOf(job.output), formatNamen()),
+            return report(
+                t.text(Txt::cliUnknownFormat)
+                    .arg(parser.isSet(o.formatOption) ? name : extensionOf(job.output), formatNames()),
                 falscheEingabe);
     }
     if (const std::optional<int> status = scaleOptionsInto(job, parser, o, t))
@@ -277,37 +277,37 @@ std::variant<Job, int> jobFrom(const QCommandLineParser& parser, const Optionen&
     return job;
 }
 
-int runJob(const QCommandLineParser& parser, const Job& job, const LanguageTable& t, DateiSchreiber schreiber)
+int runJob(const QCommandLineParser& parser, const Job& job, const LanguageTable& t, FileWriter writer)
 {
-    const std::optional<GeoeffneteDatei> datei = readSettingsFile(job.file);
-    if (!datei)
-        return melden(t.text(Txt::dateiNichtGelesenVor) + QFileInfo(job.file).absoluteFilePath() +
-                          t.text(Txt::dateiNichtGelesenNach),
-                      fehlgeschlagen);
+    const std::optional<OpenedFile> fileItem = readSettingsFile(job.file);
+    if (!fileItem)
+        return report(t.text(Txt::fileNotReadBefore) + QFileInfo(job.file).absoluteFilePath() +
+                          t.text(Txt::fileNotReadAfter),
+                      failed);
     if (job.format)
-        if (const int status = exportieren(*datei, job, t, schreiber); status != ok)
+        if (const int status = exportFile(*fileItem, job, t, writer); status != ok)
             return status;
-    for (const Bericht& b : berichte)
+    for (const Bericht& b : reports)
         if (parser.isSet(QLatin1String(b.name)))
-            if (const int status = ausgeben(b.text(*datei, job.scales, t), t); status != ok)
+            if (const int status = writeOut(b.text(*fileItem, job.scales, t), t); status != ok)
                 return status;
     return ok;
 }
 
-int ausfuehren(const QStringList& argumente, const LanguageTable& t, DateiSchreiber schreiber)
+int runArguments(const QStringList& arguments, const LanguageTable& t, FileWriter writer)
 {
     QCommandLineParser parser;
-    const Optionen o = optionenAnlegen(parser, &t);
-    if (!parser.parse(argumente))
-        return melden(parser.errorText(), falscheEingabe);
+    const Optionen o = createOptions(parser, &t);
+    if (!parser.parse(arguments))
+        return report(parser.errorText(), falscheEingabe);
     if (parser.isSet(o.help) || parser.isSet(QStringLiteral("help-all")))
-        return ausgeben(parser.helpText(), t);
+        return writeOut(parser.helpText(), t);
     if (parser.isSet(o.version))
-        return ausgeben(QStringLiteral("tinctora ") + QCoreApplication::applicationVersion(), t);
+        return writeOut(QStringLiteral("tinctora ") + QCoreApplication::applicationVersion(), t);
     const std::variant<Job, int> job = jobFrom(parser, o, t);
     if (const int* status = std::get_if<int>(&job))
         return *status;
-    return runJob(parser, std::get<Job>(job), t, schreiber);
+    return runJob(parser, std::get<Job>(job), t, writer);
 }
 
 } // namespace
@@ -320,31 +320,32 @@ bool isCommandLineOption(QStringView name)
     for (const char* allgemein : generalOptions)
         if (name == QLatin1String(allgemein))
             return true;
-    return std::any_of(berichte.begin(), berichte.end(),
+    return std::any_of(reports.begin(), reports.end(),
                        [&](const Bericht& b) { return name == QLatin1String(b.name); });
 }
 
 // The format parse needs no application and no language: names only.
-bool brauchtBild(const QStringList& argumente)
+bool needsGui(const QStringList& arguments)
 {
     QCommandLineParser parser;
-    optionenAnlegen(parser, nullptr);
-    if (!parser.parse(argumente) || !parser.isSet(exportName))
+    createOptions(parser, nullptr);
+    if (!parser.parse(arguments) || !parser.isSet(exportName))
         return false;
-    const std::optional<PaletteFormat> f = parser.isSet(formatName) ? formatAusName(parser.value(formatName))
-                                                                    : formatAusPfad(parser.value(exportName));
+    const std::optional<PaletteFormat> f = parser.isSet(formatName)
+                                               ? formatFromName(parser.value(formatName))
+                                               : formatFromPath(parser.value(exportName));
     return f == PaletteFormat::png;
 }
 
-int kommandozeileAusfuehren(const QStringList& argumente, DateiSchreiber schreiber)
+int executeCommandLine(const QStringList& arguments, FileWriter writer)
 {
     // A size limit then fails the write with EFBIG instead of ending the process.
     std::signal(SIGXFSZ, SIG_IGN);
     const TfRegistryForm preferences(userPreferenceStore());
     const LanguageTable t = LanguageTable::forVersion(preferences.sprachVersion);
-    installQtTranslations(t.sprache());
+    installQtTranslations(t.uiLanguage());
     QCoreApplication::setApplicationName(QStringLiteral("tinctora"));
     // The version the window's title and about box show.
     QCoreApplication::setApplicationVersion(t.text(Txt::productVersion).trimmed());
-    return ausfuehren(argumente, t, schreiber);
+    return runArguments(arguments, t, writer);
 }

@@ -14,14 +14,14 @@ bool isCommandLineOption(QStringView name);
 
 // A PNG is asked for. Its text needs fonts, so that run needs a
 // QGuiApplication and QtGui's painting; every other run needs QtCore only.
-bool brauchtBild(const QStringList& argumente);
+bool needsGui(const QStringList& arguments);
 
-// How a run makes the bytes of a file: textDaten (every format but the PNG)
-// or paletteDaten (all of them, with a QGuiApplication).
-using DateiSchreiber = std::optional<QByteArray> (*)(const Palette&, PaletteFormat, const QString&);
+// How a run makes the bytes of a file: textFileData (every format but the PNG)
+// or paletteData (all of them, with a QGuiApplication).
+using FileWriter = std::optional<QByteArray> (*)(const Palette&, PaletteFormat, const QString&);
 
 // Runs the command line in the application the caller made; never shows a
 // window and never touches a running instance. The process's exit status:
 // 0 done, 1 a file or standard output could not be read or written, 2 wrong
-// usage. `argumente` as argumentTexts gives them.
-int kommandozeileAusfuehren(const QStringList& argumente, DateiSchreiber schreiber);
+// usage. `arguments` as argumentTexts gives them.
+int executeCommandLine(const QStringList& arguments, FileWriter writer);

@@ -13,7 +13,7 @@ int readNamedFile(const QByteArray& path, QByteArray& content);
 // a replaced one keeps its own. A link is followed: the file it names is replaced.
 int writeNamedFile(const QByteArray& path, const QByteArray& data);
 
-// Both exist and are one file: links followed, hard links included.
+// Both exist and are one file: left followed, hard left included.
 bool sameFile(const QByteArray& a, const QByteArray& b);
 
 // Written and flushed, so a full disk or a closed standard output is noticed.

@@ -11,18 +11,18 @@
 namespace
 {
 
-QString kindName(Farbsehen kind)
+QString kindName(ColourVisionKind kind)
 {
     switch (kind) {
-    case Farbsehen::protanopie:
+    case ColourVisionKind::protanopia:
         return QStringLiteral("protanopia");
-    case Farbsehen::deuteranopie:
+    case ColourVisionKind::deuteranopia:
         return QStringLiteral("deuteranopia");
-    case Farbsehen::tritanopie:
+    case ColourVisionKind::tritanopia:
         return QStringLiteral("tritanopia");
-    case Farbsehen::achromatopsie:
+    case ColourVisionKind::achromatopsia:
         return QStringLiteral("achromatopsia");
-    case Farbsehen::normal:
+    case ColourVisionKind::normal:
         break;
     }
     return QStringLiteral("normal");
@@ -33,7 +33,7 @@ QString kindName(Farbsehen kind)
 std::optional<QRgb> backgroundFrom(const QString& text)
 {
     const QString t = text.trimmed();
-    const std::vector<QRgb> c = farbenAusHex({t.startsWith(QLatin1Char('#')) ? t : QLatin1Char('#') + t});
+    const std::vector<QRgb> c = coloursFromHex({t.startsWith(QLatin1Char('#')) ? t : QLatin1Char('#') + t});
     if (c.empty())
         return std::nullopt;
     return c.front();
@@ -62,16 +62,16 @@ std::optional<ScaleRequest> targetsFrom(const QString& text)
     return r;
 }
 
-QString scalesReport(const QVector<QRgb>& colours, const ScaleRequest& request, const QString& kopf)
+QString scalesReport(const QVector<QRgb>& colours, const ScaleRequest& request, const QString& header)
 {
-    QString text = kopf + QLatin1Char('\n');
+    QString text = header + QLatin1Char('\n');
     for (const ColourScale& scale :
          contrastScales(distinctColours(colours), request.background, request.method, request.targets))
         for (const ScaleStep& step : scale.steps) {
             const QString none = QStringLiteral("-");
-            text += QStringList{hexFarbe(scale.colour), QString::number(step.target),
-                                step.reached ? hexFarbe(step.rgb) : none,
-                                step.reached ? verhaeltnisText(step.wcagRatio) : none,
+            text += QStringList{hexColour(scale.colour), QString::number(step.target),
+                                step.reached ? hexColour(step.rgb) : none,
+                                step.reached ? ratioText(step.wcagRatio) : none,
                                 step.reached ? lcText(step.apcaLc) : none}
                         .join(QLatin1Char('\t')) +
                     QLatin1Char('\n');
@@ -84,7 +84,7 @@ QString confusedPairsReport(const QVector<QRgb>& colours)
     const QVector<QRgb> shown = distinctColours(colours);
     QString text;
     for (const ConfusedPair& p : confusedPairs(shown))
-        text += QStringList{kindName(p.kind), hexFarbe(shown[p.first]), hexFarbe(shown[p.second]),
+        text += QStringList{kindName(p.kind), hexColour(shown[p.first]), hexColour(shown[p.second]),
                             QString::number(p.distance, 'f', 2)}
                     .join(QLatin1Char('\t')) +
                 QLatin1Char('\n');

@@ -21,10 +21,10 @@ std::optional<QRgb> backgroundFrom(const QString& text);
 // separated: WCAG 2 ratios, or APCA |Lc| after "apca:" ("wcag:" may lead too).
 std::optional<ScaleRequest> targetsFrom(const QString& text);
 
-// The head line `kopf`, then per distinct colour (first occurrence order) and
+// The head line `header`, then per distinct colour (first occurrence order) and
 // target one tab-separated line: colour, target, step, WCAG 2 ratio, APCA Lc
 // of the step as text on the background; "-" for a step that cannot be had.
-QString scalesReport(const QVector<QRgb>& colours, const ScaleRequest& request, const QString& kopf);
+QString scalesReport(const QVector<QRgb>& colours, const ScaleRequest& request, const QString& header);
 
 // One tab-separated line per pair of distinct colours that a colour-vision
 // deficiency runs together: the kind's English name in lower case, both

@@ -7,18 +7,18 @@
 namespace
 {
 
-StartPlan plan(QList<QByteArray> argumente)
+StartPlan plan(QList<QByteArray> arguments)
 {
-    argumente.prepend("tinctora");
+    arguments.prepend("tinctora");
     std::vector<char*> argv;
-    for (QByteArray& a : argumente)
+    for (QByteArray& a : arguments)
         argv.push_back(a.data());
     return planStart(static_cast<int>(argv.size()), argv.data());
 }
 
-QList<QByteArray> fenster(const QList<QByteArray>& argumente)
+QList<QByteArray> topWindow(const QList<QByteArray>& arguments)
 {
-    return QList<QByteArray>{"tinctora"} + argumente;
+    return QList<QByteArray>{"tinctora"} + arguments;
 }
 
 } // namespace
@@ -39,27 +39,27 @@ TEST(Arguments, EveryByteSequenceComesBackAsGiven)
 TEST(Arguments, TheWindowGetsItsFileFirstAndQtsOptionsAfter)
 {
     // A plain file stays parameter 1, unchanged, for the running instance.
-    EXPECT_EQ(plan({"f.tnfx"}).windowArguments, fenster({"f.tnfx"}));
+    EXPECT_EQ(plan({"f.tnfx"}).windowArguments, topWindow({"f.tnfx"}));
     EXPECT_EQ(plan({"-style", "fusion", "f.tnfx", "-reverse"}).windowArguments,
-              fenster({"f.tnfx", "-style", "fusion", "-reverse"}));
+              topWindow({"f.tnfx", "-style", "fusion", "-reverse"}));
     EXPECT_EQ(plan({"--platform", "offscreen", "-stylesheet=a.qss"}).windowArguments,
-              fenster({"--platform", "offscreen", "-stylesheet=a.qss"}));
-    EXPECT_EQ(plan({"--", "-f.tnfx"}).windowArguments, fenster({"./-f.tnfx"}));
+              topWindow({"--platform", "offscreen", "-stylesheet=a.qss"}));
+    EXPECT_EQ(plan({"--", "-f.tnfx"}).windowArguments, topWindow({"./-f.tnfx"}));
     EXPECT_FALSE(plan({"--", "--values"}).commandLine);
-    EXPECT_EQ(plan({}).windowArguments, fenster({}));
+    EXPECT_EQ(plan({}).windowArguments, topWindow({}));
 }
 
 TEST(Arguments, AnOptionOfOursOrAMistypedOneGoesToTheCommandLine)
 {
-    for (const QList<QByteArray>& argumente : {QList<QByteArray>{"--values", "f.tnfx"},
+    for (const QList<QByteArray>& arguments : {QList<QByteArray>{"--values", "f.tnfx"},
                                                {"f.tnfx", "-export=x.gpl"},
                                                {"--expotr", "x.gpl", "f.tnfx"},
                                                {"-x"},
                                                {"-"},
                                                {"---"},
                                                {"-style", "fusion", "--help"}}) {
-        const StartPlan p = plan(argumente);
-        EXPECT_TRUE(p.commandLine) << argumente.join(' ').toStdString();
+        const StartPlan p = plan(arguments);
+        EXPECT_TRUE(p.commandLine) << arguments.join(' ').toStdString();
         EXPECT_TRUE(p.windowArguments.isEmpty());
     }
 }

@@ -14,10 +14,10 @@ namespace
 {
 
 const QString seeds = QStringLiteral(TINCTORA_TEST_DATA "/fuzz/settings_file/");
-const QString quelle = seeds + QStringLiteral("seed-fixed-fanning-and-rows.tnfx");
+const QString source = seeds + QStringLiteral("seed-fixed-fanning-and-rows.tnfx");
 
 // A home whose stored preferences choose German ("TNVersion" not 11).
-QProcessEnvironment deutsch(const QTemporaryDir& home)
+QProcessEnvironment german(const QTemporaryDir& home)
 {
     QDir(home.path()).mkpath(QStringLiteral("config"));
     QFile f(home.filePath(QStringLiteral("config/TinctoraKVB.conf")));
@@ -33,105 +33,107 @@ QProcessEnvironment deutsch(const QTemporaryDir& home)
 
 TEST(CommandLineOutput, ValuesEndEveryLineWithLfAndSayWhatCopyingGives)
 {
-    QTemporaryDir ordner;
-    const Lauf l = tinctora({QStringLiteral("--values"), quelle}, ordner.path());
+    QTemporaryDir folder;
+    const Lauf l = tinctora({QStringLiteral("--values"), source}, folder.path());
     EXPECT_EQ(l.status, 0);
     EXPECT_FALSE(l.aus.contains('\r'));
-    QFile f(quelle);
+    QFile f(source);
     ASSERT_TRUE(f.open(QIODevice::ReadOnly));
     const QString kopiert =
-        zustandWerteText(dateiBerechnen(f, true)->zustand, LanguageTable::forLanguage(Sprache::englisch));
+        stateValuesText(evaluateFile(f, true)->fileState, LanguageTable::forLanguage(Language::english));
     EXPECT_EQ(QString::fromUtf8(l.aus),
               QString(kopiert).replace(QStringLiteral("\r\n"), QStringLiteral("\n")) + '\n');
-    const Lauf hilfe = tinctora({QStringLiteral("--help")}, ordner.path());
-    EXPECT_TRUE(hilfe.aus.contains("ends with LF")) << hilfe.aus.toStdString();
+    const Lauf help = tinctora({QStringLiteral("--help")}, folder.path());
+    EXPECT_TRUE(help.aus.contains("ends with LF")) << help.aus.toStdString();
 }
 
 TEST(CommandLineOutput, FailedWritesToStandardOutputExitOne)
 {
-    QTemporaryDir ordner;
+    QTemporaryDir folder;
     for (const QString& umleitung : {QStringLiteral(">/dev/full"), QStringLiteral(">&-")})
-        for (const QStringList& argumente :
-             {QStringList{"--values", quelle}, QStringList{"--contrast", quelle}, QStringList{"--help"},
+        for (const QStringList& arguments :
+             {QStringList{"--values", source}, QStringList{"--contrast", source}, QStringList{"--help"},
               QStringList{"--version"}}) {
-            SCOPED_TRACE((umleitung + ' ' + argumente.join(' ')).toStdString());
+            SCOPED_TRACE((umleitung + ' ' + arguments.join(' ')).toStdString());
             const Lauf l =
-                tinctora(argumente, ordner.path(), QStringLiteral("exec \"$0\" \"$@\" ") + umleitung);
+                tinctora(arguments, folder.path(), QStringLiteral("exec \"$0\" \"$@\" ") + umleitung);
             EXPECT_EQ(l.status, 1);
-            EXPECT_EQ(l.fehler.count('\n'), 1) << l.fehler.toStdString();
-            EXPECT_TRUE(l.fehler.contains(umleitung == QStringLiteral(">&-") ? "not open" : "no space left"))
-                << l.fehler.toStdString();
+            EXPECT_EQ(l.errorBox.count('\n'), 1) << l.errorBox.toStdString();
+            EXPECT_TRUE(
+                l.errorBox.contains(umleitung == QStringLiteral(">&-") ? "not open" : "no space left"))
+                << l.errorBox.toStdString();
         }
 }
 
 TEST(CommandLineOutput, HelpAndVersionAsCommandLineUsersExpect)
 {
-    QTemporaryDir ordner;
-    const Lauf hilfe = tinctora({QStringLiteral("--help")}, ordner.path());
-    EXPECT_EQ(hilfe.status, 0);
+    QTemporaryDir folder;
+    const Lauf help = tinctora({QStringLiteral("--help")}, folder.path());
+    EXPECT_EQ(help.status, 0);
     for (const char* text : {"Usage:", "--export <output>", "--format <format>", "--values", "--contrast",
                              "--version", "Exit status: 0", "1 a file", "2 wrong usage"})
-        EXPECT_TRUE(hilfe.aus.contains(text)) << text;
+        EXPECT_TRUE(help.aus.contains(text)) << text;
     // The version the window's title and about box show.
-    const Lauf version = tinctora({QStringLiteral("--version")}, ordner.path());
+    const Lauf version = tinctora({QStringLiteral("--version")}, folder.path());
     EXPECT_EQ(version.status, 0);
     EXPECT_EQ(version.aus, QByteArray("tinctora 3.25\n"));
 }
 
 TEST(CommandLineOutput, SpeaksTheInterfaceLanguageWithDecimalPoints)
 {
-    QTemporaryDir ordner, home;
-    const QProcessEnvironment env = deutsch(home);
-    const Lauf hilfe = tinctora({QStringLiteral("--help")}, ordner.path(), {}, env);
-    EXPECT_EQ(hilfe.status, 0);
-    EXPECT_FALSE(hilfe.aus.contains("Usage:")) << hilfe.aus.toStdString();
-    EXPECT_FALSE(hilfe.aus.contains("Options:")) << hilfe.aus.toStdString();
-    EXPECT_TRUE(hilfe.aus.contains("Optionen:")) << hilfe.aus.toStdString();
-    EXPECT_TRUE(hilfe.aus.contains("Rückgabewert")) << hilfe.aus.toStdString();
-    EXPECT_TRUE(hilfe.aus.contains("--export <ausgabe>")) << hilfe.aus.toStdString();
-    const Lauf kontrast = tinctora({QStringLiteral("--contrast"), quelle}, ordner.path(), {}, env);
-    const QList<QByteArray> zeilen = kontrast.aus.split('\n');
-    ASSERT_GT(zeilen.size(), 2);
-    EXPECT_EQ(QString::fromUtf8(zeilen[0]), QStringLiteral("Schrift\tHintergrund\tWCAG-Verhältnis\tAPCA Lc"));
-    EXPECT_TRUE(zeilen[1].split('\t').value(2).contains('.')) << zeilen[1].toStdString();
-    const Lauf skalen = tinctora({QStringLiteral("--scales"), quelle}, ordner.path(), {}, env);
-    EXPECT_TRUE(skalen.aus.startsWith("Farbe\tZiel\tStufe\tWCAG-Verh\xC3\xA4ltnis\tAPCA Lc\n#"))
-        << skalen.aus.toStdString();
-    const Lauf falsch = tinctora({QStringLiteral("--expotr"), quelle}, ordner.path(), {}, env);
+    QTemporaryDir folder, home;
+    const QProcessEnvironment env = german(home);
+    const Lauf help = tinctora({QStringLiteral("--help")}, folder.path(), {}, env);
+    EXPECT_EQ(help.status, 0);
+    EXPECT_FALSE(help.aus.contains("Usage:")) << help.aus.toStdString();
+    EXPECT_FALSE(help.aus.contains("Options:")) << help.aus.toStdString();
+    EXPECT_TRUE(help.aus.contains("Optionen:")) << help.aus.toStdString();
+    EXPECT_TRUE(help.aus.contains("Rückgabewert")) << help.aus.toStdString();
+    EXPECT_TRUE(help.aus.contains("--export <ausgabe>")) << help.aus.toStdString();
+    const Lauf contrast = tinctora({QStringLiteral("--contrast"), source}, folder.path(), {}, env);
+    const QList<QByteArray> rowList = contrast.aus.split('\n');
+    ASSERT_GT(rowList.size(), 2);
+    EXPECT_EQ(QString::fromUtf8(rowList[0]),
+              QStringLiteral("Schrift\tHintergrund\tWCAG-Verhältnis\tAPCA Lc"));
+    EXPECT_TRUE(rowList[1].split('\t').value(2).contains('.')) << rowList[1].toStdString();
+    const Lauf colourScales = tinctora({QStringLiteral("--scales"), source}, folder.path(), {}, env);
+    EXPECT_TRUE(colourScales.aus.startsWith("Farbe\tZiel\tStufe\tWCAG-Verh\xC3\xA4ltnis\tAPCA Lc\n#"))
+        << colourScales.aus.toStdString();
+    const Lauf falsch = tinctora({QStringLiteral("--expotr"), source}, folder.path(), {}, env);
     EXPECT_EQ(falsch.status, 2);
-    EXPECT_FALSE(falsch.fehler.contains("Unknown")) << falsch.fehler.toStdString();
-    EXPECT_EQ(tinctora({QStringLiteral("--version")}, ordner.path(), {}, env).aus,
+    EXPECT_FALSE(falsch.errorBox.contains("Unknown")) << falsch.errorBox.toStdString();
+    EXPECT_EQ(tinctora({QStringLiteral("--version")}, folder.path(), {}, env).aus,
               QByteArray("tinctora 3.25\n"));
 }
 
 TEST(CommandLineOutput, AFailedWriteSaysWhy)
 {
-    QTemporaryDir ordner;
-    const Lauf l = tinctora({QStringLiteral("--export"), QStringLiteral("x.svg"), quelle}, ordner.path(),
+    QTemporaryDir folder;
+    const Lauf l = tinctora({QStringLiteral("--export"), QStringLiteral("x.svg"), source}, folder.path(),
                             QStringLiteral("ulimit -f 0; exec \"$0\" \"$@\""));
     EXPECT_EQ(l.status, 1);
-    EXPECT_TRUE(l.fehler.contains("file too large")) << l.fehler.toStdString();
-    EXPECT_TRUE(QDir(ordner.path()).entryList(QDir::Files | QDir::Hidden).isEmpty());
+    EXPECT_TRUE(l.errorBox.contains("file too large")) << l.errorBox.toStdString();
+    EXPECT_TRUE(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden).isEmpty());
 }
 
 // Text work maps QtCore alone: the dynamic loader's own record of what it loaded.
 TEST(CommandLineOutput, TextWorkLoadsNoQtGui)
 {
-    QTemporaryDir ordner;
-    for (const QStringList& argumente : {QStringList{"--values", quelle}, QStringList{"--contrast", quelle},
-                                         QStringList{"--export", "x.gpl", quelle}}) {
-        SCOPED_TRACE(argumente.join(' ').toStdString());
+    QTemporaryDir folder;
+    for (const QStringList& arguments : {QStringList{"--values", source}, QStringList{"--contrast", source},
+                                         QStringList{"--export", "x.gpl", source}}) {
+        SCOPED_TRACE(arguments.join(' ').toStdString());
         QProcessEnvironment env = ohneAnzeige();
         env.insert(QStringLiteral("LD_DEBUG"), QStringLiteral("files"));
-        env.insert(QStringLiteral("LD_DEBUG_OUTPUT"), ordner.filePath(QStringLiteral("ld")));
-        const Lauf l = tinctora(argumente, ordner.path(), {}, env);
-        EXPECT_EQ(l.status, 0) << l.fehler.toStdString();
-        QByteArray geladen;
-        for (const QString& datei : QDir(ordner.path()).entryList({QStringLiteral("ld.*")})) {
-            geladen += inhalt(ordner.filePath(datei));
-            QFile::remove(ordner.filePath(datei));
+        env.insert(QStringLiteral("LD_DEBUG_OUTPUT"), folder.filePath(QStringLiteral("ld")));
+        const Lauf l = tinctora(arguments, folder.path(), {}, env);
+        EXPECT_EQ(l.status, 0) << l.errorBox.toStdString();
+        QByteArray loaded;
+        for (const QString& fileItem : QDir(folder.path()).entryList({QStringLiteral("ld.*")})) {
+            loaded += content(folder.filePath(fileItem));
+            QFile::remove(folder.filePath(fileItem));
         }
-        EXPECT_TRUE(geladen.contains("libQt6Core.so")) << "the record was written";
-        EXPECT_FALSE(geladen.contains("libQt6Gui.so"));
+        EXPECT_TRUE(loaded.contains("libQt6Core.so")) << "the record was written";
+        EXPECT_FALSE(loaded.contains("libQt6Gui.so"));
     }
 }

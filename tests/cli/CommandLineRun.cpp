@@ -14,17 +14,17 @@ QProcessEnvironment ohneAnzeige()
     return env;
 }
 
-Lauf tinctora(const QStringList& argumente, const QString& ordner, const QString& shell,
+Lauf tinctora(const QStringList& arguments, const QString& folder, const QString& shell,
               const QProcessEnvironment& env)
 {
     QProcess p;
     p.setProcessEnvironment(env);
-    p.setWorkingDirectory(ordner);
+    p.setWorkingDirectory(folder);
     if (shell.isEmpty())
-        p.start(QStringLiteral(TINCTORA_PROGRAM), argumente);
+        p.start(QStringLiteral(TINCTORA_PROGRAM), arguments);
     else
         p.start(QStringLiteral("/bin/sh"),
-                QStringList{QStringLiteral("-c"), shell, QStringLiteral(TINCTORA_PROGRAM)} + argumente);
+                QStringList{QStringLiteral("-c"), shell, QStringLiteral(TINCTORA_PROGRAM)} + arguments);
     // A window that opened would wait for the user: that is a failure here.
     if (!p.waitForFinished(20000)) {
         p.kill();
@@ -35,8 +35,8 @@ Lauf tinctora(const QStringList& argumente, const QString& ordner, const QString
             p.readAllStandardError()};
 }
 
-QByteArray inhalt(const QString& pfad)
+QByteArray content(const QString& pathName)
 {
-    QFile f(pfad);
+    QFile f(pathName);
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }

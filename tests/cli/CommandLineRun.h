@@ -7,15 +7,15 @@
 
 struct Lauf {
     int status = -1; // -1: did not end by itself in time, or crashed
-    QByteArray aus, fehler;
+    QByteArray aus, errorBox;
 };
 
 // The environment a console or a build server gives: no X server, no Wayland.
 QProcessEnvironment ohneAnzeige();
 
-// The program started with `argumente` in `ordner`. `shell` is a command of sh
+// The program started with `arguments` in `folder`. `shell` is a command of sh
 // that runs the program as "$0" "$@" (redirections, limits); empty: started directly.
-Lauf tinctora(const QStringList& argumente, const QString& ordner, const QString& shell = {},
+Lauf tinctora(const QStringList& arguments, const QString& folder, const QString& shell = {},
               const QProcessEnvironment& env = ohneAnzeige());
 
-QByteArray inhalt(const QString& pfad);
+QByteArray content(const QString& pathName);

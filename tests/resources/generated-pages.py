@@ -48,15 +48,15 @@ def action_table(root):
              re.finditer(r'\{Txt::(\w+),\s*"((?:[^"\\]|\\.)*)",\s*"((?:[^"\\]|\\.)*)"\}', data)}
     acts = (root / "src/core/language/Actions.cpp").read_text(encoding="utf-8")
     actions = {}
-    table = acts[acts.index("aktionen{{"):acts.index("}};")]
+    table = acts[acts.index("actionSet{{"):acts.index("}};")]
     for chunk in table.split("{.id = A::")[1:]:
         name, body = chunk.split(",", 1)
         field = lambda f: (re.search(rf'\.{f} = ("[^"]*"|[\w:]+)', body) or [None, None])[1]
         actions[name] = {
             "caption": field("caption").removeprefix("Txt::"),
-            "keys": [k.strip('"') for k in (field("shortcut"), field("weitererShortcut")) if k],
-            "role": (field("shortcutRolle") or "immer").split("::")[-1],
-            "visible": field("sichtbar") != "false",
+            "keys": [k.strip('"') for k in (field("shortcut"), field("secondShortcut")) if k],
+            "role": (field("shortcutRole") or "always").split("::")[-1],
+            "visible": field("visible") != "false",
         }
     arrays = {m[1]: m[2] for m in re.finditer(r"constexpr std::array (\w+)\{(.*?)\};", acts, re.S)}
     menus = {m[1]: (m[2], m[3] == "true", m[4]) for m in
@@ -68,7 +68,7 @@ def action_table(root):
         def entries(menu):
             caption, _, array = menus[menu]
             out = {}
-            for kind, arg in re.findall(r"(item|untermenue)\((?:A|MenuId)::(\w+)\)", arrays[array]):
+            for kind, arg in re.findall(r"(item|submenu)\((?:A|MenuId)::(\w+)\)", arrays[array]):
                 if kind == "item":
                     if actions[arg]["visible"]:
                         out[plain(texts[actions[arg]["caption"]][col])] = None
@@ -77,7 +77,7 @@ def action_table(root):
             return out
         top = {plain(texts[c][col]): entries(m) for m, (c, in_bar, _) in menus.items() if in_bar}
         keys = set()
-        wrong_role = "nurEnglisch" if lang == "de" else "nurDeutsch"
+        wrong_role = "englishOnly" if lang == "de" else "germanOnly"
         for a in actions.values():
             if a["role"] != wrong_role:
                 keys.update(k.lower() for k in a["keys"])

@@ -16,8 +16,8 @@
 // angle controls act (formularBereit) and the row panels keep their design
 // positions, since no resize has laid them out yet.
 struct DisplayFixture : WindowFixture {
-    DisplayFixture() { d().ablauf().formularBereit = true; }
+    DisplayFixture() { d().progress().formularBereit = true; }
 
     DisplayParts& parts() { return form->parts(); }
-    void modus(const char* aktion) { form->aktion(aktion)->trigger(); }
+    void harmonyMode(const char* actionItem) { form->actionItem(actionItem)->trigger(); }
 };

@@ -24,8 +24,8 @@ inline QColor bandFarbe(int p, bool luminoes = false)
 constexpr int gemischterKanal(int basis, int dunkel, int hell)
 {
     const int dunkler = basis * (255 - dunkel); // in 1/255
-    const int wert = dunkler * 255 + hell * (255 * 255 - dunkler);
-    return (2 * wert + 255 * 255) / (2 * 255 * 255);
+    const int value = dunkler * 255 + hell * (255 * 255 - dunkler);
+    return (2 * value + 255 * 255) / (2 * 255 * 255);
 }
 static_assert(gemischterKanal(218, 0, 0) == 218);
 static_assert(gemischterKanal(0, 200, 77) == 77);
@@ -34,7 +34,7 @@ static_assert(gemischterKanal(100, 255, 0) == 0);
 static_assert(gemischterKanal(100, 0, 255) == 255);
 static_assert(gemischterKanal(200, 51, 51) == 179);
 
-inline QColor gemischt(const QColor& basis, int dunkel, int hell)
+inline QColor mixedColour(const QColor& basis, int dunkel, int hell)
 {
     return QColor(gemischterKanal(basis.red(), dunkel, hell), gemischterKanal(basis.green(), dunkel, hell),
                   gemischterKanal(basis.blue(), dunkel, hell));
@@ -55,7 +55,7 @@ inline void waehleEintrag(QComboBox* box, int index)
 }
 
 // K rings, that is 2K + 1 fields, chosen in ComboBox1.
-inline void stufenWaehlen(MainWidgets& w, int stufen)
+inline void stufenWaehlen(MainWidgets& w, int stepCount)
 {
-    waehleEintrag(w.ComboBox1, stufen - 1);
+    waehleEintrag(w.ComboBox1, stepCount - 1);
 }

@@ -30,15 +30,15 @@ struct ShownWindow : WindowFixture {
         form->resize(988, 728);
     }
 
-    void modus(const char* aktion) { form->aktion(aktion)->trigger(); }
+    void harmonyMode(const char* actionItem) { form->actionItem(actionItem)->trigger(); }
 };
 
 // Mouse events sent to a widget as the window would deliver them (a point of
 // (0, 0) included, which QTest would move to the centre).
-inline void mausEreignis(QWidget* w, QEvent::Type typ, QPoint p, Qt::MouseButton knopf,
+inline void mausEreignis(QWidget* w, QEvent::Type typ, QPoint p, Qt::MouseButton button,
                          Qt::MouseButtons gehalten)
 {
-    QMouseEvent e(typ, QPointF(p), QPointF(w->mapToGlobal(p)), knopf, gehalten, Qt::NoModifier);
+    QMouseEvent e(typ, QPointF(p), QPointF(w->mapToGlobal(p)), button, gehalten, Qt::NoModifier);
     QApplication::sendEvent(w, &e);
 }
 
@@ -70,9 +70,9 @@ inline void klick(QWidget* w)
 }
 
 // The tool bar button of an action, clicked as a user does.
-inline void werkzeug(ShownWindow& f, Aktion aktion)
+inline void werkzeug(ShownWindow& f, ActionId actionItem)
 {
-    QWidget* knopf = f.form->actions().toolBar().widgetForAction(&f.form->actions().action(aktion));
-    ASSERT_NE(knopf, nullptr);
-    QTest::mouseClick(knopf, Qt::LeftButton);
+    QWidget* button = f.form->actions().toolBar().widgetForAction(&f.form->actions().action(actionItem));
+    ASSERT_NE(button, nullptr);
+    QTest::mouseClick(button, Qt::LeftButton);
 }

@@ -33,7 +33,7 @@ protected:
 // never asked to repaint.
 inline bool allesGemalt(QWidget* zeuge)
 {
-    PaintCounter gemalt{zeuge};
+    PaintCounter painted{zeuge};
     zeuge->update();
-    return QTest::qWaitFor([&] { return gemalt.count > 0; });
+    return QTest::qWaitFor([&] { return painted.count > 0; });
 }

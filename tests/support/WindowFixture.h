@@ -1,9 +1,9 @@
 #pragma once
 
 #include "core/prefs/MemoryPreferenceStore.h"
+#include "core/prefs/RegistryForm.h"
 #include "ui/shell/TForm1.h"
 #include "ui/shell/TfBlind.h"
-#include "core/prefs/RegistryForm.h"
 
 #include <QSize>
 
@@ -29,13 +29,13 @@ struct WindowFixture {
 
     MainWidgets& w() { return form->w(); }
     const MainState& s() const { return form->state(); }
-    ColourDocument& d() { return form->dokument(); }
+    ColourDocument& d() { return form->colourDocument(); }
     // A state no gesture leads to, given to the document whole.
-    template <typename F> void stand(F aendern)
+    template <typename F> void currentState(F aendern)
     {
         MainState neu = s();
         aendern(neu);
-        d().ersetzen(neu);
+        d().replaceState(neu);
     }
 
     MemoryPreferenceStore* store = nullptr;

@@ -19,24 +19,24 @@
 namespace
 {
 
-QByteArray dateiMitModus(int modus)
+QByteArray dateiMitModus(int harmonyMode)
 {
-    DateiBloecke b;
-    b.block1.werte[dateiSlot::realistisch] = 1;
-    b.block1.werte[dateiSlot::modus] = modus;
+    FileBlocks b;
+    b.block1.valueSet[fileSlot::realistisch] = 1;
+    b.block1.valueSet[fileSlot::harmonyMode] = harmonyMode;
     b.block1.hex = QByteArrayLiteral("#FF0000");
-    return kodieren(b);
+    return encode(b);
 }
 
-bool ganzeDatei(const QByteArray& inhalt)
+bool ganzeDatei(const QByteArray& content)
 {
     QBuffer puffer;
-    puffer.setData(inhalt);
+    puffer.setData(content);
     puffer.open(QIODevice::ReadOnly);
-    const GeleseneDatei d = lesen(puffer, true);
-    return inhalt.size() == 222 && d.vollstaendig && d.block1 &&
-           d.block1->werte[dateiSlot::modus] >= static_cast<int>(Modus::zweier) &&
-           d.block1->werte[dateiSlot::modus] <= static_cast<int>(Modus::reihen);
+    const ParsedFile d = readIn(puffer, true);
+    return content.size() == 222 && d.fullyRead && d.block1 &&
+           d.block1->valueSet[fileSlot::harmonyMode] >= static_cast<int>(HarmonyMode::twoColour) &&
+           d.block1->valueSet[fileSlot::harmonyMode] <= static_cast<int>(HarmonyMode::colourRows);
 }
 
 QString xdotool(const QStringList& args)
@@ -58,12 +58,12 @@ bool warteAufZeile(QProcess& p, const QByteArray& anfang)
     return true;
 }
 
-int modusIn(const QByteArray& inhalt)
+int modusIn(const QByteArray& content)
 {
     QBuffer puffer;
-    puffer.setData(inhalt);
+    puffer.setData(content);
     puffer.open(QIODevice::ReadOnly);
-    return lesen(puffer, true).block1->werte[dateiSlot::modus];
+    return readIn(puffer, true).block1->valueSet[fileSlot::harmonyMode];
 }
 
 // Mode keys (F2..F6), each followed by a save; `letzterModus` is the mode of the last save.
@@ -93,20 +93,20 @@ TEST(KilledSave, LeavesTheOldOrAWholeNewFile)
     std::mt19937 zufall(saat);
     std::uniform_int_distribution<int> killNachMs(0, 150);
 
-    QTemporaryDir ordner;
-    ASSERT_TRUE(ordner.isValid());
-    const QString pfad = ordner.filePath(QStringLiteral("farben.tnfx"));
+    QTemporaryDir folder;
+    ASSERT_TRUE(folder.isValid());
+    const QString pathName = folder.filePath(QStringLiteral("farben.tnfx"));
     {
-        QFile f(pfad);
+        QFile f(pathName);
         ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write(dateiMitModus(static_cast<int>(Modus::dreier)));
+        f.write(dateiMitModus(static_cast<int>(HarmonyMode::threeColour)));
     }
 
     int alteBlieb = 0;
     int mittendrin = 0;
     int amEnde = 0;
     for (int runde = 0; runde < runden; ++runde) {
-        QFile vorher(pfad);
+        QFile vorher(pathName);
         ASSERT_TRUE(vorher.open(QIODevice::ReadOnly));
         const QByteArray alt = vorher.readAll();
         vorher.close();
@@ -115,13 +115,13 @@ TEST(KilledSave, LeavesTheOldOrAWholeNewFile)
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert(QStringLiteral("TINCTORA_STARTUP_PROBE"), QStringLiteral("stay"));
         programm.setProcessEnvironment(env);
-        programm.start(QStringLiteral(TINCTORA_EXE), {pfad});
+        programm.start(QStringLiteral(TINCTORA_EXE), {pathName});
         ASSERT_TRUE(warteAufZeile(programm, "first-paint")) << "round " << runde;
-        const QString fenster = xdotool({QStringLiteral("search"), QStringLiteral("--sync"),
-                                         QStringLiteral("--name"), QRegularExpression::escape(pfad)})
-                                    .section(QLatin1Char('\n'), 0, 0);
-        ASSERT_FALSE(fenster.isEmpty()) << "round " << runde;
-        xdotool({QStringLiteral("windowfocus"), QStringLiteral("--sync"), fenster});
+        const QString topWindow = xdotool({QStringLiteral("search"), QStringLiteral("--sync"),
+                                           QStringLiteral("--name"), QRegularExpression::escape(pathName)})
+                                      .section(QLatin1Char('\n'), 0, 0);
+        ASSERT_FALSE(topWindow.isEmpty()) << "round " << runde;
+        xdotool({QStringLiteral("windowfocus"), QStringLiteral("--sync"), topWindow});
         int letzterModus = 0;
         xdotool(QStringList{QStringLiteral("key")} + tastenFolge(zufall, letzterModus));
 
@@ -130,7 +130,7 @@ TEST(KilledSave, LeavesTheOldOrAWholeNewFile)
         ::kill(static_cast<pid_t>(programm.processId()), SIGKILL);
         ASSERT_TRUE(programm.waitForFinished(10000));
 
-        QFile nachher(pfad);
+        QFile nachher(pathName);
         ASSERT_TRUE(nachher.open(QIODevice::ReadOnly)) << "round " << runde << ": the file is gone";
         const QByteArray jetzt = nachher.readAll();
         ASSERT_TRUE(jetzt == alt || ganzeDatei(jetzt))
@@ -141,13 +141,13 @@ TEST(KilledSave, LeavesTheOldOrAWholeNewFile)
             ++(modusIn(jetzt) == letzterModus ? amEnde : mittendrin);
         // A kill between writing and renaming leaves the unfinished copy under a
         // name of its own; nothing else may appear.
-        for (const QString& name : QDir(ordner.path()).entryList(QDir::Files | QDir::Hidden)) {
+        for (const QString& name : QDir(folder.path()).entryList(QDir::Files | QDir::Hidden)) {
             EXPECT_TRUE(name == QLatin1String("farben.tnfx") ||
                         name.startsWith(QLatin1String("farben.tnfx.")))
                 << "round " << runde << ": " << name.toStdString();
         }
     }
-    const auto reste = QDir(ordner.path()).entryList(QDir::Files | QDir::Hidden).size() - 1;
+    const auto reste = QDir(folder.path()).entryList(QDir::Files | QDir::Hidden).size() - 1;
     std::cout << "unfinished copies left beside it " << reste << std::endl;
     std::cout << "old file kept " << alteBlieb << ", killed among the saves " << mittendrin
               << ", new file in the last key's mode " << amEnde << std::endl;

@@ -52,7 +52,7 @@ TEST(PipetteOnScreen, PicksTheColourOfAnotherWindow)
 
     EXPECT_EQ(f.w().SGrObHex->text(), QStringLiteral("#1E90C8"));
     // The found band position and light/dark amounts mix back to the colour.
-    const QColor mix = gemischt(bandFarbe(f.s().posGross(), true), f.s().dunkelGross(), f.s().hellGross());
+    const QColor mix = mixedColour(bandFarbe(f.s().posGross(), true), f.s().dunkelGross(), f.s().hellGross());
     EXPECT_LE(std::abs(mix.red() - 30), 3);
     EXPECT_LE(std::abs(mix.green() - 144), 3);
     EXPECT_LE(std::abs(mix.blue() - 200), 3);

@@ -9,32 +9,32 @@
 namespace
 {
 
-bool passendesFormat(const QImage& bild)
+bool suitableFormat(const QImage& picture)
 {
-    return bild.format() == QImage::Format_RGB888;
+    return picture.format() == QImage::Format_RGB888;
 }
 
-bool innen(const QImage& bild, int x, int y)
+bool inside(const QImage& picture, int x, int y)
 {
-    return x >= 0 && y >= 0 && x < bild.width() && y < bild.height();
+    return x >= 0 && y >= 0 && x < picture.width() && y < picture.height();
 }
 
-uchar* pixel(QImage& bild, int x, int y)
+uchar* pixel(QImage& picture, int x, int y)
 {
-    return bild.scanLine(y) + 3 * x;
+    return picture.scanLine(y) + 3 * x;
 }
 
-void setzePixel(QImage& bild, int x, int y, QRgb farbe)
+void putPixel(QImage& picture, int x, int y, QRgb colourValue)
 {
-    if (!innen(bild, x, y))
+    if (!inside(picture, x, y))
         return;
-    uchar* p = pixel(bild, x, y);
-    p[0] = static_cast<uchar>(qRed(farbe));
-    p[1] = static_cast<uchar>(qGreen(farbe));
-    p[2] = static_cast<uchar>(qBlue(farbe));
+    uchar* p = pixel(picture, x, y);
+    p[0] = static_cast<uchar>(qRed(colourValue));
+    p[1] = static_cast<uchar>(qGreen(colourValue));
+    p[2] = static_cast<uchar>(qBlue(colourValue));
 }
 
-uchar gemischt(double w, int linie, uchar alt)
+uchar mixedColour(double w, int linie, uchar alt)
 {
     const int v = roundHalfEven(w * linie + (1.0 - w) * alt);
     return static_cast<uchar>(std::clamp(v, 0, 255));
@@ -42,72 +42,72 @@ uchar gemischt(double w, int linie, uchar alt)
 
 } // namespace
 
-void mischePixel(QImage& bild, int x, int y, double w, QRgb farbe)
+void blendPixel(QImage& picture, int x, int y, double w, QRgb colourValue)
 {
-    if (!passendesFormat(bild) || !innen(bild, x, y))
+    if (!suitableFormat(picture) || !inside(picture, x, y))
         return;
-    uchar* p = pixel(bild, x, y);
-    p[0] = gemischt(w, qRed(farbe), p[0]);
-    p[1] = gemischt(w, qGreen(farbe), p[1]);
-    p[2] = gemischt(w, qBlue(farbe), p[2]);
+    uchar* p = pixel(picture, x, y);
+    p[0] = mixedColour(w, qRed(colourValue), p[0]);
+    p[1] = mixedColour(w, qGreen(colourValue), p[1]);
+    p[2] = mixedColour(w, qBlue(colourValue), p[2]);
 }
 
-void zeichneGeradeLinie(QImage& bild, QPoint start, QPoint ende, QRgb farbe)
+void drawStraightLine(QImage& picture, QPoint start, QPoint endPoint, QRgb colourValue)
 {
-    if (!passendesFormat(bild))
+    if (!suitableFormat(picture))
         return;
-    if (start.x() != ende.x() && start.y() != ende.y())
+    if (start.x() != endPoint.x() && start.y() != endPoint.y())
         return;
-    const int schrittX = ende.x() > start.x() ? 1 : (ende.x() < start.x() ? -1 : 0);
-    const int schrittY = ende.y() > start.y() ? 1 : (ende.y() < start.y() ? -1 : 0);
-    for (QPoint p = start; p != ende; p += QPoint(schrittX, schrittY))
-        setzePixel(bild, p.x(), p.y(), farbe);
+    const int schrittX = endPoint.x() > start.x() ? 1 : (endPoint.x() < start.x() ? -1 : 0);
+    const int schrittY = endPoint.y() > start.y() ? 1 : (endPoint.y() < start.y() ? -1 : 0);
+    for (QPoint p = start; p != endPoint; p += QPoint(schrittX, schrittY))
+        putPixel(picture, p.x(), p.y(), colourValue);
 }
 
-void zeichneWuLinie(QImage& bild, QPoint start, QPoint ende, QRgb farbe)
+void drawWuLine(QImage& picture, QPoint start, QPoint endPoint, QRgb colourValue)
 {
-    if (!passendesFormat(bild))
+    if (!suitableFormat(picture))
         return;
-    const int dx = std::abs(ende.x() - start.x());
-    const int dy = std::abs(ende.y() - start.y());
+    const int dx = std::abs(endPoint.x() - start.x());
+    const int dy = std::abs(endPoint.y() - start.y());
     if (dy < dx) {
         // Walk the columns from the left end; y runs along with the slope. floor
         // equals trunc for the picture's own coordinates and keeps the weights
         // within 0..1 should a line ever reach negative ones.
-        const QPoint links = start.x() < ende.x() ? start : ende;
-        const QPoint rechts = start.x() < ende.x() ? ende : start;
-        const double steigung = static_cast<double>(rechts.y() - links.y()) / dx;
-        double y = links.y();
-        for (int x = links.x(); x <= rechts.x(); ++x) {
-            const double ganz = std::floor(y);
-            const double rest = y - ganz;
-            const int yi = static_cast<int>(ganz);
-            mischePixel(bild, x, yi, 1.0 - rest, farbe);
-            mischePixel(bild, x, yi + 1, rest, farbe);
+        const QPoint left = start.x() < endPoint.x() ? start : endPoint;
+        const QPoint right = start.x() < endPoint.x() ? endPoint : start;
+        const double steigung = static_cast<double>(right.y() - left.y()) / dx;
+        double y = left.y();
+        for (int x = left.x(); x <= right.x(); ++x) {
+            const double whole = std::floor(y);
+            const double rest = y - whole;
+            const int yi = static_cast<int>(whole);
+            blendPixel(picture, x, yi, 1.0 - rest, colourValue);
+            blendPixel(picture, x, yi + 1, rest, colourValue);
             y += steigung;
         }
     } else {
         if (dy == 0)
             return; // a single point: nothing to walk
-        const QPoint oben = start.y() < ende.y() ? start : ende;
-        const QPoint unten = start.y() < ende.y() ? ende : start;
-        const double steigung = static_cast<double>(unten.x() - oben.x()) / dy;
-        double x = oben.x();
-        for (int y = oben.y(); y <= unten.y(); ++y) {
-            const double ganz = std::floor(x);
-            const double rest = x - ganz;
-            const int xi = static_cast<int>(ganz);
-            mischePixel(bild, xi, y, 1.0 - rest, farbe);
-            mischePixel(bild, xi + 1, y, rest, farbe);
+        const QPoint upper = start.y() < endPoint.y() ? start : endPoint;
+        const QPoint unten = start.y() < endPoint.y() ? endPoint : start;
+        const double steigung = static_cast<double>(unten.x() - upper.x()) / dy;
+        double x = upper.x();
+        for (int y = upper.y(); y <= unten.y(); ++y) {
+            const double whole = std::floor(x);
+            const double rest = x - whole;
+            const int xi = static_cast<int>(whole);
+            blendPixel(picture, xi, y, 1.0 - rest, colourValue);
+            blendPixel(picture, xi + 1, y, rest, colourValue);
             x += steigung;
         }
     }
 }
 
-void zeichneLinie(QImage& bild, QPoint start, QPoint ende, QRgb farbe)
+void drawImageLine(QImage& picture, QPoint start, QPoint endPoint, QRgb colourValue)
 {
-    if (start.x() == ende.x() || start.y() == ende.y())
-        zeichneGeradeLinie(bild, start, ende, farbe);
+    if (start.x() == endPoint.x() || start.y() == endPoint.y())
+        drawStraightLine(picture, start, endPoint, colourValue);
     else
-        zeichneWuLinie(bild, start, ende, farbe);
+        drawWuLine(picture, start, endPoint, colourValue);
 }

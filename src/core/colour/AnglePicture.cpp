@@ -11,10 +11,10 @@
 namespace
 {
 
-constexpr double gradFaktor = static_cast<double>(gradProPosition);
-constexpr double gradZuBogen = 0.017453292519943295;
-constexpr int linienLaenge = 30;
-constexpr QPoint mitte(winkelMitte, winkelMitte);
+constexpr double degreeFactor = static_cast<double>(gradProPosition);
+constexpr double degreesToRadians = 0.017453292519943295;
+constexpr int lineLength = 30;
+constexpr QPoint centre(angleCentre, angleCentre);
 
 // The picture keeps sine and cosine in single precision; end points can round
 // differently with more.
@@ -25,48 +25,48 @@ struct SinCos {
 
 SinCos sinCos(int grad)
 {
-    const double bogen = grad * gradZuBogen;
+    const double bogen = grad * degreesToRadians;
     return {static_cast<float>(std::sin(bogen)), static_cast<float>(std::cos(bogen))};
 }
 
-int gerundet(double v)
+int roundedValue(double v)
 {
     return roundHalfEven(v);
 }
 
 // Fresh picture content: the wheel at the top left, white where it ends.
-void kopiereRad(QImage& winkelBild, const QImage& rad)
+void copyWheel(QImage& winkelBild, const QImage& wheel)
 {
-    if (winkelBild.size() != QSize(winkelBildGroesse, winkelBildGroesse) ||
+    if (winkelBild.size() != QSize(anglePictureSize, anglePictureSize) ||
         winkelBild.format() != QImage::Format_RGB888)
-        winkelBild = QImage(winkelBildGroesse, winkelBildGroesse, QImage::Format_RGB888);
+        winkelBild = QImage(anglePictureSize, anglePictureSize, QImage::Format_RGB888);
     winkelBild.fill(Qt::white);
-    const QImage quelle =
-        rad.format() == QImage::Format_RGB888 ? rad : rad.convertToFormat(QImage::Format_RGB888);
-    if (quelle.isNull())
+    const QImage source =
+        wheel.format() == QImage::Format_RGB888 ? wheel : wheel.convertToFormat(QImage::Format_RGB888);
+    if (source.isNull())
         return;
-    const int breite = std::min(quelle.width(), winkelBildGroesse);
-    const int hoehe = std::min(quelle.height(), winkelBildGroesse);
-    for (int y = 0; y < hoehe; ++y)
-        std::memcpy(winkelBild.scanLine(y), quelle.constScanLine(y), static_cast<std::size_t>(3 * breite));
+    const int breite = std::min(source.width(), anglePictureSize);
+    const int fullHeight = std::min(source.height(), anglePictureSize);
+    for (int y = 0; y < fullHeight; ++y)
+        std::memcpy(winkelBild.scanLine(y), source.constScanLine(y), static_cast<std::size_t>(3 * breite));
 }
 
-void zeichneErstenWinkel(QImage& bild, int alpha)
+void drawFirstAngle(QImage& picture, int alpha)
 {
     // Two radii pointing down, alpha either side of straight down.
     const SinCos w = sinCos(alpha);
-    const int y = gerundet(winkelMitte + linienLaenge * static_cast<double>(w.cos));
-    zeichneLinie(bild, mitte, {gerundet(winkelMitte + linienLaenge * static_cast<double>(w.sin)), y});
-    zeichneLinie(bild, mitte, {gerundet(winkelMitte - linienLaenge * static_cast<double>(w.sin)), y});
+    const int y = roundedValue(angleCentre + lineLength * static_cast<double>(w.cos));
+    drawImageLine(picture, centre, {roundedValue(angleCentre + lineLength * static_cast<double>(w.sin)), y});
+    drawImageLine(picture, centre, {roundedValue(angleCentre - lineLength * static_cast<double>(w.sin)), y});
 }
 
-void zeichneZweitenWinkel(QImage& bild, int beta)
+void drawSecondAngle(QImage& picture, int beta)
 {
     // Two radii pointing up, beta either side of straight up.
     const SinCos w = sinCos(beta);
-    const int y = gerundet(winkelMitte - linienLaenge * static_cast<double>(w.cos));
-    zeichneLinie(bild, mitte, {gerundet(winkelMitte - linienLaenge * static_cast<double>(w.sin)), y});
-    zeichneLinie(bild, mitte, {gerundet(winkelMitte + linienLaenge * static_cast<double>(w.sin)), y});
+    const int y = roundedValue(angleCentre - lineLength * static_cast<double>(w.cos));
+    drawImageLine(picture, centre, {roundedValue(angleCentre - lineLength * static_cast<double>(w.sin)), y});
+    drawImageLine(picture, centre, {roundedValue(angleCentre + lineLength * static_cast<double>(w.sin)), y});
 }
 
 QString markerText(int grad)
@@ -76,83 +76,84 @@ QString markerText(int grad)
 
 } // namespace
 
-int linienWinkel(int abstand)
+int lineAngle(int separation)
 {
-    return gerundet(abstand * gradFaktor);
+    return roundedValue(separation * degreeFactor);
 }
 
-int gezeigterWinkel(int abstand)
+int shownAngle(int separation)
 {
-    return 2 * linienWinkel(abstand);
+    return 2 * lineAngle(separation);
 }
 
-int markerWinkel(int bandPosition)
+int markerAngle(int bandPosition)
 {
-    return gerundet(bandPosition * 0.5317);
+    return roundedValue(bandPosition * 0.5317);
 }
 
-int drehWinkel(int bandPosition)
+int wheelAngle(int bandPosition)
 {
-    return gerundet(bandPosition / static_cast<double>(positionenProGrad));
+    return roundedValue(bandPosition / static_cast<double>(positionsPerDegree));
 }
 
-QString winkelText(int abstand)
+QString angleText(int separation)
 {
-    return QString::number(gezeigterWinkel(abstand)) + QStringLiteral(" °");
+    return QString::number(shownAngle(separation)) + QStringLiteral(" °");
 }
 
-WinkelAnzeige winkelAbstaende(Modus modus, int trackBar2, int trackBar3)
+AngleDisplay angleDistances(HarmonyMode harmonyMode, int trackBar2, int trackBar3)
 {
-    WinkelAnzeige a;
-    a.abstand1 = ersterAbstand(trackBar2, modus);
+    AngleDisplay a;
+    a.abstand1 = firstDistance(trackBar2, harmonyMode);
     a.abstand2 = trackBar3;
-    a.winkelO = winkelText(a.abstand1);
-    a.winkelU = winkelText(a.abstand2);
+    a.firstAngleText = angleText(a.abstand1);
+    a.secondAngleText = angleText(a.abstand2);
     return a;
 }
 
-WinkelAnzeige zeichneWinkelBild(QImage& winkelBild, const QImage& gedrehtesRad, Modus modus, bool winkeltyp2,
-                                int trackBar2, int trackBar3)
+AngleDisplay drawAnglePicture(QImage& winkelBild, const QImage& turnedWheel, HarmonyMode harmonyMode,
+                              bool winkeltyp2, int trackBar2, int trackBar3)
 {
-    const WinkelAnzeige anzeige = winkelAbstaende(modus, trackBar2, trackBar3);
-    kopiereRad(winkelBild, gedrehtesRad);
+    const AngleDisplay anzeige = angleDistances(harmonyMode, trackBar2, trackBar3);
+    copyWheel(winkelBild, turnedWheel);
 
-    if (modus != Modus::zweier)
-        zeichneErstenWinkel(winkelBild, linienWinkel(anzeige.abstand1));
-    if (modus == Modus::zweier || (modus == Modus::vierer && winkeltyp2))
-        zeichneLinie(winkelBild, {winkelMitte, 31}, {winkelMitte, 92}); // the vertical diameter
-    const bool radiusNachOben = modus == Modus::dreier || modus == Modus::auffaecher || winkeltyp2;
-    if (radiusNachOben && modus != Modus::reihen)
-        zeichneLinie(winkelBild, mitte, {winkelMitte, winkelMitte - linienLaenge});
-    if (modus == Modus::vierer && !winkeltyp2)
-        zeichneZweitenWinkel(winkelBild, linienWinkel(anzeige.abstand2));
+    if (harmonyMode != HarmonyMode::twoColour)
+        drawFirstAngle(winkelBild, lineAngle(anzeige.abstand1));
+    if (harmonyMode == HarmonyMode::twoColour || (harmonyMode == HarmonyMode::fourColour && winkeltyp2))
+        drawImageLine(winkelBild, {angleCentre, 31}, {angleCentre, 92}); // the vertical diameter
+    const bool radiusNachOben =
+        harmonyMode == HarmonyMode::threeColour || harmonyMode == HarmonyMode::fanning || winkeltyp2;
+    if (radiusNachOben && harmonyMode != HarmonyMode::colourRows)
+        drawImageLine(winkelBild, centre, {angleCentre, angleCentre - lineLength});
+    if (harmonyMode == HarmonyMode::fourColour && !winkeltyp2)
+        drawSecondAngle(winkelBild, lineAngle(anzeige.abstand2));
     return anzeige;
 }
 
-MarkerTexte zeichneMarkerBild(QImage& winkelBild, const QImage& rad, const MainState& s)
+MarkerLabels drawMarkerPicture(QImage& winkelBild, const QImage& wheel, const MainState& s)
 {
-    kopiereRad(winkelBild, rad);
-    const Modus modus = s.modus();
-    int laenge = linienLaenge;
+    copyWheel(winkelBild, wheel);
+    const HarmonyMode harmonyMode = s.harmonyMode();
+    int laenge = lineLength;
     // Markers on the axes (and at 240) are one pixel longer, and every marker
     // after one of them keeps the added length.
     const auto marker = [&](int position) {
-        const int grad = markerWinkel(position);
+        const int grad = markerAngle(position);
         if (grad == 0 || grad == 90 || grad == 180 || grad == 240)
             ++laenge;
         const SinCos w = sinCos(grad);
-        const QPoint ende(gerundet(winkelMitte + laenge * static_cast<double>(w.sin)),
-                          gerundet(winkelMitte - laenge * static_cast<double>(w.cos)));
-        zeichneLinie(winkelBild, mitte, ende);
+        const QPoint endPoint(roundedValue(angleCentre + laenge * static_cast<double>(w.sin)),
+                              roundedValue(angleCentre - laenge * static_cast<double>(w.cos)));
+        drawImageLine(winkelBild, centre, endPoint);
         return markerText(grad);
     };
 
-    MarkerTexte texte;
-    texte.label11 = marker(s.posGross());
-    texte.label14 = marker(s.posRechts());
-    if (modus != Modus::zweier)
-        texte.label12 = marker(s.posLinks());
-    if (modus == Modus::vierer)
-        texte.label13 = marker(s.posMitte());
-    return texte;
+    MarkerLabels textSet;
+    textSet.label11 = marker(s.posGross());
+    textSet.label14 = marker(s.posRechts());
+    if (harmonyMode != HarmonyMode::twoColour)
+        textSet.label12 = marker(s.posLinks());
+    if (harmonyMode == HarmonyMode::fourColour)
+        textSet.label13 = marker(s.posMitte());
+    return textSet;
 }

@@ -5,8 +5,8 @@
 // the angle picture (double) and the wheel rotation (extended precision) must
 // use the same ones.
 inline constexpr long double gradProPosition = 0.530973453L;
-inline constexpr long double positionenProGrad = 1.8833334L;
+inline constexpr long double positionsPerDegree = 1.8833334L;
 
 // The angle picture's double values are exactly the double literals.
 static_assert(static_cast<double>(gradProPosition) == 0.530973453);
-static_assert(static_cast<double>(positionenProGrad) == 1.8833334);
+static_assert(static_cast<double>(positionsPerDegree) == 1.8833334);

@@ -2,31 +2,33 @@
 // settings file can be applied without linking the picture code (the command line).
 #include "core/colour/AnglePicture.h"
 
-int ersterAbstand(int trackBar2, Modus modus)
+int firstDistance(int trackBar2, HarmonyMode harmonyMode)
 {
-    return modus == Modus::reihen ? 2 * trackBar2 : trackBar2;
+    return harmonyMode == HarmonyMode::colourRows ? 2 * trackBar2 : trackBar2;
 }
 
-bool winkelZeichnenPruefen(MainState& s)
+bool checkAngleDrawing(MainState& s)
 {
-    if (!s.ablauf.formularBereit)
+    if (!s.progress.formularBereit)
         return false;
     auto& w = s.farbWerte;
-    const Modus modus = s.modus();
+    const HarmonyMode harmonyMode = s.harmonyMode();
     if (s.feldGrossAn() && w[slot::posGezeichnetGross] == s.posGross())
         return false;
     if (s.feldRechtsAn() && w[slot::posGezeichnetRechts] == s.posRechts())
         return false;
-    if (modus != Modus::zweier && s.feldLinksAn() && w[slot::posGezeichnetLinks] == s.posLinks())
+    if (harmonyMode != HarmonyMode::twoColour && s.feldLinksAn() &&
+        w[slot::posGezeichnetLinks] == s.posLinks())
         return false;
-    if (modus == Modus::vierer && s.feldMitteAn() && w[slot::posGezeichnetMitte] == s.posMitte())
+    if (harmonyMode == HarmonyMode::fourColour && s.feldMitteAn() &&
+        w[slot::posGezeichnetMitte] == s.posMitte())
         return false;
 
     w[slot::posGezeichnetGross] = s.posGross();
     w[slot::posGezeichnetRechts] = s.posRechts();
-    if (modus != Modus::zweier)
+    if (harmonyMode != HarmonyMode::twoColour)
         w[slot::posGezeichnetLinks] = s.posLinks();
-    if (modus == Modus::vierer)
+    if (harmonyMode == HarmonyMode::fourColour)
         w[slot::posGezeichnetMitte] = s.posMitte();
     return true;
 }

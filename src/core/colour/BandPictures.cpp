@@ -10,19 +10,19 @@ namespace
 {
 
 // Ring geometry in pixels, measured from the picture's centre point.
-constexpr double ringAussen = 60.0;
-constexpr double ringInnen = 35.0;
+constexpr double ringOuter = 60.0;
+constexpr double ringInner = 35.0;
 // Sub-samples per pixel along each axis for the anti-aliased edges.
-constexpr int unterProben = 4;
-constexpr int hintergrund = 255; // white centre and surround
+constexpr int subsamples = 4;
+constexpr int backgroundColour = 255; // white centre and surround
 
 QImage buildBandPicture(bool luminoes)
 {
     const BandTable& table = bandTable(luminoes);
-    QImage image(bandBildBreite, bandBildHoehe, QImage::Format_RGB888);
-    for (int y = 0; y < bandBildHoehe; ++y) {
+    QImage image(bandPictureWidth, bandPictureHeight, QImage::Format_RGB888);
+    for (int y = 0; y < bandPictureHeight; ++y) {
         uchar* line = image.scanLine(y);
-        for (int x = 0; x < bandBildBreite; ++x) {
+        for (int x = 0; x < bandPictureWidth; ++x) {
             const auto i = static_cast<std::size_t>(x);
             line[3 * x] = table.r[i];
             line[3 * x + 1] = table.g[i];
@@ -40,10 +40,10 @@ struct Sum {
 void addSample(const BandTable& table, double dx, double dy, Sum& sum)
 {
     const double radius = std::hypot(dx, dy);
-    if (radius < ringInnen || radius > ringAussen) {
-        sum.r += hintergrund;
-        sum.g += hintergrund;
-        sum.b += hintergrund;
+    if (radius < ringInner || radius > ringOuter) {
+        sum.r += backgroundColour;
+        sum.g += backgroundColour;
+        sum.b += backgroundColour;
         return;
     }
     // Clockwise from the top, with the y axis pointing down.
@@ -56,25 +56,25 @@ void addSample(const BandTable& table, double dx, double dy, Sum& sum)
 
 // Only pixels on a ring edge need sub-samples; elsewhere the pixel centre
 // gives the same picture at a fraction of the start-up cost.
-bool aufRingKante(double dx, double dy)
+bool onRingEdge(double dx, double dy)
 {
     constexpr double band = 0.75; // reaches every pixel a ring edge crosses
     const double radius = std::hypot(dx, dy);
-    return std::abs(radius - ringInnen) < band || std::abs(radius - ringAussen) < band;
+    return std::abs(radius - ringInner) < band || std::abs(radius - ringOuter) < band;
 }
 
 Sum pixelSum(const BandTable& table, int x, int y, double centre)
 {
     Sum sum;
-    if (!aufRingKante(x + 0.5 - centre, y + 0.5 - centre)) {
+    if (!onRingEdge(x + 0.5 - centre, y + 0.5 - centre)) {
         addSample(table, x + 0.5 - centre, y + 0.5 - centre, sum);
-        constexpr int samples = unterProben * unterProben;
+        constexpr int samples = subsamples * subsamples;
         return {sum.r * samples, sum.g * samples, sum.b * samples};
     }
-    for (int sy = 0; sy < unterProben; ++sy) {
-        const double dy = y + (sy + 0.5) / unterProben - centre;
-        for (int sx = 0; sx < unterProben; ++sx)
-            addSample(table, x + (sx + 0.5) / unterProben - centre, dy, sum);
+    for (int sy = 0; sy < subsamples; ++sy) {
+        const double dy = y + (sy + 0.5) / subsamples - centre;
+        for (int sx = 0; sx < subsamples; ++sx)
+            addSample(table, x + (sx + 0.5) / subsamples - centre, dy, sum);
     }
     return sum;
 }
@@ -82,12 +82,12 @@ Sum pixelSum(const BandTable& table, int x, int y, double centre)
 QImage buildWheelPicture(bool luminoes)
 {
     const BandTable& table = bandTable(luminoes);
-    const double centre = radBildGroesse / 2.0;
-    constexpr int samples = unterProben * unterProben;
-    QImage image(radBildGroesse, radBildGroesse, QImage::Format_RGB888);
-    for (int y = 0; y < radBildGroesse; ++y) {
+    const double centre = wheelPictureSize / 2.0;
+    constexpr int samples = subsamples * subsamples;
+    QImage image(wheelPictureSize, wheelPictureSize, QImage::Format_RGB888);
+    for (int y = 0; y < wheelPictureSize; ++y) {
         uchar* line = image.scanLine(y);
-        for (int x = 0; x < radBildGroesse; ++x) {
+        for (int x = 0; x < wheelPictureSize; ++x) {
             const Sum sum = pixelSum(table, x, y, centre);
             line[3 * x] = static_cast<uchar>(roundHalfEven(sum.r / double(samples)));
             line[3 * x + 1] = static_cast<uchar>(roundHalfEven(sum.g / double(samples)));
@@ -101,8 +101,8 @@ QImage buildWheelPicture(bool luminoes)
 
 int wheelPosition(double degrees)
 {
-    const int p = roundHalfEven(degrees / 360.0 * bandLaenge) % bandLaenge;
-    return p < 0 ? p + bandLaenge : p;
+    const int p = roundHalfEven(degrees / 360.0 * bandLength) % bandLength;
+    return p < 0 ? p + bandLength : p;
 }
 
 QImage bandPicture(bool luminoes)

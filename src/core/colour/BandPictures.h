@@ -5,9 +5,9 @@
 // Pictures drawn from the band tables. Each is built once per band type and
 // shared afterwards (QImage copies are cheap until written to).
 
-inline constexpr int bandBildBreite = 678; // one column per band position
-inline constexpr int bandBildHoehe = 65;
-inline constexpr int radBildGroesse = 122; // the colour wheel is square
+inline constexpr int bandPictureWidth = 678; // one column per band position
+inline constexpr int bandPictureHeight = 65;
+inline constexpr int wheelPictureSize = 122; // the colour wheel is square
 
 // Column x shows band position x; Format_RGB888.
 QImage bandPicture(bool luminoes);

@@ -3,9 +3,9 @@
 #include <array>
 #include <cstdint>
 
-inline constexpr int bandLaenge = 678; // positions 0..677, one turn of the wheel
-inline constexpr int letzteBandPosition = bandLaenge - 1;
-inline constexpr int bandHalbe = 339; // half a turn
+inline constexpr int bandLength = 678; // positions 0..677, one turn of the wheel
+inline constexpr int lastBandPosition = bandLength - 1;
+inline constexpr int bandHalf = 339; // half a turn
 
 struct Rgb {
     int r = 0, g = 0, b = 0;
@@ -14,7 +14,7 @@ struct Rgb {
 
 // Three byte tables of one band type, indexed by band position.
 struct BandTable {
-    std::array<std::uint8_t, bandLaenge> r, g, b;
+    std::array<std::uint8_t, bandLength> r, g, b;
     Rgb at(int p) const
     {
         const auto i = static_cast<std::size_t>(p);
@@ -30,7 +30,7 @@ inline const BandTable& bandTable(bool luminoes)
 }
 
 // Complement of a position: (p + 339) mod 678.
-inline int komplement(int p)
+inline int complement(int p)
 {
-    return p < bandHalbe ? p + bandHalbe : (p > bandHalbe ? p - bandHalbe : 0);
+    return p < bandHalf ? p + bandHalf : (p > bandHalf ? p - bandHalf : 0);
 }

@@ -33,7 +33,7 @@ double pow7Ratio(double c)
 
 } // namespace
 
-double ciede2000(const Tripel& lab1, const Tripel& lab2)
+double ciede2000(const Triple& lab1, const Triple& lab2)
 {
     const double cBar = (std::hypot(lab1.b, lab1.c) + std::hypot(lab2.b, lab2.c)) / 2;
     const double g = 0.5 * (1 - pow7Ratio(cBar));

@@ -21,25 +21,25 @@ double linear(double v)
 }
 
 // CSS Color 4, "Sample code for color conversions".
-constexpr Matrix3 linearSrgbZuXyz{{
+constexpr Matrix3 linearSrgbToXyz{{
     {506752.0 / 1228815.0, 87881.0 / 245763.0, 12673.0 / 70218.0},
     {87098.0 / 409605.0, 175762.0 / 245763.0, 12673.0 / 175545.0},
     {7918.0 / 409605.0, 87881.0 / 737289.0, 1001167.0 / 1053270.0},
 }};
 
-constexpr Matrix3 bradfordD65ZuD50{{
+constexpr Matrix3 bradfordD65ToD50{{
     {1.0479297925449969, 0.022946870601609652, -0.05019226628920524},
     {0.02962780877005599, 0.9904344267538799, -0.017073799063418826},
     {-0.009243040646204504, 0.015055191490298152, 0.7518742814281371},
 }};
 
-constexpr Matrix3 xyzZuLms{{
+constexpr Matrix3 xyzToLms{{
     {0.8190224379967030, 0.3619062600528904, -0.1288737815209879},
     {0.0329836539323885, 0.9292868615863434, 0.0361446663506424},
     {0.0481771893596242, 0.2642395317527308, 0.6335478284694309},
 }};
 
-constexpr Matrix3 lmsZuOklab{{
+constexpr Matrix3 lmsToOklab{{
     {0.2104542683093140, 0.7936177747023054, -0.0040720430116193},
     {1.9779985324311684, -2.4285922420485799, 0.4505937096174110},
     {0.0259040424655478, 0.7827717124575296, -0.8086757549230774},
@@ -61,7 +61,7 @@ double cubeRoot(double x)
 }
 
 // Hue of the HSL/HSV hexcone in degrees, 0 for a grey.
-double farbton(const Tripel& c, double max, double spanne)
+double hueOf(const Triple& c, double max, double spanne)
 {
     if (spanne <= 0)
         return 0;
@@ -75,7 +75,7 @@ double farbton(const Tripel& c, double max, double spanne)
     return h * 60;
 }
 
-QString zahl(double v, int stellen)
+QString numeral(double v, int stellen)
 {
     // "-0" would look like a different colour from "0".
     QString t = QString::number(v, 'f', stellen);
@@ -85,42 +85,42 @@ QString zahl(double v, int stellen)
     return t;
 }
 
-QString prozent(double v, int stellen)
+QString percent(double v, int stellen)
 {
-    return zahl(v * 100, stellen) + QLatin1Char('%');
+    return numeral(v * 100, stellen) + QLatin1Char('%');
 }
 
-QString drei(const QString& funktion, const QString& x, const QString& y, const QString& z)
+QString three(const QString& funktion, const QString& x, const QString& y, const QString& z)
 {
     return funktion + QLatin1Char('(') + x + QLatin1Char(' ') + y + QLatin1Char(' ') + z + QLatin1Char(')');
 }
 
 } // namespace
 
-Tripel srgbAusKanaelen(int r, int g, int b)
+Triple srgbFromChannels(int r, int g, int b)
 {
     return {r / 255.0, g / 255.0, b / 255.0};
 }
 
-Tripel hslAus(const Tripel& c)
+Triple hslFrom(const Triple& c)
 {
     const double max = std::max({c.a, c.b, c.c});
     const double min = std::min({c.a, c.b, c.c});
     const double spanne = max - min;
     const double l = (max + min) / 2;
     const double s = spanne <= 0 || l <= 0 || l >= 1 ? 0 : spanne / (1 - std::abs(2 * l - 1));
-    return {farbton(c, max, spanne), s, l};
+    return {hueOf(c, max, spanne), s, l};
 }
 
-Tripel hsvAus(const Tripel& c)
+Triple hsvFrom(const Triple& c)
 {
     const double max = std::max({c.a, c.b, c.c});
     const double min = std::min({c.a, c.b, c.c});
     const double spanne = max - min;
-    return {farbton(c, max, spanne), max <= 0 ? 0 : spanne / max, max};
+    return {hueOf(c, max, spanne), max <= 0 ? 0 : spanne / max, max};
 }
 
-Cmyk cmykAus(const Tripel& c)
+Cmyk cmykFrom(const Triple& c)
 {
     const double max = std::max({c.a, c.b, c.c});
     if (max <= 0)
@@ -128,17 +128,17 @@ Cmyk cmykAus(const Tripel& c)
     return {(max - c.a) / max, (max - c.b) / max, (max - c.c) / max, 1 - max};
 }
 
-Tripel xyzD65Aus(const Tripel& srgb)
+Triple xyzD65From(const Triple& srgb)
 {
-    return times(linearSrgbZuXyz, {linear(srgb.a), linear(srgb.b), linear(srgb.c)});
+    return times(linearSrgbToXyz, {linear(srgb.a), linear(srgb.b), linear(srgb.c)});
 }
 
-Tripel labAus(const Tripel& srgb)
+Triple labFrom(const Triple& srgb)
 {
     constexpr double epsilon = 216.0 / 24389.0;
     constexpr double kappa = 24389.0 / 27.0;
     constexpr std::array<double, 3> weiss{0.3457 / 0.3585, 1.0, (1.0 - 0.3457 - 0.3585) / 0.3585};
-    const Tripel xyz = times(bradfordD65ZuD50, xyzD65Aus(srgb));
+    const Triple xyz = times(bradfordD65ToD50, xyzD65From(srgb));
     const auto f = [&](double v) { return v > epsilon ? std::cbrt(v) : (kappa * v + 16) / 116; };
     const double fx = f(xyz.a / weiss[0]);
     const double fy = f(xyz.b / weiss[1]);
@@ -146,25 +146,25 @@ Tripel labAus(const Tripel& srgb)
     return {116 * fy - 16, 500 * (fx - fy), 200 * (fy - fz)};
 }
 
-Tripel oklabAusXyz(const Tripel& xyzD65)
+Triple oklabFromXyz(const Triple& xyzD65)
 {
-    const Tripel lms = times(xyzZuLms, xyzD65);
-    return times(lmsZuOklab, {std::cbrt(lms.a), std::cbrt(lms.b), std::cbrt(lms.c)});
+    const Triple lms = times(xyzToLms, xyzD65);
+    return times(lmsToOklab, {std::cbrt(lms.a), std::cbrt(lms.b), std::cbrt(lms.c)});
 }
 
-Tripel oklabAus(const Tripel& srgb)
+Triple oklabFrom(const Triple& srgb)
 {
-    return oklabAusXyz(xyzD65Aus(srgb));
+    return oklabFromXyz(xyzD65From(srgb));
 }
 
-Tripel oklabFromLinearSrgb(const Tripel& linearSrgb)
+Triple oklabFromLinearSrgb(const Triple& linearSrgb)
 {
-    static const Matrix3 linearToLms = product(xyzZuLms, linearSrgbZuXyz);
-    const Tripel lms = times(linearToLms, linearSrgb);
-    return times(lmsZuOklab, {cubeRoot(lms.a), cubeRoot(lms.b), cubeRoot(lms.c)});
+    static const Matrix3 linearToLms = product(xyzToLms, linearSrgbToXyz);
+    const Triple lms = times(linearToLms, linearSrgb);
+    return times(lmsToOklab, {cubeRoot(lms.a), cubeRoot(lms.b), cubeRoot(lms.c)});
 }
 
-Tripel polar(const Tripel& lab)
+Triple polar(const Triple& lab)
 {
     const double chroma = std::hypot(lab.b, lab.c);
     double h = std::atan2(lab.c, lab.b) * 180 / std::numbers::pi;
@@ -176,33 +176,39 @@ Tripel polar(const Tripel& lab)
     return {lab.a, chroma, h};
 }
 
-QVector<FormatZeile> farbFormate(int r, int g, int b)
+QVector<FormatRow> colourFormatRows(int r, int g, int b)
 {
     r = std::clamp(r, 0, 255);
     g = std::clamp(g, 0, 255);
     b = std::clamp(b, 0, 255);
-    const Tripel c = srgbAusKanaelen(r, g, b);
-    const Tripel hsl = hslAus(c);
-    const Tripel hsv = hsvAus(c);
-    const Cmyk cmyk = cmykAus(c);
-    const Tripel lab = labAus(c);
-    const Tripel lch = polar(lab);
-    const Tripel ok = oklabAus(c);
-    const Tripel okch = polar(ok);
+    const Triple c = srgbFromChannels(r, g, b);
+    const Triple hsl = hslFrom(c);
+    const Triple hsv = hsvFrom(c);
+    const Cmyk cmyk = cmykFrom(c);
+    const Triple lab = labFrom(c);
+    const Triple lch = polar(lab);
+    const Triple ok = oklabFrom(c);
+    const Triple okch = polar(ok);
     const QString hex = hexText(r, g, b);
     const QString rgb =
-        drei(QStringLiteral("rgb"), QString::number(r), QString::number(g), QString::number(b));
-    const QString hslText = drei(QStringLiteral("hsl"), zahl(hsl.a, 1), prozent(hsl.b, 1), prozent(hsl.c, 1));
-    const QString hsvText = drei(QStringLiteral("hsv"), zahl(hsv.a, 1), prozent(hsv.b, 1), prozent(hsv.c, 1));
+        three(QStringLiteral("rgb"), QString::number(r), QString::number(g), QString::number(b));
+    const QString hslText =
+        three(QStringLiteral("hsl"), numeral(hsl.a, 1), percent(hsl.b, 1), percent(hsl.c, 1));
+    const QString hsvText =
+        three(QStringLiteral("hsv"), numeral(hsv.a, 1), percent(hsv.b, 1), percent(hsv.c, 1));
     const QString cmykText =
         QStringLiteral("cmyk(%1 %2 %3 %4)")
-            .arg(prozent(cmyk.c, 1), prozent(cmyk.m, 1), prozent(cmyk.y, 1), prozent(cmyk.k, 1));
-    const QString labText = drei(QStringLiteral("lab"), zahl(lab.a, 2), zahl(lab.b, 2), zahl(lab.c, 2));
-    const QString lchText = drei(QStringLiteral("lch"), zahl(lch.a, 2), zahl(lch.b, 2), zahl(lch.c, 2));
+            .arg(percent(cmyk.c, 1), percent(cmyk.m, 1), percent(cmyk.y, 1), percent(cmyk.k, 1));
+    const QString labText =
+        three(QStringLiteral("lab"), numeral(lab.a, 2), numeral(lab.b, 2), numeral(lab.c, 2));
+    const QString lchText =
+        three(QStringLiteral("lch"), numeral(lch.a, 2), numeral(lch.b, 2), numeral(lch.c, 2));
     // Enough digits that every 8-bit colour's text converts back to that colour
     // (four decimals miss some, #00FFFF among them).
-    const QString okText = drei(QStringLiteral("oklab"), zahl(ok.a, 5), zahl(ok.b, 5), zahl(ok.c, 5));
-    const QString okchText = drei(QStringLiteral("oklch"), zahl(okch.a, 5), zahl(okch.b, 5), zahl(okch.c, 3));
+    const QString okText =
+        three(QStringLiteral("oklab"), numeral(ok.a, 5), numeral(ok.b, 5), numeral(ok.c, 5));
+    const QString okchText =
+        three(QStringLiteral("oklch"), numeral(okch.a, 5), numeral(okch.b, 5), numeral(okch.c, 3));
     return {
         {QStringLiteral("Hex"), hex, hex},
         {QStringLiteral("RGB"), rgb, rgb},

@@ -36,77 +36,77 @@ struct Tabellen {
     }
 };
 
-const Tabellen& tabellen()
+const Tabellen& lookupTables()
 {
     static const Tabellen t;
     return t;
 }
 
-QRgb mitMatrix(const Matrix& m, QRgb c)
+QRgb withMatrix(const Matrix& m, QRgb c)
 {
-    const Tabellen& t = tabellen();
+    const Tabellen& t = lookupTables();
     const double lin[3] = {t.linear[static_cast<std::size_t>(qRed(c))],
                            t.linear[static_cast<std::size_t>(qGreen(c))],
                            t.linear[static_cast<std::size_t>(qBlue(c))]};
     int aus[3];
     for (std::size_t i = 0; i < 3; ++i)
-        aus[i] = linearZuSrgb(m[i][0] * lin[0] + m[i][1] * lin[1] + m[i][2] * lin[2]);
+        aus[i] = linearToSrgb(m[i][0] * lin[0] + m[i][1] * lin[1] + m[i][2] * lin[2]);
     return qRgba(aus[0], aus[1], aus[2], qAlpha(c));
 }
 
 } // namespace
 
-double srgbZuLinear(int v)
+double srgbToLinear(int v)
 {
-    return tabellen().linear[static_cast<std::size_t>(std::clamp(v, 0, 255))];
+    return lookupTables().linear[static_cast<std::size_t>(std::clamp(v, 0, 255))];
 }
 
-int linearZuSrgb(double linear)
+int linearToSrgb(double linear)
 {
     if (!(linear > 0.0)) // NaN too
         return 0;
-    const auto& s = tabellen().schwellen;
+    const auto& s = lookupTables().schwellen;
     return static_cast<int>(
         std::upper_bound(s.begin(), s.end(), linear, [](double v, double t) { return v < t; }) - s.begin());
 }
 
-QRgb protanopie(QRgb c)
+QRgb protanopia(QRgb c)
 {
-    return mitMatrix(protanMatrix, c);
+    return withMatrix(protanMatrix, c);
 }
 
-QRgb deuteranopie(QRgb c)
+QRgb deuteranopia(QRgb c)
 {
-    return mitMatrix(deutanMatrix, c);
+    return withMatrix(deutanMatrix, c);
 }
 
-QRgb tritanopie(QRgb c)
+QRgb tritanopia(QRgb c)
 {
-    return mitMatrix(tritanMatrix, c);
+    return withMatrix(tritanMatrix, c);
 }
 
 // Rec. 709 relative luminance of the linear colour, shown as grey.
-QRgb achromatopsie(QRgb c)
+QRgb achromatopsia(QRgb c)
 {
     const double y =
-        0.2126 * srgbZuLinear(qRed(c)) + 0.7152 * srgbZuLinear(qGreen(c)) + 0.0722 * srgbZuLinear(qBlue(c));
-    const int g = linearZuSrgb(y);
+        0.2126 * srgbToLinear(qRed(c)) + 0.7152 * srgbToLinear(qGreen(c)) + 0.0722 * srgbToLinear(qBlue(c));
+    const int g = linearToSrgb(y);
     return qRgba(g, g, g, qAlpha(c));
 }
 
-QRgb simuliert(Farbsehen kind, QRgb c)
+QRgb simulated(ColourVisionKind kind, QRgb c)
 {
     switch (kind) {
-    case Farbsehen::normal:
+    case ColourVisionKind::normal:
         return c;
-    case Farbsehen::protanopie:
-        return protanopie(c);
-    case Farbsehen::deuteranopie:
-        return deuteranopie(c);
-    case Farbsehen::tritanopie:
-        return tritanopie(c);
-    case Farbsehen::achromatopsie:
-        return achromatopsie(c);
+    case ColourVisionKind::protanopia:
+        return protanopia(c);
+    case ColourVisionKind::deuteranopia:
+        return deuteranopia(c);
+    case ColourVisionKind::tritanopia:
+        return tritanopia(c);
+    case ColourVisionKind::achromatopsia:
+        return achromatopsia(c);
     }
     return c;
 }

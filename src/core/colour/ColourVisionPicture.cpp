@@ -2,24 +2,25 @@
 // core's computing part (and so the command line) does not link.
 #include "core/colour/ColourVision.h"
 
-QImage simuliert(Farbsehen kind, const QImage& bild)
+QImage simulated(ColourVisionKind kind, const QImage& picture)
 {
-    if (kind == Farbsehen::normal || bild.isNull())
-        return bild;
-    const QImage::Format format = bild.format();
+    if (kind == ColourVisionKind::normal || picture.isNull())
+        return picture;
+    const QImage::Format format = picture.format();
     const bool vormultipliziert = format == QImage::Format_ARGB32_Premultiplied;
-    QImage aus = bild.convertToFormat(bild.hasAlphaChannel() ? QImage::Format_ARGB32 : QImage::Format_RGB32);
+    QImage aus =
+        picture.convertToFormat(picture.hasAlphaChannel() ? QImage::Format_ARGB32 : QImage::Format_RGB32);
     // Pictures repeat few colours; the last one is remembered.
     QRgb letzteEin = 0;
-    QRgb letzteAus = simuliert(kind, letzteEin);
+    QRgb letzteAus = simulated(kind, letzteEin);
     for (int y = 0; y < aus.height(); ++y) {
-        auto* zeile = reinterpret_cast<QRgb*>(aus.scanLine(y));
+        auto* rowLine = reinterpret_cast<QRgb*>(aus.scanLine(y));
         for (int x = 0; x < aus.width(); ++x) {
-            if (zeile[x] != letzteEin) {
-                letzteEin = zeile[x];
-                letzteAus = simuliert(kind, letzteEin);
+            if (rowLine[x] != letzteEin) {
+                letzteEin = rowLine[x];
+                letzteAus = simulated(kind, letzteEin);
             }
-            zeile[x] = letzteAus;
+            rowLine[x] = letzteAus;
         }
     }
     if (vormultipliziert)

@@ -6,9 +6,9 @@
 namespace
 {
 
-Tripel labOf(QRgb c)
+Triple labOf(QRgb c)
 {
-    return labAus(srgbAusKanaelen(qRed(c), qGreen(c), qBlue(c)));
+    return labFrom(srgbFromChannels(qRed(c), qGreen(c), qBlue(c)));
 }
 
 } // namespace
@@ -17,12 +17,12 @@ QVector<ConfusedPair> confusedPairs(const QVector<QRgb>& colours)
 {
     QVector<ConfusedPair> pairs;
     const auto n = static_cast<int>(colours.size());
-    QVector<Tripel> seen(n);
-    for (Farbsehen kind : alleFarbsehen) {
-        if (kind == Farbsehen::normal)
+    QVector<Triple> seen(n);
+    for (ColourVisionKind kind : allColourVisions) {
+        if (kind == ColourVisionKind::normal)
             continue;
         for (int i = 0; i < n; ++i)
-            seen[i] = labOf(simuliert(kind, colours[i]));
+            seen[i] = labOf(simulated(kind, colours[i]));
         for (int i = 0; i < n; ++i)
             for (int j = i + 1; j < n; ++j) {
                 if (qRgb(qRed(colours[i]), qGreen(colours[i]), qBlue(colours[i])) ==

@@ -14,7 +14,7 @@ inline constexpr double confusionDistance = 5.0;
 // Two of the given colours (indices, first < second) that differ but look
 // alike under `kind`, with the CIEDE2000 distance of their simulated colours.
 struct ConfusedPair {
-    Farbsehen kind = Farbsehen::normal;
+    ColourVisionKind kind = ColourVisionKind::normal;
     int first = 0, second = 0;
     double distance = 0;
 };

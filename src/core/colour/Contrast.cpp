@@ -6,19 +6,20 @@
 #include <array>
 #include <cmath>
 
-double relativeLuminanz(QRgb c)
+double relativeLuminance(QRgb c)
 {
-    return 0.2126 * srgbZuLinear(qRed(c)) + 0.7152 * srgbZuLinear(qGreen(c)) + 0.0722 * srgbZuLinear(qBlue(c));
+    return 0.2126 * srgbToLinear(qRed(c)) + 0.7152 * srgbToLinear(qGreen(c)) +
+           0.0722 * srgbToLinear(qBlue(c));
 }
 
-double kontrastVerhaeltnis(double luminanzA, double luminanzB)
+double contrastRatio(double luminanceA, double luminanceB)
 {
-    return (std::max(luminanzA, luminanzB) + 0.05) / (std::min(luminanzA, luminanzB) + 0.05);
+    return (std::max(luminanceA, luminanceB) + 0.05) / (std::min(luminanceA, luminanceB) + 0.05);
 }
 
-double kontrastVerhaeltnis(QRgb a, QRgb b)
+double contrastRatio(QRgb a, QRgb b)
 {
-    return kontrastVerhaeltnis(relativeLuminanz(a), relativeLuminanz(b));
+    return contrastRatio(relativeLuminance(a), relativeLuminance(b));
 }
 
 namespace
@@ -34,67 +35,68 @@ constexpr double loBoWoffset = 0.027, loWoBoffset = 0.027;
 constexpr double deltaYmin = 0.0005, loClip = 0.1;
 
 struct ApcaKanal {
-    std::array<double, 256> wert{};
+    std::array<double, 256> value{};
     ApcaKanal()
     {
-        for (std::size_t k = 0; k < wert.size(); ++k)
-            wert[k] = std::pow(static_cast<double>(k) / 255.0, mainTRC);
+        for (std::size_t k = 0; k < value.size(); ++k)
+            value[k] = std::pow(static_cast<double>(k) / 255.0, mainTRC);
     }
 };
 
 double apcaY(QRgb c)
 {
     static const ApcaKanal k;
-    return sRco * k.wert[static_cast<std::size_t>(qRed(c))] + sGco * k.wert[static_cast<std::size_t>(qGreen(c))] +
-           sBco * k.wert[static_cast<std::size_t>(qBlue(c))];
+    return sRco * k.value[static_cast<std::size_t>(qRed(c))] +
+           sGco * k.value[static_cast<std::size_t>(qGreen(c))] +
+           sBco * k.value[static_cast<std::size_t>(qBlue(c))];
 }
 
-double schwarzWeichBegrenzt(double y)
+double softClampBlack(double y)
 {
     return y > blkThrs ? y : y + std::pow(blkThrs - y, blkClmp);
 }
 
 } // namespace
 
-ApcaLeuchte apcaLeuchte(QRgb c)
+ApcaLuminance apcaLuminance(QRgb c)
 {
-    const double y = schwarzWeichBegrenzt(apcaY(c));
+    const double y = softClampBlack(apcaY(c));
     return {y, std::pow(y, normBG), std::pow(y, normTXT), std::pow(y, revTXT), std::pow(y, revBG)};
 }
 
-double apcaLc(const ApcaLeuchte& text, const ApcaLeuchte& hintergrund)
+double apcaLc(const ApcaLuminance& text, const ApcaLuminance& backgroundColour)
 {
-    if (std::abs(hintergrund.y - text.y) < deltaYmin)
+    if (std::abs(backgroundColour.y - text.y) < deltaYmin)
         return 0.0;
-    if (hintergrund.y > text.y) {
-        const double sapc = (hintergrund.normBG - text.normTXT) * scaleBoW;
+    if (backgroundColour.y > text.y) {
+        const double sapc = (backgroundColour.normBG - text.normTXT) * scaleBoW;
         return sapc < loClip ? 0.0 : (sapc - loBoWoffset) * 100.0;
     }
-    const double sapc = (hintergrund.revBG - text.revTXT) * scaleWoB;
+    const double sapc = (backgroundColour.revBG - text.revTXT) * scaleWoB;
     return sapc > -loClip ? 0.0 : (sapc + loWoBoffset) * 100.0;
 }
 
-double apcaLc(QRgb text, QRgb hintergrund)
+double apcaLc(QRgb text, QRgb backgroundColour)
 {
-    return apcaLc(apcaLeuchte(text), apcaLeuchte(hintergrund));
+    return apcaLc(apcaLuminance(text), apcaLuminance(backgroundColour));
 }
 
-WcagStufe wcagStufe(double verhaeltnis)
+WcagLevel wcagLevel(double ratio)
 {
-    if (verhaeltnis >= 7.0)
-        return WcagStufe::aaa;
-    if (verhaeltnis >= 4.5)
-        return WcagStufe::aa;
-    if (verhaeltnis >= 3.0)
-        return WcagStufe::aaGross;
-    return WcagStufe::keine;
+    if (ratio >= 7.0)
+        return WcagLevel::aaa;
+    if (ratio >= 4.5)
+        return WcagLevel::aa;
+    if (ratio >= 3.0)
+        return WcagLevel::aaLarge;
+    return WcagLevel::none;
 }
 
-int apcaStufe(double lc)
+int apcaLevel(double lc)
 {
     const double betrag = std::abs(lc);
-    for (int stufe : {90, 75, 60, 45})
-        if (betrag >= stufe)
-            return stufe;
+    for (int level : {90, 75, 60, 45})
+        if (betrag >= level)
+            return level;
     return 0;
 }

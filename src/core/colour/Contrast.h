@@ -3,24 +3,24 @@
 #include <QRgb>
 
 // WCAG 2.2 relative luminance (0..1) and contrast ratio (1..21; order does not matter).
-double relativeLuminanz(QRgb c);
-double kontrastVerhaeltnis(QRgb a, QRgb b);
-double kontrastVerhaeltnis(double luminanzA, double luminanzB);
+double relativeLuminance(QRgb c);
+double contrastRatio(QRgb a, QRgb b);
+double contrastRatio(double luminanceA, double luminanceB);
 
-// APCA-W3 0.1.9 lightness contrast Lc of `text` on `hintergrund`: positive
+// APCA-W3 0.1.9 lightness contrast Lc of `text` on `backgroundColour`: positive
 // for dark text on a light background, negative for light on dark.
-double apcaLc(QRgb text, QRgb hintergrund);
+double apcaLc(QRgb text, QRgb backgroundColour);
 
 // What Lc needs of one colour, worked out once for a whole matrix.
-struct ApcaLeuchte {
-    double y = 0;                             // soft-clamped screen luminance
+struct ApcaLuminance {
+    double y = 0;                                          // soft-clamped screen luminance
     double normBG = 0, normTXT = 0, revTXT = 0, revBG = 0; // y to each exponent
 };
-ApcaLeuchte apcaLeuchte(QRgb c);
-double apcaLc(const ApcaLeuchte& text, const ApcaLeuchte& hintergrund);
+ApcaLuminance apcaLuminance(QRgb c);
+double apcaLc(const ApcaLuminance& text, const ApcaLuminance& backgroundColour);
 
 // The levels marked beside the values.
-enum class WcagStufe { keine, aaGross, aa, aaa };  // ratio 3, 4.5, 7
-WcagStufe wcagStufe(double verhaeltnis);
+enum class WcagLevel { none, aaLarge, aa, aaa }; // ratio 3, 4.5, 7
+WcagLevel wcagLevel(double ratio);
 // Highest APCA level |Lc| reaches: 0, 45, 60, 75 or 90.
-int apcaStufe(double lc);
+int apcaLevel(double lc);

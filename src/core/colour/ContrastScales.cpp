@@ -25,7 +25,7 @@ class Measure
 {
 public:
     Measure(ContrastMethod method, QRgb background)
-        : m_method(method), m_luminance(relativeLuminanz(background)), m_apca(apcaLeuchte(background))
+        : m_method(method), m_luminance(relativeLuminance(background)), m_apca(apcaLuminance(background))
     {
         m_darkSide = signedMeasure(qRgb(0, 0, 0)) >= -signedMeasure(qRgb(255, 255, 255));
     }
@@ -37,12 +37,12 @@ public:
     Probe probe(QRgb c, double target) const
     {
         if (m_method == ContrastMethod::apca) {
-            const ApcaLeuchte text = apcaLeuchte(c);
+            const ApcaLuminance text = apcaLuminance(c);
             const double lc = apcaLc(text, m_apca);
             return {(m_darkSide ? lc : -lc) >= target, std::cbrt(text.y)};
         }
-        const double y = relativeLuminanz(c);
-        const double ratio = kontrastVerhaeltnis(y, m_luminance);
+        const double y = relativeLuminance(c);
+        const double ratio = contrastRatio(y, m_luminance);
         return {(m_darkSide ? y <= m_luminance : y >= m_luminance) && ratio >= target, std::cbrt(y)};
     }
 
@@ -66,15 +66,15 @@ private:
     double signedMeasure(QRgb c) const
     {
         if (m_method == ContrastMethod::apca)
-            return apcaLc(apcaLeuchte(c), m_apca);
-        const double y = relativeLuminanz(c);
-        const double ratio = kontrastVerhaeltnis(y, m_luminance);
+            return apcaLc(apcaLuminance(c), m_apca);
+        const double y = relativeLuminance(c);
+        const double ratio = contrastRatio(y, m_luminance);
         return y <= m_luminance ? ratio : -ratio;
     }
 
     ContrastMethod m_method;
     double m_luminance;
-    ApcaLeuchte m_apca;
+    ApcaLuminance m_apca;
     bool m_darkSide = true;
 };
 
@@ -97,7 +97,7 @@ QRgb gridColour(double lightness, QRgb rounded, const OkLch& colour, const Gamut
     QRgb best = rounded;
     if (colour.c <= 0.02 || okLchFromRgb(best).c <= 0.02 || hueError(best, colour.h) <= 1.0)
         return best;
-    const Tripel linear = mapping.hueKeepingLinear(lightness);
+    const Triple linear = mapping.hueKeepingLinear(lightness);
     const auto floorOf = [](double v) {
         const double e = v <= 0.0031308 ? 12.92 * v : 1.055 * std::pow(v, 1 / 2.4) - 0.055;
         return std::clamp(static_cast<int>(std::floor(e * 255)), 0, 254);
@@ -115,7 +115,7 @@ ScaleStep measured(double target, double lightness, QRgb rounded, const OkLch& c
                    const GamutMapping& mapping, const Measure& measure, QRgb background)
 {
     const QRgb step = gridColour(lightness, rounded, colour, mapping, target, measure);
-    return {target, true, step, lightness, kontrastVerhaeltnis(step, background), apcaLc(step, background)};
+    return {target, true, step, lightness, contrastRatio(step, background), apcaLc(step, background)};
 }
 
 // The lightness nearest `bad` that still reaches the target, between `good`

@@ -18,82 +18,82 @@ int rechneHellDunkel(int base, int dunkel, int hell)
     return roundHalfEven(d + hell / (255.0 / (255.0 - d)));
 }
 
-HdPunkt punktZuMengen(int x, int y, bool kompakt)
+LightDarkPoint pointToAmounts(int x, int y, bool compact)
 {
-    const int xMax = kompakt ? 128 : 256;
-    const int yMax = kompakt ? 127 : 255;
-    const int faktor = kompakt ? 2 : 1;
-    HdPunkt p;
+    const int xMax = compact ? 128 : 256;
+    const int yMax = compact ? 127 : 255;
+    const int faktor = compact ? 2 : 1;
+    LightDarkPoint p;
     if (x <= 0) {
         p.dunkel = 0;
-        p.spalte = 0;
+        p.column = 0;
     } else if (x >= xMax) {
         p.dunkel = 255;
-        p.spalte = xMax;
+        p.column = xMax;
     } else {
         p.dunkel = x * faktor;
-        p.spalte = x;
+        p.column = x;
     }
     if (y <= 0) {
         p.hell = 255;
-        p.zeile = 0;
+        p.rowLine = 0;
     } else if (y > yMax) {
         p.hell = 0;
-        p.zeile = yMax;
+        p.rowLine = yMax;
     } else {
         p.hell = (yMax - y) * faktor;
-        p.zeile = y;
+        p.rowLine = y;
     }
     return p;
 }
 
-HdPunkt bewegeHellDunkelRechnen(MainState& s, int x, int y)
+LightDarkPoint computeLightDarkMove(MainState& s, int x, int y)
 {
-    const HdPunkt p = punktZuMengen(x, y, s.ablauf.kleinesLayout);
-    const Feld feld = s.hdZiel;
-    s.dunkel[feld] = p.dunkel;
-    s.hell[feld] = p.hell;
-    s.hdPunktX[feld] = x;
-    s.hdPunktY[feld] = y;
-    if (istReihenModus(s.modus()) && (feld == Feld::rechts || feld == Feld::links))
-        interpoliereReihe(s, feld == Feld::rechts);
+    const LightDarkPoint p = pointToAmounts(x, y, s.progress.kleinesLayout);
+    const Field field = s.lightDarkTarget;
+    s.dunkel[field] = p.dunkel;
+    s.hell[field] = p.hell;
+    s.lightDarkPointX[field] = x;
+    s.lightDarkPointY[field] = y;
+    if (isRowMode(s.harmonyMode()) && (field == Field::right || field == Field::left))
+        interpolateRow(s, field == Field::right);
     return p;
 }
 
-std::vector<int> reihenMengen(int gesetzt, int anderer, int rechts, int links, int stufenAnzahl)
+std::vector<int> rowAmounts(int isSet, int other, int right, int left, int stufenAnzahl)
 {
     // More than seven steps would run past the 15 row fields.
     const int n = std::clamp(stufenAnzahl, 1, 7);
     const int m = 2 * n;
-    std::vector<int> werte(static_cast<std::size_t>(m - 1));
+    std::vector<int> valueSet(static_cast<std::size_t>(m - 1));
 
-    const auto a = static_cast<float>(gesetzt);
-    const auto b = static_cast<float>(anderer);
-    const float mitte = b - (b - a) / 2.0f;
-    werte[0] = roundHalfEven(mitte);
+    const auto a = static_cast<float>(isSet);
+    const auto b = static_cast<float>(other);
+    const float centre = b - (b - a) / 2.0f;
+    valueSet[0] = roundHalfEven(centre);
 
-    const float schritt = static_cast<float>(rechts - links) / static_cast<float>(m);
-    float laufend = mitte;
+    const float step = static_cast<float>(right - left) / static_cast<float>(m);
+    float runningTotal = centre;
     for (int i = 2; i < m; i += 2) {
-        laufend += schritt;
-        werte[static_cast<std::size_t>(i - 1)] = roundHalfEven(laufend);
+        runningTotal += step;
+        valueSet[static_cast<std::size_t>(i - 1)] = roundHalfEven(runningTotal);
     }
-    laufend = mitte;
+    runningTotal = centre;
     for (int i = 3; i < m; i += 2) {
-        laufend -= schritt;
-        werte[static_cast<std::size_t>(i - 1)] = roundHalfEven(laufend);
+        runningTotal -= step;
+        valueSet[static_cast<std::size_t>(i - 1)] = roundHalfEven(runningTotal);
     }
-    return werte;
+    return valueSet;
 }
 
-void interpoliereReihe(MainState& s, bool rechtsGesetzt)
+void interpolateRow(MainState& s, bool rightSet)
 {
-    const auto verteile = [&](int rechts, int links, auto&& ziel) {
-        const int gesetzt = rechtsGesetzt ? rechts : links;
-        const int anderer = rechtsGesetzt ? links : rechts;
-        const std::vector<int> werte = reihenMengen(gesetzt, anderer, rechts, links, s.stufenAnzahl);
-        for (std::size_t i = 0; i < werte.size(); ++i)
-            ziel(static_cast<int>(i) + 1) = werte[i];
+    const auto verteile = [&](int right, int left, auto&& target) {
+        const int isSet = rightSet ? right : left;
+        const int other = rightSet ? left : right;
+        const std::vector<int> valueSet = rowAmounts(isSet, other, right, left, s.stufenAnzahl);
+        for (std::size_t i = 0; i < valueSet.size(); ++i)
+            target(static_cast<int>(i) + 1) = valueSet[i];
     };
     verteile(s.dunkelRechts(), s.dunkelLinks(), [&](int i) -> int& { return s.dunkelReihe(i); });
     verteile(s.hellRechts(), s.hellLinks(), [&](int i) -> int& { return s.hellReihe(i); });
@@ -101,6 +101,6 @@ void interpoliereReihe(MainState& s, bool rechtsGesetzt)
 
 QString berechneProzente(const MainState& s, int which)
 {
-    const int menge = which == 0 ? s.hell[s.hdZiel] : s.dunkel[s.hdZiel];
+    const int menge = which == 0 ? s.hell[s.lightDarkTarget] : s.dunkel[s.lightDarkTarget];
     return QString::number(roundHalfEven(menge * 100.0 / 255.0)) + QStringLiteral(" %");
 }

@@ -4,57 +4,57 @@
 
 #include <cstdlib>
 
-Sektor positionDerFarben(Rgb c)
+ChannelOrder positionDerFarben(Rgb c)
 {
     if (c.r == c.g)
-        return c.b > c.r ? Sektor::BRG : Sektor::RGB;
+        return c.b > c.r ? ChannelOrder::BRG : ChannelOrder::RGB;
     // The first channel (in the order R, G, B) with the extreme value wins ties.
-    const int werte[3] = {c.r, c.g, c.b};
+    const int valueSet[3] = {c.r, c.g, c.b};
     int maxI = 0, minI = 0;
     for (int i = 1; i < 3; ++i) {
-        if (werte[i] > werte[maxI])
+        if (valueSet[i] > valueSet[maxI])
             maxI = i;
-        if (werte[i] < werte[minI])
+        if (valueSet[i] < valueSet[minI])
             minI = i;
     }
     switch (maxI * 3 + minI) {
     case 0 * 3 + 2:
-        return Sektor::RGB;
+        return ChannelOrder::RGB;
     case 0 * 3 + 1:
-        return Sektor::RBG;
+        return ChannelOrder::RBG;
     case 1 * 3 + 0:
-        return Sektor::GBR;
+        return ChannelOrder::GBR;
     case 1 * 3 + 2:
-        return Sektor::GRB;
+        return ChannelOrder::GRB;
     case 2 * 3 + 0:
-        return Sektor::BGR;
+        return ChannelOrder::BGR;
     default:
-        return Sektor::BRG;
+        return ChannelOrder::BRG;
     }
 }
 
-Rollen rollen(Rgb c, Sektor s)
+ChannelRoles channelRoles(Rgb c, ChannelOrder s)
 {
     switch (s) {
-    case Sektor::RGB:
+    case ChannelOrder::RGB:
         return {c.r, c.g, c.b};
-    case Sektor::RBG:
+    case ChannelOrder::RBG:
         return {c.r, c.b, c.g};
-    case Sektor::GBR:
+    case ChannelOrder::GBR:
         return {c.g, c.b, c.r};
-    case Sektor::GRB:
+    case ChannelOrder::GRB:
         return {c.g, c.r, c.b};
-    case Sektor::BGR:
+    case ChannelOrder::BGR:
         return {c.b, c.g, c.r};
-    case Sektor::BRG:
+    case ChannelOrder::BRG:
         break;
     }
     return {c.b, c.r, c.g};
 }
 
-bool inOrdnung(Rgb c, Sektor s)
+bool inOrder(Rgb c, ChannelOrder s)
 {
-    const Rollen r = rollen(c, s);
+    const ChannelRoles r = channelRoles(c, s);
     return r.max >= r.mid && r.mid >= r.min;
 }
 
@@ -70,19 +70,19 @@ int reinFarben(int max, int mid, int min)
     return roundHalfEven(static_cast<double>(f) * 255.0 / max);
 }
 
-std::optional<int> bandSuche(const BandTable& band, Rgb c)
+std::optional<int> findOnBand(const BandTable& band, Rgb c)
 {
-    const Sektor s = positionDerFarben(c);
-    const Rollen ziel = rollen(c, s);
-    const int referenz = reinFarben(ziel.max, ziel.mid, ziel.min);
+    const ChannelOrder s = positionDerFarben(c);
+    const ChannelRoles target = channelRoles(c, s);
+    const int referenz = reinFarben(target.max, target.mid, target.min);
     // One pass does what the widening tolerance scans decide: the first entry
     // within 1, else the first with the smallest difference.
     int bester = 0, besteDifferenz = 21;
-    for (int i = 1; i < bandLaenge; ++i) {
+    for (int i = 1; i < bandLength; ++i) {
         const Rgb e = band.at(i - 1);
-        if (!inOrdnung(e, s))
+        if (!inOrder(e, s))
             continue;
-        const Rollen r = rollen(e, s);
+        const ChannelRoles r = channelRoles(e, s);
         const int d = std::abs(reinFarben(r.max, r.mid, r.min) - referenz);
         if (d <= 1)
             return i;
@@ -96,22 +96,22 @@ std::optional<int> bandSuche(const BandTable& band, Rgb c)
     return bester;
 }
 
-EingabePunkt hellDklFarben(int max, int min)
+InputPoint hellDklFarben(int max, int min)
 {
-    EingabePunkt p;
+    InputPoint p;
     p.y = min == 255 ? 1 : 255 - min;
     const float q = static_cast<float>(255 - max) / static_cast<float>(p.y);
     p.x = 255 - roundHalfEven(static_cast<float>(max) - static_cast<float>(min) * q);
     return p;
 }
 
-std::optional<EingabeTreffer> eingabeUmrechnen(Rgb c)
+std::optional<InputMatch> convertInput(Rgb c)
 {
-    const std::optional<int> p = bandSuche(luminousBand(), c);
+    const std::optional<int> p = findOnBand(luminousBand(), c);
     if (!p)
         return std::nullopt;
-    const Rollen r = rollen(c, positionDerFarben(c));
-    return EingabeTreffer{*p, hellDklFarben(r.max, r.min)};
+    const ChannelRoles r = channelRoles(c, positionDerFarben(c));
+    return InputMatch{*p, hellDklFarben(r.max, r.min)};
 }
 
 bool checkCHEX(QChar ch)
@@ -119,25 +119,25 @@ bool checkCHEX(QChar ch)
     return (ch >= u'0' && ch <= u'9') || (ch >= u'A' && ch <= u'F') || (ch >= u'a' && ch <= u'f');
 }
 
-HexPruefung checkHEX(const QString& text)
+HexCheck checkHEX(const QString& text)
 {
     if (text.size() != 7)
-        return HexPruefung::unvollstaendig;
+        return HexCheck::incomplete;
     if (text[0] != u'#')
-        return HexPruefung::ungueltig;
+        return HexCheck::invalid;
     for (qsizetype i = 1; i < 7; ++i)
         if (!checkCHEX(text[i]))
-            return HexPruefung::ungueltig;
-    return HexPruefung::gueltig;
+            return HexCheck::invalid;
+    return HexCheck::valid;
 }
 
-Rgb hexZuRgb(const QString& text)
+Rgb hexToRgb(const QString& text)
 {
-    const auto kanal = [&](qsizetype i) { return text.mid(i, 2).toInt(nullptr, 16); };
-    return {kanal(1), kanal(3), kanal(5)};
+    const auto colourChannel = [&](qsizetype i) { return text.mid(i, 2).toInt(nullptr, 16); };
+    return {colourChannel(1), colourChannel(3), colourChannel(5)};
 }
 
-QString nurZiffern(const QString& text)
+QString digitsOnly(const QString& text)
 {
     QString t;
     for (QChar ch : text)

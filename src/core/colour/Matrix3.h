@@ -8,7 +8,7 @@
 // The 3 x 3 matrices of the colour-space conversions, applied to a channel triple.
 using Matrix3 = std::array<std::array<double, 3>, 3>;
 
-inline Tripel times(const Matrix3& m, const Tripel& v)
+inline Triple times(const Matrix3& m, const Triple& v)
 {
     return {m[0][0] * v.a + m[0][1] * v.b + m[0][2] * v.c, m[1][0] * v.a + m[1][1] * v.b + m[1][2] * v.c,
             m[2][0] * v.a + m[2][1] * v.b + m[2][2] * v.c};

@@ -38,7 +38,7 @@ const Matrix3& lmsToLinearSrgb()
 constexpr double jnd = 0.02;
 constexpr double chromaEpsilon = 0.0001;
 
-bool inGamut(const Tripel& linear)
+bool inGamut(const Triple& linear)
 {
     // The CSS algorithm's own tolerance for rounding noise at the gamut's edge.
     constexpr double e = 0.000075;
@@ -46,12 +46,12 @@ bool inGamut(const Tripel& linear)
            linear.c <= 1 + e;
 }
 
-double squaredDistance(const Tripel& x, const Tripel& y)
+double squaredDistance(const Triple& x, const Triple& y)
 {
     return (x.a - y.a) * (x.a - y.a) + (x.b - y.b) * (x.b - y.b) + (x.c - y.c) * (x.c - y.c);
 }
 
-Tripel clipped(const Tripel& linear)
+Triple clipped(const Triple& linear)
 {
     return {std::clamp(linear.a, 0.0, 1.0), std::clamp(linear.b, 0.0, 1.0), std::clamp(linear.c, 0.0, 1.0)};
 }
@@ -60,21 +60,21 @@ Tripel clipped(const Tripel& linear)
 
 OkLch okLchFromRgb(QRgb c)
 {
-    const Tripel p = polar(oklabAus(srgbAusKanaelen(qRed(c), qGreen(c), qBlue(c))));
+    const Triple p = polar(oklabFrom(srgbFromChannels(qRed(c), qGreen(c), qBlue(c))));
     return {p.a, p.b, p.c};
 }
 
-Tripel linearSrgbFromOkLch(const OkLch& c)
+Triple linearSrgbFromOkLch(const OkLch& c)
 {
     return GamutMapping(c.c, c.h).linearAt(c.l, c.c);
 }
 
-Tripel okLabFromLinearSrgb(const Tripel& linear)
+Triple okLabFromLinearSrgb(const Triple& linear)
 {
     return oklabFromLinearSrgb(linear);
 }
 
-double deltaEOk(const Tripel& x, const Tripel& y)
+double deltaEOk(const Triple& x, const Triple& y)
 {
     return std::sqrt(squaredDistance(x, y));
 }
@@ -85,9 +85,9 @@ GamutMapping::GamutMapping(double chroma, double hue)
 {
 }
 
-Tripel GamutMapping::linearAt(double l, double c) const
+Triple GamutMapping::linearAt(double l, double c) const
 {
-    const Tripel lms = times(okLabToLms, {l, c * m_cos, c * m_sin});
+    const Triple lms = times(okLabToLms, {l, c * m_cos, c * m_sin});
     return times(lmsToLinearSrgb(), {lms.a * lms.a * lms.a, lms.b * lms.b * lms.b, lms.c * lms.c * lms.c});
 }
 
@@ -97,7 +97,7 @@ GamutMapping::Mapped GamutMapping::css(double l) const
         return {{1, 1, 1}, {}, false};
     if (l <= 0)
         return {{0, 0, 0}, {}, false};
-    Tripel linear = linearAt(l, m_chroma);
+    Triple linear = linearAt(l, m_chroma);
     if (inGamut(linear))
         return {clipped(linear), {}, false};
     Mapped clip{clipped(linear), okLabFromLinearSrgb(clipped(linear)), true};
@@ -128,12 +128,12 @@ GamutMapping::Mapped GamutMapping::css(double l) const
     return clip;
 }
 
-Tripel GamutMapping::cssLinear(double lightness) const
+Triple GamutMapping::cssLinear(double lightness) const
 {
     return css(lightness).linear;
 }
 
-Tripel GamutMapping::hueKeepingLinear(double lightness) const
+Triple GamutMapping::hueKeepingLinear(double lightness) const
 {
     const Mapped m = css(lightness);
     if (!m.clipped || std::hypot(m.lab.b, m.lab.c) <= 0.02)
@@ -151,17 +151,17 @@ Tripel GamutMapping::hueKeepingLinear(double lightness) const
     return clipped(linearAt(lightness, low));
 }
 
-Tripel gamutMappedLinearSrgb(const OkLch& c)
+Triple gamutMappedLinearSrgb(const OkLch& c)
 {
     return GamutMapping(c.c, c.h).cssLinear(c.l);
 }
 
-Tripel hueKeepingGamutMappedLinearSrgb(const OkLch& c)
+Triple hueKeepingGamutMappedLinearSrgb(const OkLch& c)
 {
     return GamutMapping(c.c, c.h).hueKeepingLinear(c.l);
 }
 
-QRgb rgbFromLinearSrgb(const Tripel& linear)
+QRgb rgbFromLinearSrgb(const Triple& linear)
 {
-    return qRgb(linearZuSrgb(linear.a), linearZuSrgb(linear.b), linearZuSrgb(linear.c));
+    return qRgb(linearToSrgb(linear.a), linearToSrgb(linear.b), linearToSrgb(linear.c));
 }

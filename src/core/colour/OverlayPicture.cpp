@@ -8,7 +8,7 @@ namespace
 
 // Larger pictures are refused before memory is taken for them: the header of
 // damaged data may claim any size.
-constexpr int groessteKante = 8192;
+constexpr int largestEdge = 8192;
 
 void setError(QString* error, const QString& text)
 {
@@ -16,30 +16,30 @@ void setError(QString* error, const QString& text)
         *error = text;
 }
 
-QString pngFehler(const QImageReader& reader)
+QString pngError(const QImageReader& reader)
 {
     return QStringLiteral("The PNG data could not be read: %1").arg(reader.errorString());
 }
 
 // The size is checked from the header alone, before anything is decoded.
-QImage lesen(QImageReader& reader, QString* error)
+QImage readIn(QImageReader& reader, QString* error)
 {
-    const QSize groesse = reader.size();
-    if (!groesse.isValid()) {
+    const QSize extent = reader.size();
+    if (!extent.isValid()) {
         // The reader gives no reason of its own for a missing or damaged header.
         setError(error, QStringLiteral("The data is not a PNG picture, or its header is damaged."));
         return {};
     }
-    if (groesse.isEmpty() || groesse.width() > groessteKante || groesse.height() > groessteKante) {
+    if (extent.isEmpty() || extent.width() > largestEdge || extent.height() > largestEdge) {
         setError(error, QStringLiteral("The PNG picture has an unsupported size."));
         return {};
     }
-    QImage bild;
-    if (!reader.read(&bild)) {
-        setError(error, pngFehler(reader));
+    QImage picture;
+    if (!reader.read(&picture)) {
+        setError(error, pngError(reader));
         return {};
     }
-    return bild.convertToFormat(QImage::Format_ARGB32);
+    return picture.convertToFormat(QImage::Format_ARGB32);
 }
 
 struct OverlayResult {
@@ -54,7 +54,7 @@ OverlayResult loadOverlay()
         return {{},
                 QStringLiteral("The light/dark overlay picture is missing from the program's resources.")};
     OverlayResult result;
-    result.image = lesen(reader, &result.error);
+    result.image = readIn(reader, &result.error);
     return result;
 }
 
@@ -66,7 +66,7 @@ QImage decodePng(const QByteArray& data, QString* error)
     puffer.setData(data);
     puffer.open(QIODevice::ReadOnly);
     QImageReader reader(&puffer, "png");
-    return lesen(reader, error);
+    return readIn(reader, error);
 }
 
 QImage overlayPicture(QString* error)

@@ -9,8 +9,8 @@
 // given, a readable reason.
 QImage decodePng(const QByteArray& data, QString* error = nullptr);
 
-inline constexpr int overlayBreite = 255;
-inline constexpr int overlayHoehe = 254;
+inline constexpr int overlayWidth = 255;
+inline constexpr int overlayHeight = 254;
 
 // The light/dark overlay from the program's resources, decoded once. Laid
 // over a uniform base colour, pixel (i, j) shows that colour darkened by

@@ -203,10 +203,10 @@ void SmoothRotate(const QImage& source, QImage& target, int cx, int cy, double a
     if (target.format() != QImage::Format_RGB888)
         target = target.convertToFormat(QImage::Format_RGB888);
 
-    const Real rad = -static_cast<Real>(angleDegrees) * std::numbers::pi_v<Real> / 180;
+    const Real wheel = -static_cast<Real>(angleDegrees) * std::numbers::pi_v<Real> / 180;
     Turn t{};
-    t.c = std::cos(rad);
-    t.s = std::sin(rad);
+    t.c = std::cos(wheel);
+    t.s = std::sin(wheel);
     t.cd = static_cast<double>(t.c);
     t.sd = static_cast<double>(t.s);
     t.cx = cx;
@@ -223,30 +223,30 @@ void SmoothRotate(const QImage& source, QImage& target, int cx, int cy, double a
         rotateRow(t, y, target.width(), target.scanLine(y), pending.data());
 }
 
-int drehwinkel(Modus modus, bool winkeltyp2, int trackBar3Position, int markerPosition)
+int rotationAngle(HarmonyMode harmonyMode, bool winkeltyp2, int trackBar3Position, int markerPosition)
 {
-    int winkel = 0;
-    if (modus == Modus::vierer)
-        winkel = winkeltyp2 ? 0 : -roundHalfEven(trackBar3Position * gradProPosition);
-    else if (modus == Modus::reihen)
-        winkel = 180;
-    return winkel - roundHalfEven(markerPosition / positionenProGrad);
+    int angles = 0;
+    if (harmonyMode == HarmonyMode::fourColour)
+        angles = winkeltyp2 ? 0 : -roundHalfEven(trackBar3Position * gradProPosition);
+    else if (harmonyMode == HarmonyMode::colourRows)
+        angles = 180;
+    return angles - roundHalfEven(markerPosition / positionsPerDegree);
 }
 
 bool rotieren(MainState& s, int trackBar3Position, int markerPosition, const QImage& imageOriginal,
               QImage& imageBg)
 {
-    if (s.aktionen.farbenSeparatEinstellen)
+    if (s.actionSet.farbenSeparatEinstellen)
         return false;
-    const int winkel = drehwinkel(s.modus(), s.winkeltyp2, trackBar3Position, markerPosition);
-    const int gespeichert = ((winkel % 360) + 360) % 360;
-    if (gespeichert == s.ablauf.letzterDrehwinkel)
+    const int angles = rotationAngle(s.harmonyMode(), s.winkeltyp2, trackBar3Position, markerPosition);
+    const int persisted = ((angles % 360) + 360) % 360;
+    if (persisted == s.progress.letzterDrehwinkel)
         return false;
     // The turn leaves the corners it cannot reach as they were: they start from
     // the unturned picture each time, so that the same angle gives the same
     // picture whichever turns came before.
     imageBg = imageOriginal.copy();
-    SmoothRotate(imageOriginal, imageBg, radMitte, radMitte, gespeichert);
-    s.ablauf.letzterDrehwinkel = gespeichert;
+    SmoothRotate(imageOriginal, imageBg, wheelCentre, wheelCentre, persisted);
+    s.progress.letzterDrehwinkel = persisted;
     return true;
 }

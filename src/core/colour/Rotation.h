@@ -11,12 +11,12 @@
 void SmoothRotate(const QImage& source, QImage& target, int cx, int cy, double angleDegrees);
 
 // Centre of the colour wheel pictures.
-inline constexpr int radMitte = 61;
+inline constexpr int wheelCentre = 61;
 
 // The turn that brings the base hue at `markerPosition` to the top; the
 // four-colour harmony with angle type 1 also turns by the second angle
-// distance, colour rows stand half a turn round.
-int drehwinkel(Modus modus, bool winkeltyp2, int trackBar3Position, int markerPosition);
+// distance, colour rows currentState half a turn round.
+int rotationAngle(HarmonyMode harmonyMode, bool winkeltyp2, int trackBar3Position, int markerPosition);
 
 // Turns the wheel for the current state. Returns true when `imageBg` was
 // repainted (the caller then refreshes its widget); false in separate

@@ -7,27 +7,27 @@
 #include <algorithm>
 #include <cmath>
 
-KontrastMatrix kontrastMatrix(std::span<const QRgb> farben)
+ContrastMatrix contrastMatrix(std::span<const QRgb> farben)
 {
-    KontrastMatrix m;
+    ContrastMatrix m;
     m.farben.assign(farben.begin(), farben.end());
     // Each colour's powers once; the pairs are then arithmetic.
     std::vector<double> luminanz;
-    std::vector<ApcaLeuchte> apca;
+    std::vector<ApcaLuminance> apca;
     for (QRgb c : farben) {
-        luminanz.push_back(relativeLuminanz(c));
-        apca.push_back(apcaLeuchte(c));
+        luminanz.push_back(relativeLuminance(c));
+        apca.push_back(apcaLuminance(c));
     }
-    m.zellen.resize(farben.size());
+    m.cells.resize(farben.size());
     for (std::size_t t = 0; t < farben.size(); ++t) {
-        m.zellen[t].resize(farben.size());
+        m.cells[t].resize(farben.size());
         for (std::size_t h = 0; h < farben.size(); ++h)
-            m.zellen[t][h] = {kontrastVerhaeltnis(luminanz[t], luminanz[h]), apcaLc(apca[t], apca[h])};
+            m.cells[t][h] = {contrastRatio(luminanz[t], luminanz[h]), apcaLc(apca[t], apca[h])};
     }
     return m;
 }
 
-QString hexFarbe(QRgb c)
+QString hexColour(QRgb c)
 {
     return QStringLiteral("#%1%2%3")
         .arg(qRed(c), 2, 16, QLatin1Char('0'))
@@ -39,53 +39,53 @@ QString hexFarbe(QRgb c)
 namespace
 {
 
-QString fest(double v, int stellen, QChar dezimal)
+QString fixedDecimal(double v, int stellen, QChar decimal)
 {
     const double faktor = std::pow(10.0, stellen);
-    double gerundet = std::round(v * faktor) / faktor;
-    if (gerundet == 0.0)
-        gerundet = 0.0; // drops the sign of -0
-    return QString::number(gerundet, 'f', stellen).replace(QLatin1Char('.'), dezimal);
+    double roundedValue = std::round(v * faktor) / faktor;
+    if (roundedValue == 0.0)
+        roundedValue = 0.0; // drops the sign of -0
+    return QString::number(roundedValue, 'f', stellen).replace(QLatin1Char('.'), decimal);
 }
 
 } // namespace
 
-QString verhaeltnisText(double verhaeltnis, QChar dezimal)
+QString ratioText(double ratio, QChar decimal)
 {
-    return fest(verhaeltnis, 2, dezimal);
+    return fixedDecimal(ratio, 2, decimal);
 }
 
-QString lcText(double lc, QChar dezimal)
+QString lcText(double lc, QChar decimal)
 {
-    return fest(lc, 1, dezimal);
+    return fixedDecimal(lc, 1, decimal);
 }
 
-QString kontrastMatrixText(const KontrastMatrix& m, const QString& ecke, const QString& verhaeltnisKopf,
-                           const QString& lcKopf, QChar dezimal)
+QString contrastMatrixText(const ContrastMatrix& m, const QString& corner, const QString& ratioHeader,
+                           const QString& lcHeader, QChar decimal)
 {
-    QString text = ecke;
+    QString text = corner;
     for (QRgb h : m.farben)
-        text += QLatin1Char('\t') + hexFarbe(h) + QLatin1Char(' ') + verhaeltnisKopf + QLatin1Char('\t') +
-                hexFarbe(h) + QLatin1Char(' ') + lcKopf;
+        text += QLatin1Char('\t') + hexColour(h) + QLatin1Char(' ') + ratioHeader + QLatin1Char('\t') +
+                hexColour(h) + QLatin1Char(' ') + lcHeader;
     text += QLatin1Char('\n');
     for (std::size_t t = 0; t < m.farben.size(); ++t) {
-        text += hexFarbe(m.farben[t]);
-        for (std::size_t h = 0; h < m.zellen[t].size(); ++h) {
+        text += hexColour(m.farben[t]);
+        for (std::size_t h = 0; h < m.cells[t].size(); ++h) {
             // A colour on itself, as the window shows it: empty.
             if (h == t) {
                 text += QStringLiteral("\t\t");
                 continue;
             }
-            const KontrastZelle& z = m.zellen[t][h];
-            text += QLatin1Char('\t') + verhaeltnisText(z.verhaeltnis, dezimal) + QLatin1Char('\t') +
-                    lcText(z.lc, dezimal);
+            const ContrastCell& z = m.cells[t][h];
+            text +=
+                QLatin1Char('\t') + ratioText(z.ratio, decimal) + QLatin1Char('\t') + lcText(z.lc, decimal);
         }
         text += QLatin1Char('\n');
     }
     return text;
 }
 
-QString kontrastListe(std::span<const QRgb> farben, const QString& kopf)
+QString contrastList(std::span<const QRgb> farben, const QString& header)
 {
     std::vector<QRgb> verschieden;
     for (QRgb c : farben) {
@@ -93,27 +93,27 @@ QString kontrastListe(std::span<const QRgb> farben, const QString& kopf)
         if (std::find(verschieden.begin(), verschieden.end(), rgb) == verschieden.end())
             verschieden.push_back(rgb);
     }
-    QString text = kopf + QLatin1Char('\n');
+    QString text = header + QLatin1Char('\n');
     for (QRgb t : verschieden)
         for (QRgb h : verschieden) {
             if (t == h)
                 continue;
-            text += hexFarbe(t) + QLatin1Char('\t') + hexFarbe(h) + QLatin1Char('\t') +
-                    verhaeltnisText(kontrastVerhaeltnis(t, h)) + QLatin1Char('\t') + lcText(apcaLc(t, h)) +
+            text += hexColour(t) + QLatin1Char('\t') + hexColour(h) + QLatin1Char('\t') +
+                    ratioText(contrastRatio(t, h)) + QLatin1Char('\t') + lcText(apcaLc(t, h)) +
                     QLatin1Char('\n');
         }
     return text;
 }
 
-std::vector<QRgb> farbenAusHex(const QStringList& texte, QString* fehler)
+std::vector<QRgb> coloursFromHex(const QStringList& textSet, QString* errorBox)
 {
     static const QRegularExpression muster(QStringLiteral("^#[0-9A-Fa-f]{6}$"));
     std::vector<QRgb> farben;
-    for (const QString& t : texte) {
+    for (const QString& t : textSet) {
         const QString s = t.trimmed();
         if (!muster.match(s).hasMatch()) {
-            if (fehler)
-                *fehler = t;
+            if (errorBox)
+                *errorBox = t;
             return {};
         }
         farben.push_back(0xff000000u | s.mid(1).toUInt(nullptr, 16));

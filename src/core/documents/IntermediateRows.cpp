@@ -8,29 +8,29 @@
 namespace
 {
 
-constexpr int zeilenAbstand = 24;
-constexpr int grosseZeileY = 22;
-constexpr int ersteFeldZeileY = 46;
+constexpr int rowSpacing = 24;
+constexpr int bigRowY = 22;
+constexpr int firstFieldRowY = 46;
 
 // endFarben triples of the outer, centre and big fields.
-constexpr int endGross = 37;
-constexpr int endRechts = 40;
-constexpr int endLinks = 43;
-constexpr int endMitte = 46;
+constexpr int endBig = 37;
+constexpr int endRight = 40;
+constexpr int endLeft = 43;
+constexpr int endCentre = 46;
 
-int ringRechts(int k)
+int ringRight(int k)
 {
     return 6 * k - 5;
 }
 
-int ringLinks(int k)
+int ringLeft(int k)
 {
     return 6 * k - 2;
 }
 
 } // namespace
 
-int stufenAus(const std::array<bool, 8>& stufeAktiv)
+int stepCountFrom(const std::array<bool, 8>& stufeAktiv)
 {
     int n = 1;
     while (n + 1 <= 7 && stufeAktiv[static_cast<std::size_t>(n + 1)])
@@ -38,57 +38,57 @@ int stufenAus(const std::array<bool, 8>& stufeAktiv)
     return n;
 }
 
-ZwischenMasse zwischenMasse(int n)
+IntermediateMetrics intermediateMetrics(int n)
 {
     n = std::clamp(n, 1, 7);
     // The largest size keeps the design measures, a little more than the step rule.
     if (n == 7)
-        return {.hoehe = 495, .knopfOben = 420, .rahmenHoehe = 391};
-    const int mehr = 48 * (n - 1);
-    return {.hoehe = 204 + mehr, .knopfOben = 130 + mehr, .rahmenHoehe = 103 + mehr};
+        return {.fullHeight = 495, .buttonTop = 420, .frameHeight = 391};
+    const int more = 48 * (n - 1);
+    return {.fullHeight = 204 + more, .buttonTop = 130 + more, .frameHeight = 103 + more};
 }
 
-std::vector<ZwischenZeile> zwischenZeilen(int n, bool mitGrosserZeile, const LanguageTable& t)
+std::vector<IntermediateRow> intermediateRows(int n, bool withBigRow, const LanguageTable& t)
 {
     n = std::clamp(n, 1, 7);
-    const int felder = 2 * n + 1;
-    std::vector<ZwischenZeile> zeilen;
-    if (mitGrosserZeile) {
-        const QString& name = t.text(Txt::feldGross);
-        zeilen.push_back({ZeilenRolle::gross, 0, endGross, grosseZeileY, name, name});
+    const int fields = 2 * n + 1;
+    std::vector<IntermediateRow> rowList;
+    if (withBigRow) {
+        const QString& name = t.text(Txt::bigField);
+        rowList.push_back({RowRole::big, 0, endBig, bigRowY, name, name});
     }
     int j = 0;
     // Intermediate rows print and copy their label; the others their field name.
-    const auto feld = [&](ZeilenRolle rolle, int ring, int endIndex, const QString* feldName) {
+    const auto field = [&](RowRole role, int ring, int endIndex, const QString* fieldName) {
         ++j;
-        QString label = t.reihenFeldName(j, felder);
-        QString name = feldName ? *feldName : label;
-        zeilen.push_back({rolle, ring, endIndex, ersteFeldZeileY + (j - 1) * zeilenAbstand, std::move(label),
-                          std::move(name)});
+        QString label = t.rowFieldName(j, fields);
+        QString name = fieldName ? *fieldName : label;
+        rowList.push_back(
+            {role, ring, endIndex, firstFieldRowY + (j - 1) * rowSpacing, std::move(label), std::move(name)});
     };
-    feld(ZeilenRolle::links, 0, endLinks, &t.text(Txt::feldLinks));
+    field(RowRole::left, 0, endLeft, &t.text(Txt::smallLeftField));
     for (int k = n - 1; k >= 1; --k)
-        feld(ZeilenRolle::zwischenLinks, k, ringLinks(k), nullptr);
-    feld(ZeilenRolle::mitte, 0, endMitte, &t.text(Txt::feldMitte));
+        field(RowRole::intermediateLeft, k, ringLeft(k), nullptr);
+    field(RowRole::centre, 0, endCentre, &t.text(Txt::smallCentreField));
     for (int k = 1; k <= n - 1; ++k)
-        feld(ZeilenRolle::zwischenRechts, k, ringRechts(k), nullptr);
-    feld(ZeilenRolle::rechts, 0, endRechts, &t.text(Txt::feldRechts));
-    return zeilen;
+        field(RowRole::intermediateRight, k, ringRight(k), nullptr);
+    field(RowRole::right, 0, endRight, &t.text(Txt::smallRightField));
+    return rowList;
 }
 
-FeldTexte zeilenWerte(const ZwischenZeile& zeile, const OneBased<48>& endFarben)
+FieldTexts rowValues(const IntermediateRow& rowLine, const OneBased<48>& endFarben)
 {
-    const int r = endFarben[zeile.endIndex];
-    const int g = endFarben[zeile.endIndex + 1];
-    const int b = endFarben[zeile.endIndex + 2];
-    return {zeile.name, QString::number(r), QString::number(g), QString::number(b), hexText(r, g, b)};
+    const int r = endFarben[rowLine.endIndex];
+    const int g = endFarben[rowLine.endIndex + 1];
+    const int b = endFarben[rowLine.endIndex + 2];
+    return {rowLine.name, QString::number(r), QString::number(g), QString::number(b), hexText(r, g, b)};
 }
 
-std::vector<FeldTexte> zeilenWerte(const std::vector<ZwischenZeile>& zeilen, const OneBased<48>& endFarben)
+std::vector<FieldTexts> rowValues(const std::vector<IntermediateRow>& rowList, const OneBased<48>& endFarben)
 {
-    std::vector<FeldTexte> werte;
-    werte.reserve(zeilen.size());
-    for (const ZwischenZeile& z : zeilen)
-        werte.push_back(zeilenWerte(z, endFarben));
-    return werte;
+    std::vector<FieldTexts> valueSet;
+    valueSet.reserve(rowList.size());
+    for (const IntermediateRow& z : rowList)
+        valueSet.push_back(rowValues(z, endFarben));
+    return valueSet;
 }

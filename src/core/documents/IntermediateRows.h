@@ -10,11 +10,11 @@
 class LanguageTable;
 
 // What a row of the intermediate values list stands for.
-enum class ZeilenRolle { gross, links, zwischenLinks, mitte, zwischenRechts, rechts };
+enum class RowRole { big, left, intermediateLeft, centre, intermediateRight, right };
 
 // One shown row of the intermediate values list, in window order.
-struct ZwischenZeile {
-    ZeilenRolle rolle = ZeilenRolle::gross;
+struct IntermediateRow {
+    RowRole role = RowRole::big;
     int ring = 0;     // 1..6 for intermediate rows, 0 otherwise
     int endIndex = 0; // first of the R, G, B triple in endFarben
     int y = 0;        // top of the row panel in the window
@@ -23,31 +23,31 @@ struct ZwischenZeile {
 };
 
 // The window's height, the top of its buttons and the height of its frame.
-struct ZwischenMasse {
-    int hoehe = 0;
-    int knopfOben = 0;
-    int rahmenHoehe = 0;
-    bool operator==(const ZwischenMasse&) const = default;
+struct IntermediateMetrics {
+    int fullHeight = 0;
+    int buttonTop = 0;
+    int frameHeight = 0;
+    bool operator==(const IntermediateMetrics&) const = default;
 };
 
 // Steps of a fanning or colour row: 1 plus the leading rings in use
 // (stufeAktiv[2..7]).
-int stufenAus(const std::array<bool, 8>& stufeAktiv);
+int stepCountFrom(const std::array<bool, 8>& stufeAktiv);
 
 // Window measures for n steps; n outside 1..7 is clamped.
-ZwischenMasse zwischenMasse(int n);
+IntermediateMetrics intermediateMetrics(int n);
 
 // The rows of a row of 2n + 1 fields; the big row leads unless it is hidden
 // (colour rows have no big field).
-std::vector<ZwischenZeile> zwischenZeilen(int n, bool mitGrosserZeile, const LanguageTable& t);
+std::vector<IntermediateRow> intermediateRows(int n, bool withBigRow, const LanguageTable& t);
 
 // Displayed value texts of one field.
-struct FeldTexte {
+struct FieldTexts {
     QString name;
     QString r, g, b, hex;
-    bool operator==(const FeldTexte&) const = default;
+    bool operator==(const FieldTexts&) const = default;
 };
 
 // A row's values from endFarben (decimal and hex, as displayed).
-FeldTexte zeilenWerte(const ZwischenZeile& zeile, const OneBased<48>& endFarben);
-std::vector<FeldTexte> zeilenWerte(const std::vector<ZwischenZeile>& zeilen, const OneBased<48>& endFarben);
+FieldTexts rowValues(const IntermediateRow& rowLine, const OneBased<48>& endFarben);
+std::vector<FieldTexts> rowValues(const std::vector<IntermediateRow>& rowList, const OneBased<48>& endFarben);

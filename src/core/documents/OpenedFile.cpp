@@ -5,53 +5,53 @@
 namespace
 {
 
-MainState angewendet(const EinstellungsBlock& b)
+MainState appliedState(const SettingsBlock& b)
 {
     MainState s;
-    dateiWerteMerken(s, b);
-    einstellungAnwenden(s, dateiEinstellung(b));
+    rememberFileValues(s, b);
+    applySetting(s, fileSetting(b));
     return s;
 }
 
 } // namespace
 
-FixStand fixStandAusBlock(const EinstellungsBlock& b)
+FixSnapshot fixSnapshotFromBlock(const SettingsBlock& b)
 {
-    const auto& w = b.werte;
-    FixStand f;
-    f.fixRealistisch = w[dateiSlot::realistisch];
-    f.fixModus = w[dateiSlot::modus];
-    f.fixPosGross = w[dateiSlot::posGross];
-    f.fixWinkeltyp = w[dateiSlot::winkeltyp];
-    f.fixAbstand1 = w[dateiSlot::abstand1];
-    f.fixAbstand2 = w[dateiSlot::abstand2];
-    f.fixSeparat = w[dateiSlot::separat];
+    const auto& w = b.valueSet;
+    FixSnapshot f;
+    f.fixRealistisch = w[fileSlot::realistisch];
+    f.fixModus = w[fileSlot::harmonyMode];
+    f.fixPosGross = w[fileSlot::posGross];
+    f.fixWinkeltyp = w[fileSlot::angleTypeNumber];
+    f.fixAbstand1 = w[fileSlot::abstand1];
+    f.fixAbstand2 = w[fileSlot::abstand2];
+    f.fixSeparat = w[fileSlot::separate];
     for (int i = 0; i < 8; ++i)
-        f.fixHdPunkte[static_cast<std::size_t>(i)] = w[dateiSlot::hdGrossX + i];
-    f.fixPosGross2 = w[dateiSlot::posGross2];
-    f.fixPosRechts = w[dateiSlot::posRechts];
-    f.fixPosLinks = w[dateiSlot::posLinks];
-    f.fixPosMitte = w[dateiSlot::posMitte];
-    f.fixStufenIndex = w[dateiSlot::stufenIndex];
-    f.fixTextStattFlaechen = w[dateiSlot::textStatt];
+        f.fixHdPunkte[static_cast<std::size_t>(i)] = w[fileSlot::lightDarkBigX + i];
+    f.fixPosGross2 = w[fileSlot::posGross2];
+    f.fixPosRechts = w[fileSlot::posRechts];
+    f.fixPosLinks = w[fileSlot::posLinks];
+    f.fixPosMitte = w[fileSlot::posMitte];
+    f.fixStufenIndex = w[fileSlot::stepIndex];
+    f.fixTextStattFlaechen = w[fileSlot::textInstead];
     return f;
 }
 
-std::optional<GeoeffneteDatei> dateiBerechnen(QIODevice& quelle, bool zweiBloecke)
+std::optional<OpenedFile> evaluateFile(QIODevice& source, bool twoBlocks)
 {
-    const GeleseneDatei d = lesen(quelle, zweiBloecke);
-    const auto modusBekannt = [](const std::optional<EinstellungsBlock>& b) {
-        return !b || dateiEinstellung(*b).modus.has_value();
+    const ParsedFile d = readIn(source, twoBlocks);
+    const auto modusBekannt = [](const std::optional<SettingsBlock>& b) {
+        return !b || fileSetting(*b).harmonyMode.has_value();
     };
-    if (!d.vollstaendig || !d.block1 || !modusBekannt(d.block1) || !modusBekannt(d.block2))
+    if (!d.fullyRead || !d.block1 || !modusBekannt(d.block1) || !modusBekannt(d.block2))
         return std::nullopt;
-    GeoeffneteDatei g{angewendet(*d.block1)};
+    OpenedFile g{appliedState(*d.block1)};
     if (d.fixiert == 1 && d.block2) {
-        MainState& s = g.zustand;
+        MainState& s = g.fileState;
         s.fixiert = true;
-        s.aktionen.fixieren = true;
+        s.actionSet.fixieren = true;
         s.fixLinksAktiv = false;
-        s.fixStand = fixStandAusBlock(*d.block2);
+        s.fixStand = fixSnapshotFromBlock(*d.block2);
     }
     return g;
 }

@@ -12,66 +12,67 @@
 namespace
 {
 
-int kanal(int v)
+int colourChannel(int v)
 {
     // A mix never goes below 0, but an entry must be a colour.
     return std::clamp(v, 0, 255);
 }
 
 // The colour the field's painting routine shows.
-QRgb gemischt(const MainState& s, int basisSlot, int dunkel, int hell)
+QRgb mixedColour(const MainState& s, int basisSlot, int dunkel, int hell)
 {
-    const Rgb m = mische(s, basisSlot, dunkel, hell);
-    const Rgb c = anzeigeFarbe(m.r, m.g, m.b, s.nurWebsicher);
-    return qRgb(kanal(c.r), kanal(c.g), kanal(c.b));
+    const Rgb m = mixColour(s, basisSlot, dunkel, hell);
+    const Rgb c = displayColour(m.r, m.g, m.b, s.nurWebsicher);
+    return qRgb(colourChannel(c.r), colourChannel(c.g), colourChannel(c.b));
 }
 
 // The colour the field shows: its mix, or the typed colour the state shows on it.
-QRgb feldFarbe(const MainState& s, Feld f)
+QRgb fieldColour(const MainState& s, Field f)
 {
-    if (!s.eingabeAuf(f))
-        return gemischt(s, MainState::basisSlot(f), s.dunkel[f], s.hell[f]);
-    const auto& w = s.eingabeWert;
-    const Rgb c = anzeigeFarbe(w[0], w[1], w[2], s.nurWebsicher);
-    return qRgb(kanal(c.r), kanal(c.g), kanal(c.b));
+    if (!s.inputOn(f))
+        return mixedColour(s, MainState::basisSlot(f), s.dunkel[f], s.hell[f]);
+    const auto& w = s.inputValue;
+    const Rgb c = displayColour(w[0], w[1], w[2], s.nurWebsicher);
+    return qRgb(colourChannel(c.r), colourChannel(c.g), colourChannel(c.b));
 }
 
-QVector<PaletteEntry> feldFarben(const MainState& s, const LanguageTable& t)
+QVector<PaletteEntry> fieldColours(const MainState& s, const LanguageTable& t)
 {
-    const Modus m = s.modus();
-    QVector<PaletteEntry> felder;
-    felder.append({t.text(Txt::feldGross), feldFarbe(s, Feld::gross)});
-    if (m == Modus::dreier || m == Modus::vierer)
-        felder.append({t.text(Txt::feldLinks), feldFarbe(s, Feld::links)});
-    if (m == Modus::vierer)
-        felder.append({t.text(Txt::feldMitte), feldFarbe(s, Feld::mitte)});
-    felder.append({t.text(Txt::feldRechts), feldFarbe(s, Feld::rechts)});
-    return felder;
+    const HarmonyMode m = s.harmonyMode();
+    QVector<PaletteEntry> fields;
+    fields.append({t.text(Txt::bigField), fieldColour(s, Field::big)});
+    if (m == HarmonyMode::threeColour || m == HarmonyMode::fourColour)
+        fields.append({t.text(Txt::smallLeftField), fieldColour(s, Field::left)});
+    if (m == HarmonyMode::fourColour)
+        fields.append({t.text(Txt::smallCentreField), fieldColour(s, Field::centre)});
+    fields.append({t.text(Txt::smallRightField), fieldColour(s, Field::right)});
+    return fields;
 }
 
-QVector<PaletteEntry> reihenFarben(const MainState& s, const LanguageTable& t)
+QVector<PaletteEntry> rowColours(const MainState& s, const LanguageTable& t)
 {
-    QVector<PaletteEntry> felder;
-    const OneBased<48> endFarben = angezeigteEndFarben(s);
-    for (const ZwischenZeile& z : zwischenZeilen(stufenAus(s.stufeAktiv), s.modus() != Modus::reihen, t)) {
-        const auto e = [&](int i) { return kanal(endFarben[z.endIndex + i]); };
-        felder.append({z.name, qRgb(e(0), e(1), e(2))});
+    QVector<PaletteEntry> fields;
+    const OneBased<48> endFarben = shownEndColours(s);
+    for (const IntermediateRow& z :
+         intermediateRows(stepCountFrom(s.stufeAktiv), s.harmonyMode() != HarmonyMode::colourRows, t)) {
+        const auto e = [&](int i) { return colourChannel(endFarben[z.endIndex + i]); };
+        fields.append({z.name, qRgb(e(0), e(1), e(2))});
     }
-    return felder;
+    return fields;
 }
 
 } // namespace
 
-OneBased<48> angezeigteEndFarben(const MainState& s)
+OneBased<48> shownEndColours(const MainState& s)
 {
     OneBased<48> e = s.endFarben;
     // The outer fields and the big field keep their final values from element 37 on.
-    for (const Feld f : {Feld::gross, Feld::rechts, Feld::links}) {
-        if (!s.eingabeAuf(f))
+    for (const Field f : {Field::big, Field::right, Field::left}) {
+        if (!s.inputOn(f))
             continue;
-        const auto& w = s.eingabeWert;
-        const Rgb c = anzeigeFarbe(w[0], w[1], w[2], s.nurWebsicher);
-        const int erstes = 37 + 3 * feldIndex(f);
+        const auto& w = s.inputValue;
+        const Rgb c = displayColour(w[0], w[1], w[2], s.nurWebsicher);
+        const int erstes = 37 + 3 * fieldIndex(f);
         e[erstes] = c.r;
         e[erstes + 1] = c.g;
         e[erstes + 2] = c.b;
@@ -82,46 +83,46 @@ OneBased<48> angezeigteEndFarben(const MainState& s)
 namespace
 {
 
-QString modusName(Modus m, const LanguageTable& t)
+QString harmonyModeName(HarmonyMode m, const LanguageTable& t)
 {
     switch (m) {
-    case Modus::zweier:
-        return ohneAccelerator(t.text(Txt::zweierHarmonien));
-    case Modus::dreier:
-        return ohneAccelerator(t.text(Txt::dreierHarmonien));
-    case Modus::vierer:
-        return ohneAccelerator(t.text(Txt::viererHarmonien));
-    case Modus::auffaecher:
-        return ohneAccelerator(t.text(Txt::auffaecherungen));
-    case Modus::reihen:
+    case HarmonyMode::twoColour:
+        return withoutAccelerator(t.text(Txt::zweierHarmonien));
+    case HarmonyMode::threeColour:
+        return withoutAccelerator(t.text(Txt::dreierHarmonien));
+    case HarmonyMode::fourColour:
+        return withoutAccelerator(t.text(Txt::viererHarmonien));
+    case HarmonyMode::fanning:
+        return withoutAccelerator(t.text(Txt::auffaecherungen));
+    case HarmonyMode::colourRows:
         break;
     }
-    return ohneAccelerator(t.text(Txt::farbreihen));
+    return withoutAccelerator(t.text(Txt::farbreihen));
 }
 
 } // namespace
 
-QVector<PaletteEntry> kombinationsFarben(const MainState& s, const LanguageTable& t)
+QVector<PaletteEntry> combinationColours(const MainState& s, const LanguageTable& t)
 {
-    return istReihenModus(s.modus()) ? reihenFarben(s, t) : feldFarben(s, t);
+    return isRowMode(s.harmonyMode()) ? rowColours(s, t) : fieldColours(s, t);
 }
 
-MainState schnappschussZustand(const FixStand& f, bool websicherAn)
+MainState snapshotState(const FixSnapshot& f, bool webSafeOn)
 {
     MainState s;
-    einstellungAnwenden(s, schnappschussEinstellung(f, websicherAn));
+    applySetting(s, snapshotSetting(f, webSafeOn));
     return s;
 }
 
-Palette paletteAus(const MainState& s, const LanguageTable& t)
+Palette paletteFrom(const MainState& s, const LanguageTable& t)
 {
     if (!s.fixiert)
-        return {{{modusName(s.modus(), t), kombinationsFarben(s, t)}}};
-    const MainState fix = schnappschussZustand(s.fixStand, s.nurWebsicher);
-    const QString links = t.text(Txt::paletteLinks);
-    const QString rechts = t.text(Txt::paletteRechts);
-    return {{{s.fixLinksAktiv ? links : rechts, kombinationsFarben(s, t)},
-             {s.fixLinksAktiv ? rechts : links, kombinationsFarben(fix, t)}}};
+        return {{{harmonyModeName(s.harmonyMode(), t), combinationColours(s, t)}}};
+    const MainState fix = snapshotState(s.fixStand, s.nurWebsicher);
+    const QString left = t.text(Txt::paletteLeftHalf);
+    const QString right = t.text(Txt::paletteRightHalf);
+    return {{{s.fixLinksAktiv ? left : right, combinationColours(s, t)},
+             {s.fixLinksAktiv ? right : left, combinationColours(fix, t)}}};
 }
 
 QVector<QRgb> paletteColours(const Palette& p)

@@ -27,7 +27,7 @@ struct Palette {
     bool operator==(const Palette&) const = default;
 };
 
-Palette paletteAus(const MainState& s, const LanguageTable& t);
+Palette paletteFrom(const MainState& s, const LanguageTable& t);
 
 // Every entry's colour, group after group.
 QVector<QRgb> paletteColours(const Palette& p);
@@ -38,13 +38,13 @@ QVector<QRgb> distinctColours(const QVector<QRgb>& colours);
 
 // The rows' final values as the display shows them: a typed colour where the
 // state shows it, else endFarben.
-OneBased<48> angezeigteEndFarben(const MainState& s);
+OneBased<48> shownEndColours(const MainState& s);
 
 // The fields of the combination a state holds, without a fixed half. In the
 // 2-, 3- and 4-colour modes big, left, centre, right as far as the mode has
 // them; in fanning and colour rows the rows of the intermediate values list.
-QVector<PaletteEntry> kombinationsFarben(const MainState& s, const LanguageTable& t);
+QVector<PaletteEntry> combinationColours(const MainState& s, const LanguageTable& t);
 
 // The state of a fixed snapshot, computed as opening a file computes a block;
 // websicher as the display has it for both halves.
-MainState schnappschussZustand(const FixStand& f, bool websicher);
+MainState snapshotState(const FixSnapshot& f, bool websicher);

@@ -2,23 +2,23 @@
 
 #include <algorithm>
 
-std::vector<int> vorschauBalken(int n)
+std::vector<int> previewBars(int n)
 {
     n = std::clamp(n, 1, 7);
-    std::vector<int> balken{1};
+    std::vector<int> bars{1};
     for (int k = 9 - n; k <= 7; ++k)
-        balken.push_back(k);
-    balken.push_back(8);
+        bars.push_back(k);
+    bars.push_back(8);
     for (int k = 9; k <= 7 + n; ++k)
-        balken.push_back(k);
-    balken.push_back(15);
-    return balken;
+        bars.push_back(k);
+    bars.push_back(15);
+    return bars;
 }
 
-TextLage textLage(int farben, QSize mitte)
+TextPlacement textPlacement(int farben, QSize centre)
 {
-    const int b = mitte.width();
-    const int h = mitte.height();
+    const int b = centre.width();
+    const int h = centre.height();
     switch (farben) {
     case 4:
         return {QRect(0, 0, b, h / 3), QRect(0, h / 3, b, h / 3), QRect(0, 2 * (h / 3), b, h - 2 * (h / 3))};
@@ -29,14 +29,14 @@ TextLage textLage(int farben, QSize mitte)
     }
 }
 
-GroessenMasse groessenMasse(VorschauGroesse g)
+SizeMetrics sizeMetrics(PreviewSize g)
 {
     switch (g) {
-    case VorschauGroesse::klein:
+    case PreviewSize::small:
         return {8, false, {50, 15}, {100, 15}, {103, 12}, 8, false};
-    case VorschauGroesse::gross:
+    case PreviewSize::big:
         return {14, true, {150, 60}, {300, 60}, {353, 28}, 14, true};
-    case VorschauGroesse::mittel:
+    case PreviewSize::medium:
         break;
     }
     return {10, true, {100, 30}, {200, 30}, {203, 22}, 10, true};

@@ -26,7 +26,7 @@ QVector<QVector<QVector<StepConfusion>>> stepConfusions(const QVector<ColourScal
             }
         for (const ConfusedPair& p : confusedPairs(steps)) {
             // Steps of one target share their luminance by design: without colour vision all look alike.
-            if (p.kind == Farbsehen::achromatopsie)
+            if (p.kind == ColourVisionKind::achromatopsia)
                 continue;
             const int a = rows[p.first], b = rows[p.second];
             result[a][k].append({p.kind, b, p.distance});
@@ -39,43 +39,43 @@ QVector<QVector<QVector<StepConfusion>>> stepConfusions(const QVector<ColourScal
 namespace
 {
 
-QString zahl(double v, QChar dezimal)
+QString numeral(double v, QChar decimal)
 {
-    return QString::number(v).replace(QLatin1Char('.'), dezimal);
+    return QString::number(v).replace(QLatin1Char('.'), decimal);
 }
 
 } // namespace
 
-QString targetText(double target, ContrastMethod method, QChar dezimal)
+QString targetText(double target, ContrastMethod method, QChar decimal)
 {
-    return method == ContrastMethod::wcag2 ? zahl(target, dezimal) + QStringLiteral(":1")
-                                           : QStringLiteral("Lc ") + zahl(target, dezimal);
+    return method == ContrastMethod::wcag2 ? numeral(target, decimal) + QStringLiteral(":1")
+                                           : QStringLiteral("Lc ") + numeral(target, decimal);
 }
 
-QString achievedText(const ScaleStep& step, ContrastMethod method, QChar dezimal)
+QString achievedText(const ScaleStep& step, ContrastMethod method, QChar decimal)
 {
     if (!step.reached)
         return QStringLiteral("-");
-    return method == ContrastMethod::wcag2 ? verhaeltnisText(step.wcagRatio, dezimal) + QStringLiteral(":1")
-                                           : QStringLiteral("Lc ") + lcText(step.apcaLc, dezimal);
+    return method == ContrastMethod::wcag2 ? ratioText(step.wcagRatio, decimal) + QStringLiteral(":1")
+                                           : QStringLiteral("Lc ") + lcText(step.apcaLc, decimal);
 }
 
-QString targetsListText(const QVector<double>& targets, QChar dezimal)
+QString targetsListText(const QVector<double>& targets, QChar decimal)
 {
     QStringList teile;
     for (double t : targets)
-        teile << zahl(t, dezimal);
-    return teile.join(dezimal == QLatin1Char(',') ? QStringLiteral("; ") : QStringLiteral(", "));
+        teile << numeral(t, decimal);
+    return teile.join(decimal == QLatin1Char(',') ? QStringLiteral("; ") : QStringLiteral(", "));
 }
 
-std::optional<QVector<double>> targetsFromList(const QString& text, QChar dezimal)
+std::optional<QVector<double>> targetsFromList(const QString& text, QChar decimal)
 {
-    const QRegularExpression trenner(dezimal == QLatin1Char(',') ? QStringLiteral("[;\\s]+")
-                                                                 : QStringLiteral("[;,\\s]+"));
+    const QRegularExpression separator(decimal == QLatin1Char(',') ? QStringLiteral("[;\\s]+")
+                                                                   : QStringLiteral("[;,\\s]+"));
     QVector<double> targets;
-    for (QString teil : text.split(trenner, Qt::SkipEmptyParts)) {
+    for (QString teil : text.split(separator, Qt::SkipEmptyParts)) {
         bool zahlGelesen = false;
-        const double v = teil.replace(dezimal, QLatin1Char('.')).toDouble(&zahlGelesen);
+        const double v = teil.replace(decimal, QLatin1Char('.')).toDouble(&zahlGelesen);
         if (!zahlGelesen || !std::isfinite(v) || v <= 0)
             return std::nullopt;
         targets.append(v);
@@ -85,23 +85,23 @@ std::optional<QVector<double>> targetsFromList(const QString& text, QChar dezima
     return targets;
 }
 
-QString scaleRowText(const ColourScale& scale, ContrastMethod method, QChar dezimal)
+QString scaleRowText(const ColourScale& scale, ContrastMethod method, QChar decimal)
 {
-    QStringList felder{hexFarbe(scale.colour)};
+    QStringList fields{hexColour(scale.colour)};
     for (const ScaleStep& s : scale.steps)
-        felder << (s.reached ? hexFarbe(s.rgb) : QStringLiteral("-")) << achievedText(s, method, dezimal);
-    return felder.join(QLatin1Char('\t')) + QLatin1Char('\n');
+        fields << (s.reached ? hexColour(s.rgb) : QStringLiteral("-")) << achievedText(s, method, decimal);
+    return fields.join(QLatin1Char('\t')) + QLatin1Char('\n');
 }
 
 QString scaleTableText(const QVector<ColourScale>& scales, ContrastMethod method,
-                       const QVector<double>& targets, const QString& farbeKopf, const QString& erreichtKopf,
-                       QChar dezimal)
+                       const QVector<double>& targets, const QString& colourHeader,
+                       const QString& reachedHeader, QChar decimal)
 {
-    QStringList kopf{farbeKopf};
+    QStringList header{colourHeader};
     for (double t : targets)
-        kopf << targetText(t, method, dezimal) << erreichtKopf;
-    QString text = kopf.join(QLatin1Char('\t')) + QLatin1Char('\n');
+        header << targetText(t, method, decimal) << reachedHeader;
+    QString text = header.join(QLatin1Char('\t')) + QLatin1Char('\n');
     for (const ColourScale& s : scales)
-        text += scaleRowText(s, method, dezimal);
+        text += scaleRowText(s, method, decimal);
     return text;
 }

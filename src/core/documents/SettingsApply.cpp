@@ -12,251 +12,251 @@
 namespace
 {
 
-std::optional<bool> schalter(int wert)
+std::optional<bool> onOffValue(int value)
 {
-    if (wert == 1)
+    if (value == 1)
         return true;
-    if (wert == 0)
+    if (value == 0)
         return false;
     return std::nullopt;
 }
 
-std::optional<Modus> modusAus(int wert)
+std::optional<HarmonyMode> harmonyModeFrom(int value)
 {
-    switch (wert) {
-    case static_cast<int>(Modus::zweier):
-    case static_cast<int>(Modus::dreier):
-    case static_cast<int>(Modus::vierer):
-    case static_cast<int>(Modus::auffaecher):
-    case static_cast<int>(Modus::reihen):
-        return static_cast<Modus>(wert);
+    switch (value) {
+    case static_cast<int>(HarmonyMode::twoColour):
+    case static_cast<int>(HarmonyMode::threeColour):
+    case static_cast<int>(HarmonyMode::fourColour):
+    case static_cast<int>(HarmonyMode::fanning):
+    case static_cast<int>(HarmonyMode::colourRows):
+        return static_cast<HarmonyMode>(value);
     default:
         return std::nullopt;
     }
 }
 
-int position(int wert)
+int position(int value)
 {
-    return std::clamp(wert, 0, letzteBandPosition);
+    return std::clamp(value, 0, lastBandPosition);
 }
 
-int abstand(int wert)
+int separation(int value)
 {
-    return std::clamp(wert, 0, groessterAbstand);
+    return std::clamp(value, 0, maxAngleDistance);
 }
 
 // The file keeps the cross-hairs as x, y pairs in field order.
-int xSlot(Feld feld)
+int xSlot(Field field)
 {
-    return dateiSlot::hdGrossX + 2 * feldIndex(feld);
+    return fileSlot::lightDarkBigX + 2 * fieldIndex(field);
 }
 
-void teilnahmeSetzen(MainState& s, Feld feld)
+void setInvolvedField(MainState& s, Field field)
 {
-    for (Feld f : alleFelder)
-        s.feldAn[f] = f == feld;
+    for (Field f : allFields)
+        s.fieldOn[f] = f == field;
 }
 
-void gezeichnetVergessen(MainState& s)
+void forgetDrawn(MainState& s)
 {
-    for (Feld f : alleFelder)
+    for (Field f : allFields)
         s.posGezeichnet(f) = -1;
 }
 
 // Every field of the mode takes part again, as switching separate adjustment off leaves it.
-void separatAus(MainState& s)
+void separateOff(MainState& s)
 {
-    gezeichnetVergessen(s);
-    s.aktionen.farbenSeparatEinstellen = false;
+    forgetDrawn(s);
+    s.actionSet.farbenSeparatEinstellen = false;
     s.separatModus = false;
-    const Modus modus = s.modus();
+    const HarmonyMode harmonyMode = s.harmonyMode();
     s.feldGrossAn() = true;
     s.feldRechtsAn() = true;
-    s.feldLinksAn() = modus == Modus::dreier || modus == Modus::vierer;
-    s.feldMitteAn() = modus == Modus::vierer;
+    s.feldLinksAn() = harmonyMode == HarmonyMode::threeColour || harmonyMode == HarmonyMode::fourColour;
+    s.feldMitteAn() = harmonyMode == HarmonyMode::fourColour;
 }
 
-void separatEin(MainState& s)
+void separateOn(MainState& s)
 {
-    gezeichnetVergessen(s);
-    s.aktionen.farbenSeparatEinstellen = true;
+    forgetDrawn(s);
+    s.actionSet.farbenSeparatEinstellen = true;
     s.separatModus = true;
-    teilnahmeSetzen(s, Feld::gross);
-    s.hdZiel = Feld::gross;
+    setInvolvedField(s, Field::big);
+    s.lightDarkTarget = Field::big;
 }
 
 // The mode's fields, and a light/dark target the new mode has.
-void modusSetzen(MainState& s, Modus modus)
+void setHarmonyMode(MainState& s, HarmonyMode harmonyMode)
 {
-    if (istReihenModus(modus) && s.separatModus)
-        separatAus(s);
+    if (isRowMode(harmonyMode) && s.separatModus)
+        separateOff(s);
     bool nachRechts = false;
-    switch (modus) {
-    case Modus::zweier:
+    switch (harmonyMode) {
+    case HarmonyMode::twoColour:
         nachRechts = s.hdZielMitte() || s.hdZielLinks();
         s.feldLinksAn() = false;
         s.feldMitteAn() = false;
         break;
-    case Modus::dreier:
+    case HarmonyMode::threeColour:
         nachRechts = s.hdZielMitte();
         s.feldLinksAn() = !s.separatModus;
         s.feldMitteAn() = false;
         break;
-    case Modus::vierer:
+    case HarmonyMode::fourColour:
         s.feldLinksAn() = !s.separatModus;
         s.feldMitteAn() = !s.separatModus;
         break;
-    case Modus::auffaecher:
+    case HarmonyMode::fanning:
         nachRechts = s.hdZielMitte();
         break;
-    case Modus::reihen:
+    case HarmonyMode::colourRows:
         nachRechts = s.hdZielMitte() || s.hdZielGross();
         break;
     }
     if (nachRechts)
-        s.hdZiel = Feld::rechts;
-    s.aktionen.modus = modus;
+        s.lightDarkTarget = Field::right;
+    s.actionSet.harmonyMode = harmonyMode;
 }
 
-void stufenSetzen(MainState& s, int stufen)
+void setStepCount(MainState& s, int stepCount)
 {
-    s.stufenAnzahl = stufen;
+    s.stufenAnzahl = stepCount;
     for (int k = 2; k <= 7; ++k)
-        s.stufeAktiv[static_cast<std::size_t>(k)] = k <= stufen;
+        s.stufeAktiv[static_cast<std::size_t>(k)] = k <= stepCount;
     if (s.fixiert)
-        (s.fixLinksAktiv ? s.stufenFixLinks : s.stufenFixRechts) = stufen;
+        (s.fixLinksAktiv ? s.stufenFixLinks : s.stufenFixRechts) = stepCount;
 }
 
 } // namespace
 
-std::vector<Feld> fadenkreuzFelder(int modus)
+std::vector<Field> crossHairFields(int harmonyMode)
 {
-    using F = Feld;
-    switch (modus) {
-    case static_cast<int>(Modus::zweier):
-        return {F::rechts, F::gross};
-    case static_cast<int>(Modus::dreier):
-    case static_cast<int>(Modus::auffaecher):
-        return {F::rechts, F::links, F::gross};
-    case static_cast<int>(Modus::vierer):
-        return {F::rechts, F::links, F::mitte, F::gross};
-    case static_cast<int>(Modus::reihen):
-        return {F::links, F::rechts};
+    using F = Field;
+    switch (harmonyMode) {
+    case static_cast<int>(HarmonyMode::twoColour):
+        return {F::right, F::big};
+    case static_cast<int>(HarmonyMode::threeColour):
+    case static_cast<int>(HarmonyMode::fanning):
+        return {F::right, F::left, F::big};
+    case static_cast<int>(HarmonyMode::fourColour):
+        return {F::right, F::left, F::centre, F::big};
+    case static_cast<int>(HarmonyMode::colourRows):
+        return {F::left, F::right};
     default:
         return {};
     }
 }
 
-DateiEinstellung dateiEinstellung(const EinstellungsBlock& b)
+FileSetting fileSetting(const SettingsBlock& b)
 {
-    DateiEinstellung e;
-    const int modus = b.werte[dateiSlot::modus];
-    e.realistisch = schalter(b.werte[dateiSlot::realistisch]);
-    e.modus = modusAus(modus);
-    e.bandKlick = position(b.werte[dateiSlot::posGross]);
-    switch (modus) {
-    case static_cast<int>(Modus::dreier):
-        e.abstand1 = abstand(b.werte[dateiSlot::abstand1]);
+    FileSetting e;
+    const int harmonyMode = b.valueSet[fileSlot::harmonyMode];
+    e.realistisch = onOffValue(b.valueSet[fileSlot::realistisch]);
+    e.harmonyMode = harmonyModeFrom(harmonyMode);
+    e.bandClick = position(b.valueSet[fileSlot::posGross]);
+    switch (harmonyMode) {
+    case static_cast<int>(HarmonyMode::threeColour):
+        e.abstand1 = separation(b.valueSet[fileSlot::abstand1]);
         break;
-    case static_cast<int>(Modus::vierer):
-        e.winkeltyp2 = b.werte[dateiSlot::winkeltyp] != 1;
+    case static_cast<int>(HarmonyMode::fourColour):
+        e.winkeltyp2 = b.valueSet[fileSlot::angleTypeNumber] != 1;
         if (!*e.winkeltyp2)
-            e.abstand2 = abstand(b.werte[dateiSlot::abstand2]);
-        e.abstand1 = abstand(b.werte[dateiSlot::abstand1]);
+            e.abstand2 = separation(b.valueSet[fileSlot::abstand2]);
+        e.abstand1 = separation(b.valueSet[fileSlot::abstand1]);
         break;
-    case static_cast<int>(Modus::auffaecher):
-    case static_cast<int>(Modus::reihen):
-        e.abstand1 = abstand(b.werte[dateiSlot::abstand1]);
+    case static_cast<int>(HarmonyMode::fanning):
+    case static_cast<int>(HarmonyMode::colourRows):
+        e.abstand1 = separation(b.valueSet[fileSlot::abstand1]);
         // An index past the list is held to its ends, as the list offers no other.
-        e.stufenIndex = std::clamp(b.werte[dateiSlot::stufenIndex], 0, letzterStufenIndex);
+        e.stepIndex = std::clamp(b.valueSet[fileSlot::stepIndex], 0, lastStepIndex);
         break;
     default:
         break;
     }
-    e.separat = schalter(b.werte[dateiSlot::separat]);
-    e.websicher = schalter(b.werte[dateiSlot::websicher]);
-    e.textStatt = schalter(b.werte[dateiSlot::textStatt]);
-    for (Feld f : alleFelder)
-        e.pos[f] = position(b.werte[dateiSlot::posGross2 + feldIndex(f)]);
-    for (const Feld feld : fadenkreuzFelder(modus)) {
-        const int x = xSlot(feld);
-        e.fadenkreuze.push_back(
-            {feld, std::clamp(b.werte[x], 0, feldGrenze), std::clamp(b.werte[x + 1], 0, feldGrenze)});
+    e.separate = onOffValue(b.valueSet[fileSlot::separate]);
+    e.websicher = onOffValue(b.valueSet[fileSlot::websicher]);
+    e.textInstead = onOffValue(b.valueSet[fileSlot::textInstead]);
+    for (Field f : allFields)
+        e.pos[f] = position(b.valueSet[fileSlot::posGross2 + fieldIndex(f)]);
+    for (const Field field : crossHairFields(harmonyMode)) {
+        const int x = xSlot(field);
+        e.crossHairs.push_back(
+            {field, std::clamp(b.valueSet[x], 0, fieldLimit), std::clamp(b.valueSet[x + 1], 0, fieldLimit)});
     }
-    if (modus != static_cast<int>(Modus::reihen))
-        e.texte = WerteTexte{QString::number(b.werte[dateiSlot::grossR]),
-                             QString::number(b.werte[dateiSlot::grossR + 1]),
-                             QString::number(b.werte[dateiSlot::grossR + 2]), QString::fromLatin1(b.hex)};
+    if (harmonyMode != static_cast<int>(HarmonyMode::colourRows))
+        e.textSet = ValueTexts{QString::number(b.valueSet[fileSlot::bigR]),
+                               QString::number(b.valueSet[fileSlot::bigR + 1]),
+                               QString::number(b.valueSet[fileSlot::bigR + 2]), QString::fromLatin1(b.hex)};
     return e;
 }
 
-DateiEinstellung schnappschussEinstellung(const FixStand& f, bool websicherAn)
+FileSetting snapshotSetting(const FixSnapshot& f, bool webSafeOn)
 {
-    const DateiBloecke bloecke = dateiBloecke(
-        f, f, false, {.websicher = websicherAn, .textStatt = f.fixTextStattFlaechen == 1}, {}, {});
-    return dateiEinstellung(bloecke.block1);
+    const FileBlocks blocks =
+        fileBlocks(f, f, false, {.websicher = webSafeOn, .textInstead = f.fixTextStattFlaechen == 1}, {}, {});
+    return fileSetting(blocks.block1);
 }
 
-void dateiWerteMerken(MainState& s, const EinstellungsBlock& b)
+void rememberFileValues(MainState& s, const SettingsBlock& b)
 {
-    s.dateiRealistisch = b.werte[dateiSlot::realistisch];
-    s.dateiModus = b.werte[dateiSlot::modus];
-    s.dateiWinkeltyp = b.werte[dateiSlot::winkeltyp];
-    s.dateiAbstand1 = b.werte[dateiSlot::abstand1];
-    s.dateiAbstand2 = b.werte[dateiSlot::abstand2];
-    s.dateiSeparat = b.werte[dateiSlot::separat];
+    s.dateiRealistisch = b.valueSet[fileSlot::realistisch];
+    s.dateiModus = b.valueSet[fileSlot::harmonyMode];
+    s.dateiWinkeltyp = b.valueSet[fileSlot::angleTypeNumber];
+    s.dateiAbstand1 = b.valueSet[fileSlot::abstand1];
+    s.dateiAbstand2 = b.valueSet[fileSlot::abstand2];
+    s.dateiSeparat = b.valueSet[fileSlot::separate];
 }
 
-void positionenSetzen(MainState& s, const DateiEinstellung& e)
+void setPositions(MainState& s, const FileSetting& e)
 {
-    for (Feld f : alleFelder)
+    for (Field f : allFields)
         s.pos(f) = e.pos[f];
 }
 
-void einstellungAnwenden(MainState& s, const DateiEinstellung& e)
+void applySetting(MainState& s, const FileSetting& e)
 {
     StateHooks hooks(s);
     if (e.realistisch) {
-        s.aktionen.realistisch = *e.realistisch;
+        s.actionSet.realistisch = *e.realistisch;
         s.bandLuminoes = !*e.realistisch;
     }
-    if (e.modus)
-        modusSetzen(s, *e.modus);
-    const Modus modus = s.modus();
+    if (e.harmonyMode)
+        setHarmonyMode(s, *e.harmonyMode);
+    const HarmonyMode harmonyMode = s.harmonyMode();
     if (e.winkeltyp2)
         s.winkeltyp2 = *e.winkeltyp2;
     if (e.abstand2) {
         s.abstand2() = *e.abstand2;
-        s.winkelRegler2 = *e.abstand2;
+        s.angleSlider2 = *e.abstand2;
     }
     if (e.abstand1) {
-        s.abstand1() = ersterAbstand(*e.abstand1, modus);
-        s.winkelRegler1 = *e.abstand1;
+        s.abstand1() = firstDistance(*e.abstand1, harmonyMode);
+        s.angleSlider1 = *e.abstand1;
     }
-    if (e.stufenIndex)
-        stufenSetzen(s, *e.stufenIndex + 1);
+    if (e.stepIndex)
+        setStepCount(s, *e.stepIndex + 1);
 
-    if (e.separat && !istReihenModus(modus) && *e.separat != s.separatModus) {
-        if (*e.separat)
-            separatEin(s);
+    if (e.separate && !isRowMode(harmonyMode) && *e.separate != s.separatModus) {
+        if (*e.separate)
+            separateOn(s);
         else
-            separatAus(s);
+            separateOff(s);
     }
     if (e.websicher)
-        s.aktionen.nurWebsichereFarbenAnzeigen = s.nurWebsicher = *e.websicher;
-    if (e.textStatt)
-        s.aktionen.textAnstelleFlaechen = *e.textStatt;
+        s.actionSet.nurWebsichereFarbenAnzeigen = s.nurWebsicher = *e.websicher;
+    if (e.textInstead)
+        s.actionSet.textInsteadOfFields = *e.textInstead;
 
-    datenHolen(s, e.bandKlick, 0, true, hooks);
-    positionenSetzen(s, e);
+    datenHolen(s, e.bandClick, 0, true, hooks);
+    setPositions(s, e);
 
-    for (const Fadenkreuz& k : e.fadenkreuze) {
+    for (const CrossHair& k : e.crossHairs) {
         if (s.separatModus) {
-            teilnahmeSetzen(s, k.feld);
-            datenHolen(s, s.pos(k.feld), 0, false, hooks);
+            setInvolvedField(s, k.field);
+            datenHolen(s, s.pos(k.field), 0, false, hooks);
         }
-        s.hdZiel = k.feld;
-        bewegeHellDunkelRechnen(s, k.x, k.y);
-        hooks.neuFaerben();
+        s.lightDarkTarget = k.field;
+        computeLightDarkMove(s, k.x, k.y);
+        hooks.recolour();
     }
 }

@@ -10,63 +10,63 @@ namespace
 {
 
 constexpr qsizetype slotBytes = 4;
-constexpr int ganzzahlSlots = 25;
+constexpr int integerSlots = 25;
 
 struct Zahlen {
     int r, g, b;
     QByteArray hex;
 };
 
-Zahlen zahlenAus(const WerteTexte& t, const Zahlen& ersatz)
+Zahlen numbersFrom(const ValueTexts& t, const Zahlen& ersatz)
 {
-    const auto zahl = [](const QString& text, int sonst) {
+    const auto numeral = [](const QString& text, int sonst) {
         bool ok = false;
-        const int wert = text.toInt(&ok);
-        return ok ? wert : sonst;
+        const int value = text.toInt(&ok);
+        return ok ? value : sonst;
     };
-    return {zahl(t.r, ersatz.r), zahl(t.g, ersatz.g), zahl(t.b, ersatz.b),
-            t.hex.size() == dateiHexBytes ? t.hex.toLatin1() : ersatz.hex};
+    return {numeral(t.r, ersatz.r), numeral(t.g, ersatz.g), numeral(t.b, ersatz.b),
+            t.hex.size() == fileHexBytes ? t.hex.toLatin1() : ersatz.hex};
 }
 
-EinstellungsBlock block(const FixStand& f, const DateiOptionen& o, const Zahlen& z)
+SettingsBlock block(const FixSnapshot& f, const FileOptions& o, const Zahlen& z)
 {
-    EinstellungsBlock b;
-    const std::array<int, 21> werte = fixStandWerte(f);
-    for (int i = 1; i <= dateiSlot::stufenIndex; ++i)
-        b.werte[i] = werte[static_cast<std::size_t>(i - 1)];
-    b.werte[dateiSlot::websicher] = o.websicher ? 1 : 0;
-    b.werte[dateiSlot::textStatt] = o.textStatt ? 1 : 0;
-    b.werte[dateiSlot::grossR] = z.r;
-    b.werte[dateiSlot::grossR + 1] = z.g;
-    b.werte[dateiSlot::grossR + 2] = z.b;
+    SettingsBlock b;
+    const std::array<int, 21> valueSet = fixSnapshotValues(f);
+    for (int i = 1; i <= fileSlot::stepIndex; ++i)
+        b.valueSet[i] = valueSet[static_cast<std::size_t>(i - 1)];
+    b.valueSet[fileSlot::websicher] = o.websicher ? 1 : 0;
+    b.valueSet[fileSlot::textInstead] = o.textInstead ? 1 : 0;
+    b.valueSet[fileSlot::bigR] = z.r;
+    b.valueSet[fileSlot::bigR + 1] = z.g;
+    b.valueSet[fileSlot::bigR + 2] = z.b;
     b.hex = z.hex;
     b.fixiert = o.fixiert ? 1 : 0;
     return b;
 }
 
-void anhaengen(QByteArray& bytes, int wert)
+void appendInt(QByteArray& bytes, int value)
 {
     char le[slotBytes];
-    qToLittleEndian<qint32>(wert, le);
+    qToLittleEndian<qint32>(value, le);
     bytes.append(le, slotBytes);
 }
 
 // Slots 1..26 of one block; nothing when the data ends first.
-std::optional<EinstellungsBlock> blockLesen(QIODevice& quelle)
+std::optional<SettingsBlock> readBlock(QIODevice& source)
 {
-    const QByteArray bytes = quelle.read(ganzzahlSlots * slotBytes + dateiHexBytes);
-    if (bytes.size() != ganzzahlSlots * slotBytes + dateiHexBytes)
+    const QByteArray bytes = source.read(integerSlots * slotBytes + fileHexBytes);
+    if (bytes.size() != integerSlots * slotBytes + fileHexBytes)
         return std::nullopt;
-    EinstellungsBlock b;
-    for (int i = 1; i <= ganzzahlSlots; ++i)
-        b.werte[i] = qFromLittleEndian<qint32>(bytes.constData() + (i - 1) * slotBytes);
-    b.hex = bytes.right(dateiHexBytes);
+    SettingsBlock b;
+    for (int i = 1; i <= integerSlots; ++i)
+        b.valueSet[i] = qFromLittleEndian<qint32>(bytes.constData() + (i - 1) * slotBytes);
+    b.hex = bytes.right(fileHexBytes);
     return b;
 }
 
-std::optional<int> ganzzahlLesen(QIODevice& quelle)
+std::optional<int> readInteger(QIODevice& source)
 {
-    const QByteArray bytes = quelle.read(slotBytes);
+    const QByteArray bytes = source.read(slotBytes);
     if (bytes.size() != slotBytes)
         return std::nullopt;
     return qFromLittleEndian<qint32>(bytes.constData());
@@ -74,66 +74,66 @@ std::optional<int> ganzzahlLesen(QIODevice& quelle)
 
 } // namespace
 
-DateiBloecke dateiBloecke(const FixStand& aktuell, const FixStand& schnappschuss, bool linksAktiv,
-                          const DateiOptionen& optionen, const WerteTexte& oben, const WerteTexte& unten)
+FileBlocks fileBlocks(const FixSnapshot& current, const FixSnapshot& snapshot, bool leftActive,
+                      const FileOptions& options, const ValueTexts& upper, const ValueTexts& unten)
 {
-    const Zahlen zahlen1 = zahlenAus(oben, {0, 0, 0, QByteArray(dateiHexBytes, ' ')});
-    const Zahlen zahlen2 = zahlenAus(unten, zahlen1);
-    const FixStand& rechts = linksAktiv ? schnappschuss : aktuell;
-    const FixStand& links = linksAktiv ? aktuell : schnappschuss;
-    return {block(rechts, optionen, zahlen1), block(links, optionen, zahlen2)};
+    const Zahlen zahlen1 = numbersFrom(upper, {0, 0, 0, QByteArray(fileHexBytes, ' ')});
+    const Zahlen zahlen2 = numbersFrom(unten, zahlen1);
+    const FixSnapshot& right = leftActive ? snapshot : current;
+    const FixSnapshot& left = leftActive ? current : snapshot;
+    return {block(right, options, zahlen1), block(left, options, zahlen2)};
 }
 
-QByteArray kodieren(const DateiBloecke& bloecke)
+QByteArray encode(const FileBlocks& blocks)
 {
     QByteArray bytes;
-    bytes.reserve(2 * dateiBlockBytes);
-    for (const EinstellungsBlock* b : {&bloecke.block1, &bloecke.block2}) {
-        for (int i = 1; i <= ganzzahlSlots; ++i)
-            anhaengen(bytes, b->werte[i]);
-        bytes.append(b->hex.leftJustified(dateiHexBytes, ' ', true));
-        anhaengen(bytes, b->fixiert);
+    bytes.reserve(2 * fileBlockBytes);
+    for (const SettingsBlock* b : {&blocks.block1, &blocks.block2}) {
+        for (int i = 1; i <= integerSlots; ++i)
+            appendInt(bytes, b->valueSet[i]);
+        bytes.append(b->hex.leftJustified(fileHexBytes, ' ', true));
+        appendInt(bytes, b->fixiert);
     }
     return bytes;
 }
 
-bool schreiben(QIODevice& ziel, const DateiBloecke& bloecke)
+bool writeWord(QIODevice& target, const FileBlocks& blocks)
 {
-    const QByteArray bytes = kodieren(bloecke);
-    return ziel.write(bytes) == bytes.size();
+    const QByteArray bytes = encode(blocks);
+    return target.write(bytes) == bytes.size();
 }
 
-GeleseneDatei lesen(QIODevice& quelle, bool zweiBloecke)
+ParsedFile readIn(QIODevice& source, bool twoBlocks)
 {
-    GeleseneDatei d;
-    d.block1 = blockLesen(quelle);
+    ParsedFile d;
+    d.block1 = readBlock(source);
     if (!d.block1)
         return d;
-    if (!zweiBloecke) {
-        d.vollstaendig = true;
+    if (!twoBlocks) {
+        d.fullyRead = true;
         return d;
     }
-    d.fixiert = ganzzahlLesen(quelle);
+    d.fixiert = readInteger(source);
     if (!d.fixiert)
         return d;
     if (*d.fixiert != 1) {
-        d.vollstaendig = true;
+        d.fullyRead = true;
         return d;
     }
-    d.block2 = blockLesen(quelle);
-    d.vollstaendig = d.block2.has_value();
+    d.block2 = readBlock(source);
+    d.fullyRead = d.block2.has_value();
     return d;
 }
 
-bool istZweiBlockDatei(const QString& pfad)
+bool isTwoBlockFile(const QString& pathName)
 {
-    return pfad.endsWith(QStringLiteral(".tnfx"), Qt::CaseInsensitive);
+    return pathName.endsWith(QStringLiteral(".tnfx"), Qt::CaseInsensitive);
 }
 
-QString mitTnfxEndung(const QString& pfad)
+QString withTnfxExtension(const QString& pathName)
 {
-    const QString name = QFileInfo(pfad).fileName();
-    const qsizetype punkt = name.lastIndexOf(QLatin1Char('.'));
-    const qsizetype ende = punkt < 0 ? pfad.size() : pfad.size() - (name.size() - punkt);
-    return pfad.left(ende) + QStringLiteral(".tnfx");
+    const QString name = QFileInfo(pathName).fileName();
+    const qsizetype point = name.lastIndexOf(QLatin1Char('.'));
+    const qsizetype endPoint = point < 0 ? pathName.size() : pathName.size() - (name.size() - point);
+    return pathName.left(endPoint) + QStringLiteral(".tnfx");
 }

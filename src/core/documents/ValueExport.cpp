@@ -9,102 +9,102 @@
 namespace
 {
 
-const QString zeilenEnde = QStringLiteral("\r\n");
-constexpr int spalteName = 300;
-constexpr int spalteR = 1600;
-constexpr int spalteG = 2000;
-constexpr int spalteB = 2400;
-constexpr int spalteHex = 2800;
-constexpr int listenZeile = 100;
-constexpr int blockAbstand = 150;
+const QString lineEnd = QStringLiteral("\r\n");
+constexpr int nameColumn = 300;
+constexpr int redColumn = 1600;
+constexpr int columnG = 2000;
+constexpr int columnB = 2400;
+constexpr int hexColumn = 2800;
+constexpr int listLineHeight = 100;
+constexpr int blockSpacing = 150;
 
-QString r(const FeldTexte& f)
+QString r(const FieldTexts& f)
 {
     return QStringLiteral("R: ") + f.r;
 }
 
-QString g(const FeldTexte& f)
+QString g(const FieldTexts& f)
 {
     return QStringLiteral("G: ") + f.g;
 }
 
-QString b(const FeldTexte& f)
+QString b(const FieldTexts& f)
 {
     return QStringLiteral("B: ") + f.b;
 }
 
-QString hex(const FeldTexte& f)
+QString hex(const FieldTexts& f)
 {
     return QStringLiteral("HEX: ") + f.hex;
 }
 
 } // namespace
 
-QString feldListeText(const std::array<FeldTexte, 4>& felder)
+QString fieldListText(const std::array<FieldTexts, 4>& fields)
 {
-    QStringList bloecke;
-    for (const FeldTexte& f : felder)
-        bloecke << QStringList{f.name, r(f), g(f), b(f), hex(f)}.join(zeilenEnde);
-    return bloecke.join(zeilenEnde + zeilenEnde);
+    QStringList blocks;
+    for (const FieldTexts& f : fields)
+        blocks << QStringList{f.name, r(f), g(f), b(f), hex(f)}.join(lineEnd);
+    return blocks.join(lineEnd + lineEnd);
 }
 
-QString reihenTabelleText(const std::vector<FeldTexte>& zeilen, bool englisch)
+QString rowTableText(const std::vector<FieldTexts>& rowList, bool english)
 {
-    const QString einzug(englisch ? 8 : 5, QLatin1Char('\t'));
-    const QString luecke = QStringLiteral("\t\t");
-    QStringList bloecke;
-    for (const FeldTexte& f : zeilen)
-        bloecke << f.name + zeilenEnde + einzug + r(f) + luecke + g(f) + luecke + b(f) + luecke + hex(f);
-    return bloecke.join(zeilenEnde + zeilenEnde);
+    const QString einzug(english ? 8 : 5, QLatin1Char('\t'));
+    const QString gap = QStringLiteral("\t\t");
+    QStringList blocks;
+    for (const FieldTexts& f : rowList)
+        blocks << f.name + lineEnd + einzug + r(f) + gap + g(f) + gap + b(f) + gap + hex(f);
+    return blocks.join(lineEnd + lineEnd);
 }
 
-QString fixiertText(const QString& aktiv, const QString& trenner, const QString& fix)
+QString fixedText(const QString& active, const QString& separator, const QString& fix)
 {
-    return aktiv + zeilenEnde + zeilenEnde + zeilenEnde + trenner + zeilenEnde + zeilenEnde + fix;
+    return active + lineEnd + lineEnd + lineEnd + separator + lineEnd + lineEnd + fix;
 }
 
-void feldListeDrucken(DruckSeite& seite, const std::array<FeldTexte, 4>& felder)
+void printFieldList(PrintPage& page, const std::array<FieldTexts, 4>& fields)
 {
-    int& y = seite.druckZeile;
-    for (const FeldTexte& f : felder) {
+    int& y = page.druckZeile;
+    for (const FieldTexts& f : fields) {
         for (const QString& text : {f.name, r(f), g(f), b(f)}) {
-            seite.texte.push_back({spalteName, y, text});
-            y += listenZeile;
+            page.textSet.push_back({nameColumn, y, text});
+            y += listLineHeight;
         }
-        seite.texte.push_back({spalteName, y, hex(f)});
-        y += blockAbstand;
+        page.textSet.push_back({nameColumn, y, hex(f)});
+        y += blockSpacing;
     }
 }
 
-void reihenTabelleDrucken(DruckSeite& seite, const std::vector<FeldTexte>& zeilen)
+void printRowTable(PrintPage& page, const std::vector<FieldTexts>& rowList)
 {
-    int& y = seite.druckZeile;
-    for (const FeldTexte& f : zeilen) {
-        seite.texte.push_back({spalteName, y, f.name});
-        seite.texte.push_back({spalteR, y, r(f)});
-        seite.texte.push_back({spalteG, y, g(f)});
-        seite.texte.push_back({spalteB, y, b(f)});
-        seite.texte.push_back({spalteHex, y, hex(f)});
-        y += blockAbstand;
+    int& y = page.druckZeile;
+    for (const FieldTexts& f : rowList) {
+        page.textSet.push_back({nameColumn, y, f.name});
+        page.textSet.push_back({redColumn, y, r(f)});
+        page.textSet.push_back({columnG, y, g(f)});
+        page.textSet.push_back({columnB, y, b(f)});
+        page.textSet.push_back({hexColumn, y, hex(f)});
+        y += blockSpacing;
     }
 }
 
-void trennerDrucken(DruckSeite& seite, const QString& trenner)
+void printSeparator(PrintPage& page, const QString& separator)
 {
-    seite.texte.push_back({spalteName, seite.druckZeile, trenner});
-    seite.druckZeile += blockAbstand;
+    page.textSet.push_back({nameColumn, page.druckZeile, separator});
+    page.druckZeile += blockSpacing;
 }
 
 namespace
 {
 
-FeldTexte feldWerte(const PaletteEntry& e)
+FieldTexts fieldValueTexts(const PaletteEntry& e)
 {
     const int r = qRed(e.rgb), g = qGreen(e.rgb), b = qBlue(e.rgb);
     return {e.name, QString::number(r), QString::number(g), QString::number(b), hexText(r, g, b)};
 }
 
-FeldTexte strich(const QString& name)
+FieldTexts dashedFieldTexts(const QString& name)
 {
     const QString s = QStringLiteral("-");
     return {name, s, s, s, s};
@@ -112,51 +112,57 @@ FeldTexte strich(const QString& name)
 
 } // namespace
 
-std::array<FeldTexte, 4> feldListeWerte(const MainState& s, const LanguageTable& t)
+std::array<FieldTexts, 4> fieldListValues(const MainState& s, const LanguageTable& t)
 {
-    const QVector<PaletteEntry> felder = kombinationsFarben(s, t);
-    const Modus m = s.modus();
-    return {feldWerte(felder.front()),
-            m == Modus::zweier ? strich(t.text(Txt::feldLinks)) : feldWerte(felder[1]),
-            m == Modus::vierer ? feldWerte(felder[2]) : strich(t.text(Txt::feldMitte)), feldWerte(felder.back())};
+    const QVector<PaletteEntry> fields = combinationColours(s, t);
+    const HarmonyMode m = s.harmonyMode();
+    return {fieldValueTexts(fields.front()),
+            m == HarmonyMode::twoColour ? dashedFieldTexts(t.text(Txt::smallLeftField))
+                                        : fieldValueTexts(fields[1]),
+            m == HarmonyMode::fourColour ? fieldValueTexts(fields[2])
+                                         : dashedFieldTexts(t.text(Txt::smallCentreField)),
+            fieldValueTexts(fields.back())};
 }
 
-std::vector<FeldTexte> reihenListeWerte(const MainState& s, const LanguageTable& t)
+std::vector<FieldTexts> rowListValues(const MainState& s, const LanguageTable& t)
 {
-    return zeilenWerte(zwischenZeilen(stufenAus(s.stufeAktiv), s.modus() != Modus::reihen, t), angezeigteEndFarben(s));
+    return rowValues(
+        intermediateRows(stepCountFrom(s.stufeAktiv), s.harmonyMode() != HarmonyMode::colourRows, t),
+        shownEndColours(s));
 }
 
-std::vector<MainState> ausgabeHaelften(const MainState& s)
+std::vector<MainState> outputHalves(const MainState& s)
 {
     if (!s.fixiert)
         return {s};
-    MainState fix = schnappschussZustand(s.fixStand, s.nurWebsicher);
+    MainState fix = snapshotState(s.fixStand, s.nurWebsicher);
     if (s.fixLinksAktiv)
         return {std::move(fix), s};
     return {s, std::move(fix)};
 }
 
-QString zustandWerteText(const MainState& s, const LanguageTable& t)
+QString stateValuesText(const MainState& s, const LanguageTable& t)
 {
-    QStringList texte;
-    for (const MainState& h : ausgabeHaelften(s))
-        texte << (istReihenModus(h.modus()) ? reihenTabelleText(reihenListeWerte(h, t), t.englisch())
-                                            : feldListeText(feldListeWerte(h, t)));
-    return texte.size() == 1 ? texte.front() : fixiertText(texte.front(), t.text(Txt::fixiertMarker), texte.back());
+    QStringList textSet;
+    for (const MainState& h : outputHalves(s))
+        textSet << (isRowMode(h.harmonyMode()) ? rowTableText(rowListValues(h, t), t.english())
+                                               : fieldListText(fieldListValues(h, t)));
+    return textSet.size() == 1 ? textSet.front()
+                               : fixedText(textSet.front(), t.text(Txt::fixedMarker), textSet.back());
 }
 
-DruckSeite zustandWerteSeite(const MainState& s, const LanguageTable& t, int y)
+PrintPage stateValuesPage(const MainState& s, const LanguageTable& t, int y)
 {
-    DruckSeite seite{.texte = {}, .druckZeile = y};
+    PrintPage page{.textSet = {}, .druckZeile = y};
     bool erste = true;
-    for (const MainState& h : ausgabeHaelften(s)) {
+    for (const MainState& h : outputHalves(s)) {
         if (!erste)
-            trennerDrucken(seite, t.text(Txt::fixiertMarker));
+            printSeparator(page, t.text(Txt::fixedMarker));
         erste = false;
-        if (istReihenModus(h.modus()))
-            reihenTabelleDrucken(seite, reihenListeWerte(h, t));
+        if (isRowMode(h.harmonyMode()))
+            printRowTable(page, rowListValues(h, t));
         else
-            feldListeDrucken(seite, feldListeWerte(h, t));
+            printFieldList(page, fieldListValues(h, t));
     }
-    return seite;
+    return page;
 }

@@ -11,54 +11,54 @@
 // and 4-colour modes (big, left, centre, right) and a row table for
 // fannings and colour rows.
 
-inline constexpr int druckStart = 300;
+inline constexpr int printStart = 300;
 
 // Field list text: four five-line blocks, one empty line between them,
 // CR LF line breaks and none at the end.
-QString feldListeText(const std::array<FeldTexte, 4>& felder);
+QString fieldListText(const std::array<FieldTexts, 4>& fields);
 
 // Row table text: name line, then the values indented by 5 tabs (8 in the
 // English interface), blocks separated by one empty line.
-QString reihenTabelleText(const std::vector<FeldTexte>& zeilen, bool englisch);
+QString rowTableText(const std::vector<FieldTexts>& rowList, bool english);
 
 // The active text, two empty lines, the separator, one empty line, the fixed text.
-QString fixiertText(const QString& aktiv, const QString& trenner, const QString& fix);
+QString fixedText(const QString& active, const QString& separator, const QString& fix);
 
 // One text on the printed page, at printer device units.
-struct DruckText {
+struct PrintText {
     int x = 0;
     int y = 0;
     QString text;
-    bool operator==(const DruckText&) const = default;
+    bool operator==(const PrintText&) const = default;
 };
 
 // A page being laid out; druckZeile is the y of the next line.
-struct DruckSeite {
-    std::vector<DruckText> texte;
-    int druckZeile = druckStart;
+struct PrintPage {
+    std::vector<PrintText> textSet;
+    int druckZeile = printStart;
 };
 
-void feldListeDrucken(DruckSeite& seite, const std::array<FeldTexte, 4>& felder);
-void reihenTabelleDrucken(DruckSeite& seite, const std::vector<FeldTexte>& zeilen);
-void trennerDrucken(DruckSeite& seite, const QString& trenner);
+void printFieldList(PrintPage& page, const std::array<FieldTexts, 4>& fields);
+void printRowTable(PrintPage& page, const std::vector<FieldTexts>& rowList);
+void printSeparator(PrintPage& page, const QString& separator);
 
 class LanguageTable;
 
 // The combinations a display shows, in the order copying and printing give
 // them: the state alone, or for a fixed display the right half (the upper
 // value row) and then the left half, whichever of them is being edited.
-std::vector<MainState> ausgabeHaelften(const MainState& s);
+std::vector<MainState> outputHalves(const MainState& s);
 
 // The four value blocks of a 2-, 3- or 4-colour state (big, left, centre,
 // right); fields the mode lacks show "-".
-std::array<FeldTexte, 4> feldListeWerte(const MainState& s, const LanguageTable& t);
+std::array<FieldTexts, 4> fieldListValues(const MainState& s, const LanguageTable& t);
 
 // The rows of a fanning or colour row, as the intermediate values list has them.
-std::vector<FeldTexte> reihenListeWerte(const MainState& s, const LanguageTable& t);
+std::vector<FieldTexts> rowListValues(const MainState& s, const LanguageTable& t);
 
 // The text copying all values gives for a state: its combinations, the
 // separator between the two halves of a fixed display.
-QString zustandWerteText(const MainState& s, const LanguageTable& t);
+QString stateValuesText(const MainState& s, const LanguageTable& t);
 
 // The printed page of all values for a state, from the print position y on.
-DruckSeite zustandWerteSeite(const MainState& s, const LanguageTable& t, int y);
+PrintPage stateValuesPage(const MainState& s, const LanguageTable& t, int y);

@@ -2,7 +2,7 @@
 #include "core/export/PaletteFormats.h"
 #include "core/export/SwatchPng.h"
 
-std::optional<QByteArray> paletteDaten(const Palette& p, PaletteFormat f, const QString& titel)
+std::optional<QByteArray> paletteData(const Palette& p, PaletteFormat f, const QString& titleText)
 {
-    return f == PaletteFormat::png ? pngDatei(p) : textDaten(p, f, titel);
+    return f == PaletteFormat::png ? pngFile(p) : textFileData(p, f, titleText);
 }

@@ -12,7 +12,7 @@
 namespace
 {
 
-constexpr std::array<PaletteFormatDef, 8> formate{{
+constexpr std::array<PaletteFormatDef, 8> formats{{
     {PaletteFormat::gpl, "gpl", ".gpl", Txt::formatGpl},
     {PaletteFormat::ase, "ase", ".ase", Txt::formatAse},
     {PaletteFormat::soc, "soc", ".soc", Txt::formatSoc},
@@ -25,19 +25,19 @@ constexpr std::array<PaletteFormatDef, 8> formate{{
 
 } // namespace
 
-std::span<const PaletteFormatDef> paletteFormate()
+std::span<const PaletteFormatDef> paletteFormats()
 {
-    return formate;
+    return formats;
 }
 
 const PaletteFormatDef& paletteFormat(PaletteFormat f)
 {
-    return formate[static_cast<std::size_t>(f)];
+    return formats[static_cast<std::size_t>(f)];
 }
 
-std::optional<PaletteFormat> formatAusName(QStringView name)
+std::optional<PaletteFormat> formatFromName(QStringView name)
 {
-    for (const PaletteFormatDef& d : formate)
+    for (const PaletteFormatDef& d : formats)
         if (name.compare(QLatin1String(d.name), Qt::CaseInsensitive) == 0)
             return d.id;
     if (name.compare(QLatin1String("json"), Qt::CaseInsensitive) == 0)
@@ -45,55 +45,55 @@ std::optional<PaletteFormat> formatAusName(QStringView name)
     return std::nullopt;
 }
 
-std::optional<PaletteFormat> formatAusPfad(const QString& pfad)
+std::optional<PaletteFormat> formatFromPath(const QString& pathName)
 {
-    for (const PaletteFormatDef& d : formate)
-        if (pfad.endsWith(QLatin1String(d.endung), Qt::CaseInsensitive))
+    for (const PaletteFormatDef& d : formats)
+        if (pathName.endsWith(QLatin1String(d.extension), Qt::CaseInsensitive))
             return d.id;
-    if (pfad.endsWith(QLatin1String(".json"), Qt::CaseInsensitive))
+    if (pathName.endsWith(QLatin1String(".json"), Qt::CaseInsensitive))
         return PaletteFormat::tokens;
     return std::nullopt;
 }
 
-QString formatNamen()
+QString formatNames()
 {
-    QStringList namen;
-    for (const PaletteFormatDef& d : formate)
-        namen << QLatin1String(d.name);
-    return namen.join(QStringLiteral(", "));
+    QStringList names;
+    for (const PaletteFormatDef& d : formats)
+        names << QLatin1String(d.name);
+    return names.join(QStringLiteral(", "));
 }
 
 QString exportFilter(const LanguageTable& t)
 {
     QStringList filter;
-    for (const PaletteFormatDef& d : formate)
-        filter << t.text(d.beschreibung);
+    for (const PaletteFormatDef& d : formats)
+        filter << t.text(d.descriptionText);
     return filter.join(QStringLiteral(";;"));
 }
 
-QString mitFormatEndung(const QString& pfad, PaletteFormat f)
+QString withFormatExtension(const QString& pathName, PaletteFormat f)
 {
-    const QLatin1String endung(paletteFormat(f).endung);
-    return pfad.endsWith(endung, Qt::CaseInsensitive) ? pfad : pfad + endung;
+    const QLatin1String extension(paletteFormat(f).extension);
+    return pathName.endsWith(extension, Qt::CaseInsensitive) ? pathName : pathName + extension;
 }
 
-std::optional<QByteArray> textDaten(const Palette& p, PaletteFormat f, const QString& titel)
+std::optional<QByteArray> textFileData(const Palette& p, PaletteFormat f, const QString& titleText)
 {
     switch (f) {
     case PaletteFormat::gpl:
-        return gplDatei(p, titel);
+        return gplFile(p, titleText);
     case PaletteFormat::ase:
-        return aseDatei(p);
+        return aseFile(p);
     case PaletteFormat::soc:
-        return socDatei(p);
+        return socFile(p);
     case PaletteFormat::css:
-        return cssDatei(p, titel);
+        return cssFile(p, titleText);
     case PaletteFormat::scss:
-        return scssDatei(p, titel);
+        return scssFile(p, titleText);
     case PaletteFormat::tokens:
-        return tokensDatei(p);
+        return tokensFile(p);
     case PaletteFormat::svg:
-        return svgDatei(p, titel);
+        return svgFile(p, titleText);
     case PaletteFormat::png:
         break;
     }
@@ -105,26 +105,26 @@ bool carriesScales(PaletteFormat f)
     return f == PaletteFormat::css || f == PaletteFormat::tokens;
 }
 
-QString scaleTokensPath(const QString& pfad, bool dark)
+QString scaleTokensPath(const QString& pathName, bool dark)
 {
-    QString basis = pfad;
-    for (const QLatin1String endung : {QLatin1String(".tokens.json"), QLatin1String(".json")})
-        if (basis.endsWith(endung, Qt::CaseInsensitive)) {
-            basis.chop(endung.size());
+    QString basis = pathName;
+    for (const QLatin1String extension : {QLatin1String(".tokens.json"), QLatin1String(".json")})
+        if (basis.endsWith(extension, Qt::CaseInsensitive)) {
+            basis.chop(extension.size());
             break;
         }
     return basis + (dark ? QLatin1String(".dark") : QLatin1String(".light")) +
-           QLatin1String(paletteFormat(PaletteFormat::tokens).endung);
+           QLatin1String(paletteFormat(PaletteFormat::tokens).extension);
 }
 
-QVector<ExportFile> scaleExportFiles(const Palette& p, PaletteFormat f, const QString& pfad,
-                                     const QString& titel, const ScaleExportRequest& r,
+QVector<ExportFile> scaleExportFiles(const Palette& p, PaletteFormat f, const QString& pathName,
+                                     const QString& titleText, const ScaleExportRequest& r,
                                      const LanguageTable& t)
 {
     if (!carriesScales(f))
         return {};
     QVector<QRgb> colours;
-    for (const FlacherEintrag& e : flacheEintraege(p))
+    for (const FlatEntry& e : flatEntries(p))
         colours << e.rgb;
     // A target given twice would make a second name ("3-2") that reads as another target.
     QVector<double> targets = r.targets;
@@ -134,7 +134,7 @@ QVector<ExportFile> scaleExportFiles(const Palette& p, PaletteFormat f, const QS
                          lightAndDarkScales(colours, r.backgrounds, r.method, targets)};
     const ScaleWording w{t.text(Txt::scaleExportStep), t.text(Txt::scaleExportUnreachable)};
     if (f == PaletteFormat::css)
-        return {{pfad, cssWithScales(p, titel, sets, w)}};
-    return {{scaleTokensPath(pfad, false), tokensWithScales(p, sets, false, w)},
-            {scaleTokensPath(pfad, true), tokensWithScales(p, sets, true, w)}};
+        return {{pathName, cssWithScales(p, titleText, sets, w)}};
+    return {{scaleTokensPath(pathName, false), tokensWithScales(p, sets, false, w)},
+            {scaleTokensPath(pathName, true), tokensWithScales(p, sets, true, w)}};
 }

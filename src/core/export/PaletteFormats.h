@@ -21,29 +21,29 @@ enum class PaletteFormat { gpl, ase, soc, css, scss, tokens, svg, png };
 
 struct PaletteFormatDef {
     PaletteFormat id;
-    const char* name;   // as --format takes it
-    const char* endung; // with its dot, lower case
-    Txt beschreibung;   // the file dialog's filter, "Name (*.x)"
+    const char* name;      // as --format takes it
+    const char* extension; // with its dot, lower case
+    Txt descriptionText;   // the file dialog's filter, "Name (*.x)"
 };
 
-std::span<const PaletteFormatDef> paletteFormate();
+std::span<const PaletteFormatDef> paletteFormats();
 const PaletteFormatDef& paletteFormat(PaletteFormat f);
 // "gpl", "ase", ... in any case.
-std::optional<PaletteFormat> formatAusName(QStringView name);
+std::optional<PaletteFormat> formatFromName(QStringView name);
 // By the file name's extension, in any case (".tokens.json" before ".json").
-std::optional<PaletteFormat> formatAusPfad(const QString& pfad);
+std::optional<PaletteFormat> formatFromPath(const QString& pathName);
 // "gpl, ase, ..." for messages.
-QString formatNamen();
+QString formatNames();
 // Every format's filter for Qt's file dialogs, ";;"-separated, in table order.
 QString exportFilter(const LanguageTable& t);
 // The path with the format's extension unless it already ends in it.
-QString mitFormatEndung(const QString& pfad, PaletteFormat f);
+QString withFormatExtension(const QString& pathName, PaletteFormat f);
 
 // The file's bytes of every format but the PNG picture (nothing for that one):
 // these need no QtGui painting.
-std::optional<QByteArray> textDaten(const Palette& p, PaletteFormat f, const QString& titel);
+std::optional<QByteArray> textFileData(const Palette& p, PaletteFormat f, const QString& titleText);
 // Every format; nothing when it cannot be made here (a picture without fonts).
-std::optional<QByteArray> paletteDaten(const Palette& p, PaletteFormat f, const QString& titel);
+std::optional<QByteArray> paletteData(const Palette& p, PaletteFormat f, const QString& titleText);
 
 // What an export with scales asks for: the targets and the light and dark backgrounds.
 struct ScaleExportRequest {
@@ -57,14 +57,14 @@ bool carriesScales(PaletteFormat f);
 
 // "a.tokens.json", "a.json" or "a" -> "a.light.tokens.json" or "a.dark.tokens.json":
 // the tokens format has no modes, so each scheme is a file.
-QString scaleTokensPath(const QString& pfad, bool dark);
+QString scaleTokensPath(const QString& pathName, bool dark);
 
 struct ExportFile {
     QString path;
     QByteArray data;
 };
-// What an export to `pfad` with scales writes: the CSS file at `pfad`, or the
+// What an export to `pathName` with scales writes: the CSS file at `pathName`, or the
 // light and the dark tokens file beside it; nothing for the other formats.
-QVector<ExportFile> scaleExportFiles(const Palette& p, PaletteFormat f, const QString& pfad,
-                                     const QString& titel, const ScaleExportRequest& r,
+QVector<ExportFile> scaleExportFiles(const Palette& p, PaletteFormat f, const QString& pathName,
+                                     const QString& titleText, const ScaleExportRequest& r,
                                      const LanguageTable& t);

@@ -13,5 +13,5 @@
 // 96 dpi; compressed for speed, since a swatch sheet is runs and repeated
 // rows. Nothing when the palette has more than 256 colours or the sizes do
 // not agree.
-std::optional<QByteArray> palettenPng(QSize groesse, const QVector<QRgb>& farben,
-                                      const std::vector<std::uint8_t>& indizes);
+std::optional<QByteArray> palettePng(QSize extent, const QVector<QRgb>& farben,
+                                     const std::vector<std::uint8_t>& indices);

@@ -10,14 +10,14 @@
 namespace
 {
 
-QString hexGross(QRgb c)
+QString hexUpper(QRgb c)
 {
     return hexText(qRed(c), qGreen(c), qBlue(c));
 }
 
-QString hexKlein(QRgb c)
+QString hexLower(QRgb c)
 {
-    return hexGross(c).toLower();
+    return hexUpper(c).toLower();
 }
 
 QString xmlText(QString t)
@@ -28,7 +28,7 @@ QString xmlText(QString t)
         .replace(QLatin1Char('"'), QStringLiteral("&quot;"));
 }
 
-QString kommentar(QString t)
+QString safeComment(QString t)
 {
     return t.replace(QStringLiteral("*/"), QStringLiteral("* /"))
         .replace(QLatin1Char('\n'), QLatin1Char(' '));
@@ -98,26 +98,27 @@ QByteArray aseName(const QString& name)
     return d;
 }
 
-void aseBlock(QByteArray& d, quint16 typ, const QByteArray& inhalt)
+void aseBlock(QByteArray& d, quint16 typ, const QByteArray& content)
 {
     u16(d, typ);
-    u32(d, static_cast<quint32>(inhalt.size()));
-    d.append(inhalt);
+    u32(d, static_cast<quint32>(content.size()));
+    d.append(content);
 }
 
-QString zahl(double v)
+QString numeral(double v)
 {
     return QString::number(v, 'g', 6);
 }
 
-QString tokenText(const QString& name, const QString& beschreibung, QRgb c, const QString& einzug)
+QString tokenText(const QString& name, const QString& descriptionText, QRgb c, const QString& einzug)
 {
     return einzug + QStringLiteral("\"%1\": {\n").arg(jsonText(name)) + einzug +
-           QStringLiteral("  \"$description\": \"%1\",\n").arg(jsonText(beschreibung)) + einzug +
+           QStringLiteral("  \"$description\": \"%1\",\n").arg(jsonText(descriptionText)) + einzug +
            QStringLiteral("  \"$type\": \"color\",\n") + einzug +
            QStringLiteral(
                "  \"$value\": {\"colorSpace\": \"srgb\", \"components\": [%1, %2, %3], \"hex\": \"%4\"}\n")
-               .arg(zahl(qRed(c) / 255.0), zahl(qGreen(c) / 255.0), zahl(qBlue(c) / 255.0), hexKlein(c)) +
+               .arg(numeral(qRed(c) / 255.0), numeral(qGreen(c) / 255.0), numeral(qBlue(c) / 255.0),
+                    hexLower(c)) +
            einzug + QLatin1Char('}');
 }
 
@@ -133,7 +134,7 @@ QString stepText(const ScaleStep& step, ContrastMethod method, QRgb background, 
                                  ? QString::number(step.wcagRatio, 'f', 2) + QStringLiteral(":1")
                                  : QStringLiteral("Lc ") + QString::number(step.apcaLc, 'f', 1);
     return w.step.arg(method == ContrastMethod::wcag2 ? QStringLiteral("WCAG 2") : QStringLiteral("APCA"),
-                      targetText(step.target, method), achieved, hexGross(background));
+                      targetText(step.target, method), achieved, hexUpper(background));
 }
 
 // The name, and the targets no step reaches when there are any.
@@ -151,17 +152,17 @@ QString scaleDescription(const QString& name, const ColourScale& scale, Contrast
 QVector<QStringList> stepNames(const QStringList& colourNames, const QVector<ColourScale>& scales,
                                Eindeutig& eindeutig)
 {
-    QVector<QStringList> namen;
+    QVector<QStringList> names;
     for (qsizetype i = 0; i < scales.size(); ++i) {
         QStringList n;
         for (const ScaleStep& step : scales[i].steps)
             n << eindeutig(colourNames[i] + QLatin1Char('-') + stepName(step.target));
-        namen << n;
+        names << n;
     }
-    return namen;
+    return names;
 }
 
-QString cssSteps(const QVector<FlacherEintrag>& entries, const QVector<QStringList>& namen,
+QString cssSteps(const QVector<FlatEntry>& entries, const QVector<QStringList>& names,
                  const QVector<ColourScale>& scales, ContrastMethod method, QRgb background,
                  const ScaleWording& w, const QString& einzug)
 {
@@ -172,11 +173,11 @@ QString cssSteps(const QVector<FlacherEintrag>& entries, const QVector<QStringLi
             const ScaleStep& step = scales[i].steps[k];
             if (step.reached)
                 t += einzug + QStringLiteral("--%1: %2; /* %3: %4 */\n")
-                                  .arg(namen[i][k], hexGross(step.rgb), kommentar(name),
-                                       kommentar(stepText(step, method, background, w)));
+                                  .arg(names[i][k], hexUpper(step.rgb), safeComment(name),
+                                       safeComment(stepText(step, method, background, w)));
         }
         if (const QString description = scaleDescription(name, scales[i], method, w); description != name)
-            t += einzug + QStringLiteral("/* %1 */\n").arg(kommentar(description));
+            t += einzug + QStringLiteral("/* %1 */\n").arg(safeComment(description));
     }
     return t;
 }
@@ -191,17 +192,17 @@ QString stepName(double target)
     return name;
 }
 
-QVector<FlacherEintrag> flacheEintraege(const Palette& p)
+QVector<FlatEntry> flatEntries(const Palette& p)
 {
-    QVector<FlacherEintrag> alle;
+    QVector<FlatEntry> allItems;
     const bool mitGruppe = p.groups.size() > 1;
     for (const PaletteGroup& g : p.groups)
         for (const PaletteEntry& e : g.entries)
-            alle.append({mitGruppe ? g.name + QStringLiteral(": ") + e.name : e.name, e.rgb});
-    return alle;
+            allItems.append({mitGruppe ? g.name + QStringLiteral(": ") + e.name : e.name, e.rgb});
+    return allItems;
 }
 
-QString bezeichner(const QString& name)
+QString identifier(const QString& name)
 {
     QString r;
     for (const QChar c : name.toLower()) {
@@ -228,9 +229,9 @@ QString bezeichner(const QString& name)
     return r;
 }
 
-QByteArray gplDatei(const Palette& p, const QString& titel)
+QByteArray gplFile(const Palette& p, const QString& titleText)
 {
-    QString t = QStringLiteral("GIMP Palette\nName: %1\nColumns: 0\n#\n").arg(titel.simplified());
+    QString t = QStringLiteral("GIMP Palette\nName: %1\nColumns: 0\n#\n").arg(titleText.simplified());
     const bool mitGruppe = p.groups.size() > 1;
     for (const PaletteGroup& g : p.groups) {
         if (mitGruppe)
@@ -249,28 +250,28 @@ QByteArray gplDatei(const Palette& p, const QString& titel)
 
 // One palette is plain colour blocks: simple readers take a group's end for a
 // colour. The two halves of a fixed display keep a group each.
-QByteArray aseDatei(const Palette& p)
+QByteArray aseFile(const Palette& p)
 {
-    QByteArray bloecke;
+    QByteArray blocks;
     quint32 anzahl = 0;
     const bool mitGruppe = p.groups.size() > 1;
     for (const PaletteGroup& g : p.groups) {
         if (mitGruppe) {
-            aseBlock(bloecke, 0xC001, aseName(g.name));
+            aseBlock(blocks, 0xC001, aseName(g.name));
             ++anzahl;
         }
         for (const PaletteEntry& e : g.entries) {
-            QByteArray inhalt = aseName(e.name);
-            inhalt.append("RGB ", 4);
-            f32(inhalt, static_cast<float>(qRed(e.rgb) / 255.0));
-            f32(inhalt, static_cast<float>(qGreen(e.rgb) / 255.0));
-            f32(inhalt, static_cast<float>(qBlue(e.rgb) / 255.0));
-            u16(inhalt, 2); // a normal colour, neither global nor spot
-            aseBlock(bloecke, 0x0001, inhalt);
+            QByteArray content = aseName(e.name);
+            content.append("RGB ", 4);
+            f32(content, static_cast<float>(qRed(e.rgb) / 255.0));
+            f32(content, static_cast<float>(qGreen(e.rgb) / 255.0));
+            f32(content, static_cast<float>(qBlue(e.rgb) / 255.0));
+            u16(content, 2); // a normal colour, neither global nor spot
+            aseBlock(blocks, 0x0001, content);
             ++anzahl;
         }
         if (mitGruppe) {
-            aseBlock(bloecke, 0xC002, {});
+            aseBlock(blocks, 0xC002, {});
             ++anzahl;
         }
     }
@@ -278,10 +279,10 @@ QByteArray aseDatei(const Palette& p)
     u16(d, 1);
     u16(d, 0);
     u32(d, anzahl);
-    return d + bloecke;
+    return d + blocks;
 }
 
-QByteArray socDatei(const Palette& p)
+QByteArray socFile(const Palette& p)
 {
     QString t = QStringLiteral(
         "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
@@ -289,37 +290,37 @@ QByteArray socDatei(const Palette& p)
         "xmlns:draw=\"urn:oasis:names:tc:opendocument:xmlns:drawing:1.0\" "
         "xmlns:xlink=\"http://www.w3.org/1999/xlink\" xmlns:svg=\"http://www.w3.org/2000/svg\" "
         "xmlns:ooo=\"http://openoffice.org/2004/office\">\n");
-    for (const FlacherEintrag& e : flacheEintraege(p))
+    for (const FlatEntry& e : flatEntries(p))
         t += QStringLiteral("  <draw:color draw:name=\"%1\" draw:color=\"%2\"/>\n")
-                 .arg(xmlText(e.name), hexKlein(e.rgb));
+                 .arg(xmlText(e.name), hexLower(e.rgb));
     t += QStringLiteral("</ooo:color-table>\n");
     return t.toUtf8();
 }
 
-QByteArray cssDatei(const Palette& p, const QString& titel)
+QByteArray cssFile(const Palette& p, const QString& titleText)
 {
-    QString t = QStringLiteral("/* %1 */\n:root {\n").arg(kommentar(titel));
+    QString t = QStringLiteral("/* %1 */\n:root {\n").arg(safeComment(titleText));
     Eindeutig eindeutig;
-    for (const FlacherEintrag& e : flacheEintraege(p))
+    for (const FlatEntry& e : flatEntries(p))
         t += QStringLiteral("  --%1: %2; /* %3 */\n")
-                 .arg(eindeutig(bezeichner(e.name)), hexGross(e.rgb), kommentar(e.name));
+                 .arg(eindeutig(identifier(e.name)), hexUpper(e.rgb), safeComment(e.name));
     t += QStringLiteral("}\n");
     return t.toUtf8();
 }
 
-QByteArray scssDatei(const Palette& p, const QString& titel)
+QByteArray scssFile(const Palette& p, const QString& titleText)
 {
-    QString t = QStringLiteral("// %1\n").arg(titel.simplified());
+    QString t = QStringLiteral("// %1\n").arg(titleText.simplified());
     Eindeutig eindeutig;
-    for (const FlacherEintrag& e : flacheEintraege(p))
+    for (const FlatEntry& e : flatEntries(p))
         t += QStringLiteral("$%1: %2; // %3\n")
-                 .arg(eindeutig(bezeichner(e.name)), hexGross(e.rgb), e.name.simplified());
+                 .arg(eindeutig(identifier(e.name)), hexUpper(e.rgb), e.name.simplified());
     return t.toUtf8();
 }
 
 // Names as the CSS and Sass files have them, so tools that make code of the
 // token paths (Style Dictionary) get identifiers; the full name is the description.
-QByteArray tokensDatei(const Palette& p)
+QByteArray tokensFile(const Palette& p)
 {
     const bool mitGruppe = p.groups.size() > 1;
     QStringList gruppen;
@@ -327,41 +328,42 @@ QByteArray tokensDatei(const Palette& p)
     for (const PaletteGroup& g : p.groups) {
         const QString einzug = mitGruppe ? QStringLiteral("    ") : QStringLiteral("  ");
         QStringList tokens;
-        Eindeutig namen;
+        Eindeutig names;
         for (const PaletteEntry& e : g.entries)
-            tokens << tokenText(namen(bezeichner(e.name)), e.name.simplified(), e.rgb, einzug);
-        const QString inhalt = tokens.join(QStringLiteral(",\n"));
+            tokens << tokenText(names(identifier(e.name)), e.name.simplified(), e.rgb, einzug);
+        const QString content = tokens.join(QStringLiteral(",\n"));
         gruppen << (mitGruppe ? QStringLiteral("  \"%1\": {\n    \"$description\": \"%2\",\n%3\n  }")
-                                    .arg(jsonText(gruppenNamen(bezeichner(g.name))),
-                                         jsonText(g.name.simplified()), inhalt)
-                              : inhalt);
+                                    .arg(jsonText(gruppenNamen(identifier(g.name))),
+                                         jsonText(g.name.simplified()), content)
+                              : content);
     }
     return (QStringLiteral("{\n") + gruppen.join(QStringLiteral(",\n")) + QStringLiteral("\n}\n")).toUtf8();
 }
 
-QByteArray cssWithScales(const Palette& p, const QString& titel, const ScaleSets& s, const ScaleWording& w)
+QByteArray cssWithScales(const Palette& p, const QString& titleText, const ScaleSets& s,
+                         const ScaleWording& w)
 {
-    const QVector<FlacherEintrag> entries = flacheEintraege(p);
-    QString t = QStringLiteral("/* %1 */\n:root {\n").arg(kommentar(titel));
+    const QVector<FlatEntry> entries = flatEntries(p);
+    QString t = QStringLiteral("/* %1 */\n:root {\n").arg(safeComment(titleText));
     Eindeutig eindeutig;
     QStringList colourNames;
-    for (const FlacherEintrag& e : entries) {
-        colourNames << eindeutig(bezeichner(e.name));
+    for (const FlatEntry& e : entries) {
+        colourNames << eindeutig(identifier(e.name));
         t += QStringLiteral("  --%1: %2; /* %3 */\n")
-                 .arg(colourNames.back(), hexGross(e.rgb), kommentar(e.name));
+                 .arg(colourNames.back(), hexUpper(e.rgb), safeComment(e.name));
     }
     // Both schemes share the names, so a dark scheme swaps every step.
-    const QVector<QStringList> namen = stepNames(colourNames, s.scales.light, eindeutig);
-    t += cssSteps(entries, namen, s.scales.light, s.method, s.backgrounds.light, w, QStringLiteral("  "));
+    const QVector<QStringList> names = stepNames(colourNames, s.scales.light, eindeutig);
+    t += cssSteps(entries, names, s.scales.light, s.method, s.backgrounds.light, w, QStringLiteral("  "));
     t += QStringLiteral("}\n@media (prefers-color-scheme: dark) {\n  :root {\n");
-    t += cssSteps(entries, namen, s.scales.dark, s.method, s.backgrounds.dark, w, QStringLiteral("    "));
+    t += cssSteps(entries, names, s.scales.dark, s.method, s.backgrounds.dark, w, QStringLiteral("    "));
     t += QStringLiteral("  }\n}\n");
     return t.toUtf8();
 }
 
 QByteArray tokensWithScales(const Palette& p, const ScaleSets& s, bool dark, const ScaleWording& w)
 {
-    const QVector<FlacherEintrag> entries = flacheEintraege(p);
+    const QVector<FlatEntry> entries = flatEntries(p);
     const QVector<ColourScale>& scales = dark ? s.scales.dark : s.scales.light;
     const QRgb background = dark ? s.backgrounds.dark : s.backgrounds.light;
     const ContrastMethod method = s.method;
@@ -370,12 +372,12 @@ QByteArray tokensWithScales(const Palette& p, const ScaleSets& s, bool dark, con
     for (qsizetype i = 0; i < scales.size() && i < entries.size(); ++i) {
         QString group =
             QStringLiteral("  \"%1\": {\n    \"$description\": \"%2\"")
-                .arg(jsonText(groupNames(bezeichner(entries[i].name))),
+                .arg(jsonText(groupNames(identifier(entries[i].name))),
                      jsonText(scaleDescription(entries[i].name.simplified(), scales[i], method, w)));
-        Eindeutig namen;
+        Eindeutig names;
         for (const ScaleStep& step : scales[i].steps)
             if (step.reached)
-                group += QStringLiteral(",\n") + tokenText(namen(stepName(step.target)),
+                group += QStringLiteral(",\n") + tokenText(names(stepName(step.target)),
                                                            stepText(step, method, background, w), step.rgb,
                                                            QStringLiteral("    "));
         groups << group + QStringLiteral("\n  }");

@@ -7,25 +7,25 @@
 #include <QString>
 
 // Palette files for other programs, each written from the palette alone.
-// `titel` names the palette where a format has a place for it.
+// `titleText` names the palette where a format has a place for it.
 
 // One entry of a format without groups: with two groups, the group's name leads.
-struct FlacherEintrag {
+struct FlatEntry {
     QString name;
     QRgb rgb = 0;
 };
-QVector<FlacherEintrag> flacheEintraege(const Palette& p);
+QVector<FlatEntry> flatEntries(const Palette& p);
 
 // A name made safe as a CSS/Sass identifier: ASCII lower case, digits and
 // hyphens; German umlauts and ß spelled out; a leading digit gets "field-".
-QString bezeichner(const QString& name);
+QString identifier(const QString& name);
 
-QByteArray gplDatei(const Palette& p, const QString& titel);  // GIMP palette
-QByteArray aseDatei(const Palette& p);                        // Adobe Swatch Exchange 1.0
-QByteArray socDatei(const Palette& p);                        // LibreOffice colour table
-QByteArray cssDatei(const Palette& p, const QString& titel);  // custom properties in :root
-QByteArray scssDatei(const Palette& p, const QString& titel); // Sass variables
-QByteArray tokensDatei(const Palette& p);                     // Design Tokens (DTCG 2025.10)
+QByteArray gplFile(const Palette& p, const QString& titleText);  // GIMP palette
+QByteArray aseFile(const Palette& p);                            // Adobe Swatch Exchange 1.0
+QByteArray socFile(const Palette& p);                            // LibreOffice colour table
+QByteArray cssFile(const Palette& p, const QString& titleText);  // custom properties in :root
+QByteArray scssFile(const Palette& p, const QString& titleText); // Sass variables
+QByteArray tokensFile(const Palette& p);                         // Design Tokens (DTCG 2025.10)
 
 // What files with scales say of a step and of a colour's missing steps, in
 // the interface's language: "%1, target %2, achieved %3 on %4" (method,
@@ -38,7 +38,7 @@ struct ScaleWording {
 // A step's name in a file: its target with "-" for the decimal point ("4-5").
 QString stepName(double target);
 
-// The scales of every flacheEintraege entry, in that order, light and dark.
+// The scales of every flatEntries entry, in that order, light and dark.
 struct ScaleSets {
     ContrastMethod method = ContrastMethod::wcag2;
     ScaleBackgrounds backgrounds;
@@ -47,6 +47,7 @@ struct ScaleSets {
 
 // The custom properties with, after the colours' own, one per step ("--red-4-5"):
 // the light steps in :root, the dark ones for a dark colour scheme.
-QByteArray cssWithScales(const Palette& p, const QString& titel, const ScaleSets& s, const ScaleWording& w);
+QByteArray cssWithScales(const Palette& p, const QString& titleText, const ScaleSets& s,
+                         const ScaleWording& w);
 // One group per entry, one colour token per step that exists; the dark set or the light one.
 QByteArray tokensWithScales(const Palette& p, const ScaleSets& s, bool dark, const ScaleWording& w);

@@ -8,5 +8,5 @@
 
 // The swatch sheet as a PNG. Needs fonts, which Qt loads only with a
 // QGuiApplication; nothing without one. The only export that needs QtGui's
-// painting, kept apart so that the command line links it only for pictures.
-std::optional<QByteArray> pngDatei(const Palette& p);
+// painting, kept apart so that the command line left it only for pictures.
+std::optional<QByteArray> pngFile(const Palette& p);

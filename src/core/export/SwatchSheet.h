@@ -8,12 +8,11 @@
 #include <QSize>
 #include <QString>
 
-
 // A sheet of swatches: each group under its name, each colour as a square with
 // its name and hex text below it, dark on an opaque white sheet so that it reads
 // on any background.
-struct SwatchPlatz {
-    QRect feld;
+struct SwatchSlot {
+    QRect field;
     QPoint name; // centre of the baseline
     QPoint hex;
     QString nameText;
@@ -21,33 +20,33 @@ struct SwatchPlatz {
     QRgb rgb = 0;
 };
 
-struct SwatchBogen {
-    QSize groesse;
-    QVector<std::pair<QPoint, QString>> titel; // baseline start and group name
-    QVector<SwatchPlatz> plaetze;
+struct SwatchSheetLayout {
+    QSize extent;
+    QVector<std::pair<QPoint, QString>> titleText; // baseline start and group name
+    QVector<SwatchSlot> places;
 };
 
-inline constexpr int swatchSpalten = 6;
-SwatchBogen swatchBogen(const Palette& p);
+inline constexpr int swatchColumns = 6;
+SwatchSheetLayout swatchSheetLayout(const Palette& p);
 
-QByteArray svgDatei(const Palette& p, const QString& titel);
+QByteArray svgFile(const Palette& p, const QString& titleText);
 
 // The sheet's measures in pixels and its greys, shared by the SVG and the PNG.
-namespace swatchMasse
+namespace swatchMetrics
 {
-inline constexpr int aussen = 24;
-inline constexpr int seite = 96;
-inline constexpr int luecke = 40;
-inline constexpr int spalte = seite + luecke;
-inline constexpr int textBreite = spalte - 4; // longer names are narrowed to this
-inline constexpr int titelHoehe = 26;
-inline constexpr int nameAbstand = 16;  // swatch bottom to the name's baseline
-inline constexpr int hexAbstand = 30;   // swatch bottom to the hex text's baseline
-inline constexpr int unterSchrift = 36; // swatch bottom to below the hex text
-inline constexpr int zeilenHoehe = seite + 42;
-inline constexpr int titelSchrift = 14;
-inline constexpr int textSchrift = 10;
-inline constexpr QRgb papier = 0xFFFFFFFF;
-inline constexpr QRgb tinte = 0xFF202020;
-inline constexpr QRgb kante = 0xFF808080;
-} // namespace swatchMasse
+inline constexpr int outer = 24;
+inline constexpr int page = 96;
+inline constexpr int gap = 40;
+inline constexpr int column = page + gap;
+inline constexpr int textWidth = column - 4; // longer names are narrowed to this
+inline constexpr int titleHeight = 26;
+inline constexpr int nameOffset = 16;    // swatch bottom to the name's baseline
+inline constexpr int hexOffset = 30;     // swatch bottom to the hex text's baseline
+inline constexpr int captionHeight = 36; // swatch bottom to below the hex text
+inline constexpr int lineHeight = page + 42;
+inline constexpr int titleFontSize = 14;
+inline constexpr int textFontSize = 10;
+inline constexpr QRgb paperColour = 0xFFFFFFFF;
+inline constexpr QRgb ink = 0xFF202020;
+inline constexpr QRgb swatchBorder = 0xFF808080;
+} // namespace swatchMetrics

@@ -6,7 +6,7 @@
 #include <algorithm>
 #include <array>
 
-Rgb mische(const MainState& s, int basisSlot, int dunkel, int hell)
+Rgb mixColour(const MainState& s, int basisSlot, int dunkel, int hell)
 {
     return {rechneHellDunkel(s.farbWerte[basisSlot], dunkel, hell),
             rechneHellDunkel(s.farbWerte[basisSlot + 1], dunkel, hell),
@@ -16,32 +16,32 @@ Rgb mische(const MainState& s, int basisSlot, int dunkel, int hell)
 namespace
 {
 
-int endWert(const MainState& s, int v)
+int endValue(const MainState& s, int v)
 {
     return s.nurWebsicher ? websicher(v) : v;
 }
 
 // Keeps one channel's final value; endFarbenFix is frozen while a combination is fixed.
-void merkeEndWert(MainState& s, int element, int v)
+void rememberEndValue(MainState& s, int element, int v)
 {
-    s.endFarben[element] = endWert(s, v);
-    if (!s.aktionen.fixieren)
-        s.endFarbenFix[element] = endWert(s, v);
+    s.endFarben[element] = endValue(s, v);
+    if (!s.actionSet.fixieren)
+        s.endFarbenFix[element] = endValue(s, v);
 }
 
-void flaecheMalen(PaintTarget& target, Feld f, Rgb c)
+void paintField(PaintTarget& target, Field f, Rgb c)
 {
     switch (f) {
-    case Feld::gross:
+    case Field::big:
         target.GrosseFlaeche(c.r, c.g, c.b);
         break;
-    case Feld::rechts:
+    case Field::right:
         target.KleineFlaecheA(c.r, c.g, c.b);
         break;
-    case Feld::links:
+    case Field::left:
         target.KleineFlaecheB(c.r, c.g, c.b);
         break;
-    case Feld::mitte:
+    case Field::centre:
         target.KleineFlaecheC(c.r, c.g, c.b);
         break;
     }
@@ -51,21 +51,22 @@ void flaecheMalen(PaintTarget& target, Feld f, Rgb c)
 
 void farben(const MainState& s, PaintTarget& target)
 {
-    for (Feld f : alleFelder) {
-        if (!s.feldAn[f])
+    for (Field f : allFields) {
+        if (!s.fieldOn[f])
             continue;
-        const Rgb c = mische(s, MainState::basisSlot(f), s.dunkel[f], s.hell[f]);
-        flaecheMalen(target, f, c);
+        const Rgb c = mixColour(s, MainState::basisSlot(f), s.dunkel[f], s.hell[f]);
+        paintField(target, f, c);
     }
 }
 
-void harmonieMalen(const MainState& s, PaintTarget& target)
+void paintHarmony(const MainState& s, PaintTarget& target)
 {
-    const Modus m = s.modus();
-    for (Feld f : alleFelder) {
-        if ((f == Feld::links && m == Modus::zweier) || (f == Feld::mitte && m != Modus::vierer))
+    const HarmonyMode m = s.harmonyMode();
+    for (Field f : allFields) {
+        if ((f == Field::left && m == HarmonyMode::twoColour) ||
+            (f == Field::centre && m != HarmonyMode::fourColour))
             continue;
-        flaecheMalen(target, f, mische(s, MainState::basisSlot(f), s.dunkel[f], s.hell[f]));
+        paintField(target, f, mixColour(s, MainState::basisSlot(f), s.dunkel[f], s.hell[f]));
     }
 }
 
@@ -74,20 +75,20 @@ namespace
 
 // The six channels of a ring's two fields, from basisReihe element j0 on: row
 // light/dark index i for the first field, i + 1 for the second.
-std::array<int, 6> ringWerte(const MainState& s, int i, int j0)
+std::array<int, 6> ringValues(const MainState& s, int i, int j0)
 {
-    std::array<int, 6> werte{};
+    std::array<int, 6> valueSet{};
     for (int j = 0; j < 6; ++j) {
         const int index = j < 3 ? i : i + 1;
-        werte[static_cast<std::size_t>(j)] =
-            rechneHellDunkel(s.farbWerte[slot::basisReihe - 1 + j0 + j], s.dunkelReihe(index), s.hellReihe(index));
+        valueSet[static_cast<std::size_t>(j)] = rechneHellDunkel(s.farbWerte[slot::basisReihe - 1 + j0 + j],
+                                                                 s.dunkelReihe(index), s.hellReihe(index));
     }
-    return werte;
+    return valueSet;
 }
 
 // Mixes every field of a row in painting order; merke(element, value) sees
 // each channel, from endFarben element 1 on.
-template <typename Merke> void reiheMischen(const MainState& s, PaintTarget& target, Merke merke)
+template <typename Merke> void mixRow(const MainState& s, PaintTarget& target, Merke merke)
 {
     const auto merkeFarbe = [&](int erstes, Rgb c) {
         merke(erstes, c.r);
@@ -95,24 +96,24 @@ template <typename Merke> void reiheMischen(const MainState& s, PaintTarget& tar
         merke(erstes + 2, c.b);
     };
     // A colour row has no big field: the row stands on the window background.
-    if (s.modus() != Modus::reihen) {
-        const Rgb c = mische(s, slot::basisGross, s.dunkelGross(), s.hellGross());
+    if (s.harmonyMode() != HarmonyMode::colourRows) {
+        const Rgb c = mixColour(s, slot::basisGross, s.dunkelGross(), s.hellGross());
         merkeFarbe(37, c);
         target.GrosseFlaeche(c.r, c.g, c.b);
     }
     {
-        const Rgb c = mische(s, slot::basisRechts, s.dunkelRechts(), s.hellRechts());
+        const Rgb c = mixColour(s, slot::basisRechts, s.dunkelRechts(), s.hellRechts());
         merkeFarbe(40, c);
         target.KleineFlaecheA(c.r, c.g, c.b);
     }
     {
-        const Rgb c = mische(s, slot::basisLinks, s.dunkelLinks(), s.hellLinks());
+        const Rgb c = mixColour(s, slot::basisLinks, s.dunkelLinks(), s.hellLinks());
         merkeFarbe(43, c);
         target.KleineFlaecheB(c.r, c.g, c.b);
     }
     {
         // The centre follows the interpolated row amounts, not its own.
-        const Rgb c = mische(s, slot::basisMitte, s.dunkelReihe(1), s.hellReihe(1));
+        const Rgb c = mixColour(s, slot::basisMitte, s.dunkelReihe(1), s.hellReihe(1));
         merkeFarbe(46, c);
         target.KleineFlaecheN(c.r, c.g, c.b, 8);
     }
@@ -120,11 +121,11 @@ template <typename Merke> void reiheMischen(const MainState& s, PaintTarget& tar
         if (!s.stufeAktiv[static_cast<std::size_t>(k + 1)])
             continue;
         const int j0 = 6 * k - 5;
-        const std::array<int, 6> werte = ringWerte(s, 2 * k, j0);
+        const std::array<int, 6> valueSet = ringValues(s, 2 * k, j0);
         for (int j = 0; j < 6; ++j)
-            merke(j0 + j, werte[static_cast<std::size_t>(j)]);
-        target.KleineFlaecheN(werte[0], werte[1], werte[2], 8 + k);
-        target.KleineFlaecheN(werte[3], werte[4], werte[5], 8 - k);
+            merke(j0 + j, valueSet[static_cast<std::size_t>(j)]);
+        target.KleineFlaecheN(valueSet[0], valueSet[1], valueSet[2], 8 + k);
+        target.KleineFlaecheN(valueSet[3], valueSet[4], valueSet[5], 8 - k);
     }
 }
 
@@ -132,12 +133,12 @@ template <typename Merke> void reiheMischen(const MainState& s, PaintTarget& tar
 
 void farbenA(MainState& s, PaintTarget& target)
 {
-    reiheMischen(s, target, [&s](int element, int v) { merkeEndWert(s, element, v); });
+    mixRow(s, target, [&s](int element, int v) { rememberEndValue(s, element, v); });
 }
 
-void reihenMalen(const MainState& s, PaintTarget& target)
+void paintRows(const MainState& s, PaintTarget& target)
 {
-    reiheMischen(s, target, [](int, int) {});
+    mixRow(s, target, [](int, int) {});
 }
 
 void farbeUebertrag(MainState& s, PaintTarget& target, int i, int j0, int j1, int a, int b)
@@ -145,14 +146,14 @@ void farbeUebertrag(MainState& s, PaintTarget& target, int i, int j0, int j1, in
     // Two fields of three channels inside the 36 ring elements, else nothing to do.
     if (j1 - j0 != 5 || j0 < 1 || j1 > 36 || i < 1 || i > 14)
         return;
-    const std::array<int, 6> werte = ringWerte(s, i, j0);
+    const std::array<int, 6> valueSet = ringValues(s, i, j0);
     for (int j = 0; j < 6; ++j)
-        merkeEndWert(s, j0 + j, werte[static_cast<std::size_t>(j)]);
-    target.KleineFlaecheN(werte[0], werte[1], werte[2], a);
-    target.KleineFlaecheN(werte[3], werte[4], werte[5], b);
+        rememberEndValue(s, j0 + j, valueSet[static_cast<std::size_t>(j)]);
+    target.KleineFlaecheN(valueSet[0], valueSet[1], valueSet[2], a);
+    target.KleineFlaecheN(valueSet[3], valueSet[4], valueSet[5], b);
 }
 
-Rgb anzeigeFarbe(int r, int g, int b, bool nurWebsicher)
+Rgb displayColour(int r, int g, int b, bool nurWebsicher)
 {
     Rgb c{std::min(r, 255), std::min(g, 255), std::min(b, 255)};
     if (nurWebsicher)

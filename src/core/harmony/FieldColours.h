@@ -18,7 +18,7 @@ public:
 };
 
 // Takes every colour and shows nothing: for computing without a window.
-class OhneAnzeige : public PaintTarget
+class NullPaintTarget : public PaintTarget
 {
 public:
     void GrosseFlaeche(int, int, int) override {}
@@ -29,21 +29,21 @@ public:
 };
 
 // The base colour in farbWerte[basisSlot..basisSlot+2] mixed with a light/dark point.
-Rgb mische(const MainState& s, int basisSlot, int dunkel, int hell);
+Rgb mixColour(const MainState& s, int basisSlot, int dunkel, int hell);
 
 // Mixes and paints the fields of the 2-, 3- and 4-colour harmonies that take part.
 void farben(const MainState& s, PaintTarget& target);
 
 // Paints every field a 2-, 3- or 4-colour harmony of the state's mode shows,
 // whichever of them take part in the band's moves.
-void harmonieMalen(const MainState& s, PaintTarget& target);
+void paintHarmony(const MainState& s, PaintTarget& target);
 
 // Mixes and paints every field of a fanning or colour row and keeps the final
 // values in endFarben (and endFarbenFix while nothing is fixed).
 void farbenA(MainState& s, PaintTarget& target);
 
 // Paints the fields of a fanning or colour row as farbenA mixes them, keeping nothing.
-void reihenMalen(const MainState& s, PaintTarget& target);
+void paintRows(const MainState& s, PaintTarget& target);
 
 // One ring: basisReihe/endFarben elements j0..j1 (six), row light/dark index i
 // for the first field and i+1 for the second, painted into row panels a and b.
@@ -51,4 +51,4 @@ void farbeUebertrag(MainState& s, PaintTarget& target, int i, int j0, int j1, in
 
 // The colour a painting routine shows for mixed channels: values above 255
 // become 255 (there is no lower clamp), then web-safe when asked.
-Rgb anzeigeFarbe(int r, int g, int b, bool nurWebsicher);
+Rgb displayColour(int r, int g, int b, bool nurWebsicher);

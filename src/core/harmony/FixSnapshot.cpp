@@ -1,28 +1,28 @@
 #include "core/harmony/FixSnapshot.h"
 
-FixStand fixStandAus(const MainState& s, const FixEingaben& e)
+FixSnapshot fixSnapshotFrom(const MainState& s, const FixInputs& e)
 {
-    FixStand f;
-    f.fixRealistisch = s.aktionen.realistisch ? 1 : 0;
-    f.fixModus = static_cast<int>(s.modus());
+    FixSnapshot f;
+    f.fixRealistisch = s.actionSet.realistisch ? 1 : 0;
+    f.fixModus = static_cast<int>(s.harmonyMode());
     f.fixPosGross = s.posGross();
-    f.fixWinkeltyp = e.winkelIndex == 0 ? 1 : 2;
+    f.fixWinkeltyp = e.angleIndex == 0 ? 1 : 2;
     f.fixAbstand1 = e.abstand1;
     f.fixAbstand2 = e.abstand2;
-    f.fixSeparat = s.aktionen.farbenSeparatEinstellen ? 1 : 0;
+    f.fixSeparat = s.actionSet.farbenSeparatEinstellen ? 1 : 0;
     f.fixHdPunkte = {s.hdPunktGrossX(), s.hdPunktGrossY(), s.hdPunktRechtsX(), s.hdPunktRechtsY(),
                      s.hdPunktLinksX(), s.hdPunktLinksY(), s.hdPunktMitteX(),  s.hdPunktMitteY()};
     f.fixPosGross2 = s.posGross();
     f.fixPosRechts = s.posRechts();
     f.fixPosLinks = s.posLinks();
     f.fixPosMitte = s.posMitte();
-    f.fixStufenIndex = e.stufenIndex;
+    f.fixStufenIndex = e.stepIndex;
     // Rows have no text view, whatever its check mark says.
-    f.fixTextStattFlaechen = s.aktionen.textAnstelleFlaechen && !istReihenModus(s.modus()) ? 1 : 0;
+    f.fixTextStattFlaechen = s.actionSet.textInsteadOfFields && !isRowMode(s.harmonyMode()) ? 1 : 0;
     return f;
 }
 
-std::array<int, 21> fixStandWerte(const FixStand& f)
+std::array<int, 21> fixSnapshotValues(const FixSnapshot& f)
 {
     const auto& p = f.fixHdPunkte;
     return {f.fixRealistisch,
@@ -48,15 +48,15 @@ std::array<int, 21> fixStandWerte(const FixStand& f)
             f.fixTextStattFlaechen};
 }
 
-bool weichtAb(const MainState& s, const FixEingaben& e)
+bool deviates(const MainState& s, const FixInputs& e)
 {
-    return fixStandAus(s, e) != s.fixStand;
+    return fixSnapshotFrom(s, e) != s.fixStand;
 }
 
-FixEingaben eingabenAus(const MainState& s)
+FixInputs inputsFrom(const MainState& s)
 {
-    return {.winkelIndex = s.winkeltyp2 ? 1 : 0,
-            .abstand1 = s.winkelRegler1,
-            .abstand2 = s.winkelRegler2,
-            .stufenIndex = s.stufenAnzahl - 1};
+    return {.angleIndex = s.winkeltyp2 ? 1 : 0,
+            .abstand1 = s.angleSlider1,
+            .abstand2 = s.angleSlider2,
+            .stepIndex = s.stufenAnzahl - 1};
 }

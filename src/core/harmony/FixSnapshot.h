@@ -5,21 +5,21 @@
 #include <array>
 
 // What the snapshot takes from controls rather than from the state record.
-struct FixEingaben {
-    int winkelIndex = 0; // ComboBox3 item index
-    int abstand1 = 0;    // TrackBar2 position
-    int abstand2 = 0;    // TrackBar3 position
-    int stufenIndex = 0; // ComboBox1 item index
+struct FixInputs {
+    int angleIndex = 0; // ComboBox3 item index
+    int abstand1 = 0;   // TrackBar2 position
+    int abstand2 = 0;   // TrackBar3 position
+    int stepIndex = 0;  // ComboBox1 item index
 };
 
 // The controls' values as the state keeps them.
-FixEingaben eingabenAus(const MainState& s);
+FixInputs inputsFrom(const MainState& s);
 
 // The snapshot of the current combination, as fixing keeps it.
-FixStand fixStandAus(const MainState& s, const FixEingaben& e);
+FixSnapshot fixSnapshotFrom(const MainState& s, const FixInputs& e);
 
 // The 21 values in the order a settings file stores them.
-std::array<int, 21> fixStandWerte(const FixStand& f);
+std::array<int, 21> fixSnapshotValues(const FixSnapshot& f);
 
 // The current combination differs from the snapshot in any value.
-bool weichtAb(const MainState& s, const FixEingaben& e);
+bool deviates(const MainState& s, const FixInputs& e);

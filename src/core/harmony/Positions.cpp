@@ -11,44 +11,44 @@
 namespace
 {
 
-void setzeBasis(MainState& s, int slotR, int p)
+void setBase(MainState& s, int slotR, int p)
 {
     zuweisungAnR_R(s, slotR, slotR + 1, slotR + 2, p);
 }
 
 // The drawn-position slot of the first field taking part, or 0 when none does.
-int gezeichnetSlot(const MainState& s)
+int drawnSlot(const MainState& s)
 {
-    for (Feld f : alleFelder)
-        if (s.feldAn[f])
-            return slot::posGezeichnetGross + feldIndex(f);
+    for (Field f : allFields)
+        if (s.fieldOn[f])
+            return slot::posGezeichnetGross + fieldIndex(f);
     return 0;
 }
 
 // 2- and 3-colour harmonies leave the centre field alone.
-constexpr std::array<Feld, 3> ohneMitte{Feld::gross, Feld::rechts, Feld::links};
+constexpr std::array<Field, 3> withoutCentre{Field::big, Field::right, Field::left};
 
 // Each of the fields taking part gets its base colour, in field order.
-void felderSetzen(MainState& s, std::span<const Feld> felder, const FeldWerte<int>& positionen)
+void setFields(MainState& s, std::span<const Field> fields, const PerField<int>& positions)
 {
-    for (Feld f : felder)
-        if (s.feldAn[f])
-            setzeBasis(s, MainState::basisSlot(f), positionen[f]);
+    for (Field f : fields)
+        if (s.fieldOn[f])
+            setBase(s, MainState::basisSlot(f), positions[f]);
 }
 
-void positionenMerken(MainState& s, std::span<const Feld> felder, const FeldWerte<int>& positionen)
+void rememberPositions(MainState& s, std::span<const Field> fields, const PerField<int>& positions)
 {
-    for (Feld f : felder)
-        if (s.feldAn[f])
-            s.pos(f) = positionen[f];
+    for (Field f : fields)
+        if (s.fieldOn[f])
+            s.pos(f) = positions[f];
 }
 
 } // namespace
 
 int bandPosition(int p)
 {
-    const int m = p % bandLaenge;
-    return m < 0 ? m + bandLaenge : m;
+    const int m = p % bandLength;
+    return m < 0 ? m + bandLength : m;
 }
 
 int dH0(int x, int d)
@@ -57,7 +57,7 @@ int dH0(int x, int d)
 }
 int dH1(int x, int d)
 {
-    return x < bandLaenge - d ? x + d : x + d - bandLaenge;
+    return x < bandLength - d ? x + d : x + d - bandLength;
 }
 int dH2(int x, int d)
 {
@@ -65,7 +65,7 @@ int dH2(int x, int d)
 }
 int dH3(int x, int d)
 {
-    return d <= x ? x - d : x - d + bandLaenge;
+    return d <= x ? x - d : x - d + bandLength;
 }
 
 void zuweisungAnR_R(MainState& s, int slotR, int slotG, int slotB, int p)
@@ -81,29 +81,29 @@ void zuweisungAnRRR(MainState& s, int k, int q1, int q2)
     if (k < 1 || k > 6)
         return;                                       // there are six rings
     const int first = slot::basisReihe + 6 * (k - 1); // triple 2k-1
-    setzeBasis(s, first, q1);
-    setzeBasis(s, first + 3, q2);
+    setBase(s, first, q1);
+    setBase(s, first + 3, q2);
 }
 
 SmallFieldPositions smallFieldPositions(int p, int d)
 {
     p = bandPosition(p);
-    const int cp = komplement(p);
+    const int cp = complement(p);
     if (d <= 0)
         return {cp, cp};
     // Both results are taken modulo a turn, so is the distance: the same
     // positions, and no overflow for a distance no control gives.
-    d %= bandLaenge;
+    d %= bandLength;
     int r = 0;
     int l = 0;
-    if (p < bandHalbe) {
-        r = p + bandHalbe - d;
-        l = p + bandHalbe < bandLaenge - d ? p + bandHalbe + d : p + bandHalbe + d - bandLaenge;
-    } else if (p > bandHalbe) {
-        r = p - bandHalbe >= d ? p - bandHalbe - d : p - bandHalbe - d + bandLaenge;
-        l = p - bandHalbe + d;
+    if (p < bandHalf) {
+        r = p + bandHalf - d;
+        l = p + bandHalf < bandLength - d ? p + bandHalf + d : p + bandHalf + d - bandLength;
+    } else if (p > bandHalf) {
+        r = p - bandHalf >= d ? p - bandHalf - d : p - bandHalf - d + bandLength;
+        l = p - bandHalf + d;
     } else {
-        r = bandLaenge - d;
+        r = bandLength - d;
         l = d;
     }
     // Distances stay far below half a turn in practice; the reduction only
@@ -116,7 +116,7 @@ FourColourPositions fourColourPositions(int p, int d1, int d2, bool winkeltyp2)
     p = bandPosition(p);
     if (winkeltyp2) {
         const SmallFieldPositions rl = smallFieldPositions(p, d1);
-        return {rl.right, rl.left, komplement(p)};
+        return {rl.right, rl.left, complement(p)};
     }
     // The four hues form a rectangle: centre 2*d2 from the base, the opposite
     // pair spread by d1 around the point opposite their middle. Every step
@@ -124,9 +124,9 @@ FourColourPositions fourColourPositions(int p, int d1, int d2, bool winkeltyp2)
     // positions, and no overflow for distances no control gives.
     d1 = bandPosition(d1);
     d2 = bandPosition(d2);
-    const auto einmalReduziert = [](int v) { return v >= bandLaenge ? v - bandLaenge : v; };
+    const auto einmalReduziert = [](int v) { return v >= bandLength ? v - bandLength : v; };
     const int m = einmalReduziert(p + 2 * d2);
-    const int r = einmalReduziert(m + bandHalbe - d1 - d2);
+    const int r = einmalReduziert(m + bandHalf - d1 - d2);
     const int l = einmalReduziert(r + 2 * d1);
     return {bandPosition(r), bandPosition(l), bandPosition(m)};
 }
@@ -152,16 +152,16 @@ RowPositions rowPositions(int cp, int d1, int stufenAnzahl, const std::array<boo
     // Every branch counts modulo a turn, so the distance may be reduced first:
     // the same positions, and no overflow for distances no control gives.
     const auto minus = [cp](int d) {
-        d %= bandLaenge;
-        if (cp >= bandHalbe)
+        d %= bandLength;
+        if (cp >= bandHalf)
             return bandPosition(dH0(cp, d));
         if (cp >= 1)
             return bandPosition(dH3(cp, d));
-        return bandPosition(bandLaenge - d);
+        return bandPosition(bandLength - d);
     };
     const auto plus = [cp](int d) {
-        d %= bandLaenge;
-        if (cp >= bandHalbe)
+        d %= bandLength;
+        if (cp >= bandHalf)
             return bandPosition(dH1(cp, d));
         if (cp >= 1)
             return bandPosition(dH2(cp, d));
@@ -169,13 +169,13 @@ RowPositions rowPositions(int cp, int d1, int stufenAnzahl, const std::array<boo
     };
     row.outerMinus = minus(d1);
     row.outerPlus = plus(d1);
-    const int schritt = row.step % bandLaenge; // k * step, taken modulo a turn
+    const int step = row.step % bandLength; // k * step, taken modulo a turn
     for (int k = 1; k <= 6; ++k) {
         if (!stufeAktiv[static_cast<std::size_t>(k + 1)])
             continue;
         const auto i = static_cast<std::size_t>(k);
-        row.ringMinus[i] = minus(k * schritt);
-        row.ringPlus[i] = plus(k * schritt);
+        row.ringMinus[i] = minus(k * step);
+        row.ringPlus[i] = plus(k * step);
     }
     return row;
 }
@@ -184,31 +184,31 @@ void datenHolen(MainState& s, int p, int ignored, bool recolour, RecomputeHooks&
 {
     p = bandPosition(p);
     if (s.separatModus) {
-        if (const int gezeichnet = gezeichnetSlot(s); gezeichnet != 0)
+        if (const int gezeichnet = drawnSlot(s); gezeichnet != 0)
             s.farbWerte[gezeichnet] = p;
         hooks.winkelZeichnen();
     }
 
-    const Modus modus = s.modus();
-    if (modus == Modus::vierer) {
+    const HarmonyMode harmonyMode = s.harmonyMode();
+    if (harmonyMode == HarmonyMode::fourColour) {
         datenHolenV(s, p, recolour, hooks);
         return;
     }
-    if (istReihenModus(modus)) {
+    if (isRowMode(harmonyMode)) {
         datenHolenA(s, p, ignored, recolour, hooks);
         return;
     }
 
-    const int d = modus == Modus::zweier ? 0 : s.abstand1();
+    const int d = harmonyMode == HarmonyMode::twoColour ? 0 : s.abstand1();
     const SmallFieldPositions rl = smallFieldPositions(p, d);
     // Without the big field (separate adjustment) the flagged small field
     // takes the band position itself.
-    const FeldWerte<int> positionen{{p, s.feldGrossAn() ? rl.right : p, s.feldGrossAn() ? rl.left : p, 0}};
-    felderSetzen(s, ohneMitte, positionen);
+    const PerField<int> positions{{p, s.feldGrossAn() ? rl.right : p, s.feldGrossAn() ? rl.left : p, 0}};
+    setFields(s, withoutCentre, positions);
     if (recolour)
         hooks.farben();
-    positionenMerken(s, ohneMitte, positionen);
-    hooks.bandMarkerVerschieben(p);
+    rememberPositions(s, withoutCentre, positions);
+    hooks.moveBandMarker(p);
 }
 
 void datenHolenV(MainState& s, int p, bool recolour, RecomputeHooks& hooks)
@@ -216,37 +216,37 @@ void datenHolenV(MainState& s, int p, bool recolour, RecomputeHooks& hooks)
     p = bandPosition(p);
     const FourColourPositions f = fourColourPositions(p, s.abstand1(), s.abstand2(), s.winkeltyp2);
     const bool gekoppelt = s.feldGrossAn();
-    const FeldWerte<int> positionen{
+    const PerField<int> positions{
         {p, gekoppelt ? f.right : p, gekoppelt ? f.left : p, gekoppelt ? f.centre : p}};
-    felderSetzen(s, alleFelder, positionen);
-    positionenMerken(s, alleFelder, positionen);
+    setFields(s, allFields, positions);
+    rememberPositions(s, allFields, positions);
 
     if (recolour)
         hooks.farben();
-    hooks.bandMarkerVerschieben(p);
+    hooks.moveBandMarker(p);
 }
 
 void datenHolenA(MainState& s, int p, int /*ignored*/, bool recolour, RecomputeHooks& hooks)
 {
     p = bandPosition(p);
-    const bool reihen = s.modus() == Modus::reihen;
+    const bool colourRows = s.harmonyMode() == HarmonyMode::colourRows;
     // Fanning spreads around the complement of the base; a colour row is
     // centred on the base itself.
-    const int x = reihen ? komplement(p) : p;
-    if (!reihen)
-        setzeBasis(s, slot::basisGross, p);
-    const int cp = komplement(x);
+    const int x = colourRows ? complement(p) : p;
+    if (!colourRows)
+        setBase(s, slot::basisGross, p);
+    const int cp = complement(x);
     const RowPositions row = rowPositions(cp, s.abstand1(), s.stufenAnzahl, s.stufeAktiv);
 
-    setzeBasis(s, slot::basisMitte, cp);
+    setBase(s, slot::basisMitte, cp);
     // Colour rows are the mirror image: right runs towards higher positions.
-    setzeBasis(s, slot::basisRechts, reihen ? row.outerPlus : row.outerMinus);
-    setzeBasis(s, slot::basisLinks, reihen ? row.outerMinus : row.outerPlus);
+    setBase(s, slot::basisRechts, colourRows ? row.outerPlus : row.outerMinus);
+    setBase(s, slot::basisLinks, colourRows ? row.outerMinus : row.outerPlus);
     for (int k = 1; k <= 6; ++k) {
         if (!s.stufeAktiv[static_cast<std::size_t>(k + 1)])
             continue;
         const auto i = static_cast<std::size_t>(k);
-        if (reihen)
+        if (colourRows)
             zuweisungAnRRR(s, k, row.ringPlus[i], row.ringMinus[i]);
         else
             zuweisungAnRRR(s, k, row.ringMinus[i], row.ringPlus[i]);
@@ -256,5 +256,5 @@ void datenHolenA(MainState& s, int p, int /*ignored*/, bool recolour, RecomputeH
         hooks.farbenA();
     s.posGross() = p;
     if (!hooks.manualInputToOuterRowField())
-        hooks.bandMarkerVerschieben(p);
+        hooks.moveBandMarker(p);
 }

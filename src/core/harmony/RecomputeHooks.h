@@ -15,7 +15,7 @@ public:
     // The per-field markers of the angle image may be due (separate adjustment).
     virtual void winkelZeichnen() = 0;
     // Both band markers belong at the band's left edge plus p.
-    virtual void bandMarkerVerschieben(int p) = 0;
+    virtual void moveBandMarker(int p) = 0;
     // The manual input dialog is applying its colour to an outer row field;
     // the band markers then stay where they are.
     virtual bool manualInputToOuterRowField() const = 0;

@@ -6,7 +6,7 @@
 namespace
 {
 
-std::vector<std::pair<int, int>> verglichenePaare()
+std::vector<std::pair<int, int>> comparedPairs()
 {
     std::vector<std::pair<int, int>> paare;
     for (int n = 1; n < 15; ++n)
@@ -22,13 +22,13 @@ std::vector<std::pair<int, int>> verglichenePaare()
 
 } // namespace
 
-bool gleicheFarbeInReihe(const Reihe& reihe)
+bool sameColourInRow(const RowFields& row)
 {
-    static const std::vector<std::pair<int, int>> paare = verglichenePaare();
+    static const std::vector<std::pair<int, int>> paare = comparedPairs();
     for (const auto& [a, b] : paare) {
-        const ReihenFeld& x = reihe[static_cast<std::size_t>(a)];
-        const ReihenFeld& y = reihe[static_cast<std::size_t>(b)];
-        if (x.gezeigt && y.gezeigt && x.farbe == y.farbe)
+        const RowField& x = row[static_cast<std::size_t>(a)];
+        const RowField& y = row[static_cast<std::size_t>(b)];
+        if (x.displayed && y.displayed && x.colourValue == y.colourValue)
             return true;
     }
     return false;

@@ -6,15 +6,15 @@
 
 // One row field as painted: its colour and whether it stands in the row display
 // (a parked panel keeps an old colour that nobody sees).
-struct ReihenFeld {
-    Rgb farbe{};
-    bool gezeigt = false;
+struct RowField {
+    Rgb colourValue{};
+    bool displayed = false;
 };
 
 // Row fields R1..R15; element 0 is unused so that indexes match the field numbers.
-using Reihe = std::array<ReihenFeld, 16>;
+using RowFields = std::array<RowField, 16>;
 
 // True when a compared pair of shown fields has the same colour. Compared are
 // the neighbours, both outer fields with the centre, and each outer field with
 // every field of its own side.
-bool gleicheFarbeInReihe(const Reihe& reihe);
+bool sameColourInRow(const RowFields& row);

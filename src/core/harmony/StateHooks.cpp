@@ -5,30 +5,30 @@
 
 void StateHooks::farbenA()
 {
-    OhneAnzeige nichts;
+    NullPaintTarget nichts;
     ::farbenA(m_s, nichts);
 }
 
 void StateHooks::winkelZeichnen()
 {
-    if (winkelZeichnenPruefen(m_s))
-        m_s.ablauf.winkelMarkerFaellig = true;
+    if (checkAngleDrawing(m_s))
+        m_s.progress.angleMarkerDue = true;
 }
 
-void StateHooks::bandMarkerVerschieben(int p)
+void StateHooks::moveBandMarker(int p)
 {
-    m_s.ablauf.bandMarker = p;
-    m_s.ablauf.bandMarkerFaellig = true;
+    m_s.progress.bandMarker = p;
+    m_s.progress.bandMarkerDue = true;
 }
 
 bool StateHooks::manualInputToOuterRowField() const
 {
-    return m_s.ablauf.eingabeAussenfeld;
+    return m_s.progress.inputOnOuterField;
 }
 
-void StateHooks::neuFaerben()
+void StateHooks::recolour()
 {
     // Harmonies keep no mixed colours; only rows have final values to keep.
-    if (istReihenModus(m_s.modus()))
+    if (isRowMode(m_s.harmonyMode()))
         farbenA();
 }

@@ -14,10 +14,10 @@ public:
     void farben() override {}
     void farbenA() override;
     void winkelZeichnen() override;
-    void bandMarkerVerschieben(int p) override;
+    void moveBandMarker(int p) override;
     bool manualInputToOuterRowField() const override;
     // Mixes the fields again after the light/dark amounts changed.
-    void neuFaerben();
+    void recolour();
 
 private:
     MainState& m_s;

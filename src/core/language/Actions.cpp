@@ -6,130 +6,130 @@
 namespace
 {
 
-using K = Kategorie;
-using A = Aktion;
+using K = Category;
+using A = ActionId;
 
 // Tool bar items without a named caption show only their image; every action
 // on the tool bar therefore has an image index.
-constexpr std::array<ActionDef, aktionCount> aktionen{{
+constexpr std::array<ActionDef, actionCount> actionSet{{
     // File
     {.id = A::dateiOeffnen,
      .name = "dateiOeffnen",
-     .kategorie = K::datei,
+     .category = K::fileItem,
      .caption = Txt::dateiOeffnen,
      .shortcut = "Ctrl+O",
-     .shortcutRolle = ShortcutRolle::nurDeutsch,
+     .shortcutRole = ShortcutRole::germanOnly,
      .imageIndex = 1},
     {.id = A::dateiSpeichern,
      .name = "dateiSpeichern",
-     .kategorie = K::datei,
+     .category = K::fileItem,
      .caption = Txt::dateiSpeichern,
      .shortcut = "Ctrl+S",
-     .shortcutRolle = ShortcutRolle::nurDeutsch,
+     .shortcutRole = ShortcutRole::germanOnly,
      .imageIndex = 2},
     {.id = A::dateiSpeichernUnter,
      .name = "dateiSpeichernUnter",
-     .kategorie = K::datei,
+     .category = K::fileItem,
      .caption = Txt::dateiSpeichernUnter,
      .imageIndex = 3},
     {.id = A::werteDrucken,
      .name = "werteDrucken",
-     .kategorie = K::datei,
+     .category = K::fileItem,
      .caption = Txt::werteDrucken,
      .shortcut = "Ctrl+P",
-     .shortcutRolle = ShortcutRolle::nurDeutsch,
+     .shortcutRole = ShortcutRole::germanOnly,
      .imageIndex = 4},
     {.id = A::FileExit1,
      .name = "FileExit1",
-     .kategorie = K::datei,
+     .category = K::fileItem,
      .caption = Txt::FileExit1,
      .hint = Txt::FileExit1Hint,
      .shortcut = "Alt+F4",
      .imageIndex = 6},
     {.id = A::ShortCutStrgP,
      .name = "ShortCutStrgP",
-     .kategorie = K::datei,
+     .category = K::fileItem,
      .caption = Txt::werteDrucken,
      .shortcut = "Ctrl+P",
-     .shortcutRolle = ShortcutRolle::nurEnglisch,
+     .shortcutRole = ShortcutRole::englishOnly,
      .handlerVon = A::werteDrucken},
     {.id = A::ShortCutStrgS,
      .name = "ShortCutStrgS",
-     .kategorie = K::datei,
+     .category = K::fileItem,
      .caption = Txt::dateiSpeichern,
      .shortcut = "Ctrl+S",
-     .shortcutRolle = ShortcutRolle::nurEnglisch,
+     .shortcutRole = ShortcutRole::englishOnly,
      .handlerVon = A::dateiSpeichern},
     {.id = A::ShortCutStrgO,
      .name = "ShortCutStrgO",
-     .kategorie = K::datei,
+     .category = K::fileItem,
      .caption = Txt::dateiOeffnen,
      .shortcut = "Ctrl+O",
-     .shortcutRolle = ShortcutRolle::nurEnglisch,
+     .shortcutRole = ShortcutRole::englishOnly,
      .handlerVon = A::dateiOeffnen},
 
     // Edit
     {.id = A::alleWerteKopieren,
      .name = "alleWerteKopieren",
-     .kategorie = K::bearbeiten,
+     .category = K::editing,
      .caption = Txt::alleWerteKopieren,
      .shortcut = "Alt+C",
      .imageIndex = 8},
     {.id = A::Action1,
      .name = "Action1",
-     .kategorie = K::bearbeiten,
-     .caption = Txt::kopieren,
+     .category = K::editing,
+     .caption = Txt::copyToClipboard,
      .shortcut = "Ctrl+C"},
     {.id = A::gezielteManuelleEingabeVonWerten,
      .name = "gezielteManuelleEingabeVonWerten",
-     .kategorie = K::bearbeiten,
+     .category = K::editing,
      .caption = Txt::gezielteManuelleEingabeVonWerten,
      .hint = Txt::gezielteManuelleEingabeVonWertenHint,
      .imageIndex = 9},
     {.id = A::nurWebsichereFarbenAnzeigen,
      .name = "nurWebsichereFarbenAnzeigen",
-     .kategorie = K::bearbeiten,
+     .category = K::editing,
      .caption = Txt::nurWebsichereFarbenAnzeigen,
      .hint = Txt::nurWebsichereFarbenAnzeigenHint,
      .imageIndex = 22,
      .checkable = true,
-     .sichtbar = false},
+     .visible = false},
     {.id = A::inWebsichereFarbenUmwandeln,
      .name = "inWebsichereFarbenUmwandeln",
-     .kategorie = K::bearbeiten,
+     .category = K::editing,
      .caption = Txt::inWebsichereFarbenUmwandeln,
      .hint = Txt::inWebsichereFarbenUmwandelnHint,
      .imageIndex = 23,
-     .sichtbar = false},
+     .visible = false},
     {.id = A::farbenSeparatEinstellen,
      .name = "farbenSeparatEinstellen",
-     .kategorie = K::bearbeiten,
+     .category = K::editing,
      .caption = Txt::farbenSeparatEinstellen,
      .hint = Txt::farbenSeparatEinstellenHint,
      .imageIndex = 10,
      .checkable = true},
     {.id = A::fixieren,
      .name = "fixieren",
-     .kategorie = K::bearbeiten,
+     .category = K::editing,
      .caption = Txt::fixieren,
      .hint = Txt::fixierenHint,
      .imageIndex = 11,
      .checkable = true},
-    {.id = A::kontrast,
+    {.id = A::contrast,
      .name = "kontrast",
-     .kategorie = K::bearbeiten,
-     .caption = Txt::kontrast,
-     .hint = Txt::kontrastHint},
+     .category = K::editing,
+     .caption = Txt::contrast,
+     .hint = Txt::contrastHint},
     {.id = A::einstellungenMenu,
      .name = "einstellungenMenu",
-     .kategorie = K::bearbeiten,
+     .category = K::editing,
      .caption = Txt::einstellungenMenu,
      .imageIndex = 12},
 
     // View
     {.id = A::farbstreifenVerstecken,
      .name = "farbstreifenVerstecken",
-     .kategorie = K::ansicht,
+     .category = K::viewOptions,
      .caption = Txt::farbstreifenVerstecken,
      .hint = Txt::farbstreifenVersteckenHint,
      .shortcut = "F8",
@@ -137,26 +137,26 @@ constexpr std::array<ActionDef, aktionCount> aktionen{{
      .checkable = true},
     {.id = A::realistisch,
      .name = "realistisch",
-     .kategorie = K::farbbandtyp,
+     .category = K::colourBandType,
      .caption = Txt::realistisch,
      .hint = Txt::realistischHint,
      .shortcut = "Alt+R",
      .imageIndex = 14,
      .checkable = true,
      .checkedAtStart = true,
-     .gruppe = Gruppe::farbbandtyp},
+     .exclusiveGroup = ExclusiveGroup::colourBandType},
     {.id = A::luminoes,
      .name = "luminoes",
-     .kategorie = K::farbbandtyp,
+     .category = K::colourBandType,
      .caption = Txt::luminoes,
      .hint = Txt::luminoesHint,
      .shortcut = "Alt+L",
      .imageIndex = 15,
      .checkable = true,
-     .gruppe = Gruppe::farbbandtyp},
+     .exclusiveGroup = ExclusiveGroup::colourBandType},
     {.id = A::vollbild,
      .name = "vollbild",
-     .kategorie = K::ansicht,
+     .category = K::viewOptions,
      .caption = Txt::vollbild,
      .hint = Txt::vollbildHint,
      .shortcut = "F9",
@@ -164,7 +164,7 @@ constexpr std::array<ActionDef, aktionCount> aktionen{{
      .toolBarCaption = Txt::vollbildToolBar},
     {.id = A::programmOhneRand,
      .name = "programmOhneRand",
-     .kategorie = K::ansicht,
+     .category = K::viewOptions,
      .caption = Txt::programmOhneRand,
      .hint = Txt::programmOhneRandHint,
      .imageIndex = 44,
@@ -172,344 +172,344 @@ constexpr std::array<ActionDef, aktionCount> aktionen{{
      .toolBarCaption = Txt::programmOhneRandToolBar},
     {.id = A::pipette,
      .name = "pipette",
-     .kategorie = K::ansicht,
+     .category = K::viewOptions,
      .caption = Txt::pipette,
      .hint = Txt::pipetteHint,
      .shortcut = "F12",
      .imageIndex = 24},
     {.id = A::TextAnstelleFlaechen,
      .name = "TextAnstelleFlaechen",
-     .kategorie = K::ansicht,
+     .category = K::viewOptions,
      .caption = Txt::TextAnstelleFlaechen,
      .hint = Txt::TextAnstelleFlaechenHint,
      .imageIndex = 26,
      .checkable = true},
 
     // Colour vision: not stored, normal at every start
-    {.id = A::farbsehenNormal,
+    {.id = A::colourVisionNormal,
      .name = "farbsehenNormal",
-     .kategorie = K::farbsehen,
-     .caption = Txt::farbsehenNormal,
+     .category = K::colourVision,
+     .caption = Txt::colourVisionNormal,
      .checkable = true,
      .checkedAtStart = true,
-     .gruppe = Gruppe::farbsehen},
-    {.id = A::farbsehenProtanopie,
+     .exclusiveGroup = ExclusiveGroup::colourVision},
+    {.id = A::colourVisionProtanopia,
      .name = "farbsehenProtanopie",
-     .kategorie = K::farbsehen,
-     .caption = Txt::farbsehenProtanopie,
+     .category = K::colourVision,
+     .caption = Txt::colourVisionProtanopia,
      .checkable = true,
-     .gruppe = Gruppe::farbsehen},
-    {.id = A::farbsehenDeuteranopie,
+     .exclusiveGroup = ExclusiveGroup::colourVision},
+    {.id = A::colourVisionDeuteranopia,
      .name = "farbsehenDeuteranopie",
-     .kategorie = K::farbsehen,
-     .caption = Txt::farbsehenDeuteranopie,
+     .category = K::colourVision,
+     .caption = Txt::colourVisionDeuteranopia,
      .checkable = true,
-     .gruppe = Gruppe::farbsehen},
-    {.id = A::farbsehenTritanopie,
+     .exclusiveGroup = ExclusiveGroup::colourVision},
+    {.id = A::colourVisionTritanopia,
      .name = "farbsehenTritanopie",
-     .kategorie = K::farbsehen,
-     .caption = Txt::farbsehenTritanopie,
+     .category = K::colourVision,
+     .caption = Txt::colourVisionTritanopia,
      .checkable = true,
-     .gruppe = Gruppe::farbsehen},
-    {.id = A::farbsehenAchromatopsie,
+     .exclusiveGroup = ExclusiveGroup::colourVision},
+    {.id = A::colourVisionAchromatopsia,
      .name = "farbsehenAchromatopsie",
-     .kategorie = K::farbsehen,
-     .caption = Txt::farbsehenAchromatopsie,
+     .category = K::colourVision,
+     .caption = Txt::colourVisionAchromatopsia,
      .checkable = true,
-     .gruppe = Gruppe::farbsehen},
+     .exclusiveGroup = ExclusiveGroup::colourVision},
 
     // Mode
     {.id = A::zweierHarmonien,
      .name = "zweierHarmonien",
-     .kategorie = K::modus,
+     .category = K::harmonyMode,
      .caption = Txt::zweierHarmonien,
      .hint = Txt::zweierHarmonienHint,
      .shortcut = "F2",
      .imageIndex = 16,
      .checkable = true,
      .checkedAtStart = true,
-     .gruppe = Gruppe::modus},
+     .exclusiveGroup = ExclusiveGroup::harmonyMode},
     {.id = A::dreierHarmonien,
      .name = "dreierHarmonien",
-     .kategorie = K::modus,
+     .category = K::harmonyMode,
      .caption = Txt::dreierHarmonien,
      .hint = Txt::dreierHarmonienHint,
      .shortcut = "F3",
      .imageIndex = 17,
      .checkable = true,
-     .gruppe = Gruppe::modus},
+     .exclusiveGroup = ExclusiveGroup::harmonyMode},
     {.id = A::viererHarmonien,
      .name = "viererHarmonien",
-     .kategorie = K::modus,
+     .category = K::harmonyMode,
      .caption = Txt::viererHarmonien,
      .hint = Txt::viererHarmonienHint,
      .shortcut = "F4",
      .imageIndex = 18,
      .checkable = true,
-     .gruppe = Gruppe::modus},
+     .exclusiveGroup = ExclusiveGroup::harmonyMode},
     {.id = A::auffaecherungen,
      .name = "auffaecherungen",
-     .kategorie = K::modus,
+     .category = K::harmonyMode,
      .caption = Txt::auffaecherungen,
      .hint = Txt::auffaecherungenHint,
      .shortcut = "F5",
      .imageIndex = 19,
      .checkable = true,
-     .gruppe = Gruppe::modus},
+     .exclusiveGroup = ExclusiveGroup::harmonyMode},
     {.id = A::farbreihen,
      .name = "farbreihen",
-     .kategorie = K::modus,
+     .category = K::harmonyMode,
      .caption = Txt::farbreihen,
      .hint = Txt::farbreihenHint,
      .shortcut = "F6",
      .imageIndex = 20,
      .checkable = true,
-     .gruppe = Gruppe::modus},
+     .exclusiveGroup = ExclusiveGroup::harmonyMode},
 
     // Tutorial: the tag selects the page; the colour pages have images 27..39
     {.id = A::tutorialStartseite,
      .name = "tutorialStartseite",
-     .kategorie = K::tutorial,
+     .category = K::tutorial,
      .caption = Txt::tutorialStartseite,
      .shortcut = "Alt+F1",
      .tag = 0},
     {.id = A::tutorialFarbkreis,
      .name = "tutorialFarbkreis",
-     .kategorie = K::tutorial,
+     .category = K::tutorial,
      .caption = Txt::tutorialFarbkreis,
      .tag = 1},
     {.id = A::tutorialBlau,
      .name = "tutorialBlau",
-     .kategorie = K::tutorial,
+     .category = K::tutorial,
      .caption = Txt::tutorialBlau,
      .imageIndex = 27,
      .tag = 2},
     {.id = A::tutorialRot,
      .name = "tutorialRot",
-     .kategorie = K::tutorial,
+     .category = K::tutorial,
      .caption = Txt::tutorialRot,
      .imageIndex = 28,
      .tag = 3},
     {.id = A::tutorialGruen,
      .name = "tutorialGruen",
-     .kategorie = K::tutorial,
+     .category = K::tutorial,
      .caption = Txt::tutorialGruen,
      .imageIndex = 29,
      .tag = 4},
     {.id = A::tutorialGelb,
      .name = "tutorialGelb",
-     .kategorie = K::tutorial,
+     .category = K::tutorial,
      .caption = Txt::tutorialGelb,
      .imageIndex = 30,
      .tag = 5},
     {.id = A::tutorialOrange,
      .name = "tutorialOrange",
-     .kategorie = K::tutorial,
+     .category = K::tutorial,
      .caption = Txt::tutorialOrange,
      .imageIndex = 31,
      .tag = 6},
     {.id = A::tutorialSchwarz,
      .name = "tutorialSchwarz",
-     .kategorie = K::tutorial,
+     .category = K::tutorial,
      .caption = Txt::tutorialSchwarz,
      .imageIndex = 32,
      .tag = 7},
     {.id = A::tutorialRosa,
      .name = "tutorialRosa",
-     .kategorie = K::tutorial,
+     .category = K::tutorial,
      .caption = Txt::tutorialRosa,
      .imageIndex = 33,
      .tag = 8},
     {.id = A::tutorialWeiss,
      .name = "tutorialWeiss",
-     .kategorie = K::tutorial,
+     .category = K::tutorial,
      .caption = Txt::tutorialWeiss,
      .imageIndex = 34,
      .tag = 9},
     {.id = A::tutorialViolett,
      .name = "tutorialViolett",
-     .kategorie = K::tutorial,
+     .category = K::tutorial,
      .caption = Txt::tutorialViolett,
      .imageIndex = 35,
      .tag = 10},
     {.id = A::tutorialGold,
      .name = "tutorialGold",
-     .kategorie = K::tutorial,
+     .category = K::tutorial,
      .caption = Txt::tutorialGold,
      .imageIndex = 36,
      .tag = 11},
     {.id = A::tutorialSilber,
      .name = "tutorialSilber",
-     .kategorie = K::tutorial,
+     .category = K::tutorial,
      .caption = Txt::tutorialSilber,
      .imageIndex = 37,
      .tag = 12},
     {.id = A::tutorialBraun,
      .name = "tutorialBraun",
-     .kategorie = K::tutorial,
+     .category = K::tutorial,
      .caption = Txt::tutorialBraun,
      .imageIndex = 38,
      .tag = 13},
     {.id = A::tutorialGrau,
      .name = "tutorialGrau",
-     .kategorie = K::tutorial,
+     .category = K::tutorial,
      .caption = Txt::tutorialGrau,
      .imageIndex = 39,
      .tag = 14},
     {.id = A::tutorialAssoziierteBegriffe,
      .name = "tutorialAssoziierteBegriffe",
-     .kategorie = K::tutorial,
+     .category = K::tutorial,
      .caption = Txt::tutorialAssoziierteBegriffe,
      .tag = 15},
     {.id = A::tutorialBeliebtesteUnbeliebteste,
      .name = "tutorialBeliebtesteUnbeliebteste",
-     .kategorie = K::tutorial,
+     .category = K::tutorial,
      .caption = Txt::tutorialBeliebtesteUnbeliebteste,
      .tag = 16},
     {.id = A::tutorialReizkategorien,
      .name = "tutorialReizkategorien",
-     .kategorie = K::tutorial,
+     .category = K::tutorial,
      .caption = Txt::tutorialReizkategorien,
      .tag = 17},
     {.id = A::tutorialFliesstext,
      .name = "tutorialFliesstext",
-     .kategorie = K::tutorial,
+     .category = K::tutorial,
      .caption = Txt::tutorialFliesstext,
      .tag = 18},
     {.id = A::tutorialHeadlines,
      .name = "tutorialHeadlines",
-     .kategorie = K::tutorial,
+     .category = K::tutorial,
      .caption = Txt::tutorialHeadlines,
      .tag = 19},
 
     // Help
     {.id = A::hilfeInhalt,
      .name = "hilfeInhalt",
-     .kategorie = K::hilfe,
+     .category = K::help,
      .caption = Txt::hilfeInhalt,
      .shortcut = "F1",
      .imageIndex = 5},
     {.id = A::hilfeInfo,
      .name = "hilfeInfo",
-     .kategorie = K::hilfe,
+     .category = K::help,
      .caption = Txt::hilfeInfo,
      .imageIndex = 7},
     {.id = A::onlineCheckAufUpdate,
      .name = "onlineCheckAufUpdate",
-     .kategorie = K::hilfe,
+     .category = K::help,
      .caption = Txt::onlineCheckAufUpdate,
      .imageIndex = 25},
 
     // Added later: the palette for other programs, the colour formats window.
-    {.id = A::paletteExportieren,
+    {.id = A::exportPalette,
      .name = "paletteExportieren",
-     .kategorie = K::datei,
-     .caption = Txt::paletteExportieren,
-     .hint = Txt::paletteExportierenHint,
+     .category = K::fileItem,
+     .caption = Txt::exportPalette,
+     .hint = Txt::exportPaletteHint,
      .shortcut = "Ctrl+E"},
-    {.id = A::farbformate,
+    {.id = A::colourFormats,
      .name = "farbformate",
-     .kategorie = K::bearbeiten,
-     .caption = Txt::farbformate,
-     .hint = Txt::farbformateHint},
-    {.id = A::rueckgaengig,
+     .category = K::editing,
+     .caption = Txt::colourFormats,
+     .hint = Txt::colourFormatsHint},
+    {.id = A::undo,
      .name = "rueckgaengig",
-     .kategorie = K::bearbeiten,
+     .category = K::editing,
      .caption = Txt::undo,
      .hint = Txt::undoHint,
      .shortcut = "Ctrl+Z"},
-    {.id = A::wiederherstellen,
+    {.id = A::restoreStep,
      .name = "wiederherstellen",
-     .kategorie = K::bearbeiten,
+     .category = K::editing,
      .caption = Txt::redo,
      .hint = Txt::redoHint,
      .shortcut = "Ctrl+Shift+Z",
-     .weitererShortcut = "Ctrl+Y"},
-    {.id = A::verlauf,
+     .secondShortcut = "Ctrl+Y"},
+    {.id = A::history,
      .name = "verlauf",
-     .kategorie = K::bearbeiten,
-     .caption = Txt::verlauf,
-     .hint = Txt::verlaufHint},
-    {.id = A::skalen,
+     .category = K::editing,
+     .caption = Txt::history,
+     .hint = Txt::historyHint},
+    {.id = A::colourScales,
      .name = "skalen",
-     .kategorie = K::bearbeiten,
-     .caption = Txt::skalen,
-     .hint = Txt::skalenHint,
+     .category = K::editing,
+     .caption = Txt::colourScales,
+     .hint = Txt::colourScalesHint,
      .shortcut = "F7"},
 }};
 
-constexpr bool inAktionsOrdnung()
+constexpr bool inActionOrder()
 {
-    for (int i = 0; i < aktionCount; ++i)
-        if (static_cast<int>(aktionen[static_cast<std::size_t>(i)].id) != i)
+    for (int i = 0; i < actionCount; ++i)
+        if (static_cast<int>(actionSet[static_cast<std::size_t>(i)].id) != i)
             return false;
     return true;
 }
-static_assert(inAktionsOrdnung(), "action defs must follow the order of Aktion");
+static_assert(inActionOrder(), "action defs must follow the order of Aktion");
 
 using E = MenuEntry;
-constexpr E item(Aktion a)
+constexpr E item(ActionId a)
 {
-    return {E::Art::aktion, a, MenuId::datei};
+    return {E::EntryKind::actionItem, a, MenuId::fileItem};
 }
-constexpr E trenner()
+constexpr E separator()
 {
-    return {E::Art::trenner, Aktion::Count, MenuId::datei};
+    return {E::EntryKind::separator, ActionId::Count, MenuId::fileItem};
 }
-constexpr E untermenue(MenuId m)
+constexpr E submenu(MenuId m)
 {
-    return {E::Art::untermenue, Aktion::Count, m};
+    return {E::EntryKind::submenu, ActionId::Count, m};
 }
 
-constexpr std::array dateiMenue{item(A::dateiOeffnen),
-                                item(A::dateiSpeichern),
-                                item(A::dateiSpeichernUnter),
-                                item(A::paletteExportieren),
-                                trenner(),
-                                item(A::werteDrucken),
-                                trenner(),
-                                item(A::FileExit1)};
+constexpr std::array fileMenu{item(A::dateiOeffnen),
+                              item(A::dateiSpeichern),
+                              item(A::dateiSpeichernUnter),
+                              item(A::exportPalette),
+                              separator(),
+                              item(A::werteDrucken),
+                              separator(),
+                              item(A::FileExit1)};
 
-constexpr std::array bearbeitenMenue{item(A::rueckgaengig),
-                                     item(A::wiederherstellen),
-                                     item(A::verlauf),
-                                     trenner(),
-                                     item(A::alleWerteKopieren),
-                                     item(A::farbformate),
-                                     item(A::gezielteManuelleEingabeVonWerten),
-                                     item(A::nurWebsichereFarbenAnzeigen),
-                                     item(A::inWebsichereFarbenUmwandeln),
-                                     item(A::farbenSeparatEinstellen),
-                                     item(A::fixieren),
-                                     item(A::kontrast),
-                                     item(A::skalen),
-                                     trenner(),
-                                     item(A::einstellungenMenu)};
+constexpr std::array editMenu{item(A::undo),
+                              item(A::restoreStep),
+                              item(A::history),
+                              separator(),
+                              item(A::alleWerteKopieren),
+                              item(A::colourFormats),
+                              item(A::gezielteManuelleEingabeVonWerten),
+                              item(A::nurWebsichereFarbenAnzeigen),
+                              item(A::inWebsichereFarbenUmwandeln),
+                              item(A::farbenSeparatEinstellen),
+                              item(A::fixieren),
+                              item(A::contrast),
+                              item(A::colourScales),
+                              separator(),
+                              item(A::einstellungenMenu)};
 
-constexpr std::array ansichtMenue{item(A::farbstreifenVerstecken),
-                                  untermenue(MenuId::farbbandtyp),
-                                  trenner(),
-                                  item(A::vollbild),
-                                  item(A::programmOhneRand),
-                                  trenner(),
-                                  item(A::pipette),
-                                  item(A::TextAnstelleFlaechen),
-                                  trenner(),
-                                  untermenue(MenuId::farbsehen)};
+constexpr std::array viewMenu{item(A::farbstreifenVerstecken),
+                              submenu(MenuId::colourBandType),
+                              separator(),
+                              item(A::vollbild),
+                              item(A::programmOhneRand),
+                              separator(),
+                              item(A::pipette),
+                              item(A::TextAnstelleFlaechen),
+                              separator(),
+                              submenu(MenuId::colourVision)};
 
-constexpr std::array farbbandtypMenue{item(A::realistisch), item(A::luminoes)};
+constexpr std::array colourBandTypeMenu{item(A::realistisch), item(A::luminoes)};
 
-constexpr std::array farbsehenMenue{item(A::farbsehenNormal), item(A::farbsehenProtanopie),
-                                    item(A::farbsehenDeuteranopie), item(A::farbsehenTritanopie),
-                                    item(A::farbsehenAchromatopsie)};
+constexpr std::array colourVisionMenu{item(A::colourVisionNormal), item(A::colourVisionProtanopia),
+                                      item(A::colourVisionDeuteranopia), item(A::colourVisionTritanopia),
+                                      item(A::colourVisionAchromatopsia)};
 
-constexpr std::array modusMenue{item(A::zweierHarmonien), item(A::dreierHarmonien), item(A::viererHarmonien),
-                                item(A::auffaecherungen), item(A::farbreihen)};
+constexpr std::array harmonyModeMenu{item(A::zweierHarmonien), item(A::dreierHarmonien),
+                                     item(A::viererHarmonien), item(A::auffaecherungen), item(A::farbreihen)};
 
-constexpr std::array tutorialMenue{
+constexpr std::array tutorialMenu{
     item(A::tutorialStartseite),
     item(A::tutorialFarbkreis),
-    trenner(),
+    separator(),
     item(A::tutorialBlau),
     item(A::tutorialRot),
     item(A::tutorialGruen),
@@ -523,69 +523,69 @@ constexpr std::array tutorialMenue{
     item(A::tutorialSilber),
     item(A::tutorialBraun),
     item(A::tutorialGrau),
-    trenner(),
+    separator(),
     item(A::tutorialAssoziierteBegriffe),
     item(A::tutorialBeliebtesteUnbeliebteste),
     item(A::tutorialReizkategorien),
-    trenner(),
+    separator(),
     item(A::tutorialFliesstext),
     item(A::tutorialHeadlines),
 };
 
-constexpr std::array hilfeMenue{item(A::hilfeInhalt), item(A::hilfeInfo), item(A::onlineCheckAufUpdate)};
+constexpr std::array helpMenu{item(A::hilfeInhalt), item(A::hilfeInfo), item(A::onlineCheckAufUpdate)};
 
-const std::array<MenuDef, menuCount> menues{{
-    {MenuId::datei, "menuDatei", Txt::menuDatei, true, dateiMenue},
-    {MenuId::bearbeiten, "menuBearbeiten", Txt::menuBearbeiten, true, bearbeitenMenue},
-    {MenuId::ansicht, "menuAnsicht", Txt::menuAnsicht, true, ansichtMenue},
-    {MenuId::modus, "menuModus", Txt::menuModus, true, modusMenue},
-    {MenuId::tutorial, "menuTutorial", Txt::menuTutorial, true, tutorialMenue},
-    {MenuId::hilfe, "menuHilfe", Txt::menuHilfe, true, hilfeMenue},
-    {MenuId::farbbandtyp, "menuFarbbandtyp", Txt::menuFarbbandtyp, false, farbbandtypMenue},
-    {MenuId::farbsehen, "menuFarbsehen", Txt::menuFarbsehen, false, farbsehenMenue},
+const std::array<MenuDef, menuCount> menus{{
+    {MenuId::fileItem, "menuDatei", Txt::menuFile, true, fileMenu},
+    {MenuId::editing, "menuBearbeiten", Txt::menuEdit, true, editMenu},
+    {MenuId::viewOptions, "menuAnsicht", Txt::menuView, true, viewMenu},
+    {MenuId::harmonyMode, "menuModus", Txt::menuHarmonyMode, true, harmonyModeMenu},
+    {MenuId::tutorial, "menuTutorial", Txt::menuTutorial, true, tutorialMenu},
+    {MenuId::help, "menuHilfe", Txt::menuHelp, true, helpMenu},
+    {MenuId::colourBandType, "menuFarbbandtyp", Txt::menuBandType, false, colourBandTypeMenu},
+    {MenuId::colourVision, "menuFarbsehen", Txt::menuColourVision, false, colourVisionMenu},
 }};
 
-constexpr ToolBarEntry tb(Aktion a)
+constexpr ToolBarEntry tb(ActionId a)
 {
     return {a};
 }
-constexpr ToolBarEntry tbTrenner()
+constexpr ToolBarEntry toolBarSeparator()
 {
     return {std::nullopt};
 }
 
-constexpr std::array werkzeugleiste{
+constexpr std::array toolBarEntries{
     tb(A::FileExit1),
-    tbTrenner(),
+    toolBarSeparator(),
     tb(A::fixieren),
     tb(A::farbstreifenVerstecken),
     tb(A::vollbild),
     tb(A::programmOhneRand),
     tb(A::TextAnstelleFlaechen),
-    tbTrenner(),
+    toolBarSeparator(),
     tb(A::realistisch),
     tb(A::luminoes),
-    tbTrenner(),
+    toolBarSeparator(),
     tb(A::zweierHarmonien),
     tb(A::dreierHarmonien),
     tb(A::viererHarmonien),
     tb(A::auffaecherungen),
     tb(A::farbreihen),
-    tbTrenner(),
+    toolBarSeparator(),
     tb(A::farbenSeparatEinstellen),
     tb(A::gezielteManuelleEingabeVonWerten),
     tb(A::nurWebsichereFarbenAnzeigen),
     tb(A::inWebsichereFarbenUmwandeln),
-    tbTrenner(),
+    toolBarSeparator(),
     tb(A::pipette),
 };
 
 struct Bild {
     int index;
-    const char* datei;
+    const char* fileItem;
 };
 
-constexpr std::array bilder{
+constexpr std::array pictures{
     Bild{1, "open"},
     Bild{2, "save"},
     Bild{3, "save-as"},
@@ -628,10 +628,10 @@ constexpr std::array bilder{
     Bild{44, "fullscreen"},
 };
 
-constexpr std::array<int, bilder.size()> bildIndizes = [] {
-    std::array<int, bilder.size()> r{};
-    for (std::size_t i = 0; i < bilder.size(); ++i)
-        r[i] = bilder[i].index;
+constexpr std::array<int, pictures.size()> imageIndices = [] {
+    std::array<int, pictures.size()> r{};
+    for (std::size_t i = 0; i < pictures.size(); ++i)
+        r[i] = pictures[i].index;
     return r;
 }();
 
@@ -639,93 +639,94 @@ constexpr std::array<int, bilder.size()> bildIndizes = [] {
 
 std::span<const ActionDef> actionDefs()
 {
-    return aktionen;
+    return actionSet;
 }
 
-const ActionDef& actionDef(Aktion id)
+const ActionDef& actionDef(ActionId id)
 {
-    return aktionen.at(static_cast<std::size_t>(id));
+    return actionSet.at(static_cast<std::size_t>(id));
 }
 
-std::optional<Aktion> findAktion(QStringView name)
+std::optional<ActionId> findAction(QStringView name)
 {
-    for (const ActionDef& s : aktionen)
+    for (const ActionDef& s : actionSet)
         if (name == QLatin1StringView(s.name))
             return s.id;
     return std::nullopt;
 }
 
-const char* kategorieName(Kategorie k)
+const char* categoryName(Category k)
 {
     switch (k) {
-    case Kategorie::datei:
+    case Category::fileItem:
         return "Datei";
-    case Kategorie::bearbeiten:
+    case Category::editing:
         return "Bearbeiten";
-    case Kategorie::ansicht:
+    case Category::viewOptions:
         return "Ansicht";
-    case Kategorie::farbbandtyp:
+    case Category::colourBandType:
         return "Farbbandtyp";
-    case Kategorie::modus:
+    case Category::harmonyMode:
         return "Modus";
-    case Kategorie::hilfe:
+    case Category::help:
         return "Hilfe";
-    case Kategorie::tutorial:
+    case Category::tutorial:
         return "Tutorial";
-    case Kategorie::farbsehen:
+    case Category::colourVision:
         return "Farbsehen";
     }
     return "";
 }
 
-QKeySequence shortcutFor(const ActionDef& def, Sprache sprache)
+QKeySequence shortcutFor(const ActionDef& def, Language uiLanguage)
 {
     if (def.shortcut == nullptr)
         return {};
-    const bool gilt = def.shortcutRolle == ShortcutRolle::immer ||
-                      (def.shortcutRolle == ShortcutRolle::nurDeutsch && sprache == Sprache::deutsch) ||
-                      (def.shortcutRolle == ShortcutRolle::nurEnglisch && sprache == Sprache::englisch);
+    const bool gilt = def.shortcutRole == ShortcutRole::always ||
+                      (def.shortcutRole == ShortcutRole::germanOnly && uiLanguage == Language::german) ||
+                      (def.shortcutRole == ShortcutRole::englishOnly && uiLanguage == Language::english);
     if (!gilt)
         return {};
     return QKeySequence(QString::fromLatin1(def.shortcut), QKeySequence::PortableText);
 }
 
-QList<QKeySequence> shortcutsFor(const ActionDef& def, Sprache sprache)
+QList<QKeySequence> shortcutsFor(const ActionDef& def, Language uiLanguage)
 {
-    QList<QKeySequence> alle;
-    if (const QKeySequence erster = shortcutFor(def, sprache); !erster.isEmpty()) {
-        alle.append(erster);
-        if (def.weitererShortcut)
-            alle.append(QKeySequence(QString::fromLatin1(def.weitererShortcut), QKeySequence::PortableText));
+    QList<QKeySequence> allItems;
+    if (const QKeySequence first = shortcutFor(def, uiLanguage); !first.isEmpty()) {
+        allItems.append(first);
+        if (def.secondShortcut)
+            allItems.append(
+                QKeySequence(QString::fromLatin1(def.secondShortcut), QKeySequence::PortableText));
     }
-    return alle;
+    return allItems;
 }
 
 std::span<const MenuDef> menuDefs()
 {
-    return menues;
+    return menus;
 }
 
 const MenuDef& menuDef(MenuId id)
 {
-    const auto it = std::find_if(menues.begin(), menues.end(), [id](const MenuDef& m) { return m.id == id; });
+    const auto it = std::find_if(menus.begin(), menus.end(), [id](const MenuDef& m) { return m.id == id; });
     return *it; // every MenuId has an entry
 }
 
 std::span<const ToolBarEntry> toolBarLayout()
 {
-    return werkzeugleiste;
+    return toolBarEntries;
 }
 
-QString iconPfad(int imageIndex)
+QString iconPath(int imageIndex)
 {
-    for (const Bild& b : bilder)
+    for (const Bild& b : pictures)
         if (b.index == imageIndex)
-            return QStringLiteral(":/icons/%1.svg").arg(QLatin1StringView(b.datei));
+            return QStringLiteral(":/icons/%1.svg").arg(QLatin1StringView(b.fileItem));
     return {};
 }
 
-std::span<const int> verwendeteBildIndizes()
+std::span<const int> usedImageIndices()
 {
-    return bildIndizes;
+    return imageIndices;
 }

@@ -12,7 +12,7 @@
 
 // Every action of the main window, named as its handler expects
 // (<name>Execute). The order is the order of the action table.
-enum class Aktion : int {
+enum class ActionId : int {
     dateiOeffnen,
     dateiSpeichern,
     dateiSpeichernUnter,
@@ -28,7 +28,7 @@ enum class Aktion : int {
     inWebsichereFarbenUmwandeln,
     farbenSeparatEinstellen,
     fixieren,
-    kontrast,
+    contrast,
     einstellungenMenu,
     farbstreifenVerstecken,
     realistisch,
@@ -37,11 +37,11 @@ enum class Aktion : int {
     programmOhneRand,
     pipette,
     TextAnstelleFlaechen,
-    farbsehenNormal,
-    farbsehenProtanopie,
-    farbsehenDeuteranopie,
-    farbsehenTritanopie,
-    farbsehenAchromatopsie,
+    colourVisionNormal,
+    colourVisionProtanopia,
+    colourVisionDeuteranopia,
+    colourVisionTritanopia,
+    colourVisionAchromatopsia,
     zweierHarmonien,
     dreierHarmonien,
     viererHarmonien,
@@ -70,68 +70,86 @@ enum class Aktion : int {
     hilfeInhalt,
     hilfeInfo,
     onlineCheckAufUpdate,
-    paletteExportieren,
-    farbformate,
-    rueckgaengig,
-    wiederherstellen,
-    verlauf,
-    skalen,
+    exportPalette,
+    colourFormats,
+    undo,
+    restoreStep,
+    history,
+    colourScales,
     Count // not an action
 };
 
-inline constexpr int aktionCount = static_cast<int>(Aktion::Count);
+inline constexpr int actionCount = static_cast<int>(ActionId::Count);
 
-enum class Kategorie { datei, bearbeiten, ansicht, farbbandtyp, modus, hilfe, tutorial, farbsehen };
+enum class Category {
+    fileItem,
+    editing,
+    viewOptions,
+    colourBandType,
+    harmonyMode,
+    help,
+    tutorial,
+    colourVision
+};
 
 // Actions of one group exclude each other: exactly one of them is checked.
-enum class Gruppe { keine, modus, farbbandtyp, farbsehen };
+enum class ExclusiveGroup { none, harmonyMode, colourBandType, colourVision };
 
 // Where a shortcut lives depends on the language: in English the menu shows
 // no shortcut text for Open, Save and Print, and hidden actions carry the keys.
-enum class ShortcutRolle {
-    immer,       // the shortcut holds in both languages
-    nurDeutsch,  // visible action that hands its shortcut on in English
-    nurEnglisch, // hidden action that takes the shortcut in English
+enum class ShortcutRole {
+    always,      // the shortcut holds in both languages
+    germanOnly,  // visible action that hands its shortcut on in English
+    englishOnly, // hidden action that takes the shortcut in English
 };
 
 struct ActionDef {
-    Aktion id;
+    ActionId id;
     const char* name; // objectName of the QAction
-    Kategorie kategorie;
+    Category category;
     Txt caption;
     std::optional<Txt> hint = std::nullopt; // none: the caption without "&" serves as tool tip
     const char* shortcut = nullptr;         // portable key text ("Ctrl+O"), nullptr for none
-    const char* weitererShortcut = nullptr; // a second key for the same action
-    ShortcutRolle shortcutRolle = ShortcutRolle::immer;
+    const char* secondShortcut = nullptr;   // a second key for the same action
+    ShortcutRole shortcutRole = ShortcutRole::always;
     int imageIndex = -1; // -1: no image
     bool checkable = false;
     bool checkedAtStart = false;
-    Gruppe gruppe = Gruppe::keine;
-    bool sichtbar = true;                             // false: created invisible and never shown
-    int tag = 0;                                      // tutorial actions: page index 0..19
-    std::optional<Txt> toolBarCaption = std::nullopt; // tool bar items show only their image otherwise
-    std::optional<Aktion> handlerVon = std::nullopt;  // hidden action that runs another action's handler
+    ExclusiveGroup exclusiveGroup = ExclusiveGroup::none;
+    bool visible = true;                               // false: created invisible and never shown
+    int tag = 0;                                       // tutorial actions: page index 0..19
+    std::optional<Txt> toolBarCaption = std::nullopt;  // tool bar items show only their image otherwise
+    std::optional<ActionId> handlerVon = std::nullopt; // hidden action that runs another action's handler
 };
 
-std::span<const ActionDef> actionDefs(); // indexed by Aktion
-const ActionDef& actionDef(Aktion id);
-std::optional<Aktion> findAktion(QStringView name);
-const char* kategorieName(Kategorie k); // "Datei", "Bearbeiten", ...
+std::span<const ActionDef> actionDefs(); // indexed by ActionId
+const ActionDef& actionDef(ActionId id);
+std::optional<ActionId> findAction(QStringView name);
+const char* categoryName(Category k); // "Datei", "Bearbeiten", ...
 
 // The key sequence an action carries in the given language (empty for none).
-QKeySequence shortcutFor(const ActionDef& def, Sprache sprache);
+QKeySequence shortcutFor(const ActionDef& def, Language uiLanguage);
 // Every key sequence the action carries in the language, the first shown in the menu.
-QList<QKeySequence> shortcutsFor(const ActionDef& def, Sprache sprache);
+QList<QKeySequence> shortcutsFor(const ActionDef& def, Language uiLanguage);
 
 // Menus: the menu bar's menus in order; the band type menu sits inside the view menu.
-enum class MenuId { datei, bearbeiten, ansicht, farbbandtyp, modus, tutorial, hilfe, farbsehen };
+enum class MenuId {
+    fileItem,
+    editing,
+    viewOptions,
+    colourBandType,
+    harmonyMode,
+    tutorial,
+    help,
+    colourVision
+};
 inline constexpr int menuCount = 8;
 
 struct MenuEntry {
-    enum class Art { aktion, trenner, untermenue };
-    Art art;
-    Aktion aktion = Aktion::Count;
-    MenuId untermenue = MenuId::datei;
+    enum class EntryKind { actionItem, separator, submenu };
+    EntryKind variety;
+    ActionId actionItem = ActionId::Count;
+    MenuId submenu = MenuId::fileItem;
 };
 
 struct MenuDef {
@@ -139,7 +157,7 @@ struct MenuDef {
     const char* name; // objectName of the QMenu
     Txt caption;
     bool inMenuBar; // false: reached only as a submenu
-    std::span<const MenuEntry> eintraege;
+    std::span<const MenuEntry> entryItems;
 };
 
 std::span<const MenuDef> menuDefs(); // menu bar order, then submenus
@@ -147,10 +165,10 @@ const MenuDef& menuDef(MenuId id);
 
 // Tool bar, left to right; a separator is an entry without action.
 struct ToolBarEntry {
-    std::optional<Aktion> aktion;
+    std::optional<ActionId> actionItem;
 };
 std::span<const ToolBarEntry> toolBarLayout();
 
 // Resource path of the icon for an image index; empty when there is none.
-QString iconPfad(int imageIndex);
-std::span<const int> verwendeteBildIndizes(); // every image index an action uses, ascending
+QString iconPath(int imageIndex);
+std::span<const int> usedImageIndices(); // every image index an action uses, ascending

@@ -14,92 +14,92 @@ struct FeldNamen {
     const char* werteUnten;
 };
 
-constexpr std::array felder{
-    FeldNamen{Txt::feldGross, "RadioButton1", "Panel4", "Panel8", "SGrOb", "SGrUn"},
-    FeldNamen{Txt::feldLinks, "RadioButton2", "Panel5", "Panel9", "SKlObLi", "SKlUnLi"},
-    FeldNamen{Txt::feldMitte, "RadioButton3", "Panel6", "Panel10", "SKlObMi", "SKlUnMi"},
-    FeldNamen{Txt::feldRechts, "RadioButton4", "Panel7", "Panel11", "SKlOb", "SKlUn"},
+constexpr std::array fields{
+    FeldNamen{Txt::bigField, "RadioButton1", "Panel4", "Panel8", "SGrOb", "SGrUn"},
+    FeldNamen{Txt::smallLeftField, "RadioButton2", "Panel5", "Panel9", "SKlObLi", "SKlUnLi"},
+    FeldNamen{Txt::smallCentreField, "RadioButton3", "Panel6", "Panel10", "SKlObMi", "SKlUnMi"},
+    FeldNamen{Txt::smallRightField, "RadioButton4", "Panel7", "Panel11", "SKlOb", "SKlUn"},
 };
 
-constexpr std::array kanalEndungen{"R", "G", "B", "Hex"};
+constexpr std::array channelSuffixes{"R", "G", "B", "Hex"};
 
-constexpr std::array felderAnzahl{Txt::felder3,  Txt::felder5,  Txt::felder7, Txt::felder9,
-                                  Txt::felder11, Txt::felder13, Txt::felder15};
-constexpr std::array hintergruende{Txt::hintergrundStandard, Txt::hintergrundWeiss, Txt::hintergrundGrau,
-                                   Txt::hintergrundSchwarz};
-constexpr std::array winkeltypen{Txt::winkelTyp1, Txt::winkelTyp2};
+constexpr std::array numberOfFields{Txt::fields3,  Txt::fields5,  Txt::fields7, Txt::fields9,
+                                    Txt::fields11, Txt::fields13, Txt::fields15};
+constexpr std::array backgroundTexts{Txt::backgroundDefault, Txt::backgroundWhite, Txt::backgroundGrey,
+                                     Txt::backgroundBlack};
+constexpr std::array angleTypes{Txt::angleType1, Txt::angleType2};
 
-constexpr std::array<ComboTexte, 3> comboBoxen{{
-    {"ComboBox1", felderAnzahl, 3, 8},
-    {"ComboBox2", hintergruende, 0, 0},
-    {"ComboBox3", winkeltypen, 0, 0},
+constexpr std::array<ComboTexts, 3> comboBoxes{{
+    {"ComboBox1", numberOfFields, 3, 8},
+    {"ComboBox2", backgroundTexts, 0, 0},
+    {"ComboBox3", angleTypes, 0, 0},
 }};
 
-constexpr std::array testZeilen{Txt::testtext, Txt::testtextOptionen};
-constexpr std::array<ZeilenTexte, 3> zeilenTexte{{
-    {"RichEdit1", testZeilen},
-    {"RichEdit2", testZeilen},
-    {"RichEdit3", testZeilen},
+constexpr std::array testLines{Txt::testText, Txt::testTextOptions};
+constexpr std::array<LineTexts, 3> lineTexts{{
+    {"RichEdit1", testLines},
+    {"RichEdit2", testLines},
+    {"RichEdit3", testLines},
 }};
 
 } // namespace
 
-std::vector<ControlText> hauptfensterTexte()
+std::vector<ControlText> mainWindowTexts()
 {
     std::vector<ControlText> r;
-    for (const FeldNamen& f : felder) {
+    for (const FeldNamen& f : fields) {
         for (const char* name : {f.radioButton, f.swatchOben, f.swatchUnten})
-            r.push_back({QString::fromLatin1(name), Eigenschaft::hint, f.txt});
+            r.push_back({QString::fromLatin1(name), ControlProperty::hint, f.txt});
         for (const char* stamm : {f.werteOben, f.werteUnten})
-            for (const char* endung : kanalEndungen)
-                r.push_back(
-                    {QString::fromLatin1(stamm) + QLatin1StringView(endung), Eigenschaft::hint, f.txt});
+            for (const char* extension : channelSuffixes)
+                r.push_back({QString::fromLatin1(stamm) + QLatin1StringView(extension), ControlProperty::hint,
+                             f.txt});
     }
-    r.push_back({QStringLiteral("Button1"), Eigenschaft::text, Txt::zwischendatenKnopf});
-    r.push_back({QStringLiteral("ComboBox2"), Eigenschaft::hint, Txt::hintergrundHint});
-    r.push_back({QString::fromLatin1(statusPanel1Name), Eigenschaft::text, Txt::statusGrossAusgewaehlt});
-    r.push_back(
-        {QString::fromLatin1(statusPanel0Name), Eigenschaft::text, Txt::statusZweier, QStringLiteral("  ")});
+    r.push_back({QStringLiteral("Button1"), ControlProperty::text, Txt::intermediateValuesButton});
+    r.push_back({QStringLiteral("ComboBox2"), ControlProperty::hint, Txt::backgroundHint});
+    r.push_back({QString::fromLatin1(statusPanel1Name), ControlProperty::text, Txt::statusBigSelected});
+    r.push_back({QString::fromLatin1(statusPanel0Name), ControlProperty::text, Txt::statusTwoColour,
+                 QStringLiteral("  ")});
     return r;
 }
 
-std::vector<ControlText> popupMenueTexte()
+std::vector<ControlText> popupMenuTexts()
 {
-    const std::array<std::pair<const char*, Txt>, 12> eintraege{{
-        {"Ausschneiden1", Txt::popupAusschneiden},
-        {"Kopieren1", Txt::popupKopieren},
-        {"Einfuegen1", Txt::popupEinfuegen},
-        {"Zeichen1", Txt::popupZeichen},
-        {"Links1", Txt::popupLinks},
-        {"Rechts1", Txt::popupRechts},
-        {"Zentriert1", Txt::popupZentriert},
-        {"Klein1", Txt::popupKlein},
-        {"Mittel1", Txt::popupMittel},
-        {"Gro1", Txt::popupGross},
-        {"Font1", Txt::popupSchriftart},
-        {"Kopieren1a", Txt::kopieren},
+    const std::array<std::pair<const char*, Txt>, 12> entryItems{{
+        {"Ausschneiden1", Txt::popupCut},
+        {"Kopieren1", Txt::popupCopy},
+        {"Einfuegen1", Txt::popupPaste},
+        {"Zeichen1", Txt::popupCharacters},
+        {"Links1", Txt::popupLeft},
+        {"Rechts1", Txt::popupRight},
+        {"Zentriert1", Txt::popupCentred},
+        {"Klein1", Txt::popupSmall},
+        {"Mittel1", Txt::popupMedium},
+        {"Gro1", Txt::popupLarge},
+        {"Font1", Txt::popupFont},
+        {"Kopieren1a", Txt::copyToClipboard},
     }};
     std::vector<ControlText> r;
-    for (const auto& [name, txt] : eintraege)
-        r.push_back({QString::fromLatin1(name), Eigenschaft::text, txt});
+    for (const auto& [name, txt] : entryItems)
+        r.push_back({QString::fromLatin1(name), ControlProperty::text, txt});
     return r;
 }
 
-std::span<const ComboTexte> hauptfensterComboBoxen()
+std::span<const ComboTexts> mainWindowComboBoxes()
 {
-    return comboBoxen;
+    return comboBoxes;
 }
 
-std::span<const ZeilenTexte> hauptfensterZeilenTexte()
+std::span<const LineTexts> mainWindowRowTexts()
 {
-    return zeilenTexte;
+    return lineTexts;
 }
 
-Txt modusStatusText(int modusNummer)
+Txt harmonyModeStatusText(int modeNumber)
 {
-    constexpr std::array status{Txt::statusZweier, Txt::statusDreier, Txt::statusVierer,
-                                Txt::statusAuffaecherung, Txt::statusFarbreihe};
-    if (modusNummer < 0 || modusNummer >= static_cast<int>(status.size()))
-        return Txt::statusZweier;
-    return status[static_cast<std::size_t>(modusNummer)];
+    constexpr std::array status{Txt::statusTwoColour, Txt::statusThreeColour, Txt::statusFourColour,
+                                Txt::statusFanning, Txt::statusColourRow};
+    if (modeNumber < 0 || modeNumber >= static_cast<int>(status.size()))
+        return Txt::statusTwoColour;
+    return status[static_cast<std::size_t>(modeNumber)];
 }

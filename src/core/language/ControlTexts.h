@@ -9,28 +9,28 @@
 
 // Texts that the language switch puts on named controls of a window. The
 // window names its controls as listed; a control it lacks is skipped.
-enum class Eigenschaft {
+enum class ControlProperty {
     text, // caption: button, label, menu item, submenu title, status panel
     hint, // tool tip
 };
 
 struct ControlText {
     QString name;
-    Eigenschaft eigenschaft;
+    ControlProperty controlProperty;
     Txt txt;
-    QString praefix = {}; // put before the text (status panel 0 starts with two blanks)
+    QString prefix = {}; // put before the text (status panel 0 starts with two blanks)
 };
 
-struct ComboTexte {
+struct ComboTexts {
     const char* name;
-    std::span<const Txt> eintraege;
-    int index;          // selected after filling
-    int dropDownZeilen; // 0: leave the control's own setting
+    std::span<const Txt> entryItems;
+    int index;        // selected after filling
+    int dropDownRows; // 0: leave the control's own setting
 };
 
-struct ZeilenTexte {
+struct LineTexts {
     const char* name;
-    std::span<const Txt> zeilen;
+    std::span<const Txt> rowList;
 };
 
 // Object names of the two status bar panels the main window provides.
@@ -39,16 +39,16 @@ inline constexpr const char* statusPanel1Name = "StatusBar1Panel1";
 
 // Captions and hints of the main window's controls: value texts, swatches and
 // radio buttons of the four fields, Button1, the status panels, ComboBox2's hint.
-std::vector<ControlText> hauptfensterTexte();
+std::vector<ControlText> mainWindowTexts();
 
 // Entries of the rich edits' text pop-up menu and of the value pop-up menu.
-std::vector<ControlText> popupMenueTexte();
+std::vector<ControlText> popupMenuTexts();
 
 // The three list boxes of the main window: items and start index.
-std::span<const ComboTexte> hauptfensterComboBoxen();
+std::span<const ComboTexts> mainWindowComboBoxes();
 
 // RichEdit1..RichEdit3: the two sample lines of text instead of fields.
-std::span<const ZeilenTexte> hauptfensterZeilenTexte();
+std::span<const LineTexts> mainWindowRowTexts();
 
 // The status text of each harmony mode, by stored mode number 0..4.
-Txt modusStatusText(int modusNummer);
+Txt harmonyModeStatusText(int modeNumber);

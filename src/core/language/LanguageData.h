@@ -18,7 +18,7 @@ struct TutorialPage {
     const char* en;
 };
 
-inline constexpr int tutorialSeitenAnzahl = 20;
+inline constexpr int tutorialPageCount = 20;
 
 std::span<const TextEntry> textEntries();      // indexed by Txt
 std::span<const TutorialPage> tutorialPages(); // indexed by tutorial tag 0..19

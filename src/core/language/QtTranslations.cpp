@@ -4,9 +4,9 @@
 #include <QLibraryInfo>
 #include <QTranslator>
 
-bool installQtTranslations(Sprache sprache)
+bool installQtTranslations(Language uiLanguage)
 {
-    if (sprache == Sprache::englisch || !QCoreApplication::instance())
+    if (uiLanguage == Language::english || !QCoreApplication::instance())
         return false;
     // Owned by the application, so it lives as long as the texts it serves.
     auto* translator = new QTranslator(QCoreApplication::instance());

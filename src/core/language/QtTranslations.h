@@ -6,4 +6,4 @@
 // file dialogs and command-line usage lines) into the running application.
 // English needs none; a missing translation leaves Qt's English texts.
 // Returns whether a translation was installed.
-bool installQtTranslations(Sprache sprache);
+bool installQtTranslations(Language uiLanguage);

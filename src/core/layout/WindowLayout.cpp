@@ -9,18 +9,18 @@ namespace
 
 // round(v × a / b), ties to even; the quotient of two integers is exact
 // enough in double for the .5 cases to stay .5.
-int skaliert(int v, int a, int b)
+int scaledValue(int v, int a, int b)
 {
     return roundHalfEven(static_cast<double>(v) * a / b);
 }
 
 int sx(int w, int a)
 {
-    return skaliert(w, a, referenzBreite);
+    return scaledValue(w, a, referenceWidth);
 }
 int sy(int h, int b)
 {
-    return skaliert(h, b, referenzHoehe);
+    return scaledValue(h, b, referenceHeight);
 }
 
 // Tags of a row whose first panel stands at `first`, panel after panel.
@@ -34,7 +34,7 @@ void fillTags(RowGeometry& r, int first)
 RowGeometry singleRow(int w, int h)
 {
     RowGeometry r;
-    r.width = w * 40 / referenzBreite;
+    r.width = w * 40 / referenceWidth;
     r.height = sy(h, 116);
     r.top = sy(h, 190);
     const int d = w - 2 - 15 * r.width;
@@ -43,13 +43,13 @@ RowGeometry singleRow(int w, int h)
     return r;
 }
 
-RowGeometry fixedRow(int w, int h, int fixedRechtsBreite)
+RowGeometry fixedRow(int w, int h, int fixedRightWidth)
 {
     RowGeometry r;
     r.width = sx(w, 20);
     r.height = sy(h, 100);
     r.top = sy(h, 210);
-    const int d = fixedRechtsBreite - 15 * r.width;
+    const int d = fixedRightWidth - 15 * r.width;
     r.gap = (d - 12) / 14;
     fillTags(r, (d - 14 * r.gap) / 2 - 1);
     return r;
@@ -57,48 +57,48 @@ RowGeometry fixedRow(int w, int h, int fixedRechtsBreite)
 
 } // namespace
 
-std::pair<int, int> aeussereFixedPanels(const RowGeometry& reihe, int s)
+std::pair<int, int> outerFixedPanels(const RowGeometry& row, int s)
 {
     s = std::clamp(s, 1, 7);
     if (s == 7)
-        return {reihe.tag[1], reihe.tag[15]};
-    return {reihe.tag[static_cast<std::size_t>(8 - s)], reihe.tag[static_cast<std::size_t>(8 + s)]};
+        return {row.tag[1], row.tag[15]};
+    return {row.tag[static_cast<std::size_t>(8 - s)], row.tag[static_cast<std::size_t>(8 + s)]};
 }
 
 DisplayGeometry displayGeometry(int w, int h, int stufenFixRechts, int stufenFixLinks)
 {
     DisplayGeometry g;
-    const QSize klein(sx(w, 186), sy(h, 91));
-    g.kleinRechts = QRect(QPoint(sx(w, 414), sy(h, 210)), klein);
-    g.kleinLinks = QRect(QPoint(sx(w, 72), sy(h, 210)), klein);
-    g.kleinMitte = QRect(QPoint(sx(w, 243), sy(h, 66)), klein);
+    const QSize small(sx(w, 186), sy(h, 91));
+    g.smallRight = QRect(QPoint(sx(w, 414), sy(h, 210)), small);
+    g.smallLeft = QRect(QPoint(sx(w, 72), sy(h, 210)), small);
+    g.smallCentre = QRect(QPoint(sx(w, 243), sy(h, 66)), small);
 
-    g.reihe = singleRow(w, h);
-    g.r1Hint = QString::number(g.reihe.tag[1]);
-    g.r15Hint = QString::number(g.reihe.tag[15]);
+    g.row = singleRow(w, h);
+    g.r1Hint = QString::number(g.row.tag[1]);
+    g.r15Hint = QString::number(g.row.tag[15]);
 
-    g.fixedLinksBreite = skaliert(w, 338, 678);
-    g.fixedHoehe = h - 2;
-    g.fixedRechtsBreite = skaliert(w, 340, 678);
-    g.fixedRechtsLinks = g.fixedLinksBreite;
+    g.fixedLeftWidth = scaledValue(w, 338, 678);
+    g.fixedHeight = h - 2;
+    g.fixedRightWidth = scaledValue(w, 340, 678);
+    g.fixedRightX = g.fixedLeftWidth;
 
     const QSize fixKlein(sx(w, 130), sy(h, 73));
-    g.fixedKleinRechts = QRect(QPoint(sx(w, 185), sy(h, 234)), fixKlein);
-    g.fixedKleinLinks = QRect(QPoint(sx(w, 22), sy(h, 234)), fixKlein);
-    g.fixedKleinMitte = QRect(QPoint(sx(w, 103), sy(h, 126)), fixKlein);
+    g.fixedSmallRight = QRect(QPoint(sx(w, 185), sy(h, 234)), fixKlein);
+    g.fixedSmallLeft = QRect(QPoint(sx(w, 22), sy(h, 234)), fixKlein);
+    g.fixedSmallCentre = QRect(QPoint(sx(w, 103), sy(h, 126)), fixKlein);
 
-    g.fixedReihenLinksBreite = g.fixedLinksBreite;
-    g.fixedReihenHoehe = g.fixedHoehe;
-    g.fixedReihenRechtsBreite = g.fixedRechtsBreite;
-    g.fixedReihenRechtsLinks = g.fixedReihenLinksBreite;
+    g.fixedRowsLeftWidth = g.fixedLeftWidth;
+    g.fixedRowsHeight = g.fixedHeight;
+    g.fixedRowsRightWidth = g.fixedRightWidth;
+    g.fixedRowsRightX = g.fixedRowsLeftWidth;
 
-    g.fixedReihe = fixedRow(w, h, g.fixedRechtsBreite);
-    std::tie(g.r1ReLinks, g.r15ReLinks) = aeussereFixedPanels(g.fixedReihe, stufenFixRechts);
-    std::tie(g.r1LiLinks, g.r15LiLinks) = aeussereFixedPanels(g.fixedReihe, stufenFixLinks);
+    g.fixedRowGeometry = fixedRow(w, h, g.fixedRightWidth);
+    std::tie(g.r1ReLeft, g.r15ReLeft) = outerFixedPanels(g.fixedRowGeometry, stufenFixRechts);
+    std::tie(g.r1LiLeft, g.r15LiLeft) = outerFixedPanels(g.fixedRowGeometry, stufenFixLinks);
     return g;
 }
 
-bool kompaktesLayoutNoetig(QSize screen)
+bool compactLayoutNeeded(QSize screen)
 {
     return screen.width() < 1020 || screen.height() < 764;
 }
@@ -106,9 +106,9 @@ bool kompaktesLayoutNoetig(QSize screen)
 namespace
 {
 
-std::vector<Platzierung> baueKompaktPlatzierungen()
+std::vector<Placement> buildCompactPlacements()
 {
-    std::vector<Platzierung> p = {
+    std::vector<Placement> p = {
         {"panelHintergrund", keep, keep, 700, 470, true},
         {"Panel15", keep, 400, 529, 70, true},
         {"Panel14", keep, keep, 688, keep},
@@ -145,14 +145,14 @@ std::vector<Platzierung> baueKompaktPlatzierungen()
         {"Panel11", keep, 52, keep, keep},
     };
     // The value texts of small left, centre and right, upper and lower row.
-    const char* const zeilen[3][2] = {{"SKlObLi", "SKlUnLi"}, {"SKlObMi", "SKlUnMi"}, {"SKlOb", "SKlUn"}};
+    const char* const rowList[3][2] = {{"SKlObLi", "SKlUnLi"}, {"SKlObMi", "SKlUnMi"}, {"SKlOb", "SKlUn"}};
     for (int z = 0; z < 3; ++z)
-        for (const char* stamm : zeilen[z])
-            for (const char* kanal : {"R", "G", "B", "Hex"})
-                p.push_back(
-                    {QString::fromLatin1(stamm) + QLatin1String(kanal), keep, 16 * (z + 1), keep, keep});
+        for (const char* stamm : rowList[z])
+            for (const char* colourChannel : {"R", "G", "B", "Hex"})
+                p.push_back({QString::fromLatin1(stamm) + QLatin1String(colourChannel), keep, 16 * (z + 1),
+                             keep, keep});
 
-    const std::vector<Platzierung> anzeige = {
+    const std::vector<Placement> anzeige = {
         {"Anzeige_Normal", keep, keep, 520, 271},
         {"KleinRechts", 312, 158, 151, 73},
         {"KleinLinks", 48, 158, 151, 73},
@@ -179,7 +179,7 @@ std::vector<Platzierung> baueKompaktPlatzierungen()
     for (int k = 1; k <= 15; ++k)
         p.push_back({QStringLiteral("R") + QString::number(k), 6 + 34 * (k - 1), 150, 31, 90});
 
-    const std::vector<Platzierung> rest = {
+    const std::vector<Placement> rest = {
         {"PaintBox2", keep, 54, keep, keep},
         {"Panel2", keep, keep, keep, 50},
         {"Panel3", keep, keep, keep, 50},
@@ -204,10 +204,10 @@ std::vector<Platzierung> baueKompaktPlatzierungen()
 
 } // namespace
 
-const std::vector<Platzierung>& kompaktPlatzierungen()
+const std::vector<Placement>& compactPlacements()
 {
-    static const std::vector<Platzierung> tabelle = baueKompaktPlatzierungen();
-    return tabelle;
+    static const std::vector<Placement> tableWidget = buildCompactPlacements();
+    return tableWidget;
 }
 
 namespace
@@ -215,36 +215,36 @@ namespace
 
 // A placement is where the frame starts and how big the inside is (as a window's
 // pos() and size()): the whole frame is made to fit into the area.
-QRect eingepasst(const QRect& lage, const QRect& bereich, const QMargins& rahmen)
+QRect fittedInto(const QRect& lage, const QRect& range, const QMargins& frame)
 {
-    const int rahmenBreite = rahmen.left() + rahmen.right();
-    const int rahmenHoehe = rahmen.top() + rahmen.bottom();
-    const int breite = std::max(1, std::min(lage.width(), bereich.width() - rahmenBreite));
-    const int hoehe = std::max(1, std::min(lage.height(), bereich.height() - rahmenHoehe));
-    const int links = std::clamp(lage.left(), bereich.left(),
-                                 std::max(bereich.left(), bereich.right() + 1 - breite - rahmenBreite));
-    const int oben = std::clamp(lage.top(), bereich.top(),
-                                std::max(bereich.top(), bereich.bottom() + 1 - hoehe - rahmenHoehe));
-    return QRect(links, oben, breite, hoehe);
+    const int rahmenBreite = frame.left() + frame.right();
+    const int frameHeight = frame.top() + frame.bottom();
+    const int breite = std::max(1, std::min(lage.width(), range.width() - rahmenBreite));
+    const int fullHeight = std::max(1, std::min(lage.height(), range.height() - frameHeight));
+    const int left = std::clamp(lage.left(), range.left(),
+                                std::max(range.left(), range.right() + 1 - breite - rahmenBreite));
+    const int upper = std::clamp(lage.top(), range.top(),
+                                 std::max(range.top(), range.bottom() + 1 - fullHeight - frameHeight));
+    return QRect(left, upper, breite, fullHeight);
 }
 
 } // namespace
 
-QRect sichtbarePlatzierung(const QRect& gespeichert, const QList<QRect>& bildschirme, const QMargins& rahmen)
+QRect visiblePlacement(const QRect& persisted, const QList<QRect>& screens, const QMargins& frame)
 {
     // Enough of the window to grab its title bar and see that it is there.
     constexpr int mindestBreite = 200;
     constexpr int mindestHoehe = 150;
     constexpr int sichtbarerRand = 50;
-    if (gespeichert.width() >= mindestBreite && gespeichert.height() >= mindestHoehe) {
-        const QRect titel(gespeichert.topLeft(), QSize(gespeichert.width(), sichtbarerRand));
+    if (persisted.width() >= mindestBreite && persisted.height() >= mindestHoehe) {
+        const QRect titleText(persisted.topLeft(), QSize(persisted.width(), sichtbarerRand));
         const QRect* bester = nullptr;
         long long besteFlaeche = -1;
-        for (const QRect& s : bildschirme) {
-            const QRect sichtbar = s.intersected(titel);
-            if (sichtbar.width() < sichtbarerRand || sichtbar.height() < sichtbarerRand / 2)
+        for (const QRect& s : screens) {
+            const QRect visible = s.intersected(titleText);
+            if (visible.width() < sichtbarerRand || visible.height() < sichtbarerRand / 2)
                 continue;
-            const QRect teil = s.intersected(gespeichert);
+            const QRect teil = s.intersected(persisted);
             const long long flaeche = static_cast<long long>(teil.width()) * teil.height();
             if (flaeche > besteFlaeche) {
                 besteFlaeche = flaeche;
@@ -252,16 +252,15 @@ QRect sichtbarePlatzierung(const QRect& gespeichert, const QList<QRect>& bildsch
             }
         }
         if (bester)
-            return eingepasst(gespeichert, *bester, rahmen);
+            return fittedInto(persisted, *bester, frame);
     }
-    if (bildschirme.isEmpty())
-        return QRect(0, 0, fensterStandardBreite, fensterStandardHoehe);
-    const QRect& erster = bildschirme.first();
-    return eingepasst(QRect(erster.topLeft(), QSize(fensterStandardBreite, fensterStandardHoehe)), erster,
-                      rahmen);
+    if (screens.isEmpty())
+        return QRect(0, 0, defaultWindowWidth, defaultWindowHeight);
+    const QRect& first = screens.first();
+    return fittedInto(QRect(first.topLeft(), QSize(defaultWindowWidth, defaultWindowHeight)), first, frame);
 }
 
-Hintergrund hintergrundFuer(int index)
+BackgroundStyle backgroundStyleFor(int index)
 {
     switch (index) {
     case 1:
@@ -269,20 +268,20 @@ Hintergrund hintergrundFuer(int index)
     case 2:
         return {QColor(0xB0, 0xB0, 0xB0), QColor(0, 0, 0), true, false};
     case 3:
-        return {QColor(0, 0, 0), QColor::fromRgb(grauAufSchwarz), false, true};
+        return {QColor(0, 0, 0), QColor::fromRgb(greyOnBlack), false, true};
     default:
         return {std::nullopt, std::nullopt, true, false};
     }
 }
 
-std::optional<WerteTextFarben> werteTextFarben(int hintergrundIndex)
+std::optional<ValueTextColours> valueTextColours(int hintergrundIndex)
 {
     switch (hintergrundIndex) {
     case 1:
     case 2:
-        return WerteTextFarben{QColor(0xFF, 0xFF, 0xFF), QColor(0, 0, 0)};
+        return ValueTextColours{QColor(0xFF, 0xFF, 0xFF), QColor(0, 0, 0)};
     case 3:
-        return WerteTextFarben{QColor(0x99, 0x99, 0x99), QColor(0, 0, 0)};
+        return ValueTextColours{QColor(0x99, 0x99, 0x99), QColor(0, 0, 0)};
     default:
         return std::nullopt;
     }

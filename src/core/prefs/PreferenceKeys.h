@@ -37,21 +37,21 @@ inline constexpr int anyMax = std::numeric_limits<int>::max();
 // A single space means "not set".
 inline constexpr TextKey cURL{"cURL", " "};
 inline constexpr FlagKey cFullscrn{"cFullscrn", true};
-inline constexpr FlagKey cHinweisPipette{"cHinweisPipette", true};
+inline constexpr FlagKey cPipetteHint{"cHinweisPipette", true};
 inline constexpr IntKey appTop{"appTop", 0, anyMin, anyMax};
 inline constexpr IntKey appLeft{"appLeft", 0, anyMin, anyMax};
-inline constexpr IntKey appHeight{"appHeight", fensterStandardHoehe, 1, anyMax};
-inline constexpr IntKey appWidth{"appWidth", fensterStandardBreite, 1, anyMax};
+inline constexpr IntKey appHeight{"appHeight", defaultWindowHeight, 1, anyMax};
+inline constexpr IntKey appWidth{"appWidth", defaultWindowWidth, 1, anyMax};
 inline constexpr IntKey cbBgBrightness{"cbBgBrightness", 0, 0, 3};
 // 11 selects English, any other value German. Missing, the session's language decides
-// (see sprachVersionFuerSitzung).
+// (see languageVersionForSession).
 inline constexpr ReadOnlyIntKey TNVersion{"TNVersion", 11};
-inline constexpr int sprachVersionEnglisch = 11;
-inline constexpr int sprachVersionDeutsch = 7;
+inline constexpr int languageVersionEnglish = 11;
+inline constexpr int languageVersionGerman = 7;
 // The language the user chose in the settings dialog; the program's own key, so "TNVersion"
 // stays the installer's. "As the desktop" leaves the choice to "TNVersion" and the locale.
-enum class SprachWahl : int { desktop = 0, deutsch = 1, englisch = 2 };
-inline constexpr IntKey cLanguage{"cLanguage", static_cast<int>(SprachWahl::desktop), 0, 2};
+enum class LanguageChoice : int { desktop = 0, german = 1, english = 2 };
+inline constexpr IntKey cLanguage{"cLanguage", static_cast<int>(LanguageChoice::desktop), 0, 2};
 
 QString read(const PreferenceStore& store, const TextKey& key);
 bool read(const PreferenceStore& store, const FlagKey& key);

@@ -4,40 +4,40 @@
 #include <QDir>
 #include <QFileInfo>
 
-QStringList programmDatenOrdner()
+QStringList programDataFolders()
 {
     const QString programm = QCoreApplication::applicationDirPath();
     return {programm, QDir::cleanPath(programm + QStringLiteral("/../share/tinctora"))};
 }
 
-QString findeInOrdnern(const QStringList& ordner, const QString& relativ)
+QString findInFolders(const QStringList& folder, const QString& relative)
 {
-    for (const QString& o : ordner) {
-        const QString pfad = QDir(o).filePath(relativ);
-        if (QFileInfo::exists(pfad))
-            return pfad;
+    for (const QString& o : folder) {
+        const QString pathName = QDir(o).filePath(relative);
+        if (QFileInfo::exists(pathName))
+            return pathName;
     }
     return {};
 }
 
-QString tutorialSeiteRelativ(const QString& seite)
+QString relativeTutorialPage(const QString& page)
 {
-    return QString(seite).replace(QLatin1Char('\\'), QLatin1Char('/'));
+    return QString(page).replace(QLatin1Char('\\'), QLatin1Char('/'));
 }
 
-QString tutorialSeiteAusPfad(const QString& tutorialPfad, const QString& seite)
+QString tutorialPageFromPath(const QString& tutorialPfad, const QString& page)
 {
-    QString seitePfad = tutorialSeiteRelativ(seite);
+    QString seitePfad = relativeTutorialPage(page);
     // A path in the system's own notation keeps it.
     if (tutorialPfad.contains(QLatin1Char('\\')) && !tutorialPfad.contains(QLatin1Char('/')))
         seitePfad.replace(QLatin1Char('/'), QLatin1Char('\\'));
     return QString(tutorialPfad).replace(QStringLiteral("index.html"), seitePfad, Qt::CaseSensitive);
 }
 
-QUrl alsAdresse(const QString& pfadOderAdresse)
+QUrl asUrl(const QString& pathOrUrl)
 {
-    if (pfadOderAdresse.contains(QStringLiteral("://")) ||
-        pfadOderAdresse.startsWith(QStringLiteral("mailto:"), Qt::CaseInsensitive))
-        return QUrl(pfadOderAdresse);
-    return QUrl::fromLocalFile(QDir::fromNativeSeparators(pfadOderAdresse));
+    if (pathOrUrl.contains(QStringLiteral("://")) ||
+        pathOrUrl.startsWith(QStringLiteral("mailto:"), Qt::CaseInsensitive))
+        return QUrl(pathOrUrl);
+    return QUrl::fromLocalFile(QDir::fromNativeSeparators(pathOrUrl));
 }

@@ -17,30 +17,31 @@ void writeIfChanged(PreferenceStore& store, const Key& key, const T& value, T& c
 
 } // namespace
 
-int sprachVersionFuerSitzung(const QString& gebietsschema)
+int languageVersionForSession(const QString& localeName)
 {
     // The language code ends where the territory, encoding or modifier begins.
-    const bool deutsch = gebietsschema.startsWith(QLatin1String("de"), Qt::CaseInsensitive) &&
-                         (gebietsschema.size() == 2 || !gebietsschema.at(2).isLetter());
-    return deutsch ? pref::sprachVersionDeutsch : pref::sprachVersionEnglisch;
+    const bool german = localeName.startsWith(QLatin1String("de"), Qt::CaseInsensitive) &&
+                        (localeName.size() == 2 || !localeName.at(2).isLetter());
+    return german ? pref::languageVersionGerman : pref::languageVersionEnglish;
 }
 
-int sprachVersionFuer(pref::SprachWahl wahl, std::optional<int> tnVersion, const QString& gebietsschema)
+int languageVersionFor(pref::LanguageChoice selection, std::optional<int> tnVersion,
+                       const QString& localeName)
 {
-    switch (wahl) {
-    case pref::SprachWahl::deutsch:
-        return pref::sprachVersionDeutsch;
-    case pref::SprachWahl::englisch:
-        return pref::sprachVersionEnglisch;
-    case pref::SprachWahl::desktop:
+    switch (selection) {
+    case pref::LanguageChoice::german:
+        return pref::languageVersionGerman;
+    case pref::LanguageChoice::english:
+        return pref::languageVersionEnglish;
+    case pref::LanguageChoice::desktop:
         break;
     }
     // No installer stores the language here, so a missing value follows the session.
-    return tnVersion.value_or(sprachVersionFuerSitzung(gebietsschema));
+    return tnVersion.value_or(languageVersionForSession(localeName));
 }
 
-TfRegistryForm::TfRegistryForm(std::unique_ptr<PreferenceStore> store, QString gebietsschema)
-    : m_store(std::move(store)), m_gebietsschema(std::move(gebietsschema))
+TfRegistryForm::TfRegistryForm(std::unique_ptr<PreferenceStore> store, QString localeName)
+    : m_store(std::move(store)), m_gebietsschema(std::move(localeName))
 {
     FormCreate();
 }
@@ -52,14 +53,15 @@ void TfRegistryForm::FormCreate()
     const PreferenceStore& store = *m_store;
     tutorialPfad = pref::read(store, pref::cURL);
     fensterMaximiert = pref::read(store, pref::cFullscrn);
-    zeigeHinweisPipette = pref::read(store, pref::cHinweisPipette);
+    zeigeHinweisPipette = pref::read(store, pref::cPipetteHint);
     fensterOben = pref::read(store, pref::appTop);
     fensterLinks = pref::read(store, pref::appLeft);
     fensterHoehe = pref::read(store, pref::appHeight);
     fensterBreite = pref::read(store, pref::appWidth);
     hintergrundIndex = pref::read(store, pref::cbBgBrightness);
-    sprachWahl = static_cast<pref::SprachWahl>(pref::read(store, pref::cLanguage));
-    sprachVersion = sprachVersionFuer(sprachWahl, pref::readStored(store, pref::TNVersion), m_gebietsschema);
+    languageChoice = static_cast<pref::LanguageChoice>(pref::read(store, pref::cLanguage));
+    sprachVersion =
+        languageVersionFor(languageChoice, pref::readStored(store, pref::TNVersion), m_gebietsschema);
     if (tutorialPfad.isEmpty())
         tutorialPfad = QString::fromLatin1(pref::cURL.fallback);
     m_gelesen = held;
@@ -72,17 +74,17 @@ void TfRegistryForm::speicherDaten()
         return;
     writeIfChanged(store, pref::cURL, tutorialPfad, m_gelesen.tutorialPfad);
     writeIfChanged(store, pref::cFullscrn, fensterMaximiert, m_gelesen.fensterMaximiert);
-    writeIfChanged(store, pref::cHinweisPipette, zeigeHinweisPipette, m_gelesen.zeigeHinweisPipette);
+    writeIfChanged(store, pref::cPipetteHint, zeigeHinweisPipette, m_gelesen.zeigeHinweisPipette);
     if (!fensterMaximiert)
-        speichereFensterLage();
+        saveWindowPlacement();
     writeIfChanged(store, pref::cbBgBrightness, hintergrundIndex, m_gelesen.hintergrundIndex);
-    if (sprachWahl != m_gelesen.sprachWahl &&
-        pref::write(store, pref::cLanguage, static_cast<int>(sprachWahl)))
-        m_gelesen.sprachWahl = sprachWahl;
+    if (languageChoice != m_gelesen.languageChoice &&
+        pref::write(store, pref::cLanguage, static_cast<int>(languageChoice)))
+        m_gelesen.languageChoice = languageChoice;
     store.endWrite();
 }
 
-void TfRegistryForm::speichereFensterLage()
+void TfRegistryForm::saveWindowPlacement()
 {
     PreferenceStore& store = *m_store;
     writeIfChanged(store, pref::appTop, fensterOben, m_gelesen.fensterOben);
@@ -91,10 +93,10 @@ void TfRegistryForm::speichereFensterLage()
     writeIfChanged(store, pref::appWidth, fensterBreite, m_gelesen.fensterBreite);
 }
 
-QString standardTutorialPfad()
+QString defaultTutorialPath()
 {
     const QString start = QStringLiteral("tutorial/index.html");
-    const QStringList ordner = programmDatenOrdner();
-    const QString gefunden = findeInOrdnern(ordner, start);
-    return QDir::toNativeSeparators(gefunden.isEmpty() ? QDir(ordner.first()).filePath(start) : gefunden);
+    const QStringList folder = programDataFolders();
+    const QString gefunden = findInFolders(folder, start);
+    return QDir::toNativeSeparators(gefunden.isEmpty() ? QDir(folder.first()).filePath(start) : gefunden);
 }

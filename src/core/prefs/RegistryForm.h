@@ -10,7 +10,7 @@
 struct HeldPreferences {
     QString tutorialPfad = QString::fromLatin1(pref::cURL.fallback); // " " = not set
     bool fensterMaximiert = pref::cFullscrn.fallback;
-    bool zeigeHinweisPipette = pref::cHinweisPipette.fallback;
+    bool zeigeHinweisPipette = pref::cPipetteHint.fallback;
     int fensterOben = pref::appTop.fallback; // placement of the window in its normal state
     int fensterLinks = pref::appLeft.fallback;
     int fensterHoehe = pref::appHeight.fallback;
@@ -18,9 +18,9 @@ struct HeldPreferences {
     int hintergrundIndex = pref::cbBgBrightness.fallback; // 0 standard, 1 white, 2 gray, 3 black
     int sprachVersion = pref::TNVersion.fallback;         // 11 English, anything else German
     // The stored choice; sprachVersion follows it from the next start on.
-    pref::SprachWahl sprachWahl = pref::SprachWahl::desktop;
+    pref::LanguageChoice languageChoice = pref::LanguageChoice::desktop;
 
-    bool tutorialPfadGesetzt() const { return tutorialPfad != QString::fromLatin1(pref::cURL.fallback); }
+    bool tutorialPathSet() const { return tutorialPfad != QString::fromLatin1(pref::cURL.fallback); }
 
     bool operator==(const HeldPreferences&) const = default;
 };
@@ -28,14 +28,15 @@ struct HeldPreferences {
 // The tutorial's start page in the first program data folder that has it (the
 // program's own folder when none has), with native separators: what the settings
 // dialog offers while no path is set.
-QString standardTutorialPfad();
+QString defaultTutorialPath();
 
 // The language a start uses: the user's choice, else a stored "TNVersion", else the locale.
-int sprachVersionFuer(pref::SprachWahl wahl, std::optional<int> tnVersion, const QString& gebietsschema);
+int languageVersionFor(pref::LanguageChoice selection, std::optional<int> tnVersion,
+                       const QString& localeName);
 
-// "TNVersion" for a session whose locale is named `gebietsschema` ("de_DE", "en_GB.UTF-8", "C"):
+// "TNVersion" for a session whose locale is named `localeName` ("de_DE", "en_GB.UTF-8", "C"):
 // German for any German locale, English otherwise, as the installer that stored it chose.
-int sprachVersionFuerSitzung(const QString& gebietsschema);
+int languageVersionForSession(const QString& localeName);
 
 // The hidden preferences holder. Reads the stored preferences once when created; the
 // windows read and change the held values directly; speicherDaten() writes back, once,
@@ -43,9 +44,9 @@ int sprachVersionFuerSitzung(const QString& gebietsschema);
 class TfRegistryForm : public HeldPreferences
 {
 public:
-    // Reads at once (FormCreate). `gebietsschema` chooses the language while none is stored.
+    // Reads at once (FormCreate). `localeName` chooses the language while none is stored.
     explicit TfRegistryForm(std::unique_ptr<PreferenceStore> store,
-                            QString gebietsschema = QLocale::system().name());
+                            QString localeName = QLocale::system().name());
 
     void FormCreate();
     // Called by the main window's close handler. A window closed maximised keeps the
@@ -53,10 +54,10 @@ public:
     void speicherDaten();
 
     // The values as read at start-up (or as last written).
-    const HeldPreferences& startWerte() const { return m_gelesen; }
+    const HeldPreferences& initialValues() const { return m_gelesen; }
 
 private:
-    void speichereFensterLage();
+    void saveWindowPlacement();
 
     std::unique_ptr<PreferenceStore> m_store;
     QString m_gebietsschema;

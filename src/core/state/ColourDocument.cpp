@@ -15,17 +15,17 @@ namespace
 {
 
 // True when the value was another: an operation that changes nothing announces nothing.
-template <typename T> bool setzen(T& feld, T wert)
+template <typename T> bool setIfChanged(T& field, T value)
 {
-    if (feld == wert)
+    if (field == value)
         return false;
-    feld = wert;
+    field = value;
     return true;
 }
 
 // Forgotten drawn positions make the markers replace the angle lines even
 // when no field has moved since the last drawing.
-void gezeichnetVergessen(MainState& s)
+void forgetDrawn(MainState& s)
 {
     for (int slotNr : {slot::posGezeichnetGross, slot::posGezeichnetRechts, slot::posGezeichnetLinks,
                        slot::posGezeichnetMitte})
@@ -40,27 +40,27 @@ ColourDocument::ColourDocument(QObject* parent) : QObject(parent), m_verlauf(thi
     m_verlauf.setUndoLimit(10000);
 }
 
-void ColourDocument::ersetzen(const MainState& neu)
+void ColourDocument::replaceState(const MainState& neu)
 {
     m_stand = neu;
-    markieren(allesGeaendert);
+    mark(everythingChanged);
 }
 
-void ColourDocument::markieren(Aenderungen was)
+void ColourDocument::mark(Changes was)
 {
     m_offen |= was;
     if (m_tiefe == 0)
-        ankuendigen();
+        announce();
 }
 
-void ColourDocument::ankuendigen()
+void ColourDocument::announce()
 {
     if (!m_offen)
         return;
-    const Aenderungen was = m_offen;
+    const Changes was = m_offen;
     m_offen = {};
-    schrittPlanen(was);
-    emit geaendert(was);
+    planStep(was);
+    emit modified(was);
 }
 
 // --- the history ---
@@ -69,18 +69,23 @@ namespace
 {
 
 // A change no gesture named, by the most telling of what it changed.
-StepKind artAus(Aenderungen was)
+StepKind stepKindFrom(Changes was)
 {
-    const std::pair<Aenderung, StepKind> arten[] = {
-        {Aenderung::fixierung, StepKind::fixing},     {Aenderung::separat, StepKind::separateAdjustment},
-        {Aenderung::modus, StepKind::harmonyType},    {Aenderung::stufen, StepKind::fieldCount},
-        {Aenderung::winkel, StepKind::angle},         {Aenderung::eingabe, StepKind::colourInput},
-        {Aenderung::ansicht, StepKind::view},         {Aenderung::band, StepKind::bandPosition},
-        {Aenderung::hellDunkel, StepKind::lightDark}, {Aenderung::auswahl, StepKind::fieldSelection},
+    const std::pair<Change, StepKind> kindTable[] = {
+        {Change::fixing, StepKind::fixing},
+        {Change::separate, StepKind::separateAdjustment},
+        {Change::harmonyMode, StepKind::harmonyType},
+        {Change::stepCount, StepKind::fieldCount},
+        {Change::angles, StepKind::angle},
+        {Change::input, StepKind::colourInput},
+        {Change::viewOptions, StepKind::view},
+        {Change::band, StepKind::bandPosition},
+        {Change::lightDark, StepKind::lightDark},
+        {Change::choice, StepKind::fieldSelection},
     };
-    for (const auto& [aenderung, art] : arten)
+    for (const auto& [aenderung, variety] : kindTable)
         if (was & aenderung)
-            return art;
+            return variety;
     return StepKind::colours;
 }
 
@@ -88,30 +93,30 @@ StepKind artAus(Aenderungen was)
 
 // A press and a release close what came before them: a change made before the
 // press, or by the drag, never joins the next one.
-void ColourDocument::gesteBeginnen(StepKind art)
+void ColourDocument::beginGesture(StepKind variety)
 {
     if (m_gesteTiefe++ > 0)
         return;
-    schrittAbschliessen();
+    finishStep();
     m_geste = ++m_gesten;
-    m_art = art;
+    m_art = variety;
 }
 
-void ColourDocument::gesteBeenden()
+void ColourDocument::endGesture()
 {
     if (m_gesteTiefe > 0 && --m_gesteTiefe > 0)
         return;
-    schrittAbschliessen();
+    finishStep();
     m_geste = 0;
     m_art.reset();
 }
 
-ColourDocument::Operation::Operation(ColourDocument& d, StepKind art) : m_d(d)
+ColourDocument::Operation::Operation(ColourDocument& d, StepKind variety) : m_d(d)
 {
     if (m_d.m_vorgangTiefe++ > 0 || m_d.m_gesteTiefe > 0)
         return;
-    m_d.schrittAbschliessen();
-    m_d.m_art = art;
+    m_d.finishStep();
+    m_d.m_art = variety;
 }
 
 // An operation that changed nothing leaves no name for a later change.
@@ -121,9 +126,9 @@ ColourDocument::Operation::~Operation()
         m_d.m_art.reset();
 }
 
-void ColourDocument::schrittPlanen(Aenderungen was)
+void ColourDocument::planStep(Changes was)
 {
-    if (m_wendet || !(was & ~Aenderungen(Aenderung::marker)))
+    if (m_wendet || !(was & ~Changes(Change::marker)))
         return;
     if (!m_seitFestgehalten)
         m_schrittGeste = m_geste;
@@ -131,77 +136,77 @@ void ColourDocument::schrittPlanen(Aenderungen was)
     if (m_schrittGeplant)
         return;
     m_schrittGeplant = true;
-    QMetaObject::invokeMethod(this, &ColourDocument::schrittAbschliessen, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(this, &ColourDocument::finishStep, Qt::QueuedConnection);
 }
 
-void ColourDocument::schrittAbschliessen()
+void ColourDocument::finishStep()
 {
     m_schrittGeplant = false;
-    const Aenderungen was = m_seitFestgehalten;
+    const Changes was = m_seitFestgehalten;
     m_seitFestgehalten = {};
-    const StepKind art = m_art.value_or(artAus(was));
+    const StepKind variety = m_art.value_or(stepKindFrom(was));
     // A press keeps its name for the rest of its drag.
     if (m_gesteTiefe == 0 && m_vorgangTiefe == 0)
         m_art.reset();
     StateDelta d(m_festgehalten, m_stand);
-    if (d.leer())
+    if (d.blank())
         return;
     m_festgehalten = m_stand;
-    const QString name = m_schrittNamen ? m_schrittNamen(art) : QString();
-    m_verlauf.push(new UndoStep(art, name, std::move(d), m_schrittGeste,
-                                [this](const StateDelta& x) { schrittAnwenden(x); }));
+    const QString name = m_schrittNamen ? m_schrittNamen(variety) : QString();
+    m_verlauf.push(new UndoStep(variety, name, std::move(d), m_schrittGeste,
+                                [this](const StateDelta& x) { applyStep(x); }));
 }
 
-void ColourDocument::verlaufNeu()
+void ColourDocument::restartHistory()
 {
     m_verlauf.clear();
     m_festgehalten = m_stand;
     m_seitFestgehalten = {};
 }
 
-void ColourDocument::wiederherstellen(const MainState& neu)
+void ColourDocument::restoreStep(const MainState& neu)
 {
     m_festgehalten = neu;
-    schrittAnwenden(StateDelta());
+    applyStep(StateDelta());
 }
 
 // The step's other state, taken whole and drawn anew; the window's progress stays.
-void ColourDocument::schrittAnwenden(const StateDelta& d)
+void ColourDocument::applyStep(const StateDelta& d)
 {
     const QScopedValueRollback wendet(m_wendet, true);
-    d.anwenden(m_festgehalten);
-    const Ablauf ablauf = m_stand.ablauf;
+    d.applyChange(m_festgehalten);
+    const Progress progress = m_stand.progress;
     m_stand = m_festgehalten;
-    m_stand.ablauf = ablauf;
+    m_stand.progress = progress;
     m_seitFestgehalten = {};
-    markieren(schrittGewendet);
+    mark(stepUndoneOrRedone);
 }
 
 // --- the recompute ---
 
 void ColourDocument::datenHolen(int p, bool recolour)
 {
-    const Sammlung eineAenderung(*this);
+    const Batch eineAenderung(*this);
     StateHooks hooks(m_stand);
     ::datenHolen(m_stand, p, 0, recolour, hooks);
-    Aenderungen was = Aenderung::band;
+    Changes was = Change::band;
     if (recolour) {
-        eingabeUebermalt();
-        was |= Aenderung::farben | Aenderung::gemischt;
+        inputPaintedOver();
+        was |= Change::farben | Change::mixedColour;
     }
-    if (m_stand.ablauf.winkelMarkerFaellig)
-        was |= Aenderung::marker;
-    markieren(was);
+    if (m_stand.progress.angleMarkerDue)
+        was |= Change::marker;
+    mark(was);
 }
 
-void ColourDocument::datenHolenAmTeilnehmer()
+void ColourDocument::fetchDataAtParticipant()
 {
     const MainState& s = m_stand;
     if (s.feldGrossAn() || s.feldRechtsAn() || s.feldLinksAn() || s.feldMitteAn())
-        datenHolen(teilnehmerPosition(), true);
+        datenHolen(involvedFieldPosition(), true);
 }
 
-int ColourDocument::teilnehmerPosition() const
+int ColourDocument::involvedFieldPosition() const
 {
     const MainState& s = m_stand;
     if (s.feldGrossAn() && s.feldRechtsAn())
@@ -216,335 +221,339 @@ int ColourDocument::teilnehmerPosition() const
 }
 
 // Moving a point mixes its field anew, whoever moved it.
-HdPunkt ColourDocument::hellDunkelSetzen(int x, int y)
+LightDarkPoint ColourDocument::setLightDark(int x, int y)
 {
-    const HdPunkt p = bewegeHellDunkelRechnen(m_stand, x, y);
-    StateHooks(m_stand).neuFaerben();
-    eingabeUebermalt();
-    markieren(Aenderung::hellDunkel | Aenderung::farben);
+    const LightDarkPoint p = computeLightDarkMove(m_stand, x, y);
+    StateHooks(m_stand).recolour();
+    inputPaintedOver();
+    mark(Change::lightDark | Change::farben);
     return p;
 }
 
-void ColourDocument::hellDunkelErneuern()
+void ColourDocument::renewLightDark()
 {
-    hellDunkelSetzen(m_stand.hdPunktX[m_stand.hdZiel], m_stand.hdPunktY[m_stand.hdZiel]);
+    setLightDark(m_stand.lightDarkPointX[m_stand.lightDarkTarget],
+                 m_stand.lightDarkPointY[m_stand.lightDarkTarget]);
 }
 
-bool ColourDocument::winkelMarkerFaellig()
+bool ColourDocument::angleMarkerDue()
 {
     // The drawn positions are the picture's own bookkeeping; nothing to announce.
-    return winkelZeichnenPruefen(m_stand);
+    return checkAngleDrawing(m_stand);
 }
 
 // --- band ---
 
-void ColourDocument::bandTypSetzen(bool luminoes)
+void ColourDocument::applyBandType(bool luminoes)
 {
     m_stand.bandLuminoes = luminoes;
-    m_stand.aktionen.realistisch = !luminoes;
-    markieren(Aenderung::band);
+    m_stand.actionSet.realistisch = !luminoes;
+    mark(Change::band);
 }
 
-bool ColourDocument::bandDrehen(int trackBar3Position, int markerPosition, const QImage& original,
-                                QImage& gedreht)
+bool ColourDocument::turnBand(int trackBar3Position, int markerPosition, const QImage& original,
+                              QImage& gedreht)
 {
     // The turn angle drawn last is the picture's bookkeeping; nothing to announce.
     return ::rotieren(m_stand, trackBar3Position, markerPosition, original, gedreht);
 }
 
-void ColourDocument::positionenSetzen(const FeldWerte<int>& positionen)
+void ColourDocument::setPositions(const PerField<int>& positions)
 {
-    for (const Feld f : alleFelder)
-        m_stand.pos(f) = positionen[f];
-    markieren(Aenderung::band);
+    for (const Field f : allFields)
+        m_stand.pos(f) = positions[f];
+    mark(Change::band);
 }
 
 // --- mode, angles, field count ---
 
-void ColourDocument::modusSetzen(Modus modus)
+void ColourDocument::setHarmonyMode(HarmonyMode harmonyMode)
 {
-    if (setzen(m_stand.aktionen.modus, modus))
-        markieren(Aenderung::modus);
+    if (setIfChanged(m_stand.actionSet.harmonyMode, harmonyMode))
+        mark(Change::harmonyMode);
 }
 
-void ColourDocument::modusFelderSetzen(Modus modus)
+void ColourDocument::setHarmonyModeFields(HarmonyMode harmonyMode)
 {
     bool anders = false;
-    if (modus == Modus::zweier || modus == Modus::dreier || modus == Modus::vierer) {
-        anders |= setzen(m_stand.feldAn[Feld::links], modus != Modus::zweier);
-        anders |= setzen(m_stand.feldAn[Feld::mitte], modus == Modus::vierer);
+    if (harmonyMode == HarmonyMode::twoColour || harmonyMode == HarmonyMode::threeColour ||
+        harmonyMode == HarmonyMode::fourColour) {
+        anders |= setIfChanged(m_stand.fieldOn[Field::left], harmonyMode != HarmonyMode::twoColour);
+        anders |= setIfChanged(m_stand.fieldOn[Field::centre], harmonyMode == HarmonyMode::fourColour);
     }
-    if (istReihenModus(modus))
-        anders |= setzen(m_stand.separatModus, false);
+    if (isRowMode(harmonyMode))
+        anders |= setIfChanged(m_stand.separatModus, false);
     if (anders)
-        markieren(Aenderung::separat);
+        mark(Change::separate);
 }
 
-void ColourDocument::stufenSetzen(int stufen)
+void ColourDocument::setStepCount(int stepCount)
 {
-    m_stand.stufenAnzahl = stufen;
+    m_stand.stufenAnzahl = stepCount;
     for (int k = 2; k <= 7; ++k)
-        m_stand.stufeAktiv[static_cast<std::size_t>(k)] = k <= stufen;
+        m_stand.stufeAktiv[static_cast<std::size_t>(k)] = k <= stepCount;
     if (m_stand.fixiert)
-        (m_stand.fixLinksAktiv ? m_stand.stufenFixLinks : m_stand.stufenFixRechts) = stufen;
-    markieren(Aenderung::stufen);
+        (m_stand.fixLinksAktiv ? m_stand.stufenFixLinks : m_stand.stufenFixRechts) = stepCount;
+    mark(Change::stepCount);
 }
 
-void ColourDocument::abstand1Setzen(int abstand)
+void ColourDocument::setDistance1(int separation)
 {
-    if (setzen(m_stand.abstand1(), abstand))
-        markieren(Aenderung::winkel);
+    if (setIfChanged(m_stand.abstand1(), separation))
+        mark(Change::angles);
 }
 
-void ColourDocument::abstand2Setzen(int abstand)
+void ColourDocument::setDistance2(int separation)
 {
-    if (setzen(m_stand.abstand2(), abstand))
-        markieren(Aenderung::winkel);
+    if (setIfChanged(m_stand.abstand2(), separation))
+        mark(Change::angles);
 }
 
-void ColourDocument::winkeltypSetzen(bool typ2)
+void ColourDocument::setAngleType(bool typ2)
 {
-    if (setzen(m_stand.winkeltyp2, typ2))
-        markieren(Aenderung::winkel);
+    if (setIfChanged(m_stand.winkeltyp2, typ2))
+        mark(Change::angles);
 }
 
-void ColourDocument::winkelReglerSetzen(int erster, int zweiter)
+void ColourDocument::setAngleSliders(int first, int second)
 {
-    if (m_stand.winkelRegler1 == erster && m_stand.winkelRegler2 == zweiter)
+    if (m_stand.angleSlider1 == first && m_stand.angleSlider2 == second)
         return;
-    m_stand.winkelRegler1 = erster;
-    m_stand.winkelRegler2 = zweiter;
-    markieren(Aenderung::winkel);
+    m_stand.angleSlider1 = first;
+    m_stand.angleSlider2 = second;
+    mark(Change::angles);
 }
 
-void ColourDocument::winkelMarkerVergessen()
+void ColourDocument::forgetAngleMarker()
 {
-    gezeichnetVergessen(m_stand);
+    forgetDrawn(m_stand);
 }
 
-void ColourDocument::separatWinkelMarkerErneuern()
+void ColourDocument::renewSeparateAngleMarkers()
 {
-    if (m_stand.aktionen.farbenSeparatEinstellen)
-        winkelMarkerErneuern();
+    if (m_stand.actionSet.farbenSeparatEinstellen)
+        renewAngleMarker();
 }
 
-void ColourDocument::winkelMarkerErneuern()
+void ColourDocument::renewAngleMarker()
 {
-    gezeichnetVergessen(m_stand);
-    if (winkelZeichnenPruefen(m_stand)) {
-        m_stand.ablauf.winkelMarkerFaellig = true;
-        markieren(Aenderung::marker);
+    forgetDrawn(m_stand);
+    if (checkAngleDrawing(m_stand)) {
+        m_stand.progress.angleMarkerDue = true;
+        mark(Change::marker);
     }
 }
 
 // --- selection and separate adjustment ---
 
-void ColourDocument::feldWaehlen(Feld feld)
+void ColourDocument::selectField(Field field)
 {
-    if (setzen(m_stand.hdZiel, feld))
-        markieren(Aenderung::auswahl);
+    if (setIfChanged(m_stand.lightDarkTarget, field))
+        mark(Change::choice);
 }
 
-void ColourDocument::feldTeilnahme(Feld feld, bool an)
+void ColourDocument::setFieldIncluded(Field field, bool an)
 {
-    if (setzen(m_stand.feldAn[feld], an))
-        markieren(Aenderung::separat);
+    if (setIfChanged(m_stand.fieldOn[field], an))
+        mark(Change::separate);
 }
 
-void ColourDocument::nurFeldTeilnehmen(Feld feld)
+void ColourDocument::onlyFieldTakesPart(Field field)
 {
-    for (const Feld f : alleFelder)
-        feldTeilnahme(f, f == feld);
+    for (const Field f : allFields)
+        setFieldIncluded(f, f == field);
 }
 
 // Which field takes part is the caller's next step (the first radio button's).
-void ColourDocument::separatEinschalten()
+void ColourDocument::switchSeparateOn()
 {
-    m_stand.aktionen.farbenSeparatEinstellen = true;
+    m_stand.actionSet.farbenSeparatEinstellen = true;
     m_stand.separatModus = true;
-    markieren(Aenderung::separat);
+    mark(Change::separate);
 }
 
 // Every small field of the mode takes part again.
-void ColourDocument::separatAusschalten()
+void ColourDocument::switchSeparateOff()
 {
-    const Sammlung eineAenderung(*this);
-    m_stand.aktionen.farbenSeparatEinstellen = false;
+    const Batch eineAenderung(*this);
+    m_stand.actionSet.farbenSeparatEinstellen = false;
     m_stand.separatModus = false;
-    const Modus modus = m_stand.modus();
-    feldTeilnahme(Feld::rechts, true);
-    feldTeilnahme(Feld::links, modus == Modus::dreier || modus == Modus::vierer);
-    feldTeilnahme(Feld::mitte, modus == Modus::vierer);
-    markieren(Aenderung::separat);
+    const HarmonyMode harmonyMode = m_stand.harmonyMode();
+    setFieldIncluded(Field::right, true);
+    setFieldIncluded(Field::left,
+                     harmonyMode == HarmonyMode::threeColour || harmonyMode == HarmonyMode::fourColour);
+    setFieldIncluded(Field::centre, harmonyMode == HarmonyMode::fourColour);
+    mark(Change::separate);
 }
 
 // --- colours from outside ---
 
 void ColourDocument::eingabeFarbeAktiv(bool an)
 {
-    if (setzen(m_stand.eingabeFarbeAktiv, an))
-        markieren(Aenderung::eingabe);
+    if (setIfChanged(m_stand.eingabeFarbeAktiv, an))
+        mark(Change::input);
 }
 
 void ColourDocument::eingabeTexteZeigen(bool an)
 {
-    if (setzen(m_stand.eingabeTexteZeigen, an))
-        markieren(Aenderung::eingabe);
+    if (setIfChanged(m_stand.eingabeTexteZeigen, an))
+        mark(Change::input);
 }
 
 void ColourDocument::eingabeUebernommen(bool an)
 {
-    if (setzen(m_stand.eingabeUebernommen, an))
-        markieren(Aenderung::eingabe);
+    if (setIfChanged(m_stand.eingabeUebernommen, an))
+        mark(Change::input);
 }
 
-void ColourDocument::eingabeNehmen(const std::array<int, 3>& wert, const std::array<QString, 4>& texte)
+void ColourDocument::takeInput(const std::array<int, 3>& value, const std::array<QString, 4>& textSet)
 {
-    m_stand.eingabeWert = wert;
-    for (std::size_t i = 0; i < texte.size(); ++i) {
-        auto& ziel = m_stand.eingabeText[i];
-        ziel.fill(u'\0');
-        const QString text = texte[i].left(static_cast<qsizetype>(ziel.size() - 1));
+    m_stand.inputValue = value;
+    for (std::size_t i = 0; i < textSet.size(); ++i) {
+        auto& target = m_stand.inputText[i];
+        target.fill(u'\0');
+        const QString text = textSet[i].left(static_cast<qsizetype>(target.size() - 1));
         for (qsizetype k = 0; k < text.size(); ++k)
-            ziel[static_cast<std::size_t>(k)] = text[k].unicode();
+            target[static_cast<std::size_t>(k)] = text[k].unicode();
     }
-    markieren(Aenderung::eingabe);
+    mark(Change::input);
 }
 
-void ColourDocument::eingabeBeenden()
+void ColourDocument::finishInput()
 {
     if (m_stand.eingabeFarbeAktiv) {
-        m_stand.eingabeGezeigt = true;
-        m_stand.eingabeMitTexten = m_stand.eingabeTexteZeigen;
-        m_stand.eingabeFeld = m_stand.modus() == Modus::reihen ? m_stand.hdZiel : Feld::gross;
+        m_stand.inputShown = true;
+        m_stand.inputWithTexts = m_stand.eingabeTexteZeigen;
+        m_stand.inputField =
+            m_stand.harmonyMode() == HarmonyMode::colourRows ? m_stand.lightDarkTarget : Field::big;
     }
     m_stand.eingabeFarbeAktiv = m_stand.eingabeTexteZeigen = false;
-    markieren(Aenderung::eingabe);
+    mark(Change::input);
 }
 
-void ColourDocument::eingabeUebermalt()
+void ColourDocument::inputPaintedOver()
 {
     MainState& s = m_stand;
-    if (s.eingabeGezeigt && (istReihenModus(s.modus()) || s.feldAn[s.eingabeFeld]))
-        s.eingabeGezeigt = false;
+    if (s.inputShown && (isRowMode(s.harmonyMode()) || s.fieldOn[s.inputField]))
+        s.inputShown = false;
 }
 
-void ColourDocument::nurWebsicherSetzen(bool an)
+void ColourDocument::setWebSafeOnly(bool an)
 {
-    m_stand.aktionen.nurWebsichereFarbenAnzeigen = an;
+    m_stand.actionSet.nurWebsichereFarbenAnzeigen = an;
     m_stand.nurWebsicher = an;
-    markieren(Aenderung::ansicht | Aenderung::farben);
+    mark(Change::viewOptions | Change::farben);
 }
 
-void ColourDocument::websicherZugewiesen()
+void ColourDocument::webSafeAssigned()
 {
     m_stand.websicherUebernommen = true;
-    m_stand.websicherLinks = m_stand.fixiert && m_stand.fixLinksAktiv;
-    markieren(Aenderung::farben);
+    m_stand.webSafeLeft = m_stand.fixiert && m_stand.fixLinksAktiv;
+    mark(Change::farben);
 }
 
-void ColourDocument::websicherVergessen()
+void ColourDocument::forgetWebSafe()
 {
     if (!m_stand.websicherUebernommen)
         return;
     m_stand.websicherUebernommen = false;
-    markieren(Aenderung::farben);
+    mark(Change::farben);
 }
 
 // --- view options ---
 
-void ColourDocument::textStattFlaechenSetzen(bool an)
+void ColourDocument::setTextInsteadOfFields(bool an)
 {
-    m_stand.aktionen.textAnstelleFlaechen = an;
-    markieren(Aenderung::ansicht);
+    m_stand.actionSet.textInsteadOfFields = an;
+    mark(Change::viewOptions);
 }
 
-void ColourDocument::farbstreifenVersteckenSetzen(bool an)
+void ColourDocument::setColourBandHidden(bool an)
 {
-    m_stand.aktionen.farbstreifenVerstecken = an;
-    markieren(Aenderung::ansicht);
+    m_stand.actionSet.farbstreifenVerstecken = an;
+    mark(Change::viewOptions);
 }
 
 // --- fixing ---
 
-void ColourDocument::fixierenEin(const FixStand& stand)
+void ColourDocument::switchFixingOn(const FixSnapshot& currentState)
 {
     MainState& s = m_stand;
     s.stufenFixLinks = s.stufenAnzahl;
     s.stufenFixRechts = s.stufenAnzahl;
-    s.fixStand = stand;
-    s.aktionen.fixieren = true;
+    s.fixStand = currentState;
+    s.actionSet.fixieren = true;
     s.fixiert = true;
     s.fixWechselRechts = false;
     s.fixWechselLinks = true;
     s.fixLinksAktiv = false;
-    s.fixReihen = s.modus() == Modus::reihen;
-    s.fixAuffaecher = s.modus() == Modus::auffaecher;
-    markieren(Aenderung::fixierung);
+    s.fixReihen = s.harmonyMode() == HarmonyMode::colourRows;
+    s.fixAuffaecher = s.harmonyMode() == HarmonyMode::fanning;
+    mark(Change::fixing);
 }
 
-void ColourDocument::fixierenAus()
+void ColourDocument::switchFixingOff()
 {
     MainState& s = m_stand;
     s.fixReihen = false;
     s.fixAuffaecher = false;
-    s.aktionen.fixieren = false;
+    s.actionSet.fixieren = false;
     s.fixiert = false;
     s.fixLinksAktiv = false;
-    markieren(Aenderung::fixierung);
+    mark(Change::fixing);
 }
 
-void ColourDocument::fixStandSetzen(const FixStand& stand)
+void ColourDocument::setFixSnapshot(const FixSnapshot& currentState)
 {
-    m_stand.fixStand = stand;
-    markieren(Aenderung::fixierung);
+    m_stand.fixStand = currentState;
+    mark(Change::fixing);
 }
 
 // A single display has no halves: a click into its big field changes nothing.
-void ColourDocument::haelfteWaehlen(bool links)
+void ColourDocument::selectHalf(bool left)
 {
     if (!m_stand.fixiert)
         return;
-    bool anders = setzen(m_stand.fixLinksAktiv, links);
-    anders |= setzen(links ? m_stand.fixWechselRechts : m_stand.fixWechselLinks, true);
+    bool anders = setIfChanged(m_stand.fixLinksAktiv, left);
+    anders |= setIfChanged(left ? m_stand.fixWechselRechts : m_stand.fixWechselLinks, true);
     if (anders)
-        markieren(Aenderung::fixierung);
+        mark(Change::fixing);
 }
 
-void ColourDocument::wechselErledigt(bool links)
+void ColourDocument::switchHandled(bool left)
 {
-    (links ? m_stand.fixWechselLinks : m_stand.fixWechselRechts) = false;
+    (left ? m_stand.fixWechselLinks : m_stand.fixWechselRechts) = false;
 }
 
 // --- a whole combination ---
 
-void ColourDocument::einstellungAnwenden(const DateiEinstellung& e)
+void ColourDocument::applySetting(const FileSetting& e)
 {
-    m_stand.eingabeGezeigt = false;
-    ::einstellungAnwenden(m_stand, e);
-    markieren(allesGeaendert);
+    m_stand.inputShown = false;
+    ::applySetting(m_stand, e);
+    mark(everythingChanged);
 }
 
 // --- settings files ---
 
-void ColourDocument::dateiWerteMerken(const EinstellungsBlock& b)
+void ColourDocument::rememberFileValues(const SettingsBlock& b)
 {
-    ::dateiWerteMerken(m_stand, b);
+    ::rememberFileValues(m_stand, b);
 }
 
 // What a save writes for itself is no change of the user's: no step.
-void ColourDocument::dateiWerteAus(const FixStand& aktuell)
+void ColourDocument::fileValuesFrom(const FixSnapshot& current)
 {
     for (MainState* s : {&m_stand, &m_festgehalten})
-        dateiWerteSetzen(*s, aktuell);
+        setFileValues(*s, current);
 }
 
-void ColourDocument::dateiWerteSetzen(MainState& s, const FixStand& aktuell)
+void ColourDocument::setFileValues(MainState& s, const FixSnapshot& current)
 {
-    s.dateiSeparat = aktuell.fixSeparat;
-    s.dateiRealistisch = aktuell.fixRealistisch;
-    s.dateiModus = aktuell.fixModus;
-    s.dateiWinkeltyp = aktuell.fixWinkeltyp;
-    s.dateiAbstand1 = aktuell.fixAbstand1;
-    s.dateiAbstand2 = aktuell.fixAbstand2;
+    s.dateiSeparat = current.fixSeparat;
+    s.dateiRealistisch = current.fixRealistisch;
+    s.dateiModus = current.fixModus;
+    s.dateiWinkeltyp = current.fixWinkeltyp;
+    s.dateiAbstand1 = current.fixAbstand1;
+    s.dateiAbstand2 = current.fixAbstand2;
 }

@@ -1,22 +1,22 @@
 #pragma once
 
-#include "core/state/Feld.h"
+#include "core/state/Field.h"
 
 #include <array>
 
 // Harmony mode numbers as stored in settings files and the fixed snapshot.
-enum class Modus : int {
-    zweier = 0,     // 2-colour harmony
-    dreier = 1,     // 3-colour harmony
-    vierer = 2,     // 4-colour harmony
-    auffaecher = 3, // fanning
-    reihen = 4,     // colour rows
+enum class HarmonyMode : int {
+    twoColour = 0,   // 2-colour harmony
+    threeColour = 1, // 3-colour harmony
+    fourColour = 2,  // 4-colour harmony
+    fanning = 3,     // fanning
+    colourRows = 4,  // colour rows
 };
 
 // Fanning and colour rows show a row of fields instead of a harmony.
-constexpr bool istReihenModus(Modus m)
+constexpr bool isRowMode(HarmonyMode m)
 {
-    return m == Modus::auffaecher || m == Modus::reihen;
+    return m == HarmonyMode::fanning || m == HarmonyMode::colourRows;
 }
 
 // Binding slot numbers of farbWerte (1-based; several routines compute them).
@@ -51,7 +51,7 @@ template <int N> struct OneBased {
 };
 
 // The fixed snapshot, in the order it is written to a settings file.
-struct FixStand {
+struct FixSnapshot {
     int fixRealistisch = 0;
     int fixModus = 0;
     int fixPosGross = 0;
@@ -66,26 +66,26 @@ struct FixStand {
     int fixPosMitte = 0;
     int fixStufenIndex = 0;
     int fixTextStattFlaechen = 0;
-    bool operator==(const FixStand&) const = default;
+    bool operator==(const FixSnapshot&) const = default;
 };
 
-// The choices the window's checkable actions stand for. These are the truth:
+// The choices the window's checkable actions currentState for. These are the truth:
 // the actions' check marks follow them when the document announces a change.
-struct AktionsStand {
-    Modus modus = Modus::zweier; // the one checked mode action
-    bool realistisch = true;     // band type action checked
+struct ActionChoices {
+    HarmonyMode harmonyMode = HarmonyMode::twoColour; // the one checked mode action
+    bool realistisch = true;                          // band type action checked
     bool fixieren = false;
     bool farbenSeparatEinstellen = false;
     bool nurWebsichereFarbenAnzeigen = false;
-    bool textAnstelleFlaechen = false;
+    bool textInsteadOfFields = false;
     bool farbstreifenVerstecken = false;
-    bool operator==(const AktionsStand&) const = default;
+    bool operator==(const ActionChoices&) const = default;
 };
 
 // How far the window has got with what it is doing: a mouse held down, the
 // layout locked, a pass that only computes, what was last drawn. Not colour
 // state: no view draws it, a file does not keep it, changing it is no change.
-struct Ablauf {
+struct Progress {
     bool bandMausUnten = false;
     bool hdMausUnten = false;
     bool hdCursorVersteckt = false;
@@ -103,11 +103,11 @@ struct Ablauf {
     // What the recompute left for the views to show: the band marker's place
     // and whether the angle markers are due.
     int bandMarker = 0;
-    bool bandMarkerFaellig = false;
-    bool winkelMarkerFaellig = false;
+    bool bandMarkerDue = false;
+    bool angleMarkerDue = false;
     // The manual input is applying a colour to an outer field of a colour row:
     // the band markers and the angle picture stay.
-    bool eingabeAussenfeld = false;
+    bool inputOnOuterField = false;
 };
 
 // The whole colour state of the main window, with the start values it has
@@ -117,9 +117,9 @@ struct MainState {
     bool bandLuminoes = false;
     OneBased<48> endFarben{};
     OneBased<48> endFarbenFix{};
-    FeldWerte<int> dunkel{}, hell{};
+    PerField<int> dunkel{}, hell{};
     // The cross-hair of each field, where it was put (it may lie beyond the field).
-    FeldWerte<int> hdPunktX{}, hdPunktY{{255, 255, 255, 255}};
+    PerField<int> lightDarkPointX{}, lightDarkPointY{{255, 255, 255, 255}};
     std::array<bool, 8> stufeAktiv{false, false, true, true, true, false, false, false}; // [2..7]
     bool eingabeFarbeAktiv = false;
     bool eingabeUebernommen = false;
@@ -127,28 +127,28 @@ struct MainState {
     bool fixAuffaecher = false;
     bool eingabeTexteZeigen = false;
     bool websicherUebernommen = false;
-    bool websicherLinks = false; // the allocation was made in the left fixed half
+    bool webSafeLeft = false; // the allocation was made in the left fixed half
     bool fixiert = false;
     bool fixLinksAktiv = false;
-    Feld hdZiel = Feld::gross; // the field the light/dark field works on
+    Field lightDarkTarget = Field::big; // the field the light/dark field works on
     // A colour typed into the manual input: shown while it is applied, and
-    // still shown on eingabeFeld after the dialog closed until that field is
-    // painted anew (eingabeGezeigt), with the texts as typed (R, G, B, hex).
-    bool eingabeGezeigt = false;
-    bool eingabeMitTexten = false;
-    Feld eingabeFeld = Feld::gross;
-    std::array<int, 3> eingabeWert{};
-    std::array<std::array<char16_t, 8>, 4> eingabeText{};
+    // still shown on inputField after the dialog closed until that field is
+    // painted anew (inputShown), with the texts as typed (R, G, B, hex).
+    bool inputShown = false;
+    bool inputWithTexts = false;
+    Field inputField = Field::big;
+    std::array<int, 3> inputValue{};
+    std::array<std::array<char16_t, 8>, 4> inputText{};
 
     // --- the colour value table, slots 1..88 ---
     OneBased<88> farbWerte = startFarbWerte();
 
     // --- program-wide state ---
-    FeldWerte<bool> feldAn{{true, true, false, false}}; // the fields the band moves
+    PerField<bool> fieldOn{{true, true, false, false}}; // the fields the band moves
     bool separatModus = false;
     bool winkeltyp2 = false;
     // Positions of the angle track bars (the first and the second angle).
-    int winkelRegler1 = 40, winkelRegler2 = 34;
+    int angleSlider1 = 40, angleSlider2 = 34;
     bool nurWebsicher = false;
     bool fixWechselRechts = false, fixWechselLinks = false;
     int stufenAnzahl = 4;
@@ -158,101 +158,102 @@ struct MainState {
     int dateiRealistisch = 1, dateiModus = 0, dateiWinkeltyp = 1, dateiAbstand1 = 40, dateiAbstand2 = 34,
         dateiSeparat = 0;
 
-    Ablauf ablauf{};
+    Progress progress{};
 
     // --- the fixed snapshot ---
-    FixStand fixStand{};
+    FixSnapshot fixStand{};
 
     // --- checked actions ---
-    AktionsStand aktionen{};
+    ActionChoices actionSet{};
 
     // Per-field views into farbWerte; the slots of the four fields follow each other.
-    int& pos(Feld f) { return farbWerte[slot::posGross + feldIndex(f)]; }
-    int pos(Feld f) const { return farbWerte[slot::posGross + feldIndex(f)]; }
-    int& posGezeichnet(Feld f) { return farbWerte[slot::posGezeichnetGross + feldIndex(f)]; }
-    int posGezeichnet(Feld f) const { return farbWerte[slot::posGezeichnetGross + feldIndex(f)]; }
+    int& pos(Field f) { return farbWerte[slot::posGross + fieldIndex(f)]; }
+    int pos(Field f) const { return farbWerte[slot::posGross + fieldIndex(f)]; }
+    int& posGezeichnet(Field f) { return farbWerte[slot::posGezeichnetGross + fieldIndex(f)]; }
+    int posGezeichnet(Field f) const { return farbWerte[slot::posGezeichnetGross + fieldIndex(f)]; }
     // First of the field's three base colour slots.
-    static constexpr int basisSlot(Feld f) { return slot::basisGross + 3 * feldIndex(f); }
+    static constexpr int basisSlot(Field f) { return slot::basisGross + 3 * fieldIndex(f); }
 
     // Named views into farbWerte.
-    int& posGross() { return pos(Feld::gross); }
-    int& posRechts() { return pos(Feld::rechts); }
-    int& posLinks() { return pos(Feld::links); }
-    int& posMitte() { return pos(Feld::mitte); }
+    int& posGross() { return pos(Field::big); }
+    int& posRechts() { return pos(Field::right); }
+    int& posLinks() { return pos(Field::left); }
+    int& posMitte() { return pos(Field::centre); }
     int& abstand1() { return farbWerte[slot::abstand1]; }
     int& abstand2() { return farbWerte[slot::abstand2]; }
     int& dunkelReihe(int i) { return farbWerte[slot::dunkelReihe - 1 + i]; }
     int& hellReihe(int i) { return farbWerte[slot::hellReihe - 1 + i]; }
-    int posGross() const { return pos(Feld::gross); }
-    int posRechts() const { return pos(Feld::rechts); }
-    int posLinks() const { return pos(Feld::links); }
-    int posMitte() const { return pos(Feld::mitte); }
+    int posGross() const { return pos(Field::big); }
+    int posRechts() const { return pos(Field::right); }
+    int posLinks() const { return pos(Field::left); }
+    int posMitte() const { return pos(Field::centre); }
     int abstand1() const { return farbWerte[slot::abstand1]; }
     int abstand2() const { return farbWerte[slot::abstand2]; }
     int dunkelReihe(int i) const { return farbWerte[slot::dunkelReihe - 1 + i]; }
     int hellReihe(int i) const { return farbWerte[slot::hellReihe - 1 + i]; }
 
     // Named views into the per-field values.
-    int& dunkelGross() { return dunkel[Feld::gross]; }
-    int& dunkelRechts() { return dunkel[Feld::rechts]; }
-    int& dunkelLinks() { return dunkel[Feld::links]; }
-    int& dunkelMitte() { return dunkel[Feld::mitte]; }
-    int& hellGross() { return hell[Feld::gross]; }
-    int& hellRechts() { return hell[Feld::rechts]; }
-    int& hellLinks() { return hell[Feld::links]; }
-    int& hellMitte() { return hell[Feld::mitte]; }
-    int dunkelGross() const { return dunkel[Feld::gross]; }
-    int dunkelRechts() const { return dunkel[Feld::rechts]; }
-    int dunkelLinks() const { return dunkel[Feld::links]; }
-    int dunkelMitte() const { return dunkel[Feld::mitte]; }
-    int hellGross() const { return hell[Feld::gross]; }
-    int hellRechts() const { return hell[Feld::rechts]; }
-    int hellLinks() const { return hell[Feld::links]; }
-    int hellMitte() const { return hell[Feld::mitte]; }
-    int& hdPunktGrossX() { return hdPunktX[Feld::gross]; }
-    int& hdPunktRechtsX() { return hdPunktX[Feld::rechts]; }
-    int& hdPunktLinksX() { return hdPunktX[Feld::links]; }
-    int& hdPunktMitteX() { return hdPunktX[Feld::mitte]; }
-    int& hdPunktGrossY() { return hdPunktY[Feld::gross]; }
-    int& hdPunktRechtsY() { return hdPunktY[Feld::rechts]; }
-    int& hdPunktLinksY() { return hdPunktY[Feld::links]; }
-    int& hdPunktMitteY() { return hdPunktY[Feld::mitte]; }
-    int hdPunktGrossX() const { return hdPunktX[Feld::gross]; }
-    int hdPunktRechtsX() const { return hdPunktX[Feld::rechts]; }
-    int hdPunktLinksX() const { return hdPunktX[Feld::links]; }
-    int hdPunktMitteX() const { return hdPunktX[Feld::mitte]; }
-    int hdPunktGrossY() const { return hdPunktY[Feld::gross]; }
-    int hdPunktRechtsY() const { return hdPunktY[Feld::rechts]; }
-    int hdPunktLinksY() const { return hdPunktY[Feld::links]; }
-    int hdPunktMitteY() const { return hdPunktY[Feld::mitte]; }
-    bool& feldGrossAn() { return feldAn[Feld::gross]; }
-    bool& feldRechtsAn() { return feldAn[Feld::rechts]; }
-    bool& feldLinksAn() { return feldAn[Feld::links]; }
-    bool& feldMitteAn() { return feldAn[Feld::mitte]; }
-    bool feldGrossAn() const { return feldAn[Feld::gross]; }
-    bool feldRechtsAn() const { return feldAn[Feld::rechts]; }
-    bool feldLinksAn() const { return feldAn[Feld::links]; }
-    bool feldMitteAn() const { return feldAn[Feld::mitte]; }
-    bool hdZielGross() const { return hdZiel == Feld::gross; }
-    bool hdZielRechts() const { return hdZiel == Feld::rechts; }
-    bool hdZielLinks() const { return hdZiel == Feld::links; }
-    bool hdZielMitte() const { return hdZiel == Feld::mitte; }
+    int& dunkelGross() { return dunkel[Field::big]; }
+    int& dunkelRechts() { return dunkel[Field::right]; }
+    int& dunkelLinks() { return dunkel[Field::left]; }
+    int& dunkelMitte() { return dunkel[Field::centre]; }
+    int& hellGross() { return hell[Field::big]; }
+    int& hellRechts() { return hell[Field::right]; }
+    int& hellLinks() { return hell[Field::left]; }
+    int& hellMitte() { return hell[Field::centre]; }
+    int dunkelGross() const { return dunkel[Field::big]; }
+    int dunkelRechts() const { return dunkel[Field::right]; }
+    int dunkelLinks() const { return dunkel[Field::left]; }
+    int dunkelMitte() const { return dunkel[Field::centre]; }
+    int hellGross() const { return hell[Field::big]; }
+    int hellRechts() const { return hell[Field::right]; }
+    int hellLinks() const { return hell[Field::left]; }
+    int hellMitte() const { return hell[Field::centre]; }
+    int& hdPunktGrossX() { return lightDarkPointX[Field::big]; }
+    int& hdPunktRechtsX() { return lightDarkPointX[Field::right]; }
+    int& hdPunktLinksX() { return lightDarkPointX[Field::left]; }
+    int& hdPunktMitteX() { return lightDarkPointX[Field::centre]; }
+    int& hdPunktGrossY() { return lightDarkPointY[Field::big]; }
+    int& hdPunktRechtsY() { return lightDarkPointY[Field::right]; }
+    int& hdPunktLinksY() { return lightDarkPointY[Field::left]; }
+    int& hdPunktMitteY() { return lightDarkPointY[Field::centre]; }
+    int hdPunktGrossX() const { return lightDarkPointX[Field::big]; }
+    int hdPunktRechtsX() const { return lightDarkPointX[Field::right]; }
+    int hdPunktLinksX() const { return lightDarkPointX[Field::left]; }
+    int hdPunktMitteX() const { return lightDarkPointX[Field::centre]; }
+    int hdPunktGrossY() const { return lightDarkPointY[Field::big]; }
+    int hdPunktRechtsY() const { return lightDarkPointY[Field::right]; }
+    int hdPunktLinksY() const { return lightDarkPointY[Field::left]; }
+    int hdPunktMitteY() const { return lightDarkPointY[Field::centre]; }
+    bool& feldGrossAn() { return fieldOn[Field::big]; }
+    bool& feldRechtsAn() { return fieldOn[Field::right]; }
+    bool& feldLinksAn() { return fieldOn[Field::left]; }
+    bool& feldMitteAn() { return fieldOn[Field::centre]; }
+    bool feldGrossAn() const { return fieldOn[Field::big]; }
+    bool feldRechtsAn() const { return fieldOn[Field::right]; }
+    bool feldLinksAn() const { return fieldOn[Field::left]; }
+    bool feldMitteAn() const { return fieldOn[Field::centre]; }
+    bool hdZielGross() const { return lightDarkTarget == Field::big; }
+    bool hdZielRechts() const { return lightDarkTarget == Field::right; }
+    bool hdZielLinks() const { return lightDarkTarget == Field::left; }
+    bool hdZielMitte() const { return lightDarkTarget == Field::centre; }
 
-    Modus modus() const { return aktionen.modus; }
+    HarmonyMode harmonyMode() const { return actionSet.harmonyMode; }
     // True when field f shows the typed colour instead of its own.
-    bool eingabeAuf(Feld f) const
+    bool inputOn(Field f) const
     {
         if (eingabeFarbeAktiv) {
-            if (modus() == Modus::reihen) // a row has no big field: the selected outer field takes it
-                return (f == Feld::rechts || f == Feld::links) && hdZiel == f;
-            return f == Feld::gross;
+            if (harmonyMode() ==
+                HarmonyMode::colourRows) // a row has no big field: the selected outer field takes it
+                return (f == Field::right || f == Field::left) && lightDarkTarget == f;
+            return f == Field::big;
         }
-        return eingabeGezeigt && f == eingabeFeld;
+        return inputShown && f == inputField;
     }
     // The value row of the big field shows the typed texts.
-    bool eingabeTexteAuf() const
+    bool inputTextsOn() const
     {
-        return eingabeTexteZeigen || (eingabeGezeigt && eingabeMitTexten && eingabeFeld == Feld::gross);
+        return eingabeTexteZeigen || (inputShown && inputWithTexts && inputField == Field::big);
     }
 
     static OneBased<88> startFarbWerte()
@@ -261,9 +262,9 @@ struct MainState {
         const int start[] = {218, 37, 29, 0, 146, 141, 0, 146, 141};
         for (int i = 0; i < 9; ++i)
             w[1 + i] = start[i];
-        const FeldWerte<int> startPos{{0, 339, 413, 67}};
-        for (Feld f : alleFelder)
-            w[slot::posGross + feldIndex(f)] = w[slot::posGezeichnetGross + feldIndex(f)] = startPos[f];
+        const PerField<int> startPos{{0, 339, 413, 67}};
+        for (Field f : allFields)
+            w[slot::posGross + fieldIndex(f)] = w[slot::posGezeichnetGross + fieldIndex(f)] = startPos[f];
         return w;
     }
 };

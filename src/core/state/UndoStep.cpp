@@ -10,10 +10,10 @@ namespace
 
 static_assert(std::is_trivially_copyable_v<MainState>);
 static_assert(sizeof(MainState) % sizeof(std::uint32_t) == 0);
-constexpr std::size_t wortAnzahl = sizeof(MainState) / sizeof(std::uint32_t);
-using Worte = std::array<std::uint32_t, wortAnzahl>;
+constexpr std::size_t wordCount = sizeof(MainState) / sizeof(std::uint32_t);
+using Worte = std::array<std::uint32_t, wordCount>;
 
-Worte worte(const MainState& s)
+Worte wordList(const MainState& s)
 {
     Worte w;
     std::memcpy(w.data(), &s, sizeof(MainState));
@@ -22,30 +22,31 @@ Worte worte(const MainState& s)
 
 // The window's progress, and where the angle markers were drawn last (the
 // picture's bookkeeping, drawn anew with every step): no part of a step.
-bool keinTeil(std::size_t wort)
+bool notInStep(std::size_t wort)
 {
-    constexpr std::size_t von = offsetof(MainState, ablauf) / sizeof(std::uint32_t);
-    constexpr std::size_t bis = (offsetof(MainState, ablauf) + sizeof(Ablauf) + 3) / sizeof(std::uint32_t);
+    constexpr std::size_t von = offsetof(MainState, progress) / sizeof(std::uint32_t);
+    constexpr std::size_t bis =
+        (offsetof(MainState, progress) + sizeof(Progress) + 3) / sizeof(std::uint32_t);
     constexpr std::size_t gezeichnet =
         (offsetof(MainState, farbWerte) + sizeof(int) * slot::posGezeichnetGross) / sizeof(std::uint32_t);
     return (wort >= von && wort < bis) || (wort >= gezeichnet && wort < gezeichnet + 4);
 }
 
 // Seven bits per byte, the high bit saying that more follow.
-void schreiben(std::vector<std::uint8_t>& daten, std::uint32_t x)
+void writeWord(std::vector<std::uint8_t>& payload, std::uint32_t x)
 {
     while (x >= 0x80) {
-        daten.push_back(static_cast<std::uint8_t>(x | 0x80));
+        payload.push_back(static_cast<std::uint8_t>(x | 0x80));
         x >>= 7;
     }
-    daten.push_back(static_cast<std::uint8_t>(x));
+    payload.push_back(static_cast<std::uint8_t>(x));
 }
 
-std::uint32_t lesen(const std::vector<std::uint8_t>& daten, std::size_t& k)
+std::uint32_t readIn(const std::vector<std::uint8_t>& payload, std::size_t& k)
 {
     std::uint32_t x = 0;
     for (int verschiebung = 0;; verschiebung += 7) {
-        const std::uint8_t teil = daten[k++];
+        const std::uint8_t teil = payload[k++];
         x |= static_cast<std::uint32_t>(teil & 0x7f) << verschiebung;
         if (!(teil & 0x80))
             return x;
@@ -56,32 +57,33 @@ std::uint32_t lesen(const std::vector<std::uint8_t>& daten, std::size_t& k)
 
 StateDelta::StateDelta(const MainState& von, const MainState& nach)
 {
-    const Worte a = worte(von);
-    const Worte b = worte(nach);
-    std::vector<std::uint8_t> daten;
-    daten.reserve(3 * wortAnzahl);
-    for (std::size_t i = 0; i < wortAnzahl; ++i) {
-        if (a[i] == b[i] || keinTeil(i))
+    const Worte a = wordList(von);
+    const Worte b = wordList(nach);
+    std::vector<std::uint8_t> payload;
+    payload.reserve(3 * wordCount);
+    for (std::size_t i = 0; i < wordCount; ++i) {
+        if (a[i] == b[i] || notInStep(i))
             continue;
-        schreiben(daten, static_cast<std::uint32_t>(i));
-        schreiben(daten, a[i] ^ b[i]);
+        writeWord(payload, static_cast<std::uint32_t>(i));
+        writeWord(payload, a[i] ^ b[i]);
     }
-    m_daten.assign(daten.begin(), daten.end());
+    m_daten.assign(payload.begin(), payload.end());
 }
 
-void StateDelta::anwenden(MainState& s) const
+void StateDelta::applyChange(MainState& s) const
 {
-    Worte w = worte(s);
+    Worte w = wordList(s);
     for (std::size_t k = 0; k < m_daten.size();) {
-        const std::uint32_t wort = lesen(m_daten, k);
-        w[wort] ^= lesen(m_daten, k);
+        const std::uint32_t wort = readIn(m_daten, k);
+        w[wort] ^= readIn(m_daten, k);
     }
     std::memcpy(static_cast<void*>(&s), w.data(), sizeof(MainState));
 }
 
-UndoStep::UndoStep(StepKind art, const QString& name, StateDelta delta, int geste, Anwenden anwenden)
-    : QUndoCommand(name), m_art(art), m_delta(std::move(delta)), m_geste(geste),
-      m_anwenden(std::move(anwenden))
+UndoStep::UndoStep(StepKind variety, const QString& name, StateDelta delta, int gesture,
+                   ApplyChange applyChange)
+    : QUndoCommand(name), m_art(variety), m_delta(std::move(delta)), m_geste(gesture),
+      m_anwenden(std::move(applyChange))
 {
 }
 
@@ -108,10 +110,10 @@ bool UndoStep::mergeWith(const QUndoCommand* other)
     // Both deltas applied in a row: words changed twice keep the combined change.
     MainState a{};
     MainState b = a;
-    m_delta.anwenden(b);
-    weiter->m_delta.anwenden(b);
+    m_delta.applyChange(b);
+    weiter->m_delta.applyChange(b);
     m_delta = StateDelta(a, b);
     // A drag that ends where it began changed nothing: the history drops it.
-    setObsolete(m_delta.leer());
+    setObsolete(m_delta.blank());
     return true;
 }

@@ -18,10 +18,10 @@ public:
     StateDelta() = default;
     StateDelta(const MainState& von, const MainState& nach);
 
-    void anwenden(MainState& s) const;
-    bool leer() const { return m_daten.empty(); }
+    void applyChange(MainState& s) const;
+    bool blank() const { return m_daten.empty(); }
     // Bytes the delta holds.
-    std::size_t groesse() const { return sizeof(*this) + m_daten.capacity(); }
+    std::size_t extent() const { return sizeof(*this) + m_daten.capacity(); }
 
 private:
     // Per changed word its number and the exclusive or in 7-bit groups: colour
@@ -34,22 +34,22 @@ private:
 class UndoStep : public QUndoCommand
 {
 public:
-    using Anwenden = std::function<void(const StateDelta&)>;
+    using ApplyChange = std::function<void(const StateDelta&)>;
 
-    UndoStep(StepKind art, const QString& name, StateDelta delta, int geste, Anwenden anwenden);
+    UndoStep(StepKind variety, const QString& name, StateDelta delta, int gesture, ApplyChange applyChange);
 
     void undo() override;
     void redo() override;
     int id() const override { return m_geste != 0 ? 1 : -1; }
     bool mergeWith(const QUndoCommand* other) override;
 
-    std::size_t groesse() const { return sizeof(*this) + m_delta.groesse(); }
-    StepKind art() const { return m_art; }
+    std::size_t extent() const { return sizeof(*this) + m_delta.extent(); }
+    StepKind variety() const { return m_art; }
 
 private:
     StepKind m_art;
     StateDelta m_delta;
     int m_geste; // the mouse press this step belongs to; 0: none
-    Anwenden m_anwenden;
+    ApplyChange m_anwenden;
     bool m_ersterRedo = true;
 };

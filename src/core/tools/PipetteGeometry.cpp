@@ -4,27 +4,27 @@
 
 namespace
 {
-int kanalWert(unsigned farbe, int schiebung)
+int channelValue(unsigned colourValue, int schiebung)
 {
-    return static_cast<int>((farbe >> schiebung) & 0xFFu);
+    return static_cast<int>((colourValue >> schiebung) & 0xFFu);
 }
 } // namespace
 
-QString RGBWert(unsigned farbe, char kanal)
+QString RGBWert(unsigned colourValue, char colourChannel)
 {
-    switch (kanal) {
+    switch (colourChannel) {
     case 'R':
-        return QString::number(kanalWert(farbe, 16));
+        return QString::number(channelValue(colourValue, 16));
     case 'G':
-        return QString::number(kanalWert(farbe, 8));
+        return QString::number(channelValue(colourValue, 8));
     case 'B':
-        return QString::number(kanalWert(farbe, 0));
+        return QString::number(channelValue(colourValue, 0));
     default:
         return {};
     }
 }
 
-QString HEXWert(unsigned farbe)
+QString HEXWert(unsigned colourValue)
 {
-    return hexText(kanalWert(farbe, 16), kanalWert(farbe, 8), kanalWert(farbe, 0));
+    return hexText(channelValue(colourValue, 16), channelValue(colourValue, 8), channelValue(colourValue, 0));
 }

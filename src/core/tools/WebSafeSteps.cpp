@@ -1,8 +1,8 @@
 #include "core/tools/WebSafeSteps.h"
 
-StufenBereich stufenBereich(int vorschlag)
+StepRange stepRange(int suggestion)
 {
-    switch (vorschlag) {
+    switch (suggestion) {
     case 0:
         return {2, 4};
     case 51:
@@ -16,26 +16,26 @@ StufenBereich stufenBereich(int vorschlag)
     }
 }
 
-int stufeNachZug(int vorschlag, int stufe, int p)
+int stepAfterDrag(int suggestion, int level, int p)
 {
-    if ((vorschlag == 255 && p > stufe) || (vorschlag == 0 && p < stufe))
-        return stufe;
+    if ((suggestion == 255 && p > level) || (suggestion == 0 && p < level))
+        return level;
     return p;
 }
 
-Feld naechstesFeld(Feld aktuell, bool linksInUse, bool rechtsInUse, bool mitteInUse)
+Field nextField(Field current, bool leftInUse, bool rightInUse, bool centreInUse)
 {
-    switch (aktuell) {
-    case Feld::gross:
-        if (linksInUse)
-            return Feld::links;
-        return rechtsInUse ? Feld::rechts : Feld::gross;
-    case Feld::links:
-        return mitteInUse ? Feld::mitte : Feld::rechts;
-    case Feld::mitte:
-        return Feld::rechts;
-    case Feld::rechts:
+    switch (current) {
+    case Field::big:
+        if (leftInUse)
+            return Field::left;
+        return rightInUse ? Field::right : Field::big;
+    case Field::left:
+        return centreInUse ? Field::centre : Field::right;
+    case Field::centre:
+        return Field::right;
+    case Field::right:
         break;
     }
-    return Feld::gross;
+    return Field::big;
 }

@@ -4,12 +4,12 @@
 #include <QProcess>
 #include <QStandardPaths>
 
-bool DesktopShellOpener::oeffnen(const QUrl& url)
+bool DesktopShellOpener::tryOpen(const QUrl& url)
 {
     return url.isValid() && QDesktopServices::openUrl(url);
 }
 
-void DesktopShellOpener::oeffnenOderMelden(const QUrl& url, std::function<void()> fehlgeschlagen)
+void DesktopShellOpener::openOrReport(const QUrl& url, std::function<void()> failed)
 {
 #if defined(Q_OS_UNIX) && !defined(Q_OS_MACOS)
     // QDesktopServices only says whether xdg-open started; xdg-open's exit says whether
@@ -19,27 +19,27 @@ void DesktopShellOpener::oeffnenOderMelden(const QUrl& url, std::function<void()
         prozess->setStandardOutputFile(QProcess::nullDevice());
         prozess->setStandardErrorFile(QProcess::nullDevice());
         QObject::connect(prozess, &QProcess::finished, prozess,
-                         [prozess, fehlgeschlagen](int code, QProcess::ExitStatus status) {
-                             if ((status != QProcess::NormalExit || code != 0) && fehlgeschlagen)
-                                 fehlgeschlagen();
+                         [prozess, failed](int code, QProcess::ExitStatus status) {
+                             if ((status != QProcess::NormalExit || code != 0) && failed)
+                                 failed();
                              prozess->deleteLater();
                          });
         QObject::connect(prozess, &QProcess::errorOccurred, prozess,
-                         [prozess, fehlgeschlagen](QProcess::ProcessError fehler) {
-                             if (fehler != QProcess::FailedToStart)
+                         [prozess, failed](QProcess::ProcessError errorBox) {
+                             if (errorBox != QProcess::FailedToStart)
                                  return;
-                             if (fehlgeschlagen)
-                                 fehlgeschlagen();
+                             if (failed)
+                                 failed();
                              prozess->deleteLater();
                          });
         prozess->start(m_oeffner, {url.isLocalFile() ? url.toLocalFile() : url.toString(QUrl::FullyEncoded)});
         return;
     }
 #endif
-    ShellOpener::oeffnenOderMelden(url, std::move(fehlgeschlagen));
+    ShellOpener::openOrReport(url, std::move(failed));
 }
 
-int DesktopShellOpener::laufend() const
+int DesktopShellOpener::runningTotal() const
 {
     return static_cast<int>(m_prozesse.findChildren<QProcess*>(Qt::FindDirectChildrenOnly).size());
 }

@@ -10,16 +10,14 @@
 class DesktopShellOpener : public ShellOpener
 {
 public:
-    // `oeffner`: the program that opens an address for the desktop.
-    explicit DesktopShellOpener(QString oeffner = QStringLiteral("xdg-open")) : m_oeffner(std::move(oeffner))
-    {
-    }
+    // `opener`: the program that opens an address for the desktop.
+    explicit DesktopShellOpener(QString opener = QStringLiteral("xdg-open")) : m_oeffner(std::move(opener)) {}
 
-    bool oeffnen(const QUrl& url) override;
-    void oeffnenOderMelden(const QUrl& url, std::function<void()> fehlgeschlagen) override;
+    bool tryOpen(const QUrl& url) override;
+    void openOrReport(const QUrl& url, std::function<void()> failed) override;
 
     // Helpers started and not yet ended.
-    int laufend() const;
+    int runningTotal() const;
 
 private:
     QString m_oeffner;

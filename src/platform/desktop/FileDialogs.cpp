@@ -6,55 +6,58 @@
 namespace
 {
 
-std::optional<QString> gewaehlt(const QString& pfad)
+std::optional<QString> chosen(const QString& pathName)
 {
-    if (pfad.isEmpty())
+    if (pathName.isEmpty())
         return std::nullopt;
-    return pfad;
+    return pathName;
 }
 
 // The system's dialog takes no widgets of ours; Qt's own does, in its grid.
-std::optional<FileDialogs::Ziel> mitOptionen(QWidget* eltern, const QString& filter, const QString& name,
-                                             QWidget& optionen)
+std::optional<FileDialogs::SaveTarget> withOptions(QWidget* parent, const QString& filter,
+                                                   const QString& name, QWidget& options)
 {
-    QFileDialog dialog(eltern, {}, name, filter);
+    QFileDialog dialog(parent, {}, name, filter);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setOptions(QFileDialog::DontUseNativeDialog | QFileDialog::DontConfirmOverwrite);
     if (auto* raster = qobject_cast<QGridLayout*>(dialog.layout()))
-        raster->addWidget(&optionen, raster->rowCount(), 0, 1, raster->columnCount());
-    optionen.show();
-    const bool gewaehlt = dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty();
+        raster->addWidget(&options, raster->rowCount(), 0, 1, raster->columnCount());
+    options.show();
+    const bool chosen = dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty();
     // Back to the caller before the dialog takes it with it.
-    optionen.hide();
-    optionen.setParent(nullptr);
-    if (!gewaehlt)
+    options.hide();
+    options.setParent(nullptr);
+    if (!chosen)
         return std::nullopt;
-    return FileDialogs::Ziel{dialog.selectedFiles().front(), dialog.selectedNameFilter()};
+    return FileDialogs::SaveTarget{dialog.selectedFiles().front(), dialog.selectedNameFilter()};
 }
 
 } // namespace
 
-std::optional<QString> QtFileDialogs::oeffnen(QWidget* eltern, const QString& filter)
+std::optional<QString> QtFileDialogs::tryOpen(QWidget* parent, const QString& filter)
 {
-    return gewaehlt(QFileDialog::getOpenFileName(eltern, {}, {}, filter));
+    return chosen(QFileDialog::getOpenFileName(parent, {}, {}, filter));
 }
 
 // The caller asks about replacing, after it has changed the extension.
-std::optional<QString> QtFileDialogs::speichern(QWidget* eltern, const QString& filter, const QString& name)
+std::optional<QString> QtFileDialogs::chooseSaveFile(QWidget* parent, const QString& filter,
+                                                     const QString& name)
 {
-    return gewaehlt(
-        QFileDialog::getSaveFileName(eltern, {}, name, filter, nullptr, QFileDialog::DontConfirmOverwrite));
+    return chosen(
+        QFileDialog::getSaveFileName(parent, {}, name, filter, nullptr, QFileDialog::DontConfirmOverwrite));
 }
 
-std::optional<FileDialogs::Ziel> QtFileDialogs::speichernMitFilter(QWidget* eltern, const QString& filter,
-                                                                   const QString& name, QWidget* optionen)
+std::optional<FileDialogs::SaveTarget> QtFileDialogs::chooseSaveFileWithFilter(QWidget* parent,
+                                                                               const QString& filter,
+                                                                               const QString& name,
+                                                                               QWidget* options)
 {
-    if (optionen)
-        return mitOptionen(eltern, filter, name, *optionen);
+    if (options)
+        return withOptions(parent, filter, name, *options);
     QString gewaehlterFilter;
-    const QString pfad = QFileDialog::getSaveFileName(eltern, {}, name, filter, &gewaehlterFilter,
-                                                      QFileDialog::DontConfirmOverwrite);
-    if (pfad.isEmpty())
+    const QString pathName = QFileDialog::getSaveFileName(parent, {}, name, filter, &gewaehlterFilter,
+                                                          QFileDialog::DontConfirmOverwrite);
+    if (pathName.isEmpty())
         return std::nullopt;
-    return Ziel{pfad, gewaehlterFilter};
+    return SaveTarget{pathName, gewaehlterFilter};
 }

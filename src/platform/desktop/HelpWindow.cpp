@@ -22,8 +22,8 @@ namespace
 
 // The viewer's own texts: the help viewer is the system's part, as on Windows.
 struct Texte {
-    const char* titel;
-    const char* inhalt;
+    const char* titleText;
+    const char* content;
     const char* index;
     const char* suche;
     const char* zurueck;
@@ -32,14 +32,20 @@ struct Texte {
     const char* fehlt;
 };
 
-constexpr Texte deutsch{"Tinctora – Hilfe", "Inhalt", "Index", "Suche", "Zurück", "Vor", "Inhalt",
-                        "Die Hilfedatei „%1“ wurde nicht gefunden."};
-constexpr Texte englisch{"Tinctora – Help", "Contents", "Index", "Search", "Back", "Forward", "Contents",
-                         "The help file “%1” could not be found."};
+constexpr Texte german{"Tinctora – Hilfe", "Inhalt", "Index",  "Suche",
+                       "Zurück",           "Vor",    "Inhalt", "Die Hilfedatei „%1“ wurde nicht gefunden."};
+constexpr Texte english{"Tinctora – Help",
+                        "Contents",
+                        "Index",
+                        "Search",
+                        "Back",
+                        "Forward",
+                        "Contents",
+                        "The help file “%1” could not be found."};
 
-const Texte& texte(Sprache s)
+const Texte& textSet(Language s)
 {
-    return s == Sprache::englisch ? englisch : deutsch;
+    return s == Language::english ? english : german;
 }
 
 QString t(const char* text)
@@ -47,7 +53,7 @@ QString t(const char* text)
     return QString::fromUtf8(text);
 }
 
-const QString inhaltsSeite = QStringLiteral("HTML/index.htm");
+const QString contentsPage = QStringLiteral("HTML/index.htm");
 
 } // namespace
 
@@ -55,7 +61,7 @@ HelpBrowser::HelpBrowser(QHelpEngine* engine, QWidget* parent) : QTextBrowser(pa
 {
     setObjectName(QStringLiteral("HelpBrowser"));
     setOpenLinks(false);
-    connect(this, &QTextBrowser::anchorClicked, this, &HelpBrowser::linkGeklickt);
+    connect(this, &QTextBrowser::anchorClicked, this, &HelpBrowser::linkClicked);
 }
 
 QVariant HelpBrowser::loadResource(int type, const QUrl& name)
@@ -67,23 +73,23 @@ QVariant HelpBrowser::loadResource(int type, const QUrl& name)
     return QTextBrowser::loadResource(type, name);
 }
 
-void HelpBrowser::linkGeklickt(const QUrl& url)
+void HelpBrowser::linkClicked(const QUrl& url)
 {
-    const QUrl ziel = source().resolved(url);
-    if (ziel.scheme() == QLatin1String("qthelp"))
-        setSource(ziel);
+    const QUrl target = source().resolved(url);
+    if (target.scheme() == QLatin1String("qthelp"))
+        setSource(target);
     else
-        QDesktopServices::openUrl(ziel);
+        QDesktopServices::openUrl(target);
 }
 
-HelpWindow::HelpWindow(const QString& qch, const QString& sammlung, Sprache sprache, const QString& gesucht)
-    : m_sprache(sprache)
+HelpWindow::HelpWindow(const QString& qch, const QString& batch, Language uiLanguage, const QString& wanted)
+    : m_sprache(uiLanguage)
 {
     setObjectName(QStringLiteral("HelpWindow"));
     // Closing the main window ends the program even while help is open.
     setAttribute(Qt::WA_QuitOnClose, false);
     if (!qch.isEmpty()) {
-        m_engine = new QHelpEngine(sammlung, this);
+        m_engine = new QHelpEngine(batch, this);
         m_engine->setUsesFilterEngine(true);
         // The collection is the viewer's own file in the user's cache: it registers the help file.
         m_engine->setReadOnly(false);
@@ -99,14 +105,14 @@ HelpWindow::HelpWindow(const QString& qch, const QString& sammlung, Sprache spra
         if (!m_geladen)
             qWarning("Help: %s", qPrintable(m_engine->error()));
     }
-    bauen(gesucht);
+    build(wanted);
     resize(900, 640);
 }
 
-void HelpWindow::bauen(const QString& gesucht)
+void HelpWindow::build(const QString& wanted)
 {
-    const Texte& tx = texte(m_sprache);
-    setWindowTitle(t(tx.titel));
+    const Texte& tx = textSet(m_sprache);
+    setWindowTitle(t(tx.titleText));
     m_browser = new HelpBrowser(m_geladen ? m_engine : nullptr, this);
     m_reiter = new QTabWidget(this);
     m_reiter->setObjectName(QStringLiteral("HelpTabs"));
@@ -122,27 +128,26 @@ void HelpWindow::bauen(const QString& gesucht)
     leiste->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
     connect(zurueck, &QAction::triggered, m_browser, &QTextBrowser::backward);
     connect(vor, &QAction::triggered, m_browser, &QTextBrowser::forward);
-    connect(start, &QAction::triggered, this, &HelpWindow::zeigeInhalt);
+    connect(start, &QAction::triggered, this, &HelpWindow::showContents);
     connect(m_browser, &QTextBrowser::backwardAvailable, zurueck, &QAction::setEnabled);
     connect(m_browser, &QTextBrowser::forwardAvailable, vor, &QAction::setEnabled);
-    connect(m_browser, &QTextBrowser::sourceChanged, this, &HelpWindow::seiteGewechselt);
+    connect(m_browser, &QTextBrowser::sourceChanged, this, &HelpWindow::pageChanged);
 
     if (m_geladen) {
-        QHelpContentWidget* inhalt = m_engine->contentWidget();
-        inhalt->setObjectName(QStringLiteral("HelpContents"));
-        connect(inhalt, &QHelpContentWidget::linkActivated, m_browser, [this](const QUrl& u) {
-            m_browser->setSource(u);
-        });
-        m_reiter->addTab(inhalt, t(tx.inhalt));
+        QHelpContentWidget* content = m_engine->contentWidget();
+        content->setObjectName(QStringLiteral("HelpContents"));
+        connect(content, &QHelpContentWidget::linkActivated, m_browser,
+                [this](const QUrl& u) { m_browser->setSource(u); });
+        m_reiter->addTab(content, t(tx.content));
 
         QHelpIndexWidget* index = m_engine->indexWidget();
         index->setObjectName(QStringLiteral("HelpIndex"));
         connect(index, &QHelpIndexWidget::documentActivated, m_browser,
                 [this](const QHelpLink& link, const QString&) { m_browser->setSource(link.url); });
         connect(index, &QHelpIndexWidget::documentsActivated, m_browser,
-                [this](const QList<QHelpLink>& links, const QString&) {
-                    if (!links.isEmpty())
-                        m_browser->setSource(links.first().url);
+                [this](const QList<QHelpLink>& left, const QString&) {
+                    if (!left.isEmpty())
+                        m_browser->setSource(left.first().url);
                 });
         m_reiter->addTab(index, t(tx.index));
 
@@ -159,16 +164,16 @@ void HelpWindow::bauen(const QString& gesucht)
         const int sucheReiter = m_reiter->addTab(sucheSeite, t(tx.suche));
         // The full-text index is built in the background when the search is first shown
         // (once per help file version; later openings find it in the cache).
-        connect(m_reiter, &QTabWidget::currentChanged, suche, [this, suche, sucheReiter](int reiter) {
-            if (reiter == sucheReiter && !m_indexGeplant) {
+        connect(m_reiter, &QTabWidget::currentChanged, suche, [this, suche, sucheReiter](int tabs) {
+            if (tabs == sucheReiter && !m_indexGeplant) {
                 m_indexGeplant = true;
                 suche->scheduleIndexDocumentation();
             }
         });
     } else {
-        m_browser->setHtml(QStringLiteral("<h2>%1</h2><p>%2</p>")
-                               .arg(t(tx.titel).toHtmlEscaped(),
-                                    t(tx.fehlt).arg(gesucht).toHtmlEscaped()));
+        m_browser->setHtml(
+            QStringLiteral("<h2>%1</h2><p>%2</p>")
+                .arg(t(tx.titleText).toHtmlEscaped(), t(tx.fehlt).arg(wanted).toHtmlEscaped()));
     }
 
     auto* teiler = new QSplitter(Qt::Horizontal, this);
@@ -176,54 +181,54 @@ void HelpWindow::bauen(const QString& gesucht)
     teiler->addWidget(m_browser);
     teiler->setStretchFactor(1, 1);
     teiler->setSizes({250, 650});
-    auto* spalte = new QVBoxLayout(this);
-    spalte->setContentsMargins(0, 0, 0, 0);
-    spalte->setSpacing(0);
-    spalte->addWidget(leiste);
-    spalte->addWidget(teiler, 1);
+    auto* column = new QVBoxLayout(this);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->setSpacing(0);
+    column->addWidget(leiste);
+    column->addWidget(teiler, 1);
 }
 
-QUrl HelpWindow::themaUrl(const QString& thema) const
+QUrl HelpWindow::topicUrl(const QString& topic) const
 {
-    return QUrl(QStringLiteral("qthelp://%1/doc/%2").arg(m_namensraum, thema));
+    return QUrl(QStringLiteral("qthelp://%1/doc/%2").arg(m_namensraum, topic));
 }
 
-void HelpWindow::zeigeInhalt()
+void HelpWindow::showContents()
 {
     if (m_geladen) {
         m_reiter->setCurrentIndex(0);
-        m_browser->setSource(themaUrl(inhaltsSeite));
+        m_browser->setSource(topicUrl(contentsPage));
     }
-    nachVorne();
+    bringToFront();
 }
 
-bool HelpWindow::zeigeThema(const QString& thema)
+bool HelpWindow::showTopic(const QString& topic)
 {
     if (!m_geladen) {
-        nachVorne();
+        bringToFront();
         return false;
     }
-    const QUrl url = themaUrl(thema);
+    const QUrl url = topicUrl(topic);
     const bool gibtEs = !m_engine->fileData(url).isEmpty();
-    m_browser->setSource(gibtEs ? url : themaUrl(inhaltsSeite));
-    nachVorne();
+    m_browser->setSource(gibtEs ? url : topicUrl(contentsPage));
+    bringToFront();
     return gibtEs;
 }
 
-void HelpWindow::seiteGewechselt(const QUrl& url)
+void HelpWindow::pageChanged(const QUrl& url)
 {
-    const QString seite = m_browser->documentTitle();
-    const QString titel = t(texte(m_sprache).titel);
-    setWindowTitle(seite.isEmpty() ? titel : titel + QStringLiteral(" – ") + seite);
+    const QString page = m_browser->documentTitle();
+    const QString titleText = t(textSet(m_sprache).titleText);
+    setWindowTitle(page.isEmpty() ? titleText : titleText + QStringLiteral(" – ") + page);
     if (m_geladen) {
-        QHelpContentWidget* inhalt = m_engine->contentWidget();
-        const QModelIndex i = inhalt->indexOf(url);
+        QHelpContentWidget* content = m_engine->contentWidget();
+        const QModelIndex i = content->indexOf(url);
         if (i.isValid())
-            inhalt->setCurrentIndex(i);
+            content->setCurrentIndex(i);
     }
 }
 
-void HelpWindow::nachVorne()
+void HelpWindow::bringToFront()
 {
     // Asked for from a modal window (a dialog's help button), the help must stay usable
     // above it; asked for from the main window, it must not block anything.

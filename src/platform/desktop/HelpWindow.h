@@ -9,7 +9,7 @@
 class QHelpEngine;
 class QTabWidget;
 
-// Shows the pages of a compiled help file (Qt Help, ".qch"): relative links,
+// Shows the pages of a compiled help file (Qt Help, ".qch"): relative left,
 // pictures and the stylesheet come out of the file; other addresses go to the
 // system's browser.
 class HelpBrowser : public QTextBrowser
@@ -21,7 +21,7 @@ public:
     QVariant loadResource(int type, const QUrl& name) override;
 
 private:
-    void linkGeklickt(const QUrl& url);
+    void linkClicked(const QUrl& url);
 
     QHelpEngine* m_engine;
 };
@@ -34,28 +34,28 @@ class HelpWindow : public QWidget
 
 public:
     // `qch` is the help file of the language; empty when none was found, then
-    // the window says which file it looked for (`gesucht`).
-    HelpWindow(const QString& qch, const QString& sammlung, Sprache sprache, const QString& gesucht);
+    // the window says which file it looked for (`wanted`).
+    HelpWindow(const QString& qch, const QString& batch, Language uiLanguage, const QString& wanted);
 
-    bool geladen() const { return m_geladen; }
-    Sprache sprache() const { return m_sprache; }
+    bool loaded() const { return m_geladen; }
+    Language uiLanguage() const { return m_sprache; }
     // Shows the table of contents and the contents page.
-    void zeigeInhalt();
+    void showContents();
     // Shows one page by its topic path ("HTML/page06.htm"); false if the file has no such page.
-    bool zeigeThema(const QString& thema);
+    bool showTopic(const QString& topic);
 
     HelpBrowser* browser() const { return m_browser; }
-    QTabWidget* reiter() const { return m_reiter; }
+    QTabWidget* tabs() const { return m_reiter; }
     QHelpEngine* engine() const { return m_engine; }
     // "qthelp://<namespace>/doc/" + topic path.
-    QUrl themaUrl(const QString& thema) const;
+    QUrl topicUrl(const QString& topic) const;
 
 private:
-    void bauen(const QString& gesucht);
-    void nachVorne();
-    void seiteGewechselt(const QUrl& url);
+    void build(const QString& wanted);
+    void bringToFront();
+    void pageChanged(const QUrl& url);
 
-    Sprache m_sprache;
+    Language m_sprache;
     QHelpEngine* m_engine = nullptr;
     QString m_namensraum;
     bool m_geladen = false;

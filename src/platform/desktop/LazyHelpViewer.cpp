@@ -5,8 +5,8 @@
 #include <QLibrary>
 #include <QMessageBox>
 
-LazyHelpViewer::LazyHelpViewer(QStringList datenOrdner, QStringList bibliothekOrdner)
-    : m_datenOrdner(std::move(datenOrdner)), m_bibliothekOrdner(std::move(bibliothekOrdner))
+LazyHelpViewer::LazyHelpViewer(QStringList dataFolders, QStringList libraryFolder)
+    : m_datenOrdner(std::move(dataFolders)), m_bibliothekOrdner(std::move(libraryFolder))
 {
 }
 
@@ -15,21 +15,22 @@ LazyHelpViewer::~LazyHelpViewer()
     m_viewer.reset(); // before the library that holds its code
 }
 
-QStringList LazyHelpViewer::standardBibliothekOrdner()
+QStringList LazyHelpViewer::defaultLibraryFolders()
 {
     const QString programm = QCoreApplication::applicationDirPath();
     return {programm, QDir::cleanPath(programm + QStringLiteral("/../lib/tinctora"))};
 }
 
-bool LazyHelpViewer::laden()
+bool LazyHelpViewer::loadViewer()
 {
-    for (const QString& ordner : m_bibliothekOrdner) {
-        auto bibliothek = std::make_unique<QLibrary>(QDir(ordner).filePath(QStringLiteral("tinctora_help_viewer")));
+    for (const QString& folder : m_bibliothekOrdner) {
+        auto bibliothek =
+            std::make_unique<QLibrary>(QDir(folder).filePath(QStringLiteral("tinctora_help_viewer")));
         if (!bibliothek->load()) {
             m_fehler = bibliothek->errorString();
             continue;
         }
-        const auto fabrik = reinterpret_cast<HelpViewerFabrik>(bibliothek->resolve(helpViewerFabrikName));
+        const auto fabrik = reinterpret_cast<HelpViewerFactory>(bibliothek->resolve(helpViewerFactoryName));
         if (!fabrik) {
             m_fehler = bibliothek->errorString();
             continue;
@@ -41,12 +42,12 @@ bool LazyHelpViewer::laden()
     return false;
 }
 
-bool LazyHelpViewer::htmlHelp(const QString& adresse, HilfeBefehl befehl, Sprache sprache)
+bool LazyHelpViewer::htmlHelp(const QString& address, HelpCommand command, Language uiLanguage)
 {
-    if (!m_viewer && !laden()) {
+    if (!m_viewer && !loadViewer()) {
         // Reported like a missing help file: by the viewer, in a window of its own.
         auto* meldung = new QMessageBox(QMessageBox::Warning, QStringLiteral("Tinctora"),
-                                        sprache == Sprache::englisch
+                                        uiLanguage == Language::english
                                             ? QStringLiteral("The help viewer could not be loaded.")
                                             : QStringLiteral("Die Hilfe konnte nicht geladen werden."),
                                         QMessageBox::Ok);
@@ -57,5 +58,5 @@ bool LazyHelpViewer::htmlHelp(const QString& adresse, HilfeBefehl befehl, Sprach
         meldung->show();
         return false;
     }
-    return m_viewer->htmlHelp(adresse, befehl, sprache);
+    return m_viewer->htmlHelp(address, command, uiLanguage);
 }

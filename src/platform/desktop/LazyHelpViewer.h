@@ -14,20 +14,20 @@ class QLibrary;
 class LazyHelpViewer : public HelpViewer
 {
 public:
-    // `datenOrdner`: where the help files are; `bibliothekOrdner`: where the library is.
-    LazyHelpViewer(QStringList datenOrdner, QStringList bibliothekOrdner);
+    // `dataFolders`: where the help files are; `libraryFolder`: where the library is.
+    LazyHelpViewer(QStringList dataFolders, QStringList libraryFolder);
     ~LazyHelpViewer() override;
 
-    bool htmlHelp(const QString& adresse, HilfeBefehl befehl, Sprache sprache) override;
+    bool htmlHelp(const QString& address, HelpCommand command, Language uiLanguage) override;
 
     // The folders an installed or built program keeps the library in: its own
     // folder, then "<prefix>/lib/tinctora".
-    static QStringList standardBibliothekOrdner();
+    static QStringList defaultLibraryFolders();
     // The viewer once loaded; nullptr before the first call or when loading failed.
-    HelpViewer* geladen() const { return m_viewer.get(); }
+    HelpViewer* loaded() const { return m_viewer.get(); }
 
 private:
-    bool laden();
+    bool loadViewer();
 
     QStringList m_datenOrdner;
     QStringList m_bibliothekOrdner;
@@ -37,5 +37,5 @@ private:
 };
 
 // The entry point of the library: a new Qt Help viewer on the given data folders.
-using HelpViewerFabrik = HelpViewer* (*)(const QStringList& datenOrdner);
-inline constexpr const char* helpViewerFabrikName = "tinctora_erzeuge_help_viewer";
+using HelpViewerFactory = HelpViewer* (*)(const QStringList& dataFolders);
+inline constexpr const char* helpViewerFactoryName = "tinctora_create_help_viewer";

@@ -7,55 +7,55 @@
 #include <QFileInfo>
 #include <QStandardPaths>
 
-QtHelpViewer::QtHelpViewer(QStringList datenOrdner) : m_ordner(std::move(datenOrdner)) {}
+QtHelpViewer::QtHelpViewer(QStringList dataFolders) : m_ordner(std::move(dataFolders)) {}
 
 QtHelpViewer::~QtHelpViewer() = default;
 
-QString QtHelpViewer::qchName(const QString& hilfedatei, Sprache sprache)
+QString QtHelpViewer::qchName(const QString& helpFile, Language uiLanguage)
 {
-    const QString basis = QFileInfo(hilfedatei).completeBaseName();
+    const QString basis = QFileInfo(helpFile).completeBaseName();
     return (basis.isEmpty() ? QStringLiteral("manual") : basis) +
-           (sprache == Sprache::englisch ? QStringLiteral("-en.qch") : QStringLiteral("-de.qch"));
+           (uiLanguage == Language::english ? QStringLiteral("-en.qch") : QStringLiteral("-de.qch"));
 }
 
-QString QtHelpViewer::findeQch(const QString& hilfedatei, Sprache sprache) const
+QString QtHelpViewer::findQch(const QString& helpFile, Language uiLanguage) const
 {
-    QStringList ordner;
-    if (!hilfedatei.isEmpty())
-        ordner << QFileInfo(hilfedatei).absolutePath();
-    ordner << m_ordner;
-    const QString name = qchName(hilfedatei, sprache);
-    for (const QString& o : ordner) {
-        const QString pfad = QDir(o).filePath(name);
-        if (QFileInfo::exists(pfad))
-            return pfad;
+    QStringList folder;
+    if (!helpFile.isEmpty())
+        folder << QFileInfo(helpFile).absolutePath();
+    folder << m_ordner;
+    const QString name = qchName(helpFile, uiLanguage);
+    for (const QString& o : folder) {
+        const QString pathName = QDir(o).filePath(name);
+        if (QFileInfo::exists(pathName))
+            return pathName;
     }
     return {};
 }
 
-bool QtHelpViewer::htmlHelp(const QString& adresse, HilfeBefehl befehl, Sprache sprache)
+bool QtHelpViewer::htmlHelp(const QString& address, HelpCommand command, Language uiLanguage)
 {
-    const HilfeAdresse a = zerlegeHilfeAdresse(adresse);
-    if (!m_fenster || m_fenster->sprache() != sprache) {
-        const QString qch = findeQch(a.datei, sprache);
+    const HelpAddress a = splitHelpAddress(address);
+    if (!m_fenster || m_fenster->uiLanguage() != uiLanguage) {
+        const QString qch = findQch(a.fileItem, uiLanguage);
         // The collection (the viewer's own bookkeeping and search index) lives in
         // the user's cache; the help file itself is only read.
         const QString cache =
             QStandardPaths::writableLocation(QStandardPaths::CacheLocation) + QStringLiteral("/help");
         QDir().mkpath(cache);
-        const QString sammlung =
-            cache + QStringLiteral("/") + QFileInfo(qchName(a.datei, sprache)).completeBaseName() +
-            QStringLiteral(".qhc");
-        m_fenster = std::make_unique<HelpWindow>(qch, sammlung, sprache, qchName(a.datei, sprache));
+        const QString batch = cache + QStringLiteral("/") +
+                              QFileInfo(qchName(a.fileItem, uiLanguage)).completeBaseName() +
+                              QStringLiteral(".qhc");
+        m_fenster = std::make_unique<HelpWindow>(qch, batch, uiLanguage, qchName(a.fileItem, uiLanguage));
     }
-    if (befehl == HilfeBefehl::thema && !a.thema.isEmpty())
-        return m_fenster->zeigeThema(a.thema);
-    m_fenster->zeigeInhalt();
-    return m_fenster->geladen();
+    if (command == HelpCommand::topic && !a.topic.isEmpty())
+        return m_fenster->showTopic(a.topic);
+    m_fenster->showContents();
+    return m_fenster->loaded();
 }
 
 // The entry point LazyHelpViewer resolves when help is first opened.
-extern "C" Q_DECL_EXPORT HelpViewer* tinctora_erzeuge_help_viewer(const QStringList& datenOrdner)
+extern "C" Q_DECL_EXPORT HelpViewer* tinctora_create_help_viewer(const QStringList& dataFolders)
 {
-    return new QtHelpViewer(datenOrdner);
+    return new QtHelpViewer(dataFolders);
 }

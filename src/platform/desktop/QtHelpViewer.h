@@ -14,19 +14,19 @@ class HelpWindow;
 class QtHelpViewer : public HelpViewer
 {
 public:
-    explicit QtHelpViewer(QStringList datenOrdner);
+    explicit QtHelpViewer(QStringList dataFolders);
     ~QtHelpViewer() override;
 
-    bool htmlHelp(const QString& adresse, HilfeBefehl befehl, Sprache sprache) override;
+    bool htmlHelp(const QString& address, HelpCommand command, Language uiLanguage) override;
 
     // The help window once help was opened; nullptr before.
-    HelpWindow* fenster() const { return m_fenster.get(); }
+    HelpWindow* topWindow() const { return m_fenster.get(); }
 
     // "manual.chm" -> "manual-en.qch": the compiled help of a language.
-    static QString qchName(const QString& hilfedatei, Sprache sprache);
+    static QString qchName(const QString& helpFile, Language uiLanguage);
 
 private:
-    QString findeQch(const QString& hilfedatei, Sprache sprache) const;
+    QString findQch(const QString& helpFile, Language uiLanguage) const;
 
     QStringList m_ordner;
     std::unique_ptr<HelpWindow> m_fenster;

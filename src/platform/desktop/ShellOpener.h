@@ -11,13 +11,13 @@ class ShellOpener
 public:
     virtual ~ShellOpener() = default;
     // false when the system could not open it.
-    virtual bool oeffnen(const QUrl& url) = 0;
-    // Opens, and calls `fehlgeschlagen` (at once or later, from the event loop) when the
+    virtual bool tryOpen(const QUrl& url) = 0;
+    // Opens, and calls `failed` (at once or later, from the event loop) when the
     // system could not: a desktop without a browser starts its helper and only then fails.
-    virtual void oeffnenOderMelden(const QUrl& url, std::function<void()> fehlgeschlagen)
+    virtual void openOrReport(const QUrl& url, std::function<void()> failed)
     {
-        if (!oeffnen(url) && fehlgeschlagen)
-            fehlgeschlagen();
+        if (!tryOpen(url) && failed)
+            failed();
     }
 };
 
@@ -25,7 +25,7 @@ public:
 class RecordingShellOpener : public ShellOpener
 {
 public:
-    bool oeffnen(const QUrl& url) override
+    bool tryOpen(const QUrl& url) override
     {
         m_opened.append(url);
         return m_succeeds;

@@ -6,7 +6,7 @@
 DialogPrinterChooser::DialogPrinterChooser() = default;
 DialogPrinterChooser::~DialogPrinterChooser() = default;
 
-QPrinter* DialogPrinterChooser::einrichten(QWidget* parent)
+QPrinter* DialogPrinterChooser::setUpPrinter(QWidget* parent)
 {
     if (!m_printer)
         m_printer = std::make_unique<QPrinter>(QPrinter::HighResolution);

@@ -12,7 +12,7 @@ class DialogPrinterChooser : public PrinterChooser
 public:
     DialogPrinterChooser();
     ~DialogPrinterChooser() override;
-    QPrinter* einrichten(QWidget* parent) override;
+    QPrinter* setUpPrinter(QWidget* parent) override;
 
 private:
     // Made on first use: finding the printers is slow on some systems.

@@ -11,5 +11,5 @@ public:
     virtual ~PrinterChooser() = default;
     // A printer set up for the next job, or nullptr when the user cancels.
     // The printer stays owned by the chooser.
-    virtual QPrinter* einrichten(QWidget* parent) = 0;
+    virtual QPrinter* setUpPrinter(QWidget* parent) = 0;
 };

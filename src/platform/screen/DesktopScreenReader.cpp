@@ -18,9 +18,9 @@ public:
     // Each screen gives its own part; the rest stays black.
     QImage grab(const QRect& r) override
     {
-        QImage bild(r.size(), QImage::Format_RGB32);
-        bild.fill(Qt::black);
-        QPainter painter(&bild);
+        QImage picture(r.size(), QImage::Format_RGB32);
+        picture.fill(Qt::black);
+        QPainter painter(&picture);
         for (QScreen* screen : QGuiApplication::screens()) {
             const QRect teil = r.intersected(screen->geometry());
             if (teil.isEmpty())
@@ -29,7 +29,7 @@ public:
             const QPixmap stueck = screen->grabWindow(0, lokal.x(), lokal.y(), teil.width(), teil.height());
             painter.drawPixmap(QRect(teil.topLeft() - r.topLeft(), teil.size()), stueck);
         }
-        return bild;
+        return picture;
     }
 
     unsigned pixel(QPoint p) override { return grab(QRect(p, QSize(1, 1))).pixel(0, 0) & 0xFFFFFFu; }

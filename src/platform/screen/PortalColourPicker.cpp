@@ -12,11 +12,11 @@
 
 namespace
 {
-const QString dienst = QStringLiteral("org.freedesktop.portal.Desktop");
-const QString objekt = QStringLiteral("/org/freedesktop/portal/desktop");
-const QString anfrage = QStringLiteral("org.freedesktop.portal.Request");
+const QString portalService = QStringLiteral("org.freedesktop.portal.Desktop");
+const QString portalObject = QStringLiteral("/org/freedesktop/portal/desktop");
+const QString requestInterface = QStringLiteral("org.freedesktop.portal.Request");
 
-int kanal(double v)
+int colourChannel(double v)
 {
     return std::clamp(static_cast<int>(std::lround(v * 255.0)), 0, 255);
 }
@@ -24,7 +24,7 @@ int kanal(double v)
 
 PortalColourPicker::PortalColourPicker(QDBusConnection bus, QObject* parent) : QObject(parent), m_bus(bus) {}
 
-bool PortalColourPicker::portalSitzung()
+bool PortalColourPicker::portalSession()
 {
     return QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
 }
@@ -36,40 +36,41 @@ void PortalColourPicker::pickColor()
     QString sender = m_bus.baseService().mid(1);
     sender.replace(u'.', u'_');
     if (!m_anfragePfad.isEmpty())
-        m_bus.disconnect(dienst, m_anfragePfad, anfrage, QStringLiteral("Response"), this,
-                         SLOT(antwort(uint, QVariantMap)));
-    m_anfragePfad = objekt + QStringLiteral("/request/") + sender + u'/' + token;
-    m_bus.connect(dienst, m_anfragePfad, anfrage, QStringLiteral("Response"), this,
-                  SLOT(antwort(uint, QVariantMap)));
+        m_bus.disconnect(portalService, m_anfragePfad, requestInterface, QStringLiteral("Response"), this,
+                         SLOT(answer(uint, QVariantMap)));
+    m_anfragePfad = portalObject + QStringLiteral("/request/") + sender + u'/' + token;
+    m_bus.connect(portalService, m_anfragePfad, requestInterface, QStringLiteral("Response"), this,
+                  SLOT(answer(uint, QVariantMap)));
 
-    QDBusMessage aufruf = QDBusMessage::createMethodCall(
-        dienst, objekt, QStringLiteral("org.freedesktop.portal.Screenshot"), QStringLiteral("PickColor"));
-    aufruf << QString() << QVariantMap{{QStringLiteral("handle_token"), token}};
-    auto* watcher = new QDBusPendingCallWatcher(m_bus.asyncCall(aufruf), this);
+    QDBusMessage call = QDBusMessage::createMethodCall(portalService, portalObject,
+                                                       QStringLiteral("org.freedesktop.portal.Screenshot"),
+                                                       QStringLiteral("PickColor"));
+    call << QString() << QVariantMap{{QStringLiteral("handle_token"), token}};
+    auto* watcher = new QDBusPendingCallWatcher(m_bus.asyncCall(call), this);
     connect(watcher, &QDBusPendingCallWatcher::finished, this, [this](QDBusPendingCallWatcher* w) {
         const QDBusPendingReply<QDBusObjectPath> reply = *w;
         w->deleteLater();
         if (reply.isError())
-            emit fehlgeschlagen();
+            emit failed();
     });
 }
 
-void PortalColourPicker::antwort(uint response, const QVariantMap& results)
+void PortalColourPicker::answer(uint response, const QVariantMap& results)
 {
     // 1: the user cancelled; 2 and anything else: the request ended otherwise.
     if (response == 1) {
-        emit abgebrochen();
+        emit cancelled();
         return;
     }
-    const QVariant farbe = results.value(QStringLiteral("color"));
-    if (response != 0 || !farbe.canConvert<QDBusArgument>()) {
-        emit fehlgeschlagen();
+    const QVariant colourValue = results.value(QStringLiteral("color"));
+    if (response != 0 || !colourValue.canConvert<QDBusArgument>()) {
+        emit failed();
         return;
     }
     double r = 0, g = 0, b = 0;
-    const QDBusArgument arg = farbe.value<QDBusArgument>();
+    const QDBusArgument arg = colourValue.value<QDBusArgument>();
     arg.beginStructure();
     arg >> r >> g >> b;
     arg.endStructure();
-    emit gewaehlt(QColor(kanal(r), kanal(g), kanal(b)));
+    emit chosen(QColor(colourChannel(r), colourChannel(g), colourChannel(b)));
 }

@@ -16,20 +16,20 @@ public:
     explicit PortalColourPicker(QDBusConnection bus = QDBusConnection::sessionBus(),
                                 QObject* parent = nullptr);
     // Whether the session is one the portal serves instead of a screen reader.
-    static bool portalSitzung();
+    static bool portalSession();
 
-    // Starts a pick; ends in gewaehlt, abgebrochen or fehlgeschlagen.
+    // Starts a pick; ends in chosen, cancelled or failed.
     void pickColor();
 
 signals:
-    void gewaehlt(const QColor& farbe);
+    void chosen(const QColor& colourValue);
     // The user cancelled the desktop's picker.
-    void abgebrochen();
+    void cancelled();
     // There is no portal, or it could not pick: the user should hear of it.
-    void fehlgeschlagen();
+    void failed();
 
 private slots:
-    void antwort(uint response, const QVariantMap& results);
+    void answer(uint response, const QVariantMap& results);
 
 private:
     QDBusConnection m_bus;

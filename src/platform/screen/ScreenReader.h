@@ -27,7 +27,7 @@ std::unique_ptr<ScreenReader> desktopScreenReader();
 class FakeScreenReader : public ScreenReader
 {
 public:
-    explicit FakeScreenReader(QImage bild) : m_bild(std::move(bild)) {}
+    explicit FakeScreenReader(QImage picture) : m_bild(std::move(picture)) {}
     QPoint cursorPos() const override { return m_cursor; }
     void setCursorPos(QPoint p) override { m_cursor = p; }
     QImage grab(const QRect& r) override
@@ -40,8 +40,8 @@ public:
         ++m_lesungen;
         return m_bild.rect().contains(p) ? m_bild.pixel(p) & 0xFFFFFFu : 0u;
     }
-    QImage& bild() { return m_bild; }
-    int lesungen() const { return m_lesungen; }
+    QImage& picture() { return m_bild; }
+    int readCount() const { return m_lesungen; }
 
 private:
     QImage m_bild;

@@ -1,7 +1,7 @@
 #include "ui/dialogs/AboutBox.h"
 
-#include "platform/desktop/ShellOpener.h"
 #include "core/language/LanguageTable.h"
+#include "platform/desktop/ShellOpener.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -15,22 +15,22 @@
 namespace
 {
 
-constexpr int iconGroesse = 35;
+constexpr int iconEdge = 35;
 
 } // namespace
 
-TAboutBox::TAboutBox(const LanguageTable& texte, ShellOpener& shell, QWidget* parent)
-    : QDialog(parent), m_texte(texte), m_shell(shell)
+TAboutBox::TAboutBox(const LanguageTable& textSet, ShellOpener& shell, QWidget* parent)
+    : QDialog(parent), m_texte(textSet), m_shell(shell)
 {
     setObjectName(QStringLiteral("AboutBox"));
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
                    Qt::WindowCloseButtonHint);
-    bauen();
+    build();
     FormCreate();
     setFixedSize(sizeHint());
 }
 
-QLabel* TAboutBox::neuesLabel(const char* name)
+QLabel* TAboutBox::newLabel(const char* name)
 {
     auto* l = new QLabel(this);
     l->setObjectName(QString::fromLatin1(name));
@@ -50,22 +50,22 @@ void TAboutBox::alsLink(QLabel* label)
     label->installEventFilter(this);
 }
 
-void TAboutBox::bauen()
+void TAboutBox::build()
 {
-    ProgramIcon = neuesLabel("ProgramIcon");
-    ProgramIcon->setFixedSize(iconGroesse, iconGroesse);
+    ProgramIcon = newLabel("ProgramIcon");
+    ProgramIcon->setFixedSize(iconEdge, iconEdge);
     ProgramIcon->setScaledContents(true);
-    ProductName1 = neuesLabel("ProductName1");
+    ProductName1 = newLabel("ProductName1");
     QFont fett = ProductName1->font();
     fett.setBold(true);
     ProductName1->setFont(fett);
-    ProductName2 = neuesLabel("ProductName2");
-    Version = neuesLabel("Version");
-    Label1 = neuesLabel("Label1");
-    lHomepage = neuesLabel("lHomepage");
-    Label2 = neuesLabel("Label2");
-    lEMail = neuesLabel("lEMail");
-    Label3 = neuesLabel("Label3");
+    ProductName2 = newLabel("ProductName2");
+    Version = newLabel("Version");
+    Label1 = newLabel("Label1");
+    lHomepage = newLabel("lHomepage");
+    Label2 = newLabel("Label2");
+    lEMail = newLabel("lEMail");
+    Label3 = newLabel("Label3");
     alsLink(Label2);
     alsLink(Label3);
     Button1 = new QPushButton(QStringLiteral("OK"), this);
@@ -73,69 +73,70 @@ void TAboutBox::bauen()
     Button1->setDefault(true);
     connect(Button1, &QPushButton::clicked, this, &QDialog::accept);
 
-    auto* namen = new QVBoxLayout;
-    namen->addWidget(ProductName1);
-    namen->addWidget(ProductName2);
-    namen->addWidget(Version);
-    namen->addSpacing(8);
-    namen->addWidget(Label1);
-    auto* kopf = new QHBoxLayout;
-    kopf->addWidget(ProgramIcon, 0, Qt::AlignTop);
-    kopf->addSpacing(12);
-    kopf->addLayout(namen, 1);
+    auto* names = new QVBoxLayout;
+    names->addWidget(ProductName1);
+    names->addWidget(ProductName2);
+    names->addWidget(Version);
+    names->addSpacing(8);
+    names->addWidget(Label1);
+    auto* header = new QHBoxLayout;
+    header->addWidget(ProgramIcon, 0, Qt::AlignTop);
+    header->addSpacing(12);
+    header->addLayout(names, 1);
 
-    auto* links = new QGridLayout;
-    links->addWidget(lHomepage, 0, 0);
-    links->addWidget(Label2, 0, 1);
-    links->addWidget(lEMail, 1, 0);
-    links->addWidget(Label3, 1, 1);
-    links->setColumnStretch(1, 1);
+    auto* left = new QGridLayout;
+    left->addWidget(lHomepage, 0, 0);
+    left->addWidget(Label2, 0, 1);
+    left->addWidget(lEMail, 1, 0);
+    left->addWidget(Label3, 1, 1);
+    left->setColumnStretch(1, 1);
 
-    auto* knopf = new QHBoxLayout;
-    knopf->addStretch();
-    knopf->addWidget(Button1);
-    knopf->addStretch();
+    auto* button = new QHBoxLayout;
+    button->addStretch();
+    button->addWidget(Button1);
+    button->addStretch();
 
-    auto* aussen = new QVBoxLayout(this);
-    aussen->setContentsMargins(16, 16, 16, 12);
-    aussen->addLayout(kopf);
-    aussen->addSpacing(12);
-    aussen->addLayout(links);
-    aussen->addSpacing(12);
-    aussen->addLayout(knopf);
+    auto* outer = new QVBoxLayout(this);
+    outer->setContentsMargins(16, 16, 16, 12);
+    outer->addLayout(header);
+    outer->addSpacing(12);
+    outer->addLayout(left);
+    outer->addSpacing(12);
+    outer->addLayout(button);
 }
 
 void TAboutBox::FormCreate()
 {
-    setWindowTitle(m_texte.text(Txt::infoTitel));
-    ProgramIcon->setPixmap(QIcon(QStringLiteral(":/icons/tinctora.svg")).pixmap(iconGroesse * 2));
+    setWindowTitle(m_texte.text(Txt::infoTitle));
+    ProgramIcon->setPixmap(QIcon(QStringLiteral(":/icons/tinctora.svg")).pixmap(iconEdge * 2));
     ProductName1->setText(m_texte.text(Txt::productName));
     ProductName2->setText(m_texte.text(Txt::productName2));
     ProductName2->setVisible(!ProductName2->text().isEmpty());
     Version->setText(m_texte.text(Txt::versionLabel) + m_texte.text(Txt::productVersion));
-    Label1->setText(m_texte.text(Txt::herausgeber));
+    Label1->setText(m_texte.text(Txt::publisher));
     lHomepage->setText(m_texte.text(Txt::homepageLabel));
-    Label2->setText(m_texte.text(Txt::webSeite));
+    Label2->setText(m_texte.text(Txt::website));
     lEMail->setText(m_texte.text(Txt::emailLabel));
     Label3->setText(m_texte.text(Txt::supportEMail));
 }
 
 void TAboutBox::Label2Click()
 {
-    m_shell.oeffnen(QUrl(m_texte.text(Txt::webSeite)));
+    m_shell.tryOpen(QUrl(m_texte.text(Txt::website)));
 }
 
 void TAboutBox::Label3Click()
 {
-    m_shell.oeffnen(QUrl(QStringLiteral("mailto:") + m_texte.text(Txt::supportEMail)));
+    m_shell.tryOpen(QUrl(QStringLiteral("mailto:") + m_texte.text(Txt::supportEMail)));
 }
 
 bool TAboutBox::eventFilter(QObject* watched, QEvent* event)
 {
     if ((watched == Label2 || watched == Label3) && event->type() == QEvent::MouseButtonRelease) {
-        const auto* maus = static_cast<QMouseEvent*>(event);
+        const auto* mouseInput = static_cast<QMouseEvent*>(event);
         auto* label = static_cast<QLabel*>(watched);
-        if (maus->button() == Qt::LeftButton && label->rect().contains(maus->position().toPoint())) {
+        if (mouseInput->button() == Qt::LeftButton &&
+            label->rect().contains(mouseInput->position().toPoint())) {
             if (watched == Label2)
                 Label2Click();
             else

@@ -8,14 +8,14 @@ class QPushButton;
 class ShellOpener;
 
 // The about box: program icon, product names, version, the publisher line and
-// the links to the web site and to the support e-mail address, opened through
+// the left to the web site and to the support e-mail address, opened through
 // the shell. Created on first use and shown again by later calls.
 class TAboutBox : public QDialog
 {
     Q_OBJECT
 
 public:
-    TAboutBox(const LanguageTable& texte, ShellOpener& shell, QWidget* parent = nullptr);
+    TAboutBox(const LanguageTable& textSet, ShellOpener& shell, QWidget* parent = nullptr);
 
     void FormCreate();
     void Label2Click(); // the web site
@@ -36,8 +36,8 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void bauen();
-    QLabel* neuesLabel(const char* name);
+    void build();
+    QLabel* newLabel(const char* name);
     void alsLink(QLabel* label);
 
     const LanguageTable& m_texte;

@@ -23,38 +23,38 @@
 namespace
 {
 
-constexpr int clientBreite = 430;
-constexpr int clientHoehe = 302;
-constexpr int edit1Breite = 361;
-constexpr int label2Breite = 327;
+constexpr int clientWidth = 430;
+constexpr int clientHeight = 302;
+constexpr int edit1Width = 361;
+constexpr int label2Width = 327;
 
-QString systemDateiAuswahl(QWidget* parent, const QString& startOrdner, const QString& filter)
+QString systemFileChooser(QWidget* parent, const QString& startFolder, const QString& filter)
 {
-    return QFileDialog::getOpenFileName(parent, QString(), startOrdner, filter);
+    return QFileDialog::getOpenFileName(parent, QString(), startFolder, filter);
 }
 
 } // namespace
 
-TEinstellungen::TEinstellungen(TfRegistryForm& registry, const LanguageTable& texte, ShellOpener& shell,
+TEinstellungen::TEinstellungen(TfRegistryForm& registry, const LanguageTable& textSet, ShellOpener& shell,
                                QWidget* parent)
-    : QDialog(parent), m_registry(registry), m_texte(texte), m_shell(shell),
-      m_dateiAuswahl(systemDateiAuswahl)
+    : QDialog(parent), m_registry(registry), m_texte(textSet), m_shell(shell),
+      m_dateiAuswahl(systemFileChooser)
 {
     setObjectName(QStringLiteral("Einstellungen"));
     // Fixed border, only a close button.
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
                    Qt::WindowCloseButtonHint);
     setFont(QFont(QStringLiteral("Tahoma"), 8));
-    bauen();
-    setFixedSize(clientBreite, clientHoehe);
+    build();
+    setFixedSize(clientWidth, clientHeight);
     FormCreate();
 }
 
-void TEinstellungen::bauen()
+void TEinstellungen::build()
 {
     PageControl1 = new QTabWidget(this);
     PageControl1->setObjectName(QStringLiteral("PageControl1"));
-    TabSheet2 = bauTutorialSeite();
+    TabSheet2 = buildTutorialPage();
     PageControl1->addTab(TabSheet2, QString());
     languagePage = buildLanguagePage();
     PageControl1->addTab(languagePage, QString());
@@ -71,33 +71,33 @@ void TEinstellungen::bauen()
     knoepfe->addStretch();
     knoepfe->addWidget(OKBtn);
     knoepfe->addWidget(Button2);
-    auto* aussen = new QVBoxLayout(this);
-    aussen->addWidget(PageControl1);
-    aussen->addLayout(knoepfe);
+    auto* outer = new QVBoxLayout(this);
+    outer->addWidget(PageControl1);
+    outer->addLayout(knoepfe);
 }
 
-QWidget* TEinstellungen::bauTutorialSeite()
+QWidget* TEinstellungen::buildTutorialPage()
 {
-    auto* seite = new QWidget;
-    seite->setObjectName(QStringLiteral("TabSheet2"));
+    auto* page = new QWidget;
+    page->setObjectName(QStringLiteral("TabSheet2"));
 
-    Label1 = new QLabel(seite);
+    Label1 = new QLabel(page);
     Label1->setObjectName(QStringLiteral("Label1"));
-    Edit1 = new QLineEdit(seite);
+    Edit1 = new QLineEdit(page);
     Edit1->setObjectName(QStringLiteral("Edit1"));
     Edit1->setReadOnly(true);
-    Edit1->setFixedWidth(edit1Breite);
-    BitBtn1 = new QToolButton(seite);
+    Edit1->setFixedWidth(edit1Width);
+    BitBtn1 = new QToolButton(page);
     BitBtn1->setObjectName(QStringLiteral("BitBtn1"));
     BitBtn1->setIcon(style()->standardIcon(QStyle::SP_DialogOpenButton));
     connect(BitBtn1, &QToolButton::clicked, this, &TEinstellungen::BitBtn1Click);
-    Label2 = new QLabel(seite);
+    Label2 = new QLabel(page);
     Label2->setObjectName(QStringLiteral("Label2"));
     Label2->setWordWrap(true);
-    Label3 = new QLabel(seite);
+    Label3 = new QLabel(page);
     Label3->setObjectName(QStringLiteral("Label3"));
 
-    Label4 = new QLabel(seite);
+    Label4 = new QLabel(page);
     Label4->setObjectName(QStringLiteral("Label4"));
     Label4->setCursor(Qt::PointingHandCursor);
     QFont linkSchrift = Label4->font();
@@ -113,68 +113,68 @@ QWidget* TEinstellungen::bauTutorialSeite()
     pfadZeile->addWidget(Edit1);
     pfadZeile->addWidget(BitBtn1);
     pfadZeile->addStretch();
-    auto* spalte = new QVBoxLayout(seite);
-    spalte->addWidget(Label1);
-    spalte->addLayout(pfadZeile);
-    spalte->addWidget(Label2);
-    spalte->addSpacing(12);
-    spalte->addWidget(Label3);
-    spalte->addWidget(Label4);
-    spalte->addStretch();
-    return seite;
+    auto* column = new QVBoxLayout(page);
+    column->addWidget(Label1);
+    column->addLayout(pfadZeile);
+    column->addWidget(Label2);
+    column->addSpacing(12);
+    column->addWidget(Label3);
+    column->addWidget(Label4);
+    column->addStretch();
+    return page;
 }
 
 QWidget* TEinstellungen::buildLanguagePage()
 {
-    auto* seite = new QWidget;
-    seite->setObjectName(QStringLiteral("languagePage"));
-    auto* label = new QLabel(m_texte.text(Txt::spracheLabel), seite);
-    languageBox = new QComboBox(seite);
+    auto* page = new QWidget;
+    page->setObjectName(QStringLiteral("languagePage"));
+    auto* label = new QLabel(m_texte.text(Txt::languageLabel), page);
+    languageBox = new QComboBox(page);
     languageBox->setObjectName(QStringLiteral("languageBox"));
     label->setBuddy(languageBox);
     // Item data: the stored value of each choice.
-    languageBox->addItem(m_texte.text(Txt::spracheDeutsch), static_cast<int>(pref::SprachWahl::deutsch));
-    languageBox->addItem(m_texte.text(Txt::spracheEnglisch), static_cast<int>(pref::SprachWahl::englisch));
-    languageBox->addItem(m_texte.text(Txt::spracheDesktop), static_cast<int>(pref::SprachWahl::desktop));
-    auto* hinweis = new QLabel(m_texte.text(Txt::spracheAbNeustart), seite);
-    hinweis->setObjectName(QStringLiteral("languageNote"));
-    hinweis->setWordWrap(true);
-    auto* spalte = new QVBoxLayout(seite);
-    spalte->addWidget(label);
-    spalte->addWidget(languageBox);
-    spalte->addWidget(hinweis);
-    spalte->addStretch();
-    return seite;
+    languageBox->addItem(m_texte.text(Txt::languageGerman), static_cast<int>(pref::LanguageChoice::german));
+    languageBox->addItem(m_texte.text(Txt::languageEnglish), static_cast<int>(pref::LanguageChoice::english));
+    languageBox->addItem(m_texte.text(Txt::languageDesktop), static_cast<int>(pref::LanguageChoice::desktop));
+    auto* note = new QLabel(m_texte.text(Txt::languageAfterRestart), page);
+    note->setObjectName(QStringLiteral("languageNote"));
+    note->setWordWrap(true);
+    auto* column = new QVBoxLayout(page);
+    column->addWidget(label);
+    column->addWidget(languageBox);
+    column->addWidget(note);
+    column->addStretch();
+    return page;
 }
 
 void TEinstellungen::FormCreate()
 {
-    PageControl1->setTabText(PageControl1->indexOf(languagePage), m_texte.text(Txt::spracheSeite));
-    PageControl1->setTabText(PageControl1->indexOf(TabSheet2), m_texte.text(Txt::tutorialReiter));
-    Button2->setText(m_texte.text(Txt::abbrechen));
-    Label1->setText(m_texte.text(Txt::tutorialLokalerLink));
-    Label2->setText(m_texte.text(Txt::tutorialPfadErklaerung));
-    Label2->setFixedWidth(label2Breite);
+    PageControl1->setTabText(PageControl1->indexOf(languagePage), m_texte.text(Txt::languageTab));
+    PageControl1->setTabText(PageControl1->indexOf(TabSheet2), m_texte.text(Txt::tutorialTab));
+    Button2->setText(m_texte.text(Txt::cancel));
+    Label1->setText(m_texte.text(Txt::tutorialLocalLink));
+    Label2->setText(m_texte.text(Txt::tutorialPathExplanation));
+    Label2->setFixedWidth(label2Width);
     Label3->setText(m_texte.text(Txt::tutorialImInternet));
-    Label4->setText(m_texte.text(Txt::webSeite));
+    Label4->setText(m_texte.text(Txt::website));
 }
 
 void TEinstellungen::FormShow()
 {
-    setWindowTitle(m_texte.text(Txt::einstellungenTitel));
-    Edit1->setText(m_registry.tutorialPfadGesetzt() ? m_registry.tutorialPfad : standardTutorialPfad());
-    languageBox->setCurrentIndex(languageBox->findData(static_cast<int>(m_registry.sprachWahl)));
+    setWindowTitle(m_texte.text(Txt::settingsTitle));
+    Edit1->setText(m_registry.tutorialPathSet() ? m_registry.tutorialPfad : defaultTutorialPath());
+    languageBox->setCurrentIndex(languageBox->findData(static_cast<int>(m_registry.languageChoice)));
 }
 
 void TEinstellungen::BitBtn1Click()
 {
-    const QString startOrdner = QFileInfo(Edit1->text()).absolutePath();
-    const QString gewaehlt =
-        m_dateiAuswahl(this, startOrdner, qtFileFilter(QStringLiteral("HTML (*.html)|*.html")));
-    if (gewaehlt.isEmpty())
+    const QString startFolder = QFileInfo(Edit1->text()).absolutePath();
+    const QString chosen =
+        m_dateiAuswahl(this, startFolder, qtFileFilter(QStringLiteral("HTML (*.html)|*.html")));
+    if (chosen.isEmpty())
         return;
     // Taken at once: cancelling the dialog afterwards keeps it.
-    m_registry.tutorialPfad = QDir::toNativeSeparators(gewaehlt);
+    m_registry.tutorialPfad = QDir::toNativeSeparators(chosen);
     Edit1->setText(m_registry.tutorialPfad);
 }
 
@@ -182,7 +182,7 @@ void TEinstellungen::OKBtnClick()
 {
     if (!Edit1->text().isEmpty())
         m_registry.tutorialPfad = Edit1->text();
-    m_registry.sprachWahl = static_cast<pref::SprachWahl>(languageBox->currentData().toInt());
+    m_registry.languageChoice = static_cast<pref::LanguageChoice>(languageBox->currentData().toInt());
     accept();
 }
 
@@ -193,13 +193,13 @@ void TEinstellungen::Button2Click()
 
 void TEinstellungen::Label4Click()
 {
-    m_shell.oeffnen(QUrl(m_texte.text(Txt::webSeite)));
+    m_shell.tryOpen(QUrl(m_texte.text(Txt::website)));
 }
 
 void TEinstellungen::showEvent(QShowEvent* event)
 {
     FormShow();
-    mittigAufDemBildschirm();
+    centreOnScreen();
     QDialog::showEvent(event);
 }
 
@@ -214,12 +214,12 @@ bool TEinstellungen::eventFilter(QObject* watched, QEvent* event)
     return QDialog::eventFilter(watched, event);
 }
 
-void TEinstellungen::mittigAufDemBildschirm()
+void TEinstellungen::centreOnScreen()
 {
     const QScreen* bildschirm = screen();
     if (bildschirm == nullptr)
         return;
-    QRect rahmen = frameGeometry();
-    rahmen.moveCenter(bildschirm->availableGeometry().center());
-    move(rahmen.topLeft());
+    QRect frame = frameGeometry();
+    frame.moveCenter(bildschirm->availableGeometry().center());
+    move(frame.topLeft());
 }

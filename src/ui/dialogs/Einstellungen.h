@@ -23,14 +23,14 @@ class TEinstellungen : public QDialog
 
 public:
     // Asks for an HTML file; returns its path, or an empty text when the user cancels.
-    using DateiAuswahl =
-        std::function<QString(QWidget* parent, const QString& startOrdner, const QString& filter)>;
+    using FileChooser =
+        std::function<QString(QWidget* parent, const QString& startFolder, const QString& filter)>;
 
-    TEinstellungen(TfRegistryForm& registry, const LanguageTable& texte, ShellOpener& shell,
+    TEinstellungen(TfRegistryForm& registry, const LanguageTable& textSet, ShellOpener& shell,
                    QWidget* parent = nullptr);
 
     // Replaces the system's file-open dialog (tests).
-    void setDateiAuswahl(DateiAuswahl auswahl) { m_dateiAuswahl = std::move(auswahl); }
+    void setFileChooser(FileChooser choice) { m_dateiAuswahl = std::move(choice); }
 
     void FormCreate();
     void FormShow();
@@ -57,13 +57,13 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void bauen();
-    QWidget* bauTutorialSeite();
+    void build();
+    QWidget* buildTutorialPage();
     QWidget* buildLanguagePage();
-    void mittigAufDemBildschirm();
+    void centreOnScreen();
 
     TfRegistryForm& m_registry;
     const LanguageTable& m_texte;
     ShellOpener& m_shell;
-    DateiAuswahl m_dateiAuswahl;
+    FileChooser m_dateiAuswahl;
 };

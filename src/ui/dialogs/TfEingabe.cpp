@@ -16,22 +16,22 @@
 namespace
 {
 
-constexpr int clientBreite = 292;
-constexpr int clientHoehe = 176;
+constexpr int clientWidth = 292;
+constexpr int clientHeight = 176;
 
-QColor systemFarbAuswahl(QWidget* parent, const QColor& start)
+QColor systemColourChooser(QWidget* parent, const QColor& start)
 {
     QColorDialog dialog(start, parent);
     dialog.setOptions(QColorDialog::DontUseNativeDialog);
     return dialog.exec() == QDialog::Accepted ? dialog.selectedColor() : QColor();
 }
 
-void caretAnsEnde(QLineEdit* feld)
+void moveCaretToEnd(QLineEdit* field)
 {
-    feld->setCursorPosition(static_cast<int>(feld->text().size()));
+    field->setCursorPosition(static_cast<int>(field->text().size()));
 }
 
-QLabel* beschriftung(QWidget* parent, const QString& text, int x, int y)
+QLabel* addCaption(QWidget* parent, const QString& text, int x, int y)
 {
     auto* l = new QLabel(text, parent);
     l->move(x, y);
@@ -40,46 +40,46 @@ QLabel* beschriftung(QWidget* parent, const QString& text, int x, int y)
 
 } // namespace
 
-TfEingabe::TfEingabe(const LanguageTable& t, EingabeZugang zugang, QWidget* parent)
-    : QDialog(parent), m_t(t), m_zugang(std::move(zugang)), m_farbAuswahl(systemFarbAuswahl)
+TfEingabe::TfEingabe(const LanguageTable& t, InputAccess dialogAccess, QWidget* parent)
+    : QDialog(parent), m_t(t), m_zugang(std::move(dialogAccess)), m_farbAuswahl(systemColourChooser)
 {
     setObjectName(QStringLiteral("fEingabe"));
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
                    Qt::WindowCloseButtonHint);
     setFont(QFont(QStringLiteral("Tahoma"), 8));
-    bauen();
-    setFixedSize(clientBreite, clientHoehe);
+    build();
+    setFixedSize(clientWidth, clientHeight);
     FormCreate();
 }
 
-QLineEdit* TfEingabe::zahlFeld(const QString& name, int x, int y)
+QLineEdit* TfEingabe::numberField(const QString& name, int x, int y)
 {
     auto* e = new QLineEdit(QStringLiteral("0"), this);
     e->setObjectName(name);
     e->setMaxLength(3);
     e->setGeometry(x, y, 36, 21);
     e->installEventFilter(this);
-    connect(e, &QLineEdit::textChanged, this, [this, e] { dezimalChange(e); });
+    connect(e, &QLineEdit::textChanged, this, [this, e] { decimalChange(e); });
     return e;
 }
 
-void TfEingabe::bauen()
+void TfEingabe::build()
 {
-    beschriftung(this, QStringLiteral("R"), 16, 14);
-    beschriftung(this, QStringLiteral("G"), 66, 14);
-    beschriftung(this, QStringLiteral("B"), 116, 14);
-    Edit1 = zahlFeld(QStringLiteral("Edit1"), 16, 30);
-    Edit2 = zahlFeld(QStringLiteral("Edit2"), 66, 30);
-    Edit3 = zahlFeld(QStringLiteral("Edit3"), 116, 30);
+    addCaption(this, QStringLiteral("R"), 16, 14);
+    addCaption(this, QStringLiteral("G"), 66, 14);
+    addCaption(this, QStringLiteral("B"), 116, 14);
+    Edit1 = numberField(QStringLiteral("Edit1"), 16, 30);
+    Edit2 = numberField(QStringLiteral("Edit2"), 66, 30);
+    Edit3 = numberField(QStringLiteral("Edit3"), 116, 30);
 
-    beschriftung(this, QStringLiteral("HEX"), 16, 64);
+    addCaption(this, QStringLiteral("HEX"), 16, 64);
     Edit4 = new QLineEdit(QStringLiteral("#"), this);
     Edit4->setObjectName(QStringLiteral("Edit4"));
     Edit4->setMaxLength(7);
     Edit4->setGeometry(16, 80, 86, 21);
     Edit4->installEventFilter(this);
     connect(Edit4, &QLineEdit::textChanged, this, [this] { Edit4Change(); });
-    Label5 = beschriftung(this, QString(), 16, 106);
+    Label5 = addCaption(this, QString(), 16, 106);
     Label5->setObjectName(QStringLiteral("Label5"));
 
     Panel2 = new ColourPanel(this, QStringLiteral("Panel2"));
@@ -111,17 +111,17 @@ void TfEingabe::bauen()
 
 void TfEingabe::Button1Click()
 {
-    m_zugang.hilfe();
+    m_zugang.help();
 }
 
 void TfEingabe::FormCreate()
 {
     const LanguageTable& t = m_t;
-    Label5->setText(t.text(Txt::hexFormatHinweis));
+    Label5->setText(t.text(Txt::hexFormatNote));
     Label5->adjustSize();
-    Button1->setText(t.text(Txt::hilfe));
-    Button2->setText(t.text(Txt::abbrechen));
-    BitBtn1->setText(t.text(Txt::mehr));
+    Button1->setText(t.text(Txt::help));
+    Button2->setText(t.text(Txt::cancel));
+    BitBtn1->setText(t.text(Txt::more));
     eingabeGueltig = false;
     Panel2->setColour(palette().color(QPalette::Button));
 }
@@ -136,45 +136,45 @@ void TfEingabe::showEvent(QShowEvent* event)
 
 void TfEingabe::FormShow()
 {
-    const QString titel = m_t.text(Txt::eingabeTitel);
-    if (windowTitle() != titel)
-        setWindowTitle(titel);
-    Edit4->setText(m_zugang.feldHex());
-    if (checkHexMitMeldung()) {
+    const QString titleText = m_t.text(Txt::inputTitle);
+    if (windowTitle() != titleText)
+        setWindowTitle(titleText);
+    Edit4->setText(m_zugang.fieldHex());
+    if (checkHexWithMessage()) {
         konvertHexToRGB();
         eingabeGueltig = true;
         WerteAufnehmen();
     }
 }
 
-bool TfEingabe::checkInteger(QLineEdit* feld)
+bool TfEingabe::checkInteger(QLineEdit* field)
 {
-    const QString t = feld->text();
-    if (!t.isEmpty() && nurZiffern(t) == t)
+    const QString t = field->text();
+    if (!t.isEmpty() && digitsOnly(t) == t)
         return true;
     // Only digits pass: a sign or a hex prefix would make no channel value.
-    feld->setText(nurZiffern(t));
-    caretAnsEnde(feld);
-    feld->setFocus();
+    field->setText(digitsOnly(t));
+    moveCaretToEnd(field);
+    field->setFocus();
     return false;
 }
 
-bool TfEingabe::checkHexMitMeldung()
+bool TfEingabe::checkHexWithMessage()
 {
-    const HexPruefung p = checkHEX(Edit4->text());
+    const HexCheck p = checkHEX(Edit4->text());
     // Once per text: the key release that dismissed the box (Enter, Esc, a
     // modifier) would otherwise bring it back at once.
-    if (p == HexPruefung::ungueltig && Edit4->text() != m_gemeldet) {
+    if (p == HexCheck::invalid && Edit4->text() != m_gemeldet) {
         m_gemeldet = Edit4->text();
         const LanguageTable& t = m_t;
-        QMessageBox::information(this, t.text(Txt::hinweis), t.text(Txt::hexFehler));
+        QMessageBox::information(this, t.text(Txt::note), t.text(Txt::hexError));
     }
-    return p == HexPruefung::gueltig;
+    return p == HexCheck::valid;
 }
 
 void TfEingabe::konvertHexToRGB()
 {
-    const Rgb c = hexZuRgb(Edit4->text());
+    const Rgb c = hexToRgb(Edit4->text());
     eingabeR = c.r;
     eingabeG = c.g;
     eingabeB = c.b;
@@ -184,67 +184,67 @@ void TfEingabe::konvertHexToRGB()
     hexGeladen = true;
 }
 
-void TfEingabe::hexAusEingabe()
+void TfEingabe::hexFromInput()
 {
     Edit4->setText(hexText(eingabeR, eingabeG, eingabeB));
 }
 
 void TfEingabe::WerteAufnehmen()
 {
-    std::array<QLineEdit*, 3> felder{Edit1, Edit2, Edit3};
-    std::array<int*, 3> werte{&eingabeR, &eingabeG, &eingabeB};
+    std::array<QLineEdit*, 3> fields{Edit1, Edit2, Edit3};
+    std::array<int*, 3> valueSet{&eingabeR, &eingabeG, &eingabeB};
     for (std::size_t i = 0; i < 3; ++i) {
         if (!hexGeladen) {
-            if (felder[i]->text().isEmpty())
-                felder[i]->setText(QStringLiteral("0"));
-            *werte[i] = felder[i]->text().toInt();
+            if (fields[i]->text().isEmpty())
+                fields[i]->setText(QStringLiteral("0"));
+            *valueSet[i] = fields[i]->text().toInt();
         }
-        if (*werte[i] > 255) {
-            *werte[i] = 255;
-            felder[i]->setText(QStringLiteral("255"));
-            caretAnsEnde(felder[i]);
+        if (*valueSet[i] > 255) {
+            *valueSet[i] = 255;
+            fields[i]->setText(QStringLiteral("255"));
+            moveCaretToEnd(fields[i]);
         }
     }
     if (eingabeR == eingabeG && eingabeG == eingabeB && eingabeGueltig)
-        hexAusEingabe();
-    const Rgb c = eingabe();
+        hexFromInput();
+    const Rgb c = input();
     Panel2->setColour(QColor(c.r, c.g, c.b));
     if (!okGedrueckt)
         return;
-    if (const std::optional<EingabeTreffer> t = eingabeUmrechnen(c)) {
-        m_zugang.anwenden(*t);
+    if (const std::optional<InputMatch> t = convertInput(c)) {
+        m_zugang.applyChange(*t);
     }
 }
 
-int TfEingabe::kanalIndex(const QObject* feld) const
+int TfEingabe::channelIndex(const QObject* field) const
 {
-    return feld == Edit1 ? 0 : feld == Edit2 ? 1 : 2;
+    return field == Edit1 ? 0 : field == Edit2 ? 1 : 2;
 }
 
 bool TfEingabe::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == Edit4)
-        return hexEreignis(event);
+        return hexEvent(event);
     if (watched == Edit1 || watched == Edit2 || watched == Edit3)
-        return dezimalEreignis(static_cast<QLineEdit*>(watched), event);
+        return decimalEvent(static_cast<QLineEdit*>(watched), event);
     return QDialog::eventFilter(watched, event);
 }
 
-bool TfEingabe::dezimalEreignis(QLineEdit* feld, QEvent* event)
+bool TfEingabe::decimalEvent(QLineEdit* field, QEvent* event)
 {
     switch (event->type()) {
     case QEvent::KeyPress:
-        if (static_cast<QKeyEvent*>(event)->key() == Qt::Key_Backspace && feld->text().size() == 1)
+        if (static_cast<QKeyEvent*>(event)->key() == Qt::Key_Backspace && field->text().size() == 1)
             tasteUeberspringen = true;
         hexGeladen = false;
         break;
     case QEvent::KeyRelease:
-        dezimalKeyUp(feld);
+        decimalKeyUp(field);
         break;
     case QEvent::MouseButtonPress:
-        if (feld->text() == QLatin1String("0"))
-            feld->clear();
-        kanalAusloesen[static_cast<std::size_t>(kanalIndex(feld))] = true;
+        if (field->text() == QLatin1String("0"))
+            field->clear();
+        triggerChannel[static_cast<std::size_t>(channelIndex(field))] = true;
         break;
     default:
         break;
@@ -252,35 +252,35 @@ bool TfEingabe::dezimalEreignis(QLineEdit* feld, QEvent* event)
     return false;
 }
 
-void TfEingabe::dezimalKeyUp(QLineEdit* feld)
+void TfEingabe::decimalKeyUp(QLineEdit* field)
 {
     if (tasteUeberspringen) {
         tasteUeberspringen = false;
         return;
     }
-    if (!checkInteger(feld))
+    if (!checkInteger(field))
         return;
     eingabeGueltig = true;
     WerteAufnehmen();
-    hexAusEingabe();
+    hexFromInput();
 }
 
-void TfEingabe::dezimalChange(QLineEdit* feld)
+void TfEingabe::decimalChange(QLineEdit* field)
 {
-    const QString t = feld->text();
-    if (nurZiffern(t) != t) {
-        const QSignalBlocker block(feld);
-        feld->setText(nurZiffern(t));
-        caretAnsEnde(feld);
+    const QString t = field->text();
+    if (digitsOnly(t) != t) {
+        const QSignalBlocker block(field);
+        field->setText(digitsOnly(t));
+        moveCaretToEnd(field);
     }
-    bool& ausloesen = kanalAusloesen[static_cast<std::size_t>(kanalIndex(feld))];
+    bool& ausloesen = triggerChannel[static_cast<std::size_t>(channelIndex(field))];
     if (ausloesen) {
         ausloesen = false;
-        dezimalKeyUp(feld);
+        decimalKeyUp(field);
     }
 }
 
-bool TfEingabe::hexEreignis(QEvent* event)
+bool TfEingabe::hexEvent(QEvent* event)
 {
     switch (event->type()) {
     case QEvent::KeyPress: {
@@ -307,19 +307,19 @@ void TfEingabe::Edit4KeyUp()
     QString t = Edit4->text();
     if (t.isEmpty()) {
         Edit4->setText(QStringLiteral("#"));
-        caretAnsEnde(Edit4);
+        moveCaretToEnd(Edit4);
     } else if (t[0] != u'#') {
         t.prepend(u'#');
         if (t.size() > 7)
             t.remove(6, 1);
         Edit4->setText(t);
-        caretAnsEnde(Edit4);
+        moveCaretToEnd(Edit4);
     }
     if (tasteUeberspringen) {
         tasteUeberspringen = false;
         return;
     }
-    if (checkHexMitMeldung()) {
+    if (checkHexWithMessage()) {
         konvertHexToRGB();
         eingabeGueltig = true;
         WerteAufnehmen();
@@ -355,15 +355,15 @@ void TfEingabe::OKBtnClick()
     if (!eingabeGueltig)
         return;
     // A field emptied by a click reads as 0, as the search does.
-    for (QLineEdit* feld : {Edit1, Edit2, Edit3})
-        if (feld->text().isEmpty())
-            feld->setText(QStringLiteral("0"));
+    for (QLineEdit* field : {Edit1, Edit2, Edit3})
+        if (field->text().isEmpty())
+            field->setText(QStringLiteral("0"));
     if (checkInteger(Edit1) && checkInteger(Edit2) && checkInteger(Edit3)) {
-        m_zugang.uebernehmen();
+        m_zugang.acceptValues();
         okGedrueckt = true;
         WerteAufnehmen();
     }
-    m_zugang.beenden();
+    m_zugang.finish();
     accept();
 }
 
@@ -375,7 +375,7 @@ void TfEingabe::Button2Click()
 // Esc and the close box end the dialog as Cancel does, band switch included.
 void TfEingabe::reject()
 {
-    m_zugang.abbrechen();
+    m_zugang.cancel();
     QDialog::reject();
 }
 

@@ -14,17 +14,17 @@ class QLineEdit;
 class QPushButton;
 
 // How the dialog reaches the main window.
-struct EingabeZugang {
+struct InputAccess {
     // The hex value text of the field being edited, which the dialog starts from.
-    std::function<QString()> feldHex;
+    std::function<QString()> fieldHex;
     // OK with valid values, before the colour is applied.
-    std::function<void()> uebernehmen;
+    std::function<void()> acceptValues;
     // Finds the typed colour's hit on the band and in the light/dark field.
-    std::function<void(const EingabeTreffer&)> anwenden;
+    std::function<void(const InputMatch&)> applyChange;
     // OK has ended: the typed colour no longer stands in for the band's.
-    std::function<void()> beenden;
-    std::function<void()> abbrechen;
-    std::function<void()> hilfe;
+    std::function<void()> finish;
+    std::function<void()> cancel;
+    std::function<void()> help;
 };
 
 // The manual input dialog: a colour typed as R, G, B or as a hex text, shown
@@ -35,9 +35,9 @@ class TfEingabe : public QDialog
     Q_OBJECT
 
 public:
-    TfEingabe(const LanguageTable& t, EingabeZugang zugang, QWidget* parent = nullptr);
+    TfEingabe(const LanguageTable& t, InputAccess dialogAccess, QWidget* parent = nullptr);
 
-    Rgb eingabe() const { return {eingabeR, eingabeG, eingabeB}; }
+    Rgb input() const { return {eingabeR, eingabeG, eingabeB}; }
     bool eingabeGueltig = false;
 
     void FormShow();
@@ -48,9 +48,9 @@ public:
     // The hex field's key release; the pipette hands its colour over through it.
     void Edit4KeyUp();
     // Replaces the system colour dialog (tests): returns the chosen colour or an invalid one.
-    void setFarbAuswahl(std::function<QColor(QWidget*, const QColor&)> auswahl)
+    void setColourChooser(std::function<QColor(QWidget*, const QColor&)> choice)
     {
-        m_farbAuswahl = std::move(auswahl);
+        m_farbAuswahl = std::move(choice);
     }
 
     QLineEdit* Edit1 = nullptr;
@@ -71,29 +71,29 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void bauen();
+    void build();
     void FormCreate();
-    QLineEdit* zahlFeld(const QString& name, int x, int y);
-    int kanalIndex(const QObject* feld) const;
-    bool dezimalEreignis(QLineEdit* feld, QEvent* event);
-    bool hexEreignis(QEvent* event);
-    void dezimalKeyUp(QLineEdit* feld);
-    void dezimalChange(QLineEdit* feld);
+    QLineEdit* numberField(const QString& name, int x, int y);
+    int channelIndex(const QObject* field) const;
+    bool decimalEvent(QLineEdit* field, QEvent* event);
+    bool hexEvent(QEvent* event);
+    void decimalKeyUp(QLineEdit* field);
+    void decimalChange(QLineEdit* field);
     void Edit4Change();
-    bool checkInteger(QLineEdit* feld);
-    bool checkHexMitMeldung();
+    bool checkInteger(QLineEdit* field);
+    bool checkHexWithMessage();
     void konvertHexToRGB();
     void WerteAufnehmen();
-    void hexAusEingabe();
+    void hexFromInput();
 
     const LanguageTable& m_t;
-    EingabeZugang m_zugang;
+    InputAccess m_zugang;
     std::function<QColor(QWidget*, const QColor&)> m_farbAuswahl;
     int eingabeR = 0, eingabeG = 0, eingabeB = 0;
     bool tasteUeberspringen = false;
     bool hexGeladen = false;
     bool hexAusloesen = false;
-    std::array<bool, 3> kanalAusloesen{}; // rAusloesen, gAusloesen, bAusloesen
+    std::array<bool, 3> triggerChannel{}; // rAusloesen, gAusloesen, bAusloesen
     bool okGedrueckt = false;
     QString m_gemeldet; // the hex text whose message was last shown
 };

@@ -27,28 +27,28 @@ QLabel* text(QWidget* parent, const QString& t, QRect r, bool fett = false)
 }
 } // namespace
 
-TfHinweisPipette::TfHinweisPipette(const LanguageTable& texte, HeldPreferences& prefs, QTimer& pipettenTimer,
+TfHinweisPipette::TfHinweisPipette(const LanguageTable& textSet, HeldPreferences& prefs, QTimer& pipetteTimer,
                                    QWidget* parent)
-    : QDialog(parent), m_texte(texte), m_prefs(prefs), m_timer(pipettenTimer)
+    : QDialog(parent), m_texte(textSet), m_prefs(prefs), m_timer(pipetteTimer)
 {
     setObjectName(QStringLiteral("fHinweisPipette"));
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
                    Qt::WindowCloseButtonHint);
     setFont(QFont(QStringLiteral("Tahoma"), 8));
     setFixedSize(458, 310);
-    auto* rahmen = new QFrame(this);
-    rahmen->setFrameShape(QFrame::StyledPanel);
-    rahmen->setGeometry(12, 12, 434, 244);
-    const Txt tasten[] = {Txt::pipetteTasteAufnehmen, Txt::pipettePfeiltasten, Txt::pipetteStrgPfeiltasten};
-    const Txt wirkung[] = {Txt::pipetteFarbeAufnehmen, Txt::pipetteFeinsteuerung, Txt::pipetteGrobsteuerung};
+    auto* frame = new QFrame(this);
+    frame->setFrameShape(QFrame::StyledPanel);
+    frame->setGeometry(12, 12, 434, 244);
+    const Txt tasten[] = {Txt::pipettePickKeys, Txt::pipetteArrowKeys, Txt::pipetteCtrlArrowKeys};
+    const Txt wirkung[] = {Txt::pipettePickColour, Txt::pipetteFineControl, Txt::pipetteCoarseControl};
     for (int i = 0; i < 3; ++i) {
-        text(this, texte.text(tasten[i]), QRect(28, 26 + 22 * i, 150, 18), true);
-        text(this, texte.text(wirkung[i]), QRect(190, 26 + 22 * i, 240, 18));
+        text(this, textSet.text(tasten[i]), QRect(28, 26 + 22 * i, 150, 18), true);
+        text(this, textSet.text(wirkung[i]), QRect(190, 26 + 22 * i, 240, 18));
     }
-    text(this, texte.text(Txt::pipetteHinweis), QRect(28, 104, 400, 18), true);
-    text(this, texte.text(Txt::pipetteVordergrund), QRect(28, 124, 400, 54));
-    text(this, texte.text(Txt::pipetteReaktivieren), QRect(28, 184, 400, 54));
-    CheckBox1 = new QCheckBox(texte.text(Txt::pipetteNichtMehrAnzeigen), this);
+    text(this, textSet.text(Txt::pipetteHintLabel), QRect(28, 104, 400, 18), true);
+    text(this, textSet.text(Txt::pipetteForeground), QRect(28, 124, 400, 54));
+    text(this, textSet.text(Txt::pipetteReactivate), QRect(28, 184, 400, 54));
+    CheckBox1 = new QCheckBox(textSet.text(Txt::pipetteDoNotShowAgain), this);
     CheckBox1->setObjectName(QStringLiteral("CheckBox1"));
     CheckBox1->setGeometry(16, 272, 300, 22);
     Button1 = new QPushButton(QStringLiteral("OK"), this);
@@ -61,7 +61,7 @@ TfHinweisPipette::TfHinweisPipette(const LanguageTable& texte, HeldPreferences& 
 void TfHinweisPipette::showEvent(QShowEvent* event)
 {
     QDialog::showEvent(event);
-    setWindowTitle(m_texte.text(Txt::pipetteHinweisTitel));
+    setWindowTitle(m_texte.text(Txt::pipetteHintTitle));
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());
     m_timer.stop();

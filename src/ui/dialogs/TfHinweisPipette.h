@@ -14,7 +14,7 @@ class TfHinweisPipette : public QDialog
     Q_OBJECT
 
 public:
-    TfHinweisPipette(const LanguageTable& texte, HeldPreferences& prefs, QTimer& pipettenTimer,
+    TfHinweisPipette(const LanguageTable& textSet, HeldPreferences& prefs, QTimer& pipetteTimer,
                      QWidget* parent);
 
     QCheckBox* CheckBox1 = nullptr;

@@ -1,53 +1,54 @@
 #include "ui/dialogs/TfPipette.h"
 
-#include "ui/dialogs/TfHinweisPipette.h"
 #include "core/language/LanguageTable.h"
 #include "core/prefs/RegistryForm.h"
 #include "platform/screen/ScreenReader.h"
+#include "ui/dialogs/TfHinweisPipette.h"
 #include "ui/widgets/ColourPanel.h"
 
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPainter>
 
-Lupenbild::Lupenbild(QWidget* parent) : QWidget(parent), m_bild(lupenKante, lupenKante, QImage::Format_RGB32)
+MagnifierPicture::MagnifierPicture(QWidget* parent)
+    : QWidget(parent), m_bild(magnifierSize, magnifierSize, QImage::Format_RGB32)
 {
     m_bild.fill(Qt::black);
-    setFixedSize(lupenKante, lupenKante);
+    setFixedSize(magnifierSize, magnifierSize);
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
-void Lupenbild::paintEvent(QPaintEvent*)
+void MagnifierPicture::paintEvent(QPaintEvent*)
 {
     QPainter(this).drawImage(0, 0, m_bild);
 }
 
-TfPipette::TfPipette(ScreenReader& screen, PipettenStand& stand, HeldPreferences& prefs,
-                     const LanguageTable& texte, QWidget* hauptfenster,
-                     std::function<void(const QString&)> uebernehmen)
-    : QDialog(hauptfenster), m_screen(screen), m_stand(stand), m_prefs(prefs), m_texte(texte),
-      m_hauptfenster(hauptfenster), m_uebernehmen(std::move(uebernehmen))
+TfPipette::TfPipette(ScreenReader& screen, PipetteState& currentState, HeldPreferences& prefs,
+                     const LanguageTable& textSet, QWidget* mainWindow,
+                     std::function<void(const QString&)> acceptValues)
+    : QDialog(mainWindow), m_screen(screen), m_stand(currentState), m_prefs(prefs), m_texte(textSet),
+      m_hauptfenster(mainWindow), m_uebernehmen(std::move(acceptValues))
 {
     setObjectName(QStringLiteral("fPipette"));
     setWindowFlags(Qt::Tool | Qt::WindowStaysOnTopHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
-    setWindowTitle(texte.text(Txt::pipetteTitel));
+    setWindowTitle(textSet.text(Txt::pipetteTitle));
     setFont(QFont(QStringLiteral("Tahoma"), 8));
-    bauen();
+    build();
     m_timer.setInterval(10);
     connect(&m_timer, &QTimer::timeout, this, &TfPipette::Timer1Timer);
 }
 
 TfPipette::~TfPipette() = default;
 
-void TfPipette::bauen()
+void TfPipette::build()
 {
     for (std::size_t i = 0; i < 3; ++i) {
         auto* panel = new ColourPanel(this, QStringLiteral("Panel%1").arg(i + 1));
         panel->setBevel(ColourPanel::Bevel::lowered);
         panel->setGeometry(0, 68 * static_cast<int>(i), 68, 68);
-        bilder[i] = new Lupenbild(panel);
-        bilder[i]->setObjectName(QStringLiteral("Image%1").arg(i + 1));
-        bilder[i]->move(2, 2);
+        pictures[i] = new MagnifierPicture(panel);
+        pictures[i]->setObjectName(QStringLiteral("Image%1").arg(i + 1));
+        pictures[i]->move(2, 2);
     }
     Panel5 = new ColourPanel(this, QStringLiteral("Panel5"));
     Panel5->setBevel(ColourPanel::Bevel::lowered);
@@ -70,18 +71,18 @@ void TfPipette::showEvent(QShowEvent* event)
     // The screen may have changed under a still cursor since the last run, and
     // a first run has nothing drawn yet: a pick before the cursor moves must
     // still take what is under it now.
-    abtasten(m_screen.cursorPos());
+    sampleAt(m_screen.cursorPos());
     m_timer.start();
 }
 
-void TfPipette::abtasten(QPoint cursor)
+void TfPipette::sampleAt(QPoint cursor)
 {
     m_stand.cursorX = cursor.x();
     m_stand.cursorY = cursor.y();
-    lupenZeichnen();
+    drawMagnifiers();
     m_stand.abgetastetX = cursor.x();
     m_stand.abgetastetY = cursor.y();
-    farbeZeigen();
+    showColour();
 }
 
 void TfPipette::Timer1Timer()
@@ -99,36 +100,36 @@ void TfPipette::Timer1Timer()
     m_stand.cursorY = cursor.y();
     // The screen is read only when the cursor moved: waiting costs nothing.
     if (cursor != QPoint(m_stand.abgetastetX, m_stand.abgetastetY))
-        abtasten(cursor);
+        sampleAt(cursor);
     if (m_stand.hinweisFaellig && m_prefs.zeigeHinweisPipette)
-        hinweisZeigen();
+        showNote();
 }
 
-void TfPipette::lupenZeichnen()
+void TfPipette::drawMagnifiers()
 {
     for (std::size_t i = 0; i < 3; ++i) {
-        QImage& ziel = bilder[i]->bild();
-        QPainter p(&ziel);
-        p.drawImage(ziel.rect(), m_screen.grab(lupen[i].quelle(m_stand.cursorX, m_stand.cursorY)));
-        for (const Marke& m : lupenMarken[i])
+        QImage& target = pictures[i]->picture();
+        QPainter p(&target);
+        p.drawImage(target.rect(), m_screen.grab(magnifiers[i].source(m_stand.cursorX, m_stand.cursorY)));
+        for (const CrossHairMark& m : magnifierMarks[i])
             if (m.r > m.l)
                 p.fillRect(QRect(QPoint(m.l, m.o), QPoint(m.r - 1, m.u - 1)), QColor(255, 0, 255));
         p.end();
-        bilder[i]->update();
+        pictures[i]->update();
     }
 }
 
-void TfPipette::farbeZeigen()
+void TfPipette::showColour()
 {
-    const unsigned farbe = m_screen.pixel(m_screen.cursorPos());
-    Panel5->setColour(QColor::fromRgb(farbe));
-    labels[0]->setText(QStringLiteral("R: ") + RGBWert(farbe, 'R'));
-    labels[1]->setText(QStringLiteral("G: ") + RGBWert(farbe, 'G'));
-    labels[2]->setText(QStringLiteral("B: ") + RGBWert(farbe, 'B'));
-    labels[3]->setText(HEXWert(farbe));
+    const unsigned colourValue = m_screen.pixel(m_screen.cursorPos());
+    Panel5->setColour(QColor::fromRgb(colourValue));
+    labels[0]->setText(QStringLiteral("R: ") + RGBWert(colourValue, 'R'));
+    labels[1]->setText(QStringLiteral("G: ") + RGBWert(colourValue, 'G'));
+    labels[2]->setText(QStringLiteral("B: ") + RGBWert(colourValue, 'B'));
+    labels[3]->setText(HEXWert(colourValue));
 }
 
-void TfPipette::hinweisZeigen()
+void TfPipette::showNote()
 {
     m_stand.hinweisFaellig = false;
     if (!m_hinweis)
@@ -140,25 +141,25 @@ void TfPipette::hinweisZeigen()
 void TfPipette::keyPressEvent(QKeyEvent* event)
 {
     m_gedrueckt.insert(event->key());
-    const int schritt = event->modifiers().testFlag(Qt::ControlModifier) ? 10 : 1;
-    QPoint ziel(m_stand.cursorX, m_stand.cursorY);
+    const int step = event->modifiers().testFlag(Qt::ControlModifier) ? 10 : 1;
+    QPoint target(m_stand.cursorX, m_stand.cursorY);
     switch (event->key()) {
     case Qt::Key_Left:
-        ziel.rx() -= schritt;
+        target.rx() -= step;
         break;
     case Qt::Key_Right:
-        ziel.rx() += schritt;
+        target.rx() += step;
         break;
     case Qt::Key_Up:
-        ziel.ry() -= schritt;
+        target.ry() -= step;
         break;
     case Qt::Key_Down:
-        ziel.ry() += schritt;
+        target.ry() += step;
         break;
     default:
         return;
     }
-    m_screen.setCursorPos(ziel);
+    m_screen.setCursorPos(target);
 }
 
 void TfPipette::keyReleaseEvent(QKeyEvent* event)

@@ -18,11 +18,11 @@ class TfHinweisPipette;
 struct HeldPreferences;
 
 // One magnifier picture, drawn as it is.
-class Lupenbild : public QWidget
+class MagnifierPicture : public QWidget
 {
 public:
-    explicit Lupenbild(QWidget* parent);
-    QImage& bild() { return m_bild; }
+    explicit MagnifierPicture(QWidget* parent);
+    QImage& picture() { return m_bild; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -39,16 +39,17 @@ class TfPipette : public QDialog
     Q_OBJECT
 
 public:
-    // uebernehmen gets the picked colour's hex text when the window closes after a pick.
-    TfPipette(ScreenReader& screen, PipettenStand& stand, HeldPreferences& prefs, const LanguageTable& texte,
-              QWidget* hauptfenster, std::function<void(const QString&)> uebernehmen);
+    // acceptValues gets the picked colour's hex text when the window closes after a pick.
+    TfPipette(ScreenReader& screen, PipetteState& currentState, HeldPreferences& prefs,
+              const LanguageTable& textSet, QWidget* mainWindow,
+              std::function<void(const QString&)> acceptValues);
     ~TfPipette() override;
 
     void Timer1Timer();
     QTimer& timer() { return m_timer; }
     int ticks() const { return m_ticks; }
 
-    std::array<Lupenbild*, 3> bilder{}; // Image1..Image3
+    std::array<MagnifierPicture*, 3> pictures{}; // Image1..Image3
     ColourPanel* Panel5 = nullptr;
     std::array<QLabel*, 4> labels{}; // Label1..Label4
 
@@ -59,15 +60,15 @@ protected:
     void done(int result) override;
 
 private:
-    void bauen();
-    void abtasten(QPoint cursor);
-    void lupenZeichnen();
-    void farbeZeigen();
-    void hinweisZeigen();
+    void build();
+    void sampleAt(QPoint cursor);
+    void drawMagnifiers();
+    void showColour();
+    void showNote();
     void FormClose();
 
     ScreenReader& m_screen;
-    PipettenStand& m_stand;
+    PipetteState& m_stand;
     HeldPreferences& m_prefs;
     const LanguageTable& m_texte;
     QWidget* m_hauptfenster;

@@ -19,16 +19,16 @@ namespace
 {
 
 // Labels are rewritten on every band move; an unchanged text costs no relayout.
-void textSetzen(QLabel* label, const QString& text)
+void applyText(QLabel* label, const QString& text)
 {
     if (label->text() != text)
         label->setText(text);
 }
 
-void swatchUebernehmen(ColourPanel* legende, const ColourPanel* quelle)
+void copySwatch(ColourPanel* legende, const ColourPanel* source)
 {
-    if (quelle->hasColour())
-        legende->setColour(quelle->colour());
+    if (source->hasColour())
+        legende->setColour(source->colour());
     else
         legende->clearColour();
 }
@@ -41,19 +41,19 @@ void BandAngleControls::connectWidgets()
 {
     MainWidgets& w = m_host.w();
     for (PictureBox* band : {w.Image1, w.Image2}) {
-        connect(band, &PictureBox::mousePressed, this, &BandAngleControls::bandMaus);
-        connect(band, &PictureBox::mouseMoved, this, &BandAngleControls::bandMaus);
-        connect(band, &PictureBox::mouseReleased, this, &BandAngleControls::bandMaus);
+        connect(band, &PictureBox::mousePressed, this, &BandAngleControls::bandMouse);
+        connect(band, &PictureBox::mouseMoved, this, &BandAngleControls::bandMouse);
+        connect(band, &PictureBox::mouseReleased, this, &BandAngleControls::bandMouse);
     }
     w.Panel2->installEventFilter(this);
     for (QSlider* bar : {w.TrackBar2, w.TrackBar3}) {
         // A whole drag of the handle is one step of the history.
         connect(bar, &QSlider::sliderPressed, this,
-                [this] { m_host.dokument().gesteBeginnen(StepKind::angle); });
-        connect(bar, &QSlider::sliderReleased, this, [this] { m_host.dokument().gesteBeenden(); });
+                [this] { m_host.colourDocument().beginGesture(StepKind::angle); });
+        connect(bar, &QSlider::sliderReleased, this, [this] { m_host.colourDocument().endGesture(); });
         connect(bar, &QSlider::valueChanged, this, [this, bar] {
-            const ColourDocument::Operation winkel(m_host.dokument(), StepKind::angle);
-            reglerMerken();
+            const ColourDocument::Operation angles(m_host.colourDocument(), StepKind::angle);
+            rememberSliders();
             // The second angle turns the 4-colour wheel: the picture follows it at once.
             if (bar == m_host.w().TrackBar3)
                 m_host.rotieren();
@@ -63,42 +63,42 @@ void BandAngleControls::connectWidgets()
     // Only the user's choice runs the handler; the program runs it itself after
     // setting the index.
     connect(w.ComboBox3, &QComboBox::activated, this, [this] {
-        const ColourDocument::Operation winkelTyp(m_host.dokument(), StepKind::angleType);
+        const ColourDocument::Operation winkelTyp(m_host.colourDocument(), StepKind::angleType);
         ComboBox3Change();
     });
-    connect(&m_host.dokument(), &ColourDocument::geaendert, this, [this](Aenderungen was) {
-        if (was & (Aenderung::modus | Aenderung::winkel | Aenderung::separat))
-            winkelAnsichtZeigen();
-        nachRechnenZeigen(was & Aenderung::ganz);
+    connect(&m_host.colourDocument(), &ColourDocument::modified, this, [this](Changes was) {
+        if (was & (Change::harmonyMode | Change::angles | Change::separate))
+            showAngleView();
+        showAfterRecompute(was & Change::whole);
         // Any repainted swatch, a moved light/dark point's too, shows in the legend.
-        if (was & (Aenderung::farben | Aenderung::gemischt | Aenderung::hellDunkel) &&
-            !(was & Aenderung::ganz) && !m_host.state().ablauf.eingabeAussenfeld)
-            legendeFaerben();
+        if (was & (Change::farben | Change::mixedColour | Change::lightDark) && !(was & Change::whole) &&
+            !m_host.state().progress.inputOnOuterField)
+            colourLegend();
     });
-    m_host.layout().winkelAnsichtNeu = [this] { winkelAnsichtZeigen(); };
+    m_host.layout().redrawAngleView = [this] { showAngleView(); };
 }
 
 // Follows the field painting, which connects first: the legend repeats the
 // swatches the recompute has just painted.
-void BandAngleControls::nachRechnenZeigen(bool ganz)
+void BandAngleControls::showAfterRecompute(bool whole)
 {
-    Ablauf& a = m_host.dokument().ablauf();
+    Progress& a = m_host.colourDocument().progress();
     // The render pass draws a whole combination's markers itself.
-    if (ganz) {
-        a.bandMarkerFaellig = a.winkelMarkerFaellig = false;
+    if (whole) {
+        a.bandMarkerDue = a.angleMarkerDue = false;
         return;
     }
-    if (a.bandMarkerFaellig) {
-        a.bandMarkerFaellig = false;
-        bandMarkerZeigen(a.bandMarker);
+    if (a.bandMarkerDue) {
+        a.bandMarkerDue = false;
+        showBandMarker(a.bandMarker);
     }
-    if (a.winkelMarkerFaellig) {
-        a.winkelMarkerFaellig = false;
-        markerZeichnen();
+    if (a.angleMarkerDue) {
+        a.angleMarkerDue = false;
+        drawMarkers();
     }
 }
 
-void BandAngleControls::bandMarkerZeigen(int p)
+void BandAngleControls::showBandMarker(int p)
 {
     MainWidgets& w = m_host.w();
     const int x = w.Image2->x() + p;
@@ -113,7 +113,7 @@ bool BandAngleControls::eventFilter(QObject* watched, QEvent* event)
         case QEvent::MouseButtonPress:
         case QEvent::MouseMove:
         case QEvent::MouseButtonRelease:
-            bandMaus(static_cast<QMouseEvent*>(event));
+            bandMouse(static_cast<QMouseEvent*>(event));
             return true;
         default:
             break;
@@ -123,14 +123,14 @@ bool BandAngleControls::eventFilter(QObject* watched, QEvent* event)
 }
 
 // While the button is held the band keeps the mouse, so x may lie outside it.
-void BandAngleControls::bandMaus(QMouseEvent* event)
+void BandAngleControls::bandMouse(QMouseEvent* event)
 {
     const int x = event->position().toPoint().x();
     switch (event->type()) {
     case QEvent::MouseButtonPress:
         if (event->button() == Qt::LeftButton) {
             // A whole drag is one step of the history.
-            m_host.dokument().gesteBeginnen(StepKind::bandPosition);
+            m_host.colourDocument().beginGesture(StepKind::bandPosition);
             Image2MouseDown(x);
         }
         break;
@@ -138,46 +138,46 @@ void BandAngleControls::bandMaus(QMouseEvent* event)
         Image2MouseMove(x);
         break;
     case QEvent::MouseButtonRelease:
-        if (event->button() == Qt::LeftButton && m_host.state().ablauf.bandMausUnten)
+        if (event->button() == Qt::LeftButton && m_host.state().progress.bandMausUnten)
             Image2MouseUp();
         if (event->button() == Qt::LeftButton)
-            m_host.dokument().gesteBeenden();
+            m_host.colourDocument().endGesture();
         break;
     default:
         break;
     }
 }
 
-bool BandAngleControls::separat() const
+bool BandAngleControls::separate() const
 {
-    return m_host.state().aktionen.farbenSeparatEinstellen;
+    return m_host.state().actionSet.farbenSeparatEinstellen;
 }
 
 void BandAngleControls::basisVonBand(int x)
 {
-    m_host.dokument().datenHolen(std::clamp(x, 0, letzteBandPosition), true);
+    m_host.colourDocument().datenHolen(std::clamp(x, 0, lastBandPosition), true);
     m_host.rotieren();
-    TrackBarAllChange(&m_host.hauptfenster());
+    TrackBarAllChange(&m_host.mainWindow());
 }
 
 void BandAngleControls::Image2MouseDown(int x)
 {
     const MainState& s = m_host.state();
     if (s.hdZielGross())
-        m_host.dokument().eingabeTexteZeigen(false);
+        m_host.colourDocument().eingabeTexteZeigen(false);
     m_host.resetStaticText();
-    m_host.dokument().eingabeFarbeAktiv(false);
-    m_host.dokument().ablauf().bandMausUnten = true;
+    m_host.colourDocument().eingabeFarbeAktiv(false);
+    m_host.colourDocument().progress().bandMausUnten = true;
     basisVonBand(x);
 }
 
 void BandAngleControls::Image2MouseMove(int x)
 {
     const MainState& s = m_host.state();
-    if (!s.ablauf.bandMausUnten)
+    if (!s.progress.bandMausUnten)
         return;
     if (s.hdZielGross())
-        m_host.dokument().eingabeTexteZeigen(false);
+        m_host.colourDocument().eingabeTexteZeigen(false);
     basisVonBand(x);
 }
 
@@ -186,137 +186,137 @@ void BandAngleControls::Image2MouseUp()
     m_host.Image2MouseUp();
 }
 
-void BandAngleControls::reglerMerken()
+void BandAngleControls::rememberSliders()
 {
     const MainWidgets& w = m_host.w();
-    m_host.dokument().winkelReglerSetzen(w.TrackBar2->value(), w.TrackBar3->value());
+    m_host.colourDocument().setAngleSliders(w.TrackBar2->value(), w.TrackBar3->value());
 }
 
 void BandAngleControls::TrackBarAllChange(const QObject* sender)
 {
     const MainState& s = m_host.state();
-    if (!s.ablauf.formularBereit)
+    if (!s.progress.formularBereit)
         return;
-    if (separat()) {
+    if (separate()) {
         winkelZeichnen();
         return;
     }
     MainWidgets& w = m_host.w();
     m_host.resetStaticText();
-    const Modus modus = s.modus();
+    const HarmonyMode harmonyMode = s.harmonyMode();
     const int trackBar2 = w.TrackBar2->value();
     const int trackBar3 = w.TrackBar3->value();
-    const WinkelAnzeige anzeige = winkelAbstaende(modus, trackBar2, trackBar3);
+    const AngleDisplay anzeige = angleDistances(harmonyMode, trackBar2, trackBar3);
 
-    m_host.dokument().abstand1Setzen(anzeige.abstand1);
-    textSetzen(w.WinkelO, anzeige.winkelO);
-    m_host.dokument().datenHolen(s.posGross(), true);
+    m_host.colourDocument().setDistance1(anzeige.abstand1);
+    applyText(w.WinkelO, anzeige.firstAngleText);
+    m_host.colourDocument().datenHolen(s.posGross(), true);
     // In 4-colour type 1 the wheel's turn follows the second angle.
-    if (modus == Modus::vierer && !s.winkeltyp2 && sender == w.TrackBar3)
+    if (harmonyMode == HarmonyMode::fourColour && !s.winkeltyp2 && sender == w.TrackBar3)
         m_host.rotieren();
 
-    m_host.dokument().abstand2Setzen(anzeige.abstand2);
-    textSetzen(w.WinkelU, anzeige.winkelU);
-    m_host.dokument().datenHolen(s.posGross(), true);
+    m_host.colourDocument().setDistance2(anzeige.abstand2);
+    applyText(w.WinkelU, anzeige.secondAngleText);
+    m_host.colourDocument().datenHolen(s.posGross(), true);
 
-    zeichneWinkelBild(m_host.winkelBild(), m_host.imageBg(), modus, s.winkeltyp2, trackBar2, trackBar3);
-    if (!m_host.state().ablauf.eingabeAussenfeld)
-        winkelBildZeigen();
+    drawAnglePicture(m_host.winkelBild(), m_host.imageBg(), harmonyMode, s.winkeltyp2, trackBar2, trackBar3);
+    if (!m_host.state().progress.inputOnOuterField)
+        showAnglePicture();
 }
 
-void BandAngleControls::steuerungZeigen()
+void BandAngleControls::showControls()
 {
     const MainState& s = m_host.state();
     MainWidgets& w = m_host.w();
     {
         const QSignalBlocker a(w.TrackBar2), b(w.TrackBar3), c(w.ComboBox3), d(w.ComboBox1);
-        w.TrackBar2->setValue(s.winkelRegler1);
-        w.TrackBar3->setValue(s.winkelRegler2);
+        w.TrackBar2->setValue(s.angleSlider1);
+        w.TrackBar3->setValue(s.angleSlider2);
         w.ComboBox3->setCurrentIndex(s.winkeltyp2 ? 1 : 0);
         w.ComboBox1->setCurrentIndex(std::clamp(s.stufenAnzahl - 1, 0, w.ComboBox1->count() - 1));
     }
-    if (!s.ablauf.formularBereit)
+    if (!s.progress.formularBereit)
         return;
-    if (separat()) {
+    if (separate()) {
         winkelResetten();
         return;
     }
-    const WinkelAnzeige anzeige = winkelAbstaende(s.modus(), s.winkelRegler1, s.winkelRegler2);
-    textSetzen(w.WinkelO, anzeige.winkelO);
-    textSetzen(w.WinkelU, anzeige.winkelU);
-    zeichneWinkelBild(m_host.winkelBild(), m_host.imageBg(), s.modus(), s.winkeltyp2, s.winkelRegler1,
-                      s.winkelRegler2);
-    winkelBildZeigen();
+    const AngleDisplay anzeige = angleDistances(s.harmonyMode(), s.angleSlider1, s.angleSlider2);
+    applyText(w.WinkelO, anzeige.firstAngleText);
+    applyText(w.WinkelU, anzeige.secondAngleText);
+    drawAnglePicture(m_host.winkelBild(), m_host.imageBg(), s.harmonyMode(), s.winkeltyp2, s.angleSlider1,
+                     s.angleSlider2);
+    showAnglePicture();
 }
 
-void BandAngleControls::winkelBildZeigen()
+void BandAngleControls::showAnglePicture()
 {
     m_host.w().ImageWW->setImage(m_host.winkelBild());
 }
 
 void BandAngleControls::winkelZeichnen()
 {
-    if (m_host.dokument().winkelMarkerFaellig())
-        markerZeichnen();
+    if (m_host.colourDocument().angleMarkerDue())
+        drawMarkers();
 }
 
-void BandAngleControls::markerZeichnen()
+void BandAngleControls::drawMarkers()
 {
     const MainState& s = m_host.state();
     MainWidgets& w = m_host.w();
-    const MarkerTexte texte = zeichneMarkerBild(m_host.winkelBild(), m_host.imageOriginal(), s);
-    textSetzen(w.Label11, texte.label11);
-    textSetzen(w.Label14, texte.label14);
-    textSetzen(w.Label12, texte.label12);
-    textSetzen(w.Label13, texte.label13);
-    if (s.ablauf.eingabeAussenfeld)
+    const MarkerLabels textSet = drawMarkerPicture(m_host.winkelBild(), m_host.imageOriginal(), s);
+    applyText(w.Label11, textSet.label11);
+    applyText(w.Label14, textSet.label14);
+    applyText(w.Label12, textSet.label12);
+    applyText(w.Label13, textSet.label13);
+    if (s.progress.inputOnOuterField)
         return;
-    winkelBildZeigen();
-    legendeFaerben();
+    showAnglePicture();
+    colourLegend();
 }
 
 // The legend swatches repeat the value-row swatches of the combination being edited.
-void BandAngleControls::legendeFaerben()
+void BandAngleControls::colourLegend()
 {
     MainWidgets& w = m_host.w();
     const MainState& s = m_host.state();
     const bool unten = s.fixiert && s.fixLinksAktiv;
-    swatchUebernehmen(w.Panel16, unten ? w.Panel8 : w.Panel4);
-    swatchUebernehmen(w.Panel19, unten ? w.Panel11 : w.Panel7);
-    const ColourPanel* links = unten ? w.Panel9 : w.Panel5;
-    const ColourPanel* mitte = unten ? w.Panel10 : w.Panel6;
-    swatchUebernehmen(w.Panel17, links);
-    swatchUebernehmen(w.Panel18, mitte);
-    w.Panel17->setVisible(!links->isHidden());
-    w.Panel18->setVisible(!mitte->isHidden());
+    copySwatch(w.Panel16, unten ? w.Panel8 : w.Panel4);
+    copySwatch(w.Panel19, unten ? w.Panel11 : w.Panel7);
+    const ColourPanel* left = unten ? w.Panel9 : w.Panel5;
+    const ColourPanel* centre = unten ? w.Panel10 : w.Panel6;
+    copySwatch(w.Panel17, left);
+    copySwatch(w.Panel18, centre);
+    w.Panel17->setVisible(!left->isHidden());
+    w.Panel18->setVisible(!centre->isHidden());
 }
 
 void BandAngleControls::winkelResetten()
 {
-    m_host.dokument().separatWinkelMarkerErneuern();
+    m_host.colourDocument().renewSeparateAngleMarkers();
 }
 
 void BandAngleControls::ComboBox3Change()
 {
-    m_host.dokument().winkeltypSetzen(m_host.w().ComboBox3->currentIndex() != 0);
+    m_host.colourDocument().setAngleType(m_host.w().ComboBox3->currentIndex() != 0);
     m_host.rotieren();
     TrackBarAllChange(m_host.w().ComboBox3);
 }
 
 // Separate adjustment has switched the track bars off; they stay so.
-void BandAngleControls::winkelAnsichtZeigen()
+void BandAngleControls::showAngleView()
 {
     const MainState& s = m_host.state();
     MainWidgets& w = m_host.w();
-    switch (s.modus()) {
-    case Modus::zweier:
+    switch (s.harmonyMode()) {
+    case HarmonyMode::twoColour:
         w.TrackBar2->setEnabled(false);
         w.TrackBar3->setEnabled(false);
         w.WinkelO->hide();
         w.WinkelU->hide();
         w.ComboBox3->setEnabled(false);
         return;
-    case Modus::vierer:
+    case HarmonyMode::fourColour:
         // In separate adjustment the angle controls stay as they are.
         if (s.separatModus)
             return;
@@ -326,9 +326,9 @@ void BandAngleControls::winkelAnsichtZeigen()
         else
             ansichtWinkeltyp1();
         return;
-    case Modus::dreier:
-    case Modus::auffaecher:
-    case Modus::reihen:
+    case HarmonyMode::threeColour:
+    case HarmonyMode::fanning:
+    case HarmonyMode::colourRows:
         ansichtWinkeltyp2();
         w.ComboBox3->setEnabled(false);
         return;
@@ -337,7 +337,7 @@ void BandAngleControls::winkelAnsichtZeigen()
 
 void BandAngleControls::ansichtWinkeltyp1()
 {
-    if (separat())
+    if (separate())
         return;
     MainWidgets& w = m_host.w();
     w.TrackBar2->setEnabled(true);
@@ -349,7 +349,7 @@ void BandAngleControls::ansichtWinkeltyp1()
 void BandAngleControls::ansichtWinkeltyp2()
 {
     MainWidgets& w = m_host.w();
-    if (!separat()) {
+    if (!separate()) {
         w.WinkelO->show();
         w.TrackBar2->setEnabled(true);
     }

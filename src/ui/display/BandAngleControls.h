@@ -21,34 +21,34 @@ public:
     // sender: the control that changed; the window itself when the program asks.
     void TrackBarAllChange(const QObject* sender);
     // The track bars' positions into the state (after a move without their signal).
-    void reglerMerken();
+    void rememberSliders();
     // The angle markers when their positions moved since they were drawn.
     void winkelZeichnen();
     // Both band markers at the band's left edge plus p.
-    void bandMarkerZeigen(int p);
+    void showBandMarker(int p);
     // Track bars, angle type and field count, the angle labels and picture, from the state.
-    void steuerungZeigen();
+    void showControls();
     // The legend swatches repeat the value-row swatches of the combination being edited.
-    void legendeFaerben();
+    void colourLegend();
     void winkelResetten();
     void ComboBox3Change();
     // Which angle controls the state's mode, angle type and separate adjustment offer.
-    void winkelAnsichtZeigen();
+    void showAngleView();
 
 protected:
-    // The stand-in of the hidden band takes the band's mouse.
+    // The currentState-in of the hidden band takes the band's mouse.
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    bool separat() const;
-    void bandMaus(QMouseEvent* event);
+    bool separate() const;
+    void bandMouse(QMouseEvent* event);
     void basisVonBand(int x);
-    void winkelBildZeigen();
+    void showAnglePicture();
     void ansichtWinkeltyp1();
     void ansichtWinkeltyp2();
     // The recompute's band marker and due angle markers, once it announced its change.
-    void nachRechnenZeigen(bool ganz);
-    void markerZeichnen();
+    void showAfterRecompute(bool whole);
+    void drawMarkers();
 
     DisplayHost& m_host;
 };

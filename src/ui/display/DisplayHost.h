@@ -21,10 +21,10 @@ public:
 
     // Read only: every change goes through the document, which announces it.
     virtual const MainState& state() const = 0;
-    virtual ColourDocument& dokument() = 0;
+    virtual ColourDocument& colourDocument() = 0;
     virtual MainWidgets& w() = 0;
     // The window as a widget (its palette, its window state).
-    virtual QWidget& hauptfenster() = 0;
+    virtual QWidget& mainWindow() = 0;
 
     // The angle image and the two working wheel pictures.
     virtual QImage& winkelBild() = 0;
@@ -32,19 +32,19 @@ public:
     virtual QImage& imageBg() = 0;
     virtual bool rotieren() = 0;
     // The band of the state's type with its wheel turned for the big field.
-    virtual void bandTypZeigen() = 0;
+    virtual void showBandType() = 0;
     virtual void Image2MouseUp() = 0;
     virtual void resetStaticText() = 0;
 
     virtual const ActionRegistry& actions() const = 0;
     // An action by its name; nullptr for an unknown name.
-    virtual QAction* aktion(const char* name) const = 0;
+    virtual QAction* actionItem(const char* name) const = 0;
     virtual WindowLayoutUi& layout() = 0;
     // The interface language's texts; German until the resource form exists,
     // as the window's design texts are.
-    virtual const LanguageTable& sprache() const = 0;
+    virtual const LanguageTable& uiLanguage() const = 0;
     // Opens a topic of the help file ("::HTML\\page06.htm") in the interface language.
-    virtual void hilfeThemaZeigen(const QString& /*thema*/) {}
+    virtual void showHelpTopic(const QString& /*topic*/) {}
 
     // Text of the value label last clicked; the value pop-up copies it.
     QString kopierWert;

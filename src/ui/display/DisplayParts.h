@@ -28,21 +28,21 @@ struct DisplayParts {
     // Connects every part's widgets and actions; run once after the menus exist.
     void connectAll();
 
-    std::unique_ptr<FieldDisplay> display;      // painting of fields and value rows
-    std::unique_ptr<ModeActions> modes;         // the five harmony modes, their panels in one or two halves
-    std::unique_ptr<FieldSelection> selection;  // field clicks, radio buttons, value texts
-    std::unique_ptr<BandAngleControls> band;    // band mouse, track bars, angle image
-    std::unique_ptr<LightDarkField> hellDunkel; // the light/dark field
-    std::unique_ptr<Fixing> fixing;             // freezing and swapping combinations
+    std::unique_ptr<FieldDisplay> display;     // painting of fields and value rows
+    std::unique_ptr<ModeActions> modes;        // the five harmony modes, their panels in one or two halves
+    std::unique_ptr<FieldSelection> selection; // field clicks, radio buttons, value texts
+    std::unique_ptr<BandAngleControls> band;   // band mouse, track bars, angle image
+    std::unique_ptr<LightDarkField> lightDark; // the light/dark field
+    std::unique_ptr<Fixing> fixing;            // freezing and swapping combinations
 
     // View options and modifiers of the harmony engine.
-    std::unique_ptr<SeparateAdjustment> separat; // one field at a time on the band
-    std::unique_ptr<WebSafeDisplay> websicher;   // web-safe display and its warning
-    std::unique_ptr<TextView> text;              // text instead of fields
-    std::unique_ptr<HiddenBand> bandVersteck;    // the hidden colour band
+    std::unique_ptr<SeparateAdjustment> separate; // one field at a time on the band
+    std::unique_ptr<WebSafeDisplay> websicher;    // web-safe display and its warning
+    std::unique_ptr<TextView> text;               // text instead of fields
+    std::unique_ptr<HiddenBand> hiddenBand;       // the hidden colour band
 
     // Colours from outside.
-    std::unique_ptr<ManualInputApply> eingabe;
+    std::unique_ptr<ManualInputApply> input;
 
     // The whole display drawn from the state.
     std::unique_ptr<DisplayRender> render;

@@ -18,86 +18,86 @@ DisplayRender::DisplayRender(DisplayHost& host, DisplayParts& parts) : m_host(ho
 
 void DisplayRender::connectDocument()
 {
-    QObject::connect(&m_host.dokument(), &ColourDocument::geaendert, &m_host.hauptfenster(),
-                     [this](Aenderungen was) {
-                         if (was & Aenderung::ganz)
-                             zeichnen(was & Aenderung::schritt);
-                         else if (was & Aenderung::fixierung)
-                             fixierungZeigen(false);
+    QObject::connect(&m_host.colourDocument(), &ColourDocument::modified, &m_host.mainWindow(),
+                     [this](Changes was) {
+                         if (was & Change::whole)
+                             drawDisplay(was & Change::step);
+                         else if (was & Change::fixing)
+                             showFixing(false);
                      });
 }
 
 // Cross-hair, percentages and the light/dark colour follow the document's
 // announcement of the change itself.
-void DisplayRender::zeichnen(bool beideHaelften)
+void DisplayRender::drawDisplay(bool bothHalves)
 {
     const MainState& s = m_host.state();
-    fixierungZeigen(true);
-    if (beideHaelften && s.fixiert)
-        andereHaelfteMalen();
+    showFixing(true);
+    if (bothHalves && s.fixiert)
+        paintOtherHalf();
     // The wheel turns by the marker's place: the marker moves first.
-    if (!s.ablauf.eingabeAussenfeld)
-        m_parts.band->bandMarkerZeigen(s.separatModus ? m_host.dokument().teilnehmerPosition()
-                                                      : s.posGross());
-    m_host.bandTypZeigen();
-    m_parts.modes->modusZeigen();
-    m_parts.band->steuerungZeigen();
-    m_parts.separat->zeigen();
-    m_parts.websicher->zeigen();
-    m_parts.display->allesMalen();
-    m_parts.text->zeigen();
-    m_parts.selection->auswahlZeigen();
-    m_parts.band->legendeFaerben();
+    if (!s.progress.inputOnOuterField)
+        m_parts.band->showBandMarker(s.separatModus ? m_host.colourDocument().involvedFieldPosition()
+                                                    : s.posGross());
+    m_host.showBandType();
+    m_parts.modes->showHarmonyMode();
+    m_parts.band->showControls();
+    m_parts.separate->present();
+    m_parts.websicher->present();
+    m_parts.display->paintAll();
+    m_parts.text->present();
+    m_parts.selection->showSelection();
+    m_parts.band->colourLegend();
 }
 
-void DisplayRender::fixierungZeigen(bool ganz)
+void DisplayRender::showFixing(bool whole)
 {
     const MainState& s = m_host.state();
     Fixing& fix = *m_parts.fixing;
-    FixedPanels& haelften = m_parts.modes->haelften();
-    if (s.fixiert && !fix.fixiertGezeigt()) {
-        const Modus andere = static_cast<Modus>(s.fixStand.fixModus);
-        fix.haelftenFuellen();
+    FixedPanels& fixedHalves = m_parts.modes->fixedHalves();
+    if (s.fixiert && !fix.fixedShown()) {
+        const HarmonyMode andere = static_cast<HarmonyMode>(s.fixStand.fixModus);
+        fix.fillHalves();
         m_host.w().Anzeige->setColour(m_host.w().panelHintergrund->colour());
         // Fields an earlier fixed session showed in the left half must not stay.
-        haelften.allesVerstecken();
-        haelften.halbeZeigen(s.fixLinksAktiv ? andere : s.modus(), false);
-        haelften.halbeZeigen(s.fixLinksAktiv ? s.modus() : andere, true);
+        fixedHalves.hideEverything();
+        fixedHalves.showHalf(s.fixLinksAktiv ? andere : s.harmonyMode(), false);
+        fixedHalves.showHalf(s.fixLinksAktiv ? s.harmonyMode() : andere, true);
         m_parts.modes->hideAll();
-    } else if (!s.fixiert && fix.fixiertGezeigt()) {
-        const bool links = fix.linksGezeigt();
-        fix.einzelFuellen(!ganz);
+    } else if (!s.fixiert && fix.fixedShown()) {
+        const bool left = fix.leftShown();
+        fix.fillSingle(!whole);
         // Separate adjustment keeps the right half's colours, which then are the state's.
-        if (!ganz && !(s.separatModus && !links)) {
+        if (!whole && !(s.separatModus && !left)) {
             // The upper row may still be laid out for the right half's mode.
-            m_parts.modes->werteReihenVorbereiten(s.modus());
-            m_parts.display->allesMalen();
+            m_parts.modes->prepareValueRows(s.harmonyMode());
+            m_parts.display->paintAll();
         }
-        haelften.allesVerstecken();
-        m_parts.modes->einzelAnzeigeZeigen();
+        fixedHalves.hideEverything();
+        m_parts.modes->showSingleDisplay();
     }
-    fix.gezeigt();
+    fix.displayed();
 }
 
 // The half not edited shows the stored combination, computed as opening a
 // file computes it and drawn by the routines that draw the edited half.
-void DisplayRender::andereHaelfteMalen()
+void DisplayRender::paintOtherHalf()
 {
     const MainState& s = m_host.state();
-    MainState andere = schnappschussZustand(s.fixStand, s.nurWebsicher);
+    MainState andere = snapshotState(s.fixStand, s.nurWebsicher);
     andere.fixiert = true;
     andere.fixLinksAktiv = !s.fixLinksAktiv;
     andere.fixStand = s.fixStand;
-    andere.aktionen.fixieren = true;
+    andere.actionSet.fixieren = true;
     andere.stufenFixLinks = s.stufenFixLinks;
     andere.stufenFixRechts = s.stufenFixRechts;
-    m_host.dokument().mitStand(andere, [this] {
-        const Modus modus = m_host.state().modus();
-        m_parts.modes->haelften().halbeZeigen(modus, m_host.state().fixLinksAktiv);
+    m_host.colourDocument().withState(andere, [this] {
+        const HarmonyMode harmonyMode = m_host.state().harmonyMode();
+        m_parts.modes->fixedHalves().showHalf(harmonyMode, m_host.state().fixLinksAktiv);
         // Fields of another mode this half showed earlier go.
         m_parts.modes->hideAll();
-        m_parts.modes->werteReihenVorbereiten(modus);
-        m_parts.display->allesMalen();
-        m_parts.text->zeigen();
+        m_parts.modes->prepareValueRows(harmonyMode);
+        m_parts.display->paintAll();
+        m_parts.text->present();
     });
 }

@@ -13,15 +13,15 @@ public:
     // From now on each whole combination the document announces is drawn.
     void connectDocument();
 
-    // beideHaelften: a fixed display's half not edited is drawn from the stored
+    // bothHalves: a fixed display's half not edited is drawn from the stored
     // combination as well (a step may leave it as it was at any time).
-    void zeichnen(bool beideHaelften = false);
+    void drawDisplay(bool bothHalves = false);
 
 private:
-    void andereHaelfteMalen();
-    // Two halves or the single display, as the state is fixed or not; ganz:
+    void paintOtherHalf();
+    // Two halves or the single display, as the state is fixed or not; whole:
     // the whole display is drawn after it.
-    void fixierungZeigen(bool ganz);
+    void showFixing(bool whole);
 
     DisplayHost& m_host;
     DisplayParts& m_parts;

@@ -15,19 +15,19 @@
 namespace
 {
 
-QColor alsFarbe(Rgb c)
+QColor toQColor(Rgb c)
 {
     return QColor(c.r, c.g, c.b);
 }
 
 // Whether the mode shows a small field's value row: 2-colour shows the right one
 // alone, 3-colour all but the centre; fanning and rows name their outer fields there.
-bool modeShowsValueRow(Feld feld, Modus modus)
+bool modeShowsValueRow(Field field, HarmonyMode harmonyMode)
 {
-    if (modus == Modus::zweier)
-        return feld == Feld::rechts;
-    if (modus == Modus::dreier)
-        return feld != Feld::mitte;
+    if (harmonyMode == HarmonyMode::twoColour)
+        return field == Field::right;
+    if (harmonyMode == HarmonyMode::threeColour)
+        return field != Field::centre;
     return true;
 }
 
@@ -39,169 +39,169 @@ FieldDisplay::FieldDisplay(DisplayHost& host) : m_host(host) {}
 // the recompute mix the fields, they are painted before the other views follow.
 void FieldDisplay::connectWidgets()
 {
-    QObject::connect(&m_host.dokument(), &ColourDocument::geaendert, &m_host.hauptfenster(),
-                     [this](Aenderungen was) {
-                         if (was & (Aenderung::hellDunkel | Aenderung::gemischt) && !(was & Aenderung::ganz))
-                             teilnehmerMalen();
+    QObject::connect(&m_host.colourDocument(), &ColourDocument::modified, &m_host.mainWindow(),
+                     [this](Changes was) {
+                         if (was & (Change::lightDark | Change::mixedColour) && !(was & Change::whole))
+                             paintInvolvedFields();
                      });
 }
 
-void FieldDisplay::teilnehmerMalen()
+void FieldDisplay::paintInvolvedFields()
 {
     const MainState& s = m_host.state();
-    if (reihenModus())
-        reihenMalen(s, *this);
+    if (inRowsMode())
+        paintRows(s, *this);
     else
         farben(s, *this);
 }
 
-void FieldDisplay::allesMalen()
+void FieldDisplay::paintAll()
 {
     const MainState& s = m_host.state();
-    if (reihenModus())
-        reihenMalen(s, *this);
+    if (inRowsMode())
+        paintRows(s, *this);
     else
-        harmonieMalen(s, *this);
+        paintHarmony(s, *this);
 }
 
-bool FieldDisplay::reihenModus() const
+bool FieldDisplay::inRowsMode() const
 {
-    return istReihenModus(m_host.state().modus());
+    return isRowMode(m_host.state().harmonyMode());
 }
 
-bool FieldDisplay::linksBearbeitet() const
+bool FieldDisplay::leftEdited() const
 {
     return m_host.state().fixLinksAktiv;
 }
 
 // While a fixed snapshot is swapped in, the panels keep what they show.
-void FieldDisplay::panelFaerben(ColourPanel* panel, const QColor& farbe)
+void FieldDisplay::paintPanel(ColourPanel* panel, const QColor& colourValue)
 {
-    if (!m_host.state().ablauf.anzeigeSperre)
-        panel->setColour(farbe);
+    if (!m_host.state().progress.anzeigeSperre)
+        panel->setColour(colourValue);
 }
 
-void FieldDisplay::richEditHintergrund(QTextEdit* edit, const QColor& farbe)
+void FieldDisplay::richEditBackground(QTextEdit* edit, const QColor& colourValue)
 {
-    if (m_host.state().ablauf.anzeigeSperre)
+    if (m_host.state().progress.anzeigeSperre)
         return;
     QPalette p = edit->palette();
-    if (edit->testAttribute(Qt::WA_SetPalette) && p.color(QPalette::Base) == farbe)
+    if (edit->testAttribute(Qt::WA_SetPalette) && p.color(QPalette::Base) == colourValue)
         return;
-    p.setColor(QPalette::Base, farbe);
+    p.setColor(QPalette::Base, colourValue);
     edit->setPalette(p);
 }
 
 // The text view's font colours follow even a swapped-in snapshot.
-void FieldDisplay::richEditSchrift(QTextEdit* edit, const QColor& farbe)
+void FieldDisplay::richEditTextColour(QTextEdit* edit, const QColor& colourValue)
 {
     QPalette p = edit->palette();
-    if (edit->testAttribute(Qt::WA_SetPalette) && p.color(QPalette::Text) == farbe)
+    if (edit->testAttribute(Qt::WA_SetPalette) && p.color(QPalette::Text) == colourValue)
         return;
-    p.setColor(QPalette::Text, farbe);
+    p.setColor(QPalette::Text, colourValue);
     edit->setPalette(p);
 }
 
-void FieldDisplay::werteSchreiben(StaticText* r, StaticText* g, StaticText* b, StaticText* hex,
-                                  const QColor& farbe)
+void FieldDisplay::writeValues(StaticText* r, StaticText* g, StaticText* b, StaticText* hex,
+                               const QColor& colourValue)
 {
-    if (!m_host.state().ablauf.anzeigeSperre)
-        ::werteSchreiben(r, g, b, hex, farbe);
+    if (!m_host.state().progress.anzeigeSperre)
+        ::writeValues(r, g, b, hex, colourValue);
 }
 
-void FieldDisplay::eingabeStattArgumenten(Feld feld, int& r, int& g, int& b) const
+void FieldDisplay::inputInsteadOfArguments(Field field, int& r, int& g, int& b) const
 {
     const MainState& s = m_host.state();
-    if (!s.eingabeAuf(feld))
+    if (!s.inputOn(field))
         return;
-    r = std::min(s.eingabeWert[0], 255);
-    g = std::min(s.eingabeWert[1], 255);
-    b = std::min(s.eingabeWert[2], 255);
+    r = std::min(s.inputValue[0], 255);
+    g = std::min(s.inputValue[1], 255);
+    b = std::min(s.inputValue[2], 255);
 }
 
-void FieldDisplay::gemalt()
+void FieldDisplay::painted()
 {
-    m_host.actions().action(Aktion::dateiSpeichern).setEnabled(true);
+    m_host.actions().action(ActionId::dateiSpeichern).setEnabled(true);
     const MainState& s = m_host.state();
     // Allocated web-safe colours are gone only when their own half is repainted:
     // a swap paints no panel, and the other half's repaint leaves them showing.
-    if (!s.ablauf.anzeigeSperre && (!s.fixiert || linksBearbeitet() == s.websicherLinks))
-        m_host.dokument().websicherVergessen();
+    if (!s.progress.anzeigeSperre && (!s.fixiert || leftEdited() == s.webSafeLeft))
+        m_host.colourDocument().forgetWebSafe();
 }
 
 void FieldDisplay::GrosseFlaeche(int r, int g, int b)
 {
     const MainState& s = m_host.state();
     MainWidgets& w = m_host.w();
-    eingabeStattArgumenten(Feld::gross, r, g, b);
-    const QColor farbe = alsFarbe(anzeigeFarbe(r, g, b, s.nurWebsicher));
-    const bool links = linksBearbeitet();
+    inputInsteadOfArguments(Field::big, r, g, b);
+    const QColor colourValue = toQColor(displayColour(r, g, b, s.nurWebsicher));
+    const bool left = leftEdited();
 
-    panelFaerben(links ? w.Panel8 : w.Panel4, farbe);
-    if (reihenModus()) {
-        panelFaerben(!s.fixiert ? w.AnzeigeReihen : (links ? w.FixedLinksReihen : w.FixedRechtsReihen),
-                     farbe);
+    paintPanel(left ? w.Panel8 : w.Panel4, colourValue);
+    if (inRowsMode()) {
+        paintPanel(!s.fixiert ? w.AnzeigeReihen : (left ? w.FixedLinksReihen : w.FixedRechtsReihen),
+                   colourValue);
     } else {
         // The rim round two fixed halves stands on the window background.
         if (!s.fixiert)
-            panelFaerben(w.Anzeige, farbe);
-        panelFaerben(!s.fixiert ? w.Anzeige_Normal : (links ? w.FixedLinks : w.FixedRechts), farbe);
+            paintPanel(w.Anzeige, colourValue);
+        paintPanel(!s.fixiert ? w.Anzeige_Normal : (left ? w.FixedLinks : w.FixedRechts), colourValue);
     }
-    if (links)
-        werteSchreiben(w.SGrUnR, w.SGrUnG, w.SGrUnB, w.SGrUnHex, farbe);
+    if (left)
+        writeValues(w.SGrUnR, w.SGrUnG, w.SGrUnB, w.SGrUnHex, colourValue);
     else
-        werteSchreiben(w.SGrObR, w.SGrObG, w.SGrObB, w.SGrObHex, farbe);
-    if (s.eingabeTexteAuf() && !s.ablauf.anzeigeSperre) {
-        const std::array<StaticText*, 4> ziele = links ? std::array{w.SGrUnR, w.SGrUnG, w.SGrUnB, w.SGrUnHex}
-                                                       : std::array{w.SGrObR, w.SGrObG, w.SGrObB, w.SGrObHex};
+        writeValues(w.SGrObR, w.SGrObG, w.SGrObB, w.SGrObHex, colourValue);
+    if (s.inputTextsOn() && !s.progress.anzeigeSperre) {
+        const std::array<StaticText*, 4> ziele = left ? std::array{w.SGrUnR, w.SGrUnG, w.SGrUnB, w.SGrUnHex}
+                                                      : std::array{w.SGrObR, w.SGrObG, w.SGrObB, w.SGrObHex};
         for (std::size_t i = 0; i < 4; ++i)
-            ziele[i]->setText(QString::fromUtf16(s.eingabeText[i].data()));
+            ziele[i]->setText(QString::fromUtf16(s.inputText[i].data()));
     }
-    const std::array<QTextEdit*, 3> edits = links ? std::array{w.RichEdit4, w.RichEdit5, w.RichEdit6}
-                                                  : std::array{w.RichEdit1, w.RichEdit2, w.RichEdit3};
+    const std::array<QTextEdit*, 3> edits = left ? std::array{w.RichEdit4, w.RichEdit5, w.RichEdit6}
+                                                 : std::array{w.RichEdit1, w.RichEdit2, w.RichEdit3};
     for (QTextEdit* e : edits)
-        richEditHintergrund(e, farbe);
-    gemalt();
+        richEditBackground(e, colourValue);
+    painted();
 }
 
 void FieldDisplay::KleineFlaecheA(int r, int g, int b)
 {
-    kleineFlaeche(Feld::rechts, r, g, b);
+    paintSmallField(Field::right, r, g, b);
 }
 
 void FieldDisplay::KleineFlaecheB(int r, int g, int b)
 {
-    kleineFlaeche(Feld::links, r, g, b);
+    paintSmallField(Field::left, r, g, b);
 }
 
 void FieldDisplay::KleineFlaecheC(int r, int g, int b)
 {
-    kleineFlaeche(Feld::mitte, r, g, b);
+    paintSmallField(Field::centre, r, g, b);
 }
 
-void FieldDisplay::kleineFlaeche(Feld feld, int r, int g, int b)
+void FieldDisplay::paintSmallField(Field field, int r, int g, int b)
 {
     const MainState& s = m_host.state();
     MainWidgets& w = m_host.w();
-    eingabeStattArgumenten(feld, r, g, b);
-    const QColor farbe = alsFarbe(anzeigeFarbe(r, g, b, s.nurWebsicher));
-    const bool links = linksBearbeitet();
+    inputInsteadOfArguments(field, r, g, b);
+    const QColor colourValue = toQColor(displayColour(r, g, b, s.nurWebsicher));
+    const bool left = leftEdited();
 
     struct Felder {
         ColourPanel *swatchOben, *swatchUnten;
-        ColourPanel *feld, *feldFixedLinks, *feldFixedRechts;
+        ColourPanel *field, *feldFixedLinks, *feldFixedRechts;
         std::size_t reihenFeld; // 0: the field stays a small field in every mode
         StaticText *obR, *obG, *obB, *obHex, *unR, *unG, *unB, *unHex;
         QTextEdit *richEditOben, *richEditUnten;
     };
     const Felder f = [&]() -> Felder {
-        switch (feld) {
-        case Feld::rechts:
+        switch (field) {
+        case Field::right:
             return {w.Panel7,           w.Panel11,  w.KleinRechts, w.FixedLinksKleinRechts,
                     w.FixedKleinRechts, 15,         w.SKlObR,      w.SKlObG,
                     w.SKlObB,           w.SKlObHex, w.SKlUnR,      w.SKlUnG,
                     w.SKlUnB,           w.SKlUnHex, w.RichEdit1,   w.RichEdit4};
-        case Feld::links:
+        case Field::left:
             return {w.Panel5,          w.Panel9,
                     w.KleinLinks,      w.FixedLinksKleinLinks,
                     w.FixedKleinLinks, 1,
@@ -210,8 +210,8 @@ void FieldDisplay::kleineFlaeche(Feld feld, int r, int g, int b)
                     w.SKlUnLiR,        w.SKlUnLiG,
                     w.SKlUnLiB,        w.SKlUnLiHex,
                     w.RichEdit2,       w.RichEdit5};
-        case Feld::gross: // the big field has its own routine
-        case Feld::mitte:
+        case Field::big: // the big field has its own routine
+        case Field::centre:
             break;
         }
         return {w.Panel6,          w.Panel10,
@@ -224,23 +224,23 @@ void FieldDisplay::kleineFlaeche(Feld feld, int r, int g, int b)
                 w.RichEdit3,       w.RichEdit6};
     }();
 
-    panelFaerben(links ? f.swatchUnten : f.swatchOben, farbe);
-    if (reihenModus() && f.reihenFeld != 0) {
-        const auto& reihe = !s.fixiert ? w.R : (links ? w.RLi : w.RRe);
-        panelFaerben(reihe[f.reihenFeld], farbe);
+    paintPanel(left ? f.swatchUnten : f.swatchOben, colourValue);
+    if (inRowsMode() && f.reihenFeld != 0) {
+        const auto& row = !s.fixiert ? w.R : (left ? w.RLi : w.RRe);
+        paintPanel(row[f.reihenFeld], colourValue);
     } else {
-        panelFaerben(!s.fixiert ? f.feld : (links ? f.feldFixedLinks : f.feldFixedRechts), farbe);
+        paintPanel(!s.fixiert ? f.field : (left ? f.feldFixedLinks : f.feldFixedRechts), colourValue);
     }
     // A field the mode lacks can still be painted (the text view re-selects the
     // right half's fields); its value row keeps the "-" the mode wrote.
-    if (modeShowsValueRow(feld, s.modus())) {
-        if (links)
-            werteSchreiben(f.unR, f.unG, f.unB, f.unHex, farbe);
+    if (modeShowsValueRow(field, s.harmonyMode())) {
+        if (left)
+            writeValues(f.unR, f.unG, f.unB, f.unHex, colourValue);
         else
-            werteSchreiben(f.obR, f.obG, f.obB, f.obHex, farbe);
+            writeValues(f.obR, f.obG, f.obB, f.obHex, colourValue);
     }
-    richEditSchrift(links ? f.richEditUnten : f.richEditOben, farbe);
-    gemalt();
+    richEditTextColour(left ? f.richEditUnten : f.richEditOben, colourValue);
+    painted();
 }
 
 void FieldDisplay::KleineFlaecheN(int r, int g, int b, int n)
@@ -249,25 +249,25 @@ void FieldDisplay::KleineFlaecheN(int r, int g, int b, int n)
         return;
     const MainState& s = m_host.state();
     MainWidgets& w = m_host.w();
-    const QColor farbe = alsFarbe(anzeigeFarbe(r, g, b, s.nurWebsicher));
-    const auto feld = static_cast<std::size_t>(n);
+    const QColor colourValue = toQColor(displayColour(r, g, b, s.nurWebsicher));
+    const auto field = static_cast<std::size_t>(n);
 
     if (!s.fixiert) {
         if (n == 8) {
-            panelFaerben(w.Panel6, farbe);
-            werteSchreiben(w.SKlObMiR, w.SKlObMiG, w.SKlObMiB, w.SKlObMiHex, farbe);
+            paintPanel(w.Panel6, colourValue);
+            writeValues(w.SKlObMiR, w.SKlObMiG, w.SKlObMiB, w.SKlObMiHex, colourValue);
         }
-        panelFaerben(w.R[feld], farbe);
-    } else if (!s.ablauf.anzeigeSperre) {
-        const bool links = linksBearbeitet();
+        paintPanel(w.R[field], colourValue);
+    } else if (!s.progress.anzeigeSperre) {
+        const bool left = leftEdited();
         if (n == 8) {
-            panelFaerben(links ? w.Panel10 : w.Panel6, farbe);
-            if (links)
-                werteSchreiben(w.SKlUnMiR, w.SKlUnMiG, w.SKlUnMiB, w.SKlUnMiHex, farbe);
+            paintPanel(left ? w.Panel10 : w.Panel6, colourValue);
+            if (left)
+                writeValues(w.SKlUnMiR, w.SKlUnMiG, w.SKlUnMiB, w.SKlUnMiHex, colourValue);
             else
-                werteSchreiben(w.SKlObMiR, w.SKlObMiG, w.SKlObMiB, w.SKlObMiHex, farbe);
+                writeValues(w.SKlObMiR, w.SKlObMiG, w.SKlObMiB, w.SKlObMiHex, colourValue);
         }
-        panelFaerben(links ? w.RLi[feld] : w.RRe[feld], farbe);
+        paintPanel(left ? w.RLi[field] : w.RRe[field], colourValue);
     }
-    gemalt();
+    painted();
 }

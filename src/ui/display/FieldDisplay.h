@@ -1,7 +1,7 @@
 #pragma once
 
 #include "core/harmony/FieldColours.h"
-#include "core/state/Feld.h"
+#include "core/state/Field.h"
 
 class ColourPanel;
 class QColor;
@@ -19,7 +19,7 @@ public:
     void connectWidgets();
 
     // Paints every field the state's mode shows, from the state.
-    void allesMalen();
+    void paintAll();
 
     // PaintTarget
     void GrosseFlaeche(int r, int g, int b) override;
@@ -30,21 +30,21 @@ public:
 
 private:
     // The fields taking part (every field of a row), as the recompute mixed them.
-    void teilnehmerMalen();
+    void paintInvolvedFields();
     // A small field: right, left or centre.
-    void kleineFlaeche(Feld feld, int r, int g, int b);
-    bool reihenModus() const;
+    void paintSmallField(Field field, int r, int g, int b);
+    bool inRowsMode() const;
     // The lower value row and the left-hand panels take the colours.
-    bool linksBearbeitet() const;
-    void panelFaerben(ColourPanel* panel, const QColor& farbe);
-    void richEditHintergrund(QTextEdit* edit, const QColor& farbe);
-    void richEditSchrift(QTextEdit* edit, const QColor& farbe);
-    void werteSchreiben(StaticText* r, StaticText* g, StaticText* b, StaticText* hex, const QColor& farbe);
+    bool leftEdited() const;
+    void paintPanel(ColourPanel* panel, const QColor& colourValue);
+    void richEditBackground(QTextEdit* edit, const QColor& colourValue);
+    void richEditTextColour(QTextEdit* edit, const QColor& colourValue);
+    void writeValues(StaticText* r, StaticText* g, StaticText* b, StaticText* hex, const QColor& colourValue);
     // A typed colour the state shows on the field replaces r, g, b.
-    void eingabeStattArgumenten(Feld feld, int& r, int& g, int& b) const;
+    void inputInsteadOfArguments(Field field, int& r, int& g, int& b) const;
     // The end of every painting routine: the Save action's enabled state is
     // the modified state.
-    void gemalt();
+    void painted();
 
     DisplayHost& m_host;
 };

@@ -24,8 +24,8 @@ namespace
 {
 
 // In field order: big, right, left, centre.
-constexpr FeldWerte<Txt> statusTexte{{Txt::statusGrossAusgewaehlt, Txt::statusRechtsAusgewaehlt,
-                                      Txt::statusLinksAusgewaehlt, Txt::statusMitteAusgewaehlt}};
+constexpr PerField<Txt> statusTexts{
+    {Txt::statusBigSelected, Txt::statusRightSelected, Txt::statusLeftSelected, Txt::statusCentreSelected}};
 
 } // namespace
 
@@ -42,22 +42,22 @@ void FieldSelection::connectWidgets()
 void FieldSelection::connectFieldClicks()
 {
     MainWidgets& w = m_host.w();
-    klickBinden(w.Anzeige_Normal, [this] { Anzeige_NormalClick(); });
+    bindClick(w.Anzeige_Normal, [this] { Anzeige_NormalClick(); });
     // Behind the rows the big field exists only when the row display's marker says so.
-    klickBinden(w.AnzeigeReihen, [this] {
+    bindClick(w.AnzeigeReihen, [this] {
         if (m_host.w().AnzeigeReihen->marker() != 0)
             Anzeige_NormalClick();
     });
-    klickBinden(w.KleinRechts, [this] { KleinRechtsClick(); });
-    klickBinden(w.KleinLinks, [this] { KleinLinksClick(); });
-    klickBinden(w.KleinMitte, [this] { KleinMitteClick(); });
+    bindClick(w.KleinRechts, [this] { KleinRechtsClick(); });
+    bindClick(w.KleinLinks, [this] { KleinLinksClick(); });
+    bindClick(w.KleinMitte, [this] { KleinMitteClick(); });
     // Left of the row's centre stands for small left, right of it for small
     // right; the centre itself selects nothing.
     for (std::size_t n = 1; n <= 7; ++n)
-        klickBinden(w.R[n], [this] { KleinLinksClick(); });
-    klickBinden(w.R[8], {});
+        bindClick(w.R[n], [this] { KleinLinksClick(); });
+    bindClick(w.R[8], {});
     for (std::size_t n = 9; n <= 15; ++n)
-        klickBinden(w.R[n], [this] { KleinRechtsClick(); });
+        bindClick(w.R[n], [this] { KleinRechtsClick(); });
     connectFixedClicks();
 }
 
@@ -65,41 +65,41 @@ void FieldSelection::connectFieldClicks()
 void FieldSelection::connectFixedClicks()
 {
     MainWidgets& w = m_host.w();
-    klickBinden(w.FixedRechts, [this] { Anzeige_NormalClick(); });
-    klickBinden(w.FixedRechtsReihen, [this] { Anzeige_NormalClick(); });
-    klickBinden(w.FixedKleinRechts, [this] { KleinRechtsClick(); });
-    klickBinden(w.FixedKleinLinks, [this] { KleinLinksClick(); });
-    klickBinden(w.FixedKleinMitte, [this] { KleinMitteClick(); });
-    klickBinden(w.FixedLinks, [this] { FixedLinksClick(); });
-    klickBinden(w.FixedLinksReihen, [this] { FixedLinksClick(); });
-    klickBinden(w.FixedLinksKleinRechts, [this] { FixedLinksKleinRechtsClick(); });
-    klickBinden(w.FixedLinksKleinLinks, [this] { FixedLinksKleinLinksClick(); });
-    klickBinden(w.FixedLinksKleinMitte, [this] { FixedLinksKleinMitteClick(); });
+    bindClick(w.FixedRechts, [this] { Anzeige_NormalClick(); });
+    bindClick(w.FixedRechtsReihen, [this] { Anzeige_NormalClick(); });
+    bindClick(w.FixedKleinRechts, [this] { KleinRechtsClick(); });
+    bindClick(w.FixedKleinLinks, [this] { KleinLinksClick(); });
+    bindClick(w.FixedKleinMitte, [this] { KleinMitteClick(); });
+    bindClick(w.FixedLinks, [this] { FixedLinksClick(); });
+    bindClick(w.FixedLinksReihen, [this] { FixedLinksClick(); });
+    bindClick(w.FixedLinksKleinRechts, [this] { FixedLinksKleinRechtsClick(); });
+    bindClick(w.FixedLinksKleinLinks, [this] { FixedLinksKleinLinksClick(); });
+    bindClick(w.FixedLinksKleinMitte, [this] { FixedLinksKleinMitteClick(); });
     for (std::size_t n = 1; n <= 7; ++n) {
-        klickBinden(w.RRe[n], [this] { KleinLinksClick(); });
-        klickBinden(w.RLi[n], [this] { FixedLinksKleinLinksClick(); });
+        bindClick(w.RRe[n], [this] { KleinLinksClick(); });
+        bindClick(w.RLi[n], [this] { FixedLinksKleinLinksClick(); });
     }
-    klickBinden(w.RRe[8], {});
-    klickBinden(w.RLi[8], {});
+    bindClick(w.RRe[8], {});
+    bindClick(w.RLi[8], {});
     for (std::size_t n = 9; n <= 15; ++n) {
-        klickBinden(w.RRe[n], [this] { KleinRechtsClick(); });
-        klickBinden(w.RLi[n], [this] { FixedLinksKleinRechtsClick(); });
+        bindClick(w.RRe[n], [this] { KleinRechtsClick(); });
+        bindClick(w.RLi[n], [this] { FixedLinksKleinRechtsClick(); });
     }
 }
 
-void FieldSelection::klickAusloesen(const QWidget* feld)
+void FieldSelection::triggerClick(const QWidget* field)
 {
-    const auto it = m_klicks.find(feld);
+    const auto it = m_klicks.find(field);
     if (it != m_klicks.end() && it->second) {
-        const ColourDocument::Operation auswahl(m_host.dokument(), StepKind::fieldSelection);
+        const ColourDocument::Operation choice(m_host.colourDocument(), StepKind::fieldSelection);
         it->second();
     }
 }
 
-void FieldSelection::klickBinden(QWidget* feld, std::function<void()> handler)
+void FieldSelection::bindClick(QWidget* field, std::function<void()> handler)
 {
-    m_klicks[feld] = std::move(handler);
-    feld->installEventFilter(this);
+    m_klicks[field] = std::move(handler);
+    field->installEventFilter(this);
 }
 
 void FieldSelection::connectRadioButtons()
@@ -111,21 +111,21 @@ void FieldSelection::connectRadioButtons()
         {w.RadioButton3, &FieldSelection::RadioButton3Click},
         {w.RadioButton4, &FieldSelection::RadioButton4Click},
     };
-    for (const auto& [knopf, handler] : knoepfe) {
+    for (const auto& [button, handler] : knoepfe) {
         // Becoming checked runs the handler, whether the user or the program checks it.
-        connect(knopf, &QRadioButton::toggled, this, [this, handler](bool an) {
-            const ColourDocument::Operation teilnahme(m_host.dokument(), StepKind::separateAdjustment);
+        connect(button, &QRadioButton::toggled, this, [this, handler](bool an) {
+            const ColourDocument::Operation teilnahme(m_host.colourDocument(), StepKind::separateAdjustment);
             if (an)
                 (this->*handler)();
         });
         // A click on the checked button leaves it checked, as radio buttons do;
         // these are not auto-exclusive, so Qt would uncheck it. A button its own
         // handler unchecked again (a field the mode lacks) stays unchecked.
-        connect(knopf, &QRadioButton::pressed, this, [this, knopf] { m_radioWarAn = knopf->isChecked(); });
-        connect(knopf, &QRadioButton::clicked, this, [this, knopf](bool an) {
+        connect(button, &QRadioButton::pressed, this, [this, button] { m_radioWarAn = button->isChecked(); });
+        connect(button, &QRadioButton::clicked, this, [this, button](bool an) {
             if (!an && m_radioWarAn) {
-                const QSignalBlocker sperre(knopf);
-                knopf->setChecked(true);
+                const QSignalBlocker sperre(button);
+                button->setChecked(true);
             }
         });
     }
@@ -134,16 +134,16 @@ void FieldSelection::connectRadioButtons()
 void FieldSelection::connectValueTexts()
 {
     MainWidgets& w = m_host.w();
-    for (StaticText* text : w.werteTexte()) {
+    for (StaticText* text : w.valueTexts()) {
         connect(text, &StaticText::pressed, this, [this, text] { StaticTextMouseDown(text); });
         text->setContextMenuPolicy(Qt::CustomContextMenu);
         connect(text, &QWidget::customContextMenuRequested, this,
                 [this, text](const QPoint& p) { m_host.w().PopupMenu1a->popup(text->mapToGlobal(p)); });
     }
     connect(w.Kopieren1a, &QAction::triggered, this, &FieldSelection::Kopieren1aExecute);
-    if (QAction* kopieren = m_host.aktion("Action1")) {
-        connect(kopieren, &QAction::triggered, this, &FieldSelection::Kopieren1aExecute);
-        kopieren->setEnabled(true);
+    if (QAction* copyToClipboard = m_host.actionItem("Action1")) {
+        connect(copyToClipboard, &QAction::triggered, this, &FieldSelection::Kopieren1aExecute);
+        copyToClipboard->setEnabled(true);
     }
 }
 
@@ -160,44 +160,44 @@ void FieldSelection::connectBackgroundPanels()
 bool FieldSelection::eventFilter(QObject* watched, QEvent* event)
 {
     if (m_klicks.contains(watched))
-        return feldKlick(static_cast<QWidget*>(watched), event);
+        return fieldClick(static_cast<QWidget*>(watched), event);
     if (m_hintergruende.contains(watched))
-        return hintergrundDruck(static_cast<QWidget*>(watched), event);
+        return backgroundPress(static_cast<QWidget*>(watched), event);
     return QObject::eventFilter(watched, event);
 }
 
 // Left button down and up on the same field is a click.
-bool FieldSelection::feldKlick(QWidget* feld, QEvent* event)
+bool FieldSelection::fieldClick(QWidget* field, QEvent* event)
 {
     const QEvent::Type typ = event->type();
     if (typ != QEvent::MouseButtonPress && typ != QEvent::MouseButtonDblClick &&
         typ != QEvent::MouseButtonRelease)
         return false;
-    const auto* maus = static_cast<QMouseEvent*>(event);
-    if (maus->button() != Qt::LeftButton)
+    const auto* mouseInput = static_cast<QMouseEvent*>(event);
+    if (mouseInput->button() != Qt::LeftButton)
         return false;
     if (typ != QEvent::MouseButtonRelease) {
-        m_gedrueckt = feld;
+        m_gedrueckt = field;
         return true;
     }
-    const bool geklickt = m_gedrueckt == feld && feld->rect().contains(maus->position().toPoint());
+    const bool geklickt = m_gedrueckt == field && field->rect().contains(mouseInput->position().toPoint());
     m_gedrueckt = nullptr;
     if (geklickt) {
-        const auto& handler = m_klicks[feld];
+        const auto& handler = m_klicks[field];
         if (handler)
             handler();
     }
     return true;
 }
 
-bool FieldSelection::hintergrundDruck(QWidget* panel, QEvent* event)
+bool FieldSelection::backgroundPress(QWidget* panel, QEvent* event)
 {
     if (event->type() != QEvent::MouseButtonPress)
         return false;
-    const auto* maus = static_cast<QMouseEvent*>(event);
+    const auto* mouseInput = static_cast<QMouseEvent*>(event);
     // A press that a child ignored travels up to its panel; only a press on
     // the panel's own background counts.
-    if (panel->childAt(maus->position().toPoint()) == nullptr)
+    if (panel->childAt(mouseInput->position().toPoint()) == nullptr)
         FormMouseDown();
     return false;
 }
@@ -206,61 +206,61 @@ bool FieldSelection::hintergrundDruck(QWidget* panel, QEvent* event)
 
 void FieldSelection::Anzeige_NormalClick2()
 {
-    auswaehlen(Feld::gross);
+    choose(Field::big);
 }
 
-bool FieldSelection::imModus(Feld feld, Modus modus)
+bool FieldSelection::inMode(Field field, HarmonyMode harmonyMode)
 {
-    if (feld == Feld::links)
-        return modus == Modus::dreier || modus == Modus::vierer;
-    if (feld == Feld::mitte)
-        return modus == Modus::vierer;
+    if (field == Field::left)
+        return harmonyMode == HarmonyMode::threeColour || harmonyMode == HarmonyMode::fourColour;
+    if (field == Field::centre)
+        return harmonyMode == HarmonyMode::fourColour;
     return true;
 }
 
-void FieldSelection::waehlen(Feld feld)
+void FieldSelection::pick(Field field)
 {
-    auswaehlen(feld);
+    choose(field);
 }
 
 void FieldSelection::KleinRechtsClick2()
 {
-    auswaehlen(Feld::rechts);
+    choose(Field::right);
 }
 
 void FieldSelection::KleinLinksClick2()
 {
-    auswaehlen(Feld::links);
+    choose(Field::left);
 }
 
 void FieldSelection::KleinMitteClick2()
 {
-    auswaehlen(Feld::mitte);
+    choose(Field::centre);
 }
 
-void FieldSelection::auswaehlen(Feld feld)
+void FieldSelection::choose(Field field)
 {
     const MainState& s = m_host.state();
     m_host.resetStaticText();
-    statusTextSchreiben(feld);
+    writeStatusText(field);
     if (s.separatModus) {
-        QRadioButton* knopf = radioButton(feld);
-        if (feld != Feld::gross && knopf->isChecked())
+        QRadioButton* button = radioButton(field);
+        if (field != Field::big && button->isChecked())
             return;
-        for (Feld f : alleFelder)
-            if (f != feld)
+        for (Field f : allFields)
+            if (f != field)
                 radioButton(f)->setChecked(false);
-        knopf->setChecked(true);
-        teilnahmeSetzen(feld);
-        m_host.dokument().datenHolen(s.pos(feld), false);
+        button->setChecked(true);
+        setInvolvedField(field);
+        m_host.colourDocument().datenHolen(s.pos(field), false);
     }
-    zielSetzen(feld);
-    m_host.dokument().hellDunkelErneuern();
+    setTarget(field);
+    m_host.colourDocument().renewLightDark();
 }
 
-void FieldSelection::auswahlZeigen()
+void FieldSelection::showSelection()
 {
-    statusTextSchreiben(m_host.state().hdZiel);
+    writeStatusText(m_host.state().lightDarkTarget);
 }
 
 // --- click handlers of the panels ---
@@ -269,18 +269,19 @@ void FieldSelection::auswahlZeigen()
 void FieldSelection::Anzeige_NormalClick()
 {
     const MainState& s = m_host.state();
-    const bool grossDa = s.fixiert ? m_host.w().FixedRechtsReihen->marker() != 0 : s.modus() != Modus::reihen;
+    const bool grossDa =
+        s.fixiert ? m_host.w().FixedRechtsReihen->marker() != 0 : s.harmonyMode() != HarmonyMode::colourRows;
     if (!grossDa)
         return;
     m_parts.fixing->fixiertAuslesenAlle();
     Anzeige_NormalClick2();
 }
 
-void FieldSelection::haelfteBearbeiten(bool links)
+void FieldSelection::editHalf(bool left)
 {
-    const ColourPanel* hintergrund = links ? m_host.w().FixedLinksReihen : m_host.w().FixedRechtsReihen;
-    const bool grossDa = hintergrund->marker() != 0;
-    if (links)
+    const ColourPanel* backgroundColour = left ? m_host.w().FixedLinksReihen : m_host.w().FixedRechtsReihen;
+    const bool grossDa = backgroundColour->marker() != 0;
+    if (left)
         m_parts.fixing->fixiertAuslesenAlleLi();
     else
         m_parts.fixing->fixiertAuslesenAlle();
@@ -336,50 +337,50 @@ void FieldSelection::FixedLinksKleinMitteClick()
 
 void FieldSelection::RadioButton1Click()
 {
-    radioButtonClick(Feld::gross);
+    radioButtonClick(Field::big);
 }
 
 void FieldSelection::RadioButton2Click()
 {
-    radioButtonClick(Feld::links);
+    radioButtonClick(Field::left);
 }
 
 void FieldSelection::RadioButton3Click()
 {
-    radioButtonClick(Feld::mitte);
+    radioButtonClick(Field::centre);
 }
 
 void FieldSelection::RadioButton4Click()
 {
-    radioButtonClick(Feld::rechts);
+    radioButtonClick(Field::right);
 }
 
-void FieldSelection::radioButtonClick(Feld feld)
+void FieldSelection::radioButtonClick(Field field)
 {
     const MainState& s = m_host.state();
-    QRadioButton* knopf = radioButton(feld);
+    QRadioButton* button = radioButton(field);
     m_host.resetStaticText();
-    statusTextSchreiben(feld);
+    writeStatusText(field);
     if (!s.separatModus) {
-        knopf->setEnabled(false);
+        button->setEnabled(false);
         return;
     }
     // Fields the mode does not have cannot be chosen.
-    if (!imModus(feld, s.modus())) {
-        knopf->setChecked(false);
+    if (!inMode(field, s.harmonyMode())) {
+        button->setChecked(false);
         return;
     }
-    if (!knopf->isChecked()) {
-        m_host.dokument().feldTeilnahme(feld, false);
+    if (!button->isChecked()) {
+        m_host.colourDocument().setFieldIncluded(field, false);
         return;
     }
-    teilnahmeSetzen(feld);
-    for (Feld f : alleFelder)
-        if (f != feld)
+    setInvolvedField(field);
+    for (Field f : allFields)
+        if (f != field)
             radioButton(f)->setChecked(false);
-    m_host.dokument().datenHolen(s.pos(feld), false);
-    zielSetzen(feld);
-    m_host.dokument().hellDunkelErneuern();
+    m_host.colourDocument().datenHolen(s.pos(field), false);
+    setTarget(field);
+    m_host.colourDocument().renewLightDark();
 }
 
 // --- value texts ---
@@ -387,16 +388,16 @@ void FieldSelection::radioButtonClick(Feld feld)
 void FieldSelection::StaticTextMouseDown(StaticText* text)
 {
     m_host.resetStaticText();
-    QAction* kopieren = m_host.w().Kopieren1a;
-    const QString wert = text->text();
-    if (wert.isEmpty() || wert == QStringLiteral("-")) {
-        kopieren->setEnabled(false);
+    QAction* copyToClipboard = m_host.w().Kopieren1a;
+    const QString value = text->text();
+    if (value.isEmpty() || value == QStringLiteral("-")) {
+        copyToClipboard->setEnabled(false);
         return;
     }
-    const QPalette& palette = m_host.hauptfenster().palette();
+    const QPalette& palette = m_host.mainWindow().palette();
     text->setColours(palette.color(QPalette::Highlight), palette.color(QPalette::HighlightedText));
-    m_host.kopierWert = wert;
-    kopieren->setEnabled(true);
+    m_host.kopierWert = value;
+    copyToClipboard->setEnabled(true);
 }
 
 void FieldSelection::Kopieren1aExecute()
@@ -414,28 +415,28 @@ void FieldSelection::FormMouseDown()
 
 // --- helpers ---
 
-void FieldSelection::statusTextSchreiben(Feld feld)
+void FieldSelection::writeStatusText(Field field)
 {
     QLabel* panel = m_host.w().statusPanel1;
-    const QString& text = m_host.sprache().text(statusTexte[feld]);
+    const QString& text = m_host.uiLanguage().text(statusTexts[field]);
     if (panel->text() != text)
         panel->setText(text);
 }
 
-void FieldSelection::zielSetzen(Feld feld)
+void FieldSelection::setTarget(Field field)
 {
-    m_host.dokument().feldWaehlen(feld);
-    emit auswahlGeaendert();
+    m_host.colourDocument().selectField(field);
+    emit selectionChanged();
 }
 
-void FieldSelection::teilnahmeSetzen(Feld feld)
+void FieldSelection::setInvolvedField(Field field)
 {
-    m_host.dokument().nurFeldTeilnehmen(feld);
+    m_host.colourDocument().onlyFieldTakesPart(field);
 }
 
-QRadioButton* FieldSelection::radioButton(Feld feld) const
+QRadioButton* FieldSelection::radioButton(Field field) const
 {
     const MainWidgets& w = m_host.w();
-    const FeldWerte<QRadioButton*> knoepfe{{w.RadioButton1, w.RadioButton4, w.RadioButton2, w.RadioButton3}};
-    return knoepfe[feld];
+    const PerField<QRadioButton*> knoepfe{{w.RadioButton1, w.RadioButton4, w.RadioButton2, w.RadioButton3}};
+    return knoepfe[field];
 }

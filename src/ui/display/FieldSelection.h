@@ -1,13 +1,13 @@
 #pragma once
 
-#include "core/state/Feld.h"
+#include "core/state/Field.h"
 
 #include <QObject>
 
 #include <functional>
 #include <map>
 
-enum class Modus : int;
+enum class HarmonyMode : int;
 
 class QEvent;
 class QRadioButton;
@@ -40,7 +40,7 @@ public:
     // Makes a fixed half the edited one, also where its background takes no click
     // (a colour row): opening a file, copying, printing and the preview visit both
     // halves whatever their mode.
-    void haelfteBearbeiten(bool links);
+    void editHalf(bool left);
     void FixedLinksKleinRechtsClick();
     void FixedLinksKleinLinksClick();
     void FixedLinksKleinMitteClick();
@@ -55,19 +55,19 @@ public:
     void FormMouseDown();
 
     // Whether a harmony of this mode has the field (left: 3- and 4-colour; centre: 4-colour).
-    static bool imModus(Feld feld, Modus modus);
+    static bool inMode(Field field, HarmonyMode harmonyMode);
     // The selection operation of one field.
-    void waehlen(Feld feld);
+    void pick(Field field);
     // Separate adjustment's radio button of a field.
-    QRadioButton* radioButton(Feld feld) const;
+    QRadioButton* radioButton(Field field) const;
     // The status text of the state's selected field.
-    void auswahlZeigen();
+    void showSelection();
     // Runs the click bound to a field as a click on it would.
-    void klickAusloesen(const QWidget* feld);
+    void triggerClick(const QWidget* field);
 
 signals:
     // Another field became the light/dark target.
-    void auswahlGeaendert();
+    void selectionChanged();
 
 protected:
     // Field clicks, and mouse presses on the window's background panels.
@@ -76,20 +76,20 @@ protected:
 private:
     // A click on a field belongs to that field alone: it does not travel on to
     // the field it lies on. A field without a handler swallows its clicks.
-    void klickBinden(QWidget* feld, std::function<void()> handler);
-    bool feldKlick(QWidget* feld, QEvent* event);
-    bool hintergrundDruck(QWidget* panel, QEvent* event);
+    void bindClick(QWidget* field, std::function<void()> handler);
+    bool fieldClick(QWidget* field, QEvent* event);
+    bool backgroundPress(QWidget* panel, QEvent* event);
     void connectFieldClicks();
     void connectFixedClicks();
     void connectRadioButtons();
     void connectValueTexts();
     void connectBackgroundPanels();
 
-    void auswaehlen(Feld feld);
-    void radioButtonClick(Feld feld);
-    void statusTextSchreiben(Feld feld);
-    void zielSetzen(Feld feld);
-    void teilnahmeSetzen(Feld feld);
+    void choose(Field field);
+    void radioButtonClick(Field field);
+    void writeStatusText(Field field);
+    void setTarget(Field field);
+    void setInvolvedField(Field field);
 
     DisplayHost& m_host;
     DisplayParts& m_parts;

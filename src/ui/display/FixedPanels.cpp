@@ -5,22 +5,22 @@
 
 #include <algorithm>
 
-struct FixedPanels::Haelfte {
-    ColourPanel* feld;
-    ColourPanel* reihen;
-    ColourPanel *rechts, *links, *mitte;
-    const std::array<ColourPanel*, 16>& reihe;
-    int stufen;
+struct FixedPanels::Half {
+    ColourPanel* field;
+    ColourPanel* colourRows;
+    ColourPanel *right, *left, *centre;
+    const std::array<ColourPanel*, 16>& row;
+    int stepCount;
 };
 
 // The halves need no other part; the signature matches the other parts'.
 FixedPanels::FixedPanels(DisplayHost& host) : m_host(host) {}
 
-FixedPanels::Haelfte FixedPanels::haelfte(bool links) const
+FixedPanels::Half FixedPanels::half(bool left) const
 {
     MainWidgets& w = m_host.w();
     const MainState& s = m_host.state();
-    if (links)
+    if (left)
         return {w.FixedLinks,
                 w.FixedLinksReihen,
                 w.FixedLinksKleinRechts,
@@ -86,125 +86,125 @@ void FixedPanels::showPanelsFixedLi()
     showPanelsFixed(true);
 }
 
-void FixedPanels::showZweierFixed(bool links)
+void FixedPanels::showZweierFixed(bool left)
 {
-    if (m_host.state().ablauf.anzeigeSperre)
+    if (m_host.state().progress.anzeigeSperre)
         return;
-    const Haelfte h = haelfte(links);
-    moveInto(h.rechts, h.feld);
-    moveInto(h.feld, m_host.w().Anzeige);
-    h.feld->raise();
-    linksOben();
+    const Half h = half(left);
+    moveInto(h.right, h.field);
+    moveInto(h.field, m_host.w().Anzeige);
+    h.field->raise();
+    leftOnTop();
     // A harmony has a big field behind its fields, whatever the half showed before.
-    h.reihen->setMarker(1);
+    h.colourRows->setMarker(1);
 }
 
-void FixedPanels::showDreierFixed(bool links)
+void FixedPanels::showDreierFixed(bool left)
 {
-    if (m_host.state().ablauf.anzeigeSperre)
+    if (m_host.state().progress.anzeigeSperre)
         return;
-    moveInto(haelfte(links).links, haelfte(links).feld);
-    showZweierFixed(links);
+    moveInto(half(left).left, half(left).field);
+    showZweierFixed(left);
 }
 
-void FixedPanels::showViererFixed(bool links)
+void FixedPanels::showViererFixed(bool left)
 {
-    if (m_host.state().ablauf.anzeigeSperre)
+    if (m_host.state().progress.anzeigeSperre)
         return;
-    moveInto(haelfte(links).mitte, haelfte(links).feld);
-    showDreierFixed(links);
+    moveInto(half(left).centre, half(left).field);
+    showDreierFixed(left);
 }
 
-void FixedPanels::showAuffaecherFixed(bool links)
+void FixedPanels::showAuffaecherFixed(bool left)
 {
     const MainState& s = m_host.state();
-    if (s.ablauf.anzeigeSperre)
+    if (s.progress.anzeigeSperre)
         return;
     MainWidgets& w = m_host.w();
-    const Haelfte h = haelfte(links);
-    if (s.modus() == Modus::reihen)
-        h.reihen->setColour(w.panelHintergrund->colour());
-    showPanelsFixed(links);
-    moveInto(h.reihen, w.Anzeige);
+    const Half h = half(left);
+    if (s.harmonyMode() == HarmonyMode::colourRows)
+        h.colourRows->setColour(w.panelHintergrund->colour());
+    showPanelsFixed(left);
+    moveInto(h.colourRows, w.Anzeige);
     // The row half covers exactly the harmony half it stands for.
-    h.reihen->move(h.feld->x(), h.feld->y());
-    h.reihen->raise();
-    linksOben();
+    h.colourRows->move(h.field->x(), h.field->y());
+    h.colourRows->raise();
+    leftOnTop();
 }
 
-void FixedPanels::linksOben()
+void FixedPanels::leftOnTop()
 {
-    const Haelfte l = haelfte(true);
+    const Half l = half(true);
     const QObjectList unten = m_host.w().Anzeige->children(); // bottom first
     for (QObject* kind : unten)
-        if (kind == l.feld || kind == l.reihen)
+        if (kind == l.field || kind == l.colourRows)
             static_cast<QWidget*>(kind)->raise();
 }
 
 // Rings from the half's step count outwards are not in use.
-void FixedPanels::hidePanelsFixed(bool links)
+void FixedPanels::hidePanelsFixed(bool left)
 {
-    if (m_host.state().ablauf.anzeigeSperre)
+    if (m_host.state().progress.anzeigeSperre)
         return;
-    const Haelfte h = haelfte(links);
-    for (int k = h.stufen; k <= 6; ++k) {
-        moveInto(h.reihe[static_cast<std::size_t>(8 - k)], m_host.w().PanelContainer2);
-        moveInto(h.reihe[static_cast<std::size_t>(8 + k)], m_host.w().PanelContainer2);
+    const Half h = half(left);
+    for (int k = h.stepCount; k <= 6; ++k) {
+        moveInto(h.row[static_cast<std::size_t>(8 - k)], m_host.w().PanelContainer2);
+        moveInto(h.row[static_cast<std::size_t>(8 + k)], m_host.w().PanelContainer2);
     }
 }
 
-void FixedPanels::showPanelsFixed(bool links)
+void FixedPanels::showPanelsFixed(bool left)
 {
     const MainState& s = m_host.state();
-    if (s.ablauf.anzeigeSperre)
+    if (s.progress.anzeigeSperre)
         return;
-    const Haelfte h = haelfte(links);
-    for (int k = 1; k < h.stufen; ++k) {
-        moveInto(h.reihe[static_cast<std::size_t>(8 - k)], h.reihen);
-        moveInto(h.reihe[static_cast<std::size_t>(8 + k)], h.reihen);
+    const Half h = half(left);
+    for (int k = 1; k < h.stepCount; ++k) {
+        moveInto(h.row[static_cast<std::size_t>(8 - k)], h.colourRows);
+        moveInto(h.row[static_cast<std::size_t>(8 + k)], h.colourRows);
     }
-    ColourPanel* r1 = h.reihe[1];
-    ColourPanel* r15 = h.reihe[15];
-    if (s.ablauf.kleinesLayout) {
-        r1->move(107 - 16 * (h.stufen - 1), r1->y());
-        r15->move(139 + 16 * (h.stufen - 1), r15->y());
+    ColourPanel* r1 = h.row[1];
+    ColourPanel* r15 = h.row[15];
+    if (s.progress.kleinesLayout) {
+        r1->move(107 - 16 * (h.stepCount - 1), r1->y());
+        r15->move(139 + 16 * (h.stepCount - 1), r15->y());
         return;
     }
     // The tags hold the design places; the outer fields close the row at the
-    // first slot not in use, or stand at their own places in a full row.
-    const std::size_t aussen = static_cast<std::size_t>(h.stufen);
-    r1->move(h.stufen < 7 ? h.reihe[8 - aussen]->tag() : r1->tag(), r1->y());
-    r15->move(h.stufen < 7 ? h.reihe[8 + aussen]->tag() : r15->tag(), r15->y());
+    // first slot not in use, or currentState at their own places in a full row.
+    const std::size_t outer = static_cast<std::size_t>(h.stepCount);
+    r1->move(h.stepCount < 7 ? h.row[8 - outer]->tag() : r1->tag(), r1->y());
+    r15->move(h.stepCount < 7 ? h.row[8 + outer]->tag() : r15->tag(), r15->y());
 }
 
-void FixedPanels::halbeZeigen(Modus modus, bool links)
+void FixedPanels::showHalf(HarmonyMode harmonyMode, bool left)
 {
-    switch (modus) {
-    case Modus::zweier:
-        showZweierFixed(links);
+    switch (harmonyMode) {
+    case HarmonyMode::twoColour:
+        showZweierFixed(left);
         break;
-    case Modus::dreier:
-        showDreierFixed(links);
+    case HarmonyMode::threeColour:
+        showDreierFixed(left);
         break;
-    case Modus::vierer:
-        showViererFixed(links);
+    case HarmonyMode::fourColour:
+        showViererFixed(left);
         break;
-    case Modus::auffaecher:
-    case Modus::reihen:
-        haelfte(links).reihen->setMarker(modus == Modus::auffaecher ? 1 : 0);
-        showAuffaecherFixed(links);
-        hidePanelsFixed(links);
+    case HarmonyMode::fanning:
+    case HarmonyMode::colourRows:
+        half(left).colourRows->setMarker(harmonyMode == HarmonyMode::fanning ? 1 : 0);
+        showAuffaecherFixed(left);
+        hidePanelsFixed(left);
         break;
     }
 }
 
-void FixedPanels::reiheAuslegen(bool links)
+void FixedPanels::layOutRow(bool left)
 {
-    showPanelsFixed(links);
-    hidePanelsFixed(links);
+    showPanelsFixed(left);
+    hidePanelsFixed(left);
 }
 
-void FixedPanels::allesVerstecken()
+void FixedPanels::hideEverything()
 {
     MainWidgets& w = m_host.w();
     for (ColourPanel* p : {w.FixedKleinRechts, w.FixedKleinLinks, w.FixedKleinMitte, w.FixedLinksKleinRechts,

@@ -26,23 +26,23 @@ public:
     void showPanelsFixedLi();
 
     // One half shown for a mode (rows with their marker and layout).
-    void halbeZeigen(Modus modus, bool links);
+    void showHalf(HarmonyMode harmonyMode, bool left);
     // A half's row laid out again for its step count.
-    void reiheAuslegen(bool links);
+    void layOutRow(bool left);
     // Every ring panel and small field of both halves parked.
-    void allesVerstecken();
+    void hideEverything();
 
 private:
-    struct Haelfte;
-    Haelfte haelfte(bool links) const;
+    struct Half;
+    Half half(bool left) const;
     // The halves share one column; the left half lies on top whichever was shown last.
-    void linksOben();
-    void showZweierFixed(bool links);
-    void showDreierFixed(bool links);
-    void showViererFixed(bool links);
-    void showAuffaecherFixed(bool links);
-    void hidePanelsFixed(bool links);
-    void showPanelsFixed(bool links);
+    void leftOnTop();
+    void showZweierFixed(bool left);
+    void showDreierFixed(bool left);
+    void showViererFixed(bool left);
+    void showAuffaecherFixed(bool left);
+    void hidePanelsFixed(bool left);
+    void showPanelsFixed(bool left);
 
     DisplayHost& m_host;
 };

@@ -19,12 +19,12 @@
 namespace
 {
 
-void farbeUebernehmen(ColourPanel* ziel, const ColourPanel* quelle)
+void copyColour(ColourPanel* target, const ColourPanel* source)
 {
-    if (quelle->hasColour())
-        ziel->setColour(quelle->colour());
+    if (source->hasColour())
+        target->setColour(source->colour());
     else
-        ziel->clearColour();
+        target->clearColour();
 }
 
 } // namespace
@@ -33,27 +33,27 @@ Fixing::Fixing(DisplayHost& host, DisplayParts& parts) : m_host(host), m_parts(p
 
 void Fixing::connectWidgets()
 {
-    QAction& fixieren = m_host.actions().action(Aktion::fixieren);
-    QObject::connect(&fixieren, &QAction::triggered, &m_host.hauptfenster(), [this] {
-        const ColourDocument::Operation schritt(m_host.dokument(), StepKind::fixing);
+    QAction& fixieren = m_host.actions().action(ActionId::fixieren);
+    QObject::connect(&fixieren, &QAction::triggered, &m_host.mainWindow(), [this] {
+        const ColourDocument::Operation step(m_host.colourDocument(), StepKind::fixing);
         fixierenExecute();
     });
     fixieren.setEnabled(true);
 }
 
-FixEingaben Fixing::eingaben() const
+FixInputs Fixing::inputs() const
 {
-    return eingabenAus(m_host.state());
+    return inputsFrom(m_host.state());
 }
 
 void Fixing::fixiertMerken()
 {
-    m_host.dokument().fixStandSetzen(fixStandAus(m_host.state(), eingaben()));
+    m_host.colourDocument().setFixSnapshot(fixSnapshotFrom(m_host.state(), inputs()));
 }
 
 bool Fixing::weichtVomFixStandAb() const
 {
-    return weichtAb(m_host.state(), eingaben());
+    return deviates(m_host.state(), inputs());
 }
 
 // The action has flipped its check mark already when the user triggers it;
@@ -61,25 +61,25 @@ bool Fixing::weichtVomFixStandAb() const
 void Fixing::fixierenExecute()
 {
     if (m_host.state().fixiert)
-        ausschalten();
+        switchOff();
     else
-        einschalten();
+        switchOn();
 }
 
-void Fixing::einschalten()
+void Fixing::switchOn()
 {
-    m_host.dokument().fixierenEin(fixStandAus(m_host.state(), eingaben()));
+    m_host.colourDocument().switchFixingOn(fixSnapshotFrom(m_host.state(), inputs()));
 }
 
 // Both halves take the single display's colours and texts.
-void Fixing::haelftenFuellen()
+void Fixing::fillHalves()
 {
-    haelftenFaerben();
-    textFelderVerdoppeln();
-    untereReiheFuellen();
+    colourHalves();
+    duplicateTextFields();
+    fillLowerRow();
 }
 
-void Fixing::haelftenFaerben()
+void Fixing::colourHalves()
 {
     MainWidgets& w = m_host.w();
     const std::pair<ColourPanel*, ColourPanel*> paare[] = {
@@ -89,24 +89,24 @@ void Fixing::haelftenFaerben()
         {w.FixedLinksKleinMitte, w.KleinMitte},   {w.FixedKleinMitte, w.KleinMitte},
         {w.FixedLinksReihen, w.AnzeigeReihen},    {w.FixedRechtsReihen, w.AnzeigeReihen},
     };
-    for (const auto& [ziel, quelle] : paare)
-        farbeUebernehmen(ziel, quelle);
+    for (const auto& [target, source] : paare)
+        copyColour(target, source);
     for (std::size_t n = 1; n <= 15; ++n) {
-        farbeUebernehmen(w.RLi[n], w.R[n]);
-        farbeUebernehmen(w.RRe[n], w.R[n]);
+        copyColour(w.RLi[n], w.R[n]);
+        copyColour(w.RRe[n], w.R[n]);
     }
 }
 
 // The right half's text fields take the single display's; the left half gets copies.
-void Fixing::textFelderVerdoppeln()
+void Fixing::duplicateTextFields()
 {
     MainWidgets& w = m_host.w();
     const std::array<QTextEdit*, 3> quellen{w.RichEdit1, w.RichEdit2, w.RichEdit3};
     const std::array<QTextEdit*, 3> kopien{w.RichEdit4, w.RichEdit5, w.RichEdit6};
-    if (m_host.state().aktionen.textAnstelleFlaechen) {
-        const std::array<ColourPanel*, 3> felder{w.FixedKleinRechts, w.FixedKleinLinks, w.FixedKleinMitte};
+    if (m_host.state().actionSet.textInsteadOfFields) {
+        const std::array<ColourPanel*, 3> fields{w.FixedKleinRechts, w.FixedKleinLinks, w.FixedKleinMitte};
         for (std::size_t i = 0; i < 3; ++i) {
-            moveInto(quellen[i], felder[i], true);
+            moveInto(quellen[i], fields[i], true);
             kopien[i]->show();
         }
     }
@@ -121,123 +121,123 @@ void Fixing::textFelderVerdoppeln()
     }
 }
 
-void Fixing::untereReiheFuellen()
+void Fixing::fillLowerRow()
 {
     MainWidgets& w = m_host.w();
-    const std::array<StaticText*, 32> texte = w.werteTexte();
+    const std::array<StaticText*, 32> textSet = w.valueTexts();
     for (std::size_t i = 0; i < 16; ++i)
-        texte[16 + i]->setText(texte[i]->text());
+        textSet[16 + i]->setText(textSet[i]->text());
     const std::pair<ColourPanel*, ColourPanel*> swatches[] = {
         {w.Panel4, w.Panel8}, {w.Panel5, w.Panel9}, {w.Panel6, w.Panel10}, {w.Panel7, w.Panel11}};
-    for (const auto& [oben, unten] : swatches) {
-        if (oben->isHidden())
+    for (const auto& [upper, unten] : swatches) {
+        if (upper->isHidden())
             continue;
-        farbeUebernehmen(unten, oben);
+        copyColour(unten, upper);
         unten->show();
     }
 }
 
-void Fixing::ausschalten()
+void Fixing::switchOff()
 {
-    m_host.dokument().fixierenAus();
+    m_host.colourDocument().switchFixingOff();
 }
 
 // The single display carries on with the edited half's colours (unless the
 // whole display is drawn anew) and texts.
-void Fixing::einzelFuellen(bool mitFarben)
+void Fixing::fillSingle(bool withColours)
 {
-    if (mitFarben)
-        einzelAnzeigeFaerben();
-    textFelderZusammenlegen(m_linksGezeigt);
-    untereReiheLeeren();
+    if (withColours)
+        colourSingleDisplay();
+    mergeTextFields(m_linksGezeigt);
+    clearLowerRow();
 }
 
-void Fixing::gezeigt()
+void Fixing::displayed()
 {
     m_fixiertGezeigt = m_host.state().fixiert;
     m_linksGezeigt = m_host.state().fixLinksAktiv;
 }
 
-void Fixing::einzelAnzeigeFaerben()
+void Fixing::colourSingleDisplay()
 {
     MainWidgets& w = m_host.w();
-    farbeUebernehmen(w.Anzeige_Normal, w.FixedRechts);
-    farbeUebernehmen(w.KleinRechts, w.FixedKleinRechts);
-    farbeUebernehmen(w.KleinLinks, w.FixedKleinLinks);
-    farbeUebernehmen(w.KleinMitte, w.FixedKleinMitte);
+    copyColour(w.Anzeige_Normal, w.FixedRechts);
+    copyColour(w.KleinRechts, w.FixedKleinRechts);
+    copyColour(w.KleinLinks, w.FixedKleinLinks);
+    copyColour(w.KleinMitte, w.FixedKleinMitte);
     for (std::size_t n = 1; n <= 15; ++n)
-        farbeUebernehmen(w.R[n], w.RRe[n]);
+        copyColour(w.R[n], w.RRe[n]);
     // A colour row's background is the window's, not a big field's.
-    if (m_host.state().modus() != Modus::reihen)
-        farbeUebernehmen(w.AnzeigeReihen, w.FixedRechtsReihen);
+    if (m_host.state().harmonyMode() != HarmonyMode::colourRows)
+        copyColour(w.AnzeigeReihen, w.FixedRechtsReihen);
 }
 
 // The single display's text fields carry on with the edited half's texts; with
 // the left half edited those are in the copies, which are about to be hidden.
-void Fixing::textFelderZusammenlegen(bool linksBearbeitet)
+void Fixing::mergeTextFields(bool leftEdited)
 {
     MainWidgets& w = m_host.w();
     const std::array<QTextEdit*, 3> edits{w.RichEdit1, w.RichEdit2, w.RichEdit3};
     const std::array<QTextEdit*, 3> kopien{w.RichEdit4, w.RichEdit5, w.RichEdit6};
-    const std::array<ColourPanel*, 3> felder{w.KleinRechts, w.KleinLinks, w.KleinMitte};
-    const bool textAn = m_host.state().aktionen.textAnstelleFlaechen;
+    const std::array<ColourPanel*, 3> fields{w.KleinRechts, w.KleinLinks, w.KleinMitte};
+    const bool textAn = m_host.state().actionSet.textInsteadOfFields;
     for (std::size_t i = 0; i < 3; ++i) {
-        if (linksBearbeitet) {
+        if (leftEdited) {
             edits[i]->setFont(kopien[i]->font());
             edits[i]->setPalette(kopien[i]->palette());
             edits[i]->setHtml(kopien[i]->toHtml());
         }
-        moveInto(edits[i], felder[i], true);
+        moveInto(edits[i], fields[i], true);
         edits[i]->setVisible(textAn);
         kopien[i]->hide();
     }
 }
 
-void Fixing::untereReiheLeeren()
+void Fixing::clearLowerRow()
 {
     MainWidgets& w = m_host.w();
-    const std::array<StaticText*, 32> texte = w.werteTexte();
+    const std::array<StaticText*, 32> textSet = w.valueTexts();
     for (std::size_t i = 16; i < 32; ++i)
-        texte[i]->setText(QString());
+        textSet[i]->setText(QString());
     for (ColourPanel* p : {w.Panel8, w.Panel9, w.Panel10, w.Panel11})
         p->hide();
 }
 
 void Fixing::fixiertAuslesenAlle()
 {
-    seiteWechseln(false);
+    swapHalf(false);
 }
 
 void Fixing::fixiertAuslesenAlleLi()
 {
-    seiteWechseln(true);
+    swapHalf(true);
 }
 
-void Fixing::seiteWechseln(bool links)
+void Fixing::swapHalf(bool left)
 {
     const MainState& s = m_host.state();
-    ColourDocument& d = m_host.dokument();
-    d.haelfteWaehlen(links);
-    if (!(links ? s.fixWechselLinks : s.fixWechselRechts) || !s.aktionen.fixieren)
+    ColourDocument& d = m_host.colourDocument();
+    d.selectHalf(left);
+    if (!(left ? s.fixWechselLinks : s.fixWechselRechts) || !s.actionSet.fixieren)
         return;
-    d.wechselErledigt(links);
+    d.switchHandled(left);
     if (!weichtVomFixStandAb())
         return;
     {
         // Panels keep their colours and values while a snapshot is swapped in.
-        const QScopedValueRollback sperre(d.ablauf().anzeigeSperre, true);
+        const QScopedValueRollback sperre(d.progress().anzeigeSperre, true);
         fixiertAuslesen();
     }
-    m_host.dokument().separatWinkelMarkerErneuern();
+    m_host.colourDocument().renewSeparateAngleMarkers();
 }
 
 // The stored combination goes to the document through the core's routine, as
 // a block of a settings file does, and the display is drawn once from it.
 void Fixing::fixiertAuslesen()
 {
-    const FixStand f = m_host.state().fixStand;
+    const FixSnapshot f = m_host.state().fixStand;
     fixiertMerken();
-    m_host.dokument().einstellungAnwenden(schnappschussEinstellung(f, m_host.state().nurWebsicher));
+    m_host.colourDocument().applySetting(snapshotSetting(f, m_host.state().nurWebsicher));
     MainWidgets& w = m_host.w();
     w.ComboBox2->setEnabled(false);
     w.ComboBox2->setEnabled(true);
@@ -253,16 +253,16 @@ void Fixing::zurueckZurAltenFlaecheLi(const QString& text)
     zurueckZurAltenFlaeche(text, true);
 }
 
-void Fixing::zurueckZurAltenFlaeche(const QString& text, bool links)
+void Fixing::zurueckZurAltenFlaeche(const QString& text, bool left)
 {
-    const LanguageTable& t = m_host.sprache();
+    const LanguageTable& t = m_host.uiLanguage();
     FieldSelection& a = *m_parts.selection;
-    if (text == t.text(Txt::statusGrossAusgewaehlt))
-        a.haelfteBearbeiten(links);
-    else if (text == t.text(Txt::statusRechtsAusgewaehlt))
-        links ? a.FixedLinksKleinRechtsClick() : a.KleinRechtsClick();
-    else if (text == t.text(Txt::statusLinksAusgewaehlt))
-        links ? a.FixedLinksKleinLinksClick() : a.KleinLinksClick();
-    else if (text == t.text(Txt::statusMitteAusgewaehlt))
-        links ? a.FixedLinksKleinMitteClick() : a.KleinMitteClick();
+    if (text == t.text(Txt::statusBigSelected))
+        a.editHalf(left);
+    else if (text == t.text(Txt::statusRightSelected))
+        left ? a.FixedLinksKleinRechtsClick() : a.KleinRechtsClick();
+    else if (text == t.text(Txt::statusLeftSelected))
+        left ? a.FixedLinksKleinLinksClick() : a.KleinLinksClick();
+    else if (text == t.text(Txt::statusCentreSelected))
+        left ? a.FixedLinksKleinMitteClick() : a.KleinMitteClick();
 }

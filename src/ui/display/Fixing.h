@@ -4,7 +4,7 @@
 
 #include <QString>
 
-enum class Modus : int;
+enum class HarmonyMode : int;
 
 class DisplayHost;
 struct DisplayParts;
@@ -29,29 +29,29 @@ public:
     void zurueckZurAltenFlaecheRe(const QString& text);
     void zurueckZurAltenFlaecheLi(const QString& text);
     // What the display shows now: two halves, and whether the left one is edited.
-    bool fixiertGezeigt() const { return m_fixiertGezeigt; }
-    bool linksGezeigt() const { return m_linksGezeigt; }
+    bool fixedShown() const { return m_fixiertGezeigt; }
+    bool leftShown() const { return m_linksGezeigt; }
     // Both halves take the single display's colours and texts.
-    void haelftenFuellen();
+    void fillHalves();
     // The single display takes the edited half's texts, and its colours when
-    // mitFarben; the lower value row empties.
-    void einzelFuellen(bool mitFarben);
+    // withColours; the lower value row empties.
+    void fillSingle(bool withColours);
     // The display now shows what the state says.
-    void gezeigt();
+    void displayed();
 
 private:
-    FixEingaben eingaben() const;
-    void einschalten();
-    void ausschalten();
-    void haelftenFaerben();
-    void textFelderVerdoppeln();
-    void untereReiheFuellen();
-    void einzelAnzeigeFaerben();
-    void textFelderZusammenlegen(bool linksBearbeitet);
-    void untereReiheLeeren();
+    FixInputs inputs() const;
+    void switchOn();
+    void switchOff();
+    void colourHalves();
+    void duplicateTextFields();
+    void fillLowerRow();
+    void colourSingleDisplay();
+    void mergeTextFields(bool leftEdited);
+    void clearLowerRow();
     // The other half becomes the edited one; swaps when they differ.
-    void seiteWechseln(bool links);
-    void zurueckZurAltenFlaeche(const QString& text, bool links);
+    void swapHalf(bool left);
+    void zurueckZurAltenFlaeche(const QString& text, bool left);
 
     DisplayHost& m_host;
     DisplayParts& m_parts;

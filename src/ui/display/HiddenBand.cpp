@@ -14,19 +14,19 @@
 namespace
 {
 
-constexpr int schwarzerHintergrund = 3; // ComboBox2 index of the black background
+constexpr int blackBackgroundIndex = 3; // ComboBox2 index of the black background
 
-void labelFarbe(QLabel* label, const QColor& farbe)
+void colourLabel(QLabel* label, const QColor& colourValue)
 {
     QPalette p = label->palette();
-    p.setColor(QPalette::WindowText, farbe);
+    p.setColor(QPalette::WindowText, colourValue);
     label->setPalette(p);
 }
 
 // Colour values keep red in the lowest byte.
-QColor ausFarbwert(int wert)
+QColor fromColourValue(int value)
 {
-    return QColor(wert & 0xFF, (wert >> 8) & 0xFF, (wert >> 16) & 0xFF);
+    return QColor(value & 0xFF, (value >> 8) & 0xFF, (value >> 16) & 0xFF);
 }
 
 } // namespace
@@ -35,61 +35,61 @@ HiddenBand::HiddenBand(DisplayHost& host) : m_host(host) {}
 
 void HiddenBand::connectWidgets()
 {
-    QAction& a = m_host.actions().action(Aktion::farbstreifenVerstecken);
-    QObject::connect(&a, &QAction::triggered, &m_host.hauptfenster(), [this] {
-        const ColourDocument::Operation ansicht(m_host.dokument(), StepKind::view);
+    QAction& a = m_host.actions().action(ActionId::farbstreifenVerstecken);
+    QObject::connect(&a, &QAction::triggered, &m_host.mainWindow(), [this] {
+        const ColourDocument::Operation viewOptions(m_host.colourDocument(), StepKind::view);
         farbstreifenVersteckenExecute();
     });
     a.setEnabled(true);
     // Whoever changed the view (the command, a step of the history, a file),
     // band, wheel and light/dark colour follow the state.
-    QObject::connect(&m_host.dokument(), &ColourDocument::geaendert, &m_host.hauptfenster(),
-                     [this](Aenderungen was) {
-                         if (was & Aenderung::ansicht)
-                             zeigenWieStand();
+    QObject::connect(&m_host.colourDocument(), &ColourDocument::modified, &m_host.mainWindow(),
+                     [this](Changes was) {
+                         if (was & Change::viewOptions)
+                             followState();
                      });
 }
 
 void HiddenBand::farbstreifenVersteckenExecute()
 {
-    m_host.dokument().farbstreifenVersteckenSetzen(!m_host.state().aktionen.farbstreifenVerstecken);
+    m_host.colourDocument().setColourBandHidden(!m_host.state().actionSet.farbstreifenVerstecken);
 }
 
-void HiddenBand::zeigenWieStand()
+void HiddenBand::followState()
 {
-    if (m_host.state().aktionen.farbstreifenVerstecken)
-        verstecken();
+    if (m_host.state().actionSet.farbstreifenVerstecken)
+        hideBand();
     else
-        zeigen();
+        present();
 }
 
-void HiddenBand::verstecken()
+void HiddenBand::hideBand()
 {
     MainWidgets& w = m_host.w();
     w.Panel3->hide();
     w.Panel2->setGeometry(w.Panel3->geometry());
-    // No colour of its own: the stand-in shows the background, whichever is chosen.
+    // No colour of its own: the currentState-in shows the background, whichever is chosen.
     w.Panel2->clearColour();
     w.Panel2->show();
     w.ImageWW->hide();
     w.Image3->hide();
     w.flaechenanzeigeFarbe->setColour(w.panelHintergrund->colour());
-    const bool schwarz = w.ComboBox2->currentIndex() == schwarzerHintergrund;
+    const bool onBlack = w.ComboBox2->currentIndex() == blackBackgroundIndex;
     const QColor text =
-        schwarz ? QColor::fromRgb(grauAufSchwarz) : QApplication::palette().color(QPalette::WindowText);
-    labelFarbe(w.Label1, text);
-    labelFarbe(w.Label2, text);
+        onBlack ? QColor::fromRgb(greyOnBlack) : QApplication::palette().color(QPalette::WindowText);
+    colourLabel(w.Label1, text);
+    colourLabel(w.Label2, text);
 }
 
-void HiddenBand::zeigen()
+void HiddenBand::present()
 {
     MainWidgets& w = m_host.w();
     w.Panel3->show();
     w.Panel2->hide();
     w.ImageWW->show();
     w.Image3->show();
-    labelFarbe(w.Label1, QApplication::palette().color(QPalette::WindowText));
-    w.flaechenanzeigeFarbe->setColour(ausFarbwert(w.flaechenanzeigeFarbe->tag()));
-    const bool schwarz = w.ComboBox2->currentIndex() == schwarzerHintergrund;
-    labelFarbe(w.Label2, schwarz ? QColor::fromRgb(grauAufSchwarz) : QColor(255, 255, 255));
+    colourLabel(w.Label1, QApplication::palette().color(QPalette::WindowText));
+    w.flaechenanzeigeFarbe->setColour(fromColourValue(w.flaechenanzeigeFarbe->tag()));
+    const bool onBlack = w.ComboBox2->currentIndex() == blackBackgroundIndex;
+    colourLabel(w.Label2, onBlack ? QColor::fromRgb(greyOnBlack) : QColor(255, 255, 255));
 }

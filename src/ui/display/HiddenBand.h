@@ -3,7 +3,7 @@
 class DisplayHost;
 
 // Hiding the colour band and the wheel pictures; the band stays usable blind
-// through its stand-in Panel2.
+// through its currentState-in Panel2.
 class HiddenBand
 {
 public:
@@ -13,9 +13,9 @@ public:
     void farbstreifenVersteckenExecute();
 
 private:
-    void zeigenWieStand();
-    void verstecken();
-    void zeigen();
+    void followState();
+    void hideBand();
+    void present();
 
     DisplayHost& m_host;
 };

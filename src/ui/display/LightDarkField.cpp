@@ -14,7 +14,7 @@
 namespace
 {
 
-void textSetzen(QLabel* label, const QString& text)
+void applyText(QLabel* label, const QString& text)
 {
     if (label->text() != text)
         label->setText(text);
@@ -22,22 +22,22 @@ void textSetzen(QLabel* label, const QString& text)
 
 } // namespace
 
-bool hdPunktInnen(int x, int y, bool kompakt)
+bool lightDarkPointInside(int x, int y, bool compact)
 {
     int cx = std::max(x, 0);
     int cy = std::max(y, 0);
-    if (kompakt) {
+    if (compact) {
         if (x > 128)
-            cx = feldGrenze;
+            cx = fieldLimit;
         if (y > 127)
-            cy = feldGrenze;
+            cy = fieldLimit;
     } else {
-        if (x > feldGrenze)
-            cx = feldGrenze;
-        if (y > feldGrenze)
-            cy = feldGrenze;
+        if (x > fieldLimit)
+            cx = fieldLimit;
+        if (y > fieldLimit)
+            cy = fieldLimit;
     }
-    const auto amRand = [](int c) { return c == 0 || c == feldGrenze; };
+    const auto amRand = [](int c) { return c == 0 || c == fieldLimit; };
     return !amRand(cx) && !amRand(cy);
 }
 
@@ -46,19 +46,19 @@ LightDarkField::LightDarkField(DisplayHost& host) : m_host(host) {}
 void LightDarkField::connectWidgets()
 {
     PictureBox* box = m_host.w().PaintBox3;
-    connect(box, &PictureBox::mousePressed, this, &LightDarkField::maus);
-    connect(box, &PictureBox::mouseMoved, this, &LightDarkField::maus);
-    connect(box, &PictureBox::mouseReleased, this, &LightDarkField::maus);
+    connect(box, &PictureBox::mousePressed, this, &LightDarkField::mouseInput);
+    connect(box, &PictureBox::mouseMoved, this, &LightDarkField::mouseInput);
+    connect(box, &PictureBox::mouseReleased, this, &LightDarkField::mouseInput);
     // Cross-hair and percentages follow the selected field's point and amounts,
     // whoever changed them.
-    connect(&m_host.dokument(), &ColourDocument::geaendert, this, [this](Aenderungen was) {
-        if (was & Aenderung::hellDunkel)
-            kreuzZeigen();
-        if (was & (Aenderung::hellDunkel | Aenderung::auswahl))
-            prozenteZeigen();
+    connect(&m_host.colourDocument(), &ColourDocument::modified, this, [this](Changes was) {
+        if (was & Change::lightDark)
+            showCrossHair();
+        if (was & (Change::lightDark | Change::choice))
+            showPercentages();
         // The field shows the selected field's base colour once that field is painted.
-        if (was & Aenderung::farben) {
-            const int ersterSlot = MainState::basisSlot(m_host.state().hdZiel);
+        if (was & Change::farben) {
+            const int ersterSlot = MainState::basisSlot(m_host.state().lightDarkTarget);
             hellDunkelEinfaerben(ersterSlot, ersterSlot + 1, ersterSlot + 2);
         }
     });
@@ -66,14 +66,14 @@ void LightDarkField::connectWidgets()
 
 // The paint box keeps the mouse while the button is held, so the point may lie
 // outside the field.
-void LightDarkField::maus(QMouseEvent* event)
+void LightDarkField::mouseInput(QMouseEvent* event)
 {
     const QPoint p = event->position().toPoint();
     switch (event->type()) {
     case QEvent::MouseButtonPress:
         if (event->button() == Qt::LeftButton) {
             // A whole drag is one step of the history.
-            m_host.dokument().gesteBeginnen(StepKind::lightDark);
+            m_host.colourDocument().beginGesture(StepKind::lightDark);
             PaintBox3MouseDown(p.x(), p.y());
         }
         break;
@@ -83,7 +83,7 @@ void LightDarkField::maus(QMouseEvent* event)
     case QEvent::MouseButtonRelease:
         if (event->button() == Qt::LeftButton) {
             PaintBox3MouseUp();
-            m_host.dokument().gesteBeenden();
+            m_host.colourDocument().endGesture();
         }
         break;
     default:
@@ -93,89 +93,90 @@ void LightDarkField::maus(QMouseEvent* event)
 
 // The pressed widget keeps its cursor during the drag, so a blank cursor on the
 // paint box hides the pointer wherever the drag goes.
-void LightDarkField::cursorZeigen(bool zeigen)
+void LightDarkField::showCursor(bool present)
 {
-    m_host.w().PaintBox3->setCursor(zeigen ? Qt::CrossCursor : Qt::BlankCursor);
-    m_host.dokument().ablauf().hdCursorVersteckt = !zeigen;
+    m_host.w().PaintBox3->setCursor(present ? Qt::CrossCursor : Qt::BlankCursor);
+    m_host.colourDocument().progress().hdCursorVersteckt = !present;
 }
 
 void LightDarkField::PaintBox3MouseDown(int x, int y)
 {
     const MainState& s = m_host.state();
-    cursorZeigen(false);
+    showCursor(false);
     if (s.hdZielGross())
-        m_host.dokument().eingabeTexteZeigen(false);
+        m_host.colourDocument().eingabeTexteZeigen(false);
     m_host.resetStaticText();
-    m_host.dokument().eingabeFarbeAktiv(false);
-    m_host.dokument().ablauf().hdMausUnten = true;
+    m_host.colourDocument().eingabeFarbeAktiv(false);
+    m_host.colourDocument().progress().hdMausUnten = true;
     bewegeHellDunkel(x, y);
 }
 
 void LightDarkField::PaintBox3MouseMove(int x, int y)
 {
     const MainState& s = m_host.state();
-    if (!s.ablauf.hdMausUnten)
+    if (!s.progress.hdMausUnten)
         return;
     if (s.hdZielGross())
-        m_host.dokument().eingabeTexteZeigen(false);
-    const bool innen = hdPunktInnen(x, y, s.ablauf.kleinesLayout);
-    if (innen && !s.ablauf.hdCursorVersteckt)
-        cursorZeigen(false);
-    else if (!innen && s.ablauf.hdCursorVersteckt)
-        cursorZeigen(true);
-    bewegeHellDunkel(std::clamp(x, 0, feldGrenze), std::clamp(y, 0, feldGrenze));
+        m_host.colourDocument().eingabeTexteZeigen(false);
+    const bool inside = lightDarkPointInside(x, y, s.progress.kleinesLayout);
+    if (inside && !s.progress.hdCursorVersteckt)
+        showCursor(false);
+    else if (!inside && s.progress.hdCursorVersteckt)
+        showCursor(true);
+    bewegeHellDunkel(std::clamp(x, 0, fieldLimit), std::clamp(y, 0, fieldLimit));
 }
 
 void LightDarkField::PaintBox3MouseUp()
 {
     const MainState& s = m_host.state();
-    if (s.ablauf.hdCursorVersteckt)
-        cursorZeigen(true);
-    m_host.dokument().ablauf().hdMausUnten = false;
+    if (s.progress.hdCursorVersteckt)
+        showCursor(true);
+    m_host.colourDocument().progress().hdMausUnten = false;
 }
 
 void LightDarkField::bewegeHellDunkel(int x, int y)
 {
-    m_host.dokument().hellDunkelSetzen(x, y);
+    m_host.colourDocument().setLightDark(x, y);
 }
 
 void LightDarkField::hellDunkelEinfaerben(int slotR, int slotG, int slotB)
 {
     const MainState& s = m_host.state();
-    if (s.ablauf.sammelLauf || s.ablauf.anzeigeSperre || s.ablauf.sperreHdFarbe)
+    if (s.progress.sammelLauf || s.progress.anzeigeSperre || s.progress.sperreHdFarbe)
         return;
     const int r = s.farbWerte[slotR];
     const int g = s.farbWerte[slotG];
     const int b = s.farbWerte[slotB];
-    if (r == s.ablauf.letzteHdFarbeR && g == s.ablauf.letzteHdFarbeG && b == s.ablauf.letzteHdFarbeB)
+    if (r == s.progress.letzteHdFarbeR && g == s.progress.letzteHdFarbeG && b == s.progress.letzteHdFarbeB)
         return;
-    m_host.dokument().ablauf().letzteHdFarbeR = r;
-    m_host.dokument().ablauf().letzteHdFarbeG = g;
-    m_host.dokument().ablauf().letzteHdFarbeB = b;
+    m_host.colourDocument().progress().letzteHdFarbeR = r;
+    m_host.colourDocument().progress().letzteHdFarbeG = g;
+    m_host.colourDocument().progress().letzteHdFarbeB = b;
     MainWidgets& w = m_host.w();
-    const int wert = BerechneHex(r, g, b);
+    const int value = BerechneHex(r, g, b);
     // With the band hidden the field shows the background; the tag keeps the
     // colour for when the band comes back.
-    if (s.aktionen.farbstreifenVerstecken)
+    if (s.actionSet.farbstreifenVerstecken)
         w.flaechenanzeigeFarbe->setColour(w.panelHintergrund->colour());
     else
         w.flaechenanzeigeFarbe->setColour(QColor(r, g, b));
-    w.flaechenanzeigeFarbe->setTag(wert);
+    w.flaechenanzeigeFarbe->setTag(value);
 }
 
-void LightDarkField::kreuzZeigen()
+void LightDarkField::showCrossHair()
 {
     const MainState& s = m_host.state();
-    const HdPunkt p = punktZuMengen(s.hdPunktX[s.hdZiel], s.hdPunktY[s.hdZiel], s.ablauf.kleinesLayout);
+    const LightDarkPoint p = pointToAmounts(s.lightDarkPointX[s.lightDarkTarget],
+                                            s.lightDarkPointY[s.lightDarkTarget], s.progress.kleinesLayout);
     MainWidgets& w = m_host.w();
-    w.KreuzV->move(p.spalte, w.KreuzV->y());
-    w.KreuzH->move(w.KreuzH->x(), p.zeile);
+    w.KreuzV->move(p.column, w.KreuzV->y());
+    w.KreuzH->move(w.KreuzH->x(), p.rowLine);
 }
 
-void LightDarkField::prozenteZeigen()
+void LightDarkField::showPercentages()
 {
     const MainState& s = m_host.state();
     MainWidgets& w = m_host.w();
-    textSetzen(w.Label1, berechneProzente(s, 0));
-    textSetzen(w.Label2, berechneProzente(s, 1));
+    applyText(w.Label1, berechneProzente(s, 0));
+    applyText(w.Label2, berechneProzente(s, 1));
 }

@@ -22,17 +22,17 @@ public:
     void bewegeHellDunkel(int x, int y);
     void hellDunkelEinfaerben(int slotR, int slotG, int slotB);
     // The cross-hair at the selected field's point.
-    void kreuzZeigen();
+    void showCrossHair();
     // Label1 and Label2 from the selected field's amounts.
-    void prozenteZeigen();
+    void showPercentages();
 
 private:
-    void maus(QMouseEvent* event);
-    void cursorZeigen(bool zeigen);
+    void mouseInput(QMouseEvent* event);
+    void showCursor(bool present);
 
     DisplayHost& m_host;
 };
 
 // Whether a point of a drag is strictly inside the light/dark field, where the
-// cursor stays hidden; kompakt is the 128-pixel field.
-bool hdPunktInnen(int x, int y, bool kompakt);
+// cursor stays hidden; compact is the 128-pixel field.
+bool lightDarkPointInside(int x, int y, bool compact);

@@ -23,8 +23,8 @@ ManualInputApply::~ManualInputApply() = default;
 
 void ManualInputApply::connectWidgets()
 {
-    QAction& a = m_host.actions().action(Aktion::gezielteManuelleEingabeVonWerten);
-    QObject::connect(&a, &QAction::triggered, &m_host.hauptfenster(),
+    QAction& a = m_host.actions().action(ActionId::gezielteManuelleEingabeVonWerten);
+    QObject::connect(&a, &QAction::triggered, &m_host.mainWindow(),
                      [this] { gezielteManuelleEingabeVonWertenExecute(); });
     a.setEnabled(true);
 }
@@ -32,34 +32,34 @@ void ManualInputApply::connectWidgets()
 TfEingabe& ManualInputApply::dialog()
 {
     if (!m_dialog)
-        m_dialog = std::make_unique<TfEingabe>(m_host.sprache(), zugang(), &m_host.hauptfenster());
+        m_dialog = std::make_unique<TfEingabe>(m_host.uiLanguage(), dialogAccess(), &m_host.mainWindow());
     return *m_dialog;
 }
 
-EingabeZugang ManualInputApply::zugang()
+InputAccess ManualInputApply::dialogAccess()
 {
-    return {.feldHex = [this] { return feldHex(); },
-            .uebernehmen =
+    return {.fieldHex = [this] { return fieldHex(); },
+            .acceptValues =
                 [this] {
-                    eingabeMerken();
-                    m_host.dokument().eingabeUebernommen(true);
+                    rememberInput();
+                    m_host.colourDocument().eingabeUebernommen(true);
                     form1resetten();
-                    luminoesSicherstellen();
+                    ensureLuminous();
                 },
-            .anwenden =
-                [this](const EingabeTreffer& t) {
-                    eingabeMerken();
+            .applyChange =
+                [this](const InputMatch& t) {
+                    rememberInput();
                     einfaerben(t.position);
-                    farbeZuweisen(t.position, t.punkt);
+                    farbeZuweisen(t.position, t.point);
                 },
-            .beenden = [this] { m_host.dokument().eingabeBeenden(); },
-            .abbrechen = [this] { abbrechen(); },
-            .hilfe = [this] { m_host.hilfeThemaZeigen(QStringLiteral("::HTML\\page05.htm")); }};
+            .finish = [this] { m_host.colourDocument().finishInput(); },
+            .cancel = [this] { cancel(); },
+            .help = [this] { m_host.showHelpTopic(QStringLiteral("::HTML\\page05.htm")); }};
 }
 
 // The value row of the edited half: the big field's unless separate
 // adjustment has a small field selected.
-QString ManualInputApply::feldHex() const
+QString ManualInputApply::fieldHex() const
 {
     const MainState& s = m_host.state();
     const MainWidgets& w = m_host.w();
@@ -80,124 +80,124 @@ QString ManualInputApply::feldHex() const
 // the dialog's own event loop must not close the step halfway.
 void ManualInputApply::gezielteManuelleEingabeVonWertenExecute()
 {
-    ColourDocument& dokument = m_host.dokument();
-    dokument.gesteBeginnen(StepKind::colourInput);
-    dialogZeigen();
-    dokument.gesteBeenden();
+    ColourDocument& colourDocument = m_host.colourDocument();
+    colourDocument.beginGesture(StepKind::colourInput);
+    showDialog();
+    colourDocument.endGesture();
 }
 
-void ManualInputApply::dialogZeigen()
+void ManualInputApply::showDialog()
 {
     const MainState& s = m_host.state();
-    QAction& aktion = m_host.actions().action(Aktion::gezielteManuelleEingabeVonWerten);
-    if (s.aktionen.realistisch) {
-        m_host.actions().action(Aktion::luminoes).trigger();
-        aktion.setData(1);
+    QAction& actionItem = m_host.actions().action(ActionId::gezielteManuelleEingabeVonWerten);
+    if (s.actionSet.realistisch) {
+        m_host.actions().action(ActionId::luminoes).trigger();
+        actionItem.setData(1);
     }
-    if (s.aktionen.nurWebsichereFarbenAnzeigen)
+    if (s.actionSet.nurWebsichereFarbenAnzeigen)
         m_parts.websicher->nurWebsichereFarbenAnzeigenExecute();
     dialog().exec();
 }
 
-void ManualInputApply::eingabeMerken()
+void ManualInputApply::rememberInput()
 {
-    const Rgb c = m_dialog->eingabe();
-    m_host.dokument().eingabeNehmen({c.r, c.g, c.b}, {m_dialog->Edit1->text(), m_dialog->Edit2->text(),
-                                                      m_dialog->Edit3->text(), m_dialog->Edit4->text()});
+    const Rgb c = m_dialog->input();
+    m_host.colourDocument().takeInput({c.r, c.g, c.b}, {m_dialog->Edit1->text(), m_dialog->Edit2->text(),
+                                                        m_dialog->Edit3->text(), m_dialog->Edit4->text()});
 }
 
 // A position off either end of the band wraps round, as the wheel does.
-void ManualInputApply::bandDruecken(int position)
+void ManualInputApply::pressBand(int position)
 {
-    position = ((position % bandLaenge) + bandLaenge) % bandLaenge;
-    const QScopedValueRollback gedrueckt(m_host.dokument().ablauf().bandMausUnten, true);
+    position = ((position % bandLength) + bandLength) % bandLength;
+    const QScopedValueRollback gedrueckt(m_host.colourDocument().progress().bandMausUnten, true);
     m_parts.band->Image2MouseDown(position);
-    m_host.dokument().eingabeFarbeAktiv(true);
+    m_host.colourDocument().eingabeFarbeAktiv(true);
 }
 
 void ManualInputApply::einfaerben(int p)
 {
-    if (m_host.state().modus() == Modus::reihen)
-        m_host.dokument().ablauf().eingabeAussenfeld = true;
-    bandDruecken(p - 1);
+    if (m_host.state().harmonyMode() == HarmonyMode::colourRows)
+        m_host.colourDocument().progress().inputOnOuterField = true;
+    pressBand(p - 1);
 }
 
 // The compact field is half as wide: its points are worth two amount steps.
-void ManualInputApply::punktAnwenden(EingabePunkt punkt)
+void ManualInputApply::applyPoint(InputPoint point)
 {
-    if (m_host.state().ablauf.kleinesLayout)
-        punkt = {roundHalfEven(punkt.x / 2.0), 127 - roundHalfEven((255 - punkt.y) / 2.0)};
-    m_host.dokument().hellDunkelSetzen(punkt.x, punkt.y);
+    if (m_host.state().progress.kleinesLayout)
+        point = {roundHalfEven(point.x / 2.0), 127 - roundHalfEven((255 - point.y) / 2.0)};
+    m_host.colourDocument().setLightDark(point.x, point.y);
 }
 
-void ManualInputApply::farbeZuweisen(int eingabePosition, EingabePunkt punkt)
+void ManualInputApply::farbeZuweisen(int eingabePosition, InputPoint point)
 {
     const MainState& s = m_host.state();
-    m_host.dokument().eingabeFarbeAktiv(true);
-    if (s.modus() == Modus::reihen) {
-        reihenZuweisen(eingabePosition, punkt);
+    m_host.colourDocument().eingabeFarbeAktiv(true);
+    if (s.harmonyMode() == HarmonyMode::colourRows) {
+        assignToRows(eingabePosition, point);
     } else if (s.separatModus || s.hdZielGross()) {
-        punktAnwenden(punkt);
+        applyPoint(point);
     } else {
-        const Feld klein = s.hdZiel;
+        const Field small = s.lightDarkTarget;
         m_parts.selection->Anzeige_NormalClick2();
-        punktAnwenden(punkt);
-        m_parts.selection->waehlen(klein);
+        applyPoint(point);
+        m_parts.selection->pick(small);
     }
 }
 
 // The row's centre goes half the row's angle away from the found position, so
 // that the selected outer field lands on it once the angle is back.
-void ManualInputApply::reihenZuweisen(int eingabePosition, EingabePunkt punkt)
+void ManualInputApply::assignToRows(int eingabePosition, InputPoint point)
 {
     const MainState& s = m_host.state();
     QSlider* trackBar2 = m_host.w().TrackBar2;
-    Ablauf& ablauf = m_host.dokument().ablauf();
-    ablauf.eingabeAussenfeld = true;
+    Progress& progress = m_host.colourDocument().progress();
+    progress.inputOnOuterField = true;
     const int v = trackBar2->value();
     trackBar2->setValue(0);
     const double x = v * 467.0 / 117.0;
-    int mitte = eingabePosition; // 1-based, as einfaerben takes it
+    int centre = eingabePosition; // 1-based, as einfaerben takes it
     if (s.hdZielRechts()) {
-        punktAnwenden(punkt);
+        applyPoint(point);
         m_parts.selection->KleinRechtsClick2();
-        mitte = roundHalfEven(eingabePosition - x / 2);
+        centre = roundHalfEven(eingabePosition - x / 2);
     } else if (s.hdZielLinks()) {
-        punktAnwenden(punkt);
+        applyPoint(point);
         m_parts.selection->KleinLinksClick2();
-        mitte = roundHalfEven(eingabePosition + x / 2);
+        centre = roundHalfEven(eingabePosition + x / 2);
     }
-    einfaerben(mitte);
-    ablauf.eingabeAussenfeld = false;
+    einfaerben(centre);
+    progress.inputOnOuterField = false;
     trackBar2->setValue(v);
     // Pressing at the found position itself would move the outer field off it again.
-    bandDruecken(mitte - 1);
+    pressBand(centre - 1);
 }
 
 void ManualInputApply::form1resetten()
 {
-    m_host.dokument().eingabeTexteZeigen(true);
+    m_host.colourDocument().eingabeTexteZeigen(true);
 }
 
-void ManualInputApply::luminoesSicherstellen()
+void ManualInputApply::ensureLuminous()
 {
-    if (m_host.state().aktionen.realistisch)
-        m_host.actions().action(Aktion::luminoes).trigger();
+    if (m_host.state().actionSet.realistisch)
+        m_host.actions().action(ActionId::luminoes).trigger();
 }
 
-void ManualInputApply::abbrechen()
+void ManualInputApply::cancel()
 {
-    QAction& aktion = m_host.actions().action(Aktion::gezielteManuelleEingabeVonWerten);
-    if (aktion.data().toInt() == 1) {
-        m_host.actions().action(Aktion::realistisch).trigger();
-        aktion.setData(0);
+    QAction& actionItem = m_host.actions().action(ActionId::gezielteManuelleEingabeVonWerten);
+    if (actionItem.data().toInt() == 1) {
+        m_host.actions().action(ActionId::realistisch).trigger();
+        actionItem.setData(0);
     }
 }
 
-void ManualInputApply::pipetteUebernehmen(const QString& hex)
+void ManualInputApply::applyPipetteColour(const QString& hex)
 {
-    const ColourDocument::Operation eingabe(m_host.dokument(), StepKind::colourInput);
-    m_host.dokument().eingabeTexteZeigen(true);
+    const ColourDocument::Operation input(m_host.colourDocument(), StepKind::colourInput);
+    m_host.colourDocument().eingabeTexteZeigen(true);
     TfEingabe& d = dialog();
     d.Edit4->setText(hex);
     d.eingabeGueltig = true;

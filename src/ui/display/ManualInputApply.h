@@ -12,7 +12,7 @@
 class DisplayHost;
 struct DisplayParts;
 class TfEingabe;
-struct EingabeZugang;
+struct InputAccess;
 
 // Opens the manual input dialog and applies a typed colour to the window as
 // if the user had pressed the band and the light/dark field.
@@ -26,27 +26,27 @@ public:
     void gezielteManuelleEingabeVonWertenExecute();
     // The dialog, created on first use and kept.
     TfEingabe& dialog();
-    bool dialogVorhanden() const { return m_dialog != nullptr; }
+    bool hasDialog() const { return m_dialog != nullptr; }
 
     // Band press at position p - 1 (p 1-based, as the dialog keeps it).
     void einfaerben(int p);
-    void farbeZuweisen(int eingabePosition, EingabePunkt punkt);
+    void farbeZuweisen(int eingabePosition, InputPoint point);
     void form1resetten();
     // OK switches to the luminous band; Cancel returns to realistic if opening switched.
-    void luminoesSicherstellen();
-    void abbrechen();
+    void ensureLuminous();
+    void cancel();
     // A colour picked on the screen, taken in as if typed into the hex field and confirmed.
-    void pipetteUebernehmen(const QString& hex);
+    void applyPipetteColour(const QString& hex);
 
 private:
-    EingabeZugang zugang();
-    void dialogZeigen();
+    InputAccess dialogAccess();
+    void showDialog();
     // The dialog's colour and texts go to the document, which shows them.
-    void eingabeMerken();
-    QString feldHex() const;
-    void punktAnwenden(EingabePunkt punkt);
-    void bandDruecken(int position);
-    void reihenZuweisen(int eingabePosition, EingabePunkt punkt);
+    void rememberInput();
+    QString fieldHex() const;
+    void applyPoint(InputPoint point);
+    void pressBand(int position);
+    void assignToRows(int eingabePosition, InputPoint point);
 
     DisplayHost& m_host;
     DisplayParts& m_parts;

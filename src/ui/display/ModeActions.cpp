@@ -26,31 +26,31 @@
 namespace
 {
 
-bool istHarmonie(Modus m)
+bool isHarmony(HarmonyMode m)
 {
-    return !istReihenModus(m);
+    return !isRowMode(m);
 }
 
-Aktion aktionFuer(Modus m)
+ActionId actionForMode(HarmonyMode m)
 {
     switch (m) {
-    case Modus::zweier:
-        return Aktion::zweierHarmonien;
-    case Modus::dreier:
-        return Aktion::dreierHarmonien;
-    case Modus::vierer:
-        return Aktion::viererHarmonien;
-    case Modus::auffaecher:
-        return Aktion::auffaecherungen;
-    case Modus::reihen:
+    case HarmonyMode::twoColour:
+        return ActionId::zweierHarmonien;
+    case HarmonyMode::threeColour:
+        return ActionId::dreierHarmonien;
+    case HarmonyMode::fourColour:
+        return ActionId::viererHarmonien;
+    case HarmonyMode::fanning:
+        return ActionId::auffaecherungen;
+    case HarmonyMode::colourRows:
         break;
     }
-    return Aktion::farbreihen;
+    return ActionId::farbreihen;
 }
 
-void zeigen(ColourPanel* panel, bool sichtbar)
+void present(ColourPanel* panel, bool visible)
 {
-    panel->setVisible(sichtbar);
+    panel->setVisible(visible);
 }
 
 } // namespace
@@ -62,249 +62,249 @@ ModeActions::ModeActions(DisplayHost& host, DisplayParts& parts)
 
 void ModeActions::connectWidgets()
 {
-    const auto verbinden = [this](Modus m, void (ModeActions::*handler)()) {
-        QAction& a = modusAktion(m);
-        QObject::connect(&a, &QAction::triggered, &m_host.hauptfenster(),
+    const auto verbinden = [this](HarmonyMode m, void (ModeActions::*handler)()) {
+        QAction& a = harmonyModeAction(m);
+        QObject::connect(&a, &QAction::triggered, &m_host.mainWindow(),
                          [this, handler] { (this->*handler)(); });
         a.setEnabled(true);
     };
-    verbinden(Modus::zweier, &ModeActions::zweierHarmonienExecute);
-    verbinden(Modus::dreier, &ModeActions::dreierHarmonienExecute);
-    verbinden(Modus::vierer, &ModeActions::viererHarmonienExecute);
-    verbinden(Modus::auffaecher, &ModeActions::auffaecherungenExecute);
-    verbinden(Modus::reihen, &ModeActions::farbreihenExecute);
-    QObject::connect(m_host.w().ComboBox1, &QComboBox::activated, &m_host.hauptfenster(), [this] {
-        const ColourDocument::Operation anzahl(m_host.dokument(), StepKind::fieldCount);
+    verbinden(HarmonyMode::twoColour, &ModeActions::zweierHarmonienExecute);
+    verbinden(HarmonyMode::threeColour, &ModeActions::dreierHarmonienExecute);
+    verbinden(HarmonyMode::fourColour, &ModeActions::viererHarmonienExecute);
+    verbinden(HarmonyMode::fanning, &ModeActions::auffaecherungenExecute);
+    verbinden(HarmonyMode::colourRows, &ModeActions::farbreihenExecute);
+    QObject::connect(m_host.w().ComboBox1, &QComboBox::activated, &m_host.mainWindow(), [this] {
+        const ColourDocument::Operation anzahl(m_host.colourDocument(), StepKind::fieldCount);
         ComboBox1Change();
     });
 
     WindowLayoutUi& layout = m_host.layout();
     layout.showPanels = [this] { showPanels(); };
-    layout.reihenNeuAuslegen = [this] { reihenNeuAuslegen(); };
+    layout.relayOutRows = [this] { relayOutRows(); };
 }
 
-QAction& ModeActions::modusAktion(Modus modus) const
+QAction& ModeActions::harmonyModeAction(HarmonyMode harmonyMode) const
 {
-    return m_host.actions().action(aktionFuer(modus));
+    return m_host.actions().action(actionForMode(harmonyMode));
 }
 
 void ModeActions::zweierHarmonienExecute()
 {
-    modusWechseln(Modus::zweier);
+    switchHarmonyMode(HarmonyMode::twoColour);
 }
 
 void ModeActions::dreierHarmonienExecute()
 {
-    modusWechseln(Modus::dreier);
+    switchHarmonyMode(HarmonyMode::threeColour);
 }
 
 void ModeActions::viererHarmonienExecute()
 {
-    modusWechseln(Modus::vierer);
+    switchHarmonyMode(HarmonyMode::fourColour);
 }
 
 void ModeActions::auffaecherungenExecute()
 {
-    modusWechseln(Modus::auffaecher);
+    switchHarmonyMode(HarmonyMode::fanning);
 }
 
 void ModeActions::farbreihenExecute()
 {
-    modusWechseln(Modus::reihen);
+    switchHarmonyMode(HarmonyMode::colourRows);
 }
 
-void ModeActions::modusWechseln(Modus modus)
+void ModeActions::switchHarmonyMode(HarmonyMode harmonyMode)
 {
-    const ColourDocument::Operation wechsel(m_host.dokument(), StepKind::harmonyType);
+    const ColourDocument::Operation wechsel(m_host.colourDocument(), StepKind::harmonyType);
     const MainState& s = m_host.state();
-    if (!istHarmonie(modus)) {
+    if (!isHarmony(harmonyMode)) {
         // Separate adjustment is switched off through its own action.
-        QAction& separat = m_host.actions().action(Aktion::farbenSeparatEinstellen);
-        if (s.separatModus && separat.isChecked())
-            separat.trigger();
-        m_host.dokument().modusFelderSetzen(modus);
+        QAction& separate = m_host.actions().action(ActionId::farbenSeparatEinstellen);
+        if (s.separatModus && separate.isChecked())
+            separate.trigger();
+        m_host.colourDocument().setHarmonyModeFields(harmonyMode);
     }
-    aktionenFuerModus(modus);
+    actionsForMode(harmonyMode);
     if (s.eingabeUebernommen) {
-        m_host.dokument().eingabeUebernommen(false);
-        m_host.dokument().hellDunkelErneuern();
+        m_host.colourDocument().eingabeUebernommen(false);
+        m_host.colourDocument().renewLightDark();
     }
-    m_host.dokument().eingabeFarbeAktiv(false);
-    zielAnpassen(modus);
-    modusAnzeigen(modus);
-    felderUndWinkel(modus);
-    neuBerechnen(modus);
-    anzeigeZeigen(modus);
-    werteReihenVorbereiten(modus);
+    m_host.colourDocument().eingabeFarbeAktiv(false);
+    adjustTarget(harmonyMode);
+    announceHarmonyMode(harmonyMode);
+    fieldsAndAngles(harmonyMode);
+    recompute(harmonyMode);
+    showDisplay(harmonyMode);
+    prepareValueRows(harmonyMode);
     hideAll();
     // Back in a harmony a checked text view shows its texts again, as the state says.
-    m_parts.text->zeigen();
-    m_host.dokument().separatWinkelMarkerErneuern();
+    m_parts.text->present();
+    m_host.colourDocument().renewSeparateAngleMarkers();
 }
 
 // The light/dark target stays on a field the new mode has.
-void ModeActions::zielAnpassen(Modus modus)
+void ModeActions::adjustTarget(HarmonyMode harmonyMode)
 {
     const MainState& s = m_host.state();
     bool nachRechts = false;
-    switch (modus) {
-    case Modus::zweier:
+    switch (harmonyMode) {
+    case HarmonyMode::twoColour:
         nachRechts = s.hdZielMitte() || s.hdZielLinks();
         break;
-    case Modus::dreier:
-    case Modus::auffaecher:
+    case HarmonyMode::threeColour:
+    case HarmonyMode::fanning:
         nachRechts = s.hdZielMitte();
         break;
-    case Modus::reihen:
+    case HarmonyMode::colourRows:
         nachRechts = s.hdZielMitte() || s.hdZielGross();
         break;
-    case Modus::vierer:
+    case HarmonyMode::fourColour:
         break;
     }
     if (nachRechts)
         m_parts.selection->KleinRechtsClick2();
 }
 
-void ModeActions::modusAnzeigen(Modus modus)
+void ModeActions::announceHarmonyMode(HarmonyMode harmonyMode)
 {
-    statusTextZeigen(modus);
-    m_host.dokument().modusSetzen(modus);
+    showStatusText(harmonyMode);
+    m_host.colourDocument().setHarmonyMode(harmonyMode);
 }
 
 // Colour rows leave the manual input and the pipette as they are, and offer no
 // separate adjustment; a harmony has no same-colour warning.
-void ModeActions::aktionenFuerModus(Modus modus)
+void ModeActions::actionsForMode(HarmonyMode harmonyMode)
 {
-    if (modus != Modus::reihen) {
-        m_host.actions().action(Aktion::gezielteManuelleEingabeVonWerten).setEnabled(true);
-        m_host.actions().action(Aktion::pipette).setEnabled(true);
+    if (harmonyMode != HarmonyMode::colourRows) {
+        m_host.actions().action(ActionId::gezielteManuelleEingabeVonWerten).setEnabled(true);
+        m_host.actions().action(ActionId::pipette).setEnabled(true);
     }
-    if (istHarmonie(modus))
+    if (isHarmony(harmonyMode))
         m_host.w().Panel1->hide();
     else
-        m_host.actions().action(Aktion::farbenSeparatEinstellen).setEnabled(false);
+        m_host.actions().action(ActionId::farbenSeparatEinstellen).setEnabled(false);
 }
 
-void ModeActions::statusTextZeigen(Modus modus)
+void ModeActions::showStatusText(HarmonyMode harmonyMode)
 {
-    const Txt text = modusStatusText(static_cast<int>(modus));
-    m_host.w().statusPanel0->setText(QStringLiteral("  ") + m_host.sprache().text(text));
+    const Txt text = harmonyModeStatusText(static_cast<int>(harmonyMode));
+    m_host.w().statusPanel0->setText(QStringLiteral("  ") + m_host.uiLanguage().text(text));
 }
 
 // The fields, controls and value rows of the state's mode, as switching to it
 // leaves them, without computing anything.
-void ModeActions::modusZeigen()
+void ModeActions::showHarmonyMode()
 {
-    const Modus modus = m_host.state().modus();
-    aktionenFuerModus(modus);
-    statusTextZeigen(modus);
-    winkelSteuerungZeigen(modus);
-    anzeigeZeigen(modus);
-    werteReihenVorbereiten(modus);
+    const HarmonyMode harmonyMode = m_host.state().harmonyMode();
+    actionsForMode(harmonyMode);
+    showStatusText(harmonyMode);
+    showAngleControls(harmonyMode);
+    showDisplay(harmonyMode);
+    prepareValueRows(harmonyMode);
     hideAll();
 }
 
-void ModeActions::felderUndWinkel(Modus modus)
+void ModeActions::fieldsAndAngles(HarmonyMode harmonyMode)
 {
-    m_host.dokument().modusFelderSetzen(modus);
-    winkelSteuerungZeigen(modus);
+    m_host.colourDocument().setHarmonyModeFields(harmonyMode);
+    showAngleControls(harmonyMode);
 }
 
-void ModeActions::winkelSteuerungZeigen(Modus modus)
+void ModeActions::showAngleControls(HarmonyMode harmonyMode)
 {
     // The angle controls follow the document's announcement of the mode.
     MainWidgets& w = m_host.w();
-    w.ComboBox1->setEnabled(istReihenModus(modus));
-    w.Button1->setEnabled(istReihenModus(modus));
-    if (istHarmonie(modus))
-        m_host.actions().action(Aktion::farbenSeparatEinstellen).setEnabled(true);
-    if (istReihenModus(modus)) {
+    w.ComboBox1->setEnabled(isRowMode(harmonyMode));
+    w.Button1->setEnabled(isRowMode(harmonyMode));
+    if (isHarmony(harmonyMode))
+        m_host.actions().action(ActionId::farbenSeparatEinstellen).setEnabled(true);
+    if (isRowMode(harmonyMode)) {
         for (QRadioButton* r : {w.RadioButton1, w.RadioButton2, w.RadioButton3, w.RadioButton4})
             r->setEnabled(false);
     }
 }
 
-void ModeActions::neuBerechnen(Modus modus)
+void ModeActions::recompute(HarmonyMode harmonyMode)
 {
     const MainState& s = m_host.state();
     MainWidgets& w = m_host.w();
-    FieldSelection& auswahl = *m_parts.selection;
-    if (istHarmonie(modus) && s.separatModus) {
+    FieldSelection& choice = *m_parts.selection;
+    if (isHarmony(harmonyMode) && s.separatModus) {
         // The checked button's handler takes its field again; added fields get their colours.
         if (w.RadioButton1->isChecked())
-            auswahl.RadioButton1Click();
+            choice.RadioButton1Click();
         else if (w.RadioButton2->isChecked())
-            auswahl.RadioButton2Click();
+            choice.RadioButton2Click();
         else if (w.RadioButton3->isChecked())
-            auswahl.RadioButton3Click();
+            choice.RadioButton3Click();
         else if (w.RadioButton4->isChecked())
-            auswahl.RadioButton4Click();
-        if (modus == Modus::dreier || modus == Modus::vierer)
-            auswahl.KleinLinksClick2();
-        if (modus == Modus::vierer)
-            auswahl.KleinMitteClick2();
-    } else if (modus == Modus::zweier) {
-        m_host.dokument().datenHolen(s.posGross(), true);
+            choice.RadioButton4Click();
+        if (harmonyMode == HarmonyMode::threeColour || harmonyMode == HarmonyMode::fourColour)
+            choice.KleinLinksClick2();
+        if (harmonyMode == HarmonyMode::fourColour)
+            choice.KleinMitteClick2();
+    } else if (harmonyMode == HarmonyMode::twoColour) {
+        m_host.colourDocument().datenHolen(s.posGross(), true);
     }
 
     m_host.rotieren();
     m_parts.band->TrackBarAllChange(nullptr);
-    if (istReihenModus(modus))
-        m_host.dokument().hellDunkelErneuern();
+    if (isRowMode(harmonyMode))
+        m_host.colourDocument().renewLightDark();
 
-    if (istHarmonie(modus)) {
-        if (s.aktionen.textAnstelleFlaechen)
+    if (isHarmony(harmonyMode)) {
+        if (s.actionSet.textInsteadOfFields)
             checkBoxenResetten2();
-    } else if (modus == Modus::auffaecher && s.hdZielGross()) {
+    } else if (harmonyMode == HarmonyMode::fanning && s.hdZielGross()) {
         {
-            const QScopedValueRollback sammeln(m_host.dokument().ablauf().sammelLauf, true);
-            auswahl.KleinRechtsClick2();
+            const QScopedValueRollback sammeln(m_host.colourDocument().progress().sammelLauf, true);
+            choice.KleinRechtsClick2();
         }
-        auswahl.Anzeige_NormalClick2();
+        choice.Anzeige_NormalClick2();
     }
 }
 
-void ModeActions::anzeigeZeigen(Modus modus)
+void ModeActions::showDisplay(HarmonyMode harmonyMode)
 {
     MainWidgets& w = m_host.w();
-    if (modus == Modus::reihen) {
+    if (harmonyMode == HarmonyMode::colourRows) {
         // A colour row stands on the window background.
-        const QColor hintergrund = w.panelHintergrund->colour();
-        w.Anzeige->setColour(hintergrund);
-        w.AnzeigeReihen->setColour(hintergrund);
+        const QColor backgroundColour = w.panelHintergrund->colour();
+        w.Anzeige->setColour(backgroundColour);
+        w.AnzeigeReihen->setColour(backgroundColour);
     }
     if (m_host.state().fixiert) {
         const MainState& s = m_host.state();
         // The half's count may be from before a swap that restored a harmony,
         // which leaves the field count alone: its rows are the current count's.
-        m_host.dokument().stufenSetzen(s.stufenAnzahl);
+        m_host.colourDocument().setStepCount(s.stufenAnzahl);
         // Only the edited half changes its mode.
-        if (modus == Modus::reihen)
+        if (harmonyMode == HarmonyMode::colourRows)
             (m_host.state().fixLinksAktiv ? w.FixedLinksReihen : w.FixedRechtsReihen)
                 ->setColour(w.panelHintergrund->colour());
-        m_haelften.halbeZeigen(modus, m_host.state().fixLinksAktiv);
+        m_haelften.showHalf(harmonyMode, m_host.state().fixLinksAktiv);
         return;
     }
-    einzelLayout(modus);
+    singleLayout(harmonyMode);
 }
 
 // The fields of a mode in the single display.
-void ModeActions::einzelLayout(Modus modus)
+void ModeActions::singleLayout(HarmonyMode harmonyMode)
 {
-    switch (modus) {
-    case Modus::zweier:
+    switch (harmonyMode) {
+    case HarmonyMode::twoColour:
         showZweier();
         break;
-    case Modus::dreier:
+    case HarmonyMode::threeColour:
         showDreier();
         break;
-    case Modus::vierer:
+    case HarmonyMode::fourColour:
         showVierer();
         break;
-    case Modus::auffaecher:
-    case Modus::reihen:
+    case HarmonyMode::fanning:
+    case HarmonyMode::colourRows:
         // The marker follows the live mode, which a fixed half may have changed.
-        m_host.w().AnzeigeReihen->setMarker(modus == Modus::auffaecher ? 1 : 0);
+        m_host.w().AnzeigeReihen->setMarker(harmonyMode == HarmonyMode::fanning ? 1 : 0);
         showAuffaecher();
         // Rings of a longer row fixed earlier are not in use now.
         hidePanels();
@@ -313,54 +313,54 @@ void ModeActions::einzelLayout(Modus modus)
 }
 
 // Fields of the edited value row the mode does not use show "-"; swatches follow the mode.
-void ModeActions::werteReihenVorbereiten(Modus modus)
+void ModeActions::prepareValueRows(HarmonyMode harmonyMode)
 {
     const MainState& s = m_host.state();
     // A swapped-in snapshot leaves both rows as they are, like the panels.
-    if (s.ablauf.anzeigeSperre)
+    if (s.progress.anzeigeSperre)
         return;
     MainWidgets& w = m_host.w();
     const bool unten = s.fixiert && s.fixLinksAktiv;
-    if (modus == Modus::zweier) {
+    if (harmonyMode == HarmonyMode::twoColour) {
         if (unten)
-            strichSchreiben({w.SKlUnLiR, w.SKlUnLiG, w.SKlUnLiB, w.SKlUnLiHex, w.SKlUnMiR, w.SKlUnMiG,
-                             w.SKlUnMiB, w.SKlUnMiHex});
+            writeDashes({w.SKlUnLiR, w.SKlUnLiG, w.SKlUnLiB, w.SKlUnLiHex, w.SKlUnMiR, w.SKlUnMiG, w.SKlUnMiB,
+                         w.SKlUnMiHex});
         else
-            strichSchreiben({w.SKlObLiR, w.SKlObLiG, w.SKlObLiB, w.SKlObLiHex, w.SKlObMiR, w.SKlObMiG,
-                             w.SKlObMiB, w.SKlObMiHex});
-    } else if (modus == Modus::dreier) {
-        // The centre row's values from a 4-colour harmony would stand beside no swatch.
+            writeDashes({w.SKlObLiR, w.SKlObLiG, w.SKlObLiB, w.SKlObLiHex, w.SKlObMiR, w.SKlObMiG, w.SKlObMiB,
+                         w.SKlObMiHex});
+    } else if (harmonyMode == HarmonyMode::threeColour) {
+        // The centre row's values from a 4-colour harmony would currentState beside no swatch.
         if (unten)
-            strichSchreiben({w.SKlUnMiR, w.SKlUnMiG, w.SKlUnMiB, w.SKlUnMiHex});
+            writeDashes({w.SKlUnMiR, w.SKlUnMiG, w.SKlUnMiB, w.SKlUnMiHex});
         else
-            strichSchreiben({w.SKlObMiR, w.SKlObMiG, w.SKlObMiB, w.SKlObMiHex});
-    } else if (modus == Modus::reihen) {
+            writeDashes({w.SKlObMiR, w.SKlObMiG, w.SKlObMiB, w.SKlObMiHex});
+    } else if (harmonyMode == HarmonyMode::colourRows) {
         if (unten)
-            strichSchreiben({w.SGrUnR, w.SGrUnG, w.SGrUnB, w.SGrUnHex});
+            writeDashes({w.SGrUnR, w.SGrUnG, w.SGrUnB, w.SGrUnHex});
         else
-            strichSchreiben({w.SGrObR, w.SGrObG, w.SGrObB, w.SGrObHex});
+            writeDashes({w.SGrObR, w.SGrObG, w.SGrObB, w.SGrObHex});
     }
-    const bool gross = modus != Modus::reihen;
-    const bool links = modus != Modus::zweier;
-    const bool mitte = modus != Modus::zweier && modus != Modus::dreier;
+    const bool big = harmonyMode != HarmonyMode::colourRows;
+    const bool left = harmonyMode != HarmonyMode::twoColour;
+    const bool centre = harmonyMode != HarmonyMode::twoColour && harmonyMode != HarmonyMode::threeColour;
     if (unten) {
-        zeigen(w.Panel8, gross);
-        zeigen(w.Panel9, links);
-        zeigen(w.Panel10, mitte);
-        zeigen(w.Panel11, true);
+        present(w.Panel8, big);
+        present(w.Panel9, left);
+        present(w.Panel10, centre);
+        present(w.Panel11, true);
     } else {
         // The right-hand swatch (Panel7) is always in use.
-        zeigen(w.Panel4, gross);
-        zeigen(w.Panel5, links);
-        zeigen(w.Panel6, mitte);
+        present(w.Panel4, big);
+        present(w.Panel5, left);
+        present(w.Panel6, centre);
     }
 }
 
 // The single display laid out for the state's mode, after fixing.
-void ModeActions::einzelAnzeigeZeigen()
+void ModeActions::showSingleDisplay()
 {
     MainWidgets& w = m_host.w();
-    einzelLayout(m_host.state().modus());
+    singleLayout(m_host.state().harmonyMode());
     w.FixedLinksReihen->setMarker(1);
     w.FixedRechtsReihen->setMarker(1);
     hideAll();
@@ -369,23 +369,23 @@ void ModeActions::einzelAnzeigeZeigen()
 void ModeActions::hideAll()
 {
     const MainState& s = m_host.state();
-    if (s.ablauf.anzeigeSperre)
+    if (s.progress.anzeigeSperre)
         return;
     MainWidgets& w = m_host.w();
     ColourPanel* versteck = w.PanelContainer2;
-    if (s.aktionen.fixieren) {
+    if (s.actionSet.fixieren) {
         moveInto(w.Anzeige_Normal, versteck);
         moveInto(w.AnzeigeReihen, versteck);
     } else {
         for (ColourPanel* p : {w.FixedLinksReihen, w.FixedRechtsReihen, w.FixedLinks, w.FixedRechts})
             moveInto(p, versteck);
     }
-    const Modus modus = s.modus();
-    if (modus != Modus::vierer) {
+    const HarmonyMode harmonyMode = s.harmonyMode();
+    if (harmonyMode != HarmonyMode::fourColour) {
         moveInto(w.KleinMitte, versteck);
         moveInto(s.fixLinksAktiv ? w.FixedLinksKleinMitte : w.FixedKleinMitte, versteck);
     }
-    if (modus != Modus::dreier && modus != Modus::vierer) {
+    if (harmonyMode != HarmonyMode::threeColour && harmonyMode != HarmonyMode::fourColour) {
         moveInto(w.KleinLinks, versteck);
         moveInto(s.fixLinksAktiv ? w.FixedLinksKleinLinks : w.FixedKleinLinks, versteck);
     }
@@ -414,10 +414,10 @@ void ModeActions::showVierer()
 void ModeActions::showAuffaecher()
 {
     MainWidgets& w = m_host.w();
-    if (m_host.state().modus() == Modus::reihen) {
-        const QColor hintergrund = w.panelHintergrund->colour();
-        w.Anzeige->setColour(hintergrund);
-        w.AnzeigeReihen->setColour(hintergrund);
+    if (m_host.state().harmonyMode() == HarmonyMode::colourRows) {
+        const QColor backgroundColour = w.panelHintergrund->colour();
+        w.Anzeige->setColour(backgroundColour);
+        w.AnzeigeReihen->setColour(backgroundColour);
     }
     showPanels();
     moveInto(w.AnzeigeReihen, w.Anzeige, true);
@@ -427,10 +427,10 @@ void ModeActions::showAuffaecher()
 // Rings from the step count outwards are not in use.
 void ModeActions::hidePanels()
 {
-    const int stufen = m_host.state().stufenAnzahl;
+    const int stepCount = m_host.state().stufenAnzahl;
     MainWidgets& w = m_host.w();
     for (int k = 1; k <= 6; ++k) {
-        if (k < stufen)
+        if (k < stepCount)
             continue;
         moveInto(w.R[static_cast<std::size_t>(8 - k)], w.PanelContainer2);
         moveInto(w.R[static_cast<std::size_t>(8 + k)], w.PanelContainer2);
@@ -442,40 +442,40 @@ void ModeActions::showPanels()
 {
     const MainState& s = m_host.state();
     MainWidgets& w = m_host.w();
-    const int stufen = std::clamp(s.stufenAnzahl, 1, 7);
-    for (int k = 1; k < stufen; ++k) {
+    const int stepCount = std::clamp(s.stufenAnzahl, 1, 7);
+    for (int k = 1; k < stepCount; ++k) {
         moveInto(w.R[static_cast<std::size_t>(8 - k)], w.AnzeigeReihen);
         moveInto(w.R[static_cast<std::size_t>(8 + k)], w.AnzeigeReihen);
     }
     ColourPanel* r1 = w.R[1];
     ColourPanel* r15 = w.R[15];
-    if (s.ablauf.kleinesLayout) {
-        r1->move(210 - 34 * (stufen - 1), r1->y());
-        r15->move(278 + 34 * (stufen - 1), r15->y());
+    if (s.progress.kleinesLayout) {
+        r1->move(210 - 34 * (stepCount - 1), r1->y());
+        r15->move(278 + 34 * (stepCount - 1), r15->y());
         return;
     }
-    int links = 0, rechts = 0;
-    if (stufen < 7) {
-        links = w.R[static_cast<std::size_t>(8 - stufen)]->tag();
-        rechts = w.R[static_cast<std::size_t>(8 + stufen)]->tag();
+    int left = 0, right = 0;
+    if (stepCount < 7) {
+        left = w.R[static_cast<std::size_t>(8 - stepCount)]->tag();
+        right = w.R[static_cast<std::size_t>(8 + stepCount)]->tag();
     } else {
-        // Their home positions; their tags hold where they stand now. A hint
+        // Their home positions; their tags hold where they currentState now. A hint
         // that is no number leaves the panel where it is.
         bool zahl1 = false, zahl15 = false;
-        links = r1->hint().toInt(&zahl1);
-        rechts = r15->hint().toInt(&zahl15);
+        left = r1->hint().toInt(&zahl1);
+        right = r15->hint().toInt(&zahl15);
         if (!zahl1)
-            links = r1->x();
+            left = r1->x();
         if (!zahl15)
-            rechts = r15->x();
+            right = r15->x();
     }
-    r1->move(links, r1->y());
-    r1->setTag(links);
-    r15->move(rechts, r15->y());
-    r15->setTag(rechts);
+    r1->move(left, r1->y());
+    r1->setTag(left);
+    r15->move(right, r15->y());
+    r15->setTag(right);
 }
 
-void ModeActions::reihenNeuAuslegen()
+void ModeActions::relayOutRows()
 {
     hidePanels();
     showPanels();
@@ -485,18 +485,18 @@ void ModeActions::ComboBox1Change()
 {
     const MainState& s = m_host.state();
     m_host.resetStaticText();
-    m_host.dokument().stufenSetzen(std::clamp(m_host.w().ComboBox1->currentIndex() + 1, 1, 7));
+    m_host.colourDocument().setStepCount(std::clamp(m_host.w().ComboBox1->currentIndex() + 1, 1, 7));
     m_parts.band->TrackBarAllChange(nullptr);
-    m_host.dokument().hellDunkelErneuern();
+    m_host.colourDocument().renewLightDark();
     if (s.hdZielGross()) {
         {
-            const QScopedValueRollback sammeln(m_host.dokument().ablauf().sammelLauf, true);
+            const QScopedValueRollback sammeln(m_host.colourDocument().progress().sammelLauf, true);
             m_parts.selection->KleinRechtsClick2();
         }
         m_parts.selection->Anzeige_NormalClick2();
     }
     if (s.fixiert) {
-        m_haelften.reiheAuslegen(s.fixLinksAktiv);
+        m_haelften.layOutRow(s.fixLinksAktiv);
     } else {
         showPanels();
         hidePanels();
@@ -506,67 +506,67 @@ void ModeActions::ComboBox1Change()
 void ModeActions::checkBoxenResetten2()
 {
     MainWidgets& w = m_host.w();
-    FieldSelection& auswahl = *m_parts.selection;
-    const Feld zuletzt = w.RadioButton2->isChecked()   ? Feld::links
-                         : w.RadioButton3->isChecked() ? Feld::mitte
-                         : w.RadioButton4->isChecked() ? Feld::rechts
-                                                       : Feld::gross;
-    const auto sichtbar = [this](QTextEdit* e) { return e->isVisibleTo(&m_host.hauptfenster()); };
+    FieldSelection& choice = *m_parts.selection;
+    const Field zuletzt = w.RadioButton2->isChecked()   ? Field::left
+                          : w.RadioButton3->isChecked() ? Field::centre
+                          : w.RadioButton4->isChecked() ? Field::right
+                                                        : Field::big;
+    const auto visible = [this](QTextEdit* e) { return e->isVisibleTo(&m_host.mainWindow()); };
     {
-        const QScopedValueRollback sammeln(m_host.dokument().ablauf().sammelLauf, true);
-        if (zuletzt != Feld::gross)
-            auswahl.waehlen(Feld::gross);
-        if (zuletzt != Feld::rechts && sichtbar(w.RichEdit1))
-            auswahl.waehlen(Feld::rechts);
-        if (zuletzt != Feld::links && sichtbar(w.RichEdit2))
-            auswahl.waehlen(Feld::links);
-        if (zuletzt != Feld::mitte && sichtbar(w.RichEdit3))
-            auswahl.waehlen(Feld::mitte);
+        const QScopedValueRollback sammeln(m_host.colourDocument().progress().sammelLauf, true);
+        if (zuletzt != Field::big)
+            choice.pick(Field::big);
+        if (zuletzt != Field::right && visible(w.RichEdit1))
+            choice.pick(Field::right);
+        if (zuletzt != Field::left && visible(w.RichEdit2))
+            choice.pick(Field::left);
+        if (zuletzt != Field::centre && visible(w.RichEdit3))
+            choice.pick(Field::centre);
     }
-    auswahl.waehlen(zuletzt);
+    choice.pick(zuletzt);
 }
 
 void ModeActions::realistischLuminoesExecute()
 {
-    m_host.dokument().datenHolenAmTeilnehmer();
-    jedesFeldNeuHolen();
-    m_host.dokument().separatWinkelMarkerErneuern();
+    m_host.colourDocument().fetchDataAtParticipant();
+    reloadEveryField();
+    m_host.colourDocument().renewSeparateAngleMarkers();
 }
 
 // Every field of the mode is selected once, so that it takes the new band's
 // colour at its own position with its own amounts (in separate adjustment a
 // recompute moves only the field taking part); the one selected before is
 // selected again at the end. Each is painted as the document announces it.
-void ModeActions::jedesFeldNeuHolen()
+void ModeActions::reloadEveryField()
 {
     const MainState& s = m_host.state();
-    FieldSelection& auswahl = *m_parts.selection;
-    const Feld zuvor = s.hdZiel;
+    FieldSelection& choice = *m_parts.selection;
+    const Field zuvor = s.lightDarkTarget;
     {
-        const QScopedValueRollback sammeln(m_host.dokument().ablauf().sammelLauf, true);
-        for (const Feld f : alleFelder)
-            if (f != zuvor && FieldSelection::imModus(f, s.modus()))
-                auswahl.waehlen(f);
+        const QScopedValueRollback sammeln(m_host.colourDocument().progress().sammelLauf, true);
+        for (const Field f : allFields)
+            if (f != zuvor && FieldSelection::inMode(f, s.harmonyMode()))
+                choice.pick(f);
     }
-    auswahl.waehlen(zuvor);
+    choice.pick(zuvor);
 }
 
-void ModeActions::modusWaehlen(Modus modus)
+void ModeActions::chooseHarmonyMode(HarmonyMode harmonyMode)
 {
-    switch (modus) {
-    case Modus::zweier:
+    switch (harmonyMode) {
+    case HarmonyMode::twoColour:
         zweierHarmonienExecute();
         break;
-    case Modus::dreier:
+    case HarmonyMode::threeColour:
         dreierHarmonienExecute();
         break;
-    case Modus::vierer:
+    case HarmonyMode::fourColour:
         viererHarmonienExecute();
         break;
-    case Modus::auffaecher:
+    case HarmonyMode::fanning:
         auffaecherungenExecute();
         break;
-    case Modus::reihen:
+    case HarmonyMode::colourRows:
         farbreihenExecute();
         break;
     }

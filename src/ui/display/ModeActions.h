@@ -24,13 +24,13 @@ public:
     void auffaecherungenExecute();
     void farbreihenExecute();
     // Runs the action handler of a mode, as its menu entry does.
-    void modusWaehlen(Modus modus);
+    void chooseHarmonyMode(HarmonyMode harmonyMode);
 
     void hideAll();
     // The single display laid out for the state's mode, after fixing.
-    void einzelAnzeigeZeigen();
+    void showSingleDisplay();
     // The fixed display's halves: one laid out for a mode, all parked.
-    FixedPanels& haelften() { return m_haelften; }
+    FixedPanels& fixedHalves() { return m_haelften; }
     void showZweier();
     void showDreier();
     void showVierer();
@@ -45,28 +45,28 @@ public:
     void realistischLuminoesExecute();
 
     // The mode action for a mode.
-    QAction& modusAktion(Modus modus) const;
+    QAction& harmonyModeAction(HarmonyMode harmonyMode) const;
     // The edited value row's swatches and "-" texts for the fields of a mode.
-    void werteReihenVorbereiten(Modus modus);
+    void prepareValueRows(HarmonyMode harmonyMode);
     // Every field of the mode fetched anew from the band, one selection at a time.
-    void jedesFeldNeuHolen();
+    void reloadEveryField();
     // The state's mode shown: fields, controls, value rows; nothing computed.
-    void modusZeigen();
+    void showHarmonyMode();
 
 private:
     // The sequence every mode action runs, in its order.
-    void modusWechseln(Modus modus);
-    void zielAnpassen(Modus modus);
-    void modusAnzeigen(Modus modus);
-    void felderUndWinkel(Modus modus);
-    void winkelSteuerungZeigen(Modus modus);
-    void statusTextZeigen(Modus modus);
-    void aktionenFuerModus(Modus modus);
-    void neuBerechnen(Modus modus);
-    void anzeigeZeigen(Modus modus);
-    void einzelLayout(Modus modus);
+    void switchHarmonyMode(HarmonyMode harmonyMode);
+    void adjustTarget(HarmonyMode harmonyMode);
+    void announceHarmonyMode(HarmonyMode harmonyMode);
+    void fieldsAndAngles(HarmonyMode harmonyMode);
+    void showAngleControls(HarmonyMode harmonyMode);
+    void showStatusText(HarmonyMode harmonyMode);
+    void actionsForMode(HarmonyMode harmonyMode);
+    void recompute(HarmonyMode harmonyMode);
+    void showDisplay(HarmonyMode harmonyMode);
+    void singleLayout(HarmonyMode harmonyMode);
     // Both layout steps of the rows, as resizing and the compact layout ask.
-    void reihenNeuAuslegen();
+    void relayOutRows();
 
     DisplayHost& m_host;
     DisplayParts& m_parts;

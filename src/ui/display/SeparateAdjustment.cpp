@@ -35,13 +35,13 @@ protected:
         if (event->type() == QEvent::Paint) {
             auto* panel = static_cast<QWidget*>(watched);
             QPainter painter(panel);
-            painter.fillRect(panel->rect(), hintergrund(panel));
+            painter.fillRect(panel->rect(), backgroundColour(panel));
         }
         return QObject::eventFilter(watched, event);
     }
 
 private:
-    static QColor hintergrund(const QWidget* panel)
+    static QColor backgroundColour(const QWidget* panel)
     {
         for (const QWidget* p = panel->parentWidget(); p != nullptr; p = p->parentWidget())
             if (const auto* c = qobject_cast<const ColourPanel*>(p); c != nullptr && c->hasColour())
@@ -59,50 +59,50 @@ SeparateAdjustment::SeparateAdjustment(DisplayHost& host, DisplayParts& parts) :
 void SeparateAdjustment::connectWidgets()
 {
     new DeckenderHintergrund(m_host.w().Panel12);
-    QAction& a = m_host.actions().action(Aktion::farbenSeparatEinstellen);
-    QObject::connect(&a, &QAction::triggered, &m_host.hauptfenster(), [this] {
-        const ColourDocument::Operation separat(m_host.dokument(), StepKind::separateAdjustment);
+    QAction& a = m_host.actions().action(ActionId::farbenSeparatEinstellen);
+    QObject::connect(&a, &QAction::triggered, &m_host.mainWindow(), [this] {
+        const ColourDocument::Operation separate(m_host.colourDocument(), StepKind::separateAdjustment);
         farbenSeparatEinstellenExecute();
     });
-    a.setEnabled(!istReihenModus(m_host.state().modus()));
+    a.setEnabled(!isRowMode(m_host.state().harmonyMode()));
 }
 
 void SeparateAdjustment::farbenSeparatEinstellenExecute()
 {
-    const Feld ziel = m_host.state().hdZiel;
+    const Field target = m_host.state().lightDarkTarget;
     m_parts.selection->Anzeige_NormalClick2();
     // The state, not the action's check mark, says what was on: triggering a
     // checkable action has already flipped its mark.
-    if (m_host.state().aktionen.farbenSeparatEinstellen)
-        ausschalten();
+    if (m_host.state().actionSet.farbenSeparatEinstellen)
+        switchOff();
     else
-        einschalten();
-    grossesFeldNehmen();
-    zielWiederWaehlen(ziel);
+        switchOn();
+    takeBigField();
+    reselectTarget(target);
 }
 
-void SeparateAdjustment::ausschalten()
+void SeparateAdjustment::switchOff()
 {
     const MainState& s = m_host.state();
     MainWidgets& w = m_host.w();
-    m_host.dokument().winkelMarkerVergessen();
-    m_host.dokument().separatAusschalten();
+    m_host.colourDocument().forgetAngleMarker();
+    m_host.colourDocument().switchSeparateOff();
     for (QRadioButton* r : {w.RadioButton1, w.RadioButton2, w.RadioButton3, w.RadioButton4})
         r->setEnabled(false);
     // The mode action re-derives every small field from the big field.
-    const Modus modus = s.modus();
-    switch (modus) {
-    case Modus::zweier:
+    const HarmonyMode harmonyMode = s.harmonyMode();
+    switch (harmonyMode) {
+    case HarmonyMode::twoColour:
         m_parts.modes->zweierHarmonienExecute();
         break;
-    case Modus::dreier:
+    case HarmonyMode::threeColour:
         m_parts.modes->dreierHarmonienExecute();
         break;
-    case Modus::vierer:
+    case HarmonyMode::fourColour:
         m_parts.modes->viererHarmonienExecute();
         break;
-    case Modus::auffaecher:
-    case Modus::reihen:
+    case HarmonyMode::fanning:
+    case HarmonyMode::colourRows:
         break;
     }
     w.Panel12->hide();
@@ -110,18 +110,18 @@ void SeparateAdjustment::ausschalten()
 
 // The radio buttons, the angle controls and the legend as the state's separate
 // adjustment has them; the button of the field taking part is checked.
-void SeparateAdjustment::zeigen()
+void SeparateAdjustment::present()
 {
     const MainState& s = m_host.state();
     MainWidgets& w = m_host.w();
-    for (const Feld f : alleFelder) {
-        QRadioButton* knopf = m_parts.selection->radioButton(f);
+    for (const Field f : allFields) {
+        QRadioButton* button = m_parts.selection->radioButton(f);
         // Switched off, the buttons keep their marks greyed, as switching off leaves them.
         if (s.separatModus) {
-            const QSignalBlocker still(knopf);
-            knopf->setChecked(s.feldAn[f]);
+            const QSignalBlocker still(button);
+            button->setChecked(s.fieldOn[f]);
         }
-        knopf->setEnabled(s.separatModus);
+        button->setEnabled(s.separatModus);
     }
     if (!s.separatModus) {
         w.Panel12->hide();
@@ -136,39 +136,39 @@ void SeparateAdjustment::zeigen()
     w.Panel12->raise();
 }
 
-void SeparateAdjustment::einschalten()
+void SeparateAdjustment::switchOn()
 {
     MainWidgets& w = m_host.w();
-    m_host.dokument().winkelMarkerErneuern();
+    m_host.colourDocument().renewAngleMarker();
     w.ComboBox3->setEnabled(false);
     w.TrackBar2->setEnabled(false);
     w.TrackBar3->setEnabled(false);
     w.WinkelO->hide();
     w.WinkelU->hide();
-    m_host.dokument().separatEinschalten();
+    m_host.colourDocument().switchSeparateOn();
     w.RadioButton1->setChecked(true);
     for (QRadioButton* r : {w.RadioButton2, w.RadioButton3, w.RadioButton4})
         r->setChecked(false);
     for (QRadioButton* r : {w.RadioButton1, w.RadioButton2, w.RadioButton3, w.RadioButton4})
         r->setEnabled(true);
-    for (const Feld f : {Feld::rechts, Feld::links, Feld::mitte})
-        m_host.dokument().feldTeilnahme(f, false);
+    for (const Field f : {Field::right, Field::left, Field::centre})
+        m_host.colourDocument().setFieldIncluded(f, false);
     w.Panel12->show();
     w.Panel12->raise();
 }
 
-void SeparateAdjustment::grossesFeldNehmen()
+void SeparateAdjustment::takeBigField()
 {
     const MainState& s = m_host.state();
-    m_host.dokument().feldTeilnahme(Feld::gross, true);
-    m_host.dokument().feldWaehlen(Feld::gross);
-    m_host.dokument().datenHolen(s.posGross(), false);
-    m_host.dokument().hellDunkelErneuern();
+    m_host.colourDocument().setFieldIncluded(Field::big, true);
+    m_host.colourDocument().selectField(Field::big);
+    m_host.colourDocument().datenHolen(s.posGross(), false);
+    m_host.colourDocument().renewLightDark();
 }
 
-void SeparateAdjustment::zielWiederWaehlen(Feld ziel)
+void SeparateAdjustment::reselectTarget(Field target)
 {
     // A field the mode lacks cannot take part, as its radio button says.
-    if (ziel != Feld::gross && FieldSelection::imModus(ziel, m_host.state().modus()))
-        m_parts.selection->waehlen(ziel);
+    if (target != Field::big && FieldSelection::inMode(target, m_host.state().harmonyMode()))
+        m_parts.selection->pick(target);
 }

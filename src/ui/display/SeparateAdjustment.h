@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/state/Feld.h"
+#include "core/state/Field.h"
 
 class DisplayHost;
 struct DisplayParts;
@@ -11,7 +11,7 @@ class SeparateAdjustment
 {
 public:
     // Shows the state's separate adjustment without changing it.
-    void zeigen();
+    void present();
     SeparateAdjustment(DisplayHost& host, DisplayParts& parts);
     // Connects and enables the action (the window starts in 2-colour harmony).
     void connectWidgets();
@@ -20,10 +20,10 @@ public:
     void farbenSeparatEinstellenExecute();
 
 private:
-    void ausschalten();
-    void einschalten();
-    void grossesFeldNehmen();
-    void zielWiederWaehlen(Feld ziel);
+    void switchOff();
+    void switchOn();
+    void takeBigField();
+    void reselectTarget(Field target);
 
     DisplayHost& m_host;
     DisplayParts& m_parts;

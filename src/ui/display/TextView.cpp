@@ -20,7 +20,7 @@
 namespace
 {
 
-QAction* eintrag(QMenu* menu, const char* name, const QString& text, int tag)
+QAction* addEntry(QMenu* menu, const char* name, const QString& text, int tag)
 {
     QAction* a = menu->addAction(text);
     a->setObjectName(QString::fromLatin1(name));
@@ -29,7 +29,7 @@ QAction* eintrag(QMenu* menu, const char* name, const QString& text, int tag)
 }
 
 // The whole text takes the font, also parts that brought their own (pasted text).
-void ganzerTextFormat(QTextEdit* edit, const QTextCharFormat& format)
+void formatWholeText(QTextEdit* edit, const QTextCharFormat& format)
 {
     QTextCursor alles(edit->document());
     alles.select(QTextCursor::Document);
@@ -37,14 +37,14 @@ void ganzerTextFormat(QTextEdit* edit, const QTextCharFormat& format)
 }
 
 // Reparenting hides a widget; it keeps whether it was shown and fills its new field.
-void verschieben(QWidget* widget, QWidget* ziel)
+void reparentInto(QWidget* widget, QWidget* target)
 {
-    if (widget->parentWidget() == ziel)
+    if (widget->parentWidget() == target)
         return;
-    const bool sichtbar = !widget->isHidden();
-    widget->setParent(ziel);
-    alignClientChildren(ziel);
-    widget->setVisible(sichtbar);
+    const bool visible = !widget->isHidden();
+    widget->setParent(target);
+    alignClientChildren(target);
+    widget->setVisible(visible);
 }
 
 } // namespace
@@ -56,41 +56,41 @@ TextView::TextView(DisplayHost& host, DisplayParts& parts) : m_host(host), m_par
 
 void TextView::buildPopupMenu()
 {
-    m_popupMenu1 = new QMenu(&m_host.hauptfenster());
+    m_popupMenu1 = new QMenu(&m_host.mainWindow());
     m_popupMenu1->setObjectName(QStringLiteral("PopupMenu1"));
     QMenu* m = m_popupMenu1;
-    connect(eintrag(m, "Ausschneiden1", QStringLiteral("&Ausschneiden"), 1), &QAction::triggered, this,
+    connect(addEntry(m, "Ausschneiden1", QStringLiteral("&Ausschneiden"), 1), &QAction::triggered, this,
             &TextView::AusschneidenAllClick);
-    connect(eintrag(m, "Kopieren1", QStringLiteral("&Kopieren"), 1), &QAction::triggered, this,
+    connect(addEntry(m, "Kopieren1", QStringLiteral("&Kopieren"), 1), &QAction::triggered, this,
             &TextView::KopierenAllClick);
-    connect(eintrag(m, "Einfuegen1", QStringLiteral("&Einfügen"), 1), &QAction::triggered, this,
+    connect(addEntry(m, "Einfuegen1", QStringLiteral("&Einfügen"), 1), &QAction::triggered, this,
             &TextView::EinfuegenAllClick);
     m->addSeparator();
     QMenu* zeichen = m->addMenu(QStringLiteral("Zeichen"));
     zeichen->setObjectName(QStringLiteral("Zeichen1"));
-    m_ausrichtung = {eintrag(zeichen, "Links1", QStringLiteral("Links"), 1),
-                     eintrag(zeichen, "Rechts1", QStringLiteral("Rechts"), 1),
-                     eintrag(zeichen, "Zentriert1", QStringLiteral("Zentriert"), 1)};
+    m_ausrichtung = {addEntry(zeichen, "Links1", QStringLiteral("Links"), 1),
+                     addEntry(zeichen, "Rechts1", QStringLiteral("Rechts"), 1),
+                     addEntry(zeichen, "Zentriert1", QStringLiteral("Zentriert"), 1)};
     for (QAction* a : m_ausrichtung) {
         a->setCheckable(true);
         connect(a, &QAction::triggered, this, [this, a] { AusrichtenAllClick(a); });
     }
     m_ausrichtung[0]->setChecked(true);
     zeichen->addSeparator();
-    for (QAction* a : {eintrag(zeichen, "Klein1", QStringLiteral("Klein"), 8),
-                       eintrag(zeichen, "Mittel1", QStringLiteral("Mittel"), 10),
-                       eintrag(zeichen, "Gro1", QStringLiteral("Groß"), 14)})
+    for (QAction* a : {addEntry(zeichen, "Klein1", QStringLiteral("Klein"), 8),
+                       addEntry(zeichen, "Mittel1", QStringLiteral("Mittel"), 10),
+                       addEntry(zeichen, "Gro1", QStringLiteral("Groß"), 14)})
         connect(a, &QAction::triggered, this, [this, a] { ZeichengroesseAllClick(a); });
     zeichen->addSeparator();
-    connect(eintrag(zeichen, "Font1", QStringLiteral("Font"), 1), &QAction::triggered, this,
+    connect(addEntry(zeichen, "Font1", QStringLiteral("Font"), 1), &QAction::triggered, this,
             &TextView::FontAllClick);
 }
 
 void TextView::connectWidgets()
 {
-    QAction& a = m_host.actions().action(Aktion::TextAnstelleFlaechen);
+    QAction& a = m_host.actions().action(ActionId::TextAnstelleFlaechen);
     connect(&a, &QAction::triggered, this, [this] {
-        const ColourDocument::Operation ansicht(m_host.dokument(), StepKind::view);
+        const ColourDocument::Operation viewOptions(m_host.colourDocument(), StepKind::view);
         TextAnstelleFlaechenExecute();
     });
     a.setEnabled(true);
@@ -132,74 +132,73 @@ bool TextView::eventFilter(QObject* watched, QEvent* event)
 void TextView::TextAnstelleFlaechenExecute()
 {
     // The state says what was on; a triggered checkable action has already flipped its mark.
-    if (m_host.state().aktionen.textAnstelleFlaechen)
-        ausschalten();
+    if (m_host.state().actionSet.textInsteadOfFields)
+        switchOff();
     else
-        einschalten();
+        switchOn();
 }
 
-void TextView::einschalten()
+void TextView::switchOn()
 {
     const MainState& s = m_host.state();
     MainWidgets& w = m_host.w();
-    QAction& aktion = m_host.actions().action(Aktion::TextAnstelleFlaechen);
-    if (istReihenModus(s.modus())) {
-        aktion.setChecked(false);
-        const LanguageTable& t = m_host.sprache();
-        QMessageBox::information(&m_host.hauptfenster(), t.text(Txt::hinweis),
-                                 t.text(Txt::textAnsichtNichtVerfuegbar));
+    QAction& actionItem = m_host.actions().action(ActionId::TextAnstelleFlaechen);
+    if (isRowMode(s.harmonyMode())) {
+        actionItem.setChecked(false);
+        const LanguageTable& t = m_host.uiLanguage();
+        QMessageBox::information(&m_host.mainWindow(), t.text(Txt::note), t.text(Txt::textViewUnavailable));
         return;
     }
-    m_host.actions().action(s.aktionen.realistisch ? Aktion::realistisch : Aktion::luminoes).trigger();
+    m_host.actions().action(s.actionSet.realistisch ? ActionId::realistisch : ActionId::luminoes).trigger();
     if (s.separatModus)
         checkBoxenResetten();
     if (s.fixLinksAktiv) {
         for (QTextEdit* e : {w.RichEdit4, w.RichEdit5, w.RichEdit6})
             e->show();
     } else {
-        schriftFarbe(w.RichEdit1, w.KleinRechts->colour());
-        farbeNeuSetzen(w.RichEdit2, w.KleinLinks->colour());
-        farbeNeuSetzen(w.RichEdit3, w.KleinMitte->colour());
+        setTextColour(w.RichEdit1, w.KleinRechts->colour());
+        reapplyColour(w.RichEdit2, w.KleinLinks->colour());
+        reapplyColour(w.RichEdit3, w.KleinMitte->colour());
         for (QTextEdit* e : {w.RichEdit1, w.RichEdit2, w.RichEdit3})
             e->show();
     }
-    m_host.dokument().textStattFlaechenSetzen(true);
-    if (s.aktionen.fixieren) {
-        const std::array<std::pair<QTextEdit*, ColourPanel*>, 3> rechts{{{w.RichEdit1, w.FixedKleinRechts},
-                                                                         {w.RichEdit2, w.FixedKleinLinks},
-                                                                         {w.RichEdit3, w.FixedKleinMitte}}};
-        for (const auto& [edit, feld] : rechts) {
-            verschieben(edit, feld);
-            schriftFarbe(edit, feld->colour());
+    m_host.colourDocument().setTextInsteadOfFields(true);
+    if (s.actionSet.fixieren) {
+        const std::array<std::pair<QTextEdit*, ColourPanel*>, 3> right{{{w.RichEdit1, w.FixedKleinRechts},
+                                                                        {w.RichEdit2, w.FixedKleinLinks},
+                                                                        {w.RichEdit3, w.FixedKleinMitte}}};
+        for (const auto& [edit, field] : right) {
+            reparentInto(edit, field);
+            setTextColour(edit, field->colour());
         }
-        schriftFarbe(w.RichEdit4, w.FixedLinksKleinRechts->colour());
-        schriftFarbe(w.RichEdit5, w.FixedLinksKleinLinks->colour());
-        schriftFarbe(w.RichEdit6, w.FixedLinksKleinMitte->colour());
+        setTextColour(w.RichEdit4, w.FixedLinksKleinRechts->colour());
+        setTextColour(w.RichEdit5, w.FixedLinksKleinLinks->colour());
+        setTextColour(w.RichEdit6, w.FixedLinksKleinMitte->colour());
     }
 }
 
 // The edited half's rich edits as the state's text view has them; their colours
 // are the painting's.
-void TextView::zeigen()
+void TextView::present()
 {
     const MainState& s = m_host.state();
     MainWidgets& w = m_host.w();
     const auto edits = s.fixLinksAktiv ? std::array{w.RichEdit4, w.RichEdit5, w.RichEdit6}
                                        : std::array{w.RichEdit1, w.RichEdit2, w.RichEdit3};
-    const bool an = s.aktionen.textAnstelleFlaechen && !istReihenModus(s.modus());
+    const bool an = s.actionSet.textInsteadOfFields && !isRowMode(s.harmonyMode());
     for (QTextEdit* e : edits)
         e->setVisible(an);
     if (!an || !s.fixiert || s.fixLinksAktiv)
         return;
-    const std::array<std::pair<QTextEdit*, ColourPanel*>, 3> rechts{{{w.RichEdit1, w.FixedKleinRechts},
-                                                                     {w.RichEdit2, w.FixedKleinLinks},
-                                                                     {w.RichEdit3, w.FixedKleinMitte}}};
-    for (const auto& [edit, feld] : rechts)
-        verschieben(edit, feld);
+    const std::array<std::pair<QTextEdit*, ColourPanel*>, 3> right{{{w.RichEdit1, w.FixedKleinRechts},
+                                                                    {w.RichEdit2, w.FixedKleinLinks},
+                                                                    {w.RichEdit3, w.FixedKleinMitte}}};
+    for (const auto& [edit, field] : right)
+        reparentInto(edit, field);
 }
 
 // The other fixed half keeps its texts.
-void TextView::ausschalten()
+void TextView::switchOff()
 {
     const MainState& s = m_host.state();
     MainWidgets& w = m_host.w();
@@ -207,22 +206,22 @@ void TextView::ausschalten()
                                        : std::array{w.RichEdit1, w.RichEdit2, w.RichEdit3};
     for (QTextEdit* e : edits)
         e->hide();
-    m_host.dokument().textStattFlaechenSetzen(false);
+    m_host.colourDocument().setTextInsteadOfFields(false);
 }
 
-void TextView::schriftFarbe(QTextEdit* edit, const QColor& farbe)
+void TextView::setTextColour(QTextEdit* edit, const QColor& colourValue)
 {
     QPalette p = edit->palette();
-    p.setColor(QPalette::Text, farbe);
+    p.setColor(QPalette::Text, colourValue);
     edit->setPalette(p);
 }
 
 // Text put back after the colour change takes the colour throughout.
-void TextView::farbeNeuSetzen(QTextEdit* edit, const QColor& farbe)
+void TextView::reapplyColour(QTextEdit* edit, const QColor& colourValue)
 {
     const QString text = edit->toPlainText();
     edit->clear();
-    schriftFarbe(edit, farbe);
+    setTextColour(edit, colourValue);
     edit->setPlainText(text);
 }
 
@@ -230,25 +229,25 @@ void TextView::checkBoxenResetten()
 {
     const MainState& s = m_host.state();
     MainWidgets& w = m_host.w();
-    FieldSelection& auswahl = *m_parts.selection;
-    const Feld zuletzt = w.RadioButton2->isChecked()   ? Feld::links
-                         : w.RadioButton3->isChecked() ? Feld::mitte
-                         : w.RadioButton4->isChecked() ? Feld::rechts
-                                                       : Feld::gross;
-    const bool fixiert = s.aktionen.fixieren;
-    const std::array<std::pair<Feld, ColourPanel*>, 3> kleine{
-        {{Feld::mitte, fixiert ? w.FixedKleinMitte : w.KleinMitte},
-         {Feld::links, fixiert ? w.FixedKleinLinks : w.KleinLinks},
-         {Feld::rechts, fixiert ? w.FixedKleinRechts : w.KleinRechts}}};
+    FieldSelection& choice = *m_parts.selection;
+    const Field zuletzt = w.RadioButton2->isChecked()   ? Field::left
+                          : w.RadioButton3->isChecked() ? Field::centre
+                          : w.RadioButton4->isChecked() ? Field::right
+                                                        : Field::big;
+    const bool fixiert = s.actionSet.fixieren;
+    const std::array<std::pair<Field, ColourPanel*>, 3> kleine{
+        {{Field::centre, fixiert ? w.FixedKleinMitte : w.KleinMitte},
+         {Field::left, fixiert ? w.FixedKleinLinks : w.KleinLinks},
+         {Field::right, fixiert ? w.FixedKleinRechts : w.KleinRechts}}};
     {
-        const QScopedValueRollback sammeln(m_host.dokument().ablauf().sammelLauf, true);
-        if (zuletzt != Feld::gross)
-            auswahl.waehlen(Feld::gross);
-        for (const auto& [feld, panel] : kleine)
-            if (feld != zuletzt && panel->isVisibleTo(&m_host.hauptfenster()))
-                auswahl.waehlen(feld);
+        const QScopedValueRollback sammeln(m_host.colourDocument().progress().sammelLauf, true);
+        if (zuletzt != Field::big)
+            choice.pick(Field::big);
+        for (const auto& [field, panel] : kleine)
+            if (field != zuletzt && panel->isVisibleTo(&m_host.mainWindow()))
+                choice.pick(field);
     }
-    auswahl.waehlen(zuletzt);
+    choice.pick(zuletzt);
 }
 
 // --- mouse ---
@@ -261,19 +260,19 @@ void TextView::RichEdit1MouseDown(QTextEdit* edit)
 void TextView::RichEditMouseUp(QTextEdit* edit)
 {
     MainWidgets& w = m_host.w();
-    FieldSelection& auswahl = *m_parts.selection;
+    FieldSelection& choice = *m_parts.selection;
     if (edit == w.RichEdit1)
-        auswahl.KleinRechtsClick();
+        choice.KleinRechtsClick();
     else if (edit == w.RichEdit2)
-        auswahl.KleinLinksClick();
+        choice.KleinLinksClick();
     else if (edit == w.RichEdit3)
-        auswahl.KleinMitteClick();
+        choice.KleinMitteClick();
     else if (edit == w.RichEdit4)
-        auswahl.klickAusloesen(w.FixedLinksKleinRechts);
+        choice.triggerClick(w.FixedLinksKleinRechts);
     else if (edit == w.RichEdit5)
-        auswahl.klickAusloesen(w.FixedLinksKleinLinks);
+        choice.triggerClick(w.FixedLinksKleinLinks);
     else if (edit == w.RichEdit6)
-        auswahl.klickAusloesen(w.FixedLinksKleinMitte);
+        choice.triggerClick(w.FixedLinksKleinMitte);
 }
 
 // --- the menu ---
@@ -303,7 +302,7 @@ void TextView::EinfuegenAllClick()
         e->paste();
 }
 
-void TextView::AusrichtenAllClick(QAction* gewaehlt)
+void TextView::AusrichtenAllClick(QAction* chosen)
 {
     QTextEdit* e = richEdit();
     if (!e)
@@ -313,10 +312,10 @@ void TextView::AusrichtenAllClick(QAction* gewaehlt)
     const bool alles = !e->textCursor().hasSelection();
     if (alles)
         e->selectAll();
-    gewaehlt->setChecked(true);
-    e->setAlignment(gewaehlt == m_ausrichtung[1]   ? Qt::AlignRight
-                    : gewaehlt == m_ausrichtung[2] ? Qt::AlignHCenter
-                                                   : Qt::AlignLeft);
+    chosen->setChecked(true);
+    e->setAlignment(chosen == m_ausrichtung[1]   ? Qt::AlignRight
+                    : chosen == m_ausrichtung[2] ? Qt::AlignHCenter
+                                                 : Qt::AlignLeft);
     if (alles) {
         QTextCursor c = e->textCursor();
         c.movePosition(QTextCursor::End);
@@ -324,12 +323,12 @@ void TextView::AusrichtenAllClick(QAction* gewaehlt)
     }
 }
 
-void TextView::ZeichengroesseAllClick(QAction* groesse)
+void TextView::ZeichengroesseAllClick(QAction* extent)
 {
     QTextEdit* e = richEdit();
     if (!e)
         return;
-    const int punkte = groesse->data().toInt();
+    const int punkte = extent->data().toInt();
     const bool fett = punkte > 9;
     QFont f = e->font();
     f.setPointSize(punkte);
@@ -338,7 +337,7 @@ void TextView::ZeichengroesseAllClick(QAction* groesse)
     QTextCharFormat format;
     format.setFontPointSize(punkte);
     format.setFontWeight(fett ? QFont::Bold : QFont::Normal);
-    ganzerTextFormat(e, format);
+    formatWholeText(e, format);
 }
 
 void TextView::FontAllClick()
@@ -346,13 +345,13 @@ void TextView::FontAllClick()
     QTextEdit* e = richEdit();
     if (!e)
         return;
-    QFontDialog dialog(e->font(), &m_host.hauptfenster());
+    QFontDialog dialog(e->font(), &m_host.mainWindow());
     dialog.setObjectName(QStringLiteral("FontDialog1"));
     if (dialog.exec() == QDialog::Accepted) {
         e->setFont(dialog.selectedFont());
         QTextCharFormat format;
         format.setFont(dialog.selectedFont());
-        ganzerTextFormat(e, format);
+        formatWholeText(e, format);
     }
     e->setFocus();
 }

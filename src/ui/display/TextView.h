@@ -17,7 +17,7 @@ class TextView : public QObject
 {
 public:
     // Shows the state's text view without changing it.
-    void zeigen();
+    void present();
     TextView(DisplayHost& host, DisplayParts& parts);
     void connectWidgets();
 
@@ -32,8 +32,8 @@ public:
     void AusschneidenAllClick();
     void KopierenAllClick();
     void EinfuegenAllClick();
-    void AusrichtenAllClick(QAction* eintrag);
-    void ZeichengroesseAllClick(QAction* eintrag);
+    void AusrichtenAllClick(QAction* addEntry);
+    void ZeichengroesseAllClick(QAction* addEntry);
     void FontAllClick();
 
     QMenu* PopupMenu1() const { return m_popupMenu1; }
@@ -43,10 +43,10 @@ protected:
 
 private:
     void buildPopupMenu();
-    void einschalten();
-    void ausschalten();
-    void schriftFarbe(QTextEdit* edit, const QColor& farbe);
-    void farbeNeuSetzen(QTextEdit* edit, const QColor& farbe);
+    void switchOn();
+    void switchOff();
+    void setTextColour(QTextEdit* edit, const QColor& colourValue);
+    void reapplyColour(QTextEdit* edit, const QColor& colourValue);
     // The rich edit named by the menu's tag; nullptr before the menu was opened.
     QTextEdit* richEdit() const;
     std::array<QTextEdit*, 6> richEdits() const;

@@ -26,30 +26,30 @@ struct WebFeldWidgets {
 };
 
 // The half being edited: its mode is the one the dialog was opened for.
-WebFeldWidgets webFeldWidgets(const MainWidgets& w, const MainState& s, Feld feld)
+WebFeldWidgets webFieldWidgets(const MainWidgets& w, const MainState& s, Field field)
 {
     const bool fix = s.fixiert;
     if (fix && s.fixLinksAktiv) {
-        switch (feld) {
-        case Feld::gross:
+        switch (field) {
+        case Field::big:
             return {w.FixedLinks, {w.SGrUnR, w.SGrUnG, w.SGrUnB}, w.SGrUnHex};
-        case Feld::links:
+        case Field::left:
             return {w.FixedLinksKleinLinks, {w.SKlUnLiR, w.SKlUnLiG, w.SKlUnLiB}, w.SKlUnLiHex};
-        case Feld::mitte:
+        case Field::centre:
             return {w.FixedLinksKleinMitte, {w.SKlUnMiR, w.SKlUnMiG, w.SKlUnMiB}, w.SKlUnMiHex};
-        case Feld::rechts:
+        case Field::right:
             break;
         }
         return {w.FixedLinksKleinRechts, {w.SKlUnR, w.SKlUnG, w.SKlUnB}, w.SKlUnHex};
     }
-    switch (feld) {
-    case Feld::gross:
+    switch (field) {
+    case Field::big:
         return {fix ? w.FixedRechts : w.Anzeige_Normal, {w.SGrObR, w.SGrObG, w.SGrObB}, w.SGrObHex};
-    case Feld::links:
+    case Field::left:
         return {fix ? w.FixedKleinLinks : w.KleinLinks, {w.SKlObLiR, w.SKlObLiG, w.SKlObLiB}, w.SKlObLiHex};
-    case Feld::mitte:
+    case Field::centre:
         return {fix ? w.FixedKleinMitte : w.KleinMitte, {w.SKlObMiR, w.SKlObMiG, w.SKlObMiB}, w.SKlObMiHex};
-    case Feld::rechts:
+    case Field::right:
         break;
     }
     return {fix ? w.FixedKleinRechts : w.KleinRechts, {w.SKlObR, w.SKlObG, w.SKlObB}, w.SKlObHex};
@@ -61,56 +61,55 @@ WebSafeDisplay::WebSafeDisplay(DisplayHost& host, DisplayParts& parts) : m_host(
 
 void WebSafeDisplay::connectWidgets()
 {
-    QAction& a = m_host.actions().action(Aktion::nurWebsichereFarbenAnzeigen);
-    QObject::connect(&a, &QAction::triggered, &m_host.hauptfenster(), [this] {
-        const ColourDocument::Operation ansicht(m_host.dokument(), StepKind::view);
+    QAction& a = m_host.actions().action(ActionId::nurWebsichereFarbenAnzeigen);
+    QObject::connect(&a, &QAction::triggered, &m_host.mainWindow(), [this] {
+        const ColourDocument::Operation viewOptions(m_host.colourDocument(), StepKind::view);
         nurWebsichereFarbenAnzeigenExecute();
     });
     a.setEnabled(true);
     // The warning judges the neighbours of a painted row.
-    QObject::connect(&m_host.dokument(), &ColourDocument::geaendert, &m_host.hauptfenster(),
-                     [this](Aenderungen was) {
-                         if (was & Aenderung::farben && istReihenModus(m_host.state().modus()))
-                             warnungPruefen();
+    QObject::connect(&m_host.colourDocument(), &ColourDocument::modified, &m_host.mainWindow(),
+                     [this](Changes was) {
+                         if (was & Change::farben && isRowMode(m_host.state().harmonyMode()))
+                             checkWarning();
                      });
-    QAction& umwandeln = m_host.actions().action(Aktion::inWebsichereFarbenUmwandeln);
-    QObject::connect(&umwandeln, &QAction::triggered, &m_host.hauptfenster(),
+    QAction& umwandeln = m_host.actions().action(ActionId::inWebsichereFarbenUmwandeln);
+    QObject::connect(&umwandeln, &QAction::triggered, &m_host.mainWindow(),
                      [this] { inWebsichereFarbenUmwandelnExecute(); });
-    umwandeln.setEnabled(!m_host.state().aktionen.nurWebsichereFarbenAnzeigen);
+    umwandeln.setEnabled(!m_host.state().actionSet.nurWebsichereFarbenAnzeigen);
 }
 
 void WebSafeDisplay::inWebsichereFarbenUmwandelnExecute()
 {
-    if (istReihenModus(m_host.state().modus())) {
-        const LanguageTable& t = m_host.sprache();
-        QMessageBox::information(&m_host.hauptfenster(), t.text(Txt::hinweis),
-                                 t.text(Txt::websicherAuffaecherung));
+    if (isRowMode(m_host.state().harmonyMode())) {
+        const LanguageTable& t = m_host.uiLanguage();
+        QMessageBox::information(&m_host.mainWindow(), t.text(Txt::note), t.text(Txt::webSafeFanning));
         return;
     }
-    TOKBottomDlg1 dialog(m_host.sprache(), webFeldZugang(), &m_host.hauptfenster());
+    TOKBottomDlg1 dialog(m_host.uiLanguage(), webFieldAccess(), &m_host.mainWindow());
     // What the dialog assigns is one step, however often it is asked.
-    m_host.dokument().gesteBeginnen(StepKind::webSafeColours);
+    m_host.colourDocument().beginGesture(StepKind::webSafeColours);
     dialog.exec();
-    m_host.dokument().gesteBeenden();
+    m_host.colourDocument().endGesture();
 }
 
 void WebSafeDisplay::nurWebsichereFarbenAnzeigenExecute()
 {
     // The state says what was on; a triggered checkable action has already flipped its mark.
-    m_host.dokument().nurWebsicherSetzen(!m_host.state().aktionen.nurWebsichereFarbenAnzeigen);
-    zeigen();
-    neuBerechnen();
+    m_host.colourDocument().setWebSafeOnly(!m_host.state().actionSet.nurWebsichereFarbenAnzeigen);
+    present();
+    recompute();
 }
 
 // The web-safe dialog is not offered while the display is web-safe.
-void WebSafeDisplay::zeigen()
+void WebSafeDisplay::present()
 {
-    const bool an = m_host.state().aktionen.nurWebsichereFarbenAnzeigen;
+    const bool an = m_host.state().actionSet.nurWebsichereFarbenAnzeigen;
     if (an == m_angezeigt)
         return;
     m_angezeigt = an;
     m_host.w().Panel1->hide();
-    QAction& umwandeln = m_host.actions().action(Aktion::inWebsichereFarbenUmwandeln);
+    QAction& umwandeln = m_host.actions().action(ActionId::inWebsichereFarbenUmwandeln);
     if (!an) {
         // Given back only if it was usable: an action without its dialog stays off.
         umwandeln.setEnabled(m_umwandelnWarAn);
@@ -120,9 +119,9 @@ void WebSafeDisplay::zeigen()
     }
 }
 
-void WebSafeDisplay::neuBerechnen()
+void WebSafeDisplay::recompute()
 {
-    m_host.dokument().datenHolenAmTeilnehmer();
+    m_host.colourDocument().fetchDataAtParticipant();
 }
 
 bool WebSafeDisplay::checkFarbengleichheit() const
@@ -131,26 +130,26 @@ bool WebSafeDisplay::checkFarbengleichheit() const
     const MainState& s = m_host.state();
     const MainWidgets& w = m_host.w();
     if (!s.fixiert)
-        return reiheGleich(w.R);
-    return reiheGleich(s.fixLinksAktiv ? w.RLi : w.RRe);
+        return rowHasSameColour(w.R);
+    return rowHasSameColour(s.fixLinksAktiv ? w.RLi : w.RRe);
 }
 
 // A panel counts only where the user sees it: parked panels and the rows of a
 // display that is not in use sit in the hidden container.
-bool WebSafeDisplay::reiheGleich(const std::array<ColourPanel*, 16>& panels) const
+bool WebSafeDisplay::rowHasSameColour(const std::array<ColourPanel*, 16>& panels) const
 {
-    QWidget* fenster = &m_host.hauptfenster();
-    Reihe reihe{};
+    QWidget* topWindow = &m_host.mainWindow();
+    RowFields row{};
     for (std::size_t n = 1; n <= 15; ++n) {
         const QColor c = panels[n]->colour();
-        reihe[n] = {Rgb{c.red(), c.green(), c.blue()}, panels[n]->isVisibleTo(fenster)};
+        row[n] = {Rgb{c.red(), c.green(), c.blue()}, panels[n]->isVisibleTo(topWindow)};
     }
-    return gleicheFarbeInReihe(reihe);
+    return sameColourInRow(row);
 }
 
-void WebSafeDisplay::warnungPruefen()
+void WebSafeDisplay::checkWarning()
 {
-    if (!m_host.state().aktionen.nurWebsichereFarbenAnzeigen)
+    if (!m_host.state().actionSet.nurWebsichereFarbenAnzeigen)
         return;
     ColourPanel* warnung = m_host.w().Panel1;
     if (checkFarbengleichheit()) {
@@ -161,20 +160,20 @@ void WebSafeDisplay::warnungPruefen()
     }
 }
 
-WebFeldZugang WebSafeDisplay::webFeldZugang()
+WebFieldAccess WebSafeDisplay::webFieldAccess()
 {
-    const auto lesen = [this](Feld feld) {
-        const WebFeldWidgets f = webFeldWidgets(m_host.w(), m_host.state(), feld);
-        return WebFeldAnzeige{f.panel->colour(), {f.rgb[0]->text(), f.rgb[1]->text(), f.rgb[2]->text()}};
+    const auto readIn = [this](Field field) {
+        const WebFeldWidgets f = webFieldWidgets(m_host.w(), m_host.state(), field);
+        return WebFieldDisplay{f.panel->colour(), {f.rgb[0]->text(), f.rgb[1]->text(), f.rgb[2]->text()}};
     };
-    const auto zuweisen = [this](Feld feld, const QColor& c) {
-        const WebFeldWidgets f = webFeldWidgets(m_host.w(), m_host.state(), feld);
+    const auto assignColour = [this](Field field, const QColor& c) {
+        const WebFeldWidgets f = webFieldWidgets(m_host.w(), m_host.state(), field);
         f.panel->setColour(c);
         const std::array<int, 3> kanaele{c.red(), c.green(), c.blue()};
         for (std::size_t i = 0; i < 3; ++i)
             f.rgb[i]->setText(QString::number(kanaele[i]));
         f.hex->setText(hexText(c.red(), c.green(), c.blue()));
-        m_host.dokument().websicherZugewiesen();
+        m_host.colourDocument().webSafeAssigned();
     };
-    return {lesen, zuweisen, [this] { m_host.hilfeThemaZeigen(QStringLiteral("::HTML\\page06.htm")); }};
+    return {readIn, assignColour, [this] { m_host.showHelpTopic(QStringLiteral("::HTML\\page06.htm")); }};
 }

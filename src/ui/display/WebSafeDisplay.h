@@ -3,7 +3,7 @@
 #include <array>
 
 class ColourPanel;
-struct WebFeldZugang;
+struct WebFieldAccess;
 class DisplayHost;
 struct DisplayParts;
 
@@ -17,19 +17,19 @@ public:
 
     void nurWebsichereFarbenAnzeigenExecute();
     // The dialog's action as the state's web-safe display allows it.
-    void zeigen();
+    void present();
     // The conversion dialog, created anew each time; rows only get a message.
     void inWebsichereFarbenUmwandelnExecute();
     // Whether two compared row fields of the shown row display are equal.
     bool checkFarbengleichheit() const;
     // After a row field was painted: shows or hides the warning Panel1.
-    void warnungPruefen();
+    void checkWarning();
 
 private:
-    bool reiheGleich(const std::array<ColourPanel*, 16>& reihe) const;
-    void neuBerechnen();
+    bool rowHasSameColour(const std::array<ColourPanel*, 16>& row) const;
+    void recompute();
     // The conversion dialog's way into the value rows of the edited half.
-    WebFeldZugang webFeldZugang();
+    WebFieldAccess webFieldAccess();
 
     DisplayHost& m_host;
     DisplayParts& m_parts;

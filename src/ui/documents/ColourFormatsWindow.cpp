@@ -16,18 +16,18 @@
 namespace
 {
 
-constexpr int zeilenAnzahl = 9;
+constexpr int numberOfRows = 9;
 
 // The text of the field the light/dark field acts on, as the palette names it.
-Txt gewaehltesFeld(const MainState& s)
+Txt selectedFieldText(const MainState& s)
 {
     if (s.hdZielRechts())
-        return Txt::feldRechts;
+        return Txt::smallRightField;
     if (s.hdZielLinks())
-        return Txt::feldLinks;
+        return Txt::smallLeftField;
     if (s.hdZielMitte())
-        return Txt::feldMitte;
-    return Txt::feldGross;
+        return Txt::smallCentreField;
+    return Txt::bigField;
 }
 
 } // namespace
@@ -36,12 +36,12 @@ ColourFormatsWindow::ColourFormatsWindow(const MainState& s, const LanguageTable
     : QDialog(parent), m_s(s), m_t(t)
 {
     setObjectName(QStringLiteral("ColourFormatsWindow"));
-    setWindowTitle(t.text(Txt::farbformateTitel));
+    setWindowTitle(t.text(Txt::colourFormatsTitle));
     setModal(false);
-    aufbauen();
+    assemble();
 }
 
-void ColourFormatsWindow::aufbauen()
+void ColourFormatsWindow::assemble()
 {
     auto* raster = new QGridLayout(this);
     m_feld = new QLabel(this);
@@ -51,86 +51,86 @@ void ColourFormatsWindow::aufbauen()
     m_muster->setBevel(ColourPanel::Bevel::lowered);
     raster->addWidget(m_feld, 0, 0, 1, 2);
     raster->addWidget(m_muster, 0, 2, Qt::AlignRight);
-    const QString kopieren = m_t.text(Txt::farbformateKopieren);
-    for (int i = 0; i < zeilenAnzahl; ++i) {
+    const QString copyToClipboard = m_t.text(Txt::colourFormatsCopy);
+    for (int i = 0; i < numberOfRows; ++i) {
         auto* name = new QLabel(this);
-        auto* wert = new QLabel(this);
-        wert->setTextInteractionFlags(Qt::TextSelectableByMouse);
-        wert->setObjectName(QStringLiteral("wert%1").arg(i));
-        wert->setMinimumWidth(
-            wert->fontMetrics().horizontalAdvance(QStringLiteral("oklch(0.0000 0.0000 000.00)")));
-        auto* knopf = new QPushButton(kopieren, this);
-        knopf->setObjectName(QStringLiteral("kopieren%1").arg(i));
-        knopf->setAutoDefault(false);
-        connect(knopf, &QPushButton::clicked, this,
-                [this, i] { QGuiApplication::clipboard()->setText(kopierText(i)); });
+        auto* value = new QLabel(this);
+        value->setTextInteractionFlags(Qt::TextSelectableByMouse);
+        value->setObjectName(QStringLiteral("wert%1").arg(i));
+        value->setMinimumWidth(
+            value->fontMetrics().horizontalAdvance(QStringLiteral("oklch(0.0000 0.0000 000.00)")));
+        auto* button = new QPushButton(copyToClipboard, this);
+        button->setObjectName(QStringLiteral("kopieren%1").arg(i));
+        button->setAutoDefault(false);
+        connect(button, &QPushButton::clicked, this,
+                [this, i] { QGuiApplication::clipboard()->setText(copyText(i)); });
         raster->addWidget(name, i + 1, 0);
-        raster->addWidget(wert, i + 1, 1);
-        raster->addWidget(knopf, i + 1, 2);
+        raster->addWidget(value, i + 1, 1);
+        raster->addWidget(button, i + 1, 2);
         m_namen << name;
-        m_werte << wert;
-        m_knoepfe << knopf;
+        m_werte << value;
+        m_knoepfe << button;
     }
-    m_kopien.resize(zeilenAnzahl);
+    m_kopien.resize(numberOfRows);
 }
 
-void ColourFormatsWindow::spaeterAktualisieren()
+void ColourFormatsWindow::updateLater()
 {
     if (m_vorgemerkt || !isVisible())
         return;
     m_vorgemerkt = true;
     QTimer::singleShot(0, this, [this] {
         m_vorgemerkt = false;
-        aktualisieren();
+        refresh();
     });
 }
 
-void ColourFormatsWindow::zeigen()
+void ColourFormatsWindow::present()
 {
-    aktualisieren();
+    refresh();
     show();
     raise();
     activateWindow();
 }
 
-void ColourFormatsWindow::aktualisieren()
+void ColourFormatsWindow::refresh()
 {
     const MainState& s = m_s;
     const LanguageTable& t = m_t;
-    const QString name = t.text(gewaehltesFeld(s));
-    const QVector<PaletteEntry> felder = kombinationsFarben(s, t);
+    const QString name = t.text(selectedFieldText(s));
+    const QVector<PaletteEntry> fields = combinationColours(s, t);
     // Rows have no big field: their selection is one of the outer fields.
-    PaletteEntry gewaehlt = felder.isEmpty() ? PaletteEntry{} : felder.back();
-    for (const PaletteEntry& e : felder)
+    PaletteEntry chosen = fields.isEmpty() ? PaletteEntry{} : fields.back();
+    for (const PaletteEntry& e : fields)
         if (e.name == name)
-            gewaehlt = e;
-    m_farbe = QColor::fromRgb(gewaehlt.rgb);
-    m_feld->setText(t.text(Txt::farbformateFeld) + QLatin1Char(' ') + gewaehlt.name);
+            chosen = e;
+    m_farbe = QColor::fromRgb(chosen.rgb);
+    m_feld->setText(t.text(Txt::colourFormatsField) + QLatin1Char(' ') + chosen.name);
     m_muster->setColour(m_farbe);
-    const QVector<FormatZeile> zeilen = farbFormate(m_farbe.red(), m_farbe.green(), m_farbe.blue());
+    const QVector<FormatRow> rowList = colourFormatRows(m_farbe.red(), m_farbe.green(), m_farbe.blue());
     // Read in the interface's decimals; CSS is code and keeps its points.
-    const QChar dezimal = t.dezimalzeichen();
-    for (int i = 0; i < zeilenAnzahl && i < zeilen.size(); ++i) {
-        const QString text = QString(zeilen[i].text).replace(QLatin1Char('.'), dezimal);
-        m_namen[i]->setText(zeilen[i].name);
+    const QChar decimal = t.decimalSeparator();
+    for (int i = 0; i < numberOfRows && i < rowList.size(); ++i) {
+        const QString text = QString(rowList[i].text).replace(QLatin1Char('.'), decimal);
+        m_namen[i]->setText(rowList[i].name);
         m_werte[i]->setText(text);
-        m_kopien[i] = zeilen[i].css.isEmpty() ? text : zeilen[i].css;
+        m_kopien[i] = rowList[i].css.isEmpty() ? text : rowList[i].css;
     }
     // Longer values (another colour, the other language) widen the window, never hide under a button.
-    anInhaltAnpassen(*this, true);
+    fitToContent(*this, true);
 }
 
-QString ColourFormatsWindow::feldName() const
+QString ColourFormatsWindow::fieldName() const
 {
     return m_feld->text();
 }
 
-QColor ColourFormatsWindow::farbe() const
+QColor ColourFormatsWindow::colourValue() const
 {
     return m_farbe;
 }
 
-QString ColourFormatsWindow::kopierText(int zeile) const
+QString ColourFormatsWindow::copyText(int rowLine) const
 {
-    return zeile >= 0 && zeile < m_kopien.size() ? m_kopien[zeile] : QString();
+    return rowLine >= 0 && rowLine < m_kopien.size() ? m_kopien[rowLine] : QString();
 }

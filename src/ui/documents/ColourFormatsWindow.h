@@ -24,19 +24,19 @@ public:
     ColourFormatsWindow(const MainState& s, const LanguageTable& t, QWidget* parent);
 
     // Shows the selected field now and raises the window.
-    void zeigen();
+    void present();
     // The selected field's name and colour as the window shows them.
-    QString feldName() const;
-    QColor farbe() const;
+    QString fieldName() const;
+    QColor colourValue() const;
     // The text a line's button copies (0 = hex ... 8 = OKLCH).
-    QString kopierText(int zeile) const;
+    QString copyText(int rowLine) const;
 
     // Many panels change in one recompute: one update after them.
-    void spaeterAktualisieren();
+    void updateLater();
 
 private:
-    void aufbauen();
-    void aktualisieren();
+    void assemble();
+    void refresh();
 
     const MainState& m_s;
     const LanguageTable& m_t;

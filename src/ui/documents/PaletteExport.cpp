@@ -23,46 +23,46 @@ PaletteExport::~PaletteExport() = default;
 
 void PaletteExport::connectWidgets()
 {
-    QAction& a = m_host.actions().action(Aktion::paletteExportieren);
-    QObject::connect(&a, &QAction::triggered, &m_host.hauptfenster(),
-                     [this] { paletteExportierenExecute(); });
+    QAction& a = m_host.actions().action(ActionId::exportPalette);
+    QObject::connect(&a, &QAction::triggered, &m_host.mainWindow(), [this] { exportPaletteExecute(); });
     a.setEnabled(true);
 }
 
-void PaletteExport::setDialogs(std::unique_ptr<FileDialogs> dialoge)
+void PaletteExport::setDialogs(std::unique_ptr<FileDialogs> dialogs)
 {
-    if (dialoge)
-        m_dialoge = std::move(dialoge);
+    if (dialogs)
+        m_dialoge = std::move(dialogs);
 }
 
-Palette PaletteExport::angezeigtePalette() const
+Palette PaletteExport::shownPalette() const
 {
-    return paletteAus(m_host.state(), m_host.sprache());
+    return paletteFrom(m_host.state(), m_host.uiLanguage());
 }
 
-bool PaletteExport::frage(const QString& text) const
+bool PaletteExport::questionBox(const QString& text) const
 {
-    QMessageBox box(QMessageBox::Question, m_host.sprache().text(Txt::frage), text,
-                    QMessageBox::Yes | QMessageBox::No, &m_host.hauptfenster());
+    QMessageBox box(QMessageBox::Question, m_host.uiLanguage().text(Txt::questionBox), text,
+                    QMessageBox::Yes | QMessageBox::No, &m_host.mainWindow());
     return box.exec() == QMessageBox::Yes;
 }
 
-void PaletteExport::fehler(const QString& text) const
+void PaletteExport::errorBox(const QString& text) const
 {
-    QMessageBox box(QMessageBox::Critical, m_host.sprache().text(Txt::fehler), text, QMessageBox::Ok,
-                    &m_host.hauptfenster());
+    QMessageBox box(QMessageBox::Critical, m_host.uiLanguage().text(Txt::errorBox), text, QMessageBox::Ok,
+                    &m_host.mainWindow());
     box.exec();
 }
 
 // The last export's name, else the settings file's name, as a GIMP palette.
-QString PaletteExport::vorschlag() const
+QString PaletteExport::suggestion() const
 {
     if (!m_letzterPfad.isEmpty())
         return m_letzterPfad;
-    const QString titel = m_host.hauptfenster().windowTitle();
-    const QString basis = titel != m_host.sprache().fensterTitel() ? QFileInfo(titel).completeBaseName()
-                                                                   : QStringLiteral("Tinctora");
-    return basis + QLatin1String(paletteFormat(PaletteFormat::gpl).endung);
+    const QString titleText = m_host.mainWindow().windowTitle();
+    const QString basis = titleText != m_host.uiLanguage().mainWindowTitle()
+                              ? QFileInfo(titleText).completeBaseName()
+                              : QStringLiteral("Tinctora");
+    return basis + QLatin1String(paletteFormat(PaletteFormat::gpl).extension);
 }
 
 // The texts are set anew each time: the language may have changed since.
@@ -75,56 +75,57 @@ QWidget* PaletteExport::scaleOptions()
         m_method->addItems({QString(), QString()});
         m_method->setEnabled(false);
         QObject::connect(m_withScales, &QCheckBox::toggled, m_method, &QComboBox::setEnabled);
-        auto* zeile = new QHBoxLayout(m_scaleOptions.get());
-        zeile->setContentsMargins(0, 0, 0, 0);
-        zeile->addWidget(m_withScales);
-        zeile->addWidget(m_method, 1);
+        auto* rowLine = new QHBoxLayout(m_scaleOptions.get());
+        rowLine->setContentsMargins(0, 0, 0, 0);
+        rowLine->addWidget(m_withScales);
+        rowLine->addWidget(m_method, 1);
     }
-    const LanguageTable& t = m_host.sprache();
+    const LanguageTable& t = m_host.uiLanguage();
     m_withScales->setText(t.text(Txt::scaleExportCheck));
     m_method->setItemText(0, t.text(Txt::scaleExportWcag));
     m_method->setItemText(1, t.text(Txt::scaleExportApca));
     return m_scaleOptions.get();
 }
 
-std::optional<QVector<ExportFile>> PaletteExport::exportFiles(PaletteFormat f, const QString& pfad) const
+std::optional<QVector<ExportFile>> PaletteExport::exportFiles(PaletteFormat f, const QString& pathName) const
 {
-    const QString titel = QFileInfo(pfad).completeBaseName();
+    const QString titleText = QFileInfo(pathName).completeBaseName();
     if (m_withScales->isChecked() && carriesScales(f)) {
         ScaleExportRequest r;
         r.method = m_method->currentIndex() == 1 ? ContrastMethod::apca : ContrastMethod::wcag2;
         r.targets = defaultTargets(r.method);
-        return scaleExportFiles(angezeigtePalette(), f, pfad, titel, r, m_host.sprache());
+        return scaleExportFiles(shownPalette(), f, pathName, titleText, r, m_host.uiLanguage());
     }
-    const std::optional<QByteArray> daten = paletteDaten(angezeigtePalette(), f, titel);
-    if (!daten)
+    const std::optional<QByteArray> payload = paletteData(shownPalette(), f, titleText);
+    if (!payload)
         return std::nullopt;
-    return QVector<ExportFile>{{pfad, *daten}};
+    return QVector<ExportFile>{{pathName, *payload}};
 }
 
-void PaletteExport::paletteExportierenExecute()
+void PaletteExport::exportPaletteExecute()
 {
-    const LanguageTable& t = m_host.sprache();
-    const std::optional<FileDialogs::Ziel> ziel =
-        m_dialoge->speichernMitFilter(&m_host.hauptfenster(), exportFilter(t), vorschlag(), scaleOptions());
-    if (!ziel)
+    const LanguageTable& t = m_host.uiLanguage();
+    const std::optional<FileDialogs::SaveTarget> target = m_dialoge->chooseSaveFileWithFilter(
+        &m_host.mainWindow(), exportFilter(t), suggestion(), scaleOptions());
+    if (!target)
         return;
-    std::optional<PaletteFormat> format = formatAusPfad(ziel->pfad);
-    for (const PaletteFormatDef& d : paletteFormate())
-        if (!format && t.text(d.beschreibung) == ziel->filter)
+    std::optional<PaletteFormat> format = formatFromPath(target->pathName);
+    for (const PaletteFormatDef& d : paletteFormats())
+        if (!format && t.text(d.descriptionText) == target->filter)
             format = d.id;
-    const QString pfad = mitFormatEndung(ziel->pfad, format.value_or(PaletteFormat::gpl));
-    const std::optional<QVector<ExportFile>> dateien = exportFiles(format.value_or(PaletteFormat::gpl), pfad);
+    const QString pathName = withFormatExtension(target->pathName, format.value_or(PaletteFormat::gpl));
+    const std::optional<QVector<ExportFile>> dateien =
+        exportFiles(format.value_or(PaletteFormat::gpl), pathName);
     // The dialog does not ask: the extension may have been added after it.
     const bool vorhanden = dateien && std::any_of(dateien->begin(), dateien->end(), [](const ExportFile& d) {
                                return QFileInfo::exists(d.path);
                            });
-    if (vorhanden && !frage(t.text(Txt::dateiUeberschreiben)))
+    if (vorhanden && !questionBox(t.text(Txt::overwriteFile)))
         return;
-    m_letzterPfad = pfad;
+    m_letzterPfad = pathName;
     const bool geschrieben =
         dateien && std::all_of(dateien->begin(), dateien->end(),
-                               [](const ExportFile& d) { return dateiAtomarSchreiben(d.path, d.data); });
+                               [](const ExportFile& d) { return writeFileAtomically(d.path, d.data); });
     if (!geschrieben)
-        fehler(t.text(Txt::dateiNichtErstellt));
+        errorBox(t.text(Txt::fileNotCreated));
 }

@@ -26,19 +26,19 @@ public:
     PaletteExport& operator=(const PaletteExport&) = delete;
 
     void connectWidgets();
-    void paletteExportierenExecute();
-    void setDialogs(std::unique_ptr<FileDialogs> dialoge);
+    void exportPaletteExecute();
+    void setDialogs(std::unique_ptr<FileDialogs> dialogs);
 
     // What the display shows now, the big field as typed in while manual input shows it.
-    Palette angezeigtePalette() const;
+    Palette shownPalette() const;
 
 private:
-    bool frage(const QString& text) const;
-    void fehler(const QString& text) const;
-    QString vorschlag() const;
+    bool questionBox(const QString& text) const;
+    void errorBox(const QString& text) const;
+    QString suggestion() const;
     QWidget* scaleOptions();
     // What the export writes: one file, or with scales the files they go into.
-    std::optional<QVector<ExportFile>> exportFiles(PaletteFormat f, const QString& pfad) const;
+    std::optional<QVector<ExportFile>> exportFiles(PaletteFormat f, const QString& pathName) const;
 
     DisplayHost& m_host;
     std::unique_ptr<FileDialogs> m_dialoge;

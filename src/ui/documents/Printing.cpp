@@ -11,32 +11,31 @@ namespace
 {
 
 // 9 points at 600 dpi.
-constexpr int schriftHoehe = 9 * druckAufloesung / 72;
+constexpr int fontHeight = 9 * printResolution / 72;
 
 } // namespace
 
-bool seiteDrucken(QPrinter& printer, const DruckSeite& seite)
+bool printPage(QPrinter& printer, const PrintPage& page)
 {
     printer.setDocName(QStringLiteral("Tinctora"));
-    printer.setResolution(druckAufloesung);
+    printer.setResolution(printResolution);
     QPainter painter;
     if (!painter.begin(&printer))
         return false;
     // A printer that keeps its own resolution still gets the same page.
-    const double massstab = static_cast<double>(printer.resolution()) / druckAufloesung;
+    const double massstab = static_cast<double>(printer.resolution()) / printResolution;
     painter.scale(massstab, massstab);
-    QFont schrift = painter.font();
-    schrift.setPixelSize(schriftHoehe);
-    painter.setFont(schrift);
-    const int zeilenHoehe = painter.fontMetrics().height();
-    for (const DruckText& t : seite.texte)
-        painter.drawText(QRect(t.x, t.y, 100 * zeilenHoehe, zeilenHoehe), Qt::AlignLeft | Qt::AlignTop,
-                         t.text);
+    QFont lettering = painter.font();
+    lettering.setPixelSize(fontHeight);
+    painter.setFont(lettering);
+    const int lineHeight = painter.fontMetrics().height();
+    for (const PrintText& t : page.textSet)
+        painter.drawText(QRect(t.x, t.y, 100 * lineHeight, lineHeight), Qt::AlignLeft | Qt::AlignTop, t.text);
     return painter.end();
 }
 
-void auftragDrucken(QPrinter& printer, const DruckSeite& seite, QWidget* parent, const LanguageTable& t)
+void printJob(QPrinter& printer, const PrintPage& page, QWidget* parent, const LanguageTable& t)
 {
-    if (!seiteDrucken(printer, seite))
-        QMessageBox::critical(parent, t.text(Txt::fehler), t.text(Txt::druckFehler));
+    if (!printPage(printer, page))
+        QMessageBox::critical(parent, t.text(Txt::errorBox), t.text(Txt::printError));
 }

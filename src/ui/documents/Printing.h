@@ -6,14 +6,14 @@ class QPrinter;
 
 // The printer's resolution: the page's coordinates are units of it, so the
 // page keeps its proportions on every printer and in PDF.
-inline constexpr int druckAufloesung = 600;
+inline constexpr int printResolution = 600;
 
 // Prints the page as one job titled "Tinctora" in 9-point text. False when
 // the job could not be started.
-bool seiteDrucken(QPrinter& printer, const DruckSeite& seite);
+bool printPage(QPrinter& printer, const PrintPage& page);
 
 class LanguageTable;
 class QWidget;
 
 // Prints the page; a job that cannot be started is reported in an error box.
-void auftragDrucken(QPrinter& printer, const DruckSeite& seite, QWidget* parent, const LanguageTable& t);
+void printJob(QPrinter& printer, const PrintPage& page, QWidget* parent, const LanguageTable& t);

@@ -31,29 +31,32 @@ public:
     ScalesWindow(const MainState& s, const LanguageTable& t, QWidget* parent);
 
     // Shows the current colours now and raises the window.
-    void zeigen();
+    void present();
     // Many panels change in one recompute, a drag changes them many times a
     // frame: one refresh after them, at most every few frames.
-    void spaeterAktualisieren();
+    void updateLater();
 
-    ContrastMethod methode() const { return m_methode; }
+    ContrastMethod contrastMethod() const { return m_methode; }
     // The light (0) or dark (1) set as the window shows it.
-    const QVector<ColourScale>& skalen(int satz) const { return m_skalen[static_cast<std::size_t>(satz)]; }
-    QTableWidget* tabelle(int satz) const { return m_tabellen[static_cast<std::size_t>(satz)]; }
+    const QVector<ColourScale>& colourScales(int record) const
+    {
+        return m_skalen[static_cast<std::size_t>(record)];
+    }
+    QTableWidget* tableWidget(int record) const { return m_tabellen[static_cast<std::size_t>(record)]; }
 
 private:
-    void aufbauen();
-    void texteSetzen();
-    void aktualisieren();
-    void satzRechnen(int satz);
-    void tabelleFuellen(int satz);
-    void zellenSetzen(int satz);
-    void anTabelleAnpassen();
-    void methodeWaehlen(int index);
-    void zieleLesen();
-    void hintergrundLesen(int satz);
-    int gezeigterSatz() const;
-    void kopieren(int was) const;
+    void assemble();
+    void setTexts();
+    void refresh();
+    void computeScaleSet(int record);
+    void fillTable(int record);
+    void fillCells(int record);
+    void fitToTable();
+    void chooseMethod(int index);
+    void readTargets();
+    void readBackground(int record);
+    int shownSet() const;
+    void copyToClipboard(int was) const;
 
     const MainState& m_s;
     const LanguageTable& m_t;

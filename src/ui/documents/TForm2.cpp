@@ -3,7 +3,7 @@
 #include "core/documents/IntermediateRows.h"
 #include "core/language/LanguageTable.h"
 #include "ui/widgets/ColourPanel.h"
-#include "ui/widgets/Farbsehfilter.h"
+#include "ui/widgets/ColourVisionFilter.h"
 #include "ui/widgets/MainWidgets.h"
 
 #include <QAction>
@@ -19,17 +19,17 @@ namespace
 {
 
 constexpr int textRand = 80;
-const QPoint blockPositionen[] = {{30, 102}, {66, 294}, {114, 120}, {216, 312}, {198, 138}, {360, 330}};
+const QPoint blockPositions[] = {{30, 102}, {66, 294}, {114, 120}, {216, 312}, {198, 138}, {360, 330}};
 
-QColor farbe(const ColourPanel* p)
+QColor colourValue(const ColourPanel* p)
 {
     return p->hasColour() ? p->colour() : p->palette().color(QPalette::Window);
 }
 
-void textFarben(QTextEdit* e, const QColor& hintergrund, const QColor& text)
+void applyTextColours(QTextEdit* e, const QColor& backgroundColour, const QColor& text)
 {
     QPalette p = e->palette();
-    p.setColor(QPalette::Base, hintergrund);
+    p.setColor(QPalette::Base, backgroundColour);
     p.setColor(QPalette::Text, text);
     e->setPalette(p);
 }
@@ -44,11 +44,11 @@ QTextEdit* richEdit(QWidget* parent)
     f.setBold(true);
     e->setFont(f);
     e->setContextMenuPolicy(Qt::CustomContextMenu);
-    Farbsehfilter::instanz().folgen(e);
+    ColourVisionFilter::sharedFilter().follow(e);
     return e;
 }
 
-void schrift(QTextEdit* e, int punkte, bool fett)
+void lettering(QTextEdit* e, int punkte, bool fett)
 {
     QFont f = e->font();
     f.setPointSize(punkte);
@@ -59,21 +59,21 @@ void schrift(QTextEdit* e, int punkte, bool fett)
 
 } // namespace
 
-TForm2::TForm2(VorschauZugang zugang, QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint), m_zugang(std::move(zugang))
+TForm2::TForm2(PreviewAccess dialogAccess, QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint), m_zugang(std::move(dialogAccess))
 {
     setObjectName(QStringLiteral("Form2"));
-    setWindowTitle(m_zugang.t.text(Txt::vollbildTitel));
+    setWindowTitle(m_zugang.t.text(Txt::fullscreenTitle));
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
-    werkzeugleisteBauen();
+    buildToolBar();
     layout->addWidget(ActionToolBar1);
     PanelBg = new ColourPanel(this, QStringLiteral("PanelBg"));
     layout->addWidget(PanelBg, 1);
-    flaechenBauen();
-    textPanelBauen();
-    menueBauen();
+    buildFields();
+    buildTextPanel();
+    buildMenu();
     connect(PanelBg, &ColourPanel::resized, this, [this] {
         Panel22->setGeometry(PanelBg->rect());
         Panel25->setGeometry(0, textRand, Panel22->width(), std::max(0, Panel22->height() - 2 * textRand));
@@ -82,75 +82,75 @@ TForm2::TForm2(VorschauZugang zugang, QWidget* parent)
     resize(1024, 768);
 }
 
-void TForm2::werkzeugleisteBauen()
+void TForm2::buildToolBar()
 {
     const LanguageTable& t = m_zugang.t;
     ActionToolBar1 = new QToolBar(this);
     ActionToolBar1->setObjectName(QStringLiteral("ActionToolBar1"));
     ActionToolBar1->setToolButtonStyle(Qt::ToolButtonTextOnly);
-    const auto aktion = [&](const char* name, Txt text, auto handler) {
+    const auto actionItem = [&](const char* name, Txt text, auto handler) {
         QAction* a = ActionToolBar1->addAction(t.text(text));
         a->setObjectName(QString::fromLatin1(name));
         connect(a, &QAction::triggered, this, handler);
         addAction(a);
         return a;
     };
-    schliessen1 = aktion("schliessen1", Txt::schliessen, &TForm2::schliessen1Execute);
+    schliessen1 = actionItem("schliessen1", Txt::closeWindow, &TForm2::schliessen1Execute);
     schliessen1->setShortcut(Qt::Key_F9);
     ActionToolBar1->addSeparator();
-    klein1 = aktion("klein1", Txt::klein, &TForm2::klein1Execute);
-    mittel1 = aktion("mittel1", Txt::mittel, &TForm2::mittel1Execute);
-    gross1 = aktion("gross1", Txt::gross, &TForm2::gross1Execute);
+    klein1 = actionItem("klein1", Txt::small, &TForm2::klein1Execute);
+    mittel1 = actionItem("mittel1", Txt::medium, &TForm2::mittel1Execute);
+    gross1 = actionItem("gross1", Txt::big, &TForm2::gross1Execute);
     ActionToolBar1->addSeparator();
-    farbwechsel1 = aktion("farbwechsel1", Txt::farbwechsel, &TForm2::farbwechsel1Execute);
-    Schrift = aktion("Schrift", Txt::schrift, &TForm2::SchriftExecute);
+    farbwechsel1 = actionItem("farbwechsel1", Txt::changeColour, &TForm2::farbwechsel1Execute);
+    Schrift = actionItem("Schrift", Txt::lettering, &TForm2::SchriftExecute);
     Schrift->setCheckable(true);
-    Wechseln = aktion("Wechseln", Txt::wechseln, &TForm2::WechselnExecute);
+    Wechseln = actionItem("Wechseln", Txt::change, &TForm2::WechselnExecute);
     ActionToolBar1->addSeparator();
-    hilfe1 = aktion("hilfe1", Txt::hilfe, &TForm2::hilfe1Execute);
+    hilfe1 = actionItem("hilfe1", Txt::help, &TForm2::hilfe1Execute);
     hilfe1->setShortcut(Qt::Key_F1);
 }
 
 void TForm2::hilfe1Execute()
 {
-    m_zugang.hilfe();
+    m_zugang.help();
 }
 
-void TForm2::flaechenBauen()
+void TForm2::buildFields()
 {
     for (int i = 1; i <= 6; ++i) {
         auto* p = new ColourPanel(PanelBg, QStringLiteral("Panel%1").arg(i));
-        p->setGeometry(QRect(blockPositionen[i - 1], i % 2 ? QSize(100, 30) : QSize(200, 30)));
+        p->setGeometry(QRect(blockPositions[i - 1], i % 2 ? QSize(100, 30) : QSize(200, 30)));
         p->installEventFilter(this);
         Panel[static_cast<std::size_t>(i)] = p;
     }
-    const QString testtext = m_zugang.t.text(Txt::vorschauTesttext);
+    const QString testText = m_zugang.t.text(Txt::previewTestText);
     for (int k = 1; k <= 15; ++k) {
         auto* r = new ColourPanel(PanelBg, QStringLiteral("R%1").arg(k));
-        r->setGeometry(24, balkenY(k - 1), 203, 22);
+        r->setGeometry(24, barY(k - 1), 203, 22);
         r->installEventFilter(this);
         QTextEdit* e = richEdit(r);
         e->setObjectName(QStringLiteral("REd%1").arg(k));
         setClientAligned(e, true);
-        e->setPlainText(testtext);
+        e->setPlainText(testText);
         e->setLineWrapMode(QTextEdit::NoWrap);
         e->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
         e->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
         e->hide();
-        connect(e, &QWidget::customContextMenuRequested, this, [this, e](QPoint pos) { menueZeigen(e, pos); });
+        connect(e, &QWidget::customContextMenuRequested, this, [this, e](QPoint pos) { showMenu(e, pos); });
         R[static_cast<std::size_t>(k)] = r;
         REd[static_cast<std::size_t>(k)] = e;
     }
 }
 
-void TForm2::textPanelBauen()
+void TForm2::buildTextPanel()
 {
     const LanguageTable& t = m_zugang.t;
     Panel22 = new ColourPanel(PanelBg, QStringLiteral("Panel22"));
     Panel25 = new ColourPanel(Panel22, QStringLiteral("Panel25"));
     Panel22->hide();
     const QString text =
-        QStringList{QString(), t.text(Txt::vorschauText), QString(), t.text(Txt::vorschauOptionen)}.join(
+        QStringList{QString(), t.text(Txt::previewText), QString(), t.text(Txt::previewOptions)}.join(
             QLatin1Char('\n'));
     for (int i = 1; i <= 3; ++i) {
         QTextEdit* e = richEdit(Panel25);
@@ -159,13 +159,13 @@ void TForm2::textPanelBauen()
         e->selectAll();
         e->setAlignment(Qt::AlignLeft);
         e->moveCursor(QTextCursor::End);
-        connect(e, &QWidget::customContextMenuRequested, this, [this, e](QPoint pos) { menueZeigen(e, pos); });
+        connect(e, &QWidget::customContextMenuRequested, this, [this, e](QPoint pos) { showMenu(e, pos); });
         RichEdit[static_cast<std::size_t>(i)] = e;
     }
 }
 
 // The alignment marks show the clicked text's own alignment.
-void TForm2::menueZeigen(QTextEdit* e, QPoint pos)
+void TForm2::showMenu(QTextEdit* e, QPoint pos)
 {
     m_ziel = e;
     const Qt::Alignment a = e->alignment();
@@ -175,49 +175,49 @@ void TForm2::menueZeigen(QTextEdit* e, QPoint pos)
     PopupMenu1->popup(e->mapToGlobal(pos));
 }
 
-void TForm2::menueBauen()
+void TForm2::buildMenu()
 {
     const LanguageTable& t = m_zugang.t;
     PopupMenu1 = new QMenu(this);
     PopupMenu1->setObjectName(QStringLiteral("PopupMenu1"));
-    PopupMenu1->addAction(t.text(Txt::popupAusschneiden), this, [this] { m_ziel->cut(); });
-    PopupMenu1->addAction(t.text(Txt::popupKopieren), this, [this] { m_ziel->copy(); });
-    PopupMenu1->addAction(t.text(Txt::popupEinfuegen), this, [this] { m_ziel->paste(); });
+    PopupMenu1->addAction(t.text(Txt::popupCut), this, [this] { m_ziel->cut(); });
+    PopupMenu1->addAction(t.text(Txt::popupCopy), this, [this] { m_ziel->copy(); });
+    PopupMenu1->addAction(t.text(Txt::popupPaste), this, [this] { m_ziel->paste(); });
     PopupMenu1->addSeparator();
-    QMenu* zeichen = PopupMenu1->addMenu(t.text(Txt::popupZeichen));
-    const std::pair<Txt, Qt::Alignment> ausrichtungen[] = {{Txt::popupLinks, Qt::AlignLeft},
-                                                           {Txt::popupRechts, Qt::AlignRight},
-                                                           {Txt::popupZentriert, Qt::AlignHCenter}};
+    QMenu* zeichen = PopupMenu1->addMenu(t.text(Txt::popupCharacters));
+    const std::pair<Txt, Qt::Alignment> ausrichtungen[] = {{Txt::popupLeft, Qt::AlignLeft},
+                                                           {Txt::popupRight, Qt::AlignRight},
+                                                           {Txt::popupCentred, Qt::AlignHCenter}};
     for (std::size_t i = 0; i < 3; ++i) {
         QAction* a = zeichen->addAction(t.text(ausrichtungen[i].first));
         a->setCheckable(true);
         const Qt::Alignment al = ausrichtungen[i].second;
-        connect(a, &QAction::triggered, this, [this, al] { ausrichten(al); });
+        connect(a, &QAction::triggered, this, [this, al] { alignText(al); });
         m_ausrichtung[i] = a;
     }
     m_ausrichtung[0]->setChecked(true);
     PopupMenu1->addSeparator();
-    PopupMenu1->addAction(t.text(Txt::popupSchriftart), this, &TForm2::Font1Click);
+    PopupMenu1->addAction(t.text(Txt::popupFont), this, &TForm2::Font1Click);
 }
 
-bool TForm2::reihen() const
+bool TForm2::colourRows() const
 {
-    return istReihenModus(m_zugang.s.modus());
+    return isRowMode(m_zugang.s.harmonyMode());
 }
 
-int TForm2::farbAnzahl() const
+int TForm2::colourCount() const
 {
-    switch (m_zugang.s.modus()) {
-    case Modus::vierer:
+    switch (m_zugang.s.harmonyMode()) {
+    case HarmonyMode::fourColour:
         return 4;
-    case Modus::dreier:
+    case HarmonyMode::threeColour:
         return 3;
     default:
         return 2;
     }
 }
 
-int TForm2::zeigen()
+int TForm2::present()
 {
     FormShow();
     setWindowState(Qt::WindowMaximized);
@@ -232,45 +232,45 @@ void TForm2::showEvent(QShowEvent* event)
 
 void TForm2::FormShow()
 {
-    setWindowTitle(m_zugang.t.text(Txt::vollbildTitel));
+    setWindowTitle(m_zugang.t.text(Txt::fullscreenTitle));
     for (int k = 1; k <= 15; ++k)
         R[static_cast<std::size_t>(k)]->hide();
     Wechseln->setVisible(m_zugang.s.fixiert);
     SchriftExecute2();
-    farbenHolen();
-    textFarbenSetzen();
+    fetchColours();
+    updateTextColours();
     richEditsInPosBringen();
-    if (m_zugang.s.aktionen.textAnstelleFlaechen && !Schrift->isChecked()) {
+    if (m_zugang.s.actionSet.textInsteadOfFields && !Schrift->isChecked()) {
         Schrift->setChecked(true);
         SchriftExecute();
     }
 }
 
-void TForm2::farbenHolen()
+void TForm2::fetchColours()
 {
     const MainState& s = m_zugang.s;
     const MainWidgets& w = m_zugang.w;
-    const bool links = s.fixiert && s.fixLinksAktiv;
-    const bool rechts = s.fixiert && !s.fixLinksAktiv;
-    const auto seite = [&](ColourPanel* normal, ColourPanel* li, ColourPanel* re) {
-        return farbe(links ? li : rechts ? re : normal);
+    const bool left = s.fixiert && s.fixLinksAktiv;
+    const bool right = s.fixiert && !s.fixLinksAktiv;
+    const auto page = [&](ColourPanel* normal, ColourPanel* li, ColourPanel* re) {
+        return colourValue(left ? li : right ? re : normal);
     };
-    if (reihen()) {
+    if (colourRows()) {
         for (int i = 1; i <= 6; ++i)
             Panel[static_cast<std::size_t>(i)]->hide();
-        hintergrund(s.modus() == Modus::reihen
-                        ? farbe(w.panelHintergrund)
-                        : seite(w.AnzeigeReihen, w.FixedLinksReihen, w.FixedRechtsReihen));
+        backgroundColour(s.harmonyMode() == HarmonyMode::colourRows
+                             ? colourValue(w.panelHintergrund)
+                             : page(w.AnzeigeReihen, w.FixedLinksReihen, w.FixedRechtsReihen));
         for (std::size_t k = 1; k <= 15; ++k)
-            R[k]->setColour(seite(w.R[k], w.RLi[k], w.RRe[k]));
-        balkenLegen();
+            R[k]->setColour(page(w.R[k], w.RLi[k], w.RRe[k]));
+        placeBars();
         return;
     }
-    hintergrund(seite(w.Anzeige_Normal, w.FixedLinks, w.FixedRechts));
-    const QColor rechtsFarbe = seite(w.KleinRechts, w.FixedLinksKleinRechts, w.FixedKleinRechts);
-    const QColor linksFarbe = seite(w.KleinLinks, w.FixedLinksKleinLinks, w.FixedKleinLinks);
-    const QColor mitteFarbe = seite(w.KleinMitte, w.FixedLinksKleinMitte, w.FixedKleinMitte);
-    const int n = farbAnzahl();
+    backgroundColour(page(w.Anzeige_Normal, w.FixedLinks, w.FixedRechts));
+    const QColor rechtsFarbe = page(w.KleinRechts, w.FixedLinksKleinRechts, w.FixedKleinRechts);
+    const QColor linksFarbe = page(w.KleinLinks, w.FixedLinksKleinLinks, w.FixedKleinLinks);
+    const QColor mitteFarbe = page(w.KleinMitte, w.FixedLinksKleinMitte, w.FixedKleinMitte);
+    const int n = colourCount();
     const QColor paare[] = {n == 2 ? rechtsFarbe : linksFarbe, n == 4 ? mitteFarbe : rechtsFarbe,
                             rechtsFarbe};
     for (std::size_t i = 1; i <= 6; ++i) {
@@ -279,30 +279,30 @@ void TForm2::farbenHolen()
     }
 }
 
-void TForm2::hintergrund(const QColor& c)
+void TForm2::backgroundColour(const QColor& c)
 {
     PanelBg->setColour(c);
     Panel22->setColour(c);
     Panel25->setColour(c);
 }
 
-void TForm2::balkenLegen()
+void TForm2::placeBars()
 {
-    m_balken = vorschauBalken(stufenAus(m_zugang.s.stufeAktiv));
+    m_balken = previewBars(stepCountFrom(m_zugang.s.stufeAktiv));
     for (std::size_t i = 0; i < m_balken.size(); ++i) {
         ColourPanel* r = R[static_cast<std::size_t>(m_balken[i])];
-        r->move(r->x(), balkenY(static_cast<int>(i)));
+        r->move(r->x(), barY(static_cast<int>(i)));
         r->show();
     }
 }
 
-void TForm2::textFarbenSetzen()
+void TForm2::updateTextColours()
 {
     const QColor bg = PanelBg->colour();
     for (std::size_t i = 1; i <= 3; ++i)
-        textFarben(RichEdit[i], bg, Panel[2 * i - 1]->colour());
+        applyTextColours(RichEdit[i], bg, Panel[2 * i - 1]->colour());
     for (std::size_t k = 1; k <= 15; ++k)
-        textFarben(REd[k], bg, R[k]->colour());
+        applyTextColours(REd[k], bg, R[k]->colour());
 }
 
 void TForm2::SchriftExecute()
@@ -313,12 +313,12 @@ void TForm2::SchriftExecute()
 void TForm2::SchriftExecute2()
 {
     const bool an = Schrift->isChecked();
-    if (reihen()) {
+    if (colourRows()) {
         for (std::size_t k = 1; k <= 15; ++k)
             REd[k]->setVisible(an);
         Panel22->hide();
         if (an)
-            textFarbenSetzen();
+            updateTextColours();
         return;
     }
     for (std::size_t k = 1; k <= 15; ++k)
@@ -326,16 +326,16 @@ void TForm2::SchriftExecute2()
     Panel22->setVisible(an);
     if (an) {
         Panel22->raise();
-        textFarbenSetzen();
+        updateTextColours();
         richEditsInPosBringen();
     }
 }
 
 void TForm2::richEditsInPosBringen()
 {
-    if (reihen())
+    if (colourRows())
         return;
-    const TextLage lage = textLage(farbAnzahl(), Panel25->size());
+    const TextPlacement lage = textPlacement(colourCount(), Panel25->size());
     const QRect rects[] = {lage.text1, lage.text2, lage.text3};
     for (std::size_t i = 1; i <= 3; ++i) {
         RichEdit[i]->setGeometry(rects[i - 1]);
@@ -343,50 +343,50 @@ void TForm2::richEditsInPosBringen()
     }
 }
 
-void TForm2::groesseSetzen(VorschauGroesse g)
+void TForm2::setPreviewSize(PreviewSize g)
 {
-    const GroessenMasse m = groessenMasse(g);
+    const SizeMetrics m = sizeMetrics(g);
     if (Panel22->isVisibleTo(this)) {
         for (std::size_t i = 1; i <= 3; ++i)
-            schrift(RichEdit[i], m.textPunkte, m.textFett);
+            lettering(RichEdit[i], m.textPointSize, m.textBold);
         return;
     }
-    if (!reihen()) {
+    if (!colourRows()) {
         for (std::size_t i = 1; i <= 6; ++i)
-            Panel[i]->resize(i % 2 ? m.schmal : m.breit);
+            Panel[i]->resize(i % 2 ? m.narrowBlock : m.broad);
         return;
     }
     for (std::size_t k = 1; k <= 15; ++k) {
-        R[k]->resize(m.balken);
-        schrift(REd[k], m.balkenPunkte, m.balkenFett);
+        R[k]->resize(m.bars);
+        lettering(REd[k], m.barFontPoints, m.barsBold);
     }
 }
 
 void TForm2::farbwechsel1Execute()
 {
     std::vector<ColourPanel*> ring{PanelBg};
-    if (reihen()) {
+    if (colourRows()) {
         for (int k : m_balken)
             ring.push_back(R[static_cast<std::size_t>(k)]);
     } else {
-        for (std::size_t i = 1; i <= static_cast<std::size_t>(2 * (farbAnzahl() - 1)); i += 2)
+        for (std::size_t i = 1; i <= static_cast<std::size_t>(2 * (colourCount() - 1)); i += 2)
             ring.push_back(Panel[i]);
     }
     std::vector<QColor> farben;
     for (const ColourPanel* p : ring)
         farben.push_back(p->colour());
-    ringDrehen(farben);
-    hintergrund(farben[0]);
+    rotateRing(farben);
+    backgroundColour(farben[0]);
     for (std::size_t i = 1; i < ring.size(); ++i)
         ring[i]->setColour(farben[i]);
     for (std::size_t i = 2; i <= 6; i += 2)
         Panel[i]->setColour(Panel[i - 1]->colour());
-    textFarbenSetzen();
+    updateTextColours();
 }
 
 void TForm2::WechselnExecute()
 {
-    m_zugang.haelfteWechseln();
+    m_zugang.switchHalf();
     FormShow();
 }
 
@@ -395,7 +395,7 @@ void TForm2::schliessen1Execute()
     close();
 }
 
-void TForm2::ausrichten(Qt::Alignment a)
+void TForm2::alignText(Qt::Alignment a)
 {
     if (!m_ziel)
         return;
@@ -428,22 +428,23 @@ void TForm2::Font1Click()
 bool TForm2::eventFilter(QObject* watched, QEvent* event)
 {
     auto* w = qobject_cast<QWidget*>(watched);
-    const QEvent::Type art = event->type();
+    const QEvent::Type variety = event->type();
     if (!w || w->parentWidget() != PanelBg ||
-        (art != QEvent::MouseButtonPress && art != QEvent::MouseMove && art != QEvent::MouseButtonRelease))
+        (variety != QEvent::MouseButtonPress && variety != QEvent::MouseMove &&
+         variety != QEvent::MouseButtonRelease))
         return QDialog::eventFilter(watched, event);
-    const auto* maus = static_cast<QMouseEvent*>(event); // only mouse events get here
-    switch (art) {
+    const auto* mouseInput = static_cast<QMouseEvent*>(event); // only mouse events get here
+    switch (variety) {
     case QEvent::MouseButtonPress:
-        if (maus->button() == Qt::LeftButton) {
+        if (mouseInput->button() == Qt::LeftButton) {
             m_bewegt = w;
-            m_griff = maus->position().toPoint();
+            m_griff = mouseInput->position().toPoint();
             return true;
         }
         break;
     case QEvent::MouseMove:
-        if (m_bewegt == w && (maus->buttons() & Qt::LeftButton)) {
-            w->move(w->mapToParent(maus->position().toPoint()) - m_griff);
+        if (m_bewegt == w && (mouseInput->buttons() & Qt::LeftButton)) {
+            w->move(w->mapToParent(mouseInput->position().toPoint()) - m_griff);
             return true;
         }
         break;

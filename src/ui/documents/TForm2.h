@@ -15,12 +15,12 @@ struct MainState;
 struct MainWidgets;
 
 // What the preview reads of the main window and the two things it asks of it.
-struct VorschauZugang {
+struct PreviewAccess {
     const MainState& s;
     const LanguageTable& t;
     const MainWidgets& w; // the shown fields, whose colours it copies
-    std::function<void()> haelfteWechseln;
-    std::function<void()> hilfe;
+    std::function<void()> switchHalf;
+    std::function<void()> help;
 };
 class QAction;
 class QMenu;
@@ -36,15 +36,15 @@ class TForm2 : public QDialog
     Q_OBJECT
 
 public:
-    explicit TForm2(VorschauZugang zugang, QWidget* parent = nullptr);
+    explicit TForm2(PreviewAccess dialogAccess, QWidget* parent = nullptr);
 
     // Rebuilds from the main window and shows the window modally.
-    int zeigen();
+    int present();
 
     void schliessen1Execute();
-    void klein1Execute() { groesseSetzen(VorschauGroesse::klein); }
-    void mittel1Execute() { groesseSetzen(VorschauGroesse::mittel); }
-    void gross1Execute() { groesseSetzen(VorschauGroesse::gross); }
+    void klein1Execute() { setPreviewSize(PreviewSize::small); }
+    void mittel1Execute() { setPreviewSize(PreviewSize::medium); }
+    void gross1Execute() { setPreviewSize(PreviewSize::big); }
     void farbwechsel1Execute();
     void SchriftExecute();
     void WechselnExecute();
@@ -68,25 +68,25 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void werkzeugleisteBauen();
-    void flaechenBauen();
-    void textPanelBauen();
-    void menueZeigen(QTextEdit* e, QPoint pos);
-    void menueBauen();
+    void buildToolBar();
+    void buildFields();
+    void buildTextPanel();
+    void showMenu(QTextEdit* e, QPoint pos);
+    void buildMenu();
     void FormShow();
-    void farbenHolen();
-    void balkenLegen();
+    void fetchColours();
+    void placeBars();
     void SchriftExecute2();
     void richEditsInPosBringen();
-    void textFarbenSetzen();
-    void groesseSetzen(VorschauGroesse g);
-    void ausrichten(Qt::Alignment a);
+    void updateTextColours();
+    void setPreviewSize(PreviewSize g);
+    void alignText(Qt::Alignment a);
     void Font1Click();
-    void hintergrund(const QColor& c);
-    bool reihen() const;
-    int farbAnzahl() const;
+    void backgroundColour(const QColor& c);
+    bool colourRows() const;
+    int colourCount() const;
 
-    VorschauZugang m_zugang;
+    PreviewAccess m_zugang;
     std::vector<int> m_balken;   // shown bars in ring order
     QTextEdit* m_ziel = nullptr; // the text the menu acts on
     QPoint m_griff;              // where a moving block was taken

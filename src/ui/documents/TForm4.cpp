@@ -23,131 +23,131 @@ namespace
 {
 
 constexpr int fensterBreite = 485;
-constexpr int zeileX = 16;
-constexpr int zeileBreite = 453;
-constexpr int zeileHoehe = 19;
-constexpr int wertX[] = {273, 308, 343, 378};
-constexpr int wertBreite[] = {31, 31, 31, 71};
-constexpr int designNamenBreite = wertX[0] - 108;
-constexpr int rahmenOben = 8;
-constexpr int knopfHoehe = 25;
+constexpr int rowX = 16;
+constexpr int rowWidth = 453;
+constexpr int rowHeight = 19;
+constexpr int valueX[] = {273, 308, 343, 378};
+constexpr int valueWidth[] = {31, 31, 31, 71};
+constexpr int designNameWidth = valueX[0] - 108;
+constexpr int frameTop = 8;
+constexpr int buttonHeight = 25;
 
-QColor swatchFarbe(const FeldTexte& w)
+QColor swatchColour(const FieldTexts& w)
 {
     return QColor(w.r.toInt(), w.g.toInt(), w.b.toInt());
 }
 
 } // namespace
 
-TForm4::TForm4(const MainState& s, const LanguageTable& t, PrinterChooser& drucker, int& druckZeile,
+TForm4::TForm4(const MainState& s, const LanguageTable& t, PrinterChooser& printerChooser, int& druckZeile,
                QWidget* parent)
-    : QDialog(parent), m_t(t), m_drucker(drucker), m_druckZeile(druckZeile)
+    : QDialog(parent), m_t(t), m_drucker(printerChooser), m_druckZeile(druckZeile)
 {
     setObjectName(QStringLiteral("Form4"));
     setWindowTitle(t.text(Txt::zwischendaten));
-    const int n = stufenAus(s.stufeAktiv);
-    m_zeilen = zwischenZeilen(n, s.modus() != Modus::reihen, t);
-    m_werte = zeilenWerte(m_zeilen, s.endFarben);
+    const int n = stepCountFrom(s.stufeAktiv);
+    m_zeilen = intermediateRows(n, s.harmonyMode() != HarmonyMode::colourRows, t);
+    m_werte = rowValues(m_zeilen, s.endFarben);
 
     // The design's measures, widened for the longest name and cut to what the rows and
     // buttons need: the design's heights counted the title bar, which a Qt window does not.
-    const ZwischenMasse masse = zwischenMasse(n);
+    const IntermediateMetrics masse = intermediateMetrics(n);
     int namenBreite = 0;
-    for (const ZwischenZeile& z : m_zeilen)
+    for (const IntermediateRow& z : m_zeilen)
         namenBreite = std::max(namenBreite, fontMetrics().horizontalAdvance(z.label) + 4);
-    m_mehrBreite = std::max(0, namenBreite - designNamenBreite);
-    const int letzteZeile = m_zeilen.empty() ? 0 : m_zeilen.back().y + zeileHoehe;
-    const int rahmenHoehe = std::max(masse.rahmenHoehe, letzteZeile + 3 - rahmenOben);
-    const int knopfOben = std::max(masse.knopfOben, rahmenOben + rahmenHoehe + 12);
+    m_mehrBreite = std::max(0, namenBreite - designNameWidth);
+    const int letzteZeile = m_zeilen.empty() ? 0 : m_zeilen.back().y + rowHeight;
+    const int frameHeight = std::max(masse.frameHeight, letzteZeile + 3 - frameTop);
+    const int buttonTop = std::max(masse.buttonTop, frameTop + frameHeight + 12);
     const int breite = fensterBreite + m_mehrBreite;
-    setFixedSize(aufDenBildschirm(*this, QSize(breite, knopfOben + knopfHoehe + 12)));
+    setFixedSize(clampToScreen(*this, QSize(breite, buttonTop + buttonHeight + 12)));
     auto* bevel = new QFrame(this);
     bevel->setObjectName(QStringLiteral("Bevel1"));
     bevel->setFrameStyle(QFrame::Box | QFrame::Sunken);
-    bevel->setGeometry(rahmenOben, rahmenOben, breite - 2 * rahmenOben, rahmenHoehe);
+    bevel->setGeometry(frameTop, frameTop, breite - 2 * frameTop, frameHeight);
 
     PopupMenu1 = new QMenu(this);
     PopupMenu1->setObjectName(QStringLiteral("PopupMenu1"));
-    QAction* kopieren = PopupMenu1->addAction(t.text(Txt::kopieren));
-    kopieren->setObjectName(QStringLiteral("Kopieren1"));
-    connect(kopieren, &QAction::triggered, this, &TForm4::Kopieren1Click);
+    QAction* copyToClipboard = PopupMenu1->addAction(t.text(Txt::copyToClipboard));
+    copyToClipboard->setObjectName(QStringLiteral("Kopieren1"));
+    connect(copyToClipboard, &QAction::triggered, this, &TForm4::Kopieren1Click);
 
-    zeilenBauen();
-    knoepfeBauen(knopfOben);
+    buildIntermediateRows();
+    buildButtons(buttonTop);
 }
 
-void TForm4::zeilenBauen()
+void TForm4::buildIntermediateRows()
 {
     const QPalette& p = palette();
     for (std::size_t i = 0; i < m_zeilen.size(); ++i) {
-        const ZwischenZeile& z = m_zeilen[i];
+        const IntermediateRow& z = m_zeilen[i];
         auto* panel = new QWidget(this);
-        panel->setGeometry(zeileX, z.y, zeileBreite + m_mehrBreite, zeileHoehe);
+        panel->setGeometry(rowX, z.y, rowWidth + m_mehrBreite, rowHeight);
         panel->installEventFilter(this);
         auto* swatch = new ColourPanel(panel);
         swatch->setGeometry(1, 1, 96, 17);
-        swatch->setColour(swatchFarbe(m_werte[i]));
+        swatch->setColour(swatchColour(m_werte[i]));
         swatch->setBevel(ColourPanel::Bevel::lowered);
         auto* label = new QLabel(z.label, panel);
-        label->setGeometry(104, 0, designNamenBreite + m_mehrBreite, zeileHoehe);
+        label->setGeometry(104, 0, designNameWidth + m_mehrBreite, rowHeight);
         label->installEventFilter(this);
-        const QString texte[] = {m_werte[i].r, m_werte[i].g, m_werte[i].b, m_werte[i].hex};
+        const QString textSet[] = {m_werte[i].r, m_werte[i].g, m_werte[i].b, m_werte[i].hex};
         for (int k = 0; k < 4; ++k) {
-            auto* wert = new StaticText(panel, QString(), wertBreite[k]);
-            wert->setGeometry(wertX[k] + m_mehrBreite, 1, wertBreite[k], zeileHoehe - 2);
-            wert->setText(texte[k]);
-            wert->setColours(p.color(QPalette::Base), p.color(QPalette::Text));
-            wert->setContextMenuPolicy(Qt::CustomContextMenu);
-            wert->installEventFilter(this);
-            connect(wert, &QWidget::customContextMenuRequested, this,
-                    [this, wert](QPoint pos) { PopupMenu1->popup(wert->mapToGlobal(pos)); });
-            m_wertTexte.push_back(wert);
+            auto* value = new StaticText(panel, QString(), valueWidth[k]);
+            value->setGeometry(valueX[k] + m_mehrBreite, 1, valueWidth[k], rowHeight - 2);
+            value->setText(textSet[k]);
+            value->setColours(p.color(QPalette::Base), p.color(QPalette::Text));
+            value->setContextMenuPolicy(Qt::CustomContextMenu);
+            value->installEventFilter(this);
+            connect(value, &QWidget::customContextMenuRequested, this,
+                    [this, value](QPoint pos) { PopupMenu1->popup(value->mapToGlobal(pos)); });
+            m_wertTexte.push_back(value);
         }
         m_zeilenPanels.push_back(panel);
     }
 }
 
-void TForm4::knoepfeBauen(int oben)
+void TForm4::buildButtons(int upper)
 {
     Button1 = new QPushButton(QStringLiteral("OK"), this);
     Button1->setObjectName(QStringLiteral("Button1"));
-    Button1->setGeometry(zeileX, oben, 75, knopfHoehe);
+    Button1->setGeometry(rowX, upper, 75, buttonHeight);
     Button1->setDefault(true);
     connect(Button1, &QPushButton::clicked, this, &QDialog::accept);
-    Button2 = new QPushButton(m_t.text(Txt::drucken), this);
+    Button2 = new QPushButton(m_t.text(Txt::printLabel), this);
     Button2->setObjectName(QStringLiteral("Button2"));
-    Button2->setGeometry(zeileX + 85, oben, 100, knopfHoehe);
+    Button2->setGeometry(rowX + 85, upper, 100, buttonHeight);
     connect(Button2, &QPushButton::clicked, this, &TForm4::Button2Click);
-    Button3 = new QPushButton(m_t.text(Txt::allesKopieren), this);
+    Button3 = new QPushButton(m_t.text(Txt::copyAll), this);
     Button3->setObjectName(QStringLiteral("Button3"));
-    Button3->setGeometry(zeileX + zeileBreite + m_mehrBreite - 220, oben, 220, knopfHoehe);
+    Button3->setGeometry(rowX + rowWidth + m_mehrBreite - 220, upper, 220, buttonHeight);
     connect(Button3, &QPushButton::clicked, this, &TForm4::Button3Click);
 }
 
-StaticText* TForm4::wertText(std::size_t zeile, int spalte) const
+StaticText* TForm4::valueText(std::size_t rowLine, int column) const
 {
-    return m_wertTexte.at(4 * zeile + static_cast<std::size_t>(spalte));
+    return m_wertTexte.at(4 * rowLine + static_cast<std::size_t>(column));
 }
 
 QString TForm4::werteKopieren() const
 {
-    return reihenTabelleText(m_werte, m_t.englisch());
+    return rowTableText(m_werte, m_t.english());
 }
 
-void TForm4::werteDrucken(DruckSeite& seite) const
+void TForm4::werteDrucken(PrintPage& page) const
 {
-    reihenTabelleDrucken(seite, m_werte);
+    printRowTable(page, m_werte);
 }
 
 void TForm4::Button2Click()
 {
-    QPrinter* printer = m_drucker.einrichten(this);
+    QPrinter* printer = m_drucker.setUpPrinter(this);
     if (!printer)
         return;
-    DruckSeite seite{.texte = {}, .druckZeile = m_druckZeile};
-    werteDrucken(seite);
-    auftragDrucken(*printer, seite, this, m_t);
-    m_druckZeile = druckStart;
+    PrintPage page{.textSet = {}, .druckZeile = m_druckZeile};
+    werteDrucken(page);
+    printJob(*printer, page, this, m_t);
+    m_druckZeile = printStart;
 }
 
 void TForm4::Button3Click()
@@ -187,8 +187,8 @@ bool TForm4::eventFilter(QObject* watched, QEvent* event)
 {
     if (event->type() != QEvent::MouseButtonPress)
         return QDialog::eventFilter(watched, event);
-    if (auto* wert = qobject_cast<StaticText*>(watched)) {
-        StaticTextMouseDown(wert);
+    if (auto* value = qobject_cast<StaticText*>(watched)) {
+        StaticTextMouseDown(value);
         return true;
     }
     resetteStaticText();

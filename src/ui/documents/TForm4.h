@@ -22,18 +22,18 @@ class TForm4 : public QDialog
 public:
     // `druckZeile` is the main window's print position, which every job
     // starts from and sets back.
-    TForm4(const MainState& s, const LanguageTable& t, PrinterChooser& drucker, int& druckZeile,
+    TForm4(const MainState& s, const LanguageTable& t, PrinterChooser& printerChooser, int& druckZeile,
            QWidget* parent = nullptr);
 
-    const std::vector<ZwischenZeile>& zeilen() const { return m_zeilen; }
-    const std::vector<FeldTexte>& werte() const { return m_werte; }
+    const std::vector<IntermediateRow>& rowList() const { return m_zeilen; }
+    const std::vector<FieldTexts>& valueSet() const { return m_werte; }
     QString werteKopieren() const;
     // Adds the row table to a page at its print position.
-    void werteDrucken(DruckSeite& seite) const;
-    // The row widget of a row (same order as zeilen()).
-    QWidget* zeile(std::size_t i) const { return m_zeilenPanels.at(i); }
+    void werteDrucken(PrintPage& page) const;
+    // The row widget of a row (same order as rowList()).
+    QWidget* rowLine(std::size_t i) const { return m_zeilenPanels.at(i); }
     // The four value texts of a row (R, G, B, hex).
-    StaticText* wertText(std::size_t zeile, int spalte) const;
+    StaticText* valueText(std::size_t rowLine, int column) const;
     QString zwischenKopierWert() const { return m_zwischenKopierWert; }
 
     void Button2Click();
@@ -50,16 +50,16 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void zeilenBauen();
-    void knoepfeBauen(int n);
+    void buildIntermediateRows();
+    void buildButtons(int n);
     void StaticTextMouseDown(StaticText* text);
     void resetteStaticText();
 
     const LanguageTable& m_t;
     PrinterChooser& m_drucker;
     int& m_druckZeile;
-    std::vector<ZwischenZeile> m_zeilen;
-    std::vector<FeldTexte> m_werte;
+    std::vector<IntermediateRow> m_zeilen;
+    std::vector<FieldTexts> m_werte;
     std::vector<QWidget*> m_zeilenPanels;
     std::vector<StaticText*> m_wertTexte; // four per row
     QString m_zwischenKopierWert;

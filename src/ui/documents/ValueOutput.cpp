@@ -1,11 +1,11 @@
 #include "ui/documents/ValueOutput.h"
 
+#include "core/language/LanguageTable.h"
+#include "platform/print/DialogPrinterChooser.h"
 #include "ui/display/DisplayHost.h"
 #include "ui/documents/Printing.h"
 #include "ui/documents/TForm4.h"
 #include "ui/language/ActionRegistry.h"
-#include "core/language/LanguageTable.h"
-#include "platform/print/DialogPrinterChooser.h"
 
 #include <QAction>
 #include <QClipboard>
@@ -22,16 +22,16 @@ ValueOutput::~ValueOutput() = default;
 
 void ValueOutput::connectWidgets()
 {
-    QWidget* fenster = &m_host.hauptfenster();
-    const auto verbinden = [&](Aktion id, void (ValueOutput::*handler)()) {
+    QWidget* topWindow = &m_host.mainWindow();
+    const auto verbinden = [&](ActionId id, void (ValueOutput::*handler)()) {
         QAction& a = m_host.actions().action(id);
-        QObject::connect(&a, &QAction::triggered, fenster, [this, handler] { (this->*handler)(); });
+        QObject::connect(&a, &QAction::triggered, topWindow, [this, handler] { (this->*handler)(); });
         a.setEnabled(true);
     };
-    verbinden(Aktion::werteDrucken, &ValueOutput::werteDruckenExecute);
-    verbinden(Aktion::ShortCutStrgP, &ValueOutput::werteDruckenExecute);
-    verbinden(Aktion::alleWerteKopieren, &ValueOutput::alleWerteKopierenExecute);
-    QObject::connect(m_host.w().Button1, &QPushButton::clicked, fenster, [this] { Button1Click(); });
+    verbinden(ActionId::werteDrucken, &ValueOutput::werteDruckenExecute);
+    verbinden(ActionId::ShortCutStrgP, &ValueOutput::werteDruckenExecute);
+    verbinden(ActionId::alleWerteKopieren, &ValueOutput::alleWerteKopierenExecute);
+    QObject::connect(m_host.w().Button1, &QPushButton::clicked, topWindow, [this] { Button1Click(); });
 }
 
 void ValueOutput::setPrinterChooser(std::unique_ptr<PrinterChooser> chooser)
@@ -40,37 +40,38 @@ void ValueOutput::setPrinterChooser(std::unique_ptr<PrinterChooser> chooser)
         m_drucker = std::move(chooser);
 }
 
-QString ValueOutput::alleWerteText()
+QString ValueOutput::allValuesText()
 {
-    return zustandWerteText(m_host.state(), m_host.sprache());
+    return stateValuesText(m_host.state(), m_host.uiLanguage());
 }
 
-DruckSeite ValueOutput::alleWerteSeite()
+PrintPage ValueOutput::allValuesPage()
 {
-    return zustandWerteSeite(m_host.state(), m_host.sprache(), m_host.state().ablauf.druckZeile);
+    return stateValuesPage(m_host.state(), m_host.uiLanguage(), m_host.state().progress.druckZeile);
 }
 
 void ValueOutput::alleWerteKopierenExecute()
 {
-    const QString text = alleWerteText();
+    const QString text = allValuesText();
     QGuiApplication::clipboard()->setText(text);
 }
 
 void ValueOutput::werteDruckenExecute()
 {
-    QPrinter* printer = m_drucker->einrichten(&m_host.hauptfenster());
+    QPrinter* printer = m_drucker->setUpPrinter(&m_host.mainWindow());
     if (!printer)
         return;
-    const DruckSeite seite = alleWerteSeite();
-    auftragDrucken(*printer, seite, &m_host.hauptfenster(), m_host.sprache());
-    m_host.dokument().ablauf().druckZeile = druckStart;
+    const PrintPage page = allValuesPage();
+    printJob(*printer, page, &m_host.mainWindow(), m_host.uiLanguage());
+    m_host.colourDocument().progress().druckZeile = printStart;
 }
 
 void ValueOutput::Button1Click()
 {
     m_host.resetStaticText();
     m_zwischendaten.reset();
-    m_zwischendaten = std::make_unique<TForm4>(m_host.state(), m_host.sprache(), *m_drucker,
-                                               m_host.dokument().ablauf().druckZeile, &m_host.hauptfenster());
+    m_zwischendaten =
+        std::make_unique<TForm4>(m_host.state(), m_host.uiLanguage(), *m_drucker,
+                                 m_host.colourDocument().progress().druckZeile, &m_host.mainWindow());
     m_zwischendaten->exec();
 }

@@ -27,13 +27,13 @@ public:
 
     // Where print jobs go (the printer set-up dialog unless a test replaces it).
     void setPrinterChooser(std::unique_ptr<PrinterChooser> chooser);
-    PrinterChooser& drucker() { return *m_drucker; }
+    PrinterChooser& printerChooser() { return *m_drucker; }
     // The intermediate values window opened last; nullptr before the first.
     TForm4* zwischendaten() const { return m_zwischendaten.get(); }
 
     // The text of all values and the page, as copying and printing make them.
-    QString alleWerteText();
-    DruckSeite alleWerteSeite();
+    QString allValuesText();
+    PrintPage allValuesPage();
 
 private:
     DisplayHost& m_host;

@@ -1,7 +1,7 @@
 #include "ui/language/ActionRegistry.h"
 
 #include "core/language/LanguageTable.h"
-#include "ui/language/SpracheZuweisen.h"
+#include "ui/language/LanguageApplier.h"
 
 #include <QAction>
 #include <QActionGroup>
@@ -16,7 +16,7 @@
 namespace
 {
 
-std::size_t idx(Aktion a)
+std::size_t idx(ActionId a)
 {
     return static_cast<std::size_t>(a);
 }
@@ -28,7 +28,7 @@ std::size_t idx(MenuId m)
 
 // The menu bar and the tool bar use a small Tahoma where the system has it;
 // elsewhere the system font reads better than a substitute at 8 points.
-void schriftSetzen(QWidget& w)
+void applyFont(QWidget& w)
 {
     const QString tahoma = QStringLiteral("Tahoma");
     if (QFontDatabase::hasFamily(tahoma)) {
@@ -40,7 +40,7 @@ void schriftSetzen(QWidget& w)
 
 } // namespace
 
-ActionRegistry ActionRegistry::aufbauen(QMainWindow& form)
+ActionRegistry ActionRegistry::assemble(QMainWindow& form)
 {
     ActionRegistry reg;
     reg.m_modusGruppe = new QActionGroup(&form);
@@ -53,19 +53,19 @@ ActionRegistry ActionRegistry::aufbauen(QMainWindow& form)
     for (const ActionDef& s : actionDefs()) {
         auto* a = new QAction(&form);
         a->setObjectName(QString::fromLatin1(s.name));
-        a->setProperty("kategorie", QString::fromLatin1(kategorieName(s.kategorie)));
+        a->setProperty("kategorie", QString::fromLatin1(categoryName(s.category)));
         a->setData(s.tag);
         a->setCheckable(s.checkable);
         a->setChecked(s.checkedAtStart);
-        a->setVisible(s.sichtbar);
+        a->setVisible(s.visible);
         a->setEnabled(false); // the window enables what it has built
         if (s.imageIndex >= 0)
-            a->setIcon(QIcon(iconPfad(s.imageIndex)));
-        if (s.gruppe == Gruppe::modus)
+            a->setIcon(QIcon(iconPath(s.imageIndex)));
+        if (s.exclusiveGroup == ExclusiveGroup::harmonyMode)
             reg.m_modusGruppe->addAction(a);
-        else if (s.gruppe == Gruppe::farbbandtyp)
+        else if (s.exclusiveGroup == ExclusiveGroup::colourBandType)
             reg.m_farbbandGruppe->addAction(a);
-        else if (s.gruppe == Gruppe::farbsehen)
+        else if (s.exclusiveGroup == ExclusiveGroup::colourVision)
             reg.m_farbsehenGruppe->addAction(a);
         // Shortcuts work through the window whether or not the action sits in a menu.
         form.addAction(a);
@@ -73,7 +73,7 @@ ActionRegistry ActionRegistry::aufbauen(QMainWindow& form)
     }
 
     QMenuBar* bar = form.menuBar();
-    schriftSetzen(*bar);
+    applyFont(*bar);
     for (const MenuDef& m : menuDefs()) {
         auto* menu = new QMenu(&form);
         menu->setObjectName(QString::fromLatin1(m.name));
@@ -81,16 +81,16 @@ ActionRegistry ActionRegistry::aufbauen(QMainWindow& form)
     }
     for (const MenuDef& m : menuDefs()) {
         QMenu* menu = reg.m_menues[idx(m.id)];
-        for (const MenuEntry& e : m.eintraege) {
-            switch (e.art) {
-            case MenuEntry::Art::aktion:
-                menu->addAction(reg.m_aktionen[idx(e.aktion)]);
+        for (const MenuEntry& e : m.entryItems) {
+            switch (e.variety) {
+            case MenuEntry::EntryKind::actionItem:
+                menu->addAction(reg.m_aktionen[idx(e.actionItem)]);
                 break;
-            case MenuEntry::Art::trenner:
+            case MenuEntry::EntryKind::separator:
                 menu->addSeparator();
                 break;
-            case MenuEntry::Art::untermenue:
-                menu->addMenu(reg.m_menues[idx(e.untermenue)]);
+            case MenuEntry::EntryKind::submenu:
+                menu->addMenu(reg.m_menues[idx(e.submenu)]);
                 break;
             }
         }
@@ -106,35 +106,35 @@ ActionRegistry ActionRegistry::aufbauen(QMainWindow& form)
     tb->setContentsMargins(10, 0, 10, 0);
     tb->setStyleSheet(QStringLiteral("QToolBar#ActionToolBar1 { border-top: 1px solid palette(mid);"
                                      " border-bottom: 1px solid palette(mid); }"));
-    schriftSetzen(*tb);
+    applyFont(*tb);
     form.addToolBar(Qt::TopToolBarArea, tb);
     for (const ToolBarEntry& e : toolBarLayout()) {
-        if (!e.aktion) {
+        if (!e.actionItem) {
             tb->addSeparator();
             continue;
         }
-        QAction* a = reg.m_aktionen[idx(*e.aktion)];
+        QAction* a = reg.m_aktionen[idx(*e.actionItem)];
         tb->addAction(a);
-        if (actionDef(*e.aktion).toolBarCaption)
-            if (auto* knopf = qobject_cast<QToolButton*>(tb->widgetForAction(a)))
-                knopf->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+        if (actionDef(*e.actionItem).toolBarCaption)
+            if (auto* button = qobject_cast<QToolButton*>(tb->widgetForAction(a)))
+                button->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
     }
     reg.m_toolBar = tb;
 
-    const LanguageTable design = LanguageTable::forLanguage(Sprache::deutsch);
-    menueTexteSetzen(reg, design);
-    aktionsTexteSetzen(reg, design);
+    const LanguageTable design = LanguageTable::forLanguage(Language::german);
+    setMenuTexts(reg, design);
+    setActionTexts(reg, design);
     return reg;
 }
 
-QAction& ActionRegistry::action(Aktion id) const
+QAction& ActionRegistry::action(ActionId id) const
 {
     return *m_aktionen.at(idx(id));
 }
 
 QAction* ActionRegistry::action(QStringView name) const
 {
-    const auto id = findAktion(name);
+    const auto id = findAction(name);
     return id ? m_aktionen[idx(*id)] : nullptr;
 }
 
@@ -143,16 +143,16 @@ QMenu& ActionRegistry::menu(MenuId id) const
     return *m_menues.at(idx(id));
 }
 
-QActionGroup* ActionRegistry::gruppe(Gruppe g) const
+QActionGroup* ActionRegistry::exclusiveGroup(ExclusiveGroup g) const
 {
     switch (g) {
-    case Gruppe::modus:
+    case ExclusiveGroup::harmonyMode:
         return m_modusGruppe;
-    case Gruppe::farbbandtyp:
+    case ExclusiveGroup::colourBandType:
         return m_farbbandGruppe;
-    case Gruppe::farbsehen:
+    case ExclusiveGroup::colourVision:
         return m_farbsehenGruppe;
-    case Gruppe::keine:
+    case ExclusiveGroup::none:
         break;
     }
     return nullptr;
@@ -164,21 +164,21 @@ void ActionRegistry::setAllEnabled(bool enabled) const
         a->setEnabled(enabled);
 }
 
-void ActionRegistry::zustandZeigen(const AktionsStand& stand) const
+void ActionRegistry::showActionState(const ActionChoices& currentState) const
 {
-    const std::pair<Aktion, bool> marken[] = {
-        {Aktion::realistisch, stand.realistisch},
-        {Aktion::luminoes, !stand.realistisch},
-        {Aktion::zweierHarmonien, stand.modus == Modus::zweier},
-        {Aktion::dreierHarmonien, stand.modus == Modus::dreier},
-        {Aktion::viererHarmonien, stand.modus == Modus::vierer},
-        {Aktion::auffaecherungen, stand.modus == Modus::auffaecher},
-        {Aktion::farbreihen, stand.modus == Modus::reihen},
-        {Aktion::fixieren, stand.fixieren},
-        {Aktion::farbenSeparatEinstellen, stand.farbenSeparatEinstellen},
-        {Aktion::nurWebsichereFarbenAnzeigen, stand.nurWebsichereFarbenAnzeigen},
-        {Aktion::TextAnstelleFlaechen, stand.textAnstelleFlaechen},
-        {Aktion::farbstreifenVerstecken, stand.farbstreifenVerstecken},
+    const std::pair<ActionId, bool> marken[] = {
+        {ActionId::realistisch, currentState.realistisch},
+        {ActionId::luminoes, !currentState.realistisch},
+        {ActionId::zweierHarmonien, currentState.harmonyMode == HarmonyMode::twoColour},
+        {ActionId::dreierHarmonien, currentState.harmonyMode == HarmonyMode::threeColour},
+        {ActionId::viererHarmonien, currentState.harmonyMode == HarmonyMode::fourColour},
+        {ActionId::auffaecherungen, currentState.harmonyMode == HarmonyMode::fanning},
+        {ActionId::farbreihen, currentState.harmonyMode == HarmonyMode::colourRows},
+        {ActionId::fixieren, currentState.fixieren},
+        {ActionId::farbenSeparatEinstellen, currentState.farbenSeparatEinstellen},
+        {ActionId::nurWebsichereFarbenAnzeigen, currentState.nurWebsichereFarbenAnzeigen},
+        {ActionId::TextAnstelleFlaechen, currentState.textInsteadOfFields},
+        {ActionId::farbstreifenVerstecken, currentState.farbstreifenVerstecken},
     };
     for (const auto& [id, an] : marken)
         action(id).setChecked(an);

@@ -23,23 +23,23 @@ class ActionRegistry
 public:
     // Creates every action (disabled, with German design captions), the menu
     // bar and the tool bar "ActionToolBar1" on the window.
-    static ActionRegistry aufbauen(QMainWindow& form);
+    static ActionRegistry assemble(QMainWindow& form);
 
-    QAction& action(Aktion id) const;
+    QAction& action(ActionId id) const;
     QAction* action(QStringView name) const; // nullptr for an unknown name
     QMenu& menu(MenuId id) const;
     QToolBar& toolBar() const { return *m_toolBar; }
-    QActionGroup* gruppe(Gruppe g) const; // nullptr for Gruppe::keine
+    QActionGroup* exclusiveGroup(ExclusiveGroup g) const; // nullptr for ExclusiveGroup::none
 
-    std::span<QAction* const> alle() const { return m_aktionen; }
+    std::span<QAction* const> allItems() const { return m_aktionen; }
     void setAllEnabled(bool enabled) const;
-    // The check marks of the actions that stand for the state's choices.
-    void zustandZeigen(const AktionsStand& stand) const;
+    // The check marks of the actions that currentState for the state's choices.
+    void showActionState(const ActionChoices& currentState) const;
 
 private:
     ActionRegistry() = default;
 
-    std::array<QAction*, aktionCount> m_aktionen{};
+    std::array<QAction*, actionCount> m_aktionen{};
     std::array<QMenu*, menuCount> m_menues{};
     QToolBar* m_toolBar = nullptr;
     QActionGroup* m_modusGruppe = nullptr;

@@ -5,23 +5,23 @@
 #include <QScreen>
 #include <QWidget>
 
-QSize aufDenBildschirm(const QWidget& fenster, QSize gewuenscht)
+QSize clampToScreen(const QWidget& topWindow, QSize requested)
 {
-    const QScreen* bildschirm = fenster.screen() ? fenster.screen() : QGuiApplication::primaryScreen();
+    const QScreen* bildschirm = topWindow.screen() ? topWindow.screen() : QGuiApplication::primaryScreen();
     if (!bildschirm)
-        return gewuenscht;
-    const QSize rahmen = fenster.frameGeometry().size() - fenster.geometry().size();
-    return gewuenscht.boundedTo(bildschirm->availableGeometry().size() - rahmen);
+        return requested;
+    const QSize frame = topWindow.frameGeometry().size() - topWindow.geometry().size();
+    return requested.boundedTo(bildschirm->availableGeometry().size() - frame);
 }
 
-void anInhaltAnpassen(QWidget& fenster, bool nurWachsen)
+void fitToContent(QWidget& topWindow, bool growOnly)
 {
-    if (QLayout* l = fenster.layout())
+    if (QLayout* l = topWindow.layout())
         l->activate();
-    QSize ziel = fenster.sizeHint().expandedTo(fenster.minimumSizeHint());
-    if (nurWachsen)
-        ziel = ziel.expandedTo(fenster.size());
-    ziel = aufDenBildschirm(fenster, ziel);
-    if (ziel != fenster.size())
-        fenster.resize(ziel);
+    QSize target = topWindow.sizeHint().expandedTo(topWindow.minimumSizeHint());
+    if (growOnly)
+        target = target.expandedTo(topWindow.size());
+    target = clampToScreen(topWindow, target);
+    if (target != topWindow.size())
+        topWindow.resize(target);
 }

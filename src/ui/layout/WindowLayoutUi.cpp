@@ -48,7 +48,7 @@ QColor systemColour(QPalette::ColorRole role)
 }
 
 // Sets whichever of left, top, width and height the placement names.
-void place(QWidget* widget, const Platzierung& p)
+void place(QWidget* widget, const Placement& p)
 {
     const QRect g = widget->geometry();
     widget->setGeometry(p.left == keep ? g.left() : p.left, p.top == keep ? g.top() : p.top,
@@ -66,76 +66,78 @@ void placeRow(const std::array<ColourPanel*, 16>& row, const RowGeometry& g, int
 
 } // namespace
 
-WindowLayoutUi::WindowLayoutUi(QMainWindow& form, MainWidgets& w, ColourDocument& dokument) : m_form(form), m_w(w), m_doc(dokument)
+WindowLayoutUi::WindowLayoutUi(QMainWindow& form, MainWidgets& w, ColourDocument& colourDocument)
+    : m_form(form), m_w(w), m_doc(colourDocument)
 {
 }
 
 void WindowLayoutUi::FormResize()
 {
-    if (m_doc.ablauf().layoutGesperrt || m_doc.ablauf().kleinesLayout)
+    if (m_doc.progress().layoutGesperrt || m_doc.progress().kleinesLayout)
         return;
     m_w.Anzeige->resize(m_w.panelHintergrund->width(), m_w.Panel15->y() - m_w.Anzeige->y());
     applyDisplayGeometry();
-    const bool reihen = istReihenModus(m_doc.stand().modus());
-    if (reihen && !m_doc.stand().aktionen.fixieren && showPanels)
+    const bool colourRows = isRowMode(m_doc.currentState().harmonyMode());
+    if (colourRows && !m_doc.currentState().actionSet.fixieren && showPanels)
         showPanels();
 }
 
 void WindowLayoutUi::applyDisplayGeometry()
 {
     const int breite = std::max(m_w.Anzeige->width(), 2);
-    const int hoehe = std::max(m_w.Anzeige->height(), 2);
-    const DisplayGeometry g = displayGeometry(breite, hoehe, m_doc.stand().stufenFixRechts, m_doc.stand().stufenFixLinks);
+    const int fullHeight = std::max(m_w.Anzeige->height(), 2);
+    const DisplayGeometry g = displayGeometry(breite, fullHeight, m_doc.currentState().stufenFixRechts,
+                                              m_doc.currentState().stufenFixLinks);
 
-    m_w.KleinRechts->setGeometry(g.kleinRechts);
-    m_w.KleinLinks->setGeometry(g.kleinLinks);
-    m_w.KleinMitte->setGeometry(g.kleinMitte);
+    m_w.KleinRechts->setGeometry(g.smallRight);
+    m_w.KleinLinks->setGeometry(g.smallLeft);
+    m_w.KleinMitte->setGeometry(g.smallCentre);
 
     // R1 and R15 keep their left edge here; the row display puts them at the row's ends.
-    placeRow(m_w.R, g.reihe, m_w.R[1]->x(), m_w.R[15]->x());
+    placeRow(m_w.R, g.row, m_w.R[1]->x(), m_w.R[15]->x());
     m_w.R[1]->setHint(g.r1Hint);
     m_w.R[15]->setHint(g.r15Hint);
 
-    m_w.FixedLinks->resize(g.fixedLinksBreite, g.fixedHoehe);
-    m_w.FixedRechts->setGeometry(g.fixedRechtsLinks, m_w.FixedRechts->y(), g.fixedRechtsBreite, g.fixedHoehe);
-    m_w.FixedKleinRechts->setGeometry(g.fixedKleinRechts);
-    m_w.FixedKleinLinks->setGeometry(g.fixedKleinLinks);
-    m_w.FixedKleinMitte->setGeometry(g.fixedKleinMitte);
-    m_w.FixedLinksKleinRechts->setGeometry(g.fixedKleinRechts);
-    m_w.FixedLinksKleinLinks->setGeometry(g.fixedKleinLinks);
-    m_w.FixedLinksKleinMitte->setGeometry(g.fixedKleinMitte);
-    m_w.FixedLinksReihen->resize(g.fixedReihenLinksBreite, g.fixedReihenHoehe);
-    m_w.FixedRechtsReihen->setGeometry(g.fixedReihenRechtsLinks, m_w.FixedRechtsReihen->y(),
-                                       g.fixedReihenRechtsBreite, g.fixedReihenHoehe);
-    placeRow(m_w.RRe, g.fixedReihe, g.r1ReLinks, g.r15ReLinks);
-    placeRow(m_w.RLi, g.fixedReihe, g.r1LiLinks, g.r15LiLinks);
+    m_w.FixedLinks->resize(g.fixedLeftWidth, g.fixedHeight);
+    m_w.FixedRechts->setGeometry(g.fixedRightX, m_w.FixedRechts->y(), g.fixedRightWidth, g.fixedHeight);
+    m_w.FixedKleinRechts->setGeometry(g.fixedSmallRight);
+    m_w.FixedKleinLinks->setGeometry(g.fixedSmallLeft);
+    m_w.FixedKleinMitte->setGeometry(g.fixedSmallCentre);
+    m_w.FixedLinksKleinRechts->setGeometry(g.fixedSmallRight);
+    m_w.FixedLinksKleinLinks->setGeometry(g.fixedSmallLeft);
+    m_w.FixedLinksKleinMitte->setGeometry(g.fixedSmallCentre);
+    m_w.FixedLinksReihen->resize(g.fixedRowsLeftWidth, g.fixedRowsHeight);
+    m_w.FixedRechtsReihen->setGeometry(g.fixedRowsRightX, m_w.FixedRechtsReihen->y(), g.fixedRowsRightWidth,
+                                       g.fixedRowsHeight);
+    placeRow(m_w.RRe, g.fixedRowGeometry, g.r1ReLeft, g.r15ReLeft);
+    placeRow(m_w.RLi, g.fixedRowGeometry, g.r1LiLeft, g.r15LiLeft);
 }
 
 void WindowLayoutUi::aufloesung800x600()
 {
-    m_doc.ablauf().kleinesLayout = true;
+    m_doc.progress().kleinesLayout = true;
     applyCompactPlacements();
-    const Modus modus = m_doc.stand().modus();
-    if (istReihenModus(modus) && reihenNeuAuslegen)
-        reihenNeuAuslegen();
-    if (modus != Modus::zweier && winkelAnsichtNeu)
-        winkelAnsichtNeu();
+    const HarmonyMode harmonyMode = m_doc.currentState().harmonyMode();
+    if (isRowMode(harmonyMode) && relayOutRows)
+        relayOutRows();
+    if (harmonyMode != HarmonyMode::twoColour && redrawAngleView)
+        redrawAngleView();
 }
 
 void WindowLayoutUi::applyCompactPlacements()
 {
-    for (const Platzierung& p : kompaktPlatzierungen()) {
+    for (const Placement& p : compactPlacements()) {
         auto* widget = m_form.findChild<QWidget*>(p.name);
         if (!widget)
             continue;
-        if (p.ohneAusrichtung)
+        if (p.withoutAlignment)
             setClientAligned(widget, false);
         place(widget, p);
-        if (p.nachVorne)
+        if (p.bringToFront)
             widget->raise();
-        if (p.gestreckt)
-            if (auto* bild = qobject_cast<PictureBox*>(widget))
-                bild->setStretched(true);
+        if (p.stretchPicture)
+            if (auto* picture = qobject_cast<PictureBox*>(widget))
+                picture->setStretched(true);
     }
 }
 
@@ -146,10 +148,10 @@ void WindowLayoutUi::programmOhneRandExecute(QAction& programmOhneRand)
     const bool ohneRandAktiv = m_form.windowFlags().testFlag(Qt::FramelessWindowHint);
     if (!ohneRandAktiv) {
         if (m_form.isMaximized()) {
-            m_doc.ablauf().ohneRand = false;
+            m_doc.progress().ohneRand = false;
             m_form.showNormal();
         } else {
-            m_doc.ablauf().ohneRand = true;
+            m_doc.progress().ohneRand = true;
         }
         m_form.setWindowFlag(Qt::FramelessWindowHint, true);
         m_form.showFullScreen(); // over the whole screen, task bar included
@@ -157,7 +159,7 @@ void WindowLayoutUi::programmOhneRandExecute(QAction& programmOhneRand)
     } else {
         m_form.showNormal();
         m_form.setWindowFlag(Qt::FramelessWindowHint, false);
-        if (m_doc.ablauf().ohneRand)
+        if (m_doc.progress().ohneRand)
             m_form.showNormal();
         else
             m_form.showMaximized();
@@ -168,7 +170,7 @@ void WindowLayoutUi::programmOhneRandExecute(QAction& programmOhneRand)
 void WindowLayoutUi::ComboBox2Change()
 {
     const QColor fensterText = systemColour(QPalette::WindowText);
-    const bool bandVersteckt = m_doc.stand().aktionen.farbstreifenVerstecken;
+    const bool bandVersteckt = m_doc.currentState().actionSet.farbstreifenVerstecken;
 
     // 1. Everything back to the standard colours.
     for (QLabel* l :
@@ -179,13 +181,13 @@ void WindowLayoutUi::ComboBox2Change()
         box->setPalette(QPalette()); // the system's own colours
 
     // 2. The chosen background.
-    const Hintergrund h = hintergrundFuer(m_w.ComboBox2->currentIndex());
-    const QColor farbe = h.farbe.value_or(systemColour(QPalette::Button));
-    m_w.panelHintergrund->setColour(farbe);
-    m_w.panelHintergrund->setFontColour(h.schrift.value_or(fensterText));
-    m_w.Anzeige->setBevel(h.anzeigeRahmen ? ColourPanel::Bevel::lowered : ColourPanel::Bevel::none);
-    if (h.schwarz) {
-        const QColor grau = QColor::fromRgb(grauAufSchwarz);
+    const BackgroundStyle h = backgroundStyleFor(m_w.ComboBox2->currentIndex());
+    const QColor colourValue = h.colourValue.value_or(systemColour(QPalette::Button));
+    m_w.panelHintergrund->setColour(colourValue);
+    m_w.panelHintergrund->setFontColour(h.lettering.value_or(fensterText));
+    m_w.Anzeige->setBevel(h.displayBevel ? ColourPanel::Bevel::lowered : ColourPanel::Bevel::none);
+    if (h.onBlack) {
+        const QColor grau = QColor::fromRgb(greyOnBlack);
         for (QLabel* l :
              {m_w.WinkelO, m_w.WinkelU, m_w.Label2, m_w.Label11, m_w.Label12, m_w.Label13, m_w.Label14})
             setLabelColour(l, grau);
@@ -197,28 +199,28 @@ void WindowLayoutUi::ComboBox2Change()
 
     // 3. The right-hand column (and the margins round both) follow.
     for (ColourPanel* p : {m_w.panelBG, m_w.centralArea}) {
-        p->setColour(farbe);
+        p->setColour(colourValue);
         p->setFontColour(fensterText);
     }
     // 4. A hidden band leaves the light/dark field in the background colour.
     if (bandVersteckt)
-        m_w.flaechenanzeigeFarbe->setColour(farbe);
-    // 5. Colour rows stand on the window background, the fixed half not edited
+        m_w.flaechenanzeigeFarbe->setColour(colourValue);
+    // 5. Colour rows currentState on the window background, the fixed half not edited
     // included; a fixed fanning beside them keeps its big field behind its rows.
-    const MainState& s = m_doc.stand();
-    const bool reihe = s.modus() == Modus::reihen;
-    const bool festeReihe = s.fixiert && s.fixStand.fixModus == static_cast<int>(Modus::reihen);
-    if (reihe || s.fixiert)
-        m_w.Anzeige->setColour(farbe);
-    if (reihe)
-        m_w.AnzeigeReihen->setColour(farbe);
-    const auto haelfte = [&](bool links) {
-        return links == s.fixLinksAktiv ? reihe : (festeReihe || (reihe && !s.fixiert));
+    const MainState& s = m_doc.currentState();
+    const bool row = s.harmonyMode() == HarmonyMode::colourRows;
+    const bool festeReihe = s.fixiert && s.fixStand.fixModus == static_cast<int>(HarmonyMode::colourRows);
+    if (row || s.fixiert)
+        m_w.Anzeige->setColour(colourValue);
+    if (row)
+        m_w.AnzeigeReihen->setColour(colourValue);
+    const auto half = [&](bool left) {
+        return left == s.fixLinksAktiv ? row : (festeReihe || (row && !s.fixiert));
     };
-    if (haelfte(true))
-        m_w.FixedLinksReihen->setColour(farbe);
-    if (haelfte(false))
-        m_w.FixedRechtsReihen->setColour(farbe);
+    if (half(true))
+        m_w.FixedLinksReihen->setColour(colourValue);
+    if (half(false))
+        m_w.FixedRechtsReihen->setColour(colourValue);
     // 6. The value texts are recoloured once the change is complete.
     m_w.Timer2->start(2);
 }
@@ -239,11 +241,11 @@ void WindowLayoutUi::ComboBox2CloseUp()
 
 void WindowLayoutUi::resetStaticText()
 {
-    const std::optional<WerteTextFarben> f = werteTextFarben(m_w.ComboBox2->currentIndex());
-    const QColor hintergrund = f ? f->hintergrund : systemColour(QPalette::Base);
-    const QColor schrift = f ? f->schrift : systemColour(QPalette::Text);
-    for (StaticText* t : m_w.werteTexte())
-        t->setColours(hintergrund, schrift);
+    const std::optional<ValueTextColours> f = valueTextColours(m_w.ComboBox2->currentIndex());
+    const QColor backgroundColour = f ? f->backgroundColour : systemColour(QPalette::Base);
+    const QColor lettering = f ? f->lettering : systemColour(QPalette::Text);
+    for (StaticText* t : m_w.valueTexts())
+        t->setColours(backgroundColour, lettering);
     // Only a box with the focus shows a highlight; toggling the others would
     // repaint them on every band move for nothing.
     for (QComboBox* box : {m_w.ComboBox1, m_w.ComboBox3})

@@ -15,7 +15,7 @@ struct MainWidgets;
 class WindowLayoutUi
 {
 public:
-    WindowLayoutUi(QMainWindow& form, MainWidgets& w, ColourDocument& dokument);
+    WindowLayoutUi(QMainWindow& form, MainWidgets& w, ColourDocument& colourDocument);
 
     void FormResize();
     void aufloesung800x600();
@@ -31,8 +31,8 @@ public:
     // fields go to the ends of the current row (showPanels); after the compact
     // placements the rows and the angle view are laid out again for the mode.
     std::function<void()> showPanels;
-    std::function<void()> reihenNeuAuslegen;
-    std::function<void()> winkelAnsichtNeu;
+    std::function<void()> relayOutRows;
+    std::function<void()> redrawAngleView;
 
 private:
     void applyDisplayGeometry();

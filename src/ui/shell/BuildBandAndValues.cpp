@@ -12,15 +12,15 @@ namespace
 {
 
 // Measures of a value row: one line per field, 18 pixels apart.
-constexpr int zeilenAbstand = 18;
-constexpr int textHoehe = 17;
+constexpr int rowSpacing = 18;
+constexpr int textHeight = 17;
 constexpr int swatchX = 20;
-constexpr int swatchBreite = 30;
-constexpr int swatchHoehe = 9;
-constexpr int zahlBreite = 40;
-constexpr int hexBreite = 72;
+constexpr int swatchWidth = 30;
+constexpr int swatchHeight = 9;
+constexpr int numberWidth = 40;
+constexpr int hexWidth = 72;
 constexpr int textX[4] = {56, 100, 144, 188};
-constexpr int zeileBreite = 188 + hexBreite;
+constexpr int rowWidth = 188 + hexWidth;
 
 PictureBox* makeMarker(QWidget* parent, const char* name, int top)
 {
@@ -33,19 +33,19 @@ PictureBox* makeMarker(QWidget* parent, const char* name, int top)
 struct Zeile {
     ColourPanel** swatch;
     const char* swatchName;
-    StaticText** texte[4];
-    const char* namen[4];
+    StaticText** textSet[4];
+    const char* names[4];
 };
 
 void buildLine(ColourPanel* row, int index, const Zeile& z)
 {
-    const int y = index * zeilenAbstand;
+    const int y = index * rowSpacing;
     *z.swatch = makePanel(row, z.swatchName,
-                          QRect(swatchX, y + (textHoehe - swatchHoehe) / 2, swatchBreite, swatchHoehe));
+                          QRect(swatchX, y + (textHeight - swatchHeight) / 2, swatchWidth, swatchHeight));
     for (int i = 0; i < 4; ++i) {
-        auto* t = new StaticText(row, QString::fromLatin1(z.namen[i]), i == 3 ? hexBreite : zahlBreite);
-        t->setGeometry(textX[i], y, i == 3 ? hexBreite : zahlBreite, textHoehe);
-        *z.texte[i] = t;
+        auto* t = new StaticText(row, QString::fromLatin1(z.names[i]), i == 3 ? hexWidth : numberWidth);
+        t->setGeometry(textX[i], y, i == 3 ? hexWidth : numberWidth, textHeight);
+        *z.textSet[i] = t;
     }
 }
 
@@ -54,7 +54,7 @@ QRadioButton* makeRadio(QWidget* parent, const char* name, int index)
     auto* r = new QRadioButton(parent);
     r->setObjectName(QString::fromLatin1(name));
     r->setAutoExclusive(false); // the program checks and unchecks them one by one
-    r->setGeometry(0, index * zeilenAbstand, 17, textHoehe);
+    r->setGeometry(0, index * rowSpacing, 17, textHeight);
     r->setEnabled(false);
     return r;
 }
@@ -74,7 +74,7 @@ QComboBox* makeCombo(QWidget* parent, const char* name, const QRect& geometry, c
 
 void buildBandStrip(MainWidgets& w, QWidget* panelHintergrund)
 {
-    w.Panel14 = makePanel(panelHintergrund, "Panel14", QRect(0, 0, 680, design::obenLeisteHoehe));
+    w.Panel14 = makePanel(panelHintergrund, "Panel14", QRect(0, 0, 680, design::topBarHeight));
     w.Farbband = makePanel(w.Panel14, "Farbband", QRect(0, 0, 680, 73));
     w.PaintBox1 = makeMarker(w.Farbband, "PaintBox1", 0);
     w.Panel3 = makePanel(w.Farbband, "Panel3", QRect(1, 4, 678, 65));
@@ -94,7 +94,7 @@ void buildBandStrip(MainWidgets& w, QWidget* panelHintergrund)
 
 void buildValueRows(MainWidgets& w)
 {
-    w.WerteOben = makePanel(w.Panel14, "WerteOben", QRect(0, 77, zeileBreite, 72));
+    w.WerteOben = makePanel(w.Panel14, "WerteOben", QRect(0, 77, rowWidth, 72));
     w.RadioButton1 = makeRadio(w.WerteOben, "RadioButton1", 0);
     w.RadioButton2 = makeRadio(w.WerteOben, "RadioButton2", 1);
     w.RadioButton3 = makeRadio(w.WerteOben, "RadioButton3", 2);
@@ -122,9 +122,9 @@ void buildValueRows(MainWidgets& w)
                {"SKlObR", "SKlObG", "SKlObB", "SKlObHex"}});
 
     w.ComboPanel = makePanel(w.Panel14, "ComboPanel",
-                             QRect(680 - design::comboPanelBreite, 84, design::comboPanelBreite, 60));
+                             QRect(680 - design::comboPanelWidth, 84, design::comboPanelWidth, 60));
     w.ComboBox1 =
-        makeCombo(w.ComboPanel, "ComboBox1", QRect(0, 0, design::comboPanelBreite, 24),
+        makeCombo(w.ComboPanel, "ComboBox1", QRect(0, 0, design::comboPanelWidth, 24),
                   {QStringLiteral("3 Felder"), QStringLiteral("5 Felder"), QStringLiteral("7 Felder"),
                    QStringLiteral("9 Felder"), QStringLiteral("11 Felder"), QStringLiteral("13 Felder"),
                    QStringLiteral("15 Felder")},
@@ -133,12 +133,12 @@ void buildValueRows(MainWidgets& w)
     w.ComboBox1->setEnabled(false);
     w.Button1 = new QPushButton(QStringLiteral("Zwischendaten"), w.ComboPanel);
     w.Button1->setObjectName(QStringLiteral("Button1"));
-    w.Button1->setGeometry(0, 32, design::comboPanelBreite, 26);
+    w.Button1->setGeometry(0, 32, design::comboPanelWidth, 26);
     w.Button1->setEnabled(false);
 
     w.Panel15 = makePanel(w.panelHintergrund, "Panel15",
-                          QRect(0, 640 - design::untenLeisteHoehe, 680, design::untenLeisteHoehe));
-    w.WerteUnten = makePanel(w.Panel15, "WerteUnten", QRect(0, 4, zeileBreite, 72));
+                          QRect(0, 640 - design::bottomBarHeight, 680, design::bottomBarHeight));
+    w.WerteUnten = makePanel(w.Panel15, "WerteUnten", QRect(0, 4, rowWidth, 72));
     buildLine(w.WerteUnten, 0,
               {&w.Panel8,
                "Panel8",
@@ -162,10 +162,10 @@ void buildValueRows(MainWidgets& w)
     for (ColourPanel* swatch : {w.Panel8, w.Panel9, w.Panel10, w.Panel11})
         swatch->hide(); // the lower row is in use only while a combination is fixed
 
-    w.ComboBox2 = makeCombo(w.Panel15, "ComboBox2",
-                            QRect(680 - design::comboBox2Breite, 8, design::comboBox2Breite, 24),
-                            {QStringLiteral("Hintergrund: Standard"), QStringLiteral("Hintergrund: Weiß"),
-                             QStringLiteral("Hintergrund: Grau"), QStringLiteral("Hintergrund: Schwarz")},
-                            0);
+    w.ComboBox2 =
+        makeCombo(w.Panel15, "ComboBox2", QRect(680 - design::comboBox2Width, 8, design::comboBox2Width, 24),
+                  {QStringLiteral("Hintergrund: Standard"), QStringLiteral("Hintergrund: Weiß"),
+                   QStringLiteral("Hintergrund: Grau"), QStringLiteral("Hintergrund: Schwarz")},
+                  0);
     w.ComboBox2->setToolTip(QStringLiteral("Hintergrund-Helligkeit"));
 }

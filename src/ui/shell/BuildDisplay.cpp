@@ -1,7 +1,7 @@
 #include "ui/shell/MainWidgetsBuild.h"
 
 #include "ui/widgets/ColourPanel.h"
-#include "ui/widgets/Farbsehfilter.h"
+#include "ui/widgets/ColourVisionFilter.h"
 
 #include <QLabel>
 #include <QTextEdit>
@@ -9,23 +9,23 @@
 namespace
 {
 
-constexpr int anzeigeBreite = 680; // the design size of the display
-constexpr int anzeigeHoehe = 362;
+constexpr int displayWidth = 680; // the design size of the display
+constexpr int displayHeight = 362;
 
 // The small fields of one display half (or of the single display).
 struct KleineFelder {
-    ColourPanel** rechts;
-    ColourPanel** links;
-    ColourPanel** mitte;
-    const char* namen[3];
+    ColourPanel** right;
+    ColourPanel** left;
+    ColourPanel** centre;
+    const char* names[3];
 };
 
-void buildSmallFields(ColourPanel* parent, const KleineFelder& f, const QRect& rechts, const QRect& links,
-                      const QRect& mitte)
+void buildSmallFields(ColourPanel* parent, const KleineFelder& f, const QRect& right, const QRect& left,
+                      const QRect& centre)
 {
-    *f.rechts = makePanel(parent, f.namen[0], rechts);
-    *f.links = makePanel(parent, f.namen[1], links);
-    *f.mitte = makePanel(parent, f.namen[2], mitte);
+    *f.right = makePanel(parent, f.names[0], right);
+    *f.left = makePanel(parent, f.names[1], left);
+    *f.centre = makePanel(parent, f.names[2], centre);
 }
 
 QTextEdit* makeRichEdit(QWidget* parent, const char* name, int tag, const QRect& geometry,
@@ -46,7 +46,7 @@ QTextEdit* makeRichEdit(QWidget* parent, const char* name, int tag, const QRect&
     e->setFont(font);
     e->setPlainText(text);
     e->hide();
-    Farbsehfilter::instanz().folgen(e);
+    ColourVisionFilter::sharedFilter().follow(e);
     return e;
 }
 
@@ -86,19 +86,19 @@ void buildFixedDisplay(MainWidgets& w)
 {
     w.FixedLinks = makePanel(w.Anzeige, "FixedLinks", QRect(1, 1, 339, 360));
     w.FixedRechts = makePanel(w.Anzeige, "FixedRechts", QRect(338, 1, 341, 360));
-    const QRect rechts(185, 234, 130, 73), links(22, 234, 130, 73), mitte(103, 126, 130, 73);
+    const QRect right(185, 234, 130, 73), left(22, 234, 130, 73), centre(103, 126, 130, 73);
     buildSmallFields(w.FixedLinks,
                      {&w.FixedLinksKleinRechts,
                       &w.FixedLinksKleinLinks,
                       &w.FixedLinksKleinMitte,
                       {"FixedLinksKleinRechts", "FixedLinksKleinLinks", "FixedLinksKleinMitte"}},
-                     rechts, links, mitte);
+                     right, left, centre);
     buildSmallFields(w.FixedRechts,
                      {&w.FixedKleinRechts,
                       &w.FixedKleinLinks,
                       &w.FixedKleinMitte,
                       {"FixedKleinRechts", "FixedKleinLinks", "FixedKleinMitte"}},
-                     rechts, links, mitte);
+                     right, left, centre);
     const QString dreiZeilen = QStringLiteral("Testtext\n(re. Maustaste \nfür Optionen)");
     const QRect feldText(10, 5, 100, 52);
     w.RichEdit4 = makeRichEdit(w.FixedLinksKleinRechts, "RichEdit4", 4, feldText, dreiZeilen);
@@ -135,15 +135,15 @@ void buildWarning(MainWidgets& w, QWidget* panelHintergrund)
 void buildDisplay(MainWidgets& w, QWidget* panelHintergrund, QWidget* centralArea)
 {
     w.Anzeige =
-        makePanel(panelHintergrund, "Anzeige", QRect(0, design::anzeigeOben, anzeigeBreite, anzeigeHoehe));
+        makePanel(panelHintergrund, "Anzeige", QRect(0, design::displayTop, displayWidth, displayHeight));
     w.Anzeige->setBevel(ColourPanel::Bevel::lowered);
     buildSingleDisplay(w);
     buildFixedDisplay(w);
     buildWarning(w, panelHintergrund);
 
-    w.PanelContainer1 = makePanel(centralArea, "PanelContainer1", QRect(0, 0, anzeigeBreite, anzeigeHoehe));
+    w.PanelContainer1 = makePanel(centralArea, "PanelContainer1", QRect(0, 0, displayWidth, displayHeight));
     w.PanelContainer2 =
-        makePanel(w.PanelContainer1, "PanelContainer2", QRect(0, 0, anzeigeBreite, anzeigeHoehe));
+        makePanel(w.PanelContainer1, "PanelContainer2", QRect(0, 0, displayWidth, displayHeight));
     setClientAligned(w.PanelContainer2, true);
     w.PanelContainer1->hide();
 }

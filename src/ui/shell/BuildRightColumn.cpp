@@ -11,8 +11,8 @@
 namespace
 {
 
-constexpr int feldBreite = 257; // the light/dark field
-constexpr int feldHoehe = 256;
+constexpr int fieldWidth = 257; // the light/dark field
+constexpr int fieldHeight = 256;
 
 QLabel* makeLabel(QWidget* parent, const char* name, const QString& text, const QPoint& at)
 {
@@ -41,7 +41,7 @@ QSlider* makeTrackBar(QWidget* parent, const char* name, int position, const QRe
 {
     auto* t = new QSlider(Qt::Horizontal, parent);
     t->setObjectName(QString::fromLatin1(name));
-    t->setRange(0, groessterAbstand);
+    t->setRange(0, maxAngleDistance);
     t->setValue(position);
     t->setPageStep(2);
     t->setTickPosition(QSlider::TicksBelow);
@@ -62,13 +62,13 @@ void buildLegend(MainWidgets& w)
         const char* text;
         QPoint at;
     };
-    const Eintrag eintraege[] = {
+    const Eintrag entryItems[] = {
         {&w.Panel16, "Panel16", &w.Label11, "Label11", "0°", {4, 8}},
         {&w.Panel19, "Panel19", &w.Label14, "Label14", "180°", {100, 8}},
         {&w.Panel17, "Panel17", &w.Label12, "Label12", "100°", {4, 32}},
         {&w.Panel18, "Panel18", &w.Label13, "Label13", "100°", {100, 32}},
     };
-    for (const Eintrag& e : eintraege) {
+    for (const Eintrag& e : entryItems) {
         *e.swatch = makePanel(w.Panel12, e.swatchName, QRect(e.at, QSize(14, 14)));
         (*e.swatch)->setBevel(ColourPanel::Bevel::lowered);
         *e.label = makeLabel(w.Panel12, e.labelName, QString::fromUtf8(e.text), e.at + QPoint(20, -1));
@@ -83,38 +83,38 @@ void buildLightDarkField(MainWidgets& w, QWidget* panelBG)
 {
     w.HellDunkelGrau = makePanel(panelBG, "HellDunkelGrau", QRect(10, 0, 271, 270));
     w.flaechenanzeigeFarbe =
-        makePanel(w.HellDunkelGrau, "flaechenanzeigeFarbe", QRect(7, 4, feldBreite, feldHoehe));
+        makePanel(w.HellDunkelGrau, "flaechenanzeigeFarbe", QRect(7, 4, fieldWidth, fieldHeight));
 
     auto* f = w.flaechenanzeigeFarbe;
     w.Image3 = new PictureBox(f, QStringLiteral("Image3"));
     w.Image3->setGeometry(1, 1, 255, 254);
-    w.KreuzV = makeLine(f, "KreuzV", QRect(0, 0, 1, feldHoehe), Qt::black);
-    w.KreuzH = makeLine(f, "KreuzH", QRect(0, 0, feldBreite, 1), Qt::black);
-    const QColor rahmen(64, 64, 64);
-    w.Image4 = makeLine(f, "Image4", QRect(0, 0, 1, feldHoehe), rahmen);
-    w.Image5 = makeLine(f, "Image5", QRect(0, 0, feldBreite, 1), rahmen);
-    w.Image6 = makeLine(f, "Image6", QRect(feldBreite - 1, 0, 1, feldHoehe), rahmen);
-    w.Image7 = makeLine(f, "Image7", QRect(0, feldHoehe - 1, feldBreite, 1), rahmen);
+    w.KreuzV = makeLine(f, "KreuzV", QRect(0, 0, 1, fieldHeight), Qt::black);
+    w.KreuzH = makeLine(f, "KreuzH", QRect(0, 0, fieldWidth, 1), Qt::black);
+    const QColor frame(64, 64, 64);
+    w.Image4 = makeLine(f, "Image4", QRect(0, 0, 1, fieldHeight), frame);
+    w.Image5 = makeLine(f, "Image5", QRect(0, 0, fieldWidth, 1), frame);
+    w.Image6 = makeLine(f, "Image6", QRect(fieldWidth - 1, 0, 1, fieldHeight), frame);
+    w.Image7 = makeLine(f, "Image7", QRect(0, fieldHeight - 1, fieldWidth, 1), frame);
 
     w.Label1 = makeLabel(f, "Label1", QStringLiteral("0 %"), QPoint(3, 1));
     colourText(w.Label1, Qt::black);
     setAutoSized(w.Label1, AutoSize::keepLeft);
     w.Label2 = makeLabel(f, "Label2", QStringLiteral("0 %"), QPoint(0, 237));
-    w.Label2->move(feldBreite - 4 - w.Label2->width(), w.Label2->y());
+    w.Label2->move(fieldWidth - 4 - w.Label2->width(), w.Label2->y());
     w.Label2->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     colourText(w.Label2, Qt::white);
     setAutoSized(w.Label2, AutoSize::keepRight);
 
     w.PaintBox3 = new PictureBox(f, QStringLiteral("PaintBox3"));
-    w.PaintBox3->setGeometry(0, 0, feldBreite, feldHoehe);
+    w.PaintBox3->setGeometry(0, 0, fieldWidth, fieldHeight);
     w.PaintBox3->setCursor(Qt::CrossCursor);
 }
 
 void buildAngleBox(MainWidgets& w, QWidget* panelBG)
 {
-    w.Panel13 = makePanel(panelBG, "Panel13", QRect(0, 276, design::rechteSpalteBreite, 263));
+    w.Panel13 = makePanel(panelBG, "Panel13", QRect(0, 276, design::rightColumnWidth, 263));
     w.PaintBox5 = makePanel(w.Panel13, "PaintBox5", QRect(0, 0, 8, 263));
-    w.PaintBox6 = makePanel(w.Panel13, "PaintBox6", QRect(0, 0, design::rechteSpalteBreite, 6));
+    w.PaintBox6 = makePanel(w.Panel13, "PaintBox6", QRect(0, 0, design::rightColumnWidth, 6));
 
     w.ComboBox3 = new QComboBox(w.Panel13);
     w.ComboBox3->setObjectName(QStringLiteral("ComboBox3"));
@@ -123,16 +123,18 @@ void buildAngleBox(MainWidgets& w, QWidget* panelBG)
     w.ComboBox3->setGeometry(71, 6, 150, 24);
     w.ComboBox3->setEnabled(false);
 
-    const QPoint bild(85, 39);
+    const QPoint picture(85, 39);
     w.ImageWW = new PictureBox(w.Panel13, QStringLiteral("ImageWW"));
-    w.ImageWW->setGeometry(QRect(bild, QSize(winkelBildGroesse, winkelBildGroesse)));
-    const QColor rahmen(128, 128, 128);
-    w.Image8 = makeLine(w.Panel13, "Image8", QRect(bild.x() - 1, bild.y() - 1, 1, 125), rahmen);
-    w.Image9 = makeLine(w.Panel13, "Image9",
-                        QRect(bild.x() + winkelBildGroesse, bild.y() - 1, 1, winkelBildGroesse + 2), rahmen);
-    w.Image10 = makeLine(w.Panel13, "Image10", QRect(bild.x() - 1, bild.y() - 1, 125, 1), rahmen);
-    w.Image11 = makeLine(w.Panel13, "Image11",
-                         QRect(bild.x() - 1, bild.y() + winkelBildGroesse, winkelBildGroesse + 2, 1), rahmen);
+    w.ImageWW->setGeometry(QRect(picture, QSize(anglePictureSize, anglePictureSize)));
+    const QColor frame(128, 128, 128);
+    w.Image8 = makeLine(w.Panel13, "Image8", QRect(picture.x() - 1, picture.y() - 1, 1, 125), frame);
+    w.Image9 =
+        makeLine(w.Panel13, "Image9",
+                 QRect(picture.x() + anglePictureSize, picture.y() - 1, 1, anglePictureSize + 2), frame);
+    w.Image10 = makeLine(w.Panel13, "Image10", QRect(picture.x() - 1, picture.y() - 1, 125, 1), frame);
+    w.Image11 =
+        makeLine(w.Panel13, "Image11",
+                 QRect(picture.x() - 1, picture.y() + anglePictureSize, anglePictureSize + 2, 1), frame);
 
     w.TrackBar3 = makeTrackBar(w.Panel13, "TrackBar3", 34, QRect(24, 170, 200, 28));
     w.TrackBar2 = makeTrackBar(w.Panel13, "TrackBar2", 40, QRect(24, 200, 200, 28));

@@ -1,16 +1,16 @@
 #include "ui/shell/ColourSettingsFile.h"
 
+#include "core/documents/SafeWrite.h"
+#include "core/documents/SettingsApply.h"
+#include "core/harmony/FixSnapshot.h"
+#include "core/language/LanguageTable.h"
 #include "platform/desktop/FileDialogs.h"
 #include "ui/display/DisplayParts.h"
 #include "ui/display/FieldSelection.h"
 #include "ui/display/Fixing.h"
 #include "ui/display/LightDarkField.h"
 #include "ui/display/ModeActions.h"
-#include "core/documents/SafeWrite.h"
-#include "core/documents/SettingsApply.h"
-#include "core/harmony/FixSnapshot.h"
 #include "ui/language/ActionRegistry.h"
-#include "core/language/LanguageTable.h"
 #include "ui/shell/TForm1.h"
 #include "ui/widgets/StaticText.h"
 
@@ -30,7 +30,7 @@
 namespace
 {
 
-WerteTexte werteTexte(const StaticText* r, const StaticText* g, const StaticText* b, const StaticText* hex)
+ValueTexts valueTexts(const StaticText* r, const StaticText* g, const StaticText* b, const StaticText* hex)
 {
     return {r->text(), g->text(), b->text(), hex->text()};
 }
@@ -46,227 +46,228 @@ ColourSettingsFile::~ColourSettingsFile() = default;
 
 void ColourSettingsFile::connectActions()
 {
-    const ActionRegistry& aktionen = m_form.actions();
-    const auto verbinden = [&](Aktion id, auto handler) {
-        QAction& a = aktionen.action(id);
+    const ActionRegistry& actionSet = m_form.actions();
+    const auto verbinden = [&](ActionId id, auto handler) {
+        QAction& a = actionSet.action(id);
         QObject::connect(&a, &QAction::triggered, &m_form, [this, handler] { (this->*handler)(); });
         a.setEnabled(true);
     };
-    verbinden(Aktion::dateiOeffnen, &ColourSettingsFile::dateiOeffnenExecute);
-    verbinden(Aktion::ShortCutStrgO, &ColourSettingsFile::dateiOeffnenExecute);
-    verbinden(Aktion::dateiSpeichern, &ColourSettingsFile::dateiSpeichernExecute);
-    verbinden(Aktion::ShortCutStrgS, &ColourSettingsFile::dateiSpeichernExecute);
-    verbinden(Aktion::dateiSpeichernUnter, &ColourSettingsFile::dateiSpeichernUnterExecute);
-    speichernAktion().setEnabled(false);
+    verbinden(ActionId::dateiOeffnen, &ColourSettingsFile::dateiOeffnenExecute);
+    verbinden(ActionId::ShortCutStrgO, &ColourSettingsFile::dateiOeffnenExecute);
+    verbinden(ActionId::dateiSpeichern, &ColourSettingsFile::dateiSpeichernExecute);
+    verbinden(ActionId::ShortCutStrgS, &ColourSettingsFile::dateiSpeichernExecute);
+    verbinden(ActionId::dateiSpeichernUnter, &ColourSettingsFile::dateiSpeichernUnterExecute);
+    saveAction().setEnabled(false);
 }
 
-void ColourSettingsFile::setDialogs(std::unique_ptr<FileDialogs> dialoge)
+void ColourSettingsFile::setDialogs(std::unique_ptr<FileDialogs> dialogs)
 {
-    if (dialoge)
-        m_dialoge = std::move(dialoge);
+    if (dialogs)
+        m_dialoge = std::move(dialogs);
 }
 
-QAction& ColourSettingsFile::speichernAktion() const
+QAction& ColourSettingsFile::saveAction() const
 {
-    return m_form.actions().action(Aktion::dateiSpeichern);
+    return m_form.actions().action(ActionId::dateiSpeichern);
 }
 
-bool ColourSettingsFile::aktuelleDatei() const
+bool ColourSettingsFile::hasCurrentFile() const
 {
-    return m_form.windowTitle() != m_form.sprache().fensterTitel();
+    return m_form.windowTitle() != m_form.uiLanguage().mainWindowTitle();
 }
 
-bool ColourSettingsFile::geaendert() const
+bool ColourSettingsFile::modified() const
 {
-    return speichernAktion().isEnabled();
+    return saveAction().isEnabled();
 }
 
-bool ColourSettingsFile::frage(const QString& text) const
+bool ColourSettingsFile::questionBox(const QString& text) const
 {
-    QMessageBox box(QMessageBox::Question, m_form.sprache().text(Txt::frage), text,
+    QMessageBox box(QMessageBox::Question, m_form.uiLanguage().text(Txt::questionBox), text,
                     QMessageBox::Yes | QMessageBox::No, &m_form);
     return box.exec() == QMessageBox::Yes;
 }
 
-void ColourSettingsFile::fehler(const QString& text) const
+void ColourSettingsFile::errorBox(const QString& text) const
 {
-    QMessageBox box(QMessageBox::Critical, m_form.sprache().text(Txt::fehler), text, QMessageBox::Ok,
+    QMessageBox box(QMessageBox::Critical, m_form.uiLanguage().text(Txt::errorBox), text, QMessageBox::Ok,
                     &m_form);
     box.exec();
 }
 
-ColourSettingsFile::Speichern ColourSettingsFile::dateiSpeichernExecute()
+ColourSettingsFile::SaveResult ColourSettingsFile::dateiSpeichernExecute()
 {
     const MainState& s = m_form.state();
-    const LanguageTable& texte = m_form.sprache();
-    if (s.websicherUebernommen && !frage(texte.text(Txt::websicherSpeichernFrage)))
-        return Speichern::abgelehnt;
-    const QString pfad = m_form.windowTitle();
-    if (!aktuelleDatei())
+    const LanguageTable& textSet = m_form.uiLanguage();
+    if (s.websicherUebernommen && !questionBox(textSet.text(Txt::webSafeSaveQuestion)))
+        return SaveResult::declined;
+    const QString pathName = m_form.windowTitle();
+    if (!hasCurrentFile())
         return dateiSpeichernUnterExecute();
-    if (!dateiSchreiben(pfad, erfassen())) {
-        fehler(texte.text(Txt::dateiNichtErstellt));
-        return Speichern::fehlgeschlagen;
+    if (!writeSettingsFile(pathName, capture())) {
+        errorBox(textSet.text(Txt::fileNotCreated));
+        return SaveResult::failed;
     }
-    m_form.dokument().schrittAbschliessen();
-    m_form.dokument().verlauf().setClean();
-    speichernAktion().setEnabled(false);
-    return Speichern::gespeichert;
+    m_form.colourDocument().finishStep();
+    m_form.colourDocument().history().setClean();
+    saveAction().setEnabled(false);
+    return SaveResult::persisted;
 }
 
-DateiBloecke ColourSettingsFile::erfassen()
+FileBlocks ColourSettingsFile::capture()
 {
     const MainState& s = m_form.state();
     const MainWidgets& w = m_form.w();
     const auto geprueft = [this](const char* name) {
-        const QAction* a = m_form.aktion(name);
+        const QAction* a = m_form.actionItem(name);
         return a && a->isChecked();
     };
-    FixStand aktuell = fixStandAus(s, eingabenAus(s));
-    aktuell.fixSeparat = geprueft("farbenSeparatEinstellen") ? 1 : 0;
-    m_form.dokument().dateiWerteAus(aktuell);
-    const DateiOptionen optionen{.websicher = geprueft("nurWebsichereFarbenAnzeigen"),
-                                 .textStatt = geprueft("TextAnstelleFlaechen") && !istReihenModus(s.modus()),
-                                 .fixiert = geprueft("fixieren")};
-    return dateiBloecke(aktuell, s.fixStand, s.fixLinksAktiv, optionen,
-                        werteTexte(w.SGrObR, w.SGrObG, w.SGrObB, w.SGrObHex),
-                        werteTexte(w.SGrUnR, w.SGrUnG, w.SGrUnB, w.SGrUnHex));
+    FixSnapshot current = fixSnapshotFrom(s, inputsFrom(s));
+    current.fixSeparat = geprueft("farbenSeparatEinstellen") ? 1 : 0;
+    m_form.colourDocument().fileValuesFrom(current);
+    const FileOptions options{.websicher = geprueft("nurWebsichereFarbenAnzeigen"),
+                              .textInstead = geprueft("TextAnstelleFlaechen") && !isRowMode(s.harmonyMode()),
+                              .fixiert = geprueft("fixieren")};
+    return fileBlocks(current, s.fixStand, s.fixLinksAktiv, options,
+                      valueTexts(w.SGrObR, w.SGrObG, w.SGrObB, w.SGrObHex),
+                      valueTexts(w.SGrUnR, w.SGrUnG, w.SGrUnB, w.SGrUnHex));
 }
 
-bool ColourSettingsFile::dateiSchreiben(const QString& pfad, const DateiBloecke& bloecke) const
+bool ColourSettingsFile::writeSettingsFile(const QString& pathName, const FileBlocks& blocks) const
 {
-    return dateiAtomarSchreiben(pfad, kodieren(bloecke));
+    return writeFileAtomically(pathName, encode(blocks));
 }
 
-ColourSettingsFile::Speichern ColourSettingsFile::dateiSpeichernUnterExecute()
+ColourSettingsFile::SaveResult ColourSettingsFile::dateiSpeichernUnterExecute()
 {
-    if (aktuelleDatei())
+    if (hasCurrentFile())
         m_letzterSpeichername = m_form.windowTitle();
-    const std::optional<QString> gewaehlt =
-        m_dialoge->speichern(&m_form, m_form.sprache().qtDateiFilter(), m_letzterSpeichername);
-    if (!gewaehlt)
-        return Speichern::abgelehnt;
-    m_letzterSpeichername = *gewaehlt;
-    const QString pfad = mitTnfxEndung(*gewaehlt);
-    if (QFileInfo::exists(pfad) && !frage(m_form.sprache().text(Txt::dateiUeberschreiben)))
-        return Speichern::abgelehnt;
-    m_form.setWindowTitle(pfad);
+    const std::optional<QString> chosen =
+        m_dialoge->chooseSaveFile(&m_form, m_form.uiLanguage().settingsFileFilter(), m_letzterSpeichername);
+    if (!chosen)
+        return SaveResult::declined;
+    m_letzterSpeichername = *chosen;
+    const QString pathName = withTnfxExtension(*chosen);
+    if (QFileInfo::exists(pathName) && !questionBox(m_form.uiLanguage().text(Txt::overwriteFile)))
+        return SaveResult::declined;
+    m_form.setWindowTitle(pathName);
     return dateiSpeichernExecute();
 }
 
-bool ColourSettingsFile::aenderungenSpeichernFragen()
+bool ColourSettingsFile::askToSaveChanges()
 {
-    if (!aktuelleDatei() || !geaendert())
+    if (!hasCurrentFile() || !modified())
         return true;
     const QString name = QFileInfo(m_form.windowTitle()).fileName();
-    if (!frage(m_form.sprache().text(Txt::aenderungenSpeichern) + name + QLatin1Char('?')))
+    if (!questionBox(m_form.uiLanguage().text(Txt::saveChangesIn) + name + QLatin1Char('?')))
         return true;
     // A No to the web-safe question is the user's choice; only a failed write stops.
-    return dateiSpeichernExecute() != Speichern::fehlgeschlagen;
+    return dateiSpeichernExecute() != SaveResult::failed;
 }
 
 void ColourSettingsFile::dateiOeffnenExecute()
 {
-    if (!aenderungenSpeichernFragen())
+    if (!askToSaveChanges())
         return;
-    const std::optional<QString> pfad = m_dialoge->oeffnen(&m_form, m_form.sprache().qtDateiFilter());
-    if (pfad)
-        einlesenOhneHdFarbe(*pfad);
+    const std::optional<QString> pathName =
+        m_dialoge->tryOpen(&m_form, m_form.uiLanguage().settingsFileFilter());
+    if (pathName)
+        readWithoutLightDarkColour(*pathName);
 }
 
-void ColourSettingsFile::pfadOeffnen(const QString& pfad)
+void ColourSettingsFile::openPath(const QString& pathName)
 {
-    if (aenderungenSpeichernFragen())
-        einlesenOhneHdFarbe(pfad);
+    if (askToSaveChanges())
+        readWithoutLightDarkColour(pathName);
 }
 
-void ColourSettingsFile::einlesenOhneHdFarbe(const QString& pfad)
+void ColourSettingsFile::readWithoutLightDarkColour(const QString& pathName)
 {
     {
-        const QScopedValueRollback sperre(m_form.dokument().ablauf().sperreHdFarbe, true);
-        if (!datenEinlesen(pfad))
+        const QScopedValueRollback sperre(m_form.colourDocument().progress().sperreHdFarbe, true);
+        if (!datenEinlesen(pathName))
             return;
     }
     // Selecting the big field repaints it but changes nothing the file holds.
-    const bool geladen = !geaendert();
+    const bool loaded = !modified();
     m_form.parts().selection->Anzeige_NormalClick2();
     // An opened file starts a history of its own.
-    m_form.dokument().verlaufNeu();
-    if (geladen)
-        speichernAktion().setEnabled(false);
+    m_form.colourDocument().restartHistory();
+    if (loaded)
+        saveAction().setEnabled(false);
 }
 
 bool ColourSettingsFile::FormCloseQuery()
 {
-    return aenderungenSpeichernFragen();
+    return askToSaveChanges();
 }
 
 // The whole file is read and checked before anything changes: a file that
 // cannot be read leaves the display, fixing, caption and modified state alone.
-bool ColourSettingsFile::datenEinlesen(const QString& pfad)
+bool ColourSettingsFile::datenEinlesen(const QString& pathName)
 {
-    const QString voll = QDir::cleanPath(QFileInfo(pfad).absoluteFilePath());
-    GeleseneDatei d;
-    QFile quelle(voll);
-    if (quelle.open(QIODevice::ReadOnly))
-        d = lesen(quelle, istZweiBlockDatei(voll));
-    if (!d.vollstaendig) {
-        const LanguageTable& texte = m_form.sprache();
-        fehler(texte.text(Txt::dateiNichtGelesenVor) + voll + texte.text(Txt::dateiNichtGelesenNach));
+    const QString voll = QDir::cleanPath(QFileInfo(pathName).absoluteFilePath());
+    ParsedFile d;
+    QFile source(voll);
+    if (source.open(QIODevice::ReadOnly))
+        d = readIn(source, isTwoBlockFile(voll));
+    if (!d.fullyRead) {
+        const LanguageTable& textSet = m_form.uiLanguage();
+        errorBox(textSet.text(Txt::fileNotReadBefore) + voll + textSet.text(Txt::fileNotReadAfter));
         return false;
     }
     DisplayParts& parts = m_form.parts();
     if (m_form.state().fixiert)
         parts.fixing->fixierenExecute();
-    anwenden(d, voll);
-    QComboBox* hintergrund = m_form.w().ComboBox2;
-    hintergrund->setEnabled(false);
-    hintergrund->setEnabled(true);
+    applyChange(d, voll);
+    QComboBox* backgroundColour = m_form.w().ComboBox2;
+    backgroundColour->setEnabled(false);
+    backgroundColour->setEnabled(true);
     return true;
 }
 
-void ColourSettingsFile::anwenden(const GeleseneDatei& d, const QString& pfad)
+void ColourSettingsFile::applyChange(const ParsedFile& d, const QString& pathName)
 {
     DisplayParts& parts = m_form.parts();
-    kombinationAnwenden(*d.block1, pfad);
+    applyCombination(*d.block1, pathName);
     if (d.fixiert == 1) {
         if (!m_form.state().fixiert)
             parts.fixing->fixierenExecute();
         // Not through the halves' click handlers: a colour row's background ignores clicks.
-        parts.selection->haelfteBearbeiten(true);
-        kombinationAnwenden(*d.block2, pfad);
-        parts.selection->haelfteBearbeiten(false);
+        parts.selection->editHalf(true);
+        applyCombination(*d.block2, pathName);
+        parts.selection->editHalf(false);
     }
     // Swapping the halves back repaints; the load is over only after it.
-    speichernAktion().setEnabled(false);
+    saveAction().setEnabled(false);
 }
 
 // The block goes to the document through the core's routine, as every whole
 // combination does; the display is then drawn once from the state.
-void ColourSettingsFile::kombinationAnwenden(const EinstellungsBlock& b, const QString& pfad)
+void ColourSettingsFile::applyCombination(const SettingsBlock& b, const QString& pathName)
 {
-    const DateiEinstellung e = dateiEinstellung(b);
-    ColourDocument& dokument = m_form.dokument();
+    const FileSetting e = fileSetting(b);
+    ColourDocument& colourDocument = m_form.colourDocument();
     {
-        const ColourDocument::Sammlung eineAenderung(dokument);
-        dokument.dateiWerteMerken(b);
-        dokument.einstellungAnwenden(e);
+        const ColourDocument::Batch eineAenderung(colourDocument);
+        colourDocument.rememberFileValues(b);
+        colourDocument.applySetting(e);
     }
-    werteTexteAnwenden(e);
-    m_form.setWindowTitle(pfad);
-    speichernAktion().setEnabled(false);
+    applyValueTexts(e);
+    m_form.setWindowTitle(pathName);
+    saveAction().setEnabled(false);
 }
 
 // Into the value row of the combination being edited: the upper row would
 // give the right-hand combination the left one's texts.
-void ColourSettingsFile::werteTexteAnwenden(const DateiEinstellung& e)
+void ColourSettingsFile::applyValueTexts(const FileSetting& e)
 {
-    if (!e.texte)
+    if (!e.textSet)
         return;
     MainWidgets& w = m_form.w();
     const bool unten = m_form.state().fixLinksAktiv;
-    (unten ? w.SGrUnR : w.SGrObR)->setText(e.texte->r);
-    (unten ? w.SGrUnG : w.SGrObG)->setText(e.texte->g);
-    (unten ? w.SGrUnB : w.SGrObB)->setText(e.texte->b);
-    (unten ? w.SGrUnHex : w.SGrObHex)->setText(e.texte->hex);
+    (unten ? w.SGrUnR : w.SGrObR)->setText(e.textSet->r);
+    (unten ? w.SGrUnG : w.SGrObG)->setText(e.textSet->g);
+    (unten ? w.SGrUnB : w.SGrObB)->setText(e.textSet->b);
+    (unten ? w.SGrUnHex : w.SGrObHex)->setText(e.textSet->hex);
 }

@@ -7,7 +7,7 @@
 #include <memory>
 #include <optional>
 
-struct DateiEinstellung;
+struct FileSetting;
 class FileDialogs;
 class QAction;
 class QSlider;
@@ -23,36 +23,36 @@ public:
     ~ColourSettingsFile();
     // Connects and enables the file actions; dateiSpeichern starts unmodified.
     void connectActions();
-    void setDialogs(std::unique_ptr<FileDialogs> dialoge);
+    void setDialogs(std::unique_ptr<FileDialogs> dialogs);
 
-    enum class Speichern { gespeichert, abgelehnt, fehlgeschlagen };
-    Speichern dateiSpeichernExecute();
-    Speichern dateiSpeichernUnterExecute();
+    enum class SaveResult { persisted, declined, failed };
+    SaveResult dateiSpeichernExecute();
+    SaveResult dateiSpeichernUnterExecute();
     void dateiOeffnenExecute();
     // False when the user wanted the changes saved and writing them failed.
     bool FormCloseQuery();
     // False, with the message shown, when the file could not be read whole.
-    bool datenEinlesen(const QString& pfad);
+    bool datenEinlesen(const QString& pathName);
     // Open for a path chosen elsewhere (a later start forwarded it).
-    void pfadOeffnen(const QString& pfad);
+    void openPath(const QString& pathName);
 
-    bool aktuelleDatei() const;
-    bool geaendert() const;
+    bool hasCurrentFile() const;
+    bool modified() const;
 
 private:
-    QAction& speichernAktion() const;
-    bool aenderungenSpeichernFragen();
-    void einlesenOhneHdFarbe(const QString& pfad);
-    bool frage(const QString& text) const;
-    void fehler(const QString& text) const;
-    DateiBloecke erfassen();
-    bool dateiSchreiben(const QString& pfad, const DateiBloecke& bloecke) const;
-    void anwenden(const GeleseneDatei& d, const QString& pfad);
+    QAction& saveAction() const;
+    bool askToSaveChanges();
+    void readWithoutLightDarkColour(const QString& pathName);
+    bool questionBox(const QString& text) const;
+    void errorBox(const QString& text) const;
+    FileBlocks capture();
+    bool writeSettingsFile(const QString& pathName, const FileBlocks& blocks) const;
+    void applyChange(const ParsedFile& d, const QString& pathName);
 
     // One block applied to the document and drawn.
-    void kombinationAnwenden(const EinstellungsBlock& b, const QString& pfad);
+    void applyCombination(const SettingsBlock& b, const QString& pathName);
     // The big field's texts as the file holds them.
-    void werteTexteAnwenden(const DateiEinstellung& e);
+    void applyValueTexts(const FileSetting& e);
 
     TForm1& m_form;
     std::unique_ptr<FileDialogs> m_dialoge;

@@ -18,13 +18,11 @@
 DisplayParts::DisplayParts(DisplayHost& host)
     : display(std::make_unique<FieldDisplay>(host)), modes(std::make_unique<ModeActions>(host, *this)),
       selection(std::make_unique<FieldSelection>(host, *this)),
-      band(std::make_unique<BandAngleControls>(host)),
-      hellDunkel(std::make_unique<LightDarkField>(host)),
+      band(std::make_unique<BandAngleControls>(host)), lightDark(std::make_unique<LightDarkField>(host)),
       fixing(std::make_unique<Fixing>(host, *this)),
-      separat(std::make_unique<SeparateAdjustment>(host, *this)),
+      separate(std::make_unique<SeparateAdjustment>(host, *this)),
       websicher(std::make_unique<WebSafeDisplay>(host, *this)), text(std::make_unique<TextView>(host, *this)),
-      bandVersteck(std::make_unique<HiddenBand>(host)),
-      eingabe(std::make_unique<ManualInputApply>(host, *this)),
+      hiddenBand(std::make_unique<HiddenBand>(host)), input(std::make_unique<ManualInputApply>(host, *this)),
       render(std::make_unique<DisplayRender>(host, *this))
 {
 }
@@ -37,12 +35,12 @@ void DisplayParts::connectAll()
     modes->connectWidgets();
     selection->connectWidgets();
     band->connectWidgets();
-    hellDunkel->connectWidgets();
+    lightDark->connectWidgets();
     fixing->connectWidgets();
-    separat->connectWidgets();
+    separate->connectWidgets();
     websicher->connectWidgets();
     text->connectWidgets();
-    bandVersteck->connectWidgets();
-    eingabe->connectWidgets();
+    hiddenBand->connectWidgets();
+    input->connectWidgets();
     render->connectDocument();
 }

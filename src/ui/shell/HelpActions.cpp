@@ -15,9 +15,9 @@
 #include <QPushButton>
 
 HelpActions::HelpActions(TForm1& form)
-    : m_form(form), m_viewer(std::make_unique<LazyHelpViewer>(programmDatenOrdner(),
-                                                              LazyHelpViewer::standardBibliothekOrdner())),
-      m_ordner(programmDatenOrdner())
+    : m_form(form), m_viewer(std::make_unique<LazyHelpViewer>(programDataFolders(),
+                                                              LazyHelpViewer::defaultLibraryFolders())),
+      m_ordner(programDataFolders())
 {
 }
 
@@ -31,12 +31,12 @@ void HelpActions::setHelpViewer(std::unique_ptr<HelpViewer> viewer)
 
 void HelpActions::hilfeInhaltExecute()
 {
-    m_viewer->htmlHelp(m_form.helpFile(), HilfeBefehl::inhalt, m_form.sprache().sprache());
+    m_viewer->htmlHelp(m_form.helpFile(), HelpCommand::content, m_form.uiLanguage().uiLanguage());
 }
 
-void HelpActions::hilfeThemaZeigen(const QString& thema)
+void HelpActions::showHelpTopic(const QString& topic)
 {
-    m_viewer->htmlHelp(m_form.helpFile() + thema, HilfeBefehl::thema, m_form.sprache().sprache());
+    m_viewer->htmlHelp(m_form.helpFile() + topic, HelpCommand::topic, m_form.uiLanguage().uiLanguage());
 }
 
 void HelpActions::HtmlHelpExecute(int tag)
@@ -45,73 +45,72 @@ void HelpActions::HtmlHelpExecute(int tag)
     if (!prefs)
         return;
     // The page of the tag; any other tag gives the start page.
-    const QString seite = m_form.sprache().tutorialSeite(tag);
-    const QUrl adresse =
-        prefs->tutorialPfadGesetzt() ? gespeicherteSeite(*prefs, seite) : standardSeite(*prefs, seite);
-    if (!adresse.isEmpty()) {
+    const QString page = m_form.uiLanguage().tutorialPage(tag);
+    const QUrl address = prefs->tutorialPathSet() ? savedPage(*prefs, page) : defaultPage(*prefs, page);
+    if (!address.isEmpty()) {
         // The answer may come after this returns; the window may be gone by then.
-        QPointer<QWidget> fenster(&m_form);
-        m_form.shellOpener().oeffnenOderMelden(adresse, [this, fenster, adresse] {
-            if (fenster)
-                meldeNichtGeoeffnet(adresse);
+        QPointer<QWidget> topWindow(&m_form);
+        m_form.shellOpener().openOrReport(address, [this, topWindow, address] {
+            if (topWindow)
+                reportNotOpened(address);
         });
         return;
     }
-    if (frageJa(m_form.sprache().text(Txt::tutorialNichtGefunden)))
-        m_form.einstellungenTutorialZeigen();
+    if (askYesNo(m_form.uiLanguage().text(Txt::tutorialNotFound)))
+        m_form.showSettingsTutorial();
 }
 
-QUrl HelpActions::gespeicherteSeite(const TfRegistryForm& prefs, const QString& seite) const
+QUrl HelpActions::savedPage(const TfRegistryForm& prefs, const QString& page) const
 {
-    const QUrl adresse = alsAdresse(tutorialSeiteAusPfad(prefs.tutorialPfad, seite));
+    const QUrl address = asUrl(tutorialPageFromPath(prefs.tutorialPfad, page));
     // A moved or deleted tutorial gets the question; a browser would only show an error page.
     // A web address is the browser's to judge.
-    if (adresse.isLocalFile() && !QFileInfo::exists(adresse.toLocalFile()))
+    if (address.isLocalFile() && !QFileInfo::exists(address.toLocalFile()))
         return {};
-    return adresse;
+    return address;
 }
 
-QUrl HelpActions::standardSeite(TfRegistryForm& prefs, const QString& seite) const
+QUrl HelpActions::defaultPage(TfRegistryForm& prefs, const QString& page) const
 {
-    const QString relativ = QStringLiteral("tutorial/") + tutorialSeiteRelativ(seite);
-    const QString kandidat = findeInOrdnern(m_ordner, relativ);
+    const QString relative = QStringLiteral("tutorial/") + relativeTutorialPage(page);
+    const QString kandidat = findInFolders(m_ordner, relative);
     if (kandidat.isEmpty())
         return {};
-    const QString ordner = kandidat.left(kandidat.size() - relativ.size());
-    prefs.tutorialPfad = QDir::toNativeSeparators(ordner + QStringLiteral("tutorial/index.html"));
+    const QString folder = kandidat.left(kandidat.size() - relative.size());
+    prefs.tutorialPfad = QDir::toNativeSeparators(folder + QStringLiteral("tutorial/index.html"));
     return QUrl::fromLocalFile(QFileInfo(kandidat).absoluteFilePath());
 }
 
 void HelpActions::hilfeInfoExecute()
 {
     if (!m_aboutBox)
-        m_aboutBox = std::make_unique<TAboutBox>(m_form.sprache(), m_form.shellOpener());
+        m_aboutBox = std::make_unique<TAboutBox>(m_form.uiLanguage(), m_form.shellOpener());
     m_aboutBox->exec();
 }
 
 void HelpActions::onlineCheckAufUpdateExecute()
 {
-    if (frageJa(m_form.sprache().text(Txt::updateFrage)))
-        m_form.shellOpener().oeffnen(QUrl(m_form.sprache().text(Txt::updateSeite)));
+    if (askYesNo(m_form.uiLanguage().text(Txt::updateQuestion)))
+        m_form.shellOpener().tryOpen(QUrl(m_form.uiLanguage().text(Txt::updatePage)));
 }
 
 // Without a browser the desktop opens nothing and says nothing; the user should know.
-void HelpActions::meldeNichtGeoeffnet(const QUrl& adresse)
+void HelpActions::reportNotOpened(const QUrl& address)
 {
-    const LanguageTable& t = m_form.sprache();
+    const LanguageTable& t = m_form.uiLanguage();
     const QString name =
-        adresse.isLocalFile() ? QDir::toNativeSeparators(adresse.toLocalFile()) : adresse.toString();
-    QMessageBox box(QMessageBox::Critical, t.text(Txt::fehler), t.text(Txt::tutorialNichtGeoeffnet).arg(name),
+        address.isLocalFile() ? QDir::toNativeSeparators(address.toLocalFile()) : address.toString();
+    QMessageBox box(QMessageBox::Critical, t.text(Txt::errorBox), t.text(Txt::tutorialNotOpened).arg(name),
                     QMessageBox::Ok, &m_form);
     box.setObjectName(QStringLiteral("TutorialNotOpened"));
     box.exec();
 }
 
-bool HelpActions::frageJa(const QString& text)
+bool HelpActions::askYesNo(const QString& text)
 {
-    QMessageBox frage(QMessageBox::Question, m_form.sprache().text(Txt::frage), text,
-                      QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, &m_form);
-    frage.setObjectName(QStringLiteral("HelpQuestion"));
-    frage.setDefaultButton(QMessageBox::Yes);
-    return frage.exec() == QMessageBox::Yes;
+    QMessageBox questionBox(QMessageBox::Question, m_form.uiLanguage().text(Txt::questionBox), text,
+                            QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, &m_form);
+    questionBox.setObjectName(QStringLiteral("HelpQuestion"));
+    questionBox.setDefaultButton(QMessageBox::Yes);
+    return questionBox.exec() == QMessageBox::Yes;
 }

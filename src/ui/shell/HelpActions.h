@@ -23,7 +23,7 @@ public:
     // F1: the help file's table of contents.
     void hilfeInhaltExecute();
     // A topic of the help file ("::HTML\page06.htm"), for the dialogs' help buttons.
-    void hilfeThemaZeigen(const QString& thema);
+    void showHelpTopic(const QString& topic);
     // The tutorial actions' handler; the action's tag (0..19) selects the page.
     void HtmlHelpExecute(int tag);
     // The about box, created on first use.
@@ -35,19 +35,19 @@ public:
     void setHelpViewer(std::unique_ptr<HelpViewer> viewer);
     HelpViewer& helpViewer() { return *m_viewer; }
     // The folders searched for the tutorial (the program's data folders unless a test says otherwise).
-    void setDatenOrdner(QStringList ordner) { m_ordner = std::move(ordner); }
-    const QStringList& datenOrdner() const { return m_ordner; }
+    void setDataFolders(QStringList folder) { m_ordner = std::move(folder); }
+    const QStringList& dataFolders() const { return m_ordner; }
     TAboutBox* aboutBox() const { return m_aboutBox.get(); }
 
 private:
     // The page below the stored tutorial path; empty when it is a local file that is not there.
-    QUrl gespeicherteSeite(const TfRegistryForm& prefs, const QString& seite) const;
+    QUrl savedPage(const TfRegistryForm& prefs, const QString& page) const;
     // The page of the tutorial in the program's data folders, whose start page it then
     // stores; empty when none has it.
-    QUrl standardSeite(TfRegistryForm& prefs, const QString& seite) const;
+    QUrl defaultPage(TfRegistryForm& prefs, const QString& page) const;
     // Yes, No or Cancel, under the caption "Frage" / "Question"; true for Yes.
-    bool frageJa(const QString& text);
-    void meldeNichtGeoeffnet(const QUrl& adresse);
+    bool askYesNo(const QString& text);
+    void reportNotOpened(const QUrl& address);
 
     TForm1& m_form;
     std::unique_ptr<HelpViewer> m_viewer;

@@ -62,9 +62,9 @@ void buildMainWidgets(QMainWindow& form, MainWidgets& w)
 
     using namespace design;
     w.panelHintergrund =
-        makePanel(w.centralArea, "panelHintergrund", QRect(aussenRand, aussenRand, 680, 640));
+        makePanel(w.centralArea, "panelHintergrund", QRect(outerMargin, outerMargin, 680, 640));
     w.panelBG = makePanel(w.centralArea, "panelBG",
-                          QRect(aussenRand + 680 + spaltenAbstand, aussenRand, rechteSpalteBreite, 640));
+                          QRect(outerMargin + 680 + columnGap, outerMargin, rightColumnWidth, 640));
 
     buildBandStrip(w, w.panelHintergrund);
     buildValueRows(w);
@@ -81,26 +81,26 @@ void placeRegions(MainWidgets& w)
 {
     using namespace design;
     const QSize c = w.centralArea->size();
-    const int links = aussenRand;
-    const int bgLinks = std::max(c.width() - aussenRand - rechteSpalteBreite, links + 680 + spaltenAbstand);
-    const int breite = bgLinks - spaltenAbstand - links;
-    const int hoehe = std::max(c.height() - 2 * aussenRand, anzeigeOben + untenLeisteHoehe + 100);
+    const int left = outerMargin;
+    const int bgLinks = std::max(c.width() - outerMargin - rightColumnWidth, left + 680 + columnGap);
+    const int breite = bgLinks - columnGap - left;
+    const int fullHeight = std::max(c.height() - 2 * outerMargin, displayTop + bottomBarHeight + 100);
 
-    w.panelHintergrund->setGeometry(links, aussenRand, breite, hoehe);
-    w.panelBG->setGeometry(bgLinks, aussenRand, rechteSpalteBreite, hoehe);
+    w.panelHintergrund->setGeometry(left, outerMargin, breite, fullHeight);
+    w.panelBG->setGeometry(bgLinks, outerMargin, rightColumnWidth, fullHeight);
 
-    w.Panel14->resize(breite, obenLeisteHoehe);
-    w.ComboPanel->move(breite - comboPanelBreite, w.ComboPanel->y());
+    w.Panel14->resize(breite, topBarHeight);
+    w.ComboPanel->move(breite - comboPanelWidth, w.ComboPanel->y());
 
-    w.Panel15->setGeometry(0, hoehe - untenLeisteHoehe, breite, untenLeisteHoehe);
-    w.ComboBox2->move(breite - comboBox2Breite, w.ComboBox2->y());
+    w.Panel15->setGeometry(0, fullHeight - bottomBarHeight, breite, bottomBarHeight);
+    w.ComboBox2->move(breite - comboBox2Width, w.ComboBox2->y());
 
-    const int anzeigeHoehe = w.Panel15->y() - anzeigeOben;
+    const int displayHeight = w.Panel15->y() - displayTop;
     w.Panel1->move((breite - w.Panel1->width()) / 2,
-                   anzeigeOben + std::max(0, (anzeigeHoehe - w.Panel1->height()) / 2));
+                   displayTop + std::max(0, (displayHeight - w.Panel1->height()) / 2));
 }
 
-std::array<StaticText*, 32> MainWidgets::werteTexte() const
+std::array<StaticText*, 32> MainWidgets::valueTexts() const
 {
     return {SGrObR,   SGrObG,   SGrObB,   SGrObHex,   SKlObLiR, SKlObLiG, SKlObLiB, SKlObLiHex,
             SKlObMiR, SKlObMiG, SKlObMiB, SKlObMiHex, SKlObR,   SKlObG,   SKlObB,   SKlObHex,
@@ -108,9 +108,9 @@ std::array<StaticText*, 32> MainWidgets::werteTexte() const
             SKlUnMiR, SKlUnMiG, SKlUnMiB, SKlUnMiHex, SKlUnR,   SKlUnG,   SKlUnB,   SKlUnHex};
 }
 
-std::vector<QWidget*> MainWidgets::klickbareFelder() const
+std::vector<QWidget*> MainWidgets::clickableFields() const
 {
-    std::vector<QWidget*> felder{
+    std::vector<QWidget*> fields{
         Anzeige_Normal,       KleinRechts,          KleinLinks,      FixedRechts, FixedKleinRechts,
         FixedKleinLinks,      KleinMitte,           FixedKleinMitte, FixedLinks,  FixedLinksKleinRechts,
         FixedLinksKleinLinks, FixedLinksKleinMitte, AnzeigeReihen};
@@ -118,11 +118,11 @@ std::vector<QWidget*> MainWidgets::klickbareFelder() const
         if (n == 8)
             continue; // the centre of a row selects nothing
         const auto i = static_cast<std::size_t>(n);
-        felder.push_back(R[i]);
-        felder.push_back(RRe[i]);
-        felder.push_back(RLi[i]);
+        fields.push_back(R[i]);
+        fields.push_back(RRe[i]);
+        fields.push_back(RLi[i]);
     }
-    felder.push_back(FixedRechtsReihen);
-    felder.push_back(FixedLinksReihen);
-    return felder;
+    fields.push_back(FixedRechtsReihen);
+    fields.push_back(FixedLinksReihen);
+    return fields;
 }

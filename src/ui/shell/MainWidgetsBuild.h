@@ -13,14 +13,14 @@ class ColourPanel;
 namespace design
 {
 // The normal layout's fixed measures (pixels).
-inline constexpr int aussenRand = 4;           // margin round the regions
-inline constexpr int rechteSpalteBreite = 292; // width of panelBG
-inline constexpr int spaltenAbstand = 8;
-inline constexpr int obenLeisteHoehe = 150; // Panel14
-inline constexpr int anzeigeOben = 152;     // top of Anzeige
-inline constexpr int untenLeisteHoehe = 80; // Panel15
-inline constexpr int comboPanelBreite = 93; // clear of the right column in the compact layout
-inline constexpr int comboBox2Breite = 180;
+inline constexpr int outerMargin = 4;        // margin round the regions
+inline constexpr int rightColumnWidth = 292; // width of panelBG
+inline constexpr int columnGap = 8;
+inline constexpr int topBarHeight = 150;   // Panel14
+inline constexpr int displayTop = 152;     // top of Anzeige
+inline constexpr int bottomBarHeight = 80; // Panel15
+inline constexpr int comboPanelWidth = 93; // clear of the right column in the compact layout
+inline constexpr int comboBox2Width = 180;
 } // namespace design
 
 ColourPanel* makePanel(QWidget* parent, const char* name, const QRect& geometry);

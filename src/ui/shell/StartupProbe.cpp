@@ -20,15 +20,15 @@ enum class ProbeMode { quit, stay, help };
 // was found, so a script can check that an installed program finds its own data.
 void reportHelpAndTutorial(QWidget& window)
 {
-    if (auto* inhalt = window.findChild<QAction*>(QStringLiteral("hilfeInhalt")))
-        inhalt->trigger();
+    if (auto* content = window.findChild<QAction*>(QStringLiteral("hilfeInhalt")))
+        content->trigger();
     for (QWidget* w : QApplication::topLevelWidgets()) {
         if (w->isVisible() && w->objectName() == QStringLiteral("HelpWindow"))
             std::printf("help-window %s\n", w->windowTitle().toUtf8().constData());
         else if (w->isVisible() && w->objectName() == QStringLiteral("HelpViewerMissing"))
             std::printf("help-viewer-missing\n");
     }
-    const QString tutorial = findeInOrdnern(programmDatenOrdner(), QStringLiteral("tutorial/index.html"));
+    const QString tutorial = findInFolders(programDataFolders(), QStringLiteral("tutorial/index.html"));
     std::printf("tutorial %s\n", tutorial.isEmpty() ? "-" : tutorial.toUtf8().constData());
 }
 

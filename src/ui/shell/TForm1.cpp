@@ -1,25 +1,25 @@
 #include "ui/shell/TForm1.h"
 
-#include "ui/dialogs/TfPipette.h"
 #include "platform/screen/PortalColourPicker.h"
 #include "platform/screen/ScreenReader.h"
+#include "ui/dialogs/TfPipette.h"
 
+#include "core/layout/WindowLayout.h"
+#include "core/prefs/RegistryForm.h"
 #include "platform/desktop/DesktopShellOpener.h"
 #include "ui/display/DisplayParts.h"
 #include "ui/display/FieldDisplay.h"
 #include "ui/documents/ColourFormatsWindow.h"
-#include "ui/documents/ScalesWindow.h"
 #include "ui/documents/PaletteExport.h"
+#include "ui/documents/ScalesWindow.h"
 #include "ui/documents/TForm2.h"
 #include "ui/documents/ValueOutput.h"
 #include "ui/language/ActionRegistry.h"
-#include "core/layout/WindowLayout.h"
 #include "ui/layout/WindowLayoutUi.h"
-#include "ui/shell/FarbsehenAktionen.h"
-#include "ui/shell/VerlaufAktionen.h"
-#include "ui/shell/HelpActions.h"
-#include "core/prefs/RegistryForm.h"
 #include "ui/shell/ColourSettingsFile.h"
+#include "ui/shell/ColourVisionActions.h"
+#include "ui/shell/HelpActions.h"
+#include "ui/shell/HistoryActions.h"
 #include "ui/shell/TfBlind.h"
 #include "ui/widgets/ColourPanel.h"
 #include "ui/widgets/PictureBox.h"
@@ -64,8 +64,8 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent)
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Tinctora"));
-    resize(fensterStandardBreite, fensterStandardHoehe);
-    m_actions = std::make_unique<ActionRegistry>(ActionRegistry::aufbauen(*this));
+    resize(defaultWindowWidth, defaultWindowHeight);
+    m_actions = std::make_unique<ActionRegistry>(ActionRegistry::assemble(*this));
     buildMainWidgets(*this, m_w);
     m_layout = std::make_unique<WindowLayoutUi>(*this, m_w, m_dokument);
     m_shellOpener = std::make_unique<DesktopShellOpener>();
@@ -75,12 +75,12 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent)
     connectWidgets();
     connectActions();
     // The actions' check marks show the document's choices, whoever made them.
-    connect(&m_dokument, &ColourDocument::geaendert, this, [this] {
+    connect(&m_dokument, &ColourDocument::modified, this, [this] {
         // A band drag announces every move; the marks change only with the choices.
-        if (state().aktionen == m_gezeigteAktionen)
+        if (state().actionSet == m_gezeigteAktionen)
             return;
-        m_gezeigteAktionen = state().aktionen;
-        m_actions->zustandZeigen(m_gezeigteAktionen);
+        m_gezeigteAktionen = state().actionSet;
+        m_actions->showActionState(m_gezeigteAktionen);
     });
     m_parts->connectAll();
     m_ausgabe = std::make_unique<ValueOutput>(*this);
@@ -88,9 +88,9 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent)
     m_export = std::make_unique<PaletteExport>(*this);
     m_export->connectWidgets();
     m_datei->connectActions();
-    m_farbsehen = std::make_unique<FarbsehenAktionen>(*this);
+    m_farbsehen = std::make_unique<ColourVisionActions>(*this);
     m_farbsehen->connectActions();
-    m_verlaufAktionen = std::make_unique<VerlaufAktionen>(*this);
+    m_verlaufAktionen = std::make_unique<HistoryActions>(*this);
     m_verlaufAktionen->connectActions();
     FormCreate();
 }
@@ -100,7 +100,7 @@ TForm1::~TForm1() = default;
 void TForm1::connectWidgets()
 {
     connect(m_w.centralArea, &ColourPanel::resized, this, [this] {
-        if (!m_dokument.ablauf().kleinesLayout)
+        if (!m_dokument.progress().kleinesLayout)
             placeRegions(m_w);
         FormResize();
     });
@@ -115,25 +115,25 @@ void TForm1::connectWidgets()
 // until their parts join the window.
 void TForm1::connectActions()
 {
-    const auto verbinden = [this](Aktion id, void (TForm1::*handler)()) {
+    const auto verbinden = [this](ActionId id, void (TForm1::*handler)()) {
         QAction& a = m_actions->action(id);
         connect(&a, &QAction::triggered, this, handler);
         a.setEnabled(true);
     };
-    verbinden(Aktion::realistisch, &TForm1::realistischExecute);
-    verbinden(Aktion::luminoes, &TForm1::luminoesExecute);
-    verbinden(Aktion::programmOhneRand, &TForm1::programmOhneRandExecute);
-    verbinden(Aktion::vollbild, &TForm1::vollbildExecute);
-    verbinden(Aktion::pipette, &TForm1::pipetteExecute);
-    connect(&m_actions->action(Aktion::FileExit1), &QAction::triggered, this, &QWidget::close);
-    m_actions->action(Aktion::FileExit1).setEnabled(true);
-    verbinden(Aktion::hilfeInhalt, &TForm1::hilfeInhaltExecute);
-    verbinden(Aktion::hilfeInfo, &TForm1::hilfeInfoExecute);
-    verbinden(Aktion::onlineCheckAufUpdate, &TForm1::onlineCheckAufUpdateExecute);
-    verbinden(Aktion::farbformate, &TForm1::farbformateExecute);
-    verbinden(Aktion::skalen, &TForm1::skalenExecute);
+    verbinden(ActionId::realistisch, &TForm1::realistischExecute);
+    verbinden(ActionId::luminoes, &TForm1::luminoesExecute);
+    verbinden(ActionId::programmOhneRand, &TForm1::programmOhneRandExecute);
+    verbinden(ActionId::vollbild, &TForm1::vollbildExecute);
+    verbinden(ActionId::pipette, &TForm1::pipetteExecute);
+    connect(&m_actions->action(ActionId::FileExit1), &QAction::triggered, this, &QWidget::close);
+    m_actions->action(ActionId::FileExit1).setEnabled(true);
+    verbinden(ActionId::hilfeInhalt, &TForm1::hilfeInhaltExecute);
+    verbinden(ActionId::hilfeInfo, &TForm1::hilfeInfoExecute);
+    verbinden(ActionId::onlineCheckAufUpdate, &TForm1::onlineCheckAufUpdateExecute);
+    verbinden(ActionId::colourFormats, &TForm1::colourFormatsExecute);
+    verbinden(ActionId::colourScales, &TForm1::colourScalesExecute);
     // The value rows' context menu offers the formats of the selected field too.
-    m_w.PopupMenu1a->addAction(&m_actions->action(Aktion::farbformate));
+    m_w.PopupMenu1a->addAction(&m_actions->action(ActionId::colourFormats));
 }
 
 void TForm1::setBlind(const TfBlind& blind)
@@ -142,21 +142,21 @@ void TForm1::setBlind(const TfBlind& blind)
     // At start both working pictures are the realistic wheel.
     m_imageOriginal = bandTypeWheel();
     m_imageBg = m_imageOriginal.copy();
-    m_dokument.ablauf().letzterDrehwinkel = -1;
+    m_dokument.progress().letzterDrehwinkel = -1;
 }
 
 void TForm1::setPreferences(TfRegistryForm& preferences)
 {
     m_preferences = &preferences;
     // The settings dialog edits a stored preference, so it needs the store.
-    QAction& einstellungen = m_actions->action(Aktion::einstellungenMenu);
+    QAction& einstellungen = m_actions->action(ActionId::einstellungenMenu);
     if (!einstellungen.isEnabled()) {
         connect(&einstellungen, &QAction::triggered, this, &TForm1::einstellungenMenuExecute);
         einstellungen.setEnabled(true);
         // The tutorial actions read and store the tutorial path.
-        for (int a = static_cast<int>(Aktion::tutorialStartseite); a <= static_cast<int>(Aktion::tutorialHeadlines);
-             ++a) {
-            QAction& tutorial = m_actions->action(static_cast<Aktion>(a));
+        for (int a = static_cast<int>(ActionId::tutorialStartseite);
+             a <= static_cast<int>(ActionId::tutorialHeadlines); ++a) {
+            QAction& tutorial = m_actions->action(static_cast<ActionId>(a));
             connect(&tutorial, &QAction::triggered, this,
                     [this, &tutorial] { HtmlHelpExecute(tutorial.data().toInt()); });
             tutorial.setEnabled(true);
@@ -171,7 +171,7 @@ QImage TForm1::bandTypeWheel() const
     return state().bandLuminoes ? m_blind->ImageOriginalLUM() : m_blind->ImageOriginalREAL();
 }
 
-QAction* TForm1::aktion(const char* name) const
+QAction* TForm1::actionItem(const char* name) const
 {
     return m_actions->action(QString::fromLatin1(name));
 }
@@ -196,7 +196,7 @@ void TForm1::aufloesung800x600()
 
 void TForm1::programmOhneRandExecute()
 {
-    if (QAction* a = aktion("programmOhneRand"))
+    if (QAction* a = actionItem("programmOhneRand"))
         m_layout->programmOhneRandExecute(*a);
 }
 
@@ -242,12 +242,12 @@ void TForm1::closeEvent(QCloseEvent* event)
     event->accept();
 }
 
-const LanguageTable& TForm1::sprache() const
+const LanguageTable& TForm1::uiLanguage() const
 {
     if (m_blind)
-        return m_blind->sprache;
+        return m_blind->uiLanguage;
     // Before the resource form exists the window still shows its design texts
     // in German, so the status texts follow them.
-    static const LanguageTable deutsch = LanguageTable::forLanguage(Sprache::deutsch);
-    return deutsch;
+    static const LanguageTable german = LanguageTable::forLanguage(Language::german);
+    return german;
 }

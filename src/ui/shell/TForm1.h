@@ -1,8 +1,8 @@
 #pragma once
 
-#include "ui/display/DisplayHost.h"
 #include "core/state/MainState.h"
 #include "core/tools/PipetteGeometry.h"
+#include "ui/display/DisplayHost.h"
 #include "ui/widgets/MainWidgets.h"
 
 #include <QImage>
@@ -16,8 +16,8 @@
 class ActionRegistry;
 class ColourSettingsFile;
 struct DisplayParts;
-class FarbsehenAktionen;
-class VerlaufAktionen;
+class ColourVisionActions;
+class HistoryActions;
 class HelpActions;
 class QAction;
 class PortalColourPicker;
@@ -43,8 +43,8 @@ public:
     explicit TForm1(QWidget* parent = nullptr);
     ~TForm1() override;
 
-    const MainState& state() const override { return m_dokument.stand(); }
-    ColourDocument& dokument() override { return m_dokument; }
+    const MainState& state() const override { return m_dokument.currentState(); }
+    ColourDocument& colourDocument() override { return m_dokument; }
     MainWidgets& w() override { return m_w; }
     const MainWidgets& w() const { return m_w; }
 
@@ -53,8 +53,8 @@ public:
     QImage& winkelBild() override { return m_winkelBild; }
     QImage& imageOriginal() override { return m_imageOriginal; }
     QImage& imageBg() override { return m_imageBg; }
-    QWidget& hauptfenster() override { return *this; }
-    const LanguageTable& sprache() const override;
+    QWidget& mainWindow() override { return *this; }
+    const LanguageTable& uiLanguage() const override;
 
     // The help file: the program's folder followed by "manual.chm".
     const QString& helpFile() const { return m_helpFile; }
@@ -87,7 +87,7 @@ public:
     void Image2MouseUp() override;
     // Turns the wheel for the current state; true when the picture changed.
     bool rotieren() override;
-    void bandTypZeigen() override;
+    void showBandType() override;
     // Band position marked by PaintBox1 (its left edge minus Image2's).
     int markerPosition() const;
 
@@ -96,30 +96,30 @@ public:
     void einstellungenMenuExecute();
     // The popup preview, made on first use and kept.
     void vollbildExecute();
-    TForm2* vorschau() const { return m_vorschau.get(); }
+    TForm2* preview() const { return m_vorschau.get(); }
     // Where web addresses go (the system's "open" action unless a test replaces it).
     void setShellOpener(std::unique_ptr<ShellOpener> opener);
     ShellOpener& shellOpener() { return *m_shellOpener; }
     // The settings dialog opened on its "Tutorial" page (the tutorial handler's question).
-    void einstellungenTutorialZeigen();
+    void showSettingsTutorial();
     // The stored preferences; nullptr before the start-up hands them over.
     TfRegistryForm* preferences() const { return m_preferences; }
 
     // --- help, tutorial, update check, about box ---
     void hilfeInhaltExecute();
     // Opens a topic of the help file in the interface language, for the dialogs'
-    // help buttons: hilfeThemaZeigen(QStringLiteral("::HTML\\page06.htm")).
-    void hilfeThemaZeigen(const QString& thema) override;
+    // help buttons: showHelpTopic(QStringLiteral("::HTML\\page06.htm")).
+    void showHelpTopic(const QString& topic) override;
     // The 20 tutorial actions' handler; `tag` is the action's tag (0..19).
     void HtmlHelpExecute(int tag);
     void hilfeInfoExecute();
     void onlineCheckAufUpdateExecute();
     // The help and tutorial handlers, with their help viewer seam and data folders.
-    HelpActions& hilfe() { return *m_hilfe; }
+    HelpActions& help() { return *m_hilfe; }
     // Colour vision simulation, the contrast window and the text view's contrast hints.
-    FarbsehenAktionen& farbsehen() { return *m_farbsehen; }
+    ColourVisionActions& colourVision() { return *m_farbsehen; }
     // Undo, redo and the history window.
-    VerlaufAktionen& verlaufAktionen() { return *m_verlaufAktionen; }
+    HistoryActions& historyActions() { return *m_verlaufAktionen; }
     // The pipette, created anew for each run while the window is hidden.
     void pipetteExecute();
     // Where the pipette reads the screen (the desktop unless a test replaces it).
@@ -127,7 +127,7 @@ public:
     TfPipette* pipette() const { return m_pipette.get(); }
 
     // --- colour settings file ---
-    ColourSettingsFile& datei() { return *m_datei; }
+    ColourSettingsFile& fileItem() { return *m_datei; }
 
     // --- layout, size modes, background ---
     void FormResize();
@@ -145,17 +145,17 @@ public:
     // angle controls, light/dark field).
     DisplayParts& parts() { return *m_parts; }
     // Printing, copying all values, the intermediate values window.
-    ValueOutput& ausgabe() { return *m_ausgabe; }
+    ValueOutput& valueOutput() { return *m_ausgabe; }
     // Export of the palette for other programs.
     PaletteExport& paletteExport() { return *m_export; }
     // The colour formats window, created on first use; nullptr before.
-    void farbformateExecute();
-    ColourFormatsWindow* farbformate() const { return m_farbformate.get(); }
+    void colourFormatsExecute();
+    ColourFormatsWindow* colourFormats() const { return m_farbformate.get(); }
     // The scales window, created on first use; nullptr before.
-    void skalenExecute();
-    ScalesWindow* skalen() const { return m_skalen.get(); }
+    void colourScalesExecute();
+    ScalesWindow* colourScales() const { return m_skalen.get(); }
     // An action of the window by its name; nullptr for an unknown name.
-    QAction* aktion(const char* name) const override;
+    QAction* actionItem(const char* name) const override;
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -164,22 +164,22 @@ protected:
 private:
     void connectWidgets();
     void connectActions();
-    void startFarbenZeigen();
+    void showStartColours();
     void updateAngleDisplay();
     void paintMarker(QPainter& painter, bool pointsDown) const;
     void applyStoredPlacement();
     // True when the file was read whole.
-    bool dateiAusKommandozeileOeffnen();
+    bool openFileFromCommandLine();
     QImage bandTypeWheel() const;
-    void bandTypWechseln(bool luminoes);
+    void switchBandType(bool luminoes);
     void setBandType(bool luminoes);
     void wheelForBandType();
-    void grossesFeldNeuHolen();
+    void reloadBigField();
     void portalPipette();
     QSize screenSize() const;
 
     ColourDocument m_dokument;
-    AktionsStand m_gezeigteAktionen; // the choices the check marks show
+    ActionChoices m_gezeigteAktionen; // the choices the check marks show
     MainWidgets m_w;
     QImage m_winkelBild;
     QImage m_imageOriginal;
@@ -199,11 +199,11 @@ private:
     std::unique_ptr<TForm2> m_vorschau;
     std::unique_ptr<ShellOpener> m_shellOpener;
     std::unique_ptr<HelpActions> m_hilfe;
-    std::unique_ptr<FarbsehenAktionen> m_farbsehen;
-    std::unique_ptr<VerlaufAktionen> m_verlaufAktionen;
+    std::unique_ptr<ColourVisionActions> m_farbsehen;
+    std::unique_ptr<HistoryActions> m_verlaufAktionen;
     std::unique_ptr<ColourSettingsFile> m_datei;
     std::unique_ptr<ScreenReader> m_screenReader;
-    PipettenStand m_pipettenStand;
+    PipetteState m_pipettenStand;
     std::unique_ptr<TfPipette> m_pipette;
     std::unique_ptr<PortalColourPicker> m_portal;
 };

@@ -17,17 +17,17 @@
 
 void TForm1::realistischExecute()
 {
-    bandTypWechseln(false);
+    switchBandType(false);
 }
 
 void TForm1::luminoesExecute()
 {
-    bandTypWechseln(true);
+    switchBandType(true);
 }
 
 // A typed-in big-field colour belongs to the luminous band: the realistic band
 // drops it, the luminous band fetches the big field again to show it.
-void TForm1::bandTypWechseln(bool luminoes)
+void TForm1::switchBandType(bool luminoes)
 {
     const ColourDocument::Operation bandTyp(m_dokument, StepKind::bandType);
     const bool texteGezeigt = state().eingabeTexteZeigen;
@@ -40,33 +40,33 @@ void TForm1::bandTypWechseln(bool luminoes)
     if (texteGezeigt) {
         m_dokument.eingabeTexteZeigen(true);
         if (luminoes && state().feldGrossAn())
-            grossesFeldNeuHolen();
+            reloadBigField();
     }
     wheelForBandType();
 }
 
 void TForm1::setBandType(bool luminoes)
 {
-    m_dokument.bandTypSetzen(luminoes);
+    m_dokument.applyBandType(luminoes);
     (luminoes ? m_w.Image1 : m_w.Image2)->raise();
 }
 
-void TForm1::bandTypZeigen()
+void TForm1::showBandType()
 {
     (state().bandLuminoes ? m_w.Image1 : m_w.Image2)->raise();
     m_imageOriginal = bandTypeWheel();
-    m_dokument.ablauf().letzterDrehwinkel = -1;
+    m_dokument.progress().letzterDrehwinkel = -1;
     rotieren();
 }
 
 void TForm1::wheelForBandType()
 {
     m_imageOriginal = bandTypeWheel();
-    m_dokument.ablauf().letzterDrehwinkel = -1;
+    m_dokument.progress().letzterDrehwinkel = -1;
     rotieren();
     updateAngleDisplay();
     // Separate adjustment shows the unturned wheel of the new band under its markers.
-    m_dokument.separatWinkelMarkerErneuern();
+    m_dokument.renewSeparateAngleMarkers();
 }
 
 // Recomputes every field of the mode after a band type switch.
@@ -75,14 +75,14 @@ void TForm1::realistischLuminoesExecute()
     m_parts->modes->realistischLuminoesExecute();
 }
 
-void TForm1::grossesFeldNeuHolen()
+void TForm1::reloadBigField()
 {
     m_dokument.datenHolen(state().posGross(), true);
 }
 
 void TForm1::Image2MouseUp()
 {
-    m_dokument.ablauf().bandMausUnten = false;
+    m_dokument.progress().bandMausUnten = false;
     rotieren();
     updateAngleDisplay();
 }
@@ -92,7 +92,7 @@ bool TForm1::rotieren()
     if (m_imageOriginal.isNull())
         return false;
     // The state's second angle: a step drawn anew turns the wheel before the track bar shows it.
-    return m_dokument.bandDrehen(state().winkelRegler2, markerPosition(), m_imageOriginal, m_imageBg);
+    return m_dokument.turnBand(state().angleSlider2, markerPosition(), m_imageOriginal, m_imageBg);
 }
 
 int TForm1::markerPosition() const
@@ -110,10 +110,10 @@ void TForm1::updateAngleDisplay()
 // band, gray while the background is black.
 void TForm1::paintMarker(QPainter& painter, bool pointsDown) const
 {
-    const QColor farbe = m_w.ComboBox2->currentIndex() == 3 ? QColor(119, 119, 119) : QColor(0, 0, 0);
-    const int breit[2] = {pointsDown ? 0 : 2, pointsDown ? 1 : 3}; // the two rows three pixels wide
+    const QColor colourValue = m_w.ComboBox2->currentIndex() == 3 ? QColor(119, 119, 119) : QColor(0, 0, 0);
+    const int broad[2] = {pointsDown ? 0 : 2, pointsDown ? 1 : 3}; // the two rows three pixels wide
     for (int y = 0; y < 4; ++y) {
-        const bool ganz = y == breit[0] || y == breit[1];
-        painter.fillRect(ganz ? QRect(0, y, 3, 1) : QRect(1, y, 1, 1), farbe);
+        const bool whole = y == broad[0] || y == broad[1];
+        painter.fillRect(whole ? QRect(0, y, 3, 1) : QRect(1, y, 1, 1), colourValue);
     }
 }

@@ -3,21 +3,21 @@
 #include "ui/shell/TForm1.h"
 
 #include "core/colour/Conversions.h"
+#include "core/prefs/RegistryForm.h"
 #include "platform/desktop/ShellOpener.h"
+#include "platform/screen/PortalColourPicker.h"
+#include "platform/screen/ScreenReader.h"
 #include "ui/dialogs/Einstellungen.h"
-#include "ui/documents/ColourFormatsWindow.h"
-#include "ui/documents/ScalesWindow.h"
-#include "ui/documents/TForm2.h"
 #include "ui/dialogs/TfPipette.h"
 #include "ui/display/DisplayParts.h"
 #include "ui/display/FieldSelection.h"
-#include "ui/widgets/ColourPanel.h"
 #include "ui/display/ManualInputApply.h"
-#include "core/prefs/RegistryForm.h"
+#include "ui/documents/ColourFormatsWindow.h"
+#include "ui/documents/ScalesWindow.h"
+#include "ui/documents/TForm2.h"
 #include "ui/shell/HelpActions.h"
-#include "platform/screen/PortalColourPicker.h"
-#include "platform/screen/ScreenReader.h"
 #include "ui/shell/TfBlind.h"
+#include "ui/widgets/ColourPanel.h"
 
 #include <QMessageBox>
 #include <QTabWidget>
@@ -32,18 +32,18 @@ void TForm1::einstellungenMenuExecute()
 {
     if (!m_preferences)
         return;
-    const LanguageTable texte =
-        m_blind ? m_blind->sprache : LanguageTable::forVersion(m_preferences->sprachVersion);
+    const LanguageTable textSet =
+        m_blind ? m_blind->uiLanguage : LanguageTable::forVersion(m_preferences->sprachVersion);
     // A new dialog each time: nothing of an earlier one survives.
-    TEinstellungen dialog(*m_preferences, texte, *m_shellOpener, this);
+    TEinstellungen dialog(*m_preferences, textSet, *m_shellOpener, this);
     dialog.exec();
 }
 
-void TForm1::einstellungenTutorialZeigen()
+void TForm1::showSettingsTutorial()
 {
     if (!m_preferences)
         return;
-    TEinstellungen dialog(*m_preferences, sprache(), *m_shellOpener, this);
+    TEinstellungen dialog(*m_preferences, uiLanguage(), *m_shellOpener, this);
     dialog.PageControl1->setCurrentWidget(dialog.TabSheet2);
     dialog.exec();
 }
@@ -53,9 +53,9 @@ void TForm1::hilfeInhaltExecute()
     m_hilfe->hilfeInhaltExecute();
 }
 
-void TForm1::hilfeThemaZeigen(const QString& thema)
+void TForm1::showHelpTopic(const QString& topic)
 {
-    m_hilfe->hilfeThemaZeigen(thema);
+    m_hilfe->showHelpTopic(topic);
 }
 
 void TForm1::HtmlHelpExecute(int tag)
@@ -77,14 +77,14 @@ void TForm1::vollbildExecute()
 {
     if (!m_vorschau)
         m_vorschau = std::make_unique<TForm2>(
-            VorschauZugang{.s = state(),
-                           .t = sprache(),
-                           .w = m_w,
-                           // Also where a half is a colour row, whose background takes no click.
-                           .haelfteWechseln = [this] { m_parts->selection->haelfteBearbeiten(!state().fixLinksAktiv); },
-                           .hilfe = [this] { hilfeThemaZeigen(QStringLiteral("::HTML\\page03.htm")); }},
+            PreviewAccess{.s = state(),
+                          .t = uiLanguage(),
+                          .w = m_w,
+                          // Also where a half is a colour row, whose background takes no click.
+                          .switchHalf = [this] { m_parts->selection->editHalf(!state().fixLinksAktiv); },
+                          .help = [this] { showHelpTopic(QStringLiteral("::HTML\\page03.htm")); }},
             this);
-    m_vorschau->zeigen();
+    m_vorschau->present();
 }
 
 void TForm1::setScreenReader(std::unique_ptr<ScreenReader> reader)
@@ -96,18 +96,18 @@ void TForm1::pipetteExecute()
 {
     if (!m_preferences)
         return;
-    if (!m_screenReader && PortalColourPicker::portalSitzung()) {
+    if (!m_screenReader && PortalColourPicker::portalSession()) {
         portalPipette();
         return;
     }
     if (!m_screenReader)
         m_screenReader = desktopScreenReader();
-    ManualInputApply& eingabe = *m_parts->eingabe;
-    eingabe.dialog();
+    ManualInputApply& input = *m_parts->input;
+    input.dialog();
     m_pipette.reset();
     m_pipette =
-        std::make_unique<TfPipette>(*m_screenReader, m_pipettenStand, *m_preferences, sprache(), this,
-                                    [&eingabe](const QString& hex) { eingabe.pipetteUebernehmen(hex); });
+        std::make_unique<TfPipette>(*m_screenReader, m_pipettenStand, *m_preferences, uiLanguage(), this,
+                                    [&input](const QString& hex) { input.applyPipetteColour(hex); });
     hide();
     m_pipette->exec();
 }
@@ -118,50 +118,50 @@ void TForm1::portalPipette()
 {
     if (!m_portal) {
         m_portal = std::make_unique<PortalColourPicker>();
-        ManualInputApply& eingabe = *m_parts->eingabe;
-        connect(m_portal.get(), &PortalColourPicker::gewaehlt, this, [this, &eingabe](const QColor& c) {
+        ManualInputApply& input = *m_parts->input;
+        connect(m_portal.get(), &PortalColourPicker::chosen, this, [this, &input](const QColor& c) {
             show();
-            eingabe.pipetteUebernehmen(hexText(c.red(), c.green(), c.blue()));
+            input.applyPipetteColour(hexText(c.red(), c.green(), c.blue()));
         });
-        connect(m_portal.get(), &PortalColourPicker::abgebrochen, this, [this] { show(); });
-        connect(m_portal.get(), &PortalColourPicker::fehlgeschlagen, this, [this] {
+        connect(m_portal.get(), &PortalColourPicker::cancelled, this, [this] { show(); });
+        connect(m_portal.get(), &PortalColourPicker::failed, this, [this] {
             show();
-            QMessageBox::warning(this, sprache().text(Txt::fehler), sprache().text(Txt::pipetteNichtVerfuegbar));
+            QMessageBox::warning(this, uiLanguage().text(Txt::errorBox),
+                                 uiLanguage().text(Txt::pipetteUnavailable));
         });
     }
-    m_parts->eingabe->dialog();
+    m_parts->input->dialog();
     hide();
     m_portal->pickColor();
 }
 
 // One window, kept while the main window lives: it follows the selection.
-void TForm1::farbformateExecute()
+void TForm1::colourFormatsExecute()
 {
     if (!m_farbformate) {
-        m_farbformate = std::make_unique<ColourFormatsWindow>(
-            state(), sprache(), this);
-        ColourFormatsWindow* fenster = m_farbformate.get();
+        m_farbformate = std::make_unique<ColourFormatsWindow>(state(), uiLanguage(), this);
+        ColourFormatsWindow* topWindow = m_farbformate.get();
         for (ColourPanel* panel : findChildren<ColourPanel*>())
-            if (!fenster->isAncestorOf(panel))
-                connect(panel, &ColourPanel::colourChanged, fenster, &ColourFormatsWindow::spaeterAktualisieren);
-        connect(m_parts->selection.get(), &FieldSelection::auswahlGeaendert, fenster,
-                &ColourFormatsWindow::spaeterAktualisieren);
+            if (!topWindow->isAncestorOf(panel))
+                connect(panel, &ColourPanel::colourChanged, topWindow, &ColourFormatsWindow::updateLater);
+        connect(m_parts->selection.get(), &FieldSelection::selectionChanged, topWindow,
+                &ColourFormatsWindow::updateLater);
     }
-    m_farbformate->zeigen();
+    m_farbformate->present();
 }
 
 // One window, kept while the main window lives: it follows every field and
 // every action that shows or hides fields.
-void TForm1::skalenExecute()
+void TForm1::colourScalesExecute()
 {
     if (!m_skalen) {
-        m_skalen = std::make_unique<ScalesWindow>(state(), sprache(), this);
-        ScalesWindow* fenster = m_skalen.get();
+        m_skalen = std::make_unique<ScalesWindow>(state(), uiLanguage(), this);
+        ScalesWindow* topWindow = m_skalen.get();
         for (ColourPanel* panel : findChildren<ColourPanel*>())
-            if (!fenster->isAncestorOf(panel))
-                connect(panel, &ColourPanel::colourChanged, fenster, &ScalesWindow::spaeterAktualisieren);
+            if (!topWindow->isAncestorOf(panel))
+                connect(panel, &ColourPanel::colourChanged, topWindow, &ScalesWindow::updateLater);
         for (QAction* a : QWidget::actions())
-            connect(a, &QAction::triggered, fenster, &ScalesWindow::spaeterAktualisieren);
+            connect(a, &QAction::triggered, topWindow, &ScalesWindow::updateLater);
     }
-    m_skalen->zeigen();
+    m_skalen->present();
 }

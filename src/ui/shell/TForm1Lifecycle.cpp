@@ -27,7 +27,7 @@
 namespace
 {
 
-QColor farbeAus(const MainState& s, int ersterSlot)
+QColor colourFromSlots(const MainState& s, int ersterSlot)
 {
     return QColor(s.farbWerte[ersterSlot], s.farbWerte[ersterSlot + 1], s.farbWerte[ersterSlot + 2]);
 }
@@ -70,11 +70,11 @@ void TForm1::FormCreate()
 
     // 5. Every clickable field shows the field cursor.
     const QCursor cursor = fieldCursor();
-    for (QWidget* feld : m_w.klickbareFelder())
-        feld->setCursor(cursor);
+    for (QWidget* field : m_w.clickableFields())
+        field->setCursor(cursor);
     // A row's centre selects nothing; it must not take the hand from its row.
-    for (ColourPanel* mitte : {m_w.R[8], m_w.RRe[8], m_w.RLi[8]})
-        mitte->setCursor(Qt::ArrowCursor);
+    for (ColourPanel* centre : {m_w.R[8], m_w.RRe[8], m_w.RLi[8]})
+        centre->setCursor(Qt::ArrowCursor);
 
     // 6. The angle image's centre is the fixed (61, 61) of the angle picture.
 
@@ -84,7 +84,7 @@ void TForm1::FormCreate()
         setClientAligned(e, true);
 
     // 8. The angle image.
-    m_winkelBild = QImage(winkelBildGroesse, winkelBildGroesse, QImage::Format_RGB888);
+    m_winkelBild = QImage(anglePictureSize, anglePictureSize, QImage::Format_RGB888);
     m_winkelBild.fill(Qt::white);
 
     // 9. The light/dark overlay; without it the field shows its plain colour.
@@ -100,31 +100,31 @@ void TForm1::FormCreate()
 
     m_w.Image1->setImage(bandPicture(true));
     m_w.Image2->setImage(bandPicture(false));
-    startFarbenZeigen();
+    showStartColours();
 }
 
 // The start state's colours and values, before anything has been computed:
 // big field and small right from the state record's base colours.
-void TForm1::startFarbenZeigen()
+void TForm1::showStartColours()
 {
-    const QColor gross = farbeAus(state(), slot::basisGross);
-    const QColor rechts = farbeAus(state(), slot::basisRechts);
-    const QColor links = farbeAus(state(), slot::basisLinks);
-    const QColor mitte = farbeAus(state(), slot::basisMitte);
+    const QColor big = colourFromSlots(state(), slot::basisGross);
+    const QColor right = colourFromSlots(state(), slot::basisRechts);
+    const QColor left = colourFromSlots(state(), slot::basisLinks);
+    const QColor centre = colourFromSlots(state(), slot::basisMitte);
     for (ColourPanel* p : {m_w.Anzeige, m_w.Anzeige_Normal, m_w.FixedLinks, m_w.FixedRechts, m_w.Panel4,
                            m_w.Panel8, m_w.Panel16})
-        p->setColour(gross);
+        p->setColour(big);
     for (ColourPanel* p : {m_w.KleinRechts, m_w.FixedKleinRechts, m_w.FixedLinksKleinRechts, m_w.Panel7,
                            m_w.Panel11, m_w.Panel19})
-        p->setColour(rechts);
+        p->setColour(right);
     for (ColourPanel* p :
          {m_w.KleinLinks, m_w.FixedKleinLinks, m_w.FixedLinksKleinLinks, m_w.Panel5, m_w.Panel9, m_w.Panel17})
-        p->setColour(links);
+        p->setColour(left);
     for (ColourPanel* p : {m_w.KleinMitte, m_w.FixedKleinMitte, m_w.FixedLinksKleinMitte, m_w.Panel6,
                            m_w.Panel10, m_w.Panel18})
-        p->setColour(mitte);
+        p->setColour(centre);
     for (ColourPanel* p : {m_w.AnzeigeReihen, m_w.FixedLinksReihen, m_w.FixedRechtsReihen})
-        p->setColour(gross);
+        p->setColour(big);
     const QColor neutral = palette().color(QPalette::Button);
     for (std::size_t k = 1; k <= 15; ++k)
         for (ColourPanel* p : {m_w.R[k], m_w.RLi[k], m_w.RRe[k]})
@@ -133,14 +133,14 @@ void TForm1::startFarbenZeigen()
     // Two-colour harmony: the left and centre swatches are not in use.
     m_w.Panel5->hide();
     m_w.Panel6->hide();
-    werteSchreiben(m_w.SGrObR, m_w.SGrObG, m_w.SGrObB, m_w.SGrObHex, gross);
-    werteSchreiben(m_w.SKlObR, m_w.SKlObG, m_w.SKlObB, m_w.SKlObHex, rechts);
-    strichSchreiben({m_w.SKlObLiR, m_w.SKlObLiG, m_w.SKlObLiB, m_w.SKlObLiHex, m_w.SKlObMiR, m_w.SKlObMiG,
-                     m_w.SKlObMiB, m_w.SKlObMiHex});
+    writeValues(m_w.SGrObR, m_w.SGrObG, m_w.SGrObB, m_w.SGrObHex, big);
+    writeValues(m_w.SKlObR, m_w.SKlObG, m_w.SKlObB, m_w.SKlObHex, right);
+    writeDashes({m_w.SKlObLiR, m_w.SKlObLiG, m_w.SKlObLiB, m_w.SKlObLiHex, m_w.SKlObMiR, m_w.SKlObMiG,
+                 m_w.SKlObMiB, m_w.SKlObMiHex});
 
     // The light/dark field shows the selected (big) field's base colour.
-    m_w.flaechenanzeigeFarbe->setColour(gross);
-    m_w.flaechenanzeigeFarbe->setTag(BerechneHex(gross.red(), gross.green(), gross.blue()));
+    m_w.flaechenanzeigeFarbe->setColour(big);
+    m_w.flaechenanzeigeFarbe->setTag(BerechneHex(big.red(), big.green(), big.blue()));
     m_w.panelHintergrund->setColour(palette().color(QPalette::Button));
     m_w.panelBG->setColour(m_w.panelHintergrund->colour());
     m_w.centralArea->setColour(m_w.panelHintergrund->colour());
@@ -149,39 +149,39 @@ void TForm1::startFarbenZeigen()
 void TForm1::FormShow()
 {
     bool dateiGelesen = false;
-    if (m_dokument.ablauf().ersterStart) {
-        m_dokument.ablauf().ersterStart = false;
-        if (kompaktesLayoutNoetig(screenSize()))
+    if (m_dokument.progress().ersterStart) {
+        m_dokument.progress().ersterStart = false;
+        if (compactLayoutNeeded(screenSize()))
             aufloesung800x600();
-        m_dokument.ablauf().formularBereit = true;
-        dateiGelesen = dateiAusKommandozeileOeffnen();
+        m_dokument.progress().formularBereit = true;
+        dateiGelesen = openFileFromCommandLine();
         applyStoredPlacement();
         if (m_preferences) {
             const int index = m_preferences->hintergrundIndex;
-            const bool gueltig = index >= 0 && index < m_w.ComboBox2->count();
-            m_w.ComboBox2->setCurrentIndex(gueltig ? index : 0);
-            if (gueltig && index != 0)
+            const bool valid = index >= 0 && index < m_w.ComboBox2->count();
+            m_w.ComboBox2->setCurrentIndex(valid ? index : 0);
+            if (valid && index != 0)
                 ComboBox2Change();
         }
     }
     Image2MouseUp();
-    m_dokument.ablauf().layoutGesperrt = false;
+    m_dokument.progress().layoutGesperrt = false;
     FormResize();
     // Showing repaints the fields; the colours are still the file's.
     if (dateiGelesen)
-        m_actions->action(Aktion::dateiSpeichern).setEnabled(false);
+        m_actions->action(ActionId::dateiSpeichern).setEnabled(false);
     // The user's steps start from what the window shows first.
-    m_dokument.verlaufNeu();
+    m_dokument.restartHistory();
 }
 
 // Parameter 1 of the command line is read here, after formularBereit (so the
 // file's angle image is drawn) and before the stored placement is applied.
-bool TForm1::dateiAusKommandozeileOeffnen()
+bool TForm1::openFileFromCommandLine()
 {
     if (m_commandLineFile.isEmpty())
         return false;
     m_datei->datenEinlesen(m_commandLineFile);
-    return m_datei->aktuelleDatei() && !m_datei->geaendert();
+    return m_datei->hasCurrentFile() && !m_datei->modified();
 }
 
 void TForm1::applyStoredPlacement()
@@ -189,19 +189,19 @@ void TForm1::applyStoredPlacement()
     if (!m_preferences)
         return;
     const TfRegistryForm& p = *m_preferences;
-    QList<QRect> bildschirme;
+    QList<QRect> screens;
     if (m_screenSizeOverride.isValid())
-        bildschirme.push_back(QRect(QPoint(0, 0), m_screenSizeOverride));
+        screens.push_back(QRect(QPoint(0, 0), m_screenSizeOverride));
     else
         for (const QScreen* s : QGuiApplication::screens())
-            bildschirme.push_back(s->availableGeometry());
+            screens.push_back(s->availableGeometry());
     // Known once the window manager has framed the window; none before.
-    const QRect rahmen = frameGeometry();
-    const QRect innen = geometry();
-    const QMargins raender(innen.left() - rahmen.left(), innen.top() - rahmen.top(),
-                           rahmen.right() - innen.right(), rahmen.bottom() - innen.bottom());
-    const QRect lage = sichtbarePlatzierung(
-        QRect(p.fensterLinks, p.fensterOben, p.fensterBreite, p.fensterHoehe), bildschirme, raender);
+    const QRect frame = frameGeometry();
+    const QRect inside = geometry();
+    const QMargins raender(inside.left() - frame.left(), inside.top() - frame.top(),
+                           frame.right() - inside.right(), frame.bottom() - inside.bottom());
+    const QRect lage = visiblePlacement(QRect(p.fensterLinks, p.fensterOben, p.fensterBreite, p.fensterHoehe),
+                                        screens, raender);
     move(lage.topLeft());
     resize(lage.size());
     if (p.fensterMaximiert)
@@ -210,7 +210,7 @@ void TForm1::applyStoredPlacement()
 
 void TForm1::FormClose()
 {
-    m_dokument.ablauf().layoutGesperrt = true;
+    m_dokument.progress().layoutGesperrt = true;
     if (!m_preferences)
         return;
     TfRegistryForm& p = *m_preferences;

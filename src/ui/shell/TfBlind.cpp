@@ -3,15 +3,15 @@
 #include "core/colour/BandPictures.h"
 #include "core/language/QtTranslations.h"
 #include "core/prefs/RegistryForm.h"
-#include "ui/language/SpracheZuweisen.h"
+#include "ui/language/LanguageApplier.h"
 #include "ui/shell/TForm1.h"
 
 TfBlind::TfBlind(TForm1& form, const TfRegistryForm& preferences)
-    : sprache(LanguageTable::forVersion(preferences.sprachVersion))
+    : uiLanguage(LanguageTable::forVersion(preferences.sprachVersion))
 {
     // Qt's own texts (message box buttons, file dialogs) follow the interface language.
-    installQtTranslations(sprache.sprache());
-    spracheZuweisen(form, sprache, form.actions());
+    installQtTranslations(uiLanguage.uiLanguage());
+    spracheZuweisen(form, uiLanguage, form.actions());
     form.setBlind(*this);
 }
 

@@ -22,7 +22,7 @@ public:
     const QImage& ImageOriginalLUM() const;
 
     // The texts of the language chosen at start-up, for every window.
-    const LanguageTable sprache;
+    const LanguageTable uiLanguage;
 
 private:
     mutable std::optional<QImage> m_realistisch;

@@ -1,6 +1,6 @@
 #include "ui/widgets/ColourPanel.h"
 
-#include "ui/widgets/Farbsehfilter.h"
+#include "ui/widgets/ColourVisionFilter.h"
 
 #include <QMouseEvent>
 #include <QPainter>
@@ -16,7 +16,7 @@ ColourPanel::ColourPanel(QWidget* parent, const QString& name) : QWidget(parent)
     if (!name.isEmpty())
         setObjectName(name);
     // An update of the window alone would leave this opaque child as it was.
-    connect(&Farbsehfilter::instanz(), &Farbsehfilter::geaendert, this, [this] {
+    connect(&ColourVisionFilter::sharedFilter(), &ColourVisionFilter::modified, this, [this] {
         if (isVisible() && hasColour())
             update();
     });
@@ -89,7 +89,7 @@ void ColourPanel::paintEvent(QPaintEvent* event)
         return;
     QPainter painter(this);
     if (m_hasColour)
-        painter.fillRect(event->rect(), Farbsehfilter::instanz().gezeigt(m_colour));
+        painter.fillRect(event->rect(), ColourVisionFilter::sharedFilter().displayed(m_colour));
     if (m_bevel != Bevel::none) {
         const QColor dark = palette().color(QPalette::Dark);
         const QColor light = palette().color(QPalette::Light);

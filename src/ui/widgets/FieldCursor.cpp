@@ -4,8 +4,8 @@
 
 QCursor fieldCursor()
 {
-    static const QPixmap bild(QStringLiteral(":/cursor/field-cursor.png"));
-    if (bild.isNull())
+    static const QPixmap picture(QStringLiteral(":/cursor/field-cursor.png"));
+    if (picture.isNull())
         return QCursor(Qt::PointingHandCursor);
-    return QCursor(bild, 11, 1); // the fingertip
+    return QCursor(picture, 11, 1); // the fingertip
 }

@@ -147,9 +147,9 @@ struct MainWidgets {
 
     // The 32 value texts, upper row first, each row big, left, centre, right
     // and each field R, G, B, hex.
-    std::array<StaticText*, 32> werteTexte() const;
+    std::array<StaticText*, 32> valueTexts() const;
     // Every panel that a click on selects a field (they carry the field cursor).
-    std::vector<QWidget*> klickbareFelder() const;
+    std::vector<QWidget*> clickableFields() const;
 };
 
 // Builds the whole widget tree on the window and fills `w`.

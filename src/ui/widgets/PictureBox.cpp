@@ -1,6 +1,6 @@
 #include "ui/widgets/PictureBox.h"
 
-#include "ui/widgets/Farbsehfilter.h"
+#include "ui/widgets/ColourVisionFilter.h"
 
 #include <QMouseEvent>
 #include <QPainter>
@@ -8,7 +8,7 @@
 PictureBox::PictureBox(QWidget* parent, const QString& name) : QWidget(parent)
 {
     setObjectName(name);
-    connect(&Farbsehfilter::instanz(), &Farbsehfilter::geaendert, this, [this] {
+    connect(&ColourVisionFilter::sharedFilter(), &ColourVisionFilter::modified, this, [this] {
         if (isVisible() && !image().isNull())
             update();
     });
@@ -48,24 +48,24 @@ void PictureBox::paintEvent(QPaintEvent* event)
     }
     if (m_image.isNull())
         return;
-    const QImage& bild = gezeigtesBild();
+    const QImage& picture = shownImage();
     if (m_stretched) {
         painter.setRenderHint(QPainter::SmoothPixmapTransform);
-        painter.drawImage(rect(), bild);
+        painter.drawImage(rect(), picture);
     } else {
-        painter.drawImage(event->rect().topLeft(), bild, event->rect());
+        painter.drawImage(event->rect().topLeft(), picture, event->rect());
     }
 }
 
-const QImage& PictureBox::gezeigtesBild() const
+const QImage& PictureBox::shownImage() const
 {
-    const Farbsehen art = Farbsehfilter::instanz().art();
-    if (art == Farbsehen::normal)
+    const ColourVisionKind variety = ColourVisionFilter::sharedFilter().variety();
+    if (variety == ColourVisionKind::normal)
         return m_image;
-    QImage& bild = m_simuliert[static_cast<std::size_t>(art)];
-    if (bild.isNull())
-        bild = simuliert(art, m_image);
-    return bild;
+    QImage& picture = m_simuliert[static_cast<std::size_t>(variety)];
+    if (picture.isNull())
+        picture = simulated(variety, m_image);
+    return picture;
 }
 
 void PictureBox::mousePressEvent(QMouseEvent* event)

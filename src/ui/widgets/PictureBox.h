@@ -43,10 +43,10 @@ protected:
 
 private:
     // The picture as the current colour vision shows it, made once per kind.
-    const QImage& gezeigtesBild() const;
+    const QImage& shownImage() const;
 
     QImage m_image;
-    mutable std::array<QImage, alleFarbsehen.size()> m_simuliert;
+    mutable std::array<QImage, allColourVisions.size()> m_simuliert;
     Painter m_painter;
     bool m_stretched = false;
 };

@@ -57,16 +57,16 @@ void StaticText::mousePressEvent(QMouseEvent* event)
     QLabel::mousePressEvent(event);
 }
 
-void werteSchreiben(StaticText* r, StaticText* g, StaticText* b, StaticText* hex, const QColor& farbe)
+void writeValues(StaticText* r, StaticText* g, StaticText* b, StaticText* hex, const QColor& colourValue)
 {
-    r->setText(QString::number(farbe.red()));
-    g->setText(QString::number(farbe.green()));
-    b->setText(QString::number(farbe.blue()));
-    hex->setText(hexText(farbe.red(), farbe.green(), farbe.blue()));
+    r->setText(QString::number(colourValue.red()));
+    g->setText(QString::number(colourValue.green()));
+    b->setText(QString::number(colourValue.blue()));
+    hex->setText(hexText(colourValue.red(), colourValue.green(), colourValue.blue()));
 }
 
-void strichSchreiben(std::initializer_list<StaticText*> texte)
+void writeDashes(std::initializer_list<StaticText*> textSet)
 {
-    for (StaticText* t : texte)
+    for (StaticText* t : textSet)
         t->setText(QStringLiteral("-"));
 }

@@ -30,6 +30,6 @@ protected:
 };
 
 // One value row: R, G, B in decimal and the hex text.
-void werteSchreiben(StaticText* r, StaticText* g, StaticText* b, StaticText* hex, const QColor& farbe);
+void writeValues(StaticText* r, StaticText* g, StaticText* b, StaticText* hex, const QColor& colourValue);
 // Value texts of fields the mode does not use.
-void strichSchreiben(std::initializer_list<StaticText*> texte);
+void writeDashes(std::initializer_list<StaticText*> textSet);

@@ -30,10 +30,10 @@ struct RingSample {
 // Pixel in the middle of the ring at `degrees` clockwise from the top.
 RingSample ringPixel(const QImage& wheel, double degrees)
 {
-    const double rad = degrees * std::numbers::pi / 180.0;
+    const double radians = degrees * std::numbers::pi / 180.0;
     const double radius = 47.5;
-    const int x = static_cast<int>(std::floor(61.0 + radius * std::sin(rad)));
-    const int y = static_cast<int>(std::floor(61.0 - radius * std::cos(rad)));
+    const int x = static_cast<int>(std::floor(61.0 + radius * std::sin(radians)));
+    const int y = static_cast<int>(std::floor(61.0 - radius * std::cos(radians)));
     const double centreDegrees = std::atan2(x + 0.5 - 61.0, 61.0 - (y + 0.5)) * 180.0 / std::numbers::pi;
     // 678 positions make the full turn, clockwise from the top.
     const int position = static_cast<int>(std::nearbyint(centreDegrees * 678.0 / 360.0));
@@ -47,7 +47,7 @@ TEST(BandPictures, BandColumnsShowTheTableEntries)
         ASSERT_EQ(band.size(), QSize(678, 65));
         ASSERT_EQ(band.format(), QImage::Format_RGB888);
         for (int y : {0, 32, 64}) {
-            for (int x = 0; x < bandLaenge; ++x)
+            for (int x = 0; x < bandLength; ++x)
                 ASSERT_EQ(pixelAt(band, x, y), bandTable(luminoes).at(x)) << x << "," << y;
         }
     }

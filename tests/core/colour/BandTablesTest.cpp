@@ -69,7 +69,7 @@ TEST(BandTables, BothEndsOfTheBandAreTheSameRed)
 
 TEST(BandTables, LuminousEntriesAreFullySaturated)
 {
-    for (int p = 0; p < bandLaenge; ++p) {
+    for (int p = 0; p < bandLength; ++p) {
         const Rgb c = luminousBand().at(p);
         const int hi = std::max({c.r, c.g, c.b});
         const int lo = std::min({c.r, c.g, c.b});
@@ -148,10 +148,10 @@ TEST(BandTables, RealisticStaysNearTheListedRows)
 
 TEST(BandTables, KomplementIsHalfATurnAway)
 {
-    EXPECT_EQ(komplement(0), 339);
-    EXPECT_EQ(komplement(338), 677);
-    EXPECT_EQ(komplement(339), 0);
-    EXPECT_EQ(komplement(677), 338);
+    EXPECT_EQ(complement(0), 339);
+    EXPECT_EQ(complement(338), 677);
+    EXPECT_EQ(complement(339), 0);
+    EXPECT_EQ(complement(677), 338);
 }
 
 } // namespace

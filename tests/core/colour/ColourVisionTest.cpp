@@ -1,5 +1,5 @@
-#include "core/colour/BandTables.h"
 #include "core/colour/ColourVision.h"
+#include "core/colour/BandTables.h"
 
 #include <gtest/gtest.h>
 
@@ -29,9 +29,12 @@ int toSrgb(double l)
 }
 
 using M = double[3][3];
-const M protan = {{0.152286, 1.052583, -0.204868}, {0.114503, 0.786281, 0.099216}, {-0.003882, -0.048116, 1.051998}};
-const M deutan = {{0.367322, 0.860646, -0.227968}, {0.280085, 0.672501, 0.047413}, {-0.011820, 0.042940, 0.968881}};
-const M tritan = {{1.255528, -0.076749, -0.178779}, {-0.078411, 0.930809, 0.147602}, {0.004733, 0.691367, 0.303900}};
+const M protan = {
+    {0.152286, 1.052583, -0.204868}, {0.114503, 0.786281, 0.099216}, {-0.003882, -0.048116, 1.051998}};
+const M deutan = {
+    {0.367322, 0.860646, -0.227968}, {0.280085, 0.672501, 0.047413}, {-0.011820, 0.042940, 0.968881}};
+const M tritan = {
+    {1.255528, -0.076749, -0.178779}, {-0.078411, 0.930809, 0.147602}, {0.004733, 0.691367, 0.303900}};
 
 QRgb reference(const M& m, QRgb c)
 {
@@ -44,17 +47,19 @@ QRgb reference(const M& m, QRgb c)
 
 QRgb referenceGrey(QRgb c)
 {
-    const int g = toSrgb(0.2126 * toLinear(qRed(c)) + 0.7152 * toLinear(qGreen(c)) + 0.0722 * toLinear(qBlue(c)));
+    const int g =
+        toSrgb(0.2126 * toLinear(qRed(c)) + 0.7152 * toLinear(qGreen(c)) + 0.0722 * toLinear(qBlue(c)));
     return qRgb(g, g, g);
 }
 
 // Pure primaries and secondaries, hues from both bands, a grey, black and white, two mixed colours.
 std::vector<QRgb> testColours()
 {
-    std::vector<QRgb> c{qRgb(255, 0, 0),   qRgb(255, 255, 0), qRgb(0, 255, 0),    qRgb(0, 255, 255),
-                        qRgb(0, 0, 255),   qRgb(255, 0, 255), qRgb(128, 128, 128), qRgb(0, 0, 0),
-                        qRgb(255, 255, 255), qRgb(0xF3, 0xBE, 0x0E), qRgb(0x00, 0x5D, 0xA3), qRgb(3, 4, 5)};
-    for (int p = 0; p < bandLaenge; p += 113) {
+    std::vector<QRgb> c{qRgb(255, 0, 0),        qRgb(255, 255, 0),      qRgb(0, 255, 0),
+                        qRgb(0, 255, 255),      qRgb(0, 0, 255),        qRgb(255, 0, 255),
+                        qRgb(128, 128, 128),    qRgb(0, 0, 0),          qRgb(255, 255, 255),
+                        qRgb(0xF3, 0xBE, 0x0E), qRgb(0x00, 0x5D, 0xA3), qRgb(3, 4, 5)};
+    for (int p = 0; p < bandLength; p += 113) {
         const Rgb r = realisticBand().at(p);
         const Rgb l = luminousBand().at(p);
         c.push_back(qRgb(r.r, r.g, r.b));
@@ -75,35 +80,35 @@ void expectWithinOne(QRgb got, QRgb want, QRgb from)
 TEST(ColourVision, EachKindAgreesWithThePublishedDefinition)
 {
     for (QRgb c : testColours()) {
-        expectWithinOne(protanopie(c), reference(protan, c), c);
-        expectWithinOne(deuteranopie(c), reference(deutan, c), c);
-        expectWithinOne(tritanopie(c), reference(tritan, c), c);
-        expectWithinOne(achromatopsie(c), referenceGrey(c), c);
-        EXPECT_EQ(simuliert(Farbsehen::normal, c), c);
-        EXPECT_EQ(simuliert(Farbsehen::deuteranopie, c), deuteranopie(c));
+        expectWithinOne(protanopia(c), reference(protan, c), c);
+        expectWithinOne(deuteranopia(c), reference(deutan, c), c);
+        expectWithinOne(tritanopia(c), reference(tritan, c), c);
+        expectWithinOne(achromatopsia(c), referenceGrey(c), c);
+        EXPECT_EQ(simulated(ColourVisionKind::normal, c), c);
+        EXPECT_EQ(simulated(ColourVisionKind::deuteranopia, c), deuteranopia(c));
     }
 }
 
 TEST(ColourVision, TransferFunctionRoundTripsEveryLevelAndClamps)
 {
     for (int v = 0; v < 256; ++v)
-        EXPECT_EQ(linearZuSrgb(srgbZuLinear(v)), v);
-    EXPECT_EQ(linearZuSrgb(-0.3), 0);
-    EXPECT_EQ(linearZuSrgb(1.7), 255);
-    EXPECT_EQ(linearZuSrgb(std::nan("")), 0);
-    EXPECT_EQ(achromatopsie(qRgb(255, 0, 0)), qRgb(127, 127, 127)); // 0.2126 linear
+        EXPECT_EQ(linearToSrgb(srgbToLinear(v)), v);
+    EXPECT_EQ(linearToSrgb(-0.3), 0);
+    EXPECT_EQ(linearToSrgb(1.7), 255);
+    EXPECT_EQ(linearToSrgb(std::nan("")), 0);
+    EXPECT_EQ(achromatopsia(qRgb(255, 0, 0)), qRgb(127, 127, 127)); // 0.2126 linear
 }
 
 TEST(ColourVision, PicturesAreSimulatedPixelByPixelKeepingAlphaAndFormat)
 {
-    QImage bild(3, 1, QImage::Format_ARGB32_Premultiplied);
-    bild.setPixel(0, 0, qRgba(255, 0, 0, 255));
-    bild.setPixel(1, 0, qRgba(0, 0, 255, 255));
-    bild.setPixel(2, 0, qPremultiply(qRgba(0, 255, 0, 128)));
-    const QImage aus = simuliert(Farbsehen::protanopie, bild);
+    QImage picture(3, 1, QImage::Format_ARGB32_Premultiplied);
+    picture.setPixel(0, 0, qRgba(255, 0, 0, 255));
+    picture.setPixel(1, 0, qRgba(0, 0, 255, 255));
+    picture.setPixel(2, 0, qPremultiply(qRgba(0, 255, 0, 128)));
+    const QImage aus = simulated(ColourVisionKind::protanopia, picture);
     ASSERT_EQ(aus.format(), QImage::Format_ARGB32_Premultiplied);
     expectWithinOne(aus.pixel(0, 0), reference(protan, qRgb(255, 0, 0)), 0);
     expectWithinOne(aus.pixel(1, 0), reference(protan, qRgb(0, 0, 255)), 1);
     EXPECT_EQ(qAlpha(aus.pixel(2, 0)), 128);
-    EXPECT_EQ(simuliert(Farbsehen::normal, bild), bild);
+    EXPECT_EQ(simulated(ColourVisionKind::normal, picture), picture);
 }

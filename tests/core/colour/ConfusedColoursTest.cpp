@@ -54,17 +54,17 @@ TEST(ConfusedColours, ARedAndAGreenRunTogetherForRedGreenBlindness)
     // A dark red and a dark green: the pair red-green blind people mistake.
     const QRgb red = qRgb(0x64, 0x1E, 0x00), green = qRgb(0x1E, 0x3C, 0x00), blue = qRgb(31, 119, 180);
     const QVector<ConfusedPair> pairs = confusedPairs({red, blue, green, red});
-    const auto distance = [&](Farbsehen kind, int i, int j) {
+    const auto distance = [&](ColourVisionKind kind, int i, int j) {
         for (const ConfusedPair& p : pairs)
             if (p.kind == kind && p.first == i && p.second == j)
                 return p.distance;
         return -1.0;
     };
-    EXPECT_GT(distance(Farbsehen::deuteranopie, 0, 2), 0.0);
-    EXPECT_GT(distance(Farbsehen::protanopie, 0, 2), 0.0);
-    EXPECT_LT(distance(Farbsehen::protanopie, 0, 2), confusionDistance);
-    EXPECT_EQ(distance(Farbsehen::tritanopie, 0, 2), -1.0);
-    EXPECT_EQ(distance(Farbsehen::deuteranopie, 0, 1), -1.0);
-    EXPECT_EQ(distance(Farbsehen::deuteranopie, 0, 3), -1.0); // the same colour twice is no pair
-    EXPECT_GT(distance(Farbsehen::deuteranopie, 2, 3), 0.0);
+    EXPECT_GT(distance(ColourVisionKind::deuteranopia, 0, 2), 0.0);
+    EXPECT_GT(distance(ColourVisionKind::protanopia, 0, 2), 0.0);
+    EXPECT_LT(distance(ColourVisionKind::protanopia, 0, 2), confusionDistance);
+    EXPECT_EQ(distance(ColourVisionKind::tritanopia, 0, 2), -1.0);
+    EXPECT_EQ(distance(ColourVisionKind::deuteranopia, 0, 1), -1.0);
+    EXPECT_EQ(distance(ColourVisionKind::deuteranopia, 0, 3), -1.0); // the same colour twice is no pair
+    EXPECT_GT(distance(ColourVisionKind::deuteranopia, 2, 3), 0.0);
 }

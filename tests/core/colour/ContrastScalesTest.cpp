@@ -31,7 +31,7 @@ TEST(ContrastScales, GamutMappingAndConversionsAgreeWithTheReference)
     for (int l = 0; l <= 20; ++l)
         for (double c : {0.0, 0.05, 0.12, 0.25, 0.4})
             for (int h = 0; h < 360; h += 15) {
-                const Tripel got = gamutMappedLinearSrgb({l / 20.0, c, double(h)});
+                const Triple got = gamutMappedLinearSrgb({l / 20.0, c, double(h)});
                 const reference::Vec want = reference::gamutMapped(l / 20.0, c, h);
                 EXPECT_NEAR(got.a, want[0], 1e-9) << l << " " << c << " " << h;
                 EXPECT_NEAR(got.b, want[1], 1e-9);

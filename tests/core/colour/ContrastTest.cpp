@@ -17,9 +17,9 @@ QRgb hex(unsigned v)
 
 TEST(Contrast, PublishedFigures)
 {
-    EXPECT_EQ(verhaeltnisText(kontrastVerhaeltnis(hex(0xFFFFFF), hex(0x767676))), QStringLiteral("4.54"));
-    EXPECT_EQ(verhaeltnisText(kontrastVerhaeltnis(hex(0x000000), hex(0xFFFFFF))), QStringLiteral("21.00"));
-    EXPECT_EQ(verhaeltnisText(kontrastVerhaeltnis(hex(0xF3BE0E), hex(0x005DA3))), QStringLiteral("3.94"));
+    EXPECT_EQ(ratioText(contrastRatio(hex(0xFFFFFF), hex(0x767676))), QStringLiteral("4.54"));
+    EXPECT_EQ(ratioText(contrastRatio(hex(0x000000), hex(0xFFFFFF))), QStringLiteral("21.00"));
+    EXPECT_EQ(ratioText(contrastRatio(hex(0xF3BE0E), hex(0x005DA3))), QStringLiteral("3.94"));
     // apca-w3 README: #888 on #fff 63.06, #fff on #888 -68.54, #000 on #aaa 58.15,
     // #aaa on #000 -56.24, #123 on #def 91.67, #def on #123 -93.07.
     EXPECT_NEAR(apcaLc(hex(0x888888), hex(0xFFFFFF)), 63.06, 0.01);
@@ -37,7 +37,7 @@ TEST(Contrast, AgreesWithTheReferenceOverAGridOfPairs)
                                0x010101, 0x0A0A0A, 0x123456, 0xF3BE0E, 0x005DA3, 0x7F7F80};
     for (unsigned a : farben)
         for (unsigned b : farben) {
-            EXPECT_NEAR(kontrastVerhaeltnis(hex(a), hex(b)), referenceWcagRatio(hex(a), hex(b)), 1e-9)
+            EXPECT_NEAR(contrastRatio(hex(a), hex(b)), referenceWcagRatio(hex(a), hex(b)), 1e-9)
                 << a << " " << b;
             EXPECT_NEAR(apcaLc(hex(a), hex(b)), referenceApcaLc(hex(a), hex(b)), 1e-9) << a << " " << b;
         }
@@ -46,14 +46,14 @@ TEST(Contrast, AgreesWithTheReferenceOverAGridOfPairs)
 
 TEST(Contrast, LevelsStartAtTheirThresholds)
 {
-    EXPECT_EQ(wcagStufe(2.99), WcagStufe::keine);
-    EXPECT_EQ(wcagStufe(3.0), WcagStufe::aaGross);
-    EXPECT_EQ(wcagStufe(4.49), WcagStufe::aaGross);
-    EXPECT_EQ(wcagStufe(4.5), WcagStufe::aa);
-    EXPECT_EQ(wcagStufe(7.0), WcagStufe::aaa);
-    EXPECT_EQ(apcaStufe(44.9), 0);
-    EXPECT_EQ(apcaStufe(-45.0), 45);
-    EXPECT_EQ(apcaStufe(60.0), 60);
-    EXPECT_EQ(apcaStufe(-89.9), 75);
-    EXPECT_EQ(apcaStufe(106.0), 90);
+    EXPECT_EQ(wcagLevel(2.99), WcagLevel::none);
+    EXPECT_EQ(wcagLevel(3.0), WcagLevel::aaLarge);
+    EXPECT_EQ(wcagLevel(4.49), WcagLevel::aaLarge);
+    EXPECT_EQ(wcagLevel(4.5), WcagLevel::aa);
+    EXPECT_EQ(wcagLevel(7.0), WcagLevel::aaa);
+    EXPECT_EQ(apcaLevel(44.9), 0);
+    EXPECT_EQ(apcaLevel(-45.0), 45);
+    EXPECT_EQ(apcaLevel(60.0), 60);
+    EXPECT_EQ(apcaLevel(-89.9), 75);
+    EXPECT_EQ(apcaLevel(106.0), 90);
 }

@@ -13,17 +13,17 @@ namespace
 struct Ergebnis {
     int position; // 0-based
     int hell, dunkel;
-    Rgb gemischt;
+    Rgb mixedColour;
 };
 
 Ergebnis eingeben(Rgb c)
 {
-    const std::optional<EingabeTreffer> t = eingabeUmrechnen(c);
+    const std::optional<InputMatch> t = convertInput(c);
     if (!t) {
         ADD_FAILURE() << "no band position for " << c.r << "," << c.g << "," << c.b;
         return {};
     }
-    const HdPunkt m = punktZuMengen(t->punkt.x, t->punkt.y, false);
+    const LightDarkPoint m = pointToAmounts(t->point.x, t->point.y, false);
     const Rgb basis = luminousBand().at(t->position - 1);
     return {t->position - 1,
             m.hell,
@@ -36,16 +36,16 @@ Ergebnis eingeben(Rgb c)
 // from the start, an exact hit ends the scan, a hit at the tolerance ends all.
 std::optional<int> toleranzScans(Rgb c)
 {
-    const Sektor s = positionDerFarben(c);
-    const Rollen z = rollen(c, s);
+    const ChannelOrder s = positionDerFarben(c);
+    const ChannelRoles z = channelRoles(c, s);
     const int ref = reinFarben(z.max, z.mid, z.min);
     std::optional<int> exakt, nah;
     for (int t = 1; t <= 20 && !nah; ++t) {
         for (int i = 1; i <= 677; ++i) {
             const Rgb e = luminousBand().at(i - 1);
-            if (!inOrdnung(e, s))
+            if (!inOrder(e, s))
                 continue;
-            const Rollen r = rollen(e, s);
+            const ChannelRoles r = channelRoles(e, s);
             const int d = std::abs(reinFarben(r.max, r.mid, r.min) - ref);
             if (d == 0) {
                 exakt = i;
@@ -68,17 +68,17 @@ TEST(ManualInput, KnownColoursFindTheirBandPositionAndAmounts)
     EXPECT_EQ(rot.position, 0);
     EXPECT_EQ(rot.hell, 100);
     EXPECT_EQ(rot.dunkel, 90);
-    EXPECT_EQ(rot.gemischt, (Rgb{200, 100, 100}));
+    EXPECT_EQ(rot.mixedColour, (Rgb{200, 100, 100}));
 
     const Ergebnis dunkelrot = eingeben({128, 0, 0});
     EXPECT_EQ(dunkelrot.position, 0);
     EXPECT_EQ(dunkelrot.hell, 0);
     EXPECT_EQ(dunkelrot.dunkel, 127);
 
-    const Ergebnis schwarz = eingeben({0, 0, 0});
-    EXPECT_EQ(schwarz.position, 0);
-    EXPECT_EQ(schwarz.dunkel, 255);
-    EXPECT_EQ(schwarz.hell, 0);
+    const Ergebnis onBlack = eingeben({0, 0, 0});
+    EXPECT_EQ(onBlack.position, 0);
+    EXPECT_EQ(onBlack.dunkel, 255);
+    EXPECT_EQ(onBlack.hell, 0);
 
     const Ergebnis weiss = eingeben({255, 255, 255});
     EXPECT_EQ(weiss.position, 168);
@@ -99,19 +99,19 @@ TEST(ManualInput, OneScanAgreesWithTheWideningToleranceScans)
         for (int g = 0; g < 256; g += 15)
             for (int b = 0; b < 256; b += 15) {
                 const Rgb c{r, g, b};
-                EXPECT_EQ(bandSuche(luminousBand(), c), toleranzScans(c)) << r << "," << g << "," << b;
+                EXPECT_EQ(findOnBand(luminousBand(), c), toleranzScans(c)) << r << "," << g << "," << b;
             }
 }
 
 TEST(ManualInput, ChannelOrderTakesTheFirstExtremeChannel)
 {
-    EXPECT_EQ(positionDerFarben({5, 5, 9}), Sektor::BRG);
-    EXPECT_EQ(positionDerFarben({5, 5, 5}), Sektor::RGB);
-    EXPECT_EQ(positionDerFarben({5, 3, 5}), Sektor::RBG);
-    EXPECT_EQ(positionDerFarben({3, 5, 5}), Sektor::GBR);
-    EXPECT_EQ(positionDerFarben({5, 3, 3}), Sektor::RBG);
-    EXPECT_EQ(positionDerFarben({4, 9, 1}), Sektor::GRB);
-    EXPECT_EQ(positionDerFarben({1, 4, 9}), Sektor::BGR);
+    EXPECT_EQ(positionDerFarben({5, 5, 9}), ChannelOrder::BRG);
+    EXPECT_EQ(positionDerFarben({5, 5, 5}), ChannelOrder::RGB);
+    EXPECT_EQ(positionDerFarben({5, 3, 5}), ChannelOrder::RBG);
+    EXPECT_EQ(positionDerFarben({3, 5, 5}), ChannelOrder::GBR);
+    EXPECT_EQ(positionDerFarben({5, 3, 3}), ChannelOrder::RBG);
+    EXPECT_EQ(positionDerFarben({4, 9, 1}), ChannelOrder::GRB);
+    EXPECT_EQ(positionDerFarben({1, 4, 9}), ChannelOrder::BGR);
 }
 
 TEST(ManualInput, MiddleChannelShareRoundsInSinglePrecision)
@@ -132,11 +132,11 @@ TEST(ManualInput, MiddleChannelShareRoundsInSinglePrecision)
 
 TEST(ManualInput, HexTextNeedsHashAndSixDigitsOfEitherCase)
 {
-    EXPECT_EQ(checkHEX(QStringLiteral("#c86464")), HexPruefung::gueltig);
-    EXPECT_EQ(hexZuRgb(QStringLiteral("#c8a4fF")), (Rgb{200, 164, 255}));
-    EXPECT_EQ(checkHEX(QStringLiteral("#C8646G")), HexPruefung::ungueltig);
-    EXPECT_EQ(checkHEX(QStringLiteral("C864640")), HexPruefung::ungueltig);
-    EXPECT_EQ(checkHEX(QStringLiteral("#C8646")), HexPruefung::unvollstaendig);
-    EXPECT_EQ(checkHEX(QStringLiteral("#C864640")), HexPruefung::unvollstaendig);
-    EXPECT_EQ(nurZiffern(QStringLiteral("1a2-3")), QStringLiteral("123"));
+    EXPECT_EQ(checkHEX(QStringLiteral("#c86464")), HexCheck::valid);
+    EXPECT_EQ(hexToRgb(QStringLiteral("#c8a4fF")), (Rgb{200, 164, 255}));
+    EXPECT_EQ(checkHEX(QStringLiteral("#C8646G")), HexCheck::invalid);
+    EXPECT_EQ(checkHEX(QStringLiteral("C864640")), HexCheck::invalid);
+    EXPECT_EQ(checkHEX(QStringLiteral("#C8646")), HexCheck::incomplete);
+    EXPECT_EQ(checkHEX(QStringLiteral("#C864640")), HexCheck::incomplete);
+    EXPECT_EQ(digitsOnly(QStringLiteral("1a2-3")), QStringLiteral("123"));
 }

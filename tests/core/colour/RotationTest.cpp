@@ -47,9 +47,9 @@ QRgb rgbAt(const QImage& image, int x, int y)
 QImage referenceTurn(const QImage& source, QImage target, int cx, int cy, double angle)
 {
     using Real = long double;
-    const Real rad = -static_cast<Real>(angle) * std::numbers::pi_v<Real> / 180;
-    const Real c = std::cos(rad);
-    const Real s = std::sin(rad);
+    const Real wheel = -static_cast<Real>(angle) * std::numbers::pi_v<Real> / 180;
+    const Real c = std::cos(wheel);
+    const Real s = std::sin(wheel);
     const int offX = (target.width() - source.width()) / 2;
     const int offY = (target.height() - source.height()) / 2;
     for (int y = 0; y < target.height(); ++y) {
@@ -163,17 +163,18 @@ TEST(SmoothRotate, OtherFormatsAndSelfRotationAreSafe)
 
 TEST(Drehwinkel, StartAngleDependsOnModeAndAngleType)
 {
-    EXPECT_EQ(drehwinkel(Modus::zweier, false, 117, 0), 0);
-    EXPECT_EQ(drehwinkel(Modus::zweier, false, 0, 339), -180);
-    EXPECT_EQ(drehwinkel(Modus::zweier, false, 0, 677), -359);
-    EXPECT_EQ(drehwinkel(Modus::dreier, false, 40, 100), -53);
-    EXPECT_EQ(drehwinkel(Modus::auffaecher, true, 40, 100), -53);
+    EXPECT_EQ(rotationAngle(HarmonyMode::twoColour, false, 117, 0), 0);
+    EXPECT_EQ(rotationAngle(HarmonyMode::twoColour, false, 0, 339), -180);
+    EXPECT_EQ(rotationAngle(HarmonyMode::twoColour, false, 0, 677), -359);
+    EXPECT_EQ(rotationAngle(HarmonyMode::threeColour, false, 40, 100), -53);
+    EXPECT_EQ(rotationAngle(HarmonyMode::fanning, true, 40, 100), -53);
     for (int p : {0, 1, 100, 339, 677})
-        EXPECT_EQ(drehwinkel(Modus::reihen, false, 34, p), drehwinkel(Modus::zweier, false, 34, p) + 180);
+        EXPECT_EQ(rotationAngle(HarmonyMode::colourRows, false, 34, p),
+                  rotationAngle(HarmonyMode::twoColour, false, 34, p) + 180);
     // Four colours, angle type 1: the second angle distance turns as well.
-    EXPECT_EQ(drehwinkel(Modus::vierer, false, 117, 0), -62);
-    EXPECT_EQ(drehwinkel(Modus::vierer, false, 34, 100), -18 - 53);
-    EXPECT_EQ(drehwinkel(Modus::vierer, true, 117, 100), -53);
+    EXPECT_EQ(rotationAngle(HarmonyMode::fourColour, false, 117, 0), -62);
+    EXPECT_EQ(rotationAngle(HarmonyMode::fourColour, false, 34, 100), -18 - 53);
+    EXPECT_EQ(rotationAngle(HarmonyMode::fourColour, true, 117, 100), -53);
 }
 
 class Rotieren : public ::testing::Test
@@ -192,7 +193,7 @@ TEST_F(Rotieren, RepaintsOnlyWhenTheTurnChanges)
     EXPECT_FALSE(rotieren(state, 34, 100, original, bg));
     EXPECT_EQ(rgbAt(bg, 61, 10), qRgb(0, 0, 0)); // not repainted
 
-    state.ablauf.letzterDrehwinkel = -1; // what a band type switch does
+    state.progress.letzterDrehwinkel = -1; // what a band type switch does
     EXPECT_TRUE(rotieren(state, 34, 100, original, bg));
     // The same turn gives the same picture, corners included, whatever the
     // picture held before: an undo shows the wheel as it was.
@@ -205,17 +206,17 @@ TEST_F(Rotieren, ForcedRepaintAlsoForATurnOfMinusOneDegree)
 {
     EXPECT_TRUE(rotieren(state, 34, 2, original, bg));
     EXPECT_FALSE(rotieren(state, 34, 2, original, bg));
-    state.ablauf.letzterDrehwinkel = -1;
+    state.progress.letzterDrehwinkel = -1;
     EXPECT_TRUE(rotieren(state, 34, 2, original, bg));
 }
 
 TEST_F(Rotieren, SeparateAdjustmentLeavesTheWheelAlone)
 {
-    state.aktionen.farbenSeparatEinstellen = true;
+    state.actionSet.farbenSeparatEinstellen = true;
     bg.fill(Qt::black);
     EXPECT_FALSE(rotieren(state, 34, 100, original, bg));
     EXPECT_EQ(rgbAt(bg, 61, 10), qRgb(0, 0, 0));
-    EXPECT_EQ(state.ablauf.letzterDrehwinkel, -1);
+    EXPECT_EQ(state.progress.letzterDrehwinkel, -1);
 }
 
 // The point of the turn: the hue at the marker position stands at the top.
@@ -228,15 +229,15 @@ TEST_F(Rotieren, BaseHueEndsUpAtTheTop)
                                         {424, {0, 177, 255}},
                                         {593, {208, 0, 255}}};
     for (const auto& [p, expected] : rows) {
-        state.ablauf.letzterDrehwinkel = -1;
+        state.progress.letzterDrehwinkel = -1;
         ASSERT_TRUE(rotieren(state, 34, p, original, bg));
         const uchar* top = bg.constScanLine(13) + 3 * 61;
         EXPECT_LE(std::abs(top[0] - expected.r), 12) << p;
         EXPECT_LE(std::abs(top[1] - expected.g), 12) << p;
         EXPECT_LE(std::abs(top[2] - expected.b), 12) << p;
     }
-    state.aktionen.modus = Modus::reihen; // colour rows: the base hue stands at the bottom
-    state.ablauf.letzterDrehwinkel = -1;
+    state.actionSet.harmonyMode = HarmonyMode::colourRows; // colour rows: the base hue stands at the bottom
+    state.progress.letzterDrehwinkel = -1;
     ASSERT_TRUE(rotieren(state, 34, 0, original, bg));
     const uchar* bottom = bg.constScanLine(108) + 3 * 60;
     EXPECT_GE(bottom[0], 240);

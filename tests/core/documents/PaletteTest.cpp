@@ -13,23 +13,23 @@
 namespace
 {
 
-const LanguageTable englisch = LanguageTable::forLanguage(Sprache::englisch);
+const LanguageTable english = LanguageTable::forLanguage(Language::english);
 
 // Every cross-hair at (0, 255), where a field keeps its band colour.
-EinstellungsBlock block(int modus, int p, int rechts, int links, int mitte, int stufenIndex = 0)
+SettingsBlock block(int harmonyMode, int p, int right, int left, int centre, int stepIndex = 0)
 {
-    EinstellungsBlock b;
-    const int werte[] = {1, modus, p, 1,      40,    34,    0,           0, 255, 0, 255, 0, 255,
-                         0, 255,   p, rechts, links, mitte, stufenIndex, 0, 0,   1, 2,   3};
+    SettingsBlock b;
+    const int valueSet[] = {1, harmonyMode, p, 1,     40,   34,     0,         0, 255, 0, 255, 0, 255,
+                            0, 255,         p, right, left, centre, stepIndex, 0, 0,   1, 2,   3};
     for (int i = 1; i <= 25; ++i)
-        b.werte[i] = werte[i - 1];
+        b.valueSet[i] = valueSet[i - 1];
     return b;
 }
 
-MainState zustand(const EinstellungsBlock& b)
+MainState fileState(const SettingsBlock& b)
 {
     MainState s;
-    einstellungAnwenden(s, dateiEinstellung(b));
+    applySetting(s, fileSetting(b));
     return s;
 }
 
@@ -39,7 +39,7 @@ QRgb band(int p)
     return qRgb(c.r, c.g, c.b);
 }
 
-QStringList namen(const QVector<PaletteEntry>& e)
+QStringList names(const QVector<PaletteEntry>& e)
 {
     QStringList n;
     for (const PaletteEntry& x : e)
@@ -47,27 +47,27 @@ QStringList namen(const QVector<PaletteEntry>& e)
     return n;
 }
 
-QByteArray datei(const EinstellungsBlock& b1, int fix, const EinstellungsBlock& b2)
+QByteArray fileItem(const SettingsBlock& b1, int fix, const SettingsBlock& b2)
 {
-    EinstellungsBlock a = b1, z = b2;
+    SettingsBlock a = b1, z = b2;
     a.fixiert = fix;
-    return kodieren({a, z});
+    return encode({a, z});
 }
 
 } // namespace
 
 TEST(Palette, HarmoniesListTheirFieldsInCopyOrderWithTheirBandColours)
 {
-    const Palette p = paletteAus(zustand(block(1, 500, 121, 201, 67)), englisch);
+    const Palette p = paletteFrom(fileState(block(1, 500, 121, 201, 67)), english);
     ASSERT_EQ(p.groups.size(), 1);
     EXPECT_EQ(p.groups[0].name, QStringLiteral("3-Color Harmony"));
     const QVector<PaletteEntry> soll{{QStringLiteral("Big field"), band(500)},
                                      {QStringLiteral("Small field left-hand side"), band(201)},
                                      {QStringLiteral("Small field right-hand side"), band(121)}};
     EXPECT_EQ(p.groups[0].entries, soll);
-    EXPECT_EQ(namen(kombinationsFarben(zustand(block(0, 10, 349, 0, 0)), englisch)),
+    EXPECT_EQ(names(combinationColours(fileState(block(0, 10, 349, 0, 0)), english)),
               QStringList({"Big field", "Small field right-hand side"}));
-    EXPECT_EQ(namen(kombinationsFarben(zustand(block(2, 10, 300, 400, 500)), englisch)),
+    EXPECT_EQ(names(combinationColours(fileState(block(2, 10, 300, 400, 500)), english)),
               QStringList({"Big field", "Small field left-hand side", "Small field center",
                            "Small field right-hand side"}));
 }
@@ -75,71 +75,71 @@ TEST(Palette, HarmoniesListTheirFieldsInCopyOrderWithTheirBandColours)
 TEST(Palette, RowsListTheIntermediateValuesRows)
 {
     // Colour rows of 5 fields have no big field; fannings lead with it.
-    EXPECT_EQ(namen(kombinationsFarben(zustand(block(4, 100, 0, 0, 0, 1)), englisch)),
+    EXPECT_EQ(names(combinationColours(fileState(block(4, 100, 0, 0, 0, 1)), english)),
               QStringList({"Small field left-hand side", "2nd small field", "Small field center",
                            "4th small field", "Small field right-hand side"}));
-    const QStringList faecher = namen(kombinationsFarben(zustand(block(3, 100, 0, 0, 0, 6)), englisch));
+    const QStringList faecher = names(combinationColours(fileState(block(3, 100, 0, 0, 0, 6)), english));
     EXPECT_EQ(faecher.size(), 16);
     EXPECT_EQ(faecher.front(), QStringLiteral("Big field"));
 }
 
 TEST(Palette, AFixedDisplayGivesTheEditedHalfFirst)
 {
-    MainState s = zustand(block(0, 10, 349, 0, 0));
-    const EinstellungsBlock links = block(2, 200, 300, 400, 500);
+    MainState s = fileState(block(0, 10, 349, 0, 0));
+    const SettingsBlock left = block(2, 200, 300, 400, 500);
     s.fixiert = true;
-    s.fixStand = fixStandAusBlock(links);
-    const QVector<PaletteEntry> fixFarben = kombinationsFarben(zustand(links), englisch);
-    Palette p = paletteAus(s, englisch);
+    s.fixStand = fixSnapshotFromBlock(left);
+    const QVector<PaletteEntry> fixFarben = combinationColours(fileState(left), english);
+    Palette p = paletteFrom(s, english);
     ASSERT_EQ(p.groups.size(), 2);
     EXPECT_EQ(p.groups[0].name, QStringLiteral("Right half"));
-    EXPECT_EQ(p.groups[0].entries, kombinationsFarben(s, englisch));
+    EXPECT_EQ(p.groups[0].entries, combinationColours(s, english));
     EXPECT_EQ(p.groups[1].name, QStringLiteral("Left half"));
     EXPECT_EQ(p.groups[1].entries, fixFarben);
     s.fixLinksAktiv = true;
-    p = paletteAus(s, LanguageTable::forLanguage(Sprache::deutsch));
+    p = paletteFrom(s, LanguageTable::forLanguage(Language::german));
     EXPECT_EQ(p.groups[0].name, QStringLiteral("Linke Hälfte"));
     EXPECT_EQ(p.groups[1].name, QStringLiteral("Rechte Hälfte"));
 }
 
 TEST(OpenedFile, AFixedFileEditsBlockOneAndFixesBlockTwo)
 {
-    const EinstellungsBlock rechts = block(0, 10, 349, 0, 0), links = block(2, 200, 300, 400, 500);
-    QByteArray bytes = datei(rechts, 1, links);
+    const SettingsBlock right = block(0, 10, 349, 0, 0), left = block(2, 200, 300, 400, 500);
+    QByteArray bytes = fileItem(right, 1, left);
     QBuffer puffer(&bytes);
     puffer.open(QIODevice::ReadOnly);
-    const std::optional<GeoeffneteDatei> d = dateiBerechnen(puffer, true);
+    const std::optional<OpenedFile> d = evaluateFile(puffer, true);
     ASSERT_TRUE(d);
-    EXPECT_TRUE(d->zustand.fixiert);
-    EXPECT_FALSE(d->zustand.fixLinksAktiv);
-    EXPECT_EQ(kombinationsFarben(d->zustand, englisch), kombinationsFarben(zustand(rechts), englisch));
-    EXPECT_EQ(paletteAus(d->zustand, englisch).groups[1].entries,
-              kombinationsFarben(zustand(links), englisch));
+    EXPECT_TRUE(d->fileState.fixiert);
+    EXPECT_FALSE(d->fileState.fixLinksAktiv);
+    EXPECT_EQ(combinationColours(d->fileState, english), combinationColours(fileState(right), english));
+    EXPECT_EQ(paletteFrom(d->fileState, english).groups[1].entries,
+              combinationColours(fileState(left), english));
 
     // A file cut short gives nothing, as the window reports it unread.
     QByteArray kurz = bytes.left(bytes.size() - 10);
     QBuffer kurzPuffer(&kurz);
     kurzPuffer.open(QIODevice::ReadOnly);
-    EXPECT_FALSE(dateiBerechnen(kurzPuffer, true));
+    EXPECT_FALSE(evaluateFile(kurzPuffer, true));
     // So does a whole file whose block names no mode.
-    QByteArray ohneModus = datei(rechts, 1, block(7, 200, 300, 400, 500));
+    QByteArray ohneModus = fileItem(right, 1, block(7, 200, 300, 400, 500));
     QBuffer ohneModusPuffer(&ohneModus);
     ohneModusPuffer.open(QIODevice::ReadOnly);
-    EXPECT_FALSE(dateiBerechnen(ohneModusPuffer, true));
+    EXPECT_FALSE(evaluateFile(ohneModusPuffer, true));
 }
 
 TEST(OpenedFile, ValuesTextMarksFieldsTheModeLacks)
 {
-    const MainState s = zustand(block(0, 10, 349, 0, 0));
-    const QStringList zeilen = zustandWerteText(s, englisch).split(QStringLiteral("\r\n"));
-    ASSERT_EQ(zeilen.size(), 23);
-    const Rgb gross = realisticBand().at(10);
-    EXPECT_EQ(zeilen.mid(0, 5),
-              QStringList({"Big field", QString("R: %1").arg(gross.r), QString("G: %1").arg(gross.g),
-                           QString("B: %1").arg(gross.b), "HEX: " + QColor(band(10)).name().toUpper()}));
-    EXPECT_EQ(zeilen.mid(6, 5),
+    const MainState s = fileState(block(0, 10, 349, 0, 0));
+    const QStringList rowList = stateValuesText(s, english).split(QStringLiteral("\r\n"));
+    ASSERT_EQ(rowList.size(), 23);
+    const Rgb big = realisticBand().at(10);
+    EXPECT_EQ(rowList.mid(0, 5),
+              QStringList({"Big field", QString("R: %1").arg(big.r), QString("G: %1").arg(big.g),
+                           QString("B: %1").arg(big.b), "HEX: " + QColor(band(10)).name().toUpper()}));
+    EXPECT_EQ(rowList.mid(6, 5),
               QStringList({"Small field left-hand side", "R: -", "G: -", "B: -", "HEX: -"}));
-    EXPECT_EQ(zeilen.mid(12, 5), QStringList({"Small field center", "R: -", "G: -", "B: -", "HEX: -"}));
+    EXPECT_EQ(rowList.mid(12, 5), QStringList({"Small field center", "R: -", "G: -", "B: -", "HEX: -"}));
 }
 
 // Copying and printing follow the value rows: the right half's (upper) row
@@ -147,27 +147,27 @@ TEST(OpenedFile, ValuesTextMarksFieldsTheModeLacks)
 // with the edited half.
 TEST(OpenedFile, AFixedDisplayCopiesAndPrintsTheRightHalfFirst)
 {
-    MainState s = zustand(block(0, 10, 349, 0, 0));
-    const EinstellungsBlock links = block(2, 200, 300, 400, 500);
+    MainState s = fileState(block(0, 10, 349, 0, 0));
+    const SettingsBlock left = block(2, 200, 300, 400, 500);
     s.fixiert = true;
-    s.fixStand = fixStandAusBlock(links);
-    const QString trenner = QStringLiteral("-------------- FIXED --------------");
-    const QString zweier = feldListeText(feldListeWerte(s, englisch));
-    const QString vierer = feldListeText(feldListeWerte(zustand(links), englisch));
-    EXPECT_EQ(zustandWerteText(s, englisch), fixiertText(zweier, trenner, vierer));
+    s.fixStand = fixSnapshotFromBlock(left);
+    const QString separator = QStringLiteral("-------------- FIXED --------------");
+    const QString twoColour = fieldListText(fieldListValues(s, english));
+    const QString fourColour = fieldListText(fieldListValues(fileState(left), english));
+    EXPECT_EQ(stateValuesText(s, english), fixedText(twoColour, separator, fourColour));
 
     // The left half edited: the state is the left half, the snapshot the right one.
-    MainState linksBearbeitet = zustand(links);
-    linksBearbeitet.fixiert = true;
-    linksBearbeitet.fixLinksAktiv = true;
-    linksBearbeitet.fixStand = fixStandAusBlock(block(0, 10, 349, 0, 0));
-    EXPECT_EQ(zustandWerteText(linksBearbeitet, englisch), fixiertText(zweier, trenner, vierer));
+    MainState leftEdited = fileState(left);
+    leftEdited.fixiert = true;
+    leftEdited.fixLinksAktiv = true;
+    leftEdited.fixStand = fixSnapshotFromBlock(block(0, 10, 349, 0, 0));
+    EXPECT_EQ(stateValuesText(leftEdited, english), fixedText(twoColour, separator, fourColour));
 
-    const DruckSeite seite = zustandWerteSeite(linksBearbeitet, englisch, druckStart);
-    ASSERT_EQ(seite.texte.size(), 2u * 4 * 5 + 1);
-    EXPECT_EQ(seite.texte[1].text, "R: " + feldListeWerte(s, englisch)[0].r);
-    EXPECT_EQ(seite.texte[20].text, trenner);
-    EXPECT_EQ(seite.texte[21].text, "Big field");
-    EXPECT_EQ(seite.texte[22].text, "R: " + feldListeWerte(zustand(links), englisch)[0].r);
-    EXPECT_EQ(seite.druckZeile, druckStart + 8 * (4 * 100 + 150) + 150);
+    const PrintPage page = stateValuesPage(leftEdited, english, printStart);
+    ASSERT_EQ(page.textSet.size(), 2u * 4 * 5 + 1);
+    EXPECT_EQ(page.textSet[1].text, "R: " + fieldListValues(s, english)[0].r);
+    EXPECT_EQ(page.textSet[20].text, separator);
+    EXPECT_EQ(page.textSet[21].text, "Big field");
+    EXPECT_EQ(page.textSet[22].text, "R: " + fieldListValues(fileState(left), english)[0].r);
+    EXPECT_EQ(page.druckZeile, printStart + 8 * (4 * 100 + 150) + 150);
 }

@@ -14,23 +14,23 @@ namespace
 {
 
 // 3-colour at 500 (small right 121, left 201), big cross-hair at (64, 100).
-EinstellungsBlock dreierBlock()
+SettingsBlock dreierBlock()
 {
-    EinstellungsBlock b;
-    const int werte[] = {1, 1,   500, 1,   40,  34, 0, 64, 100, 0, 255, 0, 255,
-                         0, 255, 500, 121, 201, 67, 3, 0,  0,   1, 2,   3};
+    SettingsBlock b;
+    const int valueSet[] = {1, 1,   500, 1,   40,  34, 0, 64, 100, 0, 255, 0, 255,
+                            0, 255, 500, 121, 201, 67, 3, 0,  0,   1, 2,   3};
     for (int i = 1; i <= 25; ++i)
-        b.werte[i] = werte[i - 1];
+        b.valueSet[i] = valueSet[i - 1];
     b.hex = "#010203";
     return b;
 }
 
-EinstellungsBlock alle(int wert, int modus)
+SettingsBlock allItems(int value, int harmonyMode)
 {
-    EinstellungsBlock b;
+    SettingsBlock b;
     for (int i = 1; i <= 25; ++i)
-        b.werte[i] = wert;
-    b.werte[dateiSlot::modus] = modus;
+        b.valueSet[i] = value;
+    b.valueSet[fileSlot::harmonyMode] = harmonyMode;
     return b;
 }
 
@@ -38,77 +38,76 @@ EinstellungsBlock alle(int wert, int modus)
 
 TEST(SettingsApply, AValidBlockGivesItsOwnValues)
 {
-    const DateiEinstellung e = dateiEinstellung(dreierBlock());
+    const FileSetting e = fileSetting(dreierBlock());
     EXPECT_EQ(e.realistisch, true);
-    EXPECT_EQ(e.modus, Modus::dreier);
-    EXPECT_EQ(e.bandKlick, 500);
+    EXPECT_EQ(e.harmonyMode, HarmonyMode::threeColour);
+    EXPECT_EQ(e.bandClick, 500);
     EXPECT_EQ(e.abstand1, 40);
-    EXPECT_FALSE(e.abstand2 || e.winkeltyp2 || e.stufenIndex);
-    EXPECT_EQ(e.separat, false);
-    EXPECT_EQ((std::array{e.pos[Feld::gross], e.pos[Feld::rechts], e.pos[Feld::links], e.pos[Feld::mitte]}),
+    EXPECT_FALSE(e.abstand2 || e.winkeltyp2 || e.stepIndex);
+    EXPECT_EQ(e.separate, false);
+    EXPECT_EQ((std::array{e.pos[Field::big], e.pos[Field::right], e.pos[Field::left], e.pos[Field::centre]}),
               (std::array{500, 121, 201, 67}));
-    const std::vector<Fadenkreuz> kreuze{
-        {Feld::rechts, 0, 255}, {Feld::links, 0, 255}, {Feld::gross, 64, 100}};
-    EXPECT_EQ(e.fadenkreuze, kreuze);
-    ASSERT_TRUE(e.texte);
-    EXPECT_EQ(e.texte->hex, QStringLiteral("#010203"));
+    const std::vector<CrossHair> kreuze{{Field::right, 0, 255}, {Field::left, 0, 255}, {Field::big, 64, 100}};
+    EXPECT_EQ(e.crossHairs, kreuze);
+    ASSERT_TRUE(e.textSet);
+    EXPECT_EQ(e.textSet->hex, QStringLiteral("#010203"));
 }
 
 TEST(SettingsApply, HostileNumbersGiveValuesTheDisplayCanTake)
 {
-    for (int wert : {INT_MIN, -1, 2, 678, INT_MAX}) {
-        for (int modus : {INT_MIN, -1, 5, INT_MAX}) {
-            const DateiEinstellung e = dateiEinstellung(alle(wert, modus));
-            EXPECT_FALSE(e.modus || e.realistisch || e.separat || e.websicher || e.textStatt);
-            EXPECT_FALSE(e.abstand1 || e.abstand2 || e.winkeltyp2 || e.stufenIndex);
-            EXPECT_TRUE(e.fadenkreuze.empty());
-            EXPECT_TRUE(e.texte); // only colour rows have none
+    for (int value : {INT_MIN, -1, 2, 678, INT_MAX}) {
+        for (int harmonyMode : {INT_MIN, -1, 5, INT_MAX}) {
+            const FileSetting e = fileSetting(allItems(value, harmonyMode));
+            EXPECT_FALSE(e.harmonyMode || e.realistisch || e.separate || e.websicher || e.textInstead);
+            EXPECT_FALSE(e.abstand1 || e.abstand2 || e.winkeltyp2 || e.stepIndex);
+            EXPECT_TRUE(e.crossHairs.empty());
+            EXPECT_TRUE(e.textSet); // only colour rows have none
         }
-        const DateiEinstellung vier = dateiEinstellung(alle(wert, static_cast<int>(Modus::vierer)));
+        const FileSetting vier = fileSetting(allItems(value, static_cast<int>(HarmonyMode::fourColour)));
         EXPECT_EQ(vier.winkeltyp2, true);
-        EXPECT_EQ(vier.abstand1, std::clamp(wert, 0, groessterAbstand));
-        for (int p : {vier.bandKlick, vier.pos[Feld::gross], vier.pos[Feld::rechts], vier.pos[Feld::links],
-                      vier.pos[Feld::mitte]})
-            EXPECT_EQ(p, std::clamp(wert, 0, letzteBandPosition));
-        for (const Fadenkreuz& k : vier.fadenkreuze)
-            EXPECT_TRUE(k.x == std::clamp(wert, 0, feldGrenze) && k.y == k.x);
-        const DateiEinstellung reihe = dateiEinstellung(alle(wert, static_cast<int>(Modus::reihen)));
-        EXPECT_EQ(reihe.stufenIndex, std::clamp(wert, 0, letzterStufenIndex));
-        EXPECT_FALSE(reihe.texte);
+        EXPECT_EQ(vier.abstand1, std::clamp(value, 0, maxAngleDistance));
+        for (int p : {vier.bandClick, vier.pos[Field::big], vier.pos[Field::right], vier.pos[Field::left],
+                      vier.pos[Field::centre]})
+            EXPECT_EQ(p, std::clamp(value, 0, lastBandPosition));
+        for (const CrossHair& k : vier.crossHairs)
+            EXPECT_TRUE(k.x == std::clamp(value, 0, fieldLimit) && k.y == k.x);
+        const FileSetting row = fileSetting(allItems(value, static_cast<int>(HarmonyMode::colourRows)));
+        EXPECT_EQ(row.stepIndex, std::clamp(value, 0, lastStepIndex));
+        EXPECT_FALSE(row.textSet);
     }
 }
 
 TEST(SettingsApply, AppliedToAStateWithoutAWindowItGivesTheFilesColours)
 {
     MainState s;
-    einstellungAnwenden(s, dateiEinstellung(dreierBlock()));
-    EXPECT_EQ(s.modus(), Modus::dreier);
+    applySetting(s, fileSetting(dreierBlock()));
+    EXPECT_EQ(s.harmonyMode(), HarmonyMode::threeColour);
     EXPECT_TRUE(s.feldLinksAn());
     EXPECT_EQ(s.abstand1(), 40);
     EXPECT_EQ((std::array{s.posGross(), s.posRechts(), s.posLinks()}), (std::array{500, 121, 201}));
     EXPECT_TRUE(s.hdZielGross());
     EXPECT_EQ((std::array{s.hdPunktGrossX(), s.hdPunktGrossY(), s.dunkelGross(), s.hellGross()}),
               (std::array{64, 100, 64, 155}));
-    const Rgb links = realisticBand().at(201);
+    const Rgb left = realisticBand().at(201);
     EXPECT_EQ((std::array{s.farbWerte[slot::basisLinks], s.farbWerte[slot::basisLinks + 1],
                           s.farbWerte[slot::basisLinks + 2]}),
-              (std::array{links.r, links.g, links.b}));
+              (std::array{left.r, left.g, left.b}));
 }
 
 TEST(SettingsApply, HostileBlocksLeaveEveryValueInRange)
 {
-    for (int wert : {INT_MIN, INT_MAX}) {
-        for (int modus = 0; modus <= 4; ++modus) {
-            EinstellungsBlock b = alle(wert, modus);
-            b.werte[dateiSlot::separat] = 1;
+    for (int value : {INT_MIN, INT_MAX}) {
+        for (int harmonyMode = 0; harmonyMode <= 4; ++harmonyMode) {
+            SettingsBlock b = allItems(value, harmonyMode);
+            b.valueSet[fileSlot::separate] = 1;
             MainState s;
-            einstellungAnwenden(s, dateiEinstellung(b));
+            applySetting(s, fileSetting(b));
             for (int p : {s.posGross(), s.posRechts(), s.posLinks(), s.posMitte()})
-                EXPECT_TRUE(p >= 0 && p <= letzteBandPosition) << p;
+                EXPECT_TRUE(p >= 0 && p <= lastBandPosition) << p;
             for (int k : {s.hdPunktGrossX(), s.hdPunktGrossY(), s.hdPunktRechtsX(), s.hdPunktRechtsY()})
-                EXPECT_TRUE(k >= 0 && k <= feldGrenze) << k;
+                EXPECT_TRUE(k >= 0 && k <= fieldLimit) << k;
             EXPECT_TRUE(s.stufenAnzahl >= 1 && s.stufenAnzahl <= 7);
-            EXPECT_EQ(s.separatModus, modus <= 2);
+            EXPECT_EQ(s.separatModus, harmonyMode <= 2);
         }
     }
 }

@@ -69,11 +69,11 @@ Palette aseLesen(const QByteArray& d)
     l.pos = 4;
     EXPECT_EQ(l.u16(), 1);
     EXPECT_EQ(l.u16(), 0);
-    const quint32 bloecke = l.u32();
+    const quint32 blocks = l.u32();
     Palette p;
-    for (quint32 i = 0; i < bloecke; ++i) {
+    for (quint32 i = 0; i < blocks; ++i) {
         const quint16 typ = l.u16();
-        const qsizetype ende = l.u32() + l.pos;
+        const qsizetype endPoint = l.u32() + l.pos;
         if (typ == 0xC001) {
             p.groups.append({l.name(), {}});
         } else if (typ == 0x0001) {
@@ -82,13 +82,13 @@ Palette aseLesen(const QByteArray& d)
             const QString name = l.name();
             EXPECT_EQ(d.mid(l.pos, 4), QByteArray("RGB "));
             l.pos += 4;
-            const auto kanal = [&] { return static_cast<int>(std::lround(l.f32() * 255)); };
-            const int r = kanal(), g = kanal(), b = kanal();
+            const auto colourChannel = [&] { return static_cast<int>(std::lround(l.f32() * 255)); };
+            const int r = colourChannel(), g = colourChannel(), b = colourChannel();
             EXPECT_EQ(l.u16(), 2);
             p.groups.back().entries.append({name, qRgb(r, g, b)});
         }
-        EXPECT_EQ(l.pos, ende) << "block " << i << " is as long as it says";
-        l.pos = ende;
+        EXPECT_EQ(l.pos, endPoint) << "block " << i << " is as long as it says";
+        l.pos = endPoint;
     }
     EXPECT_EQ(l.pos, d.size());
     return p;
@@ -101,18 +101,18 @@ TEST(PaletteWriters, GimpPaletteIsNamedColumnsOfChannelsThenTheName)
     const QByteArray soll = "GIMP Palette\nName: Test\nColumns: 0\n#\n"
                             "218  37  29\tBig field\n"
                             "  0 146 141\tSmall field right-hand side\n";
-    EXPECT_EQ(gplDatei(einzeln(), QStringLiteral("Test")), soll);
+    EXPECT_EQ(gplFile(einzeln(), QStringLiteral("Test")), soll);
     // Read back by its plain structure: after the header, "R G B<tab>name" lines.
-    const QStringList zeilen = QString::fromUtf8(gplDatei(fixiert(), QStringLiteral("T"))).split('\n');
-    QStringList namen;
-    for (const QString& z : zeilen.mid(4)) {
+    const QStringList rowList = QString::fromUtf8(gplFile(fixiert(), QStringLiteral("T"))).split('\n');
+    QStringList names;
+    for (const QString& z : rowList.mid(4)) {
         if (z.isEmpty() || z.startsWith('#'))
             continue;
         const QStringList teile = z.section('\t', 0, 0).split(' ', Qt::SkipEmptyParts);
         ASSERT_EQ(teile.size(), 3) << z.toStdString();
-        namen << z.section('\t', 1);
+        names << z.section('\t', 1);
     }
-    EXPECT_EQ(namen, QStringList({"Rechte Hälfte: Große Fläche", "Linke Hälfte: Kleine Fl. links",
+    EXPECT_EQ(names, QStringList({"Rechte Hälfte: Große Fläche", "Linke Hälfte: Kleine Fl. links",
                                   "Linke Hälfte: 2. kl. Fläche"}));
 }
 
@@ -125,21 +125,21 @@ TEST(PaletteWriters, SwatchExchangeGroupsOnlyTheHalvesOfAFixedDisplay)
                                                 "00000001"
                                                 "0001 0000001c 0004 0052 006f 0074 0000 52474220"
                                                 "3f800000 00000000 00000000 0002");
-    EXPECT_EQ(aseDatei(p).toHex(), soll.toHex());
-    EXPECT_EQ(aseLesen(aseDatei(fixiert())), fixiert());
+    EXPECT_EQ(aseFile(p).toHex(), soll.toHex());
+    EXPECT_EQ(aseLesen(aseFile(fixiert())), fixiert());
     Palette ohneGruppe = einzeln();
     ohneGruppe.groups[0].name.clear();
-    EXPECT_EQ(aseLesen(aseDatei(einzeln())), ohneGruppe);
+    EXPECT_EQ(aseLesen(aseFile(einzeln())), ohneGruppe);
 }
 
 TEST(PaletteWriters, LibreOfficeTableNamesEachColourOnce)
 {
-    const QByteArray soc = socDatei(einzeln());
+    const QByteArray soc = socFile(einzeln());
     EXPECT_TRUE(
         soc.contains("  <draw:color draw:name=\"Big field\" draw:color=\"#da251d\"/>\n"
                      "  <draw:color draw:name=\"Small field right-hand side\" draw:color=\"#00928d\"/>\n"
                      "</ooo:color-table>\n"));
-    QXmlStreamReader xml(socDatei(fixiert()));
+    QXmlStreamReader xml(socFile(fixiert()));
     QStringList gelesen;
     while (xml.readNextStartElement()) {
         if (xml.qualifiedName() == QLatin1String("ooo:color-table"))
@@ -157,18 +157,18 @@ TEST(PaletteWriters, LibreOfficeTableNamesEachColourOnce)
 
 TEST(PaletteWriters, StyleSheetsGetSafeIdentifiersHexAndTheFullName)
 {
-    EXPECT_EQ(cssDatei(einzeln(), QStringLiteral("Test")),
+    EXPECT_EQ(cssFile(einzeln(), QStringLiteral("Test")),
               QByteArray("/* Test */\n:root {\n"
                          "  --big-field: #DA251D; /* Big field */\n"
                          "  --small-field-right-hand-side: #00928D; /* Small field right-hand side */\n}\n"));
-    EXPECT_EQ(scssDatei(fixiert(), QStringLiteral("Test")),
+    EXPECT_EQ(scssFile(fixiert(), QStringLiteral("Test")),
               QString("// Test\n"
                       "$rechte-haelfte-grosse-flaeche: #DA251D; // Rechte Hälfte: Große Fläche\n"
                       "$linke-haelfte-kleine-fl-links: #FFFFFF; // Linke Hälfte: Kleine Fl. links\n"
                       "$linke-haelfte-2-kl-flaeche: #010203; // Linke Hälfte: 2. kl. Fläche\n")
                   .toUtf8());
-    EXPECT_EQ(bezeichner(QStringLiteral("2. kl. Fläche")), QStringLiteral("field-2-kl-flaeche"));
-    EXPECT_EQ(bezeichner(QStringLiteral("*/")), QStringLiteral("color"));
+    EXPECT_EQ(identifier(QStringLiteral("2. kl. Fläche")), QStringLiteral("field-2-kl-flaeche"));
+    EXPECT_EQ(identifier(QStringLiteral("*/")), QStringLiteral("color"));
 }
 
 TEST(PaletteWriters, DesignTokensAreColourTokensInSrgb)
@@ -188,27 +188,28 @@ TEST(PaletteWriters, DesignTokensAreColourTokensInSrgb)
         "\"hex\": \"#00928d\"}\n"
         "  }\n"
         "}\n";
-    EXPECT_EQ(tokensDatei(einzeln()), soll);
+    EXPECT_EQ(tokensFile(einzeln()), soll);
 }
 
 // Style Dictionary makes JavaScript and Sass names of the token paths: every
 // group and token name is an identifier (no leading digit), the full name its description.
 TEST(PaletteWriters, DesignTokenNamesAreIdentifiersWithTheFullNameAsDescription)
 {
-    QJsonParseError fehler{};
-    const QJsonDocument doc = QJsonDocument::fromJson(tokensDatei(fixiert()), &fehler);
-    ASSERT_EQ(fehler.error, QJsonParseError::NoError) << fehler.errorString().toStdString();
+    QJsonParseError errorBox{};
+    const QJsonDocument doc = QJsonDocument::fromJson(tokensFile(fixiert()), &errorBox);
+    ASSERT_EQ(errorBox.error, QJsonParseError::NoError) << errorBox.errorString().toStdString();
     const QRegularExpression bezeichnerMuster(QStringLiteral("^[a-z][a-z0-9]*(-[a-z0-9]+)*$"));
     const Palette p = fixiert();
     const QJsonObject wurzel = doc.object();
     ASSERT_EQ(wurzel.size(), p.groups.size());
-    for (auto gruppe = wurzel.begin(); gruppe != wurzel.end(); ++gruppe) {
-        EXPECT_TRUE(bezeichnerMuster.match(gruppe.key()).hasMatch()) << gruppe.key().toStdString();
-        const QJsonObject tokens = gruppe.value().toObject();
+    for (auto exclusiveGroup = wurzel.begin(); exclusiveGroup != wurzel.end(); ++exclusiveGroup) {
+        EXPECT_TRUE(bezeichnerMuster.match(exclusiveGroup.key()).hasMatch())
+            << exclusiveGroup.key().toStdString();
+        const QJsonObject tokens = exclusiveGroup.value().toObject();
         const auto g = std::find_if(p.groups.begin(), p.groups.end(), [&](const PaletteGroup& x) {
             return x.name == tokens.value("$description").toString();
         });
-        ASSERT_NE(g, p.groups.end()) << gruppe.key().toStdString();
+        ASSERT_NE(g, p.groups.end()) << exclusiveGroup.key().toStdString();
         QStringList beschreibungen;
         for (auto token = tokens.begin(); token != tokens.end(); ++token) {
             if (token.key() == QLatin1String("$description"))
@@ -216,13 +217,13 @@ TEST(PaletteWriters, DesignTokenNamesAreIdentifiersWithTheFullNameAsDescription)
             EXPECT_TRUE(bezeichnerMuster.match(token.key()).hasMatch()) << token.key().toStdString();
             const QJsonObject t = token.value().toObject();
             EXPECT_EQ(t.value("$type").toString(), QStringLiteral("color"));
-            const QJsonObject wert = t.value("$value").toObject();
-            EXPECT_EQ(wert.value("colorSpace").toString(), QStringLiteral("srgb"));
-            const QJsonArray k = wert.value("components").toArray();
+            const QJsonObject value = t.value("$value").toObject();
+            EXPECT_EQ(value.value("colorSpace").toString(), QStringLiteral("srgb"));
+            const QJsonArray k = value.value("components").toArray();
             ASSERT_EQ(k.size(), 3);
             const QRgb rgb = qRgb(qRound(k[0].toDouble() * 255), qRound(k[1].toDouble() * 255),
                                   qRound(k[2].toDouble() * 255));
-            EXPECT_EQ(QColor(wert.value("hex").toString()).rgb(), rgb);
+            EXPECT_EQ(QColor(value.value("hex").toString()).rgb(), rgb);
             const QString name = t.value("$description").toString();
             beschreibungen << name;
             EXPECT_TRUE(std::any_of(g->entries.begin(), g->entries.end(), [&](const PaletteEntry& e) {
@@ -235,28 +236,29 @@ TEST(PaletteWriters, DesignTokenNamesAreIdentifiersWithTheFullNameAsDescription)
 
 TEST(PaletteFormats, FormatComesFromTheNameOrTheExtension)
 {
-    EXPECT_EQ(formatAusPfad(QStringLiteral("/x/a.TOKENS.JSON")), PaletteFormat::tokens);
-    EXPECT_EQ(formatAusPfad(QStringLiteral("a.json")), PaletteFormat::tokens);
-    EXPECT_EQ(formatAusPfad(QStringLiteral("a.Gpl")), PaletteFormat::gpl);
-    EXPECT_EQ(formatAusPfad(QStringLiteral("a.scss")), PaletteFormat::scss);
-    EXPECT_EQ(formatAusPfad(QStringLiteral("a.txt")), std::nullopt);
-    EXPECT_EQ(formatAusName(u"ASE"), PaletteFormat::ase);
-    EXPECT_EQ(formatAusName(u"bmp"), std::nullopt);
-    EXPECT_EQ(mitFormatEndung(QStringLiteral("a"), PaletteFormat::tokens), QStringLiteral("a.tokens.json"));
-    EXPECT_EQ(mitFormatEndung(QStringLiteral("a.SVG"), PaletteFormat::svg), QStringLiteral("a.SVG"));
+    EXPECT_EQ(formatFromPath(QStringLiteral("/x/a.TOKENS.JSON")), PaletteFormat::tokens);
+    EXPECT_EQ(formatFromPath(QStringLiteral("a.json")), PaletteFormat::tokens);
+    EXPECT_EQ(formatFromPath(QStringLiteral("a.Gpl")), PaletteFormat::gpl);
+    EXPECT_EQ(formatFromPath(QStringLiteral("a.scss")), PaletteFormat::scss);
+    EXPECT_EQ(formatFromPath(QStringLiteral("a.txt")), std::nullopt);
+    EXPECT_EQ(formatFromName(u"ASE"), PaletteFormat::ase);
+    EXPECT_EQ(formatFromName(u"bmp"), std::nullopt);
+    EXPECT_EQ(withFormatExtension(QStringLiteral("a"), PaletteFormat::tokens),
+              QStringLiteral("a.tokens.json"));
+    EXPECT_EQ(withFormatExtension(QStringLiteral("a.SVG"), PaletteFormat::svg), QStringLiteral("a.SVG"));
 }
 
 TEST(PaletteFormats, AWriteThatFailsSaysWhyAndLeavesNothing)
 {
-    const QString pfad = QDir::temp().filePath(QStringLiteral("tinctora-export-test.gpl"));
-    ASSERT_TRUE(dateiAtomarSchreiben(pfad, "alt"));
-    ASSERT_TRUE(dateiAtomarSchreiben(pfad, "neu"));
-    QFile f(pfad);
+    const QString pathName = QDir::temp().filePath(QStringLiteral("tinctora-export-test.gpl"));
+    ASSERT_TRUE(writeFileAtomically(pathName, "alt"));
+    ASSERT_TRUE(writeFileAtomically(pathName, "neu"));
+    QFile f(pathName);
     ASSERT_TRUE(f.open(QIODevice::ReadOnly));
     EXPECT_EQ(f.readAll(), QByteArray("neu"));
     f.remove();
     QString grund;
-    EXPECT_FALSE(dateiAtomarSchreiben(QStringLiteral("/nonexistent-folder/x.gpl"), "neu", &grund));
+    EXPECT_FALSE(writeFileAtomically(QStringLiteral("/nonexistent-folder/x.gpl"), "neu", &grund));
     EXPECT_FALSE(grund.isEmpty());
     EXPECT_FALSE(QFile::exists(QStringLiteral("/nonexistent-folder/x.gpl")));
 }

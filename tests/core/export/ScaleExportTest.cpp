@@ -60,7 +60,7 @@ QMap<QString, QJsonObject> dtcgTokens(const QJsonObject& group, const QString& p
 // an unreachable target only named in the group's description.
 TEST(ScaleExport, TokensFilesPerSchemeWithOneTokenPerReachedStep)
 {
-    const LanguageTable t = LanguageTable::forLanguage(Sprache::englisch);
+    const LanguageTable t = LanguageTable::forLanguage(Language::english);
     ScaleExportRequest r;
     r.targets = {1.5, 4.5, 15};
     r.backgrounds = {qRgb(0x77, 0x77, 0x77), qRgb(0, 0, 0)}; // grey: 15:1 is out of reach
@@ -109,7 +109,7 @@ TEST(ScaleExport, TokensFilesPerSchemeWithOneTokenPerReachedStep)
 // dark scheme, the steps' values those of the tokens files.
 TEST(ScaleExport, CssLightInRootDarkInMediaQuery)
 {
-    const LanguageTable t = LanguageTable::forLanguage(Sprache::deutsch);
+    const LanguageTable t = LanguageTable::forLanguage(Language::german);
     ScaleExportRequest r;
     r.method = ContrastMethod::apca;
     r.targets = {45, 60};
@@ -150,8 +150,8 @@ TEST(ScaleExport, CssLightInRootDarkInMediaQuery)
 
 TEST(ScaleExport, OnlyCssAndTokensCarryScales)
 {
-    const LanguageTable t = LanguageTable::forLanguage(Sprache::englisch);
-    for (const PaletteFormatDef& d : paletteFormate())
+    const LanguageTable t = LanguageTable::forLanguage(Language::english);
+    for (const PaletteFormatDef& d : paletteFormats())
         EXPECT_EQ(scaleExportFiles(halves(), d.id, QStringLiteral("a"), QString(), {}, t).isEmpty(),
                   d.id != PaletteFormat::css && d.id != PaletteFormat::tokens)
             << d.name;

@@ -1,6 +1,6 @@
 #include "core/harmony/FieldColours.h"
-#include "core/harmony/Positions.h"
 #include "core/colour/MixReference.h"
+#include "core/harmony/Positions.h"
 #include "core/harmony/RecomputeFakes.h"
 
 #include <gtest/gtest.h>
@@ -17,11 +17,11 @@ void setzeStufen(MainState& s, int k)
 
 // Distinct base colours and row amounts, so that any mix-up of elements,
 // triples or light/dark indexes shows.
-MainState rowState(Modus modus, int stufen)
+MainState rowState(HarmonyMode harmonyMode, int stepCount)
 {
     MainState s;
-    s.aktionen.modus = modus;
-    setzeStufen(s, stufen);
+    s.actionSet.harmonyMode = harmonyMode;
+    setzeStufen(s, stepCount);
     for (int i = 1; i <= 48; ++i)
         s.farbWerte[i] = 3 * i + 5;
     for (int i = 1; i <= 15; ++i) {
@@ -55,7 +55,7 @@ Rgb end(const MainState& s, int first)
 
 TEST(FieldColours, FanningOfFifteenFieldsFillsEveryEndColour)
 {
-    MainState s = rowState(Modus::auffaecher, 7);
+    MainState s = rowState(HarmonyMode::fanning, 7);
     RecordingTarget target;
     farbenA(s, target);
 
@@ -85,7 +85,7 @@ TEST(FieldColours, FanningOfFifteenFieldsFillsEveryEndColour)
 
 TEST(FieldColours, UnusedRingsStayUntouched)
 {
-    MainState s = rowState(Modus::auffaecher, 3);
+    MainState s = rowState(HarmonyMode::fanning, 3);
     for (int i = 1; i <= 48; ++i)
         s.endFarben[i] = s.endFarbenFix[i] = -3;
     RecordingTarget target;
@@ -108,7 +108,7 @@ TEST(FieldColours, UnusedRingsStayUntouched)
 
 TEST(FieldColours, ColourRowHasNoBigField)
 {
-    MainState s = rowState(Modus::reihen, 2);
+    MainState s = rowState(HarmonyMode::colourRows, 2);
     s.endFarben[37] = -3;
     RecordingTarget target;
     farbenA(s, target);
@@ -121,7 +121,7 @@ TEST(FieldColours, ColourRowHasNoBigField)
 TEST(FieldColours, WebSafeSnapsTheKeptValuesButNotThePaintArguments)
 {
     MainState s;
-    s.aktionen.modus = Modus::auffaecher;
+    s.actionSet.harmonyMode = HarmonyMode::fanning;
     setzeStufen(s, 2);
     s.nurWebsicher = true;
     for (int i = 1; i <= 48; ++i)
@@ -137,19 +137,19 @@ TEST(FieldColours, WebSafeSnapsTheKeptValuesButNotThePaintArguments)
 
 TEST(FieldColours, FixedCombinationKeepsItsEndValues)
 {
-    MainState s = rowState(Modus::auffaecher, 7);
+    MainState s = rowState(HarmonyMode::fanning, 7);
     RecordingTarget target;
     farbenA(s, target);
     const OneBased<48> fixiert = s.endFarbenFix;
 
-    s.aktionen.fixieren = true;
+    s.actionSet.fixieren = true;
     for (int i = 1; i <= 48; ++i)
         s.farbWerte[i] = 200 - i;
     farbenA(s, target);
     EXPECT_EQ(s.endFarbenFix, fixiert);
     EXPECT_EQ(end(s, 37), mixed(s, slot::basisGross, 20, 5)); // the shown values follow the new colours
 
-    s.aktionen.fixieren = false;
+    s.actionSet.fixieren = false;
     farbenA(s, target);
     EXPECT_EQ(s.endFarbenFix, s.endFarben);
 }
@@ -177,7 +177,7 @@ TEST(FieldColours, HarmoniesPaintOnlyTheFieldsTakingPart)
 
 TEST(FieldColours, RingTransferUsesIndexAndIndexPlusOne)
 {
-    MainState s = rowState(Modus::auffaecher, 7);
+    MainState s = rowState(HarmonyMode::fanning, 7);
     RecordingTarget target;
     farbeUebertrag(s, target, 4, 7, 12, 10, 6);
     ASSERT_EQ(target.calls.size(), 2u);
@@ -193,43 +193,46 @@ TEST(FieldColours, RingTransferUsesIndexAndIndexPlusOne)
 
 TEST(FieldColours, DisplayColourClampsOnlyAboveAndSnapsWhenAsked)
 {
-    EXPECT_EQ(anzeigeFarbe(256, 255, 300, false), (Rgb{255, 255, 255}));
-    EXPECT_EQ(anzeigeFarbe(-5, 0, 26, false), (Rgb{-5, 0, 26}));
-    EXPECT_EQ(anzeigeFarbe(-5, 300, 26, true), (Rgb{0, 255, 51}));
-    EXPECT_EQ(anzeigeFarbe(25, 128, 229, true), (Rgb{0, 153, 204}));
+    EXPECT_EQ(displayColour(256, 255, 300, false), (Rgb{255, 255, 255}));
+    EXPECT_EQ(displayColour(-5, 0, 26, false), (Rgb{-5, 0, 26}));
+    EXPECT_EQ(displayColour(-5, 300, 26, true), (Rgb{0, 255, 51}));
+    EXPECT_EQ(displayColour(25, 128, 229, true), (Rgb{0, 153, 204}));
 }
 
 TEST(FieldColours, RecomputeOfEveryModePaintsInOrder)
 {
     struct Fall {
-        Modus modus;
-        bool links, mitte;
+        HarmonyMode harmonyMode;
+        bool left, centre;
         std::vector<std::string> erwartet;
     };
     const std::vector<Fall> faelle = {
-        {Modus::zweier, false, false, {"GrosseFlaeche", "KleineFlaecheA"}},
-        {Modus::dreier, true, false, {"GrosseFlaeche", "KleineFlaecheA", "KleineFlaecheB"}},
-        {Modus::vierer, true, true, {"GrosseFlaeche", "KleineFlaecheA", "KleineFlaecheB", "KleineFlaecheC"}},
-        {Modus::auffaecher,
+        {HarmonyMode::twoColour, false, false, {"GrosseFlaeche", "KleineFlaecheA"}},
+        {HarmonyMode::threeColour, true, false, {"GrosseFlaeche", "KleineFlaecheA", "KleineFlaecheB"}},
+        {HarmonyMode::fourColour,
+         true,
+         true,
+         {"GrosseFlaeche", "KleineFlaecheA", "KleineFlaecheB", "KleineFlaecheC"}},
+        {HarmonyMode::fanning,
          false,
          false,
          {"GrosseFlaeche", "KleineFlaecheA", "KleineFlaecheB", "KleineFlaecheN8", "KleineFlaecheN9",
           "KleineFlaecheN7"}},
-        {Modus::reihen,
+        {HarmonyMode::colourRows,
          false,
          false,
          {"KleineFlaecheA", "KleineFlaecheB", "KleineFlaecheN8", "KleineFlaecheN9", "KleineFlaecheN7"}},
     };
     for (const Fall& f : faelle) {
         MainState s;
-        s.aktionen.modus = f.modus;
-        s.feldLinksAn() = f.links;
-        s.feldMitteAn() = f.mitte;
+        s.actionSet.harmonyMode = f.harmonyMode;
+        s.feldLinksAn() = f.left;
+        s.feldMitteAn() = f.centre;
         s.abstand1() = 40;
         setzeStufen(s, 2);
         RecordingHooks hooks(s);
         datenHolen(s, 250, 0, true, hooks);
-        EXPECT_EQ(hooks.target.routines(), f.erwartet) << static_cast<int>(f.modus);
+        EXPECT_EQ(hooks.target.routines(), f.erwartet) << static_cast<int>(f.harmonyMode);
         EXPECT_EQ(hooks.markerPositions, std::vector<int>{250});
     }
 }
@@ -237,15 +240,15 @@ TEST(FieldColours, RecomputeOfEveryModePaintsInOrder)
 // Painting a row from the state shows what mixing it shows, and keeps nothing.
 TEST(FieldColours, PaintingARowFromTheStatePaintsWhatMixingPaints)
 {
-    for (const Modus m : {Modus::auffaecher, Modus::reihen}) {
+    for (const HarmonyMode m : {HarmonyMode::fanning, HarmonyMode::colourRows}) {
         MainState s = rowState(m, 7);
         for (int i = 1; i <= 48; ++i)
             s.endFarben[i] = -3;
-        RecordingTarget gemalt;
-        reihenMalen(s, gemalt);
+        RecordingTarget painted;
+        paintRows(s, painted);
         EXPECT_EQ(s.endFarben[1], -3);
-        RecordingTarget gemischt;
-        farbenA(s, gemischt);
-        EXPECT_EQ(gemalt.calls, gemischt.calls) << static_cast<int>(m);
+        RecordingTarget mixedColour;
+        farbenA(s, mixedColour);
+        EXPECT_EQ(painted.calls, mixedColour.calls) << static_cast<int>(m);
     }
 }

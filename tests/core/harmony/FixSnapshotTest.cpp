@@ -9,10 +9,10 @@ namespace
 MainState bekannterStand()
 {
     MainState s;
-    s.aktionen.realistisch = false;
-    s.aktionen.modus = Modus::vierer;
-    s.aktionen.farbenSeparatEinstellen = true;
-    s.aktionen.textAnstelleFlaechen = true;
+    s.actionSet.realistisch = false;
+    s.actionSet.harmonyMode = HarmonyMode::fourColour;
+    s.actionSet.farbenSeparatEinstellen = true;
+    s.actionSet.textInsteadOfFields = true;
     s.posGross() = 500;
     s.posRechts() = 121;
     s.posLinks() = 201;
@@ -28,19 +28,19 @@ MainState bekannterStand()
 
 TEST(FixSnapshot, TwentyOneValuesInTheStoredOrder)
 {
-    const FixStand f =
-        fixStandAus(bekannterStand(), {.winkelIndex = 1, .abstand1 = 40, .abstand2 = 34, .stufenIndex = 5});
+    const FixSnapshot f =
+        fixSnapshotFrom(bekannterStand(), {.angleIndex = 1, .abstand1 = 40, .abstand2 = 34, .stepIndex = 5});
     const std::array<int, 21> erwartet{0,  2,  500, 2,  40,  34,  1,   11, 12, 21, 22,
                                        31, 32, 41,  42, 500, 121, 201, 77, 5,  1};
-    EXPECT_EQ(fixStandWerte(f), erwartet);
+    EXPECT_EQ(fixSnapshotValues(f), erwartet);
 }
 
 TEST(FixSnapshot, TextViewAndAngleTypeAsStored)
 {
     MainState s = bekannterStand();
-    s.aktionen.modus = Modus::reihen;
-    s.aktionen.realistisch = true;
-    const FixStand f = fixStandAus(s, {.winkelIndex = 0});
+    s.actionSet.harmonyMode = HarmonyMode::colourRows;
+    s.actionSet.realistisch = true;
+    const FixSnapshot f = fixSnapshotFrom(s, {.angleIndex = 0});
     EXPECT_EQ(f.fixTextStattFlaechen, 0); // rows have no text view
     EXPECT_EQ(f.fixWinkeltyp, 1);
     EXPECT_EQ(f.fixRealistisch, 1);
@@ -50,13 +50,13 @@ TEST(FixSnapshot, TextViewAndAngleTypeAsStored)
 TEST(FixSnapshot, AnyChangedValueDiffers)
 {
     MainState s = bekannterStand();
-    const FixEingaben e{.winkelIndex = 1, .abstand1 = 40, .abstand2 = 34, .stufenIndex = 5};
-    s.fixStand = fixStandAus(s, e);
-    EXPECT_FALSE(weichtAb(s, e));
+    const FixInputs e{.angleIndex = 1, .abstand1 = 40, .abstand2 = 34, .stepIndex = 5};
+    s.fixStand = fixSnapshotFrom(s, e);
+    EXPECT_FALSE(deviates(s, e));
     // Angle type is compared by kind: any index but 0 is type 2.
-    EXPECT_FALSE(weichtAb(s, {.winkelIndex = 3, .abstand1 = 40, .abstand2 = 34, .stufenIndex = 5}));
-    EXPECT_TRUE(weichtAb(s, {.winkelIndex = 0, .abstand1 = 40, .abstand2 = 34, .stufenIndex = 5}));
-    EXPECT_TRUE(weichtAb(s, {.winkelIndex = 1, .abstand1 = 40, .abstand2 = 34, .stufenIndex = 4}));
+    EXPECT_FALSE(deviates(s, {.angleIndex = 3, .abstand1 = 40, .abstand2 = 34, .stepIndex = 5}));
+    EXPECT_TRUE(deviates(s, {.angleIndex = 0, .abstand1 = 40, .abstand2 = 34, .stepIndex = 5}));
+    EXPECT_TRUE(deviates(s, {.angleIndex = 1, .abstand1 = 40, .abstand2 = 34, .stepIndex = 4}));
     s.hdPunktMitteY() = 43;
-    EXPECT_TRUE(weichtAb(s, e));
+    EXPECT_TRUE(deviates(s, e));
 }

@@ -10,10 +10,10 @@ namespace
 
 std::array<bool, 8> ringsFor(int stufenAnzahl)
 {
-    std::array<bool, 8> aktiv{};
+    std::array<bool, 8> active{};
     for (int k = 2; k <= 7; ++k)
-        aktiv[static_cast<std::size_t>(k)] = k <= stufenAnzahl;
-    return aktiv;
+        active[static_cast<std::size_t>(k)] = k <= stufenAnzahl;
+    return active;
 }
 
 } // namespace
@@ -69,7 +69,7 @@ TEST(FieldGeometry, RingStepRoundsHalfToEven)
 
 TEST(FieldGeometry, FanningAroundComplementWithThreeSteps)
 {
-    const RowPositions row = rowPositions(komplement(100), 40, 3, ringsFor(3));
+    const RowPositions row = rowPositions(complement(100), 40, 3, ringsFor(3));
     EXPECT_EQ(row.centre, 439);
     EXPECT_EQ(row.step, 13);
     EXPECT_EQ(row.outerMinus, 399);
@@ -86,7 +86,7 @@ TEST(FieldGeometry, FanningAroundComplementWithThreeSteps)
 
 TEST(FieldGeometry, FanningWrapsBelowZero)
 {
-    const RowPositions row = rowPositions(komplement(400), 117, 4, ringsFor(4));
+    const RowPositions row = rowPositions(complement(400), 117, 4, ringsFor(4));
     EXPECT_EQ(row.centre, 61);
     EXPECT_EQ(row.step, 29);
     EXPECT_EQ(row.outerMinus, 622);
@@ -130,21 +130,21 @@ TEST(FieldGeometry, StepRoundingToZeroKeepsEveryFieldOnTheCentre)
 // give the same fields, however large the distance.
 TEST(FieldGeometry, DistancesCountModuloATurnWithoutOverflow)
 {
-    constexpr int gross = std::numeric_limits<int>::max();
-    constexpr int rest = gross % bandLaenge;
+    constexpr int big = std::numeric_limits<int>::max();
+    constexpr int rest = big % bandLength;
     for (int p : {0, 100, 339, 600, 677}) {
-        EXPECT_EQ(smallFieldPositions(p, 40 + 3 * bandLaenge), smallFieldPositions(p, 40)) << p;
-        EXPECT_EQ(smallFieldPositions(p, gross), smallFieldPositions(p, rest)) << p;
-        EXPECT_EQ(fourColourPositions(p, 40 + bandLaenge, 34 - 2 * bandLaenge, false),
+        EXPECT_EQ(smallFieldPositions(p, 40 + 3 * bandLength), smallFieldPositions(p, 40)) << p;
+        EXPECT_EQ(smallFieldPositions(p, big), smallFieldPositions(p, rest)) << p;
+        EXPECT_EQ(fourColourPositions(p, 40 + bandLength, 34 - 2 * bandLength, false),
                   fourColourPositions(p, 40, 34, false))
             << p;
-        EXPECT_EQ(fourColourPositions(p, gross, -gross - 1, false),
-                  fourColourPositions(p, rest, bandPosition(-gross - 1), false))
+        EXPECT_EQ(fourColourPositions(p, big, -big - 1, false),
+                  fourColourPositions(p, rest, bandPosition(-big - 1), false))
             << p;
-        const RowPositions weit = rowPositions(p, gross, 1, ringsFor(7));
+        const RowPositions weit = rowPositions(p, big, 1, ringsFor(7));
         for (int k = 1; k <= 6; ++k) {
             const auto i = static_cast<std::size_t>(k);
-            EXPECT_EQ(weit.ringPlus[i], bandPosition(p + k * (weit.step % bandLaenge))) << p << " " << k;
+            EXPECT_EQ(weit.ringPlus[i], bandPosition(p + k * (weit.step % bandLength))) << p << " " << k;
         }
     }
 }

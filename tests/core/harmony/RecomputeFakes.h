@@ -58,7 +58,7 @@ public:
         ::farbenA(s, target);
     }
     void winkelZeichnen() override { log.push_back("winkelZeichnen"); }
-    void bandMarkerVerschieben(int p) override
+    void moveBandMarker(int p) override
     {
         log.push_back("marker");
         markerPositions.push_back(p);

@@ -61,7 +61,7 @@ TEST_F(Recompute, TwoColourAlwaysUsesTheComplement)
 
 TEST_F(Recompute, ThreeColourPlacesBothSmallFieldsAndTheirColours)
 {
-    s.aktionen.modus = Modus::dreier;
+    s.actionSet.harmonyMode = HarmonyMode::threeColour;
     s.feldLinksAn() = true;
     s.abstand1() = 40;
     datenHolen(s, 500, 0, true, hooks);
@@ -84,7 +84,7 @@ TEST_F(Recompute, LuminousBandSuppliesTheColours)
 
 TEST_F(Recompute, WithoutRecolourValuesAndMarkersChangeButNothingIsPainted)
 {
-    s.aktionen.modus = Modus::dreier;
+    s.actionSet.harmonyMode = HarmonyMode::threeColour;
     s.feldLinksAn() = true;
     s.abstand1() = 117;
     datenHolen(s, 600, 0, false, hooks);
@@ -95,7 +95,7 @@ TEST_F(Recompute, WithoutRecolourValuesAndMarkersChangeButNothingIsPainted)
     EXPECT_EQ(hooks.log, std::vector<std::string>{"marker"});
     EXPECT_EQ(hooks.markerPositions, std::vector<int>{600});
 
-    s.aktionen.modus = Modus::auffaecher;
+    s.actionSet.harmonyMode = HarmonyMode::fanning;
     datenHolen(s, 10, 0, false, hooks);
     EXPECT_TRUE(hooks.target.calls.empty());
     EXPECT_EQ(hooks.markerPositions, (std::vector<int>{600, 10}));
@@ -103,7 +103,7 @@ TEST_F(Recompute, WithoutRecolourValuesAndMarkersChangeButNothingIsPainted)
 
 TEST_F(Recompute, SeparateAdjustmentMovesOnlyTheFlaggedField)
 {
-    s.aktionen.modus = Modus::dreier;
+    s.actionSet.harmonyMode = HarmonyMode::threeColour;
     s.separatModus = true;
     s.feldGrossAn() = false;
     s.feldRechtsAn() = true;
@@ -124,7 +124,7 @@ TEST_F(Recompute, SeparateAdjustmentMovesOnlyTheFlaggedField)
 
 TEST_F(Recompute, SeparateAdjustmentOfTheBigFieldKeepsTheSmallOnes)
 {
-    s.aktionen.modus = Modus::vierer;
+    s.actionSet.harmonyMode = HarmonyMode::fourColour;
     s.separatModus = true;
     s.feldRechtsAn() = false;
     const MainState vorher = s;
@@ -140,7 +140,7 @@ TEST_F(Recompute, SeparateAdjustmentOfTheBigFieldKeepsTheSmallOnes)
 
 TEST_F(Recompute, SeparateAdjustmentOfTheFourColourCentre)
 {
-    s.aktionen.modus = Modus::vierer;
+    s.actionSet.harmonyMode = HarmonyMode::fourColour;
     s.separatModus = true;
     s.feldGrossAn() = s.feldRechtsAn() = s.feldLinksAn() = false;
     s.feldMitteAn() = true;
@@ -154,7 +154,7 @@ TEST_F(Recompute, SeparateAdjustmentOfTheFourColourCentre)
 
 TEST_F(Recompute, FourColourAngleTypesOneAndTwo)
 {
-    s.aktionen.modus = Modus::vierer;
+    s.actionSet.harmonyMode = HarmonyMode::fourColour;
     s.feldLinksAn() = s.feldMitteAn() = true;
     s.abstand1() = 40;
     s.abstand2() = 34;
@@ -174,7 +174,7 @@ TEST_F(Recompute, FourColourAngleTypesOneAndTwo)
 
 TEST_F(Recompute, FanningFillsRingsAroundTheComplement)
 {
-    s.aktionen.modus = Modus::auffaecher;
+    s.actionSet.harmonyMode = HarmonyMode::fanning;
     s.abstand1() = 40;
     setzeStufen(s, 3);
     markiereReihe(s);
@@ -199,7 +199,7 @@ TEST_F(Recompute, FanningFillsRingsAroundTheComplement)
 
 TEST_F(Recompute, FanningWithTinyDistanceShowsTheCentreColourEverywhere)
 {
-    s.aktionen.modus = Modus::auffaecher;
+    s.actionSet.harmonyMode = HarmonyMode::fanning;
     s.abstand1() = 1;
     setzeStufen(s, 3);
     datenHolen(s, 100, 0, false, hooks);
@@ -211,7 +211,7 @@ TEST_F(Recompute, FanningWithTinyDistanceShowsTheCentreColourEverywhere)
 
 TEST_F(Recompute, ColourRowIsCentredOnTheBaseAndMirrored)
 {
-    s.aktionen.modus = Modus::reihen;
+    s.actionSet.harmonyMode = HarmonyMode::colourRows;
     s.abstand1() = 40;
     setzeStufen(s, 3);
     const Rgb grossVorher = basis(s, slot::basisGross);
@@ -231,7 +231,7 @@ TEST_F(Recompute, ColourRowIsCentredOnTheBaseAndMirrored)
 
 TEST_F(Recompute, ManualInputOnAnOuterRowFieldKeepsTheBandMarkers)
 {
-    s.aktionen.modus = Modus::reihen;
+    s.actionSet.harmonyMode = HarmonyMode::colourRows;
     hooks.inputToOuterField = true;
     datenHolen(s, 200, 0, true, hooks);
     EXPECT_TRUE(hooks.markerPositions.empty());
@@ -249,7 +249,7 @@ TEST_F(Recompute, PositionsOutsideTheBandAreWrappedInsteadOfReadPastTheTable)
 
     // 1000 is 322, complement 661; a broken step count is taken as one ring
     // step of the whole distance, and 661 -+ 500 wraps to 161 and 483.
-    s.aktionen.modus = Modus::auffaecher;
+    s.actionSet.harmonyMode = HarmonyMode::fanning;
     s.stufenAnzahl = 0;
     s.abstand1() = 500;
     datenHolen(s, 1000, 0, false, hooks);

@@ -56,7 +56,7 @@ TEST(PreferenceKeys, EachReadFallsBackOnItsOwn)
     EXPECT_EQ(pref::read(store, pref::appWidth), 988);
     EXPECT_EQ(pref::read(store, pref::appHeight), 728); // missing
     EXPECT_FALSE(pref::read(store, pref::cFullscrn));
-    EXPECT_TRUE(pref::read(store, pref::cHinweisPipette));
+    EXPECT_TRUE(pref::read(store, pref::cPipetteHint));
     EXPECT_EQ(pref::read(store, pref::cURL), QStringLiteral(" "));
     EXPECT_EQ(pref::read(store, pref::TNVersion), 11);
 }
@@ -66,7 +66,7 @@ TEST(PreferenceKeys, FlagsAreWrittenAsIntegersZeroOrOne)
     MemoryPreferenceStore store;
     ASSERT_TRUE(store.beginWrite());
     pref::write(store, pref::cFullscrn, true);
-    pref::write(store, pref::cHinweisPipette, false);
+    pref::write(store, pref::cPipetteHint, false);
     store.endWrite();
     EXPECT_EQ(store.raw("cFullscrn"), QVariant(1));
     EXPECT_EQ(store.raw("cHinweisPipette"), QVariant(0));

@@ -72,25 +72,24 @@ TEST(TfRegistryForm, ReadsEveryStoredValue)
 
 TEST(TfRegistryForm, WithoutAStoredLanguageTheSessionsLocaleChooses)
 {
-    const auto spracheBei = [](std::unique_ptr<MemoryPreferenceStore> store, const char* gebietsschema) {
-        const TfRegistryForm f(std::move(store), QString::fromLatin1(gebietsschema));
-        return LanguageTable::forVersion(f.sprachVersion).sprache();
+    const auto spracheBei = [](std::unique_ptr<MemoryPreferenceStore> store, const char* localeName) {
+        const TfRegistryForm f(std::move(store), QString::fromLatin1(localeName));
+        return LanguageTable::forVersion(f.sprachVersion).uiLanguage();
     };
-    for (const char* deutsch : {"de_DE", "de_AT.UTF-8", "de_CH@euro", "de", "DE_de"})
-        EXPECT_EQ(spracheBei(std::make_unique<MemoryPreferenceStore>(), deutsch), Sprache::deutsch)
-            << deutsch;
+    for (const char* german : {"de_DE", "de_AT.UTF-8", "de_CH@euro", "de", "DE_de"})
+        EXPECT_EQ(spracheBei(std::make_unique<MemoryPreferenceStore>(), german), Language::german) << german;
     for (const char* andere : {"en_US", "C", "", "fr_FR", "dsb_DE", "nl_BE"})
-        EXPECT_EQ(spracheBei(std::make_unique<MemoryPreferenceStore>(), andere), Sprache::englisch) << andere;
+        EXPECT_EQ(spracheBei(std::make_unique<MemoryPreferenceStore>(), andere), Language::english) << andere;
 
     // A stored value wins either way, and the program never writes it.
-    auto englisch = std::make_unique<MemoryPreferenceStore>();
-    englisch->setRaw("TNVersion", 11);
-    EXPECT_EQ(spracheBei(std::move(englisch), "de_DE"), Sprache::englisch);
+    auto english = std::make_unique<MemoryPreferenceStore>();
+    english->setRaw("TNVersion", 11);
+    EXPECT_EQ(spracheBei(std::move(english), "de_DE"), Language::english);
     Holder h = holderOver(storeOfAnEarlierRun()); // 7, in a test process pinned to an English locale
-    EXPECT_EQ(LanguageTable::forVersion(h.form->sprachVersion).sprache(), Sprache::deutsch);
-    auto leer = std::make_unique<MemoryPreferenceStore>();
-    MemoryPreferenceStore* blick = leer.get();
-    TfRegistryForm neu(std::move(leer), QStringLiteral("de_DE"));
+    EXPECT_EQ(LanguageTable::forVersion(h.form->sprachVersion).uiLanguage(), Language::german);
+    auto blank = std::make_unique<MemoryPreferenceStore>();
+    MemoryPreferenceStore* blick = blank.get();
+    TfRegistryForm neu(std::move(blank), QStringLiteral("de_DE"));
     neu.speicherDaten();
     EXPECT_TRUE(blick->writes().isEmpty());
 }
@@ -99,26 +98,26 @@ TEST(TfRegistryForm, WithoutAStoredLanguageTheSessionsLocaleChooses)
 // leaves "TNVersion" first, then the locale.
 TEST(TfRegistryForm, TheChosenLanguageDecidesTheNextStart)
 {
-    const auto spracheBei = [](std::optional<int> wahl, std::optional<int> tnVersion,
-                               const char* gebietsschema) {
+    const auto spracheBei = [](std::optional<int> selection, std::optional<int> tnVersion,
+                               const char* localeName) {
         auto store = std::make_unique<MemoryPreferenceStore>();
-        if (wahl)
-            store->setRaw("cLanguage", *wahl);
+        if (selection)
+            store->setRaw("cLanguage", *selection);
         if (tnVersion)
             store->setRaw("TNVersion", *tnVersion);
-        const TfRegistryForm f(std::move(store), QString::fromLatin1(gebietsschema));
-        return LanguageTable::forVersion(f.sprachVersion).sprache();
+        const TfRegistryForm f(std::move(store), QString::fromLatin1(localeName));
+        return LanguageTable::forVersion(f.sprachVersion).uiLanguage();
     };
-    EXPECT_EQ(spracheBei(1, 11, "en_US"), Sprache::deutsch);
-    EXPECT_EQ(spracheBei(2, 7, "de_DE"), Sprache::englisch);
-    EXPECT_EQ(spracheBei(0, 7, "en_US"), Sprache::deutsch);
-    EXPECT_EQ(spracheBei(0, std::nullopt, "de_DE"), Sprache::deutsch);
-    EXPECT_EQ(spracheBei(0, std::nullopt, "en_GB"), Sprache::englisch);
-    EXPECT_EQ(spracheBei(9, 11, "en_US"), Sprache::englisch); // damage reads as "as the desktop"
+    EXPECT_EQ(spracheBei(1, 11, "en_US"), Language::german);
+    EXPECT_EQ(spracheBei(2, 7, "de_DE"), Language::english);
+    EXPECT_EQ(spracheBei(0, 7, "en_US"), Language::german);
+    EXPECT_EQ(spracheBei(0, std::nullopt, "de_DE"), Language::german);
+    EXPECT_EQ(spracheBei(0, std::nullopt, "en_GB"), Language::english);
+    EXPECT_EQ(spracheBei(9, 11, "en_US"), Language::english); // damage reads as "as the desktop"
 
     Holder h = holderOver(storeOfAnEarlierRun());
-    EXPECT_EQ(h.form->sprachWahl, pref::SprachWahl::desktop);
-    h.form->sprachWahl = pref::SprachWahl::englisch;
+    EXPECT_EQ(h.form->languageChoice, pref::LanguageChoice::desktop);
+    h.form->languageChoice = pref::LanguageChoice::english;
     h.form->speicherDaten();
     using W = MemoryPreferenceStore::Write;
     EXPECT_EQ(h.store->writes(), (QList<W>{{"cLanguage", 2}}));

@@ -1,7 +1,7 @@
-#include "core/documents/SettingsApply.h"
-#include "core/colour/LightDark.h"
-#include "core/harmony/FieldColours.h"
 #include "core/state/ColourDocument.h"
+#include "core/colour/LightDark.h"
+#include "core/documents/SettingsApply.h"
+#include "core/harmony/FieldColours.h"
 #include "core/state/UndoStep.h"
 
 #include <gtest/gtest.h>
@@ -14,9 +14,9 @@ namespace
 struct Mitschrift {
     explicit Mitschrift(ColourDocument& d)
     {
-        QObject::connect(&d, &ColourDocument::geaendert, [this](Aenderungen was) { meldungen.push_back(was); });
+        QObject::connect(&d, &ColourDocument::modified, [this](Changes was) { meldungen.push_back(was); });
     }
-    std::vector<Aenderungen> meldungen;
+    std::vector<Changes> meldungen;
 };
 
 } // namespace
@@ -25,36 +25,36 @@ TEST(ColourDocument, EachOperationAnnouncesWhatItChangedAndAGroupAnnouncesOnce)
 {
     ColourDocument d;
     Mitschrift m(d);
-    d.stufenSetzen(6);
-    d.feldWaehlen(Feld::links);
+    d.setStepCount(6);
+    d.selectField(Field::left);
     ASSERT_EQ(m.meldungen.size(), 2u);
-    EXPECT_EQ(m.meldungen[0], Aenderungen(Aenderung::stufen));
-    EXPECT_EQ(m.meldungen[1], Aenderungen(Aenderung::auswahl));
-    EXPECT_EQ(d.stand().stufenAnzahl, 6);
-    EXPECT_TRUE(d.stand().stufeAktiv[6]);
-    EXPECT_FALSE(d.stand().stufeAktiv[7]);
+    EXPECT_EQ(m.meldungen[0], Changes(Change::stepCount));
+    EXPECT_EQ(m.meldungen[1], Changes(Change::choice));
+    EXPECT_EQ(d.currentState().stufenAnzahl, 6);
+    EXPECT_TRUE(d.currentState().stufeAktiv[6]);
+    EXPECT_FALSE(d.currentState().stufeAktiv[7]);
 
     m.meldungen.clear();
     {
-        const ColourDocument::Sammlung eine(d);
-        d.modusSetzen(Modus::vierer);
+        const ColourDocument::Batch eine(d);
+        d.setHarmonyMode(HarmonyMode::fourColour);
         {
-            const ColourDocument::Sammlung innen(d);
-            d.winkeltypSetzen(true);
+            const ColourDocument::Batch inside(d);
+            d.setAngleType(true);
         }
         EXPECT_TRUE(m.meldungen.empty());
     }
     ASSERT_EQ(m.meldungen.size(), 1u);
-    EXPECT_EQ(m.meldungen[0], Aenderung::modus | Aenderung::winkel);
+    EXPECT_EQ(m.meldungen[0], Change::harmonyMode | Change::angles);
 }
 
 TEST(ColourDocument, WhatDidNotChangeIsNotAnnounced)
 {
     ColourDocument d;
     Mitschrift m(d);
-    d.websicherVergessen(); // nothing allocated
-    d.winkelReglerSetzen(d.stand().winkelRegler1, d.stand().winkelRegler2);
-    d.ablauf().sammelLauf = true; // progress, not colour state
+    d.forgetWebSafe(); // nothing allocated
+    d.setAngleSliders(d.currentState().angleSlider1, d.currentState().angleSlider2);
+    d.progress().sammelLauf = true; // progress, not colour state
     EXPECT_TRUE(m.meldungen.empty());
 }
 
@@ -63,50 +63,50 @@ TEST(ColourDocument, WhatDidNotChangeIsNotAnnounced)
 TEST(ColourDocument, SeparateAdjustmentAndTheModesFields)
 {
     ColourDocument d;
-    d.modusSetzen(Modus::dreier);
-    d.modusFelderSetzen(Modus::dreier);
-    EXPECT_TRUE(d.stand().feldAn[Feld::links]);
-    EXPECT_FALSE(d.stand().feldAn[Feld::mitte]);
-    d.separatEinschalten();
-    d.nurFeldTeilnehmen(Feld::rechts);
-    EXPECT_TRUE(d.stand().separatModus);
-    EXPECT_EQ(d.stand().feldAn, (FeldWerte<bool>{{false, true, false, false}}));
-    d.separatAusschalten();
-    EXPECT_FALSE(d.stand().separatModus);
-    EXPECT_EQ(d.stand().feldAn, (FeldWerte<bool>{{false, true, true, false}}));
+    d.setHarmonyMode(HarmonyMode::threeColour);
+    d.setHarmonyModeFields(HarmonyMode::threeColour);
+    EXPECT_TRUE(d.currentState().fieldOn[Field::left]);
+    EXPECT_FALSE(d.currentState().fieldOn[Field::centre]);
+    d.switchSeparateOn();
+    d.onlyFieldTakesPart(Field::right);
+    EXPECT_TRUE(d.currentState().separatModus);
+    EXPECT_EQ(d.currentState().fieldOn, (PerField<bool>{{false, true, false, false}}));
+    d.switchSeparateOff();
+    EXPECT_FALSE(d.currentState().separatModus);
+    EXPECT_EQ(d.currentState().fieldOn, (PerField<bool>{{false, true, true, false}}));
     // Colour rows know no separate adjustment.
-    d.separatEinschalten();
-    d.modusFelderSetzen(Modus::reihen);
-    EXPECT_FALSE(d.stand().separatModus);
+    d.switchSeparateOn();
+    d.setHarmonyModeFields(HarmonyMode::colourRows);
+    EXPECT_FALSE(d.currentState().separatModus);
 }
 
 // A step keeps only the words that changed: a band click in a 15-field colour
 // row stays under 1 kB, and the step turns either state into the other.
 TEST(ColourDocument, AStepHoldsTheChangedWordsAndTurnsEitherStateIntoTheOther)
 {
-    DateiEinstellung e;
-    e.modus = Modus::reihen;
+    FileSetting e;
+    e.harmonyMode = HarmonyMode::colourRows;
     e.abstand1 = 60;
-    e.stufenIndex = 6; // 15 fields
-    e.fadenkreuze = {{Feld::links, 40, 200}, {Feld::rechts, 220, 30}};
+    e.stepIndex = 6; // 15 fields
+    e.crossHairs = {{Field::left, 40, 200}, {Field::right, 220, 30}};
     MainState vorher;
-    einstellungAnwenden(vorher, e);
-    e.bandKlick = 400;
-    e.pos[Feld::rechts] = 400;
+    applySetting(vorher, e);
+    e.bandClick = 400;
+    e.pos[Field::right] = 400;
     MainState nachher = vorher;
-    einstellungAnwenden(nachher, e);
-    nachher.ablauf.bandMausUnten = true; // progress is no part of a step
-    nachher.aktionen.fixieren = true;     // one of the last words of the state
+    applySetting(nachher, e);
+    nachher.progress.bandMausUnten = true; // progress is no part of a step
+    nachher.actionSet.fixieren = true;     // one of the last words of the state
 
-    const StateDelta schritt(vorher, nachher);
-    EXPECT_LT(schritt.groesse(), 1024u);
+    const StateDelta step(vorher, nachher);
+    EXPECT_LT(step.extent(), 1024u);
     MainState s = vorher;
-    schritt.anwenden(s);
+    step.applyChange(s);
     EXPECT_EQ(s.farbWerte, nachher.farbWerte);
     EXPECT_EQ(s.endFarben, nachher.endFarben);
-    EXPECT_FALSE(s.ablauf.bandMausUnten);
-    EXPECT_TRUE(s.aktionen.fixieren);
-    schritt.anwenden(s);
+    EXPECT_FALSE(s.progress.bandMausUnten);
+    EXPECT_TRUE(s.actionSet.fixieren);
+    step.applyChange(s);
     EXPECT_EQ(s.farbWerte, vorher.farbWerte);
     EXPECT_EQ(s.endFarben, vorher.endFarben);
 }
@@ -119,23 +119,23 @@ TEST(ColourDocument, TheRecomputeLeavesThePaintingToTheAnnouncement)
     Mitschrift m(d);
     d.datenHolen(100, false);
     ASSERT_EQ(m.meldungen.size(), 1u);
-    EXPECT_EQ(m.meldungen[0], Aenderungen(Aenderung::band));
+    EXPECT_EQ(m.meldungen[0], Changes(Change::band));
     d.datenHolen(120, true);
-    EXPECT_TRUE(m.meldungen.back() & Aenderung::gemischt);
-    EXPECT_EQ(d.stand().ablauf.bandMarker, 120);
-    EXPECT_TRUE(d.stand().ablauf.bandMarkerFaellig);
+    EXPECT_TRUE(m.meldungen.back() & Change::mixedColour);
+    EXPECT_EQ(d.currentState().progress.bandMarker, 120);
+    EXPECT_TRUE(d.currentState().progress.bandMarkerDue);
 
-    d.modusSetzen(Modus::reihen);
+    d.setHarmonyMode(HarmonyMode::colourRows);
     d.datenHolen(200, true);
     const auto rechtsGemischt = [&] {
-        const MainState& s = d.stand();
-        const Rgb c = mische(s, slot::basisRechts, s.dunkelRechts(), s.hellRechts());
+        const MainState& s = d.currentState();
+        const Rgb c = mixColour(s, slot::basisRechts, s.dunkelRechts(), s.hellRechts());
         return std::array{s.endFarben[40], s.endFarben[41], s.endFarben[42]} == std::array{c.r, c.g, c.b};
     };
     EXPECT_TRUE(rechtsGemischt());
-    d.feldWaehlen(Feld::rechts);
-    d.hellDunkelSetzen(30, 200);
-    EXPECT_TRUE(m.meldungen.back() & Aenderung::farben);
+    d.selectField(Field::right);
+    d.setLightDark(30, 200);
+    EXPECT_TRUE(m.meldungen.back() & Change::farben);
     EXPECT_TRUE(rechtsGemischt());
 }
 
@@ -144,41 +144,41 @@ TEST(ColourDocument, TheRecomputeLeavesThePaintingToTheAnnouncement)
 TEST(ColourDocument, ATypedColourShowsUntilItsFieldIsPaintedAnew)
 {
     ColourDocument d;
-    d.modusSetzen(Modus::dreier);
-    d.eingabeNehmen({180, 70, 77}, {QStringLiteral("180"), QStringLiteral("70"), QStringLiteral("77"),
-                                     QStringLiteral("#B4464D")});
+    d.setHarmonyMode(HarmonyMode::threeColour);
+    d.takeInput({180, 70, 77}, {QStringLiteral("180"), QStringLiteral("70"), QStringLiteral("77"),
+                                QStringLiteral("#B4464D")});
     d.eingabeTexteZeigen(true);
-    EXPECT_FALSE(d.stand().eingabeAuf(Feld::gross)); // taken, not yet applied
+    EXPECT_FALSE(d.currentState().inputOn(Field::big)); // taken, not yet applied
     d.eingabeFarbeAktiv(true);
-    d.eingabeBeenden();
-    const MainState& s = d.stand();
+    d.finishInput();
+    const MainState& s = d.currentState();
     EXPECT_FALSE(s.eingabeFarbeAktiv);
-    EXPECT_TRUE(s.eingabeAuf(Feld::gross));
-    EXPECT_FALSE(s.eingabeAuf(Feld::rechts));
-    EXPECT_TRUE(s.eingabeTexteAuf());
-    EXPECT_EQ(QString::fromUtf16(s.eingabeText[3].data()), QStringLiteral("#B4464D"));
+    EXPECT_TRUE(s.inputOn(Field::big));
+    EXPECT_FALSE(s.inputOn(Field::right));
+    EXPECT_TRUE(s.inputTextsOn());
+    EXPECT_EQ(QString::fromUtf16(s.inputText[3].data()), QStringLiteral("#B4464D"));
 
-    d.separatEinschalten();
-    d.nurFeldTeilnehmen(Feld::rechts);
-    d.hellDunkelSetzen(40, 40);
-    EXPECT_TRUE(s.eingabeAuf(Feld::gross));
-    d.nurFeldTeilnehmen(Feld::gross);
+    d.switchSeparateOn();
+    d.onlyFieldTakesPart(Field::right);
+    d.setLightDark(40, 40);
+    EXPECT_TRUE(s.inputOn(Field::big));
+    d.onlyFieldTakesPart(Field::big);
     d.datenHolen(s.posGross(), true);
-    EXPECT_FALSE(s.eingabeAuf(Feld::gross));
-    EXPECT_FALSE(s.eingabeTexteAuf());
+    EXPECT_FALSE(s.inputOn(Field::big));
+    EXPECT_FALSE(s.inputTextsOn());
 }
 
 // Markers drawn afresh are shown, not a step of the history.
 TEST(ColourDocument, RenewedAngleMarkersAreAnnouncedButMakeNoStep)
 {
     ColourDocument d;
-    d.ablauf().formularBereit = true;
-    d.verlaufNeu();
+    d.progress().formularBereit = true;
+    d.restartHistory();
     Mitschrift m(d);
-    d.winkelMarkerErneuern();
+    d.renewAngleMarker();
     ASSERT_EQ(m.meldungen.size(), 1u);
-    EXPECT_EQ(m.meldungen[0], Aenderungen(Aenderung::marker));
-    EXPECT_TRUE(d.stand().ablauf.winkelMarkerFaellig);
-    d.schrittAbschliessen();
-    EXPECT_EQ(d.verlauf().count(), 0);
+    EXPECT_EQ(m.meldungen[0], Changes(Change::marker));
+    EXPECT_TRUE(d.currentState().progress.angleMarkerDue);
+    d.finishStep();
+    EXPECT_EQ(d.history().count(), 0);
 }

@@ -9,17 +9,17 @@
 namespace
 {
 
-// A stand-in for xdg-open that ends with `status` and notes what it was given.
-QString oeffner(const QTemporaryDir& ordner, int status)
+// A currentState-in for xdg-open that ends with `status` and notes what it was given.
+QString opener(const QTemporaryDir& folder, int status)
 {
-    const QString pfad = ordner.filePath(QStringLiteral("open-%1").arg(status));
-    QFile datei(pfad);
-    EXPECT_TRUE(datei.open(QIODevice::WriteOnly));
-    datei.write(
-        QStringLiteral("#!/bin/sh\necho \"$1\" > \"%1.arg\"\nexit %2\n").arg(pfad).arg(status).toUtf8());
-    datei.close();
-    datei.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-    return pfad;
+    const QString pathName = folder.filePath(QStringLiteral("open-%1").arg(status));
+    QFile fileItem(pathName);
+    EXPECT_TRUE(fileItem.open(QIODevice::WriteOnly));
+    fileItem.write(
+        QStringLiteral("#!/bin/sh\necho \"$1\" > \"%1.arg\"\nexit %2\n").arg(pathName).arg(status).toUtf8());
+    fileItem.close();
+    fileItem.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    return pathName;
 }
 
 } // namespace
@@ -28,22 +28,22 @@ QString oeffner(const QTemporaryDir& ordner, int status)
 // failure reaches the caller.
 TEST(DesktopShellOpener, AHelperThatFindsNoBrowserIsReportedAndOneThatShowsThePageIsNot)
 {
-    QTemporaryDir ordner;
-    const QUrl seite = QUrl::fromLocalFile(ordner.filePath(QStringLiteral("tutorial/index.html")));
+    QTemporaryDir folder;
+    const QUrl page = QUrl::fromLocalFile(folder.filePath(QStringLiteral("tutorial/index.html")));
     for (const auto& [status, gemeldet] : {std::pair{3, true}, {0, false}}) {
-        const QString programm = oeffner(ordner, status);
+        const QString programm = opener(folder, status);
         DesktopShellOpener shell(programm);
-        bool fehler = false;
-        shell.oeffnenOderMelden(seite, [&fehler] { fehler = true; });
-        ASSERT_TRUE(QTest::qWaitFor([&] { return shell.laufend() == 0; }));
-        EXPECT_EQ(fehler, gemeldet) << status;
+        bool errorBox = false;
+        shell.openOrReport(page, [&errorBox] { errorBox = true; });
+        ASSERT_TRUE(QTest::qWaitFor([&] { return shell.runningTotal() == 0; }));
+        EXPECT_EQ(errorBox, gemeldet) << status;
         QFile argument(programm + QStringLiteral(".arg"));
         ASSERT_TRUE(argument.open(QIODevice::ReadOnly));
-        EXPECT_EQ(argument.readAll().trimmed(), seite.toLocalFile().toUtf8());
+        EXPECT_EQ(argument.readAll().trimmed(), page.toLocalFile().toUtf8());
     }
     // No helper at all: the system's own way, which cannot open an invalid address either.
-    DesktopShellOpener ohne(ordner.filePath(QStringLiteral("missing")));
-    bool fehler = false;
-    ohne.oeffnenOderMelden(QUrl(), [&fehler] { fehler = true; });
-    EXPECT_TRUE(fehler);
+    DesktopShellOpener ohne(folder.filePath(QStringLiteral("missing")));
+    bool errorBox = false;
+    ohne.openOrReport(QUrl(), [&errorBox] { errorBox = true; });
+    EXPECT_TRUE(errorBox);
 }

@@ -118,15 +118,15 @@ TEST(PathRecord, ScanGivesUpOnUnknownTypesAndImpossibleSizes)
 TEST(PathRecord, ConsumeFramesTakesCompleteFramesKeepsTheRestAndDropsAllAfterAMalformedOne)
 {
     using Kind = ReceivedFrame::Kind;
-    const QByteArray pfad = encodePathRecord("/a.tnfx");
-    QByteArray puffer = encodeRaiseRequest() + pfad + header(2, 1, 1) + bytes({0}) + pfad.left(5);
+    const QByteArray pathName = encodePathRecord("/a.tnfx");
+    QByteArray puffer = encodeRaiseRequest() + pathName + header(2, 1, 1) + bytes({0}) + pathName.left(5);
     const ConsumedFrames got = consumeFrames(puffer);
     EXPECT_FALSE(got.malformed);
     const QList<ReceivedFrame> erwartet{{Kind::raise, {}}, {Kind::path, "/a.tnfx"}, {Kind::rejected, {}}};
     EXPECT_EQ(got.frames, erwartet);
-    EXPECT_EQ(puffer, pfad.left(5));
+    EXPECT_EQ(puffer, pathName.left(5));
 
-    puffer += pfad.mid(5) + header(7, 0, 0) + encodeRaiseRequest();
+    puffer += pathName.mid(5) + header(7, 0, 0) + encodeRaiseRequest();
     const ConsumedFrames weiter = consumeFrames(puffer);
     EXPECT_TRUE(weiter.malformed);
     EXPECT_EQ(weiter.frames, (QList<ReceivedFrame>{{Kind::path, "/a.tnfx"}}));

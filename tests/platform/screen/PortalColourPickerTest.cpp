@@ -24,7 +24,7 @@ struct PrivaterBus {
             QStandardPaths::findExecutable(QStringLiteral("dbus-daemon")),
             {QStringLiteral("--session"), QStringLiteral("--nofork"), QStringLiteral("--print-address")});
         if (daemon.waitForStarted() && daemon.waitForReadyRead(5000))
-            adresse = QString::fromUtf8(daemon.readLine()).trimmed();
+            address = QString::fromUtf8(daemon.readLine()).trimmed();
     }
     ~PrivaterBus()
     {
@@ -32,7 +32,7 @@ struct PrivaterBus {
         daemon.waitForFinished();
     }
     QProcess daemon;
-    QString adresse;
+    QString address;
 };
 
 // The portal's screenshot interface, answering every pick with one colour
@@ -43,29 +43,29 @@ class FakePortal : public QDBusAbstractAdaptor
     Q_CLASSINFO("D-Bus Interface", "org.freedesktop.portal.Screenshot")
 
 public:
-    FakePortal(QObject* objekt, QDBusConnection bus) : QDBusAbstractAdaptor(objekt), m_bus(bus) {}
+    FakePortal(QObject* portalObject, QDBusConnection bus) : QDBusAbstractAdaptor(portalObject), m_bus(bus) {}
     uint antwortCode = 0;
-    int aufrufe = 0;
+    int recordedCalls = 0;
 
 public slots:
     QDBusObjectPath PickColor(const QString&, const QVariantMap& options, const QDBusMessage& msg)
     {
-        ++aufrufe;
+        ++recordedCalls;
         QString sender = msg.service().mid(1);
         sender.replace(u'.', u'_');
-        const QString pfad = QStringLiteral("/org/freedesktop/portal/desktop/request/") + sender + u'/' +
-                             options.value(QStringLiteral("handle_token")).toString();
-        QTimer::singleShot(10, [this, pfad] {
-            QDBusArgument farbe;
-            farbe.beginStructure();
-            farbe << 0.2 << (128.0 / 255.0) << 1.0;
-            farbe.endStructure();
+        const QString pathName = QStringLiteral("/org/freedesktop/portal/desktop/request/") + sender + u'/' +
+                                 options.value(QStringLiteral("handle_token")).toString();
+        QTimer::singleShot(10, [this, pathName] {
+            QDBusArgument colourValue;
+            colourValue.beginStructure();
+            colourValue << 0.2 << (128.0 / 255.0) << 1.0;
+            colourValue.endStructure();
             QDBusMessage signal = QDBusMessage::createSignal(
-                pfad, QStringLiteral("org.freedesktop.portal.Request"), QStringLiteral("Response"));
-            signal << antwortCode << QVariantMap{{QStringLiteral("color"), QVariant::fromValue(farbe)}};
+                pathName, QStringLiteral("org.freedesktop.portal.Request"), QStringLiteral("Response"));
+            signal << antwortCode << QVariantMap{{QStringLiteral("color"), QVariant::fromValue(colourValue)}};
             m_bus.send(signal);
         });
-        return QDBusObjectPath(pfad);
+        return QDBusObjectPath(pathName);
     }
 
 private:
@@ -77,39 +77,40 @@ private:
 TEST(PortalColourPicker, TakesTheColourThePortalAnswersAndReportsACancel)
 {
     PrivaterBus bus;
-    ASSERT_FALSE(bus.adresse.isEmpty());
-    QDBusConnection dienst = QDBusConnection::connectToBus(bus.adresse, QStringLiteral("fakeportal"));
-    QDBusConnection kunde = QDBusConnection::connectToBus(bus.adresse, QStringLiteral("kunde"));
-    ASSERT_TRUE(dienst.isConnected() && kunde.isConnected());
-    QObject objekt;
-    auto* portal = new FakePortal(&objekt, dienst);
-    ASSERT_TRUE(dienst.registerObject(QStringLiteral("/org/freedesktop/portal/desktop"), &objekt));
-    ASSERT_TRUE(dienst.registerService(QStringLiteral("org.freedesktop.portal.Desktop")));
+    ASSERT_FALSE(bus.address.isEmpty());
+    QDBusConnection portalService = QDBusConnection::connectToBus(bus.address, QStringLiteral("fakeportal"));
+    QDBusConnection kunde = QDBusConnection::connectToBus(bus.address, QStringLiteral("kunde"));
+    ASSERT_TRUE(portalService.isConnected() && kunde.isConnected());
+    QObject portalObject;
+    auto* portal = new FakePortal(&portalObject, portalService);
+    ASSERT_TRUE(
+        portalService.registerObject(QStringLiteral("/org/freedesktop/portal/desktop"), &portalObject));
+    ASSERT_TRUE(portalService.registerService(QStringLiteral("org.freedesktop.portal.Desktop")));
 
     PortalColourPicker picker(kunde);
-    QSignalSpy gewaehlt(&picker, &PortalColourPicker::gewaehlt);
-    QSignalSpy abgebrochen(&picker, &PortalColourPicker::abgebrochen);
-    QSignalSpy fehlgeschlagen(&picker, &PortalColourPicker::fehlgeschlagen);
+    QSignalSpy chosen(&picker, &PortalColourPicker::chosen);
+    QSignalSpy cancelled(&picker, &PortalColourPicker::cancelled);
+    QSignalSpy failed(&picker, &PortalColourPicker::failed);
     picker.pickColor();
-    EXPECT_TRUE(QTest::qWaitFor([&] { return gewaehlt.size() == 1; }));
-    ASSERT_EQ(gewaehlt.size(), 1);
-    EXPECT_EQ(gewaehlt.first().first().value<QColor>(), QColor(51, 128, 255));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return chosen.size() == 1; }));
+    ASSERT_EQ(chosen.size(), 1);
+    EXPECT_EQ(chosen.first().first().value<QColor>(), QColor(51, 128, 255));
 
     portal->antwortCode = 1; // the user cancelled: nothing to report
     picker.pickColor();
-    EXPECT_TRUE(QTest::qWaitFor([&] { return abgebrochen.size() == 1; }));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return cancelled.size() == 1; }));
     portal->antwortCode = 2; // the request ended otherwise: the user hears of it
     picker.pickColor();
-    EXPECT_TRUE(QTest::qWaitFor([&] { return fehlgeschlagen.size() == 1; }));
-    EXPECT_EQ(abgebrochen.size(), 1);
-    EXPECT_EQ(gewaehlt.size(), 1);
-    EXPECT_EQ(portal->aufrufe, 3);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return failed.size() == 1; }));
+    EXPECT_EQ(cancelled.size(), 1);
+    EXPECT_EQ(chosen.size(), 1);
+    EXPECT_EQ(portal->recordedCalls, 3);
 
     // No portal on the bus at all.
-    ASSERT_TRUE(dienst.unregisterService(QStringLiteral("org.freedesktop.portal.Desktop")));
+    ASSERT_TRUE(portalService.unregisterService(QStringLiteral("org.freedesktop.portal.Desktop")));
     picker.pickColor();
-    EXPECT_TRUE(QTest::qWaitFor([&] { return fehlgeschlagen.size() == 2; }));
-    EXPECT_EQ(abgebrochen.size(), 1);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return failed.size() == 2; }));
+    EXPECT_EQ(cancelled.size(), 1);
 
     QDBusConnection::disconnectFromBus(QStringLiteral("kunde"));
     QDBusConnection::disconnectFromBus(QStringLiteral("fakeportal"));

@@ -21,21 +21,21 @@ namespace
 class EinstellungenTest : public ::testing::Test
 {
 protected:
-    std::unique_ptr<TEinstellungen> dialog(Sprache sprache = Sprache::englisch)
+    std::unique_ptr<TEinstellungen> dialog(Language uiLanguage = Language::english)
     {
-        texte = std::make_unique<LanguageTable>(LanguageTable::forLanguage(sprache));
-        auto d = std::make_unique<TEinstellungen>(registry, *texte, shell);
-        d->setDateiAuswahl([this](QWidget*, const QString& start, const QString& filter) {
+        textSet = std::make_unique<LanguageTable>(LanguageTable::forLanguage(uiLanguage));
+        auto d = std::make_unique<TEinstellungen>(registry, *textSet, shell);
+        d->setFileChooser([this](QWidget*, const QString& start, const QString& filter) {
             gefragt.append({start, filter});
-            return gewaehlt;
+            return chosen;
         });
         return d;
     }
 
     TfRegistryForm registry{std::make_unique<MemoryPreferenceStore>()};
     RecordingShellOpener shell;
-    std::unique_ptr<LanguageTable> texte;
-    QString gewaehlt; // what the stand-in file dialog returns
+    std::unique_ptr<LanguageTable> textSet;
+    QString chosen; // what the currentState-in file dialog returns
     QList<QStringList> gefragt;
 };
 
@@ -43,7 +43,7 @@ protected:
 
 TEST_F(EinstellungenTest, ShowsItsTextsInTheChosenLanguage)
 {
-    auto de = dialog(Sprache::deutsch);
+    auto de = dialog(Language::german);
     de->show();
     EXPECT_EQ(de->windowTitle(), QStringLiteral("Einstellungen"));
     EXPECT_EQ(de->PageControl1->count(), 2);
@@ -57,13 +57,13 @@ TEST_F(EinstellungenTest, ShowsItsTextsInTheChosenLanguage)
     EXPECT_EQ(de->Label2->width(), 327);
     EXPECT_EQ(de->size(), QSize(430, 302));
 
-    auto en = dialog(Sprache::englisch);
+    auto en = dialog(Language::english);
     en->show();
     EXPECT_EQ(en->windowTitle(), QStringLiteral("Settings"));
     EXPECT_EQ(en->Button2->text(), QStringLiteral("Cancel"));
     EXPECT_EQ(en->Label3->text(), QStringLiteral("Tutorial in Internet:"));
     EXPECT_TRUE(en->Label2->text().startsWith(QStringLiteral("To open the according HTML-pages")));
-    EXPECT_EQ(en->Label4->text(), texte->text(Txt::webSeite));
+    EXPECT_EQ(en->Label4->text(), textSet->text(Txt::website));
     EXPECT_TRUE(en->Edit1->isReadOnly());
 }
 
@@ -71,10 +71,10 @@ TEST_F(EinstellungenTest, OkWithTheOfferedDefaultStoresTheDefaultPath)
 {
     auto d = dialog();
     d->show();
-    EXPECT_EQ(d->Edit1->text(), standardTutorialPfad());
+    EXPECT_EQ(d->Edit1->text(), defaultTutorialPath());
     QTest::mouseClick(d->OKBtn, Qt::LeftButton);
     EXPECT_EQ(d->result(), QDialog::Accepted);
-    EXPECT_EQ(registry.tutorialPfad, standardTutorialPfad());
+    EXPECT_EQ(registry.tutorialPfad, defaultTutorialPath());
 }
 
 TEST_F(EinstellungenTest, ShowsAStoredPathAndKeepsItOnOk)
@@ -100,42 +100,42 @@ TEST_F(EinstellungenTest, AnEmptyPathOnOkLeavesThePreferenceAlone)
 TEST_F(EinstellungenTest, AChosenFileIsTakenAtOnceAndSurvivesCancel)
 {
     registry.tutorialPfad = QStringLiteral("/alt/tutorial/index.html");
-    gewaehlt = QStringLiteral("/neu/tutorial/index.html");
+    chosen = QStringLiteral("/neu/tutorial/index.html");
     auto d = dialog();
     d->show();
     QTest::mouseClick(d->BitBtn1, Qt::LeftButton);
     ASSERT_EQ(gefragt.size(), 1);
     EXPECT_EQ(gefragt[0][0], QStringLiteral("/alt/tutorial")); // starts where the shown path is
     EXPECT_EQ(gefragt[0][1], QStringLiteral("HTML (*.html)"));
-    EXPECT_EQ(d->Edit1->text(), QDir::toNativeSeparators(gewaehlt));
-    EXPECT_EQ(registry.tutorialPfad, QDir::toNativeSeparators(gewaehlt));
+    EXPECT_EQ(d->Edit1->text(), QDir::toNativeSeparators(chosen));
+    EXPECT_EQ(registry.tutorialPfad, QDir::toNativeSeparators(chosen));
 
     QTest::mouseClick(d->Button2, Qt::LeftButton);
     EXPECT_EQ(d->result(), QDialog::Rejected);
     EXPECT_FALSE(d->isVisible());
-    EXPECT_EQ(registry.tutorialPfad, QDir::toNativeSeparators(gewaehlt));
+    EXPECT_EQ(registry.tutorialPfad, QDir::toNativeSeparators(chosen));
 }
 
 TEST_F(EinstellungenTest, CancellingTheFileDialogChangesNothing)
 {
     auto d = dialog();
     d->show();
-    QTest::mouseClick(d->BitBtn1, Qt::LeftButton); // the stand-in returns nothing
+    QTest::mouseClick(d->BitBtn1, Qt::LeftButton); // the currentState-in returns nothing
     ASSERT_EQ(gefragt.size(), 1);
-    EXPECT_EQ(d->Edit1->text(), standardTutorialPfad());
+    EXPECT_EQ(d->Edit1->text(), defaultTutorialPath());
     QTest::mouseClick(d->Button2, Qt::LeftButton);
     EXPECT_EQ(registry.tutorialPfad, QStringLiteral(" "));
 }
 
 TEST_F(EinstellungenTest, TheWebSiteLinkOpensThroughTheShell)
 {
-    for (Sprache sprache : {Sprache::deutsch, Sprache::englisch}) {
+    for (Language uiLanguage : {Language::german, Language::english}) {
         shell = RecordingShellOpener();
-        auto d = dialog(sprache);
+        auto d = dialog(uiLanguage);
         d->show();
         QTest::mouseClick(d->Label4, Qt::LeftButton);
         ASSERT_EQ(shell.opened().size(), 1);
-        EXPECT_EQ(shell.opened()[0], QUrl(texte->text(Txt::webSeite)));
+        EXPECT_EQ(shell.opened()[0], QUrl(textSet->text(Txt::website)));
         EXPECT_TRUE(d->isVisible()); // the dialog stays open
         QTest::mouseClick(d->Label3, Qt::LeftButton);
         EXPECT_EQ(shell.opened().size(), 1);
@@ -145,14 +145,14 @@ TEST_F(EinstellungenTest, TheWebSiteLinkOpensThroughTheShell)
 // The language is chosen here; OK keeps the choice for the next start, Cancel does not.
 TEST_F(EinstellungenTest, TheLanguagePageChoosesTheLanguageOfTheNextStart)
 {
-    for (const auto& [tasten, wahl] : {std::pair{0, pref::SprachWahl::deutsch},
-                                       {1, pref::SprachWahl::englisch},
-                                       {2, pref::SprachWahl::desktop}}) {
-        registry.sprachWahl = pref::SprachWahl::desktop;
-        auto d = dialog(Sprache::deutsch);
+    for (const auto& [tasten, selection] : {std::pair{0, pref::LanguageChoice::german},
+                                            {1, pref::LanguageChoice::english},
+                                            {2, pref::LanguageChoice::desktop}}) {
+        registry.languageChoice = pref::LanguageChoice::desktop;
+        auto d = dialog(Language::german);
         d->show();
-        QTabBar* reiter = d->PageControl1->tabBar();
-        QTest::mouseClick(reiter, Qt::LeftButton, {}, reiter->tabRect(1).center());
+        QTabBar* tabs = d->PageControl1->tabBar();
+        QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(1).center());
         ASSERT_EQ(d->PageControl1->currentWidget(), d->languagePage);
         EXPECT_EQ(d->languageBox->currentText(), QStringLiteral("Wie der Desktop"));
         d->languageBox->setFocus();
@@ -160,13 +160,13 @@ TEST_F(EinstellungenTest, TheLanguagePageChoosesTheLanguageOfTheNextStart)
         for (int i = 0; i < tasten; ++i)
             QTest::keyClick(d->languageBox, Qt::Key_Down);
         QTest::mouseClick(d->OKBtn, Qt::LeftButton);
-        EXPECT_EQ(registry.sprachWahl, wahl) << tasten;
+        EXPECT_EQ(registry.languageChoice, selection) << tasten;
     }
-    auto d = dialog(Sprache::englisch);
+    auto d = dialog(Language::english);
     d->show();
     EXPECT_EQ(d->languageBox->currentText(), QStringLiteral("As the desktop"));
     QTest::keyClick(d->languageBox, Qt::Key_Home);
     QTest::mouseClick(d->Button2, Qt::LeftButton);
-    EXPECT_EQ(registry.sprachWahl, pref::SprachWahl::desktop);
+    EXPECT_EQ(registry.languageChoice, pref::LanguageChoice::desktop);
     EXPECT_FALSE(d->findChild<QLabel*>(QStringLiteral("languageNote"))->text().isEmpty());
 }

@@ -13,26 +13,26 @@ namespace
 {
 
 // Replaces a field's text as a user does: click, select all, type over it.
-void tippen(QLineEdit* feld, const QString& text)
+void tippen(QLineEdit* field, const QString& text)
 {
-    QTest::mouseClick(feld, Qt::LeftButton);
-    feld->selectAll();
-    QTest::keyClicks(feld, text);
+    QTest::mouseClick(field, Qt::LeftButton);
+    field->selectAll();
+    QTest::keyClicks(field, text);
 }
 
 bool istLuminoes(ShownWindow& f)
 {
-    return f.form->aktion("luminoes")->isChecked();
+    return f.form->actionItem("luminoes")->isChecked();
 }
 
-void eingeben(ShownWindow& f, std::function<void(TfEingabe&)> schritt)
+void eingeben(ShownWindow& f, std::function<void(TfEingabe&)> step)
 {
     bool gelaufen = false;
     onNextModal<TfEingabe>([&](TfEingabe& d) {
-        schritt(d);
+        step(d);
         gelaufen = true;
     });
-    werkzeug(f, Aktion::gezielteManuelleEingabeVonWerten);
+    werkzeug(f, ActionId::gezielteManuelleEingabeVonWerten);
     EXPECT_TRUE(gelaufen);
 }
 
@@ -112,7 +112,7 @@ TEST(ManualInputDialog, CancelReturnsToTheRealisticBandThatOpeningLeft)
     EXPECT_FALSE(istLuminoes(f));
 
     // Opened on luminous by the user: Cancel leaves it.
-    f.form->aktion("luminoes")->trigger();
+    f.form->actionItem("luminoes")->trigger();
     eingeben(f, [&](TfEingabe& d) { d.Button2->click(); });
     EXPECT_TRUE(istLuminoes(f));
 }
@@ -152,18 +152,19 @@ TEST(ManualInputDialog, SmallFieldSelectedTheBigFieldTakesTheColour)
 TEST(ManualInputDialog, ColourRowsGiveTheSelectedOuterFieldTheColour)
 {
     ShownWindow f;
-    f.modus("farbreihen");
+    f.harmonyMode("farbreihen");
     ASSERT_TRUE(f.s().hdZielRechts());
-    const int winkel = f.w().TrackBar2->value();
+    const int angles = f.w().TrackBar2->value();
     eingeben(f, [&](TfEingabe& d) {
         tippen(d.Edit4, QStringLiteral("#C86464"));
         d.OKBtn->click();
     });
-    EXPECT_EQ(f.w().TrackBar2->value(), winkel);
+    EXPECT_EQ(f.w().TrackBar2->value(), angles);
     // The outer field's base colour and amounts mix back to the typed colour.
-    const OneBased<88>& werte = f.s().farbWerte;
-    const QColor basis(werte[slot::basisRechts], werte[slot::basisRechts + 1], werte[slot::basisRechts + 2]);
-    const QColor mix = gemischt(basis, f.s().dunkelRechts(), f.s().hellRechts());
+    const OneBased<88>& valueSet = f.s().farbWerte;
+    const QColor basis(valueSet[slot::basisRechts], valueSet[slot::basisRechts + 1],
+                       valueSet[slot::basisRechts + 2]);
+    const QColor mix = mixedColour(basis, f.s().dunkelRechts(), f.s().hellRechts());
     EXPECT_LE(std::abs(mix.red() - 200), 2);
     EXPECT_LE(std::abs(mix.green() - 100), 2);
     EXPECT_LE(std::abs(mix.blue() - 100), 2);

@@ -1,9 +1,9 @@
 #include "support/InteractionFixture.h"
 #include "support/ModalGuard.h"
 
+#include "platform/screen/ScreenReader.h"
 #include "ui/dialogs/TfHinweisPipette.h"
 #include "ui/dialogs/TfPipette.h"
-#include "platform/screen/ScreenReader.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -15,32 +15,32 @@ namespace
 // Every pixel tells where it is: R = x, G = y, B = 100.
 QImage koordinatenBild()
 {
-    QImage bild(256, 256, QImage::Format_RGB32);
+    QImage picture(256, 256, QImage::Format_RGB32);
     for (int y = 0; y < 256; ++y)
         for (int x = 0; x < 256; ++x)
-            bild.setPixel(x, y, qRgb(x, y, 100));
-    return bild;
+            picture.setPixel(x, y, qRgb(x, y, 100));
+    return picture;
 }
 
 struct PipettenFenster : ShownWindow {
-    explicit PipettenFenster(bool hinweis = false)
+    explicit PipettenFenster(bool note = false)
     {
-        prefs->zeigeHinweisPipette = hinweis;
+        prefs->zeigeHinweisPipette = note;
         auto s = std::make_unique<FakeScreenReader>(koordinatenBild());
         screen = s.get();
         screen->setCursorPos({50, 60});
         form->setScreenReader(std::move(s));
     }
 
-    // Runs the pipette from its tool bar button; schritt works on the open window.
-    void starten(std::function<void(TfPipette&)> schritt)
+    // Runs the pipette from its tool bar button; step works on the open window.
+    void starten(std::function<void(TfPipette&)> step)
     {
         bool gelaufen = false;
         onNextModal<TfPipette>([&](TfPipette& p) {
-            schritt(p);
+            step(p);
             gelaufen = true;
         });
-        werkzeug(*this, Aktion::pipette);
+        werkzeug(*this, ActionId::pipette);
         EXPECT_TRUE(gelaufen);
     }
 
@@ -54,8 +54,8 @@ bool zeigt(TfPipette& p, const char* hex)
 
 bool weitereTicks(TfPipette& p, int n)
 {
-    const int ziel = p.ticks() + n;
-    return QTest::qWaitFor([&] { return p.ticks() >= ziel; });
+    const int target = p.ticks() + n;
+    return QTest::qWaitFor([&] { return p.ticks() >= target; });
 }
 
 } // namespace
@@ -68,20 +68,20 @@ TEST(PipetteWindow, MagnifiersFollowTheCursorNotTheScreen)
         ASSERT_TRUE(zeigt(p, "#323C64"));
         EXPECT_EQ(p.labels[0]->text(), QStringLiteral("R: 50"));
         // 3 x 3 pixels over 64: the centre pixel and the magenta marks.
-        EXPECT_EQ(p.bilder[2]->bild().pixel(32, 32), qRgb(50, 60, 100));
-        EXPECT_EQ(p.bilder[2]->bild().pixel(32, 18), qRgb(255, 0, 255));
-        EXPECT_EQ(p.bilder[0]->bild().pixel(0, 0), qRgb(43, 53, 100));
+        EXPECT_EQ(p.pictures[2]->picture().pixel(32, 32), qRgb(50, 60, 100));
+        EXPECT_EQ(p.pictures[2]->picture().pixel(32, 18), qRgb(255, 0, 255));
+        EXPECT_EQ(p.pictures[0]->picture().pixel(0, 0), qRgb(43, 53, 100));
 
-        const QImage vorher = p.bilder[0]->bild().copy();
-        const int lesungen = f.screen->lesungen();
-        f.screen->bild().fill(Qt::red);
+        const QImage vorher = p.pictures[0]->picture().copy();
+        const int readCount = f.screen->readCount();
+        f.screen->picture().fill(Qt::red);
         ASSERT_TRUE(weitereTicks(p, 5));
-        EXPECT_EQ(p.bilder[0]->bild(), vorher);
-        EXPECT_EQ(f.screen->lesungen(), lesungen);
+        EXPECT_EQ(p.pictures[0]->picture(), vorher);
+        EXPECT_EQ(f.screen->readCount(), readCount);
 
         f.screen->setCursorPos({51, 60});
         EXPECT_TRUE(zeigt(p, "#FF0000"));
-        EXPECT_NE(p.bilder[0]->bild(), vorher);
+        EXPECT_NE(p.pictures[0]->picture(), vorher);
         p.close(); // the close button
     });
     EXPECT_TRUE(f.form->isVisible());
@@ -109,7 +109,7 @@ TEST(PipetteWindow, ArrowKeysSteerAndSpacePicksOnRelease)
     EXPECT_TRUE(f.form->isVisible());
     EXPECT_EQ(f.w().Anzeige_Normal->colour(), QColor(61, 60, 100));
     EXPECT_EQ(f.w().SGrObHex->text(), QStringLiteral("#3D3C64"));
-    EXPECT_TRUE(f.form->aktion("luminoes")->isChecked());
+    EXPECT_TRUE(f.form->actionItem("luminoes")->isChecked());
 }
 
 TEST(PipetteWindow, HintShowsEachRunUntilSwitchedOffAndStaysOff)
@@ -124,7 +124,7 @@ TEST(PipetteWindow, HintShowsEachRunUntilSwitchedOffAndStaysOff)
             h.Button1->click();
             QTimer::singleShot(0, [&] { f.form->pipette()->close(); });
         });
-        werkzeug(f, Aktion::pipette);
+        werkzeug(f, ActionId::pipette);
     };
     lauf(false);
     lauf(true);
@@ -149,7 +149,7 @@ TEST(PipetteWindow, APickBeforeTheCursorMovesTakesWhatIsUnderItNow)
         EXPECT_TRUE(QTest::qWaitFor([&] { return !p.isVisible(); }));
     });
     // The spot under the still cursor changes colour between two runs.
-    f.screen->bild().setPixel(50, 60, qRgb(1, 2, 3));
+    f.screen->picture().setPixel(50, 60, qRgb(1, 2, 3));
     f.starten([&](TfPipette& p) {
         EXPECT_EQ(p.labels[3]->text(), QStringLiteral("#010203"));
         QTest::keyClick(&p, Qt::Key_Space);

@@ -10,19 +10,19 @@
 namespace
 {
 
-void umwandeln(ShownWindow& f, std::function<void(TOKBottomDlg1&)> schritt)
+void umwandeln(ShownWindow& f, std::function<void(TOKBottomDlg1&)> step)
 {
     bool gelaufen = false;
     onNextModal<TOKBottomDlg1>([&](TOKBottomDlg1& d) {
-        schritt(d);
+        step(d);
         gelaufen = true;
         d.Button3->click();
     });
-    f.form->aktion("inWebsichereFarbenUmwandeln")->trigger();
+    f.form->actionItem("inWebsichereFarbenUmwandeln")->trigger();
     EXPECT_TRUE(gelaufen);
 }
 
-QString feldName(TOKBottomDlg1& d)
+QString fieldName(TOKBottomDlg1& d)
 {
     return d.Label4->text();
 }
@@ -33,21 +33,20 @@ TEST(WebSafeDialogWindow, BarsPushBackAtTheEndsOfTheScale)
 {
     ShownWindow f; // big field 218, 37, 29
     umwandeln(f, [](TOKBottomDlg1& d) {
-        EXPECT_EQ(d.vorschlaege[0]->text(), QStringLiteral("204"));
-        QTest::keyClick(d.regler[0], Qt::Key_Right);
-        EXPECT_EQ(d.vorschlaege[0]->text(), QStringLiteral("255"));
-        QTest::keyClick(d.regler[0], Qt::Key_Right); // already 255: back
-        EXPECT_EQ(d.regler[0]->value(), 3);
-        QTest::keyClick(d.regler[0], Qt::Key_Left);
-        EXPECT_EQ(d.vorschlaege[0]->text(), QStringLiteral("204"));
+        EXPECT_EQ(d.suggestions[0]->text(), QStringLiteral("204"));
+        QTest::keyClick(d.sliders[0], Qt::Key_Right);
+        EXPECT_EQ(d.suggestions[0]->text(), QStringLiteral("255"));
+        QTest::keyClick(d.sliders[0], Qt::Key_Right); // already 255: back
+        EXPECT_EQ(d.sliders[0]->value(), 3);
+        QTest::keyClick(d.sliders[0], Qt::Key_Left);
+        EXPECT_EQ(d.suggestions[0]->text(), QStringLiteral("204"));
 
-        QTest::keyClick(d.regler[2], Qt::Key_Left);
-        EXPECT_EQ(d.vorschlaege[2]->text(), QStringLiteral("0"));
-        QTest::keyClick(d.regler[2], Qt::Key_Left); // already 0: back
-        EXPECT_EQ(d.regler[2]->value(), 1);
+        QTest::keyClick(d.sliders[2], Qt::Key_Left);
+        EXPECT_EQ(d.suggestions[2]->text(), QStringLiteral("0"));
+        QTest::keyClick(d.sliders[2], Qt::Key_Left); // already 0: back
+        EXPECT_EQ(d.sliders[2]->value(), 1);
         EXPECT_EQ(d.Panel2->colour(), QColor(204, 51, 0));
-        EXPECT_EQ(d.regler[0]->auswahl(),
-                  (StufenBereich{0, 3})); // set at the opening, kept while the bars move
+        EXPECT_EQ(d.sliders[0]->choice(), (StepRange{0, 3})); // set at the opening, kept while the bars move
     });
 }
 
@@ -55,31 +54,31 @@ TEST(WebSafeDialogWindow, NextOneVisitsTheFieldsOfTheModeAndResetsTheBars)
 {
     ShownWindow f;
     umwandeln(f, [&](TOKBottomDlg1& d) {
-        EXPECT_EQ(feldName(d), QStringLiteral("Big Field:"));
-        QTest::keyClick(d.regler[1], Qt::Key_Right);
+        EXPECT_EQ(fieldName(d), QStringLiteral("Big Field:"));
+        QTest::keyClick(d.sliders[1], Qt::Key_Right);
         d.Button1->click();
-        EXPECT_EQ(feldName(d), QStringLiteral("Small field on the right-hand side:"));
-        EXPECT_EQ(d.werte[0]->text(), f.w().SKlObR->text());
-        EXPECT_EQ(d.regler[1]->value(), 2);
+        EXPECT_EQ(fieldName(d), QStringLiteral("Small field on the right-hand side:"));
+        EXPECT_EQ(d.valueSet[0]->text(), f.w().SKlObR->text());
+        EXPECT_EQ(d.sliders[1]->value(), 2);
         d.Button1->click();
-        EXPECT_EQ(feldName(d), QStringLiteral("Big Field:"));
+        EXPECT_EQ(fieldName(d), QStringLiteral("Big Field:"));
     });
 
-    f.modus("dreierHarmonien");
+    f.harmonyMode("dreierHarmonien");
     umwandeln(f, [](TOKBottomDlg1& d) {
         d.Button1->click();
-        EXPECT_EQ(feldName(d), QStringLiteral("Small field on the left-hand side:"));
+        EXPECT_EQ(fieldName(d), QStringLiteral("Small field on the left-hand side:"));
         d.Button1->click();
-        EXPECT_EQ(feldName(d), QStringLiteral("Small field on the right-hand side:"));
+        EXPECT_EQ(fieldName(d), QStringLiteral("Small field on the right-hand side:"));
         d.Button1->click();
-        EXPECT_EQ(feldName(d), QStringLiteral("Big Field:"));
+        EXPECT_EQ(fieldName(d), QStringLiteral("Big Field:"));
     });
 }
 
 TEST(WebSafeDialogWindow, FixedDisplayPanelsAreReadAndAllocated)
 {
     ShownWindow f;
-    f.form->aktion("fixieren")->trigger();
+    f.form->actionItem("fixieren")->trigger();
     ASSERT_TRUE(f.s().fixiert);
     const QColor vorher = f.w().FixedRechts->colour();
     umwandeln(f, [&](TOKBottomDlg1& d) {
@@ -94,13 +93,13 @@ TEST(WebSafeDialogWindow, FixedDisplayPanelsAreReadAndAllocated)
 TEST(WebSafeDialogWindow, RowModesOnlyShowTheMessage)
 {
     ShownWindow f;
-    f.modus("auffaecherungen");
+    f.harmonyMode("auffaecherungen");
     QString meldung;
     onNextModal<QMessageBox>([&](QMessageBox& box) {
         meldung = box.text();
         box.accept();
     });
-    f.form->aktion("inWebsichereFarbenUmwandeln")->trigger();
+    f.form->actionItem("inWebsichereFarbenUmwandeln")->trigger();
     EXPECT_TRUE(meldung.startsWith(QStringLiteral("In the modi \"fanning\" and \"color row\"")));
 }
 
@@ -108,20 +107,20 @@ TEST(WebSafeDialogWindow, TheEditedLeftHalfIsAllocatedAndKeepsTheSaveQuestionOve
 {
     ShownWindow f;
     MainWidgets& w = f.w();
-    f.form->aktion("fixieren")->trigger();
+    f.form->actionItem("fixieren")->trigger();
     klick(w.FixedLinksKleinRechts);
     klick(w.Image2, {300, 30});
-    const QColor links = w.FixedLinks->colour(), rechts = w.FixedRechts->colour();
-    ASSERT_NE(links, rechts);
-    QColor vorschlag;
+    const QColor left = w.FixedLinks->colour(), right = w.FixedRechts->colour();
+    ASSERT_NE(left, right);
+    QColor suggestion;
     umwandeln(f, [&](TOKBottomDlg1& d) {
-        EXPECT_EQ(d.Panel1->colour(), links);
+        EXPECT_EQ(d.Panel1->colour(), left);
         d.Button2->click();
-        vorschlag = d.Panel2->colour();
+        suggestion = d.Panel2->colour();
     });
-    EXPECT_EQ(w.FixedLinks->colour(), vorschlag);
-    EXPECT_EQ(w.SGrUnHex->text(), hex(vorschlag));
-    EXPECT_EQ(w.FixedRechts->colour(), rechts);
+    EXPECT_EQ(w.FixedLinks->colour(), suggestion);
+    EXPECT_EQ(w.SGrUnHex->text(), hex(suggestion));
+    EXPECT_EQ(w.FixedRechts->colour(), right);
 
     // The swap repaints no panel, nor does editing the other half touch the allocated ones.
     klick(w.FixedKleinRechts);

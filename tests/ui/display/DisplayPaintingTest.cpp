@@ -14,7 +14,7 @@
 TEST(DisplayPainting, ShownWindowShowsTheStartCombination)
 {
     DisplayFixture f;
-    f.d().ablauf().formularBereit = false; // the first show sets it
+    f.d().progress().formularBereit = false; // the first show sets it
     f.form->show();
     MainWidgets& w = f.w();
     EXPECT_EQ(w.Anzeige_Normal->colour(), QColor(0xDA, 0x25, 0x1D));
@@ -50,7 +50,7 @@ TEST(DisplayPainting, WebSafeDisplaySnapsPanelsAndTexts)
 {
     DisplayFixture f;
     MainWidgets& w = f.w();
-    f.d().nurWebsicherSetzen(true);
+    f.d().setWebSafeOnly(true);
     f.d().datenHolen(0, true);
     // 218, 37, 29 -> 204, 51, 51; 0, 146, 141 -> 0, 153, 153
     EXPECT_EQ(w.SGrObHex->text(), QStringLiteral("#CC3333"));
@@ -61,7 +61,7 @@ TEST(DisplayPainting, WebSafeDisplaySnapsPanelsAndTexts)
     // The light/dark field keeps the unsnapped base colour.
     EXPECT_EQ(w.flaechenanzeigeFarbe->colour(), QColor(218, 37, 29));
 
-    f.modus("auffaecherungen");
+    f.harmonyMode("auffaecherungen");
     EXPECT_EQ(w.SKlObMiHex->text(), QStringLiteral("#009999")); // centre at 339
     EXPECT_EQ(w.R[8]->colour(), QColor(0, 153, 153));
     EXPECT_EQ(f.s().endFarben[47], 153);
@@ -72,14 +72,14 @@ TEST(DisplayPainting, LightDarkAmountsShowInFieldsAndValues)
 {
     DisplayFixture f;
     MainWidgets& w = f.w();
-    f.modus("dreierHarmonien");
+    f.harmonyMode("dreierHarmonien");
     f.parts().selection->KleinLinksClick2();
-    f.parts().hellDunkel->bewegeHellDunkel(100, 155); // dark 100, light 100
-    const QColor links = gemischt(bandFarbe(379), 100, 100);
-    EXPECT_EQ(w.KleinLinks->colour(), links);
-    EXPECT_EQ(w.Panel5->colour(), links);
-    EXPECT_EQ(w.SKlObLiHex->text(), hex(links));
-    EXPECT_EQ(w.SKlObLiB->text(), QString::number(links.blue()));
+    f.parts().lightDark->bewegeHellDunkel(100, 155); // dark 100, light 100
+    const QColor left = mixedColour(bandFarbe(379), 100, 100);
+    EXPECT_EQ(w.KleinLinks->colour(), left);
+    EXPECT_EQ(w.Panel5->colour(), left);
+    EXPECT_EQ(w.SKlObLiHex->text(), hex(left));
+    EXPECT_EQ(w.SKlObLiB->text(), QString::number(left.blue()));
     // The light/dark field shows the base colour, not the mixed one.
     EXPECT_EQ(w.flaechenanzeigeFarbe->colour(), bandFarbe(379));
     // Other fields keep their pure colours.
@@ -92,11 +92,11 @@ TEST(DisplayPainting, TextFieldsTakeTheFieldColours)
 {
     DisplayFixture f;
     MainWidgets& w = f.w();
-    f.modus("viererHarmonien");
+    f.harmonyMode("viererHarmonien");
     f.d().datenHolen(120, true);
-    const QColor gross = bandFarbe(120);
+    const QColor big = bandFarbe(120);
     for (QTextEdit* e : {w.RichEdit1, w.RichEdit2, w.RichEdit3})
-        EXPECT_EQ(e->palette().color(QPalette::Base), gross);
+        EXPECT_EQ(e->palette().color(QPalette::Base), big);
     EXPECT_EQ(w.RichEdit1->palette().color(QPalette::Text), bandFarbe(453));
     EXPECT_EQ(w.RichEdit2->palette().color(QPalette::Text), bandFarbe(533));
     EXPECT_EQ(w.RichEdit3->palette().color(QPalette::Text), bandFarbe(188));
@@ -107,7 +107,7 @@ TEST(DisplayPainting, SwappedInSnapshotLeavesPanelsAndTextsAlone)
     DisplayFixture f;
     MainWidgets& w = f.w();
     f.d().datenHolen(0, true);
-    f.d().ablauf().anzeigeSperre = true;
+    f.d().progress().anzeigeSperre = true;
     f.d().datenHolen(200, true);
     EXPECT_EQ(w.Anzeige_Normal->colour(), QColor(218, 37, 29));
     EXPECT_EQ(w.KleinRechts->colour(), QColor(0, 146, 141));
@@ -116,7 +116,7 @@ TEST(DisplayPainting, SwappedInSnapshotLeavesPanelsAndTextsAlone)
     EXPECT_EQ(w.RichEdit1->palette().color(QPalette::Base), QColor(218, 37, 29));
     // The text view's font colour still follows: the complement of 200 is 539.
     EXPECT_EQ(w.RichEdit1->palette().color(QPalette::Text), bandFarbe(539));
-    f.d().ablauf().anzeigeSperre = false;
+    f.d().progress().anzeigeSperre = false;
     f.d().datenHolen(200, true);
     EXPECT_EQ(w.KleinRechts->colour(), bandFarbe(539));
 }
@@ -126,8 +126,8 @@ TEST(DisplayPainting, ASwappedInModeLeavesTheValueRowsAlone)
     DisplayFixture f;
     MainWidgets& w = f.w();
     f.d().datenHolen(0, true);
-    f.d().ablauf().anzeigeSperre = true;
-    f.modus("farbreihen");
+    f.d().progress().anzeigeSperre = true;
+    f.harmonyMode("farbreihen");
     EXPECT_EQ(w.SGrObHex->text(), QStringLiteral("#DA251D"));
     EXPECT_FALSE(w.Panel4->isHidden());
 }
@@ -135,14 +135,14 @@ TEST(DisplayPainting, ASwappedInModeLeavesTheValueRowsAlone)
 TEST(DisplayPainting, RepaintMarksUnsavedChangesAndDropsWebSafeTakeOver)
 {
     DisplayFixture f;
-    QAction& speichern = f.form->actions().action(Aktion::dateiSpeichern);
-    speichern.setEnabled(false);
-    f.d().websicherZugewiesen();
+    QAction& chooseSaveFile = f.form->actions().action(ActionId::dateiSpeichern);
+    chooseSaveFile.setEnabled(false);
+    f.d().webSafeAssigned();
     f.d().datenHolen(10, false); // computing alone paints nothing
-    EXPECT_FALSE(speichern.isEnabled());
+    EXPECT_FALSE(chooseSaveFile.isEnabled());
     EXPECT_TRUE(f.s().websicherUebernommen);
     f.d().datenHolen(10, true);
-    EXPECT_TRUE(speichern.isEnabled());
+    EXPECT_TRUE(chooseSaveFile.isEnabled());
     EXPECT_FALSE(f.s().websicherUebernommen);
 }
 
@@ -152,30 +152,30 @@ TEST(DisplayPainting, BandTypeSwitchRecolorsEveryFieldAndKeepsTheSelection)
     DisplayFixture f;
     MainWidgets& w = f.w();
     const MainState& s = f.s();
-    f.modus("viererHarmonien");
+    f.harmonyMode("viererHarmonien");
     f.d().datenHolen(40, true);
     f.parts().selection->KleinRechtsClick2();
-    f.parts().hellDunkel->bewegeHellDunkel(80, 255); // small right: dark 80
+    f.parts().lightDark->bewegeHellDunkel(80, 255); // small right: dark 80
     f.parts().selection->KleinLinksClick2();
 
-    f.form->aktion("luminoes")->trigger();
+    f.form->actionItem("luminoes")->trigger();
     EXPECT_EQ(s.posGross(), 40);
     EXPECT_EQ(s.posRechts(), 373);
     EXPECT_EQ(s.posLinks(), 453);
     EXPECT_EQ(s.posMitte(), 108);
     EXPECT_EQ(w.Anzeige_Normal->colour(), bandFarbe(40, true));
-    EXPECT_EQ(w.KleinRechts->colour(), gemischt(bandFarbe(373, true), 80, 0));
+    EXPECT_EQ(w.KleinRechts->colour(), mixedColour(bandFarbe(373, true), 80, 0));
     EXPECT_EQ(w.KleinLinks->colour(), bandFarbe(453, true));
     EXPECT_EQ(w.KleinMitte->colour(), bandFarbe(108, true));
     EXPECT_EQ(w.SKlObMiHex->text(), hex(bandFarbe(108, true)));
     EXPECT_TRUE(s.hdZielLinks());
-    EXPECT_FALSE(s.ablauf.sammelLauf);
+    EXPECT_FALSE(s.progress.sammelLauf);
     EXPECT_EQ(w.statusPanel1->text(), QStringLiteral("Small field on the left-hand side selected"));
     EXPECT_EQ(w.flaechenanzeigeFarbe->colour(), bandFarbe(453, true));
 
-    f.form->aktion("realistisch")->trigger();
+    f.form->actionItem("realistisch")->trigger();
     EXPECT_EQ(w.KleinMitte->colour(), bandFarbe(108));
-    EXPECT_EQ(w.KleinRechts->colour(), gemischt(bandFarbe(373), 80, 0));
+    EXPECT_EQ(w.KleinRechts->colour(), mixedColour(bandFarbe(373), 80, 0));
     EXPECT_TRUE(s.hdZielLinks());
 }
 
@@ -185,10 +185,10 @@ TEST(DisplayPainting, BandTypeSwitchRecolorsTheWholeRow)
 {
     DisplayFixture f;
     MainWidgets& w = f.w();
-    f.modus("auffaecherungen");
+    f.harmonyMode("auffaecherungen");
     stufenWaehlen(w, 3);
     f.d().datenHolen(100, true);
-    f.form->aktion("luminoes")->trigger();
+    f.form->actionItem("luminoes")->trigger();
     EXPECT_EQ(w.R[15]->colour(), QColor(0, 255, 255));
     EXPECT_EQ(w.R[1]->colour(), bandFarbe(479, true));
     EXPECT_EQ(w.R[8]->colour(), bandFarbe(439, true));

@@ -13,13 +13,13 @@ TEST(FixingCombinations, TextViewMovesIntoTheRightHalfAndTheLeftHalfKeepsItsText
 {
     ShownWindow f;
     MainWidgets& w = f.w();
-    f.modus("dreierHarmonien");
+    f.harmonyMode("dreierHarmonien");
     klick(w.Image2, {500, 30}); // small fields at 121 and 201
-    werkzeug(f, Aktion::TextAnstelleFlaechen);
-    ASSERT_TRUE(f.s().aktionen.textAnstelleFlaechen);
+    werkzeug(f, ActionId::TextAnstelleFlaechen);
+    ASSERT_TRUE(f.s().actionSet.textInsteadOfFields);
     w.RichEdit1->setPlainText(QStringLiteral("Hausfarbe"));
 
-    werkzeug(f, Aktion::fixieren);
+    werkzeug(f, ActionId::fixieren);
     ASSERT_TRUE(f.s().fixiert);
     EXPECT_EQ(w.RichEdit1->parentWidget(), w.FixedKleinRechts);
     EXPECT_EQ(w.RichEdit2->parentWidget(), w.FixedKleinLinks);
@@ -30,11 +30,11 @@ TEST(FixingCombinations, TextViewMovesIntoTheRightHalfAndTheLeftHalfKeepsItsText
     EXPECT_EQ(w.RichEdit5->palette().color(QPalette::Text), bandFarbe(201));
 
     // Switching the view off while the right half is edited leaves the left half's texts.
-    werkzeug(f, Aktion::TextAnstelleFlaechen);
+    werkzeug(f, ActionId::TextAnstelleFlaechen);
     EXPECT_FALSE(w.RichEdit1->isVisibleTo(w.FixedKleinRechts));
     EXPECT_TRUE(w.RichEdit4->isVisibleTo(w.FixedLinksKleinRechts));
 
-    werkzeug(f, Aktion::fixieren);
+    werkzeug(f, ActionId::fixieren);
     EXPECT_EQ(w.RichEdit1->parentWidget(), w.KleinRechts);
     EXPECT_FALSE(w.RichEdit4->isVisibleTo(w.FixedLinksKleinRechts));
 }
@@ -43,12 +43,12 @@ TEST(FixingCombinations, SwitchingOffDuringSeparateAdjustmentShowsTheEditedLeftH
 {
     ShownWindow f;
     MainWidgets& w = f.w();
-    f.modus("dreierHarmonien");
+    f.harmonyMode("dreierHarmonien");
     klick(w.Image2, {500, 30});
-    werkzeug(f, Aktion::farbenSeparatEinstellen);
+    werkzeug(f, ActionId::farbenSeparatEinstellen);
     ASSERT_TRUE(f.s().separatModus);
-    werkzeug(f, Aktion::fixieren);
-    f.modus("farbreihen"); // the right half: a colour row, upper row without its big field
+    werkzeug(f, ActionId::fixieren);
+    f.harmonyMode("farbreihen"); // the right half: a colour row, upper row without its big field
 
     klick(w.FixedLinks); // swaps in the left half's 3-colour harmony in separate adjustment
     ASSERT_TRUE(f.s().fixLinksAktiv);
@@ -59,7 +59,7 @@ TEST(FixingCombinations, SwitchingOffDuringSeparateAdjustmentShowsTheEditedLeftH
     ASSERT_EQ(w.FixedLinks->colour(), bandFarbe(100));
     ASSERT_EQ(w.FixedLinksKleinRechts->colour(), bandFarbe(300));
 
-    werkzeug(f, Aktion::fixieren);
+    werkzeug(f, ActionId::fixieren);
     EXPECT_FALSE(f.s().fixiert);
     EXPECT_EQ(w.Anzeige_Normal->colour(), bandFarbe(100));
     EXPECT_EQ(w.KleinRechts->colour(), bandFarbe(300));

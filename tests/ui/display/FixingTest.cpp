@@ -10,22 +10,22 @@
 namespace
 {
 
-void bandKlick(ShownWindow& f, int x)
+void bandClick(ShownWindow& f, int x)
 {
     klick(f.w().Image2, {x, 30});
 }
 
 void fixieren(ShownWindow& f)
 {
-    f.form->aktion("fixieren")->trigger();
+    f.form->actionItem("fixieren")->trigger();
 }
 
 // A 3-colour combination at band position 500 (small fields at 121 and 201), fixed.
 void dreiFarbenFixiert(ShownWindow& f)
 {
-    f.modus("dreierHarmonien");
+    f.harmonyMode("dreierHarmonien");
     ASSERT_EQ(f.w().TrackBar2->value(), 40);
-    bandKlick(f, 500);
+    bandClick(f, 500);
     fixieren(f);
     ASSERT_TRUE(f.s().fixiert);
 }
@@ -47,7 +47,7 @@ TEST(Fixing, BothHalvesShowTheModeAndAModeChangeActsOnTheEditedHalfOnly)
     EXPECT_EQ(w.FixedLinksKleinLinks->colour(), bandFarbe(201));
     EXPECT_EQ(w.SKlUnLiHex->text(), hex(bandFarbe(201)));
 
-    f.modus("viererHarmonien");
+    f.harmonyMode("viererHarmonien");
     EXPECT_EQ(w.FixedKleinMitte->parentWidget(), w.FixedRechts);
     EXPECT_EQ(w.FixedLinksKleinMitte->parentWidget(), w.PanelContainer2);
     EXPECT_EQ(w.FixedLinks->colour(), bandFarbe(500));
@@ -58,14 +58,14 @@ TEST(Fixing, ClickingTheLeftHalfUnchangedSwapsNothingAndItsValuesFollowTheBand)
     ShownWindow f;
     MainWidgets& w = f.w();
     dreiFarbenFixiert(f);
-    const FixStand vorher = f.s().fixStand;
+    const FixSnapshot vorher = f.s().fixStand;
 
     klick(w.FixedLinksKleinRechts);
     EXPECT_TRUE(f.s().fixLinksAktiv);
     EXPECT_EQ(f.s().fixStand, vorher);
     EXPECT_TRUE(f.s().hdZielRechts());
 
-    bandKlick(f, 100); // small fields at 399 and 479
+    bandClick(f, 100); // small fields at 399 and 479
     EXPECT_EQ(w.FixedLinks->colour(), bandFarbe(100));
     EXPECT_EQ(w.FixedLinksKleinRechts->colour(), bandFarbe(399));
     EXPECT_EQ(w.SGrUnHex->text(), hex(bandFarbe(100)));
@@ -82,16 +82,16 @@ TEST(Fixing, ASwapRepaintsNeitherHalfAndSwapsBack)
     ShownWindow f;
     MainWidgets& w = f.w();
     dreiFarbenFixiert(f);
-    bandKlick(f, 200); // the right half: small fields at 499 and 579
+    bandClick(f, 200); // the right half: small fields at 499 and 579
     // The witness stands apart from both halves and both value rows.
     ASSERT_TRUE(allesGemalt(w.ImageWW));
-    PaintCounter haelften{w.FixedLinks,       w.FixedRechts,     w.FixedLinksKleinRechts,
-                          w.FixedKleinRechts, w.FixedKleinLinks, w.SGrObHex,
-                          w.SGrUnHex,         w.SKlObHex};
+    PaintCounter fixedHalves{w.FixedLinks,       w.FixedRechts,     w.FixedLinksKleinRechts,
+                             w.FixedKleinRechts, w.FixedKleinLinks, w.SGrObHex,
+                             w.SGrUnHex,         w.SKlObHex};
 
     klick(w.FixedLinksKleinLinks);
     EXPECT_TRUE(allesGemalt(w.ImageWW));
-    EXPECT_EQ(haelften.count, 0);
+    EXPECT_EQ(fixedHalves.count, 0);
     EXPECT_EQ(f.s().posGross(), 500);
     EXPECT_EQ(f.s().posLinks(), 201);
     EXPECT_EQ(f.s().fixStand.fixPosGross, 200);
@@ -111,7 +111,7 @@ TEST(Fixing, RowsOfDifferentLengthKeepTheirOwnStepCounts)
 {
     ShownWindow f;
     MainWidgets& w = f.w();
-    f.modus("auffaecherungen");
+    f.harmonyMode("auffaecherungen");
     stufenWaehlen(w, 4);
     fixieren(f);
     stufenWaehlen(w, 7); // the right half: 15 fields
@@ -131,13 +131,13 @@ TEST(Fixing, SwitchingOffWhileTheLeftHalfIsEditedShowsTheLiveState)
     ShownWindow f;
     MainWidgets& w = f.w();
     dreiFarbenFixiert(f);
-    bandKlick(f, 200);
+    bandClick(f, 200);
     klick(w.FixedLinks);
     ASSERT_EQ(f.s().posGross(), 500);
 
     fixieren(f);
     EXPECT_FALSE(f.s().fixiert);
-    EXPECT_FALSE(f.form->aktion("fixieren")->isChecked());
+    EXPECT_FALSE(f.form->actionItem("fixieren")->isChecked());
     EXPECT_EQ(w.Anzeige_Normal->parentWidget(), w.Anzeige);
     EXPECT_EQ(w.FixedLinks->parentWidget(), w.PanelContainer2);
     EXPECT_EQ(w.FixedRechts->parentWidget(), w.PanelContainer2);
@@ -153,7 +153,7 @@ TEST(Fixing, AFixedColourRowHasNoBigFieldInEitherHalf)
 {
     ShownWindow f;
     MainWidgets& w = f.w();
-    f.modus("farbreihen");
+    f.harmonyMode("farbreihen");
     fixieren(f);
     EXPECT_EQ(w.FixedLinksReihen->marker(), 0);
     EXPECT_EQ(w.FixedRechtsReihen->marker(), 0);
@@ -162,17 +162,17 @@ TEST(Fixing, AFixedColourRowHasNoBigFieldInEitherHalf)
     // The background selects no field and swaps nothing: a click there does nothing at all.
     klick(w.FixedLinksReihen, {5, 5});
     EXPECT_FALSE(f.s().fixLinksAktiv);
-    bandKlick(f, 300);
+    bandClick(f, 300);
     EXPECT_EQ(w.RRe[8]->colour(), bandFarbe(300));
     EXPECT_EQ(w.RLi[8]->colour(), bandFarbe(0));
     klick(w.RLi[1]);
     ASSERT_TRUE(f.s().fixLinksAktiv);
-    const QString links = w.statusPanel1->text();
+    const QString left = w.statusPanel1->text();
     klick(w.FixedRechtsReihen, {5, 5});
     EXPECT_TRUE(f.s().fixLinksAktiv);
     EXPECT_FALSE(f.s().hdZielGross());
-    EXPECT_EQ(w.statusPanel1->text(), links);
-    EXPECT_NE(links, status);
+    EXPECT_EQ(w.statusPanel1->text(), left);
+    EXPECT_NE(left, status);
 
     klick(w.RLi[15]);
     EXPECT_TRUE(f.s().fixLinksAktiv);
@@ -189,7 +189,7 @@ TEST(Fixing, ReturningToTheFieldAStatusTextNamesSwapsBackToItsHalf)
     ShownWindow f;
     MainWidgets& w = f.w();
     dreiFarbenFixiert(f);
-    bandKlick(f, 200);
+    bandClick(f, 200);
     klick(w.FixedKleinLinks);
     const QString linksGewaehlt = w.statusPanel1->text();
     klick(w.FixedLinks);
@@ -212,7 +212,7 @@ TEST(Fixing, SwitchingOffFromTheLeftHalfLaysTheUpperRowOutForItsMode)
     MainWidgets& w = f.w();
     fixieren(f); // both halves 2-colour
     klick(w.FixedLinksKleinRechts);
-    f.modus("auffaecherungen");
+    f.harmonyMode("auffaecherungen");
     fixieren(f);
     EXPECT_TRUE(w.Panel5->isVisibleTo(f.form.get()));
     EXPECT_TRUE(w.Panel6->isVisibleTo(f.form.get()));
@@ -224,11 +224,11 @@ TEST(Fixing, ABackgroundForAColourRowLeavesTheFixedFanningsBigField)
 {
     ShownWindow f;
     MainWidgets& w = f.w();
-    f.modus("auffaecherungen");
+    f.harmonyMode("auffaecherungen");
     fixieren(f);
     ASSERT_EQ(w.FixedRechtsReihen->colour(), bandFarbe(0));
     klick(w.RLi[1]);
-    f.modus("farbreihen");
+    f.harmonyMode("farbreihen");
     waehleEintrag(w.ComboBox2, 3);
     EXPECT_EQ(w.FixedRechtsReihen->colour(), bandFarbe(0));
     EXPECT_EQ(w.FixedLinksReihen->colour(), w.panelHintergrund->colour());

@@ -17,7 +17,7 @@
 namespace
 {
 
-void bandKlick(ShownWindow& f, int x)
+void bandClick(ShownWindow& f, int x)
 {
     drueck(f.w().Image2, {x, 30});
     loslass(f.w().Image2, {x, 30});
@@ -28,15 +28,15 @@ void bandKlick(ShownWindow& f, int x)
 TEST(InteractionBand, ClickInThreeColoursPlacesTheSmallFieldsAroundTheComplement)
 {
     ShownWindow f;
-    f.modus("dreierHarmonien");
+    f.harmonyMode("dreierHarmonien");
     ASSERT_EQ(f.w().TrackBar2->value(), 40);
-    bandKlick(f, 500);
+    bandClick(f, 500);
 
     const MainState& s = f.s();
     EXPECT_EQ(s.posGross(), 500);
     EXPECT_EQ(s.posRechts(), 121); // complement 161, minus 40
     EXPECT_EQ(s.posLinks(), 201);
-    EXPECT_FALSE(s.ablauf.bandMausUnten);
+    EXPECT_FALSE(s.progress.bandMausUnten);
     EXPECT_EQ(f.w().Anzeige_Normal->colour(), bandFarbe(500));
     EXPECT_EQ(f.w().KleinRechts->colour(), bandFarbe(121));
     EXPECT_EQ(f.w().KleinLinks->colour(), bandFarbe(201));
@@ -50,9 +50,9 @@ TEST(InteractionBand, ClickInThreeColoursPlacesTheSmallFieldsAroundTheComplement
 TEST(InteractionBand, ClickInFanningSpreadsTheRowAroundTheComplement)
 {
     ShownWindow f;
-    f.modus("auffaecherungen");
+    f.harmonyMode("auffaecherungen");
     stufenWaehlen(f.w(), 3); // 7 fields
-    bandKlick(f, 100);
+    bandClick(f, 100);
 
     // Centre 439; outer fields 40 away; rings in steps of round(40 / 3) = 13.
     MainWidgets& w = f.w();
@@ -72,47 +72,49 @@ TEST(InteractionBand, DraggingBeyondEitherEndHoldsTheBandEnds)
 {
     ShownWindow f;
     ASSERT_TRUE(QTest::qWaitForWindowExposed(f.form.get()));
-    QWindow* fenster = f.form->windowHandle();
+    QWindow* topWindow = f.form->windowHandle();
     PictureBox* band = f.w().Image2;
-    const auto imFenster = [&](int x) { return fenster->mapFromGlobal(band->mapToGlobal(QPoint(x, 30))); };
+    const auto imFenster = [&](int x) { return topWindow->mapFromGlobal(band->mapToGlobal(QPoint(x, 30))); };
 
-    QTest::mousePress(fenster, Qt::LeftButton, {}, imFenster(300));
-    EXPECT_TRUE(f.s().ablauf.bandMausUnten);
+    QTest::mousePress(topWindow, Qt::LeftButton, {}, imFenster(300));
+    EXPECT_TRUE(f.s().progress.bandMausUnten);
     EXPECT_EQ(f.s().posGross(), 300);
-    QTest::mouseMove(fenster, imFenster(-40));
+    QTest::mouseMove(topWindow, imFenster(-40));
     EXPECT_EQ(f.s().posGross(), 0);
-    QTest::mouseMove(fenster, imFenster(20));
+    QTest::mouseMove(topWindow, imFenster(20));
     EXPECT_EQ(f.s().posGross(), 20);
-    QTest::mouseMove(fenster, imFenster(900));
+    QTest::mouseMove(topWindow, imFenster(900));
     EXPECT_EQ(f.s().posGross(), 677);
     EXPECT_EQ(f.w().Anzeige_Normal->colour(), bandFarbe(677));
-    QTest::mouseRelease(fenster, Qt::LeftButton, {}, imFenster(900));
-    EXPECT_FALSE(f.s().ablauf.bandMausUnten);
+    QTest::mouseRelease(topWindow, Qt::LeftButton, {}, imFenster(900));
+    EXPECT_FALSE(f.s().progress.bandMausUnten);
 
     // Without the button the band ignores the mouse.
-    QTest::mouseMove(fenster, imFenster(200));
+    QTest::mouseMove(topWindow, imFenster(200));
     EXPECT_EQ(f.s().posGross(), 677);
 }
 
-// With the band hidden its stand-in takes the same mouse handling.
+// With the band hidden its currentState-in takes the same mouse handling.
 TEST(InteractionBand, HiddenBandStandInCanBeDraggedBlind)
 {
     ShownWindow f;
     ASSERT_TRUE(QTest::qWaitForWindowExposed(f.form.get()));
     f.w().Panel3->hide();
     f.w().Panel2->show();
-    QWindow* fenster = f.form->windowHandle();
+    QWindow* topWindow = f.form->windowHandle();
     ColourPanel* ersatz = f.w().Panel2;
-    const auto imFenster = [&](int x) { return fenster->mapFromGlobal(ersatz->mapToGlobal(QPoint(x, 20))); };
+    const auto imFenster = [&](int x) {
+        return topWindow->mapFromGlobal(ersatz->mapToGlobal(QPoint(x, 20)));
+    };
 
-    QTest::mousePress(fenster, Qt::LeftButton, {}, imFenster(250));
+    QTest::mousePress(topWindow, Qt::LeftButton, {}, imFenster(250));
     EXPECT_EQ(f.s().posGross(), 250);
-    QTest::mouseMove(fenster, imFenster(-10));
+    QTest::mouseMove(topWindow, imFenster(-10));
     EXPECT_EQ(f.s().posGross(), 0);
-    QTest::mouseMove(fenster, imFenster(400));
+    QTest::mouseMove(topWindow, imFenster(400));
     EXPECT_EQ(f.s().posGross(), 400);
-    QTest::mouseRelease(fenster, Qt::LeftButton, {}, imFenster(400));
-    EXPECT_FALSE(f.s().ablauf.bandMausUnten);
+    QTest::mouseRelease(topWindow, Qt::LeftButton, {}, imFenster(400));
+    EXPECT_FALSE(f.s().progress.bandMausUnten);
     EXPECT_EQ(f.w().Anzeige_Normal->colour(), bandFarbe(400));
 }
 
@@ -123,7 +125,7 @@ TEST(InteractionBand, ClickDropsATypedInColourAndTheValueHighlight)
     f.d().eingabeTexteZeigen(true);
     klick(f.w().SGrObHex);
     ASSERT_NE(f.w().SGrObHex->background(), f.w().SKlObHex->background());
-    bandKlick(f, 10);
+    bandClick(f, 10);
     EXPECT_FALSE(f.s().eingabeFarbeAktiv);
     EXPECT_FALSE(f.s().eingabeTexteZeigen);
     EXPECT_EQ(f.w().SGrObHex->background(), f.w().SKlObHex->background());
@@ -132,7 +134,7 @@ TEST(InteractionBand, ClickDropsATypedInColourAndTheValueHighlight)
 TEST(InteractionBand, TrackBarsWriteTheAnglesAndRedrawThePicture)
 {
     ShownWindow f;
-    f.modus("dreierHarmonien");
+    f.harmonyMode("dreierHarmonien");
     MainWidgets& w = f.w();
     EXPECT_EQ(w.WinkelO->text(), QStringLiteral("42 °"));
     const QImage vorher = w.ImageWW->image();
@@ -147,7 +149,7 @@ TEST(InteractionBand, TrackBarsWriteTheAnglesAndRedrawThePicture)
     EXPECT_EQ(w.WinkelO->text(), QStringLiteral("0 °"));
 
     // Colour rows double the first distance.
-    f.modus("farbreihen");
+    f.harmonyMode("farbreihen");
     w.TrackBar2->setValue(60);
     EXPECT_EQ(f.s().abstand1(), 120);
     EXPECT_EQ(w.WinkelO->text(), QStringLiteral("128 °"));
@@ -156,14 +158,14 @@ TEST(InteractionBand, TrackBarsWriteTheAnglesAndRedrawThePicture)
 TEST(InteractionBand, FourColourTypeOneTurnsTheWheelWithTheSecondAngle)
 {
     ShownWindow f;
-    f.modus("viererHarmonien");
+    f.harmonyMode("viererHarmonien");
     MainWidgets& w = f.w();
     ASSERT_TRUE(w.TrackBar3->isEnabled());
-    const QImage rad = f.form->imageBg();
+    const QImage wheel = f.form->imageBg();
     w.TrackBar3->setValue(90);
     EXPECT_EQ(w.WinkelU->text(), QStringLiteral("96 °"));
     EXPECT_EQ(f.s().abstand2(), 90);
-    EXPECT_NE(f.form->imageBg(), rad);
+    EXPECT_NE(f.form->imageBg(), wheel);
 
     // Angle type 2: only the first angle is adjustable.
     waehleEintrag(w.ComboBox3, 1);
@@ -186,8 +188,8 @@ TEST(InteractionBand, NothingIsDrawnBeforeTheFirstShow)
     f.form->parts().band->TrackBarAllChange(w.TrackBar2);
     EXPECT_TRUE(w.WinkelO->text().isEmpty());
     EXPECT_EQ(w.ImageWW->image(), vorher);
-    f.d().separatEinschalten();
-    f.d().positionenSetzen({{200, f.s().posRechts(), f.s().posLinks(), f.s().posMitte()}});
+    f.d().switchSeparateOn();
+    f.d().setPositions({{200, f.s().posRechts(), f.s().posLinks(), f.s().posMitte()}});
     f.form->parts().band->winkelZeichnen();
     EXPECT_EQ(f.s().farbWerte[slot::posGezeichnetGross], 0);
 }
@@ -197,11 +199,11 @@ TEST(InteractionBand, NothingIsDrawnBeforeTheFirstShow)
 TEST(InteractionBand, SeparateAdjustmentMarkersAndLegend)
 {
     ShownWindow f;
-    f.modus("dreierHarmonien");
+    f.harmonyMode("dreierHarmonien");
     const MainState& s = f.s();
     MainWidgets& w = f.w();
-    werkzeug(f, Aktion::farbenSeparatEinstellen);
-    bandKlick(f, 677); // only the big field moves
+    werkzeug(f, ActionId::farbenSeparatEinstellen);
+    bandClick(f, 677); // only the big field moves
     EXPECT_EQ(w.Label11->text(), QStringLiteral("360°"));
     ASSERT_EQ(s.posRechts(), 299);
     EXPECT_EQ(w.Label14->text(), QStringLiteral("159°"));
@@ -225,12 +227,12 @@ TEST(InteractionBand, SeparateAdjustmentMarkersAndLegend)
 TEST(InteractionBand, SeparateAdjustmentMarkersFollowADragAndLeaveWithIt)
 {
     ShownWindow f;
-    f.modus("viererHarmonien");
+    f.harmonyMode("viererHarmonien");
     MainWidgets& w = f.w();
-    werkzeug(f, Aktion::farbenSeparatEinstellen);
-    bandKlick(f, 400);
+    werkzeug(f, ActionId::farbenSeparatEinstellen);
+    bandClick(f, 400);
     const QString bei400 = w.Label11->text();
-    bandKlick(f, 100);
+    bandClick(f, 100);
     ASSERT_NE(w.Label11->text(), bei400);
 
     drueck(w.Image2, {200, 30});
@@ -239,7 +241,7 @@ TEST(InteractionBand, SeparateAdjustmentMarkersFollowADragAndLeaveWithIt)
     EXPECT_EQ(w.Panel16->colour(), w.Panel4->colour());
     loslass(w.Image2, {400, 30});
 
-    werkzeug(f, Aktion::farbenSeparatEinstellen);
+    werkzeug(f, ActionId::farbenSeparatEinstellen);
     EXPECT_TRUE(w.TrackBar2->isEnabled());
     EXPECT_TRUE(w.ComboBox3->isEnabled());
     EXPECT_FALSE(w.WinkelO->isHidden());

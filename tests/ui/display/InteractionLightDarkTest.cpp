@@ -17,9 +17,9 @@ TEST(InteractionLightDark, CornersGiveWhiteAndBlackWithTheirPercentages)
 {
     ShownWindow f;
     MainWidgets& w = f.w();
-    PictureBox* feld = w.PaintBox3;
+    PictureBox* field = w.PaintBox3;
 
-    klick(feld, {0, 0});
+    klick(field, {0, 0});
     EXPECT_EQ(f.s().dunkelGross(), 0);
     EXPECT_EQ(f.s().hellGross(), 255);
     EXPECT_EQ(w.Anzeige_Normal->colour(), QColor(255, 255, 255));
@@ -29,17 +29,17 @@ TEST(InteractionLightDark, CornersGiveWhiteAndBlackWithTheirPercentages)
     EXPECT_EQ(w.KreuzV->x(), 0);
     EXPECT_EQ(w.KreuzH->y(), 0);
 
-    klick(feld, {256, 255});
+    klick(field, {256, 255});
     EXPECT_EQ(w.Anzeige_Normal->colour(), QColor(0, 0, 0));
     EXPECT_EQ(w.Label1->text(), QStringLiteral("0 %"));
     EXPECT_EQ(w.Label2->text(), QStringLiteral("100 %"));
     EXPECT_EQ(w.KreuzV->x(), 256);
     EXPECT_EQ(w.KreuzH->y(), 255);
 
-    klick(feld, {128, 127});
+    klick(field, {128, 127});
     EXPECT_EQ(w.Label1->text(), QStringLiteral("50 %")); // light 128
     EXPECT_EQ(w.Label2->text(), QStringLiteral("50 %")); // dark 128
-    EXPECT_EQ(w.Anzeige_Normal->colour(), gemischt(QColor(218, 37, 29), 128, 128));
+    EXPECT_EQ(w.Anzeige_Normal->colour(), mixedColour(QColor(218, 37, 29), 128, 128));
     // The field keeps showing the base colour; only the fields are mixed.
     EXPECT_EQ(w.flaechenanzeigeFarbe->colour(), QColor(218, 37, 29));
     EXPECT_EQ(f.s().hdPunktGrossX(), 128);
@@ -49,7 +49,7 @@ TEST(InteractionLightDark, CornersGiveWhiteAndBlackWithTheirPercentages)
 TEST(InteractionLightDark, RowFieldsFollowTheInterpolatedAmounts)
 {
     ShownWindow f;
-    f.modus("auffaecherungen");
+    f.harmonyMode("auffaecherungen");
     ASSERT_EQ(f.s().stufenAnzahl, 4);
     MainWidgets& w = f.w();
     klick(w.R[1]);
@@ -66,16 +66,16 @@ TEST(InteractionLightDark, RowFieldsFollowTheInterpolatedAmounts)
     for (int i = 1; i <= 7; ++i)
         EXPECT_EQ(s.dunkelReihe(i), erwartet[i - 1]) << "element " << i;
 
-    EXPECT_EQ(w.R[15]->colour(), gemischt(bandFarbe(299), 80, 0));
+    EXPECT_EQ(w.R[15]->colour(), mixedColour(bandFarbe(299), 80, 0));
     EXPECT_EQ(w.R[1]->colour(), bandFarbe(379));
-    EXPECT_EQ(w.R[8]->colour(), gemischt(QColor(0, 146, 141), 40, 0));
+    EXPECT_EQ(w.R[8]->colour(), mixedColour(QColor(0, 146, 141), 40, 0));
     // Ring k: R(8+k) takes element 2k, R(8-k) element 2k+1.
     for (int k = 1; k <= 3; ++k) {
         EXPECT_EQ(w.R[static_cast<std::size_t>(8 + k)]->colour(),
-                  gemischt(bandFarbe(339 - 10 * k), erwartet[2 * k - 1], 0))
+                  mixedColour(bandFarbe(339 - 10 * k), erwartet[2 * k - 1], 0))
             << "ring " << k;
         EXPECT_EQ(w.R[static_cast<std::size_t>(8 - k)]->colour(),
-                  gemischt(bandFarbe(339 + 10 * k), erwartet[2 * k], 0))
+                  mixedColour(bandFarbe(339 + 10 * k), erwartet[2 * k], 0))
             << "ring " << k;
     }
 }
@@ -85,52 +85,54 @@ TEST(InteractionLightDark, CursorHiddenInsideAndShownOutsideWhileDragging)
 {
     ShownWindow f;
     ASSERT_TRUE(QTest::qWaitForWindowExposed(f.form.get()));
-    QWindow* fenster = f.form->windowHandle();
-    PictureBox* feld = f.w().PaintBox3;
-    const auto punkt = [&](int x, int y) { return fenster->mapFromGlobal(feld->mapToGlobal(QPoint(x, y))); };
+    QWindow* topWindow = f.form->windowHandle();
+    PictureBox* field = f.w().PaintBox3;
+    const auto point = [&](int x, int y) {
+        return topWindow->mapFromGlobal(field->mapToGlobal(QPoint(x, y)));
+    };
     const auto versteckt = [&] {
-        return f.s().ablauf.hdCursorVersteckt && feld->cursor().shape() == Qt::BlankCursor;
+        return f.s().progress.hdCursorVersteckt && field->cursor().shape() == Qt::BlankCursor;
     };
 
-    QTest::mousePress(fenster, Qt::LeftButton, {}, punkt(100, 100));
+    QTest::mousePress(topWindow, Qt::LeftButton, {}, point(100, 100));
     EXPECT_TRUE(versteckt());
-    EXPECT_TRUE(f.s().ablauf.hdMausUnten);
-    QTest::mouseMove(fenster, punkt(-20, 100));
+    EXPECT_TRUE(f.s().progress.hdMausUnten);
+    QTest::mouseMove(topWindow, point(-20, 100));
     EXPECT_FALSE(versteckt());
-    EXPECT_EQ(feld->cursor().shape(), Qt::CrossCursor);
+    EXPECT_EQ(field->cursor().shape(), Qt::CrossCursor);
     EXPECT_EQ(f.s().dunkelGross(), 0); // held at the limit
-    QTest::mouseMove(fenster, punkt(120, 50));
+    QTest::mouseMove(topWindow, point(120, 50));
     EXPECT_TRUE(versteckt());
     EXPECT_EQ(f.s().dunkelGross(), 120);
     EXPECT_EQ(f.s().hellGross(), 205);
-    QTest::mouseMove(fenster, punkt(150, 300));
+    QTest::mouseMove(topWindow, point(150, 300));
     EXPECT_FALSE(versteckt());
     EXPECT_EQ(f.s().hellGross(), 0);
     EXPECT_EQ(f.w().Label1->text(), QStringLiteral("0 %"));
-    QTest::mouseMove(fenster, punkt(150, 40));
+    QTest::mouseMove(topWindow, point(150, 40));
     EXPECT_TRUE(versteckt());
-    QTest::mouseRelease(fenster, Qt::LeftButton, {}, punkt(150, 40));
+    QTest::mouseRelease(topWindow, Qt::LeftButton, {}, point(150, 40));
     EXPECT_FALSE(versteckt());
-    EXPECT_EQ(feld->cursor().shape(), Qt::CrossCursor);
-    EXPECT_FALSE(f.s().ablauf.hdMausUnten);
+    EXPECT_EQ(field->cursor().shape(), Qt::CrossCursor);
+    EXPECT_FALSE(f.s().progress.hdMausUnten);
 }
 
 TEST(InteractionLightDark, InsideTestOfBothFieldSizes)
 {
-    EXPECT_TRUE(hdPunktInnen(1, 1, false));
-    EXPECT_FALSE(hdPunktInnen(0, 100, false));
-    EXPECT_FALSE(hdPunktInnen(100, -3, false));
-    EXPECT_TRUE(hdPunktInnen(255, 255, false));
-    EXPECT_FALSE(hdPunktInnen(256, 100, false));
-    EXPECT_TRUE(hdPunktInnen(128, 127, true));
-    EXPECT_FALSE(hdPunktInnen(129, 100, true));
-    EXPECT_FALSE(hdPunktInnen(100, 128, true));
+    EXPECT_TRUE(lightDarkPointInside(1, 1, false));
+    EXPECT_FALSE(lightDarkPointInside(0, 100, false));
+    EXPECT_FALSE(lightDarkPointInside(100, -3, false));
+    EXPECT_TRUE(lightDarkPointInside(255, 255, false));
+    EXPECT_FALSE(lightDarkPointInside(256, 100, false));
+    EXPECT_TRUE(lightDarkPointInside(128, 127, true));
+    EXPECT_FALSE(lightDarkPointInside(129, 100, true));
+    EXPECT_FALSE(lightDarkPointInside(100, 128, true));
 }
 
 TEST(InteractionLightDark, CompactFieldDoublesTheAmounts)
 {
     ShownWindow f(QSize(800, 600));
-    ASSERT_TRUE(f.s().ablauf.kleinesLayout);
+    ASSERT_TRUE(f.s().progress.kleinesLayout);
     MainWidgets& w = f.w();
     klick(w.PaintBox3, {100, 27});
     EXPECT_EQ(f.s().dunkelGross(), 200);
@@ -147,36 +149,36 @@ TEST(InteractionLightDark, FieldColourIsCachedAndGuarded)
 {
     ShownWindow f;
     MainWidgets& w = f.w();
-    LightDarkField& feld = *f.form->parts().hellDunkel;
-    f.stand([](MainState& n) {
+    LightDarkField& field = *f.form->parts().lightDark;
+    f.currentState([](MainState& n) {
         n.farbWerte[4] = 10;
         n.farbWerte[5] = 20;
         n.farbWerte[6] = 30;
     });
 
     // Guarded, the field keeps the big field's start colour and its value.
-    f.d().ablauf().sammelLauf = true;
-    feld.hellDunkelEinfaerben(4, 5, 6);
+    f.d().progress().sammelLauf = true;
+    field.hellDunkelEinfaerben(4, 5, 6);
     EXPECT_EQ(w.flaechenanzeigeFarbe->colour(), QColor(218, 37, 29));
-    f.d().ablauf().sammelLauf = false;
-    f.d().ablauf().sperreHdFarbe = true;
-    feld.hellDunkelEinfaerben(4, 5, 6);
+    f.d().progress().sammelLauf = false;
+    f.d().progress().sperreHdFarbe = true;
+    field.hellDunkelEinfaerben(4, 5, 6);
     EXPECT_EQ(w.flaechenanzeigeFarbe->colour(), QColor(218, 37, 29));
     EXPECT_EQ(w.flaechenanzeigeFarbe->tag(), 0x1D25DA);
-    f.d().ablauf().sperreHdFarbe = false;
+    f.d().progress().sperreHdFarbe = false;
 
-    feld.hellDunkelEinfaerben(4, 5, 6);
+    field.hellDunkelEinfaerben(4, 5, 6);
     EXPECT_EQ(w.flaechenanzeigeFarbe->colour(), QColor(10, 20, 30));
     EXPECT_EQ(w.flaechenanzeigeFarbe->tag(), 0x1E140A); // blue, green, red
     // The same base colour again leaves the field alone.
     w.flaechenanzeigeFarbe->setColour(Qt::green);
-    feld.hellDunkelEinfaerben(4, 5, 6);
+    field.hellDunkelEinfaerben(4, 5, 6);
     EXPECT_EQ(w.flaechenanzeigeFarbe->colour(), QColor(Qt::green));
 
     // With the band hidden the field shows the background and keeps the colour in its tag.
-    f.d().farbstreifenVersteckenSetzen(true);
-    f.stand([](MainState& n) { n.farbWerte[4] = 11; });
-    feld.hellDunkelEinfaerben(4, 5, 6);
+    f.d().setColourBandHidden(true);
+    f.currentState([](MainState& n) { n.farbWerte[4] = 11; });
+    field.hellDunkelEinfaerben(4, 5, 6);
     EXPECT_EQ(w.flaechenanzeigeFarbe->colour(), w.panelHintergrund->colour());
     EXPECT_EQ(w.flaechenanzeigeFarbe->tag(), 0x1E140B);
 }
@@ -184,7 +186,7 @@ TEST(InteractionLightDark, FieldColourIsCachedAndGuarded)
 TEST(InteractionLightDark, SelectingAFieldMovesTheCrossHairToItsPoint)
 {
     ShownWindow f;
-    f.modus("dreierHarmonien");
+    f.harmonyMode("dreierHarmonien");
     MainWidgets& w = f.w();
     klick(w.PaintBox3, {30, 40}); // big field
     klick(w.KleinLinks);
@@ -197,5 +199,5 @@ TEST(InteractionLightDark, SelectingAFieldMovesTheCrossHairToItsPoint)
     EXPECT_EQ(w.KreuzH->y(), 40);
     EXPECT_EQ(w.Label2->text(), QStringLiteral("12 %")); // 30 of 255
     // 3-colour at 0 puts the left field at 379.
-    EXPECT_EQ(w.KleinLinks->colour(), gemischt(bandFarbe(379), 200, 245));
+    EXPECT_EQ(w.KleinLinks->colour(), mixedColour(bandFarbe(379), 200, 245));
 }

@@ -18,18 +18,18 @@
 namespace
 {
 
-struct Ziel {
-    bool gross, rechts, links, mitte;
+struct SaveTarget {
+    bool big, right, left, centre;
 };
 
-Ziel ziel(const MainState& s)
+SaveTarget target(const MainState& s)
 {
     return {s.hdZielGross(), s.hdZielRechts(), s.hdZielLinks(), s.hdZielMitte()};
 }
 
-bool gleich(const Ziel& a, const Ziel& b)
+bool gleich(const SaveTarget& a, const SaveTarget& b)
 {
-    return a.gross == b.gross && a.rechts == b.rechts && a.links == b.links && a.mitte == b.mitte;
+    return a.big == b.big && a.right == b.right && a.left == b.left && a.centre == b.centre;
 }
 
 bool hervorgehoben(const StaticText* t)
@@ -42,11 +42,11 @@ bool hervorgehoben(const StaticText* t)
 TEST(InteractionSelection, ClickingAFieldSelectsItAndNamesItInTheStatusBar)
 {
     ShownWindow f;
-    f.modus("viererHarmonien");
+    f.harmonyMode("viererHarmonien");
     MainWidgets& w = f.w();
     struct Fall {
         QWidget* panel;
-        Ziel ziel;
+        SaveTarget target;
         const char* status;
     };
     const Fall faelle[] = {
@@ -58,7 +58,7 @@ TEST(InteractionSelection, ClickingAFieldSelectsItAndNamesItInTheStatusBar)
     for (const Fall& fall : faelle) {
         // A small field lies on the big one; the click must not reach both.
         klick(fall.panel, fall.panel == w.Anzeige_Normal ? QPoint(5, 5) : fall.panel->rect().center());
-        EXPECT_TRUE(gleich(ziel(f.s()), fall.ziel)) << fall.status;
+        EXPECT_TRUE(gleich(target(f.s()), fall.target)) << fall.status;
         EXPECT_EQ(w.statusPanel1->text(), QString::fromLatin1(fall.status));
     }
 }
@@ -81,30 +81,30 @@ TEST(InteractionSelection, PercentagesFollowTheSelectedField)
 TEST(InteractionSelection, RowFieldsStandForTheSmallFieldOnTheirSide)
 {
     ShownWindow f;
-    f.modus("auffaecherungen");
+    f.harmonyMode("auffaecherungen");
     stufenWaehlen(f.w(), 7); // all 15 fields
     MainWidgets& w = f.w();
     klick(w.R[3]);
-    EXPECT_TRUE(gleich(ziel(f.s()), {false, false, true, false}));
+    EXPECT_TRUE(gleich(target(f.s()), {false, false, true, false}));
     klick(w.R[12]);
-    EXPECT_TRUE(gleich(ziel(f.s()), {false, true, false, false}));
+    EXPECT_TRUE(gleich(target(f.s()), {false, true, false, false}));
     const QString status = w.statusPanel1->text();
     klick(w.R[8]); // the centre selects nothing
-    EXPECT_TRUE(gleich(ziel(f.s()), {false, true, false, false}));
+    EXPECT_TRUE(gleich(target(f.s()), {false, true, false, false}));
     EXPECT_EQ(w.statusPanel1->text(), status);
     // In fanning the background is the big field.
     klick(w.AnzeigeReihen, {3, 3});
-    EXPECT_TRUE(gleich(ziel(f.s()), {true, false, false, false}));
+    EXPECT_TRUE(gleich(target(f.s()), {true, false, false, false}));
 }
 
 TEST(InteractionSelection, ColourRowsBackgroundSelectsNothing)
 {
     ShownWindow f;
-    f.modus("farbreihen");
+    f.harmonyMode("farbreihen");
     MainWidgets& w = f.w();
     ASSERT_TRUE(f.s().hdZielRechts()); // colour rows have no big field
     klick(w.AnzeigeReihen, {3, 3});
-    EXPECT_TRUE(gleich(ziel(f.s()), {false, true, false, false}));
+    EXPECT_TRUE(gleich(target(f.s()), {false, true, false, false}));
     klick(w.R[1]);
     EXPECT_TRUE(f.s().hdZielLinks());
 }
@@ -153,7 +153,7 @@ TEST(InteractionSelection, RightButtonHighlightsAndOffersThePopUp)
 {
     ShownWindow f;
     MainWidgets& w = f.w();
-    for (StaticText* t : w.werteTexte())
+    for (StaticText* t : w.valueTexts())
         EXPECT_EQ(t->contextMenuPolicy(), Qt::CustomContextMenu) << t->objectName().toStdString();
     QTest::mousePress(w.SKlObB, Qt::RightButton);
     EXPECT_TRUE(hervorgehoben(w.SKlObB));
@@ -201,7 +201,7 @@ TEST(InteractionSelection, SeparateAdjustmentRadioButtons)
     ShownWindow f;
     const MainState& s = f.s();
     MainWidgets& w = f.w();
-    werkzeug(f, Aktion::farbenSeparatEinstellen);
+    werkzeug(f, ActionId::farbenSeparatEinstellen);
     ASSERT_TRUE(s.separatModus);
 
     // 2-colour: the left field does not exist.
@@ -228,11 +228,12 @@ TEST(InteractionSelection, SeparateAdjustmentRadioButtons)
     EXPECT_TRUE(s.feldGrossAn());
     EXPECT_FALSE(s.feldRechtsAn());
     EXPECT_TRUE(s.hdZielGross());
-    f.stand([](MainState& n) { n.hdZiel = Feld::mitte; }); // a marker: an early stop leaves it
+    f.currentState(
+        [](MainState& n) { n.lightDarkTarget = Field::centre; }); // a marker: an early stop leaves it
     w.statusPanel1->clear();
     klick(w.KleinRechts);
     EXPECT_TRUE(s.hdZielRechts());
-    f.stand([](MainState& n) { n.hdZiel = Feld::gross; });
+    f.currentState([](MainState& n) { n.lightDarkTarget = Field::big; });
     klick(w.KleinRechts);
     EXPECT_TRUE(s.hdZielGross()); // stopped: RadioButton4 was already checked
     EXPECT_EQ(w.statusPanel1->text(), QStringLiteral("Small field on the right-hand side selected"));

@@ -33,7 +33,7 @@ TEST(ModeRows, FanningPaintsEveryRowFieldAtItsBandPosition)
 {
     DisplayFixture f;
     MainWidgets& w = f.w();
-    f.modus("auffaecherungen");
+    f.harmonyMode("auffaecherungen");
     stufenWaehlen(w, 3);
     f.d().datenHolen(100, true);
     ASSERT_EQ(f.s().abstand1(), 40);
@@ -56,7 +56,7 @@ TEST(ModeRows, FanningPaintsEveryRowFieldAtItsBandPosition)
     EXPECT_EQ(w.PaintBox2->x(), w.Image2->x() + 100);
 
     EXPECT_EQ(imReihe(w), (std::vector<int>{1, 6, 7, 8, 9, 10, 15}));
-    EXPECT_EQ(w.R[1]->x(), 184); // where R5 would stand
+    EXPECT_EQ(w.R[1]->x(), 184); // where R5 would currentState
     EXPECT_EQ(w.R[15]->x(), 454);
 }
 
@@ -64,7 +64,7 @@ TEST(ModeRows, OuterFieldsCloseTheRowForEveryFieldCount)
 {
     DisplayFixture f;
     MainWidgets& w = f.w();
-    f.modus("farbreihen");
+    f.harmonyMode("farbreihen");
     stufenWaehlen(w, 1);
     EXPECT_EQ(imReihe(w), (std::vector<int>{1, 8, 15}));
     EXPECT_EQ(w.R[1]->x(), 274);
@@ -73,9 +73,9 @@ TEST(ModeRows, OuterFieldsCloseTheRowForEveryFieldCount)
     EXPECT_EQ(w.R[15]->tag(), 364);
 
     stufenWaehlen(w, 7);
-    std::vector<int> alle(15);
-    std::iota(alle.begin(), alle.end(), 1);
-    EXPECT_EQ(imReihe(w), alle);
+    std::vector<int> allItems(15);
+    std::iota(allItems.begin(), allItems.end(), 1);
+    EXPECT_EQ(imReihe(w), allItems);
     for (std::size_t k = 1; k <= 15; ++k)
         EXPECT_EQ(w.R[k]->x(), 4 + 45 * static_cast<int>(k - 1)) << "R" << k;
 
@@ -93,7 +93,7 @@ TEST(ModeRows, CompactLayoutPlacesTheOuterFieldsByStepCount)
     DisplayFixture f;
     MainWidgets& w = f.w();
     f.form->aufloesung800x600();
-    f.modus("auffaecherungen");
+    f.harmonyMode("auffaecherungen");
     stufenWaehlen(w, 1);
     EXPECT_EQ(w.R[1]->x(), 210);
     EXPECT_EQ(w.R[15]->x(), 278);
@@ -110,17 +110,17 @@ TEST(ModeRows, ResizingKeepsTheOuterFieldsAtTheEndsOfTheRow)
     DisplayFixture f;
     MainWidgets& w = f.w();
     f.form->show();
-    f.modus("auffaecherungen");
+    f.harmonyMode("auffaecherungen");
     stufenWaehlen(w, 3);
     const auto slot = [](int breite, int k) {
-        const int feld = breite * 40 / 680;
-        const int rest = breite - 2 - 15 * feld;
-        const int luecke = (rest - 20) / 14;
-        return (rest - 14 * luecke) / 2 - 1 + (k - 1) * (feld + luecke);
+        const int field = breite * 40 / 680;
+        const int rest = breite - 2 - 15 * field;
+        const int gap = (rest - 20) / 14;
+        return (rest - 14 * gap) / 2 - 1 + (k - 1) * (field + gap);
     };
     int vorher = w.Anzeige->width();
-    for (QSize groesse : {QSize(1000, 720), QSize(1300, 900)}) {
-        f.form->resize(groesse);
+    for (QSize extent : {QSize(1000, 720), QSize(1300, 900)}) {
+        f.form->resize(extent);
         // The panel width following the new display width shows the row was laid out again.
         ASSERT_TRUE(QTest::qWaitFor([&] {
             return w.Anzeige->width() != vorher && w.R[1]->width() == w.Anzeige->width() * 40 / 680;
@@ -139,11 +139,11 @@ TEST(ModeRows, ResizingKeepsTheOuterFieldsAtTheEndsOfTheRow)
 TEST(ModeRows, FieldCountChangeKeepsTheBigFieldSelected)
 {
     DisplayFixture f;
-    f.modus("auffaecherungen");
-    f.parts().hellDunkel->bewegeHellDunkel(100, 0); // a point of the big field's own
+    f.harmonyMode("auffaecherungen");
+    f.parts().lightDark->bewegeHellDunkel(100, 0); // a point of the big field's own
     stufenWaehlen(f.w(), 5);
     EXPECT_TRUE(f.s().hdZielGross());
-    EXPECT_FALSE(f.s().ablauf.sammelLauf);
+    EXPECT_FALSE(f.s().progress.sammelLauf);
     EXPECT_EQ(f.w().statusPanel1->text(), QStringLiteral("Big field selected"));
     EXPECT_EQ(f.w().KreuzV->x(), 100);
 }
@@ -152,7 +152,7 @@ TEST(ModeRows, ThreeColourTakesTheSmallFieldsAroundTheComplement)
 {
     DisplayFixture f;
     MainWidgets& w = f.w();
-    f.modus("dreierHarmonien");
+    f.harmonyMode("dreierHarmonien");
     f.parts().band->Image2MouseDown(500);
     f.parts().band->Image2MouseUp();
     EXPECT_EQ(f.s().posGross(), 500);

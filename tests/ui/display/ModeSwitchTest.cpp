@@ -21,9 +21,9 @@ bool steht(const QWidget* panel, const QWidget* in)
 }
 
 struct Erwartung {
-    const char* aktion;
+    const char* actionItem;
     const char* status;
-    bool links, mitte, reihen;
+    bool left, centre, colourRows;
     bool panel4, panel5, panel6;
     bool comboBox3, trackBar2, trackBar3;
 };
@@ -38,15 +38,15 @@ const Erwartung modi[] = {
 
 void pruefen(DisplayFixture& f, const Erwartung& e)
 {
-    SCOPED_TRACE(e.aktion);
+    SCOPED_TRACE(e.actionItem);
     MainWidgets& w = f.w();
     EXPECT_EQ(w.statusPanel0->text(), QString::fromLatin1(e.status));
     for (const Erwartung& andere : modi)
-        EXPECT_EQ(f.form->aktion(andere.aktion)->isChecked(), &andere == &e) << andere.aktion;
+        EXPECT_EQ(f.form->actionItem(andere.actionItem)->isChecked(), &andere == &e) << andere.actionItem;
     for (const Erwartung& jede : modi)
-        EXPECT_TRUE(f.form->aktion(jede.aktion)->isEnabled());
+        EXPECT_TRUE(f.form->actionItem(jede.actionItem)->isEnabled());
 
-    if (e.reihen) {
+    if (e.colourRows) {
         EXPECT_TRUE(steht(w.AnzeigeReihen, w.Anzeige));
         EXPECT_EQ(vorderstes(w.Anzeige), w.AnzeigeReihen);
     } else {
@@ -54,10 +54,10 @@ void pruefen(DisplayFixture& f, const Erwartung& e)
         EXPECT_EQ(vorderstes(w.Anzeige), w.Anzeige_Normal);
         EXPECT_TRUE(steht(w.KleinRechts, w.Anzeige_Normal));
     }
-    EXPECT_EQ(steht(w.KleinLinks, w.Anzeige_Normal), e.links);
-    EXPECT_EQ(steht(w.KleinMitte, w.Anzeige_Normal), e.mitte);
-    EXPECT_EQ(w.KleinLinks->parentWidget() == w.PanelContainer2, !e.links);
-    EXPECT_EQ(w.KleinMitte->parentWidget() == w.PanelContainer2, !e.mitte);
+    EXPECT_EQ(steht(w.KleinLinks, w.Anzeige_Normal), e.left);
+    EXPECT_EQ(steht(w.KleinMitte, w.Anzeige_Normal), e.centre);
+    EXPECT_EQ(w.KleinLinks->parentWidget() == w.PanelContainer2, !e.left);
+    EXPECT_EQ(w.KleinMitte->parentWidget() == w.PanelContainer2, !e.centre);
     for (ColourPanel* p : {w.FixedLinks, w.FixedRechts, w.FixedLinksReihen, w.FixedRechtsReihen})
         EXPECT_FALSE(p->isVisibleTo(f.form.get()));
 
@@ -67,14 +67,14 @@ void pruefen(DisplayFixture& f, const Erwartung& e)
     EXPECT_FALSE(w.Panel7->isHidden());
     EXPECT_FALSE(w.Panel1->isVisibleTo(f.form.get()));
 
-    EXPECT_EQ(w.ComboBox1->isEnabled(), e.reihen);
-    EXPECT_EQ(w.Button1->isEnabled(), e.reihen);
+    EXPECT_EQ(w.ComboBox1->isEnabled(), e.colourRows);
+    EXPECT_EQ(w.Button1->isEnabled(), e.colourRows);
     EXPECT_EQ(w.ComboBox3->isEnabled(), e.comboBox3);
     EXPECT_EQ(w.TrackBar2->isEnabled(), e.trackBar2);
     EXPECT_EQ(w.TrackBar3->isEnabled(), e.trackBar3);
     EXPECT_EQ(!w.WinkelO->isHidden(), e.trackBar2);
     EXPECT_EQ(!w.WinkelU->isHidden(), e.trackBar3);
-    if (e.reihen) {
+    if (e.colourRows) {
         for (QRadioButton* r : {w.RadioButton1, w.RadioButton2, w.RadioButton3, w.RadioButton4})
             EXPECT_FALSE(r->isEnabled());
     }
@@ -87,9 +87,9 @@ TEST(ModeSwitch, EveryModeShowsItsFieldsTextsAndControls)
     DisplayFixture f;
     pruefen(f, modi[0]); // the start state is the 2-colour harmony
     for (int i : {1, 2, 3, 4, 0, 4, 2, 3, 1, 0}) {
-        f.modus(modi[i].aktion);
+        f.harmonyMode(modi[i].actionItem);
         pruefen(f, modi[i]);
-        EXPECT_EQ(static_cast<int>(f.s().modus()), i);
+        EXPECT_EQ(static_cast<int>(f.s().harmonyMode()), i);
     }
 }
 
@@ -97,14 +97,14 @@ TEST(ModeSwitch, ModeFlagsFollowTheFieldsOfTheMode)
 {
     DisplayFixture f;
     const MainState& s = f.s();
-    f.modus("viererHarmonien");
+    f.harmonyMode("viererHarmonien");
     EXPECT_TRUE(s.feldGrossAn() && s.feldRechtsAn() && s.feldLinksAn() && s.feldMitteAn());
-    f.modus("dreierHarmonien");
+    f.harmonyMode("dreierHarmonien");
     EXPECT_TRUE(s.feldLinksAn());
     EXPECT_FALSE(s.feldMitteAn());
-    f.modus("auffaecherungen"); // rows compute all fields; the flags stay
+    f.harmonyMode("auffaecherungen"); // rows compute all fields; the flags stay
     EXPECT_TRUE(s.feldLinksAn());
-    f.modus("zweierHarmonien");
+    f.harmonyMode("zweierHarmonien");
     EXPECT_FALSE(s.feldLinksAn() || s.feldMitteAn());
     EXPECT_TRUE(s.feldGrossAn() && s.feldRechtsAn());
 }
@@ -113,13 +113,13 @@ TEST(ModeSwitch, TwoColourWritesDashesIntoTheUnusedRowsAndShowsTheRowsAgain)
 {
     DisplayFixture f;
     MainWidgets& w = f.w();
-    f.modus("viererHarmonien");
+    f.harmonyMode("viererHarmonien");
     for (StaticText* t : {w.SKlObLiR, w.SKlObLiHex, w.SKlObMiG, w.SKlObMiHex})
         EXPECT_NE(t->text(), QStringLiteral("-"));
     f.parts().selection->KleinMitteClick2();
     ASSERT_TRUE(f.s().hdZielMitte());
 
-    f.modus("zweierHarmonien");
+    f.harmonyMode("zweierHarmonien");
     EXPECT_TRUE(f.s().hdZielRechts());
     EXPECT_FALSE(f.s().hdZielMitte());
     EXPECT_EQ(w.statusPanel1->text(), QStringLiteral("Small field on the right-hand side selected"));
@@ -135,18 +135,18 @@ TEST(ModeSwitch, TargetsMoveOnlyOffFieldsTheNewModeLacks)
 {
     DisplayFixture f;
     const MainState& s = f.s();
-    f.modus("viererHarmonien");
+    f.harmonyMode("viererHarmonien");
     f.parts().selection->KleinLinksClick2();
-    f.modus("dreierHarmonien");
+    f.harmonyMode("dreierHarmonien");
     EXPECT_TRUE(s.hdZielLinks()); // 3-colour keeps the left field
-    f.modus("auffaecherungen");
+    f.harmonyMode("auffaecherungen");
     EXPECT_TRUE(s.hdZielLinks()); // the outer left row field
-    f.modus("zweierHarmonien");
+    f.harmonyMode("zweierHarmonien");
     EXPECT_TRUE(s.hdZielRechts());
 
-    f.modus("viererHarmonien");
+    f.harmonyMode("viererHarmonien");
     f.parts().selection->KleinMitteClick2();
-    f.modus("auffaecherungen");
+    f.harmonyMode("auffaecherungen");
     EXPECT_TRUE(s.hdZielRechts());
 }
 
@@ -155,22 +155,22 @@ TEST(ModeSwitch, ColourRowsTakeTheTargetOffTheBigFieldAndShowNoBigField)
     DisplayFixture f;
     MainWidgets& w = f.w();
     ASSERT_TRUE(f.s().hdZielGross());
-    f.modus("farbreihen");
+    f.harmonyMode("farbreihen");
     EXPECT_TRUE(f.s().hdZielRechts());
     EXPECT_FALSE(f.s().hdZielGross());
     for (StaticText* t : {w.SGrObR, w.SGrObG, w.SGrObB, w.SGrObHex})
         EXPECT_EQ(t->text(), QStringLiteral("-"));
-    const QColor hintergrund = w.panelHintergrund->colour();
-    EXPECT_EQ(w.Anzeige->colour(), hintergrund);
-    EXPECT_EQ(w.AnzeigeReihen->colour(), hintergrund);
+    const QColor backgroundColour = w.panelHintergrund->colour();
+    EXPECT_EQ(w.Anzeige->colour(), backgroundColour);
+    EXPECT_EQ(w.AnzeigeReihen->colour(), backgroundColour);
     EXPECT_EQ(w.AnzeigeReihen->marker(), 0);
 
     // Moving the band keeps the rows on the background.
     f.d().datenHolen(200, true);
-    EXPECT_EQ(w.AnzeigeReihen->colour(), hintergrund);
+    EXPECT_EQ(w.AnzeigeReihen->colour(), backgroundColour);
     EXPECT_EQ(w.SGrObHex->text(), QStringLiteral("-"));
 
-    f.modus("auffaecherungen");
+    f.harmonyMode("auffaecherungen");
     EXPECT_EQ(w.AnzeigeReihen->marker(), 1);
     EXPECT_EQ(w.AnzeigeReihen->colour(), bandFarbe(200));
     EXPECT_EQ(w.SGrObHex->text(), hex(bandFarbe(200)));
@@ -180,9 +180,9 @@ TEST(ModeSwitch, ColourRowsTakeTheTargetOffTheBigFieldAndShowNoBigField)
 TEST(ModeSwitch, FanningWithTheBigFieldSelectedKeepsItSelected)
 {
     DisplayFixture f;
-    f.modus("auffaecherungen");
+    f.harmonyMode("auffaecherungen");
     EXPECT_TRUE(f.s().hdZielGross());
-    EXPECT_FALSE(f.s().ablauf.sammelLauf);
+    EXPECT_FALSE(f.s().progress.sammelLauf);
     EXPECT_EQ(f.w().statusPanel1->text(), QStringLiteral("Big field selected"));
 }
 
@@ -190,11 +190,11 @@ TEST(ModeSwitch, FourColourAngleViewFollowsTheAngleTypeBox)
 {
     DisplayFixture f;
     MainWidgets& w = f.w();
-    f.modus("viererHarmonien");
+    f.harmonyMode("viererHarmonien");
     waehleEintrag(w.ComboBox3, 1);
-    f.modus("zweierHarmonien");
+    f.harmonyMode("zweierHarmonien");
     ASSERT_FALSE(w.ComboBox3->isEnabled());
-    f.modus("viererHarmonien");
+    f.harmonyMode("viererHarmonien");
     EXPECT_EQ(w.ComboBox3->currentIndex(), 1);
     EXPECT_TRUE(w.ComboBox3->isEnabled());
     EXPECT_TRUE(w.TrackBar2->isEnabled());
@@ -206,7 +206,7 @@ TEST(ModeSwitch, TextViewReselectionEndsOnTheCheckedRadioButtonsField)
 {
     DisplayFixture f;
     MainWidgets& w = f.w();
-    f.modus("viererHarmonien");
+    f.harmonyMode("viererHarmonien");
     {
         const QSignalBlocker still(w.RadioButton4);
         w.RadioButton1->setChecked(false);
@@ -215,7 +215,7 @@ TEST(ModeSwitch, TextViewReselectionEndsOnTheCheckedRadioButtonsField)
     w.RichEdit2->show();
     f.parts().modes->checkBoxenResetten2();
     EXPECT_TRUE(f.s().hdZielRechts());
-    EXPECT_FALSE(f.s().ablauf.sammelLauf);
+    EXPECT_FALSE(f.s().progress.sammelLauf);
     EXPECT_EQ(w.statusPanel1->text(), QStringLiteral("Small field on the right-hand side selected"));
     // 4-colour, angle type 1, at 0: right at 333.
     EXPECT_EQ(w.flaechenanzeigeFarbe->colour(), bandFarbe(333));

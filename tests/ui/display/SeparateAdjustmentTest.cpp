@@ -16,7 +16,7 @@
 namespace
 {
 
-void bandKlick(ShownWindow& f, int x)
+void bandClick(ShownWindow& f, int x)
 {
     klick(f.w().Image2, {x, 30});
 }
@@ -30,12 +30,12 @@ TEST(SeparateAdjustment, OnWithTheRightFieldThenOff)
     ShownWindow f;
     const MainState& s = f.s();
     MainWidgets& w = f.w();
-    f.modus("dreierHarmonien");
-    bandKlick(f, 500); // right 121, left 201 (complement 161 -/+ 40)
+    f.harmonyMode("dreierHarmonien");
+    bandClick(f, 500); // right 121, left 201 (complement 161 -/+ 40)
     klick(w.KleinRechts);
-    werkzeug(f, Aktion::farbenSeparatEinstellen);
+    werkzeug(f, ActionId::farbenSeparatEinstellen);
 
-    EXPECT_TRUE(f.form->aktion("farbenSeparatEinstellen")->isChecked());
+    EXPECT_TRUE(f.form->actionItem("farbenSeparatEinstellen")->isChecked());
     EXPECT_TRUE(w.RadioButton4->isChecked());
     EXPECT_FALSE(w.RadioButton1->isChecked());
     EXPECT_TRUE(w.RadioButton2->isEnabled());
@@ -46,14 +46,14 @@ TEST(SeparateAdjustment, OnWithTheRightFieldThenOff)
     EXPECT_FALSE(w.TrackBar2->isEnabled());
     EXPECT_FALSE(w.WinkelO->isVisible());
 
-    bandKlick(f, 50);
+    bandClick(f, 50);
     EXPECT_EQ(w.KleinRechts->colour(), bandFarbe(50));
     EXPECT_EQ(w.Anzeige_Normal->colour(), bandFarbe(500));
     EXPECT_EQ(w.KleinLinks->colour(), bandFarbe(201));
     EXPECT_EQ(w.Panel19->colour(), bandFarbe(50)); // the legend follows
 
-    werkzeug(f, Aktion::farbenSeparatEinstellen);
-    EXPECT_FALSE(f.form->aktion("farbenSeparatEinstellen")->isChecked());
+    werkzeug(f, ActionId::farbenSeparatEinstellen);
+    EXPECT_FALSE(f.form->actionItem("farbenSeparatEinstellen")->isChecked());
     EXPECT_EQ(w.KleinRechts->colour(), bandFarbe(121));
     EXPECT_EQ(w.KleinLinks->colour(), bandFarbe(201));
     EXPECT_TRUE(s.feldGrossAn() && s.feldRechtsAn() && s.feldLinksAn());
@@ -61,24 +61,24 @@ TEST(SeparateAdjustment, OnWithTheRightFieldThenOff)
     EXPECT_FALSE(w.RadioButton4->isEnabled());
     EXPECT_FALSE(w.Panel12->isVisible());
     EXPECT_TRUE(w.TrackBar2->isEnabled());
-    bandKlick(f, 100); // coupled again: right 399
+    bandClick(f, 100); // coupled again: right 399
     EXPECT_EQ(w.KleinRechts->colour(), bandFarbe(399));
 }
 
 TEST(SeparateAdjustment, RowModesSwitchItOffAndDisableIt)
 {
     ShownWindow f;
-    QAction* separat = f.form->aktion("farbenSeparatEinstellen");
-    werkzeug(f, Aktion::farbenSeparatEinstellen);
-    ASSERT_TRUE(separat->isChecked());
-    f.modus("auffaecherungen");
-    EXPECT_FALSE(separat->isChecked());
-    EXPECT_FALSE(separat->isEnabled());
+    QAction* separate = f.form->actionItem("farbenSeparatEinstellen");
+    werkzeug(f, ActionId::farbenSeparatEinstellen);
+    ASSERT_TRUE(separate->isChecked());
+    f.harmonyMode("auffaecherungen");
+    EXPECT_FALSE(separate->isChecked());
+    EXPECT_FALSE(separate->isEnabled());
     EXPECT_FALSE(f.s().separatModus);
     EXPECT_FALSE(f.w().RadioButton1->isEnabled());
-    f.modus("viererHarmonien");
-    EXPECT_TRUE(separat->isEnabled());
-    EXPECT_FALSE(separat->isChecked());
+    f.harmonyMode("viererHarmonien");
+    EXPECT_TRUE(separate->isEnabled());
+    EXPECT_FALSE(separate->isChecked());
 }
 
 // 15 fields close together fold onto the same web-safe colours. With 9 fields
@@ -88,7 +88,7 @@ TEST(SeparateAdjustment, WebSafeRowWarning)
 {
     ShownWindow f;
     MainWidgets& w = f.w();
-    f.modus("auffaecherungen");
+    f.harmonyMode("auffaecherungen");
     stufenWaehlen(w, 7);
     klick(w.Image2, {500, 30});
     QTest::keyClick(w.TrackBar2, Qt::Key_Home);
@@ -105,23 +105,23 @@ TEST(SeparateAdjustment, WebSafeRowWarning)
 
     stufenWaehlen(w, 4);
     QTest::keyClick(w.TrackBar2, Qt::Key_End);
-    std::vector<QColor> gezeigt;
+    std::vector<QColor> displayed;
     for (std::size_t n = 1; n <= 15; ++n)
         if (w.R[n]->isVisible())
-            gezeigt.push_back(w.R[n]->colour());
-    ASSERT_EQ(gezeigt.size(), 9u);
-    for (std::size_t a = 0; a < gezeigt.size(); ++a)
-        for (std::size_t b = a + 1; b < gezeigt.size(); ++b)
-            ASSERT_NE(gezeigt[a], gezeigt[b]) << a << " " << b;
+            displayed.push_back(w.R[n]->colour());
+    ASSERT_EQ(displayed.size(), 9u);
+    for (std::size_t a = 0; a < displayed.size(); ++a)
+        for (std::size_t b = a + 1; b < displayed.size(); ++b)
+            ASSERT_NE(displayed[a], displayed[b]) << a << " " << b;
     ASSERT_FALSE(w.R[3]->isVisible());
     ASSERT_EQ(w.R[3]->colour(), w.R[4]->colour());
     EXPECT_FALSE(w.Panel1->isVisible());
 
     QTest::keyClick(w.TrackBar2, Qt::Key_Home);
     ASSERT_TRUE(w.Panel1->isVisible());
-    f.modus("zweierHarmonien");
+    f.harmonyMode("zweierHarmonien");
     EXPECT_FALSE(w.Panel1->isVisible());
-    f.modus("auffaecherungen");
+    f.harmonyMode("auffaecherungen");
     ASSERT_TRUE(w.Panel1->isVisible());
     f.form->parts().websicher->nurWebsichereFarbenAnzeigenExecute();
     EXPECT_FALSE(w.Panel1->isVisible());
@@ -132,13 +132,13 @@ TEST(SeparateAdjustment, WebSafeRowWarningJudgesTheEditedLeftHalf)
 {
     ShownWindow f;
     MainWidgets& w = f.w();
-    f.modus("auffaecherungen");
+    f.harmonyMode("auffaecherungen");
     stufenWaehlen(w, 4);
     klick(w.Image2, {500, 30});
     QTest::keyClick(w.TrackBar2, Qt::Key_End);
     f.form->parts().websicher->nurWebsichereFarbenAnzeigenExecute();
     ASSERT_FALSE(w.Panel1->isVisible());
-    f.form->aktion("fixieren")->trigger();
+    f.form->actionItem("fixieren")->trigger();
     klick(w.RLi[1]);
     ASSERT_TRUE(f.s().fixLinksAktiv);
     QTest::keyClick(w.TrackBar2, Qt::Key_Home);

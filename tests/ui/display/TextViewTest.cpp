@@ -27,16 +27,16 @@ void menuEintrag(ShownWindow& f, QTextEdit* edit, const char* name)
     QApplication::sendEvent(flaeche, &menuEreignis);
     QMenu* menu = f.form->parts().text->PopupMenu1();
     ASSERT_TRUE(QTest::qWaitFor([menu] { return menu->isVisible(); }));
-    auto* eintrag = menu->findChild<QAction*>(QString::fromLatin1(name));
-    ASSERT_NE(eintrag, nullptr);
+    auto* addEntry = menu->findChild<QAction*>(QString::fromLatin1(name));
+    ASSERT_NE(addEntry, nullptr);
     for (QMenu* m : menu->findChildren<QMenu*>()) {
-        if (!m->actions().contains(eintrag))
+        if (!m->actions().contains(addEntry))
             continue;
         QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(m->menuAction()).center());
         ASSERT_TRUE(QTest::qWaitFor([m] { return m->isVisible(); }));
         menu = m;
     }
-    QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(eintrag).center());
+    QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(addEntry).center());
 }
 
 // Every character of the text, asked one by one.
@@ -57,10 +57,10 @@ void schriftUeberall(QTextEdit* edit, int punkte, bool fett)
 TEST(TextView, NotInFanning)
 {
     ShownWindow f;
-    f.modus("auffaecherungen");
-    bool gezeigt = false;
+    f.harmonyMode("auffaecherungen");
+    bool displayed = false;
     onNextModal<QMessageBox>([&](QMessageBox& box) {
-        gezeigt = true;
+        displayed = true;
         EXPECT_EQ(box.windowTitle(), QStringLiteral("Info"));
         EXPECT_EQ(box.icon(), QMessageBox::Information);
         EXPECT_EQ(box.text(),
@@ -68,9 +68,9 @@ TEST(TextView, NotInFanning)
                                  "fanning or color row."));
         QTest::mouseClick(box.button(QMessageBox::Ok), Qt::LeftButton);
     });
-    werkzeug(f, Aktion::TextAnstelleFlaechen);
-    EXPECT_TRUE(gezeigt);
-    EXPECT_FALSE(f.form->aktion("TextAnstelleFlaechen")->isChecked());
+    werkzeug(f, ActionId::TextAnstelleFlaechen);
+    EXPECT_TRUE(displayed);
+    EXPECT_FALSE(f.form->actionItem("TextAnstelleFlaechen")->isChecked());
     EXPECT_FALSE(f.w().RichEdit1->isVisible());
 }
 
@@ -79,9 +79,9 @@ TEST(TextView, TypedTextSurvivesBandMoves)
 {
     ShownWindow f;
     MainWidgets& w = f.w();
-    werkzeug(f, Aktion::TextAnstelleFlaechen);
+    werkzeug(f, ActionId::TextAnstelleFlaechen);
     ASSERT_TRUE(w.RichEdit1->isVisible());
-    EXPECT_TRUE(f.form->aktion("TextAnstelleFlaechen")->isChecked());
+    EXPECT_TRUE(f.form->actionItem("TextAnstelleFlaechen")->isChecked());
     klick(w.RichEdit1->viewport(), {5, 5});
     EXPECT_TRUE(f.s().hdZielRechts()); // a click on the text selects its field
     QTest::keyClick(w.RichEdit1, Qt::Key_End, Qt::ControlModifier);
@@ -92,24 +92,24 @@ TEST(TextView, TypedTextSurvivesBandMoves)
     EXPECT_EQ(w.RichEdit1->palette().color(QPalette::Text), bandFarbe(639));
     EXPECT_EQ(w.RichEdit1->palette().color(QPalette::Base), bandFarbe(300));
 
-    werkzeug(f, Aktion::TextAnstelleFlaechen);
+    werkzeug(f, ActionId::TextAnstelleFlaechen);
     EXPECT_FALSE(w.RichEdit1->isVisible());
-    EXPECT_FALSE(f.form->aktion("TextAnstelleFlaechen")->isChecked());
+    EXPECT_FALSE(f.form->actionItem("TextAnstelleFlaechen")->isChecked());
 }
 
 TEST(TextView, FixingOffFromTheLeftHalfKeepsItsTextsShowing)
 {
     ShownWindow f;
     MainWidgets& w = f.w();
-    f.form->aktion("fixieren")->trigger();
+    f.form->actionItem("fixieren")->trigger();
     klick(w.FixedLinksKleinRechts);
-    werkzeug(f, Aktion::TextAnstelleFlaechen);
+    werkzeug(f, ActionId::TextAnstelleFlaechen);
     ASSERT_TRUE(w.RichEdit4->isVisible());
     QTest::keyClick(w.RichEdit4, Qt::Key_End, Qt::ControlModifier);
     QTest::keyClicks(w.RichEdit4, QStringLiteral(" links"));
 
-    f.form->aktion("fixieren")->trigger();
-    EXPECT_TRUE(f.form->aktion("TextAnstelleFlaechen")->isChecked());
+    f.form->actionItem("fixieren")->trigger();
+    EXPECT_TRUE(f.form->actionItem("TextAnstelleFlaechen")->isChecked());
     EXPECT_TRUE(w.RichEdit1->isVisible());
     EXPECT_TRUE(w.RichEdit1->toPlainText().endsWith(QStringLiteral(" links")));
     EXPECT_EQ(w.RichEdit1->parentWidget(), w.KleinRechts);
@@ -120,8 +120,8 @@ TEST(TextView, SizesApplyToTheWholeText)
 {
     ShownWindow f;
     MainWidgets& w = f.w();
-    f.modus("dreierHarmonien");
-    werkzeug(f, Aktion::TextAnstelleFlaechen);
+    f.harmonyMode("dreierHarmonien");
+    werkzeug(f, ActionId::TextAnstelleFlaechen);
     QTextCursor teil = w.RichEdit2->textCursor();
     teil.setPosition(0);
     teil.setPosition(4, QTextCursor::KeepAnchor);
@@ -138,12 +138,12 @@ TEST(TextView, SizesApplyToTheWholeText)
     EXPECT_EQ(w.RichEdit2->document()->firstBlock().blockFormat().alignment(), Qt::AlignHCenter);
 }
 
-// The stand-in for the hidden band takes the band's clicks.
+// The currentState-in for the hidden band takes the band's clicks.
 TEST(HiddenBand, ClickWhereTheBandWasSelectsThatHue)
 {
     ShownWindow f;
     MainWidgets& w = f.w();
-    werkzeug(f, Aktion::farbstreifenVerstecken);
+    werkzeug(f, ActionId::farbstreifenVerstecken);
     EXPECT_FALSE(w.Panel3->isVisible());
     ASSERT_TRUE(w.Panel2->isVisible());
     EXPECT_EQ(w.Panel2->geometry(), w.Panel3->geometry());

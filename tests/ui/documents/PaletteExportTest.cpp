@@ -31,22 +31,22 @@ namespace
 
 QStringList seedDateien()
 {
-    const QDir ordner(QStringLiteral(TINCTORA_TEST_DATA "/fuzz/settings_file"));
+    const QDir folder(QStringLiteral(TINCTORA_TEST_DATA "/fuzz/settings_file"));
     QStringList pfade;
-    for (const QString& n : ordner.entryList({QStringLiteral("seed-*")}, QDir::Files, QDir::Name))
-        pfade << ordner.filePath(n);
+    for (const QString& n : folder.entryList({QStringLiteral("seed-*")}, QDir::Files, QDir::Name))
+        pfade << folder.filePath(n);
     return pfade;
 }
 
-std::optional<GeoeffneteDatei> ohneFenster(const QString& pfad)
+std::optional<OpenedFile> ohneFenster(const QString& pathName)
 {
-    QFile f(pfad);
+    QFile f(pathName);
     if (!f.open(QIODevice::ReadOnly))
         return std::nullopt;
-    return dateiBerechnen(f, istZweiBlockDatei(pfad));
+    return evaluateFile(f, isTwoBlockFile(pathName));
 }
 
-ScriptedFileDialogs& dialoge(ShownWindow& f)
+ScriptedFileDialogs& dialogs(ShownWindow& f)
 {
     auto d = std::make_unique<ScriptedFileDialogs>();
     ScriptedFileDialogs& ref = *d;
@@ -61,9 +61,9 @@ void aktivieren(ShownWindow& f)
     ASSERT_TRUE(QTest::qWaitForWindowActive(f.form.get()));
 }
 
-QByteArray inhalt(const QString& pfad)
+QByteArray content(const QString& pathName)
 {
-    QFile f(pfad);
+    QFile f(pathName);
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
@@ -75,52 +75,52 @@ TEST(PaletteExport, AFileComputedWithoutAWindowMatchesTheWindow)
 {
     const QStringList pfade = seedDateien();
     ASSERT_GE(pfade.size(), 5);
-    for (const QString& pfad : pfade) {
-        SCOPED_TRACE(pfad.toStdString());
+    for (const QString& pathName : pfade) {
+        SCOPED_TRACE(pathName.toStdString());
         ShownWindow f;
-        f.form->datei().pfadOeffnen(pfad);
-        const std::optional<GeoeffneteDatei> d = ohneFenster(pfad);
+        f.form->fileItem().openPath(pathName);
+        const std::optional<OpenedFile> d = ohneFenster(pathName);
         ASSERT_TRUE(d);
-        EXPECT_EQ(f.form->ausgabe().alleWerteText(), zustandWerteText(d->zustand, f.form->sprache()));
-        EXPECT_EQ(f.form->paletteExport().angezeigtePalette(), paletteAus(d->zustand, f.form->sprache()));
+        EXPECT_EQ(f.form->valueOutput().allValuesText(), stateValuesText(d->fileState, f.form->uiLanguage()));
+        EXPECT_EQ(f.form->paletteExport().shownPalette(), paletteFrom(d->fileState, f.form->uiLanguage()));
     }
 }
 
 TEST(PaletteExport, CtrlEWritesTheShownColoursInTheChosenFormat)
 {
     ShownWindow f;
-    QTemporaryDir ordner;
-    ScriptedFileDialogs& d = dialoge(f);
-    d.antworte(ordner.filePath(QStringLiteral("harmonie.gpl")));
+    QTemporaryDir folder;
+    ScriptedFileDialogs& d = dialogs(f);
+    d.queueAnswer(folder.filePath(QStringLiteral("harmonie.gpl")));
     aktivieren(f);
     QTest::keyClick(f.form.get(), Qt::Key_E, Qt::ControlModifier);
-    const QString gpl = ordner.filePath(QStringLiteral("harmonie.gpl"));
+    const QString gpl = folder.filePath(QStringLiteral("harmonie.gpl"));
     ASSERT_TRUE(QTest::qWaitFor([&] { return QFile::exists(gpl); }));
-    ASSERT_EQ(d.aufrufe().size(), 1);
-    EXPECT_TRUE(d.aufrufe()[0].filter.startsWith(QStringLiteral("GIMP palette (*.gpl);;")));
+    ASSERT_EQ(d.recordedCalls().size(), 1);
+    EXPECT_TRUE(d.recordedCalls()[0].filter.startsWith(QStringLiteral("GIMP palette (*.gpl);;")));
     // The 2-colour start: the big and the small right field, as their value rows show them.
     const MainWidgets& w = f.w();
-    const QStringList zeilen = QString::fromUtf8(inhalt(gpl)).split('\n', Qt::SkipEmptyParts);
-    ASSERT_EQ(zeilen.size(), 6);
-    const auto zeile = [](const StaticText* r, const StaticText* g, const StaticText* b, const char* name) {
+    const QStringList rowList = QString::fromUtf8(content(gpl)).split('\n', Qt::SkipEmptyParts);
+    ASSERT_EQ(rowList.size(), 6);
+    const auto rowLine = [](const StaticText* r, const StaticText* g, const StaticText* b, const char* name) {
         return QStringLiteral("%1 %2 %3\t%4").arg(r->text(), 3).arg(g->text(), 3).arg(b->text(), 3).arg(name);
     };
-    EXPECT_EQ(zeilen[4], zeile(w.SGrObR, w.SGrObG, w.SGrObB, "Big field"));
-    EXPECT_EQ(zeilen[5], zeile(w.SKlObR, w.SKlObG, w.SKlObB, "Small field right-hand side"));
+    EXPECT_EQ(rowList[4], rowLine(w.SGrObR, w.SGrObG, w.SGrObB, "Big field"));
+    EXPECT_EQ(rowList[5], rowLine(w.SKlObR, w.SKlObG, w.SKlObB, "Small field right-hand side"));
 
     // A name without extension takes the chosen filter's.
-    d.antworte(ordner.filePath(QStringLiteral("tafel")));
-    d.waehleFilter(QStringLiteral("Adobe Swatch Exchange (*.ase)"));
+    d.queueAnswer(folder.filePath(QStringLiteral("tafel")));
+    d.chooseFilter(QStringLiteral("Adobe Swatch Exchange (*.ase)"));
     QTest::keyClick(f.form.get(), Qt::Key_E, Qt::ControlModifier);
-    ASSERT_TRUE(QTest::qWaitFor([&] { return QFile::exists(ordner.filePath(QStringLiteral("tafel.ase"))); }));
-    EXPECT_EQ(inhalt(ordner.filePath(QStringLiteral("tafel.ase"))),
-              aseDatei(f.form->paletteExport().angezeigtePalette()));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return QFile::exists(folder.filePath(QStringLiteral("tafel.ase"))); }));
+    EXPECT_EQ(content(folder.filePath(QStringLiteral("tafel.ase"))),
+              aseFile(f.form->paletteExport().shownPalette()));
 }
 
 TEST(PaletteExport, AFailedWriteSaysSoAsSavingDoes)
 {
     ShownWindow f;
-    dialoge(f).antworte(QStringLiteral("/nonexistent-folder/palette.css"));
+    dialogs(f).queueAnswer(QStringLiteral("/nonexistent-folder/palette.css"));
     QString meldung;
     onNextModal<QMessageBox>([&](QMessageBox& box) {
         meldung = box.text();
@@ -128,46 +128,46 @@ TEST(PaletteExport, AFailedWriteSaysSoAsSavingDoes)
     });
     aktivieren(f);
     QTest::keyClick(f.form.get(), Qt::Key_E, Qt::ControlModifier);
-    ASSERT_TRUE(QTest::qWaitFor([&] { return meldung == f.form->sprache().text(Txt::dateiNichtErstellt); }));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return meldung == f.form->uiLanguage().text(Txt::fileNotCreated); }));
 }
 
 // Scales asked for in the dialog: tokens become a light and a dark file of
 // steps; unasked, the CSS file is the plain one.
 TEST(PaletteExport, TheDialogsScalesOptionWritesLightAndDarkTokens)
 {
-    QTemporaryDir ordner;
+    QTemporaryDir folder;
     ShownWindow f;
-    ScriptedFileDialogs& d = dialoge(f);
-    d.mitOptionen([](QWidget& optionen) {
-        optionen.show();
-        QTest::mouseClick(optionen.findChild<QCheckBox*>(), Qt::LeftButton);
-        QTest::keyClick(optionen.findChild<QComboBox*>(), Qt::Key_Down);
-        optionen.hide();
+    ScriptedFileDialogs& d = dialogs(f);
+    d.withOptions([](QWidget& options) {
+        options.show();
+        QTest::mouseClick(options.findChild<QCheckBox*>(), Qt::LeftButton);
+        QTest::keyClick(options.findChild<QComboBox*>(), Qt::Key_Down);
+        options.hide();
     });
-    d.antworte(ordner.filePath(QStringLiteral("tafel.tokens.json")));
+    d.queueAnswer(folder.filePath(QStringLiteral("tafel.tokens.json")));
     aktivieren(f);
     QTest::keyClick(f.form.get(), Qt::Key_E, Qt::ControlModifier);
-    const QString hell = ordner.filePath(QStringLiteral("tafel.light.tokens.json"));
+    const QString hell = folder.filePath(QStringLiteral("tafel.light.tokens.json"));
     ASSERT_TRUE(QTest::qWaitFor(
-        [&] { return QFile::exists(ordner.filePath(QStringLiteral("tafel.dark.tokens.json"))); }));
-    EXPECT_FALSE(QFile::exists(ordner.filePath(QStringLiteral("tafel.tokens.json"))));
-    const QJsonObject gruppen = QJsonDocument::fromJson(inhalt(hell)).object();
-    EXPECT_EQ(gruppen.size(), paletteColours(f.form->paletteExport().angezeigtePalette()).size());
-    const QJsonObject stufe = gruppen.begin()->toObject().value(QStringLiteral("60")).toObject();
-    EXPECT_TRUE(stufe.value(QStringLiteral("$description"))
+        [&] { return QFile::exists(folder.filePath(QStringLiteral("tafel.dark.tokens.json"))); }));
+    EXPECT_FALSE(QFile::exists(folder.filePath(QStringLiteral("tafel.tokens.json"))));
+    const QJsonObject gruppen = QJsonDocument::fromJson(content(hell)).object();
+    EXPECT_EQ(gruppen.size(), paletteColours(f.form->paletteExport().shownPalette()).size());
+    const QJsonObject level = gruppen.begin()->toObject().value(QStringLiteral("60")).toObject();
+    EXPECT_TRUE(level.value(QStringLiteral("$description"))
                     .toString()
                     .startsWith(QStringLiteral("APCA, target Lc 60")));
 
-    d.mitOptionen([](QWidget& optionen) {
-        optionen.show();
-        QTest::mouseClick(optionen.findChild<QCheckBox*>(), Qt::LeftButton);
-        optionen.hide();
+    d.withOptions([](QWidget& options) {
+        options.show();
+        QTest::mouseClick(options.findChild<QCheckBox*>(), Qt::LeftButton);
+        options.hide();
     });
-    d.antworte(ordner.filePath(QStringLiteral("tafel.css")));
+    d.queueAnswer(folder.filePath(QStringLiteral("tafel.css")));
     QTest::keyClick(f.form.get(), Qt::Key_E, Qt::ControlModifier);
-    ASSERT_TRUE(QTest::qWaitFor([&] { return QFile::exists(ordner.filePath(QStringLiteral("tafel.css"))); }));
-    EXPECT_EQ(inhalt(ordner.filePath(QStringLiteral("tafel.css"))),
-              cssDatei(f.form->paletteExport().angezeigtePalette(), QStringLiteral("tafel")));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return QFile::exists(folder.filePath(QStringLiteral("tafel.css"))); }));
+    EXPECT_EQ(content(folder.filePath(QStringLiteral("tafel.css"))),
+              cssFile(f.form->paletteExport().shownPalette(), QStringLiteral("tafel")));
 }
 
 TEST(ColourFormatsWindow, OpensFromTheValueRowsAndFollowsTheSelection)
@@ -179,29 +179,30 @@ TEST(ColourFormatsWindow, OpensFromTheValueRowsAndFollowsTheSelection)
     QContextMenuEvent rechtsklick(QContextMenuEvent::Mouse, p, w.SGrObHex->mapToGlobal(p));
     QApplication::sendEvent(w.SGrObHex, &rechtsklick);
     ASSERT_TRUE(QTest::qWaitFor([&] { return w.PopupMenu1a->isVisible(); }));
-    QAction* formate = f.form->aktion("farbformate");
-    ASSERT_NE(formate, nullptr);
-    QTest::mouseClick(w.PopupMenu1a, Qt::LeftButton, {}, w.PopupMenu1a->actionGeometry(formate).center());
-    ASSERT_TRUE(QTest::qWaitFor([&] { return f.form->farbformate() && f.form->farbformate()->isVisible(); }));
-    ColourFormatsWindow& fenster = *f.form->farbformate();
-    EXPECT_EQ(fenster.feldName(), QStringLiteral("Field: Big field"));
-    EXPECT_EQ(fenster.farbe(), w.Anzeige_Normal->colour());
+    QAction* formats = f.form->actionItem("farbformate");
+    ASSERT_NE(formats, nullptr);
+    QTest::mouseClick(w.PopupMenu1a, Qt::LeftButton, {}, w.PopupMenu1a->actionGeometry(formats).center());
+    ASSERT_TRUE(
+        QTest::qWaitFor([&] { return f.form->colourFormats() && f.form->colourFormats()->isVisible(); }));
+    ColourFormatsWindow& topWindow = *f.form->colourFormats();
+    EXPECT_EQ(topWindow.fieldName(), QStringLiteral("Field: Big field"));
+    EXPECT_EQ(topWindow.colourValue(), w.Anzeige_Normal->colour());
 
     klick(w.KleinRechts);
     ASSERT_TRUE(QTest::qWaitFor(
-        [&] { return fenster.feldName() == QStringLiteral("Field: Small field right-hand side"); }));
-    EXPECT_EQ(fenster.farbe(), w.KleinRechts->colour());
+        [&] { return topWindow.fieldName() == QStringLiteral("Field: Small field right-hand side"); }));
+    EXPECT_EQ(topWindow.colourValue(), w.KleinRechts->colour());
     // A drag on the band recolours the selected field; the window goes with it.
     const QColor vorher = w.KleinRechts->colour();
     drueck(w.Image2, {300, 30});
     loslass(w.Image2, {300, 30});
     ASSERT_TRUE(QTest::qWaitFor([&] { return w.KleinRechts->colour() != vorher; }));
-    ASSERT_TRUE(QTest::qWaitFor([&] { return fenster.farbe() == w.KleinRechts->colour(); }));
-    EXPECT_EQ(fenster.findChild<QLabel*>(QStringLiteral("wert0"))->text(), w.SKlObHex->text());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return topWindow.colourValue() == w.KleinRechts->colour(); }));
+    EXPECT_EQ(topWindow.findChild<QLabel*>(QStringLiteral("wert0"))->text(), w.SKlObHex->text());
 
-    auto* kopieren = fenster.findChild<QPushButton*>(QStringLiteral("kopieren1"));
-    ASSERT_NE(kopieren, nullptr);
-    QTest::mouseClick(kopieren, Qt::LeftButton);
+    auto* copyToClipboard = topWindow.findChild<QPushButton*>(QStringLiteral("kopieren1"));
+    ASSERT_NE(copyToClipboard, nullptr);
+    QTest::mouseClick(copyToClipboard, Qt::LeftButton);
     const QColor c = w.KleinRechts->colour();
     EXPECT_EQ(QGuiApplication::clipboard()->text(),
               QStringLiteral("rgb(%1 %2 %3)").arg(c.red()).arg(c.green()).arg(c.blue()));

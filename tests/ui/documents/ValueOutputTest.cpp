@@ -23,21 +23,18 @@ namespace
 class PdfChooser : public PrinterChooser
 {
 public:
-    explicit PdfChooser(int* auftraege, bool abbrechen = false)
-        : m_auftraege(auftraege), m_abbrechen(abbrechen)
-    {
-    }
-    QPrinter* einrichten(QWidget*) override
+    explicit PdfChooser(int* auftraege, bool cancel = false) : m_auftraege(auftraege), m_abbrechen(cancel) {}
+    QPrinter* setUpPrinter(QWidget*) override
     {
         ++*m_auftraege;
         if (m_abbrechen)
             return nullptr;
         m_printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
         m_printer->setOutputFormat(QPrinter::PdfFormat);
-        m_printer->setOutputFileName(pfad(*m_auftraege));
+        m_printer->setOutputFileName(pathName(*m_auftraege));
         return m_printer.get();
     }
-    QString pfad(int auftrag) const { return m_ordner.filePath(QString("job%1.pdf").arg(auftrag)); }
+    QString pathName(int auftrag) const { return m_ordner.filePath(QString("job%1.pdf").arg(auftrag)); }
 
 private:
     int* m_auftraege;
@@ -52,28 +49,28 @@ struct Wort {
 };
 
 // The words of a PDF with their top-left corners in points, as poppler reads them.
-std::vector<Wort> pdfWorte(const QString& pfad)
+std::vector<Wort> pdfWorte(const QString& pathName)
 {
     QProcess p;
-    p.start("pdftotext", {"-bbox", pfad, "-"});
+    p.start("pdftotext", {"-bbox", pathName, "-"});
     EXPECT_TRUE(p.waitForFinished(30000)) << "pdftotext (poppler-utils) is needed";
     // Ligatures ("fi") come back as their letters.
     const QString html =
         QString::fromUtf8(p.readAllStandardOutput()).normalized(QString::NormalizationForm_KC);
     static const QRegularExpression wort(R"re(<word xMin="([\d.]+)" yMin="([\d.]+)"[^>]*>([^<]*)</word>)re");
-    std::vector<Wort> worte;
+    std::vector<Wort> wordList;
     for (auto it = wort.globalMatch(html); it.hasNext();) {
         const auto m = it.next();
-        worte.push_back({m.captured(3), m.captured(1).toDouble(), m.captured(2).toDouble()});
+        wordList.push_back({m.captured(3), m.captured(1).toDouble(), m.captured(2).toDouble()});
     }
-    return worte;
+    return wordList;
 }
 
-PdfChooser& pdfDrucker(ShownWindow& f, int* auftraege, bool abbrechen = false)
+PdfChooser& pdfDrucker(ShownWindow& f, int* auftraege, bool cancel = false)
 {
-    auto c = std::make_unique<PdfChooser>(auftraege, abbrechen);
+    auto c = std::make_unique<PdfChooser>(auftraege, cancel);
     PdfChooser& ref = *c;
-    f.form->ausgabe().setPrinterChooser(std::move(c));
+    f.form->valueOutput().setPrinterChooser(std::move(c));
     return ref;
 }
 
@@ -111,8 +108,8 @@ TEST(ValueOutput, AltCCopiesTheTwoColourFieldList)
 TEST(ValueOutput, CopyingAFixedDisplayKeepsTheEditedSideAndField)
 {
     ShownWindow f;
-    f.modus("dreierHarmonien");
-    f.form->aktion("fixieren")->trigger();
+    f.harmonyMode("dreierHarmonien");
+    f.form->actionItem("fixieren")->trigger();
     klick(f.w().FixedLinksKleinLinks);
     ASSERT_TRUE(f.s().fixLinksAktiv);
     const QString status = f.w().statusPanel1->text();
@@ -137,66 +134,66 @@ TEST(ValueOutput, PrintingWritesThePageAndEveryJobStartsAtTheTop)
 {
     ShownWindow f;
     int auftraege = 0;
-    PdfChooser& drucker = pdfDrucker(f, &auftraege);
+    PdfChooser& printerChooser = pdfDrucker(f, &auftraege);
     aktivieren(f);
     QTest::keyClick(f.form.get(), Qt::Key_P, Qt::ControlModifier);
-    f.form->ausgabe().werteDruckenExecute();
+    f.form->valueOutput().werteDruckenExecute();
     ASSERT_EQ(auftraege, 2);
-    EXPECT_EQ(f.s().ablauf.druckZeile, 300);
+    EXPECT_EQ(f.s().progress.druckZeile, 300);
 
-    const std::vector<Wort> worte = pdfWorte(drucker.pfad(1));
-    QStringList texte;
-    for (const Wort& w : worte)
-        texte << w.text;
+    const std::vector<Wort> wordList = pdfWorte(printerChooser.pathName(1));
+    QStringList textSet;
+    for (const Wort& w : wordList)
+        textSet << w.text;
     EXPECT_TRUE(
-        texte.join(' ').startsWith("Big field R: 218 G: 37 B: 29 HEX: #DA251D Small field left-hand side"))
-        << texte.join(' ').toStdString();
-    ASSERT_GE(worte.size(), 12u);
+        textSet.join(' ').startsWith("Big field R: 218 G: 37 B: 29 HEX: #DA251D Small field left-hand side"))
+        << textSet.join(' ').toStdString();
+    ASSERT_GE(wordList.size(), 12u);
     // 600 units an inch: 100 units are 12 points.
     const auto punkte = [](int einheiten) { return einheiten * 72.0 / 600.0; };
-    const Wort& big = worte[0];
-    EXPECT_NEAR(worte[2].y - big.y, punkte(100), 0.5);  // "R:"
-    EXPECT_NEAR(worte[8].y - big.y, punkte(400), 0.5);  // "HEX:"
-    EXPECT_NEAR(worte[10].y - big.y, punkte(550), 0.5); // next name
-    EXPECT_NEAR(worte[2].x, big.x, 0.5);
+    const Wort& big = wordList[0];
+    EXPECT_NEAR(wordList[2].y - big.y, punkte(100), 0.5);  // "R:"
+    EXPECT_NEAR(wordList[8].y - big.y, punkte(400), 0.5);  // "HEX:"
+    EXPECT_NEAR(wordList[10].y - big.y, punkte(550), 0.5); // next name
+    EXPECT_NEAR(wordList[2].x, big.x, 0.5);
 
-    const std::vector<Wort> zweiter = pdfWorte(drucker.pfad(2));
-    ASSERT_FALSE(zweiter.empty());
-    EXPECT_NEAR(zweiter[0].y, big.y, 0.1);
+    const std::vector<Wort> second = pdfWorte(printerChooser.pathName(2));
+    ASSERT_FALSE(second.empty());
+    EXPECT_NEAR(second[0].y, big.y, 0.1);
 }
 
 TEST(ValueOutput, CancelledPrinterSetUpPrintsNothing)
 {
     ShownWindow f;
     int auftraege = 0;
-    PdfChooser& drucker = pdfDrucker(f, &auftraege, true);
-    f.form->aktion("werteDrucken")->trigger();
+    PdfChooser& printerChooser = pdfDrucker(f, &auftraege, true);
+    f.form->actionItem("werteDrucken")->trigger();
     EXPECT_EQ(auftraege, 1);
-    EXPECT_FALSE(QFile::exists(drucker.pfad(1)));
+    EXPECT_FALSE(QFile::exists(printerChooser.pathName(1)));
 }
 
 TEST(ValueOutput, PrintingAFixedDisplayKeepsTheEditedSideAndField)
 {
     ShownWindow f;
     int auftraege = 0;
-    PdfChooser& drucker = pdfDrucker(f, &auftraege);
-    f.form->aktion("fixieren")->trigger();
+    PdfChooser& printerChooser = pdfDrucker(f, &auftraege);
+    f.form->actionItem("fixieren")->trigger();
     klick(f.w().FixedLinksKleinRechts);
     ASSERT_TRUE(f.s().fixLinksAktiv);
-    f.form->ausgabe().werteDruckenExecute();
+    f.form->valueOutput().werteDruckenExecute();
     EXPECT_TRUE(f.s().fixLinksAktiv);
     EXPECT_TRUE(f.s().hdZielRechts());
-    const std::vector<Wort> worte = pdfWorte(drucker.pfad(1));
-    const auto trenner =
-        std::find_if(worte.begin(), worte.end(), [](const Wort& w) { return w.text == "FIXED"; });
-    ASSERT_NE(trenner, worte.end());
-    EXPECT_NEAR(trenner->y - worte[0].y, 2200 * 72.0 / 600.0, 0.5);
+    const std::vector<Wort> wordList = pdfWorte(printerChooser.pathName(1));
+    const auto separator =
+        std::find_if(wordList.begin(), wordList.end(), [](const Wort& w) { return w.text == "FIXED"; });
+    ASSERT_NE(separator, wordList.end());
+    EXPECT_NEAR(separator->y - wordList[0].y, 2200 * 72.0 / 600.0, 0.5);
 }
 
 TEST(ValueOutput, IntermediateValuesWindowListsTheRowAndCopiesValues)
 {
     ShownWindow f;
-    f.modus("farbreihen");
+    f.harmonyMode("farbreihen");
     stufenWaehlen(f.w(), 1);
     ASSERT_TRUE(f.w().Button1->isEnabled());
     QGuiApplication::clipboard()->setText("vorher");
@@ -206,22 +203,22 @@ TEST(ValueOutput, IntermediateValuesWindowListsTheRowAndCopiesValues)
         EXPECT_EQ(d.windowTitle(), "Intermediate Values");
         EXPECT_EQ(d.Button1->y(), 130);
         EXPECT_EQ(d.height(), d.Button1->geometry().bottom() + 1 + 12); // no empty bottom
-        ASSERT_EQ(d.zeilen().size(), 3u);                               // colour rows: no big row
-        EXPECT_EQ(d.zeile(0)->y(), 46);
+        ASSERT_EQ(d.rowList().size(), 3u);                              // colour rows: no big row
+        EXPECT_EQ(d.rowLine(0)->y(), 46);
         // Nothing picked yet: an empty text.
         d.PopupMenu1->actions().at(0)->trigger();
         EXPECT_EQ(QGuiApplication::clipboard()->text(), "");
-        drueck(d.wertText(1, 3), {5, 5});
-        EXPECT_EQ(d.wertText(1, 3)->background(), d.palette().color(QPalette::Highlight));
+        drueck(d.valueText(1, 3), {5, 5});
+        EXPECT_EQ(d.valueText(1, 3)->background(), d.palette().color(QPalette::Highlight));
         d.PopupMenu1->actions().at(0)->trigger();
-        EXPECT_EQ(QGuiApplication::clipboard()->text(), d.werte()[1].hex);
-        EXPECT_EQ(d.werte()[1].hex, f.w().R[8]->colour().name().toUpper());
-        drueck(d.zeile(0), {2, 2});
-        EXPECT_EQ(d.wertText(1, 3)->background(), d.palette().color(QPalette::Base));
+        EXPECT_EQ(QGuiApplication::clipboard()->text(), d.valueSet()[1].hex);
+        EXPECT_EQ(d.valueSet()[1].hex, f.w().R[8]->colour().name().toUpper());
+        drueck(d.rowLine(0), {2, 2});
+        EXPECT_EQ(d.valueText(1, 3)->background(), d.palette().color(QPalette::Base));
         QTest::mouseClick(d.Button3, Qt::LeftButton);
-        const QStringList zeilen = QGuiApplication::clipboard()->text().split("\r\n");
-        EXPECT_EQ(zeilen.size(), 8);
-        EXPECT_EQ(zeilen[3], "Small field center");
+        const QStringList rowList = QGuiApplication::clipboard()->text().split("\r\n");
+        EXPECT_EQ(rowList.size(), 8);
+        EXPECT_EQ(rowList[3], "Small field center");
         QTest::mouseClick(d.Button1, Qt::LeftButton);
     });
     QTest::mouseClick(f.w().Button1, Qt::LeftButton);
@@ -232,23 +229,23 @@ TEST(ValueOutput, IntermediateValuesWindowOfFifteenFieldsPrints)
 {
     ShownWindow f;
     int auftraege = 0;
-    PdfChooser& drucker = pdfDrucker(f, &auftraege);
-    f.modus("auffaecherungen");
+    PdfChooser& printerChooser = pdfDrucker(f, &auftraege);
+    f.harmonyMode("auffaecherungen");
     stufenWaehlen(f.w(), 7);
     onNextModal<TForm4>([&](TForm4& d) {
         EXPECT_EQ(d.Button1->y(), 420);
-        EXPECT_EQ(d.zeilen().size(), 16u);
+        EXPECT_EQ(d.rowList().size(), 16u);
         QTest::mouseClick(d.Button2, Qt::LeftButton);
         d.accept();
     });
     QTest::mouseClick(f.w().Button1, Qt::LeftButton);
     ASSERT_EQ(auftraege, 1);
-    EXPECT_EQ(f.s().ablauf.druckZeile, 300);
-    const std::vector<Wort> worte = pdfWorte(drucker.pfad(1));
-    ASSERT_FALSE(worte.empty());
-    EXPECT_EQ(worte[0].text, "Big");
+    EXPECT_EQ(f.s().progress.druckZeile, 300);
+    const std::vector<Wort> wordList = pdfWorte(printerChooser.pathName(1));
+    ASSERT_FALSE(wordList.empty());
+    EXPECT_EQ(wordList[0].text, "Big");
     const auto zentrum =
-        std::find_if(worte.begin(), worte.end(), [](const Wort& w) { return w.text == "center"; });
-    ASSERT_NE(zentrum, worte.end());
-    EXPECT_NEAR(zentrum->y - worte[0].y, 8 * 150 * 72.0 / 600.0, 0.5);
+        std::find_if(wordList.begin(), wordList.end(), [](const Wort& w) { return w.text == "center"; });
+    ASSERT_NE(zentrum, wordList.end());
+    EXPECT_NEAR(zentrum->y - wordList[0].y, 8 * 150 * 72.0 / 600.0, 0.5);
 }

@@ -33,8 +33,8 @@
 namespace
 {
 
-constexpr int deutsch = 7; // any "TNVersion" but 11
-constexpr int englisch = 11;
+constexpr int german = 7; // any "TNVersion" but 11
+constexpr int english = 11;
 
 // A main window in the given language whose help viewer and shell only record.
 struct HelpFixture {
@@ -47,25 +47,25 @@ struct HelpFixture {
     {
         auto v = std::make_unique<RecordingHelpViewer>();
         viewer = v.get();
-        f.form->hilfe().setHelpViewer(std::move(v));
+        f.form->help().setHelpViewer(std::move(v));
         auto s = std::make_unique<RecordingShellOpener>();
         shell = s.get();
         f.form->setShellOpener(std::move(s));
     }
 
-    QAction& action(Aktion a) { return f.form->actions().action(a); }
+    QAction& action(ActionId a) { return f.form->actions().action(a); }
 
     WindowFixture f;
     RecordingHelpViewer* viewer = nullptr;
     RecordingShellOpener* shell = nullptr;
 };
 
-void schreibe(const QString& pfad)
+void schreibe(const QString& pathName)
 {
-    QDir().mkpath(QFileInfo(pfad).absolutePath());
-    QFile datei(pfad);
-    ASSERT_TRUE(datei.open(QIODevice::WriteOnly));
-    datei.write("<html></html>");
+    QDir().mkpath(QFileInfo(pathName).absolutePath());
+    QFile fileItem(pathName);
+    ASSERT_TRUE(fileItem.open(QIODevice::WriteOnly));
+    fileItem.write("<html></html>");
 }
 
 // Answers the next question box with the given button and reports what it asked.
@@ -74,11 +74,11 @@ struct Antwort {
     QMessageBox::Icon icon = QMessageBox::NoIcon;
     QMessageBox::StandardButtons knoepfe;
 };
-void beantworte(QMessageBox::StandardButton knopf, Antwort& antwort)
+void beantworte(QMessageBox::StandardButton button, Antwort& answer)
 {
-    onNextModal<QMessageBox>([knopf, &antwort](QMessageBox& box) {
-        antwort = {box.windowTitle(), box.text(), box.icon(), box.standardButtons()};
-        QTest::mouseClick(box.button(knopf), Qt::LeftButton);
+    onNextModal<QMessageBox>([button, &answer](QMessageBox& box) {
+        answer = {box.windowTitle(), box.text(), box.icon(), box.standardButtons()};
+        QTest::mouseClick(box.button(button), Qt::LeftButton);
     });
 }
 
@@ -86,144 +86,144 @@ void beantworte(QMessageBox::StandardButton knopf, Antwort& antwort)
 
 TEST(HelpActions, HelpAndTutorialActionsAreEnabledWithTheirKeys)
 {
-    HelpFixture h(englisch);
-    for (Aktion a : {Aktion::hilfeInhalt, Aktion::hilfeInfo, Aktion::onlineCheckAufUpdate,
-                     Aktion::tutorialStartseite, Aktion::tutorialRot, Aktion::tutorialHeadlines})
+    HelpFixture h(english);
+    for (ActionId a : {ActionId::hilfeInhalt, ActionId::hilfeInfo, ActionId::onlineCheckAufUpdate,
+                       ActionId::tutorialStartseite, ActionId::tutorialRot, ActionId::tutorialHeadlines})
         EXPECT_TRUE(h.action(a).isEnabled()) << h.action(a).objectName().toStdString();
-    EXPECT_EQ(h.action(Aktion::hilfeInhalt).shortcut(), QKeySequence(Qt::Key_F1));
-    EXPECT_EQ(h.action(Aktion::tutorialStartseite).shortcut(), QKeySequence(Qt::ALT | Qt::Key_F1));
+    EXPECT_EQ(h.action(ActionId::hilfeInhalt).shortcut(), QKeySequence(Qt::Key_F1));
+    EXPECT_EQ(h.action(ActionId::tutorialStartseite).shortcut(), QKeySequence(Qt::ALT | Qt::Key_F1));
 }
 
 TEST(HelpActions, F1OpensTheContentsInTheInterfaceLanguage)
 {
-    for (const auto& [version, sprache] :
-         {std::pair{englisch, Sprache::englisch}, {deutsch, Sprache::deutsch}}) {
+    for (const auto& [version, uiLanguage] :
+         {std::pair{english, Language::english}, {german, Language::german}}) {
         HelpFixture h(version);
         h.f.form->show();
         QApplication::setActiveWindow(h.f.form.get());
         QTest::keyClick(h.f.form.get(), Qt::Key_F1);
-        ASSERT_EQ(h.viewer->aufrufe().size(), 1);
-        const auto& aufruf = h.viewer->aufrufe().first();
-        EXPECT_EQ(aufruf.befehl, HilfeBefehl::inhalt);
-        EXPECT_EQ(aufruf.sprache, sprache);
-        EXPECT_EQ(aufruf.adresse, h.f.form->helpFile());
-        EXPECT_TRUE(aufruf.adresse.endsWith(QStringLiteral("/manual.chm")));
+        ASSERT_EQ(h.viewer->recordedCalls().size(), 1);
+        const auto& call = h.viewer->recordedCalls().first();
+        EXPECT_EQ(call.command, HelpCommand::content);
+        EXPECT_EQ(call.uiLanguage, uiLanguage);
+        EXPECT_EQ(call.address, h.f.form->helpFile());
+        EXPECT_TRUE(call.address.endsWith(QStringLiteral("/manual.chm")));
     }
 }
 
 TEST(HelpActions, ATopicGoesToTheViewerAsHelpFileAndTopic)
 {
-    HelpFixture h(deutsch);
-    for (const char* thema : {"::HTML\\page03.htm", "::HTML\\page05.htm", "::HTML\\page06.htm"}) {
-        h.f.form->hilfeThemaZeigen(QString::fromLatin1(thema));
-        const auto& aufruf = h.viewer->aufrufe().last();
-        EXPECT_EQ(aufruf.befehl, HilfeBefehl::thema);
-        EXPECT_EQ(aufruf.sprache, Sprache::deutsch);
-        EXPECT_EQ(aufruf.adresse, h.f.form->helpFile() + QString::fromLatin1(thema));
+    HelpFixture h(german);
+    for (const char* topic : {"::HTML\\page03.htm", "::HTML\\page05.htm", "::HTML\\page06.htm"}) {
+        h.f.form->showHelpTopic(QString::fromLatin1(topic));
+        const auto& call = h.viewer->recordedCalls().last();
+        EXPECT_EQ(call.command, HelpCommand::topic);
+        EXPECT_EQ(call.uiLanguage, Language::german);
+        EXPECT_EQ(call.address, h.f.form->helpFile() + QString::fromLatin1(topic));
     }
     // The display parts reach the same call through their host.
     DisplayHost& host = *h.f.form;
-    host.hilfeThemaZeigen(QStringLiteral("::HTML\\page06.htm"));
-    EXPECT_EQ(h.viewer->aufrufe().size(), 4);
+    host.showHelpTopic(QStringLiteral("::HTML\\page06.htm"));
+    EXPECT_EQ(h.viewer->recordedCalls().size(), 4);
 }
 
 TEST(HelpActions, AHelpAddressSplitsIntoFileAndTopic)
 {
-    const HilfeAdresse a = zerlegeHilfeAdresse(QStringLiteral("/opt/t/manual.chm::HTML\\page06.htm"));
-    EXPECT_EQ(a.datei, QStringLiteral("/opt/t/manual.chm"));
-    EXPECT_EQ(a.thema, QStringLiteral("HTML/page06.htm"));
-    EXPECT_TRUE(zerlegeHilfeAdresse(QStringLiteral("/opt/t/manual.chm")).thema.isEmpty());
+    const HelpAddress a = splitHelpAddress(QStringLiteral("/opt/t/manual.chm::HTML\\page06.htm"));
+    EXPECT_EQ(a.fileItem, QStringLiteral("/opt/t/manual.chm"));
+    EXPECT_EQ(a.topic, QStringLiteral("HTML/page06.htm"));
+    EXPECT_TRUE(splitHelpAddress(QStringLiteral("/opt/t/manual.chm")).topic.isEmpty());
 }
 
 TEST(HelpActions, AStoredPathOpensTheColourPageOfTheSameFolder)
 {
-    QTemporaryDir ordner;
-    for (const char* seite : {"index.html", "farben/rot.htm", "colors/red.htm", "marketing_headlines.htm"})
-        schreibe(ordner.filePath(QString::fromLatin1(seite)));
-    const QString pfad = ordner.filePath(QStringLiteral("index.html"));
+    QTemporaryDir folder;
+    for (const char* page : {"index.html", "farben/rot.htm", "colors/red.htm", "marketing_headlines.htm"})
+        schreibe(folder.filePath(QString::fromLatin1(page)));
+    const QString pathName = folder.filePath(QStringLiteral("index.html"));
     {
-        HelpFixture h(deutsch, pfad);
-        h.action(Aktion::tutorialRot).trigger();
+        HelpFixture h(german, pathName);
+        h.action(ActionId::tutorialRot).trigger();
         ASSERT_EQ(h.shell->opened().size(), 1);
         EXPECT_EQ(h.shell->opened()[0],
-                  QUrl::fromLocalFile(ordner.filePath(QStringLiteral("farben/rot.htm"))));
+                  QUrl::fromLocalFile(folder.filePath(QStringLiteral("farben/rot.htm"))));
     }
     {
-        HelpFixture h(englisch, pfad);
-        h.action(Aktion::tutorialRot).trigger();
+        HelpFixture h(english, pathName);
+        h.action(ActionId::tutorialRot).trigger();
         ASSERT_EQ(h.shell->opened().size(), 1);
         EXPECT_EQ(h.shell->opened()[0],
-                  QUrl::fromLocalFile(ordner.filePath(QStringLiteral("colors/red.htm"))));
-        h.action(Aktion::tutorialHeadlines).trigger();
+                  QUrl::fromLocalFile(folder.filePath(QStringLiteral("colors/red.htm"))));
+        h.action(ActionId::tutorialHeadlines).trigger();
         EXPECT_EQ(h.shell->opened()[1],
-                  QUrl::fromLocalFile(ordner.filePath(QStringLiteral("marketing_headlines.htm"))));
-        EXPECT_EQ(h.f.prefs->tutorialPfad, pfad);
+                  QUrl::fromLocalFile(folder.filePath(QStringLiteral("marketing_headlines.htm"))));
+        EXPECT_EQ(h.f.prefs->tutorialPfad, pathName);
     }
 }
 
 TEST(HelpActions, AStoredPathThatIsGoneAsksForTheTutorialInstead)
 {
-    QTemporaryDir ordner;
-    schreibe(ordner.filePath(QStringLiteral("index.html"))); // the start page alone: "Rot" is missing
-    HelpFixture h(deutsch, ordner.filePath(QStringLiteral("index.html")));
-    Antwort antwort;
-    beantworte(QMessageBox::No, antwort);
-    h.action(Aktion::tutorialRot).trigger();
-    EXPECT_EQ(antwort.text, h.f.blind->sprache.text(Txt::tutorialNichtGefunden));
+    QTemporaryDir folder;
+    schreibe(folder.filePath(QStringLiteral("index.html"))); // the start page alone: "Rot" is missing
+    HelpFixture h(german, folder.filePath(QStringLiteral("index.html")));
+    Antwort answer;
+    beantworte(QMessageBox::No, answer);
+    h.action(ActionId::tutorialRot).trigger();
+    EXPECT_EQ(answer.text, h.f.blind->uiLanguage.text(Txt::tutorialNotFound));
     EXPECT_TRUE(h.shell->opened().isEmpty());
 
     // The whole folder moved away: Yes leads to the settings' tutorial page.
-    ordner.remove();
-    beantworte(QMessageBox::Yes, antwort);
+    folder.remove();
+    beantworte(QMessageBox::Yes, answer);
     bool einstellungen = false;
     onNextModal<TEinstellungen>([&](TEinstellungen& d) {
         einstellungen = d.PageControl1->currentWidget() == d.TabSheet2;
         d.reject();
     });
-    h.action(Aktion::tutorialStartseite).trigger();
+    h.action(ActionId::tutorialStartseite).trigger();
     EXPECT_TRUE(einstellungen);
     EXPECT_TRUE(h.shell->opened().isEmpty());
 }
 
 TEST(HelpActions, AltF1OpensTheStartPage)
 {
-    QTemporaryDir ordner;
-    const QString start = ordner.filePath(QStringLiteral("index.html"));
+    QTemporaryDir folder;
+    const QString start = folder.filePath(QStringLiteral("index.html"));
     schreibe(start);
-    HelpFixture h(englisch, start);
+    HelpFixture h(english, start);
     h.f.form->show();
     QApplication::setActiveWindow(h.f.form.get());
     QTest::keyClick(h.f.form.get(), Qt::Key_F1, Qt::AltModifier);
     ASSERT_EQ(h.shell->opened().size(), 1);
     EXPECT_EQ(h.shell->opened()[0], QUrl::fromLocalFile(start));
-    EXPECT_TRUE(h.viewer->aufrufe().isEmpty()); // Alt+F1 is not F1
+    EXPECT_TRUE(h.viewer->recordedCalls().isEmpty()); // Alt+F1 is not F1
 }
 
 // With no browser the desktop opens nothing; the user is told, in the interface language.
 TEST(HelpActions, ATutorialPageTheDesktopCannotOpenIsReported)
 {
-    QTemporaryDir ordner;
-    const QString start = ordner.filePath(QStringLiteral("index.html"));
+    QTemporaryDir folder;
+    const QString start = folder.filePath(QStringLiteral("index.html"));
     schreibe(start);
-    for (int version : {deutsch, englisch}) {
+    for (int version : {german, english}) {
         HelpFixture h(version, start);
         h.shell->setSucceeds(false);
         h.f.form->show();
         QApplication::setActiveWindow(h.f.form.get());
-        Antwort antwort;
-        beantworte(QMessageBox::Ok, antwort);
+        Antwort answer;
+        beantworte(QMessageBox::Ok, answer);
         QTest::keyClick(h.f.form.get(), Qt::Key_F1, Qt::AltModifier);
-        const LanguageTable& t = h.f.blind->sprache;
-        EXPECT_EQ(antwort.icon, QMessageBox::Critical);
-        EXPECT_EQ(antwort.caption, t.text(Txt::fehler));
-        EXPECT_EQ(antwort.text, t.text(Txt::tutorialNichtGeoeffnet).arg(QDir::toNativeSeparators(start)));
+        const LanguageTable& t = h.f.blind->uiLanguage;
+        EXPECT_EQ(answer.icon, QMessageBox::Critical);
+        EXPECT_EQ(answer.caption, t.text(Txt::errorBox));
+        EXPECT_EQ(answer.text, t.text(Txt::tutorialNotOpened).arg(QDir::toNativeSeparators(start)));
     }
 }
 
 TEST(HelpActions, AWebAddressAsTutorialPathStaysAWebAddress)
 {
-    HelpFixture h(englisch, QStringLiteral("https://www.tinctora.example/tutorial/index.html"));
-    h.action(Aktion::tutorialBlau).trigger();
+    HelpFixture h(english, QStringLiteral("https://www.tinctora.example/tutorial/index.html"));
+    h.action(ActionId::tutorialBlau).trigger();
     ASSERT_EQ(h.shell->opened().size(), 1);
     EXPECT_EQ(h.shell->opened()[0],
               QUrl(QStringLiteral("https://www.tinctora.example/tutorial/colors/blue.htm")));
@@ -234,12 +234,12 @@ TEST(HelpActions, UnsetPathWithTheTutorialPresentStoresTheDefaultStartPage)
     QTemporaryDir programm;
     schreibe(programm.filePath(QStringLiteral("tutorial/index.html")));
     schreibe(programm.filePath(QStringLiteral("tutorial/colors/red.htm")));
-    HelpFixture h(englisch);
-    ASSERT_FALSE(h.f.prefs->tutorialPfadGesetzt());
+    HelpFixture h(english);
+    ASSERT_FALSE(h.f.prefs->tutorialPathSet());
     // The installed folder comes second; the build tree's own folder has it here.
-    h.f.form->hilfe().setDatenOrdner(
+    h.f.form->help().setDataFolders(
         {QDir(programm.path()).filePath(QStringLiteral("nothing")), programm.path()});
-    h.action(Aktion::tutorialRot).trigger();
+    h.action(ActionId::tutorialRot).trigger();
 
     const QString start = QDir::toNativeSeparators(programm.filePath(QStringLiteral("tutorial/index.html")));
     EXPECT_EQ(h.f.prefs->tutorialPfad, start);
@@ -253,12 +253,12 @@ TEST(HelpActions, UnsetPathWithTheTutorialPresentStoresTheDefaultStartPage)
 
 TEST(HelpActions, NoTutorialAnywhereAndYesOpensTheSettingsOnTheTutorialPage)
 {
-    QTemporaryDir leer;
-    HelpFixture h(deutsch);
-    h.f.form->hilfe().setDatenOrdner({leer.path()});
+    QTemporaryDir blank;
+    HelpFixture h(german);
+    h.f.form->help().setDataFolders({blank.path()});
 
-    Antwort antwort;
-    beantworte(QMessageBox::Yes, antwort);
+    Antwort answer;
+    beantworte(QMessageBox::Yes, answer);
     bool aufTutorialSeite = false;
     onNextModal<TEinstellungen>([&](TEinstellungen& d) {
         aufTutorialSeite =
@@ -266,29 +266,28 @@ TEST(HelpActions, NoTutorialAnywhereAndYesOpensTheSettingsOnTheTutorialPage)
             d.PageControl1->tabText(d.PageControl1->currentIndex()) == QStringLiteral("Tutorial");
         d.reject();
     });
-    h.action(Aktion::tutorialGruen).trigger();
+    h.action(ActionId::tutorialGruen).trigger();
 
-    EXPECT_EQ(antwort.caption, QStringLiteral("Frage"));
-    EXPECT_EQ(antwort.text,
-              QStringLiteral("Tinctora kann den Pfad zum Tutorial nicht finden. Möchten Sie den "
-                             "Pfad jetzt eingeben?"));
-    EXPECT_EQ(antwort.icon, QMessageBox::Question);
-    EXPECT_EQ(antwort.knoepfe, QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+    EXPECT_EQ(answer.caption, QStringLiteral("Frage"));
+    EXPECT_EQ(answer.text, QStringLiteral("Tinctora kann den Pfad zum Tutorial nicht finden. Möchten Sie den "
+                                          "Pfad jetzt eingeben?"));
+    EXPECT_EQ(answer.icon, QMessageBox::Question);
+    EXPECT_EQ(answer.knoepfe, QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
     EXPECT_TRUE(aufTutorialSeite);
     EXPECT_TRUE(h.shell->opened().isEmpty());
-    EXPECT_FALSE(h.f.prefs->tutorialPfadGesetzt());
+    EXPECT_FALSE(h.f.prefs->tutorialPathSet());
 }
 
 TEST(HelpActions, NoTutorialAnywhereAndNoOrCancelDoNothing)
 {
-    QTemporaryDir leer;
-    HelpFixture h(englisch);
-    h.f.form->hilfe().setDatenOrdner({leer.path()});
-    for (QMessageBox::StandardButton knopf : {QMessageBox::No, QMessageBox::Cancel}) {
-        Antwort antwort;
-        beantworte(knopf, antwort);
-        h.action(Aktion::tutorialStartseite).trigger();
-        EXPECT_EQ(antwort.caption, QStringLiteral("Question"));
+    QTemporaryDir blank;
+    HelpFixture h(english);
+    h.f.form->help().setDataFolders({blank.path()});
+    for (QMessageBox::StandardButton button : {QMessageBox::No, QMessageBox::Cancel}) {
+        Antwort answer;
+        beantworte(button, answer);
+        h.action(ActionId::tutorialStartseite).trigger();
+        EXPECT_EQ(answer.caption, QStringLiteral("Question"));
         EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
     }
     EXPECT_TRUE(h.shell->opened().isEmpty());
@@ -296,35 +295,35 @@ TEST(HelpActions, NoTutorialAnywhereAndNoOrCancelDoNothing)
 
 TEST(HelpActions, UpdateQuestionYesOpensTheUpdatePageOfTheLanguage)
 {
-    for (const auto& [version, seite] : {std::pair{englisch, "/checkupdate.php"}, {deutsch, "/update.php"}}) {
+    for (const auto& [version, page] : {std::pair{english, "/checkupdate.php"}, {german, "/update.php"}}) {
         HelpFixture h(version);
-        Antwort antwort;
-        beantworte(QMessageBox::Yes, antwort);
-        h.action(Aktion::onlineCheckAufUpdate).trigger();
-        EXPECT_EQ(antwort.icon, QMessageBox::Question);
-        EXPECT_EQ(antwort.knoepfe, QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+        Antwort answer;
+        beantworte(QMessageBox::Yes, answer);
+        h.action(ActionId::onlineCheckAufUpdate).trigger();
+        EXPECT_EQ(answer.icon, QMessageBox::Question);
+        EXPECT_EQ(answer.knoepfe, QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
         ASSERT_EQ(h.shell->opened().size(), 1);
         const QUrl url = h.shell->opened()[0];
-        EXPECT_EQ(url.path(), QString::fromLatin1(seite));
+        EXPECT_EQ(url.path(), QString::fromLatin1(page));
         EXPECT_EQ(url.query(), QStringLiteral("vers=325"));
-        EXPECT_EQ(url.host(), QUrl(h.f.blind->sprache.text(Txt::webSeite)).host());
-        EXPECT_EQ(antwort.text, h.f.blind->sprache.text(Txt::updateFrage));
+        EXPECT_EQ(url.host(), QUrl(h.f.blind->uiLanguage.text(Txt::website)).host());
+        EXPECT_EQ(answer.text, h.f.blind->uiLanguage.text(Txt::updateQuestion));
 
-        beantworte(QMessageBox::No, antwort);
-        h.action(Aktion::onlineCheckAufUpdate).trigger();
+        beantworte(QMessageBox::No, answer);
+        h.action(ActionId::onlineCheckAufUpdate).trigger();
         EXPECT_EQ(h.shell->opened().size(), 1);
     }
 }
 
 TEST(HelpActions, TheAboutBoxShowsTheProductAndOpensItsLinks)
 {
-    HelpFixture h(englisch);
+    HelpFixture h(english);
     TAboutBox* erste = nullptr;
-    QString titel, name1, version;
+    QString titleText, name1, version;
     bool name2Sichtbar = true;
     onNextModal<TAboutBox>([&](TAboutBox& box) {
         erste = &box;
-        titel = box.windowTitle();
+        titleText = box.windowTitle();
         name1 = box.ProductName1->text();
         name2Sichtbar = box.ProductName2->isVisible();
         version = box.Version->text();
@@ -336,16 +335,16 @@ TEST(HelpActions, TheAboutBoxShowsTheProductAndOpensItsLinks)
         QTest::mouseClick(box.Label3, Qt::LeftButton);
         QTest::mouseClick(box.Button1, Qt::LeftButton);
     });
-    h.action(Aktion::hilfeInfo).trigger();
+    h.action(ActionId::hilfeInfo).trigger();
 
-    EXPECT_EQ(titel, QStringLiteral("Info"));
+    EXPECT_EQ(titleText, QStringLiteral("Info"));
     EXPECT_EQ(name1, QStringLiteral("Tinctora for Zevediz Adirevivo"));
     EXPECT_FALSE(name2Sichtbar);
     EXPECT_EQ(version, QStringLiteral("Version 3.25"));
     ASSERT_EQ(h.shell->opened().size(), 2);
-    EXPECT_EQ(h.shell->opened()[0], QUrl(h.f.blind->sprache.text(Txt::webSeite)));
+    EXPECT_EQ(h.shell->opened()[0], QUrl(h.f.blind->uiLanguage.text(Txt::website)));
     EXPECT_EQ(h.shell->opened()[1].scheme(), QStringLiteral("mailto"));
-    EXPECT_EQ(h.shell->opened()[1].path(), h.f.blind->sprache.text(Txt::supportEMail));
+    EXPECT_EQ(h.shell->opened()[1].path(), h.f.blind->uiLanguage.text(Txt::supportEMail));
 
     // Later calls show the same box again.
     TAboutBox* zweite = nullptr;
@@ -353,28 +352,28 @@ TEST(HelpActions, TheAboutBoxShowsTheProductAndOpensItsLinks)
         zweite = &box;
         box.accept();
     });
-    h.action(Aktion::hilfeInfo).trigger();
+    h.action(ActionId::hilfeInfo).trigger();
     EXPECT_EQ(zweite, erste);
-    EXPECT_EQ(h.f.form->hilfe().aboutBox(), erste);
+    EXPECT_EQ(h.f.form->help().aboutBox(), erste);
 }
 
 TEST(HelpActions, TheGermanAboutBoxNamesBothProducts)
 {
-    HelpFixture h(deutsch);
+    HelpFixture h(german);
     QString name1, name2;
     onNextModal<TAboutBox>([&](TAboutBox& box) {
         name1 = box.ProductName1->text();
         name2 = box.ProductName2->text();
         box.accept();
     });
-    h.action(Aktion::hilfeInfo).trigger();
+    h.action(ActionId::hilfeInfo).trigger();
     EXPECT_EQ(name1, QStringLiteral("Tinctora"));
     EXPECT_EQ(name2, QStringLiteral("Tinctora für Razuvazizeduduvir"));
 }
 
 TEST(HelpActions, ThePopUpWindowsHelpButtonOpensItsTopic)
 {
-    HelpFixture h(deutsch);
+    HelpFixture h(german);
     h.f.form->show();
     bool gesehen = false;
     onNextModal<TForm2>([&](TForm2& d) {
@@ -384,12 +383,13 @@ TEST(HelpActions, ThePopUpWindowsHelpButtonOpensItsTopic)
         QTest::mouseClick(d.ActionToolBar1->widgetForAction(d.hilfe1), Qt::LeftButton);
         QTest::mouseClick(d.ActionToolBar1->widgetForAction(d.schliessen1), Qt::LeftButton);
     });
-    h.action(Aktion::vollbild).trigger();
+    h.action(ActionId::vollbild).trigger();
     EXPECT_TRUE(gesehen);
-    ASSERT_EQ(h.viewer->aufrufe().size(), 1);
-    EXPECT_EQ(h.viewer->aufrufe()[0].adresse, h.f.form->helpFile() + QStringLiteral("::HTML\\page03.htm"));
-    EXPECT_EQ(h.viewer->aufrufe()[0].befehl, HilfeBefehl::thema);
-    EXPECT_EQ(h.viewer->aufrufe()[0].sprache, Sprache::deutsch);
+    ASSERT_EQ(h.viewer->recordedCalls().size(), 1);
+    EXPECT_EQ(h.viewer->recordedCalls()[0].address,
+              h.f.form->helpFile() + QStringLiteral("::HTML\\page03.htm"));
+    EXPECT_EQ(h.viewer->recordedCalls()[0].command, HelpCommand::topic);
+    EXPECT_EQ(h.viewer->recordedCalls()[0].uiLanguage, Language::german);
 }
 
 TEST(HelpActions, TheManualInputAndWebSafeHelpButtonsOpenTheirTopics)
@@ -397,26 +397,26 @@ TEST(HelpActions, TheManualInputAndWebSafeHelpButtonsOpenTheirTopics)
     ShownWindow f; // English: no "TNVersion"
     auto v = std::make_unique<RecordingHelpViewer>();
     RecordingHelpViewer* viewer = v.get();
-    f.form->hilfe().setHelpViewer(std::move(v));
+    f.form->help().setHelpViewer(std::move(v));
 
     onNextModal<TfEingabe>([&](TfEingabe& d) {
         EXPECT_TRUE(d.Button1->isEnabled());
         QTest::mouseClick(d.Button1, Qt::LeftButton);
         d.Button2->click();
     });
-    f.form->aktion("gezielteManuelleEingabeVonWerten")->trigger();
+    f.form->actionItem("gezielteManuelleEingabeVonWerten")->trigger();
     onNextModal<TOKBottomDlg1>([&](TOKBottomDlg1& d) {
         EXPECT_TRUE(d.Button4->isEnabled());
         QTest::mouseClick(d.Button4, Qt::LeftButton);
         d.Button3->click();
     });
-    f.form->aktion("inWebsichereFarbenUmwandeln")->trigger();
+    f.form->actionItem("inWebsichereFarbenUmwandeln")->trigger();
 
-    ASSERT_EQ(viewer->aufrufe().size(), 2);
-    EXPECT_EQ(viewer->aufrufe()[0].adresse, f.form->helpFile() + QStringLiteral("::HTML\\page05.htm"));
-    EXPECT_EQ(viewer->aufrufe()[1].adresse, f.form->helpFile() + QStringLiteral("::HTML\\page06.htm"));
-    for (const auto& aufruf : viewer->aufrufe()) {
-        EXPECT_EQ(aufruf.befehl, HilfeBefehl::thema);
-        EXPECT_EQ(aufruf.sprache, Sprache::englisch);
+    ASSERT_EQ(viewer->recordedCalls().size(), 2);
+    EXPECT_EQ(viewer->recordedCalls()[0].address, f.form->helpFile() + QStringLiteral("::HTML\\page05.htm"));
+    EXPECT_EQ(viewer->recordedCalls()[1].address, f.form->helpFile() + QStringLiteral("::HTML\\page06.htm"));
+    for (const auto& call : viewer->recordedCalls()) {
+        EXPECT_EQ(call.command, HelpCommand::topic);
+        EXPECT_EQ(call.uiLanguage, Language::english);
     }
 }

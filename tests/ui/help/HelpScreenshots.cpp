@@ -6,8 +6,8 @@
 
 #include "platform/desktop/HelpWindow.h"
 #include "platform/desktop/QtHelpViewer.h"
-#include "ui/dialogs/AboutBox.h"
 #include "platform/desktop/ShellOpener.h"
+#include "ui/dialogs/AboutBox.h"
 
 #include <QDir>
 #include <QHelpContentWidget>
@@ -20,54 +20,54 @@
 namespace
 {
 
-const QString daten = QStringLiteral(TINCTORA_PROGRAM_DATA);
+const QString payload = QStringLiteral(TINCTORA_PROGRAM_DATA);
 
 QString zielOrdner()
 {
-    const QString ordner = qEnvironmentVariable("TINCTORA_SHOT_DIR", QStringLiteral("."));
-    QDir().mkpath(ordner);
-    return ordner;
+    const QString folder = qEnvironmentVariable("TINCTORA_SHOT_DIR", QStringLiteral("."));
+    QDir().mkpath(folder);
+    return folder;
 }
 
 void aufnehmen(QWidget& w, const QString& name)
 {
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
-    const QString pfad = QDir(zielOrdner()).filePath(name);
-    ASSERT_TRUE(w.grab().save(pfad)) << pfad.toStdString();
+    const QString pathName = QDir(zielOrdner()).filePath(name);
+    ASSERT_TRUE(w.grab().save(pathName)) << pathName.toStdString();
 }
 
 } // namespace
 
 TEST(HelpScreenshots, DISABLED_HelpWindowOnTopicPages)
 {
-    for (Sprache s : {Sprache::englisch, Sprache::deutsch}) {
-        QtHelpViewer viewer({daten});
-        const QString code = s == Sprache::englisch ? QStringLiteral("en") : QStringLiteral("de");
-        viewer.htmlHelp(daten + QStringLiteral("/manual.chm"), HilfeBefehl::inhalt, s);
-        HelpWindow* w = viewer.fenster();
+    for (Language s : {Language::english, Language::german}) {
+        QtHelpViewer viewer({payload});
+        const QString code = s == Language::english ? QStringLiteral("en") : QStringLiteral("de");
+        viewer.htmlHelp(payload + QStringLiteral("/manual.chm"), HelpCommand::content, s);
+        HelpWindow* w = viewer.topWindow();
         ASSERT_NE(w, nullptr);
         w->resize(1000, 700);
         ASSERT_TRUE(QTest::qWaitFor([w] { return w->engine()->contentWidget()->model()->rowCount() > 0; }));
         w->engine()->contentWidget()->expandAll();
         aufnehmen(*w, QStringLiteral("help-contents-%1.png").arg(code));
-        viewer.htmlHelp(daten + QStringLiteral("/manual.chm::HTML\\page06.htm"), HilfeBefehl::thema, s);
+        viewer.htmlHelp(payload + QStringLiteral("/manual.chm::HTML\\page06.htm"), HelpCommand::topic, s);
         aufnehmen(*w, QStringLiteral("help-page06-%1.png").arg(code));
-        viewer.htmlHelp(daten + QStringLiteral("/manual.chm::HTML\\page04.htm"), HilfeBefehl::thema, s);
+        viewer.htmlHelp(payload + QStringLiteral("/manual.chm::HTML\\page04.htm"), HelpCommand::topic, s);
         aufnehmen(*w, QStringLiteral("help-page04-%1.png").arg(code));
-        viewer.htmlHelp(daten + QStringLiteral("/manual.chm::HTML\\page01.htm"), HilfeBefehl::thema, s);
+        viewer.htmlHelp(payload + QStringLiteral("/manual.chm::HTML\\page01.htm"), HelpCommand::topic, s);
         aufnehmen(*w, QStringLiteral("help-page01-%1.png").arg(code));
     }
 }
 
 TEST(HelpScreenshots, DISABLED_AboutBox)
 {
-    for (Sprache s : {Sprache::englisch, Sprache::deutsch}) {
-        const LanguageTable texte = LanguageTable::forLanguage(s);
+    for (Language s : {Language::english, Language::german}) {
+        const LanguageTable textSet = LanguageTable::forLanguage(s);
         RecordingShellOpener shell;
-        TAboutBox box(texte, shell);
+        TAboutBox box(textSet, shell);
         box.show();
-        aufnehmen(box, QStringLiteral("about-%1.png").arg(s == Sprache::englisch ? QStringLiteral("en")
-                                                                                 : QStringLiteral("de")));
+        aufnehmen(box, QStringLiteral("about-%1.png")
+                           .arg(s == Language::english ? QStringLiteral("en") : QStringLiteral("de")));
     }
 }
 
@@ -75,8 +75,8 @@ TEST(HelpScreenshots, DISABLED_AboutBox)
 // $TINCTORA_HELP_IMAGES/<lang>/HTML/images/ (the folder resources/help of the sources).
 TEST(HelpScreenshots, DISABLED_MainWindowForTheManual)
 {
-    const QString ziel = qEnvironmentVariable("TINCTORA_HELP_IMAGES");
-    ASSERT_FALSE(ziel.isEmpty()) << "TINCTORA_HELP_IMAGES is not set";
+    const QString target = qEnvironmentVariable("TINCTORA_HELP_IMAGES");
+    ASSERT_FALSE(target.isEmpty()) << "TINCTORA_HELP_IMAGES is not set";
     for (const auto& [version, code] : {std::pair{11, "en"}, {7, "de"}}) {
         WindowFixture f([v = version](MemoryPreferenceStore& s) {
             s.setRaw(QStringLiteral("TNVersion"), v);
@@ -87,9 +87,10 @@ TEST(HelpScreenshots, DISABLED_MainWindowForTheManual)
         f.form->show();
         f.form->resize(1000, 720);
         ASSERT_TRUE(QTest::qWaitForWindowExposed(f.form.get()));
-        const QString ordner = ziel + QStringLiteral("/") + QString::fromLatin1(code) + QStringLiteral("/HTML/images");
-        QDir().mkpath(ordner);
-        const QImage bild = f.form->grab().toImage().scaledToWidth(720, Qt::SmoothTransformation);
-        ASSERT_TRUE(bild.save(ordner + QStringLiteral("/main-window.png")));
+        const QString folder =
+            target + QStringLiteral("/") + QString::fromLatin1(code) + QStringLiteral("/HTML/images");
+        QDir().mkpath(folder);
+        const QImage picture = f.form->grab().toImage().scaledToWidth(720, Qt::SmoothTransformation);
+        ASSERT_TRUE(picture.save(folder + QStringLiteral("/main-window.png")));
     }
 }

@@ -7,8 +7,8 @@
 #include <QApplication>
 #include <QDialog>
 #include <QDir>
-#include <QMessageBox>
 #include <QFile>
+#include <QMessageBox>
 #include <QRegularExpression>
 #include <QTabWidget>
 #include <QTemporaryDir>
@@ -20,22 +20,22 @@
 namespace
 {
 
-const QString daten = QStringLiteral(TINCTORA_PROGRAM_DATA);
+const QString payload = QStringLiteral(TINCTORA_PROGRAM_DATA);
 const QString quellen = QStringLiteral(TINCTORA_RESOURCES) + QStringLiteral("/help");
 
-QString code(Sprache s)
+QString code(Language s)
 {
-    return s == Sprache::englisch ? QStringLiteral("en") : QStringLiteral("de");
+    return s == Language::english ? QStringLiteral("en") : QStringLiteral("de");
 }
 
 // The <title> of a help page's source file.
-QString titelVon(const QString& pfad)
+QString titelVon(const QString& pathName)
 {
-    QFile f(pfad);
+    QFile f(pathName);
     if (!f.open(QIODevice::ReadOnly))
         return {};
-    const auto m = QRegularExpression(QStringLiteral("<title>(.*)</title>"))
-                       .match(QString::fromUtf8(f.readAll()));
+    const auto m =
+        QRegularExpression(QStringLiteral("<title>(.*)</title>")).match(QString::fromUtf8(f.readAll()));
     return m.hasMatch() ? m.captured(1).replace(QStringLiteral("&amp;"), QStringLiteral("&")) : QString();
 }
 
@@ -43,95 +43,97 @@ QString titelVon(const QString& pfad)
 
 TEST(QtHelpViewer, ContentsOpenInTheRequestedLanguage)
 {
-    for (Sprache s : {Sprache::deutsch, Sprache::englisch}) {
-        QtHelpViewer viewer({daten});
-        EXPECT_EQ(viewer.fenster(), nullptr); // nothing is loaded before help is asked for
-        EXPECT_TRUE(viewer.htmlHelp(daten + QStringLiteral("/manual.chm"), HilfeBefehl::inhalt, s));
-        HelpWindow* w = viewer.fenster();
+    for (Language s : {Language::german, Language::english}) {
+        QtHelpViewer viewer({payload});
+        EXPECT_EQ(viewer.topWindow(), nullptr); // nothing is loaded before help is asked for
+        EXPECT_TRUE(viewer.htmlHelp(payload + QStringLiteral("/manual.chm"), HelpCommand::content, s));
+        HelpWindow* w = viewer.topWindow();
         ASSERT_NE(w, nullptr);
-        ASSERT_TRUE(w->geladen());
+        ASSERT_TRUE(w->loaded());
         EXPECT_TRUE(w->isVisible());
-        EXPECT_EQ(w->reiter()->currentIndex(), 0);
+        EXPECT_EQ(w->tabs()->currentIndex(), 0);
         EXPECT_EQ(w->browser()->source(),
                   QUrl(QStringLiteral("qthelp://org.tinctora.manual.%1/doc/HTML/index.htm").arg(code(s))));
-        EXPECT_EQ(w->browser()->documentTitle(),
-                  s == Sprache::englisch ? QStringLiteral("Tinctora Help") : QStringLiteral("Tinctora-Hilfe"));
+        EXPECT_EQ(w->browser()->documentTitle(), s == Language::english ? QStringLiteral("Tinctora Help")
+                                                                        : QStringLiteral("Tinctora-Hilfe"));
         EXPECT_TRUE(w->windowTitle().startsWith(QStringLiteral("Tinctora")));
     }
 }
 
 TEST(QtHelpViewer, EveryTopicAddressOpensItsPage)
 {
-    for (Sprache s : {Sprache::deutsch, Sprache::englisch}) {
-        QtHelpViewer viewer({daten});
+    for (Language s : {Language::german, Language::english}) {
+        QtHelpViewer viewer({payload});
         const QDir html(quellen + QStringLiteral("/") + code(s) + QStringLiteral("/HTML"));
-        const QStringList seiten = html.entryList({QStringLiteral("*.htm")}, QDir::Files, QDir::Name);
-        ASSERT_GE(seiten.size(), 19);
-        for (const QString& seite : seiten) {
-            const QString adresse = daten + QStringLiteral("/manual.chm::HTML\\") + seite;
-            EXPECT_TRUE(viewer.htmlHelp(adresse, HilfeBefehl::thema, s)) << seite.toStdString();
-            HelpWindow* w = viewer.fenster();
+        const QStringList pages = html.entryList({QStringLiteral("*.htm")}, QDir::Files, QDir::Name);
+        ASSERT_GE(pages.size(), 19);
+        for (const QString& page : pages) {
+            const QString address = payload + QStringLiteral("/manual.chm::HTML\\") + page;
+            EXPECT_TRUE(viewer.htmlHelp(address, HelpCommand::topic, s)) << page.toStdString();
+            HelpWindow* w = viewer.topWindow();
             ASSERT_NE(w, nullptr);
-            EXPECT_EQ(w->browser()->source(), w->themaUrl(QStringLiteral("HTML/") + seite));
-            EXPECT_EQ(w->browser()->documentTitle(), titelVon(html.filePath(seite))) << seite.toStdString();
-            EXPECT_GT(w->browser()->toPlainText().size(), 200) << seite.toStdString();
+            EXPECT_EQ(w->browser()->source(), w->topicUrl(QStringLiteral("HTML/") + page));
+            EXPECT_EQ(w->browser()->documentTitle(), titelVon(html.filePath(page))) << page.toStdString();
+            EXPECT_GT(w->browser()->toPlainText().size(), 200) << page.toStdString();
         }
     }
 }
 
 TEST(QtHelpViewer, TheDialogTopicsExistInBothLanguages)
 {
-    for (Sprache s : {Sprache::deutsch, Sprache::englisch}) {
-        QtHelpViewer viewer({daten});
-        for (const char* thema : {"::HTML\\page03.htm", "::HTML\\page05.htm", "::HTML\\page06.htm"})
-            EXPECT_TRUE(viewer.htmlHelp(daten + QStringLiteral("/manual.chm") + QString::fromLatin1(thema),
-                                        HilfeBefehl::thema, s))
-                << thema;
+    for (Language s : {Language::german, Language::english}) {
+        QtHelpViewer viewer({payload});
+        for (const char* topic : {"::HTML\\page03.htm", "::HTML\\page05.htm", "::HTML\\page06.htm"})
+            EXPECT_TRUE(viewer.htmlHelp(payload + QStringLiteral("/manual.chm") + QString::fromLatin1(topic),
+                                        HelpCommand::topic, s))
+                << topic;
     }
 }
 
 TEST(QtHelpViewer, AnUnknownTopicShowsTheContentsPage)
 {
-    QtHelpViewer viewer({daten});
-    EXPECT_FALSE(viewer.htmlHelp(daten + QStringLiteral("/manual.chm::HTML\\page99.htm"), HilfeBefehl::thema,
-                                 Sprache::englisch));
-    ASSERT_NE(viewer.fenster(), nullptr);
-    EXPECT_EQ(viewer.fenster()->browser()->source(), viewer.fenster()->themaUrl(QStringLiteral("HTML/index.htm")));
+    QtHelpViewer viewer({payload});
+    EXPECT_FALSE(viewer.htmlHelp(payload + QStringLiteral("/manual.chm::HTML\\page99.htm"),
+                                 HelpCommand::topic, Language::english));
+    ASSERT_NE(viewer.topWindow(), nullptr);
+    EXPECT_EQ(viewer.topWindow()->browser()->source(),
+              viewer.topWindow()->topicUrl(QStringLiteral("HTML/index.htm")));
 }
 
 TEST(QtHelpViewer, AMissingHelpFileIsReportedByTheViewer)
 {
-    QTemporaryDir leer;
-    QtHelpViewer viewer({leer.path()});
-    EXPECT_FALSE(viewer.htmlHelp(leer.filePath(QStringLiteral("manual.chm")), HilfeBefehl::inhalt, Sprache::englisch));
-    ASSERT_NE(viewer.fenster(), nullptr);
-    EXPECT_TRUE(viewer.fenster()->isVisible());
-    EXPECT_TRUE(viewer.fenster()->browser()->toPlainText().contains(QStringLiteral("manual-en.qch")));
+    QTemporaryDir blank;
+    QtHelpViewer viewer({blank.path()});
+    EXPECT_FALSE(viewer.htmlHelp(blank.filePath(QStringLiteral("manual.chm")), HelpCommand::content,
+                                 Language::english));
+    ASSERT_NE(viewer.topWindow(), nullptr);
+    EXPECT_TRUE(viewer.topWindow()->isVisible());
+    EXPECT_TRUE(viewer.topWindow()->browser()->toPlainText().contains(QStringLiteral("manual-en.qch")));
 }
 
 TEST(QtHelpViewer, TheInstalledDataFolderIsSearchedToo)
 {
     QTemporaryDir programm;
-    QtHelpViewer viewer({programm.path(), daten});
-    EXPECT_TRUE(viewer.htmlHelp(programm.filePath(QStringLiteral("manual.chm::HTML\\page05.htm")), HilfeBefehl::thema,
-                                Sprache::deutsch));
+    QtHelpViewer viewer({programm.path(), payload});
+    EXPECT_TRUE(viewer.htmlHelp(programm.filePath(QStringLiteral("manual.chm::HTML\\page05.htm")),
+                                HelpCommand::topic, Language::german));
 }
 
 TEST(QtHelpViewer, TheHelpWindowDoesNotKeepTheProgramRunning)
 {
-    QtHelpViewer viewer({daten});
-    viewer.htmlHelp(daten + QStringLiteral("/manual.chm"), HilfeBefehl::inhalt, Sprache::englisch);
-    ASSERT_NE(viewer.fenster(), nullptr);
-    EXPECT_FALSE(viewer.fenster()->testAttribute(Qt::WA_QuitOnClose));
+    QtHelpViewer viewer({payload});
+    viewer.htmlHelp(payload + QStringLiteral("/manual.chm"), HelpCommand::content, Language::english);
+    ASSERT_NE(viewer.topWindow(), nullptr);
+    EXPECT_FALSE(viewer.topWindow()->testAttribute(Qt::WA_QuitOnClose));
 }
 
 TEST(LazyHelpViewer, LoadsTheViewerLibraryOnlyWhenHelpIsFirstOpened)
 {
-    LazyHelpViewer viewer({daten}, {daten});
-    EXPECT_EQ(viewer.geladen(), nullptr);
-    EXPECT_TRUE(viewer.htmlHelp(daten + QStringLiteral("/manual.chm::HTML\\page03.htm"), HilfeBefehl::thema,
-                                Sprache::englisch));
-    ASSERT_NE(viewer.geladen(), nullptr);
+    LazyHelpViewer viewer({payload}, {payload});
+    EXPECT_EQ(viewer.loaded(), nullptr);
+    EXPECT_TRUE(viewer.htmlHelp(payload + QStringLiteral("/manual.chm::HTML\\page03.htm"), HelpCommand::topic,
+                                Language::english));
+    ASSERT_NE(viewer.loaded(), nullptr);
     bool fensterOffen = false;
     for (QWidget* w : QApplication::topLevelWidgets())
         fensterOffen |= w->objectName() == QStringLiteral("HelpWindow") && w->isVisible();
@@ -140,10 +142,11 @@ TEST(LazyHelpViewer, LoadsTheViewerLibraryOnlyWhenHelpIsFirstOpened)
 
 TEST(LazyHelpViewer, AMissingViewerLibraryIsReportedInAWindow)
 {
-    QTemporaryDir leer;
-    LazyHelpViewer viewer({daten}, {leer.path()});
-    EXPECT_FALSE(viewer.htmlHelp(daten + QStringLiteral("/manual.chm"), HilfeBefehl::inhalt, Sprache::deutsch));
-    EXPECT_EQ(viewer.geladen(), nullptr);
+    QTemporaryDir blank;
+    LazyHelpViewer viewer({payload}, {blank.path()});
+    EXPECT_FALSE(
+        viewer.htmlHelp(payload + QStringLiteral("/manual.chm"), HelpCommand::content, Language::german));
+    EXPECT_EQ(viewer.loaded(), nullptr);
     QMessageBox* meldung = nullptr;
     for (QWidget* w : QApplication::topLevelWidgets())
         if (w->objectName() == QStringLiteral("HelpViewerMissing") && w->isVisible())
@@ -155,20 +158,21 @@ TEST(LazyHelpViewer, AMissingViewerLibraryIsReportedInAWindow)
 
 TEST(QtHelpViewer, HelpOpenedFromAModalWindowStaysUsableAboveIt)
 {
-    QtHelpViewer viewer({daten});
+    QtHelpViewer viewer({payload});
     QDialog dialog;
     Qt::WindowModality waehrend = Qt::NonModal;
     onNextModal<QDialog>([&](QDialog& d) {
-        viewer.htmlHelp(daten + QStringLiteral("/manual.chm::HTML\\page03.htm"), HilfeBefehl::thema, Sprache::englisch);
-        ASSERT_NE(viewer.fenster(), nullptr);
-        waehrend = viewer.fenster()->windowModality();
-        viewer.fenster()->close();
+        viewer.htmlHelp(payload + QStringLiteral("/manual.chm::HTML\\page03.htm"), HelpCommand::topic,
+                        Language::english);
+        ASSERT_NE(viewer.topWindow(), nullptr);
+        waehrend = viewer.topWindow()->windowModality();
+        viewer.topWindow()->close();
         d.reject();
     });
     dialog.exec();
     EXPECT_EQ(waehrend, Qt::ApplicationModal);
     // Opened from the main window it blocks nothing.
-    viewer.htmlHelp(daten + QStringLiteral("/manual.chm"), HilfeBefehl::inhalt, Sprache::englisch);
-    EXPECT_EQ(viewer.fenster()->windowModality(), Qt::NonModal);
-    EXPECT_TRUE(viewer.fenster()->isVisible());
+    viewer.htmlHelp(payload + QStringLiteral("/manual.chm"), HelpCommand::content, Language::english);
+    EXPECT_EQ(viewer.topWindow()->windowModality(), Qt::NonModal);
+    EXPECT_TRUE(viewer.topWindow()->isVisible());
 }

@@ -10,32 +10,32 @@ namespace
 {
 
 // Counts the pixels an icon actually paints at tool bar size.
-int gemaltePixel(const QImage& bild)
+int gemaltePixel(const QImage& picture)
 {
     int n = 0;
-    for (int y = 0; y < bild.height(); ++y)
-        for (int x = 0; x < bild.width(); ++x)
-            n += qAlpha(bild.pixel(x, y)) > 0 ? 1 : 0;
+    for (int y = 0; y < picture.height(); ++y)
+        for (int x = 0; x < picture.width(); ++x)
+            n += qAlpha(picture.pixel(x, y)) > 0 ? 1 : 0;
     return n;
 }
 
-QImage zeichnen(const QString& pfad, int groesse)
+QImage drawDisplay(const QString& pathName, int extent)
 {
-    return QIcon(pfad).pixmap(groesse, groesse).toImage().convertToFormat(QImage::Format_ARGB32);
+    return QIcon(pathName).pixmap(extent, extent).toImage().convertToFormat(QImage::Format_ARGB32);
 }
 
 } // namespace
 
 TEST(IconsTest, EveryImageIndexHasAnIconThatPaints)
 {
-    for (int index : verwendeteBildIndizes()) {
-        const QString pfad = iconPfad(index);
-        ASSERT_TRUE(QFile::exists(pfad)) << pfad.toStdString();
-        const QImage bild = zeichnen(pfad, 24);
-        ASSERT_EQ(bild.size(), QSize(24, 24)) << pfad.toStdString();
+    for (int index : usedImageIndices()) {
+        const QString pathName = iconPath(index);
+        ASSERT_TRUE(QFile::exists(pathName)) << pathName.toStdString();
+        const QImage picture = drawDisplay(pathName, 24);
+        ASSERT_EQ(picture.size(), QSize(24, 24)) << pathName.toStdString();
         // Neither blank nor a filled square: something recognisable in between.
-        const int n = gemaltePixel(bild);
-        EXPECT_GT(n, 24 * 24 / 10) << pfad.toStdString();
-        EXPECT_LT(n, 24 * 24) << pfad.toStdString();
+        const int n = gemaltePixel(picture);
+        EXPECT_GT(n, 24 * 24 / 10) << pathName.toStdString();
+        EXPECT_LT(n, 24 * 24) << pathName.toStdString();
     }
 }

@@ -24,25 +24,25 @@
 namespace
 {
 
-void deutsch(MemoryPreferenceStore& s)
+void german(MemoryPreferenceStore& s)
 {
     s.setRaw(QStringLiteral("TNVersion"), 7);
 }
 
-void englisch(MemoryPreferenceStore& s)
+void english(MemoryPreferenceStore& s)
 {
     s.setRaw(QStringLiteral("TNVersion"), 11);
 }
 
 QString buttonText(QAbstractButton* b)
 {
-    return b ? ohneAccelerator(b->text()) : QStringLiteral("(none)");
+    return b ? withoutAccelerator(b->text()) : QStringLiteral("(none)");
 }
 
 QString labelText(const QFileDialog& d, const char* name)
 {
     auto* l = d.findChild<QLabel*>(QLatin1String(name));
-    return l ? ohneAccelerator(l->text()) : QStringLiteral("(none)");
+    return l ? withoutAccelerator(l->text()) : QStringLiteral("(none)");
 }
 
 } // namespace
@@ -50,15 +50,15 @@ QString labelText(const QFileDialog& d, const char* name)
 // Qt's own dialogs speak the interface language.
 TEST(InterfaceLanguage, GermanCloseQuestionAndFileDialogUseQtsGermanTexts)
 {
-    WindowFixture f(deutsch);
+    WindowFixture f(german);
     f.form->show();
     // A saved file, then a change: closing asks.
-    QTemporaryDir ordner;
-    auto dialoge = std::make_unique<ScriptedFileDialogs>();
-    dialoge->antworte(ordner.filePath(QStringLiteral("farben.tnfx")));
-    f.form->datei().setDialogs(std::move(dialoge));
-    f.form->aktion("dateiSpeichernUnter")->trigger();
-    f.form->aktion("dreierHarmonien")->trigger();
+    QTemporaryDir folder;
+    auto dialogs = std::make_unique<ScriptedFileDialogs>();
+    dialogs->queueAnswer(folder.filePath(QStringLiteral("farben.tnfx")));
+    f.form->fileItem().setDialogs(std::move(dialogs));
+    f.form->actionItem("dateiSpeichernUnter")->trigger();
+    f.form->actionItem("dreierHarmonien")->trigger();
 
     QStringList knoepfe;
     onNextModal<QMessageBox>([&](QMessageBox& box) {
@@ -68,19 +68,19 @@ TEST(InterfaceLanguage, GermanCloseQuestionAndFileDialogUseQtsGermanTexts)
     f.form->close();
     EXPECT_EQ(knoepfe, (QStringList{QStringLiteral("Ja"), QStringLiteral("Nein")}));
 
-    WindowFixture g(deutsch);
+    WindowFixture g(german);
     g.form->show();
-    QStringList texte;
+    QStringList textSet;
     onNextModal<QFileDialog>([&](QFileDialog& d) {
         auto* box = d.findChild<QDialogButtonBox*>();
         ASSERT_NE(box, nullptr);
-        texte << labelText(d, "lookInLabel") << labelText(d, "fileNameLabel")
-              << buttonText(box->button(QDialogButtonBox::Cancel));
+        textSet << labelText(d, "lookInLabel") << labelText(d, "fileNameLabel")
+                << buttonText(box->button(QDialogButtonBox::Cancel));
         d.reject();
     });
-    g.form->aktion("dateiSpeichernUnter")->trigger();
-    EXPECT_EQ(texte, (QStringList{QStringLiteral("Suchen in:"), QStringLiteral("Dateiname:"),
-                                  QStringLiteral("Abbrechen")}));
+    g.form->actionItem("dateiSpeichernUnter")->trigger();
+    EXPECT_EQ(textSet, (QStringList{QStringLiteral("Suchen in:"), QStringLiteral("Dateiname:"),
+                                    QStringLiteral("Abbrechen")}));
 }
 
 // Alt+menu letter then an entry's letter runs one entry. Shared letters are
@@ -93,19 +93,19 @@ TEST(InterfaceLanguage, EveryMenuGivesEachEntryItsOwnLetter)
         {QStringLiteral("&Startseite"), QStringLiteral("Ro&sa")},
         {QStringLiteral("&Inhalt"), QStringLiteral("&Info")},
     };
-    for (const auto& sprache : {deutsch, englisch}) {
-        WindowFixture f(sprache);
+    for (const auto& uiLanguage : {german, english}) {
+        WindowFixture f(uiLanguage);
         // The menus Alt and a letter reach: the menu bar's and their submenus.
-        QList<QMenu*> menues;
+        QList<QMenu*> menus;
         for (QAction* a : f.form->menuBar()->actions())
             if (a->menu())
-                menues << a->menu();
-        for (int i = 0; i < menues.size(); ++i)
-            for (QAction* a : menues[i]->actions())
+                menus << a->menu();
+        for (int i = 0; i < menus.size(); ++i)
+            for (QAction* a : menus[i]->actions())
                 if (a->menu())
-                    menues << a->menu();
-        ASSERT_EQ(menues.size(), menuCount);
-        for (QMenu* menue : menues) {
+                    menus << a->menu();
+        ASSERT_EQ(menus.size(), menuCount);
+        for (QMenu* menue : menus) {
             std::map<QChar, QString> vergeben;
             for (QAction* a : menue->actions()) {
                 const QString text = a->menu() ? a->menu()->title() : a->text();
@@ -124,6 +124,6 @@ TEST(InterfaceLanguage, EveryMenuGivesEachEntryItsOwnLetter)
         }
         // Our entries that open a window say so.
         for (const char* name : {"verlauf", "farbformate", "kontrast", "paletteExportieren"})
-            EXPECT_TRUE(f.form->aktion(name)->text().endsWith(QLatin1String("..."))) << name;
+            EXPECT_TRUE(f.form->actionItem(name)->text().endsWith(QLatin1String("..."))) << name;
     }
 }

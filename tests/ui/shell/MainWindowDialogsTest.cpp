@@ -1,10 +1,10 @@
 #include "support/ModalGuard.h"
 #include "support/WindowFixture.h"
 
-#include "ui/language/ActionRegistry.h"
 #include "core/language/LanguageTable.h"
 #include "platform/desktop/ShellOpener.h"
 #include "ui/dialogs/Einstellungen.h"
+#include "ui/language/ActionRegistry.h"
 
 #include <QAction>
 #include <QApplication>
@@ -37,7 +37,7 @@ TEST(MainWindowDialogs, SettingsActionOpensTheDialogWithTheStoredPath)
     RecordingShellOpener* shell = recording.get();
     f.form->setShellOpener(std::move(recording));
 
-    QAction& action = f.form->actions().action(Aktion::einstellungenMenu);
+    QAction& action = f.form->actions().action(ActionId::einstellungenMenu);
     ASSERT_TRUE(action.isEnabled());
 
     QString caption, shown;
@@ -53,14 +53,14 @@ TEST(MainWindowDialogs, SettingsActionOpensTheDialogWithTheStoredPath)
     EXPECT_EQ(caption, QStringLiteral("Einstellungen"));
     EXPECT_EQ(shown, QStringLiteral("/home/u/tutorial/index.html"));
     ASSERT_EQ(shell->opened().size(), 1);
-    EXPECT_EQ(shell->opened()[0], QUrl(LanguageTable::forLanguage(Sprache::deutsch).text(Txt::webSeite)));
+    EXPECT_EQ(shell->opened()[0], QUrl(LanguageTable::forLanguage(Language::german).text(Txt::website)));
     EXPECT_EQ(f.prefs->tutorialPfad, QStringLiteral("/home/u/tutorial/index.html"));
 }
 
 TEST(MainWindowDialogs, SettingsOkTakesTheNewPathAndANewDialogStartsFresh)
 {
     WindowFixture f;
-    QAction& action = f.form->actions().action(Aktion::einstellungenMenu);
+    QAction& action = f.form->actions().action(ActionId::einstellungenMenu);
 
     onModalDialog([](TEinstellungen& d) {
         d.Edit1->setText(QStringLiteral("/new/index.html"));

@@ -23,7 +23,7 @@ namespace
 void referenzGroesse(WindowFixture& f)
 {
     MainWidgets& w = f.w();
-    f.d().ablauf().layoutGesperrt = false;
+    f.d().progress().layoutGesperrt = false;
     w.panelHintergrund->resize(680, 700);
     w.Panel15->move(0, w.Anzeige->y() + 362);
     f.form->FormResize();
@@ -81,7 +81,7 @@ TEST(MainWindowLayout, ResizeAtReferenceSizeReproducesTheDesign)
     EXPECT_EQ(w.FixedKleinRechts->geometry(), QRect(185, 234, 130, 73));
     EXPECT_EQ(w.FixedLinksKleinMitte->geometry(), QRect(103, 126, 130, 73));
     EXPECT_EQ(w.FixedRechtsReihen->geometry(), QRect(339, 0, 341, 360));
-    // Four steps in either half: the outer panels stand in the slots of R4 and R12.
+    // Four steps in either half: the outer panels currentState in the slots of R4 and R12.
     EXPECT_EQ(w.RRe[1]->geometry(), QRect(71, 210, 20, 100));
     EXPECT_EQ(w.RRe[15]->x(), 247);
     EXPECT_EQ(w.RLi[5]->x(), 93);
@@ -92,12 +92,12 @@ TEST(MainWindowLayout, ResizeFollowsTheFixedStepCounts)
 {
     WindowFixture f;
     // Fixed at 7 rings, then the left half at 1.
-    f.d().stufenSetzen(7);
-    f.d().fixierenEin(f.s().fixStand);
-    f.d().haelfteWaehlen(true);
-    f.d().stufenSetzen(1);
-    f.d().fixierenAus();
-    f.d().stufenSetzen(4);
+    f.d().setStepCount(7);
+    f.d().switchFixingOn(f.s().fixStand);
+    f.d().selectHalf(true);
+    f.d().setStepCount(1);
+    f.d().switchFixingOff();
+    f.d().setStepCount(4);
     referenzGroesse(f);
     EXPECT_EQ(f.w().RRe[1]->x(), 5);
     EXPECT_EQ(f.w().RRe[15]->x(), 313);
@@ -120,7 +120,7 @@ TEST(MainWindowLayout, CompactLayoutPlacesTheControlsAndStopsScaling)
     WindowFixture f;
     MainWidgets& w = f.w();
     f.form->aufloesung800x600();
-    EXPECT_TRUE(f.s().ablauf.kleinesLayout);
+    EXPECT_TRUE(f.s().progress.kleinesLayout);
     EXPECT_EQ(w.Anzeige->geometry(), QRect(0, 128, 522, 273));
     EXPECT_EQ(w.panelBG->geometry(), QRect(527, 115, 226, 409));
     EXPECT_GT(stapelPlatz(w.panelBG), stapelPlatz(w.panelHintergrund)); // in front
@@ -136,7 +136,7 @@ TEST(MainWindowLayout, CompactLayoutPlacesTheControlsAndStopsScaling)
     EXPECT_EQ(w.Panel11->y(), 52);
     EXPECT_EQ(w.WerteOben->geometry().top(), 59);
 
-    f.d().ablauf().layoutGesperrt = false;
+    f.d().progress().layoutGesperrt = false;
     w.panelHintergrund->resize(900, 700);
     f.form->FormResize();
     EXPECT_EQ(w.Anzeige->size(), QSize(522, 273));
@@ -145,12 +145,12 @@ TEST(MainWindowLayout, CompactLayoutPlacesTheControlsAndStopsScaling)
 
 TEST(MainWindowLayout, FirstShowChoosesTheCompactLayoutOnlyOnSmallScreens)
 {
-    for (const auto& [bildschirm, kompakt] :
+    for (const auto& [bildschirm, compact] :
          {std::pair{QSize(1024, 768), false}, std::pair{QSize(1016, 768), true},
           std::pair{QSize(1280, 720), true}}) {
         WindowFixture f(normalerPlatz, bildschirm);
         f.form->show();
-        EXPECT_EQ(f.s().ablauf.kleinesLayout, kompakt) << bildschirm.width() << "x" << bildschirm.height();
+        EXPECT_EQ(f.s().progress.kleinesLayout, compact) << bildschirm.width() << "x" << bildschirm.height();
     }
 }
 
@@ -194,7 +194,7 @@ TEST(MainWindowLayout, BlackBackgroundAndBackRestoresEveryColour)
         EXPECT_FALSE(c->testAttribute(Qt::WA_SetPalette));
     }
     ASSERT_TRUE(werteTexteNeuGefaerbt(f));
-    for (StaticText* t : w.werteTexte()) {
+    for (StaticText* t : w.valueTexts()) {
         EXPECT_EQ(t->background(), system.color(QPalette::Base));
         EXPECT_EQ(t->textColour(), system.color(QPalette::Text));
     }
@@ -239,8 +239,8 @@ TEST(MainWindowLayout, ColourRowsStandOnTheBackground)
     WindowFixture f(normalerPlatz);
     f.form->show();
     MainWidgets& w = f.w();
-    f.form->aktion("farbreihen")->trigger();
-    ASSERT_EQ(f.s().modus(), Modus::reihen);
+    f.form->actionItem("farbreihen")->trigger();
+    ASSERT_EQ(f.s().harmonyMode(), HarmonyMode::colourRows);
     hintergrundWaehlen(f, 2);
     for (ColourPanel* p : {w.Anzeige, w.AnzeigeReihen, w.FixedLinksReihen, w.FixedRechtsReihen})
         EXPECT_EQ(p->colour(), QColor(0xB0, 0xB0, 0xB0)) << p->objectName().toStdString();
@@ -251,22 +251,22 @@ TEST(MainWindowLayout, BorderlessModeReturnsToANormalWindow)
     WindowFixture f(normalerPlatz);
     f.form->show();
     const QRect normal = f.form->geometry();
-    QAction* aktion = f.form->aktion("programmOhneRand");
-    ASSERT_NE(aktion, nullptr);
-    EXPECT_TRUE(aktion->isEnabled());
+    QAction* actionItem = f.form->actionItem("programmOhneRand");
+    ASSERT_NE(actionItem, nullptr);
+    EXPECT_TRUE(actionItem->isEnabled());
 
-    aktion->trigger();
+    actionItem->trigger();
     EXPECT_TRUE(f.form->windowFlags().testFlag(Qt::FramelessWindowHint));
     EXPECT_TRUE(f.form->isFullScreen());
-    EXPECT_TRUE(f.s().ablauf.ohneRand);
-    EXPECT_TRUE(aktion->isChecked());
+    EXPECT_TRUE(f.s().progress.ohneRand);
+    EXPECT_TRUE(actionItem->isChecked());
 
-    aktion->trigger();
+    actionItem->trigger();
     EXPECT_FALSE(f.form->windowFlags().testFlag(Qt::FramelessWindowHint));
     EXPECT_FALSE(f.form->isFullScreen());
     EXPECT_FALSE(f.form->isMaximized());
     EXPECT_TRUE(f.form->isVisible());
-    EXPECT_FALSE(aktion->isChecked());
+    EXPECT_FALSE(actionItem->isChecked());
     EXPECT_EQ(f.form->geometry().size(), normal.size());
 }
 
@@ -275,11 +275,11 @@ TEST(MainWindowLayout, BorderlessModeReturnsToAMaximisedWindow)
     WindowFixture f(normalerPlatz);
     f.form->show();
     f.form->showMaximized();
-    QAction* aktion = f.form->aktion("programmOhneRand");
-    aktion->trigger();
-    EXPECT_FALSE(f.s().ablauf.ohneRand);
+    QAction* actionItem = f.form->actionItem("programmOhneRand");
+    actionItem->trigger();
+    EXPECT_FALSE(f.s().progress.ohneRand);
     EXPECT_TRUE(f.form->isFullScreen());
-    aktion->trigger();
+    actionItem->trigger();
     EXPECT_TRUE(f.form->isMaximized());
     EXPECT_FALSE(f.form->windowFlags().testFlag(Qt::FramelessWindowHint));
 }
@@ -291,12 +291,12 @@ TEST(MainWindowLayout, ClosingTheBackgroundListLeavesTheTrackBarsAsTheyWere)
     ASSERT_TRUE(QTest::qWaitForWindowActive(f.form.get()));
     MainWidgets& w = f.w();
     QComboBox* box = w.ComboBox2;
-    QWidget* liste = box->view()->window();
+    QWidget* items = box->view()->window();
     const auto aufUndZu = [&] {
         QTest::mouseClick(box, Qt::LeftButton);
-        ASSERT_TRUE(QTest::qWaitFor([&] { return liste->isVisible(); }));
+        ASSERT_TRUE(QTest::qWaitFor([&] { return items->isVisible(); }));
         QTest::keyClick(box->view(), Qt::Key_Escape);
-        ASSERT_TRUE(QTest::qWaitFor([&] { return !liste->isVisible(); }));
+        ASSERT_TRUE(QTest::qWaitFor([&] { return !items->isVisible(); }));
         EXPECT_EQ(QApplication::focusWidget(), box); // the focus came back through the track bars
     };
 
@@ -304,7 +304,7 @@ TEST(MainWindowLayout, ClosingTheBackgroundListLeavesTheTrackBarsAsTheyWere)
     EXPECT_FALSE(w.TrackBar2->isEnabled());
     EXPECT_FALSE(w.TrackBar3->isEnabled());
 
-    f.form->aktion("dreierHarmonien")->trigger(); // the first angle comes into use
+    f.form->actionItem("dreierHarmonien")->trigger(); // the first angle comes into use
     ASSERT_TRUE(w.TrackBar2->isEnabled());
     aufUndZu();
     EXPECT_TRUE(w.TrackBar2->isEnabled());

@@ -37,11 +37,11 @@ bool obenImRad(const PictureBox* winkelBild, QColor erwartet)
 }
 
 // A quarter turn clockwise about (61, 61): target (x, y) shows source (y, 121 - x).
-bool vierteldrehungVon(const QImage& gedreht, const QImage& quelle)
+bool vierteldrehungVon(const QImage& gedreht, const QImage& source)
 {
     for (int y = 1; y < 121; ++y)
         for (int x = 1; x < 121; ++x)
-            if (gedreht.pixel(x, y) != quelle.pixel(y, 121 - x))
+            if (gedreht.pixel(x, y) != source.pixel(y, 121 - x))
                 return false;
     return true;
 }
@@ -53,15 +53,15 @@ TEST(MainWindowLifecycle, FirstShowAppliesThePlacementAndReadiesTheAngleImage)
     WindowFixture f(normalerPlatz);
     EXPECT_TRUE(f.w().ImageWW->image().isNull());
     f.form->show();
-    EXPECT_FALSE(f.s().ablauf.ersterStart);
-    EXPECT_TRUE(f.s().ablauf.formularBereit);
-    EXPECT_FALSE(f.s().ablauf.layoutGesperrt);
+    EXPECT_FALSE(f.s().progress.ersterStart);
+    EXPECT_TRUE(f.s().progress.formularBereit);
+    EXPECT_FALSE(f.s().progress.layoutGesperrt);
     EXPECT_EQ(f.form->pos(), QPoint(30, 40));
     EXPECT_EQ(f.form->size(), QSize(900, 700));
     EXPECT_FALSE(f.form->isMaximized());
     // The release step turned the wheel for position 0 (by 0 degrees) and drew
     // it into the angle image: the realistic red of position 0 at the top.
-    EXPECT_EQ(f.s().ablauf.letzterDrehwinkel, 0);
+    EXPECT_EQ(f.s().progress.letzterDrehwinkel, 0);
     EXPECT_EQ(f.w().ImageWW->image().size(), QSize(123, 123));
     EXPECT_TRUE(obenImRad(f.w().ImageWW, QColor(218, 37, 29)));
     // The layout ran at the end of the show: the display fills the space above the lower strip.
@@ -96,10 +96,10 @@ TEST(MainWindowLifecycle, OnlyTheFirstShowAppliesThePlacement)
     f.form->show();
     f.form->move(120, 130);
     f.form->hide();
-    EXPECT_FALSE(f.s().ablauf.layoutGesperrt);
+    EXPECT_FALSE(f.s().progress.layoutGesperrt);
     f.form->show();
     EXPECT_EQ(f.form->pos(), QPoint(120, 130));
-    EXPECT_FALSE(f.s().ablauf.layoutGesperrt);
+    EXPECT_FALSE(f.s().progress.layoutGesperrt);
 }
 
 TEST(MainWindowLifecycle, StoredBackgroundIsAppliedWhenNotStandard)
@@ -121,7 +121,7 @@ TEST(MainWindowLifecycle, CloseWhileMaximisedKeepsTheStoredPlacement)
     f.form->show();
     f.form->showMaximized();
     f.form->close();
-    EXPECT_TRUE(f.s().ablauf.layoutGesperrt);
+    EXPECT_TRUE(f.s().progress.layoutGesperrt);
     EXPECT_EQ(f.store->raw(QStringLiteral("cFullscrn")).toInt(), 1);
     for (const char* name : {"appTop", "appLeft", "appWidth", "appHeight"})
         EXPECT_FALSE(geschrieben(*f.store, QString::fromLatin1(name))) << name;
@@ -162,15 +162,15 @@ TEST(MainWindowBandType, LuminousAndBackSwitchesPictureWheelAndMarks)
     MainWidgets& w = f.w();
     const QImage realistischesBild = w.ImageWW->image();
     ASSERT_TRUE(obenImRad(w.ImageWW, QColor(218, 37, 29)));
-    QAction* luminoes = f.form->aktion("luminoes");
-    QAction* realistisch = f.form->aktion("realistisch");
+    QAction* luminoes = f.form->actionItem("luminoes");
+    QAction* realistisch = f.form->actionItem("realistisch");
     ASSERT_TRUE(luminoes && realistisch);
     EXPECT_TRUE(realistisch->isChecked());
 
     f.d().eingabeFarbeAktiv(true);
     luminoes->trigger();
     EXPECT_TRUE(f.s().bandLuminoes);
-    EXPECT_FALSE(f.s().aktionen.realistisch);
+    EXPECT_FALSE(f.s().actionSet.realistisch);
     EXPECT_TRUE(luminoes->isChecked());
     EXPECT_FALSE(realistisch->isChecked());
     EXPECT_GT(stapelPlatz(w.Image1), stapelPlatz(w.Image2));
@@ -216,11 +216,11 @@ TEST(MainWindowBandType, SwitchAlwaysTurnsTheWheelAgain)
     ASSERT_TRUE(vierteldrehungVon(f.form->imageBg(), real));
     EXPECT_TRUE(obenImRad(w.ImageWW, QColor(40, 22, 111))); // realistic row 508
 
-    f.form->aktion("luminoes")->trigger();
+    f.form->actionItem("luminoes")->trigger();
     EXPECT_TRUE(vierteldrehungVon(f.form->imageBg(), lum));
     EXPECT_TRUE(obenImRad(w.ImageWW, QColor(49, 0, 255))); // luminous row 508
 
-    f.form->aktion("realistisch")->trigger();
+    f.form->actionItem("realistisch")->trigger();
     EXPECT_TRUE(vierteldrehungVon(f.form->imageBg(), real));
     EXPECT_TRUE(obenImRad(w.ImageWW, QColor(40, 22, 111)));
     EXPECT_FALSE(f.form->rotieren()); // nothing changed since: no repaint

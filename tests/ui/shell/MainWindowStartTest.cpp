@@ -25,17 +25,17 @@ TEST(MainWindowStart, StateAndFieldsShowTheStartCombination)
     EXPECT_EQ(s.farbWerte[6], 141);
     EXPECT_EQ(s.posGross(), 0);
     EXPECT_EQ(s.posRechts(), 339);
-    EXPECT_TRUE(s.ablauf.layoutGesperrt);
-    EXPECT_FALSE(s.ablauf.formularBereit);
+    EXPECT_TRUE(s.progress.layoutGesperrt);
+    EXPECT_FALSE(s.progress.formularBereit);
 
     MainWidgets& w = f.w();
-    const QColor gross(0xDA, 0x25, 0x1D), rechts(0x00, 0x92, 0x8D);
-    EXPECT_EQ(w.Anzeige->colour(), gross);
-    EXPECT_EQ(w.Anzeige_Normal->colour(), gross);
-    EXPECT_EQ(w.KleinRechts->colour(), rechts);
-    EXPECT_EQ(w.Panel4->colour(), gross);
-    EXPECT_EQ(w.Panel7->colour(), rechts);
-    EXPECT_EQ(w.flaechenanzeigeFarbe->colour(), gross);
+    const QColor big(0xDA, 0x25, 0x1D), right(0x00, 0x92, 0x8D);
+    EXPECT_EQ(w.Anzeige->colour(), big);
+    EXPECT_EQ(w.Anzeige_Normal->colour(), big);
+    EXPECT_EQ(w.KleinRechts->colour(), right);
+    EXPECT_EQ(w.Panel4->colour(), big);
+    EXPECT_EQ(w.Panel7->colour(), right);
+    EXPECT_EQ(w.flaechenanzeigeFarbe->colour(), big);
     EXPECT_EQ(w.flaechenanzeigeFarbe->tag(), 0x1D25DA); // B·65536 + G·256 + R
 
     EXPECT_EQ(w.SGrObR->text(), QStringLiteral("218"));
@@ -108,7 +108,7 @@ TEST(MainWindowStart, LanguageSwitchFindsTheNamedControls)
 TEST(MainWindowStart, EveryNamedControlExistsOnce)
 {
     WindowFixture f;
-    QStringList namen = {"Farbband",
+    QStringList names = {"Farbband",
                          "Panel3",
                          "Panel2",
                          "Image1",
@@ -190,18 +190,18 @@ TEST(MainWindowStart, EveryNamedControlExistsOnce)
                          "StatusBar1",
                          "ActionToolBar1"};
     for (int k = 1; k <= 15; ++k)
-        namen << QStringLiteral("R%1").arg(k) << QStringLiteral("R%1Li").arg(k)
+        names << QStringLiteral("R%1").arg(k) << QStringLiteral("R%1Li").arg(k)
               << QStringLiteral("R%1Re").arg(k);
     for (int n = 1; n <= 11; ++n)
         if (n >= 4)
-            namen << QStringLiteral("Panel%1").arg(n);
+            names << QStringLiteral("Panel%1").arg(n);
     for (int n = 1; n <= 6; ++n)
-        namen << QStringLiteral("RichEdit%1").arg(n);
-    for (StaticText* t : f.w().werteTexte())
-        namen << t->objectName();
-    EXPECT_EQ(f.w().werteTexte().size(), 32u);
+        names << QStringLiteral("RichEdit%1").arg(n);
+    for (StaticText* t : f.w().valueTexts())
+        names << t->objectName();
+    EXPECT_EQ(f.w().valueTexts().size(), 32u);
 
-    for (const QString& name : namen)
+    for (const QString& name : names)
         EXPECT_EQ(f.form->findChildren<QObject*>(name).size(), 1) << name.toStdString();
 }
 
@@ -243,11 +243,11 @@ TEST(MainWindowStart, ClickableFieldsCarryTheFieldCursor)
 {
     WindowFixture f;
     MainWidgets& w = f.w();
-    for (QWidget* p : w.klickbareFelder())
+    for (QWidget* p : w.clickableFields())
         EXPECT_EQ(p->cursor().shape(), Qt::BitmapCursor) << p->objectName().toStdString();
-    EXPECT_EQ(w.klickbareFelder().size(), 13u + 14u * 3u + 2u);
-    for (ColourPanel* mitte : {w.R[8], w.RRe[8], w.RLi[8]})
-        EXPECT_EQ(mitte->cursor().shape(), Qt::ArrowCursor); // the row centre selects nothing
+    EXPECT_EQ(w.clickableFields().size(), 13u + 14u * 3u + 2u);
+    for (ColourPanel* centre : {w.R[8], w.RRe[8], w.RLi[8]})
+        EXPECT_EQ(centre->cursor().shape(), Qt::ArrowCursor); // the row centre selects nothing
     EXPECT_EQ(w.Image2->cursor().shape(), Qt::CrossCursor);
     EXPECT_EQ(w.PaintBox3->cursor().shape(), Qt::CrossCursor);
 }

@@ -9,14 +9,14 @@
 
 TEST(ColourPanel, SameColourAgainDoesNotRepaint)
 {
-    QWidget fenster;
-    fenster.resize(100, 40);
-    auto* panel = new ColourPanel(&fenster, QStringLiteral("probe"));
+    QWidget topWindow;
+    topWindow.resize(100, 40);
+    auto* panel = new ColourPanel(&topWindow, QStringLiteral("probe"));
     panel->setGeometry(0, 0, 40, 30);
-    auto* zeuge = new ColourPanel(&fenster, QStringLiteral("zeuge"));
+    auto* zeuge = new ColourPanel(&topWindow, QStringLiteral("zeuge"));
     zeuge->setGeometry(50, 0, 40, 30);
-    fenster.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&fenster));
+    topWindow.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&topWindow));
     ASSERT_TRUE(allesGemalt(zeuge));
     PaintCounter zaehler{panel};
 
@@ -34,30 +34,30 @@ TEST(ColourPanel, SameColourAgainDoesNotRepaint)
 
 TEST(ColourPanel, MovingKeepsTheShownOrHiddenStateAndFillsOnRequest)
 {
-    ColourPanel sichtbar(nullptr, QStringLiteral("sichtbar"));
+    ColourPanel visible(nullptr, QStringLiteral("sichtbar"));
     ColourPanel versteckt(nullptr, QStringLiteral("versteckt"));
-    sichtbar.resize(200, 100);
+    visible.resize(200, 100);
     versteckt.resize(200, 100);
     versteckt.setBevel(ColourPanel::Bevel::lowered);
-    auto* feld = new ColourPanel(&sichtbar, QStringLiteral("feld"));
-    auto* verborgen = new ColourPanel(&sichtbar, QStringLiteral("verborgen"));
+    auto* field = new ColourPanel(&visible, QStringLiteral("feld"));
+    auto* verborgen = new ColourPanel(&visible, QStringLiteral("verborgen"));
     verborgen->hide();
-    sichtbar.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&sichtbar));
+    visible.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&visible));
 
-    moveInto(feld, &versteckt);
+    moveInto(field, &versteckt);
     moveInto(verborgen, &versteckt);
-    EXPECT_FALSE(feld->isHidden());
+    EXPECT_FALSE(field->isHidden());
     EXPECT_TRUE(verborgen->isHidden());
 
-    moveInto(feld, &sichtbar, true);
-    EXPECT_TRUE(feld->isVisible());
-    EXPECT_EQ(feld->geometry(), sichtbar.rect());
-    sichtbar.resize(300, 120);
-    EXPECT_EQ(feld->geometry(), QRect(0, 0, 300, 120));
+    moveInto(field, &visible, true);
+    EXPECT_TRUE(field->isVisible());
+    EXPECT_EQ(field->geometry(), visible.rect());
+    visible.resize(300, 120);
+    EXPECT_EQ(field->geometry(), QRect(0, 0, 300, 120));
 
-    moveInto(feld, &versteckt, true);
-    EXPECT_EQ(feld->geometry(), QRect(1, 1, 198, 98)); // inside the bevel
+    moveInto(field, &versteckt, true);
+    EXPECT_EQ(field->geometry(), QRect(1, 1, 198, 98)); // inside the bevel
 }
 
 TEST(StaticText, RecoloursOnlyWhenAColourChanges)

@@ -5,7 +5,7 @@
 #include "ui/dialogs/TfEingabe.h"
 #include "ui/documents/ValueOutput.h"
 #include "ui/shell/ColourSettingsFile.h"
-#include "ui/shell/VerlaufAktionen.h"
+#include "ui/shell/HistoryActions.h"
 #include "ui/soak/SameStateWindow.h"
 #include "ui/soak/SessionChecks.h"
 
@@ -25,14 +25,14 @@ struct VerlaufFenster : ShownWindow {
     VerlaufFenster()
     {
         // The user's steps start from the shown window, as the first show starts them.
-        form->dokument().schrittAbschliessen();
-        form->dokument().verlaufNeu();
+        form->colourDocument().finishStep();
+        form->colourDocument().restartHistory();
     }
-    QUndoStack& verlauf() { return form->dokument().verlauf(); }
+    QUndoStack& history() { return form->colourDocument().history(); }
     // A step is taken once the event that made it is handled.
     bool schritte(int n)
     {
-        return QTest::qWaitFor([&] { return verlauf().count() == n; }, 2000);
+        return QTest::qWaitFor([&] { return history().count() == n; }, 2000);
     }
     void taste(Qt::Key key, Qt::KeyboardModifiers mods)
     {
@@ -40,22 +40,22 @@ struct VerlaufFenster : ShownWindow {
         ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
         QTest::keyClick(form.get(), key, mods);
     }
-    QAction& aktion(Aktion a) { return form->actions().action(a); }
+    QAction& actionItem(ActionId a) { return form->actions().action(a); }
     bool beiSchritt(int i)
     {
-        return QTest::qWaitFor([&] { return verlauf().index() == i && verlauf().count() == i; }, 2000);
+        return QTest::qWaitFor([&] { return history().index() == i && history().count() == i; }, 2000);
     }
     // The names of the steps, oldest first.
-    std::string namen()
+    std::string names()
     {
         QStringList n;
-        for (int i = 0; i < verlauf().count(); ++i)
-            n << verlauf().text(i);
+        for (int i = 0; i < history().count(); ++i)
+            n << history().text(i);
         return n.join(QStringLiteral(", ")).toStdString();
     }
 };
 
-void bandKlick(ShownWindow& f, int x)
+void bandClick(ShownWindow& f, int x)
 {
     klick(f.w().Image2, {x, 30});
 }
@@ -65,28 +65,28 @@ void bandKlick(ShownWindow& f, int x)
 TEST(Undo, TwoBandClicksAreTakenBackAndBroughtAgainWithTheKeys)
 {
     VerlaufFenster f;
-    EXPECT_FALSE(f.aktion(Aktion::rueckgaengig).isEnabled());
+    EXPECT_FALSE(f.actionItem(ActionId::undo).isEnabled());
     const Ansicht anfang = ansichtVon(*f.form);
-    bandKlick(f, 100);
+    bandClick(f, 100);
     ASSERT_TRUE(f.schritte(1));
-    const Ansicht erster = ansichtVon(*f.form);
-    bandKlick(f, 500);
+    const Ansicht first = ansichtVon(*f.form);
+    bandClick(f, 500);
     ASSERT_TRUE(f.schritte(2));
-    const Ansicht zweiter = ansichtVon(*f.form);
-    ASSERT_NE(erster, zweiter);
-    EXPECT_EQ(f.aktion(Aktion::rueckgaengig).statusTip(), QStringLiteral("Undo: band position"));
+    const Ansicht second = ansichtVon(*f.form);
+    ASSERT_NE(first, second);
+    EXPECT_EQ(f.actionItem(ActionId::undo).statusTip(), QStringLiteral("Undo: band position"));
 
     f.taste(Qt::Key_Z, Qt::ControlModifier);
-    EXPECT_EQ(unterschiede(erster, ansichtVon(*f.form)), QStringList());
+    EXPECT_EQ(unterschiede(first, ansichtVon(*f.form)), QStringList());
     f.taste(Qt::Key_Z, Qt::ControlModifier);
     EXPECT_EQ(unterschiede(anfang, ansichtVon(*f.form)), QStringList());
-    EXPECT_FALSE(f.aktion(Aktion::rueckgaengig).isEnabled());
+    EXPECT_FALSE(f.actionItem(ActionId::undo).isEnabled());
     f.taste(Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
-    EXPECT_EQ(unterschiede(erster, ansichtVon(*f.form)), QStringList());
+    EXPECT_EQ(unterschiede(first, ansichtVon(*f.form)), QStringList());
     f.taste(Qt::Key_Y, Qt::ControlModifier);
-    EXPECT_EQ(unterschiede(zweiter, ansichtVon(*f.form)), QStringList());
-    EXPECT_FALSE(f.aktion(Aktion::wiederherstellen).isEnabled());
-    EXPECT_EQ(f.verlauf().count(), 2); // undoing records nothing
+    EXPECT_EQ(unterschiede(second, ansichtVon(*f.form)), QStringList());
+    EXPECT_FALSE(f.actionItem(ActionId::restoreStep).isEnabled());
+    EXPECT_EQ(f.history().count(), 2); // undoing records nothing
 }
 
 // A drag on the band or the light/dark field is one step, however many moves it has.
@@ -99,25 +99,25 @@ TEST(Undo, ADragIsOneStepAndTheHistoryWindowListsTheSteps)
     for (int x = 110; x <= 300; x += 20)
         zieh(f.w().Image2, {x, 30});
     loslass(f.w().Image2, {300, 30});
-    QWidget* feld = f.w().PaintBox3;
-    drueck(feld, {20, 200});
+    QWidget* field = f.w().PaintBox3;
+    drueck(field, {20, 200});
     ASSERT_TRUE(f.schritte(2));
-    zieh(feld, {60, 120});
-    zieh(feld, {90, 60});
-    loslass(feld, {90, 60});
-    f.form->dokument().schrittAbschliessen();
-    ASSERT_EQ(f.verlauf().count(), 2);
-    EXPECT_EQ(f.verlauf().text(0), QStringLiteral("band position"));
-    EXPECT_EQ(f.verlauf().text(1), QStringLiteral("light/dark"));
+    zieh(field, {60, 120});
+    zieh(field, {90, 60});
+    loslass(field, {90, 60});
+    f.form->colourDocument().finishStep();
+    ASSERT_EQ(f.history().count(), 2);
+    EXPECT_EQ(f.history().text(0), QStringLiteral("band position"));
+    EXPECT_EQ(f.history().text(1), QStringLiteral("light/dark"));
 
-    f.aktion(Aktion::verlauf).trigger();
-    auto* liste = f.form->verlaufAktionen().fenster()->findChild<QAbstractItemView*>();
-    ASSERT_NE(liste, nullptr);
-    EXPECT_EQ(liste->model()->rowCount(), 3); // the start and two steps
+    f.actionItem(ActionId::history).trigger();
+    auto* items = f.form->historyActions().topWindow()->findChild<QAbstractItemView*>();
+    ASSERT_NE(items, nullptr);
+    EXPECT_EQ(items->model()->rowCount(), 3); // the start and two steps
     // A click on the start goes back there.
-    const QRect start = liste->visualRect(liste->model()->index(0, 0));
-    QTest::mouseClick(liste->viewport(), Qt::LeftButton, {}, start.center());
-    EXPECT_EQ(f.verlauf().index(), 0);
+    const QRect start = items->visualRect(items->model()->index(0, 0));
+    QTest::mouseClick(items->viewport(), Qt::LeftButton, {}, start.center());
+    EXPECT_EQ(f.history().index(), 0);
     EXPECT_EQ(f.s().posGross(), 0);
 }
 
@@ -126,29 +126,29 @@ TEST(Undo, UndoingBackToTheSavedStepClearsTheModifiedState)
 {
     VerlaufFenster f;
     QTemporaryDir dir;
-    bandKlick(f, 200);
+    bandClick(f, 200);
     ASSERT_TRUE(f.schritte(1));
     f.form->setWindowTitle(dir.filePath(QStringLiteral("a.tnfx")));
-    f.aktion(Aktion::dateiSpeichern).setEnabled(true);
-    f.aktion(Aktion::dateiSpeichern).trigger();
-    EXPECT_FALSE(f.aktion(Aktion::dateiSpeichern).isEnabled());
-    bandKlick(f, 400);
+    f.actionItem(ActionId::dateiSpeichern).setEnabled(true);
+    f.actionItem(ActionId::dateiSpeichern).trigger();
+    EXPECT_FALSE(f.actionItem(ActionId::dateiSpeichern).isEnabled());
+    bandClick(f, 400);
     ASSERT_TRUE(f.schritte(2));
-    EXPECT_TRUE(f.aktion(Aktion::dateiSpeichern).isEnabled());
+    EXPECT_TRUE(f.actionItem(ActionId::dateiSpeichern).isEnabled());
     f.taste(Qt::Key_Z, Qt::ControlModifier);
-    EXPECT_FALSE(f.aktion(Aktion::dateiSpeichern).isEnabled());
-    EXPECT_TRUE(f.form->datei().FormCloseQuery()); // no question: a box would block here
+    EXPECT_FALSE(f.actionItem(ActionId::dateiSpeichern).isEnabled());
+    EXPECT_TRUE(f.form->fileItem().FormCloseQuery()); // no question: a box would block here
     f.taste(Qt::Key_Z, Qt::ControlModifier);
-    EXPECT_TRUE(f.aktion(Aktion::dateiSpeichern).isEnabled());
+    EXPECT_TRUE(f.actionItem(ActionId::dateiSpeichern).isEnabled());
 }
 
 // Ctrl+Z in a text of the text view undoes the typing there, not a colour step.
 TEST(Undo, TypingInTheTextViewKeepsItsOwnUndo)
 {
     VerlaufFenster f;
-    bandKlick(f, 300);
+    bandClick(f, 300);
     ASSERT_TRUE(f.schritte(1));
-    werkzeug(f, Aktion::TextAnstelleFlaechen);
+    werkzeug(f, ActionId::TextAnstelleFlaechen);
     QTextEdit* text = f.w().RichEdit1;
     ASSERT_TRUE(QTest::qWaitFor([&] { return text->isVisible(); }));
     f.form->activateWindow();
@@ -157,10 +157,10 @@ TEST(Undo, TypingInTheTextViewKeepsItsOwnUndo)
     const QString vorher = text->toPlainText();
     QTest::keyClicks(text, QStringLiteral("xyz"));
     ASSERT_NE(text->toPlainText(), vorher);
-    const int schritt = f.verlauf().index();
+    const int step = f.history().index();
     QTest::keyClick(text, Qt::Key_Z, Qt::ControlModifier);
     EXPECT_EQ(text->toPlainText(), vorher);
-    EXPECT_EQ(f.verlauf().index(), schritt);
+    EXPECT_EQ(f.history().index(), step);
     EXPECT_EQ(f.s().posGross(), 300);
 }
 
@@ -175,26 +175,26 @@ TEST(Undo, ATypedColourIsCopiedAsShownAndComesBackWithUndo)
         QTest::keyClicks(d.Edit4, QStringLiteral("#B4464D"));
         QTest::mouseClick(d.OKBtn, Qt::LeftButton);
     });
-    werkzeug(f, Aktion::gezielteManuelleEingabeVonWerten);
+    werkzeug(f, ActionId::gezielteManuelleEingabeVonWerten);
     const MainState& s = f.s();
-    const Rgb band = mische(s, slot::basisGross, s.dunkelGross(), s.hellGross());
+    const Rgb band = mixColour(s, slot::basisGross, s.dunkelGross(), s.hellGross());
     ASSERT_NE(QColor(band.r, band.g, band.b), getippt); // the band has no such colour
     EXPECT_EQ(f.w().Anzeige_Normal->colour(), getippt);
-    EXPECT_TRUE(f.form->ausgabe().alleWerteText().contains(QStringLiteral("#B4464D")));
-    ASSERT_TRUE(QTest::qWaitFor([&] { return f.verlauf().canUndo(); }, 2000));
-    const int schritte = f.verlauf().count();
+    EXPECT_TRUE(f.form->valueOutput().allValuesText().contains(QStringLiteral("#B4464D")));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return f.history().canUndo(); }, 2000));
+    const int schritte = f.history().count();
 
-    bandKlick(f, 300);
+    bandClick(f, 300);
     ASSERT_TRUE(f.schritte(schritte + 1));
     EXPECT_NE(f.w().Anzeige_Normal->colour(), getippt);
-    EXPECT_FALSE(f.form->ausgabe().alleWerteText().contains(QStringLiteral("#B4464D")));
+    EXPECT_FALSE(f.form->valueOutput().allValuesText().contains(QStringLiteral("#B4464D")));
 
     // The offscreen platform keeps the closed dialog as the active window, so
     // the menu's command rather than its key.
-    f.aktion(Aktion::rueckgaengig).trigger();
+    f.actionItem(ActionId::undo).trigger();
     EXPECT_EQ(f.w().Anzeige_Normal->colour(), getippt);
     EXPECT_EQ(f.w().SGrObHex->text(), QStringLiteral("#B4464D"));
-    EXPECT_TRUE(f.form->ausgabe().alleWerteText().contains(QStringLiteral("#B4464D")));
+    EXPECT_TRUE(f.form->valueOutput().allValuesText().contains(QStringLiteral("#B4464D")));
 }
 
 // Undo and redo make band, wheel and light/dark gradient follow the state, and
@@ -206,7 +206,7 @@ TEST(Undo, HideColorBandIsTakenBackAndBroughtAgainOnScreen)
     const auto versteckt = [&](bool ja) {
         return w.Panel3->isVisible() == !ja && w.ImageWW->isVisible() == !ja &&
                w.Image3->isVisible() == !ja && w.Panel2->isVisible() == ja &&
-               f.aktion(Aktion::farbstreifenVerstecken).isChecked() == ja;
+               f.actionItem(ActionId::farbstreifenVerstecken).isChecked() == ja;
     };
     ASSERT_TRUE(versteckt(false));
     f.taste(Qt::Key_F8, Qt::NoModifier);
@@ -229,14 +229,14 @@ TEST(Undo, UndoingFourColoursBackToThreeClearsTheCentreRow)
     VerlaufFenster f;
     f.taste(Qt::Key_F3, Qt::NoModifier);
     ASSERT_TRUE(f.beiSchritt(1));
-    const Ansicht drei = ansichtVon(*f.form);
+    const Ansicht three = ansichtVon(*f.form);
     f.taste(Qt::Key_F4, Qt::NoModifier);
     ASSERT_TRUE(f.beiSchritt(2));
     ASSERT_NE(f.w().SKlObMiHex->text(), QStringLiteral("-"));
     f.taste(Qt::Key_Z, Qt::ControlModifier);
     for (const StaticText* t : {f.w().SKlObMiR, f.w().SKlObMiG, f.w().SKlObMiB, f.w().SKlObMiHex})
         EXPECT_EQ(t->text(), QStringLiteral("-"));
-    EXPECT_EQ(unterschiede(drei, ansichtVon(*f.form)), QStringList());
+    EXPECT_EQ(unterschiede(three, ansichtVon(*f.form)), QStringList());
 }
 
 TEST(Undo, SavingMakesNoStep)
@@ -247,9 +247,9 @@ TEST(Undo, SavingMakesNoStep)
     f.taste(Qt::Key_F4, Qt::NoModifier);
     ASSERT_TRUE(f.beiSchritt(1));
     f.taste(Qt::Key_S, Qt::ControlModifier);
-    f.form->dokument().schrittAbschliessen();
-    EXPECT_EQ(f.namen(), "harmony type");
-    EXPECT_TRUE(f.verlauf().isClean());
+    f.form->colourDocument().finishStep();
+    EXPECT_EQ(f.names(), "harmony type");
+    EXPECT_TRUE(f.history().isClean());
 }
 
 // Opening previews the luminous band; Cancel takes it back and leaves no step,
@@ -257,26 +257,26 @@ TEST(Undo, SavingMakesNoStep)
 TEST(Undo, ManualInputIsOneStepWhenTakenAndNoneWhenCancelled)
 {
     VerlaufFenster f;
-    ASSERT_TRUE(f.s().aktionen.realistisch);
+    ASSERT_TRUE(f.s().actionSet.realistisch);
     const Ansicht anfang = ansichtVon(*f.form);
     onNextModal<TfEingabe>([&](TfEingabe& d) {
-        EXPECT_FALSE(f.s().aktionen.realistisch); // the preview is on
+        EXPECT_FALSE(f.s().actionSet.realistisch); // the preview is on
         QTest::mouseClick(d.Button2, Qt::LeftButton);
     });
-    werkzeug(f, Aktion::gezielteManuelleEingabeVonWerten);
-    f.form->dokument().schrittAbschliessen();
-    EXPECT_EQ(f.verlauf().count(), 0);
-    EXPECT_TRUE(f.s().aktionen.realistisch);
+    werkzeug(f, ActionId::gezielteManuelleEingabeVonWerten);
+    f.form->colourDocument().finishStep();
+    EXPECT_EQ(f.history().count(), 0);
+    EXPECT_TRUE(f.s().actionSet.realistisch);
 
     onNextModal<TfEingabe>([&](TfEingabe& d) {
         d.Edit4->selectAll();
         QTest::keyClicks(d.Edit4, QStringLiteral("#B4464D"));
         QTest::mouseClick(d.OKBtn, Qt::LeftButton);
     });
-    werkzeug(f, Aktion::gezielteManuelleEingabeVonWerten);
-    f.form->dokument().schrittAbschliessen();
-    EXPECT_EQ(f.namen(), "color input");
-    f.aktion(Aktion::rueckgaengig).trigger();
+    werkzeug(f, ActionId::gezielteManuelleEingabeVonWerten);
+    f.form->colourDocument().finishStep();
+    EXPECT_EQ(f.names(), "color input");
+    f.actionItem(ActionId::undo).trigger();
     EXPECT_EQ(unterschiede(anfang, ansichtVon(*f.form)), QStringList());
 }
 
@@ -284,16 +284,16 @@ TEST(Undo, ManualInputIsOneStepWhenTakenAndNoneWhenCancelled)
 TEST(Undo, ADragBackToItsStartLeavesNoStep)
 {
     VerlaufFenster f;
-    QWidget* feld = f.w().PaintBox3;
-    klick(feld, {40, 150});
+    QWidget* field = f.w().PaintBox3;
+    klick(field, {40, 150});
     ASSERT_TRUE(f.beiSchritt(1));
-    drueck(feld, {40, 150});
-    zieh(feld, {90, 60});
+    drueck(field, {40, 150});
+    zieh(field, {90, 60});
     ASSERT_TRUE(f.schritte(2)); // the drag so far is a step
-    zieh(feld, {40, 150});
-    loslass(feld, {40, 150});
-    f.form->dokument().schrittAbschliessen();
-    EXPECT_EQ(f.verlauf().count(), 1);
+    zieh(field, {40, 150});
+    loslass(field, {40, 150});
+    f.form->colourDocument().finishStep();
+    EXPECT_EQ(f.history().count(), 1);
     EXPECT_TRUE(f.beiSchritt(1));
 }
 
@@ -306,15 +306,15 @@ TEST(Undo, StepsAreNamedAfterTheGestureThatBeganThem)
     ASSERT_TRUE(f.beiSchritt(1));
     f.taste(Qt::Key_F4, Qt::NoModifier);
     ASSERT_TRUE(f.beiSchritt(2));
-    werkzeug(f, Aktion::luminoes);
+    werkzeug(f, ActionId::luminoes);
     ASSERT_TRUE(f.beiSchritt(3));
     klick(f.w().Image1, {300, 10});
     ASSERT_TRUE(f.beiSchritt(4));
-    EXPECT_EQ(f.namen(), "harmony type, harmony type, band type, band position");
-    EXPECT_EQ(f.aktion(Aktion::rueckgaengig).text(), QStringLiteral("&Undo band position"));
+    EXPECT_EQ(f.names(), "harmony type, harmony type, band type, band position");
+    EXPECT_EQ(f.actionItem(ActionId::undo).text(), QStringLiteral("&Undo band position"));
     f.taste(Qt::Key_Z, Qt::ControlModifier);
-    EXPECT_EQ(f.aktion(Aktion::rueckgaengig).text(), QStringLiteral("&Undo band type"));
-    EXPECT_EQ(f.aktion(Aktion::wiederherstellen).text(), QStringLiteral("&Redo band position"));
+    EXPECT_EQ(f.actionItem(ActionId::undo).text(), QStringLiteral("&Undo band type"));
+    EXPECT_EQ(f.actionItem(ActionId::restoreStep).text(), QStringLiteral("&Redo band position"));
 }
 
 // A fixed display after a step is the display a window given that state shows:
@@ -328,14 +328,14 @@ TEST(Undo, AfterEachStepTheWindowIsWhatTheSameStateShows)
     };
     f.taste(Qt::Key_F4, Qt::NoModifier);
     ASSERT_TRUE(f.beiSchritt(1));
-    werkzeug(f, Aktion::fixieren);
+    werkzeug(f, ActionId::fixieren);
     ASSERT_TRUE(f.beiSchritt(2));
     f.taste(Qt::Key_F3, Qt::NoModifier); // the edited half is shown anew
     ASSERT_TRUE(f.beiSchritt(3));
     pruefen("F3");
-    bandKlick(f, 600);
+    bandClick(f, 600);
     ASSERT_TRUE(f.beiSchritt(4));
-    bandKlick(f, 40); // the wheel turns the other way round to an angle
+    bandClick(f, 40); // the wheel turns the other way round to an angle
     ASSERT_TRUE(f.beiSchritt(5));
     pruefen("two band clicks");
     f.taste(Qt::Key_Z, Qt::ControlModifier);
@@ -351,14 +351,14 @@ TEST(Undo, GermanStepsAreNamedInTheInterfacesTerms)
     WindowFixture de([](MemoryPreferenceStore& s) { s.setRaw(QStringLiteral("TNVersion"), 7); });
     de.form->show();
     de.form->resize(988, 728);
-    de.d().schrittAbschliessen();
-    de.d().verlaufNeu();
+    de.d().finishStep();
+    de.d().restartHistory();
     de.form->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(de.form.get()));
     QTest::keyClick(de.form.get(), Qt::Key_F3);
-    ASSERT_TRUE(QTest::qWaitFor([&] { return de.d().verlauf().count() == 1; }, 2000));
-    EXPECT_EQ(de.d().verlauf().text(0).toStdString(), "Modus");
-    EXPECT_EQ(de.form->actions().action(Aktion::rueckgaengig).text().toStdString(), "&Rückgängig: Modus");
+    ASSERT_TRUE(QTest::qWaitFor([&] { return de.d().history().count() == 1; }, 2000));
+    EXPECT_EQ(de.d().history().text(0).toStdString(), "Modus");
+    EXPECT_EQ(de.form->actions().action(ActionId::undo).text().toStdString(), "&Rückgängig: Modus");
 }
 
 // The text view re-selects the fields the right half shows; in a 2-colour left
@@ -368,13 +368,13 @@ TEST(Undo, TextViewInATwoColourLeftHalfLeavesItsUnusedRowsEmpty)
     VerlaufFenster f;
     SameStateWindow gleich;
     f.taste(Qt::Key_F4, Qt::NoModifier);
-    werkzeug(f, Aktion::fixieren);
+    werkzeug(f, ActionId::fixieren);
     klick(f.w().FixedLinks);
     ASSERT_TRUE(QTest::qWaitFor([&] { return f.s().fixLinksAktiv; }, 2000));
     f.taste(Qt::Key_F2, Qt::NoModifier);
-    werkzeug(f, Aktion::farbenSeparatEinstellen);
-    werkzeug(f, Aktion::TextAnstelleFlaechen);
-    ASSERT_TRUE(QTest::qWaitFor([&] { return f.s().aktionen.textAnstelleFlaechen; }, 2000));
+    werkzeug(f, ActionId::farbenSeparatEinstellen);
+    werkzeug(f, ActionId::TextAnstelleFlaechen);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return f.s().actionSet.textInsteadOfFields; }, 2000));
     for (const StaticText* t : {f.w().SKlUnLiHex, f.w().SKlUnMiHex})
         EXPECT_EQ(t->text(), QStringLiteral("-"));
     EXPECT_EQ(gleich.vergleichen(*f.form).join(QStringLiteral("\n")).toStdString(), "");

@@ -1,6 +1,6 @@
 #include "ui/soak/RandomSession.h"
 
-#include "ui/shell/VerlaufAktionen.h"
+#include "ui/shell/HistoryActions.h"
 
 #include <QAbstractItemView>
 #include <QUndoStack>
@@ -27,17 +27,18 @@
 class SitzungsDialoge : public FileDialogs
 {
 public:
-    std::optional<QString> oeffnen(QWidget*, const QString&) override { return std::exchange(antwort, {}); }
-    std::optional<QString> speichern(QWidget*, const QString&, const QString&) override
+    std::optional<QString> tryOpen(QWidget*, const QString&) override { return std::exchange(answer, {}); }
+    std::optional<QString> chooseSaveFile(QWidget*, const QString&, const QString&) override
     {
-        return std::exchange(antwort, {});
+        return std::exchange(answer, {});
     }
-    std::optional<Ziel> speichernMitFilter(QWidget*, const QString&, const QString&, QWidget*) override
+    std::optional<SaveTarget> chooseSaveFileWithFilter(QWidget*, const QString&, const QString&,
+                                                       QWidget*) override
     {
-        const std::optional<QString> pfad = std::exchange(antwort, {});
-        return pfad ? std::optional<Ziel>(Ziel{*pfad, {}}) : std::nullopt;
+        const std::optional<QString> pathName = std::exchange(answer, {});
+        return pathName ? std::optional<SaveTarget>(SaveTarget{*pathName, {}}) : std::nullopt;
     }
-    std::optional<QString> antwort;
+    std::optional<QString> answer;
 };
 
 namespace
@@ -87,19 +88,19 @@ ZufallsSitzung::ZufallsSitzung(std::uint32_t seed) : m_zufall(seed)
         m_dateien << m_dir.filePath(QString::fromLatin1(name));
     auto d = std::make_unique<SitzungsDialoge>();
     m_dialoge = d.get();
-    m_f.form->datei().setDialogs(std::move(d));
+    m_f.form->fileItem().setDialogs(std::move(d));
 }
 
 ZufallsSitzung::~ZufallsSitzung() = default;
 
-int ZufallsSitzung::zahl(int von, int bis)
+int ZufallsSitzung::numeral(int von, int bis)
 {
     return std::uniform_int_distribution<int>(von, bis)(m_zufall);
 }
 
 QPoint ZufallsSitzung::punktIn(const QWidget* w)
 {
-    return {zahl(0, std::max(0, w->width() - 1)), zahl(0, std::max(0, w->height() - 1))};
+    return {numeral(0, std::max(0, w->width() - 1)), numeral(0, std::max(0, w->height() - 1))};
 }
 
 void ZufallsSitzung::aktivieren()
@@ -118,16 +119,16 @@ void ZufallsSitzung::taste(Qt::Key key, Qt::KeyboardModifiers mods)
 }
 
 // The click lands on whatever the user would hit at that point.
-void ZufallsSitzung::klickDurchFenster(QWidget* ziel, QPoint p)
+void ZufallsSitzung::klickDurchFenster(QWidget* target, QPoint p)
 {
     QWidget* form = m_f.form.get();
-    const QPoint imFenster = ziel->mapTo(form, p);
+    const QPoint imFenster = target->mapTo(form, p);
     QWidget* getroffen = form->childAt(imFenster);
     if (!getroffen)
         getroffen = form;
     const QPoint lokal = getroffen->mapFrom(form, imFenster);
     notiere(QStringLiteral("click %1 at (%2, %3) -> %4")
-                .arg(ziel->objectName())
+                .arg(target->objectName())
                 .arg(p.x())
                 .arg(p.y())
                 .arg(getroffen->objectName().isEmpty()
@@ -136,10 +137,10 @@ void ZufallsSitzung::klickDurchFenster(QWidget* ziel, QPoint p)
     klick(getroffen, lokal);
 }
 
-void ZufallsSitzung::bandKlick()
+void ZufallsSitzung::bandClick()
 {
     PictureBox* band = m_f.w().Image2->isVisibleTo(m_f.form.get()) ? m_f.w().Image2 : m_f.w().Image1;
-    const QPoint p(zahl(0, band->width() - 1), zahl(0, band->height() - 1));
+    const QPoint p(numeral(0, band->width() - 1), numeral(0, band->height() - 1));
     notiere(QStringLiteral("band click at %1").arg(p.x()));
     klick(band, p);
 }
@@ -147,11 +148,11 @@ void ZufallsSitzung::bandKlick()
 void ZufallsSitzung::bandZiehen()
 {
     PictureBox* band = m_f.w().Image2->isVisibleTo(m_f.form.get()) ? m_f.w().Image2 : m_f.w().Image1;
-    QString weg = QString::number(zahl(0, band->width() - 1));
-    QPoint p(weg.toInt(), zahl(0, band->height() - 1));
+    QString weg = QString::number(numeral(0, band->width() - 1));
+    QPoint p(weg.toInt(), numeral(0, band->height() - 1));
     drueck(band, p);
-    for (int n = zahl(1, 5); n > 0; --n) {
-        p = {zahl(-60, band->width() + 60), zahl(-20, band->height() + 20)};
+    for (int n = numeral(1, 5); n > 0; --n) {
+        p = {numeral(-60, band->width() + 60), numeral(-20, band->height() + 20)};
         weg += QStringLiteral(" > %1").arg(p.x());
         zieh(band, p);
     }
@@ -161,34 +162,34 @@ void ZufallsSitzung::bandZiehen()
 
 void ZufallsSitzung::hdZiehen()
 {
-    PictureBox* feld = m_f.w().PaintBox3;
-    QPoint p = punktIn(feld);
+    PictureBox* field = m_f.w().PaintBox3;
+    QPoint p = punktIn(field);
     QString weg = QStringLiteral("(%1, %2)").arg(p.x()).arg(p.y());
-    drueck(feld, p);
-    for (int n = zahl(0, 4); n > 0; --n) {
-        p = {zahl(-40, feld->width() + 40), zahl(-40, feld->height() + 40)};
+    drueck(field, p);
+    for (int n = numeral(0, 4); n > 0; --n) {
+        p = {numeral(-40, field->width() + 40), numeral(-40, field->height() + 40)};
         weg += QStringLiteral(" > (%1, %2)").arg(p.x()).arg(p.y());
-        zieh(feld, p);
+        zieh(field, p);
     }
-    loslass(feld, p);
+    loslass(field, p);
     notiere(QStringLiteral("light/dark drag %1").arg(weg));
 }
 
-void ZufallsSitzung::modusWechseln()
+void ZufallsSitzung::switchHarmonyMode()
 {
-    static constexpr std::array<std::pair<Qt::Key, ::Aktion>, 5> modi{
-        {{Qt::Key_F2, ::Aktion::zweierHarmonien},
-         {Qt::Key_F3, ::Aktion::dreierHarmonien},
-         {Qt::Key_F4, ::Aktion::viererHarmonien},
-         {Qt::Key_F5, ::Aktion::auffaecherungen},
-         {Qt::Key_F6, ::Aktion::farbreihen}}};
-    const auto [key, aktion] = modi[static_cast<std::size_t>(zahl(0, 4))];
+    static constexpr std::array<std::pair<Qt::Key, ::ActionId>, 5> modi{
+        {{Qt::Key_F2, ::ActionId::zweierHarmonien},
+         {Qt::Key_F3, ::ActionId::dreierHarmonien},
+         {Qt::Key_F4, ::ActionId::viererHarmonien},
+         {Qt::Key_F5, ::ActionId::auffaecherungen},
+         {Qt::Key_F6, ::ActionId::farbreihen}}};
+    const auto [key, actionItem] = modi[static_cast<std::size_t>(numeral(0, 4))];
     if (muenze()) {
         notiere(QStringLiteral("mode key F%1").arg(key - Qt::Key_F1 + 1));
         taste(key);
     } else {
         notiere(QStringLiteral("mode tool button F%1").arg(key - Qt::Key_F1 + 1));
-        werkzeug(m_f, aktion);
+        werkzeug(m_f, actionItem);
     }
 }
 
@@ -196,12 +197,12 @@ void ZufallsSitzung::bandTyp()
 {
     const bool luminoes = muenze();
     notiere(luminoes ? QStringLiteral("luminous band") : QStringLiteral("realistic band"));
-    werkzeug(m_f, luminoes ? ::Aktion::luminoes : ::Aktion::realistisch);
+    werkzeug(m_f, luminoes ? ::ActionId::luminoes : ::ActionId::realistisch);
 }
 
-void ZufallsSitzung::stufen()
+void ZufallsSitzung::stepCount()
 {
-    const int index = zahl(0, 6);
+    const int index = numeral(0, 6);
     notiere(QStringLiteral("steps list to item %1").arg(index));
     waehleEintrag(m_f.w().ComboBox1, index);
 }
@@ -210,18 +211,18 @@ void ZufallsSitzung::winkelRegler()
 {
     static constexpr std::array tasten{Qt::Key_Left,     Qt::Key_Right, Qt::Key_PageUp,
                                        Qt::Key_PageDown, Qt::Key_Home,  Qt::Key_End};
-    QSlider* regler = muenze() ? m_f.w().TrackBar2 : m_f.w().TrackBar3;
-    const int n = zahl(1, 3);
-    const Qt::Key key = tasten[static_cast<std::size_t>(zahl(0, 5))];
+    QSlider* sliders = muenze() ? m_f.w().TrackBar2 : m_f.w().TrackBar3;
+    const int n = numeral(1, 3);
+    const Qt::Key key = tasten[static_cast<std::size_t>(numeral(0, 5))];
     notiere(
-        QStringLiteral("%1: key %2 x%3").arg(regler->objectName()).arg(static_cast<int>(key), 0, 16).arg(n));
+        QStringLiteral("%1: key %2 x%3").arg(sliders->objectName()).arg(static_cast<int>(key), 0, 16).arg(n));
     for (int i = 0; i < n; ++i)
-        QTest::keyClick(regler, key);
+        QTest::keyClick(sliders, key);
 }
 
 void ZufallsSitzung::winkelTyp()
 {
-    const int index = zahl(0, 1);
+    const int index = numeral(0, 1);
     notiere(QStringLiteral("angle type item %1").arg(index));
     waehleEintrag(m_f.w().ComboBox3, index);
 }
@@ -230,21 +231,21 @@ void ZufallsSitzung::fixieren()
 {
     notiere(QStringLiteral("fix tool button"));
     m_haelftenNeu = true;
-    werkzeug(m_f, ::Aktion::fixieren);
+    werkzeug(m_f, ::ActionId::fixieren);
 }
 
-void ZufallsSitzung::feldKlick()
+void ZufallsSitzung::fieldClick()
 {
-    std::vector<QWidget*> felder;
-    for (QWidget* feld : m_f.w().klickbareFelder())
-        if (feld->isVisibleTo(m_f.form.get()))
-            felder.push_back(feld);
-    if (felder.empty()) {
+    std::vector<QWidget*> fields;
+    for (QWidget* field : m_f.w().clickableFields())
+        if (field->isVisibleTo(m_f.form.get()))
+            fields.push_back(field);
+    if (fields.empty()) {
         notiere(QStringLiteral("field click: no field visible"));
         return;
     }
-    QWidget* feld = felder[static_cast<std::size_t>(zahl(0, static_cast<int>(felder.size()) - 1))];
-    klickDurchFenster(feld, punktIn(feld));
+    QWidget* field = fields[static_cast<std::size_t>(numeral(0, static_cast<int>(fields.size()) - 1))];
+    klickDurchFenster(field, punktIn(field));
 }
 
 void ZufallsSitzung::anzeigeKlick()
@@ -252,10 +253,10 @@ void ZufallsSitzung::anzeigeKlick()
     klickDurchFenster(m_f.w().Anzeige, punktIn(m_f.w().Anzeige));
 }
 
-void ZufallsSitzung::separat()
+void ZufallsSitzung::separate()
 {
     notiere(QStringLiteral("separate adjustment tool button"));
-    werkzeug(m_f, ::Aktion::farbenSeparatEinstellen);
+    werkzeug(m_f, ::ActionId::farbenSeparatEinstellen);
 }
 
 void ZufallsSitzung::radioKlick()
@@ -263,16 +264,16 @@ void ZufallsSitzung::radioKlick()
     const MainWidgets& w = m_f.w();
     const std::array<QRadioButton*, 4> knoepfe{w.RadioButton1, w.RadioButton2, w.RadioButton3,
                                                w.RadioButton4};
-    QRadioButton* knopf = knoepfe[static_cast<std::size_t>(zahl(0, 3))];
-    notiere(QStringLiteral("click %1").arg(knopf->objectName()));
-    if (knopf->isVisibleTo(m_f.form.get()))
-        QTest::mouseClick(knopf, Qt::LeftButton);
+    QRadioButton* button = knoepfe[static_cast<std::size_t>(numeral(0, 3))];
+    notiere(QStringLiteral("click %1").arg(button->objectName()));
+    if (button->isVisibleTo(m_f.form.get()))
+        QTest::mouseClick(button, Qt::LeftButton);
 }
 
-void ZufallsSitzung::textStatt()
+void ZufallsSitzung::textInstead()
 {
     notiere(QStringLiteral("text instead of fields tool button"));
-    werkzeug(m_f, ::Aktion::TextAnstelleFlaechen);
+    werkzeug(m_f, ::ActionId::TextAnstelleFlaechen);
 }
 
 void ZufallsSitzung::bandVerstecken()
@@ -281,44 +282,44 @@ void ZufallsSitzung::bandVerstecken()
     taste(Qt::Key_F8);
 }
 
-void ZufallsSitzung::hintergrund()
+void ZufallsSitzung::backgroundColour()
 {
-    const int index = zahl(0, 3);
+    const int index = numeral(0, 3);
     notiere(QStringLiteral("background item %1").arg(index));
     waehleEintrag(m_f.w().ComboBox2, index);
 }
 
-void ZufallsSitzung::speichern()
+void ZufallsSitzung::chooseSaveFile()
 {
-    const QString pfad = m_dateien[zahl(0, 2)];
+    const QString pathName = m_dateien[numeral(0, 2)];
     const bool unter = muenze();
     m_modale.jaAntworten = muenze();
-    m_dialoge->antwort = pfad;
+    m_dialoge->answer = pathName;
     notiere(QStringLiteral("%1 %2, questions answered %3")
-                .arg(unter ? QStringLiteral("save as") : QStringLiteral("Ctrl+S"), pfad,
+                .arg(unter ? QStringLiteral("save as") : QStringLiteral("Ctrl+S"), pathName,
                      m_modale.jaAntworten ? QStringLiteral("Yes") : QStringLiteral("No")));
     if (unter)
-        m_f.form->aktion("dateiSpeichernUnter")->trigger();
+        m_f.form->actionItem("dateiSpeichernUnter")->trigger();
     else
         taste(Qt::Key_S, Qt::ControlModifier);
-    m_dialoge->antwort.reset();
+    m_dialoge->answer.reset();
 }
 
-void ZufallsSitzung::oeffnen()
+void ZufallsSitzung::tryOpen()
 {
     const QStringList dateien = m_gespeichert.keys();
     if (dateien.isEmpty()) {
-        speichern();
+        chooseSaveFile();
         return;
     }
-    const QString pfad = dateien[zahl(0, static_cast<int>(dateien.size()) - 1)];
+    const QString pathName = dateien[numeral(0, static_cast<int>(dateien.size()) - 1)];
     m_modale.jaAntworten = muenze();
-    m_dialoge->antwort = pfad;
+    m_dialoge->answer = pathName;
     m_haelftenNeu = true;
     notiere(QStringLiteral("Ctrl+O %1, questions answered %2")
-                .arg(pfad, m_modale.jaAntworten ? QStringLiteral("Yes") : QStringLiteral("No")));
+                .arg(pathName, m_modale.jaAntworten ? QStringLiteral("Yes") : QStringLiteral("No")));
     taste(Qt::Key_O, Qt::ControlModifier);
-    m_dialoge->antwort.reset();
+    m_dialoge->answer.reset();
 }
 
 void ZufallsSitzung::alleKopieren()
@@ -336,22 +337,22 @@ void ZufallsSitzung::alleKopieren()
 
 void ZufallsSitzung::werteTextKlick()
 {
-    const auto texte = m_f.w().werteTexte();
-    StaticText* text = texte[static_cast<std::size_t>(zahl(0, 31))];
+    const auto textSet = m_f.w().valueTexts();
+    StaticText* text = textSet[static_cast<std::size_t>(numeral(0, 31))];
     notiere(QStringLiteral("click value text %1").arg(text->objectName()));
     if (text->isVisibleTo(m_f.form.get()))
         QTest::mouseClick(text, Qt::LeftButton);
 }
 
-void ZufallsSitzung::groesse()
+void ZufallsSitzung::extent()
 {
-    const QSize ziel(zahl(820, 1400), zahl(620, 1000));
-    notiere(QStringLiteral("resize to %1 x %2").arg(ziel.width()).arg(ziel.height()));
-    m_f.form->resize(ziel);
-    if (!QTest::qWaitFor([&] { return m_f.form->size() == ziel; }))
+    const QSize target(numeral(820, 1400), numeral(620, 1000));
+    notiere(QStringLiteral("resize to %1 x %2").arg(target.width()).arg(target.height()));
+    m_f.form->resize(target);
+    if (!QTest::qWaitFor([&] { return m_f.form->size() == target; }))
         m_extraFehler << QStringLiteral("the window did not take the size %1 x %2")
-                             .arg(ziel.width())
-                             .arg(ziel.height());
+                             .arg(target.width())
+                             .arg(target.height());
 }
 
 // A fixed half the user is not editing keeps showing its combination; a click
@@ -362,54 +363,54 @@ QStringList ZufallsSitzung::festeHaelftePruefen(const Ansicht& vorher, bool fixi
     const MainState& s = m_f.s();
     if (!fixiertVorher || !s.fixiert || m_haelftenNeu)
         return {};
-    QList<Haelfte> gleich{s.fixLinksAktiv ? Haelfte::rechts : Haelfte::links};
+    QList<Half> gleich{s.fixLinksAktiv ? Half::right : Half::left};
     if (s.fixLinksAktiv != linksVorher)
-        gleich << (s.fixLinksAktiv ? Haelfte::links : Haelfte::rechts);
-    QStringList fehler;
-    for (Haelfte h : gleich) {
+        gleich << (s.fixLinksAktiv ? Half::left : Half::right);
+    QStringList errorBox;
+    for (Half h : gleich) {
         const Ansicht jetzt = haelfteVon(*m_f.form, h);
         Ansicht damals;
         for (auto it = jetzt.cbegin(); it != jetzt.cend(); ++it)
             damals.insert(it.key(), vorher.value(it.key(), QStringLiteral("(none)")));
         for (const QString& d : unterschiede(damals, jetzt))
-            fehler << QStringLiteral("the %1 half changed: ")
-                              .arg(h == Haelfte::links ? QStringLiteral("left") : QStringLiteral("right")) +
-                          d;
+            errorBox << QStringLiteral("the %1 half changed: ")
+                                .arg(h == Half::left ? QStringLiteral("left") : QStringLiteral("right")) +
+                            d;
     }
-    return fehler;
+    return errorBox;
 }
 
 // One action drawn by its weight.
-ZufallsSitzung::Aktion ZufallsSitzung::ziehen()
+ZufallsSitzung::ActionId ZufallsSitzung::ziehen()
 {
     struct Gewicht {
-        Aktion aktion;
+        ActionId actionItem;
         int gewicht;
     };
-    static constexpr std::array<Gewicht, 24> aktionen{{
-        {&ZufallsSitzung::bandKlick, 10},       {&ZufallsSitzung::bandZiehen, 8},
-        {&ZufallsSitzung::hdZiehen, 12},        {&ZufallsSitzung::modusWechseln, 7},
-        {&ZufallsSitzung::bandTyp, 2},          {&ZufallsSitzung::stufen, 4},
-        {&ZufallsSitzung::winkelRegler, 6},     {&ZufallsSitzung::winkelTyp, 3},
-        {&ZufallsSitzung::fixieren, 4},         {&ZufallsSitzung::feldKlick, 14},
-        {&ZufallsSitzung::anzeigeKlick, 4},     {&ZufallsSitzung::separat, 3},
-        {&ZufallsSitzung::radioKlick, 4},       {&ZufallsSitzung::textStatt, 2},
-        {&ZufallsSitzung::bandVerstecken, 2},   {&ZufallsSitzung::hintergrund, 2},
-        {&ZufallsSitzung::speichern, 3},        {&ZufallsSitzung::oeffnen, 3},
-        {&ZufallsSitzung::alleKopieren, 2},     {&ZufallsSitzung::werteTextKlick, 2},
-        {&ZufallsSitzung::groesse, 2},          {&ZufallsSitzung::rueckgaengig, 8},
-        {&ZufallsSitzung::wiederherstellen, 5}, {&ZufallsSitzung::verlaufKlick, 2},
+    static constexpr std::array<Gewicht, 24> actionSet{{
+        {&ZufallsSitzung::bandClick, 10},     {&ZufallsSitzung::bandZiehen, 8},
+        {&ZufallsSitzung::hdZiehen, 12},      {&ZufallsSitzung::switchHarmonyMode, 7},
+        {&ZufallsSitzung::bandTyp, 2},        {&ZufallsSitzung::stepCount, 4},
+        {&ZufallsSitzung::winkelRegler, 6},   {&ZufallsSitzung::winkelTyp, 3},
+        {&ZufallsSitzung::fixieren, 4},       {&ZufallsSitzung::fieldClick, 14},
+        {&ZufallsSitzung::anzeigeKlick, 4},   {&ZufallsSitzung::separate, 3},
+        {&ZufallsSitzung::radioKlick, 4},     {&ZufallsSitzung::textInstead, 2},
+        {&ZufallsSitzung::bandVerstecken, 2}, {&ZufallsSitzung::backgroundColour, 2},
+        {&ZufallsSitzung::chooseSaveFile, 3}, {&ZufallsSitzung::tryOpen, 3},
+        {&ZufallsSitzung::alleKopieren, 2},   {&ZufallsSitzung::werteTextKlick, 2},
+        {&ZufallsSitzung::extent, 2},         {&ZufallsSitzung::undo, 8},
+        {&ZufallsSitzung::restoreStep, 5},    {&ZufallsSitzung::verlaufKlick, 2},
     }};
     int summe = 0;
-    for (const Gewicht& g : aktionen)
+    for (const Gewicht& g : actionSet)
         summe += g.gewicht;
-    int wurf = zahl(0, summe - 1);
-    for (const Gewicht& g : aktionen) {
+    int wurf = numeral(0, summe - 1);
+    for (const Gewicht& g : actionSet) {
         if (wurf < g.gewicht)
-            return g.aktion;
+            return g.actionItem;
         wurf -= g.gewicht;
     }
-    return aktionen[0].aktion;
+    return actionSet[0].actionItem;
 }
 
 QStringList ZufallsSitzung::dateienPruefen(const Ansicht& vorher, const DateiStand& dateienVorher,
@@ -420,108 +421,108 @@ QStringList ZufallsSitzung::dateienPruefen(const Ansicht& vorher, const DateiSta
     for (auto it = dateienNachher.cbegin(); it != dateienNachher.cend(); ++it)
         if (dateienVorher.value(it.key()) != it.value())
             m_gespeichert.insert(it.key(), vorher);
-    QStringList fehler;
-    const QString titel = m_f.form->windowTitle();
-    if (geoeffnet && m_gespeichert.contains(titel))
-        for (const QString& d : unterschiede(m_gespeichert.value(titel), ansichtVon(*m_f.form)))
-            fehler << QStringLiteral("reopened file shows another display: ") + d;
-    return fehler;
+    QStringList errorBox;
+    const QString titleText = m_f.form->windowTitle();
+    if (geoeffnet && m_gespeichert.contains(titleText))
+        for (const QString& d : unterschiede(m_gespeichert.value(titleText), ansichtVon(*m_f.form)))
+            errorBox << QStringLiteral("reopened file shows another display: ") + d;
+    return errorBox;
 }
 
-void ZufallsSitzung::rueckgaengig()
+void ZufallsSitzung::undo()
 {
-    const QUndoStack& verlauf = m_f.form->dokument().verlauf();
+    const QUndoStack& history = m_f.form->colourDocument().history();
     notiere(QStringLiteral("undo"));
     m_haelftenNeu = true; // a step may give either half back
-    if (verlauf.canUndo())
-        m_verlaufZiel = verlauf.index() - 1;
+    if (history.canUndo())
+        m_verlaufZiel = history.index() - 1;
     taste(Qt::Key_Z, Qt::ControlModifier);
 }
 
-void ZufallsSitzung::wiederherstellen()
+void ZufallsSitzung::restoreStep()
 {
-    const QUndoStack& verlauf = m_f.form->dokument().verlauf();
+    const QUndoStack& history = m_f.form->colourDocument().history();
     const bool y = muenze();
     notiere(y ? QStringLiteral("redo (Ctrl+Y)") : QStringLiteral("redo (Ctrl+Shift+Z)"));
     m_haelftenNeu = true;
-    if (verlauf.canRedo())
-        m_verlaufZiel = verlauf.index() + 1;
+    if (history.canRedo())
+        m_verlaufZiel = history.index() + 1;
     taste(y ? Qt::Key_Y : Qt::Key_Z, y ? Qt::ControlModifier : Qt::ControlModifier | Qt::ShiftModifier);
 }
 
 // A click on a row of the history window goes to that step's state.
 void ZufallsSitzung::verlaufKlick()
 {
-    m_f.form->aktion("verlauf")->trigger();
-    auto* liste = m_f.form->verlaufAktionen().fenster()->findChild<QAbstractItemView*>();
-    const int zeile = zahl(0, liste->model()->rowCount() - 1);
-    notiere(QStringLiteral("history row %1").arg(zeile));
+    m_f.form->actionItem("verlauf")->trigger();
+    auto* items = m_f.form->historyActions().topWindow()->findChild<QAbstractItemView*>();
+    const int rowLine = numeral(0, items->model()->rowCount() - 1);
+    notiere(QStringLiteral("history row %1").arg(rowLine));
     m_haelftenNeu = true;
-    m_verlaufZiel = zeile;
-    const QRect r = liste->visualRect(liste->model()->index(zeile, 0));
-    QTest::mouseClick(liste->viewport(), Qt::LeftButton, {}, r.center());
-    m_f.form->verlaufAktionen().fenster()->hide();
+    m_verlaufZiel = rowLine;
+    const QRect r = items->visualRect(items->model()->index(rowLine, 0));
+    QTest::mouseClick(items->viewport(), Qt::LeftButton, {}, r.center());
+    m_f.form->historyActions().topWindow()->hide();
 }
 
 void ZufallsSitzung::verlaufMerken(int indexVorher, bool gewendet)
 {
-    ColourDocument& d = m_f.form->dokument();
-    d.schrittAbschliessen();
-    const QUndoStack& verlauf = d.verlauf();
+    ColourDocument& d = m_f.form->colourDocument();
+    d.finishStep();
+    const QUndoStack& history = d.history();
     // An opened file starts anew; a new step drops the steps that could be redone.
-    if (verlauf.count() < m_schritte || verlauf.count() == 0)
+    if (history.count() < m_schritte || history.count() == 0)
         m_ansichten.clear();
-    m_schritte = verlauf.count();
+    m_schritte = history.count();
     // One action may make several steps (two key presses): the ones above where it
     // began are new, and only the last was seen.
-    const int neuAb = gewendet || verlauf.index() == indexVorher ? verlauf.count() : indexVorher;
+    const int neuAb = gewendet || history.index() == indexVorher ? history.count() : indexVorher;
     for (auto it = m_ansichten.begin(); it != m_ansichten.end();)
         it = it.key() > neuAb ? m_ansichten.erase(it) : std::next(it);
-    m_ansichten.insert(verlauf.index(), ansichtVon(*m_f.form));
+    m_ansichten.insert(history.index(), ansichtVon(*m_f.form));
 }
 
 QStringList ZufallsSitzung::verlaufPruefen()
 {
-    QStringList fehler;
+    QStringList errorBox;
     if (!m_verlaufZiel)
-        return fehler;
-    const int ziel = *m_verlaufZiel;
+        return errorBox;
+    const int target = *m_verlaufZiel;
     m_verlaufZiel.reset();
-    if (m_f.form->dokument().verlauf().index() != ziel)
-        fehler << QStringLiteral("the history is at %1, not at %2")
-                      .arg(m_f.form->dokument().verlauf().index())
-                      .arg(ziel);
-    else if (m_ansichten.contains(ziel))
-        for (const QString& d : unterschiede(m_ansichten.value(ziel), ansichtVon(*m_f.form)))
-            fehler << QStringLiteral("step %1 shows another display: ").arg(ziel) + d;
-    return fehler;
+    if (m_f.form->colourDocument().history().index() != target)
+        errorBox << QStringLiteral("the history is at %1, not at %2")
+                        .arg(m_f.form->colourDocument().history().index())
+                        .arg(target);
+    else if (m_ansichten.contains(target))
+        for (const QString& d : unterschiede(m_ansichten.value(target), ansichtVon(*m_f.form)))
+            errorBox << QStringLiteral("step %1 shows another display: ").arg(target) + d;
+    return errorBox;
 }
 
-QStringList ZufallsSitzung::schritt()
+QStringList ZufallsSitzung::step()
 {
-    const Aktion aktion = ziehen();
+    const ActionId actionItem = ziehen();
     const Ansicht vorher = ansichtVon(*m_f.form);
     const bool fixiertVorher = m_f.s().fixiert;
     const bool linksVorher = m_f.s().fixLinksAktiv;
     const DateiStand dateienVorher = dateiStand(m_dateien);
-    const int indexVorher = m_f.form->dokument().verlauf().index();
+    const int indexVorher = m_f.form->colourDocument().history().index();
     m_haelftenNeu = false;
     m_extraFehler.clear();
     m_modale.unerwartet.clear();
 
-    (this->*aktion)();
+    (this->*actionItem)();
 
-    QStringList fehler = m_extraFehler;
+    QStringList errorBox = m_extraFehler;
     for (const QString& m : std::as_const(m_modale.unerwartet))
-        fehler << QStringLiteral("unexpected window: ") + m;
-    fehler << dateienPruefen(vorher, dateienVorher, aktion == &ZufallsSitzung::oeffnen);
-    fehler << festeHaelftePruefen(vorher, fixiertVorher, linksVorher);
-    fehler << invariantenPruefen(*m_f.form);
+        errorBox << QStringLiteral("unexpected window: ") + m;
+    errorBox << dateienPruefen(vorher, dateienVorher, actionItem == &ZufallsSitzung::tryOpen);
+    errorBox << festeHaelftePruefen(vorher, fixiertVorher, linksVorher);
+    errorBox << invariantenPruefen(*m_f.form);
     const bool gewendet = m_verlaufZiel.has_value();
-    fehler << verlaufPruefen();
+    errorBox << verlaufPruefen();
     // TINCTORA_SOAK_PIXELS=0 leaves the pictures out (the other checks stay).
     if (qgetenv("TINCTORA_SOAK_PIXELS") != "0")
-        fehler << m_gleich.vergleichen(*m_f.form);
+        errorBox << m_gleich.vergleichen(*m_f.form);
     verlaufMerken(indexVorher, gewendet);
-    return fehler;
+    return errorBox;
 }

@@ -44,46 +44,46 @@ public:
     ~ZufallsSitzung();
 
     // Runs one drawn action and checks the invariants; the failures, if any.
-    QStringList schritt();
+    QStringList step();
     // The actions run so far, one line each.
     const QStringList& protokoll() const { return m_protokoll; }
 
 private:
-    using Aktion = void (ZufallsSitzung::*)();
-    int zahl(int von, int bis);
-    bool muenze() { return zahl(0, 1) == 1; }
+    using ActionId = void (ZufallsSitzung::*)();
+    int numeral(int von, int bis);
+    bool muenze() { return numeral(0, 1) == 1; }
     void notiere(const QString& text) { m_protokoll << text; }
     void aktivieren();
     void taste(Qt::Key key, Qt::KeyboardModifiers mods = Qt::NoModifier);
-    void klickDurchFenster(QWidget* ziel, QPoint p);
+    void klickDurchFenster(QWidget* target, QPoint p);
     QPoint punktIn(const QWidget* w);
 
-    void bandKlick();
+    void bandClick();
     void bandZiehen();
     void hdZiehen();
-    void modusWechseln();
+    void switchHarmonyMode();
     void bandTyp();
-    void stufen();
+    void stepCount();
     void winkelRegler();
     void winkelTyp();
     void fixieren();
-    void feldKlick();
+    void fieldClick();
     void anzeigeKlick();
-    void separat();
+    void separate();
     void radioKlick();
-    void textStatt();
+    void textInstead();
     void bandVerstecken();
-    void hintergrund();
-    void speichern();
-    void oeffnen();
+    void backgroundColour();
+    void chooseSaveFile();
+    void tryOpen();
     void alleKopieren();
     void werteTextKlick();
-    void groesse();
-    void rueckgaengig();
-    void wiederherstellen();
+    void extent();
+    void undo();
+    void restoreStep();
     void verlaufKlick();
 
-    Aktion ziehen();
+    ActionId ziehen();
     // What the display showed at each step of the history, and the check of a
     // step taken back or brought again against it.
     void verlaufMerken(int indexVorher, bool gewendet);

@@ -13,10 +13,10 @@ namespace
 
 std::uint32_t ausUmgebung(const char* name, std::uint32_t vorgabe)
 {
-    const QByteArray wert = qgetenv(name);
+    const QByteArray value = qgetenv(name);
     bool ok = false;
-    const uint zahl = wert.toUInt(&ok);
-    return ok ? zahl : vorgabe;
+    const uint numeral = value.toUInt(&ok);
+    return ok ? numeral : vorgabe;
 }
 
 QString wiederholung(std::uint32_t seed, std::uint32_t anzahl)
@@ -46,19 +46,21 @@ TEST(RandomSession, EveryUserActionKeepsTheDisplayConsistent)
     ZufallsSitzung sitzung(seed);
     int fehlschlaege = 0;
     for (std::uint32_t i = 0; i < anzahl; ++i) {
-        const QStringList fehler = sitzung.schritt();
-        if (fehler.isEmpty())
+        const QStringList errorBox = sitzung.step();
+        if (errorBox.isEmpty())
             continue;
         // The last action is reported in full, so that a replay ending there shows its actions.
         if (++fehlschlaege <= 5 || i + 1 == anzahl) {
             const QStringList& p = sitzung.protokoll();
             ADD_FAILURE() << "seed " << seed << ", action " << i << ":\n  "
-                          << fehler.join(QStringLiteral("\n  ")).toStdString() << "\nlast actions:\n  "
-                          << p.mid(std::max<qsizetype>(0, p.size() - schwanz)).join(QStringLiteral("\n  ")).toStdString()
+                          << errorBox.join(QStringLiteral("\n  ")).toStdString() << "\nlast actions:\n  "
+                          << p.mid(std::max<qsizetype>(0, p.size() - schwanz))
+                                 .join(QStringLiteral("\n  "))
+                                 .toStdString()
                           << "\nreplay: " << wiederholung(seed, i + 1).toStdString();
         } else {
             // Beyond the first five one line each, so that the failures can be counted by kind.
-            std::printf("action %u: %s\n", i, fehler.join(QStringLiteral(" | ")).toStdString().c_str());
+            std::printf("action %u: %s\n", i, errorBox.join(QStringLiteral(" | ")).toStdString().c_str());
         }
         if (!weiter)
             return;

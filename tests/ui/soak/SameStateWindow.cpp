@@ -40,18 +40,18 @@ QList<QRect> ausnahmenVon(const TForm1& live)
     // Switched off, separate adjustment's greyed radio buttons keep the marks the
     // user last saw; they can be worked only once it is on.
     if (!live.state().separatModus)
-        for (const QRadioButton* knopf : {w.RadioButton1, w.RadioButton2, w.RadioButton3, w.RadioButton4})
-            r << imFenster(live, knopf);
+        for (const QRadioButton* button : {w.RadioButton1, w.RadioButton2, w.RadioButton3, w.RadioButton4})
+            r << imFenster(live, button);
     // A track bar's groove and ticks are drawn by whether its window is the active
     // one, which only one of the two can be, and by the focus the background list
     // passes through them when it closes; their positions are checked against the state.
-    for (const QSlider* regler : {w.TrackBar2, w.TrackBar3})
-        r << imFenster(live, regler);
+    for (const QSlider* sliders : {w.TrackBar2, w.TrackBar3})
+        r << imFenster(live, sliders);
     // The status bar says what the last gesture did.
     r << imFenster(live, live.statusBar());
     // A clicked value text is selected for copying; the selection is no state.
     const QColor markiert = live.palette().color(QPalette::Highlight);
-    for (const StaticText* text : w.werteTexte())
+    for (const StaticText* text : w.valueTexts())
         if (text->background() == markiert)
             r << imFenster(live, text);
     return r;
@@ -64,8 +64,8 @@ QList<QRect> ausnahmenVon(const TForm1& live)
 SameStateWindow::SameStateWindow()
 {
     QPalette p = QApplication::palette();
-    for (int rolle = 0; rolle < QPalette::NColorRoles; ++rolle) {
-        const auto r = static_cast<QPalette::ColorRole>(rolle);
+    for (int role = 0; role < QPalette::NColorRoles; ++role) {
+        const auto r = static_cast<QPalette::ColorRole>(role);
         p.setColor(QPalette::Inactive, r, p.color(QPalette::Active, r));
     }
     QApplication::setPalette(p);
@@ -79,18 +79,18 @@ QStringList SameStateWindow::rahmenUebernehmen(const TForm1& live)
         if (!QTest::qWaitFor([&] { return form.size() == live.size(); }))
             return {QStringLiteral("the second window did not take the live window's size")};
     }
-    QComboBox* hintergrund = m_f.w().ComboBox2;
-    if (hintergrund->currentIndex() != live.w().ComboBox2->currentIndex())
-        waehleEintrag(hintergrund, live.w().ComboBox2->currentIndex());
+    QComboBox* backgroundColour = m_f.w().ComboBox2;
+    if (backgroundColour->currentIndex() != live.w().ComboBox2->currentIndex())
+        waehleEintrag(backgroundColour, live.w().ComboBox2->currentIndex());
     return {};
 }
 
 QStringList SameStateWindow::vergleichen(TForm1& live)
 {
-    if (QStringList fehler = rahmenUebernehmen(live); !fehler.isEmpty())
-        return fehler;
+    if (QStringList errorBox = rahmenUebernehmen(live); !errorBox.isEmpty())
+        return errorBox;
     TForm1& form = *m_f.form;
-    form.dokument().wiederherstellen(live.state());
+    form.colourDocument().restoreStep(live.state());
     // A new background reaches the value texts a moment later, in either window.
     if (!QTest::qWaitFor([&] { return !live.w().Timer2->isActive() && !form.w().Timer2->isActive(); }))
         return {QStringLiteral("the value texts did not take the background's colours")};
@@ -129,12 +129,12 @@ QStringList SameStateWindow::vergleichen(TForm1& live)
             .arg(anders.height())
             .arg(widgetBei(live, anders.topLeft()), widgetBei(live, anders.bottomRight()));
     // TINCTORA_SOAK_PICTURES names a folder that keeps both pictures of a difference.
-    if (const QString ordner = qEnvironmentVariable("TINCTORA_SOAK_PICTURES"); !ordner.isEmpty())
-        meldung += QStringLiteral(" (pictures %1)").arg(bilderSichern(ordner, a, b, anders));
+    if (const QString folder = qEnvironmentVariable("TINCTORA_SOAK_PICTURES"); !folder.isEmpty())
+        meldung += QStringLiteral(" (pictures %1)").arg(bilderSichern(folder, a, b, anders));
     return {meldung};
 }
 
-QString SameStateWindow::bilderSichern(const QString& ordner, const QImage& live, const QImage& gleich,
+QString SameStateWindow::bilderSichern(const QString& folder, const QImage& live, const QImage& gleich,
                                        const QRect& anders)
 {
     const QRect r = anders.adjusted(-20, -20, 20, 20).intersected(live.rect());
@@ -144,7 +144,7 @@ QString SameStateWindow::bilderSichern(const QString& ordner, const QImage& live
     p.drawImage(0, 0, live.copy(r));
     p.drawImage(0, r.height() + 4, gleich.copy(r));
     p.end();
-    const QString stamm = QStringLiteral("%1/%2").arg(ordner).arg(m_bilder++);
+    const QString stamm = QStringLiteral("%1/%2").arg(folder).arg(m_bilder++);
     live.save(stamm + QStringLiteral("-live.png"));
     gleich.save(stamm + QStringLiteral("-same-state.png"));
     beide.scaled(beide.size() * (r.width() < 400 ? 3 : 1)).save(stamm + QStringLiteral("-both.png"));

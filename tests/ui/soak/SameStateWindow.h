@@ -19,7 +19,7 @@ private:
     // What is no colour state: the window's size and its background choice.
     QStringList rahmenUebernehmen(const TForm1& live);
     // Both pictures and the part that differs side by side; their common name.
-    QString bilderSichern(const QString& ordner, const QImage& live, const QImage& gleich,
+    QString bilderSichern(const QString& folder, const QImage& live, const QImage& gleich,
                           const QRect& anders);
 
     ShownWindow m_f;

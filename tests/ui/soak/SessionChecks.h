@@ -11,12 +11,12 @@ class TForm1;
 // whether the display is fixed. Keys are object names.
 using Ansicht = QMap<QString, QString>;
 
-enum class Haelfte { links, rechts };
+enum class Half { left, right };
 
 // The whole display.
 Ansicht ansichtVon(const TForm1& form);
 // One half of a fixed display: its panels and its value row.
-Ansicht haelfteVon(const TForm1& form, Haelfte haelfte);
+Ansicht haelfteVon(const TForm1& form, Half half);
 // The entries that differ, one line each ("name: before -> after").
 QStringList unterschiede(const Ansicht& vorher, const Ansicht& nachher);
 

@@ -5,10 +5,10 @@
 #include "core/colour/ColourVision.h"
 #include "core/colour/Contrast.h"
 #include "core/documents/ContrastTable.h"
-#include "ui/documents/KontrastFenster.h"
+#include "ui/documents/ContrastWindow.h"
 #include "ui/documents/TForm2.h"
-#include "ui/shell/FarbsehenAktionen.h"
-#include "ui/widgets/Farbsehfilter.h"
+#include "ui/shell/ColourVisionActions.h"
+#include "ui/widgets/ColourVisionFilter.h"
 
 #include <QClipboard>
 #include <QLabel>
@@ -22,10 +22,11 @@
 namespace
 {
 
-constexpr int englisch = 11; // "TNVersion" of the English interface
+constexpr int english = 11; // "TNVersion" of the English interface
 
 struct EnglishWindow : WindowFixture {
-    EnglishWindow() : WindowFixture([](MemoryPreferenceStore& s) { s.setRaw(QStringLiteral("TNVersion"), englisch); })
+    EnglishWindow()
+        : WindowFixture([](MemoryPreferenceStore& s) { s.setRaw(QStringLiteral("TNVersion"), english); })
     {
         form->show();
         form->setWindowState(Qt::WindowNoState);
@@ -35,9 +36,9 @@ struct EnglishWindow : WindowFixture {
         EXPECT_TRUE(QTest::qWaitFor([&] { return QApplication::activeWindow() == form.get(); }));
     }
 
-    QAction& action(Aktion a) { return form->actions().action(a); }
+    QAction& action(ActionId a) { return form->actions().action(a); }
 
-    QRgb mitte(QWidget* widget) { return widget->grab().toImage().pixel(widget->rect().center()); }
+    QRgb centre(QWidget* widget) { return widget->grab().toImage().pixel(widget->rect().center()); }
 
     QString alleWerte()
     {
@@ -70,38 +71,38 @@ TEST(ColourVisionWindow, AltVVDShowsDeuteranopiaInThePixelsOnly)
     EnglishWindow f;
     const QString vorher = f.alleWerte();
     ASSERT_FALSE(vorher.isEmpty());
-    EXPECT_TRUE(f.action(Aktion::farbsehenNormal).isChecked());
+    EXPECT_TRUE(f.action(ActionId::colourVisionNormal).isChecked());
 
     QTest::keyClick(f.form.get(), Qt::Key_V, Qt::AltModifier);
     f.menuTaste(Qt::Key_V);
-    PaintCounter feld{f.w().Anzeige_Normal}, muster{f.w().Panel4}, bandBild{f.w().Image2};
+    PaintCounter field{f.w().Anzeige_Normal}, muster{f.w().Panel4}, bandBild{f.w().Image2};
     f.menuTaste(Qt::Key_D);
-    ASSERT_TRUE(QTest::qWaitFor([&] { return f.action(Aktion::farbsehenDeuteranopie).isChecked(); }));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return f.action(ActionId::colourVisionDeuteranopia).isChecked(); }));
     // The window repaints by itself what it shows.
-    ASSERT_TRUE(QTest::qWaitFor([&] { return feld.count > 0 && muster.count > 0 && bandBild.count > 0; }));
-    EXPECT_FALSE(f.action(Aktion::farbsehenNormal).isChecked());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return field.count > 0 && muster.count > 0 && bandBild.count > 0; }));
+    EXPECT_FALSE(f.action(ActionId::colourVisionNormal).isChecked());
     ASSERT_TRUE(QTest::qWaitFor([&] { return QApplication::activePopupWidget() == nullptr; }));
 
     const QString hex = f.w().SGrObHex->text();
     const QRgb echt = ausHex(hex);
     EXPECT_EQ(f.w().Anzeige_Normal->colour().rgb(), echt);
-    EXPECT_EQ(f.mitte(f.w().Anzeige_Normal), deuteranopie(echt));
-    EXPECT_NE(deuteranopie(echt), echt);
-    EXPECT_EQ(f.mitte(f.w().Panel4), deuteranopie(f.w().Panel4->colour().rgb())); // its swatch
+    EXPECT_EQ(f.centre(f.w().Anzeige_Normal), deuteranopia(echt));
+    EXPECT_NE(deuteranopia(echt), echt);
+    EXPECT_EQ(f.centre(f.w().Panel4), deuteranopia(f.w().Panel4->colour().rgb())); // its swatch
     EXPECT_EQ(f.w().SGrObHex->text(), hex);
     EXPECT_EQ(f.alleWerte(), vorher);
 
-    QLabel* status = f.form->farbsehen().statusText();
+    QLabel* status = f.form->colourVision().statusText();
     EXPECT_TRUE(status->isVisible());
     EXPECT_EQ(status->text(), QStringLiteral("Simulated color vision: Deuteranopia"));
 
     // The band picture goes through the same simulation.
     PictureBox* band = f.w().Image2;
     const QPoint p(100, 10);
-    EXPECT_EQ(band->grab().toImage().pixel(p), deuteranopie(band->image().pixel(p)));
+    EXPECT_EQ(band->grab().toImage().pixel(p), deuteranopia(band->image().pixel(p)));
 
-    f.action(Aktion::farbsehenNormal).trigger();
-    EXPECT_EQ(f.mitte(f.w().Anzeige_Normal), echt);
+    f.action(ActionId::colourVisionNormal).trigger();
+    EXPECT_EQ(f.centre(f.w().Anzeige_Normal), echt);
     EXPECT_EQ(band->grab().toImage().pixel(p), band->image().pixel(p));
     EXPECT_FALSE(status->isVisible());
 }
@@ -110,36 +111,38 @@ TEST(ColourVisionWindow, GermanStatusBarNamesTheSimulation)
 {
     WindowFixture f([](MemoryPreferenceStore& s) { s.setRaw(QStringLiteral("TNVersion"), 7); });
     f.form->show();
-    f.form->actions().action(Aktion::farbsehenProtanopie).trigger();
-    EXPECT_EQ(f.form->farbsehen().statusText()->text(), QStringLiteral("Simuliertes Farbsehen: Protanopie"));
-    EXPECT_EQ(f.form->actions().menu(MenuId::farbsehen).title(), QStringLiteral("Farbsehen &simulieren"));
+    f.form->actions().action(ActionId::colourVisionProtanopia).trigger();
+    EXPECT_EQ(f.form->colourVision().statusText()->text(),
+              QStringLiteral("Simuliertes Farbsehen: Protanopie"));
+    EXPECT_EQ(f.form->actions().menu(MenuId::colourVision).title(), QStringLiteral("Farbsehen &simulieren"));
 }
 
 TEST(ColourVisionWindow, AchromatopsiaGreysTheTextViewButNotItsPalette)
 {
     EnglishWindow f;
-    QTest::mouseClick(f.form->actions().toolBar().widgetForAction(&f.action(Aktion::TextAnstelleFlaechen)),
+    QTest::mouseClick(f.form->actions().toolBar().widgetForAction(&f.action(ActionId::TextAnstelleFlaechen)),
                       Qt::LeftButton);
     QTextEdit* edit = f.w().RichEdit1;
     ASSERT_TRUE(QTest::qWaitFor([&] { return edit->isVisible(); }));
-    auto hinweis = [edit] {
+    auto note = [edit] {
         const QRgb text = edit->palette().color(QPalette::Text).rgb();
-        const QRgb feld = edit->palette().color(QPalette::Base).rgb();
+        const QRgb field = edit->palette().color(QPalette::Base).rgb();
         return QStringLiteral("Contrast of the text on the field: %1:1 (WCAG 2.2), Lc %2 (APCA)")
-            .arg(verhaeltnisText(kontrastVerhaeltnis(text, feld)), lcText(apcaLc(text, feld)));
+            .arg(ratioText(contrastRatio(text, field)), lcText(apcaLc(text, field)));
     };
-    EXPECT_EQ(edit->toolTip(), hinweis());
+    EXPECT_EQ(edit->toolTip(), note());
     // Another base colour: the hint follows.
     const QString vorher = edit->toolTip();
     klick(f.w().Image2, {400, 30});
     EXPECT_NE(edit->toolTip(), vorher);
-    EXPECT_EQ(edit->toolTip(), hinweis());
+    EXPECT_EQ(edit->toolTip(), note());
     const QColor text = edit->palette().color(QPalette::Text);
 
-    f.action(Aktion::farbsehenAchromatopsie).trigger();
-    const QImage bild = edit->grab().toImage();
-    for (int x = 0; x < bild.width(); x += 7)
-        EXPECT_TRUE(qRed(bild.pixel(x, 2)) == qGreen(bild.pixel(x, 2)) && qGreen(bild.pixel(x, 2)) == qBlue(bild.pixel(x, 2)))
+    f.action(ActionId::colourVisionAchromatopsia).trigger();
+    const QImage picture = edit->grab().toImage();
+    for (int x = 0; x < picture.width(); x += 7)
+        EXPECT_TRUE(qRed(picture.pixel(x, 2)) == qGreen(picture.pixel(x, 2)) &&
+                    qGreen(picture.pixel(x, 2)) == qBlue(picture.pixel(x, 2)))
             << x;
     EXPECT_EQ(edit->palette().color(QPalette::Text), text);
 }
@@ -147,68 +150,71 @@ TEST(ColourVisionWindow, AchromatopsiaGreysTheTextViewButNotItsPalette)
 TEST(ColourVisionWindow, ContrastWindowFollowsTheDisplayAndCopiesTheMatrix)
 {
     EnglishWindow f;
-    f.action(Aktion::kontrast).trigger();
-    KontrastFenster* fenster = f.form->farbsehen().kontrastFenster();
-    ASSERT_NE(fenster, nullptr);
-    ASSERT_TRUE(QTest::qWaitFor([&] { return fenster->isVisible(); }));
-    EXPECT_EQ(fenster->windowTitle(), QStringLiteral("Contrast"));
-    auto* tabelle = fenster->findChild<QTableWidget*>(QStringLiteral("kontrastTabelle"));
-    const std::vector<QRgb> zwei = fenster->gezeigteFarben();
+    f.action(ActionId::contrast).trigger();
+    ContrastWindow* topWindow = f.form->colourVision().contrastWindow();
+    ASSERT_NE(topWindow, nullptr);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return topWindow->isVisible(); }));
+    EXPECT_EQ(topWindow->windowTitle(), QStringLiteral("Contrast"));
+    auto* tableWidget = topWindow->findChild<QTableWidget*>(QStringLiteral("kontrastTabelle"));
+    const std::vector<QRgb> zwei = topWindow->shownColours();
     ASSERT_GE(zwei.size(), 2u);
     EXPECT_EQ(zwei.front(), f.w().Anzeige_Normal->colour().rgb());
-    EXPECT_EQ(tabelle->rowCount(), static_cast<int>(zwei.size()));
+    EXPECT_EQ(tableWidget->rowCount(), static_cast<int>(zwei.size()));
     // Row: text, column: background.
-    EXPECT_TRUE(tabelle->item(1, 0)->text().startsWith(verhaeltnisText(kontrastVerhaeltnis(zwei[1], zwei[0]))));
-    EXPECT_TRUE(tabelle->item(1, 0)->text().contains(lcText(apcaLc(zwei[1], zwei[0]))));
+    EXPECT_TRUE(tableWidget->item(1, 0)->text().startsWith(ratioText(contrastRatio(zwei[1], zwei[0]))));
+    EXPECT_TRUE(tableWidget->item(1, 0)->text().contains(lcText(apcaLc(zwei[1], zwei[0]))));
 
-    QTest::mouseClick(fenster->findChild<QPushButton*>(QStringLiteral("kontrastKopieren")), Qt::LeftButton);
-    const QStringList zeilen = QGuiApplication::clipboard()->text().split(QLatin1Char('\n'), Qt::SkipEmptyParts);
-    ASSERT_EQ(zeilen.size(), static_cast<int>(zwei.size()) + 1);
-    EXPECT_TRUE(zeilen[0].startsWith(QStringLiteral("Text \\ Background\t") + hexFarbe(zwei[0]) +
-                                     QStringLiteral(" ratio\t")));
-    EXPECT_EQ(zeilen[1].split(QLatin1Char('\t')).size(), 1 + 2 * static_cast<int>(zwei.size()));
+    QTest::mouseClick(topWindow->findChild<QPushButton*>(QStringLiteral("kontrastKopieren")), Qt::LeftButton);
+    const QStringList rowList =
+        QGuiApplication::clipboard()->text().split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    ASSERT_EQ(rowList.size(), static_cast<int>(zwei.size()) + 1);
+    EXPECT_TRUE(rowList[0].startsWith(QStringLiteral("Text \\ Background\t") + hexColour(zwei[0]) +
+                                      QStringLiteral(" ratio\t")));
+    EXPECT_EQ(rowList[1].split(QLatin1Char('\t')).size(), 1 + 2 * static_cast<int>(zwei.size()));
 
     klick(f.w().Image2, {400, 30});
-    ASSERT_TRUE(QTest::qWaitFor([&] { return fenster->matrix().farben != zwei; }));
-    EXPECT_EQ(fenster->matrix().farben, fenster->gezeigteFarben());
-    EXPECT_EQ(tabelle->horizontalHeaderItem(0)->text(), hexFarbe(fenster->matrix().farben[0]));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return topWindow->matrix().farben != zwei; }));
+    EXPECT_EQ(topWindow->matrix().farben, topWindow->shownColours());
+    EXPECT_EQ(tableWidget->horizontalHeaderItem(0)->text(), hexColour(topWindow->matrix().farben[0]));
 
     f.form->activateWindow();
     ASSERT_TRUE(QTest::qWaitFor([&] { return QApplication::activeWindow() == f.form.get(); }));
     QTest::keyClick(f.form.get(), Qt::Key_F3);
-    ASSERT_TRUE(QTest::qWaitFor([&] { return tabelle->rowCount() > static_cast<int>(zwei.size()); }));
-    EXPECT_EQ(fenster->matrix().farben, fenster->gezeigteFarben());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return tableWidget->rowCount() > static_cast<int>(zwei.size()); }));
+    EXPECT_EQ(topWindow->matrix().farben, topWindow->shownColours());
 
     // Fewer row fields hide some without recolouring the others.
     QTest::keyClick(f.form.get(), Qt::Key_F6);
     stufenWaehlen(f.w(), 7);
-    ASSERT_TRUE(QTest::qWaitFor([&] { return tabelle->rowCount() == 15; }));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return tableWidget->rowCount() == 15; }));
     stufenWaehlen(f.w(), 2);
-    ASSERT_TRUE(QTest::qWaitFor([&] { return tabelle->rowCount() == 5; }));
-    EXPECT_EQ(fenster->matrix().farben, fenster->gezeigteFarben());
-    EXPECT_EQ(std::count(fenster->matrix().farben.begin(), fenster->matrix().farben.end(),
+    ASSERT_TRUE(QTest::qWaitFor([&] { return tableWidget->rowCount() == 5; }));
+    EXPECT_EQ(topWindow->matrix().farben, topWindow->shownColours());
+    EXPECT_EQ(std::count(topWindow->matrix().farben.begin(), topWindow->matrix().farben.end(),
                          f.w().AnzeigeReihen->colour().rgb()),
-              0) << "colour rows stand on the window background, no field";
+              0)
+        << "colour rows stand on the window background, no field";
 
     // A fanning shows its rows on the big field.
     QTest::keyClick(f.form.get(), Qt::Key_F5);
     ASSERT_TRUE(QTest::qWaitFor([&] {
-        return !fenster->matrix().farben.empty() && fenster->matrix().farben.front() == f.w().Anzeige_Normal->colour().rgb();
+        return !topWindow->matrix().farben.empty() &&
+               topWindow->matrix().farben.front() == f.w().Anzeige_Normal->colour().rgb();
     }));
-    EXPECT_EQ(tabelle->rowCount(), 1 + 5);
+    EXPECT_EQ(tableWidget->rowCount(), 1 + 5);
 }
 
 TEST(ColourVisionWindow, PopupPreviewShowsTritanopiaWithItsRealColoursKept)
 {
     EnglishWindow f;
-    f.action(Aktion::farbsehenTritanopie).trigger();
+    f.action(ActionId::colourVisionTritanopia).trigger();
     bool gesehen = false;
     onNextModal<TForm2>([&](TForm2& d) {
         gesehen = true;
         const QColor block = f.w().KleinRechts->colour();
         EXPECT_EQ(d.Panel[1]->colour(), block);
-        EXPECT_EQ(f.mitte(d.Panel[1]), tritanopie(block.rgb()));
-        EXPECT_EQ(f.mitte(d.PanelBg), tritanopie(d.PanelBg->colour().rgb()));
+        EXPECT_EQ(f.centre(d.Panel[1]), tritanopia(block.rgb()));
+        EXPECT_EQ(f.centre(d.PanelBg), tritanopia(d.PanelBg->colour().rgb()));
         d.reject();
     });
     QTest::keyClick(f.form.get(), Qt::Key_F9);
@@ -218,16 +224,18 @@ TEST(ColourVisionWindow, PopupPreviewShowsTritanopiaWithItsRealColoursKept)
 TEST(ColourVisionWindow, ContrastWindowTakesBothHalvesOfAFixedDisplay)
 {
     EnglishWindow f;
-    f.action(Aktion::kontrast).trigger();
-    KontrastFenster* fenster = f.form->farbsehen().kontrastFenster();
-    ASSERT_TRUE(QTest::qWaitFor([&] { return fenster->isVisible(); }));
-    const std::vector<QRgb> eine = fenster->matrix().farben;
+    f.action(ActionId::contrast).trigger();
+    ContrastWindow* topWindow = f.form->colourVision().contrastWindow();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return topWindow->isVisible(); }));
+    const std::vector<QRgb> eine = topWindow->matrix().farben;
     ASSERT_EQ(eine.size(), 2u); // big field and one small field
 
-    QTest::mouseClick(f.form->actions().toolBar().widgetForAction(&f.action(Aktion::fixieren)), Qt::LeftButton);
+    QTest::mouseClick(f.form->actions().toolBar().widgetForAction(&f.action(ActionId::fixieren)),
+                      Qt::LeftButton);
     klick(f.w().Image2, {500, 30});
-    ASSERT_TRUE(QTest::qWaitFor([&] { return fenster->matrix().farben.size() == 4; }));
-    EXPECT_EQ(std::vector<QRgb>(fenster->matrix().farben.begin(), fenster->matrix().farben.begin() + 2), eine)
+    ASSERT_TRUE(QTest::qWaitFor([&] { return topWindow->matrix().farben.size() == 4; }));
+    EXPECT_EQ(std::vector<QRgb>(topWindow->matrix().farben.begin(), topWindow->matrix().farben.begin() + 2),
+              eine)
         << "the fixed left half first, as it was";
-    EXPECT_EQ(fenster->matrix().farben[2], f.w().FixedRechts->colour().rgb());
+    EXPECT_EQ(topWindow->matrix().farben[2], f.w().FixedRechts->colour().rgb());
 }

@@ -1,4 +1,4 @@
-#include "ui/language/SpracheZuweisen.h"
+#include "ui/language/LanguageApplier.h"
 #include "ui/language/ActionRegistry.h"
 
 #include <gtest/gtest.h>
@@ -34,15 +34,15 @@ template <typename T> T* neu(QWidget* parent, const char* name)
 // named as the real window names them.
 struct Fenster {
     QMainWindow form;
-    ActionRegistry aktionen = ActionRegistry::aufbauen(form);
-    QWidget* mitte = new QWidget(&form);
-    QComboBox* combo1 = neu<QComboBox>(mitte, "ComboBox1");
-    QComboBox* combo2 = neu<QComboBox>(mitte, "ComboBox2");
-    QComboBox* combo3 = neu<QComboBox>(mitte, "ComboBox3");
-    QPushButton* button1 = neu<QPushButton>(mitte, "Button1");
-    QRadioButton* radio3 = neu<QRadioButton>(mitte, "RadioButton3");
-    QLabel* wertText = neu<QLabel>(mitte, "SKlUnLiHex");
-    QTextEdit* richEdit1 = neu<QTextEdit>(mitte, "RichEdit1");
+    ActionRegistry actionSet = ActionRegistry::assemble(form);
+    QWidget* centre = new QWidget(&form);
+    QComboBox* combo1 = neu<QComboBox>(centre, "ComboBox1");
+    QComboBox* combo2 = neu<QComboBox>(centre, "ComboBox2");
+    QComboBox* combo3 = neu<QComboBox>(centre, "ComboBox3");
+    QPushButton* button1 = neu<QPushButton>(centre, "Button1");
+    QRadioButton* radio3 = neu<QRadioButton>(centre, "RadioButton3");
+    QLabel* valueText = neu<QLabel>(centre, "SKlUnLiHex");
+    QTextEdit* richEdit1 = neu<QTextEdit>(centre, "RichEdit1");
     QLabel* panel0 = neu<QLabel>(form.statusBar(), statusPanel0Name);
     QLabel* panel1 = neu<QLabel>(form.statusBar(), statusPanel1Name);
     QMenu* popup = neu<QMenu>(&form, "PopupMenu1");
@@ -54,7 +54,7 @@ struct Fenster {
 
     Fenster()
     {
-        form.setCentralWidget(mitte);
+        form.setCentralWidget(centre);
         kopieren1->setObjectName(QStringLiteral("Kopieren1"));
         links1->setObjectName(QStringLiteral("Links1"));
         popup->addMenu(zeichen);
@@ -76,9 +76,9 @@ TEST(SpracheZuweisenTest, BuildsDisabledActionsWithMenusAndToolBar)
 {
     Fenster f;
     for (const ActionDef& s : actionDefs()) {
-        QAction& a = f.aktionen.action(s.id);
+        QAction& a = f.actionSet.action(s.id);
         EXPECT_EQ(a.objectName(), QLatin1StringView(s.name));
-        EXPECT_EQ(f.aktionen.action(a.objectName()), &a);
+        EXPECT_EQ(f.actionSet.action(a.objectName()), &a);
         EXPECT_FALSE(a.isEnabled()) << s.name << ": the window enables what it has built";
         EXPECT_EQ(a.isCheckable(), s.checkable) << s.name;
         EXPECT_EQ(a.isChecked(), s.checkedAtStart) << s.name;
@@ -86,91 +86,92 @@ TEST(SpracheZuweisenTest, BuildsDisabledActionsWithMenusAndToolBar)
         EXPECT_EQ(a.icon().isNull(), s.imageIndex < 0) << s.name;
         EXPECT_TRUE(f.form.actions().contains(&a)) << s.name;
     }
-    EXPECT_EQ(f.aktionen.action(u"gibtEsNicht"), nullptr);
+    EXPECT_EQ(f.actionSet.action(u"gibtEsNicht"), nullptr);
 
-    QStringList titel;
+    QStringList titleText;
     for (QAction* m : f.form.menuBar()->actions())
-        titel << m->text();
-    EXPECT_EQ(titel, (QStringList{QStringLiteral("&Datei"), QStringLiteral("&Bearbeiten"),
-                                  QStringLiteral("&Ansicht"), QStringLiteral("&Modus"),
-                                  QStringLiteral("&Tutorial"), QStringLiteral("&Hilfe")}));
-    EXPECT_TRUE(f.aktionen.menu(MenuId::ansicht)
+        titleText << m->text();
+    EXPECT_EQ(titleText, (QStringList{QStringLiteral("&Datei"), QStringLiteral("&Bearbeiten"),
+                                      QStringLiteral("&Ansicht"), QStringLiteral("&Modus"),
+                                      QStringLiteral("&Tutorial"), QStringLiteral("&Hilfe")}));
+    EXPECT_TRUE(f.actionSet.menu(MenuId::viewOptions)
                     .actions()
-                    .contains(f.aktionen.menu(MenuId::farbbandtyp).menuAction()));
+                    .contains(f.actionSet.menu(MenuId::colourBandType).menuAction()));
 
-    QToolBar& tb = f.aktionen.toolBar();
+    QToolBar& tb = f.actionSet.toolBar();
     EXPECT_EQ(tb.objectName(), QStringLiteral("ActionToolBar1"));
     EXPECT_EQ(tb.actions().size(), static_cast<qsizetype>(toolBarLayout().size()));
-    auto stil = [&](Aktion a) {
-        return qobject_cast<QToolButton*>(tb.widgetForAction(&f.aktionen.action(a)))->toolButtonStyle();
+    auto stil = [&](ActionId a) {
+        return qobject_cast<QToolButton*>(tb.widgetForAction(&f.actionSet.action(a)))->toolButtonStyle();
     };
-    EXPECT_EQ(stil(Aktion::programmOhneRand), Qt::ToolButtonTextBesideIcon);
-    EXPECT_EQ(stil(Aktion::vollbild), Qt::ToolButtonTextBesideIcon);
-    EXPECT_EQ(stil(Aktion::pipette), Qt::ToolButtonIconOnly);
-    EXPECT_FALSE(f.aktionen.action(Aktion::nurWebsichereFarbenAnzeigen).isVisible());
+    EXPECT_EQ(stil(ActionId::programmOhneRand), Qt::ToolButtonTextBesideIcon);
+    EXPECT_EQ(stil(ActionId::vollbild), Qt::ToolButtonTextBesideIcon);
+    EXPECT_EQ(stil(ActionId::pipette), Qt::ToolButtonIconOnly);
+    EXPECT_FALSE(f.actionSet.action(ActionId::nurWebsichereFarbenAnzeigen).isVisible());
 
-    f.aktionen.setAllEnabled(true);
-    EXPECT_TRUE(f.aktionen.action(Aktion::hilfeInfo).isEnabled());
+    f.actionSet.setAllEnabled(true);
+    EXPECT_TRUE(f.actionSet.action(ActionId::hilfeInfo).isEnabled());
 }
 
 TEST(SpracheZuweisenTest, ModeActionsExcludeEachOther)
 {
     Fenster f;
-    f.aktionen.setAllEnabled(true);
-    EXPECT_TRUE(f.aktionen.gruppe(Gruppe::modus)->isExclusive());
-    EXPECT_EQ(f.aktionen.gruppe(Gruppe::keine), nullptr);
-    f.aktionen.action(Aktion::farbreihen).trigger();
-    EXPECT_TRUE(f.aktionen.action(Aktion::farbreihen).isChecked());
-    EXPECT_FALSE(f.aktionen.action(Aktion::zweierHarmonien).isChecked());
-    f.aktionen.action(Aktion::luminoes).trigger();
-    EXPECT_FALSE(f.aktionen.action(Aktion::realistisch).isChecked());
-    EXPECT_TRUE(f.aktionen.action(Aktion::farbreihen).isChecked()) << "the groups are independent";
+    f.actionSet.setAllEnabled(true);
+    EXPECT_TRUE(f.actionSet.exclusiveGroup(ExclusiveGroup::harmonyMode)->isExclusive());
+    EXPECT_EQ(f.actionSet.exclusiveGroup(ExclusiveGroup::none), nullptr);
+    f.actionSet.action(ActionId::farbreihen).trigger();
+    EXPECT_TRUE(f.actionSet.action(ActionId::farbreihen).isChecked());
+    EXPECT_FALSE(f.actionSet.action(ActionId::zweierHarmonien).isChecked());
+    f.actionSet.action(ActionId::luminoes).trigger();
+    EXPECT_FALSE(f.actionSet.action(ActionId::realistisch).isChecked());
+    EXPECT_TRUE(f.actionSet.action(ActionId::farbreihen).isChecked()) << "the groups are independent";
 }
 
 TEST(SpracheZuweisenTest, EnglishMenuShowsNoShortcutButTheKeysStillWork)
 {
     Fenster f;
-    spracheZuweisen(f.form, LanguageTable::forVersion(std::nullopt), f.aktionen);
+    spracheZuweisen(f.form, LanguageTable::forVersion(std::nullopt), f.actionSet);
 
-    const std::pair<Aktion, Aktion> paare[] = {{Aktion::dateiOeffnen, Aktion::ShortCutStrgO},
-                                               {Aktion::dateiSpeichern, Aktion::ShortCutStrgS},
-                                               {Aktion::werteDrucken, Aktion::ShortCutStrgP}};
-    for (const auto& [sichtbar, versteckt] : paare) {
-        QAction& v = f.aktionen.action(sichtbar);
-        QAction& h = f.aktionen.action(versteckt);
-        EXPECT_TRUE(f.aktionen.menu(MenuId::datei).actions().contains(&v));
+    const std::pair<ActionId, ActionId> paare[] = {{ActionId::dateiOeffnen, ActionId::ShortCutStrgO},
+                                                   {ActionId::dateiSpeichern, ActionId::ShortCutStrgS},
+                                                   {ActionId::werteDrucken, ActionId::ShortCutStrgP}};
+    for (const auto& [visible, versteckt] : paare) {
+        QAction& v = f.actionSet.action(visible);
+        QAction& h = f.actionSet.action(versteckt);
+        EXPECT_TRUE(f.actionSet.menu(MenuId::fileItem).actions().contains(&v));
         EXPECT_TRUE(v.shortcut().isEmpty()) << v.objectName().toStdString();
         EXPECT_FALSE(h.shortcut().isEmpty());
         EXPECT_FALSE(inIrgendeinemMenue(f.form, &h));
         EXPECT_TRUE(h.isVisible()) << "an invisible action would not take its keys";
     }
-    EXPECT_EQ(f.aktionen.action(Aktion::dateiOeffnen).text(), QStringLiteral("&Load Settings of Colors"));
+    EXPECT_EQ(f.actionSet.action(ActionId::dateiOeffnen).text(), QStringLiteral("&Load Settings of Colors"));
 
     // The key reaches the hidden action.
-    f.aktionen.setAllEnabled(true);
-    QSignalSpy oeffnen(&f.aktionen.action(Aktion::ShortCutStrgO), &QAction::triggered);
-    QSignalSpy sichtbar(&f.aktionen.action(Aktion::dateiOeffnen), &QAction::triggered);
+    f.actionSet.setAllEnabled(true);
+    QSignalSpy tryOpen(&f.actionSet.action(ActionId::ShortCutStrgO), &QAction::triggered);
+    QSignalSpy visible(&f.actionSet.action(ActionId::dateiOeffnen), &QAction::triggered);
     f.form.show();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&f.form));
     QTest::keyClick(&f.form, Qt::Key_O, Qt::ControlModifier);
-    EXPECT_EQ(oeffnen.count(), 1);
-    EXPECT_EQ(sichtbar.count(), 0);
+    EXPECT_EQ(tryOpen.count(), 1);
+    EXPECT_EQ(visible.count(), 0);
 }
 
 TEST(SpracheZuweisenTest, GermanMenuKeepsTheShortcutsOnTheVisibleActions)
 {
     Fenster f;
-    spracheZuweisen(f.form, LanguageTable::forVersion(std::nullopt), f.aktionen);
-    spracheZuweisen(f.form, LanguageTable::forVersion(0), f.aktionen); // applying twice leaves no trace
-    EXPECT_EQ(f.aktionen.action(Aktion::dateiSpeichern).shortcut(), QKeySequence(QStringLiteral("Ctrl+S")));
-    EXPECT_TRUE(f.aktionen.action(Aktion::ShortCutStrgS).shortcut().isEmpty());
-    EXPECT_EQ(f.aktionen.action(Aktion::auffaecherungen).text(), QStringLiteral("&Auffächerungen"));
-    EXPECT_EQ(f.aktionen.action(Aktion::auffaecherungen).toolTip(), QStringLiteral("Auffächerungen"));
-    EXPECT_EQ(f.aktionen.action(Aktion::programmOhneRand).iconText(), QStringLiteral("Vollbild"));
-    EXPECT_EQ(f.aktionen.action(Aktion::programmOhneRand).statusTip(),
+    spracheZuweisen(f.form, LanguageTable::forVersion(std::nullopt), f.actionSet);
+    spracheZuweisen(f.form, LanguageTable::forVersion(0), f.actionSet); // applying twice leaves no trace
+    EXPECT_EQ(f.actionSet.action(ActionId::dateiSpeichern).shortcut(),
+              QKeySequence(QStringLiteral("Ctrl+S")));
+    EXPECT_TRUE(f.actionSet.action(ActionId::ShortCutStrgS).shortcut().isEmpty());
+    EXPECT_EQ(f.actionSet.action(ActionId::auffaecherungen).text(), QStringLiteral("&Auffächerungen"));
+    EXPECT_EQ(f.actionSet.action(ActionId::auffaecherungen).toolTip(), QStringLiteral("Auffächerungen"));
+    EXPECT_EQ(f.actionSet.action(ActionId::programmOhneRand).iconText(), QStringLiteral("Vollbild"));
+    EXPECT_EQ(f.actionSet.action(ActionId::programmOhneRand).statusTip(),
               QStringLiteral("Programm ohne Titel- und Taskleiste"));
     // Without a hint of its own the tool tip is the plain caption.
-    EXPECT_EQ(f.aktionen.action(Aktion::dateiSpeichernUnter).toolTip(),
+    EXPECT_EQ(f.actionSet.action(ActionId::dateiSpeichernUnter).toolTip(),
               QStringLiteral("Farbeinstellungen speichern unter..."));
 }
 
@@ -178,8 +179,8 @@ TEST(SpracheZuweisenTest, FillsTheListBoxesWithoutFiringTheirHandlers)
 {
     Fenster f;
     QSignalSpy wechsel(f.combo1, &QComboBox::currentIndexChanged);
-    spracheZuweisen(f.form, LanguageTable::forVersion(11), f.aktionen);
-    spracheZuweisen(f.form, LanguageTable::forVersion(11), f.aktionen);
+    spracheZuweisen(f.form, LanguageTable::forVersion(11), f.actionSet);
+    spracheZuweisen(f.form, LanguageTable::forVersion(11), f.actionSet);
 
     ASSERT_EQ(f.combo1->count(), 7);
     EXPECT_EQ(f.combo1->itemText(0), QStringLiteral("3 Fields"));
@@ -197,7 +198,7 @@ TEST(SpracheZuweisenTest, FillsTheListBoxesWithoutFiringTheirHandlers)
     EXPECT_EQ(f.combo3->itemText(1), QStringLiteral("Angle Type 2"));
     EXPECT_EQ(f.combo3->currentIndex(), 0);
 
-    spracheZuweisen(f.form, LanguageTable::forVersion(7), f.aktionen);
+    spracheZuweisen(f.form, LanguageTable::forVersion(7), f.actionSet);
     EXPECT_EQ(f.combo2->itemText(1), QStringLiteral("Hintergrund: Weiß"));
     EXPECT_EQ(f.combo1->currentText(), QStringLiteral("9 Felder"));
 }
@@ -205,11 +206,11 @@ TEST(SpracheZuweisenTest, FillsTheListBoxesWithoutFiringTheirHandlers)
 TEST(SpracheZuweisenTest, CaptionsHintsAndPopupMenusOfTheWindow)
 {
     Fenster f;
-    spracheZuweisen(f.form, LanguageTable::forVersion(std::nullopt), f.aktionen);
+    spracheZuweisen(f.form, LanguageTable::forVersion(std::nullopt), f.actionSet);
     EXPECT_EQ(f.form.windowTitle(), QStringLiteral("Tinctora for Zevediz Adirevivo 3.25"));
     EXPECT_EQ(f.button1->text(), QStringLiteral("Interm. Values"));
     EXPECT_EQ(f.radio3->toolTip(), QStringLiteral("Small field center"));
-    EXPECT_EQ(f.wertText->toolTip(), QStringLiteral("Small field left-hand side"));
+    EXPECT_EQ(f.valueText->toolTip(), QStringLiteral("Small field left-hand side"));
     EXPECT_EQ(f.panel0->text(), QStringLiteral("  2-Color Harmony"));
     EXPECT_EQ(f.panel1->text(), QStringLiteral("Big field selected"));
     EXPECT_EQ(f.richEdit1->toPlainText(), QStringLiteral("Test text\n(click right mouse for options)"));
@@ -217,9 +218,9 @@ TEST(SpracheZuweisenTest, CaptionsHintsAndPopupMenusOfTheWindow)
     EXPECT_EQ(f.zeichen->title(), QStringLiteral("&Signs"));
     EXPECT_EQ(f.links1->text(), QStringLiteral("&Left"));
     EXPECT_EQ(f.fremderKnopf->text(), QStringLiteral("OK")) << "a dialog's own controls are its business";
-    EXPECT_EQ(f.aktionen.menu(MenuId::farbbandtyp).title(), QStringLiteral("&Type of Color Band"));
+    EXPECT_EQ(f.actionSet.menu(MenuId::colourBandType).title(), QStringLiteral("&Type of Color Band"));
 
-    spracheZuweisen(f.form, LanguageTable::forVersion(0), f.aktionen);
+    spracheZuweisen(f.form, LanguageTable::forVersion(0), f.actionSet);
     EXPECT_EQ(f.form.windowTitle(), QStringLiteral("Tinctora 3.25"));
     EXPECT_EQ(f.button1->text(), QStringLiteral("Zwischendaten"));
     EXPECT_EQ(f.panel0->text(), QStringLiteral("  Zweier-Harmonie"));
@@ -229,8 +230,8 @@ TEST(SpracheZuweisenTest, CaptionsHintsAndPopupMenusOfTheWindow)
 
 TEST(SpracheZuweisenTest, AWindowWithoutTheNamedControlsIsLeftAlone)
 {
-    QMainWindow leer;
-    const ActionRegistry aktionen = ActionRegistry::aufbauen(leer);
-    spracheZuweisen(leer, LanguageTable::forVersion(11), aktionen);
-    EXPECT_EQ(aktionen.action(Aktion::hilfeInhalt).text(), QStringLiteral("&Content"));
+    QMainWindow blank;
+    const ActionRegistry actionSet = ActionRegistry::assemble(blank);
+    spracheZuweisen(blank, LanguageTable::forVersion(11), actionSet);
+    EXPECT_EQ(actionSet.action(ActionId::hilfeInhalt).text(), QStringLiteral("&Content"));
 }

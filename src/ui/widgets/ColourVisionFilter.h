@@ -13,30 +13,30 @@ class QWidget;
 // The colour vision every shown colour passes through at paint time. Only
 // what is painted changes: the widgets keep their real colours, so values,
 // copies, prints and files never see the simulation.
-class Farbsehfilter : public QObject
+class ColourVisionFilter : public QObject
 {
     Q_OBJECT
 
 public:
-    static Farbsehfilter& instanz();
+    static ColourVisionFilter& sharedFilter();
 
-    Farbsehen art() const { return m_art; }
+    ColourVisionKind variety() const { return m_art; }
     // Repaints every window once; nothing is recomputed.
-    void setArt(Farbsehen art);
+    void setKind(ColourVisionKind variety);
 
-    QColor gezeigt(const QColor& farbe) const;
+    QColor displayed(const QColor& colourValue) const;
 
     // A widget painted by Qt itself (a rich edit): its whole picture, text and
     // ground, passes through the simulation while one is on.
-    void folgen(QWidget* widget);
+    void follow(QWidget* widget);
 
 signals:
-    void geaendert(Farbsehen art);
+    void modified(ColourVisionKind variety);
 
 private:
-    Farbsehfilter() = default;
-    void effektSetzen(QWidget* widget) const;
+    ColourVisionFilter() = default;
+    void applyEffect(QWidget* widget) const;
 
-    Farbsehen m_art = Farbsehen::normal;
+    ColourVisionKind m_art = ColourVisionKind::normal;
     std::vector<QPointer<QWidget>> m_folgende;
 };

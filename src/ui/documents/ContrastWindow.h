@@ -20,41 +20,41 @@ class QTimer;
 // Follows the display while it is open.
 // The colours of the fields one sees in the main window, left half before
 // right, big field first.
-std::vector<QRgb> gezeigteFeldFarben(const MainWidgets& w, const QWidget& fenster);
+std::vector<QRgb> shownFieldColours(const MainWidgets& w, const QWidget& topWindow);
 
-class KontrastFenster : public QDialog
+class ContrastWindow : public QDialog
 {
     Q_OBJECT
 
 public:
     // `farben` gives the colours of the fields now shown.
-    KontrastFenster(const LanguageTable& t, std::function<std::vector<QRgb>()> farben,
-                    QWidget* parent = nullptr);
+    ContrastWindow(const LanguageTable& t, std::function<std::vector<QRgb>()> farben,
+                   QWidget* parent = nullptr);
 
     // The colours of the fields now shown, left half before right, big field first.
-    std::vector<QRgb> gezeigteFarben() const;
-    const KontrastMatrix& matrix() const { return m_matrix; }
+    std::vector<QRgb> shownColours() const;
+    const ContrastMatrix& matrix() const { return m_matrix; }
     // The matrix as tab-separated text on the clipboard.
-    void kopieren() const;
-    void texteSetzen();
+    void copyToClipboard() const;
+    void setTexts();
 
 public slots:
     // Recomputes at the next turn of the event loop (many changes, one refresh).
-    void spaeterAuffrischen();
+    void refreshLater();
 
 protected:
     void showEvent(QShowEvent* event) override;
 
 private:
-    void auffrischen();
-    void tabelleFuellen();
-    void anMatrixAnpassen();
-    void verwechslungenZeigen();
-    QString zellenText(const KontrastZelle& z) const;
+    void renew();
+    void fillTable();
+    void fitToMatrix();
+    void showConfusions();
+    QString cellText(const ContrastCell& z) const;
 
     const LanguageTable& m_t;
     std::function<std::vector<QRgb>()> m_farben;
-    KontrastMatrix m_matrix;
+    ContrastMatrix m_matrix;
     QVector<ConfusedPair> m_verwechselt; // pairs of the matrix's colours
     QLabel* m_erklaerung = nullptr;
     QTableWidget* m_tabelle = nullptr;
@@ -64,7 +64,7 @@ private:
 };
 
 // A kind of colour vision as the View menu names it, without its accelerator.
-QString farbsehenName(const LanguageTable& t, Farbsehen art);
+QString colourVisionName(const LanguageTable& t, ColourVisionKind variety);
 
 // Lets the window follow the main window's field colours and its actions.
-void kontrastFensterVerbinden(KontrastFenster& k, const MainWidgets& w, const QWidget& fenster);
+void connectContrastWindow(ContrastWindow& k, const MainWidgets& w, const QWidget& topWindow);

@@ -10,20 +10,20 @@ class QWidget;
 
 // Undo, redo and the history window over the document's steps; the Save
 // action follows whether the current step is the saved one.
-class VerlaufAktionen : public QObject
+class HistoryActions : public QObject
 {
 public:
-    explicit VerlaufAktionen(DisplayHost& host);
-    ~VerlaufAktionen() override;
+    explicit HistoryActions(DisplayHost& host);
+    ~HistoryActions() override;
 
     void connectActions();
-    void verlaufZeigen();
-    QWidget* fenster() const { return m_fenster; }
+    void showHistory();
+    QWidget* topWindow() const { return m_fenster; }
     // The entries name the steps in the interface language (after a switch too).
-    void texteSetzen();
+    void setTexts();
 
 private:
-    QString schrittName(StepKind art) const;
+    QString stepKindName(StepKind variety) const;
 
     DisplayHost& m_host;
     QPointer<QWidget> m_fenster;

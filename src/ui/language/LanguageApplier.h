@@ -13,21 +13,20 @@ class QWidget;
 // captions, hints and shortcuts (with the English shortcut move), the window
 // caption, the captions and hints of the named controls, the list items of
 // the three list boxes, the sample texts and the pop-up menus.
-void spracheZuweisen(QMainWindow& form, const LanguageTable& texte, const ActionRegistry& aktionen);
+void spracheZuweisen(QMainWindow& form, const LanguageTable& textSet, const ActionRegistry& actionSet);
 
 // Parts of the above, also used by the registry and by other windows.
-void aktionsTexteSetzen(const ActionRegistry& aktionen, const LanguageTable& texte);
-void menueTexteSetzen(const ActionRegistry& aktionen, const LanguageTable& texte);
+void setActionTexts(const ActionRegistry& actionSet, const LanguageTable& textSet);
+void setMenuTexts(const ActionRegistry& actionSet, const LanguageTable& textSet);
 
 // Sets each listed text on the window's child of that name (widget, action
 // or menu). Children that belong to another top-level window are left alone,
 // and names the window lacks are skipped.
-void steuerelementTexteSetzen(QWidget& fenster, std::span<const ControlText> liste,
-                              const LanguageTable& texte);
+void setControlTexts(QWidget& topWindow, std::span<const ControlText> items, const LanguageTable& textSet);
 
 // Fills the named combo boxes and selects their start index without firing
 // their change handlers.
-void comboBoxenFuellen(QWidget& fenster, std::span<const ComboTexte> liste, const LanguageTable& texte);
+void fillComboBoxes(QWidget& topWindow, std::span<const ComboTexts> items, const LanguageTable& textSet);
 
 // Gives the named text edits their lines.
-void zeilenTexteSetzen(QWidget& fenster, std::span<const ZeilenTexte> liste, const LanguageTable& texte);
+void setLineTexts(QWidget& topWindow, std::span<const LineTexts> items, const LanguageTable& textSet);

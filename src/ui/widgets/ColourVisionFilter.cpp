@@ -1,5 +1,4 @@
-#include "ui/widgets/Farbsehfilter.h"
-
+#include "ui/widgets/ColourVisionFilter.h"
 
 #include <QApplication>
 #include <QGraphicsEffect>
@@ -17,54 +16,54 @@ public:
 protected:
     void draw(QPainter* painter) override
     {
-        const Farbsehen art = Farbsehfilter::instanz().art();
-        if (art == Farbsehen::normal) {
+        const ColourVisionKind variety = ColourVisionFilter::sharedFilter().variety();
+        if (variety == ColourVisionKind::normal) {
             drawSource(painter);
             return;
         }
         QPoint versatz;
-        const QPixmap bild = sourcePixmap(Qt::LogicalCoordinates, &versatz, QGraphicsEffect::NoPad);
-        painter->drawImage(versatz, simuliert(art, bild.toImage()));
+        const QPixmap picture = sourcePixmap(Qt::LogicalCoordinates, &versatz, QGraphicsEffect::NoPad);
+        painter->drawImage(versatz, simulated(variety, picture.toImage()));
     }
 };
 
 } // namespace
 
-Farbsehfilter& Farbsehfilter::instanz()
+ColourVisionFilter& ColourVisionFilter::sharedFilter()
 {
-    static Farbsehfilter filter;
+    static ColourVisionFilter filter;
     return filter;
 }
 
-void Farbsehfilter::setArt(Farbsehen art)
+void ColourVisionFilter::setKind(ColourVisionKind variety)
 {
-    if (art == m_art)
+    if (variety == m_art)
         return;
-    m_art = art;
+    m_art = variety;
     std::erase_if(m_folgende, [](const QPointer<QWidget>& w) { return w.isNull(); });
     for (const QPointer<QWidget>& w : m_folgende)
-        effektSetzen(w);
+        applyEffect(w);
     // The painting widgets repaint themselves on this.
-    emit geaendert(art);
+    emit modified(variety);
 }
 
-QColor Farbsehfilter::gezeigt(const QColor& farbe) const
+QColor ColourVisionFilter::displayed(const QColor& colourValue) const
 {
-    if (m_art == Farbsehen::normal)
-        return farbe;
-    return QColor::fromRgba(simuliert(m_art, farbe.rgba()));
+    if (m_art == ColourVisionKind::normal)
+        return colourValue;
+    return QColor::fromRgba(simulated(m_art, colourValue.rgba()));
 }
 
-void Farbsehfilter::folgen(QWidget* widget)
+void ColourVisionFilter::follow(QWidget* widget)
 {
     m_folgende.emplace_back(widget);
-    effektSetzen(widget);
+    applyEffect(widget);
 }
 
 // Without a simulation the widget paints directly, as fast as before.
-void Farbsehfilter::effektSetzen(QWidget* widget) const
+void ColourVisionFilter::applyEffect(QWidget* widget) const
 {
-    const bool an = m_art != Farbsehen::normal;
+    const bool an = m_art != ColourVisionKind::normal;
     if (an && !widget->graphicsEffect())
         widget->setGraphicsEffect(new FarbsehEffekt(widget));
     else if (!an && widget->graphicsEffect())

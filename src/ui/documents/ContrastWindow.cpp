@@ -1,10 +1,10 @@
-#include "ui/documents/KontrastFenster.h"
+#include "ui/documents/ContrastWindow.h"
 
 #include "core/colour/Contrast.h"
 #include "core/language/LanguageTable.h"
 #include "ui/layout/ScreenFit.h"
 #include "ui/widgets/ColourPanel.h"
-#include "ui/widgets/Farbsehfilter.h"
+#include "ui/widgets/ColourVisionFilter.h"
 #include "ui/widgets/MainWidgets.h"
 
 #include <QApplication>
@@ -28,9 +28,9 @@ namespace
 
 // Every field panel that can show a colour, in display order. In fannings the
 // rows' container is the big field.
-std::vector<const ColourPanel*> feldPanels(const MainWidgets& w)
+std::vector<const ColourPanel*> fieldPanels(const MainWidgets& w)
 {
-    std::vector<const ColourPanel*> felder{w.FixedLinks,
+    std::vector<const ColourPanel*> fields{w.FixedLinks,
                                            w.FixedLinksReihen,
                                            w.FixedLinksKleinLinks,
                                            w.FixedLinksKleinMitte,
@@ -45,22 +45,22 @@ std::vector<const ColourPanel*> feldPanels(const MainWidgets& w)
                                            w.FixedKleinLinks,
                                            w.FixedKleinMitte,
                                            w.FixedKleinRechts};
-    for (const auto* reihe : {&w.RLi, &w.R, &w.RRe})
+    for (const auto* row : {&w.RLi, &w.R, &w.RRe})
         for (std::size_t k = 1; k <= 15; ++k)
-            felder.push_back((*reihe)[k]);
-    return felder;
+            fields.push_back((*row)[k]);
+    return fields;
 }
 
-// The topmost widget one sees at `punkt` (in `w`): a panel without a colour is
+// The topmost widget one sees at `point` (in `w`): a panel without a colour is
 // see-through, as the rows' container over the big field of a fanning.
-const QWidget* gesehenBei(const QWidget* w, QPoint punkt)
+const QWidget* visibleChildAt(const QWidget* w, QPoint point)
 {
     const QObjectList& kinder = w->children();
     for (auto it = kinder.crbegin(); it != kinder.crend(); ++it) {
         const auto* kind = qobject_cast<const QWidget*>(*it);
-        if (!kind || kind->isWindow() || kind->isHidden() || !kind->geometry().contains(punkt))
+        if (!kind || kind->isWindow() || kind->isHidden() || !kind->geometry().contains(point))
             continue;
-        if (const QWidget* treffer = gesehenBei(kind, punkt - kind->pos()))
+        if (const QWidget* treffer = visibleChildAt(kind, point - kind->pos()))
             return treffer;
     }
     const auto* panel = qobject_cast<const ColourPanel*>(w);
@@ -69,67 +69,67 @@ const QWidget* gesehenBei(const QWidget* w, QPoint punkt)
 
 // Shown: visible, and seen at its centre or one of its corners (rows cover the
 // big field of a colour row, the big field covers parked panels).
-bool zuSehen(const ColourPanel* p, const QWidget& fenster)
+bool visibleInWindow(const ColourPanel* p, const QWidget& topWindow)
 {
-    if (!p->hasColour() || !p->isVisibleTo(&fenster) || p->width() < 3 || p->height() < 3)
+    if (!p->hasColour() || !p->isVisibleTo(&topWindow) || p->width() < 3 || p->height() < 3)
         return false;
     const QRect r = p->rect().adjusted(1, 1, -1, -1);
-    for (const QPoint punkt : {r.center(), r.topLeft(), r.topRight(), r.bottomLeft(), r.bottomRight()}) {
-        const QWidget* oben = gesehenBei(&fenster, p->mapTo(&fenster, punkt));
-        if (oben == p || p->isAncestorOf(oben))
+    for (const QPoint point : {r.center(), r.topLeft(), r.topRight(), r.bottomLeft(), r.bottomRight()}) {
+        const QWidget* upper = visibleChildAt(&topWindow, p->mapTo(&topWindow, point));
+        if (upper == p || p->isAncestorOf(upper))
             return true;
     }
     return false;
 }
 
-QIcon farbIcon(QRgb farbe)
+QIcon colourIcon(QRgb colourValue)
 {
     QPixmap p(12, 12);
-    p.fill(Farbsehfilter::instanz().gezeigt(QColor::fromRgb(farbe)));
+    p.fill(ColourVisionFilter::sharedFilter().displayed(QColor::fromRgb(colourValue)));
     return QIcon(p);
 }
 
 // "Aa" in the text colour on the background, as the display would show it.
-QIcon schriftprobe(QRgb text, QRgb hintergrund)
+QIcon textSample(QRgb text, QRgb backgroundColour)
 {
-    const Farbsehfilter& filter = Farbsehfilter::instanz();
+    const ColourVisionFilter& filter = ColourVisionFilter::sharedFilter();
     QPixmap p(26, 18);
-    p.fill(filter.gezeigt(QColor::fromRgb(hintergrund)));
+    p.fill(filter.displayed(QColor::fromRgb(backgroundColour)));
     QPainter maler(&p);
     QFont f = maler.font();
     f.setBold(true);
     maler.setFont(f);
-    maler.setPen(filter.gezeigt(QColor::fromRgb(text)));
+    maler.setPen(filter.displayed(QColor::fromRgb(text)));
     maler.drawText(p.rect(), Qt::AlignCenter, QStringLiteral("Aa"));
     return QIcon(p);
 }
 
-Txt farbsehenText(Farbsehen art)
+Txt colourVisionText(ColourVisionKind variety)
 {
-    switch (art) {
-    case Farbsehen::protanopie:
-        return Txt::farbsehenProtanopie;
-    case Farbsehen::deuteranopie:
-        return Txt::farbsehenDeuteranopie;
-    case Farbsehen::tritanopie:
-        return Txt::farbsehenTritanopie;
-    case Farbsehen::achromatopsie:
-        return Txt::farbsehenAchromatopsie;
-    case Farbsehen::normal:
+    switch (variety) {
+    case ColourVisionKind::protanopia:
+        return Txt::colourVisionProtanopia;
+    case ColourVisionKind::deuteranopia:
+        return Txt::colourVisionDeuteranopia;
+    case ColourVisionKind::tritanopia:
+        return Txt::colourVisionTritanopia;
+    case ColourVisionKind::achromatopsia:
+        return Txt::colourVisionAchromatopsia;
+    case ColourVisionKind::normal:
         break;
     }
-    return Txt::farbsehenNormal;
+    return Txt::colourVisionNormal;
 }
 
 } // namespace
 
-QString farbsehenName(const LanguageTable& t, Farbsehen art)
+QString colourVisionName(const LanguageTable& t, ColourVisionKind variety)
 {
-    return QString(t.text(farbsehenText(art))).remove(QLatin1Char('&'));
+    return QString(t.text(colourVisionText(variety))).remove(QLatin1Char('&'));
 }
 
-KontrastFenster::KontrastFenster(const LanguageTable& t, std::function<std::vector<QRgb>()> farben,
-                                 QWidget* parent)
+ContrastWindow::ContrastWindow(const LanguageTable& t, std::function<std::vector<QRgb>()> farben,
+                               QWidget* parent)
     : QDialog(parent), m_t(t), m_farben(std::move(farben))
 {
     setObjectName(QStringLiteral("KontrastFenster"));
@@ -148,145 +148,146 @@ KontrastFenster::KontrastFenster(const LanguageTable& t, std::function<std::vect
     m_kopieren->setObjectName(QStringLiteral("kontrastKopieren"));
     m_schliessen = new QPushButton(this);
     m_schliessen->setObjectName(QStringLiteral("kontrastSchliessen"));
-    connect(m_kopieren, &QPushButton::clicked, this, &KontrastFenster::kopieren);
+    connect(m_kopieren, &QPushButton::clicked, this, &ContrastWindow::copyToClipboard);
     connect(m_schliessen, &QPushButton::clicked, this, &QDialog::close);
 
     auto* knoepfe = new QHBoxLayout;
     knoepfe->addStretch();
     knoepfe->addWidget(m_kopieren);
     knoepfe->addWidget(m_schliessen);
-    auto* aussen = new QVBoxLayout(this);
-    aussen->addWidget(m_erklaerung);
-    aussen->addWidget(m_tabelle, 1);
-    aussen->addLayout(knoepfe);
+    auto* outer = new QVBoxLayout(this);
+    outer->addWidget(m_erklaerung);
+    outer->addWidget(m_tabelle, 1);
+    outer->addLayout(knoepfe);
 
     m_auffrischen = new QTimer(this);
     m_auffrischen->setSingleShot(true);
     m_auffrischen->setInterval(0);
-    connect(m_auffrischen, &QTimer::timeout, this, &KontrastFenster::auffrischen);
+    connect(m_auffrischen, &QTimer::timeout, this, &ContrastWindow::renew);
     // The swatches beside the hex values are shown colours.
-    connect(&Farbsehfilter::instanz(), &Farbsehfilter::geaendert, this, [this] {
+    connect(&ColourVisionFilter::sharedFilter(), &ColourVisionFilter::modified, this, [this] {
         if (isVisible())
-            tabelleFuellen();
+            fillTable();
     });
-    texteSetzen();
+    setTexts();
 }
 
-void KontrastFenster::texteSetzen()
+void ContrastWindow::setTexts()
 {
     const LanguageTable& t = m_t;
-    setWindowTitle(t.text(Txt::kontrastTitel));
-    m_erklaerung->setText(t.text(Txt::kontrastErklaerung));
-    m_kopieren->setText(t.text(Txt::kontrastKopieren));
-    m_schliessen->setText(t.text(Txt::kontrastSchliessen));
+    setWindowTitle(t.text(Txt::contrastTitle));
+    m_erklaerung->setText(t.text(Txt::contrastExplanation));
+    m_kopieren->setText(t.text(Txt::contrastCopy));
+    m_schliessen->setText(t.text(Txt::contrastClose));
     if (isVisible())
-        tabelleFuellen();
+        fillTable();
 }
 
-std::vector<QRgb> KontrastFenster::gezeigteFarben() const
+std::vector<QRgb> ContrastWindow::shownColours() const
 {
     return m_farben();
 }
 
-std::vector<QRgb> gezeigteFeldFarben(const MainWidgets& w, const QWidget& fenster)
+std::vector<QRgb> shownFieldColours(const MainWidgets& w, const QWidget& topWindow)
 {
     std::vector<QRgb> farben;
-    for (const ColourPanel* p : feldPanels(w)) {
+    for (const ColourPanel* p : fieldPanels(w)) {
         // Behind colour rows the container holds the window background, no field.
         const bool reihenGrund = p == w.AnzeigeReihen || p == w.FixedLinksReihen || p == w.FixedRechtsReihen;
-        if ((!reihenGrund || p->marker() != 0) && zuSehen(p, fenster))
+        if ((!reihenGrund || p->marker() != 0) && visibleInWindow(p, topWindow))
             farben.push_back(p->colour().rgb());
     }
     return farben;
 }
 
-void KontrastFenster::spaeterAuffrischen()
+void ContrastWindow::refreshLater()
 {
     if (isVisible())
         m_auffrischen->start();
 }
 
-void KontrastFenster::showEvent(QShowEvent* event)
+void ContrastWindow::showEvent(QShowEvent* event)
 {
     QDialog::showEvent(event);
-    auffrischen();
+    renew();
 }
 
-void KontrastFenster::auffrischen()
+void ContrastWindow::renew()
 {
-    const std::vector<QRgb> farben = gezeigteFarben();
+    const std::vector<QRgb> farben = shownColours();
     if (farben == m_matrix.farben && m_tabelle->rowCount() == static_cast<int>(farben.size()))
         return;
-    m_matrix = kontrastMatrix(farben);
+    m_matrix = contrastMatrix(farben);
     m_verwechselt = confusedPairs(QVector<QRgb>(farben.begin(), farben.end()));
-    tabelleFuellen();
+    fillTable();
 }
 
-QString KontrastFenster::zellenText(const KontrastZelle& z) const
+QString ContrastWindow::cellText(const ContrastCell& z) const
 {
     QString wcag;
-    switch (wcagStufe(z.verhaeltnis)) {
-    case WcagStufe::aaa:
+    switch (wcagLevel(z.ratio)) {
+    case WcagLevel::aaa:
         wcag = QStringLiteral("AAA");
         break;
-    case WcagStufe::aa: // from 4.5, large text also meets AAA
-        wcag = QStringLiteral("AA, ") + m_t.text(Txt::kontrastAaaGross);
+    case WcagLevel::aa: // from 4.5, large text also meets AAA
+        wcag = QStringLiteral("AA, ") + m_t.text(Txt::contrastAaaLarge);
         break;
-    case WcagStufe::aaGross:
-        wcag = m_t.text(Txt::kontrastAaGross);
+    case WcagLevel::aaLarge:
+        wcag = m_t.text(Txt::contrastAaLarge);
         break;
-    case WcagStufe::keine:
+    case WcagLevel::none:
         wcag = QStringLiteral("–");
         break;
     }
-    const int stufe = apcaStufe(z.lc);
-    const QString apca = stufe ? QStringLiteral("Lc %1").arg(stufe) : QStringLiteral("–");
-    const QChar dezimal = m_t.dezimalzeichen();
-    return verhaeltnisText(z.verhaeltnis, dezimal) + QStringLiteral("  ") + wcag + QLatin1Char('\n') +
-           lcText(z.lc, dezimal) + QStringLiteral("  ") + apca;
+    const int level = apcaLevel(z.lc);
+    const QString apca = level ? QStringLiteral("Lc %1").arg(level) : QStringLiteral("–");
+    const QChar decimal = m_t.decimalSeparator();
+    return ratioText(z.ratio, decimal) + QStringLiteral("  ") + wcag + QLatin1Char('\n') +
+           lcText(z.lc, decimal) + QStringLiteral("  ") + apca;
 }
 
-void KontrastFenster::tabelleFuellen()
+void ContrastWindow::fillTable()
 {
     const auto n = static_cast<int>(m_matrix.farben.size());
     m_tabelle->clear();
     m_tabelle->setRowCount(n);
     m_tabelle->setColumnCount(n);
     for (int i = 0; i < n; ++i) {
-        const QRgb farbe = m_matrix.farben[static_cast<std::size_t>(i)];
-        m_tabelle->setHorizontalHeaderItem(i, new QTableWidgetItem(farbIcon(farbe), hexFarbe(farbe)));
-        m_tabelle->setVerticalHeaderItem(i, new QTableWidgetItem(farbIcon(farbe), hexFarbe(farbe)));
+        const QRgb colourValue = m_matrix.farben[static_cast<std::size_t>(i)];
+        m_tabelle->setHorizontalHeaderItem(
+            i, new QTableWidgetItem(colourIcon(colourValue), hexColour(colourValue)));
+        m_tabelle->setVerticalHeaderItem(
+            i, new QTableWidgetItem(colourIcon(colourValue), hexColour(colourValue)));
     }
     for (int t = 0; t < n; ++t)
         for (int h = 0; h < n; ++h) {
             if (t == h)
                 continue; // a colour on itself says nothing
-            const KontrastZelle& z =
-                m_matrix.zellen[static_cast<std::size_t>(t)][static_cast<std::size_t>(h)];
-            auto* item = new QTableWidgetItem(schriftprobe(m_matrix.farben[static_cast<std::size_t>(t)],
-                                                           m_matrix.farben[static_cast<std::size_t>(h)]),
-                                              zellenText(z));
+            const ContrastCell& z = m_matrix.cells[static_cast<std::size_t>(t)][static_cast<std::size_t>(h)];
+            auto* item = new QTableWidgetItem(textSample(m_matrix.farben[static_cast<std::size_t>(t)],
+                                                         m_matrix.farben[static_cast<std::size_t>(h)]),
+                                              cellText(z));
             item->setTextAlignment(Qt::AlignVCenter | Qt::AlignLeft);
             m_tabelle->setItem(t, h, item);
         }
-    verwechslungenZeigen();
+    showConfusions();
     // Once the new cells are laid out and polished, the window takes their size.
-    QTimer::singleShot(0, this, &KontrastFenster::anMatrixAnpassen);
+    QTimer::singleShot(0, this, &ContrastWindow::fitToMatrix);
 }
 
 // Pairs a colour-vision deficiency runs together: a mark in both their cells,
 // the kinds and distances in the tooltip.
-void KontrastFenster::verwechslungenZeigen()
+void ContrastWindow::showConfusions()
 {
-    const QChar dezimal = m_t.dezimalzeichen();
-    std::map<std::pair<int, int>, QStringList> arten;
+    const QChar decimal = m_t.decimalSeparator();
+    std::map<std::pair<int, int>, QStringList> kindTable;
     for (const ConfusedPair& p : m_verwechselt)
-        arten[{p.first, p.second}]
+        kindTable[{p.first, p.second}]
             << QStringLiteral("%1 (ΔE00 %2)")
-                   .arg(farbsehenName(m_t, p.kind),
-                        QString::number(p.distance, 'f', 2).replace(QLatin1Char('.'), dezimal));
-    for (const auto& [paar, liste] : arten) {
-        const QString tipp = m_t.text(Txt::kontrastVerwechselbar).arg(liste.join(QStringLiteral(", ")));
+                   .arg(colourVisionName(m_t, p.kind),
+                        QString::number(p.distance, 'f', 2).replace(QLatin1Char('.'), decimal));
+    for (const auto& [paar, items] : kindTable) {
+        const QString tipp = m_t.text(Txt::contrastConfusable).arg(items.join(QStringLiteral(", ")));
         for (const auto& [t, h] : {paar, std::pair{paar.second, paar.first}})
             if (QTableWidgetItem* item = m_tabelle->item(t, h)) {
                 QString text = item->text();
@@ -299,7 +300,7 @@ void KontrastFenster::verwechslungenZeigen()
 
 // The whole matrix, up to the screen: only a screen too small for it scrolls. (A table's
 // own size hint stops at a few dozen lines, too small for sixteen colours.)
-void KontrastFenster::anMatrixAnpassen()
+void ContrastWindow::fitToMatrix()
 {
     m_tabelle->resizeColumnsToContents();
     m_tabelle->resizeRowsToContents();
@@ -310,28 +311,28 @@ void KontrastFenster::anMatrixAnpassen()
     // Beside the matrix only the margins; above it the explanation, wrapped to its width,
     // and below it the buttons.
     const QMargins raender = layout()->contentsMargins();
-    const int abstand = layout()->spacing();
+    const int separation = layout()->spacing();
     const int breite = std::max(matrix.width() + raender.left() + raender.right(), minimumSizeHint().width());
-    const int hoehe = raender.top() +
-                      m_erklaerung->heightForWidth(breite - raender.left() - raender.right()) + abstand +
-                      matrix.height() + abstand + m_kopieren->sizeHint().height() + raender.bottom();
-    resize(aufDenBildschirm(*this, QSize(breite, hoehe)));
+    const int fullHeight =
+        raender.top() + m_erklaerung->heightForWidth(breite - raender.left() - raender.right()) + separation +
+        matrix.height() + separation + m_kopieren->sizeHint().height() + raender.bottom();
+    resize(clampToScreen(*this, QSize(breite, fullHeight)));
 }
 
-void KontrastFenster::kopieren() const
+void ContrastWindow::copyToClipboard() const
 {
     const LanguageTable& t = m_t;
-    QApplication::clipboard()->setText(kontrastMatrixText(m_matrix, t.text(Txt::kontrastEcke),
-                                                          t.text(Txt::kontrastVerhaeltnis),
-                                                          t.text(Txt::kontrastLc), t.dezimalzeichen()));
+    QApplication::clipboard()->setText(contrastMatrixText(m_matrix, t.text(Txt::contrastCorner),
+                                                          t.text(Txt::contrastRatio), t.text(Txt::contrastLc),
+                                                          t.decimalSeparator()));
 }
 
-void kontrastFensterVerbinden(KontrastFenster& k, const MainWidgets& w, const QWidget& fenster)
+void connectContrastWindow(ContrastWindow& k, const MainWidgets& w, const QWidget& topWindow)
 {
-    for (const ColourPanel* p : feldPanels(w))
-        QObject::connect(p, &ColourPanel::colourChanged, &k, &KontrastFenster::spaeterAuffrischen);
+    for (const ColourPanel* p : fieldPanels(w))
+        QObject::connect(p, &ColourPanel::colourChanged, &k, &ContrastWindow::refreshLater);
     // Showing and hiding fields (modes, field counts, fixing) come with an action or a control.
-    for (QAction* a : fenster.actions())
-        QObject::connect(a, &QAction::triggered, &k, &KontrastFenster::spaeterAuffrischen);
-    QObject::connect(w.ComboBox1, &QComboBox::activated, &k, &KontrastFenster::spaeterAuffrischen);
+    for (QAction* a : topWindow.actions())
+        QObject::connect(a, &QAction::triggered, &k, &ContrastWindow::refreshLater);
+    QObject::connect(w.ComboBox1, &QComboBox::activated, &k, &ContrastWindow::refreshLater);
 }
