@@ -47,11 +47,8 @@ QString valuesReport(const OpenedFile& d, const ScaleRequest&, const LanguageTab
 // Every shown colour, both halves of a fixed display, in display order.
 QString contrastReport(const OpenedFile& d, const ScaleRequest&, const LanguageTable& t)
 {
-    std::vector<QRgb> farben;
-    for (const PaletteGroup& g : paletteFrom(d.fileState, t).groups)
-        for (const PaletteEntry& e : g.entries)
-            farben.push_back(e.rgb);
-    return contrastList(farben, t.text(Txt::cliContrastHeader));
+    const QVector<QRgb> colours = paletteColours(shownFields(d.fileState, t));
+    return contrastList(std::vector<QRgb>(colours.begin(), colours.end()), t.text(Txt::cliContrastHeader));
 }
 
 QString scalesReportText(const OpenedFile& d, const ScaleRequest& scales, const LanguageTable& t)

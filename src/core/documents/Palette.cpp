@@ -8,6 +8,7 @@
 #include "core/language/LanguageTable.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace
 {
@@ -114,15 +115,25 @@ MainState snapshotState(const FixSnapshot& f, bool webSafeOn)
     return s;
 }
 
-Palette paletteFrom(const MainState& s, const LanguageTable& t)
+Palette shownFields(const MainState& s, const LanguageTable& t)
 {
     if (!s.fixiert)
         return {{{harmonyModeName(s.harmonyMode(), t), combinationColours(s, t)}}};
-    const MainState fix = snapshotState(s.fixStand, s.nurWebsicher);
-    const QString left = t.text(Txt::paletteLeftHalf);
-    const QString right = t.text(Txt::paletteRightHalf);
-    return {{{s.fixLinksAktiv ? left : right, combinationColours(s, t)},
-             {s.fixLinksAktiv ? right : left, combinationColours(fix, t)}}};
+    PaletteGroup edited{s.fixLinksAktiv ? t.text(Txt::paletteLeftHalf) : t.text(Txt::paletteRightHalf),
+                        combinationColours(s, t)};
+    PaletteGroup other{s.fixLinksAktiv ? t.text(Txt::paletteRightHalf) : t.text(Txt::paletteLeftHalf),
+                       combinationColours(snapshotState(s.fixStand, s.nurWebsicher), t)};
+    if (s.fixLinksAktiv)
+        return {{std::move(edited), std::move(other)}};
+    return {{std::move(other), std::move(edited)}};
+}
+
+Palette paletteFrom(const MainState& s, const LanguageTable& t)
+{
+    Palette p = shownFields(s, t);
+    if (s.fixiert && !s.fixLinksAktiv)
+        std::swap(p.groups[0], p.groups[1]);
+    return p;
 }
 
 QVector<QRgb> paletteColours(const Palette& p)

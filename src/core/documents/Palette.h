@@ -20,13 +20,17 @@ struct PaletteGroup {
     bool operator==(const PaletteGroup&) const = default;
 };
 
-// What the display shows, in display order: one group, or two for a fixed
-// display (the half being edited first).
+// Fields and their colours: one group, or one per half of a fixed display.
 struct Palette {
     QVector<PaletteGroup> groups;
     bool operator==(const Palette&) const = default;
 };
 
+// What the display shows, as it stands on the screen: the left half before the
+// right one. Every view and report of the shown colours takes them from here.
+Palette shownFields(const MainState& s, const LanguageTable& t);
+
+// The shown fields as a palette file keeps them: the half being edited first.
 Palette paletteFrom(const MainState& s, const LanguageTable& t);
 
 // Every entry's colour, group after group.

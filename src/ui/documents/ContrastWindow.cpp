@@ -3,13 +3,10 @@
 #include "core/colour/Contrast.h"
 #include "core/language/LanguageTable.h"
 #include "ui/layout/ScreenFit.h"
-#include "ui/widgets/ColourPanel.h"
 #include "ui/widgets/ColourVisionFilter.h"
-#include "ui/widgets/MainWidgets.h"
 
 #include <QApplication>
 #include <QClipboard>
-#include <QComboBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -25,62 +22,6 @@
 
 namespace
 {
-
-// Every field panel that can show a colour, in display order. In fannings the
-// rows' container is the big field.
-std::vector<const ColourPanel*> fieldPanels(const MainWidgets& w)
-{
-    std::vector<const ColourPanel*> fields{w.FixedLinks,
-                                           w.FixedLinksReihen,
-                                           w.FixedLinksKleinLinks,
-                                           w.FixedLinksKleinMitte,
-                                           w.FixedLinksKleinRechts,
-                                           w.Anzeige_Normal,
-                                           w.AnzeigeReihen,
-                                           w.FixedRechts,
-                                           w.FixedRechtsReihen,
-                                           w.KleinLinks,
-                                           w.KleinMitte,
-                                           w.KleinRechts,
-                                           w.FixedKleinLinks,
-                                           w.FixedKleinMitte,
-                                           w.FixedKleinRechts};
-    for (const auto* row : {&w.RLi, &w.R, &w.RRe})
-        for (std::size_t k = 1; k <= 15; ++k)
-            fields.push_back((*row)[k]);
-    return fields;
-}
-
-// The topmost widget one sees at `point` (in `w`): a panel without a colour is
-// see-through, as the rows' container over the big field of a fanning.
-const QWidget* visibleChildAt(const QWidget* w, QPoint point)
-{
-    const QObjectList& kinder = w->children();
-    for (auto it = kinder.crbegin(); it != kinder.crend(); ++it) {
-        const auto* kind = qobject_cast<const QWidget*>(*it);
-        if (!kind || kind->isWindow() || kind->isHidden() || !kind->geometry().contains(point))
-            continue;
-        if (const QWidget* treffer = visibleChildAt(kind, point - kind->pos()))
-            return treffer;
-    }
-    const auto* panel = qobject_cast<const ColourPanel*>(w);
-    return panel && !panel->hasColour() ? nullptr : w;
-}
-
-// Shown: visible, and seen at its centre or one of its corners (rows cover the
-// big field of a colour row, the big field covers parked panels).
-bool visibleInWindow(const ColourPanel* p, const QWidget& topWindow)
-{
-    if (!p->hasColour() || !p->isVisibleTo(&topWindow) || p->width() < 3 || p->height() < 3)
-        return false;
-    const QRect r = p->rect().adjusted(1, 1, -1, -1);
-    for (const QPoint point : {r.center(), r.topLeft(), r.topRight(), r.bottomLeft(), r.bottomRight()}) {
-        const QWidget* upper = visibleChildAt(&topWindow, p->mapTo(&topWindow, point));
-        if (upper == p || p->isAncestorOf(upper))
-            return true;
-    }
-    return false;
-}
 
 QIcon colourIcon(QRgb colourValue)
 {
@@ -186,18 +127,6 @@ void ContrastWindow::setTexts()
 std::vector<QRgb> ContrastWindow::shownColours() const
 {
     return m_farben();
-}
-
-std::vector<QRgb> shownFieldColours(const MainWidgets& w, const QWidget& topWindow)
-{
-    std::vector<QRgb> farben;
-    for (const ColourPanel* p : fieldPanels(w)) {
-        // Behind colour rows the container holds the window background, no field.
-        const bool reihenGrund = p == w.AnzeigeReihen || p == w.FixedLinksReihen || p == w.FixedRechtsReihen;
-        if ((!reihenGrund || p->marker() != 0) && visibleInWindow(p, topWindow))
-            farben.push_back(p->colour().rgb());
-    }
-    return farben;
 }
 
 void ContrastWindow::refreshLater()
@@ -325,14 +254,4 @@ void ContrastWindow::copyToClipboard() const
     QApplication::clipboard()->setText(contrastMatrixText(m_matrix, t.text(Txt::contrastCorner),
                                                           t.text(Txt::contrastRatio), t.text(Txt::contrastLc),
                                                           t.decimalSeparator()));
-}
-
-void connectContrastWindow(ContrastWindow& k, const MainWidgets& w, const QWidget& topWindow)
-{
-    for (const ColourPanel* p : fieldPanels(w))
-        QObject::connect(p, &ColourPanel::colourChanged, &k, &ContrastWindow::refreshLater);
-    // Showing and hiding fields (modes, field counts, fixing) come with an action or a control.
-    for (QAction* a : topWindow.actions())
-        QObject::connect(a, &QAction::triggered, &k, &ContrastWindow::refreshLater);
-    QObject::connect(w.ComboBox1, &QComboBox::activated, &k, &ContrastWindow::refreshLater);
 }

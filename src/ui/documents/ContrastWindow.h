@@ -9,7 +9,6 @@
 #include <vector>
 
 class LanguageTable;
-struct MainWidgets;
 class QLabel;
 class QPushButton;
 class QTableWidget;
@@ -18,9 +17,6 @@ class QTimer;
 // "Kontrast" / "Contrast": every shown field as text on every shown field as
 // background, with the WCAG 2.2 ratio and APCA Lc and the levels they reach.
 // Follows the display while it is open.
-// The colours of the fields one sees in the main window, left half before
-// right, big field first.
-std::vector<QRgb> shownFieldColours(const MainWidgets& w, const QWidget& topWindow);
 
 class ContrastWindow : public QDialog
 {
@@ -65,6 +61,3 @@ private:
 
 // A kind of colour vision as the View menu names it, without its accelerator.
 QString colourVisionName(const LanguageTable& t, ColourVisionKind variety);
-
-// Lets the window follow the main window's field colours and its actions.
-void connectContrastWindow(ContrastWindow& k, const MainWidgets& w, const QWidget& topWindow);

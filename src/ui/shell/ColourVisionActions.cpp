@@ -2,6 +2,7 @@
 
 #include "core/colour/Contrast.h"
 #include "core/documents/ContrastTable.h"
+#include "core/documents/Palette.h"
 #include "core/language/LanguageTable.h"
 #include "ui/display/DisplayHost.h"
 #include "ui/documents/ContrastWindow.h"
@@ -87,9 +88,14 @@ void ColourVisionActions::contrastExecute()
 {
     if (!m_fenster) {
         m_fenster = std::make_unique<ContrastWindow>(
-            m_form.uiLanguage(), [this] { return shownFieldColours(m_form.w(), m_form.mainWindow()); },
+            m_form.uiLanguage(),
+            [this] {
+                const QVector<QRgb> c = paletteColours(shownFields(m_form.state(), m_form.uiLanguage()));
+                return std::vector<QRgb>(c.begin(), c.end());
+            },
             &m_form.mainWindow());
-        connectContrastWindow(*m_fenster, m_form.w(), m_form.mainWindow());
+        connect(&m_form.colourDocument(), &ColourDocument::modified, m_fenster.get(),
+                &ContrastWindow::refreshLater);
     }
     m_fenster->show();
     m_fenster->raise();

@@ -150,18 +150,12 @@ void TForm1::colourFormatsExecute()
     m_farbformate->present();
 }
 
-// One window, kept while the main window lives: it follows every field and
-// every action that shows or hides fields.
+// One window, kept while the main window lives: it follows every announced change.
 void TForm1::colourScalesExecute()
 {
     if (!m_skalen) {
         m_skalen = std::make_unique<ScalesWindow>(state(), uiLanguage(), this);
-        ScalesWindow* topWindow = m_skalen.get();
-        for (ColourPanel* panel : findChildren<ColourPanel*>())
-            if (!topWindow->isAncestorOf(panel))
-                connect(panel, &ColourPanel::colourChanged, topWindow, &ScalesWindow::updateLater);
-        for (QAction* a : QWidget::actions())
-            connect(a, &QAction::triggered, topWindow, &ScalesWindow::updateLater);
+        connect(&m_dokument, &ColourDocument::modified, m_skalen.get(), &ScalesWindow::updateLater);
     }
     m_skalen->present();
 }

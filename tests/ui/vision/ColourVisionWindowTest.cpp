@@ -7,12 +7,15 @@
 #include "core/documents/ContrastTable.h"
 #include "ui/documents/ContrastWindow.h"
 #include "ui/documents/TForm2.h"
+#include "ui/shell/ColourSettingsFile.h"
 #include "ui/shell/ColourVisionActions.h"
 #include "ui/widgets/ColourVisionFilter.h"
 
 #include <QClipboard>
+#include <QDir>
 #include <QLabel>
 #include <QMenu>
+#include <QProcess>
 #include <QPushButton>
 #include <QTableWidget>
 #include <QTextEdit>
@@ -238,4 +241,48 @@ TEST(ColourVisionWindow, ContrastWindowTakesBothHalvesOfAFixedDisplay)
               eine)
         << "the fixed left half first, as it was";
     EXPECT_EQ(topWindow->matrix().farben[2], f.w().FixedRechts->colour().rgb());
+}
+
+// The window and the command line take the shown colours from one place: for
+// every seed file the window's pairs are the lines `--contrast` prints.
+TEST(ColourVisionWindow, ContrastWindowListsThePairsTheCommandLinePrints)
+{
+    const QDir folder(QStringLiteral(TINCTORA_TEST_DATA "/fuzz/settings_file"));
+    const QStringList seeds = folder.entryList({QStringLiteral("seed-*")}, QDir::Files, QDir::Name);
+    ASSERT_GE(seeds.size(), 5);
+    for (const QString& name : seeds) {
+        SCOPED_TRACE(name.toStdString());
+        const QString path = folder.filePath(name);
+        QProcess cli;
+        cli.start(QStringLiteral(TINCTORA_PROGRAM_DATA "/tinctora"), {QStringLiteral("--contrast"), path});
+        ASSERT_TRUE(cli.waitForFinished(60000));
+        ASSERT_EQ(cli.exitCode(), 0);
+        QStringList printed = QString::fromUtf8(cli.readAllStandardOutput()).split('\n', Qt::SkipEmptyParts);
+        printed.removeFirst(); // the head line
+
+        EnglishWindow f;
+        f.form->fileItem().openPath(path);
+        f.action(ActionId::contrast).trigger();
+        ContrastWindow* topWindow = f.form->colourVision().contrastWindow();
+        ASSERT_TRUE(
+            QTest::qWaitFor([&] { return topWindow->isVisible() && !topWindow->matrix().farben.empty(); }));
+        const ContrastMatrix& m = topWindow->matrix();
+        QStringList pairs;
+        std::vector<QRgb> seen;
+        for (std::size_t t = 0; t < m.farben.size(); ++t) {
+            if (std::find(seen.begin(), seen.end(), m.farben[t]) != seen.end())
+                continue;
+            seen.push_back(m.farben[t]);
+            std::vector<QRgb> backgrounds;
+            for (std::size_t h = 0; h < m.farben.size(); ++h) {
+                if (m.farben[h] == m.farben[t] ||
+                    std::find(backgrounds.begin(), backgrounds.end(), m.farben[h]) != backgrounds.end())
+                    continue;
+                backgrounds.push_back(m.farben[h]);
+                pairs << hexColour(m.farben[t]) + '\t' + hexColour(m.farben[h]) + '\t' +
+                             ratioText(m.cells[t][h].ratio) + '\t' + lcText(m.cells[t][h].lc);
+            }
+        }
+        EXPECT_EQ(pairs, printed);
+    }
 }
