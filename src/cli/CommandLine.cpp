@@ -1,6 +1,6 @@
 #include "cli/CommandLine.h"
 
-#include "cli/Arguments.h"
+#include "cli/ArgumentBytes.h"
 #include "cli/NamedFiles.h"
 #include "cli/ScaleReports.h"
 #include "core/documents/ContrastTable.h"

@@ -1,14 +1,13 @@
 #pragma once
 
+#include "core/colour/Matrix3.h"
+
 #include <QString>
 #include <QVector>
 
 // A colour in the notations designers and style sheets use. Channels are
 // sRGB in 0..1 so that published reference values in fractions can be
 // checked; the program's own colours come in as 0..255.
-struct Triple {
-    double a = 0, b = 0, c = 0;
-};
 
 Triple srgbFromChannels(int r, int g, int b);
 

@@ -1,9 +1,12 @@
 #pragma once
 
-#include "core/colour/ColourFormats.h"
-
 #include <array>
 #include <cstddef>
+
+// Three channels of a colour in some colour space (a, b, c in the space's order).
+struct Triple {
+    double a = 0, b = 0, c = 0;
+};
 
 // The 3 x 3 matrices of the colour-space conversions, applied to a channel triple.
 using Matrix3 = std::array<std::array<double, 3>, 3>;

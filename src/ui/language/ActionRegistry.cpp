@@ -1,7 +1,7 @@
 #include "ui/language/ActionRegistry.h"
 
 #include "core/language/LanguageTable.h"
-#include "ui/language/LanguageApplier.h"
+#include "platform/screen/PortalColourPicker.h"
 
 #include <QAction>
 #include <QActionGroup>
@@ -182,4 +182,31 @@ void ActionRegistry::showActionState(const ActionChoices& currentState) const
     };
     for (const auto& [id, an] : marken)
         action(id).setChecked(an);
+}
+
+void setActionTexts(const ActionRegistry& actionSet, const LanguageTable& textSet)
+{
+    for (const ActionDef& s : actionDefs()) {
+        QAction& a = actionSet.action(s.id);
+        const QString& caption = textSet.text(s.caption);
+        a.setText(caption);
+        a.setToolTip(s.hint ? textSet.text(*s.hint) : withoutAccelerator(caption));
+        a.setStatusTip(s.hint ? textSet.text(*s.hint) : QString());
+        if (s.toolBarCaption)
+            a.setIconText(textSet.text(*s.toolBarCaption));
+        a.setShortcuts(shortcutsFor(s, textSet.uiLanguage()));
+    }
+    // Where the screen may not be read, the desktop's picker stands in for the pipette window.
+    if (PortalColourPicker::portalSession()) {
+        QAction& pipette = actionSet.action(ActionId::pipette);
+        const QString record = textSet.text(Txt::pipetteWayland);
+        pipette.setToolTip(pipette.toolTip() + QLatin1Char('\n') + record);
+        pipette.setStatusTip(pipette.statusTip() + QStringLiteral(" – ") + record);
+    }
+}
+
+void setMenuTexts(const ActionRegistry& actionSet, const LanguageTable& textSet)
+{
+    for (const MenuDef& m : menuDefs())
+        actionSet.menu(m.id).setTitle(textSet.text(m.caption));
 }

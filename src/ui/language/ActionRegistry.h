@@ -9,6 +9,7 @@
 #include <array>
 #include <span>
 
+class LanguageTable;
 class QAction;
 class QActionGroup;
 class QMainWindow;
@@ -46,3 +47,8 @@ private:
     QActionGroup* m_farbbandGruppe = nullptr;
     QActionGroup* m_farbsehenGruppe = nullptr;
 };
+
+// Captions, hints and shortcuts (with the English shortcut move) of every
+// action, and the menus' titles, in the table's language.
+void setActionTexts(const ActionRegistry& actionSet, const LanguageTable& textSet);
+void setMenuTexts(const ActionRegistry& actionSet, const LanguageTable& textSet);

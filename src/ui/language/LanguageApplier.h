@@ -15,10 +15,6 @@ class QWidget;
 // the three list boxes, the sample texts and the pop-up menus.
 void spracheZuweisen(QMainWindow& form, const LanguageTable& textSet, const ActionRegistry& actionSet);
 
-// Parts of the above, also used by the registry and by other windows.
-void setActionTexts(const ActionRegistry& actionSet, const LanguageTable& textSet);
-void setMenuTexts(const ActionRegistry& actionSet, const LanguageTable& textSet);
-
 // Sets each listed text on the window's child of that name (widget, action
 // or menu). Children that belong to another top-level window are left alone,
 // and names the window lacks are skipped.
