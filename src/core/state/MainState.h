@@ -99,7 +99,6 @@ struct Progress {
     bool ohneRand = false;
     int letzterDrehwinkel = -1;
     int letzteHdFarbeR = -1, letzteHdFarbeG = -1, letzteHdFarbeB = -1;
-    int druckZeile = 300;
     // What the recompute left for the views to show: the band marker's place
     // and whether the angle markers are due.
     int bandMarker = 0;

@@ -3,10 +3,7 @@
 #include "core/export/PaletteFormats.h"
 #include "core/language/LanguageTable.h"
 #include "platform/desktop/FileDialogs.h"
-#include "ui/display/DisplayHost.h"
-#include "ui/language/ActionRegistry.h"
 
-#include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFileInfo>
@@ -15,18 +12,14 @@
 
 #include <algorithm>
 
-PaletteExport::PaletteExport(DisplayHost& host) : m_host(host), m_dialoge(std::make_unique<QtFileDialogs>())
+PaletteExport::PaletteExport(const MainState& state, std::function<const LanguageTable&()> language,
+                             QWidget& window)
+    : m_state(state), m_language(std::move(language)), m_window(window),
+      m_dialoge(std::make_unique<QtFileDialogs>())
 {
 }
 
 PaletteExport::~PaletteExport() = default;
-
-void PaletteExport::connectWidgets()
-{
-    QAction& a = m_host.actions().action(ActionId::exportPalette);
-    QObject::connect(&a, &QAction::triggered, &m_host.mainWindow(), [this] { exportPaletteExecute(); });
-    a.setEnabled(true);
-}
 
 void PaletteExport::setDialogs(std::unique_ptr<FileDialogs> dialogs)
 {
@@ -36,20 +29,20 @@ void PaletteExport::setDialogs(std::unique_ptr<FileDialogs> dialogs)
 
 Palette PaletteExport::shownPalette() const
 {
-    return paletteFrom(m_host.state(), m_host.uiLanguage());
+    return paletteFrom(m_state, m_language());
 }
 
 bool PaletteExport::questionBox(const QString& text) const
 {
-    QMessageBox box(QMessageBox::Question, m_host.uiLanguage().text(Txt::questionBox), text,
-                    QMessageBox::Yes | QMessageBox::No, &m_host.mainWindow());
+    QMessageBox box(QMessageBox::Question, m_language().text(Txt::questionBox), text,
+                    QMessageBox::Yes | QMessageBox::No, &m_window);
     return box.exec() == QMessageBox::Yes;
 }
 
 void PaletteExport::errorBox(const QString& text) const
 {
-    QMessageBox box(QMessageBox::Critical, m_host.uiLanguage().text(Txt::errorBox), text, QMessageBox::Ok,
-                    &m_host.mainWindow());
+    QMessageBox box(QMessageBox::Critical, m_language().text(Txt::errorBox), text, QMessageBox::Ok,
+                    &m_window);
     box.exec();
 }
 
@@ -58,8 +51,8 @@ QString PaletteExport::suggestion() const
 {
     if (!m_letzterPfad.isEmpty())
         return m_letzterPfad;
-    const QString titleText = m_host.mainWindow().windowTitle();
-    const QString basis = titleText != m_host.uiLanguage().mainWindowTitle()
+    const QString titleText = m_window.windowTitle();
+    const QString basis = titleText != m_language().mainWindowTitle()
                               ? QFileInfo(titleText).completeBaseName()
                               : QStringLiteral("Tinctora");
     return basis + QLatin1String(paletteFormat(PaletteFormat::gpl).extension);
@@ -80,7 +73,7 @@ QWidget* PaletteExport::scaleOptions()
         rowLine->addWidget(m_withScales);
         rowLine->addWidget(m_method, 1);
     }
-    const LanguageTable& t = m_host.uiLanguage();
+    const LanguageTable& t = m_language();
     m_withScales->setText(t.text(Txt::scaleExportCheck));
     m_method->setItemText(0, t.text(Txt::scaleExportWcag));
     m_method->setItemText(1, t.text(Txt::scaleExportApca));
@@ -94,7 +87,7 @@ std::optional<QVector<ExportFile>> PaletteExport::exportFiles(PaletteFormat f, c
         ScaleExportRequest r;
         r.method = m_method->currentIndex() == 1 ? ContrastMethod::apca : ContrastMethod::wcag2;
         r.targets = defaultTargets(r.method);
-        return scaleExportFiles(shownPalette(), f, pathName, titleText, r, m_host.uiLanguage());
+        return scaleExportFiles(shownPalette(), f, pathName, titleText, r, m_language());
     }
     const std::optional<QByteArray> payload = paletteData(shownPalette(), f, titleText);
     if (!payload)
@@ -104,9 +97,9 @@ std::optional<QVector<ExportFile>> PaletteExport::exportFiles(PaletteFormat f, c
 
 void PaletteExport::exportPaletteExecute()
 {
-    const LanguageTable& t = m_host.uiLanguage();
-    const std::optional<FileDialogs::SaveTarget> target = m_dialoge->chooseSaveFileWithFilter(
-        &m_host.mainWindow(), exportFilter(t), suggestion(), scaleOptions());
+    const LanguageTable& t = m_language();
+    const std::optional<FileDialogs::SaveTarget> target =
+        m_dialoge->chooseSaveFileWithFilter(&m_window, exportFilter(t), suggestion(), scaleOptions());
     if (!target)
         return;
     std::optional<PaletteFormat> format = formatFromPath(target->pathName);

@@ -5,11 +5,12 @@
 
 #include <QString>
 
+#include <functional>
 #include <memory>
 #include <optional>
 
-class DisplayHost;
 class FileDialogs;
+class LanguageTable;
 class QCheckBox;
 class QComboBox;
 class QWidget;
@@ -20,12 +21,12 @@ class QWidget;
 class PaletteExport
 {
 public:
-    explicit PaletteExport(DisplayHost& host);
+    // `language` gives the interface language's table as it is at each call.
+    PaletteExport(const MainState& state, std::function<const LanguageTable&()> language, QWidget& window);
     ~PaletteExport();
     PaletteExport(const PaletteExport&) = delete;
     PaletteExport& operator=(const PaletteExport&) = delete;
 
-    void connectWidgets();
     void exportPaletteExecute();
     void setDialogs(std::unique_ptr<FileDialogs> dialogs);
 
@@ -40,7 +41,9 @@ private:
     // What the export writes: one file, or with scales the files they go into.
     std::optional<QVector<ExportFile>> exportFiles(PaletteFormat f, const QString& pathName) const;
 
-    DisplayHost& m_host;
+    const MainState& m_state;
+    std::function<const LanguageTable&()> m_language;
+    QWidget& m_window;
     std::unique_ptr<FileDialogs> m_dialoge;
     QString m_letzterPfad;
     // Kept from one export to the next, like the name.

@@ -1,38 +1,24 @@
 #include "ui/documents/ValueOutput.h"
 
 #include "core/language/LanguageTable.h"
+#include "core/state/MainState.h"
 #include "platform/print/DialogPrinterChooser.h"
-#include "ui/display/DisplayHost.h"
 #include "ui/documents/Printing.h"
 #include "ui/documents/TForm4.h"
-#include "ui/language/ActionRegistry.h"
 
-#include <QAction>
 #include <QClipboard>
 #include <QGuiApplication>
-#include <QPushButton>
-#include <QScopedValueRollback>
 
-ValueOutput::ValueOutput(DisplayHost& host)
-    : m_host(host), m_drucker(std::make_unique<DialogPrinterChooser>())
+#include <utility>
+
+ValueOutput::ValueOutput(const MainState& state, std::function<const LanguageTable&()> language,
+                         QWidget& window, std::function<void()> resetStaticText)
+    : m_state(state), m_language(std::move(language)), m_window(window),
+      m_resetStaticText(std::move(resetStaticText)), m_drucker(std::make_unique<DialogPrinterChooser>())
 {
 }
 
 ValueOutput::~ValueOutput() = default;
-
-void ValueOutput::connectWidgets()
-{
-    QWidget* topWindow = &m_host.mainWindow();
-    const auto verbinden = [&](ActionId id, void (ValueOutput::*handler)()) {
-        QAction& a = m_host.actions().action(id);
-        QObject::connect(&a, &QAction::triggered, topWindow, [this, handler] { (this->*handler)(); });
-        a.setEnabled(true);
-    };
-    verbinden(ActionId::werteDrucken, &ValueOutput::werteDruckenExecute);
-    verbinden(ActionId::ShortCutStrgP, &ValueOutput::werteDruckenExecute);
-    verbinden(ActionId::alleWerteKopieren, &ValueOutput::alleWerteKopierenExecute);
-    QObject::connect(m_host.w().Button1, &QPushButton::clicked, topWindow, [this] { Button1Click(); });
-}
 
 void ValueOutput::setPrinterChooser(std::unique_ptr<PrinterChooser> chooser)
 {
@@ -42,12 +28,12 @@ void ValueOutput::setPrinterChooser(std::unique_ptr<PrinterChooser> chooser)
 
 QString ValueOutput::allValuesText()
 {
-    return stateValuesText(m_host.state(), m_host.uiLanguage());
+    return stateValuesText(m_state, m_language());
 }
 
 PrintPage ValueOutput::allValuesPage()
 {
-    return stateValuesPage(m_host.state(), m_host.uiLanguage(), m_host.state().progress.druckZeile);
+    return stateValuesPage(m_state, m_language(), m_druckZeile);
 }
 
 void ValueOutput::alleWerteKopierenExecute()
@@ -58,20 +44,18 @@ void ValueOutput::alleWerteKopierenExecute()
 
 void ValueOutput::werteDruckenExecute()
 {
-    QPrinter* printer = m_drucker->setUpPrinter(&m_host.mainWindow());
+    QPrinter* printer = m_drucker->setUpPrinter(&m_window);
     if (!printer)
         return;
     const PrintPage page = allValuesPage();
-    printJob(*printer, page, &m_host.mainWindow(), m_host.uiLanguage());
-    m_host.colourDocument().progress().druckZeile = printStart;
+    printJob(*printer, page, &m_window, m_language());
+    m_druckZeile = printStart;
 }
 
 void ValueOutput::Button1Click()
 {
-    m_host.resetStaticText();
+    m_resetStaticText();
     m_zwischendaten.reset();
-    m_zwischendaten =
-        std::make_unique<TForm4>(m_host.state(), m_host.uiLanguage(), *m_drucker,
-                                 m_host.colourDocument().progress().druckZeile, &m_host.mainWindow());
+    m_zwischendaten = std::make_unique<TForm4>(m_state, m_language(), *m_drucker, m_druckZeile, &m_window);
     m_zwischendaten->exec();
 }

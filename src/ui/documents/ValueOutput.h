@@ -2,10 +2,13 @@
 
 #include "core/documents/ValueExport.h"
 
+#include <functional>
 #include <memory>
 
-class DisplayHost;
+class LanguageTable;
+struct MainState;
 class PrinterChooser;
+class QWidget;
 class TForm4;
 
 // Getting all values out of the main window: printing, copying them all, and
@@ -13,13 +16,13 @@ class TForm4;
 class ValueOutput
 {
 public:
-    explicit ValueOutput(DisplayHost& host);
+    // `language` gives the interface language's table as it is at each call;
+    // `resetStaticText` takes back a highlighted value before a dialog opens.
+    ValueOutput(const MainState& state, std::function<const LanguageTable&()> language, QWidget& window,
+                std::function<void()> resetStaticText);
     ~ValueOutput();
     ValueOutput(const ValueOutput&) = delete;
     ValueOutput& operator=(const ValueOutput&) = delete;
-
-    // Enables and connects the print and copy actions and Button1.
-    void connectWidgets();
 
     void werteDruckenExecute();
     void alleWerteKopierenExecute();
@@ -31,12 +34,20 @@ public:
     // The intermediate values window opened last; nullptr before the first.
     TForm4* zwischendaten() const { return m_zwischendaten.get(); }
 
+    // Where the next printed page starts.
+    int printLine() const { return m_druckZeile; }
+
     // The text of all values and the page, as copying and printing make them.
     QString allValuesText();
     PrintPage allValuesPage();
 
 private:
-    DisplayHost& m_host;
+    const MainState& m_state;
+    std::function<const LanguageTable&()> m_language;
+    QWidget& m_window;
+    std::function<void()> m_resetStaticText;
     std::unique_ptr<PrinterChooser> m_drucker;
+    // Where the next printed page starts; the intermediate values window moves it too.
+    int m_druckZeile = 300;
     std::unique_ptr<TForm4> m_zwischendaten;
 };

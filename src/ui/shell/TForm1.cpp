@@ -29,6 +29,7 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QMenu>
+#include <QPushButton>
 #include <QScreen>
 #include <QShowEvent>
 #include <QTimer>
@@ -83,10 +84,7 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent)
         m_actions->showActionState(m_gezeigteAktionen);
     });
     m_parts->connectAll();
-    m_ausgabe = std::make_unique<ValueOutput>(*this);
-    m_ausgabe->connectWidgets();
-    m_export = std::make_unique<PaletteExport>(*this);
-    m_export->connectWidgets();
+    connectOutputs();
     m_datei->connectActions();
     m_farbsehen = std::make_unique<ColourVisionActions>(*this);
     m_farbsehen->connectActions();
@@ -113,6 +111,23 @@ void TForm1::connectWidgets()
 
 // The actions whose handlers exist are enabled; the others stay disabled
 // until their parts join the window.
+void TForm1::connectOutputs()
+{
+    const auto language = [this]() -> const LanguageTable& { return uiLanguage(); };
+    m_ausgabe = std::make_unique<ValueOutput>(state(), language, *this, [this] { resetStaticText(); });
+    m_export = std::make_unique<PaletteExport>(state(), language, *this);
+    const auto verbinden = [this](ActionId id, auto handler) {
+        QAction& a = m_actions->action(id);
+        connect(&a, &QAction::triggered, this, handler);
+        a.setEnabled(true);
+    };
+    verbinden(ActionId::werteDrucken, [this] { m_ausgabe->werteDruckenExecute(); });
+    verbinden(ActionId::ShortCutStrgP, [this] { m_ausgabe->werteDruckenExecute(); });
+    verbinden(ActionId::alleWerteKopieren, [this] { m_ausgabe->alleWerteKopierenExecute(); });
+    verbinden(ActionId::exportPalette, [this] { m_export->exportPaletteExecute(); });
+    connect(m_w.Button1, &QPushButton::clicked, this, [this] { m_ausgabe->Button1Click(); });
+}
+
 void TForm1::connectActions()
 {
     const auto verbinden = [this](ActionId id, void (TForm1::*handler)()) {

@@ -164,6 +164,8 @@ protected:
 private:
     void connectWidgets();
     void connectActions();
+    // Printing, copying all values and the palette export, with their actions.
+    void connectOutputs();
     void showStartColours();
     void updateAngleDisplay();
     void paintMarker(QPainter& painter, bool pointsDown) const;

@@ -139,7 +139,7 @@ TEST(ValueOutput, PrintingWritesThePageAndEveryJobStartsAtTheTop)
     QTest::keyClick(f.form.get(), Qt::Key_P, Qt::ControlModifier);
     f.form->valueOutput().werteDruckenExecute();
     ASSERT_EQ(auftraege, 2);
-    EXPECT_EQ(f.s().progress.druckZeile, 300);
+    EXPECT_EQ(f.form->valueOutput().printLine(), 300);
 
     const std::vector<Wort> wordList = pdfWorte(printerChooser.pathName(1));
     QStringList textSet;
@@ -240,7 +240,7 @@ TEST(ValueOutput, IntermediateValuesWindowOfFifteenFieldsPrints)
     });
     QTest::mouseClick(f.w().Button1, Qt::LeftButton);
     ASSERT_EQ(auftraege, 1);
-    EXPECT_EQ(f.s().progress.druckZeile, 300);
+    EXPECT_EQ(f.form->valueOutput().printLine(), 300);
     const std::vector<Wort> wordList = pdfWorte(printerChooser.pathName(1));
     ASSERT_FALSE(wordList.empty());
     EXPECT_EQ(wordList[0].text, "Big");
