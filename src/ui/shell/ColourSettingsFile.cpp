@@ -5,13 +5,13 @@
 #include "core/harmony/FixSnapshot.h"
 #include "core/language/LanguageTable.h"
 #include "platform/desktop/FileDialogs.h"
+#include "ui/display/DisplayHost.h"
 #include "ui/display/DisplayParts.h"
 #include "ui/display/FieldSelection.h"
 #include "ui/display/Fixing.h"
 #include "ui/display/LightDarkField.h"
 #include "ui/display/ModeActions.h"
 #include "ui/language/ActionRegistry.h"
-#include "ui/shell/TForm1.h"
 #include "ui/widgets/StaticText.h"
 
 #include <QAction>
@@ -37,8 +37,8 @@ ValueTexts valueTexts(const StaticText* r, const StaticText* g, const StaticText
 
 } // namespace
 
-ColourSettingsFile::ColourSettingsFile(TForm1& form)
-    : m_form(form), m_dialoge(std::make_unique<QtFileDialogs>())
+ColourSettingsFile::ColourSettingsFile(DisplayHost& host, DisplayParts& parts)
+    : m_form(host), m_parts(parts), m_dialoge(std::make_unique<QtFileDialogs>())
 {
 }
 
@@ -49,7 +49,8 @@ void ColourSettingsFile::connectActions()
     const ActionRegistry& actionSet = m_form.actions();
     const auto verbinden = [&](ActionId id, auto handler) {
         QAction& a = actionSet.action(id);
-        QObject::connect(&a, &QAction::triggered, &m_form, [this, handler] { (this->*handler)(); });
+        QObject::connect(&a, &QAction::triggered, &m_form.mainWindow(),
+                         [this, handler] { (this->*handler)(); });
         a.setEnabled(true);
     };
     verbinden(ActionId::dateiOeffnen, &ColourSettingsFile::dateiOeffnenExecute);
@@ -73,7 +74,7 @@ QAction& ColourSettingsFile::saveAction() const
 
 bool ColourSettingsFile::hasCurrentFile() const
 {
-    return m_form.windowTitle() != m_form.uiLanguage().mainWindowTitle();
+    return m_form.mainWindow().windowTitle() != m_form.uiLanguage().mainWindowTitle();
 }
 
 bool ColourSettingsFile::modified() const
@@ -84,14 +85,14 @@ bool ColourSettingsFile::modified() const
 bool ColourSettingsFile::questionBox(const QString& text) const
 {
     QMessageBox box(QMessageBox::Question, m_form.uiLanguage().text(Txt::questionBox), text,
-                    QMessageBox::Yes | QMessageBox::No, &m_form);
+                    QMessageBox::Yes | QMessageBox::No, &m_form.mainWindow());
     return box.exec() == QMessageBox::Yes;
 }
 
 void ColourSettingsFile::errorBox(const QString& text) const
 {
     QMessageBox box(QMessageBox::Critical, m_form.uiLanguage().text(Txt::errorBox), text, QMessageBox::Ok,
-                    &m_form);
+                    &m_form.mainWindow());
     box.exec();
 }
 
@@ -101,7 +102,7 @@ ColourSettingsFile::SaveResult ColourSettingsFile::dateiSpeichernExecute()
     const LanguageTable& textSet = m_form.uiLanguage();
     if (s.websicherUebernommen && !questionBox(textSet.text(Txt::webSafeSaveQuestion)))
         return SaveResult::declined;
-    const QString pathName = m_form.windowTitle();
+    const QString pathName = m_form.mainWindow().windowTitle();
     if (!hasCurrentFile())
         return dateiSpeichernUnterExecute();
     if (!writeSettingsFile(pathName, capture())) {
@@ -141,16 +142,16 @@ bool ColourSettingsFile::writeSettingsFile(const QString& pathName, const FileBl
 ColourSettingsFile::SaveResult ColourSettingsFile::dateiSpeichernUnterExecute()
 {
     if (hasCurrentFile())
-        m_letzterSpeichername = m_form.windowTitle();
-    const std::optional<QString> chosen =
-        m_dialoge->chooseSaveFile(&m_form, m_form.uiLanguage().settingsFileFilter(), m_letzterSpeichername);
+        m_letzterSpeichername = m_form.mainWindow().windowTitle();
+    const std::optional<QString> chosen = m_dialoge->chooseSaveFile(
+        &m_form.mainWindow(), m_form.uiLanguage().settingsFileFilter(), m_letzterSpeichername);
     if (!chosen)
         return SaveResult::declined;
     m_letzterSpeichername = *chosen;
     const QString pathName = withTnfxExtension(*chosen);
     if (QFileInfo::exists(pathName) && !questionBox(m_form.uiLanguage().text(Txt::overwriteFile)))
         return SaveResult::declined;
-    m_form.setWindowTitle(pathName);
+    m_form.mainWindow().setWindowTitle(pathName);
     return dateiSpeichernExecute();
 }
 
@@ -158,7 +159,7 @@ bool ColourSettingsFile::askToSaveChanges()
 {
     if (!hasCurrentFile() || !modified())
         return true;
-    const QString name = QFileInfo(m_form.windowTitle()).fileName();
+    const QString name = QFileInfo(m_form.mainWindow().windowTitle()).fileName();
     if (!questionBox(m_form.uiLanguage().text(Txt::saveChangesIn) + name + QLatin1Char('?')))
         return true;
     // A No to the web-safe question is the user's choice; only a failed write stops.
@@ -170,7 +171,7 @@ void ColourSettingsFile::dateiOeffnenExecute()
     if (!askToSaveChanges())
         return;
     const std::optional<QString> pathName =
-        m_dialoge->tryOpen(&m_form, m_form.uiLanguage().settingsFileFilter());
+        m_dialoge->tryOpen(&m_form.mainWindow(), m_form.uiLanguage().settingsFileFilter());
     if (pathName)
         readWithoutLightDarkColour(*pathName);
 }
@@ -190,7 +191,7 @@ void ColourSettingsFile::readWithoutLightDarkColour(const QString& pathName)
     }
     // Selecting the big field repaints it but changes nothing the file holds.
     const bool loaded = !modified();
-    m_form.parts().selection->Anzeige_NormalClick2();
+    m_parts.selection->Anzeige_NormalClick2();
     // An opened file starts a history of its own.
     m_form.colourDocument().restartHistory();
     if (loaded)
@@ -216,7 +217,7 @@ bool ColourSettingsFile::datenEinlesen(const QString& pathName)
         errorBox(textSet.text(Txt::fileNotReadBefore) + voll + textSet.text(Txt::fileNotReadAfter));
         return false;
     }
-    DisplayParts& parts = m_form.parts();
+    DisplayParts& parts = m_parts;
     if (m_form.state().fixiert)
         parts.fixing->fixierenExecute();
     applyChange(d, voll);
@@ -228,7 +229,7 @@ bool ColourSettingsFile::datenEinlesen(const QString& pathName)
 
 void ColourSettingsFile::applyChange(const ParsedFile& d, const QString& pathName)
 {
-    DisplayParts& parts = m_form.parts();
+    DisplayParts& parts = m_parts;
     applyCombination(*d.block1, pathName);
     if (d.fixiert == 1) {
         if (!m_form.state().fixiert)
@@ -254,7 +255,7 @@ void ColourSettingsFile::applyCombination(const SettingsBlock& b, const QString&
         colourDocument.applySetting(e);
     }
     applyValueTexts(e);
-    m_form.setWindowTitle(pathName);
+    m_form.mainWindow().setWindowTitle(pathName);
     saveAction().setEnabled(false);
 }
 

@@ -11,7 +11,8 @@ struct FileSetting;
 class FileDialogs;
 class QAction;
 class QSlider;
-class TForm1;
+class DisplayHost;
+struct DisplayParts;
 
 // Save, Save As, Open and the close question of the colour settings file.
 // The window's caption is the current file's path; the enabled state of
@@ -19,7 +20,7 @@ class TForm1;
 class ColourSettingsFile
 {
 public:
-    explicit ColourSettingsFile(TForm1& form);
+    ColourSettingsFile(DisplayHost& host, DisplayParts& parts);
     ~ColourSettingsFile();
     // Connects and enables the file actions; dateiSpeichern starts unmodified.
     void connectActions();
@@ -54,7 +55,8 @@ private:
     // The big field's texts as the file holds them.
     void applyValueTexts(const FileSetting& e);
 
-    TForm1& m_form;
+    DisplayHost& m_form;
+    DisplayParts& m_parts;
     std::unique_ptr<FileDialogs> m_dialoge;
     QString m_letzterSpeichername;
 };

@@ -1,12 +1,12 @@
 #include "ui/shell/HelpActions.h"
 
+#include "core/language/LanguageTable.h"
 #include "core/prefs/ProgramFolders.h"
 #include "core/prefs/RegistryForm.h"
 #include "platform/desktop/HelpViewer.h"
 #include "platform/desktop/LazyHelpViewer.h"
 #include "platform/desktop/ShellOpener.h"
 #include "ui/dialogs/AboutBox.h"
-#include "ui/shell/TForm1.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -14,7 +14,7 @@
 #include <QPointer>
 #include <QPushButton>
 
-HelpActions::HelpActions(TForm1& form)
+HelpActions::HelpActions(HelpHost& form)
     : m_form(form), m_viewer(std::make_unique<LazyHelpViewer>(programDataFolders(),
                                                               LazyHelpViewer::defaultLibraryFolders())),
       m_ordner(programDataFolders())
@@ -49,7 +49,7 @@ void HelpActions::HtmlHelpExecute(int tag)
     const QUrl address = prefs->tutorialPathSet() ? savedPage(*prefs, page) : defaultPage(*prefs, page);
     if (!address.isEmpty()) {
         // The answer may come after this returns; the window may be gone by then.
-        QPointer<QWidget> topWindow(&m_form);
+        QPointer<QWidget> topWindow(&m_form.helpWindow());
         m_form.shellOpener().openOrReport(address, [this, topWindow, address] {
             if (topWindow)
                 reportNotOpened(address);
@@ -101,7 +101,7 @@ void HelpActions::reportNotOpened(const QUrl& address)
     const QString name =
         address.isLocalFile() ? QDir::toNativeSeparators(address.toLocalFile()) : address.toString();
     QMessageBox box(QMessageBox::Critical, t.text(Txt::errorBox), t.text(Txt::tutorialNotOpened).arg(name),
-                    QMessageBox::Ok, &m_form);
+                    QMessageBox::Ok, &m_form.helpWindow());
     box.setObjectName(QStringLiteral("TutorialNotOpened"));
     box.exec();
 }
@@ -109,7 +109,7 @@ void HelpActions::reportNotOpened(const QUrl& address)
 bool HelpActions::askYesNo(const QString& text)
 {
     QMessageBox questionBox(QMessageBox::Question, m_form.uiLanguage().text(Txt::questionBox), text,
-                            QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, &m_form);
+                            QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, &m_form.helpWindow());
     questionBox.setObjectName(QStringLiteral("HelpQuestion"));
     questionBox.setDefaultButton(QMessageBox::Yes);
     return questionBox.exec() == QMessageBox::Yes;

@@ -7,9 +7,24 @@
 #include <memory>
 
 class HelpViewer;
+class LanguageTable;
+class QWidget;
+class ShellOpener;
 class TAboutBox;
-class TForm1;
 class TfRegistryForm;
+
+// What the help actions need of the window.
+class HelpHost
+{
+public:
+    virtual ~HelpHost() = default;
+    virtual QWidget& helpWindow() = 0;
+    virtual const LanguageTable& uiLanguage() const = 0;
+    virtual const QString& helpFile() const = 0;
+    virtual TfRegistryForm* preferences() const = 0;
+    virtual ShellOpener& shellOpener() = 0;
+    virtual void showSettingsTutorial() = 0;
+};
 
 // The help menu (contents, info, update check), topic help for the
 // dialogs, and the tutorial menu's common handler. Reaches the window for its
@@ -17,7 +32,7 @@ class TfRegistryForm;
 class HelpActions
 {
 public:
-    explicit HelpActions(TForm1& form);
+    explicit HelpActions(HelpHost& form);
     ~HelpActions();
 
     // F1: the help file's table of contents.
@@ -49,7 +64,7 @@ private:
     bool askYesNo(const QString& text);
     void reportNotOpened(const QUrl& address);
 
-    TForm1& m_form;
+    HelpHost& m_form;
     std::unique_ptr<HelpViewer> m_viewer;
     QStringList m_ordner;
     std::unique_ptr<TAboutBox> m_aboutBox;

@@ -3,6 +3,8 @@
 #include "core/state/MainState.h"
 #include "core/tools/PipetteGeometry.h"
 #include "ui/display/DisplayHost.h"
+#include "ui/shell/HelpActions.h"
+#include "ui/shell/TfBlind.h"
 #include "ui/widgets/MainWidgets.h"
 
 #include <QImage>
@@ -18,13 +20,11 @@ class ColourSettingsFile;
 struct DisplayParts;
 class ColourVisionActions;
 class HistoryActions;
-class HelpActions;
 class QAction;
 class PortalColourPicker;
 class ScreenReader;
 class ShellOpener;
 class TfPipette;
-class TfBlind;
 class TfRegistryForm;
 class ValueOutput;
 class PaletteExport;
@@ -35,7 +35,7 @@ class WindowLayoutUi;
 
 // The main window. Owns the colour state and the widgets; assembles the parts
 // that do the work and runs the window's own life cycle (create, show, close).
-class TForm1 : public QMainWindow, public DisplayHost
+class TForm1 : public QMainWindow, public DisplayHost, public HelpHost, public ResourceFormHost
 {
     Q_OBJECT
 
@@ -55,13 +55,15 @@ public:
     QImage& imageBg() override { return m_imageBg; }
     QWidget& mainWindow() override { return *this; }
     const LanguageTable& uiLanguage() const override;
+    QWidget& helpWindow() override { return *this; }
+    QMainWindow& textWindow() override { return *this; }
 
     // The help file: the program's folder followed by "manual.chm".
-    const QString& helpFile() const { return m_helpFile; }
+    const QString& helpFile() const override { return m_helpFile; }
 
     // --- wiring done by the start-up ---
     // The hidden resource form with the wheel pictures.
-    void setBlind(const TfBlind& blind);
+    void setBlind(const TfBlind& blind) override;
     const TfBlind* blind() const { return m_blind; }
     // The stored preferences (placement, background) read at the first show
     // and written at the close.
@@ -99,11 +101,11 @@ public:
     TForm2* preview() const { return m_vorschau.get(); }
     // Where web addresses go (the system's "open" action unless a test replaces it).
     void setShellOpener(std::unique_ptr<ShellOpener> opener);
-    ShellOpener& shellOpener() { return *m_shellOpener; }
+    ShellOpener& shellOpener() override { return *m_shellOpener; }
     // The settings dialog opened on its "Tutorial" page (the tutorial handler's question).
-    void showSettingsTutorial();
+    void showSettingsTutorial() override;
     // The stored preferences; nullptr before the start-up hands them over.
-    TfRegistryForm* preferences() const { return m_preferences; }
+    TfRegistryForm* preferences() const override { return m_preferences; }
 
     // --- help, tutorial, update check, about box ---
     void hilfeInhaltExecute();

@@ -4,14 +4,13 @@
 #include "core/language/QtTranslations.h"
 #include "core/prefs/RegistryForm.h"
 #include "ui/language/LanguageApplier.h"
-#include "ui/shell/TForm1.h"
 
-TfBlind::TfBlind(TForm1& form, const TfRegistryForm& preferences)
+TfBlind::TfBlind(ResourceFormHost& form, const TfRegistryForm& preferences)
     : uiLanguage(LanguageTable::forVersion(preferences.sprachVersion))
 {
     // Qt's own texts (message box buttons, file dialogs) follow the interface language.
     installQtTranslations(uiLanguage.uiLanguage());
-    spracheZuweisen(form, uiLanguage, form.actions());
+    spracheZuweisen(form.textWindow(), uiLanguage, form.actions());
     form.setBlind(*this);
 }
 
