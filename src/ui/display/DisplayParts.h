@@ -9,6 +9,7 @@ class FieldSelection;
 class BandAngleControls;
 class LightDarkField;
 class Fixing;
+class HalfSwap;
 class SeparateAdjustment;
 class WebSafeDisplay;
 class TextView;
@@ -33,7 +34,8 @@ struct DisplayParts {
     std::unique_ptr<FieldSelection> selection; // field clicks, radio buttons, value texts
     std::unique_ptr<BandAngleControls> band;   // band mouse, track bars, angle image
     std::unique_ptr<LightDarkField> lightDark; // the light/dark field
-    std::unique_ptr<Fixing> fixing;            // freezing and swapping combinations
+    std::unique_ptr<Fixing> fixing;            // freezing combinations
+    std::unique_ptr<HalfSwap> halves;          // swapping the halves of a fixed display
 
     // View options and modifiers of the harmony engine.
     std::unique_ptr<SeparateAdjustment> separate; // one field at a time on the band

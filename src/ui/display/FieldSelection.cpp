@@ -5,7 +5,7 @@
 #include "ui/display/DisplayHost.h"
 #include "ui/display/DisplayParts.h"
 #include "ui/display/FieldDisplay.h"
-#include "ui/display/Fixing.h"
+#include "ui/display/HalfSwap.h"
 #include "ui/display/LightDarkField.h"
 #include "ui/language/ActionRegistry.h"
 #include "ui/widgets/ColourPanel.h"
@@ -273,7 +273,7 @@ void FieldSelection::Anzeige_NormalClick()
         s.fixiert ? m_host.w().FixedRechtsReihen->marker() != 0 : s.harmonyMode() != HarmonyMode::colourRows;
     if (!grossDa)
         return;
-    m_parts.fixing->fixiertAuslesenAlle();
+    m_parts.halves->fixiertAuslesenAlle();
     Anzeige_NormalClick2();
 }
 
@@ -282,28 +282,28 @@ void FieldSelection::editHalf(bool left)
     const ColourPanel* backgroundColour = left ? m_host.w().FixedLinksReihen : m_host.w().FixedRechtsReihen;
     const bool grossDa = backgroundColour->marker() != 0;
     if (left)
-        m_parts.fixing->fixiertAuslesenAlleLi();
+        m_parts.halves->fixiertAuslesenAlleLi();
     else
-        m_parts.fixing->fixiertAuslesenAlle();
+        m_parts.halves->fixiertAuslesenAlle();
     if (grossDa)
         Anzeige_NormalClick2();
 }
 
 void FieldSelection::KleinRechtsClick()
 {
-    m_parts.fixing->fixiertAuslesenAlle();
+    m_parts.halves->fixiertAuslesenAlle();
     KleinRechtsClick2();
 }
 
 void FieldSelection::KleinLinksClick()
 {
-    m_parts.fixing->fixiertAuslesenAlle();
+    m_parts.halves->fixiertAuslesenAlle();
     KleinLinksClick2();
 }
 
 void FieldSelection::KleinMitteClick()
 {
-    m_parts.fixing->fixiertAuslesenAlle();
+    m_parts.halves->fixiertAuslesenAlle();
     KleinMitteClick2();
 }
 
@@ -311,25 +311,25 @@ void FieldSelection::FixedLinksClick()
 {
     if (m_host.w().FixedLinksReihen->marker() == 0)
         return;
-    m_parts.fixing->fixiertAuslesenAlleLi();
+    m_parts.halves->fixiertAuslesenAlleLi();
     Anzeige_NormalClick2();
 }
 
 void FieldSelection::FixedLinksKleinRechtsClick()
 {
-    m_parts.fixing->fixiertAuslesenAlleLi();
+    m_parts.halves->fixiertAuslesenAlleLi();
     KleinRechtsClick2();
 }
 
 void FieldSelection::FixedLinksKleinLinksClick()
 {
-    m_parts.fixing->fixiertAuslesenAlleLi();
+    m_parts.halves->fixiertAuslesenAlleLi();
     KleinLinksClick2();
 }
 
 void FieldSelection::FixedLinksKleinMitteClick()
 {
-    m_parts.fixing->fixiertAuslesenAlleLi();
+    m_parts.halves->fixiertAuslesenAlleLi();
     KleinMitteClick2();
 }
 

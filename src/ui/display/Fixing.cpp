@@ -46,16 +46,6 @@ FixInputs Fixing::inputs() const
     return inputsFrom(m_host.state());
 }
 
-void Fixing::fixiertMerken()
-{
-    m_host.colourDocument().setFixSnapshot(fixSnapshotFrom(m_host.state(), inputs()));
-}
-
-bool Fixing::weichtVomFixStandAb() const
-{
-    return deviates(m_host.state(), inputs());
-}
-
 // The action has flipped its check mark already when the user triggers it;
 // the state record decides which way to switch.
 void Fixing::fixierenExecute()
@@ -201,46 +191,6 @@ void Fixing::clearLowerRow()
         textSet[i]->setText(QString());
     for (ColourPanel* p : {w.Panel8, w.Panel9, w.Panel10, w.Panel11})
         p->hide();
-}
-
-void Fixing::fixiertAuslesenAlle()
-{
-    swapHalf(false);
-}
-
-void Fixing::fixiertAuslesenAlleLi()
-{
-    swapHalf(true);
-}
-
-void Fixing::swapHalf(bool left)
-{
-    const MainState& s = m_host.state();
-    ColourDocument& d = m_host.colourDocument();
-    d.selectHalf(left);
-    if (!(left ? s.fixWechselLinks : s.fixWechselRechts) || !s.actionSet.fixieren)
-        return;
-    d.switchHandled(left);
-    if (!weichtVomFixStandAb())
-        return;
-    {
-        // Panels keep their colours and values while a snapshot is swapped in.
-        const QScopedValueRollback sperre(d.progress().anzeigeSperre, true);
-        fixiertAuslesen();
-    }
-    m_host.colourDocument().renewSeparateAngleMarkers();
-}
-
-// The stored combination goes to the document through the core's routine, as
-// a block of a settings file does, and the display is drawn once from it.
-void Fixing::fixiertAuslesen()
-{
-    const FixSnapshot f = m_host.state().fixStand;
-    fixiertMerken();
-    m_host.colourDocument().applySetting(snapshotSetting(f, m_host.state().nurWebsicher));
-    MainWidgets& w = m_host.w();
-    w.ComboBox2->setEnabled(false);
-    w.ComboBox2->setEnabled(true);
 }
 
 void Fixing::zurueckZurAltenFlaecheRe(const QString& text)

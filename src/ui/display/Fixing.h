@@ -19,12 +19,6 @@ public:
     void connectWidgets();
 
     void fixierenExecute();
-    void fixiertMerken();
-    bool weichtVomFixStandAb() const;
-    void fixiertAuslesen();
-    // Read-back before a field of the right (left) half is selected.
-    void fixiertAuslesenAlle();
-    void fixiertAuslesenAlleLi();
     // Re-selects the field a status text names, in the right (left) half.
     void zurueckZurAltenFlaecheRe(const QString& text);
     void zurueckZurAltenFlaecheLi(const QString& text);
@@ -49,8 +43,6 @@ private:
     void colourSingleDisplay();
     void mergeTextFields(bool leftEdited);
     void clearLowerRow();
-    // The other half becomes the edited one; swaps when they differ.
-    void swapHalf(bool left);
     void zurueckZurAltenFlaeche(const QString& text, bool left);
 
     DisplayHost& m_host;

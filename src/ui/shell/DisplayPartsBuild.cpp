@@ -7,6 +7,7 @@
 #include "ui/display/FieldDisplay.h"
 #include "ui/display/FieldSelection.h"
 #include "ui/display/Fixing.h"
+#include "ui/display/HalfSwap.h"
 #include "ui/display/HiddenBand.h"
 #include "ui/display/LightDarkField.h"
 #include "ui/display/ManualInputApply.h"
@@ -19,7 +20,7 @@ DisplayParts::DisplayParts(DisplayHost& host)
     : display(std::make_unique<FieldDisplay>(host)), modes(std::make_unique<ModeActions>(host, *this)),
       selection(std::make_unique<FieldSelection>(host, *this)),
       band(std::make_unique<BandAngleControls>(host)), lightDark(std::make_unique<LightDarkField>(host)),
-      fixing(std::make_unique<Fixing>(host, *this)),
+      fixing(std::make_unique<Fixing>(host, *this)), halves(std::make_unique<HalfSwap>(host)),
       separate(std::make_unique<SeparateAdjustment>(host, *this)),
       websicher(std::make_unique<WebSafeDisplay>(host, *this)), text(std::make_unique<TextView>(host, *this)),
       hiddenBand(std::make_unique<HiddenBand>(host)), input(std::make_unique<ManualInputApply>(host, *this)),
