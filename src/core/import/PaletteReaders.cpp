@@ -119,7 +119,8 @@ ImportResult readHexLines(const QByteArray& bytes, const QString& fallbackName)
         if (line.isEmpty() || line.startsWith(QLatin1String("//")) || line.startsWith(QLatin1Char(';')) ||
             line == QLatin1String("#") || line.startsWith(QLatin1String("# ")))
             continue;
-        const qsizetype blank = line.indexOf(QRegularExpression(QStringLiteral("\\s")));
+        static const QRegularExpression blanks(QStringLiteral("\\s"));
+        const qsizetype blank = line.indexOf(blanks);
         const QString hex = blank < 0 ? line : line.left(blank);
         const QString digits = hex.startsWith(QLatin1Char('#')) ? hex.mid(1) : hex;
         const std::optional<ImportedColour> c =
