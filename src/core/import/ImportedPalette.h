@@ -17,6 +17,7 @@ struct ImportedEntry {
     QString name;
     QRgb rgb = 0;             // opaque 8-bit sRGB
     bool gamutMapped = false; // the file's colour lies outside sRGB and was brought in
+    double share = 0;         // percent of a picture's pixels; 0 for an entry of a file
     bool operator==(const ImportedEntry&) const = default;
 };
 

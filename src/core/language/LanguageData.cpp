@@ -566,6 +566,15 @@ constexpr std::array<TextEntry, txtCount> textSet{{
     {Txt::cliNoImage, "kein Bild, das sich lesen lässt", "not an image that can be read"},
     {Txt::cliNotTogether, "%1 und %2 schließen einander aus.", "%1 and %2 exclude each other."},
     {Txt::cliImportNote, "Hinweis: %1", "note: %1"},
+    {Txt::paletteTitle, "Palette", "Palette"},
+    {Txt::importPalette, "Palette &importieren...", "&Import Palette..."},
+    {Txt::importPaletteHint, "Öffnet eine Palettendatei oder ein Bild im Fenster \"Palette\"",
+     "Opens a palette file or an image in the \"Palette\" window"},
+    {Txt::paletteTakeHint, "Doppelklick oder Eingabetaste: Farbe als Grundfarbe übernehmen",
+     "Double-click or Enter: take the color as the base color"},
+    {Txt::paletteShare, "%1 %", "%1 %"},
+    {Txt::paletteMapped, "außerhalb von sRGB, nach sRGB abgebildet", "outside sRGB, mapped into sRGB"},
+    {Txt::paletteUngrouped, "Ohne Gruppe", "No group"},
 }};
 
 #undef TINCTORA_HOST

@@ -453,6 +453,13 @@ enum class Txt : int {
     cliNoImage,
     cliNotTogether,
     cliImportNote,
+    paletteTitle,
+    importPalette,
+    importPaletteHint,
+    paletteTakeHint,
+    paletteShare,
+    paletteMapped,
+    paletteUngrouped,
 
     Count // not an entry
 };

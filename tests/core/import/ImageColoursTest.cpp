@@ -2,7 +2,9 @@
 #include "core/import/ImageColours.h"
 #include "core/colour/ColourDifference.h"
 #include "core/colour/ColourFormats.h"
+#include "core/import/PaletteOrPicture.h"
 
+#include <QBuffer>
 #include <QImage>
 
 #include <gtest/gtest.h>
@@ -115,3 +117,29 @@ TEST(ImageColours, fewColoursTransparencyAndLimits)
 }
 
 } // namespace
+
+TEST(ImageColours, aDroppedFileIsAPaletteByItsNameOrElseAPicture)
+{
+    QImage half(20, 10, QImage::Format_RGB32);
+    half.fill(qRgb(0, 0, 255));
+    for (int y = 0; y < 10; ++y)
+        for (int x = 0; x < 15; ++x)
+            half.setPixel(x, y, qRgb(255, 255, 0));
+    QByteArray png;
+    QBuffer buffer(&png);
+    buffer.open(QIODevice::WriteOnly);
+    ASSERT_TRUE(half.save(&buffer, "PNG"));
+    const ImportResult picture = readPaletteOrPicture(png, QStringLiteral("/tmp/Foto.png"));
+    ASSERT_TRUE(picture.palette);
+    EXPECT_EQ(picture.palette->name, QStringLiteral("Foto"));
+    EXPECT_EQ(picture.palette->groups,
+              (QVector<ImportedGroup>{{QString(),
+                                       {{QString(), qRgb(255, 255, 0), false, 75.0},
+                                        {QString(), qRgb(0, 0, 255), false, 25.0}}}}));
+    const ImportResult gpl = readPaletteOrPicture("GIMP Palette\n1 2 3 x\n", QStringLiteral("a.GPL"));
+    ASSERT_TRUE(gpl.palette);
+    EXPECT_EQ(gpl.palette->name, QStringLiteral("a"));
+    const ImportResult neither = readPaletteOrPicture("plain words", QStringLiteral("notes.doc"));
+    EXPECT_FALSE(neither.palette);
+    EXPECT_EQ(neither.error.reason, Txt::importNotAPalette);
+}
