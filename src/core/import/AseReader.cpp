@@ -80,7 +80,7 @@ std::optional<QString> aseName(AseCursor& c)
     return name;
 }
 
-std::variant<AseColour, ImportError> aseColour(AseCursor& c, qsizetype blockStart)
+std::variant<AseColour, ImportError> aseColour(AseCursor& c, qsizetype blockStart, const CmykConversion& cmyk)
 {
     const std::optional<QString> name = aseName(c);
     if (!name || !c.has(4))
@@ -97,7 +97,7 @@ std::variant<AseColour, ImportError> aseColour(AseCursor& c, qsizetype blockStar
         return v;
     };
     const auto bad = [&] {
-        return ImportError{Txt::importBadColour, QString::fromLatin1(model.toHex()), 0, modelAt};
+        return ImportError{Txt::importBadColour, QString::fromLatin1(model).trimmed(), 0, modelAt};
     };
     const int n = model == "CMYK" ? 4 : model == "Gray" ? 1 : model == "RGB " || model == "LAB " ? 3 : 0;
     if (n == 0)
@@ -114,14 +114,16 @@ std::variant<AseColour, ImportError> aseColour(AseCursor& c, qsizetype blockStar
         colour = importedColour(SourceSpace::srgb, {(*v)[0], (*v)[0], (*v)[0]});
     else if (model == "LAB ") // lightness stored as a fraction of 100
         colour = importedColour(SourceSpace::lab, {(*v)[0] * 100, (*v)[1], (*v)[2]});
+    else if (cmyk)
+        colour = cmyk({(*v)[0], (*v)[1], (*v)[2], (*v)[3]});
     else
         colour = naiveCmykColour((*v)[0], (*v)[1], (*v)[2], (*v)[3]);
-    return AseColour{{*name, colour.rgb, colour.gamutMapped}, model == "CMYK"};
+    return AseColour{{*name, colour.rgb, colour.gamutMapped}, model == "CMYK" && !cmyk};
 }
 
 } // namespace
 
-ImportResult readAse(const QByteArray& bytes, const QString& fallbackName)
+ImportResult readAse(const QByteArray& bytes, const QString& fallbackName, const CmykConversion& cmyk)
 {
     AseCursor c(bytes, 0, bytes.size());
     if (!c.has(12) || !bytes.startsWith("ASEF"))
@@ -159,7 +161,7 @@ ImportResult readAse(const QByteArray& bytes, const QString& fallbackName)
                 return ImportResult::failure(Txt::importGroupEnd, {}, 0, blockStart);
             inGroup = false;
         } else if (type == 0x0001) {
-            std::variant<AseColour, ImportError> colour = aseColour(block, blockStart);
+            std::variant<AseColour, ImportError> colour = aseColour(block, blockStart, cmyk);
             if (const ImportError* e = std::get_if<ImportError>(&colour))
                 return {std::nullopt, *e};
             if (++entries > maxImportedEntries)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/documents/Palette.h"
+#include "core/import/ImportColour.h"
 #include "core/language/Texts.h"
 
 #include <QByteArray>
@@ -9,6 +10,7 @@
 #include <QString>
 #include <QVector>
 
+#include <functional>
 #include <optional>
 
 class LanguageTable;
@@ -67,7 +69,10 @@ std::optional<PaletteSource> paletteSourceFromPath(const QString& pathName);
 // CRLF line ends are taken as LF. `fallbackName` names a palette whose file
 // names none.
 ImportResult readGpl(const QByteArray& bytes, const QString& fallbackName);
-ImportResult readAse(const QByteArray& bytes, const QString& fallbackName);
+// How an Adobe swatch's CMYK becomes sRGB: the transform of the print profile
+// chosen; without one, the formula without a profile, and the palette says so.
+using CmykConversion = std::function<ImportedColour(const Cmyk&)>;
+ImportResult readAse(const QByteArray& bytes, const QString& fallbackName, const CmykConversion& cmyk = {});
 ImportResult readSoc(const QByteArray& bytes, const QString& fallbackName);
 ImportResult readTokens(const QByteArray& bytes, const QString& fallbackName);
 ImportResult readCss(const QByteArray& bytes, const QString& fallbackName);

@@ -176,6 +176,14 @@ TEST(PaletteReaders, aseModelsGroupsAndEmptyGroups)
                                        {entry("Grau", qRgb(51, 51, 51)), entry("Lab", qRgb(0x77, 0x77, 0x77)),
                                         entry("Druck", qRgb(204, 0, 0))}}}));
 
+    // With a print profile's transform, CMYK goes through it instead.
+    const ImportResult profiled = readAse(b.file(), {}, [](const Cmyk& c) {
+        return ImportedColour{qRgb(1, 2, static_cast<int>(c.k * 100)), false};
+    });
+    ASSERT_TRUE(profiled.palette);
+    EXPECT_FALSE(profiled.palette->naiveCmyk);
+    EXPECT_EQ(profiled.palette->groups[2].entries[2].rgb, qRgb(1, 2, 20));
+
     const QByteArray whole = b.file();
     EXPECT_EQ(message(readAse(whole.left(whole.size() - 3), {}), "c.ase"),
               QStringLiteral("c.ase, byte 194: the file ends inside a block"));
