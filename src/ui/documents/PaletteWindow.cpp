@@ -84,7 +84,10 @@ void PaletteWindow::addGroup(const ImportedGroup& g, bool withHeading)
     for (const ImportedEntry& e : g.entries) {
         QString details = hexText(qRed(e.rgb), qGreen(e.rgb), qBlue(e.rgb));
         if (e.share > 0)
-            details += QStringLiteral("   ") + m_t.text(Txt::paletteShare).arg(e.share, 0, 'f', 1);
+            details +=
+                QStringLiteral("   ") +
+                m_t.text(Txt::paletteShare)
+                    .arg(QString::number(e.share, 'f', 1).replace(QLatin1Char('.'), m_t.decimalSeparator()));
         if (e.gamutMapped)
             details += QStringLiteral("   ≈ ") + m_t.text(Txt::paletteMapped);
         auto* swatch = new QListWidgetItem(
