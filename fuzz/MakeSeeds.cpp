@@ -1,9 +1,11 @@
-// Writes the seed inputs of both fuzz targets, made by the program's own
+// Writes the seed inputs of the fuzz targets, made by the program's own
 // encoders: settings files of every mode as encode writes them (two-block
-// files of 222 bytes, fixed and not, and an older one-block file), and the
-// frames a later start sends (a raise request, path records, both in a row).
+// files of 222 bytes, fixed and not, and an older one-block file), the
+// frames a later start sends (a raise request, path records, both in a row),
+// and each palette format as the exporters write it.
 //   fuzz_make_seeds CORPUS_ROOT   writes CORPUS_ROOT/<target>/seed-*
 #include "core/documents/SettingsFile.h"
+#include "core/export/PaletteWriters.h"
 #include "platform/instance/PathRecord.h"
 
 #include <QDir>
@@ -79,6 +81,21 @@ int main(int argc, char** argv)
     ok &= schreibe(pfade, "seed-path", encodePathRecord("/home/u/Farben/ä b.tnfx"));
     ok &= schreibe(pfade, "seed-empty-path", encodePathRecord(""));
     ok &= schreibe(pfade, "seed-raise-then-path", encodeRaiseRequest() + encodePathRecord("C:\\a.tnfx"));
+    const Palette palette{
+        {{QStringLiteral("Rechte Hälfte"),
+          {{QStringLiteral("Große Fläche"), qRgb(218, 37, 29)},
+           {QStringLiteral("Weiß"), qRgb(255, 255, 255)}}},
+         {QStringLiteral("Linke Hälfte"), {{QStringLiteral("Kleine Fl. links"), qRgb(0, 146, 141)}}}}};
+    const QString title = QStringLiteral("Tinctora");
+    const auto palettes = [&](const char* target) {
+        return wurzel + QStringLiteral("/palette_") + QLatin1String(target);
+    };
+    ok &= schreibe(palettes("gpl"), "seed-exported.gpl", gplFile(palette, title));
+    ok &= schreibe(palettes("ase"), "seed-exported.ase", aseFile(palette));
+    ok &= schreibe(palettes("soc"), "seed-exported.soc", socFile(palette));
+    ok &= schreibe(palettes("tokens"), "seed-exported.tokens.json", tokensFile(palette));
+    ok &= schreibe(palettes("css"), "seed-exported.css", cssFile(palette, title));
+    ok &= schreibe(palettes("hexLines"), "seed-lines.txt", "#DA251D Rot\n#FFFFFF\n00928d\n");
     if (!ok) {
         std::fprintf(stderr, "cannot write the seeds under %s\n", argv[1]);
         return 1;

@@ -2,9 +2,11 @@
 # Builds the libFuzzer targets with clang in build-fuzz and fuzzes them, one
 # target after the other, each in one process (one core).
 #
-#   scripts/fuzz.sh [SECONDS | -runs=N] [settings_file | path_record | all]
+#   scripts/fuzz.sh [SECONDS | -runs=N] [settings_file | path_record | palette_<reader> | palettes | all]
 #
-# Default: 60 seconds for each of both targets. Each target's working corpus is
+# The palette readers' targets are palette_gpl, palette_ase, palette_soc,
+# palette_tokens, palette_css and palette_hexLines; "palettes" runs all six.
+# Default: 60 seconds for each target. Each target's working corpus is
 # kept outside the repository, in $FUZZ_WORK/<target>/corpus (FUZZ_WORK defaults
 # to ~/.cache/tinctora-fuzz); a run starts from it and from the committed corpus
 # tests/data/fuzz/<target>. Afterwards the inputs that reach coverage the
@@ -15,7 +17,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 usage() {
-  echo "usage: $0 [seconds|-runs=N] [settings_file|path_record|all]" >&2
+  echo "usage: $0 [seconds|-runs=N] [settings_file|path_record|palette_<reader>|palettes|all]" >&2
   exit 2
 }
 
@@ -26,9 +28,12 @@ case "$limit" in
   '' | *[!0-9]*) usage ;;
   *) budget=("-max_total_time=$limit") ;;
 esac
+palette_targets=(palette_gpl palette_ase palette_soc palette_tokens palette_css palette_hexLines)
 case "$which" in
-  all) targets=(settings_file path_record) ;;
-  settings_file | path_record) targets=("$which") ;;
+  all) targets=(settings_file path_record "${palette_targets[@]}") ;;
+  palettes) targets=("${palette_targets[@]}") ;;
+  settings_file | path_record | palette_gpl | palette_ase | palette_soc | palette_tokens | palette_css | palette_hexLines)
+    targets=("$which") ;;
   *) usage ;;
 esac
 
@@ -55,6 +60,7 @@ for t in "${targets[@]}"; do
   case "$t" in
     settings_file) max_len=512 ;; # the format has 222 bytes; what follows is never read
     path_record) max_len=1024 ;; # frames of paths up to ~1000 bytes; the 32 KiB limit lies in the header
+    palette_*) max_len=4096 ;; # a few dozen colours with names, groups and comments
   esac
   exe="$build/fuzz/fuzz_$t"
   committed="$corpus_root/$t"

@@ -69,5 +69,5 @@ extern "C" Q_DECL_EXPORT int tinctoraCommandLineWithImage(int argc, char** argv)
             qputenv("XDG_RUNTIME_DIR", QFile::encodeName(runtimeFolder->path()));
     }
     const QGuiApplication app(argc, argv);
-    return executeCommandLine(arguments, paletteData);
+    return executeCommandLine(arguments, paletteData, pictureColours);
 }

@@ -3,11 +3,13 @@
 #include "cli/ArgumentBytes.h"
 #include "cli/NamedFiles.h"
 #include "cli/ScaleReports.h"
+#include "core/colour/Conversions.h"
 #include "core/documents/ContrastTable.h"
 #include "core/documents/OpenedFile.h"
 #include "core/documents/Palette.h"
 #include "core/documents/ValueExport.h"
 #include "core/export/PaletteFormats.h"
+#include "core/import/ImportedPalette.h"
 #include "core/language/LanguageTable.h"
 #include "core/language/QtTranslations.h"
 #include "core/prefs/RegistryForm.h"
@@ -75,6 +77,9 @@ const QString formatName = QStringLiteral("format");
 const QString backgroundName = QStringLiteral("background");
 const QString targetsName = QStringLiteral("targets");
 const QString withScalesName = QStringLiteral("with-scales");
+const QString pictureName = QStringLiteral("palette-from-image");
+const QString coloursName = QStringLiteral("colors");
+const QString fromName = QStringLiteral("from");
 constexpr std::array<const char*, 5> generalOptions{"h", "help", "help-all", "v", "version"};
 
 struct Optionen {
@@ -85,6 +90,9 @@ struct Optionen {
     QCommandLineOption backgroundOption;
     QCommandLineOption targetsOption;
     QCommandLineOption withScalesOption;
+    QCommandLineOption pictureOption;
+    QCommandLineOption coloursOption;
+    QCommandLineOption fromOption;
 };
 
 // Without a table the descriptions stay empty: enough to find the format.
@@ -103,7 +111,10 @@ Optionen createOptions(QCommandLineParser& parser, const LanguageTable* t)
                                   valueName(Txt::cliValueFormat)),
                QCommandLineOption(backgroundName, text(Txt::cliBackground), valueName(Txt::cliValueHex)),
                QCommandLineOption(targetsName, text(Txt::cliTargets), valueName(Txt::cliValueTargets)),
-               QCommandLineOption(withScalesName, text(Txt::cliWithScales))};
+               QCommandLineOption(withScalesName, text(Txt::cliWithScales)),
+               QCommandLineOption(pictureName, text(Txt::cliPaletteFromImage), valueName(Txt::cliValueImage)),
+               QCommandLineOption(coloursName, text(Txt::cliColours), valueName(Txt::cliValueCount)),
+               QCommandLineOption(fromName, text(Txt::cliFrom), valueName(Txt::cliValuePalette))};
     parser.addOption(o.exportOption);
     parser.addOption(o.formatOption);
     parser.addOption(o.withScalesOption);
@@ -111,6 +122,9 @@ Optionen createOptions(QCommandLineParser& parser, const LanguageTable* t)
         parser.addOption(QCommandLineOption(QLatin1String(b.name), text(b.descriptionText)));
     parser.addOption(o.backgroundOption);
     parser.addOption(o.targetsOption);
+    parser.addOption(o.fromOption);
+    parser.addOption(o.pictureOption);
+    parser.addOption(o.coloursOption);
     parser.addPositionalArgument(valueName(Txt::cliValueFile), text(Txt::cliFile));
     return o;
 }
@@ -121,6 +135,7 @@ QString actionOptions()
     QStringList names{QStringLiteral("--") + exportName};
     for (const Bericht& b : reports)
         names << QStringLiteral("--") + QLatin1String(b.name);
+    names << QStringLiteral("--") + pictureName;
     return names.join(QStringLiteral(", "));
 }
 
@@ -192,13 +207,13 @@ struct Job {
     std::optional<PaletteFormat> format;
     ScaleRequest scales;
     bool withScales = false;
+    bool fromPalette = false; // `file` is a palette file, not a colour settings file
 };
 
 // The file or files the export makes; the input is never overwritten.
-int exportFile(const OpenedFile& d, const Job& job, const LanguageTable& t, FileWriter writer)
+int exportFile(const Palette& palette, const QString& titleText, const Job& job, const LanguageTable& t,
+               FileWriter writer)
 {
-    const Palette palette = paletteFrom(d.fileState, t);
-    const QString titleText = QFileInfo(job.file).completeBaseName();
     QVector<ExportFile> dateien;
     if (job.withScales) {
         const ScaleExportRequest r{
@@ -246,9 +261,102 @@ std::optional<int> scaleOptionsInto(Job& job, const QCommandLineParser& parser, 
     return std::nullopt;
 }
 
+// The options that make a run do something else or read a settings file; the
+// first one set, or nothing.
+std::optional<QString> otherAction(const QCommandLineParser& parser, const QStringList& besides)
+{
+    QStringList names{exportName, formatName, withScalesName, backgroundName, targetsName, fromName};
+    for (const Bericht& b : reports)
+        names << QLatin1String(b.name);
+    for (const QString& name : names)
+        if (!besides.contains(name) && parser.isSet(name))
+            return QStringLiteral("--") + name;
+    return std::nullopt;
+}
+
+// --export OUT --from PALETTE: a palette file in place of the settings file.
+std::variant<Job, int> fromJob(const QCommandLineParser& parser, const Optionen& o, const LanguageTable& t)
+{
+    const QString from = QStringLiteral("--") + fromName;
+    if (!parser.isSet(o.exportOption))
+        return report(t.text(Txt::cliOnlyWith).arg(from, QStringLiteral("--") + exportName), falscheEingabe);
+    if (!parser.positionalArguments().isEmpty())
+        return report(t.text(Txt::cliNotTogether).arg(from, t.text(Txt::cliValueFile)), falscheEingabe);
+    if (const std::optional<QString> other = otherAction(
+            parser, {exportName, formatName, withScalesName, backgroundName, targetsName, fromName}))
+        return report(t.text(Txt::cliNotTogether).arg(from, *other), falscheEingabe);
+    Job job{parser.value(o.fromOption), parser.value(o.exportOption), std::nullopt, {}, false, true};
+    if (!paletteSourceFromPath(job.file))
+        return report(t.text(Txt::cliUnknownPaletteFile).arg(extensionOf(job.file)), falscheEingabe);
+    const QString name = parser.value(o.formatOption);
+    job.format = parser.isSet(o.formatOption) ? formatFromName(name) : formatFromPath(job.output);
+    if (!job.format)
+        return report(t.text(Txt::cliUnknownFormat)
+                          .arg(parser.isSet(o.formatOption) ? name : extensionOf(job.output), formatNames()),
+                      falscheEingabe);
+    if (const std::optional<int> status = scaleOptionsInto(job, parser, o, t))
+        return *status;
+    return job;
+}
+
+// The palette file read whole, then written as the export asks; a file that
+// is damaged gives its reader's message and writes nothing.
+int exportPaletteFile(const Job& job, const LanguageTable& t, FileWriter writer)
+{
+    QByteArray content;
+    if (const int error = readNamedFile(argumentBytes(job.file), content); error != 0)
+        return report(t.text(Txt::fileNotReadBefore) + QFileInfo(job.file).absoluteFilePath() +
+                          t.text(Txt::fileNotReadAfter) + QStringLiteral(" (") + reason(error, t) +
+                          QLatin1Char(')'),
+                      failed);
+    const ImportResult r =
+        readPalette(*paletteSourceFromPath(job.file), content, QFileInfo(job.file).completeBaseName());
+    if (!r.palette)
+        return report(importErrorText(r.error, job.file, t), failed);
+    if (r.palette->naiveCmyk)
+        report(t.text(Txt::cliImportNote).arg(t.text(Txt::importNaiveCmyk)), ok);
+    return exportFile(exportablePalette(*r.palette), r.palette->name, job, t, writer);
+}
+
+// --palette-from-image IMAGE [--colors K]: one line per colour, hex and share.
+int runPictureColours(const QCommandLineParser& parser, const Optionen& o, const LanguageTable& t,
+                      PictureReader pictureReader)
+{
+    const QString picture = QStringLiteral("--") + pictureName;
+    if (!parser.isSet(o.pictureOption))
+        return report(t.text(Txt::cliOnlyWith).arg(QStringLiteral("--") + coloursName, picture),
+                      falscheEingabe);
+    if (const std::optional<QString> other = otherAction(parser, {}))
+        return report(t.text(Txt::cliNotTogether).arg(picture, *other), falscheEingabe);
+    if (!parser.positionalArguments().isEmpty())
+        return report(t.text(Txt::cliNotTogether).arg(picture, t.text(Txt::cliValueFile)), falscheEingabe);
+    int k = defaultImageColours;
+    if (parser.isSet(o.coloursOption)) {
+        bool number = false;
+        k = parser.value(o.coloursOption).toInt(&number);
+        if (!number || k < fewestImageColours || k > mostImageColours)
+            return report(t.text(Txt::cliBadColourCount).arg(parser.value(o.coloursOption)), falscheEingabe);
+    }
+    const QString file = parser.value(o.pictureOption);
+    QByteArray content;
+    if (const int error = readNamedFile(argumentBytes(file), content); error != 0)
+        return report(t.text(Txt::cliImageNotRead).arg(file, reason(error, t)), failed);
+    const std::optional<QVector<DominantColour>> colours =
+        pictureReader ? pictureReader(content, k) : std::nullopt;
+    if (!colours)
+        return report(t.text(Txt::cliImageNotRead).arg(file, t.text(Txt::cliNoImage)), failed);
+    QString lines;
+    for (const DominantColour& c : *colours)
+        lines += hexText(qRed(c.rgb), qGreen(c.rgb), qBlue(c.rgb)) + QLatin1Char('\t') +
+                 QString::number(c.share, 'f', 1) + QLatin1Char('\n');
+    return writeOut(lines, t);
+}
+
 // The usage errors, each with its line; nothing is read or written yet.
 std::variant<Job, int> jobFrom(const QCommandLineParser& parser, const Optionen& o, const LanguageTable& t)
 {
+    if (parser.isSet(o.fromOption))
+        return fromJob(parser, o, t);
     const bool bericht = std::any_of(reports.begin(), reports.end(),
                                      [&](const Bericht& b) { return parser.isSet(QLatin1String(b.name)); });
     if (!parser.isSet(o.exportOption) && !bericht)
@@ -258,7 +366,7 @@ std::variant<Job, int> jobFrom(const QCommandLineParser& parser, const Optionen&
         return report(t.text(Txt::cliNoFile), falscheEingabe);
     if (dateien.size() > 1)
         return report(t.text(Txt::cliTooManyFiles), falscheEingabe);
-    Job job{dateien.front(), QString(), std::nullopt, {}, false};
+    Job job{dateien.front(), QString(), std::nullopt, {}, false, false};
     if (parser.isSet(o.exportOption)) {
         job.output = parser.value(o.exportOption);
         const QString name = parser.value(o.formatOption);
@@ -276,13 +384,17 @@ std::variant<Job, int> jobFrom(const QCommandLineParser& parser, const Optionen&
 
 int runJob(const QCommandLineParser& parser, const Job& job, const LanguageTable& t, FileWriter writer)
 {
+    if (job.fromPalette)
+        return exportPaletteFile(job, t, writer);
     const std::optional<OpenedFile> fileItem = readSettingsFile(job.file);
     if (!fileItem)
         return report(t.text(Txt::fileNotReadBefore) + QFileInfo(job.file).absoluteFilePath() +
                           t.text(Txt::fileNotReadAfter),
                       failed);
     if (job.format)
-        if (const int status = exportFile(*fileItem, job, t, writer); status != ok)
+        if (const int status = exportFile(paletteFrom(fileItem->fileState, t),
+                                          QFileInfo(job.file).completeBaseName(), job, t, writer);
+            status != ok)
             return status;
     for (const Bericht& b : reports)
         if (parser.isSet(QLatin1String(b.name)))
@@ -291,7 +403,8 @@ int runJob(const QCommandLineParser& parser, const Job& job, const LanguageTable
     return ok;
 }
 
-int runArguments(const QStringList& arguments, const LanguageTable& t, FileWriter writer)
+int runArguments(const QStringList& arguments, const LanguageTable& t, FileWriter writer,
+                 PictureReader pictureReader)
 {
     QCommandLineParser parser;
     const Optionen o = createOptions(parser, &t);
@@ -301,6 +414,8 @@ int runArguments(const QStringList& arguments, const LanguageTable& t, FileWrite
         return writeOut(parser.helpText(), t);
     if (parser.isSet(o.version))
         return writeOut(QStringLiteral("tinctora ") + QCoreApplication::applicationVersion(), t);
+    if (parser.isSet(o.pictureOption) || parser.isSet(o.coloursOption))
+        return runPictureColours(parser, o, t, pictureReader);
     const std::variant<Job, int> job = jobFrom(parser, o, t);
     if (const int* status = std::get_if<int>(&job))
         return *status;
@@ -312,7 +427,7 @@ int runArguments(const QStringList& arguments, const LanguageTable& t, FileWrite
 bool isCommandLineOption(QStringView name)
 {
     if (name == exportName || name == formatName || name == backgroundName || name == targetsName ||
-        name == withScalesName)
+        name == withScalesName || name == pictureName || name == coloursName || name == fromName)
         return true;
     for (const char* allgemein : generalOptions)
         if (name == QLatin1String(allgemein))
@@ -326,7 +441,11 @@ bool needsGui(const QStringList& arguments)
 {
     QCommandLineParser parser;
     createOptions(parser, nullptr);
-    if (!parser.parse(arguments) || !parser.isSet(exportName))
+    if (!parser.parse(arguments))
+        return false;
+    if (parser.isSet(pictureName))
+        return true;
+    if (!parser.isSet(exportName))
         return false;
     const std::optional<PaletteFormat> f = parser.isSet(formatName)
                                                ? formatFromName(parser.value(formatName))
@@ -334,7 +453,7 @@ bool needsGui(const QStringList& arguments)
     return f == PaletteFormat::png;
 }
 
-int executeCommandLine(const QStringList& arguments, FileWriter writer)
+int executeCommandLine(const QStringList& arguments, FileWriter writer, PictureReader pictureReader)
 {
     // A size limit then fails the write with EFBIG instead of ending the process.
     std::signal(SIGXFSZ, SIG_IGN);
@@ -344,5 +463,5 @@ int executeCommandLine(const QStringList& arguments, FileWriter writer)
     QCoreApplication::setApplicationName(QStringLiteral("tinctora"));
     // The version the window's title and about box show.
     QCoreApplication::setApplicationVersion(t.text(Txt::productVersion).trimmed());
-    return runArguments(arguments, t, writer);
+    return runArguments(arguments, t, writer, pictureReader);
 }
