@@ -1,6 +1,7 @@
 #include "cli/CommandLine.h"
 
 #include "cli/Arguments.h"
+#include "cli/CmykReport.h"
 #include "cli/NamedFiles.h"
 #include "cli/ScaleReports.h"
 #include "core/documents/ContrastTable.h"
@@ -78,6 +79,8 @@ const QString formatName = QStringLiteral("format");
 const QString backgroundName = QStringLiteral("background");
 const QString targetsName = QStringLiteral("targets");
 const QString withScalesName = QStringLiteral("with-scales");
+const QString cmykName = QStringLiteral("cmyk");
+const QString intentName = QStringLiteral("intent");
 constexpr std::array<const char*, 5> generalOptions{"h", "help", "help-all", "v", "version"};
 
 struct Optionen {
@@ -88,6 +91,8 @@ struct Optionen {
     QCommandLineOption backgroundOption;
     QCommandLineOption targetsOption;
     QCommandLineOption withScalesOption;
+    QCommandLineOption cmykOption;
+    QCommandLineOption intentOption;
 };
 
 // Without a table the descriptions stay empty: enough to find the format.
@@ -106,7 +111,9 @@ Optionen createOptions(QCommandLineParser& parser, const LanguageTable* t)
                                   valueName(Txt::cliValueFormat)),
                QCommandLineOption(backgroundName, text(Txt::cliBackground), valueName(Txt::cliValueHex)),
                QCommandLineOption(targetsName, text(Txt::cliTargets), valueName(Txt::cliValueTargets)),
-               QCommandLineOption(withScalesName, text(Txt::cliWithScales))};
+               QCommandLineOption(withScalesName, text(Txt::cliWithScales)),
+               QCommandLineOption(cmykName, text(Txt::cliCmyk), valueName(Txt::cliValueProfile)),
+               QCommandLineOption(intentName, text(Txt::cliIntent), valueName(Txt::cliValueIntent))};
     parser.addOption(o.exportOption);
     parser.addOption(o.formatOption);
     parser.addOption(o.withScalesOption);
@@ -114,6 +121,8 @@ Optionen createOptions(QCommandLineParser& parser, const LanguageTable* t)
         parser.addOption(QCommandLineOption(QLatin1String(b.name), text(b.descriptionText)));
     parser.addOption(o.backgroundOption);
     parser.addOption(o.targetsOption);
+    parser.addOption(o.cmykOption);
+    parser.addOption(o.intentOption);
     parser.addPositionalArgument(valueName(Txt::cliValueFile), text(Txt::cliFile));
     return o;
 }
@@ -124,6 +133,7 @@ QString actionOptions()
     QStringList names{QStringLiteral("--") + exportName};
     for (const Bericht& b : reports)
         names << QStringLiteral("--") + QLatin1String(b.name);
+    names << QStringLiteral("--") + cmykName;
     return names.join(QStringLiteral(", "));
 }
 
@@ -195,6 +205,8 @@ struct Job {
     std::optional<PaletteFormat> format;
     ScaleRequest scales;
     bool withScales = false;
+    QString cmykProfile; // empty: no CMYK report
+    PrintIntent intent = PrintIntent::relativeColorimetric;
 };
 
 // The file or files the export makes; the input is never overwritten.
@@ -249,19 +261,36 @@ std::optional<int> scaleOptionsInto(Job& job, const QCommandLineParser& parser, 
     return std::nullopt;
 }
 
+// --cmyk and --intent.
+std::optional<int> printOptionsInto(Job& job, const QCommandLineParser& parser, const Optionen& o,
+                                    const LanguageTable& t)
+{
+    job.cmykProfile = parser.value(o.cmykOption);
+    if (!parser.isSet(o.intentOption))
+        return std::nullopt;
+    if (!parser.isSet(o.cmykOption))
+        return report(t.text(Txt::cliOnlyWithCmyk), falscheEingabe);
+    const std::optional<PrintIntent> intent = intentFrom(parser.value(o.intentOption));
+    if (!intent)
+        return report(t.text(Txt::cliUnknownIntent).arg(parser.value(o.intentOption)), falscheEingabe);
+    job.intent = *intent;
+    return std::nullopt;
+}
+
 // The usage errors, each with its line; nothing is read or written yet.
 std::variant<Job, int> jobFrom(const QCommandLineParser& parser, const Optionen& o, const LanguageTable& t)
 {
     const bool bericht = std::any_of(reports.begin(), reports.end(),
                                      [&](const Bericht& b) { return parser.isSet(QLatin1String(b.name)); });
-    if (!parser.isSet(o.exportOption) && !bericht)
+    if (!parser.isSet(o.exportOption) && !bericht && !parser.isSet(o.cmykOption))
         return report(t.text(Txt::cliNothingToDo).arg(actionOptions()), falscheEingabe);
     const QStringList dateien = parser.positionalArguments();
     if (dateien.isEmpty())
         return report(t.text(Txt::cliNoFile), falscheEingabe);
     if (dateien.size() > 1)
         return report(t.text(Txt::cliTooManyFiles), falscheEingabe);
-    Job job{dateien.front(), QString(), std::nullopt, {}, false};
+    Job job{
+        dateien.front(), QString(), std::nullopt, {}, false, QString(), PrintIntent::relativeColorimetric};
     if (parser.isSet(o.exportOption)) {
         job.output = parser.value(o.exportOption);
         const QString name = parser.value(o.formatOption);
@@ -274,11 +303,20 @@ std::variant<Job, int> jobFrom(const QCommandLineParser& parser, const Optionen&
     }
     if (const std::optional<int> status = scaleOptionsInto(job, parser, o, t))
         return *status;
+    if (const std::optional<int> status = printOptionsInto(job, parser, o, t))
+        return *status;
     return job;
 }
 
 int runJob(const QCommandLineParser& parser, const Job& job, const LanguageTable& t, FileWriter writer)
 {
+    // The profile before the file, so that nothing is written when it is of no use.
+    std::optional<std::variant<PrintConversion, QString>> conversion;
+    if (!job.cmykProfile.isEmpty()) {
+        conversion = conversionFrom(job.cmykProfile, job.intent, t);
+        if (const QString* problem = std::get_if<QString>(&*conversion))
+            return report(*problem, failed);
+    }
     const std::optional<OpenedFile> fileItem = readSettingsFile(job.file);
     if (!fileItem)
         return report(t.text(Txt::fileNotReadBefore) + QFileInfo(job.file).absoluteFilePath() +
@@ -291,6 +329,10 @@ int runJob(const QCommandLineParser& parser, const Job& job, const LanguageTable
         if (parser.isSet(QLatin1String(b.name)))
             if (const int status = writeOut(b.text(*fileItem, job.scales, t), t); status != ok)
                 return status;
+    if (conversion)
+        return writeOut(cmykReport(paletteColours(paletteFrom(fileItem->fileState, t)),
+                                   std::get<PrintConversion>(*conversion), t.text(Txt::cliCmykHead)),
+                        t);
     return ok;
 }
 
@@ -315,7 +357,7 @@ int runArguments(const QStringList& arguments, const LanguageTable& t, FileWrite
 bool isCommandLineOption(QStringView name)
 {
     if (name == exportName || name == formatName || name == backgroundName || name == targetsName ||
-        name == withScalesName)
+        name == withScalesName || name == cmykName || name == intentName)
         return true;
     for (const char* allgemein : generalOptions)
         if (name == QLatin1String(allgemein))

@@ -412,6 +412,16 @@ enum class Txt : int {
     scalesCopyRow,
     scalesCopyTable,
     contrastConfusable,
+    // Colours for print: CMYK through an ICC profile
+    cliCmyk,
+    cliIntent,
+    cliValueProfile,
+    cliValueIntent,
+    cliCmykHead,
+    cliUnknownIntent,
+    cliOnlyWithCmyk,
+    profileUnreadable,
+    profileNotCmykOutput,
 
     Count // not an entry
 };
