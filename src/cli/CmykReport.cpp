@@ -42,3 +42,11 @@ QString cmykReport(const QVector<QRgb>& colours, const PrintConversion& conversi
     }
     return text;
 }
+
+CmykOf cmykFractions(const PrintConversion& conversion)
+{
+    return [&conversion](QRgb colour) {
+        const Cmyk p = conversion.convert(colour).percent;
+        return Cmyk{p.c / 100.0, p.m / 100.0, p.y / 100.0, p.k / 100.0};
+    };
+}

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/export/PaletteWriters.h"
 #include "core/print/PrintConversion.h"
 
 #include <QRgb>
@@ -21,3 +22,6 @@ std::variant<PrintConversion, QString> conversionFrom(const QString& profilePath
 // The head line `header`, then per colour one tab-separated line: hex, C, M,
 // Y, K in percent with one decimal, and "in" or "out" of the print gamut.
 QString cmykReport(const QVector<QRgb>& colours, const PrintConversion& conversion, const QString& header);
+
+// CMYK in 0..1 through the conversion, as swatch files carry it.
+CmykOf cmykFractions(const PrintConversion& conversion);

@@ -81,6 +81,7 @@ const QString targetsName = QStringLiteral("targets");
 const QString withScalesName = QStringLiteral("with-scales");
 const QString cmykName = QStringLiteral("cmyk");
 const QString intentName = QStringLiteral("intent");
+const QString cmykProfileName = QStringLiteral("cmyk-profile");
 constexpr std::array<const char*, 5> generalOptions{"h", "help", "help-all", "v", "version"};
 
 struct Optionen {
@@ -93,6 +94,7 @@ struct Optionen {
     QCommandLineOption withScalesOption;
     QCommandLineOption cmykOption;
     QCommandLineOption intentOption;
+    QCommandLineOption cmykProfileOption;
 };
 
 // Without a table the descriptions stay empty: enough to find the format.
@@ -104,16 +106,18 @@ Optionen createOptions(QCommandLineParser& parser, const LanguageTable* t)
                                      text(Txt::cliNotes));
     // A value name must not be empty, or the option takes no value.
     const auto valueName = [t](Txt id) { return t ? t->text(id) : QStringLiteral("x"); };
-    Optionen o{parser.addHelpOption(),
-               parser.addVersionOption(),
-               QCommandLineOption(exportName, text(Txt::cliExport), valueName(Txt::cliValueOutput)),
-               QCommandLineOption(formatName, t ? t->text(Txt::cliFormat).arg(formatNames()) : QString(),
-                                  valueName(Txt::cliValueFormat)),
-               QCommandLineOption(backgroundName, text(Txt::cliBackground), valueName(Txt::cliValueHex)),
-               QCommandLineOption(targetsName, text(Txt::cliTargets), valueName(Txt::cliValueTargets)),
-               QCommandLineOption(withScalesName, text(Txt::cliWithScales)),
-               QCommandLineOption(cmykName, text(Txt::cliCmyk), valueName(Txt::cliValueProfile)),
-               QCommandLineOption(intentName, text(Txt::cliIntent), valueName(Txt::cliValueIntent))};
+    Optionen o{
+        parser.addHelpOption(),
+        parser.addVersionOption(),
+        QCommandLineOption(exportName, text(Txt::cliExport), valueName(Txt::cliValueOutput)),
+        QCommandLineOption(formatName, t ? t->text(Txt::cliFormat).arg(formatNames()) : QString(),
+                           valueName(Txt::cliValueFormat)),
+        QCommandLineOption(backgroundName, text(Txt::cliBackground), valueName(Txt::cliValueHex)),
+        QCommandLineOption(targetsName, text(Txt::cliTargets), valueName(Txt::cliValueTargets)),
+        QCommandLineOption(withScalesName, text(Txt::cliWithScales)),
+        QCommandLineOption(cmykName, text(Txt::cliCmyk), valueName(Txt::cliValueProfile)),
+        QCommandLineOption(intentName, text(Txt::cliIntent), valueName(Txt::cliValueIntent)),
+        QCommandLineOption(cmykProfileName, text(Txt::cliCmykProfile), valueName(Txt::cliValueProfile))};
     parser.addOption(o.exportOption);
     parser.addOption(o.formatOption);
     parser.addOption(o.withScalesOption);
@@ -122,6 +126,7 @@ Optionen createOptions(QCommandLineParser& parser, const LanguageTable* t)
     parser.addOption(o.backgroundOption);
     parser.addOption(o.targetsOption);
     parser.addOption(o.cmykOption);
+    parser.addOption(o.cmykProfileOption);
     parser.addOption(o.intentOption);
     parser.addPositionalArgument(valueName(Txt::cliValueFile), text(Txt::cliFile));
     return o;
@@ -206,11 +211,13 @@ struct Job {
     ScaleRequest scales;
     bool withScales = false;
     QString cmykProfile; // empty: no CMYK report
+    QString aseProfile;  // empty: the swatch file in RGB
     PrintIntent intent = PrintIntent::relativeColorimetric;
 };
 
 // The file or files the export makes; the input is never overwritten.
-int exportFile(const OpenedFile& d, const Job& job, const LanguageTable& t, FileWriter writer)
+int exportFile(const OpenedFile& d, const Job& job, const LanguageTable& t, FileWriter writer,
+               const std::optional<PrintConversion>& aseCmyk)
 {
     const Palette palette = paletteFrom(d.fileState, t);
     const QString titleText = QFileInfo(job.file).completeBaseName();
@@ -219,6 +226,8 @@ int exportFile(const OpenedFile& d, const Job& job, const LanguageTable& t, File
         const ScaleExportRequest r{
             job.scales.method, job.scales.targets, {job.scales.background, qRgb(0, 0, 0)}};
         dateien = scaleExportFiles(palette, *job.format, job.output, titleText, r, t);
+    } else if (aseCmyk) {
+        dateien = {{job.output, aseFile(palette, cmykFractions(*aseCmyk))}};
     } else {
         const std::optional<QByteArray> payload = writer(palette, *job.format, titleText);
         if (!payload)
@@ -261,14 +270,17 @@ std::optional<int> scaleOptionsInto(Job& job, const QCommandLineParser& parser, 
     return std::nullopt;
 }
 
-// --cmyk and --intent.
+// --cmyk, --cmyk-profile and --intent.
 std::optional<int> printOptionsInto(Job& job, const QCommandLineParser& parser, const Optionen& o,
                                     const LanguageTable& t)
 {
     job.cmykProfile = parser.value(o.cmykOption);
+    job.aseProfile = parser.value(o.cmykProfileOption);
+    if (parser.isSet(o.cmykProfileOption) && job.format != PaletteFormat::ase)
+        return report(t.text(Txt::cliCmykProfileFormats), falscheEingabe);
     if (!parser.isSet(o.intentOption))
         return std::nullopt;
-    if (!parser.isSet(o.cmykOption))
+    if (!parser.isSet(o.cmykOption) && !parser.isSet(o.cmykProfileOption))
         return report(t.text(Txt::cliOnlyWithCmyk), falscheEingabe);
     const std::optional<PrintIntent> intent = intentFrom(parser.value(o.intentOption));
     if (!intent)
@@ -289,8 +301,8 @@ std::variant<Job, int> jobFrom(const QCommandLineParser& parser, const Optionen&
         return report(t.text(Txt::cliNoFile), falscheEingabe);
     if (dateien.size() > 1)
         return report(t.text(Txt::cliTooManyFiles), falscheEingabe);
-    Job job{
-        dateien.front(), QString(), std::nullopt, {}, false, QString(), PrintIntent::relativeColorimetric};
+    Job job;
+    job.file = dateien.front();
     if (parser.isSet(o.exportOption)) {
         job.output = parser.value(o.exportOption);
         const QString name = parser.value(o.formatOption);
@@ -310,12 +322,16 @@ std::variant<Job, int> jobFrom(const QCommandLineParser& parser, const Optionen&
 
 int runJob(const QCommandLineParser& parser, const Job& job, const LanguageTable& t, FileWriter writer)
 {
-    // The profile before the file, so that nothing is written when it is of no use.
-    std::optional<std::variant<PrintConversion, QString>> conversion;
-    if (!job.cmykProfile.isEmpty()) {
-        conversion = conversionFrom(job.cmykProfile, job.intent, t);
-        if (const QString* problem = std::get_if<QString>(&*conversion))
+    // The profiles before the file, so that nothing is written when one is of no use.
+    std::optional<PrintConversion> cmyk, aseCmyk;
+    for (const auto& [path, conversion] :
+         {std::pair{&job.cmykProfile, &cmyk}, std::pair{&job.aseProfile, &aseCmyk}}) {
+        if (path->isEmpty())
+            continue;
+        std::variant<PrintConversion, QString> loaded = conversionFrom(*path, job.intent, t);
+        if (const QString* problem = std::get_if<QString>(&loaded))
             return report(*problem, failed);
+        *conversion = std::move(std::get<PrintConversion>(loaded));
     }
     const std::optional<OpenedFile> fileItem = readSettingsFile(job.file);
     if (!fileItem)
@@ -323,16 +339,16 @@ int runJob(const QCommandLineParser& parser, const Job& job, const LanguageTable
                           t.text(Txt::fileNotReadAfter),
                       failed);
     if (job.format)
-        if (const int status = exportFile(*fileItem, job, t, writer); status != ok)
+        if (const int status = exportFile(*fileItem, job, t, writer, aseCmyk); status != ok)
             return status;
     for (const Bericht& b : reports)
         if (parser.isSet(QLatin1String(b.name)))
             if (const int status = writeOut(b.text(*fileItem, job.scales, t), t); status != ok)
                 return status;
-    if (conversion)
-        return writeOut(cmykReport(paletteColours(paletteFrom(fileItem->fileState, t)),
-                                   std::get<PrintConversion>(*conversion), t.text(Txt::cliCmykHead)),
-                        t);
+    if (cmyk)
+        return writeOut(
+            cmykReport(paletteColours(paletteFrom(fileItem->fileState, t)), *cmyk, t.text(Txt::cliCmykHead)),
+            t);
     return ok;
 }
 
@@ -357,7 +373,7 @@ int runArguments(const QStringList& arguments, const LanguageTable& t, FileWrite
 bool isCommandLineOption(QStringView name)
 {
     if (name == exportName || name == formatName || name == backgroundName || name == targetsName ||
-        name == withScalesName || name == cmykName || name == intentName)
+        name == withScalesName || name == cmykName || name == intentName || name == cmykProfileName)
         return true;
     for (const char* allgemein : generalOptions)
         if (name == QLatin1String(allgemein))

@@ -6,11 +6,16 @@
 #include "core/language/LanguageTable.h"
 #include "core/print/PrintConversion.h"
 
+#include <QDir>
 #include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
+#include <QtEndian>
 
 #include <gtest/gtest.h>
+
+#include <array>
+#include <cstring>
 
 namespace
 {
@@ -53,6 +58,41 @@ QList<QStringList> tabLines(const QByteArray& out)
     for (const QString& line : QString::fromUtf8(out).split('\n', Qt::SkipEmptyParts))
         lines << line.split('\t');
     return lines;
+}
+
+// The colour blocks of an Adobe Swatch Exchange file by its published layout
+// (big-endian; a block: type, length, name, model, channels as floats, kind).
+struct SwatchBlock {
+    QByteArray model;
+    QVector<float> channels;
+};
+QVector<SwatchBlock> swatchColours(const QByteArray& d)
+{
+    qsizetype pos = 12;
+    const auto u16 = [&] { return qFromBigEndian<quint16>(d.constData() + (pos += 2) - 2); };
+    const auto u32 = [&] { return qFromBigEndian<quint32>(d.constData() + (pos += 4) - 4); };
+    QVector<SwatchBlock> colours;
+    EXPECT_EQ(d.left(4), QByteArray("ASEF"));
+    while (pos + 6 <= d.size()) {
+        const quint16 type = u16();
+        const qsizetype end = u32() + pos;
+        if (type == 0x0001) {
+            pos += 2 * u16();
+            SwatchBlock b{d.mid(pos, 4), {}};
+            pos += 4;
+            for (int i = 0; i < (b.model == "CMYK" ? 4 : 3); ++i) {
+                const quint32 bits = u32();
+                float f = 0;
+                std::memcpy(&f, &bits, sizeof f);
+                b.channels.append(f);
+            }
+            EXPECT_EQ(u16(), 2);
+            EXPECT_EQ(pos, end) << "a colour block is as long as it says";
+            colours.append(b);
+        }
+        pos = end;
+    }
+    return colours;
 }
 
 } // namespace
@@ -106,6 +146,8 @@ TEST(CmykReport, AProfileThatIsNoCmykOutputOrAWrongIntentIsOneLine)
         {{"--cmyk", pressProfile, "missing.tnfx"}, 1, "missing.tnfx"},
         {{"--cmyk", pressProfile, "--intent", "saturation", source}, 2, "\"saturation\""},
         {{"--values", "--intent", "perceptual", source}, 2, "--intent"},
+        {{"--export", "p.gpl", "--cmyk-profile", pressProfile, source}, 2, "--cmyk-profile"},
+        {{"--export", "p.ase", "--cmyk-profile", rgb, source}, 1, "is not a CMYK output profile"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.arguments.join(' ').toStdString());
@@ -114,5 +156,30 @@ TEST(CmykReport, AProfileThatIsNoCmykOutputOrAWrongIntentIsOneLine)
         EXPECT_EQ(l.errorBox.count('\n'), 1) << l.errorBox.toStdString();
         EXPECT_TRUE(l.errorBox.contains(c.names)) << l.errorBox.toStdString();
         EXPECT_TRUE(l.aus.isEmpty());
+        EXPECT_TRUE(QDir(folder.path()).isEmpty());
     }
+}
+
+// Read back, every colour of the swatch file is in the CMYK model with the
+// values of transicc for the same intent.
+TEST(CmykReport, SwatchExchangeCarriesCmykThroughTheProfile)
+{
+    QTemporaryDir folder;
+    const Lauf l =
+        tinctora({"--export", "p.ase", "--cmyk-profile", pressProfile, "--intent", "perceptual", source},
+                 folder.path());
+    ASSERT_EQ(l.status, 0) << l.errorBox.toStdString();
+    const QVector<SwatchBlock> colours = swatchColours(content(folder.filePath(QStringLiteral("p.ase"))));
+    const QList<QStringList> expected = transiccLines(shownColours(), {"-t0"});
+    ASSERT_EQ(colours.size(), expected.size());
+    for (qsizetype i = 0; i < colours.size(); ++i) {
+        EXPECT_EQ(colours[i].model, QByteArray("CMYK"));
+        ASSERT_EQ(colours[i].channels.size(), 4);
+        for (int k = 0; k < 4; ++k)
+            EXPECT_NEAR(colours[i].channels[k] * 100.0, expected[i][k].toDouble(), 0.1) << i << ' ' << k;
+    }
+    // Without a profile the same export stays RGB.
+    ASSERT_EQ(tinctora({"--export", "q.ase", source}, folder.path()).status, 0);
+    EXPECT_EQ(swatchColours(content(folder.filePath(QStringLiteral("q.ase")))).front().model,
+              QByteArray("RGB "));
 }

@@ -1,10 +1,13 @@
 #pragma once
 
+#include "core/colour/ColourFormats.h"
 #include "core/colour/ContrastScales.h"
 #include "core/documents/Palette.h"
 
 #include <QByteArray>
 #include <QString>
+
+#include <functional>
 
 // Palette files for other programs, each written from the palette alone.
 // `titleText` names the palette where a format has a place for it.
@@ -22,6 +25,9 @@ QString identifier(const QString& name);
 
 QByteArray gplFile(const Palette& p, const QString& titleText);  // GIMP palette
 QByteArray aseFile(const Palette& p);                            // Adobe Swatch Exchange 1.0
+// The same with each colour in the CMYK model, as `cmyk` (0..1) gives it.
+using CmykOf = std::function<Cmyk(QRgb)>;
+QByteArray aseFile(const Palette& p, const CmykOf& cmyk);
 QByteArray socFile(const Palette& p);                            // LibreOffice colour table
 QByteArray cssFile(const Palette& p, const QString& titleText);  // custom properties in :root
 QByteArray scssFile(const Palette& p, const QString& titleText); // Sass variables

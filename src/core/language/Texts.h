@@ -422,6 +422,8 @@ enum class Txt : int {
     cliOnlyWithCmyk,
     profileUnreadable,
     profileNotCmykOutput,
+    cliCmykProfile,
+    cliCmykProfileFormats,
 
     Count // not an entry
 };
