@@ -542,6 +542,15 @@ constexpr std::array<TextEntry, txtCount> textSet{{
      "instead of RGB."},
     {Txt::cliCmykProfileFormats, "--cmyk-profile gilt nur zusammen mit --export als ase.",
      "--cmyk-profile only goes with --export as ase."},
+    {Txt::printProfileLabel, "&Druckprofil:", "&Print profile:"},
+    {Txt::printProfileNone, "Kein Profil", "No profile"},
+    {Txt::printProfileLoad, "Datei &laden...", "&Load File..."},
+    {Txt::printProfileFilter, "ICC-Profile (*.icc *.icm *.ICC *.ICM);;Alle Dateien (*)",
+     "ICC profiles (*.icc *.icm *.ICC *.ICM);;All files (*)"},
+    {Txt::printIntentLabel, "&Umrechnung:", "Rendering &intent:"},
+    {Txt::printIntentRelative, "Relativ farbmetrisch mit Tiefenkompensierung",
+     "Relative colorimetric with black point compensation"},
+    {Txt::printIntentPerceptual, "Wahrnehmungsorientiert", "Perceptual"},
 }};
 
 #undef TINCTORA_HOST

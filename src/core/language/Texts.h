@@ -424,6 +424,13 @@ enum class Txt : int {
     profileNotCmykOutput,
     cliCmykProfile,
     cliCmykProfileFormats,
+    printProfileLabel,
+    printProfileNone,
+    printProfileLoad,
+    printProfileFilter,
+    printIntentLabel,
+    printIntentRelative,
+    printIntentPerceptual,
 
     Count // not an entry
 };
