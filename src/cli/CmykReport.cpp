@@ -1,5 +1,7 @@
 #include "cli/CmykReport.h"
 
+#include "cli/Arguments.h"
+#include "cli/NamedFiles.h"
 #include "core/documents/ContrastTable.h"
 #include "core/language/LanguageTable.h"
 
@@ -18,7 +20,10 @@ std::optional<PrintIntent> intentFrom(const QString& text)
 std::variant<PrintConversion, QString> conversionFrom(const QString& profilePath, PrintIntent intent,
                                                       const LanguageTable& t)
 {
-    const ProfileLoad load = profileFromFile(profilePath);
+    // Named by the bytes given, like the settings file.
+    QByteArray bytes;
+    const ProfileLoad load =
+        readNamedFile(argumentBytes(profilePath), bytes) == 0 ? profileFromBytes(bytes) : ProfileLoad{};
     if (load.problem == ProfileProblem::notCmykOutput)
         return t.text(Txt::profileNotCmykOutput).arg(profilePath);
     std::optional<PrintConversion> conversion = PrintConversion::make(load.profile, intent);

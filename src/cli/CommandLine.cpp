@@ -210,8 +210,8 @@ struct Job {
     std::optional<PaletteFormat> format;
     ScaleRequest scales;
     bool withScales = false;
-    QString cmykProfile; // empty: no CMYK report
-    QString aseProfile;  // empty: the swatch file in RGB
+    std::optional<QString> cmykProfile; // none: no CMYK report
+    std::optional<QString> aseProfile;  // none: the swatch file in RGB
     PrintIntent intent = PrintIntent::relativeColorimetric;
 };
 
@@ -274,8 +274,10 @@ std::optional<int> scaleOptionsInto(Job& job, const QCommandLineParser& parser, 
 std::optional<int> printOptionsInto(Job& job, const QCommandLineParser& parser, const Optionen& o,
                                     const LanguageTable& t)
 {
-    job.cmykProfile = parser.value(o.cmykOption);
-    job.aseProfile = parser.value(o.cmykProfileOption);
+    if (parser.isSet(o.cmykOption))
+        job.cmykProfile = parser.value(o.cmykOption);
+    if (parser.isSet(o.cmykProfileOption))
+        job.aseProfile = parser.value(o.cmykProfileOption);
     if (parser.isSet(o.cmykProfileOption) && job.format != PaletteFormat::ase)
         return report(t.text(Txt::cliCmykProfileFormats), falscheEingabe);
     if (!parser.isSet(o.intentOption))
@@ -326,9 +328,9 @@ int runJob(const QCommandLineParser& parser, const Job& job, const LanguageTable
     std::optional<PrintConversion> cmyk, aseCmyk;
     for (const auto& [path, conversion] :
          {std::pair{&job.cmykProfile, &cmyk}, std::pair{&job.aseProfile, &aseCmyk}}) {
-        if (path->isEmpty())
+        if (!*path)
             continue;
-        std::variant<PrintConversion, QString> loaded = conversionFrom(*path, job.intent, t);
+        std::variant<PrintConversion, QString> loaded = conversionFrom(**path, job.intent, t);
         if (const QString* problem = std::get_if<QString>(&loaded))
             return report(*problem, failed);
         *conversion = std::move(std::get<PrintConversion>(loaded));

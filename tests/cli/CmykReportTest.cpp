@@ -143,6 +143,7 @@ TEST(CmykReport, AProfileThatIsNoCmykOutputOrAWrongIntentIsOneLine)
         {{"--cmyk", rgb, source}, 1, "is not a CMYK output profile"},
         {{"--cmyk", "missing.icc", source}, 1, "\"missing.icc\" cannot be read"},
         {{"--cmyk", source, source}, 1, "cannot be read"},
+        {{"--cmyk", "", source}, 1, "\"\" cannot be read"},
         {{"--cmyk", pressProfile, "missing.tnfx"}, 1, "missing.tnfx"},
         {{"--cmyk", pressProfile, "--intent", "saturation", source}, 2, "\"saturation\""},
         {{"--values", "--intent", "perceptual", source}, 2, "--intent"},

@@ -67,7 +67,7 @@ ProfileLoad profileFromBytes(const QByteArray& bytes)
 ProfileLoad profileFromFile(const QString& path)
 {
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly) || file.size() > largestProfile)
+    if (path.isEmpty() || !file.open(QIODevice::ReadOnly) || file.size() > largestProfile)
         return {nullptr, ProfileProblem::unreadable};
     return profileFromBytes(file.readAll());
 }
