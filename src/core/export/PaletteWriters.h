@@ -25,13 +25,14 @@ QString identifier(const QString& name);
 
 QByteArray gplFile(const Palette& p, const QString& titleText);  // GIMP palette
 QByteArray aseFile(const Palette& p);                            // Adobe Swatch Exchange 1.0
-// The same with each colour in the CMYK model, as `cmyk` (0..1) gives it.
-using CmykOf = std::function<Cmyk(QRgb)>;
-QByteArray aseFile(const Palette& p, const CmykOf& cmyk);
 QByteArray socFile(const Palette& p);                            // LibreOffice colour table
 QByteArray cssFile(const Palette& p, const QString& titleText);  // custom properties in :root
 QByteArray scssFile(const Palette& p, const QString& titleText); // Sass variables
 QByteArray tokensFile(const Palette& p);                         // Design Tokens (DTCG 2025.10)
+
+// The swatch exchange file with each colour in the CMYK model, as `cmyk` (0..1) gives it.
+using CmykOf = std::function<Cmyk(QRgb)>;
+QByteArray aseFile(const Palette& p, const CmykOf& cmyk);
 
 // What files with scales say of a step and of a colour's missing steps, in
 // the interface's language: "%1, target %2, achieved %3 on %4" (method,
