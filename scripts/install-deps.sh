@@ -10,6 +10,7 @@ packages=(
   qt6-base-dev libqt6svg6 libqt6svg6-dev libgl-dev
   qt6-tools-dev qt6-tools-dev-tools libqt6sql6-sqlite qt6-translations-l10n
   libgtest-dev libgmock-dev libbenchmark-dev
+  liblcms2-dev liblcms2-utils libgs-common
   xvfb xauth xdotool fonts-dejavu-core
   poppler-utils python3
   dbus-daemon

@@ -1,6 +1,7 @@
 #include "cli/CommandLine.h"
 
 #include "cli/ArgumentBytes.h"
+#include "cli/CmykReport.h"
 #include "cli/NamedFiles.h"
 #include "cli/ScaleReports.h"
 #include "core/colour/Conversions.h"
@@ -80,6 +81,9 @@ const QString withScalesName = QStringLiteral("with-scales");
 const QString pictureName = QStringLiteral("palette-from-image");
 const QString coloursName = QStringLiteral("colors");
 const QString fromName = QStringLiteral("from");
+const QString cmykName = QStringLiteral("cmyk");
+const QString intentName = QStringLiteral("intent");
+const QString cmykProfileName = QStringLiteral("cmyk-profile");
 constexpr std::array<const char*, 5> generalOptions{"h", "help", "help-all", "v", "version"};
 
 struct Optionen {
@@ -93,6 +97,9 @@ struct Optionen {
     QCommandLineOption pictureOption;
     QCommandLineOption coloursOption;
     QCommandLineOption fromOption;
+    QCommandLineOption cmykOption;
+    QCommandLineOption intentOption;
+    QCommandLineOption cmykProfileOption;
 };
 
 // Without a table the descriptions stay empty: enough to find the format.
@@ -104,17 +111,21 @@ Optionen createOptions(QCommandLineParser& parser, const LanguageTable* t)
                                      text(Txt::cliNotes));
     // A value name must not be empty, or the option takes no value.
     const auto valueName = [t](Txt id) { return t ? t->text(id) : QStringLiteral("x"); };
-    Optionen o{parser.addHelpOption(),
-               parser.addVersionOption(),
-               QCommandLineOption(exportName, text(Txt::cliExport), valueName(Txt::cliValueOutput)),
-               QCommandLineOption(formatName, t ? t->text(Txt::cliFormat).arg(formatNames()) : QString(),
-                                  valueName(Txt::cliValueFormat)),
-               QCommandLineOption(backgroundName, text(Txt::cliBackground), valueName(Txt::cliValueHex)),
-               QCommandLineOption(targetsName, text(Txt::cliTargets), valueName(Txt::cliValueTargets)),
-               QCommandLineOption(withScalesName, text(Txt::cliWithScales)),
-               QCommandLineOption(pictureName, text(Txt::cliPaletteFromImage), valueName(Txt::cliValueImage)),
-               QCommandLineOption(coloursName, text(Txt::cliColours), valueName(Txt::cliValueCount)),
-               QCommandLineOption(fromName, text(Txt::cliFrom), valueName(Txt::cliValuePalette))};
+    Optionen o{
+        parser.addHelpOption(),
+        parser.addVersionOption(),
+        QCommandLineOption(exportName, text(Txt::cliExport), valueName(Txt::cliValueOutput)),
+        QCommandLineOption(formatName, t ? t->text(Txt::cliFormat).arg(formatNames()) : QString(),
+                           valueName(Txt::cliValueFormat)),
+        QCommandLineOption(backgroundName, text(Txt::cliBackground), valueName(Txt::cliValueHex)),
+        QCommandLineOption(targetsName, text(Txt::cliTargets), valueName(Txt::cliValueTargets)),
+        QCommandLineOption(withScalesName, text(Txt::cliWithScales)),
+        QCommandLineOption(pictureName, text(Txt::cliPaletteFromImage), valueName(Txt::cliValueImage)),
+        QCommandLineOption(coloursName, text(Txt::cliColours), valueName(Txt::cliValueCount)),
+        QCommandLineOption(fromName, text(Txt::cliFrom), valueName(Txt::cliValuePalette)),
+        QCommandLineOption(cmykName, text(Txt::cliCmyk), valueName(Txt::cliValueProfile)),
+        QCommandLineOption(intentName, text(Txt::cliIntent), valueName(Txt::cliValueIntent)),
+        QCommandLineOption(cmykProfileName, text(Txt::cliCmykProfile), valueName(Txt::cliValueProfile))};
     parser.addOption(o.exportOption);
     parser.addOption(o.formatOption);
     parser.addOption(o.withScalesOption);
@@ -125,6 +136,9 @@ Optionen createOptions(QCommandLineParser& parser, const LanguageTable* t)
     parser.addOption(o.fromOption);
     parser.addOption(o.pictureOption);
     parser.addOption(o.coloursOption);
+    parser.addOption(o.cmykOption);
+    parser.addOption(o.cmykProfileOption);
+    parser.addOption(o.intentOption);
     parser.addPositionalArgument(valueName(Txt::cliValueFile), text(Txt::cliFile));
     return o;
 }
@@ -136,6 +150,7 @@ QString actionOptions()
     for (const Bericht& b : reports)
         names << QStringLiteral("--") + QLatin1String(b.name);
     names << QStringLiteral("--") + pictureName;
+    names << QStringLiteral("--") + cmykName;
     return names.join(QStringLiteral(", "));
 }
 
@@ -207,18 +222,23 @@ struct Job {
     std::optional<PaletteFormat> format;
     ScaleRequest scales;
     bool withScales = false;
-    bool fromPalette = false; // `file` is a palette file, not a colour settings file
+    bool fromPalette = false;           // `file` is a palette file, not a colour settings file
+    std::optional<QString> cmykProfile; // none: no CMYK report
+    std::optional<QString> aseProfile;  // none: the swatch file in RGB
+    PrintIntent intent = PrintIntent::relativeColorimetric;
 };
 
 // The file or files the export makes; the input is never overwritten.
 int exportFile(const Palette& palette, const QString& titleText, const Job& job, const LanguageTable& t,
-               FileWriter writer)
+               FileWriter writer, const std::optional<PrintConversion>& aseCmyk = std::nullopt)
 {
     QVector<ExportFile> dateien;
     if (job.withScales) {
         const ScaleExportRequest r{
             job.scales.method, job.scales.targets, {job.scales.background, qRgb(0, 0, 0)}};
         dateien = scaleExportFiles(palette, *job.format, job.output, titleText, r, t);
+    } else if (aseCmyk) {
+        dateien = {{job.output, aseFile(palette, cmykFractions(*aseCmyk))}};
     } else {
         const std::optional<QByteArray> payload = writer(palette, *job.format, titleText);
         if (!payload)
@@ -265,7 +285,8 @@ std::optional<int> scaleOptionsInto(Job& job, const QCommandLineParser& parser, 
 // first one set, or nothing.
 std::optional<QString> otherAction(const QCommandLineParser& parser, const QStringList& besides)
 {
-    QStringList names{exportName, formatName, withScalesName, backgroundName, targetsName, fromName};
+    QStringList names{exportName, formatName, withScalesName, backgroundName, targetsName,
+                      fromName,   cmykName,   intentName,     cmykProfileName};
     for (const Bericht& b : reports)
         names << QLatin1String(b.name);
     for (const QString& name : names)
@@ -285,7 +306,10 @@ std::variant<Job, int> fromJob(const QCommandLineParser& parser, const Optionen&
     if (const std::optional<QString> other = otherAction(
             parser, {exportName, formatName, withScalesName, backgroundName, targetsName, fromName}))
         return report(t.text(Txt::cliNotTogether).arg(from, *other), falscheEingabe);
-    Job job{parser.value(o.fromOption), parser.value(o.exportOption), std::nullopt, {}, false, true};
+    Job job;
+    job.file = parser.value(o.fromOption);
+    job.output = parser.value(o.exportOption);
+    job.fromPalette = true;
     if (!paletteSourceFromPath(job.file))
         return report(t.text(Txt::cliUnknownPaletteFile).arg(extensionOf(job.file)), falscheEingabe);
     const QString name = parser.value(o.formatOption);
@@ -352,6 +376,27 @@ int runPictureColours(const QCommandLineParser& parser, const Optionen& o, const
     return writeOut(lines, t);
 }
 
+// --cmyk, --cmyk-profile and --intent.
+std::optional<int> printOptionsInto(Job& job, const QCommandLineParser& parser, const Optionen& o,
+                                    const LanguageTable& t)
+{
+    if (parser.isSet(o.cmykOption))
+        job.cmykProfile = parser.value(o.cmykOption);
+    if (parser.isSet(o.cmykProfileOption))
+        job.aseProfile = parser.value(o.cmykProfileOption);
+    if (parser.isSet(o.cmykProfileOption) && job.format != PaletteFormat::ase)
+        return report(t.text(Txt::cliCmykProfileFormats), falscheEingabe);
+    if (!parser.isSet(o.intentOption))
+        return std::nullopt;
+    if (!parser.isSet(o.cmykOption) && !parser.isSet(o.cmykProfileOption))
+        return report(t.text(Txt::cliOnlyWithCmyk), falscheEingabe);
+    const std::optional<PrintIntent> intent = intentFrom(parser.value(o.intentOption));
+    if (!intent)
+        return report(t.text(Txt::cliUnknownIntent).arg(parser.value(o.intentOption)), falscheEingabe);
+    job.intent = *intent;
+    return std::nullopt;
+}
+
 // The usage errors, each with its line; nothing is read or written yet.
 std::variant<Job, int> jobFrom(const QCommandLineParser& parser, const Optionen& o, const LanguageTable& t)
 {
@@ -359,14 +404,15 @@ std::variant<Job, int> jobFrom(const QCommandLineParser& parser, const Optionen&
         return fromJob(parser, o, t);
     const bool bericht = std::any_of(reports.begin(), reports.end(),
                                      [&](const Bericht& b) { return parser.isSet(QLatin1String(b.name)); });
-    if (!parser.isSet(o.exportOption) && !bericht)
+    if (!parser.isSet(o.exportOption) && !bericht && !parser.isSet(o.cmykOption))
         return report(t.text(Txt::cliNothingToDo).arg(actionOptions()), falscheEingabe);
     const QStringList dateien = parser.positionalArguments();
     if (dateien.isEmpty())
         return report(t.text(Txt::cliNoFile), falscheEingabe);
     if (dateien.size() > 1)
         return report(t.text(Txt::cliTooManyFiles), falscheEingabe);
-    Job job{dateien.front(), QString(), std::nullopt, {}, false, false};
+    Job job;
+    job.file = dateien.front();
     if (parser.isSet(o.exportOption)) {
         job.output = parser.value(o.exportOption);
         const QString name = parser.value(o.formatOption);
@@ -379,6 +425,8 @@ std::variant<Job, int> jobFrom(const QCommandLineParser& parser, const Optionen&
     }
     if (const std::optional<int> status = scaleOptionsInto(job, parser, o, t))
         return *status;
+    if (const std::optional<int> status = printOptionsInto(job, parser, o, t))
+        return *status;
     return job;
 }
 
@@ -386,6 +434,17 @@ int runJob(const QCommandLineParser& parser, const Job& job, const LanguageTable
 {
     if (job.fromPalette)
         return exportPaletteFile(job, t, writer);
+    // The profiles before the file, so that nothing is written when one is of no use.
+    std::optional<PrintConversion> cmyk, aseCmyk;
+    for (const auto& [path, conversion] :
+         {std::pair{&job.cmykProfile, &cmyk}, std::pair{&job.aseProfile, &aseCmyk}}) {
+        if (!*path)
+            continue;
+        std::variant<PrintConversion, QString> loaded = conversionFrom(**path, job.intent, t);
+        if (const QString* problem = std::get_if<QString>(&loaded))
+            return report(*problem, failed);
+        *conversion = std::move(std::get<PrintConversion>(loaded));
+    }
     const std::optional<OpenedFile> fileItem = readSettingsFile(job.file);
     if (!fileItem)
         return report(t.text(Txt::fileNotReadBefore) + QFileInfo(job.file).absoluteFilePath() +
@@ -393,13 +452,17 @@ int runJob(const QCommandLineParser& parser, const Job& job, const LanguageTable
                       failed);
     if (job.format)
         if (const int status = exportFile(paletteFrom(fileItem->fileState, t),
-                                          QFileInfo(job.file).completeBaseName(), job, t, writer);
+                                          QFileInfo(job.file).completeBaseName(), job, t, writer, aseCmyk);
             status != ok)
             return status;
     for (const Bericht& b : reports)
         if (parser.isSet(QLatin1String(b.name)))
             if (const int status = writeOut(b.text(*fileItem, job.scales, t), t); status != ok)
                 return status;
+    if (cmyk)
+        return writeOut(
+            cmykReport(paletteColours(shownFields(fileItem->fileState, t)), *cmyk, t.text(Txt::cliCmykHead)),
+            t);
     return ok;
 }
 
@@ -427,7 +490,8 @@ int runArguments(const QStringList& arguments, const LanguageTable& t, FileWrite
 bool isCommandLineOption(QStringView name)
 {
     if (name == exportName || name == formatName || name == backgroundName || name == targetsName ||
-        name == withScalesName || name == pictureName || name == coloursName || name == fromName)
+        name == withScalesName || name == pictureName || name == coloursName || name == fromName ||
+        name == cmykName || name == intentName || name == cmykProfileName)
         return true;
     for (const char* allgemein : generalOptions)
         if (name == QLatin1String(allgemein))

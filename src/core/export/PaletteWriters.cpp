@@ -252,6 +252,11 @@ QByteArray gplFile(const Palette& p, const QString& titleText)
 // colour. The two halves of a fixed display keep a group each.
 QByteArray aseFile(const Palette& p)
 {
+    return aseFile(p, {});
+}
+
+QByteArray aseFile(const Palette& p, const CmykOf& cmyk)
+{
     QByteArray blocks;
     quint32 anzahl = 0;
     const bool mitGruppe = p.groups.size() > 1;
@@ -262,10 +267,17 @@ QByteArray aseFile(const Palette& p)
         }
         for (const PaletteEntry& e : g.entries) {
             QByteArray content = aseName(e.name);
-            content.append("RGB ", 4);
-            f32(content, static_cast<float>(qRed(e.rgb) / 255.0));
-            f32(content, static_cast<float>(qGreen(e.rgb) / 255.0));
-            f32(content, static_cast<float>(qBlue(e.rgb) / 255.0));
+            if (cmyk) {
+                const Cmyk v = cmyk(e.rgb);
+                content.append("CMYK", 4);
+                for (const double channel : {v.c, v.m, v.y, v.k})
+                    f32(content, static_cast<float>(channel));
+            } else {
+                content.append("RGB ", 4);
+                f32(content, static_cast<float>(qRed(e.rgb) / 255.0));
+                f32(content, static_cast<float>(qGreen(e.rgb) / 255.0));
+                f32(content, static_cast<float>(qBlue(e.rgb) / 255.0));
+            }
             u16(content, 2); // a normal colour, neither global nor spot
             aseBlock(blocks, 0x0001, content);
             ++anzahl;

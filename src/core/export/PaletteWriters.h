@@ -1,10 +1,13 @@
 #pragma once
 
+#include "core/colour/ColourFormats.h"
 #include "core/colour/ContrastScales.h"
 #include "core/documents/Palette.h"
 
 #include <QByteArray>
 #include <QString>
+
+#include <functional>
 
 // Palette files for other programs, each written from the palette alone.
 // `titleText` names the palette where a format has a place for it.
@@ -26,6 +29,10 @@ QByteArray socFile(const Palette& p);                            // LibreOffice 
 QByteArray cssFile(const Palette& p, const QString& titleText);  // custom properties in :root
 QByteArray scssFile(const Palette& p, const QString& titleText); // Sass variables
 QByteArray tokensFile(const Palette& p);                         // Design Tokens (DTCG 2025.10)
+
+// The swatch exchange file with each colour in the CMYK model, as `cmyk` (0..1) gives it.
+using CmykOf = std::function<Cmyk(QRgb)>;
+QByteArray aseFile(const Palette& p, const CmykOf& cmyk);
 
 // What files with scales say of a step and of a colour's missing steps, in
 // the interface's language: "%1, target %2, achieved %3 on %4" (method,

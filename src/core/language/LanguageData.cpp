@@ -511,6 +511,45 @@ constexpr std::array<TextEntry, txtCount> textSet{{
     {Txt::scalesCopyRow, "Zei&le kopieren", "Copy &Row"},
     {Txt::scalesCopyTable, "&Tabelle kopieren", "Copy T&able"},
     {Txt::contrastConfusable, "≈ kaum zu unterscheiden bei %1", "≈ hard to tell apart under %1"},
+    {Txt::cliCmyk,
+     "Gibt jede gezeigte Farbe in CMYK durch das ICC-Ausgabeprofil aus (Prozent, eine Nachkommastelle), "
+     "durch Tabulatoren getrennt, mit \"in\" oder \"out\": ob die Farbe nach dem Weg sRGB - Profil - "
+     "sRGB höchstens CIEDE2000 2 von sich abweicht.",
+     "Prints every shown color in CMYK through the ICC output profile (percent, one decimal), separated "
+     "by tabs, with \"in\" or \"out\": whether the color is at most CIEDE2000 2 from itself after the "
+     "way sRGB - profile - sRGB."},
+    {Txt::cliIntent,
+     "Umrechnung für --cmyk und --cmyk-profile: relative (relativ farbmetrisch mit "
+     "Tiefenkompensierung, sonst) oder perceptual (wahrnehmungsorientiert).",
+     "Rendering intent for --cmyk and --cmyk-profile: relative (relative colorimetric with black point "
+     "compensation, otherwise) or perceptual."},
+    {Txt::cliValueProfile, "PROFIL.icc", "PROFILE.icc"},
+    {Txt::cliValueIntent, "umrechnung", "intent"},
+    {Txt::cliCmykHead, "Farbe\tC\tM\tY\tK\tGamut", "color\tC\tM\tY\tK\tgamut"},
+    {Txt::cliUnknownIntent, "Unbekannte Umrechnung \"%1\" (bekannt: relative, perceptual).",
+     "Unknown rendering intent \"%1\" (known: relative, perceptual)."},
+    {Txt::cliOnlyWithCmyk, "--intent gilt nur zusammen mit --cmyk oder --cmyk-profile.",
+     "--intent only goes with --cmyk or --cmyk-profile."},
+    {Txt::profileUnreadable, "Das Profil \"%1\" kann nicht gelesen werden oder ist kein ICC-Profil.",
+     "The profile \"%1\" cannot be read or is no ICC profile."},
+    {Txt::profileNotCmykOutput, "\"%1\" ist kein CMYK-Ausgabeprofil.",
+     "\"%1\" is not a CMYK output profile."},
+    {Txt::cliCmykProfile,
+     "Schreibt mit --export als ase jede Farbe in CMYK durch das ICC-Ausgabeprofil (Farbmodell CMYK) "
+     "statt in RGB.",
+     "With --export as ase, writes every color in CMYK through the ICC output profile (the CMYK model) "
+     "instead of RGB."},
+    {Txt::cliCmykProfileFormats, "--cmyk-profile gilt nur zusammen mit --export als ase.",
+     "--cmyk-profile only goes with --export as ase."},
+    {Txt::printProfileLabel, "&Druckprofil:", "&Print profile:"},
+    {Txt::printProfileNone, "Kein Profil", "No profile"},
+    {Txt::printProfileLoad, "Datei &laden...", "&Load File..."},
+    {Txt::printProfileFilter, "ICC-Profile (*.icc *.icm *.ICC *.ICM);;Alle Dateien (*)",
+     "ICC profiles (*.icc *.icm *.ICC *.ICM);;All files (*)"},
+    {Txt::printIntentLabel, "&Umrechnung:", "Rendering &intent:"},
+    {Txt::printIntentRelative, "Relativ farbmetrisch mit Tiefenkompensierung",
+     "Relative colorimetric with black point compensation"},
+    {Txt::printIntentPerceptual, "Wahrnehmungsorientiert", "Perceptual"},
     {Txt::importAtLine, "%1, Zeile %2: %3", "%1, line %2: %3"},
     {Txt::importAtByte, "%1, Byte %2: %3", "%1, byte %2: %3"},
     {Txt::importWhole, "%1: %2", "%1: %2"},
@@ -575,6 +614,7 @@ constexpr std::array<TextEntry, txtCount> textSet{{
     {Txt::paletteShare, "%1 %", "%1 %"},
     {Txt::paletteMapped, "außerhalb von sRGB, nach sRGB abgebildet", "outside sRGB, mapped into sRGB"},
     {Txt::paletteUngrouped, "Ohne Gruppe", "No group"},
+    // Colours for print: CMYK through an ICC profile
 }};
 
 #undef TINCTORA_HOST

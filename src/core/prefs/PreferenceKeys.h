@@ -52,6 +52,11 @@ inline constexpr int languageVersionGerman = 7;
 // stays the installer's. "As the desktop" leaves the choice to "TNVersion" and the locale.
 enum class LanguageChoice : int { desktop = 0, german = 1, english = 2 };
 inline constexpr IntKey cLanguage{"cLanguage", static_cast<int>(LanguageChoice::desktop), 0, 2};
+// The print profile: the path of a CMYK output profile, empty for none (the naive
+// formula), and its rendering intent as PrintIntent numbers it (0 relative
+// colorimetric with black-point compensation, 1 perceptual).
+inline constexpr TextKey cPrintProfile{"cPrintProfile", ""};
+inline constexpr IntKey cPrintIntent{"cPrintIntent", 0, 0, 1};
 
 QString read(const PreferenceStore& store, const TextKey& key);
 bool read(const PreferenceStore& store, const FlagKey& key);
