@@ -1,6 +1,6 @@
 #include "cli/CmykReport.h"
 
-#include "cli/Arguments.h"
+#include "cli/ArgumentBytes.h"
 #include "cli/NamedFiles.h"
 #include "core/documents/ContrastTable.h"
 #include "core/language/LanguageTable.h"
