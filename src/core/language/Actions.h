@@ -76,6 +76,8 @@ enum class ActionId : int {
     restoreStep,
     history,
     colourScales,
+    importPalette,
+    pasteColours,
     Count // not an action
 };
 

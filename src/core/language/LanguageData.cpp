@@ -511,6 +511,7 @@ constexpr std::array<TextEntry, txtCount> textSet{{
     {Txt::scalesCopyRow, "Zei&le kopieren", "Copy &Row"},
     {Txt::scalesCopyTable, "&Tabelle kopieren", "Copy T&able"},
     {Txt::contrastConfusable, "≈ kaum zu unterscheiden bei %1", "≈ hard to tell apart under %1"},
+    // Colours for print: CMYK through an ICC profile
     {Txt::cliCmyk,
      "Gibt jede gezeigte Farbe in CMYK durch das ICC-Ausgabeprofil aus (Prozent, eine Nachkommastelle), "
      "durch Tabulatoren getrennt, mit \"in\" oder \"out\": ob die Farbe nach dem Weg sRGB - Profil - "
@@ -614,7 +615,16 @@ constexpr std::array<TextEntry, txtCount> textSet{{
     {Txt::paletteShare, "%1 %", "%1 %"},
     {Txt::paletteMapped, "außerhalb von sRGB, nach sRGB abgebildet", "outside sRGB, mapped into sRGB"},
     {Txt::paletteUngrouped, "Ohne Gruppe", "No group"},
-    // Colours for print: CMYK through an ICC profile
+    {Txt::pasteColours, "Far&ben einfügen", "&Paste Colors"},
+    {Txt::pasteColoursHint, "Zeigt die Hexwerte aus der Zwischenablage im Fenster \"Palette\"",
+     "Shows the hex values on the clipboard in the \"Palette\" window"},
+    {Txt::importFilter,
+     "Paletten und Bilder (*.gpl *.ase *.soc *.json *.css *.txt *.hex *.png *.jpg *.jpeg *.webp);;Alle "
+     "Dateien (*)",
+     "Palettes and images (*.gpl *.ase *.soc *.json *.css *.txt *.hex *.png *.jpg *.jpeg *.webp);;All files "
+     "(*)"},
+    {Txt::pasteNoColours, "Die Zwischenablage enthält keine Hexwerte wie #DA251D.",
+     "The clipboard holds no hex values such as #DA251D."},
 }};
 
 #undef TINCTORA_HOST

@@ -480,6 +480,11 @@ enum class Txt : int {
     paletteMapped,
     paletteUngrouped,
 
+    // Palettes coming in through the window
+    pasteColours,
+    pasteColoursHint,
+    importFilter,
+    pasteNoColours,
     Count // not an entry
 };
 

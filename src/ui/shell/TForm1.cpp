@@ -4,11 +4,13 @@
 #include "platform/screen/ScreenReader.h"
 #include "ui/dialogs/TfPipette.h"
 
+#include "core/colour/Conversions.h"
 #include "core/layout/WindowLayout.h"
 #include "core/prefs/RegistryForm.h"
 #include "platform/desktop/DesktopShellOpener.h"
 #include "ui/display/DisplayParts.h"
 #include "ui/display/FieldDisplay.h"
+#include "ui/display/ManualInputApply.h"
 #include "ui/documents/ColourFormatsWindow.h"
 #include "ui/documents/PaletteExport.h"
 #include "ui/documents/ScalesWindow.h"
@@ -20,6 +22,7 @@
 #include "ui/shell/ColourVisionActions.h"
 #include "ui/shell/HelpActions.h"
 #include "ui/shell/HistoryActions.h"
+#include "ui/shell/PaletteImport.h"
 #include "ui/shell/TfBlind.h"
 #include "ui/widgets/ColourPanel.h"
 #include "ui/widgets/PictureBox.h"
@@ -28,11 +31,16 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QFileInfo>
 #include <QMenu>
+#include <QMimeData>
 #include <QPushButton>
 #include <QScreen>
 #include <QShowEvent>
 #include <QTimer>
+#include <QUrl>
 
 namespace
 {
@@ -95,6 +103,40 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent)
 
 TForm1::~TForm1() = default;
 
+namespace
+{
+
+QString droppedFile(const QMimeData* data)
+{
+    if (!data || !data->hasUrls())
+        return {};
+    for (const QUrl& url : data->urls())
+        if (url.isLocalFile())
+            return url.toLocalFile();
+    return {};
+}
+
+} // namespace
+
+void TForm1::dragEnterEvent(QDragEnterEvent* event)
+{
+    if (!droppedFile(event->mimeData()).isEmpty())
+        event->acceptProposedAction();
+}
+
+void TForm1::dropEvent(QDropEvent* event)
+{
+    const QString path = droppedFile(event->mimeData());
+    if (path.isEmpty())
+        return;
+    event->acceptProposedAction();
+    const QString suffix = QFileInfo(path).suffix().toLower();
+    if (suffix == QLatin1String("tnfx") || suffix == QLatin1String("tnf"))
+        m_datei->openPath(path);
+    else
+        m_import->openFile(path);
+}
+
 void TForm1::connectWidgets()
 {
     connect(m_w.centralArea, &ColourPanel::resized, this, [this] {
@@ -125,6 +167,12 @@ void TForm1::connectOutputs()
     verbinden(ActionId::ShortCutStrgP, [this] { m_ausgabe->werteDruckenExecute(); });
     verbinden(ActionId::alleWerteKopieren, [this] { m_ausgabe->alleWerteKopierenExecute(); });
     verbinden(ActionId::exportPalette, [this] { m_export->exportPaletteExecute(); });
+    m_import = std::make_unique<PaletteImport>(*this, language, [this](QRgb c) {
+        m_parts->input->applyPipetteColour(hexText(qRed(c), qGreen(c), qBlue(c)));
+    });
+    verbinden(ActionId::importPalette, [this] { m_import->importPaletteExecute(); });
+    verbinden(ActionId::pasteColours, [this] { m_import->pasteColoursExecute(); });
+    setAcceptDrops(true);
     connect(m_w.Button1, &QPushButton::clicked, this, [this] { m_ausgabe->Button1Click(); });
 }
 

@@ -21,6 +21,8 @@ struct DisplayParts;
 class ColourVisionActions;
 class HistoryActions;
 class QAction;
+class QDragEnterEvent;
+class QDropEvent;
 class PortalColourPicker;
 class ScreenReader;
 class ShellOpener;
@@ -28,6 +30,7 @@ class TfPipette;
 class TfRegistryForm;
 class ValueOutput;
 class PaletteExport;
+class PaletteImport;
 class ColourFormatsWindow;
 class ScalesWindow;
 class TForm2;
@@ -150,6 +153,7 @@ public:
     ValueOutput& valueOutput() { return *m_ausgabe; }
     // Export of the palette for other programs.
     PaletteExport& paletteExport() { return *m_export; }
+    PaletteImport& paletteImport() { return *m_import; }
     // The colour formats window, created on first use; nullptr before.
     void colourFormatsExecute();
     ColourFormatsWindow* colourFormats() const { return m_farbformate.get(); }
@@ -162,6 +166,9 @@ public:
 protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    // A dropped settings file opens; a palette file or a picture goes to the Palette window.
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
     void connectWidgets();
@@ -198,6 +205,7 @@ private:
     std::unique_ptr<DisplayParts> m_parts;
     std::unique_ptr<ValueOutput> m_ausgabe;
     std::unique_ptr<PaletteExport> m_export;
+    std::unique_ptr<PaletteImport> m_import;
     std::unique_ptr<ColourFormatsWindow> m_farbformate;
     std::unique_ptr<ScalesWindow> m_skalen;
     std::unique_ptr<TForm2> m_vorschau;
