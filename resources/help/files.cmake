@@ -22,6 +22,7 @@ set(TINCTORA_HELP_FILES_de
   HTML/page13.htm
   HTML/page14.htm
   HTML/page19.htm
+  HTML/page26.htm
   HTML/page20.htm
   HTML/page03.htm
   HTML/page16.htm
@@ -52,6 +53,7 @@ set(TINCTORA_HELP_FILES_en
   HTML/page13.htm
   HTML/page14.htm
   HTML/page19.htm
+  HTML/page26.htm
   HTML/page20.htm
   HTML/page03.htm
   HTML/page16.htm

@@ -545,6 +545,46 @@ hellen Stufen in <code>:root</code>, dieselben Namen noch einmal für ein dunkle
 (<code>@media (prefers-color-scheme: dark)</code>).</p>
 <p>Dieselben Dateien lassen sich auch ohne Fenster schreiben: siehe <a href="page21.htm">Die Befehlszeile</a>.</p>
 """),
+dict(file="page26.htm", title="Paletten importieren",
+     summary="Palettendateien, die Farben eines Bildes und eingefügte Hexwerte als Ausgang einer Harmonie",
+     keywords=["Palette importieren", "Palettenfenster", "Ziehen und Ablegen", "Farben einfügen", "Strg+V", "Bild", "Foto", "Hauptfarben", "GIMP-Palette", "gpl", "ase", "soc", "Design-Tokens", "CSS", "Hexwert"],
+     body=f"""
+<p>Eine Harmonie kann von Farben ausgehen, die Sie schon haben. {ui("Datei &gt; Palette importieren...")} öffnet
+eine Palettendatei oder ein Bild im Fenster {ui("Palette")}. Sie können eine solche Datei auch auf das
+Hauptfenster ziehen (eine abgelegte Farbeinstellungsdatei öffnet sich wie mit
+{ui("Datei &gt; Farbeinstellungen laden")}) oder Hexwerte wie <code>#DA251D</code>, einen je Zeile, kopieren und
+{ui("Bearbeiten &gt; Farben einfügen")} ({key("Strg+V")}) wählen.</p>
+<h2>Was gelesen wird</h2>
+<ul>
+<li>GIMP-Paletten (<code>.gpl</code>), LibreOffice-Paletten (<code>.soc</code>) und Adobe Swatch Exchange
+(<code>.ase</code>: RGB-, Grau- und LAB-Farben; CMYK-Farben werden ohne Druckprofil nach der einfachen Formel
+umgerechnet, und das Fenster sagt es).</li>
+<li>Design-Tokens (<code>.tokens.json</code>, <code>.json</code>): die Farb-Tokens des DTCG-Formats, ihre Gruppen
+und ihre Verweise auf andere Tokens.</li>
+<li>Stylesheets (<code>.css</code>): eigene Eigenschaften und die Farbwerte von CSS Color 4 (Hex, Namen,
+<code>rgb()</code>, <code>hsl()</code>, <code>hwb()</code>, <code>lab()</code>, <code>lch()</code>,
+<code>oklab()</code>, <code>oklch()</code>, <code>color()</code>); jede Regel außer <code>:root</code> ist eine
+Gruppe.</li>
+<li>Text (<code>.txt</code>, <code>.hex</code>) mit einem Hexwert je Zeile.</li>
+<li>Bilder (PNG, JPEG und WebP, wo das System es lesen kann): die sechs Farben, die den größten Teil des Bildes
+bedecken, jede mit ihrem Anteil in Prozent. Dasselbe Bild ergibt immer dieselben Farben.</li>
+</ul>
+<p>Namen und Gruppen bleiben erhalten. Eine Farbe außerhalb von sRGB wird durch weniger Buntheit nach sRGB
+geholt, wie CSS Color 4 es tut, und erhält den Hinweis „≈ außerhalb von sRGB, nach sRGB abgebildet“. Eine
+beschädigte Datei wird gar nicht importiert: Eine Meldung nennt die Datei und die Zeile (in einer
+<code>.ase</code>-Datei das Byte), an der sie fehlerhaft ist.</p>
+<h2>Eine Farbe übernehmen</h2>
+<p>Wählen Sie ein Farbfeld und drücken Sie {key("Eingabe")}, oder doppelklicken Sie es: Die Farbe wird zur
+Grundfarbe der Harmonie, genau als hätten Sie sie in die <a href="page05.htm">manuelle Eingabe</a> getippt. Das Band
+springt auf ihren Farbton, der Hell/Dunkel-Punkt auf ihre Helligkeit, und die anderen Flächen folgen. Das ist ein
+Schritt, „Farbeingabe“, den {ui("Bearbeiten &gt; Rückgängig")} zurücknimmt. Das Fenster Palette bleibt offen und
+folgt der Harmonie nicht: Es ist nur die Quelle.</p>
+<h2>In der Befehlszeile</h2>
+<p><code>tinctora --palette-from-image BILD</code> gibt die Hauptfarben des Bildes aus, je Zeile Hexwert und
+Anteil; <code>--colors K</code> verlangt 2 bis 12 statt 6 Farben. <code>tinctora --export AUSGABE --from
+PALETTE</code> wandelt eine Palettendatei in jedes Format von <a href="page19.htm">Palette exportieren</a> um
+(siehe <a href="page21.htm">Die Befehlszeile</a>).</p>
+"""),
 dict(file="page20.htm", title="Farbformate",
      summary="die gewählte Farbe als Hex, rgb(), HSL, HSV, CMYK, Lab, LCh, OKLab und OKLCH",
      keywords=["Farbformate", "HSL", "HSV", "CMYK", "Lab", "LCh", "OKLab", "OKLCH", "rgb()", "CSS-Farbe", "Farbe umrechnen"],
@@ -646,6 +686,7 @@ dict(file="page17.htm", title="Tastenkürzel",
 <tr><td>Strg+S</td><td>Farbeinstellungen speichern</td></tr>
 <tr><td>Strg+P</td><td>Werte drucken</td></tr>
 <tr><td>Strg+E</td><td>Palette exportieren</td></tr>
+<tr><td>Strg+V</td><td>Farben einfügen (Hexwerte ins Fenster Palette)</td></tr>
 <tr><td>Alt+C</td><td>Alle Werte kopieren</td></tr>
 <tr><td>Strg+C</td><td>hervorgehobenen Wert kopieren</td></tr>
 <tr><td>Alt+F4</td><td>Programm beenden</td></tr>

@@ -526,6 +526,44 @@ adds one custom property per step (<code>--big-field-4-5</code>), the light step
 the same names again for a dark colour scheme (<code>@media (prefers-color-scheme: dark)</code>).</p>
 <p>The same files can be written without opening the window: see <a href="page21.htm">The command line</a>.</p>
 """),
+dict(file="page26.htm", title="Importing palettes",
+     summary="palette files, the colours of a picture and pasted hex values as the source of a harmony",
+     keywords=["import palette", "palette window", "drag and drop", "paste colors", "Ctrl+V", "picture", "photo", "dominant colours", "GIMP palette", "gpl", "ase", "soc", "design tokens", "CSS", "hex"],
+     body=f"""
+<p>A harmony can start from colours you already have. {ui("File &gt; Import Palette...")} opens a palette file
+or a picture in the {ui("Palette")} window. You can also drop such a file on the main window (a dropped colour
+settings file opens as with {ui("File &gt; Load Settings of Colors")}), or copy hex values such as
+<code>#DA251D</code>, one per line, and choose {ui("Edit &gt; Paste Colors")} ({key("Ctrl+V")}).</p>
+<h2>What is read</h2>
+<ul>
+<li>GIMP palettes (<code>.gpl</code>), LibreOffice palettes (<code>.soc</code>) and Adobe Swatch Exchange
+(<code>.ase</code>: RGB, Gray and LAB colours; CMYK colours are converted by the simple formula without a print
+profile, and the window says so).</li>
+<li>Design tokens (<code>.tokens.json</code>, <code>.json</code>): the colour tokens of the DTCG format, their
+groups and their references to other tokens.</li>
+<li>Style sheets (<code>.css</code>): custom properties and the colour values of CSS Color 4 (hex, names,
+<code>rgb()</code>, <code>hsl()</code>, <code>hwb()</code>, <code>lab()</code>, <code>lch()</code>,
+<code>oklab()</code>, <code>oklch()</code>, <code>color()</code>); each rule other than <code>:root</code> is a
+group.</li>
+<li>Plain text (<code>.txt</code>, <code>.hex</code>) with one hex value per line.</li>
+<li>Pictures (PNG, JPEG, and WebP where the system can read it): the six colours that cover most of the
+picture, each with its share in percent. The same picture always gives the same colours.</li>
+</ul>
+<p>Names and groups are kept. A colour that lies outside sRGB is brought inside by reducing its chroma, as CSS
+Color 4 does, and is marked "≈ outside sRGB, mapped into sRGB". A damaged file is not imported at all: a message
+names the file and the line (or, in an <code>.ase</code> file, the byte) where it goes wrong.</p>
+<h2>Taking a colour</h2>
+<p>Select a swatch and press {key("Enter")}, or double-click it: the colour becomes the base colour of the
+harmony, exactly as if you had typed it into the <a href="page05.htm">manual input</a>. The band moves to its hue
+and the light/dark point to its lightness, and the other fields follow. This is one step, "color input", which
+{ui("Edit &gt; Undo")} takes back. The Palette window stays open and does not follow the harmony: it is only the
+source.</p>
+<h2>From the command line</h2>
+<p><code>tinctora --palette-from-image PICTURE</code> prints the picture's main colours, one per line with its
+hex value and share; <code>--colors K</code> asks for 2 to 12 colours instead of 6.
+<code>tinctora --export OUTPUT --from PALETTE</code> converts a palette file into any format of
+<a href="page19.htm">Export Palette</a> (see <a href="page21.htm">The command line</a>).</p>
+"""),
 dict(file="page20.htm", title="Color formats",
      summary="the selected colour as hex, rgb(), HSL, HSV, CMYK, Lab, LCh, OKLab and OKLCH",
      keywords=["color formats", "colour formats", "HSL", "HSV", "CMYK", "Lab", "LCh", "OKLab", "OKLCH", "rgb()", "CSS color", "convert color"],
@@ -626,6 +664,7 @@ dict(file="page17.htm", title="Keyboard shortcuts",
 <tr><td>Ctrl+S</td><td>Save settings of Colors</td></tr>
 <tr><td>Ctrl+P</td><td>Print Data</td></tr>
 <tr><td>Ctrl+E</td><td>Export Palette</td></tr>
+<tr><td>Ctrl+V</td><td>Paste Colors (hex values into the Palette window)</td></tr>
 <tr><td>Alt+C</td><td>Copy All Data</td></tr>
 <tr><td>Ctrl+C</td><td>Copy the highlighted value</td></tr>
 <tr><td>Alt+F4</td><td>Exit</td></tr>
