@@ -87,18 +87,13 @@ struct ActionChoices {
 // state: no view draws it, a file does not keep it, changing it is no change.
 struct Progress {
     bool bandMausUnten = false;
-    bool hdMausUnten = false;
-    bool hdCursorVersteckt = false;
     bool formularBereit = false;
     bool layoutGesperrt = true;
     bool anzeigeSperre = false;
     bool sperreHdFarbe = false;
     bool sammelLauf = false;
     bool kleinesLayout = false;
-    bool ersterStart = true;
-    bool ohneRand = false;
     int letzterDrehwinkel = -1;
-    int letzteHdFarbeR = -1, letzteHdFarbeG = -1, letzteHdFarbeB = -1;
     // What the recompute left for the views to show: the band marker's place
     // and whether the angle markers are due.
     int bandMarker = 0;

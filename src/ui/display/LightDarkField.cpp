@@ -96,7 +96,7 @@ void LightDarkField::mouseInput(QMouseEvent* event)
 void LightDarkField::showCursor(bool present)
 {
     m_host.w().PaintBox3->setCursor(present ? Qt::CrossCursor : Qt::BlankCursor);
-    m_host.colourDocument().progress().hdCursorVersteckt = !present;
+    hdCursorVersteckt = !present;
 }
 
 void LightDarkField::PaintBox3MouseDown(int x, int y)
@@ -107,31 +107,30 @@ void LightDarkField::PaintBox3MouseDown(int x, int y)
         m_host.colourDocument().eingabeTexteZeigen(false);
     m_host.resetStaticText();
     m_host.colourDocument().eingabeFarbeAktiv(false);
-    m_host.colourDocument().progress().hdMausUnten = true;
+    hdMausUnten = true;
     bewegeHellDunkel(x, y);
 }
 
 void LightDarkField::PaintBox3MouseMove(int x, int y)
 {
     const MainState& s = m_host.state();
-    if (!s.progress.hdMausUnten)
+    if (!hdMausUnten)
         return;
     if (s.hdZielGross())
         m_host.colourDocument().eingabeTexteZeigen(false);
     const bool inside = lightDarkPointInside(x, y, s.progress.kleinesLayout);
-    if (inside && !s.progress.hdCursorVersteckt)
+    if (inside && !hdCursorVersteckt)
         showCursor(false);
-    else if (!inside && s.progress.hdCursorVersteckt)
+    else if (!inside && hdCursorVersteckt)
         showCursor(true);
     bewegeHellDunkel(std::clamp(x, 0, fieldLimit), std::clamp(y, 0, fieldLimit));
 }
 
 void LightDarkField::PaintBox3MouseUp()
 {
-    const MainState& s = m_host.state();
-    if (s.progress.hdCursorVersteckt)
+    if (hdCursorVersteckt)
         showCursor(true);
-    m_host.colourDocument().progress().hdMausUnten = false;
+    hdMausUnten = false;
 }
 
 void LightDarkField::bewegeHellDunkel(int x, int y)
@@ -147,11 +146,11 @@ void LightDarkField::hellDunkelEinfaerben(int slotR, int slotG, int slotB)
     const int r = s.farbWerte[slotR];
     const int g = s.farbWerte[slotG];
     const int b = s.farbWerte[slotB];
-    if (r == s.progress.letzteHdFarbeR && g == s.progress.letzteHdFarbeG && b == s.progress.letzteHdFarbeB)
+    if (r == letzteHdFarbeR && g == letzteHdFarbeG && b == letzteHdFarbeB)
         return;
-    m_host.colourDocument().progress().letzteHdFarbeR = r;
-    m_host.colourDocument().progress().letzteHdFarbeG = g;
-    m_host.colourDocument().progress().letzteHdFarbeB = b;
+    letzteHdFarbeR = r;
+    letzteHdFarbeG = g;
+    letzteHdFarbeB = b;
     MainWidgets& w = m_host.w();
     const int value = BerechneHex(r, g, b);
     // With the band hidden the field shows the background; the tag keeps the

@@ -26,11 +26,19 @@ public:
     // Label1 and Label2 from the selected field's amounts.
     void showPercentages();
 
+    // A drag in the field is under way, with the pointer hidden inside it.
+    bool mouseHeld() const { return hdMausUnten; }
+    bool cursorHidden() const { return hdCursorVersteckt; }
+
 private:
     void mouseInput(QMouseEvent* event);
     void showCursor(bool present);
 
     DisplayHost& m_host;
+    bool hdMausUnten = false;
+    bool hdCursorVersteckt = false;
+    // The colour the field shows now, so that an unchanged one is not set again.
+    int letzteHdFarbeR = -1, letzteHdFarbeG = -1, letzteHdFarbeB = -1;
 };
 
 // Whether a point of a drag is strictly inside the light/dark field, where the

@@ -148,10 +148,10 @@ void WindowLayoutUi::programmOhneRandExecute(QAction& programmOhneRand)
     const bool ohneRandAktiv = m_form.windowFlags().testFlag(Qt::FramelessWindowHint);
     if (!ohneRandAktiv) {
         if (m_form.isMaximized()) {
-            m_doc.progress().ohneRand = false;
+            ohneRand = false;
             m_form.showNormal();
         } else {
-            m_doc.progress().ohneRand = true;
+            ohneRand = true;
         }
         m_form.setWindowFlag(Qt::FramelessWindowHint, true);
         m_form.showFullScreen(); // over the whole screen, task bar included
@@ -159,7 +159,7 @@ void WindowLayoutUi::programmOhneRandExecute(QAction& programmOhneRand)
     } else {
         m_form.showNormal();
         m_form.setWindowFlag(Qt::FramelessWindowHint, false);
-        if (m_doc.progress().ohneRand)
+        if (ohneRand)
             m_form.showNormal();
         else
             m_form.showMaximized();

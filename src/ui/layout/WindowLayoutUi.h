@@ -34,6 +34,9 @@ public:
     std::function<void()> relayOutRows;
     std::function<void()> redrawAngleView;
 
+    // Borderless mode was switched on from a window that was not maximised.
+    bool borderlessFromNormal() const { return ohneRand; }
+
 private:
     void applyDisplayGeometry();
     void applyCompactPlacements();
@@ -41,4 +44,5 @@ private:
     QMainWindow& m_form;
     MainWidgets& m_w;
     ColourDocument& m_doc;
+    bool ohneRand = false;
 };

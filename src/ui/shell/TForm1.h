@@ -109,6 +109,8 @@ public:
     void showSettingsTutorial() override;
     // The stored preferences; nullptr before the start-up hands them over.
     TfRegistryForm* preferences() const override { return m_preferences; }
+    // The first show's work is still to come.
+    bool firstStart() const { return ersterStart; }
 
     // --- help, tutorial, update check, about box ---
     void hilfeInhaltExecute();
@@ -196,6 +198,7 @@ private:
     QImage m_imageOriginal;
     QImage m_imageBg;
     QString m_helpFile;
+    bool ersterStart = true;
     QString m_commandLineFile;
     QSize m_screenSizeOverride;
     const TfBlind* m_blind = nullptr;

@@ -149,8 +149,8 @@ void TForm1::showStartColours()
 void TForm1::FormShow()
 {
     bool dateiGelesen = false;
-    if (m_dokument.progress().ersterStart) {
-        m_dokument.progress().ersterStart = false;
+    if (ersterStart) {
+        ersterStart = false;
         if (compactLayoutNeeded(screenSize()))
             aufloesung800x600();
         m_dokument.progress().formularBereit = true;

@@ -91,12 +91,12 @@ TEST(InteractionLightDark, CursorHiddenInsideAndShownOutsideWhileDragging)
         return topWindow->mapFromGlobal(field->mapToGlobal(QPoint(x, y)));
     };
     const auto versteckt = [&] {
-        return f.s().progress.hdCursorVersteckt && field->cursor().shape() == Qt::BlankCursor;
+        return f.form->parts().lightDark->cursorHidden() && field->cursor().shape() == Qt::BlankCursor;
     };
 
     QTest::mousePress(topWindow, Qt::LeftButton, {}, point(100, 100));
     EXPECT_TRUE(versteckt());
-    EXPECT_TRUE(f.s().progress.hdMausUnten);
+    EXPECT_TRUE(f.form->parts().lightDark->mouseHeld());
     QTest::mouseMove(topWindow, point(-20, 100));
     EXPECT_FALSE(versteckt());
     EXPECT_EQ(field->cursor().shape(), Qt::CrossCursor);
@@ -114,7 +114,7 @@ TEST(InteractionLightDark, CursorHiddenInsideAndShownOutsideWhileDragging)
     QTest::mouseRelease(topWindow, Qt::LeftButton, {}, point(150, 40));
     EXPECT_FALSE(versteckt());
     EXPECT_EQ(field->cursor().shape(), Qt::CrossCursor);
-    EXPECT_FALSE(f.s().progress.hdMausUnten);
+    EXPECT_FALSE(f.form->parts().lightDark->mouseHeld());
 }
 
 TEST(InteractionLightDark, InsideTestOfBothFieldSizes)

@@ -258,7 +258,7 @@ TEST(MainWindowLayout, BorderlessModeReturnsToANormalWindow)
     actionItem->trigger();
     EXPECT_TRUE(f.form->windowFlags().testFlag(Qt::FramelessWindowHint));
     EXPECT_TRUE(f.form->isFullScreen());
-    EXPECT_TRUE(f.s().progress.ohneRand);
+    EXPECT_TRUE(f.form->layout().borderlessFromNormal());
     EXPECT_TRUE(actionItem->isChecked());
 
     actionItem->trigger();
@@ -277,7 +277,7 @@ TEST(MainWindowLayout, BorderlessModeReturnsToAMaximisedWindow)
     f.form->showMaximized();
     QAction* actionItem = f.form->actionItem("programmOhneRand");
     actionItem->trigger();
-    EXPECT_FALSE(f.s().progress.ohneRand);
+    EXPECT_FALSE(f.form->layout().borderlessFromNormal());
     EXPECT_TRUE(f.form->isFullScreen());
     actionItem->trigger();
     EXPECT_TRUE(f.form->isMaximized());

@@ -53,7 +53,7 @@ TEST(MainWindowLifecycle, FirstShowAppliesThePlacementAndReadiesTheAngleImage)
     WindowFixture f(normalerPlatz);
     EXPECT_TRUE(f.w().ImageWW->image().isNull());
     f.form->show();
-    EXPECT_FALSE(f.s().progress.ersterStart);
+    EXPECT_FALSE(f.form->firstStart());
     EXPECT_TRUE(f.s().progress.formularBereit);
     EXPECT_FALSE(f.s().progress.layoutGesperrt);
     EXPECT_EQ(f.form->pos(), QPoint(30, 40));
