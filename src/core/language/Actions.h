@@ -78,6 +78,7 @@ enum class ActionId : int {
     colourScales,
     importPalette,
     pasteColours,
+    gamutWarning,
     Count // not an action
 };
 

@@ -485,6 +485,13 @@ enum class Txt : int {
     pasteColoursHint,
     importFilter,
     pasteNoColours,
+
+    // Colours for print in the windows
+    printTab,
+    formatsCmykNoProfile,
+    formatsCmykProfile,
+    gamutWarning,
+    gamutWarningTip,
     Count // not an entry
 };
 
