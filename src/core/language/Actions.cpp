@@ -453,6 +453,11 @@ constexpr std::array<ActionDef, actionCount> actionSet{{
      .category = K::viewOptions,
      .caption = Txt::gamutWarning,
      .checkable = true},
+    {.id = A::simulatePrint,
+     .name = "druckSimulieren",
+     .category = K::viewOptions,
+     .caption = Txt::simulatePrint,
+     .checkable = true},
 }};
 
 constexpr bool inActionOrder()
@@ -515,7 +520,8 @@ constexpr std::array viewMenu{item(A::farbstreifenVerstecken),
                               item(A::TextAnstelleFlaechen),
                               separator(),
                               submenu(MenuId::colourVision),
-                              item(A::gamutWarning)};
+                              item(A::gamutWarning),
+                              item(A::simulatePrint)};
 
 constexpr std::array colourBandTypeMenu{item(A::realistisch), item(A::luminoes)};
 

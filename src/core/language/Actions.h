@@ -79,6 +79,7 @@ enum class ActionId : int {
     importPalette,
     pasteColours,
     gamutWarning,
+    simulatePrint,
     Count // not an action
 };
 

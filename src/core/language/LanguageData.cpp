@@ -630,6 +630,7 @@ constexpr std::array<TextEntry, txtCount> textSet{{
     {Txt::formatsCmykProfile, "CMYK (%1)", "CMYK (%1)"},
     {Txt::gamutWarning, "Farb&umfangswarnung", "&Gamut Warning"},
     {Txt::gamutWarningTip, "Außerhalb des Druckfarbumfangs: ΔE2000 %1", "Outside the print gamut: ΔE2000 %1"},
+    {Txt::simulatePrint, "&Druck simulieren", "Simulate P&rint"},
 }};
 
 #undef TINCTORA_HOST

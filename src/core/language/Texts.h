@@ -492,6 +492,7 @@ enum class Txt : int {
     formatsCmykProfile,
     gamutWarning,
     gamutWarningTip,
+    simulatePrint,
     Count // not an entry
 };
 

@@ -3,6 +3,7 @@
 #include "core/language/LanguageTable.h"
 #include "ui/display/DisplayHost.h"
 #include "ui/language/ActionRegistry.h"
+#include "ui/widgets/ColourVisionFilter.h"
 #include "ui/widgets/GamutMarks.h"
 
 #include <QAction>
@@ -11,9 +12,10 @@
 PrintActions::PrintActions(DisplayHost& form)
     : m_form(form), m_folders(desktopProfileFolders(QDir::homePath()))
 {
-    // Neither is stored: every window starts without marks and without a profile.
+    // None is stored: every window starts without marks, proof and profile.
     GamutMarks::sharedMarks().setShown(false);
     GamutMarks::sharedMarks().setConversion(std::nullopt);
+    ColourVisionFilter::sharedFilter().setProof(std::nullopt);
 }
 
 void PrintActions::connectActions()
@@ -21,6 +23,17 @@ void PrintActions::connectActions()
     QAction& warning = m_form.actions().action(ActionId::gamutWarning);
     connect(&warning, &QAction::toggled, this, &PrintActions::showMarks);
     warning.setEnabled(true);
+    QAction& proof = m_form.actions().action(ActionId::simulatePrint);
+    connect(&proof, &QAction::toggled, this, [this](bool on) {
+        m_proofOn = on;
+        showProof();
+    });
+    proof.setEnabled(true);
+}
+
+void PrintActions::showProof()
+{
+    ColourVisionFilter::sharedFilter().setProof(m_proofOn ? m_conversion : std::nullopt);
 }
 
 void PrintActions::showMarks(bool on)
@@ -40,6 +53,7 @@ void PrintActions::takeChoice(const PrintProfileChoice& choice)
         if (const ProfileLoad load = profileFromFile(choice.path); load.profile)
             m_conversion = PrintConversion::make(load.profile, choice.intent);
     GamutMarks::sharedMarks().setConversion(m_conversion);
+    showProof();
     emit conversionChanged();
 }
 

@@ -11,8 +11,10 @@
 
 class DisplayHost;
 
-// The print profile the main window converts with, built once per choice, and
-// the view menu's gamut warning that marks the fields it cannot print.
+// The print profile the main window converts with, built once per choice; the
+// view menu's gamut warning that marks the fields it cannot print, and its soft
+// proof that shows every colour as the print brings it back (with a colour
+// vision simulation, as that viewer sees the print).
 class PrintActions : public QObject
 {
     Q_OBJECT
@@ -35,9 +37,11 @@ signals:
 
 private:
     void showMarks(bool on);
+    void showProof();
 
     DisplayHost& m_form;
     QStringList m_folders;
     PrintProfileChoice m_choice;
+    bool m_proofOn = false;
     std::optional<PrintConversion> m_conversion;
 };

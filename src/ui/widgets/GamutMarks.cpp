@@ -38,8 +38,12 @@ std::optional<PrintValue> GamutMarks::outOfGamut(QRgb colour) const
         return std::nullopt;
     colour |= 0xff000000u;
     auto known = m_seen.constFind(colour);
-    if (known == m_seen.constEnd())
+    if (known == m_seen.constEnd()) {
+        // A dragged band shows ever new colours: keep the table small.
+        if (m_seen.size() > 65536)
+            m_seen.clear();
         known = m_seen.insert(colour, m_conversion->convert(colour));
+    }
     if (!known->outOfGamut())
         return std::nullopt;
     return *known;

@@ -9,6 +9,7 @@
 #include "ui/language/ActionRegistry.h"
 #include "ui/shell/PrintActions.h"
 #include "ui/widgets/ColourPanel.h"
+#include "ui/widgets/StaticText.h"
 
 #include <QAction>
 #include <QClipboard>
@@ -167,4 +168,28 @@ TEST(PrintWindow, GamutWarningMarksAFieldOutsideThePrintGamut)
     f.bigField(QStringLiteral("#0000FF"));
     warning.trigger(); // off
     QTRY_COMPARE(markPixels(big), 0);
+}
+
+// The soft proof paints the round trip through the profile (LittleCMS's transicc
+// there and back: #0000FF becomes 58.8 82.7 164.0) and leaves the values alone.
+TEST(PrintWindow, SimulatePrintPaintsTheRoundTripOnly)
+{
+    PrintWindow f;
+    f.bigField(QStringLiteral("#0000FF"));
+    ColourPanel* big = f.w().Anzeige_Normal;
+    const auto painted = [&] {
+        return big->grab().toImage().pixelColor(big->width() / 3, big->height() / 2);
+    };
+    QAction& proof = f.form->actions().action(ActionId::simulatePrint);
+    EXPECT_FALSE(proof.isChecked());
+    proof.trigger(); // on, but no profile yet
+    EXPECT_EQ(painted(), QColor(0, 0, 255));
+
+    f.settings(1, true);
+    QTRY_COMPARE(painted(), QColor(59, 83, 164));
+    EXPECT_EQ(big->colour(), QColor(0, 0, 255));
+    EXPECT_EQ(f.w().SGrObHex->text(), QStringLiteral("#0000FF"));
+
+    proof.trigger(); // off
+    QTRY_COMPARE(painted(), QColor(0, 0, 255));
 }
