@@ -124,7 +124,7 @@ public:
     HelpActions& help() { return *m_hilfe; }
     // Colour vision simulation, the contrast window and the text view's contrast hints.
     ColourVisionActions& colourVision() { return *m_farbsehen; }
-    // The print profile and the gamut warning.
+    // The print profile, the gamut warning and the soft proof.
     PrintActions& printActions() { return *m_druck; }
     // Undo, redo and the history window.
     HistoryActions& historyActions() { return *m_verlaufAktionen; }

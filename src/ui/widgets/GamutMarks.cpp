@@ -1,5 +1,7 @@
 #include "ui/widgets/GamutMarks.h"
 
+#include "ui/widgets/ColourVisionFilter.h"
+
 #include <QPainter>
 #include <QPainterPath>
 
@@ -52,6 +54,23 @@ std::optional<PrintValue> GamutMarks::outOfGamut(QRgb colour) const
 QString GamutMarks::tip(const PrintValue& value) const
 {
     return m_tip.arg(QString::number(value.roundTripDistance, 'f', 2).replace(QLatin1Char('.'), m_decimal));
+}
+
+QString GamutMarks::tipFor(QRgb colour) const
+{
+    const std::optional<PrintValue> out = outOfGamut(colour);
+    return out ? tip(*out) : QString();
+}
+
+QPixmap GamutMarks::swatch(QRgb colour, QSize size) const
+{
+    QPixmap p(size);
+    p.fill(ColourVisionFilter::sharedFilter().displayed(QColor::fromRgb(colour)));
+    if (outOfGamut(colour)) {
+        QPainter painter(&p);
+        paintMark(painter, p.rect());
+    }
+    return p;
 }
 
 void GamutMarks::paintMark(QPainter& painter, const QRect& area)

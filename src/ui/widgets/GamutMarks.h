@@ -4,6 +4,7 @@
 
 #include <QHash>
 #include <QObject>
+#include <QPixmap>
 #include <QRgb>
 #include <QString>
 
@@ -31,8 +32,12 @@ public:
     // The round trip of a colour outside the print gamut, while marks are drawn.
     std::optional<PrintValue> outOfGamut(QRgb colour) const;
     QString tip(const PrintValue& value) const;
+    // The tooltip line for a colour outside the print gamut; empty otherwise.
+    QString tipFor(QRgb colour) const;
     // A warning triangle in the rectangle's top right corner.
     static void paintMark(QPainter& painter, const QRect& area);
+    // A table's swatch: the colour as displayed, with the mark when it has one.
+    QPixmap swatch(QRgb colour, QSize size) const;
 
 signals:
     void modified();

@@ -6,7 +6,9 @@
 #include "ui/dialogs/PrintProfileSettings.h"
 #include "ui/dialogs/TfEingabe.h"
 #include "ui/documents/ColourFormatsWindow.h"
+#include "ui/documents/ContrastWindow.h"
 #include "ui/language/ActionRegistry.h"
+#include "ui/shell/ColourVisionActions.h"
 #include "ui/shell/PrintActions.h"
 #include "ui/widgets/ColourPanel.h"
 #include "ui/widgets/StaticText.h"
@@ -21,6 +23,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTabWidget>
+#include <QTableWidget>
 #include <QTemporaryDir>
 #include <QToolTip>
 
@@ -162,6 +165,19 @@ TEST(PrintWindow, GamutWarningMarksAFieldOutsideThePrintGamut)
     QApplication::sendEvent(big, &help);
     QTRY_VERIFY(QToolTip::isVisible());
     EXPECT_TRUE(QToolTip::text().contains(QStringLiteral("ΔE2000 ")));
+
+    // The contrast window's swatch of the same colour says so too.
+    f.form->actions().action(ActionId::contrast).trigger();
+    ASSERT_NE(f.form->colourVision().contrastWindow(), nullptr);
+    auto* table = f.form->colourVision().contrastWindow()->findChild<QTableWidget*>();
+    ASSERT_NE(table, nullptr);
+    QStringList tips;
+    for (int i = 0; i < table->columnCount(); ++i)
+        if (table->horizontalHeaderItem(i)->text() == QStringLiteral("#0000FF"))
+            tips << table->horizontalHeaderItem(i)->toolTip();
+    ASSERT_EQ(tips.size(), 1);
+    EXPECT_TRUE(tips.front().contains(QStringLiteral("ΔE2000 ")));
+    f.form->colourVision().contrastWindow()->close();
 
     f.bigField(QStringLiteral("#808080"));
     QTRY_COMPARE(markPixels(big), 0);
