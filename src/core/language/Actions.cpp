@@ -447,6 +447,17 @@ constexpr std::array<ActionDef, actionCount> actionSet{{
      .caption = Txt::pasteColours,
      .hint = Txt::pasteColoursHint,
      .shortcut = "Ctrl+V"},
+    // Not stored: off at every start
+    {.id = A::gamutWarning,
+     .name = "farbumfangswarnung",
+     .category = K::viewOptions,
+     .caption = Txt::gamutWarning,
+     .checkable = true},
+    {.id = A::simulatePrint,
+     .name = "druckSimulieren",
+     .category = K::viewOptions,
+     .caption = Txt::simulatePrint,
+     .checkable = true},
 }};
 
 constexpr bool inActionOrder()
@@ -508,7 +519,9 @@ constexpr std::array viewMenu{item(A::farbstreifenVerstecken),
                               item(A::pipette),
                               item(A::TextAnstelleFlaechen),
                               separator(),
-                              submenu(MenuId::colourVision)};
+                              submenu(MenuId::colourVision),
+                              item(A::gamutWarning),
+                              item(A::simulatePrint)};
 
 constexpr std::array colourBandTypeMenu{item(A::realistisch), item(A::luminoes)};
 

@@ -78,6 +78,8 @@ enum class ActionId : int {
     colourScales,
     importPalette,
     pasteColours,
+    gamutWarning,
+    simulatePrint,
     Count // not an action
 };
 

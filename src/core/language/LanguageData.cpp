@@ -625,6 +625,12 @@ constexpr std::array<TextEntry, txtCount> textSet{{
      "(*)"},
     {Txt::pasteNoColours, "Die Zwischenablage enthält keine Hexwerte wie #DA251D.",
      "The clipboard holds no hex values such as #DA251D."},
+    {Txt::printTab, "Druck", "Print"},
+    {Txt::formatsCmykNoProfile, "CMYK (ohne Profil)", "CMYK (no profile)"},
+    {Txt::formatsCmykProfile, "CMYK (%1)", "CMYK (%1)"},
+    {Txt::gamutWarning, "Farb&umfangswarnung", "&Gamut Warning"},
+    {Txt::gamutWarningTip, "Außerhalb des Druckfarbumfangs: ΔE2000 %1", "Outside the print gamut: ΔE2000 %1"},
+    {Txt::simulatePrint, "&Druck simulieren", "Simulate P&rint"},
 }};
 
 #undef TINCTORA_HOST

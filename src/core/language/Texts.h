@@ -485,6 +485,14 @@ enum class Txt : int {
     pasteColoursHint,
     importFilter,
     pasteNoColours,
+
+    // Colours for print in the windows
+    printTab,
+    formatsCmykNoProfile,
+    formatsCmykProfile,
+    gamutWarning,
+    gamutWarningTip,
+    simulatePrint,
     Count // not an entry
 };
 

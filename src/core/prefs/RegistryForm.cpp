@@ -62,6 +62,8 @@ void TfRegistryForm::FormCreate()
     languageChoice = static_cast<pref::LanguageChoice>(pref::read(store, pref::cLanguage));
     sprachVersion =
         languageVersionFor(languageChoice, pref::readStored(store, pref::TNVersion), m_gebietsschema);
+    printProfilePath = pref::read(store, pref::cPrintProfile);
+    printIntent = pref::read(store, pref::cPrintIntent);
     if (tutorialPfad.isEmpty())
         tutorialPfad = QString::fromLatin1(pref::cURL.fallback);
     m_gelesen = held;
@@ -81,6 +83,8 @@ void TfRegistryForm::speicherDaten()
     if (languageChoice != m_gelesen.languageChoice &&
         pref::write(store, pref::cLanguage, static_cast<int>(languageChoice)))
         m_gelesen.languageChoice = languageChoice;
+    writeIfChanged(store, pref::cPrintProfile, printProfilePath, m_gelesen.printProfilePath);
+    writeIfChanged(store, pref::cPrintIntent, printIntent, m_gelesen.printIntent);
     store.endWrite();
 }
 

@@ -19,6 +19,8 @@ struct HeldPreferences {
     int sprachVersion = pref::TNVersion.fallback;         // 11 English, anything else German
     // The stored choice; sprachVersion follows it from the next start on.
     pref::LanguageChoice languageChoice = pref::LanguageChoice::desktop;
+    QString printProfilePath;                      // empty: no profile
+    int printIntent = pref::cPrintIntent.fallback; // as PrintIntent numbers it
 
     bool tutorialPathSet() const { return tutorialPfad != QString::fromLatin1(pref::cURL.fallback); }
 

@@ -2,7 +2,9 @@
 
 #include "core/language/LanguageTable.h"
 #include "core/prefs/RegistryForm.h"
+#include "platform/desktop/FileDialogs.h"
 #include "platform/desktop/ShellOpener.h"
+#include "ui/dialogs/PrintProfileSettings.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -36,7 +38,7 @@ QString systemFileChooser(QWidget* parent, const QString& startFolder, const QSt
 } // namespace
 
 TEinstellungen::TEinstellungen(TfRegistryForm& registry, const LanguageTable& textSet, ShellOpener& shell,
-                               QWidget* parent)
+                               QWidget* parent, const PrintProfileSources& print)
     : QDialog(parent), m_registry(registry), m_texte(textSet), m_shell(shell),
       m_dateiAuswahl(systemFileChooser)
 {
@@ -45,12 +47,14 @@ TEinstellungen::TEinstellungen(TfRegistryForm& registry, const LanguageTable& te
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
                    Qt::WindowCloseButtonHint);
     setFont(QFont(QStringLiteral("Tahoma"), 8));
-    build();
+    build(print);
     setFixedSize(clientWidth, clientHeight);
     FormCreate();
 }
 
-void TEinstellungen::build()
+TEinstellungen::~TEinstellungen() = default;
+
+void TEinstellungen::build(const PrintProfileSources& print)
 {
     PageControl1 = new QTabWidget(this);
     PageControl1->setObjectName(QStringLiteral("PageControl1"));
@@ -58,6 +62,14 @@ void TEinstellungen::build()
     PageControl1->addTab(TabSheet2, QString());
     languagePage = buildLanguagePage();
     PageControl1->addTab(languagePage, QString());
+    if (print.files == nullptr)
+        m_systemFiles = std::make_unique<QtFileDialogs>();
+    const PrintProfileChoice stored{m_registry.printProfilePath,
+                                    static_cast<PrintIntent>(m_registry.printIntent)};
+    printPage =
+        new PrintProfileSettings(m_texte, print.found, stored, print.files ? *print.files : *m_systemFiles);
+    printPage->setObjectName(QStringLiteral("printPage"));
+    PageControl1->addTab(printPage, m_texte.text(Txt::printTab));
 
     OKBtn = new QPushButton(QStringLiteral("OK"), this);
     OKBtn->setObjectName(QStringLiteral("OKBtn"));
@@ -183,6 +195,9 @@ void TEinstellungen::OKBtnClick()
     if (!Edit1->text().isEmpty())
         m_registry.tutorialPfad = Edit1->text();
     m_registry.languageChoice = static_cast<pref::LanguageChoice>(languageBox->currentData().toInt());
+    const PrintProfileChoice print = printPage->choice();
+    m_registry.printProfilePath = print.path;
+    m_registry.printIntent = static_cast<int>(print.intent);
     accept();
 }
 

@@ -51,7 +51,7 @@ void PrintProfileSettings::build(const QVector<FoundProfile>& found)
     grid->addWidget(profileBox, 0, 1);
     grid->addWidget(loadButton, 0, 2);
     grid->addWidget(intentLabel, 1, 0);
-    grid->addWidget(intentBox, 1, 1);
+    grid->addWidget(intentBox, 1, 1, 1, 2); // the intents' names are long
     grid->addWidget(message, 2, 0, 1, 3);
     grid->setColumnStretch(1, 1);
 }

@@ -17,6 +17,8 @@ namespace
 {
 
 constexpr int numberOfRows = 9;
+constexpr int cmykRow = 4;
+constexpr int printRow = numberOfRows; // shown below the naive CMYK
 
 // The text of the field the light/dark field acts on, as the palette names it.
 Txt selectedFieldText(const MainState& s)
@@ -49,10 +51,11 @@ void ColourFormatsWindow::assemble()
     m_muster = new ColourPanel(this, QStringLiteral("muster"));
     m_muster->setFixedSize(48, 48);
     m_muster->setBevel(ColourPanel::Bevel::lowered);
+    m_muster->setGamutMarked(true);
     raster->addWidget(m_feld, 0, 0, 1, 2);
     raster->addWidget(m_muster, 0, 2, Qt::AlignRight);
     const QString copyToClipboard = m_t.text(Txt::colourFormatsCopy);
-    for (int i = 0; i < numberOfRows; ++i) {
+    for (int i = 0; i <= printRow; ++i) {
         auto* name = new QLabel(this);
         auto* value = new QLabel(this);
         value->setTextInteractionFlags(Qt::TextSelectableByMouse);
@@ -64,14 +67,28 @@ void ColourFormatsWindow::assemble()
         button->setAutoDefault(false);
         connect(button, &QPushButton::clicked, this,
                 [this, i] { QGuiApplication::clipboard()->setText(copyText(i)); });
-        raster->addWidget(name, i + 1, 0);
-        raster->addWidget(value, i + 1, 1);
-        raster->addWidget(button, i + 1, 2);
+        const int line = i == printRow ? cmykRow + 2 : i + (i > cmykRow ? 2 : 1);
+        raster->addWidget(name, line, 0);
+        raster->addWidget(value, line, 1);
+        raster->addWidget(button, line, 2);
         m_namen << name;
         m_werte << value;
         m_knoepfe << button;
     }
-    m_kopien.resize(numberOfRows);
+    m_kopien.resize(printRow + 1);
+    for (QWidget* part : {static_cast<QWidget*>(m_namen[printRow]), static_cast<QWidget*>(m_werte[printRow]),
+                          static_cast<QWidget*>(m_knoepfe[printRow])})
+        part->hide();
+}
+
+void ColourFormatsWindow::setPrintConversion(std::optional<PrintConversion> conversion)
+{
+    m_print = std::move(conversion);
+    m_namen[printRow]->setVisible(m_print.has_value());
+    m_werte[printRow]->setVisible(m_print.has_value());
+    m_knoepfe[printRow]->setVisible(m_print.has_value());
+    if (isVisible())
+        refresh();
 }
 
 void ColourFormatsWindow::updateLater()
@@ -116,8 +133,26 @@ void ColourFormatsWindow::refresh()
         m_werte[i]->setText(text);
         m_kopien[i] = rowList[i].css.isEmpty() ? text : rowList[i].css;
     }
+    showPrintRow();
     // Longer values (another colour, the other language) widen the window, never hide under a button.
     fitToContent(*this, true);
+}
+
+void ColourFormatsWindow::showPrintRow()
+{
+    if (!m_print) {
+        m_kopien[printRow].clear();
+        return;
+    }
+    m_namen[cmykRow]->setText(m_t.text(Txt::formatsCmykNoProfile));
+    m_namen[printRow]->setText(m_t.text(Txt::formatsCmykProfile).arg(m_print->profile().description()));
+    const Cmyk cmyk = m_print->convert(m_farbe.rgb()).percent;
+    QString text =
+        QStringLiteral("cmyk(%1% %2% %3% %4%)")
+            .arg(percentText(cmyk.c), percentText(cmyk.m), percentText(cmyk.y), percentText(cmyk.k));
+    text.replace(QLatin1Char('.'), m_t.decimalSeparator());
+    m_werte[printRow]->setText(text);
+    m_kopien[printRow] = text;
 }
 
 QString ColourFormatsWindow::fieldName() const

@@ -4,6 +4,7 @@
 #include "core/language/LanguageTable.h"
 #include "ui/layout/ScreenFit.h"
 #include "ui/widgets/ColourVisionFilter.h"
+#include "ui/widgets/GamutMarks.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -23,11 +24,12 @@
 namespace
 {
 
-QIcon colourIcon(QRgb colourValue)
+QTableWidgetItem* headerItem(QRgb colourValue)
 {
-    QPixmap p(12, 12);
-    p.fill(ColourVisionFilter::sharedFilter().displayed(QColor::fromRgb(colourValue)));
-    return QIcon(p);
+    auto* item = new QTableWidgetItem(QIcon(GamutMarks::sharedMarks().swatch(colourValue, QSize(12, 12))),
+                                      hexColour(colourValue));
+    item->setToolTip(GamutMarks::sharedMarks().tipFor(colourValue));
+    return item;
 }
 
 // "Aa" in the text colour on the background, as the display would show it.
@@ -110,6 +112,10 @@ ContrastWindow::ContrastWindow(const LanguageTable& t, std::function<std::vector
         if (isVisible())
             fillTable();
     });
+    connect(&GamutMarks::sharedMarks(), &GamutMarks::modified, this, [this] {
+        if (isVisible())
+            fillTable();
+    });
     setTexts();
 }
 
@@ -183,10 +189,8 @@ void ContrastWindow::fillTable()
     m_tabelle->setColumnCount(n);
     for (int i = 0; i < n; ++i) {
         const QRgb colourValue = m_matrix.farben[static_cast<std::size_t>(i)];
-        m_tabelle->setHorizontalHeaderItem(
-            i, new QTableWidgetItem(colourIcon(colourValue), hexColour(colourValue)));
-        m_tabelle->setVerticalHeaderItem(
-            i, new QTableWidgetItem(colourIcon(colourValue), hexColour(colourValue)));
+        m_tabelle->setHorizontalHeaderItem(i, headerItem(colourValue));
+        m_tabelle->setVerticalHeaderItem(i, headerItem(colourValue));
     }
     for (int t = 0; t < n; ++t)
         for (int h = 0; h < n; ++h) {

@@ -6,6 +6,7 @@
 #include "ui/documents/ContrastWindow.h"
 #include "ui/layout/ScreenFit.h"
 #include "ui/widgets/ColourVisionFilter.h"
+#include "ui/widgets/GamutMarks.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -35,9 +36,7 @@ const QString confusableMark = QStringLiteral(" \u2248");
 
 QIcon colourSwatch(QRgb colourValue)
 {
-    QPixmap p(12, 12);
-    p.fill(ColourVisionFilter::sharedFilter().displayed(QColor::fromRgb(colourValue)));
-    return QIcon(p);
+    return QIcon(GamutMarks::sharedMarks().swatch(colourValue, QSize(12, 12)));
 }
 
 // A table that asks for the size of its whole content once told it.
@@ -100,6 +99,10 @@ ScalesWindow::ScalesWindow(const MainState& s, const LanguageTable& t, QWidget* 
     connect(m_takt, &QTimer::timeout, this, &ScalesWindow::refresh);
     // The swatches are shown colours; the numbers stay.
     connect(&ColourVisionFilter::sharedFilter(), &ColourVisionFilter::modified, this, [this] {
+        if (isVisible())
+            fillCells(shownSet());
+    });
+    connect(&GamutMarks::sharedMarks(), &GamutMarks::modified, this, [this] {
         if (isVisible())
             fillCells(shownSet());
     });
@@ -301,6 +304,7 @@ void ScalesWindow::fillCells(int record)
             tableWidget->setVerticalHeaderItem(r, header);
         }
         header->setIcon(colourSwatch(skala.colour)); // a header paints pictures only
+        header->setToolTip(GamutMarks::sharedMarks().tipFor(skala.colour));
         header->setText(hexColour(skala.colour));
         for (int k = 0; k < skala.steps.size() && k < tableWidget->columnCount(); ++k) {
             const ScaleStep& level = skala.steps[k];

@@ -23,6 +23,7 @@
 #include "ui/shell/HelpActions.h"
 #include "ui/shell/HistoryActions.h"
 #include "ui/shell/PaletteImport.h"
+#include "ui/shell/PrintActions.h"
 #include "ui/shell/TfBlind.h"
 #include "ui/widgets/ColourPanel.h"
 #include "ui/widgets/PictureBox.h"
@@ -96,6 +97,7 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent)
     m_datei->connectActions();
     m_farbsehen = std::make_unique<ColourVisionActions>(*this);
     m_farbsehen->connectActions();
+    connectPrint();
     m_verlaufAktionen = std::make_unique<HistoryActions>(*this);
     m_verlaufAktionen->connectActions();
     FormCreate();
@@ -211,6 +213,7 @@ void TForm1::setBlind(const TfBlind& blind)
 void TForm1::setPreferences(TfRegistryForm& preferences)
 {
     m_preferences = &preferences;
+    m_druck->takeChoice({preferences.printProfilePath, static_cast<PrintIntent>(preferences.printIntent)});
     // The settings dialog edits a stored preference, so it needs the store.
     QAction& einstellungen = m_actions->action(ActionId::einstellungenMenu);
     if (!einstellungen.isEnabled()) {

@@ -31,6 +31,7 @@ class TfRegistryForm;
 class ValueOutput;
 class PaletteExport;
 class PaletteImport;
+class PrintActions;
 class ColourFormatsWindow;
 class ScalesWindow;
 class TForm2;
@@ -125,6 +126,8 @@ public:
     HelpActions& help() { return *m_hilfe; }
     // Colour vision simulation, the contrast window and the text view's contrast hints.
     ColourVisionActions& colourVision() { return *m_farbsehen; }
+    // The print profile, the gamut warning and the soft proof.
+    PrintActions& printActions() { return *m_druck; }
     // Undo, redo and the history window.
     HistoryActions& historyActions() { return *m_verlaufAktionen; }
     // The pipette, created anew for each run while the window is hidden.
@@ -177,6 +180,9 @@ private:
     void connectActions();
     // Printing, copying all values and the palette export, with their actions.
     void connectOutputs();
+    void connectPrint();
+    // The settings dialog on one of its pages; a new print choice is taken after OK.
+    void runSettings(bool tutorialPage);
     void showStartColours();
     void updateAngleDisplay();
     void paintMarker(QPainter& painter, bool pointsDown) const;
@@ -215,6 +221,7 @@ private:
     std::unique_ptr<ShellOpener> m_shellOpener;
     std::unique_ptr<HelpActions> m_hilfe;
     std::unique_ptr<ColourVisionActions> m_farbsehen;
+    std::unique_ptr<PrintActions> m_druck;
     std::unique_ptr<HistoryActions> m_verlaufAktionen;
     std::unique_ptr<ColourSettingsFile> m_datei;
     std::unique_ptr<ScreenReader> m_screenReader;

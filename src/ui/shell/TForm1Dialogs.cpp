@@ -16,6 +16,7 @@
 #include "ui/documents/ScalesWindow.h"
 #include "ui/documents/TForm2.h"
 #include "ui/shell/HelpActions.h"
+#include "ui/shell/PrintActions.h"
 #include "ui/shell/TfBlind.h"
 #include "ui/widgets/ColourPanel.h"
 
@@ -30,22 +31,43 @@ void TForm1::setShellOpener(std::unique_ptr<ShellOpener> opener)
 
 void TForm1::einstellungenMenuExecute()
 {
+    runSettings(false);
+}
+
+void TForm1::showSettingsTutorial()
+{
+    runSettings(true);
+}
+
+void TForm1::runSettings(bool tutorialPage)
+{
     if (!m_preferences)
         return;
     const LanguageTable textSet =
         m_blind ? m_blind->uiLanguage : LanguageTable::forVersion(m_preferences->sprachVersion);
     // A new dialog each time: nothing of an earlier one survives.
-    TEinstellungen dialog(*m_preferences, textSet, *m_shellOpener, this);
-    dialog.exec();
+    TEinstellungen dialog(*m_preferences, textSet, *m_shellOpener, this, {m_druck->foundProfiles(), nullptr});
+    if (tutorialPage)
+        dialog.PageControl1->setCurrentWidget(dialog.TabSheet2);
+    if (dialog.exec() == QDialog::Accepted)
+        m_druck->takeChoice(
+            {m_preferences->printProfilePath, static_cast<PrintIntent>(m_preferences->printIntent)});
 }
 
-void TForm1::showSettingsTutorial()
+void TForm1::connectPrint()
 {
-    if (!m_preferences)
-        return;
-    TEinstellungen dialog(*m_preferences, uiLanguage(), *m_shellOpener, this);
-    dialog.PageControl1->setCurrentWidget(dialog.TabSheet2);
-    dialog.exec();
+    m_druck = std::make_unique<PrintActions>(*this);
+    m_druck->connectActions();
+    // Every field that shows a colour, the rows' centres too.
+    std::vector<QWidget*> fields = m_w.clickableFields();
+    fields.insert(fields.end(), {m_w.R[8], m_w.RLi[8], m_w.RRe[8]});
+    for (QWidget* field : fields)
+        if (auto* panel = qobject_cast<ColourPanel*>(field))
+            panel->setGamutMarked(true);
+    connect(m_druck.get(), &PrintActions::conversionChanged, this, [this] {
+        if (m_farbformate)
+            m_farbformate->setPrintConversion(m_druck->conversion());
+    });
 }
 
 void TForm1::hilfeInhaltExecute()
@@ -140,6 +162,7 @@ void TForm1::colourFormatsExecute()
 {
     if (!m_farbformate) {
         m_farbformate = std::make_unique<ColourFormatsWindow>(state(), uiLanguage(), this);
+        m_farbformate->setPrintConversion(m_druck->conversion());
         ColourFormatsWindow* topWindow = m_farbformate.get();
         for (ColourPanel* panel : findChildren<ColourPanel*>())
             if (!topWindow->isAncestorOf(panel))

@@ -1,9 +1,12 @@
 #include "ui/widgets/ColourPanel.h"
 
 #include "ui/widgets/ColourVisionFilter.h"
+#include "ui/widgets/GamutMarks.h"
 
+#include <QHelpEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QToolTip>
 
 namespace
 {
@@ -20,6 +23,21 @@ ColourPanel::ColourPanel(QWidget* parent, const QString& name) : QWidget(parent)
         if (isVisible() && hasColour())
             update();
     });
+}
+
+void ColourPanel::setGamutMarked(bool marked)
+{
+    if (marked == m_gamutMarked)
+        return;
+    m_gamutMarked = marked;
+    if (marked)
+        connect(&GamutMarks::sharedMarks(), &GamutMarks::modified, this, [this] {
+            if (isVisible() && hasColour())
+                update();
+        });
+    else
+        disconnect(&GamutMarks::sharedMarks(), nullptr, this, nullptr);
+    update();
 }
 
 bool ColourPanel::setColour(const QColor& colour)
@@ -80,6 +98,15 @@ bool ColourPanel::event(QEvent* event)
     // manager the auto-sized labels are fitted here.
     if (event->type() == QEvent::LayoutRequest || event->type() == QEvent::Show)
         fitAutoSizedChildren(this);
+    if (event->type() == QEvent::ToolTip && m_gamutMarked && m_hasColour) {
+        if (const std::optional<PrintValue> out = GamutMarks::sharedMarks().outOfGamut(m_colour.rgb())) {
+            const QString own = toolTip();
+            const QString gamut = GamutMarks::sharedMarks().tip(*out);
+            QToolTip::showText(static_cast<QHelpEvent*>(event)->globalPos(),
+                               own.isEmpty() ? gamut : own + QLatin1Char('\n') + gamut, this);
+            return true;
+        }
+    }
     return QWidget::event(event);
 }
 
@@ -104,6 +131,8 @@ void ColourPanel::paintEvent(QPaintEvent* event)
         painter.drawLine(0, b, r, b);
         painter.drawLine(r, 0, r, b);
     }
+    if (m_gamutMarked && m_hasColour && GamutMarks::sharedMarks().outOfGamut(m_colour.rgb()))
+        GamutMarks::paintMark(painter, innerRect());
 }
 
 void ColourPanel::resizeEvent(QResizeEvent* event)

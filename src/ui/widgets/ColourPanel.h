@@ -42,6 +42,8 @@ public:
     // The row displays' marker: 0 when no big field lies behind the rows.
     int marker() const { return m_marker; }
     void setMarker(int marker) { m_marker = marker; }
+    // A shown colour: carries the print gamut warning's mark while that is on.
+    void setGamutMarked(bool marked);
 
 signals:
     // Left button released over the panel.
@@ -65,6 +67,7 @@ private:
     int m_tag = 0;
     int m_marker = 1;
     QString m_hint;
+    bool m_gamutMarked = false;
 };
 
 // Client alignment: a marked child always fills its parent's inner rectangle

@@ -16,14 +16,14 @@ public:
 protected:
     void draw(QPainter* painter) override
     {
-        const ColourVisionKind variety = ColourVisionFilter::sharedFilter().variety();
-        if (variety == ColourVisionKind::normal) {
+        const ColourVisionFilter& filter = ColourVisionFilter::sharedFilter();
+        if (!filter.changesColours()) {
             drawSource(painter);
             return;
         }
         QPoint versatz;
         const QPixmap picture = sourcePixmap(Qt::LogicalCoordinates, &versatz, QGraphicsEffect::NoPad);
-        painter->drawImage(versatz, simulated(variety, picture.toImage()));
+        painter->drawImage(versatz, filter.displayed(picture.toImage()));
     }
 };
 
@@ -40,18 +40,62 @@ void ColourVisionFilter::setKind(ColourVisionKind variety)
     if (variety == m_art)
         return;
     m_art = variety;
+    applyEffects();
+}
+
+void ColourVisionFilter::setProof(std::optional<PrintConversion> proof)
+{
+    if (!proof && !m_proof)
+        return;
+    m_proof = std::move(proof);
+    m_roundTrips.clear();
+    ++m_proofSerial;
+    applyEffects();
+}
+
+void ColourVisionFilter::applyEffects()
+{
     std::erase_if(m_folgende, [](const QPointer<QWidget>& w) { return w.isNull(); });
     for (const QPointer<QWidget>& w : m_folgende)
         applyEffect(w);
     // The painting widgets repaint themselves on this.
-    emit modified(variety);
+    emit modified(m_art);
+}
+
+QRgb ColourVisionFilter::proofed(QRgb colour) const
+{
+    if (!m_proof)
+        return colour;
+    const QRgb opaque = colour | 0xff000000u;
+    auto known = m_roundTrips.constFind(opaque);
+    if (known == m_roundTrips.constEnd()) {
+        // A dragged band shows ever new colours: keep the table small.
+        if (m_roundTrips.size() > 65536)
+            m_roundTrips.clear();
+        known = m_roundTrips.insert(opaque, m_proof->convert(opaque).roundTrip);
+    }
+    return (*known & 0x00ffffffu) | (colour & 0xff000000u);
 }
 
 QColor ColourVisionFilter::displayed(const QColor& colourValue) const
 {
-    if (m_art == ColourVisionKind::normal)
+    if (!changesColours())
         return colourValue;
-    return QColor::fromRgba(simulated(m_art, colourValue.rgba()));
+    const QRgb proof = proofed(colourValue.rgba());
+    return QColor::fromRgba(m_art == ColourVisionKind::normal ? proof : simulated(m_art, proof));
+}
+
+QImage ColourVisionFilter::displayed(const QImage& picture) const
+{
+    if (!m_proof)
+        return m_art == ColourVisionKind::normal ? picture : simulated(m_art, picture);
+    QImage proof = picture.convertToFormat(QImage::Format_ARGB32);
+    for (int y = 0; y < proof.height(); ++y) {
+        auto* line = reinterpret_cast<QRgb*>(proof.scanLine(y));
+        for (int x = 0; x < proof.width(); ++x)
+            line[x] = proofed(line[x]);
+    }
+    return m_art == ColourVisionKind::normal ? proof : simulated(m_art, proof);
 }
 
 void ColourVisionFilter::follow(QWidget* widget)
@@ -63,7 +107,7 @@ void ColourVisionFilter::follow(QWidget* widget)
 // Without a simulation the widget paints directly, as fast as before.
 void ColourVisionFilter::applyEffect(QWidget* widget) const
 {
-    const bool an = m_art != ColourVisionKind::normal;
+    const bool an = changesColours();
     if (an && !widget->graphicsEffect())
         widget->setGraphicsEffect(new FarbsehEffekt(widget));
     else if (!an && widget->graphicsEffect())

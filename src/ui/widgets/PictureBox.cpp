@@ -59,12 +59,16 @@ void PictureBox::paintEvent(QPaintEvent* event)
 
 const QImage& PictureBox::shownImage() const
 {
-    const ColourVisionKind variety = ColourVisionFilter::sharedFilter().variety();
-    if (variety == ColourVisionKind::normal)
+    const ColourVisionFilter& filter = ColourVisionFilter::sharedFilter();
+    if (!filter.changesColours())
         return m_image;
-    QImage& picture = m_simuliert[static_cast<std::size_t>(variety)];
+    if (m_proofSerial != filter.proofSerial()) {
+        m_simuliert = {};
+        m_proofSerial = filter.proofSerial();
+    }
+    QImage& picture = m_simuliert[static_cast<std::size_t>(filter.variety())];
     if (picture.isNull())
-        picture = simulated(variety, m_image);
+        picture = filter.displayed(m_image);
     return picture;
 }
 

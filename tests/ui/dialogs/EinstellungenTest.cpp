@@ -46,9 +46,10 @@ TEST_F(EinstellungenTest, ShowsItsTextsInTheChosenLanguage)
     auto de = dialog(Language::german);
     de->show();
     EXPECT_EQ(de->windowTitle(), QStringLiteral("Einstellungen"));
-    EXPECT_EQ(de->PageControl1->count(), 2);
+    EXPECT_EQ(de->PageControl1->count(), 3);
     EXPECT_EQ(de->PageControl1->tabText(0), QStringLiteral("Tutorial"));
     EXPECT_EQ(de->PageControl1->tabText(1), QStringLiteral("Sprache"));
+    EXPECT_EQ(de->PageControl1->tabText(2), QStringLiteral("Druck"));
     EXPECT_EQ(de->Label1->text(), QStringLiteral("Lokaler Link zum Tutorial \"Farben im Webdesign\":"));
     EXPECT_EQ(de->Label3->text(), QStringLiteral("Tutorial im Internet:"));
     EXPECT_EQ(de->Button2->text(), QStringLiteral("Abbrechen"));
