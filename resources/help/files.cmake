@@ -23,6 +23,7 @@ set(TINCTORA_HELP_FILES_de
   HTML/page14.htm
   HTML/page19.htm
   HTML/page26.htm
+  HTML/page27.htm
   HTML/page20.htm
   HTML/page03.htm
   HTML/page16.htm
@@ -54,6 +55,7 @@ set(TINCTORA_HELP_FILES_en
   HTML/page14.htm
   HTML/page19.htm
   HTML/page26.htm
+  HTML/page27.htm
   HTML/page20.htm
   HTML/page03.htm
   HTML/page16.htm

@@ -585,6 +585,43 @@ Anteil; <code>--colors K</code> verlangt 2 bis 12 statt 6 Farben. <code>tinctora
 PALETTE</code> wandelt eine Palettendatei in jedes Format von <a href="page19.htm">Palette exportieren</a> um
 (siehe <a href="page21.htm">Die Befehlszeile</a>).</p>
 """),
+dict(file="page27.htm", title="Farben für den Druck",
+     summary="CMYK über ein ICC-Druckprofil, die Farbumfangswarnung und der simulierte Druck",
+     keywords=["Druckprofil", "ICC-Profil", "CMYK", "Farbumfang", "Farbumfangswarnung", "Druck simulieren", "Softproof", "Umrechnung", "Druckmaschine"],
+     body=f"""
+<p>Ein Bildschirm mischt Licht, eine Druckmaschine mischt Farben auf Papier, und viele Farben des Bildschirms
+lassen sich nicht drucken. Ein <b>ICC-Druckprofil</b> beschreibt eine Maschine mit Farben und Papier: welche Farben
+sie drucken kann und wie sie sie aus Cyan, Magenta, Gelb und Schwarz erreicht. Druckereien geben solche Profile
+heraus; Tinctora rechnet mit ihnen über LittleCMS.</p>
+<h2>Ein Profil wählen</h2>
+<p>Die Seite {ui("Druck")} von {ui("Bearbeiten &gt; Einstellungen")} listet die CMYK-Ausgabeprofile aus
+<code>/usr/share/color/icc</code> (mit Unterordnern), <code>~/.local/share/icc</code> und <code>~/.color/icc</code>;
+{ui("Datei laden...")} nimmt jede andere <code>.icc</code>- oder <code>.icm</code>-Datei. Eine Datei, die sich nicht
+lesen lässt oder kein CMYK-Ausgabeprofil ist, wird mit einer Meldung abgelehnt, und die bisherige Wahl bleibt.
+{ui("Umrechnung")}: relativ farbmetrisch mit Tiefenkompensierung (die Vorgabe) behält die druckbaren Farben und
+rückt die anderen auf die nächste druckbare; wahrnehmungsorientiert staucht alle Farben gemeinsam.
+{ui("Kein Profil")} kehrt zur einfachen Formel zurück.</p>
+<h2>Was das Profil ändert</h2>
+<ul>
+<li>{ui("Bearbeiten &gt; Farbformate...")} zeigt eine zweite CMYK-Zeile, „CMYK (Name des Profils)“, mit den
+Prozenten über das Profil; die Zeile „CMYK (ohne Profil)“ behält die einfache Formel. Beide lassen sich
+kopieren.</li>
+<li>{ui("Ansicht &gt; Farbumfangswarnung")}: Eine Fläche, deren Farbe die Maschine nicht drucken kann (der Weg durch
+das Profil und zurück verschiebt sie um mehr als 2 in CIEDE2000), erhält eine kleine gelbe Marke, und ihr Tooltip
+nennt den Abstand. Die Fenster Farbformate, Kontrast und Skalen markieren solche Farben ebenso.</li>
+<li>{ui("Ansicht &gt; Druck simulieren")} zeigt die Anzeige so, wie das Profil jede Farbe aus dem Druck
+zurückbringt, zusammen mit einem simulierten Farbsehen, falls eines gewählt ist. Nur das Bild auf dem Bildschirm
+ändert sich: Werte, Kopien, Dateien und Exporte behalten die echten Farben.</li>
+</ul>
+<p>Das alles ist nur so gut wie das Profil und Ihr Bildschirm: Es kann weder die Oberfläche des Papiers noch die
+echten Farben oder den Lauf einer bestimmten Maschine zeigen. Fragen Sie die Druckerei vor einem Auftrag nach
+ihrem Profil und einem Proof.</p>
+<h2>In der Befehlszeile</h2>
+<p><code>tinctora --cmyk PROFIL.icc DATEI.tnfx</code> gibt jede angezeigte Farbe mit C, M, Y und K in Prozent und
+<code>in</code> oder <code>out</code> des Farbumfangs aus; <code>--intent perceptual</code> wählt die andere
+Umrechnung. <code>tinctora --export AUSGABE.ase --cmyk-profile PROFIL.icc DATEI.tnfx</code> schreibt eine Adobe
+Swatch Exchange-Datei, deren Farbfelder über das Profil in CMYK stehen.</p>
+"""),
 dict(file="page20.htm", title="Farbformate",
      summary="die gewählte Farbe als Hex, rgb(), HSL, HSV, CMYK, Lab, LCh, OKLab und OKLCH",
      keywords=["Farbformate", "HSL", "HSV", "CMYK", "Lab", "LCh", "OKLab", "OKLCH", "rgb()", "CSS-Farbe", "Farbe umrechnen"],

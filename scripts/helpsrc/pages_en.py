@@ -564,6 +564,41 @@ hex value and share; <code>--colors K</code> asks for 2 to 12 colours instead of
 <code>tinctora --export OUTPUT --from PALETTE</code> converts a palette file into any format of
 <a href="page19.htm">Export Palette</a> (see <a href="page21.htm">The command line</a>).</p>
 """),
+dict(file="page27.htm", title="Colours for print",
+     summary="CMYK through an ICC print profile, the gamut warning and the simulated print",
+     keywords=["print profile", "ICC profile", "CMYK", "gamut", "gamut warning", "simulate print", "soft proof", "rendering intent", "press"],
+     body=f"""
+<p>A screen mixes light; a press mixes inks on paper, and many colours a screen shows cannot be printed. An
+<b>ICC print profile</b> describes one press, ink set and paper: which colours it can print and how to reach
+them in cyan, magenta, yellow and black. Printers and print shops hand out such profiles; Tinctora computes
+with them through LittleCMS.</p>
+<h2>Choosing a profile</h2>
+<p>The page {ui("Print")} of {ui("Edit &gt; Settings")} lists the CMYK output profiles found in
+<code>/usr/share/color/icc</code> (and its subfolders), <code>~/.local/share/icc</code> and
+<code>~/.color/icc</code>; {ui("Load File...")} takes any other <code>.icc</code> or <code>.icm</code> file. A file
+that cannot be read or is not a CMYK output profile is refused with a message, and the previous choice stays.
+{ui("Rendering intent")}: relative colorimetric with black-point compensation (the default) keeps the colours
+the press can print and moves the others to the nearest it can; perceptual compresses all colours together.
+{ui("No profile")} goes back to the simple formula.</p>
+<h2>What the profile changes</h2>
+<ul>
+<li>{ui("Edit &gt; Color Formats...")} shows a second CMYK line, "CMYK (name of the profile)", with the percentages
+through the profile; the line "CMYK (no profile)" keeps the simple formula. Both can be copied.</li>
+<li>{ui("View &gt; Gamut Warning")}: a field whose colour the press cannot print (its round trip through the
+profile moves it by more than 2 in CIEDE2000) gets a small yellow mark, and its tooltip gives the distance. The
+Color Formats, Contrast and Scales windows mark such colours too.</li>
+<li>{ui("View &gt; Simulate Print")} shows the display as the profile brings each colour back from the press,
+together with a simulated colour vision if one is chosen. Only the picture on the screen changes: values,
+copies, files and exports keep the real colours.</li>
+</ul>
+<p>All of this is only as good as the profile and your screen: it cannot show the paper's texture, the real
+inks or how a particular press runs. Ask the print shop for its profile and a proof before a job.</p>
+<h2>From the command line</h2>
+<p><code>tinctora --cmyk PROFILE.icc FILE.tnfx</code> prints every shown colour with its C, M, Y and K in percent
+and <code>in</code> or <code>out</code> of the gamut; <code>--intent perceptual</code> chooses the other intent.
+<code>tinctora --export OUTPUT.ase --cmyk-profile PROFILE.icc FILE.tnfx</code> writes an Adobe Swatch Exchange
+file whose swatches are CMYK through the profile.</p>
+"""),
 dict(file="page20.htm", title="Color formats",
      summary="the selected colour as hex, rgb(), HSL, HSV, CMYK, Lab, LCh, OKLab and OKLCH",
      keywords=["color formats", "colour formats", "HSL", "HSV", "CMYK", "Lab", "LCh", "OKLab", "OKLCH", "rgb()", "CSS color", "convert color"],
