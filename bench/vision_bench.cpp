@@ -8,6 +8,7 @@
 #include "ui/display/DisplayParts.h"
 #include "ui/display/ModeActions.h"
 #include "ui/language/ActionRegistry.h"
+#include "ui/shell/PrintActions.h"
 #include "ui/shell/TForm1.h"
 #include "ui/shell/TfBlind.h"
 #include "ui/widgets/ColourPanel.h"
@@ -15,6 +16,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
+#include <QFile>
 
 #include "BenchWindow.h"
 
@@ -54,6 +56,31 @@ void BM_SimulationSwitch_ColourRow15(benchmark::State& state)
     }
 }
 BENCHMARK(BM_SimulationSwitch_ColourRow15)->Unit(benchmark::kMicrosecond);
+
+// The soft proof switched on and off on a fixed 15-field colour row, through a
+// press profile chosen beforehand (the transforms exist already).
+void BM_SoftProofSwitch_FixedColourRow15(benchmark::State& state)
+{
+    const QString profile = QStringLiteral("/usr/share/color/icc/ghostscript/default_cmyk.icc");
+    if (!QFile::exists(profile)) {
+        state.SkipWithError("no press profile (package libgs-common)");
+        return;
+    }
+    ReihenFenster f;
+    f.form->actionItem("fixieren")->trigger();
+    QApplication::processEvents();
+    f.form->printActions().takeChoice({profile, PrintIntent::relativeColorimetric});
+    QAction& proof = f.form->actions().action(ActionId::simulatePrint);
+    for (int i = 0; i < 2; ++i) {
+        proof.trigger();
+        QApplication::processEvents();
+    }
+    for (auto _ : state) {
+        proof.trigger();
+        QApplication::processEvents();
+    }
+}
+BENCHMARK(BM_SoftProofSwitch_FixedColourRow15)->Unit(benchmark::kMicrosecond);
 
 void BM_ContrastMatrix15Fields(benchmark::State& state)
 {
