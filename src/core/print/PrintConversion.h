@@ -38,6 +38,8 @@ public:
 
     const PrintProfile& profile() const { return *printProfile; }
     PrintIntent intent() const { return chosenIntent; }
+    // Copies share their transforms; this tells one built conversion from another.
+    const void* identity() const { return toCmyk.get(); }
 
 private:
     PrintConversion() = default;

@@ -47,9 +47,13 @@ void ColourVisionFilter::setProof(std::optional<PrintConversion> proof)
 {
     if (!proof && !m_proof)
         return;
+    // Switching the same proof off and on keeps what it computed.
+    if (proof && proof->identity() != m_proofIdentity) {
+        m_proofIdentity = proof->identity();
+        m_roundTrips.clear();
+        ++m_proofSerial;
+    }
     m_proof = std::move(proof);
-    m_roundTrips.clear();
-    ++m_proofSerial;
     applyEffects();
 }
 

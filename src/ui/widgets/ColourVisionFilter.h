@@ -33,7 +33,7 @@ public:
     bool proofing() const { return m_proof.has_value(); }
     // Whether anything painted differs from the real colours.
     bool changesColours() const { return m_art != ColourVisionKind::normal || m_proof; }
-    // Counts the changes of the proof, for pictures kept once simulated.
+    // Counts the proofs taken, for pictures kept once proofed.
     int proofSerial() const { return m_proofSerial; }
 
     QColor displayed(const QColor& colourValue) const;
@@ -55,6 +55,7 @@ private:
     ColourVisionKind m_art = ColourVisionKind::normal;
     std::optional<PrintConversion> m_proof;
     int m_proofSerial = 0;
+    const void* m_proofIdentity = nullptr;  // the conversion m_roundTrips and the serial belong to
     mutable QHash<QRgb, QRgb> m_roundTrips; // one conversion per colour and profile
     std::vector<QPointer<QWidget>> m_folgende;
 };

@@ -18,6 +18,7 @@ void PictureBox::setImage(const QImage& image)
 {
     m_image = image;
     m_simuliert = {};
+    m_proofed = {};
     const bool opaque = !m_image.isNull() && !m_image.hasAlphaChannel() && !m_painter &&
                         (m_stretched || m_image.size() == size());
     setAttribute(Qt::WA_OpaquePaintEvent, opaque);
@@ -62,11 +63,12 @@ const QImage& PictureBox::shownImage() const
     const ColourVisionFilter& filter = ColourVisionFilter::sharedFilter();
     if (!filter.changesColours())
         return m_image;
-    if (m_proofSerial != filter.proofSerial()) {
-        m_simuliert = {};
+    if (filter.proofing() && m_proofSerial != filter.proofSerial()) {
+        m_proofed = {};
         m_proofSerial = filter.proofSerial();
     }
-    QImage& picture = m_simuliert[static_cast<std::size_t>(filter.variety())];
+    QImage& picture =
+        (filter.proofing() ? m_proofed : m_simuliert)[static_cast<std::size_t>(filter.variety())];
     if (picture.isNull())
         picture = filter.displayed(m_image);
     return picture;

@@ -47,7 +47,8 @@ private:
 
     QImage m_image;
     mutable std::array<QImage, allColourVisions.size()> m_simuliert;
-    mutable int m_proofSerial = 0; // the soft proof the pictures above were made with
+    mutable std::array<QImage, allColourVisions.size()> m_proofed;
+    mutable int m_proofSerial = 0; // the soft proof m_proofed was made with
     Painter m_painter;
     bool m_stretched = false;
 };
