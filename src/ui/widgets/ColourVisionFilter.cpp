@@ -8,10 +8,10 @@
 namespace
 {
 
-class FarbsehEffekt : public QGraphicsEffect
+class ColourVisionEffect : public QGraphicsEffect
 {
 public:
-    explicit FarbsehEffekt(QObject* parent) : QGraphicsEffect(parent) {}
+    explicit ColourVisionEffect(QObject* parent) : QGraphicsEffect(parent) {}
 
 protected:
     void draw(QPainter* painter) override
@@ -113,7 +113,7 @@ void ColourVisionFilter::applyEffect(QWidget* widget) const
 {
     const bool an = changesColours();
     if (an && !widget->graphicsEffect())
-        widget->setGraphicsEffect(new FarbsehEffekt(widget));
+        widget->setGraphicsEffect(new ColourVisionEffect(widget));
     else if (!an && widget->graphicsEffect())
         widget->setGraphicsEffect(nullptr);
     else if (widget->graphicsEffect())
