@@ -50,7 +50,7 @@ void BM_MainWindowConstructAndShow(benchmark::State& state)
         auto blind = std::make_unique<TfBlind>(*form, *prefs);
         form->show();
         QApplication::processEvents();
-        benchmark::DoNotOptimize(form->state().progress.formularBereit);
+        benchmark::DoNotOptimize(form->colourDocument().window().shown);
 
         state.PauseTiming();
         blind.reset();

@@ -13,10 +13,10 @@
 #include <QAction>
 
 // The main window ready for the display routines without being shown: the
-// angle controls act (formularBereit) and the row panels keep their design
+// angle controls act (the window counts as shown) and the row panels keep their design
 // positions, since no resize has laid them out yet.
 struct DisplayFixture : WindowFixture {
-    DisplayFixture() { d().progress().formularBereit = true; }
+    DisplayFixture() { d().setWindowShown(true); }
 
     DisplayParts& parts() { return form->parts(); }
     void harmonyMode(const char* actionItem) { form->actionItem(actionItem)->trigger(); }

@@ -42,8 +42,8 @@ AngleDisplay drawAnglePicture(QImage& winkelBild, const QImage& turnedWheel, Har
 
 // Whether the marker picture must be redrawn: only once every field that takes
 // part has left the position it was last drawn at. When it must, the drawn
-// positions are updated here.
-bool checkAngleDrawing(MainState& s);
+// positions are updated here. Before the window is first shown, never.
+bool checkAngleDrawing(MainState& s, bool windowShown);
 
 // Label texts of the marker picture; left and centre stay empty in modes
 // without those fields.

@@ -7,9 +7,9 @@ int firstDistance(int trackBar2, HarmonyMode harmonyMode)
     return harmonyMode == HarmonyMode::colourRows ? 2 * trackBar2 : trackBar2;
 }
 
-bool checkAngleDrawing(MainState& s)
+bool checkAngleDrawing(MainState& s, bool windowShown)
 {
-    if (!s.progress.formularBereit)
+    if (!windowShown)
         return false;
     auto& w = s.farbWerte;
     const HarmonyMode harmonyMode = s.harmonyMode();

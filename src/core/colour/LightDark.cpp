@@ -47,9 +47,9 @@ LightDarkPoint pointToAmounts(int x, int y, bool compact)
     return p;
 }
 
-LightDarkPoint computeLightDarkMove(MainState& s, int x, int y)
+LightDarkPoint computeLightDarkMove(MainState& s, int x, int y, bool compact)
 {
-    const LightDarkPoint p = pointToAmounts(x, y, s.progress.kleinesLayout);
+    const LightDarkPoint p = pointToAmounts(x, y, compact);
     const Field field = s.lightDarkTarget;
     s.dunkel[field] = p.dunkel;
     s.hell[field] = p.hell;

@@ -32,7 +32,7 @@ LightDarkPoint pointToAmounts(int x, int y, bool compact);
 // point in the selected field and, in fanning and colour rows, spreads the
 // amounts of the small right or left field over the row. Moving the cross-hair
 // and repainting are the caller's.
-LightDarkPoint computeLightDarkMove(MainState& s, int x, int y);
+LightDarkPoint computeLightDarkMove(MainState& s, int x, int y, bool compact = false);
 
 // Row amounts between small left and small right: element 1 (the centre) first,
 // then elements 2 .. 2 * stufenAnzahl - 1. isSet is the amount just set,

@@ -233,20 +233,20 @@ int rotationAngle(HarmonyMode harmonyMode, bool winkeltyp2, int trackBar3Positio
     return angles - roundHalfEven(markerPosition / positionsPerDegree);
 }
 
-bool rotieren(MainState& s, int trackBar3Position, int markerPosition, const QImage& imageOriginal,
-              QImage& imageBg)
+bool rotieren(const MainState& s, int& lastTurn, int trackBar3Position, int markerPosition,
+              const QImage& imageOriginal, QImage& imageBg)
 {
     if (s.actionSet.farbenSeparatEinstellen)
         return false;
     const int angles = rotationAngle(s.harmonyMode(), s.winkeltyp2, trackBar3Position, markerPosition);
     const int persisted = ((angles % 360) + 360) % 360;
-    if (persisted == s.progress.letzterDrehwinkel)
+    if (persisted == lastTurn)
         return false;
     // The turn leaves the corners it cannot reach as they were: they start from
     // the unturned picture each time, so that the same angle gives the same
     // picture whichever turns came before.
     imageBg = imageOriginal.copy();
     SmoothRotate(imageOriginal, imageBg, wheelCentre, wheelCentre, persisted);
-    s.progress.letzterDrehwinkel = persisted;
+    lastTurn = persisted;
     return true;
 }

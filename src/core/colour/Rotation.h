@@ -21,7 +21,7 @@ int rotationAngle(HarmonyMode harmonyMode, bool winkeltyp2, int trackBar3Positio
 // Turns the wheel for the current state. Returns true when `imageBg` was
 // repainted (the caller then refreshes its widget); false in separate
 // adjustment or when the turn has not changed since the last call.
-// letzterDrehwinkel keeps the last turn as 0..359 degrees, so −1 always
-// forces a repaint even when the new turn is −1 degree.
-bool rotieren(MainState& s, int trackBar3Position, int markerPosition, const QImage& imageOriginal,
-              QImage& imageBg);
+// lastTurn keeps the last turn as 0..359 degrees, so −1 always forces a
+// repaint even when the new turn is −1 degree.
+bool rotieren(const MainState& s, int& lastTurn, int trackBar3Position, int markerPosition,
+              const QImage& imageOriginal, QImage& imageBg);

@@ -213,9 +213,11 @@ void setPositions(MainState& s, const FileSetting& e)
         s.pos(f) = e.pos[f];
 }
 
-void applySetting(MainState& s, const FileSetting& e)
+void applySetting(MainState& s, const FileSetting& e, const WindowFacts& window)
 {
-    StateHooks hooks(s);
+    // The whole display is drawn anew afterwards: what the recompute notes is not needed.
+    RecomputeNotes notes;
+    StateHooks hooks(s, window, notes);
     if (e.realistisch) {
         s.actionSet.realistisch = *e.realistisch;
         s.bandLuminoes = !*e.realistisch;
@@ -256,7 +258,7 @@ void applySetting(MainState& s, const FileSetting& e)
             datenHolen(s, s.pos(k.field), 0, false, hooks);
         }
         s.lightDarkTarget = k.field;
-        computeLightDarkMove(s, k.x, k.y);
+        computeLightDarkMove(s, k.x, k.y, window.compactLayout);
         hooks.recolour();
     }
 }

@@ -3,6 +3,7 @@
 #include "core/documents/SettingsFile.h"
 #include "core/state/Field.h"
 #include "core/state/MainState.h"
+#include "core/state/WindowFacts.h"
 
 #include <optional>
 #include <vector>
@@ -64,4 +65,4 @@ void setPositions(MainState& s, const FileSetting& e);
 // then each cross-hair with its field's amounts and mixed colours. Separate
 // adjustment takes part as the window's first radio button would have it
 // (the big field alone) until a cross-hair selects another field.
-void applySetting(MainState& s, const FileSetting& e);
+void applySetting(MainState& s, const FileSetting& e, const WindowFacts& window = {});

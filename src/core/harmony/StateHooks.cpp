@@ -11,19 +11,19 @@ void StateHooks::farbenA()
 
 void StateHooks::winkelZeichnen()
 {
-    if (checkAngleDrawing(m_s))
-        m_s.progress.angleMarkerDue = true;
+    if (checkAngleDrawing(m_s, m_window.shown))
+        m_notes.angleMarkerDue = true;
 }
 
 void StateHooks::moveBandMarker(int p)
 {
-    m_s.progress.bandMarker = p;
-    m_s.progress.bandMarkerDue = true;
+    m_notes.bandMarker = p;
+    m_notes.bandMarkerDue = true;
 }
 
 bool StateHooks::manualInputToOuterRowField() const
 {
-    return m_s.progress.inputOnOuterField;
+    return m_window.inputOnOuterField;
 }
 
 void StateHooks::recolour()

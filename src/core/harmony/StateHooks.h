@@ -1,16 +1,20 @@
 #pragma once
 
 #include "core/harmony/RecomputeHooks.h"
+#include "core/state/WindowFacts.h"
 
 struct MainState;
 
 // The recompute without a window: row colours are kept in the state, the
 // angle markers' drawn positions are kept, and what the display must show
-// afterwards is noted in the state's progress flags for the views.
+// afterwards is noted for the views.
 class StateHooks : public RecomputeHooks
 {
 public:
-    explicit StateHooks(MainState& s) : m_s(s) {}
+    StateHooks(MainState& s, const WindowFacts& window, RecomputeNotes& notes)
+        : m_s(s), m_window(window), m_notes(notes)
+    {
+    }
     void farben() override {}
     void farbenA() override;
     void winkelZeichnen() override;
@@ -21,4 +25,6 @@ public:
 
 private:
     MainState& m_s;
+    const WindowFacts& m_window;
+    RecomputeNotes& m_notes;
 };

@@ -2,7 +2,6 @@
 
 #include "core/colour/AnglePicture.h"
 #include "core/colour/LightDark.h"
-#include "core/colour/Rotation.h"
 #include "core/documents/SettingsApply.h"
 #include "core/harmony/FieldColours.h"
 #include "core/harmony/Positions.h"
@@ -170,14 +169,12 @@ void ColourDocument::restoreStep(const MainState& neu)
     applyStep(StateDelta());
 }
 
-// The step's other state, taken whole and drawn anew; the window's progress stays.
+// The step's other state, taken whole and drawn anew.
 void ColourDocument::applyStep(const StateDelta& d)
 {
     const QScopedValueRollback wendet(m_wendet, true);
     d.applyChange(m_festgehalten);
-    const Progress progress = m_stand.progress;
     m_stand = m_festgehalten;
-    m_stand.progress = progress;
     m_seitFestgehalten = {};
     mark(stepUndoneOrRedone);
 }
@@ -187,14 +184,14 @@ void ColourDocument::applyStep(const StateDelta& d)
 void ColourDocument::datenHolen(int p, bool recolour)
 {
     const Batch eineAenderung(*this);
-    StateHooks hooks(m_stand);
+    StateHooks hooks(m_stand, m_window, m_notes);
     ::datenHolen(m_stand, p, 0, recolour, hooks);
     Changes was = Change::band;
     if (recolour) {
         inputPaintedOver();
         was |= Change::farben | Change::mixedColour;
     }
-    if (m_stand.progress.angleMarkerDue)
+    if (m_notes.angleMarkerDue)
         was |= Change::marker;
     mark(was);
 }
@@ -223,8 +220,8 @@ int ColourDocument::involvedFieldPosition() const
 // Moving a point mixes its field anew, whoever moved it.
 LightDarkPoint ColourDocument::setLightDark(int x, int y)
 {
-    const LightDarkPoint p = computeLightDarkMove(m_stand, x, y);
-    StateHooks(m_stand).recolour();
+    const LightDarkPoint p = computeLightDarkMove(m_stand, x, y, m_window.compactLayout);
+    StateHooks(m_stand, m_window, m_notes).recolour();
     inputPaintedOver();
     mark(Change::lightDark | Change::farben);
     return p;
@@ -239,7 +236,7 @@ void ColourDocument::renewLightDark()
 bool ColourDocument::angleMarkerDue()
 {
     // The drawn positions are the picture's own bookkeeping; nothing to announce.
-    return checkAngleDrawing(m_stand);
+    return checkAngleDrawing(m_stand, m_window.shown);
 }
 
 // --- band ---
@@ -249,13 +246,6 @@ void ColourDocument::applyBandType(bool luminoes)
     m_stand.bandLuminoes = luminoes;
     m_stand.actionSet.realistisch = !luminoes;
     mark(Change::band);
-}
-
-bool ColourDocument::turnBand(int trackBar3Position, int markerPosition, const QImage& original,
-                              QImage& gedreht)
-{
-    // The turn angle drawn last is the picture's bookkeeping; nothing to announce.
-    return ::rotieren(m_stand, trackBar3Position, markerPosition, original, gedreht);
 }
 
 void ColourDocument::setPositions(const PerField<int>& positions)
@@ -338,8 +328,8 @@ void ColourDocument::renewSeparateAngleMarkers()
 void ColourDocument::renewAngleMarker()
 {
     forgetDrawn(m_stand);
-    if (checkAngleDrawing(m_stand)) {
-        m_stand.progress.angleMarkerDue = true;
+    if (checkAngleDrawing(m_stand, m_window.shown)) {
+        m_notes.angleMarkerDue = true;
         mark(Change::marker);
     }
 }
@@ -530,7 +520,7 @@ void ColourDocument::switchHandled(bool left)
 void ColourDocument::applySetting(const FileSetting& e)
 {
     m_stand.inputShown = false;
-    ::applySetting(m_stand, e);
+    ::applySetting(m_stand, e, m_window);
     mark(everythingChanged);
 }
 

@@ -3,6 +3,7 @@
 #include "core/state/Field.h"
 #include "core/state/MainState.h"
 #include "core/state/StepKind.h"
+#include "core/state/WindowFacts.h"
 
 #include <QFlags>
 #include <QObject>
@@ -11,12 +12,12 @@
 #include <array>
 #include <functional>
 #include <optional>
+#include <utility>
 
 class StateDelta;
 struct FileSetting;
 struct SettingsBlock;
 struct LightDarkPoint;
-class QImage;
 
 // What a change touched, so that each view redraws only what it shows.
 enum class Change : unsigned {
@@ -52,8 +53,14 @@ public:
     explicit ColourDocument(QObject* parent = nullptr);
 
     const MainState& currentState() const { return m_stand; }
-    // The window's progress flags: not colour state, so nothing is announced.
-    Progress& progress() { return m_stand.progress; }
+
+    // What the computations know of the window: not colour state, so nothing is announced.
+    const WindowFacts& window() const { return m_window; }
+    void setWindowShown(bool shown) { m_window.shown = shown; }
+    void setCompactLayout(bool compact) { m_window.compactLayout = compact; }
+    void setInputOnOuterField(bool an) { m_window.inputOnOuterField = an; }
+    // What the recompute left for the views since they last took it.
+    RecomputeNotes takeNotes() { return std::exchange(m_notes, {}); }
 
     // Operations made while one lives form one change, announced once when
     // the outermost ends (a file applied, a fixed half restored).
@@ -83,14 +90,11 @@ public:
     {
         const MainState own = m_stand;
         m_stand = other;
-        m_stand.progress = own.progress;
         ++m_tiefe;
         drawDisplay();
         --m_tiefe;
         m_offen = {};
-        const Progress progress = m_stand.progress;
         m_stand = own;
-        m_stand.progress = progress;
     }
 
     // --- the recompute (the views paint what it computed) ---
@@ -114,8 +118,6 @@ public:
 
     // --- band ---
     void applyBandType(bool luminoes);
-    // Turns the band's wheel for the big field's position; true when the picture changed.
-    bool turnBand(int trackBar3Position, int markerPosition, const QImage& original, QImage& gedreht);
     void setPositions(const PerField<int>& positions);
 
     // --- mode, angles, field count ---
@@ -217,6 +219,8 @@ private:
     static void setFileValues(MainState& s, const FixSnapshot& current);
 
     MainState m_stand;
+    WindowFacts m_window;
+    RecomputeNotes m_notes;
     int m_tiefe = 0;
     Changes m_offen;
 

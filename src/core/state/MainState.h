@@ -82,28 +82,6 @@ struct ActionChoices {
     bool operator==(const ActionChoices&) const = default;
 };
 
-// How far the window has got with what it is doing: a mouse held down, the
-// layout locked, a pass that only computes, what was last drawn. Not colour
-// state: no view draws it, a file does not keep it, changing it is no change.
-struct Progress {
-    bool bandMausUnten = false;
-    bool formularBereit = false;
-    bool layoutGesperrt = true;
-    bool anzeigeSperre = false;
-    bool sperreHdFarbe = false;
-    bool sammelLauf = false;
-    bool kleinesLayout = false;
-    int letzterDrehwinkel = -1;
-    // What the recompute left for the views to show: the band marker's place
-    // and whether the angle markers are due.
-    int bandMarker = 0;
-    bool bandMarkerDue = false;
-    bool angleMarkerDue = false;
-    // The manual input is applying a colour to an outer field of a colour row:
-    // the band markers and the angle picture stay.
-    bool inputOnOuterField = false;
-};
-
 // The whole colour state of the main window, with the start values it has
 // before the window is first shown.
 struct MainState {
@@ -151,8 +129,6 @@ struct MainState {
     // the Qt types; everything here is plain data.
     int dateiRealistisch = 1, dateiModus = 0, dateiWinkeltyp = 1, dateiAbstand1 = 40, dateiAbstand2 = 34,
         dateiSeparat = 0;
-
-    Progress progress{};
 
     // --- the fixed snapshot ---
     FixSnapshot fixStand{};

@@ -20,16 +20,13 @@ Worte wordList(const MainState& s)
     return w;
 }
 
-// The window's progress, and where the angle markers were drawn last (the
-// picture's bookkeeping, drawn anew with every step): no part of a step.
+// Where the angle markers were drawn last is the picture's bookkeeping, drawn
+// anew with every step: no part of a step.
 bool notInStep(std::size_t wort)
 {
-    constexpr std::size_t von = offsetof(MainState, progress) / sizeof(std::uint32_t);
-    constexpr std::size_t bis =
-        (offsetof(MainState, progress) + sizeof(Progress) + 3) / sizeof(std::uint32_t);
     constexpr std::size_t gezeichnet =
         (offsetof(MainState, farbWerte) + sizeof(int) * slot::posGezeichnetGross) / sizeof(std::uint32_t);
-    return (wort >= von && wort < bis) || (wort >= gezeichnet && wort < gezeichnet + 4);
+    return wort >= gezeichnet && wort < gezeichnet + 4;
 }
 
 // Seven bits per byte, the high bit saying that more follow.

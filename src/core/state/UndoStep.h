@@ -11,7 +11,6 @@
 
 // The colour words in which two states differ, kept as their exclusive or: applied
 // once it turns the one state into the other, applied again it turns it back.
-// The window's progress flags are not part of it.
 class StateDelta
 {
 public:

@@ -10,6 +10,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QMouseEvent>
+#include <QScopedValueRollback>
 #include <QSignalBlocker>
 #include <QSlider>
 
@@ -72,7 +73,7 @@ void BandAngleControls::connectWidgets()
         showAfterRecompute(was & Change::whole);
         // Any repainted swatch, a moved light/dark point's too, shows in the legend.
         if (was & (Change::farben | Change::mixedColour | Change::lightDark) && !(was & Change::whole) &&
-            !m_host.state().progress.inputOnOuterField)
+            !m_host.colourDocument().window().inputOnOuterField)
             colourLegend();
     });
     m_host.layout().redrawAngleView = [this] { showAngleView(); };
@@ -82,20 +83,14 @@ void BandAngleControls::connectWidgets()
 // swatches the recompute has just painted.
 void BandAngleControls::showAfterRecompute(bool whole)
 {
-    Progress& a = m_host.colourDocument().progress();
+    const RecomputeNotes notes = m_host.colourDocument().takeNotes();
     // The render pass draws a whole combination's markers itself.
-    if (whole) {
-        a.bandMarkerDue = a.angleMarkerDue = false;
+    if (whole)
         return;
-    }
-    if (a.bandMarkerDue) {
-        a.bandMarkerDue = false;
-        showBandMarker(a.bandMarker);
-    }
-    if (a.angleMarkerDue) {
-        a.angleMarkerDue = false;
+    if (notes.bandMarkerDue)
+        showBandMarker(notes.bandMarker);
+    if (notes.angleMarkerDue)
         drawMarkers();
-    }
 }
 
 void BandAngleControls::showBandMarker(int p)
@@ -138,7 +133,7 @@ void BandAngleControls::bandMouse(QMouseEvent* event)
         Image2MouseMove(x);
         break;
     case QEvent::MouseButtonRelease:
-        if (event->button() == Qt::LeftButton && m_host.state().progress.bandMausUnten)
+        if (event->button() == Qt::LeftButton && m_bandHeld)
             Image2MouseUp();
         if (event->button() == Qt::LeftButton)
             m_host.colourDocument().endGesture();
@@ -167,22 +162,29 @@ void BandAngleControls::Image2MouseDown(int x)
         m_host.colourDocument().eingabeTexteZeigen(false);
     m_host.resetStaticText();
     m_host.colourDocument().eingabeFarbeAktiv(false);
-    m_host.colourDocument().progress().bandMausUnten = true;
+    m_bandHeld = true;
     basisVonBand(x);
 }
 
 void BandAngleControls::Image2MouseMove(int x)
 {
     const MainState& s = m_host.state();
-    if (!s.progress.bandMausUnten)
+    if (!m_bandHeld)
         return;
     if (s.hdZielGross())
         m_host.colourDocument().eingabeTexteZeigen(false);
     basisVonBand(x);
 }
 
+void BandAngleControls::pressBand(int x)
+{
+    const QScopedValueRollback held(m_bandHeld);
+    Image2MouseDown(x);
+}
+
 void BandAngleControls::Image2MouseUp()
 {
+    m_bandHeld = false;
     m_host.Image2MouseUp();
 }
 
@@ -195,7 +197,7 @@ void BandAngleControls::rememberSliders()
 void BandAngleControls::TrackBarAllChange(const QObject* sender)
 {
     const MainState& s = m_host.state();
-    if (!s.progress.formularBereit)
+    if (!m_host.colourDocument().window().shown)
         return;
     if (separate()) {
         winkelZeichnen();
@@ -220,7 +222,7 @@ void BandAngleControls::TrackBarAllChange(const QObject* sender)
     m_host.colourDocument().datenHolen(s.posGross(), true);
 
     drawAnglePicture(m_host.winkelBild(), m_host.imageBg(), harmonyMode, s.winkeltyp2, trackBar2, trackBar3);
-    if (!m_host.state().progress.inputOnOuterField)
+    if (!m_host.colourDocument().window().inputOnOuterField)
         showAnglePicture();
 }
 
@@ -235,7 +237,7 @@ void BandAngleControls::showControls()
         w.ComboBox3->setCurrentIndex(s.winkeltyp2 ? 1 : 0);
         w.ComboBox1->setCurrentIndex(std::clamp(s.stufenAnzahl - 1, 0, w.ComboBox1->count() - 1));
     }
-    if (!s.progress.formularBereit)
+    if (!m_host.colourDocument().window().shown)
         return;
     if (separate()) {
         winkelResetten();
@@ -269,7 +271,7 @@ void BandAngleControls::drawMarkers()
     applyText(w.Label14, textSet.label14);
     applyText(w.Label12, textSet.label12);
     applyText(w.Label13, textSet.label13);
-    if (s.progress.inputOnOuterField)
+    if (m_host.colourDocument().window().inputOnOuterField)
         return;
     showAnglePicture();
     colourLegend();

@@ -17,6 +17,10 @@ public:
     void Image2MouseDown(int x);
     void Image2MouseMove(int x);
     void Image2MouseUp();
+    // A press the program makes (a typed colour's place): the band is not left held.
+    void pressBand(int x);
+    // The left button went down on the band and is not yet released.
+    bool bandHeld() const { return m_bandHeld; }
 
     // sender: the control that changed; the window itself when the program asks.
     void TrackBarAllChange(const QObject* sender);
@@ -51,4 +55,5 @@ private:
     void drawMarkers();
 
     DisplayHost& m_host;
+    bool m_bandHeld = false;
 };

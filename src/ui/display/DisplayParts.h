@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ui/display/PanelHold.h"
+
 #include <memory>
 
 class DisplayHost;
@@ -28,6 +30,9 @@ struct DisplayParts {
 
     // Connects every part's widgets and actions; run once after the menus exist.
     void connectAll();
+
+    // Panels keep what they show while a fixed half is swapped in.
+    PanelHold panelHold;
 
     std::unique_ptr<FieldDisplay> display;     // painting of fields and value rows
     std::unique_ptr<ModeActions> modes;        // the five harmony modes, their panels in one or two halves

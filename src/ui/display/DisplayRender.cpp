@@ -36,7 +36,7 @@ void DisplayRender::drawDisplay(bool bothHalves)
     if (bothHalves && s.fixiert)
         paintOtherHalf();
     // The wheel turns by the marker's place: the marker moves first.
-    if (!s.progress.inputOnOuterField)
+    if (!m_host.colourDocument().window().inputOnOuterField)
         m_parts.band->showBandMarker(s.separatModus ? m_host.colourDocument().involvedFieldPosition()
                                                     : s.posGross());
     m_host.showBandType();

@@ -2,6 +2,7 @@
 
 #include "core/colour/Conversions.h"
 #include "ui/display/DisplayHost.h"
+#include "ui/display/PanelHold.h"
 #include "ui/language/ActionRegistry.h"
 #include "ui/widgets/ColourPanel.h"
 #include "ui/widgets/PictureBox.h"
@@ -33,7 +34,7 @@ bool modeShowsValueRow(Field field, HarmonyMode harmonyMode)
 
 } // namespace
 
-FieldDisplay::FieldDisplay(DisplayHost& host) : m_host(host) {}
+FieldDisplay::FieldDisplay(DisplayHost& host, const PanelHold& panels) : m_host(host), m_panels(panels) {}
 
 // The first to hear the document: whatever moved a light/dark point or made
 // the recompute mix the fields, they are painted before the other views follow.
@@ -77,13 +78,13 @@ bool FieldDisplay::leftEdited() const
 // While a fixed snapshot is swapped in, the panels keep what they show.
 void FieldDisplay::paintPanel(ColourPanel* panel, const QColor& colourValue)
 {
-    if (!m_host.state().progress.anzeigeSperre)
+    if (!m_panels.held())
         panel->setColour(colourValue);
 }
 
 void FieldDisplay::richEditBackground(QTextEdit* edit, const QColor& colourValue)
 {
-    if (m_host.state().progress.anzeigeSperre)
+    if (m_panels.held())
         return;
     QPalette p = edit->palette();
     if (edit->testAttribute(Qt::WA_SetPalette) && p.color(QPalette::Base) == colourValue)
@@ -105,7 +106,7 @@ void FieldDisplay::richEditTextColour(QTextEdit* edit, const QColor& colourValue
 void FieldDisplay::writeValues(StaticText* r, StaticText* g, StaticText* b, StaticText* hex,
                                const QColor& colourValue)
 {
-    if (!m_host.state().progress.anzeigeSperre)
+    if (!m_panels.held())
         ::writeValues(r, g, b, hex, colourValue);
 }
 
@@ -125,7 +126,7 @@ void FieldDisplay::painted()
     const MainState& s = m_host.state();
     // Allocated web-safe colours are gone only when their own half is repainted:
     // a swap paints no panel, and the other half's repaint leaves them showing.
-    if (!s.progress.anzeigeSperre && (!s.fixiert || leftEdited() == s.webSafeLeft))
+    if (!m_panels.held() && (!s.fixiert || leftEdited() == s.webSafeLeft))
         m_host.colourDocument().forgetWebSafe();
 }
 
@@ -151,7 +152,7 @@ void FieldDisplay::GrosseFlaeche(int r, int g, int b)
         writeValues(w.SGrUnR, w.SGrUnG, w.SGrUnB, w.SGrUnHex, colourValue);
     else
         writeValues(w.SGrObR, w.SGrObG, w.SGrObB, w.SGrObHex, colourValue);
-    if (s.inputTextsOn() && !s.progress.anzeigeSperre) {
+    if (s.inputTextsOn() && !m_panels.held()) {
         const std::array<StaticText*, 4> ziele = left ? std::array{w.SGrUnR, w.SGrUnG, w.SGrUnB, w.SGrUnHex}
                                                       : std::array{w.SGrObR, w.SGrObG, w.SGrObB, w.SGrObHex};
         for (std::size_t i = 0; i < 4; ++i)
@@ -258,7 +259,7 @@ void FieldDisplay::KleineFlaecheN(int r, int g, int b, int n)
             writeValues(w.SKlObMiR, w.SKlObMiG, w.SKlObMiB, w.SKlObMiHex, colourValue);
         }
         paintPanel(w.R[field], colourValue);
-    } else if (!s.progress.anzeigeSperre) {
+    } else if (!m_panels.held()) {
         const bool left = leftEdited();
         if (n == 8) {
             paintPanel(left ? w.Panel10 : w.Panel6, colourValue);

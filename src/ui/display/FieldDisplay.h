@@ -8,6 +8,7 @@ class QColor;
 class QTextEdit;
 class StaticText;
 class DisplayHost;
+class PanelHold;
 
 // Paints the fields from the state: panels, swatches, value texts, rich edits.
 // It follows the document: what the recompute mixed or a light/dark move
@@ -15,7 +16,7 @@ class DisplayHost;
 class FieldDisplay : public PaintTarget
 {
 public:
-    explicit FieldDisplay(DisplayHost& host);
+    FieldDisplay(DisplayHost& host, const PanelHold& panels);
     void connectWidgets();
 
     // Paints every field the state's mode shows, from the state.
@@ -47,4 +48,5 @@ private:
     void painted();
 
     DisplayHost& m_host;
+    const PanelHold& m_panels;
 };

@@ -223,6 +223,16 @@ void FieldSelection::pick(Field field)
     choose(field);
 }
 
+void FieldSelection::selectInTurn(const std::vector<Field>& fields, Field last)
+{
+    {
+        const auto holdColour = m_parts.lightDark->holdColour();
+        for (const Field f : fields)
+            choose(f);
+    }
+    choose(last);
+}
+
 void FieldSelection::KleinRechtsClick2()
 {
     choose(Field::right);

@@ -6,6 +6,7 @@
 
 #include <functional>
 #include <map>
+#include <vector>
 
 enum class HarmonyMode : int;
 
@@ -58,6 +59,8 @@ public:
     static bool inMode(Field field, HarmonyMode harmonyMode);
     // The selection operation of one field.
     void pick(Field field);
+    // Each of the fields once, then the last: the light/dark field shows only the last.
+    void selectInTurn(const std::vector<Field>& fields, Field last);
     // Separate adjustment's radio button of a field.
     QRadioButton* radioButton(Field field) const;
     // The status text of the state's selected field.

@@ -1,6 +1,7 @@
 #include "ui/display/FixedPanels.h"
 
 #include "ui/display/DisplayHost.h"
+#include "ui/display/PanelHold.h"
 #include "ui/widgets/ColourPanel.h"
 
 #include <algorithm>
@@ -14,7 +15,7 @@ struct FixedPanels::Half {
 };
 
 // The halves need no other part; the signature matches the other parts'.
-FixedPanels::FixedPanels(DisplayHost& host) : m_host(host) {}
+FixedPanels::FixedPanels(DisplayHost& host, const PanelHold& panels) : m_host(host), m_panels(panels) {}
 
 FixedPanels::Half FixedPanels::half(bool left) const
 {
@@ -88,7 +89,7 @@ void FixedPanels::showPanelsFixedLi()
 
 void FixedPanels::showZweierFixed(bool left)
 {
-    if (m_host.state().progress.anzeigeSperre)
+    if (m_panels.held())
         return;
     const Half h = half(left);
     moveInto(h.right, h.field);
@@ -101,7 +102,7 @@ void FixedPanels::showZweierFixed(bool left)
 
 void FixedPanels::showDreierFixed(bool left)
 {
-    if (m_host.state().progress.anzeigeSperre)
+    if (m_panels.held())
         return;
     moveInto(half(left).left, half(left).field);
     showZweierFixed(left);
@@ -109,7 +110,7 @@ void FixedPanels::showDreierFixed(bool left)
 
 void FixedPanels::showViererFixed(bool left)
 {
-    if (m_host.state().progress.anzeigeSperre)
+    if (m_panels.held())
         return;
     moveInto(half(left).centre, half(left).field);
     showDreierFixed(left);
@@ -118,7 +119,7 @@ void FixedPanels::showViererFixed(bool left)
 void FixedPanels::showAuffaecherFixed(bool left)
 {
     const MainState& s = m_host.state();
-    if (s.progress.anzeigeSperre)
+    if (m_panels.held())
         return;
     MainWidgets& w = m_host.w();
     const Half h = half(left);
@@ -144,7 +145,7 @@ void FixedPanels::leftOnTop()
 // Rings from the half's step count outwards are not in use.
 void FixedPanels::hidePanelsFixed(bool left)
 {
-    if (m_host.state().progress.anzeigeSperre)
+    if (m_panels.held())
         return;
     const Half h = half(left);
     for (int k = h.stepCount; k <= 6; ++k) {
@@ -155,8 +156,7 @@ void FixedPanels::hidePanelsFixed(bool left)
 
 void FixedPanels::showPanelsFixed(bool left)
 {
-    const MainState& s = m_host.state();
-    if (s.progress.anzeigeSperre)
+    if (m_panels.held())
         return;
     const Half h = half(left);
     for (int k = 1; k < h.stepCount; ++k) {
@@ -165,7 +165,7 @@ void FixedPanels::showPanelsFixed(bool left)
     }
     ColourPanel* r1 = h.row[1];
     ColourPanel* r15 = h.row[15];
-    if (s.progress.kleinesLayout) {
+    if (m_host.colourDocument().window().compactLayout) {
         r1->move(107 - 16 * (h.stepCount - 1), r1->y());
         r15->move(139 + 16 * (h.stepCount - 1), r15->y());
         return;

@@ -4,13 +4,14 @@
 
 class ColourPanel;
 class DisplayHost;
+class PanelHold;
 
 // The two halves of the fixed display: which panels each half shows for its
 // mode, and the layout of its row. The mode actions' layout of the halves.
 class FixedPanels
 {
 public:
-    explicit FixedPanels(DisplayHost& host);
+    FixedPanels(DisplayHost& host, const PanelHold& panels);
 
     void showZweierFixedRe();
     void showZweierFixedLi();
@@ -45,4 +46,5 @@ private:
     void showPanelsFixed(bool left);
 
     DisplayHost& m_host;
+    const PanelHold& m_panels;
 };

@@ -3,11 +3,11 @@
 #include "core/documents/SettingsApply.h"
 #include "core/harmony/FixSnapshot.h"
 #include "ui/display/DisplayHost.h"
+#include "ui/display/PanelHold.h"
 
 #include <QComboBox>
-#include <QScopedValueRollback>
 
-HalfSwap::HalfSwap(DisplayHost& host) : m_host(host) {}
+HalfSwap::HalfSwap(DisplayHost& host, PanelHold& panels) : m_host(host), m_panels(panels) {}
 
 void HalfSwap::fixiertMerken()
 {
@@ -41,7 +41,7 @@ void HalfSwap::swapHalf(bool left)
         return;
     {
         // Panels keep their colours and values while a snapshot is swapped in.
-        const QScopedValueRollback sperre(d.progress().anzeigeSperre, true);
+        const auto held = m_panels.hold();
         fixiertAuslesen();
     }
     m_host.colourDocument().renewSeparateAngleMarkers();

@@ -1,6 +1,7 @@
 #pragma once
 
 class DisplayHost;
+class PanelHold;
 
 // The halves of a fixed display trade places: before a field of the half not
 // being edited is selected, that half's stored combination becomes the edited
@@ -8,7 +9,7 @@ class DisplayHost;
 class HalfSwap
 {
 public:
-    explicit HalfSwap(DisplayHost& host);
+    HalfSwap(DisplayHost& host, PanelHold& panels);
 
     void fixiertMerken();
     bool weichtVomFixStandAb() const;
@@ -22,4 +23,5 @@ private:
     void swapHalf(bool left);
 
     DisplayHost& m_host;
+    PanelHold& m_panels;
 };

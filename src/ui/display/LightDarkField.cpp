@@ -3,6 +3,7 @@
 #include "core/colour/Conversions.h"
 #include "core/colour/LightDark.h"
 #include "ui/display/DisplayHost.h"
+#include "ui/display/PanelHold.h"
 #include "ui/widgets/ColourPanel.h"
 #include "ui/widgets/PictureBox.h"
 
@@ -41,7 +42,7 @@ bool lightDarkPointInside(int x, int y, bool compact)
     return !amRand(cx) && !amRand(cy);
 }
 
-LightDarkField::LightDarkField(DisplayHost& host) : m_host(host) {}
+LightDarkField::LightDarkField(DisplayHost& host, const PanelHold& panels) : m_host(host), m_panels(panels) {}
 
 void LightDarkField::connectWidgets()
 {
@@ -118,7 +119,7 @@ void LightDarkField::PaintBox3MouseMove(int x, int y)
         return;
     if (s.hdZielGross())
         m_host.colourDocument().eingabeTexteZeigen(false);
-    const bool inside = lightDarkPointInside(x, y, s.progress.kleinesLayout);
+    const bool inside = lightDarkPointInside(x, y, m_host.colourDocument().window().compactLayout);
     if (inside && !hdCursorVersteckt)
         showCursor(false);
     else if (!inside && hdCursorVersteckt)
@@ -141,7 +142,7 @@ void LightDarkField::bewegeHellDunkel(int x, int y)
 void LightDarkField::hellDunkelEinfaerben(int slotR, int slotG, int slotB)
 {
     const MainState& s = m_host.state();
-    if (s.progress.sammelLauf || s.progress.anzeigeSperre || s.progress.sperreHdFarbe)
+    if (m_colourHeld || m_panels.held())
         return;
     const int r = s.farbWerte[slotR];
     const int g = s.farbWerte[slotG];
@@ -166,7 +167,7 @@ void LightDarkField::showCrossHair()
 {
     const MainState& s = m_host.state();
     const LightDarkPoint p = pointToAmounts(s.lightDarkPointX[s.lightDarkTarget],
-                                            s.lightDarkPointY[s.lightDarkTarget], s.progress.kleinesLayout);
+                                            s.lightDarkPointY[s.lightDarkTarget], m_host.colourDocument().window().compactLayout);
     MainWidgets& w = m_host.w();
     w.KreuzV->move(p.column, w.KreuzV->y());
     w.KreuzH->move(w.KreuzH->x(), p.rowLine);

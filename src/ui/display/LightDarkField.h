@@ -3,16 +3,18 @@
 #include "core/colour/LightDark.h"
 
 #include <QObject>
+#include <QScopedValueRollback>
 
 class QMouseEvent;
 class DisplayHost;
+class PanelHold;
 
 // The light/dark field on the window: cross-hair, percentages, colour and
 // the mouse handling that sets the selected field's amounts.
 class LightDarkField : public QObject
 {
 public:
-    explicit LightDarkField(DisplayHost& host);
+    LightDarkField(DisplayHost& host, const PanelHold& panels);
     void connectWidgets();
 
     void PaintBox3MouseDown(int x, int y);
@@ -29,14 +31,20 @@ public:
     // A drag in the field is under way, with the pointer hidden inside it.
     bool mouseHeld() const { return hdMausUnten; }
     bool cursorHidden() const { return hdCursorVersteckt; }
+    // The field keeps its colour until the returned guard ends: several fields
+    // are selected in turn, or a file is read, and only the last choice shows.
+    bool colourHeld() const { return m_colourHeld; }
+    [[nodiscard]] QScopedValueRollback<bool> holdColour() { return QScopedValueRollback<bool>(m_colourHeld, true); }
 
 private:
     void mouseInput(QMouseEvent* event);
     void showCursor(bool present);
 
     DisplayHost& m_host;
+    const PanelHold& m_panels;
     bool hdMausUnten = false;
     bool hdCursorVersteckt = false;
+    bool m_colourHeld = false;
     // The colour the field shows now, so that an unchanged one is not set again.
     int letzteHdFarbeR = -1, letzteHdFarbeG = -1, letzteHdFarbeB = -1;
 };

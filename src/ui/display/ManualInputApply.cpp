@@ -14,7 +14,6 @@
 
 #include <QAction>
 #include <QLineEdit>
-#include <QScopedValueRollback>
 #include <QSlider>
 
 ManualInputApply::ManualInputApply(DisplayHost& host, DisplayParts& parts) : m_host(host), m_parts(parts) {}
@@ -110,22 +109,21 @@ void ManualInputApply::rememberInput()
 void ManualInputApply::pressBand(int position)
 {
     position = ((position % bandLength) + bandLength) % bandLength;
-    const QScopedValueRollback gedrueckt(m_host.colourDocument().progress().bandMausUnten, true);
-    m_parts.band->Image2MouseDown(position);
+    m_parts.band->pressBand(position);
     m_host.colourDocument().eingabeFarbeAktiv(true);
 }
 
 void ManualInputApply::einfaerben(int p)
 {
     if (m_host.state().harmonyMode() == HarmonyMode::colourRows)
-        m_host.colourDocument().progress().inputOnOuterField = true;
+        m_host.colourDocument().setInputOnOuterField(true);
     pressBand(p - 1);
 }
 
 // The compact field is half as wide: its points are worth two amount steps.
 void ManualInputApply::applyPoint(InputPoint point)
 {
-    if (m_host.state().progress.kleinesLayout)
+    if (m_host.colourDocument().window().compactLayout)
         point = {roundHalfEven(point.x / 2.0), 127 - roundHalfEven((255 - point.y) / 2.0)};
     m_host.colourDocument().setLightDark(point.x, point.y);
 }
@@ -152,8 +150,7 @@ void ManualInputApply::assignToRows(int eingabePosition, InputPoint point)
 {
     const MainState& s = m_host.state();
     QSlider* trackBar2 = m_host.w().TrackBar2;
-    Progress& progress = m_host.colourDocument().progress();
-    progress.inputOnOuterField = true;
+    m_host.colourDocument().setInputOnOuterField(true);
     const int v = trackBar2->value();
     trackBar2->setValue(0);
     const double x = v * 467.0 / 117.0;
@@ -168,7 +165,7 @@ void ManualInputApply::assignToRows(int eingabePosition, InputPoint point)
         centre = roundHalfEven(eingabePosition + x / 2);
     }
     einfaerben(centre);
-    progress.inputOnOuterField = false;
+    m_host.colourDocument().setInputOnOuterField(false);
     trackBar2->setValue(v);
     // Pressing at the found position itself would move the outer field off it again.
     pressBand(centre - 1);

@@ -18,7 +18,6 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QScopedValueRollback>
 #include <QSlider>
 #include <QTextEdit>
 #include <algorithm>
@@ -56,7 +55,7 @@ void present(ColourPanel* panel, bool visible)
 } // namespace
 
 ModeActions::ModeActions(DisplayHost& host, DisplayParts& parts)
-    : m_host(host), m_parts(parts), m_haelften(host)
+    : m_host(host), m_parts(parts), m_haelften(host, parts.panelHold)
 {
 }
 
@@ -256,11 +255,7 @@ void ModeActions::recompute(HarmonyMode harmonyMode)
         if (s.actionSet.textInsteadOfFields)
             checkBoxenResetten2();
     } else if (harmonyMode == HarmonyMode::fanning && s.hdZielGross()) {
-        {
-            const QScopedValueRollback sammeln(m_host.colourDocument().progress().sammelLauf, true);
-            choice.KleinRechtsClick2();
-        }
-        choice.Anzeige_NormalClick2();
+        choice.selectInTurn({Field::right}, Field::big);
     }
 }
 
@@ -317,7 +312,7 @@ void ModeActions::prepareValueRows(HarmonyMode harmonyMode)
 {
     const MainState& s = m_host.state();
     // A swapped-in snapshot leaves both rows as they are, like the panels.
-    if (s.progress.anzeigeSperre)
+    if (m_parts.panelHold.held())
         return;
     MainWidgets& w = m_host.w();
     const bool unten = s.fixiert && s.fixLinksAktiv;
@@ -369,7 +364,7 @@ void ModeActions::showSingleDisplay()
 void ModeActions::hideAll()
 {
     const MainState& s = m_host.state();
-    if (s.progress.anzeigeSperre)
+    if (m_parts.panelHold.held())
         return;
     MainWidgets& w = m_host.w();
     ColourPanel* versteck = w.PanelContainer2;
@@ -449,7 +444,7 @@ void ModeActions::showPanels()
     }
     ColourPanel* r1 = w.R[1];
     ColourPanel* r15 = w.R[15];
-    if (s.progress.kleinesLayout) {
+    if (m_host.colourDocument().window().compactLayout) {
         r1->move(210 - 34 * (stepCount - 1), r1->y());
         r15->move(278 + 34 * (stepCount - 1), r15->y());
         return;
@@ -489,11 +484,7 @@ void ModeActions::ComboBox1Change()
     m_parts.band->TrackBarAllChange(nullptr);
     m_host.colourDocument().renewLightDark();
     if (s.hdZielGross()) {
-        {
-            const QScopedValueRollback sammeln(m_host.colourDocument().progress().sammelLauf, true);
-            m_parts.selection->KleinRechtsClick2();
-        }
-        m_parts.selection->Anzeige_NormalClick2();
+        m_parts.selection->selectInTurn({Field::right}, Field::big);
     }
     if (s.fixiert) {
         m_haelften.layOutRow(s.fixLinksAktiv);
@@ -512,18 +503,16 @@ void ModeActions::checkBoxenResetten2()
                           : w.RadioButton4->isChecked() ? Field::right
                                                         : Field::big;
     const auto visible = [this](QTextEdit* e) { return e->isVisibleTo(&m_host.mainWindow()); };
-    {
-        const QScopedValueRollback sammeln(m_host.colourDocument().progress().sammelLauf, true);
-        if (zuletzt != Field::big)
-            choice.pick(Field::big);
-        if (zuletzt != Field::right && visible(w.RichEdit1))
-            choice.pick(Field::right);
-        if (zuletzt != Field::left && visible(w.RichEdit2))
-            choice.pick(Field::left);
-        if (zuletzt != Field::centre && visible(w.RichEdit3))
-            choice.pick(Field::centre);
-    }
-    choice.pick(zuletzt);
+    std::vector<Field> inTurn;
+    if (zuletzt != Field::big)
+        inTurn.push_back(Field::big);
+    if (zuletzt != Field::right && visible(w.RichEdit1))
+        inTurn.push_back(Field::right);
+    if (zuletzt != Field::left && visible(w.RichEdit2))
+        inTurn.push_back(Field::left);
+    if (zuletzt != Field::centre && visible(w.RichEdit3))
+        inTurn.push_back(Field::centre);
+    choice.selectInTurn(inTurn, zuletzt);
 }
 
 void ModeActions::realistischLuminoesExecute()
@@ -542,13 +531,11 @@ void ModeActions::reloadEveryField()
     const MainState& s = m_host.state();
     FieldSelection& choice = *m_parts.selection;
     const Field zuvor = s.lightDarkTarget;
-    {
-        const QScopedValueRollback sammeln(m_host.colourDocument().progress().sammelLauf, true);
-        for (const Field f : allFields)
-            if (f != zuvor && FieldSelection::inMode(f, s.harmonyMode()))
-                choice.pick(f);
-    }
-    choice.pick(zuvor);
+    std::vector<Field> inTurn;
+    for (const Field f : allFields)
+        if (f != zuvor && FieldSelection::inMode(f, s.harmonyMode()))
+            inTurn.push_back(f);
+    choice.selectInTurn(inTurn, zuvor);
 }
 
 void ModeActions::chooseHarmonyMode(HarmonyMode harmonyMode)

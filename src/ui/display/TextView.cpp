@@ -13,7 +13,6 @@
 #include <QMessageBox>
 #include <QMouseEvent>
 #include <QRadioButton>
-#include <QScopedValueRollback>
 #include <QTextCursor>
 #include <QTextEdit>
 
@@ -239,15 +238,13 @@ void TextView::checkBoxenResetten()
         {{Field::centre, fixiert ? w.FixedKleinMitte : w.KleinMitte},
          {Field::left, fixiert ? w.FixedKleinLinks : w.KleinLinks},
          {Field::right, fixiert ? w.FixedKleinRechts : w.KleinRechts}}};
-    {
-        const QScopedValueRollback sammeln(m_host.colourDocument().progress().sammelLauf, true);
-        if (zuletzt != Field::big)
-            choice.pick(Field::big);
-        for (const auto& [field, panel] : kleine)
-            if (field != zuletzt && panel->isVisibleTo(&m_host.mainWindow()))
-                choice.pick(field);
-    }
-    choice.pick(zuletzt);
+    std::vector<Field> inTurn;
+    if (zuletzt != Field::big)
+        inTurn.push_back(Field::big);
+    for (const auto& [field, panel] : kleine)
+        if (field != zuletzt && panel->isVisibleTo(&m_host.mainWindow()))
+            inTurn.push_back(field);
+    choice.selectInTurn(inTurn, zuletzt);
 }
 
 // --- mouse ---

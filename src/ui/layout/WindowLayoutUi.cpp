@@ -73,7 +73,7 @@ WindowLayoutUi::WindowLayoutUi(QMainWindow& form, MainWidgets& w, ColourDocument
 
 void WindowLayoutUi::FormResize()
 {
-    if (m_doc.progress().layoutGesperrt || m_doc.progress().kleinesLayout)
+    if (m_locked || m_doc.window().compactLayout)
         return;
     m_w.Anzeige->resize(m_w.panelHintergrund->width(), m_w.Panel15->y() - m_w.Anzeige->y());
     applyDisplayGeometry();
@@ -115,7 +115,7 @@ void WindowLayoutUi::applyDisplayGeometry()
 
 void WindowLayoutUi::aufloesung800x600()
 {
-    m_doc.progress().kleinesLayout = true;
+    m_doc.setCompactLayout(true);
     applyCompactPlacements();
     const HarmonyMode harmonyMode = m_doc.currentState().harmonyMode();
     if (isRowMode(harmonyMode) && relayOutRows)

@@ -36,6 +36,9 @@ public:
 
     // Borderless mode was switched on from a window that was not maximised.
     bool borderlessFromNormal() const { return ohneRand; }
+    // Until the window is first shown, and once it closes, a resize places nothing.
+    void setLocked(bool locked) { m_locked = locked; }
+    bool locked() const { return m_locked; }
 
 private:
     void applyDisplayGeometry();
@@ -45,4 +48,5 @@ private:
     MainWidgets& m_w;
     ColourDocument& m_doc;
     bool ohneRand = false;
+    bool m_locked = true;
 };

@@ -21,7 +21,6 @@
 #include <QFileInfo>
 #include <QMessageBox>
 #include <QRadioButton>
-#include <QScopedValueRollback>
 #include <QSignalBlocker>
 #include <QSlider>
 
@@ -185,7 +184,7 @@ void ColourSettingsFile::openPath(const QString& pathName)
 void ColourSettingsFile::readWithoutLightDarkColour(const QString& pathName)
 {
     {
-        const QScopedValueRollback sperre(m_form.colourDocument().progress().sperreHdFarbe, true);
+        const auto holdColour = m_parts.lightDark->holdColour();
         if (!datenEinlesen(pathName))
             return;
     }

@@ -17,10 +17,10 @@
 #include "ui/display/WebSafeDisplay.h"
 
 DisplayParts::DisplayParts(DisplayHost& host)
-    : display(std::make_unique<FieldDisplay>(host)), modes(std::make_unique<ModeActions>(host, *this)),
+    : display(std::make_unique<FieldDisplay>(host, panelHold)), modes(std::make_unique<ModeActions>(host, *this)),
       selection(std::make_unique<FieldSelection>(host, *this)),
-      band(std::make_unique<BandAngleControls>(host)), lightDark(std::make_unique<LightDarkField>(host)),
-      fixing(std::make_unique<Fixing>(host, *this)), halves(std::make_unique<HalfSwap>(host)),
+      band(std::make_unique<BandAngleControls>(host)), lightDark(std::make_unique<LightDarkField>(host, panelHold)),
+      fixing(std::make_unique<Fixing>(host, *this)), halves(std::make_unique<HalfSwap>(host, panelHold)),
       separate(std::make_unique<SeparateAdjustment>(host, *this)),
       websicher(std::make_unique<WebSafeDisplay>(host, *this)), text(std::make_unique<TextView>(host, *this)),
       hiddenBand(std::make_unique<HiddenBand>(host)), input(std::make_unique<ManualInputApply>(host, *this)),

@@ -142,7 +142,7 @@ void TForm1::dropEvent(QDropEvent* event)
 void TForm1::connectWidgets()
 {
     connect(m_w.centralArea, &ColourPanel::resized, this, [this] {
-        if (!m_dokument.progress().kleinesLayout)
+        if (!m_dokument.window().compactLayout)
             placeRegions(m_w);
         FormResize();
     });
@@ -207,7 +207,7 @@ void TForm1::setBlind(const TfBlind& blind)
     // At start both working pictures are the realistic wheel.
     m_imageOriginal = bandTypeWheel();
     m_imageBg = m_imageOriginal.copy();
-    m_dokument.progress().letzterDrehwinkel = -1;
+    m_lastTurn = -1;
 }
 
 void TForm1::setPreferences(TfRegistryForm& preferences)

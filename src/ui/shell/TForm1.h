@@ -96,6 +96,8 @@ public:
     void showBandType() override;
     // Band position marked by PaintBox1 (its left edge minus Image2's).
     int markerPosition() const;
+    // The wheel's turn drawn last, 0..359; -1: none yet.
+    int lastTurn() const { return m_lastTurn; }
 
     // --- dialogs ---
     // The settings dialog, created anew for each use and shown modally.
@@ -203,6 +205,7 @@ private:
     QImage m_winkelBild;
     QImage m_imageOriginal;
     QImage m_imageBg;
+    int m_lastTurn = -1;
     QString m_helpFile;
     bool ersterStart = true;
     QString m_commandLineFile;

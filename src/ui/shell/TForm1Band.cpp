@@ -55,14 +55,14 @@ void TForm1::showBandType()
 {
     (state().bandLuminoes ? m_w.Image1 : m_w.Image2)->raise();
     m_imageOriginal = bandTypeWheel();
-    m_dokument.progress().letzterDrehwinkel = -1;
+    m_lastTurn = -1;
     rotieren();
 }
 
 void TForm1::wheelForBandType()
 {
     m_imageOriginal = bandTypeWheel();
-    m_dokument.progress().letzterDrehwinkel = -1;
+    m_lastTurn = -1;
     rotieren();
     updateAngleDisplay();
     // Separate adjustment shows the unturned wheel of the new band under its markers.
@@ -82,7 +82,6 @@ void TForm1::reloadBigField()
 
 void TForm1::Image2MouseUp()
 {
-    m_dokument.progress().bandMausUnten = false;
     rotieren();
     updateAngleDisplay();
 }
@@ -92,7 +91,7 @@ bool TForm1::rotieren()
     if (m_imageOriginal.isNull())
         return false;
     // The state's second angle: a step drawn anew turns the wheel before the track bar shows it.
-    return m_dokument.turnBand(state().angleSlider2, markerPosition(), m_imageOriginal, m_imageBg);
+    return ::rotieren(state(), m_lastTurn, state().angleSlider2, markerPosition(), m_imageOriginal, m_imageBg);
 }
 
 int TForm1::markerPosition() const

@@ -8,6 +8,7 @@
 #include "core/layout/WindowLayout.h"
 #include "core/prefs/RegistryForm.h"
 #include "ui/language/ActionRegistry.h"
+#include "ui/layout/WindowLayoutUi.h"
 #include "ui/shell/ColourSettingsFile.h"
 #include "ui/widgets/ColourPanel.h"
 #include "ui/widgets/FieldCursor.h"
@@ -153,7 +154,7 @@ void TForm1::FormShow()
         ersterStart = false;
         if (compactLayoutNeeded(screenSize()))
             aufloesung800x600();
-        m_dokument.progress().formularBereit = true;
+        m_dokument.setWindowShown(true);
         dateiGelesen = openFileFromCommandLine();
         applyStoredPlacement();
         if (m_preferences) {
@@ -165,7 +166,7 @@ void TForm1::FormShow()
         }
     }
     Image2MouseUp();
-    m_dokument.progress().layoutGesperrt = false;
+    m_layout->setLocked(false);
     FormResize();
     // Showing repaints the fields; the colours are still the file's.
     if (dateiGelesen)
@@ -210,7 +211,7 @@ void TForm1::applyStoredPlacement()
 
 void TForm1::FormClose()
 {
-    m_dokument.progress().layoutGesperrt = true;
+    m_layout->setLocked(true);
     if (!m_preferences)
         return;
     TfRegistryForm& p = *m_preferences;

@@ -48,7 +48,6 @@ MainState separatZustand(HarmonyMode harmonyMode)
 {
     MainState s;
     s.actionSet.harmonyMode = harmonyMode;
-    s.progress.formularBereit = true;
     s.separatModus = true;
     s.actionSet.farbenSeparatEinstellen = true;
     s.feldRechtsAn() = false;
@@ -150,32 +149,32 @@ TEST(AnglePicture, RedrawLeavesNothingOfThePreviousPicture)
 TEST(AngleMarkers, RedrawOnlyOnceEveryFieldThatIsOnHasMoved)
 {
     MainState s = separatZustand(HarmonyMode::threeColour);
-    s.progress.formularBereit = false;
+    bool shown = false; // before the window is first shown
     s.posGross() = 100;
-    EXPECT_FALSE(checkAngleDrawing(s));
+    EXPECT_FALSE(checkAngleDrawing(s, shown));
     EXPECT_EQ(s.farbWerte[slot::posGezeichnetGross], 0);
 
-    s.progress.formularBereit = true;
+    shown = true;
     s.posGross() = 0;
-    EXPECT_FALSE(checkAngleDrawing(s)); // still where it was drawn
+    EXPECT_FALSE(checkAngleDrawing(s, shown)); // still where it was drawn
     s.posGross() = 100;
     s.posLinks() = 500;
     s.posMitte() = 600;
-    EXPECT_TRUE(checkAngleDrawing(s));
+    EXPECT_TRUE(checkAngleDrawing(s, shown));
     EXPECT_EQ(s.farbWerte[slot::posGezeichnetGross], 100);
     EXPECT_EQ(s.farbWerte[slot::posGezeichnetRechts], 339);
     EXPECT_EQ(s.farbWerte[slot::posGezeichnetLinks], 500);
     EXPECT_EQ(s.farbWerte[slot::posGezeichnetMitte], 67); // no centre field in three colours
-    EXPECT_FALSE(checkAngleDrawing(s));
+    EXPECT_FALSE(checkAngleDrawing(s, shown));
 
     // With the big field off, an unmoved left field holds the drawing back.
     s.feldGrossAn() = false;
     s.feldLinksAn() = true;
     s.posGross() = 200;
-    EXPECT_FALSE(checkAngleDrawing(s));
+    EXPECT_FALSE(checkAngleDrawing(s, shown));
     for (int i = slot::posGezeichnetGross; i <= slot::posGezeichnetMitte; ++i)
         s.farbWerte[i] = -1;
-    EXPECT_TRUE(checkAngleDrawing(s));
+    EXPECT_TRUE(checkAngleDrawing(s, shown));
 }
 
 TEST(AngleMarkers, AxisMarkerGrowsAndTheFollowingOnesKeepTheLength)

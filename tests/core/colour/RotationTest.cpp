@@ -181,20 +181,21 @@ class Rotieren : public ::testing::Test
 {
 protected:
     MainState state;
+    int lastTurn = -1;
     QImage original = wheelPicture(true);
     QImage bg = wheelPicture(true).copy();
 };
 
 TEST_F(Rotieren, RepaintsOnlyWhenTheTurnChanges)
 {
-    EXPECT_TRUE(rotieren(state, 34, 100, original, bg));
+    EXPECT_TRUE(rotieren(state, lastTurn, 34, 100, original, bg));
     const QImage turned = bg.copy();
     bg.fill(Qt::black);
-    EXPECT_FALSE(rotieren(state, 34, 100, original, bg));
+    EXPECT_FALSE(rotieren(state, lastTurn, 34, 100, original, bg));
     EXPECT_EQ(rgbAt(bg, 61, 10), qRgb(0, 0, 0)); // not repainted
 
-    state.progress.letzterDrehwinkel = -1; // what a band type switch does
-    EXPECT_TRUE(rotieren(state, 34, 100, original, bg));
+    lastTurn = -1; // what a band type switch does
+    EXPECT_TRUE(rotieren(state, lastTurn, 34, 100, original, bg));
     // The same turn gives the same picture, corners included, whatever the
     // picture held before: an undo shows the wheel as it was.
     EXPECT_EQ(bg.convertToFormat(QImage::Format_RGB32), turned.convertToFormat(QImage::Format_RGB32));
@@ -204,19 +205,19 @@ TEST_F(Rotieren, RepaintsOnlyWhenTheTurnChanges)
 // "force a repaint" mark; the repaint must happen all the same.
 TEST_F(Rotieren, ForcedRepaintAlsoForATurnOfMinusOneDegree)
 {
-    EXPECT_TRUE(rotieren(state, 34, 2, original, bg));
-    EXPECT_FALSE(rotieren(state, 34, 2, original, bg));
-    state.progress.letzterDrehwinkel = -1;
-    EXPECT_TRUE(rotieren(state, 34, 2, original, bg));
+    EXPECT_TRUE(rotieren(state, lastTurn, 34, 2, original, bg));
+    EXPECT_FALSE(rotieren(state, lastTurn, 34, 2, original, bg));
+    lastTurn = -1;
+    EXPECT_TRUE(rotieren(state, lastTurn, 34, 2, original, bg));
 }
 
 TEST_F(Rotieren, SeparateAdjustmentLeavesTheWheelAlone)
 {
     state.actionSet.farbenSeparatEinstellen = true;
     bg.fill(Qt::black);
-    EXPECT_FALSE(rotieren(state, 34, 100, original, bg));
+    EXPECT_FALSE(rotieren(state, lastTurn, 34, 100, original, bg));
     EXPECT_EQ(rgbAt(bg, 61, 10), qRgb(0, 0, 0));
-    EXPECT_EQ(state.progress.letzterDrehwinkel, -1);
+    EXPECT_EQ(lastTurn, -1);
 }
 
 // The point of the turn: the hue at the marker position stands at the top.
@@ -229,16 +230,16 @@ TEST_F(Rotieren, BaseHueEndsUpAtTheTop)
                                         {424, {0, 177, 255}},
                                         {593, {208, 0, 255}}};
     for (const auto& [p, expected] : rows) {
-        state.progress.letzterDrehwinkel = -1;
-        ASSERT_TRUE(rotieren(state, 34, p, original, bg));
+        lastTurn = -1;
+        ASSERT_TRUE(rotieren(state, lastTurn, 34, p, original, bg));
         const uchar* top = bg.constScanLine(13) + 3 * 61;
         EXPECT_LE(std::abs(top[0] - expected.r), 12) << p;
         EXPECT_LE(std::abs(top[1] - expected.g), 12) << p;
         EXPECT_LE(std::abs(top[2] - expected.b), 12) << p;
     }
     state.actionSet.harmonyMode = HarmonyMode::colourRows; // colour rows: the base hue stands at the bottom
-    state.progress.letzterDrehwinkel = -1;
-    ASSERT_TRUE(rotieren(state, 34, 0, original, bg));
+    lastTurn = -1;
+    ASSERT_TRUE(rotieren(state, lastTurn, 34, 0, original, bg));
     const uchar* bottom = bg.constScanLine(108) + 3 * 60;
     EXPECT_GE(bottom[0], 240);
     EXPECT_LE(bottom[1], 15);

@@ -54,7 +54,7 @@ TEST(ColourDocument, WhatDidNotChangeIsNotAnnounced)
     Mitschrift m(d);
     d.forgetWebSafe(); // nothing allocated
     d.setAngleSliders(d.currentState().angleSlider1, d.currentState().angleSlider2);
-    d.progress().sammelLauf = true; // progress, not colour state
+    d.setCompactLayout(true); // what the window is, not colour state
     EXPECT_TRUE(m.meldungen.empty());
 }
 
@@ -95,7 +95,6 @@ TEST(ColourDocument, AStepHoldsTheChangedWordsAndTurnsEitherStateIntoTheOther)
     e.pos[Field::right] = 400;
     MainState nachher = vorher;
     applySetting(nachher, e);
-    nachher.progress.bandMausUnten = true; // progress is no part of a step
     nachher.actionSet.fixieren = true;     // one of the last words of the state
 
     const StateDelta step(vorher, nachher);
@@ -104,7 +103,6 @@ TEST(ColourDocument, AStepHoldsTheChangedWordsAndTurnsEitherStateIntoTheOther)
     step.applyChange(s);
     EXPECT_EQ(s.farbWerte, nachher.farbWerte);
     EXPECT_EQ(s.endFarben, nachher.endFarben);
-    EXPECT_FALSE(s.progress.bandMausUnten);
     EXPECT_TRUE(s.actionSet.fixieren);
     step.applyChange(s);
     EXPECT_EQ(s.farbWerte, vorher.farbWerte);
@@ -122,8 +120,9 @@ TEST(ColourDocument, TheRecomputeLeavesThePaintingToTheAnnouncement)
     EXPECT_EQ(m.meldungen[0], Changes(Change::band));
     d.datenHolen(120, true);
     EXPECT_TRUE(m.meldungen.back() & Change::mixedColour);
-    EXPECT_EQ(d.currentState().progress.bandMarker, 120);
-    EXPECT_TRUE(d.currentState().progress.bandMarkerDue);
+    const RecomputeNotes notes = d.takeNotes();
+    EXPECT_EQ(notes.bandMarker, 120);
+    EXPECT_TRUE(notes.bandMarkerDue);
 
     d.setHarmonyMode(HarmonyMode::colourRows);
     d.datenHolen(200, true);
@@ -172,13 +171,13 @@ TEST(ColourDocument, ATypedColourShowsUntilItsFieldIsPaintedAnew)
 TEST(ColourDocument, RenewedAngleMarkersAreAnnouncedButMakeNoStep)
 {
     ColourDocument d;
-    d.progress().formularBereit = true;
+    d.setWindowShown(true);
     d.restartHistory();
     Mitschrift m(d);
     d.renewAngleMarker();
     ASSERT_EQ(m.meldungen.size(), 1u);
     EXPECT_EQ(m.meldungen[0], Changes(Change::marker));
-    EXPECT_TRUE(d.currentState().progress.angleMarkerDue);
+    EXPECT_TRUE(d.takeNotes().angleMarkerDue);
     d.finishStep();
     EXPECT_EQ(d.history().count(), 0);
 }

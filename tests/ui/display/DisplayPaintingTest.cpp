@@ -14,7 +14,7 @@
 TEST(DisplayPainting, ShownWindowShowsTheStartCombination)
 {
     DisplayFixture f;
-    f.d().progress().formularBereit = false; // the first show sets it
+    f.d().setWindowShown(false); // the first show sets it
     f.form->show();
     MainWidgets& w = f.w();
     EXPECT_EQ(w.Anzeige_Normal->colour(), QColor(0xDA, 0x25, 0x1D));
@@ -107,16 +107,17 @@ TEST(DisplayPainting, SwappedInSnapshotLeavesPanelsAndTextsAlone)
     DisplayFixture f;
     MainWidgets& w = f.w();
     f.d().datenHolen(0, true);
-    f.d().progress().anzeigeSperre = true;
-    f.d().datenHolen(200, true);
-    EXPECT_EQ(w.Anzeige_Normal->colour(), QColor(218, 37, 29));
-    EXPECT_EQ(w.KleinRechts->colour(), QColor(0, 146, 141));
-    EXPECT_EQ(w.SGrObHex->text(), QStringLiteral("#DA251D"));
-    EXPECT_EQ(w.SKlObHex->text(), QStringLiteral("#00928D"));
-    EXPECT_EQ(w.RichEdit1->palette().color(QPalette::Base), QColor(218, 37, 29));
-    // The text view's font colour still follows: the complement of 200 is 539.
-    EXPECT_EQ(w.RichEdit1->palette().color(QPalette::Text), bandFarbe(539));
-    f.d().progress().anzeigeSperre = false;
+    {
+        const auto held = f.parts().panelHold.hold();
+        f.d().datenHolen(200, true);
+        EXPECT_EQ(w.Anzeige_Normal->colour(), QColor(218, 37, 29));
+        EXPECT_EQ(w.KleinRechts->colour(), QColor(0, 146, 141));
+        EXPECT_EQ(w.SGrObHex->text(), QStringLiteral("#DA251D"));
+        EXPECT_EQ(w.SKlObHex->text(), QStringLiteral("#00928D"));
+        EXPECT_EQ(w.RichEdit1->palette().color(QPalette::Base), QColor(218, 37, 29));
+        // The text view's font colour still follows: the complement of 200 is 539.
+        EXPECT_EQ(w.RichEdit1->palette().color(QPalette::Text), bandFarbe(539));
+    }
     f.d().datenHolen(200, true);
     EXPECT_EQ(w.KleinRechts->colour(), bandFarbe(539));
 }
@@ -126,7 +127,7 @@ TEST(DisplayPainting, ASwappedInModeLeavesTheValueRowsAlone)
     DisplayFixture f;
     MainWidgets& w = f.w();
     f.d().datenHolen(0, true);
-    f.d().progress().anzeigeSperre = true;
+    const auto held = f.parts().panelHold.hold();
     f.harmonyMode("farbreihen");
     EXPECT_EQ(w.SGrObHex->text(), QStringLiteral("#DA251D"));
     EXPECT_FALSE(w.Panel4->isHidden());
@@ -169,7 +170,7 @@ TEST(DisplayPainting, BandTypeSwitchRecolorsEveryFieldAndKeepsTheSelection)
     EXPECT_EQ(w.KleinMitte->colour(), bandFarbe(108, true));
     EXPECT_EQ(w.SKlObMiHex->text(), hex(bandFarbe(108, true)));
     EXPECT_TRUE(s.hdZielLinks());
-    EXPECT_FALSE(s.progress.sammelLauf);
+    EXPECT_FALSE(f.parts().lightDark->colourHeld());
     EXPECT_EQ(w.statusPanel1->text(), QStringLiteral("Small field on the left-hand side selected"));
     EXPECT_EQ(w.flaechenanzeigeFarbe->colour(), bandFarbe(453, true));
 

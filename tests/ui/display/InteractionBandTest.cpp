@@ -36,7 +36,7 @@ TEST(InteractionBand, ClickInThreeColoursPlacesTheSmallFieldsAroundTheComplement
     EXPECT_EQ(s.posGross(), 500);
     EXPECT_EQ(s.posRechts(), 121); // complement 161, minus 40
     EXPECT_EQ(s.posLinks(), 201);
-    EXPECT_FALSE(s.progress.bandMausUnten);
+    EXPECT_FALSE(f.form->parts().band->bandHeld());
     EXPECT_EQ(f.w().Anzeige_Normal->colour(), bandFarbe(500));
     EXPECT_EQ(f.w().KleinRechts->colour(), bandFarbe(121));
     EXPECT_EQ(f.w().KleinLinks->colour(), bandFarbe(201));
@@ -77,7 +77,7 @@ TEST(InteractionBand, DraggingBeyondEitherEndHoldsTheBandEnds)
     const auto imFenster = [&](int x) { return topWindow->mapFromGlobal(band->mapToGlobal(QPoint(x, 30))); };
 
     QTest::mousePress(topWindow, Qt::LeftButton, {}, imFenster(300));
-    EXPECT_TRUE(f.s().progress.bandMausUnten);
+    EXPECT_TRUE(f.form->parts().band->bandHeld());
     EXPECT_EQ(f.s().posGross(), 300);
     QTest::mouseMove(topWindow, imFenster(-40));
     EXPECT_EQ(f.s().posGross(), 0);
@@ -87,7 +87,7 @@ TEST(InteractionBand, DraggingBeyondEitherEndHoldsTheBandEnds)
     EXPECT_EQ(f.s().posGross(), 677);
     EXPECT_EQ(f.w().Anzeige_Normal->colour(), bandFarbe(677));
     QTest::mouseRelease(topWindow, Qt::LeftButton, {}, imFenster(900));
-    EXPECT_FALSE(f.s().progress.bandMausUnten);
+    EXPECT_FALSE(f.form->parts().band->bandHeld());
 
     // Without the button the band ignores the mouse.
     QTest::mouseMove(topWindow, imFenster(200));
@@ -114,7 +114,7 @@ TEST(InteractionBand, HiddenBandStandInCanBeDraggedBlind)
     QTest::mouseMove(topWindow, imFenster(400));
     EXPECT_EQ(f.s().posGross(), 400);
     QTest::mouseRelease(topWindow, Qt::LeftButton, {}, imFenster(400));
-    EXPECT_FALSE(f.s().progress.bandMausUnten);
+    EXPECT_FALSE(f.form->parts().band->bandHeld());
     EXPECT_EQ(f.w().Anzeige_Normal->colour(), bandFarbe(400));
 }
 

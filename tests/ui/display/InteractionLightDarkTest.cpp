@@ -132,7 +132,7 @@ TEST(InteractionLightDark, InsideTestOfBothFieldSizes)
 TEST(InteractionLightDark, CompactFieldDoublesTheAmounts)
 {
     ShownWindow f(QSize(800, 600));
-    ASSERT_TRUE(f.s().progress.kleinesLayout);
+    ASSERT_TRUE(f.d().window().compactLayout);
     MainWidgets& w = f.w();
     klick(w.PaintBox3, {100, 27});
     EXPECT_EQ(f.s().dunkelGross(), 200);
@@ -157,15 +157,12 @@ TEST(InteractionLightDark, FieldColourIsCachedAndGuarded)
     });
 
     // Guarded, the field keeps the big field's start colour and its value.
-    f.d().progress().sammelLauf = true;
-    field.hellDunkelEinfaerben(4, 5, 6);
-    EXPECT_EQ(w.flaechenanzeigeFarbe->colour(), QColor(218, 37, 29));
-    f.d().progress().sammelLauf = false;
-    f.d().progress().sperreHdFarbe = true;
-    field.hellDunkelEinfaerben(4, 5, 6);
-    EXPECT_EQ(w.flaechenanzeigeFarbe->colour(), QColor(218, 37, 29));
-    EXPECT_EQ(w.flaechenanzeigeFarbe->tag(), 0x1D25DA);
-    f.d().progress().sperreHdFarbe = false;
+    {
+        const auto held = field.holdColour();
+        field.hellDunkelEinfaerben(4, 5, 6);
+        EXPECT_EQ(w.flaechenanzeigeFarbe->colour(), QColor(218, 37, 29));
+        EXPECT_EQ(w.flaechenanzeigeFarbe->tag(), 0x1D25DA);
+    }
 
     field.hellDunkelEinfaerben(4, 5, 6);
     EXPECT_EQ(w.flaechenanzeigeFarbe->colour(), QColor(10, 20, 30));

@@ -143,7 +143,7 @@ TEST(ModeRows, FieldCountChangeKeepsTheBigFieldSelected)
     f.parts().lightDark->bewegeHellDunkel(100, 0); // a point of the big field's own
     stufenWaehlen(f.w(), 5);
     EXPECT_TRUE(f.s().hdZielGross());
-    EXPECT_FALSE(f.s().progress.sammelLauf);
+    EXPECT_FALSE(f.parts().lightDark->colourHeld());
     EXPECT_EQ(f.w().statusPanel1->text(), QStringLiteral("Big field selected"));
     EXPECT_EQ(f.w().KreuzV->x(), 100);
 }

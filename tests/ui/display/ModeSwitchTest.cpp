@@ -1,6 +1,7 @@
 #include "support/DisplayFixture.h"
 #include "support/StackOrder.h"
 
+#include "ui/display/LightDarkField.h"
 #include "ui/display/BandAngleControls.h"
 
 #include <QLabel>
@@ -182,7 +183,7 @@ TEST(ModeSwitch, FanningWithTheBigFieldSelectedKeepsItSelected)
     DisplayFixture f;
     f.harmonyMode("auffaecherungen");
     EXPECT_TRUE(f.s().hdZielGross());
-    EXPECT_FALSE(f.s().progress.sammelLauf);
+    EXPECT_FALSE(f.parts().lightDark->colourHeld());
     EXPECT_EQ(f.w().statusPanel1->text(), QStringLiteral("Big field selected"));
 }
 
@@ -215,7 +216,7 @@ TEST(ModeSwitch, TextViewReselectionEndsOnTheCheckedRadioButtonsField)
     w.RichEdit2->show();
     f.parts().modes->checkBoxenResetten2();
     EXPECT_TRUE(f.s().hdZielRechts());
-    EXPECT_FALSE(f.s().progress.sammelLauf);
+    EXPECT_FALSE(f.parts().lightDark->colourHeld());
     EXPECT_EQ(w.statusPanel1->text(), QStringLiteral("Small field on the right-hand side selected"));
     // 4-colour, angle type 1, at 0: right at 333.
     EXPECT_EQ(w.flaechenanzeigeFarbe->colour(), bandFarbe(333));

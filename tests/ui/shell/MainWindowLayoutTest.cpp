@@ -23,7 +23,7 @@ namespace
 void referenzGroesse(WindowFixture& f)
 {
     MainWidgets& w = f.w();
-    f.d().progress().layoutGesperrt = false;
+    f.form->layout().setLocked(false);
     w.panelHintergrund->resize(680, 700);
     w.Panel15->move(0, w.Anzeige->y() + 362);
     f.form->FormResize();
@@ -120,7 +120,7 @@ TEST(MainWindowLayout, CompactLayoutPlacesTheControlsAndStopsScaling)
     WindowFixture f;
     MainWidgets& w = f.w();
     f.form->aufloesung800x600();
-    EXPECT_TRUE(f.s().progress.kleinesLayout);
+    EXPECT_TRUE(f.d().window().compactLayout);
     EXPECT_EQ(w.Anzeige->geometry(), QRect(0, 128, 522, 273));
     EXPECT_EQ(w.panelBG->geometry(), QRect(527, 115, 226, 409));
     EXPECT_GT(stapelPlatz(w.panelBG), stapelPlatz(w.panelHintergrund)); // in front
@@ -136,7 +136,7 @@ TEST(MainWindowLayout, CompactLayoutPlacesTheControlsAndStopsScaling)
     EXPECT_EQ(w.Panel11->y(), 52);
     EXPECT_EQ(w.WerteOben->geometry().top(), 59);
 
-    f.d().progress().layoutGesperrt = false;
+    f.form->layout().setLocked(false);
     w.panelHintergrund->resize(900, 700);
     f.form->FormResize();
     EXPECT_EQ(w.Anzeige->size(), QSize(522, 273));
@@ -150,7 +150,7 @@ TEST(MainWindowLayout, FirstShowChoosesTheCompactLayoutOnlyOnSmallScreens)
           std::pair{QSize(1280, 720), true}}) {
         WindowFixture f(normalerPlatz, bildschirm);
         f.form->show();
-        EXPECT_EQ(f.s().progress.kleinesLayout, compact) << bildschirm.width() << "x" << bildschirm.height();
+        EXPECT_EQ(f.d().window().compactLayout, compact) << bildschirm.width() << "x" << bildschirm.height();
     }
 }
 

@@ -1,5 +1,6 @@
 #include "support/WindowFixture.h"
 
+#include "ui/layout/WindowLayoutUi.h"
 #include "ui/widgets/ColourPanel.h"
 #include "ui/widgets/PictureBox.h"
 
@@ -54,14 +55,14 @@ TEST(MainWindowLifecycle, FirstShowAppliesThePlacementAndReadiesTheAngleImage)
     EXPECT_TRUE(f.w().ImageWW->image().isNull());
     f.form->show();
     EXPECT_FALSE(f.form->firstStart());
-    EXPECT_TRUE(f.s().progress.formularBereit);
-    EXPECT_FALSE(f.s().progress.layoutGesperrt);
+    EXPECT_TRUE(f.d().window().shown);
+    EXPECT_FALSE(f.form->layout().locked());
     EXPECT_EQ(f.form->pos(), QPoint(30, 40));
     EXPECT_EQ(f.form->size(), QSize(900, 700));
     EXPECT_FALSE(f.form->isMaximized());
     // The release step turned the wheel for position 0 (by 0 degrees) and drew
     // it into the angle image: the realistic red of position 0 at the top.
-    EXPECT_EQ(f.s().progress.letzterDrehwinkel, 0);
+    EXPECT_EQ(f.form->lastTurn(), 0);
     EXPECT_EQ(f.w().ImageWW->image().size(), QSize(123, 123));
     EXPECT_TRUE(obenImRad(f.w().ImageWW, QColor(218, 37, 29)));
     // The layout ran at the end of the show: the display fills the space above the lower strip.
@@ -96,10 +97,10 @@ TEST(MainWindowLifecycle, OnlyTheFirstShowAppliesThePlacement)
     f.form->show();
     f.form->move(120, 130);
     f.form->hide();
-    EXPECT_FALSE(f.s().progress.layoutGesperrt);
+    EXPECT_FALSE(f.form->layout().locked());
     f.form->show();
     EXPECT_EQ(f.form->pos(), QPoint(120, 130));
-    EXPECT_FALSE(f.s().progress.layoutGesperrt);
+    EXPECT_FALSE(f.form->layout().locked());
 }
 
 TEST(MainWindowLifecycle, StoredBackgroundIsAppliedWhenNotStandard)
@@ -121,7 +122,7 @@ TEST(MainWindowLifecycle, CloseWhileMaximisedKeepsTheStoredPlacement)
     f.form->show();
     f.form->showMaximized();
     f.form->close();
-    EXPECT_TRUE(f.s().progress.layoutGesperrt);
+    EXPECT_TRUE(f.form->layout().locked());
     EXPECT_EQ(f.store->raw(QStringLiteral("cFullscrn")).toInt(), 1);
     for (const char* name : {"appTop", "appLeft", "appWidth", "appHeight"})
         EXPECT_FALSE(geschrieben(*f.store, QString::fromLatin1(name))) << name;

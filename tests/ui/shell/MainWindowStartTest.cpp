@@ -1,5 +1,6 @@
 #include "support/WindowFixture.h"
 
+#include "ui/layout/WindowLayoutUi.h"
 #include "ui/widgets/ColourPanel.h"
 #include "ui/widgets/PictureBox.h"
 #include "ui/widgets/StaticText.h"
@@ -25,8 +26,8 @@ TEST(MainWindowStart, StateAndFieldsShowTheStartCombination)
     EXPECT_EQ(s.farbWerte[6], 141);
     EXPECT_EQ(s.posGross(), 0);
     EXPECT_EQ(s.posRechts(), 339);
-    EXPECT_TRUE(s.progress.layoutGesperrt);
-    EXPECT_FALSE(s.progress.formularBereit);
+    EXPECT_TRUE(f.form->layout().locked());
+    EXPECT_FALSE(f.d().window().shown);
 
     MainWidgets& w = f.w();
     const QColor big(0xDA, 0x25, 0x1D), right(0x00, 0x92, 0x8D);
