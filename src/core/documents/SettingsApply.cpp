@@ -55,6 +55,7 @@ void setInvolvedField(MainState& s, Field field)
 {
     for (Field f : allFields)
         s.fieldOn[f] = f == field;
+    s.separateChoice = field;
 }
 
 void forgetDrawn(MainState& s)

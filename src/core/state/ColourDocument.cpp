@@ -348,8 +348,11 @@ void ColourDocument::setFieldIncluded(Field field, bool an)
         mark(Change::separate);
 }
 
+// The choice changes only with the field taking part, which announces it.
 void ColourDocument::onlyFieldTakesPart(Field field)
 {
+    if (m_stand.separatModus)
+        m_stand.separateChoice = field;
     for (const Field f : allFields)
         setFieldIncluded(f, f == field);
 }
@@ -359,6 +362,7 @@ void ColourDocument::switchSeparateOn()
 {
     m_stand.actionSet.farbenSeparatEinstellen = true;
     m_stand.separatModus = true;
+    m_stand.separateChoice = Field::big;
     mark(Change::separate);
 }
 

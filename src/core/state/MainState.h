@@ -117,6 +117,9 @@ struct MainState {
 
     // --- program-wide state ---
     PerField<bool> fieldOn{{true, true, false, false}}; // the fields the band moves
+    // The field separate adjustment chose last (its radio button is marked); the
+    // mark stays, greyed, while separate adjustment is off.
+    Field separateChoice = Field::big;
     bool separatModus = false;
     bool winkeltyp2 = false;
     // Positions of the angle track bars (the first and the second angle).

@@ -31,6 +31,8 @@ public:
     virtual QImage& imageOriginal() = 0;
     virtual QImage& imageBg() = 0;
     virtual bool rotieren() = 0;
+    // The band type as its menu command switches it, with the fields recomputed.
+    virtual void switchBandType(bool luminous) = 0;
     // The band of the state's type with its wheel turned for the big field.
     virtual void showBandType() = 0;
     virtual void Image2MouseUp() = 0;

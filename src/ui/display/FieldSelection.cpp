@@ -255,7 +255,7 @@ void FieldSelection::choose(Field field)
     writeStatusText(field);
     if (s.separatModus) {
         QRadioButton* button = radioButton(field);
-        if (field != Field::big && button->isChecked())
+        if (field != Field::big && s.separateChoice == field)
             return;
         for (Field f : allFields)
             if (f != field)
@@ -347,25 +347,26 @@ void FieldSelection::FixedLinksKleinMitteClick()
 
 void FieldSelection::RadioButton1Click()
 {
-    radioButtonClick(Field::big);
+    takePart(Field::big);
 }
 
 void FieldSelection::RadioButton2Click()
 {
-    radioButtonClick(Field::left);
+    takePart(Field::left);
 }
 
 void FieldSelection::RadioButton3Click()
 {
-    radioButtonClick(Field::centre);
+    takePart(Field::centre);
 }
 
 void FieldSelection::RadioButton4Click()
 {
-    radioButtonClick(Field::right);
+    takePart(Field::right);
 }
 
-void FieldSelection::radioButtonClick(Field field)
+// Runs once a radio button became checked, or when the field taking part takes part again.
+void FieldSelection::takePart(Field field)
 {
     const MainState& s = m_host.state();
     QRadioButton* button = radioButton(field);
@@ -378,10 +379,6 @@ void FieldSelection::radioButtonClick(Field field)
     // Fields the mode does not have cannot be chosen.
     if (!inMode(field, s.harmonyMode())) {
         button->setChecked(false);
-        return;
-    }
-    if (!button->isChecked()) {
-        m_host.colourDocument().setFieldIncluded(field, false);
         return;
     }
     setInvolvedField(field);

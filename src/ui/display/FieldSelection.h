@@ -46,6 +46,8 @@ public:
     void FixedLinksKleinLinksClick();
     void FixedLinksKleinMitteClick();
 
+    // Separate adjustment: only this field takes part, and the light/dark field works on it.
+    void takePart(Field field);
     void RadioButton1Click();
     void RadioButton2Click();
     void RadioButton3Click();
@@ -89,7 +91,6 @@ private:
     void connectBackgroundPanels();
 
     void choose(Field field);
-    void radioButtonClick(Field field);
     void writeStatusText(Field field);
     void setTarget(Field field);
     void setInvolvedField(Field field);

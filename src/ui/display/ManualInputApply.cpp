@@ -90,7 +90,7 @@ void ManualInputApply::showDialog()
     const MainState& s = m_host.state();
     QAction& actionItem = m_host.actions().action(ActionId::gezielteManuelleEingabeVonWerten);
     if (s.actionSet.realistisch) {
-        m_host.actions().action(ActionId::luminoes).trigger();
+        m_host.switchBandType(true);
         actionItem.setData(1);
     }
     if (s.actionSet.nurWebsichereFarbenAnzeigen)
@@ -179,14 +179,14 @@ void ManualInputApply::form1resetten()
 void ManualInputApply::ensureLuminous()
 {
     if (m_host.state().actionSet.realistisch)
-        m_host.actions().action(ActionId::luminoes).trigger();
+        m_host.switchBandType(true);
 }
 
 void ManualInputApply::cancel()
 {
     QAction& actionItem = m_host.actions().action(ActionId::gezielteManuelleEingabeVonWerten);
     if (actionItem.data().toInt() == 1) {
-        m_host.actions().action(ActionId::realistisch).trigger();
+        m_host.switchBandType(false);
         actionItem.setData(0);
     }
 }

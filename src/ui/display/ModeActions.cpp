@@ -117,10 +117,9 @@ void ModeActions::switchHarmonyMode(HarmonyMode harmonyMode)
     const ColourDocument::Operation wechsel(m_host.colourDocument(), StepKind::harmonyType);
     const MainState& s = m_host.state();
     if (!isHarmony(harmonyMode)) {
-        // Separate adjustment is switched off through its own action.
-        QAction& separate = m_host.actions().action(ActionId::farbenSeparatEinstellen);
-        if (s.separatModus && separate.isChecked())
-            separate.trigger();
+        // Separate adjustment is switched off as its own command does it.
+        if (s.separatModus && s.actionSet.farbenSeparatEinstellen && leaveSeparateAdjustment)
+            leaveSeparateAdjustment();
         m_host.colourDocument().setHarmonyModeFields(harmonyMode);
     }
     actionsForMode(harmonyMode);
@@ -226,18 +225,10 @@ void ModeActions::showAngleControls(HarmonyMode harmonyMode)
 void ModeActions::recompute(HarmonyMode harmonyMode)
 {
     const MainState& s = m_host.state();
-    MainWidgets& w = m_host.w();
     FieldSelection& choice = *m_parts.selection;
     if (isHarmony(harmonyMode) && s.separatModus) {
-        // The checked button's handler takes its field again; added fields get their colours.
-        if (w.RadioButton1->isChecked())
-            choice.RadioButton1Click();
-        else if (w.RadioButton2->isChecked())
-            choice.RadioButton2Click();
-        else if (w.RadioButton3->isChecked())
-            choice.RadioButton3Click();
-        else if (w.RadioButton4->isChecked())
-            choice.RadioButton4Click();
+        // The chosen field takes part again; added fields get their colours.
+        choice.takePart(s.separateChoice);
         if (harmonyMode == HarmonyMode::threeColour || harmonyMode == HarmonyMode::fourColour)
             choice.KleinLinksClick2();
         if (harmonyMode == HarmonyMode::fourColour)
@@ -498,10 +489,7 @@ void ModeActions::checkBoxenResetten2()
 {
     MainWidgets& w = m_host.w();
     FieldSelection& choice = *m_parts.selection;
-    const Field zuletzt = w.RadioButton2->isChecked()   ? Field::left
-                          : w.RadioButton3->isChecked() ? Field::centre
-                          : w.RadioButton4->isChecked() ? Field::right
-                                                        : Field::big;
+    const Field zuletzt = m_host.state().separateChoice;
     const auto visible = [this](QTextEdit* e) { return e->isVisibleTo(&m_host.mainWindow()); };
     std::vector<Field> inTurn;
     if (zuletzt != Field::big)

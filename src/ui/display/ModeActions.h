@@ -4,6 +4,8 @@
 
 #include "core/state/MainState.h"
 
+#include <functional>
+
 class LanguageTable;
 class QAction;
 class DisplayHost;
@@ -25,6 +27,11 @@ public:
     void farbreihenExecute();
     // Runs the action handler of a mode, as its menu entry does.
     void chooseHarmonyMode(HarmonyMode harmonyMode);
+
+    // Leaves separate adjustment as its own command does; fanning and colour
+    // rows know none. Set by whoever assembles the parts (separate adjustment
+    // itself re-derives the fields through the modes).
+    std::function<void()> leaveSeparateAdjustment;
 
     void hideAll();
     // The single display laid out for the state's mode, after fixing.

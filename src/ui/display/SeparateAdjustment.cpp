@@ -117,9 +117,9 @@ void SeparateAdjustment::present()
     for (const Field f : allFields) {
         QRadioButton* button = m_parts.selection->radioButton(f);
         // Switched off, the buttons keep their marks greyed, as switching off leaves them.
-        if (s.separatModus) {
+        {
             const QSignalBlocker still(button);
-            button->setChecked(s.fieldOn[f]);
+            button->setChecked(s.separateChoice == f);
         }
         button->setEnabled(s.separatModus);
     }

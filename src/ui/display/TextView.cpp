@@ -148,7 +148,7 @@ void TextView::switchOn()
         QMessageBox::information(&m_host.mainWindow(), t.text(Txt::note), t.text(Txt::textViewUnavailable));
         return;
     }
-    m_host.actions().action(s.actionSet.realistisch ? ActionId::realistisch : ActionId::luminoes).trigger();
+    m_host.switchBandType(!s.actionSet.realistisch);
     if (s.separatModus)
         checkBoxenResetten();
     if (s.fixLinksAktiv) {
@@ -229,10 +229,7 @@ void TextView::checkBoxenResetten()
     const MainState& s = m_host.state();
     MainWidgets& w = m_host.w();
     FieldSelection& choice = *m_parts.selection;
-    const Field zuletzt = w.RadioButton2->isChecked()   ? Field::left
-                          : w.RadioButton3->isChecked() ? Field::centre
-                          : w.RadioButton4->isChecked() ? Field::right
-                                                        : Field::big;
+    const Field zuletzt = s.separateChoice;
     const bool fixiert = s.actionSet.fixieren;
     const std::array<std::pair<Field, ColourPanel*>, 3> kleine{
         {{Field::centre, fixiert ? w.FixedKleinMitte : w.KleinMitte},

@@ -118,16 +118,12 @@ FileBlocks ColourSettingsFile::capture()
 {
     const MainState& s = m_form.state();
     const MainWidgets& w = m_form.w();
-    const auto geprueft = [this](const char* name) {
-        const QAction* a = m_form.actionItem(name);
-        return a && a->isChecked();
-    };
     FixSnapshot current = fixSnapshotFrom(s, inputsFrom(s));
-    current.fixSeparat = geprueft("farbenSeparatEinstellen") ? 1 : 0;
+    current.fixSeparat = s.actionSet.farbenSeparatEinstellen ? 1 : 0;
     m_form.colourDocument().fileValuesFrom(current);
-    const FileOptions options{.websicher = geprueft("nurWebsichereFarbenAnzeigen"),
-                              .textInstead = geprueft("TextAnstelleFlaechen") && !isRowMode(s.harmonyMode()),
-                              .fixiert = geprueft("fixieren")};
+    const FileOptions options{.websicher = s.actionSet.nurWebsichereFarbenAnzeigen,
+                              .textInstead = s.actionSet.textInsteadOfFields && !isRowMode(s.harmonyMode()),
+                              .fixiert = s.actionSet.fixieren};
     return fileBlocks(current, s.fixStand, s.fixLinksAktiv, options,
                       valueTexts(w.SGrObR, w.SGrObG, w.SGrObB, w.SGrObHex),
                       valueTexts(w.SGrUnR, w.SGrUnG, w.SGrUnB, w.SGrUnHex));

@@ -26,6 +26,7 @@ DisplayParts::DisplayParts(DisplayHost& host)
       hiddenBand(std::make_unique<HiddenBand>(host)), input(std::make_unique<ManualInputApply>(host, *this)),
       render(std::make_unique<DisplayRender>(host, *this))
 {
+    modes->leaveSeparateAdjustment = [this] { separate->farbenSeparatEinstellenExecute(); };
 }
 
 DisplayParts::~DisplayParts() = default;

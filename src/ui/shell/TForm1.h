@@ -93,6 +93,9 @@ public:
     void Image2MouseUp() override;
     // Turns the wheel for the current state; true when the picture changed.
     bool rotieren() override;
+    // A typed-in big-field colour belongs to the luminous band: the realistic band
+    // drops it, the luminous band fetches the big field again to show it.
+    void switchBandType(bool luminoes) override;
     void showBandType() override;
     // Band position marked by PaintBox1 (its left edge minus Image2's).
     int markerPosition() const;
@@ -192,7 +195,6 @@ private:
     // True when the file was read whole.
     bool openFileFromCommandLine();
     QImage bandTypeWheel() const;
-    void switchBandType(bool luminoes);
     void setBandType(bool luminoes);
     void wheelForBandType();
     void reloadBigField();

@@ -80,6 +80,22 @@ TEST(ColourDocument, SeparateAdjustmentAndTheModesFields)
     EXPECT_FALSE(d.currentState().separatModus);
 }
 
+// The radio button marks of separate adjustment are state: the last choice
+// stays marked while separate adjustment is off.
+TEST(ColourDocument, SeparateAdjustmentsChoiceOutlivesSwitchingItOff)
+{
+    ColourDocument d;
+    d.setHarmonyMode(HarmonyMode::threeColour);
+    d.onlyFieldTakesPart(Field::left); // not in separate adjustment: no choice
+    EXPECT_EQ(d.currentState().separateChoice, Field::big);
+    d.switchSeparateOn();
+    d.onlyFieldTakesPart(Field::left);
+    d.switchSeparateOff();
+    EXPECT_EQ(d.currentState().separateChoice, Field::left);
+    d.switchSeparateOn();
+    EXPECT_EQ(d.currentState().separateChoice, Field::big);
+}
+
 // A step keeps only the words that changed: a band click in a 15-field colour
 // row stays under 1 kB, and the step turns either state into the other.
 TEST(ColourDocument, AStepHoldsTheChangedWordsAndTurnsEitherStateIntoTheOther)

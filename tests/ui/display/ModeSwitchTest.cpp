@@ -208,11 +208,7 @@ TEST(ModeSwitch, TextViewReselectionEndsOnTheCheckedRadioButtonsField)
     DisplayFixture f;
     MainWidgets& w = f.w();
     f.harmonyMode("viererHarmonien");
-    {
-        const QSignalBlocker still(w.RadioButton4);
-        w.RadioButton1->setChecked(false);
-        w.RadioButton4->setChecked(true);
-    }
+    f.currentState([](MainState& n) { n.separateChoice = Field::right; }); // its radio button marked
     w.RichEdit2->show();
     f.parts().modes->checkBoxenResetten2();
     EXPECT_TRUE(f.s().hdZielRechts());
