@@ -40,8 +40,13 @@ enum class Change : unsigned {
 Q_DECLARE_FLAGS(Changes, Change)
 Q_DECLARE_OPERATORS_FOR_FLAGS(Changes)
 
-inline constexpr Changes everythingChanged = Changes::fromInt(0xfff);
-inline constexpr Changes stepUndoneOrRedone = Changes::fromInt(0x1fff);
+// Everything a whole combination can change, drawn anew at once.
+inline constexpr Changes everythingChanged = Changes(Change::farben) | Change::band | Change::harmonyMode |
+                                             Change::angles | Change::stepCount | Change::lightDark |
+                                             Change::choice | Change::fixing | Change::separate |
+                                             Change::viewOptions | Change::input | Change::whole;
+// A step of the history: everything, both fixed halves included.
+inline constexpr Changes stepUndoneOrRedone = everythingChanged | Change::step;
 
 // The colour state of the window and the only way to change it. Every
 // operation says what it changed; views follow the announcement.

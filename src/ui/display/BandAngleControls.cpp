@@ -36,7 +36,11 @@ void copySwatch(ColourPanel* legende, const ColourPanel* source)
 
 } // namespace
 
-BandAngleControls::BandAngleControls(DisplayHost& host) : m_host(host) {}
+BandAngleControls::BandAngleControls(DisplayHost& host)
+    : m_host(host), m_anglePicture(anglePictureSize, anglePictureSize, QImage::Format_RGB888)
+{
+    m_anglePicture.fill(Qt::white);
+}
 
 void BandAngleControls::connectWidgets()
 {
@@ -221,7 +225,7 @@ void BandAngleControls::TrackBarAllChange(const QObject* sender)
     applyText(w.WinkelU, anzeige.secondAngleText);
     m_host.colourDocument().datenHolen(s.posGross(), true);
 
-    drawAnglePicture(m_host.winkelBild(), m_host.imageBg(), harmonyMode, s.winkeltyp2, trackBar2, trackBar3);
+    drawAnglePicture(m_anglePicture, m_host.turnedWheel(), harmonyMode, s.winkeltyp2, trackBar2, trackBar3);
     if (!m_host.colourDocument().window().inputOnOuterField)
         showAnglePicture();
 }
@@ -246,14 +250,14 @@ void BandAngleControls::showControls()
     const AngleDisplay anzeige = angleDistances(s.harmonyMode(), s.angleSlider1, s.angleSlider2);
     applyText(w.WinkelO, anzeige.firstAngleText);
     applyText(w.WinkelU, anzeige.secondAngleText);
-    drawAnglePicture(m_host.winkelBild(), m_host.imageBg(), s.harmonyMode(), s.winkeltyp2, s.angleSlider1,
+    drawAnglePicture(m_anglePicture, m_host.turnedWheel(), s.harmonyMode(), s.winkeltyp2, s.angleSlider1,
                      s.angleSlider2);
     showAnglePicture();
 }
 
 void BandAngleControls::showAnglePicture()
 {
-    m_host.w().ImageWW->setImage(m_host.winkelBild());
+    m_host.w().ImageWW->setImage(m_anglePicture);
 }
 
 void BandAngleControls::winkelZeichnen()
@@ -266,7 +270,7 @@ void BandAngleControls::drawMarkers()
 {
     const MainState& s = m_host.state();
     MainWidgets& w = m_host.w();
-    const MarkerLabels textSet = drawMarkerPicture(m_host.winkelBild(), m_host.imageOriginal(), s);
+    const MarkerLabels textSet = drawMarkerPicture(m_anglePicture, m_host.unturnedWheel(), s);
     applyText(w.Label11, textSet.label11);
     applyText(w.Label14, textSet.label14);
     applyText(w.Label12, textSet.label12);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QImage>
 #include <QObject>
 
 class QEvent;
@@ -21,6 +22,8 @@ public:
     void pressBand(int x);
     // The left button went down on the band and is not yet released.
     bool bandHeld() const { return m_bandHeld; }
+    // The angle image as last drawn: lines, or markers in separate adjustment.
+    const QImage& anglePicture() const { return m_anglePicture; }
 
     // sender: the control that changed; the window itself when the program asks.
     void TrackBarAllChange(const QObject* sender);
@@ -56,4 +59,5 @@ private:
 
     DisplayHost& m_host;
     bool m_bandHeld = false;
+    QImage m_anglePicture;
 };

@@ -26,10 +26,9 @@ public:
     // The window as a widget (its palette, its window state).
     virtual QWidget& mainWindow() = 0;
 
-    // The angle image and the two working wheel pictures.
-    virtual QImage& winkelBild() = 0;
-    virtual QImage& imageOriginal() = 0;
-    virtual QImage& imageBg() = 0;
+    // The band type's wheel, unturned and turned for the big field.
+    virtual const QImage& unturnedWheel() const = 0;
+    virtual const QImage& turnedWheel() const = 0;
     virtual bool rotieren() = 0;
     // The band type as its menu command switches it, with the fields recomputed.
     virtual void switchBandType(bool luminous) = 0;

@@ -54,9 +54,10 @@ public:
 
     // The angle image and the two working wheel pictures (the current band
     // type's unturned wheel, and the turned one).
-    QImage& winkelBild() override { return m_winkelBild; }
-    QImage& imageOriginal() override { return m_imageOriginal; }
-    QImage& imageBg() override { return m_imageBg; }
+    const QImage& unturnedWheel() const override { return m_imageOriginal; }
+    const QImage& turnedWheel() const override { return m_imageBg; }
+    const QImage& imageOriginal() const { return m_imageOriginal; }
+    const QImage& imageBg() const { return m_imageBg; }
     QWidget& mainWindow() override { return *this; }
     const LanguageTable& uiLanguage() const override;
     QWidget& helpWindow() override { return *this; }
@@ -204,7 +205,6 @@ private:
     ColourDocument m_dokument;
     ActionChoices m_gezeigteAktionen; // the choices the check marks show
     MainWidgets m_w;
-    QImage m_winkelBild;
     QImage m_imageOriginal;
     QImage m_imageBg;
     int m_lastTurn = -1;

@@ -84,9 +84,7 @@ void TForm1::FormCreate()
          {m_w.RichEdit1, m_w.RichEdit2, m_w.RichEdit3, m_w.RichEdit4, m_w.RichEdit5, m_w.RichEdit6})
         setClientAligned(e, true);
 
-    // 8. The angle image.
-    m_winkelBild = QImage(anglePictureSize, anglePictureSize, QImage::Format_RGB888);
-    m_winkelBild.fill(Qt::white);
+    // 8. The angle image is the angle controls' own.
 
     // 9. The light/dark overlay; without it the field shows its plain colour.
     // Premultiplied once here: it is blended anew whenever the field's colour changes.

@@ -142,7 +142,7 @@ TEST(InteractionBand, TrackBarsWriteTheAnglesAndRedrawThePicture)
     EXPECT_EQ(w.WinkelO->text(), QStringLiteral("124 °"));
     EXPECT_EQ(f.s().abstand1(), 117);
     EXPECT_NE(w.ImageWW->image(), vorher);
-    EXPECT_EQ(w.ImageWW->image(), f.form->winkelBild());
+    EXPECT_EQ(w.ImageWW->image(), f.form->parts().band->anglePicture());
     EXPECT_EQ(f.s().posRechts(), 339 - 117);
 
     w.TrackBar2->setValue(0);
@@ -209,7 +209,7 @@ TEST(InteractionBand, SeparateAdjustmentMarkersAndLegend)
     EXPECT_EQ(w.Label14->text(), QStringLiteral("159°"));
     EXPECT_EQ(w.Label12->text(), QStringLiteral("202°"));
     EXPECT_TRUE(w.Label13->text().isEmpty());
-    EXPECT_EQ(w.ImageWW->image(), f.form->winkelBild());
+    EXPECT_EQ(w.ImageWW->image(), f.form->parts().band->anglePicture());
     EXPECT_EQ(w.Panel16->colour(), w.Panel4->colour());
     EXPECT_EQ(w.Panel19->colour(), w.Panel7->colour());
     EXPECT_EQ(w.Panel17->colour(), w.Panel5->colour());

@@ -1,5 +1,7 @@
 #include "support/WindowFixture.h"
 
+#include "ui/display/DisplayParts.h"
+#include "ui/display/BandAngleControls.h"
 #include "ui/layout/WindowLayoutUi.h"
 #include "ui/widgets/ColourPanel.h"
 #include "ui/widgets/PictureBox.h"
@@ -83,7 +85,7 @@ TEST(MainWindowStart, ControlsStartInTheirDesignState)
     EXPECT_FALSE(w.RadioButton2->isChecked());
     EXPECT_FALSE(w.Kopieren1a->isEnabled());
     EXPECT_EQ(w.ImageWW->size(), QSize(123, 123));
-    EXPECT_EQ(f.form->winkelBild().size(), QSize(123, 123));
+    EXPECT_EQ(f.form->parts().band->anglePicture().size(), QSize(123, 123));
     EXPECT_EQ(w.Image2->image().size(), QSize(678, 65));
     EXPECT_EQ(w.Image3->image().size(), QSize(255, 254)); // the overlay loaded
     EXPECT_TRUE(f.form->helpFile().endsWith(QStringLiteral("/manual.chm")));
