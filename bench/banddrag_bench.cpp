@@ -27,7 +27,7 @@ namespace
 struct Fenster : BenchWindow {
     void mouseInput(QEvent::Type typ, int x, Qt::MouseButton button, Qt::MouseButtons gehalten)
     {
-        PictureBox* band = form->w().Image2;
+        PictureBox* band = form->w().band.Image2;
         const QPointF p(x, 30);
         QMouseEvent e(typ, p, band->mapToGlobal(p), button, gehalten, Qt::NoModifier);
         QApplication::sendEvent(band, &e);
@@ -53,7 +53,7 @@ void BM_BandDrag_ColourRow15(benchmark::State& state)
 {
     Fenster f;
     f.form->actionItem("farbreihen")->trigger();
-    f.form->w().ComboBox1->setCurrentIndex(6);
+    f.form->w().rowControls.ComboBox1->setCurrentIndex(6);
     f.form->parts().modes->ComboBox1Change();
     bandZiehen(state, f);
 }
@@ -70,7 +70,7 @@ BENCHMARK(BM_BandDrag_FourColour)->Unit(benchmark::kMicrosecond);
 void colourRow15Fixed(Fenster& f)
 {
     f.form->actionItem("farbreihen")->trigger();
-    f.form->w().ComboBox1->setCurrentIndex(6);
+    f.form->w().rowControls.ComboBox1->setCurrentIndex(6);
     f.form->parts().modes->ComboBox1Change();
     f.form->actionItem("fixieren")->trigger();
 }

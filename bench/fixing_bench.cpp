@@ -39,7 +39,7 @@ struct FixedFenster : BenchWindow {
         mouseInput(w, QEvent::MouseButtonRelease, p, Qt::LeftButton, Qt::NoButton);
     }
 
-    void band(int x) { klick(form->w().Image2, x); }
+    void band(int x) { klick(form->w().band.Image2, x); }
 
     static void klick(QWidget* w, int x)
     {
@@ -75,7 +75,7 @@ void BM_FixedSwap_FourColour(benchmark::State& state)
     f.form->actionItem("viererHarmonien")->trigger();
     f.fixiertMitZweiKombinationen();
     MainWidgets& w = f.form->w();
-    change(state, f, w.FixedLinksKleinRechts, w.FixedKleinRechts);
+    change(state, f, w.fields.FixedLinksKleinRechts, w.fields.FixedKleinRechts);
 }
 BENCHMARK(BM_FixedSwap_FourColour)->Unit(benchmark::kMillisecond);
 
@@ -83,11 +83,11 @@ void BM_FixedSwap_ColourRow15(benchmark::State& state)
 {
     FixedFenster f;
     f.form->actionItem("farbreihen")->trigger();
-    f.form->w().ComboBox1->setCurrentIndex(6);
+    f.form->w().rowControls.ComboBox1->setCurrentIndex(6);
     f.form->parts().modes->ComboBox1Change();
     f.fixiertMitZweiKombinationen();
     MainWidgets& w = f.form->w();
-    change(state, f, w.RLi[15], w.RRe[15]);
+    change(state, f, w.fields.RLi[15], w.fields.RRe[15]);
 }
 BENCHMARK(BM_FixedSwap_ColourRow15)->Unit(benchmark::kMillisecond);
 
@@ -96,7 +96,7 @@ void BM_FixedBandDrag_FourColour(benchmark::State& state)
     FixedFenster f;
     f.form->actionItem("viererHarmonien")->trigger();
     f.fixiertMitZweiKombinationen();
-    PictureBox* band = f.form->w().Image2;
+    PictureBox* band = f.form->w().band.Image2;
     FixedFenster::mouseInput(band, QEvent::MouseButtonPress, QPointF(100, 30), Qt::LeftButton,
                              Qt::LeftButton);
     QApplication::processEvents();

@@ -23,7 +23,7 @@ namespace
 
 void bandClick(TForm1& form, int x)
 {
-    QWidget* band = form.w().Image2;
+    QWidget* band = form.w().band.Image2;
     QMouseEvent druck(QEvent::MouseButtonPress, QPointF(x, 30), band->mapToGlobal(QPointF(x, 30)),
                       Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
     QMouseEvent los(QEvent::MouseButtonRelease, QPointF(x, 30), band->mapToGlobal(QPointF(x, 30)),
@@ -67,7 +67,7 @@ void BM_UndoRedo_FixedColourRow15(benchmark::State& state)
     BenchWindow f;
     TForm1& form = *f.form;
     form.actionItem("farbreihen")->trigger();
-    form.w().ComboBox1->setCurrentIndex(6);
+    form.w().rowControls.ComboBox1->setCurrentIndex(6);
     form.parts().modes->ComboBox1Change();
     bandClick(form, 100);
     form.actionItem("fixieren")->trigger();

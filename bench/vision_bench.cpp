@@ -32,7 +32,7 @@ struct ReihenFenster : BenchWindow {
     ReihenFenster()
     {
         form->actionItem("farbreihen")->trigger();
-        form->w().ComboBox1->setCurrentIndex(6);
+        form->w().rowControls.ComboBox1->setCurrentIndex(6);
         form->parts().modes->ComboBox1Change();
         QApplication::processEvents();
     }

@@ -71,7 +71,7 @@ void BM_WindowResize(benchmark::State& state)
     for (auto _ : state) {
         big = !big;
         form.resize(big ? QSize(1200, 860) : QSize(988, 728));
-        benchmark::DoNotOptimize(form.w().KleinRechts->geometry());
+        benchmark::DoNotOptimize(form.w().fields.KleinRechts->geometry());
     }
 }
 BENCHMARK(BM_WindowResize)->Unit(benchmark::kMicrosecond);
@@ -81,13 +81,13 @@ void BM_FormResize(benchmark::State& state)
 {
     ShownWindow shown;
     TForm1& form = shown.form;
-    ColourPanel* backgroundColour = form.w().panelHintergrund;
+    ColourPanel* backgroundColour = form.w().regions.panelHintergrund;
     bool broad = false;
     for (auto _ : state) {
         broad = !broad;
         backgroundColour->resize(broad ? 900 : 680, backgroundColour->height());
         form.FormResize();
-        benchmark::DoNotOptimize(form.w().KleinRechts->geometry());
+        benchmark::DoNotOptimize(form.w().fields.KleinRechts->geometry());
     }
 }
 BENCHMARK(BM_FormResize)->Unit(benchmark::kMicrosecond);

@@ -57,5 +57,5 @@ inline void waehleEintrag(QComboBox* box, int index)
 // K rings, that is 2K + 1 fields, chosen in ComboBox1.
 inline void stufenWaehlen(MainWidgets& w, int stepCount)
 {
-    waehleEintrag(w.ComboBox1, stepCount - 1);
+    waehleEintrag(w.rowControls.ComboBox1, stepCount - 1);
 }

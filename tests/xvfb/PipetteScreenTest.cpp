@@ -50,7 +50,7 @@ TEST(PipetteOnScreen, PicksTheColourOfAnotherWindow)
     EXPECT_TRUE(gelaufen);
     EXPECT_TRUE(QTest::qWaitFor([&] { return f.form->isVisible(); }));
 
-    EXPECT_EQ(f.w().SGrObHex->text(), QStringLiteral("#1E90C8"));
+    EXPECT_EQ(f.w().values.SGrObHex->text(), QStringLiteral("#1E90C8"));
     // The found band position and light/dark amounts mix back to the colour.
     const QColor mix = mixedColour(bandFarbe(f.s().posGross(), true), f.s().dunkelGross(), f.s().hellGross());
     EXPECT_LE(std::abs(mix.red() - 30), 3);

@@ -45,13 +45,13 @@ BandAngleControls::BandAngleControls(DisplayHost& host)
 void BandAngleControls::connectWidgets()
 {
     MainWidgets& w = m_host.w();
-    for (PictureBox* band : {w.Image1, w.Image2}) {
+    for (PictureBox* band : {w.band.Image1, w.band.Image2}) {
         connect(band, &PictureBox::mousePressed, this, &BandAngleControls::bandMouse);
         connect(band, &PictureBox::mouseMoved, this, &BandAngleControls::bandMouse);
         connect(band, &PictureBox::mouseReleased, this, &BandAngleControls::bandMouse);
     }
-    w.Panel2->installEventFilter(this);
-    for (QSlider* bar : {w.TrackBar2, w.TrackBar3}) {
+    w.band.Panel2->installEventFilter(this);
+    for (QSlider* bar : {w.angle.TrackBar2, w.angle.TrackBar3}) {
         // A whole drag of the handle is one step of the history.
         connect(bar, &QSlider::sliderPressed, this,
                 [this] { m_host.colourDocument().beginGesture(StepKind::angle); });
@@ -60,14 +60,14 @@ void BandAngleControls::connectWidgets()
             const ColourDocument::Operation angles(m_host.colourDocument(), StepKind::angle);
             rememberSliders();
             // The second angle turns the 4-colour wheel: the picture follows it at once.
-            if (bar == m_host.w().TrackBar3)
+            if (bar == m_host.w().angle.TrackBar3)
                 m_host.rotieren();
             TrackBarAllChange(bar);
         });
     }
     // Only the user's choice runs the handler; the program runs it itself after
     // setting the index.
-    connect(w.ComboBox3, &QComboBox::activated, this, [this] {
+    connect(w.angle.ComboBox3, &QComboBox::activated, this, [this] {
         const ColourDocument::Operation winkelTyp(m_host.colourDocument(), StepKind::angleType);
         ComboBox3Change();
     });
@@ -100,14 +100,14 @@ void BandAngleControls::showAfterRecompute(bool whole)
 void BandAngleControls::showBandMarker(int p)
 {
     MainWidgets& w = m_host.w();
-    const int x = w.Image2->x() + p;
-    w.PaintBox1->move(x, w.PaintBox1->y());
-    w.PaintBox2->move(x, w.PaintBox2->y());
+    const int x = w.band.Image2->x() + p;
+    w.band.PaintBox1->move(x, w.band.PaintBox1->y());
+    w.band.PaintBox2->move(x, w.band.PaintBox2->y());
 }
 
 bool BandAngleControls::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == m_host.w().Panel2) {
+    if (watched == m_host.w().band.Panel2) {
         switch (event->type()) {
         case QEvent::MouseButtonPress:
         case QEvent::MouseMove:
@@ -195,7 +195,7 @@ void BandAngleControls::Image2MouseUp()
 void BandAngleControls::rememberSliders()
 {
     const MainWidgets& w = m_host.w();
-    m_host.colourDocument().setAngleSliders(w.TrackBar2->value(), w.TrackBar3->value());
+    m_host.colourDocument().setAngleSliders(w.angle.TrackBar2->value(), w.angle.TrackBar3->value());
 }
 
 void BandAngleControls::TrackBarAllChange(const QObject* sender)
@@ -210,19 +210,19 @@ void BandAngleControls::TrackBarAllChange(const QObject* sender)
     MainWidgets& w = m_host.w();
     m_host.resetStaticText();
     const HarmonyMode harmonyMode = s.harmonyMode();
-    const int trackBar2 = w.TrackBar2->value();
-    const int trackBar3 = w.TrackBar3->value();
+    const int trackBar2 = w.angle.TrackBar2->value();
+    const int trackBar3 = w.angle.TrackBar3->value();
     const AngleDisplay anzeige = angleDistances(harmonyMode, trackBar2, trackBar3);
 
     m_host.colourDocument().setDistance1(anzeige.abstand1);
-    applyText(w.WinkelO, anzeige.firstAngleText);
+    applyText(w.angle.WinkelO, anzeige.firstAngleText);
     m_host.colourDocument().datenHolen(s.posGross(), true);
     // In 4-colour type 1 the wheel's turn follows the second angle.
-    if (harmonyMode == HarmonyMode::fourColour && !s.winkeltyp2 && sender == w.TrackBar3)
+    if (harmonyMode == HarmonyMode::fourColour && !s.winkeltyp2 && sender == w.angle.TrackBar3)
         m_host.rotieren();
 
     m_host.colourDocument().setDistance2(anzeige.abstand2);
-    applyText(w.WinkelU, anzeige.secondAngleText);
+    applyText(w.angle.WinkelU, anzeige.secondAngleText);
     m_host.colourDocument().datenHolen(s.posGross(), true);
 
     drawAnglePicture(m_anglePicture, m_host.turnedWheel(), harmonyMode, s.winkeltyp2, trackBar2, trackBar3);
@@ -235,11 +235,13 @@ void BandAngleControls::showControls()
     const MainState& s = m_host.state();
     MainWidgets& w = m_host.w();
     {
-        const QSignalBlocker a(w.TrackBar2), b(w.TrackBar3), c(w.ComboBox3), d(w.ComboBox1);
-        w.TrackBar2->setValue(s.angleSlider1);
-        w.TrackBar3->setValue(s.angleSlider2);
-        w.ComboBox3->setCurrentIndex(s.winkeltyp2 ? 1 : 0);
-        w.ComboBox1->setCurrentIndex(std::clamp(s.stufenAnzahl - 1, 0, w.ComboBox1->count() - 1));
+        const QSignalBlocker a(w.angle.TrackBar2), b(w.angle.TrackBar3), c(w.angle.ComboBox3),
+            d(w.rowControls.ComboBox1);
+        w.angle.TrackBar2->setValue(s.angleSlider1);
+        w.angle.TrackBar3->setValue(s.angleSlider2);
+        w.angle.ComboBox3->setCurrentIndex(s.winkeltyp2 ? 1 : 0);
+        w.rowControls.ComboBox1->setCurrentIndex(
+            std::clamp(s.stufenAnzahl - 1, 0, w.rowControls.ComboBox1->count() - 1));
     }
     if (!m_host.colourDocument().window().shown)
         return;
@@ -248,8 +250,8 @@ void BandAngleControls::showControls()
         return;
     }
     const AngleDisplay anzeige = angleDistances(s.harmonyMode(), s.angleSlider1, s.angleSlider2);
-    applyText(w.WinkelO, anzeige.firstAngleText);
-    applyText(w.WinkelU, anzeige.secondAngleText);
+    applyText(w.angle.WinkelO, anzeige.firstAngleText);
+    applyText(w.angle.WinkelU, anzeige.secondAngleText);
     drawAnglePicture(m_anglePicture, m_host.turnedWheel(), s.harmonyMode(), s.winkeltyp2, s.angleSlider1,
                      s.angleSlider2);
     showAnglePicture();
@@ -257,7 +259,7 @@ void BandAngleControls::showControls()
 
 void BandAngleControls::showAnglePicture()
 {
-    m_host.w().ImageWW->setImage(m_anglePicture);
+    m_host.w().angle.ImageWW->setImage(m_anglePicture);
 }
 
 void BandAngleControls::winkelZeichnen()
@@ -271,10 +273,10 @@ void BandAngleControls::drawMarkers()
     const MainState& s = m_host.state();
     MainWidgets& w = m_host.w();
     const MarkerLabels textSet = drawMarkerPicture(m_anglePicture, m_host.unturnedWheel(), s);
-    applyText(w.Label11, textSet.label11);
-    applyText(w.Label14, textSet.label14);
-    applyText(w.Label12, textSet.label12);
-    applyText(w.Label13, textSet.label13);
+    applyText(w.legend.Label11, textSet.label11);
+    applyText(w.legend.Label14, textSet.label14);
+    applyText(w.legend.Label12, textSet.label12);
+    applyText(w.legend.Label13, textSet.label13);
     if (m_host.colourDocument().window().inputOnOuterField)
         return;
     showAnglePicture();
@@ -287,14 +289,14 @@ void BandAngleControls::colourLegend()
     MainWidgets& w = m_host.w();
     const MainState& s = m_host.state();
     const bool unten = s.fixiert && s.fixLinksAktiv;
-    copySwatch(w.Panel16, unten ? w.Panel8 : w.Panel4);
-    copySwatch(w.Panel19, unten ? w.Panel11 : w.Panel7);
-    const ColourPanel* left = unten ? w.Panel9 : w.Panel5;
-    const ColourPanel* centre = unten ? w.Panel10 : w.Panel6;
-    copySwatch(w.Panel17, left);
-    copySwatch(w.Panel18, centre);
-    w.Panel17->setVisible(!left->isHidden());
-    w.Panel18->setVisible(!centre->isHidden());
+    copySwatch(w.legend.Panel16, unten ? w.values.Panel8 : w.values.Panel4);
+    copySwatch(w.legend.Panel19, unten ? w.values.Panel11 : w.values.Panel7);
+    const ColourPanel* left = unten ? w.values.Panel9 : w.values.Panel5;
+    const ColourPanel* centre = unten ? w.values.Panel10 : w.values.Panel6;
+    copySwatch(w.legend.Panel17, left);
+    copySwatch(w.legend.Panel18, centre);
+    w.legend.Panel17->setVisible(!left->isHidden());
+    w.legend.Panel18->setVisible(!centre->isHidden());
 }
 
 void BandAngleControls::winkelResetten()
@@ -304,9 +306,9 @@ void BandAngleControls::winkelResetten()
 
 void BandAngleControls::ComboBox3Change()
 {
-    m_host.colourDocument().setAngleType(m_host.w().ComboBox3->currentIndex() != 0);
+    m_host.colourDocument().setAngleType(m_host.w().angle.ComboBox3->currentIndex() != 0);
     m_host.rotieren();
-    TrackBarAllChange(m_host.w().ComboBox3);
+    TrackBarAllChange(m_host.w().angle.ComboBox3);
 }
 
 // Separate adjustment has switched the track bars off; they stay so.
@@ -316,17 +318,17 @@ void BandAngleControls::showAngleView()
     MainWidgets& w = m_host.w();
     switch (s.harmonyMode()) {
     case HarmonyMode::twoColour:
-        w.TrackBar2->setEnabled(false);
-        w.TrackBar3->setEnabled(false);
-        w.WinkelO->hide();
-        w.WinkelU->hide();
-        w.ComboBox3->setEnabled(false);
+        w.angle.TrackBar2->setEnabled(false);
+        w.angle.TrackBar3->setEnabled(false);
+        w.angle.WinkelO->hide();
+        w.angle.WinkelU->hide();
+        w.angle.ComboBox3->setEnabled(false);
         return;
     case HarmonyMode::fourColour:
         // In separate adjustment the angle controls stay as they are.
         if (s.separatModus)
             return;
-        w.ComboBox3->setEnabled(true);
+        w.angle.ComboBox3->setEnabled(true);
         if (s.winkeltyp2)
             ansichtWinkeltyp2();
         else
@@ -336,7 +338,7 @@ void BandAngleControls::showAngleView()
     case HarmonyMode::fanning:
     case HarmonyMode::colourRows:
         ansichtWinkeltyp2();
-        w.ComboBox3->setEnabled(false);
+        w.angle.ComboBox3->setEnabled(false);
         return;
     }
 }
@@ -346,19 +348,19 @@ void BandAngleControls::ansichtWinkeltyp1()
     if (separate())
         return;
     MainWidgets& w = m_host.w();
-    w.TrackBar2->setEnabled(true);
-    w.TrackBar3->setEnabled(true);
-    w.WinkelO->show();
-    w.WinkelU->show();
+    w.angle.TrackBar2->setEnabled(true);
+    w.angle.TrackBar3->setEnabled(true);
+    w.angle.WinkelO->show();
+    w.angle.WinkelU->show();
 }
 
 void BandAngleControls::ansichtWinkeltyp2()
 {
     MainWidgets& w = m_host.w();
     if (!separate()) {
-        w.WinkelO->show();
-        w.TrackBar2->setEnabled(true);
+        w.angle.WinkelO->show();
+        w.angle.TrackBar2->setEnabled(true);
     }
-    w.WinkelU->hide();
-    w.TrackBar3->setEnabled(false);
+    w.angle.WinkelU->hide();
+    w.angle.TrackBar3->setEnabled(false);
 }

@@ -58,7 +58,7 @@ void DisplayRender::showFixing(bool whole)
     if (s.fixiert && !fix.fixedShown()) {
         const HarmonyMode andere = static_cast<HarmonyMode>(s.fixStand.fixModus);
         fix.fillHalves();
-        m_host.w().Anzeige->setColour(m_host.w().panelHintergrund->colour());
+        m_host.w().fields.Anzeige->setColour(m_host.w().regions.panelHintergrund->colour());
         // Fields an earlier fixed session showed in the left half must not stay.
         fixedHalves.hideEverything();
         fixedHalves.showHalf(s.fixLinksAktiv ? andere : s.harmonyMode(), false);

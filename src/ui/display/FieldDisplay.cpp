@@ -138,28 +138,32 @@ void FieldDisplay::GrosseFlaeche(int r, int g, int b)
     const QColor colourValue = toQColor(displayColour(r, g, b, s.nurWebsicher));
     const bool left = leftEdited();
 
-    paintPanel(left ? w.Panel8 : w.Panel4, colourValue);
+    paintPanel(left ? w.values.Panel8 : w.values.Panel4, colourValue);
     if (inRowsMode()) {
-        paintPanel(!s.fixiert ? w.AnzeigeReihen : (left ? w.FixedLinksReihen : w.FixedRechtsReihen),
+        paintPanel(!s.fixiert ? w.fields.AnzeigeReihen
+                              : (left ? w.fields.FixedLinksReihen : w.fields.FixedRechtsReihen),
                    colourValue);
     } else {
         // The rim round two fixed halves stands on the window background.
         if (!s.fixiert)
-            paintPanel(w.Anzeige, colourValue);
-        paintPanel(!s.fixiert ? w.Anzeige_Normal : (left ? w.FixedLinks : w.FixedRechts), colourValue);
+            paintPanel(w.fields.Anzeige, colourValue);
+        paintPanel(!s.fixiert ? w.fields.Anzeige_Normal : (left ? w.fields.FixedLinks : w.fields.FixedRechts),
+                   colourValue);
     }
     if (left)
-        writeValues(w.SGrUnR, w.SGrUnG, w.SGrUnB, w.SGrUnHex, colourValue);
+        writeValues(w.values.SGrUnR, w.values.SGrUnG, w.values.SGrUnB, w.values.SGrUnHex, colourValue);
     else
-        writeValues(w.SGrObR, w.SGrObG, w.SGrObB, w.SGrObHex, colourValue);
+        writeValues(w.values.SGrObR, w.values.SGrObG, w.values.SGrObB, w.values.SGrObHex, colourValue);
     if (s.inputTextsOn() && !m_panels.held()) {
-        const std::array<StaticText*, 4> ziele = left ? std::array{w.SGrUnR, w.SGrUnG, w.SGrUnB, w.SGrUnHex}
-                                                      : std::array{w.SGrObR, w.SGrObG, w.SGrObB, w.SGrObHex};
+        const std::array<StaticText*, 4> ziele =
+            left ? std::array{w.values.SGrUnR, w.values.SGrUnG, w.values.SGrUnB, w.values.SGrUnHex}
+                 : std::array{w.values.SGrObR, w.values.SGrObG, w.values.SGrObB, w.values.SGrObHex};
         for (std::size_t i = 0; i < 4; ++i)
             ziele[i]->setText(QString::fromUtf16(s.inputText[i].data()));
     }
-    const std::array<QTextEdit*, 3> edits = left ? std::array{w.RichEdit4, w.RichEdit5, w.RichEdit6}
-                                                 : std::array{w.RichEdit1, w.RichEdit2, w.RichEdit3};
+    const std::array<QTextEdit*, 3> edits =
+        left ? std::array{w.fields.RichEdit4, w.fields.RichEdit5, w.fields.RichEdit6}
+             : std::array{w.fields.RichEdit1, w.fields.RichEdit2, w.fields.RichEdit3};
     for (QTextEdit* e : edits)
         richEditBackground(e, colourValue);
     painted();
@@ -198,36 +202,40 @@ void FieldDisplay::paintSmallField(Field field, int r, int g, int b)
     const Felder f = [&]() -> Felder {
         switch (field) {
         case Field::right:
-            return {w.Panel7,           w.Panel11,  w.KleinRechts, w.FixedLinksKleinRechts,
-                    w.FixedKleinRechts, 15,         w.SKlObR,      w.SKlObG,
-                    w.SKlObB,           w.SKlObHex, w.SKlUnR,      w.SKlUnG,
-                    w.SKlUnB,           w.SKlUnHex, w.RichEdit1,   w.RichEdit4};
+            return {w.values.Panel7,           w.values.Panel11,
+                    w.fields.KleinRechts,      w.fields.FixedLinksKleinRechts,
+                    w.fields.FixedKleinRechts, 15,
+                    w.values.SKlObR,           w.values.SKlObG,
+                    w.values.SKlObB,           w.values.SKlObHex,
+                    w.values.SKlUnR,           w.values.SKlUnG,
+                    w.values.SKlUnB,           w.values.SKlUnHex,
+                    w.fields.RichEdit1,        w.fields.RichEdit4};
         case Field::left:
-            return {w.Panel5,          w.Panel9,
-                    w.KleinLinks,      w.FixedLinksKleinLinks,
-                    w.FixedKleinLinks, 1,
-                    w.SKlObLiR,        w.SKlObLiG,
-                    w.SKlObLiB,        w.SKlObLiHex,
-                    w.SKlUnLiR,        w.SKlUnLiG,
-                    w.SKlUnLiB,        w.SKlUnLiHex,
-                    w.RichEdit2,       w.RichEdit5};
+            return {w.values.Panel5,          w.values.Panel9,
+                    w.fields.KleinLinks,      w.fields.FixedLinksKleinLinks,
+                    w.fields.FixedKleinLinks, 1,
+                    w.values.SKlObLiR,        w.values.SKlObLiG,
+                    w.values.SKlObLiB,        w.values.SKlObLiHex,
+                    w.values.SKlUnLiR,        w.values.SKlUnLiG,
+                    w.values.SKlUnLiB,        w.values.SKlUnLiHex,
+                    w.fields.RichEdit2,       w.fields.RichEdit5};
         case Field::big: // the big field has its own routine
         case Field::centre:
             break;
         }
-        return {w.Panel6,          w.Panel10,
-                w.KleinMitte,      w.FixedLinksKleinMitte,
-                w.FixedKleinMitte, 0,
-                w.SKlObMiR,        w.SKlObMiG,
-                w.SKlObMiB,        w.SKlObMiHex,
-                w.SKlUnMiR,        w.SKlUnMiG,
-                w.SKlUnMiB,        w.SKlUnMiHex,
-                w.RichEdit3,       w.RichEdit6};
+        return {w.values.Panel6,          w.values.Panel10,
+                w.fields.KleinMitte,      w.fields.FixedLinksKleinMitte,
+                w.fields.FixedKleinMitte, 0,
+                w.values.SKlObMiR,        w.values.SKlObMiG,
+                w.values.SKlObMiB,        w.values.SKlObMiHex,
+                w.values.SKlUnMiR,        w.values.SKlUnMiG,
+                w.values.SKlUnMiB,        w.values.SKlUnMiHex,
+                w.fields.RichEdit3,       w.fields.RichEdit6};
     }();
 
     paintPanel(left ? f.swatchUnten : f.swatchOben, colourValue);
     if (inRowsMode() && f.reihenFeld != 0) {
-        const auto& row = !s.fixiert ? w.R : (left ? w.RLi : w.RRe);
+        const auto& row = !s.fixiert ? w.fields.R : (left ? w.fields.RLi : w.fields.RRe);
         paintPanel(row[f.reihenFeld], colourValue);
     } else {
         paintPanel(!s.fixiert ? f.field : (left ? f.feldFixedLinks : f.feldFixedRechts), colourValue);
@@ -255,20 +263,23 @@ void FieldDisplay::KleineFlaecheN(int r, int g, int b, int n)
 
     if (!s.fixiert) {
         if (n == 8) {
-            paintPanel(w.Panel6, colourValue);
-            writeValues(w.SKlObMiR, w.SKlObMiG, w.SKlObMiB, w.SKlObMiHex, colourValue);
+            paintPanel(w.values.Panel6, colourValue);
+            writeValues(w.values.SKlObMiR, w.values.SKlObMiG, w.values.SKlObMiB, w.values.SKlObMiHex,
+                        colourValue);
         }
-        paintPanel(w.R[field], colourValue);
+        paintPanel(w.fields.R[field], colourValue);
     } else if (!m_panels.held()) {
         const bool left = leftEdited();
         if (n == 8) {
-            paintPanel(left ? w.Panel10 : w.Panel6, colourValue);
+            paintPanel(left ? w.values.Panel10 : w.values.Panel6, colourValue);
             if (left)
-                writeValues(w.SKlUnMiR, w.SKlUnMiG, w.SKlUnMiB, w.SKlUnMiHex, colourValue);
+                writeValues(w.values.SKlUnMiR, w.values.SKlUnMiG, w.values.SKlUnMiB, w.values.SKlUnMiHex,
+                            colourValue);
             else
-                writeValues(w.SKlObMiR, w.SKlObMiG, w.SKlObMiB, w.SKlObMiHex, colourValue);
+                writeValues(w.values.SKlObMiR, w.values.SKlObMiG, w.values.SKlObMiB, w.values.SKlObMiHex,
+                            colourValue);
         }
-        paintPanel(left ? w.RLi[field] : w.RRe[field], colourValue);
+        paintPanel(left ? w.fields.RLi[field] : w.fields.RRe[field], colourValue);
     }
     painted();
 }

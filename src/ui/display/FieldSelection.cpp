@@ -42,22 +42,22 @@ void FieldSelection::connectWidgets()
 void FieldSelection::connectFieldClicks()
 {
     MainWidgets& w = m_host.w();
-    bindClick(w.Anzeige_Normal, [this] { Anzeige_NormalClick(); });
+    bindClick(w.fields.Anzeige_Normal, [this] { Anzeige_NormalClick(); });
     // Behind the rows the big field exists only when the row display's marker says so.
-    bindClick(w.AnzeigeReihen, [this] {
-        if (m_host.w().AnzeigeReihen->marker() != 0)
+    bindClick(w.fields.AnzeigeReihen, [this] {
+        if (m_host.w().fields.AnzeigeReihen->marker() != 0)
             Anzeige_NormalClick();
     });
-    bindClick(w.KleinRechts, [this] { KleinRechtsClick(); });
-    bindClick(w.KleinLinks, [this] { KleinLinksClick(); });
-    bindClick(w.KleinMitte, [this] { KleinMitteClick(); });
+    bindClick(w.fields.KleinRechts, [this] { KleinRechtsClick(); });
+    bindClick(w.fields.KleinLinks, [this] { KleinLinksClick(); });
+    bindClick(w.fields.KleinMitte, [this] { KleinMitteClick(); });
     // Left of the row's centre stands for small left, right of it for small
     // right; the centre itself selects nothing.
     for (std::size_t n = 1; n <= 7; ++n)
-        bindClick(w.R[n], [this] { KleinLinksClick(); });
-    bindClick(w.R[8], {});
+        bindClick(w.fields.R[n], [this] { KleinLinksClick(); });
+    bindClick(w.fields.R[8], {});
     for (std::size_t n = 9; n <= 15; ++n)
-        bindClick(w.R[n], [this] { KleinRechtsClick(); });
+        bindClick(w.fields.R[n], [this] { KleinRechtsClick(); });
     connectFixedClicks();
 }
 
@@ -65,25 +65,25 @@ void FieldSelection::connectFieldClicks()
 void FieldSelection::connectFixedClicks()
 {
     MainWidgets& w = m_host.w();
-    bindClick(w.FixedRechts, [this] { Anzeige_NormalClick(); });
-    bindClick(w.FixedRechtsReihen, [this] { Anzeige_NormalClick(); });
-    bindClick(w.FixedKleinRechts, [this] { KleinRechtsClick(); });
-    bindClick(w.FixedKleinLinks, [this] { KleinLinksClick(); });
-    bindClick(w.FixedKleinMitte, [this] { KleinMitteClick(); });
-    bindClick(w.FixedLinks, [this] { FixedLinksClick(); });
-    bindClick(w.FixedLinksReihen, [this] { FixedLinksClick(); });
-    bindClick(w.FixedLinksKleinRechts, [this] { FixedLinksKleinRechtsClick(); });
-    bindClick(w.FixedLinksKleinLinks, [this] { FixedLinksKleinLinksClick(); });
-    bindClick(w.FixedLinksKleinMitte, [this] { FixedLinksKleinMitteClick(); });
+    bindClick(w.fields.FixedRechts, [this] { Anzeige_NormalClick(); });
+    bindClick(w.fields.FixedRechtsReihen, [this] { Anzeige_NormalClick(); });
+    bindClick(w.fields.FixedKleinRechts, [this] { KleinRechtsClick(); });
+    bindClick(w.fields.FixedKleinLinks, [this] { KleinLinksClick(); });
+    bindClick(w.fields.FixedKleinMitte, [this] { KleinMitteClick(); });
+    bindClick(w.fields.FixedLinks, [this] { FixedLinksClick(); });
+    bindClick(w.fields.FixedLinksReihen, [this] { FixedLinksClick(); });
+    bindClick(w.fields.FixedLinksKleinRechts, [this] { FixedLinksKleinRechtsClick(); });
+    bindClick(w.fields.FixedLinksKleinLinks, [this] { FixedLinksKleinLinksClick(); });
+    bindClick(w.fields.FixedLinksKleinMitte, [this] { FixedLinksKleinMitteClick(); });
     for (std::size_t n = 1; n <= 7; ++n) {
-        bindClick(w.RRe[n], [this] { KleinLinksClick(); });
-        bindClick(w.RLi[n], [this] { FixedLinksKleinLinksClick(); });
+        bindClick(w.fields.RRe[n], [this] { KleinLinksClick(); });
+        bindClick(w.fields.RLi[n], [this] { FixedLinksKleinLinksClick(); });
     }
-    bindClick(w.RRe[8], {});
-    bindClick(w.RLi[8], {});
+    bindClick(w.fields.RRe[8], {});
+    bindClick(w.fields.RLi[8], {});
     for (std::size_t n = 9; n <= 15; ++n) {
-        bindClick(w.RRe[n], [this] { KleinRechtsClick(); });
-        bindClick(w.RLi[n], [this] { FixedLinksKleinRechtsClick(); });
+        bindClick(w.fields.RRe[n], [this] { KleinRechtsClick(); });
+        bindClick(w.fields.RLi[n], [this] { FixedLinksKleinRechtsClick(); });
     }
 }
 
@@ -106,10 +106,10 @@ void FieldSelection::connectRadioButtons()
 {
     MainWidgets& w = m_host.w();
     const std::pair<QRadioButton*, void (FieldSelection::*)()> knoepfe[] = {
-        {w.RadioButton1, &FieldSelection::RadioButton1Click},
-        {w.RadioButton2, &FieldSelection::RadioButton2Click},
-        {w.RadioButton3, &FieldSelection::RadioButton3Click},
-        {w.RadioButton4, &FieldSelection::RadioButton4Click},
+        {w.choice.RadioButton1, &FieldSelection::RadioButton1Click},
+        {w.choice.RadioButton2, &FieldSelection::RadioButton2Click},
+        {w.choice.RadioButton3, &FieldSelection::RadioButton3Click},
+        {w.choice.RadioButton4, &FieldSelection::RadioButton4Click},
     };
     for (const auto& [button, handler] : knoepfe) {
         // Becoming checked runs the handler, whether the user or the program checks it.
@@ -134,13 +134,14 @@ void FieldSelection::connectRadioButtons()
 void FieldSelection::connectValueTexts()
 {
     MainWidgets& w = m_host.w();
-    for (StaticText* text : w.valueTexts()) {
+    for (StaticText* text : w.values.valueTexts()) {
         connect(text, &StaticText::pressed, this, [this, text] { StaticTextMouseDown(text); });
         text->setContextMenuPolicy(Qt::CustomContextMenu);
-        connect(text, &QWidget::customContextMenuRequested, this,
-                [this, text](const QPoint& p) { m_host.w().PopupMenu1a->popup(text->mapToGlobal(p)); });
+        connect(text, &QWidget::customContextMenuRequested, this, [this, text](const QPoint& p) {
+            m_host.w().furniture.PopupMenu1a->popup(text->mapToGlobal(p));
+        });
     }
-    connect(w.Kopieren1a, &QAction::triggered, this, &FieldSelection::Kopieren1aExecute);
+    connect(w.furniture.Kopieren1a, &QAction::triggered, this, &FieldSelection::Kopieren1aExecute);
     if (QAction* copyToClipboard = m_host.actionItem("Action1")) {
         connect(copyToClipboard, &QAction::triggered, this, &FieldSelection::Kopieren1aExecute);
         copyToClipboard->setEnabled(true);
@@ -150,8 +151,9 @@ void FieldSelection::connectValueTexts()
 void FieldSelection::connectBackgroundPanels()
 {
     MainWidgets& w = m_host.w();
-    for (QWidget* panel : {w.centralArea, w.panelBG, w.HellDunkelGrau, w.Panel13, w.panelHintergrund,
-                           w.Panel14, w.Panel15, w.WerteOben, w.WerteUnten}) {
+    for (QWidget* panel : {w.regions.centralArea, w.regions.panelBG, w.lightDark.HellDunkelGrau,
+                           w.angle.Panel13, w.regions.panelHintergrund, w.regions.Panel14, w.regions.Panel15,
+                           w.values.WerteOben, w.values.WerteUnten}) {
         m_hintergruende[panel] = true;
         panel->installEventFilter(this);
     }
@@ -279,8 +281,8 @@ void FieldSelection::showSelection()
 void FieldSelection::Anzeige_NormalClick()
 {
     const MainState& s = m_host.state();
-    const bool grossDa =
-        s.fixiert ? m_host.w().FixedRechtsReihen->marker() != 0 : s.harmonyMode() != HarmonyMode::colourRows;
+    const bool grossDa = s.fixiert ? m_host.w().fields.FixedRechtsReihen->marker() != 0
+                                   : s.harmonyMode() != HarmonyMode::colourRows;
     if (!grossDa)
         return;
     m_parts.halves->fixiertAuslesenAlle();
@@ -289,7 +291,8 @@ void FieldSelection::Anzeige_NormalClick()
 
 void FieldSelection::editHalf(bool left)
 {
-    const ColourPanel* backgroundColour = left ? m_host.w().FixedLinksReihen : m_host.w().FixedRechtsReihen;
+    const ColourPanel* backgroundColour =
+        left ? m_host.w().fields.FixedLinksReihen : m_host.w().fields.FixedRechtsReihen;
     const bool grossDa = backgroundColour->marker() != 0;
     if (left)
         m_parts.halves->fixiertAuslesenAlleLi();
@@ -319,7 +322,7 @@ void FieldSelection::KleinMitteClick()
 
 void FieldSelection::FixedLinksClick()
 {
-    if (m_host.w().FixedLinksReihen->marker() == 0)
+    if (m_host.w().fields.FixedLinksReihen->marker() == 0)
         return;
     m_parts.halves->fixiertAuslesenAlleLi();
     Anzeige_NormalClick2();
@@ -395,7 +398,7 @@ void FieldSelection::takePart(Field field)
 void FieldSelection::StaticTextMouseDown(StaticText* text)
 {
     m_host.resetStaticText();
-    QAction* copyToClipboard = m_host.w().Kopieren1a;
+    QAction* copyToClipboard = m_host.w().furniture.Kopieren1a;
     const QString value = text->text();
     if (value.isEmpty() || value == QStringLiteral("-")) {
         copyToClipboard->setEnabled(false);
@@ -424,7 +427,7 @@ void FieldSelection::FormMouseDown()
 
 void FieldSelection::writeStatusText(Field field)
 {
-    QLabel* panel = m_host.w().statusPanel1;
+    QLabel* panel = m_host.w().furniture.statusPanel1;
     const QString& text = m_host.uiLanguage().text(statusTexts[field]);
     if (panel->text() != text)
         panel->setText(text);
@@ -444,6 +447,7 @@ void FieldSelection::setInvolvedField(Field field)
 QRadioButton* FieldSelection::radioButton(Field field) const
 {
     const MainWidgets& w = m_host.w();
-    const PerField<QRadioButton*> knoepfe{{w.RadioButton1, w.RadioButton4, w.RadioButton2, w.RadioButton3}};
+    const PerField<QRadioButton*> knoepfe{
+        {w.choice.RadioButton1, w.choice.RadioButton4, w.choice.RadioButton2, w.choice.RadioButton3}};
     return knoepfe[field];
 }

@@ -22,19 +22,19 @@ FixedPanels::Half FixedPanels::half(bool left) const
     MainWidgets& w = m_host.w();
     const MainState& s = m_host.state();
     if (left)
-        return {w.FixedLinks,
-                w.FixedLinksReihen,
-                w.FixedLinksKleinRechts,
-                w.FixedLinksKleinLinks,
-                w.FixedLinksKleinMitte,
-                w.RLi,
+        return {w.fields.FixedLinks,
+                w.fields.FixedLinksReihen,
+                w.fields.FixedLinksKleinRechts,
+                w.fields.FixedLinksKleinLinks,
+                w.fields.FixedLinksKleinMitte,
+                w.fields.RLi,
                 std::clamp(s.stufenFixLinks, 1, 7)};
-    return {w.FixedRechts,
-            w.FixedRechtsReihen,
-            w.FixedKleinRechts,
-            w.FixedKleinLinks,
-            w.FixedKleinMitte,
-            w.RRe,
+    return {w.fields.FixedRechts,
+            w.fields.FixedRechtsReihen,
+            w.fields.FixedKleinRechts,
+            w.fields.FixedKleinLinks,
+            w.fields.FixedKleinMitte,
+            w.fields.RRe,
             std::clamp(s.stufenFixRechts, 1, 7)};
 }
 
@@ -93,7 +93,7 @@ void FixedPanels::showZweierFixed(bool left)
         return;
     const Half h = half(left);
     moveInto(h.right, h.field);
-    moveInto(h.field, m_host.w().Anzeige);
+    moveInto(h.field, m_host.w().fields.Anzeige);
     h.field->raise();
     leftOnTop();
     // A harmony has a big field behind its fields, whatever the half showed before.
@@ -124,9 +124,9 @@ void FixedPanels::showAuffaecherFixed(bool left)
     MainWidgets& w = m_host.w();
     const Half h = half(left);
     if (s.harmonyMode() == HarmonyMode::colourRows)
-        h.colourRows->setColour(w.panelHintergrund->colour());
+        h.colourRows->setColour(w.regions.panelHintergrund->colour());
     showPanelsFixed(left);
-    moveInto(h.colourRows, w.Anzeige);
+    moveInto(h.colourRows, w.fields.Anzeige);
     // The row half covers exactly the harmony half it stands for.
     h.colourRows->move(h.field->x(), h.field->y());
     h.colourRows->raise();
@@ -136,7 +136,7 @@ void FixedPanels::showAuffaecherFixed(bool left)
 void FixedPanels::leftOnTop()
 {
     const Half l = half(true);
-    const QObjectList unten = m_host.w().Anzeige->children(); // bottom first
+    const QObjectList unten = m_host.w().fields.Anzeige->children(); // bottom first
     for (QObject* kind : unten)
         if (kind == l.field || kind == l.colourRows)
             static_cast<QWidget*>(kind)->raise();
@@ -149,8 +149,8 @@ void FixedPanels::hidePanelsFixed(bool left)
         return;
     const Half h = half(left);
     for (int k = h.stepCount; k <= 6; ++k) {
-        moveInto(h.row[static_cast<std::size_t>(8 - k)], m_host.w().PanelContainer2);
-        moveInto(h.row[static_cast<std::size_t>(8 + k)], m_host.w().PanelContainer2);
+        moveInto(h.row[static_cast<std::size_t>(8 - k)], m_host.w().fields.PanelContainer2);
+        moveInto(h.row[static_cast<std::size_t>(8 + k)], m_host.w().fields.PanelContainer2);
     }
 }
 
@@ -207,13 +207,14 @@ void FixedPanels::layOutRow(bool left)
 void FixedPanels::hideEverything()
 {
     MainWidgets& w = m_host.w();
-    for (ColourPanel* p : {w.FixedKleinRechts, w.FixedKleinLinks, w.FixedKleinMitte, w.FixedLinksKleinRechts,
-                           w.FixedLinksKleinLinks, w.FixedLinksKleinMitte})
-        moveInto(p, w.PanelContainer2);
+    for (ColourPanel* p :
+         {w.fields.FixedKleinRechts, w.fields.FixedKleinLinks, w.fields.FixedKleinMitte,
+          w.fields.FixedLinksKleinRechts, w.fields.FixedLinksKleinLinks, w.fields.FixedLinksKleinMitte})
+        moveInto(p, w.fields.PanelContainer2);
     for (std::size_t n = 2; n <= 14; ++n) {
         if (n == 8)
             continue;
-        moveInto(w.RLi[n], w.PanelContainer2);
-        moveInto(w.RRe[n], w.PanelContainer2);
+        moveInto(w.fields.RLi[n], w.fields.PanelContainer2);
+        moveInto(w.fields.RRe[n], w.fields.PanelContainer2);
     }
 }

@@ -73,17 +73,22 @@ void Fixing::colourHalves()
 {
     MainWidgets& w = m_host.w();
     const std::pair<ColourPanel*, ColourPanel*> paare[] = {
-        {w.FixedLinks, w.Anzeige_Normal},         {w.FixedRechts, w.Anzeige_Normal},
-        {w.FixedLinksKleinRechts, w.KleinRechts}, {w.FixedKleinRechts, w.KleinRechts},
-        {w.FixedLinksKleinLinks, w.KleinLinks},   {w.FixedKleinLinks, w.KleinLinks},
-        {w.FixedLinksKleinMitte, w.KleinMitte},   {w.FixedKleinMitte, w.KleinMitte},
-        {w.FixedLinksReihen, w.AnzeigeReihen},    {w.FixedRechtsReihen, w.AnzeigeReihen},
+        {w.fields.FixedLinks, w.fields.Anzeige_Normal},
+        {w.fields.FixedRechts, w.fields.Anzeige_Normal},
+        {w.fields.FixedLinksKleinRechts, w.fields.KleinRechts},
+        {w.fields.FixedKleinRechts, w.fields.KleinRechts},
+        {w.fields.FixedLinksKleinLinks, w.fields.KleinLinks},
+        {w.fields.FixedKleinLinks, w.fields.KleinLinks},
+        {w.fields.FixedLinksKleinMitte, w.fields.KleinMitte},
+        {w.fields.FixedKleinMitte, w.fields.KleinMitte},
+        {w.fields.FixedLinksReihen, w.fields.AnzeigeReihen},
+        {w.fields.FixedRechtsReihen, w.fields.AnzeigeReihen},
     };
     for (const auto& [target, source] : paare)
         copyColour(target, source);
     for (std::size_t n = 1; n <= 15; ++n) {
-        copyColour(w.RLi[n], w.R[n]);
-        copyColour(w.RRe[n], w.R[n]);
+        copyColour(w.fields.RLi[n], w.fields.R[n]);
+        copyColour(w.fields.RRe[n], w.fields.R[n]);
     }
 }
 
@@ -91,10 +96,11 @@ void Fixing::colourHalves()
 void Fixing::duplicateTextFields()
 {
     MainWidgets& w = m_host.w();
-    const std::array<QTextEdit*, 3> quellen{w.RichEdit1, w.RichEdit2, w.RichEdit3};
-    const std::array<QTextEdit*, 3> kopien{w.RichEdit4, w.RichEdit5, w.RichEdit6};
+    const std::array<QTextEdit*, 3> quellen{w.fields.RichEdit1, w.fields.RichEdit2, w.fields.RichEdit3};
+    const std::array<QTextEdit*, 3> kopien{w.fields.RichEdit4, w.fields.RichEdit5, w.fields.RichEdit6};
     if (m_host.state().actionSet.textInsteadOfFields) {
-        const std::array<ColourPanel*, 3> fields{w.FixedKleinRechts, w.FixedKleinLinks, w.FixedKleinMitte};
+        const std::array<ColourPanel*, 3> fields{w.fields.FixedKleinRechts, w.fields.FixedKleinLinks,
+                                                 w.fields.FixedKleinMitte};
         for (std::size_t i = 0; i < 3; ++i) {
             moveInto(quellen[i], fields[i], true);
             kopien[i]->show();
@@ -114,11 +120,13 @@ void Fixing::duplicateTextFields()
 void Fixing::fillLowerRow()
 {
     MainWidgets& w = m_host.w();
-    const std::array<StaticText*, 32> textSet = w.valueTexts();
+    const std::array<StaticText*, 32> textSet = w.values.valueTexts();
     for (std::size_t i = 0; i < 16; ++i)
         textSet[16 + i]->setText(textSet[i]->text());
-    const std::pair<ColourPanel*, ColourPanel*> swatches[] = {
-        {w.Panel4, w.Panel8}, {w.Panel5, w.Panel9}, {w.Panel6, w.Panel10}, {w.Panel7, w.Panel11}};
+    const std::pair<ColourPanel*, ColourPanel*> swatches[] = {{w.values.Panel4, w.values.Panel8},
+                                                              {w.values.Panel5, w.values.Panel9},
+                                                              {w.values.Panel6, w.values.Panel10},
+                                                              {w.values.Panel7, w.values.Panel11}};
     for (const auto& [upper, unten] : swatches) {
         if (upper->isHidden())
             continue;
@@ -151,15 +159,15 @@ void Fixing::displayed()
 void Fixing::colourSingleDisplay()
 {
     MainWidgets& w = m_host.w();
-    copyColour(w.Anzeige_Normal, w.FixedRechts);
-    copyColour(w.KleinRechts, w.FixedKleinRechts);
-    copyColour(w.KleinLinks, w.FixedKleinLinks);
-    copyColour(w.KleinMitte, w.FixedKleinMitte);
+    copyColour(w.fields.Anzeige_Normal, w.fields.FixedRechts);
+    copyColour(w.fields.KleinRechts, w.fields.FixedKleinRechts);
+    copyColour(w.fields.KleinLinks, w.fields.FixedKleinLinks);
+    copyColour(w.fields.KleinMitte, w.fields.FixedKleinMitte);
     for (std::size_t n = 1; n <= 15; ++n)
-        copyColour(w.R[n], w.RRe[n]);
+        copyColour(w.fields.R[n], w.fields.RRe[n]);
     // A colour row's background is the window's, not a big field's.
     if (m_host.state().harmonyMode() != HarmonyMode::colourRows)
-        copyColour(w.AnzeigeReihen, w.FixedRechtsReihen);
+        copyColour(w.fields.AnzeigeReihen, w.fields.FixedRechtsReihen);
 }
 
 // The single display's text fields carry on with the edited half's texts; with
@@ -167,9 +175,9 @@ void Fixing::colourSingleDisplay()
 void Fixing::mergeTextFields(bool leftEdited)
 {
     MainWidgets& w = m_host.w();
-    const std::array<QTextEdit*, 3> edits{w.RichEdit1, w.RichEdit2, w.RichEdit3};
-    const std::array<QTextEdit*, 3> kopien{w.RichEdit4, w.RichEdit5, w.RichEdit6};
-    const std::array<ColourPanel*, 3> fields{w.KleinRechts, w.KleinLinks, w.KleinMitte};
+    const std::array<QTextEdit*, 3> edits{w.fields.RichEdit1, w.fields.RichEdit2, w.fields.RichEdit3};
+    const std::array<QTextEdit*, 3> kopien{w.fields.RichEdit4, w.fields.RichEdit5, w.fields.RichEdit6};
+    const std::array<ColourPanel*, 3> fields{w.fields.KleinRechts, w.fields.KleinLinks, w.fields.KleinMitte};
     const bool textAn = m_host.state().actionSet.textInsteadOfFields;
     for (std::size_t i = 0; i < 3; ++i) {
         if (leftEdited) {
@@ -186,10 +194,10 @@ void Fixing::mergeTextFields(bool leftEdited)
 void Fixing::clearLowerRow()
 {
     MainWidgets& w = m_host.w();
-    const std::array<StaticText*, 32> textSet = w.valueTexts();
+    const std::array<StaticText*, 32> textSet = w.values.valueTexts();
     for (std::size_t i = 16; i < 32; ++i)
         textSet[i]->setText(QString());
-    for (ColourPanel* p : {w.Panel8, w.Panel9, w.Panel10, w.Panel11})
+    for (ColourPanel* p : {w.values.Panel8, w.values.Panel9, w.values.Panel10, w.values.Panel11})
         p->hide();
 }
 

@@ -55,6 +55,6 @@ void HalfSwap::fixiertAuslesen()
     fixiertMerken();
     m_host.colourDocument().applySetting(snapshotSetting(f, m_host.state().nurWebsicher));
     MainWidgets& w = m_host.w();
-    w.ComboBox2->setEnabled(false);
-    w.ComboBox2->setEnabled(true);
+    w.regions.ComboBox2->setEnabled(false);
+    w.regions.ComboBox2->setEnabled(true);
 }

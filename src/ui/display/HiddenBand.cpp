@@ -66,30 +66,30 @@ void HiddenBand::followState()
 void HiddenBand::hideBand()
 {
     MainWidgets& w = m_host.w();
-    w.Panel3->hide();
-    w.Panel2->setGeometry(w.Panel3->geometry());
+    w.band.Panel3->hide();
+    w.band.Panel2->setGeometry(w.band.Panel3->geometry());
     // No colour of its own: the currentState-in shows the background, whichever is chosen.
-    w.Panel2->clearColour();
-    w.Panel2->show();
-    w.ImageWW->hide();
-    w.Image3->hide();
-    w.flaechenanzeigeFarbe->setColour(w.panelHintergrund->colour());
-    const bool onBlack = w.ComboBox2->currentIndex() == blackBackgroundIndex;
+    w.band.Panel2->clearColour();
+    w.band.Panel2->show();
+    w.angle.ImageWW->hide();
+    w.lightDark.Image3->hide();
+    w.lightDark.flaechenanzeigeFarbe->setColour(w.regions.panelHintergrund->colour());
+    const bool onBlack = w.regions.ComboBox2->currentIndex() == blackBackgroundIndex;
     const QColor text =
         onBlack ? QColor::fromRgb(greyOnBlack) : QApplication::palette().color(QPalette::WindowText);
-    colourLabel(w.Label1, text);
-    colourLabel(w.Label2, text);
+    colourLabel(w.lightDark.Label1, text);
+    colourLabel(w.lightDark.Label2, text);
 }
 
 void HiddenBand::present()
 {
     MainWidgets& w = m_host.w();
-    w.Panel3->show();
-    w.Panel2->hide();
-    w.ImageWW->show();
-    w.Image3->show();
-    colourLabel(w.Label1, QApplication::palette().color(QPalette::WindowText));
-    w.flaechenanzeigeFarbe->setColour(fromColourValue(w.flaechenanzeigeFarbe->tag()));
-    const bool onBlack = w.ComboBox2->currentIndex() == blackBackgroundIndex;
-    colourLabel(w.Label2, onBlack ? QColor::fromRgb(greyOnBlack) : QColor(255, 255, 255));
+    w.band.Panel3->show();
+    w.band.Panel2->hide();
+    w.angle.ImageWW->show();
+    w.lightDark.Image3->show();
+    colourLabel(w.lightDark.Label1, QApplication::palette().color(QPalette::WindowText));
+    w.lightDark.flaechenanzeigeFarbe->setColour(fromColourValue(w.lightDark.flaechenanzeigeFarbe->tag()));
+    const bool onBlack = w.regions.ComboBox2->currentIndex() == blackBackgroundIndex;
+    colourLabel(w.lightDark.Label2, onBlack ? QColor::fromRgb(greyOnBlack) : QColor(255, 255, 255));
 }

@@ -46,7 +46,7 @@ LightDarkField::LightDarkField(DisplayHost& host, const PanelHold& panels) : m_h
 
 void LightDarkField::connectWidgets()
 {
-    PictureBox* box = m_host.w().PaintBox3;
+    PictureBox* box = m_host.w().lightDark.PaintBox3;
     connect(box, &PictureBox::mousePressed, this, &LightDarkField::mouseInput);
     connect(box, &PictureBox::mouseMoved, this, &LightDarkField::mouseInput);
     connect(box, &PictureBox::mouseReleased, this, &LightDarkField::mouseInput);
@@ -96,7 +96,7 @@ void LightDarkField::mouseInput(QMouseEvent* event)
 // paint box hides the pointer wherever the drag goes.
 void LightDarkField::showCursor(bool present)
 {
-    m_host.w().PaintBox3->setCursor(present ? Qt::CrossCursor : Qt::BlankCursor);
+    m_host.w().lightDark.PaintBox3->setCursor(present ? Qt::CrossCursor : Qt::BlankCursor);
     hdCursorVersteckt = !present;
 }
 
@@ -157,26 +157,27 @@ void LightDarkField::hellDunkelEinfaerben(int slotR, int slotG, int slotB)
     // With the band hidden the field shows the background; the tag keeps the
     // colour for when the band comes back.
     if (s.actionSet.farbstreifenVerstecken)
-        w.flaechenanzeigeFarbe->setColour(w.panelHintergrund->colour());
+        w.lightDark.flaechenanzeigeFarbe->setColour(w.regions.panelHintergrund->colour());
     else
-        w.flaechenanzeigeFarbe->setColour(QColor(r, g, b));
-    w.flaechenanzeigeFarbe->setTag(value);
+        w.lightDark.flaechenanzeigeFarbe->setColour(QColor(r, g, b));
+    w.lightDark.flaechenanzeigeFarbe->setTag(value);
 }
 
 void LightDarkField::showCrossHair()
 {
     const MainState& s = m_host.state();
-    const LightDarkPoint p = pointToAmounts(s.lightDarkPointX[s.lightDarkTarget],
-                                            s.lightDarkPointY[s.lightDarkTarget], m_host.colourDocument().window().compactLayout);
+    const LightDarkPoint p =
+        pointToAmounts(s.lightDarkPointX[s.lightDarkTarget], s.lightDarkPointY[s.lightDarkTarget],
+                       m_host.colourDocument().window().compactLayout);
     MainWidgets& w = m_host.w();
-    w.KreuzV->move(p.column, w.KreuzV->y());
-    w.KreuzH->move(w.KreuzH->x(), p.rowLine);
+    w.lightDark.KreuzV->move(p.column, w.lightDark.KreuzV->y());
+    w.lightDark.KreuzH->move(w.lightDark.KreuzH->x(), p.rowLine);
 }
 
 void LightDarkField::showPercentages()
 {
     const MainState& s = m_host.state();
     MainWidgets& w = m_host.w();
-    applyText(w.Label1, berechneProzente(s, 0));
-    applyText(w.Label2, berechneProzente(s, 1));
+    applyText(w.lightDark.Label1, berechneProzente(s, 0));
+    applyText(w.lightDark.Label2, berechneProzente(s, 1));
 }

@@ -63,14 +63,14 @@ QString ManualInputApply::fieldHex() const
     const MainState& s = m_host.state();
     const MainWidgets& w = m_host.w();
     const bool unten = s.fixiert && s.fixLinksAktiv;
-    const StaticText* hex = unten ? w.SGrUnHex : w.SGrObHex;
+    const StaticText* hex = unten ? w.values.SGrUnHex : w.values.SGrObHex;
     if (s.separatModus) {
         if (s.hdZielRechts())
-            hex = unten ? w.SKlUnHex : w.SKlObHex;
+            hex = unten ? w.values.SKlUnHex : w.values.SKlObHex;
         else if (s.hdZielLinks())
-            hex = unten ? w.SKlUnLiHex : w.SKlObLiHex;
+            hex = unten ? w.values.SKlUnLiHex : w.values.SKlObLiHex;
         else if (s.hdZielMitte())
-            hex = unten ? w.SKlUnMiHex : w.SKlObMiHex;
+            hex = unten ? w.values.SKlUnMiHex : w.values.SKlObMiHex;
     }
     return hex->text();
 }
@@ -149,7 +149,7 @@ void ManualInputApply::farbeZuweisen(int eingabePosition, InputPoint point)
 void ManualInputApply::assignToRows(int eingabePosition, InputPoint point)
 {
     const MainState& s = m_host.state();
-    QSlider* trackBar2 = m_host.w().TrackBar2;
+    QSlider* trackBar2 = m_host.w().angle.TrackBar2;
     m_host.colourDocument().setInputOnOuterField(true);
     const int v = trackBar2->value();
     trackBar2->setValue(0);

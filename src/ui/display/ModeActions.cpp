@@ -72,7 +72,7 @@ void ModeActions::connectWidgets()
     verbinden(HarmonyMode::fourColour, &ModeActions::viererHarmonienExecute);
     verbinden(HarmonyMode::fanning, &ModeActions::auffaecherungenExecute);
     verbinden(HarmonyMode::colourRows, &ModeActions::farbreihenExecute);
-    QObject::connect(m_host.w().ComboBox1, &QComboBox::activated, &m_host.mainWindow(), [this] {
+    QObject::connect(m_host.w().rowControls.ComboBox1, &QComboBox::activated, &m_host.mainWindow(), [this] {
         const ColourDocument::Operation anzahl(m_host.colourDocument(), StepKind::fieldCount);
         ComboBox1Change();
     });
@@ -178,7 +178,7 @@ void ModeActions::actionsForMode(HarmonyMode harmonyMode)
         m_host.actions().action(ActionId::pipette).setEnabled(true);
     }
     if (isHarmony(harmonyMode))
-        m_host.w().Panel1->hide();
+        m_host.w().fields.Panel1->hide();
     else
         m_host.actions().action(ActionId::farbenSeparatEinstellen).setEnabled(false);
 }
@@ -186,7 +186,7 @@ void ModeActions::actionsForMode(HarmonyMode harmonyMode)
 void ModeActions::showStatusText(HarmonyMode harmonyMode)
 {
     const Txt text = harmonyModeStatusText(static_cast<int>(harmonyMode));
-    m_host.w().statusPanel0->setText(QStringLiteral("  ") + m_host.uiLanguage().text(text));
+    m_host.w().furniture.statusPanel0->setText(QStringLiteral("  ") + m_host.uiLanguage().text(text));
 }
 
 // The fields, controls and value rows of the state's mode, as switching to it
@@ -212,12 +212,13 @@ void ModeActions::showAngleControls(HarmonyMode harmonyMode)
 {
     // The angle controls follow the document's announcement of the mode.
     MainWidgets& w = m_host.w();
-    w.ComboBox1->setEnabled(isRowMode(harmonyMode));
-    w.Button1->setEnabled(isRowMode(harmonyMode));
+    w.rowControls.ComboBox1->setEnabled(isRowMode(harmonyMode));
+    w.rowControls.Button1->setEnabled(isRowMode(harmonyMode));
     if (isHarmony(harmonyMode))
         m_host.actions().action(ActionId::farbenSeparatEinstellen).setEnabled(true);
     if (isRowMode(harmonyMode)) {
-        for (QRadioButton* r : {w.RadioButton1, w.RadioButton2, w.RadioButton3, w.RadioButton4})
+        for (QRadioButton* r :
+             {w.choice.RadioButton1, w.choice.RadioButton2, w.choice.RadioButton3, w.choice.RadioButton4})
             r->setEnabled(false);
     }
 }
@@ -255,9 +256,9 @@ void ModeActions::showDisplay(HarmonyMode harmonyMode)
     MainWidgets& w = m_host.w();
     if (harmonyMode == HarmonyMode::colourRows) {
         // A colour row stands on the window background.
-        const QColor backgroundColour = w.panelHintergrund->colour();
-        w.Anzeige->setColour(backgroundColour);
-        w.AnzeigeReihen->setColour(backgroundColour);
+        const QColor backgroundColour = w.regions.panelHintergrund->colour();
+        w.fields.Anzeige->setColour(backgroundColour);
+        w.fields.AnzeigeReihen->setColour(backgroundColour);
     }
     if (m_host.state().fixiert) {
         const MainState& s = m_host.state();
@@ -266,8 +267,8 @@ void ModeActions::showDisplay(HarmonyMode harmonyMode)
         m_host.colourDocument().setStepCount(s.stufenAnzahl);
         // Only the edited half changes its mode.
         if (harmonyMode == HarmonyMode::colourRows)
-            (m_host.state().fixLinksAktiv ? w.FixedLinksReihen : w.FixedRechtsReihen)
-                ->setColour(w.panelHintergrund->colour());
+            (m_host.state().fixLinksAktiv ? w.fields.FixedLinksReihen : w.fields.FixedRechtsReihen)
+                ->setColour(w.regions.panelHintergrund->colour());
         m_haelften.showHalf(harmonyMode, m_host.state().fixLinksAktiv);
         return;
     }
@@ -290,7 +291,7 @@ void ModeActions::singleLayout(HarmonyMode harmonyMode)
     case HarmonyMode::fanning:
     case HarmonyMode::colourRows:
         // The marker follows the live mode, which a fixed half may have changed.
-        m_host.w().AnzeigeReihen->setMarker(harmonyMode == HarmonyMode::fanning ? 1 : 0);
+        m_host.w().fields.AnzeigeReihen->setMarker(harmonyMode == HarmonyMode::fanning ? 1 : 0);
         showAuffaecher();
         // Rings of a longer row fixed earlier are not in use now.
         hidePanels();
@@ -309,36 +310,36 @@ void ModeActions::prepareValueRows(HarmonyMode harmonyMode)
     const bool unten = s.fixiert && s.fixLinksAktiv;
     if (harmonyMode == HarmonyMode::twoColour) {
         if (unten)
-            writeDashes({w.SKlUnLiR, w.SKlUnLiG, w.SKlUnLiB, w.SKlUnLiHex, w.SKlUnMiR, w.SKlUnMiG, w.SKlUnMiB,
-                         w.SKlUnMiHex});
+            writeDashes({w.values.SKlUnLiR, w.values.SKlUnLiG, w.values.SKlUnLiB, w.values.SKlUnLiHex,
+                         w.values.SKlUnMiR, w.values.SKlUnMiG, w.values.SKlUnMiB, w.values.SKlUnMiHex});
         else
-            writeDashes({w.SKlObLiR, w.SKlObLiG, w.SKlObLiB, w.SKlObLiHex, w.SKlObMiR, w.SKlObMiG, w.SKlObMiB,
-                         w.SKlObMiHex});
+            writeDashes({w.values.SKlObLiR, w.values.SKlObLiG, w.values.SKlObLiB, w.values.SKlObLiHex,
+                         w.values.SKlObMiR, w.values.SKlObMiG, w.values.SKlObMiB, w.values.SKlObMiHex});
     } else if (harmonyMode == HarmonyMode::threeColour) {
         // The centre row's values from a 4-colour harmony would currentState beside no swatch.
         if (unten)
-            writeDashes({w.SKlUnMiR, w.SKlUnMiG, w.SKlUnMiB, w.SKlUnMiHex});
+            writeDashes({w.values.SKlUnMiR, w.values.SKlUnMiG, w.values.SKlUnMiB, w.values.SKlUnMiHex});
         else
-            writeDashes({w.SKlObMiR, w.SKlObMiG, w.SKlObMiB, w.SKlObMiHex});
+            writeDashes({w.values.SKlObMiR, w.values.SKlObMiG, w.values.SKlObMiB, w.values.SKlObMiHex});
     } else if (harmonyMode == HarmonyMode::colourRows) {
         if (unten)
-            writeDashes({w.SGrUnR, w.SGrUnG, w.SGrUnB, w.SGrUnHex});
+            writeDashes({w.values.SGrUnR, w.values.SGrUnG, w.values.SGrUnB, w.values.SGrUnHex});
         else
-            writeDashes({w.SGrObR, w.SGrObG, w.SGrObB, w.SGrObHex});
+            writeDashes({w.values.SGrObR, w.values.SGrObG, w.values.SGrObB, w.values.SGrObHex});
     }
     const bool big = harmonyMode != HarmonyMode::colourRows;
     const bool left = harmonyMode != HarmonyMode::twoColour;
     const bool centre = harmonyMode != HarmonyMode::twoColour && harmonyMode != HarmonyMode::threeColour;
     if (unten) {
-        present(w.Panel8, big);
-        present(w.Panel9, left);
-        present(w.Panel10, centre);
-        present(w.Panel11, true);
+        present(w.values.Panel8, big);
+        present(w.values.Panel9, left);
+        present(w.values.Panel10, centre);
+        present(w.values.Panel11, true);
     } else {
         // The right-hand swatch (Panel7) is always in use.
-        present(w.Panel4, big);
-        present(w.Panel5, left);
-        present(w.Panel6, centre);
+        present(w.values.Panel4, big);
+        present(w.values.Panel5, left);
+        present(w.values.Panel6, centre);
     }
 }
 
@@ -347,8 +348,8 @@ void ModeActions::showSingleDisplay()
 {
     MainWidgets& w = m_host.w();
     singleLayout(m_host.state().harmonyMode());
-    w.FixedLinksReihen->setMarker(1);
-    w.FixedRechtsReihen->setMarker(1);
+    w.fields.FixedLinksReihen->setMarker(1);
+    w.fields.FixedRechtsReihen->setMarker(1);
     hideAll();
 }
 
@@ -358,42 +359,43 @@ void ModeActions::hideAll()
     if (m_parts.panelHold.held())
         return;
     MainWidgets& w = m_host.w();
-    ColourPanel* versteck = w.PanelContainer2;
+    ColourPanel* versteck = w.fields.PanelContainer2;
     if (s.actionSet.fixieren) {
-        moveInto(w.Anzeige_Normal, versteck);
-        moveInto(w.AnzeigeReihen, versteck);
+        moveInto(w.fields.Anzeige_Normal, versteck);
+        moveInto(w.fields.AnzeigeReihen, versteck);
     } else {
-        for (ColourPanel* p : {w.FixedLinksReihen, w.FixedRechtsReihen, w.FixedLinks, w.FixedRechts})
+        for (ColourPanel* p : {w.fields.FixedLinksReihen, w.fields.FixedRechtsReihen, w.fields.FixedLinks,
+                               w.fields.FixedRechts})
             moveInto(p, versteck);
     }
     const HarmonyMode harmonyMode = s.harmonyMode();
     if (harmonyMode != HarmonyMode::fourColour) {
-        moveInto(w.KleinMitte, versteck);
-        moveInto(s.fixLinksAktiv ? w.FixedLinksKleinMitte : w.FixedKleinMitte, versteck);
+        moveInto(w.fields.KleinMitte, versteck);
+        moveInto(s.fixLinksAktiv ? w.fields.FixedLinksKleinMitte : w.fields.FixedKleinMitte, versteck);
     }
     if (harmonyMode != HarmonyMode::threeColour && harmonyMode != HarmonyMode::fourColour) {
-        moveInto(w.KleinLinks, versteck);
-        moveInto(s.fixLinksAktiv ? w.FixedLinksKleinLinks : w.FixedKleinLinks, versteck);
+        moveInto(w.fields.KleinLinks, versteck);
+        moveInto(s.fixLinksAktiv ? w.fields.FixedLinksKleinLinks : w.fields.FixedKleinLinks, versteck);
     }
 }
 
 void ModeActions::showZweier()
 {
     MainWidgets& w = m_host.w();
-    moveInto(w.KleinRechts, w.Anzeige_Normal);
-    moveInto(w.Anzeige_Normal, w.Anzeige, true);
-    w.Anzeige_Normal->raise();
+    moveInto(w.fields.KleinRechts, w.fields.Anzeige_Normal);
+    moveInto(w.fields.Anzeige_Normal, w.fields.Anzeige, true);
+    w.fields.Anzeige_Normal->raise();
 }
 
 void ModeActions::showDreier()
 {
-    moveInto(m_host.w().KleinLinks, m_host.w().Anzeige_Normal);
+    moveInto(m_host.w().fields.KleinLinks, m_host.w().fields.Anzeige_Normal);
     showZweier();
 }
 
 void ModeActions::showVierer()
 {
-    moveInto(m_host.w().KleinMitte, m_host.w().Anzeige_Normal);
+    moveInto(m_host.w().fields.KleinMitte, m_host.w().fields.Anzeige_Normal);
     showDreier();
 }
 
@@ -401,13 +403,13 @@ void ModeActions::showAuffaecher()
 {
     MainWidgets& w = m_host.w();
     if (m_host.state().harmonyMode() == HarmonyMode::colourRows) {
-        const QColor backgroundColour = w.panelHintergrund->colour();
-        w.Anzeige->setColour(backgroundColour);
-        w.AnzeigeReihen->setColour(backgroundColour);
+        const QColor backgroundColour = w.regions.panelHintergrund->colour();
+        w.fields.Anzeige->setColour(backgroundColour);
+        w.fields.AnzeigeReihen->setColour(backgroundColour);
     }
     showPanels();
-    moveInto(w.AnzeigeReihen, w.Anzeige, true);
-    w.AnzeigeReihen->raise();
+    moveInto(w.fields.AnzeigeReihen, w.fields.Anzeige, true);
+    w.fields.AnzeigeReihen->raise();
 }
 
 // Rings from the step count outwards are not in use.
@@ -418,8 +420,8 @@ void ModeActions::hidePanels()
     for (int k = 1; k <= 6; ++k) {
         if (k < stepCount)
             continue;
-        moveInto(w.R[static_cast<std::size_t>(8 - k)], w.PanelContainer2);
-        moveInto(w.R[static_cast<std::size_t>(8 + k)], w.PanelContainer2);
+        moveInto(w.fields.R[static_cast<std::size_t>(8 - k)], w.fields.PanelContainer2);
+        moveInto(w.fields.R[static_cast<std::size_t>(8 + k)], w.fields.PanelContainer2);
     }
 }
 
@@ -430,11 +432,11 @@ void ModeActions::showPanels()
     MainWidgets& w = m_host.w();
     const int stepCount = std::clamp(s.stufenAnzahl, 1, 7);
     for (int k = 1; k < stepCount; ++k) {
-        moveInto(w.R[static_cast<std::size_t>(8 - k)], w.AnzeigeReihen);
-        moveInto(w.R[static_cast<std::size_t>(8 + k)], w.AnzeigeReihen);
+        moveInto(w.fields.R[static_cast<std::size_t>(8 - k)], w.fields.AnzeigeReihen);
+        moveInto(w.fields.R[static_cast<std::size_t>(8 + k)], w.fields.AnzeigeReihen);
     }
-    ColourPanel* r1 = w.R[1];
-    ColourPanel* r15 = w.R[15];
+    ColourPanel* r1 = w.fields.R[1];
+    ColourPanel* r15 = w.fields.R[15];
     if (m_host.colourDocument().window().compactLayout) {
         r1->move(210 - 34 * (stepCount - 1), r1->y());
         r15->move(278 + 34 * (stepCount - 1), r15->y());
@@ -442,8 +444,8 @@ void ModeActions::showPanels()
     }
     int left = 0, right = 0;
     if (stepCount < 7) {
-        left = w.R[static_cast<std::size_t>(8 - stepCount)]->tag();
-        right = w.R[static_cast<std::size_t>(8 + stepCount)]->tag();
+        left = w.fields.R[static_cast<std::size_t>(8 - stepCount)]->tag();
+        right = w.fields.R[static_cast<std::size_t>(8 + stepCount)]->tag();
     } else {
         // Their home positions; their tags hold where they currentState now. A hint
         // that is no number leaves the panel where it is.
@@ -471,7 +473,8 @@ void ModeActions::ComboBox1Change()
 {
     const MainState& s = m_host.state();
     m_host.resetStaticText();
-    m_host.colourDocument().setStepCount(std::clamp(m_host.w().ComboBox1->currentIndex() + 1, 1, 7));
+    m_host.colourDocument().setStepCount(
+        std::clamp(m_host.w().rowControls.ComboBox1->currentIndex() + 1, 1, 7));
     m_parts.band->TrackBarAllChange(nullptr);
     m_host.colourDocument().renewLightDark();
     if (s.hdZielGross()) {
@@ -494,11 +497,11 @@ void ModeActions::checkBoxenResetten2()
     std::vector<Field> inTurn;
     if (zuletzt != Field::big)
         inTurn.push_back(Field::big);
-    if (zuletzt != Field::right && visible(w.RichEdit1))
+    if (zuletzt != Field::right && visible(w.fields.RichEdit1))
         inTurn.push_back(Field::right);
-    if (zuletzt != Field::left && visible(w.RichEdit2))
+    if (zuletzt != Field::left && visible(w.fields.RichEdit2))
         inTurn.push_back(Field::left);
-    if (zuletzt != Field::centre && visible(w.RichEdit3))
+    if (zuletzt != Field::centre && visible(w.fields.RichEdit3))
         inTurn.push_back(Field::centre);
     choice.selectInTurn(inTurn, zuletzt);
 }

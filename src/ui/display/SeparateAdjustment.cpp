@@ -58,7 +58,7 @@ SeparateAdjustment::SeparateAdjustment(DisplayHost& host, DisplayParts& parts) :
 
 void SeparateAdjustment::connectWidgets()
 {
-    new DeckenderHintergrund(m_host.w().Panel12);
+    new DeckenderHintergrund(m_host.w().legend.Panel12);
     QAction& a = m_host.actions().action(ActionId::farbenSeparatEinstellen);
     QObject::connect(&a, &QAction::triggered, &m_host.mainWindow(), [this] {
         const ColourDocument::Operation separate(m_host.colourDocument(), StepKind::separateAdjustment);
@@ -87,7 +87,8 @@ void SeparateAdjustment::switchOff()
     MainWidgets& w = m_host.w();
     m_host.colourDocument().forgetAngleMarker();
     m_host.colourDocument().switchSeparateOff();
-    for (QRadioButton* r : {w.RadioButton1, w.RadioButton2, w.RadioButton3, w.RadioButton4})
+    for (QRadioButton* r :
+         {w.choice.RadioButton1, w.choice.RadioButton2, w.choice.RadioButton3, w.choice.RadioButton4})
         r->setEnabled(false);
     // The mode action re-derives every small field from the big field.
     const HarmonyMode harmonyMode = s.harmonyMode();
@@ -105,7 +106,7 @@ void SeparateAdjustment::switchOff()
     case HarmonyMode::colourRows:
         break;
     }
-    w.Panel12->hide();
+    w.legend.Panel12->hide();
 }
 
 // The radio buttons, the angle controls and the legend as the state's separate
@@ -124,37 +125,38 @@ void SeparateAdjustment::present()
         button->setEnabled(s.separatModus);
     }
     if (!s.separatModus) {
-        w.Panel12->hide();
+        w.legend.Panel12->hide();
         return;
     }
-    w.ComboBox3->setEnabled(false);
-    w.TrackBar2->setEnabled(false);
-    w.TrackBar3->setEnabled(false);
-    w.WinkelO->hide();
-    w.WinkelU->hide();
-    w.Panel12->show();
-    w.Panel12->raise();
+    w.angle.ComboBox3->setEnabled(false);
+    w.angle.TrackBar2->setEnabled(false);
+    w.angle.TrackBar3->setEnabled(false);
+    w.angle.WinkelO->hide();
+    w.angle.WinkelU->hide();
+    w.legend.Panel12->show();
+    w.legend.Panel12->raise();
 }
 
 void SeparateAdjustment::switchOn()
 {
     MainWidgets& w = m_host.w();
     m_host.colourDocument().renewAngleMarker();
-    w.ComboBox3->setEnabled(false);
-    w.TrackBar2->setEnabled(false);
-    w.TrackBar3->setEnabled(false);
-    w.WinkelO->hide();
-    w.WinkelU->hide();
+    w.angle.ComboBox3->setEnabled(false);
+    w.angle.TrackBar2->setEnabled(false);
+    w.angle.TrackBar3->setEnabled(false);
+    w.angle.WinkelO->hide();
+    w.angle.WinkelU->hide();
     m_host.colourDocument().switchSeparateOn();
-    w.RadioButton1->setChecked(true);
-    for (QRadioButton* r : {w.RadioButton2, w.RadioButton3, w.RadioButton4})
+    w.choice.RadioButton1->setChecked(true);
+    for (QRadioButton* r : {w.choice.RadioButton2, w.choice.RadioButton3, w.choice.RadioButton4})
         r->setChecked(false);
-    for (QRadioButton* r : {w.RadioButton1, w.RadioButton2, w.RadioButton3, w.RadioButton4})
+    for (QRadioButton* r :
+         {w.choice.RadioButton1, w.choice.RadioButton2, w.choice.RadioButton3, w.choice.RadioButton4})
         r->setEnabled(true);
     for (const Field f : {Field::right, Field::left, Field::centre})
         m_host.colourDocument().setFieldIncluded(f, false);
-    w.Panel12->show();
-    w.Panel12->raise();
+    w.legend.Panel12->show();
+    w.legend.Panel12->raise();
 }
 
 void SeparateAdjustment::takeBigField()

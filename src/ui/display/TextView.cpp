@@ -106,7 +106,8 @@ void TextView::connectWidgets()
 std::array<QTextEdit*, 6> TextView::richEdits() const
 {
     const MainWidgets& w = m_host.w();
-    return {w.RichEdit1, w.RichEdit2, w.RichEdit3, w.RichEdit4, w.RichEdit5, w.RichEdit6};
+    return {w.fields.RichEdit1, w.fields.RichEdit2, w.fields.RichEdit3,
+            w.fields.RichEdit4, w.fields.RichEdit5, w.fields.RichEdit6};
 }
 
 bool TextView::eventFilter(QObject* watched, QEvent* event)
@@ -152,27 +153,28 @@ void TextView::switchOn()
     if (s.separatModus)
         checkBoxenResetten();
     if (s.fixLinksAktiv) {
-        for (QTextEdit* e : {w.RichEdit4, w.RichEdit5, w.RichEdit6})
+        for (QTextEdit* e : {w.fields.RichEdit4, w.fields.RichEdit5, w.fields.RichEdit6})
             e->show();
     } else {
-        setTextColour(w.RichEdit1, w.KleinRechts->colour());
-        reapplyColour(w.RichEdit2, w.KleinLinks->colour());
-        reapplyColour(w.RichEdit3, w.KleinMitte->colour());
-        for (QTextEdit* e : {w.RichEdit1, w.RichEdit2, w.RichEdit3})
+        setTextColour(w.fields.RichEdit1, w.fields.KleinRechts->colour());
+        reapplyColour(w.fields.RichEdit2, w.fields.KleinLinks->colour());
+        reapplyColour(w.fields.RichEdit3, w.fields.KleinMitte->colour());
+        for (QTextEdit* e : {w.fields.RichEdit1, w.fields.RichEdit2, w.fields.RichEdit3})
             e->show();
     }
     m_host.colourDocument().setTextInsteadOfFields(true);
     if (s.actionSet.fixieren) {
-        const std::array<std::pair<QTextEdit*, ColourPanel*>, 3> right{{{w.RichEdit1, w.FixedKleinRechts},
-                                                                        {w.RichEdit2, w.FixedKleinLinks},
-                                                                        {w.RichEdit3, w.FixedKleinMitte}}};
+        const std::array<std::pair<QTextEdit*, ColourPanel*>, 3> right{
+            {{w.fields.RichEdit1, w.fields.FixedKleinRechts},
+             {w.fields.RichEdit2, w.fields.FixedKleinLinks},
+             {w.fields.RichEdit3, w.fields.FixedKleinMitte}}};
         for (const auto& [edit, field] : right) {
             reparentInto(edit, field);
             setTextColour(edit, field->colour());
         }
-        setTextColour(w.RichEdit4, w.FixedLinksKleinRechts->colour());
-        setTextColour(w.RichEdit5, w.FixedLinksKleinLinks->colour());
-        setTextColour(w.RichEdit6, w.FixedLinksKleinMitte->colour());
+        setTextColour(w.fields.RichEdit4, w.fields.FixedLinksKleinRechts->colour());
+        setTextColour(w.fields.RichEdit5, w.fields.FixedLinksKleinLinks->colour());
+        setTextColour(w.fields.RichEdit6, w.fields.FixedLinksKleinMitte->colour());
     }
 }
 
@@ -182,16 +184,18 @@ void TextView::present()
 {
     const MainState& s = m_host.state();
     MainWidgets& w = m_host.w();
-    const auto edits = s.fixLinksAktiv ? std::array{w.RichEdit4, w.RichEdit5, w.RichEdit6}
-                                       : std::array{w.RichEdit1, w.RichEdit2, w.RichEdit3};
+    const auto edits = s.fixLinksAktiv
+                           ? std::array{w.fields.RichEdit4, w.fields.RichEdit5, w.fields.RichEdit6}
+                           : std::array{w.fields.RichEdit1, w.fields.RichEdit2, w.fields.RichEdit3};
     const bool an = s.actionSet.textInsteadOfFields && !isRowMode(s.harmonyMode());
     for (QTextEdit* e : edits)
         e->setVisible(an);
     if (!an || !s.fixiert || s.fixLinksAktiv)
         return;
-    const std::array<std::pair<QTextEdit*, ColourPanel*>, 3> right{{{w.RichEdit1, w.FixedKleinRechts},
-                                                                    {w.RichEdit2, w.FixedKleinLinks},
-                                                                    {w.RichEdit3, w.FixedKleinMitte}}};
+    const std::array<std::pair<QTextEdit*, ColourPanel*>, 3> right{
+        {{w.fields.RichEdit1, w.fields.FixedKleinRechts},
+         {w.fields.RichEdit2, w.fields.FixedKleinLinks},
+         {w.fields.RichEdit3, w.fields.FixedKleinMitte}}};
     for (const auto& [edit, field] : right)
         reparentInto(edit, field);
 }
@@ -201,8 +205,9 @@ void TextView::switchOff()
 {
     const MainState& s = m_host.state();
     MainWidgets& w = m_host.w();
-    const auto edits = s.fixLinksAktiv ? std::array{w.RichEdit4, w.RichEdit5, w.RichEdit6}
-                                       : std::array{w.RichEdit1, w.RichEdit2, w.RichEdit3};
+    const auto edits = s.fixLinksAktiv
+                           ? std::array{w.fields.RichEdit4, w.fields.RichEdit5, w.fields.RichEdit6}
+                           : std::array{w.fields.RichEdit1, w.fields.RichEdit2, w.fields.RichEdit3};
     for (QTextEdit* e : edits)
         e->hide();
     m_host.colourDocument().setTextInsteadOfFields(false);
@@ -232,9 +237,9 @@ void TextView::checkBoxenResetten()
     const Field zuletzt = s.separateChoice;
     const bool fixiert = s.actionSet.fixieren;
     const std::array<std::pair<Field, ColourPanel*>, 3> kleine{
-        {{Field::centre, fixiert ? w.FixedKleinMitte : w.KleinMitte},
-         {Field::left, fixiert ? w.FixedKleinLinks : w.KleinLinks},
-         {Field::right, fixiert ? w.FixedKleinRechts : w.KleinRechts}}};
+        {{Field::centre, fixiert ? w.fields.FixedKleinMitte : w.fields.KleinMitte},
+         {Field::left, fixiert ? w.fields.FixedKleinLinks : w.fields.KleinLinks},
+         {Field::right, fixiert ? w.fields.FixedKleinRechts : w.fields.KleinRechts}}};
     std::vector<Field> inTurn;
     if (zuletzt != Field::big)
         inTurn.push_back(Field::big);
@@ -255,18 +260,18 @@ void TextView::RichEditMouseUp(QTextEdit* edit)
 {
     MainWidgets& w = m_host.w();
     FieldSelection& choice = *m_parts.selection;
-    if (edit == w.RichEdit1)
+    if (edit == w.fields.RichEdit1)
         choice.KleinRechtsClick();
-    else if (edit == w.RichEdit2)
+    else if (edit == w.fields.RichEdit2)
         choice.KleinLinksClick();
-    else if (edit == w.RichEdit3)
+    else if (edit == w.fields.RichEdit3)
         choice.KleinMitteClick();
-    else if (edit == w.RichEdit4)
-        choice.triggerClick(w.FixedLinksKleinRechts);
-    else if (edit == w.RichEdit5)
-        choice.triggerClick(w.FixedLinksKleinLinks);
-    else if (edit == w.RichEdit6)
-        choice.triggerClick(w.FixedLinksKleinMitte);
+    else if (edit == w.fields.RichEdit4)
+        choice.triggerClick(w.fields.FixedLinksKleinRechts);
+    else if (edit == w.fields.RichEdit5)
+        choice.triggerClick(w.fields.FixedLinksKleinLinks);
+    else if (edit == w.fields.RichEdit6)
+        choice.triggerClick(w.fields.FixedLinksKleinMitte);
 }
 
 // --- the menu ---

@@ -32,27 +32,42 @@ WebFeldWidgets webFieldWidgets(const MainWidgets& w, const MainState& s, Field f
     if (fix && s.fixLinksAktiv) {
         switch (field) {
         case Field::big:
-            return {w.FixedLinks, {w.SGrUnR, w.SGrUnG, w.SGrUnB}, w.SGrUnHex};
+            return {
+                w.fields.FixedLinks, {w.values.SGrUnR, w.values.SGrUnG, w.values.SGrUnB}, w.values.SGrUnHex};
         case Field::left:
-            return {w.FixedLinksKleinLinks, {w.SKlUnLiR, w.SKlUnLiG, w.SKlUnLiB}, w.SKlUnLiHex};
+            return {w.fields.FixedLinksKleinLinks,
+                    {w.values.SKlUnLiR, w.values.SKlUnLiG, w.values.SKlUnLiB},
+                    w.values.SKlUnLiHex};
         case Field::centre:
-            return {w.FixedLinksKleinMitte, {w.SKlUnMiR, w.SKlUnMiG, w.SKlUnMiB}, w.SKlUnMiHex};
+            return {w.fields.FixedLinksKleinMitte,
+                    {w.values.SKlUnMiR, w.values.SKlUnMiG, w.values.SKlUnMiB},
+                    w.values.SKlUnMiHex};
         case Field::right:
             break;
         }
-        return {w.FixedLinksKleinRechts, {w.SKlUnR, w.SKlUnG, w.SKlUnB}, w.SKlUnHex};
+        return {w.fields.FixedLinksKleinRechts,
+                {w.values.SKlUnR, w.values.SKlUnG, w.values.SKlUnB},
+                w.values.SKlUnHex};
     }
     switch (field) {
     case Field::big:
-        return {fix ? w.FixedRechts : w.Anzeige_Normal, {w.SGrObR, w.SGrObG, w.SGrObB}, w.SGrObHex};
+        return {fix ? w.fields.FixedRechts : w.fields.Anzeige_Normal,
+                {w.values.SGrObR, w.values.SGrObG, w.values.SGrObB},
+                w.values.SGrObHex};
     case Field::left:
-        return {fix ? w.FixedKleinLinks : w.KleinLinks, {w.SKlObLiR, w.SKlObLiG, w.SKlObLiB}, w.SKlObLiHex};
+        return {fix ? w.fields.FixedKleinLinks : w.fields.KleinLinks,
+                {w.values.SKlObLiR, w.values.SKlObLiG, w.values.SKlObLiB},
+                w.values.SKlObLiHex};
     case Field::centre:
-        return {fix ? w.FixedKleinMitte : w.KleinMitte, {w.SKlObMiR, w.SKlObMiG, w.SKlObMiB}, w.SKlObMiHex};
+        return {fix ? w.fields.FixedKleinMitte : w.fields.KleinMitte,
+                {w.values.SKlObMiR, w.values.SKlObMiG, w.values.SKlObMiB},
+                w.values.SKlObMiHex};
     case Field::right:
         break;
     }
-    return {fix ? w.FixedKleinRechts : w.KleinRechts, {w.SKlObR, w.SKlObG, w.SKlObB}, w.SKlObHex};
+    return {fix ? w.fields.FixedKleinRechts : w.fields.KleinRechts,
+            {w.values.SKlObR, w.values.SKlObG, w.values.SKlObB},
+            w.values.SKlObHex};
 }
 
 } // namespace
@@ -108,7 +123,7 @@ void WebSafeDisplay::present()
     if (an == m_angezeigt)
         return;
     m_angezeigt = an;
-    m_host.w().Panel1->hide();
+    m_host.w().fields.Panel1->hide();
     QAction& umwandeln = m_host.actions().action(ActionId::inWebsichereFarbenUmwandeln);
     if (!an) {
         // Given back only if it was usable: an action without its dialog stays off.
@@ -130,8 +145,8 @@ bool WebSafeDisplay::checkFarbengleichheit() const
     const MainState& s = m_host.state();
     const MainWidgets& w = m_host.w();
     if (!s.fixiert)
-        return rowHasSameColour(w.R);
-    return rowHasSameColour(s.fixLinksAktiv ? w.RLi : w.RRe);
+        return rowHasSameColour(w.fields.R);
+    return rowHasSameColour(s.fixLinksAktiv ? w.fields.RLi : w.fields.RRe);
 }
 
 // A panel counts only where the user sees it: parked panels and the rows of a
@@ -151,7 +166,7 @@ void WebSafeDisplay::checkWarning()
 {
     if (!m_host.state().actionSet.nurWebsichereFarbenAnzeigen)
         return;
-    ColourPanel* warnung = m_host.w().Panel1;
+    ColourPanel* warnung = m_host.w().fields.Panel1;
     if (checkFarbengleichheit()) {
         warnung->show();
         warnung->raise();

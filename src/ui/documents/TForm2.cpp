@@ -258,18 +258,22 @@ void TForm2::fetchColours()
     if (colourRows()) {
         for (int i = 1; i <= 6; ++i)
             Panel[static_cast<std::size_t>(i)]->hide();
-        backgroundColour(s.harmonyMode() == HarmonyMode::colourRows
-                             ? colourValue(w.panelHintergrund)
-                             : page(w.AnzeigeReihen, w.FixedLinksReihen, w.FixedRechtsReihen));
+        backgroundColour(
+            s.harmonyMode() == HarmonyMode::colourRows
+                ? colourValue(w.regions.panelHintergrund)
+                : page(w.fields.AnzeigeReihen, w.fields.FixedLinksReihen, w.fields.FixedRechtsReihen));
         for (std::size_t k = 1; k <= 15; ++k)
-            R[k]->setColour(page(w.R[k], w.RLi[k], w.RRe[k]));
+            R[k]->setColour(page(w.fields.R[k], w.fields.RLi[k], w.fields.RRe[k]));
         placeBars();
         return;
     }
-    backgroundColour(page(w.Anzeige_Normal, w.FixedLinks, w.FixedRechts));
-    const QColor rechtsFarbe = page(w.KleinRechts, w.FixedLinksKleinRechts, w.FixedKleinRechts);
-    const QColor linksFarbe = page(w.KleinLinks, w.FixedLinksKleinLinks, w.FixedKleinLinks);
-    const QColor mitteFarbe = page(w.KleinMitte, w.FixedLinksKleinMitte, w.FixedKleinMitte);
+    backgroundColour(page(w.fields.Anzeige_Normal, w.fields.FixedLinks, w.fields.FixedRechts));
+    const QColor rechtsFarbe =
+        page(w.fields.KleinRechts, w.fields.FixedLinksKleinRechts, w.fields.FixedKleinRechts);
+    const QColor linksFarbe =
+        page(w.fields.KleinLinks, w.fields.FixedLinksKleinLinks, w.fields.FixedKleinLinks);
+    const QColor mitteFarbe =
+        page(w.fields.KleinMitte, w.fields.FixedLinksKleinMitte, w.fields.FixedKleinMitte);
     const int n = colourCount();
     const QColor paare[] = {n == 2 ? rechtsFarbe : linksFarbe, n == 4 ? mitteFarbe : rechtsFarbe,
                             rechtsFarbe};

@@ -75,7 +75,8 @@ void WindowLayoutUi::FormResize()
 {
     if (m_locked || m_doc.window().compactLayout)
         return;
-    m_w.Anzeige->resize(m_w.panelHintergrund->width(), m_w.Panel15->y() - m_w.Anzeige->y());
+    m_w.fields.Anzeige->resize(m_w.regions.panelHintergrund->width(),
+                               m_w.regions.Panel15->y() - m_w.fields.Anzeige->y());
     applyDisplayGeometry();
     const bool colourRows = isRowMode(m_doc.currentState().harmonyMode());
     if (colourRows && !m_doc.currentState().actionSet.fixieren && showPanels)
@@ -84,33 +85,34 @@ void WindowLayoutUi::FormResize()
 
 void WindowLayoutUi::applyDisplayGeometry()
 {
-    const int breite = std::max(m_w.Anzeige->width(), 2);
-    const int fullHeight = std::max(m_w.Anzeige->height(), 2);
+    const int breite = std::max(m_w.fields.Anzeige->width(), 2);
+    const int fullHeight = std::max(m_w.fields.Anzeige->height(), 2);
     const DisplayGeometry g = displayGeometry(breite, fullHeight, m_doc.currentState().stufenFixRechts,
                                               m_doc.currentState().stufenFixLinks);
 
-    m_w.KleinRechts->setGeometry(g.smallRight);
-    m_w.KleinLinks->setGeometry(g.smallLeft);
-    m_w.KleinMitte->setGeometry(g.smallCentre);
+    m_w.fields.KleinRechts->setGeometry(g.smallRight);
+    m_w.fields.KleinLinks->setGeometry(g.smallLeft);
+    m_w.fields.KleinMitte->setGeometry(g.smallCentre);
 
     // R1 and R15 keep their left edge here; the row display puts them at the row's ends.
-    placeRow(m_w.R, g.row, m_w.R[1]->x(), m_w.R[15]->x());
-    m_w.R[1]->setHint(g.r1Hint);
-    m_w.R[15]->setHint(g.r15Hint);
+    placeRow(m_w.fields.R, g.row, m_w.fields.R[1]->x(), m_w.fields.R[15]->x());
+    m_w.fields.R[1]->setHint(g.r1Hint);
+    m_w.fields.R[15]->setHint(g.r15Hint);
 
-    m_w.FixedLinks->resize(g.fixedLeftWidth, g.fixedHeight);
-    m_w.FixedRechts->setGeometry(g.fixedRightX, m_w.FixedRechts->y(), g.fixedRightWidth, g.fixedHeight);
-    m_w.FixedKleinRechts->setGeometry(g.fixedSmallRight);
-    m_w.FixedKleinLinks->setGeometry(g.fixedSmallLeft);
-    m_w.FixedKleinMitte->setGeometry(g.fixedSmallCentre);
-    m_w.FixedLinksKleinRechts->setGeometry(g.fixedSmallRight);
-    m_w.FixedLinksKleinLinks->setGeometry(g.fixedSmallLeft);
-    m_w.FixedLinksKleinMitte->setGeometry(g.fixedSmallCentre);
-    m_w.FixedLinksReihen->resize(g.fixedRowsLeftWidth, g.fixedRowsHeight);
-    m_w.FixedRechtsReihen->setGeometry(g.fixedRowsRightX, m_w.FixedRechtsReihen->y(), g.fixedRowsRightWidth,
-                                       g.fixedRowsHeight);
-    placeRow(m_w.RRe, g.fixedRowGeometry, g.r1ReLeft, g.r15ReLeft);
-    placeRow(m_w.RLi, g.fixedRowGeometry, g.r1LiLeft, g.r15LiLeft);
+    m_w.fields.FixedLinks->resize(g.fixedLeftWidth, g.fixedHeight);
+    m_w.fields.FixedRechts->setGeometry(g.fixedRightX, m_w.fields.FixedRechts->y(), g.fixedRightWidth,
+                                        g.fixedHeight);
+    m_w.fields.FixedKleinRechts->setGeometry(g.fixedSmallRight);
+    m_w.fields.FixedKleinLinks->setGeometry(g.fixedSmallLeft);
+    m_w.fields.FixedKleinMitte->setGeometry(g.fixedSmallCentre);
+    m_w.fields.FixedLinksKleinRechts->setGeometry(g.fixedSmallRight);
+    m_w.fields.FixedLinksKleinLinks->setGeometry(g.fixedSmallLeft);
+    m_w.fields.FixedLinksKleinMitte->setGeometry(g.fixedSmallCentre);
+    m_w.fields.FixedLinksReihen->resize(g.fixedRowsLeftWidth, g.fixedRowsHeight);
+    m_w.fields.FixedRechtsReihen->setGeometry(g.fixedRowsRightX, m_w.fields.FixedRechtsReihen->y(),
+                                              g.fixedRowsRightWidth, g.fixedRowsHeight);
+    placeRow(m_w.fields.RRe, g.fixedRowGeometry, g.r1ReLeft, g.r15ReLeft);
+    placeRow(m_w.fields.RLi, g.fixedRowGeometry, g.r1LiLeft, g.r15LiLeft);
 }
 
 void WindowLayoutUi::aufloesung800x600()
@@ -173,62 +175,62 @@ void WindowLayoutUi::ComboBox2Change()
     const bool bandVersteckt = m_doc.currentState().actionSet.farbstreifenVerstecken;
 
     // 1. Everything back to the standard colours.
-    for (QLabel* l :
-         {m_w.WinkelO, m_w.WinkelU, m_w.Label1, m_w.Label11, m_w.Label12, m_w.Label13, m_w.Label14})
+    for (QLabel* l : {m_w.angle.WinkelO, m_w.angle.WinkelU, m_w.lightDark.Label1, m_w.legend.Label11,
+                      m_w.legend.Label12, m_w.legend.Label13, m_w.legend.Label14})
         setLabelColour(l, fensterText);
-    setLabelColour(m_w.Label2, bandVersteckt ? fensterText : QColor(0xFF, 0xFF, 0xFF));
-    for (QComboBox* box : {m_w.ComboBox1, m_w.ComboBox2, m_w.ComboBox3})
+    setLabelColour(m_w.lightDark.Label2, bandVersteckt ? fensterText : QColor(0xFF, 0xFF, 0xFF));
+    for (QComboBox* box : {m_w.rowControls.ComboBox1, m_w.regions.ComboBox2, m_w.angle.ComboBox3})
         box->setPalette(QPalette()); // the system's own colours
 
     // 2. The chosen background.
-    const BackgroundStyle h = backgroundStyleFor(m_w.ComboBox2->currentIndex());
+    const BackgroundStyle h = backgroundStyleFor(m_w.regions.ComboBox2->currentIndex());
     const QColor colourValue = h.colourValue.value_or(systemColour(QPalette::Button));
-    m_w.panelHintergrund->setColour(colourValue);
-    m_w.panelHintergrund->setFontColour(h.lettering.value_or(fensterText));
-    m_w.Anzeige->setBevel(h.displayBevel ? ColourPanel::Bevel::lowered : ColourPanel::Bevel::none);
+    m_w.regions.panelHintergrund->setColour(colourValue);
+    m_w.regions.panelHintergrund->setFontColour(h.lettering.value_or(fensterText));
+    m_w.fields.Anzeige->setBevel(h.displayBevel ? ColourPanel::Bevel::lowered : ColourPanel::Bevel::none);
     if (h.onBlack) {
         const QColor grau = QColor::fromRgb(greyOnBlack);
-        for (QLabel* l :
-             {m_w.WinkelO, m_w.WinkelU, m_w.Label2, m_w.Label11, m_w.Label12, m_w.Label13, m_w.Label14})
+        for (QLabel* l : {m_w.angle.WinkelO, m_w.angle.WinkelU, m_w.lightDark.Label2, m_w.legend.Label11,
+                          m_w.legend.Label12, m_w.legend.Label13, m_w.legend.Label14})
             setLabelColour(l, grau);
         if (bandVersteckt)
-            setLabelColour(m_w.Label1, grau);
-        for (QComboBox* box : {m_w.ComboBox1, m_w.ComboBox2, m_w.ComboBox3})
+            setLabelColour(m_w.lightDark.Label1, grau);
+        for (QComboBox* box : {m_w.rowControls.ComboBox1, m_w.regions.ComboBox2, m_w.angle.ComboBox3})
             setComboColours(box, QColor(0, 0, 0), grau);
     }
 
     // 3. The right-hand column (and the margins round both) follow.
-    for (ColourPanel* p : {m_w.panelBG, m_w.centralArea}) {
+    for (ColourPanel* p : {m_w.regions.panelBG, m_w.regions.centralArea}) {
         p->setColour(colourValue);
         p->setFontColour(fensterText);
     }
     // 4. A hidden band leaves the light/dark field in the background colour.
     if (bandVersteckt)
-        m_w.flaechenanzeigeFarbe->setColour(colourValue);
+        m_w.lightDark.flaechenanzeigeFarbe->setColour(colourValue);
     // 5. Colour rows currentState on the window background, the fixed half not edited
     // included; a fixed fanning beside them keeps its big field behind its rows.
     const MainState& s = m_doc.currentState();
     const bool row = s.harmonyMode() == HarmonyMode::colourRows;
     const bool festeReihe = s.fixiert && s.fixStand.fixModus == static_cast<int>(HarmonyMode::colourRows);
     if (row || s.fixiert)
-        m_w.Anzeige->setColour(colourValue);
+        m_w.fields.Anzeige->setColour(colourValue);
     if (row)
-        m_w.AnzeigeReihen->setColour(colourValue);
+        m_w.fields.AnzeigeReihen->setColour(colourValue);
     const auto half = [&](bool left) {
         return left == s.fixLinksAktiv ? row : (festeReihe || (row && !s.fixiert));
     };
     if (half(true))
-        m_w.FixedLinksReihen->setColour(colourValue);
+        m_w.fields.FixedLinksReihen->setColour(colourValue);
     if (half(false))
-        m_w.FixedRechtsReihen->setColour(colourValue);
+        m_w.fields.FixedRechtsReihen->setColour(colourValue);
     // 6. The value texts are recoloured once the change is complete.
-    m_w.Timer2->start(2);
+    m_w.furniture.Timer2->start(2);
 }
 
 void WindowLayoutUi::ComboBox2CloseUp()
 {
     // Moving the focus through the track bars drops the list box's highlight.
-    for (QSlider* t : {m_w.TrackBar2, m_w.TrackBar3}) {
+    for (QSlider* t : {m_w.angle.TrackBar2, m_w.angle.TrackBar3}) {
         const bool aus = !t->isEnabled();
         if (aus)
             t->setEnabled(true);
@@ -236,25 +238,25 @@ void WindowLayoutUi::ComboBox2CloseUp()
         if (aus)
             t->setEnabled(false);
     }
-    m_w.ComboBox2->setFocus();
+    m_w.regions.ComboBox2->setFocus();
 }
 
 void WindowLayoutUi::resetStaticText()
 {
-    const std::optional<ValueTextColours> f = valueTextColours(m_w.ComboBox2->currentIndex());
+    const std::optional<ValueTextColours> f = valueTextColours(m_w.regions.ComboBox2->currentIndex());
     const QColor backgroundColour = f ? f->backgroundColour : systemColour(QPalette::Base);
     const QColor lettering = f ? f->lettering : systemColour(QPalette::Text);
-    for (StaticText* t : m_w.valueTexts())
+    for (StaticText* t : m_w.values.valueTexts())
         t->setColours(backgroundColour, lettering);
     // Only a box with the focus shows a highlight; toggling the others would
     // repaint them on every band move for nothing.
-    for (QComboBox* box : {m_w.ComboBox1, m_w.ComboBox3})
+    for (QComboBox* box : {m_w.rowControls.ComboBox1, m_w.angle.ComboBox3})
         if (box->isEnabled() && box->hasFocus()) {
             box->setEnabled(false);
             box->setEnabled(true);
         }
-    if (m_w.ComboBox2->hasFocus()) {
-        m_w.ComboBox2->setEnabled(false);
-        m_w.ComboBox2->setEnabled(true);
+    if (m_w.regions.ComboBox2->hasFocus()) {
+        m_w.regions.ComboBox2->setEnabled(false);
+        m_w.regions.ComboBox2->setEnabled(true);
     }
 }

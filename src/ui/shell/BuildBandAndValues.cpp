@@ -74,98 +74,99 @@ QComboBox* makeCombo(QWidget* parent, const char* name, const QRect& geometry, c
 
 void buildBandStrip(MainWidgets& w, QWidget* panelHintergrund)
 {
-    w.Panel14 = makePanel(panelHintergrund, "Panel14", QRect(0, 0, 680, design::topBarHeight));
-    w.Farbband = makePanel(w.Panel14, "Farbband", QRect(0, 0, 680, 73));
-    w.PaintBox1 = makeMarker(w.Farbband, "PaintBox1", 0);
-    w.Panel3 = makePanel(w.Farbband, "Panel3", QRect(1, 4, 678, 65));
-    w.Panel2 = makePanel(w.Farbband, "Panel2", QRect(1, 4, 678, 65));
-    w.Panel2->setCursor(Qt::CrossCursor);
-    w.Panel2->hide();
-    w.PaintBox2 = makeMarker(w.Farbband, "PaintBox2", 69);
+    w.regions.Panel14 = makePanel(panelHintergrund, "Panel14", QRect(0, 0, 680, design::topBarHeight));
+    w.band.Farbband = makePanel(w.regions.Panel14, "Farbband", QRect(0, 0, 680, 73));
+    w.band.PaintBox1 = makeMarker(w.band.Farbband, "PaintBox1", 0);
+    w.band.Panel3 = makePanel(w.band.Farbband, "Panel3", QRect(1, 4, 678, 65));
+    w.band.Panel2 = makePanel(w.band.Farbband, "Panel2", QRect(1, 4, 678, 65));
+    w.band.Panel2->setCursor(Qt::CrossCursor);
+    w.band.Panel2->hide();
+    w.band.PaintBox2 = makeMarker(w.band.Farbband, "PaintBox2", 69);
 
-    w.Image1 = new PictureBox(w.Panel3, QStringLiteral("Image1"));
-    w.Image2 = new PictureBox(w.Panel3, QStringLiteral("Image2"));
-    for (PictureBox* band : {w.Image1, w.Image2}) {
+    w.band.Image1 = new PictureBox(w.band.Panel3, QStringLiteral("Image1"));
+    w.band.Image2 = new PictureBox(w.band.Panel3, QStringLiteral("Image2"));
+    for (PictureBox* band : {w.band.Image1, w.band.Image2}) {
         band->setGeometry(0, 0, 678, 65);
         band->setCursor(Qt::CrossCursor);
     }
-    w.Image2->raise(); // the realistic band lies on top at start
+    w.band.Image2->raise(); // the realistic band lies on top at start
 }
 
 void buildValueRows(MainWidgets& w)
 {
-    w.WerteOben = makePanel(w.Panel14, "WerteOben", QRect(0, 77, rowWidth, 72));
-    w.RadioButton1 = makeRadio(w.WerteOben, "RadioButton1", 0);
-    w.RadioButton2 = makeRadio(w.WerteOben, "RadioButton2", 1);
-    w.RadioButton3 = makeRadio(w.WerteOben, "RadioButton3", 2);
-    w.RadioButton4 = makeRadio(w.WerteOben, "RadioButton4", 3);
-    w.RadioButton1->setChecked(true);
-    buildLine(w.WerteOben, 0,
-              {&w.Panel4,
+    w.values.WerteOben = makePanel(w.regions.Panel14, "WerteOben", QRect(0, 77, rowWidth, 72));
+    w.choice.RadioButton1 = makeRadio(w.values.WerteOben, "RadioButton1", 0);
+    w.choice.RadioButton2 = makeRadio(w.values.WerteOben, "RadioButton2", 1);
+    w.choice.RadioButton3 = makeRadio(w.values.WerteOben, "RadioButton3", 2);
+    w.choice.RadioButton4 = makeRadio(w.values.WerteOben, "RadioButton4", 3);
+    w.choice.RadioButton1->setChecked(true);
+    buildLine(w.values.WerteOben, 0,
+              {&w.values.Panel4,
                "Panel4",
-               {&w.SGrObR, &w.SGrObG, &w.SGrObB, &w.SGrObHex},
+               {&w.values.SGrObR, &w.values.SGrObG, &w.values.SGrObB, &w.values.SGrObHex},
                {"SGrObR", "SGrObG", "SGrObB", "SGrObHex"}});
-    buildLine(w.WerteOben, 1,
-              {&w.Panel5,
+    buildLine(w.values.WerteOben, 1,
+              {&w.values.Panel5,
                "Panel5",
-               {&w.SKlObLiR, &w.SKlObLiG, &w.SKlObLiB, &w.SKlObLiHex},
+               {&w.values.SKlObLiR, &w.values.SKlObLiG, &w.values.SKlObLiB, &w.values.SKlObLiHex},
                {"SKlObLiR", "SKlObLiG", "SKlObLiB", "SKlObLiHex"}});
-    buildLine(w.WerteOben, 2,
-              {&w.Panel6,
+    buildLine(w.values.WerteOben, 2,
+              {&w.values.Panel6,
                "Panel6",
-               {&w.SKlObMiR, &w.SKlObMiG, &w.SKlObMiB, &w.SKlObMiHex},
+               {&w.values.SKlObMiR, &w.values.SKlObMiG, &w.values.SKlObMiB, &w.values.SKlObMiHex},
                {"SKlObMiR", "SKlObMiG", "SKlObMiB", "SKlObMiHex"}});
-    buildLine(w.WerteOben, 3,
-              {&w.Panel7,
+    buildLine(w.values.WerteOben, 3,
+              {&w.values.Panel7,
                "Panel7",
-               {&w.SKlObR, &w.SKlObG, &w.SKlObB, &w.SKlObHex},
+               {&w.values.SKlObR, &w.values.SKlObG, &w.values.SKlObB, &w.values.SKlObHex},
                {"SKlObR", "SKlObG", "SKlObB", "SKlObHex"}});
 
-    w.ComboPanel = makePanel(w.Panel14, "ComboPanel",
-                             QRect(680 - design::comboPanelWidth, 84, design::comboPanelWidth, 60));
-    w.ComboBox1 =
-        makeCombo(w.ComboPanel, "ComboBox1", QRect(0, 0, design::comboPanelWidth, 24),
+    w.rowControls.ComboPanel =
+        makePanel(w.regions.Panel14, "ComboPanel",
+                  QRect(680 - design::comboPanelWidth, 84, design::comboPanelWidth, 60));
+    w.rowControls.ComboBox1 =
+        makeCombo(w.rowControls.ComboPanel, "ComboBox1", QRect(0, 0, design::comboPanelWidth, 24),
                   {QStringLiteral("3 Felder"), QStringLiteral("5 Felder"), QStringLiteral("7 Felder"),
                    QStringLiteral("9 Felder"), QStringLiteral("11 Felder"), QStringLiteral("13 Felder"),
                    QStringLiteral("15 Felder")},
                   3);
-    w.ComboBox1->setMaxVisibleItems(8);
-    w.ComboBox1->setEnabled(false);
-    w.Button1 = new QPushButton(QStringLiteral("Zwischendaten"), w.ComboPanel);
-    w.Button1->setObjectName(QStringLiteral("Button1"));
-    w.Button1->setGeometry(0, 32, design::comboPanelWidth, 26);
-    w.Button1->setEnabled(false);
+    w.rowControls.ComboBox1->setMaxVisibleItems(8);
+    w.rowControls.ComboBox1->setEnabled(false);
+    w.rowControls.Button1 = new QPushButton(QStringLiteral("Zwischendaten"), w.rowControls.ComboPanel);
+    w.rowControls.Button1->setObjectName(QStringLiteral("Button1"));
+    w.rowControls.Button1->setGeometry(0, 32, design::comboPanelWidth, 26);
+    w.rowControls.Button1->setEnabled(false);
 
-    w.Panel15 = makePanel(w.panelHintergrund, "Panel15",
-                          QRect(0, 640 - design::bottomBarHeight, 680, design::bottomBarHeight));
-    w.WerteUnten = makePanel(w.Panel15, "WerteUnten", QRect(0, 4, rowWidth, 72));
-    buildLine(w.WerteUnten, 0,
-              {&w.Panel8,
+    w.regions.Panel15 = makePanel(w.regions.panelHintergrund, "Panel15",
+                                  QRect(0, 640 - design::bottomBarHeight, 680, design::bottomBarHeight));
+    w.values.WerteUnten = makePanel(w.regions.Panel15, "WerteUnten", QRect(0, 4, rowWidth, 72));
+    buildLine(w.values.WerteUnten, 0,
+              {&w.values.Panel8,
                "Panel8",
-               {&w.SGrUnR, &w.SGrUnG, &w.SGrUnB, &w.SGrUnHex},
+               {&w.values.SGrUnR, &w.values.SGrUnG, &w.values.SGrUnB, &w.values.SGrUnHex},
                {"SGrUnR", "SGrUnG", "SGrUnB", "SGrUnHex"}});
-    buildLine(w.WerteUnten, 1,
-              {&w.Panel9,
+    buildLine(w.values.WerteUnten, 1,
+              {&w.values.Panel9,
                "Panel9",
-               {&w.SKlUnLiR, &w.SKlUnLiG, &w.SKlUnLiB, &w.SKlUnLiHex},
+               {&w.values.SKlUnLiR, &w.values.SKlUnLiG, &w.values.SKlUnLiB, &w.values.SKlUnLiHex},
                {"SKlUnLiR", "SKlUnLiG", "SKlUnLiB", "SKlUnLiHex"}});
-    buildLine(w.WerteUnten, 2,
-              {&w.Panel10,
+    buildLine(w.values.WerteUnten, 2,
+              {&w.values.Panel10,
                "Panel10",
-               {&w.SKlUnMiR, &w.SKlUnMiG, &w.SKlUnMiB, &w.SKlUnMiHex},
+               {&w.values.SKlUnMiR, &w.values.SKlUnMiG, &w.values.SKlUnMiB, &w.values.SKlUnMiHex},
                {"SKlUnMiR", "SKlUnMiG", "SKlUnMiB", "SKlUnMiHex"}});
-    buildLine(w.WerteUnten, 3,
-              {&w.Panel11,
+    buildLine(w.values.WerteUnten, 3,
+              {&w.values.Panel11,
                "Panel11",
-               {&w.SKlUnR, &w.SKlUnG, &w.SKlUnB, &w.SKlUnHex},
+               {&w.values.SKlUnR, &w.values.SKlUnG, &w.values.SKlUnB, &w.values.SKlUnHex},
                {"SKlUnR", "SKlUnG", "SKlUnB", "SKlUnHex"}});
-    for (ColourPanel* swatch : {w.Panel8, w.Panel9, w.Panel10, w.Panel11})
+    for (ColourPanel* swatch : {w.values.Panel8, w.values.Panel9, w.values.Panel10, w.values.Panel11})
         swatch->hide(); // the lower row is in use only while a combination is fixed
 
-    w.ComboBox2 =
-        makeCombo(w.Panel15, "ComboBox2", QRect(680 - design::comboBox2Width, 8, design::comboBox2Width, 24),
-                  {QStringLiteral("Hintergrund: Standard"), QStringLiteral("Hintergrund: Weiß"),
-                   QStringLiteral("Hintergrund: Grau"), QStringLiteral("Hintergrund: Schwarz")},
-                  0);
-    w.ComboBox2->setToolTip(QStringLiteral("Hintergrund-Helligkeit"));
+    w.regions.ComboBox2 = makeCombo(
+        w.regions.Panel15, "ComboBox2", QRect(680 - design::comboBox2Width, 8, design::comboBox2Width, 24),
+        {QStringLiteral("Hintergrund: Standard"), QStringLiteral("Hintergrund: Weiß"),
+         QStringLiteral("Hintergrund: Grau"), QStringLiteral("Hintergrund: Schwarz")},
+        0);
+    w.regions.ComboBox2->setToolTip(QStringLiteral("Hintergrund-Helligkeit"));
 }

@@ -64,86 +64,91 @@ void buildRows(ColourPanel* parent, std::array<ColourPanel*, 16>& row, const cha
 
 void buildSingleDisplay(MainWidgets& w)
 {
-    w.Anzeige_Normal = makePanel(w.Anzeige, "Anzeige_Normal", QRect(1, 1, 678, 360));
-    setClientAligned(w.Anzeige_Normal, true);
-    buildSmallFields(
-        w.Anzeige_Normal,
-        {&w.KleinRechts, &w.KleinLinks, &w.KleinMitte, {"KleinRechts", "KleinLinks", "KleinMitte"}},
-        QRect(414, 210, 186, 91), QRect(72, 210, 186, 91), QRect(243, 66, 186, 91));
+    w.fields.Anzeige_Normal = makePanel(w.fields.Anzeige, "Anzeige_Normal", QRect(1, 1, 678, 360));
+    setClientAligned(w.fields.Anzeige_Normal, true);
+    buildSmallFields(w.fields.Anzeige_Normal,
+                     {&w.fields.KleinRechts,
+                      &w.fields.KleinLinks,
+                      &w.fields.KleinMitte,
+                      {"KleinRechts", "KleinLinks", "KleinMitte"}},
+                     QRect(414, 210, 186, 91), QRect(72, 210, 186, 91), QRect(243, 66, 186, 91));
     const QString zweiZeilen = QStringLiteral("Testtext\n(re. Maustaste für Optionen)");
     const QRect feldText(4, 4, 173, 25);
-    w.RichEdit1 = makeRichEdit(w.KleinRechts, "RichEdit1", 1, feldText, zweiZeilen);
-    w.RichEdit2 = makeRichEdit(w.KleinLinks, "RichEdit2", 2, feldText, zweiZeilen);
-    w.RichEdit3 = makeRichEdit(w.KleinMitte, "RichEdit3", 3, feldText, zweiZeilen);
+    w.fields.RichEdit1 = makeRichEdit(w.fields.KleinRechts, "RichEdit1", 1, feldText, zweiZeilen);
+    w.fields.RichEdit2 = makeRichEdit(w.fields.KleinLinks, "RichEdit2", 2, feldText, zweiZeilen);
+    w.fields.RichEdit3 = makeRichEdit(w.fields.KleinMitte, "RichEdit3", 3, feldText, zweiZeilen);
 
-    w.AnzeigeReihen = makePanel(w.Anzeige, "AnzeigeReihen", QRect(1, 1, 678, 360));
-    buildRows(w.AnzeigeReihen, w.R, "", 4, 45, QSize(40, 116), 190);
-    w.R[1]->setHint(QStringLiteral("4"));
-    w.R[15]->setHint(QStringLiteral("634"));
+    w.fields.AnzeigeReihen = makePanel(w.fields.Anzeige, "AnzeigeReihen", QRect(1, 1, 678, 360));
+    buildRows(w.fields.AnzeigeReihen, w.fields.R, "", 4, 45, QSize(40, 116), 190);
+    w.fields.R[1]->setHint(QStringLiteral("4"));
+    w.fields.R[15]->setHint(QStringLiteral("634"));
 }
 
 void buildFixedDisplay(MainWidgets& w)
 {
-    w.FixedLinks = makePanel(w.Anzeige, "FixedLinks", QRect(1, 1, 339, 360));
-    w.FixedRechts = makePanel(w.Anzeige, "FixedRechts", QRect(338, 1, 341, 360));
+    w.fields.FixedLinks = makePanel(w.fields.Anzeige, "FixedLinks", QRect(1, 1, 339, 360));
+    w.fields.FixedRechts = makePanel(w.fields.Anzeige, "FixedRechts", QRect(338, 1, 341, 360));
     const QRect right(185, 234, 130, 73), left(22, 234, 130, 73), centre(103, 126, 130, 73);
-    buildSmallFields(w.FixedLinks,
-                     {&w.FixedLinksKleinRechts,
-                      &w.FixedLinksKleinLinks,
-                      &w.FixedLinksKleinMitte,
+    buildSmallFields(w.fields.FixedLinks,
+                     {&w.fields.FixedLinksKleinRechts,
+                      &w.fields.FixedLinksKleinLinks,
+                      &w.fields.FixedLinksKleinMitte,
                       {"FixedLinksKleinRechts", "FixedLinksKleinLinks", "FixedLinksKleinMitte"}},
                      right, left, centre);
-    buildSmallFields(w.FixedRechts,
-                     {&w.FixedKleinRechts,
-                      &w.FixedKleinLinks,
-                      &w.FixedKleinMitte,
+    buildSmallFields(w.fields.FixedRechts,
+                     {&w.fields.FixedKleinRechts,
+                      &w.fields.FixedKleinLinks,
+                      &w.fields.FixedKleinMitte,
                       {"FixedKleinRechts", "FixedKleinLinks", "FixedKleinMitte"}},
                      right, left, centre);
     const QString dreiZeilen = QStringLiteral("Testtext\n(re. Maustaste \nfür Optionen)");
     const QRect feldText(10, 5, 100, 52);
-    w.RichEdit4 = makeRichEdit(w.FixedLinksKleinRechts, "RichEdit4", 4, feldText, dreiZeilen);
-    w.RichEdit5 = makeRichEdit(w.FixedLinksKleinLinks, "RichEdit5", 5, feldText, dreiZeilen);
-    w.RichEdit6 = makeRichEdit(w.FixedLinksKleinMitte, "RichEdit6", 6, feldText, dreiZeilen);
+    w.fields.RichEdit4 = makeRichEdit(w.fields.FixedLinksKleinRechts, "RichEdit4", 4, feldText, dreiZeilen);
+    w.fields.RichEdit5 = makeRichEdit(w.fields.FixedLinksKleinLinks, "RichEdit5", 5, feldText, dreiZeilen);
+    w.fields.RichEdit6 = makeRichEdit(w.fields.FixedLinksKleinMitte, "RichEdit6", 6, feldText, dreiZeilen);
 
-    w.AnzeigeFixedReihen = makePanel(w.Anzeige, "AnzeigeFixedReihen", QRect(1, 1, 678, 360));
-    w.FixedLinksReihen = makePanel(w.AnzeigeFixedReihen, "FixedLinksReihen", QRect(0, 0, 339, 360));
-    w.FixedRechtsReihen = makePanel(w.AnzeigeFixedReihen, "FixedRechtsReihen", QRect(339, 0, 339, 360));
-    buildRows(w.FixedLinksReihen, w.RLi, "Li", 5, 22, QSize(20, 100), 210);
-    buildRows(w.FixedRechtsReihen, w.RRe, "Re", 5, 22, QSize(20, 100), 210);
+    w.fields.AnzeigeFixedReihen = makePanel(w.fields.Anzeige, "AnzeigeFixedReihen", QRect(1, 1, 678, 360));
+    w.fields.FixedLinksReihen =
+        makePanel(w.fields.AnzeigeFixedReihen, "FixedLinksReihen", QRect(0, 0, 339, 360));
+    w.fields.FixedRechtsReihen =
+        makePanel(w.fields.AnzeigeFixedReihen, "FixedRechtsReihen", QRect(339, 0, 339, 360));
+    buildRows(w.fields.FixedLinksReihen, w.fields.RLi, "Li", 5, 22, QSize(20, 100), 210);
+    buildRows(w.fields.FixedRechtsReihen, w.fields.RRe, "Re", 5, 22, QSize(20, 100), 210);
 }
 
 void buildWarning(MainWidgets& w, QWidget* panelHintergrund)
 {
-    w.Panel1 = makePanel(panelHintergrund, "Panel1", QRect(147, 283, 385, 100));
-    w.Panel1->setBevel(ColourPanel::Bevel::raised);
-    w.Panel1->setColour(QColor(255, 255, 225)); // an info-tip yellow stands out on any field colour
-    w.Panel1->setFontColour(Qt::black);
-    w.Label18 = new QLabel(
+    w.fields.Panel1 = makePanel(panelHintergrund, "Panel1", QRect(147, 283, 385, 100));
+    w.fields.Panel1->setBevel(ColourPanel::Bevel::raised);
+    w.fields.Panel1->setColour(QColor(255, 255, 225)); // an info-tip yellow stands out on any field colour
+    w.fields.Panel1->setFontColour(Qt::black);
+    w.fields.Label18 = new QLabel(
         QStringLiteral("Mindestens zwei kleine Felder haben die gleiche Farbe! Verringern Sie die Anzahl der "
                        "Felder oder erhöhen Sie den Winkelabstand oder ändern Sie die Helligkeit, bis diese "
                        "Meldung nicht mehr zu sehen ist. "),
-        w.Panel1);
-    w.Label18->setObjectName(QStringLiteral("Label18"));
-    w.Label18->setWordWrap(true);
-    w.Label18->setAlignment(Qt::AlignCenter);
-    w.Label18->setGeometry(w.Panel1->innerRect().adjusted(8, 6, -8, -6));
-    w.Panel1->hide();
+        w.fields.Panel1);
+    w.fields.Label18->setObjectName(QStringLiteral("Label18"));
+    w.fields.Label18->setWordWrap(true);
+    w.fields.Label18->setAlignment(Qt::AlignCenter);
+    w.fields.Label18->setGeometry(w.fields.Panel1->innerRect().adjusted(8, 6, -8, -6));
+    w.fields.Panel1->hide();
 }
 
 } // namespace
 
 void buildDisplay(MainWidgets& w, QWidget* panelHintergrund, QWidget* centralArea)
 {
-    w.Anzeige =
+    w.fields.Anzeige =
         makePanel(panelHintergrund, "Anzeige", QRect(0, design::displayTop, displayWidth, displayHeight));
-    w.Anzeige->setBevel(ColourPanel::Bevel::lowered);
+    w.fields.Anzeige->setBevel(ColourPanel::Bevel::lowered);
     buildSingleDisplay(w);
     buildFixedDisplay(w);
     buildWarning(w, panelHintergrund);
 
-    w.PanelContainer1 = makePanel(centralArea, "PanelContainer1", QRect(0, 0, displayWidth, displayHeight));
-    w.PanelContainer2 =
-        makePanel(w.PanelContainer1, "PanelContainer2", QRect(0, 0, displayWidth, displayHeight));
-    setClientAligned(w.PanelContainer2, true);
-    w.PanelContainer1->hide();
+    w.fields.PanelContainer1 =
+        makePanel(centralArea, "PanelContainer1", QRect(0, 0, displayWidth, displayHeight));
+    w.fields.PanelContainer2 =
+        makePanel(w.fields.PanelContainer1, "PanelContainer2", QRect(0, 0, displayWidth, displayHeight));
+    setClientAligned(w.fields.PanelContainer2, true);
+    w.fields.PanelContainer1->hide();
 }

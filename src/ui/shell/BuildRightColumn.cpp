@@ -53,7 +53,7 @@ QSlider* makeTrackBar(QWidget* parent, const char* name, int position, const QRe
 
 void buildLegend(MainWidgets& w)
 {
-    w.Panel12 = makePanel(w.Panel13, "Panel12", QRect(24, 170, 197, 58));
+    w.legend.Panel12 = makePanel(w.angle.Panel13, "Panel12", QRect(24, 170, 197, 58));
     struct Eintrag {
         ColourPanel** swatch;
         const char* swatchName;
@@ -63,85 +63,87 @@ void buildLegend(MainWidgets& w)
         QPoint at;
     };
     const Eintrag entryItems[] = {
-        {&w.Panel16, "Panel16", &w.Label11, "Label11", "0°", {4, 8}},
-        {&w.Panel19, "Panel19", &w.Label14, "Label14", "180°", {100, 8}},
-        {&w.Panel17, "Panel17", &w.Label12, "Label12", "100°", {4, 32}},
-        {&w.Panel18, "Panel18", &w.Label13, "Label13", "100°", {100, 32}},
+        {&w.legend.Panel16, "Panel16", &w.legend.Label11, "Label11", "0°", {4, 8}},
+        {&w.legend.Panel19, "Panel19", &w.legend.Label14, "Label14", "180°", {100, 8}},
+        {&w.legend.Panel17, "Panel17", &w.legend.Label12, "Label12", "100°", {4, 32}},
+        {&w.legend.Panel18, "Panel18", &w.legend.Label13, "Label13", "100°", {100, 32}},
     };
     for (const Eintrag& e : entryItems) {
-        *e.swatch = makePanel(w.Panel12, e.swatchName, QRect(e.at, QSize(14, 14)));
+        *e.swatch = makePanel(w.legend.Panel12, e.swatchName, QRect(e.at, QSize(14, 14)));
         (*e.swatch)->setBevel(ColourPanel::Bevel::lowered);
-        *e.label = makeLabel(w.Panel12, e.labelName, QString::fromUtf8(e.text), e.at + QPoint(20, -1));
+        *e.label = makeLabel(w.legend.Panel12, e.labelName, QString::fromUtf8(e.text), e.at + QPoint(20, -1));
         (*e.label)->resize(70, 16);
     }
-    w.Panel12->hide();
+    w.legend.Panel12->hide();
 }
 
 } // namespace
 
 void buildLightDarkField(MainWidgets& w, QWidget* panelBG)
 {
-    w.HellDunkelGrau = makePanel(panelBG, "HellDunkelGrau", QRect(10, 0, 271, 270));
-    w.flaechenanzeigeFarbe =
-        makePanel(w.HellDunkelGrau, "flaechenanzeigeFarbe", QRect(7, 4, fieldWidth, fieldHeight));
+    w.lightDark.HellDunkelGrau = makePanel(panelBG, "HellDunkelGrau", QRect(10, 0, 271, 270));
+    w.lightDark.flaechenanzeigeFarbe =
+        makePanel(w.lightDark.HellDunkelGrau, "flaechenanzeigeFarbe", QRect(7, 4, fieldWidth, fieldHeight));
 
-    auto* f = w.flaechenanzeigeFarbe;
-    w.Image3 = new PictureBox(f, QStringLiteral("Image3"));
-    w.Image3->setGeometry(1, 1, 255, 254);
-    w.KreuzV = makeLine(f, "KreuzV", QRect(0, 0, 1, fieldHeight), Qt::black);
-    w.KreuzH = makeLine(f, "KreuzH", QRect(0, 0, fieldWidth, 1), Qt::black);
+    auto* f = w.lightDark.flaechenanzeigeFarbe;
+    w.lightDark.Image3 = new PictureBox(f, QStringLiteral("Image3"));
+    w.lightDark.Image3->setGeometry(1, 1, 255, 254);
+    w.lightDark.KreuzV = makeLine(f, "KreuzV", QRect(0, 0, 1, fieldHeight), Qt::black);
+    w.lightDark.KreuzH = makeLine(f, "KreuzH", QRect(0, 0, fieldWidth, 1), Qt::black);
     const QColor frame(64, 64, 64);
-    w.Image4 = makeLine(f, "Image4", QRect(0, 0, 1, fieldHeight), frame);
-    w.Image5 = makeLine(f, "Image5", QRect(0, 0, fieldWidth, 1), frame);
-    w.Image6 = makeLine(f, "Image6", QRect(fieldWidth - 1, 0, 1, fieldHeight), frame);
-    w.Image7 = makeLine(f, "Image7", QRect(0, fieldHeight - 1, fieldWidth, 1), frame);
+    w.lightDark.Image4 = makeLine(f, "Image4", QRect(0, 0, 1, fieldHeight), frame);
+    w.lightDark.Image5 = makeLine(f, "Image5", QRect(0, 0, fieldWidth, 1), frame);
+    w.lightDark.Image6 = makeLine(f, "Image6", QRect(fieldWidth - 1, 0, 1, fieldHeight), frame);
+    w.lightDark.Image7 = makeLine(f, "Image7", QRect(0, fieldHeight - 1, fieldWidth, 1), frame);
 
-    w.Label1 = makeLabel(f, "Label1", QStringLiteral("0 %"), QPoint(3, 1));
-    colourText(w.Label1, Qt::black);
-    setAutoSized(w.Label1, AutoSize::keepLeft);
-    w.Label2 = makeLabel(f, "Label2", QStringLiteral("0 %"), QPoint(0, 237));
-    w.Label2->move(fieldWidth - 4 - w.Label2->width(), w.Label2->y());
-    w.Label2->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    colourText(w.Label2, Qt::white);
-    setAutoSized(w.Label2, AutoSize::keepRight);
+    w.lightDark.Label1 = makeLabel(f, "Label1", QStringLiteral("0 %"), QPoint(3, 1));
+    colourText(w.lightDark.Label1, Qt::black);
+    setAutoSized(w.lightDark.Label1, AutoSize::keepLeft);
+    w.lightDark.Label2 = makeLabel(f, "Label2", QStringLiteral("0 %"), QPoint(0, 237));
+    w.lightDark.Label2->move(fieldWidth - 4 - w.lightDark.Label2->width(), w.lightDark.Label2->y());
+    w.lightDark.Label2->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    colourText(w.lightDark.Label2, Qt::white);
+    setAutoSized(w.lightDark.Label2, AutoSize::keepRight);
 
-    w.PaintBox3 = new PictureBox(f, QStringLiteral("PaintBox3"));
-    w.PaintBox3->setGeometry(0, 0, fieldWidth, fieldHeight);
-    w.PaintBox3->setCursor(Qt::CrossCursor);
+    w.lightDark.PaintBox3 = new PictureBox(f, QStringLiteral("PaintBox3"));
+    w.lightDark.PaintBox3->setGeometry(0, 0, fieldWidth, fieldHeight);
+    w.lightDark.PaintBox3->setCursor(Qt::CrossCursor);
 }
 
 void buildAngleBox(MainWidgets& w, QWidget* panelBG)
 {
-    w.Panel13 = makePanel(panelBG, "Panel13", QRect(0, 276, design::rightColumnWidth, 263));
-    w.PaintBox5 = makePanel(w.Panel13, "PaintBox5", QRect(0, 0, 8, 263));
-    w.PaintBox6 = makePanel(w.Panel13, "PaintBox6", QRect(0, 0, design::rightColumnWidth, 6));
+    w.angle.Panel13 = makePanel(panelBG, "Panel13", QRect(0, 276, design::rightColumnWidth, 263));
+    w.angle.PaintBox5 = makePanel(w.angle.Panel13, "PaintBox5", QRect(0, 0, 8, 263));
+    w.angle.PaintBox6 = makePanel(w.angle.Panel13, "PaintBox6", QRect(0, 0, design::rightColumnWidth, 6));
 
-    w.ComboBox3 = new QComboBox(w.Panel13);
-    w.ComboBox3->setObjectName(QStringLiteral("ComboBox3"));
-    w.ComboBox3->addItems({QStringLiteral("Winkel Typ 1"), QStringLiteral("Winkel Typ 2")});
-    w.ComboBox3->setCurrentIndex(0);
-    w.ComboBox3->setGeometry(71, 6, 150, 24);
-    w.ComboBox3->setEnabled(false);
+    w.angle.ComboBox3 = new QComboBox(w.angle.Panel13);
+    w.angle.ComboBox3->setObjectName(QStringLiteral("ComboBox3"));
+    w.angle.ComboBox3->addItems({QStringLiteral("Winkel Typ 1"), QStringLiteral("Winkel Typ 2")});
+    w.angle.ComboBox3->setCurrentIndex(0);
+    w.angle.ComboBox3->setGeometry(71, 6, 150, 24);
+    w.angle.ComboBox3->setEnabled(false);
 
     const QPoint picture(85, 39);
-    w.ImageWW = new PictureBox(w.Panel13, QStringLiteral("ImageWW"));
-    w.ImageWW->setGeometry(QRect(picture, QSize(anglePictureSize, anglePictureSize)));
+    w.angle.ImageWW = new PictureBox(w.angle.Panel13, QStringLiteral("ImageWW"));
+    w.angle.ImageWW->setGeometry(QRect(picture, QSize(anglePictureSize, anglePictureSize)));
     const QColor frame(128, 128, 128);
-    w.Image8 = makeLine(w.Panel13, "Image8", QRect(picture.x() - 1, picture.y() - 1, 1, 125), frame);
-    w.Image9 =
-        makeLine(w.Panel13, "Image9",
+    w.angle.Image8 =
+        makeLine(w.angle.Panel13, "Image8", QRect(picture.x() - 1, picture.y() - 1, 1, 125), frame);
+    w.angle.Image9 =
+        makeLine(w.angle.Panel13, "Image9",
                  QRect(picture.x() + anglePictureSize, picture.y() - 1, 1, anglePictureSize + 2), frame);
-    w.Image10 = makeLine(w.Panel13, "Image10", QRect(picture.x() - 1, picture.y() - 1, 125, 1), frame);
-    w.Image11 =
-        makeLine(w.Panel13, "Image11",
+    w.angle.Image10 =
+        makeLine(w.angle.Panel13, "Image10", QRect(picture.x() - 1, picture.y() - 1, 125, 1), frame);
+    w.angle.Image11 =
+        makeLine(w.angle.Panel13, "Image11",
                  QRect(picture.x() - 1, picture.y() + anglePictureSize, anglePictureSize + 2, 1), frame);
 
-    w.TrackBar3 = makeTrackBar(w.Panel13, "TrackBar3", 34, QRect(24, 170, 200, 28));
-    w.TrackBar2 = makeTrackBar(w.Panel13, "TrackBar2", 40, QRect(24, 200, 200, 28));
+    w.angle.TrackBar3 = makeTrackBar(w.angle.Panel13, "TrackBar3", 34, QRect(24, 170, 200, 28));
+    w.angle.TrackBar2 = makeTrackBar(w.angle.Panel13, "TrackBar2", 40, QRect(24, 200, 200, 28));
     const QString hint = QStringLiteral("Winkelabstand in Grad");
-    w.WinkelU = makeLabel(w.Panel13, "WinkelU", QString(), QPoint(228, 176));
-    w.WinkelO = makeLabel(w.Panel13, "WinkelO", QString(), QPoint(228, 206));
-    for (QLabel* l : {w.WinkelU, w.WinkelO}) {
+    w.angle.WinkelU = makeLabel(w.angle.Panel13, "WinkelU", QString(), QPoint(228, 176));
+    w.angle.WinkelO = makeLabel(w.angle.Panel13, "WinkelO", QString(), QPoint(228, 206));
+    for (QLabel* l : {w.angle.WinkelU, w.angle.WinkelO}) {
         l->resize(56, 16);
         l->setToolTip(hint);
         l->hide();

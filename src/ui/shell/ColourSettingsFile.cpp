@@ -125,8 +125,8 @@ FileBlocks ColourSettingsFile::capture()
                               .textInstead = s.actionSet.textInsteadOfFields && !isRowMode(s.harmonyMode()),
                               .fixiert = s.actionSet.fixieren};
     return fileBlocks(current, s.fixStand, s.fixLinksAktiv, options,
-                      valueTexts(w.SGrObR, w.SGrObG, w.SGrObB, w.SGrObHex),
-                      valueTexts(w.SGrUnR, w.SGrUnG, w.SGrUnB, w.SGrUnHex));
+                      valueTexts(w.values.SGrObR, w.values.SGrObG, w.values.SGrObB, w.values.SGrObHex),
+                      valueTexts(w.values.SGrUnR, w.values.SGrUnG, w.values.SGrUnB, w.values.SGrUnHex));
 }
 
 bool ColourSettingsFile::writeSettingsFile(const QString& pathName, const FileBlocks& blocks) const
@@ -216,7 +216,7 @@ bool ColourSettingsFile::datenEinlesen(const QString& pathName)
     if (m_form.state().fixiert)
         parts.fixing->fixierenExecute();
     applyChange(d, voll);
-    QComboBox* backgroundColour = m_form.w().ComboBox2;
+    QComboBox* backgroundColour = m_form.w().regions.ComboBox2;
     backgroundColour->setEnabled(false);
     backgroundColour->setEnabled(true);
     return true;
@@ -262,8 +262,8 @@ void ColourSettingsFile::applyValueTexts(const FileSetting& e)
         return;
     MainWidgets& w = m_form.w();
     const bool unten = m_form.state().fixLinksAktiv;
-    (unten ? w.SGrUnR : w.SGrObR)->setText(e.textSet->r);
-    (unten ? w.SGrUnG : w.SGrObG)->setText(e.textSet->g);
-    (unten ? w.SGrUnB : w.SGrObB)->setText(e.textSet->b);
-    (unten ? w.SGrUnHex : w.SGrObHex)->setText(e.textSet->hex);
+    (unten ? w.values.SGrUnR : w.values.SGrObR)->setText(e.textSet->r);
+    (unten ? w.values.SGrUnG : w.values.SGrObG)->setText(e.textSet->g);
+    (unten ? w.values.SGrUnB : w.values.SGrObB)->setText(e.textSet->b);
+    (unten ? w.values.SGrUnHex : w.values.SGrObHex)->setText(e.textSet->hex);
 }

@@ -31,16 +31,17 @@ constexpr std::array<std::pair<ActionId, ColourVisionKind>, 5> kindTable{{
 
 std::array<QTextEdit*, 6> richEdits(MainWidgets& w)
 {
-    return {w.RichEdit1, w.RichEdit2, w.RichEdit3, w.RichEdit4, w.RichEdit5, w.RichEdit6};
+    return {w.fields.RichEdit1, w.fields.RichEdit2, w.fields.RichEdit3,
+            w.fields.RichEdit4, w.fields.RichEdit5, w.fields.RichEdit6};
 }
 
 } // namespace
 
 ColourVisionActions::ColourVisionActions(DisplayHost& form) : m_form(form)
 {
-    m_status = new QLabel(form.w().StatusBar1);
+    m_status = new QLabel(form.w().furniture.StatusBar1);
     m_status->setObjectName(QStringLiteral("statusFarbsehen"));
-    form.w().StatusBar1->addPermanentWidget(m_status);
+    form.w().furniture.StatusBar1->addPermanentWidget(m_status);
     m_status->hide();
     // Not stored: every window starts seeing normally.
     ColourVisionFilter::sharedFilter().setKind(ColourVisionKind::normal);

@@ -24,53 +24,53 @@ namespace
 
 void buildStatusBar(QMainWindow& form, MainWidgets& w)
 {
-    w.StatusBar1 = new QStatusBar(&form);
-    w.StatusBar1->setObjectName(QStringLiteral("StatusBar1"));
-    w.StatusBar1->setSizeGripEnabled(true);
-    w.statusPanel0 = new QLabel(QStringLiteral("  Zweier-Harmonie"), w.StatusBar1);
-    w.statusPanel0->setObjectName(QString::fromLatin1(statusPanel0Name));
-    w.statusPanel0->setMinimumWidth(180);
-    w.statusPanel1 = new QLabel(QStringLiteral("Große Fläche ausgewählt"), w.StatusBar1);
-    w.statusPanel1->setObjectName(QString::fromLatin1(statusPanel1Name));
-    w.StatusBar1->addWidget(w.statusPanel0);
-    w.StatusBar1->addWidget(w.statusPanel1, 1);
-    form.setStatusBar(w.StatusBar1);
+    w.furniture.StatusBar1 = new QStatusBar(&form);
+    w.furniture.StatusBar1->setObjectName(QStringLiteral("StatusBar1"));
+    w.furniture.StatusBar1->setSizeGripEnabled(true);
+    w.furniture.statusPanel0 = new QLabel(QStringLiteral("  Zweier-Harmonie"), w.furniture.StatusBar1);
+    w.furniture.statusPanel0->setObjectName(QString::fromLatin1(statusPanel0Name));
+    w.furniture.statusPanel0->setMinimumWidth(180);
+    w.furniture.statusPanel1 = new QLabel(QStringLiteral("Große Fläche ausgewählt"), w.furniture.StatusBar1);
+    w.furniture.statusPanel1->setObjectName(QString::fromLatin1(statusPanel1Name));
+    w.furniture.StatusBar1->addWidget(w.furniture.statusPanel0);
+    w.furniture.StatusBar1->addWidget(w.furniture.statusPanel1, 1);
+    form.setStatusBar(w.furniture.StatusBar1);
 }
 
 void buildValuePopup(QMainWindow& form, MainWidgets& w)
 {
-    w.PopupMenu1a = new QMenu(&form);
-    w.PopupMenu1a->setObjectName(QStringLiteral("PopupMenu1a"));
-    w.Kopieren1a = w.PopupMenu1a->addAction(QStringLiteral("Kopieren"));
-    w.Kopieren1a->setObjectName(QStringLiteral("Kopieren1a"));
-    w.Kopieren1a->setEnabled(false); // enabled once a value text is picked
+    w.furniture.PopupMenu1a = new QMenu(&form);
+    w.furniture.PopupMenu1a->setObjectName(QStringLiteral("PopupMenu1a"));
+    w.furniture.Kopieren1a = w.furniture.PopupMenu1a->addAction(QStringLiteral("Kopieren"));
+    w.furniture.Kopieren1a->setObjectName(QStringLiteral("Kopieren1a"));
+    w.furniture.Kopieren1a->setEnabled(false); // enabled once a value text is picked
 }
 
 void buildTimer(QMainWindow& form, MainWidgets& w)
 {
-    w.Timer2 = new QTimer(&form);
-    w.Timer2->setObjectName(QStringLiteral("Timer2"));
-    w.Timer2->setSingleShot(false); // its handler stops it, as the recolouring expects
+    w.furniture.Timer2 = new QTimer(&form);
+    w.furniture.Timer2->setObjectName(QStringLiteral("Timer2"));
+    w.furniture.Timer2->setSingleShot(false); // its handler stops it, as the recolouring expects
 }
 
 } // namespace
 
 void buildMainWidgets(QMainWindow& form, MainWidgets& w)
 {
-    w.centralArea = new ColourPanel(&form, QStringLiteral("centralArea"));
-    form.setCentralWidget(w.centralArea);
+    w.regions.centralArea = new ColourPanel(&form, QStringLiteral("centralArea"));
+    form.setCentralWidget(w.regions.centralArea);
 
     using namespace design;
-    w.panelHintergrund =
-        makePanel(w.centralArea, "panelHintergrund", QRect(outerMargin, outerMargin, 680, 640));
-    w.panelBG = makePanel(w.centralArea, "panelBG",
-                          QRect(outerMargin + 680 + columnGap, outerMargin, rightColumnWidth, 640));
+    w.regions.panelHintergrund =
+        makePanel(w.regions.centralArea, "panelHintergrund", QRect(outerMargin, outerMargin, 680, 640));
+    w.regions.panelBG = makePanel(w.regions.centralArea, "panelBG",
+                                  QRect(outerMargin + 680 + columnGap, outerMargin, rightColumnWidth, 640));
 
-    buildBandStrip(w, w.panelHintergrund);
+    buildBandStrip(w, w.regions.panelHintergrund);
     buildValueRows(w);
-    buildDisplay(w, w.panelHintergrund, w.centralArea);
-    buildLightDarkField(w, w.panelBG);
-    buildAngleBox(w, w.panelBG);
+    buildDisplay(w, w.regions.panelHintergrund, w.regions.centralArea);
+    buildLightDarkField(w, w.regions.panelBG);
+    buildAngleBox(w, w.regions.panelBG);
 
     buildStatusBar(form, w);
     buildValuePopup(form, w);
@@ -80,27 +80,27 @@ void buildMainWidgets(QMainWindow& form, MainWidgets& w)
 void placeRegions(MainWidgets& w)
 {
     using namespace design;
-    const QSize c = w.centralArea->size();
+    const QSize c = w.regions.centralArea->size();
     const int left = outerMargin;
     const int bgLinks = std::max(c.width() - outerMargin - rightColumnWidth, left + 680 + columnGap);
     const int breite = bgLinks - columnGap - left;
     const int fullHeight = std::max(c.height() - 2 * outerMargin, displayTop + bottomBarHeight + 100);
 
-    w.panelHintergrund->setGeometry(left, outerMargin, breite, fullHeight);
-    w.panelBG->setGeometry(bgLinks, outerMargin, rightColumnWidth, fullHeight);
+    w.regions.panelHintergrund->setGeometry(left, outerMargin, breite, fullHeight);
+    w.regions.panelBG->setGeometry(bgLinks, outerMargin, rightColumnWidth, fullHeight);
 
-    w.Panel14->resize(breite, topBarHeight);
-    w.ComboPanel->move(breite - comboPanelWidth, w.ComboPanel->y());
+    w.regions.Panel14->resize(breite, topBarHeight);
+    w.rowControls.ComboPanel->move(breite - comboPanelWidth, w.rowControls.ComboPanel->y());
 
-    w.Panel15->setGeometry(0, fullHeight - bottomBarHeight, breite, bottomBarHeight);
-    w.ComboBox2->move(breite - comboBox2Width, w.ComboBox2->y());
+    w.regions.Panel15->setGeometry(0, fullHeight - bottomBarHeight, breite, bottomBarHeight);
+    w.regions.ComboBox2->move(breite - comboBox2Width, w.regions.ComboBox2->y());
 
-    const int displayHeight = w.Panel15->y() - displayTop;
-    w.Panel1->move((breite - w.Panel1->width()) / 2,
-                   displayTop + std::max(0, (displayHeight - w.Panel1->height()) / 2));
+    const int displayHeight = w.regions.Panel15->y() - displayTop;
+    w.fields.Panel1->move((breite - w.fields.Panel1->width()) / 2,
+                          displayTop + std::max(0, (displayHeight - w.fields.Panel1->height()) / 2));
 }
 
-std::array<StaticText*, 32> MainWidgets::valueTexts() const
+std::array<StaticText*, 32> ValueRowWidgets::valueTexts() const
 {
     return {SGrObR,   SGrObG,   SGrObB,   SGrObHex,   SKlObLiR, SKlObLiG, SKlObLiB, SKlObLiHex,
             SKlObMiR, SKlObMiG, SKlObMiB, SKlObMiHex, SKlObR,   SKlObG,   SKlObB,   SKlObHex,
@@ -108,7 +108,7 @@ std::array<StaticText*, 32> MainWidgets::valueTexts() const
             SKlUnMiR, SKlUnMiG, SKlUnMiB, SKlUnMiHex, SKlUnR,   SKlUnG,   SKlUnB,   SKlUnHex};
 }
 
-std::vector<QWidget*> MainWidgets::clickableFields() const
+std::vector<QWidget*> FieldWidgets::clickableFields() const
 {
     std::vector<QWidget*> fields{
         Anzeige_Normal,       KleinRechts,          KleinLinks,      FixedRechts, FixedKleinRechts,

@@ -141,16 +141,16 @@ void TForm1::dropEvent(QDropEvent* event)
 
 void TForm1::connectWidgets()
 {
-    connect(m_w.centralArea, &ColourPanel::resized, this, [this] {
+    connect(m_w.regions.centralArea, &ColourPanel::resized, this, [this] {
         if (!m_dokument.window().compactLayout)
             placeRegions(m_w);
         FormResize();
     });
-    m_w.PaintBox1->setPainter([this](QPainter& p, const QRect&) { paintMarker(p, true); });
-    m_w.PaintBox2->setPainter([this](QPainter& p, const QRect&) { paintMarker(p, false); });
-    connect(m_w.ComboBox2, &QComboBox::activated, this, [this] { ComboBox2Change(); });
-    new DropDownClosed(m_w.ComboBox2, [this] { ComboBox2CloseUp(); });
-    connect(m_w.Timer2, &QTimer::timeout, this, &TForm1::Timer2Timer);
+    m_w.band.PaintBox1->setPainter([this](QPainter& p, const QRect&) { paintMarker(p, true); });
+    m_w.band.PaintBox2->setPainter([this](QPainter& p, const QRect&) { paintMarker(p, false); });
+    connect(m_w.regions.ComboBox2, &QComboBox::activated, this, [this] { ComboBox2Change(); });
+    new DropDownClosed(m_w.regions.ComboBox2, [this] { ComboBox2CloseUp(); });
+    connect(m_w.furniture.Timer2, &QTimer::timeout, this, &TForm1::Timer2Timer);
 }
 
 // The actions whose handlers exist are enabled; the others stay disabled
@@ -175,7 +175,7 @@ void TForm1::connectOutputs()
     verbinden(ActionId::importPalette, [this] { m_import->importPaletteExecute(); });
     verbinden(ActionId::pasteColours, [this] { m_import->pasteColoursExecute(); });
     setAcceptDrops(true);
-    connect(m_w.Button1, &QPushButton::clicked, this, [this] { m_ausgabe->Button1Click(); });
+    connect(m_w.rowControls.Button1, &QPushButton::clicked, this, [this] { m_ausgabe->Button1Click(); });
 }
 
 void TForm1::connectActions()
@@ -198,7 +198,7 @@ void TForm1::connectActions()
     verbinden(ActionId::colourFormats, &TForm1::colourFormatsExecute);
     verbinden(ActionId::colourScales, &TForm1::colourScalesExecute);
     // The value rows' context menu offers the formats of the selected field too.
-    m_w.PopupMenu1a->addAction(&m_actions->action(ActionId::colourFormats));
+    m_w.furniture.PopupMenu1a->addAction(&m_actions->action(ActionId::colourFormats));
 }
 
 void TForm1::setBlind(const TfBlind& blind)
@@ -269,8 +269,8 @@ void TForm1::programmOhneRandExecute()
 void TForm1::ComboBox2Change()
 {
     m_layout->ComboBox2Change();
-    m_w.PaintBox1->update(); // the band markers turn gray on black
-    m_w.PaintBox2->update();
+    m_w.band.PaintBox1->update(); // the band markers turn gray on black
+    m_w.band.PaintBox2->update();
 }
 
 void TForm1::ComboBox2CloseUp()
@@ -280,7 +280,7 @@ void TForm1::ComboBox2CloseUp()
 
 void TForm1::Timer2Timer()
 {
-    m_w.Timer2->stop();
+    m_w.furniture.Timer2->stop();
     resetStaticText();
 }
 

@@ -48,12 +48,12 @@ void TForm1::switchBandType(bool luminoes)
 void TForm1::setBandType(bool luminoes)
 {
     m_dokument.applyBandType(luminoes);
-    (luminoes ? m_w.Image1 : m_w.Image2)->raise();
+    (luminoes ? m_w.band.Image1 : m_w.band.Image2)->raise();
 }
 
 void TForm1::showBandType()
 {
-    (state().bandLuminoes ? m_w.Image1 : m_w.Image2)->raise();
+    (state().bandLuminoes ? m_w.band.Image1 : m_w.band.Image2)->raise();
     m_imageOriginal = bandTypeWheel();
     m_lastTurn = -1;
     rotieren();
@@ -91,12 +91,13 @@ bool TForm1::rotieren()
     if (m_imageOriginal.isNull())
         return false;
     // The state's second angle: a step drawn anew turns the wheel before the track bar shows it.
-    return ::rotieren(state(), m_lastTurn, state().angleSlider2, markerPosition(), m_imageOriginal, m_imageBg);
+    return ::rotieren(state(), m_lastTurn, state().angleSlider2, markerPosition(), m_imageOriginal,
+                      m_imageBg);
 }
 
 int TForm1::markerPosition() const
 {
-    return m_w.PaintBox1->x() - m_w.Image2->x();
+    return m_w.band.PaintBox1->x() - m_w.band.Image2->x();
 }
 
 // The angle display update, as the program (not a track bar) asks for it.
@@ -109,7 +110,8 @@ void TForm1::updateAngleDisplay()
 // band, gray while the background is black.
 void TForm1::paintMarker(QPainter& painter, bool pointsDown) const
 {
-    const QColor colourValue = m_w.ComboBox2->currentIndex() == 3 ? QColor(119, 119, 119) : QColor(0, 0, 0);
+    const QColor colourValue =
+        m_w.regions.ComboBox2->currentIndex() == 3 ? QColor(119, 119, 119) : QColor(0, 0, 0);
     const int broad[2] = {pointsDown ? 0 : 2, pointsDown ? 1 : 3}; // the two rows three pixels wide
     for (int y = 0; y < 4; ++y) {
         const bool whole = y == broad[0] || y == broad[1];

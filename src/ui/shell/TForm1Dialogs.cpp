@@ -59,8 +59,8 @@ void TForm1::connectPrint()
     m_druck = std::make_unique<PrintActions>(*this);
     m_druck->connectActions();
     // Every field that shows a colour, the rows' centres too.
-    std::vector<QWidget*> fields = m_w.clickableFields();
-    fields.insert(fields.end(), {m_w.R[8], m_w.RLi[8], m_w.RRe[8]});
+    std::vector<QWidget*> fields = m_w.fields.clickableFields();
+    fields.insert(fields.end(), {m_w.fields.R[8], m_w.fields.RLi[8], m_w.fields.RRe[8]});
     for (QWidget* field : fields)
         if (auto* panel = qobject_cast<ColourPanel*>(field))
             panel->setGamutMarked(true);

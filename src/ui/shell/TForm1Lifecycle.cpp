@@ -43,62 +43,64 @@ void TForm1::FormCreate()
     // 2. The state record starts at its start values (MainState's initialisers).
 
     // 3. Park the fixed and row displays and the fields the start mode does not show.
-    moveInto(m_w.FixedLinks, m_w.PanelContainer2);
-    m_w.FixedLinks->move(1, 1);
-    moveInto(m_w.FixedRechts, m_w.PanelContainer2);
-    m_w.FixedRechts->move(338, 1);
-    for (ColourPanel* p : {m_w.AnzeigeReihen, m_w.AnzeigeFixedReihen}) {
-        moveInto(p, m_w.PanelContainer2);
+    moveInto(m_w.fields.FixedLinks, m_w.fields.PanelContainer2);
+    m_w.fields.FixedLinks->move(1, 1);
+    moveInto(m_w.fields.FixedRechts, m_w.fields.PanelContainer2);
+    m_w.fields.FixedRechts->move(338, 1);
+    for (ColourPanel* p : {m_w.fields.AnzeigeReihen, m_w.fields.AnzeigeFixedReihen}) {
+        moveInto(p, m_w.fields.PanelContainer2);
         p->move(1, 1);
     }
     for (ColourPanel* p :
-         {m_w.KleinLinks, m_w.KleinMitte, m_w.FixedLinksKleinRechts, m_w.FixedLinksKleinLinks,
-          m_w.FixedLinksKleinMitte, m_w.FixedKleinRechts, m_w.FixedKleinLinks, m_w.FixedKleinMitte})
-        moveInto(p, m_w.PanelContainer2);
+         {m_w.fields.KleinLinks, m_w.fields.KleinMitte, m_w.fields.FixedLinksKleinRechts,
+          m_w.fields.FixedLinksKleinLinks, m_w.fields.FixedLinksKleinMitte, m_w.fields.FixedKleinRechts,
+          m_w.fields.FixedKleinLinks, m_w.fields.FixedKleinMitte})
+        moveInto(p, m_w.fields.PanelContainer2);
     for (std::size_t n = 2; n <= 14; ++n) {
         if (n == 8)
             continue;
-        moveInto(m_w.R[n], m_w.PanelContainer2);
-        moveInto(m_w.RRe[n], m_w.PanelContainer2);
-        moveInto(m_w.RLi[n], m_w.PanelContainer2);
+        moveInto(m_w.fields.R[n], m_w.fields.PanelContainer2);
+        moveInto(m_w.fields.RRe[n], m_w.fields.PanelContainer2);
+        moveInto(m_w.fields.RLi[n], m_w.fields.PanelContainer2);
     }
 
     // 4. Stacking order of the display.
-    for (QWidget* p : {static_cast<QWidget*>(m_w.Anzeige), static_cast<QWidget*>(m_w.AnzeigeFixedReihen),
-                       static_cast<QWidget*>(m_w.AnzeigeReihen), static_cast<QWidget*>(m_w.FixedLinks),
-                       static_cast<QWidget*>(m_w.FixedRechts), static_cast<QWidget*>(m_w.Anzeige_Normal)})
+    for (QWidget* p :
+         {static_cast<QWidget*>(m_w.fields.Anzeige), static_cast<QWidget*>(m_w.fields.AnzeigeFixedReihen),
+          static_cast<QWidget*>(m_w.fields.AnzeigeReihen), static_cast<QWidget*>(m_w.fields.FixedLinks),
+          static_cast<QWidget*>(m_w.fields.FixedRechts), static_cast<QWidget*>(m_w.fields.Anzeige_Normal)})
         p->raise();
 
     // 5. Every clickable field shows the field cursor.
     const QCursor cursor = fieldCursor();
-    for (QWidget* field : m_w.clickableFields())
+    for (QWidget* field : m_w.fields.clickableFields())
         field->setCursor(cursor);
     // A row's centre selects nothing; it must not take the hand from its row.
-    for (ColourPanel* centre : {m_w.R[8], m_w.RRe[8], m_w.RLi[8]})
+    for (ColourPanel* centre : {m_w.fields.R[8], m_w.fields.RRe[8], m_w.fields.RLi[8]})
         centre->setCursor(Qt::ArrowCursor);
 
     // 6. The angle image's centre is the fixed (61, 61) of the angle picture.
 
     // 7. The text fields fill their panels.
-    for (QTextEdit* e :
-         {m_w.RichEdit1, m_w.RichEdit2, m_w.RichEdit3, m_w.RichEdit4, m_w.RichEdit5, m_w.RichEdit6})
+    for (QTextEdit* e : {m_w.fields.RichEdit1, m_w.fields.RichEdit2, m_w.fields.RichEdit3,
+                         m_w.fields.RichEdit4, m_w.fields.RichEdit5, m_w.fields.RichEdit6})
         setClientAligned(e, true);
 
     // 8. The angle image is the angle controls' own.
 
     // 9. The light/dark overlay; without it the field shows its plain colour.
     // Premultiplied once here: it is blended anew whenever the field's colour changes.
-    m_w.Image3->setImage(overlayPicture().convertToFormat(QImage::Format_ARGB32_Premultiplied));
+    m_w.lightDark.Image3->setImage(overlayPicture().convertToFormat(QImage::Format_ARGB32_Premultiplied));
 
     // 10. Cross-hair, legend labels and legend width.
-    m_w.KreuzH->move(m_w.KreuzH->x(), 0);
-    m_w.KreuzV->move(0, m_w.KreuzV->y());
-    m_w.Label12->clear();
-    m_w.Label13->clear();
-    m_w.Panel12->resize(197, m_w.Panel12->height());
+    m_w.lightDark.KreuzH->move(m_w.lightDark.KreuzH->x(), 0);
+    m_w.lightDark.KreuzV->move(0, m_w.lightDark.KreuzV->y());
+    m_w.legend.Label12->clear();
+    m_w.legend.Label13->clear();
+    m_w.legend.Panel12->resize(197, m_w.legend.Panel12->height());
 
-    m_w.Image1->setImage(bandPicture(true));
-    m_w.Image2->setImage(bandPicture(false));
+    m_w.band.Image1->setImage(bandPicture(true));
+    m_w.band.Image2->setImage(bandPicture(false));
     showStartColours();
 }
 
@@ -110,39 +112,41 @@ void TForm1::showStartColours()
     const QColor right = colourFromSlots(state(), slot::basisRechts);
     const QColor left = colourFromSlots(state(), slot::basisLinks);
     const QColor centre = colourFromSlots(state(), slot::basisMitte);
-    for (ColourPanel* p : {m_w.Anzeige, m_w.Anzeige_Normal, m_w.FixedLinks, m_w.FixedRechts, m_w.Panel4,
-                           m_w.Panel8, m_w.Panel16})
+    for (ColourPanel* p : {m_w.fields.Anzeige, m_w.fields.Anzeige_Normal, m_w.fields.FixedLinks,
+                           m_w.fields.FixedRechts, m_w.values.Panel4, m_w.values.Panel8, m_w.legend.Panel16})
         p->setColour(big);
-    for (ColourPanel* p : {m_w.KleinRechts, m_w.FixedKleinRechts, m_w.FixedLinksKleinRechts, m_w.Panel7,
-                           m_w.Panel11, m_w.Panel19})
-        p->setColour(right);
     for (ColourPanel* p :
-         {m_w.KleinLinks, m_w.FixedKleinLinks, m_w.FixedLinksKleinLinks, m_w.Panel5, m_w.Panel9, m_w.Panel17})
+         {m_w.fields.KleinRechts, m_w.fields.FixedKleinRechts, m_w.fields.FixedLinksKleinRechts,
+          m_w.values.Panel7, m_w.values.Panel11, m_w.legend.Panel19})
+        p->setColour(right);
+    for (ColourPanel* p : {m_w.fields.KleinLinks, m_w.fields.FixedKleinLinks, m_w.fields.FixedLinksKleinLinks,
+                           m_w.values.Panel5, m_w.values.Panel9, m_w.legend.Panel17})
         p->setColour(left);
-    for (ColourPanel* p : {m_w.KleinMitte, m_w.FixedKleinMitte, m_w.FixedLinksKleinMitte, m_w.Panel6,
-                           m_w.Panel10, m_w.Panel18})
+    for (ColourPanel* p : {m_w.fields.KleinMitte, m_w.fields.FixedKleinMitte, m_w.fields.FixedLinksKleinMitte,
+                           m_w.values.Panel6, m_w.values.Panel10, m_w.legend.Panel18})
         p->setColour(centre);
-    for (ColourPanel* p : {m_w.AnzeigeReihen, m_w.FixedLinksReihen, m_w.FixedRechtsReihen})
+    for (ColourPanel* p :
+         {m_w.fields.AnzeigeReihen, m_w.fields.FixedLinksReihen, m_w.fields.FixedRechtsReihen})
         p->setColour(big);
     const QColor neutral = palette().color(QPalette::Button);
     for (std::size_t k = 1; k <= 15; ++k)
-        for (ColourPanel* p : {m_w.R[k], m_w.RLi[k], m_w.RRe[k]})
+        for (ColourPanel* p : {m_w.fields.R[k], m_w.fields.RLi[k], m_w.fields.RRe[k]})
             p->setColour(neutral);
 
     // Two-colour harmony: the left and centre swatches are not in use.
-    m_w.Panel5->hide();
-    m_w.Panel6->hide();
-    writeValues(m_w.SGrObR, m_w.SGrObG, m_w.SGrObB, m_w.SGrObHex, big);
-    writeValues(m_w.SKlObR, m_w.SKlObG, m_w.SKlObB, m_w.SKlObHex, right);
-    writeDashes({m_w.SKlObLiR, m_w.SKlObLiG, m_w.SKlObLiB, m_w.SKlObLiHex, m_w.SKlObMiR, m_w.SKlObMiG,
-                 m_w.SKlObMiB, m_w.SKlObMiHex});
+    m_w.values.Panel5->hide();
+    m_w.values.Panel6->hide();
+    writeValues(m_w.values.SGrObR, m_w.values.SGrObG, m_w.values.SGrObB, m_w.values.SGrObHex, big);
+    writeValues(m_w.values.SKlObR, m_w.values.SKlObG, m_w.values.SKlObB, m_w.values.SKlObHex, right);
+    writeDashes({m_w.values.SKlObLiR, m_w.values.SKlObLiG, m_w.values.SKlObLiB, m_w.values.SKlObLiHex,
+                 m_w.values.SKlObMiR, m_w.values.SKlObMiG, m_w.values.SKlObMiB, m_w.values.SKlObMiHex});
 
     // The light/dark field shows the selected (big) field's base colour.
-    m_w.flaechenanzeigeFarbe->setColour(big);
-    m_w.flaechenanzeigeFarbe->setTag(BerechneHex(big.red(), big.green(), big.blue()));
-    m_w.panelHintergrund->setColour(palette().color(QPalette::Button));
-    m_w.panelBG->setColour(m_w.panelHintergrund->colour());
-    m_w.centralArea->setColour(m_w.panelHintergrund->colour());
+    m_w.lightDark.flaechenanzeigeFarbe->setColour(big);
+    m_w.lightDark.flaechenanzeigeFarbe->setTag(BerechneHex(big.red(), big.green(), big.blue()));
+    m_w.regions.panelHintergrund->setColour(palette().color(QPalette::Button));
+    m_w.regions.panelBG->setColour(m_w.regions.panelHintergrund->colour());
+    m_w.regions.centralArea->setColour(m_w.regions.panelHintergrund->colour());
 }
 
 void TForm1::FormShow()
@@ -157,8 +161,8 @@ void TForm1::FormShow()
         applyStoredPlacement();
         if (m_preferences) {
             const int index = m_preferences->hintergrundIndex;
-            const bool valid = index >= 0 && index < m_w.ComboBox2->count();
-            m_w.ComboBox2->setCurrentIndex(valid ? index : 0);
+            const bool valid = index >= 0 && index < m_w.regions.ComboBox2->count();
+            m_w.regions.ComboBox2->setCurrentIndex(valid ? index : 0);
             if (valid && index != 0)
                 ComboBox2Change();
         }
@@ -223,6 +227,6 @@ void TForm1::FormClose()
         p.fensterHoehe = height();
         p.fensterBreite = width();
     }
-    p.hintergrundIndex = m_w.ComboBox2->currentIndex();
+    p.hintergrundIndex = m_w.regions.ComboBox2->currentIndex();
     p.speicherDaten();
 }

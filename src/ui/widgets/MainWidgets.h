@@ -19,18 +19,18 @@ class QTextEdit;
 class QTimer;
 class QWidget;
 
-// Every control of the main window, by the name the routines use. The window
-// owns them all (Qt parents); each also carries its name as objectName, so
-// that the language switch finds it. Row panels are indexed 1..15.
-struct MainWidgets {
-    // --- regions ---
+// The window's regions and the background brightness box; the layout places them.
+struct RegionWidgets {
     ColourPanel* centralArea = nullptr;      // the window's client area
     ColourPanel* panelHintergrund = nullptr; // left part: band, value rows, display
     ColourPanel* Panel14 = nullptr;          // top strip: band, upper value row, ComboPanel
     ColourPanel* Panel15 = nullptr;          // bottom strip: lower value row, ComboBox2
     ColourPanel* panelBG = nullptr;          // right column: light/dark field, angle box
+    QComboBox* ComboBox2 = nullptr;          // background brightness
+};
 
-    // --- colour band ---
+// The colour band, its two pictures and the position markers above and below it.
+struct BandWidgets {
     ColourPanel* Farbband = nullptr;
     ColourPanel* Panel3 = nullptr;   // frame of both band pictures
     ColourPanel* Panel2 = nullptr;   // stands in for the hidden band
@@ -38,15 +38,13 @@ struct MainWidgets {
     PictureBox* Image2 = nullptr;    // realistic band
     PictureBox* PaintBox1 = nullptr; // position marker above the band
     PictureBox* PaintBox2 = nullptr; // position marker below the band
+};
 
-    // --- upper value row and the field count controls ---
+// The two value rows: swatches and R, G, B, hex texts of each field.
+struct ValueRowWidgets {
     ColourPanel* WerteOben = nullptr;
     ColourPanel* WerteUnten = nullptr;
-    QRadioButton* RadioButton1 = nullptr; // big
-    QRadioButton* RadioButton2 = nullptr; // small left
-    QRadioButton* RadioButton3 = nullptr; // small centre
-    QRadioButton* RadioButton4 = nullptr; // small right
-    ColourPanel* Panel4 = nullptr;        // swatches, upper row: big, left, centre, right
+    ColourPanel* Panel4 = nullptr; // swatches, upper row: big, left, centre, right
     ColourPanel* Panel5 = nullptr;
     ColourPanel* Panel6 = nullptr;
     ColourPanel* Panel7 = nullptr;
@@ -62,12 +60,29 @@ struct MainWidgets {
     StaticText *SKlUnLiR = nullptr, *SKlUnLiG = nullptr, *SKlUnLiB = nullptr, *SKlUnLiHex = nullptr;
     StaticText *SKlUnMiR = nullptr, *SKlUnMiG = nullptr, *SKlUnMiB = nullptr, *SKlUnMiHex = nullptr;
     StaticText *SKlUnR = nullptr, *SKlUnG = nullptr, *SKlUnB = nullptr, *SKlUnHex = nullptr;
+
+    // The 32 value texts, upper row first, each row big, left, centre, right
+    // and each field R, G, B, hex.
+    std::array<StaticText*, 32> valueTexts() const;
+};
+
+// Separate adjustment's radio buttons, one per field.
+struct FieldChoiceWidgets {
+    QRadioButton* RadioButton1 = nullptr; // big
+    QRadioButton* RadioButton2 = nullptr; // small left
+    QRadioButton* RadioButton3 = nullptr; // small centre
+    QRadioButton* RadioButton4 = nullptr; // small right
+};
+
+// The number of row fields and the intermediate values button.
+struct RowControlWidgets {
     ColourPanel* ComboPanel = nullptr;
     QComboBox* ComboBox1 = nullptr; // number of row fields
     QPushButton* Button1 = nullptr; // intermediate values
-    QComboBox* ComboBox2 = nullptr; // background brightness
+};
 
-    // --- the field display ---
+// The field display: the single display, the two fixed halves, the rows and the text view.
+struct FieldWidgets {
     ColourPanel* Anzeige = nullptr;
     ColourPanel* Anzeige_Normal = nullptr;
     ColourPanel* KleinRechts = nullptr;
@@ -99,7 +114,12 @@ struct MainWidgets {
     ColourPanel* Panel1 = nullptr;          // same-colour warning
     QLabel* Label18 = nullptr;
 
-    // --- light/dark field ---
+    // Every panel that a click on selects a field (they carry the field cursor).
+    std::vector<QWidget*> clickableFields() const;
+};
+
+// The light/dark field: its colour, overlay, cross-hair, frame and percentages.
+struct LightDarkWidgets {
     ColourPanel* HellDunkelGrau = nullptr;
     ColourPanel* flaechenanzeigeFarbe = nullptr;
     PictureBox* Image3 = nullptr; // overlay picture
@@ -112,8 +132,10 @@ struct MainWidgets {
     QLabel* Label1 = nullptr;        // light amount
     QLabel* Label2 = nullptr;        // dark amount
     PictureBox* PaintBox3 = nullptr; // receives the mouse
+};
 
-    // --- angle box ---
+// The angle box: type, picture and the two track bars with their labels.
+struct AngleWidgets {
     ColourPanel* Panel13 = nullptr;
     QComboBox* ComboBox3 = nullptr;
     PictureBox* ImageWW = nullptr;
@@ -127,6 +149,10 @@ struct MainWidgets {
     QSlider* TrackBar3 = nullptr;
     QLabel* WinkelO = nullptr;
     QLabel* WinkelU = nullptr;
+};
+
+// The legend of separate adjustment that lies over the angle track bars.
+struct LegendWidgets {
     ColourPanel* Panel12 = nullptr; // legend of separate adjustment
     QLabel* Label11 = nullptr;      // big
     QLabel* Label12 = nullptr;      // small left
@@ -136,20 +162,32 @@ struct MainWidgets {
     ColourPanel* Panel17 = nullptr;
     ColourPanel* Panel18 = nullptr;
     ColourPanel* Panel19 = nullptr;
+};
 
-    // --- window furniture ---
+// Status bar, timer and the value texts' pop-up menu.
+struct FurnitureWidgets {
     QStatusBar* StatusBar1 = nullptr;
     QLabel* statusPanel0 = nullptr; // mode
     QLabel* statusPanel1 = nullptr; // selected field
     QTimer* Timer2 = nullptr;
     QMenu* PopupMenu1a = nullptr;
     QAction* Kopieren1a = nullptr;
+};
 
-    // The 32 value texts, upper row first, each row big, left, centre, right
-    // and each field R, G, B, hex.
-    std::array<StaticText*, 32> valueTexts() const;
-    // Every panel that a click on selects a field (they carry the field cursor).
-    std::vector<QWidget*> clickableFields() const;
+// Every control of the main window, by the name the routines use, in one group
+// per view. The window owns them all (Qt parents); each also carries its name
+// as objectName, so that the language switch finds it. Row panels are indexed 1..15.
+struct MainWidgets {
+    RegionWidgets regions;
+    BandWidgets band;
+    ValueRowWidgets values;
+    FieldChoiceWidgets choice;
+    RowControlWidgets rowControls;
+    FieldWidgets fields;
+    LightDarkWidgets lightDark;
+    AngleWidgets angle;
+    LegendWidgets legend;
+    FurnitureWidgets furniture;
 };
 
 // Builds the whole widget tree on the window and fills `w`.

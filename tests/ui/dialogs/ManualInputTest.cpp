@@ -51,8 +51,8 @@ TEST(ManualInputDialog, LowerCaseHexIsTakenAndOkPaintsThatColour)
         QTest::mouseClick(d.OKBtn, Qt::LeftButton);
     });
     EXPECT_TRUE(istLuminoes(f));
-    EXPECT_EQ(f.w().Anzeige_Normal->colour(), QColor(200, 100, 100));
-    EXPECT_EQ(f.w().SGrObHex->text(), QStringLiteral("#C86464"));
+    EXPECT_EQ(f.w().fields.Anzeige_Normal->colour(), QColor(200, 100, 100));
+    EXPECT_EQ(f.w().values.SGrObHex->text(), QStringLiteral("#C86464"));
     EXPECT_EQ(f.s().posGross(), 0);
     EXPECT_EQ(f.s().hellGross(), 100);
     EXPECT_EQ(f.s().dunkelGross(), 90);
@@ -131,13 +131,13 @@ TEST(ManualInputDialog, EscAndTheCloseBoxCancelAndAnEmptiedFieldReadsAsZero)
         ASSERT_TRUE(d.Edit3->text().isEmpty());
         QTest::mouseClick(d.OKBtn, Qt::LeftButton);
     });
-    EXPECT_EQ(f.w().Anzeige_Normal->colour(), QColor(200, 100, 0));
+    EXPECT_EQ(f.w().fields.Anzeige_Normal->colour(), QColor(200, 100, 0));
 }
 
 TEST(ManualInputDialog, SmallFieldSelectedTheBigFieldTakesTheColour)
 {
     ShownWindow f;
-    klick(f.w().KleinRechts);
+    klick(f.w().fields.KleinRechts);
     ASSERT_TRUE(f.s().hdZielRechts());
     eingeben(f, [&](TfEingabe& d) {
         tippen(d.Edit4, QStringLiteral("#800000"));
@@ -154,12 +154,12 @@ TEST(ManualInputDialog, ColourRowsGiveTheSelectedOuterFieldTheColour)
     ShownWindow f;
     f.harmonyMode("farbreihen");
     ASSERT_TRUE(f.s().hdZielRechts());
-    const int angles = f.w().TrackBar2->value();
+    const int angles = f.w().angle.TrackBar2->value();
     eingeben(f, [&](TfEingabe& d) {
         tippen(d.Edit4, QStringLiteral("#C86464"));
         d.OKBtn->click();
     });
-    EXPECT_EQ(f.w().TrackBar2->value(), angles);
+    EXPECT_EQ(f.w().angle.TrackBar2->value(), angles);
     // The outer field's base colour and amounts mix back to the typed colour.
     const OneBased<88>& valueSet = f.s().farbWerte;
     const QColor basis(valueSet[slot::basisRechts], valueSet[slot::basisRechts + 1],

@@ -85,7 +85,7 @@ TEST(PipetteWindow, MagnifiersFollowTheCursorNotTheScreen)
         p.close(); // the close button
     });
     EXPECT_TRUE(f.form->isVisible());
-    EXPECT_EQ(f.w().SGrObHex->text(), QStringLiteral("#DA251D"));
+    EXPECT_EQ(f.w().values.SGrObHex->text(), QStringLiteral("#DA251D"));
 }
 
 TEST(PipetteWindow, ArrowKeysSteerAndSpacePicksOnRelease)
@@ -107,8 +107,8 @@ TEST(PipetteWindow, ArrowKeysSteerAndSpacePicksOnRelease)
         EXPECT_TRUE(QTest::qWaitFor([&] { return !p.isVisible(); }));
     });
     EXPECT_TRUE(f.form->isVisible());
-    EXPECT_EQ(f.w().Anzeige_Normal->colour(), QColor(61, 60, 100));
-    EXPECT_EQ(f.w().SGrObHex->text(), QStringLiteral("#3D3C64"));
+    EXPECT_EQ(f.w().fields.Anzeige_Normal->colour(), QColor(61, 60, 100));
+    EXPECT_EQ(f.w().values.SGrObHex->text(), QStringLiteral("#3D3C64"));
     EXPECT_TRUE(f.form->actionItem("luminoes")->isChecked());
 }
 
@@ -155,5 +155,5 @@ TEST(PipetteWindow, APickBeforeTheCursorMovesTakesWhatIsUnderItNow)
         QTest::keyClick(&p, Qt::Key_Space);
         EXPECT_TRUE(QTest::qWaitFor([&] { return !p.isVisible(); }));
     });
-    EXPECT_EQ(f.w().SGrObHex->text(), QStringLiteral("#010203"));
+    EXPECT_EQ(f.w().values.SGrObHex->text(), QStringLiteral("#010203"));
 }

@@ -58,7 +58,7 @@ TEST(WebSafeDialogWindow, NextOneVisitsTheFieldsOfTheModeAndResetsTheBars)
         QTest::keyClick(d.sliders[1], Qt::Key_Right);
         d.Button1->click();
         EXPECT_EQ(fieldName(d), QStringLiteral("Small field on the right-hand side:"));
-        EXPECT_EQ(d.valueSet[0]->text(), f.w().SKlObR->text());
+        EXPECT_EQ(d.valueSet[0]->text(), f.w().values.SKlObR->text());
         EXPECT_EQ(d.sliders[1]->value(), 2);
         d.Button1->click();
         EXPECT_EQ(fieldName(d), QStringLiteral("Big Field:"));
@@ -80,13 +80,13 @@ TEST(WebSafeDialogWindow, FixedDisplayPanelsAreReadAndAllocated)
     ShownWindow f;
     f.form->actionItem("fixieren")->trigger();
     ASSERT_TRUE(f.s().fixiert);
-    const QColor vorher = f.w().FixedRechts->colour();
+    const QColor vorher = f.w().fields.FixedRechts->colour();
     umwandeln(f, [&](TOKBottomDlg1& d) {
         EXPECT_EQ(d.Panel1->colour(), vorher);
         d.Button2->click();
     });
-    EXPECT_EQ(f.w().FixedRechts->colour(), QColor(204, 51, 51));
-    EXPECT_EQ(f.w().SGrObHex->text(), QStringLiteral("#CC3333"));
+    EXPECT_EQ(f.w().fields.FixedRechts->colour(), QColor(204, 51, 51));
+    EXPECT_EQ(f.w().values.SGrObHex->text(), QStringLiteral("#CC3333"));
     EXPECT_TRUE(f.s().websicherUebernommen);
 }
 
@@ -108,9 +108,9 @@ TEST(WebSafeDialogWindow, TheEditedLeftHalfIsAllocatedAndKeepsTheSaveQuestionOve
     ShownWindow f;
     MainWidgets& w = f.w();
     f.form->actionItem("fixieren")->trigger();
-    klick(w.FixedLinksKleinRechts);
-    klick(w.Image2, {300, 30});
-    const QColor left = w.FixedLinks->colour(), right = w.FixedRechts->colour();
+    klick(w.fields.FixedLinksKleinRechts);
+    klick(w.band.Image2, {300, 30});
+    const QColor left = w.fields.FixedLinks->colour(), right = w.fields.FixedRechts->colour();
     ASSERT_NE(left, right);
     QColor suggestion;
     umwandeln(f, [&](TOKBottomDlg1& d) {
@@ -118,16 +118,16 @@ TEST(WebSafeDialogWindow, TheEditedLeftHalfIsAllocatedAndKeepsTheSaveQuestionOve
         d.Button2->click();
         suggestion = d.Panel2->colour();
     });
-    EXPECT_EQ(w.FixedLinks->colour(), suggestion);
-    EXPECT_EQ(w.SGrUnHex->text(), hex(suggestion));
-    EXPECT_EQ(w.FixedRechts->colour(), right);
+    EXPECT_EQ(w.fields.FixedLinks->colour(), suggestion);
+    EXPECT_EQ(w.values.SGrUnHex->text(), hex(suggestion));
+    EXPECT_EQ(w.fields.FixedRechts->colour(), right);
 
     // The swap repaints no panel, nor does editing the other half touch the allocated ones.
-    klick(w.FixedKleinRechts);
+    klick(w.fields.FixedKleinRechts);
     EXPECT_TRUE(f.s().websicherUebernommen);
-    klick(w.Image2, {100, 30});
+    klick(w.band.Image2, {100, 30});
     EXPECT_TRUE(f.s().websicherUebernommen);
-    klick(w.FixedLinksKleinRechts);
-    klick(w.Image2, {120, 30});
+    klick(w.fields.FixedLinksKleinRechts);
+    klick(w.band.Image2, {120, 30});
     EXPECT_FALSE(f.s().websicherUebernommen);
 }

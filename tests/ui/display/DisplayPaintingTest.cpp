@@ -17,14 +17,14 @@ TEST(DisplayPainting, ShownWindowShowsTheStartCombination)
     f.d().setWindowShown(false); // the first show sets it
     f.form->show();
     MainWidgets& w = f.w();
-    EXPECT_EQ(w.Anzeige_Normal->colour(), QColor(0xDA, 0x25, 0x1D));
-    EXPECT_EQ(w.KleinRechts->colour(), QColor(0x00, 0x92, 0x8D));
-    EXPECT_EQ(w.SGrObHex->text(), QStringLiteral("#DA251D"));
-    EXPECT_EQ(w.SKlObHex->text(), QStringLiteral("#00928D"));
-    EXPECT_EQ(w.SKlObR->text(), QStringLiteral("0"));
-    EXPECT_EQ(w.SKlObG->text(), QStringLiteral("146"));
-    EXPECT_EQ(w.SKlObB->text(), QStringLiteral("141"));
-    EXPECT_EQ(w.SKlObLiHex->text(), QStringLiteral("-"));
+    EXPECT_EQ(w.fields.Anzeige_Normal->colour(), QColor(0xDA, 0x25, 0x1D));
+    EXPECT_EQ(w.fields.KleinRechts->colour(), QColor(0x00, 0x92, 0x8D));
+    EXPECT_EQ(w.values.SGrObHex->text(), QStringLiteral("#DA251D"));
+    EXPECT_EQ(w.values.SKlObHex->text(), QStringLiteral("#00928D"));
+    EXPECT_EQ(w.values.SKlObR->text(), QStringLiteral("0"));
+    EXPECT_EQ(w.values.SKlObG->text(), QStringLiteral("146"));
+    EXPECT_EQ(w.values.SKlObB->text(), QStringLiteral("141"));
+    EXPECT_EQ(w.values.SKlObLiHex->text(), QStringLiteral("-"));
 }
 
 TEST(DisplayPainting, PaintingTheSameColoursAgainRepaintsNothing)
@@ -33,10 +33,11 @@ TEST(DisplayPainting, PaintingTheSameColoursAgainRepaintsNothing)
     f.form->show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(f.form.get()));
     MainWidgets& w = f.w();
-    QWidget* zeuge = w.Image2; // not touched by the display routines
+    QWidget* zeuge = w.band.Image2; // not touched by the display routines
     f.d().datenHolen(50, true);
     ASSERT_TRUE(allesGemalt(zeuge));
-    PaintCounter zaehler{w.Anzeige_Normal, w.KleinRechts, w.Panel4, w.Panel7, w.SGrObHex, w.SKlObHex};
+    PaintCounter zaehler{w.fields.Anzeige_Normal, w.fields.KleinRechts, w.values.Panel4,
+                         w.values.Panel7,         w.values.SGrObHex,    w.values.SKlObHex};
     f.d().datenHolen(50, true);
     f.d().datenHolen(50, true);
     ASSERT_TRUE(allesGemalt(zeuge));
@@ -53,17 +54,17 @@ TEST(DisplayPainting, WebSafeDisplaySnapsPanelsAndTexts)
     f.d().setWebSafeOnly(true);
     f.d().datenHolen(0, true);
     // 218, 37, 29 -> 204, 51, 51; 0, 146, 141 -> 0, 153, 153
-    EXPECT_EQ(w.SGrObHex->text(), QStringLiteral("#CC3333"));
-    EXPECT_EQ(w.SGrObR->text(), QStringLiteral("204"));
-    EXPECT_EQ(w.Anzeige_Normal->colour(), QColor(204, 51, 51));
-    EXPECT_EQ(w.SKlObHex->text(), QStringLiteral("#009999"));
-    EXPECT_EQ(w.KleinRechts->colour(), QColor(0, 153, 153));
+    EXPECT_EQ(w.values.SGrObHex->text(), QStringLiteral("#CC3333"));
+    EXPECT_EQ(w.values.SGrObR->text(), QStringLiteral("204"));
+    EXPECT_EQ(w.fields.Anzeige_Normal->colour(), QColor(204, 51, 51));
+    EXPECT_EQ(w.values.SKlObHex->text(), QStringLiteral("#009999"));
+    EXPECT_EQ(w.fields.KleinRechts->colour(), QColor(0, 153, 153));
     // The light/dark field keeps the unsnapped base colour.
-    EXPECT_EQ(w.flaechenanzeigeFarbe->colour(), QColor(218, 37, 29));
+    EXPECT_EQ(w.lightDark.flaechenanzeigeFarbe->colour(), QColor(218, 37, 29));
 
     f.harmonyMode("auffaecherungen");
-    EXPECT_EQ(w.SKlObMiHex->text(), QStringLiteral("#009999")); // centre at 339
-    EXPECT_EQ(w.R[8]->colour(), QColor(0, 153, 153));
+    EXPECT_EQ(w.values.SKlObMiHex->text(), QStringLiteral("#009999")); // centre at 339
+    EXPECT_EQ(w.fields.R[8]->colour(), QColor(0, 153, 153));
     EXPECT_EQ(f.s().endFarben[47], 153);
 }
 
@@ -76,15 +77,15 @@ TEST(DisplayPainting, LightDarkAmountsShowInFieldsAndValues)
     f.parts().selection->KleinLinksClick2();
     f.parts().lightDark->bewegeHellDunkel(100, 155); // dark 100, light 100
     const QColor left = mixedColour(bandFarbe(379), 100, 100);
-    EXPECT_EQ(w.KleinLinks->colour(), left);
-    EXPECT_EQ(w.Panel5->colour(), left);
-    EXPECT_EQ(w.SKlObLiHex->text(), hex(left));
-    EXPECT_EQ(w.SKlObLiB->text(), QString::number(left.blue()));
+    EXPECT_EQ(w.fields.KleinLinks->colour(), left);
+    EXPECT_EQ(w.values.Panel5->colour(), left);
+    EXPECT_EQ(w.values.SKlObLiHex->text(), hex(left));
+    EXPECT_EQ(w.values.SKlObLiB->text(), QString::number(left.blue()));
     // The light/dark field shows the base colour, not the mixed one.
-    EXPECT_EQ(w.flaechenanzeigeFarbe->colour(), bandFarbe(379));
+    EXPECT_EQ(w.lightDark.flaechenanzeigeFarbe->colour(), bandFarbe(379));
     // Other fields keep their pure colours.
-    EXPECT_EQ(w.KleinRechts->colour(), bandFarbe(299));
-    EXPECT_EQ(w.Anzeige_Normal->colour(), QColor(218, 37, 29));
+    EXPECT_EQ(w.fields.KleinRechts->colour(), bandFarbe(299));
+    EXPECT_EQ(w.fields.Anzeige_Normal->colour(), QColor(218, 37, 29));
 }
 
 // 4-colour, angle type 1, at 120 with distances 40 and 34: right 453, left 533, centre 188.
@@ -95,11 +96,11 @@ TEST(DisplayPainting, TextFieldsTakeTheFieldColours)
     f.harmonyMode("viererHarmonien");
     f.d().datenHolen(120, true);
     const QColor big = bandFarbe(120);
-    for (QTextEdit* e : {w.RichEdit1, w.RichEdit2, w.RichEdit3})
+    for (QTextEdit* e : {w.fields.RichEdit1, w.fields.RichEdit2, w.fields.RichEdit3})
         EXPECT_EQ(e->palette().color(QPalette::Base), big);
-    EXPECT_EQ(w.RichEdit1->palette().color(QPalette::Text), bandFarbe(453));
-    EXPECT_EQ(w.RichEdit2->palette().color(QPalette::Text), bandFarbe(533));
-    EXPECT_EQ(w.RichEdit3->palette().color(QPalette::Text), bandFarbe(188));
+    EXPECT_EQ(w.fields.RichEdit1->palette().color(QPalette::Text), bandFarbe(453));
+    EXPECT_EQ(w.fields.RichEdit2->palette().color(QPalette::Text), bandFarbe(533));
+    EXPECT_EQ(w.fields.RichEdit3->palette().color(QPalette::Text), bandFarbe(188));
 }
 
 TEST(DisplayPainting, SwappedInSnapshotLeavesPanelsAndTextsAlone)
@@ -110,16 +111,16 @@ TEST(DisplayPainting, SwappedInSnapshotLeavesPanelsAndTextsAlone)
     {
         const auto held = f.parts().panelHold.hold();
         f.d().datenHolen(200, true);
-        EXPECT_EQ(w.Anzeige_Normal->colour(), QColor(218, 37, 29));
-        EXPECT_EQ(w.KleinRechts->colour(), QColor(0, 146, 141));
-        EXPECT_EQ(w.SGrObHex->text(), QStringLiteral("#DA251D"));
-        EXPECT_EQ(w.SKlObHex->text(), QStringLiteral("#00928D"));
-        EXPECT_EQ(w.RichEdit1->palette().color(QPalette::Base), QColor(218, 37, 29));
+        EXPECT_EQ(w.fields.Anzeige_Normal->colour(), QColor(218, 37, 29));
+        EXPECT_EQ(w.fields.KleinRechts->colour(), QColor(0, 146, 141));
+        EXPECT_EQ(w.values.SGrObHex->text(), QStringLiteral("#DA251D"));
+        EXPECT_EQ(w.values.SKlObHex->text(), QStringLiteral("#00928D"));
+        EXPECT_EQ(w.fields.RichEdit1->palette().color(QPalette::Base), QColor(218, 37, 29));
         // The text view's font colour still follows: the complement of 200 is 539.
-        EXPECT_EQ(w.RichEdit1->palette().color(QPalette::Text), bandFarbe(539));
+        EXPECT_EQ(w.fields.RichEdit1->palette().color(QPalette::Text), bandFarbe(539));
     }
     f.d().datenHolen(200, true);
-    EXPECT_EQ(w.KleinRechts->colour(), bandFarbe(539));
+    EXPECT_EQ(w.fields.KleinRechts->colour(), bandFarbe(539));
 }
 
 TEST(DisplayPainting, ASwappedInModeLeavesTheValueRowsAlone)
@@ -129,8 +130,8 @@ TEST(DisplayPainting, ASwappedInModeLeavesTheValueRowsAlone)
     f.d().datenHolen(0, true);
     const auto held = f.parts().panelHold.hold();
     f.harmonyMode("farbreihen");
-    EXPECT_EQ(w.SGrObHex->text(), QStringLiteral("#DA251D"));
-    EXPECT_FALSE(w.Panel4->isHidden());
+    EXPECT_EQ(w.values.SGrObHex->text(), QStringLiteral("#DA251D"));
+    EXPECT_FALSE(w.values.Panel4->isHidden());
 }
 
 TEST(DisplayPainting, RepaintMarksUnsavedChangesAndDropsWebSafeTakeOver)
@@ -164,19 +165,19 @@ TEST(DisplayPainting, BandTypeSwitchRecolorsEveryFieldAndKeepsTheSelection)
     EXPECT_EQ(s.posRechts(), 373);
     EXPECT_EQ(s.posLinks(), 453);
     EXPECT_EQ(s.posMitte(), 108);
-    EXPECT_EQ(w.Anzeige_Normal->colour(), bandFarbe(40, true));
-    EXPECT_EQ(w.KleinRechts->colour(), mixedColour(bandFarbe(373, true), 80, 0));
-    EXPECT_EQ(w.KleinLinks->colour(), bandFarbe(453, true));
-    EXPECT_EQ(w.KleinMitte->colour(), bandFarbe(108, true));
-    EXPECT_EQ(w.SKlObMiHex->text(), hex(bandFarbe(108, true)));
+    EXPECT_EQ(w.fields.Anzeige_Normal->colour(), bandFarbe(40, true));
+    EXPECT_EQ(w.fields.KleinRechts->colour(), mixedColour(bandFarbe(373, true), 80, 0));
+    EXPECT_EQ(w.fields.KleinLinks->colour(), bandFarbe(453, true));
+    EXPECT_EQ(w.fields.KleinMitte->colour(), bandFarbe(108, true));
+    EXPECT_EQ(w.values.SKlObMiHex->text(), hex(bandFarbe(108, true)));
     EXPECT_TRUE(s.hdZielLinks());
     EXPECT_FALSE(f.parts().lightDark->colourHeld());
-    EXPECT_EQ(w.statusPanel1->text(), QStringLiteral("Small field on the left-hand side selected"));
-    EXPECT_EQ(w.flaechenanzeigeFarbe->colour(), bandFarbe(453, true));
+    EXPECT_EQ(w.furniture.statusPanel1->text(), QStringLiteral("Small field on the left-hand side selected"));
+    EXPECT_EQ(w.lightDark.flaechenanzeigeFarbe->colour(), bandFarbe(453, true));
 
     f.form->actionItem("realistisch")->trigger();
-    EXPECT_EQ(w.KleinMitte->colour(), bandFarbe(108));
-    EXPECT_EQ(w.KleinRechts->colour(), mixedColour(bandFarbe(373), 80, 0));
+    EXPECT_EQ(w.fields.KleinMitte->colour(), bandFarbe(108));
+    EXPECT_EQ(w.fields.KleinRechts->colour(), mixedColour(bandFarbe(373), 80, 0));
     EXPECT_TRUE(s.hdZielLinks());
 }
 
@@ -190,10 +191,10 @@ TEST(DisplayPainting, BandTypeSwitchRecolorsTheWholeRow)
     stufenWaehlen(w, 3);
     f.d().datenHolen(100, true);
     f.form->actionItem("luminoes")->trigger();
-    EXPECT_EQ(w.R[15]->colour(), QColor(0, 255, 255));
-    EXPECT_EQ(w.R[1]->colour(), bandFarbe(479, true));
-    EXPECT_EQ(w.R[8]->colour(), bandFarbe(439, true));
-    EXPECT_EQ(w.R[6]->colour(), bandFarbe(465, true));
-    EXPECT_EQ(w.AnzeigeReihen->colour(), bandFarbe(100, true));
+    EXPECT_EQ(w.fields.R[15]->colour(), QColor(0, 255, 255));
+    EXPECT_EQ(w.fields.R[1]->colour(), bandFarbe(479, true));
+    EXPECT_EQ(w.fields.R[8]->colour(), bandFarbe(439, true));
+    EXPECT_EQ(w.fields.R[6]->colour(), bandFarbe(465, true));
+    EXPECT_EQ(w.fields.AnzeigeReihen->colour(), bandFarbe(100, true));
     EXPECT_TRUE(f.s().hdZielGross());
 }

@@ -19,8 +19,8 @@ namespace
 
 void bandClick(ShownWindow& f, int x)
 {
-    drueck(f.w().Image2, {x, 30});
-    loslass(f.w().Image2, {x, 30});
+    drueck(f.w().band.Image2, {x, 30});
+    loslass(f.w().band.Image2, {x, 30});
 }
 
 } // namespace
@@ -29,7 +29,7 @@ TEST(InteractionBand, ClickInThreeColoursPlacesTheSmallFieldsAroundTheComplement
 {
     ShownWindow f;
     f.harmonyMode("dreierHarmonien");
-    ASSERT_EQ(f.w().TrackBar2->value(), 40);
+    ASSERT_EQ(f.w().angle.TrackBar2->value(), 40);
     bandClick(f, 500);
 
     const MainState& s = f.s();
@@ -37,14 +37,14 @@ TEST(InteractionBand, ClickInThreeColoursPlacesTheSmallFieldsAroundTheComplement
     EXPECT_EQ(s.posRechts(), 121); // complement 161, minus 40
     EXPECT_EQ(s.posLinks(), 201);
     EXPECT_FALSE(f.form->parts().band->bandHeld());
-    EXPECT_EQ(f.w().Anzeige_Normal->colour(), bandFarbe(500));
-    EXPECT_EQ(f.w().KleinRechts->colour(), bandFarbe(121));
-    EXPECT_EQ(f.w().KleinLinks->colour(), bandFarbe(201));
-    EXPECT_EQ(f.w().Panel5->colour(), bandFarbe(201));
+    EXPECT_EQ(f.w().fields.Anzeige_Normal->colour(), bandFarbe(500));
+    EXPECT_EQ(f.w().fields.KleinRechts->colour(), bandFarbe(121));
+    EXPECT_EQ(f.w().fields.KleinLinks->colour(), bandFarbe(201));
+    EXPECT_EQ(f.w().values.Panel5->colour(), bandFarbe(201));
     const QColor c = bandFarbe(121);
-    EXPECT_EQ(f.w().SKlObR->text(), QString::number(c.red()));
+    EXPECT_EQ(f.w().values.SKlObR->text(), QString::number(c.red()));
     // The light/dark field shows the selected (big) field's base colour.
-    EXPECT_EQ(f.w().flaechenanzeigeFarbe->colour(), bandFarbe(500));
+    EXPECT_EQ(f.w().lightDark.flaechenanzeigeFarbe->colour(), bandFarbe(500));
 }
 
 TEST(InteractionBand, ClickInFanningSpreadsTheRowAroundTheComplement)
@@ -56,14 +56,14 @@ TEST(InteractionBand, ClickInFanningSpreadsTheRowAroundTheComplement)
 
     // Centre 439; outer fields 40 away; rings in steps of round(40 / 3) = 13.
     MainWidgets& w = f.w();
-    EXPECT_EQ(w.AnzeigeReihen->colour(), bandFarbe(100));
-    EXPECT_EQ(w.R[8]->colour(), bandFarbe(439));
-    EXPECT_EQ(w.R[15]->colour(), bandFarbe(399));
-    EXPECT_EQ(w.R[1]->colour(), bandFarbe(479));
-    EXPECT_EQ(w.R[9]->colour(), bandFarbe(426));
-    EXPECT_EQ(w.R[7]->colour(), bandFarbe(452));
-    EXPECT_EQ(w.R[10]->colour(), bandFarbe(413));
-    EXPECT_EQ(w.R[6]->colour(), bandFarbe(465));
+    EXPECT_EQ(w.fields.AnzeigeReihen->colour(), bandFarbe(100));
+    EXPECT_EQ(w.fields.R[8]->colour(), bandFarbe(439));
+    EXPECT_EQ(w.fields.R[15]->colour(), bandFarbe(399));
+    EXPECT_EQ(w.fields.R[1]->colour(), bandFarbe(479));
+    EXPECT_EQ(w.fields.R[9]->colour(), bandFarbe(426));
+    EXPECT_EQ(w.fields.R[7]->colour(), bandFarbe(452));
+    EXPECT_EQ(w.fields.R[10]->colour(), bandFarbe(413));
+    EXPECT_EQ(w.fields.R[6]->colour(), bandFarbe(465));
 }
 
 // Through the window, as the platform delivers it: the band keeps the mouse
@@ -73,7 +73,7 @@ TEST(InteractionBand, DraggingBeyondEitherEndHoldsTheBandEnds)
     ShownWindow f;
     ASSERT_TRUE(QTest::qWaitForWindowExposed(f.form.get()));
     QWindow* topWindow = f.form->windowHandle();
-    PictureBox* band = f.w().Image2;
+    PictureBox* band = f.w().band.Image2;
     const auto imFenster = [&](int x) { return topWindow->mapFromGlobal(band->mapToGlobal(QPoint(x, 30))); };
 
     QTest::mousePress(topWindow, Qt::LeftButton, {}, imFenster(300));
@@ -85,7 +85,7 @@ TEST(InteractionBand, DraggingBeyondEitherEndHoldsTheBandEnds)
     EXPECT_EQ(f.s().posGross(), 20);
     QTest::mouseMove(topWindow, imFenster(900));
     EXPECT_EQ(f.s().posGross(), 677);
-    EXPECT_EQ(f.w().Anzeige_Normal->colour(), bandFarbe(677));
+    EXPECT_EQ(f.w().fields.Anzeige_Normal->colour(), bandFarbe(677));
     QTest::mouseRelease(topWindow, Qt::LeftButton, {}, imFenster(900));
     EXPECT_FALSE(f.form->parts().band->bandHeld());
 
@@ -99,10 +99,10 @@ TEST(InteractionBand, HiddenBandStandInCanBeDraggedBlind)
 {
     ShownWindow f;
     ASSERT_TRUE(QTest::qWaitForWindowExposed(f.form.get()));
-    f.w().Panel3->hide();
-    f.w().Panel2->show();
+    f.w().band.Panel3->hide();
+    f.w().band.Panel2->show();
     QWindow* topWindow = f.form->windowHandle();
-    ColourPanel* ersatz = f.w().Panel2;
+    ColourPanel* ersatz = f.w().band.Panel2;
     const auto imFenster = [&](int x) {
         return topWindow->mapFromGlobal(ersatz->mapToGlobal(QPoint(x, 20)));
     };
@@ -115,7 +115,7 @@ TEST(InteractionBand, HiddenBandStandInCanBeDraggedBlind)
     EXPECT_EQ(f.s().posGross(), 400);
     QTest::mouseRelease(topWindow, Qt::LeftButton, {}, imFenster(400));
     EXPECT_FALSE(f.form->parts().band->bandHeld());
-    EXPECT_EQ(f.w().Anzeige_Normal->colour(), bandFarbe(400));
+    EXPECT_EQ(f.w().fields.Anzeige_Normal->colour(), bandFarbe(400));
 }
 
 TEST(InteractionBand, ClickDropsATypedInColourAndTheValueHighlight)
@@ -123,12 +123,12 @@ TEST(InteractionBand, ClickDropsATypedInColourAndTheValueHighlight)
     ShownWindow f;
     f.d().eingabeFarbeAktiv(true);
     f.d().eingabeTexteZeigen(true);
-    klick(f.w().SGrObHex);
-    ASSERT_NE(f.w().SGrObHex->background(), f.w().SKlObHex->background());
+    klick(f.w().values.SGrObHex);
+    ASSERT_NE(f.w().values.SGrObHex->background(), f.w().values.SKlObHex->background());
     bandClick(f, 10);
     EXPECT_FALSE(f.s().eingabeFarbeAktiv);
     EXPECT_FALSE(f.s().eingabeTexteZeigen);
-    EXPECT_EQ(f.w().SGrObHex->background(), f.w().SKlObHex->background());
+    EXPECT_EQ(f.w().values.SGrObHex->background(), f.w().values.SKlObHex->background());
 }
 
 TEST(InteractionBand, TrackBarsWriteTheAnglesAndRedrawThePicture)
@@ -136,23 +136,23 @@ TEST(InteractionBand, TrackBarsWriteTheAnglesAndRedrawThePicture)
     ShownWindow f;
     f.harmonyMode("dreierHarmonien");
     MainWidgets& w = f.w();
-    EXPECT_EQ(w.WinkelO->text(), QStringLiteral("42 °"));
-    const QImage vorher = w.ImageWW->image();
-    w.TrackBar2->setValue(117);
-    EXPECT_EQ(w.WinkelO->text(), QStringLiteral("124 °"));
+    EXPECT_EQ(w.angle.WinkelO->text(), QStringLiteral("42 °"));
+    const QImage vorher = w.angle.ImageWW->image();
+    w.angle.TrackBar2->setValue(117);
+    EXPECT_EQ(w.angle.WinkelO->text(), QStringLiteral("124 °"));
     EXPECT_EQ(f.s().abstand1(), 117);
-    EXPECT_NE(w.ImageWW->image(), vorher);
-    EXPECT_EQ(w.ImageWW->image(), f.form->parts().band->anglePicture());
+    EXPECT_NE(w.angle.ImageWW->image(), vorher);
+    EXPECT_EQ(w.angle.ImageWW->image(), f.form->parts().band->anglePicture());
     EXPECT_EQ(f.s().posRechts(), 339 - 117);
 
-    w.TrackBar2->setValue(0);
-    EXPECT_EQ(w.WinkelO->text(), QStringLiteral("0 °"));
+    w.angle.TrackBar2->setValue(0);
+    EXPECT_EQ(w.angle.WinkelO->text(), QStringLiteral("0 °"));
 
     // Colour rows double the first distance.
     f.harmonyMode("farbreihen");
-    w.TrackBar2->setValue(60);
+    w.angle.TrackBar2->setValue(60);
     EXPECT_EQ(f.s().abstand1(), 120);
-    EXPECT_EQ(w.WinkelO->text(), QStringLiteral("128 °"));
+    EXPECT_EQ(w.angle.WinkelO->text(), QStringLiteral("128 °"));
 }
 
 TEST(InteractionBand, FourColourTypeOneTurnsTheWheelWithTheSecondAngle)
@@ -160,34 +160,34 @@ TEST(InteractionBand, FourColourTypeOneTurnsTheWheelWithTheSecondAngle)
     ShownWindow f;
     f.harmonyMode("viererHarmonien");
     MainWidgets& w = f.w();
-    ASSERT_TRUE(w.TrackBar3->isEnabled());
+    ASSERT_TRUE(w.angle.TrackBar3->isEnabled());
     const QImage wheel = f.form->imageBg();
-    w.TrackBar3->setValue(90);
-    EXPECT_EQ(w.WinkelU->text(), QStringLiteral("96 °"));
+    w.angle.TrackBar3->setValue(90);
+    EXPECT_EQ(w.angle.WinkelU->text(), QStringLiteral("96 °"));
     EXPECT_EQ(f.s().abstand2(), 90);
     EXPECT_NE(f.form->imageBg(), wheel);
 
     // Angle type 2: only the first angle is adjustable.
-    waehleEintrag(w.ComboBox3, 1);
+    waehleEintrag(w.angle.ComboBox3, 1);
     EXPECT_TRUE(f.s().winkeltyp2);
-    EXPECT_FALSE(w.TrackBar3->isEnabled());
-    EXPECT_TRUE(w.WinkelU->isHidden());
-    EXPECT_TRUE(w.TrackBar2->isEnabled());
-    waehleEintrag(w.ComboBox3, 0);
+    EXPECT_FALSE(w.angle.TrackBar3->isEnabled());
+    EXPECT_TRUE(w.angle.WinkelU->isHidden());
+    EXPECT_TRUE(w.angle.TrackBar2->isEnabled());
+    waehleEintrag(w.angle.ComboBox3, 0);
     EXPECT_FALSE(f.s().winkeltyp2);
-    EXPECT_TRUE(w.TrackBar3->isEnabled());
-    EXPECT_FALSE(w.WinkelU->isHidden());
+    EXPECT_TRUE(w.angle.TrackBar3->isEnabled());
+    EXPECT_FALSE(w.angle.WinkelU->isHidden());
 }
 
 TEST(InteractionBand, NothingIsDrawnBeforeTheFirstShow)
 {
     WindowFixture f;
     MainWidgets& w = f.w();
-    const QImage vorher = w.ImageWW->image();
-    w.TrackBar2->setValue(70);
-    f.form->parts().band->TrackBarAllChange(w.TrackBar2);
-    EXPECT_TRUE(w.WinkelO->text().isEmpty());
-    EXPECT_EQ(w.ImageWW->image(), vorher);
+    const QImage vorher = w.angle.ImageWW->image();
+    w.angle.TrackBar2->setValue(70);
+    f.form->parts().band->TrackBarAllChange(w.angle.TrackBar2);
+    EXPECT_TRUE(w.angle.WinkelO->text().isEmpty());
+    EXPECT_EQ(w.angle.ImageWW->image(), vorher);
     f.d().switchSeparateOn();
     f.d().setPositions({{200, f.s().posRechts(), f.s().posLinks(), f.s().posMitte()}});
     f.form->parts().band->winkelZeichnen();
@@ -204,21 +204,21 @@ TEST(InteractionBand, SeparateAdjustmentMarkersAndLegend)
     MainWidgets& w = f.w();
     werkzeug(f, ActionId::farbenSeparatEinstellen);
     bandClick(f, 677); // only the big field moves
-    EXPECT_EQ(w.Label11->text(), QStringLiteral("360°"));
+    EXPECT_EQ(w.legend.Label11->text(), QStringLiteral("360°"));
     ASSERT_EQ(s.posRechts(), 299);
-    EXPECT_EQ(w.Label14->text(), QStringLiteral("159°"));
-    EXPECT_EQ(w.Label12->text(), QStringLiteral("202°"));
-    EXPECT_TRUE(w.Label13->text().isEmpty());
-    EXPECT_EQ(w.ImageWW->image(), f.form->parts().band->anglePicture());
-    EXPECT_EQ(w.Panel16->colour(), w.Panel4->colour());
-    EXPECT_EQ(w.Panel19->colour(), w.Panel7->colour());
-    EXPECT_EQ(w.Panel17->colour(), w.Panel5->colour());
-    EXPECT_TRUE(w.Panel18->isHidden());
+    EXPECT_EQ(w.legend.Label14->text(), QStringLiteral("159°"));
+    EXPECT_EQ(w.legend.Label12->text(), QStringLiteral("202°"));
+    EXPECT_TRUE(w.legend.Label13->text().isEmpty());
+    EXPECT_EQ(w.angle.ImageWW->image(), f.form->parts().band->anglePicture());
+    EXPECT_EQ(w.legend.Panel16->colour(), w.values.Panel4->colour());
+    EXPECT_EQ(w.legend.Panel19->colour(), w.values.Panel7->colour());
+    EXPECT_EQ(w.legend.Panel17->colour(), w.values.Panel5->colour());
+    EXPECT_TRUE(w.legend.Panel18->isHidden());
 
     // Unchanged positions draw nothing again; the track bars only ask for markers.
-    const QString text = w.WinkelO->text();
-    w.TrackBar2->setValue(10);
-    EXPECT_EQ(w.WinkelO->text(), text);
+    const QString text = w.angle.WinkelO->text();
+    w.angle.TrackBar2->setValue(10);
+    EXPECT_EQ(w.angle.WinkelO->text(), text);
     EXPECT_EQ(s.abstand1(), 40);
 }
 
@@ -231,18 +231,18 @@ TEST(InteractionBand, SeparateAdjustmentMarkersFollowADragAndLeaveWithIt)
     MainWidgets& w = f.w();
     werkzeug(f, ActionId::farbenSeparatEinstellen);
     bandClick(f, 400);
-    const QString bei400 = w.Label11->text();
+    const QString bei400 = w.legend.Label11->text();
     bandClick(f, 100);
-    ASSERT_NE(w.Label11->text(), bei400);
+    ASSERT_NE(w.legend.Label11->text(), bei400);
 
-    drueck(w.Image2, {200, 30});
-    zieh(w.Image2, {400, 30});
-    EXPECT_EQ(w.Label11->text(), bei400);
-    EXPECT_EQ(w.Panel16->colour(), w.Panel4->colour());
-    loslass(w.Image2, {400, 30});
+    drueck(w.band.Image2, {200, 30});
+    zieh(w.band.Image2, {400, 30});
+    EXPECT_EQ(w.legend.Label11->text(), bei400);
+    EXPECT_EQ(w.legend.Panel16->colour(), w.values.Panel4->colour());
+    loslass(w.band.Image2, {400, 30});
 
     werkzeug(f, ActionId::farbenSeparatEinstellen);
-    EXPECT_TRUE(w.TrackBar2->isEnabled());
-    EXPECT_TRUE(w.ComboBox3->isEnabled());
-    EXPECT_FALSE(w.WinkelO->isHidden());
+    EXPECT_TRUE(w.angle.TrackBar2->isEnabled());
+    EXPECT_TRUE(w.angle.ComboBox3->isEnabled());
+    EXPECT_FALSE(w.angle.WinkelO->isHidden());
 }

@@ -50,16 +50,16 @@ TEST(InteractionSelection, ClickingAFieldSelectsItAndNamesItInTheStatusBar)
         const char* status;
     };
     const Fall faelle[] = {
-        {w.KleinRechts, {false, true, false, false}, "Small field on the right-hand side selected"},
-        {w.KleinLinks, {false, false, true, false}, "Small field on the left-hand side selected"},
-        {w.KleinMitte, {false, false, false, true}, "Small field in the center selected"},
-        {w.Anzeige_Normal, {true, false, false, false}, "Big field selected"},
+        {w.fields.KleinRechts, {false, true, false, false}, "Small field on the right-hand side selected"},
+        {w.fields.KleinLinks, {false, false, true, false}, "Small field on the left-hand side selected"},
+        {w.fields.KleinMitte, {false, false, false, true}, "Small field in the center selected"},
+        {w.fields.Anzeige_Normal, {true, false, false, false}, "Big field selected"},
     };
     for (const Fall& fall : faelle) {
         // A small field lies on the big one; the click must not reach both.
-        klick(fall.panel, fall.panel == w.Anzeige_Normal ? QPoint(5, 5) : fall.panel->rect().center());
+        klick(fall.panel, fall.panel == w.fields.Anzeige_Normal ? QPoint(5, 5) : fall.panel->rect().center());
         EXPECT_TRUE(gleich(target(f.s()), fall.target)) << fall.status;
-        EXPECT_EQ(w.statusPanel1->text(), QString::fromLatin1(fall.status));
+        EXPECT_EQ(w.furniture.statusPanel1->text(), QString::fromLatin1(fall.status));
     }
 }
 
@@ -67,15 +67,16 @@ TEST(InteractionSelection, PercentagesFollowTheSelectedField)
 {
     ShownWindow f;
     MainWidgets& w = f.w();
-    klick(w.KleinRechts);
-    klick(w.PaintBox3, {51, 0}); // right: dark 51, light 255
-    klick(w.Anzeige_Normal, {5, 5});
-    EXPECT_EQ(w.Label1->text(), QStringLiteral("0 %"));
-    EXPECT_EQ(w.Label2->text(), QStringLiteral("0 %"));
+    klick(w.fields.KleinRechts);
+    klick(w.lightDark.PaintBox3, {51, 0}); // right: dark 51, light 255
+    klick(w.fields.Anzeige_Normal, {5, 5});
+    EXPECT_EQ(w.lightDark.Label1->text(), QStringLiteral("0 %"));
+    EXPECT_EQ(w.lightDark.Label2->text(), QStringLiteral("0 %"));
     f.form->parts().selection->KleinRechtsClick2();
-    EXPECT_EQ(w.Label1->text(), QStringLiteral("100 %"));
-    EXPECT_EQ(w.Label2->text(), QStringLiteral("20 %"));
-    EXPECT_EQ(w.statusPanel1->text(), QStringLiteral("Small field on the right-hand side selected"));
+    EXPECT_EQ(w.lightDark.Label1->text(), QStringLiteral("100 %"));
+    EXPECT_EQ(w.lightDark.Label2->text(), QStringLiteral("20 %"));
+    EXPECT_EQ(w.furniture.statusPanel1->text(),
+              QStringLiteral("Small field on the right-hand side selected"));
 }
 
 TEST(InteractionSelection, RowFieldsStandForTheSmallFieldOnTheirSide)
@@ -84,16 +85,16 @@ TEST(InteractionSelection, RowFieldsStandForTheSmallFieldOnTheirSide)
     f.harmonyMode("auffaecherungen");
     stufenWaehlen(f.w(), 7); // all 15 fields
     MainWidgets& w = f.w();
-    klick(w.R[3]);
+    klick(w.fields.R[3]);
     EXPECT_TRUE(gleich(target(f.s()), {false, false, true, false}));
-    klick(w.R[12]);
+    klick(w.fields.R[12]);
     EXPECT_TRUE(gleich(target(f.s()), {false, true, false, false}));
-    const QString status = w.statusPanel1->text();
-    klick(w.R[8]); // the centre selects nothing
+    const QString status = w.furniture.statusPanel1->text();
+    klick(w.fields.R[8]); // the centre selects nothing
     EXPECT_TRUE(gleich(target(f.s()), {false, true, false, false}));
-    EXPECT_EQ(w.statusPanel1->text(), status);
+    EXPECT_EQ(w.furniture.statusPanel1->text(), status);
     // In fanning the background is the big field.
-    klick(w.AnzeigeReihen, {3, 3});
+    klick(w.fields.AnzeigeReihen, {3, 3});
     EXPECT_TRUE(gleich(target(f.s()), {true, false, false, false}));
 }
 
@@ -103,9 +104,9 @@ TEST(InteractionSelection, ColourRowsBackgroundSelectsNothing)
     f.harmonyMode("farbreihen");
     MainWidgets& w = f.w();
     ASSERT_TRUE(f.s().hdZielRechts()); // colour rows have no big field
-    klick(w.AnzeigeReihen, {3, 3});
+    klick(w.fields.AnzeigeReihen, {3, 3});
     EXPECT_TRUE(gleich(target(f.s()), {false, true, false, false}));
-    klick(w.R[1]);
+    klick(w.fields.R[1]);
     EXPECT_TRUE(f.s().hdZielLinks());
 }
 
@@ -115,9 +116,9 @@ TEST(InteractionSelection, ValueTextHighlightIsCopiedWithCtrlC)
     MainWidgets& w = f.w();
     QGuiApplication::clipboard()->setText(QStringLiteral("vorher"));
 
-    klick(w.SGrObHex);
-    EXPECT_TRUE(hervorgehoben(w.SGrObHex));
-    EXPECT_TRUE(w.Kopieren1a->isEnabled());
+    klick(w.values.SGrObHex);
+    EXPECT_TRUE(hervorgehoben(w.values.SGrObHex));
+    EXPECT_TRUE(w.furniture.Kopieren1a->isEnabled());
     EXPECT_EQ(f.form->kopierWert, QStringLiteral("#DA251D"));
     f.form->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(f.form.get()));
@@ -125,39 +126,39 @@ TEST(InteractionSelection, ValueTextHighlightIsCopiedWithCtrlC)
     EXPECT_EQ(QGuiApplication::clipboard()->text(), QStringLiteral("#DA251D"));
 
     // The next value click also takes the focus off a list box.
-    w.ComboBox2->setFocus();
-    ASSERT_TRUE(w.ComboBox2->hasFocus());
+    w.regions.ComboBox2->setFocus();
+    ASSERT_TRUE(w.regions.ComboBox2->hasFocus());
 
     // Another value moves the highlight; the pop-up item copies it.
-    klick(w.SKlObG);
-    EXPECT_FALSE(w.ComboBox2->hasFocus());
-    EXPECT_TRUE(w.ComboBox2->isEnabled());
-    EXPECT_FALSE(hervorgehoben(w.SGrObHex));
-    EXPECT_TRUE(hervorgehoben(w.SKlObG));
-    w.Kopieren1a->trigger();
+    klick(w.values.SKlObG);
+    EXPECT_FALSE(w.regions.ComboBox2->hasFocus());
+    EXPECT_TRUE(w.regions.ComboBox2->isEnabled());
+    EXPECT_FALSE(hervorgehoben(w.values.SGrObHex));
+    EXPECT_TRUE(hervorgehoben(w.values.SKlObG));
+    w.furniture.Kopieren1a->trigger();
     EXPECT_EQ(QGuiApplication::clipboard()->text(), QStringLiteral("146"));
 
     // A "-" offers nothing to copy and takes the highlight away.
-    klick(w.SKlObLiR);
-    EXPECT_FALSE(hervorgehoben(w.SKlObG));
-    EXPECT_FALSE(hervorgehoben(w.SKlObLiR));
-    EXPECT_FALSE(w.Kopieren1a->isEnabled());
+    klick(w.values.SKlObLiR);
+    EXPECT_FALSE(hervorgehoben(w.values.SKlObG));
+    EXPECT_FALSE(hervorgehoben(w.values.SKlObLiR));
+    EXPECT_FALSE(w.furniture.Kopieren1a->isEnabled());
     // An empty text (the lower row) the same.
-    klick(w.SGrObR);
-    klick(w.SGrUnR);
-    EXPECT_FALSE(hervorgehoben(w.SGrObR));
-    EXPECT_FALSE(w.Kopieren1a->isEnabled());
+    klick(w.values.SGrObR);
+    klick(w.values.SGrUnR);
+    EXPECT_FALSE(hervorgehoben(w.values.SGrObR));
+    EXPECT_FALSE(w.furniture.Kopieren1a->isEnabled());
 }
 
 TEST(InteractionSelection, RightButtonHighlightsAndOffersThePopUp)
 {
     ShownWindow f;
     MainWidgets& w = f.w();
-    for (StaticText* t : w.valueTexts())
+    for (StaticText* t : w.values.valueTexts())
         EXPECT_EQ(t->contextMenuPolicy(), Qt::CustomContextMenu) << t->objectName().toStdString();
-    QTest::mousePress(w.SKlObB, Qt::RightButton);
-    EXPECT_TRUE(hervorgehoben(w.SKlObB));
-    EXPECT_TRUE(w.Kopieren1a->isEnabled());
+    QTest::mousePress(w.values.SKlObB, Qt::RightButton);
+    EXPECT_TRUE(hervorgehoben(w.values.SKlObB));
+    EXPECT_TRUE(w.furniture.Kopieren1a->isEnabled());
     EXPECT_EQ(f.form->kopierWert, QStringLiteral("141"));
 }
 
@@ -165,10 +166,11 @@ TEST(InteractionSelection, PressOnTheBackgroundRemovesTheHighlight)
 {
     ShownWindow f;
     MainWidgets& w = f.w();
-    for (QWidget* flaeche : {static_cast<QWidget*>(w.WerteOben), static_cast<QWidget*>(w.panelBG),
-                             static_cast<QWidget*>(w.HellDunkelGrau), static_cast<QWidget*>(w.Panel13)}) {
-        klick(w.SGrObG);
-        ASSERT_TRUE(hervorgehoben(w.SGrObG));
+    for (QWidget* flaeche :
+         {static_cast<QWidget*>(w.values.WerteOben), static_cast<QWidget*>(w.regions.panelBG),
+          static_cast<QWidget*>(w.lightDark.HellDunkelGrau), static_cast<QWidget*>(w.angle.Panel13)}) {
+        klick(w.values.SGrObG);
+        ASSERT_TRUE(hervorgehoben(w.values.SGrObG));
         // A free spot of the panel, off every child.
         QPoint frei;
         for (int y = 0; y < flaeche->height() && frei.isNull(); ++y)
@@ -180,7 +182,7 @@ TEST(InteractionSelection, PressOnTheBackgroundRemovesTheHighlight)
         ASSERT_FALSE(frei.isNull()) << flaeche->objectName().toStdString();
         QTest::mousePress(flaeche, Qt::LeftButton, {}, frei);
         QTest::mouseRelease(flaeche, Qt::LeftButton, {}, frei);
-        EXPECT_FALSE(hervorgehoben(w.SGrObG)) << flaeche->objectName().toStdString();
+        EXPECT_FALSE(hervorgehoben(w.values.SGrObG)) << flaeche->objectName().toStdString();
     }
 }
 
@@ -188,10 +190,11 @@ TEST(InteractionSelection, RadioButtonsOutsideSeparateAdjustmentDisableThemselve
 {
     ShownWindow f;
     MainWidgets& w = f.w();
-    w.RadioButton4->setEnabled(true);
-    w.RadioButton4->setChecked(true);
-    EXPECT_FALSE(w.RadioButton4->isEnabled());
-    EXPECT_EQ(w.statusPanel1->text(), QStringLiteral("Small field on the right-hand side selected"));
+    w.choice.RadioButton4->setEnabled(true);
+    w.choice.RadioButton4->setChecked(true);
+    EXPECT_FALSE(w.choice.RadioButton4->isEnabled());
+    EXPECT_EQ(w.furniture.statusPanel1->text(),
+              QStringLiteral("Small field on the right-hand side selected"));
     EXPECT_TRUE(f.s().hdZielGross()); // the target stays
 }
 
@@ -205,36 +208,37 @@ TEST(InteractionSelection, SeparateAdjustmentRadioButtons)
     ASSERT_TRUE(s.separatModus);
 
     // 2-colour: the left field does not exist.
-    QTest::mouseClick(w.RadioButton2, Qt::LeftButton);
-    EXPECT_FALSE(w.RadioButton2->isChecked());
-    EXPECT_TRUE(w.RadioButton1->isChecked());
+    QTest::mouseClick(w.choice.RadioButton2, Qt::LeftButton);
+    EXPECT_FALSE(w.choice.RadioButton2->isChecked());
+    EXPECT_TRUE(w.choice.RadioButton1->isChecked());
 
-    QTest::mouseClick(w.RadioButton4, Qt::LeftButton);
-    EXPECT_TRUE(w.RadioButton4->isChecked());
-    EXPECT_FALSE(w.RadioButton1->isChecked());
+    QTest::mouseClick(w.choice.RadioButton4, Qt::LeftButton);
+    EXPECT_TRUE(w.choice.RadioButton4->isChecked());
+    EXPECT_FALSE(w.choice.RadioButton1->isChecked());
     EXPECT_TRUE(s.feldRechtsAn());
     EXPECT_FALSE(s.feldGrossAn());
     EXPECT_TRUE(s.hdZielRechts());
 
     // A click on the checked button leaves everything as it is.
-    QTest::mouseClick(w.RadioButton4, Qt::LeftButton);
-    EXPECT_TRUE(w.RadioButton4->isChecked());
+    QTest::mouseClick(w.choice.RadioButton4, Qt::LeftButton);
+    EXPECT_TRUE(w.choice.RadioButton4->isChecked());
     EXPECT_TRUE(s.feldRechtsAn());
 
     // Selecting the checked field again only rewrites the status text.
-    klick(w.Anzeige_Normal, {5, 5});
-    EXPECT_TRUE(w.RadioButton1->isChecked());
-    EXPECT_FALSE(w.RadioButton4->isChecked());
+    klick(w.fields.Anzeige_Normal, {5, 5});
+    EXPECT_TRUE(w.choice.RadioButton1->isChecked());
+    EXPECT_FALSE(w.choice.RadioButton4->isChecked());
     EXPECT_TRUE(s.feldGrossAn());
     EXPECT_FALSE(s.feldRechtsAn());
     EXPECT_TRUE(s.hdZielGross());
     f.currentState(
         [](MainState& n) { n.lightDarkTarget = Field::centre; }); // a marker: an early stop leaves it
-    w.statusPanel1->clear();
-    klick(w.KleinRechts);
+    w.furniture.statusPanel1->clear();
+    klick(w.fields.KleinRechts);
     EXPECT_TRUE(s.hdZielRechts());
     f.currentState([](MainState& n) { n.lightDarkTarget = Field::big; });
-    klick(w.KleinRechts);
+    klick(w.fields.KleinRechts);
     EXPECT_TRUE(s.hdZielGross()); // stopped: RadioButton4 was already checked
-    EXPECT_EQ(w.statusPanel1->text(), QStringLiteral("Small field on the right-hand side selected"));
+    EXPECT_EQ(w.furniture.statusPanel1->text(),
+              QStringLiteral("Small field on the right-hand side selected"));
 }

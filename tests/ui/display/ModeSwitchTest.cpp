@@ -1,8 +1,8 @@
 #include "support/DisplayFixture.h"
 #include "support/StackOrder.h"
 
-#include "ui/display/LightDarkField.h"
 #include "ui/display/BandAngleControls.h"
+#include "ui/display/LightDarkField.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -41,42 +41,44 @@ void pruefen(DisplayFixture& f, const Erwartung& e)
 {
     SCOPED_TRACE(e.actionItem);
     MainWidgets& w = f.w();
-    EXPECT_EQ(w.statusPanel0->text(), QString::fromLatin1(e.status));
+    EXPECT_EQ(w.furniture.statusPanel0->text(), QString::fromLatin1(e.status));
     for (const Erwartung& andere : modi)
         EXPECT_EQ(f.form->actionItem(andere.actionItem)->isChecked(), &andere == &e) << andere.actionItem;
     for (const Erwartung& jede : modi)
         EXPECT_TRUE(f.form->actionItem(jede.actionItem)->isEnabled());
 
     if (e.colourRows) {
-        EXPECT_TRUE(steht(w.AnzeigeReihen, w.Anzeige));
-        EXPECT_EQ(vorderstes(w.Anzeige), w.AnzeigeReihen);
+        EXPECT_TRUE(steht(w.fields.AnzeigeReihen, w.fields.Anzeige));
+        EXPECT_EQ(vorderstes(w.fields.Anzeige), w.fields.AnzeigeReihen);
     } else {
-        EXPECT_TRUE(steht(w.Anzeige_Normal, w.Anzeige));
-        EXPECT_EQ(vorderstes(w.Anzeige), w.Anzeige_Normal);
-        EXPECT_TRUE(steht(w.KleinRechts, w.Anzeige_Normal));
+        EXPECT_TRUE(steht(w.fields.Anzeige_Normal, w.fields.Anzeige));
+        EXPECT_EQ(vorderstes(w.fields.Anzeige), w.fields.Anzeige_Normal);
+        EXPECT_TRUE(steht(w.fields.KleinRechts, w.fields.Anzeige_Normal));
     }
-    EXPECT_EQ(steht(w.KleinLinks, w.Anzeige_Normal), e.left);
-    EXPECT_EQ(steht(w.KleinMitte, w.Anzeige_Normal), e.centre);
-    EXPECT_EQ(w.KleinLinks->parentWidget() == w.PanelContainer2, !e.left);
-    EXPECT_EQ(w.KleinMitte->parentWidget() == w.PanelContainer2, !e.centre);
-    for (ColourPanel* p : {w.FixedLinks, w.FixedRechts, w.FixedLinksReihen, w.FixedRechtsReihen})
+    EXPECT_EQ(steht(w.fields.KleinLinks, w.fields.Anzeige_Normal), e.left);
+    EXPECT_EQ(steht(w.fields.KleinMitte, w.fields.Anzeige_Normal), e.centre);
+    EXPECT_EQ(w.fields.KleinLinks->parentWidget() == w.fields.PanelContainer2, !e.left);
+    EXPECT_EQ(w.fields.KleinMitte->parentWidget() == w.fields.PanelContainer2, !e.centre);
+    for (ColourPanel* p :
+         {w.fields.FixedLinks, w.fields.FixedRechts, w.fields.FixedLinksReihen, w.fields.FixedRechtsReihen})
         EXPECT_FALSE(p->isVisibleTo(f.form.get()));
 
-    EXPECT_EQ(!w.Panel4->isHidden(), e.panel4);
-    EXPECT_EQ(!w.Panel5->isHidden(), e.panel5);
-    EXPECT_EQ(!w.Panel6->isHidden(), e.panel6);
-    EXPECT_FALSE(w.Panel7->isHidden());
-    EXPECT_FALSE(w.Panel1->isVisibleTo(f.form.get()));
+    EXPECT_EQ(!w.values.Panel4->isHidden(), e.panel4);
+    EXPECT_EQ(!w.values.Panel5->isHidden(), e.panel5);
+    EXPECT_EQ(!w.values.Panel6->isHidden(), e.panel6);
+    EXPECT_FALSE(w.values.Panel7->isHidden());
+    EXPECT_FALSE(w.fields.Panel1->isVisibleTo(f.form.get()));
 
-    EXPECT_EQ(w.ComboBox1->isEnabled(), e.colourRows);
-    EXPECT_EQ(w.Button1->isEnabled(), e.colourRows);
-    EXPECT_EQ(w.ComboBox3->isEnabled(), e.comboBox3);
-    EXPECT_EQ(w.TrackBar2->isEnabled(), e.trackBar2);
-    EXPECT_EQ(w.TrackBar3->isEnabled(), e.trackBar3);
-    EXPECT_EQ(!w.WinkelO->isHidden(), e.trackBar2);
-    EXPECT_EQ(!w.WinkelU->isHidden(), e.trackBar3);
+    EXPECT_EQ(w.rowControls.ComboBox1->isEnabled(), e.colourRows);
+    EXPECT_EQ(w.rowControls.Button1->isEnabled(), e.colourRows);
+    EXPECT_EQ(w.angle.ComboBox3->isEnabled(), e.comboBox3);
+    EXPECT_EQ(w.angle.TrackBar2->isEnabled(), e.trackBar2);
+    EXPECT_EQ(w.angle.TrackBar3->isEnabled(), e.trackBar3);
+    EXPECT_EQ(!w.angle.WinkelO->isHidden(), e.trackBar2);
+    EXPECT_EQ(!w.angle.WinkelU->isHidden(), e.trackBar3);
     if (e.colourRows) {
-        for (QRadioButton* r : {w.RadioButton1, w.RadioButton2, w.RadioButton3, w.RadioButton4})
+        for (QRadioButton* r :
+             {w.choice.RadioButton1, w.choice.RadioButton2, w.choice.RadioButton3, w.choice.RadioButton4})
             EXPECT_FALSE(r->isEnabled());
     }
 }
@@ -115,7 +117,7 @@ TEST(ModeSwitch, TwoColourWritesDashesIntoTheUnusedRowsAndShowsTheRowsAgain)
     DisplayFixture f;
     MainWidgets& w = f.w();
     f.harmonyMode("viererHarmonien");
-    for (StaticText* t : {w.SKlObLiR, w.SKlObLiHex, w.SKlObMiG, w.SKlObMiHex})
+    for (StaticText* t : {w.values.SKlObLiR, w.values.SKlObLiHex, w.values.SKlObMiG, w.values.SKlObMiHex})
         EXPECT_NE(t->text(), QStringLiteral("-"));
     f.parts().selection->KleinMitteClick2();
     ASSERT_TRUE(f.s().hdZielMitte());
@@ -123,13 +125,14 @@ TEST(ModeSwitch, TwoColourWritesDashesIntoTheUnusedRowsAndShowsTheRowsAgain)
     f.harmonyMode("zweierHarmonien");
     EXPECT_TRUE(f.s().hdZielRechts());
     EXPECT_FALSE(f.s().hdZielMitte());
-    EXPECT_EQ(w.statusPanel1->text(), QStringLiteral("Small field on the right-hand side selected"));
-    for (StaticText* t :
-         {w.SKlObLiR, w.SKlObLiG, w.SKlObLiB, w.SKlObLiHex, w.SKlObMiR, w.SKlObMiG, w.SKlObMiB, w.SKlObMiHex})
+    EXPECT_EQ(w.furniture.statusPanel1->text(),
+              QStringLiteral("Small field on the right-hand side selected"));
+    for (StaticText* t : {w.values.SKlObLiR, w.values.SKlObLiG, w.values.SKlObLiB, w.values.SKlObLiHex,
+                          w.values.SKlObMiR, w.values.SKlObMiG, w.values.SKlObMiB, w.values.SKlObMiHex})
         EXPECT_EQ(t->text(), QStringLiteral("-"));
-    EXPECT_EQ(w.SKlObHex->text(), QStringLiteral("#00928D")); // the complement of 0, 339
+    EXPECT_EQ(w.values.SKlObHex->text(), QStringLiteral("#00928D")); // the complement of 0, 339
     // The light/dark field now shows small right's base colour.
-    EXPECT_EQ(w.flaechenanzeigeFarbe->colour(), QColor(0, 146, 141));
+    EXPECT_EQ(w.lightDark.flaechenanzeigeFarbe->colour(), QColor(0, 146, 141));
 }
 
 TEST(ModeSwitch, TargetsMoveOnlyOffFieldsTheNewModeLacks)
@@ -159,22 +162,22 @@ TEST(ModeSwitch, ColourRowsTakeTheTargetOffTheBigFieldAndShowNoBigField)
     f.harmonyMode("farbreihen");
     EXPECT_TRUE(f.s().hdZielRechts());
     EXPECT_FALSE(f.s().hdZielGross());
-    for (StaticText* t : {w.SGrObR, w.SGrObG, w.SGrObB, w.SGrObHex})
+    for (StaticText* t : {w.values.SGrObR, w.values.SGrObG, w.values.SGrObB, w.values.SGrObHex})
         EXPECT_EQ(t->text(), QStringLiteral("-"));
-    const QColor backgroundColour = w.panelHintergrund->colour();
-    EXPECT_EQ(w.Anzeige->colour(), backgroundColour);
-    EXPECT_EQ(w.AnzeigeReihen->colour(), backgroundColour);
-    EXPECT_EQ(w.AnzeigeReihen->marker(), 0);
+    const QColor backgroundColour = w.regions.panelHintergrund->colour();
+    EXPECT_EQ(w.fields.Anzeige->colour(), backgroundColour);
+    EXPECT_EQ(w.fields.AnzeigeReihen->colour(), backgroundColour);
+    EXPECT_EQ(w.fields.AnzeigeReihen->marker(), 0);
 
     // Moving the band keeps the rows on the background.
     f.d().datenHolen(200, true);
-    EXPECT_EQ(w.AnzeigeReihen->colour(), backgroundColour);
-    EXPECT_EQ(w.SGrObHex->text(), QStringLiteral("-"));
+    EXPECT_EQ(w.fields.AnzeigeReihen->colour(), backgroundColour);
+    EXPECT_EQ(w.values.SGrObHex->text(), QStringLiteral("-"));
 
     f.harmonyMode("auffaecherungen");
-    EXPECT_EQ(w.AnzeigeReihen->marker(), 1);
-    EXPECT_EQ(w.AnzeigeReihen->colour(), bandFarbe(200));
-    EXPECT_EQ(w.SGrObHex->text(), hex(bandFarbe(200)));
+    EXPECT_EQ(w.fields.AnzeigeReihen->marker(), 1);
+    EXPECT_EQ(w.fields.AnzeigeReihen->colour(), bandFarbe(200));
+    EXPECT_EQ(w.values.SGrObHex->text(), hex(bandFarbe(200)));
     EXPECT_TRUE(f.s().hdZielRechts()); // fanning keeps the outer right field
 }
 
@@ -184,7 +187,7 @@ TEST(ModeSwitch, FanningWithTheBigFieldSelectedKeepsItSelected)
     f.harmonyMode("auffaecherungen");
     EXPECT_TRUE(f.s().hdZielGross());
     EXPECT_FALSE(f.parts().lightDark->colourHeld());
-    EXPECT_EQ(f.w().statusPanel1->text(), QStringLiteral("Big field selected"));
+    EXPECT_EQ(f.w().furniture.statusPanel1->text(), QStringLiteral("Big field selected"));
 }
 
 TEST(ModeSwitch, FourColourAngleViewFollowsTheAngleTypeBox)
@@ -192,15 +195,15 @@ TEST(ModeSwitch, FourColourAngleViewFollowsTheAngleTypeBox)
     DisplayFixture f;
     MainWidgets& w = f.w();
     f.harmonyMode("viererHarmonien");
-    waehleEintrag(w.ComboBox3, 1);
+    waehleEintrag(w.angle.ComboBox3, 1);
     f.harmonyMode("zweierHarmonien");
-    ASSERT_FALSE(w.ComboBox3->isEnabled());
+    ASSERT_FALSE(w.angle.ComboBox3->isEnabled());
     f.harmonyMode("viererHarmonien");
-    EXPECT_EQ(w.ComboBox3->currentIndex(), 1);
-    EXPECT_TRUE(w.ComboBox3->isEnabled());
-    EXPECT_TRUE(w.TrackBar2->isEnabled());
-    EXPECT_FALSE(w.TrackBar3->isEnabled());
-    EXPECT_TRUE(w.WinkelU->isHidden());
+    EXPECT_EQ(w.angle.ComboBox3->currentIndex(), 1);
+    EXPECT_TRUE(w.angle.ComboBox3->isEnabled());
+    EXPECT_TRUE(w.angle.TrackBar2->isEnabled());
+    EXPECT_FALSE(w.angle.TrackBar3->isEnabled());
+    EXPECT_TRUE(w.angle.WinkelU->isHidden());
 }
 
 TEST(ModeSwitch, TextViewReselectionEndsOnTheCheckedRadioButtonsField)
@@ -209,11 +212,12 @@ TEST(ModeSwitch, TextViewReselectionEndsOnTheCheckedRadioButtonsField)
     MainWidgets& w = f.w();
     f.harmonyMode("viererHarmonien");
     f.currentState([](MainState& n) { n.separateChoice = Field::right; }); // its radio button marked
-    w.RichEdit2->show();
+    w.fields.RichEdit2->show();
     f.parts().modes->checkBoxenResetten2();
     EXPECT_TRUE(f.s().hdZielRechts());
     EXPECT_FALSE(f.parts().lightDark->colourHeld());
-    EXPECT_EQ(w.statusPanel1->text(), QStringLiteral("Small field on the right-hand side selected"));
+    EXPECT_EQ(w.furniture.statusPanel1->text(),
+              QStringLiteral("Small field on the right-hand side selected"));
     // 4-colour, angle type 1, at 0: right at 333.
-    EXPECT_EQ(w.flaechenanzeigeFarbe->colour(), bandFarbe(333));
+    EXPECT_EQ(w.lightDark.flaechenanzeigeFarbe->colour(), bandFarbe(333));
 }

@@ -18,7 +18,7 @@ namespace
 
 void bandClick(ShownWindow& f, int x)
 {
-    klick(f.w().Image2, {x, 30});
+    klick(f.w().band.Image2, {x, 30});
 }
 
 } // namespace
@@ -32,37 +32,37 @@ TEST(SeparateAdjustment, OnWithTheRightFieldThenOff)
     MainWidgets& w = f.w();
     f.harmonyMode("dreierHarmonien");
     bandClick(f, 500); // right 121, left 201 (complement 161 -/+ 40)
-    klick(w.KleinRechts);
+    klick(w.fields.KleinRechts);
     werkzeug(f, ActionId::farbenSeparatEinstellen);
 
     EXPECT_TRUE(f.form->actionItem("farbenSeparatEinstellen")->isChecked());
-    EXPECT_TRUE(w.RadioButton4->isChecked());
-    EXPECT_FALSE(w.RadioButton1->isChecked());
-    EXPECT_TRUE(w.RadioButton2->isEnabled());
+    EXPECT_TRUE(w.choice.RadioButton4->isChecked());
+    EXPECT_FALSE(w.choice.RadioButton1->isChecked());
+    EXPECT_TRUE(w.choice.RadioButton2->isEnabled());
     EXPECT_TRUE(s.feldRechtsAn());
     EXPECT_FALSE(s.feldGrossAn() || s.feldLinksAn() || s.feldMitteAn());
     EXPECT_TRUE(s.hdZielRechts());
-    EXPECT_TRUE(w.Panel12->isVisible());
-    EXPECT_FALSE(w.TrackBar2->isEnabled());
-    EXPECT_FALSE(w.WinkelO->isVisible());
+    EXPECT_TRUE(w.legend.Panel12->isVisible());
+    EXPECT_FALSE(w.angle.TrackBar2->isEnabled());
+    EXPECT_FALSE(w.angle.WinkelO->isVisible());
 
     bandClick(f, 50);
-    EXPECT_EQ(w.KleinRechts->colour(), bandFarbe(50));
-    EXPECT_EQ(w.Anzeige_Normal->colour(), bandFarbe(500));
-    EXPECT_EQ(w.KleinLinks->colour(), bandFarbe(201));
-    EXPECT_EQ(w.Panel19->colour(), bandFarbe(50)); // the legend follows
+    EXPECT_EQ(w.fields.KleinRechts->colour(), bandFarbe(50));
+    EXPECT_EQ(w.fields.Anzeige_Normal->colour(), bandFarbe(500));
+    EXPECT_EQ(w.fields.KleinLinks->colour(), bandFarbe(201));
+    EXPECT_EQ(w.legend.Panel19->colour(), bandFarbe(50)); // the legend follows
 
     werkzeug(f, ActionId::farbenSeparatEinstellen);
     EXPECT_FALSE(f.form->actionItem("farbenSeparatEinstellen")->isChecked());
-    EXPECT_EQ(w.KleinRechts->colour(), bandFarbe(121));
-    EXPECT_EQ(w.KleinLinks->colour(), bandFarbe(201));
+    EXPECT_EQ(w.fields.KleinRechts->colour(), bandFarbe(121));
+    EXPECT_EQ(w.fields.KleinLinks->colour(), bandFarbe(201));
     EXPECT_TRUE(s.feldGrossAn() && s.feldRechtsAn() && s.feldLinksAn());
     EXPECT_TRUE(s.hdZielRechts());
-    EXPECT_FALSE(w.RadioButton4->isEnabled());
-    EXPECT_FALSE(w.Panel12->isVisible());
-    EXPECT_TRUE(w.TrackBar2->isEnabled());
+    EXPECT_FALSE(w.choice.RadioButton4->isEnabled());
+    EXPECT_FALSE(w.legend.Panel12->isVisible());
+    EXPECT_TRUE(w.angle.TrackBar2->isEnabled());
     bandClick(f, 100); // coupled again: right 399
-    EXPECT_EQ(w.KleinRechts->colour(), bandFarbe(399));
+    EXPECT_EQ(w.fields.KleinRechts->colour(), bandFarbe(399));
 }
 
 TEST(SeparateAdjustment, RowModesSwitchItOffAndDisableIt)
@@ -75,7 +75,7 @@ TEST(SeparateAdjustment, RowModesSwitchItOffAndDisableIt)
     EXPECT_FALSE(separate->isChecked());
     EXPECT_FALSE(separate->isEnabled());
     EXPECT_FALSE(f.s().separatModus);
-    EXPECT_FALSE(f.w().RadioButton1->isEnabled());
+    EXPECT_FALSE(f.w().choice.RadioButton1->isEnabled());
     f.harmonyMode("viererHarmonien");
     EXPECT_TRUE(separate->isEnabled());
     EXPECT_FALSE(separate->isChecked());
@@ -90,41 +90,41 @@ TEST(SeparateAdjustment, WebSafeRowWarning)
     MainWidgets& w = f.w();
     f.harmonyMode("auffaecherungen");
     stufenWaehlen(w, 7);
-    klick(w.Image2, {500, 30});
-    QTest::keyClick(w.TrackBar2, Qt::Key_Home);
+    klick(w.band.Image2, {500, 30});
+    QTest::keyClick(w.angle.TrackBar2, Qt::Key_Home);
     for (int n = 0; n < 5; ++n)
-        QTest::keyClick(w.TrackBar2, Qt::Key_Right);
+        QTest::keyClick(w.angle.TrackBar2, Qt::Key_Right);
     f.form->parts().websicher->nurWebsichereFarbenAnzeigenExecute();
-    ASSERT_EQ(w.R[7]->colour(), w.R[8]->colour());
-    EXPECT_TRUE(w.Panel1->isVisible());
+    ASSERT_EQ(w.fields.R[7]->colour(), w.fields.R[8]->colour());
+    EXPECT_TRUE(w.fields.Panel1->isVisible());
     EXPECT_EQ(
-        w.Label18->text(),
+        w.fields.Label18->text(),
         QStringLiteral("Mindestens zwei kleine Felder haben die gleiche Farbe! Verringern Sie die Anzahl der "
                        "Felder oder erhöhen Sie den Winkelabstand oder ändern Sie die Helligkeit, bis diese "
                        "Meldung nicht mehr zu sehen ist. "));
 
     stufenWaehlen(w, 4);
-    QTest::keyClick(w.TrackBar2, Qt::Key_End);
+    QTest::keyClick(w.angle.TrackBar2, Qt::Key_End);
     std::vector<QColor> displayed;
     for (std::size_t n = 1; n <= 15; ++n)
-        if (w.R[n]->isVisible())
-            displayed.push_back(w.R[n]->colour());
+        if (w.fields.R[n]->isVisible())
+            displayed.push_back(w.fields.R[n]->colour());
     ASSERT_EQ(displayed.size(), 9u);
     for (std::size_t a = 0; a < displayed.size(); ++a)
         for (std::size_t b = a + 1; b < displayed.size(); ++b)
             ASSERT_NE(displayed[a], displayed[b]) << a << " " << b;
-    ASSERT_FALSE(w.R[3]->isVisible());
-    ASSERT_EQ(w.R[3]->colour(), w.R[4]->colour());
-    EXPECT_FALSE(w.Panel1->isVisible());
+    ASSERT_FALSE(w.fields.R[3]->isVisible());
+    ASSERT_EQ(w.fields.R[3]->colour(), w.fields.R[4]->colour());
+    EXPECT_FALSE(w.fields.Panel1->isVisible());
 
-    QTest::keyClick(w.TrackBar2, Qt::Key_Home);
-    ASSERT_TRUE(w.Panel1->isVisible());
+    QTest::keyClick(w.angle.TrackBar2, Qt::Key_Home);
+    ASSERT_TRUE(w.fields.Panel1->isVisible());
     f.harmonyMode("zweierHarmonien");
-    EXPECT_FALSE(w.Panel1->isVisible());
+    EXPECT_FALSE(w.fields.Panel1->isVisible());
     f.harmonyMode("auffaecherungen");
-    ASSERT_TRUE(w.Panel1->isVisible());
+    ASSERT_TRUE(w.fields.Panel1->isVisible());
     f.form->parts().websicher->nurWebsichereFarbenAnzeigenExecute();
-    EXPECT_FALSE(w.Panel1->isVisible());
+    EXPECT_FALSE(w.fields.Panel1->isVisible());
     EXPECT_FALSE(f.s().nurWebsicher);
 }
 
@@ -134,17 +134,17 @@ TEST(SeparateAdjustment, WebSafeRowWarningJudgesTheEditedLeftHalf)
     MainWidgets& w = f.w();
     f.harmonyMode("auffaecherungen");
     stufenWaehlen(w, 4);
-    klick(w.Image2, {500, 30});
-    QTest::keyClick(w.TrackBar2, Qt::Key_End);
+    klick(w.band.Image2, {500, 30});
+    QTest::keyClick(w.angle.TrackBar2, Qt::Key_End);
     f.form->parts().websicher->nurWebsichereFarbenAnzeigenExecute();
-    ASSERT_FALSE(w.Panel1->isVisible());
+    ASSERT_FALSE(w.fields.Panel1->isVisible());
     f.form->actionItem("fixieren")->trigger();
-    klick(w.RLi[1]);
+    klick(w.fields.RLi[1]);
     ASSERT_TRUE(f.s().fixLinksAktiv);
-    QTest::keyClick(w.TrackBar2, Qt::Key_Home);
-    EXPECT_TRUE(w.Panel1->isVisible());
+    QTest::keyClick(w.angle.TrackBar2, Qt::Key_Home);
+    EXPECT_TRUE(w.fields.Panel1->isVisible());
     // Back on the right half, whose fields all differ, the next repaint hides it.
-    klick(w.RRe[1]);
-    QTest::keyClick(w.TrackBar2, Qt::Key_End);
-    EXPECT_FALSE(w.Panel1->isVisible());
+    klick(w.fields.RRe[1]);
+    QTest::keyClick(w.angle.TrackBar2, Qt::Key_End);
+    EXPECT_FALSE(w.fields.Panel1->isVisible());
 }

@@ -71,7 +71,7 @@ TEST(TextView, NotInFanning)
     werkzeug(f, ActionId::TextAnstelleFlaechen);
     EXPECT_TRUE(displayed);
     EXPECT_FALSE(f.form->actionItem("TextAnstelleFlaechen")->isChecked());
-    EXPECT_FALSE(f.w().RichEdit1->isVisible());
+    EXPECT_FALSE(f.w().fields.RichEdit1->isVisible());
 }
 
 // Typed text stays through band moves; only its colours follow the fields.
@@ -80,20 +80,20 @@ TEST(TextView, TypedTextSurvivesBandMoves)
     ShownWindow f;
     MainWidgets& w = f.w();
     werkzeug(f, ActionId::TextAnstelleFlaechen);
-    ASSERT_TRUE(w.RichEdit1->isVisible());
+    ASSERT_TRUE(w.fields.RichEdit1->isVisible());
     EXPECT_TRUE(f.form->actionItem("TextAnstelleFlaechen")->isChecked());
-    klick(w.RichEdit1->viewport(), {5, 5});
+    klick(w.fields.RichEdit1->viewport(), {5, 5});
     EXPECT_TRUE(f.s().hdZielRechts()); // a click on the text selects its field
-    QTest::keyClick(w.RichEdit1, Qt::Key_End, Qt::ControlModifier);
-    QTest::keyClicks(w.RichEdit1, QStringLiteral(" Blau"));
+    QTest::keyClick(w.fields.RichEdit1, Qt::Key_End, Qt::ControlModifier);
+    QTest::keyClicks(w.fields.RichEdit1, QStringLiteral(" Blau"));
 
-    klick(w.Image2, {300, 30}); // 2 colours: right field at the complement 639
-    EXPECT_TRUE(w.RichEdit1->toPlainText().endsWith(QStringLiteral("options) Blau")));
-    EXPECT_EQ(w.RichEdit1->palette().color(QPalette::Text), bandFarbe(639));
-    EXPECT_EQ(w.RichEdit1->palette().color(QPalette::Base), bandFarbe(300));
+    klick(w.band.Image2, {300, 30}); // 2 colours: right field at the complement 639
+    EXPECT_TRUE(w.fields.RichEdit1->toPlainText().endsWith(QStringLiteral("options) Blau")));
+    EXPECT_EQ(w.fields.RichEdit1->palette().color(QPalette::Text), bandFarbe(639));
+    EXPECT_EQ(w.fields.RichEdit1->palette().color(QPalette::Base), bandFarbe(300));
 
     werkzeug(f, ActionId::TextAnstelleFlaechen);
-    EXPECT_FALSE(w.RichEdit1->isVisible());
+    EXPECT_FALSE(w.fields.RichEdit1->isVisible());
     EXPECT_FALSE(f.form->actionItem("TextAnstelleFlaechen")->isChecked());
 }
 
@@ -102,17 +102,17 @@ TEST(TextView, FixingOffFromTheLeftHalfKeepsItsTextsShowing)
     ShownWindow f;
     MainWidgets& w = f.w();
     f.form->actionItem("fixieren")->trigger();
-    klick(w.FixedLinksKleinRechts);
+    klick(w.fields.FixedLinksKleinRechts);
     werkzeug(f, ActionId::TextAnstelleFlaechen);
-    ASSERT_TRUE(w.RichEdit4->isVisible());
-    QTest::keyClick(w.RichEdit4, Qt::Key_End, Qt::ControlModifier);
-    QTest::keyClicks(w.RichEdit4, QStringLiteral(" links"));
+    ASSERT_TRUE(w.fields.RichEdit4->isVisible());
+    QTest::keyClick(w.fields.RichEdit4, Qt::Key_End, Qt::ControlModifier);
+    QTest::keyClicks(w.fields.RichEdit4, QStringLiteral(" links"));
 
     f.form->actionItem("fixieren")->trigger();
     EXPECT_TRUE(f.form->actionItem("TextAnstelleFlaechen")->isChecked());
-    EXPECT_TRUE(w.RichEdit1->isVisible());
-    EXPECT_TRUE(w.RichEdit1->toPlainText().endsWith(QStringLiteral(" links")));
-    EXPECT_EQ(w.RichEdit1->parentWidget(), w.KleinRechts);
+    EXPECT_TRUE(w.fields.RichEdit1->isVisible());
+    EXPECT_TRUE(w.fields.RichEdit1->toPlainText().endsWith(QStringLiteral(" links")));
+    EXPECT_EQ(w.fields.RichEdit1->parentWidget(), w.fields.KleinRechts);
 }
 
 // The sizes act on the whole rich edit, also on a part the user has selected.
@@ -122,20 +122,20 @@ TEST(TextView, SizesApplyToTheWholeText)
     MainWidgets& w = f.w();
     f.harmonyMode("dreierHarmonien");
     werkzeug(f, ActionId::TextAnstelleFlaechen);
-    QTextCursor teil = w.RichEdit2->textCursor();
+    QTextCursor teil = w.fields.RichEdit2->textCursor();
     teil.setPosition(0);
     teil.setPosition(4, QTextCursor::KeepAnchor);
-    w.RichEdit2->setTextCursor(teil);
+    w.fields.RichEdit2->setTextCursor(teil);
 
-    menuEintrag(f, w.RichEdit2, "Mittel1");
-    schriftUeberall(w.RichEdit2, 10, true);
-    menuEintrag(f, w.RichEdit2, "Klein1");
-    schriftUeberall(w.RichEdit2, 8, false);
-    EXPECT_EQ(w.RichEdit1->font().pointSize(), 8);
-    EXPECT_TRUE(w.RichEdit1->font().bold()); // the other rich edits keep theirs
+    menuEintrag(f, w.fields.RichEdit2, "Mittel1");
+    schriftUeberall(w.fields.RichEdit2, 10, true);
+    menuEintrag(f, w.fields.RichEdit2, "Klein1");
+    schriftUeberall(w.fields.RichEdit2, 8, false);
+    EXPECT_EQ(w.fields.RichEdit1->font().pointSize(), 8);
+    EXPECT_TRUE(w.fields.RichEdit1->font().bold()); // the other rich edits keep theirs
 
-    menuEintrag(f, w.RichEdit2, "Zentriert1");
-    EXPECT_EQ(w.RichEdit2->document()->firstBlock().blockFormat().alignment(), Qt::AlignHCenter);
+    menuEintrag(f, w.fields.RichEdit2, "Zentriert1");
+    EXPECT_EQ(w.fields.RichEdit2->document()->firstBlock().blockFormat().alignment(), Qt::AlignHCenter);
 }
 
 // The currentState-in for the hidden band takes the band's clicks.
@@ -144,23 +144,23 @@ TEST(HiddenBand, ClickWhereTheBandWasSelectsThatHue)
     ShownWindow f;
     MainWidgets& w = f.w();
     werkzeug(f, ActionId::farbstreifenVerstecken);
-    EXPECT_FALSE(w.Panel3->isVisible());
-    ASSERT_TRUE(w.Panel2->isVisible());
-    EXPECT_EQ(w.Panel2->geometry(), w.Panel3->geometry());
-    EXPECT_EQ(w.Panel2->cursor().shape(), Qt::CrossCursor);
-    EXPECT_FALSE(w.ImageWW->isVisible());
-    EXPECT_FALSE(w.Image3->isVisible());
+    EXPECT_FALSE(w.band.Panel3->isVisible());
+    ASSERT_TRUE(w.band.Panel2->isVisible());
+    EXPECT_EQ(w.band.Panel2->geometry(), w.band.Panel3->geometry());
+    EXPECT_EQ(w.band.Panel2->cursor().shape(), Qt::CrossCursor);
+    EXPECT_FALSE(w.angle.ImageWW->isVisible());
+    EXPECT_FALSE(w.lightDark.Image3->isVisible());
 
-    klick(w.Panel2, {200, 30});
+    klick(w.band.Panel2, {200, 30});
     EXPECT_EQ(f.s().posGross(), 200);
-    EXPECT_EQ(w.Anzeige_Normal->colour(), bandFarbe(200));
-    EXPECT_EQ(w.flaechenanzeigeFarbe->colour(), w.panelHintergrund->colour());
+    EXPECT_EQ(w.fields.Anzeige_Normal->colour(), bandFarbe(200));
+    EXPECT_EQ(w.lightDark.flaechenanzeigeFarbe->colour(), w.regions.panelHintergrund->colour());
 
     f.form->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(f.form.get()));
     QTest::keyClick(f.form.get(), Qt::Key_F8);
-    EXPECT_TRUE(w.Panel3->isVisible());
-    EXPECT_FALSE(w.Panel2->isVisible());
-    EXPECT_TRUE(w.ImageWW->isVisible());
-    EXPECT_EQ(w.flaechenanzeigeFarbe->colour(), bandFarbe(200));
+    EXPECT_TRUE(w.band.Panel3->isVisible());
+    EXPECT_FALSE(w.band.Panel2->isVisible());
+    EXPECT_TRUE(w.angle.ImageWW->isVisible());
+    EXPECT_EQ(w.lightDark.flaechenanzeigeFarbe->colour(), bandFarbe(200));
 }

@@ -105,8 +105,9 @@ TEST(PaletteExport, CtrlEWritesTheShownColoursInTheChosenFormat)
     const auto rowLine = [](const StaticText* r, const StaticText* g, const StaticText* b, const char* name) {
         return QStringLiteral("%1 %2 %3\t%4").arg(r->text(), 3).arg(g->text(), 3).arg(b->text(), 3).arg(name);
     };
-    EXPECT_EQ(rowList[4], rowLine(w.SGrObR, w.SGrObG, w.SGrObB, "Big field"));
-    EXPECT_EQ(rowList[5], rowLine(w.SKlObR, w.SKlObG, w.SKlObB, "Small field right-hand side"));
+    EXPECT_EQ(rowList[4], rowLine(w.values.SGrObR, w.values.SGrObG, w.values.SGrObB, "Big field"));
+    EXPECT_EQ(rowList[5],
+              rowLine(w.values.SKlObR, w.values.SKlObG, w.values.SKlObB, "Small field right-hand side"));
 
     // A name without extension takes the chosen filter's.
     d.queueAnswer(folder.filePath(QStringLiteral("tafel")));
@@ -175,35 +176,36 @@ TEST(ColourFormatsWindow, OpensFromTheValueRowsAndFollowsTheSelection)
     ShownWindow f;
     MainWidgets& w = f.w();
     // The context menu of a value text, as a right click opens it.
-    const QPoint p = w.SGrObHex->rect().center();
-    QContextMenuEvent rechtsklick(QContextMenuEvent::Mouse, p, w.SGrObHex->mapToGlobal(p));
-    QApplication::sendEvent(w.SGrObHex, &rechtsklick);
-    ASSERT_TRUE(QTest::qWaitFor([&] { return w.PopupMenu1a->isVisible(); }));
+    const QPoint p = w.values.SGrObHex->rect().center();
+    QContextMenuEvent rechtsklick(QContextMenuEvent::Mouse, p, w.values.SGrObHex->mapToGlobal(p));
+    QApplication::sendEvent(w.values.SGrObHex, &rechtsklick);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return w.furniture.PopupMenu1a->isVisible(); }));
     QAction* formats = f.form->actionItem("farbformate");
     ASSERT_NE(formats, nullptr);
-    QTest::mouseClick(w.PopupMenu1a, Qt::LeftButton, {}, w.PopupMenu1a->actionGeometry(formats).center());
+    QTest::mouseClick(w.furniture.PopupMenu1a, Qt::LeftButton, {},
+                      w.furniture.PopupMenu1a->actionGeometry(formats).center());
     ASSERT_TRUE(
         QTest::qWaitFor([&] { return f.form->colourFormats() && f.form->colourFormats()->isVisible(); }));
     ColourFormatsWindow& topWindow = *f.form->colourFormats();
     EXPECT_EQ(topWindow.fieldName(), QStringLiteral("Field: Big field"));
-    EXPECT_EQ(topWindow.colourValue(), w.Anzeige_Normal->colour());
+    EXPECT_EQ(topWindow.colourValue(), w.fields.Anzeige_Normal->colour());
 
-    klick(w.KleinRechts);
+    klick(w.fields.KleinRechts);
     ASSERT_TRUE(QTest::qWaitFor(
         [&] { return topWindow.fieldName() == QStringLiteral("Field: Small field right-hand side"); }));
-    EXPECT_EQ(topWindow.colourValue(), w.KleinRechts->colour());
+    EXPECT_EQ(topWindow.colourValue(), w.fields.KleinRechts->colour());
     // A drag on the band recolours the selected field; the window goes with it.
-    const QColor vorher = w.KleinRechts->colour();
-    drueck(w.Image2, {300, 30});
-    loslass(w.Image2, {300, 30});
-    ASSERT_TRUE(QTest::qWaitFor([&] { return w.KleinRechts->colour() != vorher; }));
-    ASSERT_TRUE(QTest::qWaitFor([&] { return topWindow.colourValue() == w.KleinRechts->colour(); }));
-    EXPECT_EQ(topWindow.findChild<QLabel*>(QStringLiteral("wert0"))->text(), w.SKlObHex->text());
+    const QColor vorher = w.fields.KleinRechts->colour();
+    drueck(w.band.Image2, {300, 30});
+    loslass(w.band.Image2, {300, 30});
+    ASSERT_TRUE(QTest::qWaitFor([&] { return w.fields.KleinRechts->colour() != vorher; }));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return topWindow.colourValue() == w.fields.KleinRechts->colour(); }));
+    EXPECT_EQ(topWindow.findChild<QLabel*>(QStringLiteral("wert0"))->text(), w.values.SKlObHex->text());
 
     auto* copyToClipboard = topWindow.findChild<QPushButton*>(QStringLiteral("kopieren1"));
     ASSERT_NE(copyToClipboard, nullptr);
     QTest::mouseClick(copyToClipboard, Qt::LeftButton);
-    const QColor c = w.KleinRechts->colour();
+    const QColor c = w.fields.KleinRechts->colour();
     EXPECT_EQ(QGuiApplication::clipboard()->text(),
               QStringLiteral("rgb(%1 %2 %3)").arg(c.red()).arg(c.green()).arg(c.blue()));
 }

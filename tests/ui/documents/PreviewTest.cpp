@@ -39,8 +39,8 @@ TEST(Preview, TwoColourRotationSwapsBackgroundAndBlock)
 {
     ShownWindow f;
     preview(f, [&](TForm2& d) {
-        const QColor bg = f.w().Anzeige_Normal->colour();
-        const QColor block = f.w().KleinRechts->colour();
+        const QColor bg = f.w().fields.Anzeige_Normal->colour();
+        const QColor block = f.w().fields.KleinRechts->colour();
         EXPECT_EQ(d.PanelBg->colour(), bg);
         EXPECT_EQ(d.Panel[1]->colour(), block);
         EXPECT_TRUE(d.Panel[2]->isVisibleTo(&d));
@@ -62,7 +62,7 @@ TEST(Preview, FourRotationsOfFourColoursAndFourteenOfThirteenBarsComeBack)
     preview(f, [&](TForm2& d) {
         const std::vector<QColor> start{d.PanelBg->colour(), d.Panel[1]->colour(), d.Panel[3]->colour(),
                                         d.Panel[5]->colour()};
-        EXPECT_EQ(start[2], f.w().KleinMitte->colour());
+        EXPECT_EQ(start[2], f.w().fields.KleinMitte->colour());
         for (int i = 0; i < 4; ++i) {
             EXPECT_NE(d.PanelBg->colour() == start[0] && d.Panel[3]->colour() == start[2], i > 0 && i < 4);
             button(d, d.farbwechsel1);
@@ -75,13 +75,13 @@ TEST(Preview, FourRotationsOfFourColoursAndFourteenOfThirteenBarsComeBack)
     stufenWaehlen(f.w(), 6);
     preview(f, [&](TForm2& d) {
         // Colour rows lie on the main window's background.
-        EXPECT_EQ(d.PanelBg->colour(), f.w().panelHintergrund->palette().color(QPalette::Window));
+        EXPECT_EQ(d.PanelBg->colour(), f.w().regions.panelHintergrund->palette().color(QPalette::Window));
         int displayed = 0;
         for (int k = 1; k <= 15; ++k)
             displayed += d.R[static_cast<std::size_t>(k)]->isVisibleTo(&d);
         EXPECT_EQ(displayed, 13);
         EXPECT_EQ(d.R[15]->y(), 66 + 12 * 30);
-        EXPECT_EQ(d.R[8]->colour(), f.w().R[8]->colour());
+        EXPECT_EQ(d.R[8]->colour(), f.w().fields.R[8]->colour());
         const QColor bg = d.PanelBg->colour();
         const QColor r8 = d.R[8]->colour();
         for (int i = 0; i < 14; ++i)
@@ -136,15 +136,15 @@ TEST(Preview, BlocksFollowTheMouseAndKeepTheirPlace)
 TEST(Preview, ChangeAlternatesBetweenTheFixedCombinations)
 {
     ShownWindow f;
-    klick(f.w().Image2, {500, 30});
+    klick(f.w().band.Image2, {500, 30});
     f.form->actionItem("fixieren")->trigger();
-    klick(f.w().Image2, {100, 30});
+    klick(f.w().band.Image2, {100, 30});
     preview(f, [&](TForm2& d) {
         EXPECT_TRUE(d.Wechseln->isVisible());
-        EXPECT_EQ(d.PanelBg->colour(), f.w().FixedRechts->colour());
+        EXPECT_EQ(d.PanelBg->colour(), f.w().fields.FixedRechts->colour());
         button(d, d.Wechseln);
         EXPECT_TRUE(f.s().fixLinksAktiv);
-        EXPECT_EQ(d.PanelBg->colour(), f.w().FixedLinks->colour());
+        EXPECT_EQ(d.PanelBg->colour(), f.w().fields.FixedLinks->colour());
         button(d, d.Wechseln);
         EXPECT_FALSE(f.s().fixLinksAktiv);
     });

@@ -110,9 +110,9 @@ TEST(ValueOutput, CopyingAFixedDisplayKeepsTheEditedSideAndField)
     ShownWindow f;
     f.harmonyMode("dreierHarmonien");
     f.form->actionItem("fixieren")->trigger();
-    klick(f.w().FixedLinksKleinLinks);
+    klick(f.w().fields.FixedLinksKleinLinks);
     ASSERT_TRUE(f.s().fixLinksAktiv);
-    const QString status = f.w().statusPanel1->text();
+    const QString status = f.w().furniture.statusPanel1->text();
     altC(f);
     const QString text = QGuiApplication::clipboard()->text();
     EXPECT_EQ(text.count("-------------- FIXED --------------"), 1);
@@ -121,9 +121,9 @@ TEST(ValueOutput, CopyingAFixedDisplayKeepsTheEditedSideAndField)
         "HEX: #[0-9A-F]{6}\r\n\r\n\r\n-------------- FIXED --------------\r\n\r\nBig field\r\n")));
     EXPECT_TRUE(f.s().fixLinksAktiv);
     EXPECT_TRUE(f.s().hdZielLinks());
-    EXPECT_EQ(f.w().statusPanel1->text(), status);
+    EXPECT_EQ(f.w().furniture.statusPanel1->text(), status);
 
-    klick(f.w().KleinRechts);
+    klick(f.w().fields.KleinRechts);
     ASSERT_FALSE(f.s().fixLinksAktiv);
     altC(f);
     EXPECT_FALSE(f.s().fixLinksAktiv);
@@ -178,7 +178,7 @@ TEST(ValueOutput, PrintingAFixedDisplayKeepsTheEditedSideAndField)
     int auftraege = 0;
     PdfChooser& printerChooser = pdfDrucker(f, &auftraege);
     f.form->actionItem("fixieren")->trigger();
-    klick(f.w().FixedLinksKleinRechts);
+    klick(f.w().fields.FixedLinksKleinRechts);
     ASSERT_TRUE(f.s().fixLinksAktiv);
     f.form->valueOutput().werteDruckenExecute();
     EXPECT_TRUE(f.s().fixLinksAktiv);
@@ -195,7 +195,7 @@ TEST(ValueOutput, IntermediateValuesWindowListsTheRowAndCopiesValues)
     ShownWindow f;
     f.harmonyMode("farbreihen");
     stufenWaehlen(f.w(), 1);
-    ASSERT_TRUE(f.w().Button1->isEnabled());
+    ASSERT_TRUE(f.w().rowControls.Button1->isEnabled());
     QGuiApplication::clipboard()->setText("vorher");
     bool gesehen = false;
     onNextModal<TForm4>([&](TForm4& d) {
@@ -212,7 +212,7 @@ TEST(ValueOutput, IntermediateValuesWindowListsTheRowAndCopiesValues)
         EXPECT_EQ(d.valueText(1, 3)->background(), d.palette().color(QPalette::Highlight));
         d.PopupMenu1->actions().at(0)->trigger();
         EXPECT_EQ(QGuiApplication::clipboard()->text(), d.valueSet()[1].hex);
-        EXPECT_EQ(d.valueSet()[1].hex, f.w().R[8]->colour().name().toUpper());
+        EXPECT_EQ(d.valueSet()[1].hex, f.w().fields.R[8]->colour().name().toUpper());
         drueck(d.rowLine(0), {2, 2});
         EXPECT_EQ(d.valueText(1, 3)->background(), d.palette().color(QPalette::Base));
         QTest::mouseClick(d.Button3, Qt::LeftButton);
@@ -221,7 +221,7 @@ TEST(ValueOutput, IntermediateValuesWindowListsTheRowAndCopiesValues)
         EXPECT_EQ(rowList[3], "Small field center");
         QTest::mouseClick(d.Button1, Qt::LeftButton);
     });
-    QTest::mouseClick(f.w().Button1, Qt::LeftButton);
+    QTest::mouseClick(f.w().rowControls.Button1, Qt::LeftButton);
     EXPECT_TRUE(gesehen);
 }
 
@@ -238,7 +238,7 @@ TEST(ValueOutput, IntermediateValuesWindowOfFifteenFieldsPrints)
         QTest::mouseClick(d.Button2, Qt::LeftButton);
         d.accept();
     });
-    QTest::mouseClick(f.w().Button1, Qt::LeftButton);
+    QTest::mouseClick(f.w().rowControls.Button1, Qt::LeftButton);
     ASSERT_EQ(auftraege, 1);
     EXPECT_EQ(f.form->valueOutput().printLine(), 300);
     const std::vector<Wort> wordList = pdfWorte(printerChooser.pathName(1));

@@ -80,8 +80,8 @@ TEST(WindowContent, ColourFormatsGrowForLongerValuesInBothLanguages)
         // An orange field: the CMYK line is among the longest.
         f.harmonyMode("viererHarmonien");
         for (int x : {40, 120, 260, 500}) {
-            klick(f.w().Image2, {x, 30});
-            klick(f.w().KleinRechts);
+            klick(f.w().band.Image2, {x, 30});
+            klick(f.w().fields.KleinRechts);
             QCoreApplication::processEvents();
             allesLesbar(*topWindow, "formats after a click");
         }
@@ -109,7 +109,7 @@ TEST(WindowContent, IntermediateValuesShowEveryRowAndName)
                     EXPECT_LE(d.height() - d.Button1->geometry().bottom(), 20) << "empty bottom";
                     d.accept();
                 });
-                QTest::mouseClick(f.w().Button1, Qt::LeftButton);
+                QTest::mouseClick(f.w().rowControls.Button1, Qt::LeftButton);
                 EXPECT_TRUE(gesehen);
             }
 }
@@ -120,7 +120,7 @@ TEST(WindowContent, ContrastWindowFitsItsMatrixAndLeavesTheDiagonalEmpty)
         Fenster f(version);
         const LanguageTable& t = f.blind->uiLanguage;
         f.harmonyMode("viererHarmonien");
-        klick(f.w().PaintBox3, {256, 255}); // the big field black: the others read on it
+        klick(f.w().lightDark.PaintBox3, {256, 255}); // the big field black: the others read on it
         f.form->actionItem("kontrast")->trigger();
         ContrastWindow* topWindow = f.form->colourVision().contrastWindow();
         ASSERT_TRUE(topWindow && QTest::qWaitFor([&] { return topWindow->isVisible(); }));
@@ -219,7 +219,7 @@ TEST(WindowContent, ScalesWindowShowsWhatTheCommandLinePrintsAndFollowsTheDispla
         const LanguageTable& t = f.blind->uiLanguage;
         const bool german = version == 7;
         f.harmonyMode("viererHarmonien");
-        klick(f.w().Image2, {260, 30});
+        klick(f.w().band.Image2, {260, 30});
         f.form->activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(f.form.get()));
         QTest::keyClick(f.form.get(), Qt::Key_F7);
@@ -242,7 +242,7 @@ TEST(WindowContent, ScalesWindowShowsWhatTheCommandLinePrintsAndFollowsTheDispla
 
         // A band click changes every colour; the table follows.
         const QString vorher = hell->verticalHeaderItem(0)->text();
-        klick(f.w().Image2, {520, 30});
+        klick(f.w().band.Image2, {520, 30});
         ASSERT_TRUE(QTest::qWaitFor([&] { return hell->verticalHeaderItem(0)->text() != vorher; }));
         wieDieKommandozeile(f, *topWindow, 0, ScaleRequest{});
 

@@ -24,8 +24,8 @@ void referenzGroesse(WindowFixture& f)
 {
     MainWidgets& w = f.w();
     f.form->layout().setLocked(false);
-    w.panelHintergrund->resize(680, 700);
-    w.Panel15->move(0, w.Anzeige->y() + 362);
+    w.regions.panelHintergrund->resize(680, 700);
+    w.regions.Panel15->move(0, w.fields.Anzeige->y() + 362);
     f.form->FormResize();
 }
 
@@ -42,7 +42,7 @@ QColor textFarbe(const QWidget* w)
 // Picks a background with the arrow keys, as the user does in the list box.
 void hintergrundWaehlen(WindowFixture& f, int index)
 {
-    QComboBox* box = f.w().ComboBox2;
+    QComboBox* box = f.w().regions.ComboBox2;
     for (int n = 0; n < box->count() && box->currentIndex() != index; ++n)
         QTest::keyClick(box, box->currentIndex() < index ? Qt::Key_Down : Qt::Key_Up);
     ASSERT_EQ(box->currentIndex(), index);
@@ -51,7 +51,7 @@ void hintergrundWaehlen(WindowFixture& f, int index)
 // The value texts are recoloured from Timer2 once the change is through.
 bool werteTexteNeuGefaerbt(WindowFixture& f)
 {
-    return QTest::qWaitFor([&] { return !f.w().Timer2->isActive(); });
+    return QTest::qWaitFor([&] { return !f.w().furniture.Timer2->isActive(); });
 }
 
 } // namespace
@@ -61,31 +61,31 @@ TEST(MainWindowLayout, ResizeAtReferenceSizeReproducesTheDesign)
     WindowFixture f;
     MainWidgets& w = f.w();
     referenzGroesse(f);
-    EXPECT_EQ(w.Anzeige->size(), QSize(680, 362));
-    EXPECT_EQ(w.Anzeige_Normal->size(), QSize(678, 360)); // follows inside the bevel
-    EXPECT_EQ(w.KleinRechts->geometry(), QRect(414, 210, 186, 91));
-    EXPECT_EQ(w.KleinLinks->geometry(), QRect(72, 210, 186, 91));
-    EXPECT_EQ(w.KleinMitte->pos(), QPoint(243, 66));
+    EXPECT_EQ(w.fields.Anzeige->size(), QSize(680, 362));
+    EXPECT_EQ(w.fields.Anzeige_Normal->size(), QSize(678, 360)); // follows inside the bevel
+    EXPECT_EQ(w.fields.KleinRechts->geometry(), QRect(414, 210, 186, 91));
+    EXPECT_EQ(w.fields.KleinLinks->geometry(), QRect(72, 210, 186, 91));
+    EXPECT_EQ(w.fields.KleinMitte->pos(), QPoint(243, 66));
 
-    EXPECT_EQ(w.R[2]->geometry(), QRect(54, 190, 40, 116));
-    EXPECT_EQ(w.R[2]->tag(), 54);
-    EXPECT_EQ(w.R[14]->x(), 10 + 13 * 44);
-    EXPECT_EQ(w.R[1]->tag(), 10);
-    EXPECT_EQ(w.R[1]->hint(), QStringLiteral("10"));
-    EXPECT_EQ(w.R[15]->hint(), QStringLiteral("626"));
-    EXPECT_EQ(w.R[1]->x(), 4); // the row display places the outer fields
-    EXPECT_EQ(w.R[1]->size(), QSize(40, 116));
+    EXPECT_EQ(w.fields.R[2]->geometry(), QRect(54, 190, 40, 116));
+    EXPECT_EQ(w.fields.R[2]->tag(), 54);
+    EXPECT_EQ(w.fields.R[14]->x(), 10 + 13 * 44);
+    EXPECT_EQ(w.fields.R[1]->tag(), 10);
+    EXPECT_EQ(w.fields.R[1]->hint(), QStringLiteral("10"));
+    EXPECT_EQ(w.fields.R[15]->hint(), QStringLiteral("626"));
+    EXPECT_EQ(w.fields.R[1]->x(), 4); // the row display places the outer fields
+    EXPECT_EQ(w.fields.R[1]->size(), QSize(40, 116));
 
-    EXPECT_EQ(w.FixedLinks->size(), QSize(339, 360));
-    EXPECT_EQ(w.FixedRechts->geometry(), QRect(339, 1, 341, 360));
-    EXPECT_EQ(w.FixedKleinRechts->geometry(), QRect(185, 234, 130, 73));
-    EXPECT_EQ(w.FixedLinksKleinMitte->geometry(), QRect(103, 126, 130, 73));
-    EXPECT_EQ(w.FixedRechtsReihen->geometry(), QRect(339, 0, 341, 360));
+    EXPECT_EQ(w.fields.FixedLinks->size(), QSize(339, 360));
+    EXPECT_EQ(w.fields.FixedRechts->geometry(), QRect(339, 1, 341, 360));
+    EXPECT_EQ(w.fields.FixedKleinRechts->geometry(), QRect(185, 234, 130, 73));
+    EXPECT_EQ(w.fields.FixedLinksKleinMitte->geometry(), QRect(103, 126, 130, 73));
+    EXPECT_EQ(w.fields.FixedRechtsReihen->geometry(), QRect(339, 0, 341, 360));
     // Four steps in either half: the outer panels currentState in the slots of R4 and R12.
-    EXPECT_EQ(w.RRe[1]->geometry(), QRect(71, 210, 20, 100));
-    EXPECT_EQ(w.RRe[15]->x(), 247);
-    EXPECT_EQ(w.RLi[5]->x(), 93);
-    EXPECT_EQ(w.RLi[5]->tag(), 93);
+    EXPECT_EQ(w.fields.RRe[1]->geometry(), QRect(71, 210, 20, 100));
+    EXPECT_EQ(w.fields.RRe[15]->x(), 247);
+    EXPECT_EQ(w.fields.RLi[5]->x(), 93);
+    EXPECT_EQ(w.fields.RLi[5]->tag(), 93);
 }
 
 TEST(MainWindowLayout, ResizeFollowsTheFixedStepCounts)
@@ -99,20 +99,20 @@ TEST(MainWindowLayout, ResizeFollowsTheFixedStepCounts)
     f.d().switchFixingOff();
     f.d().setStepCount(4);
     referenzGroesse(f);
-    EXPECT_EQ(f.w().RRe[1]->x(), 5);
-    EXPECT_EQ(f.w().RRe[15]->x(), 313);
-    EXPECT_EQ(f.w().RLi[1]->x(), 5 + 6 * 22);
-    EXPECT_EQ(f.w().RLi[15]->x(), 5 + 8 * 22);
+    EXPECT_EQ(f.w().fields.RRe[1]->x(), 5);
+    EXPECT_EQ(f.w().fields.RRe[15]->x(), 313);
+    EXPECT_EQ(f.w().fields.RLi[1]->x(), 5 + 6 * 22);
+    EXPECT_EQ(f.w().fields.RLi[15]->x(), 5 + 8 * 22);
 }
 
 TEST(MainWindowLayout, LockedLayoutIgnoresResizing)
 {
     WindowFixture f;
     MainWidgets& w = f.w();
-    const QRect vorher = w.KleinRechts->geometry();
-    w.panelHintergrund->resize(900, 700);
+    const QRect vorher = w.fields.KleinRechts->geometry();
+    w.regions.panelHintergrund->resize(900, 700);
     f.form->FormResize(); // layoutGesperrt is still set before the first show
-    EXPECT_EQ(w.KleinRechts->geometry(), vorher);
+    EXPECT_EQ(w.fields.KleinRechts->geometry(), vorher);
 }
 
 TEST(MainWindowLayout, CompactLayoutPlacesTheControlsAndStopsScaling)
@@ -121,26 +121,26 @@ TEST(MainWindowLayout, CompactLayoutPlacesTheControlsAndStopsScaling)
     MainWidgets& w = f.w();
     f.form->aufloesung800x600();
     EXPECT_TRUE(f.d().window().compactLayout);
-    EXPECT_EQ(w.Anzeige->geometry(), QRect(0, 128, 522, 273));
-    EXPECT_EQ(w.panelBG->geometry(), QRect(527, 115, 226, 409));
-    EXPECT_GT(stapelPlatz(w.panelBG), stapelPlatz(w.panelHintergrund)); // in front
-    EXPECT_EQ(w.KleinRechts->geometry(), QRect(312, 158, 151, 73));
-    EXPECT_EQ(w.FixedRechts->geometry(), QRect(260, 1, 261, 271));
-    EXPECT_EQ(w.R[3]->geometry(), QRect(74, 150, 31, 90));
-    EXPECT_EQ(w.RLi[15]->geometry(), QRect(11 + 16 * 14, 160, 14, 70));
-    EXPECT_EQ(w.flaechenanzeigeFarbe->size(), QSize(129, 128));
-    EXPECT_EQ(w.Image3->size(), QSize(127, 126));
-    EXPECT_TRUE(w.Image3->stretched());
-    EXPECT_EQ(w.Image6->geometry(), QRect(128, 0, 1, 128));
-    EXPECT_EQ(w.SKlUnMiHex->y(), 32);
-    EXPECT_EQ(w.Panel11->y(), 52);
-    EXPECT_EQ(w.WerteOben->geometry().top(), 59);
+    EXPECT_EQ(w.fields.Anzeige->geometry(), QRect(0, 128, 522, 273));
+    EXPECT_EQ(w.regions.panelBG->geometry(), QRect(527, 115, 226, 409));
+    EXPECT_GT(stapelPlatz(w.regions.panelBG), stapelPlatz(w.regions.panelHintergrund)); // in front
+    EXPECT_EQ(w.fields.KleinRechts->geometry(), QRect(312, 158, 151, 73));
+    EXPECT_EQ(w.fields.FixedRechts->geometry(), QRect(260, 1, 261, 271));
+    EXPECT_EQ(w.fields.R[3]->geometry(), QRect(74, 150, 31, 90));
+    EXPECT_EQ(w.fields.RLi[15]->geometry(), QRect(11 + 16 * 14, 160, 14, 70));
+    EXPECT_EQ(w.lightDark.flaechenanzeigeFarbe->size(), QSize(129, 128));
+    EXPECT_EQ(w.lightDark.Image3->size(), QSize(127, 126));
+    EXPECT_TRUE(w.lightDark.Image3->stretched());
+    EXPECT_EQ(w.lightDark.Image6->geometry(), QRect(128, 0, 1, 128));
+    EXPECT_EQ(w.values.SKlUnMiHex->y(), 32);
+    EXPECT_EQ(w.values.Panel11->y(), 52);
+    EXPECT_EQ(w.values.WerteOben->geometry().top(), 59);
 
     f.form->layout().setLocked(false);
-    w.panelHintergrund->resize(900, 700);
+    w.regions.panelHintergrund->resize(900, 700);
     f.form->FormResize();
-    EXPECT_EQ(w.Anzeige->size(), QSize(522, 273));
-    EXPECT_EQ(w.KleinRechts->geometry(), QRect(312, 158, 151, 73));
+    EXPECT_EQ(w.fields.Anzeige->size(), QSize(522, 273));
+    EXPECT_EQ(w.fields.KleinRechts->geometry(), QRect(312, 158, 151, 73));
 }
 
 TEST(MainWindowLayout, FirstShowChoosesTheCompactLayoutOnlyOnSmallScreens)
@@ -162,31 +162,33 @@ TEST(MainWindowLayout, BlackBackgroundAndBackRestoresEveryColour)
 
     hintergrundWaehlen(f, 3);
     const QColor grau(0x80, 0x80, 0x80);
-    EXPECT_EQ(w.panelHintergrund->colour(), QColor(0, 0, 0));
-    EXPECT_EQ(w.panelBG->colour(), QColor(0, 0, 0));
-    EXPECT_EQ(w.Anzeige->bevel(), ColourPanel::Bevel::none);
-    for (QLabel* l : {w.WinkelO, w.WinkelU, w.Label2, w.Label11, w.Label14})
+    EXPECT_EQ(w.regions.panelHintergrund->colour(), QColor(0, 0, 0));
+    EXPECT_EQ(w.regions.panelBG->colour(), QColor(0, 0, 0));
+    EXPECT_EQ(w.fields.Anzeige->bevel(), ColourPanel::Bevel::none);
+    for (QLabel* l :
+         {w.angle.WinkelO, w.angle.WinkelU, w.lightDark.Label2, w.legend.Label11, w.legend.Label14})
         EXPECT_EQ(textFarbe(l), grau) << l->objectName().toStdString();
-    EXPECT_EQ(textFarbe(w.Label1), system.color(QPalette::WindowText)); // the band is shown
-    EXPECT_EQ(w.ComboBox1->palette().color(QPalette::Active, QPalette::Button), QColor(0, 0, 0));
-    EXPECT_EQ(w.ComboBox3->palette().color(QPalette::Active, QPalette::ButtonText), grau);
+    EXPECT_EQ(textFarbe(w.lightDark.Label1), system.color(QPalette::WindowText)); // the band is shown
+    EXPECT_EQ(w.rowControls.ComboBox1->palette().color(QPalette::Active, QPalette::Button), QColor(0, 0, 0));
+    EXPECT_EQ(w.angle.ComboBox3->palette().color(QPalette::Active, QPalette::ButtonText), grau);
     // A disabled list box keeps the system's disabled text colour.
-    EXPECT_EQ(w.ComboBox3->palette().color(QPalette::Disabled, QPalette::ButtonText),
+    EXPECT_EQ(w.angle.ComboBox3->palette().color(QPalette::Disabled, QPalette::ButtonText),
               system.color(QPalette::Disabled, QPalette::ButtonText));
-    EXPECT_TRUE(w.Timer2->isActive());
-    EXPECT_EQ(w.Timer2->interval(), 2);
-    EXPECT_EQ(w.SGrObR->background(), system.color(QPalette::Base)); // not before the timer
+    EXPECT_TRUE(w.furniture.Timer2->isActive());
+    EXPECT_EQ(w.furniture.Timer2->interval(), 2);
+    EXPECT_EQ(w.values.SGrObR->background(), system.color(QPalette::Base)); // not before the timer
     ASSERT_TRUE(werteTexteNeuGefaerbt(f));
-    EXPECT_EQ(w.SGrObR->background(), QColor(0x99, 0x99, 0x99));
+    EXPECT_EQ(w.values.SGrObR->background(), QColor(0x99, 0x99, 0x99));
 
     hintergrundWaehlen(f, 0);
-    EXPECT_EQ(w.panelHintergrund->colour(), system.color(QPalette::Button));
-    EXPECT_EQ(w.panelBG->colour(), system.color(QPalette::Button));
-    EXPECT_EQ(w.Anzeige->bevel(), ColourPanel::Bevel::lowered);
-    for (QLabel* l : {w.WinkelO, w.WinkelU, w.Label11, w.Label12, w.Label13, w.Label14})
+    EXPECT_EQ(w.regions.panelHintergrund->colour(), system.color(QPalette::Button));
+    EXPECT_EQ(w.regions.panelBG->colour(), system.color(QPalette::Button));
+    EXPECT_EQ(w.fields.Anzeige->bevel(), ColourPanel::Bevel::lowered);
+    for (QLabel* l : {w.angle.WinkelO, w.angle.WinkelU, w.legend.Label11, w.legend.Label12, w.legend.Label13,
+                      w.legend.Label14})
         EXPECT_EQ(textFarbe(l), system.color(QPalette::WindowText)) << l->objectName().toStdString();
-    EXPECT_EQ(textFarbe(w.Label2), QColor(255, 255, 255));
-    for (QComboBox* c : {w.ComboBox1, w.ComboBox2, w.ComboBox3}) {
+    EXPECT_EQ(textFarbe(w.lightDark.Label2), QColor(255, 255, 255));
+    for (QComboBox* c : {w.rowControls.ComboBox1, w.regions.ComboBox2, w.angle.ComboBox3}) {
         EXPECT_EQ(c->palette().color(QPalette::Active, QPalette::Button),
                   system.color(QPalette::Active, QPalette::Button));
         EXPECT_EQ(c->palette().color(QPalette::Active, QPalette::ButtonText),
@@ -194,7 +196,7 @@ TEST(MainWindowLayout, BlackBackgroundAndBackRestoresEveryColour)
         EXPECT_FALSE(c->testAttribute(Qt::WA_SetPalette));
     }
     ASSERT_TRUE(werteTexteNeuGefaerbt(f));
-    for (StaticText* t : w.valueTexts()) {
+    for (StaticText* t : w.values.valueTexts()) {
         EXPECT_EQ(t->background(), system.color(QPalette::Base));
         EXPECT_EQ(t->textColour(), system.color(QPalette::Text));
     }
@@ -222,15 +224,15 @@ TEST(MainWindowLayout, WhiteAndGrayBackgroundsUseWhiteValueBoxes)
          {std::pair{1, QColor(255, 255, 255)}, std::pair{2, QColor(0xB0, 0xB0, 0xB0)}}) {
         hintergrundWaehlen(f, index);
         ASSERT_TRUE(werteTexteNeuGefaerbt(f));
-        EXPECT_EQ(w.SKlUnHex->background(), QColor(255, 255, 255)) << index;
-        EXPECT_EQ(w.SKlUnHex->textColour(), QColor(0, 0, 0)) << index;
-        EXPECT_EQ(w.Anzeige->bevel(), ColourPanel::Bevel::lowered) << index;
-        EXPECT_EQ(w.panelHintergrund->colour(), flaeche) << index;
+        EXPECT_EQ(w.values.SKlUnHex->background(), QColor(255, 255, 255)) << index;
+        EXPECT_EQ(w.values.SKlUnHex->textColour(), QColor(0, 0, 0)) << index;
+        EXPECT_EQ(w.fields.Anzeige->bevel(), ColourPanel::Bevel::lowered) << index;
+        EXPECT_EQ(w.regions.panelHintergrund->colour(), flaeche) << index;
 
         hintergrundWaehlen(f, 0);
         ASSERT_TRUE(werteTexteNeuGefaerbt(f));
-        EXPECT_EQ(w.SKlUnHex->background(), QColor(30, 30, 30)) << "standard after " << index;
-        EXPECT_EQ(w.SKlUnHex->textColour(), QColor(230, 230, 230)) << "standard after " << index;
+        EXPECT_EQ(w.values.SKlUnHex->background(), QColor(30, 30, 30)) << "standard after " << index;
+        EXPECT_EQ(w.values.SKlUnHex->textColour(), QColor(230, 230, 230)) << "standard after " << index;
     }
 }
 
@@ -242,7 +244,8 @@ TEST(MainWindowLayout, ColourRowsStandOnTheBackground)
     f.form->actionItem("farbreihen")->trigger();
     ASSERT_EQ(f.s().harmonyMode(), HarmonyMode::colourRows);
     hintergrundWaehlen(f, 2);
-    for (ColourPanel* p : {w.Anzeige, w.AnzeigeReihen, w.FixedLinksReihen, w.FixedRechtsReihen})
+    for (ColourPanel* p :
+         {w.fields.Anzeige, w.fields.AnzeigeReihen, w.fields.FixedLinksReihen, w.fields.FixedRechtsReihen})
         EXPECT_EQ(p->colour(), QColor(0xB0, 0xB0, 0xB0)) << p->objectName().toStdString();
 }
 
@@ -290,7 +293,7 @@ TEST(MainWindowLayout, ClosingTheBackgroundListLeavesTheTrackBarsAsTheyWere)
     f.form->show();
     ASSERT_TRUE(QTest::qWaitForWindowActive(f.form.get()));
     MainWidgets& w = f.w();
-    QComboBox* box = w.ComboBox2;
+    QComboBox* box = w.regions.ComboBox2;
     QWidget* items = box->view()->window();
     const auto aufUndZu = [&] {
         QTest::mouseClick(box, Qt::LeftButton);
@@ -301,14 +304,14 @@ TEST(MainWindowLayout, ClosingTheBackgroundListLeavesTheTrackBarsAsTheyWere)
     };
 
     aufUndZu();
-    EXPECT_FALSE(w.TrackBar2->isEnabled());
-    EXPECT_FALSE(w.TrackBar3->isEnabled());
+    EXPECT_FALSE(w.angle.TrackBar2->isEnabled());
+    EXPECT_FALSE(w.angle.TrackBar3->isEnabled());
 
     f.form->actionItem("dreierHarmonien")->trigger(); // the first angle comes into use
-    ASSERT_TRUE(w.TrackBar2->isEnabled());
+    ASSERT_TRUE(w.angle.TrackBar2->isEnabled());
     aufUndZu();
-    EXPECT_TRUE(w.TrackBar2->isEnabled());
-    EXPECT_FALSE(w.TrackBar3->isEnabled());
+    EXPECT_TRUE(w.angle.TrackBar2->isEnabled());
+    EXPECT_FALSE(w.angle.TrackBar3->isEnabled());
 }
 
 // On a small screen the default placement (988 x 728) would put the status bar
@@ -322,7 +325,8 @@ TEST(MainWindowLayout, TheDefaultPlacementFitsSmallScreens)
         const QRect flaeche(QPoint(0, 0), bildschirm);
         EXPECT_TRUE(flaeche.contains(f.form->frameGeometry()))
             << bildschirm.width() << "x" << bildschirm.height();
-        const QRect statuszeile(f.w().StatusBar1->mapToGlobal(QPoint(0, 0)), f.w().StatusBar1->size());
+        const QRect statuszeile(f.w().furniture.StatusBar1->mapToGlobal(QPoint(0, 0)),
+                                f.w().furniture.StatusBar1->size());
         EXPECT_TRUE(flaeche.contains(statuszeile)) << bildschirm.height();
     }
 }

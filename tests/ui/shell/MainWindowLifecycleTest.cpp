@@ -52,7 +52,7 @@ bool vierteldrehungVon(const QImage& gedreht, const QImage& source)
 TEST(MainWindowLifecycle, FirstShowAppliesThePlacementAndReadiesTheAngleImage)
 {
     WindowFixture f(normalerPlatz);
-    EXPECT_TRUE(f.w().ImageWW->image().isNull());
+    EXPECT_TRUE(f.w().angle.ImageWW->image().isNull());
     f.form->show();
     EXPECT_FALSE(f.form->firstStart());
     EXPECT_TRUE(f.d().window().shown);
@@ -63,11 +63,11 @@ TEST(MainWindowLifecycle, FirstShowAppliesThePlacementAndReadiesTheAngleImage)
     // The release step turned the wheel for position 0 (by 0 degrees) and drew
     // it into the angle image: the realistic red of position 0 at the top.
     EXPECT_EQ(f.form->lastTurn(), 0);
-    EXPECT_EQ(f.w().ImageWW->image().size(), QSize(123, 123));
-    EXPECT_TRUE(obenImRad(f.w().ImageWW, QColor(218, 37, 29)));
+    EXPECT_EQ(f.w().angle.ImageWW->image().size(), QSize(123, 123));
+    EXPECT_TRUE(obenImRad(f.w().angle.ImageWW, QColor(218, 37, 29)));
     // The layout ran at the end of the show: the display fills the space above the lower strip.
-    EXPECT_EQ(f.w().Anzeige->width(), f.w().panelHintergrund->width());
-    EXPECT_EQ(f.w().Anzeige->geometry().bottom() + 1, f.w().Panel15->y());
+    EXPECT_EQ(f.w().fields.Anzeige->width(), f.w().regions.panelHintergrund->width());
+    EXPECT_EQ(f.w().fields.Anzeige->geometry().bottom() + 1, f.w().regions.Panel15->y());
 }
 
 TEST(MainWindowLifecycle, StoredMaximisedStateMaximises)
@@ -110,8 +110,8 @@ TEST(MainWindowLifecycle, StoredBackgroundIsAppliedWhenNotStandard)
         s.setRaw(QStringLiteral("cbBgBrightness"), 2);
     });
     f.form->show();
-    EXPECT_EQ(f.w().ComboBox2->currentIndex(), 2);
-    EXPECT_EQ(f.w().panelHintergrund->colour(), QColor(0xB0, 0xB0, 0xB0));
+    EXPECT_EQ(f.w().regions.ComboBox2->currentIndex(), 2);
+    EXPECT_EQ(f.w().regions.panelHintergrund->colour(), QColor(0xB0, 0xB0, 0xB0));
     f.form->close();
     EXPECT_FALSE(geschrieben(*f.store, QStringLiteral("cbBgBrightness"))); // unchanged
 }
@@ -135,7 +135,7 @@ TEST(MainWindowLifecycle, CloseInNormalStateStoresThePlacementAndBackground)
     f.form->show();
     f.form->move(50, 60);
     f.form->resize(950, 710);
-    f.w().ComboBox2->setCurrentIndex(3);
+    f.w().regions.ComboBox2->setCurrentIndex(3);
     f.form->close();
     EXPECT_EQ(f.store->raw(QStringLiteral("appLeft")).toInt(), 50);
     EXPECT_EQ(f.store->raw(QStringLiteral("appTop")).toInt(), 60);
@@ -150,10 +150,10 @@ TEST(MainWindowLifecycle, ClosedWindowNoLongerLaysOut)
     WindowFixture f(normalerPlatz);
     f.form->show();
     f.form->close();
-    const QSize vorher = f.w().Anzeige->size();
-    f.w().panelHintergrund->resize(vorher.width() + 100, f.w().panelHintergrund->height());
+    const QSize vorher = f.w().fields.Anzeige->size();
+    f.w().regions.panelHintergrund->resize(vorher.width() + 100, f.w().regions.panelHintergrund->height());
     f.form->FormResize();
-    EXPECT_EQ(f.w().Anzeige->size(), vorher);
+    EXPECT_EQ(f.w().fields.Anzeige->size(), vorher);
 }
 
 TEST(MainWindowBandType, LuminousAndBackSwitchesPictureWheelAndMarks)
@@ -161,8 +161,8 @@ TEST(MainWindowBandType, LuminousAndBackSwitchesPictureWheelAndMarks)
     WindowFixture f(normalerPlatz);
     f.form->show();
     MainWidgets& w = f.w();
-    const QImage realistischesBild = w.ImageWW->image();
-    ASSERT_TRUE(obenImRad(w.ImageWW, QColor(218, 37, 29)));
+    const QImage realistischesBild = w.angle.ImageWW->image();
+    ASSERT_TRUE(obenImRad(w.angle.ImageWW, QColor(218, 37, 29)));
     QAction* luminoes = f.form->actionItem("luminoes");
     QAction* realistisch = f.form->actionItem("realistisch");
     ASSERT_TRUE(luminoes && realistisch);
@@ -174,17 +174,17 @@ TEST(MainWindowBandType, LuminousAndBackSwitchesPictureWheelAndMarks)
     EXPECT_FALSE(f.s().actionSet.realistisch);
     EXPECT_TRUE(luminoes->isChecked());
     EXPECT_FALSE(realistisch->isChecked());
-    EXPECT_GT(stapelPlatz(w.Image1), stapelPlatz(w.Image2));
+    EXPECT_GT(stapelPlatz(w.band.Image1), stapelPlatz(w.band.Image2));
     EXPECT_EQ(f.form->imageOriginal(), f.blind->ImageOriginalLUM());
-    EXPECT_TRUE(obenImRad(w.ImageWW, QColor(255, 0, 0)));
+    EXPECT_TRUE(obenImRad(w.angle.ImageWW, QColor(255, 0, 0)));
     EXPECT_TRUE(f.s().eingabeFarbeAktiv); // a typed-in colour belongs to the luminous band
 
     realistisch->trigger();
     EXPECT_FALSE(f.s().bandLuminoes);
     EXPECT_TRUE(realistisch->isChecked());
-    EXPECT_GT(stapelPlatz(w.Image2), stapelPlatz(w.Image1));
+    EXPECT_GT(stapelPlatz(w.band.Image2), stapelPlatz(w.band.Image1));
     EXPECT_EQ(f.form->imageOriginal(), f.blind->ImageOriginalREAL());
-    EXPECT_EQ(w.ImageWW->image(), realistischesBild);
+    EXPECT_EQ(w.angle.ImageWW->image(), realistischesBild);
     EXPECT_FALSE(f.s().eingabeFarbeAktiv);
     // Positions stay where they were.
     EXPECT_EQ(f.s().posGross(), 0);
@@ -210,19 +210,19 @@ TEST(MainWindowBandType, SwitchAlwaysTurnsTheWheelAgain)
     WindowFixture f(normalerPlatz);
     f.form->show();
     MainWidgets& w = f.w();
-    QTest::mouseClick(w.Image2, Qt::LeftButton, {}, QPoint(508, 30));
+    QTest::mouseClick(w.band.Image2, Qt::LeftButton, {}, QPoint(508, 30));
     ASSERT_EQ(f.s().posGross(), 508);
     const QImage& real = f.blind->ImageOriginalREAL();
     const QImage& lum = f.blind->ImageOriginalLUM();
     ASSERT_TRUE(vierteldrehungVon(f.form->imageBg(), real));
-    EXPECT_TRUE(obenImRad(w.ImageWW, QColor(40, 22, 111))); // realistic row 508
+    EXPECT_TRUE(obenImRad(w.angle.ImageWW, QColor(40, 22, 111))); // realistic row 508
 
     f.form->actionItem("luminoes")->trigger();
     EXPECT_TRUE(vierteldrehungVon(f.form->imageBg(), lum));
-    EXPECT_TRUE(obenImRad(w.ImageWW, QColor(49, 0, 255))); // luminous row 508
+    EXPECT_TRUE(obenImRad(w.angle.ImageWW, QColor(49, 0, 255))); // luminous row 508
 
     f.form->actionItem("realistisch")->trigger();
     EXPECT_TRUE(vierteldrehungVon(f.form->imageBg(), real));
-    EXPECT_TRUE(obenImRad(w.ImageWW, QColor(40, 22, 111)));
+    EXPECT_TRUE(obenImRad(w.angle.ImageWW, QColor(40, 22, 111)));
     EXPECT_FALSE(f.form->rotieren()); // nothing changed since: no repaint
 }

@@ -1,7 +1,7 @@
 #include "support/WindowFixture.h"
 
-#include "ui/display/DisplayParts.h"
 #include "ui/display/BandAngleControls.h"
+#include "ui/display/DisplayParts.h"
 #include "ui/layout/WindowLayoutUi.h"
 #include "ui/widgets/ColourPanel.h"
 #include "ui/widgets/PictureBox.h"
@@ -33,26 +33,26 @@ TEST(MainWindowStart, StateAndFieldsShowTheStartCombination)
 
     MainWidgets& w = f.w();
     const QColor big(0xDA, 0x25, 0x1D), right(0x00, 0x92, 0x8D);
-    EXPECT_EQ(w.Anzeige->colour(), big);
-    EXPECT_EQ(w.Anzeige_Normal->colour(), big);
-    EXPECT_EQ(w.KleinRechts->colour(), right);
-    EXPECT_EQ(w.Panel4->colour(), big);
-    EXPECT_EQ(w.Panel7->colour(), right);
-    EXPECT_EQ(w.flaechenanzeigeFarbe->colour(), big);
-    EXPECT_EQ(w.flaechenanzeigeFarbe->tag(), 0x1D25DA); // B·65536 + G·256 + R
+    EXPECT_EQ(w.fields.Anzeige->colour(), big);
+    EXPECT_EQ(w.fields.Anzeige_Normal->colour(), big);
+    EXPECT_EQ(w.fields.KleinRechts->colour(), right);
+    EXPECT_EQ(w.values.Panel4->colour(), big);
+    EXPECT_EQ(w.values.Panel7->colour(), right);
+    EXPECT_EQ(w.lightDark.flaechenanzeigeFarbe->colour(), big);
+    EXPECT_EQ(w.lightDark.flaechenanzeigeFarbe->tag(), 0x1D25DA); // B·65536 + G·256 + R
 
-    EXPECT_EQ(w.SGrObR->text(), QStringLiteral("218"));
-    EXPECT_EQ(w.SGrObG->text(), QStringLiteral("37"));
-    EXPECT_EQ(w.SGrObB->text(), QStringLiteral("29"));
-    EXPECT_EQ(w.SGrObHex->text(), QStringLiteral("#DA251D"));
-    EXPECT_EQ(w.SKlObHex->text(), QStringLiteral("#00928D"));
-    EXPECT_EQ(w.SKlObLiHex->text(), QStringLiteral("-"));
-    EXPECT_EQ(w.SKlObMiR->text(), QStringLiteral("-"));
-    EXPECT_TRUE(w.SGrUnHex->text().isEmpty());
-    EXPECT_TRUE(w.Panel5->isHidden());
-    EXPECT_TRUE(w.Panel6->isHidden());
-    EXPECT_FALSE(w.Panel7->isHidden());
-    for (ColourPanel* p : {w.Panel8, w.Panel9, w.Panel10, w.Panel11})
+    EXPECT_EQ(w.values.SGrObR->text(), QStringLiteral("218"));
+    EXPECT_EQ(w.values.SGrObG->text(), QStringLiteral("37"));
+    EXPECT_EQ(w.values.SGrObB->text(), QStringLiteral("29"));
+    EXPECT_EQ(w.values.SGrObHex->text(), QStringLiteral("#DA251D"));
+    EXPECT_EQ(w.values.SKlObHex->text(), QStringLiteral("#00928D"));
+    EXPECT_EQ(w.values.SKlObLiHex->text(), QStringLiteral("-"));
+    EXPECT_EQ(w.values.SKlObMiR->text(), QStringLiteral("-"));
+    EXPECT_TRUE(w.values.SGrUnHex->text().isEmpty());
+    EXPECT_TRUE(w.values.Panel5->isHidden());
+    EXPECT_TRUE(w.values.Panel6->isHidden());
+    EXPECT_FALSE(w.values.Panel7->isHidden());
+    for (ColourPanel* p : {w.values.Panel8, w.values.Panel9, w.values.Panel10, w.values.Panel11})
         EXPECT_TRUE(p->isHidden());
 }
 
@@ -60,34 +60,35 @@ TEST(MainWindowStart, ControlsStartInTheirDesignState)
 {
     WindowFixture f;
     MainWidgets& w = f.w();
-    for (QSlider* t : {w.TrackBar2, w.TrackBar3}) {
+    for (QSlider* t : {w.angle.TrackBar2, w.angle.TrackBar3}) {
         EXPECT_EQ(t->minimum(), 0);
         EXPECT_EQ(t->maximum(), 117);
         EXPECT_FALSE(t->isEnabled());
     }
-    EXPECT_EQ(w.TrackBar2->value(), 40);
-    EXPECT_EQ(w.TrackBar3->value(), 34);
-    EXPECT_TRUE(w.WinkelO->isHidden());
-    EXPECT_TRUE(w.WinkelU->isHidden());
-    EXPECT_FALSE(w.ComboBox3->isEnabled());
-    EXPECT_FALSE(w.ComboBox1->isEnabled());
-    EXPECT_EQ(w.ComboBox1->currentIndex(), 3);
-    EXPECT_EQ(w.ComboBox2->currentIndex(), 0);
-    EXPECT_FALSE(w.Button1->isEnabled());
-    EXPECT_TRUE(w.Panel12->isHidden());
-    EXPECT_EQ(w.Panel12->width(), 197);
-    EXPECT_TRUE(w.Label12->text().isEmpty());
-    EXPECT_TRUE(w.Label13->text().isEmpty());
-    EXPECT_TRUE(w.Panel1->isHidden());
-    EXPECT_TRUE(w.RadioButton1->isChecked());
-    for (QRadioButton* r : {w.RadioButton1, w.RadioButton2, w.RadioButton3, w.RadioButton4})
+    EXPECT_EQ(w.angle.TrackBar2->value(), 40);
+    EXPECT_EQ(w.angle.TrackBar3->value(), 34);
+    EXPECT_TRUE(w.angle.WinkelO->isHidden());
+    EXPECT_TRUE(w.angle.WinkelU->isHidden());
+    EXPECT_FALSE(w.angle.ComboBox3->isEnabled());
+    EXPECT_FALSE(w.rowControls.ComboBox1->isEnabled());
+    EXPECT_EQ(w.rowControls.ComboBox1->currentIndex(), 3);
+    EXPECT_EQ(w.regions.ComboBox2->currentIndex(), 0);
+    EXPECT_FALSE(w.rowControls.Button1->isEnabled());
+    EXPECT_TRUE(w.legend.Panel12->isHidden());
+    EXPECT_EQ(w.legend.Panel12->width(), 197);
+    EXPECT_TRUE(w.legend.Label12->text().isEmpty());
+    EXPECT_TRUE(w.legend.Label13->text().isEmpty());
+    EXPECT_TRUE(w.fields.Panel1->isHidden());
+    EXPECT_TRUE(w.choice.RadioButton1->isChecked());
+    for (QRadioButton* r :
+         {w.choice.RadioButton1, w.choice.RadioButton2, w.choice.RadioButton3, w.choice.RadioButton4})
         EXPECT_FALSE(r->isEnabled());
-    EXPECT_FALSE(w.RadioButton2->isChecked());
-    EXPECT_FALSE(w.Kopieren1a->isEnabled());
-    EXPECT_EQ(w.ImageWW->size(), QSize(123, 123));
+    EXPECT_FALSE(w.choice.RadioButton2->isChecked());
+    EXPECT_FALSE(w.furniture.Kopieren1a->isEnabled());
+    EXPECT_EQ(w.angle.ImageWW->size(), QSize(123, 123));
     EXPECT_EQ(f.form->parts().band->anglePicture().size(), QSize(123, 123));
-    EXPECT_EQ(w.Image2->image().size(), QSize(678, 65));
-    EXPECT_EQ(w.Image3->image().size(), QSize(255, 254)); // the overlay loaded
+    EXPECT_EQ(w.band.Image2->image().size(), QSize(678, 65));
+    EXPECT_EQ(w.lightDark.Image3->image().size(), QSize(255, 254)); // the overlay loaded
     EXPECT_TRUE(f.form->helpFile().endsWith(QStringLiteral("/manual.chm")));
 }
 
@@ -95,17 +96,17 @@ TEST(MainWindowStart, LanguageSwitchFindsTheNamedControls)
 {
     WindowFixture f; // no stored language: English
     MainWidgets& w = f.w();
-    EXPECT_EQ(w.statusPanel0->text(), QStringLiteral("  2-Color Harmony"));
-    EXPECT_EQ(w.statusPanel1->text(), QStringLiteral("Big field selected"));
-    EXPECT_EQ(w.Button1->text(), QStringLiteral("Interm. Values"));
-    EXPECT_EQ(w.ComboBox2->itemText(3), QStringLiteral("Background: Black"));
-    EXPECT_EQ(w.ComboBox3->itemText(0), QStringLiteral("Angle Type 1"));
-    EXPECT_EQ(w.SGrObR->toolTip(), QStringLiteral("Big field"));
-    EXPECT_EQ(w.Panel7->toolTip(), QStringLiteral("Small field right-hand side"));
+    EXPECT_EQ(w.furniture.statusPanel0->text(), QStringLiteral("  2-Color Harmony"));
+    EXPECT_EQ(w.furniture.statusPanel1->text(), QStringLiteral("Big field selected"));
+    EXPECT_EQ(w.rowControls.Button1->text(), QStringLiteral("Interm. Values"));
+    EXPECT_EQ(w.regions.ComboBox2->itemText(3), QStringLiteral("Background: Black"));
+    EXPECT_EQ(w.angle.ComboBox3->itemText(0), QStringLiteral("Angle Type 1"));
+    EXPECT_EQ(w.values.SGrObR->toolTip(), QStringLiteral("Big field"));
+    EXPECT_EQ(w.values.Panel7->toolTip(), QStringLiteral("Small field right-hand side"));
 
     WindowFixture de([](MemoryPreferenceStore& s) { s.setRaw(QStringLiteral("TNVersion"), 7); });
-    EXPECT_EQ(de.w().statusPanel0->text(), QStringLiteral("  Zweier-Harmonie"));
-    EXPECT_EQ(de.w().Button1->text(), QStringLiteral("Zwischendaten"));
+    EXPECT_EQ(de.w().furniture.statusPanel0->text(), QStringLiteral("  Zweier-Harmonie"));
+    EXPECT_EQ(de.w().rowControls.Button1->text(), QStringLiteral("Zwischendaten"));
 }
 
 TEST(MainWindowStart, EveryNamedControlExistsOnce)
@@ -200,9 +201,9 @@ TEST(MainWindowStart, EveryNamedControlExistsOnce)
             names << QStringLiteral("Panel%1").arg(n);
     for (int n = 1; n <= 6; ++n)
         names << QStringLiteral("RichEdit%1").arg(n);
-    for (StaticText* t : f.w().valueTexts())
+    for (StaticText* t : f.w().values.valueTexts())
         names << t->objectName();
-    EXPECT_EQ(f.w().valueTexts().size(), 32u);
+    EXPECT_EQ(f.w().values.valueTexts().size(), 32u);
 
     for (const QString& name : names)
         EXPECT_EQ(f.form->findChildren<QObject*>(name).size(), 1) << name.toStdString();
@@ -212,45 +213,46 @@ TEST(MainWindowStart, CreateHandlerParksTheUnusedPanels)
 {
     WindowFixture f;
     MainWidgets& w = f.w();
-    EXPECT_TRUE(w.PanelContainer1->isHidden());
+    EXPECT_TRUE(w.fields.PanelContainer1->isHidden());
     for (QWidget* p :
-         {static_cast<QWidget*>(w.KleinLinks), static_cast<QWidget*>(w.KleinMitte),
-          static_cast<QWidget*>(w.FixedKleinRechts), static_cast<QWidget*>(w.FixedLinksKleinMitte),
-          static_cast<QWidget*>(w.AnzeigeReihen), static_cast<QWidget*>(w.FixedLinks)})
-        EXPECT_EQ(p->parentWidget(), w.PanelContainer2) << p->objectName().toStdString();
-    EXPECT_EQ(w.FixedLinks->pos(), QPoint(1, 1));
-    EXPECT_EQ(w.FixedRechts->pos(), QPoint(338, 1));
+         {static_cast<QWidget*>(w.fields.KleinLinks), static_cast<QWidget*>(w.fields.KleinMitte),
+          static_cast<QWidget*>(w.fields.FixedKleinRechts),
+          static_cast<QWidget*>(w.fields.FixedLinksKleinMitte), static_cast<QWidget*>(w.fields.AnzeigeReihen),
+          static_cast<QWidget*>(w.fields.FixedLinks)})
+        EXPECT_EQ(p->parentWidget(), w.fields.PanelContainer2) << p->objectName().toStdString();
+    EXPECT_EQ(w.fields.FixedLinks->pos(), QPoint(1, 1));
+    EXPECT_EQ(w.fields.FixedRechts->pos(), QPoint(338, 1));
     for (std::size_t n : {2u, 7u, 9u, 14u}) {
-        EXPECT_EQ(w.R[n]->parentWidget(), w.PanelContainer2);
-        EXPECT_EQ(w.RRe[n]->parentWidget(), w.PanelContainer2);
-        EXPECT_EQ(w.RLi[n]->parentWidget(), w.PanelContainer2);
+        EXPECT_EQ(w.fields.R[n]->parentWidget(), w.fields.PanelContainer2);
+        EXPECT_EQ(w.fields.RRe[n]->parentWidget(), w.fields.PanelContainer2);
+        EXPECT_EQ(w.fields.RLi[n]->parentWidget(), w.fields.PanelContainer2);
     }
     // The centre and the outer fields stay in their rows.
     for (std::size_t n : {1u, 8u, 15u}) {
-        EXPECT_EQ(w.R[n]->parentWidget(), w.AnzeigeReihen);
-        EXPECT_EQ(w.RRe[n]->parentWidget(), w.FixedRechtsReihen);
-        EXPECT_EQ(w.RLi[n]->parentWidget(), w.FixedLinksReihen);
+        EXPECT_EQ(w.fields.R[n]->parentWidget(), w.fields.AnzeigeReihen);
+        EXPECT_EQ(w.fields.RRe[n]->parentWidget(), w.fields.FixedRechtsReihen);
+        EXPECT_EQ(w.fields.RLi[n]->parentWidget(), w.fields.FixedLinksReihen);
     }
     // Two-colour display: the big field fills the display and holds small right.
-    EXPECT_EQ(w.Anzeige_Normal->parentWidget(), w.Anzeige);
-    EXPECT_EQ(w.Anzeige_Normal->geometry(), w.Anzeige->innerRect());
-    EXPECT_EQ(w.KleinRechts->parentWidget(), w.Anzeige_Normal);
+    EXPECT_EQ(w.fields.Anzeige_Normal->parentWidget(), w.fields.Anzeige);
+    EXPECT_EQ(w.fields.Anzeige_Normal->geometry(), w.fields.Anzeige->innerRect());
+    EXPECT_EQ(w.fields.KleinRechts->parentWidget(), w.fields.Anzeige_Normal);
     // The text fields fill their fields and wait hidden.
-    EXPECT_EQ(w.RichEdit1->parentWidget(), w.KleinRechts);
-    EXPECT_EQ(w.RichEdit1->geometry(), w.KleinRechts->rect());
-    EXPECT_TRUE(w.RichEdit1->isHidden());
-    EXPECT_EQ(w.RichEdit4->geometry(), w.FixedLinksKleinRechts->rect());
+    EXPECT_EQ(w.fields.RichEdit1->parentWidget(), w.fields.KleinRechts);
+    EXPECT_EQ(w.fields.RichEdit1->geometry(), w.fields.KleinRechts->rect());
+    EXPECT_TRUE(w.fields.RichEdit1->isHidden());
+    EXPECT_EQ(w.fields.RichEdit4->geometry(), w.fields.FixedLinksKleinRechts->rect());
 }
 
 TEST(MainWindowStart, ClickableFieldsCarryTheFieldCursor)
 {
     WindowFixture f;
     MainWidgets& w = f.w();
-    for (QWidget* p : w.clickableFields())
+    for (QWidget* p : w.fields.clickableFields())
         EXPECT_EQ(p->cursor().shape(), Qt::BitmapCursor) << p->objectName().toStdString();
-    EXPECT_EQ(w.clickableFields().size(), 13u + 14u * 3u + 2u);
-    for (ColourPanel* centre : {w.R[8], w.RRe[8], w.RLi[8]})
+    EXPECT_EQ(w.fields.clickableFields().size(), 13u + 14u * 3u + 2u);
+    for (ColourPanel* centre : {w.fields.R[8], w.fields.RRe[8], w.fields.RLi[8]})
         EXPECT_EQ(centre->cursor().shape(), Qt::ArrowCursor); // the row centre selects nothing
-    EXPECT_EQ(w.Image2->cursor().shape(), Qt::CrossCursor);
-    EXPECT_EQ(w.PaintBox3->cursor().shape(), Qt::CrossCursor);
+    EXPECT_EQ(w.band.Image2->cursor().shape(), Qt::CrossCursor);
+    EXPECT_EQ(w.lightDark.PaintBox3->cursor().shape(), Qt::CrossCursor);
 }

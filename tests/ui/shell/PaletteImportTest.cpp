@@ -22,7 +22,7 @@ TEST(PaletteImport, ADroppedPictureOffersItsColoursAndASwatchBecomesTheBaseInOne
     QUndoStack& history = f.form->colourDocument().history();
     f.form->colourDocument().finishStep();
     f.form->colourDocument().restartHistory();
-    const QString before = f.w().SGrObHex->text();
+    const QString before = f.w().values.SGrObHex->text();
 
     // Three quarters one blue, a quarter one orange: two colours, the blue first.
     QTemporaryDir folder;
@@ -47,15 +47,16 @@ TEST(PaletteImport, ADroppedPictureOffersItsColoursAndASwatchBecomesTheBaseInOne
     ASSERT_TRUE(QTest::qWaitFor([&] { return window->isVisible(); }));
     QListWidget* list = window->swatchList();
     ASSERT_GE(list->count(), 2);
-    EXPECT_TRUE(list->item(0)->text().startsWith(QStringLiteral("#3264C8"))) << list->item(0)->text().toStdString();
+    EXPECT_TRUE(list->item(0)->text().startsWith(QStringLiteral("#3264C8")))
+        << list->item(0)->text().toStdString();
 
     list->setFocus();
     list->setCurrentRow(0);
     QTest::keyClick(list, Qt::Key_Return);
     ASSERT_TRUE(QTest::qWaitFor([&] { return history.count() == 1; }));
     EXPECT_EQ(history.text(0), f.form->uiLanguage().text(Txt::stepColourInput));
-    EXPECT_EQ(f.w().SGrObHex->text(), QStringLiteral("#3264C8"));
+    EXPECT_EQ(f.w().values.SGrObHex->text(), QStringLiteral("#3264C8"));
 
     history.undo();
-    ASSERT_TRUE(QTest::qWaitFor([&] { return f.w().SGrObHex->text() == before; }));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return f.w().values.SGrObHex->text() == before; }));
 }

@@ -154,7 +154,7 @@ TEST(PrintWindow, GamutWarningMarksAFieldOutsideThePrintGamut)
 {
     PrintWindow f;
     f.bigField(QStringLiteral("#0000FF"));
-    ColourPanel* big = f.w().Anzeige_Normal;
+    ColourPanel* big = f.w().fields.Anzeige_Normal;
     QAction& warning = f.form->actions().action(ActionId::gamutWarning);
     EXPECT_FALSE(warning.isChecked());
     warning.trigger(); // on, but no profile yet
@@ -193,7 +193,7 @@ TEST(PrintWindow, SimulatePrintPaintsTheRoundTripOnly)
 {
     PrintWindow f;
     f.bigField(QStringLiteral("#0000FF"));
-    ColourPanel* big = f.w().Anzeige_Normal;
+    ColourPanel* big = f.w().fields.Anzeige_Normal;
     const auto painted = [&] {
         return big->grab().toImage().pixelColor(big->width() / 3, big->height() / 2);
     };
@@ -206,7 +206,7 @@ TEST(PrintWindow, SimulatePrintPaintsTheRoundTripOnly)
     EXPECT_TRUE(QTest::qWaitFor([&] { return painted() == QColor(59, 83, 164); }))
         << qPrintable(painted().name());
     EXPECT_EQ(big->colour(), QColor(0, 0, 255));
-    EXPECT_EQ(f.w().SGrObHex->text(), QStringLiteral("#0000FF"));
+    EXPECT_EQ(f.w().values.SGrObHex->text(), QStringLiteral("#0000FF"));
 
     proof.trigger(); // off
     EXPECT_TRUE(QTest::qWaitFor([&] { return painted() == QColor(0, 0, 255); }));

@@ -122,7 +122,7 @@ struct DateiFenster : ShownWindow {
         form->actionItem("dateiOeffnen")->trigger();
     }
     bool modified() const { return form->actions().action(ActionId::dateiSpeichern).isEnabled(); }
-    void bandClick(int x) { klick(w().Image2, {x, 30}); }
+    void bandClick(int x) { klick(w().band.Image2, {x, 30}); }
 
     QTemporaryDir dir;
     ScriptedFileDialogs* dialogs = nullptr;
@@ -204,12 +204,12 @@ TEST(SettingsFileWindow, AFixedDisplaySavesTheSameWhicheverHalfIsEditedAndReopen
     f.harmonyMode("dreierHarmonien");
     f.bandClick(500);
     f.form->actionItem("fixieren")->trigger();
-    klick(w.FixedLinksKleinRechts);
+    klick(w.fields.FixedLinksKleinRechts);
     f.harmonyMode("zweierHarmonien");
     f.bandClick(100);
     ASSERT_TRUE(f.s().fixLinksAktiv);
     f.speichernUnter(f.pathName("links"));
-    klick(w.FixedKleinRechts);
+    klick(w.fields.FixedKleinRechts);
     ASSERT_FALSE(f.s().fixLinksAktiv);
     f.speichernUnter(f.pathName("rechts"));
 
@@ -225,8 +225,8 @@ TEST(SettingsFileWindow, AFixedDisplaySavesTheSameWhicheverHalfIsEditedAndReopen
     g.tryOpen(f.pathName("links.tnfx"));
     EXPECT_TRUE(g.s().fixiert);
     EXPECT_FALSE(g.s().fixLinksAktiv);
-    EXPECT_EQ(g.w().FixedRechts->colour(), bandFarbe(500));
-    EXPECT_EQ(g.w().FixedLinks->colour(), bandFarbe(100));
+    EXPECT_EQ(g.w().fields.FixedRechts->colour(), bandFarbe(500));
+    EXPECT_EQ(g.w().fields.FixedLinks->colour(), bandFarbe(100));
     EXPECT_EQ(g.form->windowTitle(), f.pathName("links.tnfx"));
     EXPECT_FALSE(g.modified());
 }
@@ -239,8 +239,8 @@ TEST(SettingsFileWindow, SlotTwentySevenDecidesWhetherAFileOpensFixed)
     f.tryOpen(f.pathName("offen.tnfx"));
     EXPECT_FALSE(f.s().fixiert);
     EXPECT_TRUE(f.form->actionItem("dreierHarmonien")->isChecked());
-    EXPECT_EQ(w.KleinRechts->colour(), bandFarbe(121));
-    EXPECT_EQ(w.KleinLinks->colour(), bandFarbe(201));
+    EXPECT_EQ(w.fields.KleinRechts->colour(), bandFarbe(121));
+    EXPECT_EQ(w.fields.KleinLinks->colour(), bandFarbe(201));
     EXPECT_EQ(f.s().hdPunktGrossX(), 64);
     EXPECT_EQ(f.s().hdPunktGrossY(), 100);
     EXPECT_TRUE(f.s().hdZielGross());
@@ -249,20 +249,20 @@ TEST(SettingsFileWindow, SlotTwentySevenDecidesWhetherAFileOpensFixed)
     f.tryOpen(f.pathName("fix.tnfx"));
     EXPECT_TRUE(f.s().fixiert);
     EXPECT_FALSE(f.s().fixLinksAktiv);
-    EXPECT_EQ(w.FixedKleinRechts->colour(), bandFarbe(121));
-    EXPECT_EQ(w.FixedLinksKleinRechts->colour(), bandFarbe(439));
+    EXPECT_EQ(w.fields.FixedKleinRechts->colour(), bandFarbe(121));
+    EXPECT_EQ(w.fields.FixedLinksKleinRechts->colour(), bandFarbe(439));
     EXPECT_EQ(f.form->windowTitle(), f.pathName("fix.tnfx"));
 
     // The reader puts the texts as the file keeps them, not as computed; colour rows take none.
     f.form->fileItem().datenEinlesen(f.pathName("offen.tnfx"));
-    EXPECT_EQ(w.SGrObR->text(), QStringLiteral("1"));
-    EXPECT_EQ(w.SGrObHex->text(), QStringLiteral("#010203"));
+    EXPECT_EQ(w.values.SGrObR->text(), QStringLiteral("1"));
+    EXPECT_EQ(w.values.SGrObHex->text(), QStringLiteral("#010203"));
     QByteArray row = block1 + le({0});
     row.replace(4, 4, le({4}));
     schreibe(f.pathName("reihe.tnfx"), row);
     f.form->fileItem().datenEinlesen(f.pathName("reihe.tnfx"));
     EXPECT_TRUE(f.form->actionItem("farbreihen")->isChecked());
-    EXPECT_NE(w.SGrObHex->text(), QStringLiteral("#010203"));
+    EXPECT_NE(w.values.SGrObHex->text(), QStringLiteral("#010203"));
 
     // Another extension holds one block: the fixed flag is not read.
     schreibe(f.pathName("fix.dat"), block1 + le({1}) + block2 + le({0}));
@@ -338,7 +338,7 @@ TEST(SettingsFileWindow, AFileThatCannotBeReadWholeReportsItsFullPathAndChangesN
     f.form->actionItem("farbenSeparatEinstellen")->trigger();
     f.bandClick(300);
     ASSERT_TRUE(f.s().fixiert && f.s().separatModus && f.modified());
-    const QColor right = w.FixedRechts->colour(), left = w.FixedLinks->colour();
+    const QColor right = w.fields.FixedRechts->colour(), left = w.fields.FixedLinks->colour();
 
     const QByteArray voll = block1 + le({1}) + block2 + le({1});
     const std::pair<const char*, qsizetype> faelle[] = {
@@ -355,8 +355,8 @@ TEST(SettingsFileWindow, AFileThatCannotBeReadWholeReportsItsFullPathAndChangesN
                   QStringLiteral("The file \"%1\" couldn´t be read!").arg(f.dir.filePath(name)));
         EXPECT_EQ(f.form->windowTitle(), f.pathName("gut.tnfx")) << name.toStdString();
         EXPECT_TRUE(f.s().fixiert && f.s().separatModus && f.modified()) << name.toStdString();
-        EXPECT_EQ(w.FixedRechts->colour(), right) << name.toStdString();
-        EXPECT_EQ(w.FixedLinks->colour(), left) << name.toStdString();
+        EXPECT_EQ(w.fields.FixedRechts->colour(), right) << name.toStdString();
+        EXPECT_EQ(w.fields.FixedLinks->colour(), left) << name.toStdString();
     }
 }
 
@@ -366,7 +366,7 @@ TEST(SettingsFileWindow, ASaveThatFailedKeepsTheWindowOpenAndStopsTheOpen)
     QDir(f.dir.path()).mkdir(QStringLiteral("weg"));
     f.speichernUnter(f.pathName("weg/a"));
     f.bandClick(400);
-    const QColor modified = f.w().Anzeige_Normal->colour();
+    const QColor modified = f.w().fields.Anzeige_Normal->colour();
     QDir(f.pathName("weg")).removeRecursively();
 
     QStringList textSet;
@@ -382,7 +382,7 @@ TEST(SettingsFileWindow, ASaveThatFailedKeepsTheWindowOpenAndStopsTheOpen)
     f.tryOpen(f.pathName("b.tnfx"));
     EXPECT_EQ(textSet.size(), 4);
     EXPECT_EQ(f.form->windowTitle(), f.pathName("weg/a.tnfx"));
-    EXPECT_EQ(f.w().Anzeige_Normal->colour(), modified);
+    EXPECT_EQ(f.w().fields.Anzeige_Normal->colour(), modified);
 
     // A No to the web-safe question is the user's choice: closing goes on.
     f.d().webSafeAssigned();
@@ -442,12 +442,12 @@ TEST(SettingsFileWindow, AFixedColourRowsBackgroundTakesNoClickYetAFixedRowFileR
     f.harmonyMode("farbreihen");
     f.bandClick(100);
     f.form->actionItem("fixieren")->trigger();
-    klick(w.RLi[1]);
+    klick(w.fields.RLi[1]);
     f.bandClick(500);
     ASSERT_TRUE(f.s().fixLinksAktiv);
-    klick(w.FixedRechtsReihen, {2, 2});
+    klick(w.fields.FixedRechtsReihen, {2, 2});
     EXPECT_TRUE(f.s().fixLinksAktiv);
-    const QColor links1 = w.RLi[1]->colour(), rechts1 = w.RRe[1]->colour();
+    const QColor links1 = w.fields.RLi[1]->colour(), rechts1 = w.fields.RRe[1]->colour();
     ASSERT_NE(links1, rechts1);
     f.speichernUnter(f.pathName("reihen"));
 
@@ -455,8 +455,8 @@ TEST(SettingsFileWindow, AFixedColourRowsBackgroundTakesNoClickYetAFixedRowFileR
     g.tryOpen(f.pathName("reihen.tnfx"));
     EXPECT_TRUE(g.s().fixiert);
     EXPECT_FALSE(g.s().fixLinksAktiv);
-    EXPECT_EQ(g.w().RLi[1]->colour(), links1);
-    EXPECT_EQ(g.w().RRe[1]->colour(), rechts1);
+    EXPECT_EQ(g.w().fields.RLi[1]->colour(), links1);
+    EXPECT_EQ(g.w().fields.RRe[1]->colour(), rechts1);
 }
 
 TEST(SettingsFileWindow, RandomFilesOfEveryLengthLeaveEveryValueInRange)
@@ -479,9 +479,12 @@ TEST(SettingsFileWindow, RandomFilesOfEveryLengthLeaveEveryValueInRange)
         for (int k : {s.hdPunktGrossX(), s.hdPunktGrossY(), s.hdPunktRechtsX(), s.hdPunktRechtsY(),
                       s.hdPunktLinksX(), s.hdPunktLinksY(), s.hdPunktMitteX(), s.hdPunktMitteY()})
             ASSERT_TRUE(k >= 0 && k <= 256) << laenge << " " << k;
-        ASSERT_TRUE(w.ComboBox1->currentIndex() >= 0 && w.ComboBox1->currentIndex() <= 6) << laenge;
-        ASSERT_TRUE(w.ComboBox3->currentIndex() >= 0 && w.ComboBox3->currentIndex() <= 1) << laenge;
-        ASSERT_TRUE(w.TrackBar2->value() >= 0 && w.TrackBar2->value() <= 117) << laenge;
+        ASSERT_TRUE(w.rowControls.ComboBox1->currentIndex() >= 0 &&
+                    w.rowControls.ComboBox1->currentIndex() <= 6)
+            << laenge;
+        ASSERT_TRUE(w.angle.ComboBox3->currentIndex() >= 0 && w.angle.ComboBox3->currentIndex() <= 1)
+            << laenge;
+        ASSERT_TRUE(w.angle.TrackBar2->value() >= 0 && w.angle.TrackBar2->value() <= 117) << laenge;
     }
     EXPECT_GE(zaehler.anzahl, 100); // the short ones
 }
@@ -580,8 +583,8 @@ TEST(SettingsFileWindow, AFirstStartWithAPathShowsThatFilesColoursAndPath)
     f.form->setCommandLineFile(pathName);
     f.form->show();
     EXPECT_EQ(f.form->windowTitle(), pathName);
-    EXPECT_EQ(f.w().Anzeige_Normal->colour(), mixedColour(bandFarbe(500), 64, 155));
-    EXPECT_EQ(f.w().KleinLinks->colour(), bandFarbe(201));
+    EXPECT_EQ(f.w().fields.Anzeige_Normal->colour(), mixedColour(bandFarbe(500), 64, 155));
+    EXPECT_EQ(f.w().fields.KleinLinks->colour(), bandFarbe(201));
     EXPECT_FALSE(f.form->actions().action(ActionId::dateiSpeichern).isEnabled());
 }
 
@@ -598,11 +601,11 @@ TEST(SettingsFileWindow, SeparateAdjustmentOfTheActiveBlockLeavesTheFixedBlocksC
         "#DA251D" + le({1});
     schreibe(f.pathName("separat.tnfx"), active + fixedDecimal);
     f.tryOpen(f.pathName("separat.tnfx"));
-    EXPECT_EQ(w.FixedLinks->colour(), bandFarbe(0));
-    EXPECT_EQ(w.FixedLinksKleinRechts->colour(), bandFarbe(299));
-    EXPECT_EQ(w.FixedLinksKleinLinks->colour(), bandFarbe(379));
-    EXPECT_EQ(w.SGrUnHex->text(), QStringLiteral("#DA251D"));
-    EXPECT_EQ(w.FixedRechts->colour(), bandFarbe(662, true));
+    EXPECT_EQ(w.fields.FixedLinks->colour(), bandFarbe(0));
+    EXPECT_EQ(w.fields.FixedLinksKleinRechts->colour(), bandFarbe(299));
+    EXPECT_EQ(w.fields.FixedLinksKleinLinks->colour(), bandFarbe(379));
+    EXPECT_EQ(w.values.SGrUnHex->text(), QStringLiteral("#DA251D"));
+    EXPECT_EQ(w.fields.FixedRechts->colour(), bandFarbe(662, true));
 }
 
 TEST(SettingsFileWindow, ASeparatelyAdjustedFieldOpensAtItsOwnPositionWhicheverFieldWasSelected)
@@ -613,11 +616,11 @@ TEST(SettingsFileWindow, ASeparatelyAdjustedFieldOpensAtItsOwnPositionWhicheverF
         le({1, 0, 330, 1, 40, 34, 1, 0, 255, 0, 255, 0, 255, 0, 255, 330, 0, 413, 67, 3, 0, 0, 1, 2, 3}) +
         "#010203" + le({0});
     schreibe(f.pathName("separat.tnfx"), separate + block2 + le({0}));
-    klick(f.w().KleinRechts);
+    klick(f.w().fields.KleinRechts);
     f.tryOpen(f.pathName("separat.tnfx"));
     EXPECT_TRUE(f.s().separatModus);
-    EXPECT_EQ(f.w().KleinRechts->colour(), bandFarbe(0));
-    EXPECT_EQ(f.w().Anzeige_Normal->colour(), bandFarbe(330));
+    EXPECT_EQ(f.w().fields.KleinRechts->colour(), bandFarbe(0));
+    EXPECT_EQ(f.w().fields.Anzeige_Normal->colour(), bandFarbe(330));
 }
 
 TEST(SettingsFileWindow, AHalfTurnedToFanningAfterASwapShowsTheListsFieldCountAndReopensSo)
@@ -627,24 +630,24 @@ TEST(SettingsFileWindow, AHalfTurnedToFanningAfterASwapShowsTheListsFieldCountAn
     f.harmonyMode("auffaecherungen");
     stufenWaehlen(w, 5);
     f.form->actionItem("fixieren")->trigger();
-    klick(w.RLi[1]);
+    klick(w.fields.RLi[1]);
     stufenWaehlen(w, 2);
     f.harmonyMode("dreierHarmonien");
-    klick(w.RRe[1]);
+    klick(w.fields.RRe[1]);
     // Back on the left, its 3-colour harmony leaves the list at the right half's 11 fields.
-    klick(w.FixedLinksKleinRechts);
+    klick(w.fields.FixedLinksKleinRechts);
     ASSERT_TRUE(f.s().fixLinksAktiv);
-    ASSERT_EQ(w.ComboBox1->currentIndex(), 4);
+    ASSERT_EQ(w.rowControls.ComboBox1->currentIndex(), 4);
     f.harmonyMode("auffaecherungen");
-    EXPECT_EQ(w.RLi[4]->parentWidget(), w.FixedLinksReihen);
-    EXPECT_EQ(w.RLi[3]->parentWidget(), w.PanelContainer2);
-    const QColor ring4 = w.RLi[4]->colour();
-    klick(w.RRe[1]);
+    EXPECT_EQ(w.fields.RLi[4]->parentWidget(), w.fields.FixedLinksReihen);
+    EXPECT_EQ(w.fields.RLi[3]->parentWidget(), w.fields.PanelContainer2);
+    const QColor ring4 = w.fields.RLi[4]->colour();
+    klick(w.fields.RRe[1]);
     f.speichernUnter(f.pathName("faecher"));
 
     DateiFenster g;
     g.tryOpen(f.pathName("faecher.tnfx"));
-    EXPECT_EQ(g.w().RLi[4]->parentWidget(), g.w().FixedLinksReihen);
-    EXPECT_EQ(g.w().RLi[3]->parentWidget(), g.w().PanelContainer2);
-    EXPECT_EQ(g.w().RLi[4]->colour(), ring4);
+    EXPECT_EQ(g.w().fields.RLi[4]->parentWidget(), g.w().fields.FixedLinksReihen);
+    EXPECT_EQ(g.w().fields.RLi[3]->parentWidget(), g.w().fields.PanelContainer2);
+    EXPECT_EQ(g.w().fields.RLi[4]->colour(), ring4);
 }

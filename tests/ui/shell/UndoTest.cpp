@@ -57,7 +57,7 @@ struct VerlaufFenster : ShownWindow {
 
 void bandClick(ShownWindow& f, int x)
 {
-    klick(f.w().Image2, {x, 30});
+    klick(f.w().band.Image2, {x, 30});
 }
 
 } // namespace
@@ -94,12 +94,12 @@ TEST(Undo, ADragIsOneStepAndTheHistoryWindowListsTheSteps)
 {
     VerlaufFenster f;
     // The later moves come after the first became a step, and join it.
-    drueck(f.w().Image2, {100, 30});
+    drueck(f.w().band.Image2, {100, 30});
     ASSERT_TRUE(f.schritte(1));
     for (int x = 110; x <= 300; x += 20)
-        zieh(f.w().Image2, {x, 30});
-    loslass(f.w().Image2, {300, 30});
-    QWidget* field = f.w().PaintBox3;
+        zieh(f.w().band.Image2, {x, 30});
+    loslass(f.w().band.Image2, {300, 30});
+    QWidget* field = f.w().lightDark.PaintBox3;
     drueck(field, {20, 200});
     ASSERT_TRUE(f.schritte(2));
     zieh(field, {60, 120});
@@ -149,7 +149,7 @@ TEST(Undo, TypingInTheTextViewKeepsItsOwnUndo)
     bandClick(f, 300);
     ASSERT_TRUE(f.schritte(1));
     werkzeug(f, ActionId::TextAnstelleFlaechen);
-    QTextEdit* text = f.w().RichEdit1;
+    QTextEdit* text = f.w().fields.RichEdit1;
     ASSERT_TRUE(QTest::qWaitFor([&] { return text->isVisible(); }));
     f.form->activateWindow();
     text->setFocus();
@@ -179,21 +179,21 @@ TEST(Undo, ATypedColourIsCopiedAsShownAndComesBackWithUndo)
     const MainState& s = f.s();
     const Rgb band = mixColour(s, slot::basisGross, s.dunkelGross(), s.hellGross());
     ASSERT_NE(QColor(band.r, band.g, band.b), getippt); // the band has no such colour
-    EXPECT_EQ(f.w().Anzeige_Normal->colour(), getippt);
+    EXPECT_EQ(f.w().fields.Anzeige_Normal->colour(), getippt);
     EXPECT_TRUE(f.form->valueOutput().allValuesText().contains(QStringLiteral("#B4464D")));
     ASSERT_TRUE(QTest::qWaitFor([&] { return f.history().canUndo(); }, 2000));
     const int schritte = f.history().count();
 
     bandClick(f, 300);
     ASSERT_TRUE(f.schritte(schritte + 1));
-    EXPECT_NE(f.w().Anzeige_Normal->colour(), getippt);
+    EXPECT_NE(f.w().fields.Anzeige_Normal->colour(), getippt);
     EXPECT_FALSE(f.form->valueOutput().allValuesText().contains(QStringLiteral("#B4464D")));
 
     // The offscreen platform keeps the closed dialog as the active window, so
     // the menu's command rather than its key.
     f.actionItem(ActionId::undo).trigger();
-    EXPECT_EQ(f.w().Anzeige_Normal->colour(), getippt);
-    EXPECT_EQ(f.w().SGrObHex->text(), QStringLiteral("#B4464D"));
+    EXPECT_EQ(f.w().fields.Anzeige_Normal->colour(), getippt);
+    EXPECT_EQ(f.w().values.SGrObHex->text(), QStringLiteral("#B4464D"));
     EXPECT_TRUE(f.form->valueOutput().allValuesText().contains(QStringLiteral("#B4464D")));
 }
 
@@ -204,8 +204,8 @@ TEST(Undo, HideColorBandIsTakenBackAndBroughtAgainOnScreen)
     VerlaufFenster f;
     const MainWidgets& w = f.w();
     const auto versteckt = [&](bool ja) {
-        return w.Panel3->isVisible() == !ja && w.ImageWW->isVisible() == !ja &&
-               w.Image3->isVisible() == !ja && w.Panel2->isVisible() == ja &&
+        return w.band.Panel3->isVisible() == !ja && w.angle.ImageWW->isVisible() == !ja &&
+               w.lightDark.Image3->isVisible() == !ja && w.band.Panel2->isVisible() == ja &&
                f.actionItem(ActionId::farbstreifenVerstecken).isChecked() == ja;
     };
     ASSERT_TRUE(versteckt(false));
@@ -232,9 +232,10 @@ TEST(Undo, UndoingFourColoursBackToThreeClearsTheCentreRow)
     const Ansicht three = ansichtVon(*f.form);
     f.taste(Qt::Key_F4, Qt::NoModifier);
     ASSERT_TRUE(f.beiSchritt(2));
-    ASSERT_NE(f.w().SKlObMiHex->text(), QStringLiteral("-"));
+    ASSERT_NE(f.w().values.SKlObMiHex->text(), QStringLiteral("-"));
     f.taste(Qt::Key_Z, Qt::ControlModifier);
-    for (const StaticText* t : {f.w().SKlObMiR, f.w().SKlObMiG, f.w().SKlObMiB, f.w().SKlObMiHex})
+    for (const StaticText* t :
+         {f.w().values.SKlObMiR, f.w().values.SKlObMiG, f.w().values.SKlObMiB, f.w().values.SKlObMiHex})
         EXPECT_EQ(t->text(), QStringLiteral("-"));
     EXPECT_EQ(unterschiede(three, ansichtVon(*f.form)), QStringList());
 }
@@ -284,7 +285,7 @@ TEST(Undo, ManualInputIsOneStepWhenTakenAndNoneWhenCancelled)
 TEST(Undo, ADragBackToItsStartLeavesNoStep)
 {
     VerlaufFenster f;
-    QWidget* field = f.w().PaintBox3;
+    QWidget* field = f.w().lightDark.PaintBox3;
     klick(field, {40, 150});
     ASSERT_TRUE(f.beiSchritt(1));
     drueck(field, {40, 150});
@@ -308,7 +309,7 @@ TEST(Undo, StepsAreNamedAfterTheGestureThatBeganThem)
     ASSERT_TRUE(f.beiSchritt(2));
     werkzeug(f, ActionId::luminoes);
     ASSERT_TRUE(f.beiSchritt(3));
-    klick(f.w().Image1, {300, 10});
+    klick(f.w().band.Image1, {300, 10});
     ASSERT_TRUE(f.beiSchritt(4));
     EXPECT_EQ(f.names(), "harmony type, harmony type, band type, band position");
     EXPECT_EQ(f.actionItem(ActionId::undo).text(), QStringLiteral("&Undo band position"));
@@ -369,13 +370,13 @@ TEST(Undo, TextViewInATwoColourLeftHalfLeavesItsUnusedRowsEmpty)
     SameStateWindow gleich;
     f.taste(Qt::Key_F4, Qt::NoModifier);
     werkzeug(f, ActionId::fixieren);
-    klick(f.w().FixedLinks);
+    klick(f.w().fields.FixedLinks);
     ASSERT_TRUE(QTest::qWaitFor([&] { return f.s().fixLinksAktiv; }, 2000));
     f.taste(Qt::Key_F2, Qt::NoModifier);
     werkzeug(f, ActionId::farbenSeparatEinstellen);
     werkzeug(f, ActionId::TextAnstelleFlaechen);
     ASSERT_TRUE(QTest::qWaitFor([&] { return f.s().actionSet.textInsteadOfFields; }, 2000));
-    for (const StaticText* t : {f.w().SKlUnLiHex, f.w().SKlUnMiHex})
+    for (const StaticText* t : {f.w().values.SKlUnLiHex, f.w().values.SKlUnMiHex})
         EXPECT_EQ(t->text(), QStringLiteral("-"));
     EXPECT_EQ(gleich.vergleichen(*f.form).join(QStringLiteral("\n")).toStdString(), "");
 }

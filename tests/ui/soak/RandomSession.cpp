@@ -139,7 +139,8 @@ void ZufallsSitzung::klickDurchFenster(QWidget* target, QPoint p)
 
 void ZufallsSitzung::bandClick()
 {
-    PictureBox* band = m_f.w().Image2->isVisibleTo(m_f.form.get()) ? m_f.w().Image2 : m_f.w().Image1;
+    PictureBox* band =
+        m_f.w().band.Image2->isVisibleTo(m_f.form.get()) ? m_f.w().band.Image2 : m_f.w().band.Image1;
     const QPoint p(numeral(0, band->width() - 1), numeral(0, band->height() - 1));
     notiere(QStringLiteral("band click at %1").arg(p.x()));
     klick(band, p);
@@ -147,7 +148,8 @@ void ZufallsSitzung::bandClick()
 
 void ZufallsSitzung::bandZiehen()
 {
-    PictureBox* band = m_f.w().Image2->isVisibleTo(m_f.form.get()) ? m_f.w().Image2 : m_f.w().Image1;
+    PictureBox* band =
+        m_f.w().band.Image2->isVisibleTo(m_f.form.get()) ? m_f.w().band.Image2 : m_f.w().band.Image1;
     QString weg = QString::number(numeral(0, band->width() - 1));
     QPoint p(weg.toInt(), numeral(0, band->height() - 1));
     drueck(band, p);
@@ -162,7 +164,7 @@ void ZufallsSitzung::bandZiehen()
 
 void ZufallsSitzung::hdZiehen()
 {
-    PictureBox* field = m_f.w().PaintBox3;
+    PictureBox* field = m_f.w().lightDark.PaintBox3;
     QPoint p = punktIn(field);
     QString weg = QStringLiteral("(%1, %2)").arg(p.x()).arg(p.y());
     drueck(field, p);
@@ -204,14 +206,14 @@ void ZufallsSitzung::stepCount()
 {
     const int index = numeral(0, 6);
     notiere(QStringLiteral("steps list to item %1").arg(index));
-    waehleEintrag(m_f.w().ComboBox1, index);
+    waehleEintrag(m_f.w().rowControls.ComboBox1, index);
 }
 
 void ZufallsSitzung::winkelRegler()
 {
     static constexpr std::array tasten{Qt::Key_Left,     Qt::Key_Right, Qt::Key_PageUp,
                                        Qt::Key_PageDown, Qt::Key_Home,  Qt::Key_End};
-    QSlider* sliders = muenze() ? m_f.w().TrackBar2 : m_f.w().TrackBar3;
+    QSlider* sliders = muenze() ? m_f.w().angle.TrackBar2 : m_f.w().angle.TrackBar3;
     const int n = numeral(1, 3);
     const Qt::Key key = tasten[static_cast<std::size_t>(numeral(0, 5))];
     notiere(
@@ -224,7 +226,7 @@ void ZufallsSitzung::winkelTyp()
 {
     const int index = numeral(0, 1);
     notiere(QStringLiteral("angle type item %1").arg(index));
-    waehleEintrag(m_f.w().ComboBox3, index);
+    waehleEintrag(m_f.w().angle.ComboBox3, index);
 }
 
 void ZufallsSitzung::fixieren()
@@ -237,7 +239,7 @@ void ZufallsSitzung::fixieren()
 void ZufallsSitzung::fieldClick()
 {
     std::vector<QWidget*> fields;
-    for (QWidget* field : m_f.w().clickableFields())
+    for (QWidget* field : m_f.w().fields.clickableFields())
         if (field->isVisibleTo(m_f.form.get()))
             fields.push_back(field);
     if (fields.empty()) {
@@ -250,7 +252,7 @@ void ZufallsSitzung::fieldClick()
 
 void ZufallsSitzung::anzeigeKlick()
 {
-    klickDurchFenster(m_f.w().Anzeige, punktIn(m_f.w().Anzeige));
+    klickDurchFenster(m_f.w().fields.Anzeige, punktIn(m_f.w().fields.Anzeige));
 }
 
 void ZufallsSitzung::separate()
@@ -262,8 +264,8 @@ void ZufallsSitzung::separate()
 void ZufallsSitzung::radioKlick()
 {
     const MainWidgets& w = m_f.w();
-    const std::array<QRadioButton*, 4> knoepfe{w.RadioButton1, w.RadioButton2, w.RadioButton3,
-                                               w.RadioButton4};
+    const std::array<QRadioButton*, 4> knoepfe{w.choice.RadioButton1, w.choice.RadioButton2,
+                                               w.choice.RadioButton3, w.choice.RadioButton4};
     QRadioButton* button = knoepfe[static_cast<std::size_t>(numeral(0, 3))];
     notiere(QStringLiteral("click %1").arg(button->objectName()));
     if (button->isVisibleTo(m_f.form.get()))
@@ -286,7 +288,7 @@ void ZufallsSitzung::backgroundColour()
 {
     const int index = numeral(0, 3);
     notiere(QStringLiteral("background item %1").arg(index));
-    waehleEintrag(m_f.w().ComboBox2, index);
+    waehleEintrag(m_f.w().regions.ComboBox2, index);
 }
 
 void ZufallsSitzung::chooseSaveFile()
@@ -337,7 +339,7 @@ void ZufallsSitzung::alleKopieren()
 
 void ZufallsSitzung::werteTextKlick()
 {
-    const auto textSet = m_f.w().valueTexts();
+    const auto textSet = m_f.w().values.valueTexts();
     StaticText* text = textSet[static_cast<std::size_t>(numeral(0, 31))];
     notiere(QStringLiteral("click value text %1").arg(text->objectName()));
     if (text->isVisibleTo(m_f.form.get()))

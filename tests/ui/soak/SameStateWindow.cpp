@@ -40,18 +40,19 @@ QList<QRect> ausnahmenVon(const TForm1& live)
     // Switched off, separate adjustment's greyed radio buttons keep the marks the
     // user last saw; they can be worked only once it is on.
     if (!live.state().separatModus)
-        for (const QRadioButton* button : {w.RadioButton1, w.RadioButton2, w.RadioButton3, w.RadioButton4})
+        for (const QRadioButton* button :
+             {w.choice.RadioButton1, w.choice.RadioButton2, w.choice.RadioButton3, w.choice.RadioButton4})
             r << imFenster(live, button);
     // A track bar's groove and ticks are drawn by whether its window is the active
     // one, which only one of the two can be, and by the focus the background list
     // passes through them when it closes; their positions are checked against the state.
-    for (const QSlider* sliders : {w.TrackBar2, w.TrackBar3})
+    for (const QSlider* sliders : {w.angle.TrackBar2, w.angle.TrackBar3})
         r << imFenster(live, sliders);
     // The status bar says what the last gesture did.
     r << imFenster(live, live.statusBar());
     // A clicked value text is selected for copying; the selection is no state.
     const QColor markiert = live.palette().color(QPalette::Highlight);
-    for (const StaticText* text : w.valueTexts())
+    for (const StaticText* text : w.values.valueTexts())
         if (text->background() == markiert)
             r << imFenster(live, text);
     return r;
@@ -79,9 +80,9 @@ QStringList SameStateWindow::rahmenUebernehmen(const TForm1& live)
         if (!QTest::qWaitFor([&] { return form.size() == live.size(); }))
             return {QStringLiteral("the second window did not take the live window's size")};
     }
-    QComboBox* backgroundColour = m_f.w().ComboBox2;
-    if (backgroundColour->currentIndex() != live.w().ComboBox2->currentIndex())
-        waehleEintrag(backgroundColour, live.w().ComboBox2->currentIndex());
+    QComboBox* backgroundColour = m_f.w().regions.ComboBox2;
+    if (backgroundColour->currentIndex() != live.w().regions.ComboBox2->currentIndex())
+        waehleEintrag(backgroundColour, live.w().regions.ComboBox2->currentIndex());
     return {};
 }
 
@@ -92,7 +93,8 @@ QStringList SameStateWindow::vergleichen(TForm1& live)
     TForm1& form = *m_f.form;
     form.colourDocument().restoreStep(live.state());
     // A new background reaches the value texts a moment later, in either window.
-    if (!QTest::qWaitFor([&] { return !live.w().Timer2->isActive() && !form.w().Timer2->isActive(); }))
+    if (!QTest::qWaitFor(
+            [&] { return !live.w().furniture.Timer2->isActive() && !form.w().furniture.Timer2->isActive(); }))
         return {QStringLiteral("the value texts did not take the background's colours")};
     const QPointer<QWidget> fokus = QApplication::focusWidget();
     if (fokus)

@@ -24,11 +24,13 @@ struct WerteZeile {
 // Big, left, centre, right, in the order of MainWidgets::valueTexts.
 std::array<WerteZeile, 4> werteZeilen(const MainWidgets& w, bool unten)
 {
-    const auto t = w.valueTexts();
+    const auto t = w.values.valueTexts();
     const std::size_t o = unten ? 16 : 0;
     const std::array<const ColourPanel*, 4> swatches =
-        unten ? std::array<const ColourPanel*, 4>{w.Panel8, w.Panel9, w.Panel10, w.Panel11}
-              : std::array<const ColourPanel*, 4>{w.Panel4, w.Panel5, w.Panel6, w.Panel7};
+        unten ? std::array<const ColourPanel*, 4>{w.values.Panel8, w.values.Panel9, w.values.Panel10,
+                                                  w.values.Panel11}
+              : std::array<const ColourPanel*, 4>{w.values.Panel4, w.values.Panel5, w.values.Panel6,
+                                                  w.values.Panel7};
     std::array<WerteZeile, 4> z{};
     for (std::size_t f = 0; f < 4; ++f)
         z[f] = {swatches[f], {t[o + 4 * f], t[o + 4 * f + 1], t[o + 4 * f + 2], t[o + 4 * f + 3]}};
@@ -44,12 +46,13 @@ struct Felder {
 Felder felderVon(const MainWidgets& w, std::optional<Half> half)
 {
     if (!half)
-        return {w.Anzeige_Normal, w.AnzeigeReihen, w.KleinRechts, w.KleinLinks, w.KleinMitte, w.R};
+        return {w.fields.Anzeige_Normal, w.fields.AnzeigeReihen, w.fields.KleinRechts,
+                w.fields.KleinLinks,     w.fields.KleinMitte,    w.fields.R};
     if (*half == Half::left)
-        return {w.FixedLinks,           w.FixedLinksReihen,     w.FixedLinksKleinRechts,
-                w.FixedLinksKleinLinks, w.FixedLinksKleinMitte, w.RLi};
-    return {w.FixedRechts,     w.FixedRechtsReihen, w.FixedKleinRechts,
-            w.FixedKleinLinks, w.FixedKleinMitte,   w.RRe};
+        return {w.fields.FixedLinks,           w.fields.FixedLinksReihen,     w.fields.FixedLinksKleinRechts,
+                w.fields.FixedLinksKleinLinks, w.fields.FixedLinksKleinMitte, w.fields.RLi};
+    return {w.fields.FixedRechts,     w.fields.FixedRechtsReihen, w.fields.FixedKleinRechts,
+            w.fields.FixedKleinLinks, w.fields.FixedKleinMitte,   w.fields.RRe};
 }
 
 QString visible(const TForm1& form, const ColourPanel* p)
@@ -173,18 +176,18 @@ void bereichePruefen(QStringList& errorBox, const TForm1& form)
         if (m < 0 || m > 255)
             errorBox << QStringLiteral("light/dark amount %1 outside 0..255").arg(m);
     const MainWidgets& w = form.w();
-    const QRect field = w.flaechenanzeigeFarbe->rect();
-    if (w.KreuzV->x() < 0 || w.KreuzV->x() >= field.width() || w.KreuzH->y() < 0 ||
-        w.KreuzH->y() >= field.height())
+    const QRect field = w.lightDark.flaechenanzeigeFarbe->rect();
+    if (w.lightDark.KreuzV->x() < 0 || w.lightDark.KreuzV->x() >= field.width() ||
+        w.lightDark.KreuzH->y() < 0 || w.lightDark.KreuzH->y() >= field.height())
         errorBox << QStringLiteral("cross-hair at (%1, %2) outside the %3 x %4 field")
-                        .arg(w.KreuzV->x())
-                        .arg(w.KreuzH->y())
+                        .arg(w.lightDark.KreuzV->x())
+                        .arg(w.lightDark.KreuzH->y())
                         .arg(field.width())
                         .arg(field.height());
-    if (s.stufenAnzahl != w.ComboBox1->currentIndex() + 1)
+    if (s.stufenAnzahl != w.rowControls.ComboBox1->currentIndex() + 1)
         errorBox << QStringLiteral("%1 steps, but the list shows item %2")
                         .arg(s.stufenAnzahl)
-                        .arg(w.ComboBox1->currentIndex());
+                        .arg(w.rowControls.ComboBox1->currentIndex());
 }
 
 void auswahlPruefen(QStringList& errorBox, const TForm1& form)
@@ -262,9 +265,9 @@ QStringList invariantenPruefen(const TForm1& form)
     swatchesPruefen(errorBox, form, s.fixiert && s.fixLinksAktiv);
     // The state holds what the angle controls show: the fixed snapshot and a
     // saved file are taken from it.
-    if (w.TrackBar2->value() != s.angleSlider1 || w.TrackBar3->value() != s.angleSlider2 ||
-        w.ComboBox3->currentIndex() != (s.winkeltyp2 ? 1 : 0) ||
-        w.ComboBox1->currentIndex() != s.stufenAnzahl - 1)
+    if (w.angle.TrackBar2->value() != s.angleSlider1 || w.angle.TrackBar3->value() != s.angleSlider2 ||
+        w.angle.ComboBox3->currentIndex() != (s.winkeltyp2 ? 1 : 0) ||
+        w.rowControls.ComboBox1->currentIndex() != s.stufenAnzahl - 1)
         errorBox << QStringLiteral("angle controls and state differ");
     if (!s.fixiert) {
         const Felder f = felderVon(w, std::nullopt);

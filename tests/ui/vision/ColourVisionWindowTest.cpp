@@ -78,7 +78,7 @@ TEST(ColourVisionWindow, AltVVDShowsDeuteranopiaInThePixelsOnly)
 
     QTest::keyClick(f.form.get(), Qt::Key_V, Qt::AltModifier);
     f.menuTaste(Qt::Key_V);
-    PaintCounter field{f.w().Anzeige_Normal}, muster{f.w().Panel4}, bandBild{f.w().Image2};
+    PaintCounter field{f.w().fields.Anzeige_Normal}, muster{f.w().values.Panel4}, bandBild{f.w().band.Image2};
     f.menuTaste(Qt::Key_D);
     ASSERT_TRUE(QTest::qWaitFor([&] { return f.action(ActionId::colourVisionDeuteranopia).isChecked(); }));
     // The window repaints by itself what it shows.
@@ -86,13 +86,13 @@ TEST(ColourVisionWindow, AltVVDShowsDeuteranopiaInThePixelsOnly)
     EXPECT_FALSE(f.action(ActionId::colourVisionNormal).isChecked());
     ASSERT_TRUE(QTest::qWaitFor([&] { return QApplication::activePopupWidget() == nullptr; }));
 
-    const QString hex = f.w().SGrObHex->text();
+    const QString hex = f.w().values.SGrObHex->text();
     const QRgb echt = ausHex(hex);
-    EXPECT_EQ(f.w().Anzeige_Normal->colour().rgb(), echt);
-    EXPECT_EQ(f.centre(f.w().Anzeige_Normal), deuteranopia(echt));
+    EXPECT_EQ(f.w().fields.Anzeige_Normal->colour().rgb(), echt);
+    EXPECT_EQ(f.centre(f.w().fields.Anzeige_Normal), deuteranopia(echt));
     EXPECT_NE(deuteranopia(echt), echt);
-    EXPECT_EQ(f.centre(f.w().Panel4), deuteranopia(f.w().Panel4->colour().rgb())); // its swatch
-    EXPECT_EQ(f.w().SGrObHex->text(), hex);
+    EXPECT_EQ(f.centre(f.w().values.Panel4), deuteranopia(f.w().values.Panel4->colour().rgb())); // its swatch
+    EXPECT_EQ(f.w().values.SGrObHex->text(), hex);
     EXPECT_EQ(f.alleWerte(), vorher);
 
     QLabel* status = f.form->colourVision().statusText();
@@ -100,12 +100,12 @@ TEST(ColourVisionWindow, AltVVDShowsDeuteranopiaInThePixelsOnly)
     EXPECT_EQ(status->text(), QStringLiteral("Simulated color vision: Deuteranopia"));
 
     // The band picture goes through the same simulation.
-    PictureBox* band = f.w().Image2;
+    PictureBox* band = f.w().band.Image2;
     const QPoint p(100, 10);
     EXPECT_EQ(band->grab().toImage().pixel(p), deuteranopia(band->image().pixel(p)));
 
     f.action(ActionId::colourVisionNormal).trigger();
-    EXPECT_EQ(f.centre(f.w().Anzeige_Normal), echt);
+    EXPECT_EQ(f.centre(f.w().fields.Anzeige_Normal), echt);
     EXPECT_EQ(band->grab().toImage().pixel(p), band->image().pixel(p));
     EXPECT_FALSE(status->isVisible());
 }
@@ -125,7 +125,7 @@ TEST(ColourVisionWindow, AchromatopsiaGreysTheTextViewButNotItsPalette)
     EnglishWindow f;
     QTest::mouseClick(f.form->actions().toolBar().widgetForAction(&f.action(ActionId::TextAnstelleFlaechen)),
                       Qt::LeftButton);
-    QTextEdit* edit = f.w().RichEdit1;
+    QTextEdit* edit = f.w().fields.RichEdit1;
     ASSERT_TRUE(QTest::qWaitFor([&] { return edit->isVisible(); }));
     auto note = [edit] {
         const QRgb text = edit->palette().color(QPalette::Text).rgb();
@@ -136,7 +136,7 @@ TEST(ColourVisionWindow, AchromatopsiaGreysTheTextViewButNotItsPalette)
     EXPECT_EQ(edit->toolTip(), note());
     // Another base colour: the hint follows.
     const QString vorher = edit->toolTip();
-    klick(f.w().Image2, {400, 30});
+    klick(f.w().band.Image2, {400, 30});
     EXPECT_NE(edit->toolTip(), vorher);
     EXPECT_EQ(edit->toolTip(), note());
     const QColor text = edit->palette().color(QPalette::Text);
@@ -161,7 +161,7 @@ TEST(ColourVisionWindow, ContrastWindowFollowsTheDisplayAndCopiesTheMatrix)
     auto* tableWidget = topWindow->findChild<QTableWidget*>(QStringLiteral("kontrastTabelle"));
     const std::vector<QRgb> zwei = topWindow->shownColours();
     ASSERT_GE(zwei.size(), 2u);
-    EXPECT_EQ(zwei.front(), f.w().Anzeige_Normal->colour().rgb());
+    EXPECT_EQ(zwei.front(), f.w().fields.Anzeige_Normal->colour().rgb());
     EXPECT_EQ(tableWidget->rowCount(), static_cast<int>(zwei.size()));
     // Row: text, column: background.
     EXPECT_TRUE(tableWidget->item(1, 0)->text().startsWith(ratioText(contrastRatio(zwei[1], zwei[0]))));
@@ -175,7 +175,7 @@ TEST(ColourVisionWindow, ContrastWindowFollowsTheDisplayAndCopiesTheMatrix)
                                       QStringLiteral(" ratio\t")));
     EXPECT_EQ(rowList[1].split(QLatin1Char('\t')).size(), 1 + 2 * static_cast<int>(zwei.size()));
 
-    klick(f.w().Image2, {400, 30});
+    klick(f.w().band.Image2, {400, 30});
     ASSERT_TRUE(QTest::qWaitFor([&] { return topWindow->matrix().farben != zwei; }));
     EXPECT_EQ(topWindow->matrix().farben, topWindow->shownColours());
     EXPECT_EQ(tableWidget->horizontalHeaderItem(0)->text(), hexColour(topWindow->matrix().farben[0]));
@@ -194,7 +194,7 @@ TEST(ColourVisionWindow, ContrastWindowFollowsTheDisplayAndCopiesTheMatrix)
     ASSERT_TRUE(QTest::qWaitFor([&] { return tableWidget->rowCount() == 5; }));
     EXPECT_EQ(topWindow->matrix().farben, topWindow->shownColours());
     EXPECT_EQ(std::count(topWindow->matrix().farben.begin(), topWindow->matrix().farben.end(),
-                         f.w().AnzeigeReihen->colour().rgb()),
+                         f.w().fields.AnzeigeReihen->colour().rgb()),
               0)
         << "colour rows stand on the window background, no field";
 
@@ -202,7 +202,7 @@ TEST(ColourVisionWindow, ContrastWindowFollowsTheDisplayAndCopiesTheMatrix)
     QTest::keyClick(f.form.get(), Qt::Key_F5);
     ASSERT_TRUE(QTest::qWaitFor([&] {
         return !topWindow->matrix().farben.empty() &&
-               topWindow->matrix().farben.front() == f.w().Anzeige_Normal->colour().rgb();
+               topWindow->matrix().farben.front() == f.w().fields.Anzeige_Normal->colour().rgb();
     }));
     EXPECT_EQ(tableWidget->rowCount(), 1 + 5);
 }
@@ -214,7 +214,7 @@ TEST(ColourVisionWindow, PopupPreviewShowsTritanopiaWithItsRealColoursKept)
     bool gesehen = false;
     onNextModal<TForm2>([&](TForm2& d) {
         gesehen = true;
-        const QColor block = f.w().KleinRechts->colour();
+        const QColor block = f.w().fields.KleinRechts->colour();
         EXPECT_EQ(d.Panel[1]->colour(), block);
         EXPECT_EQ(f.centre(d.Panel[1]), tritanopia(block.rgb()));
         EXPECT_EQ(f.centre(d.PanelBg), tritanopia(d.PanelBg->colour().rgb()));
@@ -235,12 +235,12 @@ TEST(ColourVisionWindow, ContrastWindowTakesBothHalvesOfAFixedDisplay)
 
     QTest::mouseClick(f.form->actions().toolBar().widgetForAction(&f.action(ActionId::fixieren)),
                       Qt::LeftButton);
-    klick(f.w().Image2, {500, 30});
+    klick(f.w().band.Image2, {500, 30});
     ASSERT_TRUE(QTest::qWaitFor([&] { return topWindow->matrix().farben.size() == 4; }));
     EXPECT_EQ(std::vector<QRgb>(topWindow->matrix().farben.begin(), topWindow->matrix().farben.begin() + 2),
               eine)
         << "the fixed left half first, as it was";
-    EXPECT_EQ(topWindow->matrix().farben[2], f.w().FixedRechts->colour().rgb());
+    EXPECT_EQ(topWindow->matrix().farben[2], f.w().fields.FixedRechts->colour().rgb());
 }
 
 // The window and the command line take the shown colours from one place: for
