@@ -36,15 +36,15 @@ void copySwatch(ColourPanel* legende, const ColourPanel* source)
 
 } // namespace
 
-BandAngleControls::BandAngleControls(DisplayHost& host)
-    : m_host(host), m_anglePicture(anglePictureSize, anglePictureSize, QImage::Format_RGB888)
+BandAngleControls::BandAngleControls(DisplayHost& host, Widgets widgets)
+    : m_host(host), m_w(widgets), m_anglePicture(anglePictureSize, anglePictureSize, QImage::Format_RGB888)
 {
     m_anglePicture.fill(Qt::white);
 }
 
 void BandAngleControls::connectWidgets()
 {
-    MainWidgets& w = m_host.w();
+    auto& w = m_w;
     for (PictureBox* band : {w.band.Image1, w.band.Image2}) {
         connect(band, &PictureBox::mousePressed, this, &BandAngleControls::bandMouse);
         connect(band, &PictureBox::mouseMoved, this, &BandAngleControls::bandMouse);
@@ -60,7 +60,7 @@ void BandAngleControls::connectWidgets()
             const ColourDocument::Operation angles(m_host.colourDocument(), StepKind::angle);
             rememberSliders();
             // The second angle turns the 4-colour wheel: the picture follows it at once.
-            if (bar == m_host.w().angle.TrackBar3)
+            if (bar == m_w.angle.TrackBar3)
                 m_host.rotieren();
             TrackBarAllChange(bar);
         });
@@ -99,7 +99,7 @@ void BandAngleControls::showAfterRecompute(bool whole)
 
 void BandAngleControls::showBandMarker(int p)
 {
-    MainWidgets& w = m_host.w();
+    auto& w = m_w;
     const int x = w.band.Image2->x() + p;
     w.band.PaintBox1->move(x, w.band.PaintBox1->y());
     w.band.PaintBox2->move(x, w.band.PaintBox2->y());
@@ -107,7 +107,7 @@ void BandAngleControls::showBandMarker(int p)
 
 bool BandAngleControls::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == m_host.w().band.Panel2) {
+    if (watched == m_w.band.Panel2) {
         switch (event->type()) {
         case QEvent::MouseButtonPress:
         case QEvent::MouseMove:
@@ -194,7 +194,7 @@ void BandAngleControls::Image2MouseUp()
 
 void BandAngleControls::rememberSliders()
 {
-    const MainWidgets& w = m_host.w();
+    const auto& w = m_w;
     m_host.colourDocument().setAngleSliders(w.angle.TrackBar2->value(), w.angle.TrackBar3->value());
 }
 
@@ -207,7 +207,7 @@ void BandAngleControls::TrackBarAllChange(const QObject* sender)
         winkelZeichnen();
         return;
     }
-    MainWidgets& w = m_host.w();
+    auto& w = m_w;
     m_host.resetStaticText();
     const HarmonyMode harmonyMode = s.harmonyMode();
     const int trackBar2 = w.angle.TrackBar2->value();
@@ -233,7 +233,7 @@ void BandAngleControls::TrackBarAllChange(const QObject* sender)
 void BandAngleControls::showControls()
 {
     const MainState& s = m_host.state();
-    MainWidgets& w = m_host.w();
+    auto& w = m_w;
     {
         const QSignalBlocker a(w.angle.TrackBar2), b(w.angle.TrackBar3), c(w.angle.ComboBox3),
             d(w.rowControls.ComboBox1);
@@ -259,7 +259,7 @@ void BandAngleControls::showControls()
 
 void BandAngleControls::showAnglePicture()
 {
-    m_host.w().angle.ImageWW->setImage(m_anglePicture);
+    m_w.angle.ImageWW->setImage(m_anglePicture);
 }
 
 void BandAngleControls::winkelZeichnen()
@@ -271,7 +271,7 @@ void BandAngleControls::winkelZeichnen()
 void BandAngleControls::drawMarkers()
 {
     const MainState& s = m_host.state();
-    MainWidgets& w = m_host.w();
+    auto& w = m_w;
     const MarkerLabels textSet = drawMarkerPicture(m_anglePicture, m_host.unturnedWheel(), s);
     applyText(w.legend.Label11, textSet.label11);
     applyText(w.legend.Label14, textSet.label14);
@@ -286,7 +286,7 @@ void BandAngleControls::drawMarkers()
 // The legend swatches repeat the value-row swatches of the combination being edited.
 void BandAngleControls::colourLegend()
 {
-    MainWidgets& w = m_host.w();
+    auto& w = m_w;
     const MainState& s = m_host.state();
     const bool unten = s.fixiert && s.fixLinksAktiv;
     copySwatch(w.legend.Panel16, unten ? w.values.Panel8 : w.values.Panel4);
@@ -306,16 +306,16 @@ void BandAngleControls::winkelResetten()
 
 void BandAngleControls::ComboBox3Change()
 {
-    m_host.colourDocument().setAngleType(m_host.w().angle.ComboBox3->currentIndex() != 0);
+    m_host.colourDocument().setAngleType(m_w.angle.ComboBox3->currentIndex() != 0);
     m_host.rotieren();
-    TrackBarAllChange(m_host.w().angle.ComboBox3);
+    TrackBarAllChange(m_w.angle.ComboBox3);
 }
 
 // Separate adjustment has switched the track bars off; they stay so.
 void BandAngleControls::showAngleView()
 {
     const MainState& s = m_host.state();
-    MainWidgets& w = m_host.w();
+    auto& w = m_w;
     switch (s.harmonyMode()) {
     case HarmonyMode::twoColour:
         w.angle.TrackBar2->setEnabled(false);
@@ -347,7 +347,7 @@ void BandAngleControls::ansichtWinkeltyp1()
 {
     if (separate())
         return;
-    MainWidgets& w = m_host.w();
+    auto& w = m_w;
     w.angle.TrackBar2->setEnabled(true);
     w.angle.TrackBar3->setEnabled(true);
     w.angle.WinkelO->show();
@@ -356,7 +356,7 @@ void BandAngleControls::ansichtWinkeltyp1()
 
 void BandAngleControls::ansichtWinkeltyp2()
 {
-    MainWidgets& w = m_host.w();
+    auto& w = m_w;
     if (!separate()) {
         w.angle.WinkelO->show();
         w.angle.TrackBar2->setEnabled(true);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ui/widgets/MainWidgets.h"
+
 #include <QImage>
 #include <QObject>
 
@@ -12,7 +14,16 @@ class DisplayHost;
 class BandAngleControls : public QObject
 {
 public:
-    explicit BandAngleControls(DisplayHost& host);
+    // The widgets this part draws or reads; no others.
+    struct Widgets {
+        BandWidgets& band;
+        AngleWidgets& angle;
+        LegendWidgets& legend;
+        RowControlWidgets& rowControls;
+        ValueRowWidgets& values;
+    };
+
+    BandAngleControls(DisplayHost& host, Widgets widgets);
     void connectWidgets();
 
     void Image2MouseDown(int x);
@@ -58,6 +69,8 @@ private:
     void drawMarkers();
 
     DisplayHost& m_host;
+
+    Widgets m_w;
     bool m_bandHeld = false;
     QImage m_anglePicture;
 };

@@ -1,7 +1,6 @@
 #pragma once
 
 #include "core/state/ColourDocument.h"
-#include "ui/widgets/MainWidgets.h"
 
 #include <QString>
 
@@ -22,7 +21,6 @@ public:
     // Read only: every change goes through the document, which announces it.
     virtual const MainState& state() const = 0;
     virtual ColourDocument& colourDocument() = 0;
-    virtual MainWidgets& w() = 0;
     // The window as a widget (its palette, its window state).
     virtual QWidget& mainWindow() = 0;
 

@@ -5,6 +5,7 @@
 #include <memory>
 
 class DisplayHost;
+struct MainWidgets;
 class FieldDisplay;
 class ModeActions;
 class FieldSelection;
@@ -23,7 +24,8 @@ class DisplayRender;
 // They reach each other through this record, never through globals, and only
 // to carry out a gesture; what they draw follows the document's announcements.
 struct DisplayParts {
-    explicit DisplayParts(DisplayHost& host);
+    // Each part is given the widget groups it draws; no part sees the others.
+    DisplayParts(DisplayHost& host, MainWidgets& w);
     ~DisplayParts();
     DisplayParts(const DisplayParts&) = delete;
     DisplayParts& operator=(const DisplayParts&) = delete;

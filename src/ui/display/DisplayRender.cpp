@@ -14,7 +14,10 @@
 #include "ui/display/WebSafeDisplay.h"
 #include "ui/widgets/ColourPanel.h"
 
-DisplayRender::DisplayRender(DisplayHost& host, DisplayParts& parts) : m_host(host), m_parts(parts) {}
+DisplayRender::DisplayRender(DisplayHost& host, Widgets widgets, DisplayParts& parts)
+    : m_host(host), m_w(widgets), m_parts(parts)
+{
+}
 
 void DisplayRender::connectDocument()
 {
@@ -58,7 +61,7 @@ void DisplayRender::showFixing(bool whole)
     if (s.fixiert && !fix.fixedShown()) {
         const HarmonyMode andere = static_cast<HarmonyMode>(s.fixStand.fixModus);
         fix.fillHalves();
-        m_host.w().fields.Anzeige->setColour(m_host.w().regions.panelHintergrund->colour());
+        m_w.fields.Anzeige->setColour(m_w.regions.panelHintergrund->colour());
         // Fields an earlier fixed session showed in the left half must not stay.
         fixedHalves.hideEverything();
         fixedHalves.showHalf(s.fixLinksAktiv ? andere : s.harmonyMode(), false);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ui/widgets/MainWidgets.h"
+
 class DisplayHost;
 struct DisplayParts;
 
@@ -9,7 +11,13 @@ struct DisplayParts;
 class DisplayRender
 {
 public:
-    DisplayRender(DisplayHost& host, DisplayParts& parts);
+    // The widgets this part draws or reads; no others.
+    struct Widgets {
+        FieldWidgets& fields;
+        RegionWidgets& regions;
+    };
+
+    DisplayRender(DisplayHost& host, Widgets widgets, DisplayParts& parts);
     // From now on each whole combination the document announces is drawn.
     void connectDocument();
 
@@ -24,5 +32,7 @@ private:
     void showFixing(bool whole);
 
     DisplayHost& m_host;
+
+    Widgets m_w;
     DisplayParts& m_parts;
 };

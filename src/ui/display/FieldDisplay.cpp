@@ -34,7 +34,10 @@ bool modeShowsValueRow(Field field, HarmonyMode harmonyMode)
 
 } // namespace
 
-FieldDisplay::FieldDisplay(DisplayHost& host, const PanelHold& panels) : m_host(host), m_panels(panels) {}
+FieldDisplay::FieldDisplay(DisplayHost& host, Widgets widgets, const PanelHold& panels)
+    : m_host(host), m_w(widgets), m_panels(panels)
+{
+}
 
 // The first to hear the document: whatever moved a light/dark point or made
 // the recompute mix the fields, they are painted before the other views follow.
@@ -133,7 +136,7 @@ void FieldDisplay::painted()
 void FieldDisplay::GrosseFlaeche(int r, int g, int b)
 {
     const MainState& s = m_host.state();
-    MainWidgets& w = m_host.w();
+    auto& w = m_w;
     inputInsteadOfArguments(Field::big, r, g, b);
     const QColor colourValue = toQColor(displayColour(r, g, b, s.nurWebsicher));
     const bool left = leftEdited();
@@ -187,7 +190,7 @@ void FieldDisplay::KleineFlaecheC(int r, int g, int b)
 void FieldDisplay::paintSmallField(Field field, int r, int g, int b)
 {
     const MainState& s = m_host.state();
-    MainWidgets& w = m_host.w();
+    auto& w = m_w;
     inputInsteadOfArguments(field, r, g, b);
     const QColor colourValue = toQColor(displayColour(r, g, b, s.nurWebsicher));
     const bool left = leftEdited();
@@ -257,7 +260,7 @@ void FieldDisplay::KleineFlaecheN(int r, int g, int b, int n)
     if (n < 1 || n > 15)
         return;
     const MainState& s = m_host.state();
-    MainWidgets& w = m_host.w();
+    auto& w = m_w;
     const QColor colourValue = toQColor(displayColour(r, g, b, s.nurWebsicher));
     const auto field = static_cast<std::size_t>(n);
 

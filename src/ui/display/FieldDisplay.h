@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ui/widgets/MainWidgets.h"
+
 #include "core/harmony/FieldColours.h"
 #include "core/state/Field.h"
 
@@ -16,7 +18,13 @@ class PanelHold;
 class FieldDisplay : public PaintTarget
 {
 public:
-    FieldDisplay(DisplayHost& host, const PanelHold& panels);
+    // The widgets this part draws or reads; no others.
+    struct Widgets {
+        FieldWidgets& fields;
+        ValueRowWidgets& values;
+    };
+
+    FieldDisplay(DisplayHost& host, Widgets widgets, const PanelHold& panels);
     void connectWidgets();
 
     // Paints every field the state's mode shows, from the state.
@@ -48,5 +56,7 @@ private:
     void painted();
 
     DisplayHost& m_host;
+
+    Widgets m_w;
     const PanelHold& m_panels;
 };

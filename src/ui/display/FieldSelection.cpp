@@ -29,7 +29,10 @@ constexpr PerField<Txt> statusTexts{
 
 } // namespace
 
-FieldSelection::FieldSelection(DisplayHost& host, DisplayParts& parts) : m_host(host), m_parts(parts) {}
+FieldSelection::FieldSelection(DisplayHost& host, Widgets widgets, DisplayParts& parts)
+    : m_host(host), m_w(widgets), m_parts(parts)
+{
+}
 
 void FieldSelection::connectWidgets()
 {
@@ -41,11 +44,11 @@ void FieldSelection::connectWidgets()
 
 void FieldSelection::connectFieldClicks()
 {
-    MainWidgets& w = m_host.w();
+    auto& w = m_w;
     bindClick(w.fields.Anzeige_Normal, [this] { Anzeige_NormalClick(); });
     // Behind the rows the big field exists only when the row display's marker says so.
     bindClick(w.fields.AnzeigeReihen, [this] {
-        if (m_host.w().fields.AnzeigeReihen->marker() != 0)
+        if (m_w.fields.AnzeigeReihen->marker() != 0)
             Anzeige_NormalClick();
     });
     bindClick(w.fields.KleinRechts, [this] { KleinRechtsClick(); });
@@ -64,7 +67,7 @@ void FieldSelection::connectFieldClicks()
 // The right half shares the single display's handlers; the left half has its own.
 void FieldSelection::connectFixedClicks()
 {
-    MainWidgets& w = m_host.w();
+    auto& w = m_w;
     bindClick(w.fields.FixedRechts, [this] { Anzeige_NormalClick(); });
     bindClick(w.fields.FixedRechtsReihen, [this] { Anzeige_NormalClick(); });
     bindClick(w.fields.FixedKleinRechts, [this] { KleinRechtsClick(); });
@@ -104,7 +107,7 @@ void FieldSelection::bindClick(QWidget* field, std::function<void()> handler)
 
 void FieldSelection::connectRadioButtons()
 {
-    MainWidgets& w = m_host.w();
+    auto& w = m_w;
     const std::pair<QRadioButton*, void (FieldSelection::*)()> knoepfe[] = {
         {w.choice.RadioButton1, &FieldSelection::RadioButton1Click},
         {w.choice.RadioButton2, &FieldSelection::RadioButton2Click},
@@ -133,13 +136,12 @@ void FieldSelection::connectRadioButtons()
 
 void FieldSelection::connectValueTexts()
 {
-    MainWidgets& w = m_host.w();
+    auto& w = m_w;
     for (StaticText* text : w.values.valueTexts()) {
         connect(text, &StaticText::pressed, this, [this, text] { StaticTextMouseDown(text); });
         text->setContextMenuPolicy(Qt::CustomContextMenu);
-        connect(text, &QWidget::customContextMenuRequested, this, [this, text](const QPoint& p) {
-            m_host.w().furniture.PopupMenu1a->popup(text->mapToGlobal(p));
-        });
+        connect(text, &QWidget::customContextMenuRequested, this,
+                [this, text](const QPoint& p) { m_w.furniture.PopupMenu1a->popup(text->mapToGlobal(p)); });
     }
     connect(w.furniture.Kopieren1a, &QAction::triggered, this, &FieldSelection::Kopieren1aExecute);
     if (QAction* copyToClipboard = m_host.actionItem("Action1")) {
@@ -150,7 +152,7 @@ void FieldSelection::connectValueTexts()
 
 void FieldSelection::connectBackgroundPanels()
 {
-    MainWidgets& w = m_host.w();
+    auto& w = m_w;
     for (QWidget* panel : {w.regions.centralArea, w.regions.panelBG, w.lightDark.HellDunkelGrau,
                            w.angle.Panel13, w.regions.panelHintergrund, w.regions.Panel14, w.regions.Panel15,
                            w.values.WerteOben, w.values.WerteUnten}) {
@@ -281,8 +283,8 @@ void FieldSelection::showSelection()
 void FieldSelection::Anzeige_NormalClick()
 {
     const MainState& s = m_host.state();
-    const bool grossDa = s.fixiert ? m_host.w().fields.FixedRechtsReihen->marker() != 0
-                                   : s.harmonyMode() != HarmonyMode::colourRows;
+    const bool grossDa =
+        s.fixiert ? m_w.fields.FixedRechtsReihen->marker() != 0 : s.harmonyMode() != HarmonyMode::colourRows;
     if (!grossDa)
         return;
     m_parts.halves->fixiertAuslesenAlle();
@@ -291,8 +293,7 @@ void FieldSelection::Anzeige_NormalClick()
 
 void FieldSelection::editHalf(bool left)
 {
-    const ColourPanel* backgroundColour =
-        left ? m_host.w().fields.FixedLinksReihen : m_host.w().fields.FixedRechtsReihen;
+    const ColourPanel* backgroundColour = left ? m_w.fields.FixedLinksReihen : m_w.fields.FixedRechtsReihen;
     const bool grossDa = backgroundColour->marker() != 0;
     if (left)
         m_parts.halves->fixiertAuslesenAlleLi();
@@ -322,7 +323,7 @@ void FieldSelection::KleinMitteClick()
 
 void FieldSelection::FixedLinksClick()
 {
-    if (m_host.w().fields.FixedLinksReihen->marker() == 0)
+    if (m_w.fields.FixedLinksReihen->marker() == 0)
         return;
     m_parts.halves->fixiertAuslesenAlleLi();
     Anzeige_NormalClick2();
@@ -398,7 +399,7 @@ void FieldSelection::takePart(Field field)
 void FieldSelection::StaticTextMouseDown(StaticText* text)
 {
     m_host.resetStaticText();
-    QAction* copyToClipboard = m_host.w().furniture.Kopieren1a;
+    QAction* copyToClipboard = m_w.furniture.Kopieren1a;
     const QString value = text->text();
     if (value.isEmpty() || value == QStringLiteral("-")) {
         copyToClipboard->setEnabled(false);
@@ -427,7 +428,7 @@ void FieldSelection::FormMouseDown()
 
 void FieldSelection::writeStatusText(Field field)
 {
-    QLabel* panel = m_host.w().furniture.statusPanel1;
+    QLabel* panel = m_w.furniture.statusPanel1;
     const QString& text = m_host.uiLanguage().text(statusTexts[field]);
     if (panel->text() != text)
         panel->setText(text);
@@ -446,7 +447,7 @@ void FieldSelection::setInvolvedField(Field field)
 
 QRadioButton* FieldSelection::radioButton(Field field) const
 {
-    const MainWidgets& w = m_host.w();
+    const auto& w = m_w;
     const PerField<QRadioButton*> knoepfe{
         {w.choice.RadioButton1, w.choice.RadioButton4, w.choice.RadioButton2, w.choice.RadioButton3}};
     return knoepfe[field];

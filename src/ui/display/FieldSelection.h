@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ui/widgets/MainWidgets.h"
+
 #include "core/state/Field.h"
 
 #include <QObject>
@@ -23,7 +25,18 @@ class FieldSelection : public QObject
     Q_OBJECT
 
 public:
-    FieldSelection(DisplayHost& host, DisplayParts& parts);
+    // The widgets this part draws or reads; no others.
+    struct Widgets {
+        RegionWidgets& regions;
+        ValueRowWidgets& values;
+        FieldChoiceWidgets& choice;
+        FieldWidgets& fields;
+        LightDarkWidgets& lightDark;
+        AngleWidgets& angle;
+        FurnitureWidgets& furniture;
+    };
+
+    FieldSelection(DisplayHost& host, Widgets widgets, DisplayParts& parts);
     void connectWidgets();
 
     // Selection operations, also used by the program.
@@ -96,6 +109,8 @@ private:
     void setInvolvedField(Field field);
 
     DisplayHost& m_host;
+
+    Widgets m_w;
     DisplayParts& m_parts;
     std::map<const QObject*, std::function<void()>> m_klicks;
     std::map<const QObject*, bool> m_hintergruende;

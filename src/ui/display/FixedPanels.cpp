@@ -15,11 +15,14 @@ struct FixedPanels::Half {
 };
 
 // The halves need no other part; the signature matches the other parts'.
-FixedPanels::FixedPanels(DisplayHost& host, const PanelHold& panels) : m_host(host), m_panels(panels) {}
+FixedPanels::FixedPanels(DisplayHost& host, Widgets widgets, const PanelHold& panels)
+    : m_host(host), m_w(widgets), m_panels(panels)
+{
+}
 
 FixedPanels::Half FixedPanels::half(bool left) const
 {
-    MainWidgets& w = m_host.w();
+    auto& w = m_w;
     const MainState& s = m_host.state();
     if (left)
         return {w.fields.FixedLinks,
@@ -93,7 +96,7 @@ void FixedPanels::showZweierFixed(bool left)
         return;
     const Half h = half(left);
     moveInto(h.right, h.field);
-    moveInto(h.field, m_host.w().fields.Anzeige);
+    moveInto(h.field, m_w.fields.Anzeige);
     h.field->raise();
     leftOnTop();
     // A harmony has a big field behind its fields, whatever the half showed before.
@@ -121,7 +124,7 @@ void FixedPanels::showAuffaecherFixed(bool left)
     const MainState& s = m_host.state();
     if (m_panels.held())
         return;
-    MainWidgets& w = m_host.w();
+    auto& w = m_w;
     const Half h = half(left);
     if (s.harmonyMode() == HarmonyMode::colourRows)
         h.colourRows->setColour(w.regions.panelHintergrund->colour());
@@ -136,7 +139,7 @@ void FixedPanels::showAuffaecherFixed(bool left)
 void FixedPanels::leftOnTop()
 {
     const Half l = half(true);
-    const QObjectList unten = m_host.w().fields.Anzeige->children(); // bottom first
+    const QObjectList unten = m_w.fields.Anzeige->children(); // bottom first
     for (QObject* kind : unten)
         if (kind == l.field || kind == l.colourRows)
             static_cast<QWidget*>(kind)->raise();
@@ -149,8 +152,8 @@ void FixedPanels::hidePanelsFixed(bool left)
         return;
     const Half h = half(left);
     for (int k = h.stepCount; k <= 6; ++k) {
-        moveInto(h.row[static_cast<std::size_t>(8 - k)], m_host.w().fields.PanelContainer2);
-        moveInto(h.row[static_cast<std::size_t>(8 + k)], m_host.w().fields.PanelContainer2);
+        moveInto(h.row[static_cast<std::size_t>(8 - k)], m_w.fields.PanelContainer2);
+        moveInto(h.row[static_cast<std::size_t>(8 + k)], m_w.fields.PanelContainer2);
     }
 }
 
@@ -206,7 +209,7 @@ void FixedPanels::layOutRow(bool left)
 
 void FixedPanels::hideEverything()
 {
-    MainWidgets& w = m_host.w();
+    auto& w = m_w;
     for (ColourPanel* p :
          {w.fields.FixedKleinRechts, w.fields.FixedKleinLinks, w.fields.FixedKleinMitte,
           w.fields.FixedLinksKleinRechts, w.fields.FixedLinksKleinLinks, w.fields.FixedLinksKleinMitte})

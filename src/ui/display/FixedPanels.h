@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ui/widgets/MainWidgets.h"
+
 #include "core/state/MainState.h"
 
 class ColourPanel;
@@ -11,7 +13,13 @@ class PanelHold;
 class FixedPanels
 {
 public:
-    FixedPanels(DisplayHost& host, const PanelHold& panels);
+    // The widgets this part draws or reads; no others.
+    struct Widgets {
+        FieldWidgets& fields;
+        RegionWidgets& regions;
+    };
+
+    FixedPanels(DisplayHost& host, Widgets widgets, const PanelHold& panels);
 
     void showZweierFixedRe();
     void showZweierFixedLi();
@@ -46,5 +54,7 @@ private:
     void showPanelsFixed(bool left);
 
     DisplayHost& m_host;
+
+    Widgets m_w;
     const PanelHold& m_panels;
 };

@@ -29,7 +29,10 @@ void copyColour(ColourPanel* target, const ColourPanel* source)
 
 } // namespace
 
-Fixing::Fixing(DisplayHost& host, DisplayParts& parts) : m_host(host), m_parts(parts) {}
+Fixing::Fixing(DisplayHost& host, Widgets widgets, DisplayParts& parts)
+    : m_host(host), m_w(widgets), m_parts(parts)
+{
+}
 
 void Fixing::connectWidgets()
 {
@@ -71,7 +74,7 @@ void Fixing::fillHalves()
 
 void Fixing::colourHalves()
 {
-    MainWidgets& w = m_host.w();
+    auto& w = m_w;
     const std::pair<ColourPanel*, ColourPanel*> paare[] = {
         {w.fields.FixedLinks, w.fields.Anzeige_Normal},
         {w.fields.FixedRechts, w.fields.Anzeige_Normal},
@@ -95,7 +98,7 @@ void Fixing::colourHalves()
 // The right half's text fields take the single display's; the left half gets copies.
 void Fixing::duplicateTextFields()
 {
-    MainWidgets& w = m_host.w();
+    auto& w = m_w;
     const std::array<QTextEdit*, 3> quellen{w.fields.RichEdit1, w.fields.RichEdit2, w.fields.RichEdit3};
     const std::array<QTextEdit*, 3> kopien{w.fields.RichEdit4, w.fields.RichEdit5, w.fields.RichEdit6};
     if (m_host.state().actionSet.textInsteadOfFields) {
@@ -119,7 +122,7 @@ void Fixing::duplicateTextFields()
 
 void Fixing::fillLowerRow()
 {
-    MainWidgets& w = m_host.w();
+    auto& w = m_w;
     const std::array<StaticText*, 32> textSet = w.values.valueTexts();
     for (std::size_t i = 0; i < 16; ++i)
         textSet[16 + i]->setText(textSet[i]->text());
@@ -158,7 +161,7 @@ void Fixing::displayed()
 
 void Fixing::colourSingleDisplay()
 {
-    MainWidgets& w = m_host.w();
+    auto& w = m_w;
     copyColour(w.fields.Anzeige_Normal, w.fields.FixedRechts);
     copyColour(w.fields.KleinRechts, w.fields.FixedKleinRechts);
     copyColour(w.fields.KleinLinks, w.fields.FixedKleinLinks);
@@ -174,7 +177,7 @@ void Fixing::colourSingleDisplay()
 // the left half edited those are in the copies, which are about to be hidden.
 void Fixing::mergeTextFields(bool leftEdited)
 {
-    MainWidgets& w = m_host.w();
+    auto& w = m_w;
     const std::array<QTextEdit*, 3> edits{w.fields.RichEdit1, w.fields.RichEdit2, w.fields.RichEdit3};
     const std::array<QTextEdit*, 3> kopien{w.fields.RichEdit4, w.fields.RichEdit5, w.fields.RichEdit6};
     const std::array<ColourPanel*, 3> fields{w.fields.KleinRechts, w.fields.KleinLinks, w.fields.KleinMitte};
@@ -193,7 +196,7 @@ void Fixing::mergeTextFields(bool leftEdited)
 
 void Fixing::clearLowerRow()
 {
-    MainWidgets& w = m_host.w();
+    auto& w = m_w;
     const std::array<StaticText*, 32> textSet = w.values.valueTexts();
     for (std::size_t i = 16; i < 32; ++i)
         textSet[i]->setText(QString());

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ui/widgets/MainWidgets.h"
+
 #include "core/harmony/FixSnapshot.h"
 
 #include <QString>
@@ -14,7 +16,13 @@ struct DisplayParts;
 class Fixing
 {
 public:
-    Fixing(DisplayHost& host, DisplayParts& parts);
+    // The widgets this part draws or reads; no others.
+    struct Widgets {
+        FieldWidgets& fields;
+        ValueRowWidgets& values;
+    };
+
+    Fixing(DisplayHost& host, Widgets widgets, DisplayParts& parts);
     // Enables and connects the fixieren action.
     void connectWidgets();
 
@@ -46,6 +54,8 @@ private:
     void zurueckZurAltenFlaeche(const QString& text, bool left);
 
     DisplayHost& m_host;
+
+    Widgets m_w;
     DisplayParts& m_parts;
     bool m_fixiertGezeigt = false; // the display shows two halves
     bool m_linksGezeigt = false;   // and the left one is edited

@@ -7,7 +7,10 @@
 
 #include <QComboBox>
 
-HalfSwap::HalfSwap(DisplayHost& host, PanelHold& panels) : m_host(host), m_panels(panels) {}
+HalfSwap::HalfSwap(DisplayHost& host, Widgets widgets, PanelHold& panels)
+    : m_host(host), m_w(widgets), m_panels(panels)
+{
+}
 
 void HalfSwap::fixiertMerken()
 {
@@ -54,7 +57,7 @@ void HalfSwap::fixiertAuslesen()
     const FixSnapshot f = m_host.state().fixStand;
     fixiertMerken();
     m_host.colourDocument().applySetting(snapshotSetting(f, m_host.state().nurWebsicher));
-    MainWidgets& w = m_host.w();
+    auto& w = m_w;
     w.regions.ComboBox2->setEnabled(false);
     w.regions.ComboBox2->setEnabled(true);
 }

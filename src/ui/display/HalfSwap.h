@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ui/widgets/MainWidgets.h"
+
 class DisplayHost;
 class PanelHold;
 
@@ -9,7 +11,12 @@ class PanelHold;
 class HalfSwap
 {
 public:
-    HalfSwap(DisplayHost& host, PanelHold& panels);
+    // The widgets this part draws or reads; no others.
+    struct Widgets {
+        RegionWidgets& regions;
+    };
+
+    HalfSwap(DisplayHost& host, Widgets widgets, PanelHold& panels);
 
     void fixiertMerken();
     bool weichtVomFixStandAb() const;
@@ -23,5 +30,7 @@ private:
     void swapHalf(bool left);
 
     DisplayHost& m_host;
+
+    Widgets m_w;
     PanelHold& m_panels;
 };

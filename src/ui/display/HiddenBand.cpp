@@ -31,7 +31,7 @@ QColor fromColourValue(int value)
 
 } // namespace
 
-HiddenBand::HiddenBand(DisplayHost& host) : m_host(host) {}
+HiddenBand::HiddenBand(DisplayHost& host, Widgets widgets) : m_host(host), m_w(widgets) {}
 
 void HiddenBand::connectWidgets()
 {
@@ -65,7 +65,7 @@ void HiddenBand::followState()
 
 void HiddenBand::hideBand()
 {
-    MainWidgets& w = m_host.w();
+    auto& w = m_w;
     w.band.Panel3->hide();
     w.band.Panel2->setGeometry(w.band.Panel3->geometry());
     // No colour of its own: the currentState-in shows the background, whichever is chosen.
@@ -83,7 +83,7 @@ void HiddenBand::hideBand()
 
 void HiddenBand::present()
 {
-    MainWidgets& w = m_host.w();
+    auto& w = m_w;
     w.band.Panel3->show();
     w.band.Panel2->hide();
     w.angle.ImageWW->show();

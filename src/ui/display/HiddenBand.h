@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ui/widgets/MainWidgets.h"
+
 class DisplayHost;
 
 // Hiding the colour band and the wheel pictures; the band stays usable blind
@@ -7,7 +9,15 @@ class DisplayHost;
 class HiddenBand
 {
 public:
-    explicit HiddenBand(DisplayHost& host);
+    // The widgets this part draws or reads; no others.
+    struct Widgets {
+        RegionWidgets& regions;
+        BandWidgets& band;
+        LightDarkWidgets& lightDark;
+        AngleWidgets& angle;
+    };
+
+    HiddenBand(DisplayHost& host, Widgets widgets);
     void connectWidgets();
 
     void farbstreifenVersteckenExecute();
@@ -18,4 +28,6 @@ private:
     void present();
 
     DisplayHost& m_host;
+
+    Widgets m_w;
 };

@@ -42,11 +42,14 @@ bool lightDarkPointInside(int x, int y, bool compact)
     return !amRand(cx) && !amRand(cy);
 }
 
-LightDarkField::LightDarkField(DisplayHost& host, const PanelHold& panels) : m_host(host), m_panels(panels) {}
+LightDarkField::LightDarkField(DisplayHost& host, Widgets widgets, const PanelHold& panels)
+    : m_host(host), m_w(widgets), m_panels(panels)
+{
+}
 
 void LightDarkField::connectWidgets()
 {
-    PictureBox* box = m_host.w().lightDark.PaintBox3;
+    PictureBox* box = m_w.lightDark.PaintBox3;
     connect(box, &PictureBox::mousePressed, this, &LightDarkField::mouseInput);
     connect(box, &PictureBox::mouseMoved, this, &LightDarkField::mouseInput);
     connect(box, &PictureBox::mouseReleased, this, &LightDarkField::mouseInput);
@@ -96,7 +99,7 @@ void LightDarkField::mouseInput(QMouseEvent* event)
 // paint box hides the pointer wherever the drag goes.
 void LightDarkField::showCursor(bool present)
 {
-    m_host.w().lightDark.PaintBox3->setCursor(present ? Qt::CrossCursor : Qt::BlankCursor);
+    m_w.lightDark.PaintBox3->setCursor(present ? Qt::CrossCursor : Qt::BlankCursor);
     hdCursorVersteckt = !present;
 }
 
@@ -152,7 +155,7 @@ void LightDarkField::hellDunkelEinfaerben(int slotR, int slotG, int slotB)
     letzteHdFarbeR = r;
     letzteHdFarbeG = g;
     letzteHdFarbeB = b;
-    MainWidgets& w = m_host.w();
+    auto& w = m_w;
     const int value = BerechneHex(r, g, b);
     // With the band hidden the field shows the background; the tag keeps the
     // colour for when the band comes back.
@@ -169,7 +172,7 @@ void LightDarkField::showCrossHair()
     const LightDarkPoint p =
         pointToAmounts(s.lightDarkPointX[s.lightDarkTarget], s.lightDarkPointY[s.lightDarkTarget],
                        m_host.colourDocument().window().compactLayout);
-    MainWidgets& w = m_host.w();
+    auto& w = m_w;
     w.lightDark.KreuzV->move(p.column, w.lightDark.KreuzV->y());
     w.lightDark.KreuzH->move(w.lightDark.KreuzH->x(), p.rowLine);
 }
@@ -177,7 +180,7 @@ void LightDarkField::showCrossHair()
 void LightDarkField::showPercentages()
 {
     const MainState& s = m_host.state();
-    MainWidgets& w = m_host.w();
+    auto& w = m_w;
     applyText(w.lightDark.Label1, berechneProzente(s, 0));
     applyText(w.lightDark.Label2, berechneProzente(s, 1));
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ui/widgets/MainWidgets.h"
+
 #include "core/colour/LightDark.h"
 
 #include <QObject>
@@ -14,7 +16,13 @@ class PanelHold;
 class LightDarkField : public QObject
 {
 public:
-    LightDarkField(DisplayHost& host, const PanelHold& panels);
+    // The widgets this part draws or reads; no others.
+    struct Widgets {
+        LightDarkWidgets& lightDark;
+        RegionWidgets& regions;
+    };
+
+    LightDarkField(DisplayHost& host, Widgets widgets, const PanelHold& panels);
     void connectWidgets();
 
     void PaintBox3MouseDown(int x, int y);
@@ -34,13 +42,18 @@ public:
     // The field keeps its colour until the returned guard ends: several fields
     // are selected in turn, or a file is read, and only the last choice shows.
     bool colourHeld() const { return m_colourHeld; }
-    [[nodiscard]] QScopedValueRollback<bool> holdColour() { return QScopedValueRollback<bool>(m_colourHeld, true); }
+    [[nodiscard]] QScopedValueRollback<bool> holdColour()
+    {
+        return QScopedValueRollback<bool>(m_colourHeld, true);
+    }
 
 private:
     void mouseInput(QMouseEvent* event);
     void showCursor(bool present);
 
     DisplayHost& m_host;
+
+    Widgets m_w;
     const PanelHold& m_panels;
     bool hdMausUnten = false;
     bool hdCursorVersteckt = false;

@@ -16,7 +16,10 @@
 #include <QLineEdit>
 #include <QSlider>
 
-ManualInputApply::ManualInputApply(DisplayHost& host, DisplayParts& parts) : m_host(host), m_parts(parts) {}
+ManualInputApply::ManualInputApply(DisplayHost& host, Widgets widgets, DisplayParts& parts)
+    : m_host(host), m_w(widgets), m_parts(parts)
+{
+}
 
 ManualInputApply::~ManualInputApply() = default;
 
@@ -61,7 +64,7 @@ InputAccess ManualInputApply::dialogAccess()
 QString ManualInputApply::fieldHex() const
 {
     const MainState& s = m_host.state();
-    const MainWidgets& w = m_host.w();
+    const auto& w = m_w;
     const bool unten = s.fixiert && s.fixLinksAktiv;
     const StaticText* hex = unten ? w.values.SGrUnHex : w.values.SGrObHex;
     if (s.separatModus) {
@@ -149,7 +152,7 @@ void ManualInputApply::farbeZuweisen(int eingabePosition, InputPoint point)
 void ManualInputApply::assignToRows(int eingabePosition, InputPoint point)
 {
     const MainState& s = m_host.state();
-    QSlider* trackBar2 = m_host.w().angle.TrackBar2;
+    QSlider* trackBar2 = m_w.angle.TrackBar2;
     m_host.colourDocument().setInputOnOuterField(true);
     const int v = trackBar2->value();
     trackBar2->setValue(0);

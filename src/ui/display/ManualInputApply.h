@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ui/widgets/MainWidgets.h"
+
 #include "core/colour/ManualInput.h"
 
 #include <QColor>
@@ -19,7 +21,13 @@ struct InputAccess;
 class ManualInputApply
 {
 public:
-    ManualInputApply(DisplayHost& host, DisplayParts& parts);
+    // The widgets this part draws or reads; no others.
+    struct Widgets {
+        ValueRowWidgets& values;
+        AngleWidgets& angle;
+    };
+
+    ManualInputApply(DisplayHost& host, Widgets widgets, DisplayParts& parts);
     ~ManualInputApply();
     void connectWidgets();
 
@@ -49,6 +57,8 @@ private:
     void assignToRows(int eingabePosition, InputPoint point);
 
     DisplayHost& m_host;
+
+    Widgets m_w;
     DisplayParts& m_parts;
     std::unique_ptr<TfEingabe> m_dialog;
 };

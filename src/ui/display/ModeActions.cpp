@@ -54,8 +54,8 @@ void present(ColourPanel* panel, bool visible)
 
 } // namespace
 
-ModeActions::ModeActions(DisplayHost& host, DisplayParts& parts)
-    : m_host(host), m_parts(parts), m_haelften(host, parts.panelHold)
+ModeActions::ModeActions(DisplayHost& host, Widgets widgets, DisplayParts& parts)
+    : m_host(host), m_w(widgets), m_parts(parts), m_haelften(host, {m_w.fields, m_w.regions}, parts.panelHold)
 {
 }
 
@@ -72,7 +72,7 @@ void ModeActions::connectWidgets()
     verbinden(HarmonyMode::fourColour, &ModeActions::viererHarmonienExecute);
     verbinden(HarmonyMode::fanning, &ModeActions::auffaecherungenExecute);
     verbinden(HarmonyMode::colourRows, &ModeActions::farbreihenExecute);
-    QObject::connect(m_host.w().rowControls.ComboBox1, &QComboBox::activated, &m_host.mainWindow(), [this] {
+    QObject::connect(m_w.rowControls.ComboBox1, &QComboBox::activated, &m_host.mainWindow(), [this] {
         const ColourDocument::Operation anzahl(m_host.colourDocument(), StepKind::fieldCount);
         ComboBox1Change();
     });
@@ -178,7 +178,7 @@ void ModeActions::actionsForMode(HarmonyMode harmonyMode)
         m_host.actions().action(ActionId::pipette).setEnabled(true);
     }
     if (isHarmony(harmonyMode))
-        m_host.w().fields.Panel1->hide();
+        m_w.fields.Panel1->hide();
     else
         m_host.actions().action(ActionId::farbenSeparatEinstellen).setEnabled(false);
 }
@@ -186,7 +186,7 @@ void ModeActions::actionsForMode(HarmonyMode harmonyMode)
 void ModeActions::showStatusText(HarmonyMode harmonyMode)
 {
     const Txt text = harmonyModeStatusText(static_cast<int>(harmonyMode));
-    m_host.w().furniture.statusPanel0->setText(QStringLiteral("  ") + m_host.uiLanguage().text(text));
+    m_w.furniture.statusPanel0->setText(QStringLiteral("  ") + m_host.uiLanguage().text(text));
 }
 
 // The fields, controls and value rows of the state's mode, as switching to it
@@ -211,7 +211,7 @@ void ModeActions::fieldsAndAngles(HarmonyMode harmonyMode)
 void ModeActions::showAngleControls(HarmonyMode harmonyMode)
 {
     // The angle controls follow the document's announcement of the mode.
-    MainWidgets& w = m_host.w();
+    auto& w = m_w;
     w.rowControls.ComboBox1->setEnabled(isRowMode(harmonyMode));
     w.rowControls.Button1->setEnabled(isRowMode(harmonyMode));
     if (isHarmony(harmonyMode))
@@ -253,7 +253,7 @@ void ModeActions::recompute(HarmonyMode harmonyMode)
 
 void ModeActions::showDisplay(HarmonyMode harmonyMode)
 {
-    MainWidgets& w = m_host.w();
+    auto& w = m_w;
     if (harmonyMode == HarmonyMode::colourRows) {
         // A colour row stands on the window background.
         const QColor backgroundColour = w.regions.panelHintergrund->colour();
@@ -291,7 +291,7 @@ void ModeActions::singleLayout(HarmonyMode harmonyMode)
     case HarmonyMode::fanning:
     case HarmonyMode::colourRows:
         // The marker follows the live mode, which a fixed half may have changed.
-        m_host.w().fields.AnzeigeReihen->setMarker(harmonyMode == HarmonyMode::fanning ? 1 : 0);
+        m_w.fields.AnzeigeReihen->setMarker(harmonyMode == HarmonyMode::fanning ? 1 : 0);
         showAuffaecher();
         // Rings of a longer row fixed earlier are not in use now.
         hidePanels();
@@ -306,7 +306,7 @@ void ModeActions::prepareValueRows(HarmonyMode harmonyMode)
     // A swapped-in snapshot leaves both rows as they are, like the panels.
     if (m_parts.panelHold.held())
         return;
-    MainWidgets& w = m_host.w();
+    auto& w = m_w;
     const bool unten = s.fixiert && s.fixLinksAktiv;
     if (harmonyMode == HarmonyMode::twoColour) {
         if (unten)
@@ -346,7 +346,7 @@ void ModeActions::prepareValueRows(HarmonyMode harmonyMode)
 // The single display laid out for the state's mode, after fixing.
 void ModeActions::showSingleDisplay()
 {
-    MainWidgets& w = m_host.w();
+    auto& w = m_w;
     singleLayout(m_host.state().harmonyMode());
     w.fields.FixedLinksReihen->setMarker(1);
     w.fields.FixedRechtsReihen->setMarker(1);
@@ -358,7 +358,7 @@ void ModeActions::hideAll()
     const MainState& s = m_host.state();
     if (m_parts.panelHold.held())
         return;
-    MainWidgets& w = m_host.w();
+    auto& w = m_w;
     ColourPanel* versteck = w.fields.PanelContainer2;
     if (s.actionSet.fixieren) {
         moveInto(w.fields.Anzeige_Normal, versteck);
@@ -381,7 +381,7 @@ void ModeActions::hideAll()
 
 void ModeActions::showZweier()
 {
-    MainWidgets& w = m_host.w();
+    auto& w = m_w;
     moveInto(w.fields.KleinRechts, w.fields.Anzeige_Normal);
     moveInto(w.fields.Anzeige_Normal, w.fields.Anzeige, true);
     w.fields.Anzeige_Normal->raise();
@@ -389,19 +389,19 @@ void ModeActions::showZweier()
 
 void ModeActions::showDreier()
 {
-    moveInto(m_host.w().fields.KleinLinks, m_host.w().fields.Anzeige_Normal);
+    moveInto(m_w.fields.KleinLinks, m_w.fields.Anzeige_Normal);
     showZweier();
 }
 
 void ModeActions::showVierer()
 {
-    moveInto(m_host.w().fields.KleinMitte, m_host.w().fields.Anzeige_Normal);
+    moveInto(m_w.fields.KleinMitte, m_w.fields.Anzeige_Normal);
     showDreier();
 }
 
 void ModeActions::showAuffaecher()
 {
-    MainWidgets& w = m_host.w();
+    auto& w = m_w;
     if (m_host.state().harmonyMode() == HarmonyMode::colourRows) {
         const QColor backgroundColour = w.regions.panelHintergrund->colour();
         w.fields.Anzeige->setColour(backgroundColour);
@@ -416,7 +416,7 @@ void ModeActions::showAuffaecher()
 void ModeActions::hidePanels()
 {
     const int stepCount = m_host.state().stufenAnzahl;
-    MainWidgets& w = m_host.w();
+    auto& w = m_w;
     for (int k = 1; k <= 6; ++k) {
         if (k < stepCount)
             continue;
@@ -429,7 +429,7 @@ void ModeActions::hidePanels()
 void ModeActions::showPanels()
 {
     const MainState& s = m_host.state();
-    MainWidgets& w = m_host.w();
+    auto& w = m_w;
     const int stepCount = std::clamp(s.stufenAnzahl, 1, 7);
     for (int k = 1; k < stepCount; ++k) {
         moveInto(w.fields.R[static_cast<std::size_t>(8 - k)], w.fields.AnzeigeReihen);
@@ -473,8 +473,7 @@ void ModeActions::ComboBox1Change()
 {
     const MainState& s = m_host.state();
     m_host.resetStaticText();
-    m_host.colourDocument().setStepCount(
-        std::clamp(m_host.w().rowControls.ComboBox1->currentIndex() + 1, 1, 7));
+    m_host.colourDocument().setStepCount(std::clamp(m_w.rowControls.ComboBox1->currentIndex() + 1, 1, 7));
     m_parts.band->TrackBarAllChange(nullptr);
     m_host.colourDocument().renewLightDark();
     if (s.hdZielGross()) {
@@ -490,7 +489,7 @@ void ModeActions::ComboBox1Change()
 
 void ModeActions::checkBoxenResetten2()
 {
-    MainWidgets& w = m_host.w();
+    auto& w = m_w;
     FieldSelection& choice = *m_parts.selection;
     const Field zuletzt = m_host.state().separateChoice;
     const auto visible = [this](QTextEdit* e) { return e->isVisibleTo(&m_host.mainWindow()); };

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ui/widgets/MainWidgets.h"
+
 #include "ui/display/FixedPanels.h"
 
 #include "core/state/MainState.h"
@@ -15,7 +17,17 @@ struct DisplayParts;
 class ModeActions
 {
 public:
-    ModeActions(DisplayHost& host, DisplayParts& parts);
+    // The widgets this part draws or reads; no others.
+    struct Widgets {
+        RegionWidgets& regions;
+        ValueRowWidgets& values;
+        FieldChoiceWidgets& choice;
+        RowControlWidgets& rowControls;
+        FieldWidgets& fields;
+        FurnitureWidgets& furniture;
+    };
+
+    ModeActions(DisplayHost& host, Widgets widgets, DisplayParts& parts);
     // Connects and enables the five mode actions and the field count box, and
     // gives the window layout the row display's steps.
     void connectWidgets();
@@ -76,6 +88,8 @@ private:
     void relayOutRows();
 
     DisplayHost& m_host;
+
+    Widgets m_w;
     DisplayParts& m_parts;
     FixedPanels m_haelften;
 };

@@ -52,13 +52,14 @@ private:
 
 } // namespace
 
-SeparateAdjustment::SeparateAdjustment(DisplayHost& host, DisplayParts& parts) : m_host(host), m_parts(parts)
+SeparateAdjustment::SeparateAdjustment(DisplayHost& host, Widgets widgets, DisplayParts& parts)
+    : m_host(host), m_w(widgets), m_parts(parts)
 {
 }
 
 void SeparateAdjustment::connectWidgets()
 {
-    new DeckenderHintergrund(m_host.w().legend.Panel12);
+    new DeckenderHintergrund(m_w.legend.Panel12);
     QAction& a = m_host.actions().action(ActionId::farbenSeparatEinstellen);
     QObject::connect(&a, &QAction::triggered, &m_host.mainWindow(), [this] {
         const ColourDocument::Operation separate(m_host.colourDocument(), StepKind::separateAdjustment);
@@ -84,7 +85,7 @@ void SeparateAdjustment::farbenSeparatEinstellenExecute()
 void SeparateAdjustment::switchOff()
 {
     const MainState& s = m_host.state();
-    MainWidgets& w = m_host.w();
+    auto& w = m_w;
     m_host.colourDocument().forgetAngleMarker();
     m_host.colourDocument().switchSeparateOff();
     for (QRadioButton* r :
@@ -114,7 +115,7 @@ void SeparateAdjustment::switchOff()
 void SeparateAdjustment::present()
 {
     const MainState& s = m_host.state();
-    MainWidgets& w = m_host.w();
+    auto& w = m_w;
     for (const Field f : allFields) {
         QRadioButton* button = m_parts.selection->radioButton(f);
         // Switched off, the buttons keep their marks greyed, as switching off leaves them.
@@ -139,7 +140,7 @@ void SeparateAdjustment::present()
 
 void SeparateAdjustment::switchOn()
 {
-    MainWidgets& w = m_host.w();
+    auto& w = m_w;
     m_host.colourDocument().renewAngleMarker();
     w.angle.ComboBox3->setEnabled(false);
     w.angle.TrackBar2->setEnabled(false);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ui/widgets/MainWidgets.h"
+
 #include "core/state/Field.h"
 
 class DisplayHost;
@@ -10,9 +12,16 @@ struct DisplayParts;
 class SeparateAdjustment
 {
 public:
+    // The widgets this part draws or reads; no others.
+    struct Widgets {
+        FieldChoiceWidgets& choice;
+        AngleWidgets& angle;
+        LegendWidgets& legend;
+    };
+
     // Shows the state's separate adjustment without changing it.
     void present();
-    SeparateAdjustment(DisplayHost& host, DisplayParts& parts);
+    SeparateAdjustment(DisplayHost& host, Widgets widgets, DisplayParts& parts);
     // Connects and enables the action (the window starts in 2-colour harmony).
     void connectWidgets();
 
@@ -26,5 +35,7 @@ private:
     void reselectTarget(Field target);
 
     DisplayHost& m_host;
+
+    Widgets m_w;
     DisplayParts& m_parts;
 };

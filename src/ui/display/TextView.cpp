@@ -48,7 +48,8 @@ void reparentInto(QWidget* widget, QWidget* target)
 
 } // namespace
 
-TextView::TextView(DisplayHost& host, DisplayParts& parts) : m_host(host), m_parts(parts)
+TextView::TextView(DisplayHost& host, Widgets widgets, DisplayParts& parts)
+    : m_host(host), m_w(widgets), m_parts(parts)
 {
     buildPopupMenu();
 }
@@ -105,7 +106,7 @@ void TextView::connectWidgets()
 
 std::array<QTextEdit*, 6> TextView::richEdits() const
 {
-    const MainWidgets& w = m_host.w();
+    const auto& w = m_w;
     return {w.fields.RichEdit1, w.fields.RichEdit2, w.fields.RichEdit3,
             w.fields.RichEdit4, w.fields.RichEdit5, w.fields.RichEdit6};
 }
@@ -141,7 +142,7 @@ void TextView::TextAnstelleFlaechenExecute()
 void TextView::switchOn()
 {
     const MainState& s = m_host.state();
-    MainWidgets& w = m_host.w();
+    auto& w = m_w;
     QAction& actionItem = m_host.actions().action(ActionId::TextAnstelleFlaechen);
     if (isRowMode(s.harmonyMode())) {
         actionItem.setChecked(false);
@@ -183,7 +184,7 @@ void TextView::switchOn()
 void TextView::present()
 {
     const MainState& s = m_host.state();
-    MainWidgets& w = m_host.w();
+    auto& w = m_w;
     const auto edits = s.fixLinksAktiv
                            ? std::array{w.fields.RichEdit4, w.fields.RichEdit5, w.fields.RichEdit6}
                            : std::array{w.fields.RichEdit1, w.fields.RichEdit2, w.fields.RichEdit3};
@@ -204,7 +205,7 @@ void TextView::present()
 void TextView::switchOff()
 {
     const MainState& s = m_host.state();
-    MainWidgets& w = m_host.w();
+    auto& w = m_w;
     const auto edits = s.fixLinksAktiv
                            ? std::array{w.fields.RichEdit4, w.fields.RichEdit5, w.fields.RichEdit6}
                            : std::array{w.fields.RichEdit1, w.fields.RichEdit2, w.fields.RichEdit3};
@@ -232,7 +233,7 @@ void TextView::reapplyColour(QTextEdit* edit, const QColor& colourValue)
 void TextView::checkBoxenResetten()
 {
     const MainState& s = m_host.state();
-    MainWidgets& w = m_host.w();
+    auto& w = m_w;
     FieldSelection& choice = *m_parts.selection;
     const Field zuletzt = s.separateChoice;
     const bool fixiert = s.actionSet.fixieren;
@@ -258,7 +259,7 @@ void TextView::RichEdit1MouseDown(QTextEdit* edit)
 
 void TextView::RichEditMouseUp(QTextEdit* edit)
 {
-    MainWidgets& w = m_host.w();
+    auto& w = m_w;
     FieldSelection& choice = *m_parts.selection;
     if (edit == w.fields.RichEdit1)
         choice.KleinRechtsClick();

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ui/widgets/MainWidgets.h"
+
 #include <QObject>
 
 #include <array>
@@ -16,9 +18,14 @@ struct DisplayParts;
 class TextView : public QObject
 {
 public:
+    // The widgets this part draws or reads; no others.
+    struct Widgets {
+        FieldWidgets& fields;
+    };
+
     // Shows the state's text view without changing it.
     void present();
-    TextView(DisplayHost& host, DisplayParts& parts);
+    TextView(DisplayHost& host, Widgets widgets, DisplayParts& parts);
     void connectWidgets();
 
     void TextAnstelleFlaechenExecute();
@@ -52,6 +59,8 @@ private:
     std::array<QTextEdit*, 6> richEdits() const;
 
     DisplayHost& m_host;
+
+    Widgets m_w;
     DisplayParts& m_parts;
     QMenu* m_popupMenu1 = nullptr;
     int m_menuTag = 0;

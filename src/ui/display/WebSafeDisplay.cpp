@@ -26,7 +26,7 @@ struct WebFeldWidgets {
 };
 
 // The half being edited: its mode is the one the dialog was opened for.
-WebFeldWidgets webFieldWidgets(const MainWidgets& w, const MainState& s, Field field)
+WebFeldWidgets webFieldWidgets(const WebSafeDisplay::Widgets& w, const MainState& s, Field field)
 {
     const bool fix = s.fixiert;
     if (fix && s.fixLinksAktiv) {
@@ -72,7 +72,10 @@ WebFeldWidgets webFieldWidgets(const MainWidgets& w, const MainState& s, Field f
 
 } // namespace
 
-WebSafeDisplay::WebSafeDisplay(DisplayHost& host, DisplayParts& parts) : m_host(host), m_parts(parts) {}
+WebSafeDisplay::WebSafeDisplay(DisplayHost& host, Widgets widgets, DisplayParts& parts)
+    : m_host(host), m_w(widgets), m_parts(parts)
+{
+}
 
 void WebSafeDisplay::connectWidgets()
 {
@@ -123,7 +126,7 @@ void WebSafeDisplay::present()
     if (an == m_angezeigt)
         return;
     m_angezeigt = an;
-    m_host.w().fields.Panel1->hide();
+    m_w.fields.Panel1->hide();
     QAction& umwandeln = m_host.actions().action(ActionId::inWebsichereFarbenUmwandeln);
     if (!an) {
         // Given back only if it was usable: an action without its dialog stays off.
@@ -143,7 +146,7 @@ bool WebSafeDisplay::checkFarbengleichheit() const
 {
     // The half being edited is the one whose repaint asks.
     const MainState& s = m_host.state();
-    const MainWidgets& w = m_host.w();
+    const auto& w = m_w;
     if (!s.fixiert)
         return rowHasSameColour(w.fields.R);
     return rowHasSameColour(s.fixLinksAktiv ? w.fields.RLi : w.fields.RRe);
@@ -166,7 +169,7 @@ void WebSafeDisplay::checkWarning()
 {
     if (!m_host.state().actionSet.nurWebsichereFarbenAnzeigen)
         return;
-    ColourPanel* warnung = m_host.w().fields.Panel1;
+    ColourPanel* warnung = m_w.fields.Panel1;
     if (checkFarbengleichheit()) {
         warnung->show();
         warnung->raise();
@@ -178,11 +181,11 @@ void WebSafeDisplay::checkWarning()
 WebFieldAccess WebSafeDisplay::webFieldAccess()
 {
     const auto readIn = [this](Field field) {
-        const WebFeldWidgets f = webFieldWidgets(m_host.w(), m_host.state(), field);
+        const WebFeldWidgets f = webFieldWidgets(m_w, m_host.state(), field);
         return WebFieldDisplay{f.panel->colour(), {f.rgb[0]->text(), f.rgb[1]->text(), f.rgb[2]->text()}};
     };
     const auto assignColour = [this](Field field, const QColor& c) {
-        const WebFeldWidgets f = webFieldWidgets(m_host.w(), m_host.state(), field);
+        const WebFeldWidgets f = webFieldWidgets(m_w, m_host.state(), field);
         f.panel->setColour(c);
         const std::array<int, 3> kanaele{c.red(), c.green(), c.blue()};
         for (std::size_t i = 0; i < 3; ++i)

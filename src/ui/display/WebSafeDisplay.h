@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ui/widgets/MainWidgets.h"
+
 #include <array>
 
 class ColourPanel;
@@ -11,7 +13,13 @@ struct DisplayParts;
 class WebSafeDisplay
 {
 public:
-    WebSafeDisplay(DisplayHost& host, DisplayParts& parts);
+    // The widgets this part draws or reads; no others.
+    struct Widgets {
+        FieldWidgets& fields;
+        ValueRowWidgets& values;
+    };
+
+    WebSafeDisplay(DisplayHost& host, Widgets widgets, DisplayParts& parts);
     // The action stays invisible; the program runs the toggle itself.
     void connectWidgets();
 
@@ -32,6 +40,8 @@ private:
     WebFieldAccess webFieldAccess();
 
     DisplayHost& m_host;
+
+    Widgets m_w;
     DisplayParts& m_parts;
     // The conversion dialog's action as it was before web-safe display took it away.
     bool m_umwandelnWarAn = false;

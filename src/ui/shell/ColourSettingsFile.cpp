@@ -12,6 +12,7 @@
 #include "ui/display/LightDarkField.h"
 #include "ui/display/ModeActions.h"
 #include "ui/language/ActionRegistry.h"
+#include "ui/widgets/MainWidgets.h"
 #include "ui/widgets/StaticText.h"
 
 #include <QAction>
@@ -36,8 +37,10 @@ ValueTexts valueTexts(const StaticText* r, const StaticText* g, const StaticText
 
 } // namespace
 
-ColourSettingsFile::ColourSettingsFile(DisplayHost& host, DisplayParts& parts)
-    : m_form(host), m_parts(parts), m_dialoge(std::make_unique<QtFileDialogs>())
+ColourSettingsFile::ColourSettingsFile(DisplayHost& host, DisplayParts& parts, ValueRowWidgets& values,
+                                       RegionWidgets& regions)
+    : m_form(host), m_values(values), m_regions(regions), m_parts(parts),
+      m_dialoge(std::make_unique<QtFileDialogs>())
 {
 }
 
@@ -117,7 +120,6 @@ ColourSettingsFile::SaveResult ColourSettingsFile::dateiSpeichernExecute()
 FileBlocks ColourSettingsFile::capture()
 {
     const MainState& s = m_form.state();
-    const MainWidgets& w = m_form.w();
     FixSnapshot current = fixSnapshotFrom(s, inputsFrom(s));
     current.fixSeparat = s.actionSet.farbenSeparatEinstellen ? 1 : 0;
     m_form.colourDocument().fileValuesFrom(current);
@@ -125,8 +127,8 @@ FileBlocks ColourSettingsFile::capture()
                               .textInstead = s.actionSet.textInsteadOfFields && !isRowMode(s.harmonyMode()),
                               .fixiert = s.actionSet.fixieren};
     return fileBlocks(current, s.fixStand, s.fixLinksAktiv, options,
-                      valueTexts(w.values.SGrObR, w.values.SGrObG, w.values.SGrObB, w.values.SGrObHex),
-                      valueTexts(w.values.SGrUnR, w.values.SGrUnG, w.values.SGrUnB, w.values.SGrUnHex));
+                      valueTexts(m_values.SGrObR, m_values.SGrObG, m_values.SGrObB, m_values.SGrObHex),
+                      valueTexts(m_values.SGrUnR, m_values.SGrUnG, m_values.SGrUnB, m_values.SGrUnHex));
 }
 
 bool ColourSettingsFile::writeSettingsFile(const QString& pathName, const FileBlocks& blocks) const
@@ -216,7 +218,7 @@ bool ColourSettingsFile::datenEinlesen(const QString& pathName)
     if (m_form.state().fixiert)
         parts.fixing->fixierenExecute();
     applyChange(d, voll);
-    QComboBox* backgroundColour = m_form.w().regions.ComboBox2;
+    QComboBox* backgroundColour = m_regions.ComboBox2;
     backgroundColour->setEnabled(false);
     backgroundColour->setEnabled(true);
     return true;
@@ -260,10 +262,9 @@ void ColourSettingsFile::applyValueTexts(const FileSetting& e)
 {
     if (!e.textSet)
         return;
-    MainWidgets& w = m_form.w();
     const bool unten = m_form.state().fixLinksAktiv;
-    (unten ? w.values.SGrUnR : w.values.SGrObR)->setText(e.textSet->r);
-    (unten ? w.values.SGrUnG : w.values.SGrObG)->setText(e.textSet->g);
-    (unten ? w.values.SGrUnB : w.values.SGrObB)->setText(e.textSet->b);
-    (unten ? w.values.SGrUnHex : w.values.SGrObHex)->setText(e.textSet->hex);
+    (unten ? m_values.SGrUnR : m_values.SGrObR)->setText(e.textSet->r);
+    (unten ? m_values.SGrUnG : m_values.SGrObG)->setText(e.textSet->g);
+    (unten ? m_values.SGrUnB : m_values.SGrObB)->setText(e.textSet->b);
+    (unten ? m_values.SGrUnHex : m_values.SGrObHex)->setText(e.textSet->hex);
 }

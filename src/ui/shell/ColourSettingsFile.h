@@ -12,6 +12,8 @@ class FileDialogs;
 class QAction;
 class QSlider;
 class DisplayHost;
+struct RegionWidgets;
+struct ValueRowWidgets;
 struct DisplayParts;
 
 // Save, Save As, Open and the close question of the colour settings file.
@@ -20,7 +22,9 @@ struct DisplayParts;
 class ColourSettingsFile
 {
 public:
-    ColourSettingsFile(DisplayHost& host, DisplayParts& parts);
+    // The value rows hold the texts a file keeps; the background box is repainted after a read.
+    ColourSettingsFile(DisplayHost& host, DisplayParts& parts, ValueRowWidgets& values,
+                       RegionWidgets& regions);
     ~ColourSettingsFile();
     // Connects and enables the file actions; dateiSpeichern starts unmodified.
     void connectActions();
@@ -56,6 +60,8 @@ private:
     void applyValueTexts(const FileSetting& e);
 
     DisplayHost& m_form;
+    ValueRowWidgets& m_values;
+    RegionWidgets& m_regions;
     DisplayParts& m_parts;
     std::unique_ptr<FileDialogs> m_dialoge;
     QString m_letzterSpeichername;

@@ -8,6 +8,7 @@
 #include "ui/documents/ContrastWindow.h"
 #include "ui/language/ActionRegistry.h"
 #include "ui/widgets/ColourVisionFilter.h"
+#include "ui/widgets/MainWidgets.h"
 
 #include <QAction>
 #include <QEvent>
@@ -29,19 +30,19 @@ constexpr std::array<std::pair<ActionId, ColourVisionKind>, 5> kindTable{{
     {ActionId::colourVisionAchromatopsia, ColourVisionKind::achromatopsia},
 }};
 
-std::array<QTextEdit*, 6> richEdits(MainWidgets& w)
+std::array<QTextEdit*, 6> richEdits(FieldWidgets& w)
 {
-    return {w.fields.RichEdit1, w.fields.RichEdit2, w.fields.RichEdit3,
-            w.fields.RichEdit4, w.fields.RichEdit5, w.fields.RichEdit6};
+    return {w.RichEdit1, w.RichEdit2, w.RichEdit3, w.RichEdit4, w.RichEdit5, w.RichEdit6};
 }
 
 } // namespace
 
-ColourVisionActions::ColourVisionActions(DisplayHost& form) : m_form(form)
+ColourVisionActions::ColourVisionActions(DisplayHost& form, FieldWidgets& fields, FurnitureWidgets& furniture)
+    : m_form(form), m_fields(fields)
 {
-    m_status = new QLabel(form.w().furniture.StatusBar1);
+    m_status = new QLabel(furniture.StatusBar1);
     m_status->setObjectName(QStringLiteral("statusFarbsehen"));
-    form.w().furniture.StatusBar1->addPermanentWidget(m_status);
+    furniture.StatusBar1->addPermanentWidget(m_status);
     m_status->hide();
     // Not stored: every window starts seeing normally.
     ColourVisionFilter::sharedFilter().setKind(ColourVisionKind::normal);
@@ -62,7 +63,7 @@ void ColourVisionActions::connectActions()
     contrast.setEnabled(true);
     // The language switch renames every action; the texts made here follow it.
     connect(&contrast, &QAction::changed, this, &ColourVisionActions::setTexts);
-    for (QTextEdit* e : richEdits(m_form.w())) {
+    for (QTextEdit* e : richEdits(m_fields)) {
         e->installEventFilter(this);
         setNote(e);
     }
@@ -108,7 +109,7 @@ void ColourVisionActions::setTexts()
     updateStatus();
     if (m_fenster)
         m_fenster->setTexts();
-    for (QTextEdit* e : richEdits(m_form.w()))
+    for (QTextEdit* e : richEdits(m_fields))
         setNote(e);
 }
 

@@ -10,6 +10,8 @@ class ContrastWindow;
 class QLabel;
 class QTextEdit;
 class DisplayHost;
+struct FieldWidgets;
+struct FurnitureWidgets;
 
 // The colour vision submenu of the view menu, its status bar note, the
 // contrast window of the edit menu and the text view's contrast hints.
@@ -18,7 +20,8 @@ class ColourVisionActions : public QObject
     Q_OBJECT
 
 public:
-    explicit ColourVisionActions(DisplayHost& form);
+    // The text fields take the simulation too; the status bar says which one is on.
+    ColourVisionActions(DisplayHost& form, FieldWidgets& fields, FurnitureWidgets& furniture);
     ~ColourVisionActions() override;
 
     void connectActions();
@@ -36,6 +39,7 @@ private:
     void setTexts();
 
     DisplayHost& m_form;
+    FieldWidgets& m_fields;
     QLabel* m_status = nullptr;
     std::unique_ptr<ContrastWindow> m_fenster;
 };

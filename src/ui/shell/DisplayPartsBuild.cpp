@@ -16,15 +16,29 @@
 #include "ui/display/TextView.h"
 #include "ui/display/WebSafeDisplay.h"
 
-DisplayParts::DisplayParts(DisplayHost& host)
-    : display(std::make_unique<FieldDisplay>(host, panelHold)), modes(std::make_unique<ModeActions>(host, *this)),
-      selection(std::make_unique<FieldSelection>(host, *this)),
-      band(std::make_unique<BandAngleControls>(host)), lightDark(std::make_unique<LightDarkField>(host, panelHold)),
-      fixing(std::make_unique<Fixing>(host, *this)), halves(std::make_unique<HalfSwap>(host, panelHold)),
-      separate(std::make_unique<SeparateAdjustment>(host, *this)),
-      websicher(std::make_unique<WebSafeDisplay>(host, *this)), text(std::make_unique<TextView>(host, *this)),
-      hiddenBand(std::make_unique<HiddenBand>(host)), input(std::make_unique<ManualInputApply>(host, *this)),
-      render(std::make_unique<DisplayRender>(host, *this))
+DisplayParts::DisplayParts(DisplayHost& host, MainWidgets& w)
+    : display(std::make_unique<FieldDisplay>(host, FieldDisplay::Widgets{w.fields, w.values}, panelHold)),
+      modes(std::make_unique<ModeActions>(
+          host, ModeActions::Widgets{w.regions, w.values, w.choice, w.rowControls, w.fields, w.furniture},
+          *this)),
+      selection(std::make_unique<FieldSelection>(
+          host,
+          FieldSelection::Widgets{w.regions, w.values, w.choice, w.fields, w.lightDark, w.angle, w.furniture},
+          *this)),
+      band(std::make_unique<BandAngleControls>(
+          host, BandAngleControls::Widgets{w.band, w.angle, w.legend, w.rowControls, w.values})),
+      lightDark(
+          std::make_unique<LightDarkField>(host, LightDarkField::Widgets{w.lightDark, w.regions}, panelHold)),
+      fixing(std::make_unique<Fixing>(host, Fixing::Widgets{w.fields, w.values}, *this)),
+      halves(std::make_unique<HalfSwap>(host, HalfSwap::Widgets{w.regions}, panelHold)),
+      separate(std::make_unique<SeparateAdjustment>(
+          host, SeparateAdjustment::Widgets{w.choice, w.angle, w.legend}, *this)),
+      websicher(std::make_unique<WebSafeDisplay>(host, WebSafeDisplay::Widgets{w.fields, w.values}, *this)),
+      text(std::make_unique<TextView>(host, TextView::Widgets{w.fields}, *this)),
+      hiddenBand(
+          std::make_unique<HiddenBand>(host, HiddenBand::Widgets{w.regions, w.band, w.lightDark, w.angle})),
+      input(std::make_unique<ManualInputApply>(host, ManualInputApply::Widgets{w.values, w.angle}, *this)),
+      render(std::make_unique<DisplayRender>(host, DisplayRender::Widgets{w.fields, w.regions}, *this))
 {
     modes->leaveSeparateAdjustment = [this] { separate->farbenSeparatEinstellenExecute(); };
 }

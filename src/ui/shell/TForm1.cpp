@@ -80,8 +80,8 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent)
     m_layout = std::make_unique<WindowLayoutUi>(*this, m_w, m_dokument);
     m_shellOpener = std::make_unique<DesktopShellOpener>();
     m_hilfe = std::make_unique<HelpActions>(*this);
-    m_parts = std::make_unique<DisplayParts>(*this);
-    m_datei = std::make_unique<ColourSettingsFile>(*this, *m_parts);
+    m_parts = std::make_unique<DisplayParts>(*this, m_w);
+    m_datei = std::make_unique<ColourSettingsFile>(*this, *m_parts, m_w.values, m_w.regions);
     connectWidgets();
     connectActions();
     // The actions' check marks show the document's choices, whoever made them.
@@ -95,7 +95,7 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent)
     m_parts->connectAll();
     connectOutputs();
     m_datei->connectActions();
-    m_farbsehen = std::make_unique<ColourVisionActions>(*this);
+    m_farbsehen = std::make_unique<ColourVisionActions>(*this, m_w.fields, m_w.furniture);
     m_farbsehen->connectActions();
     connectPrint();
     m_verlaufAktionen = std::make_unique<HistoryActions>(*this);

@@ -49,7 +49,7 @@ public:
 
     const MainState& state() const override { return m_dokument.currentState(); }
     ColourDocument& colourDocument() override { return m_dokument; }
-    MainWidgets& w() override { return m_w; }
+    MainWidgets& w() { return m_w; }
     const MainWidgets& w() const { return m_w; }
 
     // The angle image and the two working wheel pictures (the current band
