@@ -192,6 +192,16 @@ void BandAngleControls::Image2MouseUp()
     m_host.Image2MouseUp();
 }
 
+int BandAngleControls::firstSlider() const
+{
+    return m_w.angle.TrackBar2->value();
+}
+
+void BandAngleControls::setFirstSlider(int position)
+{
+    m_w.angle.TrackBar2->setValue(position);
+}
+
 void BandAngleControls::rememberSliders()
 {
     const auto& w = m_w;

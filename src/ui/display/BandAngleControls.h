@@ -40,6 +40,9 @@ public:
     void TrackBarAllChange(const QObject* sender);
     // The track bars' positions into the state (after a move without their signal).
     void rememberSliders();
+    // The first angle's track bar, as the user moves it (its change runs the handler).
+    int firstSlider() const;
+    void setFirstSlider(int position);
     // The angle markers when their positions moved since they were drawn.
     void winkelZeichnen();
     // Both band markers at the band's left edge plus p.

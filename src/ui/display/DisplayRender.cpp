@@ -12,6 +12,7 @@
 #include "ui/display/SeparateAdjustment.h"
 #include "ui/display/TextView.h"
 #include "ui/display/WebSafeDisplay.h"
+#include "ui/layout/WindowLayoutUi.h"
 #include "ui/widgets/ColourPanel.h"
 
 DisplayRender::DisplayRender(DisplayHost& host, Widgets widgets, DisplayParts& parts)
@@ -61,7 +62,7 @@ void DisplayRender::showFixing(bool whole)
     if (s.fixiert && !fix.fixedShown()) {
         const HarmonyMode andere = static_cast<HarmonyMode>(s.fixStand.fixModus);
         fix.fillHalves();
-        m_w.fields.Anzeige->setColour(m_w.regions.panelHintergrund->colour());
+        m_w.fields.Anzeige->setColour(m_host.layout().backgroundColour());
         // Fields an earlier fixed session showed in the left half must not stay.
         fixedHalves.hideEverything();
         fixedHalves.showHalf(s.fixLinksAktiv ? andere : s.harmonyMode(), false);

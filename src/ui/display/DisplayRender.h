@@ -14,7 +14,6 @@ public:
     // The widgets this part draws or reads; no others.
     struct Widgets {
         FieldWidgets& fields;
-        RegionWidgets& regions;
     };
 
     DisplayRender(DisplayHost& host, Widgets widgets, DisplayParts& parts);

@@ -73,6 +73,14 @@ bool FieldDisplay::inRowsMode() const
     return isRowMode(m_host.state().harmonyMode());
 }
 
+QString FieldDisplay::valueHex(Field field, bool lowerRow) const
+{
+    const ValueRowWidgets& v = m_w.values;
+    const PerField<StaticText*> upper{{v.SGrObHex, v.SKlObHex, v.SKlObLiHex, v.SKlObMiHex}};
+    const PerField<StaticText*> lower{{v.SGrUnHex, v.SKlUnHex, v.SKlUnLiHex, v.SKlUnMiHex}};
+    return (lowerRow ? lower : upper)[field]->text();
+}
+
 bool FieldDisplay::leftEdited() const
 {
     return m_host.state().fixLinksAktiv;

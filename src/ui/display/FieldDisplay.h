@@ -26,6 +26,8 @@ public:
 
     FieldDisplay(DisplayHost& host, Widgets widgets, const PanelHold& panels);
     void connectWidgets();
+    // The hex text a field's value row shows (the lower row: the left fixed half).
+    QString valueHex(Field field, bool lowerRow) const;
 
     // Paints every field the state's mode shows, from the state.
     void paintAll();

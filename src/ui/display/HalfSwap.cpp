@@ -4,13 +4,11 @@
 #include "core/harmony/FixSnapshot.h"
 #include "ui/display/DisplayHost.h"
 #include "ui/display/PanelHold.h"
+#include "ui/layout/WindowLayoutUi.h"
 
 #include <QComboBox>
 
-HalfSwap::HalfSwap(DisplayHost& host, Widgets widgets, PanelHold& panels)
-    : m_host(host), m_w(widgets), m_panels(panels)
-{
-}
+HalfSwap::HalfSwap(DisplayHost& host, PanelHold& panels) : m_host(host), m_panels(panels) {}
 
 void HalfSwap::fixiertMerken()
 {
@@ -57,7 +55,5 @@ void HalfSwap::fixiertAuslesen()
     const FixSnapshot f = m_host.state().fixStand;
     fixiertMerken();
     m_host.colourDocument().applySetting(snapshotSetting(f, m_host.state().nurWebsicher));
-    auto& w = m_w;
-    w.regions.ComboBox2->setEnabled(false);
-    w.regions.ComboBox2->setEnabled(true);
+    m_host.layout().releaseBackgroundBoxFocus();
 }

@@ -11,12 +11,7 @@ class PanelHold;
 class HalfSwap
 {
 public:
-    // The widgets this part draws or reads; no others.
-    struct Widgets {
-        RegionWidgets& regions;
-    };
-
-    HalfSwap(DisplayHost& host, Widgets widgets, PanelHold& panels);
+    HalfSwap(DisplayHost& host, PanelHold& panels);
 
     void fixiertMerken();
     bool weichtVomFixStandAb() const;
@@ -30,7 +25,5 @@ private:
     void swapHalf(bool left);
 
     DisplayHost& m_host;
-
-    Widgets m_w;
     PanelHold& m_panels;
 };

@@ -4,6 +4,7 @@
 #include "core/colour/LightDark.h"
 #include "ui/display/DisplayHost.h"
 #include "ui/display/PanelHold.h"
+#include "ui/layout/WindowLayoutUi.h"
 #include "ui/widgets/ColourPanel.h"
 #include "ui/widgets/PictureBox.h"
 
@@ -160,7 +161,7 @@ void LightDarkField::hellDunkelEinfaerben(int slotR, int slotG, int slotB)
     // With the band hidden the field shows the background; the tag keeps the
     // colour for when the band comes back.
     if (s.actionSet.farbstreifenVerstecken)
-        w.lightDark.flaechenanzeigeFarbe->setColour(w.regions.panelHintergrund->colour());
+        w.lightDark.flaechenanzeigeFarbe->setColour(m_host.layout().backgroundColour());
     else
         w.lightDark.flaechenanzeigeFarbe->setColour(QColor(r, g, b));
     w.lightDark.flaechenanzeigeFarbe->setTag(value);

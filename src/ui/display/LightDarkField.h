@@ -19,7 +19,6 @@ public:
     // The widgets this part draws or reads; no others.
     struct Widgets {
         LightDarkWidgets& lightDark;
-        RegionWidgets& regions;
     };
 
     LightDarkField(DisplayHost& host, Widgets widgets, const PanelHold& panels);

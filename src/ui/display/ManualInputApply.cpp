@@ -6,6 +6,7 @@
 #include "ui/display/BandAngleControls.h"
 #include "ui/display/DisplayHost.h"
 #include "ui/display/DisplayParts.h"
+#include "ui/display/FieldDisplay.h"
 #include "ui/display/FieldSelection.h"
 #include "ui/display/WebSafeDisplay.h"
 #include "ui/language/ActionRegistry.h"
@@ -16,10 +17,7 @@
 #include <QLineEdit>
 #include <QSlider>
 
-ManualInputApply::ManualInputApply(DisplayHost& host, Widgets widgets, DisplayParts& parts)
-    : m_host(host), m_w(widgets), m_parts(parts)
-{
-}
+ManualInputApply::ManualInputApply(DisplayHost& host, DisplayParts& parts) : m_host(host), m_parts(parts) {}
 
 ManualInputApply::~ManualInputApply() = default;
 
@@ -64,18 +62,9 @@ InputAccess ManualInputApply::dialogAccess()
 QString ManualInputApply::fieldHex() const
 {
     const MainState& s = m_host.state();
-    const auto& w = m_w;
     const bool unten = s.fixiert && s.fixLinksAktiv;
-    const StaticText* hex = unten ? w.values.SGrUnHex : w.values.SGrObHex;
-    if (s.separatModus) {
-        if (s.hdZielRechts())
-            hex = unten ? w.values.SKlUnHex : w.values.SKlObHex;
-        else if (s.hdZielLinks())
-            hex = unten ? w.values.SKlUnLiHex : w.values.SKlObLiHex;
-        else if (s.hdZielMitte())
-            hex = unten ? w.values.SKlUnMiHex : w.values.SKlObMiHex;
-    }
-    return hex->text();
+    const Field field = s.separatModus ? s.lightDarkTarget : Field::big;
+    return m_parts.display->valueHex(field, unten);
 }
 
 // Opening, previewing and closing are one step, none when nothing is taken;
@@ -152,10 +141,10 @@ void ManualInputApply::farbeZuweisen(int eingabePosition, InputPoint point)
 void ManualInputApply::assignToRows(int eingabePosition, InputPoint point)
 {
     const MainState& s = m_host.state();
-    QSlider* trackBar2 = m_w.angle.TrackBar2;
+    BandAngleControls& angles = *m_parts.band;
     m_host.colourDocument().setInputOnOuterField(true);
-    const int v = trackBar2->value();
-    trackBar2->setValue(0);
+    const int v = angles.firstSlider();
+    angles.setFirstSlider(0);
     const double x = v * 467.0 / 117.0;
     int centre = eingabePosition; // 1-based, as einfaerben takes it
     if (s.hdZielRechts()) {
@@ -169,7 +158,7 @@ void ManualInputApply::assignToRows(int eingabePosition, InputPoint point)
     }
     einfaerben(centre);
     m_host.colourDocument().setInputOnOuterField(false);
-    trackBar2->setValue(v);
+    angles.setFirstSlider(v);
     // Pressing at the found position itself would move the outer field off it again.
     pressBand(centre - 1);
 }

@@ -21,13 +21,7 @@ struct InputAccess;
 class ManualInputApply
 {
 public:
-    // The widgets this part draws or reads; no others.
-    struct Widgets {
-        ValueRowWidgets& values;
-        AngleWidgets& angle;
-    };
-
-    ManualInputApply(DisplayHost& host, Widgets widgets, DisplayParts& parts);
+    ManualInputApply(DisplayHost& host, DisplayParts& parts);
     ~ManualInputApply();
     void connectWidgets();
 
@@ -57,8 +51,6 @@ private:
     void assignToRows(int eingabePosition, InputPoint point);
 
     DisplayHost& m_host;
-
-    Widgets m_w;
     DisplayParts& m_parts;
     std::unique_ptr<TfEingabe> m_dialog;
 };

@@ -169,6 +169,17 @@ void WindowLayoutUi::programmOhneRandExecute(QAction& programmOhneRand)
     }
 }
 
+QColor WindowLayoutUi::backgroundColour() const
+{
+    return m_w.regions.panelHintergrund->colour();
+}
+
+void WindowLayoutUi::releaseBackgroundBoxFocus()
+{
+    m_w.regions.ComboBox2->setEnabled(false);
+    m_w.regions.ComboBox2->setEnabled(true);
+}
+
 void WindowLayoutUi::ComboBox2Change()
 {
     const QColor fensterText = systemColour(QPalette::WindowText);

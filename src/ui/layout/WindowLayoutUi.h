@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QColor>
+
 #include <functional>
 
 class ColourDocument;
@@ -25,6 +27,10 @@ public:
     // Value texts back to the normal colours of the background, the list
     // boxes without focus highlight.
     void resetStaticText();
+    // The colour the window's background shows (the chosen brightness).
+    QColor backgroundColour() const;
+    // The background box gives up the focus, as after a file was read.
+    void releaseBackgroundBoxFocus();
 
     // Steps that belong to the row display and the angle controls; they run
     // when set. After every resize in fanning and colour rows the outer row

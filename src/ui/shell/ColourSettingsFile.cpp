@@ -12,6 +12,7 @@
 #include "ui/display/LightDarkField.h"
 #include "ui/display/ModeActions.h"
 #include "ui/language/ActionRegistry.h"
+#include "ui/layout/WindowLayoutUi.h"
 #include "ui/widgets/MainWidgets.h"
 #include "ui/widgets/StaticText.h"
 
@@ -37,10 +38,8 @@ ValueTexts valueTexts(const StaticText* r, const StaticText* g, const StaticText
 
 } // namespace
 
-ColourSettingsFile::ColourSettingsFile(DisplayHost& host, DisplayParts& parts, ValueRowWidgets& values,
-                                       RegionWidgets& regions)
-    : m_form(host), m_values(values), m_regions(regions), m_parts(parts),
-      m_dialoge(std::make_unique<QtFileDialogs>())
+ColourSettingsFile::ColourSettingsFile(DisplayHost& host, DisplayParts& parts, ValueRowWidgets& values)
+    : m_form(host), m_values(values), m_parts(parts), m_dialoge(std::make_unique<QtFileDialogs>())
 {
 }
 
@@ -218,9 +217,7 @@ bool ColourSettingsFile::datenEinlesen(const QString& pathName)
     if (m_form.state().fixiert)
         parts.fixing->fixierenExecute();
     applyChange(d, voll);
-    QComboBox* backgroundColour = m_regions.ComboBox2;
-    backgroundColour->setEnabled(false);
-    backgroundColour->setEnabled(true);
+    m_form.layout().releaseBackgroundBoxFocus();
     return true;
 }
 

@@ -12,7 +12,6 @@ class FileDialogs;
 class QAction;
 class QSlider;
 class DisplayHost;
-struct RegionWidgets;
 struct ValueRowWidgets;
 struct DisplayParts;
 
@@ -22,9 +21,8 @@ struct DisplayParts;
 class ColourSettingsFile
 {
 public:
-    // The value rows hold the texts a file keeps; the background box is repainted after a read.
-    ColourSettingsFile(DisplayHost& host, DisplayParts& parts, ValueRowWidgets& values,
-                       RegionWidgets& regions);
+    // The value rows hold the texts a file keeps.
+    ColourSettingsFile(DisplayHost& host, DisplayParts& parts, ValueRowWidgets& values);
     ~ColourSettingsFile();
     // Connects and enables the file actions; dateiSpeichern starts unmodified.
     void connectActions();
@@ -61,7 +59,6 @@ private:
 
     DisplayHost& m_form;
     ValueRowWidgets& m_values;
-    RegionWidgets& m_regions;
     DisplayParts& m_parts;
     std::unique_ptr<FileDialogs> m_dialoge;
     QString m_letzterSpeichername;

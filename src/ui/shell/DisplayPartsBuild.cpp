@@ -27,18 +27,17 @@ DisplayParts::DisplayParts(DisplayHost& host, MainWidgets& w)
           *this)),
       band(std::make_unique<BandAngleControls>(
           host, BandAngleControls::Widgets{w.band, w.angle, w.legend, w.rowControls, w.values})),
-      lightDark(
-          std::make_unique<LightDarkField>(host, LightDarkField::Widgets{w.lightDark, w.regions}, panelHold)),
+      lightDark(std::make_unique<LightDarkField>(host, LightDarkField::Widgets{w.lightDark}, panelHold)),
       fixing(std::make_unique<Fixing>(host, Fixing::Widgets{w.fields, w.values}, *this)),
-      halves(std::make_unique<HalfSwap>(host, HalfSwap::Widgets{w.regions}, panelHold)),
+      halves(std::make_unique<HalfSwap>(host, panelHold)),
       separate(std::make_unique<SeparateAdjustment>(
           host, SeparateAdjustment::Widgets{w.choice, w.angle, w.legend}, *this)),
       websicher(std::make_unique<WebSafeDisplay>(host, WebSafeDisplay::Widgets{w.fields, w.values}, *this)),
       text(std::make_unique<TextView>(host, TextView::Widgets{w.fields}, *this)),
       hiddenBand(
           std::make_unique<HiddenBand>(host, HiddenBand::Widgets{w.regions, w.band, w.lightDark, w.angle})),
-      input(std::make_unique<ManualInputApply>(host, ManualInputApply::Widgets{w.values, w.angle}, *this)),
-      render(std::make_unique<DisplayRender>(host, DisplayRender::Widgets{w.fields, w.regions}, *this))
+      input(std::make_unique<ManualInputApply>(host, *this)),
+      render(std::make_unique<DisplayRender>(host, DisplayRender::Widgets{w.fields}, *this))
 {
     modes->leaveSeparateAdjustment = [this] { separate->farbenSeparatEinstellenExecute(); };
 }

@@ -81,7 +81,7 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent)
     m_shellOpener = std::make_unique<DesktopShellOpener>();
     m_hilfe = std::make_unique<HelpActions>(*this);
     m_parts = std::make_unique<DisplayParts>(*this, m_w);
-    m_datei = std::make_unique<ColourSettingsFile>(*this, *m_parts, m_w.values, m_w.regions);
+    m_datei = std::make_unique<ColourSettingsFile>(*this, *m_parts, m_w.values);
     connectWidgets();
     connectActions();
     // The actions' check marks show the document's choices, whoever made them.
