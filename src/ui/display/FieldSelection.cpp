@@ -39,7 +39,6 @@ void FieldSelection::connectWidgets()
     connectFieldClicks();
     connectRadioButtons();
     connectValueTexts();
-    connectBackgroundPanels();
 }
 
 void FieldSelection::connectFieldClicks()
@@ -150,12 +149,9 @@ void FieldSelection::connectValueTexts()
     }
 }
 
-void FieldSelection::connectBackgroundPanels()
+void FieldSelection::watchBackgrounds(const std::vector<QWidget*>& panels)
 {
-    auto& w = m_w;
-    for (QWidget* panel : {w.regions.centralArea, w.regions.panelBG, w.lightDark.HellDunkelGrau,
-                           w.angle.Panel13, w.regions.panelHintergrund, w.regions.Panel14, w.regions.Panel15,
-                           w.values.WerteOben, w.values.WerteUnten}) {
+    for (QWidget* panel : panels) {
         m_hintergruende[panel] = true;
         panel->installEventFilter(this);
     }

@@ -27,12 +27,9 @@ class FieldSelection : public QObject
 public:
     // The widgets this part draws or reads; no others.
     struct Widgets {
-        RegionWidgets& regions;
         ValueRowWidgets& values;
         FieldChoiceWidgets& choice;
         FieldWidgets& fields;
-        LightDarkWidgets& lightDark;
-        AngleWidgets& angle;
         FurnitureWidgets& furniture;
     };
 
@@ -61,6 +58,8 @@ public:
 
     // Separate adjustment: only this field takes part, and the light/dark field works on it.
     void takePart(Field field);
+    // A press on the bare background of these panels ends a value text's highlight.
+    void watchBackgrounds(const std::vector<QWidget*>& panels);
     void RadioButton1Click();
     void RadioButton2Click();
     void RadioButton3Click();
@@ -101,7 +100,6 @@ private:
     void connectFixedClicks();
     void connectRadioButtons();
     void connectValueTexts();
-    void connectBackgroundPanels();
 
     void choose(Field field);
     void writeStatusText(Field field);

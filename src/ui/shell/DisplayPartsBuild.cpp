@@ -23,7 +23,7 @@ DisplayParts::DisplayParts(DisplayHost& host, MainWidgets& w)
           *this)),
       selection(std::make_unique<FieldSelection>(
           host,
-          FieldSelection::Widgets{w.regions, w.values, w.choice, w.fields, w.lightDark, w.angle, w.furniture},
+          FieldSelection::Widgets{w.values, w.choice, w.fields, w.furniture},
           *this)),
       band(std::make_unique<BandAngleControls>(
           host, BandAngleControls::Widgets{w.band, w.angle, w.legend, w.rowControls, w.values})),

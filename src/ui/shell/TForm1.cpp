@@ -10,6 +10,7 @@
 #include "platform/desktop/DesktopShellOpener.h"
 #include "ui/display/DisplayParts.h"
 #include "ui/display/FieldDisplay.h"
+#include "ui/display/FieldSelection.h"
 #include "ui/display/ManualInputApply.h"
 #include "ui/documents/ColourFormatsWindow.h"
 #include "ui/documents/PaletteExport.h"
@@ -93,6 +94,10 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent)
         m_actions->showActionState(m_gezeigteAktionen);
     });
     m_parts->connectAll();
+    m_parts->selection->watchBackgrounds({m_w.regions.centralArea, m_w.regions.panelBG,
+                                          m_w.lightDark.HellDunkelGrau, m_w.angle.Panel13,
+                                          m_w.regions.panelHintergrund, m_w.regions.Panel14,
+                                          m_w.regions.Panel15, m_w.values.WerteOben, m_w.values.WerteUnten});
     connectOutputs();
     m_datei->connectActions();
     m_farbsehen = std::make_unique<ColourVisionActions>(*this, m_w.fields, m_w.furniture);
