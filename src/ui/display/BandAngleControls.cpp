@@ -79,6 +79,8 @@ void BandAngleControls::connectWidgets()
         if (was & (Change::farben | Change::mixedColour | Change::lightDark) && !(was & Change::whole) &&
             !m_host.colourDocument().window().inputOnOuterField)
             colourLegend();
+        if (was & Change::viewOptions)
+            showBandHidden(m_host.state().actionSet.farbstreifenVerstecken);
     });
     m_host.layout().redrawAngleView = [this] { showAngleView(); };
 }
@@ -95,6 +97,24 @@ void BandAngleControls::showAfterRecompute(bool whole)
         showBandMarker(notes.bandMarker);
     if (notes.angleMarkerDue)
         drawMarkers();
+}
+
+// Hidden, the band's stand-in Panel2 takes its place and mouse; it has no
+// colour of its own, so it shows the background, whichever is chosen.
+void BandAngleControls::showBandHidden(bool hidden)
+{
+    BandWidgets& b = m_w.band;
+    if (hidden) {
+        b.Panel3->hide();
+        b.Panel2->setGeometry(b.Panel3->geometry());
+        b.Panel2->clearColour();
+        b.Panel2->show();
+        m_w.angle.ImageWW->hide();
+    } else {
+        b.Panel3->show();
+        b.Panel2->hide();
+        m_w.angle.ImageWW->show();
+    }
 }
 
 void BandAngleControls::showBandMarker(int p)

@@ -69,6 +69,8 @@ private:
     void ansichtWinkeltyp2();
     // The recompute's band marker and due angle markers, once it announced its change.
     void showAfterRecompute(bool whole);
+    // The band and the angle picture hidden or shown, as the state's view option says.
+    void showBandHidden(bool hidden);
     void drawMarkers();
 
     DisplayHost& m_host;

@@ -2,12 +2,14 @@
 
 #include "core/colour/Conversions.h"
 #include "core/colour/LightDark.h"
+#include "core/layout/WindowLayout.h"
 #include "ui/display/DisplayHost.h"
 #include "ui/display/PanelHold.h"
 #include "ui/layout/WindowLayoutUi.h"
 #include "ui/widgets/ColourPanel.h"
 #include "ui/widgets/PictureBox.h"
 
+#include <QApplication>
 #include <QLabel>
 #include <QMouseEvent>
 
@@ -20,6 +22,13 @@ void applyText(QLabel* label, const QString& text)
 {
     if (label->text() != text)
         label->setText(text);
+}
+
+void colourLabel(QLabel* label, const QColor& colourValue)
+{
+    QPalette p = label->palette();
+    p.setColor(QPalette::WindowText, colourValue);
+    label->setPalette(p);
 }
 
 } // namespace
@@ -66,6 +75,8 @@ void LightDarkField::connectWidgets()
             const int ersterSlot = MainState::basisSlot(m_host.state().lightDarkTarget);
             hellDunkelEinfaerben(ersterSlot, ersterSlot + 1, ersterSlot + 2);
         }
+        if (was & Change::viewOptions)
+            showBandHidden(m_host.state().actionSet.farbstreifenVerstecken);
     });
 }
 
@@ -165,6 +176,29 @@ void LightDarkField::hellDunkelEinfaerben(int slotR, int slotG, int slotB)
     else
         w.lightDark.flaechenanzeigeFarbe->setColour(QColor(r, g, b));
     w.lightDark.flaechenanzeigeFarbe->setTag(value);
+}
+
+// With the band hidden the field shows neither overlay nor colour, and its
+// percentages take the text colour of the background; the tag keeps the
+// colour for when the band comes back.
+void LightDarkField::showBandHidden(bool hidden)
+{
+    LightDarkWidgets& l = m_w.lightDark;
+    const QColor windowText = QApplication::palette().color(QPalette::WindowText);
+    const QColor grey = QColor::fromRgb(greyOnBlack);
+    const bool onBlack = m_host.layout().backgroundIsBlack();
+    if (hidden) {
+        l.Image3->hide();
+        l.flaechenanzeigeFarbe->setColour(m_host.layout().backgroundColour());
+        colourLabel(l.Label1, onBlack ? grey : windowText);
+        colourLabel(l.Label2, onBlack ? grey : windowText);
+    } else {
+        l.Image3->show();
+        colourLabel(l.Label1, windowText);
+        const int tag = l.flaechenanzeigeFarbe->tag();
+        l.flaechenanzeigeFarbe->setColour(QColor(tag & 0xFF, (tag >> 8) & 0xFF, (tag >> 16) & 0xFF));
+        colourLabel(l.Label2, onBlack ? grey : QColor(255, 255, 255));
+    }
 }
 
 void LightDarkField::showCrossHair()

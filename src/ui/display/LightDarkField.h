@@ -34,6 +34,8 @@ public:
     void showCrossHair();
     // Label1 and Label2 from the selected field's amounts.
     void showPercentages();
+    // Overlay, colour and percentages as the hidden band has them, or back.
+    void showBandHidden(bool hidden);
 
     // A drag in the field is under way, with the pointer hidden inside it.
     bool mouseHeld() const { return hdMausUnten; }

@@ -174,6 +174,12 @@ QColor WindowLayoutUi::backgroundColour() const
     return m_w.regions.panelHintergrund->colour();
 }
 
+bool WindowLayoutUi::backgroundIsBlack() const
+{
+    constexpr int blackBackgroundIndex = 3; // ComboBox2's black entry
+    return m_w.regions.ComboBox2->currentIndex() == blackBackgroundIndex;
+}
+
 void WindowLayoutUi::releaseBackgroundBoxFocus()
 {
     m_w.regions.ComboBox2->setEnabled(false);

@@ -29,6 +29,8 @@ public:
     void resetStaticText();
     // The colour the window's background shows (the chosen brightness).
     QColor backgroundColour() const;
+    // The black background is chosen: texts on it are grey.
+    bool backgroundIsBlack() const;
     // The background box gives up the focus, as after a file was read.
     void releaseBackgroundBoxFocus();
 

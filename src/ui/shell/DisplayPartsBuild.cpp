@@ -22,9 +22,7 @@ DisplayParts::DisplayParts(DisplayHost& host, MainWidgets& w)
           host, ModeActions::Widgets{w.regions, w.values, w.choice, w.rowControls, w.fields, w.furniture},
           *this)),
       selection(std::make_unique<FieldSelection>(
-          host,
-          FieldSelection::Widgets{w.values, w.choice, w.fields, w.furniture},
-          *this)),
+          host, FieldSelection::Widgets{w.values, w.choice, w.fields, w.furniture}, *this)),
       band(std::make_unique<BandAngleControls>(
           host, BandAngleControls::Widgets{w.band, w.angle, w.legend, w.rowControls, w.values})),
       lightDark(std::make_unique<LightDarkField>(host, LightDarkField::Widgets{w.lightDark}, panelHold)),
@@ -34,9 +32,7 @@ DisplayParts::DisplayParts(DisplayHost& host, MainWidgets& w)
           host, SeparateAdjustment::Widgets{w.choice, w.angle, w.legend}, *this)),
       websicher(std::make_unique<WebSafeDisplay>(host, WebSafeDisplay::Widgets{w.fields, w.values}, *this)),
       text(std::make_unique<TextView>(host, TextView::Widgets{w.fields}, *this)),
-      hiddenBand(
-          std::make_unique<HiddenBand>(host, HiddenBand::Widgets{w.regions, w.band, w.lightDark, w.angle})),
-      input(std::make_unique<ManualInputApply>(host, *this)),
+      hiddenBand(std::make_unique<HiddenBand>(host)), input(std::make_unique<ManualInputApply>(host, *this)),
       render(std::make_unique<DisplayRender>(host, DisplayRender::Widgets{w.fields}, *this))
 {
     modes->leaveSeparateAdjustment = [this] { separate->farbenSeparatEinstellenExecute(); };
