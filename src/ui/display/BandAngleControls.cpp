@@ -342,6 +342,16 @@ void BandAngleControls::ComboBox3Change()
 }
 
 // Separate adjustment has switched the track bars off; they stay so.
+void BandAngleControls::lockAngleControls()
+{
+    AngleWidgets& a = m_w.angle;
+    a.ComboBox3->setEnabled(false);
+    a.TrackBar2->setEnabled(false);
+    a.TrackBar3->setEnabled(false);
+    a.WinkelO->hide();
+    a.WinkelU->hide();
+}
+
 void BandAngleControls::showAngleView()
 {
     const MainState& s = m_host.state();

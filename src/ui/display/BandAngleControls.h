@@ -55,6 +55,8 @@ public:
     void ComboBox3Change();
     // Which angle controls the state's mode, angle type and separate adjustment offer.
     void showAngleView();
+    // Separate adjustment: the angle type and track bars greyed, the angle labels hidden.
+    void lockAngleControls();
 
 protected:
     // The currentState-in of the hidden band takes the band's mouse.

@@ -149,6 +149,34 @@ void FieldSelection::connectValueTexts()
     }
 }
 
+void FieldSelection::enableChoice(bool enabled)
+{
+    for (const Field f : allFields)
+        radioButton(f)->setEnabled(enabled);
+}
+
+void FieldSelection::checkChoice(Field field)
+{
+    radioButton(field)->setChecked(true);
+    for (const Field f : allFields)
+        if (f != field)
+            radioButton(f)->setChecked(false);
+}
+
+// Switched off, the buttons keep their marks greyed, as switching off leaves them.
+void FieldSelection::showChoice()
+{
+    const MainState& s = m_host.state();
+    for (const Field f : allFields) {
+        QRadioButton* button = radioButton(f);
+        {
+            const QSignalBlocker still(button);
+            button->setChecked(s.separateChoice == f);
+        }
+        button->setEnabled(s.separatModus);
+    }
+}
+
 void FieldSelection::watchBackgrounds(const std::vector<QWidget*>& panels)
 {
     for (QWidget* panel : panels) {

@@ -60,6 +60,12 @@ public:
     void takePart(Field field);
     // A press on the bare background of these panels ends a value text's highlight.
     void watchBackgrounds(const std::vector<QWidget*>& panels);
+    // Separate adjustment's radio buttons: usable or greyed.
+    void enableChoice(bool enabled);
+    // The field's button checked and the others not, as a click does (their handlers run).
+    void checkChoice(Field field);
+    // The buttons as the state has them: its choice marked, usable in separate adjustment.
+    void showChoice();
     void RadioButton1Click();
     void RadioButton2Click();
     void RadioButton3Click();

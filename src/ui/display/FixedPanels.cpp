@@ -2,6 +2,7 @@
 
 #include "ui/display/DisplayHost.h"
 #include "ui/display/PanelHold.h"
+#include "ui/layout/WindowLayoutUi.h"
 #include "ui/widgets/ColourPanel.h"
 
 #include <algorithm>
@@ -127,7 +128,7 @@ void FixedPanels::showAuffaecherFixed(bool left)
     auto& w = m_w;
     const Half h = half(left);
     if (s.harmonyMode() == HarmonyMode::colourRows)
-        h.colourRows->setColour(w.regions.panelHintergrund->colour());
+        h.colourRows->setColour(m_host.layout().backgroundColour());
     showPanelsFixed(left);
     moveInto(h.colourRows, w.fields.Anzeige);
     // The row half covers exactly the harmony half it stands for.

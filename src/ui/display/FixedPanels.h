@@ -16,7 +16,6 @@ public:
     // The widgets this part draws or reads; no others.
     struct Widgets {
         FieldWidgets& fields;
-        RegionWidgets& regions;
     };
 
     FixedPanels(DisplayHost& host, Widgets widgets, const PanelHold& panels);

@@ -55,7 +55,7 @@ void present(ColourPanel* panel, bool visible)
 } // namespace
 
 ModeActions::ModeActions(DisplayHost& host, Widgets widgets, DisplayParts& parts)
-    : m_host(host), m_w(widgets), m_parts(parts), m_haelften(host, {m_w.fields, m_w.regions}, parts.panelHold)
+    : m_host(host), m_w(widgets), m_parts(parts), m_haelften(host, {m_w.fields}, parts.panelHold)
 {
 }
 
@@ -216,11 +216,8 @@ void ModeActions::showAngleControls(HarmonyMode harmonyMode)
     w.rowControls.Button1->setEnabled(isRowMode(harmonyMode));
     if (isHarmony(harmonyMode))
         m_host.actions().action(ActionId::farbenSeparatEinstellen).setEnabled(true);
-    if (isRowMode(harmonyMode)) {
-        for (QRadioButton* r :
-             {w.choice.RadioButton1, w.choice.RadioButton2, w.choice.RadioButton3, w.choice.RadioButton4})
-            r->setEnabled(false);
-    }
+    if (isRowMode(harmonyMode))
+        m_parts.selection->enableChoice(false);
 }
 
 void ModeActions::recompute(HarmonyMode harmonyMode)
@@ -256,7 +253,7 @@ void ModeActions::showDisplay(HarmonyMode harmonyMode)
     auto& w = m_w;
     if (harmonyMode == HarmonyMode::colourRows) {
         // A colour row stands on the window background.
-        const QColor backgroundColour = w.regions.panelHintergrund->colour();
+        const QColor backgroundColour = m_host.layout().backgroundColour();
         w.fields.Anzeige->setColour(backgroundColour);
         w.fields.AnzeigeReihen->setColour(backgroundColour);
     }
@@ -268,7 +265,7 @@ void ModeActions::showDisplay(HarmonyMode harmonyMode)
         // Only the edited half changes its mode.
         if (harmonyMode == HarmonyMode::colourRows)
             (m_host.state().fixLinksAktiv ? w.fields.FixedLinksReihen : w.fields.FixedRechtsReihen)
-                ->setColour(w.regions.panelHintergrund->colour());
+                ->setColour(m_host.layout().backgroundColour());
         m_haelften.showHalf(harmonyMode, m_host.state().fixLinksAktiv);
         return;
     }
@@ -403,7 +400,7 @@ void ModeActions::showAuffaecher()
 {
     auto& w = m_w;
     if (m_host.state().harmonyMode() == HarmonyMode::colourRows) {
-        const QColor backgroundColour = w.regions.panelHintergrund->colour();
+        const QColor backgroundColour = m_host.layout().backgroundColour();
         w.fields.Anzeige->setColour(backgroundColour);
         w.fields.AnzeigeReihen->setColour(backgroundColour);
     }

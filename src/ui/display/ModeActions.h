@@ -19,9 +19,7 @@ class ModeActions
 public:
     // The widgets this part draws or reads; no others.
     struct Widgets {
-        RegionWidgets& regions;
         ValueRowWidgets& values;
-        FieldChoiceWidgets& choice;
         RowControlWidgets& rowControls;
         FieldWidgets& fields;
         FurnitureWidgets& furniture;

@@ -88,9 +88,7 @@ void SeparateAdjustment::switchOff()
     auto& w = m_w;
     m_host.colourDocument().forgetAngleMarker();
     m_host.colourDocument().switchSeparateOff();
-    for (QRadioButton* r :
-         {w.choice.RadioButton1, w.choice.RadioButton2, w.choice.RadioButton3, w.choice.RadioButton4})
-        r->setEnabled(false);
+    m_parts.selection->enableChoice(false);
     // The mode action re-derives every small field from the big field.
     const HarmonyMode harmonyMode = s.harmonyMode();
     switch (harmonyMode) {
@@ -114,50 +112,27 @@ void SeparateAdjustment::switchOff()
 // adjustment has them; the button of the field taking part is checked.
 void SeparateAdjustment::present()
 {
-    const MainState& s = m_host.state();
-    auto& w = m_w;
-    for (const Field f : allFields) {
-        QRadioButton* button = m_parts.selection->radioButton(f);
-        // Switched off, the buttons keep their marks greyed, as switching off leaves them.
-        {
-            const QSignalBlocker still(button);
-            button->setChecked(s.separateChoice == f);
-        }
-        button->setEnabled(s.separatModus);
-    }
-    if (!s.separatModus) {
-        w.legend.Panel12->hide();
+    m_parts.selection->showChoice();
+    if (!m_host.state().separatModus) {
+        m_w.legend.Panel12->hide();
         return;
     }
-    w.angle.ComboBox3->setEnabled(false);
-    w.angle.TrackBar2->setEnabled(false);
-    w.angle.TrackBar3->setEnabled(false);
-    w.angle.WinkelO->hide();
-    w.angle.WinkelU->hide();
-    w.legend.Panel12->show();
-    w.legend.Panel12->raise();
+    m_parts.band->lockAngleControls();
+    m_w.legend.Panel12->show();
+    m_w.legend.Panel12->raise();
 }
 
 void SeparateAdjustment::switchOn()
 {
-    auto& w = m_w;
     m_host.colourDocument().renewAngleMarker();
-    w.angle.ComboBox3->setEnabled(false);
-    w.angle.TrackBar2->setEnabled(false);
-    w.angle.TrackBar3->setEnabled(false);
-    w.angle.WinkelO->hide();
-    w.angle.WinkelU->hide();
+    m_parts.band->lockAngleControls();
     m_host.colourDocument().switchSeparateOn();
-    w.choice.RadioButton1->setChecked(true);
-    for (QRadioButton* r : {w.choice.RadioButton2, w.choice.RadioButton3, w.choice.RadioButton4})
-        r->setChecked(false);
-    for (QRadioButton* r :
-         {w.choice.RadioButton1, w.choice.RadioButton2, w.choice.RadioButton3, w.choice.RadioButton4})
-        r->setEnabled(true);
+    m_parts.selection->checkChoice(Field::big);
+    m_parts.selection->enableChoice(true);
     for (const Field f : {Field::right, Field::left, Field::centre})
         m_host.colourDocument().setFieldIncluded(f, false);
-    w.legend.Panel12->show();
-    w.legend.Panel12->raise();
+    m_w.legend.Panel12->show();
+    m_w.legend.Panel12->raise();
 }
 
 void SeparateAdjustment::takeBigField()

@@ -14,8 +14,6 @@ class SeparateAdjustment
 public:
     // The widgets this part draws or reads; no others.
     struct Widgets {
-        FieldChoiceWidgets& choice;
-        AngleWidgets& angle;
         LegendWidgets& legend;
     };
 
