@@ -3,6 +3,8 @@
 #include "core/colour/AnglePicture.h"
 #include "core/colour/BandTables.h"
 #include "ui/display/DisplayHost.h"
+#include "ui/display/DisplayParts.h"
+#include "ui/display/FieldDisplay.h"
 #include "ui/layout/WindowLayoutUi.h"
 #include "ui/widgets/ColourPanel.h"
 #include "ui/widgets/PictureBox.h"
@@ -26,18 +28,47 @@ void applyText(QLabel* label, const QString& text)
         label->setText(text);
 }
 
-void copySwatch(ColourPanel* legende, const ColourPanel* source)
+void copySwatch(ColourPanel* legende, const SwatchLook& source)
 {
-    if (source->hasColour())
-        legende->setColour(source->colour());
+    if (source.colour)
+        legende->setColour(*source.colour);
     else
         legende->clearColour();
 }
 
+// The legend lies over the disabled angle track bars and hides them; it takes
+// the colour of the background it stands on, whichever brightness is chosen.
+class DeckenderHintergrund : public QObject
+{
+public:
+    explicit DeckenderHintergrund(QWidget* panel) : QObject(panel) { panel->installEventFilter(this); }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint) {
+            auto* panel = static_cast<QWidget*>(watched);
+            QPainter painter(panel);
+            painter.fillRect(panel->rect(), backgroundColour(panel));
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    static QColor backgroundColour(const QWidget* panel)
+    {
+        for (const QWidget* p = panel->parentWidget(); p != nullptr; p = p->parentWidget())
+            if (const auto* c = qobject_cast<const ColourPanel*>(p); c != nullptr && c->hasColour())
+                return c->colour();
+        return panel->palette().color(QPalette::Window);
+    }
+};
+
 } // namespace
 
-BandAngleControls::BandAngleControls(DisplayHost& host, Widgets widgets)
-    : m_host(host), m_w(widgets), m_anglePicture(anglePictureSize, anglePictureSize, QImage::Format_RGB888)
+BandAngleControls::BandAngleControls(DisplayHost& host, Widgets widgets, DisplayParts& parts)
+    : m_host(host), m_w(widgets), m_parts(parts),
+      m_anglePicture(anglePictureSize, anglePictureSize, QImage::Format_RGB888)
 {
     m_anglePicture.fill(Qt::white);
 }
@@ -265,13 +296,10 @@ void BandAngleControls::showControls()
     const MainState& s = m_host.state();
     auto& w = m_w;
     {
-        const QSignalBlocker a(w.angle.TrackBar2), b(w.angle.TrackBar3), c(w.angle.ComboBox3),
-            d(w.rowControls.ComboBox1);
+        const QSignalBlocker a(w.angle.TrackBar2), b(w.angle.TrackBar3), c(w.angle.ComboBox3);
         w.angle.TrackBar2->setValue(s.angleSlider1);
         w.angle.TrackBar3->setValue(s.angleSlider2);
         w.angle.ComboBox3->setCurrentIndex(s.winkeltyp2 ? 1 : 0);
-        w.rowControls.ComboBox1->setCurrentIndex(
-            std::clamp(s.stufenAnzahl - 1, 0, w.rowControls.ComboBox1->count() - 1));
     }
     if (!m_host.colourDocument().window().shown)
         return;
@@ -316,17 +344,18 @@ void BandAngleControls::drawMarkers()
 // The legend swatches repeat the value-row swatches of the combination being edited.
 void BandAngleControls::colourLegend()
 {
-    auto& w = m_w;
     const MainState& s = m_host.state();
     const bool unten = s.fixiert && s.fixLinksAktiv;
-    copySwatch(w.legend.Panel16, unten ? w.values.Panel8 : w.values.Panel4);
-    copySwatch(w.legend.Panel19, unten ? w.values.Panel11 : w.values.Panel7);
-    const ColourPanel* left = unten ? w.values.Panel9 : w.values.Panel5;
-    const ColourPanel* centre = unten ? w.values.Panel10 : w.values.Panel6;
-    copySwatch(w.legend.Panel17, left);
-    copySwatch(w.legend.Panel18, centre);
-    w.legend.Panel17->setVisible(!left->isHidden());
-    w.legend.Panel18->setVisible(!centre->isHidden());
+    const FieldDisplay& fields = *m_parts.display;
+    LegendWidgets& l = m_w.legend;
+    copySwatch(l.Panel16, fields.swatch(Field::big, unten));
+    copySwatch(l.Panel19, fields.swatch(Field::right, unten));
+    const SwatchLook left = fields.swatch(Field::left, unten);
+    const SwatchLook centre = fields.swatch(Field::centre, unten);
+    copySwatch(l.Panel17, left);
+    copySwatch(l.Panel18, centre);
+    l.Panel17->setVisible(!left.hidden);
+    l.Panel18->setVisible(!centre.hidden);
 }
 
 void BandAngleControls::winkelResetten()
@@ -342,6 +371,13 @@ void BandAngleControls::ComboBox3Change()
 }
 
 // Separate adjustment has switched the track bars off; they stay so.
+void BandAngleControls::showLegend(bool shown)
+{
+    m_w.legend.Panel12->setVisible(shown);
+    if (shown)
+        m_w.legend.Panel12->raise();
+}
+
 void BandAngleControls::lockAngleControls()
 {
     AngleWidgets& a = m_w.angle;

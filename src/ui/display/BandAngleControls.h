@@ -8,6 +8,7 @@
 class QEvent;
 class QMouseEvent;
 class DisplayHost;
+struct DisplayParts;
 
 // The colour band's mouse handling, the two angle track bars, the angle type
 // box and the angle image.
@@ -19,11 +20,9 @@ public:
         BandWidgets& band;
         AngleWidgets& angle;
         LegendWidgets& legend;
-        RowControlWidgets& rowControls;
-        ValueRowWidgets& values;
     };
 
-    BandAngleControls(DisplayHost& host, Widgets widgets);
+    BandAngleControls(DisplayHost& host, Widgets widgets, DisplayParts& parts);
     void connectWidgets();
 
     void Image2MouseDown(int x);
@@ -47,7 +46,7 @@ public:
     void winkelZeichnen();
     // Both band markers at the band's left edge plus p.
     void showBandMarker(int p);
-    // Track bars, angle type and field count, the angle labels and picture, from the state.
+    // Track bars and angle type, the angle labels and picture, from the state.
     void showControls();
     // The legend swatches repeat the value-row swatches of the combination being edited.
     void colourLegend();
@@ -57,6 +56,8 @@ public:
     void showAngleView();
     // Separate adjustment: the angle type and track bars greyed, the angle labels hidden.
     void lockAngleControls();
+    // The legend of separate adjustment over the track bars, or not.
+    void showLegend(bool shown);
 
 protected:
     // The currentState-in of the hidden band takes the band's mouse.
@@ -78,6 +79,7 @@ private:
     DisplayHost& m_host;
 
     Widgets m_w;
+    DisplayParts& m_parts;
     bool m_bandHeld = false;
     QImage m_anglePicture;
 };

@@ -46,6 +46,7 @@ void DisplayRender::drawDisplay(bool bothHalves)
     m_host.showBandType();
     m_parts.modes->showHarmonyMode();
     m_parts.band->showControls();
+    m_parts.modes->showFieldCount();
     m_parts.separate->present();
     m_parts.websicher->present();
     m_parts.display->paintAll();

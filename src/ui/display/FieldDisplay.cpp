@@ -81,6 +81,15 @@ QString FieldDisplay::valueHex(Field field, bool lowerRow) const
     return (lowerRow ? lower : upper)[field]->text();
 }
 
+SwatchLook FieldDisplay::swatch(Field field, bool lowerRow) const
+{
+    const ValueRowWidgets& v = m_w.values;
+    const PerField<const ColourPanel*> upper{{v.Panel4, v.Panel7, v.Panel5, v.Panel6}};
+    const PerField<const ColourPanel*> lower{{v.Panel8, v.Panel11, v.Panel9, v.Panel10}};
+    const ColourPanel* p = (lowerRow ? lower : upper)[field];
+    return {p->hasColour() ? std::optional<QColor>(p->colour()) : std::nullopt, p->isHidden()};
+}
+
 bool FieldDisplay::leftEdited() const
 {
     return m_host.state().fixLinksAktiv;

@@ -5,12 +5,22 @@
 #include "core/harmony/FieldColours.h"
 #include "core/state/Field.h"
 
+#include <QColor>
+
+#include <optional>
+
 class ColourPanel;
-class QColor;
 class QTextEdit;
 class StaticText;
 class DisplayHost;
 class PanelHold;
+
+// How a value row's swatch looks: its colour (none: it shows the background)
+// and whether it is hidden.
+struct SwatchLook {
+    std::optional<QColor> colour;
+    bool hidden = false;
+};
 
 // Paints the fields from the state: panels, swatches, value texts, rich edits.
 // It follows the document: what the recompute mixed or a light/dark move
@@ -28,6 +38,8 @@ public:
     void connectWidgets();
     // The hex text a field's value row shows (the lower row: the left fixed half).
     QString valueHex(Field field, bool lowerRow) const;
+    // A field's swatch in a value row, as shown.
+    SwatchLook swatch(Field field, bool lowerRow) const;
 
     // Paints every field the state's mode shows, from the state.
     void paintAll();

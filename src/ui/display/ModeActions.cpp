@@ -466,6 +466,13 @@ void ModeActions::relayOutRows()
     showPanels();
 }
 
+void ModeActions::showFieldCount()
+{
+    QComboBox* box = m_w.rowControls.ComboBox1;
+    const QSignalBlocker still(box);
+    box->setCurrentIndex(std::clamp(m_host.state().stufenAnzahl - 1, 0, box->count() - 1));
+}
+
 void ModeActions::ComboBox1Change()
 {
     const MainState& s = m_host.state();

@@ -43,6 +43,9 @@ public:
     // itself re-derives the fields through the modes).
     std::function<void()> leaveSeparateAdjustment;
 
+    // The field count box shows the state's count, without running its handler.
+    void showFieldCount();
+
     void hideAll();
     // The single display laid out for the state's mode, after fixing.
     void showSingleDisplay();

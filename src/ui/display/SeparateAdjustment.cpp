@@ -19,47 +19,12 @@
 #include <QSignalBlocker>
 #include <QSlider>
 
-namespace
-{
-
-// The legend lies over the disabled angle track bars and hides them; it takes
-// the colour of the background it stands on, whichever brightness is chosen.
-class DeckenderHintergrund : public QObject
-{
-public:
-    explicit DeckenderHintergrund(QWidget* panel) : QObject(panel) { panel->installEventFilter(this); }
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override
-    {
-        if (event->type() == QEvent::Paint) {
-            auto* panel = static_cast<QWidget*>(watched);
-            QPainter painter(panel);
-            painter.fillRect(panel->rect(), backgroundColour(panel));
-        }
-        return QObject::eventFilter(watched, event);
-    }
-
-private:
-    static QColor backgroundColour(const QWidget* panel)
-    {
-        for (const QWidget* p = panel->parentWidget(); p != nullptr; p = p->parentWidget())
-            if (const auto* c = qobject_cast<const ColourPanel*>(p); c != nullptr && c->hasColour())
-                return c->colour();
-        return panel->palette().color(QPalette::Window);
-    }
-};
-
-} // namespace
-
-SeparateAdjustment::SeparateAdjustment(DisplayHost& host, Widgets widgets, DisplayParts& parts)
-    : m_host(host), m_w(widgets), m_parts(parts)
+SeparateAdjustment::SeparateAdjustment(DisplayHost& host, DisplayParts& parts) : m_host(host), m_parts(parts)
 {
 }
 
 void SeparateAdjustment::connectWidgets()
 {
-    new DeckenderHintergrund(m_w.legend.Panel12);
     QAction& a = m_host.actions().action(ActionId::farbenSeparatEinstellen);
     QObject::connect(&a, &QAction::triggered, &m_host.mainWindow(), [this] {
         const ColourDocument::Operation separate(m_host.colourDocument(), StepKind::separateAdjustment);
@@ -85,7 +50,6 @@ void SeparateAdjustment::farbenSeparatEinstellenExecute()
 void SeparateAdjustment::switchOff()
 {
     const MainState& s = m_host.state();
-    auto& w = m_w;
     m_host.colourDocument().forgetAngleMarker();
     m_host.colourDocument().switchSeparateOff();
     m_parts.selection->enableChoice(false);
@@ -105,7 +69,7 @@ void SeparateAdjustment::switchOff()
     case HarmonyMode::colourRows:
         break;
     }
-    w.legend.Panel12->hide();
+    m_parts.band->showLegend(false);
 }
 
 // The radio buttons, the angle controls and the legend as the state's separate
@@ -114,12 +78,11 @@ void SeparateAdjustment::present()
 {
     m_parts.selection->showChoice();
     if (!m_host.state().separatModus) {
-        m_w.legend.Panel12->hide();
+        m_parts.band->showLegend(false);
         return;
     }
     m_parts.band->lockAngleControls();
-    m_w.legend.Panel12->show();
-    m_w.legend.Panel12->raise();
+    m_parts.band->showLegend(true);
 }
 
 void SeparateAdjustment::switchOn()
@@ -131,8 +94,7 @@ void SeparateAdjustment::switchOn()
     m_parts.selection->enableChoice(true);
     for (const Field f : {Field::right, Field::left, Field::centre})
         m_host.colourDocument().setFieldIncluded(f, false);
-    m_w.legend.Panel12->show();
-    m_w.legend.Panel12->raise();
+    m_parts.band->showLegend(true);
 }
 
 void SeparateAdjustment::takeBigField()

@@ -12,14 +12,9 @@ struct DisplayParts;
 class SeparateAdjustment
 {
 public:
-    // The widgets this part draws or reads; no others.
-    struct Widgets {
-        LegendWidgets& legend;
-    };
-
     // Shows the state's separate adjustment without changing it.
     void present();
-    SeparateAdjustment(DisplayHost& host, Widgets widgets, DisplayParts& parts);
+    SeparateAdjustment(DisplayHost& host, DisplayParts& parts);
     // Connects and enables the action (the window starts in 2-colour harmony).
     void connectWidgets();
 
@@ -33,7 +28,5 @@ private:
     void reselectTarget(Field target);
 
     DisplayHost& m_host;
-
-    Widgets m_w;
     DisplayParts& m_parts;
 };

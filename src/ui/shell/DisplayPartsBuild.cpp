@@ -22,12 +22,12 @@ DisplayParts::DisplayParts(DisplayHost& host, MainWidgets& w)
           host, ModeActions::Widgets{w.values, w.rowControls, w.fields, w.furniture}, *this)),
       selection(std::make_unique<FieldSelection>(
           host, FieldSelection::Widgets{w.values, w.choice, w.fields, w.furniture}, *this)),
-      band(std::make_unique<BandAngleControls>(
-          host, BandAngleControls::Widgets{w.band, w.angle, w.legend, w.rowControls, w.values})),
+      band(std::make_unique<BandAngleControls>(host, BandAngleControls::Widgets{w.band, w.angle, w.legend},
+                                               *this)),
       lightDark(std::make_unique<LightDarkField>(host, LightDarkField::Widgets{w.lightDark}, panelHold)),
       fixing(std::make_unique<Fixing>(host, Fixing::Widgets{w.fields, w.values}, *this)),
       halves(std::make_unique<HalfSwap>(host, panelHold)),
-      separate(std::make_unique<SeparateAdjustment>(host, SeparateAdjustment::Widgets{w.legend}, *this)),
+      separate(std::make_unique<SeparateAdjustment>(host, *this)),
       websicher(std::make_unique<WebSafeDisplay>(host, WebSafeDisplay::Widgets{w.fields, w.values}, *this)),
       text(std::make_unique<TextView>(host, TextView::Widgets{w.fields}, *this)),
       hiddenBand(std::make_unique<HiddenBand>(host)), input(std::make_unique<ManualInputApply>(host, *this)),
