@@ -88,20 +88,6 @@ public:
     // The whole state at once.
     void replaceState(const MainState& neu);
 
-    // Draws another combination (a fixed half not edited) with the routines that
-    // draw the state: while drawDisplay runs, the state is that one; nothing is
-    // announced and the state is the document's again afterwards.
-    template <typename F> void withState(const MainState& other, F drawDisplay)
-    {
-        const MainState own = m_stand;
-        m_stand = other;
-        ++m_tiefe;
-        drawDisplay();
-        --m_tiefe;
-        m_offen = {};
-        m_stand = own;
-    }
-
     // --- the recompute (the views paint what it computed) ---
     void datenHolen(int p, bool recolour);
     // Recomputes from the position of the first field taking part (the big

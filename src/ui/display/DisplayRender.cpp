@@ -96,13 +96,11 @@ void DisplayRender::paintOtherHalf()
     andere.actionSet.fixieren = true;
     andere.stufenFixLinks = s.stufenFixLinks;
     andere.stufenFixRechts = s.stufenFixRechts;
-    m_host.colourDocument().withState(andere, [this] {
-        const HarmonyMode harmonyMode = m_host.state().harmonyMode();
-        m_parts.modes->fixedHalves().showHalf(harmonyMode, m_host.state().fixLinksAktiv);
-        // Fields of another mode this half showed earlier go.
-        m_parts.modes->hideAll();
-        m_parts.modes->prepareValueRows(harmonyMode);
-        m_parts.display->paintAll();
-        m_parts.text->present();
-    });
+    const HarmonyMode harmonyMode = andere.harmonyMode();
+    m_parts.modes->fixedHalves().showHalf(harmonyMode, andere.fixLinksAktiv, andere);
+    // Fields of another mode this half showed earlier go.
+    m_parts.modes->hideAll(andere);
+    m_parts.modes->prepareValueRows(harmonyMode, andere);
+    m_parts.display->paintAll(andere);
+    m_parts.text->present(andere);
 }

@@ -35,7 +35,7 @@ bool modeShowsValueRow(Field field, HarmonyMode harmonyMode)
 } // namespace
 
 FieldDisplay::FieldDisplay(DisplayHost& host, Widgets widgets, const PanelHold& panels)
-    : m_host(host), m_w(widgets), m_panels(panels)
+    : m_host(host), m_w(widgets), m_panels(panels), m_drawn(host)
 {
 }
 
@@ -52,16 +52,22 @@ void FieldDisplay::connectWidgets()
 
 void FieldDisplay::paintInvolvedFields()
 {
-    const MainState& s = m_host.state();
+    const MainState& s = m_drawn();
     if (inRowsMode())
         paintRows(s, *this);
     else
         farben(s, *this);
 }
 
+void FieldDisplay::paintAll(const MainState& s)
+{
+    const auto given = m_drawn.draw(s);
+    paintAll();
+}
+
 void FieldDisplay::paintAll()
 {
-    const MainState& s = m_host.state();
+    const MainState& s = m_drawn();
     if (inRowsMode())
         paintRows(s, *this);
     else
@@ -70,7 +76,7 @@ void FieldDisplay::paintAll()
 
 bool FieldDisplay::inRowsMode() const
 {
-    return isRowMode(m_host.state().harmonyMode());
+    return isRowMode(m_drawn().harmonyMode());
 }
 
 QString FieldDisplay::valueHex(Field field, bool lowerRow) const
@@ -92,7 +98,7 @@ SwatchLook FieldDisplay::swatch(Field field, bool lowerRow) const
 
 bool FieldDisplay::leftEdited() const
 {
-    return m_host.state().fixLinksAktiv;
+    return m_drawn().fixLinksAktiv;
 }
 
 // While a fixed snapshot is swapped in, the panels keep what they show.
@@ -132,7 +138,7 @@ void FieldDisplay::writeValues(StaticText* r, StaticText* g, StaticText* b, Stat
 
 void FieldDisplay::inputInsteadOfArguments(Field field, int& r, int& g, int& b) const
 {
-    const MainState& s = m_host.state();
+    const MainState& s = m_drawn();
     if (!s.inputOn(field))
         return;
     r = std::min(s.inputValue[0], 255);
@@ -143,16 +149,16 @@ void FieldDisplay::inputInsteadOfArguments(Field field, int& r, int& g, int& b) 
 void FieldDisplay::painted()
 {
     m_host.actions().action(ActionId::dateiSpeichern).setEnabled(true);
-    const MainState& s = m_host.state();
+    const MainState& s = m_drawn();
     // Allocated web-safe colours are gone only when their own half is repainted:
     // a swap paints no panel, and the other half's repaint leaves them showing.
-    if (!m_panels.held() && (!s.fixiert || leftEdited() == s.webSafeLeft))
+    if (!m_drawn.given() && !m_panels.held() && (!s.fixiert || leftEdited() == s.webSafeLeft))
         m_host.colourDocument().forgetWebSafe();
 }
 
 void FieldDisplay::GrosseFlaeche(int r, int g, int b)
 {
-    const MainState& s = m_host.state();
+    const MainState& s = m_drawn();
     auto& w = m_w;
     inputInsteadOfArguments(Field::big, r, g, b);
     const QColor colourValue = toQColor(displayColour(r, g, b, s.nurWebsicher));
@@ -206,7 +212,7 @@ void FieldDisplay::KleineFlaecheC(int r, int g, int b)
 
 void FieldDisplay::paintSmallField(Field field, int r, int g, int b)
 {
-    const MainState& s = m_host.state();
+    const MainState& s = m_drawn();
     auto& w = m_w;
     inputInsteadOfArguments(field, r, g, b);
     const QColor colourValue = toQColor(displayColour(r, g, b, s.nurWebsicher));
@@ -276,7 +282,7 @@ void FieldDisplay::KleineFlaecheN(int r, int g, int b, int n)
 {
     if (n < 1 || n > 15)
         return;
-    const MainState& s = m_host.state();
+    const MainState& s = m_drawn();
     auto& w = m_w;
     const QColor colourValue = toQColor(displayColour(r, g, b, s.nurWebsicher));
     const auto field = static_cast<std::size_t>(n);

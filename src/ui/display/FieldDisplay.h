@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ui/display/DrawnState.h"
 #include "ui/widgets/MainWidgets.h"
 
 #include "core/harmony/FieldColours.h"
@@ -43,6 +44,8 @@ public:
 
     // Paints every field the state's mode shows, from the state.
     void paintAll();
+    // Paints another combination than the document's (the fixed half not edited).
+    void paintAll(const MainState& s);
 
     // PaintTarget
     void GrosseFlaeche(int r, int g, int b) override;
@@ -73,4 +76,5 @@ private:
 
     Widgets m_w;
     const PanelHold& m_panels;
+    DrawnState m_drawn;
 };

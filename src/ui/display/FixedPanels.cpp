@@ -17,14 +17,14 @@ struct FixedPanels::Half {
 
 // The halves need no other part; the signature matches the other parts'.
 FixedPanels::FixedPanels(DisplayHost& host, Widgets widgets, const PanelHold& panels)
-    : m_host(host), m_w(widgets), m_panels(panels)
+    : m_host(host), m_w(widgets), m_panels(panels), m_drawn(host)
 {
 }
 
 FixedPanels::Half FixedPanels::half(bool left) const
 {
     auto& w = m_w;
-    const MainState& s = m_host.state();
+    const MainState& s = m_drawn();
     if (left)
         return {w.fields.FixedLinks,
                 w.fields.FixedLinksReihen,
@@ -122,7 +122,7 @@ void FixedPanels::showViererFixed(bool left)
 
 void FixedPanels::showAuffaecherFixed(bool left)
 {
-    const MainState& s = m_host.state();
+    const MainState& s = m_drawn();
     if (m_panels.held())
         return;
     auto& w = m_w;
@@ -179,6 +179,12 @@ void FixedPanels::showPanelsFixed(bool left)
     const std::size_t outer = static_cast<std::size_t>(h.stepCount);
     r1->move(h.stepCount < 7 ? h.row[8 - outer]->tag() : r1->tag(), r1->y());
     r15->move(h.stepCount < 7 ? h.row[8 + outer]->tag() : r15->tag(), r15->y());
+}
+
+void FixedPanels::showHalf(HarmonyMode harmonyMode, bool left, const MainState& s)
+{
+    const auto given = m_drawn.draw(s);
+    showHalf(harmonyMode, left);
 }
 
 void FixedPanels::showHalf(HarmonyMode harmonyMode, bool left)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ui/display/DrawnState.h"
+
 #include "ui/widgets/MainWidgets.h"
 
 #include "core/state/MainState.h"
@@ -35,6 +37,8 @@ public:
 
     // One half shown for a mode (rows with their marker and layout).
     void showHalf(HarmonyMode harmonyMode, bool left);
+    // The same for another combination than the document's (the fixed half not edited).
+    void showHalf(HarmonyMode harmonyMode, bool left, const MainState& s);
     // A half's row laid out again for its step count.
     void layOutRow(bool left);
     // Every ring panel and small field of both halves parked.
@@ -56,4 +60,5 @@ private:
 
     Widgets m_w;
     const PanelHold& m_panels;
+    DrawnState m_drawn;
 };

@@ -299,7 +299,11 @@ void ModeActions::singleLayout(HarmonyMode harmonyMode)
 // Fields of the edited value row the mode does not use show "-"; swatches follow the mode.
 void ModeActions::prepareValueRows(HarmonyMode harmonyMode)
 {
-    const MainState& s = m_host.state();
+    prepareValueRows(harmonyMode, m_host.state());
+}
+
+void ModeActions::prepareValueRows(HarmonyMode harmonyMode, const MainState& s)
+{
     // A swapped-in snapshot leaves both rows as they are, like the panels.
     if (m_parts.panelHold.held())
         return;
@@ -352,7 +356,11 @@ void ModeActions::showSingleDisplay()
 
 void ModeActions::hideAll()
 {
-    const MainState& s = m_host.state();
+    hideAll(m_host.state());
+}
+
+void ModeActions::hideAll(const MainState& s)
+{
     if (m_parts.panelHold.held())
         return;
     auto& w = m_w;

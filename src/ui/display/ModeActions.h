@@ -47,6 +47,7 @@ public:
     void showFieldCount();
 
     void hideAll();
+    void hideAll(const MainState& s);
     // The single display laid out for the state's mode, after fixing.
     void showSingleDisplay();
     // The fixed display's halves: one laid out for a mode, all parked.
@@ -68,6 +69,7 @@ public:
     QAction& harmonyModeAction(HarmonyMode harmonyMode) const;
     // The edited value row's swatches and "-" texts for the fields of a mode.
     void prepareValueRows(HarmonyMode harmonyMode);
+    void prepareValueRows(HarmonyMode harmonyMode, const MainState& s);
     // Every field of the mode fetched anew from the band, one selection at a time.
     void reloadEveryField();
     // The state's mode shown: fields, controls, value rows; nothing computed.

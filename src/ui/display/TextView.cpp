@@ -183,7 +183,11 @@ void TextView::switchOn()
 // are the painting's.
 void TextView::present()
 {
-    const MainState& s = m_host.state();
+    present(m_host.state());
+}
+
+void TextView::present(const MainState& s)
+{
     auto& w = m_w;
     const auto edits = s.fixLinksAktiv
                            ? std::array{w.fields.RichEdit4, w.fields.RichEdit5, w.fields.RichEdit6}

@@ -6,6 +6,7 @@
 
 #include <array>
 
+struct MainState;
 class QAction;
 class QEvent;
 class QMenu;
@@ -25,6 +26,7 @@ public:
 
     // Shows the state's text view without changing it.
     void present();
+    void present(const MainState& s);
     TextView(DisplayHost& host, Widgets widgets, DisplayParts& parts);
     void connectWidgets();
 
