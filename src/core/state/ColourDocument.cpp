@@ -42,24 +42,27 @@ ColourDocument::ColourDocument(QObject* parent) : QObject(parent), m_verlauf(thi
 void ColourDocument::replaceState(const MainState& neu)
 {
     m_stand = neu;
-    mark(everythingChanged);
+    mark(everythingChanged, {.whole = true});
 }
 
-void ColourDocument::mark(Changes was)
+void ColourDocument::mark(Changes was, Redraw how)
 {
     m_offen |= was;
+    m_redraw |= how;
     if (m_tiefe == 0)
         announce();
 }
 
 void ColourDocument::announce()
 {
-    if (!m_offen)
+    if (!m_offen && !m_redraw.any())
         return;
     const Changes was = m_offen;
+    const Redraw how = m_redraw;
     m_offen = {};
+    m_redraw = {};
     planStep(was);
-    emit modified(was);
+    emit modified(was, how);
 }
 
 // --- the history ---
@@ -127,7 +130,7 @@ ColourDocument::Operation::~Operation()
 
 void ColourDocument::planStep(Changes was)
 {
-    if (m_wendet || !(was & ~Changes(Change::marker)))
+    if (m_wendet || !was)
         return;
     if (!m_seitFestgehalten)
         m_schrittGeste = m_geste;
@@ -176,7 +179,7 @@ void ColourDocument::applyStep(const StateDelta& d)
     d.applyChange(m_festgehalten);
     m_stand = m_festgehalten;
     m_seitFestgehalten = {};
-    mark(stepUndoneOrRedone);
+    mark(everythingChanged, {.whole = true, .bothHalves = true});
 }
 
 // --- the recompute ---
@@ -189,11 +192,9 @@ void ColourDocument::datenHolen(int p, bool recolour)
     Changes was = Change::band;
     if (recolour) {
         inputPaintedOver();
-        was |= Change::farben | Change::mixedColour;
+        was |= Change::farben;
     }
-    if (m_notes.angleMarkerDue)
-        was |= Change::marker;
-    mark(was);
+    mark(was, {.fieldsMixed = recolour, .markersDue = m_notes.angleMarkerDue});
 }
 
 void ColourDocument::fetchDataAtParticipant()
@@ -330,7 +331,7 @@ void ColourDocument::renewAngleMarker()
     forgetDrawn(m_stand);
     if (checkAngleDrawing(m_stand, m_window.shown)) {
         m_notes.angleMarkerDue = true;
-        mark(Change::marker);
+        mark({}, {.markersDue = true});
     }
 }
 
@@ -525,7 +526,7 @@ void ColourDocument::applySetting(const FileSetting& e)
 {
     m_stand.inputShown = false;
     ::applySetting(m_stand, e, m_window);
-    mark(everythingChanged);
+    mark(everythingChanged, {.whole = true});
 }
 
 // --- settings files ---

@@ -21,32 +21,45 @@ struct LightDarkPoint;
 
 // What a change touched, so that each view redraws only what it shows.
 enum class Change : unsigned {
-    farben = 1u << 0,       // base and mixed colours of the fields, row values
-    band = 1u << 1,         // band type and the fields' band positions
-    harmonyMode = 1u << 2,  // harmony mode and the fields it shows
-    angles = 1u << 3,       // angle type and distances
-    stepCount = 1u << 4,    // field count of fanning and colour rows
-    lightDark = 1u << 5,    // light/dark points and amounts
-    choice = 1u << 6,       // the field the light/dark field edits
-    fixing = 1u << 7,       // fixing, the fixed snapshot, the edited half
-    separate = 1u << 8,     // separate adjustment and which fields take part
-    viewOptions = 1u << 9,  // web-safe display, text instead of fields
-    input = 1u << 10,       // a typed or picked colour and its texts
-    whole = 1u << 11,       // a whole combination at once: the display is drawn anew
-    step = 1u << 12,        // a step taken back or brought again: both fixed halves too
-    mixedColour = 1u << 13, // the recompute mixed the fields anew: they are painted
-    marker = 1u << 14,      // the angle markers are due (display only, no step)
+    farben = 1u << 0,      // base and mixed colours of the fields, row values
+    band = 1u << 1,        // band type and the fields' band positions
+    harmonyMode = 1u << 2, // harmony mode and the fields it shows
+    angles = 1u << 3,      // angle type and distances
+    stepCount = 1u << 4,   // field count of fanning and colour rows
+    lightDark = 1u << 5,   // light/dark points and amounts
+    choice = 1u << 6,      // the field the light/dark field edits
+    fixing = 1u << 7,      // fixing, the fixed snapshot, the edited half
+    separate = 1u << 8,    // separate adjustment and which fields take part
+    viewOptions = 1u << 9, // web-safe display, text instead of fields
+    input = 1u << 10,      // a typed or picked colour and its texts
 };
 Q_DECLARE_FLAGS(Changes, Change)
 Q_DECLARE_OPERATORS_FOR_FLAGS(Changes)
 
-// Everything a whole combination can change, drawn anew at once.
+// Everything a whole combination can change.
 inline constexpr Changes everythingChanged = Changes(Change::farben) | Change::band | Change::harmonyMode |
                                              Change::angles | Change::stepCount | Change::lightDark |
                                              Change::choice | Change::fixing | Change::separate |
-                                             Change::viewOptions | Change::input | Change::whole;
-// A step of the history: everything, both fixed halves included.
-inline constexpr Changes stepUndoneOrRedone = everythingChanged | Change::step;
+                                             Change::viewOptions | Change::input;
+
+// How the views are to draw a change, beside what it touched: orders for the
+// render pass, not state.
+struct Redraw {
+    bool whole = false;       // a whole combination at once: the display is drawn anew
+    bool bothHalves = false;  // with both fixed halves (a step taken back or brought again)
+    bool fieldsMixed = false; // the recompute mixed the fields anew: they are painted
+    bool markersDue = false;  // the angle markers are drawn anew (no step)
+
+    bool any() const { return whole || bothHalves || fieldsMixed || markersDue; }
+    Redraw& operator|=(const Redraw& o)
+    {
+        whole |= o.whole;
+        bothHalves |= o.bothHalves;
+        fieldsMixed |= o.fieldsMixed;
+        markersDue |= o.markersDue;
+        return *this;
+    }
+};
 
 // The colour state of the window and the only way to change it. Every
 // operation says what it changed; views follow the announcement.
@@ -194,11 +207,11 @@ public:
     void restoreStep(const MainState& neu);
 
 signals:
-    void modified(Changes was);
+    void modified(Changes was, Redraw how);
 
 protected:
     // Marks what an operation touched and announces it unless a Batch is open.
-    void mark(Changes was);
+    void mark(Changes was, Redraw how = {});
     MainState& mutableState() { return m_stand; }
 
 private:
@@ -214,6 +227,7 @@ private:
     RecomputeNotes m_notes;
     int m_tiefe = 0;
     Changes m_offen;
+    Redraw m_redraw;
 
     QUndoStack m_verlauf;
     MainState m_festgehalten;   // the state the last step ended in

@@ -102,12 +102,12 @@ void BandAngleControls::connectWidgets()
         const ColourDocument::Operation winkelTyp(m_host.colourDocument(), StepKind::angleType);
         ComboBox3Change();
     });
-    connect(&m_host.colourDocument(), &ColourDocument::modified, this, [this](Changes was) {
+    connect(&m_host.colourDocument(), &ColourDocument::modified, this, [this](Changes was, Redraw how) {
         if (was & (Change::harmonyMode | Change::angles | Change::separate))
             showAngleView();
-        showAfterRecompute(was & Change::whole);
+        showAfterRecompute(how.whole);
         // Any repainted swatch, a moved light/dark point's too, shows in the legend.
-        if (was & (Change::farben | Change::mixedColour | Change::lightDark) && !(was & Change::whole) &&
+        if ((was & (Change::farben | Change::lightDark) || how.fieldsMixed) && !how.whole &&
             !m_host.colourDocument().window().inputOnOuterField)
             colourLegend();
         if (was & Change::viewOptions)

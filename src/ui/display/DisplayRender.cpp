@@ -23,9 +23,9 @@ DisplayRender::DisplayRender(DisplayHost& host, Widgets widgets, DisplayParts& p
 void DisplayRender::connectDocument()
 {
     QObject::connect(&m_host.colourDocument(), &ColourDocument::modified, &m_host.mainWindow(),
-                     [this](Changes was) {
-                         if (was & Change::whole)
-                             drawDisplay(was & Change::step);
+                     [this](Changes was, Redraw how) {
+                         if (how.whole)
+                             drawDisplay(how.bothHalves);
                          else if (was & Change::fixing)
                              showFixing(false);
                      });

@@ -44,8 +44,8 @@ FieldDisplay::FieldDisplay(DisplayHost& host, Widgets widgets, const PanelHold& 
 void FieldDisplay::connectWidgets()
 {
     QObject::connect(&m_host.colourDocument(), &ColourDocument::modified, &m_host.mainWindow(),
-                     [this](Changes was) {
-                         if (was & (Change::lightDark | Change::mixedColour) && !(was & Change::whole))
+                     [this](Changes was, Redraw how) {
+                         if ((was & Change::lightDark || how.fieldsMixed) && !how.whole)
                              paintInvolvedFields();
                      });
 }

@@ -14,9 +14,13 @@ namespace
 struct Mitschrift {
     explicit Mitschrift(ColourDocument& d)
     {
-        QObject::connect(&d, &ColourDocument::modified, [this](Changes was) { meldungen.push_back(was); });
+        QObject::connect(&d, &ColourDocument::modified, [this](Changes was, Redraw how) {
+            meldungen.push_back(was);
+            orders.push_back(how);
+        });
     }
     std::vector<Changes> meldungen;
+    std::vector<Redraw> orders;
 };
 
 } // namespace
@@ -111,7 +115,7 @@ TEST(ColourDocument, AStepHoldsTheChangedWordsAndTurnsEitherStateIntoTheOther)
     e.pos[Field::right] = 400;
     MainState nachher = vorher;
     applySetting(nachher, e);
-    nachher.actionSet.fixieren = true;     // one of the last words of the state
+    nachher.actionSet.fixieren = true; // one of the last words of the state
 
     const StateDelta step(vorher, nachher);
     EXPECT_LT(step.extent(), 1024u);
@@ -135,7 +139,7 @@ TEST(ColourDocument, TheRecomputeLeavesThePaintingToTheAnnouncement)
     ASSERT_EQ(m.meldungen.size(), 1u);
     EXPECT_EQ(m.meldungen[0], Changes(Change::band));
     d.datenHolen(120, true);
-    EXPECT_TRUE(m.meldungen.back() & Change::mixedColour);
+    EXPECT_TRUE(m.orders.back().fieldsMixed);
     const RecomputeNotes notes = d.takeNotes();
     EXPECT_EQ(notes.bandMarker, 120);
     EXPECT_TRUE(notes.bandMarkerDue);
@@ -192,7 +196,8 @@ TEST(ColourDocument, RenewedAngleMarkersAreAnnouncedButMakeNoStep)
     Mitschrift m(d);
     d.renewAngleMarker();
     ASSERT_EQ(m.meldungen.size(), 1u);
-    EXPECT_EQ(m.meldungen[0], Changes(Change::marker));
+    EXPECT_EQ(m.meldungen[0], Changes());
+    EXPECT_TRUE(m.orders[0].markersDue);
     EXPECT_TRUE(d.takeNotes().angleMarkerDue);
     d.finishStep();
     EXPECT_EQ(d.history().count(), 0);
