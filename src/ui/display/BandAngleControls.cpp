@@ -102,22 +102,24 @@ void BandAngleControls::connectWidgets()
         const ColourDocument::Operation winkelTyp(m_host.colourDocument(), StepKind::angleType);
         ComboBox3Change();
     });
-    connect(&m_host.colourDocument(), &ColourDocument::modified, this, [this](Changes was, Redraw how) {
-        if (was & (Change::harmonyMode | Change::angles | Change::separate))
-            showAngleView();
-        showAfterRecompute(how.whole);
-        // Any repainted swatch, a moved light/dark point's too, shows in the legend.
-        if ((was & (Change::farben | Change::lightDark) || how.fieldsMixed) && !how.whole &&
-            !m_host.colourDocument().window().inputOnOuterField)
-            colourLegend();
-        if (was & Change::viewOptions)
-            showBandHidden(m_host.state().actionSet.farbstreifenVerstecken);
-    });
     m_host.layout().redrawAngleView = [this] { showAngleView(); };
 }
 
-// Follows the field painting, which connects first: the legend repeats the
-// swatches the recompute has just painted.
+// After the field painting in the render pass: the legend repeats the swatches
+// the recompute has just painted.
+void BandAngleControls::follow(Changes was, Redraw how)
+{
+    if (was & (Change::harmonyMode | Change::angles | Change::separate))
+        showAngleView();
+    showAfterRecompute(how.whole);
+    // Any repainted swatch, a moved light/dark point's too, shows in the legend.
+    if ((was & (Change::farben | Change::lightDark) || how.fieldsMixed) && !how.whole &&
+        !m_host.colourDocument().window().inputOnOuterField)
+        colourLegend();
+    if (was & Change::viewOptions)
+        showBandHidden(m_host.state().actionSet.farbstreifenVerstecken);
+}
+
 void BandAngleControls::showAfterRecompute(bool whole)
 {
     const RecomputeNotes notes = m_host.colourDocument().takeNotes();

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/state/ColourDocument.h"
+
 #include "ui/widgets/MainWidgets.h"
 
 #include <QImage>
@@ -24,6 +26,8 @@ public:
 
     BandAngleControls(DisplayHost& host, Widgets widgets, DisplayParts& parts);
     void connectWidgets();
+    // Its share of the render pass: angle view, markers, legend, the hidden band.
+    void follow(Changes was, Redraw how);
 
     void Image2MouseDown(int x);
     void Image2MouseMove(int x);

@@ -8,6 +8,7 @@
 #include "ui/display/FieldSelection.h"
 #include "ui/display/FixedPanels.h"
 #include "ui/display/Fixing.h"
+#include "ui/display/LightDarkField.h"
 #include "ui/display/ModeActions.h"
 #include "ui/display/SeparateAdjustment.h"
 #include "ui/display/TextView.h"
@@ -20,15 +21,24 @@ DisplayRender::DisplayRender(DisplayHost& host, Widgets widgets, DisplayParts& p
 {
 }
 
+// One pass per announcement, in a fixed order: the fields first, since the
+// angle controls' legend and the light/dark field repeat what they show.
+void DisplayRender::renderPass(Changes was, Redraw how)
+{
+    m_parts.display->follow(was, how);
+    m_parts.band->follow(was, how);
+    m_parts.lightDark->follow(was);
+    m_parts.websicher->follow(was);
+    if (how.whole)
+        drawDisplay(how.bothHalves);
+    else if (was & Change::fixing)
+        showFixing(false);
+}
+
 void DisplayRender::connectDocument()
 {
     QObject::connect(&m_host.colourDocument(), &ColourDocument::modified, &m_host.mainWindow(),
-                     [this](Changes was, Redraw how) {
-                         if (how.whole)
-                             drawDisplay(how.bothHalves);
-                         else if (was & Change::fixing)
-                             showFixing(false);
-                     });
+                     [this](Changes was, Redraw how) { renderPass(was, how); });
 }
 
 // Cross-hair, percentages and the light/dark colour follow the document's

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/state/ColourDocument.h"
+
 #include "ui/widgets/MainWidgets.h"
 
 class DisplayHost;
@@ -25,6 +27,8 @@ public:
     void drawDisplay(bool bothHalves = false);
 
 private:
+    // Every view's share of one announcement, in order.
+    void renderPass(Changes was, Redraw how);
     void paintOtherHalf();
     // Two halves or the single display, as the state is fixed or not; whole:
     // the whole display is drawn after it.

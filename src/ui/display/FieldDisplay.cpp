@@ -39,15 +39,12 @@ FieldDisplay::FieldDisplay(DisplayHost& host, Widgets widgets, const PanelHold& 
 {
 }
 
-// The first to hear the document: whatever moved a light/dark point or made
-// the recompute mix the fields, they are painted before the other views follow.
-void FieldDisplay::connectWidgets()
+// Whatever moved a light/dark point or made the recompute mix the fields, they
+// are painted first: the other views repeat what the fields show.
+void FieldDisplay::follow(Changes was, Redraw how)
 {
-    QObject::connect(&m_host.colourDocument(), &ColourDocument::modified, &m_host.mainWindow(),
-                     [this](Changes was, Redraw how) {
-                         if ((was & Change::lightDark || how.fieldsMixed) && !how.whole)
-                             paintInvolvedFields();
-                     });
+    if ((was & Change::lightDark || how.fieldsMixed) && !how.whole)
+        paintInvolvedFields();
 }
 
 void FieldDisplay::paintInvolvedFields()

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/state/ColourDocument.h"
+
 #include "ui/display/DrawnState.h"
 #include "ui/widgets/MainWidgets.h"
 
@@ -36,7 +38,8 @@ public:
     };
 
     FieldDisplay(DisplayHost& host, Widgets widgets, const PanelHold& panels);
-    void connectWidgets();
+    // Its share of the render pass: the fields a change mixed anew.
+    void follow(Changes was, Redraw how);
     // The hex text a field's value row shows (the lower row: the left fixed half).
     QString valueHex(Field field, bool lowerRow) const;
     // A field's swatch in a value row, as shown.

@@ -63,21 +63,23 @@ void LightDarkField::connectWidgets()
     connect(box, &PictureBox::mousePressed, this, &LightDarkField::mouseInput);
     connect(box, &PictureBox::mouseMoved, this, &LightDarkField::mouseInput);
     connect(box, &PictureBox::mouseReleased, this, &LightDarkField::mouseInput);
-    // Cross-hair and percentages follow the selected field's point and amounts,
-    // whoever changed them.
-    connect(&m_host.colourDocument(), &ColourDocument::modified, this, [this](Changes was) {
-        if (was & Change::lightDark)
-            showCrossHair();
-        if (was & (Change::lightDark | Change::choice))
-            showPercentages();
-        // The field shows the selected field's base colour once that field is painted.
-        if (was & Change::farben) {
-            const int ersterSlot = MainState::basisSlot(m_host.state().lightDarkTarget);
-            hellDunkelEinfaerben(ersterSlot, ersterSlot + 1, ersterSlot + 2);
-        }
-        if (was & Change::viewOptions)
-            showBandHidden(m_host.state().actionSet.farbstreifenVerstecken);
-    });
+}
+
+// Cross-hair and percentages follow the selected field's point and amounts,
+// whoever changed them.
+void LightDarkField::follow(Changes was)
+{
+    if (was & Change::lightDark)
+        showCrossHair();
+    if (was & (Change::lightDark | Change::choice))
+        showPercentages();
+    // The field shows the selected field's base colour once that field is painted.
+    if (was & Change::farben) {
+        const int ersterSlot = MainState::basisSlot(m_host.state().lightDarkTarget);
+        hellDunkelEinfaerben(ersterSlot, ersterSlot + 1, ersterSlot + 2);
+    }
+    if (was & Change::viewOptions)
+        showBandHidden(m_host.state().actionSet.farbstreifenVerstecken);
 }
 
 // The paint box keeps the mouse while the button is held, so the point may lie

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/state/ColourDocument.h"
+
 #include "ui/widgets/MainWidgets.h"
 
 #include "core/colour/LightDark.h"
@@ -23,6 +25,8 @@ public:
 
     LightDarkField(DisplayHost& host, Widgets widgets, const PanelHold& panels);
     void connectWidgets();
+    // Its share of the render pass.
+    void follow(Changes was);
 
     void PaintBox3MouseDown(int x, int y);
     void PaintBox3MouseMove(int x, int y);

@@ -85,16 +85,17 @@ void WebSafeDisplay::connectWidgets()
         nurWebsichereFarbenAnzeigenExecute();
     });
     a.setEnabled(true);
-    // The warning judges the neighbours of a painted row.
-    QObject::connect(&m_host.colourDocument(), &ColourDocument::modified, &m_host.mainWindow(),
-                     [this](Changes was) {
-                         if (was & Change::farben && isRowMode(m_host.state().harmonyMode()))
-                             checkWarning();
-                     });
     QAction& umwandeln = m_host.actions().action(ActionId::inWebsichereFarbenUmwandeln);
     QObject::connect(&umwandeln, &QAction::triggered, &m_host.mainWindow(),
                      [this] { inWebsichereFarbenUmwandelnExecute(); });
     umwandeln.setEnabled(!m_host.state().actionSet.nurWebsichereFarbenAnzeigen);
+}
+
+// The warning judges the neighbours of a painted row.
+void WebSafeDisplay::follow(Changes was)
+{
+    if (was & Change::farben && isRowMode(m_host.state().harmonyMode()))
+        checkWarning();
 }
 
 void WebSafeDisplay::inWebsichereFarbenUmwandelnExecute()

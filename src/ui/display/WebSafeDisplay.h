@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/state/ColourDocument.h"
+
 #include "ui/widgets/MainWidgets.h"
 
 #include <array>
@@ -22,6 +24,8 @@ public:
     WebSafeDisplay(DisplayHost& host, Widgets widgets, DisplayParts& parts);
     // The action stays invisible; the program runs the toggle itself.
     void connectWidgets();
+    // Its share of the render pass: the same-colour warning of a painted row.
+    void follow(Changes was);
 
     void nurWebsichereFarbenAnzeigenExecute();
     // The dialog's action as the state's web-safe display allows it.

@@ -40,7 +40,6 @@ DisplayParts::~DisplayParts() = default;
 
 void DisplayParts::connectAll()
 {
-    display->connectWidgets();
     modes->connectWidgets();
     selection->connectWidgets();
     band->connectWidgets();
