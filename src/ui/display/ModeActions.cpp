@@ -8,6 +8,7 @@
 #include "ui/display/FieldSelection.h"
 #include "ui/display/LightDarkField.h"
 #include "ui/display/TextView.h"
+#include "ui/display/WebSafeDisplay.h"
 #include "ui/language/ActionRegistry.h"
 #include "ui/layout/WindowLayoutUi.h"
 #include "ui/widgets/ColourPanel.h"
@@ -178,7 +179,7 @@ void ModeActions::actionsForMode(HarmonyMode harmonyMode)
         m_host.actions().action(ActionId::pipette).setEnabled(true);
     }
     if (isHarmony(harmonyMode))
-        m_w.fields.Panel1->hide();
+        m_parts.websicher->hideWarning();
     else
         m_host.actions().action(ActionId::farbenSeparatEinstellen).setEnabled(false);
 }

@@ -91,6 +91,11 @@ void WebSafeDisplay::connectWidgets()
     umwandeln.setEnabled(!m_host.state().actionSet.nurWebsichereFarbenAnzeigen);
 }
 
+void WebSafeDisplay::hideWarning()
+{
+    m_w.warning.Panel1->hide();
+}
+
 // The warning judges the neighbours of a painted row.
 void WebSafeDisplay::follow(Changes was)
 {
@@ -127,7 +132,7 @@ void WebSafeDisplay::present()
     if (an == m_angezeigt)
         return;
     m_angezeigt = an;
-    m_w.fields.Panel1->hide();
+    m_w.warning.Panel1->hide();
     QAction& umwandeln = m_host.actions().action(ActionId::inWebsichereFarbenUmwandeln);
     if (!an) {
         // Given back only if it was usable: an action without its dialog stays off.
@@ -170,7 +175,7 @@ void WebSafeDisplay::checkWarning()
 {
     if (!m_host.state().actionSet.nurWebsichereFarbenAnzeigen)
         return;
-    ColourPanel* warnung = m_w.fields.Panel1;
+    ColourPanel* warnung = m_w.warning.Panel1;
     if (checkFarbengleichheit()) {
         warnung->show();
         warnung->raise();

@@ -19,6 +19,7 @@ public:
     struct Widgets {
         FieldWidgets& fields;
         ValueRowWidgets& values;
+        WarningWidgets& warning;
     };
 
     WebSafeDisplay(DisplayHost& host, Widgets widgets, DisplayParts& parts);
@@ -26,6 +27,8 @@ public:
     void connectWidgets();
     // Its share of the render pass: the same-colour warning of a painted row.
     void follow(Changes was);
+    // The same-colour warning goes (harmonies have no row to judge).
+    void hideWarning();
 
     void nurWebsichereFarbenAnzeigenExecute();
     // The dialog's action as the state's web-safe display allows it.

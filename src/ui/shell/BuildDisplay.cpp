@@ -118,20 +118,20 @@ void buildFixedDisplay(MainWidgets& w)
 
 void buildWarning(MainWidgets& w, QWidget* panelHintergrund)
 {
-    w.fields.Panel1 = makePanel(panelHintergrund, "Panel1", QRect(147, 283, 385, 100));
-    w.fields.Panel1->setBevel(ColourPanel::Bevel::raised);
-    w.fields.Panel1->setColour(QColor(255, 255, 225)); // an info-tip yellow stands out on any field colour
-    w.fields.Panel1->setFontColour(Qt::black);
-    w.fields.Label18 = new QLabel(
+    w.warning.Panel1 = makePanel(panelHintergrund, "Panel1", QRect(147, 283, 385, 100));
+    w.warning.Panel1->setBevel(ColourPanel::Bevel::raised);
+    w.warning.Panel1->setColour(QColor(255, 255, 225)); // an info-tip yellow stands out on any field colour
+    w.warning.Panel1->setFontColour(Qt::black);
+    w.warning.Label18 = new QLabel(
         QStringLiteral("Mindestens zwei kleine Felder haben die gleiche Farbe! Verringern Sie die Anzahl der "
                        "Felder oder erhöhen Sie den Winkelabstand oder ändern Sie die Helligkeit, bis diese "
                        "Meldung nicht mehr zu sehen ist. "),
-        w.fields.Panel1);
-    w.fields.Label18->setObjectName(QStringLiteral("Label18"));
-    w.fields.Label18->setWordWrap(true);
-    w.fields.Label18->setAlignment(Qt::AlignCenter);
-    w.fields.Label18->setGeometry(w.fields.Panel1->innerRect().adjusted(8, 6, -8, -6));
-    w.fields.Panel1->hide();
+        w.warning.Panel1);
+    w.warning.Label18->setObjectName(QStringLiteral("Label18"));
+    w.warning.Label18->setWordWrap(true);
+    w.warning.Label18->setAlignment(Qt::AlignCenter);
+    w.warning.Label18->setGeometry(w.warning.Panel1->innerRect().adjusted(8, 6, -8, -6));
+    w.warning.Panel1->hide();
 }
 
 } // namespace

@@ -96,8 +96,8 @@ void placeRegions(MainWidgets& w)
     w.regions.ComboBox2->move(breite - comboBox2Width, w.regions.ComboBox2->y());
 
     const int displayHeight = w.regions.Panel15->y() - displayTop;
-    w.fields.Panel1->move((breite - w.fields.Panel1->width()) / 2,
-                          displayTop + std::max(0, (displayHeight - w.fields.Panel1->height()) / 2));
+    w.warning.Panel1->move((breite - w.warning.Panel1->width()) / 2,
+                           displayTop + std::max(0, (displayHeight - w.warning.Panel1->height()) / 2));
 }
 
 std::array<StaticText*, 32> ValueRowWidgets::valueTexts() const

@@ -111,11 +111,15 @@ struct FieldWidgets {
     QTextEdit* RichEdit6 = nullptr;         // in FixedLinksKleinMitte
     ColourPanel* PanelContainer1 = nullptr; // hidden
     ColourPanel* PanelContainer2 = nullptr; // parked panels live here
-    ColourPanel* Panel1 = nullptr;          // same-colour warning
-    QLabel* Label18 = nullptr;
 
     // Every panel that a click on selects a field (they carry the field cursor).
     std::vector<QWidget*> clickableFields() const;
+};
+
+// The same-colour warning of a web-safe row, and its text.
+struct WarningWidgets {
+    ColourPanel* Panel1 = nullptr;
+    QLabel* Label18 = nullptr;
 };
 
 // The light/dark field: its colour, overlay, cross-hair, frame and percentages.
@@ -184,6 +188,7 @@ struct MainWidgets {
     FieldChoiceWidgets choice;
     RowControlWidgets rowControls;
     FieldWidgets fields;
+    WarningWidgets warning;
     LightDarkWidgets lightDark;
     AngleWidgets angle;
     LegendWidgets legend;

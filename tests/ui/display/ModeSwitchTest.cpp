@@ -67,7 +67,7 @@ void pruefen(DisplayFixture& f, const Erwartung& e)
     EXPECT_EQ(!w.values.Panel5->isHidden(), e.panel5);
     EXPECT_EQ(!w.values.Panel6->isHidden(), e.panel6);
     EXPECT_FALSE(w.values.Panel7->isHidden());
-    EXPECT_FALSE(w.fields.Panel1->isVisibleTo(f.form.get()));
+    EXPECT_FALSE(w.warning.Panel1->isVisibleTo(f.form.get()));
 
     EXPECT_EQ(w.rowControls.ComboBox1->isEnabled(), e.colourRows);
     EXPECT_EQ(w.rowControls.Button1->isEnabled(), e.colourRows);

@@ -96,9 +96,9 @@ TEST(SeparateAdjustment, WebSafeRowWarning)
         QTest::keyClick(w.angle.TrackBar2, Qt::Key_Right);
     f.form->parts().websicher->nurWebsichereFarbenAnzeigenExecute();
     ASSERT_EQ(w.fields.R[7]->colour(), w.fields.R[8]->colour());
-    EXPECT_TRUE(w.fields.Panel1->isVisible());
+    EXPECT_TRUE(w.warning.Panel1->isVisible());
     EXPECT_EQ(
-        w.fields.Label18->text(),
+        w.warning.Label18->text(),
         QStringLiteral("Mindestens zwei kleine Felder haben die gleiche Farbe! Verringern Sie die Anzahl der "
                        "Felder oder erhöhen Sie den Winkelabstand oder ändern Sie die Helligkeit, bis diese "
                        "Meldung nicht mehr zu sehen ist. "));
@@ -115,16 +115,16 @@ TEST(SeparateAdjustment, WebSafeRowWarning)
             ASSERT_NE(displayed[a], displayed[b]) << a << " " << b;
     ASSERT_FALSE(w.fields.R[3]->isVisible());
     ASSERT_EQ(w.fields.R[3]->colour(), w.fields.R[4]->colour());
-    EXPECT_FALSE(w.fields.Panel1->isVisible());
+    EXPECT_FALSE(w.warning.Panel1->isVisible());
 
     QTest::keyClick(w.angle.TrackBar2, Qt::Key_Home);
-    ASSERT_TRUE(w.fields.Panel1->isVisible());
+    ASSERT_TRUE(w.warning.Panel1->isVisible());
     f.harmonyMode("zweierHarmonien");
-    EXPECT_FALSE(w.fields.Panel1->isVisible());
+    EXPECT_FALSE(w.warning.Panel1->isVisible());
     f.harmonyMode("auffaecherungen");
-    ASSERT_TRUE(w.fields.Panel1->isVisible());
+    ASSERT_TRUE(w.warning.Panel1->isVisible());
     f.form->parts().websicher->nurWebsichereFarbenAnzeigenExecute();
-    EXPECT_FALSE(w.fields.Panel1->isVisible());
+    EXPECT_FALSE(w.warning.Panel1->isVisible());
     EXPECT_FALSE(f.s().nurWebsicher);
 }
 
@@ -137,14 +137,14 @@ TEST(SeparateAdjustment, WebSafeRowWarningJudgesTheEditedLeftHalf)
     klick(w.band.Image2, {500, 30});
     QTest::keyClick(w.angle.TrackBar2, Qt::Key_End);
     f.form->parts().websicher->nurWebsichereFarbenAnzeigenExecute();
-    ASSERT_FALSE(w.fields.Panel1->isVisible());
+    ASSERT_FALSE(w.warning.Panel1->isVisible());
     f.form->actionItem("fixieren")->trigger();
     klick(w.fields.RLi[1]);
     ASSERT_TRUE(f.s().fixLinksAktiv);
     QTest::keyClick(w.angle.TrackBar2, Qt::Key_Home);
-    EXPECT_TRUE(w.fields.Panel1->isVisible());
+    EXPECT_TRUE(w.warning.Panel1->isVisible());
     // Back on the right half, whose fields all differ, the next repaint hides it.
     klick(w.fields.RRe[1]);
     QTest::keyClick(w.angle.TrackBar2, Qt::Key_End);
-    EXPECT_FALSE(w.fields.Panel1->isVisible());
+    EXPECT_FALSE(w.warning.Panel1->isVisible());
 }

@@ -78,7 +78,7 @@ TEST(MainWindowStart, ControlsStartInTheirDesignState)
     EXPECT_EQ(w.legend.Panel12->width(), 197);
     EXPECT_TRUE(w.legend.Label12->text().isEmpty());
     EXPECT_TRUE(w.legend.Label13->text().isEmpty());
-    EXPECT_TRUE(w.fields.Panel1->isHidden());
+    EXPECT_TRUE(w.warning.Panel1->isHidden());
     EXPECT_TRUE(w.choice.RadioButton1->isChecked());
     for (QRadioButton* r :
          {w.choice.RadioButton1, w.choice.RadioButton2, w.choice.RadioButton3, w.choice.RadioButton4})
