@@ -128,7 +128,7 @@ struct MainState {
     bool fixWechselRechts = false, fixWechselLinks = false;
     int stufenAnzahl = 4;
     int stufenFixLinks = 4, stufenFixRechts = 4;
-    // kopierWert (text) and winkelBild (picture) live with the window, which owns
+    // kopierWert (text) and winkelBild (picture) live with the views, which own
     // the Qt types; everything here is plain data.
     int dateiRealistisch = 1, dateiModus = 0, dateiWinkeltyp = 1, dateiAbstand1 = 40, dateiAbstand2 = 34,
         dateiSeparat = 0;

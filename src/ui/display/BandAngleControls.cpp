@@ -2,6 +2,7 @@
 
 #include "core/colour/AnglePicture.h"
 #include "core/colour/BandTables.h"
+#include "core/colour/Rotation.h"
 #include "ui/display/DisplayHost.h"
 #include "ui/display/DisplayParts.h"
 #include "ui/display/FieldDisplay.h"
@@ -92,7 +93,7 @@ void BandAngleControls::connectWidgets()
             rememberSliders();
             // The second angle turns the 4-colour wheel: the picture follows it at once.
             if (bar == m_w.angle.TrackBar3)
-                m_host.rotieren();
+                rotieren();
             TrackBarAllChange(bar);
         });
     }
@@ -208,7 +209,7 @@ bool BandAngleControls::separate() const
 void BandAngleControls::basisVonBand(int x)
 {
     m_host.colourDocument().datenHolen(std::clamp(x, 0, lastBandPosition), true);
-    m_host.rotieren();
+    rotieren();
     TrackBarAllChange(&m_host.mainWindow());
 }
 
@@ -239,10 +240,62 @@ void BandAngleControls::pressBand(int x)
     Image2MouseDown(x);
 }
 
+// Also brings the angle image up to date after the first show and after a file was read.
 void BandAngleControls::Image2MouseUp()
 {
     m_bandHeld = false;
-    m_host.Image2MouseUp();
+    rotieren();
+    TrackBarAllChange(&m_host.mainWindow());
+}
+
+void BandAngleControls::setWheels(const QImage& realistic, const QImage& luminous)
+{
+    m_wheelRealistic = realistic;
+    m_wheelLuminous = luminous;
+    // At start both working pictures are the wheel of the state's band.
+    m_imageOriginal = wheelOfBandType();
+    m_imageBg = m_imageOriginal.copy();
+    m_lastTurn = -1;
+}
+
+QImage BandAngleControls::wheelOfBandType() const
+{
+    return m_host.state().bandLuminoes ? m_wheelLuminous : m_wheelRealistic;
+}
+
+void BandAngleControls::showBandPicture()
+{
+    (m_host.state().bandLuminoes ? m_w.band.Image1 : m_w.band.Image2)->raise();
+}
+
+void BandAngleControls::showBandType()
+{
+    showBandPicture();
+    m_imageOriginal = wheelOfBandType();
+    m_lastTurn = -1;
+    rotieren();
+}
+
+void BandAngleControls::wheelForBandType()
+{
+    m_imageOriginal = wheelOfBandType();
+    m_lastTurn = -1;
+    rotieren();
+    TrackBarAllChange(&m_host.mainWindow());
+}
+
+bool BandAngleControls::rotieren()
+{
+    if (m_imageOriginal.isNull())
+        return false;
+    // The state's second angle: a step drawn anew turns the wheel before the track bar shows it.
+    const MainState& s = m_host.state();
+    return ::rotieren(s, m_lastTurn, s.angleSlider2, markerPosition(), m_imageOriginal, m_imageBg);
+}
+
+int BandAngleControls::markerPosition() const
+{
+    return m_w.band.PaintBox1->x() - m_w.band.Image2->x();
 }
 
 int BandAngleControls::firstSlider() const
@@ -282,13 +335,13 @@ void BandAngleControls::TrackBarAllChange(const QObject* sender)
     m_host.colourDocument().datenHolen(s.posGross(), true);
     // In 4-colour type 1 the wheel's turn follows the second angle.
     if (harmonyMode == HarmonyMode::fourColour && !s.winkeltyp2 && sender == w.angle.TrackBar3)
-        m_host.rotieren();
+        rotieren();
 
     m_host.colourDocument().setDistance2(anzeige.abstand2);
     applyText(w.angle.WinkelU, anzeige.secondAngleText);
     m_host.colourDocument().datenHolen(s.posGross(), true);
 
-    drawAnglePicture(m_anglePicture, m_host.turnedWheel(), harmonyMode, s.winkeltyp2, trackBar2, trackBar3);
+    drawAnglePicture(m_anglePicture, m_imageBg, harmonyMode, s.winkeltyp2, trackBar2, trackBar3);
     if (!m_host.colourDocument().window().inputOnOuterField)
         showAnglePicture();
 }
@@ -312,7 +365,7 @@ void BandAngleControls::showControls()
     const AngleDisplay anzeige = angleDistances(s.harmonyMode(), s.angleSlider1, s.angleSlider2);
     applyText(w.angle.WinkelO, anzeige.firstAngleText);
     applyText(w.angle.WinkelU, anzeige.secondAngleText);
-    drawAnglePicture(m_anglePicture, m_host.turnedWheel(), s.harmonyMode(), s.winkeltyp2, s.angleSlider1,
+    drawAnglePicture(m_anglePicture, m_imageBg, s.harmonyMode(), s.winkeltyp2, s.angleSlider1,
                      s.angleSlider2);
     showAnglePicture();
 }
@@ -332,7 +385,7 @@ void BandAngleControls::drawMarkers()
 {
     const MainState& s = m_host.state();
     auto& w = m_w;
-    const MarkerLabels textSet = drawMarkerPicture(m_anglePicture, m_host.unturnedWheel(), s);
+    const MarkerLabels textSet = drawMarkerPicture(m_anglePicture, m_imageOriginal, s);
     applyText(w.legend.Label11, textSet.label11);
     applyText(w.legend.Label14, textSet.label14);
     applyText(w.legend.Label12, textSet.label12);
@@ -368,7 +421,7 @@ void BandAngleControls::winkelResetten()
 void BandAngleControls::ComboBox3Change()
 {
     m_host.colourDocument().setAngleType(m_w.angle.ComboBox3->currentIndex() != 0);
-    m_host.rotieren();
+    rotieren();
     TrackBarAllChange(m_w.angle.ComboBox3);
 }
 

@@ -32,6 +32,21 @@ public:
     void Image2MouseDown(int x);
     void Image2MouseMove(int x);
     void Image2MouseUp();
+    // The two wheel pictures of the band types, from the resource form.
+    void setWheels(const QImage& realistic, const QImage& luminous);
+    // The band picture of the state's type in front.
+    void showBandPicture();
+    // The band of the state's type with its wheel turned for the big field.
+    void showBandType();
+    // The new band type's wheel, turned, and the angle display brought up to date.
+    void wheelForBandType();
+    // Turns the wheel for the current state; true when the picture changed.
+    bool rotieren();
+    // The wheel of the band type, unturned and turned, and its turn drawn last
+    // (0..359; -1: none yet).
+    const QImage& imageOriginal() const { return m_imageOriginal; }
+    const QImage& imageBg() const { return m_imageBg; }
+    int lastTurn() const { return m_lastTurn; }
     // A press the program makes (a typed colour's place): the band is not left held.
     void pressBand(int x);
     // The left button went down on the band and is not yet released.
@@ -79,6 +94,9 @@ private:
     // The band and the angle picture hidden or shown, as the state's view option says.
     void showBandHidden(bool hidden);
     void drawMarkers();
+    QImage wheelOfBandType() const;
+    // Band position marked by PaintBox1 (its left edge minus Image2's).
+    int markerPosition() const;
 
     DisplayHost& m_host;
 
@@ -86,4 +104,8 @@ private:
     DisplayParts& m_parts;
     bool m_bandHeld = false;
     QImage m_anglePicture;
+    QImage m_wheelRealistic, m_wheelLuminous;
+    QImage m_imageOriginal; // the band type's wheel
+    QImage m_imageBg;       // the same, turned for the big field
+    int m_lastTurn = -1;
 };

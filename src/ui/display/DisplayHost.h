@@ -24,15 +24,8 @@ public:
     // The window as a widget (its palette, its window state).
     virtual QWidget& mainWindow() = 0;
 
-    // The band type's wheel, unturned and turned for the big field.
-    virtual const QImage& unturnedWheel() const = 0;
-    virtual const QImage& turnedWheel() const = 0;
-    virtual bool rotieren() = 0;
     // The band type as its menu command switches it, with the fields recomputed.
     virtual void switchBandType(bool luminous) = 0;
-    // The band of the state's type with its wheel turned for the big field.
-    virtual void showBandType() = 0;
-    virtual void Image2MouseUp() = 0;
     virtual void resetStaticText() = 0;
 
     virtual const ActionRegistry& actions() const = 0;
@@ -44,7 +37,4 @@ public:
     virtual const LanguageTable& uiLanguage() const = 0;
     // Opens a topic of the help file ("::HTML\\page06.htm") in the interface language.
     virtual void showHelpTopic(const QString& /*topic*/) {}
-
-    // Text of the value label last clicked; the value pop-up copies it.
-    QString kopierWert;
 };

@@ -53,7 +53,7 @@ void DisplayRender::drawDisplay(bool bothHalves)
     if (!m_host.colourDocument().window().inputOnOuterField)
         m_parts.band->showBandMarker(s.separatModus ? m_host.colourDocument().involvedFieldPosition()
                                                     : s.posGross());
-    m_host.showBandType();
+    m_parts.band->showBandType();
     m_parts.modes->showHarmonyMode();
     m_parts.band->showControls();
     m_parts.modes->showFieldCount();

@@ -431,16 +431,16 @@ void FieldSelection::StaticTextMouseDown(StaticText* text)
     }
     const QPalette& palette = m_host.mainWindow().palette();
     text->setColours(palette.color(QPalette::Highlight), palette.color(QPalette::HighlightedText));
-    m_host.kopierWert = value;
+    m_kopierWert = value;
     copyToClipboard->setEnabled(true);
 }
 
 void FieldSelection::Kopieren1aExecute()
 {
     // Nothing picked yet: the clipboard keeps what it has.
-    if (m_host.kopierWert.isEmpty())
+    if (m_kopierWert.isEmpty())
         return;
-    QGuiApplication::clipboard()->setText(m_host.kopierWert);
+    QGuiApplication::clipboard()->setText(m_kopierWert);
 }
 
 void FieldSelection::FormMouseDown()

@@ -5,6 +5,7 @@
 #include "core/state/Field.h"
 
 #include <QObject>
+#include <QString>
 
 #include <functional>
 #include <map>
@@ -60,6 +61,8 @@ public:
     void takePart(Field field);
     // A press on the bare background of these panels ends a value text's highlight.
     void watchBackgrounds(const std::vector<QWidget*>& panels);
+    // Text of the value label last clicked; the value pop-up copies it.
+    const QString& kopierWert() const { return m_kopierWert; }
     // Separate adjustment's radio buttons: usable or greyed.
     void enableChoice(bool enabled);
     // The field's button checked and the others not, as a click does (their handlers run).
@@ -113,6 +116,7 @@ private:
     void setInvolvedField(Field field);
 
     DisplayHost& m_host;
+    QString m_kopierWert;
 
     Widgets m_w;
     DisplayParts& m_parts;

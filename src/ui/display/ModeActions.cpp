@@ -236,7 +236,7 @@ void ModeActions::recompute(HarmonyMode harmonyMode)
         m_host.colourDocument().datenHolen(s.posGross(), true);
     }
 
-    m_host.rotieren();
+    m_parts.band->rotieren();
     m_parts.band->TrackBarAllChange(nullptr);
     if (isRowMode(harmonyMode))
         m_host.colourDocument().renewLightDark();

@@ -8,6 +8,7 @@
 #include "core/layout/WindowLayout.h"
 #include "core/prefs/RegistryForm.h"
 #include "platform/desktop/DesktopShellOpener.h"
+#include "ui/display/BandAngleControls.h"
 #include "ui/display/DisplayParts.h"
 #include "ui/display/FieldDisplay.h"
 #include "ui/display/FieldSelection.h"
@@ -209,10 +210,7 @@ void TForm1::connectActions()
 void TForm1::setBlind(const TfBlind& blind)
 {
     m_blind = &blind;
-    // At start both working pictures are the realistic wheel.
-    m_imageOriginal = bandTypeWheel();
-    m_imageBg = m_imageOriginal.copy();
-    m_lastTurn = -1;
+    m_parts->band->setWheels(blind.ImageOriginalREAL(), blind.ImageOriginalLUM());
 }
 
 void TForm1::setPreferences(TfRegistryForm& preferences)
@@ -233,13 +231,6 @@ void TForm1::setPreferences(TfRegistryForm& preferences)
             tutorial.setEnabled(true);
         }
     }
-}
-
-QImage TForm1::bandTypeWheel() const
-{
-    if (!m_blind)
-        return {};
-    return state().bandLuminoes ? m_blind->ImageOriginalLUM() : m_blind->ImageOriginalREAL();
 }
 
 QAction* TForm1::actionItem(const char* name) const

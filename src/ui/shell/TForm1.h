@@ -54,10 +54,6 @@ public:
 
     // The angle image and the two working wheel pictures (the current band
     // type's unturned wheel, and the turned one).
-    const QImage& unturnedWheel() const override { return m_imageOriginal; }
-    const QImage& turnedWheel() const override { return m_imageBg; }
-    const QImage& imageOriginal() const { return m_imageOriginal; }
-    const QImage& imageBg() const { return m_imageBg; }
     QWidget& mainWindow() override { return *this; }
     const LanguageTable& uiLanguage() const override;
     QWidget& helpWindow() override { return *this; }
@@ -89,19 +85,9 @@ public:
     void realistischExecute();
     void luminoesExecute();
     void realistischLuminoesExecute();
-    // The band's mouse-up step: also brings the angle image up to date after
-    // the first show and after a file was read.
-    void Image2MouseUp() override;
-    // Turns the wheel for the current state; true when the picture changed.
-    bool rotieren() override;
     // A typed-in big-field colour belongs to the luminous band: the realistic band
     // drops it, the luminous band fetches the big field again to show it.
     void switchBandType(bool luminoes) override;
-    void showBandType() override;
-    // Band position marked by PaintBox1 (its left edge minus Image2's).
-    int markerPosition() const;
-    // The wheel's turn drawn last, 0..359; -1: none yet.
-    int lastTurn() const { return m_lastTurn; }
 
     // --- dialogs ---
     // The settings dialog, created anew for each use and shown modally.
@@ -190,12 +176,10 @@ private:
     // The settings dialog on one of its pages; a new print choice is taken after OK.
     void runSettings(bool tutorialPage);
     void showStartColours();
-    void updateAngleDisplay();
     void paintMarker(QPainter& painter, bool pointsDown) const;
     void applyStoredPlacement();
     // True when the file was read whole.
     bool openFileFromCommandLine();
-    QImage bandTypeWheel() const;
     void setBandType(bool luminoes);
     void wheelForBandType();
     void reloadBigField();
@@ -205,9 +189,6 @@ private:
     ColourDocument m_dokument;
     ActionChoices m_gezeigteAktionen; // the choices the check marks show
     MainWidgets m_w;
-    QImage m_imageOriginal;
-    QImage m_imageBg;
-    int m_lastTurn = -1;
     QString m_helpFile;
     bool ersterStart = true;
     QString m_commandLineFile;

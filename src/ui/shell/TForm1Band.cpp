@@ -1,4 +1,4 @@
-// Band type switching, the wheel rotation and the band markers of the main window.
+// Band type switching and the band markers of the main window.
 
 #include "ui/shell/TForm1.h"
 
@@ -48,23 +48,12 @@ void TForm1::switchBandType(bool luminoes)
 void TForm1::setBandType(bool luminoes)
 {
     m_dokument.applyBandType(luminoes);
-    (luminoes ? m_w.band.Image1 : m_w.band.Image2)->raise();
-}
-
-void TForm1::showBandType()
-{
-    (state().bandLuminoes ? m_w.band.Image1 : m_w.band.Image2)->raise();
-    m_imageOriginal = bandTypeWheel();
-    m_lastTurn = -1;
-    rotieren();
+    m_parts->band->showBandPicture();
 }
 
 void TForm1::wheelForBandType()
 {
-    m_imageOriginal = bandTypeWheel();
-    m_lastTurn = -1;
-    rotieren();
-    updateAngleDisplay();
+    m_parts->band->wheelForBandType();
     // Separate adjustment shows the unturned wheel of the new band under its markers.
     m_dokument.renewSeparateAngleMarkers();
 }
@@ -78,32 +67,6 @@ void TForm1::realistischLuminoesExecute()
 void TForm1::reloadBigField()
 {
     m_dokument.datenHolen(state().posGross(), true);
-}
-
-void TForm1::Image2MouseUp()
-{
-    rotieren();
-    updateAngleDisplay();
-}
-
-bool TForm1::rotieren()
-{
-    if (m_imageOriginal.isNull())
-        return false;
-    // The state's second angle: a step drawn anew turns the wheel before the track bar shows it.
-    return ::rotieren(state(), m_lastTurn, state().angleSlider2, markerPosition(), m_imageOriginal,
-                      m_imageBg);
-}
-
-int TForm1::markerPosition() const
-{
-    return m_w.band.PaintBox1->x() - m_w.band.Image2->x();
-}
-
-// The angle display update, as the program (not a track bar) asks for it.
-void TForm1::updateAngleDisplay()
-{
-    m_parts->band->TrackBarAllChange(this);
 }
 
 // PaintBox1Paint and PaintBox2Paint: a small filled triangle pointing at the

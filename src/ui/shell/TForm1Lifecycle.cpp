@@ -7,6 +7,8 @@
 #include "core/colour/OverlayPicture.h"
 #include "core/layout/WindowLayout.h"
 #include "core/prefs/RegistryForm.h"
+#include "ui/display/BandAngleControls.h"
+#include "ui/display/DisplayParts.h"
 #include "ui/language/ActionRegistry.h"
 #include "ui/layout/WindowLayoutUi.h"
 #include "ui/shell/ColourSettingsFile.h"
@@ -167,7 +169,7 @@ void TForm1::FormShow()
                 ComboBox2Change();
         }
     }
-    Image2MouseUp();
+    m_parts->band->Image2MouseUp();
     m_layout->setLocked(false);
     FormResize();
     // Showing repaints the fields; the colours are still the file's.

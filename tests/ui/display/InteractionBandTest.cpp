@@ -161,11 +161,11 @@ TEST(InteractionBand, FourColourTypeOneTurnsTheWheelWithTheSecondAngle)
     f.harmonyMode("viererHarmonien");
     MainWidgets& w = f.w();
     ASSERT_TRUE(w.angle.TrackBar3->isEnabled());
-    const QImage wheel = f.form->imageBg();
+    const QImage wheel = f.form->parts().band->imageBg();
     w.angle.TrackBar3->setValue(90);
     EXPECT_EQ(w.angle.WinkelU->text(), QStringLiteral("96 °"));
     EXPECT_EQ(f.s().abstand2(), 90);
-    EXPECT_NE(f.form->imageBg(), wheel);
+    EXPECT_NE(f.form->parts().band->imageBg(), wheel);
 
     // Angle type 2: only the first angle is adjustable.
     waehleEintrag(w.angle.ComboBox3, 1);

@@ -119,7 +119,7 @@ TEST(InteractionSelection, ValueTextHighlightIsCopiedWithCtrlC)
     klick(w.values.SGrObHex);
     EXPECT_TRUE(hervorgehoben(w.values.SGrObHex));
     EXPECT_TRUE(w.furniture.Kopieren1a->isEnabled());
-    EXPECT_EQ(f.form->kopierWert, QStringLiteral("#DA251D"));
+    EXPECT_EQ(f.form->parts().selection->kopierWert(), QStringLiteral("#DA251D"));
     f.form->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(f.form.get()));
     QTest::keyClick(f.form.get(), Qt::Key_C, Qt::ControlModifier);
@@ -159,7 +159,7 @@ TEST(InteractionSelection, RightButtonHighlightsAndOffersThePopUp)
     QTest::mousePress(w.values.SKlObB, Qt::RightButton);
     EXPECT_TRUE(hervorgehoben(w.values.SKlObB));
     EXPECT_TRUE(w.furniture.Kopieren1a->isEnabled());
-    EXPECT_EQ(f.form->kopierWert, QStringLiteral("141"));
+    EXPECT_EQ(f.form->parts().selection->kopierWert(), QStringLiteral("141"));
 }
 
 TEST(InteractionSelection, PressOnTheBackgroundRemovesTheHighlight)

@@ -1,5 +1,7 @@
 #include "support/WindowFixture.h"
 
+#include "ui/display/BandAngleControls.h"
+#include "ui/display/DisplayParts.h"
 #include "ui/layout/WindowLayoutUi.h"
 #include "ui/widgets/ColourPanel.h"
 #include "ui/widgets/PictureBox.h"
@@ -62,7 +64,7 @@ TEST(MainWindowLifecycle, FirstShowAppliesThePlacementAndReadiesTheAngleImage)
     EXPECT_FALSE(f.form->isMaximized());
     // The release step turned the wheel for position 0 (by 0 degrees) and drew
     // it into the angle image: the realistic red of position 0 at the top.
-    EXPECT_EQ(f.form->lastTurn(), 0);
+    EXPECT_EQ(f.form->parts().band->lastTurn(), 0);
     EXPECT_EQ(f.w().angle.ImageWW->image().size(), QSize(123, 123));
     EXPECT_TRUE(obenImRad(f.w().angle.ImageWW, QColor(218, 37, 29)));
     // The layout ran at the end of the show: the display fills the space above the lower strip.
@@ -175,7 +177,7 @@ TEST(MainWindowBandType, LuminousAndBackSwitchesPictureWheelAndMarks)
     EXPECT_TRUE(luminoes->isChecked());
     EXPECT_FALSE(realistisch->isChecked());
     EXPECT_GT(stapelPlatz(w.band.Image1), stapelPlatz(w.band.Image2));
-    EXPECT_EQ(f.form->imageOriginal(), f.blind->ImageOriginalLUM());
+    EXPECT_EQ(f.form->parts().band->imageOriginal(), f.blind->ImageOriginalLUM());
     EXPECT_TRUE(obenImRad(w.angle.ImageWW, QColor(255, 0, 0)));
     EXPECT_TRUE(f.s().eingabeFarbeAktiv); // a typed-in colour belongs to the luminous band
 
@@ -183,7 +185,7 @@ TEST(MainWindowBandType, LuminousAndBackSwitchesPictureWheelAndMarks)
     EXPECT_FALSE(f.s().bandLuminoes);
     EXPECT_TRUE(realistisch->isChecked());
     EXPECT_GT(stapelPlatz(w.band.Image2), stapelPlatz(w.band.Image1));
-    EXPECT_EQ(f.form->imageOriginal(), f.blind->ImageOriginalREAL());
+    EXPECT_EQ(f.form->parts().band->imageOriginal(), f.blind->ImageOriginalREAL());
     EXPECT_EQ(w.angle.ImageWW->image(), realistischesBild);
     EXPECT_FALSE(f.s().eingabeFarbeAktiv);
     // Positions stay where they were.
@@ -214,15 +216,15 @@ TEST(MainWindowBandType, SwitchAlwaysTurnsTheWheelAgain)
     ASSERT_EQ(f.s().posGross(), 508);
     const QImage& real = f.blind->ImageOriginalREAL();
     const QImage& lum = f.blind->ImageOriginalLUM();
-    ASSERT_TRUE(vierteldrehungVon(f.form->imageBg(), real));
+    ASSERT_TRUE(vierteldrehungVon(f.form->parts().band->imageBg(), real));
     EXPECT_TRUE(obenImRad(w.angle.ImageWW, QColor(40, 22, 111))); // realistic row 508
 
     f.form->actionItem("luminoes")->trigger();
-    EXPECT_TRUE(vierteldrehungVon(f.form->imageBg(), lum));
+    EXPECT_TRUE(vierteldrehungVon(f.form->parts().band->imageBg(), lum));
     EXPECT_TRUE(obenImRad(w.angle.ImageWW, QColor(49, 0, 255))); // luminous row 508
 
     f.form->actionItem("realistisch")->trigger();
-    EXPECT_TRUE(vierteldrehungVon(f.form->imageBg(), real));
+    EXPECT_TRUE(vierteldrehungVon(f.form->parts().band->imageBg(), real));
     EXPECT_TRUE(obenImRad(w.angle.ImageWW, QColor(40, 22, 111)));
-    EXPECT_FALSE(f.form->rotieren()); // nothing changed since: no repaint
+    EXPECT_FALSE(f.form->parts().band->rotieren()); // nothing changed since: no repaint
 }
