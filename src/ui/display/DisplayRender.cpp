@@ -85,7 +85,7 @@ void DisplayRender::showFixing(bool whole)
         // Separate adjustment keeps the right half's colours, which then are the state's.
         if (!whole && !(s.separatModus && !left)) {
             // The upper row may still be laid out for the right half's mode.
-            m_parts.modes->prepareValueRows(s.harmonyMode());
+            m_parts.display->prepareValueRows(s.harmonyMode());
             m_parts.display->paintAll();
         }
         fixedHalves.hideEverything();
@@ -110,7 +110,7 @@ void DisplayRender::paintOtherHalf()
     m_parts.modes->fixedHalves().showHalf(harmonyMode, andere.fixLinksAktiv, andere);
     // Fields of another mode this half showed earlier go.
     m_parts.modes->hideAll(andere);
-    m_parts.modes->prepareValueRows(harmonyMode, andere);
+    m_parts.display->prepareValueRows(harmonyMode, andere);
     m_parts.display->paintAll(andere);
     m_parts.text->present(andere);
 }

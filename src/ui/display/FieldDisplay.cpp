@@ -16,6 +16,11 @@
 namespace
 {
 
+void showSwatch(ColourPanel* panel, bool visible)
+{
+    panel->setVisible(visible);
+}
+
 QColor toQColor(Rgb c)
 {
     return QColor(c.r, c.g, c.b);
@@ -91,6 +96,54 @@ SwatchLook FieldDisplay::swatch(Field field, bool lowerRow) const
     const PerField<const ColourPanel*> lower{{v.Panel8, v.Panel11, v.Panel9, v.Panel10}};
     const ColourPanel* p = (lowerRow ? lower : upper)[field];
     return {p->hasColour() ? std::optional<QColor>(p->colour()) : std::nullopt, p->isHidden()};
+}
+
+// Fields of the edited value row the mode does not use show "-"; swatches follow the mode.
+void FieldDisplay::prepareValueRows(HarmonyMode harmonyMode)
+{
+    prepareValueRows(harmonyMode, m_host.state());
+}
+
+void FieldDisplay::prepareValueRows(HarmonyMode harmonyMode, const MainState& s)
+{
+    // A swapped-in snapshot leaves both rows as they are, like the panels.
+    if (m_panels.held())
+        return;
+    auto& w = m_w;
+    const bool unten = s.fixiert && s.fixLinksAktiv;
+    if (harmonyMode == HarmonyMode::twoColour) {
+        if (unten)
+            writeDashes({w.values.SKlUnLiR, w.values.SKlUnLiG, w.values.SKlUnLiB, w.values.SKlUnLiHex,
+                         w.values.SKlUnMiR, w.values.SKlUnMiG, w.values.SKlUnMiB, w.values.SKlUnMiHex});
+        else
+            writeDashes({w.values.SKlObLiR, w.values.SKlObLiG, w.values.SKlObLiB, w.values.SKlObLiHex,
+                         w.values.SKlObMiR, w.values.SKlObMiG, w.values.SKlObMiB, w.values.SKlObMiHex});
+    } else if (harmonyMode == HarmonyMode::threeColour) {
+        // The centre row's values from a 4-colour harmony would currentState beside no swatch.
+        if (unten)
+            writeDashes({w.values.SKlUnMiR, w.values.SKlUnMiG, w.values.SKlUnMiB, w.values.SKlUnMiHex});
+        else
+            writeDashes({w.values.SKlObMiR, w.values.SKlObMiG, w.values.SKlObMiB, w.values.SKlObMiHex});
+    } else if (harmonyMode == HarmonyMode::colourRows) {
+        if (unten)
+            writeDashes({w.values.SGrUnR, w.values.SGrUnG, w.values.SGrUnB, w.values.SGrUnHex});
+        else
+            writeDashes({w.values.SGrObR, w.values.SGrObG, w.values.SGrObB, w.values.SGrObHex});
+    }
+    const bool big = harmonyMode != HarmonyMode::colourRows;
+    const bool left = harmonyMode != HarmonyMode::twoColour;
+    const bool centre = harmonyMode != HarmonyMode::twoColour && harmonyMode != HarmonyMode::threeColour;
+    if (unten) {
+        showSwatch(w.values.Panel8, big);
+        showSwatch(w.values.Panel9, left);
+        showSwatch(w.values.Panel10, centre);
+        showSwatch(w.values.Panel11, true);
+    } else {
+        // The right-hand swatch (Panel7) is always in use.
+        showSwatch(w.values.Panel4, big);
+        showSwatch(w.values.Panel5, left);
+        showSwatch(w.values.Panel6, centre);
+    }
 }
 
 bool FieldDisplay::leftEdited() const

@@ -42,6 +42,9 @@ public:
     void follow(Changes was, Redraw how);
     // The hex text a field's value row shows (the lower row: the left fixed half).
     QString valueHex(Field field, bool lowerRow) const;
+    // Fields of the edited value row the mode does not use show "-"; swatches follow the mode.
+    void prepareValueRows(HarmonyMode harmonyMode);
+    void prepareValueRows(HarmonyMode harmonyMode, const MainState& s);
     // A field's swatch in a value row, as shown.
     SwatchLook swatch(Field field, bool lowerRow) const;
 

@@ -48,11 +48,6 @@ ActionId actionForMode(HarmonyMode m)
     return ActionId::farbreihen;
 }
 
-void present(ColourPanel* panel, bool visible)
-{
-    panel->setVisible(visible);
-}
-
 } // namespace
 
 ModeActions::ModeActions(DisplayHost& host, Widgets widgets, DisplayParts& parts)
@@ -134,7 +129,7 @@ void ModeActions::switchHarmonyMode(HarmonyMode harmonyMode)
     fieldsAndAngles(harmonyMode);
     recompute(harmonyMode);
     showDisplay(harmonyMode);
-    prepareValueRows(harmonyMode);
+    m_parts.display->prepareValueRows(harmonyMode);
     hideAll();
     // Back in a harmony a checked text view shows its texts again, as the state says.
     m_parts.text->present();
@@ -199,7 +194,7 @@ void ModeActions::showHarmonyMode()
     showStatusText(harmonyMode);
     showAngleControls(harmonyMode);
     showDisplay(harmonyMode);
-    prepareValueRows(harmonyMode);
+    m_parts.display->prepareValueRows(harmonyMode);
     hideAll();
 }
 
@@ -294,54 +289,6 @@ void ModeActions::singleLayout(HarmonyMode harmonyMode)
         // Rings of a longer row fixed earlier are not in use now.
         hidePanels();
         break;
-    }
-}
-
-// Fields of the edited value row the mode does not use show "-"; swatches follow the mode.
-void ModeActions::prepareValueRows(HarmonyMode harmonyMode)
-{
-    prepareValueRows(harmonyMode, m_host.state());
-}
-
-void ModeActions::prepareValueRows(HarmonyMode harmonyMode, const MainState& s)
-{
-    // A swapped-in snapshot leaves both rows as they are, like the panels.
-    if (m_parts.panelHold.held())
-        return;
-    auto& w = m_w;
-    const bool unten = s.fixiert && s.fixLinksAktiv;
-    if (harmonyMode == HarmonyMode::twoColour) {
-        if (unten)
-            writeDashes({w.values.SKlUnLiR, w.values.SKlUnLiG, w.values.SKlUnLiB, w.values.SKlUnLiHex,
-                         w.values.SKlUnMiR, w.values.SKlUnMiG, w.values.SKlUnMiB, w.values.SKlUnMiHex});
-        else
-            writeDashes({w.values.SKlObLiR, w.values.SKlObLiG, w.values.SKlObLiB, w.values.SKlObLiHex,
-                         w.values.SKlObMiR, w.values.SKlObMiG, w.values.SKlObMiB, w.values.SKlObMiHex});
-    } else if (harmonyMode == HarmonyMode::threeColour) {
-        // The centre row's values from a 4-colour harmony would currentState beside no swatch.
-        if (unten)
-            writeDashes({w.values.SKlUnMiR, w.values.SKlUnMiG, w.values.SKlUnMiB, w.values.SKlUnMiHex});
-        else
-            writeDashes({w.values.SKlObMiR, w.values.SKlObMiG, w.values.SKlObMiB, w.values.SKlObMiHex});
-    } else if (harmonyMode == HarmonyMode::colourRows) {
-        if (unten)
-            writeDashes({w.values.SGrUnR, w.values.SGrUnG, w.values.SGrUnB, w.values.SGrUnHex});
-        else
-            writeDashes({w.values.SGrObR, w.values.SGrObG, w.values.SGrObB, w.values.SGrObHex});
-    }
-    const bool big = harmonyMode != HarmonyMode::colourRows;
-    const bool left = harmonyMode != HarmonyMode::twoColour;
-    const bool centre = harmonyMode != HarmonyMode::twoColour && harmonyMode != HarmonyMode::threeColour;
-    if (unten) {
-        present(w.values.Panel8, big);
-        present(w.values.Panel9, left);
-        present(w.values.Panel10, centre);
-        present(w.values.Panel11, true);
-    } else {
-        // The right-hand swatch (Panel7) is always in use.
-        present(w.values.Panel4, big);
-        present(w.values.Panel5, left);
-        present(w.values.Panel6, centre);
     }
 }
 

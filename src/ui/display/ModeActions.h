@@ -19,7 +19,6 @@ class ModeActions
 public:
     // The widgets this part draws or reads; no others.
     struct Widgets {
-        ValueRowWidgets& values;
         RowControlWidgets& rowControls;
         FieldWidgets& fields;
         FurnitureWidgets& furniture;
@@ -68,8 +67,6 @@ public:
     // The mode action for a mode.
     QAction& harmonyModeAction(HarmonyMode harmonyMode) const;
     // The edited value row's swatches and "-" texts for the fields of a mode.
-    void prepareValueRows(HarmonyMode harmonyMode);
-    void prepareValueRows(HarmonyMode harmonyMode, const MainState& s);
     // Every field of the mode fetched anew from the band, one selection at a time.
     void reloadEveryField();
     // The state's mode shown: fields, controls, value rows; nothing computed.

@@ -18,8 +18,8 @@
 
 DisplayParts::DisplayParts(DisplayHost& host, MainWidgets& w)
     : display(std::make_unique<FieldDisplay>(host, FieldDisplay::Widgets{w.fields, w.values}, panelHold)),
-      modes(std::make_unique<ModeActions>(
-          host, ModeActions::Widgets{w.values, w.rowControls, w.fields, w.furniture}, *this)),
+      modes(std::make_unique<ModeActions>(host, ModeActions::Widgets{w.rowControls, w.fields, w.furniture},
+                                          *this)),
       selection(std::make_unique<FieldSelection>(
           host, FieldSelection::Widgets{w.values, w.choice, w.fields, w.furniture}, *this)),
       band(std::make_unique<BandAngleControls>(host, BandAngleControls::Widgets{w.band, w.angle, w.legend},
