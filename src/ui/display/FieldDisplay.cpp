@@ -146,6 +146,39 @@ void FieldDisplay::prepareValueRows(HarmonyMode harmonyMode, const MainState& s)
     }
 }
 
+// The lower row takes the upper row's texts and the swatches it shows (fixing switched on).
+void FieldDisplay::fillLowerRow()
+{
+    auto& w = m_w;
+    const std::array<StaticText*, 32> textSet = w.values.valueTexts();
+    for (std::size_t i = 0; i < 16; ++i)
+        textSet[16 + i]->setText(textSet[i]->text());
+    const std::pair<ColourPanel*, ColourPanel*> swatches[] = {{w.values.Panel4, w.values.Panel8},
+                                                              {w.values.Panel5, w.values.Panel9},
+                                                              {w.values.Panel6, w.values.Panel10},
+                                                              {w.values.Panel7, w.values.Panel11}};
+    for (const auto& [upper, unten] : swatches) {
+        if (upper->isHidden())
+            continue;
+        if (upper->hasColour())
+            unten->setColour(upper->colour());
+        else
+            unten->clearColour();
+        unten->show();
+    }
+}
+
+// The lower row empties and its swatches go (fixing switched off).
+void FieldDisplay::clearLowerRow()
+{
+    auto& w = m_w;
+    const std::array<StaticText*, 32> textSet = w.values.valueTexts();
+    for (std::size_t i = 16; i < 32; ++i)
+        textSet[i]->setText(QString());
+    for (ColourPanel* p : {w.values.Panel8, w.values.Panel9, w.values.Panel10, w.values.Panel11})
+        p->hide();
+}
+
 bool FieldDisplay::leftEdited() const
 {
     return m_drawn().fixLinksAktiv;

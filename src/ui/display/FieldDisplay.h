@@ -45,6 +45,9 @@ public:
     // Fields of the edited value row the mode does not use show "-"; swatches follow the mode.
     void prepareValueRows(HarmonyMode harmonyMode);
     void prepareValueRows(HarmonyMode harmonyMode, const MainState& s);
+    // The lower value row copies the upper one, or empties (fixing on or off).
+    void fillLowerRow();
+    void clearLowerRow();
     // A field's swatch in a value row, as shown.
     SwatchLook swatch(Field field, bool lowerRow) const;
 

@@ -4,6 +4,7 @@
 #include "core/language/LanguageTable.h"
 #include "ui/display/DisplayHost.h"
 #include "ui/display/DisplayParts.h"
+#include "ui/display/FieldDisplay.h"
 #include "ui/display/FieldSelection.h"
 #include "ui/language/ActionRegistry.h"
 #include "ui/widgets/ColourPanel.h"
@@ -69,7 +70,7 @@ void Fixing::fillHalves()
 {
     colourHalves();
     duplicateTextFields();
-    fillLowerRow();
+    m_parts.display->fillLowerRow();
 }
 
 void Fixing::colourHalves()
@@ -120,24 +121,6 @@ void Fixing::duplicateTextFields()
     }
 }
 
-void Fixing::fillLowerRow()
-{
-    auto& w = m_w;
-    const std::array<StaticText*, 32> textSet = w.values.valueTexts();
-    for (std::size_t i = 0; i < 16; ++i)
-        textSet[16 + i]->setText(textSet[i]->text());
-    const std::pair<ColourPanel*, ColourPanel*> swatches[] = {{w.values.Panel4, w.values.Panel8},
-                                                              {w.values.Panel5, w.values.Panel9},
-                                                              {w.values.Panel6, w.values.Panel10},
-                                                              {w.values.Panel7, w.values.Panel11}};
-    for (const auto& [upper, unten] : swatches) {
-        if (upper->isHidden())
-            continue;
-        copyColour(unten, upper);
-        unten->show();
-    }
-}
-
 void Fixing::switchOff()
 {
     m_host.colourDocument().switchFixingOff();
@@ -150,7 +133,7 @@ void Fixing::fillSingle(bool withColours)
     if (withColours)
         colourSingleDisplay();
     mergeTextFields(m_linksGezeigt);
-    clearLowerRow();
+    m_parts.display->clearLowerRow();
 }
 
 void Fixing::displayed()
@@ -192,16 +175,6 @@ void Fixing::mergeTextFields(bool leftEdited)
         edits[i]->setVisible(textAn);
         kopien[i]->hide();
     }
-}
-
-void Fixing::clearLowerRow()
-{
-    auto& w = m_w;
-    const std::array<StaticText*, 32> textSet = w.values.valueTexts();
-    for (std::size_t i = 16; i < 32; ++i)
-        textSet[i]->setText(QString());
-    for (ColourPanel* p : {w.values.Panel8, w.values.Panel9, w.values.Panel10, w.values.Panel11})
-        p->hide();
 }
 
 void Fixing::zurueckZurAltenFlaecheRe(const QString& text)

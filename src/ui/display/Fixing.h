@@ -19,7 +19,6 @@ public:
     // The widgets this part draws or reads; no others.
     struct Widgets {
         FieldWidgets& fields;
-        ValueRowWidgets& values;
     };
 
     Fixing(DisplayHost& host, Widgets widgets, DisplayParts& parts);
@@ -47,10 +46,8 @@ private:
     void switchOff();
     void colourHalves();
     void duplicateTextFields();
-    void fillLowerRow();
     void colourSingleDisplay();
     void mergeTextFields(bool leftEdited);
-    void clearLowerRow();
     void zurueckZurAltenFlaeche(const QString& text, bool left);
 
     DisplayHost& m_host;

@@ -25,7 +25,7 @@ DisplayParts::DisplayParts(DisplayHost& host, MainWidgets& w)
       band(std::make_unique<BandAngleControls>(host, BandAngleControls::Widgets{w.band, w.angle, w.legend},
                                                *this)),
       lightDark(std::make_unique<LightDarkField>(host, LightDarkField::Widgets{w.lightDark}, panelHold)),
-      fixing(std::make_unique<Fixing>(host, Fixing::Widgets{w.fields, w.values}, *this)),
+      fixing(std::make_unique<Fixing>(host, Fixing::Widgets{w.fields}, *this)),
       halves(std::make_unique<HalfSwap>(host, panelHold)),
       separate(std::make_unique<SeparateAdjustment>(host, *this)),
       websicher(std::make_unique<WebSafeDisplay>(host, WebSafeDisplay::Widgets{w.fields, w.values, w.warning},
