@@ -37,6 +37,57 @@ bool modeShowsValueRow(Field field, HarmonyMode harmonyMode)
     return true;
 }
 
+struct WebFieldWidgets {
+    ColourPanel* panel;
+    std::array<StaticText*, 3> rgb;
+    StaticText* hex;
+};
+
+// The half being edited: its mode is the one the dialog was opened for.
+WebFieldWidgets webFieldWidgets(const FieldDisplay::Widgets& w, const MainState& s, Field field)
+{
+    const bool fix = s.fixiert;
+    if (fix && s.fixLinksAktiv) {
+        switch (field) {
+        case Field::big:
+            return {
+                w.fields.FixedLinks, {w.values.SGrUnR, w.values.SGrUnG, w.values.SGrUnB}, w.values.SGrUnHex};
+        case Field::left:
+            return {w.fields.FixedLinksKleinLinks,
+                    {w.values.SKlUnLiR, w.values.SKlUnLiG, w.values.SKlUnLiB},
+                    w.values.SKlUnLiHex};
+        case Field::centre:
+            return {w.fields.FixedLinksKleinMitte,
+                    {w.values.SKlUnMiR, w.values.SKlUnMiG, w.values.SKlUnMiB},
+                    w.values.SKlUnMiHex};
+        case Field::right:
+            break;
+        }
+        return {w.fields.FixedLinksKleinRechts,
+                {w.values.SKlUnR, w.values.SKlUnG, w.values.SKlUnB},
+                w.values.SKlUnHex};
+    }
+    switch (field) {
+    case Field::big:
+        return {fix ? w.fields.FixedRechts : w.fields.Anzeige_Normal,
+                {w.values.SGrObR, w.values.SGrObG, w.values.SGrObB},
+                w.values.SGrObHex};
+    case Field::left:
+        return {fix ? w.fields.FixedKleinLinks : w.fields.KleinLinks,
+                {w.values.SKlObLiR, w.values.SKlObLiG, w.values.SKlObLiB},
+                w.values.SKlObLiHex};
+    case Field::centre:
+        return {fix ? w.fields.FixedKleinMitte : w.fields.KleinMitte,
+                {w.values.SKlObMiR, w.values.SKlObMiG, w.values.SKlObMiB},
+                w.values.SKlObMiHex};
+    case Field::right:
+        break;
+    }
+    return {fix ? w.fields.FixedKleinRechts : w.fields.KleinRechts,
+            {w.values.SKlObR, w.values.SKlObG, w.values.SKlObB},
+            w.values.SKlObHex};
+}
+
 } // namespace
 
 FieldDisplay::FieldDisplay(DisplayHost& host, Widgets widgets, const PanelHold& panels)
@@ -177,6 +228,38 @@ void FieldDisplay::clearLowerRow()
         textSet[i]->setText(QString());
     for (ColourPanel* p : {w.values.Panel8, w.values.Panel9, w.values.Panel10, w.values.Panel11})
         p->hide();
+}
+
+WebFieldDisplay FieldDisplay::shownField(Field field) const
+{
+    const WebFieldWidgets f = webFieldWidgets(m_w, m_host.state(), field);
+    return WebFieldDisplay{f.panel->colour(), {f.rgb[0]->text(), f.rgb[1]->text(), f.rgb[2]->text()}};
+}
+
+void FieldDisplay::showAllocatedColour(Field field, const QColor& c)
+{
+    const WebFieldWidgets f = webFieldWidgets(m_w, m_host.state(), field);
+    f.panel->setColour(c);
+    const std::array<int, 3> kanaele{c.red(), c.green(), c.blue()};
+    for (std::size_t i = 0; i < 3; ++i)
+        f.rgb[i]->setText(QString::number(kanaele[i]));
+    f.hex->setText(hexText(c.red(), c.green(), c.blue()));
+}
+
+// A panel counts only where the user sees it: parked panels and the rows of a
+// display that is not in use sit in the hidden container. The half being edited
+// is the one whose repaint asks.
+RowFields FieldDisplay::shownRow() const
+{
+    const MainState& s = m_host.state();
+    const auto& panels = !s.fixiert ? m_w.fields.R : (s.fixLinksAktiv ? m_w.fields.RLi : m_w.fields.RRe);
+    QWidget* topWindow = &m_host.mainWindow();
+    RowFields row{};
+    for (std::size_t n = 1; n <= 15; ++n) {
+        const QColor c = panels[n]->colour();
+        row[n] = {Rgb{c.red(), c.green(), c.blue()}, panels[n]->isVisibleTo(topWindow)};
+    }
+    return row;
 }
 
 bool FieldDisplay::leftEdited() const

@@ -2,10 +2,12 @@
 
 #include "core/state/ColourDocument.h"
 
+#include "ui/dialogs/TOKBottomDlg1.h"
 #include "ui/display/DrawnState.h"
 #include "ui/widgets/MainWidgets.h"
 
 #include "core/harmony/FieldColours.h"
+#include "core/harmony/SameColour.h"
 #include "core/state/Field.h"
 
 #include <QColor>
@@ -48,6 +50,12 @@ public:
     // The lower value row copies the upper one, or empties (fixing on or off).
     void fillLowerRow();
     void clearLowerRow();
+    // The edited half's field as shown (colour and R, G, B texts), and a web-safe
+    // colour allocated to it by the conversion dialog.
+    WebFieldDisplay shownField(Field field) const;
+    void showAllocatedColour(Field field, const QColor& c);
+    // The edited half's row as shown, each field with whether the user sees it.
+    RowFields shownRow() const;
     // A field's swatch in a value row, as shown.
     SwatchLook swatch(Field field, bool lowerRow) const;
 

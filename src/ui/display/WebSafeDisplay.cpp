@@ -19,57 +19,6 @@
 namespace
 {
 
-struct WebFeldWidgets {
-    ColourPanel* panel;
-    std::array<StaticText*, 3> rgb;
-    StaticText* hex;
-};
-
-// The half being edited: its mode is the one the dialog was opened for.
-WebFeldWidgets webFieldWidgets(const WebSafeDisplay::Widgets& w, const MainState& s, Field field)
-{
-    const bool fix = s.fixiert;
-    if (fix && s.fixLinksAktiv) {
-        switch (field) {
-        case Field::big:
-            return {
-                w.fields.FixedLinks, {w.values.SGrUnR, w.values.SGrUnG, w.values.SGrUnB}, w.values.SGrUnHex};
-        case Field::left:
-            return {w.fields.FixedLinksKleinLinks,
-                    {w.values.SKlUnLiR, w.values.SKlUnLiG, w.values.SKlUnLiB},
-                    w.values.SKlUnLiHex};
-        case Field::centre:
-            return {w.fields.FixedLinksKleinMitte,
-                    {w.values.SKlUnMiR, w.values.SKlUnMiG, w.values.SKlUnMiB},
-                    w.values.SKlUnMiHex};
-        case Field::right:
-            break;
-        }
-        return {w.fields.FixedLinksKleinRechts,
-                {w.values.SKlUnR, w.values.SKlUnG, w.values.SKlUnB},
-                w.values.SKlUnHex};
-    }
-    switch (field) {
-    case Field::big:
-        return {fix ? w.fields.FixedRechts : w.fields.Anzeige_Normal,
-                {w.values.SGrObR, w.values.SGrObG, w.values.SGrObB},
-                w.values.SGrObHex};
-    case Field::left:
-        return {fix ? w.fields.FixedKleinLinks : w.fields.KleinLinks,
-                {w.values.SKlObLiR, w.values.SKlObLiG, w.values.SKlObLiB},
-                w.values.SKlObLiHex};
-    case Field::centre:
-        return {fix ? w.fields.FixedKleinMitte : w.fields.KleinMitte,
-                {w.values.SKlObMiR, w.values.SKlObMiG, w.values.SKlObMiB},
-                w.values.SKlObMiHex};
-    case Field::right:
-        break;
-    }
-    return {fix ? w.fields.FixedKleinRechts : w.fields.KleinRechts,
-            {w.values.SKlObR, w.values.SKlObG, w.values.SKlObB},
-            w.values.SKlObHex};
-}
-
 } // namespace
 
 WebSafeDisplay::WebSafeDisplay(DisplayHost& host, Widgets widgets, DisplayParts& parts)
@@ -150,25 +99,7 @@ void WebSafeDisplay::recompute()
 
 bool WebSafeDisplay::checkFarbengleichheit() const
 {
-    // The half being edited is the one whose repaint asks.
-    const MainState& s = m_host.state();
-    const auto& w = m_w;
-    if (!s.fixiert)
-        return rowHasSameColour(w.fields.R);
-    return rowHasSameColour(s.fixLinksAktiv ? w.fields.RLi : w.fields.RRe);
-}
-
-// A panel counts only where the user sees it: parked panels and the rows of a
-// display that is not in use sit in the hidden container.
-bool WebSafeDisplay::rowHasSameColour(const std::array<ColourPanel*, 16>& panels) const
-{
-    QWidget* topWindow = &m_host.mainWindow();
-    RowFields row{};
-    for (std::size_t n = 1; n <= 15; ++n) {
-        const QColor c = panels[n]->colour();
-        row[n] = {Rgb{c.red(), c.green(), c.blue()}, panels[n]->isVisibleTo(topWindow)};
-    }
-    return sameColourInRow(row);
+    return sameColourInRow(m_parts.display->shownRow());
 }
 
 void WebSafeDisplay::checkWarning()
@@ -186,17 +117,9 @@ void WebSafeDisplay::checkWarning()
 
 WebFieldAccess WebSafeDisplay::webFieldAccess()
 {
-    const auto readIn = [this](Field field) {
-        const WebFeldWidgets f = webFieldWidgets(m_w, m_host.state(), field);
-        return WebFieldDisplay{f.panel->colour(), {f.rgb[0]->text(), f.rgb[1]->text(), f.rgb[2]->text()}};
-    };
+    const auto readIn = [this](Field field) { return m_parts.display->shownField(field); };
     const auto assignColour = [this](Field field, const QColor& c) {
-        const WebFeldWidgets f = webFieldWidgets(m_w, m_host.state(), field);
-        f.panel->setColour(c);
-        const std::array<int, 3> kanaele{c.red(), c.green(), c.blue()};
-        for (std::size_t i = 0; i < 3; ++i)
-            f.rgb[i]->setText(QString::number(kanaele[i]));
-        f.hex->setText(hexText(c.red(), c.green(), c.blue()));
+        m_parts.display->showAllocatedColour(field, c);
         m_host.colourDocument().webSafeAssigned();
     };
     return {readIn, assignColour, [this] { m_host.showHelpTopic(QStringLiteral("::HTML\\page06.htm")); }};

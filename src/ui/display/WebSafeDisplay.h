@@ -17,8 +17,6 @@ class WebSafeDisplay
 public:
     // The widgets this part draws or reads; no others.
     struct Widgets {
-        FieldWidgets& fields;
-        ValueRowWidgets& values;
         WarningWidgets& warning;
     };
 
@@ -41,7 +39,6 @@ public:
     void checkWarning();
 
 private:
-    bool rowHasSameColour(const std::array<ColourPanel*, 16>& row) const;
     void recompute();
     // The conversion dialog's way into the value rows of the edited half.
     WebFieldAccess webFieldAccess();

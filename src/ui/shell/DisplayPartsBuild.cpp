@@ -28,8 +28,7 @@ DisplayParts::DisplayParts(DisplayHost& host, MainWidgets& w)
       fixing(std::make_unique<Fixing>(host, Fixing::Widgets{w.fields}, *this)),
       halves(std::make_unique<HalfSwap>(host, panelHold)),
       separate(std::make_unique<SeparateAdjustment>(host, *this)),
-      websicher(std::make_unique<WebSafeDisplay>(host, WebSafeDisplay::Widgets{w.fields, w.values, w.warning},
-                                                 *this)),
+      websicher(std::make_unique<WebSafeDisplay>(host, WebSafeDisplay::Widgets{w.warning}, *this)),
       text(std::make_unique<TextView>(host, TextView::Widgets{w.fields}, *this)),
       hiddenBand(std::make_unique<HiddenBand>(host)), input(std::make_unique<ManualInputApply>(host, *this)),
       render(std::make_unique<DisplayRender>(host, DisplayRender::Widgets{w.fields}, *this))
