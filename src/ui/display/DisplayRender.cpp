@@ -16,10 +16,7 @@
 #include "ui/layout/WindowLayoutUi.h"
 #include "ui/widgets/ColourPanel.h"
 
-DisplayRender::DisplayRender(DisplayHost& host, Widgets widgets, DisplayParts& parts)
-    : m_host(host), m_w(widgets), m_parts(parts)
-{
-}
+DisplayRender::DisplayRender(DisplayHost& host, DisplayParts& parts) : m_host(host), m_parts(parts) {}
 
 // One pass per announcement, in a fixed order: the fields first, since the
 // angle controls' legend and the light/dark field repeat what they show.
@@ -73,7 +70,7 @@ void DisplayRender::showFixing(bool whole)
     if (s.fixiert && !fix.fixedShown()) {
         const HarmonyMode andere = static_cast<HarmonyMode>(s.fixStand.fixModus);
         fix.fillHalves();
-        m_w.fields.Anzeige->setColour(m_host.layout().backgroundColour());
+        fixedHalves.showOnBackground();
         // Fields an earlier fixed session showed in the left half must not stay.
         fixedHalves.hideEverything();
         fixedHalves.showHalf(s.fixLinksAktiv ? andere : s.harmonyMode(), false);

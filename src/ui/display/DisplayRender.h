@@ -13,12 +13,7 @@ struct DisplayParts;
 class DisplayRender
 {
 public:
-    // The widgets this part draws or reads; no others.
-    struct Widgets {
-        FieldWidgets& fields;
-    };
-
-    DisplayRender(DisplayHost& host, Widgets widgets, DisplayParts& parts);
+    DisplayRender(DisplayHost& host, DisplayParts& parts);
     // From now on each whole combination the document announces is drawn.
     void connectDocument();
 
@@ -35,7 +30,5 @@ private:
     void showFixing(bool whole);
 
     DisplayHost& m_host;
-
-    Widgets m_w;
     DisplayParts& m_parts;
 };

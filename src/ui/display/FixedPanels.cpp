@@ -181,6 +181,11 @@ void FixedPanels::showPanelsFixed(bool left)
     r15->move(h.stepCount < 7 ? h.row[8 + outer]->tag() : r15->tag(), r15->y());
 }
 
+void FixedPanels::showOnBackground()
+{
+    m_w.fields.Anzeige->setColour(m_host.layout().backgroundColour());
+}
+
 void FixedPanels::showHalf(HarmonyMode harmonyMode, bool left, const MainState& s)
 {
     const auto given = m_drawn.draw(s);

@@ -43,6 +43,8 @@ public:
     void layOutRow(bool left);
     // Every ring panel and small field of both halves parked.
     void hideEverything();
+    // The display behind the two halves takes the window's background colour.
+    void showOnBackground();
 
 private:
     struct Half;

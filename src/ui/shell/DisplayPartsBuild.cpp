@@ -31,7 +31,7 @@ DisplayParts::DisplayParts(DisplayHost& host, MainWidgets& w)
       websicher(std::make_unique<WebSafeDisplay>(host, WebSafeDisplay::Widgets{w.warning}, *this)),
       text(std::make_unique<TextView>(host, TextView::Widgets{w.fields}, *this)),
       hiddenBand(std::make_unique<HiddenBand>(host)), input(std::make_unique<ManualInputApply>(host, *this)),
-      render(std::make_unique<DisplayRender>(host, DisplayRender::Widgets{w.fields}, *this))
+      render(std::make_unique<DisplayRender>(host, *this))
 {
     modes->leaveSeparateAdjustment = [this] { separate->farbenSeparatEinstellenExecute(); };
 }
