@@ -39,10 +39,10 @@ void copySwatch(ColourPanel* legende, const SwatchLook& source)
 
 // The legend lies over the disabled angle track bars and hides them; it takes
 // the colour of the background it stands on, whichever brightness is chosen.
-class DeckenderHintergrund : public QObject
+class BackgroundCover : public QObject
 {
 public:
-    explicit DeckenderHintergrund(QWidget* panel) : QObject(panel) { panel->installEventFilter(this); }
+    explicit BackgroundCover(QWidget* panel) : QObject(panel) { panel->installEventFilter(this); }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override
