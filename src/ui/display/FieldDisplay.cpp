@@ -211,10 +211,7 @@ void FieldDisplay::fillLowerRow()
     for (const auto& [upper, unten] : swatches) {
         if (upper->isHidden())
             continue;
-        if (upper->hasColour())
-            unten->setColour(upper->colour());
-        else
-            unten->clearColour();
+        unten->takeColourOf(*upper);
         unten->show();
     }
 }

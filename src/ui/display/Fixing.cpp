@@ -17,19 +17,6 @@
 #include <QSlider>
 #include <QTextEdit>
 
-namespace
-{
-
-void copyColour(ColourPanel* target, const ColourPanel* source)
-{
-    if (source->hasColour())
-        target->setColour(source->colour());
-    else
-        target->clearColour();
-}
-
-} // namespace
-
 Fixing::Fixing(DisplayHost& host, Widgets widgets, DisplayParts& parts)
     : m_host(host), m_w(widgets), m_parts(parts)
 {
@@ -89,10 +76,10 @@ void Fixing::colourHalves()
         {w.fields.FixedRechtsReihen, w.fields.AnzeigeReihen},
     };
     for (const auto& [target, source] : paare)
-        copyColour(target, source);
+        target->takeColourOf(*source);
     for (std::size_t n = 1; n <= 15; ++n) {
-        copyColour(w.fields.RLi[n], w.fields.R[n]);
-        copyColour(w.fields.RRe[n], w.fields.R[n]);
+        w.fields.RLi[n]->takeColourOf(*w.fields.R[n]);
+        w.fields.RRe[n]->takeColourOf(*w.fields.R[n]);
     }
 }
 
@@ -145,15 +132,15 @@ void Fixing::displayed()
 void Fixing::colourSingleDisplay()
 {
     auto& w = m_w;
-    copyColour(w.fields.Anzeige_Normal, w.fields.FixedRechts);
-    copyColour(w.fields.KleinRechts, w.fields.FixedKleinRechts);
-    copyColour(w.fields.KleinLinks, w.fields.FixedKleinLinks);
-    copyColour(w.fields.KleinMitte, w.fields.FixedKleinMitte);
+    w.fields.Anzeige_Normal->takeColourOf(*w.fields.FixedRechts);
+    w.fields.KleinRechts->takeColourOf(*w.fields.FixedKleinRechts);
+    w.fields.KleinLinks->takeColourOf(*w.fields.FixedKleinLinks);
+    w.fields.KleinMitte->takeColourOf(*w.fields.FixedKleinMitte);
     for (std::size_t n = 1; n <= 15; ++n)
-        copyColour(w.fields.R[n], w.fields.RRe[n]);
+        w.fields.R[n]->takeColourOf(*w.fields.RRe[n]);
     // A colour row's background is the window's, not a big field's.
     if (m_host.state().harmonyMode() != HarmonyMode::colourRows)
-        copyColour(w.fields.AnzeigeReihen, w.fields.FixedRechtsReihen);
+        w.fields.AnzeigeReihen->takeColourOf(*w.fields.FixedRechtsReihen);
 }
 
 // The single display's text fields carry on with the edited half's texts; with

@@ -7,6 +7,7 @@
 #include "ui/display/PanelHold.h"
 #include "ui/layout/WindowLayoutUi.h"
 #include "ui/widgets/ColourPanel.h"
+#include "ui/widgets/LabelColour.h"
 #include "ui/widgets/PictureBox.h"
 
 #include <QApplication>
@@ -22,13 +23,6 @@ void applyText(QLabel* label, const QString& text)
 {
     if (label->text() != text)
         label->setText(text);
-}
-
-void colourLabel(QLabel* label, const QColor& colourValue)
-{
-    QPalette p = label->palette();
-    p.setColor(QPalette::WindowText, colourValue);
-    label->setPalette(p);
 }
 
 } // namespace
@@ -192,14 +186,14 @@ void LightDarkField::showBandHidden(bool hidden)
     if (hidden) {
         l.Image3->hide();
         l.flaechenanzeigeFarbe->setColour(m_host.layout().backgroundColour());
-        colourLabel(l.Label1, onBlack ? grey : windowText);
-        colourLabel(l.Label2, onBlack ? grey : windowText);
+        setLabelColour(l.Label1, onBlack ? grey : windowText);
+        setLabelColour(l.Label2, onBlack ? grey : windowText);
     } else {
         l.Image3->show();
-        colourLabel(l.Label1, windowText);
+        setLabelColour(l.Label1, windowText);
         const int tag = l.flaechenanzeigeFarbe->tag();
         l.flaechenanzeigeFarbe->setColour(QColor(tag & 0xFF, (tag >> 8) & 0xFF, (tag >> 16) & 0xFF));
-        colourLabel(l.Label2, onBlack ? grey : QColor(255, 255, 255));
+        setLabelColour(l.Label2, onBlack ? grey : QColor(255, 255, 255));
     }
 }
 

@@ -5,6 +5,7 @@
 #include "core/layout/WindowLayout.h"
 #include "core/state/MainState.h"
 #include "ui/widgets/ColourPanel.h"
+#include "ui/widgets/LabelColour.h"
 #include "ui/widgets/MainWidgets.h"
 #include "ui/widgets/PictureBox.h"
 #include "ui/widgets/StaticText.h"
@@ -19,15 +20,6 @@
 
 namespace
 {
-
-void setLabelColour(QLabel* label, const QColor& colour)
-{
-    QPalette p = label->palette();
-    if (p.color(QPalette::WindowText) == colour && label->testAttribute(Qt::WA_SetPalette))
-        return;
-    p.setColor(QPalette::WindowText, colour);
-    label->setPalette(p);
-}
 
 // The disabled look stays the system's, so a disabled list box still reads as disabled.
 void setComboColours(QComboBox* box, const QColor& background, const QColor& text)

@@ -53,6 +53,14 @@ bool ColourPanel::setColour(const QColor& colour)
     return true;
 }
 
+void ColourPanel::takeColourOf(const ColourPanel& other)
+{
+    if (other.hasColour())
+        setColour(other.colour());
+    else
+        clearColour();
+}
+
 void ColourPanel::clearColour()
 {
     if (!m_hasColour)

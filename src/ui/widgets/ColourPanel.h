@@ -24,6 +24,8 @@ public:
     bool setColour(const QColor& colour);
     // Back to transparent.
     void clearColour();
+    // The other panel's colour, or transparent as it is.
+    void takeColourOf(const ColourPanel& other);
 
     // Font colour handed down to child labels that do not set their own.
     QColor fontColour() const;
