@@ -101,6 +101,19 @@ public:
     // The whole state at once.
     void replaceState(const MainState& neu);
 
+    // --- intents: each one gesture of the user, done whole, announced once,
+    // and the step of the history it names ---
+    // The selection operation: the field becomes the light/dark target; in
+    // separate adjustment it alone takes part, recomputed at its position.
+    void chooseField(Field field);
+    // Separate adjustment's choice: only this field takes part. Outside
+    // separate adjustment, or for a field the mode lacks, nothing changes.
+    void chooseTakingPart(Field field);
+    // The angle track bars stand at these positions; the fields follow.
+    void moveAngleSliders(int first, int second);
+    // The field count of fanning and colour rows; the row and the light/dark point follow.
+    void changeFieldCount(int stepCount);
+
     // --- the recompute (the views paint what it computed) ---
     void datenHolen(int p, bool recolour);
     // Recomputes from the position of the first field taking part (the big
@@ -119,6 +132,10 @@ public:
     void renewAngleMarker();
     // In separate adjustment, the markers are drawn afresh.
     void renewSeparateAngleMarkers();
+    // The distances from the track bars' positions, and the fields recomputed
+    // from the big field. Before the window is shown, and in separate
+    // adjustment, nothing is computed.
+    void recomputeAngles();
 
     // --- band ---
     void applyBandType(bool luminoes);
@@ -215,6 +232,21 @@ protected:
     MainState& mutableState() { return m_stand; }
 
 private:
+    // An intent's change, announced once; its own step unless it is part of
+    // a change under way (a click that first made its half the edited one).
+    class Intent
+    {
+    public:
+        Intent(ColourDocument& d, StepKind variety);
+        ~Intent();
+        Intent(const Intent&) = delete;
+        Intent& operator=(const Intent&) = delete;
+
+    private:
+        ColourDocument& m_d;
+        std::optional<Batch> m_batch;
+    };
+
     void announce();
     // The fields about to be painted anew no longer show a typed colour.
     void inputPaintedOver();

@@ -19,6 +19,16 @@ constexpr bool isRowMode(HarmonyMode m)
     return m == HarmonyMode::fanning || m == HarmonyMode::colourRows;
 }
 
+// Whether a harmony of this mode has the field (left: 3- and 4-colour; centre: 4-colour).
+constexpr bool modeHasField(HarmonyMode m, Field f)
+{
+    if (f == Field::left)
+        return m == HarmonyMode::threeColour || m == HarmonyMode::fourColour;
+    if (f == Field::centre)
+        return m == HarmonyMode::fourColour;
+    return true;
+}
+
 // Binding slot numbers of farbWerte (1-based; several routines compute them).
 namespace slot
 {

@@ -89,12 +89,14 @@ void BandAngleControls::connectWidgets()
                 [this] { m_host.colourDocument().beginGesture(StepKind::angle); });
         connect(bar, &QSlider::sliderReleased, this, [this] { m_host.colourDocument().endGesture(); });
         connect(bar, &QSlider::valueChanged, this, [this, bar] {
-            const ColourDocument::Operation angles(m_host.colourDocument(), StepKind::angle);
-            rememberSliders();
+            if (m_host.colourDocument().window().shown && !separate())
+                m_host.resetStaticText();
+            m_host.colourDocument().moveAngleSliders(m_w.angle.TrackBar2->value(),
+                                                     m_w.angle.TrackBar3->value());
             // The second angle turns the 4-colour wheel: the picture follows it at once.
             if (bar == m_w.angle.TrackBar3)
                 rotieren();
-            TrackBarAllChange(bar);
+            showAngles();
         });
     }
     // Only the user's choice runs the handler; the program runs it itself after
@@ -210,7 +212,7 @@ void BandAngleControls::basisVonBand(int x)
 {
     m_host.colourDocument().datenHolen(std::clamp(x, 0, lastBandPosition), true);
     rotieren();
-    TrackBarAllChange(&m_host.mainWindow());
+    TrackBarAllChange();
 }
 
 void BandAngleControls::Image2MouseDown(int x)
@@ -245,7 +247,7 @@ void BandAngleControls::Image2MouseUp()
 {
     m_bandHeld = false;
     rotieren();
-    TrackBarAllChange(&m_host.mainWindow());
+    TrackBarAllChange();
 }
 
 void BandAngleControls::setWheels(const QImage& realistic, const QImage& luminous)
@@ -281,7 +283,7 @@ void BandAngleControls::wheelForBandType()
     m_imageOriginal = wheelOfBandType();
     m_lastTurn = -1;
     rotieren();
-    TrackBarAllChange(&m_host.mainWindow());
+    TrackBarAllChange();
 }
 
 bool BandAngleControls::rotieren()
@@ -308,13 +310,17 @@ void BandAngleControls::setFirstSlider(int position)
     m_w.angle.TrackBar2->setValue(position);
 }
 
-void BandAngleControls::rememberSliders()
+void BandAngleControls::TrackBarAllChange()
 {
-    const auto& w = m_w;
-    m_host.colourDocument().setAngleSliders(w.angle.TrackBar2->value(), w.angle.TrackBar3->value());
+    if (m_host.colourDocument().window().shown && !separate())
+        m_host.resetStaticText();
+    m_host.colourDocument().recomputeAngles();
+    showAngles();
 }
 
-void BandAngleControls::TrackBarAllChange(const QObject* sender)
+// The labels and the picture of the track bars' angles, or in separate
+// adjustment the markers when the fields moved.
+void BandAngleControls::showAngles()
 {
     const MainState& s = m_host.state();
     if (!m_host.colourDocument().window().shown)
@@ -323,25 +329,11 @@ void BandAngleControls::TrackBarAllChange(const QObject* sender)
         winkelZeichnen();
         return;
     }
-    auto& w = m_w;
-    m_host.resetStaticText();
-    const HarmonyMode harmonyMode = s.harmonyMode();
-    const int trackBar2 = w.angle.TrackBar2->value();
-    const int trackBar3 = w.angle.TrackBar3->value();
-    const AngleDisplay anzeige = angleDistances(harmonyMode, trackBar2, trackBar3);
-
-    m_host.colourDocument().setDistance1(anzeige.abstand1);
-    applyText(w.angle.WinkelO, anzeige.firstAngleText);
-    m_host.colourDocument().datenHolen(s.posGross(), true);
-    // In 4-colour type 1 the wheel's turn follows the second angle.
-    if (harmonyMode == HarmonyMode::fourColour && !s.winkeltyp2 && sender == w.angle.TrackBar3)
-        rotieren();
-
-    m_host.colourDocument().setDistance2(anzeige.abstand2);
-    applyText(w.angle.WinkelU, anzeige.secondAngleText);
-    m_host.colourDocument().datenHolen(s.posGross(), true);
-
-    drawAnglePicture(m_anglePicture, m_imageBg, harmonyMode, s.winkeltyp2, trackBar2, trackBar3);
+    const AngleDisplay anzeige = drawAnglePicture(m_anglePicture, m_imageBg, s.harmonyMode(), s.winkeltyp2,
+                                                  std::clamp(s.angleSlider1, 0, maxAngleDistance),
+                                                  std::clamp(s.angleSlider2, 0, maxAngleDistance));
+    applyText(m_w.angle.WinkelO, anzeige.firstAngleText);
+    applyText(m_w.angle.WinkelU, anzeige.secondAngleText);
     if (!m_host.colourDocument().window().inputOnOuterField)
         showAnglePicture();
 }
@@ -422,7 +414,7 @@ void BandAngleControls::ComboBox3Change()
 {
     m_host.colourDocument().setAngleType(m_w.angle.ComboBox3->currentIndex() != 0);
     rotieren();
-    TrackBarAllChange(m_w.angle.ComboBox3);
+    TrackBarAllChange();
 }
 
 // Separate adjustment has switched the track bars off; they stay so.

@@ -54,10 +54,10 @@ public:
     // The angle image as last drawn: lines, or markers in separate adjustment.
     const QImage& anglePicture() const { return m_anglePicture; }
 
-    // sender: the control that changed; the window itself when the program asks.
-    void TrackBarAllChange(const QObject* sender);
-    // The track bars' positions into the state (after a move without their signal).
-    void rememberSliders();
+    // The fields recomputed for the track bars' angles, and the angles shown.
+    void TrackBarAllChange();
+    // The labels and the picture of the track bars' angles, as the state has them.
+    void showAngles();
     // The first angle's track bar, as the user moves it (its change runs the handler).
     int firstSlider() const;
     void setFirstSlider(int position);

@@ -237,15 +237,6 @@ void FieldSelection::Anzeige_NormalClick2()
     choose(Field::big);
 }
 
-bool FieldSelection::inMode(Field field, HarmonyMode harmonyMode)
-{
-    if (field == Field::left)
-        return harmonyMode == HarmonyMode::threeColour || harmonyMode == HarmonyMode::fourColour;
-    if (field == Field::centre)
-        return harmonyMode == HarmonyMode::fourColour;
-    return true;
-}
-
 void FieldSelection::pick(Field field)
 {
     choose(field);
@@ -278,22 +269,11 @@ void FieldSelection::KleinMitteClick2()
 
 void FieldSelection::choose(Field field)
 {
-    const MainState& s = m_host.state();
     m_host.resetStaticText();
     writeStatusText(field);
-    if (s.separatModus) {
-        QRadioButton* button = radioButton(field);
-        if (field != Field::big && s.separateChoice == field)
-            return;
-        for (Field f : allFields)
-            if (f != field)
-                radioButton(f)->setChecked(false);
-        button->setChecked(true);
-        setInvolvedField(field);
-        m_host.colourDocument().datenHolen(s.pos(field), false);
-    }
-    setTarget(field);
-    m_host.colourDocument().renewLightDark();
+    m_host.colourDocument().chooseField(field);
+    if (m_host.state().separatModus)
+        showChoice();
 }
 
 void FieldSelection::showSelection()
@@ -405,17 +385,12 @@ void FieldSelection::takePart(Field field)
         return;
     }
     // Fields the mode does not have cannot be chosen.
-    if (!inMode(field, s.harmonyMode())) {
+    if (!modeHasField(s.harmonyMode(), field)) {
         button->setChecked(false);
         return;
     }
-    setInvolvedField(field);
-    for (Field f : allFields)
-        if (f != field)
-            radioButton(f)->setChecked(false);
-    m_host.colourDocument().datenHolen(s.pos(field), false);
-    setTarget(field);
-    m_host.colourDocument().renewLightDark();
+    m_host.colourDocument().chooseTakingPart(field);
+    showChoice();
 }
 
 // --- value texts ---
@@ -456,17 +431,6 @@ void FieldSelection::writeStatusText(Field field)
     const QString& text = m_host.uiLanguage().text(statusTexts[field]);
     if (panel->text() != text)
         panel->setText(text);
-}
-
-void FieldSelection::setTarget(Field field)
-{
-    m_host.colourDocument().selectField(field);
-    emit selectionChanged();
-}
-
-void FieldSelection::setInvolvedField(Field field)
-{
-    m_host.colourDocument().onlyFieldTakesPart(field);
 }
 
 QRadioButton* FieldSelection::radioButton(Field field) const

@@ -11,8 +11,6 @@
 #include <map>
 #include <vector>
 
-enum class HarmonyMode : int;
-
 class QEvent;
 class QRadioButton;
 class DisplayHost;
@@ -78,8 +76,6 @@ public:
     void Kopieren1aExecute();
     void FormMouseDown();
 
-    // Whether a harmony of this mode has the field (left: 3- and 4-colour; centre: 4-colour).
-    static bool inMode(Field field, HarmonyMode harmonyMode);
     // The selection operation of one field.
     void pick(Field field);
     // Each of the fields once, then the last: the light/dark field shows only the last.
@@ -90,10 +86,6 @@ public:
     void showSelection();
     // Runs the click bound to a field as a click on it would.
     void triggerClick(const QWidget* field);
-
-signals:
-    // Another field became the light/dark target.
-    void selectionChanged();
 
 protected:
     // Field clicks, and mouse presses on the window's background panels.
@@ -112,8 +104,6 @@ private:
 
     void choose(Field field);
     void writeStatusText(Field field);
-    void setTarget(Field field);
-    void setInvolvedField(Field field);
 
     DisplayHost& m_host;
     QString m_kopierWert;

@@ -68,10 +68,8 @@ void ModeActions::connectWidgets()
     verbinden(HarmonyMode::fourColour, &ModeActions::viererHarmonienExecute);
     verbinden(HarmonyMode::fanning, &ModeActions::auffaecherungenExecute);
     verbinden(HarmonyMode::colourRows, &ModeActions::farbreihenExecute);
-    QObject::connect(m_w.rowControls.ComboBox1, &QComboBox::activated, &m_host.mainWindow(), [this] {
-        const ColourDocument::Operation anzahl(m_host.colourDocument(), StepKind::fieldCount);
-        ComboBox1Change();
-    });
+    QObject::connect(m_w.rowControls.ComboBox1, &QComboBox::activated, &m_host.mainWindow(),
+                     [this] { ComboBox1Change(); });
 
     WindowLayoutUi& layout = m_host.layout();
     layout.showPanels = [this] { showPanels(); };
@@ -232,7 +230,7 @@ void ModeActions::recompute(HarmonyMode harmonyMode)
     }
 
     m_parts.band->rotieren();
-    m_parts.band->TrackBarAllChange(nullptr);
+    m_parts.band->TrackBarAllChange();
     if (isRowMode(harmonyMode))
         m_host.colourDocument().renewLightDark();
 
@@ -433,12 +431,10 @@ void ModeActions::ComboBox1Change()
 {
     const MainState& s = m_host.state();
     m_host.resetStaticText();
-    m_host.colourDocument().setStepCount(std::clamp(m_w.rowControls.ComboBox1->currentIndex() + 1, 1, 7));
-    m_parts.band->TrackBarAllChange(nullptr);
-    m_host.colourDocument().renewLightDark();
-    if (s.hdZielGross()) {
-        m_parts.selection->selectInTurn({Field::right}, Field::big);
-    }
+    m_host.colourDocument().changeFieldCount(m_w.rowControls.ComboBox1->currentIndex() + 1);
+    m_parts.band->showAngles();
+    if (s.hdZielGross())
+        m_parts.selection->showSelection();
     if (s.fixiert) {
         m_haelften.layOutRow(s.fixLinksAktiv);
     } else {
@@ -483,7 +479,7 @@ void ModeActions::reloadEveryField()
     const Field zuvor = s.lightDarkTarget;
     std::vector<Field> inTurn;
     for (const Field f : allFields)
-        if (f != zuvor && FieldSelection::inMode(f, s.harmonyMode()))
+        if (f != zuvor && modeHasField(s.harmonyMode(), f))
             inTurn.push_back(f);
     choice.selectInTurn(inTurn, zuvor);
 }

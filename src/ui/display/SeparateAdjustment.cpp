@@ -109,6 +109,6 @@ void SeparateAdjustment::takeBigField()
 void SeparateAdjustment::reselectTarget(Field target)
 {
     // A field the mode lacks cannot take part, as its radio button says.
-    if (target != Field::big && FieldSelection::inMode(target, m_host.state().harmonyMode()))
+    if (target != Field::big && modeHasField(m_host.state().harmonyMode(), target))
         m_parts.selection->pick(target);
 }

@@ -167,8 +167,10 @@ void TForm1::colourFormatsExecute()
         for (ColourPanel* panel : findChildren<ColourPanel*>())
             if (!topWindow->isAncestorOf(panel))
                 connect(panel, &ColourPanel::colourChanged, topWindow, &ColourFormatsWindow::updateLater);
-        connect(m_parts->selection.get(), &FieldSelection::selectionChanged, topWindow,
-                &ColourFormatsWindow::updateLater);
+        connect(&colourDocument(), &ColourDocument::modified, topWindow, [topWindow](Changes was) {
+            if (was & Change::choice)
+                topWindow->updateLater();
+        });
     }
     m_farbformate->present();
 }

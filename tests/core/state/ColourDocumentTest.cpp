@@ -202,3 +202,51 @@ TEST(ColourDocument, RenewedAngleMarkersAreAnnouncedButMakeNoStep)
     d.finishStep();
     EXPECT_EQ(d.history().count(), 0);
 }
+
+// A gesture is one intent: one announcement and one step with its name, or
+// part of the step of a change already under way.
+TEST(ColourDocument, AnIntentIsOneAnnouncementAndOneNamedStep)
+{
+    ColourDocument d;
+    d.setStepNames([](StepKind k) { return QString::number(static_cast<int>(k)); });
+    d.setWindowShown(true);
+    d.setHarmonyMode(HarmonyMode::fanning);
+    d.setHarmonyModeFields(HarmonyMode::fanning);
+    d.restartHistory();
+    Mitschrift m(d);
+    const auto lastStep = [&] {
+        d.finishStep();
+        return d.history().text(d.history().count() - 1).toInt();
+    };
+
+    d.changeFieldCount(9); // the box offers one to seven
+    EXPECT_EQ(m.meldungen.size(), 1u);
+    EXPECT_EQ(d.currentState().stufenAnzahl, 7);
+    EXPECT_EQ(lastStep(), static_cast<int>(StepKind::fieldCount));
+
+    d.setAngleType(true); // a change no gesture named yet
+    d.chooseField(Field::right);
+    EXPECT_EQ(d.currentState().lightDarkTarget, Field::right);
+    EXPECT_EQ(lastStep(), static_cast<int>(StepKind::angle));
+    EXPECT_EQ(d.history().count(), 2);
+
+    d.setHarmonyMode(HarmonyMode::threeColour);
+    d.setHarmonyModeFields(HarmonyMode::threeColour);
+    d.switchSeparateOn();
+    d.finishStep();
+    m.meldungen.clear();
+    d.chooseField(Field::left);
+    EXPECT_EQ(m.meldungen.size(), 1u);
+    EXPECT_EQ(d.currentState().fieldOn, (PerField<bool>{{false, false, true, false}}));
+    EXPECT_EQ(d.currentState().separateChoice, Field::left);
+    EXPECT_EQ(d.currentState().lightDarkTarget, Field::left);
+    EXPECT_EQ(lastStep(), static_cast<int>(StepKind::fieldSelection));
+
+    // A 3-colour harmony has no centre field to take part.
+    const int steps = d.history().count();
+    d.chooseTakingPart(Field::centre);
+    d.chooseField(Field::left); // already taking part
+    d.finishStep();
+    EXPECT_EQ(d.history().count(), steps);
+    EXPECT_EQ(d.currentState().separateChoice, Field::left);
+}

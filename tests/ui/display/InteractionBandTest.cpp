@@ -185,7 +185,7 @@ TEST(InteractionBand, NothingIsDrawnBeforeTheFirstShow)
     MainWidgets& w = f.w();
     const QImage vorher = w.angle.ImageWW->image();
     w.angle.TrackBar2->setValue(70);
-    f.form->parts().band->TrackBarAllChange(w.angle.TrackBar2);
+    f.form->parts().band->TrackBarAllChange();
     EXPECT_TRUE(w.angle.WinkelO->text().isEmpty());
     EXPECT_EQ(w.angle.ImageWW->image(), vorher);
     f.d().switchSeparateOn();

@@ -1,0 +1,85 @@
+// The document's intents: each gesture of the user as one whole change.
+#include "core/state/ColourDocument.h"
+
+#include "core/colour/AnglePicture.h"
+
+#include <algorithm>
+
+ColourDocument::Intent::Intent(ColourDocument& d, StepKind variety) : m_d(d)
+{
+    m_batch.emplace(d);
+    if (m_d.m_vorgangTiefe++ > 0 || m_d.m_gesteTiefe > 0 || m_d.m_seitFestgehalten)
+        return;
+    m_d.finishStep();
+    m_d.m_art = variety;
+}
+
+// Announced first, so that the step knows what changed before its name is settled.
+ColourDocument::Intent::~Intent()
+{
+    m_batch.reset();
+    if (--m_d.m_vorgangTiefe == 0 && m_d.m_gesteTiefe == 0 && !m_d.m_seitFestgehalten)
+        m_d.m_art.reset();
+}
+
+void ColourDocument::chooseField(Field field)
+{
+    const Intent choice(*this, StepKind::fieldSelection);
+    const MainState& s = m_stand;
+    if (s.separatModus) {
+        // The field already taking part stays as it is; the big field is fetched again.
+        if (field != Field::big && s.separateChoice == field)
+            return;
+        onlyFieldTakesPart(field);
+        datenHolen(s.pos(field), false);
+    }
+    selectField(field);
+    renewLightDark();
+}
+
+void ColourDocument::chooseTakingPart(Field field)
+{
+    const Intent choice(*this, StepKind::separateAdjustment);
+    const MainState& s = m_stand;
+    if (!s.separatModus || !modeHasField(s.harmonyMode(), field))
+        return;
+    onlyFieldTakesPart(field);
+    datenHolen(s.pos(field), false);
+    selectField(field);
+    renewLightDark();
+}
+
+void ColourDocument::moveAngleSliders(int first, int second)
+{
+    const Intent angles(*this, StepKind::angle);
+    setAngleSliders(first, second);
+    recomputeAngles();
+}
+
+void ColourDocument::recomputeAngles()
+{
+    const MainState& s = m_stand;
+    if (!m_window.shown || s.actionSet.farbenSeparatEinstellen)
+        return;
+    const Batch eineAenderung(*this);
+    const AngleDisplay distances =
+        angleDistances(s.harmonyMode(), std::clamp(s.angleSlider1, 0, maxAngleDistance),
+                       std::clamp(s.angleSlider2, 0, maxAngleDistance));
+    setDistance1(distances.abstand1);
+    datenHolen(s.posGross(), true);
+    setDistance2(distances.abstand2);
+    datenHolen(s.posGross(), true);
+}
+
+void ColourDocument::changeFieldCount(int stepCount)
+{
+    const Intent count(*this, StepKind::fieldCount);
+    setStepCount(std::clamp(stepCount, 1, 7));
+    recomputeAngles();
+    renewLightDark();
+    // The big field's point is applied again after the right one's, as selecting both in turn does.
+    if (m_stand.hdZielGross()) {
+        chooseField(Field::right);
+        chooseField(Field::big);
+    }
+}
