@@ -45,18 +45,20 @@ inline constexpr Changes everythingChanged = Changes(Change::farben) | Change::b
 // How the views are to draw a change, beside what it touched: orders for the
 // render pass, not state.
 struct Redraw {
-    bool whole = false;       // a whole combination at once: the display is drawn anew
-    bool bothHalves = false;  // with both fixed halves (a step taken back or brought again)
-    bool fieldsMixed = false; // the recompute mixed the fields anew: they are painted
-    bool markersDue = false;  // the angle markers are drawn anew (no step)
+    bool whole = false;        // a whole combination at once: the display is drawn anew
+    bool bothHalves = false;   // with both fixed halves (a step taken back or brought again)
+    bool fieldsMixed = false;  // the recompute mixed the fields anew: they are painted
+    bool markersDue = false;   // the angle markers are drawn anew (no step)
+    bool halvesTraded = false; // the fixed halves traded places: their panels already show them
 
-    bool any() const { return whole || bothHalves || fieldsMixed || markersDue; }
+    bool any() const { return whole || bothHalves || fieldsMixed || markersDue || halvesTraded; }
     Redraw& operator|=(const Redraw& o)
     {
         whole |= o.whole;
         bothHalves |= o.bothHalves;
         fieldsMixed |= o.fieldsMixed;
         markersDue |= o.markersDue;
+        halvesTraded |= o.halvesTraded;
         return *this;
     }
 };
@@ -113,6 +115,11 @@ public:
     void moveAngleSliders(int first, int second);
     // The field count of fanning and colour rows; the row and the light/dark point follow.
     void changeFieldCount(int stepCount);
+    // Fixing on (the combination is frozen in the right half) or off.
+    void toggleFixing();
+    // The fixed half that the user edits from now on: when its stored
+    // combination differs, the two trade places. True when they did.
+    bool editHalf(bool left);
 
     // --- the recompute (the views paint what it computed) ---
     void datenHolen(int p, bool recolour);

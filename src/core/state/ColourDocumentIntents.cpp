@@ -2,6 +2,8 @@
 #include "core/state/ColourDocument.h"
 
 #include "core/colour/AnglePicture.h"
+#include "core/documents/SettingsApply.h"
+#include "core/harmony/FixSnapshot.h"
 
 #include <algorithm>
 
@@ -82,4 +84,33 @@ void ColourDocument::changeFieldCount(int stepCount)
         chooseField(Field::right);
         chooseField(Field::big);
     }
+}
+
+void ColourDocument::toggleFixing()
+{
+    const Intent fixing(*this, StepKind::fixing);
+    if (m_stand.fixiert)
+        switchFixingOff();
+    else
+        switchFixingOn(fixSnapshotFrom(m_stand, inputsFrom(m_stand)));
+}
+
+// The stored combination is applied as a block of a settings file is, and the
+// edited one is stored in its place.
+bool ColourDocument::editHalf(bool left)
+{
+    const Intent swap(*this, StepKind::fixing);
+    const MainState& s = m_stand;
+    selectHalf(left);
+    if (!(left ? s.fixWechselLinks : s.fixWechselRechts) || !s.actionSet.fixieren)
+        return false;
+    switchHandled(left);
+    if (!deviates(s, inputsFrom(s)))
+        return false;
+    const FixSnapshot stored = s.fixStand;
+    setFixSnapshot(fixSnapshotFrom(s, inputsFrom(s)));
+    applySetting(snapshotSetting(stored, s.nurWebsicher));
+    mark({}, {.halvesTraded = true});
+    renewSeparateAngleMarkers();
+    return true;
 }

@@ -22,6 +22,8 @@ DisplayRender::DisplayRender(DisplayHost& host, DisplayParts& parts) : m_host(ho
 // angle controls' legend and the light/dark field repeat what they show.
 void DisplayRender::renderPass(Changes was, Redraw how)
 {
+    // Traded halves: both are on show already, with their colours and values.
+    const auto held = m_parts.panelHold.hold(how.halvesTraded);
     m_parts.display->follow(was, how);
     m_parts.band->follow(was, how);
     m_parts.lightDark->follow(was);

@@ -25,31 +25,15 @@ Fixing::Fixing(DisplayHost& host, Widgets widgets, DisplayParts& parts)
 void Fixing::connectWidgets()
 {
     QAction& fixieren = m_host.actions().action(ActionId::fixieren);
-    QObject::connect(&fixieren, &QAction::triggered, &m_host.mainWindow(), [this] {
-        const ColourDocument::Operation step(m_host.colourDocument(), StepKind::fixing);
-        fixierenExecute();
-    });
+    QObject::connect(&fixieren, &QAction::triggered, &m_host.mainWindow(), [this] { fixierenExecute(); });
     fixieren.setEnabled(true);
-}
-
-FixInputs Fixing::inputs() const
-{
-    return inputsFrom(m_host.state());
 }
 
 // The action has flipped its check mark already when the user triggers it;
 // the state record decides which way to switch.
 void Fixing::fixierenExecute()
 {
-    if (m_host.state().fixiert)
-        switchOff();
-    else
-        switchOn();
-}
-
-void Fixing::switchOn()
-{
-    m_host.colourDocument().switchFixingOn(fixSnapshotFrom(m_host.state(), inputs()));
+    m_host.colourDocument().toggleFixing();
 }
 
 // Both halves take the single display's colours and texts.
@@ -106,11 +90,6 @@ void Fixing::duplicateTextFields()
         kopien[i]->setPalette(p);
         kopien[i]->setHtml(quellen[i]->toHtml());
     }
-}
-
-void Fixing::switchOff()
-{
-    m_host.colourDocument().switchFixingOff();
 }
 
 // The single display carries on with the edited half's colours (unless the

@@ -41,9 +41,6 @@ public:
     void displayed();
 
 private:
-    FixInputs inputs() const;
-    void switchOn();
-    void switchOff();
     void colourHalves();
     void duplicateTextFields();
     void colourSingleDisplay();

@@ -1,9 +1,6 @@
 #pragma once
 
-#include "ui/widgets/MainWidgets.h"
-
 class DisplayHost;
-class PanelHold;
 
 // The halves of a fixed display trade places: before a field of the half not
 // being edited is selected, that half's stored combination becomes the edited
@@ -11,11 +8,8 @@ class PanelHold;
 class HalfSwap
 {
 public:
-    HalfSwap(DisplayHost& host, PanelHold& panels);
+    explicit HalfSwap(DisplayHost& host);
 
-    void fixiertMerken();
-    bool weichtVomFixStandAb() const;
-    void fixiertAuslesen();
     // Read-back before a field of the right (left) half is selected.
     void fixiertAuslesenAlle();
     void fixiertAuslesenAlleLi();
@@ -25,5 +19,4 @@ private:
     void swapHalf(bool left);
 
     DisplayHost& m_host;
-    PanelHold& m_panels;
 };

@@ -8,8 +8,11 @@ class PanelHold
 {
 public:
     bool held() const { return m_held; }
-    // Holds the panels until the returned guard ends.
-    [[nodiscard]] QScopedValueRollback<bool> hold() { return QScopedValueRollback<bool>(m_held, true); }
+    // Holds the panels, when on, until the returned guard ends.
+    [[nodiscard]] QScopedValueRollback<bool> hold(bool on = true)
+    {
+        return QScopedValueRollback<bool>(m_held, m_held || on);
+    }
 
 private:
     bool m_held = false;

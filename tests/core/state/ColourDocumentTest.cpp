@@ -250,3 +250,36 @@ TEST(ColourDocument, AnIntentIsOneAnnouncementAndOneNamedStep)
     EXPECT_EQ(d.history().count(), steps);
     EXPECT_EQ(d.currentState().separateChoice, Field::left);
 }
+
+// Editing the other fixed half brings its combination back and stores the
+// edited one: a second trade returns to where it started.
+TEST(ColourDocument, EditingTheOtherFixedHalfTradesTheCombinations)
+{
+    ColourDocument d;
+    d.setWindowShown(true);
+    d.datenHolen(100, true);
+    d.toggleFixing();
+    // The big field's place and base colour.
+    const auto shown = [&] {
+        const MainState& s = d.currentState();
+        return std::array{s.posGross(), s.farbWerte[slot::basisGross], s.farbWerte[slot::basisGross + 1],
+                          s.farbWerte[slot::basisGross + 2]};
+    };
+    const auto frozen = shown();
+    d.datenHolen(400, true);
+    const auto edited = shown();
+    ASSERT_NE(edited, frozen);
+    d.restartHistory();
+    Mitschrift m(d);
+
+    EXPECT_TRUE(d.editHalf(true));
+    EXPECT_EQ(shown(), frozen);
+    EXPECT_TRUE(d.currentState().fixLinksAktiv);
+    ASSERT_EQ(m.orders.size(), 1u);
+    EXPECT_TRUE(m.orders[0].whole && m.orders[0].halvesTraded);
+    EXPECT_FALSE(d.editHalf(true)); // already the edited half
+    EXPECT_TRUE(d.editHalf(false));
+    EXPECT_EQ(shown(), edited);
+    d.toggleFixing();
+    EXPECT_FALSE(d.currentState().fixiert);
+}
