@@ -111,6 +111,10 @@ public:
     // Separate adjustment's choice: only this field takes part. Outside
     // separate adjustment, or for a field the mode lacks, nothing changes.
     void chooseTakingPart(Field field);
+    // The band pressed, or the pressed mouse moved, at x: the recompute takes
+    // the band's colour there, and the angles follow.
+    void pressBand(int x);
+    void dragBand(int x);
     // The angle track bars stand at these positions; the fields follow.
     void moveAngleSliders(int first, int second);
     // The field count of fanning and colour rows; the row and the light/dark point follow.

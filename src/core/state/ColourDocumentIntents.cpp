@@ -2,6 +2,7 @@
 #include "core/state/ColourDocument.h"
 
 #include "core/colour/AnglePicture.h"
+#include "core/colour/BandTables.h"
 #include "core/documents/SettingsApply.h"
 #include "core/harmony/FixSnapshot.h"
 
@@ -49,6 +50,23 @@ void ColourDocument::chooseTakingPart(Field field)
     datenHolen(s.pos(field), false);
     selectField(field);
     renewLightDark();
+}
+
+// A press ends the typed colour's turn on the fields.
+void ColourDocument::pressBand(int x)
+{
+    const Intent band(*this, StepKind::bandPosition);
+    eingabeFarbeAktiv(false);
+    dragBand(x);
+}
+
+void ColourDocument::dragBand(int x)
+{
+    const Intent band(*this, StepKind::bandPosition);
+    if (m_stand.hdZielGross())
+        eingabeTexteZeigen(false);
+    datenHolen(std::clamp(x, 0, lastBandPosition), true);
+    recomputeAngles();
 }
 
 void ColourDocument::moveAngleSliders(int first, int second)

@@ -208,32 +208,29 @@ bool BandAngleControls::separate() const
     return m_host.state().actionSet.farbenSeparatEinstellen;
 }
 
-void BandAngleControls::basisVonBand(int x)
-{
-    m_host.colourDocument().datenHolen(std::clamp(x, 0, lastBandPosition), true);
-    rotieren();
-    TrackBarAllChange();
-}
-
 void BandAngleControls::Image2MouseDown(int x)
 {
-    const MainState& s = m_host.state();
-    if (s.hdZielGross())
-        m_host.colourDocument().eingabeTexteZeigen(false);
     m_host.resetStaticText();
-    m_host.colourDocument().eingabeFarbeAktiv(false);
     m_bandHeld = true;
-    basisVonBand(x);
+    m_host.colourDocument().pressBand(x);
+    afterBandMove();
 }
 
 void BandAngleControls::Image2MouseMove(int x)
 {
-    const MainState& s = m_host.state();
     if (!m_bandHeld)
         return;
-    if (s.hdZielGross())
-        m_host.colourDocument().eingabeTexteZeigen(false);
-    basisVonBand(x);
+    if (m_host.colourDocument().window().shown && !separate())
+        m_host.resetStaticText();
+    m_host.colourDocument().dragBand(x);
+    afterBandMove();
+}
+
+// The wheel turns by the band marker's new place, and the angles are shown.
+void BandAngleControls::afterBandMove()
+{
+    rotieren();
+    showAngles();
 }
 
 void BandAngleControls::pressBand(int x)

@@ -85,7 +85,7 @@ protected:
 private:
     bool separate() const;
     void bandMouse(QMouseEvent* event);
-    void basisVonBand(int x);
+    void afterBandMove();
     void showAnglePicture();
     void ansichtWinkeltyp1();
     void ansichtWinkeltyp2();
