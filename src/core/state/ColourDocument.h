@@ -18,6 +18,7 @@ class StateDelta;
 struct FileSetting;
 struct SettingsBlock;
 struct LightDarkPoint;
+struct InputPoint;
 
 // What a change touched, so that each view redraws only what it shows.
 enum class Change : unsigned {
@@ -119,6 +120,11 @@ public:
     void moveAngleSliders(int first, int second);
     // The field count of fanning and colour rows; the row and the light/dark point follow.
     void changeFieldCount(int stepCount);
+    // The colour typed into the manual input, found at this band position
+    // (1-based) and light/dark point: placed as pressing the band and the
+    // light/dark field there would place it. In colour rows the selected outer
+    // field takes it.
+    void applyTypedColour(int position, InputPoint point);
     // Fixing on (the combination is frozen in the right half) or off.
     void toggleFixing();
     // The fixed half that the user edits from now on: when its stored
@@ -257,6 +263,13 @@ private:
         ColourDocument& m_d;
         std::optional<Batch> m_batch;
     };
+
+    // The typed colour's steps: the band pressed at p - 1, wrapping round; the
+    // light/dark point (the compact field's worth two steps); a row's outer field.
+    void einfaerben(int p);
+    void pressBandForInput(int position);
+    void applyInputPoint(InputPoint point);
+    void assignToRows(int position, InputPoint point);
 
     void announce();
     // The fields about to be painted anew no longer show a typed colour.

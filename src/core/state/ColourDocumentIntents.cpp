@@ -3,6 +3,9 @@
 
 #include "core/colour/AnglePicture.h"
 #include "core/colour/BandTables.h"
+#include "core/colour/LightDark.h"
+#include "core/colour/ManualInput.h"
+#include "core/colour/Rounding.h"
 #include "core/documents/SettingsApply.h"
 #include "core/harmony/FixSnapshot.h"
 
@@ -67,6 +70,76 @@ void ColourDocument::dragBand(int x)
         eingabeTexteZeigen(false);
     datenHolen(std::clamp(x, 0, lastBandPosition), true);
     recomputeAngles();
+}
+
+void ColourDocument::applyTypedColour(int position, InputPoint point)
+{
+    const Intent input(*this, StepKind::colourInput);
+    const MainState& s = m_stand;
+    einfaerben(position);
+    eingabeFarbeAktiv(true);
+    if (s.harmonyMode() == HarmonyMode::colourRows) {
+        assignToRows(position, point);
+    } else if (s.separatModus || s.hdZielGross()) {
+        applyInputPoint(point);
+    } else {
+        // The typed colour is the big field's; the small field stays selected.
+        const Field small = s.lightDarkTarget;
+        chooseField(Field::big);
+        applyInputPoint(point);
+        chooseField(small);
+    }
+}
+
+void ColourDocument::einfaerben(int p)
+{
+    if (m_stand.harmonyMode() == HarmonyMode::colourRows)
+        setInputOnOuterField(true);
+    pressBandForInput(p - 1);
+}
+
+// A position off either end of the band wraps round, as the wheel does.
+void ColourDocument::pressBandForInput(int position)
+{
+    pressBand(((position % bandLength) + bandLength) % bandLength);
+    eingabeFarbeAktiv(true);
+}
+
+void ColourDocument::applyInputPoint(InputPoint point)
+{
+    if (m_window.compactLayout)
+        point = {roundHalfEven(point.x / 2.0), 127 - roundHalfEven((255 - point.y) / 2.0)};
+    setLightDark(point.x, point.y);
+}
+
+// The row's centre goes half the row's angle away from the found position, so
+// that the selected outer field lands on it once the angle is back.
+void ColourDocument::assignToRows(int position, InputPoint point)
+{
+    const MainState& s = m_stand;
+    setInputOnOuterField(true);
+    // The track bar shows no position beyond its ends.
+    const int v = std::clamp(s.angleSlider1, 0, maxAngleDistance);
+    const int second = std::clamp(s.angleSlider2, 0, maxAngleDistance);
+    if (v != 0)
+        moveAngleSliders(0, second);
+    const double x = v * 467.0 / 117.0;
+    int centre = position;
+    if (s.hdZielRechts()) {
+        applyInputPoint(point);
+        chooseField(Field::right);
+        centre = roundHalfEven(position - x / 2);
+    } else if (s.hdZielLinks()) {
+        applyInputPoint(point);
+        chooseField(Field::left);
+        centre = roundHalfEven(position + x / 2);
+    }
+    einfaerben(centre);
+    setInputOnOuterField(false);
+    if (v != 0)
+        moveAngleSliders(v, second);
+    // Pressing at the found position itself would move the outer field off it again.
+    pressBandForInput(centre - 1);
 }
 
 void ColourDocument::moveAngleSliders(int first, int second)

@@ -226,17 +226,10 @@ void BandAngleControls::Image2MouseMove(int x)
     afterBandMove();
 }
 
-// The wheel turns by the band marker's new place, and the angles are shown.
 void BandAngleControls::afterBandMove()
 {
     rotieren();
     showAngles();
-}
-
-void BandAngleControls::pressBand(int x)
-{
-    const QScopedValueRollback held(m_bandHeld);
-    Image2MouseDown(x);
 }
 
 // Also brings the angle image up to date after the first show and after a file was read.

@@ -47,8 +47,8 @@ public:
     const QImage& imageOriginal() const { return m_imageOriginal; }
     const QImage& imageBg() const { return m_imageBg; }
     int lastTurn() const { return m_lastTurn; }
-    // A press the program makes (a typed colour's place): the band is not left held.
-    void pressBand(int x);
+    // After the band moved: the wheel turned by the marker's new place, and the angles shown.
+    void afterBandMove();
     // The left button went down on the band and is not yet released.
     bool bandHeld() const { return m_bandHeld; }
     // The angle image as last drawn: lines, or markers in separate adjustment.
@@ -85,7 +85,6 @@ protected:
 private:
     bool separate() const;
     void bandMouse(QMouseEvent* event);
-    void afterBandMove();
     void showAnglePicture();
     void ansichtWinkeltyp1();
     void ansichtWinkeltyp2();

@@ -1,7 +1,6 @@
 #include "ui/display/ManualInputApply.h"
 
 #include "core/colour/LightDark.h"
-#include "core/colour/Rounding.h"
 #include "ui/dialogs/TfEingabe.h"
 #include "ui/display/BandAngleControls.h"
 #include "ui/display/DisplayHost.h"
@@ -49,8 +48,7 @@ InputAccess ManualInputApply::dialogAccess()
             .applyChange =
                 [this](const InputMatch& t) {
                     rememberInput();
-                    einfaerben(t.position);
-                    farbeZuweisen(t.position, t.point);
+                    applyTypedColour(t);
                 },
             .finish = [this] { m_host.colourDocument().finishInput(); },
             .cancel = [this] { cancel(); },
@@ -97,70 +95,13 @@ void ManualInputApply::rememberInput()
                                                         m_dialog->Edit3->text(), m_dialog->Edit4->text()});
 }
 
-// A position off either end of the band wraps round, as the wheel does.
-void ManualInputApply::pressBand(int position)
+// The document places the colour; the band controls and the status line follow.
+void ManualInputApply::applyTypedColour(const InputMatch& t)
 {
-    position = ((position % bandLength) + bandLength) % bandLength;
-    m_parts.band->pressBand(position);
-    m_host.colourDocument().eingabeFarbeAktiv(true);
-}
-
-void ManualInputApply::einfaerben(int p)
-{
-    if (m_host.state().harmonyMode() == HarmonyMode::colourRows)
-        m_host.colourDocument().setInputOnOuterField(true);
-    pressBand(p - 1);
-}
-
-// The compact field is half as wide: its points are worth two amount steps.
-void ManualInputApply::applyPoint(InputPoint point)
-{
-    if (m_host.colourDocument().window().compactLayout)
-        point = {roundHalfEven(point.x / 2.0), 127 - roundHalfEven((255 - point.y) / 2.0)};
-    m_host.colourDocument().setLightDark(point.x, point.y);
-}
-
-void ManualInputApply::farbeZuweisen(int eingabePosition, InputPoint point)
-{
-    const MainState& s = m_host.state();
-    m_host.colourDocument().eingabeFarbeAktiv(true);
-    if (s.harmonyMode() == HarmonyMode::colourRows) {
-        assignToRows(eingabePosition, point);
-    } else if (s.separatModus || s.hdZielGross()) {
-        applyPoint(point);
-    } else {
-        const Field small = s.lightDarkTarget;
-        m_parts.selection->Anzeige_NormalClick2();
-        applyPoint(point);
-        m_parts.selection->pick(small);
-    }
-}
-
-// The row's centre goes half the row's angle away from the found position, so
-// that the selected outer field lands on it once the angle is back.
-void ManualInputApply::assignToRows(int eingabePosition, InputPoint point)
-{
-    const MainState& s = m_host.state();
-    BandAngleControls& angles = *m_parts.band;
-    m_host.colourDocument().setInputOnOuterField(true);
-    const int v = angles.firstSlider();
-    angles.setFirstSlider(0);
-    const double x = v * 467.0 / 117.0;
-    int centre = eingabePosition; // 1-based, as einfaerben takes it
-    if (s.hdZielRechts()) {
-        applyPoint(point);
-        m_parts.selection->KleinRechtsClick2();
-        centre = roundHalfEven(eingabePosition - x / 2);
-    } else if (s.hdZielLinks()) {
-        applyPoint(point);
-        m_parts.selection->KleinLinksClick2();
-        centre = roundHalfEven(eingabePosition + x / 2);
-    }
-    einfaerben(centre);
-    m_host.colourDocument().setInputOnOuterField(false);
-    angles.setFirstSlider(v);
-    // Pressing at the found position itself would move the outer field off it again.
-    pressBand(centre - 1);
+    m_host.resetStaticText();
+    m_host.colourDocument().applyTypedColour(t.position, t.point);
+    m_parts.band->afterBandMove();
+    m_parts.selection->showSelection();
 }
 
 void ManualInputApply::form1resetten()

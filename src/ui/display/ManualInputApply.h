@@ -30,9 +30,6 @@ public:
     TfEingabe& dialog();
     bool hasDialog() const { return m_dialog != nullptr; }
 
-    // Band press at position p - 1 (p 1-based, as the dialog keeps it).
-    void einfaerben(int p);
-    void farbeZuweisen(int eingabePosition, InputPoint point);
     void form1resetten();
     // OK switches to the luminous band; Cancel returns to realistic if opening switched.
     void ensureLuminous();
@@ -46,9 +43,8 @@ private:
     // The dialog's colour and texts go to the document, which shows them.
     void rememberInput();
     QString fieldHex() const;
-    void applyPoint(InputPoint point);
-    void pressBand(int position);
-    void assignToRows(int eingabePosition, InputPoint point);
+    // The found place applied, and the band controls and status line brought up to date.
+    void applyTypedColour(const InputMatch& t);
 
     DisplayHost& m_host;
     DisplayParts& m_parts;

@@ -2,6 +2,7 @@
 #include "support/ModalGuard.h"
 
 #include "ui/dialogs/TfEingabe.h"
+#include "ui/soak/SameStateWindow.h"
 
 #include <QLineEdit>
 #include <QMessageBox>
@@ -169,4 +170,7 @@ TEST(ManualInputDialog, ColourRowsGiveTheSelectedOuterFieldTheColour)
     EXPECT_LE(std::abs(mix.green() - 100), 2);
     EXPECT_LE(std::abs(mix.blue() - 100), 2);
     EXPECT_FALSE(f.s().eingabeFarbeAktiv);
+    // The window shows what a fresh window shows for the same state.
+    SameStateWindow same;
+    EXPECT_EQ(same.vergleichen(*f.form).join(QStringLiteral("\n")).toStdString(), "");
 }
