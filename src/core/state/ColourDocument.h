@@ -125,6 +125,15 @@ public:
     // light/dark field there would place it. In colour rows the selected outer
     // field takes it.
     void applyTypedColour(int position, InputPoint point);
+    // The harmony mode chosen: its fields take part and are recomputed, and the
+    // light/dark target stays on a field it has. textsOnShow: the fields whose
+    // texts the text view shows now; they are selected in turn, as their texts ask.
+    void changeHarmonyMode(HarmonyMode harmonyMode, const PerField<bool>& textsOnShow);
+    // Each field whose text is on show selected once, then separate adjustment's choice.
+    void selectTextFields(const PerField<bool>& textsOnShow);
+    // Separate adjustment on (only the big field takes part) or off (the
+    // mode's fields are derived from the big field again).
+    void toggleSeparateAdjustment(const PerField<bool>& textsOnShow);
     // Fixing on (the combination is frozen in the right half) or off.
     void toggleFixing();
     // The fixed half that the user edits from now on: when its stored
@@ -270,6 +279,9 @@ private:
     void pressBandForInput(int position);
     void applyInputPoint(InputPoint point);
     void assignToRows(int position, InputPoint point);
+    // The mode change's steps: the target kept in the mode, the mode's fields recomputed.
+    void keepTargetInMode(HarmonyMode harmonyMode);
+    void recomputeMode(HarmonyMode harmonyMode, const PerField<bool>& textsOnShow);
 
     void announce();
     // The fields about to be painted anew no longer show a typed colour.

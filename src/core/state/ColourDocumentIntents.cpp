@@ -205,3 +205,115 @@ bool ColourDocument::editHalf(bool left)
     renewSeparateAngleMarkers();
     return true;
 }
+
+void ColourDocument::changeHarmonyMode(HarmonyMode harmonyMode, const PerField<bool>& textsOnShow)
+{
+    const Intent change(*this, StepKind::harmonyType);
+    const MainState& s = m_stand;
+    if (isRowMode(harmonyMode)) {
+        // Fanning and colour rows know no separate adjustment.
+        if (s.separatModus && s.actionSet.farbenSeparatEinstellen)
+            toggleSeparateAdjustment(textsOnShow);
+        setHarmonyModeFields(harmonyMode);
+    }
+    if (s.eingabeUebernommen) {
+        eingabeUebernommen(false);
+        renewLightDark();
+    }
+    eingabeFarbeAktiv(false);
+    keepTargetInMode(harmonyMode);
+    setHarmonyMode(harmonyMode);
+    setHarmonyModeFields(harmonyMode);
+    recomputeMode(harmonyMode, textsOnShow);
+    // The half's count may be from before a swap that restored a harmony,
+    // which leaves the field count alone: its rows are the current count's.
+    if (s.fixiert)
+        setStepCount(s.stufenAnzahl);
+    renewSeparateAngleMarkers();
+}
+
+void ColourDocument::keepTargetInMode(HarmonyMode harmonyMode)
+{
+    const MainState& s = m_stand;
+    bool toRight = false;
+    switch (harmonyMode) {
+    case HarmonyMode::twoColour:
+        toRight = s.hdZielMitte() || s.hdZielLinks();
+        break;
+    case HarmonyMode::threeColour:
+    case HarmonyMode::fanning:
+        toRight = s.hdZielMitte();
+        break;
+    case HarmonyMode::colourRows:
+        toRight = s.hdZielMitte() || s.hdZielGross();
+        break;
+    case HarmonyMode::fourColour:
+        break;
+    }
+    if (toRight)
+        chooseField(Field::right);
+}
+
+void ColourDocument::recomputeMode(HarmonyMode harmonyMode, const PerField<bool>& textsOnShow)
+{
+    const MainState& s = m_stand;
+    const bool harmony = !isRowMode(harmonyMode);
+    if (harmony && s.separatModus) {
+        // The chosen field takes part again; added fields get their colours.
+        chooseTakingPart(s.separateChoice);
+        if (harmonyMode == HarmonyMode::threeColour || harmonyMode == HarmonyMode::fourColour)
+            chooseField(Field::left);
+        if (harmonyMode == HarmonyMode::fourColour)
+            chooseField(Field::centre);
+    } else if (harmonyMode == HarmonyMode::twoColour) {
+        datenHolen(s.posGross(), true);
+    }
+    recomputeAngles();
+    if (!harmony)
+        renewLightDark();
+    if (harmony) {
+        if (s.actionSet.textInsteadOfFields)
+            selectTextFields(textsOnShow);
+    } else if (harmonyMode == HarmonyMode::fanning && s.hdZielGross()) {
+        chooseField(Field::right);
+        chooseField(Field::big);
+    }
+}
+
+void ColourDocument::selectTextFields(const PerField<bool>& textsOnShow)
+{
+    const Intent choice(*this, StepKind::fieldSelection);
+    const Field last = m_stand.separateChoice;
+    for (const Field f : allFields)
+        if (f != last && (f == Field::big || textsOnShow[f]))
+            chooseField(f);
+    chooseField(last);
+}
+
+void ColourDocument::toggleSeparateAdjustment(const PerField<bool>& textsOnShow)
+{
+    const Intent separate(*this, StepKind::separateAdjustment);
+    const MainState& s = m_stand;
+    const Field target = s.lightDarkTarget;
+    chooseField(Field::big);
+    if (s.actionSet.farbenSeparatEinstellen) {
+        forgetAngleMarker();
+        switchSeparateOff();
+        // The mode derives every small field from the big field again.
+        if (!isRowMode(s.harmonyMode()))
+            changeHarmonyMode(s.harmonyMode(), textsOnShow);
+    } else {
+        renewAngleMarker();
+        switchSeparateOn();
+        for (const Field f : allFields)
+            setFieldIncluded(f, f == Field::big);
+    }
+    // The big field takes part, and the field selected before is selected again
+    // when the mode has it.
+    setFieldIncluded(Field::big, true);
+    selectField(Field::big);
+    datenHolen(s.posGross(), false);
+    renewLightDark();
+    if (target != Field::big && modeHasField(s.harmonyMode(), target))
+        chooseField(target);
+}

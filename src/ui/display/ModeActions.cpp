@@ -108,59 +108,46 @@ void ModeActions::farbreihenExecute()
 
 void ModeActions::switchHarmonyMode(HarmonyMode harmonyMode)
 {
-    const ColourDocument::Operation wechsel(m_host.colourDocument(), StepKind::harmonyType);
-    const MainState& s = m_host.state();
-    if (!isHarmony(harmonyMode)) {
-        // Separate adjustment is switched off as its own command does it.
-        if (s.separatModus && s.actionSet.farbenSeparatEinstellen && leaveSeparateAdjustment)
-            leaveSeparateAdjustment();
-        m_host.colourDocument().setHarmonyModeFields(harmonyMode);
-    }
+    m_host.resetStaticText();
+    m_host.colourDocument().changeHarmonyMode(harmonyMode, textsOnShow());
+    followModeChange();
+}
+
+// What the document's mode change leaves for the window to show: the mode's
+// controls, fields, value rows and texts.
+void ModeActions::followModeChange()
+{
+    const HarmonyMode harmonyMode = m_host.state().harmonyMode();
     actionsForMode(harmonyMode);
-    if (s.eingabeUebernommen) {
-        m_host.colourDocument().eingabeUebernommen(false);
-        m_host.colourDocument().renewLightDark();
-    }
-    m_host.colourDocument().eingabeFarbeAktiv(false);
-    adjustTarget(harmonyMode);
-    announceHarmonyMode(harmonyMode);
-    fieldsAndAngles(harmonyMode);
-    recompute(harmonyMode);
+    showStatusText(harmonyMode);
+    showAngleControls(harmonyMode);
+    m_parts.band->rotieren();
+    m_parts.band->showAngles();
     showDisplay(harmonyMode);
     m_parts.display->prepareValueRows(harmonyMode);
     hideAll();
+    // The fields and value rows of the new layout, as the state has them.
+    m_parts.display->paintAll();
     // Back in a harmony a checked text view shows its texts again, as the state says.
     m_parts.text->present();
-    m_host.colourDocument().renewSeparateAngleMarkers();
+    m_parts.selection->showChoice();
+    m_parts.selection->showSelection();
 }
 
-// The light/dark target stays on a field the new mode has.
-void ModeActions::adjustTarget(HarmonyMode harmonyMode)
+void ModeActions::checkBoxenResetten2()
 {
-    const MainState& s = m_host.state();
-    bool nachRechts = false;
-    switch (harmonyMode) {
-    case HarmonyMode::twoColour:
-        nachRechts = s.hdZielMitte() || s.hdZielLinks();
-        break;
-    case HarmonyMode::threeColour:
-    case HarmonyMode::fanning:
-        nachRechts = s.hdZielMitte();
-        break;
-    case HarmonyMode::colourRows:
-        nachRechts = s.hdZielMitte() || s.hdZielGross();
-        break;
-    case HarmonyMode::fourColour:
-        break;
-    }
-    if (nachRechts)
-        m_parts.selection->KleinRechtsClick2();
+    m_host.resetStaticText();
+    m_host.colourDocument().selectTextFields(textsOnShow());
+    m_parts.selection->showChoice();
+    m_parts.selection->showSelection();
 }
 
-void ModeActions::announceHarmonyMode(HarmonyMode harmonyMode)
+// The fields whose text the text view shows now.
+PerField<bool> ModeActions::textsOnShow() const
 {
-    showStatusText(harmonyMode);
-    m_host.colourDocument().setHarmonyMode(harmonyMode);
+    const auto visible = [this](QTextEdit* e) { return e->isVisibleTo(&m_host.mainWindow()); };
+    return {
+        {true, visible(m_w.fields.RichEdit1), visible(m_w.fields.RichEdit2), visible(m_w.fields.RichEdit3)}};
 }
 
 // Colour rows leave the manual input and the pipette as they are, and offer no
@@ -196,12 +183,6 @@ void ModeActions::showHarmonyMode()
     hideAll();
 }
 
-void ModeActions::fieldsAndAngles(HarmonyMode harmonyMode)
-{
-    m_host.colourDocument().setHarmonyModeFields(harmonyMode);
-    showAngleControls(harmonyMode);
-}
-
 void ModeActions::showAngleControls(HarmonyMode harmonyMode)
 {
     // The angle controls follow the document's announcement of the mode.
@@ -212,34 +193,6 @@ void ModeActions::showAngleControls(HarmonyMode harmonyMode)
         m_host.actions().action(ActionId::farbenSeparatEinstellen).setEnabled(true);
     if (isRowMode(harmonyMode))
         m_parts.selection->enableChoice(false);
-}
-
-void ModeActions::recompute(HarmonyMode harmonyMode)
-{
-    const MainState& s = m_host.state();
-    FieldSelection& choice = *m_parts.selection;
-    if (isHarmony(harmonyMode) && s.separatModus) {
-        // The chosen field takes part again; added fields get their colours.
-        choice.takePart(s.separateChoice);
-        if (harmonyMode == HarmonyMode::threeColour || harmonyMode == HarmonyMode::fourColour)
-            choice.KleinLinksClick2();
-        if (harmonyMode == HarmonyMode::fourColour)
-            choice.KleinMitteClick2();
-    } else if (harmonyMode == HarmonyMode::twoColour) {
-        m_host.colourDocument().datenHolen(s.posGross(), true);
-    }
-
-    m_parts.band->rotieren();
-    m_parts.band->TrackBarAllChange();
-    if (isRowMode(harmonyMode))
-        m_host.colourDocument().renewLightDark();
-
-    if (isHarmony(harmonyMode)) {
-        if (s.actionSet.textInsteadOfFields)
-            checkBoxenResetten2();
-    } else if (harmonyMode == HarmonyMode::fanning && s.hdZielGross()) {
-        choice.selectInTurn({Field::right}, Field::big);
-    }
 }
 
 void ModeActions::showDisplay(HarmonyMode harmonyMode)
@@ -441,24 +394,6 @@ void ModeActions::ComboBox1Change()
         showPanels();
         hidePanels();
     }
-}
-
-void ModeActions::checkBoxenResetten2()
-{
-    auto& w = m_w;
-    FieldSelection& choice = *m_parts.selection;
-    const Field zuletzt = m_host.state().separateChoice;
-    const auto visible = [this](QTextEdit* e) { return e->isVisibleTo(&m_host.mainWindow()); };
-    std::vector<Field> inTurn;
-    if (zuletzt != Field::big)
-        inTurn.push_back(Field::big);
-    if (zuletzt != Field::right && visible(w.fields.RichEdit1))
-        inTurn.push_back(Field::right);
-    if (zuletzt != Field::left && visible(w.fields.RichEdit2))
-        inTurn.push_back(Field::left);
-    if (zuletzt != Field::centre && visible(w.fields.RichEdit3))
-        inTurn.push_back(Field::centre);
-    choice.selectInTurn(inTurn, zuletzt);
 }
 
 void ModeActions::realistischLuminoesExecute()

@@ -6,8 +6,6 @@
 
 #include "core/state/MainState.h"
 
-#include <functional>
-
 class LanguageTable;
 class QAction;
 class DisplayHost;
@@ -37,11 +35,6 @@ public:
     // Runs the action handler of a mode, as its menu entry does.
     void chooseHarmonyMode(HarmonyMode harmonyMode);
 
-    // Leaves separate adjustment as its own command does; fanning and colour
-    // rows know none. Set by whoever assembles the parts (separate adjustment
-    // itself re-derives the fields through the modes).
-    std::function<void()> leaveSeparateAdjustment;
-
     // The field count box shows the state's count, without running its handler.
     void showFieldCount();
 
@@ -59,29 +52,30 @@ public:
     void showPanels();
 
     void ComboBox1Change();
+    // Each field whose text is on show selected once, ending on separate adjustment's choice.
     void checkBoxenResetten2();
+    // The fields whose text the text view shows now.
+    PerField<bool> textsOnShow() const;
+    // The window follows a mode change the document made: the mode's
+    // controls, fields, value rows and texts.
+    void followModeChange();
 
     // Every field of the mode recomputed after a band type switch.
     void realistischLuminoesExecute();
 
     // The mode action for a mode.
     QAction& harmonyModeAction(HarmonyMode harmonyMode) const;
-    // The edited value row's swatches and "-" texts for the fields of a mode.
     // Every field of the mode fetched anew from the band, one selection at a time.
     void reloadEveryField();
     // The state's mode shown: fields, controls, value rows; nothing computed.
     void showHarmonyMode();
 
 private:
-    // The sequence every mode action runs, in its order.
+    // The document changes the mode; the window follows.
     void switchHarmonyMode(HarmonyMode harmonyMode);
-    void adjustTarget(HarmonyMode harmonyMode);
-    void announceHarmonyMode(HarmonyMode harmonyMode);
-    void fieldsAndAngles(HarmonyMode harmonyMode);
     void showAngleControls(HarmonyMode harmonyMode);
     void showStatusText(HarmonyMode harmonyMode);
     void actionsForMode(HarmonyMode harmonyMode);
-    void recompute(HarmonyMode harmonyMode);
     void showDisplay(HarmonyMode harmonyMode);
     void singleLayout(HarmonyMode harmonyMode);
     // Both layout steps of the rows, as resizing and the compact layout ask.

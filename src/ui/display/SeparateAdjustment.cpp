@@ -35,41 +35,14 @@ void SeparateAdjustment::connectWidgets()
 
 void SeparateAdjustment::farbenSeparatEinstellenExecute()
 {
-    const Field target = m_host.state().lightDarkTarget;
-    m_parts.selection->Anzeige_NormalClick2();
-    // The state, not the action's check mark, says what was on: triggering a
-    // checkable action has already flipped its mark.
-    if (m_host.state().actionSet.farbenSeparatEinstellen)
-        switchOff();
-    else
-        switchOn();
-    takeBigField();
-    reselectTarget(target);
-}
-
-void SeparateAdjustment::switchOff()
-{
+    m_host.resetStaticText();
+    m_host.colourDocument().toggleSeparateAdjustment(m_parts.modes->textsOnShow());
+    // Switched off, the mode's fields are derived again: the window shows the mode anew.
     const MainState& s = m_host.state();
-    m_host.colourDocument().forgetAngleMarker();
-    m_host.colourDocument().switchSeparateOff();
-    m_parts.selection->enableChoice(false);
-    // The mode action re-derives every small field from the big field.
-    const HarmonyMode harmonyMode = s.harmonyMode();
-    switch (harmonyMode) {
-    case HarmonyMode::twoColour:
-        m_parts.modes->zweierHarmonienExecute();
-        break;
-    case HarmonyMode::threeColour:
-        m_parts.modes->dreierHarmonienExecute();
-        break;
-    case HarmonyMode::fourColour:
-        m_parts.modes->viererHarmonienExecute();
-        break;
-    case HarmonyMode::fanning:
-    case HarmonyMode::colourRows:
-        break;
-    }
-    m_parts.band->showLegend(false);
+    if (!s.separatModus && !isRowMode(s.harmonyMode()))
+        m_parts.modes->followModeChange();
+    present();
+    m_parts.selection->showSelection();
 }
 
 // The radio buttons, the angle controls and the legend as the state's separate
@@ -83,32 +56,4 @@ void SeparateAdjustment::present()
     }
     m_parts.band->lockAngleControls();
     m_parts.band->showLegend(true);
-}
-
-void SeparateAdjustment::switchOn()
-{
-    m_host.colourDocument().renewAngleMarker();
-    m_parts.band->lockAngleControls();
-    m_host.colourDocument().switchSeparateOn();
-    m_parts.selection->checkChoice(Field::big);
-    m_parts.selection->enableChoice(true);
-    for (const Field f : {Field::right, Field::left, Field::centre})
-        m_host.colourDocument().setFieldIncluded(f, false);
-    m_parts.band->showLegend(true);
-}
-
-void SeparateAdjustment::takeBigField()
-{
-    const MainState& s = m_host.state();
-    m_host.colourDocument().setFieldIncluded(Field::big, true);
-    m_host.colourDocument().selectField(Field::big);
-    m_host.colourDocument().datenHolen(s.posGross(), false);
-    m_host.colourDocument().renewLightDark();
-}
-
-void SeparateAdjustment::reselectTarget(Field target)
-{
-    // A field the mode lacks cannot take part, as its radio button says.
-    if (target != Field::big && modeHasField(m_host.state().harmonyMode(), target))
-        m_parts.selection->pick(target);
 }

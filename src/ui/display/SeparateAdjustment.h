@@ -2,8 +2,6 @@
 
 #include "ui/widgets/MainWidgets.h"
 
-#include "core/state/Field.h"
-
 class DisplayHost;
 struct DisplayParts;
 
@@ -22,11 +20,6 @@ public:
     void farbenSeparatEinstellenExecute();
 
 private:
-    void switchOff();
-    void switchOn();
-    void takeBigField();
-    void reselectTarget(Field target);
-
     DisplayHost& m_host;
     DisplayParts& m_parts;
 };

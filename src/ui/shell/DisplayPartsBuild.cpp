@@ -32,7 +32,6 @@ DisplayParts::DisplayParts(DisplayHost& host, MainWidgets& w)
       hiddenBand(std::make_unique<HiddenBand>(host)), input(std::make_unique<ManualInputApply>(host, *this)),
       render(std::make_unique<DisplayRender>(host, *this))
 {
-    modes->leaveSeparateAdjustment = [this] { separate->farbenSeparatEinstellenExecute(); };
 }
 
 DisplayParts::~DisplayParts() = default;

@@ -283,3 +283,44 @@ TEST(ColourDocument, EditingTheOtherFixedHalfTradesTheCombinations)
     d.toggleFixing();
     EXPECT_FALSE(d.currentState().fixiert);
 }
+
+// Separate adjustment on and off and a mode change are one step each; colour
+// rows leave separate adjustment and keep the target on a field they have.
+TEST(ColourDocument, ModeAndSeparateAdjustmentAreWholeIntents)
+{
+    ColourDocument d;
+    d.setStepNames([](StepKind k) { return QString::number(static_cast<int>(k)); });
+    d.setWindowShown(true);
+    const PerField<bool> noTexts{};
+    d.changeHarmonyMode(HarmonyMode::threeColour, noTexts);
+    d.chooseField(Field::left);
+    d.restartHistory();
+    const auto lastStep = [&] {
+        d.finishStep();
+        return d.history().text(d.history().count() - 1).toInt();
+    };
+    const MainState& s = d.currentState();
+
+    d.toggleSeparateAdjustment(noTexts);
+    EXPECT_TRUE(s.separatModus);
+    // The field selected before is selected again: it takes part alone.
+    EXPECT_EQ(s.fieldOn, (PerField<bool>{{false, false, true, false}}));
+    EXPECT_EQ(s.lightDarkTarget, Field::left);
+    EXPECT_EQ(lastStep(), static_cast<int>(StepKind::separateAdjustment));
+
+    d.toggleSeparateAdjustment(noTexts);
+    EXPECT_FALSE(s.separatModus);
+    EXPECT_EQ(s.fieldOn, (PerField<bool>{{true, true, true, false}}));
+    EXPECT_EQ(s.lightDarkTarget, Field::left);
+
+    d.toggleSeparateAdjustment(noTexts);
+    d.chooseField(Field::big);
+    d.finishStep();
+    const int steps = d.history().count();
+    d.changeHarmonyMode(HarmonyMode::colourRows, noTexts);
+    EXPECT_FALSE(s.separatModus);
+    EXPECT_FALSE(s.actionSet.farbenSeparatEinstellen);
+    EXPECT_EQ(s.lightDarkTarget, Field::right);
+    EXPECT_EQ(lastStep(), static_cast<int>(StepKind::harmonyType));
+    EXPECT_EQ(d.history().count(), steps + 1);
+}
