@@ -49,10 +49,10 @@ void paintField(PaintTarget& target, Field f, Rgb c)
 
 } // namespace
 
-void farben(const MainState& s, PaintTarget& target)
+void farben(const MainState& s, PaintTarget& target, unsigned also)
 {
     for (Field f : allFields) {
-        if (!s.fieldOn[f])
+        if (!s.fieldOn[f] && !(also & (1u << fieldIndex(f))))
             continue;
         const Rgb c = mixColour(s, MainState::basisSlot(f), s.dunkel[f], s.hell[f]);
         paintField(target, f, c);

@@ -32,7 +32,9 @@ public:
 Rgb mixColour(const MainState& s, int basisSlot, int dunkel, int hell);
 
 // Mixes and paints the fields of the 2-, 3- and 4-colour harmonies that take part.
-void farben(const MainState& s, PaintTarget& target);
+// also: fields painted besides those taking part (one bit per field, in field
+// order), such as fields that took part earlier in the same change.
+void farben(const MainState& s, PaintTarget& target, unsigned also = 0);
 
 // Paints every field a 2-, 3- or 4-colour harmony of the state's mode shows,
 // whichever of them take part in the band's moves.

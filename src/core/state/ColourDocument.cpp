@@ -49,6 +49,11 @@ void ColourDocument::mark(Changes was, Redraw how)
 {
     m_offen |= was;
     m_redraw |= how;
+    // A field that leaves the change before its end keeps the colours it got.
+    if (was & Change::farben)
+        for (const Field f : allFields)
+            if (m_stand.fieldOn[f])
+                m_redraw.recoloured |= 1u << fieldIndex(f);
     if (m_tiefe == 0)
         announce();
 }

@@ -51,6 +51,7 @@ struct Redraw {
     bool fieldsMixed = false;  // the recompute mixed the fields anew: they are painted
     bool markersDue = false;   // the angle markers are drawn anew (no step)
     bool halvesTraded = false; // the fixed halves traded places: their panels already show them
+    unsigned recoloured = 0;   // fields that took part when colours changed (a bit per field)
 
     bool any() const { return whole || bothHalves || fieldsMixed || markersDue || halvesTraded; }
     Redraw& operator|=(const Redraw& o)
@@ -60,6 +61,7 @@ struct Redraw {
         fieldsMixed |= o.fieldsMixed;
         markersDue |= o.markersDue;
         halvesTraded |= o.halvesTraded;
+        recoloured |= o.recoloured;
         return *this;
     }
 };
@@ -116,6 +118,13 @@ public:
     // the band's colour there, and the angles follow.
     void pressBand(int x);
     void dragBand(int x);
+    // The light/dark field pressed, or the pressed mouse moved, at (x, y).
+    void pressLightDark(int x, int y);
+    void dragLightDark(int x, int y);
+    // The other band type: every field of the mode takes its colour from the new band.
+    void switchBandType(bool luminoes);
+    // Angle type 1 or 2 of the 4-colour harmony; the fields follow.
+    void changeAngleType(bool typ2);
     // The angle track bars stand at these positions; the fields follow.
     void moveAngleSliders(int first, int second);
     // The field count of fanning and colour rows; the row and the light/dark point follow.

@@ -142,6 +142,61 @@ void ColourDocument::assignToRows(int position, InputPoint point)
     pressBandForInput(centre - 1);
 }
 
+// A press ends the typed colour's turn on the fields.
+void ColourDocument::pressLightDark(int x, int y)
+{
+    const Intent lightDark(*this, StepKind::lightDark);
+    eingabeFarbeAktiv(false);
+    dragLightDark(x, y);
+}
+
+void ColourDocument::dragLightDark(int x, int y)
+{
+    const Intent lightDark(*this, StepKind::lightDark);
+    if (m_stand.hdZielGross())
+        eingabeTexteZeigen(false);
+    setLightDark(x, y);
+}
+
+// A typed-in big-field colour belongs to the luminous band: the realistic band
+// drops it, the luminous band fetches the big field again to show it.
+void ColourDocument::switchBandType(bool luminoes)
+{
+    const Intent bandType(*this, StepKind::bandType);
+    const MainState& s = m_stand;
+    const bool textsShown = s.eingabeTexteZeigen;
+    if (s.hdZielGross())
+        eingabeTexteZeigen(false);
+    if (!luminoes)
+        eingabeFarbeAktiv(false);
+    applyBandType(luminoes);
+    fetchDataAtParticipant();
+    // Every field of the mode is selected once, so that it takes the new band's
+    // colour at its own position with its own amounts (in separate adjustment a
+    // recompute moves only the field taking part); then the one selected before.
+    const Field before = s.lightDarkTarget;
+    for (const Field f : allFields)
+        if (f != before && modeHasField(s.harmonyMode(), f))
+            chooseField(f);
+    chooseField(before);
+    renewSeparateAngleMarkers();
+    if (textsShown) {
+        eingabeTexteZeigen(true);
+        if (luminoes && s.feldGrossAn())
+            datenHolen(s.posGross(), true);
+    }
+    recomputeAngles();
+    // Separate adjustment shows the unturned wheel of the new band under its markers.
+    renewSeparateAngleMarkers();
+}
+
+void ColourDocument::changeAngleType(bool typ2)
+{
+    const Intent angleType(*this, StepKind::angleType);
+    setAngleType(typ2);
+    recomputeAngles();
+}
+
 void ColourDocument::moveAngleSliders(int first, int second)
 {
     const Intent angles(*this, StepKind::angle);

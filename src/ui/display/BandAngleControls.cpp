@@ -112,6 +112,9 @@ void BandAngleControls::connectWidgets()
 // the recompute has just painted.
 void BandAngleControls::follow(Changes was, Redraw how)
 {
+    // The band and wheel of the state's band type, before any marker is drawn on the wheel.
+    if (was & Change::band && m_luminousWheel != m_host.state().bandLuminoes && !how.whole)
+        showBandType();
     if (was & (Change::harmonyMode | Change::angles | Change::separate))
         showAngleView();
     showAfterRecompute(how.whole);
@@ -245,6 +248,7 @@ void BandAngleControls::setWheels(const QImage& realistic, const QImage& luminou
     m_wheelRealistic = realistic;
     m_wheelLuminous = luminous;
     // At start both working pictures are the wheel of the state's band.
+    m_luminousWheel = m_host.state().bandLuminoes;
     m_imageOriginal = wheelOfBandType();
     m_imageBg = m_imageOriginal.copy();
     m_lastTurn = -1;
@@ -263,17 +267,10 @@ void BandAngleControls::showBandPicture()
 void BandAngleControls::showBandType()
 {
     showBandPicture();
+    m_luminousWheel = m_host.state().bandLuminoes;
     m_imageOriginal = wheelOfBandType();
     m_lastTurn = -1;
     rotieren();
-}
-
-void BandAngleControls::wheelForBandType()
-{
-    m_imageOriginal = wheelOfBandType();
-    m_lastTurn = -1;
-    rotieren();
-    TrackBarAllChange();
 }
 
 bool BandAngleControls::rotieren()
@@ -402,9 +399,11 @@ void BandAngleControls::winkelResetten()
 
 void BandAngleControls::ComboBox3Change()
 {
-    m_host.colourDocument().setAngleType(m_w.angle.ComboBox3->currentIndex() != 0);
+    if (m_host.colourDocument().window().shown && !separate())
+        m_host.resetStaticText();
+    m_host.colourDocument().changeAngleType(m_w.angle.ComboBox3->currentIndex() != 0);
     rotieren();
-    TrackBarAllChange();
+    showAngles();
 }
 
 // Separate adjustment has switched the track bars off; they stay so.

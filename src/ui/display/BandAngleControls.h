@@ -38,8 +38,6 @@ public:
     void showBandPicture();
     // The band of the state's type with its wheel turned for the big field.
     void showBandType();
-    // The new band type's wheel, turned, and the angle display brought up to date.
-    void wheelForBandType();
     // Turns the wheel for the current state; true when the picture changed.
     bool rotieren();
     // The wheel of the band type, unturned and turned, and its turn drawn last
@@ -107,4 +105,5 @@ private:
     QImage m_imageOriginal; // the band type's wheel
     QImage m_imageBg;       // the same, turned for the big field
     int m_lastTurn = -1;
+    bool m_luminousWheel = false; // the band type m_imageOriginal is the wheel of
 };

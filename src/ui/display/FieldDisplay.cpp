@@ -100,16 +100,16 @@ FieldDisplay::FieldDisplay(DisplayHost& host, Widgets widgets, const PanelHold& 
 void FieldDisplay::follow(Changes was, Redraw how)
 {
     if ((was & Change::lightDark || how.fieldsMixed) && !how.whole)
-        paintInvolvedFields();
+        paintInvolvedFields(how.recoloured);
 }
 
-void FieldDisplay::paintInvolvedFields()
+void FieldDisplay::paintInvolvedFields(unsigned recoloured)
 {
     const MainState& s = m_drawn();
     if (inRowsMode())
         paintRows(s, *this);
     else
-        farben(s, *this);
+        farben(s, *this, recoloured);
 }
 
 void FieldDisplay::paintAll(const MainState& s)

@@ -72,8 +72,9 @@ public:
     void KleineFlaecheN(int r, int g, int b, int n) override;
 
 private:
-    // The fields taking part (every field of a row), as the recompute mixed them.
-    void paintInvolvedFields();
+    // The fields taking part (every field of a row), as the recompute mixed
+    // them, and those recoloured earlier in the same change.
+    void paintInvolvedFields(unsigned recoloured);
     // A small field: right, left or centre.
     void paintSmallField(Field field, int r, int g, int b);
     bool inRowsMode() const;

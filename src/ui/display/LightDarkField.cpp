@@ -113,29 +113,22 @@ void LightDarkField::showCursor(bool present)
 
 void LightDarkField::PaintBox3MouseDown(int x, int y)
 {
-    const MainState& s = m_host.state();
     showCursor(false);
-    if (s.hdZielGross())
-        m_host.colourDocument().eingabeTexteZeigen(false);
     m_host.resetStaticText();
-    m_host.colourDocument().eingabeFarbeAktiv(false);
     hdMausUnten = true;
-    bewegeHellDunkel(x, y);
+    m_host.colourDocument().pressLightDark(x, y);
 }
 
 void LightDarkField::PaintBox3MouseMove(int x, int y)
 {
-    const MainState& s = m_host.state();
     if (!hdMausUnten)
         return;
-    if (s.hdZielGross())
-        m_host.colourDocument().eingabeTexteZeigen(false);
     const bool inside = lightDarkPointInside(x, y, m_host.colourDocument().window().compactLayout);
     if (inside && !hdCursorVersteckt)
         showCursor(false);
     else if (!inside && hdCursorVersteckt)
         showCursor(true);
-    bewegeHellDunkel(std::clamp(x, 0, fieldLimit), std::clamp(y, 0, fieldLimit));
+    m_host.colourDocument().dragLightDark(std::clamp(x, 0, fieldLimit), std::clamp(y, 0, fieldLimit));
 }
 
 void LightDarkField::PaintBox3MouseUp()

@@ -396,29 +396,6 @@ void ModeActions::ComboBox1Change()
     }
 }
 
-void ModeActions::realistischLuminoesExecute()
-{
-    m_host.colourDocument().fetchDataAtParticipant();
-    reloadEveryField();
-    m_host.colourDocument().renewSeparateAngleMarkers();
-}
-
-// Every field of the mode is selected once, so that it takes the new band's
-// colour at its own position with its own amounts (in separate adjustment a
-// recompute moves only the field taking part); the one selected before is
-// selected again at the end. Each is painted as the document announces it.
-void ModeActions::reloadEveryField()
-{
-    const MainState& s = m_host.state();
-    FieldSelection& choice = *m_parts.selection;
-    const Field zuvor = s.lightDarkTarget;
-    std::vector<Field> inTurn;
-    for (const Field f : allFields)
-        if (f != zuvor && modeHasField(s.harmonyMode(), f))
-            inTurn.push_back(f);
-    choice.selectInTurn(inTurn, zuvor);
-}
-
 void ModeActions::chooseHarmonyMode(HarmonyMode harmonyMode)
 {
     switch (harmonyMode) {

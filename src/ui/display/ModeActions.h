@@ -60,13 +60,8 @@ public:
     // controls, fields, value rows and texts.
     void followModeChange();
 
-    // Every field of the mode recomputed after a band type switch.
-    void realistischLuminoesExecute();
-
     // The mode action for a mode.
     QAction& harmonyModeAction(HarmonyMode harmonyMode) const;
-    // Every field of the mode fetched anew from the band, one selection at a time.
-    void reloadEveryField();
     // The state's mode shown: fields, controls, value rows; nothing computed.
     void showHarmonyMode();
 

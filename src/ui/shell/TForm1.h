@@ -84,7 +84,6 @@ public:
     // --- band type ---
     void realistischExecute();
     void luminoesExecute();
-    void realistischLuminoesExecute();
     // A typed-in big-field colour belongs to the luminous band: the realistic band
     // drops it, the luminous band fetches the big field again to show it.
     void switchBandType(bool luminoes) override;
@@ -180,9 +179,6 @@ private:
     void applyStoredPlacement();
     // True when the file was read whole.
     bool openFileFromCommandLine();
-    void setBandType(bool luminoes);
-    void wheelForBandType();
-    void reloadBigField();
     void portalPipette();
     QSize screenSize() const;
 

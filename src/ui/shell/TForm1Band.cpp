@@ -7,6 +7,7 @@
 #include "core/harmony/Positions.h"
 #include "ui/display/BandAngleControls.h"
 #include "ui/display/DisplayParts.h"
+#include "ui/display/FieldSelection.h"
 #include "ui/display/ModeActions.h"
 #include "ui/widgets/PictureBox.h"
 
@@ -25,48 +26,15 @@ void TForm1::luminoesExecute()
     switchBandType(true);
 }
 
-// A typed-in big-field colour belongs to the luminous band: the realistic band
-// drops it, the luminous band fetches the big field again to show it.
+// The document switches the band type; the band controls show the new band
+// and wheel as it announces it, and turn the wheel and show the angles here.
 void TForm1::switchBandType(bool luminoes)
 {
-    const ColourDocument::Operation bandTyp(m_dokument, StepKind::bandType);
-    const bool texteGezeigt = state().eingabeTexteZeigen;
-    if (state().hdZielGross())
-        m_dokument.eingabeTexteZeigen(false);
-    if (!luminoes)
-        m_dokument.eingabeFarbeAktiv(false);
-    setBandType(luminoes);
-    realistischLuminoesExecute();
-    if (texteGezeigt) {
-        m_dokument.eingabeTexteZeigen(true);
-        if (luminoes && state().feldGrossAn())
-            reloadBigField();
-    }
-    wheelForBandType();
-}
-
-void TForm1::setBandType(bool luminoes)
-{
-    m_dokument.applyBandType(luminoes);
-    m_parts->band->showBandPicture();
-}
-
-void TForm1::wheelForBandType()
-{
-    m_parts->band->wheelForBandType();
-    // Separate adjustment shows the unturned wheel of the new band under its markers.
-    m_dokument.renewSeparateAngleMarkers();
-}
-
-// Recomputes every field of the mode after a band type switch.
-void TForm1::realistischLuminoesExecute()
-{
-    m_parts->modes->realistischLuminoesExecute();
-}
-
-void TForm1::reloadBigField()
-{
-    m_dokument.datenHolen(state().posGross(), true);
+    resetStaticText();
+    m_dokument.switchBandType(luminoes);
+    m_parts->band->afterBandMove();
+    m_parts->selection->showChoice();
+    m_parts->selection->showSelection();
 }
 
 // PaintBox1Paint and PaintBox2Paint: a small filled triangle pointing at the

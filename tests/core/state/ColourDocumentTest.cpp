@@ -1,4 +1,5 @@
 #include "core/state/ColourDocument.h"
+#include "core/colour/BandTables.h"
 #include "core/colour/LightDark.h"
 #include "core/documents/SettingsApply.h"
 #include "core/harmony/FieldColours.h"
@@ -323,4 +324,29 @@ TEST(ColourDocument, ModeAndSeparateAdjustmentAreWholeIntents)
     EXPECT_EQ(s.lightDarkTarget, Field::right);
     EXPECT_EQ(lastStep(), static_cast<int>(StepKind::harmonyType));
     EXPECT_EQ(d.history().count(), steps + 1);
+}
+
+// In separate adjustment each field takes the new band's colour at its own
+// place; the one change names every field it recoloured, so that fields no
+// longer taking part at its end are painted too.
+TEST(ColourDocument, ANewBandTypeRecoloursEveryFieldOfTheMode)
+{
+    ColourDocument d;
+    d.setWindowShown(true);
+    d.changeHarmonyMode(HarmonyMode::threeColour, {});
+    d.toggleSeparateAdjustment({});
+    d.chooseField(Field::right);
+    Mitschrift m(d);
+    d.switchBandType(true);
+    const MainState& s = d.currentState();
+    ASSERT_EQ(m.orders.size(), 1u);
+    EXPECT_EQ(m.orders[0].recoloured, 0b0111u); // big, right, left
+    EXPECT_EQ(s.fieldOn, (PerField<bool>{{false, true, false, false}}));
+    EXPECT_EQ(s.lightDarkTarget, Field::right);
+    for (const Field f : {Field::big, Field::right, Field::left}) {
+        const Rgb c = bandTable(true).at(s.pos(f));
+        const int b = MainState::basisSlot(f);
+        EXPECT_EQ((std::array{s.farbWerte[b], s.farbWerte[b + 1], s.farbWerte[b + 2]}),
+                  (std::array{c.r, c.g, c.b}));
+    }
 }
