@@ -143,6 +143,10 @@ public:
     // Separate adjustment on (only the big field takes part) or off (the
     // mode's fields are derived from the big field again).
     void toggleSeparateAdjustment(const PerField<bool>& textsOnShow);
+    // The typed colour taken with OK: its texts show in the big field's value row.
+    void acceptTypedColour(const std::array<int, 3>& value, const std::array<QString, 4>& textSet);
+    // Web-safe colours only, on or off; the fields are recomputed.
+    void toggleWebSafeOnly();
     // Fixing on (the combination is frozen in the right half) or off.
     void toggleFixing();
     // The fixed half that the user edits from now on: when its stored

@@ -190,6 +190,21 @@ void ColourDocument::switchBandType(bool luminoes)
     renewSeparateAngleMarkers();
 }
 
+void ColourDocument::acceptTypedColour(const std::array<int, 3>& value, const std::array<QString, 4>& textSet)
+{
+    const Intent input(*this, StepKind::colourInput);
+    takeInput(value, textSet);
+    eingabeUebernommen(true);
+    eingabeTexteZeigen(true);
+}
+
+void ColourDocument::toggleWebSafeOnly()
+{
+    const Intent webSafe(*this, StepKind::view);
+    setWebSafeOnly(!m_stand.actionSet.nurWebsichereFarbenAnzeigen);
+    fetchDataAtParticipant();
+}
+
 void ColourDocument::changeAngleType(bool typ2)
 {
     const Intent angleType(*this, StepKind::angleType);

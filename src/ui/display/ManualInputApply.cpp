@@ -40,9 +40,8 @@ InputAccess ManualInputApply::dialogAccess()
     return {.fieldHex = [this] { return fieldHex(); },
             .acceptValues =
                 [this] {
-                    rememberInput();
-                    m_host.colourDocument().eingabeUebernommen(true);
-                    form1resetten();
+                    const Rgb c = m_dialog->input();
+                    m_host.colourDocument().acceptTypedColour({c.r, c.g, c.b}, typedTexts());
                     ensureLuminous();
                 },
             .applyChange =
@@ -91,8 +90,13 @@ void ManualInputApply::showDialog()
 void ManualInputApply::rememberInput()
 {
     const Rgb c = m_dialog->input();
-    m_host.colourDocument().takeInput({c.r, c.g, c.b}, {m_dialog->Edit1->text(), m_dialog->Edit2->text(),
-                                                        m_dialog->Edit3->text(), m_dialog->Edit4->text()});
+    m_host.colourDocument().takeInput({c.r, c.g, c.b}, typedTexts());
+}
+
+std::array<QString, 4> ManualInputApply::typedTexts() const
+{
+    return {m_dialog->Edit1->text(), m_dialog->Edit2->text(), m_dialog->Edit3->text(),
+            m_dialog->Edit4->text()};
 }
 
 // The document places the colour; the band controls and the status line follow.
@@ -127,7 +131,7 @@ void ManualInputApply::cancel()
 void ManualInputApply::applyPipetteColour(const QString& hex)
 {
     const ColourDocument::Operation input(m_host.colourDocument(), StepKind::colourInput);
-    m_host.colourDocument().eingabeTexteZeigen(true);
+    form1resetten();
     TfEingabe& d = dialog();
     d.Edit4->setText(hex);
     d.eingabeGueltig = true;

@@ -42,6 +42,8 @@ private:
     void showDialog();
     // The dialog's colour and texts go to the document, which shows them.
     void rememberInput();
+    // The four fields as typed: red, green, blue and hex.
+    std::array<QString, 4> typedTexts() const;
     QString fieldHex() const;
     // The found place applied, and the band controls and status line brought up to date.
     void applyTypedColour(const InputMatch& t);

@@ -29,10 +29,8 @@ WebSafeDisplay::WebSafeDisplay(DisplayHost& host, Widgets widgets, DisplayParts&
 void WebSafeDisplay::connectWidgets()
 {
     QAction& a = m_host.actions().action(ActionId::nurWebsichereFarbenAnzeigen);
-    QObject::connect(&a, &QAction::triggered, &m_host.mainWindow(), [this] {
-        const ColourDocument::Operation viewOptions(m_host.colourDocument(), StepKind::view);
-        nurWebsichereFarbenAnzeigenExecute();
-    });
+    QObject::connect(&a, &QAction::triggered, &m_host.mainWindow(),
+                     [this] { nurWebsichereFarbenAnzeigenExecute(); });
     a.setEnabled(true);
     QAction& umwandeln = m_host.actions().action(ActionId::inWebsichereFarbenUmwandeln);
     QObject::connect(&umwandeln, &QAction::triggered, &m_host.mainWindow(),
@@ -48,6 +46,9 @@ void WebSafeDisplay::hideWarning()
 // The warning judges the neighbours of a painted row.
 void WebSafeDisplay::follow(Changes was)
 {
+    // Switched on or off before the recompute's warning is judged.
+    if (was & Change::viewOptions)
+        present();
     if (was & Change::farben && isRowMode(m_host.state().harmonyMode()))
         checkWarning();
 }
@@ -69,9 +70,7 @@ void WebSafeDisplay::inWebsichereFarbenUmwandelnExecute()
 void WebSafeDisplay::nurWebsichereFarbenAnzeigenExecute()
 {
     // The state says what was on; a triggered checkable action has already flipped its mark.
-    m_host.colourDocument().setWebSafeOnly(!m_host.state().actionSet.nurWebsichereFarbenAnzeigen);
-    present();
-    recompute();
+    m_host.colourDocument().toggleWebSafeOnly();
 }
 
 // The web-safe dialog is not offered while the display is web-safe.
@@ -90,11 +89,6 @@ void WebSafeDisplay::present()
         m_umwandelnWarAn = umwandeln.isEnabled();
         umwandeln.setEnabled(false);
     }
-}
-
-void WebSafeDisplay::recompute()
-{
-    m_host.colourDocument().fetchDataAtParticipant();
 }
 
 bool WebSafeDisplay::checkFarbengleichheit() const

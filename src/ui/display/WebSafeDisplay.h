@@ -38,8 +38,6 @@ public:
     // After a row field was painted: shows or hides the warning Panel1.
     void checkWarning();
 
-private:
-    void recompute();
     // The conversion dialog's way into the value rows of the edited half.
     WebFieldAccess webFieldAccess();
 
