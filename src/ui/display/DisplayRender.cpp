@@ -7,7 +7,6 @@
 #include "ui/display/FieldDisplay.h"
 #include "ui/display/FieldSelection.h"
 #include "ui/display/FixedPanels.h"
-#include "ui/display/Fixing.h"
 #include "ui/display/LightDarkField.h"
 #include "ui/display/ModeActions.h"
 #include "ui/display/SeparateAdjustment.h"
@@ -67,20 +66,21 @@ void DisplayRender::drawDisplay(bool bothHalves)
 void DisplayRender::showFixing(bool whole)
 {
     const MainState& s = m_host.state();
-    Fixing& fix = *m_parts.fixing;
     FixedPanels& fixedHalves = m_parts.modes->fixedHalves();
-    if (s.fixiert && !fix.fixedShown()) {
+    if (s.fixiert && !fixedHalves.fixedShown()) {
         const HarmonyMode andere = static_cast<HarmonyMode>(s.fixStand.fixModus);
-        fix.fillHalves();
+        fixedHalves.fillHalves();
+        m_parts.display->fillLowerRow();
         fixedHalves.showOnBackground();
         // Fields an earlier fixed session showed in the left half must not stay.
         fixedHalves.hideEverything();
         fixedHalves.showHalf(s.fixLinksAktiv ? andere : s.harmonyMode(), false);
         fixedHalves.showHalf(s.fixLinksAktiv ? s.harmonyMode() : andere, true);
         m_parts.modes->hideAll();
-    } else if (!s.fixiert && fix.fixedShown()) {
-        const bool left = fix.leftShown();
-        fix.fillSingle(!whole);
+    } else if (!s.fixiert && fixedHalves.fixedShown()) {
+        const bool left = fixedHalves.leftShown();
+        fixedHalves.fillSingle(!whole);
+        m_parts.display->clearLowerRow();
         // Separate adjustment keeps the right half's colours, which then are the state's.
         if (!whole && !(s.separatModus && !left)) {
             // The upper row may still be laid out for the right half's mode.
@@ -90,7 +90,7 @@ void DisplayRender::showFixing(bool whole)
         fixedHalves.hideEverything();
         m_parts.modes->showSingleDisplay();
     }
-    fix.displayed();
+    fixedHalves.displayed();
 }
 
 // The half not edited shows the stored combination, computed as opening a

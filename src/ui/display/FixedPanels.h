@@ -46,6 +46,16 @@ public:
     // The display behind the two halves takes the window's background colour.
     void showOnBackground();
 
+    // What the display shows now: two halves, and whether the left one is edited.
+    bool fixedShown() const { return m_fixiertGezeigt; }
+    bool leftShown() const { return m_linksGezeigt; }
+    // Both halves take the single display's colours and texts.
+    void fillHalves();
+    // The single display takes the edited half's texts, and its colours when withColours.
+    void fillSingle(bool withColours);
+    // The display now shows what the state says.
+    void displayed();
+
 private:
     struct Half;
     Half half(bool left) const;
@@ -57,10 +67,16 @@ private:
     void showAuffaecherFixed(bool left);
     void hidePanelsFixed(bool left);
     void showPanelsFixed(bool left);
+    void colourHalves();
+    void duplicateTextFields();
+    void colourSingleDisplay();
+    void mergeTextFields(bool leftEdited);
 
     DisplayHost& m_host;
 
     Widgets m_w;
     const PanelHold& m_panels;
     DrawnState m_drawn;
+    bool m_fixiertGezeigt = false; // the display shows two halves
+    bool m_linksGezeigt = false;   // and the left one is edited
 };
