@@ -7,6 +7,8 @@
 class DisplayHost;
 struct MainWidgets;
 class FieldDisplay;
+class SinglePanels;
+class FixedPanels;
 class ModeActions;
 class FieldSelection;
 class BandAngleControls;
@@ -36,13 +38,15 @@ struct DisplayParts {
     // Panels keep what they show while a fixed half is swapped in.
     PanelHold panelHold;
 
-    std::unique_ptr<FieldDisplay> display;     // painting of fields and value rows
-    std::unique_ptr<ModeActions> modes;        // the five harmony modes, their panels in one or two halves
-    std::unique_ptr<FieldSelection> selection; // field clicks, radio buttons, value texts
-    std::unique_ptr<BandAngleControls> band;   // band mouse, track bars, angle image
-    std::unique_ptr<LightDarkField> lightDark; // the light/dark field
-    std::unique_ptr<Fixing> fixing;            // freezing combinations
-    std::unique_ptr<HalfSwap> halves;          // swapping the halves of a fixed display
+    std::unique_ptr<FieldDisplay> display;      // painting of fields and value rows
+    std::unique_ptr<SinglePanels> singlePanels; // the single display's layout for a mode
+    std::unique_ptr<FixedPanels> fixedPanels;   // the fixed display's halves and their layout
+    std::unique_ptr<ModeActions> modes;         // the five harmony modes
+    std::unique_ptr<FieldSelection> selection;  // field clicks, radio buttons, value texts
+    std::unique_ptr<BandAngleControls> band;    // band mouse, track bars, angle image
+    std::unique_ptr<LightDarkField> lightDark;  // the light/dark field
+    std::unique_ptr<Fixing> fixing;             // freezing combinations
+    std::unique_ptr<HalfSwap> halves;           // swapping the halves of a fixed display
 
     // View options and modifiers of the harmony engine.
     std::unique_ptr<SeparateAdjustment> separate; // one field at a time on the band

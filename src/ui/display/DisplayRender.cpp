@@ -10,6 +10,7 @@
 #include "ui/display/LightDarkField.h"
 #include "ui/display/ModeActions.h"
 #include "ui/display/SeparateAdjustment.h"
+#include "ui/display/SinglePanels.h"
 #include "ui/display/TextView.h"
 #include "ui/display/WebSafeDisplay.h"
 #include "ui/layout/WindowLayoutUi.h"
@@ -66,7 +67,7 @@ void DisplayRender::drawDisplay(bool bothHalves)
 void DisplayRender::showFixing(bool whole)
 {
     const MainState& s = m_host.state();
-    FixedPanels& fixedHalves = m_parts.modes->fixedHalves();
+    FixedPanels& fixedHalves = *m_parts.fixedPanels;
     if (s.fixiert && !fixedHalves.fixedShown()) {
         const HarmonyMode andere = static_cast<HarmonyMode>(s.fixStand.fixModus);
         fixedHalves.fillHalves();
@@ -76,7 +77,7 @@ void DisplayRender::showFixing(bool whole)
         fixedHalves.hideEverything();
         fixedHalves.showHalf(s.fixLinksAktiv ? andere : s.harmonyMode(), false);
         fixedHalves.showHalf(s.fixLinksAktiv ? s.harmonyMode() : andere, true);
-        m_parts.modes->hideAll();
+        m_parts.singlePanels->hideAll();
     } else if (!s.fixiert && fixedHalves.fixedShown()) {
         const bool left = fixedHalves.leftShown();
         fixedHalves.fillSingle(!whole);
@@ -88,7 +89,7 @@ void DisplayRender::showFixing(bool whole)
             m_parts.display->paintAll();
         }
         fixedHalves.hideEverything();
-        m_parts.modes->showSingleDisplay();
+        m_parts.singlePanels->showSingleDisplay();
     }
     fixedHalves.displayed();
 }
@@ -106,9 +107,9 @@ void DisplayRender::paintOtherHalf()
     andere.stufenFixLinks = s.stufenFixLinks;
     andere.stufenFixRechts = s.stufenFixRechts;
     const HarmonyMode harmonyMode = andere.harmonyMode();
-    m_parts.modes->fixedHalves().showHalf(harmonyMode, andere.fixLinksAktiv, andere);
+    m_parts.fixedPanels->showHalf(harmonyMode, andere.fixLinksAktiv, andere);
     // Fields of another mode this half showed earlier go.
-    m_parts.modes->hideAll(andere);
+    m_parts.singlePanels->hideAll(andere);
     m_parts.display->prepareValueRows(harmonyMode, andere);
     m_parts.display->paintAll(andere);
     m_parts.text->present(andere);

@@ -188,6 +188,12 @@ void FixedPanels::showOnBackground()
     m_w.fields.Anzeige->setColour(m_host.layout().backgroundColour());
 }
 
+void FixedPanels::rowOnBackground(bool left)
+{
+    (left ? m_w.fields.FixedLinksReihen : m_w.fields.FixedRechtsReihen)
+        ->setColour(m_host.layout().backgroundColour());
+}
+
 void FixedPanels::showHalf(HarmonyMode harmonyMode, bool left, const MainState& s)
 {
     const auto given = m_drawn.draw(s);

@@ -45,6 +45,8 @@ public:
     void hideEverything();
     // The display behind the two halves takes the window's background colour.
     void showOnBackground();
+    // A half's colour row stands on the window's background colour.
+    void rowOnBackground(bool left);
 
     // What the display shows now: two halves, and whether the left one is edited.
     bool fixedShown() const { return m_fixiertGezeigt; }

@@ -2,8 +2,6 @@
 
 #include "ui/widgets/MainWidgets.h"
 
-#include "ui/display/FixedPanels.h"
-
 #include "core/state/MainState.h"
 
 class LanguageTable;
@@ -18,7 +16,6 @@ public:
     // The widgets this part draws or reads; no others.
     struct Widgets {
         RowControlWidgets& rowControls;
-        FieldWidgets& fields;
         FurnitureWidgets& furniture;
     };
 
@@ -38,24 +35,9 @@ public:
     // The field count box shows the state's count, without running its handler.
     void showFieldCount();
 
-    void hideAll();
-    void hideAll(const MainState& s);
-    // The single display laid out for the state's mode, after fixing.
-    void showSingleDisplay();
-    // The fixed display's halves: one laid out for a mode, all parked.
-    FixedPanels& fixedHalves() { return m_haelften; }
-    void showZweier();
-    void showDreier();
-    void showVierer();
-    void showAuffaecher();
-    void hidePanels();
-    void showPanels();
-
     void ComboBox1Change();
     // Each field whose text is on show selected once, ending on separate adjustment's choice.
     void checkBoxenResetten2();
-    // The fields whose text the text view shows now.
-    PerField<bool> textsOnShow() const;
     // The window follows a mode change the document made: the mode's
     // controls, fields, value rows and texts.
     void followModeChange();
@@ -72,13 +54,9 @@ private:
     void showStatusText(HarmonyMode harmonyMode);
     void actionsForMode(HarmonyMode harmonyMode);
     void showDisplay(HarmonyMode harmonyMode);
-    void singleLayout(HarmonyMode harmonyMode);
-    // Both layout steps of the rows, as resizing and the compact layout ask.
-    void relayOutRows();
 
     DisplayHost& m_host;
 
     Widgets m_w;
     DisplayParts& m_parts;
-    FixedPanels m_haelften;
 };

@@ -7,6 +7,7 @@
 #include "ui/display/FieldSelection.h"
 #include "ui/display/LightDarkField.h"
 #include "ui/display/ModeActions.h"
+#include "ui/display/TextView.h"
 #include "ui/language/ActionRegistry.h"
 #include "ui/widgets/ColourPanel.h"
 
@@ -36,7 +37,7 @@ void SeparateAdjustment::connectWidgets()
 void SeparateAdjustment::farbenSeparatEinstellenExecute()
 {
     m_host.resetStaticText();
-    m_host.colourDocument().toggleSeparateAdjustment(m_parts.modes->textsOnShow());
+    m_host.colourDocument().toggleSeparateAdjustment(m_parts.text->textsOnShow());
     // Switched off, the mode's fields are derived again: the window shows the mode anew.
     const MainState& s = m_host.state();
     if (!s.separatModus && !isRowMode(s.harmonyMode()))

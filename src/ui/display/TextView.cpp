@@ -179,6 +179,13 @@ void TextView::switchOn()
     }
 }
 
+PerField<bool> TextView::textsOnShow() const
+{
+    const auto visible = [this](QTextEdit* e) { return e->isVisibleTo(&m_host.mainWindow()); };
+    return {
+        {true, visible(m_w.fields.RichEdit1), visible(m_w.fields.RichEdit2), visible(m_w.fields.RichEdit3)}};
+}
+
 // The edited half's rich edits as the state's text view has them; their colours
 // are the painting's.
 void TextView::present()

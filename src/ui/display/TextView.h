@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/state/Field.h"
+
 #include "ui/widgets/MainWidgets.h"
 
 #include <QObject>
@@ -26,6 +28,8 @@ public:
 
     // Shows the state's text view without changing it.
     void present();
+    // The fields whose text the view shows now (the big field's always counts).
+    PerField<bool> textsOnShow() const;
     void present(const MainState& s);
     TextView(DisplayHost& host, Widgets widgets, DisplayParts& parts);
     void connectWidgets();

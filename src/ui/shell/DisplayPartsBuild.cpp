@@ -6,6 +6,7 @@
 #include "ui/display/DisplayRender.h"
 #include "ui/display/FieldDisplay.h"
 #include "ui/display/FieldSelection.h"
+#include "ui/display/FixedPanels.h"
 #include "ui/display/Fixing.h"
 #include "ui/display/HalfSwap.h"
 #include "ui/display/HiddenBand.h"
@@ -13,13 +14,15 @@
 #include "ui/display/ManualInputApply.h"
 #include "ui/display/ModeActions.h"
 #include "ui/display/SeparateAdjustment.h"
+#include "ui/display/SinglePanels.h"
 #include "ui/display/TextView.h"
 #include "ui/display/WebSafeDisplay.h"
 
 DisplayParts::DisplayParts(DisplayHost& host, MainWidgets& w)
     : display(std::make_unique<FieldDisplay>(host, FieldDisplay::Widgets{w.fields, w.values}, panelHold)),
-      modes(std::make_unique<ModeActions>(host, ModeActions::Widgets{w.rowControls, w.fields, w.furniture},
-                                          *this)),
+      singlePanels(std::make_unique<SinglePanels>(host, SinglePanels::Widgets{w.fields}, panelHold)),
+      fixedPanels(std::make_unique<FixedPanels>(host, FixedPanels::Widgets{w.fields}, panelHold)),
+      modes(std::make_unique<ModeActions>(host, ModeActions::Widgets{w.rowControls, w.furniture}, *this)),
       selection(std::make_unique<FieldSelection>(
           host, FieldSelection::Widgets{w.values, w.choice, w.fields, w.furniture}, *this)),
       band(std::make_unique<BandAngleControls>(host, BandAngleControls::Widgets{w.band, w.angle, w.legend},
