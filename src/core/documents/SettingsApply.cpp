@@ -91,15 +91,14 @@ void setHarmonyMode(MainState& s, HarmonyMode harmonyMode)
 {
     if (isRowMode(harmonyMode) && s.separatModus)
         separateOff(s);
-    bool nachRechts = false;
+    if (s.targetLeaves(harmonyMode))
+        s.lightDarkTarget = Field::right;
     switch (harmonyMode) {
     case HarmonyMode::twoColour:
-        nachRechts = s.hdZielMitte() || s.hdZielLinks();
         s.feldLinksAn() = false;
         s.feldMitteAn() = false;
         break;
     case HarmonyMode::threeColour:
-        nachRechts = s.hdZielMitte();
         s.feldLinksAn() = !s.separatModus;
         s.feldMitteAn() = false;
         break;
@@ -108,14 +107,9 @@ void setHarmonyMode(MainState& s, HarmonyMode harmonyMode)
         s.feldMitteAn() = !s.separatModus;
         break;
     case HarmonyMode::fanning:
-        nachRechts = s.hdZielMitte();
-        break;
     case HarmonyMode::colourRows:
-        nachRechts = s.hdZielMitte() || s.hdZielGross();
         break;
     }
-    if (nachRechts)
-        s.lightDarkTarget = Field::right;
     s.actionSet.harmonyMode = harmonyMode;
 }
 

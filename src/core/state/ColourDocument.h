@@ -292,8 +292,9 @@ private:
     void pressBandForInput(int position);
     void applyInputPoint(InputPoint point);
     void assignToRows(int position, InputPoint point);
-    // The mode change's steps: the target kept in the mode, the mode's fields recomputed.
-    void keepTargetInMode(HarmonyMode harmonyMode);
+    // Separate adjustment: only this field takes part, and it is the target.
+    void takePartAlone(Field field);
+    // The mode change's recompute of the mode's fields.
     void recomputeMode(HarmonyMode harmonyMode, const PerField<bool>& textsOnShow);
 
     void announce();

@@ -32,25 +32,30 @@ void ColourDocument::chooseField(Field field)
 {
     const Intent choice(*this, StepKind::fieldSelection);
     const MainState& s = m_stand;
-    if (s.separatModus) {
-        // The field already taking part stays as it is; the big field is fetched again.
-        if (field != Field::big && s.separateChoice == field)
-            return;
-        onlyFieldTakesPart(field);
-        datenHolen(s.pos(field), false);
+    if (!s.separatModus) {
+        selectField(field);
+        renewLightDark();
+        return;
     }
-    selectField(field);
-    renewLightDark();
+    // The field already taking part stays as it is; the big field is fetched again.
+    if (field == Field::big || s.separateChoice != field)
+        takePartAlone(field);
 }
 
 void ColourDocument::chooseTakingPart(Field field)
 {
     const Intent choice(*this, StepKind::separateAdjustment);
     const MainState& s = m_stand;
-    if (!s.separatModus || !modeHasField(s.harmonyMode(), field))
-        return;
+    if (s.separatModus && modeHasField(s.harmonyMode(), field))
+        takePartAlone(field);
+}
+
+// Separate adjustment: the field alone takes part, recomputed at its place,
+// and the light/dark field works on it.
+void ColourDocument::takePartAlone(Field field)
+{
     onlyFieldTakesPart(field);
-    datenHolen(s.pos(field), false);
+    datenHolen(m_stand.pos(field), false);
     selectField(field);
     renewLightDark();
 }
@@ -291,7 +296,9 @@ void ColourDocument::changeHarmonyMode(HarmonyMode harmonyMode, const PerField<b
         renewLightDark();
     }
     eingabeFarbeAktiv(false);
-    keepTargetInMode(harmonyMode);
+    // The light/dark target stays on a field the new mode has.
+    if (s.targetLeaves(harmonyMode))
+        chooseField(Field::right);
     setHarmonyMode(harmonyMode);
     setHarmonyModeFields(harmonyMode);
     recomputeMode(harmonyMode, textsOnShow);
@@ -300,28 +307,6 @@ void ColourDocument::changeHarmonyMode(HarmonyMode harmonyMode, const PerField<b
     if (s.fixiert)
         setStepCount(s.stufenAnzahl);
     renewSeparateAngleMarkers();
-}
-
-void ColourDocument::keepTargetInMode(HarmonyMode harmonyMode)
-{
-    const MainState& s = m_stand;
-    bool toRight = false;
-    switch (harmonyMode) {
-    case HarmonyMode::twoColour:
-        toRight = s.hdZielMitte() || s.hdZielLinks();
-        break;
-    case HarmonyMode::threeColour:
-    case HarmonyMode::fanning:
-        toRight = s.hdZielMitte();
-        break;
-    case HarmonyMode::colourRows:
-        toRight = s.hdZielMitte() || s.hdZielGross();
-        break;
-    case HarmonyMode::fourColour:
-        break;
-    }
-    if (toRight)
-        chooseField(Field::right);
 }
 
 void ColourDocument::recomputeMode(HarmonyMode harmonyMode, const PerField<bool>& textsOnShow)

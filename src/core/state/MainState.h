@@ -222,6 +222,23 @@ struct MainState {
     bool hdZielMitte() const { return lightDarkTarget == Field::centre; }
 
     HarmonyMode harmonyMode() const { return actionSet.harmonyMode; }
+    // The light/dark target lies on a field the mode lacks (colour rows: the
+    // big field too); it moves to the small right field.
+    bool targetLeaves(HarmonyMode m) const
+    {
+        switch (m) {
+        case HarmonyMode::twoColour:
+            return hdZielMitte() || hdZielLinks();
+        case HarmonyMode::threeColour:
+        case HarmonyMode::fanning:
+            return hdZielMitte();
+        case HarmonyMode::colourRows:
+            return hdZielMitte() || hdZielGross();
+        case HarmonyMode::fourColour:
+            break;
+        }
+        return false;
+    }
     // True when field f shows the typed colour instead of its own.
     bool inputOn(Field f) const
     {

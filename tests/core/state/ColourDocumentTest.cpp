@@ -350,3 +350,24 @@ TEST(ColourDocument, ANewBandTypeRecoloursEveryFieldOfTheMode)
                   (std::array{c.r, c.g, c.b}));
     }
 }
+
+// A mode chosen by hand and a mode read from a file move the light/dark
+// target alike, for every mode and every field it stood on.
+TEST(ColourDocument, AModeChangeAndAFileAgreeWhereTheTargetGoes)
+{
+    for (const HarmonyMode m : {HarmonyMode::twoColour, HarmonyMode::threeColour, HarmonyMode::fourColour,
+                                HarmonyMode::fanning, HarmonyMode::colourRows})
+        for (const Field f : allFields) {
+            ColourDocument d;
+            d.setWindowShown(true);
+            d.changeHarmonyMode(HarmonyMode::fourColour, {});
+            d.chooseField(f);
+            MainState viaFile = d.currentState();
+            FileSetting e;
+            e.harmonyMode = m;
+            applySetting(viaFile, e);
+            d.changeHarmonyMode(m, {});
+            EXPECT_EQ(d.currentState().lightDarkTarget, viaFile.lightDarkTarget)
+                << static_cast<int>(m) << " " << fieldIndex(f);
+        }
+}
