@@ -706,7 +706,7 @@ Desktop-Sitzung: Deutsch, wenn sie Deutsch ist, sonst Englisch. Das Programm sel
 """),
 dict(file="page17.htm", title="Tastenkürzel",
      summary="alle Tasten auf einen Blick",
-     keywords=["Tastenkürzel", "Tasten", "Tastatur", "F1", "F2", "F7", "F9", "F12"],
+     keywords=["Tastenkürzel", "Tasten", "Tastatur", "F1", "F2", "F7", "F9", "F12", "Tab", "Fokus", "Pfeiltasten"],
      body=f"""
 <table class="keys">
 <tr><th>Taste</th><th>Befehl</th></tr>
@@ -726,8 +726,31 @@ dict(file="page17.htm", title="Tastenkürzel",
 <tr><td>Strg+V</td><td>Farben einfügen (Hexwerte ins Fenster Palette)</td></tr>
 <tr><td>Alt+C</td><td>Alle Werte kopieren</td></tr>
 <tr><td>Strg+C</td><td>hervorgehobenen Wert kopieren</td></tr>
+<tr><td>Strg+Umschalt+K</td><td>Kontrast</td></tr>
+<tr><td>Strg+Umschalt+F</td><td>Farbformate</td></tr>
+<tr><td>Strg+Umschalt+H</td><td>Verlauf</td></tr>
 <tr><td>Alt+F4</td><td>Programm beenden</td></tr>
 </table>
+<h2>Das Fenster mit der Tastatur bedienen</h2>
+<p>Tab geht in der Lesereihenfolge durch das Hauptfenster: das Farbband, die Flächenwahl von
+{ui("Farben separat einstellen")}, die Anzahl der Reihenflächen und {ui("Zwischendaten")}, die Flächen der
+Anzeige (bei fixierter Kombination zuerst die linke Hälfte), das Feld für den Hintergrund, die
+Hell/Dunkel-Fläche und das Winkelfeld; Umschalt+Tab geht zurück. Erreicht wird nur, was das Fenster zeigt. Ein
+schwarz-weißer Rahmen zeigt, welches Element die Tasten erhält; er erscheint, wenn Sie mit Tab dorthin kommen
+oder eine Taste drücken, und verschwindet beim Klicken.</p>
+<table class="keys">
+<tr><th>Wo</th><th>Taste</th><th>Wirkung</th></tr>
+<tr><td>Farbband</td><td>Links / Rechts</td><td>eine Position nach links oder rechts, wie ein Klick dort</td></tr>
+<tr><td></td><td>Bild ab / Bild auf, Strg+Links / Strg+Rechts</td><td>zehn Positionen</td></tr>
+<tr><td></td><td>Pos1 / Ende</td><td>erste oder letzte Position des Bands</td></tr>
+<tr><td>Eine Fläche</td><td>Leertaste oder Eingabe</td><td>wählt die Fläche, wie ein Klick darauf</td></tr>
+<tr><td>Hell/Dunkel-Fläche</td><td>Links / Rechts</td><td>weniger oder mehr Dunkel, um einen Schritt des Anteils</td></tr>
+<tr><td></td><td>Auf / Ab</td><td>mehr oder weniger Hell, um einen Schritt des Anteils</td></tr>
+<tr><td></td><td>Strg mit einer Pfeiltaste</td><td>zehn Schritte</td></tr>
+</table>
+<p>Eine gehaltene Taste ist ein Schritt im Verlauf, wie ein Ziehen mit der Maus: {ui("Rückgängig")} nimmt die
+ganze Bewegung zurück. In der kleinen Hell/Dunkel-Fläche des kompakten Fensters ist ein Schritt zwei des
+Anteils, wie dort ein Pixel.</p>
 <p>Pipette: Leer- oder Entertaste nimmt die Farbe auf, die Pfeiltasten bewegen um ein Pixel, Strg mit
 Pfeiltaste um zehn (siehe <a href="page15.htm">Die Pipette</a>).</p>
 """),

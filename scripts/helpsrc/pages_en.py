@@ -682,7 +682,7 @@ German, English otherwise. The program itself never writes "TNVersion".</p>
 """),
 dict(file="page17.htm", title="Keyboard shortcuts",
      summary="all keys at a glance",
-     keywords=["keyboard shortcuts", "keys", "hotkeys", "F1", "F2", "F9", "F12"],
+     keywords=["keyboard shortcuts", "keys", "hotkeys", "F1", "F2", "F9", "F12", "Tab", "keyboard", "focus", "arrow keys"],
      body=f"""
 <table class="keys">
 <tr><th>Key</th><th>Command</th></tr>
@@ -702,9 +702,31 @@ dict(file="page17.htm", title="Keyboard shortcuts",
 <tr><td>Ctrl+V</td><td>Paste Colors (hex values into the Palette window)</td></tr>
 <tr><td>Alt+C</td><td>Copy All Data</td></tr>
 <tr><td>Ctrl+C</td><td>Copy the highlighted value</td></tr>
+<tr><td>Ctrl+Shift+K</td><td>Contrast</td></tr>
+<tr><td>Ctrl+Shift+F</td><td>Color Formats</td></tr>
+<tr><td>Ctrl+Shift+H</td><td>History</td></tr>
 <tr><td>Alt+F4</td><td>Exit</td></tr>
 </table>
 <p>In the English interface the File menu shows no key beside Load, Save and Print; the keys work all the same.</p>
+<h2>Working the window by keyboard</h2>
+<p>Tab moves through the main window in its reading order: the colour band, the field choice of
+{ui("Adjust Colors Separately")}, the number of row fields and {ui("Interm. Values")}, the fields of the display
+(in a fixed combination the left half first), the background box, the light/dark field and the angle box;
+Shift+Tab goes back. Only what the window shows is reached. A black and white ring marks the control that has
+the keys; it appears when you arrive by Tab or press a key, and goes when you click.</p>
+<table class="keys">
+<tr><th>Where</th><th>Key</th><th>What it does</th></tr>
+<tr><td>Colour band</td><td>Left / Right</td><td>one position to the left or right, as a click there would</td></tr>
+<tr><td></td><td>Page Down / Page Up, Ctrl+Left / Ctrl+Right</td><td>ten positions</td></tr>
+<tr><td></td><td>Home / End</td><td>the band's first or last position</td></tr>
+<tr><td>A field</td><td>Space or Enter</td><td>selects the field, as a click on it does</td></tr>
+<tr><td>Light/dark field</td><td>Left / Right</td><td>less or more dark, by one step of the amount</td></tr>
+<tr><td></td><td>Up / Down</td><td>more or less light, by one step of the amount</td></tr>
+<tr><td></td><td>Ctrl with an arrow key</td><td>ten steps</td></tr>
+</table>
+<p>A key held down is one step of the history, like a drag with the mouse: {ui("Undo")} takes back the whole
+move. In the small light/dark field of the compact window one step is two of the amount, as one pixel there
+is.</p>
 <p>Pipette: Space or Enter picks the colour, the arrow keys move by one pixel, Ctrl with an arrow key by ten
 (see <a href="page15.htm">The pipette</a>).</p>
 """),
