@@ -36,7 +36,9 @@ status bar names the harmony mode and the selected field.</p>
 <p>The colour band is a strip of 678 hues that runs once round the colour wheel, from red through yellow,
 green, cyan, blue and magenta back to red. Click on the band or drag along it to choose the hue of the
 <b>base colour</b>; the two small triangles above and below the band mark the position. Every other colour
-of the combination is derived from this position.</p>
+of the combination is derived from this position. The band also takes the keys: Left and Right move the
+position by one, Page Up and Page Down by ten, Home and End to the band's ends, each as a click there would;
+the window's keys are listed under <a href="page17.htm">Keyboard shortcuts</a>.</p>
 <p>The band exists in two types, chosen in {ui("View &gt; Type of Color Band")} or on the tool bar:</p>
 <ul>
 <li>{ui("Realistic")} ({key("Alt+R")}): muted, pigment-like colours, as in print and paint. This is the type at start.</li>
@@ -69,6 +71,8 @@ possible mix laid over it, so each point of the square shows the colour that poi
 mouse pointer is hidden so that you can see the colour; outside the square the values stay at their
 limits. The label at the top left shows the light amount, the label at the bottom right the dark amount,
 both in percent.</p>
+<p>By keyboard: Tab to the square, then the arrow keys move the point by one step of the amounts (Right and
+Down darken and take light away), with Ctrl by ten; see <a href="page17.htm">Keyboard shortcuts</a>.</p>
 <p>The light/dark field always acts on the <b>selected field</b>. Click another field to work on it; the
 cross-hair jumps to the point stored for that field. At the start every field has its pure band colour
 (the bottom-left corner).</p>
@@ -126,6 +130,8 @@ bar names it, for example "Big field selected" or "Small field on the right-hand
 <a href="page09.htm">separate adjustment</a> the selected field is also the one that the colour band moves.</p>
 <p>The field cursor shows where a click selects a field. In fannings a click on the background selects the
 big field; in colour rows there is no big field.</p>
+<p>By keyboard, Tab goes from field to field in reading order and Space or Enter selects the field that has
+the ring; the centre of a row, which a click does not select either, is left out.</p>
 <h2>Value rows</h2>
 <p>Above the fields every colour appears with a small swatch and its values: R, G and B (0 to 255) and the
 hexadecimal text "#" followed by six digits in the order R, G, B, for example <code>#00928D</code>. Fields that the
