@@ -101,14 +101,21 @@ QIcon programIcon()
 
 ActionIconShading::ActionIconShading(QToolBar& toolBar) : QObject(&toolBar), m_toolBar(toolBar)
 {
-    toolBar.installEventFilter(this);
+    // The window hears a change of the application's palette; the tool bar, whose style
+    // sheet fixed its palette when it was polished, would not.
+    toolBar.window()->installEventFilter(this);
     apply();
 }
 
 bool ActionIconShading::eventFilter(QObject* watched, QEvent* event)
 {
-    if (event->type() == QEvent::PaletteChange || event->type() == QEvent::ApplicationPaletteChange)
+    if (event->type() == QEvent::PaletteChange || event->type() == QEvent::ApplicationPaletteChange) {
+        // Polished again, the tool bar takes the new palette under its style sheet.
+        const QString sheet = m_toolBar.styleSheet();
+        m_toolBar.setStyleSheet(QString());
+        m_toolBar.setStyleSheet(sheet);
         apply();
+    }
     return QObject::eventFilter(watched, event);
 }
 

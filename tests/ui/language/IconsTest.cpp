@@ -99,8 +99,11 @@ TEST(IconsTest, ToolBarIconsKeepTheirContrastInALightAndADarkPalette)
         SCOPED_TRACE(dark ? "dark" : "light");
         if (dark)
             QApplication::setPalette(QPalette(darkWindow, darkWindow));
-        ASSERT_TRUE(
-            QTest::qWaitFor([&] { return (bar->palette().color(QPalette::Window) == darkWindow) == dark; }));
+        ASSERT_TRUE(QTest::qWaitFor([&] {
+            return (bar->palette().color(QPalette::Window) == darkWindow) == dark;
+        })) << bar->palette().color(QPalette::Window).name().toStdString()
+            << " form " << f.form->palette().color(QPalette::Window).name().toStdString() << " app "
+            << QApplication::palette().color(QPalette::Window).name().toStdString();
         int checkedButtons = 0;
         for (QAction* a : bar->actions()) {
             auto* button = qobject_cast<QToolButton*>(bar->widgetForAction(a));
