@@ -3,7 +3,10 @@
 #include "core/state/MainState.h"
 
 #include <QImage>
+#include <QPointF>
 #include <QString>
+
+#include <vector>
 
 // The angle picture beside the light/dark field: the turned colour wheel with
 // lines towards the derived colours, or in separate adjustment the unturned
@@ -34,6 +37,17 @@ struct AngleDisplay {
 // Distances and label texts for the two track bar positions.
 AngleDisplay angleDistances(HarmonyMode harmonyMode, int trackBar2, int trackBar3);
 
+// A line of the angle picture in its pixels (a pixel's centre on whole
+// numbers); unrounded, so that a finer picture draws it where it really lies.
+struct AngleSegment {
+    QPointF from;
+    QPointF to;
+};
+
+// The lines of the mode for the two track bar positions.
+std::vector<AngleSegment> anglePictureLines(HarmonyMode harmonyMode, bool winkeltyp2, int trackBar2,
+                                            int trackBar3);
+
 // Redraws winkelBild from the turned wheel and the lines of the mode. The
 // picture is made 123 x 123 RGB888 if it is not; the column and row the
 // 122-pixel wheel leaves free are white.
@@ -58,3 +72,9 @@ struct MarkerLabels {
 // Redraws winkelBild from the unturned wheel with one marker per field of the
 // mode, at the fields' band positions.
 MarkerLabels drawMarkerPicture(QImage& winkelBild, const QImage& wheel, const MainState& s);
+// The markers' lines alone.
+std::vector<AngleSegment> markerPictureLines(const MainState& s);
+
+// The angle picture for a screen with more device pixels than pixels: `wheel`
+// (from turnedWheelPicture, at that resolution) with the lines drawn smooth.
+QImage sharpAnglePicture(QImage wheel, const std::vector<AngleSegment>& lines);

@@ -97,7 +97,77 @@ QImage buildWheelPicture(bool luminoes)
     return image;
 }
 
+// Device pixels for `logical` pixels at `ratio`.
+int deviceLength(int logical, double ratio)
+{
+    return static_cast<int>(std::lround(logical * ratio));
+}
+
+// One device pixel of the turned wheel; geometry in device pixels.
+QRgb turnedWheelPixel(const BandTable& table, double dx, double dy, double ratio, double turn)
+{
+    const double inner = ringInner * ratio;
+    const double outer = ringOuter * ratio;
+    const auto sample = [&](double sx, double sy, Sum& sum) {
+        const double radius = std::hypot(sx, sy);
+        if (radius < inner || radius > outer) {
+            sum.r += backgroundColour;
+            sum.g += backgroundColour;
+            sum.b += backgroundColour;
+            return;
+        }
+        const double degrees = std::atan2(sx, -sy) * 180.0 / std::numbers::pi - turn;
+        const Rgb c = table.at(wheelPosition(degrees));
+        sum.r += c.r;
+        sum.g += c.g;
+        sum.b += c.b;
+    };
+    Sum sum;
+    const double radius = std::hypot(dx, dy);
+    constexpr double band = 0.75;
+    if (std::abs(radius - inner) >= band && std::abs(radius - outer) >= band) {
+        sample(dx, dy, sum);
+        return qRgb(sum.r, sum.g, sum.b);
+    }
+    for (int sy = 0; sy < subsamples; ++sy)
+        for (int sx = 0; sx < subsamples; ++sx)
+            sample(dx + (sx + 0.5) / subsamples - 0.5, dy + (sy + 0.5) / subsamples - 0.5, sum);
+    constexpr double samples = subsamples * subsamples;
+    return qRgb(roundHalfEven(sum.r / samples), roundHalfEven(sum.g / samples),
+                roundHalfEven(sum.b / samples));
+}
+
 } // namespace
+
+QImage bandPicture(bool luminoes, double ratio)
+{
+    const QImage band = bandPicture(luminoes);
+    if (ratio <= 1.0)
+        return band;
+    // A column per band position stays one colour however many pixels it spans.
+    QImage sharp = band.scaled(deviceLength(bandPictureWidth, ratio), deviceLength(bandPictureHeight, ratio),
+                               Qt::IgnoreAspectRatio, Qt::FastTransformation);
+    sharp.setDevicePixelRatio(ratio);
+    return sharp;
+}
+
+QImage turnedWheelPicture(bool luminoes, double turnDegrees, double ratio)
+{
+    constexpr int pictureSize = wheelPictureSize + 1;
+    const BandTable& table = bandTable(luminoes);
+    const int side = deviceLength(pictureSize, ratio);
+    const int wheelSide = deviceLength(wheelPictureSize, ratio);
+    const double centre = wheelPictureSize / 2.0 * ratio;
+    QImage image(side, side, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    for (int y = 0; y < wheelSide; ++y) {
+        auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
+        for (int x = 0; x < wheelSide; ++x)
+            line[x] = turnedWheelPixel(table, x + 0.5 - centre, y + 0.5 - centre, ratio, turnDegrees);
+    }
+    image.setDevicePixelRatio(ratio);
+    return image;
+}
 
 int wheelPosition(double degrees)
 {

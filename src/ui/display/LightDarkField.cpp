@@ -8,6 +8,7 @@
 #include "ui/layout/WindowLayoutUi.h"
 #include "ui/widgets/ColourPanel.h"
 #include "ui/widgets/LabelColour.h"
+#include "ui/widgets/MarkColours.h"
 #include "ui/widgets/PictureBox.h"
 
 #include <QApplication>
@@ -57,6 +58,8 @@ void LightDarkField::connectWidgets()
     connect(box, &PictureBox::mousePressed, this, &LightDarkField::mouseInput);
     connect(box, &PictureBox::mouseMoved, this, &LightDarkField::mouseInput);
     connect(box, &PictureBox::mouseReleased, this, &LightDarkField::mouseInput);
+    connect(m_w.lightDark.flaechenanzeigeFarbe, &ColourPanel::colourChanged, this,
+            &LightDarkField::colourCrossHair);
 }
 
 // Cross-hair and percentages follow the selected field's point and amounts,
@@ -188,6 +191,19 @@ void LightDarkField::showBandHidden(bool hidden)
         l.flaechenanzeigeFarbe->setColour(QColor(tag & 0xFF, (tag >> 8) & 0xFF, (tag >> 16) & 0xFF));
         setLabelColour(l.Label2, onBlack ? grey : QColor(255, 255, 255));
     }
+    colourCrossHair();
+}
+
+// Over the overlay the cross-hair is black; with the band hidden it lies on the
+// window background and must stay visible there in any palette.
+void LightDarkField::colourCrossHair()
+{
+    LightDarkWidgets& l = m_w.lightDark;
+    const QColor black(0, 0, 0);
+    const QColor colourValue =
+        m_host.state().actionSet.farbstreifenVerstecken ? markColourOn(l.flaechenanzeigeFarbe, black) : black;
+    l.KreuzV->setColour(colourValue);
+    l.KreuzH->setColour(colourValue);
 }
 
 void LightDarkField::showCrossHair()

@@ -55,6 +55,7 @@ public:
 private:
     void mouseInput(QMouseEvent* event);
     void showCursor(bool present);
+    void colourCrossHair();
 
     DisplayHost& m_host;
 

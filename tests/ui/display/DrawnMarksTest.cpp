@@ -1,0 +1,121 @@
+#include "support/WindowFixture.h"
+
+#include "core/colour/Contrast.h"
+#include "core/colour/LightDark.h"
+#include "ui/widgets/ColourPanel.h"
+#include "ui/widgets/PictureBox.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QPalette>
+#include <QPushButton>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+namespace
+{
+
+QPalette darkPalette()
+{
+    QPalette p = QApplication::palette();
+    for (auto [role, colour] : {std::pair{QPalette::Window, QColor(0x2A, 0x2A, 0x2A)},
+                                std::pair{QPalette::Button, QColor(0x35, 0x35, 0x35)},
+                                std::pair{QPalette::WindowText, QColor(0xE6, 0xE6, 0xE6)},
+                                std::pair{QPalette::ButtonText, QColor(0xE6, 0xE6, 0xE6)},
+                                std::pair{QPalette::Base, QColor(0x1E, 0x1E, 0x1E)},
+                                std::pair{QPalette::Text, QColor(0xE6, 0xE6, 0xE6)}})
+        p.setColor(role, colour);
+    return p;
+}
+
+struct PaletteOnTheApplication {
+    const QPalette before = QApplication::palette();
+    explicit PaletteOnTheApplication(const QPalette& p) { QApplication::setPalette(p); }
+    ~PaletteOnTheApplication() { QApplication::setPalette(before); }
+};
+
+// The window as the screen shows it, and one pixel of it by a widget's own coordinates.
+struct Shot {
+    QWidget* window;
+    QImage image;
+    QRgb at(const QWidget* widget, QPoint p) const { return image.pixel(widget->mapTo(window, p)); }
+};
+
+Shot shoot(QWidget* window)
+{
+    return {window, window->grab().toImage()};
+}
+
+// Marker, frames and (with the band hidden) the cross-hair against the
+// pixel beside each; the contrast is printed for the record.
+void expectMarksStandOut(WindowFixture& f, const char* paletteName)
+{
+    MainWidgets& w = f.w();
+    const auto check = [&](const char* what, QRgb mark, QRgb beside) {
+        const double ratio = contrastRatio(mark, beside);
+        EXPECT_GE(ratio, 3.0) << what << " in the " << paletteName << " palette";
+        std::printf("%s palette, %s: %.2f:1\n", paletteName, what, ratio);
+    };
+    Shot s = shoot(f.form.get());
+    check("band marker", s.at(w.band.PaintBox1, {1, 0}), s.at(w.band.PaintBox1, {-1, 0}));
+    check("lower band marker", s.at(w.band.PaintBox2, {1, 3}), s.at(w.band.PaintBox2, {-1, 3}));
+    check("light/dark frame", s.at(w.lightDark.Image4, {0, 100}), s.at(w.lightDark.Image4, {-1, 100}));
+    check("angle picture frame", s.at(w.angle.Image8, {0, 60}), s.at(w.angle.Image8, {-1, 60}));
+
+    f.d().setLightDark(100, 100);
+    f.form->actionItem("farbstreifenVerstecken")->trigger();
+    ASSERT_TRUE(f.s().actionSet.farbstreifenVerstecken);
+    QTRY_VERIFY(w.band.Panel2->isVisible());
+    s = shoot(f.form.get());
+    // The field now shows the background the cross-hair lies on.
+    const int row = w.lightDark.KreuzH->y();
+    ASSERT_EQ(row, 100);
+    check("cross-hair", s.at(w.lightDark.flaechenanzeigeFarbe, {50, row}),
+          s.at(w.lightDark.flaechenanzeigeFarbe, {50, row + 2}));
+    f.form->actionItem("farbstreifenVerstecken")->trigger();
+}
+
+} // namespace
+
+TEST(DrawnMarks, StandOutInTheDefaultPalette)
+{
+    WindowFixture f(normalerPlatz);
+    f.form->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(f.form.get()));
+    // Today's look stays where it already stands out.
+    EXPECT_EQ(f.w().lightDark.Image4->colour(), QColor(64, 64, 64));
+    EXPECT_EQ(f.w().angle.Image8->colour(), QColor(128, 128, 128));
+    expectMarksStandOut(f, "default");
+}
+
+TEST(DrawnMarks, StandOutInADarkPalette)
+{
+    const PaletteOnTheApplication dark(darkPalette());
+    WindowFixture f(normalerPlatz);
+    f.form->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(f.form.get()));
+    expectMarksStandOut(f, "dark");
+}
+
+// The caption keeps clear of the button's edges in either language and
+// whatever font the style gives it.
+TEST(DrawnMarks, IntermediateValuesButtonFitsItsCaption)
+{
+    WindowFixture f(normalerPlatz);
+    f.form->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(f.form.get()));
+    QPushButton* button = f.w().rowControls.Button1;
+    const QRect rightEdge = button->parentWidget()->geometry();
+    for (const QString& caption : {QStringLiteral("Zwischendaten"), QStringLiteral("Interm. Values")}) {
+        button->setText(caption);
+        QTRY_VERIFY(button->width() >= button->sizeHint().width());
+    }
+    QFont large = button->font();
+    large.setPointSizeF(large.pointSizeF() * 1.6);
+    button->setFont(large);
+    QTRY_VERIFY(button->width() >= button->sizeHint().width());
+    EXPECT_GT(button->width(), 93);
+    EXPECT_GE(button->height(), button->sizeHint().height());
+    EXPECT_EQ(button->parentWidget()->geometry().right(), rightEdge.right()); // grows to the left
+}
