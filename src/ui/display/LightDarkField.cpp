@@ -186,7 +186,7 @@ void LightDarkField::showBandHidden(bool hidden)
         setLabelColour(l.Label2, onBlack ? grey : windowText);
     } else {
         l.Image3->show();
-        setLabelColour(l.Label1, windowText);
+        setLabelColour(l.Label1, QColor(0, 0, 0)); // on the overlay's white top edge
         const int tag = l.flaechenanzeigeFarbe->tag();
         l.flaechenanzeigeFarbe->setColour(QColor(tag & 0xFF, (tag >> 8) & 0xFF, (tag >> 16) & 0xFF));
         setLabelColour(l.Label2, onBlack ? grey : QColor(255, 255, 255));

@@ -29,6 +29,17 @@ QPalette darkPalette()
     return p;
 }
 
+// Black ground, yellow text, as high-contrast themes have it.
+QPalette highContrast()
+{
+    QPalette p = QApplication::palette();
+    for (QPalette::ColorRole role : {QPalette::Window, QPalette::Button, QPalette::Base})
+        p.setColor(role, Qt::black);
+    for (QPalette::ColorRole role : {QPalette::WindowText, QPalette::ButtonText, QPalette::Text})
+        p.setColor(role, QColor(0xFF, 0xFF, 0x00));
+    return p;
+}
+
 struct PaletteOnTheApplication {
     const QPalette before = QApplication::palette();
     explicit PaletteOnTheApplication(const QPalette& p) { QApplication::setPalette(p); }
@@ -74,6 +85,17 @@ void expectMarksStandOut(WindowFixture& f, const char* paletteName)
     check("cross-hair", s.at(w.lightDark.flaechenanzeigeFarbe, {50, row}),
           s.at(w.lightDark.flaechenanzeigeFarbe, {50, row + 2}));
     f.form->actionItem("farbstreifenVerstecken")->trigger();
+
+    // Back over the overlay, the light percentage stands on its white top.
+    ASSERT_FALSE(f.s().actionSet.farbstreifenVerstecken);
+    QTRY_VERIFY(w.lightDark.Image3->isVisible());
+    s = shoot(f.form.get());
+    QRgb darkest = qRgb(255, 255, 255);
+    for (int y = 0; y < w.lightDark.Label1->height(); ++y)
+        for (int x = 0; x < w.lightDark.Label1->width(); ++x)
+            if (const QRgb p = s.at(w.lightDark.Label1, {x, y}); qGray(p) < qGray(darkest))
+                darkest = p;
+    EXPECT_GE(contrastRatio(darkest, qRgb(255, 255, 255)), 4.5) << paletteName;
 }
 
 } // namespace
@@ -89,13 +111,16 @@ TEST(DrawnMarks, StandOutInTheDefaultPalette)
     expectMarksStandOut(f, "default");
 }
 
-TEST(DrawnMarks, StandOutInADarkPalette)
+TEST(DrawnMarks, StandOutInDarkPalettes)
 {
-    const PaletteOnTheApplication dark(darkPalette());
-    WindowFixture f(normalerPlatz);
-    f.form->show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(f.form.get()));
-    expectMarksStandOut(f, "dark");
+    for (const auto& [name, palette] :
+         {std::pair{"dark", darkPalette()}, std::pair{"high-contrast", highContrast()}}) {
+        const PaletteOnTheApplication dark(palette);
+        WindowFixture f(normalerPlatz);
+        f.form->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(f.form.get()));
+        expectMarksStandOut(f, name);
+    }
 }
 
 // The caption keeps clear of the button's edges in either language and
