@@ -60,21 +60,21 @@ QString markerText(int grad)
 }
 
 // Two radii pointing down, alpha either side of straight down.
-void addFirstAngle(std::vector<AngleSegment>& lines, int alpha)
+void addFirstAngle(AngleSegments& lines, int alpha)
 {
     const SinCos w = sinCos(alpha);
     const double y = angleCentre + lineLength * static_cast<double>(w.cos);
-    lines.push_back({centrePoint, {angleCentre + lineLength * static_cast<double>(w.sin), y}});
-    lines.push_back({centrePoint, {angleCentre - lineLength * static_cast<double>(w.sin), y}});
+    lines.add({centrePoint, {angleCentre + lineLength * static_cast<double>(w.sin), y}});
+    lines.add({centrePoint, {angleCentre - lineLength * static_cast<double>(w.sin), y}});
 }
 
 // Two radii pointing up, beta either side of straight up.
-void addSecondAngle(std::vector<AngleSegment>& lines, int beta)
+void addSecondAngle(AngleSegments& lines, int beta)
 {
     const SinCos w = sinCos(beta);
     const double y = angleCentre - lineLength * static_cast<double>(w.cos);
-    lines.push_back({centrePoint, {angleCentre - lineLength * static_cast<double>(w.sin), y}});
-    lines.push_back({centrePoint, {angleCentre + lineLength * static_cast<double>(w.sin), y}});
+    lines.add({centrePoint, {angleCentre - lineLength * static_cast<double>(w.sin), y}});
+    lines.add({centrePoint, {angleCentre + lineLength * static_cast<double>(w.sin), y}});
 }
 
 QPoint rounded(const QPointF& p)
@@ -82,14 +82,14 @@ QPoint rounded(const QPointF& p)
     return {roundedValue(p.x()), roundedValue(p.y())};
 }
 
-void drawLines(QImage& picture, const std::vector<AngleSegment>& lines)
+void drawLines(QImage& picture, const AngleSegments& lines)
 {
     for (const AngleSegment& line : lines)
         drawImageLine(picture, rounded(line.from), rounded(line.to));
 }
 
 struct MarkerLines {
-    std::vector<AngleSegment> lines;
+    AngleSegments lines;
     MarkerLabels labels;
 };
 
@@ -105,9 +105,9 @@ MarkerLines markerLines(const MainState& s)
         if (grad == 0 || grad == 90 || grad == 180 || grad == 240)
             ++laenge;
         const SinCos w = sinCos(grad);
-        result.lines.push_back({centrePoint,
-                                {angleCentre + laenge * static_cast<double>(w.sin),
-                                 angleCentre - laenge * static_cast<double>(w.cos)}});
+        result.lines.add({centrePoint,
+                          {angleCentre + laenge * static_cast<double>(w.sin),
+                           angleCentre - laenge * static_cast<double>(w.cos)}});
         return markerText(grad);
     };
     result.labels.label11 = marker(s.posGross());
@@ -156,21 +156,20 @@ AngleDisplay angleDistances(HarmonyMode harmonyMode, int trackBar2, int trackBar
     return a;
 }
 
-std::vector<AngleSegment> anglePictureLines(HarmonyMode harmonyMode, bool winkeltyp2, int trackBar2,
-                                            int trackBar3)
+AngleSegments anglePictureLines(HarmonyMode harmonyMode, bool winkeltyp2, int trackBar2, int trackBar3)
 {
-    const AngleDisplay anzeige = angleDistances(harmonyMode, trackBar2, trackBar3);
-    std::vector<AngleSegment> lines;
+    // The distances alone: the label texts are not needed here.
+    AngleSegments lines;
     if (harmonyMode != HarmonyMode::twoColour)
-        addFirstAngle(lines, lineAngle(anzeige.abstand1));
+        addFirstAngle(lines, lineAngle(firstDistance(trackBar2, harmonyMode)));
     if (harmonyMode == HarmonyMode::twoColour || (harmonyMode == HarmonyMode::fourColour && winkeltyp2))
-        lines.push_back({{angleCentre, 31}, {angleCentre, 92}}); // the vertical diameter
+        lines.add({{angleCentre, 31}, {angleCentre, 92}}); // the vertical diameter
     const bool radiusNachOben =
         harmonyMode == HarmonyMode::threeColour || harmonyMode == HarmonyMode::fanning || winkeltyp2;
     if (radiusNachOben && harmonyMode != HarmonyMode::colourRows)
-        lines.push_back({centrePoint, {angleCentre, angleCentre - lineLength}});
+        lines.add({centrePoint, {angleCentre, angleCentre - lineLength}});
     if (harmonyMode == HarmonyMode::fourColour && !winkeltyp2)
-        addSecondAngle(lines, lineAngle(anzeige.abstand2));
+        addSecondAngle(lines, lineAngle(trackBar3));
     return lines;
 }
 
@@ -182,7 +181,7 @@ AngleDisplay drawAnglePicture(QImage& winkelBild, const QImage& turnedWheel, Har
     return angleDistances(harmonyMode, trackBar2, trackBar3);
 }
 
-std::vector<AngleSegment> markerPictureLines(const MainState& s)
+AngleSegments markerPictureLines(const MainState& s)
 {
     return markerLines(s).lines;
 }
@@ -195,7 +194,7 @@ MarkerLabels drawMarkerPicture(QImage& winkelBild, const QImage& wheel, const Ma
     return m.labels;
 }
 
-QImage sharpAnglePicture(QImage wheel, const std::vector<AngleSegment>& lines)
+QImage sharpAnglePicture(QImage wheel, const AngleSegments& lines)
 {
     QPainter painter(&wheel);
     painter.setRenderHint(QPainter::Antialiasing);

@@ -6,7 +6,8 @@
 #include <QPointF>
 #include <QString>
 
-#include <vector>
+#include <array>
+#include <cstddef>
 
 // The angle picture beside the light/dark field: the turned colour wheel with
 // lines towards the derived colours, or in separate adjustment the unturned
@@ -44,9 +45,17 @@ struct AngleSegment {
     QPointF to;
 };
 
+// The lines of one picture: at most four, a mode's or one marker per field.
+struct AngleSegments {
+    std::array<AngleSegment, 4> segments{};
+    int count = 0;
+    void add(const AngleSegment& segment) { segments[static_cast<std::size_t>(count++)] = segment; }
+    const AngleSegment* begin() const { return segments.data(); }
+    const AngleSegment* end() const { return segments.data() + count; }
+};
+
 // The lines of the mode for the two track bar positions.
-std::vector<AngleSegment> anglePictureLines(HarmonyMode harmonyMode, bool winkeltyp2, int trackBar2,
-                                            int trackBar3);
+AngleSegments anglePictureLines(HarmonyMode harmonyMode, bool winkeltyp2, int trackBar2, int trackBar3);
 
 // Redraws winkelBild from the turned wheel and the lines of the mode. The
 // picture is made 123 x 123 RGB888 if it is not; the column and row the
@@ -73,8 +82,8 @@ struct MarkerLabels {
 // mode, at the fields' band positions.
 MarkerLabels drawMarkerPicture(QImage& winkelBild, const QImage& wheel, const MainState& s);
 // The markers' lines alone.
-std::vector<AngleSegment> markerPictureLines(const MainState& s);
+AngleSegments markerPictureLines(const MainState& s);
 
 // The angle picture for a screen with more device pixels than pixels: `wheel`
 // (from turnedWheelPicture, at that resolution) with the lines drawn smooth.
-QImage sharpAnglePicture(QImage wheel, const std::vector<AngleSegment>& lines);
+QImage sharpAnglePicture(QImage wheel, const AngleSegments& lines);

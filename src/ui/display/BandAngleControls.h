@@ -109,7 +109,7 @@ private:
     int m_lastTurn = -1;
     bool m_luminousWheel = false; // the band type m_imageOriginal is the wheel of
     // What m_anglePicture shows, for drawing it again at a finer resolution.
-    std::vector<AngleSegment> m_angleLines;
+    AngleSegments m_angleLines;
     int m_angleTurn = 0;
     QImage m_sharpWheel; // the wheel at that resolution, turned by m_sharpWheelTurn
     int m_sharpWheelTurn = 0;
