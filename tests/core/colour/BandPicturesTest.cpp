@@ -118,10 +118,8 @@ TEST(BandPictures, WheelRingEdgesAreAntiAliased)
 
 } // namespace
 
-// For a screen of twice the pixels: each band position spans two columns, and
-// the wheel is drawn at that resolution rather than enlarged, so its rim's
-// anti-aliasing changes within every 2 x 2 block it crosses.
-TEST(BandPictures, SharpAtRatioTwo)
+// For a screen of twice the pixels each band position spans two columns.
+TEST(BandPictures, SharpBandAtRatioTwo)
 {
     const QImage band = bandPicture(false);
     const QImage sharpBand = bandPicture(false, 2.0);
@@ -130,23 +128,6 @@ TEST(BandPictures, SharpAtRatioTwo)
     for (int x : {0, 1, 200, 677})
         for (int c : {2 * x, 2 * x + 1})
             EXPECT_EQ(sharpBand.pixel(c, 129), band.pixel(x, 64)) << x;
-
-    const QImage wheel = turnedWheelPicture(false, 0, 2.0);
-    ASSERT_EQ(wheel.size(), QSize(246, 246));
-    EXPECT_EQ(wheel.devicePixelRatio(), 2.0);
-    int rimBlocks = 0, uniformBlocks = 0;
-    for (int by = 0; by < 122; ++by)
-        for (int bx = 0; bx < 122; ++bx) {
-            const double r = std::hypot(bx + 0.5 - 61, by + 0.5 - 61);
-            if (std::abs(r - 60) > 0.5)
-                continue;
-            ++rimBlocks;
-            const QRgb p = wheel.pixel(2 * bx, 2 * by);
-            uniformBlocks += p == wheel.pixel(2 * bx + 1, 2 * by) && p == wheel.pixel(2 * bx, 2 * by + 1) &&
-                             p == wheel.pixel(2 * bx + 1, 2 * by + 1);
-        }
-    ASSERT_GT(rimBlocks, 300);
-    EXPECT_LT(uniformBlocks, rimBlocks / 10);
 }
 
 // A clockwise turn by 90 degrees brings the hue shown at 270 degrees, band
