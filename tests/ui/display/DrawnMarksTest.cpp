@@ -9,6 +9,8 @@
 #include <QApplication>
 #include <QPalette>
 #include <QPushButton>
+#include <QStyle>
+#include <QStyleFactory>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -143,4 +145,10 @@ TEST(DrawnMarks, IntermediateValuesButtonFitsItsCaption)
     EXPECT_GT(button->width(), 93);
     EXPECT_GE(button->height(), button->sizeHint().height());
     EXPECT_EQ(button->parentWidget()->geometry().right(), rightEdge.right()); // grows to the left
+
+    QStyle* other = QStyleFactory::create(QStringLiteral("Windows"));
+    ASSERT_NE(other, nullptr);
+    other->setParent(button);
+    button->setStyle(other);
+    QTRY_VERIFY(button->width() >= button->sizeHint().width());
 }
