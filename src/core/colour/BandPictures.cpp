@@ -104,10 +104,9 @@ int deviceLength(int logical, double ratio)
     return static_cast<int>(std::lround(logical * ratio));
 }
 
-// Where each device pixel of the unturned wheel lies on the band: a
-// fractional band position, or offRing. Pixels on a ring edge
-// keep one entry per sub-sample. A turn only shifts these positions, so they
-// are worked out once per ratio.
+// Where each device pixel of the unturned wheel lies on the band: a fractional
+// band position, or offRing; a pixel on a ring edge keeps one per sub-sample.
+// A turn only shifts these positions, so they are worked out once per ratio.
 struct WheelGeometry {
     double ratio = 0;
     int side = 0;                   // device pixels the wheel spans
