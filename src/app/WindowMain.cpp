@@ -30,10 +30,11 @@ extern "C" Q_DECL_EXPORT int tinctoraStartWindow(int argc, char** argv, long lon
         return 0;
 
     QApplication app(argc, argv);
+    QApplication::setStyle(leanIconStyle());
     QApplication::setApplicationName(QStringLiteral("Tinctora"));
     // Lets the desktop match the window to the installed entry and its icon.
     QGuiApplication::setDesktopFileName(QStringLiteral(TINCTORA_APP_ID));
-    QApplication::setWindowIcon(programIcon());
+    QApplication::setWindowIcon(programWindowIcon());
 
     TForm1 form;
     TfRegistryForm preferences(userPreferenceStore());

@@ -139,7 +139,7 @@ TEST(CommandLineOutput, TextWorkLoadsNoQtGui)
 }
 
 // Printing and SVG drawing are loaded on first use: the window's start maps neither.
-TEST(CommandLineOutput, TheWindowStartsWithoutPrintSupportOrTheSvgIconEngine)
+TEST(CommandLineOutput, TheWindowStartsWithoutPrintSupportOrImagePlugins)
 {
     QTemporaryDir folder;
     QProcessEnvironment env = ohneAnzeige();
@@ -156,4 +156,7 @@ TEST(CommandLineOutput, TheWindowStartsWithoutPrintSupportOrTheSvgIconEngine)
     EXPECT_TRUE(loaded.contains("libQt6Widgets.so")) << "the record was written";
     EXPECT_FALSE(loaded.contains("libQt6PrintSupport.so"));
     EXPECT_FALSE(loaded.contains("libqsvgicon.so"));
+    // No picture of the start makes Qt load its image plug-ins to probe it.
+    EXPECT_FALSE(loaded.contains("libQt6Svg.so"));
+    EXPECT_FALSE(loaded.contains("libqjpeg.so"));
 }

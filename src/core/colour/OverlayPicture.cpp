@@ -53,6 +53,8 @@ struct OverlayResult {
 OverlayResult loadOverlay()
 {
     QImageReader reader(QStringLiteral(":/core/overlay.png"), "png");
+    // Named, and nothing else asked: otherwise Qt loads every image plug-in at start to probe.
+    reader.setAutoDetectImageFormat(false);
     if (!reader.canRead())
         return {{},
                 QStringLiteral("The light/dark overlay picture is missing from the program's resources.")};
@@ -69,6 +71,7 @@ QImage decodePng(const QByteArray& data, QString* error)
     puffer.setData(data);
     puffer.open(QIODevice::ReadOnly);
     QImageReader reader(&puffer, "png");
+    reader.setAutoDetectImageFormat(false);
     return readIn(reader, error);
 }
 

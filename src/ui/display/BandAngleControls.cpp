@@ -300,10 +300,9 @@ void BandAngleControls::chooseBandPosition(int position)
     document.endGesture();
 }
 
-void BandAngleControls::setWheels(const QImage& realistic, const QImage& luminous)
+void BandAngleControls::setWheels(WheelSource wheel)
 {
-    m_wheelRealistic = realistic;
-    m_wheelLuminous = luminous;
+    m_wheelSource = std::move(wheel);
     // At start both working pictures are the wheel of the state's band.
     m_luminousWheel = m_host.state().bandLuminoes;
     m_imageOriginal = wheelOfBandType();
@@ -313,7 +312,7 @@ void BandAngleControls::setWheels(const QImage& realistic, const QImage& luminou
 
 QImage BandAngleControls::wheelOfBandType() const
 {
-    return m_host.state().bandLuminoes ? m_wheelLuminous : m_wheelRealistic;
+    return m_wheelSource(m_host.state().bandLuminoes);
 }
 
 void BandAngleControls::showBandPicture()

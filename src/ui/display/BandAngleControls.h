@@ -8,6 +8,7 @@
 #include <QImage>
 #include <QObject>
 
+#include <functional>
 #include <memory>
 
 class QEvent;
@@ -43,8 +44,10 @@ public:
     void chooseBandPosition(int position);
     // The band position the markers show.
     int bandPosition() const { return markerPosition(); }
-    // The two wheel pictures of the band types, from the resource form.
-    void setWheels(const QImage& realistic, const QImage& luminous);
+    // The wheel picture of a band type (luminous or not), from the resource form;
+    // each is asked for when first needed, so the start makes only one.
+    using WheelSource = std::function<const QImage&(bool luminous)>;
+    void setWheels(WheelSource wheel);
     // The band picture of the state's type in front.
     void showBandPicture();
     // The band of the state's type with its wheel turned for the big field.
@@ -116,7 +119,7 @@ private:
     bool m_bandHeld = false;
     std::unique_ptr<KeyGesture> m_bandKeys;
     QImage m_anglePicture;
-    QImage m_wheelRealistic, m_wheelLuminous;
+    WheelSource m_wheelSource;
     QImage m_imageOriginal; // the band type's wheel
     QImage m_imageBg;       // the same, turned for the big field
     int m_lastTurn = -1;

@@ -4,12 +4,17 @@
 
 #include <QAction>
 #include <QEvent>
+#include <QGuiApplication>
 #include <QIconEngine>
 #include <QImageReader>
+#include <QPaintDevice>
 #include <QPainter>
 #include <QPixmap>
+#include <QProxyStyle>
+#include <QStyleOption>
 #include <QToolBar>
 
+#include <algorithm>
 #include <utility>
 
 namespace
@@ -20,23 +25,27 @@ namespace
 class PngIconEngine : public QIconEngine
 {
 public:
-    explicit PngIconEngine(QList<std::pair<QString, QSize>> files) : m_files(std::move(files)) {}
+    explicit PngIconEngine(QList<std::pair<QString, QSize>> files)
+        : m_files(std::move(files)), m_icons(m_files.size())
+    {
+    }
 
     void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode, QIcon::State state) override
     {
-        icon().paint(painter, rect, Qt::AlignCenter, mode, state);
+        const qreal scale = painter->device() ? painter->device()->devicePixelRatio() : 1.0;
+        iconFor(rect.size(), scale).paint(painter, rect, Qt::AlignCenter, mode, state);
     }
     QSize actualSize(const QSize& size, QIcon::Mode mode, QIcon::State state) override
     {
-        return icon().actualSize(size, mode, state);
+        return iconFor(size, 1.0).actualSize(size, mode, state);
     }
     QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override
     {
-        return icon().pixmap(size, mode, state);
+        return iconFor(size, 1.0).pixmap(size, mode, state);
     }
     QPixmap scaledPixmap(const QSize& size, QIcon::Mode mode, QIcon::State state, qreal scale) override
     {
-        return icon().pixmap(size, scale, mode, state);
+        return iconFor(size, scale).pixmap(size, scale, mode, state);
     }
     QList<QSize> availableSizes(QIcon::Mode, QIcon::State) override
     {
@@ -50,34 +59,101 @@ public:
     QIconEngine* clone() const override { return new PngIconEngine(m_files); }
 
 private:
-    const QIcon& icon()
+    // Only the file that serves a size is read, when first asked for: the smallest
+    // at least as large as the pixels wanted, else the largest. A tool bar at one
+    // size reads one file per icon, not all of them.
+    const QIcon& iconFor(const QSize& size, qreal scale)
     {
-        if (m_icon.isNull())
-            for (const auto& file : m_files) {
-                QImageReader reader(file.first, "PNG");
-                // Even with the format named, Qt would ask every plug-in whether it reads PNG.
-                reader.setAutoDetectImageFormat(false);
-                m_icon.addPixmap(QPixmap::fromImage(reader.read()));
-            }
-        return m_icon;
+        const QSize wanted = (QSizeF(size) * scale).toSize();
+        const auto fits = [&](const QSize& s) {
+            return s.width() >= wanted.width() && s.height() >= wanted.height();
+        };
+        const auto area = [](const QSize& s) { return s.width() * s.height(); };
+        qsizetype best = 0;
+        for (qsizetype i = 1; i < m_files.size(); ++i) {
+            const QSize side = m_files[i].second;
+            const QSize bestSide = m_files[best].second;
+            if (fits(side) ? !fits(bestSide) || area(side) < area(bestSide)
+                           : !fits(bestSide) && area(side) > area(bestSide))
+                best = i;
+        }
+        QIcon& icon = m_icons[best];
+        if (icon.isNull()) {
+            QImageReader reader(m_files[best].first, "PNG");
+            // Even with the format named, Qt would ask every plug-in whether it reads PNG.
+            reader.setAutoDetectImageFormat(false);
+            icon.addPixmap(QPixmap::fromImage(reader.read()));
+        }
+        return icon;
     }
 
     QList<std::pair<QString, QSize>> m_files;
-    QIcon m_icon;
+    QList<QIcon> m_icons; // one per file, read when first needed
 };
 
 // Each size once as it is and once twice as large for high-density screens.
-QIcon pngIcon(const QString& pattern, std::initializer_list<int> sizes)
+QIcon pngIcon(const QString& pattern, std::initializer_list<int> sizes, bool doubled = true)
 {
     QList<std::pair<QString, QSize>> files;
     for (const int size : sizes) {
         files.append({pattern.arg(size).arg(QString()), QSize(size, size)});
-        files.append({pattern.arg(size).arg(QStringLiteral("@2x")), QSize(2 * size, 2 * size)});
+        if (doubled)
+            files.append({pattern.arg(size).arg(QStringLiteral("@2x")), QSize(2 * size, 2 * size)});
     }
     return QIcon(new PngIconEngine(std::move(files)));
 }
 
+// Qt's own pictures of a style icon, read the same lean way; their sizes come from
+// the files' headers, which cost no decoding.
+QIcon qtPngIcon(const QStringList& files)
+{
+    QList<std::pair<QString, QSize>> sized;
+    for (const QString& file : files) {
+        QImageReader reader(file, "PNG");
+        reader.setAutoDetectImageFormat(false);
+        const QSize size = reader.size();
+        if (size.isValid())
+            sized.append({file, size});
+    }
+    return sized.isEmpty() ? QIcon() : QIcon(new PngIconEngine(std::move(sized)));
+}
+
+// The common style makes the tool bar's and the menu bar's extension icon with
+// QIcon::addFile, which has Qt load every image plug-in (SVG and its library among
+// them) to probe three small PNGs; the menu bar asks for it when it is created.
+class LeanIconStyle : public QProxyStyle
+{
+public:
+    QIcon standardIcon(StandardPixmap icon, const QStyleOption* option, const QWidget* widget) const override
+    {
+        const QString folder = QStringLiteral(":/qt-project.org/styles/commonstyle/images/");
+        const auto files = [&](const char* stem, std::initializer_list<int> sizes) {
+            QStringList list;
+            for (const int size : sizes)
+                list << folder + QLatin1String(stem) + QString::number(size) + QStringLiteral(".png");
+            return list;
+        };
+        if (icon == SP_ToolBarHorizontalExtensionButton) {
+            const bool rtl =
+                (option ? option->direction : QGuiApplication::layoutDirection()) == Qt::RightToLeft;
+            const QIcon lean = qtPngIcon(files(rtl ? "toolbar-ext-h-rtl-" : "toolbar-ext-h-", {8, 16, 32}));
+            if (!lean.isNull())
+                return lean;
+        } else if (icon == SP_ToolBarVerticalExtensionButton) {
+            const QIcon lean = qtPngIcon(files("toolbar-ext-v-", {5, 10, 20}));
+            if (!lean.isNull())
+                return lean;
+        }
+        return QProxyStyle::standardIcon(icon, option, widget);
+    }
+};
+
 } // namespace
+
+QStyle* leanIconStyle()
+{
+    return new LeanIconStyle;
+}
 
 QIcon actionIcon(int imageIndex, IconShade shade)
 {
@@ -97,6 +173,13 @@ IconShade shadeFor(const QColor& windowColour)
 QIcon programIcon()
 {
     return pngIcon(QStringLiteral(":/icons/tinctora-%1%2.png"), {16, 32, 64, 128});
+}
+
+// The window system takes every size an icon offers, all decoded as the window
+// is created; up to 128 pixels serve a title bar and a task bar.
+QIcon programWindowIcon()
+{
+    return pngIcon(QStringLiteral(":/icons/tinctora-%1%2.png"), {16, 32, 64, 128}, false);
 }
 
 ActionIconShading::ActionIconShading(QToolBar& toolBar) : QObject(&toolBar), m_toolBar(toolBar)

@@ -3,6 +3,7 @@
 #include <QIcon>
 #include <QObject>
 
+class QStyle;
 class QToolBar;
 
 // Which of the two renderings of the action icons: dark outlines for a light tool bar,
@@ -16,6 +17,11 @@ QIcon actionIcon(int imageIndex, IconShade shade);
 IconShade shadeFor(const QColor& windowColour);
 // The program's own icon (window, about box).
 QIcon programIcon();
+// The same for the window's title and task bar: plain sizes only.
+QIcon programWindowIcon();
+// The application's style with Qt's extension-button icons read without probing
+// every image plug-in; the window's start sets it before any bar exists.
+QStyle* leanIconStyle();
 
 // Keeps the icons of the tool bar's window's actions in the shade its palette needs,
 // at start and whenever the palette changes (a desktop switching to a dark theme).

@@ -13,6 +13,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
+#include <QHash>
 #include <QLabel>
 #include <QMainWindow>
 #include <QSlider>
@@ -120,8 +121,13 @@ void WindowLayoutUi::aufloesung800x600()
 
 void WindowLayoutUi::applyCompactPlacements()
 {
+    // One walk through the window instead of one search per placement.
+    QHash<QString, QWidget*> byName;
+    for (QWidget* w : m_form.findChildren<QWidget*>())
+        if (!w->objectName().isEmpty() && !byName.contains(w->objectName()))
+            byName.insert(w->objectName(), w);
     for (const Placement& p : compactPlacements()) {
-        auto* widget = m_form.findChild<QWidget*>(p.name);
+        QWidget* widget = byName.value(p.name);
         if (!widget)
             continue;
         if (p.withoutAlignment)

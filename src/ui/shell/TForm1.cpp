@@ -213,7 +213,9 @@ void TForm1::connectActions()
 void TForm1::setBlind(const TfBlind& blind)
 {
     m_blind = &blind;
-    m_parts->band->setWheels(blind.ImageOriginalREAL(), blind.ImageOriginalLUM());
+    m_parts->band->setWheels([&blind](bool luminous) -> const QImage& {
+        return luminous ? blind.ImageOriginalLUM() : blind.ImageOriginalREAL();
+    });
 }
 
 void TForm1::setPreferences(TfRegistryForm& preferences)
