@@ -37,7 +37,9 @@ Modus und die ausgewählte Fläche.</p>
 Grün, Cyan, Blau und Magenta zurück zu Rot. Klicken Sie auf das Band oder ziehen Sie mit gedrückter
 Maustaste darüber, um den Farbton der <b>Grundfarbe</b> zu wählen; die beiden kleinen Dreiecke über und
 unter dem Band markieren die Stelle. Alle anderen Farben der Kombination werden von dieser Stelle
-abgeleitet.</p>
+abgeleitet. Das Band nimmt auch Tasten an: Links und Rechts
+bewegen die Stelle um eins, Bild auf und Bild ab um zehn, Pos1 und Ende an die Enden des Bands, jeweils wie
+ein Klick dort; die Tasten des Fensters stehen unter <a href="page17.htm">Tastenkürzel</a>.</p>
 <p>Das Band gibt es in zwei Typen, wählbar unter {ui("Ansicht &gt; Farbbandtyp")} oder in der Werkzeugleiste:</p>
 <ul>
 <li>{ui("Real")} ({key("Alt+R")}): gedämpfte, pigmentähnliche Farben wie in Druck und Malerei. Mit diesem Typ startet das Programm.</li>
@@ -69,6 +71,9 @@ Fläche mit allen möglichen Mischungen darüber; jeder Punkt des Quadrats zeigt
 <p>Klicken Sie in das Quadrat oder ziehen Sie darin; ein Fadenkreuz markiert den Punkt. Während Sie im
 Quadrat ziehen, ist der Mauszeiger ausgeblendet, damit Sie die Farbe sehen; außerhalb bleiben die Werte an
 ihren Grenzen. Die Anzeige oben links nennt den Hellanteil, die unten rechts den Dunkelanteil, beide in Prozent.</p>
+<p>Mit der Tastatur: Gehen Sie mit Tab zum Quadrat; die Pfeiltasten bewegen den Punkt dann um einen Schritt
+der Anteile (Rechts und Ab dunkeln ab und nehmen Hell weg), mit Strg um zehn; siehe
+<a href="page17.htm">Tastenkürzel</a>.</p>
 <p>Das Hell/Dunkel-Feld wirkt immer auf die <b>ausgewählte Fläche</b>. Klicken Sie eine andere Fläche an, um
 sie zu bearbeiten; das Fadenkreuz springt auf den Punkt, der für diese Fläche gespeichert ist. Beim Start hat
 jede Fläche ihre reine Bandfarbe (die Ecke unten links).</p>
@@ -125,6 +130,8 @@ und die Statusleiste nennt sie, zum Beispiel „Große Fläche ausgewählt“ od
 ausgewählt“. Beim <a href="page09.htm">separaten Einstellen</a> ist sie außerdem die Fläche, die das Farbband bewegt.</p>
 <p>Der Flächen-Mauszeiger zeigt, wo ein Klick eine Fläche auswählt. Bei Auffächerungen wählt ein Klick auf
 den Hintergrund die große Fläche; bei Farbreihen gibt es keine große Fläche.</p>
+<p>Mit der Tastatur geht Tab in Lesereihenfolge von Fläche zu Fläche, und die Leertaste oder die Eingabetaste
+wählt die Fläche mit dem Rahmen; die Mitte einer Reihe, die auch ein Klick nicht wählt, wird übersprungen.</p>
 <h2>Wertezeilen</h2>
 <p>Über den Flächen steht jede Farbe mit einem kleinen Farbmuster und ihren Werten: R, G und B (0 bis 255)
 und dem Hexwert „#“ mit sechs Ziffern in der Reihenfolge R, G, B, zum Beispiel <code>#00928D</code>. Flächen, die der
@@ -706,7 +713,7 @@ Desktop-Sitzung: Deutsch, wenn sie Deutsch ist, sonst Englisch. Das Programm sel
 """),
 dict(file="page17.htm", title="Tastenkürzel",
      summary="alle Tasten auf einen Blick",
-     keywords=["Tastenkürzel", "Tasten", "Tastatur", "F1", "F2", "F7", "F9", "F12"],
+     keywords=["Tastenkürzel", "Tasten", "Tastatur", "F1", "F2", "F7", "F9", "F12", "Tab", "Fokus", "Pfeiltasten"],
      body=f"""
 <table class="keys">
 <tr><th>Taste</th><th>Befehl</th></tr>
@@ -726,8 +733,31 @@ dict(file="page17.htm", title="Tastenkürzel",
 <tr><td>Strg+V</td><td>Farben einfügen (Hexwerte ins Fenster Palette)</td></tr>
 <tr><td>Alt+C</td><td>Alle Werte kopieren</td></tr>
 <tr><td>Strg+C</td><td>hervorgehobenen Wert kopieren</td></tr>
+<tr><td>Strg+Umschalt+K</td><td>Kontrast</td></tr>
+<tr><td>Strg+Umschalt+F</td><td>Farbformate</td></tr>
+<tr><td>Strg+Umschalt+H</td><td>Verlauf</td></tr>
 <tr><td>Alt+F4</td><td>Programm beenden</td></tr>
 </table>
+<h2>Das Fenster mit der Tastatur bedienen</h2>
+<p>Tab geht in der Lesereihenfolge durch das Hauptfenster: das Farbband, die Flächenwahl von
+{ui("Farben separat einstellen")}, die Anzahl der Reihenflächen und {ui("Zwischendaten")}, die Flächen der
+Anzeige (bei fixierter Kombination zuerst die linke Hälfte), das Feld für den Hintergrund, die
+Hell/Dunkel-Feld und das Winkelfeld; Umschalt+Tab geht zurück. Erreicht wird nur, was das Fenster zeigt. Ein
+schwarz-weißer Rahmen zeigt, welches Element die Tasten erhält; er erscheint, wenn Sie mit Tab dorthin kommen
+oder eine Taste drücken, und verschwindet beim Klicken.</p>
+<table class="keys">
+<tr><th>Wo</th><th>Taste</th><th>Wirkung</th></tr>
+<tr><td>Farbband</td><td>Links / Rechts</td><td>eine Position nach links oder rechts, wie ein Klick dort</td></tr>
+<tr><td></td><td>Bild ab / Bild auf, Strg+Links / Strg+Rechts</td><td>zehn Positionen</td></tr>
+<tr><td></td><td>Pos1 / Ende</td><td>erste oder letzte Position des Bands</td></tr>
+<tr><td>Eine Fläche</td><td>Leertaste oder Eingabe</td><td>wählt die Fläche, wie ein Klick darauf</td></tr>
+<tr><td>Hell/Dunkel-Feld</td><td>Links / Rechts</td><td>weniger oder mehr Dunkel, um einen Schritt des Anteils</td></tr>
+<tr><td></td><td>Auf / Ab</td><td>mehr oder weniger Hell, um einen Schritt des Anteils</td></tr>
+<tr><td></td><td>Strg mit einer Pfeiltaste</td><td>zehn Schritte</td></tr>
+</table>
+<p>Eine gehaltene Taste ist ein Schritt im Verlauf, wie ein Ziehen mit der Maus: {ui("Rückgängig")} nimmt die
+ganze Bewegung zurück. In der kleinen Hell/Dunkel-Feld des kompakten Fensters ist ein Schritt zwei des
+Anteils, wie dort ein Pixel.</p>
 <p>Pipette: Leer- oder Entertaste nimmt die Farbe auf, die Pfeiltasten bewegen um ein Pixel, Strg mit
 Pfeiltaste um zehn (siehe <a href="page15.htm">Die Pipette</a>).</p>
 """),

@@ -36,7 +36,9 @@ status bar names the harmony mode and the selected field.</p>
 <p>The colour band is a strip of 678 hues that runs once round the colour wheel, from red through yellow,
 green, cyan, blue and magenta back to red. Click on the band or drag along it to choose the hue of the
 <b>base colour</b>; the two small triangles above and below the band mark the position. Every other colour
-of the combination is derived from this position.</p>
+of the combination is derived from this position. The band also takes the keys: Left and Right move the
+position by one, Page Up and Page Down by ten, Home and End to the band's ends, each as a click there would;
+the window's keys are listed under <a href="page17.htm">Keyboard shortcuts</a>.</p>
 <p>The band exists in two types, chosen in {ui("View &gt; Type of Color Band")} or on the tool bar:</p>
 <ul>
 <li>{ui("Realistic")} ({key("Alt+R")}): muted, pigment-like colours, as in print and paint. This is the type at start.</li>
@@ -69,6 +71,8 @@ possible mix laid over it, so each point of the square shows the colour that poi
 mouse pointer is hidden so that you can see the colour; outside the square the values stay at their
 limits. The label at the top left shows the light amount, the label at the bottom right the dark amount,
 both in percent.</p>
+<p>By keyboard: Tab to the square, then the arrow keys move the point by one step of the amounts (Right and
+Down darken and take light away), with Ctrl by ten; see <a href="page17.htm">Keyboard shortcuts</a>.</p>
 <p>The light/dark field always acts on the <b>selected field</b>. Click another field to work on it; the
 cross-hair jumps to the point stored for that field. At the start every field has its pure band colour
 (the bottom-left corner).</p>
@@ -126,6 +130,8 @@ bar names it, for example "Big field selected" or "Small field on the right-hand
 <a href="page09.htm">separate adjustment</a> the selected field is also the one that the colour band moves.</p>
 <p>The field cursor shows where a click selects a field. In fannings a click on the background selects the
 big field; in colour rows there is no big field.</p>
+<p>By keyboard, Tab goes from field to field in reading order and Space or Enter selects the field that has
+the ring; the centre of a row, which a click does not select either, is left out.</p>
 <h2>Value rows</h2>
 <p>Above the fields every colour appears with a small swatch and its values: R, G and B (0 to 255) and the
 hexadecimal text "#" followed by six digits in the order R, G, B, for example <code>#00928D</code>. Fields that the
@@ -682,7 +688,7 @@ German, English otherwise. The program itself never writes "TNVersion".</p>
 """),
 dict(file="page17.htm", title="Keyboard shortcuts",
      summary="all keys at a glance",
-     keywords=["keyboard shortcuts", "keys", "hotkeys", "F1", "F2", "F9", "F12"],
+     keywords=["keyboard shortcuts", "keys", "hotkeys", "F1", "F2", "F9", "F12", "Tab", "keyboard", "focus", "arrow keys"],
      body=f"""
 <table class="keys">
 <tr><th>Key</th><th>Command</th></tr>
@@ -702,9 +708,31 @@ dict(file="page17.htm", title="Keyboard shortcuts",
 <tr><td>Ctrl+V</td><td>Paste Colors (hex values into the Palette window)</td></tr>
 <tr><td>Alt+C</td><td>Copy All Data</td></tr>
 <tr><td>Ctrl+C</td><td>Copy the highlighted value</td></tr>
+<tr><td>Ctrl+Shift+K</td><td>Contrast</td></tr>
+<tr><td>Ctrl+Shift+F</td><td>Color Formats</td></tr>
+<tr><td>Ctrl+Shift+H</td><td>History</td></tr>
 <tr><td>Alt+F4</td><td>Exit</td></tr>
 </table>
 <p>In the English interface the File menu shows no key beside Load, Save and Print; the keys work all the same.</p>
+<h2>Working the window by keyboard</h2>
+<p>Tab moves through the main window in its reading order: the colour band, the field choice of
+{ui("Adjust Colors Separately")}, the number of row fields and {ui("Interm. Values")}, the fields of the display
+(in a fixed combination the left half first), the background box, the light/dark field and the angle box;
+Shift+Tab goes back. Only what the window shows is reached. A black and white ring marks the control that has
+the keys; it appears when you arrive by Tab or press a key, and goes when you click.</p>
+<table class="keys">
+<tr><th>Where</th><th>Key</th><th>What it does</th></tr>
+<tr><td>Colour band</td><td>Left / Right</td><td>one position to the left or right, as a click there would</td></tr>
+<tr><td></td><td>Page Down / Page Up, Ctrl+Left / Ctrl+Right</td><td>ten positions</td></tr>
+<tr><td></td><td>Home / End</td><td>the band's first or last position</td></tr>
+<tr><td>A field</td><td>Space or Enter</td><td>selects the field, as a click on it does</td></tr>
+<tr><td>Light/dark field</td><td>Left / Right</td><td>less or more dark, by one step of the amount</td></tr>
+<tr><td></td><td>Up / Down</td><td>more or less light, by one step of the amount</td></tr>
+<tr><td></td><td>Ctrl with an arrow key</td><td>ten steps</td></tr>
+</table>
+<p>A key held down is one step of the history, like a drag with the mouse: {ui("Undo")} takes back the whole
+move. In the small light/dark field of the compact window one step is two of the amount, as one pixel there
+is.</p>
 <p>Pipette: Space or Enter picks the colour, the arrow keys move by one pixel, Ctrl with an arrow key by ten
 (see <a href="page15.htm">The pipette</a>).</p>
 """),

@@ -6,11 +6,13 @@
 #include "ui/display/DisplayHost.h"
 #include "ui/display/DisplayParts.h"
 #include "ui/display/FieldDisplay.h"
+#include "ui/display/KeyGesture.h"
 #include "ui/layout/WindowLayoutUi.h"
 #include "ui/widgets/ColourPanel.h"
 #include "ui/widgets/PictureBox.h"
 
 #include <QComboBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QScopedValueRollback>
@@ -83,6 +85,13 @@ void BandAngleControls::connectWidgets()
         connect(band, &PictureBox::mouseReleased, this, &BandAngleControls::bandMouse);
     }
     w.band.Panel2->installEventFilter(this);
+    // The band takes the keyboard's focus in its frame, or in its stand-in while hidden.
+    m_bandKeys = std::make_unique<KeyGesture>(m_host.colourDocument(), StepKind::bandPosition);
+    for (QWidget* band : {static_cast<QWidget*>(w.band.Panel3), static_cast<QWidget*>(w.band.Panel2)}) {
+        band->setFocusPolicy(Qt::StrongFocus);
+        band->installEventFilter(this);
+        m_bandKeys->watch(band);
+    }
     for (QSlider* bar : {w.angle.TrackBar2, w.angle.TrackBar3}) {
         // A whole drag of the handle is one step of the history.
         connect(bar, &QSlider::sliderPressed, this,
@@ -166,6 +175,8 @@ void BandAngleControls::showBandMarker(int p)
 
 bool BandAngleControls::eventFilter(QObject* watched, QEvent* event)
 {
+    if (event->type() == QEvent::KeyPress && (watched == m_w.band.Panel2 || watched == m_w.band.Panel3))
+        return bandKey(static_cast<QKeyEvent*>(event)) || QObject::eventFilter(watched, event);
     if (watched == m_w.band.Panel2) {
         switch (event->type()) {
         case QEvent::MouseButtonPress:
@@ -206,6 +217,39 @@ void BandAngleControls::bandMouse(QMouseEvent* event)
     }
 }
 
+// As a click one or ten positions beside the marker, or at an end of the band.
+bool BandAngleControls::bandKey(const QKeyEvent* event)
+{
+    const int now = bandPosition();
+    const bool ten = event->modifiers() & Qt::ControlModifier;
+    int position = now;
+    switch (event->key()) {
+    case Qt::Key_Left:
+        position = now - (ten ? 10 : 1);
+        break;
+    case Qt::Key_Right:
+        position = now + (ten ? 10 : 1);
+        break;
+    case Qt::Key_PageDown:
+        position = now - 10;
+        break;
+    case Qt::Key_PageUp:
+        position = now + 10;
+        break;
+    case Qt::Key_Home:
+        position = 0;
+        break;
+    case Qt::Key_End:
+        position = lastBandPosition;
+        break;
+    default:
+        return false;
+    }
+    m_bandKeys->pressed(event->key(), event->isAutoRepeat());
+    chooseBandPosition(std::clamp(position, 0, lastBandPosition));
+    return true;
+}
+
 bool BandAngleControls::separate() const
 {
     return m_host.state().actionSet.farbenSeparatEinstellen;
@@ -241,6 +285,17 @@ void BandAngleControls::Image2MouseUp()
     m_bandHeld = false;
     rotieren();
     TrackBarAllChange();
+}
+
+BandAngleControls::~BandAngleControls() = default;
+
+void BandAngleControls::chooseBandPosition(int position)
+{
+    ColourDocument& document = m_host.colourDocument();
+    document.beginGesture(StepKind::bandPosition);
+    Image2MouseDown(position);
+    Image2MouseUp();
+    document.endGesture();
 }
 
 void BandAngleControls::setWheels(const QImage& realistic, const QImage& luminous)

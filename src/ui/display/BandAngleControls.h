@@ -7,7 +7,11 @@
 #include <QImage>
 #include <QObject>
 
+#include <memory>
+
 class QEvent;
+class QKeyEvent;
+class KeyGesture;
 class QMouseEvent;
 class DisplayHost;
 struct DisplayParts;
@@ -25,6 +29,7 @@ public:
     };
 
     BandAngleControls(DisplayHost& host, Widgets widgets, DisplayParts& parts);
+    ~BandAngleControls() override;
     void connectWidgets();
     // Its share of the render pass: angle view, markers, legend, the hidden band.
     void follow(Changes was, Redraw how);
@@ -32,6 +37,11 @@ public:
     void Image2MouseDown(int x);
     void Image2MouseMove(int x);
     void Image2MouseUp();
+    // One step of the history, as a click at that band position would be (keys
+    // and assistive tools move the band so).
+    void chooseBandPosition(int position);
+    // The band position the markers show.
+    int bandPosition() const { return markerPosition(); }
     // The two wheel pictures of the band types, from the resource form.
     void setWheels(const QImage& realistic, const QImage& luminous);
     // The band picture of the state's type in front.
@@ -83,6 +93,8 @@ protected:
 private:
     bool separate() const;
     void bandMouse(QMouseEvent* event);
+    // Left/Right, Page Up/Down, Home/End on the band; false for other keys.
+    bool bandKey(const QKeyEvent* event);
     void showAnglePicture();
     void ansichtWinkeltyp1();
     void ansichtWinkeltyp2();
@@ -100,6 +112,7 @@ private:
     Widgets m_w;
     DisplayParts& m_parts;
     bool m_bandHeld = false;
+    std::unique_ptr<KeyGesture> m_bandKeys;
     QImage m_anglePicture;
     QImage m_wheelRealistic, m_wheelLuminous;
     QImage m_imageOriginal; // the band type's wheel

@@ -14,6 +14,7 @@
 #include <QAction>
 #include <QClipboard>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
 #include <QMouseEvent>
@@ -100,6 +101,9 @@ void FieldSelection::triggerClick(const QWidget* field)
 
 void FieldSelection::bindClick(QWidget* field, std::function<void()> handler)
 {
+    // A field that selects takes the keyboard's focus; Space or Enter there is its click.
+    if (handler)
+        field->setFocusPolicy(Qt::StrongFocus);
     m_klicks[field] = std::move(handler);
     field->installEventFilter(this);
 }
@@ -198,6 +202,13 @@ bool FieldSelection::eventFilter(QObject* watched, QEvent* event)
 bool FieldSelection::fieldClick(QWidget* field, QEvent* event)
 {
     const QEvent::Type typ = event->type();
+    if (typ == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key != Qt::Key_Space && key != Qt::Key_Return && key != Qt::Key_Enter)
+            return false;
+        triggerClick(field);
+        return true;
+    }
     if (typ != QEvent::MouseButtonPress && typ != QEvent::MouseButtonDblClick &&
         typ != QEvent::MouseButtonRelease)
         return false;

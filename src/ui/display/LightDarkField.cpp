@@ -4,6 +4,7 @@
 #include "core/colour/LightDark.h"
 #include "core/layout/WindowLayout.h"
 #include "ui/display/DisplayHost.h"
+#include "ui/display/KeyGesture.h"
 #include "ui/display/PanelHold.h"
 #include "ui/layout/WindowLayoutUi.h"
 #include "ui/widgets/ColourPanel.h"
@@ -11,6 +12,7 @@
 #include "ui/widgets/PictureBox.h"
 
 #include <QApplication>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
 
@@ -57,6 +59,62 @@ void LightDarkField::connectWidgets()
     connect(box, &PictureBox::mousePressed, this, &LightDarkField::mouseInput);
     connect(box, &PictureBox::mouseMoved, this, &LightDarkField::mouseInput);
     connect(box, &PictureBox::mouseReleased, this, &LightDarkField::mouseInput);
+    box->setFocusPolicy(Qt::StrongFocus);
+    box->installEventFilter(this);
+    m_keys = std::make_unique<KeyGesture>(m_host.colourDocument(), StepKind::lightDark);
+    m_keys->watch(box);
+}
+
+LightDarkField::~LightDarkField() = default;
+
+bool LightDarkField::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == m_w.lightDark.PaintBox3 && event->type() == QEvent::KeyPress &&
+        arrowKey(static_cast<QKeyEvent*>(event)))
+        return true;
+    return QObject::eventFilter(watched, event);
+}
+
+// One pixel of the field, one step of the amounts (two in the compact field,
+// which has no finer one); with Ctrl ten. Right and Down darken and take light
+// away, as the field's axes do.
+bool LightDarkField::arrowKey(const QKeyEvent* event)
+{
+    int dx = 0;
+    int dy = 0;
+    switch (event->key()) {
+    case Qt::Key_Left:
+        dx = -1;
+        break;
+    case Qt::Key_Right:
+        dx = 1;
+        break;
+    case Qt::Key_Up:
+        dy = -1;
+        break;
+    case Qt::Key_Down:
+        dy = 1;
+        break;
+    default:
+        return false;
+    }
+    if (event->modifiers() & Qt::ControlModifier) {
+        dx *= 10;
+        dy *= 10;
+    }
+    const MainState& s = m_host.state();
+    const bool compact = m_host.colourDocument().window().compactLayout;
+    // From where the cross-hair stands: a stored point may lie beyond the field's edge.
+    const LightDarkPoint now =
+        pointToAmounts(s.lightDarkPointX[s.lightDarkTarget], s.lightDarkPointY[s.lightDarkTarget], compact);
+    const int lastColumn = compact ? 128 : fieldLimit - 1; // the first with the most dark
+    const int lastRow = compact ? 127 : fieldLimit - 1;
+    const int x = std::clamp(std::min(now.column, lastColumn) + dx, 0, lastColumn);
+    const int y = std::clamp(now.rowLine + dy, 0, lastRow);
+    m_keys->pressed(event->key(), event->isAutoRepeat());
+    m_host.resetStaticText();
+    m_host.colourDocument().pressLightDark(x, y);
+    return true;
 }
 
 // Cross-hair and percentages follow the selected field's point and amounts,

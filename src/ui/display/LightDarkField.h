@@ -9,7 +9,11 @@
 #include <QObject>
 #include <QScopedValueRollback>
 
+#include <memory>
+
 class QMouseEvent;
+class QKeyEvent;
+class KeyGesture;
 class DisplayHost;
 class PanelHold;
 
@@ -24,6 +28,7 @@ public:
     };
 
     LightDarkField(DisplayHost& host, Widgets widgets, const PanelHold& panels);
+    ~LightDarkField() override;
     void connectWidgets();
     // Its share of the render pass.
     void follow(Changes was);
@@ -52,8 +57,13 @@ public:
         return QScopedValueRollback<bool>(m_colourHeld, true);
     }
 
+protected:
+    // The arrow keys on the field.
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     void mouseInput(QMouseEvent* event);
+    bool arrowKey(const QKeyEvent* event);
     void showCursor(bool present);
 
     DisplayHost& m_host;
@@ -63,6 +73,7 @@ private:
     bool hdMausUnten = false;
     bool hdCursorVersteckt = false;
     bool m_colourHeld = false;
+    std::unique_ptr<KeyGesture> m_keys;
     // The colour the field shows now, so that an unchanged one is not set again.
     int letzteHdFarbeR = -1, letzteHdFarbeG = -1, letzteHdFarbeB = -1;
 };

@@ -1,5 +1,7 @@
 #include "ui/shell/TForm1.h"
 
+#include "ui/shell/KeyboardOrder.h"
+
 #include "platform/screen/PortalColourPicker.h"
 #include "platform/screen/ScreenReader.h"
 #include "ui/dialogs/TfPipette.h"
@@ -96,6 +98,7 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent)
         m_actions->showActionState(m_gezeigteAktionen);
     });
     m_parts->connectAll();
+    setKeyboardOrder(*this, m_w);
     // Owned by the window; made before it shows so that Qt's own interfaces never stand in.
     new MainWindowAccessibility(*this, m_w, *m_parts, this);
     m_parts->selection->watchBackgrounds({m_w.regions.centralArea, m_w.regions.panelBG,

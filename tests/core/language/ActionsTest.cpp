@@ -78,8 +78,9 @@ TEST(ActionsTest, ShortcutsAreUniqueWithinALanguage)
             }
         }
         // F1, F2..F6, F7, F8, F9, F12, Alt+F1, Alt+F4, Alt+R, Alt+L, Alt+C, Ctrl+C, Ctrl+O, Ctrl+S, Ctrl+P,
-        // Ctrl+E, Ctrl+V, and undo and redo: Ctrl+Z, Ctrl+Shift+Z, Ctrl+Y
-        EXPECT_EQ(tasten.size(), 24);
+        // Ctrl+E, Ctrl+V, undo and redo: Ctrl+Z, Ctrl+Shift+Z, Ctrl+Y, and the windows Contrast,
+        // Color Formats and History: Ctrl+Shift+K, Ctrl+Shift+F, Ctrl+Shift+H
+        EXPECT_EQ(tasten.size(), 27);
     }
 }
 
