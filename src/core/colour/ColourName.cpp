@@ -22,7 +22,7 @@ constexpr std::array hueWords{
     HueWord{15, Txt::colourNameRed},        HueWord{45, Txt::colourNameOrange},
     HueWord{70, Txt::colourNameYellow},     HueWord{160, Txt::colourNameGreen},
     HueWord{190, Txt::colourNameTurquoise}, HueWord{255, Txt::colourNameBlue},
-    HueWord{290, Txt::colourNameViolet},    HueWord{345, Txt::colourNameMagenta},
+    HueWord{290, Txt::colourNameViolet},    HueWord{335, Txt::colourNameMagenta},
     HueWord{361, Txt::colourNameRed},
 };
 

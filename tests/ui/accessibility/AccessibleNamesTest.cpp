@@ -84,3 +84,13 @@ TEST(AccessibleNames, AmountsAndAnglesReadAsShown)
     EXPECT_EQ(f.w().angle.WinkelO->text(), QStringLiteral("90 °"));
     EXPECT_TRUE(name(f.w().angle.ImageWW).startsWith(QStringLiteral("Angle picture: 90 °")));
 }
+
+TEST(AccessibleNames, GermanInterfaceSpeaksGerman)
+{
+    WindowFixture de([](MemoryPreferenceStore& s) { s.setRaw(QStringLiteral("TNVersion"), 7); });
+    EXPECT_TRUE(name(de.w().fields.Anzeige_Normal).startsWith(QStringLiteral("Große Fläche: ")));
+    EXPECT_TRUE(name(de.w().fields.Anzeige_Normal).contains(QStringLiteral(", Hex ")));
+    EXPECT_EQ(de.w().choice.RadioButton1->accessibleName(), QStringLiteral("Große Fläche"));
+    EXPECT_TRUE(name(de.w().lightDark.Label2).startsWith(QStringLiteral("Dunkel-Anteil ")));
+    EXPECT_EQ(name(de.w().band.Image2), QStringLiteral("Farbband Real"));
+}
