@@ -58,7 +58,6 @@ MainWindowAccessibility::MainWindowAccessibility(DisplayHost& host, MainWidgets&
 void MainWindowAccessibility::describeFields()
 {
     FieldWidgets& f = m_w.fields;
-    using Label = QString (MainWindowAccessibility::*)(int) const;
     const std::pair<ColourPanel*, int> single[] = {{f.Anzeige_Normal, 0},
                                                    {f.AnzeigeReihen, 0},
                                                    {f.KleinLinks, 1},
@@ -90,20 +89,17 @@ void MainWindowAccessibility::describeFields()
     }
 }
 
-void MainWindowAccessibility::describeField(QWidget* panel,
-                                            QString (MainWindowAccessibility::*label)(int) const, int index,
-                                            bool pressable)
+void MainWindowAccessibility::describeField(ColourPanel* panel, Label label, int index, bool pressable)
 {
-    auto* colourPanel = static_cast<ColourPanel*>(panel);
     AccessibleDescription d;
     d.role = QAccessible::Button;
-    d.name = [this, colourPanel, label, index] {
-        return panelName(*colourPanel, (this->*label)(index), m_host.uiLanguage());
+    d.name = [this, panel, label, index] {
+        return panelName(*panel, (this->*label)(index), m_host.uiLanguage());
     };
     if (pressable)
         d.press = [this, panel] { m_parts.selection->triggerClick(panel); };
     describeWidget(panel, std::move(d));
-    connect(colourPanel, &ColourPanel::colourChanged, this, [panel] { announceNameChange(panel); });
+    connect(panel, &ColourPanel::colourChanged, this, [panel] { announceNameChange(panel); });
 }
 
 QString MainWindowAccessibility::fieldLabel(int field) const

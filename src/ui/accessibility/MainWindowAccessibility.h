@@ -5,6 +5,7 @@
 
 #include <map>
 
+class ColourPanel;
 class DisplayHost;
 struct DisplayParts;
 struct MainWidgets;
@@ -20,8 +21,9 @@ public:
 
 private:
     void describeFields();
-    void describeField(QWidget* panel, QString (MainWindowAccessibility::*label)(int) const, int index,
-                       bool pressable);
+    // A field's label: which field of which half the index stands for.
+    using Label = QString (MainWindowAccessibility::*)(int) const;
+    void describeField(ColourPanel* panel, Label label, int index, bool pressable);
     void describeBand();
     void describeLightDark();
     void describeAngles();
