@@ -18,6 +18,8 @@ import sys
 import tempfile
 import time
 
+import ctypes
+
 import gi
 
 gi.require_version("Atspi", "2.0")
@@ -28,6 +30,20 @@ DEADLINE = 60.0  # seconds for each condition; a busy build machine needs them
 
 class Failure(Exception):
     pass
+
+
+def stopped(number, _frame):
+    raise Failure(f"stopped by signal {number}")
+
+
+def dies_with_this_script(number=signal.SIGKILL):
+    """For a child before it runs: the signal comes if this script goes without cleaning up (a test timeout)."""
+    pr_set_pdeathsig = 1
+    ctypes.CDLL(None, use_errno=True).prctl(pr_set_pdeathsig, number)
+
+
+def ends_its_bus_with_this_script():
+    dies_with_this_script(signal.SIGTERM)  # the launcher takes its bus and registry down on SIGTERM
 
 
 def wait_for(what, probe, deadline=DEADLINE):
@@ -187,7 +203,7 @@ def start_x_server(xvfb_path):
     read_end, write_end = os.pipe()
     server = subprocess.Popen([xvfb_path, "-displayfd", str(write_end), "-screen", "0", "1280x1024x24",
                                "-nolisten", "tcp"], pass_fds=(write_end,), start_new_session=True,
-                              stderr=subprocess.DEVNULL)
+                              preexec_fn=dies_with_this_script, stderr=subprocess.DEVNULL)
     os.close(write_end)
     with os.fdopen(read_end) as display:
         number = display.readline().strip()
@@ -215,6 +231,8 @@ def stop(process):
 
 
 def main():
+    signal.signal(signal.SIGTERM, stopped)
+    signal.signal(signal.SIGINT, stopped)
     program_path, launcher_path, xvfb_path = sys.argv[1], sys.argv[2], sys.argv[3]
     home = tempfile.TemporaryDirectory(prefix="tinctora-a11y-")
     runtime = os.path.join(home.name, "runtime")
@@ -229,12 +247,15 @@ def main():
         server, env["DISPLAY"] = start_x_server(xvfb_path)
         # Its own process group: the accessibility bus and the registry it starts go with it.
         launcher = subprocess.Popen([launcher_path, "--launch-immediately"], env=env, start_new_session=True,
+                                    preexec_fn=ends_its_bus_with_this_script,
                                     stdout=subprocess.DEVNULL)
         session = Gio.bus_get_sync(Gio.BusType.SESSION)
-        wait_for("the accessibility bus", lambda: session.call_sync(
+        reply = wait_for("the accessibility bus", lambda: session.call_sync(
             "org.a11y.Bus", "/org/a11y/bus", "org.a11y.Bus", "GetAddress", None, None,
             Gio.DBusCallFlags.NO_AUTO_START, 1000, None))
-        program = subprocess.Popen([program_path], env=env, start_new_session=True)
+        # Named outright, so that no other X server's or desktop's bus is taken by mistake.
+        os.environ["AT_SPI_BUS_ADDRESS"] = reply.unpack()[0]
+        program = subprocess.Popen([program_path], env=env, start_new_session=True, preexec_fn=dies_with_this_script)
         app = wait_for("the program on the accessibility bus", lambda: started(program) and find_app())
         app.set_cache_mask(Atspi.Cache.NONE)
         big = check_fields(app)
