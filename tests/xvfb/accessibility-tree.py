@@ -118,6 +118,9 @@ def check_fields(app):
     actions = [big.get_action_name(i) for i in range(big.get_n_actions())]
     if "press" not in [a.lower() for a in actions]:
         raise Failure(f"the big field has no press action, only {actions}")
+    choice = names(app, "radio button")
+    if not {"Big field", "Small field left-hand side", "Small field center", "Small field right-hand side"} <= set(choice):
+        raise Failure(f"the field choice reads {choice}")
     print(f"big field: {big.get_name()}")
     return big
 

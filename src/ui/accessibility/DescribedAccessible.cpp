@@ -41,6 +41,16 @@ public:
         }
     }
 
+    QAccessible::State state() const override
+    {
+        QAccessible::State s = QAccessibleWidget::state();
+        if (m_d->checked) {
+            s.checkable = true;
+            s.checked = m_d->checked();
+        }
+        return s;
+    }
+
     void* interface_cast(QAccessible::InterfaceType t) override
     {
         if (t == QAccessible::ValueInterface && m_d->value)

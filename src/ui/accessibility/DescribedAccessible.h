@@ -19,6 +19,7 @@ struct AccessibleDescription {
     std::function<void(int)> setValue;     // empty: read only
     std::function<QString()> valueText;    // spoken instead of the bare number
     std::function<void()> press;           // empty: no press action
+    std::function<bool()> checked;         // empty: carries no check mark
 };
 
 // The described widget gets an interface built from the description, in

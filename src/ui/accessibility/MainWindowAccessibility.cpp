@@ -14,6 +14,7 @@
 #include "ui/widgets/PictureBox.h"
 
 #include <QLabel>
+#include <QRadioButton>
 #include <QSlider>
 
 #include <algorithm>
@@ -49,6 +50,7 @@ MainWindowAccessibility::MainWindowAccessibility(DisplayHost& host, MainWidgets&
     : QObject(parent), m_host(host), m_w(w), m_parts(parts)
 {
     describeFields();
+    describeChoice();
     describeBand();
     describeLightDark();
     describeAngles();
@@ -100,6 +102,20 @@ void MainWindowAccessibility::describeField(ColourPanel* panel, Label label, int
         d.press = [this, panel] { m_parts.selection->triggerClick(panel); };
     describeWidget(panel, std::move(d));
     connect(panel, &ColourPanel::colourChanged, this, [panel] { announceNameChange(panel); });
+}
+
+// Qt calls buttons that are not auto-exclusive check boxes; these four work as one radio group.
+void MainWindowAccessibility::describeChoice()
+{
+    for (QRadioButton* button : {m_w.choice.RadioButton1, m_w.choice.RadioButton2, m_w.choice.RadioButton3,
+                                 m_w.choice.RadioButton4}) {
+        AccessibleDescription d;
+        d.role = QAccessible::RadioButton;
+        d.name = [button] { return button->accessibleName(); };
+        d.checked = [button] { return button->isChecked(); };
+        d.press = [button] { button->click(); };
+        describeWidget(button, std::move(d));
+    }
 }
 
 QString MainWindowAccessibility::fieldLabel(int field) const

@@ -24,6 +24,7 @@ private:
     // A field's label: which field of which half the index stands for.
     using Label = QString (MainWindowAccessibility::*)(int) const;
     void describeField(ColourPanel* panel, Label label, int index, bool pressable);
+    void describeChoice();
     void describeBand();
     void describeLightDark();
     void describeAngles();
