@@ -11,7 +11,7 @@ packages=(
   qt6-tools-dev qt6-tools-dev-tools libqt6sql6-sqlite qt6-translations-l10n
   libgtest-dev libgmock-dev libbenchmark-dev
   liblcms2-dev liblcms2-utils libgs-common
-  xvfb xauth xdotool fonts-dejavu-core
+  xvfb xauth xdotool fonts-dejavu-core time
   poppler-utils python3
   dbus-daemon at-spi2-core python3-pyatspi
   desktop-file-utils appstream shared-mime-info xdg-utils libfile-mimeinfo-perl librsvg2-bin dpkg-dev

@@ -9,6 +9,7 @@
 #include "platform/desktop/WindowActivation.h"
 #include "platform/instance/InstanceServer.h"
 #include "platform/instance/SingleInstance.h"
+#include "ui/language/ActionIcons.h"
 #include "ui/shell/ColourSettingsFile.h"
 #include "ui/shell/StartupProbe.h"
 #include "ui/shell/TForm1.h"
@@ -17,7 +18,6 @@
 #include <QApplication>
 #include <QFile>
 #include <QGuiApplication>
-#include <QIcon>
 #include <QTemporaryDir>
 
 #include <optional>
@@ -33,7 +33,7 @@ extern "C" Q_DECL_EXPORT int tinctoraStartWindow(int argc, char** argv, long lon
     QApplication::setApplicationName(QStringLiteral("Tinctora"));
     // Lets the desktop match the window to the installed entry and its icon.
     QGuiApplication::setDesktopFileName(QStringLiteral(TINCTORA_APP_ID));
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/tinctora.svg")));
+    QApplication::setWindowIcon(programIcon());
 
     TForm1 form;
     TfRegistryForm preferences(userPreferenceStore());

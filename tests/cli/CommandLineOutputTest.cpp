@@ -137,3 +137,23 @@ TEST(CommandLineOutput, TextWorkLoadsNoQtGui)
         EXPECT_FALSE(loaded.contains("libQt6Gui.so"));
     }
 }
+
+// Printing and SVG drawing are loaded on first use: the window's start maps neither.
+TEST(CommandLineOutput, TheWindowStartsWithoutPrintSupportOrTheSvgIconEngine)
+{
+    QTemporaryDir folder;
+    QProcessEnvironment env = ohneAnzeige();
+    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    env.insert(QStringLiteral("TINCTORA_STARTUP_PROBE"), QStringLiteral("1"));
+    env.insert(QStringLiteral("LD_DEBUG"), QStringLiteral("files"));
+    env.insert(QStringLiteral("LD_DEBUG_OUTPUT"), folder.filePath(QStringLiteral("ld")));
+    const Lauf l = tinctora({}, folder.path(), {}, env);
+    EXPECT_EQ(l.status, 0) << l.errorBox.toStdString();
+    EXPECT_TRUE(l.aus.contains("first-paint-epoch-ms")) << "the window was painted";
+    QByteArray loaded;
+    for (const QString& fileItem : QDir(folder.path()).entryList({QStringLiteral("ld.*")}))
+        loaded += content(folder.filePath(fileItem));
+    EXPECT_TRUE(loaded.contains("libQt6Widgets.so")) << "the record was written";
+    EXPECT_FALSE(loaded.contains("libQt6PrintSupport.so"));
+    EXPECT_FALSE(loaded.contains("libqsvgicon.so"));
+}

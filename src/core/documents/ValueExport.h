@@ -12,6 +12,9 @@
 // fannings and colour rows.
 
 inline constexpr int printStart = 300;
+// The printer's resolution: the page's coordinates are units of it, so the
+// page keeps its proportions on every printer and in PDF.
+inline constexpr int printResolution = 600;
 
 // Field list text: four five-line blocks, one empty line between them,
 // CR LF line breaks and none at the end.

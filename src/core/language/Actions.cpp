@@ -747,11 +747,11 @@ std::span<const ToolBarEntry> toolBarLayout()
     return toolBarEntries;
 }
 
-QString iconPath(int imageIndex)
+QString iconName(int imageIndex)
 {
     for (const Bild& b : pictures)
         if (b.index == imageIndex)
-            return QStringLiteral(":/icons/%1.svg").arg(QLatin1StringView(b.fileItem));
+            return QString::fromLatin1(b.fileItem);
     return {};
 }
 

@@ -173,6 +173,7 @@ struct ToolBarEntry {
 };
 std::span<const ToolBarEntry> toolBarLayout();
 
-// Resource path of the icon for an image index; empty when there is none.
-QString iconPath(int imageIndex);
+// Name of the icon for an image index (its file in resources/icons without ".svg");
+// empty when there is none.
+QString iconName(int imageIndex);
 std::span<const int> usedImageIndices(); // every image index an action uses, ascending

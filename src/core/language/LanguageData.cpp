@@ -163,6 +163,8 @@ constexpr std::array<TextEntry, txtCount> textSet{{
     {Txt::fixedMarker, "-------------- FIXIERT --------------", "-------------- FIXED --------------"},
     {Txt::printError, "Der Druckauftrag konnte nicht gestartet werden.",
      "The print job could not be started."},
+    {Txt::printDialogMissing, "Der Druckdialog konnte nicht geladen werden.",
+     "The print dialog could not be loaded."},
 
     {Txt::zwischendaten, "Zwischendaten", "Intermediate Values"},
     {Txt::copyAll, "Alles in Zwischenablage kopieren", "Copy All to Clipboard"},

@@ -167,6 +167,7 @@ enum class Txt : int {
     // Print and clipboard
     fixedMarker,
     printError,
+    printDialogMissing,
 
     // Intermediate values window
     zwischendaten,

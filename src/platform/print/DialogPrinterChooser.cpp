@@ -1,17 +1,57 @@
 #include "platform/print/DialogPrinterChooser.h"
 
-#include <QPrintDialog>
-#include <QPrinter>
+#include <QCoreApplication>
+#include <QDir>
+#include <QLibrary>
+#include <QMessageBox>
 
-DialogPrinterChooser::DialogPrinterChooser() = default;
-DialogPrinterChooser::~DialogPrinterChooser() = default;
-
-QPrinter* DialogPrinterChooser::setUpPrinter(QWidget* parent)
+DialogPrinterChooser::DialogPrinterChooser(std::function<QString()> missingMessage,
+                                           QStringList libraryFolders)
+    : m_missingMessage(std::move(missingMessage)), m_libraryFolders(std::move(libraryFolders))
 {
-    if (!m_printer)
-        m_printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
-    QPrintDialog dialog(m_printer.get(), parent);
-    if (dialog.exec() != QDialog::Accepted)
-        return nullptr;
-    return m_printer.get();
+}
+
+DialogPrinterChooser::~DialogPrinterChooser()
+{
+    m_chooser.reset(); // before the library that holds its code
+}
+
+QStringList DialogPrinterChooser::defaultLibraryFolders()
+{
+    const QString program = QCoreApplication::applicationDirPath();
+    return {program, QDir::cleanPath(program + QStringLiteral("/../lib/tinctora"))};
+}
+
+bool DialogPrinterChooser::loadChooser()
+{
+    for (const QString& folder : m_libraryFolders) {
+        auto library =
+            std::make_unique<QLibrary>(QDir(folder).filePath(QStringLiteral("tinctora_print_dialog")));
+        if (!library->load()) {
+            m_error = library->errorString();
+            continue;
+        }
+        const auto factory =
+            reinterpret_cast<PrinterChooserFactory>(library->resolve(printerChooserFactoryName));
+        if (!factory) {
+            m_error = library->errorString();
+            continue;
+        }
+        m_chooser.reset(factory());
+        m_library = std::move(library);
+        return m_chooser != nullptr;
+    }
+    return false;
+}
+
+QPagedPaintDevice* DialogPrinterChooser::setUpPrinter(QWidget* parent)
+{
+    if (m_chooser || loadChooser())
+        return m_chooser->setUpPrinter(parent);
+    QMessageBox box(QMessageBox::Warning, QStringLiteral("Tinctora"), m_missingMessage(), QMessageBox::Ok,
+                    parent);
+    box.setObjectName(QStringLiteral("PrintDialogMissing"));
+    box.setDetailedText(m_error);
+    box.exec();
+    return nullptr;
 }

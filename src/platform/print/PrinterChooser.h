@@ -1,6 +1,6 @@
 #pragma once
 
-class QPrinter;
+class QPagedPaintDevice;
 class QWidget;
 
 // Where print jobs go. The program asks the user (the printer set-up dialog);
@@ -9,7 +9,7 @@ class PrinterChooser
 {
 public:
     virtual ~PrinterChooser() = default;
-    // A printer set up for the next job, or nullptr when the user cancels.
-    // The printer stays owned by the chooser.
-    virtual QPrinter* setUpPrinter(QWidget* parent) = 0;
+    // The page device of a printer set up for the next job, or nullptr when the user
+    // cancels. Painting on it prints; it stays owned by the chooser.
+    virtual QPagedPaintDevice* setUpPrinter(QWidget* parent) = 0;
 };

@@ -2,6 +2,7 @@
 
 #include "core/language/LanguageTable.h"
 #include "platform/desktop/ShellOpener.h"
+#include "ui/language/ActionIcons.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -108,7 +109,7 @@ void TAboutBox::build()
 void TAboutBox::FormCreate()
 {
     setWindowTitle(m_texte.text(Txt::infoTitle));
-    ProgramIcon->setPixmap(QIcon(QStringLiteral(":/icons/tinctora.svg")).pixmap(iconEdge * 2));
+    ProgramIcon->setPixmap(programIcon().pixmap(iconEdge * 2));
     ProductName1->setText(m_texte.text(Txt::productName));
     ProductName2->setText(m_texte.text(Txt::productName2));
     ProductName2->setVisible(!ProductName2->text().isEmpty());

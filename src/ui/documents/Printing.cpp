@@ -4,8 +4,8 @@
 
 #include <QFont>
 #include <QMessageBox>
+#include <QPagedPaintDevice>
 #include <QPainter>
-#include <QPrinter>
 
 namespace
 {
@@ -15,15 +15,13 @@ constexpr int fontHeight = 9 * printResolution / 72;
 
 } // namespace
 
-bool printPage(QPrinter& printer, const PrintPage& page)
+bool printPage(QPagedPaintDevice& printer, const PrintPage& page)
 {
-    printer.setDocName(QStringLiteral("Tinctora"));
-    printer.setResolution(printResolution);
     QPainter painter;
     if (!painter.begin(&printer))
         return false;
     // A printer that keeps its own resolution still gets the same page.
-    const double massstab = static_cast<double>(printer.resolution()) / printResolution;
+    const double massstab = static_cast<double>(printer.logicalDpiY()) / printResolution;
     painter.scale(massstab, massstab);
     QFont lettering = painter.font();
     lettering.setPixelSize(fontHeight);
@@ -34,7 +32,7 @@ bool printPage(QPrinter& printer, const PrintPage& page)
     return painter.end();
 }
 
-void printJob(QPrinter& printer, const PrintPage& page, QWidget* parent, const LanguageTable& t)
+void printJob(QPagedPaintDevice& printer, const PrintPage& page, QWidget* parent, const LanguageTable& t)
 {
     if (!printPage(printer, page))
         QMessageBox::critical(parent, t.text(Txt::errorBox), t.text(Txt::printError));

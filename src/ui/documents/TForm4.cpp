@@ -14,7 +14,6 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMouseEvent>
-#include <QPrinter>
 #include <QPushButton>
 
 #include <algorithm>
@@ -141,7 +140,7 @@ void TForm4::werteDrucken(PrintPage& page) const
 
 void TForm4::Button2Click()
 {
-    QPrinter* printer = m_drucker.setUpPrinter(this);
+    QPagedPaintDevice* printer = m_drucker.setUpPrinter(this);
     if (!printer)
         return;
     PrintPage page{.textSet = {}, .druckZeile = m_druckZeile};

@@ -14,7 +14,9 @@
 ValueOutput::ValueOutput(const MainState& state, std::function<const LanguageTable&()> language,
                          QWidget& window, std::function<void()> resetStaticText)
     : m_state(state), m_language(std::move(language)), m_window(window),
-      m_resetStaticText(std::move(resetStaticText)), m_drucker(std::make_unique<DialogPrinterChooser>())
+      m_resetStaticText(std::move(resetStaticText)), m_drucker(std::make_unique<DialogPrinterChooser>([this] {
+          return m_language().text(Txt::printDialogMissing);
+      }))
 {
 }
 
@@ -44,7 +46,7 @@ void ValueOutput::alleWerteKopierenExecute()
 
 void ValueOutput::werteDruckenExecute()
 {
-    QPrinter* printer = m_drucker->setUpPrinter(&m_window);
+    QPagedPaintDevice* printer = m_drucker->setUpPrinter(&m_window);
     if (!printer)
         return;
     const PrintPage page = allValuesPage();

@@ -2,11 +2,11 @@
 
 #include "core/language/LanguageTable.h"
 #include "platform/screen/PortalColourPicker.h"
+#include "ui/language/ActionIcons.h"
 
 #include <QAction>
 #include <QActionGroup>
 #include <QFontDatabase>
-#include <QIcon>
 #include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
@@ -60,7 +60,7 @@ ActionRegistry ActionRegistry::assemble(QMainWindow& form)
         a->setVisible(s.visible);
         a->setEnabled(false); // the window enables what it has built
         if (s.imageIndex >= 0)
-            a->setIcon(QIcon(iconPath(s.imageIndex)));
+            a->setProperty("imageIndex", s.imageIndex); // the icon follows the palette's shade
         if (s.exclusiveGroup == ExclusiveGroup::harmonyMode)
             reg.m_modusGruppe->addAction(a);
         else if (s.exclusiveGroup == ExclusiveGroup::colourBandType)
@@ -120,6 +120,7 @@ ActionRegistry ActionRegistry::assemble(QMainWindow& form)
                 button->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
     }
     reg.m_toolBar = tb;
+    new ActionIconShading(*tb);
 
     const LanguageTable design = LanguageTable::forLanguage(Language::german);
     setMenuTexts(reg, design);

@@ -1,13 +1,14 @@
 #include "support/InteractionFixture.h"
 #include "support/ModalGuard.h"
 
-#include "platform/print/PrinterChooser.h"
+#include "platform/print/DialogPrinterChooser.h"
 #include "ui/documents/TForm4.h"
 #include "ui/documents/ValueOutput.h"
 
 #include <QClipboard>
 #include <QLabel>
 #include <QMenu>
+#include <QMessageBox>
 #include <QPrinter>
 #include <QProcess>
 #include <QPushButton>
@@ -248,4 +249,31 @@ TEST(ValueOutput, IntermediateValuesWindowOfFifteenFieldsPrints)
         std::find_if(wordList.begin(), wordList.end(), [](const Wort& w) { return w.text == "center"; });
     ASSERT_NE(zentrum, wordList.end());
     EXPECT_NEAR(zentrum->y - wordList[0].y, 8 * 150 * 72.0 / 600.0, 0.5);
+}
+
+// The dialog and Qt Print Support come from a library loaded at the first job.
+TEST(ValueOutput, ThePrintDialogIsLoadedAtTheFirstJobAndAMissingOneIsReported)
+{
+    DialogPrinterChooser chooser([] { return QStringLiteral("not there"); },
+                                 {QStringLiteral(TINCTORA_PROGRAM_DATA)});
+    EXPECT_EQ(chooser.loaded(), nullptr);
+    bool asked = false;
+    onNextModal<QDialog>([&asked](QDialog& d) {
+        asked = d.inherits("QPrintDialog");
+        d.reject();
+    });
+    EXPECT_EQ(chooser.setUpPrinter(nullptr), nullptr) << "cancelled";
+    EXPECT_TRUE(asked);
+    EXPECT_NE(chooser.loaded(), nullptr);
+
+    QTemporaryDir blank;
+    DialogPrinterChooser missing([] { return QStringLiteral("not there"); }, {blank.path()});
+    QString told;
+    onNextModal<QMessageBox>([&told](QMessageBox& m) {
+        told = m.text();
+        m.reject();
+    });
+    EXPECT_EQ(missing.setUpPrinter(nullptr), nullptr);
+    EXPECT_EQ(told, QStringLiteral("not there"));
+    EXPECT_EQ(missing.loaded(), nullptr);
 }
