@@ -30,8 +30,6 @@ public:
         switch (t) {
         case QAccessible::Name:
             return m_d->name ? m_d->name() : QString();
-        case QAccessible::Description:
-            return m_d->description ? m_d->description() : QString();
         case QAccessible::Value:
             if (m_d->valueText)
                 return m_d->valueText();

@@ -13,7 +13,6 @@ class QWidget;
 struct AccessibleDescription {
     QAccessible::Role role = QAccessible::Client;
     std::function<QString()> name;
-    std::function<QString()> description;  // may be empty
     std::function<int()> value;            // empty: the widget has no value
     std::function<int()> minimum, maximum; // of the value
     std::function<void(int)> setValue;     // empty: read only
