@@ -1,4 +1,5 @@
 #include "core/colour/AnglePicture.h"
+#include "core/colour/BandPictures.h"
 
 #include <benchmark/benchmark.h>
 
@@ -38,3 +39,24 @@ BENCHMARK(BM_AnglePicture)
     ->Arg(static_cast<int>(HarmonyMode::threeColour))
     ->ArgNames({"modus"})
     ->Unit(benchmark::kMicrosecond);
+
+namespace
+{
+
+// The same redraw on a screen of twice the pixels: the wheel drawn anew at the
+// new turn, then the lines by the painter.
+void BM_SharpAnglePicture(benchmark::State& state)
+{
+    int position = 0;
+    for (auto _ : state) {
+        position = position % 117 + 1;
+        const QImage wheel = turnedWheelPicture(false, 3 * position, 2.0);
+        const QImage picture = sharpAnglePicture(
+            wheel, anglePictureLines(HarmonyMode::fourColour, false, position, 118 - position));
+        benchmark::DoNotOptimize(picture.constBits());
+    }
+}
+
+} // namespace
+
+BENCHMARK(BM_SharpAnglePicture)->Unit(benchmark::kMicrosecond);

@@ -8,13 +8,14 @@
 #include <cmath>
 #include <cstring>
 
+#include <QPainter>
+
 namespace
 {
 
 constexpr double degreeFactor = static_cast<double>(gradProPosition);
 constexpr double degreesToRadians = 0.017453292519943295;
 constexpr int lineLength = 30;
-constexpr QPoint centre(angleCentre, angleCentre);
 
 // The picture keeps sine and cosine in single precision; end points can round
 // differently with more.
@@ -51,27 +52,71 @@ void copyWheel(QImage& winkelBild, const QImage& wheel)
         std::memcpy(winkelBild.scanLine(y), source.constScanLine(y), static_cast<std::size_t>(3 * breite));
 }
 
-void drawFirstAngle(QImage& picture, int alpha)
-{
-    // Two radii pointing down, alpha either side of straight down.
-    const SinCos w = sinCos(alpha);
-    const int y = roundedValue(angleCentre + lineLength * static_cast<double>(w.cos));
-    drawImageLine(picture, centre, {roundedValue(angleCentre + lineLength * static_cast<double>(w.sin)), y});
-    drawImageLine(picture, centre, {roundedValue(angleCentre - lineLength * static_cast<double>(w.sin)), y});
-}
-
-void drawSecondAngle(QImage& picture, int beta)
-{
-    // Two radii pointing up, beta either side of straight up.
-    const SinCos w = sinCos(beta);
-    const int y = roundedValue(angleCentre - lineLength * static_cast<double>(w.cos));
-    drawImageLine(picture, centre, {roundedValue(angleCentre - lineLength * static_cast<double>(w.sin)), y});
-    drawImageLine(picture, centre, {roundedValue(angleCentre + lineLength * static_cast<double>(w.sin)), y});
-}
+constexpr QPointF centrePoint(angleCentre, angleCentre);
 
 QString markerText(int grad)
 {
     return QString::number(grad) + QStringLiteral("°");
+}
+
+// Two radii pointing down, alpha either side of straight down.
+void addFirstAngle(AngleSegments& lines, int alpha)
+{
+    const SinCos w = sinCos(alpha);
+    const double y = angleCentre + lineLength * static_cast<double>(w.cos);
+    lines.add({centrePoint, {angleCentre + lineLength * static_cast<double>(w.sin), y}});
+    lines.add({centrePoint, {angleCentre - lineLength * static_cast<double>(w.sin), y}});
+}
+
+// Two radii pointing up, beta either side of straight up.
+void addSecondAngle(AngleSegments& lines, int beta)
+{
+    const SinCos w = sinCos(beta);
+    const double y = angleCentre - lineLength * static_cast<double>(w.cos);
+    lines.add({centrePoint, {angleCentre - lineLength * static_cast<double>(w.sin), y}});
+    lines.add({centrePoint, {angleCentre + lineLength * static_cast<double>(w.sin), y}});
+}
+
+QPoint rounded(const QPointF& p)
+{
+    return {roundedValue(p.x()), roundedValue(p.y())};
+}
+
+void drawLines(QImage& picture, const AngleSegments& lines)
+{
+    for (const AngleSegment& line : lines)
+        drawImageLine(picture, rounded(line.from), rounded(line.to));
+}
+
+struct MarkerLines {
+    AngleSegments lines;
+    MarkerLabels labels;
+};
+
+MarkerLines markerLines(const MainState& s)
+{
+    const HarmonyMode harmonyMode = s.harmonyMode();
+    MarkerLines result;
+    int laenge = lineLength;
+    // Markers on the axes (and at 240) are one pixel longer, and every marker
+    // after one of them keeps the added length.
+    const auto marker = [&](int position) {
+        const int grad = markerAngle(position);
+        if (grad == 0 || grad == 90 || grad == 180 || grad == 240)
+            ++laenge;
+        const SinCos w = sinCos(grad);
+        result.lines.add({centrePoint,
+                          {angleCentre + laenge * static_cast<double>(w.sin),
+                           angleCentre - laenge * static_cast<double>(w.cos)}});
+        return markerText(grad);
+    };
+    result.labels.label11 = marker(s.posGross());
+    result.labels.label14 = marker(s.posRechts());
+    if (harmonyMode != HarmonyMode::twoColour)
+        result.labels.label12 = marker(s.posLinks());
+    if (harmonyMode == HarmonyMode::fourColour)
+        result.labels.label13 = marker(s.posMitte());
+    return result;
 }
 
 } // namespace
@@ -111,49 +156,53 @@ AngleDisplay angleDistances(HarmonyMode harmonyMode, int trackBar2, int trackBar
     return a;
 }
 
-AngleDisplay drawAnglePicture(QImage& winkelBild, const QImage& turnedWheel, HarmonyMode harmonyMode,
-                              bool winkeltyp2, int trackBar2, int trackBar3)
+AngleSegments anglePictureLines(HarmonyMode harmonyMode, bool winkeltyp2, int trackBar2, int trackBar3)
 {
-    const AngleDisplay anzeige = angleDistances(harmonyMode, trackBar2, trackBar3);
-    copyWheel(winkelBild, turnedWheel);
-
+    // The distances alone: the label texts are not needed here.
+    AngleSegments lines;
     if (harmonyMode != HarmonyMode::twoColour)
-        drawFirstAngle(winkelBild, lineAngle(anzeige.abstand1));
+        addFirstAngle(lines, lineAngle(firstDistance(trackBar2, harmonyMode)));
     if (harmonyMode == HarmonyMode::twoColour || (harmonyMode == HarmonyMode::fourColour && winkeltyp2))
-        drawImageLine(winkelBild, {angleCentre, 31}, {angleCentre, 92}); // the vertical diameter
+        lines.add({{angleCentre, 31}, {angleCentre, 92}}); // the vertical diameter
     const bool radiusNachOben =
         harmonyMode == HarmonyMode::threeColour || harmonyMode == HarmonyMode::fanning || winkeltyp2;
     if (radiusNachOben && harmonyMode != HarmonyMode::colourRows)
-        drawImageLine(winkelBild, centre, {angleCentre, angleCentre - lineLength});
+        lines.add({centrePoint, {angleCentre, angleCentre - lineLength}});
     if (harmonyMode == HarmonyMode::fourColour && !winkeltyp2)
-        drawSecondAngle(winkelBild, lineAngle(anzeige.abstand2));
-    return anzeige;
+        addSecondAngle(lines, lineAngle(trackBar3));
+    return lines;
+}
+
+AngleDisplay drawAnglePicture(QImage& winkelBild, const QImage& turnedWheel, HarmonyMode harmonyMode,
+                              bool winkeltyp2, int trackBar2, int trackBar3)
+{
+    copyWheel(winkelBild, turnedWheel);
+    drawLines(winkelBild, anglePictureLines(harmonyMode, winkeltyp2, trackBar2, trackBar3));
+    return angleDistances(harmonyMode, trackBar2, trackBar3);
+}
+
+AngleSegments markerPictureLines(const MainState& s)
+{
+    return markerLines(s).lines;
 }
 
 MarkerLabels drawMarkerPicture(QImage& winkelBild, const QImage& wheel, const MainState& s)
 {
     copyWheel(winkelBild, wheel);
-    const HarmonyMode harmonyMode = s.harmonyMode();
-    int laenge = lineLength;
-    // Markers on the axes (and at 240) are one pixel longer, and every marker
-    // after one of them keeps the added length.
-    const auto marker = [&](int position) {
-        const int grad = markerAngle(position);
-        if (grad == 0 || grad == 90 || grad == 180 || grad == 240)
-            ++laenge;
-        const SinCos w = sinCos(grad);
-        const QPoint endPoint(roundedValue(angleCentre + laenge * static_cast<double>(w.sin)),
-                              roundedValue(angleCentre - laenge * static_cast<double>(w.cos)));
-        drawImageLine(winkelBild, centre, endPoint);
-        return markerText(grad);
-    };
+    MarkerLines m = markerLines(s);
+    drawLines(winkelBild, m.lines);
+    return m.labels;
+}
 
-    MarkerLabels textSet;
-    textSet.label11 = marker(s.posGross());
-    textSet.label14 = marker(s.posRechts());
-    if (harmonyMode != HarmonyMode::twoColour)
-        textSet.label12 = marker(s.posLinks());
-    if (harmonyMode == HarmonyMode::fourColour)
-        textSet.label13 = marker(s.posMitte());
-    return textSet;
+QImage sharpAnglePicture(QImage wheel, const AngleSegments& lines)
+{
+    QPainter painter(&wheel);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QPen(Qt::black, 1.0, Qt::SolidLine, Qt::FlatCap));
+    // A line joins the centres of its end pixels.
+    const QPointF half(0.5, 0.5);
+    for (const AngleSegment& line : lines)
+        painter.drawLine(line.from + half, line.to + half);
+    painter.end();
+    return wheel;
 }

@@ -3,7 +3,11 @@
 #include "core/state/MainState.h"
 
 #include <QImage>
+#include <QPointF>
 #include <QString>
+
+#include <array>
+#include <cstddef>
 
 // The angle picture beside the light/dark field: the turned colour wheel with
 // lines towards the derived colours, or in separate adjustment the unturned
@@ -34,6 +38,25 @@ struct AngleDisplay {
 // Distances and label texts for the two track bar positions.
 AngleDisplay angleDistances(HarmonyMode harmonyMode, int trackBar2, int trackBar3);
 
+// A line of the angle picture in its pixels (a pixel's centre on whole
+// numbers); unrounded, so that a finer picture draws it where it really lies.
+struct AngleSegment {
+    QPointF from;
+    QPointF to;
+};
+
+// The lines of one picture: at most four, a mode's or one marker per field.
+struct AngleSegments {
+    std::array<AngleSegment, 4> segments{};
+    int count = 0;
+    void add(const AngleSegment& segment) { segments[static_cast<std::size_t>(count++)] = segment; }
+    const AngleSegment* begin() const { return segments.data(); }
+    const AngleSegment* end() const { return segments.data() + count; }
+};
+
+// The lines of the mode for the two track bar positions.
+AngleSegments anglePictureLines(HarmonyMode harmonyMode, bool winkeltyp2, int trackBar2, int trackBar3);
+
 // Redraws winkelBild from the turned wheel and the lines of the mode. The
 // picture is made 123 x 123 RGB888 if it is not; the column and row the
 // 122-pixel wheel leaves free are white.
@@ -58,3 +81,9 @@ struct MarkerLabels {
 // Redraws winkelBild from the unturned wheel with one marker per field of the
 // mode, at the fields' band positions.
 MarkerLabels drawMarkerPicture(QImage& winkelBild, const QImage& wheel, const MainState& s);
+// The markers' lines alone.
+AngleSegments markerPictureLines(const MainState& s);
+
+// The angle picture for a screen with more device pixels than pixels: `wheel`
+// (from turnedWheelPicture, at that resolution) with the lines drawn smooth.
+QImage sharpAnglePicture(QImage wheel, const AngleSegments& lines);

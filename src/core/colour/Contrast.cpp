@@ -22,6 +22,17 @@ double contrastRatio(QRgb a, QRgb b)
     return contrastRatio(relativeLuminance(a), relativeLuminance(b));
 }
 
+QRgb legibleMarkColour(QRgb preferred, QRgb backgroundColour, QRgb alternative)
+{
+    if (contrastRatio(preferred, backgroundColour) >= markContrast)
+        return preferred;
+    if (contrastRatio(alternative, backgroundColour) >= markContrast)
+        return alternative;
+    const QRgb black = qRgb(0, 0, 0);
+    const QRgb white = qRgb(255, 255, 255);
+    return contrastRatio(black, backgroundColour) >= contrastRatio(white, backgroundColour) ? black : white;
+}
+
 namespace
 {
 

@@ -7,6 +7,13 @@ double relativeLuminance(QRgb c);
 double contrastRatio(QRgb a, QRgb b);
 double contrastRatio(double luminanceA, double luminanceB);
 
+// Thin marks (markers, frames, cross-hairs) need 3:1 against what they lie on.
+inline constexpr double markContrast = 3.0;
+// The colour a thin mark is drawn in on `backgroundColour`: `preferred` while it
+// reaches markContrast, else `alternative` (the palette's text colour) if that
+// does, else whichever of black and white stands out more.
+QRgb legibleMarkColour(QRgb preferred, QRgb backgroundColour, QRgb alternative);
+
 // APCA-W3 0.1.9 lightness contrast Lc of `text` on `backgroundColour`: positive
 // for dark text on a light background, negative for light on dark.
 double apcaLc(QRgb text, QRgb backgroundColour);

@@ -3,6 +3,9 @@
 #include <QBuffer>
 #include <QImageReader>
 
+#include <algorithm>
+#include <cmath>
+
 namespace
 {
 
@@ -75,4 +78,30 @@ QImage overlayPicture(QString* error)
     if (overlay.image.isNull())
         setError(error, overlay.error);
     return overlay.image;
+}
+
+QImage overlayPictureAt(double ratio)
+{
+    if (ratio <= 1.0)
+        return overlayPicture().convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    const int width = static_cast<int>(std::lround(overlayWidth * ratio));
+    const int height = static_cast<int>(std::lround(overlayHeight * ratio));
+    QImage picture(width, height, QImage::Format_ARGB32_Premultiplied);
+    for (int y = 0; y < height; ++y) {
+        auto* line = reinterpret_cast<QRgb*>(picture.scanLine(y));
+        // Position in the resource's pixels, pixel centres on whole numbers.
+        const double j = (y + 0.5) / ratio - 0.5;
+        const double light = std::clamp((overlayHeight - 1 - j) / (overlayHeight - 1), 0.0, 1.0);
+        for (int x = 0; x < width; ++x) {
+            const double i = (x + 0.5) / ratio - 0.5;
+            const double dark = std::clamp(i / (overlayWidth - 1), 0.0, 1.0);
+            // Over base c the mix is c(1 - dark)(1 - light) + light: that much
+            // of c shows through, and white worth `light` lies on top.
+            const double alpha = 1.0 - (1.0 - dark) * (1.0 - light);
+            const int white = static_cast<int>(std::lround(255.0 * light));
+            line[x] = qRgba(white, white, white, static_cast<int>(std::lround(255.0 * alpha)));
+        }
+    }
+    picture.setDevicePixelRatio(ratio);
+    return picture;
 }

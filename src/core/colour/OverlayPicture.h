@@ -17,3 +17,8 @@ inline constexpr int overlayHeight = 254;
 // i·255/254 and lightened by (253 − j)·255/253. Null (with `error` set) if
 // the resource cannot be read.
 QImage overlayPicture(QString* error = nullptr);
+
+// The same overlay drawn anew for a screen with `ratio` device pixels to a
+// pixel (above 1), from the mix it stands for; the ratio is set on the
+// picture. Format_ARGB32_Premultiplied. At ratio 1 (or below), the resource's.
+QImage overlayPictureAt(double ratio);

@@ -1,6 +1,7 @@
 #include "ui/display/BandAngleControls.h"
 
 #include "core/colour/AnglePicture.h"
+#include "core/colour/BandPictures.h"
 #include "core/colour/BandTables.h"
 #include "core/colour/Rotation.h"
 #include "ui/display/DisplayHost.h"
@@ -115,6 +116,7 @@ void BandAngleControls::connectWidgets()
         ComboBox3Change();
     });
     m_host.layout().redrawAngleView = [this] { showAngleView(); };
+    w.angle.ImageWW->setPictureMaker([this](double ratio) { return anglePictureAt(ratio); });
 }
 
 // After the field painting in the render pass: the legend repeats the swatches
@@ -371,9 +373,12 @@ void BandAngleControls::showAngles()
         winkelZeichnen();
         return;
     }
-    const AngleDisplay anzeige = drawAnglePicture(m_anglePicture, m_imageBg, s.harmonyMode(), s.winkeltyp2,
-                                                  std::clamp(s.angleSlider1, 0, maxAngleDistance),
-                                                  std::clamp(s.angleSlider2, 0, maxAngleDistance));
+    const int first = std::clamp(s.angleSlider1, 0, maxAngleDistance);
+    const int second = std::clamp(s.angleSlider2, 0, maxAngleDistance);
+    const AngleDisplay anzeige =
+        drawAnglePicture(m_anglePicture, m_imageBg, s.harmonyMode(), s.winkeltyp2, first, second);
+    m_angleLines = anglePictureLines(s.harmonyMode(), s.winkeltyp2, first, second);
+    m_angleTurn = std::max(m_lastTurn, 0);
     applyText(m_w.angle.WinkelO, anzeige.firstAngleText);
     applyText(m_w.angle.WinkelU, anzeige.secondAngleText);
     if (!m_host.colourDocument().window().inputOnOuterField)
@@ -401,12 +406,29 @@ void BandAngleControls::showControls()
     applyText(w.angle.WinkelU, anzeige.secondAngleText);
     drawAnglePicture(m_anglePicture, m_imageBg, s.harmonyMode(), s.winkeltyp2, s.angleSlider1,
                      s.angleSlider2);
+    m_angleLines = anglePictureLines(s.harmonyMode(), s.winkeltyp2, s.angleSlider1, s.angleSlider2);
+    m_angleTurn = std::max(m_lastTurn, 0);
     showAnglePicture();
 }
 
 void BandAngleControls::showAnglePicture()
 {
-    m_w.angle.ImageWW->setImage(m_anglePicture);
+    m_w.angle.ImageWW->makePicture();
+}
+
+// On a screen with more device pixels than pixels the wheel and its lines are
+// drawn anew at its resolution; otherwise the picture as drawn.
+QImage BandAngleControls::anglePictureAt(double ratio)
+{
+    if (ratio <= 1.0)
+        return m_anglePicture;
+    if (m_sharpWheel.isNull() || m_sharpWheelTurn != m_angleTurn || m_sharpWheelLuminous != m_luminousWheel ||
+        m_sharpWheel.devicePixelRatio() != ratio) {
+        m_sharpWheel = turnedWheelPicture(m_luminousWheel, m_angleTurn, ratio);
+        m_sharpWheelTurn = m_angleTurn;
+        m_sharpWheelLuminous = m_luminousWheel;
+    }
+    return sharpAnglePicture(m_sharpWheel, m_angleLines);
 }
 
 void BandAngleControls::winkelZeichnen()
@@ -420,6 +442,8 @@ void BandAngleControls::drawMarkers()
     const MainState& s = m_host.state();
     auto& w = m_w;
     const MarkerLabels textSet = drawMarkerPicture(m_anglePicture, m_imageOriginal, s);
+    m_angleLines = markerPictureLines(s);
+    m_angleTurn = 0;
     applyText(w.legend.Label11, textSet.label11);
     applyText(w.legend.Label14, textSet.label14);
     applyText(w.legend.Label12, textSet.label12);

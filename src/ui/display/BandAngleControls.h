@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/colour/AnglePicture.h"
 #include "core/state/ColourDocument.h"
 
 #include "ui/widgets/MainWidgets.h"
@@ -96,6 +97,7 @@ private:
     // Left/Right, Page Up/Down, Home/End on the band; false for other keys.
     bool bandKey(const QKeyEvent* event);
     void showAnglePicture();
+    QImage anglePictureAt(double ratio);
     void ansichtWinkeltyp1();
     void ansichtWinkeltyp2();
     // The recompute's band marker and due angle markers, once it announced its change.
@@ -119,4 +121,10 @@ private:
     QImage m_imageBg;       // the same, turned for the big field
     int m_lastTurn = -1;
     bool m_luminousWheel = false; // the band type m_imageOriginal is the wheel of
+    // What m_anglePicture shows, for drawing it again at a finer resolution.
+    AngleSegments m_angleLines;
+    int m_angleTurn = 0;
+    QImage m_sharpWheel; // the wheel at that resolution, turned by m_sharpWheelTurn
+    int m_sharpWheelTurn = 0;
+    bool m_sharpWheelLuminous = false;
 };

@@ -9,6 +9,7 @@
 #include "ui/layout/WindowLayoutUi.h"
 #include "ui/widgets/ColourPanel.h"
 #include "ui/widgets/LabelColour.h"
+#include "ui/widgets/MarkColours.h"
 #include "ui/widgets/PictureBox.h"
 
 #include <QApplication>
@@ -63,6 +64,8 @@ void LightDarkField::connectWidgets()
     box->installEventFilter(this);
     m_keys = std::make_unique<KeyGesture>(m_host.colourDocument(), StepKind::lightDark);
     m_keys->watch(box);
+    connect(m_w.lightDark.flaechenanzeigeFarbe, &ColourPanel::colourChanged, this,
+            &LightDarkField::colourCrossHair);
 }
 
 LightDarkField::~LightDarkField() = default;
@@ -241,11 +244,24 @@ void LightDarkField::showBandHidden(bool hidden)
         setLabelColour(l.Label2, onBlack ? grey : windowText);
     } else {
         l.Image3->show();
-        setLabelColour(l.Label1, windowText);
+        setLabelColour(l.Label1, QColor(0, 0, 0)); // on the overlay's white top edge
         const int tag = l.flaechenanzeigeFarbe->tag();
         l.flaechenanzeigeFarbe->setColour(QColor(tag & 0xFF, (tag >> 8) & 0xFF, (tag >> 16) & 0xFF));
         setLabelColour(l.Label2, onBlack ? grey : QColor(255, 255, 255));
     }
+    colourCrossHair();
+}
+
+// Over the overlay the cross-hair is black; with the band hidden it lies on the
+// window background and must stay visible there in any palette.
+void LightDarkField::colourCrossHair()
+{
+    LightDarkWidgets& l = m_w.lightDark;
+    const QColor black(0, 0, 0);
+    const QColor colourValue =
+        m_host.state().actionSet.farbstreifenVerstecken ? markColourOn(l.flaechenanzeigeFarbe, black) : black;
+    l.KreuzV->setColour(colourValue);
+    l.KreuzH->setColour(colourValue);
 }
 
 void LightDarkField::showCrossHair()

@@ -65,6 +65,7 @@ private:
     void mouseInput(QMouseEvent* event);
     bool arrowKey(const QKeyEvent* event);
     void showCursor(bool present);
+    void colourCrossHair();
 
     DisplayHost& m_host;
 

@@ -184,9 +184,11 @@ void WindowLayoutUi::ComboBox2Change()
     const bool bandVersteckt = m_doc.currentState().actionSet.farbstreifenVerstecken;
 
     // 1. Everything back to the standard colours.
-    for (QLabel* l : {m_w.angle.WinkelO, m_w.angle.WinkelU, m_w.lightDark.Label1, m_w.legend.Label11,
-                      m_w.legend.Label12, m_w.legend.Label13, m_w.legend.Label14})
+    for (QLabel* l : {m_w.angle.WinkelO, m_w.angle.WinkelU, m_w.legend.Label11, m_w.legend.Label12,
+                      m_w.legend.Label13, m_w.legend.Label14})
         setLabelColour(l, fensterText);
+    // Over the overlay the percentages stand on its white top and black corner.
+    setLabelColour(m_w.lightDark.Label1, bandVersteckt ? fensterText : QColor(0, 0, 0));
     setLabelColour(m_w.lightDark.Label2, bandVersteckt ? fensterText : QColor(0xFF, 0xFF, 0xFF));
     for (QComboBox* box : {m_w.rowControls.ComboBox1, m_w.regions.ComboBox2, m_w.angle.ComboBox3})
         box->setPalette(QPalette()); // the system's own colours

@@ -5,11 +5,62 @@
 #include "ui/widgets/StaticText.h"
 
 #include <QComboBox>
+#include <QEvent>
 #include <QPushButton>
 #include <QRadioButton>
 
+#include <algorithm>
+
 namespace
 {
+
+constexpr int buttonHeight = 26;
+constexpr int buttonTop = 32;
+
+// The row controls' panel grows to the left when the button's caption needs
+// more room than the design gives it: another language, font or style.
+void fitCaption(QPushButton* button)
+{
+    QWidget* panel = button->parentWidget();
+    const QSize wanted = button->sizeHint();
+    const int width = std::max(design::comboPanelWidth, wanted.width());
+    const int height = std::max(buttonHeight, wanted.height());
+    const int right = panel->x() + panel->width();
+    panel->setGeometry(right - width, panel->y(), width, std::max(panel->height(), buttonTop + height));
+    for (QWidget* child : panel->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+        child->resize(width, child == button ? height : child->height());
+}
+
+// Refits whenever the caption's measure may have changed; a new text reaches
+// the panel as a layout request.
+class CaptionFit : public QObject
+{
+public:
+    explicit CaptionFit(QPushButton* button) : QObject(button), m_button(button)
+    {
+        button->installEventFilter(this);
+        button->parentWidget()->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        switch (event->type()) {
+        case QEvent::FontChange:
+        case QEvent::StyleChange:
+        case QEvent::Show:
+        case QEvent::LayoutRequest:
+            fitCaption(m_button);
+            break;
+        default:
+            break;
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    QPushButton* m_button;
+};
 
 // Measures of a value row: one line per field, 18 pixels apart.
 constexpr int rowSpacing = 18;
@@ -134,8 +185,9 @@ void buildValueRows(MainWidgets& w)
     w.rowControls.ComboBox1->setEnabled(false);
     w.rowControls.Button1 = new QPushButton(QStringLiteral("Zwischendaten"), w.rowControls.ComboPanel);
     w.rowControls.Button1->setObjectName(QStringLiteral("Button1"));
-    w.rowControls.Button1->setGeometry(0, 32, design::comboPanelWidth, 26);
+    w.rowControls.Button1->setGeometry(0, buttonTop, design::comboPanelWidth, buttonHeight);
     w.rowControls.Button1->setEnabled(false);
+    new CaptionFit(w.rowControls.Button1);
 
     w.regions.Panel15 = makePanel(w.regions.panelHintergrund, "Panel15",
                                   QRect(0, 640 - design::bottomBarHeight, 680, design::bottomBarHeight));

@@ -2,6 +2,7 @@
 
 #include "core/colour/AnglePicture.h"
 #include "ui/widgets/ColourPanel.h"
+#include "ui/widgets/MarkColours.h"
 #include "ui/widgets/PictureBox.h"
 
 #include <QComboBox>
@@ -34,6 +35,15 @@ ColourPanel* makeLine(QWidget* parent, const char* name, const QRect& geometry, 
 {
     auto* line = makePanel(parent, name, geometry);
     line->setColour(colour);
+    return line;
+}
+
+// A frame line that stays visible on `ground`'s background in any palette.
+ColourPanel* makeFrameLine(QWidget* parent, const char* name, const QRect& geometry, const QColor& colour,
+                           QWidget* ground)
+{
+    auto* line = makeLine(parent, name, geometry, colour);
+    new LegibleMark(line, ground, colour);
     return line;
 }
 
@@ -90,11 +100,13 @@ void buildLightDarkField(MainWidgets& w, QWidget* panelBG)
     w.lightDark.Image3->setGeometry(1, 1, 255, 254);
     w.lightDark.KreuzV = makeLine(f, "KreuzV", QRect(0, 0, 1, fieldHeight), Qt::black);
     w.lightDark.KreuzH = makeLine(f, "KreuzH", QRect(0, 0, fieldWidth, 1), Qt::black);
+    // The frame parts the field from the background round it.
     const QColor frame(64, 64, 64);
-    w.lightDark.Image4 = makeLine(f, "Image4", QRect(0, 0, 1, fieldHeight), frame);
-    w.lightDark.Image5 = makeLine(f, "Image5", QRect(0, 0, fieldWidth, 1), frame);
-    w.lightDark.Image6 = makeLine(f, "Image6", QRect(fieldWidth - 1, 0, 1, fieldHeight), frame);
-    w.lightDark.Image7 = makeLine(f, "Image7", QRect(0, fieldHeight - 1, fieldWidth, 1), frame);
+    QWidget* ground = w.lightDark.HellDunkelGrau;
+    w.lightDark.Image4 = makeFrameLine(f, "Image4", QRect(0, 0, 1, fieldHeight), frame, ground);
+    w.lightDark.Image5 = makeFrameLine(f, "Image5", QRect(0, 0, fieldWidth, 1), frame, ground);
+    w.lightDark.Image6 = makeFrameLine(f, "Image6", QRect(fieldWidth - 1, 0, 1, fieldHeight), frame, ground);
+    w.lightDark.Image7 = makeFrameLine(f, "Image7", QRect(0, fieldHeight - 1, fieldWidth, 1), frame, ground);
 
     w.lightDark.Label1 = makeLabel(f, "Label1", QStringLiteral("0 %"), QPoint(3, 1));
     colourText(w.lightDark.Label1, Qt::black);
@@ -127,16 +139,17 @@ void buildAngleBox(MainWidgets& w, QWidget* panelBG)
     w.angle.ImageWW = new PictureBox(w.angle.Panel13, QStringLiteral("ImageWW"));
     w.angle.ImageWW->setGeometry(QRect(picture, QSize(anglePictureSize, anglePictureSize)));
     const QColor frame(128, 128, 128);
-    w.angle.Image8 =
-        makeLine(w.angle.Panel13, "Image8", QRect(picture.x() - 1, picture.y() - 1, 1, 125), frame);
-    w.angle.Image9 =
-        makeLine(w.angle.Panel13, "Image9",
-                 QRect(picture.x() + anglePictureSize, picture.y() - 1, 1, anglePictureSize + 2), frame);
-    w.angle.Image10 =
-        makeLine(w.angle.Panel13, "Image10", QRect(picture.x() - 1, picture.y() - 1, 125, 1), frame);
-    w.angle.Image11 =
-        makeLine(w.angle.Panel13, "Image11",
-                 QRect(picture.x() - 1, picture.y() + anglePictureSize, anglePictureSize + 2, 1), frame);
+    QWidget* ground = w.angle.Panel13;
+    w.angle.Image8 = makeFrameLine(w.angle.Panel13, "Image8", QRect(picture.x() - 1, picture.y() - 1, 1, 125),
+                                   frame, ground);
+    w.angle.Image9 = makeFrameLine(
+        w.angle.Panel13, "Image9",
+        QRect(picture.x() + anglePictureSize, picture.y() - 1, 1, anglePictureSize + 2), frame, ground);
+    w.angle.Image10 = makeFrameLine(w.angle.Panel13, "Image10",
+                                    QRect(picture.x() - 1, picture.y() - 1, 125, 1), frame, ground);
+    w.angle.Image11 = makeFrameLine(
+        w.angle.Panel13, "Image11",
+        QRect(picture.x() - 1, picture.y() + anglePictureSize, anglePictureSize + 2, 1), frame, ground);
 
     w.angle.TrackBar3 = makeTrackBar(w.angle.Panel13, "TrackBar3", 34, QRect(24, 170, 200, 28));
     w.angle.TrackBar2 = makeTrackBar(w.angle.Panel13, "TrackBar2", 40, QRect(24, 200, 200, 28));

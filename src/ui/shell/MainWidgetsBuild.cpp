@@ -90,7 +90,7 @@ void placeRegions(MainWidgets& w)
     w.regions.panelBG->setGeometry(bgLinks, outerMargin, rightColumnWidth, fullHeight);
 
     w.regions.Panel14->resize(breite, topBarHeight);
-    w.rowControls.ComboPanel->move(breite - comboPanelWidth, w.rowControls.ComboPanel->y());
+    w.rowControls.ComboPanel->move(breite - w.rowControls.ComboPanel->width(), w.rowControls.ComboPanel->y());
 
     w.regions.Panel15->setGeometry(0, fullHeight - bottomBarHeight, breite, bottomBarHeight);
     w.regions.ComboBox2->move(breite - comboBox2Width, w.regions.ComboBox2->y());

@@ -9,6 +9,7 @@
 #include "ui/display/DisplayParts.h"
 #include "ui/display/FieldSelection.h"
 #include "ui/display/ModeActions.h"
+#include "ui/widgets/MarkColours.h"
 #include "ui/widgets/PictureBox.h"
 
 #include <QAction>
@@ -38,11 +39,12 @@ void TForm1::switchBandType(bool luminoes)
 }
 
 // PaintBox1Paint and PaintBox2Paint: a small filled triangle pointing at the
-// band, gray while the background is black.
+// band, gray while the background is black; a palette whose background hides
+// either takes its own text colour.
 void TForm1::paintMarker(QPainter& painter, bool pointsDown) const
 {
-    const QColor colourValue =
-        m_w.regions.ComboBox2->currentIndex() == 3 ? QColor(119, 119, 119) : QColor(0, 0, 0);
+    const QColor usual = m_w.regions.ComboBox2->currentIndex() == 3 ? QColor(119, 119, 119) : QColor(0, 0, 0);
+    const QColor colourValue = markColourOn(m_w.band.PaintBox1, usual);
     const int broad[2] = {pointsDown ? 0 : 2, pointsDown ? 1 : 3}; // the two rows three pixels wide
     for (int y = 0; y < 4; ++y) {
         const bool whole = y == broad[0] || y == broad[1];

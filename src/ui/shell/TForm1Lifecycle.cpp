@@ -92,7 +92,9 @@ void TForm1::FormCreate()
 
     // 9. The light/dark overlay; without it the field shows its plain colour.
     // Premultiplied once here: it is blended anew whenever the field's colour changes.
-    m_w.lightDark.Image3->setImage(overlayPicture().convertToFormat(QImage::Format_ARGB32_Premultiplied));
+    // Band and overlay are made for the screen's own pixels.
+    m_w.lightDark.Image3->setPictureMaker(overlayPictureAt);
+    m_w.lightDark.Image3->makePicture();
 
     // 10. Cross-hair, legend labels and legend width.
     m_w.lightDark.KreuzH->move(m_w.lightDark.KreuzH->x(), 0);
@@ -101,8 +103,10 @@ void TForm1::FormCreate()
     m_w.legend.Label13->clear();
     m_w.legend.Panel12->resize(197, m_w.legend.Panel12->height());
 
-    m_w.band.Image1->setImage(bandPicture(true));
-    m_w.band.Image2->setImage(bandPicture(false));
+    m_w.band.Image1->setPictureMaker([](double ratio) { return bandPicture(true, ratio); });
+    m_w.band.Image2->setPictureMaker([](double ratio) { return bandPicture(false, ratio); });
+    m_w.band.Image1->makePicture();
+    m_w.band.Image2->makePicture();
     showStartColours();
 }
 

@@ -20,7 +20,7 @@ void PictureBox::setImage(const QImage& image)
     m_simuliert = {};
     m_proofed = {};
     const bool opaque = !m_image.isNull() && !m_image.hasAlphaChannel() && !m_painter &&
-                        (m_stretched || m_image.size() == size());
+                        (m_stretched || m_image.deviceIndependentSize().toSize() == size());
     setAttribute(Qt::WA_OpaquePaintEvent, opaque);
     update();
 }
@@ -40,6 +40,20 @@ void PictureBox::setPainter(Painter painter)
     update();
 }
 
+void PictureBox::makePicture()
+{
+    if (m_maker)
+        setImage(m_maker(devicePixelRatioF()));
+}
+
+bool PictureBox::event(QEvent* event)
+{
+    if (event->type() == QEvent::ScreenChangeInternal && m_maker && !m_image.isNull() &&
+        m_image.devicePixelRatio() != devicePixelRatioF())
+        makePicture();
+    return QWidget::event(event);
+}
+
 void PictureBox::paintEvent(QPaintEvent* event)
 {
     QPainter painter(this);
@@ -53,8 +67,13 @@ void PictureBox::paintEvent(QPaintEvent* event)
     if (m_stretched) {
         painter.setRenderHint(QPainter::SmoothPixmapTransform);
         painter.drawImage(rect(), picture);
-    } else {
+    } else if (picture.devicePixelRatio() == 1.0) {
         painter.drawImage(event->rect().topLeft(), picture, event->rect());
+    } else {
+        // A picture made for the screen's own pixels: its source rectangle is in those.
+        const QRectF area(event->rect());
+        const qreal ratio = picture.devicePixelRatio();
+        painter.drawImage(area, picture, QRectF(area.topLeft() * ratio, area.size() * ratio));
     }
 }
 
@@ -69,8 +88,10 @@ const QImage& PictureBox::shownImage() const
     }
     QImage& picture =
         (filter.proofing() ? m_proofed : m_simuliert)[static_cast<std::size_t>(filter.variety())];
-    if (picture.isNull())
+    if (picture.isNull()) {
         picture = filter.displayed(m_image);
+        picture.setDevicePixelRatio(m_image.devicePixelRatio());
+    }
     return picture;
 }
 

@@ -26,6 +26,13 @@ public:
     void setStretched(bool stretched);
     bool stretched() const { return m_stretched; }
 
+    // A picture made for the screen's own pixels: makePicture() sets what the
+    // maker gives for the box's device pixel ratio, and the box makes it again
+    // when the window moves to a screen with another ratio.
+    using PictureMaker = std::function<QImage(double ratio)>;
+    void setPictureMaker(PictureMaker maker) { m_maker = std::move(maker); }
+    void makePicture();
+
     // A paint box draws with this instead of a picture.
     using Painter = std::function<void(QPainter&, const QRect&)>;
     void setPainter(Painter painter);
@@ -36,6 +43,7 @@ signals:
     void mouseReleased(QMouseEvent* event);
 
 protected:
+    bool event(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
@@ -50,5 +58,6 @@ private:
     mutable std::array<QImage, allColourVisions.size()> m_proofed;
     mutable int m_proofSerial = 0; // the soft proof m_proofed was made with
     Painter m_painter;
+    PictureMaker m_maker;
     bool m_stretched = false;
 };

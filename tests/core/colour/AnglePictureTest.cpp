@@ -225,3 +225,21 @@ TEST(AngleMarkers, LabelsFollowTheFieldsOfTheMode)
     EXPECT_EQ(drawMarkerPicture(picture, testRad(), s).label12, QStringLiteral("220°"));
     EXPECT_TRUE(drawMarkerPicture(picture, testRad(), s).label13.isEmpty());
 }
+
+// At twice the pixels the diameter that covers column 61 covers device
+// columns 122 and 123, and nothing beside them.
+TEST(AnglePicture, SharpLinesLieWhereTheOrdinaryOnesDo)
+{
+    QImage white(246, 246, QImage::Format_RGB32);
+    white.fill(Qt::white);
+    white.setDevicePixelRatio(2.0);
+    const QImage sharp = sharpAnglePicture(white, anglePictureLines(HarmonyMode::twoColour, false, 40, 34));
+    EXPECT_EQ(sharp.devicePixelRatio(), 2.0);
+    for (int y : {70, 122, 170}) {
+        EXPECT_EQ(sharp.pixel(122, y), qRgb(0, 0, 0)) << y;
+        EXPECT_EQ(sharp.pixel(123, y), qRgb(0, 0, 0)) << y;
+        EXPECT_EQ(sharp.pixel(121, y), qRgb(255, 255, 255)) << y;
+        EXPECT_EQ(sharp.pixel(124, y), qRgb(255, 255, 255)) << y;
+    }
+    EXPECT_EQ(sharp.pixel(122, 40), qRgb(255, 255, 255)); // above the diameter's top, row 31
+}

@@ -1,8 +1,10 @@
 #include "core/colour/BandPictures.h"
 #include "core/colour/BandTables.h"
+#include "core/colour/Rotation.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 #include <numbers>
@@ -115,3 +117,56 @@ TEST(BandPictures, WheelRingEdgesAreAntiAliased)
 }
 
 } // namespace
+
+// For a screen of twice the pixels each band position spans two columns.
+TEST(BandPictures, SharpBandAtRatioTwo)
+{
+    const QImage band = bandPicture(false);
+    const QImage sharpBand = bandPicture(false, 2.0);
+    ASSERT_EQ(sharpBand.size(), QSize(1356, 130));
+    EXPECT_EQ(sharpBand.devicePixelRatio(), 2.0);
+    for (int x : {0, 1, 200, 677})
+        for (int c : {2 * x, 2 * x + 1})
+            EXPECT_EQ(sharpBand.pixel(c, 129), band.pixel(x, 64)) << x;
+}
+
+// A clockwise turn by 90 degrees brings the hue shown at 270 degrees, band
+// position 508 (three quarters of 678, rounded to even), to the top.
+TEST(BandPictures, SharpWheelTurnsClockwise)
+{
+    const BandTable& table = bandTable(true);
+    for (auto [turn, position] : {std::pair{0, 0}, std::pair{90, 508}, std::pair{180, 339}}) {
+        const QRgb top = turnedWheelPicture(true, turn, 2.0).pixel(122, 28); // 47.5 px above the centre
+        const Rgb expected = table.at(position);
+        EXPECT_LE(std::abs(qRed(top) - expected.r), 4) << turn;
+        EXPECT_LE(std::abs(qGreen(top) - expected.g), 4) << turn;
+        EXPECT_LE(std::abs(qBlue(top) - expected.b), 4) << turn;
+    }
+}
+
+// The finer wheel turns the way the ordinary one is turned: mid-ring, each
+// 2 x 2 block matches the pixel of the turned 1x wheel.
+TEST(BandPictures, SharpWheelMatchesTheTurnedOrdinaryOne)
+{
+    const QImage wheel = wheelPicture(false);
+    for (int turn : {37, 200}) {
+        QImage turned = wheel.copy();
+        SmoothRotate(wheel, turned, wheelCentre, wheelCentre, turn);
+        const QImage sharp = turnedWheelPicture(false, turn, 2.0);
+        for (int degrees = 0; degrees < 360; degrees += 15) {
+            const double a = degrees * std::numbers::pi / 180;
+            const int x = static_cast<int>(61 + 47.5 * std::sin(a));
+            const int y = static_cast<int>(61 - 47.5 * std::cos(a));
+            const QRgb one = turned.pixel(x, y);
+            int difference = 0;
+            for (int dy = 0; dy < 2; ++dy)
+                for (int dx = 0; dx < 2; ++dx) {
+                    const QRgb p = sharp.pixel(2 * x + dx, 2 * y + dy);
+                    difference =
+                        std::max({difference, std::abs(qRed(p) - qRed(one)),
+                                  std::abs(qGreen(p) - qGreen(one)), std::abs(qBlue(p) - qBlue(one))});
+                }
+            EXPECT_LE(difference, 16) << turn << " at " << degrees;
+        }
+    }
+}

@@ -57,3 +57,13 @@ TEST(Contrast, LevelsStartAtTheirThresholds)
     EXPECT_EQ(apcaLevel(-89.9), 75);
     EXPECT_EQ(apcaLevel(106.0), 90);
 }
+
+// Ratios worked by hand: #777 on black 4.68, #404040 on #353535 1.18.
+TEST(Contrast, MarkColourKeepsAPassingColourAndOtherwiseFallsBack)
+{
+    EXPECT_EQ(legibleMarkColour(hex(0x000000), hex(0xEFEFEF), hex(0xFFFFFF)), hex(0x000000));
+    EXPECT_EQ(legibleMarkColour(hex(0x777777), hex(0x000000), hex(0xFFFFFF)), hex(0x777777));
+    EXPECT_EQ(legibleMarkColour(hex(0x000000), hex(0x353535), hex(0xE0E0E0)), hex(0xE0E0E0));
+    EXPECT_EQ(legibleMarkColour(hex(0x000000), hex(0x353535), hex(0x404040)), hex(0xFFFFFF));
+    EXPECT_EQ(legibleMarkColour(hex(0xFFFFFF), hex(0xD0D0D0), hex(0xE0E0E0)), hex(0x000000));
+}

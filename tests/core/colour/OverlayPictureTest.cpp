@@ -149,3 +149,25 @@ TEST(DecodePng, DamagedDataGivesANullPictureAndAReason)
 }
 
 } // namespace
+
+// Drawn for a screen of twice the pixels, it shows what the resource shows,
+// at twice the resolution, with the same corners.
+TEST(OverlayPicture, SharpAtRatioTwoAgreesWithTheResource)
+{
+    const QImage overlay = decodedOverlay();
+    const QImage sharp = overlayPictureAt(2.0).convertToFormat(QImage::Format_ARGB32);
+    ASSERT_EQ(sharp.size(), QSize(510, 508));
+    EXPECT_EQ(sharp.devicePixelRatio(), 2.0);
+    EXPECT_EQ(sharp.pixel(0, 0), qRgba(255, 255, 255, 255));
+    EXPECT_EQ(qAlpha(sharp.pixel(0, 507)), 0);
+    EXPECT_EQ(sharp.pixel(509, 507), qRgba(0, 0, 0, 255));
+    for (int base : {0, 141, 255})
+        for (int j = 0; j < 254; j += 7)
+            for (int i = 0; i < 255; i += 9) {
+                const QRgb p = overlay.pixel(i, j);
+                const QRgb q = sharp.pixel(2 * i + 1, 2 * j + 1);
+                EXPECT_LE(std::abs(blend(q, qRed(q), base) - blend(p, qRed(p), base)), 3)
+                    << base << " at " << i << "," << j;
+            }
+    EXPECT_EQ(overlayPictureAt(1.0), overlayPicture().convertToFormat(QImage::Format_ARGB32_Premultiplied));
+}
