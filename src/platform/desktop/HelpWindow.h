@@ -12,7 +12,7 @@ class QTabWidget;
 // Shows the pages of a compiled help file (Qt Help, ".qch"): relative left,
 // pictures and the stylesheet come out of the file; other addresses go to the
 // system's browser.
-class HelpBrowser : public QTextBrowser
+class Q_DECL_EXPORT HelpBrowser : public QTextBrowser
 {
     Q_OBJECT
 
@@ -28,7 +28,7 @@ private:
 
 // The help window: contents, index and full-text search on the left, the page on
 // the right. It is a window of its own that does not keep the program running.
-class HelpWindow : public QWidget
+class Q_DECL_EXPORT HelpWindow : public QWidget
 {
     Q_OBJECT
 

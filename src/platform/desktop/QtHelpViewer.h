@@ -11,7 +11,8 @@ class HelpWindow;
 // The help viewer on Qt Help. The help of each language is a compiled file
 // "manual-de.qch" / "manual-en.qch" beside the address's "manual.chm", or in one of
 // the program's data folders. Nothing is loaded before help is first asked for.
-class QtHelpViewer : public HelpViewer
+// Exported: the tests link the library and use it directly.
+class Q_DECL_EXPORT QtHelpViewer : public HelpViewer
 {
 public:
     explicit QtHelpViewer(QStringList dataFolders);
