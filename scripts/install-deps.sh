@@ -13,7 +13,7 @@ packages=(
   liblcms2-dev liblcms2-utils libgs-common
   xvfb xauth xdotool fonts-dejavu-core time
   poppler-utils python3
-  dbus-daemon
+  dbus-daemon at-spi2-core python3-pyatspi
   desktop-file-utils appstream shared-mime-info xdg-utils libfile-mimeinfo-perl librsvg2-bin dpkg-dev
 )
 if [ $# -gt 0 ]; then

@@ -50,6 +50,7 @@ std::vector<ControlText> mainWindowTexts()
     for (const FeldNamen& f : fields) {
         for (const char* name : {f.radioButton, f.swatchOben, f.swatchUnten})
             r.push_back({QString::fromLatin1(name), ControlProperty::hint, f.txt});
+        r.push_back({QString::fromLatin1(f.radioButton), ControlProperty::accessibleName, f.txt});
         for (const char* stamm : {f.werteOben, f.werteUnten})
             for (const char* extension : channelSuffixes)
                 r.push_back({QString::fromLatin1(stamm) + QLatin1StringView(extension), ControlProperty::hint,

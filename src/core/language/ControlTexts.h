@@ -10,8 +10,9 @@
 // Texts that the language switch puts on named controls of a window. The
 // window names its controls as listed; a control it lacks is skipped.
 enum class ControlProperty {
-    text, // caption: button, label, menu item, submenu title, status panel
-    hint, // tool tip
+    text,           // caption: button, label, menu item, submenu title, status panel
+    hint,           // tool tip
+    accessibleName, // what screen readers say of a control without a caption
 };
 
 struct ControlText {
@@ -38,7 +39,8 @@ inline constexpr const char* statusPanel0Name = "StatusBar1Panel0";
 inline constexpr const char* statusPanel1Name = "StatusBar1Panel1";
 
 // Captions and hints of the main window's controls: value texts, swatches and
-// radio buttons of the four fields, Button1, the status panels, ComboBox2's hint.
+// radio buttons of the four fields (the buttons' accessible names too), Button1,
+// the status panels, ComboBox2's hint.
 std::vector<ControlText> mainWindowTexts();
 
 // Entries of the rich edits' text pop-up menu and of the value pop-up menu.

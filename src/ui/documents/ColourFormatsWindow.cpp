@@ -134,6 +134,13 @@ void ColourFormatsWindow::refresh()
         m_kopien[i] = rowList[i].css.isEmpty() ? text : rowList[i].css;
     }
     showPrintRow();
+    // Every button reads "Copy"; a screen reader needs to say what each one copies.
+    for (int i = 0; i <= printRow; ++i) {
+        const QString row = m_namen[i]->text();
+        const QString copyName = row.isEmpty() ? QString() : t.text(Txt::accessibleCopyFormat).arg(row);
+        if (m_knoepfe[i]->accessibleName() != copyName)
+            m_knoepfe[i]->setAccessibleName(copyName);
+    }
     // Longer values (another colour, the other language) widen the window, never hide under a button.
     fitToContent(*this, true);
 }

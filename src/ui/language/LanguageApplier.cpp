@@ -85,8 +85,10 @@ void setControlTexts(QWidget& topWindow, std::span<const ControlText> items, con
         for (QObject* o : windowChildren<QObject>(topWindow, c.name)) {
             if (c.controlProperty == ControlProperty::text)
                 applyText(*o, value);
-            else
+            else if (c.controlProperty == ControlProperty::hint)
                 applyHint(*o, value);
+            else if (auto* w = qobject_cast<QWidget*>(o))
+                w->setAccessibleName(value);
         }
     }
 }

@@ -10,6 +10,7 @@
 #include "core/layout/WindowLayout.h"
 #include "core/prefs/RegistryForm.h"
 #include "platform/desktop/DesktopShellOpener.h"
+#include "ui/accessibility/MainWindowAccessibility.h"
 #include "ui/display/BandAngleControls.h"
 #include "ui/display/DisplayParts.h"
 #include "ui/display/FieldDisplay.h"
@@ -98,6 +99,8 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent)
     });
     m_parts->connectAll();
     setKeyboardOrder(*this, m_w);
+    // Owned by the window; made before it shows so that Qt's own interfaces never stand in.
+    new MainWindowAccessibility(*this, m_w, *m_parts, this);
     m_parts->selection->watchBackgrounds({m_w.regions.centralArea, m_w.regions.panelBG,
                                           m_w.lightDark.HellDunkelGrau, m_w.angle.Panel13,
                                           m_w.regions.panelHintergrund, m_w.regions.Panel14,

@@ -226,8 +226,9 @@ TEST(ActionsTest, ControlTextListsNameTheFieldControls)
     EXPECT_EQ(finde("SKlObB")->txt, Txt::smallRightField);
     EXPECT_EQ(finde("Panel8")->txt, Txt::bigField);
     EXPECT_EQ(finde("RadioButton2")->txt, Txt::smallLeftField);
-    // 4 fields x (radio button + 2 swatches + 8 value texts), Button1, ComboBox2 hint, 2 status panels
-    EXPECT_EQ(items.size(), 4u * 11u + 4u);
+    // 4 fields x (radio button's hint and name + 2 swatches + 8 value texts), Button1, ComboBox2 hint,
+    // 2 status panels
+    EXPECT_EQ(items.size(), 4u * 12u + 4u);
     EXPECT_EQ(finde(statusPanel0Name)->prefix, QStringLiteral("  "));
     EXPECT_EQ(harmonyModeStatusText(3), Txt::statusFanning);
     EXPECT_EQ(harmonyModeStatusText(99), Txt::statusTwoColour);
