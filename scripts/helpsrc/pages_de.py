@@ -713,7 +713,7 @@ Desktop-Sitzung: Deutsch, wenn sie Deutsch ist, sonst Englisch. Das Programm sel
 """),
 dict(file="page17.htm", title="Tastenkürzel",
      summary="alle Tasten auf einen Blick",
-     keywords=["Tastenkürzel", "Tasten", "Tastatur", "F1", "F2", "F7", "F9", "F12", "Tab", "Fokus", "Pfeiltasten"],
+     keywords=["Tastenkürzel", "Tasten", "Tastatur", "F1", "F2", "F7", "F9", "F12", "Tab", "Fokus", "Pfeiltasten", "Bildschirmleser", "Barrierefreiheit"],
      body=f"""
 <table class="keys">
 <tr><th>Taste</th><th>Befehl</th></tr>
@@ -758,6 +758,25 @@ oder eine Taste drücken, und verschwindet beim Klicken.</p>
 <p>Eine gehaltene Taste ist ein Schritt im Verlauf, wie ein Ziehen mit der Maus: {ui("Rückgängig")} nimmt die
 ganze Bewegung zurück. In der kleinen Hell/Dunkel-Feld des kompakten Fensters ist ein Schritt zwei des
 Anteils, wie dort ein Pixel.</p>
+<h2>Mit einem Bildschirmleser</h2>
+<p>Jedes Element des Hauptfensters sagt einem Bildschirmleser, was es ist und was es zeigt:</p>
+<ul>
+<li>Jede <b>Fläche</b> nennt sich und ihre Farbe in Worten, als Hexwert und als Rot, Grün und Blau, zum
+Beispiel „Große Fläche: Rot, Hex #DA251D, Rot 218, Grün 37, Blau 29“; ändert sich ihre Farbe, wird die neue
+angesagt. Drücken wählt die Fläche, wie ein Klick.</li>
+<li>Das <b>Farbband</b> nennt seine Art („Farbband Real“ oder „Luminös“) und seine Position von 0 bis 677;
+eine gesetzte Position bewegt das Band wie ein Klick dort.</li>
+<li>Das <b>Hell/Dunkel-Feld</b> nennt beide Anteile mit Namen, zum Beispiel „Hell/Dunkel-Feld: hell 40 %,
+dunkel 10 %“; seine zwei Prozentangaben heißen „Hell-Anteil“ und „Dunkel-Anteil“.</li>
+<li>Das <b>Winkelbild</b> nennt die Winkel, die seine Beschriftungen zeigen; beim separaten Einstellen nennt es
+die Stelle jeder Fläche. Die beiden Regler heißen „Erster Winkel“ und „Zweiter Winkel“ und melden die Grad,
+die das Fenster zeigt.</li>
+<li>Die Flächenwahl von {ui("Farben separat einstellen")} liest sich als Gruppe von Optionsfeldern mit den
+Namen der Flächen, und die Kopieren-Knöpfe der {ui("Farbformate")} nennen jeweils ihr Format.</li>
+</ul>
+<p>Die Farbwörter sind eine Hilfe, keine Messung: Sie nennen den Farbton (Rot, Orange, Gelb, Grün, Türkis, Blau,
+Violett, Magenta, Rosa, Braun, Oliv), wo es passt mit „sehr dunkles“, „dunkles“, „helles“, „sehr helles“ und
+„gräuliches“; die Werte danach sind genau.</p>
 <p>Pipette: Leer- oder Entertaste nimmt die Farbe auf, die Pfeiltasten bewegen um ein Pixel, Strg mit
 Pfeiltaste um zehn (siehe <a href="page15.htm">Die Pipette</a>).</p>
 """),

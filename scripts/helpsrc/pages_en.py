@@ -688,7 +688,7 @@ German, English otherwise. The program itself never writes "TNVersion".</p>
 """),
 dict(file="page17.htm", title="Keyboard shortcuts",
      summary="all keys at a glance",
-     keywords=["keyboard shortcuts", "keys", "hotkeys", "F1", "F2", "F9", "F12", "Tab", "keyboard", "focus", "arrow keys"],
+     keywords=["keyboard shortcuts", "keys", "hotkeys", "F1", "F2", "F9", "F12", "Tab", "keyboard", "focus", "arrow keys", "screen reader", "accessibility"],
      body=f"""
 <table class="keys">
 <tr><th>Key</th><th>Command</th></tr>
@@ -733,6 +733,24 @@ the keys; it appears when you arrive by Tab or press a key, and goes when you cl
 <p>A key held down is one step of the history, like a drag with the mouse: {ui("Undo")} takes back the whole
 move. In the small light/dark field of the compact window one step is two of the amount, as one pixel there
 is.</p>
+<h2>With a screen reader</h2>
+<p>Every control of the main window tells a screen reader what it is and what it shows:</p>
+<ul>
+<li>Each <b>field</b> says which field it is and its colour in words, as hex and as red, green and blue, for
+example "Big field: red, hex #DA251D, red 218, green 37, blue 29"; when its colour changes, the new one is
+announced. Pressing it selects the field, as a click does.</li>
+<li>The <b>colour band</b> says its type ("Color band Realistic" or "Luminous") and its position, 0 to 677;
+setting the position moves the band as a click there would.</li>
+<li>The <b>light/dark field</b> says both amounts by name, for example "Light/dark field: light 40 %, dark
+10 %"; its two percentages read "Light amount" and "Dark amount".</li>
+<li>The <b>angle picture</b> says the angles its labels show; in separate adjustment it names each field's
+position. The two sliders are "First angle" and "Second angle" and report the degrees the window shows.</li>
+<li>The field choice of separate adjustment reads as a group of radio buttons named by their fields, and the
+Copy buttons of {ui("Color Formats")} each name their format.</li>
+</ul>
+<p>The colour words are an aid, not a measurement: they name the hue (red, orange, yellow, green, turquoise,
+blue, violet, magenta, pink, brown, olive) with "very dark", "dark", "light", "very light" and "grayish" where
+they apply; the values that follow are exact.</p>
 <p>Pipette: Space or Enter picks the colour, the arrow keys move by one pixel, Ctrl with an arrow key by ten
 (see <a href="page15.htm">The pipette</a>).</p>
 """),

@@ -213,7 +213,7 @@ constexpr std::array<TextEntry, txtCount> textSet{{
     {Txt::accessibleHalf, "%1, %2", "%1, %2"},
     {Txt::accessibleBand, "Farbband %1", "Color band %1"},
     {Txt::accessibleBandPosition, "Position %1 von %2", "position %1 of %2"},
-    {Txt::accessibleLightDarkField, "Hell-Dunkel-Feld: hell %1, dunkel %2",
+    {Txt::accessibleLightDarkField, "Hell/Dunkel-Feld: hell %1, dunkel %2",
      "Light/dark field: light %1, dark %2"},
     {Txt::accessibleLightAmount, "Hell-Anteil %1", "Light amount %1"},
     {Txt::accessibleDarkAmount, "Dunkel-Anteil %1", "Dark amount %1"},
