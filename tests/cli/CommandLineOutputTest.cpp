@@ -139,7 +139,7 @@ TEST(CommandLineOutput, TextWorkLoadsNoQtGui)
 }
 
 // Printing and SVG drawing are loaded on first use: the window's start maps neither.
-TEST(CommandLineOutput, TheWindowStartsWithoutPrintSupportOrTheSvgIconEngine)
+TEST(CommandLineOutput, TheWindowStartsWithoutPrintSupportNetworkOrTheSvgIconEngine)
 {
     QTemporaryDir folder;
     QProcessEnvironment env = ohneAnzeige();
@@ -155,5 +155,6 @@ TEST(CommandLineOutput, TheWindowStartsWithoutPrintSupportOrTheSvgIconEngine)
         loaded += content(folder.filePath(fileItem));
     EXPECT_TRUE(loaded.contains("libQt6Widgets.so")) << "the record was written";
     EXPECT_FALSE(loaded.contains("libQt6PrintSupport.so"));
+    EXPECT_FALSE(loaded.contains("libQt6Network.so"));
     EXPECT_FALSE(loaded.contains("libqsvgicon.so"));
 }
