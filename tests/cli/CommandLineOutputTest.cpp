@@ -139,7 +139,7 @@ TEST(CommandLineOutput, TextWorkLoadsNoQtGui)
 }
 
 // Printing and SVG drawing are loaded on first use: the window's start maps neither.
-TEST(CommandLineOutput, TheWindowStartsWithoutPrintSupportOrImagePlugins)
+TEST(CommandLineOutput, TheWindowStartsWithoutPrintSupportNetworkOrImagePlugins)
 {
     QTemporaryDir folder;
     QProcessEnvironment env = ohneAnzeige();
@@ -155,6 +155,7 @@ TEST(CommandLineOutput, TheWindowStartsWithoutPrintSupportOrImagePlugins)
         loaded += content(folder.filePath(fileItem));
     EXPECT_TRUE(loaded.contains("libQt6Widgets.so")) << "the record was written";
     EXPECT_FALSE(loaded.contains("libQt6PrintSupport.so"));
+    EXPECT_FALSE(loaded.contains("libQt6Network.so"));
     EXPECT_FALSE(loaded.contains("libqsvgicon.so"));
     // No picture of the start makes Qt load its image plug-ins to probe it.
     EXPECT_FALSE(loaded.contains("libQt6Svg.so"));

@@ -6,7 +6,7 @@
 // folder only this user can use, so other users' instances never meet ours.
 struct InstanceNames {
     QString lockFile;   // held by the first instance for its whole life
-    QString serverName; // its local socket, for QLocalServer / QLocalSocket
+    QString serverName; // its local socket (see LocalSocket.h)
 };
 
 // The key keeps separate programs apart (tests use their own).

@@ -1,9 +1,8 @@
 #include "platform/instance/InstanceServer.h"
 
+#include "platform/instance/LocalSocket.h"
 #include "platform/instance/PathRecord.h"
 
-#include <QLocalServer>
-#include <QLocalSocket>
 #include <QTimer>
 
 namespace
@@ -12,22 +11,16 @@ namespace
 // A sender gets this long to deliver its messages; an idle connection is then dropped.
 constexpr int connectionLifetimeMs = 5000;
 constexpr int liveOwnerProbeMs = 200;
-
-bool someoneAnswersAt(const QString& serverName)
-{
-    QLocalSocket probe;
-    probe.connectToServer(serverName);
-    const bool answered = probe.waitForConnected(liveOwnerProbeMs);
-    probe.abort();
-    return answered;
-}
+// A second start sends one raise and one path record of at most 32 KiB.
+constexpr qsizetype maxBytesPerConnection = 64 * 1024;
+// More senders at once are no second starts; they are turned away at the door.
+constexpr qsizetype maxConnections = 8;
 
 } // namespace
 
-InstanceServer::InstanceServer(QObject* parent) : QObject(parent), m_server(new QLocalServer(this))
+InstanceServer::InstanceServer(QObject* parent) : QObject(parent), m_listener(LocalListener::create(this))
 {
-    m_server->setSocketOptions(QLocalServer::UserAccessOption);
-    connect(m_server, &QLocalServer::newConnection, this, &InstanceServer::acceptConnections);
+    connect(m_listener, &LocalListener::connected, this, &InstanceServer::accept);
 }
 
 InstanceServer::~InstanceServer() = default;
@@ -39,63 +32,73 @@ bool InstanceServer::listen(const QString& key)
 
 bool InstanceServer::listenOn(const QString& serverName)
 {
-    if (m_server->isListening())
-        m_server->close();
-    // Checked here, not left to listen(): with access options Qt binds elsewhere and
-    // renames the socket into place, which would silently replace a live one.
-    if (someoneAnswersAt(serverName))
+    m_listener->close();
+    // Asked first, so that a live instance's name is never taken over.
+    if (someoneListensAt(serverName, liveOwnerProbeMs))
         return false;
-    if (m_server->listen(serverName))
+    switch (m_listener->listen(serverName)) {
+    case LocalListener::Result::listening:
         return true;
-    if (m_server->serverError() != QAbstractSocket::AddressInUseError)
-        return false;
-    QLocalServer::removeServer(serverName);
-    return m_server->listen(serverName);
+    case LocalListener::Result::addressInUse:
+        // Left behind by a run that crashed: nobody answered there.
+        removeLocalSocket(serverName);
+        return m_listener->listen(serverName) == LocalListener::Result::listening;
+    case LocalListener::Result::failed:
+        break;
+    }
+    return false;
 }
 
 bool InstanceServer::isListening() const
 {
-    return m_server->isListening();
+    return m_listener->isListening();
 }
 
 QString InstanceServer::serverName() const
 {
-    return m_server->fullServerName();
+    return m_listener->path();
 }
 
-void InstanceServer::acceptConnections()
+void InstanceServer::accept(LocalConnection* connection)
 {
-    while (QLocalSocket* socket = m_server->nextPendingConnection()) {
-        m_buffers.insert(socket, QByteArray());
-        connect(socket, &QLocalSocket::readyRead, this, [this, socket] { readFrom(socket); });
-        connect(socket, &QLocalSocket::disconnected, this, [this, socket] { forget(socket); });
-        QTimer::singleShot(connectionLifetimeMs, socket, [this, socket] {
-            socket->abort();
-            forget(socket);
-        });
-        if (socket->bytesAvailable() > 0)
-            readFrom(socket);
-    }
-}
-
-void InstanceServer::readFrom(QLocalSocket* socket)
-{
-    auto it = m_buffers.find(socket);
-    if (it == m_buffers.end())
+    if (m_inboxes.size() >= maxConnections) {
+        connection->abort();
+        connection->deleteLater();
         return;
-    it->append(socket->readAll());
-    const ConsumedFrames got = consumeFrames(*it);
+    }
+    m_inboxes.insert(connection, Inbox());
+    connect(connection, &LocalConnection::readyRead, this, [this, connection] { readFrom(connection); });
+    connect(connection, &LocalConnection::disconnected, this, [this, connection] { forget(connection); });
+    QTimer::singleShot(connectionLifetimeMs, connection, [this, connection] {
+        connection->abort();
+        forget(connection);
+    });
+}
+
+void InstanceServer::readFrom(LocalConnection* connection)
+{
+    auto it = m_inboxes.find(connection);
+    if (it == m_inboxes.end())
+        return;
+    const QByteArray arrived = connection->readAll();
+    it->received += arrived.size();
+    if (it->received > maxBytesPerConnection) {
+        connection->write(QByteArray(1, instanceReplyRejected));
+        connection->closeAfterWriting();
+        return;
+    }
+    it->pending += arrived;
+    const ConsumedFrames got = consumeFrames(it->pending);
     QByteArray replies;
     for (const ReceivedFrame& frame : got.frames)
         replies += handleFrame(frame) ? instanceReplyAccepted : instanceReplyRejected;
-    if (got.malformed) {
-        // Nothing after an unreadable frame can be trusted.
-        socket->write(replies + instanceReplyRejected);
-        socket->disconnectFromServer();
-        return;
-    }
+    if (got.malformed)
+        replies += instanceReplyRejected;
     if (!replies.isEmpty())
-        socket->write(replies);
+        connection->write(replies);
+    // Nothing after an unreadable frame can be trusted.
+    if (got.malformed)
+        connection->closeAfterWriting();
 }
 
 bool InstanceServer::handleFrame(const ReceivedFrame& frame)
@@ -120,8 +123,8 @@ bool InstanceServer::handleFrame(const ReceivedFrame& frame)
     return false;
 }
 
-void InstanceServer::forget(QLocalSocket* socket)
+void InstanceServer::forget(LocalConnection* connection)
 {
-    m_buffers.remove(socket);
-    socket->deleteLater();
+    m_inboxes.remove(connection);
+    connection->deleteLater();
 }

@@ -8,12 +8,12 @@
 #include <QString>
 
 struct ReceivedFrame;
-class QLocalServer;
-class QLocalSocket;
+class LocalConnection;
+class LocalListener;
 
 // The running instance's end of the per-user socket: receives what later starts send
 // and turns it into signals. Malformed messages are answered with a rejection and
-// otherwise ignored.
+// otherwise ignored; a sender that says too much, or too little in time, is cut off.
 class InstanceServer : public QObject
 {
     Q_OBJECT
@@ -36,11 +36,17 @@ signals:
     void pathReceived(const QString& path);
 
 private:
-    void acceptConnections();
-    void readFrom(QLocalSocket* socket);
-    bool handleFrame(const ReceivedFrame& frame);
-    void forget(QLocalSocket* socket);
+    // What one sender has sent and not yet been answered for, and how much in all.
+    struct Inbox {
+        QByteArray pending;
+        qsizetype received = 0;
+    };
 
-    QLocalServer* m_server;
-    QHash<QLocalSocket*, QByteArray> m_buffers;
+    void accept(LocalConnection* connection);
+    void readFrom(LocalConnection* connection);
+    bool handleFrame(const ReceivedFrame& frame);
+    void forget(LocalConnection* connection);
+
+    LocalListener* m_listener;
+    QHash<LocalConnection*, Inbox> m_inboxes;
 };

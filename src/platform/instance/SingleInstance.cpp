@@ -1,15 +1,14 @@
 #include "platform/instance/SingleInstance.h"
 
+#include "platform/instance/LocalSocket.h"
 #include "platform/instance/PathRecord.h"
 
 #include <QApplication>
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
-#include <QLocalSocket>
 #include <QLockFile>
 #include <QMessageBox>
-#include <QThread>
 
 #include <algorithm>
 
@@ -18,45 +17,6 @@ namespace
 
 // A lock folder we cannot use still lets an answering instance win, but only briefly.
 constexpr int unguardedProbeTimeoutMs = 300;
-constexpr int connectRetryPauseMs = 50;
-
-int remainingMs(const QDeadlineTimer& deadline)
-{
-    return static_cast<int>(std::clamp<qint64>(deadline.remainingTime(), 0, 60'000));
-}
-
-bool connectBefore(QLocalSocket& socket, const QString& serverName, const QDeadlineTimer& deadline)
-{
-    for (;;) {
-        socket.connectToServer(serverName);
-        if (socket.waitForConnected(std::min(remainingMs(deadline), 1000)))
-            return true;
-        socket.abort();
-        if (deadline.hasExpired())
-            return false;
-        QThread::msleep(static_cast<unsigned long>(std::min(connectRetryPauseMs, remainingMs(deadline))));
-    }
-}
-
-bool writeBefore(QLocalSocket& socket, const QByteArray& data, const QDeadlineTimer& deadline)
-{
-    if (socket.write(data) != data.size())
-        return false;
-    while (socket.bytesToWrite() > 0) {
-        if (!socket.waitForBytesWritten(remainingMs(deadline)))
-            return false;
-    }
-    return true;
-}
-
-bool awaitRepliesBefore(QLocalSocket& socket, qsizetype count, const QDeadlineTimer& deadline)
-{
-    while (socket.bytesAvailable() < count) {
-        if (!socket.waitForReadyRead(remainingMs(deadline)))
-            return false;
-    }
-    return true;
-}
 
 std::optional<QByteArray> commandLinePath(int argc, char** argv)
 {
@@ -97,11 +57,6 @@ void showNoRecipientMessage(int& argc, char** argv)
 ForwardResult forwardToRunningInstance(const QString& serverName, const std::optional<QByteArray>& pathBytes,
                                        int timeoutMs)
 {
-    const QDeadlineTimer deadline(std::max(timeoutMs, 0));
-    QLocalSocket socket;
-    if (!connectBefore(socket, serverName, deadline))
-        return ForwardResult::noRecipient;
-
     QByteArray frames = encodeRaiseRequest();
     qsizetype expectedReplies = 1;
     if (pathBytes) {
@@ -112,10 +67,9 @@ ForwardResult forwardToRunningInstance(const QString& serverName, const std::opt
             ++expectedReplies;
         }
     }
-    if (!writeBefore(socket, frames, deadline) || !awaitRepliesBefore(socket, expectedReplies, deadline))
-        return ForwardResult::noRecipient;
-    socket.disconnectFromServer();
-    return ForwardResult::delivered;
+    return exchangeWith(serverName, frames, expectedReplies, QDeadlineTimer(std::max(timeoutMs, 0)))
+               ? ForwardResult::delivered
+               : ForwardResult::noRecipient;
 }
 
 InstanceStart startSingleInstance(int& argc, char** argv, const SingleInstanceOptions& options)

@@ -48,10 +48,9 @@ private:
 
 // The start-up's single-instance step. Call it first thing in main(), before any
 // application object exists: it brings up a short-lived QCoreApplication of its own
-// (QLocalSocket needs an event dispatcher) and removes it again before returning, so a
-// second start never connects to the display unless it has to show the notice.
-// Parameter 1 of the command line (argv[1], as the command line delivered its bytes) is
-// forwarded to a running instance.
+// (Qt Network's local socket, where it is used, needs an event dispatcher) and removes it again before
+// returning, so a second start never connects to the display unless it has to show the notice. Parameter 1 of
+// the command line (argv[1], as the command line delivered its bytes) is forwarded to a running instance.
 InstanceStart startSingleInstance(int& argc, char** argv, const SingleInstanceOptions& options = {});
 
 enum class ForwardResult {

@@ -1,11 +1,12 @@
 #include "platform/instance/InstanceServer.h"
+#include "platform/desktop/WindowActivation.h"
 #include "platform/instance/PathRecord.h"
 #include "platform/instance/SingleInstance.h"
-#include "platform/desktop/WindowActivation.h"
 #include "support/ModalGuard.h"
 
 #include <QApplication>
 #include <QFile>
+#include <QFileInfo>
 #include <QLocalServer>
 #include <QLocalSocket>
 #include <QMessageBox>
@@ -17,6 +18,17 @@
 #include <QWidget>
 
 #include <gtest/gtest.h>
+
+#include <csignal>
+#include <cstring>
+#include <functional>
+
+#if defined(Q_OS_UNIX)
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/un.h>
+#include <unistd.h>
+#endif
 
 namespace
 {
@@ -137,6 +149,101 @@ TEST(InstanceServer, TakesOverANameLeftBehindByACrashedRun)
     InstanceServer server;
     EXPECT_TRUE(server.listenOn(name));
     EXPECT_TRUE(server.isListening());
+}
+
+namespace
+{
+
+bool processEventsUntil(const std::function<bool()>& condition, int timeoutMs)
+{
+    const QDeadlineTimer deadline(timeoutMs);
+    while (!condition()) {
+        if (deadline.hasExpired())
+            return false;
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+    }
+    return true;
+}
+
+} // namespace
+
+#if defined(Q_OS_UNIX)
+namespace
+{
+
+sockaddr_un unixAddress(const QString& path)
+{
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    const QByteArray bytes = QFile::encodeName(path);
+    std::memcpy(address.sun_path, bytes.constData(), static_cast<size_t>(bytes.size()));
+    return address;
+}
+
+} // namespace
+
+TEST_F(InstanceServerTest, APeerThatLeavesBeforeItsAnswerDoesNotEndTheServer)
+{
+    // Qt Network, which the test's own clients use, ignores SIGPIPE; the program does not.
+    const auto previous = std::signal(SIGPIPE, SIG_DFL);
+    QSignalSpy raised(&server, &InstanceServer::raiseRequested);
+    const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
+    const sockaddr_un address = unixAddress(name);
+    ASSERT_EQ(::connect(fd, reinterpret_cast<const sockaddr*>(&address), sizeof address), 0);
+    ASSERT_EQ(::write(fd, encodeRaiseRequest().constData(), 4), 4);
+    ::close(fd);
+    EXPECT_TRUE(processEventsUntil([&] { return raised.count() == 1; }, 3000));
+    std::signal(SIGPIPE, previous);
+    EXPECT_EQ(send(encodeRaiseRequest()), accepted(1));
+}
+
+TEST(InstanceServer, TakesOverTheSocketOfAKilledRunAndKeepsItPrivate)
+{
+    QTemporaryDir dir;
+    const QString name = dir.filePath("stale.socket");
+    {
+        // Bound and closed without removing: what a killed instance leaves.
+        const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
+        const sockaddr_un address = unixAddress(name);
+        ASSERT_EQ(::bind(fd, reinterpret_cast<const sockaddr*>(&address), sizeof address), 0);
+        ::close(fd);
+    }
+    InstanceServer server;
+    const mode_t umask = ::umask(0); // the server alone must keep others out
+    const bool listening = server.listenOn(name);
+    ::umask(umask);
+    ASSERT_TRUE(listening);
+    const QFileDevice::Permissions others = QFileDevice::ReadGroup | QFileDevice::WriteGroup |
+                                            QFileDevice::ExeGroup | QFileDevice::ReadOther |
+                                            QFileDevice::WriteOther | QFileDevice::ExeOther;
+    EXPECT_EQ(QFileInfo(name).permissions() & others, QFileDevice::Permissions());
+
+    QLocalSocket client;
+    client.connectToServer(name);
+    ASSERT_TRUE(client.waitForConnected(2000));
+    client.write(encodeRaiseRequest());
+    EXPECT_TRUE(processEventsUntil([&] { return client.bytesAvailable() > 0; }, 3000));
+    EXPECT_EQ(client.readAll(), accepted(1));
+}
+#endif
+
+TEST_F(InstanceServerTest, PeersThatFloodOrStaySilentAreCutOffWhileOthersAreServed)
+{
+    QSignalSpy raised(&server, &InstanceServer::raiseRequested);
+    QLocalSocket silent, flood;
+    for (QLocalSocket* peer : {&silent, &flood}) {
+        peer->connectToServer(name);
+        ASSERT_TRUE(peer->waitForConnected(2000));
+    }
+    const int floodFrames = 50'000;
+    flood.write(encodeRaiseRequest().repeated(floodFrames));
+
+    EXPECT_EQ(send(encodeRaiseRequest()), accepted(1));
+    EXPECT_TRUE(processEventsUntil([&] { return flood.state() == QLocalSocket::UnconnectedState; }, 5000));
+    EXPECT_LT(raised.count(), floodFrames);
+    // Saying nothing ends with the connection's lifetime (five seconds), not never.
+    EXPECT_TRUE(processEventsUntil([&] { return silent.state() == QLocalSocket::UnconnectedState; }, 15000));
+    EXPECT_EQ(send(encodeRaiseRequest()), accepted(1));
 }
 
 namespace
