@@ -139,7 +139,13 @@ QString MainWindowAccessibility::rightHalfLabel(int field) const
 // up to the step count, so the k-th ring is the field that many from the centre.
 QString MainWindowAccessibility::rowLabel(int n) const
 {
-    const int steps = std::clamp(m_host.state().stufenAnzahl, 1, 7);
+    return rowLabelOf(n, m_host.state().stufenAnzahl);
+}
+
+// Each half of a fixed display keeps the step count it was fixed with.
+QString MainWindowAccessibility::rowLabelOf(int n, int stepCount) const
+{
+    const int steps = std::clamp(stepCount, 1, 7);
     const int count = 2 * steps + 1;
     int place = 0;
     if (n == 1)
@@ -155,13 +161,15 @@ QString MainWindowAccessibility::rowLabel(int n) const
 QString MainWindowAccessibility::leftRowLabel(int n) const
 {
     const LanguageTable& t = m_host.uiLanguage();
-    return t.text(Txt::accessibleHalf).arg(t.text(Txt::paletteLeftHalf), rowLabel(n));
+    return t.text(Txt::accessibleHalf)
+        .arg(t.text(Txt::paletteLeftHalf), rowLabelOf(n, m_host.state().stufenFixLinks));
 }
 
 QString MainWindowAccessibility::rightRowLabel(int n) const
 {
     const LanguageTable& t = m_host.uiLanguage();
-    return t.text(Txt::accessibleHalf).arg(t.text(Txt::paletteRightHalf), rowLabel(n));
+    return t.text(Txt::accessibleHalf)
+        .arg(t.text(Txt::paletteRightHalf), rowLabelOf(n, m_host.state().stufenFixRechts));
 }
 
 QString MainWindowAccessibility::bandName() const

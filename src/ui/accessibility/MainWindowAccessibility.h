@@ -36,6 +36,7 @@ private:
     QString leftHalfLabel(int field) const;  // the same fields in the fixed left half
     QString rightHalfLabel(int field) const; // and in the fixed right half
     QString rowLabel(int n) const;           // row panel 1..15
+    QString rowLabelOf(int n, int stepCount) const;
     QString leftRowLabel(int n) const;
     QString rightRowLabel(int n) const;
     QString bandName() const;

@@ -97,3 +97,19 @@ TEST(AccessibleNames, GermanInterfaceSpeaksGerman)
     EXPECT_TRUE(name(de.w().lightDark.Label2).startsWith(QStringLiteral("Dunkel-Anteil ")));
     EXPECT_EQ(name(de.w().band.Image2), QStringLiteral("Farbband Real"));
 }
+
+// Each half of a fixed display names its row fields by the step count it was fixed with.
+TEST(AccessibleNames, FixedHalvesNameTheirRowFieldsByTheirOwnSteps)
+{
+    ShownWindow f;
+    f.currentState([](MainState& s) {
+        s.stufenAnzahl = 4;
+        s.stufenFixLinks = 2;
+        s.stufenFixRechts = 4;
+    });
+    // Ring 8 - 1 is the field next to the centre: the 2nd of 5 fields, the 4th of 9.
+    EXPECT_TRUE(name(f.w().fields.RLi[7]).contains(QStringLiteral("2nd")))
+        << qPrintable(name(f.w().fields.RLi[7]));
+    EXPECT_TRUE(name(f.w().fields.RRe[7]).contains(QStringLiteral("4th")))
+        << qPrintable(name(f.w().fields.RRe[7]));
+}
