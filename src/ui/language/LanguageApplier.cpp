@@ -7,6 +7,7 @@
 #include <QAction>
 #include <QComboBox>
 #include <QGroupBox>
+#include <QHash>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMainWindow>
@@ -33,14 +34,29 @@ bool belongsToWindow(const QObject* o, const QWidget& topWindow)
     return false;
 }
 
-template <typename T> QList<T*> windowChildren(QWidget& topWindow, const QString& name)
+// The window's objects by name, found in one walk: a search per text would walk
+// the window's few hundred widgets a hundred times at every start.
+class WindowIndex
 {
-    QList<T*> r;
-    for (T* o : topWindow.findChildren<T*>(name))
-        if (belongsToWindow(o, topWindow))
-            r << o;
-    return r;
-}
+public:
+    explicit WindowIndex(QWidget& topWindow)
+    {
+        for (QObject* o : topWindow.findChildren<QObject*>())
+            if (!o->objectName().isEmpty() && belongsToWindow(o, topWindow))
+                m_byName[o->objectName()].append(o);
+    }
+    template <typename T = QObject> QList<T*> named(const QString& name) const
+    {
+        QList<T*> r;
+        for (QObject* o : m_byName.value(name))
+            if (T* t = qobject_cast<T*>(o))
+                r << t;
+        return r;
+    }
+
+private:
+    QHash<QString, QList<QObject*>> m_byName;
+};
 
 void applyText(QObject& o, const QString& text)
 {
@@ -80,9 +96,10 @@ void setLines(QObject& o, const QString& text)
 
 void setControlTexts(QWidget& topWindow, std::span<const ControlText> items, const LanguageTable& textSet)
 {
+    const WindowIndex index(topWindow);
     for (const ControlText& c : items) {
         const QString value = c.prefix + textSet.text(c.txt);
-        for (QObject* o : windowChildren<QObject>(topWindow, c.name)) {
+        for (QObject* o : index.named(c.name)) {
             if (c.controlProperty == ControlProperty::text)
                 applyText(*o, value);
             else if (c.controlProperty == ControlProperty::hint)
@@ -95,11 +112,12 @@ void setControlTexts(QWidget& topWindow, std::span<const ControlText> items, con
 
 void fillComboBoxes(QWidget& topWindow, std::span<const ComboTexts> items, const LanguageTable& textSet)
 {
+    const WindowIndex index(topWindow);
     for (const ComboTexts& c : items) {
         QStringList entryItems;
         for (Txt t : c.entryItems)
             entryItems << textSet.text(t);
-        for (QComboBox* box : windowChildren<QComboBox>(topWindow, QString::fromLatin1(c.name))) {
+        for (QComboBox* box : index.named<QComboBox>(QString::fromLatin1(c.name))) {
             const QSignalBlocker still(box);
             box->clear();
             box->addItems(entryItems);
@@ -112,11 +130,12 @@ void fillComboBoxes(QWidget& topWindow, std::span<const ComboTexts> items, const
 
 void setLineTexts(QWidget& topWindow, std::span<const LineTexts> items, const LanguageTable& textSet)
 {
+    const WindowIndex index(topWindow);
     for (const LineTexts& z : items) {
         QStringList rowList;
         for (Txt t : z.rowList)
             rowList << textSet.text(t);
-        for (QObject* o : windowChildren<QObject>(topWindow, QString::fromLatin1(z.name)))
+        for (QObject* o : index.named(QString::fromLatin1(z.name)))
             setLines(*o, rowList.join(QLatin1Char('\n')));
     }
 }
