@@ -17,6 +17,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSlider>
+#include <QTextEdit>
 
 #include <sys/stat.h>
 
@@ -144,6 +145,32 @@ void ZufallsSitzung::bandClick()
     const QPoint p(numeral(0, band->width() - 1), numeral(0, band->height() - 1));
     notiere(QStringLiteral("band click at %1").arg(p.x()));
     klick(band, p);
+}
+
+// A key as a keyboard user presses it: Tab onwards or back, or a key the
+// control with the focus works by (band, field, light/dark field, boxes).
+void ZufallsSitzung::keyOnFocus()
+{
+    static constexpr std::array<Qt::Key, 12> keys{
+        Qt::Key_Tab,    Qt::Key_Backtab,  Qt::Key_Left, Qt::Key_Right, Qt::Key_Up,    Qt::Key_Down,
+        Qt::Key_PageUp, Qt::Key_PageDown, Qt::Key_Home, Qt::Key_End,   Qt::Key_Space, Qt::Key_Return};
+    const Qt::Key key = keys[static_cast<std::size_t>(numeral(0, static_cast<int>(keys.size()) - 1))];
+    const Qt::KeyboardModifiers mods = numeral(0, 4) == 0 ? Qt::ControlModifier : Qt::NoModifier;
+    aktivieren();
+    QWidget* target = QApplication::focusWidget();
+    if (!target || target->window() != m_f.form.get())
+        target = m_f.form.get();
+    // Typing into the text views is text, not a gesture the other window could repeat;
+    // Space and Enter would open a box's list, which the session's clicks do not reach.
+    if (qobject_cast<QTextEdit*>(target) ||
+        (qobject_cast<QComboBox*>(target) && (key == Qt::Key_Space || key == Qt::Key_Return))) {
+        notiere(QStringLiteral("key skipped on %1").arg(target->objectName()));
+        return;
+    }
+    notiere(QStringLiteral("key %1%2 on %3")
+                .arg(mods ? QStringLiteral("Ctrl+") : QString(), QKeySequence(key).toString(),
+                     target->objectName()));
+    QTest::keyClick(target, key, mods);
 }
 
 void ZufallsSitzung::bandZiehen()
@@ -389,19 +416,32 @@ ZufallsSitzung::ActionId ZufallsSitzung::ziehen()
         ActionId actionItem;
         int gewicht;
     };
-    static constexpr std::array<Gewicht, 24> actionSet{{
-        {&ZufallsSitzung::bandClick, 10},     {&ZufallsSitzung::bandZiehen, 8},
-        {&ZufallsSitzung::hdZiehen, 12},      {&ZufallsSitzung::switchHarmonyMode, 7},
-        {&ZufallsSitzung::bandTyp, 2},        {&ZufallsSitzung::stepCount, 4},
-        {&ZufallsSitzung::winkelRegler, 6},   {&ZufallsSitzung::winkelTyp, 3},
-        {&ZufallsSitzung::fixieren, 4},       {&ZufallsSitzung::fieldClick, 14},
-        {&ZufallsSitzung::anzeigeKlick, 4},   {&ZufallsSitzung::separate, 3},
-        {&ZufallsSitzung::radioKlick, 4},     {&ZufallsSitzung::textInstead, 2},
-        {&ZufallsSitzung::bandVerstecken, 2}, {&ZufallsSitzung::backgroundColour, 2},
-        {&ZufallsSitzung::chooseSaveFile, 3}, {&ZufallsSitzung::tryOpen, 3},
-        {&ZufallsSitzung::alleKopieren, 2},   {&ZufallsSitzung::werteTextKlick, 2},
-        {&ZufallsSitzung::extent, 2},         {&ZufallsSitzung::undo, 8},
-        {&ZufallsSitzung::restoreStep, 5},    {&ZufallsSitzung::verlaufKlick, 2},
+    static constexpr std::array<Gewicht, 25> actionSet{{
+        {&ZufallsSitzung::keyOnFocus, 8},
+        {&ZufallsSitzung::bandClick, 10},
+        {&ZufallsSitzung::bandZiehen, 8},
+        {&ZufallsSitzung::hdZiehen, 12},
+        {&ZufallsSitzung::switchHarmonyMode, 7},
+        {&ZufallsSitzung::bandTyp, 2},
+        {&ZufallsSitzung::stepCount, 4},
+        {&ZufallsSitzung::winkelRegler, 6},
+        {&ZufallsSitzung::winkelTyp, 3},
+        {&ZufallsSitzung::fixieren, 4},
+        {&ZufallsSitzung::fieldClick, 14},
+        {&ZufallsSitzung::anzeigeKlick, 4},
+        {&ZufallsSitzung::separate, 3},
+        {&ZufallsSitzung::radioKlick, 4},
+        {&ZufallsSitzung::textInstead, 2},
+        {&ZufallsSitzung::bandVerstecken, 2},
+        {&ZufallsSitzung::backgroundColour, 2},
+        {&ZufallsSitzung::chooseSaveFile, 3},
+        {&ZufallsSitzung::tryOpen, 3},
+        {&ZufallsSitzung::alleKopieren, 2},
+        {&ZufallsSitzung::werteTextKlick, 2},
+        {&ZufallsSitzung::extent, 2},
+        {&ZufallsSitzung::undo, 8},
+        {&ZufallsSitzung::restoreStep, 5},
+        {&ZufallsSitzung::verlaufKlick, 2},
     }};
     int summe = 0;
     for (const Gewicht& g : actionSet)

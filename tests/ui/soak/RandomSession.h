@@ -59,6 +59,7 @@ private:
     QPoint punktIn(const QWidget* w);
 
     void bandClick();
+    void keyOnFocus();
     void bandZiehen();
     void hdZiehen();
     void switchHarmonyMode();
