@@ -161,9 +161,10 @@ void ZufallsSitzung::keyOnFocus()
     if (!target || target->window() != m_f.form.get())
         target = m_f.form.get();
     // Typing into the text views is text, not a gesture the other window could repeat;
-    // Space and Enter would open a box's list, which the session's clicks do not reach.
-    if (qobject_cast<QTextEdit*>(target) ||
-        (qobject_cast<QComboBox*>(target) && (key == Qt::Key_Space || key == Qt::Key_Return))) {
+    // Space and Enter would open a box's list, which the session's clicks do not reach,
+    // or the intermediate values' window, which the session does not expect.
+    const bool opens = qobject_cast<QComboBox*>(target) || qobject_cast<QPushButton*>(target);
+    if (qobject_cast<QTextEdit*>(target) || (opens && (key == Qt::Key_Space || key == Qt::Key_Return))) {
         notiere(QStringLiteral("key skipped on %1").arg(target->objectName()));
         return;
     }
