@@ -204,8 +204,10 @@ def close_program(app, program):
 def start_x_server(xvfb_path):
     """A private X server on the first free display; returns the process and its display name."""
     read_end, write_end = os.pipe()
+    # -noreset: an X server resets when its last client leaves (the probe below, the bus
+    # launcher), and a program that connects during the reset is turned away.
     server = subprocess.Popen([xvfb_path, "-displayfd", str(write_end), "-screen", "0", "1280x1024x24",
-                               "-nolisten", "tcp"], pass_fds=(write_end,), start_new_session=True,
+                               "-nolisten", "tcp", "-noreset"], pass_fds=(write_end,), start_new_session=True,
                               preexec_fn=dies_with_this_script, stderr=subprocess.DEVNULL)
     os.close(write_end)
     with os.fdopen(read_end) as display:
