@@ -1,7 +1,7 @@
 #include "platform/desktop/LazyHelpViewer.h"
 
-#include <QCoreApplication>
-#include <QDir>
+#include "platform/desktop/ProgramModules.h"
+
 #include <QLibrary>
 #include <QMessageBox>
 
@@ -17,29 +17,19 @@ LazyHelpViewer::~LazyHelpViewer()
 
 QStringList LazyHelpViewer::defaultLibraryFolders()
 {
-    const QString programm = QCoreApplication::applicationDirPath();
-    return {programm, QDir::cleanPath(programm + QStringLiteral("/../lib/tinctora"))};
+    return programLibraryFolders();
 }
 
 bool LazyHelpViewer::loadViewer()
 {
-    for (const QString& folder : m_bibliothekOrdner) {
-        auto bibliothek =
-            std::make_unique<QLibrary>(QDir(folder).filePath(QStringLiteral("tinctora_help_viewer")));
-        if (!bibliothek->load()) {
-            m_fehler = bibliothek->errorString();
-            continue;
-        }
-        const auto fabrik = reinterpret_cast<HelpViewerFactory>(bibliothek->resolve(helpViewerFactoryName));
-        if (!fabrik) {
-            m_fehler = bibliothek->errorString();
-            continue;
-        }
-        m_viewer.reset(fabrik(m_datenOrdner));
-        m_bibliothek = std::move(bibliothek);
-        return m_viewer != nullptr;
-    }
-    return false;
+    ProgramModule module =
+        loadProgramModule(m_bibliothekOrdner, QStringLiteral("tinctora_help_viewer"), helpViewerFactoryName);
+    m_fehler = module.error;
+    if (!module.entry)
+        return false;
+    m_viewer.reset(reinterpret_cast<HelpViewerFactory>(module.entry)(m_datenOrdner));
+    m_bibliothek = std::move(module.library);
+    return m_viewer != nullptr;
 }
 
 bool LazyHelpViewer::htmlHelp(const QString& address, HelpCommand command, Language uiLanguage)

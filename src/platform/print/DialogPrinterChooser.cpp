@@ -1,7 +1,7 @@
 #include "platform/print/DialogPrinterChooser.h"
 
-#include <QCoreApplication>
-#include <QDir>
+#include "platform/desktop/ProgramModules.h"
+
 #include <QLibrary>
 #include <QMessageBox>
 
@@ -18,30 +18,19 @@ DialogPrinterChooser::~DialogPrinterChooser()
 
 QStringList DialogPrinterChooser::defaultLibraryFolders()
 {
-    const QString program = QCoreApplication::applicationDirPath();
-    return {program, QDir::cleanPath(program + QStringLiteral("/../lib/tinctora"))};
+    return programLibraryFolders();
 }
 
 bool DialogPrinterChooser::loadChooser()
 {
-    for (const QString& folder : m_libraryFolders) {
-        auto library =
-            std::make_unique<QLibrary>(QDir(folder).filePath(QStringLiteral("tinctora_print_dialog")));
-        if (!library->load()) {
-            m_error = library->errorString();
-            continue;
-        }
-        const auto factory =
-            reinterpret_cast<PrinterChooserFactory>(library->resolve(printerChooserFactoryName));
-        if (!factory) {
-            m_error = library->errorString();
-            continue;
-        }
-        m_chooser.reset(factory());
-        m_library = std::move(library);
-        return m_chooser != nullptr;
-    }
-    return false;
+    ProgramModule module = loadProgramModule(m_libraryFolders, QStringLiteral("tinctora_print_dialog"),
+                                             printerChooserFactoryName);
+    m_error = module.error;
+    if (!module.entry)
+        return false;
+    m_chooser.reset(reinterpret_cast<PrinterChooserFactory>(module.entry)());
+    m_library = std::move(module.library);
+    return m_chooser != nullptr;
 }
 
 QPagedPaintDevice* DialogPrinterChooser::setUpPrinter(QWidget* parent)
