@@ -1,5 +1,6 @@
 #include "platform/instance/SingleInstance.h"
 
+#include "platform/instance/InstanceLock.h"
 #include "platform/instance/LocalSocket.h"
 #include "platform/instance/PathRecord.h"
 
@@ -7,7 +8,6 @@
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
-#include <QLockFile>
 #include <QMessageBox>
 
 #include <algorithm>
@@ -77,19 +77,18 @@ InstanceStart startSingleInstance(int& argc, char** argv, const SingleInstanceOp
     const std::optional<QByteArray> path = commandLinePath(argc, argv);
     InstanceStart start;
     bool noRecipient = false;
-    {
+    const InstanceNames names = instanceNames(options.key);
+    auto lock = std::make_unique<InstanceLock>(names.lockFile);
+    const InstanceLock::Result locked = lock->tryLock();
+    if (locked == InstanceLock::Result::acquired) {
+        start.m_first = true;
+        start.m_lock = std::move(lock);
+    } else {
+        // Only a start that has to ask another needs an application object of its own.
         std::unique_ptr<QCoreApplication> shortLived;
         if (!QCoreApplication::instance())
             shortLived = std::make_unique<QCoreApplication>(argc, argv);
-
-        const InstanceNames names = instanceNames(options.key);
-        auto lock = std::make_unique<QLockFile>(names.lockFile);
-        // Held for the whole life of the process: only a dead owner makes it stale, never its age.
-        lock->setStaleLockTime(0);
-        if (lock->tryLock(0)) {
-            start.m_first = true;
-            start.m_lock = std::move(lock);
-        } else if (lock->error() == QLockFile::LockFailedError) {
+        if (locked == InstanceLock::Result::held) {
             noRecipient = forwardToRunningInstance(names.serverName, path, options.answerTimeoutMs) ==
                           ForwardResult::noRecipient;
         } else {

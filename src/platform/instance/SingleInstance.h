@@ -9,7 +9,7 @@
 #include <memory>
 #include <optional>
 
-class QLockFile;
+class InstanceLock;
 
 // Told when another instance holds the lock but does not answer. It runs after the
 // single-instance step's own application object is gone, so it may create a QApplication.
@@ -43,13 +43,14 @@ public:
 private:
     friend InstanceStart startSingleInstance(int& argc, char** argv, const SingleInstanceOptions& options);
     bool m_first = false;
-    std::unique_ptr<QLockFile> m_lock;
+    std::unique_ptr<InstanceLock> m_lock;
 };
 
 // The start-up's single-instance step. Call it first thing in main(), before any
-// application object exists: it brings up a short-lived QCoreApplication of its own
-// (Qt Network's local socket, where it is used, needs an event dispatcher) and removes it again before
-// returning, so a second start never connects to the display unless it has to show the notice. Parameter 1 of
+// application object exists. A start that finds the lock held brings up a short-lived
+// QCoreApplication of its own to ask the running one (Qt Network's local socket, where it
+// is used, needs an event dispatcher) and removes it again before returning, so a second
+// start never connects to the display unless it has to show the notice. Parameter 1 of
 // the command line (argv[1], as the command line delivered its bytes) is forwarded to a running instance.
 InstanceStart startSingleInstance(int& argc, char** argv, const SingleInstanceOptions& options = {});
 
