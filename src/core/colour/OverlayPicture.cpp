@@ -77,7 +77,9 @@ QImage decodePng(const QByteArray& data, QString* error)
 
 QImage overlayPicture(QString* error)
 {
-    static const OverlayResult overlay = loadOverlay();
+    // Read anew when asked: the window asks once per screen and keeps its own
+    // premultiplied copy, so a kept copy here would hold a quarter megabyte for nothing.
+    const OverlayResult overlay = loadOverlay();
     if (overlay.image.isNull())
         setError(error, overlay.error);
     return overlay.image;

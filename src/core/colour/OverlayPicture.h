@@ -12,7 +12,7 @@ QImage decodePng(const QByteArray& data, QString* error = nullptr);
 inline constexpr int overlayWidth = 255;
 inline constexpr int overlayHeight = 254;
 
-// The light/dark overlay from the program's resources, decoded once. Laid
+// The light/dark overlay from the program's resources, decoded at each call. Laid
 // over a uniform base colour, pixel (i, j) shows that colour darkened by
 // i·255/254 and lightened by (253 − j)·255/253. Null (with `error` set) if
 // the resource cannot be read.
