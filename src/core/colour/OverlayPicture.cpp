@@ -87,8 +87,12 @@ QImage overlayPicture(QString* error)
 
 QImage overlayPictureAt(double ratio)
 {
-    if (ratio <= 1.0)
-        return overlayPicture().convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    if (ratio <= 1.0) {
+        // In place: the straight and the premultiplied picture are never held at once.
+        QImage picture = overlayPicture();
+        picture.convertTo(QImage::Format_ARGB32_Premultiplied);
+        return picture;
+    }
     const int width = static_cast<int>(std::lround(overlayWidth * ratio));
     const int height = static_cast<int>(std::lround(overlayHeight * ratio));
     QImage picture(width, height, QImage::Format_ARGB32_Premultiplied);
