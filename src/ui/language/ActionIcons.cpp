@@ -2,12 +2,9 @@
 
 #include "core/language/Actions.h"
 
-#include "IconStrip.h"
-
 #include <QAction>
 #include <QEvent>
 #include <QGuiApplication>
-#include <QHash>
 #include <QIconEngine>
 #include <QImageReader>
 #include <QPaintDevice>
@@ -18,45 +15,18 @@
 #include <QToolBar>
 
 #include <algorithm>
-#include <iterator>
 #include <utility>
 
 namespace
 {
 
-// Where one size of an icon lies: a whole PNG file, or a square of a strip (a PNG
-// holding several icons side by side).
-struct IconSource {
-    QString file;
-    QRect square; // null: the whole file
-    QSize size;
-};
-
-QImage readPng(const QString& file)
-{
-    QImageReader reader(file, "PNG");
-    // Even with the format named, Qt would ask every plug-in whether it reads PNG.
-    reader.setAutoDetectImageFormat(false);
-    return reader.read();
-}
-
-// A strip is decoded once and kept: the icons of one shade and size all come from it.
-const QImage& stripPicture(const QString& file)
-{
-    static QHash<QString, QImage> strips;
-    auto found = strips.constFind(file);
-    if (found == strips.constEnd())
-        found = strips.insert(file, readPng(file));
-    return *found;
-}
-
-// Pictures read when first drawn, by the PNG reader alone: QIcon::addFile would read
+// PNG pictures read when first drawn, by the PNG reader alone: QIcon::addFile would read
 // every file at once and have Qt load all its image plug-ins to probe them.
 class PngIconEngine : public QIconEngine
 {
 public:
-    explicit PngIconEngine(QList<IconSource> sources)
-        : m_sources(std::move(sources)), m_icons(m_sources.size())
+    explicit PngIconEngine(QList<std::pair<QString, QSize>> files)
+        : m_files(std::move(files)), m_icons(m_files.size())
     {
     }
 
@@ -80,18 +50,18 @@ public:
     QList<QSize> availableSizes(QIcon::Mode, QIcon::State) override
     {
         QList<QSize> sizes;
-        for (const IconSource& source : m_sources)
-            sizes.append(source.size);
+        for (const auto& file : m_files)
+            sizes.append(file.second);
         return sizes;
     }
-    bool isNull() override { return m_sources.isEmpty(); }
+    bool isNull() override { return m_files.isEmpty(); }
     QString key() const override { return QStringLiteral("TinctoraPng"); }
-    QIconEngine* clone() const override { return new PngIconEngine(m_sources); }
+    QIconEngine* clone() const override { return new PngIconEngine(m_files); }
 
 private:
-    // Only the picture that serves a size is read, when first asked for: the smallest
+    // Only the file that serves a size is read, when first asked for: the smallest
     // at least as large as the pixels wanted, else the largest. A tool bar at one
-    // size reads one picture, not all of them.
+    // size reads one file per icon, not all of them.
     const QIcon& iconFor(const QSize& size, qreal scale)
     {
         const QSize wanted = (QSizeF(size) * scale).toSize();
@@ -100,74 +70,50 @@ private:
         };
         const auto area = [](const QSize& s) { return s.width() * s.height(); };
         qsizetype best = 0;
-        for (qsizetype i = 1; i < m_sources.size(); ++i) {
-            const QSize side = m_sources[i].size;
-            const QSize bestSide = m_sources[best].size;
+        for (qsizetype i = 1; i < m_files.size(); ++i) {
+            const QSize side = m_files[i].second;
+            const QSize bestSide = m_files[best].second;
             if (fits(side) ? !fits(bestSide) || area(side) < area(bestSide)
                            : !fits(bestSide) && area(side) > area(bestSide))
                 best = i;
         }
         QIcon& icon = m_icons[best];
         if (icon.isNull()) {
-            const IconSource& source = m_sources[best];
-            const QImage picture =
-                source.square.isNull() ? readPng(source.file) : stripPicture(source.file).copy(source.square);
-            icon.addPixmap(QPixmap::fromImage(picture));
+            QImageReader reader(m_files[best].first, "PNG");
+            // Even with the format named, Qt would ask every plug-in whether it reads PNG.
+            reader.setAutoDetectImageFormat(false);
+            icon.addPixmap(QPixmap::fromImage(reader.read()));
         }
         return icon;
     }
 
-    QList<IconSource> m_sources;
-    QList<QIcon> m_icons; // one per source, read when first needed
+    QList<std::pair<QString, QSize>> m_files;
+    QList<QIcon> m_icons; // one per file, read when first needed
 };
 
-// An action icon's squares in the strips of its shade: 16 and 24 pixels, each once
-// as it is and once twice as large for high-density screens.
-QIcon stripIcon(const QString& folder, int slot)
-{
-    QList<IconSource> sources;
-    for (const int size : {16, 24}) {
-        for (const int scale : {1, 2}) {
-            const int edge = size * scale;
-            const QString file = folder + QStringLiteral("strip-%1%2.png")
-                                              .arg(size)
-                                              .arg(scale == 2 ? QStringLiteral("@2x") : QString());
-            sources.append({file, QRect(slot * edge, 0, edge, edge), QSize(edge, edge)});
-        }
-    }
-    return QIcon(new PngIconEngine(std::move(sources)));
-}
-
 // Each size once as it is and once twice as large for high-density screens.
-QIcon pngIcon(const QString& pattern, std::initializer_list<int> sizes)
+QIcon pngIcon(const QString& pattern, std::initializer_list<int> sizes, bool doubled = true)
 {
-    QList<IconSource> sources;
+    QList<std::pair<QString, QSize>> files;
     for (const int size : sizes) {
-        sources.append({pattern.arg(size).arg(QString()), QRect(), QSize(size, size)});
-        sources.append({pattern.arg(size).arg(QStringLiteral("@2x")), QRect(), QSize(2 * size, 2 * size)});
+        files.append({pattern.arg(size).arg(QString()), QSize(size, size)});
+        if (doubled)
+            files.append({pattern.arg(size).arg(QStringLiteral("@2x")), QSize(2 * size, 2 * size)});
     }
-    return QIcon(new PngIconEngine(std::move(sources)));
-}
-
-int stripSlot(const QString& name)
-{
-    for (std::size_t i = 0; i < std::size(iconStripNames); ++i)
-        if (name == QLatin1String(iconStripNames[i]))
-            return static_cast<int>(i);
-    return -1;
+    return QIcon(new PngIconEngine(std::move(files)));
 }
 
 // Qt's own pictures of a style icon, read the same lean way; their sizes come from
 // the files' headers, which cost no decoding.
 QIcon qtPngIcon(const QStringList& files)
 {
-    QList<IconSource> sized;
+    QList<std::pair<QString, QSize>> sized;
     for (const QString& file : files) {
         QImageReader reader(file, "PNG");
         reader.setAutoDetectImageFormat(false);
         const QSize size = reader.size();
         if (size.isValid())
-            sized.append({file, QRect(), size});
+            sized.append({file, size});
     }
     return sized.isEmpty() ? QIcon() : QIcon(new PngIconEngine(std::move(sized)));
 }
@@ -214,12 +160,9 @@ QIcon actionIcon(int imageIndex, IconShade shade)
     const QString name = iconName(imageIndex);
     if (name.isEmpty())
         return {};
-    const int slot = stripSlot(name);
-    if (slot < 0)
-        return {};
-    return stripIcon(shade == IconShade::forDarkBackground ? QStringLiteral(":/icons/dark/")
-                                                           : QStringLiteral(":/icons/"),
-                     slot);
+    const QString folder =
+        shade == IconShade::forDarkBackground ? QStringLiteral(":/icons/dark/") : QStringLiteral(":/icons/");
+    return pngIcon(folder + name + QStringLiteral("-%1%2.png"), {16, 24});
 }
 
 IconShade shadeFor(const QColor& windowColour)
@@ -232,19 +175,11 @@ QIcon programIcon()
     return pngIcon(QStringLiteral(":/icons/tinctora-%1%2.png"), {16, 32, 64, 128});
 }
 
-// The window system takes every size an icon offers as the window is created; up
-// to 128 pixels serve a title bar and a task bar. All four lie in one strip, so
-// they cost one decoding, and the strip is not kept.
+// The window system takes every size an icon offers, all decoded as the window
+// is created; up to 128 pixels serve a title bar and a task bar.
 QIcon programWindowIcon()
 {
-    const QImage strip = readPng(QStringLiteral(":/icons/tinctora-window.png"));
-    QIcon icon;
-    int x = 0;
-    for (const int edge : {16, 32, 64, 128}) {
-        icon.addPixmap(QPixmap::fromImage(strip.copy(x, 0, edge, edge)));
-        x += edge;
-    }
-    return icon;
+    return pngIcon(QStringLiteral(":/icons/tinctora-%1%2.png"), {16, 32, 64, 128}, false);
 }
 
 ActionIconShading::ActionIconShading(QToolBar& toolBar) : QObject(&toolBar), m_toolBar(toolBar)
