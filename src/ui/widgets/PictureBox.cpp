@@ -5,21 +5,30 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+#include <algorithm>
+
 namespace
 {
 
-// Draws `source` of `picture` into `target`. A 24-bit picture goes through a 32-bit copy
-// of that part: the painter blends 24 bits by its generic path, which hands 97 rows or
-// more to a pool of threads, so the start made two threads for the angle picture alone.
+// The painter blends 24-bit pictures by its generic path, which hands 97 rows or more to
+// Qt's thread pool: the start made two threads for the angle picture alone. Fewer rows at
+// a time take no thread and no copy.
+constexpr int rowsAtOnce = 64;
+
+// Draws `source` of `picture` into `target`, a 24-bit picture in slices of rowsAtOnce rows.
 void drawPart(QPainter& painter, const QRectF& target, const QImage& picture, const QRectF& source)
 {
-    if (picture.format() != QImage::Format_RGB888) {
+    if (picture.format() != QImage::Format_RGB888 || source.height() <= rowsAtOnce) {
         painter.drawImage(target, picture, source);
         return;
     }
-    const QRect whole = source.toAlignedRect();
-    painter.drawImage(target, picture.copy(whole).convertToFormat(QImage::Format_RGB32),
-                      source.translated(-whole.topLeft()));
+    const qreal scale = target.height() / source.height();
+    for (qreal top = source.top(); top < source.bottom(); top += rowsAtOnce) {
+        const qreal rows = std::min<qreal>(rowsAtOnce, source.bottom() - top);
+        painter.drawImage(
+            QRectF(target.left(), target.top() + (top - source.top()) * scale, target.width(), rows * scale),
+            picture, QRectF(source.left(), top, source.width(), rows));
+    }
 }
 
 } // namespace
