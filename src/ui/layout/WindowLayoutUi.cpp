@@ -48,6 +48,17 @@ void place(QWidget* widget, const Placement& p)
                         p.width == keep ? g.width() : p.width, p.height == keep ? g.height() : p.height);
 }
 
+// The compact layout's widths were measured for a smaller font than the desktop's: a box
+// whose caption would be cut off grows to its left, its right edge where the layout puts it.
+void keepCaptionWhole(QComboBox* box)
+{
+    const int wanted = box->sizeHint().width();
+    if (wanted <= box->width())
+        return;
+    const QRect g = box->geometry();
+    box->setGeometry(g.right() + 1 - wanted, g.top(), wanted, g.height());
+}
+
 void placeRow(const std::array<ColourPanel*, 16>& row, const RowGeometry& g, int links1, int links15)
 {
     for (std::size_t k = 1; k <= 15; ++k) {
@@ -133,6 +144,8 @@ void WindowLayoutUi::applyCompactPlacements()
         if (p.withoutAlignment)
             setClientAligned(widget, false);
         place(widget, p);
+        if (auto* box = qobject_cast<QComboBox*>(widget))
+            keepCaptionWhole(box);
         if (p.bringToFront)
             widget->raise();
         if (p.stretchPicture)

@@ -135,6 +135,10 @@ TEST(MainWindowLayout, CompactLayoutPlacesTheControlsAndStopsScaling)
     EXPECT_EQ(w.values.SKlUnMiHex->y(), 32);
     EXPECT_EQ(w.values.Panel11->y(), 52);
     EXPECT_EQ(w.values.WerteOben->geometry().top(), 59);
+    // The background box keeps its right edge and shows its whole caption.
+    QComboBox* backgroundBox = w.regions.ComboBox2;
+    EXPECT_EQ(backgroundBox->geometry().right(), 378 + 135 - 1);
+    EXPECT_GE(backgroundBox->width(), backgroundBox->sizeHint().width());
 
     f.form->layout().setLocked(false);
     w.regions.panelHintergrund->resize(900, 700);
