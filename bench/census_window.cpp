@@ -5,11 +5,11 @@
 // nothing behind them: no pictures, no hidden widgets, nothing computed. Any start of a
 // window with these widgets pays at least this. It reports its first paint the way
 // bare_window does (scripts/measure-startup.sh).
+#include "FirstPaintReport.h"
 #include <QAction>
+
 #include <QApplication>
 #include <QComboBox>
-#include <QDateTime>
-#include <QEvent>
 #include <QLabel>
 #include <QMainWindow>
 #include <QMenu>
@@ -19,33 +19,10 @@
 #include <QRadioButton>
 #include <QSlider>
 #include <QStatusBar>
-#include <QTimer>
 #include <QToolBar>
-
-#include <cstdio>
 
 namespace
 {
-
-class CensusWindow : public QMainWindow
-{
-protected:
-    bool event(QEvent* e) override
-    {
-        if (e->type() == QEvent::Paint && !m_painted) {
-            m_painted = true;
-            QTimer::singleShot(0, this, [] {
-                std::printf("first-paint-epoch-ms %lld\n", QDateTime::currentMSecsSinceEpoch());
-                std::fflush(stdout);
-                QCoreApplication::quit();
-            });
-        }
-        return QMainWindow::event(e);
-    }
-
-private:
-    bool m_painted = false;
-};
 
 void fillMenus(QMainWindow& window)
 {
@@ -121,7 +98,7 @@ void fillCentre(QWidget& centre)
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
-    CensusWindow window;
+    FirstPaintReport<QMainWindow> window;
     fillMenus(window);
     fillToolBar(window);
     auto* centre = new QWidget;
