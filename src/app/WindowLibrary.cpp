@@ -17,18 +17,18 @@ namespace
 // No application exists yet: the program's folder comes from the system.
 QString programFolder(char** argv)
 {
-    const QFileInfo selbst(QStringLiteral("/proc/self/exe"));
-    if (selbst.exists())
-        return QFileInfo(selbst.canonicalFilePath()).absolutePath();
+    const QFileInfo self(QStringLiteral("/proc/self/exe"));
+    if (self.exists())
+        return QFileInfo(self.canonicalFilePath()).absolutePath();
     return QFileInfo(QString::fromLocal8Bit(argv[0])).absolutePath();
 }
 
-void reportError(int argc, char** argv, const QString& grund)
+void reportError(int argc, char** argv, const QString& reason)
 {
     const QCoreApplication app(argc, argv);
     const TfRegistryForm preferences(userPreferenceStore());
     const LanguageTable t = LanguageTable::forVersion(preferences.sprachVersion);
-    std::fprintf(stderr, "tinctora: %s\n", qPrintable(t.text(Txt::windowMissing).arg(grund)));
+    std::fprintf(stderr, "tinctora: %s\n", qPrintable(t.text(Txt::windowMissing).arg(reason)));
 }
 
 } // namespace
@@ -36,18 +36,18 @@ void reportError(int argc, char** argv, const QString& grund)
 void* windowEntryPoint(const char* name, int argc, char** argv)
 {
     const QString folder = programFolder(argv);
-    QString grund;
-    for (const QString& kandidat : {folder, QDir::cleanPath(folder + QStringLiteral("/../lib/tinctora"))}) {
+    QString reason;
+    for (const QString& candidate : {folder, QDir::cleanPath(folder + QStringLiteral("/../lib/tinctora"))}) {
         // The handle may go: a loaded library stays until the process ends unless unloaded.
-        QLibrary bibliothek(QDir(kandidat).filePath(QStringLiteral("tinctora_window")));
-        if (!bibliothek.load()) {
-            grund = bibliothek.errorString();
+        QLibrary library(QDir(candidate).filePath(QStringLiteral("tinctora_window")));
+        if (!library.load()) {
+            reason = library.errorString();
             continue;
         }
-        if (QFunctionPointer f = bibliothek.resolve(name))
+        if (QFunctionPointer f = library.resolve(name))
             return reinterpret_cast<void*>(f);
-        grund = bibliothek.errorString();
+        reason = library.errorString();
     }
-    reportError(argc, argv, grund);
+    reportError(argc, argv, reason);
     return nullptr;
 }

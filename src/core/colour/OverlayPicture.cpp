@@ -67,10 +67,10 @@ OverlayResult loadOverlay()
 
 QImage decodePng(const QByteArray& data, QString* error)
 {
-    QBuffer puffer;
-    puffer.setData(data);
-    puffer.open(QIODevice::ReadOnly);
-    QImageReader reader(&puffer, "png");
+    QBuffer buffer;
+    buffer.setData(data);
+    buffer.open(QIODevice::ReadOnly);
+    QImageReader reader(&buffer, "png");
     reader.setAutoDetectImageFormat(false);
     return readIn(reader, error);
 }
