@@ -67,11 +67,6 @@ InstanceLock::~InstanceLock()
 #endif
 }
 
-bool InstanceLock::isLocked() const
-{
-    return m_handle != nullptr;
-}
-
 #if defined(Q_OS_UNIX)
 InstanceLock::Result InstanceLock::tryLock()
 {

@@ -25,7 +25,6 @@ public:
     InstanceLock& operator=(const InstanceLock&) = delete;
 
     Result tryLock();
-    bool isLocked() const;
 
 private:
     struct Handle;
