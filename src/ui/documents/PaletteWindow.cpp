@@ -63,6 +63,7 @@ void PaletteWindow::assemble()
     m_note->setWordWrap(true);
     column->addWidget(m_note);
     connect(m_list, &QListWidget::itemActivated, this, &PaletteWindow::take);
+    connect(m_list, &QListWidget::currentRowChanged, this, &PaletteWindow::passHeading);
     for (int i = 0; i < m_list->count(); ++i)
         if (m_list->item(i)->data(colourRole).isValid()) {
             m_list->setCurrentRow(i);
@@ -95,6 +96,26 @@ void PaletteWindow::addGroup(const ImportedGroup& g, bool withHeading)
         swatch->setData(colourRole, static_cast<uint>(e.rgb));
         swatch->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
     }
+}
+
+// A heading is no swatch, so the keys pass over it: onwards in the direction they went,
+// or back where they came from when no swatch lies beyond.
+void PaletteWindow::passHeading(int row)
+{
+    const auto isSwatch = [this](int r) { return m_list->item(r)->data(colourRole).isValid(); };
+    if (row < 0 || isSwatch(row)) {
+        m_lastRow = row;
+        return;
+    }
+    const int step = row >= m_lastRow ? 1 : -1;
+    for (int r = row + step; r >= 0 && r < m_list->count(); r += step) {
+        if (isSwatch(r)) {
+            m_list->setCurrentRow(r);
+            return;
+        }
+    }
+    if (m_lastRow >= 0 && m_lastRow < m_list->count())
+        m_list->setCurrentRow(m_lastRow);
 }
 
 void PaletteWindow::take(QListWidgetItem* item)

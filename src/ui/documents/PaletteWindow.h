@@ -34,10 +34,12 @@ private:
     void assemble();
     void addGroup(const ImportedGroup& g, bool withHeading);
     void take(QListWidgetItem* item);
+    void passHeading(int row);
 
     const ImportedPalette m_palette;
     const LanguageTable& m_t;
     const TakeAsBase m_takeAsBase;
     QListWidget* m_list = nullptr;
     QLabel* m_note = nullptr;
+    int m_lastRow = -1; // the swatch the keys were on
 };

@@ -49,4 +49,13 @@ TEST(PaletteWindow, ShowsGroupsSharesAndMarksAndHandsASwatchOnByEnterOrDoubleCli
     EXPECT_TRUE(QTest::qWaitFor([&] {
         return taken == QVector<QRgb>{qRgb(218, 37, 29), qRgb(0, 146, 141)};
     })) << taken.size();
+
+    // The arrow keys pass over headings, and stop at the last swatch.
+    list->setCurrentRow(1);
+    QTest::keyClick(list, Qt::Key_Down);
+    EXPECT_EQ(list->currentRow(), 4);
+    QTest::keyClick(list, Qt::Key_Up);
+    EXPECT_EQ(list->currentRow(), 1);
+    QTest::keyClick(list, Qt::Key_Up);
+    EXPECT_EQ(list->currentRow(), 1);
 }
