@@ -13,6 +13,7 @@
 # committed corpus lacks are merged into it (-merge=1); commit them. A crash or a
 # broken invariant stops the script; the input is in $FUZZ_WORK/<target>/artifacts.
 # The figures of the last run are in $FUZZ_WORK/<target>/last-run.log.
+# FUZZ_FLAGS adds libFuzzer flags to every run (e.g. FUZZ_FLAGS=-rss_limit_mb=4096).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -66,10 +67,11 @@ for t in "${targets[@]}"; do
   committed="$corpus_root/$t"
   mkdir -p "$work/$t/corpus" "$work/$t/artifacts"
   echo "== fuzz $t (${budget[*]}) =="
-  echo "$exe ${budget[*]} -max_len=$max_len -print_final_stats=1 $work/$t/corpus $committed" \
+  read -r -a extra <<<"${FUZZ_FLAGS:-}"
+  echo "$exe ${budget[*]} -max_len=$max_len -print_final_stats=1 ${extra[*]} $work/$t/corpus $committed" \
     >"$work/$t/last-run.log"
   status=0
-  "$exe" "${budget[@]}" -max_len="$max_len" -print_final_stats=1 \
+  "$exe" "${budget[@]}" -max_len="$max_len" -print_final_stats=1 "${extra[@]}" \
     -artifact_prefix="$work/$t/artifacts/" "$work/$t/corpus" "$committed" >>"$work/$t/last-run.log" 2>&1 ||
     status=$?
   grep -E '^#[0-9]+[[:space:]]+(INITED|DONE)|^stat::' "$work/$t/last-run.log" || true
