@@ -75,6 +75,20 @@ QImage decodePng(const QByteArray& data, QString* error)
     return readIn(reader, error);
 }
 
+QImage readPng(const QString& path)
+{
+    QImageReader reader(path, "png");
+    reader.setAutoDetectImageFormat(false);
+    return reader.read();
+}
+
+QSize pngSize(const QString& path)
+{
+    QImageReader reader(path, "png");
+    reader.setAutoDetectImageFormat(false);
+    return reader.size();
+}
+
 QImage overlayPicture(QString* error)
 {
     // Read anew when asked: the window asks once per screen and keeps its own

@@ -9,6 +9,13 @@
 // given, a readable reason.
 QImage decodePng(const QByteArray& data, QString* error = nullptr);
 
+// The PNG picture at `path` (a file or a resource) by QtGui's PNG reader alone: read by
+// file name, or with the format only named, Qt loads all its image plug-ins to probe it.
+// Null if it cannot be read.
+QImage readPng(const QString& path);
+// Its size from the header, without decoding; invalid if it cannot be read.
+QSize pngSize(const QString& path);
+
 inline constexpr int overlayWidth = 255;
 inline constexpr int overlayHeight = 254;
 

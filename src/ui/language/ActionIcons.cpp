@@ -1,12 +1,12 @@
 #include "ui/language/ActionIcons.h"
 
+#include "core/colour/OverlayPicture.h"
 #include "core/language/Actions.h"
 
 #include <QAction>
 #include <QEvent>
 #include <QGuiApplication>
 #include <QIconEngine>
-#include <QImageReader>
 #include <QPaintDevice>
 #include <QPainter>
 #include <QPixmap>
@@ -78,12 +78,8 @@ private:
                 best = i;
         }
         QIcon& icon = m_icons[best];
-        if (icon.isNull()) {
-            QImageReader reader(m_files[best].first, "PNG");
-            // Even with the format named, Qt would ask every plug-in whether it reads PNG.
-            reader.setAutoDetectImageFormat(false);
-            icon.addPixmap(QPixmap::fromImage(reader.read()));
-        }
+        if (icon.isNull())
+            icon.addPixmap(QPixmap::fromImage(readPng(m_files[best].first)));
         return icon;
     }
 
@@ -109,9 +105,7 @@ QIcon qtPngIcon(const QStringList& files)
 {
     QList<std::pair<QString, QSize>> sized;
     for (const QString& file : files) {
-        QImageReader reader(file, "PNG");
-        reader.setAutoDetectImageFormat(false);
-        const QSize size = reader.size();
+        const QSize size = pngSize(file);
         if (size.isValid())
             sized.append({file, size});
     }
